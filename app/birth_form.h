@@ -1,0 +1,54 @@
+// What the birth form's controls hold, independent of any widget.
+//
+// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
+// The window fills a BirthForm from its widgets, the command line from its arguments and the reading
+// file from a file; validation, the driver and the file work on it, never on widgets.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vela {
+
+enum class LatChoice : std::int8_t { None, North, South };
+enum class LonChoice : std::int8_t { None, East, West };
+
+struct BirthForm {
+    std::string txtName;
+    std::string cboDate = "1";      // day list text, "1".."31"
+    int cboMonth = 0;               // month list position 0..11, -1 when nothing is selected
+    std::string cboYear = "1901";   // year list text
+    std::string cboHour = "0";      // hour list text
+    std::string cboMinute = "0";    // minute list text
+    int cboTimeZone = 0;            // zone table row 0..70, -1 when nothing is selected
+    std::string txtLatDeg;
+    std::string txtLatMin;
+    std::string txtLonDeg;
+    std::string txtLonMin;
+    LatChoice optLat = LatChoice::North;
+    LonChoice optLong = LonChoice::East;
+    bool chkDST = false;
+    std::string txtCity;
+    std::string txtState;
+    std::string txtCountry;
+};
+
+// A message for the user: a message box in the window, a line on standard error in the command line.
+enum class MsgIcon : std::int8_t { Critical, Information };
+
+// The control that gets the focus after a message.
+enum class FormField : std::int8_t {
+    None, Name, Day, Month, Year, Hour, Minute, TimeZone,
+    LatDeg, LatMin, LonDeg, LonMin, City, State, Country, LatDirection, LonDirection
+};
+
+struct UserMessage {
+    std::string strText;
+    MsgIcon icon = MsgIcon::Critical;
+    FormField focus = FormField::None;
+    // Set when the message comes with a direction becoming selected (no direction was chosen).
+    LatChoice selectLat = LatChoice::None;
+    LonChoice selectLong = LonChoice::None;
+};
+
+}  // namespace vela

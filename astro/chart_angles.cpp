@@ -1,0 +1,75 @@
+#include "astro/chart_angles.h"
+
+#include <cmath>
+
+#include "astro/position_text.h"
+
+namespace vela::modVedicEphemeris {
+
+using modVedicPlanetPosition::dblDegToRad;
+using modVedicPlanetPosition::dblPi;
+using modVedicPlanetPosition::varRadToDeg;
+
+double JulianDayNumber(int month, int day, int year) {
+    const double n = 12.0 * (year + 4800) + month - 3;
+    double J = std::floor((365 * n + 2 * (n - 12 * std::floor(n / 12)) + 7) / 12) + day +
+               std::floor(n / 48) - 32083;
+    if (J > 2299171) J = J + std::floor(n / 4800) - std::floor(n / 1200) + 38;
+    return J;
+}
+
+double Ayanamsa(double T) {
+    double omega = (933060 - 6962911 * T + 7.5 * T * T) / 3600;
+    while (omega >= 360) omega -= 360;
+    const double L2 = (2013816 + 259205536 * T) / 3600;
+    const double n = 1.27 * std::sin(L2 * dblDegToRad) + 17.23 * std::sin(omega * dblDegToRad);
+    return (n - T * (5025.64 + 1.11 * T) - 80861.27) / 3600;
+}
+
+ChartAngles CalculateChartAngles(const SharedChartState& s, double t) {
+    ChartAngles r;
+    // The zone's own sign says which side of Greenwich it lies on; the place's longitude does not
+    // (London keeps British Summer Time while lying West, Madrid keeps Central European Time).
+    double zEast = -(s.varZoneHours + s.varZoneMinutes / 60.0);
+    if (s.blnDST) zEast += 1;
+    double lambda = s.intLonDeg + s.intLonMin / 60.0;
+    double phi = s.intLatDeg + s.intLatMin / 60.0;
+    if (s.blnEast) lambda = -lambda;  // West positive from here on
+    if (s.blnSouth) phi = -phi;
+    r.varZone = zEast;
+    r.varLongitude = lambda;
+    r.varLatitude = phi;
+
+    const double J = JulianDayNumber(s.intMonth, s.intDay, s.intYear);
+    const double U = t - zEast;  // not wrapped: T and R absorb a U outside 0..24
+    const double T = (J - 2415020 + U / 24 - 0.5) / 36525;
+    r.varJulianDayNumber = J;
+    r.varUniversalHour = U;
+    r.varCenturies = T;
+    r.varAyanamsa = Ayanamsa(T);
+
+    double R = 15 * (U + 6.6460656 + 2400.0513 * T + 0.0000258 * T * T) - lambda;
+    while (R >= 360) R -= 360;
+    const double Rr = R * dblDegToRad;
+    const double eps = (23.452294 - 0.0130125 * T) * dblDegToRad;
+    r.varRamc = Rr;
+    r.varObliquity = eps;
+
+    const double cosR = std::cos(Rr);
+    double A = modVedicPlanetPosition::Atan2(
+        cosR, -std::sin(Rr) * std::cos(eps) - std::sin(eps) * std::tan(phi * dblDegToRad));
+    if (A < 0) A += dblPi;
+    if (cosR < 0) A += dblPi;
+    A *= varRadToDeg;
+    while (A >= 360) A -= 360;
+    r.dblTropicalAscendant = A;
+
+    A += r.varAyanamsa;
+    modVedicPlanetPosition::NormalizeDegrees(A);
+    r.varAscendant = A;
+    double shown = A;
+    r.varAscendantText = modVedicPlanetPosition::SignDegreeText(shown);
+    return r;
+}
+
+}  // namespace vela::modVedicEphemeris

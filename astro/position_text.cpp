@@ -1,0 +1,94 @@
+#include "astro/position_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace vela::modVedicPlanetPosition {
+
+namespace {
+
+constexpr std::string_view kDegreeSign = "\u00B0";
+
+// Leading and trailing blanks only: tabs and other spaces are part of the text.
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+void AppendInt(PositionText& out, long long v) {
+    char buf[24];
+    const int n = std::snprintf(buf, sizeof buf, "%lld", v);
+    out.append(std::string_view(buf, static_cast<std::size_t>(n)));
+}
+
+}  // namespace
+
+double NormalizeDegrees(double& x) {
+    if (x < 0) x = x + 360;
+    if (x > 360) x = x - 360;
+    return x;
+}
+
+double Atan2(double y, double x) {
+    const auto sgn = [](double v) { return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0); };
+    if (x > 0) return std::atan(y / x);
+    if (x < 0) {
+        // y = 0 on the negative x axis is the half turn, not 0.
+        if (y == 0) return dblPi;
+        return (dblPi - std::atan(std::fabs(y / x))) * sgn(y);
+    }
+    return y != 0 ? sgn(y) * dblPi / 2 : 0.0;
+}
+
+PositionText SignDegreeText(double& x) {
+    x = std::fabs(x);
+    const double D = std::floor(x);
+    const double m = 60 * (x - D);
+    const double M = std::floor(m);
+    const double s = std::floor(60 * (m - M));
+    const long long intD = static_cast<long long>(D);
+    // A longitude of exactly 360 is the start of Aries again: wrap the sign index.
+    const long long k = (intD / 30) % 12;
+    const long long d = intD % 30;
+
+    PositionText out;
+    AppendInt(out, d);
+    out.append(kDegreeSign);
+    out.push_back(' ');
+    AppendInt(out, static_cast<long long>(M));
+    out.append("' ");
+    AppendInt(out, static_cast<long long>(s));
+    out.append("\" ");
+    out.append(varSignAbbrevs.substr(static_cast<std::size_t>(3 * k), 3));
+    return out;
+}
+
+PositionText CompactPositionText(std::string_view t) {
+    const std::string_view u = TrimBlanks(t);
+    const std::size_t degPos = u.find(kDegreeSign);
+    std::string_view degrees = TrimBlanks(u.substr(0, degPos));
+    std::string_view minutes;
+    if (degPos != std::string_view::npos) {
+        const std::string_view afterDeg = u.substr(degPos + kDegreeSign.size());
+        minutes = TrimBlanks(afterDeg.substr(0, afterDeg.find('\'')));
+    }
+    const std::string_view sign = TrimBlanks(t.size() >= 3 ? t.substr(t.size() - 3) : t);
+
+    PositionText out;
+    if (degrees.size() <= 1) out.push_back('0');
+    out.append(degrees);
+    out.push_back(' ');
+    out.append(sign);
+    out.push_back(' ');
+    if (minutes.size() <= 1) out.push_back('0');
+    out.append(minutes);
+    return out;
+}
+
+std::string_view CompactSign(std::string_view compact) {
+    if (compact.size() < 6) return {};
+    return compact.substr(3, 3);
+}
+
+}  // namespace vela::modVedicPlanetPosition

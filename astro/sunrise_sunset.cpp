@@ -1,0 +1,88 @@
+#include "astro/sunrise_sunset.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "astro/calendar.h"
+
+namespace vela::modSunRiseSunSet {
+
+namespace {
+
+// The model's own six-digit constants. Full-precision values move about one sunrise in a
+// hundred by a minute, so these stay exactly as the model was published.
+constexpr double kHalfPi = 1.5708;
+constexpr double kPi = 3.14159;
+constexpr double kThreeHalfPi = 4.71239;
+constexpr double kTwoPi = 6.28319;
+constexpr double DR = 0.0174533;   // radians per degree
+constexpr double K = 0.261799;     // radians per hour of time
+constexpr double Z = -0.0145439;   // cos(90° 50'), the zenith distance of rise and set
+constexpr double HR = 3.81972;     // hours per radian
+
+}  // namespace
+
+SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/,
+                               int latDeg, int latMin, bool blnSouth, int lonDeg, int lonMin,
+                               bool blnEast, int zoneHours, int zoneMinutes, bool blnDST) {
+    SunRiseSet result;
+    double phi = latDeg + latMin / 60.0;
+    if (blnSouth) phi = -phi;
+    double lambda = lonDeg + lonMin / 60.0;
+    if (!blnEast) lambda = -lambda;  // East positive here
+
+    // Offset East of Greenwich: the table stores hours West positive.
+    double z = std::abs(zoneHours) + std::abs(zoneMinutes) / 60.0;
+    if (zoneHours < 0) z = -z;
+    z = -z;
+    if (blnDST) z += 1;
+
+    const double N = DayOfYear(year, month, day) - 1;
+    const double phiR = phi * DR;
+    const double lambdaR = lambda * DR;
+    const double zR = z * K;
+    const double dateValue = DateSerial(year, month, day);
+
+    for (int event = 0; event < 2; ++event) {
+        result.varSunRiseSet[static_cast<std::size_t>(event)] = dateValue;
+        const double E = event == 0 ? kHalfPi : kThreeHalfPi;
+        const double t = N + (E - lambdaR) / kTwoPi;
+        const double M = 0.017202 * t - 0.0574039;
+        double L = M + 0.0334405 * std::sin(M) + 4.93289 + 0.000349066 * std::sin(2 * M);
+        while (L < 0) L += kTwoPi;
+        while (L >= kTwoPi) L -= kTwoPi;
+        const double quadrants = L / kHalfPi;
+        if (quadrants == std::floor(quadrants)) L += 4.84814E-06;  // keep the tangent off a boundary
+        double RA = std::atan(0.91746 * std::sin(L) / std::cos(L));
+        if (L > kThreeHalfPi)
+            RA += kTwoPi;
+        else if (L > kHalfPi)
+            RA += kPi;
+        const double s = 0.39782 * std::sin(L);
+        const double delta = std::atan(s / std::sqrt(1 - s * s));
+        const double c = (Z - std::sin(delta) * std::sin(phiR)) / (std::cos(phiR) * std::cos(delta));
+        // |c| >= 1: the Sun stays below (c >= 1) or above (c <= -1) the horizon all day.
+        if (!(std::fabs(c) < 1)) continue;
+        double H = kHalfPi - std::atan(c / std::sqrt(1 - c * c));
+        if (event == 0) H = kTwoPi - H;
+        const double T = H + RA - 0.0172028 * t - 1.73364;
+        double local = T - lambdaR + zR;
+        while (local < 0) local += kTwoPi;
+        while (local >= kTwoPi) local -= kTwoPi;
+
+        const double h = local * HR;
+        int hourOfEvent = static_cast<int>(h);
+        int minuteOfEvent = static_cast<int>(60 * (h - hourOfEvent) + 0.5);
+        if (minuteOfEvent >= 60) {  // 59.5 minutes or more carry into the next hour
+            minuteOfEvent -= 60;
+            ++hourOfEvent;
+        }
+        if (hourOfEvent >= 24) hourOfEvent -= 24;  // 24:00 is midnight of the same date
+        result.varSunRiseSet[static_cast<std::size_t>(event)] =
+            dateValue + (hourOfEvent * 60 + minuteOfEvent) / 1440.0;
+        (event == 0 ? result.blnSunRises : result.blnSunSets) = true;
+    }
+    return result;
+}
+
+}  // namespace vela::modSunRiseSunSet

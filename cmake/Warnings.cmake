@@ -1,0 +1,6 @@
+function(vela_set_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)
+  if(VELA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "astro/position_text.h"
+TEST(Placeholder, builds) { SUCCEED(); }

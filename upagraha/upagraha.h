@@ -1,0 +1,62 @@
+// The eight portions of the day or night of birth, their lords, and the six time-based upagrahas.
+//
+// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
+// Reads the birth data, the birth ascendant and four of the six stored sunrise and sunset values;
+// calls the chart-angle stage once per upagraha at the middle of its lord's portion.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "app/birth_data.h"
+#include "astro/fixed_text.h"
+
+namespace vela::modVedicUpagrahas {
+
+inline constexpr int kUpagrahaCount = 6;
+inline constexpr int kPortionCount = 8;
+
+// The em dash marks a portion that no planet rules.
+inline constexpr std::string_view kNoLord = "\u2014";
+
+using LordRow = std::array<std::string_view, kPortionCount>;
+// Indexed by weekday (0 = Sunday) and portion.
+extern const std::array<LordRow, 7> strDayPortionLords;
+extern const std::array<LordRow, 7> strNightPortionLords;
+
+inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaNames = {
+    "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"};
+inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaLords = {
+    "Sun", "Mars", "Merc", "Jup", "Sat", "Sat"};
+inline constexpr std::array<std::string_view, 12> strSignNames = {
+    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+struct Portion {
+    std::string_view strLord;
+    double dblStart = 0;  // hours on the birth date's clock (may lie below 0 or above 24)
+    double dblEnd = 0;
+};
+
+struct Upagrahas {
+    double dblBirthHour = 0;   // decimal hours on the birth date's clock
+    double dblSunrise = 0;     // decimal hours of the birth day's sunrise
+    double dblSunset = 0;      // decimal hours of the birth day's sunset
+    bool blnBirthByDay = false;
+    bool blnBeforeSunrise = false;  // a night birth before the birth day's sunrise
+    int intWeekday = 0;        // 0 = Sunday; the weekday whose lords rule the portions
+    std::array<Portion, kPortionCount> portions{};
+    std::array<int, kUpagrahaCount> intPortion{};        // index of each upagraha's portion
+    std::array<double, kUpagrahaCount> dblMoments{};     // clock hours on the birth date
+    std::array<PositionText, kUpagrahaCount> varUpagrahaLongitudes{};  // compact, "05 Leo 23"
+    std::array<double, kUpagrahaCount> dblLongitudes{};  // sidereal degrees, [0, 360)
+    std::array<int, kUpagrahaCount> intHouses{};         // 1..12 from the birth ascendant's sign
+};
+
+Upagrahas CalculateUpagrahas(const SharedChartState& s);
+
+// House (1..12) of a sign counted from the ascendant's sign, both three-letter abbreviations;
+// 12 when a sign is not found.
+int HouseFromSigns(std::string_view ascendantSign, std::string_view sign);
+
+}  // namespace vela::modVedicUpagrahas
