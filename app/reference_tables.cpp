@@ -82,7 +82,7 @@ namespace {
 
 // Numbers as texts, built once: "1".."31", "1901".."2050", "0".."23", "0".."59".
 struct NumberTexts {
-    std::array<std::string, 151> storage;  // 0..59 and the years
+    std::array<std::string, 60 + (kLastYear - kFirstYear + 1)> storage;  // 0..59, then the years
     ListEntries entries{};
 
     NumberTexts() {
