@@ -1,0 +1,176 @@
+#include "cli/batch.h"
+
+#include <istream>
+#include <ostream>
+
+#include "app/calculation_driver.h"
+#include "cli/notation.h"
+#include "cli/reading_json.h"
+
+namespace vela::cli {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string HeaderText() {
+    std::string text;
+    for (const auto column : kBatchColumns) {
+        if (!text.empty()) text += ',';
+        text += column;
+    }
+    return text;
+}
+
+bool IsHeader(const std::vector<std::string>& fields) {
+    if (fields.size() != kBatchColumns.size()) return false;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        std::string_view f = fields[i];
+        while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
+        while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
+        if (f.size() != kBatchColumns[i].size()) return false;
+        for (std::size_t k = 0; k < f.size(); ++k) {
+            const char c = (f[k] >= 'A' && f[k] <= 'Z') ? static_cast<char>(f[k] - 'A' + 'a') : f[k];
+            if (c != kBatchColumns[i][k]) return false;
+        }
+    }
+    return true;
+}
+
+// Problems of the line itself, before its fields are looked at.
+std::optional<std::string> LineProblem(const InputLine& line) {
+    if (line.blnTooLong)
+        return "the line is longer than " + std::to_string(kMaxLineBytes) + " bytes and was skipped";
+    if (line.strText.find('\0') != std::string::npos) return "the line holds a NUL byte (binary data)";
+    return std::nullopt;
+}
+
+// The reading of one row as its JSON line, or the message that refuses it.
+struct RowResult {
+    std::string strLine;
+    std::optional<std::string> error;
+};
+
+RowResult ReadRow(const InputLine& line, std::vector<std::string>& fields) {
+    if (auto problem = LineProblem(line)) return {{}, std::move(problem)};
+    if (auto problem = SplitCsvLine(line.strText, fields)) return {{}, std::move(problem)};
+    if (fields.size() != kBatchColumns.size())
+        return {{},
+                "the row has " + std::to_string(fields.size()) + " fields, not the " +
+                    std::to_string(kBatchColumns.size()) + " of " + HeaderText()};
+
+    const ReadingNotation notation{fields[0], fields[1], fields[2], fields[3], fields[4],
+                                   fields[5], fields[6], fields[7], fields[8], fields[9]};
+    BirthForm form;
+    if (auto problem = FillBirthForm(notation, form))
+        return {{}, std::string(problem->strField) + ": " + problem->strText};
+    // A record of its own for every row: nothing of one reading can reach the next.
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(form, state);
+    if (!outcome.Succeeded()) return {{}, outcome.message->strText};
+    return {JsonLine(ReadingJson(state, outcome.upagrahas)), std::nullopt};
+}
+
+}  // namespace
+
+LineReader::LineReader(std::istream& in, std::size_t maxBytes) : buf_(in.rdbuf()), maxBytes_(maxBytes) {}
+
+bool LineReader::Next(InputLine& line) {
+    using Traits = std::char_traits<char>;
+    line.strText.clear();
+    line.blnTooLong = false;
+    if (buf_ == nullptr) return false;
+    auto c = buf_->sbumpc();
+    if (Traits::eq_int_type(c, Traits::eof())) return false;
+    while (!Traits::eq_int_type(c, Traits::eof()) && Traits::to_char_type(c) != '\n') {
+        if (line.strText.size() < maxBytes_)
+            line.strText.push_back(Traits::to_char_type(c));
+        else
+            line.blnTooLong = true;
+        c = buf_->sbumpc();
+    }
+    if (!line.blnTooLong && !line.strText.empty() && line.strText.back() == '\r') line.strText.pop_back();
+    return true;
+}
+
+std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
+    fields.clear();
+    std::size_t i = 0;
+    const std::size_t n = line.size();
+    for (;;) {
+        std::string field;
+        if (i < n && line[i] == '"') {
+            ++i;
+            bool closed = false;
+            while (i < n) {
+                if (line[i] == '"') {
+                    if (i + 1 < n && line[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    closed = true;
+                    break;
+                }
+                field += line[i++];
+            }
+            if (!closed)
+                return "field " + std::to_string(fields.size() + 1) + " opens a quote that is not closed";
+            if (i < n && line[i] != ',')
+                return "field " + std::to_string(fields.size() + 1) + " has text after its closing quote";
+        } else {
+            const std::size_t end = line.find(',', i);
+            const std::string_view raw = line.substr(i, end == std::string_view::npos ? n - i : end - i);
+            if (raw.find('"') != std::string_view::npos)
+                return "field " + std::to_string(fields.size() + 1) +
+                       " holds a quote but is not quoted (quote the field and double the quote)";
+            field.assign(raw);
+            i += raw.size();
+        }
+        if (field.size() > kMaxFieldBytes)
+            return "field " + std::to_string(fields.size() + 1) + " is longer than " +
+                   std::to_string(kMaxFieldBytes) + " bytes";
+        fields.push_back(std::move(field));
+        if (i >= n) return std::nullopt;
+        ++i;  // the comma
+    }
+}
+
+int RunBatch(std::istream& in, std::ostream& out) {
+    LineReader reader(in);
+    InputLine line;
+    std::vector<std::string> fields;
+
+    if (!reader.Next(line)) {
+        out << JsonLine(
+                   RowErrorJson(0, "the file is empty; its first line must be the header " + HeaderText()))
+            << '\n';
+        return 1;
+    }
+    if (std::string_view(line.strText).starts_with(kByteOrderMark))
+        line.strText.erase(0, kByteOrderMark.size());
+    if (LineProblem(line) || SplitCsvLine(line.strText, fields) || !IsHeader(fields)) {
+        // Without the header the columns cannot be trusted, so no row is read.
+        out << JsonLine(RowErrorJson(0, "the first line must be the header " + HeaderText())) << '\n';
+        return 1;
+    }
+
+    bool anyFailed = false;
+    std::int64_t row = 0;
+    while (reader.Next(line) && out) {
+        ++row;
+        if (!line.blnTooLong && line.strText.empty()) continue;
+        auto result = ReadRow(line, fields);
+        if (result.error) {
+            anyFailed = true;
+            out << JsonLine(RowErrorJson(row, *result.error)) << '\n';
+        } else {
+            out << result.strLine << '\n';
+        }
+    }
+    out.flush();
+    return anyFailed || !out ? 1 : 0;
+}
+
+}  // namespace vela::cli

@@ -1,0 +1,55 @@
+// Batch readings: a CSV file in, one JSON line per row out.
+//
+// Flow: each row -> notation -> form -> validation -> driver -> ... -> JSON line, then forgotten.
+// The input is read one line at a time and nothing of a row outlives it, so memory stays flat
+// however long the file is. A record is one line: a quoted field may hold commas and doubled
+// quotes but no line break, so a quote left open spoils its own row and never the rest of the
+// file. Every malformed or refused row becomes an error object and the run goes on.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vela::cli {
+
+inline constexpr std::array<std::string_view, 10> kBatchColumns = {
+    "name", "date", "time", "zone", "lat", "lon", "dst", "city", "state", "country"};
+inline constexpr std::size_t kMaxFieldBytes = 4096;
+// The longest line that can still hold ten admissible fields: each quoted, every byte a doubled
+// quote, commas between them and a carriage return at the end. Anything longer is refused unread.
+inline constexpr std::size_t kMaxLineBytes = kBatchColumns.size() * (2 * kMaxFieldBytes + 3);
+
+struct InputLine {
+    std::string strText;      // without the line end; at most the reader's cap
+    bool blnTooLong = false;  // the line went on beyond the cap; the rest was skipped, not kept
+};
+
+// Physical lines of a stream, each cut at the first line feed; a carriage return before it is
+// dropped. Reads the stream buffer directly: no line is ever held beyond maxBytes.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in, std::size_t maxBytes = kMaxLineBytes);
+    // False at the end of the input, with nothing read.
+    bool Next(InputLine& line);
+
+private:
+    std::streambuf* buf_;
+    std::size_t maxBytes_;
+};
+
+// Splits one line into its fields ("..." quoting, "" for a quote inside); a one-line problem
+// when the line is malformed. Does not check the number of fields.
+std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields);
+
+// Reads the header and then every row, writing one JSON object per row on its own line.
+// Row N is the N-th line after the header (line N + 1 of the file); blank lines are skipped.
+// Answers the exit status: 0 when every row gave a reading, 1 when any row or the header was
+// refused or the output could not be written.
+int RunBatch(std::istream& in, std::ostream& out);
+
+}  // namespace vela::cli

@@ -1,0 +1,216 @@
+// vela-upagrahas-cli: readings without the window, one at a time or a whole file of them.
+//
+// Flow: arguments -> (saved reading file | notation) -> form -> RunCalculation -> report text or
+// JSON on standard output. Refusals print the window's message on standard error and exit 1;
+// anything the arguments themselves get wrong exits 2 with one line that says what.
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/calculation_driver.h"
+#include "app/reading_file.h"
+#include "app/reference_tables.h"
+#include "cli/batch.h"
+#include "cli/notation.h"
+#include "cli/reading_json.h"
+
+namespace {
+
+using namespace vela;
+
+constexpr std::string_view kProgram = "vela-upagrahas-cli";
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+constexpr std::string_view kDescription =
+    "Vela Upagrahas on the command line: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara,\n"
+    "Yamaghantaka, Gulika, Maandi) of a birth, printed as the window's report or as JSON.\n"
+    "\n"
+    "  vela-upagrahas-cli READING.ved                  the report of a saved reading\n"
+    "  vela-upagrahas-cli --name ... --country ...     the report of a reading given by flags\n"
+    "  vela-upagrahas-cli --batch READINGS.csv         one JSON line per row of a CSV file\n"
+    "  vela-upagrahas-cli --zones                      the zone table's rows\n";
+
+constexpr std::string_view kFooter =
+    "Notations: --date YYYY-MM-DD (1901 to 2050); --time HH:MM on the 24-hour clock of the zone;\n"
+    "--zone ROW is a row of --zones (34 is \"Indian Time, IST, +5.3\"); --lat 28N37 is 28 degrees\n"
+    "37 minutes North, --lon 77E13 is 77 degrees 13 minutes East, 0W07 is 0 degrees 7 minutes West\n"
+    "(whole degrees, the direction letter, always two digits of minutes). Name, city, state and\n"
+    "country take letters and blanks, as in the window.\n"
+    "\n"
+    "Batch: the CSV's first line is the header name,date,time,zone,lat,lon,dst,city,state,country\n"
+    "with dst true or false; \"...\" quotes a field, \"\" is a quote inside it; a record is one line.\n"
+    "Each row gives one JSON object on its own line, a refused row {\"row\": N, \"error\": \"...\"}\n"
+    "where row N is line N + 1 of the file. --batch - reads standard input.\n"
+    "\n"
+    "Exit status: 0 done; 1 a reading or row refused (its message on standard error, or in the\n"
+    "row's error object), or a file that could not be read or written; 2 a usage error.\n"
+    "\n"
+    "Example (New Delhi, 15 June 1975, 10:30 Indian time):\n"
+    "  vela-upagrahas-cli --name Asha --date 1975-06-15 --time 10:30 --zone 34 \\\n"
+    "      --lat 28N37 --lon 77E13 --city \"New Delhi\" --state Delhi --country India --json\n";
+
+int UsageError(std::string_view what) {
+    std::string line(what);
+    for (char& c : line)
+        if (c == '\n' || c == '\r') c = ' ';
+    std::cerr << kProgram << ": " << line << " (see " << kProgram << " --help)\n";
+    return kExitUsage;
+}
+
+// Standard output is the product: a write that failed (a full disk, a closed pipe) must not end
+// as success.
+int Finish(int status) {
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgram << ": the output could not be written\n";
+        return kExitRefused;
+    }
+    return status;
+}
+
+int ListZones() {
+    for (int row = 0; row < kZoneCount; ++row)
+        std::cout << row << '\t' << kZoneRows[static_cast<std::size_t>(row)].text << '\n';
+    return Finish(0);
+}
+
+int RunBatchFile(const std::string& path) {
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout));
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        std::cerr << kProgram << ": " << path << " is a folder, not a CSV file\n";
+        return kExitRefused;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::cerr << kProgram << ": " << path << " could not be opened for reading\n";
+        return kExitRefused;
+    }
+    return Finish(cli::RunBatch(in, std::cout));
+}
+
+// Runs the reading of a filled form and prints it; saves it when asked.
+int RunReading(const BirthForm& form, bool json, const std::string& savePath) {
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(form, state);
+    if (!outcome.Succeeded()) {
+        std::cerr << outcome.message->strText << '\n';
+        return kExitRefused;
+    }
+    int status = 0;
+    if (!savePath.empty()) {
+        if (auto problem = modReadingFile::SaveReadingFile(savePath, state, state.intZoneRow)) {
+            std::cerr << problem->strText << '\n';
+            status = kExitRefused;
+        }
+    }
+    if (json)
+        std::cout << cli::JsonLine(cli::ReadingJson(state, outcome.upagrahas)) << '\n';
+    else
+        std::cout << modUpagrahaReport::ReportPlainText(outcome.report);
+    return Finish(status);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+
+    CLI::App app{std::string(kDescription), std::string(kProgram)};
+    app.footer(std::string(kFooter));
+    // A flag given twice takes its last value, so a later flag can override an alias or a script.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+
+    std::string readingPath;
+    cli::ReadingNotation notation;
+    bool dst = false;
+    std::string savePath;
+    bool json = false;
+    std::string batchPath;
+    bool zones = false;
+
+    app.add_option("READING.ved", readingPath, "A saved reading file to calculate and print")->type_name("");
+    const auto reading = [&app](const char* flag, std::string& text, const char* help, const char* shape) {
+        return app.add_option(flag, text, help)->type_name(shape)->group("Reading");
+    };
+    const std::vector<CLI::Option*> readingFlags = {
+        reading("--name", notation.strName, "Name of the person", "NAME"),
+        reading("--date", notation.strDate, "Date of birth", "YYYY-MM-DD"),
+        reading("--time", notation.strTime, "Clock time of birth in the zone, 24-hour clock", "HH:MM"),
+        reading("--zone", notation.strZone, "Time zone: a row of --zones, 0 to 70", "ROW"),
+        reading("--lat", notation.strLat, "Latitude, such as 28N37 or 33S52", "28N37"),
+        reading("--lon", notation.strLon, "Longitude, such as 77E13 or 0W07", "77E13"),
+        reading("--city", notation.strCity, "City of birth", "CITY"),
+        reading("--state", notation.strState, "State of birth", "STATE"),
+        reading("--country", notation.strCountry, "Country of birth", "COUNTRY"),
+    };
+    CLI::Option* dstFlag = app.add_flag("--dst", dst, "Daylight saving time was in force")->group("Reading");
+    CLI::Option* saveOption = app.add_option("--save", savePath, "Also write the reading to FILE.ved")
+                                  ->type_name("FILE.ved")
+                                  ->group("Output");
+    app.add_flag("--json", json, "Print one JSON object instead of the report")->group("Output");
+    CLI::Option* batchOption =
+        app.add_option("--batch", batchPath,
+                       "Read readings from a CSV file (- for standard input), print JSON lines")
+            ->type_name("FILE.csv")
+            ->group("Other modes");
+    CLI::Option* zonesFlag = app.add_flag("--zones", zones, "List the time-zone rows")->group("Other modes");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) return app.exit(e);  // --help
+        return UsageError(e.what());
+    }
+
+    std::vector<std::string> given;
+    std::vector<std::string> missing;
+    for (const auto* flag : readingFlags) (flag->count() > 0 ? given : missing).push_back(flag->get_name());
+    const bool anyReadingFlag = !given.empty() || dstFlag->count() > 0;
+    const bool hasFile = !readingPath.empty();
+
+    if (zonesFlag->count() > 0) {
+        if (argc != 2) return UsageError("--zones takes no other arguments");
+        return ListZones();
+    }
+    if (batchOption->count() > 0) {
+        if (hasFile || anyReadingFlag || saveOption->count() > 0)
+            return UsageError("--batch takes only the CSV file (and --json, which it always writes)");
+        return RunBatchFile(batchPath);
+    }
+    if (saveOption->count() > 0 && !modReadingFile::HasReadingFileName(savePath))
+        return UsageError("--save " + savePath +
+                          ": the file name must end in .ved, or the reading cannot be opened again");
+
+    BirthForm form;
+    if (hasFile) {
+        if (anyReadingFlag) return UsageError("give either a saved reading or the reading flags, not both");
+        if (auto problem = modReadingFile::OpenReadingFile(readingPath, form)) {
+            std::cerr << problem->strText << '\n';
+            return kExitRefused;
+        }
+        return RunReading(form, json, savePath);
+    }
+    if (!anyReadingFlag)
+        return UsageError(
+            "give a saved reading, the reading flags (--name ... --country), --batch FILE or --zones");
+    if (!missing.empty()) {
+        std::string list;
+        for (const auto& name : missing) list += (list.empty() ? "" : ", ") + name;
+        return UsageError("missing " + list);
+    }
+    notation.strDst = dst ? "true" : "false";
+    if (auto problem = cli::FillBirthForm(notation, form)) {
+        if (problem->blnRefusal) {
+            std::cerr << problem->strText << " (--" << problem->strField << ")\n";
+            return kExitRefused;
+        }
+        return UsageError("--" + std::string(problem->strField) + " " + problem->strText);
+    }
+    return RunReading(form, json, savePath);
+}

@@ -1,0 +1,197 @@
+#include "cli/notation.h"
+
+#include <charconv>
+
+#include "app/reference_tables.h"
+#include "app/validation.h"
+
+namespace vela::cli {
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool AllDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (!IsDigit(c)) return false;
+    return true;
+}
+
+// Callers have checked that s is one to four digits, so the value always fits.
+int DigitsValue(std::string_view s) {
+    int value = 0;
+    std::from_chars(s.data(), s.data() + s.size(), value);
+    return value;
+}
+
+// The text as a message quotes it: short, on one line, whatever the user passed.
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    std::string q = "\"";
+    for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        q += (c < 32 || c == 127) ? '?' : static_cast<char>(c);
+    }
+    if (text.size() > kShown) q += "...";
+    q += '"';
+    return q;
+}
+
+std::string Range(std::string_view what, int value, std::string_view range) {
+    return "the " + std::string(what) + " " + std::to_string(value) + " is not " + std::string(range);
+}
+
+// Whole degrees (one to three digits, as the window's boxes take), the direction letter, and
+// exactly two digits of minutes, so 28N5 is not silently read as 28 degrees 5 or 50 minutes.
+struct AngleNotation {
+    char positive;  // North or East
+    char negative;
+    std::string_view description;
+};
+constexpr AngleNotation kLatitude{'N', 'S',
+                                  "latitude such as 28N37 (degrees, N or S, then two digits of minutes)"};
+constexpr AngleNotation kLongitude{'E', 'W',
+                                   "longitude such as 77E13 (degrees, E or W, then two digits of minutes)"};
+
+struct AngleParts {
+    std::string strDeg;
+    std::string strMin;
+    bool blnPositive = true;
+};
+
+std::optional<AngleParts> SplitAngle(std::string_view text, const AngleNotation& kind) {
+    const std::string_view t = TrimBlanks(text);
+    std::size_t at = 0;
+    while (at < t.size() && IsDigit(t[at])) ++at;
+    if (at < 1 || at > 3 || at + 3 != t.size()) return std::nullopt;
+    char letter = t[at];
+    if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+    if (letter != kind.positive && letter != kind.negative) return std::nullopt;
+    const std::string_view minutes = t.substr(at + 1);
+    if (!AllDigits(minutes)) return std::nullopt;
+    return AngleParts{std::to_string(DigitsValue(t.substr(0, at))), std::to_string(DigitsValue(minutes)),
+                      letter == kind.positive};
+}
+
+std::string AngleProblem(std::string_view text, const AngleNotation& kind) {
+    return Quoted(text) + " is not a " + std::string(kind.description);
+}
+
+}  // namespace
+
+std::optional<std::string> ApplyDate(std::string_view text, BirthForm& form) {
+    const std::string_view t = TrimBlanks(text);
+    if (t.size() != 10 || t[4] != '-' || t[7] != '-' || !AllDigits(t.substr(0, 4)) ||
+        !AllDigits(t.substr(5, 2)) || !AllDigits(t.substr(8, 2)))
+        return Quoted(text) + " is not a date written YYYY-MM-DD, such as 1975-06-15";
+    const int year = DigitsValue(t.substr(0, 4));
+    const int month = DigitsValue(t.substr(5, 2));
+    const int day = DigitsValue(t.substr(8, 2));
+    if (year < kFirstYear || year > kLastYear)
+        return Quoted(text) + ": " + Range("year", year, "within 1901 to 2050");
+    if (month < 1 || month > 12) return Quoted(text) + ": " + Range("month", month, "within 01 to 12");
+    if (day < 1 || day > 31) return Quoted(text) + ": " + Range("day", day, "within 01 to 31");
+    // Whether the day exists in its month is the window's check, with the window's message.
+    form.cboYear = std::to_string(year);
+    form.cboMonth = month - 1;
+    form.cboDate = std::to_string(day);
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyTime(std::string_view text, BirthForm& form) {
+    const std::string_view t = TrimBlanks(text);
+    const std::size_t colon = t.find(':');
+    if (colon == std::string_view::npos || colon < 1 || colon > 2 || t.size() != colon + 3 ||
+        !AllDigits(t.substr(0, colon)) || !AllDigits(t.substr(colon + 1)))
+        return Quoted(text) + " is not a time written HH:MM on the 24-hour clock, such as 10:30";
+    const int hour = DigitsValue(t.substr(0, colon));
+    const int minute = DigitsValue(t.substr(colon + 1));
+    if (hour > 23) return Quoted(text) + ": " + Range("hour", hour, "within 0 to 23");
+    if (minute > 59) return Quoted(text) + ": " + Range("minute", minute, "within 00 to 59");
+    form.cboHour = std::to_string(hour);
+    form.cboMinute = std::to_string(minute);
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyZone(std::string_view text, BirthForm& form) {
+    const std::string_view t = TrimBlanks(text);
+    if (t.empty() || t.size() > 2 || !AllDigits(t) || DigitsValue(t) >= kZoneCount)
+        return Quoted(text) + " is not a zone row from 0 to 70 (--zones lists them)";
+    form.cboTimeZone = DigitsValue(t);
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyLatitude(std::string_view text, BirthForm& form) {
+    auto parts = SplitAngle(text, kLatitude);
+    if (!parts) return AngleProblem(text, kLatitude);
+    form.txtLatDeg = std::move(parts->strDeg);
+    form.txtLatMin = std::move(parts->strMin);
+    form.optLat = parts->blnPositive ? LatChoice::North : LatChoice::South;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyLongitude(std::string_view text, BirthForm& form) {
+    auto parts = SplitAngle(text, kLongitude);
+    if (!parts) return AngleProblem(text, kLongitude);
+    form.txtLonDeg = std::move(parts->strDeg);
+    form.txtLonMin = std::move(parts->strMin);
+    form.optLong = parts->blnPositive ? LonChoice::East : LonChoice::West;
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyDst(std::string_view text, BirthForm& form) {
+    const std::string_view t = TrimBlanks(text);
+    std::string lower(t);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (lower != "true" && lower != "false") return Quoted(text) + " is neither true nor false";
+    form.chkDST = lower == "true";
+    return std::nullopt;
+}
+
+std::optional<std::string> CheckLetters(std::string_view text) {
+    // Byte by byte: the window's rule takes only a few ASCII codes, so every byte of a multi-byte
+    // character is refused as the character itself would be.
+    for (char c : text) {
+        if (auto refused = modValidation::FilterKeystroke(modValidation::BoxKind::Letters,
+                                                          static_cast<unsigned char>(c)))
+            return refused->strText;
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldProblem> FillBirthForm(const ReadingNotation& n, BirthForm& form) {
+    const auto letters = [&form](std::string_view field, const std::string& text,
+                                 std::string BirthForm::*box) -> std::optional<FieldProblem> {
+        if (auto message = CheckLetters(text)) return FieldProblem{field, std::move(*message), true};
+        form.*box = text;
+        return std::nullopt;
+    };
+    using Apply = std::optional<std::string> (*)(std::string_view, BirthForm&);
+    const auto notation = [&form](std::string_view field, const std::string& text,
+                                  Apply apply) -> std::optional<FieldProblem> {
+        if (auto message = apply(text, form)) return FieldProblem{field, std::move(*message), false};
+        return std::nullopt;
+    };
+
+    if (auto p = letters("name", n.strName, &BirthForm::txtName)) return p;
+    if (auto p = notation("date", n.strDate, ApplyDate)) return p;
+    if (auto p = notation("time", n.strTime, ApplyTime)) return p;
+    if (auto p = notation("zone", n.strZone, ApplyZone)) return p;
+    if (auto p = notation("lat", n.strLat, ApplyLatitude)) return p;
+    if (auto p = notation("lon", n.strLon, ApplyLongitude)) return p;
+    if (auto p = notation("dst", n.strDst, ApplyDst)) return p;
+    if (auto p = letters("city", n.strCity, &BirthForm::txtCity)) return p;
+    if (auto p = letters("state", n.strState, &BirthForm::txtState)) return p;
+    if (auto p = letters("country", n.strCountry, &BirthForm::txtCountry)) return p;
+    return std::nullopt;
+}
+
+}  // namespace vela::cli

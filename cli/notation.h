@@ -1,0 +1,61 @@
+// The command line's notations for a reading, turned into what the birth form's controls hold.
+//
+// Flow of a reading: arguments or a batch row -> notation -> form -> validation -> driver -> ...
+// The command line and the batch file write a reading as texts (1975-06-15, 10:30, 28N37, 77E13,
+// true). This unit only reads those shapes and fills a BirthForm; everything the window would
+// judge (an empty name, 31 April, 95 degrees of latitude) is left to validation and the driver, so
+// the command line refuses exactly what the window refuses, with the same words.
+//
+// Two kinds of problem come out of here:
+//  - a malformed notation, or a value no list of the form can hold (month 13, hour 25, zone row 71,
+//    a year outside 1901..2050): the form cannot even be filled, a usage error;
+//  - a character the window's letters boxes refuse (digits, punctuation, accented letters in a name
+//    or a place): the window's own message, a refused reading. Keeping the boxes to what the window
+//    accepts also keeps every reading one that the reading file can hold and the window can reopen.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/birth_form.h"
+
+namespace vela::cli {
+
+// One reading as the command line or a batch row gives it.
+struct ReadingNotation {
+    std::string strName;
+    std::string strDate;  // YYYY-MM-DD
+    std::string strTime;  // H:MM or HH:MM, 24-hour clock
+    std::string strZone;  // zone table row, 0..70
+    std::string strLat;   // 28N37: whole degrees, N or S, two-digit minutes
+    std::string strLon;   // 77E13: whole degrees, E or W, two-digit minutes
+    std::string strDst;   // true or false
+    std::string strCity;
+    std::string strState;
+    std::string strCountry;
+};
+
+struct FieldProblem {
+    std::string_view strField;  // the column name, which is also the flag without its dashes
+    std::string strText;        // one line
+    bool blnRefusal = false;    // the window's own message rather than a malformed notation
+};
+
+// Each reads one notation into the form's controls and leaves the form untouched on a problem,
+// answered as one line that quotes the text and says the expected shape. Blanks around a
+// notation are ignored.
+std::optional<std::string> ApplyDate(std::string_view text, BirthForm& form);
+std::optional<std::string> ApplyTime(std::string_view text, BirthForm& form);
+std::optional<std::string> ApplyZone(std::string_view text, BirthForm& form);
+std::optional<std::string> ApplyLatitude(std::string_view text, BirthForm& form);
+std::optional<std::string> ApplyLongitude(std::string_view text, BirthForm& form);
+std::optional<std::string> ApplyDst(std::string_view text, BirthForm& form);
+
+// The window's message when the text holds a character its letters boxes refuse.
+std::optional<std::string> CheckLetters(std::string_view text);
+
+// Fills the whole form, checking the fields in the batch file's column order; the first problem.
+std::optional<FieldProblem> FillBirthForm(const ReadingNotation& notation, BirthForm& form);
+
+}  // namespace vela::cli
