@@ -1,0 +1,235 @@
+// The command line's notations read into the birth form's controls, and what they refuse.
+#include "cli/notation.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "tests/cli/reference_reading.h"
+#include "tests/core/test_names.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::cli;
+
+using Apply = std::optional<std::string> (*)(std::string_view, BirthForm&);
+
+// A notation the parser must refuse, with a word the one-line message must contain.
+struct RefusedCase {
+    const char* name;
+    Apply apply;
+    const char* text;
+    const char* mentions;
+};
+// Test output names the row rather than dumping its bytes.
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
+
+class RefusedNotation : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedNotation, names_the_problem_on_one_line_and_leaves_the_form_alone) {
+    const auto& c = GetParam();
+    BirthForm form;
+    const BirthForm before = form;
+    const auto problem = c.apply(c.text, form);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_NE(problem->find(c.mentions), std::string::npos) << *problem;
+    EXPECT_EQ(problem->find('\n'), std::string::npos) << *problem;
+    EXPECT_EQ(form.cboDate, before.cboDate);
+    EXPECT_EQ(form.cboMonth, before.cboMonth);
+    EXPECT_EQ(form.cboYear, before.cboYear);
+    EXPECT_EQ(form.cboHour, before.cboHour);
+    EXPECT_EQ(form.cboMinute, before.cboMinute);
+    EXPECT_EQ(form.cboTimeZone, before.cboTimeZone);
+    EXPECT_EQ(form.txtLatDeg, before.txtLatDeg);
+    EXPECT_EQ(form.txtLonMin, before.txtLonMin);
+    EXPECT_EQ(form.optLat, before.optLat);
+    EXPECT_EQ(form.optLong, before.optLong);
+    EXPECT_EQ(form.chkDST, before.chkDST);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, RefusedNotation,
+    ::testing::Values(RefusedCase{"month_13_and_day_40", ApplyDate, "1975-13-40", "month 13"},
+                      RefusedCase{"day_32", ApplyDate, "1975-06-32", "day 32"},
+                      RefusedCase{"day_00", ApplyDate, "1975-06-00", "day 0"},
+                      RefusedCase{"year_before_the_list", ApplyDate, "1900-12-31", "year 1900"},
+                      RefusedCase{"year_after_the_list", ApplyDate, "2051-01-01", "year 2051"},
+                      RefusedCase{"day_first_with_slashes", ApplyDate, "15/06/1975", "YYYY-MM-DD"},
+                      RefusedCase{"one_digit_month", ApplyDate, "1975-6-15", "YYYY-MM-DD"},
+                      RefusedCase{"no_separators", ApplyDate, "19750615", "YYYY-MM-DD"},
+                      RefusedCase{"empty_date", ApplyDate, "", "YYYY-MM-DD"},
+                      RefusedCase{"hour_25", ApplyTime, "25:00", "hour 25"},
+                      RefusedCase{"hour_24", ApplyTime, "24:00", "hour 24"},
+                      RefusedCase{"minute_60", ApplyTime, "10:60", "minute 60"},
+                      RefusedCase{"one_digit_minutes", ApplyTime, "10:3", "HH:MM"},
+                      RefusedCase{"no_colon", ApplyTime, "1030", "HH:MM"},
+                      RefusedCase{"negative_hour", ApplyTime, "-1:30", "HH:MM"},
+                      RefusedCase{"seconds_given", ApplyTime, "10:30:15", "HH:MM"},
+                      RefusedCase{"zone_row_71", ApplyZone, "71", "0 to 70"},
+                      RefusedCase{"negative_zone_row", ApplyZone, "-1", "0 to 70"},
+                      RefusedCase{"zone_given_as_text", ApplyZone, "IST", "0 to 70"},
+                      RefusedCase{"latitude_with_x", ApplyLatitude, "28X37", "28N37"},
+                      RefusedCase{"latitude_with_east", ApplyLatitude, "28E37", "28N37"},
+                      RefusedCase{"latitude_one_minute_digit", ApplyLatitude, "28N5", "two digits"},
+                      RefusedCase{"latitude_three_minute_digits", ApplyLatitude, "28N375", "two digits"},
+                      RefusedCase{"latitude_without_degrees", ApplyLatitude, "N37", "28N37"},
+                      RefusedCase{"latitude_four_degree_digits", ApplyLatitude, "1000N00", "28N37"},
+                      RefusedCase{"latitude_in_decimal_degrees", ApplyLatitude, "28.6", "28N37"},
+                      RefusedCase{"longitude_with_north", ApplyLongitude, "77N13", "77E13"},
+                      RefusedCase{"longitude_signed", ApplyLongitude, "-77E13", "77E13"},
+                      RefusedCase{"dst_yes", ApplyDst, "yes", "true nor false"},
+                      RefusedCase{"dst_one", ApplyDst, "1", "true nor false"},
+                      RefusedCase{"dst_empty", ApplyDst, "", "true nor false"}),
+    RowName());
+
+TEST(ApplyDate, fills_the_lists_as_the_window_holds_them) {
+    BirthForm form;
+    EXPECT_FALSE(ApplyDate(" 1975-06-05 ", form));
+    EXPECT_EQ(form.cboYear, "1975");
+    EXPECT_EQ(form.cboMonth, 5);   // June is the sixth entry
+    EXPECT_EQ(form.cboDate, "5");  // the day list has no leading zeros
+    EXPECT_FALSE(ApplyDate("1901-01-01", form));
+    EXPECT_FALSE(ApplyDate("2050-12-31", form));
+    EXPECT_EQ(form.cboMonth, 11);
+}
+
+TEST(ApplyDate, leaves_a_day_missing_from_its_month_to_the_window_check) {
+    // 31 April fits the lists; validation refuses it with the window's own message.
+    BirthForm form;
+    EXPECT_FALSE(ApplyDate("1975-04-31", form));
+    EXPECT_EQ(form.cboDate, "31");
+    EXPECT_EQ(form.cboMonth, 3);
+}
+
+TEST(ApplyTime, writes_hour_and_minute_without_leading_zeros) {
+    BirthForm form;
+    EXPECT_FALSE(ApplyTime("09:05", form));
+    EXPECT_EQ(form.cboHour, "9");
+    EXPECT_EQ(form.cboMinute, "5");
+    EXPECT_FALSE(ApplyTime("0:00", form));
+    EXPECT_EQ(form.cboHour, "0");
+    EXPECT_FALSE(ApplyTime("23:59", form));
+    EXPECT_EQ(form.cboMinute, "59");
+}
+
+TEST(ApplyZone, takes_every_row_of_the_table) {
+    BirthForm form;
+    EXPECT_FALSE(ApplyZone("0", form));
+    EXPECT_EQ(form.cboTimeZone, 0);
+    EXPECT_FALSE(ApplyZone("70", form));
+    EXPECT_EQ(form.cboTimeZone, 70);
+    EXPECT_FALSE(ApplyZone(" 34 ", form));
+    EXPECT_EQ(form.cboTimeZone, 34);
+}
+
+TEST(ApplyAngles, read_degrees_minutes_and_direction) {
+    BirthForm form;
+    EXPECT_FALSE(ApplyLatitude("33s52", form));
+    EXPECT_EQ(form.txtLatDeg, "33");
+    EXPECT_EQ(form.txtLatMin, "52");
+    EXPECT_EQ(form.optLat, LatChoice::South);
+    EXPECT_FALSE(ApplyLatitude("28N37", form));
+    EXPECT_EQ(form.optLat, LatChoice::North);
+
+    EXPECT_FALSE(ApplyLongitude("0W07", form));
+    EXPECT_EQ(form.txtLonDeg, "0");
+    EXPECT_EQ(form.txtLonMin, "7");
+    EXPECT_EQ(form.optLong, LonChoice::West);
+    EXPECT_FALSE(ApplyLongitude("077e13", form));
+    EXPECT_EQ(form.txtLonDeg, "77");
+    EXPECT_EQ(form.optLong, LonChoice::East);
+}
+
+TEST(ApplyAngles, leave_ranges_to_the_window_check) {
+    // Three digits fit the window's boxes; 95 degrees of latitude is validation's to refuse.
+    BirthForm form;
+    EXPECT_FALSE(ApplyLatitude("95N75", form));
+    EXPECT_EQ(form.txtLatDeg, "95");
+    EXPECT_EQ(form.txtLatMin, "75");
+}
+
+TEST(ApplyDst, reads_true_and_false_in_any_case) {
+    BirthForm form;
+    EXPECT_FALSE(ApplyDst("TRUE", form));
+    EXPECT_TRUE(form.chkDST);
+    EXPECT_FALSE(ApplyDst(" false ", form));
+    EXPECT_FALSE(form.chkDST);
+}
+
+TEST(CheckLetters, refuses_what_the_window_boxes_refuse) {
+    EXPECT_FALSE(CheckLetters("New Delhi"));
+    EXPECT_FALSE(CheckLetters(""));
+    for (const char* text : {"O'Brien", "Mary-Jane", "Delhi2", "Z\u00FCrich", "tab\there"}) {
+        const auto message = CheckLetters(text);
+        ASSERT_TRUE(message.has_value()) << text;
+        EXPECT_EQ(*message, "Please enter only letters");
+    }
+}
+
+TEST(FillBirthForm, fills_every_control_of_a_good_reading) {
+    BirthForm form;
+    auto notation = NewDelhiNotation();
+    notation.strDst = "true";
+    ASSERT_FALSE(FillBirthForm(notation, form));
+    EXPECT_EQ(form.txtName, "Asha");
+    EXPECT_EQ(form.cboDate, "15");
+    EXPECT_EQ(form.cboMonth, 5);
+    EXPECT_EQ(form.cboYear, "1975");
+    EXPECT_EQ(form.cboHour, "10");
+    EXPECT_EQ(form.cboMinute, "30");
+    EXPECT_EQ(form.cboTimeZone, 34);
+    EXPECT_EQ(form.txtLatDeg, "28");
+    EXPECT_EQ(form.txtLatMin, "37");
+    EXPECT_EQ(form.optLat, LatChoice::North);
+    EXPECT_EQ(form.txtLonDeg, "77");
+    EXPECT_EQ(form.txtLonMin, "13");
+    EXPECT_EQ(form.optLong, LonChoice::East);
+    EXPECT_TRUE(form.chkDST);
+    EXPECT_EQ(form.txtCity, "New Delhi");
+    EXPECT_EQ(form.txtState, "Delhi");
+    EXPECT_EQ(form.txtCountry, "India");
+}
+
+TEST(FillBirthForm, reports_the_first_problem_in_column_order) {
+    BirthForm form;
+    auto notation = NewDelhiNotation();
+    notation.strTime = "25:00";
+    notation.strLon = "77X13";
+    auto problem = FillBirthForm(notation, form);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->strField, "time");
+    EXPECT_FALSE(problem->blnRefusal);
+
+    notation = NewDelhiNotation();
+    notation.strCountry = "India1";
+    problem = FillBirthForm(notation, form);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->strField, "country");
+    EXPECT_TRUE(problem->blnRefusal);
+    EXPECT_EQ(problem->strText, "Please enter only letters");
+}
+
+TEST(FillBirthForm, leaves_empty_boxes_to_validation) {
+    // An empty name or city fits the form; the window's check names it.
+    BirthForm form;
+    auto notation = NewDelhiNotation();
+    notation.strName.clear();
+    notation.strCity.clear();
+    EXPECT_FALSE(FillBirthForm(notation, form));
+    EXPECT_EQ(form.txtName, "");
+}
+
+TEST(Quoting, keeps_a_huge_or_multi_line_value_to_one_short_line) {
+    BirthForm form;
+    const std::string huge(100000, '9');
+    const auto problem = ApplyDate(huge, form);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_LT(problem->size(), 200u);
+    const auto broken = ApplyTime("10\n:30", form);
+    ASSERT_TRUE(broken.has_value());
+    EXPECT_EQ(broken->find('\n'), std::string::npos);
+}
+
+}  // namespace

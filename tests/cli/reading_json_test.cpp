@@ -1,0 +1,212 @@
+// The JSON object of a reading: its shape, and that its figures agree with each other and with
+// independent sources.
+#include "cli/reading_json.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/calculation_driver.h"
+#include "astro/calendar.h"
+#include "tests/cli/reference_reading.h"
+#include "upagraha/upagraha_report.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::cli;
+
+struct Computed {
+    SharedChartState state;
+    modCalculationDriver::CalculationOutcome outcome;
+};
+
+Computed Calculate(const ReadingNotation& notation) {
+    Computed c;
+    BirthForm form;
+    EXPECT_FALSE(FillBirthForm(notation, form));
+    c.outcome = modCalculationDriver::RunCalculation(form, c.state);
+    EXPECT_TRUE(c.outcome.Succeeded()) << c.outcome.message->strText;
+    return c;
+}
+
+Json NewDelhiJson() {
+    const auto c = Calculate(NewDelhiNotation());
+    return ReadingJson(c.state, c.outcome.upagrahas);
+}
+
+int MinutesOf(const std::string& hhmm) {
+    return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2));
+}
+
+// Degrees of a compact text such as "05 Leo 54" at the start of its minute.
+double CompactDegrees(const std::string& text) {
+    static const std::string signs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+    const auto sign = signs.find(text.substr(3, 3));
+    EXPECT_NE(sign, std::string::npos) << text;
+    return static_cast<double>(sign / 3) * 30 + std::stoi(text.substr(0, 2)) +
+           std::stoi(text.substr(7, 2)) / 60.0;
+}
+
+void ExpectDegreesMatchText(const Json& degrees, const Json& text) {
+    ASSERT_TRUE(degrees.is_number_float());
+    const double d = degrees.get<double>();
+    EXPECT_GE(d, 0.0);
+    EXPECT_LT(d, 360.0);
+    // The text truncates to the minute, so the degrees lie within that minute.
+    const double start = CompactDegrees(text.get<std::string>());
+    EXPECT_GE(d, start - 1e-9) << text;
+    EXPECT_LT(d, start + 1.0 / 60 + 1e-9) << text;
+}
+
+TEST(ReadingJson, has_the_documented_keys_in_order) {
+    const Json j = NewDelhiJson();
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : j.items()) keys.push_back(key);
+    const std::vector<std::string> expected = {
+        "name",  "date",    "time",      "zone", "zone_text",    "dst",     "latitude", "longitude", "city",
+        "state", "country", "ascendant", "sun",  "birth_by_day", "weekday", "portions", "upagrahas"};
+    EXPECT_EQ(keys, expected);
+    ASSERT_EQ(j["portions"].size(), 8u);
+    ASSERT_EQ(j["upagrahas"].size(), 6u);
+    for (const auto& p : j["portions"]) {
+        EXPECT_TRUE(p["lord"].is_string());
+        EXPECT_TRUE(p["start"].is_number());
+        EXPECT_TRUE(p["end"].is_number());
+    }
+    for (const char* day : {"previous", "birth", "next"}) {
+        EXPECT_EQ(j["sun"][day]["rise"].get<std::string>().size(), 5u) << day;
+        EXPECT_EQ(j["sun"][day]["set"].get<std::string>().size(), 5u) << day;
+    }
+    std::vector<std::string> upagrahaKeys;
+    for (const auto& [key, value] : j["upagrahas"][0].items()) upagrahaKeys.push_back(key);
+    const std::vector<std::string> expectedUpagraha = {"name",    "lord",  "moment",       "longitude",
+                                                       "degrees", "house", "significance", "interpretation"};
+    EXPECT_EQ(upagrahaKeys, expectedUpagraha);
+}
+
+TEST(ReadingJson, echoes_the_birth_data_in_the_command_line_notation) {
+    const Json j = NewDelhiJson();
+    EXPECT_EQ(j["name"], "Asha");
+    EXPECT_EQ(j["date"], "1975-06-15");
+    EXPECT_EQ(j["time"], "10:30");
+    EXPECT_EQ(j["zone"], 34);
+    EXPECT_EQ(j["zone_text"], "Indian Time, IST, +5.3");
+    EXPECT_EQ(j["dst"], false);
+    EXPECT_DOUBLE_EQ(j["latitude"].get<double>(), 28 + 37 / 60.0);
+    EXPECT_DOUBLE_EQ(j["longitude"].get<double>(), 77 + 13 / 60.0);
+    EXPECT_EQ(j["city"], "New Delhi");
+    EXPECT_EQ(j["country"], "India");
+}
+
+TEST(ReadingJson, counts_south_and_west_negative) {
+    // Greenwich side of London, and Sydney: 0W07 and 33S52.
+    auto london = NewDelhiNotation();
+    london.strZone = "20";  // any row will do for the signs of the place
+    london.strLat = "51N30";
+    london.strLon = "0W07";
+    auto c = Calculate(london);
+    Json j = ReadingJson(c.state, c.outcome.upagrahas);
+    EXPECT_DOUBLE_EQ(j["latitude"].get<double>(), 51.5);
+    EXPECT_DOUBLE_EQ(j["longitude"].get<double>(), -7 / 60.0);
+
+    auto sydney = NewDelhiNotation();
+    sydney.strLat = "33S52";
+    sydney.strLon = "151E13";
+    c = Calculate(sydney);
+    j = ReadingJson(c.state, c.outcome.upagrahas);
+    EXPECT_DOUBLE_EQ(j["latitude"].get<double>(), -(33 + 52 / 60.0));
+    EXPECT_DOUBLE_EQ(j["longitude"].get<double>(), 151 + 13 / 60.0);
+}
+
+TEST(ReadingJson, gives_the_birth_ascendant_as_text_and_degrees) {
+    const Json j = NewDelhiJson();
+    EXPECT_EQ(j["ascendant"]["text"], kNewDelhiAscendant);
+    ExpectDegreesMatchText(j["ascendant"]["degrees"], j["ascendant"]["text"]);
+}
+
+TEST(ReadingJson, gives_sunrise_and_sunset_near_the_almanac) {
+    // Almanac for New Delhi in mid-June 1975: sunrise 05:23, sunset 19:20 Indian time; the model
+    // is low precision, so a few minutes either way.
+    const Json j = NewDelhiJson();
+    for (const char* day : {"previous", "birth", "next"}) {
+        EXPECT_NEAR(MinutesOf(j["sun"][day]["rise"]), 5 * 60 + 23, 4) << day;
+        EXPECT_NEAR(MinutesOf(j["sun"][day]["set"]), 19 * 60 + 20, 4) << day;
+    }
+}
+
+TEST(ReadingJson, places_the_portions_and_moments_consistently) {
+    const Json j = NewDelhiJson();
+    // 15 June 1975 was a Sunday, and 10:30 lies between sunrise and sunset.
+    EXPECT_EQ(j["weekday"], 0);
+    EXPECT_EQ(j["birth_by_day"], true);
+
+    const auto& portions = j["portions"];
+    EXPECT_NEAR(portions[0]["start"].get<double>(), MinutesOf(j["sun"]["birth"]["rise"]) / 60.0, 1e-6);
+    EXPECT_NEAR(portions[7]["end"].get<double>(), MinutesOf(j["sun"]["birth"]["set"]) / 60.0, 1e-6);
+    for (std::size_t k = 1; k < portions.size(); ++k)
+        EXPECT_EQ(portions[k]["start"].get<double>(), portions[k - 1]["end"].get<double>()) << k;
+
+    for (const auto& u : j["upagrahas"]) {
+        const Json* own = nullptr;
+        for (const auto& p : portions)
+            if (p["lord"] == u["lord"]) own = &p;
+        ASSERT_NE(own, nullptr) << u["name"];
+        // Each moment is the middle of its lord's portion.
+        EXPECT_NEAR(u["moment"].get<double>(),
+                    ((*own)["start"].get<double>() + (*own)["end"].get<double>()) / 2, 1e-9)
+            << u["name"];
+        ExpectDegreesMatchText(u["degrees"], u["longitude"]);
+        EXPECT_GE(u["house"].get<int>(), 1);
+        EXPECT_LE(u["house"].get<int>(), 12);
+    }
+}
+
+TEST(ReadingJson, carries_the_report_texts_of_each_upagraha) {
+    const auto c = Calculate(NewDelhiNotation());
+    const Json j = ReadingJson(c.state, c.outcome.upagrahas);
+    const std::string report = modUpagrahaReport::ReportPlainText(c.outcome.report);
+    for (const auto& u : j["upagrahas"]) {
+        // The report prints the same longitude, house, significance and interpretation.
+        const std::string block = u["name"].get<std::string>() + "\nLongitude\n" +
+                                  u["longitude"].get<std::string>() + "\nSignificance\n" +
+                                  u["significance"].get<std::string>() + "\nHouse Position\n" +
+                                  std::to_string(u["house"].get<int>()) + "\nInterpretation\n" +
+                                  u["interpretation"].get<std::string>() + "\n";
+        EXPECT_NE(report.find(block), std::string::npos) << block;
+    }
+}
+
+TEST(ReadingJson, prints_numbers_that_read_back_exactly) {
+    const Json j = NewDelhiJson();
+    const Json back = Json::parse(JsonLine(j));
+    EXPECT_EQ(back, j);
+    EXPECT_EQ(back["portions"][3]["start"].get<double>(), j["portions"][3]["start"].get<double>());
+}
+
+TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
+    // A name from an old reading file in a single-byte character set: 0xE9 alone is not UTF-8.
+    auto c = Calculate(NewDelhiNotation());
+    c.state.strName = "Ren\xE9\nSecond line";
+    const std::string line = JsonLine(ReadingJson(c.state, c.outcome.upagrahas));
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    const Json back = Json::parse(line);
+    EXPECT_EQ(back["name"], "Ren\xEF\xBF\xBD\nSecond line");
+}
+
+TEST(JsonLine, writes_the_row_error_object) {
+    EXPECT_EQ(JsonLine(RowErrorJson(7, "the \"zone\" is wrong")),
+              R"({"row":7,"error":"the \"zone\" is wrong"})");
+}
+
+TEST(ClockText, rounds_a_date_value_to_the_minute) {
+    EXPECT_EQ(ClockText(27925.5), "12:00");
+    EXPECT_EQ(ClockText(27925 + 5.0 / 1440), "00:05");
+    EXPECT_EQ(ClockText(27925 + (19 * 60 + 20) / 1440.0 - 1e-9), "19:20");
+    // Half a minute before midnight rounds to the next minute, which is 00:00.
+    EXPECT_EQ(ClockText(27925 + 1439.6 / 1440), "00:00");
+}
+
+}  // namespace

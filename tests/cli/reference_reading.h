@@ -1,0 +1,11 @@
+// The reading the command-line tests share: New Delhi, Sunday 15 June 1975, 10:30 Indian time.
+// Its birth ascendant, 05 Leo 54, is the worked value of the chart-angle tests.
+#pragma once
+
+#include "cli/notation.h"
+
+inline vela::cli::ReadingNotation NewDelhiNotation() {
+    return {"Asha", "1975-06-15", "10:30", "34", "28N37", "77E13", "false", "New Delhi", "Delhi", "India"};
+}
+
+inline constexpr const char* kNewDelhiAscendant = "05 Leo 54";
