@@ -1,0 +1,83 @@
+// Arbitrary bytes as a reading file. The reader must never crash, hang or leak, and must only put into
+// each control what that control can hold; the writer must never produce a line-break byte inside a
+// field, and a saved reading must read back as it was written, whatever its texts hold.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/birth_form.h"
+#include "app/reading_file.h"
+#include "app/reference_tables.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::modReadingFile;
+
+void Require(bool holds) {
+    if (!holds) std::abort();
+}
+
+template <std::size_t N>
+bool IsEntry(const std::array<std::string_view, N>& entries, const std::string& text) {
+    return std::find(entries.begin(), entries.end(), text) != entries.end();
+}
+
+bool IsNumberBoxText(const std::string& text) {
+    return text.size() <= 3 && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+void CheckReader(std::string_view bytes) {
+    // The form as the window shows it at start: every list on its first entry.
+    BirthForm form;
+    FillFormFromReadingText(bytes, form);
+    const ListEntries& lists = FormListEntries();
+    Require(form.cboMonth >= -1 && form.cboMonth <= 11);
+    Require(form.cboTimeZone >= -1 && form.cboTimeZone < kZoneCount);
+    Require(IsEntry(lists.days, form.cboDate));
+    Require(IsEntry(lists.years, form.cboYear));
+    Require(IsEntry(lists.hours, form.cboHour));
+    Require(IsEntry(lists.minutes, form.cboMinute));
+    for (const std::string* box : {&form.txtLatDeg, &form.txtLatMin, &form.txtLonDeg, &form.txtLonMin})
+        Require(IsNumberBoxText(*box));
+}
+
+void CheckWriter(std::string_view text) {
+    const std::string encoded = EncodeField(text);
+    Require(std::all_of(encoded.begin(), encoded.end(),
+                        [](char c) { return static_cast<unsigned char>(c) >= kFieldShift; }));
+
+    SharedChartState s;
+    s.strName = std::string(text);
+    s.strCity = std::string(text);
+    s.intMonth = 3;
+    s.intDay = 5;
+    s.intYear = 1975;
+    const std::string file = ReadingFileText(s, 34);
+    Require(std::count(file.begin(), file.end(), '\n') == kFieldLines);
+    BirthForm form;
+    FillFormFromReadingText(file, form);
+    const std::string expected = DecodeField(EncodeField(TrimBlanks(text)));
+    Require(form.txtName == expected);
+    Require(form.txtCity == expected);
+    Require(form.cboMonth == 2 && form.cboDate == "5" && form.cboYear == "1975" && form.cboTimeZone == 34);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    CheckReader(bytes);
+    CheckWriter(bytes);
+    return 0;
+}

@@ -1,0 +1,81 @@
+// Writes the seed corpus of the reading-file fuzzer into the folder given as the only argument: a
+// saved reading as the program writes it, and the same reading in the other forms the reader must
+// take (another shift, LF line ends, a short file, no month or zone selected).
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/reading_file.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::modReadingFile;
+
+SharedChartState Sample() {
+    SharedChartState s;
+    s.strName = "Asha Rao";
+    s.intMonth = 3;
+    s.intDay = 5;
+    s.intYear = 1975;
+    s.intHour = 10;
+    s.intMinute = 45;
+    s.intLonDeg = 73;
+    s.intLonMin = 51;
+    s.intLatDeg = 18;
+    s.intLatMin = 31;
+    s.blnEast = true;
+    s.blnDST = true;
+    s.strCity = "Pune";
+    s.strState = "Maharashtra";
+    s.strCountry = "India";
+    return s;
+}
+
+// Every field byte moved from the program's shift to another one.
+std::string WithShift(const std::string& bytes, int shift) {
+    std::string moved;
+    for (const char c : bytes)
+        moved += (c == '\r' || c == '\n') ? c : static_cast<char>(static_cast<unsigned char>(c) - kFieldShift + shift);
+    return moved;
+}
+
+std::string WithoutCarriageReturns(std::string bytes) {
+    std::erase(bytes, '\r');
+    return bytes;
+}
+
+// The first n lines.
+std::string FirstLines(const std::string& bytes, int n) {
+    std::size_t end = 0;
+    for (int k = 0; k < n && end != std::string::npos; ++k) end = bytes.find('\n', end) + 1;
+    return bytes.substr(0, end);
+}
+
+bool Write(const std::string& folder, const char* name, const std::string& bytes) {
+    std::ofstream out(folder + "/" + name, std::ios::binary);
+    out << bytes;
+    return static_cast<bool>(out.flush());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: reading_file_seeds FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    const std::string sample = ReadingFileText(Sample(), 34);
+    SharedChartState nothingSelected = Sample();
+    nothingSelected.intMonth = 0;
+    SharedChartState latin1 = Sample();
+    latin1.strName = "Ren\u00E9e Kr\u00E4mer";
+    const bool ok = Write(folder, "sample.ved", sample) && Write(folder, "shift45.ved", WithShift(sample, 45)) &&
+                    Write(folder, "lf.ved", WithoutCarriageReturns(sample)) &&
+                    Write(folder, "ten-lines.ved", FirstLines(sample, 10)) &&
+                    Write(folder, "nothing-selected.ved", ReadingFileText(nothingSelected, -1)) &&
+                    Write(folder, "latin1.ved", ReadingFileText(latin1, 70));
+    if (!ok) std::fprintf(stderr, "reading_file_seeds: could not write into %s\n", folder.c_str());
+    return ok ? 0 : 1;
+}
