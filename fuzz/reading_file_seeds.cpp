@@ -1,6 +1,7 @@
 // Writes the seed corpus of the reading-file fuzzer into the folder given as the only argument: a
 // saved reading as the program writes it, and the same reading in the other forms the reader must
 // take (another shift, LF line ends, a short file, no month or zone selected).
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -12,24 +13,12 @@ namespace {
 using namespace vela;
 using namespace vela::modReadingFile;
 
+// Born 29 February 1904 at 23:59 in Chennai, 13°05' N 80°17' E.
 SharedChartState Sample() {
-    SharedChartState s;
-    s.strName = "Asha Rao";
-    s.intMonth = 3;
-    s.intDay = 5;
-    s.intYear = 1975;
-    s.intHour = 10;
-    s.intMinute = 45;
-    s.intLonDeg = 73;
-    s.intLonMin = 51;
-    s.intLatDeg = 18;
-    s.intLatMin = 31;
-    s.blnEast = true;
-    s.blnDST = true;
-    s.strCity = "Pune";
-    s.strState = "Maharashtra";
-    s.strCountry = "India";
-    return s;
+    return SharedChartState{.strName = "Kiran Iyer", .intDay = 29, .intMonth = 2, .intYear = 1904, .intHour = 23,
+                            .intMinute = 59, .intLatDeg = 13, .intLatMin = 5, .intLonDeg = 80, .intLonMin = 17,
+                            .blnSouth = false, .blnEast = true, .blnDST = false, .strCity = "Chennai",
+                            .strState = "Tamil Nadu", .strCountry = "India"};
 }
 
 // Every field byte moved from the program's shift to another one.
@@ -48,7 +37,7 @@ std::string WithoutCarriageReturns(std::string bytes) {
 // The first n lines.
 std::string FirstLines(const std::string& bytes, int n) {
     std::size_t end = 0;
-    for (int k = 0; k < n && end != std::string::npos; ++k) end = bytes.find('\n', end) + 1;
+    for (int k = 0; k < n && end < bytes.size(); ++k) end = std::min(bytes.find('\n', end), bytes.size()) + 1;
     return bytes.substr(0, end);
 }
 
