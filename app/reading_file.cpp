@@ -357,7 +357,9 @@ std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& f
     const fs::path file(path);
     std::error_code ec;
     const auto status = fs::status(file, ec);
-    if (!fs::exists(status)) return Failure(kOpenFailed, "The file " + Quoted(file) + " does not exist.");
+    if (status.type() == fs::file_type::not_found)
+        return Failure(kOpenFailed, "The file " + Quoted(file) + " does not exist.");
+    if (ec) return Failure(kOpenFailed, Quoted(file) + " could not be read: " + ec.message() + ".");
     if (fs::is_directory(status)) return Failure(kOpenFailed, Quoted(file) + " is a folder, not a file.");
     // A pipe or a device could block or never end.
     if (!fs::is_regular_file(status)) return Failure(kOpenFailed, Quoted(file) + " is not an ordinary file.");

@@ -24,8 +24,10 @@ SharedChartState Sample() {
 // Every field byte moved from the program's shift to another one.
 std::string WithShift(const std::string& bytes, int shift) {
     std::string moved;
-    for (const char c : bytes)
-        moved += (c == '\r' || c == '\n') ? c : static_cast<char>(static_cast<unsigned char>(c) - kFieldShift + shift);
+    for (const char c : bytes) {
+        const int code = static_cast<unsigned char>(c);
+        moved += (c == '\r' || c == '\n') ? c : static_cast<char>(code - kFieldShift + shift);
+    }
     return moved;
 }
 
