@@ -51,7 +51,7 @@ struct RowResult {
     std::optional<std::string> error;
 };
 
-RowResult ReadRow(const InputLine& line, std::vector<std::string>& fields) {
+RowResult ReadRow(const InputLine& line, std::vector<std::string>& fields, Json& frame) {
     if (auto problem = LineProblem(line)) return {{}, std::move(problem)};
     if (auto problem = SplitCsvLine(line.strText, fields)) return {{}, std::move(problem)};
     if (fields.size() != kBatchColumns.size())
@@ -68,7 +68,8 @@ RowResult ReadRow(const InputLine& line, std::vector<std::string>& fields) {
     SharedChartState state;
     const auto outcome = modCalculationDriver::RunCalculation(form, state);
     if (!outcome.Succeeded()) return {{}, outcome.message->strText};
-    return {JsonLine(ReadingJson(state, outcome.upagrahas)), std::nullopt};
+    FillReadingJson(state, outcome.upagrahas, frame);
+    return {JsonLine(frame), std::nullopt};
 }
 
 }  // namespace
@@ -141,6 +142,7 @@ int RunBatch(std::istream& in, std::ostream& out) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
+    Json frame;  // one object for the whole run, refilled for every row
 
     if (!reader.Next(line)) {
         out << JsonLine(
@@ -161,7 +163,7 @@ int RunBatch(std::istream& in, std::ostream& out) {
     while (reader.Next(line) && out) {
         ++row;
         if (!line.blnTooLong && line.strText.empty()) continue;
-        auto result = ReadRow(line, fields);
+        auto result = ReadRow(line, fields, frame);
         if (result.error) {
             anyFailed = true;
             out << JsonLine(RowErrorJson(row, *result.error)) << '\n';

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <type_traits>
 
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
@@ -32,8 +33,28 @@ double Degrees(int deg, int min, bool negative) {
 // The sidereal longitude in [0, 360): the chart-angle stage normalises once, which can leave 360.
 double Longitude(double degrees) { return degrees >= 360 ? degrees - 360 : degrees; }
 
-Json SunDay(DateValue rise, DateValue set) {
-    return Json{{"rise", ClockText(rise)}, {"set", ClockText(set)}};
+// Writes a value into its slot, reusing the slot's storage when it already holds that kind of
+// value: a frame filled row after row then allocates nothing once its texts have reached their
+// longest, which keeps a long batch run from spending its time in the allocator.
+template <class T>
+void Put(Json& slot, const T& value) {
+    if constexpr (std::is_same_v<T, bool>) {
+        if (slot.is_boolean()) return void(slot.get_ref<Json::boolean_t&>() = value);
+    } else if constexpr (std::is_floating_point_v<T>) {
+        if (slot.is_number_float()) return void(slot.get_ref<Json::number_float_t&>() = value);
+    } else if constexpr (std::is_integral_v<T>) {
+        if (slot.is_number_integer() && !slot.is_number_unsigned())
+            return void(slot.get_ref<Json::number_integer_t&>() = value);
+    } else {
+        static_assert(std::is_same_v<T, std::string_view>);
+        if (slot.is_string()) return void(slot.get_ref<Json::string_t&>().assign(value));
+    }
+    slot = value;
+}
+
+void PutSunDay(Json& slot, DateValue rise, DateValue set) {
+    Put(slot["rise"], std::string_view(ClockText(rise)));
+    Put(slot["set"], std::string_view(ClockText(set)));
 }
 
 }  // namespace
@@ -46,55 +67,65 @@ std::string ClockText(DateValue value) {
     return HourMinuteText(minutes / 60, minutes % 60);
 }
 
-Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
+void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u, Json& frame) {
     using namespace modVedicUpagrahas;
+    using std::string_view;
     const auto row = static_cast<std::size_t>(s.intZoneRow);
     const double birthTime = s.intHour + s.intMinute / 60.0;
 
-    Json portions = Json::array();
-    for (const auto& p : u.portions)
-        portions.push_back(Json{{"lord", p.strLord}, {"start", p.dblStart}, {"end", p.dblEnd}});
+    // The first fill creates the keys in this order; later fills find them in place.
+    Json& o = frame;
+    Put(o["name"], string_view(s.strName));
+    Put(o["date"], string_view(DateText(s.intYear, s.intMonth, s.intDay)));
+    Put(o["time"], string_view(HourMinuteText(s.intHour, s.intMinute)));
+    Put(o["zone"], static_cast<int>(s.intZoneRow));
+    Put(o["zone_text"], row < s.zones.strZoneTable.size() ? s.zones.strZoneTable[row] : string_view{});
+    Put(o["dst"], s.blnDST);
+    Put(o["latitude"], Degrees(s.intLatDeg, s.intLatMin, s.blnSouth));
+    Put(o["longitude"], Degrees(s.intLonDeg, s.intLonMin, !s.blnEast));
+    Put(o["city"], string_view(s.strCity));
+    Put(o["state"], string_view(s.strState));
+    Put(o["country"], string_view(s.strCountry));
+    Json& ascendant = o["ascendant"];
+    Put(ascendant["text"], string_view(s.strBirthAscendant));
+    Put(ascendant["degrees"], Longitude(modVedicEphemeris::CalculateChartAngles(s, birthTime).varAscendant));
+    Json& sun = o["sun"];
+    PutSunDay(sun["previous"], s.dtPrevSunrise, s.dtPrevSunset);
+    PutSunDay(sun["birth"], s.dtBirthSunrise, s.dtBirthSunset);
+    PutSunDay(sun["next"], s.dtNextSunrise, s.dtNextSunset);
+    Put(o["birth_by_day"], u.blnBirthByDay);
+    Put(o["weekday"], u.intWeekday);
 
-    Json upagrahas = Json::array();
-    for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
-        const int house = u.intHouses[i];
-        const std::string_view interpretation =
-            house >= 1 && house <= 12
-                ? modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]
-                : std::string_view{};
-        upagrahas.push_back(Json{{"name", strUpagrahaNames[i]},
-                                 {"lord", strUpagrahaLords[i]},
-                                 {"moment", u.dblMoments[i]},
-                                 {"longitude", u.varUpagrahaLongitudes[i].view()},
-                                 {"degrees", u.dblLongitudes[i]},
-                                 {"house", house},
-                                 {"significance", modUpagrahaReport::strUpagrahaSignificance[i]},
-                                 {"interpretation", interpretation}});
+    Json& portions = o["portions"];
+    for (std::size_t k = 0; k < u.portions.size(); ++k) {
+        Json& p = portions[k];
+        Put(p["lord"], u.portions[k].strLord);
+        Put(p["start"], u.portions[k].dblStart);
+        Put(p["end"], u.portions[k].dblEnd);
     }
 
-    return Json{
-        {"name", s.strName},
-        {"date", DateText(s.intYear, s.intMonth, s.intDay)},
-        {"time", HourMinuteText(s.intHour, s.intMinute)},
-        {"zone", s.intZoneRow},
-        {"zone_text", row < s.zones.strZoneTable.size() ? s.zones.strZoneTable[row] : std::string_view{}},
-        {"dst", s.blnDST},
-        {"latitude", Degrees(s.intLatDeg, s.intLatMin, s.blnSouth)},
-        {"longitude", Degrees(s.intLonDeg, s.intLonMin, !s.blnEast)},
-        {"city", s.strCity},
-        {"state", s.strState},
-        {"country", s.strCountry},
-        {"ascendant",
-         Json{{"text", s.strBirthAscendant},
-              {"degrees", Longitude(modVedicEphemeris::CalculateChartAngles(s, birthTime).varAscendant)}}},
-        {"sun", Json{{"previous", SunDay(s.dtPrevSunrise, s.dtPrevSunset)},
-                     {"birth", SunDay(s.dtBirthSunrise, s.dtBirthSunset)},
-                     {"next", SunDay(s.dtNextSunrise, s.dtNextSunset)}}},
-        {"birth_by_day", u.blnBirthByDay},
-        {"weekday", u.intWeekday},
-        {"portions", std::move(portions)},
-        {"upagrahas", std::move(upagrahas)},
-    };
+    Json& upagrahas = o["upagrahas"];
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
+        const int house = u.intHouses[i];
+        Json& g = upagrahas[i];
+        Put(g["name"], strUpagrahaNames[i]);
+        Put(g["lord"], strUpagrahaLords[i]);
+        Put(g["moment"], u.dblMoments[i]);
+        Put(g["longitude"], u.varUpagrahaLongitudes[i].view());
+        Put(g["degrees"], u.dblLongitudes[i]);
+        Put(g["house"], house);
+        Put(g["significance"], modUpagrahaReport::strUpagrahaSignificance[i]);
+        Put(g["interpretation"],
+            house >= 1 && house <= 12
+                ? modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]
+                : string_view{});
+    }
+}
+
+Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
+    Json j;
+    FillReadingJson(s, u, j);
+    return j;
 }
 
 Json RowErrorJson(std::int64_t row, std::string_view message) {

@@ -23,6 +23,10 @@ std::string ClockText(DateValue value);
 
 Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u);
 
+// The same object written into a frame that is empty or holds the object of an earlier reading:
+// its storage is reused, which is how a batch run writes row after row.
+void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u, Json& frame);
+
 // {"row": N, "error": "message"}
 Json RowErrorJson(std::int64_t row, std::string_view message);
 

@@ -179,6 +179,17 @@ TEST_F(CliEndToEnd, saves_a_reading_that_opens_to_the_same_report) {
     EXPECT_EQ(fromFile, fromFlags);
 }
 
+TEST_F(CliEndToEnd, reports_a_failed_save_after_printing_the_reading) {
+    // The folder does not exist: the reading itself is sound and printed, the save is not done
+    // and says so, and the status is not success.
+    const auto file = Path("no-such-folder/asha.ved").string();
+    const auto r = Run(Plus(DelhiArgs(), {"--save", file}));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("The reading could not be saved.", 0), 0u) << r.err;
+    EXPECT_EQ(r.out, Run(DelhiArgs()).out);
+    EXPECT_FALSE(fs::exists(file));
+}
+
 TEST_F(CliEndToEnd, refuses_a_missing_reading_file) {
     const auto r = Run({Path("nowhere.ved").string()});
     EXPECT_EQ(r.status, 1);

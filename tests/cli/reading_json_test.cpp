@@ -186,6 +186,29 @@ TEST(ReadingJson, prints_numbers_that_read_back_exactly) {
     EXPECT_EQ(back["portions"][3]["start"].get<double>(), j["portions"][3]["start"].get<double>());
 }
 
+TEST(FillReadingJson, leaves_nothing_of_the_previous_reading_in_a_reused_frame) {
+    // A long name and a day birth first, then a shorter name and a night birth in the south: every
+    // text, number and flag of the frame must be the second reading's.
+    auto first = NewDelhiNotation();
+    first.strName = "Alexandrina Victoria";
+    auto second = NewDelhiNotation();
+    second.strName = "Bo";
+    second.strTime = "23:40";
+    second.strLat = "33S52";
+    second.strDst = "true";
+    const auto a = Calculate(first);
+    const auto b = Calculate(second);
+
+    Json frame;
+    FillReadingJson(a.state, a.outcome.upagrahas, frame);
+    FillReadingJson(b.state, b.outcome.upagrahas, frame);
+    const Json fresh = ReadingJson(b.state, b.outcome.upagrahas);
+    EXPECT_EQ(frame, fresh);
+    EXPECT_EQ(JsonLine(frame), JsonLine(fresh));
+    EXPECT_EQ(frame["name"], "Bo");
+    EXPECT_EQ(frame["birth_by_day"], false);
+}
+
 TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
     // A name from an old reading file in a single-byte character set: 0xE9 alone is not UTF-8.
     auto c = Calculate(NewDelhiNotation());
