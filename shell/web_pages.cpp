@@ -55,8 +55,13 @@ QUrl WebPageUrl(WebPage page) {
 bool OpenInDefaultBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 bool OpenWebPage(WebPage page, const UrlOpener& opener) {
+    const auto open = [&opener](const QUrl& url) { return opener ? opener(url) : OpenInDefaultBrowser(url); };
     const QUrl url = WebPageUrl(page);
-    return opener ? opener(url) : OpenInDefaultBrowser(url);
+    if (open(url)) return true;
+    // A desktop may have a browser but nothing that opens local files; the online copy of the help
+    // then serves instead of no help at all.
+    const QUrl online(FromView(WebPageAddressOf(page)));
+    return url.isLocalFile() && open(online);
 }
 
 LatLongLookup PrepareLatLongLookup(std::string_view city, std::string_view state, std::string_view country) {

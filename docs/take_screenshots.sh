@@ -1,0 +1,20 @@
+#!/bin/sh
+# Takes the two screenshots of the documentation from the real program: the form filled with a
+# sample reading (docs/screenshot-form.png) and its report (docs/screenshot-report.png).
+#
+#   docs/take_screenshots.sh [build folder]     (default: build)
+#
+# Builds the picture tool when needed and runs it without a display (offscreen platform), so
+# it works on a server or in CI as well as on a desktop.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+source_dir=$(dirname "$here")
+build_dir=${1:-"$source_dir/build"}
+
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+  cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+fi
+cmake --build "$build_dir" --target vela-docs-images -j 2
+
+QT_QPA_PLATFORM=offscreen "$build_dir/vela-docs-images" --screenshots "$here"
+echo "written: $here/screenshot-form.png $here/screenshot-report.png"
