@@ -1,5 +1,8 @@
 #include "upagraha/upagraha.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
@@ -44,41 +47,100 @@ int HouseFromSigns(std::string_view ascendantSign, std::string_view sign) {
     return 12;
 }
 
+namespace {
+
+// One kind of event (sunrises or sunsets) of the three computed days, counted in minutes from the
+// birth date's midnight. The sunrise and sunset stage keeps each event on its own date even when its
+// clock time wrapped past midnight (far North in summer on daylight-saving time, or a zone far from
+// the place's own time), so the event of a night can carry the neighbouring date. Each event
+// recurs about every 24 hours, a few minutes apart from day to day: where the computed dates leave
+// a gap, the same event a day earlier or later stands in for the missing one.
+class DailyEvents {
+public:
+    DailyEvents(double birthDate, double prev, double birth, double next)
+        : at_{Minutes(prev, birthDate), Minutes(birth, birthDate), Minutes(next, birthDate)} {}
+
+    // The latest event before the minute x (at x too when inclusive).
+    double Last(double x, bool inclusive) const {
+        double best = -kFar;
+        for (double e : Candidates())
+            if (Before(e, x, inclusive)) best = std::max(best, e);
+        return best;
+    }
+
+    // The first event after the minute x (at x too when inclusive).
+    double First(double x, bool inclusive) const {
+        double best = kFar;
+        for (double e : Candidates())
+            if (Before(x, e, inclusive)) best = std::min(best, e);
+        return best;
+    }
+
+private:
+    static constexpr double kDay = 1440;
+    static constexpr double kFar = 1e9;
+
+    // The dated events, and a stand-in a day before or after each where no dated event lies within
+    // half a day of it (where a stand-in would duplicate a dated event, the dated one is repeated).
+    std::array<double, 9> Candidates() const {
+        std::array<double, 9> all{};
+        std::size_t n = 0;
+        for (double e : at_) all[n++] = e;
+        for (double e : at_) {
+            for (double shifted : {e - kDay, e + kDay}) {
+                bool gap = true;
+                for (double dated : at_) gap = gap && std::fabs(dated - shifted) >= kDay / 2;
+                all[n++] = gap ? shifted : e;
+            }
+        }
+        return all;
+    }
+
+    // Events are whole minutes: counting in whole minutes keeps a birth exactly at sunset on the sunset.
+    static double Minutes(double value, double birthDate) { return std::round((value - birthDate) * kDay); }
+    static bool Before(double a, double b, bool inclusive) { return inclusive ? a <= b : a < b; }
+
+    std::array<double, 3> at_;
+};
+
+}  // namespace
+
 Upagrahas CalculateUpagrahas(const SharedChartState& s) {
     Upagrahas r;
     // Every time here is true decimal hours on the birth date's clock.
-    const double T = s.intHour + s.intMinute / 60.0;
-    const double SR = HoursOfDay(s.dtBirthSunrise);
-    double SS = HoursOfDay(s.dtBirthSunset);
-    double prevSS = HoursOfDay(s.dtPrevSunset) - 24;
-    double nextSR = HoursOfDay(s.dtNextSunrise) + 24;
-    // With a zone far from the place's meridian a sunset can land after midnight on the clock
-    // while keeping its date; unwrap so the day and the nights around it stay in order.
-    if (SS < SR) SS += 24;
-    if (prevSS >= SR) prevSS -= 24;
-    if (nextSR <= SS) nextSR += 24;
-    r.dblBirthHour = T;
-    r.dblSunrise = SR;
-    r.dblSunset = SS;
+    const double birthMinute = s.intHour * 60 + s.intMinute;
+    const double birthDate = DateSerial(s.intYear, s.intMonth, s.intDay);
+    const DailyEvents rises(birthDate, s.dtPrevSunrise, s.dtBirthSunrise, s.dtNextSunrise);
+    const DailyEvents sets(birthDate, s.dtPrevSunset, s.dtBirthSunset, s.dtNextSunset);
+    r.dblBirthHour = birthMinute / 60;
 
-    const int birthWeekday = Weekday(s.intYear, s.intMonth, s.intDay);
-    double start = SR;
-    double length = SS - SR;
-    const LordRow* lords = &strDayPortionLords[static_cast<std::size_t>(birthWeekday)];
-    r.intWeekday = birthWeekday;
-    r.blnBirthByDay = SR <= T && T <= SS;
-    if (!r.blnBirthByDay) {
-        if (T > SS) {  // the night after the birth day's sunset belongs to the birth date
-            start = SS;
-            length = nextSR - SS;
-        } else {  // before sunrise: the night of the previous day, which runs from sunrise to sunrise
-            r.blnBeforeSunrise = true;
-            r.intWeekday = (birthWeekday + 6) % 7;
-            start = prevSS;
-            length = SR - prevSS;
-        }
-        lords = &strNightPortionLords[static_cast<std::size_t>(r.intWeekday)];
+    // By day from sunrise up to and including sunset; otherwise by night. A day of this reckoning
+    // runs from sunrise to sunrise, so a night belongs to the date of the sunrise before it.
+    const double lastRise = rises.Last(birthMinute, true);
+    const double lastSet = sets.Last(birthMinute, false);
+    double startMinute = 0;
+    double endMinute = 0;
+    double reckonedFrom = 0;
+    r.blnBirthByDay = lastRise > lastSet;
+    if (r.blnBirthByDay) {
+        startMinute = lastRise;
+        endMinute = sets.First(birthMinute, true);
+        reckonedFrom = lastRise;
+    } else {
+        startMinute = lastSet;
+        endMinute = rises.First(birthMinute, false);
+        reckonedFrom = rises.Last(lastSet, false);
     }
+    const double start = startMinute / 60;
+    const double end = endMinute / 60;
+    r.dblSunrise = (r.blnBirthByDay ? startMinute : reckonedFrom) / 60;
+    r.dblSunset = (r.blnBirthByDay ? endMinute : startMinute) / 60;
+    r.intReckonedDay = static_cast<int>(std::floor(reckonedFrom / 1440));
+    r.blnBeforeSunrise = r.intReckonedDay < 0;
+    r.intWeekday = ((Weekday(s.intYear, s.intMonth, s.intDay) + r.intReckonedDay) % 7 + 7) % 7;
+    const LordRow* lords = r.blnBirthByDay ? &strDayPortionLords[static_cast<std::size_t>(r.intWeekday)]
+                                           : &strNightPortionLords[static_cast<std::size_t>(r.intWeekday)];
+    const double length = end - start;
 
     const double eighth = length / kPortionCount;
     for (std::size_t k = 0; k < r.portions.size(); ++k) {

@@ -40,10 +40,11 @@ struct Portion {
 
 struct Upagrahas {
     double dblBirthHour = 0;   // decimal hours on the birth date's clock
-    double dblSunrise = 0;     // decimal hours of the birth day's sunrise
-    double dblSunset = 0;      // decimal hours of the birth day's sunset
+    double dblSunrise = 0;     // hours of the sunrise that opens the day of the birth's reckoning
+    double dblSunset = 0;      // hours of the sunset that ends that day's daylight
     bool blnBirthByDay = false;
-    bool blnBeforeSunrise = false;  // a night birth before the birth day's sunrise
+    bool blnBeforeSunrise = false;  // born before the birth day's sunrise: the previous day's reckoning
+    int intReckonedDay = 0;    // the sunrise-to-sunrise day of the birth: -1 previous, 0 birth date, +1 next
     int intWeekday = 0;        // 0 = Sunday; the weekday whose lords rule the portions
     std::array<Portion, kPortionCount> portions{};
     std::array<int, kUpagrahaCount> intPortion{};        // index of each upagraha's portion

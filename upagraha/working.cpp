@@ -127,21 +127,20 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     const auto& last = u.portions.back();
     const std::string birth = ClockText(u.dblBirthHour);
     const char* weekday = kWeekdays[static_cast<std::size_t>(u.intWeekday)];
+    const std::string span = ClockText(first.dblStart) + " to " + ClockText(last.dblEnd) + " (" +
+                             DurationHours(last.dblEnd - first.dblStart) + ")";
+    const char* whose = u.intReckonedDay < 0 ? "the day before" : (u.intReckonedDay > 0 ? "the day after" : "the birth date");
     if (u.blnBirthByDay) {
-        line("Day birth: " + birth + " lies between sunrise " + ClockText(u.dblSunrise) + " and sunset " +
-             ClockText(u.dblSunset) + ".");
-        line("The day runs from " + ClockText(first.dblStart) + " to " + ClockText(last.dblEnd) + " (" +
-             DurationHours(last.dblEnd - first.dblStart) + "); the portions are " + weekday + "'s day portions.");
-    } else if (u.blnBeforeSunrise) {
-        line("Night birth: " + birth + " is before sunrise " + ClockText(u.dblSunrise) +
-             ", so it belongs to the night of the day before (" + weekday + "), which runs from sunset to sunrise.");
-        line("The night runs from " + ClockText(first.dblStart) + " to " + ClockText(last.dblEnd) + " (" +
-             DurationHours(last.dblEnd - first.dblStart) + "); the portions are " + weekday + "'s night portions.");
+        line("Day birth: " + birth + " lies between sunrise " + ClockText(first.dblStart) + " and sunset " +
+             ClockText(last.dblEnd) + ", in the daylight of " + whose + " (" + weekday + ").");
+        line("The day runs from " + span + "; the portions are " + weekday + "'s day portions.");
     } else {
-        line("Night birth: " + birth + " is after sunset " + ClockText(u.dblSunset) + ".");
-        line("The night runs from " + ClockText(first.dblStart) + " to the next sunrise " + ClockText(last.dblEnd) +
-             " (" + DurationHours(last.dblEnd - first.dblStart) + "); the portions are " + weekday +
-             "'s night portions.");
+        line("Night birth: " + birth + " lies between sunset " + ClockText(first.dblStart) + " and the next sunrise " +
+             ClockText(last.dblEnd) + ".");
+        if (u.blnBeforeSunrise)
+            line(std::string("A day runs from sunrise to sunrise, so a birth before sunrise belongs to the night of ") +
+                 whose + " (" + weekday + ").");
+        line("The night runs from " + span + "; the portions are " + weekday + "'s night portions.");
     }
     line("");
 

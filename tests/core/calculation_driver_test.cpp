@@ -223,3 +223,40 @@ TEST(RunCalculation, passes_the_birth_time_as_decimal_hours) {
 }
 
 }  // namespace
+
+namespace {
+
+// Northern Finland in June on daylight-saving time: the sunset falls after midnight on the clock,
+// so the short night must be cut from that sunset, not from one a day away.
+TEST(RunCalculation, cuts_a_short_summer_night_that_starts_after_midnight) {
+    BirthForm f;
+    f.txtName = "Aino";
+    f.cboDate = "15";
+    f.cboMonth = 5;
+    f.cboYear = "2000";
+    f.cboHour = "0";
+    f.cboMinute = "40";
+    f.cboTimeZone = 26;  // Eastern European Time
+    f.chkDST = true;
+    f.txtLatDeg = "65";
+    f.txtLatMin = "1";
+    f.txtLonDeg = "25";
+    f.txtLonMin = "28";
+    f.txtCity = "Oulu";
+    f.txtState = "Oulu";
+    f.txtCountry = "Finland";
+    SharedChartState s;
+    const auto out = RunCalculation(f, s);
+    ASSERT_TRUE(out.Succeeded());
+    const auto& u = out.upagrahas;
+    EXPECT_FALSE(u.blnBirthByDay);
+    const double start = u.portions.front().dblStart, end = u.portions.back().dblEnd;
+    EXPECT_GT(start, 0.0);   // the sunset of 14 June, a little after midnight
+    EXPECT_LT(start, 0.67);  // and before the birth at 0:40
+    EXPECT_GT(end, 0.67);
+    EXPECT_LT(end - start, 3.0);  // a northern midsummer night is short
+    EXPECT_EQ(u.intWeekday, 3);   // the night of Wednesday 14 June
+    EXPECT_TRUE(u.blnBeforeSunrise);
+}
+
+}  // namespace

@@ -74,13 +74,16 @@ void ExpectShiftsAgreeWithRecomputedReadings(const BirthForm& form) {
             const auto& house = direction < 0 ? sens.house[u].intEarlier : sens.house[u].intLater;
             if (sign) {
                 EXPECT_NE(modVedicPlanetPosition::CompactSign(at(direction * *sign).varUpagrahaLongitudes[u]), baseSign);
-                if (*sign > 1)
+                if (*sign > 1) {
                     EXPECT_EQ(modVedicPlanetPosition::CompactSign(at(direction * (*sign - 1)).varUpagrahaLongitudes[u]),
                               baseSign);
+                }
             }
             if (house) {
                 EXPECT_NE(at(direction * *house).intHouses[u], base.upagrahas.intHouses[u]);
-                if (*house > 1) EXPECT_EQ(at(direction * (*house - 1)).intHouses[u], base.upagrahas.intHouses[u]);
+                if (*house > 1) {
+                    EXPECT_EQ(at(direction * (*house - 1)).intHouses[u], base.upagrahas.intHouses[u]);
+                }
             }
         }
     }
@@ -114,7 +117,7 @@ TEST(WorkingText, shows_the_portions_and_upagrahas_the_core_computed) {
     const auto out = modCalculationDriver::RunCalculation(form, s);
     ASSERT_TRUE(out.Succeeded());
     const auto text = modWorking::WorkingText(s, out.upagrahas, modWorking::FindBirthTimeSensitivity(form, 30));
-    EXPECT_NE(text.find("Night birth: 21:00 is after sunset"), std::string::npos) << text;
+    EXPECT_NE(text.find("Night birth: 21:00 lies between sunset"), std::string::npos) << text;
     EXPECT_NE(text.find("Sunday's night portions"), std::string::npos) << text;  // 15 June 1975 was a Sunday
     for (const auto& p : out.upagrahas.portions)
         EXPECT_NE(text.find(modWorking::ClockText(p.dblStart)), std::string::npos);
