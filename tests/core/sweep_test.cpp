@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <map>
 #include <random>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -140,12 +139,6 @@ public:
         if (lines_.size() < 20) lines_.push_back(kind + (detail.empty() ? "" : " (" + detail + ")") + " for " + Describe(s));
     }
     int count() const { return count_; }
-    int CountExcept(const std::set<std::string, std::less<>>& kinds) const {
-        int n = count_;
-        for (const auto& kind : kinds)
-            if (const auto it = kinds_.find(kind); it != kinds_.end()) n -= it->second;
-        return n;
-    }
     std::string Text() const {
         std::string text;
         for (const auto& [kind, n] : kinds_) text += std::to_string(n) + " x " + kind + "\n";
