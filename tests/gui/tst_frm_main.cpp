@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,9 +21,11 @@
 #include <QTextEdit>
 #include <QUrlQuery>
 
+#include <functional>
 #include <memory>
 
 #include "app/calculation_driver.h"
+#include "app/reading_file.h"
 #include "app/reference_tables.h"
 #include "gui_test_support.h"
 #include "shell/web_pages.h"
@@ -107,6 +111,7 @@ private slots:
     void the_report_pane_leaves_the_clipboard_alone();
     void a_saved_reading_opens_again_and_recomputes();
     void open_refuses_a_name_not_ending_in_ved();
+    void a_damaged_reading_stops_with_a_message();
     void cancelled_dialogs_change_nothing();
     void a_failed_save_is_reported();
     void the_lookup_checks_the_place_boxes_in_order_data();
@@ -116,11 +121,16 @@ private slots:
     void every_page_opens_from_its_menu_item_or_label_data();
     void every_page_opens_from_its_menu_item_or_label();
     void a_browser_that_fails_changes_nothing_and_shows_nothing();
+    void the_real_message_box_has_the_title_one_ok_and_the_icon();
+    void the_real_file_dialogs_carry_the_filter_title_and_suffix();
     void about_shows_a_modal_window_with_the_version();
     void exit_closes_the_window();
 
 private:
     QWidget& W() { return *window; }
+    // Runs the step while a real modal window may open; the inspector sees that window, then it is
+    // closed. Returns whether a modal window appeared at all.
+    bool WithRealModal(const std::function<void()>& step, const std::function<void(QWidget*)>& inspect);
     void CalculateKnownGoodReading();
 
     std::unique_ptr<QTemporaryDir> tempDir;
@@ -633,6 +643,43 @@ void FrmMainTest::open_refuses_a_name_not_ending_in_ved() {
     QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
 }
 
+void FrmMainTest::a_damaged_reading_stops_with_a_message() {
+    CalculateKnownGoodReading();
+    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    const QString path = tempDir->filePath(QStringLiteral("damaged.ved"));
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdSave");
+    Press(W(), "cmdBack");
+
+    // Month 0 is no month of the list: the list is left without a selection and the calculation
+    // stops before any stage, naming the month.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    lines[1] = QByteArray::fromStdString(modReadingFile::EncodeField("0")) + "\r";
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(lines.join('\n'));
+    file.close();
+
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdOpen");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentIndex(), -1);
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "cboMonth"));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+    QCOMPARE(window->ChartState().intMonth, 6);
+
+    // Choosing a month makes the reading whole again.
+    recorder->messages.clear();
+    ChooseEntry(W(), "cboMonth", QStringLiteral("June"));
+    Press(W(), "cmdCalculate");
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+}
+
 void FrmMainTest::cancelled_dialogs_change_nothing() {
     const QStringList values = FormValues(W());
     Press(W(), "cmdOpen");
@@ -778,39 +825,122 @@ void FrmMainTest::a_browser_that_fails_changes_nothing_and_shows_nothing() {
     QVERIFY(window->isVisible());
 }
 
+bool FrmMainTest::WithRealModal(const std::function<void()>& step, const std::function<void(QWidget*)>& inspect) {
+    watchdog->Pause(true);
+    bool appeared = false;
+    QTimer poll;
+    poll.setInterval(20);
+    int ticks = 0;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            appeared = true;
+            poll.stop();
+            inspect(modal);
+            modal->close();
+        } else if (++ticks > 150) {
+            poll.stop();
+        }
+    });
+    poll.start();
+    step();
+    poll.stop();
+    watchdog->Pause(false);
+    return appeared;
+}
+
+void FrmMainTest::the_real_message_box_has_the_title_one_ok_and_the_icon() {
+    WindowSeams seams = recorder->Seams();
+    seams.MsgBox = nullptr;
+    frmMain real(seams);
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*> buttons;
+    const bool appeared = WithRealModal([&] { Press(real, "cmdCalculate"); },
+                                        [&](QWidget* modal) {
+                                            auto* box = qobject_cast<QMessageBox*>(modal);
+                                            if (box == nullptr) return;
+                                            title = box->windowTitle();
+                                            text = box->text();
+                                            icon = box->icon();
+                                            buttons = box->buttons();
+                                        });
+    QVERIFY(appeared);
+    QCOMPARE(title, QStringLiteral("Vela Upagrahas"));
+    QCOMPARE(text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(real.focusWidget(), Control<QWidget>(real, "txtName"));
+}
+
+void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
+    WindowSeams seams = recorder->Seams();
+    seams.FileDialog = nullptr;
+    frmMain real(seams);
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    struct Seen {
+        QString title;
+        QStringList filters;
+        QString suffix;
+        QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        bool confirmsOverwrite = false;
+        QStringList selected;
+    };
+    const auto inspect = [](Seen& seen) {
+        return [&seen](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) return;
+            seen = {dialog->windowTitle(),    dialog->nameFilters(), dialog->defaultSuffix(),
+                    dialog->acceptMode(),     dialog->fileMode(),
+                    !dialog->testOption(QFileDialog::DontConfirmOverwrite), dialog->selectedFiles()};
+        };
+    };
+    Seen open;
+    QVERIFY(WithRealModal([&] { Press(real, "cmdOpen"); }, inspect(open)));
+    QCOMPARE(open.title, QStringLiteral("Select the source file"));
+    QCOMPARE(open.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
+    QCOMPARE(open.suffix, QStringLiteral("ved"));
+    QCOMPARE(open.accept, QFileDialog::AcceptOpen);
+    QCOMPARE(open.mode, QFileDialog::ExistingFile);
+    QVERIFY(recorder->messages.isEmpty());
+
+    FillKnownGoodReading(real);
+    Press(real, "cmdCalculate");
+    QCOMPARE(real.PanelInFront(), frmMain::Panel::Result);
+    Seen save;
+    QVERIFY(WithRealModal([&] { Press(real, "cmdSave"); }, inspect(save)));
+    QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
+    QCOMPARE(save.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
+    QCOMPARE(save.suffix, QStringLiteral("ved"));
+    QCOMPARE(save.accept, QFileDialog::AcceptSave);
+    QVERIFY(save.confirmsOverwrite);
+    QVERIFY(recorder->messages.isEmpty());
+}
+
 void FrmMainTest::about_shows_a_modal_window_with_the_version() {
-    // This window keeps the real About window; the watchdog steps aside while it is open.
     WindowSeams seams = recorder->Seams();
     seams.ShowAbout = nullptr;
-    frmMain withAbout(seams);
-    withAbout.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&withAbout));
-    watchdog->Pause(true);
-
-    bool seen = false;
+    frmMain real(seams);
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
     bool modal = false;
     QString text;
-    QTimer::singleShot(100, &withAbout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        seen = true;
-        modal = dialog->isModal() && dialog->parentWidget() == &withAbout;
-        if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblAbout"))) text = label->text();
-        dialog->accept();
-    });
-    // Should the window not appear as expected, it is closed rather than left waiting.
-    QTimer::singleShot(3000, &withAbout, [] {
-        if (QWidget* stray = QApplication::activeModalWidget()) stray->close();
-    });
-    Control<QAction>(withAbout, "mnuAbout")->trigger();
-    watchdog->Pause(false);
-
-    QVERIFY(seen);
+    const bool appeared = WithRealModal([&] { Control<QAction>(real, "mnuAbout")->trigger(); },
+                                        [&](QWidget* modalWindow) {
+                                            auto* dialog = qobject_cast<QDialog*>(modalWindow);
+                                            if (dialog == nullptr) return;
+                                            modal = dialog->isModal() && dialog->parentWidget() == &real;
+                                            if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblAbout")))
+                                                text = label->text();
+                                        });
+    QVERIFY(appeared);
     QVERIFY(modal);
-    QVERIFY(text.contains(QStringLiteral("Vela Upagrahas v1.20")));
-    QVERIFY(text.contains(QStringLiteral("Gulika")));
-    QVERIFY(text.contains(QStringLiteral("Licence")));
-    QVERIFY(text.contains(QStringLiteral("Credits")));
+    for (const char* part : {"Vela Upagrahas v1.20", "Gulika", "Licence", "Credits"})
+        QVERIFY2(text.contains(QString::fromLatin1(part)), part);
     QCOMPARE(recorder->aboutShown, 0);
 }
 

@@ -43,6 +43,26 @@ QProcessEnvironment CopyEnvironment(const QString& tempFolder, int quitAfterMs) 
     return env;
 }
 
+struct CopyRun {
+    bool finished = false;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    int exitCode = -1;
+    QByteArray standardError;
+};
+
+// Runs one copy of the program to its end; its quit hook bounds how long that takes.
+CopyRun RunCopy(const QString& program, const QString& tempFolder, int quitAfterMs) {
+    QProcess copy;
+    copy.setProcessEnvironment(CopyEnvironment(tempFolder, quitAfterMs));
+    copy.start(program, {});
+    CopyRun run;
+    run.finished = copy.waitForFinished(30000);
+    run.status = copy.exitStatus();
+    run.exitCode = copy.exitCode();
+    run.standardError = copy.readAllStandardError();
+    return run;
+}
+
 }  // namespace
 
 class ShellTest : public QObject {
@@ -201,26 +221,22 @@ void ShellTest::a_second_copy_refuses_and_a_killed_copy_blocks_nothing() {
 
     // The second copy says so and ends; its quit hook only closes the message box, which waits for
     // a click that never comes.
-    QProcess second;
-    second.setProcessEnvironment(CopyEnvironment(dir.path(), 1500));
-    second.start(program, {});
-    QVERIFY(second.waitForFinished(30000));
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-    QVERIFY2(second.readAllStandardError().contains("Application is already running"), "no refusal from the second copy");
+    const CopyRun second = RunCopy(program, dir.path(), 1500);
+    QVERIFY(second.finished);
+    QCOMPARE(second.status, QProcess::NormalExit);
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(second.standardError.contains("Application is already running"), second.standardError.constData());
     QCOMPARE(first.state(), QProcess::Running);
 
     // A copy killed outright leaves its lock behind; the next start takes it over.
     first.kill();
     QVERIFY(first.waitForFinished(10000));
     QVERIFY(QFile::exists(lock));
-    QProcess third;
-    third.setProcessEnvironment(CopyEnvironment(dir.path(), 1500));
-    third.start(program, {});
-    QVERIFY(third.waitForFinished(30000));
-    QCOMPARE(third.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(third.exitCode(), 0);
-    QVERIFY(!third.readAllStandardError().contains("Application is already running"));
+    const CopyRun third = RunCopy(program, dir.path(), 1500);
+    QVERIFY(third.finished);
+    QCOMPARE(third.status, QProcess::NormalExit);
+    QCOMPARE(third.exitCode, 0);
+    QVERIFY2(!third.standardError.contains("Application is already running"), third.standardError.constData());
     // A copy that ends normally gives its lock back.
     QVERIFY(!QFile::exists(lock));
 }
