@@ -88,8 +88,6 @@ void ShellTest::every_page_has_its_own_address() {
         QCOMPARE(modWebPages::WebPageAddressOf(entry.page), entry.address);
     }
     QCOMPARE(addresses.size(), static_cast<qsizetype>(modWebPages::kWebPages.size()));
-    QCOMPARE(modWebPages::WebPageUrl(modWebPages::WebPage::Donation),
-             QUrl(QStringLiteral("https://vela-upagrahas.example/donate/")));
 }
 
 void ShellTest::help_is_our_page_on_disk_with_the_online_copy_as_fallback() {
