@@ -210,7 +210,7 @@ int main(int argc, char** argv) {
             std::cerr << problem->strText << " (--" << problem->strField << ")\n";
             return kExitRefused;
         }
-        return UsageError("--" + std::string(problem->strField) + " " + problem->strText);
+        return UsageError(std::string("--").append(problem->strField).append(" ").append(problem->strText));
     }
     return RunReading(form, json, savePath);
 }

@@ -45,7 +45,9 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string Range(std::string_view what, int value, std::string_view range) {
-    return "the " + std::string(what) + " " + std::to_string(value) + " is not " + std::string(range);
+    std::string text = "the ";
+    text.append(what).append(" ").append(std::to_string(value)).append(" is not ").append(range);
+    return text;
 }
 
 // Whole degrees (one to three digits, as the window's boxes take), the direction letter, and
@@ -81,7 +83,7 @@ std::optional<AngleParts> SplitAngle(std::string_view text, const AngleNotation&
 }
 
 std::string AngleProblem(std::string_view text, const AngleNotation& kind) {
-    return Quoted(text) + " is not a " + std::string(kind.description);
+    return Quoted(text).append(" is not a ").append(kind.description);
 }
 
 }  // namespace
@@ -95,9 +97,10 @@ std::optional<std::string> ApplyDate(std::string_view text, BirthForm& form) {
     const int month = DigitsValue(t.substr(5, 2));
     const int day = DigitsValue(t.substr(8, 2));
     if (year < kFirstYear || year > kLastYear)
-        return Quoted(text) + ": " + Range("year", year, "within 1901 to 2050");
-    if (month < 1 || month > 12) return Quoted(text) + ": " + Range("month", month, "within 01 to 12");
-    if (day < 1 || day > 31) return Quoted(text) + ": " + Range("day", day, "within 01 to 31");
+        return Quoted(text).append(": ").append(Range("year", year, "within 1901 to 2050"));
+    if (month < 1 || month > 12)
+        return Quoted(text).append(": ").append(Range("month", month, "within 01 to 12"));
+    if (day < 1 || day > 31) return Quoted(text).append(": ").append(Range("day", day, "within 01 to 31"));
     // Whether the day exists in its month is the window's check, with the window's message.
     form.cboYear = std::to_string(year);
     form.cboMonth = month - 1;
@@ -113,8 +116,8 @@ std::optional<std::string> ApplyTime(std::string_view text, BirthForm& form) {
         return Quoted(text) + " is not a time written HH:MM on the 24-hour clock, such as 10:30";
     const int hour = DigitsValue(t.substr(0, colon));
     const int minute = DigitsValue(t.substr(colon + 1));
-    if (hour > 23) return Quoted(text) + ": " + Range("hour", hour, "within 0 to 23");
-    if (minute > 59) return Quoted(text) + ": " + Range("minute", minute, "within 00 to 59");
+    if (hour > 23) return Quoted(text).append(": ").append(Range("hour", hour, "within 0 to 23"));
+    if (minute > 59) return Quoted(text).append(": ").append(Range("minute", minute, "within 00 to 59"));
     form.cboHour = std::to_string(hour);
     form.cboMinute = std::to_string(minute);
     return std::nullopt;

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {std::string(kMaxFieldBytes, 'a')},
                                 nullptr},
                       SplitCase{"quoted_field_of_only_quotes_at_the_cap",
-                                "\"" + std::string(2 * kMaxFieldBytes, '"') + "\"",
+                                std::string(2 * kMaxFieldBytes + 2, '"'),
                                 {std::string(kMaxFieldBytes, '"')},
                                 nullptr},
                       SplitCase{"quote_left_open", "a,\"New Delhi,b", {}, "not closed"},
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"text_after_closing_quote", "\"a\"b,c", {}, "after its closing quote"},
                       SplitCase{"quote_inside_unquoted_field", "O\"Brien,c", {}, "not quoted"},
                       SplitCase{"field_over_the_cap",
-                                "a," + std::string(kMaxFieldBytes + 1, 'b'),
+                                std::string("a,").append(kMaxFieldBytes + 1, 'b'),
                                 {},
                                 "field 2 is longer"}),
     RowName());

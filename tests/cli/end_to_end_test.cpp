@@ -88,7 +88,7 @@ protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir_ = fs::temp_directory_path() /
-               ("vela_cli_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
+               (std::string("vela_cli_").append(info->name()).append("_").append(std::to_string(::getpid())));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -104,9 +104,10 @@ protected:
         Write(Path("stdin"), input);
         const fs::path out = stdoutPath.empty() ? Path("stdout") : fs::path(stdoutPath);
         std::string command = ShellQuoted(VELA_CLI_PATH);
-        for (const auto& arg : args) command += " " + ShellQuoted(arg);
-        command += " < " + ShellQuoted(Path("stdin")) + " > " + ShellQuoted(out) + " 2> " +
-                   ShellQuoted(Path("stderr"));
+        for (const auto& arg : args) command.append(" ").append(ShellQuoted(arg));
+        command.append(" < ").append(ShellQuoted(Path("stdin")));
+        command.append(" > ").append(ShellQuoted(out));
+        command.append(" 2> ").append(ShellQuoted(Path("stderr")));
         const int raw = std::system(command.c_str());
         CliRun r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -242,7 +243,7 @@ TEST_F(CliEndToEnd, lists_the_zone_table) {
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kZoneCount));
     EXPECT_EQ(lines[34], "34\tIndian Time, IST, +5.3");
     for (std::size_t row = 0; row < lines.size(); ++row)
-        EXPECT_EQ(lines[row], std::to_string(row) + "\t" + std::string(kZoneRows[row].text));
+        EXPECT_EQ(lines[row], std::to_string(row).append("\t").append(kZoneRows[row].text));
 }
 
 TEST_F(CliEndToEnd, help_explains_the_modes_with_an_example) {
