@@ -1,0 +1,186 @@
+// Benchmarks of the stages of a reading and of one whole reading.
+//
+// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
+// Each stage is timed alone on the state a real reading left behind, then the whole reading is
+// timed from form values to report runs, on one fixed form and on a pool of seeded forms (so the
+// branch predictor cannot learn a single path). Figures and the commands that produced them are in
+// bench/README.md.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/calculation_driver.h"
+#include "app/reading_file.h"
+#include "astro/chart_angles.h"
+#include "astro/sunrise_sunset.h"
+#include "bench/sample_forms.h"
+#include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
+
+namespace {
+
+using namespace vela;
+
+// New Delhi, Sunday 15 June 1975, 10:30 Indian time: a day birth.
+BirthForm DelhiForm(std::string_view hour = "10", std::string_view minute = "30") {
+    BirthForm f;
+    f.txtName = "Asha";
+    f.cboDate = "15";
+    f.cboMonth = 5;
+    f.cboYear = "1975";
+    f.cboHour = hour;
+    f.cboMinute = minute;
+    f.cboTimeZone = 34;
+    f.txtLatDeg = "28";
+    f.txtLatMin = "37";
+    f.txtLonDeg = "77";
+    f.txtLonMin = "13";
+    f.optLat = LatChoice::North;
+    f.optLong = LonChoice::East;
+    f.txtCity = "New Delhi";
+    f.txtState = "Delhi";
+    f.txtCountry = "India";
+    return f;
+}
+
+// The same place at 2:10 in the morning: a night birth reckoned from the previous day's sunrise.
+BirthForm DelhiNightForm() { return DelhiForm("2", "10"); }
+
+// The state and outcome of a reading that must succeed; a benchmark on a refused reading would
+// time the refusal, so the program stops instead.
+struct Reading {
+    SharedChartState state;
+    modCalculationDriver::CalculationOutcome outcome;
+};
+
+Reading Calculated(const BirthForm& form) {
+    Reading r;
+    r.outcome = modCalculationDriver::RunCalculation(form, r.state);
+    if (!r.outcome.Succeeded()) {
+        std::fprintf(stderr, "benchmark reading refused: %s\n", r.outcome.message->strText.c_str());
+        std::exit(EXIT_FAILURE);
+    }
+    return r;
+}
+
+std::vector<BirthForm> SeededForms(std::size_t count) {
+    std::mt19937_64 rng(20261207);
+    std::vector<BirthForm> forms;
+    forms.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) forms.push_back(bench::RandomSampleForm(rng, 60).form);
+    return forms;
+}
+
+// Clock times spread over a day and beyond it, as the upagraha stage asks for them.
+constexpr std::array<double, 8> kClockTimes = {-3.25, 1.5, 5.875, 9.125, 12.0, 16.4, 21.75, 26.5};
+
+void BM_CalculateChartAngles(benchmark::State& state) {
+    const Reading r = Calculated(DelhiForm());
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto angles = modVedicEphemeris::CalculateChartAngles(r.state, kClockTimes[i++ % kClockTimes.size()]);
+        benchmark::DoNotOptimize(angles);
+    }
+}
+BENCHMARK(BM_CalculateChartAngles);
+
+void BM_CalculateSunRiseSet(benchmark::State& state) {
+    const SharedChartState s = Calculated(DelhiForm()).state;
+    int day = 0;
+    for (auto _ : state) {
+        auto sun = modSunRiseSunSet::CalculateSunRiseSet(s.intMonth, 1 + day++ % 28, s.intYear, s.intHour,
+                                                         s.intMinute, s.intLatDeg, s.intLatMin, s.blnSouth,
+                                                         s.intLonDeg, s.intLonMin, s.blnEast, s.varZoneHours,
+                                                         s.varZoneMinutes, s.blnDST);
+        benchmark::DoNotOptimize(sun);
+    }
+}
+BENCHMARK(BM_CalculateSunRiseSet);
+
+// Arg 0: the day birth, 1: the night birth.
+void BM_CalculateUpagrahas(benchmark::State& state) {
+    const SharedChartState s = Calculated(state.range(0) == 0 ? DelhiForm() : DelhiNightForm()).state;
+    for (auto _ : state) {
+        auto u = modVedicUpagrahas::CalculateUpagrahas(s);
+        benchmark::DoNotOptimize(u);
+    }
+}
+BENCHMARK(BM_CalculateUpagrahas)->ArgName("night")->Arg(0)->Arg(1);
+
+// The report as the command line uses it: the runs, then their plain text.
+void BM_Report(benchmark::State& state) {
+    const Reading r = Calculated(DelhiForm());
+    for (auto _ : state) {
+        const Report report = modUpagrahaReport::BuildReport(r.outcome.upagrahas);
+        std::string text = modUpagrahaReport::ReportPlainText(report);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_Report);
+
+void BM_BuildReport(benchmark::State& state) {
+    const Reading r = Calculated(DelhiForm());
+    for (auto _ : state) {
+        Report report = modUpagrahaReport::BuildReport(r.outcome.upagrahas);
+        benchmark::DoNotOptimize(report);
+    }
+}
+BENCHMARK(BM_BuildReport);
+
+void BM_ReadingFileText(benchmark::State& state) {
+    const Reading r = Calculated(DelhiForm());
+    for (auto _ : state) {
+        std::string bytes = modReadingFile::ReadingFileText(r.state, r.state.intZoneRow);
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(modReadingFile::ReadingFileText(r.state, r.state.intZoneRow).size()));
+}
+BENCHMARK(BM_ReadingFileText);
+
+void BM_FillFormFromReadingText(benchmark::State& state) {
+    const Reading r = Calculated(DelhiForm());
+    const std::string bytes = modReadingFile::ReadingFileText(r.state, r.state.intZoneRow);
+    for (auto _ : state) {
+        BirthForm form;
+        modReadingFile::FillFormFromReadingText(bytes, form);
+        benchmark::DoNotOptimize(form);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_FillFormFromReadingText);
+
+// One whole reading, form values to report runs, with the state reused as the window reuses its
+// own. Arg 0: the day birth, 1: the night birth.
+void BM_RunCalculation(benchmark::State& state) {
+    const BirthForm form = state.range(0) == 0 ? DelhiForm() : DelhiNightForm();
+    SharedChartState s;
+    for (auto _ : state) {
+        auto outcome = modCalculationDriver::RunCalculation(form, s);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_RunCalculation)->ArgName("night")->Arg(0)->Arg(1);
+
+// Whole readings over 1,024 seeded forms in turn: every zone, date, hour and hemisphere mixed.
+void BM_RunCalculationSeeded(benchmark::State& state) {
+    const std::vector<BirthForm> forms = SeededForms(1024);
+    SharedChartState s;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto outcome = modCalculationDriver::RunCalculation(forms[i++ % forms.size()], s);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_RunCalculationSeeded);
+
+}  // namespace
+
+BENCHMARK_MAIN();
