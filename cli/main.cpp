@@ -33,7 +33,8 @@ constexpr std::string_view kDescription =
     "  vela-upagrahas-cli READING.ved                  the report of a saved reading\n"
     "  vela-upagrahas-cli --name ... --country ...     the report of a reading given by flags\n"
     "  vela-upagrahas-cli --batch READINGS.csv         one JSON line per row of a CSV file\n"
-    "  vela-upagrahas-cli --zones                      the zone table's rows\n";
+    "  vela-upagrahas-cli --zones                      the zone table's rows\n"
+    "  add --working to see how a reading came about and how much it depends on the birth time\n";
 
 constexpr std::string_view kFooter =
     "Notations: --date YYYY-MM-DD (1901 to 2050); --time HH:MM on the 24-hour clock of the zone;\n"
@@ -94,8 +95,8 @@ int RunBatchFile(const std::string& path) {
     return Finish(cli::RunBatch(in, std::cout));
 }
 
-// Runs the reading of a filled form and prints it; saves it when asked.
-int RunReading(const BirthForm& form, bool json, const std::string& savePath) {
+// Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
+int RunReading(const BirthForm& form, bool json, bool working, const std::string& savePath) {
     SharedChartState state;
     const auto outcome = modCalculationDriver::RunCalculation(form, state);
     if (!outcome.Succeeded()) {
@@ -109,10 +110,15 @@ int RunReading(const BirthForm& form, bool json, const std::string& savePath) {
             status = kExitRefused;
         }
     }
-    if (json)
-        std::cout << cli::JsonLine(cli::ReadingJson(state, outcome.upagrahas)) << '\n';
-    else
+    if (json) {
+        auto object = cli::ReadingJson(state, outcome.upagrahas);
+        if (working) cli::AddSensitivityJson(modWorking::FindBirthTimeSensitivity(form), object);
+        std::cout << cli::JsonLine(object) << '\n';
+    } else if (working) {
+        std::cout << modWorking::WorkingText(state, outcome.upagrahas, modWorking::FindBirthTimeSensitivity(form));
+    } else {
         std::cout << modUpagrahaReport::ReportPlainText(outcome.report);
+    }
     return Finish(status);
 }
 
@@ -154,6 +160,12 @@ int main(int argc, char** argv) {
                                   ->type_name("FILE.ved")
                                   ->group("Output");
     app.add_flag("--json", json, "Print one JSON object instead of the report")->group("Output");
+    bool working = false;
+    app.add_flag("--working", working,
+                 "Print the working instead of the report: sunrises and sunsets, day or night, portions, "
+                 "moments, and how far the birth time can move before each sign and house changes (with "
+                 "--json: those minutes added to each upagraha)")
+        ->group("Output");
     CLI::Option* batchOption =
         app.add_option("--batch", batchPath,
                        "Read readings from a CSV file (- for standard input), print JSON lines")
@@ -179,7 +191,7 @@ int main(int argc, char** argv) {
         return ListZones();
     }
     if (batchOption->count() > 0) {
-        if (hasFile || anyReadingFlag || saveOption->count() > 0)
+        if (hasFile || anyReadingFlag || saveOption->count() > 0 || working)
             return UsageError("--batch takes only the CSV file (and --json, which it always writes)");
         return RunBatchFile(batchPath);
     }
@@ -194,7 +206,7 @@ int main(int argc, char** argv) {
             std::cerr << problem->strText << '\n';
             return kExitRefused;
         }
-        return RunReading(form, json, savePath);
+        return RunReading(form, json, working, savePath);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -212,5 +224,5 @@ int main(int argc, char** argv) {
         }
         return UsageError(std::string("--").append(problem->strField).append(" ").append(problem->strText));
     }
-    return RunReading(form, json, savePath);
+    return RunReading(form, json, working, savePath);
 }

@@ -128,6 +128,19 @@ Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& 
     return j;
 }
 
+void AddSensitivityJson(const modWorking::Sensitivity& sensitivity, Json& reading) {
+    const auto minutes = [](const std::optional<int>& m) { return m ? Json(*m) : Json(nullptr); };
+    const auto shift = [&](const modWorking::Shift& s) {
+        return Json{{"earlier", minutes(s.intEarlier)}, {"later", minutes(s.intLater)}};
+    };
+    Json& upagrahas = reading["upagrahas"];
+    for (std::size_t i = 0; i < sensitivity.sign.size() && i < upagrahas.size(); ++i) {
+        upagrahas[i]["sensitivity"] = Json{{"sign", shift(sensitivity.sign[i])},
+                                           {"house", shift(sensitivity.house[i])},
+                                           {"searched_minutes", sensitivity.intSearchedMinutes}};
+    }
+}
+
 Json RowErrorJson(std::int64_t row, std::string_view message) {
     return Json{{"row", row}, {"error", message}};
 }

@@ -13,6 +13,7 @@
 
 #include "app/birth_data.h"
 #include "upagraha/upagraha.h"
+#include "upagraha/working.h"
 
 namespace vela::cli {
 
@@ -26,6 +27,11 @@ Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& 
 // The same object written into a frame that is empty or holds the object of an earlier reading:
 // its storage is reused, which is how a batch run writes row after row.
 void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u, Json& frame);
+
+// Adds to each upagraha of a reading's object how far the birth time can move, in minutes, before
+// its sign and its house change: "sensitivity": {"sign": {"earlier", "later"}, "house": {...},
+// "searched_minutes"}, with null where no change lies within the searched span.
+void AddSensitivityJson(const modWorking::Sensitivity& sensitivity, Json& reading);
 
 // {"row": N, "error": "message"}
 Json RowErrorJson(std::int64_t row, std::string_view message);

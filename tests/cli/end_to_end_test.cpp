@@ -17,6 +17,7 @@
 #include "tests/cli/reference_reading.h"
 #include "tests/core/test_names.h"
 #include "upagraha/upagraha_report.h"
+#include "upagraha/working.h"
 
 namespace {
 
@@ -150,6 +151,34 @@ TEST_F(CliEndToEnd, prints_one_json_object_on_one_line) {
     const Json j = Json::parse(r.out);
     EXPECT_EQ(j["ascendant"]["text"], kNewDelhiAscendant);
     EXPECT_EQ(j, cli::ReadingJson(state, outcome.upagrahas));
+}
+
+TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {
+    SharedChartState state;
+    const auto outcome = DelhiInProcess(state);
+    BirthForm form;
+    ASSERT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
+    const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
+
+    const auto text = Run(Plus(DelhiArgs(), {"--working"}));
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, modWorking::WorkingText(state, outcome.upagrahas, sensitivity));
+
+    const auto json = Run(Plus(DelhiArgs(), {"--working", "--json"}));
+    EXPECT_EQ(json.status, 0) << json.err;
+    const Json j = Json::parse(json.out);
+    for (std::size_t i = 0; i < 6; ++i) {
+        const Json& g = j["upagrahas"][i]["sensitivity"];
+        const auto& later = sensitivity.house[i].intLater;
+        if (later) {
+            EXPECT_EQ(g["house"]["later"], *later);
+        } else {
+            EXPECT_TRUE(g["house"]["later"].is_null());
+        }
+        EXPECT_EQ(g["searched_minutes"], modWorking::kSearchMinutes);
+    }
+    // Batch rows never carry the search: it costs a whole day of readings per row.
+    EXPECT_EQ(Run({"--batch", "-", "--working"}, "").status, 2);
 }
 
 TEST_F(CliEndToEnd, daylight_saving_moves_the_clock_an_hour) {
