@@ -18,6 +18,7 @@
 #include "app/calculation_driver.h"
 #include "app/reading_file.h"
 #include "astro/chart_angles.h"
+#include "astro/position_text.h"
 #include "astro/sunrise_sunset.h"
 #include "bench/sample_forms.h"
 #include "upagraha/upagraha.h"
@@ -89,6 +90,17 @@ void BM_CalculateChartAngles(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CalculateChartAngles);
+
+// The long-form text of a longitude, made once in every chart-angle call (seven times a reading).
+void BM_SignDegreeText(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        double longitude = 17.0 + 43.0 * static_cast<double>(i++ % 8);
+        auto text = modVedicPlanetPosition::SignDegreeText(longitude);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_SignDegreeText);
 
 void BM_CalculateSunRiseSet(benchmark::State& state) {
     const SharedChartState s = Calculated(DelhiForm()).state;
