@@ -48,6 +48,8 @@ struct SharedChartState {
 
     // Compact text of the sidereal ascendant at the birth moment ("05 Can 45").
     std::string strBirthAscendant;
+    // The same ascendant in degrees, [0, 360).
+    double dblBirthAscendant = 0;
 
     // Sunrise and sunset of the day before, the birth day and the day after.
     DateValue dtPrevSunrise = 0;

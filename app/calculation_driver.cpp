@@ -99,7 +99,7 @@ std::string BirthDateText(int month, int day, int year) {
     return text;
 }
 
-CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s) {
+CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport) {
     CalculationOutcome outcome;
     if (auto problem = modValidation::ValidateInput(form)) {
         outcome.message = std::move(problem);
@@ -119,6 +119,7 @@ CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s) {
     const double birthTime = work.intHour + work.intMinute / 60.0;
     const auto birth = modVedicEphemeris::CalculateChartAngles(work, birthTime);
     work.strBirthAscendant = modVedicPlanetPosition::CompactPositionText(birth.varAscendantText).str();
+    work.dblBirthAscendant = birth.varAscendant >= 360 ? birth.varAscendant - 360 : birth.varAscendant;
     work.varBirthDate = BirthDateText(work.intMonth, work.intDay, work.intYear);
 
     const CivilDate birthDate{work.intYear, work.intMonth, work.intDay};
@@ -138,7 +139,7 @@ CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s) {
     work.dtNextSunset = after.varSunRiseSet[1];
 
     outcome.upagrahas = modVedicUpagrahas::CalculateUpagrahas(work);
-    outcome.report = modUpagrahaReport::BuildReport(outcome.upagrahas);
+    if (blnBuildReport) outcome.report = modUpagrahaReport::BuildReport(outcome.upagrahas);
     s = std::move(work);
     return outcome;
 }

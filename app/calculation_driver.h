@@ -26,9 +26,9 @@ struct CalculationOutcome {
     bool Succeeded() const { return !message.has_value(); }
 };
 
-// Runs one reading. On a refusal before the stages (validation, no month or zone selected) the
-// state is left exactly as it was.
-CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s);
+// Runs one reading. On any refusal the state is left exactly as it was. Callers that never show
+// the report (JSON lines, the birth-time search) pass false and get an empty one.
+CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport = true);
 
 // The full English month name used in the birth-date text.
 std::string BirthDateText(int month, int day, int year);

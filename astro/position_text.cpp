@@ -1,7 +1,7 @@
 #include "astro/position_text.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace vela::modVedicPlanetPosition {
 
@@ -18,8 +18,8 @@ std::string_view TrimBlanks(std::string_view s) {
 
 void AppendInt(PositionText& out, long long v) {
     char buf[24];
-    const int n = std::snprintf(buf, sizeof buf, "%lld", v);
-    out.append(std::string_view(buf, static_cast<std::size_t>(n)));
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
+    out.append(std::string_view(buf, static_cast<std::size_t>(end - buf)));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "cli/batch.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <istream>
 #include <ostream>
+#include <thread>
 
 #include "app/calculation_driver.h"
 #include "cli/notation.h"
@@ -58,6 +60,16 @@ std::optional<std::string> LineProblem(const InputLine& line) {
     return std::nullopt;
 }
 
+constexpr unsigned kMaxWorkers = 8;
+
+// A row between reading and writing.
+struct PendingRow {
+    InputLine line;
+    std::int64_t row = 0;
+    std::string output;  // its JSON line, without the line end
+    bool failed = false;
+};
+
 // The reading of one row as its JSON line, or the message that refuses it.
 struct RowResult {
     std::string strLine;
@@ -79,7 +91,7 @@ RowResult ReadRow(const InputLine& line, std::vector<std::string>& fields, Json&
         return {{}, std::string(problem->strField) + ": " + problem->strText};
     // A record of its own for every row: nothing of one reading can reach the next.
     SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(form, state);
+    const auto outcome = modCalculationDriver::RunCalculation(form, state, false);  // JSON needs no report
     if (!outcome.Succeeded()) return {{}, outcome.message->strText};
     FillReadingJson(state, outcome.upagrahas, frame);
     return {JsonLine(frame), std::nullopt};
@@ -171,17 +183,39 @@ int RunBatch(std::istream& in, std::ostream& out) {
         return 1;
     }
 
+    // Rows are read in chunks and calculated side by side (every reading has its own record, so
+    // readings share nothing), then written in input order. A chunk bounds the memory held.
+    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers);
+    std::vector<PendingRow> chunk(kBatchChunkRows);
+    std::vector<std::vector<std::string>> fieldsOf(workers);
+    std::vector<Json> frames(workers);
     bool anyFailed = false;
     std::int64_t row = 0;
-    while (reader.Next(line) && out) {
-        ++row;
-        if (!line.blnTooLong && line.strText.empty()) continue;
-        auto result = ReadRow(line, fields, frame);
-        if (result.error) {
-            anyFailed = true;
-            out << JsonLine(RowErrorJson(row, *result.error)) << '\n';
-        } else {
-            out << result.strLine << '\n';
+    for (bool more = true; more && out;) {
+        std::size_t filled = 0;
+        while (filled < chunk.size() && (more = reader.Next(chunk[filled].line))) {
+            ++row;
+            if (!chunk[filled].line.blnTooLong && chunk[filled].line.strText.empty()) continue;
+            chunk[filled++].row = row;
+        }
+        const auto work = [&](unsigned w) {
+            for (std::size_t i = w; i < filled; i += workers) {
+                auto result = ReadRow(chunk[i].line, fieldsOf[w], frames[w]);
+                chunk[i].failed = result.error.has_value();
+                chunk[i].output = result.error ? JsonLine(RowErrorJson(chunk[i].row, *result.error))
+                                               : std::move(result.strLine);
+            }
+        };
+        std::vector<std::thread> helpers;
+        if (filled > 1)
+            for (unsigned w = 1; w < workers; ++w) helpers.emplace_back(work, w);
+        work(0);
+        if (filled <= 1)
+            for (unsigned w = 1; w < workers; ++w) work(w);
+        for (auto& t : helpers) t.join();
+        for (std::size_t i = 0; i < filled && out; ++i) {
+            anyFailed = anyFailed || chunk[i].failed;
+            out << chunk[i].output << '\n';
         }
     }
     out.flush();

@@ -20,6 +20,8 @@ namespace vela::cli {
 inline constexpr std::array<std::string_view, 10> kBatchColumns = {
     "name", "date", "time", "zone", "lat", "lon", "dst", "city", "state", "country"};
 inline constexpr std::size_t kMaxFieldBytes = 4096;
+// Rows read before they are calculated (side by side) and written: what memory holds at most.
+inline constexpr std::size_t kBatchChunkRows = 512;
 // The longest line that can still hold ten admissible fields: each quoted, every byte a doubled
 // quote, commas between them and a carriage return at the end. Anything longer is refused unread.
 inline constexpr std::size_t kMaxLineBytes = kBatchColumns.size() * (2 * kMaxFieldBytes + 3);

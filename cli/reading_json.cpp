@@ -5,7 +5,6 @@
 #include <type_traits>
 
 #include "astro/calendar.h"
-#include "astro/chart_angles.h"
 #include "upagraha/upagraha_report.h"
 
 namespace vela::cli {
@@ -31,8 +30,6 @@ double Degrees(int deg, int min, bool negative) {
 }
 
 // The sidereal longitude in [0, 360): the chart-angle stage normalises once, which can leave 360.
-double Longitude(double degrees) { return degrees >= 360 ? degrees - 360 : degrees; }
-
 // Writes a value into its slot, reusing the slot's storage when it already holds that kind of
 // value: a frame filled row after row then allocates nothing once its texts have reached their
 // longest, which keeps a long batch run from spending its time in the allocator.
@@ -71,7 +68,6 @@ void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrah
     using namespace modVedicUpagrahas;
     using std::string_view;
     const auto row = static_cast<std::size_t>(s.intZoneRow);
-    const double birthTime = s.intHour + s.intMinute / 60.0;
 
     // The first fill creates the keys in this order; later fills find them in place.
     Json& o = frame;
@@ -88,7 +84,7 @@ void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrah
     Put(o["country"], string_view(s.strCountry));
     Json& ascendant = o["ascendant"];
     Put(ascendant["text"], string_view(s.strBirthAscendant));
-    Put(ascendant["degrees"], Longitude(modVedicEphemeris::CalculateChartAngles(s, birthTime).varAscendant));
+    Put(ascendant["degrees"], s.dblBirthAscendant);
     Json& sun = o["sun"];
     PutSunDay(sun["previous"], s.dtPrevSunrise, s.dtPrevSunset);
     PutSunDay(sun["birth"], s.dtBirthSunrise, s.dtBirthSunset);

@@ -41,9 +41,11 @@ Report BuildReport(const modVedicUpagrahas::Upagrahas& u) {
         Add(report, "Interpretation\n", true);
         const int house = u.intHouses[i];
         // A house outside 1..12 has no interpretation; its line is left out rather than guessed.
-        if (house >= 1 && house <= 12)
-            Add(report, Line(strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]) + "\n",
-                false);
+        if (house >= 1 && house <= 12) {
+            std::string text = Line(strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]);
+            text += '\n';  // the blank line that ends the block
+            Add(report, std::move(text), false);
+        }
     }
     return report;
 }

@@ -63,7 +63,7 @@ Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes) {
     Sensitivity result;
     result.intSearchedMinutes = searchMinutes;
     SharedChartState state;
-    const auto base = modCalculationDriver::RunCalculation(form, state);
+    const auto base = modCalculationDriver::RunCalculation(form, state, false);
     if (!base.Succeeded() || form.cboMonth < 0 || form.cboMonth > 11) return result;
 
     constexpr auto kCount = static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount);
@@ -71,7 +71,8 @@ Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes) {
         std::size_t open = 2 * kCount;  // sign and house of each upagraha still unchanged
         for (int n = 1; n <= searchMinutes && open > 0; ++n) {
             SharedChartState moved;
-            const auto out = modCalculationDriver::RunCalculation(FormAtMinutesFromBirth(form, direction * n), moved);
+            const auto out =
+                modCalculationDriver::RunCalculation(FormAtMinutesFromBirth(form, direction * n), moved, false);
             if (!out.Succeeded()) break;
             for (std::size_t u = 0; u < kCount; ++u) {
                 auto& sign = direction < 0 ? result.sign[u].intEarlier : result.sign[u].intLater;

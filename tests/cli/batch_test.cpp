@@ -279,16 +279,24 @@ private:
     const std::ostringstream& out_;
 };
 
-TEST(RunBatch, writes_each_row_before_reading_the_next) {
+TEST(RunBatch, writes_each_chunk_before_reading_the_next) {
+    // Two chunks and a bit: the rows of a chunk are written before the next chunk is read, so
+    // memory holds one chunk whatever the length of the file.
+    std::vector<std::string> lines = {kHeader};
+    for (std::size_t i = 0; i < 2 * kBatchChunkRows + 3; ++i) lines.push_back(i % 2 ? kLondonRow : kDelhiRow);
     std::ostringstream out;
-    LineByLineInput input({kHeader, kDelhiRow, kLondonRow, kDelhiRow}, out);
+    LineByLineInput input(lines, out);
     std::istream in(&input);
     EXPECT_EQ(RunBatch(in, out), 0);
-    ASSERT_EQ(input.outputAtRefill.size(), 4u);
-    EXPECT_EQ(input.outputAtRefill[1], 0u);  // nothing written before the first row
-    EXPECT_GT(input.outputAtRefill[2], input.outputAtRefill[1]);
-    EXPECT_GT(input.outputAtRefill[3], input.outputAtRefill[2]);
-    EXPECT_EQ(OutputLines(out.str()).size(), 3u);
+    ASSERT_EQ(input.outputAtRefill.size(), lines.size());
+    EXPECT_EQ(input.outputAtRefill[kBatchChunkRows], 0u);  // the whole first chunk read, nothing written
+    EXPECT_GT(input.outputAtRefill[kBatchChunkRows + 1], 0u);
+    EXPECT_GT(input.outputAtRefill[2 * kBatchChunkRows + 1], input.outputAtRefill[kBatchChunkRows + 1]);
+    const auto written = OutputLines(out.str());
+    ASSERT_EQ(written.size(), lines.size() - 1);
+    // In input order, though rows were calculated side by side.
+    for (std::size_t i = 0; i < written.size(); ++i)
+        EXPECT_EQ(Json::parse(written[i])["name"], i % 2 ? "Ann" : "Asha") << i;
 }
 
 TEST(RunBatch, stops_and_fails_when_the_output_fails) {
