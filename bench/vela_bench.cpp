@@ -22,6 +22,7 @@
 #include "astro/sunrise_sunset.h"
 #include "bench/sample_forms.h"
 #include "upagraha/upagraha.h"
+#include "tests/core/reference_forms.h"
 #include "upagraha/upagraha_report.h"
 
 namespace {
@@ -29,26 +30,7 @@ namespace {
 using namespace vela;
 
 // New Delhi, Sunday 15 June 1975, 10:30 Indian time: a day birth.
-BirthForm DelhiForm(std::string_view hour = "10", std::string_view minute = "30") {
-    BirthForm f;
-    f.txtName = "Asha";
-    f.cboDate = "15";
-    f.cboMonth = 5;
-    f.cboYear = "1975";
-    f.cboHour = hour;
-    f.cboMinute = minute;
-    f.cboTimeZone = 34;
-    f.txtLatDeg = "28";
-    f.txtLatMin = "37";
-    f.txtLonDeg = "77";
-    f.txtLonMin = "13";
-    f.optLat = LatChoice::North;
-    f.optLong = LonChoice::East;
-    f.txtCity = "New Delhi";
-    f.txtState = "Delhi";
-    f.txtCountry = "India";
-    return f;
-}
+BirthForm DelhiForm(std::string_view hour = "10", std::string_view minute = "30") { return NewDelhiForm(hour, minute); }
 
 // The same place at 2:10 in the morning: a night birth reckoned from the previous day's sunrise.
 BirthForm DelhiNightForm() { return DelhiForm("2", "10"); }

@@ -1,6 +1,7 @@
 // The driver: what it copies, in which order it runs the stages, and what it leaves behind.
 #include <gtest/gtest.h>
 
+#include "tests/core/reference_forms.h"
 #include "tests/core/test_names.h"
 
 #include <cmath>
@@ -16,25 +17,10 @@ namespace {
 using namespace vela;
 using modCalculationDriver::RunCalculation;
 
-// New Delhi, 15 June 1975, 10:30 Indian time.
+// New Delhi with blanks around the city, which the driver trims.
 BirthForm DelhiForm() {
-    BirthForm f;
-    f.txtName = "Asha";
-    f.cboDate = "15";
-    f.cboMonth = 5;
-    f.cboYear = "1975";
-    f.cboHour = "10";
-    f.cboMinute = "30";
-    f.cboTimeZone = 34;
-    f.txtLatDeg = "28";
-    f.txtLatMin = "37";
-    f.txtLonDeg = "77";
-    f.txtLonMin = "13";
-    f.optLat = LatChoice::North;
-    f.optLong = LonChoice::East;
+    BirthForm f = NewDelhiForm();
     f.txtCity = "  New Delhi ";
-    f.txtState = "Delhi";
-    f.txtCountry = "India";
     return f;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/calculation_driver.h"
+#include "tests/core/reference_forms.h"
 #include "astro/position_text.h"
 #include "upagraha/working.h"
 
@@ -11,24 +12,7 @@ namespace {
 
 using namespace vela;
 
-BirthForm DelhiForm(const char* hour, const char* minute) {
-    BirthForm f;
-    f.txtName = "Asha";
-    f.cboDate = "15";
-    f.cboMonth = 5;
-    f.cboYear = "1975";
-    f.cboHour = hour;
-    f.cboMinute = minute;
-    f.cboTimeZone = 34;
-    f.txtLatDeg = "28";
-    f.txtLatMin = "37";
-    f.txtLonDeg = "77";
-    f.txtLonMin = "13";
-    f.txtCity = "Delhi";
-    f.txtState = "Delhi";
-    f.txtCountry = "India";
-    return f;
-}
+BirthForm DelhiForm(const char* hour, const char* minute) { return NewDelhiForm(hour, minute); }
 
 TEST(FormAtMinutesFromBirth, carries_the_date_across_midnight_and_year_ends) {
     BirthForm f = DelhiForm("23", "50");
