@@ -1,23 +1,31 @@
 #include "app/frm_main.h"
 
+#include <QAbstractItemView>
+#include <QAbstractProxyModel>
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QStandardItemModel>
 
 #include <algorithm>
 #include <optional>
 
 #include "app/calculation_driver.h"
 #include "app/gui_about_dialog.h"
+#include "app/gui_atlas.h"
 #include "app/gui_report_pane.h"
 #include "app/reading_file.h"
 #include "app/reference_tables.h"
 #include "app/validation.h"
 #include "shell/app_icon.h"
+#include "upagraha/working.h"
 
 namespace vela {
 
@@ -115,6 +123,24 @@ frmMain::frmMain(WindowSeams windowSeams, QWidget* parent) : QMainWindow(parent)
     for (QLineEdit* number : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin})
         number->setMaxLength(static_cast<int>(modValidation::kNumberBoxMaxLength));
     modReportPane::PrepareReportPane(*RTB);
+    // The working lines its columns up with blanks.
+    txtWorking->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QPalette warningPalette = lblZoneWarning->palette();
+    warningPalette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
+    lblZoneWarning->setPalette(warningPalette);
+
+    // The places list hangs under the city box but is not the box's own completer: the box would
+    // then write the chosen line into itself, commas and accents included, past the letters rule.
+    mdlPlaces = new QStandardItemModel(this);
+    cmpCity = new QCompleter(mdlPlaces, this);
+    cmpCity->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    cmpCity->setMaxVisibleItems(10);
+    cmpCity->setWidget(txtCity);
+    // While the list is open it takes the keys and hands them to the box directly, past the box's
+    // key filter; the window judges them on the way in.
+    cmpCity->popup()->installEventFilter(this);
+    tmrPlaceSearch.setSingleShot(true);
+    tmrPlaceSearch.setInterval(kPlaceSearchDelayMs);
 
     InstallSeamDefaults();
     WireEvents();
@@ -134,6 +160,7 @@ void frmMain::InstallSeamDefaults() {
         seams.FileDialog = [this](const FileDialogRequest& request) { return RunFileDialog(this, request); };
     if (!seams.OpenUrl) seams.OpenUrl = modWebPages::OpenInDefaultBrowser;
     if (!seams.ShowAbout) seams.ShowAbout = [this] { modAboutDialog::ShowAboutDialog(this); };
+    if (!seams.FindPlaces) seams.FindPlaces = [](const QString& typed) { return modAtlas::FindPlaces(typed); };
 }
 
 void frmMain::WireEvents() {
@@ -156,6 +183,15 @@ void frmMain::WireEvents() {
         // Paste, drag and drop and input methods bypass key presses; their text is cleaned here.
         connect(box, &QLineEdit::textEdited, this, [this, box] { CleanEditedText(box); });
     }
+    // Connected after the cleaning above, so the atlas is asked about the cleaned text.
+    connect(txtCity, &QLineEdit::textEdited, this, &frmMain::txtCity_Edited);
+    connect(&tmrPlaceSearch, &QTimer::timeout, this, &frmMain::SearchAtlas);
+    connect(cmpCity, qOverload<const QModelIndex&>(&QCompleter::activated), this, &frmMain::cmpCity_Activated);
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::BirthMoment_Changed);
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, &frmMain::RefreshZoneWarning);
+    connect(chkDST, &QCheckBox::toggled, this, &frmMain::RefreshZoneWarning);
+    connect(tabResult, &QTabWidget::currentChanged, this, &frmMain::tabResult_CurrentChanged);
 }
 
 // Fills the lists, selects their first entries and shows the form. Every step runs on its own.
@@ -196,7 +232,8 @@ frmMain::Panel frmMain::PanelInFront() const {
 // The one place where the panels change places.
 void frmMain::BringToFront(Panel panel) {
     stkPanels->setCurrentWidget(panel == Panel::Result ? static_cast<QWidget*>(Frame2) : Frame1);
-    if (panel == Panel::Result) RTB->setFocus();
+    if (panel == Panel::Result)
+        (tabResult->currentWidget() == tabWorking ? static_cast<QWidget*>(txtWorking) : RTB)->setFocus();
 }
 
 BirthForm frmMain::SnapshotForm() const {
@@ -226,6 +263,8 @@ BirthForm frmMain::SnapshotForm() const {
 }
 
 void frmMain::ApplyForm(const BirthForm& form) {
+    // A form from elsewhere (a reading file) is no place picked from the atlas.
+    ForgetPickedPlace();
     txtName->setText(Q(form.txtName));
     SelectText(cboDate, form.cboDate);
     SelectPosition(cboMonth, form.cboMonth);
@@ -233,13 +272,17 @@ void frmMain::ApplyForm(const BirthForm& form) {
     SelectText(cboHour, form.cboHour);
     SelectText(cboMinute, form.cboMinute);
     SelectPosition(cboTimeZone, form.cboTimeZone);
+    chkDST->setChecked(form.chkDST);
+    ApplyPlace(form);
+}
+
+void frmMain::ApplyPlace(const BirthForm& form) {
     txtLatDeg->setText(Q(form.txtLatDeg));
     txtLatMin->setText(Q(form.txtLatMin));
     txtLonDeg->setText(Q(form.txtLonDeg));
     txtLonMin->setText(Q(form.txtLonMin));
     SelectDirection(optLat, form.optLat == LatChoice::North ? 0 : form.optLat == LatChoice::South ? 1 : -1);
     SelectDirection(optLong, form.optLong == LonChoice::East ? 0 : form.optLong == LonChoice::West ? 1 : -1);
-    chkDST->setChecked(form.chkDST);
     txtCity->setText(Q(form.txtCity));
     txtState->setText(Q(form.txtState));
     txtCountry->setText(Q(form.txtCountry));
@@ -277,13 +320,107 @@ void frmMain::ShowMessage(const UserMessage& message) {
 }
 
 void frmMain::cmdCalculate_Click() {
-    const auto outcome = modCalculationDriver::RunCalculation(SnapshotForm(), sharedState);
+    const BirthForm form = SnapshotForm();
+    const auto outcome = modCalculationDriver::RunCalculation(form, sharedState);
     if (!outcome.Succeeded()) {
         ShowMessage(*outcome.message);
         return;
     }
     modReportPane::WriteReport(*RTB, outcome.report);
+    readingOnScreen = ReadingOnScreen{form, outcome.upagrahas, false};
+    txtWorking->clear();
+    if (tabResult->currentWidget() == tabWorking) WriteWorking();
     BringToFront(Panel::Result);
+}
+
+void frmMain::tabResult_CurrentChanged() {
+    if (tabResult->currentWidget() == tabWorking && readingOnScreen && !readingOnScreen->blnWorkingWritten)
+        WriteWorking();
+}
+
+void frmMain::WriteWorking() {
+    if (!readingOnScreen) return;
+    const auto sensitivity = modWorking::FindBirthTimeSensitivity(readingOnScreen->form);
+    txtWorking->setPlainText(Q(modWorking::WorkingText(sharedState, readingOnScreen->upagrahas, sensitivity)));
+    readingOnScreen->blnWorkingWritten = true;
+}
+
+void frmMain::txtCity_Edited() {
+    // A city typed by hand is no longer the place picked; its zone no longer speaks for the form.
+    ForgetPickedPlace();
+    tmrPlaceSearch.start();
+}
+
+void frmMain::SearchAtlas() {
+    offeredPlaces = seams.FindPlaces(txtCity->text());
+    mdlPlaces->clear();
+    for (const modPlaceName::AtlasPlace& place : offeredPlaces)
+        mdlPlaces->appendRow(new QStandardItem(Q(modPlaceName::PlaceListText(place))));
+    QAbstractItemView* list = cmpCity->popup();
+    if (offeredPlaces.empty() || !txtCity->hasFocus()) {
+        list->hide();
+        return;
+    }
+    // As wide as its longest line, never narrower than the box.
+    const int width = std::max(txtCity->width(), list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                                                     2 * list->frameWidth());
+    cmpCity->complete(QRect(0, 0, width, txtCity->height()));
+}
+
+void frmMain::cmpCity_Activated(const QModelIndex& index) {
+    QModelIndex row = index;
+    if (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(index.model())) row = proxy->mapToSource(index);
+    if (!row.isValid() || row.row() >= static_cast<int>(offeredPlaces.size())) return;
+    const modPlaceName::AtlasPlace place = offeredPlaces[static_cast<std::size_t>(row.row())];
+    BirthForm form = SnapshotForm();
+    modPlaceName::FillPlace(form, place);
+    ApplyPlace(form);
+    pickedPlace = place;
+    RefreshZoneProposal(true);
+}
+
+void frmMain::BirthMoment_Changed() { RefreshZoneProposal(false); }
+
+void frmMain::ForgetPickedPlace() {
+    if (!pickedPlace) return;
+    pickedPlace.reset();
+    RefreshZoneProposal(false);
+}
+
+void frmMain::RefreshZoneProposal(bool apply) {
+    zoneAtBirth.reset();
+    QString text;
+    if (pickedPlace) {
+        const std::string& zone = pickedPlace->strTimeZone;
+        if (const auto moment = modZoneProposal::ClockMomentOf(SnapshotForm())) {
+            zoneAtBirth = modAtlas::ZoneAtBirthMoment(zone, *moment);
+            if (zoneAtBirth) {
+                zoneProposal = modZoneProposal::ProposeZone(zoneAtBirth->intStandardSeconds,
+                                                            zoneAtBirth->intInForceSeconds);
+                text = Q(modZoneProposal::ProposalText(*zoneAtBirth, *moment, zoneProposal));
+            } else {
+                text = Q(modZoneProposal::UnknownZoneText(zone));
+            }
+        } else {
+            text = Q(modZoneProposal::NoDateText(zone));
+        }
+    }
+    lblZoneProposal->setText(text);
+    lblZoneProposal->setVisible(!text.isEmpty());
+    if (apply && zoneAtBirth && zoneProposal.intRow) {
+        SelectPosition(cboTimeZone, *zoneProposal.intRow);
+        chkDST->setChecked(zoneProposal.blnDST);
+    }
+    RefreshZoneWarning();
+}
+
+void frmMain::RefreshZoneWarning() {
+    std::optional<std::string> warning;
+    if (zoneAtBirth)
+        warning = modZoneProposal::ZoneWarning(*zoneAtBirth, zoneProposal, cboTimeZone->currentIndex(),
+                                               chkDST->isChecked());
+    lblZoneWarning->setText(warning ? Q(*warning) : QString());
+    lblZoneWarning->setVisible(warning.has_value());
 }
 
 void frmMain::cmdBack_Click() { BringToFront(Panel::PersonalDetails); }
@@ -352,6 +489,8 @@ std::optional<modValidation::BoxKind> frmMain::BoxKindOf(const QObject* box) con
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
+        if (watched == cmpCity->popup())
+            return FilterKeyPress(txtCity, modValidation::BoxKind::Letters, *static_cast<QKeyEvent*>(event));
         if (const auto kind = BoxKindOf(watched))
             return FilterKeyPress(static_cast<QLineEdit*>(watched), *kind, *static_cast<QKeyEvent*>(event));
     } else if (event->type() == QEvent::MouseButtonRelease) {
@@ -377,6 +516,8 @@ bool frmMain::FilterKeyPress(QLineEdit* box, modValidation::BoxKind kind, const 
     for (const char32_t code : text.toUcs4()) {
         if (!QChar::isPrint(code)) continue;
         if (auto refusal = modValidation::FilterKeystroke(kind, code)) {
+            // The places list closes first: a message box cannot take the keys from it.
+            cmpCity->popup()->hide();
             seams.MsgBox(Q(refusal->strText), refusal->icon);
             box->setFocus();
             return true;

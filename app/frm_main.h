@@ -1,29 +1,39 @@
-// The main window: the birth form, the report, the menus.
+// The main window: the birth form with its atlas, the report and its working, the menus.
 //
 // Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // The window stands at both ends of that flow: each handler takes a snapshot of the form, hands it to
-// the core, and shows what comes back (a message, or the report in the result panel). It computes
-// nothing itself. Everything that would leave the window (message boxes, file dialogs, the browser,
-// the About window) goes through WindowSeams, so tests can watch it without a modal box ever blocking.
+// the core, and shows what comes back (a message, or the report and its working in the result
+// panel). It computes nothing itself: places, their zones and the zone proposal come from the atlas
+// module and the core. Everything that would leave the window (message boxes, file dialogs, the
+// browser, the About window, the atlas) goes through WindowSeams, so tests can watch it without a
+// modal box ever blocking.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "app/birth_data.h"
 #include "app/birth_form.h"
+#include "app/place_name.h"
 #include "app/validation.h"
+#include "app/zone_proposal.h"
 #include "shell/web_pages.h"
+#include "upagraha/upagraha.h"
 #include "ui_frm_main.h"
 
+class QCompleter;
 class QKeyEvent;
 class QLineEdit;
+class QModelIndex;
 class QRadioButton;
+class QStandardItemModel;
 
 namespace vela {
 
@@ -53,7 +63,12 @@ struct WindowSeams {
     modWebPages::UrlOpener OpenUrl;
     // Shows the About window modally.
     std::function<void()> ShowAbout;
+    // Places matching the typed city, in the order offered; the system's atlas by default.
+    std::function<std::vector<modPlaceName::AtlasPlace>(const QString& typed)> FindPlaces;
 };
+
+// How long typing in the city box pauses before the atlas is searched.
+inline constexpr int kPlaceSearchDelayMs = 150;
 
 class frmMain : public QMainWindow, private Ui::frmMain {
     Q_OBJECT
@@ -67,6 +82,9 @@ public:
 
     enum class Panel { PersonalDetails, Result };
     Panel PanelInFront() const;
+
+    // The place picked from the atlas whose zone the proposal follows, if any.
+    const std::optional<modPlaceName::AtlasPlace>& PickedPlace() const { return pickedPlace; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,14 +106,29 @@ private:
     void lblCobrand_Click();
     void lblFullBrand_Click();
     void Label8_Click();
+    void txtCity_Edited();
+    void SearchAtlas();
+    void cmpCity_Activated(const QModelIndex& index);
+    void BirthMoment_Changed();
+    void tabResult_CurrentChanged();
 
     void InstallSeamDefaults();
     void WireEvents();
     void SizePanels();
 
-    // The form as the core sees it, and back.
+    // The form as the core sees it, and back; ApplyPlace writes only the place boxes and directions.
     BirthForm SnapshotForm() const;
     void ApplyForm(const BirthForm& form);
+    void ApplyPlace(const BirthForm& form);
+
+    // The zone proposal of the picked place at the form's date and time; `apply` sets the zone list
+    // and tick to it. The warning follows the list and tick as they are.
+    void RefreshZoneProposal(bool apply);
+    void RefreshZoneWarning();
+    void ForgetPickedPlace();
+    // The working of the reading on screen, written when its tab is first shown for that reading:
+    // the birth-time search behind it runs the whole reading a few thousand times.
+    void WriteWorking();
 
     void ShowMessage(const UserMessage& message);
     QWidget* FieldWidget(FormField field) const;
@@ -113,6 +146,23 @@ private:
     WindowSeams seams;
     SharedChartState sharedState;
     QString strSaveFileName;  // the last file saved in this run, proposed by the next save
+
+    // The atlas under the city box: its places, the list offering them, and the pause in typing.
+    QCompleter* cmpCity = nullptr;
+    QStandardItemModel* mdlPlaces = nullptr;
+    std::vector<modPlaceName::AtlasPlace> offeredPlaces;  // one per row of mdlPlaces
+    QTimer tmrPlaceSearch;
+    std::optional<modPlaceName::AtlasPlace> pickedPlace;
+    std::optional<modZoneProposal::ZoneAtMoment> zoneAtBirth;  // of the picked place at the form's moment
+    modZoneProposal::ZoneProposal zoneProposal;
+
+    // What the working view needs of the reading on screen; nothing before the first one.
+    struct ReadingOnScreen {
+        BirthForm form;
+        modVedicUpagrahas::Upagrahas upagrahas;
+        bool blnWorkingWritten = false;
+    };
+    std::optional<ReadingOnScreen> readingOnScreen;
 };
 
 }  // namespace vela

@@ -122,6 +122,10 @@ std::string UnknownZoneText(std::string_view zone) {
     return "The time zone " + std::string(zone) + " is not known to this system; please choose the zone yourself.";
 }
 
+std::string NoDateText(std::string_view zone) {
+    return std::string(zone) + ": the offset is shown once the date exists.";
+}
+
 std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZoneProposal& proposal, int chosenRow,
                                        bool chosenDST) {
     const std::string inForce = OffsetText(zone.intInForceSeconds);

@@ -77,8 +77,10 @@ std::string OffsetText(int secondsEast);
 //   Proposed: Indian Time, IST, +5.3 with Daylight Saving Time ticked
 std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal);
 
-// The line when the place's zone is one the system's data does not know.
+// The line when the place's zone is one the system's data does not know, and when the form's day
+// does not exist in its month (the offset waits for a date).
 std::string UnknownZoneText(std::string_view zone);
+std::string NoDateText(std::string_view zone);
 
 // A warning when the form's row and tick do not give the offset in force, or when no row can
 // give it. A row with the same offset as the proposed one is as good as it, so it draws no

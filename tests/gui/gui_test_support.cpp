@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/gui_atlas.h"
+
 namespace vela::guitest {
 
 WindowSeams SeamRecorder::Seams() {
@@ -17,6 +19,10 @@ WindowSeams SeamRecorder::Seams() {
         return browserWorks;
     };
     seams.ShowAbout = [this] { ++aboutShown; };
+    seams.FindPlaces = [this](const QString& typed) {
+        atlasQueries << typed;
+        return realAtlas ? modAtlas::FindPlaces(typed) : std::vector<modPlaceName::AtlasPlace>{};
+    };
     return seams;
 }
 
@@ -41,6 +47,13 @@ void ModalWatchdog::Check() {
         strIntruder = QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(intruder->metaObject()->className()),
                                                       intruder->windowTitle());
     intruder->close();
+}
+
+bool ShowActive(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 void TypeInto(QWidget& window, const char* box, const QString& text) {

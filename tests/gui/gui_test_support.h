@@ -25,7 +25,8 @@ struct ShownMessage {
     MsgIcon icon;
 };
 
-// Stands in for the message boxes, file dialogs, browser and About window.
+// Stands in for the message boxes, file dialogs, browser and About window. The atlas offers
+// nothing unless a test asks for the real one, so typing a city opens no list of places.
 struct SeamRecorder {
     QList<ShownMessage> messages;
     QList<FileDialogRequest> dialogs;
@@ -33,6 +34,8 @@ struct SeamRecorder {
     QList<QUrl> openedUrls;
     bool browserWorks = true;
     int aboutShown = 0;
+    bool realAtlas = false;
+    QStringList atlasQueries;
 
     WindowSeams Seams();
     QStringList MessageTexts() const;
@@ -52,6 +55,10 @@ private:
     bool blnPaused = false;
     QString strIntruder;
 };
+
+// Shows the window and makes it the active one, as a person's click would; false when the
+// platform never showed it.
+bool ShowActive(QWidget& window);
 
 // The window's controls, found by the names the user interface gives them.
 template <typename T>

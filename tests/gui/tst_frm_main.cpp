@@ -144,10 +144,7 @@ void FrmMainTest::init() {
     QVERIFY(tempDir->isValid());
     recorder = std::make_unique<SeamRecorder>();
     window = std::make_unique<frmMain>(recorder->Seams());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(ShowActive(*window));
     watchdog = std::make_unique<ModalWatchdog>();
 }
 
