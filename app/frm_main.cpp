@@ -361,10 +361,11 @@ void frmMain::SearchAtlas() {
         list->hide();
         return;
     }
-    // As wide as its longest line, never narrower than the box.
-    const int width = std::max(txtCity->width(), list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
-                                                     2 * list->frameWidth());
-    cmpCity->complete(QRect(0, 0, width, txtCity->height()));
+    // As wide as its longest line, never narrower than the box; a wider list ends where the box
+    // ends, so it stays over the window.
+    const int width = std::max(txtCity->width(), list->sizeHintForColumn(0) +
+                                                     list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+    cmpCity->complete(QRect(txtCity->width() - width, 0, width, txtCity->height()));
 }
 
 void frmMain::cmpCity_Activated(const QModelIndex& index) {

@@ -1,6 +1,8 @@
 #!/bin/sh
-# Takes the two screenshots of the documentation from the real program: the form filled with a
-# sample reading (docs/screenshot-form.png) and its report (docs/screenshot-report.png).
+# Takes the screenshots of the documentation from the real program: the form filled with a sample
+# reading (docs/screenshot-form.png), its report (docs/screenshot-report.png) and working
+# (docs/screenshot-working.png), and the atlas offering places for "Pun" under the city box
+# (docs/screenshot-atlas.png).
 #
 #   docs/take_screenshots.sh [build folder]     (default: build)
 #
@@ -17,4 +19,4 @@ fi
 cmake --build "$build_dir" --target vela-docs-images -j 2
 
 QT_QPA_PLATFORM=offscreen "$build_dir/vela-docs-images" --screenshots "$here"
-echo "written: $here/screenshot-form.png $here/screenshot-report.png"
+for picture in form report working atlas; do echo "written: $here/screenshot-$picture.png"; done

@@ -2,18 +2,26 @@
 //
 //   vela-docs-images --icon <file.png> <size>   the application icon at one size
 //   vela-docs-images --screenshots <folder>     both panels of the main window, filled with a
-//                                               sample reading: screenshot-form.png and
-//                                               screenshot-report.png
+//                                               sample reading: screenshot-form.png,
+//                                               screenshot-report.png, screenshot-working.png, and
+//                                               the atlas offering places under the city box,
+//                                               screenshot-atlas.png
 //
 // Screenshots need a platform; without a display run it with QT_QPA_PLATFORM=offscreen
 // (docs/take_screenshots.sh does).
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,8 +43,8 @@ T* Child(QWidget& window, const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name));
 }
 
-// A reading born in Delhi: 15 June 1975, 10:30 Indian time.
-void FillSampleReading(QWidget& window) {
+// The sample's name, date and clock: 15 June 1975, 10:30 Indian time.
+void FillSampleBirth(QWidget& window) {
     Child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Asha"));
     Child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("15"));
     Child<QComboBox>(window, "cboMonth")->setCurrentIndex(5);
@@ -44,6 +52,11 @@ void FillSampleReading(QWidget& window) {
     Child<QComboBox>(window, "cboHour")->setCurrentText(QStringLiteral("10"));
     Child<QComboBox>(window, "cboMinute")->setCurrentText(QStringLiteral("30"));
     Child<QComboBox>(window, "cboTimeZone")->setCurrentIndex(34);
+}
+
+// A reading born in Delhi.
+void FillSampleReading(QWidget& window) {
+    FillSampleBirth(window);
     Child<QLineEdit>(window, "txtLatDeg")->setText(QStringLiteral("28"));
     Child<QLineEdit>(window, "txtLatMin")->setText(QStringLiteral("37"));
     Child<QLineEdit>(window, "txtLonDeg")->setText(QStringLiteral("77"));
@@ -53,6 +66,57 @@ void FillSampleReading(QWidget& window) {
     Child<QLineEdit>(window, "txtCity")->setText(QStringLiteral("Delhi"));
     Child<QLineEdit>(window, "txtState")->setText(QStringLiteral("Delhi"));
     Child<QLineEdit>(window, "txtCountry")->setText(QStringLiteral("India"));
+}
+
+bool SavePicture(const QPixmap& picture, const QString& folder, const char* name) {
+    return picture.save(QDir(folder).filePath(QString::fromLatin1(name)), "PNG");
+}
+
+void ProcessEventsFor(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// The window with the places list open over it. The list is a window of its own, so it is drawn
+// onto the window's picture where it stands, the picture grown to hold it.
+QPixmap GrabWithPopup(QWidget& window, QWidget& popup) {
+    const QPixmap base = window.grab();
+    const QPoint origin = window.mapToGlobal(QPoint(0, 0));
+    const QRect popupRect(popup.mapToGlobal(QPoint(0, 0)) - origin, popup.size());
+    const QRect whole = QRect(QPoint(0, 0), base.size()).united(popupRect);
+    QPixmap picture(whole.size());
+    picture.fill(window.palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawPixmap(-whole.topLeft(), base);
+    painter.drawPixmap(popupRect.topLeft() - whole.topLeft(), popup.grab());
+    return picture;
+}
+
+// Types into the city box key by key, as a person does, so the atlas is asked.
+void TypeCity(QWidget& window, const QString& text) {
+    auto* city = Child<QLineEdit>(window, "txtCity");
+    city->setFocus();
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(city, &press);
+    }
+}
+
+int TakeAtlasScreenshot(const vela::WindowSeams& seams, const QString& folder) {
+    vela::frmMain window(seams);
+    window.show();
+    window.activateWindow();
+    FillSampleBirth(window);
+    ProcessEventsFor(100);
+    TypeCity(window, QStringLiteral("Pun"));
+    ProcessEventsFor(vela::kPlaceSearchDelayMs + 300);
+    QAbstractItemView* list = window.findChild<QCompleter*>()->popup();
+    if (!list->isVisible()) return Fail("the atlas offered no places for \"Pun\"");
+    if (!SavePicture(GrabWithPopup(window, *list), folder, "screenshot-atlas.png"))
+        return Fail("cannot write screenshot-atlas.png");
+    list->hide();
+    return EXIT_SUCCESS;
 }
 
 int TakeScreenshots(const QString& folder) {
@@ -69,16 +133,22 @@ int TakeScreenshots(const QString& folder) {
     window.show();
     FillSampleReading(window);
     QApplication::processEvents();
-    if (!window.grab().save(QDir(folder).filePath(QStringLiteral("screenshot-form.png")), "PNG"))
-        return Fail("cannot write screenshot-form.png");
+    if (!SavePicture(window.grab(), folder, "screenshot-form.png")) return Fail("cannot write screenshot-form.png");
 
     Child<QPushButton>(window, "cmdCalculate")->click();
     QApplication::processEvents();
     if (refused || window.PanelInFront() != vela::frmMain::Panel::Result)
         return Fail("the sample reading did not produce a report");
-    if (!window.grab().save(QDir(folder).filePath(QStringLiteral("screenshot-report.png")), "PNG"))
+    if (!SavePicture(window.grab(), folder, "screenshot-report.png"))
         return Fail("cannot write screenshot-report.png");
-    return EXIT_SUCCESS;
+
+    auto* tabs = Child<QTabWidget>(window, "tabResult");
+    tabs->setCurrentWidget(Child<QWidget>(window, "tabWorking"));
+    QApplication::processEvents();
+    if (!SavePicture(window.grab(), folder, "screenshot-working.png"))
+        return Fail("cannot write screenshot-working.png");
+    window.close();
+    return TakeAtlasScreenshot(seams, folder);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@ foreach(file
     share/vela-upagrahas/help.html
     share/vela-upagrahas/screenshot-form.png
     share/vela-upagrahas/screenshot-report.png
+    share/vela-upagrahas/screenshot-atlas.png
+    share/vela-upagrahas/screenshot-working.png
     share/icons/hicolor/256x256/apps/vela-upagrahas.png
     share/applications/vela-upagrahas.desktop)
   if(NOT EXISTS ${PREFIX}/${file})

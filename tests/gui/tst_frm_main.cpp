@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -29,6 +31,7 @@
 #include "app/reference_tables.h"
 #include "gui_test_support.h"
 #include "shell/web_pages.h"
+#include "upagraha/working.h"
 
 using namespace vela;
 using namespace vela::guitest;
@@ -84,6 +87,19 @@ Report ReportOf(const BirthForm& form) {
     return modCalculationDriver::RunCalculation(form, state).report;
 }
 
+// The core's working of the form's reading, and the portions it cut.
+struct CoreWorking {
+    QString text;
+    std::array<modVedicUpagrahas::Portion, modVedicUpagrahas::kPortionCount> portions;
+};
+CoreWorking WorkingOf(const BirthForm& form) {
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(form, state);
+    const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
+    return {QString::fromStdString(modWorking::WorkingText(state, outcome.upagrahas, sensitivity)),
+            outcome.upagrahas.portions};
+}
+
 }  // namespace
 
 class FrmMainTest : public QObject {
@@ -109,6 +125,8 @@ private slots:
     void a_refused_recalculation_keeps_the_previous_report();
     void the_menu_item_and_the_access_key_calculate_like_the_button();
     void the_report_pane_leaves_the_clipboard_alone();
+    void the_working_tab_shows_the_cores_working_of_the_reading();
+    void the_working_follows_each_new_reading();
     void a_saved_reading_opens_again_and_recomputes();
     void open_refuses_a_name_not_ending_in_ved();
     void a_damaged_reading_stops_with_a_message();
@@ -547,6 +565,71 @@ void FrmMainTest::the_report_pane_leaves_the_clipboard_alone() {
     Press(W(), "cmdBack");
     Press(W(), "cmdCalculate");
     QCOMPARE(clipboard->text(), copiedElsewhere);
+}
+
+void FrmMainTest::the_working_tab_shows_the_cores_working_of_the_reading() {
+    CalculateKnownGoodReading();
+    auto* tabs = Control<QTabWidget>(W(), "tabResult");
+    auto* working = Control<QPlainTextEdit>(W(), "txtWorking");
+    // The report comes first, as it always did.
+    QCOMPARE(tabs->currentWidget(), Control<QWidget>(W(), "tabReport"));
+    QVERIFY(Control<QTextEdit>(W(), "RTB")->isVisible());
+
+    // Alt+W is the tab's access key.
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(working->isVisible());
+    QVERIFY(working->isReadOnly());
+    QVERIFY(QFontInfo(working->font()).fixedPitch());
+    QVERIFY(Control<QPushButton>(W(), "cmdSave")->isVisible());
+    QVERIFY(Control<QPushButton>(W(), "cmdBack")->isVisible());
+
+    const CoreWorking core = WorkingOf(KnownGoodForm());
+    QCOMPARE(working->toPlainText(), core.text);
+    // Each portion's line holds the start, end and lord the core cut for it.
+    const QStringList lines = working->toPlainText().split(u'\n');
+    for (std::size_t k = 0; k < core.portions.size(); ++k) {
+        const auto& portion = core.portions[k];
+        const QString start = QStringLiteral("  %1  %2").arg(k + 1).arg(QString::fromStdString(modWorking::ClockText(portion.dblStart)));
+        const auto line = std::find_if(lines.begin(), lines.end(), [&start](const QString& l) { return l.startsWith(start); });
+        QVERIFY2(line != lines.end(), qPrintable(start));
+        QVERIFY(line->contains(QString::fromStdString(modWorking::ClockText(portion.dblEnd))));
+        QVERIFY(line->endsWith(QString::fromUtf8(portion.strLord.data(), static_cast<qsizetype>(portion.strLord.size()))));
+    }
+
+    // Back on the report tab the report is the core's, untouched.
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(Control<QTextEdit>(W(), "RTB")->isVisible());
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(),
+             QString::fromStdString(modUpagrahaReport::ReportPlainText(ReportOf(KnownGoodForm()))));
+}
+
+void FrmMainTest::the_working_follows_each_new_reading() {
+    CalculateKnownGoodReading();
+    auto* working = Control<QPlainTextEdit>(W(), "txtWorking");
+    Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabWorking"));
+    QCOMPARE(working->toPlainText(), WorkingOf(KnownGoodForm()).text);
+
+    // A night birth calculated while the working tab is open shows its own working there.
+    Press(W(), "cmdBack");
+    ChooseEntry(W(), "cboHour", QStringLiteral("22"));
+    Press(W(), "cmdCalculate");
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QVERIFY(working->isVisible());
+    QCOMPARE(window->focusWidget(), working);
+    BirthForm night = KnownGoodForm();
+    night.cboHour = "22";
+    const QString nightWorking = WorkingOf(night).text;
+    QVERIFY(nightWorking.contains(QStringLiteral("Night birth")));
+    QCOMPARE(working->toPlainText(), nightWorking);
+
+    // A refused calculation leaves the last reading's working.
+    Press(W(), "cmdBack");
+    ChooseEntry(W(), "cboDate", QStringLiteral("31"));
+    ChooseEntry(W(), "cboMonth", QStringLiteral("April"));
+    Press(W(), "cmdCalculate");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(working->toPlainText(), nightWorking);
 }
 
 void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
