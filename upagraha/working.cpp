@@ -131,17 +131,22 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     const std::string span = ClockText(first.dblStart) + " to " + ClockText(last.dblEnd) + " (" +
                              DurationHours(last.dblEnd - first.dblStart) + ")";
     const char* whose = u.intReckonedDay < 0 ? "the day before" : (u.intReckonedDay > 0 ? "the day after" : "the birth date");
+    // Short lines: the window shows this in a narrow pane.
     if (u.blnBirthByDay) {
         line("Day birth: " + birth + " lies between sunrise " + ClockText(first.dblStart) + " and sunset " +
-             ClockText(last.dblEnd) + ", in the daylight of " + whose + " (" + weekday + ").");
-        line("The day runs from " + span + "; the portions are " + weekday + "'s day portions.");
+             ClockText(last.dblEnd) + ",");
+        line(std::string("in the daylight of ") + whose + " (" + weekday + ").");
+        line("The day runs from " + span + ";");
+        line(std::string("the portions are ") + weekday + "'s day portions.");
     } else {
-        line("Night birth: " + birth + " lies between sunset " + ClockText(first.dblStart) + " and the next sunrise " +
-             ClockText(last.dblEnd) + ".");
-        if (u.blnBeforeSunrise)
-            line(std::string("A day runs from sunrise to sunrise, so a birth before sunrise belongs to the night of ") +
-                 whose + " (" + weekday + ").");
-        line("The night runs from " + span + "; the portions are " + weekday + "'s night portions.");
+        line("Night birth: " + birth + " lies between sunset " + ClockText(first.dblStart) + " and the next");
+        line("sunrise " + ClockText(last.dblEnd) + ".");
+        if (u.blnBeforeSunrise) {
+            line("A day runs from sunrise to sunrise, so a birth before sunrise");
+            line(std::string("belongs to the night of ") + whose + " (" + weekday + ").");
+        }
+        line("The night runs from " + span + ";");
+        line(std::string("the portions are ") + weekday + "'s night portions.");
     }
     line("");
 
@@ -153,9 +158,10 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     }
     line("");
 
-    line("Upagrahas (the ascendant rising at the middle of the lord's portion)");
+    line("Upagrahas: the ascendant rising at the middle of the lord's portion");
+    line("  upagraha       lord  portion  moment      longitude  house");
     for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
-        line(Printf("  %-14s %-5s portion %d  moment %-10s  longitude %s  house %d",
+        line(Printf("  %-14s %-5s %-8d %-11s %-10s %d",
                     std::string(strUpagrahaNames[i]).c_str(),
                     std::string(modVedicUpagrahas::strUpagrahaLords[i]).c_str(), u.intPortion[i] + 1,
                     ClockText(u.dblMoments[i]).c_str(), u.varUpagrahaLongitudes[i].str().c_str(), u.intHouses[i]));
@@ -163,6 +169,7 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     line("");
 
     line("How far the birth time can move before a result changes");
+    line("(each reading recomputed minute by minute)");
     for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
         line(Printf("  %-14s sign: %s", std::string(strUpagrahaNames[i]).c_str(),
                     ShiftText(sensitivity.sign[i], sensitivity.intSearchedMinutes).c_str()));
