@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/gui_atlas.h"
+#include "tests/core/reference_forms.h"
 
 namespace vela::guitest {
 
@@ -108,23 +109,8 @@ void FillKnownGoodReading(QWidget& window) {
 }
 
 BirthForm KnownGoodForm() {
-    BirthForm form;
-    form.txtName = "Asha";
-    form.cboDate = "15";
-    form.cboMonth = 5;
-    form.cboYear = "1975";
-    form.cboHour = "10";
-    form.cboMinute = "30";
-    form.cboTimeZone = 34;
-    form.txtLatDeg = "28";
-    form.txtLatMin = "37";
-    form.txtLonDeg = "77";
-    form.txtLonMin = "13";
-    form.optLat = LatChoice::North;
-    form.optLong = LonChoice::East;
-    form.txtCity = "Delhi";
-    form.txtState = "Delhi";
-    form.txtCountry = "India";
+    BirthForm form = NewDelhiForm();
+    form.txtCity = "Delhi";  // as FillKnownGoodForm types it
     return form;
 }
 
