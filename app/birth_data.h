@@ -20,11 +20,11 @@ using DateValue = double;
 struct SharedChartState {
     // Birth data, copied from the form by the driver.
     std::string strName;
-    std::int16_t intDay = 0;     // 1..31
-    std::int16_t intMonth = 0;   // 1 (January)..12
-    std::int16_t intYear = 0;    // 1901..2050
-    std::int16_t intHour = 0;    // 0..23, local clock time of birth
-    std::int16_t intMinute = 0;  // 0..59
+    std::int16_t intDay = 0;          // 1..31
+    std::int16_t intMonth = 0;        // 1 (January)..12
+    std::int16_t intYear = 0;         // 1901..2050
+    std::int16_t intHour = 0;         // 0..23, local clock time of birth
+    std::int16_t intMinute = 0;       // 0..59
     std::int16_t intZoneHours = 0;    // |hour offset| of the zone
     std::int16_t intZoneMinutes = 0;  // |minute offset| of the zone
     std::int16_t varZoneHours = 0;    // hour offset, hours West of Greenwich positive

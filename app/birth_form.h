@@ -15,12 +15,12 @@ enum class LonChoice : std::int8_t { None, East, West };
 
 struct BirthForm {
     std::string txtName;
-    std::string cboDate = "1";      // day list text, "1".."31"
-    int cboMonth = 0;               // month list position 0..11, -1 when nothing is selected
-    std::string cboYear = "1901";   // year list text
-    std::string cboHour = "0";      // hour list text
-    std::string cboMinute = "0";    // minute list text
-    int cboTimeZone = 0;            // zone table row 0..70, -1 when nothing is selected
+    std::string cboDate = "1";     // day list text, "1".."31"
+    int cboMonth = 0;              // month list position 0..11, -1 when nothing is selected
+    std::string cboYear = "1901";  // year list text
+    std::string cboHour = "0";     // hour list text
+    std::string cboMinute = "0";   // minute list text
+    int cboTimeZone = 0;           // zone table row 0..70, -1 when nothing is selected
     std::string txtLatDeg;
     std::string txtLatMin;
     std::string txtLonDeg;
@@ -38,8 +38,23 @@ enum class MsgIcon : std::int8_t { Critical, Information };
 
 // The control that gets the focus after a message.
 enum class FormField : std::int8_t {
-    None, Name, Day, Month, Year, Hour, Minute, TimeZone,
-    LatDeg, LatMin, LonDeg, LonMin, City, State, Country, LatDirection, LonDirection
+    None,
+    Name,
+    Day,
+    Month,
+    Year,
+    Hour,
+    Minute,
+    TimeZone,
+    LatDeg,
+    LatMin,
+    LonDeg,
+    LonMin,
+    City,
+    State,
+    Country,
+    LatDirection,
+    LonDirection
 };
 
 struct UserMessage {

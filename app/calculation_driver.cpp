@@ -31,16 +31,14 @@ UserMessage Refusal(std::string text, FormField focus) {
 
 // Selections a damaged reading file or a script can leave empty or out of their lists.
 std::optional<UserMessage> CheckSelections(const BirthForm& f) {
-    if (f.cboMonth < 0 || f.cboMonth > 11)
-        return Refusal("Please Select The Month Of Birth", FormField::Month);
+    if (f.cboMonth < 0 || f.cboMonth > 11) return Refusal("Please Select The Month Of Birth", FormField::Month);
     if (f.cboTimeZone < 0 || f.cboTimeZone >= kZoneCount)
         return Refusal("Please Select The Time Zone", FormField::TimeZone);
     if (!ParseInRange(f.cboDate, 1, 31)) return Refusal("Please Select The Date Of Birth", FormField::Day);
     if (!ParseInRange(f.cboYear, kFirstYear, kLastYear))
         return Refusal("Please Select The Year Of Birth", FormField::Year);
     if (!ParseInRange(f.cboHour, 0, 23)) return Refusal("Please Select The Hour Of Birth", FormField::Hour);
-    if (!ParseInRange(f.cboMinute, 0, 59))
-        return Refusal("Please Select The Minute Of Birth", FormField::Minute);
+    if (!ParseInRange(f.cboMinute, 0, 59)) return Refusal("Please Select The Minute Of Birth", FormField::Minute);
     if (!ParseWhole(f.txtLatDeg)) return Refusal("Please Enter Degree of Latitude", FormField::LatDeg);
     if (!ParseWhole(f.txtLatMin)) return Refusal("Please Enter Minutes of Latitude", FormField::LatMin);
     if (!ParseWhole(f.txtLonDeg)) return Refusal("Please Enter Degree of Longitude", FormField::LonDeg);

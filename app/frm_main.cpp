@@ -219,9 +219,9 @@ void frmMain::Form_Load() {
 void frmMain::SizePanels() {
     const QMargins margins = layCentral->contentsMargins();
     const int spacing = std::max(layCentral->spacing(), 0);
-    const QSize around(margins.left() + margins.right(),
-                       menuBar()->sizeHint().height() + margins.top() + layPromo->sizeHint().height() + spacing +
-                           margins.bottom());
+    const QSize around(
+        margins.left() + margins.right(),
+        menuBar()->sizeHint().height() + margins.top() + layPromo->sizeHint().height() + spacing + margins.bottom());
     resize(around + QSize(kPanelWidthPixels, kPanelHeightPixels));
 }
 
@@ -290,23 +290,40 @@ void frmMain::ApplyPlace(const BirthForm& form) {
 
 QWidget* frmMain::FieldWidget(FormField field) const {
     switch (field) {
-        case FormField::None: return nullptr;
-        case FormField::Name: return txtName;
-        case FormField::Day: return cboDate;
-        case FormField::Month: return cboMonth;
-        case FormField::Year: return cboYear;
-        case FormField::Hour: return cboHour;
-        case FormField::Minute: return cboMinute;
-        case FormField::TimeZone: return cboTimeZone;
-        case FormField::LatDeg: return txtLatDeg;
-        case FormField::LatMin: return txtLatMin;
-        case FormField::LonDeg: return txtLonDeg;
-        case FormField::LonMin: return txtLonMin;
-        case FormField::City: return txtCity;
-        case FormField::State: return txtState;
-        case FormField::Country: return txtCountry;
-        case FormField::LatDirection: return optLat[1]->isChecked() ? optLat[1] : optLat[0];
-        case FormField::LonDirection: return optLong[1]->isChecked() ? optLong[1] : optLong[0];
+        case FormField::None:
+            return nullptr;
+        case FormField::Name:
+            return txtName;
+        case FormField::Day:
+            return cboDate;
+        case FormField::Month:
+            return cboMonth;
+        case FormField::Year:
+            return cboYear;
+        case FormField::Hour:
+            return cboHour;
+        case FormField::Minute:
+            return cboMinute;
+        case FormField::TimeZone:
+            return cboTimeZone;
+        case FormField::LatDeg:
+            return txtLatDeg;
+        case FormField::LatMin:
+            return txtLatMin;
+        case FormField::LonDeg:
+            return txtLonDeg;
+        case FormField::LonMin:
+            return txtLonMin;
+        case FormField::City:
+            return txtCity;
+        case FormField::State:
+            return txtState;
+        case FormField::Country:
+            return txtCountry;
+        case FormField::LatDirection:
+            return optLat[1]->isChecked() ? optLat[1] : optLat[0];
+        case FormField::LonDirection:
+            return optLong[1]->isChecked() ? optLong[1] : optLong[0];
     }
     return nullptr;
 }
@@ -314,8 +331,7 @@ QWidget* frmMain::FieldWidget(FormField field) const {
 void frmMain::ShowMessage(const UserMessage& message) {
     seams.MsgBox(Q(message.strText), message.icon);
     if (message.selectLat != LatChoice::None) SelectDirection(optLat, message.selectLat == LatChoice::North ? 0 : 1);
-    if (message.selectLong != LonChoice::None)
-        SelectDirection(optLong, message.selectLong == LonChoice::East ? 0 : 1);
+    if (message.selectLong != LonChoice::None) SelectDirection(optLong, message.selectLong == LonChoice::East ? 0 : 1);
     if (QWidget* field = FieldWidget(message.focus)) field->setFocus();
 }
 
@@ -363,8 +379,9 @@ void frmMain::SearchAtlas() {
     }
     // As wide as its longest line, never narrower than the box; a wider list ends where the box
     // ends, so it stays over the window.
-    const int width = std::max(txtCity->width(), list->sizeHintForColumn(0) +
-                                                     list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+    const int width =
+        std::max(txtCity->width(),
+                 list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
     cmpCity->complete(QRect(txtCity->width() - width, 0, width, txtCity->height()));
 }
 
@@ -396,8 +413,8 @@ void frmMain::RefreshZoneProposal(bool apply) {
         if (const auto moment = modZoneProposal::ClockMomentOf(SnapshotForm())) {
             zoneAtBirth = modAtlas::ZoneAtBirthMoment(zone, *moment);
             if (zoneAtBirth) {
-                zoneProposal = modZoneProposal::ProposeZone(zoneAtBirth->intStandardSeconds,
-                                                            zoneAtBirth->intInForceSeconds);
+                zoneProposal =
+                    modZoneProposal::ProposeZone(zoneAtBirth->intStandardSeconds, zoneAtBirth->intInForceSeconds);
                 text = Q(modZoneProposal::ProposalText(*zoneAtBirth, *moment, zoneProposal));
             } else {
                 text = Q(modZoneProposal::UnknownZoneText(zone));
@@ -418,8 +435,8 @@ void frmMain::RefreshZoneProposal(bool apply) {
 void frmMain::RefreshZoneWarning() {
     std::optional<std::string> warning;
     if (zoneAtBirth)
-        warning = modZoneProposal::ZoneWarning(*zoneAtBirth, zoneProposal, cboTimeZone->currentIndex(),
-                                               chkDST->isChecked());
+        warning =
+            modZoneProposal::ZoneWarning(*zoneAtBirth, zoneProposal, cboTimeZone->currentIndex(), chkDST->isChecked());
     lblZoneWarning->setText(warning ? Q(*warning) : QString());
     lblZoneWarning->setVisible(warning.has_value());
 }
@@ -497,10 +514,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = qobject_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton && label != nullptr && label->rect().contains(mouse->position().toPoint())) {
-            if (watched == lblCobrand) lblCobrand_Click();
-            else if (watched == lblFullBrand) lblFullBrand_Click();
-            else if (watched == Label8) Label8_Click();
+        if (mouse->button() == Qt::LeftButton && label != nullptr &&
+            label->rect().contains(mouse->position().toPoint())) {
+            if (watched == lblCobrand)
+                lblCobrand_Click();
+            else if (watched == lblFullBrand)
+                lblFullBrand_Click();
+            else if (watched == Label8)
+                Label8_Click();
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -25,8 +25,8 @@
 #include "app/validation.h"
 #include "app/zone_proposal.h"
 #include "shell/web_pages.h"
-#include "upagraha/upagraha.h"
 #include "ui_frm_main.h"
+#include "upagraha/upagraha.h"
 
 class QCompleter;
 class QKeyEvent;

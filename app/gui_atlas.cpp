@@ -39,8 +39,8 @@ std::vector<modPlaceName::AtlasPlace> FindPlaces(const QString& typed, int most)
     if (query.size() < kFewestLettersSearched) return places;
     guint count = 0;
     GError* error = nullptr;
-    gint* indices = geonames_query_cities_sync(query.toUtf8().constData(), GEONAMES_QUERY_DEFAULT, &count, nullptr,
-                                               &error);
+    gint* indices =
+        geonames_query_cities_sync(query.toUtf8().constData(), GEONAMES_QUERY_DEFAULT, &count, nullptr, &error);
     // A failed search offers nothing; the user types the place as before.
     if (error != nullptr) g_error_free(error);
     if (indices == nullptr) return places;

@@ -29,7 +29,8 @@ constexpr std::string_view kLatinExtendedA =
     "UuUuWwYyYZzZzZzs";
 // U+1E00..U+1EFF (Latin Extended Additional: transliterations and Vietnamese). Most of the block
 // comes in capital and small pairs; the pairs are given by their capital.
-constexpr std::string_view kAdditionalPairsLow = "ABBBCDDDDDEEEEEFGHHHHHIIKKKLLLLMMMNNNNOOOOPPRRRRSSSSSTTTTUUUUUVVWWWWWXXYZZZ";
+constexpr std::string_view kAdditionalPairsLow =
+    "ABBBCDDDDDEEEEEFGHHHHHIIKKKLLLLMMMNNNNOOOOPPRRRRSSSSSTTTTUUUUUVVWWWWWXXYZZZ";
 constexpr std::string_view kAdditionalSingles = "htwyasssSd";  // U+1E96..U+1E9F
 constexpr std::string_view kAdditionalPairsHigh = "AAAAAAAAAAAAEEEEEEEEIIOOOOOOOOOOOOUUUUUUUYYYYLVY";
 
@@ -41,16 +42,26 @@ static_assert(kAdditionalPairsHigh.size() * 2 == 0x60);
 
 std::string_view TwoLetterFold(char32_t code) {
     switch (code) {
-        case U'\u00C6': return "AE";
-        case U'\u00E6': return "ae";
-        case U'\u00DE': return "Th";
-        case U'\u00FE': return "th";
-        case U'\u00DF': return "ss";
-        case U'\u0132': return "IJ";
-        case U'\u0133': return "ij";
-        case U'\u0152': return "OE";
-        case U'\u0153': return "oe";
-        default: return {};
+        case U'\u00C6':
+            return "AE";
+        case U'\u00E6':
+            return "ae";
+        case U'\u00DE':
+            return "Th";
+        case U'\u00FE':
+            return "th";
+        case U'\u00DF':
+            return "ss";
+        case U'\u0132':
+            return "IJ";
+        case U'\u0133':
+            return "ij";
+        case U'\u0152':
+            return "OE";
+        case U'\u0153':
+            return "oe";
+        default:
+            return {};
     }
 }
 
@@ -63,27 +74,53 @@ char PairedLetter(std::string_view capitals, char32_t offset) {
 std::string FoldLetter(char32_t code) {
     if (const std::string_view two = TwoLetterFold(code); !two.empty()) return std::string(two);
     char single = '.';
-    if (code >= 0xC0 && code <= 0xFF) single = kLatin1[code - 0xC0];
-    else if (code >= 0x100 && code <= 0x17F) single = kLatinExtendedA[code - 0x100];
-    else if (code >= 0x1E00 && code < 0x1E96) single = PairedLetter(kAdditionalPairsLow, code - 0x1E00);
-    else if (code >= 0x1E96 && code < 0x1EA0) single = kAdditionalSingles[code - 0x1E96];
-    else if (code >= 0x1EA0 && code <= 0x1EFF) single = PairedLetter(kAdditionalPairsHigh, code - 0x1EA0);
+    if (code >= 0xC0 && code <= 0xFF)
+        single = kLatin1[code - 0xC0];
+    else if (code >= 0x100 && code <= 0x17F)
+        single = kLatinExtendedA[code - 0x100];
+    else if (code >= 0x1E00 && code < 0x1E96)
+        single = PairedLetter(kAdditionalPairsLow, code - 0x1E00);
+    else if (code >= 0x1E96 && code < 0x1EA0)
+        single = kAdditionalSingles[code - 0x1E96];
+    else if (code >= 0x1EA0 && code <= 0x1EFF)
+        single = PairedLetter(kAdditionalPairsHigh, code - 0x1EA0);
     else {
         // The few letters of Latin Extended-B that place names use: Romanian comma-below S and T,
         // Vietnamese horned O and U, and the schwa of Azerbaijani.
         switch (code) {
-            case U'\u0218': single = 'S'; break;
-            case U'\u0219': single = 's'; break;
-            case U'\u021A': single = 'T'; break;
-            case U'\u021B': single = 't'; break;
-            case U'\u01A0': single = 'O'; break;
-            case U'\u01A1': single = 'o'; break;
-            case U'\u01AF': single = 'U'; break;
-            case U'\u01B0': single = 'u'; break;
-            case U'\u018F': single = 'E'; break;
+            case U'\u0218':
+                single = 'S';
+                break;
+            case U'\u0219':
+                single = 's';
+                break;
+            case U'\u021A':
+                single = 'T';
+                break;
+            case U'\u021B':
+                single = 't';
+                break;
+            case U'\u01A0':
+                single = 'O';
+                break;
+            case U'\u01A1':
+                single = 'o';
+                break;
+            case U'\u01AF':
+                single = 'U';
+                break;
+            case U'\u01B0':
+                single = 'u';
+                break;
+            case U'\u018F':
+                single = 'E';
+                break;
             case U'\u0259':
-            case U'\u01DD': single = 'e'; break;
-            default: break;
+            case U'\u01DD':
+                single = 'e';
+                break;
+            default:
+                break;
         }
     }
     if (single == '.') return {};
@@ -93,8 +130,21 @@ std::string FoldLetter(char32_t code) {
 // Signs that part two words: the place's words stay apart in the box.
 bool IsSeparator(char32_t code) {
     switch (code) {
-        case U' ': case U'\t': case U'\n': case U'\r': case U'\u00A0':
-        case U'-': case U'/': case U',': case U';': case U':': case U'(': case U')': case U'_': case U'&': case U'+':
+        case U' ':
+        case U'\t':
+        case U'\n':
+        case U'\r':
+        case U'\u00A0':
+        case U'-':
+        case U'/':
+        case U',':
+        case U';':
+        case U':':
+        case U'(':
+        case U')':
+        case U'_':
+        case U'&':
+        case U'+':
             return true;
         default:
             return code >= 0x2010 && code <= 0x2015;  // hyphens and dashes

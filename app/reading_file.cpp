@@ -323,13 +323,9 @@ std::string ReadingFileText(const SharedChartState& s, int zoneRow) {
     return text;
 }
 
-void FillFormFromReadingText(std::string_view bytes, BirthForm& form) {
-    FillForm(SplitFieldLines(bytes, false), form);
-}
+void FillFormFromReadingText(std::string_view bytes, BirthForm& form) { FillForm(SplitFieldLines(bytes, false), form); }
 
-bool HasReadingFileName(std::string_view path) {
-    return path.size() >= 3 && path.substr(path.size() - 3) == "ved";
-}
+bool HasReadingFileName(std::string_view path) { return path.size() >= 3 && path.substr(path.size() - 3) == "ved"; }
 
 std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow) {
     const fs::path target(path);
@@ -342,8 +338,8 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Shared
     FileHandle file = CreateTemporaryBeside(target, temporary, error);
     if (!file) {
         const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        return Failure(kSaveFailed, "No file could be created in the folder " + Quoted(folder) + ": " +
-                                        SystemReason(error) + ".");
+        return Failure(kSaveFailed,
+                       "No file could be created in the folder " + Quoted(folder) + ": " + SystemReason(error) + ".");
     }
     if (const int writeError = WriteAll(std::move(file), bytes); writeError != 0) {
         std::error_code ignored;

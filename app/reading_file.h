@@ -51,8 +51,7 @@ bool HasReadingFileName(std::string_view path);
 
 // Writes atomically (temporary file beside the target, then rename); on failure the message
 // starts with "The reading could not be saved." and an earlier file of that name is untouched.
-std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s,
-                                           int zoneRow);
+std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow);
 
 // Reads a file into the form; a message when the name or the file itself is refused (a name not
 // ending in "ved", a missing, unreadable or empty file), and then the form is unchanged.

@@ -30,9 +30,9 @@ struct ZoneTables {
 // The selection lists of the form, first entry selected at start.
 inline constexpr int kFirstYear = 1901;
 inline constexpr int kLastYear = 2050;
-inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+inline constexpr std::array<std::string_view, 12> kMonthNames = {"January",   "February", "March",    "April",
+                                                                 "May",       "June",     "July",     "August",
+                                                                 "September", "October",  "November", "December"};
 
 struct ListEntries {
     std::array<std::string_view, 31> days;

@@ -43,8 +43,7 @@ bool OutOfRange(const std::string& text, long highest) {
 // 999 degrees of latitude would reach the trigonometry and give a report that looks real but is
 // nonsense, so the place is checked before the directions and the date.
 std::optional<UserMessage> CheckPlaceRanges(const BirthForm& f) {
-    if (OutOfRange(f.txtLatDeg, 89))
-        return Critical("Please Enter Degree of Latitude from 0 to 89", FormField::LatDeg);
+    if (OutOfRange(f.txtLatDeg, 89)) return Critical("Please Enter Degree of Latitude from 0 to 89", FormField::LatDeg);
     if (OutOfRange(f.txtLatMin, 59))
         return Critical("Please Enter Minutes of Latitude from 0 to 59", FormField::LatMin);
     const auto lonMin = ReadWholeNumber(f.txtLonMin);
@@ -61,14 +60,13 @@ std::optional<UserMessage> CheckPlaceRanges(const BirthForm& f) {
 std::optional<UserMessage> CheckDayOfMonth(const BirthForm& f) {
     const auto day = ReadWholeNumber(f.cboDate);
     if (!day) return std::nullopt;
-    const long d = *day - 1;  // position in the day list
+    const long d = *day - 1;   // position in the day list
     const int m = f.cboMonth;  // position in the month list
     if (const auto year = ReadWholeNumber(f.cboYear); year && m == 1) {
         const long firstMissing = *year % 4 == 0 ? 29 : 28;
         if (d >= firstMissing && d <= 30) return Information("Please Enter Correct Date Or Month!");
     }
-    if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
-        return Information("Please Enter Correct Date Or Month !");
+    if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30) return Information("Please Enter Correct Date Or Month !");
     return std::nullopt;
 }
 

@@ -23,7 +23,9 @@ std::optional<int> ReadNumber(const std::string& text) {
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-std::string MonthAbbreviation(int month) { return std::string(kMonthNames[static_cast<std::size_t>(month - 1)].substr(0, 3)); }
+std::string MonthAbbreviation(int month) {
+    return std::string(kMonthNames[static_cast<std::size_t>(month - 1)].substr(0, 3));
+}
 
 std::string TwoDigits(int value) {
     char text[8];
@@ -40,8 +42,7 @@ std::optional<ClockMoment> ClockMomentOf(const BirthForm& form) {
     const auto minute = ReadNumber(form.cboMinute);
     const int month = form.cboMonth + 1;
     if (!day || !year || !hour || !minute || month < 1 || month > 12) return std::nullopt;
-    if (!IsValidDate(*year, month, *day) || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59)
-        return std::nullopt;
+    if (!IsValidDate(*year, month, *day) || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59) return std::nullopt;
     return ClockMoment{*year, month, *day, *hour, *minute};
 }
 

@@ -21,9 +21,7 @@ CivilDate FromYmd(const year_month_day& ymd) {
 
 }  // namespace
 
-double DateSerial(int y, int m, int d) {
-    return static_cast<double>((sys_days{Ymd(y, m, d)} - kEpoch).count());
-}
+double DateSerial(int y, int m, int d) { return static_cast<double>((sys_days{Ymd(y, m, d)} - kEpoch).count()); }
 
 CivilDate DateOfValue(double value) {
     const auto whole = static_cast<int>(std::floor(value));
@@ -34,9 +32,7 @@ CivilDate AddDays(const CivilDate& date, int n) {
     return FromYmd(year_month_day{sys_days{Ymd(date.year, date.month, date.day)} + days{n}});
 }
 
-int Weekday(int y, int m, int d) {
-    return static_cast<int>(weekday{sys_days{Ymd(y, m, d)}}.c_encoding());
-}
+int Weekday(int y, int m, int d) { return static_cast<int>(weekday{sys_days{Ymd(y, m, d)}}.c_encoding()); }
 
 int DayOfYear(int y, int m, int d) {
     return static_cast<int>((sys_days{Ymd(y, m, d)} - sys_days{year{y} / January / 1}).count()) + 1;

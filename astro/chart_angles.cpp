@@ -12,8 +12,7 @@ using modVedicPlanetPosition::varRadToDeg;
 
 double JulianDayNumber(int month, int day, int year) {
     const double n = 12.0 * (year + 4800) + month - 3;
-    double J = std::floor((365 * n + 2 * (n - 12 * std::floor(n / 12)) + 7) / 12) + day +
-               std::floor(n / 48) - 32083;
+    double J = std::floor((365 * n + 2 * (n - 12 * std::floor(n / 12)) + 7) / 12) + day + std::floor(n / 48) - 32083;
     if (J > 2299171) J = J + std::floor(n / 4800) - std::floor(n / 1200) + 38;
     return J;
 }

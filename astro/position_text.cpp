@@ -1,7 +1,7 @@
 #include "astro/position_text.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace vela::modVedicPlanetPosition {
 

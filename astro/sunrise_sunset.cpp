@@ -15,16 +15,16 @@ constexpr double kHalfPi = 1.5708;
 constexpr double kPi = 3.14159;
 constexpr double kThreeHalfPi = 4.71239;
 constexpr double kTwoPi = 6.28319;
-constexpr double DR = 0.0174533;   // radians per degree
-constexpr double K = 0.261799;     // radians per hour of time
-constexpr double Z = -0.0145439;   // cos(90° 50'), the zenith distance of rise and set
-constexpr double HR = 3.81972;     // hours per radian
+constexpr double DR = 0.0174533;  // radians per degree
+constexpr double K = 0.261799;    // radians per hour of time
+constexpr double Z = -0.0145439;  // cos(90° 50'), the zenith distance of rise and set
+constexpr double HR = 3.81972;    // hours per radian
 
 }  // namespace
 
-SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/,
-                               int latDeg, int latMin, bool blnSouth, int lonDeg, int lonMin,
-                               bool blnEast, int zoneHours, int zoneMinutes, bool blnDST) {
+SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, int latDeg, int latMin,
+                               bool blnSouth, int lonDeg, int lonMin, bool blnEast, int zoneHours, int zoneMinutes,
+                               bool blnDST) {
     SunRiseSet result;
     double phi = latDeg + latMin / 60.0;
     if (blnSouth) phi = -phi;
@@ -78,8 +78,7 @@ SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /
             ++hourOfEvent;
         }
         if (hourOfEvent >= 24) hourOfEvent -= 24;  // 24:00 is midnight of the same date
-        result.varSunRiseSet[static_cast<std::size_t>(event)] =
-            dateValue + (hourOfEvent * 60 + minuteOfEvent) / 1440.0;
+        result.varSunRiseSet[static_cast<std::size_t>(event)] = dateValue + (hourOfEvent * 60 + minuteOfEvent) / 1440.0;
         (event == 0 ? result.blnSunRises : result.blnSunSets) = true;
     }
     return result;

@@ -23,8 +23,8 @@ struct SunRiseSet {
 // zoneHours, zoneMinutes: the zone row's offsets, West of Greenwich positive. With blnDST the
 // events are given on the daylight-saving clock (zone + 1 hour) whatever the date, as the chart
 // angles read the birth time. hour and minute are accepted for the shape of the call and not used.
-SunRiseSet CalculateSunRiseSet(int month, int day, int year, int hour, int minute, int latDeg,
-                               int latMin, bool blnSouth, int lonDeg, int lonMin, bool blnEast,
-                               int zoneHours, int zoneMinutes, bool blnDST);
+SunRiseSet CalculateSunRiseSet(int month, int day, int year, int hour, int minute, int latDeg, int latMin,
+                               bool blnSouth, int lonDeg, int lonMin, bool blnEast, int zoneHours, int zoneMinutes,
+                               bool blnDST);
 
 }  // namespace vela::modSunRiseSunSet

@@ -43,7 +43,7 @@ namespace up = modVedicUpagrahas;
 
 constexpr int kMaxLatitude = 60;
 constexpr double kDateValueToJulianDay = 2415018.5;  // date value 0 is 30 December 1899, 0:00
-constexpr double kPressureHpa = 1013.25;              // standard atmosphere for the refraction
+constexpr double kPressureHpa = 1013.25;             // standard atmosphere for the refraction
 constexpr double kTemperatureC = 10;
 
 // Distance between two angles in degrees, in (-180, 180].
@@ -138,8 +138,7 @@ public:
     double Ascendant(double jdUt, double latitude, double longitude) const {
         std::array<double, 13> cusps{};
         std::array<double, 10> ascmc{};
-        swe_houses_ex(jdUt, SEFLG_SIDEREAL | ephemerisFlag_, latitude, longitude, 'E', cusps.data(),
-                      ascmc.data());
+        swe_houses_ex(jdUt, SEFLG_SIDEREAL | ephemerisFlag_, latitude, longitude, 'E', cusps.data(), ascmc.data());
         return Normalized(ascmc[0]);
     }
 
@@ -169,9 +168,9 @@ private:
 
 struct Case {
     bench::SampleForm sample;
-    SharedChartState ours;                   // the reading as our program left it
+    SharedChartState ours;  // the reading as our program left it
     up::Upagrahas ourUpagrahas;
-    double zoneEast = 0;                     // hours East of Greenwich, the clock of the reading
+    double zoneEast = 0;                                    // hours East of Greenwich, the clock of the reading
     std::array<double, up::kUpagrahaCount> swissMoments{};  // clock hours on the birth date
 };
 
@@ -250,9 +249,9 @@ int main(int argc, char** argv) {
 
         // Sunrise and sunset of the three dates, each the first event after the date's local midnight.
         SharedChartState withSwissSun = o;
-        std::array<double*, 6> slots = {&withSwissSun.dtPrevSunrise, &withSwissSun.dtPrevSunset,
+        std::array<double*, 6> slots = {&withSwissSun.dtPrevSunrise,  &withSwissSun.dtPrevSunset,
                                         &withSwissSun.dtBirthSunrise, &withSwissSun.dtBirthSunset,
-                                        &withSwissSun.dtNextSunrise, &withSwissSun.dtNextSunset};
+                                        &withSwissSun.dtNextSunrise,  &withSwissSun.dtNextSunset};
         bool allEvents = true;
         for (int d = -1; d <= 1; ++d) {
             const CivilDate date = AddDays(CivilDate{s.year, s.month, s.day}, d);
@@ -336,8 +335,7 @@ int main(int argc, char** argv) {
                 const CivilDate date = AddDays(birth, d);
                 sink += modSunRiseSunSet::CalculateSunRiseSet(
                             date.month, date.day, date.year, o.intHour, o.intMinute, o.intLatDeg, o.intLatMin,
-                            o.blnSouth, o.intLonDeg, o.intLonMin, o.blnEast, o.varZoneHours, o.varZoneMinutes,
-                            o.blnDST)
+                            o.blnSouth, o.intLonDeg, o.intLonMin, o.blnEast, o.varZoneHours, o.varZoneMinutes, o.blnDST)
                             .varSunRiseSet[0];
             }
             sink += up::CalculateUpagrahas(o).dblLongitudes[0];
@@ -357,19 +355,20 @@ int main(int argc, char** argv) {
                 sink += swiss.NextEvent(midnight, s.latitude, s.longitude, SE_CALC_SET);
             }
             for (double m : c.swissMoments)
-                sink += swiss.Ascendant(JulianDayOfClock(s.year, s.month, s.day, m, c.zoneEast), s.latitude,
-                                        s.longitude);
+                sink +=
+                    swiss.Ascendant(JulianDayOfClock(s.year, s.month, s.day, m, c.zoneEast), s.latitude, s.longitude);
         }
         swissTimes.push_back(perReadingUs(Clock::now() - t0));
     }
 
-    std::printf("Readings: %zu (seed %llu), years %d-%d, latitudes 0-%d North and South, all longitudes,\n",
-                count, static_cast<unsigned long long>(seed), kFirstYear, kLastYear, kMaxLatitude);
+    std::printf("Readings: %zu (seed %llu), years %d-%d, latitudes 0-%d North and South, all longitudes,\n", count,
+                static_cast<unsigned long long>(seed), kFirstYear, kLastYear, kMaxLatitude);
     std::printf("zone row of the place's mean solar offset rounded to whole hours, no daylight saving.\n");
-    std::printf("Swiss Ephemeris %s, %s, Lahiri ayanamsa; rise and set of the upper limb, refraction at %.2f hPa, %.0f C.\n",
-                swiss.Version().c_str(),
-                eph == SEFLG_SWIEPH ? "SEFLG_SWIEPH (data files found)" : "SEFLG_MOSEPH (no data files found)",
-                kPressureHpa, kTemperatureC);
+    std::printf(
+        "Swiss Ephemeris %s, %s, Lahiri ayanamsa; rise and set of the upper limb, refraction at %.2f hPa, %.0f C.\n",
+        swiss.Version().c_str(),
+        eph == SEFLG_SWIEPH ? "SEFLG_SWIEPH (data files found)" : "SEFLG_MOSEPH (no data files found)", kPressureHpa,
+        kTemperatureC);
     std::printf("Differences are ours minus Swiss.\n\n");
     std::printf("| %-36s | %-9s | %9s | %9s | %9s | %9s |\n", "quantity", "unit", "median", "95th pct", "maximum",
                 "mean");
@@ -392,8 +391,9 @@ int main(int argc, char** argv) {
     PrintShare("upagraha sign", signs);
     PrintShare("upagraha house", houses);
     if (withoutEvents > 0)
-        std::printf("\n%zu readings had a date without a Swiss sunrise or sunset and are left out of the upagraha rows.\n",
-                    withoutEvents);
+        std::printf(
+            "\n%zu readings had a date without a Swiss sunrise or sunset and are left out of the upagraha rows.\n",
+            withoutEvents);
     std::printf("\n");
     const double whole = Median(oursWhole), astro = Median(oursAstro), sw = Median(swissTimes);
     std::printf("| %-44s | %12s |\n", "time per reading (median of 5 rounds)", "microseconds");

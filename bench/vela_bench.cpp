@@ -21,8 +21,8 @@
 #include "astro/position_text.h"
 #include "astro/sunrise_sunset.h"
 #include "bench/sample_forms.h"
-#include "upagraha/upagraha.h"
 #include "tests/core/reference_forms.h"
+#include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
 namespace {
@@ -88,10 +88,9 @@ void BM_CalculateSunRiseSet(benchmark::State& state) {
     const SharedChartState s = Calculated(DelhiForm()).state;
     int day = 0;
     for (auto _ : state) {
-        auto sun = modSunRiseSunSet::CalculateSunRiseSet(s.intMonth, 1 + day++ % 28, s.intYear, s.intHour,
-                                                         s.intMinute, s.intLatDeg, s.intLatMin, s.blnSouth,
-                                                         s.intLonDeg, s.intLonMin, s.blnEast, s.varZoneHours,
-                                                         s.varZoneMinutes, s.blnDST);
+        auto sun = modSunRiseSunSet::CalculateSunRiseSet(s.intMonth, 1 + day++ % 28, s.intYear, s.intHour, s.intMinute,
+                                                         s.intLatDeg, s.intLatMin, s.blnSouth, s.intLonDeg, s.intLonMin,
+                                                         s.blnEast, s.varZoneHours, s.varZoneMinutes, s.blnDST);
         benchmark::DoNotOptimize(sun);
     }
 }
@@ -133,8 +132,9 @@ void BM_ReadingFileText(benchmark::State& state) {
         std::string bytes = modReadingFile::ReadingFileText(r.state, r.state.intZoneRow);
         benchmark::DoNotOptimize(bytes);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(modReadingFile::ReadingFileText(r.state, r.state.intZoneRow).size()));
+    state.SetBytesProcessed(
+        static_cast<std::int64_t>(state.iterations()) *
+        static_cast<std::int64_t>(modReadingFile::ReadingFileText(r.state, r.state.intZoneRow).size()));
 }
 BENCHMARK(BM_ReadingFileText);
 
@@ -146,8 +146,7 @@ void BM_FillFormFromReadingText(benchmark::State& state) {
         modReadingFile::FillFormFromReadingText(bytes, form);
         benchmark::DoNotOptimize(form);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(bytes.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_FillFormFromReadingText);
 

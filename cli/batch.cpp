@@ -142,8 +142,7 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
                 field += line[i++];
             }
             if (!closed) return FieldFault(fields.size() + 1, "opens a quote that is not closed");
-            if (i < n && line[i] != ',')
-                return FieldFault(fields.size() + 1, "has text after its closing quote");
+            if (i < n && line[i] != ',') return FieldFault(fields.size() + 1, "has text after its closing quote");
         } else {
             const std::size_t end = line.find(',', i);
             const std::string_view raw = line.substr(i, end == std::string_view::npos ? n - i : end - i);
@@ -154,8 +153,7 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
             i += raw.size();
         }
         if (field.size() > kMaxFieldBytes)
-            return FieldFault(fields.size() + 1,
-                              Joined({"is longer than ", std::to_string(kMaxFieldBytes), " bytes"}));
+            return FieldFault(fields.size() + 1, Joined({"is longer than ", std::to_string(kMaxFieldBytes), " bytes"}));
         fields.push_back(std::move(field));
         if (i >= n) return std::nullopt;
         ++i;  // the comma
@@ -169,17 +167,15 @@ int RunBatch(std::istream& in, std::ostream& out) {
     Json frame;  // one object for the whole run, refilled for every row
 
     if (!reader.Next(line)) {
-        out << JsonLine(RowErrorJson(
-                   0, Joined({"the file is empty; its first line must be the header ", HeaderText()})))
+        out << JsonLine(
+                   RowErrorJson(0, Joined({"the file is empty; its first line must be the header ", HeaderText()})))
             << '\n';
         return 1;
     }
-    if (std::string_view(line.strText).starts_with(kByteOrderMark))
-        line.strText.erase(0, kByteOrderMark.size());
+    if (std::string_view(line.strText).starts_with(kByteOrderMark)) line.strText.erase(0, kByteOrderMark.size());
     if (LineProblem(line) || SplitCsvLine(line.strText, fields) || !IsHeader(fields)) {
         // Without the header the columns cannot be trusted, so no row is read.
-        out << JsonLine(RowErrorJson(0, Joined({"the first line must be the header ", HeaderText()})))
-            << '\n';
+        out << JsonLine(RowErrorJson(0, Joined({"the first line must be the header ", HeaderText()}))) << '\n';
         return 1;
     }
 
@@ -202,8 +198,8 @@ int RunBatch(std::istream& in, std::ostream& out) {
             for (std::size_t i = w; i < filled; i += workers) {
                 auto result = ReadRow(chunk[i].line, fieldsOf[w], frames[w]);
                 chunk[i].failed = result.error.has_value();
-                chunk[i].output = result.error ? JsonLine(RowErrorJson(chunk[i].row, *result.error))
-                                               : std::move(result.strLine);
+                chunk[i].output =
+                    result.error ? JsonLine(RowErrorJson(chunk[i].row, *result.error)) : std::move(result.strLine);
             }
         };
         std::vector<std::thread> helpers;

@@ -17,8 +17,8 @@
 
 namespace vela::cli {
 
-inline constexpr std::array<std::string_view, 10> kBatchColumns = {
-    "name", "date", "time", "zone", "lat", "lon", "dst", "city", "state", "country"};
+inline constexpr std::array<std::string_view, 10> kBatchColumns = {"name", "date", "time", "zone",  "lat",
+                                                                   "lon",  "dst",  "city", "state", "country"};
 inline constexpr std::size_t kMaxFieldBytes = 4096;
 // Rows read before they are calculated (side by side) and written: what memory holds at most.
 inline constexpr std::size_t kBatchChunkRows = 512;

@@ -167,8 +167,7 @@ int main(int argc, char** argv) {
                  "--json: those minutes added to each upagraha)")
         ->group("Output");
     CLI::Option* batchOption =
-        app.add_option("--batch", batchPath,
-                       "Read readings from a CSV file (- for standard input), print JSON lines")
+        app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
             ->type_name("FILE.csv")
             ->group("Other modes");
     CLI::Option* zonesFlag = app.add_flag("--zones", zones, "List the time-zone rows")->group("Other modes");
@@ -209,8 +208,7 @@ int main(int argc, char** argv) {
         return RunReading(form, json, working, savePath);
     }
     if (!anyReadingFlag)
-        return UsageError(
-            "give a saved reading, the reading flags (--name ... --country), --batch FILE or --zones");
+        return UsageError("give a saved reading, the reading flags (--name ... --country), --batch FILE or --zones");
     if (!missing.empty()) {
         std::string list;
         for (const auto& name : missing) list += (list.empty() ? "" : ", ") + name;

@@ -57,10 +57,8 @@ struct AngleNotation {
     char negative;
     std::string_view description;
 };
-constexpr AngleNotation kLatitude{'N', 'S',
-                                  "latitude such as 28N37 (degrees, N or S, then two digits of minutes)"};
-constexpr AngleNotation kLongitude{'E', 'W',
-                                   "longitude such as 77E13 (degrees, E or W, then two digits of minutes)"};
+constexpr AngleNotation kLatitude{'N', 'S', "latitude such as 28N37 (degrees, N or S, then two digits of minutes)"};
+constexpr AngleNotation kLongitude{'E', 'W', "longitude such as 77E13 (degrees, E or W, then two digits of minutes)"};
 
 struct AngleParts {
     std::string strDeg;
@@ -90,16 +88,15 @@ std::string AngleProblem(std::string_view text, const AngleNotation& kind) {
 
 std::optional<std::string> ApplyDate(std::string_view text, BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
-    if (t.size() != 10 || t[4] != '-' || t[7] != '-' || !AllDigits(t.substr(0, 4)) ||
-        !AllDigits(t.substr(5, 2)) || !AllDigits(t.substr(8, 2)))
+    if (t.size() != 10 || t[4] != '-' || t[7] != '-' || !AllDigits(t.substr(0, 4)) || !AllDigits(t.substr(5, 2)) ||
+        !AllDigits(t.substr(8, 2)))
         return Quoted(text) + " is not a date written YYYY-MM-DD, such as 1975-06-15";
     const int year = DigitsValue(t.substr(0, 4));
     const int month = DigitsValue(t.substr(5, 2));
     const int day = DigitsValue(t.substr(8, 2));
     if (year < kFirstYear || year > kLastYear)
         return Quoted(text).append(": ").append(Range("year", year, "within 1901 to 2050"));
-    if (month < 1 || month > 12)
-        return Quoted(text).append(": ").append(Range("month", month, "within 01 to 12"));
+    if (month < 1 || month > 12) return Quoted(text).append(": ").append(Range("month", month, "within 01 to 12"));
     if (day < 1 || day > 31) return Quoted(text).append(": ").append(Range("day", day, "within 01 to 31"));
     // Whether the day exists in its month is the window's check, with the window's message.
     form.cboYear = std::to_string(year);
@@ -163,8 +160,8 @@ std::optional<std::string> CheckLetters(std::string_view text) {
     // Byte by byte: the window's rule takes only a few ASCII codes, so every byte of a multi-byte
     // character is refused as the character itself would be.
     for (char c : text) {
-        if (auto refused = modValidation::FilterKeystroke(modValidation::BoxKind::Letters,
-                                                          static_cast<unsigned char>(c)))
+        if (auto refused =
+                modValidation::FilterKeystroke(modValidation::BoxKind::Letters, static_cast<unsigned char>(c)))
             return refused->strText;
     }
     return std::nullopt;

@@ -137,12 +137,8 @@ void AddSensitivityJson(const modWorking::Sensitivity& sensitivity, Json& readin
     }
 }
 
-Json RowErrorJson(std::int64_t row, std::string_view message) {
-    return Json{{"row", row}, {"error", message}};
-}
+Json RowErrorJson(std::int64_t row, std::string_view message) { return Json{{"row", row}, {"error", message}}; }
 
-std::string JsonLine(const Json& value) {
-    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+std::string JsonLine(const Json& value) { return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace); }
 
 }  // namespace vela::cli

@@ -15,10 +15,22 @@ using namespace vela::modReadingFile;
 
 // Born 29 February 1904 at 23:59 in Chennai, 13°05' N 80°17' E.
 SharedChartState Sample() {
-    return SharedChartState{.strName = "Kiran Iyer", .intDay = 29, .intMonth = 2, .intYear = 1904, .intHour = 23,
-                            .intMinute = 59, .intLatDeg = 13, .intLatMin = 5, .intLonDeg = 80, .intLonMin = 17,
-                            .blnSouth = false, .blnEast = true, .blnDST = false, .strCity = "Chennai",
-                            .strState = "Tamil Nadu", .strCountry = "India"};
+    return SharedChartState{.strName = "Kiran Iyer",
+                            .intDay = 29,
+                            .intMonth = 2,
+                            .intYear = 1904,
+                            .intHour = 23,
+                            .intMinute = 59,
+                            .intLatDeg = 13,
+                            .intLatMin = 5,
+                            .intLonDeg = 80,
+                            .intLonMin = 17,
+                            .blnSouth = false,
+                            .blnEast = true,
+                            .blnDST = false,
+                            .strCity = "Chennai",
+                            .strState = "Tamil Nadu",
+                            .strCountry = "India"};
 }
 
 // Every field byte moved from the program's shift to another one.

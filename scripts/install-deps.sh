@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev libgeonames-dev libgeonames-common
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
 )
 

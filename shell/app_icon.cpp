@@ -49,7 +49,8 @@ QImage DrawAppIcon(int sizePixels) {
 
 QIcon AppIcon() {
     QIcon icon;
-    for (const int size : std::array{16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
+    for (const int size : std::array{16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
     return icon;
 }
 

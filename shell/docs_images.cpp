@@ -139,8 +139,7 @@ int TakeScreenshots(const QString& folder) {
     QApplication::processEvents();
     if (refused || window.PanelInFront() != vela::frmMain::Panel::Result)
         return Fail("the sample reading did not produce a report");
-    if (!SavePicture(window.grab(), folder, "screenshot-report.png"))
-        return Fail("cannot write screenshot-report.png");
+    if (!SavePicture(window.grab(), folder, "screenshot-report.png")) return Fail("cannot write screenshot-report.png");
 
     auto* tabs = Child<QTabWidget>(window, "tabResult");
     tabs->setCurrentWidget(Child<QWidget>(window, "tabWorking"));

@@ -15,9 +15,7 @@ UserMessage PlaceMissing(std::string text, FormField focus) {
     return {std::move(text), MsgIcon::Critical, focus, LatChoice::None, LonChoice::None};
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 

@@ -10,30 +10,30 @@
 namespace vela::modVedicUpagrahas {
 
 namespace {
-constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup",
-                           Ven = "Ven", Sat = "Sat", Non = kNoLord;
+constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup", Ven = "Ven",
+                           Sat = "Sat", Non = kNoLord;
 }  // namespace
 
 // Each day row starts at the weekday's own lord and runs through the eight-place cycle.
 const std::array<LordRow, 7> strDayPortionLords = {{
-    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},   // Sunday
-    {Moon, Mars, Merc, Jup, Ven, Sat, Non, Sun},   // Monday
-    {Mars, Merc, Jup, Ven, Sat, Non, Sun, Moon},   // Tuesday
-    {Merc, Jup, Ven, Sat, Non, Sun, Moon, Mars},   // Wednesday
-    {Jup, Ven, Sat, Non, Sun, Moon, Mars, Merc},   // Thursday
-    {Ven, Sat, Non, Sun, Moon, Mars, Merc, Jup},   // Friday
-    {Sat, Non, Sun, Moon, Mars, Merc, Jup, Ven},   // Saturday
+    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Sunday
+    {Moon, Mars, Merc, Jup, Ven, Sat, Non, Sun},  // Monday
+    {Mars, Merc, Jup, Ven, Sat, Non, Sun, Moon},  // Tuesday
+    {Merc, Jup, Ven, Sat, Non, Sun, Moon, Mars},  // Wednesday
+    {Jup, Ven, Sat, Non, Sun, Moon, Mars, Merc},  // Thursday
+    {Ven, Sat, Non, Sun, Moon, Mars, Merc, Jup},  // Friday
+    {Sat, Non, Sun, Moon, Mars, Merc, Jup, Ven},  // Saturday
 }};
 
 // Each night row starts four planets further on in the seven-planet cycle.
 const std::array<LordRow, 7> strNightPortionLords = {{
-    {Jup, Ven, Sat, Non, Sun, Moon, Mars, Merc},   // Sunday
-    {Ven, Sat, Non, Sun, Moon, Mars, Merc, Jup},   // Monday
-    {Sat, Non, Sun, Moon, Mars, Merc, Jup, Ven},   // Tuesday
-    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},   // Wednesday
-    {Moon, Mars, Merc, Jup, Ven, Sat, Non, Sun},   // Thursday
-    {Mars, Merc, Jup, Ven, Sat, Non, Sun, Moon},   // Friday
-    {Merc, Jup, Ven, Sat, Non, Sun, Moon, Mars},   // Saturday
+    {Jup, Ven, Sat, Non, Sun, Moon, Mars, Merc},  // Sunday
+    {Ven, Sat, Non, Sun, Moon, Mars, Merc, Jup},  // Monday
+    {Sat, Non, Sun, Moon, Mars, Merc, Jup, Ven},  // Tuesday
+    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Wednesday
+    {Moon, Mars, Merc, Jup, Ven, Sat, Non, Sun},  // Thursday
+    {Mars, Merc, Jup, Ven, Sat, Non, Sun, Moon},  // Friday
+    {Merc, Jup, Ven, Sat, Non, Sun, Moon, Mars},  // Saturday
 }};
 
 int HouseFromSigns(std::string_view ascendantSign, std::string_view sign) {
@@ -158,8 +158,7 @@ Upagrahas CalculateUpagrahas(const SharedChartState& s) {
         const auto angles = modVedicEphemeris::CalculateChartAngles(s, moment);
         r.varUpagrahaLongitudes[u] = modVedicPlanetPosition::CompactPositionText(angles.varAscendantText);
         r.dblLongitudes[u] = angles.varAscendant >= 360 ? angles.varAscendant - 360 : angles.varAscendant;
-        r.intHouses[u] = HouseFromSigns(ascendantSign,
-                                        modVedicPlanetPosition::CompactSign(r.varUpagrahaLongitudes[u]));
+        r.intHouses[u] = HouseFromSigns(ascendantSign, modVedicPlanetPosition::CompactSign(r.varUpagrahaLongitudes[u]));
     }
     return r;
 }

@@ -26,11 +26,11 @@ extern const std::array<LordRow, 7> strNightPortionLords;
 
 inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaNames = {
     "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"};
-inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaLords = {
-    "Sun", "Mars", "Merc", "Jup", "Sat", "Sat"};
-inline constexpr std::array<std::string_view, 12> strSignNames = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaLords = {"Sun", "Mars", "Merc",
+                                                                                  "Jup", "Sat",  "Sat"};
+inline constexpr std::array<std::string_view, 12> strSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                                                  "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                                                  "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 struct Portion {
     std::string_view strLord;
@@ -39,19 +39,19 @@ struct Portion {
 };
 
 struct Upagrahas {
-    double dblBirthHour = 0;   // decimal hours on the birth date's clock
-    double dblSunrise = 0;     // hours of the sunrise that opens the day of the birth's reckoning
-    double dblSunset = 0;      // hours of the sunset that ends that day's daylight
+    double dblBirthHour = 0;  // decimal hours on the birth date's clock
+    double dblSunrise = 0;    // hours of the sunrise that opens the day of the birth's reckoning
+    double dblSunset = 0;     // hours of the sunset that ends that day's daylight
     bool blnBirthByDay = false;
     bool blnBeforeSunrise = false;  // born before the birth day's sunrise: the previous day's reckoning
-    int intReckonedDay = 0;    // the sunrise-to-sunrise day of the birth: -1 previous, 0 birth date, +1 next
-    int intWeekday = 0;        // 0 = Sunday; the weekday whose lords rule the portions
+    int intReckonedDay = 0;         // the sunrise-to-sunrise day of the birth: -1 previous, 0 birth date, +1 next
+    int intWeekday = 0;             // 0 = Sunday; the weekday whose lords rule the portions
     std::array<Portion, kPortionCount> portions{};
-    std::array<int, kUpagrahaCount> intPortion{};        // index of each upagraha's portion
-    std::array<double, kUpagrahaCount> dblMoments{};     // clock hours on the birth date
+    std::array<int, kUpagrahaCount> intPortion{};                      // index of each upagraha's portion
+    std::array<double, kUpagrahaCount> dblMoments{};                   // clock hours on the birth date
     std::array<PositionText, kUpagrahaCount> varUpagrahaLongitudes{};  // compact, "05 Leo 23"
-    std::array<double, kUpagrahaCount> dblLongitudes{};  // sidereal degrees, [0, 360)
-    std::array<int, kUpagrahaCount> intHouses{};         // 1..12 from the birth ascendant's sign
+    std::array<double, kUpagrahaCount> dblLongitudes{};                // sidereal degrees, [0, 360)
+    std::array<int, kUpagrahaCount> intHouses{};                       // 1..12 from the birth ascendant's sign
 };
 
 Upagrahas CalculateUpagrahas(const SharedChartState& s);

@@ -5,20 +5,15 @@
 namespace vela::modUpagrahaReport {
 
 const std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrahaSignificance = {
-    "This is a malefic similar to the Sun.",
-    "This is a malefic similar to Mars. This indicates suffering and death.",
-    "This is a malefic similar to Mercury.",
-    "This is a malefic similar to Jupiter.",
-    "This is a malefic similar to Saturn.",
-    "This is a malefic similar to Saturn.",
+    "This is a malefic similar to the Sun.", "This is a malefic similar to Mars. This indicates suffering and death.",
+    "This is a malefic similar to Mercury.", "This is a malefic similar to Jupiter.",
+    "This is a malefic similar to Saturn.",  "This is a malefic similar to Saturn.",
 };
 
 namespace {
 constexpr int kReportPointSize = 12;
 
-void Add(Report& report, std::string text, bool bold) {
-    report.push_back({std::move(text), bold, kReportPointSize});
-}
+void Add(Report& report, std::string text, bool bold) { report.push_back({std::move(text), bold, kReportPointSize}); }
 
 std::string Line(std::string_view text) {
     std::string line(text);

@@ -25,8 +25,7 @@ namespace modUpagrahaReport {
 
 extern const std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrahaSignificance;
 // [upagraha][house - 1]; kept with the other prose in interpretations.cpp.
-extern const std::array<std::array<std::string_view, 12>, modVedicUpagrahas::kUpagrahaCount>
-    strUpagrahaInterpretations;
+extern const std::array<std::array<std::string_view, 12>, modVedicUpagrahas::kUpagrahaCount> strUpagrahaInterpretations;
 
 Report BuildReport(const modVedicUpagrahas::Upagrahas& u);
 std::string ReportPlainText(const Report& report);

@@ -115,9 +115,8 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     line("Birth: " + s.varBirthDate + " at " + ClockText(u.dblBirthHour) + ", ascendant " + s.strBirthAscendant);
     line("");
     line("Sunrise and sunset");
-    const std::array<std::array<double, 2>, 3> days = {{{s.dtPrevSunrise, s.dtPrevSunset},
-                                                        {s.dtBirthSunrise, s.dtBirthSunset},
-                                                        {s.dtNextSunrise, s.dtNextSunset}}};
+    const std::array<std::array<double, 2>, 3> days = {
+        {{s.dtPrevSunrise, s.dtPrevSunset}, {s.dtBirthSunrise, s.dtBirthSunset}, {s.dtNextSunrise, s.dtNextSunset}}};
     const std::array<const char*, 3> dayNames = {"Day before", "Birth day ", "Day after "};
     for (std::size_t i = 0; i < days.size(); ++i)
         line(Printf("  %s  %-18s rise %s  set %s", dayNames[i], dateText(days[i][0]).c_str(),
@@ -130,7 +129,8 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     const char* weekday = kWeekdays[static_cast<std::size_t>(u.intWeekday)];
     const std::string span = ClockText(first.dblStart) + " to " + ClockText(last.dblEnd) + " (" +
                              DurationHours(last.dblEnd - first.dblStart) + ")";
-    const char* whose = u.intReckonedDay < 0 ? "the day before" : (u.intReckonedDay > 0 ? "the day after" : "the birth date");
+    const char* whose =
+        u.intReckonedDay < 0 ? "the day before" : (u.intReckonedDay > 0 ? "the day after" : "the birth date");
     // Short lines: the window shows this in a narrow pane.
     if (u.blnBirthByDay) {
         line("Day birth: " + birth + " lies between sunrise " + ClockText(first.dblStart) + " and sunset " +
@@ -161,8 +161,7 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     line("Upagrahas: the ascendant rising at the middle of the lord's portion");
     line("  upagraha       lord  portion  moment      longitude  house");
     for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
-        line(Printf("  %-14s %-5s %-8d %-11s %-10s %d",
-                    std::string(strUpagrahaNames[i]).c_str(),
+        line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(strUpagrahaNames[i]).c_str(),
                     std::string(modVedicUpagrahas::strUpagrahaLords[i]).c_str(), u.intPortion[i] + 1,
                     ClockText(u.dblMoments[i]).c_str(), u.varUpagrahaLongitudes[i].str().c_str(), u.intHouses[i]));
     }

@@ -53,12 +53,8 @@ constexpr std::size_t kPlain = alignof(std::max_align_t);
 // Every replaceable form, so no allocation can slip past the count through a form left out.
 void* operator new(std::size_t size) { return CountedOrThrow(size, kPlain); }
 void* operator new[](std::size_t size) { return CountedOrThrow(size, kPlain); }
-void* operator new(std::size_t size, std::align_val_t a) {
-    return CountedOrThrow(size, static_cast<std::size_t>(a));
-}
-void* operator new[](std::size_t size, std::align_val_t a) {
-    return CountedOrThrow(size, static_cast<std::size_t>(a));
-}
+void* operator new(std::size_t size, std::align_val_t a) { return CountedOrThrow(size, static_cast<std::size_t>(a)); }
+void* operator new[](std::size_t size, std::align_val_t a) { return CountedOrThrow(size, static_cast<std::size_t>(a)); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size, kPlain); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size, kPlain); }
 void* operator new(std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
@@ -174,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
                           true, 151, 12, false, true},
                       Row{"western_dawn_with_daylight_saving", 1980, 7, 4, 5, 0, 27, 40, 43, false, 74, 0, true, true},
                       Row{"short_northern_summer_night", 1950, 6, 21, 0, 30, 29, 64, 9, false, 21, 56, true, false},
-                      Row{"clock_twelve_hours_from_the_sun", 2024, 2, 29, 12, 0, 35, 51, 28, false, 0, 0, false, false}),
+                      Row{"clock_twelve_hours_from_the_sun", 2024, 2, 29, 12, 0, 35, 51, 28, false, 0, 0, false,
+                          false}),
     RowName());
 
 // A seeded spread: every year, month and hour, latitudes to 65 degrees both ways, all longitudes.
@@ -184,8 +181,8 @@ TEST(StagesOnSeededReadings, make_no_allocation_on_two_thousand_readings) {
         const bench::SampleForm sample = bench::RandomSampleForm(rng, 65);
         StageResults results;
         ASSERT_EQ(AllocationsOfStages(sample.form, results), 0U)
-            << "reading " << i << ": " << sample.year << '-' << sample.month << '-' << sample.day << ' '
-            << sample.hour << ':' << sample.minute << " at " << sample.latitude << ", " << sample.longitude;
+            << "reading " << i << ": " << sample.year << '-' << sample.month << '-' << sample.day << ' ' << sample.hour
+            << ':' << sample.minute << " at " << sample.latitude << ", " << sample.longitude;
     }
 }
 

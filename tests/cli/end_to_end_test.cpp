@@ -53,9 +53,8 @@ std::string ShellQuoted(const std::string& arg) {
 
 Args DelhiArgs() {
     const auto n = NewDelhiNotation();
-    return {"--name", n.strName, "--date",  n.strDate,  "--time",    n.strTime,
-            "--zone", n.strZone, "--lat",   n.strLat,   "--lon",     n.strLon,
-            "--city", n.strCity, "--state", n.strState, "--country", n.strCountry};
+    return {"--name", n.strName, "--date", n.strDate, "--time",  n.strTime, "--zone",   n.strZone,   "--lat",
+            n.strLat, "--lon",   n.strLon, "--city",  n.strCity, "--state", n.strState, "--country", n.strCountry};
 }
 
 // The arguments with one flag's value replaced, or the flag and its value dropped when value is null.

@@ -37,17 +37,14 @@ Json NewDelhiJson() {
     return ReadingJson(c.state, c.outcome.upagrahas);
 }
 
-int MinutesOf(const std::string& hhmm) {
-    return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2));
-}
+int MinutesOf(const std::string& hhmm) { return std::stoi(hhmm.substr(0, 2)) * 60 + std::stoi(hhmm.substr(3, 2)); }
 
 // Degrees of a compact text such as "05 Leo 54" at the start of its minute.
 double CompactDegrees(const std::string& text) {
     static const std::string signs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
     const auto sign = signs.find(text.substr(3, 3));
     EXPECT_NE(sign, std::string::npos) << text;
-    return static_cast<double>(sign / 3) * 30 + std::stoi(text.substr(0, 2)) +
-           std::stoi(text.substr(7, 2)) / 60.0;
+    return static_cast<double>(sign / 3) * 30 + std::stoi(text.substr(0, 2)) + std::stoi(text.substr(7, 2)) / 60.0;
 }
 
 void ExpectDegreesMatchText(const Json& degrees, const Json& text) {
@@ -155,8 +152,7 @@ TEST(ReadingJson, places_the_portions_and_moments_consistently) {
             if (p["lord"] == u["lord"]) own = &p;
         ASSERT_NE(own, nullptr) << u["name"];
         // Each moment is the middle of its lord's portion.
-        EXPECT_NEAR(u["moment"].get<double>(),
-                    ((*own)["start"].get<double>() + (*own)["end"].get<double>()) / 2, 1e-9)
+        EXPECT_NEAR(u["moment"].get<double>(), ((*own)["start"].get<double>() + (*own)["end"].get<double>()) / 2, 1e-9)
             << u["name"];
         ExpectDegreesMatchText(u["degrees"], u["longitude"]);
         EXPECT_GE(u["house"].get<int>(), 1);
@@ -170,9 +166,8 @@ TEST(ReadingJson, carries_the_report_texts_of_each_upagraha) {
     const std::string report = modUpagrahaReport::ReportPlainText(c.outcome.report);
     for (const auto& u : j["upagrahas"]) {
         // The report prints the same longitude, house, significance and interpretation.
-        const std::string block = u["name"].get<std::string>() + "\nLongitude\n" +
-                                  u["longitude"].get<std::string>() + "\nSignificance\n" +
-                                  u["significance"].get<std::string>() + "\nHouse Position\n" +
+        const std::string block = u["name"].get<std::string>() + "\nLongitude\n" + u["longitude"].get<std::string>() +
+                                  "\nSignificance\n" + u["significance"].get<std::string>() + "\nHouse Position\n" +
                                   std::to_string(u["house"].get<int>()) + "\nInterpretation\n" +
                                   u["interpretation"].get<std::string>() + "\n";
         EXPECT_NE(report.find(block), std::string::npos) << block;
@@ -220,8 +215,7 @@ TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
 }
 
 TEST(JsonLine, writes_the_row_error_object) {
-    EXPECT_EQ(JsonLine(RowErrorJson(7, "the \"zone\" is wrong")),
-              R"({"row":7,"error":"the \"zone\" is wrong"})");
+    EXPECT_EQ(JsonLine(RowErrorJson(7, "the \"zone\" is wrong")), R"({"row":7,"error":"the \"zone\" is wrong"})");
 }
 
 TEST(ClockText, rounds_a_date_value_to_the_minute) {

@@ -15,8 +15,8 @@ using modVedicEphemeris::Ayanamsa;
 using modVedicEphemeris::CalculateChartAngles;
 using modVedicEphemeris::JulianDayNumber;
 
-SharedChartState Place(int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east, int zoneRow,
-                       bool dst, int year, int month, int day) {
+SharedChartState Place(int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east, int zoneRow, bool dst,
+                       int year, int month, int day) {
     SharedChartState s;
     s.intLatDeg = static_cast<std::int16_t>(latDeg);
     s.intLatMin = static_cast<std::int16_t>(latMin);

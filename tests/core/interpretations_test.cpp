@@ -62,8 +62,7 @@ bool SplitSentences(std::string_view text, std::vector<std::string_view>& senten
 }
 
 bool OpensAsReading(std::string_view sentence) {
-    return sentence.starts_with("You will ") || sentence.starts_with("You may ") ||
-           sentence.starts_with("Your ");
+    return sentence.starts_with("You will ") || sentence.starts_with("You may ") || sentence.starts_with("Your ");
 }
 
 TEST(InterpretationTexts, sentence_splitter_accepts_well_formed_text_and_rejects_broken_text) {

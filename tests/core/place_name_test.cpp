@@ -34,8 +34,7 @@ TEST_P(FoldPlaceNameTest, folds_to_what_a_letters_box_takes) {
 INSTANTIATE_TEST_SUITE_P(
     Names, FoldPlaceNameTest,
     ::testing::Values(
-        FoldRow{"plain_names_stay", "Pune", "Pune"},
-        FoldRow{"latin1_accents_go", "S\u00e3o Paulo", "Sao Paulo"},
+        FoldRow{"plain_names_stay", "Pune", "Pune"}, FoldRow{"latin1_accents_go", "S\u00e3o Paulo", "Sao Paulo"},
         FoldRow{"hyphens_part_words", "Winston-Salem", "Winston Salem"},
         FoldRow{"commas_part_words_and_dots_go", "Washington, D.C.", "Washington DC"},
         FoldRow{"apostrophes_keep_words_whole", "N\u2019Djamena", "NDjamena"},
@@ -72,7 +71,8 @@ TEST(FoldPlaceName, leaves_only_letters_and_single_inner_blanks_for_any_characte
         }
         text += "b";
         const std::string folded = FoldPlaceName(text);
-        ASSERT_EQ(modValidation::CleanPastedText(modValidation::BoxKind::Letters, folded), folded) << static_cast<unsigned>(code);
+        ASSERT_EQ(modValidation::CleanPastedText(modValidation::BoxKind::Letters, folded), folded)
+            << static_cast<unsigned>(code);
         ASSERT_EQ(folded.find("  "), std::string::npos) << static_cast<unsigned>(code);
         ASSERT_EQ(folded.front(), 'a') << static_cast<unsigned>(code);
         ASSERT_EQ(folded.back(), 'b') << static_cast<unsigned>(code);
@@ -80,12 +80,17 @@ TEST(FoldPlaceName, leaves_only_letters_and_single_inner_blanks_for_any_characte
 }
 
 TEST(RoundToMinute, rounds_half_to_even_and_carries_into_the_degree) {
-    struct Case { double degrees; int deg; int min; bool negative; };
+    struct Case {
+        double degrees;
+        int deg;
+        int min;
+        bool negative;
+    };
     // Hand computations: 18.5196 deg = 18 deg 31.18', 46.6361 = 46 deg 38.17', 0.125 deg = 7.5'
     // (to 8, even), 0.375 deg = 22.5' (to 22, even), 40.9999 deg = 40 deg 59.994' (carried).
     const Case cases[] = {
-        {18.5196, 18, 31, false}, {-46.6361, 46, 38, true}, {0.125, 0, 8, false},     {0.375, 0, 22, false},
-        {40.9999, 41, 0, false},  {-179.9999, 180, 0, true}, {-0.004, 0, 0, true},      {0.0, 0, 0, false},
+        {18.5196, 18, 31, false}, {-46.6361, 46, 38, true},  {0.125, 0, 8, false}, {0.375, 0, 22, false},
+        {40.9999, 41, 0, false},  {-179.9999, 180, 0, true}, {-0.004, 0, 0, true}, {0.0, 0, 0, false},
     };
     for (const Case& c : cases) {
         const DegreesMinutes r = RoundToMinute(c.degrees);
@@ -103,8 +108,8 @@ TEST(FillPlace, fills_the_place_boxes_the_form_then_accepts) {
     form.cboYear = "1975";
     form.cboTimeZone = 14;
     form.txtCity = "typed before";
-    AtlasPlace saoPaulo{"S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil", "America/Sao_Paulo", -23.5475, -46.6361,
-                        10021295};
+    AtlasPlace saoPaulo{"S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil", "America/Sao_Paulo",
+                        -23.5475,         -46.6361,         10021295};
     FillPlace(form, saoPaulo);
     EXPECT_EQ(form.txtCity, "Sao Paulo");
     EXPECT_EQ(form.txtState, "Sao Paulo");

@@ -96,40 +96,55 @@ BirthForm PreviousForm() {
     return f;
 }
 
-const char* Name(LatChoice c) {
-    return c == LatChoice::North ? "North" : c == LatChoice::South ? "South" : "none";
-}
+const char* Name(LatChoice c) { return c == LatChoice::North ? "North" : c == LatChoice::South ? "South" : "none"; }
 const char* Name(LonChoice c) { return c == LonChoice::East ? "East" : c == LonChoice::West ? "West" : "none"; }
 
 // The control that line n (from 1) of a file fills, as text.
 std::string Control(const BirthForm& f, int line) {
     switch (line) {
-        case 1: return f.txtName;
-        case 2: return std::to_string(f.cboMonth);
-        case 3: return f.cboDate;
-        case 4: return f.cboYear;
-        case 5: return f.cboHour;
-        case 6: return f.cboMinute;
-        case 7: return std::to_string(f.cboTimeZone);
-        case 8: return f.txtLonDeg;
-        case 9: return f.txtLonMin;
-        case 10: return f.txtLatDeg;
-        case 11: return f.txtLatMin;
-        case 12: return Name(f.optLong);
-        case 13: return Name(f.optLat);
-        case 14: return f.chkDST ? "ticked" : "clear";
-        case 15: return f.txtCity;
-        case 16: return f.txtState;
-        case 17: return f.txtCountry;
-        default: return "?";
+        case 1:
+            return f.txtName;
+        case 2:
+            return std::to_string(f.cboMonth);
+        case 3:
+            return f.cboDate;
+        case 4:
+            return f.cboYear;
+        case 5:
+            return f.cboHour;
+        case 6:
+            return f.cboMinute;
+        case 7:
+            return std::to_string(f.cboTimeZone);
+        case 8:
+            return f.txtLonDeg;
+        case 9:
+            return f.txtLonMin;
+        case 10:
+            return f.txtLatDeg;
+        case 11:
+            return f.txtLatMin;
+        case 12:
+            return Name(f.optLong);
+        case 13:
+            return Name(f.optLat);
+        case 14:
+            return f.chkDST ? "ticked" : "clear";
+        case 15:
+            return f.txtCity;
+        case 16:
+            return f.txtState;
+        case 17:
+            return f.txtCountry;
+        default:
+            return "?";
     }
 }
 
 // Every control, one per line, so that a difference shows which one.
 std::string Describe(const BirthForm& f) {
     std::string text;
-    for (int line = 1; line <= kFieldLines; ++line)
-        text += std::to_string(line) + ": " + Control(f, line) + "\n";
+    for (int line = 1; line <= kFieldLines; ++line) text += std::to_string(line) + ": " + Control(f, line) + "\n";
     return text;
 }
 
@@ -172,9 +187,9 @@ TEST(ReadingFileText, writes_a_three_letter_name_as_its_codes_plus_20_then_cr_lf
 
 TEST(ReadingFileText, writes_seventeen_fields_in_their_order_with_month_and_zone_as_numbers) {
     const std::string bytes = ReadingFileText(SampleReading(), kIndianTime);
-    const std::vector<std::string> expected = {"Asha Rao", "3",    "5",     "1975", "10",   "45",
-                                               "34",       "73",   "51",    "18",   "31",   "True",
-                                               "False",    "True", "Pune",  "Maharashtra", "India"};
+    const std::vector<std::string> expected = {"Asha Rao", "3",    "5",    "1975",        "10",   "45",
+                                               "34",       "73",   "51",   "18",          "31",   "True",
+                                               "False",    "True", "Pune", "Maharashtra", "India"};
     EXPECT_EQ(DecodedLines(bytes), expected);
     // Line 7, the zone row 34: "3" = 51 and "4" = 52, each plus 20.
     EXPECT_NE(bytes.find("\r\nGH\r\n"), std::string::npos);
@@ -213,17 +228,16 @@ TEST_P(Characters, travel_as_latin_1_codes_plus_the_shift) {
 
 INSTANTIATE_TEST_SUITE_P(
     EncodeField, Characters,
-    ::testing::Values(
-        CharacterCase{"ascii_letters", "Az", "\x55\x8E", "Az"},
-        CharacterCase{"a_tab_is_content", "\t", "\x1D", "\t"},
-        CharacterCase{"e_acute_is_latin_1_233", "\u00E9", "\xFD", "\u00E9"},
-        CharacterCase{"e_diaeresis_235_is_the_last_that_fits", "\u00EB", "\xFF", "\u00EB"},
-        CharacterCase{"i_grave_236_is_left_out", "a\u00ECb", "\x75\x76", "ab"},
-        CharacterCase{"u_diaeresis_is_left_out", "M\u00FCller", "\x61\x80\x80\x79\x86", "Mller"},
-        CharacterCase{"the_euro_sign_is_left_out", "1\u20AC", "\x45", "1"},
-        CharacterCase{"a_devanagari_letter_is_left_out", "\u0905x", "\x8C", "x"},
-        CharacterCase{"a_four_byte_character_is_left_out", "\U0001F600y", "\x8D", "y"},
-        CharacterCase{"broken_utf8_is_left_out", "a\xFF\xC3", "\x75", "a"}),
+    ::testing::Values(CharacterCase{"ascii_letters", "Az", "\x55\x8E", "Az"},
+                      CharacterCase{"a_tab_is_content", "\t", "\x1D", "\t"},
+                      CharacterCase{"e_acute_is_latin_1_233", "\u00E9", "\xFD", "\u00E9"},
+                      CharacterCase{"e_diaeresis_235_is_the_last_that_fits", "\u00EB", "\xFF", "\u00EB"},
+                      CharacterCase{"i_grave_236_is_left_out", "a\u00ECb", "\x75\x76", "ab"},
+                      CharacterCase{"u_diaeresis_is_left_out", "M\u00FCller", "\x61\x80\x80\x79\x86", "Mller"},
+                      CharacterCase{"the_euro_sign_is_left_out", "1\u20AC", "\x45", "1"},
+                      CharacterCase{"a_devanagari_letter_is_left_out", "\u0905x", "\x8C", "x"},
+                      CharacterCase{"a_four_byte_character_is_left_out", "\U0001F600y", "\x8D", "y"},
+                      CharacterCase{"broken_utf8_is_left_out", "a\xFF\xC3", "\x75", "a"}),
     RowName());
 
 TEST(DecodeField, leaves_out_bytes_below_the_shift) {
@@ -337,20 +351,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamagedCase{"an_empty_name_is_applied", 1, "", ""},
         DamagedCase{"a_month_that_is_no_number_is_skipped", 2, "March", "6"},
-        DamagedCase{"month_13_is_skipped", 2, "13", "6"},
-        DamagedCase{"month_minus_1_is_skipped", 2, "-1", "6"},
+        DamagedCase{"month_13_is_skipped", 2, "13", "6"}, DamagedCase{"month_minus_1_is_skipped", 2, "-1", "6"},
         DamagedCase{"month_3_point_5_rounds_half_to_even_to_march", 2, "3.5", "2"},
         DamagedCase{"month_1_point_4_rounds_to_january", 2, "1.4", "0"},
         DamagedCase{"a_month_between_blanks_is_read", 2, " 4 ", "3"},
-        DamagedCase{"day_32_is_not_in_the_list", 3, "32", "9"},
-        DamagedCase{"day_05_is_not_in_the_list", 3, "05", "9"},
+        DamagedCase{"day_32_is_not_in_the_list", 3, "32", "9"}, DamagedCase{"day_05_is_not_in_the_list", 3, "05", "9"},
         DamagedCase{"year_1900_is_not_in_the_list", 4, "1900", "2001"},
         DamagedCase{"year_2050_is_in_the_list", 4, "2050", "2050"},
         DamagedCase{"hour_24_is_not_in_the_list", 5, "24", "7"},
-        DamagedCase{"minute_60_is_not_in_the_list", 6, "60", "8"},
-        DamagedCase{"zone_71_is_skipped", 7, "71", "5"},
-        DamagedCase{"zone_minus_2_is_skipped", 7, "-2", "5"},
-        DamagedCase{"zone_70_is_the_last_row", 7, "70", "70"},
+        DamagedCase{"minute_60_is_not_in_the_list", 6, "60", "8"}, DamagedCase{"zone_71_is_skipped", 7, "71", "5"},
+        DamagedCase{"zone_minus_2_is_skipped", 7, "-2", "5"}, DamagedCase{"zone_70_is_the_last_row", 7, "70", "70"},
         DamagedCase{"a_zone_that_is_no_whole_number_is_skipped", 7, "3.5", "5"},
         DamagedCase{"four_digits_do_not_fit_a_degree_box", 8, "1234", "1"},
         DamagedCase{"letters_do_not_fit_a_degree_box", 8, "12a", "1"},
@@ -423,9 +433,7 @@ struct NameCase {
 
 class FileName : public ::testing::TestWithParam<NameCase> {};
 
-TEST_P(FileName, must_end_in_lower_case_ved) {
-    EXPECT_EQ(HasReadingFileName(GetParam().path), GetParam().accepted);
-}
+TEST_P(FileName, must_end_in_lower_case_ved) { EXPECT_EQ(HasReadingFileName(GetParam().path), GetParam().accepted); }
 
 INSTANTIATE_TEST_SUITE_P(HasReadingFileName, FileName,
                          ::testing::Values(NameCase{"a_ved_file", "/home/asha/reading.ved", true},
@@ -571,26 +579,30 @@ TEST_P(RefusedFile, gives_a_message_and_leaves_the_form) {
     EXPECT_EQ(Describe(form), Describe(PreviousForm()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OpenReadingFile, RefusedFile,
-    ::testing::Values(RefusedCase{"a_missing_file", [](const fs::path& d) { return d / "gone.ved"; }},
-                      RefusedCase{"a_folder", [](const fs::path& d) {
-                                      fs::create_directory(d / "folder.ved");
-                                      return d / "folder.ved";
-                                  }},
-                      RefusedCase{"an_empty_file", [](const fs::path& d) {
-                                      Spit(d / "empty.ved", "");
-                                      return d / "empty.ved";
-                                  }},
-                      RefusedCase{"a_device_that_never_ends", [](const fs::path& d) {
-                                      fs::create_symlink("/dev/zero", d / "zero.ved");
-                                      return d / "zero.ved";
-                                  }},
-                      RefusedCase{"a_pipe_that_would_block", [](const fs::path& d) {
-                                      ::mkfifo((d / "pipe.ved").c_str(), 0600);
-                                      return d / "pipe.ved";
-                                  }}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(OpenReadingFile, RefusedFile,
+                         ::testing::Values(RefusedCase{"a_missing_file",
+                                                       [](const fs::path& d) { return d / "gone.ved"; }},
+                                           RefusedCase{"a_folder",
+                                                       [](const fs::path& d) {
+                                                           fs::create_directory(d / "folder.ved");
+                                                           return d / "folder.ved";
+                                                       }},
+                                           RefusedCase{"an_empty_file",
+                                                       [](const fs::path& d) {
+                                                           Spit(d / "empty.ved", "");
+                                                           return d / "empty.ved";
+                                                       }},
+                                           RefusedCase{"a_device_that_never_ends",
+                                                       [](const fs::path& d) {
+                                                           fs::create_symlink("/dev/zero", d / "zero.ved");
+                                                           return d / "zero.ved";
+                                                       }},
+                                           RefusedCase{"a_pipe_that_would_block",
+                                                       [](const fs::path& d) {
+                                                           ::mkfifo((d / "pipe.ved").c_str(), 0600);
+                                                           return d / "pipe.ved";
+                                                       }}),
+                         RowName());
 
 TEST_F(OnDisk, reads_only_the_start_of_a_huge_file) {
     // 17 good lines, then two megabytes without a line end.

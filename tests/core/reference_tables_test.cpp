@@ -13,7 +13,12 @@ using namespace vela;
 TEST(ZoneTable, fills_all_71_rows_with_their_texts_and_offsets) {
     ZoneTables t;
     modReferenceTables::FillReferenceTables(t);
-    struct Row { int pos; const char* text; int hours; int minutes; };
+    struct Row {
+        int pos;
+        const char* text;
+        int hours;
+        int minutes;
+    };
     const Row rows[] = {
         {0, "Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
         {5, "Australian Central Daylight Time,ACDT,+10.5", -10, -30},
@@ -52,7 +57,7 @@ TEST(ZoneTable, keeps_its_shared_names_and_consistent_signs) {
         const auto comma = row.text.rfind(',');
         const double shown = std::stod(std::string(row.text.substr(comma + 1)));
         if (row.hours != 0) {
-            EXPECT_EQ(shown < 0, row.hours > 0) << row.text;
+            EXPECT_EQ(shown<0, row.hours> 0) << row.text;
         }
         EXPECT_LE(std::abs(row.hours), 13);
     }

@@ -60,15 +60,13 @@ TEST_P(AlmanacTimes, lie_within_four_minutes) {
 
 INSTANTIATE_TEST_SUITE_P(
     WellKnownPlaces, AlmanacTimes,
-    ::testing::Values(AlmanacCase{"delhi_midsummer", kDelhi, 1975, 6, 21, false, 5 * 60 + 23, 19 * 60 + 22},
-                      AlmanacCase{"delhi_midwinter", kDelhi, 1975, 12, 21, false, 7 * 60 + 10, 17 * 60 + 29},
-                      AlmanacCase{"london_midsummer_on_summer_time", kLondon, 2000, 6, 21, true, 4 * 60 + 43,
-                                  21 * 60 + 21},
-                      AlmanacCase{"london_midwinter", kLondon, 2000, 12, 21, false, 8 * 60 + 4, 15 * 60 + 53},
-                      AlmanacCase{"new_york_midsummer_daylight", kNewYork, 2000, 6, 21, true, 5 * 60 + 25,
-                                  20 * 60 + 31},
-                      AlmanacCase{"sydney_new_year_daylight", kSydney, 2000, 1, 1, true, 5 * 60 + 47,
-                                  20 * 60 + 10}),
+    ::testing::Values(
+        AlmanacCase{"delhi_midsummer", kDelhi, 1975, 6, 21, false, 5 * 60 + 23, 19 * 60 + 22},
+        AlmanacCase{"delhi_midwinter", kDelhi, 1975, 12, 21, false, 7 * 60 + 10, 17 * 60 + 29},
+        AlmanacCase{"london_midsummer_on_summer_time", kLondon, 2000, 6, 21, true, 4 * 60 + 43, 21 * 60 + 21},
+        AlmanacCase{"london_midwinter", kLondon, 2000, 12, 21, false, 8 * 60 + 4, 15 * 60 + 53},
+        AlmanacCase{"new_york_midsummer_daylight", kNewYork, 2000, 6, 21, true, 5 * 60 + 25, 20 * 60 + 31},
+        AlmanacCase{"sydney_new_year_daylight", kSydney, 2000, 1, 1, true, 5 * 60 + 47, 20 * 60 + 10}),
     RowName());
 
 TEST(CalculateSunRiseSet, gives_the_daylight_clock_whenever_the_box_is_ticked) {
@@ -114,12 +112,12 @@ TEST(CalculateSunRiseSet, gives_whole_minutes_and_never_minute_sixty) {
         for (int lon = 0; lon <= 180; lon += 45) {
             for (int doy = 0; doy < 365; doy += 7) {
                 const CivilDate d = AddDays({1999, 1, 1}, doy);
-                const auto r = CalculateSunRiseSet(d.month, d.day, d.year, 0, 0, lat, 0, false, lon, 0, true, 0, 0,
-                                                   false);
+                const auto r =
+                    CalculateSunRiseSet(d.month, d.day, d.year, 0, 0, lat, 0, false, lon, 0, true, 0, 0, false);
                 ASSERT_TRUE(r.HasBoth());
                 for (int k = 0; k < 2; ++k) {
-                    const double minutes = (r.varSunRiseSet[static_cast<std::size_t>(k)] -
-                                            DateSerial(d.year, d.month, d.day)) * 1440;
+                    const double minutes =
+                        (r.varSunRiseSet[static_cast<std::size_t>(k)] - DateSerial(d.year, d.month, d.day)) * 1440;
                     EXPECT_NEAR(minutes, std::round(minutes), 1e-6);
                     EXPECT_GE(minutes, 0);
                     EXPECT_LT(minutes, 1440 - 0.5);

@@ -102,10 +102,10 @@ Sample RandomSample(std::mt19937_64& rng, int index) {
 std::string Describe(const Sample& s) {
     const BirthForm& f = s.form;
     std::ostringstream out;
-    out << s.year << '-' << s.month << '-' << s.day << ' ' << s.hour << ':' << s.minute << " zone row "
-        << f.cboTimeZone << (f.chkDST ? " with" : " without") << " DST, lat " << f.txtLatDeg << ' '
-        << f.txtLatMin << (f.optLat == LatChoice::South ? " S" : " N") << ", lon " << f.txtLonDeg << ' '
-        << f.txtLonMin << (f.optLong == LonChoice::West ? " W" : " E");
+    out << s.year << '-' << s.month << '-' << s.day << ' ' << s.hour << ':' << s.minute << " zone row " << f.cboTimeZone
+        << (f.chkDST ? " with" : " without") << " DST, lat " << f.txtLatDeg << ' ' << f.txtLatMin
+        << (f.optLat == LatChoice::South ? " S" : " N") << ", lon " << f.txtLonDeg << ' ' << f.txtLonMin
+        << (f.optLong == LonChoice::West ? " W" : " E");
     return out.str();
 }
 
@@ -136,7 +136,8 @@ public:
     void Add(const Sample& s, const std::string& kind, const std::string& detail = {}) {
         ++count_;
         ++kinds_[kind];
-        if (lines_.size() < 20) lines_.push_back(kind + (detail.empty() ? "" : " (" + detail + ")") + " for " + Describe(s));
+        if (lines_.size() < 20)
+            lines_.push_back(kind + (detail.empty() ? "" : " (" + detail + ")") + " for " + Describe(s));
     }
     int count() const { return count_; }
     std::string Text() const {
@@ -200,7 +201,8 @@ void CheckPortions(const Sample& in, const SharedChartState& s, const up::Upagra
     if (!AnyClockTime(start, span.startClocks)) found.Add(in, "first portion does not start at the span's start");
     if (!AnyClockTime(end, span.endClocks)) found.Add(in, "last portion does not end at the span's end");
     if (u.intReckonedDay < -1 || u.intReckonedDay > 1) found.Add(in, "birth reckoned more than a day away");
-    if (!(length > 0 && length < 24)) found.Add(in, "day or night not between 0 and 24 h long", std::to_string(length) + " h");
+    if (!(length > 0 && length < 24))
+        found.Add(in, "day or night not between 0 and 24 h long", std::to_string(length) + " h");
     if (!(start - kHoursTolerance <= T && T <= end + kHoursTolerance))
         found.Add(in, "birth outside its day or night",
                   std::to_string(T) + " in [" + std::to_string(start) + ", " + std::to_string(end) + "]");
@@ -285,9 +287,8 @@ void CheckReport(const Sample& in, const up::Upagrahas& u, const Report& report,
 }
 
 bool AllFinite(const SharedChartState& s, const up::Upagrahas& u) {
-    std::vector<double> values = {s.dtPrevSunrise, s.dtPrevSunset, s.dtBirthSunrise, s.dtBirthSunset,
-                                  s.dtNextSunrise, s.dtNextSunset, u.dblBirthHour,  u.dblSunrise,
-                                  u.dblSunset};
+    std::vector<double> values = {s.dtPrevSunrise, s.dtPrevSunset, s.dtBirthSunrise, s.dtBirthSunset, s.dtNextSunrise,
+                                  s.dtNextSunset,  u.dblBirthHour, u.dblSunrise,     u.dblSunset};
     for (const auto& p : u.portions) values.insert(values.end(), {p.dblStart, p.dblEnd});
     values.insert(values.end(), u.dblMoments.begin(), u.dblMoments.end());
     values.insert(values.end(), u.dblLongitudes.begin(), u.dblLongitudes.end());

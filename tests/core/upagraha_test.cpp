@@ -98,12 +98,12 @@ TEST(CalculateUpagrahas, cuts_a_day_birth_into_eight_equal_portions_from_sunrise
 }
 
 TEST(CalculateUpagrahas, counts_a_birth_exactly_at_sunrise_or_sunset_as_by_day) {
-    EXPECT_TRUE(CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 6, 12, {18, 38}, {6, 12}, {18, 40}, {6, 13}))
-                    .blnBirthByDay);
-    EXPECT_TRUE(CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 40, {18, 38}, {6, 12}, {18, 40}, {6, 13}))
-                    .blnBirthByDay);
-    EXPECT_FALSE(CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 41, {18, 38}, {6, 12}, {18, 40}, {6, 13}))
-                     .blnBirthByDay);
+    EXPECT_TRUE(
+        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 6, 12, {18, 38}, {6, 12}, {18, 40}, {6, 13})).blnBirthByDay);
+    EXPECT_TRUE(
+        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 40, {18, 38}, {6, 12}, {18, 40}, {6, 13})).blnBirthByDay);
+    EXPECT_FALSE(
+        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 41, {18, 38}, {6, 12}, {18, 40}, {6, 13})).blnBirthByDay);
 }
 
 TEST(CalculateUpagrahas, runs_an_evening_night_from_sunset_to_the_next_sunrise) {
@@ -188,9 +188,9 @@ TEST(BuildReport, writes_nine_lines_and_a_blank_per_upagraha_in_order) {
                   modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(u.intHouses[i] - 1)]);
         EXPECT_EQ(lines[b + 9], "");
     }
-    EXPECT_EQ(lines[18], "NA");                // Mrityu
-    EXPECT_EQ(lines[42], lines[52]);           // Gulika and Maandi share a longitude
-    EXPECT_NE(lines[48], lines[58]);           // but not an interpretation
+    EXPECT_EQ(lines[18], "NA");       // Mrityu
+    EXPECT_EQ(lines[42], lines[52]);  // Gulika and Maandi share a longitude
+    EXPECT_NE(lines[48], lines[58]);  // but not an interpretation
 }
 
 TEST(BuildReport, makes_names_and_labels_bold_and_values_plain_in_twelve_point) {

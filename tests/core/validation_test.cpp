@@ -148,10 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"latitude_minutes_before_longitude", "18", "60", "181", "60", kLatMin, FormField::LatMin},
         RangeCase{"negative_degrees_from_the_command_line_are_refused", "-1", "0", "73", "51", kLatDeg,
                   FormField::LatDeg},
-        RangeCase{"a_number_too_long_for_an_integer_is_refused", "18", "31", "99999999999999999999", "0",
-                  kLonDeg, FormField::LonDeg},
-        RangeCase{"text_that_is_no_number_is_left_to_the_driver", "1a", "x", "+500", " ", nullptr,
-                  FormField::None}),
+        RangeCase{"a_number_too_long_for_an_integer_is_refused", "18", "31", "99999999999999999999", "0", kLonDeg,
+                  FormField::LonDeg},
+        RangeCase{"text_that_is_no_number_is_left_to_the_driver", "1a", "x", "+500", " ", nullptr, FormField::None}),
     RowName());
 
 TEST(ValidateInput, checks_ranges_after_the_boxes_are_filled_and_before_the_directions) {
@@ -191,25 +190,25 @@ TEST_P(DayOfMonth, refuses_days_the_month_does_not_have) {
 constexpr const char* kFebruary = "Please Enter Correct Date Or Month!";
 constexpr const char* kThirtyDays = "Please Enter Correct Date Or Month !";
 
-INSTANTIATE_TEST_SUITE_P(
-    ValidateInput, DayOfMonth,
-    ::testing::Values(DateCase{"passes_29_february_1904", "29", 1, "1904", nullptr},
-                      DateCase{"refuses_29_february_1903", "29", 1, "1903", kFebruary},
-                      DateCase{"passes_28_february_1903", "28", 1, "1903", nullptr},
-                      DateCase{"refuses_30_february_2000", "30", 1, "2000", kFebruary},
-                      DateCase{"refuses_31_february_1904", "31", 1, "1904", kFebruary},
-                      DateCase{"refuses_31_april", "31", 3, "1975", kThirtyDays},
-                      DateCase{"refuses_31_june", "31", 5, "1975", kThirtyDays},
-                      DateCase{"refuses_31_september", "31", 8, "1975", kThirtyDays},
-                      DateCase{"refuses_31_november", "31", 10, "1975", kThirtyDays},
-                      DateCase{"passes_30_april", "30", 3, "1975", nullptr},
-                      DateCase{"passes_31_january", "31", 0, "1903", nullptr},
-                      DateCase{"passes_31_december", "31", 11, "2050", nullptr},
-                      DateCase{"passes_31_march", "31", 2, "1975", nullptr},
-                      // The driver refuses a year that is no number, with its own message.
-                      DateCase{"leaves_an_unreadable_year_to_the_driver", "30", 1, "abc", nullptr},
-                      DateCase{"still_refuses_31_april_with_an_unreadable_year", "31", 3, "abc", kThirtyDays}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(ValidateInput, DayOfMonth,
+                         ::testing::Values(DateCase{"passes_29_february_1904", "29", 1, "1904", nullptr},
+                                           DateCase{"refuses_29_february_1903", "29", 1, "1903", kFebruary},
+                                           DateCase{"passes_28_february_1903", "28", 1, "1903", nullptr},
+                                           DateCase{"refuses_30_february_2000", "30", 1, "2000", kFebruary},
+                                           DateCase{"refuses_31_february_1904", "31", 1, "1904", kFebruary},
+                                           DateCase{"refuses_31_april", "31", 3, "1975", kThirtyDays},
+                                           DateCase{"refuses_31_june", "31", 5, "1975", kThirtyDays},
+                                           DateCase{"refuses_31_september", "31", 8, "1975", kThirtyDays},
+                                           DateCase{"refuses_31_november", "31", 10, "1975", kThirtyDays},
+                                           DateCase{"passes_30_april", "30", 3, "1975", nullptr},
+                                           DateCase{"passes_31_january", "31", 0, "1903", nullptr},
+                                           DateCase{"passes_31_december", "31", 11, "2050", nullptr},
+                                           DateCase{"passes_31_march", "31", 2, "1975", nullptr},
+                                           // The driver refuses a year that is no number, with its own message.
+                                           DateCase{"leaves_an_unreadable_year_to_the_driver", "30", 1, "abc", nullptr},
+                                           DateCase{"still_refuses_31_april_with_an_unreadable_year", "31", 3, "abc",
+                                                    kThirtyDays}),
+                         RowName());
 
 // ---- Keystrokes and pasted text -----------------------------------------------------------------
 
@@ -224,10 +223,8 @@ class Keystroke : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(Keystroke, accepts_only_the_characters_of_its_box) {
     const KeyCase& c = GetParam();
-    const char* refusal =
-        c.kind == BoxKind::Letters ? "Please enter only letters" : "Please enter only numbers";
-    ExpectOutcome(FilterKeystroke(c.kind, c.code), c.accepted ? nullptr : refusal, MsgIcon::Critical,
-                  FormField::None);
+    const char* refusal = c.kind == BoxKind::Letters ? "Please enter only letters" : "Please enter only numbers";
+    ExpectOutcome(FilterKeystroke(c.kind, c.code), c.accepted ? nullptr : refusal, MsgIcon::Critical, FormField::None);
 }
 
 constexpr auto L = BoxKind::Letters;
@@ -235,30 +232,25 @@ constexpr auto D = BoxKind::Digits;
 
 INSTANTIATE_TEST_SUITE_P(
     FilterKeystroke, Keystroke,
-    ::testing::Values(KeyCase{"letters_take_A", L, U'A', true}, KeyCase{"letters_take_Z", L, U'Z', true},
-                      KeyCase{"letters_take_a", L, U'a', true}, KeyCase{"letters_take_z", L, U'z', true},
-                      KeyCase{"letters_take_a_blank", L, U' ', true},
-                      KeyCase{"letters_take_backspace", L, 8, true},
-                      KeyCase{"letters_take_delete", L, 127, true},
-                      KeyCase{"letters_refuse_a_digit", L, U'7', false},
-                      KeyCase{"letters_refuse_a_hyphen", L, U'-', false},
-                      KeyCase{"letters_refuse_an_apostrophe", L, U'\'', false},
-                      KeyCase{"letters_refuse_an_accented_letter", L, U'\u00E9', false},
-                      KeyCase{"letters_refuse_the_code_before_A", L, U'@', false},
-                      KeyCase{"letters_refuse_the_code_after_Z", L, U'[', false},
-                      KeyCase{"letters_refuse_the_code_before_a", L, U'`', false},
-                      KeyCase{"letters_refuse_the_code_after_z", L, U'{', false},
-                      KeyCase{"letters_refuse_a_tab", L, U'\t', false},
-                      KeyCase{"letters_refuse_a_letter_beyond_latin_1", L, U'\u0905', false},
-                      KeyCase{"digits_take_0", D, U'0', true}, KeyCase{"digits_take_9", D, U'9', true},
-                      KeyCase{"digits_take_backspace", D, 8, true}, KeyCase{"digits_take_delete", D, 127, true},
-                      KeyCase{"digits_refuse_a_minus_sign", D, U'-', false},
-                      KeyCase{"digits_refuse_a_decimal_point", D, U'.', false},
-                      KeyCase{"digits_refuse_the_code_after_9", D, U':', false},
-                      KeyCase{"digits_refuse_the_code_before_0", D, U'/', false},
-                      KeyCase{"digits_refuse_a_blank", D, U' ', false},
-                      KeyCase{"digits_refuse_a_letter", D, U'a', false},
-                      KeyCase{"digits_refuse_an_arabic_indic_digit", D, U'\u0663', false}),
+    ::testing::Values(
+        KeyCase{"letters_take_A", L, U'A', true}, KeyCase{"letters_take_Z", L, U'Z', true},
+        KeyCase{"letters_take_a", L, U'a', true}, KeyCase{"letters_take_z", L, U'z', true},
+        KeyCase{"letters_take_a_blank", L, U' ', true}, KeyCase{"letters_take_backspace", L, 8, true},
+        KeyCase{"letters_take_delete", L, 127, true}, KeyCase{"letters_refuse_a_digit", L, U'7', false},
+        KeyCase{"letters_refuse_a_hyphen", L, U'-', false}, KeyCase{"letters_refuse_an_apostrophe", L, U'\'', false},
+        KeyCase{"letters_refuse_an_accented_letter", L, U'\u00E9', false},
+        KeyCase{"letters_refuse_the_code_before_A", L, U'@', false},
+        KeyCase{"letters_refuse_the_code_after_Z", L, U'[', false},
+        KeyCase{"letters_refuse_the_code_before_a", L, U'`', false},
+        KeyCase{"letters_refuse_the_code_after_z", L, U'{', false}, KeyCase{"letters_refuse_a_tab", L, U'\t', false},
+        KeyCase{"letters_refuse_a_letter_beyond_latin_1", L, U'\u0905', false}, KeyCase{"digits_take_0", D, U'0', true},
+        KeyCase{"digits_take_9", D, U'9', true}, KeyCase{"digits_take_backspace", D, 8, true},
+        KeyCase{"digits_take_delete", D, 127, true}, KeyCase{"digits_refuse_a_minus_sign", D, U'-', false},
+        KeyCase{"digits_refuse_a_decimal_point", D, U'.', false},
+        KeyCase{"digits_refuse_the_code_after_9", D, U':', false},
+        KeyCase{"digits_refuse_the_code_before_0", D, U'/', false}, KeyCase{"digits_refuse_a_blank", D, U' ', false},
+        KeyCase{"digits_refuse_a_letter", D, U'a', false},
+        KeyCase{"digits_refuse_an_arabic_indic_digit", D, U'\u0663', false}),
     RowName());
 
 struct PasteCase {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/calculation_driver.h"
-#include "tests/core/reference_forms.h"
 #include "astro/position_text.h"
+#include "tests/core/reference_forms.h"
 #include "upagraha/working.h"
 
 namespace {
@@ -57,7 +57,8 @@ void ExpectShiftsAgreeWithRecomputedReadings(const BirthForm& form) {
             const auto& sign = direction < 0 ? sens.sign[u].intEarlier : sens.sign[u].intLater;
             const auto& house = direction < 0 ? sens.house[u].intEarlier : sens.house[u].intLater;
             if (sign) {
-                EXPECT_NE(modVedicPlanetPosition::CompactSign(at(direction * *sign).varUpagrahaLongitudes[u]), baseSign);
+                EXPECT_NE(modVedicPlanetPosition::CompactSign(at(direction * *sign).varUpagrahaLongitudes[u]),
+                          baseSign);
                 if (*sign > 1) {
                     EXPECT_EQ(modVedicPlanetPosition::CompactSign(at(direction * (*sign - 1)).varUpagrahaLongitudes[u]),
                               baseSign);

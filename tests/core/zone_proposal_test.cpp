@@ -48,8 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ProposalRow{"new_york_in_july_1990_is_eastern_standard_with_the_tick", -5 * H, -4 * H, 27, true},
         ProposalRow{"new_york_in_january_is_eastern_standard_without", -5 * H, -5 * H, 27, false},
-        ProposalRow{"kolkata_in_october_1942_is_indian_time_with_the_tick", 5 * H + 30 * M, 6 * H + 30 * M, 34,
-                    true},
+        ProposalRow{"kolkata_in_october_1942_is_indian_time_with_the_tick", 5 * H + 30 * M, 6 * H + 30 * M, 34, true},
         ProposalRow{"kolkata_in_1918_is_indian_time_without", 5 * H + 30 * M, 5 * H + 30 * M, 34, false},
         ProposalRow{"kathmandu_fits_no_row", 5 * H + 45 * M, 5 * H + 45 * M, std::nullopt, false},
         ProposalRow{"madras_mean_time_fits_no_row", 5 * H + 21 * M + 10, 5 * H + 21 * M + 10, std::nullopt, false},
@@ -65,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(RowForOffset, prefers_standard_then_plain_time_then_other_names_then_the_rest) {
-    struct Case { int seconds; int row; };
+    struct Case {
+        int seconds;
+        int row;
+    };
     const Case cases[] = {
         {-5 * H, 27},           // EST before CDT, EWT
         {0, 29},                // GMT before UT (row order)

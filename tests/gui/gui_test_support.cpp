@@ -45,8 +45,8 @@ void ModalWatchdog::Check() {
     if (intruder == nullptr) intruder = QApplication::activePopupWidget();
     if (intruder == nullptr) return;
     if (strIntruder.isEmpty())
-        strIntruder = QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(intruder->metaObject()->className()),
-                                                      intruder->windowTitle());
+        strIntruder = QStringLiteral("%1 \"%2\"")
+                          .arg(QString::fromLatin1(intruder->metaObject()->className()), intruder->windowTitle());
     intruder->close();
 }
 

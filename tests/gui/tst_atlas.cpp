@@ -34,8 +34,7 @@ QAbstractItemView* PlacesList(QWidget& w) {
 
 QStringList ListLines(QAbstractItemView& list) {
     QStringList lines;
-    for (int row = 0; row < list.model()->rowCount(); ++row)
-        lines << list.model()->index(row, 0).data().toString();
+    for (int row = 0; row < list.model()->rowCount(); ++row) lines << list.model()->index(row, 0).data().toString();
     return lines;
 }
 
@@ -115,15 +114,24 @@ void AtlasTest::finds_places_by_name_with_their_zones_data() {
     QTest::addColumn<QString>("zone");
     QTest::addColumn<double>("latitude");
     QTest::addColumn<double>("longitude");
-    QTest::newRow("Pune") << "Pune" << "Pune" << "Maharashtra" << "India" << "Asia/Kolkata" << 18.5196 << 73.8554;
-    QTest::newRow("Madrid, the Spanish one first") << "Madrid" << "Madrid" << "Madrid" << "Spain" << "Europe/Madrid"
-                                                   << 40.4165 << -3.7026;
+    QTest::newRow("Pune") << "Pune"
+                          << "Pune"
+                          << "Maharashtra"
+                          << "India"
+                          << "Asia/Kolkata" << 18.5196 << 73.8554;
+    QTest::newRow("Madrid, the Spanish one first") << "Madrid"
+                                                   << "Madrid"
+                                                   << "Madrid"
+                                                   << "Spain"
+                                                   << "Europe/Madrid" << 40.4165 << -3.7026;
     QTest::newRow("Sao Paulo typed without its accent")
         << "Sao Paulo" << QStringLiteral("S\u00e3o Paulo") << QStringLiteral("S\u00e3o Paulo") << "Brazil"
         << "America/Sao_Paulo" << -23.5475 << -46.6361;
-    QTest::newRow("lower case and blanks around") << "  winston " << "Winston-Salem" << "North Carolina"
-                                                  << "United States of America" << "America/New_York" << 36.0999
-                                                  << -80.2442;
+    QTest::newRow("lower case and blanks around") << "  winston "
+                                                  << "Winston-Salem"
+                                                  << "North Carolina"
+                                                  << "United States of America"
+                                                  << "America/New_York" << 36.0999 << -80.2442;
 }
 
 void AtlasTest::finds_places_by_name_with_their_zones() {
@@ -153,7 +161,8 @@ void AtlasTest::offers_nothing_for_one_letter_or_an_unknown_name() {
     QVERIFY(modAtlas::FindPlaces(QStringLiteral(" P ")).empty());
     QVERIFY(modAtlas::FindPlaces(QStringLiteral("Xqzvw")).empty());
     // Many places start with "San": the list stops at its length.
-    QCOMPARE(modAtlas::FindPlaces(QStringLiteral("San")).size(), static_cast<std::size_t>(modAtlas::kMostPlacesOffered));
+    QCOMPARE(modAtlas::FindPlaces(QStringLiteral("San")).size(),
+             static_cast<std::size_t>(modAtlas::kMostPlacesOffered));
 }
 
 void AtlasTest::the_clock_at_the_birth_moment_gives_the_proposal_data() {
@@ -169,10 +178,10 @@ void AtlasTest::the_clock_at_the_birth_moment_gives_the_proposal_data() {
         << "America/New_York" << QList<int>{1990, 7, 4, 12, 0} << -300 << -240 << int(ClockFit::Once) << 27 << true;
     QTest::newRow("Kolkata in October 1942: Indian Time with the tick")
         << "Asia/Kolkata" << QList<int>{1942, 10, 16, 12, 0} << 330 << 390 << int(ClockFit::Once) << 34 << true;
-    QTest::newRow("Kolkata in 1918: Indian Time") << "Asia/Kolkata" << QList<int>{1918, 10, 16, 12, 0} << 330 << 330
-                                                  << int(ClockFit::Once) << 34 << false;
-    QTest::newRow("Kathmandu in 2000: no row fits") << "Asia/Kathmandu" << QList<int>{2000, 1, 1, 12, 0} << 345 << 345
-                                                    << int(ClockFit::Once) << -1 << false;
+    QTest::newRow("Kolkata in 1918: Indian Time")
+        << "Asia/Kolkata" << QList<int>{1918, 10, 16, 12, 0} << 330 << 330 << int(ClockFit::Once) << 34 << false;
+    QTest::newRow("Kathmandu in 2000: no row fits")
+        << "Asia/Kathmandu" << QList<int>{2000, 1, 1, 12, 0} << 345 << 345 << int(ClockFit::Once) << -1 << false;
     QTest::newRow("a clock time skipped in spring takes the offset after")
         << "America/New_York" << QList<int>{1990, 4, 1, 2, 30} << -300 << -240 << int(ClockFit::Skipped) << 27 << true;
     QTest::newRow("a clock time shown twice in autumn takes the first")
@@ -206,7 +215,8 @@ void AtlasTest::typing_a_city_offers_the_atlas_places_largest_first() {
     QAbstractItemView* list = TypeCityAndWaitForList(QStringLiteral("Pun"));
     QVERIFY(list != nullptr);
     QStringList expected;
-    for (const auto& place : modAtlas::FindPlaces(QStringLiteral("Pun"))) expected << Q(modPlaceName::PlaceListText(place));
+    for (const auto& place : modAtlas::FindPlaces(QStringLiteral("Pun")))
+        expected << Q(modPlaceName::PlaceListText(place));
     QCOMPARE(ListLines(*list), expected);
     QCOMPARE(ListLines(*list).front(), QStringLiteral("Pune, Maharashtra, India"));
     // One search after the pause in typing, not one per key.
@@ -231,17 +241,18 @@ void AtlasTest::picking_a_place_fills_every_box_and_proposes_its_zone_data() {
     QTest::addColumn<QString>("proposal");
     QTest::addColumn<QString>("warning");
     QTest::newRow("Kolkata in October 1942")
-        << "Kolk" << "Kolkata, State of West Bengal, India" << QStringList{"16", "October", "1942", "12", "0"}
+        << "Kolk"
+        << "Kolkata, State of West Bengal, India" << QStringList{"16", "October", "1942", "12", "0"}
         << QStringList{"Kolkata", "State of West Bengal", "India", "22", "34", "88", "22"} << false << false << 34
         << true
         << "Asia/Kolkata on 16 Oct 1942: +06:30, daylight saving (standard +05:30)\n"
            "Proposed: \"Indian Time, IST, +5.3\" with Daylight Saving Time ticked"
         << "";
     QTest::newRow("New York in July 1990")
-        << "New York" << "New York, New York, United States of America"
-        << QStringList{"4", "July", "1990", "9", "5"}
-        << QStringList{"New York", "New York", "United States of America", "40", "43", "74", "0"} << false << true
-        << 27 << true
+        << "New York"
+        << "New York, New York, United States of America" << QStringList{"4", "July", "1990", "9", "5"}
+        << QStringList{"New York", "New York", "United States of America", "40", "43", "74", "0"} << false << true << 27
+        << true
         << "America/New_York on 4 Jul 1990: -04:00, daylight saving (standard -05:00)\n"
            "Proposed: \"Eastern Standard Time,EST,-5.0\" with Daylight Saving Time ticked"
         << "";
@@ -254,9 +265,9 @@ void AtlasTest::picking_a_place_fills_every_box_and_proposes_its_zone_data() {
         << "";
     // No row fits: the zone list and tick stay as they were.
     QTest::newRow("Kathmandu in 2000")
-        << "Kathm" << "Kathmandu, Bagmati Province, Nepal" << QStringList{"1", "January", "2000", "12", "0"}
-        << QStringList{"Kathmandu", "Bagmati Province", "Nepal", "27", "42", "85", "19"} << false << false << 0
-        << false
+        << "Kathm"
+        << "Kathmandu, Bagmati Province, Nepal" << QStringList{"1", "January", "2000", "12", "0"}
+        << QStringList{"Kathmandu", "Bagmati Province", "Nepal", "27", "42", "85", "19"} << false << false << 0 << false
         << "Asia/Kathmandu on 1 Jan 2000: +05:45, no daylight saving\nNo zone of the list gives +05:45."
         << "No zone of the list gives +05:45, the clocks of Asia/Kathmandu at the birth moment; the reading will "
            "use the zone chosen.";
@@ -274,7 +285,8 @@ void AtlasTest::picking_a_place_fills_every_box_and_proposes_its_zone() {
     QFETCH(QString, proposal);
     QFETCH(QString, warning);
     int i = 0;
-    for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute"}) ChooseEntry(W(), list, moment[i++]);
+    for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute"})
+        ChooseEntry(W(), list, moment[i++]);
     // Directions opposite to the place's, so the pick is seen to set them.
     PickRadio(W(), south ? "optLat_0" : "optLat_1");
     PickRadio(W(), west ? "optLong_0" : "optLong_1");

@@ -7,13 +7,13 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -41,8 +41,8 @@ namespace {
 // Everything the form holds, to see that a step left it alone.
 QStringList FormValues(QWidget& w) {
     QStringList values;
-    for (const char* box : {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState",
-                            "txtCountry"})
+    for (const char* box :
+         {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState", "txtCountry"})
         values << Control<QLineEdit>(w, box)->text();
     for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"})
         values << QString::number(Control<QComboBox>(w, list)->currentIndex());
@@ -242,12 +242,13 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     for (const char* name : {"lblName", "lblDateOfBirth", "lblTimeOfBirth", "lblHHMM", "lblTimeZone", "lblLatitude",
                              "lblLatDegMin", "lblLongitude", "lblLonDegMin", "lblCity", "lblState", "lblCountry"})
         labels << Control<QLabel>(W(), name)->text();
-    QCOMPARE(labels, QStringList({"Name", "Date of Birth", "Time of Birth", "HH/MM", "Time Zone", "Latitude",
-                                  "DEG/MIN", "Longitude", "DEG/MIN", "City", "State", "Country"}));
-    QVERIFY(Control<QLabel>(W(), "lblIntro")->text().startsWith(
-        QStringLiteral("Upagraha means confinement or seizure.")));
-    QVERIFY(Control<QLabel>(W(), "lblIntro")->text().endsWith(
-        QStringLiteral("Upagrahas are invisible and are felt only by their effects.")));
+    QCOMPARE(labels, QStringList({"Name", "Date of Birth", "Time of Birth", "HH/MM", "Time Zone", "Latitude", "DEG/MIN",
+                                  "Longitude", "DEG/MIN", "City", "State", "Country"}));
+    QVERIFY(
+        Control<QLabel>(W(), "lblIntro")->text().startsWith(QStringLiteral("Upagraha means confinement or seizure.")));
+    QVERIFY(Control<QLabel>(W(), "lblIntro")
+                ->text()
+                .endsWith(QStringLiteral("Upagrahas are invisible and are felt only by their effects.")));
 
     const auto menuTexts = [](const QList<QAction*>& actions) {
         QStringList texts;
@@ -259,17 +260,16 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QVERIFY(top[0]->menu() != nullptr && top[1]->menu() != nullptr);
     QVERIFY(top[2]->menu() == nullptr && top[3]->menu() == nullptr);
     QCOMPARE(menuTexts(top[0]->menu()->actions()), QStringList({"Get My &Rasi Chart", "-", "&Exit"}));
-    QCOMPARE(menuTexts(top[1]->menu()->actions()),
-             QStringList({"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
-                          "&About Software"}));
+    QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
+                                                                "Check for Software &Update", "-", "&About Software"}));
 }
 
 void FrmMainTest::tab_order_follows_the_form() {
-    const QStringList expected = {"txtName",   "cboDate",   "cboMonth",  "cboYear",      "cboHour",
+    const QStringList expected = {"txtName",   "cboDate",     "cboMonth",  "cboYear",    "cboHour",
                                   "cboMinute", "cboTimeZone", "txtLatDeg", "txtLatMin",  "txtLonDeg",
-                                  "txtLonMin", "txtCity",   "txtState",  "txtCountry",   "cmdCalculate",
-                                  "cmdOpen",   "chkDST",    "optLong_1", "optLong_0",    "optLat_1",
-                                  "optLat_0",  "Command1",  "RTB",       "cmdSave",      "cmdBack"};
+                                  "txtLonMin", "txtCity",     "txtState",  "txtCountry", "cmdCalculate",
+                                  "cmdOpen",   "chkDST",      "optLong_1", "optLong_0",  "optLat_1",
+                                  "optLat_0",  "Command1",    "RTB",       "cmdSave",    "cmdBack"};
     QStringList chain;
     QWidget* start = Control<QWidget>(W(), "txtName");
     QWidget* w = start;
@@ -287,18 +287,26 @@ void FrmMainTest::typing_refuses_what_a_box_does_not_take_data() {
     QTest::addColumn<QString>("message");
     const QString letters = QStringLiteral("Please enter only letters");
     const QString numbers = QStringLiteral("Please enter only numbers");
-    QTest::newRow("a digit in the name") << QByteArray("txtName") << "As3ha" << "Asha" << letters;
-    QTest::newRow("a hyphen in the city") << QByteArray("txtCity") << "Pune-East" << "PuneEast" << letters;
-    QTest::newRow("an apostrophe in the state") << QByteArray("txtState") << "O'Higgins" << "OHiggins" << letters;
-    QTest::newRow("an accented letter in the country") << QByteArray("txtCountry") << QStringLiteral("Per\u00fa")
-                                                       << "Per" << letters;
-    QTest::newRow("a blank in the name is a letter") << QByteArray("txtName") << "Asha Rani" << "Asha Rani"
-                                                     << QString();
-    QTest::newRow("a minus sign in a degree box") << QByteArray("txtLatDeg") << "-12" << "12" << numbers;
-    QTest::newRow("a decimal point in a minute box") << QByteArray("txtLonMin") << "1.5" << "15" << numbers;
-    QTest::newRow("a blank in a degree box") << QByteArray("txtLonDeg") << "7 7" << "77" << numbers;
-    QTest::newRow("a letter in a minute box") << QByteArray("txtLatMin") << "3o" << "3" << numbers;
-    QTest::newRow("a fourth digit does not fit") << QByteArray("txtLonDeg") << "1234" << "123" << QString();
+    QTest::newRow("a digit in the name") << QByteArray("txtName") << "As3ha"
+                                         << "Asha" << letters;
+    QTest::newRow("a hyphen in the city") << QByteArray("txtCity") << "Pune-East"
+                                          << "PuneEast" << letters;
+    QTest::newRow("an apostrophe in the state") << QByteArray("txtState") << "O'Higgins"
+                                                << "OHiggins" << letters;
+    QTest::newRow("an accented letter in the country")
+        << QByteArray("txtCountry") << QStringLiteral("Per\u00fa") << "Per" << letters;
+    QTest::newRow("a blank in the name is a letter") << QByteArray("txtName") << "Asha Rani"
+                                                     << "Asha Rani" << QString();
+    QTest::newRow("a minus sign in a degree box") << QByteArray("txtLatDeg") << "-12"
+                                                  << "12" << numbers;
+    QTest::newRow("a decimal point in a minute box") << QByteArray("txtLonMin") << "1.5"
+                                                     << "15" << numbers;
+    QTest::newRow("a blank in a degree box") << QByteArray("txtLonDeg") << "7 7"
+                                             << "77" << numbers;
+    QTest::newRow("a letter in a minute box") << QByteArray("txtLatMin") << "3o"
+                                              << "3" << numbers;
+    QTest::newRow("a fourth digit does not fit") << QByteArray("txtLonDeg") << "1234"
+                                                 << "123" << QString();
 }
 
 void FrmMainTest::typing_refuses_what_a_box_does_not_take() {
@@ -354,8 +362,8 @@ void FrmMainTest::pasted_text_keeps_only_what_the_box_takes_data() {
                                                    << "Asha ndRani" << 11;
     QTest::newRow("the caret stays after the pasted letters") << QByteArray("txtCity") << "Pe" << 1 << "u1n"
                                                               << "Pune" << 3;
-    QTest::newRow("a degree sign leaves a number box") << QByteArray("txtLatDeg") << "" << 0
-                                                       << QStringLiteral("28\u00b0") << "28" << 2;
+    QTest::newRow("a degree sign leaves a number box")
+        << QByteArray("txtLatDeg") << "" << 0 << QStringLiteral("28\u00b0") << "28" << 2;
     QTest::newRow("a number box keeps three characters") << QByteArray("txtLonMin") << "" << 0 << "4a56789"
                                                          << "45" << 2;
 }
@@ -415,11 +423,24 @@ void FrmMainTest::a_day_the_month_lacks_is_refused_data() {
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("message");
-    QTest::newRow("31 April") << "31" << "April" << "1975" << "Please Enter Correct Date Or Month !";
-    QTest::newRow("29 February 1903") << "29" << "February" << "1903" << "Please Enter Correct Date Or Month!";
-    QTest::newRow("30 February 2000") << "30" << "February" << "2000" << "Please Enter Correct Date Or Month!";
-    QTest::newRow("29 February 1904 exists") << "29" << "February" << "1904" << QString();
-    QTest::newRow("31 January exists") << "31" << "January" << "1975" << QString();
+    QTest::newRow("31 April") << "31"
+                              << "April"
+                              << "1975"
+                              << "Please Enter Correct Date Or Month !";
+    QTest::newRow("29 February 1903") << "29"
+                                      << "February"
+                                      << "1903"
+                                      << "Please Enter Correct Date Or Month!";
+    QTest::newRow("30 February 2000") << "30"
+                                      << "February"
+                                      << "2000"
+                                      << "Please Enter Correct Date Or Month!";
+    QTest::newRow("29 February 1904 exists") << "29"
+                                             << "February"
+                                             << "1904" << QString();
+    QTest::newRow("31 January exists") << "31"
+                                       << "January"
+                                       << "1975" << QString();
 }
 
 void FrmMainTest::a_day_the_month_lacks_is_refused() {
@@ -589,11 +610,14 @@ void FrmMainTest::the_working_tab_shows_the_cores_working_of_the_reading() {
     const QStringList lines = working->toPlainText().split(u'\n');
     for (std::size_t k = 0; k < core.portions.size(); ++k) {
         const auto& portion = core.portions[k];
-        const QString start = QStringLiteral("  %1  %2").arg(k + 1).arg(QString::fromStdString(modWorking::ClockText(portion.dblStart)));
-        const auto line = std::find_if(lines.begin(), lines.end(), [&start](const QString& l) { return l.startsWith(start); });
+        const QString start =
+            QStringLiteral("  %1  %2").arg(k + 1).arg(QString::fromStdString(modWorking::ClockText(portion.dblStart)));
+        const auto line =
+            std::find_if(lines.begin(), lines.end(), [&start](const QString& l) { return l.startsWith(start); });
         QVERIFY2(line != lines.end(), qPrintable(start));
         QVERIFY(line->contains(QString::fromStdString(modWorking::ClockText(portion.dblEnd))));
-        QVERIFY(line->endsWith(QString::fromUtf8(portion.strLord.data(), static_cast<qsizetype>(portion.strLord.size()))));
+        QVERIFY(
+            line->endsWith(QString::fromUtf8(portion.strLord.data(), static_cast<qsizetype>(portion.strLord.size()))));
     }
 
     // Back on the report tab the report is the core's, untouched.
@@ -800,13 +824,26 @@ void FrmMainTest::the_lookup_checks_the_place_boxes_in_order_data() {
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArray>("focus");
-    QTest::newRow("nothing filled") << "" << "" << "" << "Please Enter City" << QByteArray("txtCity");
-    QTest::newRow("city only") << "Pune" << "" << "" << "Please Enter State" << QByteArray("txtState");
-    QTest::newRow("city and country") << "Pune" << "" << "India" << "Please Enter State" << QByteArray("txtState");
-    QTest::newRow("city and state") << "Pune" << "Maharashtra" << "" << "Please Enter Country"
-                                    << QByteArray("txtCountry");
-    QTest::newRow("state and country") << "" << "Maharashtra" << "India" << "Please Enter City"
-                                       << QByteArray("txtCity");
+    QTest::newRow("nothing filled") << ""
+                                    << ""
+                                    << ""
+                                    << "Please Enter City" << QByteArray("txtCity");
+    QTest::newRow("city only") << "Pune"
+                               << ""
+                               << ""
+                               << "Please Enter State" << QByteArray("txtState");
+    QTest::newRow("city and country") << "Pune"
+                                      << ""
+                                      << "India"
+                                      << "Please Enter State" << QByteArray("txtState");
+    QTest::newRow("city and state") << "Pune"
+                                    << "Maharashtra"
+                                    << ""
+                                    << "Please Enter Country" << QByteArray("txtCountry");
+    QTest::newRow("state and country") << ""
+                                       << "Maharashtra"
+                                       << "India"
+                                       << "Please Enter City" << QByteArray("txtCity");
 }
 
 void FrmMainTest::the_lookup_checks_the_place_boxes_in_order() {
@@ -830,8 +867,13 @@ void FrmMainTest::the_lookup_searches_the_web_for_the_place_as_typed_data() {
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("country");
     QTest::addColumn<QString>("search");
-    QTest::newRow("Pune") << "Pune" << "Maharashtra" << "India" << "Pune Maharashtra India Latitude Longitude";
-    QTest::newRow("blanks are kept as typed") << "New York " << "New York" << "USA"
+    QTest::newRow("Pune") << "Pune"
+                          << "Maharashtra"
+                          << "India"
+                          << "Pune Maharashtra India Latitude Longitude";
+    QTest::newRow("blanks are kept as typed") << "New York "
+                                              << "New York"
+                                              << "USA"
                                               << "New York  New York USA Latitude Longitude";
 }
 
@@ -975,9 +1017,10 @@ void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
         return [&seen](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             if (dialog == nullptr) return;
-            seen = {dialog->windowTitle(),    dialog->nameFilters(), dialog->defaultSuffix(),
-                    dialog->acceptMode(),     dialog->fileMode(),
-                    !dialog->testOption(QFileDialog::DontConfirmOverwrite), dialog->selectedFiles()};
+            seen = {dialog->windowTitle(),   dialog->nameFilters(),
+                    dialog->defaultSuffix(), dialog->acceptMode(),
+                    dialog->fileMode(),      !dialog->testOption(QFileDialog::DontConfirmOverwrite),
+                    dialog->selectedFiles()};
         };
     };
     Seen open;

@@ -20,12 +20,15 @@ namespace {
 // Points the temporary folder of this process (and of the copies it starts) elsewhere for a test.
 class TempFolderOverride {
 public:
-    explicit TempFolderOverride(const QString& folder) : strOld(qEnvironmentVariable("TMPDIR")), blnHad(qEnvironmentVariableIsSet("TMPDIR")) {
+    explicit TempFolderOverride(const QString& folder)
+        : strOld(qEnvironmentVariable("TMPDIR")), blnHad(qEnvironmentVariableIsSet("TMPDIR")) {
         qputenv("TMPDIR", folder.toLocal8Bit());
     }
     ~TempFolderOverride() {
-        if (blnHad) qputenv("TMPDIR", strOld.toLocal8Bit());
-        else qunsetenv("TMPDIR");
+        if (blnHad)
+            qputenv("TMPDIR", strOld.toLocal8Bit());
+        else
+            qunsetenv("TMPDIR");
     }
     TempFolderOverride(const TempFolderOverride&) = delete;
     TempFolderOverride& operator=(const TempFolderOverride&) = delete;
@@ -120,11 +123,13 @@ void ShellTest::help_is_our_page_on_disk_with_the_online_copy_as_fallback() {
 void ShellTest::the_search_address_carries_the_place_text_intact_data() {
     QTest::addColumn<QString>("city");
     QTest::addColumn<QString>("search");
-    QTest::newRow("plain") << "Pune" << "Pune Maharashtra India Latitude Longitude";
+    QTest::newRow("plain") << "Pune"
+                           << "Pune Maharashtra India Latitude Longitude";
     QTest::newRow("characters that mean something in an address")
-        << "A&B=C?D#E+F%20" << "A&B=C?D#E+F%20 Maharashtra India Latitude Longitude";
-    QTest::newRow("letters beyond ASCII") << QStringLiteral("S\u00e3o Paulo")
-                                          << QStringLiteral("S\u00e3o Paulo Maharashtra India Latitude Longitude");
+        << "A&B=C?D#E+F%20"
+        << "A&B=C?D#E+F%20 Maharashtra India Latitude Longitude";
+    QTest::newRow("letters beyond ASCII")
+        << QStringLiteral("S\u00e3o Paulo") << QStringLiteral("S\u00e3o Paulo Maharashtra India Latitude Longitude");
 }
 
 void ShellTest::the_search_address_carries_the_place_text_intact() {
