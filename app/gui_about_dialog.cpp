@@ -21,9 +21,10 @@ constexpr char kAboutText[] =
     "<p>Every calculation runs on this computer; no data leaves it and nothing is stored unless you "
     "save a reading.</p>"
     "<p>Licence: free software under the MIT License.<br>"
-    "Credits: the Vela Upagrahas developers. Built with the Qt toolkit (LGPL 3); the offline atlas "
-    "uses libgeonames and its place data from GeoNames (CC BY 4.0); "
-    "text set in Verdana or DejaVu Sans.</p>";
+    "Credits: the Vela Upagrahas developers. Built with the Qt toolkit (LGPL 3) and, for the offline "
+    "atlas, libgeonames (GPL 3) with place data from GeoNames (CC BY 4.0); linked with libgeonames, "
+    "this desktop program as a whole is distributed under the GPL 3. Text set in Verdana or DejaVu "
+    "Sans.</p>";
 
 }  // namespace
 
