@@ -5,6 +5,9 @@
 
 namespace vela {
 
+// Days since 30 December 1899, the time of day as the fraction.
+using DateValue = double;
+
 struct CivilDate {
     int year = 1899;
     int month = 12;  // 1..12

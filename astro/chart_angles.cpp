@@ -25,7 +25,7 @@ double Ayanamsa(double T) {
     return (n - T * (5025.64 + 1.11 * T) - 80861.27) / 3600;
 }
 
-ChartAngles CalculateChartAngles(const SharedChartState& s, double t) {
+ChartAngles CalculateChartAngles(const BirthMoment& s, double t) {
     ChartAngles r;
     // The zone's own sign says which side of Greenwich it lies on; the place's longitude does not
     // (London keeps British Summer Time while lying West, Madrid keeps Central European Time).

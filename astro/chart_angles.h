@@ -5,7 +5,7 @@
 // of each upagraha's portion. Each call recomputes everything from the birth data and the time.
 #pragma once
 
-#include "app/birth_data.h"
+#include "astro/birth_moment.h"
 #include "astro/fixed_text.h"
 
 namespace vela::modVedicEphemeris {
@@ -27,7 +27,7 @@ struct ChartAngles {
 };
 
 // t: local clock time in decimal hours on the birth date; may carry a fraction and lie outside 0..24.
-ChartAngles CalculateChartAngles(const SharedChartState& s, double t);
+ChartAngles CalculateChartAngles(const BirthMoment& s, double t);
 
 // Julian day number (whole, in a double) of a civil date; Julian calendar up to 15 October 1582.
 double JulianDayNumber(int month, int day, int year);

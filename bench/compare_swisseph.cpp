@@ -28,12 +28,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/calculation_driver.h"
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
 #include "astro/sunrise_sunset.h"
 #include "bench/sample_forms.h"
+#include "reading/calculation_driver.h"
 #include "upagraha/upagraha.h"
 
 namespace {

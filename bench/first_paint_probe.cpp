@@ -1,6 +1,6 @@
 // How long the desktop program takes from its start to a painted main window.
 //
-// The program's own start-up (shell/main.cpp) has only a quit-after-N-milliseconds hook, which
+// The program's own start-up (desktop/main.cpp) has only a quit-after-N-milliseconds hook, which
 // times start to exit, not start to the first shown window. This probe repeats the program's
 // start-up steps (application object, names and icon, the single-instance lock, the main window,
 // show) and watches for the window's first paint. It prints each step's time in milliseconds since
@@ -19,9 +19,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/frm_main.h"
-#include "shell/app_icon.h"
-#include "shell/single_instance.h"
+#include "desktop/app_icon.h"
+#include "desktop/frm_main.h"
+#include "desktop/single_instance.h"
 
 namespace {
 

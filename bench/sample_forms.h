@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_form.h"
-#include "app/reference_tables.h"
+#include "reading/birth_form.h"
+#include "reading/reference_tables.h"
 
 namespace vela::bench {
 

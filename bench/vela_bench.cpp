@@ -15,13 +15,13 @@
 #include <string_view>
 #include <vector>
 
-#include "app/calculation_driver.h"
-#include "app/reading_file.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
 #include "astro/sunrise_sunset.h"
 #include "bench/sample_forms.h"
-#include "tests/core/reference_forms.h"
+#include "reading/calculation_driver.h"
+#include "reading/reading_file.h"
+#include "tests/support/reference_forms.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 

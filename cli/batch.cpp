@@ -6,9 +6,9 @@
 #include <ostream>
 #include <thread>
 
-#include "app/calculation_driver.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
+#include "reading/calculation_driver.h"
 
 namespace vela::cli {
 

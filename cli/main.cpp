@@ -11,12 +11,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/calculation_driver.h"
-#include "app/reading_file.h"
-#include "app/reference_tables.h"
 #include "cli/batch.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
+#include "reading/calculation_driver.h"
+#include "reading/reading_file.h"
+#include "reading/reference_tables.h"
 
 namespace {
 

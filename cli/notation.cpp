@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "app/reference_tables.h"
-#include "app/validation.h"
+#include "reading/reference_tables.h"
+#include "reading/validation.h"
 
 namespace vela::cli {
 

@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_form.h"
+#include "reading/birth_form.h"
 
 namespace vela::cli {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_data.h"
+#include "reading/birth_data.h"
+#include "reading/working.h"
 #include "upagraha/upagraha.h"
-#include "upagraha/working.h"
 
 namespace vela::cli {
 

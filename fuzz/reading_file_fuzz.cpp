@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/birth_form.h"
-#include "app/reading_file.h"
-#include "app/reference_tables.h"
+#include "reading/birth_form.h"
+#include "reading/reading_file.h"
+#include "reading/reference_tables.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/reading_file.h"
+#include "reading/reading_file.h"
 
 namespace {
 

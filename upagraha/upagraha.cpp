@@ -105,7 +105,7 @@ private:
 
 }  // namespace
 
-Upagrahas CalculateUpagrahas(const SharedChartState& s) {
+Upagrahas CalculateUpagrahas(const UpagrahaInput& s) {
     Upagrahas r;
     // Every time here is true decimal hours on the birth date's clock.
     const double birthMinute = s.intHour * 60 + s.intMinute;

@@ -6,10 +6,31 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
-#include "app/birth_data.h"
+#include "astro/birth_moment.h"
+#include "astro/calendar.h"
 #include "astro/fixed_text.h"
+
+namespace vela {
+
+// What the upagraha stage reads of a reading: the birth moment and place, the birth ascendant, and
+// the sunrise and sunset of the birth date and its two calendar neighbours. The reading record
+// extends it; the driver fills it before this stage runs.
+struct UpagrahaInput : BirthMoment {
+    // Compact text of the sidereal ascendant at the birth moment ("05 Can 45").
+    std::string strBirthAscendant;
+    // Sunrise and sunset of the day before, the birth day and the day after.
+    DateValue dtPrevSunrise = 0;
+    DateValue dtPrevSunset = 0;
+    DateValue dtBirthSunrise = 0;
+    DateValue dtBirthSunset = 0;
+    DateValue dtNextSunrise = 0;
+    DateValue dtNextSunset = 0;
+};
+
+}  // namespace vela
 
 namespace vela::modVedicUpagrahas {
 
@@ -54,7 +75,7 @@ struct Upagrahas {
     std::array<int, kUpagrahaCount> intHouses{};                       // 1..12 from the birth ascendant's sign
 };
 
-Upagrahas CalculateUpagrahas(const SharedChartState& s);
+Upagrahas CalculateUpagrahas(const UpagrahaInput& s);
 
 // House (1..12) of a sign counted from the ascendant's sign, both three-letter abbreviations;
 // 12 when a sign is not found.

@@ -11,7 +11,7 @@
 
 #include "cli/reading_json.h"
 #include "tests/cli/reference_reading.h"
-#include "tests/core/test_names.h"
+#include "tests/support/test_names.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "app/calculation_driver.h"
-#include "app/reference_tables.h"
 #include "cli/reading_json.h"
+#include "reading/calculation_driver.h"
+#include "reading/reference_tables.h"
+#include "reading/working.h"
 #include "tests/cli/reference_reading.h"
-#include "tests/core/test_names.h"
+#include "tests/support/test_names.h"
 #include "upagraha/upagraha_report.h"
-#include "upagraha/working.h"
 
 namespace {
 

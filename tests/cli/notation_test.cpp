@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/cli/reference_reading.h"
-#include "tests/core/test_names.h"
+#include "tests/support/test_names.h"
 
 namespace {
 

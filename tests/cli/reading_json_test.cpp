@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/calculation_driver.h"
 #include "astro/calendar.h"
+#include "reading/calculation_driver.h"
 #include "tests/cli/reference_reading.h"
 #include "upagraha/upagraha_report.h"
 

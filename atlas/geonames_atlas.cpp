@@ -1,0 +1,79 @@
+#include <geonames.h>
+
+#include "atlas/geonames_atlas.h"
+
+#include <string>
+
+namespace vela::modAtlas {
+
+namespace {
+
+std::string Text(const gchar* text) { return text != nullptr ? std::string(text) : std::string(); }
+
+modPlaceName::AtlasPlace PlaceAt(gint index) {
+    modPlaceName::AtlasPlace place;
+    GeonamesCity* city = geonames_get_city(index);
+    if (city == nullptr) return place;
+    place.strName = Text(geonames_city_get_name(city));
+    place.strState = Text(geonames_city_get_state(city));
+    place.strCountry = Text(geonames_city_get_country(city));
+    place.strTimeZone = Text(geonames_city_get_timezone(city));
+    place.dblLatitude = geonames_city_get_latitude(city);
+    place.dblLongitude = geonames_city_get_longitude(city);
+    place.intPopulation = static_cast<long>(geonames_city_get_population(city));
+    geonames_city_free(city);
+    return place;
+}
+
+// White space at either end dropped and runs of it inside shrunk to one blank, as the user means
+// "  new   york " to be "new york".
+std::string Simplified(std::string_view text) {
+    const auto isSpace = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+    };
+    std::string out;
+    bool pendingBlank = false;
+    for (const char c : text) {
+        if (isSpace(c)) {
+            pendingBlank = !out.empty();
+            continue;
+        }
+        if (pendingBlank) out += ' ';
+        pendingBlank = false;
+        out += c;
+    }
+    return out;
+}
+
+// Characters, not bytes: "Ür" is two letters.
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++n;
+    return n;
+}
+
+}  // namespace
+
+std::vector<modPlaceName::AtlasPlace> FindPlaces(std::string_view typed, int most) {
+    std::vector<modPlaceName::AtlasPlace> places;
+    const std::string query = Simplified(typed);
+    if (Utf8Length(query) < static_cast<std::size_t>(kFewestLettersSearched)) return places;
+    guint count = 0;
+    GError* error = nullptr;
+    gint* indices = geonames_query_cities_sync(query.c_str(), GEONAMES_QUERY_DEFAULT, &count, nullptr, &error);
+    // A failed search offers nothing; the user types the place as before.
+    if (error != nullptr) g_error_free(error);
+    if (indices == nullptr) return places;
+    places.reserve(count);
+    for (guint i = 0; i < count; ++i) {
+        modPlaceName::AtlasPlace place = PlaceAt(indices[i]);
+        if (!place.strName.empty()) places.push_back(std::move(place));
+    }
+    g_free(indices);
+    modPlaceName::OrderByPopulation(places);
+    if (most >= 0 && places.size() > static_cast<std::size_t>(most)) places.resize(static_cast<std::size_t>(most));
+    return places;
+}
+
+}  // namespace vela::modAtlas

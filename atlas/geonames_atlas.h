@@ -1,0 +1,24 @@
+// The offline atlas: places looked up by name in the system's geographical database.
+//
+// The desktop program offers places from Debian's libgeonames (about 24,000 cities of 15,000
+// people or more, with their IANA time zones) while the user types a city. Everything the form
+// receives from here is shaped by modPlaceName; this module only talks to the library, so the
+// reading layer and the command line never link it.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "atlas/place_name.h"
+
+namespace vela::modAtlas {
+
+// One letter matches thousands of places; the list starts from two.
+inline constexpr int kFewestLettersSearched = 2;
+inline constexpr int kMostPlacesOffered = 30;
+
+// Places with a word of their name starting with the typed text (UTF-8; accents folded on both
+// sides, so "Sao Paulo" finds São Paulo), the largest first. Empty for fewer than two letters.
+std::vector<modPlaceName::AtlasPlace> FindPlaces(std::string_view typed, int most = kMostPlacesOffered);
+
+}  // namespace vela::modAtlas

@@ -1,0 +1,55 @@
+// Places from the offline atlas, turned into what the birth form's place boxes hold.
+//
+// Flow of a reading: form -> validation -> driver -> ... The atlas stands before the form: the
+// window looks places up by name and, when the user picks one, fills the city, state and country
+// boxes and the latitude and longitude boxes from it. The user may still type anything by hand.
+// The atlas itself (a system library) lives in the desktop program; this module only shapes what
+// it returns, so the core stays free of it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reading/birth_form.h"
+
+namespace vela::modPlaceName {
+
+// One place as the atlas gives it. Texts are UTF-8, with the accents and punctuation of the
+// place's own spelling.
+struct AtlasPlace {
+    std::string strName;
+    std::string strState;
+    std::string strCountry;
+    std::string strTimeZone;  // IANA name, "Asia/Kolkata"
+    double dblLatitude = 0;   // degrees, North positive
+    double dblLongitude = 0;  // degrees, East positive
+    long intPopulation = 0;
+};
+
+// The name folded to what a letters box takes (A-Z, a-z and blanks): accented Latin letters lose
+// their accents ("Sao Paulo"), hyphens, dashes, slashes, commas and brackets become blanks
+// ("Winston Salem"), apostrophes, dots and every other character are dropped, and runs of blanks
+// shrink to one, none at either end. The input is UTF-8; broken sequences are dropped.
+std::string FoldPlaceName(std::string_view utf8);
+
+// Whole degrees and minutes of an angle, rounded to the nearest minute (half to even), with the
+// minutes carried into the degrees at 60.
+struct DegreesMinutes {
+    int intDegrees = 0;
+    int intMinutes = 0;
+    bool blnNegative = false;  // South or West
+};
+DegreesMinutes RoundToMinute(double degrees);
+
+// Writes the place into the form's city, state and country boxes (folded) and its latitude and
+// longitude boxes and directions; every other field is left as it was.
+void FillPlace(BirthForm& form, const AtlasPlace& place);
+
+// The largest places first; places of the same size by name.
+void OrderByPopulation(std::vector<AtlasPlace>& places);
+
+// One line of the list the atlas offers: "Pune, Maharashtra, India", the place as spelt there.
+std::string PlaceListText(const AtlasPlace& place);
+
+}  // namespace vela::modPlaceName

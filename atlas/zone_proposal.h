@@ -1,0 +1,91 @@
+// Which row of the zone table, and whether the daylight-saving tick, express the clock of a place
+// at the birth moment.
+//
+// Flow of a reading: form -> validation -> driver -> ... When the user picks a place from the
+// atlas, the desktop program asks the system's time-zone data for the place's offsets at the birth
+// date and time (ZoneAtMoment) and this module turns them into a proposal for the form's zone list
+// and tick, the line shown beside the list, and a warning when the form says otherwise. It reads
+// no clock and no time-zone data itself.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "reading/birth_form.h"
+
+namespace vela::modZoneProposal {
+
+// The birth date and clock time as the form's lists hold them.
+struct ClockMoment {
+    int intYear = 0;
+    int intMonth = 0;  // 1..12
+    int intDay = 0;
+    int intHour = 0;
+    int intMinute = 0;
+};
+// Nothing when a list has no selection or the day does not exist in its month.
+std::optional<ClockMoment> ClockMomentOf(const BirthForm& form);
+
+// How the form's clock time fits the place's clock on that day.
+enum class ClockFit {
+    Once,     // the usual case
+    Skipped,  // the clocks jumped over it (put forward); the offsets are those after the jump
+    Twice,    // the clocks passed it twice (put back); the offsets are those of the first time
+};
+
+// What the time-zone data says of the place at the birth moment. Offsets in seconds, East of
+// Greenwich positive (the zone table's rows count hours West positive; the list text East).
+// Daylight saving is in force when the clocks are ahead of the standard offset; a few zones keep
+// a "winter time" behind it instead (Ireland since 1971, Namibia 1994-2017).
+struct ZoneAtMoment {
+    std::string strZone;         // IANA name
+    int intStandardSeconds = 0;  // the zone's standard time
+    int intInForceSeconds = 0;   // the clocks' offset at the moment
+    ClockFit clock = ClockFit::Once;
+};
+
+struct ZoneProposal {
+    std::optional<int> intRow;  // nothing: no row of the table gives the offset in force
+    bool blnDST = false;
+};
+
+// The offset of a row of the zone table, East positive, in seconds.
+int RowOffsetSeconds(int row);
+
+// Among rows that share an offset, the lower rank is proposed; ties go to the earlier row.
+//   0  "... Standard Time"
+//   1  other "... Time" without Daylight, Summer, War or Double in the name
+//   2  other names without those words ("USSR Zone 3", "Int'l Date Line East")
+//   3  the rest (daylight, summer, war and double summer rows)
+// The name is the row text before its first comma.
+int RowRank(std::string_view rowText);
+
+// The preferred row with exactly this offset, if any.
+std::optional<int> RowForOffset(int secondsEast);
+
+// The row of the standard offset, with the tick when the clocks are one hour ahead of it; else a
+// row that gives the offset in force by itself (double summer time, an hour behind standard);
+// else nothing.
+ZoneProposal ProposeZone(int standardSeconds, int inForceSeconds);
+
+// "+05:30", "-04:00", "+05:21:10" (seconds only when there are some).
+std::string OffsetText(int secondsEast);
+
+// The line beside the zone list, two lines long: what the data says, then what is proposed.
+//   Asia/Kolkata on 16 Oct 1942: +06:30, daylight saving (standard +05:30)
+//   Proposed: Indian Time, IST, +5.3 with Daylight Saving Time ticked
+std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal);
+
+// The line when the place's zone is one the system's data does not know, and when the form's day
+// does not exist in its month (the offset waits for a date).
+std::string UnknownZoneText(std::string_view zone);
+std::string NoDateText(std::string_view zone);
+
+// A warning when the form's row and tick do not give the offset in force, or when no row can
+// give it. A row with the same offset as the proposed one is as good as it, so it draws no
+// warning; a form without a row selected draws none either (the calculation names that itself).
+std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZoneProposal& proposal, int chosenRow,
+                                       bool chosenDST);
+
+}  // namespace vela::modZoneProposal

@@ -1,0 +1,167 @@
+// Pictures for the documentation and the installation, made by the program itself.
+//
+//   vela-docs-images --icon <file.png> <size>   the application icon at one size
+//   vela-docs-images --screenshots <folder>     both panels of the main window, filled with a
+//                                               sample reading: screenshot-form.png,
+//                                               screenshot-report.png, screenshot-working.png, and
+//                                               the atlas offering places under the city box,
+//                                               screenshot-atlas.png
+//
+// Screenshots need a platform; without a display run it with QT_QPA_PLATFORM=offscreen
+// (docs/take_screenshots.sh does).
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "desktop/app_icon.h"
+#include "desktop/frm_main.h"
+
+namespace {
+
+int Fail(const char* what) {
+    std::fprintf(stderr, "vela-docs-images: %s\n", what);
+    return EXIT_FAILURE;
+}
+
+bool SaveIcon(const QString& path, int size) { return vela::modAppIcon::DrawAppIcon(size).save(path, "PNG"); }
+
+template <typename T>
+T* Child(QWidget& window, const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// The sample's name, date and clock: 15 June 1975, 10:30 Indian time.
+void FillSampleBirth(QWidget& window) {
+    Child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Asha"));
+    Child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("15"));
+    Child<QComboBox>(window, "cboMonth")->setCurrentIndex(5);
+    Child<QComboBox>(window, "cboYear")->setCurrentText(QStringLiteral("1975"));
+    Child<QComboBox>(window, "cboHour")->setCurrentText(QStringLiteral("10"));
+    Child<QComboBox>(window, "cboMinute")->setCurrentText(QStringLiteral("30"));
+    Child<QComboBox>(window, "cboTimeZone")->setCurrentIndex(34);
+}
+
+// A reading born in Delhi.
+void FillSampleReading(QWidget& window) {
+    FillSampleBirth(window);
+    Child<QLineEdit>(window, "txtLatDeg")->setText(QStringLiteral("28"));
+    Child<QLineEdit>(window, "txtLatMin")->setText(QStringLiteral("37"));
+    Child<QLineEdit>(window, "txtLonDeg")->setText(QStringLiteral("77"));
+    Child<QLineEdit>(window, "txtLonMin")->setText(QStringLiteral("13"));
+    Child<QRadioButton>(window, "optLat_0")->setChecked(true);
+    Child<QRadioButton>(window, "optLong_0")->setChecked(true);
+    Child<QLineEdit>(window, "txtCity")->setText(QStringLiteral("Delhi"));
+    Child<QLineEdit>(window, "txtState")->setText(QStringLiteral("Delhi"));
+    Child<QLineEdit>(window, "txtCountry")->setText(QStringLiteral("India"));
+}
+
+bool SavePicture(const QPixmap& picture, const QString& folder, const char* name) {
+    return picture.save(QDir(folder).filePath(QString::fromLatin1(name)), "PNG");
+}
+
+void ProcessEventsFor(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// The window with the places list open over it. The list is a window of its own, so it is drawn
+// onto the window's picture where it stands, the picture grown to hold it.
+QPixmap GrabWithPopup(QWidget& window, QWidget& popup) {
+    const QPixmap base = window.grab();
+    const QPoint origin = window.mapToGlobal(QPoint(0, 0));
+    const QRect popupRect(popup.mapToGlobal(QPoint(0, 0)) - origin, popup.size());
+    const QRect whole = QRect(QPoint(0, 0), base.size()).united(popupRect);
+    QPixmap picture(whole.size());
+    picture.fill(window.palette().color(QPalette::Window));
+    QPainter painter(&picture);
+    painter.drawPixmap(-whole.topLeft(), base);
+    painter.drawPixmap(popupRect.topLeft() - whole.topLeft(), popup.grab());
+    return picture;
+}
+
+// Types into the city box key by key, as a person does, so the atlas is asked.
+void TypeCity(QWidget& window, const QString& text) {
+    auto* city = Child<QLineEdit>(window, "txtCity");
+    city->setFocus();
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(city, &press);
+    }
+}
+
+int TakeAtlasScreenshot(const vela::WindowSeams& seams, const QString& folder) {
+    vela::frmMain window(seams);
+    window.show();
+    window.activateWindow();
+    FillSampleBirth(window);
+    ProcessEventsFor(100);
+    TypeCity(window, QStringLiteral("Pun"));
+    ProcessEventsFor(vela::kPlaceSearchDelayMs + 300);
+    QAbstractItemView* list = window.findChild<QCompleter*>()->popup();
+    if (!list->isVisible()) return Fail("the atlas offered no places for \"Pun\"");
+    if (!SavePicture(GrabWithPopup(window, *list), folder, "screenshot-atlas.png"))
+        return Fail("cannot write screenshot-atlas.png");
+    list->hide();
+    return EXIT_SUCCESS;
+}
+
+int TakeScreenshots(const QString& folder) {
+    bool refused = false;
+    vela::WindowSeams seams;
+    seams.MsgBox = [&refused](const QString& text, vela::MsgIcon) {
+        std::fprintf(stderr, "vela-docs-images: the program said: %s\n", qPrintable(text));
+        refused = true;
+    };
+    seams.FileDialog = [](const vela::FileDialogRequest&) { return QString(); };
+    seams.OpenUrl = [](const QUrl&) { return false; };
+    seams.ShowAbout = [] {};
+    vela::frmMain window(seams);
+    window.show();
+    FillSampleReading(window);
+    QApplication::processEvents();
+    if (!SavePicture(window.grab(), folder, "screenshot-form.png")) return Fail("cannot write screenshot-form.png");
+
+    Child<QPushButton>(window, "cmdCalculate")->click();
+    QApplication::processEvents();
+    if (refused || window.PanelInFront() != vela::frmMain::Panel::Result)
+        return Fail("the sample reading did not produce a report");
+    if (!SavePicture(window.grab(), folder, "screenshot-report.png")) return Fail("cannot write screenshot-report.png");
+
+    auto* tabs = Child<QTabWidget>(window, "tabResult");
+    tabs->setCurrentWidget(Child<QWidget>(window, "tabWorking"));
+    QApplication::processEvents();
+    if (!SavePicture(window.grab(), folder, "screenshot-working.png"))
+        return Fail("cannot write screenshot-working.png");
+    window.close();
+    return TakeAtlasScreenshot(seams, folder);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 4 && QByteArray(argv[1]) == "--icon") {
+        bool ok = false;
+        const int size = QByteArray(argv[3]).toInt(&ok);
+        if (!ok || size < 16 || size > 1024) return Fail("the icon size must be 16 to 1024");
+        return SaveIcon(QString::fromLocal8Bit(argv[2]), size) ? EXIT_SUCCESS : Fail("cannot write the icon");
+    }
+    if (argc == 3 && QByteArray(argv[1]) == "--screenshots") {
+        QApplication app(argc, argv);
+        return TakeScreenshots(QString::fromLocal8Bit(argv[2]));
+    }
+    return Fail("usage: vela-docs-images --icon <file.png> <size> | --screenshots <folder>");
+}

@@ -1,0 +1,168 @@
+// The main window: the birth form with its atlas, the report and its working, the menus.
+//
+// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
+// The window stands at both ends of that flow: each handler takes a snapshot of the form, hands it to
+// the core, and shows what comes back (a message, or the report and its working in the result
+// panel). It computes nothing itself: places, their zones and the zone proposal come from the atlas
+// module and the core. Everything that would leave the window (message boxes, file dialogs, the
+// browser, the About window, the atlas) goes through WindowSeams, so tests can watch it without a
+// modal box ever blocking.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "atlas/place_name.h"
+#include "atlas/zone_proposal.h"
+#include "desktop/web_pages.h"
+#include "reading/birth_data.h"
+#include "reading/birth_form.h"
+#include "reading/validation.h"
+#include "ui_frm_main.h"
+#include "upagraha/upagraha.h"
+
+class QCompleter;
+class QKeyEvent;
+class QLineEdit;
+class QModelIndex;
+class QRadioButton;
+class QStandardItemModel;
+
+namespace vela {
+
+inline constexpr char kAppTitle[] = "Vela Upagrahas";
+inline constexpr char kWindowCaption[] = "Vela Upagrahas v1.20";
+
+// The panels' size when the window opens: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kPanelWidthPixels = 9015 / kTwipsPerPixel;
+inline constexpr int kPanelHeightPixels = 5535 / kTwipsPerPixel;
+
+struct FileDialogRequest {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    QString strTitle;
+    QString strFilter;         // "Vela Upagrahas (*.ved)"
+    QString strDefaultSuffix;  // "ved", added to a typed name without one
+    QString strProposedPath;
+};
+
+struct WindowSeams {
+    // A message box with one OK button, the program's title and the icon the core names.
+    std::function<void(const QString& text, MsgIcon icon)> MsgBox;
+    // The chosen path, or an empty text when the user cancelled.
+    std::function<QString(const FileDialogRequest& request)> FileDialog;
+    // Opens an address in the default browser; false when that failed.
+    modWebPages::UrlOpener OpenUrl;
+    // Shows the About window modally.
+    std::function<void()> ShowAbout;
+    // Places matching the typed city, in the order offered; the system's atlas by default.
+    std::function<std::vector<modPlaceName::AtlasPlace>(const QString& typed)> FindPlaces;
+};
+
+// How long typing in the city box pauses before the atlas is searched.
+inline constexpr int kPlaceSearchDelayMs = 150;
+
+class frmMain : public QMainWindow, private Ui::frmMain {
+    Q_OBJECT
+
+public:
+    // Seams left empty get the real dialogs and browser.
+    explicit frmMain(WindowSeams seams = {}, QWidget* parent = nullptr);
+
+    // The reading of the last successful calculation (what a save writes).
+    const SharedChartState& ChartState() const { return sharedState; }
+
+    enum class Panel { PersonalDetails, Result };
+    Panel PanelInFront() const;
+
+    // The place picked from the atlas whose zone the proposal follows, if any.
+    const std::optional<modPlaceName::AtlasPlace>& PickedPlace() const { return pickedPlace; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void cmdCalculate_Click();
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void cmdBack_Click();
+    void Command1_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+    void mnuOnlineHelp_Click();
+    void mnuVisitUs_Click();
+    void mnuUpdate_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoney_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+    void Label8_Click();
+    void txtCity_Edited();
+    void SearchAtlas();
+    void cmpCity_Activated(const QModelIndex& index);
+    void BirthMoment_Changed();
+    void tabResult_CurrentChanged();
+
+    void InstallSeamDefaults();
+    void WireEvents();
+    void SizePanels();
+
+    // The form as the core sees it, and back; ApplyPlace writes only the place boxes and directions.
+    BirthForm SnapshotForm() const;
+    void ApplyForm(const BirthForm& form);
+    void ApplyPlace(const BirthForm& form);
+
+    // The zone proposal of the picked place at the form's date and time; `apply` sets the zone list
+    // and tick to it. The warning follows the list and tick as they are.
+    void RefreshZoneProposal(bool apply);
+    void RefreshZoneWarning();
+    void ForgetPickedPlace();
+    // The working of the reading on screen, written when its tab is first shown for that reading:
+    // the birth-time search behind it runs the whole reading a few thousand times.
+    void WriteWorking();
+
+    void ShowMessage(const UserMessage& message);
+    QWidget* FieldWidget(FormField field) const;
+    void BringToFront(Panel panel);
+    void OpenPage(modWebPages::WebPage page);
+
+    // Keystroke and paste rules of the eight text boxes.
+    std::optional<modValidation::BoxKind> BoxKindOf(const QObject* box) const;
+    bool FilterKeyPress(QLineEdit* box, modValidation::BoxKind kind, const QKeyEvent& event);
+    void CleanEditedText(QLineEdit* box);
+
+    std::array<QRadioButton*, 2> optLat{};   // 0 North, 1 South
+    std::array<QRadioButton*, 2> optLong{};  // 0 East, 1 West
+
+    WindowSeams seams;
+    SharedChartState sharedState;
+    QString strSaveFileName;  // the last file saved in this run, proposed by the next save
+
+    // The atlas under the city box: its places, the list offering them, and the pause in typing.
+    QCompleter* cmpCity = nullptr;
+    QStandardItemModel* mdlPlaces = nullptr;
+    std::vector<modPlaceName::AtlasPlace> offeredPlaces;  // one per row of mdlPlaces
+    QTimer tmrPlaceSearch;
+    std::optional<modPlaceName::AtlasPlace> pickedPlace;
+    std::optional<modZoneProposal::ZoneAtMoment> zoneAtBirth;  // of the picked place at the form's moment
+    modZoneProposal::ZoneProposal zoneProposal;
+
+    // What the working view needs of the reading on screen; nothing before the first one.
+    struct ReadingOnScreen {
+        BirthForm form;
+        modVedicUpagrahas::Upagrahas upagrahas;
+        bool blnWorkingWritten = false;
+    };
+    std::optional<ReadingOnScreen> readingOnScreen;
+};
+
+}  // namespace vela

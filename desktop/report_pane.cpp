@@ -1,0 +1,33 @@
+#include "desktop/report_pane.h"
+
+#include <QScrollBar>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace vela::modReportPane {
+
+void PrepareReportPane(QTextEdit& pane) {
+    pane.setReadOnly(true);
+    pane.setTextInteractionFlags(Qt::NoTextInteraction);
+    pane.setContextMenuPolicy(Qt::NoContextMenu);
+    pane.setUndoRedoEnabled(false);
+}
+
+void WriteReport(QTextEdit& pane, const Report& report) {
+    pane.clear();
+    QTextCursor cursor(pane.document());
+    cursor.beginEditBlock();
+    for (const ReportRun& run : report) {
+        QTextCharFormat format;
+        format.setFontPointSize(run.intPointSize);
+        format.setFontWeight(run.blnBold ? QFont::Bold : QFont::Normal);
+        // A "\n" in the run becomes a paragraph break, so each report line is its own paragraph.
+        cursor.insertText(QString::fromStdString(run.strText), format);
+    }
+    cursor.endEditBlock();
+    pane.moveCursor(QTextCursor::Start);
+    pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->minimum());
+}
+
+}  // namespace vela::modReportPane

@@ -1,0 +1,88 @@
+#include "desktop/web_pages.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+
+namespace vela::modWebPages {
+
+namespace {
+
+constexpr std::string_view kHelpFileName = "help.html";
+
+UserMessage PlaceMissing(std::string text, FormField focus) {
+    return {std::move(text), MsgIcon::Critical, focus, LatChoice::None, LonChoice::None};
+}
+
+QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+std::string_view WebPageAddressOf(WebPage page) {
+    for (const auto& entry : kWebPages)
+        if (entry.page == page) return entry.address;
+    return kWebPages.front().address;
+}
+
+QStringList HelpPageCandidates() {
+    const QString helpName = FromView(kHelpFileName);
+    QStringList candidates;
+    // applicationDirPath needs a running application; the source folder serves without one.
+    if (QCoreApplication::instance() != nullptr) {
+        const QDir exeDir(QCoreApplication::applicationDirPath());
+        candidates << exeDir.filePath(helpName) << exeDir.filePath(QStringLiteral("docs/") + helpName)
+                   << exeDir.filePath(QStringLiteral("../share/vela-upagrahas/") + helpName);
+    }
+#ifdef VELA_SOURCE_DOCS_DIR
+    candidates << QDir(QStringLiteral(VELA_SOURCE_DOCS_DIR)).filePath(helpName);
+#endif
+    return candidates;
+}
+
+QUrl WebPageUrl(WebPage page) {
+    if (page == WebPage::OnlineHelp) {
+        for (const QString& path : HelpPageCandidates()) {
+            const QFileInfo info(path);
+            if (info.isFile() && info.isReadable()) return QUrl::fromLocalFile(info.canonicalFilePath());
+        }
+    }
+    return QUrl(FromView(WebPageAddressOf(page)));
+}
+
+bool OpenInDefaultBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+bool OpenWebPage(WebPage page, const UrlOpener& opener) {
+    const auto open = [&opener](const QUrl& url) { return opener ? opener(url) : OpenInDefaultBrowser(url); };
+    const QUrl url = WebPageUrl(page);
+    if (open(url)) return true;
+    // A desktop may have a browser but nothing that opens local files; the online copy of the help
+    // then serves instead of no help at all.
+    const QUrl online(FromView(WebPageAddressOf(page)));
+    return url.isLocalFile() && open(online);
+}
+
+LatLongLookup PrepareLatLongLookup(std::string_view city, std::string_view state, std::string_view country) {
+    LatLongLookup lookup;
+    // Only an empty box stops the lookup; blanks are the user's text and go into the search as typed.
+    if (city.empty()) {
+        lookup.message = PlaceMissing("Please Enter City", FormField::City);
+    } else if (state.empty()) {
+        lookup.message = PlaceMissing("Please Enter State", FormField::State);
+    } else if (country.empty()) {
+        lookup.message = PlaceMissing("Please Enter Country", FormField::Country);
+    } else {
+        lookup.strSearchText.append(city).append(" ").append(state).append(" ").append(country);
+        lookup.strSearchText += " Latitude Longitude";
+    }
+    return lookup;
+}
+
+QUrl LatLongSearchUrl(const std::string& searchText) {
+    QByteArray encoded(WebPageAddressOf(WebPage::LatLongSearch).data(),
+                       static_cast<qsizetype>(WebPageAddressOf(WebPage::LatLongSearch).size()));
+    encoded += QUrl::toPercentEncoding(QString::fromStdString(searchText));
+    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+}
+
+}  // namespace vela::modWebPages

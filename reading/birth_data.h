@@ -1,0 +1,36 @@
+// The shared variables of one reading.
+//
+// The driver owns one SharedChartState per reading (the window keeps one for its lifetime, a batch
+// run one per row) and is the only code that takes it by non-const reference; every stage reads it
+// through a const reference to the part it needs (BirthMoment for the astronomy, UpagrahaInput for
+// the upagrahas). Nothing is reset between readings: each run that passes validation overwrites
+// every field. The data flow of a reading is in docs/architecture.md.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "reading/reference_tables.h"
+#include "upagraha/upagraha.h"
+
+namespace vela {
+
+// Birth date, time, zone and place (BirthMoment), birth ascendant and the six sunrises and sunsets
+// (UpagrahaInput), and what only the reading itself keeps.
+struct SharedChartState : UpagrahaInput {
+    std::string strName;
+    std::string strCity;
+    std::string strState;
+    std::string strCountry;
+    std::string varBirthDate;  // "March 7,1975"
+
+    // Zone tables, refilled with the same values at every reading.
+    ZoneTables zones;
+    // Row of the zone table chosen for this reading (kept for the reading file and the JSON output).
+    std::int16_t intZoneRow = 0;
+
+    // The birth ascendant in sidereal degrees, [0, 360).
+    double dblBirthAscendant = 0;
+};
+
+}  // namespace vela

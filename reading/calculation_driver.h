@@ -1,0 +1,36 @@
+// The calculation driver: the spine of one reading.
+//
+// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
+// Validates the form, copies it into the reading's shared state, and calls the stages in their fixed
+// order. The driver is the only code that writes the SharedChartState.
+#pragma once
+
+#include <optional>
+
+#include "astro/sunrise_sunset.h"
+#include "reading/birth_data.h"
+#include "reading/birth_form.h"
+#include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
+
+namespace vela::modCalculationDriver {
+
+inline constexpr std::string_view kNoSunriseMessage =
+    "The Sun does not rise and set on this date at this place. Upagrahas cannot be calculated.";
+
+struct CalculationOutcome {
+    // Set when the reading was refused; the window shows it, the command line prints it.
+    std::optional<UserMessage> message;
+    modVedicUpagrahas::Upagrahas upagrahas;
+    Report report;
+    bool Succeeded() const { return !message.has_value(); }
+};
+
+// Runs one reading. On any refusal the state is left exactly as it was. Callers that never show
+// the report (JSON lines, the birth-time search) pass false and get an empty one.
+CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport = true);
+
+// The full English month name used in the birth-date text.
+std::string BirthDateText(int month, int day, int year);
+
+}  // namespace vela::modCalculationDriver

@@ -1,0 +1,180 @@
+#include "reading/working.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/calendar.h"
+#include "astro/position_text.h"
+#include "reading/calculation_driver.h"
+
+namespace vela::modWorking {
+
+namespace {
+
+constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                  "Thursday", "Friday", "Saturday"};
+
+int ParseOr(const std::string& text, int fallback) {
+    int v = fallback;
+    const auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    return ec == std::errc() && p == text.data() + text.size() ? v : fallback;
+}
+
+std::string Printf(const char* format, auto... args) {
+    char buf[256];
+    const int n = std::snprintf(buf, sizeof buf, format, args...);
+    return std::string(buf, static_cast<std::size_t>(std::max(0, std::min(n, static_cast<int>(sizeof buf) - 1))));
+}
+
+std::string Duration(int minutes) {
+    if (minutes < 60) return Printf("%d min", minutes);
+    if (minutes % 60 == 0) return Printf("%d h", minutes / 60);
+    return Printf("%d h %d min", minutes / 60, minutes % 60);
+}
+
+std::string DurationHours(double hours) { return Duration(static_cast<int>(std::lround(hours * 60))); }
+
+std::string ShiftText(const Shift& shift, int searched) {
+    const auto side = [&](const std::optional<int>& m, const char* way) {
+        return m ? Duration(*m) + " " + way : "not within " + Duration(searched) + " " + way;
+    };
+    return side(shift.intEarlier, "earlier") + ", " + side(shift.intLater, "later");
+}
+
+}  // namespace
+
+BirthForm FormAtMinutesFromBirth(const BirthForm& form, int minutes) {
+    BirthForm moved = form;
+    const int total = ParseOr(form.cboHour, 0) * 60 + ParseOr(form.cboMinute, 0) + minutes;
+    const int dayShift = static_cast<int>(std::floor(total / 1440.0));
+    const int inDay = total - dayShift * 1440;
+    const CivilDate d =
+        AddDays({ParseOr(form.cboYear, kFirstYear), form.cboMonth + 1, ParseOr(form.cboDate, 1)}, dayShift);
+    moved.cboYear = std::to_string(d.year);
+    moved.cboMonth = d.month - 1;
+    moved.cboDate = std::to_string(d.day);
+    moved.cboHour = std::to_string(inDay / 60);
+    moved.cboMinute = std::to_string(inDay % 60);
+    return moved;
+}
+
+Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes) {
+    Sensitivity result;
+    result.intSearchedMinutes = searchMinutes;
+    SharedChartState state;
+    const auto base = modCalculationDriver::RunCalculation(form, state, false);
+    if (!base.Succeeded() || form.cboMonth < 0 || form.cboMonth > 11) return result;
+
+    constexpr auto kCount = static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount);
+    for (const int direction : {-1, 1}) {
+        std::size_t open = 2 * kCount;  // sign and house of each upagraha still unchanged
+        for (int n = 1; n <= searchMinutes && open > 0; ++n) {
+            SharedChartState moved;
+            const auto out =
+                modCalculationDriver::RunCalculation(FormAtMinutesFromBirth(form, direction * n), moved, false);
+            if (!out.Succeeded()) break;
+            for (std::size_t u = 0; u < kCount; ++u) {
+                auto& sign = direction < 0 ? result.sign[u].intEarlier : result.sign[u].intLater;
+                auto& house = direction < 0 ? result.house[u].intEarlier : result.house[u].intLater;
+                const auto baseSign = modVedicPlanetPosition::CompactSign(base.upagrahas.varUpagrahaLongitudes[u]);
+                const auto nowSign = modVedicPlanetPosition::CompactSign(out.upagrahas.varUpagrahaLongitudes[u]);
+                if (!sign && nowSign != baseSign) {
+                    sign = n;
+                    --open;
+                }
+                if (!house && out.upagrahas.intHouses[u] != base.upagrahas.intHouses[u]) {
+                    house = n;
+                    --open;
+                }
+            }
+        }
+    }
+    return result;
+}
+
+std::string ClockText(double hours) {
+    const long total = std::lround(hours * 60);
+    const long day = static_cast<long>(std::floor(static_cast<double>(total) / 1440));
+    const long inDay = total - day * 1440;
+    std::string text = Printf("%02ld:%02ld", inDay / 60, inDay % 60);
+    if (day != 0) text += Printf(" (%+ld)", day);
+    return text;
+}
+
+std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
+                        const Sensitivity& sensitivity) {
+    using modVedicUpagrahas::strUpagrahaNames;
+    std::string out;
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
+    const auto dateText = [](double value) {
+        const CivilDate d = DateOfValue(value);
+        return modCalculationDriver::BirthDateText(d.month, d.day, d.year);
+    };
+
+    line("Birth: " + s.varBirthDate + " at " + ClockText(u.dblBirthHour) + ", ascendant " + s.strBirthAscendant);
+    line("");
+    line("Sunrise and sunset");
+    const std::array<std::array<double, 2>, 3> days = {
+        {{s.dtPrevSunrise, s.dtPrevSunset}, {s.dtBirthSunrise, s.dtBirthSunset}, {s.dtNextSunrise, s.dtNextSunset}}};
+    const std::array<const char*, 3> dayNames = {"Day before", "Birth day ", "Day after "};
+    for (std::size_t i = 0; i < days.size(); ++i)
+        line(Printf("  %s  %-18s rise %s  set %s", dayNames[i], dateText(days[i][0]).c_str(),
+                    ClockText(HoursOfDay(days[i][0])).c_str(), ClockText(HoursOfDay(days[i][1])).c_str()));
+    line("");
+
+    const auto& first = u.portions.front();
+    const auto& last = u.portions.back();
+    const std::string birth = ClockText(u.dblBirthHour);
+    const char* weekday = kWeekdays[static_cast<std::size_t>(u.intWeekday)];
+    const std::string span = ClockText(first.dblStart) + " to " + ClockText(last.dblEnd) + " (" +
+                             DurationHours(last.dblEnd - first.dblStart) + ")";
+    const char* whose =
+        u.intReckonedDay < 0 ? "the day before" : (u.intReckonedDay > 0 ? "the day after" : "the birth date");
+    // Short lines: the window shows this in a narrow pane.
+    if (u.blnBirthByDay) {
+        line("Day birth: " + birth + " lies between sunrise " + ClockText(first.dblStart) + " and sunset " +
+             ClockText(last.dblEnd) + ",");
+        line(std::string("in the daylight of ") + whose + " (" + weekday + ").");
+        line("The day runs from " + span + ";");
+        line(std::string("the portions are ") + weekday + "'s day portions.");
+    } else {
+        line("Night birth: " + birth + " lies between sunset " + ClockText(first.dblStart) + " and the next");
+        line("sunrise " + ClockText(last.dblEnd) + ".");
+        if (u.blnBeforeSunrise) {
+            line("A day runs from sunrise to sunrise, so a birth before sunrise");
+            line(std::string("belongs to the night of ") + whose + " (" + weekday + ").");
+        }
+        line("The night runs from " + span + ";");
+        line(std::string("the portions are ") + weekday + "'s night portions.");
+    }
+    line("");
+
+    line("Portions (each an eighth)");
+    for (std::size_t k = 0; k < u.portions.size(); ++k) {
+        const auto& p = u.portions[k];
+        line(Printf("  %zu  %-10s - %-10s  %s", k + 1, ClockText(p.dblStart).c_str(), ClockText(p.dblEnd).c_str(),
+                    std::string(p.strLord).c_str()));
+    }
+    line("");
+
+    line("Upagrahas: the ascendant rising at the middle of the lord's portion");
+    line("  upagraha       lord  portion  moment      longitude  house");
+    for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
+        line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(strUpagrahaNames[i]).c_str(),
+                    std::string(modVedicUpagrahas::strUpagrahaLords[i]).c_str(), u.intPortion[i] + 1,
+                    ClockText(u.dblMoments[i]).c_str(), u.varUpagrahaLongitudes[i].str().c_str(), u.intHouses[i]));
+    }
+    line("");
+
+    line("How far the birth time can move before a result changes");
+    line("(each reading recomputed minute by minute)");
+    for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
+        line(Printf("  %-14s sign: %s", std::string(strUpagrahaNames[i]).c_str(),
+                    ShiftText(sensitivity.sign[i], sensitivity.intSearchedMinutes).c_str()));
+        line(Printf("  %-14s house: %s", "", ShiftText(sensitivity.house[i], sensitivity.intSearchedMinutes).c_str()));
+    }
+    return out;
+}
+
+}  // namespace vela::modWorking

@@ -1,0 +1,49 @@
+// The working behind a report: how the day or night was cut, which lords ruled, where each upagraha
+// fell, and how far the birth time may move before an upagraha's sign or house changes.
+//
+// Flow: after a reading (driver -> ... -> upagrahas), the window's working view and the command
+// line's --working print this beside the report; the report itself is unchanged.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "reading/birth_data.h"
+#include "reading/birth_form.h"
+#include "upagraha/upagraha.h"
+
+namespace vela::modWorking {
+
+// How many minutes the search looks each way before it gives up.
+inline constexpr int kSearchMinutes = 24 * 60;
+
+struct Shift {
+    // Minutes the birth time can move (earlier or later) before the value changes: the first
+    // minute at which it differs. Empty when it stays within the searched span or the search
+    // had to stop (the date left the offered years, or the Sun did not rise and set).
+    std::optional<int> intEarlier;
+    std::optional<int> intLater;
+};
+
+struct Sensitivity {
+    std::array<Shift, modVedicUpagrahas::kUpagrahaCount> sign;
+    std::array<Shift, modVedicUpagrahas::kUpagrahaCount> house;
+    int intSearchedMinutes = kSearchMinutes;
+};
+
+// Searches the birth time minute by minute each way with the whole reading, as the driver runs it.
+// The form must be one the driver accepts; otherwise every shift is empty.
+Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes = kSearchMinutes);
+
+// The same form with the birth moment moved by whole minutes (the date follows across midnight).
+BirthForm FormAtMinutesFromBirth(const BirthForm& form, int minutes);
+
+// "HH:MM" of clock hours that may lie below 0 or beyond 24 (the day is shown as -1 or +1).
+std::string ClockText(double hours);
+
+// The working as plain text, for the command line and the window's working view.
+std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
+                        const Sensitivity& sensitivity);
+
+}  // namespace vela::modWorking

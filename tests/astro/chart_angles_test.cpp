@@ -1,0 +1,137 @@
+// Chart angles: Julian day numbers, ayanamsa and the sidereal ascendant.
+#include <gtest/gtest.h>
+
+#include "tests/support/test_names.h"
+
+#include <cmath>
+
+#include "astro/chart_angles.h"
+#include "astro/position_text.h"
+
+namespace {
+
+using namespace vela;
+using modVedicEphemeris::Ayanamsa;
+using modVedicEphemeris::CalculateChartAngles;
+using modVedicEphemeris::JulianDayNumber;
+
+// A zone as the zone table stores it: hours and minutes West of Greenwich positive.
+struct Zone {
+    std::int16_t hours;
+    std::int16_t minutes;
+};
+constexpr Zone kIndian{-5, -30}, kGmt{0, 0}, kBst{-1, 0}, kCet{-1, 0}, kEst{5, 0}, kAest{-10, 0};
+
+BirthMoment Place(int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east, Zone z, bool dst, int year,
+                  int month, int day) {
+    BirthMoment s;
+    s.intLatDeg = static_cast<std::int16_t>(latDeg);
+    s.intLatMin = static_cast<std::int16_t>(latMin);
+    s.blnSouth = south;
+    s.intLonDeg = static_cast<std::int16_t>(lonDeg);
+    s.intLonMin = static_cast<std::int16_t>(lonMin);
+    s.blnEast = east;
+    s.varZoneHours = z.hours;
+    s.varZoneMinutes = z.minutes;
+    s.intZoneHours = static_cast<std::int16_t>(std::abs(z.hours));
+    s.intZoneMinutes = static_cast<std::int16_t>(std::abs(z.minutes));
+    s.blnDST = dst;
+    s.intYear = static_cast<std::int16_t>(year);
+    s.intMonth = static_cast<std::int16_t>(month);
+    s.intDay = static_cast<std::int16_t>(day);
+    return s;
+}
+
+TEST(JulianDayNumber, matches_the_calendar_reform_and_epoch_2000) {
+    EXPECT_EQ(JulianDayNumber(1, 1, 2000), 2451545);
+    EXPECT_EQ(JulianDayNumber(10, 15, 1582), 2299171);  // last Julian-calendar day read as such
+    EXPECT_EQ(JulianDayNumber(10, 16, 1582), 2299162);
+    EXPECT_EQ(JulianDayNumber(12, 31, 1899), 2415020);  // astronomers' epoch 1900.0 less half a day
+    EXPECT_EQ(JulianDayNumber(6, 15, 1975), 2442579);
+}
+
+TEST(Ayanamsa, matches_its_values_at_1900_and_2000) {
+    EXPECT_NEAR(Ayanamsa(0), -22.466282, 5e-7);
+    EXPECT_NEAR(Ayanamsa(1), -23.853991, 5e-7);
+}
+
+// New Delhi, 15 June 1975, 10:30 Indian time: every intermediate value worked by hand.
+TEST(CalculateChartAngles, reproduces_the_worked_new_delhi_example) {
+    const auto s = Place(28, 37, false, 77, 13, true, kIndian, false, 1975, 6, 15);
+    const auto r = CalculateChartAngles(s, 10.5);
+    EXPECT_DOUBLE_EQ(r.varUniversalHour, 5.0);
+    EXPECT_EQ(r.varJulianDayNumber, 2442579);
+    EXPECT_NEAR(r.varCenturies, 0.7545163130, 5e-11);
+    EXPECT_NEAR(r.varAyanamsa, -23.519004, 5e-7);
+    EXPECT_NEAR(r.varRamc * modVedicPlanetPosition::varRadToDeg, 55.075740, 5e-6);
+    EXPECT_NEAR(r.dblTropicalAscendant, 149.432498, 5e-6);
+    EXPECT_EQ(r.varAscendantText.view(), "5\u00B0 54' 48\" Leo");
+}
+
+// The zone's own sign decides the direction to Greenwich: a West place keeping an East zone
+// (London in summer, Madrid) must reach the same universal moment as Greenwich time.
+TEST(CalculateChartAngles, takes_universal_time_from_the_zones_own_sign) {
+    const auto london = Place(51, 30, false, 0, 7, false, kBst, false, 2000, 6, 21);
+    const auto londonGmt = Place(51, 30, false, 0, 7, false, kGmt, false, 2000, 6, 21);
+    const auto summer = CalculateChartAngles(london, 12.0);
+    EXPECT_DOUBLE_EQ(summer.varUniversalHour, 11.0);
+    EXPECT_NEAR(summer.varAscendant, CalculateChartAngles(londonGmt, 11.0).varAscendant, 1e-9);
+
+    const auto madrid = Place(40, 25, false, 3, 42, false, kCet, false, 1990, 1, 10);
+    EXPECT_DOUBLE_EQ(CalculateChartAngles(madrid, 12.0).varUniversalHour, 11.0);
+
+    const auto newYork = Place(40, 43, false, 74, 0, false, kEst, false, 1990, 1, 10);
+    EXPECT_DOUBLE_EQ(CalculateChartAngles(newYork, 12.0).varUniversalHour, 17.0);
+}
+
+struct DstCase {
+    const char* name;
+    BirthMoment place;
+};
+
+class DaylightSavingTick : public ::testing::TestWithParam<DstCase> {};
+
+TEST_P(DaylightSavingTick, equals_the_same_time_one_hour_earlier_unticked) {
+    auto ticked = GetParam().place;
+    ticked.blnDST = true;
+    auto plain = GetParam().place;
+    plain.blnDST = false;
+    for (double t : {0.25, 9.5, 17.75, 23.0}) {
+        const auto a = CalculateChartAngles(ticked, t);
+        const auto b = CalculateChartAngles(plain, t - 1);
+        EXPECT_DOUBLE_EQ(a.varUniversalHour, b.varUniversalHour) << t;
+        EXPECT_EQ(a.varAscendantText, b.varAscendantText) << t;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EastAndWestInJanuaryAndJuly, DaylightSavingTick,
+    ::testing::Values(DstCase{"sydney_january", Place(33, 52, true, 151, 12, true, kAest, false, 2000, 1, 15)},
+                      DstCase{"sydney_july", Place(33, 52, true, 151, 12, true, kAest, false, 2000, 7, 15)},
+                      DstCase{"new_york_january", Place(40, 43, false, 74, 0, false, kEst, false, 2010, 1, 15)},
+                      DstCase{"new_york_july", Place(40, 43, false, 74, 0, false, kEst, false, 2010, 7, 15)}),
+    RowName());
+
+TEST(CalculateChartAngles, lets_universal_time_leave_the_day_without_moving_the_date) {
+    // Early morning in Delhi is the previous evening in Greenwich; the date stays the birth date.
+    const auto s = Place(28, 37, false, 77, 13, true, kIndian, false, 1975, 6, 15);
+    const auto early = CalculateChartAngles(s, 2.0);
+    EXPECT_DOUBLE_EQ(early.varUniversalHour, -3.5);
+    EXPECT_EQ(early.varJulianDayNumber, 2442579);
+    // A time past 24 continues smoothly: 24.5 today is the sidereal turn of 0.5 tomorrow.
+    const auto late = CalculateChartAngles(s, 24.5);
+    auto next = s;
+    next.intDay = 16;
+    EXPECT_NEAR(late.varAscendant, CalculateChartAngles(next, 0.5).varAscendant, 1e-6);
+}
+
+TEST(CalculateChartAngles, gives_every_ascendant_inside_one_turn_over_a_day) {
+    const auto s = Place(59, 0, true, 179, 59, false, Zone{12, 0}, false, 1901, 1, 1);
+    for (double t = -2; t <= 26; t += 0.25) {
+        const auto r = CalculateChartAngles(s, t);
+        EXPECT_GE(r.varAscendant, 0) << t;
+        EXPECT_LT(r.varAscendant, 360) << t;
+    }
+}
+
+}  // namespace

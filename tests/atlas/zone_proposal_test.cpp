@@ -1,0 +1,194 @@
+// The zone proposal: which row and tick give a place's clock at the birth moment, the line shown
+// beside the zone list, and the warning when the form says otherwise.
+//
+// Offsets of the named places come from the IANA time-zone data (tzdata 2025b): New York -05:00
+// with daylight saving -04:00 in July 1990; Kolkata +05:30, with the war-time +06:30 from
+// 1 September 1942 to 15 October 1945; Madras mean time +05:21:10 until 1906; Kathmandu +05:45
+// since 1986; London's double summer time +02:00 over GMT in the summer of 1941; Ireland's
+// winter time +00:00 under its standard +01:00.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "atlas/zone_proposal.h"
+#include "reading/reference_tables.h"
+#include "tests/support/test_names.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::modZoneProposal;
+
+constexpr int H = 3600;
+constexpr int M = 60;
+
+struct ProposalRow {
+    std::string name;
+    int standard;
+    int inForce;
+    std::optional<int> row;
+    bool tick;
+};
+
+class ProposeZoneTest : public ::testing::TestWithParam<ProposalRow> {};
+
+TEST_P(ProposeZoneTest, gives_the_row_and_tick) {
+    const ProposalRow& r = GetParam();
+    const ZoneProposal p = ProposeZone(r.standard, r.inForce);
+    EXPECT_EQ(p.intRow, r.row);
+    EXPECT_EQ(p.blnDST, r.tick);
+    // Whatever is proposed gives the clocks' offset.
+    if (p.intRow) {
+        EXPECT_EQ(RowOffsetSeconds(*p.intRow) + (p.blnDST ? H : 0), r.inForce);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, ProposeZoneTest,
+    ::testing::Values(
+        ProposalRow{"new_york_in_july_1990_is_eastern_standard_with_the_tick", -5 * H, -4 * H, 27, true},
+        ProposalRow{"new_york_in_january_is_eastern_standard_without", -5 * H, -5 * H, 27, false},
+        ProposalRow{"kolkata_in_october_1942_is_indian_time_with_the_tick", 5 * H + 30 * M, 6 * H + 30 * M, 34, true},
+        ProposalRow{"kolkata_in_1918_is_indian_time_without", 5 * H + 30 * M, 5 * H + 30 * M, 34, false},
+        ProposalRow{"kathmandu_fits_no_row", 5 * H + 45 * M, 5 * H + 45 * M, std::nullopt, false},
+        ProposalRow{"madras_mean_time_fits_no_row", 5 * H + 21 * M + 10, 5 * H + 21 * M + 10, std::nullopt, false},
+        ProposalRow{"double_summer_time_takes_a_row_of_its_own", 0, 2 * H, 26, false},
+        ProposalRow{"london_war_winter_is_greenwich_with_the_tick", 0, H, 29, true},
+        ProposalRow{"irish_winter_time_takes_greenwich_without_the_tick", H, 0, 29, false},
+        ProposalRow{"sao_paulo_summer_is_brazil_zone_2_with_the_tick", -3 * H, -2 * H, 14, true},
+        ProposalRow{"half_an_hour_of_daylight_saving_takes_the_row_in_force", 10 * H + 30 * M, 11 * H, 62, false},
+        ProposalRow{"a_standard_offset_the_table_lacks_takes_the_row_in_force", 4 * H + 30 * M, 5 * H + 30 * M, 34,
+                    false},
+        ProposalRow{"an_hour_ahead_of_a_missing_standard_and_no_row_in_force", 5 * H + 45 * M, 6 * H + 45 * M,
+                    std::nullopt, false}),
+    RowName());
+
+TEST(RowForOffset, prefers_standard_then_plain_time_then_other_names_then_the_rest) {
+    struct Case {
+        int seconds;
+        int row;
+    };
+    const Case cases[] = {
+        {-5 * H, 27},           // EST before CDT, EWT
+        {0, 29},                // GMT before UT (row order)
+        {H, 20},                // CET before BST, MET
+        {5 * H + 30 * M, 34},   // Indian Time
+        {2 * H, 26},            // EET before BDST, BWT, CED, MED
+        {10 * H, 8},            // AEST before Guam Standard Time (row order)
+        {-3 * H, 14},           // Brazil Zone 2 before Atlantic War Time
+        {11 * H, 62},           // USSR Zone 10 before AEDT
+        {12 * H, 47},           // New Zealand Std Time before Int'l Date Line East
+        {-9 * H, 69},           // YST before AHDT, AHWT
+        {-9 * H - 30 * M, 31},  // only daylight and war rows: the first
+    };
+    for (const Case& c : cases) EXPECT_EQ(RowForOffset(c.seconds), c.row) << OffsetText(c.seconds);
+    EXPECT_EQ(RowForOffset(5 * H + 45 * M), std::nullopt);
+
+    // Every row's offset finds a row of that offset, never one ranked below it.
+    for (int row = 0; row < kZoneCount; ++row) {
+        const auto found = RowForOffset(RowOffsetSeconds(row));
+        ASSERT_TRUE(found.has_value()) << row;
+        EXPECT_EQ(RowOffsetSeconds(*found), RowOffsetSeconds(row));
+        const int foundRank = RowRank(kZoneRows[static_cast<std::size_t>(*found)].text);
+        const int rowRank = RowRank(kZoneRows[static_cast<std::size_t>(row)].text);
+        EXPECT_TRUE(foundRank < rowRank || (foundRank == rowRank && *found <= row)) << row;
+    }
+}
+
+TEST(OffsetText, signs_pads_and_shows_seconds_only_when_there_are_some) {
+    EXPECT_EQ(OffsetText(5 * H + 30 * M), "+05:30");
+    EXPECT_EQ(OffsetText(-4 * H), "-04:00");
+    EXPECT_EQ(OffsetText(0), "+00:00");
+    EXPECT_EQ(OffsetText(-30 * M), "-00:30");
+    EXPECT_EQ(OffsetText(5 * H + 21 * M + 10), "+05:21:10");
+    EXPECT_EQ(OffsetText(-3 * H - 30 * M), "-03:30");
+}
+
+TEST(ProposalText, says_what_the_data_gives_and_what_is_proposed) {
+    const ClockMoment october1918{1918, 10, 16, 12, 0};
+    const ZoneAtMoment kolkata1918{"Asia/Kolkata", 5 * H + 30 * M, 5 * H + 30 * M, ClockFit::Once};
+    EXPECT_EQ(ProposalText(kolkata1918, october1918, ProposeZone(5 * H + 30 * M, 5 * H + 30 * M)),
+              "Asia/Kolkata on 16 Oct 1918: +05:30, no daylight saving\n"
+              "Proposed: \"Indian Time, IST, +5.3\", Daylight Saving Time clear");
+
+    const ZoneAtMoment newYork{"America/New_York", -5 * H, -4 * H, ClockFit::Once};
+    EXPECT_EQ(ProposalText(newYork, {1990, 7, 4, 9, 5}, ProposeZone(-5 * H, -4 * H)),
+              "America/New_York on 4 Jul 1990: -04:00, daylight saving (standard -05:00)\n"
+              "Proposed: \"Eastern Standard Time,EST,-5.0\" with Daylight Saving Time ticked");
+
+    const ZoneAtMoment kathmandu{"Asia/Kathmandu", 5 * H + 45 * M, 5 * H + 45 * M, ClockFit::Once};
+    EXPECT_EQ(ProposalText(kathmandu, {2000, 1, 1, 0, 0}, ProposeZone(5 * H + 45 * M, 5 * H + 45 * M)),
+              "Asia/Kathmandu on 1 Jan 2000: +05:45, no daylight saving\nNo zone of the list gives +05:45.");
+
+    const ZoneAtMoment dublin{"Europe/Dublin", H, 0, ClockFit::Once};
+    EXPECT_EQ(ProposalText(dublin, {2000, 1, 1, 0, 0}, ProposeZone(H, 0)),
+              "Europe/Dublin on 1 Jan 2000: +00:00, winter time (standard +01:00)\n"
+              "Proposed: \"Greenwich Mean Time,GMT,0.0\", Daylight Saving Time clear");
+
+    // A clock time the clocks jumped over, or showed twice, is named with its minutes.
+    const ZoneAtMoment skipped{"America/New_York", -5 * H, -4 * H, ClockFit::Skipped};
+    EXPECT_NE(ProposalText(skipped, {1990, 4, 1, 2, 30}, ProposeZone(-5 * H, -4 * H))
+                  .find("; the clocks skipped 02:30 that day (put forward), so the time after is assumed\n"),
+              std::string::npos);
+    const ZoneAtMoment twice{"America/New_York", -5 * H, -4 * H, ClockFit::Twice};
+    EXPECT_NE(ProposalText(twice, {1990, 10, 28, 1, 30}, ProposeZone(-5 * H, -4 * H))
+                  .find("; the clocks showed 01:30 twice that day (put back), so the first is assumed\n"),
+              std::string::npos);
+}
+
+TEST(ZoneWarning, speaks_only_when_the_form_gives_another_offset_or_no_row_can) {
+    const ZoneAtMoment warTime{"Asia/Kolkata", 5 * H + 30 * M, 6 * H + 30 * M, ClockFit::Once};
+    const ZoneProposal proposal = ProposeZone(warTime.intStandardSeconds, warTime.intInForceSeconds);
+    EXPECT_EQ(ZoneWarning(warTime, proposal, 34, true), std::nullopt);
+    // North Sumatra Time gives the same +06:30 without the tick.
+    EXPECT_EQ(ZoneWarning(warTime, proposal, 52, false), std::nullopt);
+    // Nothing selected: the calculation itself names the missing zone.
+    EXPECT_EQ(ZoneWarning(warTime, proposal, -1, false), std::nullopt);
+    EXPECT_EQ(ZoneWarning(warTime, proposal, 34, false),
+              "The zone chosen gives +05:30, but the clocks of Asia/Kolkata were at +06:30 at the birth moment.");
+    EXPECT_EQ(ZoneWarning(warTime, proposal, 29, true),
+              "The zone and tick chosen give +01:00, but the clocks of Asia/Kolkata were at +06:30 at the birth "
+              "moment.");
+
+    const ZoneAtMoment kathmandu{"Asia/Kathmandu", 5 * H + 45 * M, 5 * H + 45 * M, ClockFit::Once};
+    const ZoneProposal none = ProposeZone(kathmandu.intStandardSeconds, kathmandu.intInForceSeconds);
+    const std::string noRow =
+        "No zone of the list gives +05:45, the clocks of Asia/Kathmandu at the birth moment; the reading will use "
+        "the zone chosen.";
+    EXPECT_EQ(ZoneWarning(kathmandu, none, 34, false), noRow);
+    EXPECT_EQ(ZoneWarning(kathmandu, none, -1, false), noRow);
+}
+
+TEST(ClockMomentOf, reads_the_lists_and_refuses_days_the_month_lacks) {
+    BirthForm form;
+    form.cboDate = "16";
+    form.cboMonth = 9;
+    form.cboYear = "1942";
+    form.cboHour = "23";
+    form.cboMinute = "59";
+    const auto moment = ClockMomentOf(form);
+    ASSERT_TRUE(moment.has_value());
+    EXPECT_EQ(moment->intYear, 1942);
+    EXPECT_EQ(moment->intMonth, 10);
+    EXPECT_EQ(moment->intDay, 16);
+    EXPECT_EQ(moment->intHour, 23);
+    EXPECT_EQ(moment->intMinute, 59);
+
+    form.cboDate = "31";
+    form.cboMonth = 3;  // April
+    EXPECT_FALSE(ClockMomentOf(form).has_value());
+    form.cboDate = "29";
+    form.cboMonth = 1;
+    form.cboYear = "1904";
+    EXPECT_TRUE(ClockMomentOf(form).has_value());
+    form.cboYear = "1903";
+    EXPECT_FALSE(ClockMomentOf(form).has_value());
+    form.cboYear = "1904";
+    form.cboMonth = -1;
+    EXPECT_FALSE(ClockMomentOf(form).has_value());
+    form.cboMonth = 1;
+    form.cboHour = "";
+    EXPECT_FALSE(ClockMomentOf(form).has_value());
+}
+
+}  // namespace

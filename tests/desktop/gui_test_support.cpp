@@ -1,0 +1,118 @@
+#include "gui_test_support.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "atlas/geonames_atlas.h"
+#include "desktop/zone_clock.h"
+#include "tests/support/reference_forms.h"
+
+namespace vela::guitest {
+
+WindowSeams SeamRecorder::Seams() {
+    WindowSeams seams;
+    seams.MsgBox = [this](const QString& text, MsgIcon icon) { messages.append({text, icon}); };
+    seams.FileDialog = [this](const FileDialogRequest& request) {
+        dialogs.append(request);
+        return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
+    };
+    seams.OpenUrl = [this](const QUrl& url) {
+        openedUrls.append(url);
+        return browserWorks;
+    };
+    seams.ShowAbout = [this] { ++aboutShown; };
+    seams.FindPlaces = [this](const QString& typed) {
+        atlasQueries << typed;
+        return realAtlas ? modAtlas::FindPlaces(typed.toStdString()) : std::vector<modPlaceName::AtlasPlace>{};
+    };
+    return seams;
+}
+
+QStringList SeamRecorder::MessageTexts() const {
+    QStringList texts;
+    for (const auto& message : messages) texts << message.text;
+    return texts;
+}
+
+ModalWatchdog::ModalWatchdog() {
+    timer.setInterval(50);
+    connect(&timer, &QTimer::timeout, this, &ModalWatchdog::Check);
+    timer.start();
+}
+
+void ModalWatchdog::Check() {
+    if (blnPaused) return;
+    QWidget* intruder = QApplication::activeModalWidget();
+    if (intruder == nullptr) intruder = QApplication::activePopupWidget();
+    if (intruder == nullptr) return;
+    if (strIntruder.isEmpty())
+        strIntruder = QStringLiteral("%1 \"%2\"")
+                          .arg(QString::fromLatin1(intruder->metaObject()->className()), intruder->windowTitle());
+    intruder->close();
+}
+
+bool ShowActive(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+void TypeInto(QWidget& window, const char* box, const QString& text) {
+    auto* edit = Control<QLineEdit>(window, box);
+    edit->setFocus();
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(edit, static_cast<char>(ch.unicode()));
+        } else {
+            // Beyond ASCII a keyboard still sends the character as the key's text.
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+}
+
+void ChooseEntry(QWidget& window, const char* list, const QString& text) {
+    auto* combo = Control<QComboBox>(window, list);
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+void ChoosePosition(QWidget& window, const char* list, int position) {
+    Control<QComboBox>(window, list)->setCurrentIndex(position);
+}
+
+void Press(QWidget& window, const char* button) {
+    QTest::mouseClick(Control<QPushButton>(window, button), Qt::LeftButton);
+}
+
+void PickRadio(QWidget& window, const char* button) {
+    auto* radio = Control<QRadioButton>(window, button);
+    // Near the left edge: a layout may stretch the button far beyond its indicator and text.
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
+
+void FillKnownGoodReading(QWidget& window) {
+    TypeInto(window, "txtName", QStringLiteral("Asha"));
+    ChooseEntry(window, "cboDate", QStringLiteral("15"));
+    ChooseEntry(window, "cboMonth", QStringLiteral("June"));
+    ChooseEntry(window, "cboYear", QStringLiteral("1975"));
+    ChooseEntry(window, "cboHour", QStringLiteral("10"));
+    ChooseEntry(window, "cboMinute", QStringLiteral("30"));
+    ChoosePosition(window, "cboTimeZone", 34);
+    TypeInto(window, "txtLatDeg", QStringLiteral("28"));
+    TypeInto(window, "txtLatMin", QStringLiteral("37"));
+    TypeInto(window, "txtLonDeg", QStringLiteral("77"));
+    TypeInto(window, "txtLonMin", QStringLiteral("13"));
+    PickRadio(window, "optLat_0");
+    PickRadio(window, "optLong_0");
+    TypeInto(window, "txtCity", QStringLiteral("Delhi"));
+    TypeInto(window, "txtState", QStringLiteral("Delhi"));
+    TypeInto(window, "txtCountry", QStringLiteral("India"));
+}
+
+BirthForm KnownGoodForm() {
+    BirthForm form = NewDelhiForm();
+    form.txtCity = "Delhi";  // as FillKnownGoodForm types it
+    return form;
+}
+
+}  // namespace vela::guitest

@@ -1,0 +1,80 @@
+// What the window tests share: recorders for every seam, a watchdog against modal windows, and
+// hands that fill the form the way a person does.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+#include "desktop/frm_main.h"
+
+namespace vela::guitest {
+
+struct ShownMessage {
+    QString text;
+    MsgIcon icon;
+};
+
+// Stands in for the message boxes, file dialogs, browser and About window. The atlas offers
+// nothing unless a test asks for the real one, so typing a city opens no list of places.
+struct SeamRecorder {
+    QList<ShownMessage> messages;
+    QList<FileDialogRequest> dialogs;
+    QStringList dialogAnswers;  // taken in order; none left means the user cancelled
+    QList<QUrl> openedUrls;
+    bool browserWorks = true;
+    int aboutShown = 0;
+    bool realAtlas = false;
+    QStringList atlasQueries;
+
+    WindowSeams Seams();
+    QStringList MessageTexts() const;
+};
+
+// Fails a test that leaves a modal window or a popup open: such a window would wait for a person
+// forever. It closes what it finds so the run goes on, and remembers what it was.
+class ModalWatchdog : public QObject {
+public:
+    ModalWatchdog();
+    void Pause(bool paused) { blnPaused = paused; }
+    QString Intruder() const { return strIntruder; }
+
+private:
+    void Check();
+    QTimer timer;
+    bool blnPaused = false;
+    QString strIntruder;
+};
+
+// Shows the window and makes it the active one, as a person's click would; false when the
+// platform never showed it.
+bool ShowActive(QWidget& window);
+
+// The window's controls, found by the names the user interface gives them.
+template <typename T>
+T* Control(QWidget& window, const char* name) {
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// Types text key by key, as a keyboard does.
+void TypeInto(QWidget& window, const char* box, const QString& text);
+void ChooseEntry(QWidget& window, const char* list, const QString& text);
+void ChoosePosition(QWidget& window, const char* list, int position);
+void Press(QWidget& window, const char* button);
+void PickRadio(QWidget& window, const char* button);
+
+// Asha, 15 June 1975, 10:30, Indian Time (row 34), 28 37 North, 77 13 East, Delhi, Delhi, India.
+void FillKnownGoodReading(QWidget& window);
+BirthForm KnownGoodForm();
+
+}  // namespace vela::guitest

@@ -1,0 +1,1077 @@
+// The main window driven as a person drives it: keys typed into the boxes, buttons clicked, menu
+// items chosen. Every dialog, message box and browser goes through the window's seams, and a
+// watchdog fails any test that leaves a modal window open, so nothing here can wait for a person.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QUrlQuery>
+
+#include <functional>
+#include <memory>
+
+#include "desktop/web_pages.h"
+#include "gui_test_support.h"
+#include "reading/calculation_driver.h"
+#include "reading/reading_file.h"
+#include "reading/reference_tables.h"
+#include "reading/working.h"
+
+using namespace vela;
+using namespace vela::guitest;
+
+namespace {
+
+// Everything the form holds, to see that a step left it alone.
+QStringList FormValues(QWidget& w) {
+    QStringList values;
+    for (const char* box :
+         {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState", "txtCountry"})
+        values << Control<QLineEdit>(w, box)->text();
+    for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"})
+        values << QString::number(Control<QComboBox>(w, list)->currentIndex());
+    for (const char* radio : {"optLat_0", "optLat_1", "optLong_0", "optLong_1"})
+        values << QString::number(Control<QRadioButton>(w, radio)->isChecked());
+    values << QString::number(Control<QCheckBox>(w, "chkDST")->isChecked());
+    return values;
+}
+
+struct PaneLine {
+    QString text;
+    bool bold;
+    int pointSize;
+    bool operator==(const PaneLine&) const = default;
+};
+
+// The non-empty lines of the report, each with its look, as the core's runs describe them.
+QList<PaneLine> LinesOfRuns(const Report& report) {
+    QList<PaneLine> lines;
+    for (const ReportRun& run : report)
+        for (const QString& line : QString::fromStdString(run.strText).split(QLatin1Char('\n')))
+            if (!line.isEmpty()) lines.append({line, run.blnBold, run.intPointSize});
+    return lines;
+}
+
+// The same, read back from the pane. A paragraph in more than one format would show as a line
+// without its look and fail the comparison.
+QList<PaneLine> LinesOfPane(const QTextEdit& pane) {
+    QList<PaneLine> lines;
+    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text().isEmpty()) continue;
+        const QTextCharFormat format = block.begin().fragment().charFormat();
+        const bool oneFormat = block.begin().fragment().length() == block.length() - 1;
+        lines.append({block.text(), oneFormat && format.fontWeight() >= QFont::Bold,
+                      oneFormat ? static_cast<int>(format.fontPointSize()) : 0});
+    }
+    return lines;
+}
+
+Report ReportOf(const BirthForm& form) {
+    SharedChartState state;
+    return modCalculationDriver::RunCalculation(form, state).report;
+}
+
+// The core's working of the form's reading, and the portions it cut.
+struct CoreWorking {
+    QString text;
+    std::array<modVedicUpagrahas::Portion, modVedicUpagrahas::kPortionCount> portions;
+};
+CoreWorking WorkingOf(const BirthForm& form) {
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(form, state);
+    const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
+    return {QString::fromStdString(modWorking::WorkingText(state, outcome.upagrahas, sensitivity)),
+            outcome.upagrahas.portions};
+}
+
+}  // namespace
+
+class FrmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opens_with_the_first_entries_selected_and_the_form_in_front();
+    void shows_the_captions_menus_and_access_keys();
+    void tab_order_follows_the_form();
+    void typing_refuses_what_a_box_does_not_take_data();
+    void typing_refuses_what_a_box_does_not_take();
+    void editing_keys_and_tab_pass_the_filters();
+    void pasted_text_keeps_only_what_the_box_takes_data();
+    void pasted_text_keeps_only_what_the_box_takes();
+    void an_empty_form_names_each_missing_box_in_turn();
+    void a_day_the_month_lacks_is_refused_data();
+    void a_day_the_month_lacks_is_refused();
+    void a_whole_reading_shows_the_report_with_bold_labels();
+    void back_keeps_the_form_and_a_second_press_recomputes();
+    void a_refused_recalculation_keeps_the_previous_report();
+    void the_menu_item_and_the_access_key_calculate_like_the_button();
+    void the_report_pane_leaves_the_clipboard_alone();
+    void the_working_tab_shows_the_cores_working_of_the_reading();
+    void the_working_follows_each_new_reading();
+    void a_saved_reading_opens_again_and_recomputes();
+    void open_refuses_a_name_not_ending_in_ved();
+    void a_damaged_reading_stops_with_a_message();
+    void cancelled_dialogs_change_nothing();
+    void a_failed_save_is_reported();
+    void the_lookup_checks_the_place_boxes_in_order_data();
+    void the_lookup_checks_the_place_boxes_in_order();
+    void the_lookup_searches_the_web_for_the_place_as_typed_data();
+    void the_lookup_searches_the_web_for_the_place_as_typed();
+    void every_page_opens_from_its_menu_item_or_label_data();
+    void every_page_opens_from_its_menu_item_or_label();
+    void a_browser_that_fails_changes_nothing_and_shows_nothing();
+    void the_real_message_box_has_the_title_one_ok_and_the_icon();
+    void the_real_file_dialogs_carry_the_filter_title_and_suffix();
+    void about_shows_a_modal_window_with_the_version();
+    void exit_closes_the_window();
+
+private:
+    QWidget& W() { return *window; }
+    // Runs the step while a real modal window may open; the inspector sees that window, then it is
+    // closed. Returns whether a modal window appeared at all.
+    bool WithRealModal(const std::function<void()>& step, const std::function<void(QWidget*)>& inspect);
+    void CalculateKnownGoodReading();
+
+    std::unique_ptr<QTemporaryDir> tempDir;
+    std::unique_ptr<SeamRecorder> recorder;
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<ModalWatchdog> watchdog;
+};
+
+void FrmMainTest::init() {
+    tempDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(tempDir->isValid());
+    recorder = std::make_unique<SeamRecorder>();
+    window = std::make_unique<frmMain>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+    watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void FrmMainTest::cleanup() {
+    const QString intruder = watchdog ? watchdog->Intruder() : QString();
+    watchdog.reset();
+    window.reset();
+    recorder.reset();
+    tempDir.reset();
+    QVERIFY2(intruder.isEmpty(), qPrintable(QStringLiteral("a modal window was left open: ") + intruder));
+}
+
+void FrmMainTest::CalculateKnownGoodReading() {
+    FillKnownGoodReading(W());
+    Press(W(), "cmdCalculate");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+}
+
+void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() {
+    QCOMPARE(window->windowTitle(), QStringLiteral("Vela Upagrahas v1.20"));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QVERIFY(Control<QWidget>(W(), "Frame1")->isVisible());
+    QVERIFY(!Control<QWidget>(W(), "Frame2")->isVisible());
+    // Both panels share one place and open at 9015 x 5535 twips.
+    QCOMPARE(Control<QWidget>(W(), "Frame1")->size(), QSize(601, 369));
+
+    // Every list holds its entries in order, the first one selected.
+    const ListEntries& entries = FormListEntries();
+    const auto checkList = [this](const char* name, const auto& expected) {
+        auto* list = Control<QComboBox>(W(), name);
+        QStringList expectedTexts;
+        for (const std::string_view text : expected) expectedTexts << QString::fromUtf8(text.data(), text.size());
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+        QCOMPARE(texts, expectedTexts);
+        QCOMPARE(list->currentIndex(), 0);
+        QVERIFY(!list->isEditable());
+    };
+    checkList("cboDate", entries.days);
+    checkList("cboMonth", entries.months);
+    checkList("cboYear", entries.years);
+    checkList("cboHour", entries.hours);
+    checkList("cboMinute", entries.minutes);
+    std::array<std::string_view, kZoneCount> zones{};
+    for (std::size_t i = 0; i < zones.size(); ++i) zones[i] = kZoneRows[i].text;
+    checkList("cboTimeZone", zones);
+    QCOMPARE(Control<QComboBox>(W(), "cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(Control<QComboBox>(W(), "cboYear")->currentText(), QStringLiteral("1901"));
+    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->count(), 71);
+
+    QVERIFY(Control<QRadioButton>(W(), "optLat_0")->isChecked());
+    QVERIFY(Control<QRadioButton>(W(), "optLong_0")->isChecked());
+    QVERIFY(!Control<QCheckBox>(W(), "chkDST")->isChecked());
+    for (const char* box : {"txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"})
+        QCOMPARE(Control<QLineEdit>(W(), box)->maxLength(), 3);
+    // Verdana where installed, else a face drawn to its proportions.
+    const QString face = QFontInfo(Control<QWidget>(W(), "txtName")->font()).family();
+    QVERIFY2(QStringList({"Verdana", "DejaVu Sans", "Bitstream Vera Sans"}).contains(face), qPrintable(face));
+}
+
+void FrmMainTest::shows_the_captions_menus_and_access_keys() {
+    const auto text = [this](const char* name) { return Control<QAbstractButton>(W(), name)->text(); };
+    QCOMPARE(text("cmdCalculate"), QStringLiteral("&Get My Upagrahas"));
+    QCOMPARE(text("cmdOpen"), QStringLiteral("&Open Previously Saved Reading"));
+    // The doubled ampersand shows one ampersand and marks no access key.
+    QCOMPARE(text("Command1"), QStringLiteral("Click here to find Latitude && Longitude"));
+    QCOMPARE(text("cmdSave"), QStringLiteral("&Save"));
+    QCOMPARE(text("cmdBack"), QStringLiteral("&Back"));
+    QCOMPARE(text("chkDST"), QStringLiteral("Daylight Saving Time"));
+    QCOMPARE(text("optLat_0") + text("optLat_1") + text("optLong_0") + text("optLong_1"),
+             QStringLiteral("NorthSouthEastWest"));
+    QCOMPARE(Control<QGroupBox>(W(), "Frame1")->title(), QStringLiteral("Personal Details"));
+    QCOMPARE(Control<QGroupBox>(W(), "Frame2")->title(), QStringLiteral("Vela Upagrahas Result"));
+    QStringList labels;
+    for (const char* name : {"lblName", "lblDateOfBirth", "lblTimeOfBirth", "lblHHMM", "lblTimeZone", "lblLatitude",
+                             "lblLatDegMin", "lblLongitude", "lblLonDegMin", "lblCity", "lblState", "lblCountry"})
+        labels << Control<QLabel>(W(), name)->text();
+    QCOMPARE(labels, QStringList({"Name", "Date of Birth", "Time of Birth", "HH/MM", "Time Zone", "Latitude", "DEG/MIN",
+                                  "Longitude", "DEG/MIN", "City", "State", "Country"}));
+    QVERIFY(
+        Control<QLabel>(W(), "lblIntro")->text().startsWith(QStringLiteral("Upagraha means confinement or seizure.")));
+    QVERIFY(Control<QLabel>(W(), "lblIntro")
+                ->text()
+                .endsWith(QStringLiteral("Upagrahas are invisible and are felt only by their effects.")));
+
+    const auto menuTexts = [](const QList<QAction*>& actions) {
+        QStringList texts;
+        for (const QAction* action : actions) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return texts;
+    };
+    const QList<QAction*> top = window->menuBar()->actions();
+    QCOMPARE(menuTexts(top), QStringList({"&File", "&Help", "Donate", "Make Money &Online"}));
+    QVERIFY(top[0]->menu() != nullptr && top[1]->menu() != nullptr);
+    QVERIFY(top[2]->menu() == nullptr && top[3]->menu() == nullptr);
+    QCOMPARE(menuTexts(top[0]->menu()->actions()), QStringList({"Get My &Rasi Chart", "-", "&Exit"}));
+    QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
+                                                                "Check for Software &Update", "-", "&About Software"}));
+}
+
+void FrmMainTest::tab_order_follows_the_form() {
+    const QStringList expected = {"txtName",   "cboDate",     "cboMonth",  "cboYear",    "cboHour",
+                                  "cboMinute", "cboTimeZone", "txtLatDeg", "txtLatMin",  "txtLonDeg",
+                                  "txtLonMin", "txtCity",     "txtState",  "txtCountry", "cmdCalculate",
+                                  "cmdOpen",   "chkDST",      "optLong_1", "optLong_0",  "optLat_1",
+                                  "optLat_0",  "Command1",    "RTB",       "cmdSave",    "cmdBack"};
+    QStringList chain;
+    QWidget* start = Control<QWidget>(W(), "txtName");
+    QWidget* w = start;
+    do {
+        if (expected.contains(w->objectName()) && !chain.contains(w->objectName())) chain << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != start && chain.size() < expected.size());
+    QCOMPARE(chain, expected);
+}
+
+void FrmMainTest::typing_refuses_what_a_box_does_not_take_data() {
+    QTest::addColumn<QByteArray>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("message");
+    const QString letters = QStringLiteral("Please enter only letters");
+    const QString numbers = QStringLiteral("Please enter only numbers");
+    QTest::newRow("a digit in the name") << QByteArray("txtName") << "As3ha"
+                                         << "Asha" << letters;
+    QTest::newRow("a hyphen in the city") << QByteArray("txtCity") << "Pune-East"
+                                          << "PuneEast" << letters;
+    QTest::newRow("an apostrophe in the state") << QByteArray("txtState") << "O'Higgins"
+                                                << "OHiggins" << letters;
+    QTest::newRow("an accented letter in the country")
+        << QByteArray("txtCountry") << QStringLiteral("Per\u00fa") << "Per" << letters;
+    QTest::newRow("a blank in the name is a letter") << QByteArray("txtName") << "Asha Rani"
+                                                     << "Asha Rani" << QString();
+    QTest::newRow("a minus sign in a degree box") << QByteArray("txtLatDeg") << "-12"
+                                                  << "12" << numbers;
+    QTest::newRow("a decimal point in a minute box") << QByteArray("txtLonMin") << "1.5"
+                                                     << "15" << numbers;
+    QTest::newRow("a blank in a degree box") << QByteArray("txtLonDeg") << "7 7"
+                                             << "77" << numbers;
+    QTest::newRow("a letter in a minute box") << QByteArray("txtLatMin") << "3o"
+                                              << "3" << numbers;
+    QTest::newRow("a fourth digit does not fit") << QByteArray("txtLonDeg") << "1234"
+                                                 << "123" << QString();
+}
+
+void FrmMainTest::typing_refuses_what_a_box_does_not_take() {
+    QFETCH(QByteArray, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(QString, message);
+    TypeInto(W(), box.constData(), typed);
+    auto* edit = Control<QLineEdit>(W(), box.constData());
+    QCOMPARE(edit->text(), kept);
+    if (message.isEmpty()) {
+        QVERIFY(recorder->messages.isEmpty());
+    } else {
+        QCOMPARE(recorder->MessageTexts(), QStringList(message));
+        QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    }
+    QCOMPARE(window->focusWidget(), edit);
+}
+
+void FrmMainTest::editing_keys_and_tab_pass_the_filters() {
+    TypeInto(W(), "txtName", QStringLiteral("Asha"));
+    auto* name = Control<QLineEdit>(W(), "txtName");
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QCOMPARE(name->text(), QStringLiteral("Ash"));
+    QTest::keyClick(name, Qt::Key_Home);
+    QTest::keyClick(name, Qt::Key_Delete);
+    QCOMPARE(name->text(), QStringLiteral("sh"));
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClick(name, Qt::Key_Left);
+    QTest::keyClicks(name, QStringLiteral("a"));
+    QCOMPARE(name->text(), QStringLiteral("sah"));
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(name->selectedText(), QStringLiteral("sah"));
+
+    TypeInto(W(), "txtLatDeg", QStringLiteral("28"));
+    auto* degrees = Control<QLineEdit>(W(), "txtLatDeg");
+    QTest::keyClick(degrees, Qt::Key_Backspace);
+    QCOMPARE(degrees->text(), QStringLiteral("2"));
+    QTest::keyClick(degrees, Qt::Key_Tab);
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "txtLatMin"));
+    QTest::keyClick(Control<QWidget>(W(), "txtLatMin"), Qt::Key_Return);
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+}
+
+void FrmMainTest::pasted_text_keeps_only_what_the_box_takes_data() {
+    QTest::addColumn<QByteArray>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("caretAfter");
+    QTest::newRow("digits and signs leave a name") << QByteArray("txtName") << "" << 0 << "Asha 2nd-Rani"
+                                                   << "Asha ndRani" << 11;
+    QTest::newRow("the caret stays after the pasted letters") << QByteArray("txtCity") << "Pe" << 1 << "u1n"
+                                                              << "Pune" << 3;
+    QTest::newRow("a degree sign leaves a number box")
+        << QByteArray("txtLatDeg") << "" << 0 << QStringLiteral("28\u00b0") << "28" << 2;
+    QTest::newRow("a number box keeps three characters") << QByteArray("txtLonMin") << "" << 0 << "4a56789"
+                                                         << "45" << 2;
+}
+
+void FrmMainTest::pasted_text_keeps_only_what_the_box_takes() {
+    QFETCH(QByteArray, box);
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    QFETCH(int, caretAfter);
+    auto* edit = Control<QLineEdit>(W(), box.constData());
+    TypeInto(W(), box.constData(), before);
+    edit->setCursorPosition(caret);
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), kept);
+    QCOMPARE(edit->cursorPosition(), caretAfter);
+    QVERIFY(edit->text().size() <= edit->maxLength());
+}
+
+void FrmMainTest::an_empty_form_names_each_missing_box_in_turn() {
+    struct Step {
+        const char* message;
+        const char* box;
+        const char* value;
+    };
+    const Step steps[] = {
+        {"Please Enter Your Name", "txtName", "Asha"},
+        {"Please Enter Degree of Latitude", "txtLatDeg", "28"},
+        {"Please Enter Minutes of Latitude", "txtLatMin", "37"},
+        {"Please Enter Degree of Longitude", "txtLonDeg", "77"},
+        {"Please Enter Minute of Longitude", "txtLonMin", "13"},
+        {"Please Enter Your City name", "txtCity", "Delhi"},
+        {"Please Enter Your State name", "txtState", "Delhi"},
+        {"Please Enter Your Country name", "txtCountry", "India"},
+    };
+    for (const Step& step : steps) {
+        recorder->messages.clear();
+        Control<QWidget>(W(), "cmdCalculate")->setFocus();
+        Press(W(), "cmdCalculate");
+        QCOMPARE(recorder->MessageTexts(), QStringList(QString::fromLatin1(step.message)));
+        QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+        QCOMPARE(window->focusWidget(), Control<QWidget>(W(), step.box));
+        QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+        QVERIFY(Control<QTextEdit>(W(), "RTB")->document()->isEmpty());
+        TypeInto(W(), step.box, QString::fromLatin1(step.value));
+    }
+    recorder->messages.clear();
+    Press(W(), "cmdCalculate");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+}
+
+void FrmMainTest::a_day_the_month_lacks_is_refused_data() {
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("31 April") << "31"
+                              << "April"
+                              << "1975"
+                              << "Please Enter Correct Date Or Month !";
+    QTest::newRow("29 February 1903") << "29"
+                                      << "February"
+                                      << "1903"
+                                      << "Please Enter Correct Date Or Month!";
+    QTest::newRow("30 February 2000") << "30"
+                                      << "February"
+                                      << "2000"
+                                      << "Please Enter Correct Date Or Month!";
+    QTest::newRow("29 February 1904 exists") << "29"
+                                             << "February"
+                                             << "1904" << QString();
+    QTest::newRow("31 January exists") << "31"
+                                       << "January"
+                                       << "1975" << QString();
+}
+
+void FrmMainTest::a_day_the_month_lacks_is_refused() {
+    QFETCH(QString, day);
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    FillKnownGoodReading(W());
+    ChooseEntry(W(), "cboDate", day);
+    ChooseEntry(W(), "cboMonth", month);
+    ChooseEntry(W(), "cboYear", year);
+    Press(W(), "cmdCalculate");
+    if (message.isEmpty()) {
+        QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+        QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    } else {
+        QCOMPARE(recorder->MessageTexts(), QStringList(message));
+        QCOMPARE(recorder->messages.front().icon, MsgIcon::Information);
+        QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    }
+}
+
+void FrmMainTest::a_whole_reading_shows_the_report_with_bold_labels() {
+    CalculateKnownGoodReading();
+    auto* pane = Control<QTextEdit>(W(), "RTB");
+    QVERIFY(pane->isVisible());
+    QVERIFY(!Control<QWidget>(W(), "Frame1")->isVisible());
+    // The result panel takes the place and size of the form.
+    QCOMPARE(Control<QWidget>(W(), "Frame2")->geometry(), Control<QWidget>(W(), "Frame1")->geometry());
+    QCOMPARE(Control<QWidget>(W(), "Frame2")->size(), QSize(601, 369));
+
+    // The pane shows the core's report of the same form. A document's plain text joins its
+    // paragraphs with line breaks; since every run ends its lines with "\n" and the pane starts
+    // from one empty paragraph, the two texts match character for character.
+    const Report report = ReportOf(KnownGoodForm());
+    QVERIFY(!report.empty());
+    QCOMPARE(pane->toPlainText(), QString::fromStdString(modUpagrahaReport::ReportPlainText(report)));
+
+    // Each line keeps its run's look: the upagraha names and the four headings bold, values plain,
+    // all in 12-point type.
+    const QList<PaneLine> lines = LinesOfPane(*pane);
+    QCOMPARE(lines, LinesOfRuns(report));
+    QCOMPARE(lines.front(), (PaneLine{QStringLiteral("Kaala"), true, 12}));
+    QCOMPARE(lines.at(1), (PaneLine{QStringLiteral("Longitude"), true, 12}));
+    QVERIFY(!lines.at(2).bold);
+    for (const char* name : {"Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"})
+        QVERIFY(lines.contains(PaneLine{QString::fromLatin1(name), true, 12}));
+
+    // The pane shows the top of the report.
+    QCOMPARE(pane->textCursor().position(), 0);
+    QCOMPARE(pane->verticalScrollBar()->value(), pane->verticalScrollBar()->minimum());
+}
+
+void FrmMainTest::back_keeps_the_form_and_a_second_press_recomputes() {
+    CalculateKnownGoodReading();
+    auto* pane = Control<QTextEdit>(W(), "RTB");
+    const QString firstReport = pane->toPlainText();
+    const QStringList values = FormValues(W());
+    Press(W(), "cmdBack");
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(pane->toPlainText(), firstReport);
+
+    Press(W(), "cmdCalculate");
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(pane->toPlainText(), firstReport);
+
+    // A changed form gives that form's report: 22:30 is a night birth.
+    Press(W(), "cmdBack");
+    ChooseEntry(W(), "cboHour", QStringLiteral("22"));
+    Press(W(), "cmdCalculate");
+    QVERIFY(recorder->messages.isEmpty());
+    BirthForm night = KnownGoodForm();
+    night.cboHour = "22";
+    QCOMPARE(pane->toPlainText(), QString::fromStdString(modUpagrahaReport::ReportPlainText(ReportOf(night))));
+    QVERIFY(pane->toPlainText() != firstReport);
+}
+
+void FrmMainTest::a_refused_recalculation_keeps_the_previous_report() {
+    CalculateKnownGoodReading();
+    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    Press(W(), "cmdBack");
+    auto* name = Control<QLineEdit>(W(), "txtName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    Press(W(), "cmdCalculate");
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+    QCOMPARE(window->ChartState().strName, std::string("Asha"));
+}
+
+void FrmMainTest::the_menu_item_and_the_access_key_calculate_like_the_button() {
+    Control<QAction>(W(), "mnuRasiChart")->trigger();
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "txtName"));
+
+    FillKnownGoodReading(W());
+    recorder->messages.clear();
+    Control<QAction>(W(), "mnuRasiChart")->trigger();
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+
+    // Alt+B is "&Back", Alt+G "&Get My Upagrahas"; an access key clicks its button after a short
+    // animation.
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::AltModifier);
+    QTRY_COMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QTest::keyClick(window.get(), Qt::Key_G, Qt::AltModifier);
+    QTRY_COMPARE(window->PanelInFront(), frmMain::Panel::Result);
+}
+
+void FrmMainTest::the_report_pane_leaves_the_clipboard_alone() {
+    QClipboard* clipboard = QApplication::clipboard();
+    const QString copiedElsewhere = QStringLiteral("copied in another program");
+    clipboard->setText(copiedElsewhere);
+    CalculateKnownGoodReading();
+    auto* pane = Control<QTextEdit>(W(), "RTB");
+    QWidget* viewport = pane->viewport();
+
+    // Whatever a person does over the pane: move, click, double-click, drag, select all, copy.
+    QTest::mouseMove(viewport, QPoint(30, 12));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(viewport, QPoint(250, 120));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(250, 120));
+    pane->setFocus();
+    QTest::keyClick(pane, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(pane, Qt::Key_Insert, Qt::ControlModifier);
+    QVERIFY(!pane->textCursor().hasSelection());
+    QCOMPARE(clipboard->text(), copiedElsewhere);
+
+    // A right click or the menu key asks for a context menu; the pane offers none.
+    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(30, 12));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(30, 12), viewport->mapToGlobal(QPoint(30, 12)));
+    QApplication::sendEvent(viewport, &menuKey);
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(clipboard->text(), copiedElsewhere);
+
+    // A new report written into the pane leaves the clipboard as it was too.
+    Press(W(), "cmdBack");
+    Press(W(), "cmdCalculate");
+    QCOMPARE(clipboard->text(), copiedElsewhere);
+}
+
+void FrmMainTest::the_working_tab_shows_the_cores_working_of_the_reading() {
+    CalculateKnownGoodReading();
+    auto* tabs = Control<QTabWidget>(W(), "tabResult");
+    auto* working = Control<QPlainTextEdit>(W(), "txtWorking");
+    // The report comes first, as it always did.
+    QCOMPARE(tabs->currentWidget(), Control<QWidget>(W(), "tabReport"));
+    QVERIFY(Control<QTextEdit>(W(), "RTB")->isVisible());
+
+    // Alt+W is the tab's access key.
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(working->isVisible());
+    QVERIFY(working->isReadOnly());
+    QVERIFY(QFontInfo(working->font()).fixedPitch());
+    QVERIFY(Control<QPushButton>(W(), "cmdSave")->isVisible());
+    QVERIFY(Control<QPushButton>(W(), "cmdBack")->isVisible());
+
+    const CoreWorking core = WorkingOf(KnownGoodForm());
+    QCOMPARE(working->toPlainText(), core.text);
+    // Each portion's line holds the start, end and lord the core cut for it.
+    const QStringList lines = working->toPlainText().split(u'\n');
+    for (std::size_t k = 0; k < core.portions.size(); ++k) {
+        const auto& portion = core.portions[k];
+        const QString start =
+            QStringLiteral("  %1  %2").arg(k + 1).arg(QString::fromStdString(modWorking::ClockText(portion.dblStart)));
+        const auto line =
+            std::find_if(lines.begin(), lines.end(), [&start](const QString& l) { return l.startsWith(start); });
+        QVERIFY2(line != lines.end(), qPrintable(start));
+        QVERIFY(line->contains(QString::fromStdString(modWorking::ClockText(portion.dblEnd))));
+        QVERIFY(
+            line->endsWith(QString::fromUtf8(portion.strLord.data(), static_cast<qsizetype>(portion.strLord.size()))));
+    }
+
+    // Back on the report tab the report is the core's, untouched.
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(Control<QTextEdit>(W(), "RTB")->isVisible());
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(),
+             QString::fromStdString(modUpagrahaReport::ReportPlainText(ReportOf(KnownGoodForm()))));
+}
+
+void FrmMainTest::the_working_follows_each_new_reading() {
+    CalculateKnownGoodReading();
+    auto* working = Control<QPlainTextEdit>(W(), "txtWorking");
+    Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabWorking"));
+    QCOMPARE(working->toPlainText(), WorkingOf(KnownGoodForm()).text);
+
+    // A night birth calculated while the working tab is open shows its own working there.
+    Press(W(), "cmdBack");
+    ChooseEntry(W(), "cboHour", QStringLiteral("22"));
+    Press(W(), "cmdCalculate");
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QVERIFY(working->isVisible());
+    QCOMPARE(window->focusWidget(), working);
+    BirthForm night = KnownGoodForm();
+    night.cboHour = "22";
+    const QString nightWorking = WorkingOf(night).text;
+    QVERIFY(nightWorking.contains(QStringLiteral("Night birth")));
+    QCOMPARE(working->toPlainText(), nightWorking);
+
+    // A refused calculation leaves the last reading's working.
+    Press(W(), "cmdBack");
+    ChooseEntry(W(), "cboDate", QStringLiteral("31"));
+    ChooseEntry(W(), "cboMonth", QStringLiteral("April"));
+    Press(W(), "cmdCalculate");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(working->toPlainText(), nightWorking);
+}
+
+void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
+    CalculateKnownGoodReading();
+    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    const QString path = tempDir->filePath(QStringLiteral("asha.ved"));
+    recorder->dialogAnswers << path << path;
+    Press(W(), "cmdSave");
+    QCOMPARE(recorder->dialogs.size(), 1);
+    const FileDialogRequest save = recorder->dialogs.front();
+    QCOMPARE(save.kind, FileDialogRequest::Kind::Save);
+    QCOMPARE(save.strTitle, QStringLiteral("Vela Upagrahas"));
+    QCOMPARE(save.strFilter, QStringLiteral("Vela Upagrahas (*.ved)"));
+    QCOMPARE(save.strDefaultSuffix, QStringLiteral("ved"));
+    QCOMPARE(save.strProposedPath, QString());
+    QVERIFY(recorder->messages.isEmpty());
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.count("\r\n"), 17);
+    QVERIFY(bytes.endsWith("\r\n"));
+    file.close();
+
+    // The second save proposes the first file's path.
+    Press(W(), "cmdSave");
+    QCOMPARE(recorder->dialogs.at(1).strProposedPath, path);
+
+    // Change the form, then open the reading: the form comes back and the report with it.
+    Press(W(), "cmdBack");
+    auto* name = Control<QLineEdit>(W(), "txtName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(name, QStringLiteral("Ravi"));
+    ChoosePosition(W(), "cboTimeZone", 0);
+    ChooseEntry(W(), "cboMonth", QStringLiteral("March"));
+    PickRadio(W(), "optLat_1");
+    PickRadio(W(), "optLong_1");
+    QTest::mouseClick(Control<QCheckBox>(W(), "chkDST"), Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(Control<QCheckBox>(W(), "chkDST")->isChecked());
+
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdOpen");
+    const FileDialogRequest open = recorder->dialogs.last();
+    QCOMPARE(open.kind, FileDialogRequest::Kind::Open);
+    QCOMPARE(open.strTitle, QStringLiteral("Select the source file"));
+    QCOMPARE(open.strFilter, QStringLiteral("Vela Upagrahas (*.ved)"));
+    QCOMPARE(open.strDefaultSuffix, QStringLiteral("ved"));
+    QCOMPARE(open.strProposedPath, QString());
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+
+    Press(W(), "cmdBack");
+    QCOMPARE(name->text(), QStringLiteral("Asha"));
+    QCOMPARE(Control<QComboBox>(W(), "cboDate")->currentText(), QStringLiteral("15"));
+    QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentText(), QStringLiteral("June"));
+    QCOMPARE(Control<QComboBox>(W(), "cboYear")->currentText(), QStringLiteral("1975"));
+    QCOMPARE(Control<QComboBox>(W(), "cboHour")->currentText(), QStringLiteral("10"));
+    QCOMPARE(Control<QComboBox>(W(), "cboMinute")->currentText(), QStringLiteral("30"));
+    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 34);
+    QCOMPARE(Control<QLineEdit>(W(), "txtLatDeg")->text() + Control<QLineEdit>(W(), "txtLatMin")->text(),
+             QStringLiteral("2837"));
+    QCOMPARE(Control<QLineEdit>(W(), "txtLonDeg")->text() + Control<QLineEdit>(W(), "txtLonMin")->text(),
+             QStringLiteral("7713"));
+    QVERIFY(Control<QRadioButton>(W(), "optLat_0")->isChecked());
+    QVERIFY(Control<QRadioButton>(W(), "optLong_0")->isChecked());
+    QVERIFY(!Control<QCheckBox>(W(), "chkDST")->isChecked());
+    QCOMPARE(Control<QLineEdit>(W(), "txtCity")->text() + u'/' + Control<QLineEdit>(W(), "txtState")->text() + u'/' +
+                 Control<QLineEdit>(W(), "txtCountry")->text(),
+             QStringLiteral("Delhi/Delhi/India"));
+}
+
+void FrmMainTest::open_refuses_a_name_not_ending_in_ved() {
+    CalculateKnownGoodReading();
+    const QString path = tempDir->filePath(QStringLiteral("READING.VED"));
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdSave");
+    QVERIFY(QFile::exists(path));
+    Press(W(), "cmdBack");
+    auto* name = Control<QLineEdit>(W(), "txtName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(name, QStringLiteral("Ravi"));
+    const QStringList values = FormValues(W());
+
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdOpen");
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Check The File.")));
+    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+}
+
+void FrmMainTest::a_damaged_reading_stops_with_a_message() {
+    CalculateKnownGoodReading();
+    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    const QString path = tempDir->filePath(QStringLiteral("damaged.ved"));
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdSave");
+    Press(W(), "cmdBack");
+
+    // Month 0 is no month of the list: the list is left without a selection and the calculation
+    // stops before any stage, naming the month.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    lines[1] = QByteArray::fromStdString(modReadingFile::EncodeField("0")) + "\r";
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(lines.join('\n'));
+    file.close();
+
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdOpen");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentIndex(), -1);
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "cboMonth"));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+    QCOMPARE(window->ChartState().intMonth, 6);
+
+    // Choosing a month makes the reading whole again.
+    recorder->messages.clear();
+    ChooseEntry(W(), "cboMonth", QStringLiteral("June"));
+    Press(W(), "cmdCalculate");
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+}
+
+void FrmMainTest::cancelled_dialogs_change_nothing() {
+    const QStringList values = FormValues(W());
+    Press(W(), "cmdOpen");
+    QCOMPARE(recorder->dialogs.size(), 1);
+    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+
+    CalculateKnownGoodReading();
+    Press(W(), "cmdSave");
+    Press(W(), "cmdSave");
+    QCOMPARE(recorder->dialogs.size(), 3);
+    // Nothing was chosen, so nothing is proposed the second time and nothing was written.
+    QCOMPARE(recorder->dialogs.at(2).strProposedPath, QString());
+    QVERIFY(QDir(tempDir->path()).isEmpty());
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+}
+
+void FrmMainTest::a_failed_save_is_reported() {
+    CalculateKnownGoodReading();
+    // A folder that is a regular file cannot hold the reading, whoever runs the test.
+    const QString blocker = tempDir->filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    recorder->dialogAnswers << blocker + QStringLiteral("/asha.ved");
+    Press(W(), "cmdSave");
+    QCOMPARE(recorder->messages.size(), 1);
+    QVERIFY2(recorder->messages.front().text.startsWith(QStringLiteral("The reading could not be saved.")),
+             qPrintable(recorder->messages.front().text));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+}
+
+void FrmMainTest::the_lookup_checks_the_place_boxes_in_order_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("focus");
+    QTest::newRow("nothing filled") << ""
+                                    << ""
+                                    << ""
+                                    << "Please Enter City" << QByteArray("txtCity");
+    QTest::newRow("city only") << "Pune"
+                               << ""
+                               << ""
+                               << "Please Enter State" << QByteArray("txtState");
+    QTest::newRow("city and country") << "Pune"
+                                      << ""
+                                      << "India"
+                                      << "Please Enter State" << QByteArray("txtState");
+    QTest::newRow("city and state") << "Pune"
+                                    << "Maharashtra"
+                                    << ""
+                                    << "Please Enter Country" << QByteArray("txtCountry");
+    QTest::newRow("state and country") << ""
+                                       << "Maharashtra"
+                                       << "India"
+                                       << "Please Enter City" << QByteArray("txtCity");
+}
+
+void FrmMainTest::the_lookup_checks_the_place_boxes_in_order() {
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, focus);
+    TypeInto(W(), "txtCity", city);
+    TypeInto(W(), "txtState", state);
+    TypeInto(W(), "txtCountry", country);
+    Press(W(), "Command1");
+    QCOMPARE(recorder->MessageTexts(), QStringList(message));
+    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), focus.constData()));
+    QVERIFY(recorder->openedUrls.isEmpty());
+}
+
+void FrmMainTest::the_lookup_searches_the_web_for_the_place_as_typed_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("search");
+    QTest::newRow("Pune") << "Pune"
+                          << "Maharashtra"
+                          << "India"
+                          << "Pune Maharashtra India Latitude Longitude";
+    QTest::newRow("blanks are kept as typed") << "New York "
+                                              << "New York"
+                                              << "USA"
+                                              << "New York  New York USA Latitude Longitude";
+}
+
+void FrmMainTest::the_lookup_searches_the_web_for_the_place_as_typed() {
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, search);
+    TypeInto(W(), "txtCity", city);
+    TypeInto(W(), "txtState", state);
+    TypeInto(W(), "txtCountry", country);
+    Press(W(), "Command1");
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(recorder->openedUrls.size(), 1);
+    const QUrl url = recorder->openedUrls.front();
+    QVERIFY(url.isValid());
+    QCOMPARE(url.scheme(), QStringLiteral("https"));
+    QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded), search);
+}
+
+void FrmMainTest::every_page_opens_from_its_menu_item_or_label_data() {
+    QTest::addColumn<QByteArray>("control");
+    QTest::addColumn<int>("page");
+    using modWebPages::WebPage;
+    QTest::newRow("Online Help") << QByteArray("mnuOnlineHelp") << static_cast<int>(WebPage::OnlineHelp);
+    QTest::newRow("Visit Us Online") << QByteArray("mnuVisitUs") << static_cast<int>(WebPage::HomePage);
+    QTest::newRow("Check for Software Update") << QByteArray("mnuUpdate") << static_cast<int>(WebPage::SoftwareUpdate);
+    QTest::newRow("Donate") << QByteArray("mnuDonate") << static_cast<int>(WebPage::Donation);
+    QTest::newRow("Make Money Online") << QByteArray("mnuMakeMoney") << static_cast<int>(WebPage::FullBranding);
+    QTest::newRow("full branding label") << QByteArray("lblFullBrand") << static_cast<int>(WebPage::FullBranding);
+    QTest::newRow("co-branding label") << QByteArray("lblCobrand") << static_cast<int>(WebPage::CoBranding);
+    QTest::newRow("Label8") << QByteArray("Label8") << static_cast<int>(WebPage::FullBranding);
+}
+
+void FrmMainTest::every_page_opens_from_its_menu_item_or_label() {
+    QFETCH(QByteArray, control);
+    QFETCH(int, page);
+    if (auto* action = Control<QAction>(W(), control.constData())) {
+        action->trigger();
+    } else {
+        auto* label = Control<QLabel>(W(), control.constData());
+        QVERIFY(label != nullptr);
+        QVERIFY(label->isVisible());
+        QTest::mouseClick(label, Qt::LeftButton);
+    }
+    const QUrl expected = modWebPages::WebPageUrl(static_cast<modWebPages::WebPage>(page));
+    QCOMPARE(recorder->openedUrls, QList<QUrl>({expected}));
+    QVERIFY(recorder->messages.isEmpty());
+    if (static_cast<modWebPages::WebPage>(page) == modWebPages::WebPage::OnlineHelp) {
+        // Our own page, read from disk, so help works without a network.
+        QVERIFY(expected.isLocalFile());
+        QFile help(expected.toLocalFile());
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        QVERIFY(help.readAll().contains("<title>Vela Upagrahas"));
+    }
+}
+
+void FrmMainTest::a_browser_that_fails_changes_nothing_and_shows_nothing() {
+    recorder->browserWorks = false;
+    TypeInto(W(), "txtCity", QStringLiteral("Pune"));
+    TypeInto(W(), "txtState", QStringLiteral("Maharashtra"));
+    TypeInto(W(), "txtCountry", QStringLiteral("India"));
+    const QStringList values = FormValues(W());
+    for (const char* item : {"mnuOnlineHelp", "mnuVisitUs", "mnuUpdate", "mnuDonate", "mnuMakeMoney"})
+        Control<QAction>(W(), item)->trigger();
+    QTest::mouseClick(Control<QLabel>(W(), "lblCobrand"), Qt::LeftButton);
+    Press(W(), "Command1");
+    QVERIFY(recorder->openedUrls.size() >= 7);
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QVERIFY(window->isVisible());
+}
+
+bool FrmMainTest::WithRealModal(const std::function<void()>& step, const std::function<void(QWidget*)>& inspect) {
+    watchdog->Pause(true);
+    bool appeared = false;
+    QTimer poll;
+    poll.setInterval(20);
+    int ticks = 0;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            appeared = true;
+            poll.stop();
+            inspect(modal);
+            modal->close();
+        } else if (++ticks > 150) {
+            poll.stop();
+        }
+    });
+    poll.start();
+    step();
+    poll.stop();
+    watchdog->Pause(false);
+    return appeared;
+}
+
+void FrmMainTest::the_real_message_box_has_the_title_one_ok_and_the_icon() {
+    WindowSeams seams = recorder->Seams();
+    seams.MsgBox = nullptr;
+    frmMain real(seams);
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*> buttons;
+    const bool appeared = WithRealModal([&] { Press(real, "cmdCalculate"); },
+                                        [&](QWidget* modal) {
+                                            auto* box = qobject_cast<QMessageBox*>(modal);
+                                            if (box == nullptr) return;
+                                            title = box->windowTitle();
+                                            text = box->text();
+                                            icon = box->icon();
+                                            buttons = box->buttons();
+                                        });
+    QVERIFY(appeared);
+    QCOMPARE(title, QStringLiteral("Vela Upagrahas"));
+    QCOMPARE(text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(real.focusWidget(), Control<QWidget>(real, "txtName"));
+}
+
+void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
+    WindowSeams seams = recorder->Seams();
+    seams.FileDialog = nullptr;
+    frmMain real(seams);
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    struct Seen {
+        QString title;
+        QStringList filters;
+        QString suffix;
+        QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        bool confirmsOverwrite = false;
+        QStringList selected;
+    };
+    const auto inspect = [](Seen& seen) {
+        return [&seen](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (dialog == nullptr) return;
+            seen = {dialog->windowTitle(),   dialog->nameFilters(),
+                    dialog->defaultSuffix(), dialog->acceptMode(),
+                    dialog->fileMode(),      !dialog->testOption(QFileDialog::DontConfirmOverwrite),
+                    dialog->selectedFiles()};
+        };
+    };
+    Seen open;
+    QVERIFY(WithRealModal([&] { Press(real, "cmdOpen"); }, inspect(open)));
+    QCOMPARE(open.title, QStringLiteral("Select the source file"));
+    QCOMPARE(open.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
+    QCOMPARE(open.suffix, QStringLiteral("ved"));
+    QCOMPARE(open.accept, QFileDialog::AcceptOpen);
+    QCOMPARE(open.mode, QFileDialog::ExistingFile);
+    QVERIFY(recorder->messages.isEmpty());
+
+    FillKnownGoodReading(real);
+    Press(real, "cmdCalculate");
+    QCOMPARE(real.PanelInFront(), frmMain::Panel::Result);
+    Seen save;
+    QVERIFY(WithRealModal([&] { Press(real, "cmdSave"); }, inspect(save)));
+    QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
+    QCOMPARE(save.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
+    QCOMPARE(save.suffix, QStringLiteral("ved"));
+    QCOMPARE(save.accept, QFileDialog::AcceptSave);
+    QVERIFY(save.confirmsOverwrite);
+    QVERIFY(recorder->messages.isEmpty());
+}
+
+void FrmMainTest::about_shows_a_modal_window_with_the_version() {
+    WindowSeams seams = recorder->Seams();
+    seams.ShowAbout = nullptr;
+    frmMain real(seams);
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    bool modal = false;
+    QString text;
+    const bool appeared = WithRealModal([&] { Control<QAction>(real, "mnuAbout")->trigger(); },
+                                        [&](QWidget* modalWindow) {
+                                            auto* dialog = qobject_cast<QDialog*>(modalWindow);
+                                            if (dialog == nullptr) return;
+                                            modal = dialog->isModal() && dialog->parentWidget() == &real;
+                                            if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblAbout")))
+                                                text = label->text();
+                                        });
+    QVERIFY(appeared);
+    QVERIFY(modal);
+    for (const char* part : {"Vela Upagrahas v1.20", "Gulika", "Licence", "Credits"})
+        QVERIFY2(text.contains(QString::fromLatin1(part)), part);
+    QCOMPARE(recorder->aboutShown, 0);
+}
+
+void FrmMainTest::exit_closes_the_window() {
+    Control<QAction>(W(), "mnuExit")->trigger();
+    QTRY_VERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(FrmMainTest)
+#include "tst_frm_main.moc"

@@ -1,0 +1,203 @@
+// The astronomical stages never touch the heap: chart angles, sunrise and sunset, and the upagrahas.
+//
+// They run ten times per reading (seven ascendants, three days of sunrise and sunset) and a batch
+// runs them for every row, so they work on inline texts and fixed arrays only. This executable
+// replaces the global operator new and delete with counting versions (in this executable only: the
+// core tests keep the ordinary ones) and counts every allocation made while the three stages run
+// on readings that take every path through them: day and night births, nights that cross midnight
+// on the clock, both hemispheres, daylight saving, and a seeded spread of the whole input range.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+#include <random>
+#include <string>
+
+#include "astro/calendar.h"
+#include "astro/chart_angles.h"
+#include "astro/sunrise_sunset.h"
+#include "bench/sample_forms.h"
+#include "reading/calculation_driver.h"
+#include "tests/support/test_names.h"
+#include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
+
+namespace {
+
+std::atomic<std::size_t> gAllocations{0};
+
+void* CountedAllocation(std::size_t size, std::size_t alignment) {
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    if (size == 0) size = 1;
+    void* p = nullptr;
+    if (alignment <= alignof(std::max_align_t)) {
+        p = std::malloc(size);
+    } else {
+        // aligned_alloc wants a size that is a multiple of the alignment.
+        p = std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
+    }
+    return p;
+}
+
+void* CountedOrThrow(std::size_t size, std::size_t alignment) {
+    if (void* p = CountedAllocation(size, alignment)) return p;
+    throw std::bad_alloc();
+}
+
+constexpr std::size_t kPlain = alignof(std::max_align_t);
+
+}  // namespace
+
+// Every replaceable form, so no allocation can slip past the count through a form left out.
+void* operator new(std::size_t size) { return CountedOrThrow(size, kPlain); }
+void* operator new[](std::size_t size) { return CountedOrThrow(size, kPlain); }
+void* operator new(std::size_t size, std::align_val_t a) { return CountedOrThrow(size, static_cast<std::size_t>(a)); }
+void* operator new[](std::size_t size, std::align_val_t a) { return CountedOrThrow(size, static_cast<std::size_t>(a)); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size, kPlain); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size, kPlain); }
+void* operator new(std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
+    return CountedAllocation(size, static_cast<std::size_t>(a));
+}
+void* operator new[](std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
+    return CountedAllocation(size, static_cast<std::size_t>(a));
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
+
+namespace {
+
+using namespace vela;
+namespace up = modVedicUpagrahas;
+
+struct Row {
+    const char* name;
+    int year, month, day, hour, minute;
+    int zoneRow;
+    int latDeg, latMin;
+    bool south;
+    int lonDeg, lonMin;
+    bool west;
+    bool dst;
+};
+
+BirthForm FormOf(const Row& r) {
+    BirthForm f;
+    f.txtName = "Counted";
+    f.txtCity = "Counted City";
+    f.txtState = "Counted State";
+    f.txtCountry = "Counted Country";
+    f.cboYear = std::to_string(r.year);
+    f.cboMonth = r.month - 1;
+    f.cboDate = std::to_string(r.day);
+    f.cboHour = std::to_string(r.hour);
+    f.cboMinute = std::to_string(r.minute);
+    f.cboTimeZone = r.zoneRow;
+    f.txtLatDeg = std::to_string(r.latDeg);
+    f.txtLatMin = std::to_string(r.latMin);
+    f.txtLonDeg = std::to_string(r.lonDeg);
+    f.txtLonMin = std::to_string(r.lonMin);
+    f.optLat = r.south ? LatChoice::South : LatChoice::North;
+    f.optLong = r.west ? LonChoice::West : LonChoice::East;
+    f.chkDST = r.dst;
+    return f;
+}
+
+// What the three stages produce for one reading, computed while the count runs.
+struct StageResults {
+    modVedicEphemeris::ChartAngles birth;
+    modSunRiseSunSet::SunRiseSet before, today, after;
+    up::Upagrahas upagrahas;
+};
+
+// Runs the reading through the driver (which allocates: texts, the report), then runs the three
+// stages again on the state it left and returns how many allocations they made.
+std::size_t AllocationsOfStages(const BirthForm& form, StageResults& out) {
+    SharedChartState s;
+    const auto outcome = modCalculationDriver::RunCalculation(form, s);
+    EXPECT_TRUE(outcome.Succeeded()) << outcome.message->strText;
+    const CivilDate birthDate{s.intYear, s.intMonth, s.intDay};
+    const CivilDate dayBefore = AddDays(birthDate, -1);
+    const CivilDate dayAfter = AddDays(birthDate, 1);
+    const auto sunOn = [&s](const CivilDate& d) {
+        return modSunRiseSunSet::CalculateSunRiseSet(d.month, d.day, d.year, s.intHour, s.intMinute, s.intLatDeg,
+                                                     s.intLatMin, s.blnSouth, s.intLonDeg, s.intLonMin, s.blnEast,
+                                                     s.varZoneHours, s.varZoneMinutes, s.blnDST);
+    };
+
+    const std::size_t before = gAllocations.load();
+    out.birth = modVedicEphemeris::CalculateChartAngles(s, s.intHour + s.intMinute / 60.0);
+    out.today = sunOn(birthDate);
+    out.before = sunOn(dayBefore);
+    out.after = sunOn(dayAfter);
+    out.upagrahas = up::CalculateUpagrahas(s);
+    const std::size_t made = gAllocations.load() - before;
+
+    // The counted calls did the reading's real work: they reproduce what the driver stored.
+    EXPECT_EQ(out.today.varSunRiseSet[0], s.dtBirthSunrise);
+    EXPECT_EQ(out.after.varSunRiseSet[1], s.dtNextSunset);
+    EXPECT_EQ(out.upagrahas.dblLongitudes, outcome.upagrahas.dblLongitudes);
+    EXPECT_EQ(out.upagrahas.intHouses, outcome.upagrahas.intHouses);
+    return made;
+}
+
+class StagesOnReading : public ::testing::TestWithParam<Row> {};
+
+TEST_P(StagesOnReading, make_no_allocation) {
+    StageResults results;
+    EXPECT_EQ(AllocationsOfStages(FormOf(GetParam()), results), 0U);
+}
+
+// Zone rows: 34 Indian Time, 8 Australian Eastern Standard, 27 Eastern Standard, 29 GMT,
+// 35 International Date Line East (+12 at a place near Greenwich: nights cross midnight on the clock).
+INSTANTIATE_TEST_SUITE_P(
+    AllocationCount, StagesOnReading,
+    ::testing::Values(Row{"day_birth_in_delhi", 1975, 6, 15, 10, 30, 34, 28, 37, false, 77, 13, false, false},
+                      Row{"birth_before_sunrise_in_delhi", 1975, 6, 15, 2, 10, 34, 28, 37, false, 77, 13, false, false},
+                      Row{"birth_after_sunset_in_delhi", 1975, 6, 15, 22, 45, 34, 28, 37, false, 77, 13, false, false},
+                      Row{"southern_summer_night_with_daylight_saving_at_the_year_end", 1999, 12, 31, 23, 59, 8, 33, 52,
+                          true, 151, 12, false, true},
+                      Row{"western_dawn_with_daylight_saving", 1980, 7, 4, 5, 0, 27, 40, 43, false, 74, 0, true, true},
+                      Row{"short_northern_summer_night", 1950, 6, 21, 0, 30, 29, 64, 9, false, 21, 56, true, false},
+                      Row{"clock_twelve_hours_from_the_sun", 2024, 2, 29, 12, 0, 35, 51, 28, false, 0, 0, false,
+                          false}),
+    RowName());
+
+// A seeded spread: every year, month and hour, latitudes to 65 degrees both ways, all longitudes.
+TEST(StagesOnSeededReadings, make_no_allocation_on_two_thousand_readings) {
+    std::mt19937_64 rng(20261207);
+    for (int i = 0; i < 2000; ++i) {
+        const bench::SampleForm sample = bench::RandomSampleForm(rng, 65);
+        StageResults results;
+        ASSERT_EQ(AllocationsOfStages(sample.form, results), 0U)
+            << "reading " << i << ": " << sample.year << '-' << sample.month << '-' << sample.day << ' ' << sample.hour
+            << ':' << sample.minute << " at " << sample.latitude << ", " << sample.longitude;
+    }
+}
+
+// The count sees what the core allocates: the report stage builds its runs as strings on the heap,
+// so a count of zero above means the stages made none, not that the counter missed them.
+TEST(AllocationCounter, sees_allocations_made_inside_the_core) {
+    SharedChartState s;
+    const auto outcome = modCalculationDriver::RunCalculation(
+        FormOf(Row{"delhi", 1975, 6, 15, 10, 30, 34, 28, 37, false, 77, 13, false, false}), s);
+    ASSERT_TRUE(outcome.Succeeded());
+    const std::size_t before = gAllocations.load();
+    const Report report = modUpagrahaReport::BuildReport(outcome.upagrahas);
+    const std::size_t made = gAllocations.load() - before;
+    EXPECT_FALSE(report.empty());
+    EXPECT_GT(made, 0U);
+}
+
+}  // namespace

@@ -1,0 +1,288 @@
+// The checks of the birth form and the keystroke and paste rules of its boxes.
+//
+// Expected texts are the program's own message texts, copied from the product's message list, not
+// from the code; the calendar facts (1904 a leap year, 1903 not, April with 30 days) are common
+// knowledge.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reading/validation.h"
+#include "tests/support/test_names.h"
+
+namespace vela::modValidation {
+namespace {
+
+// A form that passes every check: Pune, 18°31' N, 73°51' E.
+BirthForm PassingForm() {
+    BirthForm f;
+    f.txtName = "Asha";
+    f.txtLatDeg = "18";
+    f.txtLatMin = "31";
+    f.txtLonDeg = "73";
+    f.txtLonMin = "51";
+    f.txtCity = "Pune";
+    f.txtState = "Maharashtra";
+    f.txtCountry = "India";
+    return f;
+}
+
+// No message when text is nullptr; otherwise a message with this text, icon and focus.
+void ExpectOutcome(const std::optional<UserMessage>& message, const char* text, MsgIcon icon, FormField focus) {
+    if (text == nullptr) {
+        EXPECT_FALSE(message.has_value()) << message->strText;
+        return;
+    }
+    ASSERT_TRUE(message.has_value()) << "expected: " << text;
+    EXPECT_EQ(message->strText, text);
+    EXPECT_EQ(message->icon, icon);
+    EXPECT_EQ(message->focus, focus);
+}
+
+TEST(ValidateInput, passes_a_complete_form) { EXPECT_EQ(ValidateInput(PassingForm()), std::nullopt); }
+
+// Each press of the button reports one problem; filling that box moves on to the next one.
+TEST(ValidateInput, reports_an_empty_form_one_box_at_a_time_in_the_order_of_the_form) {
+    struct Step {
+        std::string text;
+        FormField focus;
+        std::function<void(BirthForm&)> fill;
+    };
+    const std::vector<Step> steps = {
+        {"Please Enter Your Name", FormField::Name, [](BirthForm& f) { f.txtName = "Asha"; }},
+        {"Please Enter Degree of Latitude", FormField::LatDeg, [](BirthForm& f) { f.txtLatDeg = "18"; }},
+        {"Please Enter Minutes of Latitude", FormField::LatMin, [](BirthForm& f) { f.txtLatMin = "31"; }},
+        {"Please Enter Degree of Longitude", FormField::LonDeg, [](BirthForm& f) { f.txtLonDeg = "73"; }},
+        {"Please Enter Minute of Longitude", FormField::LonMin, [](BirthForm& f) { f.txtLonMin = "51"; }},
+        {"Please Enter Your City name", FormField::City, [](BirthForm& f) { f.txtCity = "Pune"; }},
+        {"Please Enter Your State name", FormField::State, [](BirthForm& f) { f.txtState = "Maharashtra"; }},
+        {"Please Enter Your Country name", FormField::Country, [](BirthForm& f) { f.txtCountry = "India"; }},
+    };
+    BirthForm form;
+    form.optLat = LatChoice::None;
+    form.optLong = LonChoice::None;
+    for (const auto& step : steps) {
+        const auto message = ValidateInput(form);
+        ASSERT_TRUE(message.has_value()) << "expected: " << step.text;
+        EXPECT_EQ(message->strText, step.text);
+        EXPECT_EQ(message->icon, MsgIcon::Critical) << step.text;
+        EXPECT_EQ(message->focus, step.focus) << step.text;
+        EXPECT_EQ(message->selectLat, LatChoice::None) << step.text;
+        EXPECT_EQ(message->selectLong, LonChoice::None) << step.text;
+        step.fill(form);
+    }
+
+    // No direction chosen: the message comes with the first direction of the pair selected.
+    auto message = ValidateInput(form);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->strText, "Please Select Direction For The Latitude");
+    EXPECT_EQ(message->icon, MsgIcon::Critical);
+    EXPECT_EQ(message->selectLat, LatChoice::North);
+    EXPECT_EQ(message->selectLong, LonChoice::None);
+    form.optLat = message->selectLat;
+
+    message = ValidateInput(form);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->strText, "Please Select Direction For The Longitude");
+    EXPECT_EQ(message->icon, MsgIcon::Critical);
+    EXPECT_EQ(message->selectLat, LatChoice::None);
+    EXPECT_EQ(message->selectLong, LonChoice::East);
+    form.optLong = message->selectLong;
+
+    EXPECT_EQ(ValidateInput(form), std::nullopt);
+}
+
+TEST(ValidateInput, accepts_boxes_that_hold_only_blanks_as_filled) {
+    BirthForm form = PassingForm();
+    form.txtName = " ";
+    form.txtCity = "   ";
+    EXPECT_EQ(ValidateInput(form), std::nullopt);
+}
+
+// ---- Ranges of latitude and longitude ------------------------------------------------------------
+
+struct RangeCase {
+    const char* name;
+    const char* latDeg;
+    const char* latMin;
+    const char* lonDeg;
+    const char* lonMin;
+    const char* message;  // nullptr: passes
+    FormField focus;
+};
+
+class PlaceRange : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(PlaceRange, refuses_places_outside_the_globe) {
+    const RangeCase& c = GetParam();
+    BirthForm form = PassingForm();
+    form.txtLatDeg = c.latDeg;
+    form.txtLatMin = c.latMin;
+    form.txtLonDeg = c.lonDeg;
+    form.txtLonMin = c.lonMin;
+    ExpectOutcome(ValidateInput(form), c.message, MsgIcon::Critical, c.focus);
+}
+
+constexpr const char* kLatDeg = "Please Enter Degree of Latitude from 0 to 89";
+constexpr const char* kLatMin = "Please Enter Minutes of Latitude from 0 to 59";
+constexpr const char* kLonDeg = "Please Enter Degree of Longitude from 0 to 180";
+constexpr const char* kLonMin = "Please Enter Minute of Longitude from 0 to 59";
+
+INSTANTIATE_TEST_SUITE_P(
+    ValidateInput, PlaceRange,
+    ::testing::Values(
+        RangeCase{"the_largest_values_pass", "89", "59", "180", "0", nullptr, FormField::None},
+        RangeCase{"zero_everywhere_passes", "0", "0", "0", "0", nullptr, FormField::None},
+        RangeCase{"leading_zeros_count_by_value", "089", "059", "099", "059", nullptr, FormField::None},
+        RangeCase{"latitude_90_degrees_is_refused", "90", "0", "73", "51", kLatDeg, FormField::LatDeg},
+        RangeCase{"latitude_999_degrees_is_refused", "999", "0", "73", "51", kLatDeg, FormField::LatDeg},
+        RangeCase{"latitude_60_minutes_is_refused", "18", "60", "73", "51", kLatMin, FormField::LatMin},
+        RangeCase{"longitude_181_degrees_is_refused", "18", "31", "181", "0", kLonDeg, FormField::LonDeg},
+        RangeCase{"longitude_180_degrees_1_minute_is_refused_on_the_degrees", "18", "31", "180", "1", kLonDeg,
+                  FormField::LonDeg},
+        RangeCase{"longitude_60_minutes_is_refused", "18", "31", "73", "60", kLonMin, FormField::LonMin},
+        RangeCase{"latitude_is_checked_before_longitude", "90", "60", "181", "60", kLatDeg, FormField::LatDeg},
+        RangeCase{"latitude_minutes_before_longitude", "18", "60", "181", "60", kLatMin, FormField::LatMin},
+        RangeCase{"negative_degrees_from_the_command_line_are_refused", "-1", "0", "73", "51", kLatDeg,
+                  FormField::LatDeg},
+        RangeCase{"a_number_too_long_for_an_integer_is_refused", "18", "31", "99999999999999999999", "0", kLonDeg,
+                  FormField::LonDeg},
+        RangeCase{"text_that_is_no_number_is_left_to_the_driver", "1a", "x", "+500", " ", nullptr, FormField::None}),
+    RowName());
+
+TEST(ValidateInput, checks_ranges_after_the_boxes_are_filled_and_before_the_directions) {
+    BirthForm form = PassingForm();
+    form.txtLatDeg = "999";
+    form.txtCountry = "";
+    ASSERT_TRUE(ValidateInput(form).has_value());
+    EXPECT_EQ(ValidateInput(form)->strText, "Please Enter Your Country name");
+
+    form.txtCountry = "India";
+    form.optLat = LatChoice::None;
+    ASSERT_TRUE(ValidateInput(form).has_value());
+    EXPECT_EQ(ValidateInput(form)->strText, kLatDeg);
+}
+
+// ---- The day against its month -----------------------------------------------------------------
+
+struct DateCase {
+    const char* name;
+    const char* day;
+    int monthPosition;  // 0 = January
+    const char* year;
+    const char* message;  // nullptr: passes
+};
+
+class DayOfMonth : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(DayOfMonth, refuses_days_the_month_does_not_have) {
+    const DateCase& c = GetParam();
+    BirthForm form = PassingForm();
+    form.cboDate = c.day;
+    form.cboMonth = c.monthPosition;
+    form.cboYear = c.year;
+    ExpectOutcome(ValidateInput(form), c.message, MsgIcon::Information, FormField::None);
+}
+
+constexpr const char* kFebruary = "Please Enter Correct Date Or Month!";
+constexpr const char* kThirtyDays = "Please Enter Correct Date Or Month !";
+
+INSTANTIATE_TEST_SUITE_P(ValidateInput, DayOfMonth,
+                         ::testing::Values(DateCase{"passes_29_february_1904", "29", 1, "1904", nullptr},
+                                           DateCase{"refuses_29_february_1903", "29", 1, "1903", kFebruary},
+                                           DateCase{"passes_28_february_1903", "28", 1, "1903", nullptr},
+                                           DateCase{"refuses_30_february_2000", "30", 1, "2000", kFebruary},
+                                           DateCase{"refuses_31_february_1904", "31", 1, "1904", kFebruary},
+                                           DateCase{"refuses_31_april", "31", 3, "1975", kThirtyDays},
+                                           DateCase{"refuses_31_june", "31", 5, "1975", kThirtyDays},
+                                           DateCase{"refuses_31_september", "31", 8, "1975", kThirtyDays},
+                                           DateCase{"refuses_31_november", "31", 10, "1975", kThirtyDays},
+                                           DateCase{"passes_30_april", "30", 3, "1975", nullptr},
+                                           DateCase{"passes_31_january", "31", 0, "1903", nullptr},
+                                           DateCase{"passes_31_december", "31", 11, "2050", nullptr},
+                                           DateCase{"passes_31_march", "31", 2, "1975", nullptr},
+                                           // The driver refuses a year that is no number, with its own message.
+                                           DateCase{"leaves_an_unreadable_year_to_the_driver", "30", 1, "abc", nullptr},
+                                           DateCase{"still_refuses_31_april_with_an_unreadable_year", "31", 3, "abc",
+                                                    kThirtyDays}),
+                         RowName());
+
+// ---- Keystrokes and pasted text -----------------------------------------------------------------
+
+struct KeyCase {
+    const char* name;
+    BoxKind kind;
+    char32_t code;
+    bool accepted;
+};
+
+class Keystroke : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(Keystroke, accepts_only_the_characters_of_its_box) {
+    const KeyCase& c = GetParam();
+    const char* refusal = c.kind == BoxKind::Letters ? "Please enter only letters" : "Please enter only numbers";
+    ExpectOutcome(FilterKeystroke(c.kind, c.code), c.accepted ? nullptr : refusal, MsgIcon::Critical, FormField::None);
+}
+
+constexpr auto L = BoxKind::Letters;
+constexpr auto D = BoxKind::Digits;
+
+INSTANTIATE_TEST_SUITE_P(
+    FilterKeystroke, Keystroke,
+    ::testing::Values(
+        KeyCase{"letters_take_A", L, U'A', true}, KeyCase{"letters_take_Z", L, U'Z', true},
+        KeyCase{"letters_take_a", L, U'a', true}, KeyCase{"letters_take_z", L, U'z', true},
+        KeyCase{"letters_take_a_blank", L, U' ', true}, KeyCase{"letters_take_backspace", L, 8, true},
+        KeyCase{"letters_take_delete", L, 127, true}, KeyCase{"letters_refuse_a_digit", L, U'7', false},
+        KeyCase{"letters_refuse_a_hyphen", L, U'-', false}, KeyCase{"letters_refuse_an_apostrophe", L, U'\'', false},
+        KeyCase{"letters_refuse_an_accented_letter", L, U'\u00E9', false},
+        KeyCase{"letters_refuse_the_code_before_A", L, U'@', false},
+        KeyCase{"letters_refuse_the_code_after_Z", L, U'[', false},
+        KeyCase{"letters_refuse_the_code_before_a", L, U'`', false},
+        KeyCase{"letters_refuse_the_code_after_z", L, U'{', false}, KeyCase{"letters_refuse_a_tab", L, U'\t', false},
+        KeyCase{"letters_refuse_a_letter_beyond_latin_1", L, U'\u0905', false}, KeyCase{"digits_take_0", D, U'0', true},
+        KeyCase{"digits_take_9", D, U'9', true}, KeyCase{"digits_take_backspace", D, 8, true},
+        KeyCase{"digits_take_delete", D, 127, true}, KeyCase{"digits_refuse_a_minus_sign", D, U'-', false},
+        KeyCase{"digits_refuse_a_decimal_point", D, U'.', false},
+        KeyCase{"digits_refuse_the_code_after_9", D, U':', false},
+        KeyCase{"digits_refuse_the_code_before_0", D, U'/', false}, KeyCase{"digits_refuse_a_blank", D, U' ', false},
+        KeyCase{"digits_refuse_a_letter", D, U'a', false},
+        KeyCase{"digits_refuse_an_arabic_indic_digit", D, U'\u0663', false}),
+    RowName());
+
+struct PasteCase {
+    const char* name;
+    BoxKind kind;
+    const char* pasted;
+    const char* kept;
+};
+
+class Paste : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(Paste, keeps_only_what_could_have_been_typed) {
+    const PasteCase& c = GetParam();
+    EXPECT_EQ(CleanPastedText(c.kind, c.pasted), c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CleanPastedText, Paste,
+    ::testing::Values(PasteCase{"letters_keep_letters_and_blanks", L, "Asha Rao", "Asha Rao"},
+                      PasteCase{"letters_drop_a_hyphen", L, "Jean-Luc", "JeanLuc"},
+                      PasteCase{"letters_drop_accented_letters_whole", L, "Jos\u00E9 M\u00FCller", "Jos Mller"},
+                      PasteCase{"letters_drop_a_devanagari_name_whole", L, "\u0906\u0936\u093E", ""},
+                      PasteCase{"letters_drop_tabs_and_line_breaks", L, "Pune\tCity\r\n", "PuneCity"},
+                      PasteCase{"letters_drop_editing_codes", L, "A\bB\x7F", "AB"},
+                      PasteCase{"letters_drop_broken_utf8", L, "A\xFF\xC3Z", "AZ"},
+                      PasteCase{"digits_keep_up_to_three_digits", D, "123", "123"},
+                      PasteCase{"digits_drop_what_is_not_a_digit", D, " 1-2.3 ", "123"},
+                      PasteCase{"digits_cut_to_three_after_cleaning", D, "18\u00B0 31'", "183"},
+                      PasteCase{"digits_cut_a_long_number", D, "12345", "123"},
+                      PasteCase{"digits_drop_arabic_indic_digits", D, "\u0661\u06624", "4"},
+                      PasteCase{"digits_of_nothing_stay_empty", D, "", ""}),
+    RowName());
+
+}  // namespace
+}  // namespace vela::modValidation

@@ -1,0 +1,113 @@
+// The working view: moved birth times, clock texts, and the birth-time sensitivity search.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "astro/position_text.h"
+#include "reading/calculation_driver.h"
+#include "reading/working.h"
+#include "tests/support/reference_forms.h"
+
+namespace {
+
+using namespace vela;
+
+BirthForm DelhiForm(const char* hour, const char* minute) { return NewDelhiForm(hour, minute); }
+
+TEST(FormAtMinutesFromBirth, carries_the_date_across_midnight_and_year_ends) {
+    BirthForm f = DelhiForm("23", "50");
+    f.cboDate = "31";
+    f.cboMonth = 11;
+    auto later = modWorking::FormAtMinutesFromBirth(f, 15);
+    EXPECT_EQ(later.cboYear, "1976");
+    EXPECT_EQ(later.cboMonth, 0);
+    EXPECT_EQ(later.cboDate, "1");
+    EXPECT_EQ(later.cboHour, "0");
+    EXPECT_EQ(later.cboMinute, "5");
+    auto back = modWorking::FormAtMinutesFromBirth(later, -15);
+    EXPECT_EQ(back.cboYear, "1975");
+    EXPECT_EQ(back.cboDate, "31");
+    EXPECT_EQ(back.cboHour, "23");
+    EXPECT_EQ(back.cboMinute, "50");
+}
+
+TEST(ClockText, pads_and_marks_the_neighbouring_days) {
+    EXPECT_EQ(modWorking::ClockText(6.2), "06:12");
+    EXPECT_EQ(modWorking::ClockText(0), "00:00");
+    EXPECT_EQ(modWorking::ClockText(-5.25), "18:45 (-1)");
+    EXPECT_EQ(modWorking::ClockText(30.5), "06:30 (+1)");
+    EXPECT_EQ(modWorking::ClockText(23.9999), "00:00 (+1)");
+}
+
+// Each reported minute must be the first at which a recomputed reading differs.
+void ExpectShiftsAgreeWithRecomputedReadings(const BirthForm& form) {
+    SharedChartState s;
+    const auto base = modCalculationDriver::RunCalculation(form, s);
+    ASSERT_TRUE(base.Succeeded());
+    const auto sens = modWorking::FindBirthTimeSensitivity(form, 600);
+    const auto at = [&](int minutes) {
+        SharedChartState moved;
+        auto out = modCalculationDriver::RunCalculation(modWorking::FormAtMinutesFromBirth(form, minutes), moved);
+        EXPECT_TRUE(out.Succeeded());
+        return out.upagrahas;
+    };
+    for (std::size_t u = 0; u < 6; ++u) {
+        const auto baseSign = std::string(modVedicPlanetPosition::CompactSign(base.upagrahas.varUpagrahaLongitudes[u]));
+        for (int direction : {-1, 1}) {
+            const auto& sign = direction < 0 ? sens.sign[u].intEarlier : sens.sign[u].intLater;
+            const auto& house = direction < 0 ? sens.house[u].intEarlier : sens.house[u].intLater;
+            if (sign) {
+                EXPECT_NE(modVedicPlanetPosition::CompactSign(at(direction * *sign).varUpagrahaLongitudes[u]),
+                          baseSign);
+                if (*sign > 1) {
+                    EXPECT_EQ(modVedicPlanetPosition::CompactSign(at(direction * (*sign - 1)).varUpagrahaLongitudes[u]),
+                              baseSign);
+                }
+            }
+            if (house) {
+                EXPECT_NE(at(direction * *house).intHouses[u], base.upagrahas.intHouses[u]);
+                if (*house > 1) {
+                    EXPECT_EQ(at(direction * (*house - 1)).intHouses[u], base.upagrahas.intHouses[u]);
+                }
+            }
+        }
+    }
+    // Within ten hours of a day birth the day ends one way or the other, so some shift is found.
+    bool any = false;
+    for (std::size_t u = 0; u < 6; ++u) any = any || sens.house[u].intEarlier || sens.house[u].intLater;
+    EXPECT_TRUE(any);
+}
+
+TEST(FindBirthTimeSensitivity, agrees_with_readings_recomputed_at_the_reported_minutes) {
+    ExpectShiftsAgreeWithRecomputedReadings(DelhiForm("10", "30"));
+    ExpectShiftsAgreeWithRecomputedReadings(DelhiForm("0", "20"));  // a night birth near midnight
+}
+
+TEST(FindBirthTimeSensitivity, stops_at_the_edge_of_the_offered_years) {
+    BirthForm f = DelhiForm("0", "10");
+    f.cboYear = "1901";
+    f.cboMonth = 0;
+    f.cboDate = "1";
+    const auto sens = modWorking::FindBirthTimeSensitivity(f, 60);
+    // Moving earlier leaves 1901 at once: nothing can be reported that way.
+    for (std::size_t u = 0; u < 6; ++u) {
+        EXPECT_FALSE(sens.sign[u].intEarlier.has_value());
+        EXPECT_FALSE(sens.house[u].intEarlier.has_value());
+    }
+}
+
+TEST(WorkingText, shows_the_portions_and_upagrahas_the_core_computed) {
+    SharedChartState s;
+    const auto form = DelhiForm("21", "0");
+    const auto out = modCalculationDriver::RunCalculation(form, s);
+    ASSERT_TRUE(out.Succeeded());
+    const auto text = modWorking::WorkingText(s, out.upagrahas, modWorking::FindBirthTimeSensitivity(form, 30));
+    EXPECT_NE(text.find("Night birth: 21:00 lies between sunset"), std::string::npos) << text;
+    EXPECT_NE(text.find("Sunday's night portions"), std::string::npos) << text;  // 15 June 1975 was a Sunday
+    for (const auto& p : out.upagrahas.portions)
+        EXPECT_NE(text.find(modWorking::ClockText(p.dblStart)), std::string::npos);
+    for (const auto& l : out.upagrahas.varUpagrahaLongitudes) EXPECT_NE(text.find(l.str()), std::string::npos);
+    EXPECT_NE(text.find("not within 30 min"), std::string::npos);
+}
+
+}  // namespace
