@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     milestones.Mark("main entered");
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vela-upagrahas"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.20"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(vela::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
     QApplication::setWindowIcon(vela::modAppIcon::AppIcon());
     milestones.Mark("application ready");

@@ -17,6 +17,7 @@
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
+#include "vela_version.h"
 
 namespace {
 
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
 
     CLI::App app{std::string(kDescription), std::string(kProgram)};
     app.footer(std::string(kFooter));
+    app.set_version_flag("--version", std::string(kProgram) + " " + kVersion, "Print the version and exit");
     // A flag given twice takes its last value, so a later flag can override an alias or a script.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 

@@ -7,13 +7,13 @@
 #include <QVBoxLayout>
 
 #include "desktop/app_icon.h"
+#include "vela_version.h"
 
 namespace vela::modAboutDialog {
 
 namespace {
 
 constexpr char kAboutText[] =
-    "<h3>Vela Upagrahas v1.20</h3>"
     "<p>A calculator for Vedic (sidereal) astrology. From the date, time and place of birth it works "
     "out the sidereal ascendant, the sunrise and sunset around the birth day, and the six time-based "
     "upagrahas (shadow planets): Kaala, Mrityu, Arthaprahaara, Yamaghantaka, Gulika and Maandi, "
@@ -37,7 +37,9 @@ QDialog* CreateAboutDialog(QWidget* parent) {
     auto* icon = new QLabel(dialog);
     icon->setPixmap(QPixmap::fromImage(modAppIcon::DrawAppIcon(64)));
     icon->setAlignment(Qt::AlignTop);
-    auto* text = new QLabel(QString::fromUtf8(kAboutText), dialog);
+    auto* text = new QLabel(QStringLiteral("<h3>") + QString::fromUtf8(kWindowCaption) + QStringLiteral("</h3>") +
+                                QString::fromUtf8(kAboutText),
+                            dialog);
     text->setObjectName(QStringLiteral("lblAbout"));
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);

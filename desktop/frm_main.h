@@ -26,6 +26,7 @@
 #include "reading/birth_form.h"
 #include "reading/validation.h"
 #include "ui_frm_main.h"
+#include "vela_version.h"
 #include "upagraha/upagraha.h"
 
 class QCompleter;
@@ -37,8 +38,6 @@ class QStandardItemModel;
 
 namespace vela {
 
-inline constexpr char kAppTitle[] = "Vela Upagrahas";
-inline constexpr char kWindowCaption[] = "Vela Upagrahas v1.20";
 
 // The panels' size when the window opens: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;

@@ -58,7 +58,7 @@ int StartApplication(QApplication& app) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vela-upagrahas"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.20"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(vela::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
     QApplication::setWindowIcon(vela::modAppIcon::AppIcon());
     return vela::modStartup::StartApplication(app);

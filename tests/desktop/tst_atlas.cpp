@@ -99,7 +99,7 @@ QAbstractItemView* AtlasTest::TypeCityAndWaitForList(const QString& typed) {
 void AtlasTest::PickLine(const QString& line) {
     QAbstractItemView* list = PlacesList(W());
     QVERIFY(list != nullptr && list->isVisible());
-    const int row = ListLines(*list).indexOf(line);
+    const int row = static_cast<int>(ListLines(*list).indexOf(line));
     QVERIFY2(row >= 0, qPrintable(ListLines(*list).join(u'|')));
     list->setCurrentIndex(list->model()->index(row, 0));
     QTest::keyClick(list, Qt::Key_Return);
