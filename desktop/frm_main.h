@@ -26,8 +26,8 @@
 #include "reading/birth_form.h"
 #include "reading/validation.h"
 #include "ui_frm_main.h"
-#include "vela_version.h"
 #include "upagraha/upagraha.h"
+#include "vela_version.h"
 
 class QCompleter;
 class QKeyEvent;
@@ -37,7 +37,6 @@ class QRadioButton;
 class QStandardItemModel;
 
 namespace vela {
-
 
 // The panels' size when the window opens: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;

@@ -195,7 +195,8 @@ void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() 
     const auto checkList = [this](const char* name, const auto& expected) {
         auto* list = Control<QComboBox>(W(), name);
         QStringList expectedTexts;
-        for (const std::string_view text : expected) expectedTexts << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        for (const std::string_view text : expected)
+            expectedTexts << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         QStringList texts;
         for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
         QCOMPARE(texts, expectedTexts);
