@@ -3,18 +3,14 @@
 #include <charconv>
 #include <cmath>
 
+#include "astro/text.h"
 namespace vela::modVedicPlanetPosition {
 
 namespace {
 
-constexpr std::string_view kDegreeSign = "\u00B0";
+using modText::TrimBlanks;
 
-// Leading and trailing blanks only: tabs and other spaces are part of the text.
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
+constexpr std::string_view kDegreeSign = "\u00B0";
 
 void AppendInt(PositionText& out, long long v) {
     char buf[24];

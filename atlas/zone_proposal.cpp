@@ -1,10 +1,9 @@
 #include "atlas/zone_proposal.h"
 
-#include <charconv>
-#include <cstdio>
 #include <cstdlib>
 
 #include "astro/calendar.h"
+#include "astro/text.h"
 #include "reading/reference_tables.h"
 
 namespace vela::modZoneProposal {
@@ -13,33 +12,19 @@ namespace {
 
 constexpr int kSecondsPerHour = 3600;
 
-std::optional<int> ReadNumber(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty()) return std::nullopt;
-    return value;
-}
-
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 std::string MonthAbbreviation(int month) {
     return std::string(kMonthNames[static_cast<std::size_t>(month - 1)].substr(0, 3));
 }
 
-std::string TwoDigits(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
-
 }  // namespace
 
 std::optional<ClockMoment> ClockMomentOf(const BirthForm& form) {
-    const auto day = ReadNumber(form.cboDate);
-    const auto year = ReadNumber(form.cboYear);
-    const auto hour = ReadNumber(form.cboHour);
-    const auto minute = ReadNumber(form.cboMinute);
+    const auto day = modText::ParseWhole(form.cboDate);
+    const auto year = modText::ParseWhole(form.cboYear);
+    const auto hour = modText::ParseWhole(form.cboHour);
+    const auto minute = modText::ParseWhole(form.cboMinute);
     const int month = form.cboMonth + 1;
     if (!day || !year || !hour || !minute || month < 1 || month > 12) return std::nullopt;
     if (!IsValidDate(*year, month, *day) || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59) return std::nullopt;
@@ -87,9 +72,12 @@ ZoneProposal ProposeZone(int standardSeconds, int inForceSeconds) {
 
 std::string OffsetText(int secondsEast) {
     const int magnitude = std::abs(secondsEast);
-    std::string text = (secondsEast < 0 ? "-" : "+") + TwoDigits(magnitude / kSecondsPerHour) + ":" +
-                       TwoDigits(magnitude % kSecondsPerHour / 60);
-    if (magnitude % 60 != 0) text += ":" + TwoDigits(magnitude % 60);
+    std::string text(1, secondsEast < 0 ? '-' : '+');
+    text += modText::ClockText(magnitude / kSecondsPerHour, magnitude % kSecondsPerHour / 60);
+    if (magnitude % 60 != 0) {
+        text += ':';
+        modText::AppendTwoDigits(text, magnitude % 60);
+    }
     return text;
 }
 
@@ -104,7 +92,7 @@ std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, co
         text += ", winter time" + standard;
     else
         text += ", no daylight saving";
-    const std::string clock = TwoDigits(moment.intHour) + ":" + TwoDigits(moment.intMinute);
+    const std::string clock = modText::ClockText(moment.intHour, moment.intMinute);
     if (zone.clock == ClockFit::Skipped)
         text += "; the clocks skipped " + clock + " that day (put forward), so the time after is assumed";
     else if (zone.clock == ClockFit::Twice)

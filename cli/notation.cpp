@@ -1,7 +1,6 @@
 #include "cli/notation.h"
 
-#include <charconv>
-
+#include "astro/text.h"
 #include "reading/reference_tables.h"
 #include "reading/validation.h"
 
@@ -9,11 +8,8 @@ namespace vela::cli {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
+// A notation typed on a command line or in a CSV cell: a tab around it is as invisible as a blank.
+std::string_view TrimBlanks(std::string_view s) { return modText::TrimBlanksAndTabs(s); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -25,11 +21,7 @@ bool AllDigits(std::string_view s) {
 }
 
 // Callers have checked that s is one to four digits, so the value always fits.
-int DigitsValue(std::string_view s) {
-    int value = 0;
-    std::from_chars(s.data(), s.data() + s.size(), value);
-    return value;
-}
+int DigitsValue(std::string_view s) { return modText::ParseWhole(s).value_or(0); }
 
 // The text as a message quotes it: short, on one line, whatever the user passed.
 std::string Quoted(std::string_view text) {

@@ -5,17 +5,12 @@
 #include <type_traits>
 
 #include "astro/calendar.h"
+#include "astro/text.h"
 #include "upagraha/upagraha_report.h"
 
 namespace vela::cli {
 
 namespace {
-
-std::string HourMinuteText(int hour, int minute) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d:%02d", hour, minute);
-    return buf;
-}
 
 std::string DateText(int year, int month, int day) {
     char buf[24];
@@ -61,7 +56,7 @@ std::string ClockText(DateValue value) {
     // Stored sunrise and sunset values are whole minutes; rounding (half to even) only removes the
     // error of the day fraction, and a value that rounds up to midnight is 00:00 of its day.
     const int minutes = static_cast<int>(std::nearbyint(HoursOfDay(value) * 60.0)) % kMinutesPerDay;
-    return HourMinuteText(minutes / 60, minutes % 60);
+    return modText::ClockText(minutes / 60, minutes % 60);
 }
 
 void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u, Json& frame) {
@@ -73,7 +68,7 @@ void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrah
     Json& o = frame;
     Put(o["name"], string_view(s.strName));
     Put(o["date"], string_view(DateText(s.intYear, s.intMonth, s.intDay)));
-    Put(o["time"], string_view(HourMinuteText(s.intHour, s.intMinute)));
+    Put(o["time"], string_view(modText::ClockText(s.intHour, s.intMinute)));
     Put(o["zone"], static_cast<int>(s.intZoneRow));
     Put(o["zone_text"], row < s.zones.strZoneTable.size() ? s.zones.strZoneTable[row] : string_view{});
     Put(o["dst"], s.blnDST);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vela {
 
@@ -65,5 +66,14 @@ struct UserMessage {
     LatChoice selectLat = LatChoice::None;
     LonChoice selectLong = LonChoice::None;
 };
+
+// The two kinds of message: an error (critical icon) that puts the focus on the field at fault,
+// and a notice (information icon).
+inline UserMessage CriticalMessage(std::string_view text, FormField focus = FormField::None) {
+    return {std::string(text), MsgIcon::Critical, focus, LatChoice::None, LonChoice::None};
+}
+inline UserMessage InformationMessage(std::string_view text, FormField focus = FormField::None) {
+    return {std::string(text), MsgIcon::Information, focus, LatChoice::None, LonChoice::None};
+}
 
 }  // namespace vela

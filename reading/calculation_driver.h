@@ -10,6 +10,7 @@
 #include "astro/sunrise_sunset.h"
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/form_values.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
@@ -28,7 +29,9 @@ struct CalculationOutcome {
 
 // Runs one reading. On any refusal the state is left exactly as it was. Callers that never show
 // the report (JSON lines, the birth-time search) pass false and get an empty one.
+// The form's texts are read once (ParseForm); the second form takes values already read.
 CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport = true);
+CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, bool blnBuildReport = true);
 
 // The full English month name used in the birth-date text.
 std::string BirthDateText(int month, int day, int year);

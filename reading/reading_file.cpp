@@ -12,6 +12,7 @@
 #include <memory>
 #include <system_error>
 
+#include "astro/text.h"
 #include "reading/reference_tables.h"
 
 namespace vela::modReadingFile {
@@ -53,12 +54,7 @@ void AppendUtf8(std::string& out, unsigned latin1) {
     }
 }
 
-// Blanks only, as the writer trims them; tabs and other spaces are content.
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
+using modText::TrimBlanks;
 
 // ---- Splitting a file into its field lines ---------------------------------------------------
 
@@ -137,14 +133,7 @@ std::optional<double> ReadNumber(std::string_view text) {
     return value;
 }
 
-std::optional<int> ReadInteger(std::string_view text) {
-    text = TrimBlanks(text);
-    int value = 0;
-    const auto* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
+std::optional<int> ReadInteger(std::string_view text) { return modText::ParseWhole(TrimBlanks(text)); }
 
 std::optional<bool> ReadTruth(std::string_view text) {
     text = TrimBlanks(text);
@@ -241,7 +230,7 @@ std::string Quoted(const fs::path& p) {
 std::string SystemReason(int error) { return std::generic_category().message(error); }
 
 UserMessage Failure(std::string_view lead, const std::string& reason) {
-    return {std::string(lead) + reason, MsgIcon::Critical, FormField::None, LatChoice::None, LonChoice::None};
+    return CriticalMessage(std::string(lead) + reason);
 }
 
 // A name beside the target that no other file has: the exclusive mode refuses an existing one.
@@ -357,7 +346,7 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Shared
 }
 
 std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& form) {
-    if (!HasReadingFileName(path)) return UserMessage{"Please Check The File.", MsgIcon::Critical};
+    if (!HasReadingFileName(path)) return CriticalMessage("Please Check The File.");
 
     const fs::path file(path);
     std::error_code ec;

@@ -12,12 +12,15 @@
 #include <string_view>
 
 #include "reading/birth_form.h"
+#include "reading/form_values.h"
 
 namespace vela::modValidation {
 
 // The first problem of the form in the fixed order of the checks, or nothing when it may be
 // calculated: the required boxes, then the ranges of latitude and longitude, then the two
 // directions, then the day against its month.
+std::optional<UserMessage> ValidateInput(const FormValues& form);
+// The same for a form's texts, read once.
 std::optional<UserMessage> ValidateInput(const BirthForm& form);
 
 // Letters boxes: name, city, state, country. Digits boxes: the four degree and minute boxes.

@@ -1,11 +1,11 @@
 #include "reading/working.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "astro/calendar.h"
 #include "astro/position_text.h"
+#include "astro/text.h"
 #include "reading/calculation_driver.h"
 
 namespace vela::modWorking {
@@ -14,12 +14,6 @@ namespace {
 
 constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                   "Thursday", "Friday", "Saturday"};
-
-int ParseOr(const std::string& text, int fallback) {
-    int v = fallback;
-    const auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    return ec == std::errc() && p == text.data() + text.size() ? v : fallback;
-}
 
 std::string Printf(const char* format, auto... args) {
     char buf[256];
@@ -44,35 +38,35 @@ std::string ShiftText(const Shift& shift, int searched) {
 
 }  // namespace
 
-BirthForm FormAtMinutesFromBirth(const BirthForm& form, int minutes) {
-    BirthForm moved = form;
-    const int total = ParseOr(form.cboHour, 0) * 60 + ParseOr(form.cboMinute, 0) + minutes;
+FormValues MovedByMinutes(const FormValues& form, int minutes) {
+    FormValues moved = form;
+    const int total = form.cboHour.intValue.value_or(0) * 60 + form.cboMinute.intValue.value_or(0) + minutes;
     const int dayShift = static_cast<int>(std::floor(total / 1440.0));
     const int inDay = total - dayShift * 1440;
-    const CivilDate d =
-        AddDays({ParseOr(form.cboYear, kFirstYear), form.cboMonth + 1, ParseOr(form.cboDate, 1)}, dayShift);
-    moved.cboYear = std::to_string(d.year);
+    const CivilDate d = AddDays(
+        {form.cboYear.intValue.value_or(kFirstYear), form.cboMonth + 1, form.cboDate.intValue.value_or(1)}, dayShift);
+    moved.cboYear = {false, d.year};
     moved.cboMonth = d.month - 1;
-    moved.cboDate = std::to_string(d.day);
-    moved.cboHour = std::to_string(inDay / 60);
-    moved.cboMinute = std::to_string(inDay % 60);
+    moved.cboDate = {false, d.day};
+    moved.cboHour = {false, inDay / 60};
+    moved.cboMinute = {false, inDay % 60};
     return moved;
 }
 
-Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes) {
+Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm, int searchMinutes) {
     Sensitivity result;
     result.intSearchedMinutes = searchMinutes;
+    const FormValues form = ParseForm(birthForm);
     SharedChartState state;
     const auto base = modCalculationDriver::RunCalculation(form, state, false);
-    if (!base.Succeeded() || form.cboMonth < 0 || form.cboMonth > 11) return result;
+    if (!base.Succeeded()) return result;
 
     constexpr auto kCount = static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount);
     for (const int direction : {-1, 1}) {
         std::size_t open = 2 * kCount;  // sign and house of each upagraha still unchanged
         for (int n = 1; n <= searchMinutes && open > 0; ++n) {
             SharedChartState moved;
-            const auto out =
-                modCalculationDriver::RunCalculation(FormAtMinutesFromBirth(form, direction * n), moved, false);
+            const auto out = modCalculationDriver::RunCalculation(MovedByMinutes(form, direction * n), moved, false);
             if (!out.Succeeded()) break;
             for (std::size_t u = 0; u < kCount; ++u) {
                 auto& sign = direction < 0 ? result.sign[u].intEarlier : result.sign[u].intLater;
@@ -97,7 +91,7 @@ std::string ClockText(double hours) {
     const long total = std::lround(hours * 60);
     const long day = static_cast<long>(std::floor(static_cast<double>(total) / 1440));
     const long inDay = total - day * 1440;
-    std::string text = Printf("%02ld:%02ld", inDay / 60, inDay % 60);
+    std::string text = modText::ClockText(static_cast<int>(inDay / 60), static_cast<int>(inDay % 60));
     if (day != 0) text += Printf(" (%+ld)", day);
     return text;
 }

@@ -11,6 +11,7 @@
 
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/form_values.h"
 #include "upagraha/upagraha.h"
 
 namespace vela::modWorking {
@@ -32,12 +33,13 @@ struct Sensitivity {
     int intSearchedMinutes = kSearchMinutes;
 };
 
-// Searches the birth time minute by minute each way with the whole reading, as the driver runs it.
-// The form must be one the driver accepts; otherwise every shift is empty.
+// Searches the birth time minute by minute each way with the whole reading, as the driver runs it;
+// the form is read once and each step moves its values, not its texts. The form must be one the
+// driver accepts; otherwise every shift is empty.
 Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes = kSearchMinutes);
 
-// The same form with the birth moment moved by whole minutes (the date follows across midnight).
-BirthForm FormAtMinutesFromBirth(const BirthForm& form, int minutes);
+// The same values with the birth moment moved by whole minutes (the date follows across midnight).
+FormValues MovedByMinutes(const FormValues& form, int minutes);
 
 // "HH:MM" of clock hours that may lie below 0 or beyond 24 (the day is shown as -1 or +1).
 std::string ClockText(double hours);

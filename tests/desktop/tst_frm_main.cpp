@@ -39,7 +39,7 @@ using namespace vela::guitest;
 namespace {
 
 // Everything the form holds, to see that a step left it alone.
-QStringList FormValues(QWidget& w) {
+QStringList FormBoxTexts(QWidget& w) {
     QStringList values;
     for (const char* box :
          {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState", "txtCountry"})
@@ -499,10 +499,10 @@ void FrmMainTest::back_keeps_the_form_and_a_second_press_recomputes() {
     CalculateKnownGoodReading();
     auto* pane = Control<QTextEdit>(W(), "RTB");
     const QString firstReport = pane->toPlainText();
-    const QStringList values = FormValues(W());
+    const QStringList values = FormBoxTexts(W());
     Press(W(), "cmdBack");
     QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(FormBoxTexts(W()), values);
     QCOMPARE(pane->toPlainText(), firstReport);
 
     Press(W(), "cmdCalculate");
@@ -739,13 +739,13 @@ void FrmMainTest::open_refuses_a_name_not_ending_in_ved() {
     name->setFocus();
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(name, QStringLiteral("Ravi"));
-    const QStringList values = FormValues(W());
+    const QStringList values = FormBoxTexts(W());
 
     recorder->dialogAnswers << path;
     Press(W(), "cmdOpen");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Check The File.")));
     QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
-    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(FormBoxTexts(W()), values);
     QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
 }
 
@@ -787,10 +787,10 @@ void FrmMainTest::a_damaged_reading_stops_with_a_message() {
 }
 
 void FrmMainTest::cancelled_dialogs_change_nothing() {
-    const QStringList values = FormValues(W());
+    const QStringList values = FormBoxTexts(W());
     Press(W(), "cmdOpen");
     QCOMPARE(recorder->dialogs.size(), 1);
-    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(FormBoxTexts(W()), values);
     QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
 
     CalculateKnownGoodReading();
@@ -937,14 +937,14 @@ void FrmMainTest::a_browser_that_fails_changes_nothing_and_shows_nothing() {
     TypeInto(W(), "txtCity", QStringLiteral("Pune"));
     TypeInto(W(), "txtState", QStringLiteral("Maharashtra"));
     TypeInto(W(), "txtCountry", QStringLiteral("India"));
-    const QStringList values = FormValues(W());
+    const QStringList values = FormBoxTexts(W());
     for (const char* item : {"mnuOnlineHelp", "mnuVisitUs", "mnuUpdate", "mnuDonate", "mnuMakeMoney"})
         Control<QAction>(W(), item)->trigger();
     QTest::mouseClick(Control<QLabel>(W(), "lblCobrand"), Qt::LeftButton);
     Press(W(), "Command1");
     QVERIFY(recorder->openedUrls.size() >= 7);
     QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(FormValues(W()), values);
+    QCOMPARE(FormBoxTexts(W()), values);
     QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
     QVERIFY(window->isVisible());
 }

@@ -14,21 +14,22 @@ using namespace vela;
 
 BirthForm DelhiForm(const char* hour, const char* minute) { return NewDelhiForm(hour, minute); }
 
-TEST(FormAtMinutesFromBirth, carries_the_date_across_midnight_and_year_ends) {
+TEST(MovedByMinutes, carries_the_date_across_midnight_and_year_ends) {
     BirthForm f = DelhiForm("23", "50");
     f.cboDate = "31";
     f.cboMonth = 11;
-    auto later = modWorking::FormAtMinutesFromBirth(f, 15);
-    EXPECT_EQ(later.cboYear, "1976");
+    const auto later = modWorking::MovedByMinutes(ParseForm(f), 15);
+    EXPECT_EQ(later.cboYear.intValue, 1976);
     EXPECT_EQ(later.cboMonth, 0);
-    EXPECT_EQ(later.cboDate, "1");
-    EXPECT_EQ(later.cboHour, "0");
-    EXPECT_EQ(later.cboMinute, "5");
-    auto back = modWorking::FormAtMinutesFromBirth(later, -15);
-    EXPECT_EQ(back.cboYear, "1975");
-    EXPECT_EQ(back.cboDate, "31");
-    EXPECT_EQ(back.cboHour, "23");
-    EXPECT_EQ(back.cboMinute, "50");
+    EXPECT_EQ(later.cboDate.intValue, 1);
+    EXPECT_EQ(later.cboHour.intValue, 0);
+    EXPECT_EQ(later.cboMinute.intValue, 5);
+    const auto back = modWorking::MovedByMinutes(later, -15);
+    EXPECT_EQ(back.cboYear.intValue, 1975);
+    EXPECT_EQ(back.cboMonth, 11);
+    EXPECT_EQ(back.cboDate.intValue, 31);
+    EXPECT_EQ(back.cboHour.intValue, 23);
+    EXPECT_EQ(back.cboMinute.intValue, 50);
 }
 
 TEST(ClockText, pads_and_marks_the_neighbouring_days) {
@@ -47,7 +48,7 @@ void ExpectShiftsAgreeWithRecomputedReadings(const BirthForm& form) {
     const auto sens = modWorking::FindBirthTimeSensitivity(form, 600);
     const auto at = [&](int minutes) {
         SharedChartState moved;
-        auto out = modCalculationDriver::RunCalculation(modWorking::FormAtMinutesFromBirth(form, minutes), moved);
+        auto out = modCalculationDriver::RunCalculation(modWorking::MovedByMinutes(ParseForm(form), minutes), moved);
         EXPECT_TRUE(out.Succeeded());
         return out.upagrahas;
     };

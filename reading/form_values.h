@@ -1,0 +1,46 @@
+// The birth form read once into typed values.
+//
+// The form holds texts, as its controls do. A reading turns them into numbers exactly once, here;
+// validation, the driver and the birth-time search then work on these values and never read a
+// text again. The texts of the name and the place stay views into the form they came from, so a
+// FormValues lives no longer than its BirthForm.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "reading/birth_form.h"
+
+namespace vela {
+
+// A number box or a list's text: whether it was empty, and the whole number it holds.
+struct FormNumber {
+    bool blnEmpty = true;         // the text was "" (a text of blanks is not empty)
+    std::optional<int> intValue;  // nothing when the text is anything but a whole number
+};
+
+// Named after the controls whose content they hold.
+struct FormValues {
+    std::string_view txtName;
+    FormNumber cboDate;
+    int cboMonth = 0;  // position 0..11, -1 when nothing is selected
+    FormNumber cboYear;
+    FormNumber cboHour;
+    FormNumber cboMinute;
+    int cboTimeZone = 0;  // row of the zone table, -1 when nothing is selected
+    FormNumber txtLatDeg;
+    FormNumber txtLatMin;
+    FormNumber txtLonDeg;
+    FormNumber txtLonMin;
+    LatChoice optLat = LatChoice::North;
+    LonChoice optLong = LonChoice::East;
+    bool chkDST = false;
+    std::string_view txtCity;  // as typed; the driver trims the blanks
+    std::string_view txtState;
+    std::string_view txtCountry;
+};
+
+FormNumber ParseFormNumber(std::string_view text);
+FormValues ParseForm(const BirthForm& form);
+
+}  // namespace vela
