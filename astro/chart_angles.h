@@ -1,8 +1,15 @@
 // Chart angles: the sidereal ascendant of one local clock time on the birth date at the birth place.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
-// The driver calls this once for the birth moment; the upagraha stage calls it again for the middle
-// of each upagraha's portion. Each call recomputes everything from the birth data and the time.
+// The driver asks for the birth moment; the upagraha stage asks again for the middle of each
+// upagraha's portion. Everything that depends only on the date, zone and place (the Julian day,
+// the zone in hours, the place in degrees) is worked out once per reading in an AscendantClock;
+// each moment then costs only the sidereal time and the ascendant.
+//
+// The model (Julian day number, ayanamsa, sidereal time, obliquity) and its constants are those
+// the program was fitted with; modern values would move ascendants by seconds of arc and make saved
+// readings disagree with earlier reports. Its sign conventions: the zone here is hours EAST of
+// Greenwich (the zone table stores hours West); the longitude is degrees WEST positive inside this
+// unit (the sunrise stage counts East positive); the latitude is North positive.
 #pragma once
 
 #include "astro/birth_moment.h"
@@ -23,7 +30,26 @@ struct ChartAngles {
     double varRamc = 0;               // local sidereal time, radians
     double varObliquity = 0;          // radians
     double dblTropicalAscendant = 0;  // degrees, [0, 360)
-    double varAscendant = 0;          // sidereal ascendant, degrees, normalised once
+    double varAscendant = 0;          // sidereal ascendant, degrees, normalised once (may be exactly 360)
+};
+
+// The date, zone and place of one reading, turned into the numbers every moment of it shares.
+class AscendantClock {
+public:
+    explicit AscendantClock(const BirthMoment& s);
+
+    // Every value of ChartAngles but the text, for local clock time t (decimal hours on the birth
+    // date; may carry a fraction and lie outside 0..24).
+    ChartAngles AnglesAt(double t) const;
+    // The sidereal ascendant alone, degrees in [0, 360).
+    double SiderealAscendantAt(double t) const;
+
+private:
+    double dblZoneEastHours_ = 0;     // daylight saving included
+    double dblLongitudeWestDeg_ = 0;  // West positive
+    double dblLatitudeNorthDeg_ = 0;  // North positive
+    double dblTanLatitude_ = 0;       // tan of the latitude, shared by every moment
+    double dblJulianDayNumber_ = 0;   // of the civil birth date
 };
 
 // t: local clock time in decimal hours on the birth date; may carry a fraction and lie outside 0..24.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/text.h"
+
 namespace vela::modVedicPlanetPosition {
 
 namespace {
@@ -16,6 +17,35 @@ void AppendInt(PositionText& out, long long v) {
     char buf[24];
     const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;
     out.append(std::string_view(buf, static_cast<std::size_t>(end - buf)));
+}
+
+// The fields of the long form, every one truncated: whole degrees within the sign, minutes and
+// seconds, and the sign. A longitude of exactly 360 is the start of Aries again.
+struct SignFields {
+    long long d;  // 0..29
+    long long M;  // 0..59
+    long long s;  // 0..59
+    long long k;  // 0..11
+};
+
+SignFields FieldsOf(double x) {
+    x = std::fabs(x);
+    const double D = std::floor(x);
+    const double m = 60 * (x - D);
+    const double M = std::floor(m);
+    const double s = std::floor(60 * (m - M));
+    const long long intD = static_cast<long long>(D);
+    return {intD % 30, static_cast<long long>(M), static_cast<long long>(s), (intD / 30) % 12};
+}
+
+// At least two digits, as the compact form pads its fields.
+void AppendPadded(PositionText& out, long long v) {
+    if (v >= 0 && v < 100) {
+        out.push_back(static_cast<char>('0' + v / 10));
+        out.push_back(static_cast<char>('0' + v % 10));
+        return;
+    }
+    AppendInt(out, v);
 }
 
 }  // namespace
@@ -39,22 +69,15 @@ double Atan2(double y, double x) {
 
 PositionText SignDegreeText(double& x) {
     x = std::fabs(x);
-    const double D = std::floor(x);
-    const double m = 60 * (x - D);
-    const double M = std::floor(m);
-    const double s = std::floor(60 * (m - M));
-    const long long intD = static_cast<long long>(D);
-    // A longitude of exactly 360 is the start of Aries again: wrap the sign index.
-    const long long k = (intD / 30) % 12;
-    const long long d = intD % 30;
+    const auto [d, M, s, k] = FieldsOf(x);
 
     PositionText out;
     AppendInt(out, d);
     out.append(kDegreeSign);
     out.push_back(' ');
-    AppendInt(out, static_cast<long long>(M));
+    AppendInt(out, M);
     out.append("' ");
-    AppendInt(out, static_cast<long long>(s));
+    AppendInt(out, s);
     out.append("\" ");
     out.append(varSignAbbrevs.substr(static_cast<std::size_t>(3 * k), 3));
     return out;
@@ -81,6 +104,19 @@ PositionText CompactPositionText(std::string_view t) {
     out.append(minutes);
     return out;
 }
+
+PositionText CompactPositionTextOf(double degrees) {
+    const auto [d, M, s, k] = FieldsOf(degrees);
+    PositionText out;
+    AppendPadded(out, d);
+    out.push_back(' ');
+    out.append(varSignAbbrevs.substr(static_cast<std::size_t>(3 * k), 3));
+    out.push_back(' ');
+    AppendPadded(out, M);
+    return out;
+}
+
+int SignIndexOf(double degrees) { return static_cast<int>(FieldsOf(degrees).k); }
 
 std::string_view CompactSign(std::string_view compact) {
     if (compact.size() < 6) return {};

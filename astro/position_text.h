@@ -32,6 +32,13 @@ PositionText SignDegreeText(double& x);
 // Compact form of a long-form text: two-digit degrees, sign, two-digit minutes ("05 Can 45").
 PositionText CompactPositionText(std::string_view t);
 
+// The compact form straight from a longitude in degrees, without the long form between: the same
+// text as CompactPositionText(SignDegreeText(x)), at a fraction of the cost.
+PositionText CompactPositionTextOf(double degrees);
+
+// The sign (0 = Aries .. 11 = Pisces) that SignDegreeText names for a longitude in degrees.
+int SignIndexOf(double degrees);
+
 // The sign abbreviation of a compact text (its characters 4 to 6), or an empty view when too short.
 std::string_view CompactSign(std::string_view compact);
 

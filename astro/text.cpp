@@ -6,17 +6,22 @@ namespace vela::modText {
 
 namespace {
 
-std::string_view Trim(std::string_view s, std::string_view set) {
-    const std::size_t first = s.find_first_not_of(set);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(set) - first + 1);
+template <class IsTrimmed>
+std::string_view Trim(std::string_view s, IsTrimmed isTrimmed) {
+    while (!s.empty() && isTrimmed(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isTrimmed(s.back())) s.remove_suffix(1);
+    return s;
 }
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view s) { return Trim(s, " "); }
+std::string_view TrimBlanks(std::string_view s) {
+    return Trim(s, [](char c) { return c == ' '; });
+}
 
-std::string_view TrimBlanksAndTabs(std::string_view s) { return Trim(s, " \t"); }
+std::string_view TrimBlanksAndTabs(std::string_view s) {
+    return Trim(s, [](char c) { return c == ' ' || c == '\t'; });
+}
 
 std::optional<int> ParseWhole(std::string_view s) {
     const bool negative = !s.empty() && s.front() == '-';

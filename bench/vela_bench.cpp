@@ -15,9 +15,11 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
 #include "astro/sunrise_sunset.h"
+#include "bench/bare_model.h"
 #include "bench/sample_forms.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
@@ -173,6 +175,40 @@ void BM_RunCalculationSeeded(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RunCalculationSeeded);
+
+// The bare arithmetic of the same seeded readings (bench/bare_model.h): the yardstick for the two
+// benchmarks above. Their ratio to this one is what validation, records, texts and the report cost.
+void BM_BareModelSeeded(benchmark::State& state) {
+    const std::vector<BirthForm> forms = SeededForms(1024);
+    std::vector<bench::BarePlace> places;
+    std::vector<int> days;
+    for (const BirthForm& f : forms) {
+        const SharedChartState s = Calculated(f).state;
+        places.push_back({(s.blnSouth ? -1 : 1) * (s.intLatDeg + s.intLatMin / 60.0),
+                          (s.blnEast ? 1 : -1) * (s.intLonDeg + s.intLonMin / 60.0),
+                          -(s.varZoneHours + s.varZoneMinutes / 60.0) + (s.blnDST ? 1 : 0), s.intYear, s.intMonth,
+                          s.intDay, s.intHour + s.intMinute / 60.0});
+        days.push_back(DayOfYear(s.intYear, s.intMonth, s.intDay) - 1);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::size_t k = i++ % places.size();
+        benchmark::DoNotOptimize(bench::BareReading(&places[k], days[k]));
+    }
+}
+BENCHMARK(BM_BareModelSeeded);
+
+// Whole readings over the seeded forms without the report, as the batch and the search run them.
+void BM_RunCalculationSeededNoReport(benchmark::State& state) {
+    const std::vector<BirthForm> forms = SeededForms(1024);
+    SharedChartState s;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto outcome = modCalculationDriver::RunCalculation(forms[i++ % forms.size()], s, false);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_RunCalculationSeededNoReport);
 
 }  // namespace
 

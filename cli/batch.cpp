@@ -70,31 +70,26 @@ struct PendingRow {
     bool failed = false;
 };
 
-// The reading of one row as its JSON line, or the message that refuses it.
-struct RowResult {
-    std::string strLine;
-    std::optional<std::string> error;
-};
-
-RowResult ReadRow(const InputLine& line, std::vector<std::string>& fields, Json& frame) {
-    if (auto problem = LineProblem(line)) return {{}, std::move(problem)};
-    if (auto problem = SplitCsvLine(line.strText, fields)) return {{}, std::move(problem)};
+// Writes the reading of one row as its JSON line into out (emptied first), or answers the message
+// that refuses the row.
+std::optional<std::string> ReadRow(const InputLine& line, std::vector<std::string>& fields, std::string& out) {
+    out.clear();
+    if (auto problem = LineProblem(line)) return problem;
+    if (auto problem = SplitCsvLine(line.strText, fields)) return problem;
     if (fields.size() != kBatchColumns.size())
-        return {{},
-                Joined({"the row has ", std::to_string(fields.size()), " fields, not the ",
-                        std::to_string(kBatchColumns.size()), " of ", HeaderText()})};
+        return Joined({"the row has ", std::to_string(fields.size()), " fields, not the ",
+                       std::to_string(kBatchColumns.size()), " of ", HeaderText()});
 
     const ReadingNotation notation{fields[0], fields[1], fields[2], fields[3], fields[4],
                                    fields[5], fields[6], fields[7], fields[8], fields[9]};
     BirthForm form;
-    if (auto problem = FillBirthForm(notation, form))
-        return {{}, std::string(problem->strField) + ": " + problem->strText};
+    if (auto problem = FillBirthForm(notation, form)) return std::string(problem->strField) + ": " + problem->strText;
     // A record of its own for every row: nothing of one reading can reach the next.
     SharedChartState state;
     const auto outcome = modCalculationDriver::RunCalculation(form, state, false);  // JSON needs no report
-    if (!outcome.Succeeded()) return {{}, outcome.message->strText};
-    FillReadingJson(state, outcome.upagrahas, frame);
-    return {JsonLine(frame), std::nullopt};
+    if (!outcome.Succeeded()) return outcome.message->strText;
+    AppendReadingJson(out, state, outcome.upagrahas);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -164,18 +159,16 @@ int RunBatch(std::istream& in, std::ostream& out) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
-    Json frame;  // one object for the whole run, refilled for every row
 
     if (!reader.Next(line)) {
-        out << JsonLine(
-                   RowErrorJson(0, Joined({"the file is empty; its first line must be the header ", HeaderText()})))
+        out << RowErrorJsonLine(0, Joined({"the file is empty; its first line must be the header ", HeaderText()}))
             << '\n';
         return 1;
     }
     if (std::string_view(line.strText).starts_with(kByteOrderMark)) line.strText.erase(0, kByteOrderMark.size());
     if (LineProblem(line) || SplitCsvLine(line.strText, fields) || !IsHeader(fields)) {
         // Without the header the columns cannot be trusted, so no row is read.
-        out << JsonLine(RowErrorJson(0, Joined({"the first line must be the header ", HeaderText()}))) << '\n';
+        out << RowErrorJsonLine(0, Joined({"the first line must be the header ", HeaderText()})) << '\n';
         return 1;
     }
 
@@ -184,7 +177,6 @@ int RunBatch(std::istream& in, std::ostream& out) {
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers);
     std::vector<PendingRow> chunk(kBatchChunkRows);
     std::vector<std::vector<std::string>> fieldsOf(workers);
-    std::vector<Json> frames(workers);
     bool anyFailed = false;
     std::int64_t row = 0;
     for (bool more = true; more && out;) {
@@ -196,10 +188,9 @@ int RunBatch(std::istream& in, std::ostream& out) {
         }
         const auto work = [&](unsigned w) {
             for (std::size_t i = w; i < filled; i += workers) {
-                auto result = ReadRow(chunk[i].line, fieldsOf[w], frames[w]);
-                chunk[i].failed = result.error.has_value();
-                chunk[i].output =
-                    result.error ? JsonLine(RowErrorJson(chunk[i].row, *result.error)) : std::move(result.strLine);
+                const auto error = ReadRow(chunk[i].line, fieldsOf[w], chunk[i].output);
+                chunk[i].failed = error.has_value();
+                if (error) chunk[i].output = RowErrorJsonLine(chunk[i].row, *error);
             }
         };
         std::vector<std::thread> helpers;

@@ -112,9 +112,12 @@ int RunReading(const BirthForm& form, bool json, bool working, const std::string
         }
     }
     if (json) {
-        auto object = cli::ReadingJson(state, outcome.upagrahas);
-        if (working) cli::AddSensitivityJson(modWorking::FindBirthTimeSensitivity(form), object);
-        std::cout << cli::JsonLine(object) << '\n';
+        if (working) {
+            const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, &sensitivity) << '\n';
+        } else {
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas) << '\n';
+        }
     } else if (working) {
         std::cout << modWorking::WorkingText(state, outcome.upagrahas, modWorking::FindBirthTimeSensitivity(form));
     } else {

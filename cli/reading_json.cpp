@@ -1,11 +1,9 @@
 #include "cli/reading_json.h"
 
 #include <cmath>
-#include <cstdio>
-#include <type_traits>
 
-#include "astro/calendar.h"
 #include "astro/text.h"
+#include "cli/json_writer.h"
 #include "upagraha/upagraha_report.h"
 
 namespace vela::cli {
@@ -13,9 +11,12 @@ namespace vela::cli {
 namespace {
 
 std::string DateText(int year, int month, int day) {
-    char buf[24];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", year, month, day);
-    return buf;
+    std::string text = std::to_string(year);
+    text += '-';
+    modText::AppendTwoDigits(text, month);
+    text += '-';
+    modText::AppendTwoDigits(text, day);
+    return text;
 }
 
 // Signed decimal degrees from the record's whole degrees and minutes.
@@ -24,29 +25,28 @@ double Degrees(int deg, int min, bool negative) {
     return negative ? -d : d;
 }
 
-// The sidereal longitude in [0, 360): the chart-angle stage normalises once, which can leave 360.
-// Writes a value into its slot, reusing the slot's storage when it already holds that kind of
-// value: a frame filled row after row then allocates nothing once its texts have reached their
-// longest, which keeps a long batch run from spending its time in the allocator.
-template <class T>
-void Put(Json& slot, const T& value) {
-    if constexpr (std::is_same_v<T, bool>) {
-        if (slot.is_boolean()) return void(slot.get_ref<Json::boolean_t&>() = value);
-    } else if constexpr (std::is_floating_point_v<T>) {
-        if (slot.is_number_float()) return void(slot.get_ref<Json::number_float_t&>() = value);
-    } else if constexpr (std::is_integral_v<T>) {
-        if (slot.is_number_integer() && !slot.is_number_unsigned())
-            return void(slot.get_ref<Json::number_integer_t&>() = value);
-    } else {
-        static_assert(std::is_same_v<T, std::string_view>);
-        if (slot.is_string()) return void(slot.get_ref<Json::string_t&>().assign(value));
-    }
-    slot = value;
+void SunDay(JsonWriter& w, std::string_view key, DateValue rise, DateValue set) {
+    w.Key(key);
+    w.BeginObject();
+    w.Field("rise", ClockText(rise));
+    w.Field("set", ClockText(set));
+    w.EndObject();
 }
 
-void PutSunDay(Json& slot, DateValue rise, DateValue set) {
-    Put(slot["rise"], std::string_view(ClockText(rise)));
-    Put(slot["set"], std::string_view(ClockText(set)));
+void Minutes(JsonWriter& w, std::string_view key, const std::optional<int>& minutes) {
+    w.Key(key);
+    if (minutes)
+        w.Integer(*minutes);
+    else
+        w.Null();
+}
+
+void Shift(JsonWriter& w, std::string_view key, const modWorking::Shift& shift) {
+    w.Key(key);
+    w.BeginObject();
+    Minutes(w, "earlier", shift.intEarlier);
+    Minutes(w, "later", shift.intLater);
+    w.EndObject();
 }
 
 }  // namespace
@@ -59,81 +59,94 @@ std::string ClockText(DateValue value) {
     return modText::ClockText(minutes / 60, minutes % 60);
 }
 
-void FillReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u, Json& frame) {
+void AppendReadingJson(std::string& out, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
+                       const modWorking::Sensitivity* sensitivity) {
     using namespace modVedicUpagrahas;
-    using std::string_view;
     const auto row = static_cast<std::size_t>(s.intZoneRow);
+    JsonWriter w(out);
+    w.BeginObject();
+    w.Field("name", s.strName);
+    w.Field("date", DateText(s.intYear, s.intMonth, s.intDay));
+    w.Field("time", modText::ClockText(s.intHour, s.intMinute));
+    w.Field("zone", static_cast<int>(s.intZoneRow));
+    w.Field("zone_text", row < s.zones->strZoneTable.size() ? s.zones->strZoneTable[row] : std::string_view{});
+    w.Field("dst", s.blnDST);
+    w.Field("latitude", Degrees(s.intLatDeg, s.intLatMin, s.blnSouth));
+    w.Field("longitude", Degrees(s.intLonDeg, s.intLonMin, !s.blnEast));
+    w.Field("city", s.strCity);
+    w.Field("state", s.strState);
+    w.Field("country", s.strCountry);
+    w.Key("ascendant");
+    w.BeginObject();
+    w.Field("text", s.strBirthAscendant);
+    w.Field("degrees", s.dblBirthAscendant);
+    w.EndObject();
+    w.Key("sun");
+    w.BeginObject();
+    SunDay(w, "previous", s.dtPrevSunrise, s.dtPrevSunset);
+    SunDay(w, "birth", s.dtBirthSunrise, s.dtBirthSunset);
+    SunDay(w, "next", s.dtNextSunrise, s.dtNextSunset);
+    w.EndObject();
+    w.Field("birth_by_day", u.blnBirthByDay);
+    w.Field("weekday", u.intWeekday);
 
-    // The first fill creates the keys in this order; later fills find them in place.
-    Json& o = frame;
-    Put(o["name"], string_view(s.strName));
-    Put(o["date"], string_view(DateText(s.intYear, s.intMonth, s.intDay)));
-    Put(o["time"], string_view(modText::ClockText(s.intHour, s.intMinute)));
-    Put(o["zone"], static_cast<int>(s.intZoneRow));
-    Put(o["zone_text"], row < s.zones.strZoneTable.size() ? s.zones.strZoneTable[row] : string_view{});
-    Put(o["dst"], s.blnDST);
-    Put(o["latitude"], Degrees(s.intLatDeg, s.intLatMin, s.blnSouth));
-    Put(o["longitude"], Degrees(s.intLonDeg, s.intLonMin, !s.blnEast));
-    Put(o["city"], string_view(s.strCity));
-    Put(o["state"], string_view(s.strState));
-    Put(o["country"], string_view(s.strCountry));
-    Json& ascendant = o["ascendant"];
-    Put(ascendant["text"], string_view(s.strBirthAscendant));
-    Put(ascendant["degrees"], s.dblBirthAscendant);
-    Json& sun = o["sun"];
-    PutSunDay(sun["previous"], s.dtPrevSunrise, s.dtPrevSunset);
-    PutSunDay(sun["birth"], s.dtBirthSunrise, s.dtBirthSunset);
-    PutSunDay(sun["next"], s.dtNextSunrise, s.dtNextSunset);
-    Put(o["birth_by_day"], u.blnBirthByDay);
-    Put(o["weekday"], u.intWeekday);
-
-    Json& portions = o["portions"];
-    for (std::size_t k = 0; k < u.portions.size(); ++k) {
-        Json& p = portions[k];
-        Put(p["lord"], u.portions[k].strLord);
-        Put(p["start"], u.portions[k].dblStart);
-        Put(p["end"], u.portions[k].dblEnd);
+    w.Key("portions");
+    w.BeginArray();
+    for (const Portion& p : u.portions) {
+        w.BeginObject();
+        w.Field("lord", p.strLord);
+        w.Field("start", p.dblStart);
+        w.Field("end", p.dblEnd);
+        w.EndObject();
     }
+    w.EndArray();
 
-    Json& upagrahas = o["upagrahas"];
+    w.Key("upagrahas");
+    w.BeginArray();
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
         const int house = u.intHouses[i];
-        Json& g = upagrahas[i];
-        Put(g["name"], strUpagrahaNames[i]);
-        Put(g["lord"], strUpagrahaLords[i]);
-        Put(g["moment"], u.dblMoments[i]);
-        Put(g["longitude"], u.varUpagrahaLongitudes[i].view());
-        Put(g["degrees"], u.dblLongitudes[i]);
-        Put(g["house"], house);
-        Put(g["significance"], modUpagrahaReport::strUpagrahaSignificance[i]);
-        Put(g["interpretation"],
-            house >= 1 && house <= 12
-                ? modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]
-                : string_view{});
+        w.BeginObject();
+        w.Field("name", strUpagrahaNames[i]);
+        w.Field("lord", strUpagrahaLords[i]);
+        w.Field("moment", u.dblMoments[i]);
+        w.Field("longitude", u.varUpagrahaLongitudes[i].view());
+        w.Field("degrees", u.dblLongitudes[i]);
+        w.Field("house", house);
+        w.Field("significance", modUpagrahaReport::strUpagrahaSignificance[i]);
+        w.Field("interpretation",
+                house >= 1 && house <= 12
+                    ? modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]
+                    : std::string_view{});
+        if (sensitivity != nullptr) {
+            w.Key("sensitivity");
+            w.BeginObject();
+            Shift(w, "sign", sensitivity->sign[i]);
+            Shift(w, "house", sensitivity->house[i]);
+            w.Field("searched_minutes", sensitivity->intSearchedMinutes);
+            w.EndObject();
+        }
+        w.EndObject();
     }
+    w.EndArray();
+    w.EndObject();
 }
 
-Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
-    Json j;
-    FillReadingJson(s, u, j);
-    return j;
+std::string ReadingJsonLine(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
+                            const modWorking::Sensitivity* sensitivity) {
+    std::string line;
+    line.reserve(4096);
+    AppendReadingJson(line, s, u, sensitivity);
+    return line;
 }
 
-void AddSensitivityJson(const modWorking::Sensitivity& sensitivity, Json& reading) {
-    const auto minutes = [](const std::optional<int>& m) { return m ? Json(*m) : Json(nullptr); };
-    const auto shift = [&](const modWorking::Shift& s) {
-        return Json{{"earlier", minutes(s.intEarlier)}, {"later", minutes(s.intLater)}};
-    };
-    Json& upagrahas = reading["upagrahas"];
-    for (std::size_t i = 0; i < sensitivity.sign.size() && i < upagrahas.size(); ++i) {
-        upagrahas[i]["sensitivity"] = Json{{"sign", shift(sensitivity.sign[i])},
-                                           {"house", shift(sensitivity.house[i])},
-                                           {"searched_minutes", sensitivity.intSearchedMinutes}};
-    }
+std::string RowErrorJsonLine(std::int64_t row, std::string_view message) {
+    std::string line;
+    JsonWriter w(line);
+    w.BeginObject();
+    w.Field("row", row);
+    w.Field("error", message);
+    w.EndObject();
+    return line;
 }
-
-Json RowErrorJson(std::int64_t row, std::string_view message) { return Json{{"row", row}, {"error", message}}; }
-
-std::string JsonLine(const Json& value) { return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace); }
 
 }  // namespace vela::cli

@@ -18,12 +18,13 @@ void WriteReport(QTextEdit& pane, const Report& report) {
     pane.clear();
     QTextCursor cursor(pane.document());
     cursor.beginEditBlock();
-    for (const ReportRun& run : report) {
+    for (const ReportRun& run : report.runs) {
         QTextCharFormat format;
         format.setFontPointSize(run.intPointSize);
         format.setFontWeight(run.blnBold ? QFont::Bold : QFont::Normal);
         // A "\n" in the run becomes a paragraph break, so each report line is its own paragraph.
-        cursor.insertText(QString::fromStdString(run.strText), format);
+        const std::string_view text = report.Text(run);
+        cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), format);
     }
     cursor.endEditBlock();
     pane.moveCursor(QTextCursor::Start);

@@ -24,8 +24,8 @@ struct SharedChartState : UpagrahaInput {
     std::string strCountry;
     std::string varBirthDate;  // "March 7,1975"
 
-    // Zone tables, refilled with the same values at every reading.
-    ZoneTables zones;
+    // The zone tables the reading's zone row was read from.
+    const ZoneTables* zones = &modReferenceTables::ReferenceZoneTables();
     // Row of the zone table chosen for this reading (kept for the reading file and the JSON output).
     std::int16_t intZoneRow = 0;
 

@@ -43,10 +43,10 @@ void CopyForm(const FormValues& f, SharedChartState& s) {
     s.intMinute = Int16(*f.cboMinute.intValue);
     const auto z = static_cast<std::size_t>(f.cboTimeZone);
     s.intZoneRow = Int16(f.cboTimeZone);
-    s.intZoneHours = Int16(std::abs(s.zones.intZoneHourTable[z]));
-    s.intZoneMinutes = Int16(std::abs(s.zones.intZoneMinuteTable[z]));
-    s.varZoneHours = s.zones.intZoneHourTable[z];
-    s.varZoneMinutes = s.zones.intZoneMinuteTable[z];
+    s.intZoneHours = Int16(std::abs(s.zones->intZoneHourTable[z]));
+    s.intZoneMinutes = Int16(std::abs(s.zones->intZoneMinuteTable[z]));
+    s.varZoneHours = s.zones->intZoneHourTable[z];
+    s.varZoneMinutes = s.zones->intZoneMinuteTable[z];
     s.intLonDeg = Int16(*f.txtLonDeg.intValue);
     s.intLonMin = Int16(*f.txtLonMin.intValue);
     s.intLatDeg = Int16(*f.txtLatDeg.intValue);
@@ -94,13 +94,11 @@ CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, b
     // The reading is built aside and committed whole, so a refusal half-way (no sunrise) leaves the
     // previous reading, its report and what a save would write, all consistent.
     SharedChartState work;
-    modReferenceTables::FillReferenceTables(work.zones);
     CopyForm(form, work);
 
     const double birthTime = work.intHour + work.intMinute / 60.0;
-    const auto birth = modVedicEphemeris::CalculateChartAngles(work, birthTime);
-    work.strBirthAscendant = modVedicPlanetPosition::CompactPositionText(birth.varAscendantText).str();
-    work.dblBirthAscendant = birth.varAscendant >= 360 ? birth.varAscendant - 360 : birth.varAscendant;
+    work.dblBirthAscendant = modVedicEphemeris::AscendantClock(work).SiderealAscendantAt(birthTime);
+    work.strBirthAscendant = modVedicPlanetPosition::CompactPositionTextOf(work.dblBirthAscendant).str();
     work.varBirthDate = BirthDateText(work.intMonth, work.intDay, work.intYear);
 
     const CivilDate birthDate{work.intYear, work.intMonth, work.intDay};

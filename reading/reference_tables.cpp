@@ -114,6 +114,15 @@ void FillReferenceTables(ZoneTables& tables) {
     }
 }
 
+const ZoneTables& ReferenceZoneTables() {
+    static const ZoneTables tables = [] {
+        ZoneTables filled;
+        FillReferenceTables(filled);
+        return filled;
+    }();
+    return tables;
+}
+
 }  // namespace modReferenceTables
 
 }  // namespace vela

@@ -46,6 +46,9 @@ const ListEntries& FormListEntries();
 namespace modReferenceTables {
 // Writes all 71 rows of the three zone arrays; every call writes the same values.
 void FillReferenceTables(ZoneTables& tables);
+// The arrays filled once, for every reading to share: they never change, so a reading keeps a
+// pointer to them instead of a copy of its own.
+const ZoneTables& ReferenceZoneTables();
 }  // namespace modReferenceTables
 
 }  // namespace vela

@@ -71,8 +71,8 @@ Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm, int searchMinut
             for (std::size_t u = 0; u < kCount; ++u) {
                 auto& sign = direction < 0 ? result.sign[u].intEarlier : result.sign[u].intLater;
                 auto& house = direction < 0 ? result.house[u].intEarlier : result.house[u].intLater;
-                const auto baseSign = modVedicPlanetPosition::CompactSign(base.upagrahas.varUpagrahaLongitudes[u]);
-                const auto nowSign = modVedicPlanetPosition::CompactSign(out.upagrahas.varUpagrahaLongitudes[u]);
+                const int baseSign = modVedicPlanetPosition::SignIndexOf(base.upagrahas.dblLongitudes[u]);
+                const int nowSign = modVedicPlanetPosition::SignIndexOf(out.upagrahas.dblLongitudes[u]);
                 if (!sign && nowSign != baseSign) {
                     sign = n;
                     --open;

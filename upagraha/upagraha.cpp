@@ -36,15 +36,19 @@ const std::array<LordRow, 7> strNightPortionLords = {{
     {Merc, Jup, Ven, Sat, Non, Sun, Moon, Mars},  // Saturday
 }};
 
+int SignIndexOfAbbreviation(std::string_view abbreviation) {
+    for (int k = 0; k < 12; ++k)
+        if (strSignNames[static_cast<std::size_t>(k)].substr(0, 3) == abbreviation) return k;
+    return -1;
+}
+
+int HouseFromSignIndices(int ascendantIndex, int signIndex) {
+    if (ascendantIndex < 0 || signIndex < 0) return 12;
+    return (signIndex - ascendantIndex + 12) % 12 + 1;
+}
+
 int HouseFromSigns(std::string_view ascendantSign, std::string_view sign) {
-    int a = 0;
-    while (a < 12 && strSignNames[static_cast<std::size_t>(a)].substr(0, 3) != ascendantSign) ++a;
-    if (a == 12) return 12;
-    for (int count = 1; count <= 12; ++count) {
-        const auto idx = static_cast<std::size_t>((a + count - 1) % 12);
-        if (strSignNames[idx].substr(0, 3) == sign) return count;
-    }
-    return 12;
+    return HouseFromSignIndices(SignIndexOfAbbreviation(ascendantSign), SignIndexOfAbbreviation(sign));
 }
 
 namespace {
@@ -58,12 +62,12 @@ namespace {
 class DailyEvents {
 public:
     DailyEvents(double birthDate, double prev, double birth, double next)
-        : at_{Minutes(prev, birthDate), Minutes(birth, birthDate), Minutes(next, birthDate)} {}
+        : candidates_(Candidates({Minutes(prev, birthDate), Minutes(birth, birthDate), Minutes(next, birthDate)})) {}
 
     // The latest event before the minute x (at x too when inclusive).
     double Last(double x, bool inclusive) const {
         double best = -kFar;
-        for (double e : Candidates())
+        for (double e : candidates_)
             if (Before(e, x, inclusive)) best = std::max(best, e);
         return best;
     }
@@ -71,7 +75,7 @@ public:
     // The first event after the minute x (at x too when inclusive).
     double First(double x, bool inclusive) const {
         double best = kFar;
-        for (double e : Candidates())
+        for (double e : candidates_)
             if (Before(x, e, inclusive)) best = std::min(best, e);
         return best;
     }
@@ -82,14 +86,14 @@ private:
 
     // The dated events, and a stand-in a day before or after each where no dated event lies within
     // half a day of it (where a stand-in would duplicate a dated event, the dated one is repeated).
-    std::array<double, 9> Candidates() const {
+    static std::array<double, 9> Candidates(const std::array<double, 3>& at) {
         std::array<double, 9> all{};
         std::size_t n = 0;
-        for (double e : at_) all[n++] = e;
-        for (double e : at_) {
+        for (double e : at) all[n++] = e;
+        for (double e : at) {
             for (double shifted : {e - kDay, e + kDay}) {
                 bool gap = true;
-                for (double dated : at_) gap = gap && std::fabs(dated - shifted) >= kDay / 2;
+                for (double dated : at) gap = gap && std::fabs(dated - shifted) >= kDay / 2;
                 all[n++] = gap ? shifted : e;
             }
         }
@@ -100,8 +104,29 @@ private:
     static double Minutes(double value, double birthDate) { return std::round((value - birthDate) * kDay); }
     static bool Before(double a, double b, bool inclusive) { return inclusive ? a <= b : a < b; }
 
-    std::array<double, 3> at_;
+    std::array<double, 9> candidates_;
 };
+
+// The portion (0..7) each upagraha falls in: the first whose lord is the upagraha's planet. The
+// tables never change, so the fourteen rows (day and night of each weekday) are searched once.
+using UpagrahaPortions = std::array<int, kUpagrahaCount>;
+const UpagrahaPortions& PortionsOfUpagrahas(bool byDay, int weekday) {
+    static const std::array<std::array<UpagrahaPortions, 7>, 2> table = [] {
+        std::array<std::array<UpagrahaPortions, 7>, 2> t{};
+        for (std::size_t night = 0; night < 2; ++night) {
+            for (std::size_t w = 0; w < 7; ++w) {
+                const LordRow& row = night == 0 ? strDayPortionLords[w] : strNightPortionLords[w];
+                for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
+                    std::size_t k = 0;
+                    while (k < row.size() && row[k] != strUpagrahaLords[u]) ++k;
+                    t[night][w][u] = static_cast<int>(k);
+                }
+            }
+        }
+        return t;
+    }();
+    return table[byDay ? 0 : 1][static_cast<std::size_t>(weekday)];
+}
 
 }  // namespace
 
@@ -148,17 +173,22 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s) {
                          start + static_cast<double>(k + 1) * eighth};
     }
 
+    // The houses count from the sign the birth ascendant's text names.
     const std::string_view ascendantSign = modVedicPlanetPosition::CompactSign(s.strBirthAscendant);
+    const int ascendantIndex = SignIndexOfAbbreviation(ascendantSign);
+    const modVedicEphemeris::AscendantClock clock(s);
+    const auto& portionOf = PortionsOfUpagrahas(r.blnBirthByDay, r.intWeekday);
     for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
-        std::size_t k = 0;
-        while (k < r.portions.size() && r.portions[k].strLord != strUpagrahaLords[u]) ++k;
-        r.intPortion[u] = static_cast<int>(k);
+        const auto k = static_cast<std::size_t>(portionOf[u]);
+        r.intPortion[u] = portionOf[u];
         const double moment = start + (static_cast<double>(k) + 0.5) * eighth;
         r.dblMoments[u] = moment;
-        const auto angles = modVedicEphemeris::CalculateChartAngles(s, moment);
-        r.varUpagrahaLongitudes[u] = modVedicPlanetPosition::CompactPositionText(angles.varAscendantText);
-        r.dblLongitudes[u] = angles.varAscendant >= 360 ? angles.varAscendant - 360 : angles.varAscendant;
-        r.intHouses[u] = HouseFromSigns(ascendantSign, modVedicPlanetPosition::CompactSign(r.varUpagrahaLongitudes[u]));
+        // Gulika and Maandi share Saturn's portion, so their moment and ascendant are the same.
+        const double longitude =
+            u > 0 && moment == r.dblMoments[u - 1] ? r.dblLongitudes[u - 1] : clock.SiderealAscendantAt(moment);
+        r.dblLongitudes[u] = longitude;
+        r.varUpagrahaLongitudes[u] = modVedicPlanetPosition::CompactPositionTextOf(longitude);
+        r.intHouses[u] = HouseFromSignIndices(ascendantIndex, modVedicPlanetPosition::SignIndexOf(longitude));
     }
     return r;
 }

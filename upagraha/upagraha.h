@@ -78,7 +78,12 @@ struct Upagrahas {
 Upagrahas CalculateUpagrahas(const UpagrahaInput& s);
 
 // House (1..12) of a sign counted from the ascendant's sign, both three-letter abbreviations;
-// 12 when a sign is not found.
+// 12 when a sign is not found. The upagraha stage counts the same way on sign indices.
 int HouseFromSigns(std::string_view ascendantSign, std::string_view sign);
+
+// 0 = Aries .. 11 = Pisces for a three-letter abbreviation, -1 for anything else.
+int SignIndexOfAbbreviation(std::string_view abbreviation);
+// The same count on sign indices; 12 when either is -1.
+int HouseFromSignIndices(int ascendantIndex, int signIndex);
 
 }  // namespace vela::modVedicUpagrahas

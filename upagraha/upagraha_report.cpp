@@ -1,5 +1,8 @@
 #include "upagraha/upagraha_report.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <string>
 
 namespace vela::modUpagrahaReport {
@@ -11,44 +14,102 @@ const std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrah
 };
 
 namespace {
-constexpr int kReportPointSize = 12;
 
-void Add(Report& report, std::string text, bool bold) { report.push_back({std::move(text), bold, kReportPointSize}); }
+constexpr std::int8_t kReportPointSize = 12;
+constexpr auto kCount = static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount);
 
-std::string Line(std::string_view text) {
-    std::string line(text);
-    line += '\n';
-    return line;
+constexpr std::string_view kLongitude = "Longitude\n";
+constexpr std::string_view kSignificance = "Significance\n";
+constexpr std::string_view kHousePosition = "House Position\n";
+constexpr std::string_view kInterpretation = "Interpretation\n";
+
+// A block's fixed text joined once, so that a report is written in a few copies instead of one per
+// run: the name with the longitude label, the significance with the labels around it, and for
+// each house the interpretation with its label and the blank line that ends the block.
+struct BlockTexts {
+    std::string strHead;                   // "Kaala\nLongitude\n"
+    std::string strMiddle;                 // "Significance\n<line>\nHouse Position\n"
+    std::array<std::string, 12> strTails;  // "Interpretation\n<cell>\n\n" for houses 1..12
+};
+
+const std::array<BlockTexts, kCount>& Blocks() {
+    static const std::array<BlockTexts, kCount> blocks = [] {
+        std::array<BlockTexts, kCount> b;
+        for (std::size_t i = 0; i < kCount; ++i) {
+            b[i].strHead.append(modVedicUpagrahas::strUpagrahaNames[i]).append("\n").append(kLongitude);
+            b[i].strMiddle.append(kSignificance).append(strUpagrahaSignificance[i]).append("\n").append(kHousePosition);
+            for (std::size_t h = 0; h < 12; ++h)
+                b[i].strTails[h].append(kInterpretation).append(strUpagrahaInterpretations[i][h]).append("\n\n");
+        }
+        return b;
+    }();
+    return blocks;
 }
+
+// Writes text at out and answers the end.
+char* Put(char* out, std::string_view text) { return std::copy_n(text.data(), text.size(), out); }
+
 }  // namespace
 
 Report BuildReport(const modVedicUpagrahas::Upagrahas& u) {
-    Report report;
-    report.reserve(modVedicUpagrahas::kUpagrahaCount * 9);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount); ++i) {
-        Add(report, Line(modVedicUpagrahas::strUpagrahaNames[i]), true);
-        Add(report, "Longitude\n", true);
-        Add(report, Line(u.varUpagrahaLongitudes[i].view()), false);
-        Add(report, "Significance\n", true);
-        Add(report, Line(strUpagrahaSignificance[i]), false);
-        Add(report, "House Position\n", true);
-        Add(report, std::to_string(u.intHouses[i]) + "\n", false);
-        Add(report, "Interpretation\n", true);
+    const auto& blocks = Blocks();
+    std::array<std::array<char, 12>, kCount> houseTexts{};
+    std::array<std::string_view, kCount> houses{};
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < kCount; ++i) {
+        char* text = houseTexts[i].data();
+        houses[i] = std::string_view(
+            text,
+            static_cast<std::size_t>(std::to_chars(text, text + houseTexts[i].size(), u.intHouses[i]).ptr - text));
         const int house = u.intHouses[i];
-        // A house outside 1..12 has no interpretation; its line is left out rather than guessed.
+        length += blocks[i].strHead.size() + u.varUpagrahaLongitudes[i].size() + 1 + blocks[i].strMiddle.size() +
+                  houses[i].size() + 1 +
+                  (house >= 1 && house <= 12 ? blocks[i].strTails[static_cast<std::size_t>(house - 1)].size()
+                                             : kInterpretation.size());
+    }
+
+    Report report;
+    report.strText.resize(length);
+    char* const first = report.strText.data();
+    char* out = first;
+    // Each block is nine runs: the name and the four labels bold, the values plain, all 12 point.
+    const auto run = [&](std::size_t runLength, bool bold) {
+        const auto start = report.runs.empty() ? 0u
+                                               : report.runs[report.runs.size() - 1].intStart +
+                                                     report.runs[report.runs.size() - 1].intLength;
+        report.runs.push_back({start, static_cast<std::uint32_t>(runLength), bold, kReportPointSize});
+    };
+    for (std::size_t i = 0; i < kCount; ++i) {
+        const BlockTexts& b = blocks[i];
+        const std::string_view longitude = u.varUpagrahaLongitudes[i].view();
+        out = Put(out, b.strHead);
+        out = Put(out, longitude);
+        *out++ = '\n';
+        out = Put(out, b.strMiddle);
+        out = Put(out, houses[i]);
+        *out++ = '\n';
+        run(modVedicUpagrahas::strUpagrahaNames[i].size() + 1, true);
+        run(kLongitude.size(), true);
+        run(longitude.size() + 1, false);
+        run(kSignificance.size(), true);
+        run(strUpagrahaSignificance[i].size() + 1, false);
+        run(kHousePosition.size(), true);
+        run(houses[i].size() + 1, false);
+        run(kInterpretation.size(), true);
+        const int house = u.intHouses[i];
+        // A house outside 1..12 has no interpretation: its run is left out rather than guessed.
+        // The blank line after the interpretation ends the block.
         if (house >= 1 && house <= 12) {
-            std::string text = Line(strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]);
-            text += '\n';  // the blank line that ends the block
-            Add(report, std::move(text), false);
+            const std::string& tail = b.strTails[static_cast<std::size_t>(house - 1)];
+            out = Put(out, tail);
+            run(tail.size() - kInterpretation.size(), false);
+        } else {
+            out = Put(out, kInterpretation);
         }
     }
     return report;
 }
 
-std::string ReportPlainText(const Report& report) {
-    std::string text;
-    for (const auto& run : report) text += run.strText;
-    return text;
-}
+std::string ReportPlainText(const Report& report) { return report.strText; }
 
 }  // namespace vela::modUpagrahaReport

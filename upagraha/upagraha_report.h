@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,12 +15,43 @@
 
 namespace vela {
 
+// One stretch of the report in one look: a part of Report::strText.
 struct ReportRun {
-    std::string strText;  // lines end with "\n"
+    std::uint32_t intStart = 0;  // offset of its first byte in the report's text
+    std::uint32_t intLength = 0;
     bool blnBold = false;
-    int intPointSize = 12;
+    std::int8_t intPointSize = 12;
 };
-using Report = std::vector<ReportRun>;
+
+// The runs of a report: nine per upagraha at most, held in place.
+class ReportRuns {
+public:
+    static constexpr std::size_t kCapacity = 6 * 9;
+    void push_back(const ReportRun& run) {
+        if (count_ < kCapacity) runs_[count_++] = run;
+    }
+    const ReportRun* begin() const { return runs_.data(); }
+    const ReportRun* end() const { return runs_.data() + count_; }
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    const ReportRun& operator[](std::size_t i) const { return runs_[i]; }
+
+private:
+    std::array<ReportRun, kCapacity> runs_{};
+    std::size_t count_ = 0;
+};
+
+// The whole plain text once, and the runs that cut it into bold and plain stretches. Lines end
+// with "\n". One text instead of a string per run keeps the report to a single allocation.
+struct Report {
+    std::string strText;
+    ReportRuns runs;
+
+    std::string_view Text(const ReportRun& run) const {
+        return std::string_view(strText).substr(run.intStart, run.intLength);
+    }
+    bool empty() const { return runs.empty(); }
+};
 
 namespace modUpagrahaReport {
 

@@ -23,7 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace vela;
-using vela::cli::Json;
 
 using Args = std::vector<std::string>;
 
@@ -149,7 +148,7 @@ TEST_F(CliEndToEnd, prints_one_json_object_on_one_line) {
     EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
     const Json j = Json::parse(r.out);
     EXPECT_EQ(j["ascendant"]["text"], kNewDelhiAscendant);
-    EXPECT_EQ(j, cli::ReadingJson(state, outcome.upagrahas));
+    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas)));
 }
 
 TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {

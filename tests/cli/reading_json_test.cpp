@@ -2,9 +2,12 @@
 // independent sources.
 #include "cli/reading_json.h"
 
+#include "cli/json_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,10 @@ Computed Calculate(const ReadingNotation& notation) {
     c.outcome = modCalculationDriver::RunCalculation(form, c.state);
     EXPECT_TRUE(c.outcome.Succeeded()) << c.outcome.message->strText;
     return c;
+}
+
+Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
+    return Json::parse(ReadingJsonLine(s, u));
 }
 
 Json NewDelhiJson() {
@@ -175,47 +182,54 @@ TEST(ReadingJson, carries_the_report_texts_of_each_upagraha) {
 }
 
 TEST(ReadingJson, prints_numbers_that_read_back_exactly) {
-    const Json j = NewDelhiJson();
-    const Json back = Json::parse(JsonLine(j));
-    EXPECT_EQ(back, j);
-    EXPECT_EQ(back["portions"][3]["start"].get<double>(), j["portions"][3]["start"].get<double>());
+    const auto c = Calculate(NewDelhiNotation());
+    const Json j = ReadingJson(c.state, c.outcome.upagrahas);
+    EXPECT_EQ(j["ascendant"]["degrees"].get<double>(), c.state.dblBirthAscendant);
+    for (std::size_t k = 0; k < 8; ++k) {
+        EXPECT_EQ(j["portions"][k]["start"].get<double>(), c.outcome.upagrahas.portions[k].dblStart);
+        EXPECT_EQ(j["portions"][k]["end"].get<double>(), c.outcome.upagrahas.portions[k].dblEnd);
+    }
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(j["upagrahas"][i]["moment"].get<double>(), c.outcome.upagrahas.dblMoments[i]);
+        EXPECT_EQ(j["upagrahas"][i]["degrees"].get<double>(), c.outcome.upagrahas.dblLongitudes[i]);
+    }
 }
 
-TEST(FillReadingJson, leaves_nothing_of_the_previous_reading_in_a_reused_frame) {
-    // A long name and a day birth first, then a shorter name and a night birth in the south: every
-    // text, number and flag of the frame must be the second reading's.
-    auto first = NewDelhiNotation();
-    first.strName = "Alexandrina Victoria";
-    auto second = NewDelhiNotation();
-    second.strName = "Bo";
-    second.strTime = "23:40";
-    second.strLat = "33S52";
-    second.strDst = "true";
-    const auto a = Calculate(first);
-    const auto b = Calculate(second);
+// Numbers in the layout the JSON library itself writes, so a reader sees one style throughout.
+TEST(JsonWriter, writes_numbers_as_the_json_library_does) {
+    for (const double v : {0.0, -0.0, 1.0, -6.0, 4.24375, 0.14687500000000053, 1e-5, 0.0001, 123456789012345.0,
+                           1234567890123456.0, 1e20, -2.5e-7, 359.99999999999994, 66.1270856426113}) {
+        std::string ours;
+        AppendJsonNumber(ours, v);
+        EXPECT_EQ(ours, Json(v).dump()) << v;
+    }
+    std::string inf;
+    AppendJsonNumber(inf, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(inf, "null");
+}
 
-    Json frame;
-    FillReadingJson(a.state, a.outcome.upagrahas, frame);
-    FillReadingJson(b.state, b.outcome.upagrahas, frame);
-    const Json fresh = ReadingJson(b.state, b.outcome.upagrahas);
-    EXPECT_EQ(frame, fresh);
-    EXPECT_EQ(JsonLine(frame), JsonLine(fresh));
-    EXPECT_EQ(frame["name"], "Bo");
-    EXPECT_EQ(frame["birth_by_day"], false);
+TEST(JsonWriter, escapes_strings_as_the_json_library_does) {
+    for (const std::string& text :
+         {std::string("plain"), std::string("quote \" and back\\slash"), std::string("tab\tline\nreturn\r\b\f"),
+          std::string("\x01\x1f\x7f"), std::string("M\xC3\xBCnchen \xE2\x80\x94 \xF0\x9F\x8C\x9E"), std::string("")}) {
+        std::string ours;
+        AppendJsonString(ours, text);
+        EXPECT_EQ(ours, Json(text).dump()) << text;
+    }
 }
 
 TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
     // A name from an old reading file in a single-byte character set: 0xE9 alone is not UTF-8.
     auto c = Calculate(NewDelhiNotation());
     c.state.strName = "Ren\xE9\nSecond line";
-    const std::string line = JsonLine(ReadingJson(c.state, c.outcome.upagrahas));
+    const std::string line = ReadingJsonLine(c.state, c.outcome.upagrahas);
     EXPECT_EQ(line.find('\n'), std::string::npos);
     const Json back = Json::parse(line);
     EXPECT_EQ(back["name"], "Ren\xEF\xBF\xBD\nSecond line");
 }
 
 TEST(JsonLine, writes_the_row_error_object) {
-    EXPECT_EQ(JsonLine(RowErrorJson(7, "the \"zone\" is wrong")), R"({"row":7,"error":"the \"zone\" is wrong"})");
+    EXPECT_EQ(RowErrorJsonLine(7, "the \"zone\" is wrong"), R"({"row":7,"error":"the \"zone\" is wrong"})");
 }
 
 TEST(ClockText, rounds_a_date_value_to_the_minute) {

@@ -62,8 +62,8 @@ struct PaneLine {
 // The non-empty lines of the report, each with its look, as the core's runs describe them.
 QList<PaneLine> LinesOfRuns(const Report& report) {
     QList<PaneLine> lines;
-    for (const ReportRun& run : report)
-        for (const QString& line : QString::fromStdString(run.strText).split(QLatin1Char('\n')))
+    for (const ReportRun& run : report.runs)
+        for (const QString& line : QString::fromStdString(std::string(report.Text(run))).split(QLatin1Char('\n')))
             if (!line.isEmpty()) lines.append({line, run.blnBold, run.intPointSize});
     return lines;
 }

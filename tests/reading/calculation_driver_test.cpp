@@ -54,7 +54,7 @@ TEST(RunCalculation, copies_the_form_and_keeps_the_birth_ascendant) {
     EXPECT_EQ(s.varBirthDate, "June 15,1975");
     // The upagraha stage has computed other ascendants since; the birth one survives.
     EXPECT_EQ(s.strBirthAscendant, "05 Leo 54");
-    EXPECT_EQ(s.zones.strZoneTable[34], "Indian Time, IST, +5.3");
+    EXPECT_EQ(s.zones->strZoneTable[34], "Indian Time, IST, +5.3");
     EXPECT_EQ(out.report.empty(), false);
 }
 

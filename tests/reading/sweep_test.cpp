@@ -265,12 +265,13 @@ void CheckPositions(const Sample& in, const SharedChartState& s, const up::Upagr
 
 void CheckReport(const Sample& in, const up::Upagrahas& u, const Report& report, Findings& found) {
     constexpr std::size_t kRunsPerUpagraha = 9;
-    if (report.size() != kRunsPerUpagraha * up::strUpagrahaNames.size()) {
-        found.Add(in, "report is incomplete", std::to_string(report.size()) + " runs");
+    if (report.runs.size() != kRunsPerUpagraha * up::strUpagrahaNames.size()) {
+        found.Add(in, "report is incomplete", std::to_string(report.runs.size()) + " runs");
         return;
     }
     for (std::size_t i = 0; i < up::strUpagrahaNames.size(); ++i) {
-        const ReportRun* r = &report[i * kRunsPerUpagraha];
+        const ReportRun* r = &report.runs[i * kRunsPerUpagraha];
+        const auto text = [&report, r](std::size_t k) { return std::string(report.Text(r[k])); };
         const int house = u.intHouses[i];
         if (house < 1 || house > 12) {
             found.Add(in, "house outside 1..12", std::to_string(house));
@@ -278,10 +279,10 @@ void CheckReport(const Sample& in, const up::Upagrahas& u, const Report& report,
         }
         const std::string interpretation(
             modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]);
-        if (r[0].strText != std::string(up::strUpagrahaNames[i]) + "\n" ||
-            r[2].strText != u.varUpagrahaLongitudes[i].str() + "\n" ||
-            r[4].strText != std::string(modUpagrahaReport::strUpagrahaSignificance[i]) + "\n" ||
-            r[6].strText != std::to_string(house) + "\n" || r[8].strText != interpretation + "\n\n")
+        if (text(0) != std::string(up::strUpagrahaNames[i]) + "\n" ||
+            text(2) != u.varUpagrahaLongitudes[i].str() + "\n" ||
+            text(4) != std::string(modUpagrahaReport::strUpagrahaSignificance[i]) + "\n" ||
+            text(6) != std::to_string(house) + "\n" || text(8) != interpretation + "\n\n")
             found.Add(in, "report section does not match the reading", std::string(up::strUpagrahaNames[i]));
     }
 }

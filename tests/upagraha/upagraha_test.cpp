@@ -196,13 +196,14 @@ TEST(BuildReport, writes_nine_lines_and_a_blank_per_upagraha_in_order) {
 TEST(BuildReport, makes_names_and_labels_bold_and_values_plain_in_twelve_point) {
     const auto u = CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 12, 0, {18, 38}, {6, 12}, {18, 40}, {6, 13}));
     const auto report = modUpagrahaReport::BuildReport(u);
-    for (const auto& run : report) {
+    for (const auto& run : report.runs) {
         EXPECT_EQ(run.intPointSize, 12);
-        const bool label = run.strText == "Longitude\n" || run.strText == "Significance\n" ||
-                           run.strText == "House Position\n" || run.strText == "Interpretation\n";
+        const std::string text(report.Text(run));
+        const bool label = text == "Longitude\n" || text == "Significance\n" || text == "House Position\n" ||
+                           text == "Interpretation\n";
         bool name = false;
-        for (auto n : strUpagrahaNames) name = name || run.strText == std::string(n) + "\n";
-        EXPECT_EQ(run.blnBold, label || name) << run.strText;
+        for (auto n : strUpagrahaNames) name = name || text == std::string(n) + "\n";
+        EXPECT_EQ(run.blnBold, label || name) << text;
     }
 }
 
