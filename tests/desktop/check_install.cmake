@@ -22,6 +22,7 @@ set(files
     share/mime/packages/vela-upagrahas.xml
     share/metainfo/example.vela_upagrahas.VelaUpagrahas.metainfo.xml
     share/doc/vela-upagrahas/copyright
+    share/doc/vela-upagrahas/changelog.gz
     share/doc/vela-upagrahas/reading-file.md
     # links to the help page the program reads, which must resolve
     share/doc/vela-upagrahas/help.html
