@@ -15,7 +15,8 @@ QImage DrawAppIcon(int sizePixels) {
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    // Drawn on a 100 x 100 grid and scaled, so every size keeps the same proportions.
+    // Drawn on a 100 x 100 grid and scaled, so every size keeps the same proportions. The installed
+    // scalable icon, packaging/vela-upagrahas.svg, is this drawing on the same grid: change both.
     p.scale(sizePixels / 100.0, sizePixels / 100.0);
 
     QRadialGradient sky(QPointF(50, 40), 70);

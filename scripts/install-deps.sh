@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
+  dpkg-dev file desktop-file-utils appstream shared-mime-info bash-completion
 )
 
 missing=()
