@@ -1,6 +1,5 @@
 // Angle routines and the two text forms of a zodiac position.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // The chart-angle stage writes its ascendant in the long form ("5° 45' 0\" Can"); the driver and
 // the upagraha stage keep the compact form ("05 Can 45") and read the sign as characters 4 to 6.
 #pragma once

@@ -1,6 +1,5 @@
 // Sunrise and sunset of one date at the birth place, with a fixed-coefficient low-precision solar model.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // The driver calls this for the birth date and its two calendar neighbours and copies the two
 // values out of each result; the upagraha stage cuts the day or night between them.
 #pragma once

@@ -1,6 +1,5 @@
 // Benchmarks of the stages of a reading and of one whole reading.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // Each stage is timed alone on the state a real reading left behind, then the whole reading is
 // timed from form values to report runs, on one fixed form and on a pool of seeded forms (so the
 // branch predictor cannot learn a single path). Figures and the commands that produced them are in

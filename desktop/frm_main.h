@@ -1,6 +1,5 @@
 // The main window: the birth form with its atlas, the report and its working, the menus.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // The window stands at both ends of that flow: each handler takes a snapshot of the form, hands it to
 // the core, and shows what comes back (a message, or the report and its working in the result
 // panel). It computes nothing itself: places, their zones and the zone proposal come from the atlas

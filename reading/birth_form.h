@@ -1,6 +1,5 @@
 // What the birth form's controls hold, independent of any widget.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // The window fills a BirthForm from its widgets, the command line from its arguments and the reading
 // file from a file; validation, the driver and the file work on it, never on widgets.
 #pragma once

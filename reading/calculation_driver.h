@@ -1,6 +1,5 @@
 // The calculation driver: the spine of one reading.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // Validates the form, copies it into the reading's shared state, and calls the stages in their fixed
 // order. The driver is the only code that writes the SharedChartState.
 #pragma once

@@ -1,6 +1,5 @@
 // Checks on the birth form before any stage runs, and the keystroke rules of its text boxes.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // Validation reads the form only. It reports the first problem as a message (text, icon, the field
 // that gets the focus, and the direction that becomes selected when none was chosen); the window
 // shows it, the command line prints it. The list selections themselves are checked by the driver.

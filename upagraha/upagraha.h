@@ -1,8 +1,8 @@
 // The eight portions of the day or night of birth, their lords, and the six time-based upagrahas.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
-// Reads the birth data, the birth ascendant and four of the six stored sunrise and sunset values;
-// calls the chart-angle stage once per upagraha at the middle of its lord's portion.
+// Reads the birth moment and place, the birth ascendant and all six stored sunrises and sunsets
+// (a night can begin or end on a neighbouring date), and takes the ascendant at the middle of each
+// upagraha's portion (Gulika and Maandi share Saturn's, so five moments make six longitudes).
 #pragma once
 
 #include <array>

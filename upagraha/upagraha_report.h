@@ -1,6 +1,5 @@
 // The report of a reading as data: runs of text, each bold or plain, with a point size.
 //
-// Flow of a reading: form -> validation -> driver -> chart angles -> sunrise x3 -> upagrahas -> report.
 // The window writes the runs into its rich-text pane; the command line prints their plain text.
 // Both render the same runs, so the pane and the printed report cannot drift apart.
 #pragma once
