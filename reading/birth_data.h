@@ -10,10 +10,14 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/fixed_text.h"
 #include "reading/reference_tables.h"
 #include "upagraha/upagraha.h"
 
 namespace vela {
+
+// The longest birth-date text, "September 30,2050", held inline: no allocation per reading.
+using BirthDateString = FixedText<24>;
 
 // Birth date, time, zone and place (BirthMoment), birth ascendant and the six sunrises and sunsets
 // (UpagrahaInput), and what only the reading itself keeps.
@@ -22,7 +26,7 @@ struct SharedChartState : UpagrahaInput {
     std::string strCity;
     std::string strState;
     std::string strCountry;
-    std::string varBirthDate;  // "March 7,1975"
+    BirthDateString varBirthDate;  // "March 7,1975"
 
     // The zone tables the reading's zone row was read from.
     const ZoneTables* zones = &modReferenceTables::ReferenceZoneTables();

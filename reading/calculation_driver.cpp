@@ -1,5 +1,7 @@
 #include "reading/calculation_driver.h"
 
+#include <charconv>
+
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
@@ -67,12 +69,15 @@ modSunRiseSunSet::SunRiseSet SunOn(const SharedChartState& s, const CivilDate& d
 
 }  // namespace
 
-std::string BirthDateText(int month, int day, int year) {
-    std::string text(kMonthNames[static_cast<std::size_t>(month - 1)]);
-    text += ' ';
-    text += std::to_string(day);
-    text += ',';
-    text += std::to_string(year);
+BirthDateString BirthDateText(int month, int day, int year) {
+    BirthDateString text(kMonthNames[static_cast<std::size_t>(month - 1)]);
+    char digits[12];
+    text.push_back(' ');
+    text.append(std::string_view(
+        digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, day).ptr - digits)));
+    text.push_back(',');
+    text.append(std::string_view(
+        digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, year).ptr - digits)));
     return text;
 }
 

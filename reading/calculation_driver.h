@@ -33,6 +33,6 @@ CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bo
 CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, bool blnBuildReport = true);
 
 // The full English month name used in the birth-date text.
-std::string BirthDateText(int month, int day, int year);
+BirthDateString BirthDateText(int month, int day, int year);
 
 }  // namespace vela::modCalculationDriver

@@ -103,10 +103,10 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
     const auto dateText = [](double value) {
         const CivilDate d = DateOfValue(value);
-        return modCalculationDriver::BirthDateText(d.month, d.day, d.year);
+        return modCalculationDriver::BirthDateText(d.month, d.day, d.year).str();
     };
 
-    line("Birth: " + s.varBirthDate + " at " + ClockText(u.dblBirthHour) + ", ascendant " + s.strBirthAscendant);
+    line("Birth: " + s.varBirthDate.str() + " at " + ClockText(u.dblBirthHour) + ", ascendant " + s.strBirthAscendant);
     line("");
     line("Sunrise and sunset");
     const std::array<std::array<double, 2>, 3> days = {
