@@ -3,7 +3,7 @@
 // They run ten times per reading (seven ascendants, three days of sunrise and sunset) and a batch
 // runs them for every row, so they work on inline texts and fixed arrays only. This executable
 // replaces the global operator new and delete with counting versions (in this executable only: the
-// core tests keep the ordinary ones) and counts every allocation made while the three stages run
+// other test programs keep the ordinary ones) and counts every allocation made while the three stages run
 // on readings that take every path through them: day and night births, nights that cross midnight
 // on the clock, both hemispheres, daylight saving, and a seeded spread of the whole input range.
 #include <gtest/gtest.h>
