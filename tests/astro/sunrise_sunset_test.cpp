@@ -1,4 +1,5 @@
-// Sunrise and sunset against almanac times, and the behaviour at the edges of the model.
+// Sunrise and sunset against independently computed almanac times (North and South, both sides of
+// the date line), and the behaviour at the edges of the model.
 #include <gtest/gtest.h>
 
 #include "tests/support/test_names.h"
@@ -29,10 +30,15 @@ modSunRiseSunSet::SunRiseSet Sun(const Place& p, int y, int m, int d, bool dst =
 
 int MinutesOfDay(double value) { return static_cast<int>(std::lround(HoursOfDay(value) * 60)); }
 
-constexpr Place kDelhi{28, 37, false, 77, 13, true, -5, -30};
-constexpr Place kLondon{51, 30, false, 0, 7, false, 0, 0};
-constexpr Place kNewYork{40, 43, false, 74, 0, false, 5, 0};
-constexpr Place kSydney{33, 52, true, 151, 12, true, -10, 0};
+// Places with their coordinates to the minute and the zone row's offsets (hours West positive).
+constexpr Place kDelhi{28, 37, false, 77, 13, true, -5, -30};     // New Delhi, Indian time +5:30
+constexpr Place kLondon{51, 30, false, 0, 7, false, 0, 0};        // London, Greenwich time
+constexpr Place kNewYork{40, 43, false, 74, 0, false, 5, 0};      // New York, Eastern time -5
+constexpr Place kSydney{33, 52, true, 151, 12, true, -10, 0};     // Sydney, Eastern Australia +10
+constexpr Place kBuenosAires{34, 36, true, 58, 23, false, 3, 0};  // Buenos Aires, -3
+constexpr Place kJohannesburg{26, 12, true, 28, 3, true, -2, 0};  // Johannesburg, South Africa +2
+constexpr Place kSuva{18, 8, true, 178, 25, true, -12, 0};        // Suva, Fiji, +12: just West of the date line
+constexpr Place kApia{13, 50, true, 171, 45, false, 11, 0};       // Apia, Samoa, -11 (2000): just East of it
 constexpr Place kTromso{69, 39, false, 18, 57, true, -1, 0};
 
 struct AlmanacCase {
@@ -40,33 +46,52 @@ struct AlmanacCase {
     Place place;
     int year, month, day;
     bool dst;
-    int riseMinutes, setMinutes;  // almanac clock times, minutes after midnight
+    int riseMinutes, setMinutes;  // clock times of the place's zone, minutes after midnight
 };
 
 class AlmanacTimes : public ::testing::TestWithParam<AlmanacCase> {};
 
-// Published almanac times (rounded to the minute) for well-known places; the model is
-// low-precision, so a few minutes are allowed: the check is for sign and unit slips.
-TEST_P(AlmanacTimes, lie_within_four_minutes) {
+// Source of every value below: the Swiss Ephemeris 2.10.03 (Debian's libswe, swe_rise_trans with
+// SE_CALC_RISE and SE_CALC_SET: the Sun's upper limb on the horizon with standard refraction at
+// 1013.25 hPa and 10 degrees C, the national almanac offices' definition), for the place and date
+// of the row, rounded to the minute on the zone's clock (daylight time where the row says so).
+// PyEphem 4.1.4 (horizon -0 deg 34', no further refraction) gives the same minute on every row
+// except Johannesburg's June sunset (17:24), which lies within 0.05 minute of a half minute.
+// Tolerance 2 minutes: one for the published rounding and one for the model, whose low-precision
+// coefficients put 95 % of its sunrises within 2.3 minutes of the Swiss Ephemeris up to 60 degrees
+// of latitude (bench/README.md) and within one minute at these places.
+TEST_P(AlmanacTimes, lie_within_two_minutes) {
     const auto& c = GetParam();
     const auto r = Sun(c.place, c.year, c.month, c.day, c.dst);
     ASSERT_TRUE(r.HasBoth());
-    EXPECT_NEAR(MinutesOfDay(r.varSunRiseSet[0]), c.riseMinutes, 4);
-    EXPECT_NEAR(MinutesOfDay(r.varSunRiseSet[1]), c.setMinutes, 4);
+    EXPECT_NEAR(MinutesOfDay(r.varSunRiseSet[0]), c.riseMinutes, 2);
+    EXPECT_NEAR(MinutesOfDay(r.varSunRiseSet[1]), c.setMinutes, 2);
     // The date part is the requested date, the seconds zero.
     EXPECT_EQ(std::floor(r.varSunRiseSet[0]), DateSerial(c.year, c.month, c.day));
     EXPECT_EQ(std::floor(r.varSunRiseSet[1]), DateSerial(c.year, c.month, c.day));
 }
 
+constexpr int At(int hour, int minute) { return hour * 60 + minute; }
+
 INSTANTIATE_TEST_SUITE_P(
     WellKnownPlaces, AlmanacTimes,
     ::testing::Values(
-        AlmanacCase{"delhi_midsummer", kDelhi, 1975, 6, 21, false, 5 * 60 + 23, 19 * 60 + 22},
-        AlmanacCase{"delhi_midwinter", kDelhi, 1975, 12, 21, false, 7 * 60 + 10, 17 * 60 + 29},
-        AlmanacCase{"london_midsummer_on_summer_time", kLondon, 2000, 6, 21, true, 4 * 60 + 43, 21 * 60 + 21},
-        AlmanacCase{"london_midwinter", kLondon, 2000, 12, 21, false, 8 * 60 + 4, 15 * 60 + 53},
-        AlmanacCase{"new_york_midsummer_daylight", kNewYork, 2000, 6, 21, true, 5 * 60 + 25, 20 * 60 + 31},
-        AlmanacCase{"sydney_new_year_daylight", kSydney, 2000, 1, 1, true, 5 * 60 + 47, 20 * 60 + 10}),
+        AlmanacCase{"delhi_21_june_1975", kDelhi, 1975, 6, 21, false, At(5, 24), At(19, 22)},
+        AlmanacCase{"delhi_21_december_1975", kDelhi, 1975, 12, 21, false, At(7, 9), At(17, 29)},
+        AlmanacCase{"london_21_june_2000_summer_time", kLondon, 2000, 6, 21, true, At(4, 43), At(21, 22)},
+        AlmanacCase{"london_21_december_2000", kLondon, 2000, 12, 21, false, At(8, 4), At(15, 54)},
+        AlmanacCase{"new_york_21_june_2000_daylight", kNewYork, 2000, 6, 21, true, At(5, 25), At(20, 31)},
+        AlmanacCase{"new_york_21_december_2000", kNewYork, 2000, 12, 21, false, At(7, 17), At(16, 32)},
+        AlmanacCase{"sydney_1_january_2000_daylight", kSydney, 2000, 1, 1, true, At(5, 47), At(20, 9)},
+        AlmanacCase{"sydney_21_june_2000", kSydney, 2000, 6, 21, false, At(7, 0), At(16, 54)},
+        AlmanacCase{"buenos_aires_21_june_2000", kBuenosAires, 2000, 6, 21, false, At(8, 0), At(17, 50)},
+        AlmanacCase{"buenos_aires_21_december_2000", kBuenosAires, 2000, 12, 21, false, At(5, 37), At(20, 6)},
+        AlmanacCase{"johannesburg_21_june_2000", kJohannesburg, 2000, 6, 21, false, At(6, 55), At(17, 25)},
+        AlmanacCase{"johannesburg_21_december_2000", kJohannesburg, 2000, 12, 21, false, At(5, 12), At(19, 0)},
+        AlmanacCase{"suva_21_june_2000", kSuva, 2000, 6, 21, false, At(6, 37), At(17, 39)},
+        AlmanacCase{"suva_21_december_2000", kSuva, 2000, 12, 21, false, At(5, 28), At(18, 41)},
+        AlmanacCase{"apia_21_june_2000", kApia, 2000, 6, 21, false, At(6, 50), At(18, 8)},
+        AlmanacCase{"apia_21_december_2000", kApia, 2000, 12, 21, false, At(5, 57), At(18, 54)}),
     RowName());
 
 TEST(CalculateSunRiseSet, gives_the_daylight_clock_whenever_the_box_is_ticked) {

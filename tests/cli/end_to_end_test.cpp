@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +18,7 @@
 #include "reading/reference_tables.h"
 #include "reading/working.h"
 #include "tests/cli/reference_reading.h"
+#include "tests/support/golden_files.h"
 #include "tests/support/test_names.h"
 #include "upagraha/upagraha_report.h"
 
@@ -285,6 +288,54 @@ TEST_F(CliEndToEnd, fails_when_the_output_cannot_be_written) {
     EXPECT_EQ(Run({"--zones"}, "", "/dev/full").status, 1);
     EXPECT_EQ(Run(Plus(DelhiArgs(), {"--json"}), "", "/dev/full").status, 1);
 }
+
+// The bytes of a saved reading, worked out by hand from the file format (tests/data/golden):
+// a changed shift, field order, truth word or line end fails here.
+TEST_F(CliEndToEnd, saves_the_bytes_worked_out_by_hand) {
+    const auto file = Path("pune.ved").string();
+    const auto r = Run({"--name", "Asha Rao", "--date",      "1975-03-05", "--time", "10:45",  "--zone",
+                        "34",     "--lat",    "18N31",       "--lon",      "73E51",  "--dst",  "--city",
+                        "Pune",   "--state",  "Maharashtra", "--country",  "India",  "--save", file});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Slurp(file), Slurp(golden::GoldenPath("asha_rao.ved")));
+}
+
+// The batch row of a golden reading as the program's flags.
+Args FlagsOf(std::string_view csv) {
+    static constexpr std::array<const char*, 10> kFlags = {"--name", "--date", "--time", "--zone",  "--lat",
+                                                           "--lon",  "--dst",  "--city", "--state", "--country"};
+    Args args;
+    std::size_t start = 0;
+    for (const char* flag : kFlags) {
+        const std::size_t comma = std::min(csv.find(',', start), csv.size());
+        const std::string value(csv.substr(start, comma - start));
+        start = comma + 1;
+        if (std::string_view(flag) == "--dst") {
+            if (value == "true") args.push_back(flag);
+        } else {
+            args.insert(args.end(), {flag, value});
+        }
+    }
+    return args;
+}
+
+class CliGolden : public CliEndToEnd, public ::testing::WithParamInterface<golden::GoldenReading> {};
+
+// What the program prints is the reviewed golden text, character for character; the files are
+// rewritten only by the reading tests (VELA_UPDATE_GOLDEN=1), never from here.
+TEST_P(CliGolden, prints_the_reviewed_report_and_working) {
+    const Args args = FlagsOf(GetParam().csv);
+    const std::string name(GetParam().name);
+    const auto report = Run(args);
+    EXPECT_EQ(report.status, 0) << report.err;
+    golden::ExpectMatchesGolden(golden::GoldenPath(name + ".report.txt"), report.out, false);
+    const auto working = Run(Plus(args, {"--working"}));
+    EXPECT_EQ(working.status, 0) << working.err;
+    golden::ExpectMatchesGolden(golden::GoldenPath(name + ".working.txt"), working.out, false);
+}
+
+INSTANTIATE_TEST_SUITE_P(FixedReadings, CliGolden, ::testing::ValuesIn(golden::kGoldenReadings),
+                         golden::GoldenReadingName());
 
 // A usage error: exit 2, nothing on standard output, one line on standard error that names the fault.
 struct UsageCase {

@@ -10,6 +10,7 @@
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
+#include "astro/sunrise_sunset.h"
 #include "reading/calculation_driver.h"
 
 namespace {
@@ -179,15 +180,35 @@ TEST(RunCalculation, refuses_a_failed_form_and_keeps_the_previous_reading) {
     EXPECT_EQ(s.intMonth, 6);
 }
 
-TEST(RunCalculation, stops_with_a_message_when_the_sun_does_not_rise_and_set) {
+struct PolarEdgeCase {
+    const char* name;
+    int m, d;     // in 2000
+    int without;  // the day without a sunrise or a sunset: -1 the day before, 0 the birth day, +1 the day after
+};
+
+class PolarEdge : public ::testing::TestWithParam<PolarEdgeCase> {};
+
+// Tromso in 2000. At midsummer the birth day itself has no sunset. On the first and last days with
+// both events, the birth day has a sunrise and a sunset but one neighbour has not: the portions of
+// a night or day reaching into that neighbour cannot be cut, so the reading is refused rather than
+// built from a missing event.
+TEST_P(PolarEdge, refuses_a_reading_when_the_sun_does_not_rise_and_set_on_one_of_the_three_days) {
+    const auto& c = GetParam();
+    const BirthForm f = TromsoForm(c.m, c.d);
+    // The model's own sunrise stage places the edge on exactly this day.
+    const auto sun = [](const CivilDate& d) {
+        return modSunRiseSunSet::CalculateSunRiseSet(d.month, d.day, d.year, 12, 0, 69, 39, false, 18, 57, true, -1, 0,
+                                                     false);
+    };
+    const CivilDate birth{2000, c.m, c.d};
+    ASSERT_FALSE(sun(AddDays(birth, c.without)).HasBoth());
+    if (c.without != 0) {
+        ASSERT_TRUE(sun(birth).HasBoth());
+        ASSERT_TRUE(sun(AddDays(birth, -c.without)).HasBoth());
+    }
+
     SharedChartState s;
     ASSERT_TRUE(RunCalculation(DelhiForm(), s).Succeeded());
-    auto f = WithDate(DelhiForm(), 2000, 6, 21);
-    f.txtLatDeg = "69";  // Tromso, midsummer
-    f.txtLatMin = "39";
-    f.txtLonDeg = "18";
-    f.txtLonMin = "57";
-    f.cboTimeZone = 20;
     const auto out = RunCalculation(f, s);
     ASSERT_FALSE(out.Succeeded());
     EXPECT_EQ(out.message->strText,
@@ -197,6 +218,14 @@ TEST(RunCalculation, stops_with_a_message_when_the_sun_does_not_rise_and_set) {
     EXPECT_EQ(s.strName, "Asha");  // the reading shown and saved stays the previous one
     EXPECT_EQ(s.intLatDeg, 28);
 }
+
+INSTANTIATE_TEST_SUITE_P(Tromso2000, PolarEdge,
+                         ::testing::Values(PolarEdgeCase{"birth_day_has_no_sunset_at_midsummer", 6, 21, 0},
+                                           PolarEdgeCase{"day_after_has_no_sunset", 5, 17, +1},
+                                           PolarEdgeCase{"day_before_has_no_sunset", 7, 26, -1},
+                                           PolarEdgeCase{"day_after_has_no_sunrise", 11, 27, +1},
+                                           PolarEdgeCase{"day_before_has_no_sunrise", 1, 17, -1}),
+                         RowName());
 
 TEST(RunCalculation, passes_the_birth_time_as_decimal_hours) {
     auto f = DelhiForm();

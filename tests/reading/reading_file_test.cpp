@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "reading/reading_file.h"
+#include "tests/support/golden_files.h"
 #include "tests/support/test_names.h"
 
 namespace vela::modReadingFile {
@@ -199,6 +200,16 @@ TEST(ReadingFileText, writes_seventeen_fields_in_their_order_with_month_and_zone
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), kFieldLines);
 }
 
+// The whole file, byte for byte, against bytes worked out by hand from the format
+// (tests/data/golden/asha_rao.ved): a changed shift, field order, truth word or line end fails.
+TEST(ReadingFileText, gives_the_bytes_worked_out_by_hand_for_a_fixed_reading) {
+    std::ifstream in(golden::GoldenPath("asha_rao.ved"), std::ios::binary);
+    ASSERT_TRUE(in.good());
+    const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(expected.size(), 95u);
+    EXPECT_EQ(ReadingFileText(SampleReading(), kIndianTime), expected);
+}
+
 TEST(ReadingFileText, removes_blanks_around_every_field_before_encoding) {
     SharedChartState s = SampleReading();
     s.strName = "  Asha Rao  ";
@@ -354,6 +365,13 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"month_13_is_skipped", 2, "13", "6"}, DamagedCase{"month_minus_1_is_skipped", 2, "-1", "6"},
         DamagedCase{"month_3_point_5_rounds_half_to_even_to_march", 2, "3.5", "2"},
         DamagedCase{"month_1_point_4_rounds_to_january", 2, "1.4", "0"},
+        // Position = month - 1, rounded half to even: truncating or rounding halves up differ here.
+        DamagedCase{"month_2_point_5_rounds_half_to_even_to_march", 2, "2.5", "2"},
+        DamagedCase{"month_4_point_5_rounds_half_to_even_to_may", 2, "4.5", "4"},
+        DamagedCase{"month_1_point_7_rounds_up_to_february", 2, "1.7", "1"},
+        DamagedCase{"month_0_point_6_rounds_to_january", 2, "0.6", "0"},
+        DamagedCase{"month_0_point_4_rounds_to_no_month_selected", 2, "0.4", "-1"},
+        DamagedCase{"month_12_point_4_rounds_to_december", 2, "12.4", "11"},
         DamagedCase{"a_month_between_blanks_is_read", 2, " 4 ", "3"},
         DamagedCase{"day_32_is_not_in_the_list", 3, "32", "9"}, DamagedCase{"day_05_is_not_in_the_list", 3, "05", "9"},
         DamagedCase{"year_1900_is_not_in_the_list", 4, "1900", "2001"},

@@ -84,16 +84,63 @@ TEST(FindBirthTimeSensitivity, agrees_with_readings_recomputed_at_the_reported_m
     ExpectShiftsAgreeWithRecomputedReadings(DelhiForm("0", "20"));  // a night birth near midnight
 }
 
-TEST(FindBirthTimeSensitivity, stops_at_the_edge_of_the_offered_years) {
-    BirthForm f = DelhiForm("0", "10");
-    f.cboYear = "1901";
-    f.cboMonth = 0;
-    f.cboDate = "1";
-    const auto sens = modWorking::FindBirthTimeSensitivity(f, 60);
-    // Moving earlier leaves 1901 at once: nothing can be reported that way.
+// Moving earlier from the first minute offered, or later from the last, leaves the offered years
+// at once: nothing can be reported that way.
+TEST(FindBirthTimeSensitivity, stops_at_the_edges_of_the_offered_years) {
+    BirthForm first = DelhiForm("0", "10");
+    first.cboYear = "1901";
+    first.cboMonth = 0;
+    first.cboDate = "1";
+    BirthForm last = DelhiForm("23", "50");
+    last.cboYear = "2050";
+    last.cboMonth = 11;
+    last.cboDate = "31";
+    const auto early = modWorking::FindBirthTimeSensitivity(first, 60);
+    const auto late = modWorking::FindBirthTimeSensitivity(last, 60);
     for (std::size_t u = 0; u < 6; ++u) {
-        EXPECT_FALSE(sens.sign[u].intEarlier.has_value());
-        EXPECT_FALSE(sens.house[u].intEarlier.has_value());
+        EXPECT_FALSE(early.sign[u].intEarlier.has_value());
+        EXPECT_FALSE(early.house[u].intEarlier.has_value());
+        EXPECT_FALSE(late.sign[u].intLater.has_value());
+        EXPECT_FALSE(late.house[u].intLater.has_value());
+    }
+}
+
+TEST(FindBirthTimeSensitivity, searches_a_whole_day_each_way_unless_told_otherwise) {
+    EXPECT_EQ(modWorking::kSearchMinutes, 1440);  // "up to 24 hours each way", as the working says
+    EXPECT_EQ(modWorking::FindBirthTimeSensitivity(DelhiForm("10", "30"), 5).intSearchedMinutes, 5);
+}
+
+// The span is inclusive: a change at its last minute is found, one a minute beyond it is not.
+TEST(FindBirthTimeSensitivity, finds_a_change_at_the_last_searched_minute_and_none_beyond) {
+    const BirthForm form = DelhiForm("10", "30");
+    const auto wide = modWorking::FindBirthTimeSensitivity(form, 600);
+    for (std::size_t u = 0; u < 6; ++u) {
+        for (const bool earlier : {true, false}) {
+            const auto pick = [&](const modWorking::Sensitivity& s) {
+                return earlier ? s.house[u].intEarlier : s.house[u].intLater;
+            };
+            ASSERT_TRUE(pick(wide).has_value()) << u;
+            const int minutes = *pick(wide);
+            EXPECT_EQ(pick(modWorking::FindBirthTimeSensitivity(form, minutes)), minutes) << u;
+            if (minutes > 1) {
+                EXPECT_FALSE(pick(modWorking::FindBirthTimeSensitivity(form, minutes - 1)).has_value()) << u;
+            }
+        }
+    }
+}
+
+// Tromso at noon on 16 May 2000: from 17 May on the next day has no sunset (the midnight sun), so
+// every reading from midnight on is refused and the search must stop there, 12 hours later, rather
+// than count a refused reading as a change.
+TEST(FindBirthTimeSensitivity, stops_where_the_sun_no_longer_rises_and_sets) {
+    const BirthForm f = TromsoForm(5, 16);
+    SharedChartState s;
+    ASSERT_TRUE(modCalculationDriver::RunCalculation(f, s).Succeeded());
+    ASSERT_FALSE(modCalculationDriver::RunCalculation(modWorking::MovedByMinutes(ParseForm(f), 720), s).Succeeded());
+    const auto sens = modWorking::FindBirthTimeSensitivity(f, 1440);
+    for (std::size_t u = 0; u < 6; ++u) {
+        EXPECT_LT(sens.sign[u].intLater.value_or(0), 720) << u;
+        EXPECT_LT(sens.house[u].intLater.value_or(0), 720) << u;
     }
 }
 

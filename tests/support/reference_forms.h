@@ -2,6 +2,7 @@
 // time, a day birth whose ascendant, 05 Leo 54, is the worked value of the chart-angle tests.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "reading/birth_form.h"
@@ -24,5 +25,24 @@ inline vela::BirthForm NewDelhiForm(std::string_view hour = "10", std::string_vi
     f.txtCity = "New Delhi";
     f.txtState = "Delhi";
     f.txtCountry = "India";
+    return f;
+}
+
+// Tromso (69 deg 39' N, 18 deg 57' E) on Central European Time, a day of 2000 at the given clock
+// time: the Sun stops setting in the second half of May and stops rising at the end of November.
+inline vela::BirthForm TromsoForm(int month, int day, std::string_view hour = "12") {
+    vela::BirthForm f = NewDelhiForm(hour, "0");
+    f.txtName = "Polar";
+    f.cboYear = "2000";
+    f.cboMonth = month - 1;
+    f.cboDate = std::to_string(day);
+    f.cboTimeZone = 20;  // "Central European Time,CET,+1.0"
+    f.txtLatDeg = "69";
+    f.txtLatMin = "39";
+    f.txtLonDeg = "18";
+    f.txtLonMin = "57";
+    f.txtCity = "Tromso";
+    f.txtState = "Troms";
+    f.txtCountry = "Norway";
     return f;
 }

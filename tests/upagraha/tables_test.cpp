@@ -1,0 +1,79 @@
+// The fixed tables of the upagraha stage and its report, each written out here as the reading's
+// tradition gives it, so that any changed entry fails: the day and night lords of the eight
+// portions, the upagrahas with their ruling planets, the sign names and the significance lines.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string_view>
+
+#include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
+
+namespace {
+
+using namespace vela::modVedicUpagrahas;
+using Row = std::array<std::string_view, 8>;
+
+constexpr std::string_view D = "\u2014";  // the portion no planet rules
+
+// Day portions: each weekday starts at its own lord and runs through the eight-place cycle
+// Sun Moon Mars Merc Jup Ven Sat and the lordless portion.
+constexpr std::array<Row, 7> kDayLords = {{
+    {"Sun", "Moon", "Mars", "Merc", "Jup", "Ven", "Sat", D},  // Sunday
+    {"Moon", "Mars", "Merc", "Jup", "Ven", "Sat", D, "Sun"},  // Monday
+    {"Mars", "Merc", "Jup", "Ven", "Sat", D, "Sun", "Moon"},  // Tuesday
+    {"Merc", "Jup", "Ven", "Sat", D, "Sun", "Moon", "Mars"},  // Wednesday
+    {"Jup", "Ven", "Sat", D, "Sun", "Moon", "Mars", "Merc"},  // Thursday
+    {"Ven", "Sat", D, "Sun", "Moon", "Mars", "Merc", "Jup"},  // Friday
+    {"Sat", D, "Sun", "Moon", "Mars", "Merc", "Jup", "Ven"},  // Saturday
+}};
+
+// Night portions: each weekday starts at the lord four places on in the seven-planet cycle.
+constexpr std::array<Row, 7> kNightLords = {{
+    {"Jup", "Ven", "Sat", D, "Sun", "Moon", "Mars", "Merc"},  // Sunday
+    {"Ven", "Sat", D, "Sun", "Moon", "Mars", "Merc", "Jup"},  // Monday
+    {"Sat", D, "Sun", "Moon", "Mars", "Merc", "Jup", "Ven"},  // Tuesday
+    {"Sun", "Moon", "Mars", "Merc", "Jup", "Ven", "Sat", D},  // Wednesday
+    {"Moon", "Mars", "Merc", "Jup", "Ven", "Sat", D, "Sun"},  // Thursday
+    {"Mars", "Merc", "Jup", "Ven", "Sat", D, "Sun", "Moon"},  // Friday
+    {"Merc", "Jup", "Ven", "Sat", D, "Sun", "Moon", "Mars"},  // Saturday
+}};
+
+TEST(PortionLords, are_the_day_table_entry_for_entry) {
+    for (std::size_t w = 0; w < 7; ++w)
+        for (std::size_t k = 0; k < 8; ++k)
+            EXPECT_EQ(strDayPortionLords[w][k], kDayLords[w][k]) << "weekday " << w << ", portion " << k + 1;
+}
+
+TEST(PortionLords, are_the_night_table_entry_for_entry) {
+    for (std::size_t w = 0; w < 7; ++w)
+        for (std::size_t k = 0; k < 8; ++k)
+            EXPECT_EQ(strNightPortionLords[w][k], kNightLords[w][k]) << "weekday " << w << ", portion " << k + 1;
+}
+
+TEST(UpagrahaTable, names_the_six_in_order_with_their_ruling_planets) {
+    EXPECT_EQ(strUpagrahaNames, (std::array<std::string_view, 6>{"Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka",
+                                                                 "Gulika", "Maandi"}));
+    EXPECT_EQ(strUpagrahaLords, (std::array<std::string_view, 6>{"Sun", "Mars", "Merc", "Jup", "Sat", "Sat"}));
+}
+
+TEST(UpagrahaTable, names_the_twelve_signs_from_aries) {
+    EXPECT_EQ(strSignNames,
+              (std::array<std::string_view, 12>{"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
+                                                "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"}));
+}
+
+TEST(SignificanceLines, read_word_for_word_per_upagraha) {
+    const std::array<std::string_view, 6> expected = {
+        "This is a malefic similar to the Sun.",                                   // Kaala
+        "This is a malefic similar to Mars. This indicates suffering and death.",  // Mrityu
+        "This is a malefic similar to Mercury.",                                   // Arthaprahaara
+        "This is a malefic similar to Jupiter.",                                   // Yamaghantaka
+        "This is a malefic similar to Saturn.",                                    // Gulika
+        "This is a malefic similar to Saturn.",                                    // Maandi
+    };
+    for (std::size_t u = 0; u < expected.size(); ++u)
+        EXPECT_EQ(vela::modUpagrahaReport::strUpagrahaSignificance[u], expected[u]) << strUpagrahaNames[u];
+}
+
+}  // namespace
