@@ -71,27 +71,33 @@ std::string ClockText(int hour, int minute) {
     return text;
 }
 
-std::string QuotedForMessage(std::string_view text) {
-    constexpr std::size_t kPart = (kQuotedMaxBytes - 3) / 2;  // bytes of each end that a long text keeps
-    const bool cut = text.size() > kQuotedMaxBytes;
-    std::string quoted(1, '"');
+std::string PrintableForMessage(std::string_view text, std::size_t maxBytes) {
+    const std::size_t part = maxBytes > 3 ? (maxBytes - 3) / 2 : 0;  // bytes of each end that a long text keeps
+    const bool cut = text.size() > maxBytes;
+    std::string shown;
     for (std::size_t i = 0; i < text.size();) {
-        if (cut && i < text.size() - kPart && quoted.size() > kPart) {
-            quoted += "...";
+        if (cut && i < text.size() - part && shown.size() >= part) {
+            shown += "...";
             // The last part starts at a character boundary.
-            i = text.size() - kPart;
+            i = text.size() - part;
             while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
             continue;
         }
         const std::size_t length = PrintableLength(text, i);
         if (length == 0) {
-            quoted += '?';
+            shown += '?';
             ++i;
         } else {
-            quoted.append(text, i, length);
+            shown.append(text, i, length);
             i += length;
         }
     }
+    return shown;
+}
+
+std::string QuotedForMessage(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += PrintableForMessage(text, kQuotedMaxBytes);
     quoted += '"';
     return quoted;
 }

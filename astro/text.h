@@ -37,5 +37,7 @@ std::string ClockText(int hour, int minute);
 // kQuotedMaxBytes cut in the middle to its first and last parts with "..." between them.
 inline constexpr std::size_t kQuotedMaxBytes = 160;
 std::string QuotedForMessage(std::string_view text);
+// The same without the quotes, cut in the middle when longer than maxBytes.
+std::string PrintableForMessage(std::string_view text, std::size_t maxBytes);
 
 }  // namespace vela::modText

@@ -58,11 +58,14 @@ constexpr std::string_view kFooter =
     "      --lat 28N37 --lon 77E13 --city \"New Delhi\" --state Delhi --country India --json\n";
 
 int UsageError(std::string_view what) {
-    // One line, and no control character from an argument reaches the terminal.
+    // One line of sane length: the message may quote any argument, a path of 128 KiB with escape
+    // sequences in it included.
+    constexpr std::size_t kMaxUsageBytes = 400;
     std::string line(what);
     for (char& c : line)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = c == '\n' || c == '\r' ? ' ' : '?';
-    std::cerr << kProgram << ": " << line << " (see " << kProgram << " --help)\n";
+        if (c == '\n' || c == '\r') c = ' ';
+    std::cerr << kProgram << ": " << modText::PrintableForMessage(line, kMaxUsageBytes) << " (see " << kProgram
+              << " --help)\n";
     return kExitUsage;
 }
 

@@ -277,6 +277,18 @@ TEST_F(CliEndToEnd, quotes_a_hostile_path_on_one_line) {
     EXPECT_NE(r.err.find("no?such?[2J.csv"), std::string::npos) << r.err;
 }
 
+TEST_F(CliEndToEnd, keeps_a_usage_error_about_a_huge_argument_short) {
+    // 100 KiB: one argument may not exceed 128 KiB, with the shell command around it.
+    const std::string huge = "/start/" + std::string(100 * 1024, 'x') + "\x1B[2J/end.ved";
+    const auto r = Run({"a.ved", huge});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(LinesOf(r.err).size(), 1u);
+    EXPECT_LT(r.err.size(), 600u);
+    EXPECT_EQ(r.err.find('\x1B'), std::string::npos);
+    EXPECT_NE(r.err.find("/start/xxx"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("?[2J/end.ved"), std::string::npos) << r.err;
+}
+
 TEST_F(CliEndToEnd, refuses_a_missing_reading_file) {
     const auto r = Run({Path("nowhere.ved").string()});
     EXPECT_EQ(r.status, 1);

@@ -258,6 +258,9 @@ void ShellTest::a_lock_that_cannot_be_made_lets_the_program_start_data() {
                                       << "could not be made or written";
     QTest::newRow("a full disk") << "full"
                                  << "could not be made or written";
+    // The kernel's own folder, where nobody may make a file, root included.
+    QTest::newRow("a folder nobody may write to") << "sysfs"
+                                                  << "could not be made: permission denied";
     QTest::newRow("no runtime and no cache folder") << "nowhere"
                                                     << "there is no runtime folder";
 }
@@ -270,6 +273,10 @@ void ShellTest::a_lock_that_cannot_be_made_lets_the_program_start() {
     QString lock = dir.filePath(QStringLiteral("copy.lock"));
     if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkdir(lock));
     if (kind == QStringLiteral("missing")) lock = dir.filePath(QStringLiteral("gone/copy.lock"));
+    if (kind == QStringLiteral("sysfs")) {
+        if (!QFileInfo(QStringLiteral("/sys/kernel")).isDir()) QSKIP("no /sys on this system");
+        lock = QStringLiteral("/sys/kernel/vela-upagrahas.lock");
+    }
 
     Outcome outcome = Outcome::Acquired;
     QString why;
