@@ -4,6 +4,7 @@
 // file and the command line. Nothing here allocates except the functions that return std::string.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,5 +30,14 @@ void AppendTwoDigits(std::string& out, int value);
 
 // "HH:MM" on the 24-hour clock, for hour 0..23 and minute 0..59.
 std::string ClockText(int hour, int minute);
+
+// A file path (or any text from outside) as a one-line message quotes it: between double quotes,
+// every control character (C0, DEL, C1) and every byte that is not UTF-8 shown as '?', so no line
+// break splits the message and no escape sequence reaches a terminal, and a text longer than
+// kQuotedMaxBytes cut in the middle to its first and last parts with "..." between them.
+inline constexpr std::size_t kQuotedMaxBytes = 160;
+std::string QuotedForMessage(std::string_view text);
+// The same without the quotes, cut in the middle when longer than maxBytes.
+std::string PrintableForMessage(std::string_view text, std::size_t maxBytes);
 
 }  // namespace vela::modText

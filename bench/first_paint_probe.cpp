@@ -87,9 +87,9 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(vela::modAppIcon::AppIcon());
     milestones.Mark("application ready");
 
-    vela::modSingleInstance::SingleInstanceGuard guard(vela::modSingleInstance::DefaultLockPath());
-    if (!guard.TryAcquire()) {
-        std::fprintf(stderr, "another copy holds the lock; set TMPDIR to a folder of your own\n");
+    vela::modSingleInstance::SingleInstanceGuard guard;
+    if (guard.TryAcquire() == vela::modSingleInstance::SingleInstanceGuard::Outcome::AlreadyRunning) {
+        std::fprintf(stderr, "another copy holds the lock; set XDG_RUNTIME_DIR to a folder of your own\n");
         return EXIT_FAILURE;
     }
     vela::frmMain window;

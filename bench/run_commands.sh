@@ -76,7 +76,7 @@ fi
 
 # A lock folder of our own, so a copy someone else is running cannot turn our start into the
 # "already running" refusal.
-export TMPDIR="$WORK"
+export XDG_RUNTIME_DIR="$WORK"
 export QT_QPA_PLATFORM=offscreen
 echo
 echo "== Desktop program, start to exit with VELA_QUIT_AFTER_MS=1 (median of 20 runs)"

@@ -144,7 +144,8 @@ void BM_FillFormFromReadingText(benchmark::State& state) {
     const std::string bytes = modReadingFile::ReadingFileText(r.state, r.state.intZoneRow);
     for (auto _ : state) {
         BirthForm form;
-        modReadingFile::FillFormFromReadingText(bytes, form);
+        modReadingFile::OpenedReading opened;
+        benchmark::DoNotOptimize(modReadingFile::FillFormFromReadingText(bytes, form, opened));
         benchmark::DoNotOptimize(form);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));

@@ -1,8 +1,11 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <exception>
 #include <initializer_list>
+#include <iostream>
 #include <istream>
+#include <new>
 #include <ostream>
 #include <thread>
 
@@ -62,14 +65,6 @@ std::optional<std::string> LineProblem(const InputLine& line) {
 
 constexpr unsigned kMaxWorkers = 8;
 
-// A row between reading and writing.
-struct PendingRow {
-    InputLine line;
-    std::int64_t row = 0;
-    std::string output;  // its JSON line, without the line end
-    bool failed = false;
-};
-
 // Writes the reading of one row as its JSON line into out (emptied first), or answers the message
 // that refuses the row.
 std::optional<std::string> ReadRow(const InputLine& line, std::vector<std::string>& fields, std::string& out) {
@@ -96,22 +91,36 @@ std::optional<std::string> ReadRow(const InputLine& line, std::vector<std::strin
 
 LineReader::LineReader(std::istream& in, std::size_t maxBytes) : buf_(in.rdbuf()), maxBytes_(maxBytes) {}
 
-bool LineReader::Next(InputLine& line) {
+bool LineReader::Next(InputLine& line) { return Next(line, false) == LineStatus::Line; }
+
+LineStatus LineReader::Next(InputLine& line, bool mayPause, bool stopWhenTooLong) {
     using Traits = std::char_traits<char>;
-    line.strText.clear();
-    line.blnTooLong = false;
-    if (buf_ == nullptr) return false;
-    auto c = buf_->sbumpc();
-    if (Traits::eq_int_type(c, Traits::eof())) return false;
-    while (!Traits::eq_int_type(c, Traits::eof()) && Traits::to_char_type(c) != '\n') {
-        if (line.strText.size() < maxBytes_)
-            line.strText.push_back(Traits::to_char_type(c));
-        else
-            line.blnTooLong = true;
-        c = buf_->sbumpc();
+    if (buf_ == nullptr) return LineStatus::End;
+    std::string& text = partial_.strText;
+    const auto finish = [&] {
+        if (!partial_.blnTooLong && !text.empty() && text.back() == '\r') text.pop_back();
+        // Swapped, not copied: both strings keep their capacity for the lines to come.
+        std::swap(line, partial_);
+        text.clear();
+        partial_.blnTooLong = false;
+        return LineStatus::Line;
+    };
+    for (;;) {
+        // in_avail() counts what the buffer holds and, when it is empty, what the system has
+        // ready (a pipe's or a terminal's waiting bytes); 0 means the next read may wait.
+        if (mayPause && buf_->in_avail() <= 0) return LineStatus::Pause;
+        const auto c = buf_->sbumpc();
+        if (Traits::eq_int_type(c, Traits::eof()))
+            return text.empty() && !partial_.blnTooLong ? LineStatus::End : finish();
+        const char ch = Traits::to_char_type(c);
+        if (ch == '\n') return finish();
+        if (text.size() < maxBytes_) {
+            text.push_back(ch);
+        } else {
+            partial_.blnTooLong = true;
+            if (stopWhenTooLong) return finish();
+        }
     }
-    if (!line.blnTooLong && !line.strText.empty() && line.strText.back() == '\r') line.strText.pop_back();
-    return true;
 }
 
 std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
@@ -155,13 +164,109 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
     }
 }
 
-int RunBatch(std::istream& in, std::ostream& out) {
+namespace {
+
+// Rows between reading and writing, and the threads that calculate them.
+class BatchChunk {
+public:
+    BatchChunk() : workers_(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)), fields_(workers_) {
+        rows_.resize(kBatchChunkRows);
+    }
+
+    bool Full() const { return filled_ == rows_.size() || bytes_ >= kBatchChunkBytes; }
+    bool Empty() const { return filled_ == 0; }
+    // Where the next line is read into.
+    InputLine& NextLine() { return rows_[filled_].line; }
+    // Keeps the line just read as row number row.
+    void Keep(std::int64_t row) {
+        rows_[filled_].row = row;
+        bytes_ += rows_[filled_].line.strText.size();
+        ++filled_;
+    }
+
+    // Calculates every row side by side and writes them in input order; answers whether any row
+    // was refused. An allocation that fails in any thread is thrown here, after every thread ended.
+    bool CalculateAndWrite(std::ostream& out) {
+        std::vector<std::exception_ptr> failures(workers_);
+        const auto work = [this, &failures](unsigned w) {
+            try {
+                for (std::size_t i = w; i < filled_; i += workers_) {
+                    PendingRow& pending = rows_[i];
+                    const auto error = ReadRow(pending.line, fields_[w], pending.output);
+                    pending.failed = error.has_value();
+                    if (error) pending.output = RowErrorJsonLine(pending.row, *error);
+                }
+            } catch (...) {
+                failures[w] = std::current_exception();
+            }
+        };
+        // A thread that cannot be started leaves its share to this one.
+        std::vector<std::thread> helpers;
+        unsigned started = 1;
+        if (filled_ > 1) {
+            try {
+                for (; started < workers_; ++started) helpers.emplace_back(work, started);
+            } catch (...) {
+                // No thread for the rest of the shares (std::system_error, or no memory for one).
+            }
+        }
+        work(0);
+        for (unsigned w = started; w < workers_; ++w) work(w);
+        for (auto& t : helpers) t.join();
+        for (const auto& failure : failures)
+            if (failure) std::rethrow_exception(failure);
+
+        bool anyFailed = false;
+        for (std::size_t i = 0; i < filled_ && out; ++i) {
+            anyFailed = anyFailed || rows_[i].failed;
+            out << rows_[i].output << '\n';
+        }
+        Clear();
+        return anyFailed;
+    }
+
+private:
+    // A row between reading and writing.
+    struct PendingRow {
+        InputLine line;
+        std::int64_t row = 0;
+        std::string output;  // its JSON line, without the line end
+        bool failed = false;
+    };
+
+    // Forgets the rows; a line far longer than a reading needs gives its memory back, so a few
+    // hostile lines cannot keep the chunk's memory at its worst.
+    void Clear() {
+        for (std::size_t i = 0; i < filled_; ++i) {
+            std::string& text = rows_[i].line.strText;
+            if (text.capacity() > kMaxFieldBytes) std::string().swap(text);
+        }
+        filled_ = 0;
+        bytes_ = 0;
+    }
+
+    unsigned workers_;
+    std::vector<std::vector<std::string>> fields_;  // one set of fields per thread
+    std::vector<PendingRow> rows_;
+    std::size_t filled_ = 0;
+    std::size_t bytes_ = 0;
+};
+
+int RunBatchRows(std::istream& in, std::ostream& out) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
 
-    if (!reader.Next(line)) {
+    // The header is judged as soon as it passes the line cap, so an endless first line (a device
+    // such as /dev/zero) is refused instead of read for ever.
+    if (reader.Next(line, false, true) == LineStatus::End) {
         out << RowErrorJsonLine(0, Joined({"the file is empty; its first line must be the header ", HeaderText()}))
+            << '\n';
+        return 1;
+    }
+    if (line.blnTooLong) {
+        out << RowErrorJsonLine(0, Joined({"the first line is longer than ", std::to_string(kMaxLineBytes),
+                                           " bytes, so it is not the header ", HeaderText()}))
             << '\n';
         return 1;
     }
@@ -172,41 +277,47 @@ int RunBatch(std::istream& in, std::ostream& out) {
         return 1;
     }
 
-    // Rows are read in chunks and calculated side by side (every reading has its own record, so
-    // readings share nothing), then written in input order. A chunk bounds the memory held.
-    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers);
-    std::vector<PendingRow> chunk(kBatchChunkRows);
-    std::vector<std::vector<std::string>> fieldsOf(workers);
+    // Rows are calculated side by side (every reading has its own record, so readings share
+    // nothing), then written in input order. A chunk ends when it is full, when the input ends,
+    // and when the input pauses: a row never waits for rows that have not been sent yet.
+    BatchChunk chunk;
     bool anyFailed = false;
     std::int64_t row = 0;
     for (bool more = true; more && out;) {
-        std::size_t filled = 0;
-        while (filled < chunk.size() && (more = reader.Next(chunk[filled].line))) {
-            ++row;
-            if (!chunk[filled].line.blnTooLong && chunk[filled].line.strText.empty()) continue;
-            chunk[filled++].row = row;
-        }
-        const auto work = [&](unsigned w) {
-            for (std::size_t i = w; i < filled; i += workers) {
-                const auto error = ReadRow(chunk[i].line, fieldsOf[w], chunk[i].output);
-                chunk[i].failed = error.has_value();
-                if (error) chunk[i].output = RowErrorJsonLine(chunk[i].row, *error);
+        while (!chunk.Full()) {
+            const LineStatus status = reader.Next(chunk.NextLine(), !chunk.Empty());
+            if (status == LineStatus::End) {
+                more = false;
+                break;
             }
-        };
-        std::vector<std::thread> helpers;
-        if (filled > 1)
-            for (unsigned w = 1; w < workers; ++w) helpers.emplace_back(work, w);
-        work(0);
-        if (filled <= 1)
-            for (unsigned w = 1; w < workers; ++w) work(w);
-        for (auto& t : helpers) t.join();
-        for (std::size_t i = 0; i < filled && out; ++i) {
-            anyFailed = anyFailed || chunk[i].failed;
-            out << chunk[i].output << '\n';
+            if (status == LineStatus::Pause) break;
+            ++row;
+            const InputLine& read = chunk.NextLine();
+            if (!read.blnTooLong && read.strText.empty()) continue;  // a blank line: no row
+            chunk.Keep(row);
         }
+        if (!chunk.Empty()) anyFailed = chunk.CalculateAndWrite(out) || anyFailed;
+        // Written rows reach the reader now, per chunk, and so before any wait for more input.
+        out.flush();
     }
     out.flush();
     return anyFailed || !out ? 1 : 0;
 }
+
+}  // namespace
+
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+    try {
+        return RunBatchRows(in, out);
+    } catch (const std::bad_alloc&) {
+        // The rows written so far are sound and stay; nothing more can be promised.
+        out.flush();
+        err << "vela-upagrahas-cli: out of memory; the batch stopped after the rows already written\n";
+        err.flush();
+        return 1;
+    }
+}
+
+int RunBatch(std::istream& in, std::ostream& out) { return RunBatch(in, out, std::cerr); }
 
 }  // namespace vela::cli

@@ -1,10 +1,13 @@
 // Batch readings: a CSV file in, one JSON line per row out.
 //
 // Flow: each row -> notation -> form -> validation -> driver -> ... -> JSON line, then forgotten.
-// The input is read one line at a time and nothing of a row outlives it, so memory stays flat
-// however long the file is. A record is one line: a quoted field may hold commas and doubled
-// quotes but no line break, so a quote left open spoils its own row and never the rest of the
-// file. Every malformed or refused row becomes an error object and the run goes on.
+// Rows are gathered while the input keeps coming, up to a number of rows and of bytes, then
+// calculated and written in input order; when the input pauses (a program that sends one row
+// and waits for its answer), what has arrived is answered and flushed before the next read. So
+// memory stays bounded however long the file is, and a row never waits for rows not yet sent. A
+// record is one line: a quoted field may hold commas and doubled quotes but no line break, so a
+// quote left open spoils its own row and never the rest of the file. Every malformed or refused
+// row becomes an error object and the run goes on.
 #pragma once
 
 #include <array>
@@ -20,8 +23,10 @@ namespace vela::cli {
 inline constexpr std::array<std::string_view, 10> kBatchColumns = {"name", "date", "time", "zone",  "lat",
                                                                    "lon",  "dst",  "city", "state", "country"};
 inline constexpr std::size_t kMaxFieldBytes = 4096;
-// Rows read before they are calculated (side by side) and written: what memory holds at most.
+// Rows read before they are calculated (side by side) and written: what memory holds at most,
+// counted in rows and in the bytes of their lines.
 inline constexpr std::size_t kBatchChunkRows = 512;
+inline constexpr std::size_t kBatchChunkBytes = 1 << 20;
 // The longest line that can still hold ten admissible fields: each quoted, every byte a doubled
 // quote, commas between them and a carriage return at the end. Anything longer is refused unread.
 inline constexpr std::size_t kMaxLineBytes = kBatchColumns.size() * (2 * kMaxFieldBytes + 3);
@@ -31,6 +36,12 @@ struct InputLine {
     bool blnTooLong = false;  // the line went on beyond the cap; the rest was skipped, not kept
 };
 
+enum class LineStatus {
+    Line,   // a whole line was read
+    Pause,  // nothing more can be read without waiting; the part of a line read so far is kept
+    End     // the end of the input, with nothing read
+};
+
 // Physical lines of a stream, each cut at the first line feed; a carriage return before it is
 // dropped. Reads the stream buffer directly: no line is ever held beyond maxBytes.
 class LineReader {
@@ -38,10 +49,16 @@ public:
     explicit LineReader(std::istream& in, std::size_t maxBytes = kMaxLineBytes);
     // False at the end of the input, with nothing read.
     bool Next(InputLine& line);
+    // The next line. With mayPause, answers Pause instead of waiting for input that has not
+    // arrived (the stream buffer has nothing and the system has nothing ready); the next call goes
+    // on with the same line. With stopWhenTooLong, a line is given back as soon as it passes the
+    // cap, without reading the rest of it (the header of an endless stream such as /dev/zero).
+    LineStatus Next(InputLine& line, bool mayPause, bool stopWhenTooLong = false);
 
 private:
     std::streambuf* buf_;
     std::size_t maxBytes_;
+    InputLine partial_;  // the line being read, across pauses
 };
 
 // Splits one line into its fields ("..." quoting, "" for a quote inside); a one-line problem
@@ -51,7 +68,10 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 // Reads the header and then every row, writing one JSON object per row on its own line.
 // Row N is the N-th line after the header (line N + 1 of the file); blank lines are skipped.
 // Answers the exit status: 0 when every row gave a reading, 1 when any row or the header was
-// refused or the output could not be written.
+// refused or the output could not be written. When memory runs out the rows answered so far stay
+// written, the run stops, and err gets one line that says so (status 1).
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+// The same with standard error for err.
 int RunBatch(std::istream& in, std::ostream& out);
 
 }  // namespace vela::cli

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/text.h"
 #include "cli/batch.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
@@ -57,10 +58,14 @@ constexpr std::string_view kFooter =
     "      --lat 28N37 --lon 77E13 --city \"New Delhi\" --state Delhi --country India --json\n";
 
 int UsageError(std::string_view what) {
+    // One line of sane length: the message may quote any argument, a path of 128 KiB with escape
+    // sequences in it included.
+    constexpr std::size_t kMaxUsageBytes = 400;
     std::string line(what);
     for (char& c : line)
         if (c == '\n' || c == '\r') c = ' ';
-    std::cerr << kProgram << ": " << line << " (see " << kProgram << " --help)\n";
+    std::cerr << kProgram << ": " << modText::PrintableForMessage(line, kMaxUsageBytes) << " (see " << kProgram
+              << " --help)\n";
     return kExitUsage;
 }
 
@@ -82,22 +87,25 @@ int ListZones() {
 }
 
 int RunBatchFile(const std::string& path) {
-    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout));
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        std::cerr << kProgram << ": " << path << " is a folder, not a CSV file\n";
+        std::cerr << kProgram << ": " << modText::QuotedForMessage(path) << " is a folder, not a CSV file\n";
         return kExitRefused;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::cerr << kProgram << ": " << path << " could not be opened for reading\n";
+        std::cerr << kProgram << ": " << modText::QuotedForMessage(path) << " could not be opened for reading\n";
         return kExitRefused;
     }
-    return Finish(cli::RunBatch(in, std::cout));
+    return Finish(cli::RunBatch(in, std::cout, std::cerr));
 }
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
-int RunReading(const BirthForm& form, bool json, bool working, const std::string& savePath) {
+// A reading opened from a file is saved with that file's shift when the program's own cannot hold
+// one of its letters.
+int RunReading(const BirthForm& form, bool json, bool working, const std::string& savePath,
+               int openedShift = modReadingFile::kFieldShift) {
     SharedChartState state;
     const auto outcome = modCalculationDriver::RunCalculation(form, state);
     if (!outcome.Succeeded()) {
@@ -106,7 +114,7 @@ int RunReading(const BirthForm& form, bool json, bool working, const std::string
     }
     int status = 0;
     if (!savePath.empty()) {
-        if (auto problem = modReadingFile::SaveReadingFile(savePath, state, state.intZoneRow)) {
+        if (auto problem = modReadingFile::SaveReadingFile(savePath, state, state.intZoneRow, openedShift)) {
             std::cerr << problem->strText << '\n';
             status = kExitRefused;
         }
@@ -200,17 +208,24 @@ int main(int argc, char** argv) {
         return RunBatchFile(batchPath);
     }
     if (saveOption->count() > 0 && !modReadingFile::HasReadingFileName(savePath))
-        return UsageError("--save " + savePath +
+        return UsageError("--save " + modText::QuotedForMessage(savePath) +
                           ": the file name must end in .ved, or the reading cannot be opened again");
 
     BirthForm form;
     if (hasFile) {
         if (anyReadingFlag) return UsageError("give either a saved reading or the reading flags, not both");
-        if (auto problem = modReadingFile::OpenReadingFile(readingPath, form)) {
+        modReadingFile::OpenedReading opened;
+        if (auto problem = modReadingFile::OpenReadingFile(readingPath, form, opened)) {
             std::cerr << problem->strText << '\n';
             return kExitRefused;
         }
-        return RunReading(form, json, working, savePath);
+        // The window would calculate with what its form held before; here that is nothing the
+        // file says, so a line that could not be read refuses the reading.
+        if (!opened.unreadLines.empty()) {
+            std::cerr << modReadingFile::UnreadLinesRefusal(opened).strText << '\n';
+            return kExitRefused;
+        }
+        return RunReading(form, json, working, savePath, opened.intShift);
     }
     if (!anyReadingFlag)
         return UsageError("give a saved reading, the reading flags (--name ... --country), --batch FILE or --zones");

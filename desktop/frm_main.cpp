@@ -454,7 +454,8 @@ void frmMain::cmdSave_Click() {
     strSaveFileName = path;
     // The file holds the reading on screen: the save button lives on the result panel, which only
     // a successful calculation brings to the front, so the reading's zone row is the list's.
-    if (auto problem = modReadingFile::SaveReadingFile(NativePath(path), sharedState, sharedState.intZoneRow))
+    if (auto problem =
+            modReadingFile::SaveReadingFile(NativePath(path), sharedState, sharedState.intZoneRow, intOpenedShift))
         ShowMessage(*problem);
 }
 
@@ -463,13 +464,17 @@ void frmMain::cmdOpen_Click() {
                                     QString::fromUtf8(kReadingFilter), QString::fromUtf8(kReadingSuffix), QString()};
     const QString path = seams.FileDialog(request);
     if (path.isEmpty()) return;
-    // Fields the file cannot fill keep what the form holds now.
+    // Fields the file cannot fill keep what the form holds now; the user is told which they are
+    // before the reading is calculated.
     BirthForm form = SnapshotForm();
-    if (auto problem = modReadingFile::OpenReadingFile(NativePath(path), form)) {
+    modReadingFile::OpenedReading opened;
+    if (auto problem = modReadingFile::OpenReadingFile(NativePath(path), form, opened)) {
         ShowMessage(*problem);
         return;
     }
     ApplyForm(form);
+    intOpenedShift = opened.intShift;
+    if (!opened.unreadLines.empty()) ShowMessage(modReadingFile::UnreadLinesNotice(opened));
     cmdCalculate_Click();
 }
 

@@ -23,6 +23,7 @@
 #include "desktop/web_pages.h"
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/reading_file.h"
 #include "reading/validation.h"
 #include "ui_frm_main.h"
 #include "upagraha/upagraha.h"
@@ -143,6 +144,9 @@ private:
     WindowSeams seams;
     SharedChartState sharedState;
     QString strSaveFileName;  // the last file saved in this run, proposed by the next save
+    // The shift of the reading file the form was last filled from: a save writes with it when the
+    // program's own shift cannot hold a letter that came from that file.
+    int intOpenedShift = modReadingFile::kFieldShift;
 
     // The atlas under the city box: its places, the list offering them, and the pause in typing.
     QCompleter* cmpCity = nullptr;

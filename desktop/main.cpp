@@ -1,7 +1,8 @@
 // Start-up and shutdown of the desktop program.
 //
 // One copy per user: a second start shows "Application is already running" and ends before any
-// window is built. Otherwise the main window opens and the program ends when it closes.
+// window is built. Otherwise the main window opens and the program ends when it closes. When no
+// lock can be made (see single_instance.h) the program starts anyway and says why on standard error.
 //
 // One hook exists for automated runs: VELA_QUIT_AFTER_MS=<milliseconds> ends the program after that
 // time as if every window had been closed, whatever it shows (the main window or the refusal box).
@@ -81,8 +82,13 @@ int StartApplication(QApplication& app) {
     parser.process(app);  // an unknown option: its message on standard error, exit status 1
 
     ArmQuitTimerForTests();
-    modSingleInstance::SingleInstanceGuard guard(modSingleInstance::DefaultLockPath());
-    if (!guard.TryAcquire()) {
+    modSingleInstance::SingleInstanceGuard guard;
+    const auto lock = guard.TryAcquire();
+    if (lock == modSingleInstance::SingleInstanceGuard::Outcome::NoLock) {
+        // Without a lock a second copy could start too; that is better than no copy at all.
+        std::fprintf(stderr, "vela-upagrahas: starting without the one-copy lock: %s\n",
+                     guard.WhyNot().toLocal8Bit().constData());
+    } else if (lock == modSingleInstance::SingleInstanceGuard::Outcome::AlreadyRunning) {
         // Also on standard error, where a launcher's log or a test can see it.
         std::fprintf(stderr, "%s\n", modSingleInstance::kAlreadyRunningMessage);
         QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle),

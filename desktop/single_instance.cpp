@@ -2,10 +2,15 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
+
+#include "astro/text.h"
 
 #if defined(Q_OS_UNIX)
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -15,43 +20,109 @@ namespace {
 
 constexpr qint64 kUnreadableLockSeconds = 10;
 
-QString UserTag() {
+QString QuotedPath(const QString& path) {
+    return QString::fromStdString(modText::QuotedForMessage(QFile::encodeName(path).toStdString()));
+}
+
+// An absolute folder that only this user can write to: a lock in it can be neither taken nor
+// blocked by anybody else.
+bool IsPrivateFolder(const QString& path) {
+    if (path.isEmpty() || !QDir::isAbsolutePath(path)) return false;
 #if defined(Q_OS_UNIX)
-    // /tmp is shared by every user of the machine, so the lock name must tell users apart.
-    return QString::number(static_cast<qulonglong>(::getuid()));
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 #else
-    // Elsewhere the temporary folder is already the user's own.
-    return qEnvironmentVariable("USERNAME", QStringLiteral("user"));
+    return QFileInfo(path).isDir();
 #endif
 }
 
 }  // namespace
 
+RuntimeFolder UserRuntimeFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (IsPrivateFolder(runtime)) return {QDir::cleanPath(runtime), {}};
+
+    // Without a session's runtime folder: a folder of the program's own in the user's cache.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir::isAbsolutePath(cache))
+        return {{}, QStringLiteral("there is no runtime folder (XDG_RUNTIME_DIR) and no cache folder for this user")};
+    const QString folder = QDir::cleanPath(cache + QStringLiteral("/vela-upagrahas"));
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!IsPrivateFolder(folder))
+        return {{},
+                QStringLiteral("there is no runtime folder (XDG_RUNTIME_DIR), and the folder %1 could not be made "
+                               "or is not this user's alone")
+                    .arg(QuotedPath(folder))};
+    return {folder, {}};
+}
+
 QString DefaultLockPath() {
-    const QDir temp(QStandardPaths::writableLocation(QStandardPaths::TempLocation));
-    return temp.filePath(QStringLiteral("vela-upagrahas-%1.lock").arg(UserTag()));
+    const RuntimeFolder folder = UserRuntimeFolder();
+    return folder.strPath.isEmpty() ? QString() : QDir(folder.strPath).filePath(QStringLiteral("vela-upagrahas.lock"));
+}
+
+SingleInstanceGuard::SingleInstanceGuard() : SingleInstanceGuard(DefaultLockPath()) {
+    if (lockPath.isEmpty()) strWhyNot = UserRuntimeFolder().strProblem;
 }
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& path) : lockPath(path), lockFile(path) {
-    // A lock is never stale by age: a copy may stay open for days. It is stale only when the
-    // process it names is gone, which QLockFile checks on every attempt.
+    // A lock is never stale by age alone: a copy may stay open for days. It is stale when the
+    // process it names is gone, which QLockFile checks on every attempt for a lock of this host.
     lockFile.setStaleLockTime(0);
 }
 
-bool SingleInstanceGuard::TryAcquire() {
-    if (lockFile.isLocked()) return true;
-    if (lockFile.tryLock(0)) return true;
-    // tryLock(0) removes a dead holder's lock itself. A lock that names no process at all was cut
-    // short by a crash while it was being written; once it is older than any start-up could take
-    // to write it, it is removed here.
-    if (lockFile.error() != QLockFile::LockFailedError) return false;
+SingleInstanceGuard::Outcome SingleInstanceGuard::Refuse(Outcome outcome, const QString& why) {
+    strWhyNot = why;
+    return outcome;
+}
+
+SingleInstanceGuard::Outcome SingleInstanceGuard::TryAcquire() {
+    if (lockPath.isEmpty())
+        return Refuse(Outcome::NoLock, strWhyNot.isEmpty() ? QStringLiteral("no lock file was named") : strWhyNot);
+    strWhyNot.clear();
+    if (lockFile.isLocked() || lockFile.tryLock(0)) return Outcome::Acquired;
+
+    const QString quoted = QuotedPath(lockPath);
+    switch (lockFile.error()) {
+        case QLockFile::NoError:
+        case QLockFile::LockFailedError:
+            break;
+        case QLockFile::PermissionError:
+            return Refuse(Outcome::NoLock,
+                          QStringLiteral("the lock file %1 could not be made: permission denied").arg(quoted));
+        case QLockFile::UnknownError:
+            return Refuse(Outcome::NoLock, QStringLiteral("the lock file %1 could not be made or written (a missing "
+                                                          "folder, a read-only folder or a full disk)")
+                                               .arg(quoted));
+    }
+    // Something is in the lock's place. Only a lock file can name a running copy.
+    const QFileInfo info(lockPath);
+    if (info.isSymLink() || (info.exists() && !info.isFile()))
+        return Refuse(Outcome::NoLock,
+                      QStringLiteral("%1 is in the lock file's place and is no lock file").arg(quoted));
+    if (TakeStaleLock()) return Outcome::Acquired;
+    if (lockFile.error() == QLockFile::LockFailedError)
+        return Refuse(Outcome::AlreadyRunning, QString::fromUtf8(kAlreadyRunningMessage));
+    return Refuse(Outcome::NoLock, QStringLiteral("the lock file %1 could not be taken").arg(quoted));
+}
+
+// tryLock(0) has already removed a lock of this host whose process is gone. What is left: a lock
+// that names no process at all, cut short by a crash while it was being written, and a lock that
+// names another host. Each is taken once it is older than a living copy's lock could be.
+bool SingleInstanceGuard::TakeStaleLock() {
+    const QFileInfo info(lockPath);
+    if (!info.exists()) return lockFile.tryLock(0);  // its holder ended a moment ago
+    const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTime());
     qint64 pid = 0;
     QString host;
     QString app;
-    if (lockFile.getLockInfo(&pid, &host, &app)) return false;
-    const QFileInfo info(lockPath);
-    if (!info.exists() || info.lastModified().secsTo(QDateTime::currentDateTime()) < kUnreadableLockSeconds)
-        return false;
+    if (lockFile.getLockInfo(&pid, &host, &app)) {
+        if (host.isEmpty() || host == QSysInfo::machineHostName() || age < kForeignLockSeconds) return false;
+    } else if (age < kUnreadableLockSeconds) {
+        return false;  // another copy may be writing it this very moment
+    }
     lockFile.removeStaleLockFile();
     return lockFile.tryLock(0);
 }

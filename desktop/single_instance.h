@@ -1,9 +1,13 @@
 // One running copy per user.
 //
-// Start-up takes a lock file before the window is built. The lock lives in the user's temporary
-// folder under a name that carries the user's id, so two users of one machine each get their own
-// copy, and a second copy of the same user sees the lock and ends. A lock left behind by a copy
-// that crashed or was killed names a process that no longer runs; such a lock is removed and taken.
+// Start-up takes a lock file before the window is built. The lock lives in the user's own runtime
+// folder ($XDG_RUNTIME_DIR, else a private folder under the user's cache folder), never in a folder
+// that other users can write to and never in the working folder, so another user can neither
+// share nor block it. A second copy of the same user sees the lock and ends. A lock left behind by
+// a copy that crashed or was killed names a process that no longer runs; such a lock is removed
+// and taken. A lock that cannot be made at all (a full disk, a read-only or missing folder, a
+// folder where the lock file should be) does not stop the program: it starts without the lock and
+// says why.
 #pragma once
 
 #include <QLockFile>
@@ -13,21 +17,49 @@ namespace vela::modSingleInstance {
 
 inline constexpr char kAlreadyRunningMessage[] = "Application is already running";
 
-// <temporary folder>/vela-upagrahas-<user id>.lock
+// A lock that names another host cannot be checked for a living process. The runtime folder is
+// the machine's own, so such a lock is nearly always this machine's from before its name changed;
+// it counts as held only while it is younger than this.
+inline constexpr qint64 kForeignLockSeconds = 60;
+
+// The folder for what must be one per user and session (the lock, and anything a running copy is
+// reached through): $XDG_RUNTIME_DIR when it is a folder of this user's that nobody else can
+// write to, else <cache folder>/vela-upagrahas, made private to the user when missing.
+struct RuntimeFolder {
+    QString strPath;     // absolute; empty when there is no usable folder
+    QString strProblem;  // why there is none, when strPath is empty
+};
+RuntimeFolder UserRuntimeFolder();
+
+// <runtime folder>/vela-upagrahas.lock, or an empty text when there is no runtime folder.
 QString DefaultLockPath();
 
 class SingleInstanceGuard {
 public:
+    enum class Outcome {
+        Acquired,        // this copy holds the lock until the guard is destroyed
+        AlreadyRunning,  // a living copy holds it
+        NoLock           // no lock could be made or read; WhyNot() says why
+    };
+
+    // The lock at DefaultLockPath().
+    SingleInstanceGuard();
+    // The lock at the given path.
     explicit SingleInstanceGuard(const QString& lockPath);
     SingleInstanceGuard(const SingleInstanceGuard&) = delete;
     SingleInstanceGuard& operator=(const SingleInstanceGuard&) = delete;
 
-    // True when this process now holds the lock (it keeps it until the guard is destroyed);
-    // false when another living process holds it.
-    bool TryAcquire();
+    Outcome TryAcquire();
+    // Why the last TryAcquire did not give Acquired, as one line for standard error; empty after
+    // Acquired.
+    QString WhyNot() const { return strWhyNot; }
 
 private:
+    Outcome Refuse(Outcome outcome, const QString& why);
+    bool TakeStaleLock();
+
     QString lockPath;
+    QString strWhyNot;
     QLockFile lockFile;
 };
 

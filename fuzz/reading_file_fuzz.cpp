@@ -40,7 +40,14 @@ std::string_view TrimBlanks(std::string_view s) {
 void CheckReader(std::string_view bytes) {
     // The form as the window shows it at start: every list on its first entry.
     BirthForm form;
-    FillFormFromReadingText(bytes, form);
+    OpenedReading opened;
+    if (FillFormFromReadingText(bytes, form, opened)) {
+        // Not a reading: nothing of the form may have changed.
+        Require(form.txtName.empty() && form.cboMonth == 0 && form.cboTimeZone == 0 && form.cboDate == "1");
+        return;
+    }
+    Require(opened.intShift >= kMinFieldShift && opened.intShift <= kMaxFieldShift);
+    for (const int line : opened.unreadLines) Require(line >= 1 && line <= kFieldLines && (line < 12 || line > 14));
     const ListEntries& lists = FormListEntries();
     Require(form.cboMonth >= -1 && form.cboMonth <= 11);
     Require(form.cboTimeZone >= -1 && form.cboTimeZone < kZoneCount);
@@ -66,7 +73,9 @@ void CheckWriter(std::string_view text) {
     const std::string file = ReadingFileText(s, 34);
     Require(std::count(file.begin(), file.end(), '\n') == kFieldLines);
     BirthForm form;
-    FillFormFromReadingText(file, form);
+    OpenedReading opened;
+    Require(!FillFormFromReadingText(file, form, opened));
+    Require(opened.unreadLines.empty() && opened.intShift == kFieldShift);
     const std::string expected = DecodeField(EncodeField(TrimBlanks(text)));
     Require(form.txtName == expected);
     Require(form.txtCity == expected);

@@ -1,6 +1,6 @@
 // Writes the seed corpus of the reading-file fuzzer into the folder given as the only argument: a
-// saved reading as the program writes it, and the same reading in the other forms the reader must
-// take (another shift, LF line ends, a short file, no month or zone selected).
+// saved reading as the program writes it, the same reading in the other forms the reader must take
+// (another shift, LF line ends, no month or zone selected), and one it must refuse (a short file).
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -15,22 +15,25 @@ using namespace vela::modReadingFile;
 
 // Born 29 February 1904 at 23:59 in Chennai, 13°05' N 80°17' E.
 SharedChartState Sample() {
-    return SharedChartState{.strName = "Kiran Iyer",
-                            .intDay = 29,
-                            .intMonth = 2,
-                            .intYear = 1904,
-                            .intHour = 23,
-                            .intMinute = 59,
-                            .intLatDeg = 13,
-                            .intLatMin = 5,
-                            .intLonDeg = 80,
-                            .intLonMin = 17,
-                            .blnSouth = false,
-                            .blnEast = true,
-                            .blnDST = false,
-                            .strCity = "Chennai",
-                            .strState = "Tamil Nadu",
-                            .strCountry = "India"};
+    // Field by field: the record derives from the upagraha input, so it takes no designated initialisers.
+    SharedChartState s;
+    s.strName = "Kiran Iyer";
+    s.intDay = 29;
+    s.intMonth = 2;
+    s.intYear = 1904;
+    s.intHour = 23;
+    s.intMinute = 59;
+    s.intLatDeg = 13;
+    s.intLatMin = 5;
+    s.intLonDeg = 80;
+    s.intLonMin = 17;
+    s.blnSouth = false;
+    s.blnEast = true;
+    s.blnDST = false;
+    s.strCity = "Chennai";
+    s.strState = "Tamil Nadu";
+    s.strCountry = "India";
+    return s;
 }
 
 // Every field byte moved from the program's shift to another one.

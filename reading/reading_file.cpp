@@ -1,5 +1,10 @@
 #include "reading/reading_file.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -7,9 +12,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
+#include <ctime>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
 #include "astro/text.h"
@@ -93,35 +97,48 @@ constexpr std::size_t kEastLine = 11;  // lines 12, 13 and 14, counted from 0
 constexpr std::size_t kSouthLine = 12;
 constexpr std::size_t kDstLine = 13;
 
-bool IsTruthWord(std::string_view bytes, int shift) {
-    if (bytes.size() != 4 && bytes.size() != 5) return false;  // cheap test before decoding
-    const std::string word = DecodeField(bytes, shift);
+// What each line holds, as a message names it, and the control it fills.
+struct LineField {
+    std::string_view name;
+    FormField control;
+};
+constexpr std::array<LineField, kFieldLines> kLineFields = {{
+    {"name", FormField::Name},
+    {"month", FormField::Month},
+    {"day", FormField::Day},
+    {"year", FormField::Year},
+    {"hour", FormField::Hour},
+    {"minute", FormField::Minute},
+    {"time zone", FormField::TimeZone},
+    {"longitude degrees", FormField::LonDeg},
+    {"longitude minutes", FormField::LonMin},
+    {"latitude degrees", FormField::LatDeg},
+    {"latitude minutes", FormField::LatMin},
+    {"East or West", FormField::LonDirection},
+    {"North or South", FormField::LatDirection},
+    {"daylight saving", FormField::None},
+    {"city", FormField::City},
+    {"state", FormField::State},
+    {"country", FormField::Country},
+}};
+
+bool IsTruthWord(const std::optional<FieldLine>& line, int shift) {
+    if (!line || !line->readable) return false;
+    if (line->bytes.size() != 4 && line->bytes.size() != 5) return false;  // cheap test before decoding
+    const std::string word = DecodeField(line->bytes, shift);
     return word == "True" || word == "False";
 }
 
-// The shift a file was written with: the one shift under which every truth line the file has
-// reads True or False. The words differ in length, so a sound file gives exactly one; a file whose
-// truth lines are missing or damaged is read with the program's own shift.
-int DetectFieldShift(const FieldLines& lines) {
-    int found = kFieldShift;
-    int matches = 0;
+// The shift a reading was written with: the one under which lines 12, 13 and 14 all read True or
+// False. Decoding one word fixes the shift, so at most one shift matches; when none does, the
+// bytes are no reading at all (another kind of file, or one damaged beyond telling its fields).
+std::optional<int> DetectFieldShift(const FieldLines& lines) {
     for (int shift = kMinFieldShift; shift <= kMaxFieldShift; ++shift) {
-        bool anyLine = false;
-        bool allWords = true;
-        for (const std::size_t k : {kEastLine, kSouthLine, kDstLine}) {
-            if (!lines[k]) continue;
-            anyLine = true;
-            if (!lines[k]->readable || !IsTruthWord(lines[k]->bytes, shift)) {
-                allWords = false;
-                break;
-            }
-        }
-        if (anyLine && allWords) {
-            found = shift;
-            ++matches;
-        }
+        if (IsTruthWord(lines[kEastLine], shift) && IsTruthWord(lines[kSouthLine], shift) &&
+            IsTruthWord(lines[kDstLine], shift))
+            return shift;
     }
-    return matches == 1 ? found : kFieldShift;
+    return std::nullopt;
 }
 
 std::optional<double> ReadNumber(std::string_view text) {
@@ -135,18 +152,6 @@ std::optional<double> ReadNumber(std::string_view text) {
 
 std::optional<int> ReadInteger(std::string_view text) { return modText::ParseWhole(TrimBlanks(text)); }
 
-std::optional<bool> ReadTruth(std::string_view text) {
-    text = TrimBlanks(text);
-    const auto is = [text](std::string_view word) {
-        return std::equal(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
-            return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-        });
-    };
-    if (is("true") || text == "-1") return true;
-    if (is("false") || text == "0") return false;
-    return std::nullopt;
-}
-
 template <std::size_t N>
 bool IsListEntry(const std::array<std::string_view, N>& entries, std::string_view text) {
     return std::find(entries.begin(), entries.end(), text) != entries.end();
@@ -159,73 +164,147 @@ bool IsNumberBoxText(std::string_view text) {
 }
 
 // The month is the line read as a number, minus 1, rounded half to even; 0 gives -1, no month.
-void ApplyMonth(std::string_view text, int& month) {
+bool ApplyMonth(std::string_view text, int& month) {
     const auto number = ReadNumber(text);
-    if (!number || *number < -1 || *number > 13) return;  // far outside the list, and safe to convert
+    if (!number || *number < -1 || *number > 13) return false;  // far outside the list, and safe to convert
     const int position = static_cast<int>(std::nearbyint(*number - 1));
-    if (position >= -1 && position <= 11) month = position;
+    if (position < -1 || position > 11) return false;
+    month = position;
+    return true;
 }
 
-void ApplyZone(std::string_view text, int& zone) {
+bool ApplyZone(std::string_view text, int& zone) {
     const auto row = ReadInteger(text);
-    if (row && *row >= -1 && *row < kZoneCount) zone = *row;
+    if (!row || *row < -1 || *row >= kZoneCount) return false;
+    zone = *row;
+    return true;
 }
 
-void FillForm(const FieldLines& lines, BirthForm& form) {
-    const int shift = DetectFieldShift(lines);
+void FillForm(const FieldLines& lines, int shift, BirthForm& form, OpenedReading& opened) {
+    opened.intShift = shift;
+    opened.unreadLines.clear();
     // The decoded text of line k (from 0), or nothing when the file has no readable such line.
     const auto field = [&](std::size_t k) -> std::optional<std::string> {
         if (!lines[k] || !lines[k]->readable) return std::nullopt;
         return DecodeField(lines[k]->bytes, shift);
     };
-    const auto setText = [&](std::size_t k, std::string& box) {
-        if (auto text = field(k)) box = std::move(*text);
+    // Applies line k with its rule; a line that is missing or that the rule refuses is unread.
+    const auto apply = [&](std::size_t k, const auto& rule) {
+        auto decoded = field(k);
+        if (!decoded || !rule(*decoded)) opened.unreadLines.push_back(static_cast<int>(k) + 1);
     };
-    const auto setListText = [&](std::size_t k, const auto& entries, std::string& list) {
-        if (auto text = field(k); text && IsListEntry(entries, *text)) list = std::move(*text);
+    const auto text = [](std::string& box) {
+        return [&box](std::string& t) {
+            box = std::move(t);
+            return true;
+        };
     };
-    const auto setNumberBox = [&](std::size_t k, std::string& box) {
-        if (auto text = field(k); text && IsNumberBoxText(*text)) box = std::move(*text);
+    const auto listText = [](const auto& entries, std::string& list) {
+        return [&entries, &list](std::string& t) {
+            if (!IsListEntry(entries, t)) return false;
+            list = std::move(t);
+            return true;
+        };
     };
-    const auto truth = [&](std::size_t k) -> std::optional<bool> {
-        if (auto text = field(k)) return ReadTruth(*text);
-        return std::nullopt;
+    const auto numberBox = [](std::string& box) {
+        return [&box](std::string& t) {
+            if (!IsNumberBoxText(t)) return false;
+            box = std::move(t);
+            return true;
+        };
     };
 
     const ListEntries& entries = FormListEntries();
-    setText(0, form.txtName);
-    if (auto text = field(1)) ApplyMonth(*text, form.cboMonth);
-    setListText(2, entries.days, form.cboDate);
-    setListText(3, entries.years, form.cboYear);
-    setListText(4, entries.hours, form.cboHour);
-    setListText(5, entries.minutes, form.cboMinute);
-    if (auto text = field(6)) ApplyZone(*text, form.cboTimeZone);
-    setNumberBox(7, form.txtLonDeg);
-    setNumberBox(8, form.txtLonMin);
-    setNumberBox(9, form.txtLatDeg);
-    setNumberBox(10, form.txtLatMin);
-    if (auto east = truth(kEastLine)) form.optLong = *east ? LonChoice::East : LonChoice::West;
-    if (auto south = truth(kSouthLine)) form.optLat = *south ? LatChoice::South : LatChoice::North;
-    if (auto dst = truth(kDstLine)) form.chkDST = *dst;
-    setText(14, form.txtCity);
-    setText(15, form.txtState);
-    setText(16, form.txtCountry);
+    apply(0, text(form.txtName));
+    apply(1, [&form](const std::string& t) { return ApplyMonth(t, form.cboMonth); });
+    apply(2, listText(entries.days, form.cboDate));
+    apply(3, listText(entries.years, form.cboYear));
+    apply(4, listText(entries.hours, form.cboHour));
+    apply(5, listText(entries.minutes, form.cboMinute));
+    apply(6, [&form](const std::string& t) { return ApplyZone(t, form.cboTimeZone); });
+    apply(7, numberBox(form.txtLonDeg));
+    apply(8, numberBox(form.txtLonMin));
+    apply(9, numberBox(form.txtLatDeg));
+    apply(10, numberBox(form.txtLatMin));
+    // The shift was found by these three lines, so each reads True or False.
+    form.optLong = field(kEastLine) == "True" ? LonChoice::East : LonChoice::West;
+    form.optLat = field(kSouthLine) == "True" ? LatChoice::South : LatChoice::North;
+    form.chkDST = field(kDstLine) == "True";
+    apply(14, text(form.txtCity));
+    apply(15, text(form.txtState));
+    apply(16, text(form.txtCountry));
+}
+
+std::optional<UserMessage> FillFormFromLines(const FieldLines& lines, BirthForm& form, OpenedReading& opened) {
+    const auto shift = DetectFieldShift(lines);
+    if (!shift) return CriticalMessage(kNotAReadingMessage);
+    FillForm(lines, *shift, form, opened);
+    return std::nullopt;
+}
+
+// "month (line 2), time zone (line 7)"
+std::string UnreadLinesList(const OpenedReading& opened) {
+    std::string list;
+    for (const int line : opened.unreadLines) {
+        if (!list.empty()) list += ", ";
+        list += kLineFields[static_cast<std::size_t>(line - 1)].name;
+        list += " (line ";
+        list += std::to_string(line);
+        list += ')';
+    }
+    return list;
+}
+
+// ---- Shifts ----------------------------------------------------------------------------------
+
+// The first character of the text that the shift cannot write (as UTF-8), or nothing.
+std::optional<std::string_view> FirstUnwritable(std::string_view text, int shift) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t at = i;
+        const auto code = NextLatin1(text, i);
+        if (!code || static_cast<int>(*code) + shift > 255) return text.substr(at, i - at);
+    }
+    return std::nullopt;
+}
+
+struct Unwritable {
+    std::string_view letter;
+    std::string_view field;
+};
+
+// The first letter of the reading's texts that the shift cannot write, and the field it is in.
+std::optional<Unwritable> FirstUnwritable(const SharedChartState& s, int shift) {
+    const std::array<std::pair<const std::string*, std::string_view>, 4> texts = {
+        {{&s.strName, "name"}, {&s.strCity, "city"}, {&s.strState, "state"}, {&s.strCountry, "country"}}};
+    for (const auto& [text, field] : texts)
+        if (auto letter = FirstUnwritable(TrimBlanks(*text), shift)) return Unwritable{*letter, field};
+    return std::nullopt;
 }
 
 // ---- Files -----------------------------------------------------------------------------------
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+// Closes a POSIX descriptor when it goes out of scope, unless it was closed by hand first.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now: the error number, or 0 (a failed close can mean unwritten data).
+    int Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
 
-// Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal prefixed to a temporary string.
-std::string Quoted(const fs::path& p) {
-    std::string text(1, '"');
-    text += p.string();
-    text += '"';
-    return text;
-}
+private:
+    int fd_;
+};
+
+std::string Quoted(const fs::path& p) { return modText::QuotedForMessage(p.native()); }
 
 std::string SystemReason(int error) { return std::generic_category().message(error); }
 
@@ -233,44 +312,81 @@ UserMessage Failure(std::string_view lead, const std::string& reason) {
     return CriticalMessage(std::string(lead) + reason);
 }
 
-// A name beside the target that no other file has: the exclusive mode refuses an existing one.
-FileHandle CreateTemporaryBeside(const fs::path& target, fs::path& temporary, int& error) {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    const auto stamp = static_cast<unsigned long long>(now.count());
-    error = 0;
-    for (unsigned attempt = 0; attempt < 16; ++attempt) {
-        char suffix[40];
-        std::snprintf(suffix, sizeof suffix, ".%llx-%u.tmp", stamp, attempt);
-        temporary = target;
-        std::string name(1, '.');  // appended, not "." + ...: see Quoted
-        name += target.filename().string();
-        name += suffix;
-        temporary.replace_filename(name);
-        errno = 0;
-        if (std::FILE* f = std::fopen(temporary.c_str(), "wbx")) return FileHandle(f);
-        error = errno;
-        if (error != EEXIST) break;
-    }
-    return nullptr;
+fs::path FolderOf(const fs::path& target) { return target.has_parent_path() ? target.parent_path() : fs::path("."); }
+
+bool IsSaveTemporaryName(std::string_view name) {
+    return name.size() > kSaveTemporaryPrefix.size() + 4 && name.starts_with(kSaveTemporaryPrefix) &&
+           name.ends_with(".tmp");
 }
 
-// Writes every byte, flushes and closes; the error number of the first step that failed, or 0.
-int WriteAll(FileHandle file, std::string_view bytes) {
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return errno != 0 ? errno : EIO;
-    if (std::fflush(file.get()) != 0) return errno != 0 ? errno : EIO;
-    if (std::fclose(file.release()) != 0) return errno != 0 ? errno : EIO;
+// Removes what killed saves left in the folder: this user's own regular files with the temporary
+// name, untouched for an hour. Best effort: a folder that cannot be listed is left as it is.
+void RemoveStaleTemporaries(const fs::path& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) return;
+    const int dirFd = ::dirfd(listing);
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!IsSaveTemporaryName(entry->d_name)) continue;
+        struct stat info {};
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
+        if (now - info.st_mtime < kStaleTemporarySeconds) continue;
+        ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(listing);
+}
+
+// A new file beside the target under a temporary name that no other file has (O_EXCL refuses an
+// existing one); -1 with errno set when none could be made.
+int CreateTemporaryIn(const fs::path& folder, fs::path& temporary) {
+    static unsigned counter = 0;
+    const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (unsigned attempt = 0; attempt < 16; ++attempt) {
+        char unique[64];
+        std::snprintf(unique, sizeof unique, "%lx-%llx-%x.tmp", static_cast<unsigned long>(::getpid()), stamp,
+                      counter++);
+        std::string name(kSaveTemporaryPrefix);
+        name += unique;
+        temporary = folder / name;
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Writes every byte and syncs the file to the disk; the error number of the step that failed, or 0.
+int WriteAndSync(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (written == 0) return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Syncs the folder, so that the rename itself survives a power cut. Some file systems cannot sync
+// a folder (EINVAL); there the rename is as safe as they make it.
+int SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    Descriptor dir(fd);
+    if (::fsync(fd) != 0 && errno != EINVAL) return errno;
     return 0;
 }
 
 }  // namespace
 
-std::string EncodeField(std::string_view text) {
+std::string EncodeField(std::string_view text, int shift) {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto code = NextLatin1(text, i);
-        if (code && *code + kFieldShift <= 255) bytes += static_cast<char>(*code + kFieldShift);
+        if (code && static_cast<int>(*code) + shift <= 255) bytes += static_cast<char>(static_cast<int>(*code) + shift);
     }
     return bytes;
 }
@@ -285,10 +401,10 @@ std::string DecodeField(std::string_view bytes, int shift) {
     return text;
 }
 
-std::string ReadingFileText(const SharedChartState& s, int zoneRow) {
+std::string ReadingFileText(const SharedChartState& s, int zoneRow, int shift) {
     std::string text;
-    const auto line = [&text](std::string_view field) {
-        text += EncodeField(TrimBlanks(field));
+    const auto line = [&text, shift](std::string_view field) {
+        text += EncodeField(TrimBlanks(field), shift);
         text += "\r\n";
     };
     const auto truthWord = [](bool b) { return b ? "True" : "False"; };
@@ -312,68 +428,113 @@ std::string ReadingFileText(const SharedChartState& s, int zoneRow) {
     return text;
 }
 
-void FillFormFromReadingText(std::string_view bytes, BirthForm& form) { FillForm(SplitFieldLines(bytes, false), form); }
+std::optional<UserMessage> FillFormFromReadingText(std::string_view bytes, BirthForm& form, OpenedReading& opened) {
+    return FillFormFromLines(SplitFieldLines(bytes, false), form, opened);
+}
+
+UserMessage UnreadLinesNotice(const OpenedReading& opened) {
+    const FormField first = opened.unreadLines.empty()
+                                ? FormField::None
+                                : kLineFields[static_cast<std::size_t>(opened.unreadLines.front() - 1)].control;
+    return CriticalMessage("Some lines of this reading could not be read, and the form keeps what it held for them: " +
+                               UnreadLinesList(opened) + ".",
+                           first);
+}
+
+UserMessage UnreadLinesRefusal(const OpenedReading& opened) {
+    return Failure(kOpenFailed, "Some lines of it could not be read: " + UnreadLinesList(opened) + ".");
+}
 
 bool HasReadingFileName(std::string_view path) { return path.size() >= 3 && path.substr(path.size() - 3) == "ved"; }
 
-std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow) {
+std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow,
+                                           int openedShift) {
     const fs::path target(path);
     if (!target.has_filename()) return Failure(kSaveFailed, "No file name was given.");
-    const std::string bytes = ReadingFileText(s, zoneRow);
 
-    // The earlier file is replaced only by a complete new one: a failure at any step leaves it.
+    // A reading typed in the window always fits the program's own shift. One opened from a file
+    // written with another shift may hold letters that only that shift can write ("Muñoz" from a
+    // file with shift 14): it is written with that shift again rather than without the letter.
+    int shift = kFieldShift;
+    if (const auto unwritable = FirstUnwritable(s, kFieldShift)) {
+        if (openedShift < kMinFieldShift || openedShift > kMaxFieldShift || FirstUnwritable(s, openedShift))
+            return Failure(kSaveFailed, "A reading file cannot hold the letter " +
+                                            modText::QuotedForMessage(unwritable->letter) + " of the " +
+                                            std::string(unwritable->field) + ".");
+        shift = openedShift;
+    }
+    const std::string bytes = ReadingFileText(s, zoneRow, shift);
+
+    // The earlier file is replaced only by a complete new one that has reached the disk: a
+    // failure at any step leaves it as it was.
+    const fs::path folder = FolderOf(target);
+    RemoveStaleTemporaries(folder);
     fs::path temporary;
-    int error = 0;
-    FileHandle file = CreateTemporaryBeside(target, temporary, error);
-    if (!file) {
-        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = CreateTemporaryIn(folder, temporary);
+    if (fd < 0) {
+        const int error = errno;
         return Failure(kSaveFailed,
                        "No file could be created in the folder " + Quoted(folder) + ": " + SystemReason(error) + ".");
     }
-    if (const int writeError = WriteAll(std::move(file), bytes); writeError != 0) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return Failure(kSaveFailed, "Writing " + Quoted(target) + " failed: " + SystemReason(writeError) + ".");
+    Descriptor file(fd);
+    int error = WriteAndSync(fd, bytes);
+    if (const int closeError = file.Close(); error == 0) error = closeError;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return Failure(kSaveFailed, "Writing " + Quoted(target) + " failed: " + SystemReason(error) + ".");
     }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return Failure(kSaveFailed, Quoted(target) + " could not be replaced: " + ec.message() + ".");
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = errno;
+        ::unlink(temporary.c_str());
+        return Failure(kSaveFailed, Quoted(target) + " could not be replaced: " + SystemReason(error) + ".");
     }
+    if (const int syncError = SyncFolder(folder); syncError != 0)
+        return CriticalMessage("The reading was written to " + Quoted(target) +
+                               ", but the disk did not confirm it: " + SystemReason(syncError) + ".");
     return std::nullopt;
 }
 
-std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& form) {
+std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened) {
     if (!HasReadingFileName(path)) return CriticalMessage("Please Check The File.");
 
-    const fs::path file(path);
-    std::error_code ec;
-    const auto status = fs::status(file, ec);
-    if (status.type() == fs::file_type::not_found)
-        return Failure(kOpenFailed, "The file " + Quoted(file) + " does not exist.");
-    if (ec) return Failure(kOpenFailed, Quoted(file) + " could not be read: " + ec.message() + ".");
-    if (fs::is_directory(status)) return Failure(kOpenFailed, Quoted(file) + " is a folder, not a file.");
+    // One open, by name, and every later question asked of what was opened: a file swapped for a
+    // pipe after a look at its name cannot make the read wait. Opening without waiting returns at
+    // once even for a pipe that nobody writes to.
+    const std::string quoted = modText::QuotedForMessage(path);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT) return Failure(kOpenFailed, "The file " + quoted + " does not exist.");
+        return Failure(kOpenFailed, quoted + " could not be read: " + SystemReason(error) + ".");
+    }
+    const Descriptor file(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        return Failure(kOpenFailed, quoted + " could not be read: " + SystemReason(error) + ".");
+    }
+    if (S_ISDIR(info.st_mode)) return Failure(kOpenFailed, quoted + " is a folder, not a file.");
     // A pipe or a device could block or never end.
-    if (!fs::is_regular_file(status)) return Failure(kOpenFailed, Quoted(file) + " is not an ordinary file.");
+    if (!S_ISREG(info.st_mode)) return Failure(kOpenFailed, quoted + " is not an ordinary file.");
 
-    errno = 0;
-    const FileHandle in(std::fopen(file.c_str(), "rb"));
-    if (!in) return Failure(kOpenFailed, Quoted(file) + " could not be read: " + SystemReason(errno) + ".");
     // One byte past the limit tells whether the file goes on beyond what is read.
     std::string bytes(kMaxReadBytes + 1, '\0');
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), in.get()));
-    if (std::ferror(in.get())) {
-        const int error = errno != 0 ? errno : EIO;
-        return Failure(kOpenFailed, Quoted(file) + " could not be read: " + SystemReason(error) + ".");
+    std::size_t size = 0;
+    while (size < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + size, bytes.size() - size);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            return Failure(kOpenFailed, quoted + " could not be read: " + SystemReason(error) + ".");
+        }
+        if (got == 0) break;
+        size += static_cast<std::size_t>(got);
     }
-    if (bytes.empty()) return Failure(kOpenFailed, "The file " + Quoted(file) + " is empty.");
+    if (size == 0) return Failure(kOpenFailed, "The file " + quoted + " is empty.");
 
-    const bool cutShort = bytes.size() > kMaxReadBytes;
-    if (cutShort) bytes.resize(kMaxReadBytes);
-    FillForm(SplitFieldLines(bytes, cutShort), form);
-    return std::nullopt;
+    const bool cutShort = size > kMaxReadBytes;
+    bytes.resize(cutShort ? kMaxReadBytes : size);
+    return FillFormFromLines(SplitFieldLines(bytes, cutShort), form, opened);
 }
 
 }  // namespace vela::modReadingFile

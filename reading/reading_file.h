@@ -6,55 +6,86 @@
 //
 // Texts are UTF-8 in the program and single-byte in the file: a character is written as its
 // Latin-1 code plus the shift, so a character above U+00FF, or one whose code plus the shift
-// exceeds 255, cannot be written and is left out. Every written byte is at least the shift, so a
-// field never contains a line-break byte. Lines end with CR LF.
+// exceeds 255, cannot be written. Every written byte is at least the shift, so a field never
+// contains a line-break byte. Lines end with CR LF.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 
 namespace vela::modReadingFile {
 
-// Shift S of every character code. The writer always uses it; the reader detects the shift of files
-// written with another one (kMinFieldShift..kMaxFieldShift) from the three truth-word lines.
+// Shift S of every character code. The writer uses it for every reading it can hold whole; the
+// reader detects the shift of files written with another one (kMinFieldShift..kMaxFieldShift)
+// from the three truth-word lines.
 inline constexpr int kFieldShift = 20;
 inline constexpr int kMinFieldShift = 14;
 inline constexpr int kMaxFieldShift = 127;
 
 inline constexpr int kFieldLines = 17;
 
-// A line longer than this is damaged: its field is skipped. Opening a file reads at most what
+// A line longer than this is damaged: its field cannot be read. Opening a file reads at most what
 // 17 such lines need, so a huge file costs no more than a sane one.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 inline constexpr std::size_t kMaxReadBytes = kFieldLines * (kMaxLineBytes + 2);
 
-std::string EncodeField(std::string_view text);
+inline constexpr std::string_view kNotAReadingMessage = "This file is not a saved reading.";
+
+// Temporary files of a save are named kSaveTemporaryPrefix + a unique part + ".tmp", beside the
+// target. A save that was killed leaves one behind; the next save in that folder removes those
+// older than kStaleTemporarySeconds (younger ones may belong to a save still running).
+inline constexpr std::string_view kSaveTemporaryPrefix = ".vela-upagrahas-save-";
+inline constexpr long long kStaleTemporarySeconds = 60 * 60;
+
+std::string EncodeField(std::string_view text, int shift = kFieldShift);
 std::string DecodeField(std::string_view bytes, int shift = kFieldShift);
 
-// The whole file's bytes for the last reading and the zone row selected when saving.
-std::string ReadingFileText(const SharedChartState& s, int zoneRow);
+// The whole file's bytes for the last reading and the zone row selected when saving, every field
+// encoded with the shift.
+std::string ReadingFileText(const SharedChartState& s, int zoneRow, int shift = kFieldShift);
 
-// Fills the form from a file's bytes, field by field. A line may end with CR LF, LF or CR, and the
-// last one needs no line end. A step that cannot be done (a missing or overlong line, a text that
-// is not a number, a position or text that is not in its list, an unreadable truth word) is
-// skipped and leaves that control as it was. A month line 0 or a zone line -1 leaves the list with
-// nothing selected (-1), which the driver refuses.
-void FillFormFromReadingText(std::string_view bytes, BirthForm& form);
+// What opening a file found besides the form's values.
+struct OpenedReading {
+    int intShift = kFieldShift;    // the shift the file was written with
+    std::vector<int> unreadLines;  // lines (1..17) whose field could not be read, in file order
+};
+
+// Fills the form from a file's bytes, field by field. A line may end with CR LF, LF or CR, and
+// the last one needs no line end. The bytes are a reading only when some shift makes lines 12 to
+// 14 read True or False; otherwise the answer is kNotAReadingMessage and the form is unchanged.
+// In a reading, a field that cannot be read (a missing or overlong line, a text that is not a
+// number, a position or text that is not in its list) leaves its control as it was and is listed
+// in opened.unreadLines. A month line 0 or a zone line -1 leaves the list with nothing selected
+// (-1), which the driver refuses.
+std::optional<UserMessage> FillFormFromReadingText(std::string_view bytes, BirthForm& form, OpenedReading& opened);
+
+// The lines of an opened reading that could not be read, named: the window shows this notice
+// before it calculates what the form holds; the command line refuses such a file with the refusal.
+UserMessage UnreadLinesNotice(const OpenedReading& opened);
+UserMessage UnreadLinesRefusal(const OpenedReading& opened);
 
 // True when the path's last three characters are exactly "ved".
 bool HasReadingFileName(std::string_view path);
 
-// Writes atomically (temporary file beside the target, then rename); on failure the message
-// starts with "The reading could not be saved." and an earlier file of that name is untouched.
-std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow);
+// Writes the reading durably and atomically: a temporary file beside the target, synced to the
+// disk, renamed over the target, and the folder synced. The shift is the program's own when it
+// holds every letter of the reading, else openedShift (the shift of the file the reading was
+// opened from) when that one does; a reading that neither can hold is refused rather than saved
+// without some of its letters. On failure the message starts with "The reading could not be
+// saved." and an earlier file of that name is untouched.
+std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow,
+                                           int openedShift = kFieldShift);
 
 // Reads a file into the form; a message when the name or the file itself is refused (a name not
-// ending in "ved", a missing, unreadable or empty file), and then the form is unchanged.
-std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& form);
+// ending in "ved", a missing, unreadable, empty or special file, or one that is not a reading),
+// and then the form is unchanged. The file is opened once, without waiting (a pipe or a device
+// never blocks it), and read only when that opened file is a regular one.
+std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened);
 
 }  // namespace vela::modReadingFile

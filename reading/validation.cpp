@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "astro/text.h"
+
 namespace vela::modValidation {
 
 namespace {
@@ -57,16 +59,18 @@ std::optional<UserMessage> ValidateInput(const FormValues& form) {
         std::string_view message;
         FormField field;
     };
-    // Only the empty text counts as missing: blanks pass here, and the driver trims the place boxes.
+    // A text of blanks only is as empty as no text: the driver and the reading file trim blanks, so
+    // it would become an empty name or place that no saved reading could be opened with.
+    const auto blank = [](std::string_view text) { return modText::TrimBlanks(text).empty(); };
     const std::array<RequiredBox, 8> required{{
-        {form.txtName.empty(), "Please Enter Your Name", FormField::Name},
+        {blank(form.txtName), "Please Enter Your Name", FormField::Name},
         {form.txtLatDeg.blnEmpty, "Please Enter Degree of Latitude", FormField::LatDeg},
         {form.txtLatMin.blnEmpty, "Please Enter Minutes of Latitude", FormField::LatMin},
         {form.txtLonDeg.blnEmpty, "Please Enter Degree of Longitude", FormField::LonDeg},
         {form.txtLonMin.blnEmpty, "Please Enter Minute of Longitude", FormField::LonMin},
-        {form.txtCity.empty(), "Please Enter Your City name", FormField::City},
-        {form.txtState.empty(), "Please Enter Your State name", FormField::State},
-        {form.txtCountry.empty(), "Please Enter Your Country name", FormField::Country},
+        {blank(form.txtCity), "Please Enter Your City name", FormField::City},
+        {blank(form.txtState), "Please Enter Your State name", FormField::State},
+        {blank(form.txtCountry), "Please Enter Your Country name", FormField::Country},
     }};
     for (const auto& box : required)
         if (box.blnEmpty) return CriticalMessage(box.message, box.field);

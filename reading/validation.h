@@ -16,8 +16,8 @@
 namespace vela::modValidation {
 
 // The first problem of the form in the fixed order of the checks, or nothing when it may be
-// calculated: the required boxes, then the ranges of latitude and longitude, then the two
-// directions, then the day against its month.
+// calculated: the required boxes (a name or place of blanks only counts as empty), then the ranges
+// of latitude and longitude, then the two directions, then the day against its month.
 std::optional<UserMessage> ValidateInput(const FormValues& form);
 // The same for a form's texts, read once.
 std::optional<UserMessage> ValidateInput(const BirthForm& form);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 #include <streambuf>
@@ -155,13 +156,15 @@ TEST(RunBatch, gives_the_window_message_for_a_refused_reading) {
                          "Asha,1975-04-31,10:30,34,28N37,77E13,false,Delhi,Delhi,India\n"
                          ",1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India\n"
                          "Asha,1975-06-15,10:30,34,78N13,15E38,false,Longyearbyen,Svalbard,Norway\n"
-                         "Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India2\n");
+                         "Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India2\n"
+                         "Asha,1975-06-15,10:30,34,28N37,77E13,false,   ,Delhi,India\n");
     EXPECT_EQ(r.status, 1);
-    ASSERT_EQ(r.objects.size(), 4u);
+    ASSERT_EQ(r.objects.size(), 5u);
     ExpectRowError(r.objects[0], 1, "Please Enter Correct Date Or Month !");
     ExpectRowError(r.objects[1], 2, "Please Enter Your Name");
     ExpectRowError(r.objects[2], 3, "The Sun does not rise and set on this date at this place.");
     ExpectRowError(r.objects[3], 4, "country: Please enter only letters");
+    ExpectRowError(r.objects[4], 5, "Please Enter Your City name");  // blanks only are no city
 }
 
 // A hostile line between two good rows: refused with the row's number, the next row unharmed.
@@ -248,46 +251,117 @@ TEST(RunBatch, skips_blank_lines_but_numbers_rows_by_line) {
     ExpectRowError(r.objects[1], 4, "hour 25");  // line 5 of the file
 }
 
-// Serves its input one line per refill and notes how much output existed at each refill.
-class LineByLineInput : public std::streambuf {
+// Input that arrives in parts, as from a program that writes some rows and then waits. Each part
+// is served whole by one refill; between parts nothing is ready (the pause a pipe shows), unless
+// the sender keeps the next part ready, as a file does. Notes how many answers existed at each
+// refill, and the most bytes of rows read but not yet answered.
+class PartsInput : public std::streambuf {
 public:
-    LineByLineInput(std::vector<std::string> lines, const std::ostringstream& out)
-        : lines_(std::move(lines)), out_(out) {}
-    std::vector<std::size_t> outputAtRefill;
+    PartsInput(std::vector<std::string> parts, const std::ostringstream& out, bool keepsComing = false)
+        : parts_(std::move(parts)), out_(out), keepsComing_(keepsComing) {}
+    std::vector<std::size_t> answersAtRefill;
+    std::size_t mostBytesUnanswered = 0;
 
 protected:
+    std::streamsize showmanyc() override { return keepsComing_ && next_ < parts_.size() ? 1 : 0; }
     int_type underflow() override {
-        if (next_ >= lines_.size()) return traits_type::eof();
-        outputAtRefill.push_back(out_.str().size());
-        auto& line = lines_[next_++];
-        setg(line.data(), line.data(), line.data() + line.size());
-        return traits_type::to_int_type(line.front());
+        if (next_ >= parts_.size()) return traits_type::eof();
+        const std::string written = out_.str();
+        const auto answers = static_cast<std::size_t>(std::count(written.begin(), written.end(), '\n'));
+        answersAtRefill.push_back(answers);
+        std::size_t unanswered = 0;
+        for (std::size_t k = 1 + answers; k < next_; ++k) unanswered += parts_[k].size();  // part 0: the header
+        mostBytesUnanswered = std::max(mostBytesUnanswered, unanswered);
+        auto& part = parts_[next_++];
+        setg(part.data(), part.data(), part.data() + part.size());
+        return traits_type::to_int_type(part.front());
     }
 
 private:
-    std::vector<std::string> lines_;
+    std::vector<std::string> parts_;
     std::size_t next_ = 0;
     const std::ostringstream& out_;
+    bool keepsComing_;
 };
 
-TEST(RunBatch, writes_each_chunk_before_reading_the_next) {
-    // Two chunks and a bit: the rows of a chunk are written before the next chunk is read, so
-    // memory holds one chunk whatever the length of the file.
-    std::vector<std::string> lines = {kHeader};
-    for (std::size_t i = 0; i < 2 * kBatchChunkRows + 3; ++i) lines.push_back(i % 2 ? kLondonRow : kDelhiRow);
+TEST(RunBatch, answers_what_has_arrived_before_waiting_for_more) {
+    // A sender that writes one row, waits for its answer, writes the next: each answer must be out
+    // before the next read. Two rows sent together are answered together; a row cut in two by the
+    // wait is answered once its end arrives.
+    const std::string delhi = kDelhiRow;
+    const std::vector<std::string> parts = {std::string(kHeader) + kDelhiRow, kLondonRow, delhi + kLondonRow,
+                                            delhi.substr(0, 20), delhi.substr(20)};
     std::ostringstream out;
-    LineByLineInput input(lines, out);
+    PartsInput input(parts, out);
     std::istream in(&input);
     EXPECT_EQ(RunBatch(in, out), 0);
-    ASSERT_EQ(input.outputAtRefill.size(), lines.size());
-    EXPECT_EQ(input.outputAtRefill[kBatchChunkRows], 0u);  // the whole first chunk read, nothing written
-    EXPECT_GT(input.outputAtRefill[kBatchChunkRows + 1], 0u);
-    EXPECT_GT(input.outputAtRefill[2 * kBatchChunkRows + 1], input.outputAtRefill[kBatchChunkRows + 1]);
+    EXPECT_EQ(input.answersAtRefill, (std::vector<std::size_t>{0, 1, 2, 4, 4}));
     const auto written = OutputLines(out.str());
-    ASSERT_EQ(written.size(), lines.size() - 1);
+    ASSERT_EQ(written.size(), 5u);
+    for (std::size_t i = 0; i < written.size(); ++i)
+        EXPECT_EQ(Json::parse(written[i])["name"], (i == 1 || i == 3) ? "Ann" : "Asha") << i;
+}
+
+TEST(RunBatch, holds_a_chunk_of_rows_at_most_while_the_input_keeps_coming) {
+    // Two chunks and a bit of a file that is always ready: the rows of a chunk are written before
+    // the next chunk is read, so memory holds one chunk whatever the length of the file.
+    std::vector<std::string> parts = {kHeader};
+    for (std::size_t i = 0; i < 2 * kBatchChunkRows + 3; ++i) parts.push_back(i % 2 ? kLondonRow : kDelhiRow);
+    std::ostringstream out;
+    PartsInput input(parts, out, true);
+    std::istream in(&input);
+    EXPECT_EQ(RunBatch(in, out), 0);
+    ASSERT_EQ(input.answersAtRefill.size(), parts.size());
+    EXPECT_EQ(input.answersAtRefill[kBatchChunkRows], 0u);  // the whole first chunk read, nothing written
+    EXPECT_EQ(input.answersAtRefill[kBatchChunkRows + 1], kBatchChunkRows);
+    EXPECT_EQ(input.answersAtRefill[2 * kBatchChunkRows + 1], 2 * kBatchChunkRows);
+    const auto written = OutputLines(out.str());
+    ASSERT_EQ(written.size(), parts.size() - 1);
     // In input order, though rows were calculated side by side.
     for (std::size_t i = 0; i < written.size(); ++i)
         EXPECT_EQ(Json::parse(written[i])["name"], i % 2 ? "Ann" : "Asha") << i;
+}
+
+TEST(RunBatch, holds_no_more_than_a_megabyte_of_long_rows) {
+    // Rows of 80,000 bytes, each just under the line cap: 512 of them would be 40 MB.
+    const std::string longRow = std::string(80'000 - 1, 'x') + "\n";
+    std::vector<std::string> parts = {kHeader};
+    for (int i = 0; i < 60; ++i) parts.push_back(longRow);
+    std::ostringstream out;
+    PartsInput input(parts, out, true);
+    std::istream in(&input);
+    EXPECT_EQ(RunBatch(in, out), 1);
+    EXPECT_EQ(OutputLines(out.str()).size(), 60u);
+    EXPECT_LE(input.mostBytesUnanswered, (1u << 20) + longRow.size());
+}
+
+// /dev/zero as a batch file: one endless line with no line feed. Serves NUL bytes a buffer at a
+// time, up to a bound that keeps a reader that reads on from running for ever.
+class EndlessZeros : public std::streambuf {
+public:
+    std::size_t served = 0;
+
+protected:
+    int_type underflow() override {
+        if (served >= (64u << 20)) return traits_type::eof();
+        served += block_.size();
+        setg(block_.data(), block_.data(), block_.data() + block_.size());
+        return traits_type::to_int_type(block_.front());
+    }
+
+private:
+    std::string block_ = std::string(4096, '\0');
+};
+
+TEST(RunBatch, refuses_an_endless_first_line_once_it_passes_the_line_cap) {
+    EndlessZeros zeros;
+    std::istream in(&zeros);
+    std::ostringstream out;
+    EXPECT_EQ(RunBatch(in, out), 1);
+    EXPECT_LE(zeros.served, kMaxLineBytes + 4096);
+    const auto written = OutputLines(out.str());
+    ASSERT_EQ(written.size(), 1u);
+    ExpectRowError(Json::parse(written[0]), 0, "the first line is longer than 81950 bytes");
 }
 
 TEST(RunBatch, stops_and_fails_when_the_output_fails) {

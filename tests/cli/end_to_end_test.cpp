@@ -1,5 +1,6 @@
 // The built vela-upagrahas-cli, run as a user runs it: output, files, messages and exit status.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -19,6 +21,7 @@
 #include "reading/working.h"
 #include "tests/cli/reference_reading.h"
 #include "tests/support/golden_files.h"
+#include "tests/support/hand_written_reading.h"
 #include "tests/support/test_names.h"
 #include "upagraha/upagraha_report.h"
 
@@ -88,9 +91,13 @@ std::vector<std::string> LinesOf(const std::string& text) {
 class CliEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A parameterised test's name holds a slash ("Name/0"); as a path it would make a folder
+        // inside a folder, and removing the inner one would leave the outer one behind.
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               (std::string("vela_cli_").append(info->name()).append("_").append(std::to_string(::getpid())));
+        std::string name = std::string("vela_cli_").append(info->name()).append("_").append(std::to_string(::getpid()));
+        std::replace(name.begin(), name.end(), '/', '_');
+        dir_ = fs::temp_directory_path() / name;
+        ASSERT_EQ(dir_.parent_path(), fs::temp_directory_path());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -221,6 +228,69 @@ TEST_F(CliEndToEnd, reports_a_failed_save_after_printing_the_reading) {
     EXPECT_FALSE(fs::exists(file));
 }
 
+std::vector<std::string> DelhiFields() {
+    return {"Asha", "6",  "15",   "1975",  "10",    "30",        "34",    "77",   "13",
+            "28",   "37", "True", "False", "False", "New Delhi", "Delhi", "India"};
+}
+
+TEST_F(CliEndToEnd, refuses_a_reading_file_whose_date_time_or_zone_cannot_be_read) {
+    Write(Path("asha.ved"), HandWrittenReading(DelhiFields(), 20));
+    ASSERT_EQ(Run({Path("asha.ved").string(), "--json"}).status, 0);
+
+    // Without the refusal these would be 1 January 1901, 0:00 and zone row 0: another birth.
+    auto fields = DelhiFields();
+    fields[2] = "15th";
+    fields[5] = "";
+    fields[6] = "IST";
+    Write(Path("damaged.ved"), HandWrittenReading(fields, 20));
+    const auto r = Run({Path("damaged.ved").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err,
+              "The reading could not be opened. Some lines of it could not be read: day (line 3), minute (line 6), "
+              "time zone (line 7).\n");
+}
+
+TEST_F(CliEndToEnd, refuses_a_file_that_is_no_reading) {
+    Write(Path("notes.ved"), "Call Asha about the reading\n");
+    const auto r = Run({Path("notes.ved").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "This file is not a saved reading.\n");
+}
+
+TEST_F(CliEndToEnd, saves_a_file_of_another_shift_again_without_losing_a_letter) {
+    // n with tilde (Latin-1 241) fits shift 14 (255) but not the program's own 20.
+    auto fields = DelhiFields();
+    fields[0] = "Mu\xF1oz";
+    Write(Path("munoz.ved"), HandWrittenReading(fields, 14));
+    const auto saved = Run({Path("munoz.ved").string(), "--save", Path("copy.ved").string()});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const auto copy = Run({Path("copy.ved").string(), "--json"});
+    ASSERT_EQ(copy.status, 0) << copy.err;
+    EXPECT_EQ(Json::parse(copy.out)["name"], "Mu\u00F1oz");
+}
+
+TEST_F(CliEndToEnd, quotes_a_hostile_path_on_one_line) {
+    const auto r = Run({"--batch", Path("no\nsuch\x1B[2J.csv").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(LinesOf(r.err).size(), 1u) << r.err;
+    EXPECT_EQ(r.err.find('\x1B'), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("no?such?[2J.csv"), std::string::npos) << r.err;
+}
+
+TEST_F(CliEndToEnd, keeps_a_usage_error_about_a_huge_argument_short) {
+    // 100 KiB: one argument may not exceed 128 KiB, with the shell command around it.
+    const std::string huge = "/start/" + std::string(100 * 1024, 'x') + "\x1B[2J/end.ved";
+    const auto r = Run({"a.ved", huge});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(LinesOf(r.err).size(), 1u);
+    EXPECT_LT(r.err.size(), 600u);
+    EXPECT_EQ(r.err.find('\x1B'), std::string::npos);
+    EXPECT_NE(r.err.find("/start/xxx"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("?[2J/end.ved"), std::string::npos) << r.err;
+}
+
 TEST_F(CliEndToEnd, refuses_a_missing_reading_file) {
     const auto r = Run({Path("nowhere.ved").string()});
     EXPECT_EQ(r.status, 1);
@@ -253,6 +323,104 @@ TEST_F(CliEndToEnd, batch_reads_standard_input_and_succeeds_when_every_row_does)
     EXPECT_EQ(r.status, 0) << r.err;
     ASSERT_EQ(LinesOf(r.out).size(), 1u);
     EXPECT_EQ(Json::parse(r.out)["name"], "Asha");
+}
+
+// The program on a pair of pipes, as another program drives it: it sends a row and waits for the
+// answer before it sends the next one, or closes the input.
+class Conversation {
+public:
+    explicit Conversation(const Args& args) {
+        int in[2];
+        int out[2];
+        if (::pipe(in) != 0 || ::pipe(out) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(in[0], 0);
+            ::dup2(out[1], 1);
+            ::close(in[0]);
+            ::close(in[1]);
+            ::close(out[0]);
+            ::close(out[1]);
+            std::vector<char*> argv{const_cast<char*>(VELA_CLI_PATH)};
+            for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            ::execv(VELA_CLI_PATH, argv.data());
+            ::_exit(127);
+        }
+        ::close(in[0]);
+        ::close(out[1]);
+        toProgram_ = in[1];
+        fromProgram_ = out[0];
+    }
+    Conversation(const Conversation&) = delete;
+    Conversation& operator=(const Conversation&) = delete;
+    ~Conversation() {
+        Close();
+        if (fromProgram_ >= 0) ::close(fromProgram_);
+        if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
+    }
+
+    void Send(const std::string& text) const {
+        ASSERT_EQ(::write(toProgram_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
+    void Close() {
+        if (toProgram_ >= 0) ::close(toProgram_);
+        toProgram_ = -1;
+    }
+    // The next line of the answer; nothing when none comes within a generous bound (the program
+    // is waiting for input that will not come).
+    std::optional<std::string> Line() {
+        for (;;) {
+            const std::size_t end = buffer_.find('\n');
+            if (end != std::string::npos) {
+                std::string line = buffer_.substr(0, end);
+                buffer_.erase(0, end + 1);
+                return line;
+            }
+            pollfd ready{fromProgram_, POLLIN, 0};
+            if (::poll(&ready, 1, 20000) <= 0) return std::nullopt;
+            char chunk[4096];
+            const ssize_t got = ::read(fromProgram_, chunk, sizeof chunk);
+            if (got <= 0) return std::nullopt;
+            buffer_.append(chunk, static_cast<std::size_t>(got));
+        }
+    }
+    int Status() {
+        Close();
+        int raw = 0;
+        ::waitpid(pid_, &raw, 0);
+        pid_ = -1;
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int toProgram_ = -1;
+    int fromProgram_ = -1;
+    std::string buffer_;
+};
+
+TEST_F(CliEndToEnd, batch_answers_each_row_before_the_next_one_is_sent) {
+    Conversation talk({"--batch", "-"});
+    talk.Send("name,date,time,zone,lat,lon,dst,city,state,country\n");
+    talk.Send("Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India\n");
+    const auto first = talk.Line();
+    ASSERT_TRUE(first.has_value()) << "no answer while the sender waits";
+    EXPECT_EQ(Json::parse(*first)["ascendant"]["text"], kNewDelhiAscendant);
+    talk.Send("Ann,1980-01-01,08:15,20,51N30,0W07,true,London,England,UK\n");
+    const auto second = talk.Line();
+    ASSERT_TRUE(second.has_value()) << "no answer while the sender waits";
+    EXPECT_EQ(Json::parse(*second)["name"], "Ann");
+    EXPECT_EQ(talk.Status(), 0);
+}
+
+TEST_F(CliEndToEnd, batch_refuses_an_endless_device) {
+    if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero on this system";
+    Conversation talk({"--batch", "/dev/zero"});
+    const auto line = talk.Line();
+    ASSERT_TRUE(line.has_value()) << "no answer: the endless first line is still being read";
+    EXPECT_EQ(Json::parse(*line)["row"], 0);
+    EXPECT_EQ(talk.Status(), 1);
 }
 
 TEST_F(CliEndToEnd, batch_refuses_a_folder_and_an_empty_file) {
@@ -395,17 +563,19 @@ TEST_P(CliRefusal, exits_1_with_the_window_message) {
 
 INSTANTIATE_TEST_SUITE_P(
     Readings, CliRefusal,
-    ::testing::Values(RefusalCase{"empty_name", With(DelhiArgs(), "--name", ""), "Please Enter Your Name"},
-                      RefusalCase{"thirty_first_of_april", With(DelhiArgs(), "--date", "1975-04-31"),
-                                  "Please Enter Correct Date Or Month !"},
-                      RefusalCase{"twenty_ninth_of_february_1903", With(DelhiArgs(), "--date", "1903-02-29"),
-                                  "Please Enter Correct Date Or Month!"},
-                      RefusalCase{"latitude_95", With(DelhiArgs(), "--lat", "95N00"),
-                                  "Please Enter Degree of Latitude from 0 to 89"},
-                      RefusalCase{"midnight_sun", With(With(DelhiArgs(), "--lat", "78N13"), "--lon", "15E38"),
-                                  modCalculationDriver::kNoSunriseMessage.data()},
-                      RefusalCase{"name_with_an_apostrophe", With(DelhiArgs(), "--name", "O'Brien"),
-                                  "Please enter only letters (--name)"}),
+    ::testing::Values(
+        RefusalCase{"empty_name", With(DelhiArgs(), "--name", ""), "Please Enter Your Name"},
+        RefusalCase{"name_of_blanks", With(DelhiArgs(), "--name", "   "), "Please Enter Your Name"},
+        RefusalCase{"country_of_blanks", With(DelhiArgs(), "--country", "  "), "Please Enter Your Country name"},
+        RefusalCase{"thirty_first_of_april", With(DelhiArgs(), "--date", "1975-04-31"),
+                    "Please Enter Correct Date Or Month !"},
+        RefusalCase{"twenty_ninth_of_february_1903", With(DelhiArgs(), "--date", "1903-02-29"),
+                    "Please Enter Correct Date Or Month!"},
+        RefusalCase{"latitude_95", With(DelhiArgs(), "--lat", "95N00"), "Please Enter Degree of Latitude from 0 to 89"},
+        RefusalCase{"midnight_sun", With(With(DelhiArgs(), "--lat", "78N13"), "--lon", "15E38"),
+                    modCalculationDriver::kNoSunriseMessage.data()},
+        RefusalCase{"name_with_an_apostrophe", With(DelhiArgs(), "--name", "O'Brien"),
+                    "Please enter only letters (--name)"}),
     RowName());
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
 #include "reading/working.h"
+#include "tests/support/hand_written_reading.h"
 
 using namespace vela;
 using namespace vela::guitest;
@@ -130,6 +131,10 @@ private slots:
     void a_saved_reading_opens_again_and_recomputes();
     void open_refuses_a_name_not_ending_in_ved();
     void a_damaged_reading_stops_with_a_message();
+    void unreadable_lines_are_named_before_the_reading_is_calculated();
+    void a_file_that_is_no_reading_changes_nothing();
+    void a_letter_only_the_files_shift_holds_survives_a_new_save();
+    void a_name_of_blanks_is_no_name();
     void cancelled_dialogs_change_nothing();
     void a_failed_save_is_reported();
     void the_lookup_checks_the_place_boxes_in_order_data();
@@ -601,7 +606,13 @@ void FrmMainTest::the_working_tab_shows_the_cores_working_of_the_reading() {
     QTest::keyClick(window.get(), Qt::Key_W, Qt::AltModifier);
     QTRY_VERIFY(working->isVisible());
     QVERIFY(working->isReadOnly());
-    QVERIFY(QFontInfo(working->font()).fixedPitch());
+    // The columns line up: in the pane's font every character of every line takes the width of
+    // one digit, whatever font the system's fixed font turns out to be.
+    const QFontMetricsF metrics(working->font());
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (const QString& line : working->toPlainText().split(u'\n'))
+        QVERIFY2(qAbs(metrics.horizontalAdvance(line) - column * static_cast<qreal>(line.size())) < 0.5,
+                 qPrintable(QStringLiteral("%1 (%2)").arg(line, QFontInfo(working->font()).family())));
     QVERIFY(Control<QPushButton>(W(), "cmdSave")->isVisible());
     QVERIFY(Control<QPushButton>(W(), "cmdBack")->isVisible());
 
@@ -784,6 +795,113 @@ void FrmMainTest::a_damaged_reading_stops_with_a_message() {
     Press(W(), "cmdCalculate");
     QVERIFY(recorder->messages.isEmpty());
     QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+}
+
+namespace {
+
+void WriteShiftedFile(const QString& path, const std::vector<std::string>& fields, int shift) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(HandWrittenReading(fields, shift)));
+}
+
+// Asha at 22:15 on 15 June 1975 in Delhi, a night birth.
+std::vector<std::string> NightFields() {
+    return {"Asha", "6",  "15",   "1975",  "22",    "15",    "34",    "77",   "13",
+            "28",   "37", "True", "False", "False", "Delhi", "Delhi", "India"};
+}
+
+}  // namespace
+
+void FrmMainTest::unreadable_lines_are_named_before_the_reading_is_calculated() {
+    // A window of its own, whose message box notes what the result pane showed at that moment.
+    SeamRecorder notes;
+    WindowSeams seams = notes.Seams();
+    const auto record = seams.MsgBox;
+    frmMain* shown = nullptr;
+    QStringList reportAtMessage;
+    seams.MsgBox = [&](const QString& text, MsgIcon icon) {
+        reportAtMessage << Control<QTextEdit>(*shown, "RTB")->toPlainText();
+        record(text, icon);
+    };
+    frmMain own(seams);
+    shown = &own;
+    QVERIFY(ShowActive(own));
+    FillKnownGoodReading(own);
+    Press(own, "cmdCalculate");
+    QVERIFY2(notes.messages.isEmpty(), qPrintable(notes.MessageTexts().join(u'|')));
+    const QString before = Control<QTextEdit>(own, "RTB")->toPlainText();
+
+    std::vector<std::string> fields = NightFields();
+    fields[3] = "75";   // no year of the list
+    fields[6] = "IST";  // no zone row
+    const QString path = tempDir->filePath(QStringLiteral("night.ved"));
+    WriteShiftedFile(path, fields, 20);
+    notes.dialogAnswers << path;
+    Press(own, "cmdOpen");
+    QCOMPARE(notes.MessageTexts(),
+             QStringList(QStringLiteral("Some lines of this reading could not be read, and the form keeps what it held "
+                                        "for them: year (line 4), time zone (line 7).")));
+    QCOMPARE(notes.messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(reportAtMessage, QStringList(before));
+    // The lines that were read are in the form, the others kept what they held, and the reading of
+    // that form is on screen.
+    QCOMPARE(Control<QComboBox>(own, "cboHour")->currentText(), QStringLiteral("22"));
+    QCOMPARE(Control<QComboBox>(own, "cboYear")->currentText(), QStringLiteral("1975"));
+    QCOMPARE(Control<QComboBox>(own, "cboTimeZone")->currentIndex(), 34);
+    QCOMPARE(own.PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(own.ChartState().intHour, 22);
+}
+
+void FrmMainTest::a_file_that_is_no_reading_changes_nothing() {
+    CalculateKnownGoodReading();
+    Press(W(), "cmdBack");
+    const QStringList values = FormBoxTexts(W());
+    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    const QString path = tempDir->filePath(QStringLiteral("notes.ved"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Buy milk\nCall Asha about her reading\n");
+    file.close();
+
+    recorder->dialogAnswers << path;
+    Press(W(), "cmdOpen");
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("This file is not a saved reading.")));
+    QCOMPARE(FormBoxTexts(W()), values);
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+}
+
+void FrmMainTest::a_letter_only_the_files_shift_holds_survives_a_new_save() {
+    // n with tilde is Latin-1 241: shift 14 writes it as 255, the program's own 20 cannot.
+    std::vector<std::string> fields = NightFields();
+    fields[0] = "Mu\xF1oz";
+    const QString original = tempDir->filePath(QStringLiteral("munoz.ved"));
+    WriteShiftedFile(original, fields, 14);
+    const QString copy = tempDir->filePath(QStringLiteral("copy.ved"));
+    recorder->dialogAnswers << original << copy;
+    Press(W(), "cmdOpen");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(Control<QLineEdit>(W(), "txtName")->text(), QStringLiteral("Mu\u00F1oz"));
+    Press(W(), "cmdSave");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+
+    BirthForm form;
+    modReadingFile::OpenedReading opened;
+    QVERIFY(!modReadingFile::OpenReadingFile(QFile::encodeName(copy).toStdString(), form, opened));
+    QCOMPARE(QString::fromStdString(form.txtName), QStringLiteral("Mu\u00F1oz"));
+}
+
+void FrmMainTest::a_name_of_blanks_is_no_name() {
+    FillKnownGoodReading(W());
+    auto* name = Control<QLineEdit>(W(), "txtName");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(name, QStringLiteral("   "));
+    Press(W(), "cmdCalculate");
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
+    QCOMPARE(window->focusWidget(), static_cast<QWidget*>(name));
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
 }
 
 void FrmMainTest::cancelled_dialogs_change_nothing() {

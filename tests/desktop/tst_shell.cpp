@@ -1,6 +1,7 @@
 // The shell around the window: the web pages, the coordinate search, and one running copy per
 // user, the latter checked with real copies of the program.
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -12,36 +13,49 @@
 
 #include "desktop/single_instance.h"
 #include "desktop/web_pages.h"
+#include "tests/support/file_size_limit.h"
 
 using namespace vela;
 
 namespace {
 
-// Points the temporary folder of this process (and of the copies it starts) elsewhere for a test.
-class TempFolderOverride {
+// Sets (or, with a null value, removes) an environment variable of this process for a test.
+class EnvOverride {
 public:
-    explicit TempFolderOverride(const QString& folder)
-        : strOld(qEnvironmentVariable("TMPDIR")), blnHad(qEnvironmentVariableIsSet("TMPDIR")) {
-        qputenv("TMPDIR", folder.toLocal8Bit());
-    }
-    ~TempFolderOverride() {
-        if (blnHad)
-            qputenv("TMPDIR", strOld.toLocal8Bit());
+    EnvOverride(const char* name, const QString& value, bool remove = false)
+        : strName(name), baOld(qgetenv(name)), blnHad(qEnvironmentVariableIsSet(name)) {
+        if (remove)
+            qunsetenv(name);
         else
-            qunsetenv("TMPDIR");
+            qputenv(name, QFile::encodeName(value));
     }
-    TempFolderOverride(const TempFolderOverride&) = delete;
-    TempFolderOverride& operator=(const TempFolderOverride&) = delete;
+    ~EnvOverride() {
+        if (blnHad)
+            qputenv(strName, baOld);
+        else
+            qunsetenv(strName);
+    }
+    EnvOverride(const EnvOverride&) = delete;
+    EnvOverride& operator=(const EnvOverride&) = delete;
 
 private:
-    QString strOld;
+    const char* strName;
+    QByteArray baOld;
     bool blnHad;
 };
 
-QProcessEnvironment CopyEnvironment(const QString& tempFolder, int quitAfterMs) {
+// The environment of a copy: its runtime folder (none when empty), and its cache and home.
+QProcessEnvironment CopyEnvironment(const QString& runtimeFolder, int quitAfterMs, const QString& home = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("TMPDIR"), tempFolder);
+    if (runtimeFolder.isEmpty())
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    else
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+    if (!home.isEmpty()) {
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+    }
     env.insert(QStringLiteral("VELA_QUIT_AFTER_MS"), QString::number(quitAfterMs));
     return env;
 }
@@ -54,9 +68,10 @@ struct CopyRun {
 };
 
 // Runs one copy of the program to its end; its quit hook bounds how long that takes.
-CopyRun RunCopy(const QString& program, const QString& tempFolder, int quitAfterMs) {
+CopyRun RunCopy(const QString& program, const QProcessEnvironment& env, const QString& workingFolder = {}) {
     QProcess copy;
-    copy.setProcessEnvironment(CopyEnvironment(tempFolder, quitAfterMs));
+    copy.setProcessEnvironment(env);
+    if (!workingFolder.isEmpty()) copy.setWorkingDirectory(workingFolder);
     copy.start(program, {});
     CopyRun run;
     run.finished = copy.waitForFinished(30000);
@@ -64,6 +79,18 @@ CopyRun RunCopy(const QString& program, const QString& tempFolder, int quitAfter
     run.exitCode = copy.exitCode();
     run.standardError = copy.readAllStandardError();
     return run;
+}
+
+using Guard = modSingleInstance::SingleInstanceGuard;
+using Outcome = modSingleInstance::SingleInstanceGuard::Outcome;
+
+// Writes a lock file as another copy would have left it.
+void WriteLock(const QString& path, const QByteArray& content, qint64 ageSeconds) {
+    QFile lock(path);
+    QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.write(content);
+    QVERIFY(lock.flush());  // written now, so that closing does not move the time set below
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
 }
 
 }  // namespace
@@ -78,8 +105,14 @@ private slots:
     void the_search_address_carries_the_place_text_intact();
     void pages_open_in_the_default_browser();
     void one_guard_per_lock_file();
+    void the_lock_lives_in_a_folder_of_the_users_own();
+    void a_lock_that_cannot_be_made_lets_the_program_start_data();
+    void a_lock_that_cannot_be_made_lets_the_program_start();
     void a_lock_that_names_no_process_is_taken_only_when_old();
+    void a_lock_of_another_host_is_taken_only_when_old();
     void a_second_copy_refuses_and_a_killed_copy_blocks_nothing();
+    void a_copy_that_cannot_lock_starts_and_says_why();
+    void without_a_runtime_folder_the_lock_stays_out_of_the_working_folder();
 };
 
 void ShellTest::every_page_has_its_own_address() {
@@ -171,41 +204,139 @@ void ShellTest::one_guard_per_lock_file() {
     QVERIFY(dir.isValid());
     const QString lock = dir.filePath(QStringLiteral("copy.lock"));
     {
-        modSingleInstance::SingleInstanceGuard first(lock);
-        QVERIFY(first.TryAcquire());
-        QVERIFY(first.TryAcquire());
-        modSingleInstance::SingleInstanceGuard second(lock);
-        QVERIFY(!second.TryAcquire());
+        Guard first(lock);
+        QCOMPARE(first.TryAcquire(), Outcome::Acquired);
+        QCOMPARE(first.TryAcquire(), Outcome::Acquired);
+        QCOMPARE(first.WhyNot(), QString());
+        Guard second(lock);
+        QCOMPARE(second.TryAcquire(), Outcome::AlreadyRunning);
+        QCOMPARE(second.WhyNot(), QStringLiteral("Application is already running"));
     }
     QVERIFY(!QFile::exists(lock));
-    modSingleInstance::SingleInstanceGuard later(lock);
-    QVERIFY(later.TryAcquire());
+    Guard later(lock);
+    QCOMPARE(later.TryAcquire(), Outcome::Acquired);
+}
 
-    // The default lock is per user and lives in the temporary folder.
-    TempFolderOverride temp(dir.path());
-    const QFileInfo info(modSingleInstance::DefaultLockPath());
-    QCOMPARE(info.absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
-    QVERIFY(info.fileName().startsWith(QStringLiteral("vela-upagrahas-")));
+void ShellTest::the_lock_lives_in_a_folder_of_the_users_own() {
+    QTemporaryDir runtime;
+    QTemporaryDir cache;
+    QVERIFY(runtime.isValid() && cache.isValid());
+    const EnvOverride cacheHome("XDG_CACHE_HOME", cache.path());
+    const QString fallback = QDir(cache.path()).filePath(QStringLiteral("vela-upagrahas/vela-upagrahas.lock"));
+
+    // The session's runtime folder, private to the user.
+    {
+        const EnvOverride env("XDG_RUNTIME_DIR", runtime.path());
+        QCOMPARE(modSingleInstance::DefaultLockPath(), QDir(runtime.path()).filePath("vela-upagrahas.lock"));
+    }
+    // A runtime folder that is missing, not absolute, or open to other users is not used: the
+    // lock goes to a folder of the program's own under the user's cache, made private to the user.
+    const QString open = runtime.filePath(QStringLiteral("open"));
+    QVERIFY(QDir().mkdir(open));
+    QVERIFY(QFile::setPermissions(open, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther |
+                                            QFile::ReadOther | QFile::ExeOther));
+    for (const QString& unusable : {runtime.filePath(QStringLiteral("gone")), QStringLiteral("relative"), open}) {
+        const EnvOverride env("XDG_RUNTIME_DIR", unusable);
+        QCOMPARE(modSingleInstance::DefaultLockPath(), fallback);
+    }
+    {
+        const EnvOverride env("XDG_RUNTIME_DIR", QString(), true);
+        QCOMPARE(modSingleInstance::DefaultLockPath(), fallback);
+    }
+    const QFileInfo folder(QFileInfo(fallback).path());
+    QVERIFY(folder.isDir());
+    QCOMPARE(folder.permissions() & (QFile::WriteGroup | QFile::WriteOther | QFile::ReadOther),
+             QFileDevice::Permissions());
+}
+
+void ShellTest::a_lock_that_cannot_be_made_lets_the_program_start_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder in the lock file's place") << "folder"
+                                                       << "is in the lock file's place and is no lock file";
+    QTest::newRow("a missing folder") << "missing"
+                                      << "could not be made or written";
+    QTest::newRow("a full disk") << "full"
+                                 << "could not be made or written";
+    // The kernel's own folder, where nobody may make a file, root included.
+    QTest::newRow("a folder nobody may write to") << "sysfs"
+                                                  << "could not be made: permission denied";
+    QTest::newRow("no runtime and no cache folder") << "nowhere"
+                                                    << "there is no runtime folder";
+}
+
+void ShellTest::a_lock_that_cannot_be_made_lets_the_program_start() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString lock = dir.filePath(QStringLiteral("copy.lock"));
+    if (kind == QStringLiteral("folder")) QVERIFY(QDir().mkdir(lock));
+    if (kind == QStringLiteral("missing")) lock = dir.filePath(QStringLiteral("gone/copy.lock"));
+    if (kind == QStringLiteral("sysfs")) {
+        if (!QFileInfo(QStringLiteral("/sys/kernel")).isDir()) QSKIP("no /sys on this system");
+        lock = QStringLiteral("/sys/kernel/vela-upagrahas.lock");
+    }
+
+    Outcome outcome = Outcome::Acquired;
+    QString why;
+    if (kind == QStringLiteral("full")) {
+        // A disk that takes no byte more.
+        const FileSizeLimit full(0);
+        QVERIFY(full.IsSet());
+        Guard guard(lock);
+        outcome = guard.TryAcquire();
+        why = guard.WhyNot();
+    } else if (kind == QStringLiteral("nowhere")) {
+        // The runtime folder is missing and the cache folder sits under a regular file.
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const EnvOverride runtime("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("gone")));
+        const EnvOverride cache("XDG_CACHE_HOME", dir.filePath(QStringLiteral("file/cache")));
+        Guard guard;
+        outcome = guard.TryAcquire();
+        why = guard.WhyNot();
+    } else {
+        Guard guard(lock);
+        outcome = guard.TryAcquire();
+        why = guard.WhyNot();
+    }
+    QCOMPARE(outcome, Outcome::NoLock);
+    QVERIFY2(why.contains(reason), qPrintable(why));
+    QVERIFY2(!why.contains(u'\n'), qPrintable(why));
 }
 
 void ShellTest::a_lock_that_names_no_process_is_taken_only_when_old() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString lock = dir.filePath(QStringLiteral("copy.lock"));
-    QFile empty(lock);
-    QVERIFY(empty.open(QIODevice::WriteOnly));
-    empty.close();
     // Just created: another copy may be writing it this very moment.
+    WriteLock(lock, QByteArray(), 0);
     {
-        modSingleInstance::SingleInstanceGuard guard(lock);
-        QVERIFY(!guard.TryAcquire());
+        Guard guard(lock);
+        QCOMPARE(guard.TryAcquire(), Outcome::AlreadyRunning);
     }
     // Left over from a crash long ago.
-    QVERIFY(empty.open(QIODevice::ReadWrite));
-    QVERIFY(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
-    empty.close();
-    modSingleInstance::SingleInstanceGuard guard(lock);
-    QVERIFY(guard.TryAcquire());
+    WriteLock(lock, QByteArray(), 60);
+    Guard guard(lock);
+    QCOMPARE(guard.TryAcquire(), Outcome::Acquired);
+}
+
+void ShellTest::a_lock_of_another_host_is_taken_only_when_old() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString lock = dir.filePath(QStringLiteral("copy.lock"));
+    // Its process cannot be looked for here; a young one may belong to a copy that runs there.
+    const QByteArray elsewhere = "4242\nvela-upagrahas\nanother-host.invalid\n";
+    WriteLock(lock, elsewhere, 5);
+    {
+        Guard guard(lock);
+        QCOMPARE(guard.TryAcquire(), Outcome::AlreadyRunning);
+    }
+    WriteLock(lock, elsewhere, modSingleInstance::kForeignLockSeconds + 60);
+    Guard guard(lock);
+    QCOMPARE(guard.TryAcquire(), Outcome::Acquired);
 }
 
 void ShellTest::a_second_copy_refuses_and_a_killed_copy_blocks_nothing() {
@@ -213,8 +344,7 @@ void ShellTest::a_second_copy_refuses_and_a_killed_copy_blocks_nothing() {
     QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    TempFolderOverride temp(dir.path());
-    const QString lock = modSingleInstance::DefaultLockPath();
+    const QString lock = dir.filePath(QStringLiteral("vela-upagrahas.lock"));
 
     QProcess first;
     first.setProcessEnvironment(CopyEnvironment(dir.path(), 60000));
@@ -224,7 +354,7 @@ void ShellTest::a_second_copy_refuses_and_a_killed_copy_blocks_nothing() {
 
     // The second copy says so and ends; its quit hook only closes the message box, which waits for
     // a click that never comes.
-    const CopyRun second = RunCopy(program, dir.path(), 1500);
+    const CopyRun second = RunCopy(program, CopyEnvironment(dir.path(), 1500));
     QVERIFY(second.finished);
     QCOMPARE(second.status, QProcess::NormalExit);
     QCOMPARE(second.exitCode, 0);
@@ -235,13 +365,51 @@ void ShellTest::a_second_copy_refuses_and_a_killed_copy_blocks_nothing() {
     first.kill();
     QVERIFY(first.waitForFinished(10000));
     QVERIFY(QFile::exists(lock));
-    const CopyRun third = RunCopy(program, dir.path(), 1500);
+    const CopyRun third = RunCopy(program, CopyEnvironment(dir.path(), 1500));
     QVERIFY(third.finished);
     QCOMPARE(third.status, QProcess::NormalExit);
     QCOMPARE(third.exitCode, 0);
     QVERIFY2(!third.standardError.contains("Application is already running"), third.standardError.constData());
     // A copy that ends normally gives its lock back.
     QVERIFY(!QFile::exists(lock));
+}
+
+void ShellTest::a_copy_that_cannot_lock_starts_and_says_why() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("vela-upagrahas.lock")));
+    const CopyRun copy = RunCopy(program, CopyEnvironment(dir.path(), 500));
+    QVERIFY(copy.finished);
+    QCOMPARE(copy.status, QProcess::NormalExit);
+    QCOMPARE(copy.exitCode, 0);
+    QVERIFY2(!copy.standardError.contains("Application is already running"), copy.standardError.constData());
+    QVERIFY2(copy.standardError.contains("vela-upagrahas: starting without the one-copy lock: "),
+             copy.standardError.constData());
+}
+
+void ShellTest::without_a_runtime_folder_the_lock_stays_out_of_the_working_folder() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString home = dir.filePath(QStringLiteral("home"));
+    const QString work = dir.filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkpath(home) && QDir().mkpath(work));
+
+    QProcess first;
+    first.setProcessEnvironment(CopyEnvironment(QString(), 60000, home));
+    first.setWorkingDirectory(work);
+    first.start(program, {});
+    QVERIFY(first.waitForStarted());
+    const QString lock = home + QStringLiteral("/.cache/vela-upagrahas/vela-upagrahas.lock");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(lock).size() > 0, 20000);
+
+    const CopyRun second = RunCopy(program, CopyEnvironment(QString(), 1500, home), work);
+    QVERIFY(second.finished);
+    QVERIFY2(second.standardError.contains("Application is already running"), second.standardError.constData());
+    QVERIFY(QDir(work).isEmpty());
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
 }
 
 QTEST_MAIN(ShellTest)

@@ -20,6 +20,7 @@
 #include "astro/sunrise_sunset.h"
 #include "bench/sample_forms.h"
 #include "reading/calculation_driver.h"
+#include "tests/support/replaced_new.h"
 #include "tests/support/test_names.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
@@ -28,53 +29,13 @@ namespace {
 
 std::atomic<std::size_t> gAllocations{0};
 
-void* CountedAllocation(std::size_t size, std::size_t alignment) {
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (size == 0) size = 1;
-    void* p = nullptr;
-    if (alignment <= alignof(std::max_align_t)) {
-        p = std::malloc(size);
-    } else {
-        // aligned_alloc wants a size that is a multiple of the alignment.
-        p = std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
-    }
-    return p;
-}
-
-void* CountedOrThrow(std::size_t size, std::size_t alignment) {
-    if (void* p = CountedAllocation(size, alignment)) return p;
-    throw std::bad_alloc();
-}
-
-constexpr std::size_t kPlain = alignof(std::max_align_t);
-
 }  // namespace
 
-// Every replaceable form, so no allocation can slip past the count through a form left out.
-void* operator new(std::size_t size) { return CountedOrThrow(size, kPlain); }
-void* operator new[](std::size_t size) { return CountedOrThrow(size, kPlain); }
-void* operator new(std::size_t size, std::align_val_t a) { return CountedOrThrow(size, static_cast<std::size_t>(a)); }
-void* operator new[](std::size_t size, std::align_val_t a) { return CountedOrThrow(size, static_cast<std::size_t>(a)); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size, kPlain); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return CountedAllocation(size, kPlain); }
-void* operator new(std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
-    return CountedAllocation(size, static_cast<std::size_t>(a));
+// Every replaceable form counts, so no allocation can slip past the count through a form left out.
+void* vela_test::Allocate(std::size_t size, std::size_t alignment) noexcept {
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    return MallocAligned(size, alignment);
 }
-void* operator new[](std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
-    return CountedAllocation(size, static_cast<std::size_t>(a));
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 

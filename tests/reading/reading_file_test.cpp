@@ -4,22 +4,26 @@
 // then 13, 10 after every field (for example "A" = 65 is written as 85).
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <csignal>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/golden_files.h"
+#include "tests/support/hand_written_reading.h"
 #include "tests/support/test_names.h"
 
 namespace vela::modReadingFile {
@@ -171,9 +175,24 @@ std::string FileOf(const std::vector<std::string>& fields, const std::string& li
 
 std::vector<std::string> SampleFields() { return DecodedLines(ReadingFileText(SampleReading(), kIndianTime)); }
 
+// What opening the bytes gave: the refusal, or the form and what was found besides it.
+struct Opening {
+    std::optional<UserMessage> message;
+    BirthForm form;
+    OpenedReading opened;
+};
+
+Opening Opened(const std::string& bytes, BirthForm form = PreviousForm()) {
+    Opening o{std::nullopt, std::move(form), {}};
+    o.message = FillFormFromReadingText(bytes, o.form, o.opened);
+    return o;
+}
+
+// The form a reading's bytes fill (the bytes must be a reading).
 BirthForm FilledFrom(const std::string& bytes, BirthForm form = PreviousForm()) {
-    FillFormFromReadingText(bytes, form);
-    return form;
+    Opening o = Opened(bytes, std::move(form));
+    EXPECT_FALSE(o.message.has_value()) << o.message->strText;
+    return o.form;
 }
 
 // ---- Writing ------------------------------------------------------------------------------------
@@ -311,34 +330,90 @@ INSTANTIATE_TEST_SUITE_P(
                       LineEndCase{"lines_after_the_17th_are_ignored", "\r\n", "XYZ\r\n\x01\x02\r\n", false}),
     RowName());
 
-TEST(FillFormFromReadingText, fills_from_a_ten_line_file_only_the_fields_it_has) {
+TEST(FillFormFromReadingText, keeps_the_controls_of_missing_place_lines_and_names_them) {
     auto fields = SampleFields();
-    fields.resize(10);
-    const BirthForm form = FilledFrom(FileOf(fields));
-    const BirthForm sample = SampleForm();
-    const BirthForm previous = PreviousForm();
+    fields.resize(15);  // the city is the last line
+    const Opening o = Opened(FileOf(fields));
+    ASSERT_FALSE(o.message.has_value());
     for (int line = 1; line <= kFieldLines; ++line)
-        EXPECT_EQ(Control(form, line), Control(line <= 10 ? sample : previous, line)) << "line " << line;
+        EXPECT_EQ(Control(o.form, line), Control(line <= 15 ? SampleForm() : PreviousForm(), line)) << "line " << line;
+    EXPECT_EQ(o.opened.unreadLines, (std::vector<int>{16, 17}));
 }
 
-TEST(FillFormFromReadingText, leaves_no_month_and_no_zone_selected_for_month_0_and_zone_minus_1) {
+// Bytes in which no shift makes lines 12, 13 and 14 read True or False are no reading: the form
+// keeps everything, however much of the rest would have looked like fields.
+struct NotAReadingCase {
+    const char* name;
+    std::function<std::string()> bytes;
+};
+
+class NotAReading : public ::testing::TestWithParam<NotAReadingCase> {};
+
+TEST_P(NotAReading, is_refused_and_changes_nothing) {
+    const Opening o = Opened(GetParam().bytes());
+    ASSERT_TRUE(o.message.has_value());
+    EXPECT_EQ(o.message->strText, "This file is not a saved reading.");
+    EXPECT_EQ(o.message->icon, MsgIcon::Critical);
+    EXPECT_EQ(Describe(o.form), Describe(PreviousForm()));
+}
+
+std::string SampleWithLine(int line, const std::string& field) {
     auto fields = SampleFields();
-    fields[1] = "0";
-    fields[6] = "-1";
-    const BirthForm form = FilledFrom(FileOf(fields));
-    EXPECT_EQ(form.cboMonth, -1);
-    EXPECT_EQ(form.cboTimeZone, -1);
+    fields[static_cast<std::size_t>(line - 1)] = field;
+    return FileOf(fields);
 }
 
-TEST(FillFormFromReadingText, leaves_the_form_as_it_was_for_an_empty_text) {
-    EXPECT_EQ(Describe(FilledFrom("")), Describe(PreviousForm()));
-}
+INSTANTIATE_TEST_SUITE_P(
+    FillFormFromReadingText, NotAReading,
+    ::testing::Values(NotAReadingCase{"an_empty_text", [] { return std::string(); }},
+                      NotAReadingCase{"a_ten_line_file",
+                                      [] {
+                                          auto fields = SampleFields();
+                                          fields.resize(10);
+                                          return FileOf(fields);
+                                      }},
+                      NotAReadingCase{"thirteen_lines_without_daylight_saving",
+                                      [] {
+                                          auto fields = SampleFields();
+                                          fields.resize(13);
+                                          return FileOf(fields);
+                                      }},
+                      NotAReadingCase{"a_shell_script", [] { return std::string("#!/bin/sh\necho hello\nexit 0\n"); }},
+                      NotAReadingCase{"a_csv_file",
+                                      [] {
+                                          return std::string(
+                                              "name,date,time,zone,lat,lon,dst,city,state,country\n"
+                                              "Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India\n");
+                                      }},
+                      NotAReadingCase{"seventeen_lines_of_text_not_shifted",
+                                      [] {
+                                          std::string text;
+                                          for (const auto& field : SampleFields()) text += field + "\r\n";
+                                          return text;
+                                      }},
+                      NotAReadingCase{"true_in_capitals_on_line_12", [] { return SampleWithLine(12, "TRUE"); }},
+                      NotAReadingCase{"minus_1_on_line_12", [] { return SampleWithLine(12, "-1"); }},
+                      NotAReadingCase{"false_in_small_letters_on_line_13", [] { return SampleWithLine(13, "false"); }},
+                      NotAReadingCase{"maybe_on_line_13", [] { return SampleWithLine(13, "Maybe"); }},
+                      NotAReadingCase{"true_between_blanks_on_line_14", [] { return SampleWithLine(14, " True "); }},
+                      NotAReadingCase{"an_empty_line_14", [] { return SampleWithLine(14, ""); }},
+                      NotAReadingCase{"lines_12_to_14_under_two_shifts",
+                                      [] {
+                                          // Line 14 moved from shift 20 to 21: each line alone is a truth word.
+                                          std::string bytes = ReadingFileText(SampleReading(), kIndianTime);
+                                          const std::string trueAt20 = EncodeField("True");
+                                          const std::size_t at = bytes.rfind("\r\n" + trueAt20 + "\r\n");
+                                          for (std::size_t k = 0; k < trueAt20.size(); ++k) ++bytes[at + 2 + k];
+                                          return bytes;
+                                      }}),
+    RowName());
 
 struct DamagedCase {
     const char* name;
     int line;            // from 1
     std::string field;   // what the line holds, before encoding
     std::string result;  // the control afterwards, as Control() shows it
+    bool unread;         // the line is named as one that could not be read
 };
 
 class DamagedField : public ::testing::TestWithParam<DamagedCase> {};
@@ -348,62 +423,85 @@ TEST_P(DamagedField, is_skipped_or_applied_on_its_own) {
     const DamagedCase& c = GetParam();
     auto fields = SampleFields();
     fields[static_cast<std::size_t>(c.line - 1)] = c.field;
-    const BirthForm form = FilledFrom(FileOf(fields));
-    EXPECT_EQ(Control(form, c.line), c.result);
+    const Opening o = Opened(FileOf(fields));
+    ASSERT_FALSE(o.message.has_value());
+    EXPECT_EQ(Control(o.form, c.line), c.result);
+    EXPECT_EQ(o.opened.unreadLines, c.unread ? std::vector<int>{c.line} : std::vector<int>{});
     // Every other field is read as usual.
     for (int line = 1; line <= kFieldLines; ++line) {
         if (line == c.line) continue;
-        EXPECT_EQ(Control(form, line), Control(SampleForm(), line)) << "line " << line;
+        EXPECT_EQ(Control(o.form, line), Control(SampleForm(), line)) << "line " << line;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     FillFormFromReadingText, DamagedField,
-    ::testing::Values(
-        DamagedCase{"an_empty_name_is_applied", 1, "", ""},
-        DamagedCase{"a_month_that_is_no_number_is_skipped", 2, "March", "6"},
-        DamagedCase{"month_13_is_skipped", 2, "13", "6"}, DamagedCase{"month_minus_1_is_skipped", 2, "-1", "6"},
-        DamagedCase{"month_3_point_5_rounds_half_to_even_to_march", 2, "3.5", "2"},
-        DamagedCase{"month_1_point_4_rounds_to_january", 2, "1.4", "0"},
-        // Position = month - 1, rounded half to even: truncating or rounding halves up differ here.
-        DamagedCase{"month_2_point_5_rounds_half_to_even_to_march", 2, "2.5", "2"},
-        DamagedCase{"month_4_point_5_rounds_half_to_even_to_may", 2, "4.5", "4"},
-        DamagedCase{"month_1_point_7_rounds_up_to_february", 2, "1.7", "1"},
-        DamagedCase{"month_0_point_6_rounds_to_january", 2, "0.6", "0"},
-        DamagedCase{"month_0_point_4_rounds_to_no_month_selected", 2, "0.4", "-1"},
-        DamagedCase{"month_12_point_4_rounds_to_december", 2, "12.4", "11"},
-        DamagedCase{"a_month_between_blanks_is_read", 2, " 4 ", "3"},
-        DamagedCase{"day_32_is_not_in_the_list", 3, "32", "9"}, DamagedCase{"day_05_is_not_in_the_list", 3, "05", "9"},
-        DamagedCase{"year_1900_is_not_in_the_list", 4, "1900", "2001"},
-        DamagedCase{"year_2050_is_in_the_list", 4, "2050", "2050"},
-        DamagedCase{"hour_24_is_not_in_the_list", 5, "24", "7"},
-        DamagedCase{"minute_60_is_not_in_the_list", 6, "60", "8"}, DamagedCase{"zone_71_is_skipped", 7, "71", "5"},
-        DamagedCase{"zone_minus_2_is_skipped", 7, "-2", "5"}, DamagedCase{"zone_70_is_the_last_row", 7, "70", "70"},
-        DamagedCase{"a_zone_that_is_no_whole_number_is_skipped", 7, "3.5", "5"},
-        DamagedCase{"four_digits_do_not_fit_a_degree_box", 8, "1234", "1"},
-        DamagedCase{"letters_do_not_fit_a_degree_box", 8, "12a", "1"},
-        DamagedCase{"an_empty_degree_box_is_applied", 10, "", ""},
-        // The previous form had West, South and no daylight saving.
-        DamagedCase{"true_in_capitals_selects_east", 12, "TRUE", "East"},
-        DamagedCase{"minus_1_selects_east", 12, "-1", "East"},
-        DamagedCase{"false_in_small_letters_selects_north", 13, "false", "North"},
-        DamagedCase{"zero_selects_north", 13, "0", "North"},
-        DamagedCase{"an_unreadable_truth_word_leaves_the_direction", 13, "Maybe", "South"},
-        DamagedCase{"true_between_blanks_ticks_daylight_saving", 14, " True ", "ticked"},
-        DamagedCase{"an_unreadable_truth_word_leaves_daylight_saving", 14, "Yes", "clear"},
-        DamagedCase{"an_empty_place_is_applied", 16, "", ""}),
+    ::testing::Values(DamagedCase{"an_empty_name_is_applied", 1, "", "", false},
+                      DamagedCase{"a_month_that_is_no_number_is_skipped", 2, "March", "6", true},
+                      DamagedCase{"month_13_is_skipped", 2, "13", "6", true},
+                      DamagedCase{"month_minus_1_is_skipped", 2, "-1", "6", true},
+                      DamagedCase{"month_3_point_5_rounds_half_to_even_to_march", 2, "3.5", "2", false},
+                      DamagedCase{"month_1_point_4_rounds_to_january", 2, "1.4", "0", false},
+                      // Position = month - 1, rounded half to even: truncating or rounding halves up differ here.
+                      DamagedCase{"month_2_point_5_rounds_half_to_even_to_march", 2, "2.5", "2", false},
+                      DamagedCase{"month_4_point_5_rounds_half_to_even_to_may", 2, "4.5", "4", false},
+                      DamagedCase{"month_1_point_7_rounds_up_to_february", 2, "1.7", "1", false},
+                      DamagedCase{"month_0_point_6_rounds_to_january", 2, "0.6", "0", false},
+                      DamagedCase{"month_0_point_4_rounds_to_no_month_selected", 2, "0.4", "-1", false},
+                      DamagedCase{"month_12_point_4_rounds_to_december", 2, "12.4", "11", false},
+                      DamagedCase{"a_month_between_blanks_is_read", 2, " 4 ", "3", false},
+                      DamagedCase{"month_0_leaves_no_month_selected", 2, "0", "-1", false},
+                      DamagedCase{"day_32_is_not_in_the_list", 3, "32", "9", true},
+                      DamagedCase{"day_05_is_not_in_the_list", 3, "05", "9", true},
+                      DamagedCase{"year_1900_is_not_in_the_list", 4, "1900", "2001", true},
+                      DamagedCase{"year_2050_is_in_the_list", 4, "2050", "2050", false},
+                      DamagedCase{"hour_24_is_not_in_the_list", 5, "24", "7", true},
+                      DamagedCase{"minute_60_is_not_in_the_list", 6, "60", "8", true},
+                      DamagedCase{"zone_71_is_skipped", 7, "71", "5", true},
+                      DamagedCase{"zone_minus_2_is_skipped", 7, "-2", "5", true},
+                      DamagedCase{"zone_70_is_the_last_row", 7, "70", "70", false},
+                      DamagedCase{"zone_minus_1_leaves_no_zone_selected", 7, "-1", "-1", false},
+                      DamagedCase{"a_zone_that_is_no_whole_number_is_skipped", 7, "3.5", "5", true},
+                      DamagedCase{"four_digits_do_not_fit_a_degree_box", 8, "1234", "1", true},
+                      DamagedCase{"letters_do_not_fit_a_degree_box", 8, "12a", "1", true},
+                      DamagedCase{"an_empty_degree_box_is_applied", 10, "", "", false},
+                      DamagedCase{"an_empty_place_is_applied", 16, "", "", false}),
     RowName());
 
 TEST(FillFormFromReadingText, skips_a_line_longer_than_the_limit_and_reads_the_next_lines) {
     auto fields = SampleFields();
     fields[0] = std::string(kMaxLineBytes + 1, 'A');
-    BirthForm form = FilledFrom(FileOf(fields));
-    EXPECT_EQ(form.txtName, "Ravi");
-    EXPECT_EQ(form.txtCountry, "India");
+    Opening o = Opened(FileOf(fields));
+    EXPECT_EQ(o.form.txtName, "Ravi");
+    EXPECT_EQ(o.form.txtCountry, "India");
+    EXPECT_EQ(o.opened.unreadLines, std::vector<int>{1});
 
     fields[0] = std::string(kMaxLineBytes, 'A');
-    form = FilledFrom(FileOf(fields));
-    EXPECT_EQ(form.txtName, fields[0]);
+    o = Opened(FileOf(fields));
+    EXPECT_EQ(o.form.txtName, fields[0]);
+    EXPECT_TRUE(o.opened.unreadLines.empty());
+}
+
+// Lines a damaged reading could not give, named for the user. The texts are the ones the window
+// shows before it calculates and the command line prints when it refuses the file.
+TEST(UnreadLines, are_named_with_their_line_numbers_in_file_order) {
+    auto fields = SampleFields();
+    fields[6] = "zone";
+    fields[1] = "";
+    fields[4] = "25";
+    const Opening o = Opened(FileOf(fields));
+    ASSERT_FALSE(o.message.has_value());
+    EXPECT_EQ(o.opened.unreadLines, (std::vector<int>{2, 5, 7}));
+
+    const UserMessage notice = UnreadLinesNotice(o.opened);
+    EXPECT_EQ(notice.strText,
+              "Some lines of this reading could not be read, and the form keeps what it held for them: "
+              "month (line 2), hour (line 5), time zone (line 7).");
+    EXPECT_EQ(notice.icon, MsgIcon::Critical);
+    EXPECT_EQ(notice.focus, FormField::Month);
+    EXPECT_EQ(UnreadLinesRefusal(o.opened).strText,
+              "The reading could not be opened. Some lines of it could not be read: month (line 2), hour (line 5), "
+              "time zone (line 7).");
 }
 
 // ---- Files written with another shift ----------------------------------------------------------
@@ -422,23 +520,28 @@ class OtherShift : public ::testing::TestWithParam<int> {};
 
 TEST_P(OtherShift, opens_as_if_written_with_the_programs_own) {
     const std::string bytes = WithShift(ReadingFileText(SampleReading(), kIndianTime), GetParam());
-    EXPECT_EQ(Describe(FilledFrom(bytes)), Describe(SampleForm()));
+    const Opening o = Opened(bytes);
+    ASSERT_FALSE(o.message.has_value());
+    EXPECT_EQ(Describe(o.form), Describe(SampleForm()));
+    EXPECT_EQ(o.opened.intShift, GetParam());
+    EXPECT_TRUE(o.opened.unreadLines.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(FillFormFromReadingText, OtherShift, ::testing::Values(14, 20, 21, 45, 100, 127),
                          [](const auto& row) { return "shift_" + std::to_string(row.param); });
 
-TEST(FillFormFromReadingText, reads_with_the_programs_shift_when_a_truth_line_is_damaged) {
+TEST(FillFormFromReadingText, refuses_a_file_of_another_shift_whose_truth_line_is_damaged) {
     auto bytes = WithShift(ReadingFileText(SampleReading(), kIndianTime), 45);
-    // Line 13 ("False" under 45) replaced by a byte that is no word under any shift.
+    // Line 13 ("False" under 45) replaced by a byte that is no word under any shift. Read with the
+    // program's own shift instead, every character would be 25 codes off: "A" would read as "Z".
     const std::string shiftedFalse = WithShift(EncodeField("False"), 45);
     const std::size_t at = bytes.find("\r\n" + shiftedFalse + "\r\n");
     ASSERT_NE(at, std::string::npos);
     bytes.replace(at + 2, shiftedFalse.size(), "\x7F");
-    const BirthForm form = FilledFrom(bytes);
-    // Under 20 instead of 45 every character is 25 codes higher: "A" reads as "Z".
-    EXPECT_EQ(form.txtName, DecodeField(WithShift(EncodeField("Asha Rao"), 45)));
-    EXPECT_EQ(form.txtName.front(), 'Z');
+    const Opening o = Opened(bytes);
+    ASSERT_TRUE(o.message.has_value());
+    EXPECT_EQ(o.message->strText, "This file is not a saved reading.");
+    EXPECT_EQ(Describe(o.form), Describe(PreviousForm()));
 }
 
 // ---- File names ----------------------------------------------------------------------------------
@@ -543,17 +646,14 @@ TEST_F(OnDisk, leaves_the_earlier_file_as_it_was_when_writing_fails) {
     const std::string earlier = ReadingFileText(SampleReading(), 0);
     Spit(target, earlier);
 
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     SharedChartState other = SampleReading();
     other.strName = "Somebody With A Much Longer Name";
-    const auto message = SaveReadingFile(target.string(), other, 0);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    std::optional<UserMessage> message;
+    {
+        const FileSizeLimit sixteenBytes(16);
+        ASSERT_TRUE(sixteenBytes.IsSet());
+        message = SaveReadingFile(target.string(), other, 0);
+    }
 
     ExpectSaveRefused(message);
     EXPECT_EQ(Slurp(target), earlier);
@@ -564,15 +664,19 @@ TEST_F(OnDisk, opens_a_saved_reading_into_the_form) {
     const fs::path target = folder_ / "asha.ved";
     ASSERT_EQ(SaveReadingFile(target.string(), SampleReading(), kIndianTime), std::nullopt);
     BirthForm form = PreviousForm();
-    EXPECT_EQ(OpenReadingFile(target.string(), form), std::nullopt);
+    OpenedReading opened;
+    EXPECT_EQ(OpenReadingFile(target.string(), form, opened), std::nullopt);
     EXPECT_EQ(Describe(form), Describe(SampleForm()));
+    EXPECT_EQ(opened.intShift, kFieldShift);
+    EXPECT_TRUE(opened.unreadLines.empty());
 }
 
 TEST_F(OnDisk, refuses_a_name_not_ending_in_ved_before_reading_anything) {
     const fs::path target = folder_ / "READING.VED";
     Spit(target, ReadingFileText(SampleReading(), kIndianTime));
     BirthForm form = PreviousForm();
-    const auto message = OpenReadingFile(target.string(), form);
+    OpenedReading opened;
+    const auto message = OpenReadingFile(target.string(), form, opened);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->strText, "Please Check The File.");
     EXPECT_EQ(message->icon, MsgIcon::Critical);
@@ -582,6 +686,7 @@ TEST_F(OnDisk, refuses_a_name_not_ending_in_ved_before_reading_anything) {
 struct RefusedCase {
     const char* name;
     std::function<fs::path(const fs::path& folder)> make;  // returns the path to open
+    bool notAReading = false;
 };
 
 class RefusedFile : public OnDisk, public ::testing::WithParamInterface<RefusedCase> {};
@@ -589,10 +694,15 @@ class RefusedFile : public OnDisk, public ::testing::WithParamInterface<RefusedC
 TEST_P(RefusedFile, gives_a_message_and_leaves_the_form) {
     const fs::path path = GetParam().make(folder_);
     BirthForm form = PreviousForm();
-    const auto message = OpenReadingFile(path.string(), form);
+    OpenedReading opened;
+    const auto message = OpenReadingFile(path.string(), form, opened);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText.rfind("The reading could not be opened. ", 0), 0u) << message->strText;
-    EXPECT_NE(message->strText.find(path.string()), std::string::npos) << message->strText;
+    if (GetParam().notAReading) {
+        EXPECT_EQ(message->strText, "This file is not a saved reading.");
+    } else {
+        EXPECT_EQ(message->strText.rfind("The reading could not be opened. ", 0), 0u) << message->strText;
+        EXPECT_NE(message->strText.find(path.string()), std::string::npos) << message->strText;
+    }
     EXPECT_EQ(message->icon, MsgIcon::Critical);
     EXPECT_EQ(Describe(form), Describe(PreviousForm()));
 }
@@ -619,7 +729,19 @@ INSTANTIATE_TEST_SUITE_P(OpenReadingFile, RefusedFile,
                                                        [](const fs::path& d) {
                                                            ::mkfifo((d / "pipe.ved").c_str(), 0600);
                                                            return d / "pipe.ved";
-                                                       }}),
+                                                       }},
+                                           RefusedCase{"a_text_file_named_ved",
+                                                       [](const fs::path& d) {
+                                                           Spit(d / "notes.ved", "Buy milk\nCall Asha\n");
+                                                           return d / "notes.ved";
+                                                       },
+                                                       true},
+                                           RefusedCase{"one_line_of_two_megabytes",
+                                                       [](const fs::path& d) {
+                                                           Spit(d / "line.ved", std::string(2 << 20, 'Q'));
+                                                           return d / "line.ved";
+                                                       },
+                                                       true}),
                          RowName());
 
 TEST_F(OnDisk, reads_only_the_start_of_a_huge_file) {
@@ -627,15 +749,9 @@ TEST_F(OnDisk, reads_only_the_start_of_a_huge_file) {
     const fs::path big = folder_ / "big.ved";
     Spit(big, ReadingFileText(SampleReading(), kIndianTime) + std::string(2 << 20, 'Q'));
     BirthForm form = PreviousForm();
-    EXPECT_EQ(OpenReadingFile(big.string(), form), std::nullopt);
+    OpenedReading opened;
+    EXPECT_EQ(OpenReadingFile(big.string(), form, opened), std::nullopt);
     EXPECT_EQ(Describe(form), Describe(SampleForm()));
-
-    // One line of two megabytes: the part that was read is no whole line, so the name is kept.
-    const fs::path oneLine = folder_ / "line.ved";
-    Spit(oneLine, std::string(2 << 20, 'Q'));
-    form = PreviousForm();
-    EXPECT_EQ(OpenReadingFile(oneLine.string(), form), std::nullopt);
-    EXPECT_EQ(Describe(form), Describe(PreviousForm()));
 }
 
 TEST_F(OnDisk, reads_the_lines_after_an_overlong_first_line) {
@@ -644,10 +760,186 @@ TEST_F(OnDisk, reads_the_lines_after_an_overlong_first_line) {
     const fs::path path = folder_ / "long.ved";
     Spit(path, FileOf(fields));
     BirthForm form = PreviousForm();
-    EXPECT_EQ(OpenReadingFile(path.string(), form), std::nullopt);
+    OpenedReading opened;
+    EXPECT_EQ(OpenReadingFile(path.string(), form, opened), std::nullopt);
     BirthForm expected = SampleForm();
     expected.txtName = "Ravi";
     EXPECT_EQ(Describe(form), Describe(expected));
+    EXPECT_EQ(opened.unreadLines, std::vector<int>{1});
+}
+
+// ---- Re-saving a reading opened from a file with another shift ----------------------------------
+
+std::vector<std::string> Latin1Fields(const std::string& name) {
+    return {name, "3",  "5",    "1975",  "10",   "45",   "34",          "73",   "51",
+            "18", "31", "True", "False", "True", "Pune", "Maharashtra", "India"};
+}
+
+// Line n (from 1) of a file, as its bytes.
+std::string LineOf(const std::string& bytes, int n) {
+    std::size_t pos = 0;
+    for (int k = 1; k < n; ++k) pos = bytes.find("\r\n", pos) + 2;
+    return bytes.substr(pos, bytes.find("\r\n", pos) - pos);
+}
+
+TEST_F(OnDisk, re_saves_a_letter_that_only_the_files_own_shift_can_hold) {
+    // n with tilde is Latin-1 241: 241 + 14 = 255 fits, 241 + 20 does not.
+    const fs::path original = folder_ / "munoz.ved";
+    Spit(original, HandWrittenReading(Latin1Fields("Mu\xF1oz"), 14));
+    BirthForm form;
+    OpenedReading opened;
+    ASSERT_EQ(OpenReadingFile(original.string(), form, opened), std::nullopt);
+    EXPECT_EQ(form.txtName, "Mu\u00F1oz");
+    EXPECT_EQ(opened.intShift, 14);
+
+    SharedChartState state = SampleReading();
+    state.strName = form.txtName;
+    const fs::path copy = folder_ / "copy.ved";
+    EXPECT_EQ(SaveReadingFile(copy.string(), state, kIndianTime, opened.intShift), std::nullopt);
+    EXPECT_EQ(LineOf(Slurp(copy), 1), std::string("\x5B\x83\xFF\x7D\x88"));  // M u n~ o z, each + 14
+    BirthForm reopened;
+    OpenedReading again;
+    ASSERT_EQ(OpenReadingFile(copy.string(), reopened, again), std::nullopt);
+    EXPECT_EQ(reopened.txtName, "Mu\u00F1oz");
+}
+
+TEST_F(OnDisk, writes_with_the_programs_own_shift_whatever_the_file_had_when_that_holds_every_letter) {
+    SharedChartState state = SampleReading();
+    state.strName = "Asha";
+    const fs::path copy = folder_ / "asha.ved";
+    EXPECT_EQ(SaveReadingFile(copy.string(), state, kIndianTime, 14), std::nullopt);
+    EXPECT_EQ(LineOf(Slurp(copy), 1), std::string("\x55\x87\x7C\x75"));   // A s h a, each + 20
+    EXPECT_EQ(LineOf(Slurp(copy), 12), std::string("\x68\x86\x89\x79"));  // True + 20
+}
+
+struct UnwritableCase {
+    const char* name;
+    std::string SharedChartState::*field;
+    std::string text;
+    int openedShift;
+    std::string message;
+};
+
+class UnwritableLetter : public OnDisk, public ::testing::WithParamInterface<UnwritableCase> {};
+
+TEST_P(UnwritableLetter, refuses_the_save_and_writes_nothing) {
+    const UnwritableCase& c = GetParam();
+    SharedChartState state = SampleReading();
+    state.*c.field = c.text;
+    const fs::path target = folder_ / "lost.ved";
+    const auto message = SaveReadingFile(target.string(), state, kIndianTime, c.openedShift);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->strText, c.message);
+    EXPECT_TRUE(FolderEntries(folder_).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SaveReadingFile, UnwritableLetter,
+    ::testing::Values(UnwritableCase{"u_diaeresis_fits_neither_20_nor_14", &SharedChartState::strName, "J\u00FCrgen",
+                                     14,
+                                     "The reading could not be saved. A reading file cannot hold the letter "
+                                     "\"\u00FC\" of the name."},
+                      UnwritableCase{"a_devanagari_letter_fits_no_shift", &SharedChartState::strCity, "\u092A\u0941",
+                                     kFieldShift,
+                                     "The reading could not be saved. A reading file cannot hold the letter "
+                                     "\"\u092A\" of the city."}),
+    RowName());
+
+// ---- Temporary files of saves that were killed -----------------------------------------------------
+
+TEST_F(OnDisk, removes_only_its_own_temporary_files_that_are_an_hour_old) {
+    const auto aged = [this](const std::string& name, std::chrono::minutes age) {
+        Spit(folder_ / name, "half a reading");
+        fs::last_write_time(folder_ / name, fs::file_time_type::clock::now() - age);
+    };
+    aged(".vela-upagrahas-save-1f2e-5a6b7c-0.tmp", std::chrono::minutes(61));  // a killed save
+    aged(".vela-upagrahas-save-1f2e-5a6b7d-1.tmp", std::chrono::minutes(59));  // maybe a save still running
+    aged(".asha.ved.1234.tmp", std::chrono::minutes(600));                     // not ours
+    aged("vela-upagrahas-save-notes.tmp", std::chrono::minutes(600));          // not our name
+    fs::create_directory(folder_ / ".vela-upagrahas-save-folder.tmp");         // not a file
+    fs::create_symlink(folder_ / "elsewhere", folder_ / ".vela-upagrahas-save-link.tmp");
+
+    EXPECT_EQ(SaveReadingFile((folder_ / "asha.ved").string(), SampleReading(), kIndianTime), std::nullopt);
+    EXPECT_EQ(FolderEntries(folder_),
+              (std::vector<std::string>{".asha.ved.1234.tmp", ".vela-upagrahas-save-1f2e-5a6b7d-1.tmp",
+                                        ".vela-upagrahas-save-folder.tmp", ".vela-upagrahas-save-link.tmp", "asha.ved",
+                                        "vela-upagrahas-save-notes.tmp"}));
+}
+
+// ---- Paths in messages ---------------------------------------------------------------------------
+
+TEST_F(OnDisk, quotes_a_hostile_path_on_one_line_without_control_characters) {
+    const fs::path folder = folder_ / "line\nbreak\x1B[31mred";
+    const auto message = SaveReadingFile((folder / "asha.ved").string(), SampleReading(), 0);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->strText.find('\n'), std::string::npos) << message->strText;
+    EXPECT_EQ(message->strText.find('\x1B'), std::string::npos) << message->strText;
+    EXPECT_NE(message->strText.find("line?break?[31mred"), std::string::npos) << message->strText;
+}
+
+TEST_F(OnDisk, shortens_a_long_path_in_the_middle) {
+    const std::string path = "/start-of-the-path/" + std::string(128 * 1024, 'x') + "/end-of-the-path.ved";
+    BirthForm form = PreviousForm();
+    OpenedReading opened;
+    const auto message = OpenReadingFile(path, form, opened);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_LT(message->strText.size(), 400u);
+    EXPECT_NE(message->strText.find("\"/start-of-the-path/xxx"), std::string::npos) << message->strText;
+    EXPECT_NE(message->strText.find("xxx/end-of-the-path.ved\""), std::string::npos) << message->strText;
+    EXPECT_NE(message->strText.find("..."), std::string::npos) << message->strText;
+}
+
+// ---- Every reading that can be saved can be opened again ------------------------------------------
+
+// Texts the form's letter boxes let through: letters and blanks, blanks alone included.
+std::string RandomLetters(std::mt19937_64& rng) {
+    static constexpr std::string_view kAlphabet = "  AaZzmQ";
+    std::string text(std::uniform_int_distribution<std::size_t>(0, 6)(rng), ' ');
+    for (char& c : text) c = kAlphabet[std::uniform_int_distribution<std::size_t>(0, kAlphabet.size() - 1)(rng)];
+    return text;
+}
+
+TEST(RoundTrip, every_reading_that_calculates_opens_again_to_the_same_reading) {
+    std::mt19937_64 rng(20260412);
+    const auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    int calculated = 0;
+    for (int i = 0; i < 2000; ++i) {
+        BirthForm form;
+        form.txtName = RandomLetters(rng);
+        form.cboDate = std::to_string(pick(1, 28));
+        form.cboMonth = pick(0, 11);
+        form.cboYear = std::to_string(pick(1901, 2050));
+        form.cboHour = std::to_string(pick(0, 23));
+        form.cboMinute = std::to_string(pick(0, 59));
+        form.cboTimeZone = pick(0, kZoneCount - 1);
+        form.txtLatDeg = std::to_string(pick(0, 60));
+        form.txtLatMin = std::to_string(pick(0, 59));
+        form.txtLonDeg = std::to_string(pick(0, 179));
+        form.txtLonMin = std::to_string(pick(0, 59));
+        form.optLat = pick(0, 1) ? LatChoice::North : LatChoice::South;
+        form.optLong = pick(0, 1) ? LonChoice::East : LonChoice::West;
+        form.chkDST = pick(0, 1) == 1;
+        form.txtCity = RandomLetters(rng);
+        form.txtState = RandomLetters(rng);
+        form.txtCountry = RandomLetters(rng);
+
+        SharedChartState saved;
+        if (!modCalculationDriver::RunCalculation(form, saved, false).Succeeded()) continue;
+        ++calculated;
+        const std::string bytes = ReadingFileText(saved, saved.intZoneRow);
+        BirthForm reopened;
+        OpenedReading opened;
+        ASSERT_FALSE(FillFormFromReadingText(bytes, reopened, opened).has_value()) << i;
+        ASSERT_TRUE(opened.unreadLines.empty()) << i;
+        SharedChartState again;
+        const auto outcome = modCalculationDriver::RunCalculation(reopened, again, false);
+        ASSERT_TRUE(outcome.Succeeded()) << "reading " << i
+                                         << " saved but refused on opening: " << outcome.message->strText << "\n"
+                                         << Describe(form);
+        EXPECT_EQ(ReadingFileText(again, again.intZoneRow), bytes) << i;
+        EXPECT_EQ(again.strBirthAscendant, saved.strBirthAscendant) << i;
+    }
+    EXPECT_GT(calculated, 500);  // the rest had a blank name or place
 }
 
 }  // namespace

@@ -95,12 +95,36 @@ TEST(ValidateInput, reports_an_empty_form_one_box_at_a_time_in_the_order_of_the_
     EXPECT_EQ(ValidateInput(form), std::nullopt);
 }
 
-TEST(ValidateInput, accepts_boxes_that_hold_only_blanks_as_filled) {
+// A name or place of blanks only would be trimmed to nothing on its way into a reading and its
+// file, so it is as empty as an empty box, with the same message.
+struct BlankCase {
+    const char* name;
+    std::string BirthForm::*box;
+    const char* text;
+    const char* message;  // nullptr: passes
+    FormField focus;
+};
+
+class BlankBox : public ::testing::TestWithParam<BlankCase> {};
+
+TEST_P(BlankBox, counts_as_empty_only_when_it_holds_nothing_but_blanks) {
+    const BlankCase& c = GetParam();
     BirthForm form = PassingForm();
-    form.txtName = " ";
-    form.txtCity = "   ";
-    EXPECT_EQ(ValidateInput(form), std::nullopt);
+    form.*c.box = c.text;
+    ExpectOutcome(ValidateInput(form), c.message, MsgIcon::Critical, c.focus);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ValidateInput, BlankBox,
+    ::testing::Values(
+        BlankCase{"a_name_of_one_blank", &BirthForm::txtName, " ", "Please Enter Your Name", FormField::Name},
+        BlankCase{"a_city_of_blanks", &BirthForm::txtCity, "   ", "Please Enter Your City name", FormField::City},
+        BlankCase{"a_state_of_blanks", &BirthForm::txtState, "  ", "Please Enter Your State name", FormField::State},
+        BlankCase{"a_country_of_blanks", &BirthForm::txtCountry, "      ", "Please Enter Your Country name",
+                  FormField::Country},
+        BlankCase{"a_name_between_blanks_passes", &BirthForm::txtName, "  Asha  ", nullptr, FormField::None},
+        BlankCase{"a_city_with_one_letter_passes", &BirthForm::txtCity, " x ", nullptr, FormField::None}),
+    RowName());
 
 // ---- Ranges of latitude and longitude ------------------------------------------------------------
 
