@@ -15,16 +15,21 @@
 #include <string_view>
 #include <vector>
 
+#include "upagraha/profiles.h"
+
 namespace vela::cli {
 
 inline constexpr std::array<std::string_view, 10> kBatchColumns = {"name", "date", "time", "zone",  "lat",
                                                                    "lon",  "dst",  "city", "state", "country"};
+// An optional eleventh column after them: the convention profile of the row, by its name; an empty
+// cell takes the run's profile.
+inline constexpr std::string_view kProfileColumn = "profile";
 inline constexpr std::size_t kMaxFieldBytes = 4096;
 // Rows read before they are calculated (side by side) and written: what memory holds at most.
 inline constexpr std::size_t kBatchChunkRows = 512;
-// The longest line that can still hold ten admissible fields: each quoted, every byte a doubled
+// The longest line that can still hold eleven admissible fields: each quoted, every byte a doubled
 // quote, commas between them and a carriage return at the end. Anything longer is refused unread.
-inline constexpr std::size_t kMaxLineBytes = kBatchColumns.size() * (2 * kMaxFieldBytes + 3);
+inline constexpr std::size_t kMaxLineBytes = (kBatchColumns.size() + 1) * (2 * kMaxFieldBytes + 3);
 
 struct InputLine {
     std::string strText;      // without the line end; at most the reader's cap
@@ -48,10 +53,11 @@ private:
 // when the line is malformed. Does not check the number of fields.
 std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields);
 
-// Reads the header and then every row, writing one JSON object per row on its own line.
-// Row N is the N-th line after the header (line N + 1 of the file); blank lines are skipped.
-// Answers the exit status: 0 when every row gave a reading, 1 when any row or the header was
-// refused or the output could not be written.
-int RunBatch(std::istream& in, std::ostream& out);
+// Reads the header and then every row, writing one JSON object per row on its own line, each
+// under the row's profile or else the one given. Row N is the N-th line after the header (line
+// N + 1 of the file); blank lines are skipped. Answers the exit status: 0 when every row gave a
+// reading, 1 when any row or the header was refused or the output could not be written.
+int RunBatch(std::istream& in, std::ostream& out,
+             const modConventionProfiles::ConventionProfile& profile = modConventionProfiles::kOriginalProfile);
 
 }  // namespace vela::cli

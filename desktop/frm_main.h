@@ -37,6 +37,8 @@ class QStandardItemModel;
 
 namespace vela {
 
+class ProfileChoice;
+
 // The panels' size when the window opens: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kPanelWidthPixels = 9015 / kTwipsPerPixel;
@@ -142,6 +144,8 @@ private:
 
     WindowSeams seams;
     SharedChartState sharedState;
+    // The Conventions menu: the profile each reading is made under.
+    ProfileChoice* profileChoice = nullptr;
     QString strSaveFileName;  // the last file saved in this run, proposed by the next save
 
     // The atlas under the city box: its places, the list offering them, and the pause in typing.
