@@ -123,8 +123,9 @@ std::string DescribeProfile(const ConventionProfile& profile) {
         text += " of its portion";
     } else {
         text += exceptions;
-        text += " of its portion, the others at the ";
+        text += ", the others at the ";
         text += PointText(usualPoint);
+        text += " of their portions";
     }
     text += "; ";
     text += SunriseText(profile.sunrise);

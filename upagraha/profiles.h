@@ -62,8 +62,8 @@ ConventionProfile CustomProfile(LordOrder lordOrder,
                                 const std::array<PortionPoint, modVedicUpagrahas::kUpagrahaCount>& points,
                                 SunriseEvent sunrise);
 
-// One line, built from the settings: "eight-place cycle of lords; Gulika at the start of its
-// portion, the others at the middle; sunrise at the centre of the disc without refraction".
+// One line, built from the settings: "eight-place cycle of lords; Gulika at the start, the others
+// at the middle of their portions; sunrise at the centre of the disc without refraction".
 std::string DescribeProfile(const ConventionProfile& profile);
 std::string_view LordOrderText(LordOrder order);
 std::string_view PointText(PortionPoint point);  // "start", "middle", "end"

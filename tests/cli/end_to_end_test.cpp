@@ -365,4 +365,87 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Please enter only letters (--name)"}),
     RowName());
 
+// Convention profiles on the command line: listed, applied to a reading, a saved file and a batch
+// (for the run and per row), and named in the JSON.
+TEST_F(CliEndToEnd, lists_the_profiles_by_name_with_what_each_holds) {
+    const auto r = Run({"--profiles"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto lines = LinesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::vector<std::string> names = {"original", "gulika-start", "seven-lords"};
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), names[i]);
+    EXPECT_NE(lines[1].find("Gulika at the start"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("centre of the disc without refraction"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find("seven lords"), std::string::npos) << lines[2];
+    EXPECT_EQ(Run({"--profiles", "--json"}).status, 2);
+}
+
+TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
+    const auto byDefault = Run(Plus(DelhiArgs(), {"--json"}));
+    const auto original = Run(Plus(DelhiArgs(), {"--json", "--profile", "original"}));
+    EXPECT_EQ(original.status, 0) << original.err;
+    EXPECT_EQ(original.out, byDefault.out);
+    EXPECT_EQ(Json::parse(original.out)["profile"], "original");
+    EXPECT_EQ(Run(Plus(DelhiArgs(), {"--profile", "original"})).out, Run(DelhiArgs()).out);
+
+    BirthForm form;
+    ASSERT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
+    const auto profile = *modConventionProfiles::FindProfile("gulika-start");
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(form, profile, state);
+    ASSERT_TRUE(outcome.Succeeded());
+    const auto r = Run(Plus(DelhiArgs(), {"--json", "--profile", "gulika-start"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    const Json j = Json::parse(r.out);
+    EXPECT_EQ(j["profile"], "gulika-start");
+    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas)));
+    // Gulika at the start of Saturn's portion, Maandi at its middle.
+    EXPECT_EQ(j["upagrahas"][4]["moment"], j["portions"][6]["start"]);
+    EXPECT_NE(j["upagrahas"][4]["degrees"], j["upagrahas"][5]["degrees"]);
+
+    // The report of a saved reading too; the file itself never names a profile.
+    const auto file = Path("asha.ved").string();
+    ASSERT_EQ(Run(Plus(DelhiArgs(), {"--save", file, "--profile", "seven-lords"})).status, 0);
+    const auto saved = Slurp(file);
+    ASSERT_EQ(Run(Plus(DelhiArgs(), {"--save", Path("plain.ved").string()})).status, 0);
+    EXPECT_EQ(saved, Slurp(Path("plain.ved")));
+    const auto fromFile = Run({file, "--profile", "gulika-start"});
+    EXPECT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, modUpagrahaReport::ReportPlainText(outcome.report));
+
+    const auto unknown = Run(Plus(DelhiArgs(), {"--profile", "Original"}));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("--profiles"), std::string::npos) << unknown.err;
+}
+
+TEST_F(CliEndToEnd, working_sets_the_upagrahas_of_every_profile_side_by_side) {
+    const auto r = Run(Plus(DelhiArgs(), {"--working", "--profile", "seven-lords"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto table = r.out.find("\nThe upagrahas under each convention (in use: seven-lords)\n");
+    ASSERT_NE(table, std::string::npos) << r.out;
+    for (const char* block : {"\n  original: ", "\n  gulika-start: ", "\n  seven-lords (in use): "})
+        EXPECT_NE(r.out.find(block, table), std::string::npos) << block;
+}
+
+TEST_F(CliEndToEnd, batch_takes_a_profile_for_the_run_and_a_profile_column_per_row) {
+    const std::string csv =
+        "name,date,time,zone,lat,lon,dst,city,state,country,profile\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,original\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India, gulika-start \n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,sidereal\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India\n";
+    const auto r = Run({"--batch", "-", "--profile", "seven-lords"}, csv);
+    EXPECT_EQ(r.status, 1);
+    const auto lines = LinesOf(r.out);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(Json::parse(lines[0])["profile"], "seven-lords");  // an empty cell takes the run's
+    EXPECT_EQ(Json::parse(lines[1])["profile"], "original");
+    EXPECT_EQ(Json::parse(lines[2])["profile"], "gulika-start");
+    EXPECT_EQ(Json::parse(lines[3])["row"], 4);
+    EXPECT_EQ(Json::parse(lines[3])["error"], "profile: \"sidereal\" is not a profile (--profiles lists them)");
+    EXPECT_EQ(Json::parse(lines[4])["row"], 5);
+    EXPECT_NE(Json::parse(lines[4])["error"].get<std::string>().find("not the 11 of"), std::string::npos);
+}
+
 }  // namespace
