@@ -195,12 +195,13 @@ int main(int argc, char** argv) {
     CLI::Option* zonesFlag = app.add_flag("--zones", zones, "List the time-zone rows")->group("Other modes");
     CLI::Option* profilesFlag =
         app.add_flag("--profiles", profiles, "List the convention profiles --profile takes")->group("Other modes");
+    std::string profileHelp =
+        "Read under a profile of conventions (lords of the portions, point of each portion, "
+        "sunrise):";
+    for (const auto& named : modConventionProfiles::NamedProfiles()) (profileHelp += ' ') += named.strName;
+    profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
     CLI::Option* profileOption =
-        app.add_option("--profile", profileName,
-                       "Read under these conventions (lord order, point of each portion, sunrise) instead of the "
-                       "program's own; a name of --profiles")
-            ->type_name("NAME")
-            ->group("Conventions");
+        app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
 
     try {
         app.parse(argc, argv);

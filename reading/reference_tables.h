@@ -10,9 +10,9 @@
 
 namespace vela {
 
-// Rows 0 to 70 are the first program's own, in its order, and keep their meaning in every saved
-// reading; the rows after them were appended for the offsets it lacked.
-inline constexpr int kFirstProgramZoneCount = 71;
+// Rows 0 to 70 are the table's original rows, in their order, and keep their meaning in every
+// saved reading; the rows after them were appended for the offsets those lacked.
+inline constexpr int kOriginalZoneCount = 71;
 inline constexpr int kZoneCount = 81;
 // The last row: the place's own local mean time.
 inline constexpr int kLocalMeanTimeRow = 80;

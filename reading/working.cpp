@@ -214,7 +214,10 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     }
     line("");
 
-    line("Upagrahas: the ascendant rising at the middle of the lord's portion");
+    // Under a profile that takes other points of the portions, the heading says so.
+    const bool allAtTheMiddle = s.profile.points == modConventionProfiles::kOriginalProfile.points;
+    line(allAtTheMiddle ? "Upagrahas: the ascendant rising at the middle of the lord's portion"
+                        : "Upagrahas: the ascendant rising at the profile's point of the lord's portion");
     line("  upagraha       lord  portion  moment      longitude  house");
     for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
         line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(strUpagrahaNames[i]).c_str(),

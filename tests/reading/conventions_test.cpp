@@ -124,8 +124,11 @@ TEST(WorkingText, adds_the_conventions_side_by_side_after_the_rest) {
     const std::string plain = modWorking::WorkingText(s, outcome.upagrahas, sensitivity);
     const std::string text = modWorking::WorkingText(s, outcome.upagrahas, sensitivity, conventions);
 
-    // Everything before the table is the working as it was.
+    // Everything before the table is the working as it was, but for the point of the portions.
     ASSERT_EQ(text.substr(0, plain.size()), plain);
+    EXPECT_NE(plain.find("\nUpagrahas: the ascendant rising at the profile's point of the lord's portion\n"),
+              std::string::npos);
+    EXPECT_EQ(plain.find("at the middle of the lord's portion"), std::string::npos);
     const std::string table = text.substr(plain.size());
     EXPECT_EQ(table.substr(0, 62), "\nThe upagrahas under each convention (in use: gulika-start)\n  ");
     // A profile's block: its heading (two blanks in) and the lines under it (four blanks in).

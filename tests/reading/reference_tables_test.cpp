@@ -48,8 +48,8 @@ TEST(ZoneTable, keeps_its_shared_names_and_consistent_signs) {
     EXPECT_EQ(kZoneRows[58].text.substr(0, 29), kZoneRows[59].text.substr(0, 29));
     EXPECT_NE(kZoneRows[50].text.find(",NST,"), std::string_view::npos);
     EXPECT_NE(kZoneRows[52].text.find(",NST,"), std::string_view::npos);
-    // The first program's 71 rows; the rows appended after them are checked in zone_rows_test.cpp.
-    for (int i = 0; i < kFirstProgramZoneCount; ++i) {
+    // The table's original 71 rows; the rows appended after them are checked in zone_rows_test.cpp.
+    for (int i = 0; i < kOriginalZoneCount; ++i) {
         const ZoneRow& row = kZoneRows[static_cast<std::size_t>(i)];
         // The minutes carry the hour's sign; the text shows the opposite sign (East positive).
         EXPECT_TRUE(row.minutes == 0 || row.minutes == 30 || row.minutes == -30) << row.text;

@@ -65,9 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
                       NewRow{"line_islands", 79, "Line Islands Time,LINT,+14:00", "+14:00", 14 * 60}),
     RowName());
 
-TEST(ZoneTable, keeps_the_first_programs_rows_and_appends_local_mean_time_last) {
+TEST(ZoneTable, keeps_its_original_rows_and_appends_local_mean_time_last) {
     ASSERT_EQ(kZoneCount, 81);
-    EXPECT_EQ(kFirstProgramZoneCount, 71);
+    EXPECT_EQ(kOriginalZoneCount, 71);
     EXPECT_EQ(kZoneRows[70].text, "Yukon War Time,YWT,-8.0");
     EXPECT_EQ(kLocalMeanTimeRow, 80);
     EXPECT_EQ(kZoneRows[80].text, "Local Mean Time,LMT,longitude/15");
@@ -75,7 +75,7 @@ TEST(ZoneTable, keeps_the_first_programs_rows_and_appends_local_mean_time_last) 
         EXPECT_EQ(kZoneRows[static_cast<std::size_t>(row)].blnLocalMeanTime, row == 80) << row;
     EXPECT_EQ(modReferenceTables::ZoneOffsetText(80), "LMT");
     EXPECT_EQ(modReferenceTables::ZoneListText(80), "Local Mean Time,LMT,longitude/15  (exact, from the longitude)");
-    // The first program's texts do not always say the minutes: the list says them beside.
+    // The original rows' texts do not always say the minutes: the list says them beside.
     EXPECT_EQ(modReferenceTables::ZoneListText(34), "Indian Time, IST, +5.3  (+05:30)");
     EXPECT_EQ(modReferenceTables::ZoneListText(37), "Iran Time, IT, +3.5  (+03:30)");
     EXPECT_EQ(modReferenceTables::ZoneListText(29), "Greenwich Mean Time,GMT,0.0  (+00:00)");
