@@ -211,9 +211,7 @@ void frmMain::Form_Load() {
     FillList(cboHour, lists.hours);
     FillList(cboMinute, lists.minutes);
 
-    ZoneTables zones;
-    modReferenceTables::FillReferenceTables(zones);
-    // Each row with its exact offset beside its text.
+    // Each zone row with its exact offset beside its text.
     cboTimeZone->clear();
     for (int row = 0; row < kZoneCount; ++row) cboTimeZone->addItem(Q(modReferenceTables::ZoneListText(row)));
 
