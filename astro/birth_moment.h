@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace vela {
 
@@ -25,6 +26,16 @@ struct BirthMoment {
     bool blnSouth = false;  // false: North
     bool blnEast = false;   // false: West
     bool blnDST = false;    // daylight-saving tick: the clock runs one hour ahead of the zone
+    // The zone's exact offset, hours EAST of Greenwich, daylight saving not included. It differs
+    // from the whole minutes above only for local mean time, whose offset is the place's own
+    // longitude / 15 (seconds and their fractions kept); those fields then hold it cut to whole
+    // minutes. Left empty, the stages read the offset from varZoneHours and varZoneMinutes.
+    std::optional<double> dblZoneHoursEast;
 };
+
+// The offset the stages work with: hours East of Greenwich, daylight saving not included.
+inline double ZoneHoursEast(const BirthMoment& s) {
+    return s.dblZoneHoursEast ? *s.dblZoneHoursEast : -(s.varZoneHours + s.varZoneMinutes / 60.0);
+}
 
 }  // namespace vela

@@ -33,7 +33,7 @@ double Ayanamsa(double T) {
 AscendantClock::AscendantClock(const BirthMoment& s) {
     // The zone's own sign says which side of Greenwich it lies on; the place's longitude does not
     // (London keeps British Summer Time while lying West, Madrid keeps Central European Time).
-    double zEast = -(s.varZoneHours + s.varZoneMinutes / 60.0);
+    double zEast = ZoneHoursEast(s);
     if (s.blnDST) zEast += 1;
     double lambda = s.intLonDeg + s.intLonMin / 60.0;
     double phi = s.intLatDeg + s.intLatMin / 60.0;

@@ -17,24 +17,31 @@ constexpr double kThreeHalfPi = 4.71239;
 constexpr double kTwoPi = 6.28319;
 constexpr double DR = 0.0174533;  // radians per degree
 constexpr double K = 0.261799;    // radians per hour of time
-constexpr double Z = -0.0145439;  // cos(90° 50'), the zenith distance of rise and set
 constexpr double HR = 3.81972;    // hours per radian
 
 }  // namespace
 
 SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, int latDeg, int latMin,
                                bool blnSouth, int lonDeg, int lonMin, bool blnEast, int zoneHours, int zoneMinutes,
-                               bool blnDST) {
+                               bool blnDST, double dblZenithCosine) {
+    // Offset East of Greenwich: the table stores hours West positive.
+    double z = std::abs(zoneHours) + std::abs(zoneMinutes) / 60.0;
+    if (zoneHours < 0) z = -z;
+    z = -z;
+    return CalculateSunRiseSetInZone(month, day, year, latDeg, latMin, blnSouth, lonDeg, lonMin, blnEast, z, blnDST,
+                                     dblZenithCosine);
+}
+
+SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool blnSouth, int lonDeg,
+                                     int lonMin, bool blnEast, double dblZoneHoursEast, bool blnDST,
+                                     double dblZenithCosine) {
     SunRiseSet result;
     double phi = latDeg + latMin / 60.0;
     if (blnSouth) phi = -phi;
     double lambda = lonDeg + lonMin / 60.0;
     if (!blnEast) lambda = -lambda;  // East positive here
 
-    // Offset East of Greenwich: the table stores hours West positive.
-    double z = std::abs(zoneHours) + std::abs(zoneMinutes) / 60.0;
-    if (zoneHours < 0) z = -z;
-    z = -z;
+    double z = dblZoneHoursEast;
     if (blnDST) z += 1;
 
     const double N = DayOfYear(year, month, day) - 1;
@@ -60,7 +67,7 @@ SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /
             RA += kPi;
         const double s = 0.39782 * std::sin(L);
         const double delta = std::atan(s / std::sqrt(1 - s * s));
-        const double c = (Z - std::sin(delta) * std::sin(phiR)) / (std::cos(phiR) * std::cos(delta));
+        const double c = (dblZenithCosine - std::sin(delta) * std::sin(phiR)) / (std::cos(phiR) * std::cos(delta));
         // |c| >= 1: the Sun stays below (c >= 1) or above (c <= -1) the horizon all day.
         if (!(std::fabs(c) < 1)) continue;
         double H = kHalfPi - std::atan(c / std::sqrt(1 - c * c));

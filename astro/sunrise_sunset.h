@@ -19,11 +19,29 @@ struct SunRiseSet {
     bool HasBoth() const { return blnSunRises && blnSunSets; }
 };
 
+// Which moment counts as the Sun's rising and setting: the cosine of the zenith distance of the
+// Sun's centre at that moment (the sine of its altitude).
+//  - The upper limb touching the horizon, with refraction: the centre 50' below it (16' of
+//    semi-diameter and 34' of refraction), zenith distance 90 deg 50'. The program's own event, and
+//    the one almanacs print.
+//  - The centre of the disc on the horizon, without refraction: zenith distance 90 deg, the
+//    almanac tradition of Indian calendars and much Indian software. Rises about 3 to 4 minutes
+//    later and sets as much earlier in middle latitudes.
+inline constexpr double kUpperLimbWithRefraction = -0.0145439;  // cos(90 deg 50'), the model's six digits
+inline constexpr double kDiscCentreWithoutRefraction = 0;       // cos(90 deg)
+
 // zoneHours, zoneMinutes: the zone row's offsets, West of Greenwich positive. With blnDST the
 // events are given on the daylight-saving clock (zone + 1 hour) whatever the date, as the chart
 // angles read the birth time. hour and minute are accepted for the shape of the call and not used.
+// dblZenithCosine: the event, one of the two above (or any cosine between -1 and 1).
 SunRiseSet CalculateSunRiseSet(int month, int day, int year, int hour, int minute, int latDeg, int latMin,
                                bool blnSouth, int lonDeg, int lonMin, bool blnEast, int zoneHours, int zoneMinutes,
-                               bool blnDST);
+                               bool blnDST, double dblZenithCosine = kUpperLimbWithRefraction);
+
+// The same with the zone as an exact offset, hours EAST of Greenwich (fractions of a minute kept,
+// as local mean time has them), daylight saving not included.
+SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool blnSouth, int lonDeg,
+                                     int lonMin, bool blnEast, double dblZoneHoursEast, bool blnDST,
+                                     double dblZenithCosine = kUpperLimbWithRefraction);
 
 }  // namespace vela::modSunRiseSunSet

@@ -1,5 +1,6 @@
 #include "atlas/zone_proposal.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "astro/calendar.h"
@@ -18,6 +19,11 @@ std::string MonthAbbreviation(int month) {
     return std::string(kMonthNames[static_cast<std::size_t>(month - 1)].substr(0, 3));
 }
 
+// An offset to the nearest whole minute, half a minute to the even one.
+int ToWholeMinute(int seconds) { return static_cast<int>(std::nearbyint(seconds / 60.0)) * 60; }
+
+bool IsLocalMeanTimeRow(int row) { return kZoneRows[static_cast<std::size_t>(row)].blnLocalMeanTime; }
+
 }  // namespace
 
 std::optional<ClockMoment> ClockMomentOf(const BirthForm& form) {
@@ -31,12 +37,6 @@ std::optional<ClockMoment> ClockMomentOf(const BirthForm& form) {
     return ClockMoment{*year, month, *day, *hour, *minute};
 }
 
-int RowOffsetSeconds(int row) {
-    const ZoneRow& zone = kZoneRows[static_cast<std::size_t>(row)];
-    // The table counts West positive, with the minutes carrying the hours' sign.
-    return -(zone.hours * kSecondsPerHour + zone.minutes * 60);
-}
-
 int RowRank(std::string_view rowText) {
     const std::string_view name = rowText.substr(0, rowText.find(','));
     if (Contains(name, "Standard Time")) return 0;
@@ -46,10 +46,11 @@ int RowRank(std::string_view rowText) {
 }
 
 std::optional<int> RowForOffset(int secondsEast) {
+    const int wanted = ToWholeMinute(secondsEast);
     std::optional<int> best;
     int bestRank = 0;
     for (int row = 0; row < kZoneCount; ++row) {
-        if (RowOffsetSeconds(row) != secondsEast) continue;
+        if (IsLocalMeanTimeRow(row) || RowOffsetSeconds(row) != wanted) continue;
         const int rank = RowRank(kZoneRows[static_cast<std::size_t>(row)].text);
         if (!best || rank < bestRank) {
             best = row;
@@ -70,23 +71,23 @@ ZoneProposal ProposeZone(int standardSeconds, int inForceSeconds) {
     return {RowForOffset(inForceSeconds), false};
 }
 
-std::string OffsetText(int secondsEast) {
-    const int magnitude = std::abs(secondsEast);
-    std::string text(1, secondsEast < 0 ? '-' : '+');
-    text += modText::ClockText(magnitude / kSecondsPerHour, magnitude % kSecondsPerHour / 60);
-    if (magnitude % 60 != 0) {
-        text += ':';
-        modText::AppendTwoDigits(text, magnitude % 60);
-    }
-    return text;
+ZoneProposal ProposeZone(const ZoneAtMoment& zone) {
+    if (zone.blnLocalMeanTime) return {kLocalMeanTimeRow, false};
+    return ProposeZone(zone.intStandardSeconds, zone.intInForceSeconds);
 }
 
 std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal) {
     std::string text = zone.strZone + " on " + std::to_string(moment.intDay) + " " +
-                       MonthAbbreviation(moment.intMonth) + " " + std::to_string(moment.intYear) + ": " +
-                       OffsetText(zone.intInForceSeconds);
+                       MonthAbbreviation(moment.intMonth) + " " + std::to_string(moment.intYear) + ": ";
+    if (zone.blnLocalMeanTime)
+        text +=
+            "local mean time, before standard time (" + OffsetText(zone.intInForceSeconds) + " at the zone's own city)";
+    else
+        text += OffsetText(zone.intInForceSeconds);
     const std::string standard = " (standard " + OffsetText(zone.intStandardSeconds) + ")";
-    if (zone.intInForceSeconds > zone.intStandardSeconds)
+    if (zone.blnLocalMeanTime) {
+        // Mean time knows no daylight saving.
+    } else if (zone.intInForceSeconds > zone.intStandardSeconds)
         text += ", daylight saving" + standard;
     else if (zone.intInForceSeconds < zone.intStandardSeconds)
         text += ", winter time" + standard;
@@ -122,10 +123,18 @@ std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZonePropo
         return "No zone of the list gives " + inForce + ", the clocks of " + zone.strZone +
                " at the birth moment; the reading will use the zone chosen.";
     if (chosenRow < 0 || chosenRow >= kZoneCount) return std::nullopt;
-    const int chosen = RowOffsetSeconds(chosenRow) + (chosenDST ? kSecondsPerHour : 0);
-    if (chosen == zone.intInForceSeconds) return std::nullopt;
-    return "The zone " + std::string(chosenDST ? "and tick chosen give " : "chosen gives ") + OffsetText(chosen) +
-           ", but the clocks of " + zone.strZone + " were at " + inForce + " at the birth moment.";
+    std::string gives;
+    if (IsLocalMeanTimeRow(chosenRow)) {
+        if (zone.blnLocalMeanTime && !chosenDST) return std::nullopt;
+        gives = chosenDST ? "the place's local mean time and an hour" : "the place's local mean time";
+    } else {
+        const int chosen = RowOffsetSeconds(chosenRow) + (chosenDST ? kSecondsPerHour : 0);
+        if (!zone.blnLocalMeanTime && chosen == ToWholeMinute(zone.intInForceSeconds)) return std::nullopt;
+        gives = OffsetText(chosen);
+    }
+    return "The zone " + std::string(chosenDST ? "and tick chosen give " : "chosen gives ") + gives +
+           ", but the clocks of " + zone.strZone +
+           (zone.blnLocalMeanTime ? " kept local mean time" : " were at " + inForce) + " at the birth moment.";
 }
 
 }  // namespace vela::modZoneProposal

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "reading/birth_form.h"
+#include "reading/reference_tables.h"
 
 namespace vela::modZoneProposal {
 
@@ -37,12 +38,15 @@ enum class ClockFit {
 // What the time-zone data says of the place at the birth moment. Offsets in seconds, East of
 // Greenwich positive (the zone table's rows count hours West positive; the list text East).
 // Daylight saving is in force when the clocks are ahead of the standard offset; a few zones keep
-// a "winter time" behind it instead (Ireland since 1971, Namibia 1994-2017).
+// a "winter time" behind it instead (Ireland since 1971, Namibia 1994-2017). Before a zone's
+// first standard time the data gives the local mean time of the zone's own city (Kathmandu's
+// +05:41:16 until 1920); a place elsewhere in the zone kept its own.
 struct ZoneAtMoment {
     std::string strZone;         // IANA name
     int intStandardSeconds = 0;  // the zone's standard time
     int intInForceSeconds = 0;   // the clocks' offset at the moment
     ClockFit clock = ClockFit::Once;
+    bool blnLocalMeanTime = false;  // the clocks kept local mean time: no standard time yet
 };
 
 struct ZoneProposal {
@@ -50,8 +54,10 @@ struct ZoneProposal {
     bool blnDST = false;
 };
 
-// The offset of a row of the zone table, East positive, in seconds.
-int RowOffsetSeconds(int row);
+// The offset of a row of the zone table, East positive, in seconds; and an offset as text,
+// "+05:30", "-04:00", "+05:21:10" (seconds only when there are some).
+using modReferenceTables::OffsetText;
+using modReferenceTables::RowOffsetSeconds;
 
 // Among rows that share an offset, the lower rank is proposed; ties go to the earlier row.
 //   0  "... Standard Time"
@@ -61,16 +67,17 @@ int RowOffsetSeconds(int row);
 // The name is the row text before its first comma.
 int RowRank(std::string_view rowText);
 
-// The preferred row with exactly this offset, if any.
+// The preferred row with this offset to the minute, if any: the rows are whole minutes, and the
+// old mean times of the data carry seconds (Madras +05:21:10 is Madras Time, +05:21). The
+// local-mean-time row has no fixed offset and is never found here.
 std::optional<int> RowForOffset(int secondsEast);
 
 // The row of the standard offset, with the tick when the clocks are one hour ahead of it; else a
 // row that gives the offset in force by itself (double summer time, an hour behind standard);
 // else nothing.
 ZoneProposal ProposeZone(int standardSeconds, int inForceSeconds);
-
-// "+05:30", "-04:00", "+05:21:10" (seconds only when there are some).
-std::string OffsetText(int secondsEast);
+// The same for what the data says; local mean time proposes the local-mean-time row.
+ZoneProposal ProposeZone(const ZoneAtMoment& zone);
 
 // The line beside the zone list, two lines long: what the data says, then what is proposed.
 //   Asia/Kolkata on 16 Oct 1942: +06:30, daylight saving (standard +05:30)
@@ -82,9 +89,10 @@ std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, co
 std::string UnknownZoneText(std::string_view zone);
 std::string NoDateText(std::string_view zone);
 
-// A warning when the form's row and tick do not give the offset in force, or when no row can
-// give it. A row with the same offset as the proposed one is as good as it, so it draws no
-// warning; a form without a row selected draws none either (the calculation names that itself).
+// A warning when the form's row and tick do not give the offset in force (to the minute), or
+// local mean time where the data says the clocks kept it or not, or when no row can give it. A
+// row with the same offset as the proposed one is as good as it, so it draws no warning; a form
+// without a row selected draws none either (the calculation names that itself).
 std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZoneProposal& proposal, int chosenRow,
                                        bool chosenDST);
 

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <thread>
 
+#include "astro/text.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
@@ -19,12 +20,14 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string HeaderText() {
+// The header of the ten columns, and of eleven with the profile's.
+std::string HeaderText(std::size_t columns = kBatchColumns.size()) {
     std::string text;
     for (const auto column : kBatchColumns) {
         if (!text.empty()) text += ',';
         text += column;
     }
+    if (columns > kBatchColumns.size()) (text += ',') += kProfileColumn;
     return text;
 }
 
@@ -40,19 +43,22 @@ std::string FieldFault(std::size_t index, std::string_view fault) {
     return Joined({"field ", std::to_string(index), " ", fault});
 }
 
-bool IsHeader(const std::vector<std::string>& fields) {
-    if (fields.size() != kBatchColumns.size()) return false;
+// The number of columns the header names (ten, or eleven with the profile's); nothing when the
+// line is not the header.
+std::optional<std::size_t> HeaderColumns(const std::vector<std::string>& fields) {
+    if (fields.size() != kBatchColumns.size() && fields.size() != kBatchColumns.size() + 1) return std::nullopt;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         std::string_view f = fields[i];
         while (!f.empty() && f.front() == ' ') f.remove_prefix(1);
         while (!f.empty() && f.back() == ' ') f.remove_suffix(1);
-        if (f.size() != kBatchColumns[i].size()) return false;
+        const std::string_view column = i < kBatchColumns.size() ? kBatchColumns[i] : kProfileColumn;
+        if (f.size() != column.size()) return std::nullopt;
         for (std::size_t k = 0; k < f.size(); ++k) {
             const char c = (f[k] >= 'A' && f[k] <= 'Z') ? static_cast<char>(f[k] - 'A' + 'a') : f[k];
-            if (c != kBatchColumns[i][k]) return false;
+            if (c != column[k]) return std::nullopt;
         }
     }
-    return true;
+    return fields.size();
 }
 
 // Problems of the line itself, before its fields are looked at.
@@ -67,13 +73,29 @@ constexpr unsigned kMaxWorkers = 8;
 
 // Writes the reading of one row as its JSON line into out (emptied first), or answers the message
 // that refuses the row.
-std::optional<std::string> ReadRow(const InputLine& line, std::vector<std::string>& fields, std::string& out) {
+// What every row of a run shares: the header's number of columns and the run's profile.
+struct RunShape {
+    std::size_t columns = kBatchColumns.size();
+    const modConventionProfiles::ConventionProfile* profile = &modConventionProfiles::kOriginalProfile;
+};
+
+std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
+                                   std::string& out) {
     out.clear();
     if (auto problem = LineProblem(line)) return problem;
     if (auto problem = SplitCsvLine(line.strText, fields)) return problem;
-    if (fields.size() != kBatchColumns.size())
+    if (fields.size() != shape.columns)
         return Joined({"the row has ", std::to_string(fields.size()), " fields, not the ",
-                       std::to_string(kBatchColumns.size()), " of ", HeaderText()});
+                       std::to_string(shape.columns), " of ", HeaderText(shape.columns)});
+    modConventionProfiles::ConventionProfile profile = *shape.profile;
+    if (shape.columns > kBatchColumns.size()) {
+        const std::string_view name = modText::TrimBlanksAndTabs(fields[kBatchColumns.size()]);
+        if (!name.empty()) {
+            const auto named = modConventionProfiles::FindProfile(name);
+            if (!named) return Joined({kProfileColumn, ": \"", name, "\" is not a profile (--profiles lists them)"});
+            profile = *named;
+        }
+    }
 
     const ReadingNotation notation{fields[0], fields[1], fields[2], fields[3], fields[4],
                                    fields[5], fields[6], fields[7], fields[8], fields[9]};
@@ -81,7 +103,7 @@ std::optional<std::string> ReadRow(const InputLine& line, std::vector<std::strin
     if (auto problem = FillBirthForm(notation, form)) return std::string(problem->strField) + ": " + problem->strText;
     // A record of its own for every row: nothing of one reading can reach the next.
     SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(form, state, false);  // JSON needs no report
+    const auto outcome = modCalculationDriver::RunCalculation(form, profile, state, false);  // JSON needs no report
     if (!outcome.Succeeded()) return outcome.message->strText;
     AppendReadingJson(out, state, outcome.upagrahas);
     return std::nullopt;
@@ -169,7 +191,8 @@ namespace {
 // Rows between reading and writing, and the threads that calculate them.
 class BatchChunk {
 public:
-    BatchChunk() : workers_(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)), fields_(workers_) {
+    explicit BatchChunk(const RunShape& shape)
+        : shape_(shape), workers_(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)), fields_(workers_) {
         rows_.resize(kBatchChunkRows);
     }
 
@@ -192,7 +215,7 @@ public:
             try {
                 for (std::size_t i = w; i < filled_; i += workers_) {
                     PendingRow& pending = rows_[i];
-                    const auto error = ReadRow(pending.line, fields_[w], pending.output);
+                    const auto error = ReadRow(pending.line, shape_, fields_[w], pending.output);
                     pending.failed = error.has_value();
                     if (error) pending.output = RowErrorJsonLine(pending.row, *error);
                 }
@@ -245,6 +268,7 @@ private:
         bytes_ = 0;
     }
 
+    RunShape shape_;
     unsigned workers_;
     std::vector<std::vector<std::string>> fields_;  // one set of fields per thread
     std::vector<PendingRow> rows_;
@@ -252,7 +276,7 @@ private:
     std::size_t bytes_ = 0;
 };
 
-int RunBatchRows(std::istream& in, std::ostream& out) {
+int RunBatchRows(std::istream& in, std::ostream& out, const modConventionProfiles::ConventionProfile& profile) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
@@ -271,7 +295,8 @@ int RunBatchRows(std::istream& in, std::ostream& out) {
         return 1;
     }
     if (std::string_view(line.strText).starts_with(kByteOrderMark)) line.strText.erase(0, kByteOrderMark.size());
-    if (LineProblem(line) || SplitCsvLine(line.strText, fields) || !IsHeader(fields)) {
+    const auto columns = LineProblem(line) || SplitCsvLine(line.strText, fields) ? std::nullopt : HeaderColumns(fields);
+    if (!columns) {
         // Without the header the columns cannot be trusted, so no row is read.
         out << RowErrorJsonLine(0, Joined({"the first line must be the header ", HeaderText()})) << '\n';
         return 1;
@@ -280,7 +305,7 @@ int RunBatchRows(std::istream& in, std::ostream& out) {
     // Rows are calculated side by side (every reading has its own record, so readings share
     // nothing), then written in input order. A chunk ends when it is full, when the input ends,
     // and when the input pauses: a row never waits for rows that have not been sent yet.
-    BatchChunk chunk;
+    BatchChunk chunk(RunShape{*columns, &profile});
     bool anyFailed = false;
     std::int64_t row = 0;
     for (bool more = true; more && out;) {
@@ -306,9 +331,10 @@ int RunBatchRows(std::istream& in, std::ostream& out) {
 
 }  // namespace
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+             const modConventionProfiles::ConventionProfile& profile) {
     try {
-        return RunBatchRows(in, out);
+        return RunBatchRows(in, out, profile);
     } catch (const std::bad_alloc&) {
         // The rows written so far are sound and stay; nothing more can be promised.
         out.flush();

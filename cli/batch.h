@@ -18,18 +18,23 @@
 #include <string_view>
 #include <vector>
 
+#include "upagraha/profiles.h"
+
 namespace vela::cli {
 
 inline constexpr std::array<std::string_view, 10> kBatchColumns = {"name", "date", "time", "zone",  "lat",
                                                                    "lon",  "dst",  "city", "state", "country"};
+// An optional eleventh column after them: the convention profile of the row, by its name; an empty
+// cell takes the run's profile.
+inline constexpr std::string_view kProfileColumn = "profile";
 inline constexpr std::size_t kMaxFieldBytes = 4096;
 // Rows read before they are calculated (side by side) and written: what memory holds at most,
 // counted in rows and in the bytes of their lines.
 inline constexpr std::size_t kBatchChunkRows = 512;
 inline constexpr std::size_t kBatchChunkBytes = 1 << 20;
-// The longest line that can still hold ten admissible fields: each quoted, every byte a doubled
+// The longest line that can still hold eleven admissible fields: each quoted, every byte a doubled
 // quote, commas between them and a carriage return at the end. Anything longer is refused unread.
-inline constexpr std::size_t kMaxLineBytes = kBatchColumns.size() * (2 * kMaxFieldBytes + 3);
+inline constexpr std::size_t kMaxLineBytes = (kBatchColumns.size() + 1) * (2 * kMaxFieldBytes + 3);
 
 struct InputLine {
     std::string strText;      // without the line end; at most the reader's cap
@@ -70,7 +75,9 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 // Answers the exit status: 0 when every row gave a reading, 1 when any row or the header was
 // refused or the output could not be written. When memory runs out the rows answered so far stay
 // written, the run stops, and err gets one line that says so (status 1).
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err);
+// Each row is read under its own profile (the optional profile column) or else the one given.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
+             const modConventionProfiles::ConventionProfile& profile = modConventionProfiles::kOriginalProfile);
 // The same with standard error for err.
 int RunBatch(std::istream& in, std::ostream& out);
 

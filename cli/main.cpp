@@ -18,6 +18,8 @@
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
+#include "reading/working.h"
+#include "upagraha/profiles.h"
 #include "vela_version.h"
 
 namespace {
@@ -36,7 +38,9 @@ constexpr std::string_view kDescription =
     "  vela-upagrahas-cli --name ... --country ...     the report of a reading given by flags\n"
     "  vela-upagrahas-cli --batch READINGS.csv         one JSON line per row of a CSV file\n"
     "  vela-upagrahas-cli --zones                      the zone table's rows\n"
-    "  add --working to see how a reading came about and how much it depends on the birth time\n";
+    "  vela-upagrahas-cli --profiles                   the convention profiles\n"
+    "  add --working to see how a reading came about and how much it depends on the birth time,\n"
+    "  and --profile NAME to read under other conventions than the program's own\n";
 
 constexpr std::string_view kFooter =
     "Notations: --date YYYY-MM-DD (1901 to 2050); --time HH:MM on the 24-hour clock of the zone;\n"
@@ -46,7 +50,8 @@ constexpr std::string_view kFooter =
     "country take letters and blanks, as in the window.\n"
     "\n"
     "Batch: the CSV's first line is the header name,date,time,zone,lat,lon,dst,city,state,country\n"
-    "with dst true or false; \"...\" quotes a field, \"\" is a quote inside it; a record is one line.\n"
+    "with dst true or false, optionally followed by a profile column (a name of --profiles, or empty\n"
+    "for the run's); \"...\" quotes a field, \"\" is a quote inside it; a record is one line.\n"
     "Each row gives one JSON object on its own line, a refused row {\"row\": N, \"error\": \"...\"}\n"
     "where row N is line N + 1 of the file. --batch - reads standard input.\n"
     "\n"
@@ -82,12 +87,19 @@ int Finish(int status) {
 
 int ListZones() {
     for (int row = 0; row < kZoneCount; ++row)
-        std::cout << row << '\t' << kZoneRows[static_cast<std::size_t>(row)].text << '\n';
+        std::cout << row << '\t' << kZoneRows[static_cast<std::size_t>(row)].text << '\t'
+                  << modReferenceTables::ZoneOffsetText(row) << '\n';
     return Finish(0);
 }
 
-int RunBatchFile(const std::string& path) {
-    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr));
+int ListProfiles() {
+    for (const auto& profile : modConventionProfiles::NamedProfiles())
+        std::cout << profile.strName << '\t' << modConventionProfiles::DescribeProfile(profile) << '\n';
+    return Finish(0);
+}
+
+int RunBatchFile(const std::string& path, const modConventionProfiles::ConventionProfile& profile) {
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         std::cerr << kProgram << ": " << modText::QuotedForMessage(path) << " is a folder, not a CSV file\n";
@@ -98,16 +110,16 @@ int RunBatchFile(const std::string& path) {
         std::cerr << kProgram << ": " << modText::QuotedForMessage(path) << " could not be opened for reading\n";
         return kExitRefused;
     }
-    return Finish(cli::RunBatch(in, std::cout, std::cerr));
+    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile));
 }
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
 // one of its letters.
-int RunReading(const BirthForm& form, bool json, bool working, const std::string& savePath,
-               int openedShift = modReadingFile::kFieldShift) {
+int RunReading(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile, bool json, bool working,
+               const std::string& savePath, int openedShift = modReadingFile::kFieldShift) {
     SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(form, state);
+    const auto outcome = modCalculationDriver::RunCalculation(form, profile, state);
     if (!outcome.Succeeded()) {
         std::cerr << outcome.message->strText << '\n';
         return kExitRefused;
@@ -121,13 +133,15 @@ int RunReading(const BirthForm& form, bool json, bool working, const std::string
     }
     if (json) {
         if (working) {
-            const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
+            const auto sensitivity = modWorking::FindBirthTimeSensitivity(form, profile);
             std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, &sensitivity) << '\n';
         } else {
             std::cout << cli::ReadingJsonLine(state, outcome.upagrahas) << '\n';
         }
     } else if (working) {
-        std::cout << modWorking::WorkingText(state, outcome.upagrahas, modWorking::FindBirthTimeSensitivity(form));
+        std::cout << modWorking::WorkingText(state, outcome.upagrahas,
+                                             modWorking::FindBirthTimeSensitivity(form, profile),
+                                             modWorking::CompareConventions(form, profile));
     } else {
         std::cout << modUpagrahaReport::ReportPlainText(outcome.report);
     }
@@ -152,6 +166,8 @@ int main(int argc, char** argv) {
     bool json = false;
     std::string batchPath;
     bool zones = false;
+    bool profiles = false;
+    std::string profileName;
 
     app.add_option("READING.ved", readingPath, "A saved reading file to calculate and print")->type_name("");
     const auto reading = [&app](const char* flag, std::string& text, const char* help, const char* shape) {
@@ -161,7 +177,7 @@ int main(int argc, char** argv) {
         reading("--name", notation.strName, "Name of the person", "NAME"),
         reading("--date", notation.strDate, "Date of birth", "YYYY-MM-DD"),
         reading("--time", notation.strTime, "Clock time of birth in the zone, 24-hour clock", "HH:MM"),
-        reading("--zone", notation.strZone, "Time zone: a row of --zones, 0 to 70", "ROW"),
+        reading("--zone", notation.strZone, "Time zone: a row of --zones, 0 to 80", "ROW"),
         reading("--lat", notation.strLat, "Latitude, such as 28N37 or 33S52", "28N37"),
         reading("--lon", notation.strLon, "Longitude, such as 77E13 or 0W07", "77E13"),
         reading("--city", notation.strCity, "City of birth", "CITY"),
@@ -184,6 +200,15 @@ int main(int argc, char** argv) {
             ->type_name("FILE.csv")
             ->group("Other modes");
     CLI::Option* zonesFlag = app.add_flag("--zones", zones, "List the time-zone rows")->group("Other modes");
+    CLI::Option* profilesFlag =
+        app.add_flag("--profiles", profiles, "List the convention profiles --profile takes")->group("Other modes");
+    std::string profileHelp =
+        "Read under a profile of conventions (lords of the portions, point of each portion, "
+        "sunrise):";
+    for (const auto& named : modConventionProfiles::NamedProfiles()) (profileHelp += ' ') += named.strName;
+    profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
+    CLI::Option* profileOption =
+        app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
 
     try {
         app.parse(argc, argv);
@@ -202,10 +227,20 @@ int main(int argc, char** argv) {
         if (argc != 2) return UsageError("--zones takes no other arguments");
         return ListZones();
     }
+    if (profilesFlag->count() > 0) {
+        if (argc != 2) return UsageError("--profiles takes no other arguments");
+        return ListProfiles();
+    }
+    modConventionProfiles::ConventionProfile profile = modConventionProfiles::kOriginalProfile;
+    if (profileOption->count() > 0) {
+        const auto named = modConventionProfiles::FindProfile(profileName);
+        if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
+        profile = *named;
+    }
     if (batchOption->count() > 0) {
         if (hasFile || anyReadingFlag || saveOption->count() > 0 || working)
-            return UsageError("--batch takes only the CSV file (and --json, which it always writes)");
-        return RunBatchFile(batchPath);
+            return UsageError("--batch takes only the CSV file, --profile and --json (which it always writes)");
+        return RunBatchFile(batchPath, profile);
     }
     if (saveOption->count() > 0 && !modReadingFile::HasReadingFileName(savePath))
         return UsageError("--save " + modText::QuotedForMessage(savePath) +
@@ -225,10 +260,11 @@ int main(int argc, char** argv) {
             std::cerr << modReadingFile::UnreadLinesRefusal(opened).strText << '\n';
             return kExitRefused;
         }
-        return RunReading(form, json, working, savePath, opened.intShift);
+        return RunReading(form, profile, json, working, savePath, opened.intShift);
     }
     if (!anyReadingFlag)
-        return UsageError("give a saved reading, the reading flags (--name ... --country), --batch FILE or --zones");
+        return UsageError(
+            "give a saved reading, the reading flags (--name ... --country), --batch FILE, --zones or --profiles");
     if (!missing.empty()) {
         std::string list;
         for (const auto& name : missing) list += (list.empty() ? "" : ", ") + name;
@@ -242,5 +278,5 @@ int main(int argc, char** argv) {
         }
         return UsageError(std::string("--").append(problem->strField).append(" ").append(problem->strText));
     }
-    return RunReading(form, json, working, savePath);
+    return RunReading(form, profile, json, working, savePath);
 }

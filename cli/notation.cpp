@@ -115,7 +115,8 @@ std::optional<std::string> ApplyTime(std::string_view text, BirthForm& form) {
 std::optional<std::string> ApplyZone(std::string_view text, BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
     if (t.empty() || t.size() > 2 || !AllDigits(t) || DigitsValue(t) >= kZoneCount)
-        return Quoted(text) + " is not a zone row from 0 to 70 (--zones lists them)";
+        return Quoted(text) + " is not a zone row from 0 to " + std::to_string(kZoneCount - 1) +
+               " (--zones lists them)";
     form.cboTimeZone = DigitsValue(t);
     return std::nullopt;
 }

@@ -7,7 +7,7 @@
 // the command line refuses exactly what the window refuses, with the same words.
 //
 // Two kinds of problem come out of here:
-//  - a malformed notation, or a value no list of the form can hold (month 13, hour 25, zone row 71,
+//  - a malformed notation, or a value no list of the form can hold (month 13, hour 25, zone row 81,
 //    a year outside 1901..2050): the form cannot even be filled, a usage error;
 //  - a character the window's letters boxes refuse (digits, punctuation, accented letters in a name
 //    or a place): the window's own message, a refused reading. Keeping the boxes to what the window
@@ -27,7 +27,7 @@ struct ReadingNotation {
     std::string strName;
     std::string strDate;  // YYYY-MM-DD
     std::string strTime;  // H:MM or HH:MM, 24-hour clock
-    std::string strZone;  // zone table row, 0..70
+    std::string strZone;  // zone table row, 0..80
     std::string strLat;   // 28N37: whole degrees, N or S, two-digit minutes
     std::string strLon;   // 77E13: whole degrees, E or W, two-digit minutes
     std::string strDst;   // true or false

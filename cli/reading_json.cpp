@@ -76,6 +76,7 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
     w.Field("city", s.strCity);
     w.Field("state", s.strState);
     w.Field("country", s.strCountry);
+    w.Field("profile", s.profile.strName);
     w.Key("ascendant");
     w.BeginObject();
     w.Field("text", s.strBirthAscendant);

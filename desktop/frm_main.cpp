@@ -20,6 +20,7 @@
 #include "atlas/geonames_atlas.h"
 #include "desktop/about_dialog.h"
 #include "desktop/app_icon.h"
+#include "desktop/profile_dialog.h"
 #include "desktop/report_pane.h"
 #include "desktop/zone_clock.h"
 #include "reading/calculation_driver.h"
@@ -144,6 +145,11 @@ frmMain::frmMain(WindowSeams windowSeams, QWidget* parent) : QMainWindow(parent)
     tmrPlaceSearch.setInterval(kPlaceSearchDelayMs);
 
     InstallSeamDefaults();
+    profileChoice = new ProfileChoice(*menuBar(), mnuHelp->menuAction(), *this);
+    // A reading on screen is read again under the profile just chosen.
+    connect(profileChoice, &ProfileChoice::ProfileChanged, this, [this] {
+        if (PanelInFront() == Panel::Result) cmdCalculate_Click();
+    });
     WireEvents();
     Form_Load();
     SizePanels();
@@ -205,9 +211,9 @@ void frmMain::Form_Load() {
     FillList(cboHour, lists.hours);
     FillList(cboMinute, lists.minutes);
 
-    ZoneTables zones;
-    modReferenceTables::FillReferenceTables(zones);
-    FillList(cboTimeZone, zones.strZoneTable);
+    // Each zone row with its exact offset beside its text.
+    cboTimeZone->clear();
+    for (int row = 0; row < kZoneCount; ++row) cboTimeZone->addItem(Q(modReferenceTables::ZoneListText(row)));
 
     for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) SelectPosition(list, 0);
     SelectDirection(optLat, 0);
@@ -339,7 +345,7 @@ void frmMain::ShowMessage(const UserMessage& message) {
 
 void frmMain::cmdCalculate_Click() {
     const BirthForm form = SnapshotForm();
-    const auto outcome = modCalculationDriver::RunCalculation(form, sharedState);
+    const auto outcome = modCalculationDriver::RunCalculation(form, profileChoice->Profile(), sharedState);
     if (!outcome.Succeeded()) {
         ShowMessage(*outcome.message);
         return;
@@ -358,8 +364,11 @@ void frmMain::tabResult_CurrentChanged() {
 
 void frmMain::WriteWorking() {
     if (!readingOnScreen) return;
-    const auto sensitivity = modWorking::FindBirthTimeSensitivity(readingOnScreen->form);
-    txtWorking->setPlainText(Q(modWorking::WorkingText(sharedState, readingOnScreen->upagrahas, sensitivity)));
+    // Under the profile of the reading on screen, set beside the other conventions.
+    const auto sensitivity = modWorking::FindBirthTimeSensitivity(readingOnScreen->form, sharedState.profile);
+    const auto conventions = modWorking::CompareConventions(readingOnScreen->form, sharedState.profile);
+    txtWorking->setPlainText(
+        Q(modWorking::WorkingText(sharedState, readingOnScreen->upagrahas, sensitivity, conventions)));
     readingOnScreen->blnWorkingWritten = true;
 }
 
@@ -415,8 +424,7 @@ void frmMain::RefreshZoneProposal(bool apply) {
         if (const auto moment = modZoneProposal::ClockMomentOf(SnapshotForm())) {
             zoneAtBirth = modZoneClock::ZoneAtBirthMoment(zone, *moment);
             if (zoneAtBirth) {
-                zoneProposal =
-                    modZoneProposal::ProposeZone(zoneAtBirth->intStandardSeconds, zoneAtBirth->intInForceSeconds);
+                zoneProposal = modZoneProposal::ProposeZone(*zoneAtBirth);
                 text = Q(modZoneProposal::ProposalText(*zoneAtBirth, *moment, zoneProposal));
             } else {
                 text = Q(modZoneProposal::UnknownZoneText(zone));

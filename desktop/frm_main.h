@@ -38,6 +38,8 @@ class QStandardItemModel;
 
 namespace vela {
 
+class ProfileChoice;
+
 // The panels' size when the window opens: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi.
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kPanelWidthPixels = 9015 / kTwipsPerPixel;
@@ -143,6 +145,8 @@ private:
 
     WindowSeams seams;
     SharedChartState sharedState;
+    // The Conventions menu: the profile each reading is made under.
+    ProfileChoice* profileChoice = nullptr;
     QString strSaveFileName;  // the last file saved in this run, proposed by the next save
     // The shift of the reading file the form was last filled from: a save writes with it when the
     // program's own shift cannot hold a letter that came from that file.

@@ -47,6 +47,9 @@ std::optional<modZoneProposal::ZoneAtMoment> ZoneAtBirthMoment(const std::string
     // time (1 September 1942 to 15 October 1945, +06:30) that is +05:30, for New York's summers
     // -05:00, for London's double summer time of 1941 +00:00, as the zone's history has them.
     result.intStandardSeconds = timeZone.standardTimeOffset(at);
+    // Before a zone's first standard time the data names its offset LMT: the local mean time of
+    // the zone's own city, which a place elsewhere in the zone did not keep.
+    result.blnLocalMeanTime = timeZone.abbreviation(at) == QStringLiteral("LMT");
     return result;
 }
 

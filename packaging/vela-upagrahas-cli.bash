@@ -1,7 +1,7 @@
 # Bash completion of vela-upagrahas-cli.
 #
-# The flags come from the program's own --help and the zone rows from its --zones, so a new flag or
-# zone row is completed without touching this file.
+# The flags come from the program's own --help, the zone rows from its --zones and the profiles
+# from its --profiles, so a new flag, zone row or profile is completed without touching this file.
 
 _vela_upagrahas_cli() {
     local cur prev words cword
@@ -10,6 +10,10 @@ _vela_upagrahas_cli() {
     case $prev in
         --zone)
             COMPREPLY=($(compgen -W '$("$1" --zones 2>/dev/null | cut -f1)' -- "$cur"))
+            return
+            ;;
+        --profile)
+            COMPREPLY=($(compgen -W '$("$1" --profiles 2>/dev/null | cut -f1)' -- "$cur"))
             return
             ;;
         --save)

@@ -12,6 +12,7 @@
 
 #include "astro/fixed_text.h"
 #include "reading/reference_tables.h"
+#include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
 namespace vela {
@@ -35,6 +36,9 @@ struct SharedChartState : UpagrahaInput {
 
     // The birth ascendant in sidereal degrees, [0, 360).
     double dblBirthAscendant = 0;
+
+    // The conventions the reading was made under (a way of reading, never saved with the birth).
+    modConventionProfiles::ConventionProfile profile = modConventionProfiles::kOriginalProfile;
 };
 
 }  // namespace vela

@@ -43,18 +43,30 @@ void CopyForm(const FormValues& f, SharedChartState& s) {
     s.intYear = Int16(*f.cboYear.intValue);
     s.intHour = Int16(*f.cboHour.intValue);
     s.intMinute = Int16(*f.cboMinute.intValue);
-    const auto z = static_cast<std::size_t>(f.cboTimeZone);
-    s.intZoneRow = Int16(f.cboTimeZone);
-    s.intZoneHours = Int16(std::abs(s.zones->intZoneHourTable[z]));
-    s.intZoneMinutes = Int16(std::abs(s.zones->intZoneMinuteTable[z]));
-    s.varZoneHours = s.zones->intZoneHourTable[z];
-    s.varZoneMinutes = s.zones->intZoneMinuteTable[z];
     s.intLonDeg = Int16(*f.txtLonDeg.intValue);
     s.intLonMin = Int16(*f.txtLonMin.intValue);
     s.intLatDeg = Int16(*f.txtLatDeg.intValue);
     s.intLatMin = Int16(*f.txtLatMin.intValue);
     s.blnEast = f.optLong == LonChoice::East;
     s.blnSouth = f.optLat == LatChoice::South;
+    const auto z = static_cast<std::size_t>(f.cboTimeZone);
+    s.intZoneRow = Int16(f.cboTimeZone);
+    if (s.zones->blnZoneLocalMeanTime[z]) {
+        // The place's own mean solar time, exact; the whole-minute fields hold it cut toward zero,
+        // West positive with the minutes carrying the hours' sign, as the table's rows do.
+        const double longitudeEast = (s.intLonDeg + s.intLonMin / 60.0) * (s.blnEast ? 1 : -1);
+        const double hoursEast = modReferenceTables::LocalMeanTimeHoursEast(longitudeEast);
+        const auto minutesWest = static_cast<int>(-hoursEast * 60);
+        s.varZoneHours = Int16(minutesWest / 60);
+        s.varZoneMinutes = Int16(minutesWest % 60);
+        s.dblZoneHoursEast = hoursEast;
+    } else {
+        s.varZoneHours = s.zones->intZoneHourTable[z];
+        s.varZoneMinutes = s.zones->intZoneMinuteTable[z];
+        s.dblZoneHoursEast = -(s.varZoneHours + s.varZoneMinutes / 60.0);
+    }
+    s.intZoneHours = Int16(std::abs(s.varZoneHours));
+    s.intZoneMinutes = Int16(std::abs(s.varZoneMinutes));
     s.blnDST = f.chkDST;
     s.strCity = modText::TrimBlanks(f.txtCity);
     s.strState = modText::TrimBlanks(f.txtState);
@@ -62,9 +74,9 @@ void CopyForm(const FormValues& f, SharedChartState& s) {
 }
 
 modSunRiseSunSet::SunRiseSet SunOn(const SharedChartState& s, const CivilDate& d) {
-    return modSunRiseSunSet::CalculateSunRiseSet(d.month, d.day, d.year, s.intHour, s.intMinute, s.intLatDeg,
-                                                 s.intLatMin, s.blnSouth, s.intLonDeg, s.intLonMin, s.blnEast,
-                                                 s.varZoneHours, s.varZoneMinutes, s.blnDST);
+    return modSunRiseSunSet::CalculateSunRiseSetInZone(d.month, d.day, d.year, s.intLatDeg, s.intLatMin, s.blnSouth,
+                                                       s.intLonDeg, s.intLonMin, s.blnEast, ZoneHoursEast(s), s.blnDST,
+                                                       modConventionProfiles::ZenithCosine(s.profile.sunrise));
 }
 
 }  // namespace
@@ -82,10 +94,20 @@ BirthDateString BirthDateText(int month, int day, int year) {
 }
 
 CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport) {
-    return RunCalculation(ParseForm(form), s, blnBuildReport);
+    return RunCalculation(ParseForm(form), modConventionProfiles::kOriginalProfile, s, blnBuildReport);
 }
 
 CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, bool blnBuildReport) {
+    return RunCalculation(form, modConventionProfiles::kOriginalProfile, s, blnBuildReport);
+}
+
+CalculationOutcome RunCalculation(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile,
+                                  SharedChartState& s, bool blnBuildReport) {
+    return RunCalculation(ParseForm(form), profile, s, blnBuildReport);
+}
+
+CalculationOutcome RunCalculation(const FormValues& form, const modConventionProfiles::ConventionProfile& profile,
+                                  SharedChartState& s, bool blnBuildReport) {
     CalculationOutcome outcome;
     if (auto problem = modValidation::ValidateInput(form)) {
         outcome.message = std::move(problem);
@@ -100,6 +122,7 @@ CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, b
     // previous reading, its report and what a save would write, all consistent.
     SharedChartState work;
     CopyForm(form, work);
+    work.profile = profile;
 
     const double birthTime = work.intHour + work.intMinute / 60.0;
     work.dblBirthAscendant = modVedicEphemeris::AscendantClock(work).SiderealAscendantAt(birthTime);
@@ -121,7 +144,7 @@ CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, b
     work.dtNextSunrise = after.varSunRiseSet[0];
     work.dtNextSunset = after.varSunRiseSet[1];
 
-    outcome.upagrahas = modVedicUpagrahas::CalculateUpagrahas(work);
+    outcome.upagrahas = modVedicUpagrahas::CalculateUpagrahas(work, profile);
     if (blnBuildReport) outcome.report = modUpagrahaReport::BuildReport(outcome.upagrahas);
     s = std::move(work);
     return outcome;

@@ -26,11 +26,16 @@ struct CalculationOutcome {
     bool Succeeded() const { return !message.has_value(); }
 };
 
-// Runs one reading. On any refusal the state is left exactly as it was. Callers that never show
-// the report (JSON lines, the birth-time search) pass false and get an empty one.
-// The form's texts are read once (ParseForm); the second form takes values already read.
+// Runs one reading under a convention profile (the program's own when none is given). On any
+// refusal the state is left exactly as it was. Callers that never show the report (JSON lines,
+// the birth-time search) pass false and get an empty one.
+// The form's texts are read once (ParseForm); the forms with FormValues take values already read.
 CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport = true);
 CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, bool blnBuildReport = true);
+CalculationOutcome RunCalculation(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile,
+                                  SharedChartState& s, bool blnBuildReport = true);
+CalculationOutcome RunCalculation(const FormValues& form, const modConventionProfiles::ConventionProfile& profile,
+                                  SharedChartState& s, bool blnBuildReport = true);
 
 // The full English month name used in the birth-date text.
 BirthDateString BirthDateText(int month, int day, int year);

@@ -1,6 +1,9 @@
 #include "reading/reference_tables.h"
 
+#include <cstdlib>
 #include <string>
+
+#include "astro/text.h"
 
 namespace vela {
 
@@ -76,6 +79,17 @@ const std::array<ZoneRow, kZoneCount> kZoneRows = {{
     {"Yukon Daylight Time,YDT,-8.0", 8, 0},                     // 68
     {"Yukon Standard Time,YST,-9.0", 9, 0},                     // 69
     {"Yukon War Time,YWT,-8.0", 8, 0},                          // 70
+    // Offsets the first 71 rows lack. The texts give the offset as hours:minutes, not as a decimal.
+    {"Nepal Time,NPT,+5:45", -5, -45},                 // 71  Nepal since 1986
+    {"Afghanistan Time,AFT,+4:30", -4, -30},           // 72
+    {"Venezuela Time,VET,-4:30", 4, 30},               // 73  Venezuela 2007-2016
+    {"Calcutta Time,CAL,+5:53", -5, -53},              // 74  Calcutta until 1948
+    {"Bombay Time,BOM,+4:51", -4, -51},                // 75  Bombay until 1955
+    {"Madras Time,MMT,+5:21", -5, -21},                // 76  Madras, early in the century
+    {"Central Western Time,ACWST,+8:45", -8, -45},     // 77  Eucla, Western Australia
+    {"Chatham Time,CHAST,+12:45", -12, -45},           // 78
+    {"Line Islands Time,LINT,+14:00", -14, 0},         // 79
+    {"Local Mean Time,LMT,longitude/15", 0, 0, true},  // 80  the place's own mean solar time
 }};
 
 namespace {
@@ -111,6 +125,7 @@ void FillReferenceTables(ZoneTables& tables) {
         tables.strZoneTable[i] = kZoneRows[i].text;
         tables.intZoneHourTable[i] = kZoneRows[i].hours;
         tables.intZoneMinuteTable[i] = kZoneRows[i].minutes;
+        tables.blnZoneLocalMeanTime[i] = kZoneRows[i].blnLocalMeanTime;
     }
 }
 
@@ -122,6 +137,39 @@ const ZoneTables& ReferenceZoneTables() {
     }();
     return tables;
 }
+
+int RowOffsetSeconds(int row) {
+    const ZoneRow& zone = kZoneRows[static_cast<std::size_t>(row)];
+    // The table counts West positive, with the minutes carrying the hours' sign.
+    return -(zone.hours * 3600 + zone.minutes * 60);
+}
+
+std::string OffsetText(int secondsEast) {
+    const int magnitude = std::abs(secondsEast);
+    std::string text(1, secondsEast < 0 ? '-' : '+');
+    text += modText::ClockText(magnitude / 3600, magnitude % 3600 / 60);
+    if (magnitude % 60 != 0) {
+        text += ':';
+        modText::AppendTwoDigits(text, magnitude % 60);
+    }
+    return text;
+}
+
+std::string ZoneOffsetText(int row) {
+    if (kZoneRows[static_cast<std::size_t>(row)].blnLocalMeanTime) return "LMT";
+    return OffsetText(RowOffsetSeconds(row));
+}
+
+std::string ZoneListText(int row) {
+    const ZoneRow& zone = kZoneRows[static_cast<std::size_t>(row)];
+    std::string text(zone.text);
+    text += "  (";
+    text += zone.blnLocalMeanTime ? "exact, from the longitude" : OffsetText(RowOffsetSeconds(row));
+    text += ')';
+    return text;
+}
+
+double LocalMeanTimeHoursEast(double longitudeEastDeg) { return longitudeEastDeg / 15; }
 
 }  // namespace modReferenceTables
 

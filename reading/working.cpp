@@ -29,6 +29,39 @@ std::string Duration(int minutes) {
 
 std::string DurationHours(double hours) { return Duration(static_cast<int>(std::lround(hours * 60))); }
 
+// The same birth under each convention: the day or night each one cut, and for every upagraha the
+// portion (with its lord), the point of it, the moment, the longitude and the house. Short lines,
+// one block per profile, for the window's narrow pane.
+void AppendConventionTable(std::string& out, const modConventionProfiles::ConventionProfile& inUse,
+                           std::span<const ConventionReading> conventions) {
+    using namespace modConventionProfiles;
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
+    line("");
+    line("The upagrahas under each convention (in use: " + std::string(inUse.strName) + ")");
+    for (const ConventionReading& c : conventions) {
+        const ConventionProfile& p = c.profile;
+        line("  " + std::string(p.strName) + (p == inUse ? " (in use)" : "") + ": " +
+             (p.lordOrder == LordOrder::EightPlaceCycle ? "eight-place cycle" : "seven lords, the eighth lordless") +
+             ",");
+        line("    " + std::string(SunriseText(p.sunrise)));
+        if (!c.upagrahas) {
+            line("    " + c.strMessage);
+            continue;
+        }
+        const modVedicUpagrahas::Upagrahas& u = *c.upagrahas;
+        line(std::string("    ") + (u.blnBirthByDay ? "day " : "night ") + ClockText(u.portions.front().dblStart) +
+             " to " + ClockText(u.portions.back().dblEnd));
+        line("    upagraha       portion  point   moment      longitude  house");
+        for (std::size_t i = 0; i < modVedicUpagrahas::strUpagrahaNames.size(); ++i) {
+            const auto k = static_cast<std::size_t>(u.intPortion[i]);
+            line(Printf("    %-14s %zu %-6s %-7s %-11s %-10s %d",
+                        std::string(modVedicUpagrahas::strUpagrahaNames[i]).c_str(), k + 1,
+                        std::string(u.portions[k].strLord).c_str(), std::string(PointText(p.points[i])).c_str(),
+                        ClockText(u.dblMoments[i]).c_str(), u.varUpagrahaLongitudes[i].str().c_str(), u.intHouses[i]));
+        }
+    }
+}
+
 std::string ShiftText(const Shift& shift, int searched) {
     const auto side = [&](const std::optional<int>& m, const char* way) {
         return m ? Duration(*m) + " " + way : "not within " + Duration(searched) + " " + way;
@@ -54,11 +87,16 @@ FormValues MovedByMinutes(const FormValues& form, int minutes) {
 }
 
 Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm, int searchMinutes) {
+    return FindBirthTimeSensitivity(birthForm, modConventionProfiles::kOriginalProfile, searchMinutes);
+}
+
+Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm,
+                                     const modConventionProfiles::ConventionProfile& profile, int searchMinutes) {
     Sensitivity result;
     result.intSearchedMinutes = searchMinutes;
     const FormValues form = ParseForm(birthForm);
     SharedChartState state;
-    const auto base = modCalculationDriver::RunCalculation(form, state, false);
+    const auto base = modCalculationDriver::RunCalculation(form, profile, state, false);
     if (!base.Succeeded()) return result;
 
     constexpr auto kCount = static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount);
@@ -66,7 +104,8 @@ Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm, int searchMinut
         std::size_t open = 2 * kCount;  // sign and house of each upagraha still unchanged
         for (int n = 1; n <= searchMinutes && open > 0; ++n) {
             SharedChartState moved;
-            const auto out = modCalculationDriver::RunCalculation(MovedByMinutes(form, direction * n), moved, false);
+            const auto out =
+                modCalculationDriver::RunCalculation(MovedByMinutes(form, direction * n), profile, moved, false);
             if (!out.Succeeded()) break;
             for (std::size_t u = 0; u < kCount; ++u) {
                 auto& sign = direction < 0 ? result.sign[u].intEarlier : result.sign[u].intLater;
@@ -87,6 +126,29 @@ Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm, int searchMinut
     return result;
 }
 
+std::vector<ConventionReading> CompareConventions(const BirthForm& birthForm,
+                                                  const modConventionProfiles::ConventionProfile& inUse) {
+    const FormValues form = ParseForm(birthForm);
+    std::vector<ConventionReading> readings;
+    const auto add = [&](const modConventionProfiles::ConventionProfile& profile) {
+        SharedChartState state;
+        auto outcome = modCalculationDriver::RunCalculation(form, profile, state, false);
+        ConventionReading reading{profile, std::nullopt, {}};
+        if (outcome.Succeeded())
+            reading.upagrahas = std::move(outcome.upagrahas);
+        else
+            reading.strMessage = outcome.message->strText;
+        readings.push_back(std::move(reading));
+    };
+    bool named = false;
+    for (const auto& profile : modConventionProfiles::NamedProfiles()) {
+        named = named || profile == inUse;
+        add(profile);
+    }
+    if (!named) add(inUse);
+    return readings;
+}
+
 std::string ClockText(double hours) {
     const long total = std::lround(hours * 60);
     const long day = static_cast<long>(std::floor(static_cast<double>(total) / 1440));
@@ -97,7 +159,7 @@ std::string ClockText(double hours) {
 }
 
 std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                        const Sensitivity& sensitivity) {
+                        const Sensitivity& sensitivity, std::span<const ConventionReading> conventions) {
     using modVedicUpagrahas::strUpagrahaNames;
     std::string out;
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
@@ -152,7 +214,10 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     }
     line("");
 
-    line("Upagrahas: the ascendant rising at the middle of the lord's portion");
+    // Under a profile that takes other points of the portions, the heading says so.
+    const bool allAtTheMiddle = s.profile.points == modConventionProfiles::kOriginalProfile.points;
+    line(allAtTheMiddle ? "Upagrahas: the ascendant rising at the middle of the lord's portion"
+                        : "Upagrahas: the ascendant rising at the profile's point of the lord's portion");
     line("  upagraha       lord  portion  moment      longitude  house");
     for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
         line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(strUpagrahaNames[i]).c_str(),
@@ -168,6 +233,7 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
                     ShiftText(sensitivity.sign[i], sensitivity.intSearchedMinutes).c_str()));
         line(Printf("  %-14s house: %s", "", ShiftText(sensitivity.house[i], sensitivity.intSearchedMinutes).c_str()));
     }
+    if (!conventions.empty()) AppendConventionTable(out, s.profile, conventions);
     return out;
 }
 

@@ -7,11 +7,14 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 #include "reading/form_values.h"
+#include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
 namespace vela::modWorking {
@@ -33,10 +36,26 @@ struct Sensitivity {
     int intSearchedMinutes = kSearchMinutes;
 };
 
-// Searches the birth time minute by minute each way with the whole reading, as the driver runs it;
-// the form is read once and each step moves its values, not its texts. The form must be one the
-// driver accepts; otherwise every shift is empty.
+// Searches the birth time minute by minute each way with the whole reading, as the driver runs it
+// (under the program's own conventions, or the profile given); the form is read once and each step
+// moves its values, not its texts. The form must be one the driver accepts; otherwise every shift
+// is empty.
 Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes = kSearchMinutes);
+Sensitivity FindBirthTimeSensitivity(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile,
+                                     int searchMinutes = kSearchMinutes);
+
+// One reading of the same form under one profile, for the table that sets the conventions side by
+// side. A profile under which the reading is refused (the Sun's centre never reaches the horizon
+// where its upper limb does) keeps the message instead.
+struct ConventionReading {
+    modConventionProfiles::ConventionProfile profile;
+    std::optional<modVedicUpagrahas::Upagrahas> upagrahas;
+    std::string strMessage;
+};
+
+// The reading under every named profile, and under the one in use when it is none of them.
+std::vector<ConventionReading> CompareConventions(const BirthForm& form,
+                                                  const modConventionProfiles::ConventionProfile& inUse);
 
 // The same values with the birth moment moved by whole minutes (the date follows across midnight).
 FormValues MovedByMinutes(const FormValues& form, int minutes);
@@ -44,8 +63,10 @@ FormValues MovedByMinutes(const FormValues& form, int minutes);
 // "HH:MM" of clock hours that may lie below 0 or beyond 24 (the day is shown as -1 or +1).
 std::string ClockText(double hours);
 
-// The working as plain text, for the command line and the window's working view.
+// The working as plain text, for the command line and the window's working view. With readings
+// under other conventions it ends with the table that sets them side by side, naming the profile
+// of the reading (s.profile) as the one in use.
 std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                        const Sensitivity& sensitivity);
+                        const Sensitivity& sensitivity, std::span<const ConventionReading> conventions = {});
 
 }  // namespace vela::modWorking

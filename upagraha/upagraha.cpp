@@ -6,6 +6,7 @@
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
+#include "upagraha/profiles.h"
 
 namespace vela::modVedicUpagrahas {
 
@@ -108,29 +109,41 @@ private:
 };
 
 // The portion (0..7) each upagraha falls in: the first whose lord is the upagraha's planet. The
-// tables never change, so the fourteen rows (day and night of each weekday) are searched once.
+// tables never change, so the rows (day and night of each weekday, in each lord order) are
+// searched once.
 using UpagrahaPortions = std::array<int, kUpagrahaCount>;
-const UpagrahaPortions& PortionsOfUpagrahas(bool byDay, int weekday) {
-    static const std::array<std::array<UpagrahaPortions, 7>, 2> table = [] {
-        std::array<std::array<UpagrahaPortions, 7>, 2> t{};
-        for (std::size_t night = 0; night < 2; ++night) {
-            for (std::size_t w = 0; w < 7; ++w) {
-                const LordRow& row = night == 0 ? strDayPortionLords[w] : strNightPortionLords[w];
-                for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
-                    std::size_t k = 0;
-                    while (k < row.size() && row[k] != strUpagrahaLords[u]) ++k;
-                    t[night][w][u] = static_cast<int>(k);
-                }
+using PortionsByWeekday = std::array<std::array<UpagrahaPortions, 7>, 2>;  // [night][weekday]
+
+PortionsByWeekday SearchPortions(modConventionProfiles::LordOrder order) {
+    PortionsByWeekday t{};
+    for (std::size_t night = 0; night < 2; ++night) {
+        for (std::size_t w = 0; w < 7; ++w) {
+            const LordRow& row = night == 0 ? modConventionProfiles::DayPortionLords(order)[w]
+                                            : modConventionProfiles::NightPortionLords(order)[w];
+            for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
+                std::size_t k = 0;
+                while (k < row.size() && row[k] != strUpagrahaLords[u]) ++k;
+                t[night][w][u] = static_cast<int>(k);
             }
         }
-        return t;
-    }();
-    return table[byDay ? 0 : 1][static_cast<std::size_t>(weekday)];
+    }
+    return t;
+}
+
+const UpagrahaPortions& PortionsOfUpagrahas(modConventionProfiles::LordOrder order, bool byDay, int weekday) {
+    static const std::array<PortionsByWeekday, 2> table = {
+        SearchPortions(modConventionProfiles::LordOrder::EightPlaceCycle),
+        SearchPortions(modConventionProfiles::LordOrder::SevenLords)};
+    return table[static_cast<std::size_t>(order)][byDay ? 0 : 1][static_cast<std::size_t>(weekday)];
 }
 
 }  // namespace
 
 Upagrahas CalculateUpagrahas(const UpagrahaInput& s) {
+    return CalculateUpagrahas(s, modConventionProfiles::kOriginalProfile);
+}
+
+Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const modConventionProfiles::ConventionProfile& profile) {
     Upagrahas r;
     // Every time here is true decimal hours on the birth date's clock.
     const double birthMinute = s.intHour * 60 + s.intMinute;
@@ -163,8 +176,9 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s) {
     r.intReckonedDay = static_cast<int>(std::floor(reckonedFrom / 1440));
     r.blnBeforeSunrise = r.intReckonedDay < 0;
     r.intWeekday = ((Weekday(s.intYear, s.intMonth, s.intDay) + r.intReckonedDay) % 7 + 7) % 7;
-    const LordRow* lords = r.blnBirthByDay ? &strDayPortionLords[static_cast<std::size_t>(r.intWeekday)]
-                                           : &strNightPortionLords[static_cast<std::size_t>(r.intWeekday)];
+    const auto weekday = static_cast<std::size_t>(r.intWeekday);
+    const LordRow* lords = r.blnBirthByDay ? &modConventionProfiles::DayPortionLords(profile.lordOrder)[weekday]
+                                           : &modConventionProfiles::NightPortionLords(profile.lordOrder)[weekday];
     const double length = end - start;
 
     const double eighth = length / kPortionCount;
@@ -177,13 +191,15 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s) {
     const std::string_view ascendantSign = modVedicPlanetPosition::CompactSign(s.strBirthAscendant);
     const int ascendantIndex = SignIndexOfAbbreviation(ascendantSign);
     const modVedicEphemeris::AscendantClock clock(s);
-    const auto& portionOf = PortionsOfUpagrahas(r.blnBirthByDay, r.intWeekday);
+    const auto& portionOf = PortionsOfUpagrahas(profile.lordOrder, r.blnBirthByDay, r.intWeekday);
     for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
         const auto k = static_cast<std::size_t>(portionOf[u]);
         r.intPortion[u] = portionOf[u];
-        const double moment = start + (static_cast<double>(k) + 0.5) * eighth;
+        const double moment =
+            start + (static_cast<double>(k) + modConventionProfiles::PointFraction(profile.points[u])) * eighth;
         r.dblMoments[u] = moment;
-        // Gulika and Maandi share Saturn's portion, so their moment and ascendant are the same.
+        // Gulika and Maandi share Saturn's portion: at the same point, their moment and ascendant
+        // are the same.
         const double longitude =
             u > 0 && moment == r.dblMoments[u - 1] ? r.dblLongitudes[u - 1] : clock.SiderealAscendantAt(moment);
         r.dblLongitudes[u] = longitude;

@@ -32,6 +32,10 @@ struct UpagrahaInput : BirthMoment {
 
 }  // namespace vela
 
+namespace vela::modConventionProfiles {
+struct ConventionProfile;
+}
+
 namespace vela::modVedicUpagrahas {
 
 inline constexpr int kUpagrahaCount = 6;
@@ -75,7 +79,11 @@ struct Upagrahas {
     std::array<int, kUpagrahaCount> intHouses{};                       // 1..12 from the birth ascendant's sign
 };
 
+// Under the program's own conventions, and under a profile's (upagraha/profiles.h): its lords,
+// the point of each upagraha's portion, and the sunrises and sunsets the driver computed with its
+// definition of the event.
 Upagrahas CalculateUpagrahas(const UpagrahaInput& s);
+Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const modConventionProfiles::ConventionProfile& profile);
 
 // House (1..12) of a sign counted from the ascendant's sign, both three-letter abbreviations;
 // 12 when a sign is not found. The upagraha stage counts the same way on sign indices.

@@ -3,9 +3,12 @@
 //
 // Offsets of the named places come from the IANA time-zone data (tzdata 2025b): New York -05:00
 // with daylight saving -04:00 in July 1990; Kolkata +05:30, with the war-time +06:30 from
-// 1 September 1942 to 15 October 1945; Madras mean time +05:21:10 until 1906; Kathmandu +05:45
-// since 1986; London's double summer time +02:00 over GMT in the summer of 1941; Ireland's
-// winter time +00:00 under its standard +01:00.
+// 1 September 1942 to 15 October 1945; Madras mean time +05:21:10 until 1906 and Howrah (Calcutta)
+// mean time +05:53:20 before it; Kathmandu +05:45 since 1986 and its local mean time +05:41:16
+// until 1920; Kabul +04:30; Caracas -04:30 from 2007 to 2016; Eucla +08:45; Chatham +12:45 with
+// +13:45 in summer; Kiritimati +14:00; Amsterdam +00:20 with +01:20 in summer from 1937 to 1940;
+// London's double summer time +02:00 over GMT in the summer of 1941; Ireland's winter time +00:00
+// under its standard +01:00.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -37,9 +40,9 @@ TEST_P(ProposeZoneTest, gives_the_row_and_tick) {
     const ZoneProposal p = ProposeZone(r.standard, r.inForce);
     EXPECT_EQ(p.intRow, r.row);
     EXPECT_EQ(p.blnDST, r.tick);
-    // Whatever is proposed gives the clocks' offset.
+    // Whatever is proposed gives the clocks' offset, to the minute.
     if (p.intRow) {
-        EXPECT_EQ(RowOffsetSeconds(*p.intRow) + (p.blnDST ? H : 0), r.inForce);
+        EXPECT_NEAR(RowOffsetSeconds(*p.intRow) + (p.blnDST ? H : 0), r.inForce, 30);
     }
 }
 
@@ -50,17 +53,26 @@ INSTANTIATE_TEST_SUITE_P(
         ProposalRow{"new_york_in_january_is_eastern_standard_without", -5 * H, -5 * H, 27, false},
         ProposalRow{"kolkata_in_october_1942_is_indian_time_with_the_tick", 5 * H + 30 * M, 6 * H + 30 * M, 34, true},
         ProposalRow{"kolkata_in_1918_is_indian_time_without", 5 * H + 30 * M, 5 * H + 30 * M, 34, false},
-        ProposalRow{"kathmandu_fits_no_row", 5 * H + 45 * M, 5 * H + 45 * M, std::nullopt, false},
-        ProposalRow{"madras_mean_time_fits_no_row", 5 * H + 21 * M + 10, 5 * H + 21 * M + 10, std::nullopt, false},
+        ProposalRow{"kathmandu_since_1986_is_nepal_time", 5 * H + 45 * M, 5 * H + 45 * M, 71, false},
+        ProposalRow{"kabul_is_afghanistan_time", 4 * H + 30 * M, 4 * H + 30 * M, 72, false},
+        ProposalRow{"caracas_in_2010_is_venezuela_time", -4 * H - 30 * M, -4 * H - 30 * M, 73, false},
+        ProposalRow{"howrah_mean_time_is_calcutta_time_to_the_minute", 5 * H + 53 * M + 20, 5 * H + 53 * M + 20, 74,
+                    false},
+        ProposalRow{"madras_mean_time_is_madras_time_to_the_minute", 5 * H + 21 * M + 10, 5 * H + 21 * M + 10, 76,
+                    false},
+        ProposalRow{"eucla_is_central_western_time", 8 * H + 45 * M, 8 * H + 45 * M, 77, false},
+        ProposalRow{"chatham_in_summer_is_chatham_time_with_the_tick", 12 * H + 45 * M, 13 * H + 45 * M, 78, true},
+        ProposalRow{"kiritimati_is_line_islands_time", 14 * H, 14 * H, 79, false},
+        ProposalRow{"amsterdam_mean_time_fits_no_row", 19 * M + 32, 19 * M + 32, std::nullopt, false},
         ProposalRow{"double_summer_time_takes_a_row_of_its_own", 0, 2 * H, 26, false},
         ProposalRow{"london_war_winter_is_greenwich_with_the_tick", 0, H, 29, true},
         ProposalRow{"irish_winter_time_takes_greenwich_without_the_tick", H, 0, 29, false},
         ProposalRow{"sao_paulo_summer_is_brazil_zone_2_with_the_tick", -3 * H, -2 * H, 14, true},
         ProposalRow{"half_an_hour_of_daylight_saving_takes_the_row_in_force", 10 * H + 30 * M, 11 * H, 62, false},
-        ProposalRow{"a_standard_offset_the_table_lacks_takes_the_row_in_force", 4 * H + 30 * M, 5 * H + 30 * M, 34,
+        ProposalRow{"a_standard_offset_the_table_lacks_takes_the_row_in_force", 4 * H + 45 * M, 5 * H + 45 * M, 71,
                     false},
-        ProposalRow{"an_hour_ahead_of_a_missing_standard_and_no_row_in_force", 5 * H + 45 * M, 6 * H + 45 * M,
-                    std::nullopt, false}),
+        ProposalRow{"amsterdam_summer_1938_is_an_hour_ahead_of_a_missing_standard_and_no_row_in_force", 20 * M,
+                    H + 20 * M, std::nullopt, false}),
     RowName());
 
 TEST(RowForOffset, prefers_standard_then_plain_time_then_other_names_then_the_rest) {
@@ -82,10 +94,18 @@ TEST(RowForOffset, prefers_standard_then_plain_time_then_other_names_then_the_re
         {-9 * H - 30 * M, 31},  // only daylight and war rows: the first
     };
     for (const Case& c : cases) EXPECT_EQ(RowForOffset(c.seconds), c.row) << OffsetText(c.seconds);
-    EXPECT_EQ(RowForOffset(5 * H + 45 * M), std::nullopt);
+    EXPECT_EQ(RowForOffset(20 * M), std::nullopt);
+    // To the nearest minute: the old mean times carry seconds, the rows do not.
+    EXPECT_EQ(RowForOffset(5 * H + 21 * M + 10), 76);
+    EXPECT_EQ(RowForOffset(5 * H + 20 * M + 31), 76);
+    EXPECT_EQ(RowForOffset(5 * H + 21 * M + 29), 76);
+    EXPECT_EQ(RowForOffset(5 * H + 21 * M + 31), std::nullopt);
+    // Local mean time has no fixed offset: its row is never found for one, not even for +00:00.
+    EXPECT_EQ(RowForOffset(0), 29);
 
-    // Every row's offset finds a row of that offset, never one ranked below it.
+    // Every fixed row's offset finds a row of that offset, never one ranked below it.
     for (int row = 0; row < kZoneCount; ++row) {
+        if (row == kLocalMeanTimeRow) continue;
         const auto found = RowForOffset(RowOffsetSeconds(row));
         ASSERT_TRUE(found.has_value()) << row;
         EXPECT_EQ(RowOffsetSeconds(*found), RowOffsetSeconds(row));
@@ -118,7 +138,12 @@ TEST(ProposalText, says_what_the_data_gives_and_what_is_proposed) {
 
     const ZoneAtMoment kathmandu{"Asia/Kathmandu", 5 * H + 45 * M, 5 * H + 45 * M, ClockFit::Once};
     EXPECT_EQ(ProposalText(kathmandu, {2000, 1, 1, 0, 0}, ProposeZone(5 * H + 45 * M, 5 * H + 45 * M)),
-              "Asia/Kathmandu on 1 Jan 2000: +05:45, no daylight saving\nNo zone of the list gives +05:45.");
+              "Asia/Kathmandu on 1 Jan 2000: +05:45, no daylight saving\n"
+              "Proposed: \"Nepal Time,NPT,+5:45\", Daylight Saving Time clear");
+    const ZoneAtMoment amsterdam{"Europe/Amsterdam", 20 * M, H + 20 * M, ClockFit::Once};
+    EXPECT_EQ(ProposalText(amsterdam, {1938, 7, 1, 12, 0}, ProposeZone(20 * M, H + 20 * M)),
+              "Europe/Amsterdam on 1 Jul 1938: +01:20, daylight saving (standard +00:20)\n"
+              "No zone of the list gives +01:20.");
 
     const ZoneAtMoment dublin{"Europe/Dublin", H, 0, ClockFit::Once};
     EXPECT_EQ(ProposalText(dublin, {2000, 1, 1, 0, 0}, ProposeZone(H, 0)),
@@ -150,13 +175,46 @@ TEST(ZoneWarning, speaks_only_when_the_form_gives_another_offset_or_no_row_can) 
               "The zone and tick chosen give +01:00, but the clocks of Asia/Kolkata were at +06:30 at the birth "
               "moment.");
 
-    const ZoneAtMoment kathmandu{"Asia/Kathmandu", 5 * H + 45 * M, 5 * H + 45 * M, ClockFit::Once};
-    const ZoneProposal none = ProposeZone(kathmandu.intStandardSeconds, kathmandu.intInForceSeconds);
+    const ZoneAtMoment amsterdam{"Europe/Amsterdam", 20 * M, H + 20 * M, ClockFit::Once};
+    const ZoneProposal none = ProposeZone(amsterdam);
     const std::string noRow =
-        "No zone of the list gives +05:45, the clocks of Asia/Kathmandu at the birth moment; the reading will use "
+        "No zone of the list gives +01:20, the clocks of Europe/Amsterdam at the birth moment; the reading will use "
         "the zone chosen.";
-    EXPECT_EQ(ZoneWarning(kathmandu, none, 34, false), noRow);
-    EXPECT_EQ(ZoneWarning(kathmandu, none, -1, false), noRow);
+    EXPECT_EQ(ZoneWarning(amsterdam, none, 41, false), noRow);
+    EXPECT_EQ(ZoneWarning(amsterdam, none, -1, false), noRow);
+
+    // Madras mean time is +05:21:10; Madras Time gives it to the minute, which is all a row can.
+    const ZoneAtMoment madras{"Asia/Kolkata", 5 * H + 21 * M + 10, 5 * H + 21 * M + 10, ClockFit::Once};
+    EXPECT_EQ(ZoneWarning(madras, ProposeZone(madras), 76, false), std::nullopt);
+    EXPECT_EQ(ZoneWarning(madras, ProposeZone(madras), 34, false),
+              "The zone chosen gives +05:30, but the clocks of Asia/Kolkata were at +05:21:10 at the birth moment.");
+}
+
+// Before its standard time a zone's data gives the local mean time of the zone's own city: a place
+// elsewhere in it kept its own, so the local-mean-time row is proposed, whatever the data's offset.
+TEST(LocalMeanTime, is_proposed_before_standard_time_and_warned_about_either_way) {
+    const ZoneAtMoment kathmandu1915{"Asia/Kathmandu", 5 * H + 41 * M + 16, 5 * H + 41 * M + 16, ClockFit::Once, true};
+    const ZoneProposal proposal = ProposeZone(kathmandu1915);
+    EXPECT_EQ(proposal.intRow, kLocalMeanTimeRow);
+    EXPECT_FALSE(proposal.blnDST);
+    EXPECT_EQ(ProposalText(kathmandu1915, {1915, 3, 2, 6, 0}, proposal),
+              "Asia/Kathmandu on 2 Mar 1915: local mean time, before standard time (+05:41:16 at the zone's own "
+              "city)\nProposed: \"Local Mean Time,LMT,longitude/15\", Daylight Saving Time clear");
+
+    EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, kLocalMeanTimeRow, false), std::nullopt);
+    EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, kLocalMeanTimeRow, true),
+              "The zone and tick chosen give the place's local mean time and an hour, but the clocks of "
+              "Asia/Kathmandu kept local mean time at the birth moment.");
+    EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, 34, false),
+              "The zone chosen gives +05:30, but the clocks of Asia/Kathmandu kept local mean time at the birth "
+              "moment.");
+
+    // After standard time came, local mean time is the wrong choice.
+    const ZoneAtMoment kathmandu1990{"Asia/Kathmandu", 5 * H + 45 * M, 5 * H + 45 * M, ClockFit::Once};
+    EXPECT_EQ(ZoneWarning(kathmandu1990, ProposeZone(kathmandu1990), kLocalMeanTimeRow, false),
+              "The zone chosen gives the place's local mean time, but the clocks of Asia/Kathmandu were at +05:45 at "
+              "the birth moment.");
+    EXPECT_EQ(ZoneWarning(kathmandu1990, ProposeZone(kathmandu1990), 71, false), std::nullopt);
 }
 
 TEST(ClockMomentOf, reads_the_lists_and_refuses_days_the_month_lacks) {

@@ -361,7 +361,7 @@ TEST(RunBatch, refuses_an_endless_first_line_once_it_passes_the_line_cap) {
     EXPECT_LE(zeros.served, kMaxLineBytes + 4096);
     const auto written = OutputLines(out.str());
     ASSERT_EQ(written.size(), 1u);
-    ExpectRowError(Json::parse(written[0]), 0, "the first line is longer than 81950 bytes");
+    ExpectRowError(Json::parse(written[0]), 0, "the first line is longer than 90145 bytes");
 }
 
 TEST(RunBatch, stops_and_fails_when_the_output_fails) {

@@ -170,7 +170,8 @@ TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {
 
     const auto text = Run(Plus(DelhiArgs(), {"--working"}));
     EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_EQ(text.out, modWorking::WorkingText(state, outcome.upagrahas, sensitivity));
+    EXPECT_EQ(text.out, modWorking::WorkingText(state, outcome.upagrahas, sensitivity,
+                                                modWorking::CompareConventions(form, state.profile)));
 
     const auto json = Run(Plus(DelhiArgs(), {"--working", "--json"}));
     EXPECT_EQ(json.status, 0) << json.err;
@@ -439,9 +440,16 @@ TEST_F(CliEndToEnd, lists_the_zone_table) {
     EXPECT_EQ(r.status, 0);
     const auto lines = LinesOf(r.out);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kZoneCount));
-    EXPECT_EQ(lines[34], "34\tIndian Time, IST, +5.3");
+    // Row, text and the exact offset, which the texts do not always give ("+5.3" is 5:30).
+    EXPECT_EQ(lines[34], "34\tIndian Time, IST, +5.3\t+05:30");
+    EXPECT_EQ(lines[37], "37\tIran Time, IT, +3.5\t+03:30");
+    EXPECT_EQ(lines[50], "50\tNewfoundland Standard Time,NST,-3.5\t-03:30");
+    EXPECT_EQ(lines[71], "71\tNepal Time,NPT,+5:45\t+05:45");
+    EXPECT_EQ(lines[73], "73\tVenezuela Time,VET,-4:30\t-04:30");
+    EXPECT_EQ(lines[80], "80\tLocal Mean Time,LMT,longitude/15\tLMT");
     for (std::size_t row = 0; row < lines.size(); ++row)
-        EXPECT_EQ(lines[row], std::to_string(row).append("\t").append(kZoneRows[row].text));
+        EXPECT_EQ(lines[row].substr(0, lines[row].rfind('\t')),
+                  std::to_string(row).append("\t").append(kZoneRows[row].text));
 }
 
 TEST_F(CliEndToEnd, help_explains_the_modes_with_an_example) {
@@ -533,7 +541,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"month_13", With(DelhiArgs(), "--date", "1975-13-40"), "month 13"},
                       UsageCase{"latitude_with_x", With(DelhiArgs(), "--lat", "28X37"), "--lat \"28X37\""},
                       UsageCase{"hour_25", With(DelhiArgs(), "--time", "25:00"), "hour 25"},
-                      UsageCase{"zone_row_71", With(DelhiArgs(), "--zone", "71"), "--zones"},
+                      UsageCase{"zone_row_81", With(DelhiArgs(), "--zone", "81"), "--zones"},
                       UsageCase{"missing_flag", With(DelhiArgs(), "--city", nullptr), "missing --city"},
                       UsageCase{"file_and_flags", Plus(DelhiArgs(), {"x.ved"}), "not both"},
                       UsageCase{"save_without_ved", Plus(DelhiArgs(), {"--save", "asha.txt"}), "asha.txt"},
@@ -577,5 +585,88 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"name_with_an_apostrophe", With(DelhiArgs(), "--name", "O'Brien"),
                     "Please enter only letters (--name)"}),
     RowName());
+
+// Convention profiles on the command line: listed, applied to a reading, a saved file and a batch
+// (for the run and per row), and named in the JSON.
+TEST_F(CliEndToEnd, lists_the_profiles_by_name_with_what_each_holds) {
+    const auto r = Run({"--profiles"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto lines = LinesOf(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::vector<std::string> names = {"original", "gulika-start", "seven-lords"};
+    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), names[i]);
+    EXPECT_NE(lines[1].find("Gulika at the start"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("centre of the disc without refraction"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find("seven lords"), std::string::npos) << lines[2];
+    EXPECT_EQ(Run({"--profiles", "--json"}).status, 2);
+}
+
+TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
+    const auto byDefault = Run(Plus(DelhiArgs(), {"--json"}));
+    const auto original = Run(Plus(DelhiArgs(), {"--json", "--profile", "original"}));
+    EXPECT_EQ(original.status, 0) << original.err;
+    EXPECT_EQ(original.out, byDefault.out);
+    EXPECT_EQ(Json::parse(original.out)["profile"], "original");
+    EXPECT_EQ(Run(Plus(DelhiArgs(), {"--profile", "original"})).out, Run(DelhiArgs()).out);
+
+    BirthForm form;
+    ASSERT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
+    const auto profile = *modConventionProfiles::FindProfile("gulika-start");
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(form, profile, state);
+    ASSERT_TRUE(outcome.Succeeded());
+    const auto r = Run(Plus(DelhiArgs(), {"--json", "--profile", "gulika-start"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    const Json j = Json::parse(r.out);
+    EXPECT_EQ(j["profile"], "gulika-start");
+    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas)));
+    // Gulika at the start of Saturn's portion, Maandi at its middle.
+    EXPECT_EQ(j["upagrahas"][4]["moment"], j["portions"][6]["start"]);
+    EXPECT_NE(j["upagrahas"][4]["degrees"], j["upagrahas"][5]["degrees"]);
+
+    // The report of a saved reading too; the file itself never names a profile.
+    const auto file = Path("asha.ved").string();
+    ASSERT_EQ(Run(Plus(DelhiArgs(), {"--save", file, "--profile", "seven-lords"})).status, 0);
+    const auto saved = Slurp(file);
+    ASSERT_EQ(Run(Plus(DelhiArgs(), {"--save", Path("plain.ved").string()})).status, 0);
+    EXPECT_EQ(saved, Slurp(Path("plain.ved")));
+    const auto fromFile = Run({file, "--profile", "gulika-start"});
+    EXPECT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, modUpagrahaReport::ReportPlainText(outcome.report));
+
+    const auto unknown = Run(Plus(DelhiArgs(), {"--profile", "Original"}));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("--profiles"), std::string::npos) << unknown.err;
+}
+
+TEST_F(CliEndToEnd, working_sets_the_upagrahas_of_every_profile_side_by_side) {
+    const auto r = Run(Plus(DelhiArgs(), {"--working", "--profile", "seven-lords"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto table = r.out.find("\nThe upagrahas under each convention (in use: seven-lords)\n");
+    ASSERT_NE(table, std::string::npos) << r.out;
+    for (const char* block : {"\n  original: ", "\n  gulika-start: ", "\n  seven-lords (in use): "})
+        EXPECT_NE(r.out.find(block, table), std::string::npos) << block;
+}
+
+TEST_F(CliEndToEnd, batch_takes_a_profile_for_the_run_and_a_profile_column_per_row) {
+    const std::string csv =
+        "name,date,time,zone,lat,lon,dst,city,state,country,profile\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,original\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India, gulika-start \n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,sidereal\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India\n";
+    const auto r = Run({"--batch", "-", "--profile", "seven-lords"}, csv);
+    EXPECT_EQ(r.status, 1);
+    const auto lines = LinesOf(r.out);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(Json::parse(lines[0])["profile"], "seven-lords");  // an empty cell takes the run's
+    EXPECT_EQ(Json::parse(lines[1])["profile"], "original");
+    EXPECT_EQ(Json::parse(lines[2])["profile"], "gulika-start");
+    EXPECT_EQ(Json::parse(lines[3])["row"], 4);
+    EXPECT_EQ(Json::parse(lines[3])["error"], "profile: \"sidereal\" is not a profile (--profiles lists them)");
+    EXPECT_EQ(Json::parse(lines[4])["row"], 5);
+    EXPECT_NE(Json::parse(lines[4])["error"].get<std::string>().find("not the 11 of"), std::string::npos);
+}
 
 }  // namespace

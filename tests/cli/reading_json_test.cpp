@@ -70,8 +70,8 @@ TEST(ReadingJson, has_the_documented_keys_in_order) {
     std::vector<std::string> keys;
     for (const auto& [key, value] : j.items()) keys.push_back(key);
     const std::vector<std::string> expected = {
-        "name",  "date",    "time",      "zone", "zone_text",    "dst",     "latitude", "longitude", "city",
-        "state", "country", "ascendant", "sun",  "birth_by_day", "weekday", "portions", "upagrahas"};
+        "name",  "date",    "time",    "zone",      "zone_text", "dst",          "latitude", "longitude", "city",
+        "state", "country", "profile", "ascendant", "sun",       "birth_by_day", "weekday",  "portions",  "upagrahas"};
     EXPECT_EQ(keys, expected);
     ASSERT_EQ(j["portions"].size(), 8u);
     ASSERT_EQ(j["upagrahas"].size(), 6u);
@@ -103,6 +103,7 @@ TEST(ReadingJson, echoes_the_birth_data_in_the_command_line_notation) {
     EXPECT_DOUBLE_EQ(j["longitude"].get<double>(), 77 + 13 / 60.0);
     EXPECT_EQ(j["city"], "New Delhi");
     EXPECT_EQ(j["country"], "India");
+    EXPECT_EQ(j["profile"], "original");
 }
 
 TEST(ReadingJson, counts_south_and_west_negative) {

@@ -1,6 +1,8 @@
 #include "gui_test_support.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "atlas/geonames_atlas.h"
@@ -8,6 +10,23 @@
 #include "tests/support/reference_forms.h"
 
 namespace vela::guitest {
+
+namespace {
+
+// The window remembers choices (the convention profile) in the user's settings. Every window test
+// keeps them in a temporary folder of its own instead, removed when the test program ends: a test
+// must neither read a person's settings nor leave any behind.
+struct SettingsInTemporaryFolder {
+    QTemporaryDir folder;
+    SettingsInTemporaryFolder() {
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
+                QSettings::setPath(format, scope, folder.path());
+    }
+};
+const SettingsInTemporaryFolder settingsFolder;
+
+}  // namespace
 
 WindowSeams SeamRecorder::Seams() {
     WindowSeams seams;

@@ -53,6 +53,7 @@ private slots:
     void offers_nothing_for_one_letter_or_an_unknown_name();
     void the_clock_at_the_birth_moment_gives_the_proposal_data();
     void the_clock_at_the_birth_moment_gives_the_proposal();
+    void the_clock_before_standard_time_is_local_mean_time();
 
     void typing_a_city_offers_the_atlas_places_largest_first();
     void picking_a_place_fills_every_box_and_proposes_its_zone_data();
@@ -180,8 +181,16 @@ void AtlasTest::the_clock_at_the_birth_moment_gives_the_proposal_data() {
         << "Asia/Kolkata" << QList<int>{1942, 10, 16, 12, 0} << 330 << 390 << int(ClockFit::Once) << 34 << true;
     QTest::newRow("Kolkata in 1918: Indian Time")
         << "Asia/Kolkata" << QList<int>{1918, 10, 16, 12, 0} << 330 << 330 << int(ClockFit::Once) << 34 << false;
-    QTest::newRow("Kathmandu in 2000: no row fits")
-        << "Asia/Kathmandu" << QList<int>{2000, 1, 1, 12, 0} << 345 << 345 << int(ClockFit::Once) << -1 << false;
+    QTest::newRow("Kathmandu in 2000: Nepal Time")
+        << "Asia/Kathmandu" << QList<int>{2000, 1, 1, 12, 0} << 345 << 345 << int(ClockFit::Once) << 71 << false;
+    QTest::newRow("Kabul in 2000: Afghanistan Time")
+        << "Asia/Kabul" << QList<int>{2000, 1, 1, 12, 0} << 270 << 270 << int(ClockFit::Once) << 72 << false;
+    QTest::newRow("Caracas in 2010: Venezuela Time")
+        << "America/Caracas" << QList<int>{2010, 1, 1, 12, 0} << -270 << -270 << int(ClockFit::Once) << 73 << false;
+    QTest::newRow("Kiritimati in 2000: Line Islands Time")
+        << "Pacific/Kiritimati" << QList<int>{2000, 1, 1, 12, 0} << 840 << 840 << int(ClockFit::Once) << 79 << false;
+    QTest::newRow("Amsterdam in the summer of 1938: no row fits")
+        << "Europe/Amsterdam" << QList<int>{1938, 7, 1, 12, 0} << 20 << 80 << int(ClockFit::Once) << -1 << false;
     QTest::newRow("a clock time skipped in spring takes the offset after")
         << "America/New_York" << QList<int>{1990, 4, 1, 2, 30} << -300 << -240 << int(ClockFit::Skipped) << 27 << true;
     QTest::newRow("a clock time shown twice in autumn takes the first")
@@ -204,11 +213,32 @@ void AtlasTest::the_clock_at_the_birth_moment_gives_the_proposal() {
     QCOMPARE(zoneAt->intStandardSeconds, standard * 60);
     QCOMPARE(zoneAt->intInForceSeconds, inForce * 60);
     QCOMPARE(int(zoneAt->clock), clock);
-    const auto proposal = modZoneProposal::ProposeZone(zoneAt->intStandardSeconds, zoneAt->intInForceSeconds);
+    QVERIFY(!zoneAt->blnLocalMeanTime);
+    const auto proposal = modZoneProposal::ProposeZone(*zoneAt);
     QCOMPARE(proposal.intRow.value_or(-1), row);
     QCOMPARE(proposal.blnDST, tick);
 
     QVERIFY(!modZoneClock::ZoneAtBirthMoment("Mars/Olympus_Mons", at).has_value());
+}
+
+// The time-zone data (tzdata): Kathmandu kept its local mean time, +05:41:16, until 1920; India's
+// data has Madras mean time, +05:21:10, from 1870 to 1906, which is no local mean time.
+void AtlasTest::the_clock_before_standard_time_is_local_mean_time() {
+    const auto kathmandu = modZoneClock::ZoneAtBirthMoment("Asia/Kathmandu", {1915, 3, 2, 6, 0});
+    QVERIFY(kathmandu.has_value());
+    QVERIFY(kathmandu->blnLocalMeanTime);
+    QCOMPARE(kathmandu->intInForceSeconds, 5 * 3600 + 41 * 60 + 16);
+    QCOMPARE(modZoneProposal::ProposeZone(*kathmandu).intRow.value_or(-1), kLocalMeanTimeRow);
+
+    const auto madras = modZoneClock::ZoneAtBirthMoment("Asia/Kolkata", {1902, 3, 2, 6, 0});
+    QVERIFY(madras.has_value());
+    QVERIFY(!madras->blnLocalMeanTime);
+    QCOMPARE(madras->intInForceSeconds, 5 * 3600 + 21 * 60 + 10);
+    QCOMPARE(modZoneProposal::ProposeZone(*madras).intRow.value_or(-1), 76);  // Madras Time, to the minute
+
+    const auto later = modZoneClock::ZoneAtBirthMoment("Asia/Kathmandu", {1921, 3, 2, 6, 0});
+    QVERIFY(later.has_value());
+    QVERIFY(!later->blnLocalMeanTime);
 }
 
 void AtlasTest::typing_a_city_offers_the_atlas_places_largest_first() {
@@ -262,14 +292,23 @@ void AtlasTest::picking_a_place_fills_every_box_and_proposes_its_zone_data() {
         << "America/Sao_Paulo on 15 Jan 1990: -02:00, daylight saving (standard -03:00)\n"
            "Proposed: \"Brazil Zone 2,BZT2,-3.0\" with Daylight Saving Time ticked"
         << "";
-    // No row fits: the zone list and tick stay as they were.
-    QTest::newRow("Kathmandu in 2000")
+    QTest::newRow("Kathmandu in 2000") << "Kathm"
+                                       << "Kathmandu, Bagmati Province, Nepal"
+                                       << QStringList{"1", "January", "2000", "12", "0"}
+                                       << QStringList{"Kathmandu", "Bagmati Province", "Nepal", "27", "42", "85", "19"}
+                                       << false << false << 71 << false
+                                       << "Asia/Kathmandu on 1 Jan 2000: +05:45, no daylight saving\n"
+                                          "Proposed: \"Nepal Time,NPT,+5:45\", Daylight Saving Time clear"
+                                       << "";
+    // Before 1920 Kathmandu kept its own mean time: the place's local mean time is proposed.
+    QTest::newRow("Kathmandu in 1915")
         << "Kathm"
-        << "Kathmandu, Bagmati Province, Nepal" << QStringList{"1", "January", "2000", "12", "0"}
-        << QStringList{"Kathmandu", "Bagmati Province", "Nepal", "27", "42", "85", "19"} << false << false << 0 << false
-        << "Asia/Kathmandu on 1 Jan 2000: +05:45, no daylight saving\nNo zone of the list gives +05:45."
-        << "No zone of the list gives +05:45, the clocks of Asia/Kathmandu at the birth moment; the reading will "
-           "use the zone chosen.";
+        << "Kathmandu, Bagmati Province, Nepal" << QStringList{"1", "January", "1915", "12", "0"}
+        << QStringList{"Kathmandu", "Bagmati Province", "Nepal", "27", "42", "85", "19"} << false << false << 80
+        << false
+        << "Asia/Kathmandu on 1 Jan 1915: local mean time, before standard time (+05:41:16 at the zone's own city)\n"
+           "Proposed: \"Local Mean Time,LMT,longitude/15\", Daylight Saving Time clear"
+        << "";
 }
 
 void AtlasTest::picking_a_place_fills_every_box_and_proposes_its_zone() {
@@ -383,7 +422,7 @@ void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
 }
 
 void AtlasTest::typing_over_a_picked_city_forgets_its_zone() {
-    // (On the form's first date, 1 January 1901, India kept Madras time, +05:21:10: no row fits.)
+    // (On the form's first date, 1 January 1901, India kept Madras time, +05:21:10: Madras Time.)
     ChooseEntry(W(), "cboYear", QStringLiteral("1975"));
     QVERIFY(TypeCityAndWaitForList(QStringLiteral("Pune")) != nullptr);
     PickLine(QStringLiteral("Pune, Maharashtra, India"));

@@ -97,7 +97,8 @@ CoreWorking WorkingOf(const BirthForm& form) {
     SharedChartState state;
     const auto outcome = modCalculationDriver::RunCalculation(form, state);
     const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
-    return {QString::fromStdString(modWorking::WorkingText(state, outcome.upagrahas, sensitivity)),
+    const auto conventions = modWorking::CompareConventions(form, state.profile);
+    return {QString::fromStdString(modWorking::WorkingText(state, outcome.upagrahas, sensitivity, conventions)),
             outcome.upagrahas.portions};
 }
 
@@ -213,13 +214,20 @@ void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() 
     checkList("cboYear", entries.years);
     checkList("cboHour", entries.hours);
     checkList("cboMinute", entries.minutes);
-    std::array<std::string_view, kZoneCount> zones{};
-    for (std::size_t i = 0; i < zones.size(); ++i) zones[i] = kZoneRows[i].text;
-    checkList("cboTimeZone", zones);
+    // Every zone row in order, its text followed by its exact offset (tst_profiles reads the offsets).
+    auto* zoneList = Control<QComboBox>(W(), "cboTimeZone");
+    QCOMPARE(zoneList->count(), kZoneCount);
+    for (int row = 0; row < kZoneCount; ++row) {
+        const std::string_view text = kZoneRows[static_cast<std::size_t>(row)].text;
+        QVERIFY2(zoneList->itemText(row).startsWith(
+                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + QStringLiteral("  (")),
+                 qPrintable(zoneList->itemText(row)));
+    }
+    QCOMPARE(zoneList->currentIndex(), 0);
+    QVERIFY(!zoneList->isEditable());
     QCOMPARE(Control<QComboBox>(W(), "cboDate")->currentText(), QStringLiteral("1"));
     QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentText(), QStringLiteral("January"));
     QCOMPARE(Control<QComboBox>(W(), "cboYear")->currentText(), QStringLiteral("1901"));
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->count(), 71);
 
     QVERIFY(Control<QRadioButton>(W(), "optLat_0")->isChecked());
     QVERIFY(Control<QRadioButton>(W(), "optLong_0")->isChecked());
@@ -262,11 +270,13 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
         return texts;
     };
     const QList<QAction*> top = window->menuBar()->actions();
-    QCOMPARE(menuTexts(top), QStringList({"&File", "&Help", "Donate", "Make Money &Online"}));
-    QVERIFY(top[0]->menu() != nullptr && top[1]->menu() != nullptr);
-    QVERIFY(top[2]->menu() == nullptr && top[3]->menu() == nullptr);
+    QCOMPARE(menuTexts(top), QStringList({"&File", "&Conventions", "&Help", "Donate", "Make Money &Online"}));
+    QVERIFY(top[0]->menu() != nullptr && top[1]->menu() != nullptr && top[2]->menu() != nullptr);
+    QVERIFY(top[3]->menu() == nullptr && top[4]->menu() == nullptr);
     QCOMPARE(menuTexts(top[0]->menu()->actions()), QStringList({"Get My &Rasi Chart", "-", "&Exit"}));
-    QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
+    QCOMPARE(menuTexts(top[1]->menu()->actions()),
+             QStringList({"&Original", "&Gulika at the start", "&Seven lords", "-", "C&ustom..."}));
+    QCOMPARE(menuTexts(top[2]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
                                                                 "Check for Software &Update", "-", "&About Software"}));
 }
 

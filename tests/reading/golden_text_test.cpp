@@ -36,9 +36,11 @@ TEST_P(GoldenText, report_matches_its_reviewed_file) {
 }
 
 TEST_P(GoldenText, working_matches_its_reviewed_file) {
+    // The working as the window and the command line show it, with the conventions side by side.
     const auto sensitivity = modWorking::FindBirthTimeSensitivity(form_);
+    const auto conventions = modWorking::CompareConventions(form_, modConventionProfiles::kOriginalProfile);
     golden::ExpectMatchesGolden(golden::GoldenPath(File("working")),
-                                modWorking::WorkingText(state_, outcome_.upagrahas, sensitivity), true);
+                                modWorking::WorkingText(state_, outcome_.upagrahas, sensitivity, conventions), true);
 }
 
 INSTANTIATE_TEST_SUITE_P(FixedReadings, GoldenText, ::testing::ValuesIn(golden::kGoldenReadings),

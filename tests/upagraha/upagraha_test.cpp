@@ -9,6 +9,7 @@
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
+#include "tests/upagraha/sun_state.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 using namespace vela;
 using namespace vela::modVedicUpagrahas;
+using vela::test_support::StateWithSun;
 
 // The eight-place cycle of lords, with the dash for the portion nobody rules.
 const std::array<std::string_view, 8> kCycle = {"Sun", "Moon", "Mars", "Merc", "Jup", "Ven", "Sat", kNoLord};
@@ -39,35 +41,6 @@ TEST(HouseFromSigns, counts_from_the_ascendants_own_sign) {
     EXPECT_EQ(HouseFromSigns("Leo", "Can"), 12);
     EXPECT_EQ(HouseFromSigns("Cap", "Tau"), 5);
     EXPECT_EQ(HouseFromSigns("Xyz", "Ari"), 12);  // an unreadable sign ends the count at 12
-}
-
-// A reading state with chosen sunrise and sunset times (clock hours and minutes) around the birth date.
-UpagrahaInput StateWithSun(int y, int m, int d, int hour, int minute, std::pair<int, int> prevSet,
-                           std::pair<int, int> rise, std::pair<int, int> set, std::pair<int, int> nextRise) {
-    UpagrahaInput s;
-    s.intYear = static_cast<std::int16_t>(y);
-    s.intMonth = static_cast<std::int16_t>(m);
-    s.intDay = static_cast<std::int16_t>(d);
-    s.intHour = static_cast<std::int16_t>(hour);
-    s.intMinute = static_cast<std::int16_t>(minute);
-    s.intLatDeg = 28;
-    s.intLatMin = 37;
-    s.intLonDeg = 77;
-    s.intLonMin = 13;
-    s.blnEast = true;
-    s.varZoneHours = -5;
-    s.varZoneMinutes = -30;
-    const double day = DateSerial(y, m, d);
-    const auto at = [](double date, std::pair<int, int> hm) { return date + (hm.first * 60 + hm.second) / 1440.0; };
-    s.dtPrevSunset = at(day - 1, prevSet);
-    s.dtBirthSunrise = at(day, rise);
-    s.dtBirthSunset = at(day, set);
-    s.dtNextSunrise = at(day + 1, nextRise);
-    double t = hour + minute / 60.0;
-    s.strBirthAscendant =
-        modVedicPlanetPosition::CompactPositionText(modVedicEphemeris::CalculateChartAngles(s, t).varAscendantText)
-            .str();
-    return s;
 }
 
 // 2 January 2000 was a Sunday.

@@ -1,0 +1,93 @@
+// The window's convention profiles: the Conventions menu, the small dialog that sets up the custom
+// profile, and the memory of the choice between runs.
+//
+// Flow: the menu's choice -> ProfileChoice::Profile() -> the driver (each calculation) and the
+// working's side-by-side table. The choice is kept in the user's settings file, never in a reading
+// file: a profile is a way of reading a birth, not part of it.
+#pragma once
+
+#include <QDialog>
+#include <QObject>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "upagraha/profiles.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QSettings;
+
+namespace vela {
+
+// The custom profile's settings: the lord order, the point of the portion for each upagraha and
+// the sunrise definition, with a line that says what they amount to.
+class ProfileDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    ProfileDialog(const modConventionProfiles::ConventionProfile& initial, QWidget* parent = nullptr);
+    // The settings as they stand, as a custom profile.
+    modConventionProfiles::ConventionProfile Profile() const;
+
+private:
+    void ShowDescription();
+
+    QComboBox* cboLordOrder = nullptr;
+    std::array<QComboBox*, modVedicUpagrahas::kUpagrahaCount> cboPoint{};
+    QComboBox* cboSunrise = nullptr;
+    QLabel* lblDescription = nullptr;
+};
+
+// Asks for the custom profile's settings, starting from `current`; nothing when cancelled.
+using CustomProfileEditor = std::function<std::optional<modConventionProfiles::ConventionProfile>(
+    QWidget* parent, const modConventionProfiles::ConventionProfile& current)>;
+// The real one: the dialog above, shown modally.
+std::optional<modConventionProfiles::ConventionProfile> EditCustomProfile(
+    QWidget* parent, const modConventionProfiles::ConventionProfile& current);
+
+// The "Conventions" menu and the profile it has chosen.
+class ProfileChoice : public QObject {
+    Q_OBJECT
+
+public:
+    // Adds the menu to the bar before `before` (at the end when null) and takes up the choice the
+    // settings remember; the original profile when they hold none, or none that reads.
+    ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& window);
+
+    const modConventionProfiles::ConventionProfile& Profile() const { return profile; }
+    QMenu* Menu() const { return mnuConventions; }
+    // Tests put a recorder here so that no modal dialog opens.
+    void SetCustomEditor(CustomProfileEditor editor) { editCustom = std::move(editor); }
+
+    // Where the choice is kept: the user's settings of the program.
+    static QSettings Settings();
+
+Q_SIGNALS:
+    // The profile changed by the user's hand (not at start).
+    void ProfileChanged();
+
+private:
+    void Choose(const modConventionProfiles::ConventionProfile& chosen);
+    void mnuCustom_Triggered();
+    void CheckActionOfProfile();
+    void Remember() const;
+    void Recall();
+
+    QWidget& window;
+    QMenu* mnuConventions = nullptr;
+    QActionGroup* grpProfiles = nullptr;
+    std::array<QAction*, modConventionProfiles::kNamedProfileCount> mnuNamed{};
+    QAction* mnuCustom = nullptr;
+    CustomProfileEditor editCustom;
+    modConventionProfiles::ConventionProfile profile = modConventionProfiles::kOriginalProfile;
+    // The custom settings last made, offered again by the dialog even while a named one is in use.
+    modConventionProfiles::ConventionProfile custom;
+};
+
+}  // namespace vela

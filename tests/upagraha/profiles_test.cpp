@@ -1,0 +1,195 @@
+// Convention profiles: their lord orders, the point of each upagraha's portion, on day and night
+// births of every weekday, and how a profile is named, described and remembered.
+//
+// The expected lords come from the rules as the texts state them, not from the program's tables:
+//  - eight-place cycle: Sun, Moon, Mars, Merc, Jup, Ven, Sat and the lordless portion as one cycle
+//    of eight; a day starts at its own lord, a night at the lord four places on in the weekday order;
+//  - seven lords: the weekday order from the day's own lord, the eighth portion lordless; a night
+//    starts at the lord of the fifth weekday counted from the day's (Sunday night with Jupiter).
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "tests/upagraha/sun_state.h"
+#include "upagraha/profiles.h"
+#include "upagraha/upagraha.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::modConventionProfiles;
+using modVedicUpagrahas::kNoLord;
+
+constexpr std::array<std::string_view, 7> kWeekdayLords = {"Sun", "Moon", "Mars", "Merc", "Jup", "Ven", "Sat"};
+
+// The lord of portion k (0..7) on weekday w (0 = Sunday), by day or by night, under each order.
+std::string_view ExpectedLord(LordOrder order, int w, bool byDay, int k) {
+    const int first = byDay ? w : (w + 4) % 7;  // the fifth weekday counted from the day's own
+    if (order == LordOrder::SevenLords)
+        return k == 7 ? kNoLord : kWeekdayLords[static_cast<std::size_t>((first + k) % 7)];
+    const int place = (first + k) % 8;  // the lordless portion is the eighth place of the cycle
+    return place == 7 ? kNoLord : kWeekdayLords[static_cast<std::size_t>(place)];
+}
+
+TEST(LordOrders, follow_their_rules_for_every_weekday_day_and_night) {
+    for (const LordOrder order : {LordOrder::EightPlaceCycle, LordOrder::SevenLords}) {
+        for (int w = 0; w < 7; ++w) {
+            for (int k = 0; k < 8; ++k) {
+                const auto wi = static_cast<std::size_t>(w), ki = static_cast<std::size_t>(k);
+                EXPECT_EQ(DayPortionLords(order)[wi][ki], ExpectedLord(order, w, true, k)) << w << " " << k;
+                EXPECT_EQ(NightPortionLords(order)[wi][ki], ExpectedLord(order, w, false, k)) << w << " " << k;
+            }
+        }
+    }
+    // Rows written out: Monday's day and Sunday's night under both orders.
+    using Row = modVedicUpagrahas::LordRow;
+    EXPECT_EQ(DayPortionLords(LordOrder::SevenLords)[1],
+              (Row{"Moon", "Mars", "Merc", "Jup", "Ven", "Sat", "Sun", kNoLord}));
+    EXPECT_EQ(DayPortionLords(LordOrder::EightPlaceCycle)[1],
+              (Row{"Moon", "Mars", "Merc", "Jup", "Ven", "Sat", kNoLord, "Sun"}));
+    EXPECT_EQ(NightPortionLords(LordOrder::SevenLords)[0],
+              (Row{"Jup", "Ven", "Sat", "Sun", "Moon", "Mars", "Merc", kNoLord}));
+    EXPECT_EQ(NightPortionLords(LordOrder::EightPlaceCycle)[0],
+              (Row{"Jup", "Ven", "Sat", kNoLord, "Sun", "Moon", "Mars", "Merc"}));
+}
+
+// A birth at hour:minute on a day of January 2000, with sunsets at 18:40 and sunrises at 06:12.
+UpagrahaInput Birth(int day, int hour, int minute) {
+    return test_support::StateWithSun(2000, 1, day, hour, minute, {18, 40}, {6, 12}, {18, 40}, {6, 12});
+}
+
+// The ruling planet of each upagraha, Kaala to Maandi.
+constexpr std::array<std::string_view, 6> kRulers = {"Sun", "Mars", "Merc", "Jup", "Sat", "Sat"};
+
+struct ProfileCase {
+    ConventionProfile profile;
+    std::array<double, 6> fractions;  // where in its portion each upagraha falls: 0, 0.5 or 1
+};
+
+TEST(Profiles, place_each_upagraha_at_its_point_of_its_lords_portion_on_every_weekday_day_and_night) {
+    const auto& named = NamedProfiles();
+    const ProfileCase cases[] = {
+        {named[0], {0.5, 0.5, 0.5, 0.5, 0.5, 0.5}},  // original: all at the middle
+        {named[1], {0.5, 0.5, 0.5, 0.5, 0.0, 0.5}},  // Gulika at the start, Maandi at the middle
+        {named[2], {0.5, 0.5, 0.5, 0.5, 0.5, 0.5}},  // seven lords, all at the middle
+        {CustomProfile(LordOrder::SevenLords,
+                       {PortionPoint::End, PortionPoint::Start, PortionPoint::Middle, PortionPoint::End,
+                        PortionPoint::Start, PortionPoint::End},
+                       SunriseEvent::DiscCentreWithoutRefraction),
+         {1.0, 0.0, 0.5, 1.0, 0.0, 1.0}},
+    };
+    for (const ProfileCase& c : cases) {
+        // 2 to 8 January 2000 ran from Sunday to Saturday; noon is by day, 22:00 by night.
+        for (int w = 0; w < 7; ++w) {
+            for (const bool byDay : {true, false}) {
+                const auto u = modVedicUpagrahas::CalculateUpagrahas(Birth(2 + w, byDay ? 12 : 22, 0), c.profile);
+                const std::string where = std::string(c.profile.strName) + " weekday " + std::to_string(w) +
+                                          (byDay ? " by day" : " by night");
+                ASSERT_EQ(u.blnBirthByDay, byDay) << where;
+                ASSERT_EQ(u.intWeekday, w) << where;
+                for (int k = 0; k < 8; ++k)
+                    EXPECT_EQ(u.portions[static_cast<std::size_t>(k)].strLord,
+                              ExpectedLord(c.profile.lordOrder, w, byDay, k))
+                        << where << " portion " << k;
+                for (std::size_t i = 0; i < kRulers.size(); ++i) {
+                    int k = 0;
+                    while (ExpectedLord(c.profile.lordOrder, w, byDay, k) != kRulers[i]) ++k;
+                    EXPECT_EQ(u.intPortion[i], k) << where << " upagraha " << i;
+                    const auto& p = u.portions[static_cast<std::size_t>(k)];
+                    EXPECT_NEAR(u.dblMoments[i], p.dblStart + c.fractions[i] * (p.dblEnd - p.dblStart), 1e-9)
+                        << where << " upagraha " << i;
+                }
+            }
+        }
+    }
+}
+
+TEST(Profiles, part_gulika_from_maandi_only_where_their_points_differ) {
+    // Sunday noon: the day of 12 h 28 min has portions of 93.5 min, and Saturn rules the seventh,
+    // from 06:12 + 6 x 93.5 min = 15:33 to 17:06:30.
+    const auto s = Birth(2, 12, 0);
+    const auto original = modVedicUpagrahas::CalculateUpagrahas(s);
+    EXPECT_NEAR(original.dblMoments[4], 15 + 33 / 60.0 + 46.75 / 60, 1e-9);
+    EXPECT_EQ(original.dblMoments[4], original.dblMoments[5]);
+    EXPECT_EQ(original.dblLongitudes[4], original.dblLongitudes[5]);
+
+    const auto gulikaStart = modVedicUpagrahas::CalculateUpagrahas(s, *FindProfile("gulika-start"));
+    EXPECT_NEAR(gulikaStart.dblMoments[4], 15 + 33 / 60.0, 1e-9);
+    EXPECT_NE(gulikaStart.dblLongitudes[4], gulikaStart.dblLongitudes[5]);
+    // Maandi stays where the original has both.
+    EXPECT_EQ(gulikaStart.dblMoments[5], original.dblMoments[5]);
+}
+
+TEST(Profiles, are_found_by_their_exact_names) {
+    ASSERT_EQ(NamedProfiles().size(), 3u);
+    EXPECT_EQ(NamedProfiles()[0], kOriginalProfile);
+    for (const char* name : {"original", "gulika-start", "seven-lords"}) {
+        const auto found = FindProfile(name);
+        ASSERT_TRUE(found.has_value()) << name;
+        EXPECT_EQ(found->strName, name);
+    }
+    for (const char* name : {"Original", "custom", "", "seven lords", "original "})
+        EXPECT_FALSE(FindProfile(name).has_value()) << name;
+}
+
+TEST(Profiles, describe_themselves_from_their_settings) {
+    EXPECT_EQ(DescribeProfile(kOriginalProfile),
+              "eight-place cycle of lords; every upagraha at the middle of its portion; "
+              "sunrise at the upper limb with refraction");
+    EXPECT_EQ(DescribeProfile(*FindProfile("gulika-start")),
+              "eight-place cycle of lords; Gulika at the start, the others at the middle of their portions; "
+              "sunrise at the centre of the disc without refraction");
+    EXPECT_EQ(DescribeProfile(*FindProfile("seven-lords")),
+              "seven lords in weekday order, the eighth portion lordless; every upagraha at the middle of its "
+              "portion; sunrise at the upper limb with refraction");
+    const auto custom = CustomProfile(LordOrder::EightPlaceCycle,
+                                      {PortionPoint::End, PortionPoint::End, PortionPoint::End, PortionPoint::Start,
+                                       PortionPoint::Middle, PortionPoint::End},
+                                      SunriseEvent::UpperLimbWithRefraction);
+    EXPECT_EQ(DescribeProfile(custom),
+              "eight-place cycle of lords; Yamaghantaka at the start, Gulika at the middle, the others at the end "
+              "of their portions; sunrise at the upper limb with refraction");
+}
+
+TEST(ProfileSettings, read_back_what_they_wrote_and_refuse_anything_else) {
+    const auto custom = CustomProfile(LordOrder::SevenLords,
+                                      {PortionPoint::Start, PortionPoint::Middle, PortionPoint::End,
+                                       PortionPoint::Middle, PortionPoint::Start, PortionPoint::Middle},
+                                      SunriseEvent::DiscCentreWithoutRefraction);
+    const std::string text = ProfileSettingsText(custom);
+    EXPECT_EQ(text, "lords=seven;points=start,middle,end,middle,start,middle;sunrise=disc-centre");
+    EXPECT_EQ(ParseProfileSettings(text), custom);
+    const auto original = ParseProfileSettings(
+        "lords=eight;points=middle,middle,middle,middle,middle,middle;"
+        "sunrise=upper-limb");
+    ASSERT_TRUE(original.has_value());
+    EXPECT_TRUE(original->SameConventions(kOriginalProfile));
+    EXPECT_EQ(original->strName, kCustomName);
+
+    for (const char* damaged : {
+             "",
+             "lords=eight",
+             "lords=nine;points=middle,middle,middle,middle,middle,middle;sunrise=upper-limb",
+             "lords=eight;points=middle,middle,middle,middle,middle;sunrise=upper-limb",
+             "lords=eight;points=middle,middle,middle,middle,middle,middle,middle;sunrise=upper-limb",
+             "lords=eight;points=middle,middle,,middle,middle,middle;sunrise=upper-limb",
+             "lords=eight;points=middle,middle,middle,middle,middle,centre;sunrise=upper-limb",
+             "lords=eight;points=middle,middle,middle,middle,middle,middle;sunrise=lower-limb",
+             "lords=eight;points=middle,middle,middle,middle,middle,middle;sunrise=upper-limb;extra=1",
+             "points=middle,middle,middle,middle,middle,middle;lords=eight;sunrise=upper-limb",
+             "lords =eight;points=middle,middle,middle,middle,middle,middle;sunrise=upper-limb",
+         })
+        EXPECT_FALSE(ParseProfileSettings(damaged).has_value()) << damaged;
+}
+
+TEST(Profiles, name_their_points_and_events_for_the_sunrise_stage) {
+    EXPECT_EQ(PointFraction(PortionPoint::Start), 0);
+    EXPECT_EQ(PointFraction(PortionPoint::Middle), 0.5);
+    EXPECT_EQ(PointFraction(PortionPoint::End), 1);
+    // cos(90 deg 50') for the upper limb with refraction, cos(90 deg) for the centre without it.
+    EXPECT_NEAR(ZenithCosine(SunriseEvent::UpperLimbWithRefraction), -0.0145439, 1e-7);
+    EXPECT_EQ(ZenithCosine(SunriseEvent::DiscCentreWithoutRefraction), 0);
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+#include "upagraha/profiles.h"
+
+#include "astro/sunrise_sunset.h"
+
+namespace vela::modConventionProfiles {
+
+using modVedicUpagrahas::kUpagrahaCount;
+using modVedicUpagrahas::LordRow;
+
+namespace {
+
+constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup", Ven = "Ven",
+                           Sat = "Sat", Non = modVedicUpagrahas::kNoLord;
+
+// The seven lords of the older text: each day's eight portions start at the weekday's own lord and
+// run through the weekday order (Sun, Moon, Mars, Merc, Jup, Ven, Sat); the eighth is lordless.
+const std::array<LordRow, 7> kSevenLordDays = {{
+    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Sunday
+    {Moon, Mars, Merc, Jup, Ven, Sat, Sun, Non},  // Monday
+    {Mars, Merc, Jup, Ven, Sat, Sun, Moon, Non},  // Tuesday
+    {Merc, Jup, Ven, Sat, Sun, Moon, Mars, Non},  // Wednesday
+    {Jup, Ven, Sat, Sun, Moon, Mars, Merc, Non},  // Thursday
+    {Ven, Sat, Sun, Moon, Mars, Merc, Jup, Non},  // Friday
+    {Sat, Sun, Moon, Mars, Merc, Jup, Ven, Non},  // Saturday
+}};
+
+// Each night starts at the lord of the fifth weekday counted from the day's own (Sunday night with
+// Jupiter, Thursday's lord) and runs on the same way, the eighth portion again lordless.
+const std::array<LordRow, 7> kSevenLordNights = {{
+    {Jup, Ven, Sat, Sun, Moon, Mars, Merc, Non},  // Sunday
+    {Ven, Sat, Sun, Moon, Mars, Merc, Jup, Non},  // Monday
+    {Sat, Sun, Moon, Mars, Merc, Jup, Ven, Non},  // Tuesday
+    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Wednesday
+    {Moon, Mars, Merc, Jup, Ven, Sat, Sun, Non},  // Thursday
+    {Mars, Merc, Jup, Ven, Sat, Sun, Moon, Non},  // Friday
+    {Merc, Jup, Ven, Sat, Sun, Moon, Mars, Non},  // Saturday
+}};
+
+constexpr PortionPoint M = PortionPoint::Middle;
+
+constexpr ConventionProfile kGulikaAtTheStart{"gulika-start",
+                                              "Gulika at the start",
+                                              LordOrder::EightPlaceCycle,
+                                              {M, M, M, M, PortionPoint::Start, M},
+                                              SunriseEvent::DiscCentreWithoutRefraction};
+constexpr ConventionProfile kSevenLords{"seven-lords", "Seven lords", LordOrder::SevenLords};
+
+constexpr std::array<std::string_view, 2> kLordWords = {"eight", "seven"};
+constexpr std::array<std::string_view, 3> kPointWords = {"start", "middle", "end"};
+constexpr std::array<std::string_view, 2> kSunriseWords = {"upper-limb", "disc-centre"};
+
+template <class Enum, std::size_t N>
+std::optional<Enum> WordValue(const std::array<std::string_view, N>& words, std::string_view word) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (words[i] == word) return static_cast<Enum>(i);
+    return std::nullopt;
+}
+
+template <class Enum, std::size_t N>
+std::string_view ValueWord(const std::array<std::string_view, N>& words, Enum value) {
+    return words[static_cast<std::size_t>(value)];
+}
+
+// The text after "key=" when `item` is exactly that, else nothing.
+std::optional<std::string_view> Setting(std::string_view item, std::string_view key) {
+    if (item.size() <= key.size() || item.substr(0, key.size()) != key || item[key.size()] != '=') return std::nullopt;
+    return item.substr(key.size() + 1);
+}
+
+}  // namespace
+
+const std::array<ConventionProfile, kNamedProfileCount>& NamedProfiles() {
+    static constexpr std::array<ConventionProfile, kNamedProfileCount> kNamed = {kOriginalProfile, kGulikaAtTheStart,
+                                                                                 kSevenLords};
+    return kNamed;
+}
+
+std::optional<ConventionProfile> FindProfile(std::string_view name) {
+    for (const ConventionProfile& profile : NamedProfiles())
+        if (profile.strName == name) return profile;
+    return std::nullopt;
+}
+
+ConventionProfile CustomProfile(LordOrder lordOrder, const std::array<PortionPoint, kUpagrahaCount>& points,
+                                SunriseEvent sunrise) {
+    return {kCustomName, "Custom", lordOrder, points, sunrise};
+}
+
+std::string_view LordOrderText(LordOrder order) {
+    return order == LordOrder::EightPlaceCycle ? "eight-place cycle of lords"
+                                               : "seven lords in weekday order, the eighth portion lordless";
+}
+
+std::string_view PointText(PortionPoint point) { return ValueWord(kPointWords, point); }
+
+std::string_view SunriseText(SunriseEvent event) {
+    return event == SunriseEvent::UpperLimbWithRefraction ? "sunrise at the upper limb with refraction"
+                                                          : "sunrise at the centre of the disc without refraction";
+}
+
+std::string DescribeProfile(const ConventionProfile& profile) {
+    // The point most upagrahas take (the earliest of a tie), then the ones that differ from it.
+    std::array<int, 3> counts{};
+    for (const PortionPoint p : profile.points) ++counts[static_cast<std::size_t>(p)];
+    std::size_t usual = 1;
+    for (std::size_t p = 0; p < counts.size(); ++p)
+        if (counts[p] > counts[usual]) usual = p;
+    const auto usualPoint = static_cast<PortionPoint>(usual);
+
+    std::string text(LordOrderText(profile.lordOrder));
+    text += "; ";
+    std::string exceptions;
+    for (std::size_t u = 0; u < profile.points.size(); ++u) {
+        if (profile.points[u] == usualPoint) continue;
+        if (!exceptions.empty()) exceptions += ", ";
+        exceptions += modVedicUpagrahas::strUpagrahaNames[u];
+        exceptions += " at the ";
+        exceptions += PointText(profile.points[u]);
+    }
+    if (exceptions.empty()) {
+        text += "every upagraha at the ";
+        text += PointText(usualPoint);
+        text += " of its portion";
+    } else {
+        text += exceptions;
+        text += ", the others at the ";
+        text += PointText(usualPoint);
+        text += " of their portions";
+    }
+    text += "; ";
+    text += SunriseText(profile.sunrise);
+    return text;
+}
+
+double PointFraction(PortionPoint point) {
+    switch (point) {
+        case PortionPoint::Start:
+            return 0;
+        case PortionPoint::Middle:
+            return 0.5;
+        case PortionPoint::End:
+            return 1;
+    }
+    return 0.5;
+}
+
+double ZenithCosine(SunriseEvent event) {
+    return event == SunriseEvent::UpperLimbWithRefraction ? modSunRiseSunSet::kUpperLimbWithRefraction
+                                                          : modSunRiseSunSet::kDiscCentreWithoutRefraction;
+}
+
+const std::array<LordRow, 7>& DayPortionLords(LordOrder order) {
+    return order == LordOrder::EightPlaceCycle ? modVedicUpagrahas::strDayPortionLords : kSevenLordDays;
+}
+
+const std::array<LordRow, 7>& NightPortionLords(LordOrder order) {
+    return order == LordOrder::EightPlaceCycle ? modVedicUpagrahas::strNightPortionLords : kSevenLordNights;
+}
+
+std::string ProfileSettingsText(const ConventionProfile& profile) {
+    std::string text = "lords=";
+    text += ValueWord(kLordWords, profile.lordOrder);
+    text += ";points=";
+    for (std::size_t u = 0; u < profile.points.size(); ++u) {
+        if (u > 0) text += ',';
+        text += PointText(profile.points[u]);
+    }
+    text += ";sunrise=";
+    text += ValueWord(kSunriseWords, profile.sunrise);
+    return text;
+}
+
+std::optional<ConventionProfile> ParseProfileSettings(std::string_view text) {
+    const auto cut = [](std::string_view& rest, char separator) {
+        const std::size_t at = rest.find(separator);
+        const std::string_view item = rest.substr(0, at);
+        rest = at == std::string_view::npos ? std::string_view{} : rest.substr(at + 1);
+        return item;
+    };
+    std::string_view rest = text;
+    const auto lordsText = Setting(cut(rest, ';'), "lords");
+    auto pointsText = Setting(cut(rest, ';'), "points");
+    const auto sunriseText = Setting(rest, "sunrise");
+    if (!lordsText || !pointsText || !sunriseText) return std::nullopt;
+    const auto lords = WordValue<LordOrder>(kLordWords, *lordsText);
+    const auto sunrise = WordValue<SunriseEvent>(kSunriseWords, *sunriseText);
+    if (!lords || !sunrise) return std::nullopt;
+
+    std::array<PortionPoint, kUpagrahaCount> points{};
+    for (std::size_t u = 0; u < points.size(); ++u) {
+        const bool last = u + 1 == points.size();
+        if (pointsText->empty() || (last && pointsText->find(',') != std::string_view::npos)) return std::nullopt;
+        const auto point = WordValue<PortionPoint>(kPointWords, cut(*pointsText, ','));
+        if (!point) return std::nullopt;
+        points[u] = *point;
+    }
+    return CustomProfile(*lords, points, *sunrise);
+}
+
+}  // namespace vela::modConventionProfiles
