@@ -88,7 +88,7 @@ std::optional<std::string> ReadRow(const InputLine& line, std::vector<std::strin
     SharedChartState state;
     const auto outcome = modCalculationDriver::RunCalculation(form, state, false);  // JSON needs no report
     if (!outcome.Succeeded()) return outcome.message->strText;
-    AppendReadingJson(out, state, outcome.upagrahas);
+    AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
     return std::nullopt;
 }
 

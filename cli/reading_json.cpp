@@ -60,7 +60,7 @@ std::string ClockText(DateValue value) {
 }
 
 void AppendReadingJson(std::string& out, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                       const modWorking::Sensitivity* sensitivity) {
+                       std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity) {
     using namespace modVedicUpagrahas;
     const auto row = static_cast<std::size_t>(s.intZoneRow);
     JsonWriter w(out);
@@ -128,14 +128,19 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
         w.EndObject();
     }
     w.EndArray();
+
+    w.Key("warnings");
+    w.BeginArray();
+    for (const std::string& warning : warnings) w.String(warning);
+    w.EndArray();
     w.EndObject();
 }
 
 std::string ReadingJsonLine(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                            const modWorking::Sensitivity* sensitivity) {
+                            std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity) {
     std::string line;
     line.reserve(4096);
-    AppendReadingJson(line, s, u, sensitivity);
+    AppendReadingJson(line, s, u, warnings, sensitivity);
     return line;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
+#include <QApplication>
 #include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
@@ -11,8 +12,11 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QToolTip>
 
 #include <algorithm>
 #include <optional>
@@ -20,6 +24,8 @@
 #include "atlas/geonames_atlas.h"
 #include "desktop/about_dialog.h"
 #include "desktop/app_icon.h"
+#include "desktop/box_rules.h"
+#include "desktop/help_window.h"
 #include "desktop/report_pane.h"
 #include "desktop/zone_clock.h"
 #include "reading/calculation_driver.h"
@@ -27,6 +33,7 @@
 #include "reading/reference_tables.h"
 #include "reading/validation.h"
 #include "reading/working.h"
+#include "reading/zone_check.h"
 
 namespace vela {
 
@@ -36,6 +43,12 @@ constexpr char kReadingFilter[] = "Vela Upagrahas (*.ved)";
 constexpr char kReadingSuffix[] = "ved";
 constexpr char kOpenTitle[] = "Select the source file";
 constexpr int kFontPointSize = 8;
+// Rows of the form a window at its minimum size still shows, the rest scrolled to.
+constexpr int kFormRowsAlwaysShown = 4;
+// How often a reading handed over while a dialog is open looks again.
+constexpr int kHandedReadingRetryMs = 250;
+// Room a window manager takes around the window: its borders and title bar.
+const QSize kFrameAllowance(16, 40);
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -81,6 +94,7 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
     // file (the dialog's default).
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.strDefaultSuffix);
+    if (!request.strFolder.isEmpty()) dialog.setDirectory(request.strFolder);
     if (!request.strProposedPath.isEmpty()) dialog.selectFile(request.strProposedPath);
     while (dialog.exec() == QDialog::Accepted) {
         const QString path = dialog.selectedFiles().value(0);
@@ -99,7 +113,8 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
 
 }  // namespace
 
-frmMain::frmMain(WindowSeams windowSeams, QWidget* parent) : QMainWindow(parent), seams(std::move(windowSeams)) {
+frmMain::frmMain(WindowSeams windowSeams, QWidget* parent)
+    : QMainWindow(parent), seams(std::move(windowSeams)), windowSettings(seams.strSettingsPath) {
     setupUi(this);
     optLat = {optLat_0, optLat_1};
     optLong = {optLong_0, optLong_1};
@@ -119,10 +134,7 @@ frmMain::frmMain(WindowSeams windowSeams, QWidget* parent) : QMainWindow(parent)
         linkFont.setUnderline(true);
         link->setFont(linkFont);
         link->setForegroundRole(QPalette::Link);
-        link->installEventFilter(this);
     }
-    for (QLineEdit* number : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin})
-        number->setMaxLength(static_cast<int>(modValidation::kNumberBoxMaxLength));
     modReportPane::PrepareReportPane(*RTB);
     // The working lines its columns up with blanks.
     txtWorking->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -137,24 +149,46 @@ frmMain::frmMain(WindowSeams windowSeams, QWidget* parent) : QMainWindow(parent)
     cmpCity->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     cmpCity->setMaxVisibleItems(10);
     cmpCity->setWidget(txtCity);
-    // While the list is open it takes the keys and hands them to the box directly, past the box's
-    // key filter; the window judges them on the way in.
-    cmpCity->popup()->installEventFilter(this);
     tmrPlaceSearch.setSingleShot(true);
     tmrPlaceSearch.setInterval(kPlaceSearchDelayMs);
+
+    // However small the window, the scrolling form keeps room for a few rows of boxes.
+    scrFrame1->setMinimumHeight(kFormRowsAlwaysShown * txtName->sizeHint().height());
 
     InstallSeamDefaults();
     WireEvents();
     Form_Load();
     SizePanels();
+    FillRecentMenu();
+    mnuSave->setEnabled(false);
 }
+
+frmMain::~frmMain() { qApp->removeEventFilter(this); }
 
 void frmMain::InstallSeamDefaults() {
     if (!seams.MsgBox) {
         seams.MsgBox = [this](const QString& text, MsgIcon icon) {
             QMessageBox box(icon == MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                             QString::fromUtf8(kAppTitle), text, QMessageBox::Ok, this);
+            // A message may carry an address or a path to copy.
+            box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             box.exec();
+        };
+    }
+    if (!seams.Ask) {
+        seams.Ask = [this](const QString& text) {
+            QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
+                            QMessageBox::Yes | QMessageBox::No, this);
+            box.setDefaultButton(QMessageBox::No);
+            return box.exec() == QMessageBox::Yes;
+        };
+    }
+    if (!seams.Notify) {
+        // A tip under the box: the keys typed next still go into the box, where a message box
+        // would take them.
+        seams.Notify = [](QWidget* box, const QString& text) {
+            QApplication::beep();
+            QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), text, box);
         };
     }
     if (!seams.FileDialog)
@@ -163,6 +197,11 @@ void frmMain::InstallSeamDefaults() {
     if (!seams.ShowAbout) seams.ShowAbout = [this] { modAboutDialog::ShowAboutDialog(this); };
     if (!seams.FindPlaces)
         seams.FindPlaces = [](const QString& typed) { return modAtlas::FindPlaces(typed.toStdString()); };
+    if (!seams.FindNearestPlace) {
+        seams.FindNearestPlace = [](double latitude, double longitude) {
+            return modAtlas::FindNearestPlace({latitude, longitude});
+        };
+    }
 }
 
 void frmMain::WireEvents() {
@@ -179,14 +218,39 @@ void frmMain::WireEvents() {
     connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
     connect(mnuMakeMoney, &QAction::triggered, this, &frmMain::mnuMakeMoney_Click);
+    connect(mnuNewReading, &QAction::triggered, this, &frmMain::mnuNewReading_Click);
+    connect(mnuOpen, &QAction::triggered, this, &frmMain::cmdOpen_Click);
+    connect(mnuSave, &QAction::triggered, this, &frmMain::cmdSave_Click);
+    connect(cmdUseZone, &QPushButton::clicked, this, &frmMain::cmdUseZone_Click);
 
-    for (QLineEdit* box : {txtName, txtCity, txtState, txtCountry, txtLatDeg, txtLatMin, txtLonDeg, txtLonMin}) {
-        box->installEventFilter(this);
-        // Paste, drag and drop and input methods bypass key presses; their text is cleaned here.
-        connect(box, &QLineEdit::textEdited, this, [this, box] { CleanEditedText(box); });
+    const std::array<std::pair<QLineEdit*, FormField>, 8> boxes{{{txtName, FormField::Name},
+                                                                 {txtCity, FormField::City},
+                                                                 {txtState, FormField::State},
+                                                                 {txtCountry, FormField::Country},
+                                                                 {txtLatDeg, FormField::LatDeg},
+                                                                 {txtLatMin, FormField::LatMin},
+                                                                 {txtLonDeg, FormField::LonDeg},
+                                                                 {txtLonMin, FormField::LonMin}}};
+    for (const auto& [box, field] : boxes) {
+        // Every way text gets in (keys, pastes, drops, input methods) meets the same rule. The
+        // places list under the city box hands its keys to the box directly, and meets it too.
+        QLineEdit* edit = box;
+        modBoxRules::InstallBoxRule(*box, field, [this, edit](const QString& message) {
+            cmpCity->popup()->hide();
+            seams.Notify(edit, message);
+        });
     }
-    // Connected after the cleaning above, so the atlas is asked about the cleaned text.
     connect(txtCity, &QLineEdit::textEdited, this, &frmMain::txtCity_Edited);
+    // The user's own changes of the coordinates; a picked place or a reading file fills them itself.
+    for (QLineEdit* number : {txtLatDeg, txtLatMin, txtLonDeg, txtLonMin})
+        connect(number, &QLineEdit::textEdited, this, &frmMain::Coordinates_Changed);
+    for (QRadioButton* direction : {optLat[0], optLat[1], optLong[0], optLong[1]})
+        connect(direction, &QRadioButton::clicked, this, &frmMain::Coordinates_Changed);
+    // Enter on a focused button presses it, as in a dialog.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
+    // The window watches the application's events: the clicks on its link labels, and Alt+O on
+    // its way to whichever control has the focus.
+    qApp->installEventFilter(this);
     connect(&tmrPlaceSearch, &QTimer::timeout, this, &frmMain::SearchAtlas);
     connect(cmpCity, qOverload<const QModelIndex&>(&QCompleter::activated), this, &frmMain::cmpCity_Activated);
     for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute})
@@ -224,7 +288,11 @@ void frmMain::SizePanels() {
     const QSize around(
         margins.left() + margins.right(),
         menuBar()->sizeHint().height() + margins.top() + layPromo->sizeHint().height() + spacing + margins.bottom());
-    resize(around + QSize(kPanelWidthPixels, kPanelHeightPixels));
+    QSize size = around + QSize(kPanelWidthPixels, kPanelHeightPixels);
+    // On a small or highly scaled screen the window opens no larger than the screen leaves room
+    // for beside a title bar; the form scrolls inside it.
+    if (const QScreen* display = screen()) size = size.boundedTo(display->availableGeometry().size() - kFrameAllowance);
+    resize(size);
 }
 
 frmMain::Panel frmMain::PanelInFront() const {
@@ -266,8 +334,8 @@ BirthForm frmMain::SnapshotForm() const {
 
 void frmMain::ApplyForm(const BirthForm& form) {
     // A form from elsewhere (a reading file) is no place picked from the atlas.
-    ForgetPickedPlace();
-    txtName->setText(Q(form.txtName));
+    pickedPlace.reset();
+    modBoxRules::BoxRuleValidator::SetBoxText(*txtName, Q(form.txtName));
     SelectText(cboDate, form.cboDate);
     SelectPosition(cboMonth, form.cboMonth);
     SelectText(cboYear, form.cboYear);
@@ -276,18 +344,20 @@ void frmMain::ApplyForm(const BirthForm& form) {
     SelectPosition(cboTimeZone, form.cboTimeZone);
     chkDST->setChecked(form.chkDST);
     ApplyPlace(form);
+    RefreshZoneProposal(false);
 }
 
 void frmMain::ApplyPlace(const BirthForm& form) {
-    txtLatDeg->setText(Q(form.txtLatDeg));
-    txtLatMin->setText(Q(form.txtLatMin));
-    txtLonDeg->setText(Q(form.txtLonDeg));
-    txtLonMin->setText(Q(form.txtLonMin));
+    using modBoxRules::BoxRuleValidator;
+    BoxRuleValidator::SetBoxText(*txtLatDeg, Q(form.txtLatDeg));
+    BoxRuleValidator::SetBoxText(*txtLatMin, Q(form.txtLatMin));
+    BoxRuleValidator::SetBoxText(*txtLonDeg, Q(form.txtLonDeg));
+    BoxRuleValidator::SetBoxText(*txtLonMin, Q(form.txtLonMin));
     SelectDirection(optLat, form.optLat == LatChoice::North ? 0 : form.optLat == LatChoice::South ? 1 : -1);
     SelectDirection(optLong, form.optLong == LonChoice::East ? 0 : form.optLong == LonChoice::West ? 1 : -1);
-    txtCity->setText(Q(form.txtCity));
-    txtState->setText(Q(form.txtState));
-    txtCountry->setText(Q(form.txtCountry));
+    BoxRuleValidator::SetBoxText(*txtCity, Q(form.txtCity));
+    BoxRuleValidator::SetBoxText(*txtState, Q(form.txtState));
+    BoxRuleValidator::SetBoxText(*txtCountry, Q(form.txtCountry));
 }
 
 QWidget* frmMain::FieldWidget(FormField field) const {
@@ -337,9 +407,26 @@ void frmMain::ShowMessage(const UserMessage& message) {
     if (QWidget* field = FieldWidget(message.focus)) field->setFocus();
 }
 
+bool frmMain::ConfirmZone(const FormValues& values) {
+    const auto warning = modZoneCheck::ZonePlausibilityWarning(values);
+    if (!warning) return true;
+    if (seams.Ask(Q(*warning) + QLatin1Char(' ') + Q(modZoneCheck::kZoneQuestion))) return true;
+    BringToFront(Panel::PersonalDetails);
+    cboTimeZone->setFocus();
+    return false;
+}
+
 void frmMain::cmdCalculate_Click() {
     const BirthForm form = SnapshotForm();
-    const auto outcome = modCalculationDriver::RunCalculation(form, sharedState);
+    const FormValues values = ParseForm(form);
+    // The form's own faults first, with their messages; the zone is questioned only for a form
+    // that could be calculated.
+    if (auto problem = modCalculationDriver::RefuseForm(values)) {
+        ShowMessage(*problem);
+        return;
+    }
+    if (!ConfirmZone(values)) return;
+    const auto outcome = modCalculationDriver::RunCalculation(values, sharedState);
     if (!outcome.Succeeded()) {
         ShowMessage(*outcome.message);
         return;
@@ -348,6 +435,7 @@ void frmMain::cmdCalculate_Click() {
     readingOnScreen = ReadingOnScreen{form, outcome.upagrahas, false};
     txtWorking->clear();
     if (tabResult->currentWidget() == tabWorking) WriteWorking();
+    mnuSave->setEnabled(true);
     BringToFront(Panel::Result);
 }
 
@@ -401,29 +489,67 @@ void frmMain::cmpCity_Activated(const QModelIndex& index) {
 
 void frmMain::BirthMoment_Changed() { RefreshZoneProposal(false); }
 
+void frmMain::Coordinates_Changed() {
+    // Coordinates changed by hand are no longer the picked place's; the place nearest to them
+    // speaks for the zone instead.
+    pickedPlace.reset();
+    RefreshZoneProposal(false);
+}
+
 void frmMain::ForgetPickedPlace() {
     if (!pickedPlace) return;
     pickedPlace.reset();
     RefreshZoneProposal(false);
 }
 
+std::optional<modAtlas::NearbyPlace> frmMain::NearestToTypedPlace() const {
+    const FormNumber latDeg = ParseFormNumber(S(txtLatDeg->text()));
+    const FormNumber latMin = ParseFormNumber(S(txtLatMin->text()));
+    const FormNumber lonDeg = ParseFormNumber(S(txtLonDeg->text()));
+    const FormNumber lonMin = ParseFormNumber(S(txtLonMin->text()));
+    const bool north = optLat[0]->isChecked();
+    const bool east = optLong[0]->isChecked();
+    if (!latDeg.intValue || !latMin.intValue || !lonDeg.intValue || !lonMin.intValue) return std::nullopt;
+    if ((!north && !optLat[1]->isChecked()) || (!east && !optLong[1]->isChecked())) return std::nullopt;
+    if (*latDeg.intValue > 89 || *latMin.intValue > 59 || *lonDeg.intValue > 180 || *lonMin.intValue > 59)
+        return std::nullopt;
+    const double latitude = *latDeg.intValue + *latMin.intValue / 60.0;
+    const double longitude = *lonDeg.intValue + *lonMin.intValue / 60.0;
+    return seams.FindNearestPlace(north ? latitude : -latitude, east ? longitude : -longitude);
+}
+
 void frmMain::RefreshZoneProposal(bool apply) {
     zoneAtBirth.reset();
+    zoneProposal = {};
     QString text;
-    if (pickedPlace) {
-        const std::string& zone = pickedPlace->strTimeZone;
+    // The place whose clocks speak for the form: the one picked, else the one nearest to the
+    // coordinates typed.
+    std::optional<modPlaceName::AtlasPlace> place = pickedPlace;
+    QString nearestLine;
+    if (!place) {
+        if (auto nearby = NearestToTypedPlace()) {
+            place = nearby->place;
+            nearestLine = Q(modZoneProposal::NearestPlaceText(nearby->place, nearby->dblKm)) + QLatin1Char('\n');
+            // A proposal for typed coordinates waits for the user's word; only a pick sets the zone.
+            apply = false;
+        }
+    }
+    if (place) {
+        const std::string& zone = place->strTimeZone;
         if (const auto moment = modZoneProposal::ClockMomentOf(SnapshotForm())) {
             zoneAtBirth = modZoneClock::ZoneAtBirthMoment(zone, *moment);
             if (zoneAtBirth) {
                 zoneProposal =
                     modZoneProposal::ProposeZone(zoneAtBirth->intStandardSeconds, zoneAtBirth->intInForceSeconds);
-                text = Q(modZoneProposal::ProposalText(*zoneAtBirth, *moment, zoneProposal));
+                const bool applying = apply && zoneProposal.intRow.has_value();
+                text = Q(modZoneProposal::ProposalText(*zoneAtBirth, *moment, zoneProposal, applying));
             } else {
                 text = Q(modZoneProposal::UnknownZoneText(zone));
             }
         } else {
             text = Q(modZoneProposal::NoDateText(zone));
         }
+        text.prepend(nearestLine);
     }
     lblZoneProposal->setText(text);
     lblZoneProposal->setVisible(!text.isEmpty());
@@ -441,36 +567,124 @@ void frmMain::RefreshZoneWarning() {
             modZoneProposal::ZoneWarning(*zoneAtBirth, zoneProposal, cboTimeZone->currentIndex(), chkDST->isChecked());
     lblZoneWarning->setText(warning ? Q(*warning) : QString());
     lblZoneWarning->setVisible(warning.has_value());
+    // One click puts the proposal into the form when the form says otherwise.
+    cmdUseZone->setVisible(warning.has_value() && zoneProposal.intRow.has_value());
+}
+
+void frmMain::cmdUseZone_Click() {
+    if (!zoneProposal.intRow) return;
+    SelectPosition(cboTimeZone, *zoneProposal.intRow);
+    chkDST->setChecked(zoneProposal.blnDST);
+    RefreshZoneWarning();
+    cboTimeZone->setFocus();
 }
 
 void frmMain::cmdBack_Click() { BringToFront(Panel::PersonalDetails); }
 
+void frmMain::mnuNewReading_Click() {
+    // Back to the form with the name ready to be typed over; the rest stays, as a new reading is
+    // often for the same place or day.
+    BringToFront(Panel::PersonalDetails);
+    txtName->setFocus();
+    txtName->selectAll();
+}
+
 void frmMain::cmdSave_Click() {
-    const FileDialogRequest request{FileDialogRequest::Kind::Save, QString::fromUtf8(kAppTitle),
-                                    QString::fromUtf8(kReadingFilter), QString::fromUtf8(kReadingSuffix),
-                                    strSaveFileName};
+    // The menu's Save reaches here from the form too; there is something to save once a reading
+    // has been calculated.
+    if (!readingOnScreen) return;
+    const FileDialogRequest request{FileDialogRequest::Kind::Save,
+                                    QString::fromUtf8(kAppTitle),
+                                    QString::fromUtf8(kReadingFilter),
+                                    QString::fromUtf8(kReadingSuffix),
+                                    strSaveFileName,
+                                    windowSettings.LastFolder()};
     const QString path = seams.FileDialog(request);
     if (path.isEmpty()) return;
     strSaveFileName = path;
-    // The file holds the reading on screen: the save button lives on the result panel, which only
-    // a successful calculation brings to the front, so the reading's zone row is the list's.
-    if (auto problem = modReadingFile::SaveReadingFile(NativePath(path), sharedState, sharedState.intZoneRow))
-        ShowMessage(*problem);
-}
-
-void frmMain::cmdOpen_Click() {
-    const FileDialogRequest request{FileDialogRequest::Kind::Open, QString::fromUtf8(kOpenTitle),
-                                    QString::fromUtf8(kReadingFilter), QString::fromUtf8(kReadingSuffix), QString()};
-    const QString path = seams.FileDialog(request);
-    if (path.isEmpty()) return;
-    // Fields the file cannot fill keep what the form holds now.
-    BirthForm form = SnapshotForm();
-    if (auto problem = modReadingFile::OpenReadingFile(NativePath(path), form)) {
+    // The file holds the reading on screen, the last one calculated, and its zone row.
+    if (auto problem = modReadingFile::SaveReadingFile(NativePath(path), sharedState, sharedState.intZoneRow)) {
         ShowMessage(*problem);
         return;
     }
+    RememberReading(path);
+}
+
+void frmMain::cmdOpen_Click() {
+    const FileDialogRequest request{FileDialogRequest::Kind::Open,
+                                    QString::fromUtf8(kOpenTitle),
+                                    QString::fromUtf8(kReadingFilter),
+                                    QString::fromUtf8(kReadingSuffix),
+                                    QString(),
+                                    windowSettings.LastFolder()};
+    const QString path = seams.FileDialog(request);
+    if (path.isEmpty()) return;
+    OpenReadingPath(path);
+}
+
+void frmMain::OpenReadingPath(const QString& path) {
+    // Fields the file cannot fill keep what the form holds now.
+    BirthForm form = SnapshotForm();
+    if (auto problem = modReadingFile::OpenReadingFile(NativePath(path), form)) {
+        // A recent reading that has gone away leaves the menu.
+        if (!QFileInfo::exists(path)) {
+            windowSettings.ForgetReading(path);
+            FillRecentMenu();
+        }
+        ShowMessage(*problem);
+        return;
+    }
+    RememberReading(path);
     ApplyForm(form);
     cmdCalculate_Click();
+}
+
+void frmMain::OpenHandedReading(const QString& path) {
+    // A dialog of this window may be open (a message, a file dialog): the reading waits for it,
+    // so that the form does not change under it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kHandedReadingRetryMs, this, [this, path] { OpenHandedReading(path); });
+        return;
+    }
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    OpenReadingPath(path);
+}
+
+void frmMain::RememberReading(const QString& path) {
+    windowSettings.RememberReading(path);
+    FillRecentMenu();
+}
+
+void frmMain::FillRecentMenu() {
+    for (QAction* action : recentActions) {
+        mnuFile->removeAction(action);
+        // One of them may be the action being triggered right now: it goes once that is done.
+        action->setObjectName(QString());
+        action->deleteLater();
+    }
+    recentActions.clear();
+    const QStringList recent = windowSettings.RecentReadings();
+    if (recent.isEmpty()) return;
+    int number = 0;
+    for (const QString& path : recent) {
+        ++number;
+        // "&1 asha.ved": a digit to choose it by key, the file's name, its whole path as the tip.
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(number).arg(
+                                       QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))),
+                                   this);
+        action->setObjectName(QStringLiteral("mnuRecent%1").arg(number));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { OpenReadingPath(path); });
+        recentActions << action;
+    }
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    recentActions << separator;
+    mnuFile->insertActions(mnuRasiChart, recentActions);
 }
 
 void frmMain::Command1_Click() {
@@ -480,17 +694,45 @@ void frmMain::Command1_Click() {
         ShowMessage(*lookup.message);
         return;
     }
-    // A browser that cannot be started is not reported: the user still has the form as it was.
-    seams.OpenUrl(modWebPages::LatLongSearchUrl(lookup.strSearchText));
+    const QUrl url = modWebPages::LatLongSearchUrl(lookup.strSearchText);
+    if (!seams.OpenUrl(url)) ShowPageFailure(url);
 }
 
 void frmMain::mnuExit_Click() { close(); }
 
 void frmMain::mnuAbout_Click() { seams.ShowAbout(); }
 
-void frmMain::OpenPage(modWebPages::WebPage page) { modWebPages::OpenWebPage(page, seams.OpenUrl); }
+void frmMain::ShowPageFailure(const QUrl& url) {
+    ShowMessage(InformationMessage(S(modWebPages::BrowserFailedText(url))));
+}
 
-void frmMain::mnuOnlineHelp_Click() { OpenPage(modWebPages::WebPage::OnlineHelp); }
+void frmMain::OpenPage(modWebPages::WebPage page) {
+    if (!modWebPages::OpenWebPage(page, seams.OpenUrl)) ShowPageFailure(QUrl(Q(modWebPages::WebPageAddressOf(page))));
+}
+
+void frmMain::mnuOnlineHelp_Click() {
+    // The bundled page, shown by the program itself; the web copy only where none was installed.
+    const auto page = modWebPages::LocalHelpPage();
+    if (!page) {
+        OpenPage(modWebPages::WebPage::OnlineHelp);
+        return;
+    }
+    auto* help = findChild<modHelpWindow::HelpWindow*>();
+    if (help == nullptr) {
+        help = new modHelpWindow::HelpWindow(
+            *page,
+            [this](const QUrl& url) {
+                if (seams.OpenUrl(url)) return true;
+                ShowPageFailure(url);
+                return false;
+            },
+            this);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
 void frmMain::mnuVisitUs_Click() { OpenPage(modWebPages::WebPage::HomePage); }
 void frmMain::mnuUpdate_Click() { OpenPage(modWebPages::WebPage::SoftwareUpdate); }
 void frmMain::mnuDonate_Click() { OpenPage(modWebPages::WebPage::Donation); }
@@ -499,21 +741,9 @@ void frmMain::lblFullBrand_Click() { OpenPage(modWebPages::WebPage::FullBranding
 void frmMain::lblCobrand_Click() { OpenPage(modWebPages::WebPage::CoBranding); }
 void frmMain::Label8_Click() { OpenPage(modWebPages::WebPage::FullBranding); }
 
-std::optional<modValidation::BoxKind> frmMain::BoxKindOf(const QObject* box) const {
-    if (box == txtName || box == txtCity || box == txtState || box == txtCountry)
-        return modValidation::BoxKind::Letters;
-    if (box == txtLatDeg || box == txtLatMin || box == txtLonDeg || box == txtLonMin)
-        return modValidation::BoxKind::Digits;
-    return std::nullopt;
-}
-
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        if (watched == cmpCity->popup())
-            return FilterKeyPress(txtCity, modValidation::BoxKind::Letters, *static_cast<QKeyEvent*>(event));
-        if (const auto kind = BoxKindOf(watched))
-            return FilterKeyPress(static_cast<QLineEdit*>(watched), *kind, *static_cast<QKeyEvent*>(event));
-    } else if (event->type() == QEvent::MouseButtonRelease) {
+    if (TakesWindowKey(watched, event)) return true;
+    if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = qobject_cast<QLabel*>(watched);
         if (mouse->button() == Qt::LeftButton && label != nullptr &&
@@ -529,37 +759,38 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// True when the key is swallowed. Only keys that would type a character are judged: keys without
-// text (arrows, Home, End), control characters (backspace, delete, tab, enter) and shortcuts
-// pass untouched, because the line edit never inserts them as text.
-bool frmMain::FilterKeyPress(QLineEdit* box, modValidation::BoxKind kind, const QKeyEvent& event) {
-    const QString text = event.text();
-    if (text.isEmpty()) return false;
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
-    for (const char32_t code : text.toUcs4()) {
-        if (!QChar::isPrint(code)) continue;
-        if (auto refusal = modValidation::FilterKeystroke(kind, code)) {
-            // The places list closes first: a message box cannot take the keys from it.
-            cmpCity->popup()->hide();
-            seams.MsgBox(Q(refusal->strText), refusal->icon);
-            box->setFocus();
-            return true;
-        }
+bool frmMain::TakesWindowKey(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Keys meant for this window's own controls; an open list or places list is a window of its
+    // own and keeps its keys (Escape closes it).
+    if (widget == nullptr || widget->window() != this) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool altO =
+        key->key() == Qt::Key_O && modifiers == Qt::AltModifier && PanelInFront() == Panel::PersonalDetails;
+    const bool escape = key->key() == Qt::Key_Escape && modifiers == Qt::NoModifier && PanelInFront() == Panel::Result;
+    if (!altO && !escape) return false;
+    if (type == QEvent::ShortcutOverride) {
+        // Claimed for the focused control, so that no shortcut (the menu bar's "Make Money
+        // &Online") sees the key and the key press itself arrives here.
+        event->accept();
+        return true;
     }
-    return false;
+    if (altO)
+        cmdOpen_Click();
+    else
+        mnuNewReading_Click();
+    return true;
 }
 
-void frmMain::CleanEditedText(QLineEdit* box) {
-    const auto kind = BoxKindOf(box);
-    if (!kind) return;
-    const QString text = box->text();
-    const QString cleaned = Q(modValidation::CleanPastedText(*kind, S(text)));
-    if (cleaned == text) return;
-    // The caret stays after the same character it followed before the refused ones were dropped.
-    const QString before = Q(modValidation::CleanPastedText(*kind, S(text.left(box->cursorPosition()))));
-    box->setText(cleaned);
-    box->setCursorPosition(static_cast<int>(std::min(before.size(), cleaned.size())));
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && PanelInFront() == Panel::PersonalDetails) {
+        cmdCalculate_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace vela

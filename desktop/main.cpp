@@ -8,9 +8,12 @@
 // The GUI tests start two real copies with it; nothing else reads it.
 //
 // The command line takes --help and --version; both answer before the window system starts, so
-// they work on a terminal without a display. Any other option is refused with a message.
+// they work on a terminal without a display. Any other option is refused with a message. A file
+// argument is a saved reading, opened and calculated once the window shows; when a copy already
+// runs, the file is handed to it (modInstanceChannel) and this start ends.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -19,6 +22,7 @@
 
 #include "desktop/app_icon.h"
 #include "desktop/frm_main.h"
+#include "desktop/instance_channel.h"
 #include "desktop/single_instance.h"
 #include "vela_version.h"
 
@@ -50,6 +54,17 @@ void DescribeOptions(QCommandLineParser& parser) {
         QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit.")));
     parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                                         QStringLiteral("Print the version and exit.")));
+    parser.addPositionalArgument(QStringLiteral("READING.ved"),
+                                 QStringLiteral("A saved reading to open and calculate (optional)."),
+                                 QStringLiteral("[READING.ved]"));
+}
+
+// Shown where the user sees it (a box) and where a launcher's log or a test sees it (stderr).
+void Say(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 // True when the arguments ask for the help or the version, which are then printed.
@@ -79,19 +94,33 @@ int StartApplication(QApplication& app) {
     QCommandLineParser parser;
     DescribeOptions(parser);
     parser.process(app);  // an unknown option: its message on standard error, exit status 1
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "vela-upagrahas: one reading at a time, not %lld\n", static_cast<long long>(files.size()));
+        return EXIT_FAILURE;
+    }
+    const QString reading = files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath();
 
     ArmQuitTimerForTests();
-    modSingleInstance::SingleInstanceGuard guard(modSingleInstance::DefaultLockPath());
+    const QString lockPath = modSingleInstance::DefaultLockPath();
+    const QString channelPath = modInstanceChannel::ChannelPathFor(lockPath);
+    modSingleInstance::SingleInstanceGuard guard(lockPath);
     if (!guard.TryAcquire()) {
-        // Also on standard error, where a launcher's log or a test can see it.
-        std::fprintf(stderr, "%s\n", modSingleInstance::kAlreadyRunningMessage);
-        QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle),
-                        QString::fromUtf8(modSingleInstance::kAlreadyRunningMessage), QMessageBox::Ok);
-        box.exec();
-        return EndApplication(EXIT_SUCCESS);
+        if (reading.isEmpty()) {
+            Say(QString::fromUtf8(modSingleInstance::kAlreadyRunningMessage));
+            return EndApplication(EXIT_SUCCESS);
+        }
+        if (modInstanceChannel::HandOver(channelPath, reading)) return EXIT_SUCCESS;
+        Say(QStringLiteral("%1\n%2").arg(QString::fromUtf8(modInstanceChannel::kHandOverFailedMessage), reading));
+        return EndApplication(EXIT_FAILURE);
     }
     frmMain window;
+    modInstanceChannel::InstanceChannel channel;
+    QObject::connect(&channel, &modInstanceChannel::InstanceChannel::ReadingHandedOver, &window,
+                     &frmMain::OpenHandedReading);
+    channel.Listen(channelPath);
     window.show();
+    if (!reading.isEmpty()) QTimer::singleShot(0, &window, [&window, reading] { window.OpenReadingPath(reading); });
     return app.exec();
 }
 

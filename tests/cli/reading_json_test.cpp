@@ -36,7 +36,7 @@ Computed Calculate(const ReadingNotation& notation) {
 }
 
 Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
-    return Json::parse(ReadingJsonLine(s, u));
+    return Json::parse(ReadingJsonLine(s, u, {}));
 }
 
 Json NewDelhiJson() {
@@ -71,7 +71,7 @@ TEST(ReadingJson, has_the_documented_keys_in_order) {
     for (const auto& [key, value] : j.items()) keys.push_back(key);
     const std::vector<std::string> expected = {
         "name",  "date",    "time",      "zone", "zone_text",    "dst",     "latitude", "longitude", "city",
-        "state", "country", "ascendant", "sun",  "birth_by_day", "weekday", "portions", "upagrahas"};
+        "state", "country", "ascendant", "sun",  "birth_by_day", "weekday", "portions", "upagrahas", "warnings"};
     EXPECT_EQ(keys, expected);
     ASSERT_EQ(j["portions"].size(), 8u);
     ASSERT_EQ(j["upagrahas"].size(), 6u);
@@ -89,6 +89,21 @@ TEST(ReadingJson, has_the_documented_keys_in_order) {
     const std::vector<std::string> expectedUpagraha = {"name",    "lord",  "moment",       "longitude",
                                                        "degrees", "house", "significance", "interpretation"};
     EXPECT_EQ(upagrahaKeys, expectedUpagraha);
+}
+
+// The zone check's sentence, as the worked example gives it: row 0 (Alaska/Hawaii Daylight
+// Time, -9:00) at 77°13' E, whose mean time is 77.2167 / 15 = 5.148 h = +5:09.
+TEST(ReadingJson, lists_the_warnings_of_the_reading) {
+    EXPECT_EQ(NewDelhiJson()["warnings"], Json::array());
+
+    auto slip = NewDelhiNotation();
+    slip.strZone = "0";
+    const auto c = Calculate(slip);
+    const Json j = Json::parse(ReadingJsonLine(c.state, c.outcome.upagrahas, c.outcome.warnings));
+    EXPECT_EQ(j["warnings"], Json::array({"Alaska/Hawaii Daylight Time is \u2212"
+                                          "9:00; the mean time at 77\u00B0"
+                                          "13\u2032 E "
+                                          "is +5:09."}));
 }
 
 TEST(ReadingJson, echoes_the_birth_data_in_the_command_line_notation) {
@@ -222,7 +237,7 @@ TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
     // A name from an old reading file in a single-byte character set: 0xE9 alone is not UTF-8.
     auto c = Calculate(NewDelhiNotation());
     c.state.strName = "Ren\xE9\nSecond line";
-    const std::string line = ReadingJsonLine(c.state, c.outcome.upagrahas);
+    const std::string line = ReadingJsonLine(c.state, c.outcome.upagrahas, c.outcome.warnings);
     EXPECT_EQ(line.find('\n'), std::string::npos);
     const Json back = Json::parse(line);
     EXPECT_EQ(back["name"], "Ren\xEF\xBF\xBD\nSecond line");

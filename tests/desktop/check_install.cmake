@@ -41,7 +41,8 @@ foreach(file IN LISTS files)
 endforeach()
 
 file(STRINGS ${PREFIX}/share/applications/vela-upagrahas.desktop entry)
-foreach(line "Exec=vela-upagrahas %f" "Icon=vela-upagrahas" "Type=Application")
+foreach(line "Exec=vela-upagrahas %f" "Icon=vela-upagrahas" "Type=Application"
+             "MimeType=application/x-vela-upagrahas-reading;")
   if(NOT "${line}" IN_LIST entry)
     message(FATAL_ERROR "the menu entry lacks ${line}")
   endif()
@@ -66,4 +67,10 @@ foreach(page vela-upagrahas vela-upagrahas-cli)
     message(FATAL_ERROR "the installed ${page}.1.gz is not the gzipped manual page of ${page}(1)")
   endif()
 endforeach()
+# The file type the menu entry declares is the one the installed shared-mime-info definition gives
+# to *.ved.
+file(READ ${PREFIX}/share/mime/packages/vela-upagrahas.xml mime)
+if(NOT mime MATCHES "type=\"application/x-vela-upagrahas-reading\"" OR NOT mime MATCHES "pattern=\"\\*\\.ved\"")
+  message(FATAL_ERROR "the installed file type does not give *.ved the type of readings:\n${mime}")
+endif()
 file(REMOVE_RECURSE ${PREFIX})

@@ -25,7 +25,23 @@ WindowSeams SeamRecorder::Seams() {
         atlasQueries << typed;
         return realAtlas ? modAtlas::FindPlaces(typed.toStdString()) : std::vector<modPlaceName::AtlasPlace>{};
     };
+    seams.FindNearestPlace = [this](double latitude, double longitude) -> std::optional<modAtlas::NearbyPlace> {
+        if (!realAtlas) return std::nullopt;
+        return modAtlas::FindNearestPlace({latitude, longitude});
+    };
+    seams.Ask = [this](const QString& text) {
+        questions << text;
+        return answerYes;
+    };
+    seams.Notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
+    seams.strSettingsPath = SettingsPath();
     return seams;
+}
+
+QStringList SeamRecorder::NoticeTexts() const {
+    QStringList texts;
+    for (const auto& notice : notices) texts << notice.text;
+    return texts;
 }
 
 QStringList SeamRecorder::MessageTexts() const {
@@ -49,6 +65,29 @@ void ModalWatchdog::Check() {
         strIntruder = QStringLiteral("%1 \"%2\"")
                           .arg(QString::fromLatin1(intruder->metaObject()->className()), intruder->windowTitle());
     intruder->close();
+}
+
+void WindowTest::StartWindow() {
+    tempDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(tempDir->isValid());
+    recorder = std::make_unique<SeamRecorder>();
+    NewWindow();
+    watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void WindowTest::NewWindow() {
+    window.reset();
+    window = std::make_unique<frmMain>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+}
+
+void WindowTest::StopWindow() {
+    const QString intruder = watchdog ? watchdog->Intruder() : QString();
+    watchdog.reset();
+    window.reset();
+    recorder.reset();
+    tempDir.reset();
+    QVERIFY2(intruder.isEmpty(), qPrintable(QStringLiteral("a modal window was left open: ") + intruder));
 }
 
 bool ShowActive(QWidget& window) {

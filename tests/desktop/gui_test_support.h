@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -25,10 +26,19 @@ struct ShownMessage {
     MsgIcon icon;
 };
 
-// Stands in for the message boxes, file dialogs, browser and About window. The atlas offers
-// nothing unless a test asks for the real one, so typing a city opens no list of places.
+// Stands in for the message boxes, questions, notices, file dialogs, browser and About window. The
+// atlas offers nothing unless a test asks for the real one, so typing a city opens no list of
+// places and typed coordinates find no nearest place. The window's settings live in a folder of
+// the recorder's own, gone with it.
 struct SeamRecorder {
     QList<ShownMessage> messages;
+    QStringList questions;
+    bool answerYes = true;
+    struct Notice {
+        QString box;  // the object name of the box the notice stands beside
+        QString text;
+    };
+    QList<Notice> notices;
     QList<FileDialogRequest> dialogs;
     QStringList dialogAnswers;  // taken in order; none left means the user cancelled
     QList<QUrl> openedUrls;
@@ -36,9 +46,12 @@ struct SeamRecorder {
     int aboutShown = 0;
     bool realAtlas = false;
     QStringList atlasQueries;
+    QTemporaryDir settingsFolder;
 
     WindowSeams Seams();
     QStringList MessageTexts() const;
+    QStringList NoticeTexts() const;
+    QString SettingsPath() const { return settingsFolder.filePath(QStringLiteral("settings.ini")); }
 };
 
 // Fails a test that leaves a modal window or a popup open: such a window would wait for a person
@@ -54,6 +67,25 @@ private:
     QTimer timer;
     bool blnPaused = false;
     QString strIntruder;
+};
+
+// What a window test holds for each of its cases: a temporary folder, the seams' recorder, the
+// window itself (shown and active) and the watchdog. A test class derives from it and calls
+// StartWindow from its init() and StopWindow from its cleanup().
+class WindowTest : public QObject {
+protected:
+    QWidget& W() { return *window; }
+    // A new temporary folder and recorder, then a window on them.
+    void StartWindow();
+    // Another window on the same recorder and settings, as a later run of the program.
+    void NewWindow();
+    // Everything gone; fails the case when a modal window was left open.
+    void StopWindow();
+
+    std::unique_ptr<QTemporaryDir> tempDir;
+    std::unique_ptr<SeamRecorder> recorder;
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<ModalWatchdog> watchdog;
 };
 
 // Shows the window and makes it the active one, as a person's click would; false when the

@@ -6,12 +6,21 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSet>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
 
+#include <atomic>
+#include <thread>
+
+#include "desktop/instance_channel.h"
 #include "desktop/single_instance.h"
 #include "desktop/web_pages.h"
+#include "reading/calculation_driver.h"
+#include "reading/reading_file.h"
+#include "tests/support/reference_forms.h"
 
 using namespace vela;
 
@@ -42,8 +51,25 @@ QProcessEnvironment CopyEnvironment(const QString& tempFolder, int quitAfterMs) 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("TMPDIR"), tempFolder);
+    // The copies keep their settings (recent readings) there too, never in the user's own.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), tempFolder);
     env.insert(QStringLiteral("VELA_QUIT_AFTER_MS"), QString::number(quitAfterMs));
     return env;
+}
+
+// The readings a copy started with this temporary folder remembers, newest first.
+QStringList RecentReadingsOf(const QString& tempFolder) {
+    const QSettings settings(tempFolder + QStringLiteral("/vela-upagrahas/vela-upagrahas.conf"), QSettings::IniFormat);
+    return settings.value(QStringLiteral("recentReadings")).toStringList();
+}
+
+// A saved reading of Asha born in New Delhi; empty when it could not be written.
+QString WriteAshaReading(const QString& folder) {
+    vela::SharedChartState state;
+    if (!vela::modCalculationDriver::RunCalculation(NewDelhiForm(), state).Succeeded()) return {};
+    const QString path = folder + QStringLiteral("/asha.ved");
+    if (vela::modReadingFile::SaveReadingFile(path.toStdString(), state, state.intZoneRow)) return {};
+    return path;
 }
 
 struct CopyRun {
@@ -54,10 +80,10 @@ struct CopyRun {
 };
 
 // Runs one copy of the program to its end; its quit hook bounds how long that takes.
-CopyRun RunCopy(const QString& program, const QString& tempFolder, int quitAfterMs) {
+CopyRun RunCopy(const QString& program, const QString& tempFolder, int quitAfterMs, const QStringList& arguments = {}) {
     QProcess copy;
     copy.setProcessEnvironment(CopyEnvironment(tempFolder, quitAfterMs));
-    copy.start(program, {});
+    copy.start(program, arguments);
     CopyRun run;
     run.finished = copy.waitForFinished(30000);
     run.status = copy.exitStatus();
@@ -80,6 +106,10 @@ private slots:
     void one_guard_per_lock_file();
     void a_lock_that_names_no_process_is_taken_only_when_old();
     void a_second_copy_refuses_and_a_killed_copy_blocks_nothing();
+    void the_channel_carries_a_path_to_the_running_copy();
+    void a_reading_given_at_start_is_opened();
+    void a_second_start_hands_its_reading_to_the_running_copy();
+    void a_reading_that_cannot_be_handed_over_is_said();
 };
 
 void ShellTest::every_page_has_its_own_address() {
@@ -242,6 +272,96 @@ void ShellTest::a_second_copy_refuses_and_a_killed_copy_blocks_nothing() {
     QVERIFY2(!third.standardError.contains("Application is already running"), third.standardError.constData());
     // A copy that ends normally gives its lock back.
     QVERIFY(!QFile::exists(lock));
+}
+
+void ShellTest::the_channel_carries_a_path_to_the_running_copy() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString lock = dir.filePath(QStringLiteral("copy.lock"));
+    const QString socket = modInstanceChannel::ChannelPathFor(lock);
+    QCOMPARE(socket, dir.filePath(QStringLiteral("copy.socket")));
+
+    // Nobody listening: the start says it could not hand the reading over.
+    QVERIFY(!modInstanceChannel::HandOver(socket, QStringLiteral("asha.ved"), 300));
+
+    // A socket left by a copy that crashed is replaced by the next one that listens.
+    QFile stale(socket);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    modInstanceChannel::InstanceChannel channel;
+    QVERIFY(channel.Listen(socket));
+    QSignalSpy handed(&channel, &modInstanceChannel::InstanceChannel::ReadingHandedOver);
+    // The later start blocks while it waits for the answer, so it runs beside this event loop.
+    std::atomic<int> taken{-1};
+    std::thread start([&socket, &taken] {
+        taken = modInstanceChannel::HandOver(socket, QStringLiteral("readings/asha.ved")) ? 1 : 0;
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(handed.size(), 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(taken != -1, 10000);
+    start.join();
+    QCOMPARE(taken.load(), 1);
+    // The path arrives made absolute against the starting copy's folder.
+    QCOMPARE(handed.front().front().toString(), QFileInfo(QStringLiteral("readings/asha.ved")).absoluteFilePath());
+}
+
+void ShellTest::a_reading_given_at_start_is_opened() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString reading = WriteAshaReading(dir.path());
+    QVERIFY(!reading.isEmpty());
+    const CopyRun run = RunCopy(program, dir.path(), 3000, {reading});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.standardError.contains("already running"), run.standardError.constData());
+    QCOMPARE(RecentReadingsOf(dir.path()), QStringList(reading));
+
+    // Two files are one too many.
+    const CopyRun two = RunCopy(program, dir.path(), 3000, {reading, reading});
+    QVERIFY(two.finished);
+    QCOMPARE(two.exitCode, 1);
+    QVERIFY2(two.standardError.contains("one reading at a time"), two.standardError.constData());
+}
+
+void ShellTest::a_second_start_hands_its_reading_to_the_running_copy() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TempFolderOverride temp(dir.path());
+    const QString reading = WriteAshaReading(dir.path());
+    QVERIFY(!reading.isEmpty());
+
+    QProcess first;
+    first.setProcessEnvironment(CopyEnvironment(dir.path(), 60000));
+    first.start(program, {});
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(modSingleInstance::DefaultLockPath()).size() > 0, 20000);
+
+    const CopyRun second = RunCopy(program, dir.path(), 20000, {reading});
+    QVERIFY(second.finished);
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(!second.standardError.contains("already running"), second.standardError.constData());
+    // The running copy opened it (and remembers it); the second one never showed a window.
+    QTRY_COMPARE_WITH_TIMEOUT(RecentReadingsOf(dir.path()), QStringList(reading), 10000);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+}
+
+void ShellTest::a_reading_that_cannot_be_handed_over_is_said() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TempFolderOverride temp(dir.path());
+    // A copy that holds the lock but takes no readings: this test itself.
+    modSingleInstance::SingleInstanceGuard holder(modSingleInstance::DefaultLockPath());
+    QVERIFY(holder.TryAcquire());
+    const QString reading = dir.filePath(QStringLiteral("asha.ved"));
+    const CopyRun run = RunCopy(program, dir.path(), modInstanceChannel::kHandOverWaitMs + 3000, {reading});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.standardError.contains(modInstanceChannel::kHandOverFailedMessage), run.standardError.constData());
+    QVERIFY2(run.standardError.contains(reading.toLocal8Bit()), run.standardError.constData());
 }
 
 QTEST_MAIN(ShellTest)
