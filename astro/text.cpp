@@ -51,4 +51,11 @@ std::string ClockText(int hour, int minute) {
     return text;
 }
 
+void AppendDegreesMinutes(std::string& out, int degrees, int minutes) {
+    out += std::to_string(degrees);
+    out += "\u00B0";
+    AppendTwoDigits(out, minutes);
+    out += "\u2032";
+}
+
 }  // namespace vela::modText

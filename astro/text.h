@@ -30,4 +30,7 @@ void AppendTwoDigits(std::string& out, int value);
 // "HH:MM" on the 24-hour clock, for hour 0..23 and minute 0..59.
 std::string ClockText(int hour, int minute);
 
+// An angle as astrologers write it, whole degrees then two-digit minutes: "28°37′" (UTF-8).
+void AppendDegreesMinutes(std::string& out, int degrees, int minutes);
+
 }  // namespace vela::modText

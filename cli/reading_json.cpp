@@ -4,6 +4,7 @@
 
 #include "astro/text.h"
 #include "cli/json_writer.h"
+#include "upagraha/nakshatra.h"
 #include "upagraha/upagraha_report.h"
 
 namespace vela::cli {
@@ -31,6 +32,12 @@ void SunDay(JsonWriter& w, std::string_view key, DateValue rise, DateValue set) 
     w.Field("rise", ClockText(rise));
     w.Field("set", ClockText(set));
     w.EndObject();
+}
+
+void Nakshatra(JsonWriter& w, double degrees) {
+    const auto place = modNakshatra::NakshatraOf(degrees);
+    w.Field("nakshatra", place.Name());
+    w.Field("pada", place.intPada);
 }
 
 void Minutes(JsonWriter& w, std::string_view key, const std::optional<int>& minutes) {
@@ -80,6 +87,7 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
     w.BeginObject();
     w.Field("text", s.strBirthAscendant);
     w.Field("degrees", s.dblBirthAscendant);
+    Nakshatra(w, s.dblBirthAscendant);
     w.EndObject();
     w.Key("sun");
     w.BeginObject();
@@ -111,6 +119,7 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
         w.Field("moment", u.dblMoments[i]);
         w.Field("longitude", u.varUpagrahaLongitudes[i].view());
         w.Field("degrees", u.dblLongitudes[i]);
+        Nakshatra(w, u.dblLongitudes[i]);
         w.Field("house", house);
         w.Field("significance", modUpagrahaReport::strUpagrahaSignificance[i]);
         w.Field("interpretation",

@@ -3,15 +3,19 @@
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QApplication>
+#include <QClipboard>
 #include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -26,11 +30,13 @@
 #include "desktop/app_icon.h"
 #include "desktop/box_rules.h"
 #include "desktop/help_window.h"
+#include "desktop/reading_print.h"
 #include "desktop/report_pane.h"
 #include "desktop/zone_clock.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
+#include "reading/result_summary.h"
 #include "reading/validation.h"
 #include "reading/working.h"
 #include "reading/zone_check.h"
@@ -94,6 +100,11 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
     // file (the dialog's default).
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.strDefaultSuffix);
+    // With a choice of types (PNG or SVG), a name typed without an ending gets the chosen one's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const qsizetype star = filter.indexOf(QStringLiteral("*."));
+        if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).section(QLatin1Char(')'), 0, 0));
+    });
     if (!request.strFolder.isEmpty()) dialog.setDirectory(request.strFolder);
     if (!request.strProposedPath.isEmpty()) dialog.selectFile(request.strProposedPath);
     while (dialog.exec() == QDialog::Accepted) {
@@ -152,6 +163,27 @@ frmMain::frmMain(WindowSeams windowSeams, QWidget* parent)
     tmrPlaceSearch.setSingleShot(true);
     tmrPlaceSearch.setInterval(kPlaceSearchDelayMs);
 
+    // The chart's style beside the result tabs, shown while the chart is.
+    cboChartStyle = new QComboBox(tabResult);
+    cboChartStyle->setObjectName(QStringLiteral("cboChartStyle"));
+    cboChartStyle->addItems({QStringLiteral("South Indian"), QStringLiteral("North Indian")});
+    cboChartStyle->setToolTip(QStringLiteral("Chart style"));
+    tabResult->setCornerWidget(cboChartStyle, Qt::TopRightCorner);
+    chartStyle = windowSettings.ChartStyle();
+    cboChartStyle->setCurrentIndex(chartStyle == modChartModel::ChartStyle::NorthIndian ? 1 : 0);
+    cboChartStyle->setVisible(false);
+    tblUpagrahas->verticalHeader()->setVisible(false);
+    tblUpagrahas->setColumnCount(static_cast<int>(modResultSummary::kTableColumns.size()));
+    QStringList columns;
+    for (const std::string_view column : modResultSummary::kTableColumns) columns << Q(column);
+    tblUpagrahas->setHorizontalHeaderLabels(columns);
+    // Ctrl+C on the table copies all of it, as its button does.
+    auto* copyTable = new QAction(tblUpagrahas);
+    copyTable->setShortcut(QKeySequence::Copy);
+    copyTable->setShortcutContext(Qt::WidgetShortcut);
+    tblUpagrahas->addAction(copyTable);
+    connect(copyTable, &QAction::triggered, this, &frmMain::cmdCopyTable_Click);
+
     // However small the window, the scrolling form keeps room for a few rows of boxes.
     scrFrame1->setMinimumHeight(kFormRowsAlwaysShown * txtName->sizeHint().height());
 
@@ -160,7 +192,7 @@ frmMain::frmMain(WindowSeams windowSeams, QWidget* parent)
     Form_Load();
     SizePanels();
     FillRecentMenu();
-    mnuSave->setEnabled(false);
+    EnableReadingCommands(false);
 }
 
 frmMain::~frmMain() { qApp->removeEventFilter(this); }
@@ -197,6 +229,18 @@ void frmMain::InstallSeamDefaults() {
     if (!seams.ShowAbout) seams.ShowAbout = [this] { modAboutDialog::ShowAboutDialog(this); };
     if (!seams.FindPlaces)
         seams.FindPlaces = [](const QString& typed) { return modAtlas::FindPlaces(typed.toStdString()); };
+    if (!seams.PrintPreview) {
+        seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setPageSize(modReadingPrint::LocalePageSize(QLocale()));
+            printer.setDocName(title);
+            QPrintPreviewDialog preview(&printer, this);
+            preview.setWindowTitle(title);
+            connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                    [&paint](QPrinter* target) { paint(*target); });
+            preview.exec();
+        };
+    }
     if (!seams.FindNearestPlace) {
         seams.FindNearestPlace = [](double latitude, double longitude) {
             return modAtlas::FindNearestPlace({latitude, longitude});
@@ -222,6 +266,11 @@ void frmMain::WireEvents() {
     connect(mnuOpen, &QAction::triggered, this, &frmMain::cmdOpen_Click);
     connect(mnuSave, &QAction::triggered, this, &frmMain::cmdSave_Click);
     connect(cmdUseZone, &QPushButton::clicked, this, &frmMain::cmdUseZone_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
+    connect(mnuExportPdf, &QAction::triggered, this, &frmMain::mnuExportPdf_Click);
+    connect(mnuExportChart, &QAction::triggered, this, &frmMain::mnuExportChart_Click);
+    connect(cmdCopyTable, &QPushButton::clicked, this, &frmMain::cmdCopyTable_Click);
+    connect(cboChartStyle, &QComboBox::currentIndexChanged, this, &frmMain::cboChartStyle_Changed);
 
     const std::array<std::pair<QLineEdit*, FormField>, 8> boxes{{{txtName, FormField::Name},
                                                                  {txtCity, FormField::City},
@@ -302,8 +351,14 @@ frmMain::Panel frmMain::PanelInFront() const {
 // The one place where the panels change places.
 void frmMain::BringToFront(Panel panel) {
     stkPanels->setCurrentWidget(panel == Panel::Result ? static_cast<QWidget*>(Frame2) : Frame1);
-    if (panel == Panel::Result)
-        (tabResult->currentWidget() == tabWorking ? static_cast<QWidget*>(txtWorking) : RTB)->setFocus();
+    if (panel != Panel::Result) return;
+    // The focus on the tab in front: its text or table, or the tabs themselves for the chart.
+    const QWidget* tab = tabResult->currentWidget();
+    QWidget* focus = tab == tabWorking ? static_cast<QWidget*>(txtWorking)
+                     : tab == tabTable ? static_cast<QWidget*>(tblUpagrahas)
+                     : tab == tabChart ? static_cast<QWidget*>(tabResult)
+                                       : RTB;
+    focus->setFocus();
 }
 
 BirthForm frmMain::SnapshotForm() const {
@@ -432,16 +487,97 @@ void frmMain::cmdCalculate_Click() {
         return;
     }
     modReportPane::WriteReport(*RTB, outcome.report);
-    readingOnScreen = ReadingOnScreen{form, outcome.upagrahas, false};
+    readingOnScreen = ReadingOnScreen{form, outcome.upagrahas, outcome.report, false};
     txtWorking->clear();
     if (tabResult->currentWidget() == tabWorking) WriteWorking();
-    mnuSave->setEnabled(true);
+    ShowResultView();
+    EnableReadingCommands(true);
     BringToFront(Panel::Result);
 }
 
 void frmMain::tabResult_CurrentChanged() {
     if (tabResult->currentWidget() == tabWorking && readingOnScreen && !readingOnScreen->blnWorkingWritten)
         WriteWorking();
+    cboChartStyle->setVisible(tabResult->currentWidget() == tabChart);
+}
+
+void frmMain::EnableReadingCommands(bool enabled) {
+    for (QAction* command : {mnuSave, mnuPrint, mnuExportPdf, mnuExportChart}) command->setEnabled(enabled);
+}
+
+void frmMain::ShowResultView() {
+    if (!readingOnScreen) return;
+    const auto header = modResultSummary::BuildHeader(sharedState, readingOnScreen->upagrahas);
+    const auto html = [](const std::string& text) { return Q(text).toHtmlEscaped(); };
+    lblResultHeader->setText(QStringLiteral("<b>%1</b> \u2014 %2<br>%3<br>%4<br>%5")
+                                 .arg(html(header.strName), html(header.strBirth), html(header.strPlace),
+                                      html(header.strAscendant), html(header.strDayNight)));
+    picChart->SetModel(modChartModel::BuildChartModel(chartStyle, sharedState, readingOnScreen->upagrahas,
+                                                      modReadingPrint::ChartCentreLines(header, sharedState)));
+    const auto rows = modResultSummary::BuildTable(sharedState, readingOnScreen->upagrahas);
+    tblUpagrahas->setRowCount(static_cast<int>(rows.size()));
+    int r = 0;
+    for (const auto& row : rows) {
+        int c = 0;
+        for (const std::string* field : {&row.strName, &row.strLord, &row.strPortion, &row.strMoment, &row.strLongitude,
+                                         &row.strNakshatra, &row.strHouse})
+            tblUpagrahas->setItem(r, c++, new QTableWidgetItem(Q(*field)));
+        ++r;
+    }
+    tblUpagrahas->resizeColumnsToContents();
+    tblUpagrahas->resizeRowsToContents();
+}
+
+void frmMain::cboChartStyle_Changed() {
+    chartStyle = cboChartStyle->currentIndex() == 1 ? modChartModel::ChartStyle::NorthIndian
+                                                    : modChartModel::ChartStyle::SouthIndian;
+    windowSettings.SetChartStyle(chartStyle);
+    ShowResultView();
+}
+
+void frmMain::cmdCopyTable_Click() {
+    if (!readingOnScreen) return;
+    QApplication::clipboard()->setText(
+        Q(modResultSummary::TableText(modResultSummary::BuildTable(sharedState, readingOnScreen->upagrahas))));
+}
+
+QString frmMain::AskExportPath(const QString& title, const QString& filter, const QString& suffix) {
+    const QString name = Q(sharedState.strName).trimmed();
+    const QString proposed =
+        QDir(windowSettings.LastFolder())
+            .filePath((name.isEmpty() ? QStringLiteral("reading") : name) + QLatin1Char('.') + suffix);
+    return seams.FileDialog(
+        {FileDialogRequest::Kind::Save, title, filter, suffix, proposed, windowSettings.LastFolder()});
+}
+
+void frmMain::mnuPrint_Click() {
+    if (!readingOnScreen) return;
+    const auto printed = modReadingPrint::BuildPrintedReading(
+        readingOnScreen->form, sharedState, readingOnScreen->upagrahas, readingOnScreen->report, chartStyle);
+    seams.PrintPreview(printed.strTitle,
+                       [&printed](QPrinter& printer) { modReadingPrint::PaintReading(printer, printed); });
+}
+
+void frmMain::mnuExportPdf_Click() {
+    if (!readingOnScreen) return;
+    const QString path =
+        AskExportPath(QStringLiteral("Export PDF"), QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) return;
+    const auto printed = modReadingPrint::BuildPrintedReading(
+        readingOnScreen->form, sharedState, readingOnScreen->upagrahas, readingOnScreen->report, chartStyle);
+    if (!modReadingPrint::WritePdf(path, printed))
+        ShowMessage(CriticalMessage(
+            S(QStringLiteral("%1\n%2").arg(QString::fromUtf8(modReadingPrint::kPdfFailedMessage), path))));
+}
+
+void frmMain::mnuExportChart_Click() {
+    if (!readingOnScreen || !picChart->Model()) return;
+    const QString path = AskExportPath(QStringLiteral("Export Chart Image"),
+                                       QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), QStringLiteral("png"));
+    if (path.isEmpty()) return;
+    if (!modReadingPrint::WriteChartImage(path, *picChart->Model(), modReadingPrint::ImageFormatOf(path)))
+        ShowMessage(CriticalMessage(
+            S(QStringLiteral("%1\n%2").arg(QString::fromUtf8(modReadingPrint::kImageFailedMessage), path))));
 }
 
 void frmMain::WriteWorking() {
@@ -743,6 +879,11 @@ void frmMain::Label8_Click() { OpenPage(modWebPages::WebPage::FullBranding); }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (TakesWindowKey(watched, event)) return true;
+    if (watched == lblResultHeader && event->type() == QEvent::Resize) {
+        // A narrow window wraps the header onto more lines; the layout learns how many, so that the
+        // window never gets smaller than they need and the tabs below keep their room.
+        lblResultHeader->setMinimumHeight(lblResultHeader->heightForWidth(lblResultHeader->width()));
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = qobject_cast<QLabel*>(watched);

@@ -23,13 +23,16 @@
 #include "atlas/geonames_atlas.h"
 #include "atlas/place_name.h"
 #include "atlas/zone_proposal.h"
+#include "desktop/chart_view.h"
 #include "desktop/web_pages.h"
 #include "desktop/window_settings.h"
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/chart_model.h"
 #include "reading/validation.h"
 #include "ui_frm_main.h"
 #include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
 #include "vela_version.h"
 
 class QCompleter;
@@ -37,6 +40,8 @@ class QKeyEvent;
 class QLineEdit;
 class QModelIndex;
 class QAction;
+class QComboBox;
+class QPrinter;
 class QRadioButton;
 class QStandardItemModel;
 
@@ -77,6 +82,8 @@ struct WindowSeams {
     std::function<void(QWidget* box, const QString& text)> Notify;
     // The file the window keeps its settings in; empty for the user's own settings.
     QString strSettingsPath;
+    // Print with a preview: `paint` puts the reading onto the printer the user chose.
+    std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)> PrintPreview;
 };
 
 // How long typing in the city box pauses before the atlas is searched.
@@ -111,6 +118,9 @@ public:
     // The readings the File menu offers again, newest first.
     QStringList RecentReadings() const { return windowSettings.RecentReadings(); }
 
+    // The chart style of the Chart tab, remembered between runs.
+    modChartModel::ChartStyle ChartStyle() const { return chartStyle; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -140,11 +150,21 @@ private:
     void BirthMoment_Changed();
     void Coordinates_Changed();
     void tabResult_CurrentChanged();
+    void cboChartStyle_Changed();
+    void cmdCopyTable_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
+    void mnuExportChart_Click();
 
     void InstallSeamDefaults();
     void WireEvents();
     void SizePanels();
     void FillRecentMenu();
+    // The header, chart and table of the reading on screen.
+    void ShowResultView();
+    void EnableReadingCommands(bool enabled);
+    // An export's file: the save dialog in the last folder, the person's name proposed.
+    QString AskExportPath(const QString& title, const QString& filter, const QString& suffix);
     void RememberReading(const QString& path);
     // True when the form may be calculated with its zone: the zone fits the place, or the user
     // said so; No puts the focus on the zone list.
@@ -194,12 +214,15 @@ private:
     std::optional<modPlaceName::AtlasPlace> pickedPlace;
     std::optional<modZoneProposal::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
     modZoneProposal::ZoneProposal zoneProposal;
-    QList<QAction*> recentActions;  // the File menu's recent readings, then their separator
+    QList<QAction*> recentActions;       // the File menu's recent readings, then their separator
+    QComboBox* cboChartStyle = nullptr;  // beside the result tabs while the Chart tab is in front
+    modChartModel::ChartStyle chartStyle = modChartModel::ChartStyle::SouthIndian;
 
     // What the working view needs of the reading on screen; nothing before the first one.
     struct ReadingOnScreen {
         BirthForm form;
         modVedicUpagrahas::Upagrahas upagrahas;
+        Report report;
         bool blnWorkingWritten = false;
     };
     std::optional<ReadingOnScreen> readingOnScreen;

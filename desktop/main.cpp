@@ -10,9 +10,12 @@
 // The command line takes --help and --version; both answer before the window system starts, so
 // they work on a terminal without a display. Any other option is refused with a message. A file
 // argument is a saved reading, opened and calculated once the window shows; when a copy already
-// runs, the file is handed to it (modInstanceChannel) and this start ends.
+// runs, the file is handed to it (modInstanceChannel) and this start ends. --pdf and --svg write the
+// reading's printed pages or its chart without any window, on the offscreen platform, so they work
+// in scripts and on machines without a display.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
@@ -23,7 +26,11 @@
 #include "desktop/app_icon.h"
 #include "desktop/frm_main.h"
 #include "desktop/instance_channel.h"
+#include "desktop/reading_print.h"
 #include "desktop/single_instance.h"
+#include "desktop/window_settings.h"
+#include "reading/calculation_driver.h"
+#include "reading/reading_file.h"
 #include "vela_version.h"
 
 namespace vela::modStartup {
@@ -54,6 +61,12 @@ void DescribeOptions(QCommandLineParser& parser) {
         QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit.")));
     parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                                         QStringLiteral("Print the version and exit.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("pdf"), QStringLiteral("Write the printed reading of READING.ved to OUT.pdf, without a window."),
+        QStringLiteral("OUT.pdf")));
+    parser.addOption(QCommandLineOption(QStringLiteral("svg"),
+                                        QStringLiteral("Write the chart of READING.ved to OUT.svg, without a window."),
+                                        QStringLiteral("OUT.svg")));
     parser.addPositionalArgument(QStringLiteral("READING.ved"),
                                  QStringLiteral("A saved reading to open and calculate (optional)."),
                                  QStringLiteral("[READING.ved]"));
@@ -67,10 +80,66 @@ void Say(const QString& text) {
     box.exec();
 }
 
-// True when the arguments ask for the help or the version, which are then printed.
-bool AnswerWithoutWindow(int argc, char* argv[]) {
+QStringList ArgumentsOf(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// True when the arguments ask for a file to be written (--pdf, --svg): no window is needed then.
+bool WritesFilesOnly(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    (void)parser.parse(ArgumentsOf(argc, argv));
+    return parser.isSet(QStringLiteral("pdf")) || parser.isSet(QStringLiteral("svg"));
+}
+
+// --pdf and --svg: the reading calculated as the window would, its warnings and refusals on
+// standard error, the files written. 0 when written, 1 for a refused reading or a file not written.
+int WriteFiles(const QCommandLineParser& parser) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        std::fputs("vela-upagrahas: --pdf and --svg take one reading: vela-upagrahas --pdf OUT.pdf READING.ved\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    const auto say = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+    BirthForm form;
+    if (auto problem = modReadingFile::OpenReadingFile(QFile::encodeName(files.front()).toStdString(), form)) {
+        say(problem->strText);
+        return EXIT_FAILURE;
+    }
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(form, state);
+    if (!outcome.Succeeded()) {
+        say(outcome.message->strText);
+        return EXIT_FAILURE;
+    }
+    for (const std::string& warning : outcome.warnings) say(warning);
+    // The chart in the style the window was last left in.
+    const auto style = WindowSettings().ChartStyle();
+    const auto printed = modReadingPrint::BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, style);
+    int status = EXIT_SUCCESS;
+    if (parser.isSet(QStringLiteral("pdf"))) {
+        const QString path = parser.value(QStringLiteral("pdf"));
+        if (!modReadingPrint::WritePdf(path, printed)) {
+            say(std::string(modReadingPrint::kPdfFailedMessage) + " " + path.toStdString());
+            status = EXIT_FAILURE;
+        }
+    }
+    if (parser.isSet(QStringLiteral("svg"))) {
+        const QString path = parser.value(QStringLiteral("svg"));
+        if (!modReadingPrint::WriteChartImage(path, printed.chart, modReadingPrint::ImageFormat::Svg)) {
+            say(std::string(modReadingPrint::kImageFailedMessage) + " " + path.toStdString());
+            status = EXIT_FAILURE;
+        }
+    }
+    return status;
+}
+
+// True when the arguments ask for the help or the version, which are then printed.
+bool AnswerWithoutWindow(int argc, char* argv[]) {
+    const QStringList arguments = ArgumentsOf(argc, argv);
     QCommandLineParser parser;
     DescribeOptions(parser);
     // Qt's own options are unknown to this parser; QApplication takes them and the second pass
@@ -94,6 +163,7 @@ int StartApplication(QApplication& app) {
     QCommandLineParser parser;
     DescribeOptions(parser);
     parser.process(app);  // an unknown option: its message on standard error, exit status 1
+    if (parser.isSet(QStringLiteral("pdf")) || parser.isSet(QStringLiteral("svg"))) return WriteFiles(parser);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         std::fprintf(stderr, "vela-upagrahas: one reading at a time, not %lld\n", static_cast<long long>(files.size()));
@@ -132,6 +202,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vela-upagrahas"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(vela::kVersion));
     if (vela::modStartup::AnswerWithoutWindow(argc, argv)) return EXIT_SUCCESS;
+    // Writing files shows nothing, so it needs no display: the offscreen platform serves anywhere.
+    if (vela::modStartup::WritesFilesOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
     QApplication::setWindowIcon(vela::modAppIcon::AppIcon());

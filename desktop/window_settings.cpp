@@ -9,6 +9,9 @@ namespace {
 
 const QString kRecentKey = QStringLiteral("recentReadings");
 const QString kFolderKey = QStringLiteral("lastFolder");
+const QString kChartStyleKey = QStringLiteral("chartStyle");
+const QString kNorthIndian = QStringLiteral("north");
+const QString kSouthIndian = QStringLiteral("south");
 
 }  // namespace
 
@@ -51,12 +54,13 @@ QString WindowSettings::LastFolder() const {
     return QDir::homePath();
 }
 
-QString WindowSettings::Value(const QString& key, const QString& fallback) const {
-    return settings->value(key, fallback).toString();
+modChartModel::ChartStyle WindowSettings::ChartStyle() const {
+    return settings->value(kChartStyleKey).toString() == kNorthIndian ? modChartModel::ChartStyle::NorthIndian
+                                                                      : modChartModel::ChartStyle::SouthIndian;
 }
 
-void WindowSettings::SetValue(const QString& key, const QString& value) {
-    settings->setValue(key, value);
+void WindowSettings::SetChartStyle(modChartModel::ChartStyle style) {
+    settings->setValue(kChartStyleKey, style == modChartModel::ChartStyle::NorthIndian ? kNorthIndian : kSouthIndian);
     settings->sync();
 }
 

@@ -1,5 +1,5 @@
-// What the window remembers between runs: the readings opened or saved last and the folder the
-// file dialogs start in.
+// What the window remembers between runs: the readings opened or saved last, the folder the file
+// dialogs start in, and the chart's style.
 //
 // Kept with QSettings in the user's configuration folder
 // (~/.config/vela-upagrahas/vela-upagrahas.conf), or in a file of the caller's choosing, which the
@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <memory>
+
+#include "reading/chart_model.h"
 
 namespace vela {
 
@@ -31,9 +33,9 @@ public:
     // The folder of the last reading opened or saved; the home folder before the first.
     QString LastFolder() const;
 
-    // Any other value by its key, for the window's own choices.
-    QString Value(const QString& key, const QString& fallback) const;
-    void SetValue(const QString& key, const QString& value);
+    // South Indian until the user chooses the North Indian chart.
+    modChartModel::ChartStyle ChartStyle() const;
+    void SetChartStyle(modChartModel::ChartStyle style);
 
 private:
     std::unique_ptr<QSettings> settings;

@@ -11,8 +11,6 @@ namespace vela::modZoneCheck {
 namespace {
 
 constexpr std::string_view kMinusSign = "\u2212";
-constexpr std::string_view kDegreeSign = "\u00B0";
-constexpr std::string_view kPrime = "\u2032";
 
 // The zone's name: its row text before the first comma ("Indian Time").
 std::string_view ZoneName(int row) {
@@ -50,10 +48,7 @@ std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool blnDST, int
     text += " is ";
     text += HoursMinutesText(zoneMinutes);
     text += "; the mean time at ";
-    text += std::to_string(lonDeg);
-    text += kDegreeSign;
-    modText::AppendTwoDigits(text, lonMin);
-    text += kPrime;
+    modText::AppendDegreesMinutes(text, lonDeg, lonMin);
     text += blnEast ? " E" : " W";
     text += " is ";
     // To the nearest minute, half to even; a West longitude under a minute of time reads +0:00.

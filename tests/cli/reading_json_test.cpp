@@ -86,8 +86,8 @@ TEST(ReadingJson, has_the_documented_keys_in_order) {
     }
     std::vector<std::string> upagrahaKeys;
     for (const auto& [key, value] : j["upagrahas"][0].items()) upagrahaKeys.push_back(key);
-    const std::vector<std::string> expectedUpagraha = {"name",    "lord",  "moment",       "longitude",
-                                                       "degrees", "house", "significance", "interpretation"};
+    const std::vector<std::string> expectedUpagraha = {"name",      "lord", "moment", "longitude",    "degrees",
+                                                       "nakshatra", "pada", "house",  "significance", "interpretation"};
     EXPECT_EQ(upagrahaKeys, expectedUpagraha);
 }
 
@@ -104,6 +104,24 @@ TEST(ReadingJson, lists_the_warnings_of_the_reading) {
                                           "9:00; the mean time at 77\u00B0"
                                           "13\u2032 E "
                                           "is +5:09."}));
+}
+
+// New Delhi, 15 June 1975, 10:30 IST: the ascendant at Leo 5°54′ lies in Magha (Leo 0° to 13°20′),
+// its second pada (3°20′ to 6°40′); Kaala at Gemini 10°56′ (70°56′) in Ardra (66°40′ to 80°), 4°16′
+// in: its second pada (3°20′ to 6°40′).
+TEST(ReadingJson, places_the_ascendant_and_each_upagraha_in_its_nakshatra_and_pada) {
+    const Json j = NewDelhiJson();
+    EXPECT_EQ(j["ascendant"]["text"], "05 Leo 54");
+    EXPECT_EQ(j["ascendant"]["nakshatra"], "Magha");
+    EXPECT_EQ(j["ascendant"]["pada"], 2);
+    EXPECT_EQ(j["upagrahas"][0]["longitude"], "10 Gem 56");
+    EXPECT_EQ(j["upagrahas"][0]["nakshatra"], "Ardra");
+    EXPECT_EQ(j["upagrahas"][0]["pada"], 2);
+    for (const auto& upagraha : j["upagrahas"]) {
+        EXPECT_TRUE(upagraha["nakshatra"].is_string());
+        EXPECT_GE(upagraha["pada"].get<int>(), 1);
+        EXPECT_LE(upagraha["pada"].get<int>(), 4);
+    }
 }
 
 TEST(ReadingJson, echoes_the_birth_data_in_the_command_line_notation) {

@@ -16,6 +16,9 @@ set(files
     share/vela-upagrahas/screenshot-report.png
     share/vela-upagrahas/screenshot-atlas.png
     share/vela-upagrahas/screenshot-working.png
+    share/vela-upagrahas/screenshot-chart.png
+    share/vela-upagrahas/screenshot-table.png
+    share/vela-upagrahas/screenshot-pdf.png
     share/icons/hicolor/256x256/apps/vela-upagrahas.png
     share/icons/hicolor/scalable/apps/vela-upagrahas.svg
     share/applications/vela-upagrahas.desktop

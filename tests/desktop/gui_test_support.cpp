@@ -1,6 +1,9 @@
 #include "gui_test_support.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
 #include <QTest>
 
 #include "atlas/geonames_atlas.h"
@@ -35,6 +38,15 @@ WindowSeams SeamRecorder::Seams() {
     };
     seams.Notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
     seams.strSettingsPath = SettingsPath();
+    seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
+        printTitles << title;
+        if (printFile.isEmpty()) return;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        printer.setDocName(title);
+        paint(printer);
+    };
     return seams;
 }
 
@@ -127,6 +139,17 @@ void PickRadio(QWidget& window, const char* button) {
     auto* radio = Control<QRadioButton>(window, button);
     // Near the left edge: a layout may stretch the button far beyond its indicator and text.
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
+
+bool HavePdfToText() { return QFileInfo(QStringLiteral(VELA_PDFTOTEXT)).isExecutable(); }
+
+QString PdfText(const QString& path) {
+    if (!HavePdfToText()) return {};
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(VELA_PDFTOTEXT),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 void FillKnownGoodReading(QWidget& window) {

@@ -47,6 +47,10 @@ struct SeamRecorder {
     bool realAtlas = false;
     QStringList atlasQueries;
     QTemporaryDir settingsFolder;
+    // Print: the titles asked for; with printFile set, the reading is printed into that PDF file
+    // as a printer chosen in the preview would have it.
+    QStringList printTitles;
+    QString printFile;
 
     WindowSeams Seams();
     QStringList MessageTexts() const;
@@ -104,6 +108,11 @@ void ChooseEntry(QWidget& window, const char* list, const QString& text);
 void ChoosePosition(QWidget& window, const char* list, int position);
 void Press(QWidget& window, const char* button);
 void PickRadio(QWidget& window, const char* button);
+
+// The text of a PDF as poppler's pdftotext reads it, page after page; a null text when pdftotext is
+// not installed (the caller skips, saying so) or could not read the file.
+bool HavePdfToText();
+QString PdfText(const QString& path);
 
 // Asha, 15 June 1975, 10:30, Indian Time (row 34), 28 37 North, 77 13 East, Delhi, Delhi, India.
 void FillKnownGoodReading(QWidget& window);

@@ -240,8 +240,9 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QVERIFY(top[2]->menu() == nullptr && top[3]->menu() == nullptr);
     // The standard file commands come before the original entries; no reading was opened yet, so
     // no recent ones are listed.
-    QCOMPARE(menuTexts(top[0]->menu()->actions()), QStringList({"&New Reading", "&Open Reading...", "&Save Reading...",
-                                                                "-", "Get My &Rasi Chart", "-", "&Exit"}));
+    QCOMPARE(menuTexts(top[0]->menu()->actions()),
+             QStringList({"&New Reading", "&Open Reading...", "&Save Reading...", "&Print...", "Export P&DF...",
+                          "Export &Chart Image...", "-", "Get My &Rasi Chart", "-", "&Exit"}));
     QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
                                                                 "Check for Software &Update", "-", "&About Software"}));
 }

@@ -17,6 +17,8 @@
 #include <QTextEdit>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "gui_test_support.h"
 
@@ -36,7 +38,13 @@ const char* const kFormControls[] = {"txtName",     "cboDate",   "cboMonth",    
                                      "cboTimeZone", "chkDST",    "txtLatDeg",    "txtLatMin", "optLat_0", "optLat_1",
                                      "txtLonDeg",   "txtLonMin", "optLong_0",    "optLong_1", "txtCity",  "txtState",
                                      "txtCountry",  "Command1",  "cmdCalculate", "cmdOpen"};
-const char* const kResultControls[] = {"RTB", "cmdSave", "cmdBack"};
+const char* const kResultControls[] = {"lblResultHeader", "RTB", "cmdSave", "cmdBack"};
+// Each further tab of the result, and what must be reachable on it.
+const std::pair<const char*, std::vector<const char*>> kResultTabs[] = {
+    {"tabChart", {"picChart", "cboChartStyle"}},
+    {"tabTable", {"tblUpagrahas", "cmdCopyTable"}},
+    {"tabWorking", {"txtWorking"}},
+};
 
 // Where a widget lies in its window.
 QRect WindowRect(const QWidget& widget) { return {widget.mapTo(widget.window(), QPoint(0, 0)), widget.size()}; }
@@ -157,6 +165,14 @@ void ScalingTest::every_control_is_reachable_and_whole() {
         CheckReachable(name);
         if (QTest::currentTestFailed()) return;
     }
+    for (const auto& [tab, controls] : kResultTabs) {
+        Control<QTabWidget>(*window, "tabResult")->setCurrentWidget(Control<QWidget>(*window, tab));
+        for (const char* name : controls) {
+            CheckReachable(name);
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+    Control<QTabWidget>(*window, "tabResult")->setCurrentIndex(0);
     // The tabs can be chosen, and the report scrolls within its pane, which keeps room for some
     // lines of it.
     const QTabBar* tabs = Control<QTabWidget>(*window, "tabResult")->tabBar();

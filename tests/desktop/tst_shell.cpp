@@ -18,6 +18,7 @@
 #include "desktop/instance_channel.h"
 #include "desktop/single_instance.h"
 #include "desktop/web_pages.h"
+#include "gui_test_support.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
 #include "tests/support/reference_forms.h"
@@ -110,6 +111,8 @@ private slots:
     void a_reading_given_at_start_is_opened();
     void a_second_start_hands_its_reading_to_the_running_copy();
     void a_reading_that_cannot_be_handed_over_is_said();
+    void pdf_and_svg_are_written_without_a_window_or_a_display();
+    void a_refused_reading_writes_no_file_and_says_why();
 };
 
 void ShellTest::every_page_has_its_own_address() {
@@ -362,6 +365,73 @@ void ShellTest::a_reading_that_cannot_be_handed_over_is_said() {
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.standardError.contains(modInstanceChannel::kHandOverFailedMessage), run.standardError.constData());
     QVERIFY2(run.standardError.contains(reading.toLocal8Bit()), run.standardError.constData());
+}
+
+// The commands of a script: no display at all (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset),
+// and no lock taken, so they run beside a running copy.
+QProcessEnvironment NoDisplayEnvironment(const QString& folder) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("TMPDIR"), folder);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+    return env;
+}
+
+void ShellTest::pdf_and_svg_are_written_without_a_window_or_a_display() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    TempFolderOverride temp(dir.path());
+    const QString reading = WriteAshaReading(dir.path());
+    QVERIFY(!reading.isEmpty());
+    modSingleInstance::SingleInstanceGuard running(modSingleInstance::DefaultLockPath());
+    QVERIFY(running.TryAcquire());
+
+    const QString pdf = dir.filePath(QStringLiteral("asha.pdf"));
+    const QString svg = dir.filePath(QStringLiteral("asha.svg"));
+    QProcess command;
+    command.setProcessEnvironment(NoDisplayEnvironment(dir.path()));
+    command.start(QStringLiteral(VELA_DESKTOP_EXE),
+                  {QStringLiteral("--pdf"), pdf, QStringLiteral("--svg"), svg, reading});
+    QVERIFY(command.waitForFinished(60000));
+    QCOMPARE(command.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(command.exitCode(), 0);
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    QVERIFY(svgFile.readAll().contains("Ka 10"));
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    if (!vela::guitest::HavePdfToText())
+        QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
+    const QString text = vela::guitest::PdfText(pdf);
+    for (const char* part : {"Asha", "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi",
+                             "Ascendant", "New Delhi, Delhi, India"})
+        QVERIFY2(text.contains(QString::fromLatin1(part)), part);
+}
+
+void ShellTest::a_refused_reading_writes_no_file_and_says_why() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // 31 April, as a file from elsewhere could hold it.
+    vela::BirthForm form = NewDelhiForm();
+    vela::SharedChartState state;
+    QVERIFY(vela::modCalculationDriver::RunCalculation(form, state).Succeeded());
+    state.intMonth = 4;
+    state.intDay = 31;
+    const QString reading = dir.filePath(QStringLiteral("april.ved"));
+    QVERIFY(!vela::modReadingFile::SaveReadingFile(reading.toStdString(), state, state.intZoneRow));
+    const QString pdf = dir.filePath(QStringLiteral("april.pdf"));
+    QProcess command;
+    command.setProcessEnvironment(NoDisplayEnvironment(dir.path()));
+    command.start(QStringLiteral(VELA_DESKTOP_EXE), {QStringLiteral("--pdf"), pdf, reading});
+    QVERIFY(command.waitForFinished(60000));
+    QCOMPARE(command.exitCode(), 1);
+    QVERIFY2(command.readAllStandardError().contains("Please Enter Correct Date Or Month !"), "the window's message");
+    QVERIFY(!QFile::exists(pdf));
+
+    // No reading at all is a usage mistake.
+    command.start(QStringLiteral(VELA_DESKTOP_EXE), {QStringLiteral("--svg"), dir.filePath(QStringLiteral("x.svg"))});
+    QVERIFY(command.waitForFinished(60000));
+    QCOMPARE(command.exitCode(), 1);
+    QVERIFY(command.readAllStandardError().contains("--pdf and --svg take one reading"));
 }
 
 QTEST_MAIN(ShellTest)
