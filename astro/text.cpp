@@ -102,4 +102,11 @@ std::string QuotedForMessage(std::string_view text) {
     return quoted;
 }
 
+void AppendDegreesMinutes(std::string& out, int degrees, int minutes) {
+    out += std::to_string(degrees);
+    out += "\u00B0";
+    AppendTwoDigits(out, minutes);
+    out += "\u2032";
+}
+
 }  // namespace vela::modText

@@ -39,5 +39,7 @@ inline constexpr std::size_t kQuotedMaxBytes = 160;
 std::string QuotedForMessage(std::string_view text);
 // The same without the quotes, cut in the middle when longer than maxBytes.
 std::string PrintableForMessage(std::string_view text, std::size_t maxBytes);
+// An angle as astrologers write it, whole degrees then two-digit minutes: "28°37′" (UTF-8).
+void AppendDegreesMinutes(std::string& out, int degrees, int minutes);
 
 }  // namespace vela::modText

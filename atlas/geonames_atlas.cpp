@@ -2,6 +2,7 @@
 
 #include "atlas/geonames_atlas.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vela::modAtlas {
@@ -53,7 +54,36 @@ std::size_t Utf8Length(std::string_view text) {
     return n;
 }
 
+// Where every place of the atlas lies, in the atlas's own order.
+const std::vector<modNearestPlace::GeoPoint>& PlaceCoordinates() {
+    static const std::vector<modNearestPlace::GeoPoint> points = [] {
+        std::vector<modNearestPlace::GeoPoint> all;
+        const gint count = geonames_get_n_cities();
+        all.reserve(static_cast<std::size_t>(std::max(count, 0)));
+        for (gint i = 0; i < count; ++i) {
+            GeonamesCity* city = geonames_get_city(i);
+            if (city == nullptr) {
+                // Kept in place so that a point's index stays the place's index; never nearest.
+                all.push_back({1000.0, 0.0});
+                continue;
+            }
+            all.push_back({geonames_city_get_latitude(city), geonames_city_get_longitude(city)});
+            geonames_city_free(city);
+        }
+        return all;
+    }();
+    return points;
+}
+
 }  // namespace
+
+std::optional<NearbyPlace> FindNearestPlace(const modNearestPlace::GeoPoint& at, double maxKm) {
+    const auto nearest = modNearestPlace::FindNearest(PlaceCoordinates(), at, maxKm);
+    if (!nearest) return std::nullopt;
+    NearbyPlace found{PlaceAt(static_cast<gint>(nearest->intIndex)), nearest->dblKm};
+    if (found.place.strName.empty()) return std::nullopt;
+    return found;
+}
 
 std::vector<modPlaceName::AtlasPlace> FindPlaces(std::string_view typed, int most) {
     std::vector<modPlaceName::AtlasPlace> places;

@@ -6,9 +6,11 @@
 // reading layer and the command line never link it.
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "atlas/nearest_place.h"
 #include "atlas/place_name.h"
 
 namespace vela::modAtlas {
@@ -20,5 +22,14 @@ inline constexpr int kMostPlacesOffered = 30;
 // Places with a word of their name starting with the typed text (UTF-8; accents folded on both
 // sides, so "Sao Paulo" finds São Paulo), the largest first. Empty for fewer than two letters.
 std::vector<modPlaceName::AtlasPlace> FindPlaces(std::string_view typed, int most = kMostPlacesOffered);
+
+// The place of the atlas nearest to the coordinates, no farther than maxKm, with its distance.
+// The coordinates of every place are read once, on the first call.
+struct NearbyPlace {
+    modPlaceName::AtlasPlace place;
+    double dblKm = 0;
+};
+std::optional<NearbyPlace> FindNearestPlace(const modNearestPlace::GeoPoint& at,
+                                            double maxKm = modNearestPlace::kNearestPlaceKm);
 
 }  // namespace vela::modAtlas

@@ -189,6 +189,13 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
     return code;
 }
 
+// An apostrophe as place names write it: the typewriter one, the typographic one and the modifier
+// letter of transliterations ("N’Djamena", "Ṣanʿāʼ").
+bool IsApostrophe(char32_t code) { return code == U'\'' || code == U'\u2019' || code == U'\u02BC'; }
+
+// The hyphens that join the parts of one name ("Winston-Salem"); dashes part words instead.
+bool IsHyphen(char32_t code) { return code == U'-' || code == U'\u2010' || code == U'\u2011'; }
+
 }  // namespace
 
 std::string FoldPlaceName(std::string_view utf8) {
@@ -199,18 +206,29 @@ std::string FoldPlaceName(std::string_view utf8) {
         blankPending = false;
         folded += letters;
     };
+    // A mark belongs to the word it follows when it comes right after a letter, as the letters
+    // boxes take it; anywhere else a hyphen parts words and an apostrophe or a dot is dropped.
+    const auto afterLetter = [&]() {
+        if (blankPending || folded.empty()) return false;
+        const char last = folded.back();
+        return (last >= 'A' && last <= 'Z') || (last >= 'a' && last <= 'z');
+    };
     for (std::size_t pos = 0; pos < utf8.size();) {
         const auto code = NextCodePoint(utf8, pos);
         if (!code) continue;
         if ((*code >= U'A' && *code <= U'Z') || (*code >= U'a' && *code <= U'z')) {
             const char letter = static_cast<char>(*code);
             append({&letter, 1});
+        } else if (IsHyphen(*code) && afterLetter()) {
+            folded += '-';
+        } else if ((IsApostrophe(*code) || *code == U'.') && afterLetter()) {
+            folded += IsApostrophe(*code) ? '\'' : '.';
         } else if (IsSeparator(*code)) {
             blankPending = true;
         } else {
             if (const std::string letters = FoldLetter(*code); !letters.empty()) append(letters);
-            // Anything else (apostrophes, dots, combining accents, digits, other scripts) is dropped
-            // without parting the words around it: "N'Djamena" stays one word.
+            // Anything else (combining accents, digits, other scripts, stray marks) is dropped
+            // without parting the words around it.
         }
     }
     return folded;

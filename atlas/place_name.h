@@ -27,10 +27,12 @@ struct AtlasPlace {
     long intPopulation = 0;
 };
 
-// The name folded to what a letters box takes (A-Z, a-z and blanks): accented Latin letters lose
-// their accents ("Sao Paulo"), hyphens, dashes, slashes, commas and brackets become blanks
-// ("Winston Salem"), apostrophes, dots and every other character are dropped, and runs of blanks
-// shrink to one, none at either end. The input is UTF-8; broken sequences are dropped.
+// The name folded to what a letters box takes (A-Z, a-z, blanks, and an apostrophe, hyphen or full
+// stop right after a letter): accented Latin letters lose their accents ("Sao Paulo"); a hyphen,
+// apostrophe or dot after a letter stays ("Winston-Salem", "N'Djamena", "St. John's"); dashes,
+// slashes, commas, brackets and a hyphen anywhere else become blanks; every other character is
+// dropped, and runs of blanks shrink to one, none at either end. The input is UTF-8; broken
+// sequences are dropped.
 std::string FoldPlaceName(std::string_view utf8);
 
 // Whole degrees and minutes of an angle, rounded to the nearest minute (half to even), with the

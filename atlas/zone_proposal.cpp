@@ -76,7 +76,8 @@ ZoneProposal ProposeZone(const ZoneAtMoment& zone) {
     return ProposeZone(zone.intStandardSeconds, zone.intInForceSeconds);
 }
 
-std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal) {
+std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal,
+                         bool blnApplied) {
     std::string text = zone.strZone + " on " + std::to_string(moment.intDay) + " " +
                        MonthAbbreviation(moment.intMonth) + " " + std::to_string(moment.intYear) + ": ";
     if (zone.blnLocalMeanTime)
@@ -100,12 +101,19 @@ std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, co
         text += "; the clocks showed " + clock + " twice that day (put back), so the first is assumed";
     text += "\n";
     if (proposal.intRow) {
-        text += "Proposed: \"" + std::string(kZoneRows[static_cast<std::size_t>(*proposal.intRow)].text) + "\"" +
+        text += (blnApplied ? "Zone set to \"" : "Proposed: \"") +
+                std::string(kZoneRows[static_cast<std::size_t>(*proposal.intRow)].text) + "\"" +
                 (proposal.blnDST ? " with Daylight Saving Time ticked" : ", Daylight Saving Time clear");
     } else {
         text += "No zone of the list gives " + OffsetText(zone.intInForceSeconds) + ".";
     }
     return text;
+}
+
+std::string NearestPlaceText(const modPlaceName::AtlasPlace& place, double km) {
+    // Whole kilometres, half to even: the coordinates typed to the minute are no closer than that.
+    return "Nearest place in the atlas: " + modPlaceName::PlaceListText(place) + " (" +
+           std::to_string(static_cast<long>(std::nearbyint(km))) + " km)";
 }
 
 std::string UnknownZoneText(std::string_view zone) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "atlas/place_name.h"
 #include "reading/birth_form.h"
 #include "reading/reference_tables.h"
 
@@ -79,10 +80,17 @@ ZoneProposal ProposeZone(int standardSeconds, int inForceSeconds);
 // The same for what the data says; local mean time proposes the local-mean-time row.
 ZoneProposal ProposeZone(const ZoneAtMoment& zone);
 
-// The line beside the zone list, two lines long: what the data says, then what is proposed.
+// The line beside the zone list, two lines long: what the data says, then what is proposed, or,
+// once the window has set the list and tick to it (a place picked from the atlas), what was set.
 //   Asia/Kolkata on 16 Oct 1942: +06:30, daylight saving (standard +05:30)
-//   Proposed: Indian Time, IST, +5.3 with Daylight Saving Time ticked
-std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal);
+//   Proposed: "Indian Time, IST, +5.3" with Daylight Saving Time ticked
+//   Zone set to "Indian Time, IST, +5.3", Daylight Saving Time clear
+std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal,
+                         bool blnApplied = false);
+
+// The line above the proposal when it comes from the atlas place nearest to coordinates typed by
+// hand: "Nearest place in the atlas: New Delhi, NCT, India (3 km)", the distance to the kilometre.
+std::string NearestPlaceText(const modPlaceName::AtlasPlace& place, double km);
 
 // The line when the place's zone is one the system's data does not know, and when the form's day
 // does not exist in its month (the offset waits for a date).

@@ -105,7 +105,7 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
     SharedChartState state;
     const auto outcome = modCalculationDriver::RunCalculation(form, profile, state, false);  // JSON needs no report
     if (!outcome.Succeeded()) return outcome.message->strText;
-    AppendReadingJson(out, state, outcome.upagrahas);
+    AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
     return std::nullopt;
 }
 

@@ -47,7 +47,11 @@ constexpr std::string_view kFooter =
     "--zone ROW is a row of --zones (34 is \"Indian Time, IST, +5.3\"); --lat 28N37 is 28 degrees\n"
     "37 minutes North, --lon 77E13 is 77 degrees 13 minutes East, 0W07 is 0 degrees 7 minutes West\n"
     "(whole degrees, the direction letter, always two digits of minutes). Name, city, state and\n"
-    "country take letters and blanks, as in the window.\n"
+    "country take letters, blanks, and an apostrophe, hyphen or full stop after a letter, as in\n"
+    "the window (\"Jean-Pierre D'Souza\", \"St. John's\").\n"
+    "\n"
+    "A zone three hours or more from the place's mean time (longitude / 15) is calculated but named:\n"
+    "on standard error beside the report, or in the JSON's \"warnings\".\n"
     "\n"
     "Batch: the CSV's first line is the header name,date,time,zone,lat,lon,dst,city,state,country\n"
     "with dst true or false, optionally followed by a profile column (a name of --profiles, or empty\n"
@@ -134,11 +138,15 @@ int RunReading(const BirthForm& form, const modConventionProfiles::ConventionPro
     if (json) {
         if (working) {
             const auto sensitivity = modWorking::FindBirthTimeSensitivity(form, profile);
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, &sensitivity) << '\n';
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity) << '\n';
         } else {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas) << '\n';
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
         }
-    } else if (working) {
+        return Finish(status);
+    }
+    // Text output: the warnings go beside it, on standard error, so the report stays as it is.
+    for (const std::string& warning : outcome.warnings) std::cerr << warning << '\n';
+    if (working) {
         std::cout << modWorking::WorkingText(state, outcome.upagrahas,
                                              modWorking::FindBirthTimeSensitivity(form, profile),
                                              modWorking::CompareConventions(form, profile));

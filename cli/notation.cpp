@@ -150,13 +150,7 @@ std::optional<std::string> ApplyDst(std::string_view text, BirthForm& form) {
 }
 
 std::optional<std::string> CheckLetters(std::string_view text) {
-    // Byte by byte: the window's rule takes only a few ASCII codes, so every byte of a multi-byte
-    // character is refused as the character itself would be.
-    for (char c : text) {
-        if (auto refused =
-                modValidation::FilterKeystroke(modValidation::BoxKind::Letters, static_cast<unsigned char>(c)))
-            return refused->strText;
-    }
+    if (auto refused = modValidation::CheckBoxText(modValidation::BoxKind::Letters, text)) return refused->strText;
     return std::nullopt;
 }
 

@@ -9,9 +9,9 @@
 // Two kinds of problem come out of here:
 //  - a malformed notation, or a value no list of the form can hold (month 13, hour 25, zone row 81,
 //    a year outside 1901..2050): the form cannot even be filled, a usage error;
-//  - a character the window's letters boxes refuse (digits, punctuation, accented letters in a name
-//    or a place): the window's own message, a refused reading. Keeping the boxes to what the window
-//    accepts also keeps every reading one that the reading file can hold and the window can reopen.
+//  - a character the window's letters boxes refuse (digits, accented letters, a hyphen that follows
+//    no letter, in a name or a place): the window's own message, a refused reading. Keeping the boxes to what the
+//    window accepts also keeps every reading one that the reading file can hold and the window can reopen.
 #pragma once
 
 #include <optional>

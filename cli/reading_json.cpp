@@ -4,6 +4,7 @@
 
 #include "astro/text.h"
 #include "cli/json_writer.h"
+#include "upagraha/nakshatra.h"
 #include "upagraha/upagraha_report.h"
 
 namespace vela::cli {
@@ -33,6 +34,12 @@ void SunDay(JsonWriter& w, std::string_view key, DateValue rise, DateValue set) 
     w.EndObject();
 }
 
+void Nakshatra(JsonWriter& w, double degrees) {
+    const auto place = modNakshatra::NakshatraOf(degrees);
+    w.Field("nakshatra", place.Name());
+    w.Field("pada", place.intPada);
+}
+
 void Minutes(JsonWriter& w, std::string_view key, const std::optional<int>& minutes) {
     w.Key(key);
     if (minutes)
@@ -60,7 +67,7 @@ std::string ClockText(DateValue value) {
 }
 
 void AppendReadingJson(std::string& out, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                       const modWorking::Sensitivity* sensitivity) {
+                       std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity) {
     using namespace modVedicUpagrahas;
     const auto row = static_cast<std::size_t>(s.intZoneRow);
     JsonWriter w(out);
@@ -81,6 +88,7 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
     w.BeginObject();
     w.Field("text", s.strBirthAscendant);
     w.Field("degrees", s.dblBirthAscendant);
+    Nakshatra(w, s.dblBirthAscendant);
     w.EndObject();
     w.Key("sun");
     w.BeginObject();
@@ -112,6 +120,7 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
         w.Field("moment", u.dblMoments[i]);
         w.Field("longitude", u.varUpagrahaLongitudes[i].view());
         w.Field("degrees", u.dblLongitudes[i]);
+        Nakshatra(w, u.dblLongitudes[i]);
         w.Field("house", house);
         w.Field("significance", modUpagrahaReport::strUpagrahaSignificance[i]);
         w.Field("interpretation",
@@ -129,14 +138,19 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
         w.EndObject();
     }
     w.EndArray();
+
+    w.Key("warnings");
+    w.BeginArray();
+    for (const std::string& warning : warnings) w.String(warning);
+    w.EndArray();
     w.EndObject();
 }
 
 std::string ReadingJsonLine(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                            const modWorking::Sensitivity* sensitivity) {
+                            std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity) {
     std::string line;
     line.reserve(4096);
-    AppendReadingJson(line, s, u, sensitivity);
+    AppendReadingJson(line, s, u, warnings, sensitivity);
     return line;
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,10 +24,12 @@ std::string ClockText(DateValue value);
 // Appends the reading's object, without a line end. With a sensitivity, each upagraha also says
 // how far the birth time can move, in minutes, before its sign and its house change:
 // "sensitivity": {"sign": {"earlier", "later"}, "house": {...}, "searched_minutes"}, with null
-// where no change lies within the searched span.
+// where no change lies within the searched span. The warnings of the reading (the zone check's
+// sentence) close the object as "warnings": [...], empty when there is nothing to say.
 void AppendReadingJson(std::string& out, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                       const modWorking::Sensitivity* sensitivity = nullptr);
+                       std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity = nullptr);
 std::string ReadingJsonLine(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
+                            std::span<const std::string> warnings,
                             const modWorking::Sensitivity* sensitivity = nullptr);
 
 // {"row":N,"error":"message"}

@@ -3,28 +3,36 @@
 //   vela-docs-images --icon <file.png> <size>   the application icon at one size
 //   vela-docs-images --screenshots <folder>     both panels of the main window, filled with a
 //                                               sample reading: screenshot-form.png,
-//                                               screenshot-report.png, screenshot-working.png, and
-//                                               the atlas offering places under the city box,
-//                                               screenshot-atlas.png
+//                                               screenshot-report.png, screenshot-chart.png,
+//                                               screenshot-table.png, screenshot-working.png, the
+//                                               atlas offering places under the city box,
+//                                               screenshot-atlas.png, and the sample's printed
+//                                               reading, sample-reading.pdf (the script turns its
+//                                               first page into screenshot-pdf.png)
 //
 // Screenshots need a platform; without a display run it with QT_QPA_PLATFORM=offscreen
 // (docs/take_screenshots.sh does).
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "desktop/app_icon.h"
 #include "desktop/frm_main.h"
@@ -126,7 +134,13 @@ int TakeScreenshots(const QString& folder) {
         std::fprintf(stderr, "vela-docs-images: the program said: %s\n", qPrintable(text));
         refused = true;
     };
-    seams.FileDialog = [](const vela::FileDialogRequest&) { return QString(); };
+    // Settings of its own: the pictures show the defaults (the South Indian chart), whatever the
+    // user chose.
+    QTemporaryDir settings;
+    seams.strSettingsPath = settings.filePath(QStringLiteral("settings.ini"));
+    // The only file asked for is the sample's PDF.
+    QString pdfPath;
+    seams.FileDialog = [&pdfPath](const vela::FileDialogRequest&) { return pdfPath; };
     seams.OpenUrl = [](const QUrl&) { return false; };
     seams.ShowAbout = [] {};
     vela::frmMain window(seams);
@@ -142,10 +156,19 @@ int TakeScreenshots(const QString& folder) {
     if (!SavePicture(window.grab(), folder, "screenshot-report.png")) return Fail("cannot write screenshot-report.png");
 
     auto* tabs = Child<QTabWidget>(window, "tabResult");
-    tabs->setCurrentWidget(Child<QWidget>(window, "tabWorking"));
-    QApplication::processEvents();
-    if (!SavePicture(window.grab(), folder, "screenshot-working.png"))
-        return Fail("cannot write screenshot-working.png");
+    const std::array<std::pair<const char*, const char*>, 3> tabPictures = {{{"tabChart", "screenshot-chart.png"},
+                                                                             {"tabTable", "screenshot-table.png"},
+                                                                             {"tabWorking", "screenshot-working.png"}}};
+    for (const auto& [tab, picture] : tabPictures) {
+        tabs->setCurrentWidget(Child<QWidget>(window, tab));
+        QApplication::processEvents();
+        if (!SavePicture(window.grab(), folder, picture)) return Fail("cannot write a screenshot of a result tab");
+    }
+    // The sample as File > Export PDF writes it.
+    const QString pdf = QDir(folder).filePath(QStringLiteral("sample-reading.pdf"));
+    pdfPath = pdf;
+    Child<QAction>(window, "mnuExportPdf")->trigger();
+    if (refused || !QFileInfo::exists(pdf)) return Fail("cannot write sample-reading.pdf");
     window.close();
     return TakeAtlasScreenshot(seams, folder);
 }

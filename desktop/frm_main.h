@@ -8,8 +8,10 @@
 // modal box ever blocking.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 
@@ -18,21 +20,29 @@
 #include <optional>
 #include <vector>
 
+#include "atlas/geonames_atlas.h"
 #include "atlas/place_name.h"
 #include "atlas/zone_proposal.h"
+#include "desktop/chart_view.h"
 #include "desktop/web_pages.h"
+#include "desktop/window_settings.h"
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/chart_model.h"
 #include "reading/reading_file.h"
 #include "reading/validation.h"
 #include "ui_frm_main.h"
 #include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
 #include "vela_version.h"
 
 class QCompleter;
 class QKeyEvent;
 class QLineEdit;
 class QModelIndex;
+class QAction;
+class QComboBox;
+class QPrinter;
 class QRadioButton;
 class QStandardItemModel;
 
@@ -52,6 +62,7 @@ struct FileDialogRequest {
     QString strFilter;         // "Vela Upagrahas (*.ved)"
     QString strDefaultSuffix;  // "ved", added to a typed name without one
     QString strProposedPath;
+    QString strFolder;  // where the dialog starts when no path is proposed: the last folder used
 };
 
 struct WindowSeams {
@@ -65,6 +76,17 @@ struct WindowSeams {
     std::function<void()> ShowAbout;
     // Places matching the typed city, in the order offered; the system's atlas by default.
     std::function<std::vector<modPlaceName::AtlasPlace>(const QString& typed)> FindPlaces;
+    // The atlas place nearest to typed coordinates (degrees, North and East positive), if one
+    // lies within reach; the system's atlas by default.
+    std::function<std::optional<modAtlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
+    // A question with Yes and No; true for Yes.
+    std::function<bool(const QString& text)> Ask;
+    // A short notice beside a box that goes on taking keys (a refused key or paste).
+    std::function<void(QWidget* box, const QString& text)> Notify;
+    // The file the window keeps its settings in; empty for the user's own settings.
+    QString strSettingsPath;
+    // Print with a preview: `paint` puts the reading onto the printer the user chose.
+    std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)> PrintPreview;
 };
 
 // How long typing in the city box pauses before the atlas is searched.
@@ -76,6 +98,9 @@ class frmMain : public QMainWindow, private Ui::frmMain {
 public:
     // Seams left empty get the real dialogs and browser.
     explicit frmMain(WindowSeams seams = {}, QWidget* parent = nullptr);
+    ~frmMain() override;
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
 
     // The reading of the last successful calculation (what a save writes).
     const SharedChartState& ChartState() const { return sharedState; }
@@ -86,8 +111,22 @@ public:
     // The place picked from the atlas whose zone the proposal follows, if any.
     const std::optional<modPlaceName::AtlasPlace>& PickedPlace() const { return pickedPlace; }
 
+    // Opens and calculates a saved reading, as "Open Previously Saved Reading" does with the file
+    // chosen (the command line's file, a file handed over by a later start, a recent reading).
+    void OpenReadingPath(const QString& path);
+    // The same for a file handed over while the window may be busy with a dialog: it waits for the
+    // dialog to close, then brings the window to the front.
+    void OpenHandedReading(const QString& path);
+
+    // The readings the File menu offers again, newest first.
+    QStringList RecentReadings() const { return windowSettings.RecentReadings(); }
+
+    // The chart style of the Chart tab, remembered between runs.
+    modChartModel::ChartStyle ChartStyle() const { return chartStyle; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
@@ -95,6 +134,8 @@ private:
     void cmdOpen_Click();
     void cmdSave_Click();
     void cmdBack_Click();
+    void cmdUseZone_Click();
+    void mnuNewReading_Click();
     void Command1_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
@@ -110,21 +151,41 @@ private:
     void SearchAtlas();
     void cmpCity_Activated(const QModelIndex& index);
     void BirthMoment_Changed();
+    void Coordinates_Changed();
     void tabResult_CurrentChanged();
+    void cboChartStyle_Changed();
+    void cmdCopyTable_Click();
+    void mnuPrint_Click();
+    void mnuExportPdf_Click();
+    void mnuExportChart_Click();
 
     void InstallSeamDefaults();
     void WireEvents();
     void SizePanels();
+    void FillRecentMenu();
+    // The header, chart and table of the reading on screen.
+    void ShowResultView();
+    void EnableReadingCommands(bool enabled);
+    // An export's file: the save dialog in the last folder, the person's name proposed.
+    QString AskExportPath(const QString& title, const QString& filter, const QString& suffix);
+    void RememberReading(const QString& path);
+    // True when the form may be calculated with its zone: the zone fits the place, or the user
+    // said so; No puts the focus on the zone list.
+    bool ConfirmZone(const FormValues& values);
 
     // The form as the core sees it, and back; ApplyPlace writes only the place boxes and directions.
     BirthForm SnapshotForm() const;
     void ApplyForm(const BirthForm& form);
     void ApplyPlace(const BirthForm& form);
 
-    // The zone proposal of the picked place at the form's date and time; `apply` sets the zone list
-    // and tick to it. The warning follows the list and tick as they are.
+    // The zone proposal of the picked place, or else of the atlas place nearest to typed
+    // coordinates, at the form's date and time; `apply` sets the zone list and tick to it (a
+    // picked place does, typed coordinates never do). The warning and the "use this zone" button
+    // follow the list and tick as they are.
     void RefreshZoneProposal(bool apply);
     void RefreshZoneWarning();
+    // The atlas place nearest to the typed coordinates when all four boxes hold a number.
+    std::optional<modAtlas::NearbyPlace> NearestToTypedPlace() const;
     void ForgetPickedPlace();
     // The working of the reading on screen, written when its tab is first shown for that reading:
     // the birth-time search behind it runs the whole reading a few thousand times.
@@ -135,15 +196,16 @@ private:
     void BringToFront(Panel panel);
     void OpenPage(modWebPages::WebPage page);
 
-    // Keystroke and paste rules of the eight text boxes.
-    std::optional<modValidation::BoxKind> BoxKindOf(const QObject* box) const;
-    bool FilterKeyPress(QLineEdit* box, modValidation::BoxKind kind, const QKeyEvent& event);
-    void CleanEditedText(QLineEdit* box);
+    void ShowPageFailure(const QUrl& url);
+    // Keys the window takes before its controls: Alt+O on the form opens a reading (before the
+    // menu bar's "Make Money &Online" can take it), Escape on the result goes back to the form.
+    bool TakesWindowKey(QObject* watched, QEvent* event);
 
     std::array<QRadioButton*, 2> optLat{};   // 0 North, 1 South
     std::array<QRadioButton*, 2> optLong{};  // 0 East, 1 West
 
     WindowSeams seams;
+    WindowSettings windowSettings;
     SharedChartState sharedState;
     // The Conventions menu: the profile each reading is made under.
     ProfileChoice* profileChoice = nullptr;
@@ -158,13 +220,17 @@ private:
     std::vector<modPlaceName::AtlasPlace> offeredPlaces;  // one per row of mdlPlaces
     QTimer tmrPlaceSearch;
     std::optional<modPlaceName::AtlasPlace> pickedPlace;
-    std::optional<modZoneProposal::ZoneAtMoment> zoneAtBirth;  // of the picked place at the form's moment
+    std::optional<modZoneProposal::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
     modZoneProposal::ZoneProposal zoneProposal;
+    QList<QAction*> recentActions;       // the File menu's recent readings, then their separator
+    QComboBox* cboChartStyle = nullptr;  // beside the result tabs while the Chart tab is in front
+    modChartModel::ChartStyle chartStyle = modChartModel::ChartStyle::SouthIndian;
 
     // What the working view needs of the reading on screen; nothing before the first one.
     struct ReadingOnScreen {
         BirthForm form;
         modVedicUpagrahas::Upagrahas upagrahas;
+        Report report;
         bool blnWorkingWritten = false;
     };
     std::optional<ReadingOnScreen> readingOnScreen;

@@ -9,9 +9,15 @@
 // The GUI tests start two real copies with it; nothing else reads it.
 //
 // The command line takes --help and --version; both answer before the window system starts, so
-// they work on a terminal without a display. Any other option is refused with a message.
+// they work on a terminal without a display. Any other option is refused with a message. A file
+// argument is a saved reading, opened and calculated once the window shows; when a copy already
+// runs, the file is handed to it (modInstanceChannel) and this start ends. --pdf and --svg write the
+// reading's printed pages or its chart without any window, on the offscreen platform, so they work
+// in scripts and on machines without a display.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -20,7 +26,13 @@
 
 #include "desktop/app_icon.h"
 #include "desktop/frm_main.h"
+#include "desktop/instance_channel.h"
+#include "desktop/profile_dialog.h"
+#include "desktop/reading_print.h"
 #include "desktop/single_instance.h"
+#include "desktop/window_settings.h"
+#include "reading/calculation_driver.h"
+#include "reading/reading_file.h"
 #include "vela_version.h"
 
 namespace vela::modStartup {
@@ -51,12 +63,93 @@ void DescribeOptions(QCommandLineParser& parser) {
         QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit.")));
     parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                                         QStringLiteral("Print the version and exit.")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("pdf"), QStringLiteral("Write the printed reading of READING.ved to OUT.pdf, without a window."),
+        QStringLiteral("OUT.pdf")));
+    parser.addOption(QCommandLineOption(QStringLiteral("svg"),
+                                        QStringLiteral("Write the chart of READING.ved to OUT.svg, without a window."),
+                                        QStringLiteral("OUT.svg")));
+    parser.addPositionalArgument(QStringLiteral("READING.ved"),
+                                 QStringLiteral("A saved reading to open and calculate (optional)."),
+                                 QStringLiteral("[READING.ved]"));
+}
+
+// Shown where the user sees it (a box) and where a launcher's log or a test sees it (stderr).
+void Say(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+}
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// True when the arguments ask for a file to be written (--pdf, --svg): no window is needed then.
+bool WritesFilesOnly(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    (void)parser.parse(ArgumentsOf(argc, argv));
+    return parser.isSet(QStringLiteral("pdf")) || parser.isSet(QStringLiteral("svg"));
+}
+
+// --pdf and --svg: the reading calculated as the window would, its warnings and refusals on
+// standard error, the files written. 0 when written, 1 for a refused reading or a file not written.
+int WriteFiles(const QCommandLineParser& parser) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        std::fputs("vela-upagrahas: --pdf and --svg take one reading: vela-upagrahas --pdf OUT.pdf READING.ved\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    const auto say = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+    BirthForm form;
+    modReadingFile::OpenedReading opened;
+    if (auto problem = modReadingFile::OpenReadingFile(QFile::encodeName(files.front()).toStdString(), form, opened)) {
+        say(problem->strText);
+        return EXIT_FAILURE;
+    }
+    // No form stands behind the file here, so a line that could not be read refuses the reading,
+    // as on the command line.
+    if (!opened.unreadLines.empty()) {
+        say(modReadingFile::UnreadLinesRefusal(opened).strText);
+        return EXIT_FAILURE;
+    }
+    SharedChartState state;
+    // Under the conventions the window was last left with, as the chart in its style.
+    const auto outcome = modCalculationDriver::RunCalculation(form, ProfileChoice::RememberedProfile(), state);
+    if (!outcome.Succeeded()) {
+        say(outcome.message->strText);
+        return EXIT_FAILURE;
+    }
+    for (const std::string& warning : outcome.warnings) say(warning);
+    // The chart in the style the window was last left in.
+    const auto style = WindowSettings().ChartStyle();
+    const auto printed = modReadingPrint::BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, style);
+    int status = EXIT_SUCCESS;
+    if (parser.isSet(QStringLiteral("pdf"))) {
+        const QString path = parser.value(QStringLiteral("pdf"));
+        if (!modReadingPrint::WritePdf(path, printed)) {
+            say(std::string(modReadingPrint::kPdfFailedMessage) + " " + path.toStdString());
+            status = EXIT_FAILURE;
+        }
+    }
+    if (parser.isSet(QStringLiteral("svg"))) {
+        const QString path = parser.value(QStringLiteral("svg"));
+        if (!modReadingPrint::WriteChartImage(path, printed.chart, modReadingPrint::ImageFormat::Svg)) {
+            say(std::string(modReadingPrint::kImageFailedMessage) + " " + path.toStdString());
+            status = EXIT_FAILURE;
+        }
+    }
+    return status;
 }
 
 // True when the arguments ask for the help or the version, which are then printed.
 bool AnswerWithoutWindow(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = ArgumentsOf(argc, argv);
     QCommandLineParser parser;
     DescribeOptions(parser);
     // Qt's own options are unknown to this parser; QApplication takes them and the second pass
@@ -80,24 +173,41 @@ int StartApplication(QApplication& app) {
     QCommandLineParser parser;
     DescribeOptions(parser);
     parser.process(app);  // an unknown option: its message on standard error, exit status 1
+    if (parser.isSet(QStringLiteral("pdf")) || parser.isSet(QStringLiteral("svg"))) return WriteFiles(parser);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "vela-upagrahas: one reading at a time, not %lld\n", static_cast<long long>(files.size()));
+        return EXIT_FAILURE;
+    }
+    const QString reading = files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath();
 
     ArmQuitTimerForTests();
-    modSingleInstance::SingleInstanceGuard guard;
+    // The hand-over channel sits beside the lock, in the user's own runtime folder; without that
+    // folder there is neither (the program starts alone and says why).
+    const QString lockPath = modSingleInstance::DefaultLockPath();
+    const QString channelPath = lockPath.isEmpty() ? QString() : modInstanceChannel::ChannelPathFor(lockPath);
+    modSingleInstance::SingleInstanceGuard guard;  // at DefaultLockPath(), with the reason when there is none
     const auto lock = guard.TryAcquire();
     if (lock == modSingleInstance::SingleInstanceGuard::Outcome::NoLock) {
         // Without a lock a second copy could start too; that is better than no copy at all.
         std::fprintf(stderr, "vela-upagrahas: starting without the one-copy lock: %s\n",
                      guard.WhyNot().toLocal8Bit().constData());
     } else if (lock == modSingleInstance::SingleInstanceGuard::Outcome::AlreadyRunning) {
-        // Also on standard error, where a launcher's log or a test can see it.
-        std::fprintf(stderr, "%s\n", modSingleInstance::kAlreadyRunningMessage);
-        QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle),
-                        QString::fromUtf8(modSingleInstance::kAlreadyRunningMessage), QMessageBox::Ok);
-        box.exec();
-        return EndApplication(EXIT_SUCCESS);
+        if (reading.isEmpty()) {
+            Say(QString::fromUtf8(modSingleInstance::kAlreadyRunningMessage));
+            return EndApplication(EXIT_SUCCESS);
+        }
+        if (modInstanceChannel::HandOver(channelPath, reading)) return EXIT_SUCCESS;
+        Say(QStringLiteral("%1\n%2").arg(QString::fromUtf8(modInstanceChannel::kHandOverFailedMessage), reading));
+        return EndApplication(EXIT_FAILURE);
     }
     frmMain window;
+    modInstanceChannel::InstanceChannel channel;
+    QObject::connect(&channel, &modInstanceChannel::InstanceChannel::ReadingHandedOver, &window,
+                     &frmMain::OpenHandedReading);
+    if (!channelPath.isEmpty()) channel.Listen(channelPath);
     window.show();
+    if (!reading.isEmpty()) QTimer::singleShot(0, &window, [&window, reading] { window.OpenReadingPath(reading); });
     return app.exec();
 }
 
@@ -109,6 +219,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vela-upagrahas"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(vela::kVersion));
     if (vela::modStartup::AnswerWithoutWindow(argc, argv)) return EXIT_SUCCESS;
+    // Writing files shows nothing, so it needs no display: the offscreen platform serves anywhere.
+    if (vela::modStartup::WritesFilesOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
     QApplication::setWindowIcon(vela::modAppIcon::AppIcon());

@@ -170,14 +170,20 @@ void ProfileChoice::Remember() const {
 void ProfileChoice::Recall() {
     const QSettings settings = Settings();
     const std::string customText = settings.value(QString::fromLatin1(kCustomKey)).toString().toStdString();
-    const auto remembered = ParseProfileSettings(customText);
-    if (remembered) custom = *remembered;
-    const std::string name = settings.value(QString::fromLatin1(kProfileKey)).toString().toStdString();
-    if (name == kCustomName && remembered)
-        profile = custom;
-    else if (const auto named = FindProfile(name))
-        profile = *named;
+    if (const auto remembered = ParseProfileSettings(customText)) custom = *remembered;
+    profile = RememberedProfile();
     mnuCustom->setToolTip(Q(DescribeProfile(custom)));
+}
+
+ConventionProfile ProfileChoice::RememberedProfile() {
+    const QSettings settings = Settings();
+    const std::string name = settings.value(QString::fromLatin1(kProfileKey)).toString().toStdString();
+    if (name == kCustomName) {
+        const std::string customText = settings.value(QString::fromLatin1(kCustomKey)).toString().toStdString();
+        if (const auto remembered = ParseProfileSettings(customText)) return *remembered;
+    }
+    if (const auto named = FindProfile(name)) return *named;
+    return kOriginalProfile;
 }
 
 }  // namespace vela

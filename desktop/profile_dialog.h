@@ -67,6 +67,8 @@ public:
 
     // Where the choice is kept: the user's settings of the program.
     static QSettings Settings();
+    // The profile those settings name; the original one when they name none that reads.
+    static modConventionProfiles::ConventionProfile RememberedProfile();
 
 Q_SIGNALS:
     // The profile changed by the user's hand (not at start).

@@ -14,10 +14,7 @@ void PrepareReportPane(QTextEdit& pane) {
     pane.setUndoRedoEnabled(false);
 }
 
-void WriteReport(QTextEdit& pane, const Report& report) {
-    pane.clear();
-    QTextCursor cursor(pane.document());
-    cursor.beginEditBlock();
+void InsertReport(QTextCursor& cursor, const Report& report) {
     for (const ReportRun& run : report.runs) {
         QTextCharFormat format;
         format.setFontPointSize(run.intPointSize);
@@ -26,6 +23,13 @@ void WriteReport(QTextEdit& pane, const Report& report) {
         const std::string_view text = report.Text(run);
         cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), format);
     }
+}
+
+void WriteReport(QTextEdit& pane, const Report& report) {
+    pane.clear();
+    QTextCursor cursor(pane.document());
+    cursor.beginEditBlock();
+    InsertReport(cursor, report);
     cursor.endEditBlock();
     pane.moveCursor(QTextCursor::Start);
     pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->minimum());

@@ -7,6 +7,7 @@
 
 #include "upagraha/upagraha_report.h"
 
+class QTextCursor;
 class QTextEdit;
 
 namespace vela::modReportPane {
@@ -17,5 +18,9 @@ void PrepareReportPane(QTextEdit& pane);
 
 // Replaces the pane's content with the report and shows its top.
 void WriteReport(QTextEdit& pane, const Report& report);
+
+// Inserts the report's runs at the cursor, each with its point size and weight; a printed reading
+// takes the report this way too.
+void InsertReport(QTextCursor& cursor, const Report& report);
 
 }  // namespace vela::modReportPane

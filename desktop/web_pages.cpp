@@ -40,14 +40,23 @@ QStringList HelpPageCandidates() {
     return candidates;
 }
 
-QUrl WebPageUrl(WebPage page) {
-    if (page == WebPage::OnlineHelp) {
-        for (const QString& path : HelpPageCandidates()) {
-            const QFileInfo info(path);
-            if (info.isFile() && info.isReadable()) return QUrl::fromLocalFile(info.canonicalFilePath());
-        }
+std::optional<QUrl> LocalHelpPage() {
+    for (const QString& path : HelpPageCandidates()) {
+        const QFileInfo info(path);
+        if (info.isFile() && info.isReadable()) return QUrl::fromLocalFile(info.canonicalFilePath());
     }
+    return std::nullopt;
+}
+
+QUrl WebPageUrl(WebPage page) {
+    if (page == WebPage::OnlineHelp)
+        if (auto local = LocalHelpPage()) return *local;
     return QUrl(FromView(WebPageAddressOf(page)));
+}
+
+QString BrowserFailedText(const QUrl& url) {
+    return QStringLiteral("No web browser could open the page. Its address, to copy into a browser:\n%1")
+        .arg(url.toString(QUrl::FullyEncoded));
 }
 
 bool OpenInDefaultBrowser(const QUrl& url) { return QDesktopServices::openUrl(url); }

@@ -47,6 +47,12 @@ QStringList HelpPageCandidates();
 // The address to open for a page: a local file for the help page when a copy exists.
 QUrl WebPageUrl(WebPage page);
 
+// The installed help page on disk, which the program shows itself; nothing when no copy exists.
+std::optional<QUrl> LocalHelpPage();
+
+// The message when no browser could open an address: the address itself, to copy by hand.
+QString BrowserFailedText(const QUrl& url);
+
 // Opens an address in the user's default browser; false when nothing could be started.
 using UrlOpener = std::function<bool(const QUrl&)>;
 bool OpenInDefaultBrowser(const QUrl& url);

@@ -7,6 +7,7 @@
 #include "astro/position_text.h"
 #include "astro/text.h"
 #include "reading/validation.h"
+#include "reading/zone_check.h"
 
 namespace vela::modCalculationDriver {
 
@@ -93,6 +94,11 @@ BirthDateString BirthDateText(int month, int day, int year) {
     return text;
 }
 
+std::optional<UserMessage> RefuseForm(const FormValues& form) {
+    if (auto problem = modValidation::ValidateInput(form)) return problem;
+    return CheckSelections(form);
+}
+
 CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport) {
     return RunCalculation(ParseForm(form), modConventionProfiles::kOriginalProfile, s, blnBuildReport);
 }
@@ -109,14 +115,11 @@ CalculationOutcome RunCalculation(const BirthForm& form, const modConventionProf
 CalculationOutcome RunCalculation(const FormValues& form, const modConventionProfiles::ConventionProfile& profile,
                                   SharedChartState& s, bool blnBuildReport) {
     CalculationOutcome outcome;
-    if (auto problem = modValidation::ValidateInput(form)) {
+    if (auto problem = RefuseForm(form)) {
         outcome.message = std::move(problem);
         return outcome;
     }
-    if (auto problem = CheckSelections(form)) {
-        outcome.message = std::move(problem);
-        return outcome;
-    }
+    if (auto warning = modZoneCheck::ZonePlausibilityWarning(form)) outcome.warnings.push_back(std::move(*warning));
 
     // The reading is built aside and committed whole, so a refusal half-way (no sunrise) leaves the
     // previous reading, its report and what a save would write, all consistent.

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "astro/sunrise_sunset.h"
 #include "reading/birth_data.h"
@@ -21,10 +23,17 @@ inline constexpr std::string_view kNoSunriseMessage =
 struct CalculationOutcome {
     // Set when the reading was refused; the window shows it, the command line prints it.
     std::optional<UserMessage> message;
+    // What the reading should know but does not stop it: the zone check's sentence.
+    std::vector<std::string> warnings;
     modVedicUpagrahas::Upagrahas upagrahas;
     Report report;
     bool Succeeded() const { return !message.has_value(); }
 };
+
+// The message that refuses the form before any stage runs (validation, then the list selections),
+// or nothing when it may be calculated. RunCalculation starts with the same checks; the window asks
+// first so that it can question the zone between them and the calculation.
+std::optional<UserMessage> RefuseForm(const FormValues& form);
 
 // Runs one reading under a convention profile (the program's own when none is given). On any
 // refusal the state is left exactly as it was. Callers that never show the report (JSON lines,

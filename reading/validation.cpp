@@ -1,12 +1,27 @@
 #include "reading/validation.h"
 
 #include <array>
+#include <utility>
 
 #include "astro/text.h"
 
 namespace vela::modValidation {
 
 namespace {
+
+// The message of a number box whose value lies outside its range.
+std::string_view RangeMessage(FormField box) {
+    switch (box) {
+        case FormField::LatDeg:
+            return "Please Enter Degree of Latitude from 0 to 89";
+        case FormField::LatMin:
+            return "Please Enter Minutes of Latitude from 0 to 59";
+        case FormField::LonDeg:
+            return "Please Enter Degree of Longitude from 0 to 180";
+        default:
+            return "Please Enter Minute of Longitude from 0 to 59";
+    }
+}
 
 // True when the box holds a number outside [0, highest]. A text that is no number is left to the
 // driver, which refuses it with the box's own message.
@@ -17,15 +32,12 @@ bool OutOfRange(const FormNumber& box, int highest) {
 // 999 degrees of latitude would reach the trigonometry and give a report that looks real but is
 // nonsense, so the place is checked before the directions and the date.
 std::optional<UserMessage> CheckPlaceRanges(const FormValues& f) {
-    if (OutOfRange(f.txtLatDeg, 89))
-        return CriticalMessage("Please Enter Degree of Latitude from 0 to 89", FormField::LatDeg);
-    if (OutOfRange(f.txtLatMin, 59))
-        return CriticalMessage("Please Enter Minutes of Latitude from 0 to 59", FormField::LatMin);
+    if (OutOfRange(f.txtLatDeg, 89)) return CriticalMessage(RangeMessage(FormField::LatDeg), FormField::LatDeg);
+    if (OutOfRange(f.txtLatMin, 59)) return CriticalMessage(RangeMessage(FormField::LatMin), FormField::LatMin);
     const bool pastTheDateLine = f.txtLonDeg.intValue == 180 && f.txtLonMin.intValue && *f.txtLonMin.intValue > 0;
     if (OutOfRange(f.txtLonDeg, 180) || pastTheDateLine)
-        return CriticalMessage("Please Enter Degree of Longitude from 0 to 180", FormField::LonDeg);
-    if (OutOfRange(f.txtLonMin, 59))
-        return CriticalMessage("Please Enter Minute of Longitude from 0 to 59", FormField::LonMin);
+        return CriticalMessage(RangeMessage(FormField::LonDeg), FormField::LonDeg);
+    if (OutOfRange(f.txtLonMin, 59)) return CriticalMessage(RangeMessage(FormField::LonMin), FormField::LonMin);
     return std::nullopt;
 }
 
@@ -44,12 +56,69 @@ std::optional<UserMessage> CheckDayOfMonth(const FormValues& f) {
     return std::nullopt;
 }
 
-bool IsAccepted(BoxKind kind, char32_t code) {
+// A-Z, a-z and the accented letters of Latin-1 (U+00C0 to U+00FF but the multiplication and
+// division signs): the letters a reading file can hold, so "Muñoz" from a saved file or typed in
+// the box is the same name.
+bool IsLetter(char32_t code) {
+    if ((code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z')) return true;
+    return code >= 0xC0 && code <= 0xFF && code != 0xD7 && code != 0xF7;
+}
+
+// An apostrophe, hyphen or full stop belongs to the word it follows.
+bool IsWordMark(char32_t code) { return code == U'\'' || code == U'-' || code == U'.'; }
+
+bool IsAccepted(BoxKind kind, char32_t code, char32_t previous) {
     if (kind == BoxKind::Digits) return code >= U'0' && code <= U'9';
-    return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z') || code == U' ';
+    return IsLetter(code) || code == U' ' || (IsWordMark(code) && IsLetter(previous));
 }
 
 bool IsEditingKey(char32_t code) { return code == 8 || code == 127; }
+
+UserMessage RuleMessage(BoxKind kind) {
+    return CriticalMessage(kind == BoxKind::Letters ? kOnlyLettersMessage : kOnlyNumbersMessage);
+}
+
+// Every accepted character is ASCII, so text is judged byte by byte: each byte of a multi-byte
+// UTF-8 sequence (0x80 or above) is refused as the character it belongs to would be.
+// The code point of the UTF-8 character at text[i]; i moves past it. A broken sequence gives
+// U+FFFD, which no rule accepts.
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i++);
+    if (lead < 0x80) return lead;
+    const std::size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t code = lead & (0x3Fu >> extra);
+    for (std::size_t k = 0; k < extra; ++k) {
+        if (i >= text.size() || (byte(i) & 0xC0u) != 0x80u) return 0xFFFD;
+        code = (code << 6) | (byte(i++) & 0x3Fu);
+    }
+    return extra == 0 ? 0xFFFD : code;
+}
+
+// The code point of the last character of a UTF-8 text, 0 for an empty one.
+char32_t LastCodePoint(std::string_view text) {
+    if (text.empty()) return 0;
+    std::size_t start = text.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0u) == 0x80u) --start;
+    return NextCodePoint(text, start);
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++n;
+    return n;
+}
+
+// What a copy brings along at the ends of a pasted text without meaning it.
+std::string_view TrimCopyArtefacts(std::string_view text, BoxKind kind) {
+    const auto artefact = [kind](char c) {
+        return c == '\n' || c == '\r' || c == '\t' || (kind == BoxKind::Digits && c == ' ');
+    };
+    while (!text.empty() && artefact(text.front())) text.remove_prefix(1);
+    while (!text.empty() && artefact(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 }  // namespace
 
@@ -75,6 +144,15 @@ std::optional<UserMessage> ValidateInput(const FormValues& form) {
     for (const auto& box : required)
         if (box.blnEmpty) return CriticalMessage(box.message, box.field);
 
+    const std::array<std::pair<std::string_view, FormField>, 4> letterBoxes{{
+        {form.txtName, FormField::Name},
+        {form.txtCity, FormField::City},
+        {form.txtState, FormField::State},
+        {form.txtCountry, FormField::Country},
+    }};
+    for (const auto& [text, field] : letterBoxes)
+        if (CheckBoxText(BoxKind::Letters, text)) return CriticalMessage(kOnlyLettersMessage, field);
+
     if (auto problem = CheckPlaceRanges(form)) return problem;
 
     // The window selects the first direction of the pair, so pressing the button again passes.
@@ -93,21 +171,63 @@ std::optional<UserMessage> ValidateInput(const FormValues& form) {
 
 std::optional<UserMessage> ValidateInput(const BirthForm& form) { return ValidateInput(ParseForm(form)); }
 
-std::optional<UserMessage> FilterKeystroke(BoxKind kind, char32_t code) {
-    if (IsEditingKey(code) || IsAccepted(kind, code)) return std::nullopt;
-    return CriticalMessage(kind == BoxKind::Letters ? "Please enter only letters" : "Please enter only numbers");
+std::optional<UserMessage> FilterKeystroke(BoxKind kind, char32_t code, char32_t previous) {
+    if (IsEditingKey(code) || IsAccepted(kind, code, previous)) return std::nullopt;
+    return RuleMessage(kind);
 }
 
-std::string CleanPastedText(BoxKind kind, std::string_view text) {
-    // Every accepted character is ASCII, so the bytes of a multi-byte UTF-8 sequence (all 0x80 or
-    // above) are dropped with the character they belong to.
-    std::string clean;
-    for (const char c : text) {
-        const auto code = static_cast<char32_t>(static_cast<unsigned char>(c));
-        if (IsAccepted(kind, code)) clean += c;
+std::optional<UserMessage> CheckBoxText(BoxKind kind, std::string_view text) {
+    char32_t previous = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t code = NextCodePoint(text, i);
+        if (!IsAccepted(kind, code, previous)) return RuleMessage(kind);
+        previous = code;
     }
-    if (kind == BoxKind::Digits && clean.size() > kNumberBoxMaxLength) clean.resize(kNumberBoxMaxLength);
-    return clean;
+    return std::nullopt;
+}
+
+BoxKind BoxKindOf(FormField box) {
+    switch (box) {
+        case FormField::LatDeg:
+        case FormField::LatMin:
+        case FormField::LonDeg:
+        case FormField::LonMin:
+            return BoxKind::Digits;
+        default:
+            return BoxKind::Letters;
+    }
+}
+
+InsertionVerdict JudgeInsertion(FormField box, std::string_view before, std::string_view inserted,
+                                std::string_view after) {
+    const BoxKind kind = BoxKindOf(box);
+    const bool typed = Utf8Length(inserted) == 1;
+    InsertionVerdict verdict;
+    const std::string_view text = typed ? inserted : TrimCopyArtefacts(inserted, kind);
+    verdict.strInserted = text;
+    // Each inserted character in its place, and a mark right after the insertion, whose place has
+    // changed ("a-b" with a blank put before the hyphen).
+    char32_t previous = LastCodePoint(before);
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t code = NextCodePoint(text, i);
+        if (!IsAccepted(kind, code, previous)) {
+            verdict.refusal = RuleMessage(kind);
+            return verdict;
+        }
+        previous = code;
+    }
+    if (!text.empty() && !after.empty() && IsWordMark(static_cast<unsigned char>(after.front())) &&
+        !IsAccepted(kind, static_cast<unsigned char>(after.front()), previous)) {
+        verdict.refusal = RuleMessage(kind);
+        return verdict;
+    }
+    if (kind == BoxKind::Digits && before.size() + text.size() + after.size() > kNumberBoxMaxLength) {
+        if (typed)
+            verdict.blnSilent = true;
+        else
+            verdict.refusal = CriticalMessage(RangeMessage(box));
+    }
+    return verdict;
 }
 
 }  // namespace vela::modValidation

@@ -4,12 +4,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libgeonames-dev libgeonames-common
+  qt6-base-dev qt6-svg-dev libgl-dev libgeonames-dev libgeonames-common
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
   dpkg-dev file desktop-file-utils appstream shared-mime-info bash-completion
+  poppler-utils
 )
 
 missing=()

@@ -158,7 +158,7 @@ TEST_F(CliEndToEnd, prints_one_json_object_on_one_line) {
     EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
     const Json j = Json::parse(r.out);
     EXPECT_EQ(j["ascendant"]["text"], kNewDelhiAscendant);
-    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas)));
+    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
 }
 
 TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {
@@ -315,6 +315,46 @@ TEST_F(CliEndToEnd, batch_reports_a_bad_row_and_reads_the_others) {
     EXPECT_EQ(error["row"], 2);
     EXPECT_NE(error["error"].get<std::string>().find("28X37"), std::string::npos);
     EXPECT_EQ(Json::parse(lines[2])["dst"], true);
+}
+
+// Names as people write them pass on the command line and in a batch alike, and are echoed intact.
+TEST_F(CliEndToEnd, takes_names_with_an_apostrophe_a_hyphen_or_a_full_stop) {
+    const auto r = Run(Plus(
+        With(With(With(DelhiArgs(), "--name", "Jean-Pierre D'Souza"), "--city", "St. John's"), "--country", "U.S.A."),
+        {"--json"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    const Json j = Json::parse(r.out);
+    EXPECT_EQ(j["name"], "Jean-Pierre D'Souza");
+    EXPECT_EQ(j["city"], "St. John's");
+    EXPECT_EQ(j["country"], "U.S.A.");
+}
+
+// Row 0 (-9:00) for New Delhi (mean time +5:09): the reading is made, and the zone check's sentence
+// goes to standard error beside the report, into "warnings" with --json, and into the batch row.
+TEST_F(CliEndToEnd, a_zone_far_from_the_place_is_calculated_with_a_warning) {
+    const std::string sentence =
+        "Alaska/Hawaii Daylight Time is \u2212"
+        "9:00; the mean time at 77\u00B0"
+        "13\u2032 E is +5:09.";
+    const auto text = Run(With(DelhiArgs(), "--zone", "0"));
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out.rfind("Kaala\nLongitude\n", 0), 0u);
+    EXPECT_EQ(text.err, sentence + "\n");
+
+    const auto json = Run(Plus(With(DelhiArgs(), "--zone", "0"), {"--json"}));
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.err, "");
+    EXPECT_EQ(Json::parse(json.out)["warnings"], Json::array({sentence}));
+
+    const auto batch = Run({"--batch", "-"},
+                           "name,date,time,zone,lat,lon,dst,city,state,country\n"
+                           "Asha,1975-06-15,10:30,0,28N37,77E13,false,Delhi,Delhi,India\n"
+                           "Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India\n");
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    const auto lines = LinesOf(batch.out);
+    ASSERT_EQ(lines.size(), 2u) << batch.out;
+    EXPECT_EQ(Json::parse(lines[0])["warnings"], Json::array({sentence}));
+    EXPECT_EQ(Json::parse(lines[1])["warnings"], Json::array());
 }
 
 TEST_F(CliEndToEnd, batch_reads_standard_input_and_succeeds_when_every_row_does) {
@@ -582,8 +622,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"latitude_95", With(DelhiArgs(), "--lat", "95N00"), "Please Enter Degree of Latitude from 0 to 89"},
         RefusalCase{"midnight_sun", With(With(DelhiArgs(), "--lat", "78N13"), "--lon", "15E38"),
                     modCalculationDriver::kNoSunriseMessage.data()},
-        RefusalCase{"name_with_an_apostrophe", With(DelhiArgs(), "--name", "O'Brien"),
-                    "Please enter only letters (--name)"}),
+        RefusalCase{"name_with_a_digit", With(DelhiArgs(), "--name", "Asha2"), "Please enter only letters (--name)"},
+        RefusalCase{"city_starting_with_a_hyphen", With(DelhiArgs(), "--city", "-Delhi"),
+                    "Please enter only letters (--city)"}),
     RowName());
 
 // Convention profiles on the command line: listed, applied to a reading, a saved file and a batch
@@ -619,7 +660,7 @@ TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
     EXPECT_EQ(r.status, 0) << r.err;
     const Json j = Json::parse(r.out);
     EXPECT_EQ(j["profile"], "gulika-start");
-    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas)));
+    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
     // Gulika at the start of Saturn's portion, Maandi at its middle.
     EXPECT_EQ(j["upagrahas"][4]["moment"], j["portions"][6]["start"]);
     EXPECT_NE(j["upagrahas"][4]["degrees"], j["upagrahas"][5]["degrees"]);

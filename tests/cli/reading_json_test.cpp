@@ -36,7 +36,7 @@ Computed Calculate(const ReadingNotation& notation) {
 }
 
 Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
-    return Json::parse(ReadingJsonLine(s, u));
+    return Json::parse(ReadingJsonLine(s, u, {}));
 }
 
 Json NewDelhiJson() {
@@ -69,9 +69,10 @@ TEST(ReadingJson, has_the_documented_keys_in_order) {
     const Json j = NewDelhiJson();
     std::vector<std::string> keys;
     for (const auto& [key, value] : j.items()) keys.push_back(key);
-    const std::vector<std::string> expected = {
-        "name",  "date",    "time",    "zone",      "zone_text", "dst",          "latitude", "longitude", "city",
-        "state", "country", "profile", "ascendant", "sun",       "birth_by_day", "weekday",  "portions",  "upagrahas"};
+    const std::vector<std::string> expected = {"name",    "date",     "time",      "zone",    "zone_text",
+                                               "dst",     "latitude", "longitude", "city",    "state",
+                                               "country", "profile",  "ascendant", "sun",     "birth_by_day",
+                                               "weekday", "portions", "upagrahas", "warnings"};
     EXPECT_EQ(keys, expected);
     ASSERT_EQ(j["portions"].size(), 8u);
     ASSERT_EQ(j["upagrahas"].size(), 6u);
@@ -86,9 +87,42 @@ TEST(ReadingJson, has_the_documented_keys_in_order) {
     }
     std::vector<std::string> upagrahaKeys;
     for (const auto& [key, value] : j["upagrahas"][0].items()) upagrahaKeys.push_back(key);
-    const std::vector<std::string> expectedUpagraha = {"name",    "lord",  "moment",       "longitude",
-                                                       "degrees", "house", "significance", "interpretation"};
+    const std::vector<std::string> expectedUpagraha = {"name",      "lord", "moment", "longitude",    "degrees",
+                                                       "nakshatra", "pada", "house",  "significance", "interpretation"};
     EXPECT_EQ(upagrahaKeys, expectedUpagraha);
+}
+
+// The zone check's sentence, as the worked example gives it: row 0 (Alaska/Hawaii Daylight
+// Time, -9:00) at 77°13' E, whose mean time is 77.2167 / 15 = 5.148 h = +5:09.
+TEST(ReadingJson, lists_the_warnings_of_the_reading) {
+    EXPECT_EQ(NewDelhiJson()["warnings"], Json::array());
+
+    auto slip = NewDelhiNotation();
+    slip.strZone = "0";
+    const auto c = Calculate(slip);
+    const Json j = Json::parse(ReadingJsonLine(c.state, c.outcome.upagrahas, c.outcome.warnings));
+    EXPECT_EQ(j["warnings"], Json::array({"Alaska/Hawaii Daylight Time is \u2212"
+                                          "9:00; the mean time at 77\u00B0"
+                                          "13\u2032 E "
+                                          "is +5:09."}));
+}
+
+// New Delhi, 15 June 1975, 10:30 IST: the ascendant at Leo 5°54′ lies in Magha (Leo 0° to 13°20′),
+// its second pada (3°20′ to 6°40′); Kaala at Gemini 10°56′ (70°56′) in Ardra (66°40′ to 80°), 4°16′
+// in: its second pada (3°20′ to 6°40′).
+TEST(ReadingJson, places_the_ascendant_and_each_upagraha_in_its_nakshatra_and_pada) {
+    const Json j = NewDelhiJson();
+    EXPECT_EQ(j["ascendant"]["text"], "05 Leo 54");
+    EXPECT_EQ(j["ascendant"]["nakshatra"], "Magha");
+    EXPECT_EQ(j["ascendant"]["pada"], 2);
+    EXPECT_EQ(j["upagrahas"][0]["longitude"], "10 Gem 56");
+    EXPECT_EQ(j["upagrahas"][0]["nakshatra"], "Ardra");
+    EXPECT_EQ(j["upagrahas"][0]["pada"], 2);
+    for (const auto& upagraha : j["upagrahas"]) {
+        EXPECT_TRUE(upagraha["nakshatra"].is_string());
+        EXPECT_GE(upagraha["pada"].get<int>(), 1);
+        EXPECT_LE(upagraha["pada"].get<int>(), 4);
+    }
 }
 
 TEST(ReadingJson, echoes_the_birth_data_in_the_command_line_notation) {
@@ -225,7 +259,7 @@ TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
     // A name from an old reading file in a single-byte character set: 0xE9 alone is not UTF-8.
     auto c = Calculate(NewDelhiNotation());
     c.state.strName = "Ren\xE9\nSecond line";
-    const std::string line = ReadingJsonLine(c.state, c.outcome.upagrahas);
+    const std::string line = ReadingJsonLine(c.state, c.outcome.upagrahas, c.outcome.warnings);
     EXPECT_EQ(line.find('\n'), std::string::npos);
     const Json back = Json::parse(line);
     EXPECT_EQ(back["name"], "Ren\xEF\xBF\xBD\nSecond line");

@@ -16,6 +16,9 @@ set(files
     share/vela-upagrahas/screenshot-report.png
     share/vela-upagrahas/screenshot-atlas.png
     share/vela-upagrahas/screenshot-working.png
+    share/vela-upagrahas/screenshot-chart.png
+    share/vela-upagrahas/screenshot-table.png
+    share/vela-upagrahas/screenshot-pdf.png
     share/icons/hicolor/256x256/apps/vela-upagrahas.png
     share/icons/hicolor/scalable/apps/vela-upagrahas.svg
     share/applications/vela-upagrahas.desktop
@@ -41,7 +44,8 @@ foreach(file IN LISTS files)
 endforeach()
 
 file(STRINGS ${PREFIX}/share/applications/vela-upagrahas.desktop entry)
-foreach(line "Exec=vela-upagrahas %f" "Icon=vela-upagrahas" "Type=Application")
+foreach(line "Exec=vela-upagrahas %f" "Icon=vela-upagrahas" "Type=Application"
+             "MimeType=application/x-vela-upagrahas-reading;")
   if(NOT "${line}" IN_LIST entry)
     message(FATAL_ERROR "the menu entry lacks ${line}")
   endif()
@@ -66,4 +70,10 @@ foreach(page vela-upagrahas vela-upagrahas-cli)
     message(FATAL_ERROR "the installed ${page}.1.gz is not the gzipped manual page of ${page}(1)")
   endif()
 endforeach()
+# The file type the menu entry declares is the one the installed shared-mime-info definition gives
+# to *.ved.
+file(READ ${PREFIX}/share/mime/packages/vela-upagrahas.xml mime)
+if(NOT mime MATCHES "type=\"application/x-vela-upagrahas-reading\"" OR NOT mime MATCHES "pattern=\"\\*\\.ved\"")
+  message(FATAL_ERROR "the installed file type does not give *.ved the type of readings:\n${mime}")
+endif()
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,6 +1,9 @@
 #include "gui_test_support.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,7 +47,32 @@ WindowSeams SeamRecorder::Seams() {
         atlasQueries << typed;
         return realAtlas ? modAtlas::FindPlaces(typed.toStdString()) : std::vector<modPlaceName::AtlasPlace>{};
     };
+    seams.FindNearestPlace = [this](double latitude, double longitude) -> std::optional<modAtlas::NearbyPlace> {
+        if (!realAtlas) return std::nullopt;
+        return modAtlas::FindNearestPlace({latitude, longitude});
+    };
+    seams.Ask = [this](const QString& text) {
+        questions << text;
+        return answerYes;
+    };
+    seams.Notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
+    seams.strSettingsPath = SettingsPath();
+    seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
+        printTitles << title;
+        if (printFile.isEmpty()) return;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        printer.setDocName(title);
+        paint(printer);
+    };
     return seams;
+}
+
+QStringList SeamRecorder::NoticeTexts() const {
+    QStringList texts;
+    for (const auto& notice : notices) texts << notice.text;
+    return texts;
 }
 
 QStringList SeamRecorder::MessageTexts() const {
@@ -68,6 +96,29 @@ void ModalWatchdog::Check() {
         strIntruder = QStringLiteral("%1 \"%2\"")
                           .arg(QString::fromLatin1(intruder->metaObject()->className()), intruder->windowTitle());
     intruder->close();
+}
+
+void WindowTest::StartWindow() {
+    tempDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(tempDir->isValid());
+    recorder = std::make_unique<SeamRecorder>();
+    NewWindow();
+    watchdog = std::make_unique<ModalWatchdog>();
+}
+
+void WindowTest::NewWindow() {
+    window.reset();
+    window = std::make_unique<frmMain>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+}
+
+void WindowTest::StopWindow() {
+    const QString intruder = watchdog ? watchdog->Intruder() : QString();
+    watchdog.reset();
+    window.reset();
+    recorder.reset();
+    tempDir.reset();
+    QVERIFY2(intruder.isEmpty(), qPrintable(QStringLiteral("a modal window was left open: ") + intruder));
 }
 
 bool ShowActive(QWidget& window) {
@@ -107,6 +158,17 @@ void PickRadio(QWidget& window, const char* button) {
     auto* radio = Control<QRadioButton>(window, button);
     // Near the left edge: a layout may stretch the button far beyond its indicator and text.
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+}
+
+bool HavePdfToText() { return QFileInfo(QStringLiteral(VELA_PDFTOTEXT)).isExecutable(); }
+
+QString PdfText(const QString& path) {
+    if (!HavePdfToText()) return {};
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(VELA_PDFTOTEXT),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 void FillKnownGoodReading(QWidget& window) {

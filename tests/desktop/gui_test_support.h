@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -25,10 +26,19 @@ struct ShownMessage {
     MsgIcon icon;
 };
 
-// Stands in for the message boxes, file dialogs, browser and About window. The atlas offers
-// nothing unless a test asks for the real one, so typing a city opens no list of places.
+// Stands in for the message boxes, questions, notices, file dialogs, browser and About window. The
+// atlas offers nothing unless a test asks for the real one, so typing a city opens no list of
+// places and typed coordinates find no nearest place. The window's settings live in a folder of
+// the recorder's own, gone with it.
 struct SeamRecorder {
     QList<ShownMessage> messages;
+    QStringList questions;
+    bool answerYes = true;
+    struct Notice {
+        QString box;  // the object name of the box the notice stands beside
+        QString text;
+    };
+    QList<Notice> notices;
     QList<FileDialogRequest> dialogs;
     QStringList dialogAnswers;  // taken in order; none left means the user cancelled
     QList<QUrl> openedUrls;
@@ -36,9 +46,16 @@ struct SeamRecorder {
     int aboutShown = 0;
     bool realAtlas = false;
     QStringList atlasQueries;
+    QTemporaryDir settingsFolder;
+    // Print: the titles asked for; with printFile set, the reading is printed into that PDF file
+    // as a printer chosen in the preview would have it.
+    QStringList printTitles;
+    QString printFile;
 
     WindowSeams Seams();
     QStringList MessageTexts() const;
+    QStringList NoticeTexts() const;
+    QString SettingsPath() const { return settingsFolder.filePath(QStringLiteral("settings.ini")); }
 };
 
 // Fails a test that leaves a modal window or a popup open: such a window would wait for a person
@@ -54,6 +71,25 @@ private:
     QTimer timer;
     bool blnPaused = false;
     QString strIntruder;
+};
+
+// What a window test holds for each of its cases: a temporary folder, the seams' recorder, the
+// window itself (shown and active) and the watchdog. A test class derives from it and calls
+// StartWindow from its init() and StopWindow from its cleanup().
+class WindowTest : public QObject {
+protected:
+    QWidget& W() { return *window; }
+    // A new temporary folder and recorder, then a window on them.
+    void StartWindow();
+    // Another window on the same recorder and settings, as a later run of the program.
+    void NewWindow();
+    // Everything gone; fails the case when a modal window was left open.
+    void StopWindow();
+
+    std::unique_ptr<QTemporaryDir> tempDir;
+    std::unique_ptr<SeamRecorder> recorder;
+    std::unique_ptr<frmMain> window;
+    std::unique_ptr<ModalWatchdog> watchdog;
 };
 
 // Shows the window and makes it the active one, as a person's click would; false when the
@@ -72,6 +108,11 @@ void ChooseEntry(QWidget& window, const char* list, const QString& text);
 void ChoosePosition(QWidget& window, const char* list, int position);
 void Press(QWidget& window, const char* button);
 void PickRadio(QWidget& window, const char* button);
+
+// The text of a PDF as poppler's pdftotext reads it, page after page; a null text when pdftotext is
+// not installed (the caller skips, saying so) or could not read the file.
+bool HavePdfToText();
+QString PdfText(const QString& path);
 
 // Asha, 15 June 1975, 10:30, Indian Time (row 34), 28 37 North, 77 13 East, Delhi, Delhi, India.
 void FillKnownGoodReading(QWidget& window);

@@ -7,13 +7,23 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QSet>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
 
+#include <atomic>
+#include <thread>
+
+#include "desktop/instance_channel.h"
 #include "desktop/single_instance.h"
 #include "desktop/web_pages.h"
+#include "gui_test_support.h"
+#include "reading/calculation_driver.h"
+#include "reading/reading_file.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/reference_forms.h"
 
 using namespace vela;
 
@@ -44,7 +54,9 @@ private:
     bool blnHad;
 };
 
-// The environment of a copy: its runtime folder (none when empty), and its cache and home.
+// The environment of a copy: its runtime folder (none when empty), and its cache and home. The
+// copy keeps its settings (recent readings) in the runtime folder, or else under the home, never in
+// the user's own.
 QProcessEnvironment CopyEnvironment(const QString& runtimeFolder, int quitAfterMs, const QString& home = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -56,6 +68,8 @@ QProcessEnvironment CopyEnvironment(const QString& runtimeFolder, int quitAfterM
         env.insert(QStringLiteral("HOME"), home);
         env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
     }
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+               !runtimeFolder.isEmpty() ? runtimeFolder : home + QStringLiteral("/.config"));
     env.insert(QStringLiteral("VELA_QUIT_AFTER_MS"), QString::number(quitAfterMs));
     return env;
 }
@@ -68,17 +82,32 @@ struct CopyRun {
 };
 
 // Runs one copy of the program to its end; its quit hook bounds how long that takes.
-CopyRun RunCopy(const QString& program, const QProcessEnvironment& env, const QString& workingFolder = {}) {
+CopyRun RunCopy(const QString& program, const QProcessEnvironment& env, const QString& workingFolder = {},
+                const QStringList& arguments = {}) {
     QProcess copy;
     copy.setProcessEnvironment(env);
     if (!workingFolder.isEmpty()) copy.setWorkingDirectory(workingFolder);
-    copy.start(program, {});
+    copy.start(program, arguments);
     CopyRun run;
     run.finished = copy.waitForFinished(30000);
     run.status = copy.exitStatus();
     run.exitCode = copy.exitCode();
     run.standardError = copy.readAllStandardError();
     return run;
+}
+
+// The readings a copy whose settings live in the folder remembers.
+QStringList RecentReadingsOf(const QString& folder) {
+    const QSettings settings(folder + QStringLiteral("/vela-upagrahas/vela-upagrahas.conf"), QSettings::IniFormat);
+    return settings.value(QStringLiteral("recentReadings")).toStringList();
+}
+
+QString WriteAshaReading(const QString& folder) {
+    vela::SharedChartState state;
+    if (!vela::modCalculationDriver::RunCalculation(NewDelhiForm(), state).Succeeded()) return {};
+    const QString path = folder + QStringLiteral("/asha.ved");
+    if (vela::modReadingFile::SaveReadingFile(path.toStdString(), state, state.intZoneRow)) return {};
+    return path;
 }
 
 using Guard = modSingleInstance::SingleInstanceGuard;
@@ -113,6 +142,12 @@ private slots:
     void a_second_copy_refuses_and_a_killed_copy_blocks_nothing();
     void a_copy_that_cannot_lock_starts_and_says_why();
     void without_a_runtime_folder_the_lock_stays_out_of_the_working_folder();
+    void the_channel_carries_a_path_to_the_running_copy();
+    void a_reading_given_at_start_is_opened();
+    void a_second_start_hands_its_reading_to_the_running_copy();
+    void a_reading_that_cannot_be_handed_over_is_said();
+    void pdf_and_svg_are_written_without_a_window_or_a_display();
+    void a_refused_reading_writes_no_file_and_says_why();
 };
 
 void ShellTest::every_page_has_its_own_address() {
@@ -410,6 +445,164 @@ void ShellTest::without_a_runtime_folder_the_lock_stays_out_of_the_working_folde
     QVERIFY(QDir(work).isEmpty());
     first.kill();
     QVERIFY(first.waitForFinished(10000));
+}
+
+void ShellTest::the_channel_carries_a_path_to_the_running_copy() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString lock = dir.filePath(QStringLiteral("copy.lock"));
+    const QString socket = modInstanceChannel::ChannelPathFor(lock);
+    QCOMPARE(socket, dir.filePath(QStringLiteral("copy.socket")));
+
+    // Nobody listening: the start says it could not hand the reading over.
+    QVERIFY(!modInstanceChannel::HandOver(socket, QStringLiteral("asha.ved"), 300));
+
+    // A socket left by a copy that crashed is replaced by the next one that listens.
+    QFile stale(socket);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    modInstanceChannel::InstanceChannel channel;
+    QVERIFY(channel.Listen(socket));
+    QSignalSpy handed(&channel, &modInstanceChannel::InstanceChannel::ReadingHandedOver);
+    // The later start blocks while it waits for the answer, so it runs beside this event loop.
+    std::atomic<int> taken{-1};
+    std::thread start([&socket, &taken] {
+        taken = modInstanceChannel::HandOver(socket, QStringLiteral("readings/asha.ved")) ? 1 : 0;
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(handed.size(), 1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(taken != -1, 10000);
+    start.join();
+    QCOMPARE(taken.load(), 1);
+    // The path arrives made absolute against the starting copy's folder.
+    QCOMPARE(handed.front().front().toString(), QFileInfo(QStringLiteral("readings/asha.ved")).absoluteFilePath());
+}
+
+void ShellTest::a_reading_given_at_start_is_opened() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString reading = WriteAshaReading(dir.path());
+    QVERIFY(!reading.isEmpty());
+    const CopyRun run = RunCopy(program, CopyEnvironment(dir.path(), 3000), {}, {reading});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.standardError.contains("already running"), run.standardError.constData());
+    QCOMPARE(RecentReadingsOf(dir.path()), QStringList(reading));
+
+    // Two files are one too many.
+    const CopyRun two = RunCopy(program, CopyEnvironment(dir.path(), 3000), {}, {reading, reading});
+    QVERIFY(two.finished);
+    QCOMPARE(two.exitCode, 1);
+    QVERIFY2(two.standardError.contains("one reading at a time"), two.standardError.constData());
+}
+
+void ShellTest::a_second_start_hands_its_reading_to_the_running_copy() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    EnvOverride runtime("XDG_RUNTIME_DIR", dir.path());
+    const QString reading = WriteAshaReading(dir.path());
+    QVERIFY(!reading.isEmpty());
+
+    QProcess first;
+    first.setProcessEnvironment(CopyEnvironment(dir.path(), 60000));
+    first.start(program, {});
+    QVERIFY(first.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(modSingleInstance::DefaultLockPath()).size() > 0, 20000);
+
+    const CopyRun second = RunCopy(program, CopyEnvironment(dir.path(), 20000), {}, {reading});
+    QVERIFY(second.finished);
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(!second.standardError.contains("already running"), second.standardError.constData());
+    // The running copy opened it (and remembers it); the second one never showed a window.
+    QTRY_COMPARE_WITH_TIMEOUT(RecentReadingsOf(dir.path()), QStringList(reading), 10000);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+}
+
+void ShellTest::a_reading_that_cannot_be_handed_over_is_said() {
+    const QString program = QStringLiteral(VELA_DESKTOP_EXE);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    EnvOverride runtime("XDG_RUNTIME_DIR", dir.path());
+    // A copy that holds the lock but takes no readings: this test itself.
+    modSingleInstance::SingleInstanceGuard holder(modSingleInstance::DefaultLockPath());
+    QCOMPARE(holder.TryAcquire(), Outcome::Acquired);
+    const QString reading = dir.filePath(QStringLiteral("asha.ved"));
+    const CopyRun run =
+        RunCopy(program, CopyEnvironment(dir.path(), modInstanceChannel::kHandOverWaitMs + 3000), {}, {reading});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.standardError.contains(modInstanceChannel::kHandOverFailedMessage), run.standardError.constData());
+    QVERIFY2(run.standardError.contains(reading.toLocal8Bit()), run.standardError.constData());
+}
+
+// The commands of a script: no display at all (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset),
+// and no lock taken, so they run beside a running copy.
+QProcessEnvironment NoDisplayEnvironment(const QString& folder) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+    return env;
+}
+
+void ShellTest::pdf_and_svg_are_written_without_a_window_or_a_display() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    EnvOverride runtime("XDG_RUNTIME_DIR", dir.path());
+    const QString reading = WriteAshaReading(dir.path());
+    QVERIFY(!reading.isEmpty());
+    modSingleInstance::SingleInstanceGuard running(modSingleInstance::DefaultLockPath());
+    QCOMPARE(running.TryAcquire(), Outcome::Acquired);
+
+    const QString pdf = dir.filePath(QStringLiteral("asha.pdf"));
+    const QString svg = dir.filePath(QStringLiteral("asha.svg"));
+    QProcess command;
+    command.setProcessEnvironment(NoDisplayEnvironment(dir.path()));
+    command.start(QStringLiteral(VELA_DESKTOP_EXE),
+                  {QStringLiteral("--pdf"), pdf, QStringLiteral("--svg"), svg, reading});
+    QVERIFY(command.waitForFinished(60000));
+    QCOMPARE(command.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(command.exitCode(), 0);
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    QVERIFY(svgFile.readAll().contains("Ka 10"));
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    if (!vela::guitest::HavePdfToText())
+        QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
+    const QString text = vela::guitest::PdfText(pdf);
+    for (const char* part : {"Asha", "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi",
+                             "Ascendant", "New Delhi, Delhi, India"})
+        QVERIFY2(text.contains(QString::fromLatin1(part)), part);
+}
+
+void ShellTest::a_refused_reading_writes_no_file_and_says_why() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // 31 April, as a file from elsewhere could hold it.
+    vela::BirthForm form = NewDelhiForm();
+    vela::SharedChartState state;
+    QVERIFY(vela::modCalculationDriver::RunCalculation(form, state).Succeeded());
+    state.intMonth = 4;
+    state.intDay = 31;
+    const QString reading = dir.filePath(QStringLiteral("april.ved"));
+    QVERIFY(!vela::modReadingFile::SaveReadingFile(reading.toStdString(), state, state.intZoneRow));
+    const QString pdf = dir.filePath(QStringLiteral("april.pdf"));
+    QProcess command;
+    command.setProcessEnvironment(NoDisplayEnvironment(dir.path()));
+    command.start(QStringLiteral(VELA_DESKTOP_EXE), {QStringLiteral("--pdf"), pdf, reading});
+    QVERIFY(command.waitForFinished(60000));
+    QCOMPARE(command.exitCode(), 1);
+    QVERIFY2(command.readAllStandardError().contains("Please Enter Correct Date Or Month !"), "the window's message");
+    QVERIFY(!QFile::exists(pdf));
+
+    // No reading at all is a usage mistake.
+    command.start(QStringLiteral(VELA_DESKTOP_EXE), {QStringLiteral("--svg"), dir.filePath(QStringLiteral("x.svg"))});
+    QVERIFY(command.waitForFinished(60000));
+    QCOMPARE(command.exitCode(), 1);
+    QVERIFY(command.readAllStandardError().contains("--pdf and --svg take one reading"));
 }
 
 QTEST_MAIN(ShellTest)

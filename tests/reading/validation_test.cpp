@@ -234,12 +234,13 @@ INSTANTIATE_TEST_SUITE_P(ValidateInput, DayOfMonth,
                                                     kThirtyDays}),
                          RowName());
 
-// ---- Keystrokes and pasted text -----------------------------------------------------------------
+// ---- Keystrokes, whole texts and pasted text ------------------------------------------------------
 
 struct KeyCase {
     const char* name;
     BoxKind kind;
     char32_t code;
+    char32_t previous;  // the character before the caret, 0 at the start of the box
     bool accepted;
 };
 
@@ -248,7 +249,8 @@ class Keystroke : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(Keystroke, accepts_only_the_characters_of_its_box) {
     const KeyCase& c = GetParam();
     const char* refusal = c.kind == BoxKind::Letters ? "Please enter only letters" : "Please enter only numbers";
-    ExpectOutcome(FilterKeystroke(c.kind, c.code), c.accepted ? nullptr : refusal, MsgIcon::Critical, FormField::None);
+    ExpectOutcome(FilterKeystroke(c.kind, c.code, c.previous), c.accepted ? nullptr : refusal, MsgIcon::Critical,
+                  FormField::None);
 }
 
 constexpr auto L = BoxKind::Letters;
@@ -256,56 +258,132 @@ constexpr auto D = BoxKind::Digits;
 
 INSTANTIATE_TEST_SUITE_P(
     FilterKeystroke, Keystroke,
-    ::testing::Values(
-        KeyCase{"letters_take_A", L, U'A', true}, KeyCase{"letters_take_Z", L, U'Z', true},
-        KeyCase{"letters_take_a", L, U'a', true}, KeyCase{"letters_take_z", L, U'z', true},
-        KeyCase{"letters_take_a_blank", L, U' ', true}, KeyCase{"letters_take_backspace", L, 8, true},
-        KeyCase{"letters_take_delete", L, 127, true}, KeyCase{"letters_refuse_a_digit", L, U'7', false},
-        KeyCase{"letters_refuse_a_hyphen", L, U'-', false}, KeyCase{"letters_refuse_an_apostrophe", L, U'\'', false},
-        KeyCase{"letters_refuse_an_accented_letter", L, U'\u00E9', false},
-        KeyCase{"letters_refuse_the_code_before_A", L, U'@', false},
-        KeyCase{"letters_refuse_the_code_after_Z", L, U'[', false},
-        KeyCase{"letters_refuse_the_code_before_a", L, U'`', false},
-        KeyCase{"letters_refuse_the_code_after_z", L, U'{', false}, KeyCase{"letters_refuse_a_tab", L, U'\t', false},
-        KeyCase{"letters_refuse_a_letter_beyond_latin_1", L, U'\u0905', false}, KeyCase{"digits_take_0", D, U'0', true},
-        KeyCase{"digits_take_9", D, U'9', true}, KeyCase{"digits_take_backspace", D, 8, true},
-        KeyCase{"digits_take_delete", D, 127, true}, KeyCase{"digits_refuse_a_minus_sign", D, U'-', false},
-        KeyCase{"digits_refuse_a_decimal_point", D, U'.', false},
-        KeyCase{"digits_refuse_the_code_after_9", D, U':', false},
-        KeyCase{"digits_refuse_the_code_before_0", D, U'/', false}, KeyCase{"digits_refuse_a_blank", D, U' ', false},
-        KeyCase{"digits_refuse_a_letter", D, U'a', false},
-        KeyCase{"digits_refuse_an_arabic_indic_digit", D, U'\u0663', false}),
+    ::testing::Values(KeyCase{"letters_take_A", L, U'A', 0, true}, KeyCase{"letters_take_Z", L, U'Z', 0, true},
+                      KeyCase{"letters_take_a", L, U'a', 0, true}, KeyCase{"letters_take_z", L, U'z', 0, true},
+                      KeyCase{"letters_take_a_blank", L, U' ', 0, true},
+                      KeyCase{"letters_take_backspace", L, 8, 0, true}, KeyCase{"letters_take_delete", L, 127, 0, true},
+                      KeyCase{"letters_take_an_apostrophe_after_a_letter", L, U'\'', U'D', true},
+                      KeyCase{"letters_take_a_hyphen_after_a_letter", L, U'-', U'n', true},
+                      KeyCase{"letters_take_a_full_stop_after_a_letter", L, U'.', U't', true},
+                      KeyCase{"letters_refuse_a_hyphen_at_the_start", L, U'-', 0, false},
+                      KeyCase{"letters_refuse_an_apostrophe_after_a_blank", L, U'\'', U' ', false},
+                      KeyCase{"letters_refuse_a_full_stop_after_a_full_stop", L, U'.', U'.', false},
+                      KeyCase{"letters_refuse_a_hyphen_after_an_apostrophe", L, U'-', U'\'', false},
+                      KeyCase{"letters_refuse_a_digit", L, U'7', U'a', false},
+                      KeyCase{"letters_refuse_a_comma_after_a_letter", L, U',', U'a', false},
+                      KeyCase{"letters_refuse_a_typographic_apostrophe", L, U'\u2019', U'D', false},
+                      KeyCase{"letters_take_an_accented_latin_1_letter", L, U'\u00E9', 0, true},
+                      KeyCase{"letters_refuse_the_multiplication_sign", L, U'\u00D7', 0, false},
+                      KeyCase{"letters_refuse_a_letter_a_reading_file_cannot_hold", L, U'\u015F', 0, false},
+                      KeyCase{"letters_refuse_the_code_before_A", L, U'@', 0, false},
+                      KeyCase{"letters_refuse_the_code_after_Z", L, U'[', 0, false},
+                      KeyCase{"letters_refuse_the_code_before_a", L, U'`', 0, false},
+                      KeyCase{"letters_refuse_the_code_after_z", L, U'{', 0, false},
+                      KeyCase{"letters_refuse_a_tab", L, U'\t', 0, false},
+                      KeyCase{"letters_refuse_a_letter_beyond_latin_1", L, U'\u0905', 0, false},
+                      KeyCase{"digits_take_0", D, U'0', 0, true}, KeyCase{"digits_take_9", D, U'9', U'1', true},
+                      KeyCase{"digits_take_backspace", D, 8, 0, true}, KeyCase{"digits_take_delete", D, 127, 0, true},
+                      KeyCase{"digits_refuse_a_minus_sign", D, U'-', 0, false},
+                      KeyCase{"digits_refuse_a_decimal_point", D, U'.', U'1', false},
+                      KeyCase{"digits_refuse_the_code_after_9", D, U':', 0, false},
+                      KeyCase{"digits_refuse_the_code_before_0", D, U'/', 0, false},
+                      KeyCase{"digits_refuse_a_blank", D, U' ', 0, false},
+                      KeyCase{"digits_refuse_a_letter", D, U'a', 0, false},
+                      KeyCase{"digits_refuse_an_arabic_indic_digit", D, U'\u0663', 0, false}),
     RowName());
 
-struct PasteCase {
-    const char* name;
-    BoxKind kind;
-    const char* pasted;
-    const char* kept;
-};
-
-class Paste : public ::testing::TestWithParam<PasteCase> {};
-
-TEST_P(Paste, keeps_only_what_could_have_been_typed) {
-    const PasteCase& c = GetParam();
-    EXPECT_EQ(CleanPastedText(c.kind, c.pasted), c.kept);
+TEST(CheckBoxText, takes_names_as_people_write_them_and_nothing_else) {
+    for (const char* name : {"", "Asha", "D'Souza", "Jean-Pierre", "St. John's", "Mary-Ann O'Neil Jr.", "U.S.A.",
+                             "  Asha  Rani ", "Z\u00FCrich", "Mu\u00F1oz", "Jos\u00E9-Mar\u00EDa"})
+        EXPECT_FALSE(CheckBoxText(L, name)) << name;
+    for (const char* name : {"R2D2", "-Pierre", "'quoted'", "St..John", "Jean--Pierre", "Jean -Pierre", "a.-b",
+                             "\u015Ei\u015Fli", "D\u2019Souza", "tab\tseparated", "Asha\n", "Ren\xE9"}) {
+        const auto message = CheckBoxText(L, name);
+        ASSERT_TRUE(message.has_value()) << name;
+        EXPECT_EQ(message->strText, "Please enter only letters");
+    }
+    EXPECT_FALSE(CheckBoxText(D, "089"));
+    for (const char* number : {"-12", "12.5", "7 5", " 7"}) EXPECT_TRUE(CheckBoxText(D, number)) << number;
 }
 
+// The same rule holds in the form: a name that came from a reading file is named before any stage.
+TEST(ValidateInput, names_a_box_that_breaks_the_letters_rule) {
+    struct Case {
+        std::string BirthForm::*box;
+        FormField focus;
+    };
+    for (const Case& c :
+         {Case{&BirthForm::txtName, FormField::Name}, Case{&BirthForm::txtCity, FormField::City},
+          Case{&BirthForm::txtState, FormField::State}, Case{&BirthForm::txtCountry, FormField::Country}}) {
+        BirthForm form = PassingForm();
+        form.*(c.box) = "St. John's";
+        EXPECT_EQ(ValidateInput(form), std::nullopt);
+        form.*(c.box) = "Pune 2";
+        ExpectOutcome(ValidateInput(form), "Please enter only letters", MsgIcon::Critical, c.focus);
+    }
+    // An empty box is named as missing first.
+    BirthForm form = PassingForm();
+    form.txtName = "";
+    form.txtCity = "Pune 2";
+    ExpectOutcome(ValidateInput(form), "Please Enter Your Name", MsgIcon::Critical, FormField::Name);
+}
+
+struct InsertionCase {
+    const char* name;
+    FormField box;
+    const char* before;
+    const char* inserted;
+    const char* after;
+    const char* message;  // nullptr: taken (or silently refused when `silent`)
+    const char* taken;    // what goes in when taken
+    bool silent = false;
+};
+
+class Insertion : public ::testing::TestWithParam<InsertionCase> {};
+
+TEST_P(Insertion, takes_the_whole_text_or_refuses_it_with_the_boxes_message) {
+    const InsertionCase& c = GetParam();
+    const InsertionVerdict verdict = JudgeInsertion(c.box, c.before, c.inserted, c.after);
+    ExpectOutcome(verdict.refusal, c.message, MsgIcon::Critical, FormField::None);
+    EXPECT_EQ(verdict.blnSilent, c.silent);
+    EXPECT_EQ(verdict.Accepted(), c.message == nullptr && !c.silent);
+    if (verdict.Accepted()) {
+        EXPECT_EQ(verdict.strInserted, c.taken);
+    }
+}
+
+constexpr const char* kLetters = "Please enter only letters";
+constexpr const char* kNumbers = "Please enter only numbers";
+
 INSTANTIATE_TEST_SUITE_P(
-    CleanPastedText, Paste,
-    ::testing::Values(PasteCase{"letters_keep_letters_and_blanks", L, "Asha Rao", "Asha Rao"},
-                      PasteCase{"letters_drop_a_hyphen", L, "Jean-Luc", "JeanLuc"},
-                      PasteCase{"letters_drop_accented_letters_whole", L, "Jos\u00E9 M\u00FCller", "Jos Mller"},
-                      PasteCase{"letters_drop_a_devanagari_name_whole", L, "\u0906\u0936\u093E", ""},
-                      PasteCase{"letters_drop_tabs_and_line_breaks", L, "Pune\tCity\r\n", "PuneCity"},
-                      PasteCase{"letters_drop_editing_codes", L, "A\bB\x7F", "AB"},
-                      PasteCase{"letters_drop_broken_utf8", L, "A\xFF\xC3Z", "AZ"},
-                      PasteCase{"digits_keep_up_to_three_digits", D, "123", "123"},
-                      PasteCase{"digits_drop_what_is_not_a_digit", D, " 1-2.3 ", "123"},
-                      PasteCase{"digits_cut_to_three_after_cleaning", D, "18\u00B0 31'", "183"},
-                      PasteCase{"digits_cut_a_long_number", D, "12345", "123"},
-                      PasteCase{"digits_drop_arabic_indic_digits", D, "\u0661\u06624", "4"},
-                      PasteCase{"digits_of_nothing_stay_empty", D, "", ""}),
+    JudgeInsertion, Insertion,
+    ::testing::Values(
+        InsertionCase{"a_name_with_an_apostrophe", FormField::Name, "", "D'Souza", "", nullptr, "D'Souza"},
+        InsertionCase{"a_hyphen_typed_after_a_letter", FormField::Name, "Jean", "-", "", nullptr, "-"},
+        InsertionCase{"a_hyphen_typed_after_a_blank", FormField::Name, "Jean ", "-", "", kLetters, ""},
+        InsertionCase{"a_blank_put_before_a_hyphen_would_strand_it", FormField::City, "Jean", " ", "-Pierre", kLetters,
+                      ""},
+        InsertionCase{"a_letter_put_before_a_hyphen", FormField::City, "Jea", "n", "-Pierre", nullptr, "n"},
+        InsertionCase{"a_pasted_line_loses_its_line_break", FormField::City, "", "St. John's\n", "", nullptr,
+                      "St. John's"},
+        InsertionCase{"a_paste_with_a_digit_is_refused_whole", FormField::Name, "", "Asha 2nd", "", kLetters, ""},
+        InsertionCase{"an_accented_latin_1_paste_is_taken", FormField::Country, "", "Per\u00fa", "", nullptr,
+                      "Per\u00fa"},
+        InsertionCase{"a_paste_beyond_latin_1_is_refused_whole", FormField::City, "", "\u015Ei\u015Fli", "", kLetters,
+                      ""},
+        InsertionCase{"a_negative_number_keeps_its_sign_by_being_refused", FormField::LatDeg, "", "-12", "", kNumbers,
+                      ""},
+        InsertionCase{"a_decimal_number_is_refused", FormField::LonMin, "", "12.5", "", kNumbers, ""},
+        InsertionCase{"digits_with_a_blank_between_are_refused", FormField::LonDeg, "", "7 5", "", kNumbers, ""},
+        InsertionCase{"a_degree_sign_is_refused", FormField::LatDeg, "", "28\u00b0", "", kNumbers, ""},
+        InsertionCase{"blanks_around_a_number_are_dropped", FormField::LatMin, "", " 37 ", "", nullptr, "37"},
+        InsertionCase{"a_number_between_digits", FormField::LonDeg, "1", "7", "7", nullptr, "7"},
+        InsertionCase{"a_pasted_number_too_long_for_the_box", FormField::LatDeg, "", "1234", "",
+                      "Please Enter Degree of Latitude from 0 to 89", ""},
+        InsertionCase{"a_pasted_number_that_overfills_the_minutes", FormField::LonMin, "59", "12", "",
+                      "Please Enter Minute of Longitude from 0 to 59", ""},
+        InsertionCase{"a_fourth_digit_typed_is_refused_silently", FormField::LonDeg, "123", "4", "", nullptr, "", true},
+        InsertionCase{"a_blank_typed_into_a_number_box", FormField::LatMin, "3", " ", "", kNumbers, ""}),
     RowName());
 
 }  // namespace

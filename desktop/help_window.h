@@ -1,0 +1,34 @@
+// Help inside the program: the bundled help page in a window of its own.
+//
+// The help page (docs/help.html, installed beside the program) is read from disk and shown in a
+// text browser, so help needs neither a network nor a web browser. Links inside the page move
+// within it; a link to the web goes to the browser through the window's opener, and when that
+// fails the address is given as text to copy.
+#pragma once
+
+#include <QDialog>
+#include <QUrl>
+
+#include <functional>
+
+class QTextBrowser;
+
+namespace vela::modHelpWindow {
+
+class HelpWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // `openWeb` opens an address in the browser and tells whether it could.
+    HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> openWeb, QWidget* parent);
+
+    QTextBrowser* Browser() const { return txtHelp; }
+
+private:
+    void txtHelp_AnchorClicked(const QUrl& url);
+
+    QTextBrowser* txtHelp = nullptr;
+    std::function<bool(const QUrl&)> openWeb;
+};
+
+}  // namespace vela::modHelpWindow

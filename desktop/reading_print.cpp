@@ -1,0 +1,289 @@
+#include "desktop/reading_print.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <array>
+
+#include "desktop/chart_painter.h"
+#include "desktop/report_pane.h"
+#include "reading/working.h"
+#include "vela_version.h"
+
+namespace vela::modReadingPrint {
+
+namespace {
+
+constexpr qreal kBodyPoints = 10;
+constexpr qreal kTitlePoints = 18;
+constexpr qreal kFooterPoints = 8;
+constexpr qreal kWorkingPoints = 8;
+constexpr qreal kMarginMillimetres = 15;
+// The exported chart image: a PNG this many pixels square, an SVG of this many units.
+constexpr int kChartImagePixels = 1200;
+constexpr int kChartSvgUnits = 600;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QFont PrintFont(qreal points, bool bold = false) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Writes lines from the top of the box down; answers the height used.
+qreal DrawTextLines(QPainter& painter, const QRectF& box, const QStringList& lines, const QFont& font) {
+    painter.setFont(font);
+    const qreal height = QFontMetricsF(font, painter.device()).height();
+    qreal y = box.top();
+    for (const QString& line : lines) {
+        painter.drawText(QRectF(box.left(), y, box.width(), height), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += height;
+    }
+    return y - box.top();
+}
+
+// The table, its column names in bold over a rule, one row a line; the type shrinks if the page is
+// too narrow for it. Answers the height used.
+qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<modResultSummary::TableRow>& rows) {
+    QFont plain = PrintFont(kBodyPoints);
+    QFont bold = PrintFont(kBodyPoints, true);
+    std::vector<QStringList> cells;
+    QStringList head;
+    for (const auto column : modResultSummary::kTableColumns)
+        head << QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
+    for (const auto& row : rows)
+        cells.push_back({Q(row.strName), Q(row.strLord), Q(row.strPortion), Q(row.strMoment), Q(row.strLongitude),
+                         Q(row.strNakshatra), Q(row.strHouse)});
+    const qsizetype columns = head.size();
+    std::vector<qreal> widths(static_cast<std::size_t>(columns), 0);
+    const auto measure = [&] {
+        const QFontMetricsF boldMetrics(bold, painter.device());
+        const QFontMetricsF plainMetrics(plain, painter.device());
+        for (qsizetype c = 0; c < columns; ++c) {
+            qreal widest = boldMetrics.horizontalAdvance(head[c]);
+            for (const auto& row : cells) widest = std::max(widest, plainMetrics.horizontalAdvance(row[c]));
+            widths[static_cast<std::size_t>(c)] = widest;
+        }
+    };
+    measure();
+    const qreal gap = QFontMetricsF(plain, painter.device()).horizontalAdvance(QStringLiteral("  "));
+    qreal total = gap * static_cast<qreal>(columns - 1);
+    for (const qreal w : widths) total += w;
+    if (total > box.width()) {
+        const qreal scale = box.width() / total;
+        plain.setPointSizeF(kBodyPoints * scale);
+        bold.setPointSizeF(kBodyPoints * scale);
+        measure();
+    }
+    const qreal lineHeight = QFontMetricsF(plain, painter.device()).height() * 1.35;
+    const auto drawRow = [&](const QStringList& row, qreal y, const QFont& font) {
+        painter.setFont(font);
+        qreal x = box.left();
+        for (qsizetype c = 0; c < columns; ++c) {
+            painter.drawText(QRectF(x, y, widths[static_cast<std::size_t>(c)] + gap, lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, row[c]);
+            x += widths[static_cast<std::size_t>(c)] + gap;
+        }
+    };
+    qreal y = box.top();
+    drawRow(head, y, bold);
+    y += lineHeight;
+    painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+    for (const auto& row : cells) {
+        drawRow(row, y, plain);
+        y += lineHeight;
+    }
+    return y - box.top();
+}
+
+void DrawFooter(QPainter& painter, const QRectF& page, int number, int count) {
+    const QFont font = PrintFont(kFooterPoints);
+    painter.setFont(font);
+    const qreal height = QFontMetricsF(font, painter.device()).height();
+    painter.drawText(QRectF(page.left(), page.bottom() - height, page.width(), height), Qt::AlignCenter,
+                     QStringLiteral("Page %1 of %2").arg(number).arg(count));
+}
+
+qreal FooterHeight(QPaintDevice* device) { return QFontMetricsF(PrintFont(kFooterPoints), device).height() * 2; }
+
+// The report and the working, laid out for the pages after the first.
+void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) {
+    document.setDefaultFont(PrintFont(kBodyPoints));
+    QTextCursor cursor(&document);
+    QTextCharFormat heading;
+    heading.setFontPointSize(14);
+    heading.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("Report\n"), heading);
+    modReportPane::InsertReport(cursor, reading.report);
+
+    // The working starts a page of its own, in type whose columns line up.
+    QTextBlockFormat newPage;
+    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertBlock(newPage);
+    cursor.insertText(QStringLiteral("Working"), heading);
+    QTextCharFormat fixed;
+    fixed.setFontFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
+    fixed.setFontStyleHint(QFont::Monospace);
+    fixed.setFontFixedPitch(true);
+    fixed.setFontPointSize(kWorkingPoints);
+    QTextBlockFormat plainBlock;
+    for (const QString& line : Q(reading.strWorking).split(QLatin1Char('\n'))) {
+        cursor.insertBlock(plainBlock);
+        cursor.insertText(line, fixed);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> ChartCentreLines(const modResultSummary::ResultHeader& header, const SharedChartState& s) {
+    std::vector<std::string> lines = {header.strName};
+    const std::string& birth = header.strBirth;
+    // "15 June 1975, 10:30, Indian Time +05:30": the date and time on one line, the zone on the next.
+    const auto second = birth.find(", ", birth.find(", ") + 2);
+    if (second == std::string::npos) {
+        lines.push_back(birth);
+    } else {
+        lines.push_back(birth.substr(0, second));
+        lines.push_back(birth.substr(second + 2));
+    }
+    std::string place = s.strCity;
+    if (!s.strCountry.empty()) place += (place.empty() ? "" : ", ") + s.strCountry;
+    lines.push_back(place);
+    return lines;
+}
+
+PrintedReading BuildPrintedReading(const BirthForm& form, const SharedChartState& s,
+                                   const modVedicUpagrahas::Upagrahas& u, const Report& report,
+                                   modChartModel::ChartStyle style) {
+    PrintedReading reading;
+    reading.header = modResultSummary::BuildHeader(s, u);
+    reading.strTitle = QStringLiteral("%1 \u2014 %2").arg(Q(s.strName), QString::fromUtf8(kAppTitle));
+    reading.chart = modChartModel::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s));
+    reading.table = modResultSummary::BuildTable(s, u);
+    reading.report = report;
+    reading.strWorking = modWorking::WorkingText(s, u, modWorking::FindBirthTimeSensitivity(form));
+    return reading;
+}
+
+QPageSize LocalePageSize(const QLocale& locale) {
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading& reading, const QFont& font) {
+    painter.save();
+    painter.setPen(Qt::black);
+    const auto& h = reading.header;
+    qreal y = page.top();
+    y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), {Q(h.strName)},
+                       PrintFont(kTitlePoints, true));
+    const QStringList lines = {Q(h.strBirth), Q(h.strPlace), Q(h.strAscendant), Q(h.strDayNight), Q(h.strProfile)};
+    y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), lines, PrintFont(kBodyPoints));
+    const qreal lineHeight = QFontMetricsF(PrintFont(kBodyPoints), painter.device()).height();
+    y += lineHeight;
+
+    // The table takes what it needs at the bottom; the chart the square that fits above it.
+    const qreal tableHeight = lineHeight * 1.35 * static_cast<qreal>(reading.table.size() + 1) + lineHeight;
+    const qreal side = std::max<qreal>(0, std::min(page.width() * 0.8, page.bottom() - y - tableHeight - lineHeight));
+    const QRectF chartBox(page.center().x() - side / 2, y, side, side);
+    modChartPainter::DrawChart(painter, chartBox, reading.chart, modChartPainter::PaperPalette(), font);
+    y += side + lineHeight;
+    painter.setPen(Qt::black);
+    DrawTable(painter, QRectF(page.left(), y, page.width(), page.bottom() - y), reading.table);
+    painter.restore();
+}
+
+bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QRectF area(0, 0, device.width(), device.height());
+    const qreal footer = FooterHeight(&device);
+    const QRectF content(area.left(), area.top(), area.width(), area.height() - footer);
+
+    QTextDocument following;
+    following.documentLayout()->setPaintDevice(&device);
+    following.setPageSize(content.size());
+    following.setDocumentMargin(0);
+    FillFollowingPages(following, reading);
+    const int count = 1 + following.pageCount();
+
+    PaintFirstPage(painter, content, reading, PrintFont(kBodyPoints));
+    DrawFooter(painter, area, 1, count);
+    for (int page = 0; page < following.pageCount(); ++page) {
+        if (!device.newPage()) return false;
+        painter.save();
+        painter.translate(0, -page * content.height());
+        following.drawContents(&painter, QRectF(0, page * content.height(), content.width(), content.height()));
+        painter.restore();
+        DrawFooter(painter, area, page + 2, count);
+    }
+    return painter.end();
+}
+
+bool WritePdf(const QString& path, const PrintedReading& reading) {
+    // Written whole or not at all: an earlier file of that name stays until the new one is done.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(reading.strTitle);
+        writer.setCreator(QString::fromUtf8(kWindowCaption));
+        writer.setPageLayout(
+            QPageLayout(LocalePageSize(QLocale()), QPageLayout::Portrait,
+                        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                        QPageLayout::Millimeter));
+        if (!PaintReading(writer, reading)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+ImageFormat ImageFormatOf(const QString& path) {
+    return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? ImageFormat::Svg : ImageFormat::Png;
+}
+
+bool WriteChartImage(const QString& path, const modChartModel::ChartModel& chart, ImageFormat format) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QFont font = PrintFont(kBodyPoints);
+    if (format == ImageFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(QSize(kChartSvgUnits, kChartSvgUnits));
+        svg.setViewBox(QRect(0, 0, kChartSvgUnits, kChartSvgUnits));
+        svg.setTitle(QString::fromUtf8(kAppTitle));
+        QPainter painter;
+        if (!painter.begin(&svg)) return false;
+        modChartPainter::DrawChart(painter, QRectF(0, 0, kChartSvgUnits, kChartSvgUnits), chart,
+                                   modChartPainter::PaperPalette(), font);
+        if (!painter.end()) return false;
+    } else {
+        QImage image(kChartImagePixels, kChartImagePixels, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            modChartPainter::DrawChart(painter, QRectF(image.rect()), chart, modChartPainter::PaperPalette(), font);
+        }
+        if (!image.save(&file, "PNG")) return false;
+    }
+    return file.commit();
+}
+
+}  // namespace vela::modReadingPrint

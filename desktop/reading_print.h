@@ -1,0 +1,72 @@
+// The printed reading: Print, Export PDF, Export Chart Image, and the --pdf and --svg commands.
+//
+// The first page holds the header, the chart and the table; the report and the working follow on
+// as many pages as they need. Every page is numbered; the document is titled with the person's
+// name; the page size is the locale's (Letter where the locale measures in inches, A4 elsewhere).
+// Paper and images are black on white whatever the screen's theme, and the chart on them is drawn
+// by the same routine as on the screen.
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "reading/birth_data.h"
+#include "reading/birth_form.h"
+#include "reading/chart_model.h"
+#include "reading/result_summary.h"
+#include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
+
+class QFont;
+class QLocale;
+class QPagedPaintDevice;
+class QPainter;
+class QRectF;
+
+namespace vela::modReadingPrint {
+
+struct PrintedReading {
+    QString strTitle;  // "Asha - Vela Upagrahas"
+    modResultSummary::ResultHeader header;
+    modChartModel::ChartModel chart;
+    std::vector<modResultSummary::TableRow> table;
+    Report report;
+    std::string strWorking;
+};
+
+// What to print of a reading; the working is worked out here (it runs the reading a few thousand
+// times, so only when something is printed).
+PrintedReading BuildPrintedReading(const BirthForm& form, const SharedChartState& s,
+                                   const modVedicUpagrahas::Upagrahas& u, const Report& report,
+                                   modChartModel::ChartStyle style);
+
+// The centre lines of a South Indian chart: the name, the birth date and time, the zone, the place.
+std::vector<std::string> ChartCentreLines(const modResultSummary::ResultHeader& header, const SharedChartState& s);
+
+// A4, or Letter where the locale measures in inches.
+QPageSize LocalePageSize(const QLocale& locale);
+
+// All pages onto a printer or a PDF writer, which must not have begun painting; false when the
+// device could not be painted on.
+bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading);
+
+// The first page (header, chart, table) into a page rectangle, for printing and for pictures of it.
+void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading& reading, const QFont& font);
+
+// The reading as a PDF file; false when the file could not be written.
+bool WritePdf(const QString& path, const PrintedReading& reading);
+
+enum class ImageFormat { Png, Svg };
+// SVG for a path ending in .svg, PNG for anything else.
+ImageFormat ImageFormatOf(const QString& path);
+
+// The chart alone as an image; false when the file could not be written.
+bool WriteChartImage(const QString& path, const modChartModel::ChartModel& chart, ImageFormat format);
+
+inline constexpr char kPdfFailedMessage[] = "The PDF could not be written:";
+inline constexpr char kImageFailedMessage[] = "The chart image could not be written:";
+
+}  // namespace vela::modReadingPrint

@@ -1,0 +1,44 @@
+// What the window remembers between runs: the readings opened or saved last, the folder the file
+// dialogs start in, and the chart's style.
+//
+// Kept with QSettings in the user's configuration folder
+// (~/.config/vela-upagrahas/vela-upagrahas.conf), or in a file of the caller's choosing, which the
+// tests use so that they never touch the user's own. Nothing here is needed for a reading: a
+// missing or unreadable file only means an empty list and the home folder.
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "reading/chart_model.h"
+
+namespace vela {
+
+// How many readings the File menu offers again.
+inline constexpr int kRecentReadingCount = 8;
+
+class WindowSettings {
+public:
+    // An empty path: the user's settings of this program.
+    explicit WindowSettings(const QString& path = QString());
+
+    // Newest first, at most kRecentReadingCount, each an absolute path.
+    QStringList RecentReadings() const;
+    void RememberReading(const QString& path);
+    void ForgetReading(const QString& path);
+
+    // The folder of the last reading opened or saved; the home folder before the first.
+    QString LastFolder() const;
+
+    // South Indian until the user chooses the North Indian chart.
+    modChartModel::ChartStyle ChartStyle() const;
+    void SetChartStyle(modChartModel::ChartStyle style);
+
+private:
+    std::unique_ptr<QSettings> settings;
+};
+
+}  // namespace vela

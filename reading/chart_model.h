@@ -1,0 +1,92 @@
+// The chart of a reading as a model: which sign or house each body stands in, where each of them is
+// drawn, and what is written where. The window, the printed reading and the exported image draw
+// from it (with Qt, in the desktop program); the tests ask it rather than look at pixels.
+//
+// Flow of a reading: ... -> upagrahas -> report, and from the same record this model.
+//
+// Two styles, both in a unit square (x to the right, y downwards):
+//  - South Indian: the signs stand still in the twelve outer cells of a 4 x 4 frame, Pisces at the
+//    top left and the zodiac running clockwise (Aries, Taurus, Gemini along the top); the centre
+//    holds the name and birth data. The ascendant's sign is marked.
+//  - North Indian: the houses stand still in a square cut by its diagonals and the diamond of its
+//    side midpoints; the first house is the top diamond and the houses run counter-clockwise; each
+//    house is numbered with its sign (1 = Aries).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "reading/birth_data.h"
+#include "upagraha/upagraha.h"
+
+namespace vela::modChartModel {
+
+enum class ChartStyle { SouthIndian, NorthIndian };
+
+// The short names a crowded cell has room for, in the report's order.
+inline constexpr std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrahaShortNames = {
+    "Ka", "Mr", "Ar", "Ya", "Gu", "Ma"};
+inline constexpr std::string_view kAscendantShortName = "Asc";
+
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const ChartPoint&) const = default;
+};
+
+struct ChartBox {
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+};
+
+struct ChartBody {
+    std::string strShortName;  // "Asc", "Ka" .. "Ma"
+    std::string strDegrees;    // within the sign, as the report truncates it: "10°56′"
+    int intSign = 0;           // 0 = Aries .. 11 = Pisces
+    int intHouse = 1;          // 1..12 from the ascendant's sign
+    bool blnAscendant = false;
+};
+
+// One place of the chart: a sign's cell (South Indian) or a house (North Indian).
+struct ChartPlace {
+    int intSign = 0;
+    int intHouse = 1;
+    std::vector<ChartPoint> outline;  // the polygon drawn
+    ChartBox textBox;                 // where its bodies are written, one line each
+    ChartPoint labelAt;               // where its sign is named
+    std::string strLabel;             // "Gem" (South Indian) or "3" (North Indian)
+    bool blnAscendant = false;        // holds the ascendant
+    std::vector<std::size_t> bodies;  // into ChartModel::bodies, ascendant first, then by longitude
+};
+
+struct ChartModel {
+    ChartStyle style = ChartStyle::SouthIndian;
+    std::vector<ChartBody> bodies;  // the ascendant, then the six upagrahas in the report's order
+    // South Indian: indexed by sign; North Indian: by house - 1.
+    std::array<ChartPlace, 12> places;
+    // South Indian: the name and birth data written in the centre; North Indian draws no centre.
+    std::vector<std::string> centreLines;
+    ChartBox centreBox;
+
+    // The place a body is drawn in (an index into places).
+    std::size_t PlaceOfBody(std::size_t body) const;
+};
+
+// The chart of a reading; the centre lines are written in the centre of a South Indian chart.
+ChartModel BuildChartModel(ChartStyle style, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
+                           std::vector<std::string> centreLines);
+
+// The row and column (0..3) of a sign's cell in the South Indian frame.
+struct GridCell {
+    int intRow = 0;
+    int intColumn = 0;
+    bool operator==(const GridCell&) const = default;
+};
+GridCell SouthIndianCell(int sign);
+
+}  // namespace vela::modChartModel

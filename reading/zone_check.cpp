@@ -1,0 +1,69 @@
+#include "reading/zone_check.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "astro/text.h"
+#include "reading/reference_tables.h"
+
+namespace vela::modZoneCheck {
+
+namespace {
+
+constexpr std::string_view kMinusSign = "\u2212";
+
+// The zone's name: its row text before the first comma ("Indian Time").
+std::string_view ZoneName(int row) {
+    const std::string_view text = kZoneRows[static_cast<std::size_t>(row)].text;
+    return text.substr(0, text.find(','));
+}
+
+// The row's offset East of Greenwich in minutes (the table counts West positive).
+int RowMinutesEast(int row) {
+    const ZoneRow& zone = kZoneRows[static_cast<std::size_t>(row)];
+    return -(zone.hours * 60 + zone.minutes);
+}
+
+}  // namespace
+
+std::string HoursMinutesText(int minutesEast) {
+    const int magnitude = std::abs(minutesEast);
+    std::string text(minutesEast < 0 ? kMinusSign : "+");
+    text += std::to_string(magnitude / 60);
+    text += ':';
+    modText::AppendTwoDigits(text, magnitude % 60);
+    return text;
+}
+
+std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool blnDST, int lonDeg, int lonMin, bool blnEast) {
+    if (zoneRow < 0 || zoneRow >= kZoneCount || lonDeg < 0 || lonDeg > 180 || lonMin < 0 || lonMin > 59)
+        return std::nullopt;
+    // Local mean time is the place's own mean time by definition: nothing to question.
+    if (kZoneRows[static_cast<std::size_t>(zoneRow)].blnLocalMeanTime) return std::nullopt;
+    const int zoneMinutes = RowMinutesEast(zoneRow) + (blnDST ? 60 : 0);
+    // Four minutes of clock time to a degree of longitude.
+    const double meanMinutes = (blnEast ? 4.0 : -4.0) * (lonDeg + lonMin / 60.0);
+    if (std::fabs(zoneMinutes - meanMinutes) < kImplausibleZoneHours * 60.0) return std::nullopt;
+
+    std::string text(ZoneName(zoneRow));
+    if (blnDST) text += " with Daylight Saving Time";
+    text += " is ";
+    text += HoursMinutesText(zoneMinutes);
+    text += "; the mean time at ";
+    modText::AppendDegreesMinutes(text, lonDeg, lonMin);
+    text += blnEast ? " E" : " W";
+    text += " is ";
+    // To the nearest minute, half to even; a West longitude under a minute of time reads +0:00.
+    const int rounded = static_cast<int>(std::nearbyint(meanMinutes));
+    text += HoursMinutesText(rounded);
+    text += '.';
+    return text;
+}
+
+std::optional<std::string> ZonePlausibilityWarning(const FormValues& form) {
+    if (!form.txtLonDeg.intValue || !form.txtLonMin.intValue || form.optLong == LonChoice::None) return std::nullopt;
+    return ZonePlausibilityWarning(form.cboTimeZone, form.chkDST, *form.txtLonDeg.intValue, *form.txtLonMin.intValue,
+                                   form.optLong == LonChoice::East);
+}
+
+}  // namespace vela::modZoneCheck

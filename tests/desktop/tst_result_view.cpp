@@ -1,0 +1,272 @@
+// The result as astrologers read it: the header above the tabs, the chart, the table, printing and
+// the exported PDF and chart image.
+//
+// Expected texts are those of the sample reading (Asha, 15 June 1975, 10:30 Indian time, Delhi at
+// 28°37′ N 77°13′ E): a Sunday by the calendar; the ascendant at 05 Leo 54, in Magha's second pada
+// (Magha opens Leo; its padas are 3°20′); Kaala at 10 Gem 56 in Ardra's second pada (Ardra opens at
+// Gemini 6°40′), house 11, from the first day portion at 06:15 (the command-line reference reading).
+// Which sign or house each body is drawn in is asked of the chart's model, not read from pixels.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLocale>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextEdit>
+
+#include "desktop/chart_view.h"
+#include "desktop/reading_print.h"
+#include "gui_test_support.h"
+#include "reading/calculation_driver.h"
+#include "reading/result_summary.h"
+
+using namespace vela;
+using namespace vela::guitest;
+
+namespace {
+
+const QStringList kUpagrahaNames = {"Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"};
+
+// What a printed reading must say, wherever it was printed from.
+void CheckPrintedText(const QString& text) {
+    QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
+    for (const QString& part :
+         kUpagrahaNames + QStringList{QStringLiteral("Asha"), QStringLiteral("Ascendant"), QStringLiteral("Magha"),
+                                      QStringLiteral("Delhi, Delhi, India"), QStringLiteral("Page 1 of"),
+                                      QStringLiteral("Working")})
+        QVERIFY2(text.contains(part), qPrintable(part));
+}
+
+}  // namespace
+
+class ResultViewTest : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        StartWindow();
+        FillKnownGoodReading(W());
+        Press(W(), "cmdCalculate");
+        QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    }
+    void cleanup() { StopWindow(); }
+
+    void the_header_names_the_person_the_moment_the_place_and_the_ascendant();
+    void the_chart_draws_each_body_in_its_sign_and_remembers_its_style();
+    void the_chart_takes_its_colours_from_the_palette();
+    void the_table_lists_the_upagrahas_and_copies_as_text();
+    void printing_paints_the_reading_onto_the_printer();
+    void export_pdf_writes_the_printed_reading();
+    void export_chart_image_writes_png_or_svg();
+    void a_file_that_cannot_be_written_is_reported();
+    void the_commands_wait_for_a_reading();
+    void the_page_size_follows_the_locale();
+
+private:
+    modChartView::ChartView* Chart() { return Control<modChartView::ChartView>(W(), "picChart"); }
+};
+
+void ResultViewTest::the_header_names_the_person_the_moment_the_place_and_the_ascendant() {
+    auto* header = Control<QLabel>(W(), "lblResultHeader");
+    QVERIFY(header->isVisible());
+    const QString text = header->text();
+    for (const QString& part :
+         {QStringLiteral("<b>Asha</b>"), QStringLiteral("15 June 1975, 10:30, Indian Time +05:30"),
+          QStringLiteral("Delhi, Delhi, India, 28\u00B037\u2032 N, 77\u00B013\u2032 E"),
+          QStringLiteral("Ascendant 05\u00B054\u2032 Leo, Magha, pada 2"),
+          QStringLiteral("Day birth; the day portions of Sunday")})
+        QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in ") + text));
+    // The report pane keeps its own text, the core's report and nothing else.
+    SharedChartState state;
+    const auto outcome = modCalculationDriver::RunCalculation(KnownGoodForm(), state);
+    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(),
+             QString::fromStdString(modUpagrahaReport::ReportPlainText(outcome.report)));
+}
+
+void ResultViewTest::the_chart_draws_each_body_in_its_sign_and_remembers_its_style() {
+    auto* tabs = Control<QTabWidget>(W(), "tabResult");
+    auto* style = Control<QComboBox>(W(), "cboChartStyle");
+    QVERIFY(!style->isVisible());
+    // Alt+C is the tab's access key.
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(tabs->currentWidget(), Control<QWidget>(W(), "tabChart"));
+    QVERIFY(Chart()->isVisible());
+    QVERIFY(style->isVisible());
+
+    // South Indian by default: the ascendant in Leo's cell, Kaala in Gemini's, Gulika and Maandi
+    // together.
+    QCOMPARE(window->ChartStyle(), modChartModel::ChartStyle::SouthIndian);
+    QCOMPARE(style->currentText(), QStringLiteral("South Indian"));
+    auto model = *Chart()->Model();
+    QCOMPARE(model.style, modChartModel::ChartStyle::SouthIndian);
+    QCOMPARE(model.places[model.PlaceOfBody(0)].intSign, 4);
+    QCOMPARE(model.bodies[1].strShortName, std::string("Ka"));
+    QCOMPARE(model.places[model.PlaceOfBody(1)].intSign, 2);
+    QCOMPARE(model.PlaceOfBody(5), model.PlaceOfBody(6));
+    QCOMPARE(model.centreLines.front(), std::string("Asha"));
+
+    // North Indian: houses stand still, the ascendant in the first.
+    style->setCurrentIndex(1);
+    model = *Chart()->Model();
+    QCOMPARE(model.style, modChartModel::ChartStyle::NorthIndian);
+    QCOMPARE(model.PlaceOfBody(0), std::size_t{0});
+    QCOMPARE(model.places[0].strLabel, std::string("5"));
+    QCOMPARE(model.places[model.PlaceOfBody(1)].intHouse, 11);
+
+    // The choice outlives the window.
+    NewWindow();
+    QCOMPARE(window->ChartStyle(), modChartModel::ChartStyle::NorthIndian);
+    QCOMPARE(Control<QComboBox>(W(), "cboChartStyle")->currentIndex(), 1);
+    QVERIFY(!Chart()->Model().has_value());
+    FillKnownGoodReading(W());
+    Press(W(), "cmdCalculate");
+    QCOMPARE(Chart()->Model()->style, modChartModel::ChartStyle::NorthIndian);
+}
+
+// A dark theme's chart is dark: the empty part of a sign's cell takes the palette's base colour, the
+// lines its text colour.
+void ResultViewTest::the_chart_takes_its_colours_from_the_palette() {
+    Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabChart"));
+    QPalette dark = Chart()->palette();
+    const QColor base(0x1e, 0x1e, 0x24);
+    const QColor ink(0xe8, 0xe8, 0xe0);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::Text, ink);
+    Chart()->setPalette(dark);
+    Chart()->resize(400, 400);
+    const QImage picture = Chart()->grab().toImage();
+    // Pisces, the top left cell, holds no body: below its name it is bare.
+    const double side = std::min(picture.width(), picture.height()) * 0.98;
+    const double left = (picture.width() - side) / 2;
+    const double top = (picture.height() - side) / 2;
+    const auto at = [&](double x, double y) {
+        return picture.pixelColor(static_cast<int>(left + x * side), static_cast<int>(top + y * side));
+    };
+    QCOMPARE(at(0.15, 0.18), base);
+    // The frame's top edge, halfway along the first cell, is drawn in the light ink (smoothed, so
+    // the lightest pixel across it is nearer the ink than the base).
+    int lightest = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        lightest = std::max(
+            lightest, picture.pixelColor(static_cast<int>(left + 0.12 * side), static_cast<int>(top) + dy).lightness());
+    QVERIFY2(lightest > (base.lightness() + ink.lightness()) / 2, qPrintable(QString::number(lightest)));
+}
+
+void ResultViewTest::the_table_lists_the_upagrahas_and_copies_as_text() {
+    auto* table = Control<QTableWidget>(W(), "tblUpagrahas");
+    QCOMPARE(table->rowCount(), 7);
+    QCOMPARE(table->columnCount(), 7);
+    QStringList columns;
+    for (int c = 0; c < table->columnCount(); ++c) columns << table->horizontalHeaderItem(c)->text();
+    QCOMPARE(columns, QStringList({"Upagraha", "Lord", "Portion", "Moment", "Longitude", "Nakshatra", "House"}));
+    QStringList kaala;
+    for (int c = 0; c < table->columnCount(); ++c) kaala << table->item(1, c)->text();
+    QCOMPARE(kaala, QStringList({"Kaala", "Sun", "1 of 8, day", "06:15", "10 Gem 56", "Ardra, pada 2", "11"}));
+    for (int r = 1; r <= 6; ++r) QCOMPARE(table->item(r, 0)->text(), kUpagrahaNames.at(r - 1));
+    QCOMPARE(table->item(0, 4)->text(), QStringLiteral("05 Leo 54"));
+
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabTable"));
+    Press(W(), "cmdCopyTable");
+    const QString copied = clipboard->text();
+    QVERIFY(copied.startsWith(QStringLiteral("Upagraha\tLord\tPortion\tMoment\tLongitude\tNakshatra\tHouse\n")));
+    QVERIFY(copied.contains(QStringLiteral("\nKaala\tSun\t1 of 8, day\t06:15\t10 Gem 56\tArdra, pada 2\t11\n")));
+    QCOMPARE(copied.count(u'\n'), 8);
+    // Ctrl+C in the table copies the same.
+    clipboard->clear();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), copied);
+}
+
+void ResultViewTest::printing_paints_the_reading_onto_the_printer() {
+    recorder->printFile = tempDir->filePath(QStringLiteral("printed.pdf"));
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(recorder->printTitles, QStringList(QStringLiteral("Asha \u2014 Vela Upagrahas")));
+    QVERIFY(QFile::exists(recorder->printFile));
+    if (!HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the printed text goes unread");
+    CheckPrintedText(PdfText(recorder->printFile));
+}
+
+void ResultViewTest::export_pdf_writes_the_printed_reading() {
+    const QString path = tempDir->filePath(QStringLiteral("asha.pdf"));
+    recorder->dialogAnswers << path;
+    Control<QAction>(W(), "mnuExportPdf")->trigger();
+    QCOMPARE(recorder->dialogs.size(), 1);
+    const FileDialogRequest request = recorder->dialogs.front();
+    QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
+    QCOMPARE(request.strFilter, QStringLiteral("PDF document (*.pdf)"));
+    QCOMPARE(request.strDefaultSuffix, QStringLiteral("pdf"));
+    QVERIFY(request.strProposedPath.endsWith(QStringLiteral("/Asha.pdf")));
+    QVERIFY(recorder->messages.isEmpty());
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    if (!HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
+    const QString text = PdfText(path);
+    CheckPrintedText(text);
+    // The first page holds the header, the chart and the table; the report follows on the next.
+    const QStringList pages = text.split(u'\f');
+    QVERIFY(pages.size() >= 3);
+    QVERIFY(pages.front().contains(QStringLiteral("15 June 1975, 10:30, Indian Time +05:30")));
+    QVERIFY(pages.front().contains(QStringLiteral("Ardra, pada 2")));
+    QVERIFY(pages.front().contains(QStringLiteral("Ka 10\u00B056\u2032")));
+    QVERIFY(pages.at(1).contains(QStringLiteral("Interpretation")));
+}
+
+void ResultViewTest::export_chart_image_writes_png_or_svg() {
+    const QString png = tempDir->filePath(QStringLiteral("chart.png"));
+    const QString svg = tempDir->filePath(QStringLiteral("chart.svg"));
+    recorder->dialogAnswers << png << svg;
+    Control<QAction>(W(), "mnuExportChart")->trigger();
+    Control<QAction>(W(), "mnuExportChart")->trigger();
+    QCOMPARE(recorder->dialogs.front().strFilter, QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+    QVERIFY(recorder->messages.isEmpty());
+    const QImage image(png);
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.width(), image.height());
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QStringLiteral("<svg")));
+    for (const QString& part : {QStringLiteral("Asha"), QStringLiteral("Ka 10\u00B056\u2032"), QStringLiteral("Asc")})
+        QVERIFY2(text.contains(part), qPrintable(part));
+}
+
+void ResultViewTest::a_file_that_cannot_be_written_is_reported() {
+    const QString nowhere = tempDir->filePath(QStringLiteral("no such folder/asha.pdf"));
+    recorder->dialogAnswers << nowhere << tempDir->filePath(QStringLiteral("no such folder/chart.svg"));
+    Control<QAction>(W(), "mnuExportPdf")->trigger();
+    Control<QAction>(W(), "mnuExportChart")->trigger();
+    QCOMPARE(recorder->MessageTexts(),
+             QStringList({QStringLiteral("The PDF could not be written:\n") + nowhere,
+                          QStringLiteral("The chart image could not be written:\n") +
+                              tempDir->filePath(QStringLiteral("no such folder/chart.svg"))}));
+    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+}
+
+void ResultViewTest::the_commands_wait_for_a_reading() {
+    NewWindow();
+    for (const char* command : {"mnuPrint", "mnuExportPdf", "mnuExportChart", "mnuSave"})
+        QVERIFY2(!Control<QAction>(W(), command)->isEnabled(), command);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(recorder->printTitles.isEmpty());
+    QCOMPARE(Control<QAction>(W(), "mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
+}
+
+void ResultViewTest::the_page_size_follows_the_locale() {
+    QCOMPARE(modReadingPrint::LocalePageSize(QLocale(QLocale::English, QLocale::UnitedStates)).id(), QPageSize::Letter);
+    QCOMPARE(modReadingPrint::LocalePageSize(QLocale(QLocale::English, QLocale::India)).id(), QPageSize::A4);
+    QCOMPARE(modReadingPrint::LocalePageSize(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
+}
+
+QTEST_MAIN(ResultViewTest)
+#include "tst_result_view.moc"

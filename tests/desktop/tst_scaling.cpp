@@ -1,0 +1,203 @@
+// The window on a small screen at 200 % scaling: a 1366 x 768 display scaled by two leaves 683 x 384
+// logical pixels. Every control must be reachable (scrolled into view where the form scrolls) and
+// shown whole, at the size the window opens with and at its minimum size. Checked by geometry, not
+// by pixels: the screen is the offscreen platform's, configured to that size before the
+// application starts.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "gui_test_support.h"
+
+using namespace vela;
+using namespace vela::guitest;
+
+namespace {
+
+constexpr int kScreenWidth = 1366;
+constexpr int kScreenHeight = 768;
+constexpr int kScale = 2;
+// What a window manager's title bar and borders take; the window must leave room for them.
+const QSize kFrame(16, 40);
+
+// The controls a person must reach on the form, and on the result panel.
+const char* const kFormControls[] = {"txtName",     "cboDate",   "cboMonth",     "cboYear",   "cboHour",  "cboMinute",
+                                     "cboTimeZone", "chkDST",    "txtLatDeg",    "txtLatMin", "optLat_0", "optLat_1",
+                                     "txtLonDeg",   "txtLonMin", "optLong_0",    "optLong_1", "txtCity",  "txtState",
+                                     "txtCountry",  "Command1",  "cmdCalculate", "cmdOpen"};
+const char* const kResultControls[] = {"lblResultHeader", "RTB", "cmdSave", "cmdBack"};
+// Each further tab of the result, and what must be reachable on it.
+const std::pair<const char*, std::vector<const char*>> kResultTabs[] = {
+    {"tabChart", {"picChart", "cboChartStyle"}},
+    {"tabTable", {"tblUpagrahas", "cmdCopyTable"}},
+    {"tabWorking", {"txtWorking"}},
+};
+
+// Where a widget lies in its window.
+QRect WindowRect(const QWidget& widget) { return {widget.mapTo(widget.window(), QPoint(0, 0)), widget.size()}; }
+
+// The part of a widget its parents leave in view: a panel, a scrolling viewport or the window itself
+// cut off whatever lies outside them.
+QRect ShownPart(const QWidget& widget) {
+    QRect shown = WindowRect(widget);
+    for (const QWidget* parent = widget.parentWidget(); parent != nullptr; parent = parent->parentWidget())
+        shown &= WindowRect(*parent);
+    return shown;
+}
+
+}  // namespace
+
+class ScalingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void the_screen_is_the_scaled_small_one();
+    void the_window_opens_within_the_screen();
+    void every_control_is_reachable_and_whole_data();
+    void every_control_is_reachable_and_whole();
+
+private:
+    // Scrolls the control into view where it lies in a scrolling form, then checks it is shown
+    // whole inside the window.
+    void CheckReachable(const char* name);
+
+    std::unique_ptr<SeamRecorder> recorder;
+    std::unique_ptr<frmMain> window;
+};
+
+void ScalingTest::init() {
+    recorder = std::make_unique<SeamRecorder>();
+    window = std::make_unique<frmMain>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+}
+
+void ScalingTest::cleanup() {
+    window.reset();
+    recorder.reset();
+}
+
+void ScalingTest::the_screen_is_the_scaled_small_one() {
+    const QScreen* screen = window->screen();
+    QCOMPARE(screen->geometry().size(), QSize(kScreenWidth / kScale, kScreenHeight / kScale));
+    QCOMPARE(screen->devicePixelRatio(), static_cast<qreal>(kScale));
+}
+
+void ScalingTest::the_window_opens_within_the_screen() {
+    const QSize available = window->screen()->availableGeometry().size();
+    QVERIFY2(window->width() + kFrame.width() <= available.width() &&
+                 window->height() + kFrame.height() <= available.height(),
+             qPrintable(QStringLiteral("%1 x %2 on %3 x %4")
+                            .arg(window->width())
+                            .arg(window->height())
+                            .arg(available.width())
+                            .arg(available.height())));
+    const QSize minimum = window->minimumSizeHint();
+    QVERIFY(minimum.width() + kFrame.width() <= available.width());
+    QVERIFY(minimum.height() + kFrame.height() <= available.height());
+}
+
+void ScalingTest::every_control_is_reachable_and_whole_data() {
+    QTest::addColumn<bool>("minimumSize");
+    QTest::newRow("as the window opens") << false;
+    QTest::newRow("at the minimum size") << true;
+}
+
+void ScalingTest::CheckReachable(const char* name) {
+    auto* control = Control<QWidget>(*window, name);
+    QVERIFY2(control != nullptr, name);
+    QVERIFY2(control->isVisible(), name);
+    // As a person scrolls: to the control, and again once the form has settled around it.
+    for (int settle = 0; settle < 2; ++settle) {
+        for (QWidget* parent = control->parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
+            if (auto* scroll = qobject_cast<QScrollArea*>(parent)) {
+                // The whole control (ensureWidgetVisible would settle for a box's text cursor).
+                const QRect rect(control->mapTo(scroll->widget(), QPoint(0, 0)), control->size());
+                scroll->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 1,
+                                      rect.height() / 2 + 1);
+                break;
+            }
+        }
+        QApplication::processEvents();
+    }
+    // Whole: nothing of it cut off by the window, a panel or a scrolling viewport, and no smaller
+    // than it needs to show its text.
+    QCOMPARE(ShownPart(*control), WindowRect(*control));
+    const QSize needed = control->minimumSizeHint();
+    QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
+             qPrintable(QStringLiteral("%1 is %2 x %3, needs %4 x %5")
+                            .arg(QString::fromLatin1(name))
+                            .arg(control->width())
+                            .arg(control->height())
+                            .arg(needed.width())
+                            .arg(needed.height())));
+    QVERIFY2(window->rect().contains(WindowRect(*control)), name);
+}
+
+void ScalingTest::every_control_is_reachable_and_whole() {
+    QFETCH(bool, minimumSize);
+    if (minimumSize) {
+        window->resize(window->minimumSizeHint());
+        QTRY_COMPARE(window->size(), window->minimumSizeHint());
+    }
+    for (const char* name : kFormControls) {
+        CheckReachable(name);
+        if (QTest::currentTestFailed()) return;
+    }
+    FillKnownGoodReading(*window);
+    Press(*window, "cmdCalculate");
+    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    for (const char* name : kResultControls) {
+        CheckReachable(name);
+        if (QTest::currentTestFailed()) return;
+    }
+    for (const auto& [tab, controls] : kResultTabs) {
+        Control<QTabWidget>(*window, "tabResult")->setCurrentWidget(Control<QWidget>(*window, tab));
+        for (const char* name : controls) {
+            CheckReachable(name);
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+    Control<QTabWidget>(*window, "tabResult")->setCurrentIndex(0);
+    // The tabs can be chosen, and the report scrolls within its pane, which keeps room for some
+    // lines of it.
+    const QTabBar* tabs = Control<QTabWidget>(*window, "tabResult")->tabBar();
+    QCOMPARE(ShownPart(*tabs), WindowRect(*tabs));
+    QVERIFY(Control<QTextEdit>(*window, "RTB")->viewport()->height() >= 3 * window->fontMetrics().height());
+}
+
+// The screen is set before the application starts: a 1366 x 768 offscreen display, scaled by two.
+int main(int argc, char* argv[]) {
+    QTemporaryDir folder;
+    if (!folder.isValid()) return 1;
+    const QString config = folder.filePath(QStringLiteral("screens.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return 1;
+    file.write(QStringLiteral("{\"screens\": [{\"name\": \"small\", \"x\": 0, \"y\": 0, \"width\": %1, \"height\": "
+                              "%2, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                   .arg(kScreenWidth)
+                   .arg(kScreenHeight)
+                   .toUtf8());
+    file.close();
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + QFile::encodeName(config));
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(kScale));
+    QApplication app(argc, argv);
+    ScalingTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_scaling.moc"
