@@ -179,7 +179,9 @@ std::optional<UserMessage> FilterKeystroke(BoxKind kind, char32_t code, char32_t
 std::optional<UserMessage> CheckBoxText(BoxKind kind, std::string_view text) {
     char32_t previous = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const char32_t code = NextCodePoint(text, i);
+        // Most names are plain ASCII: a byte below 0x80 is its own character.
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const char32_t code = byte < 0x80 ? text[i++] : NextCodePoint(text, i);
         if (!IsAccepted(kind, code, previous)) return RuleMessage(kind);
         previous = code;
     }
