@@ -181,7 +181,11 @@ std::optional<UserMessage> CheckBoxText(BoxKind kind, std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         // Most names are plain ASCII: a byte below 0x80 is its own character.
         const auto byte = static_cast<unsigned char>(text[i]);
-        const char32_t code = byte < 0x80 ? text[i++] : NextCodePoint(text, i);
+        char32_t code = byte;
+        if (byte < 0x80)
+            ++i;
+        else
+            code = NextCodePoint(text, i);
         if (!IsAccepted(kind, code, previous)) return RuleMessage(kind);
         previous = code;
     }
