@@ -9,8 +9,7 @@ using modVedicUpagrahas::LordRow;
 
 namespace {
 
-constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup", Ven = "Ven",
-                           Sat = "Sat", Non = modVedicUpagrahas::kNoLord;
+using namespace modVedicUpagrahas::modLords;
 
 // The seven lords of the older text: each day's eight portions start at the weekday's own lord and
 // run through the weekday order (Sun, Moon, Mars, Merc, Jup, Ven, Sat); the eighth is lordless.

@@ -10,10 +10,7 @@
 
 namespace vela::modVedicUpagrahas {
 
-namespace {
-constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup", Ven = "Ven",
-                           Sat = "Sat", Non = kNoLord;
-}  // namespace
+using namespace modLords;
 
 // Each day row starts at the weekday's own lord and runs through the eight-place cycle.
 const std::array<LordRow, 7> strDayPortionLords = {{

@@ -44,6 +44,12 @@ inline constexpr int kPortionCount = 8;
 // The em dash marks a portion that no planet rules.
 inline constexpr std::string_view kNoLord = "\u2014";
 
+// The portions' lords by the names the tables and the report use.
+namespace modLords {
+inline constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup", Ven = "Ven",
+                                  Sat = "Sat", Non = kNoLord;
+}  // namespace modLords
+
 using LordRow = std::array<std::string_view, kPortionCount>;
 // Indexed by weekday (0 = Sunday) and portion.
 extern const std::array<LordRow, 7> strDayPortionLords;
@@ -51,8 +57,8 @@ extern const std::array<LordRow, 7> strNightPortionLords;
 
 inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaNames = {
     "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"};
-inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaLords = {"Sun", "Mars", "Merc",
-                                                                                  "Jup", "Sat",  "Sat"};
+inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaLords = {
+    modLords::Sun, modLords::Mars, modLords::Merc, modLords::Jup, modLords::Sat, modLords::Sat};
 inline constexpr std::array<std::string_view, 12> strSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
                                                                   "Leo",         "Virgo",     "Libra",    "Scorpio",
                                                                   "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
