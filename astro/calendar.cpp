@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace vela {
+namespace vela::astro {
 
 namespace {
 
@@ -45,4 +45,4 @@ bool IsValidDate(int y, int m, int d) {
 
 double HoursOfDay(double value) { return (value - std::floor(value)) * 24.0; }
 
-}  // namespace vela
+}  // namespace vela::astro

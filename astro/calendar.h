@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-namespace vela {
+namespace vela::astro {
 
 // Days since 30 December 1899, the time of day as the fraction.
 using DateValue = double;
@@ -28,4 +28,4 @@ bool IsValidDate(int year, int month, int day);
 // Hours of the day of a date value, as a double (the fraction of the day times 24).
 double HoursOfDay(double value);
 
-}  // namespace vela
+}  // namespace vela::astro

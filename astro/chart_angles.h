@@ -15,22 +15,22 @@
 #include "astro/birth_moment.h"
 #include "astro/fixed_text.h"
 
-namespace vela::modVedicEphemeris {
+namespace vela::astro {
 
 // What one call leaves behind: the ascendant text and every intermediate value, so each can be checked.
 struct ChartAngles {
-    PositionText varAscendantText;    // long form of the sidereal ascendant
-    double varZone = 0;               // hours East of Greenwich, daylight saving included
-    double varLongitude = 0;          // degrees, West positive
-    double varLatitude = 0;           // degrees, North positive
-    double varUniversalHour = 0;      // hours, not wrapped into 0..24
-    double varJulianDayNumber = 0;    // of the civil birth date (the day beginning at noon)
-    double varCenturies = 0;          // Julian centuries since JD 2415020.0, time of day included
-    double varAyanamsa = 0;           // degrees, negative
-    double varRamc = 0;               // local sidereal time, radians
-    double varObliquity = 0;          // radians
-    double dblTropicalAscendant = 0;  // degrees, [0, 360)
-    double varAscendant = 0;          // sidereal ascendant, degrees, normalised once (may be exactly 360)
+    PositionText ascendantText;    // long form of the sidereal ascendant
+    double zoneHoursEast = 0;      // hours East of Greenwich, daylight saving included
+    double longitudeWest = 0;      // degrees, West positive
+    double latitude = 0;           // degrees, North positive
+    double universalHour = 0;      // hours, not wrapped into 0..24
+    double julianDayNumber = 0;    // of the civil birth date (the day beginning at noon)
+    double centuries = 0;          // Julian centuries since JD 2415020.0, time of day included
+    double ayanamsa = 0;           // degrees, negative
+    double ramc = 0;               // local sidereal time, radians
+    double obliquity = 0;          // radians
+    double tropicalAscendant = 0;  // degrees, [0, 360)
+    double ascendant = 0;          // sidereal ascendant, degrees, normalised once (may be exactly 360)
 };
 
 // The date, zone and place of one reading, turned into the numbers every moment of it shares.
@@ -45,11 +45,11 @@ public:
     double SiderealAscendantAt(double t) const;
 
 private:
-    double dblZoneEastHours_ = 0;     // daylight saving included
-    double dblLongitudeWestDeg_ = 0;  // West positive
-    double dblLatitudeNorthDeg_ = 0;  // North positive
-    double dblTanLatitude_ = 0;       // tan of the latitude, shared by every moment
-    double dblJulianDayNumber_ = 0;   // of the civil birth date
+    double zoneEastHours = 0;     // daylight saving included
+    double longitudeWestDeg = 0;  // West positive
+    double latitudeNorthDeg = 0;  // North positive
+    double tanLatitude = 0;       // tan of the latitude, shared by every moment
+    double julianDayNumber = 0;   // of the civil birth date
 };
 
 // t: local clock time in decimal hours on the birth date; may carry a fraction and lie outside 0..24.
@@ -61,4 +61,4 @@ double JulianDayNumber(int month, int day, int year);
 // Ayanamsa in degrees (negative) for T Julian centuries since JD 2415020.0.
 double Ayanamsa(double T);
 
-}  // namespace vela::modVedicEphemeris
+}  // namespace vela::astro

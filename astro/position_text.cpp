@@ -5,11 +5,9 @@
 
 #include "astro/text.h"
 
-namespace vela::modVedicPlanetPosition {
+namespace vela::astro {
 
 namespace {
-
-using modText::TrimBlanks;
 
 constexpr std::string_view kDegreeSign = "\u00B0";
 
@@ -34,8 +32,8 @@ SignFields FieldsOf(double x) {
     const double m = 60 * (x - D);
     const double M = std::floor(m);
     const double s = std::floor(60 * (m - M));
-    const long long intD = static_cast<long long>(D);
-    return {intD % 30, static_cast<long long>(M), static_cast<long long>(s), (intD / 30) % 12};
+    const long long d = static_cast<long long>(D);
+    return {d % 30, static_cast<long long>(M), static_cast<long long>(s), (d / 30) % 12};
 }
 
 // At least two digits, as the compact form pads its fields.
@@ -61,10 +59,10 @@ double Atan2(double y, double x) {
     if (x > 0) return std::atan(y / x);
     if (x < 0) {
         // y = 0 on the negative x axis is the half turn, not 0.
-        if (y == 0) return dblPi;
-        return (dblPi - std::atan(std::fabs(y / x))) * sgn(y);
+        if (y == 0) return kPi;
+        return (kPi - std::atan(std::fabs(y / x))) * sgn(y);
     }
-    return y != 0 ? sgn(y) * dblPi / 2 : 0.0;
+    return y != 0 ? sgn(y) * kPi / 2 : 0.0;
 }
 
 PositionText SignDegreeText(double& x) {
@@ -79,7 +77,7 @@ PositionText SignDegreeText(double& x) {
     out.append("' ");
     AppendInt(out, s);
     out.append("\" ");
-    out.append(varSignAbbrevs.substr(static_cast<std::size_t>(3 * k), 3));
+    out.append(kSignAbbreviations.substr(static_cast<std::size_t>(3 * k), 3));
     return out;
 }
 
@@ -110,7 +108,7 @@ PositionText CompactPositionTextOf(double degrees) {
     PositionText out;
     AppendPadded(out, d);
     out.push_back(' ');
-    out.append(varSignAbbrevs.substr(static_cast<std::size_t>(3 * k), 3));
+    out.append(kSignAbbreviations.substr(static_cast<std::size_t>(3 * k), 3));
     out.push_back(' ');
     AppendPadded(out, M);
     return out;
@@ -123,4 +121,4 @@ std::string_view CompactSign(std::string_view compact) {
     return compact.substr(3, 3);
 }
 
-}  // namespace vela::modVedicPlanetPosition
+}  // namespace vela::astro

@@ -8,14 +8,14 @@
 
 #include "astro/fixed_text.h"
 
-namespace vela::modVedicPlanetPosition {
+namespace vela::astro {
 
 // The twelve signs, three letters each, Aries first.
-inline constexpr std::string_view varSignAbbrevs = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+inline constexpr std::string_view kSignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 // Radians per degree and degrees per radian, at the 15 significant digits the model was fitted with.
-inline constexpr double dblDegToRad = 0.0174532925199433;
-inline constexpr double varRadToDeg = 57.2957795130823;
-inline constexpr double dblPi = 3.14159265358979;
+inline constexpr double kDegToRad = 0.0174532925199433;
+inline constexpr double kRadToDeg = 57.2957795130823;
+inline constexpr double kPi = 3.14159265358979;
 
 // Brings x (degrees) into one turn with a single correction each way; the argument is updated.
 // An input of exactly 360 stays 360, and one below -360 stays negative.
@@ -41,4 +41,4 @@ int SignIndexOf(double degrees);
 // The sign abbreviation of a compact text (its characters 4 to 6), or an empty view when too short.
 std::string_view CompactSign(std::string_view compact);
 
-}  // namespace vela::modVedicPlanetPosition
+}  // namespace vela::astro

@@ -5,7 +5,7 @@
 
 #include "astro/calendar.h"
 
-namespace vela::modSunRiseSunSet {
+namespace vela::astro {
 
 namespace {
 
@@ -22,27 +22,26 @@ constexpr double HR = 3.81972;    // hours per radian
 }  // namespace
 
 SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, int latDeg, int latMin,
-                               bool blnSouth, int lonDeg, int lonMin, bool blnEast, int zoneHours, int zoneMinutes,
-                               bool blnDST, double dblZenithCosine) {
+                               bool south, int lonDeg, int lonMin, bool east, int zoneHours, int zoneMinutes, bool dst,
+                               double zenithCosine) {
     // Offset East of Greenwich: the table stores hours West positive.
     double z = std::abs(zoneHours) + std::abs(zoneMinutes) / 60.0;
     if (zoneHours < 0) z = -z;
     z = -z;
-    return CalculateSunRiseSetInZone(month, day, year, latDeg, latMin, blnSouth, lonDeg, lonMin, blnEast, z, blnDST,
-                                     dblZenithCosine);
+    return CalculateSunRiseSetInZone(month, day, year, latDeg, latMin, south, lonDeg, lonMin, east, z, dst,
+                                     zenithCosine);
 }
 
-SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool blnSouth, int lonDeg,
-                                     int lonMin, bool blnEast, double dblZoneHoursEast, bool blnDST,
-                                     double dblZenithCosine) {
+SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool south, int lonDeg,
+                                     int lonMin, bool east, double exactZoneHoursEast, bool dst, double zenithCosine) {
     SunRiseSet result;
     double phi = latDeg + latMin / 60.0;
-    if (blnSouth) phi = -phi;
+    if (south) phi = -phi;
     double lambda = lonDeg + lonMin / 60.0;
-    if (!blnEast) lambda = -lambda;  // East positive here
+    if (!east) lambda = -lambda;  // East positive here
 
-    double z = dblZoneHoursEast;
-    if (blnDST) z += 1;
+    double z = exactZoneHoursEast;
+    if (dst) z += 1;
 
     const double N = DayOfYear(year, month, day) - 1;
     const double phiR = phi * DR;
@@ -51,7 +50,7 @@ SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, i
     const double dateValue = DateSerial(year, month, day);
 
     for (int event = 0; event < 2; ++event) {
-        result.varSunRiseSet[static_cast<std::size_t>(event)] = dateValue;
+        result.sunRiseSet[static_cast<std::size_t>(event)] = dateValue;
         const double E = event == 0 ? kHalfPi : kThreeHalfPi;
         const double t = N + (E - lambdaR) / kTwoPi;
         const double M = 0.017202 * t - 0.0574039;
@@ -67,7 +66,7 @@ SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, i
             RA += kPi;
         const double s = 0.39782 * std::sin(L);
         const double delta = std::atan(s / std::sqrt(1 - s * s));
-        const double c = (dblZenithCosine - std::sin(delta) * std::sin(phiR)) / (std::cos(phiR) * std::cos(delta));
+        const double c = (zenithCosine - std::sin(delta) * std::sin(phiR)) / (std::cos(phiR) * std::cos(delta));
         // |c| >= 1: the Sun stays below (c >= 1) or above (c <= -1) the horizon all day.
         if (!(std::fabs(c) < 1)) continue;
         double H = kHalfPi - std::atan(c / std::sqrt(1 - c * c));
@@ -85,10 +84,10 @@ SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, i
             ++hourOfEvent;
         }
         if (hourOfEvent >= 24) hourOfEvent -= 24;  // 24:00 is midnight of the same date
-        result.varSunRiseSet[static_cast<std::size_t>(event)] = dateValue + (hourOfEvent * 60 + minuteOfEvent) / 1440.0;
-        (event == 0 ? result.blnSunRises : result.blnSunSets) = true;
+        result.sunRiseSet[static_cast<std::size_t>(event)] = dateValue + (hourOfEvent * 60 + minuteOfEvent) / 1440.0;
+        (event == 0 ? result.sunRises : result.sunSets) = true;
     }
     return result;
 }
 
-}  // namespace vela::modSunRiseSunSet
+}  // namespace vela::astro

@@ -7,16 +7,16 @@
 #include <array>
 #include <cstdint>
 
-namespace vela::modSunRiseSunSet {
+namespace vela::astro {
 
 struct SunRiseSet {
     // [0] sunrise, [1] sunset of the requested date as date values, whole minutes; [2] unused.
     // Where an event does not happen (polar day or night) its value is the date at 0:00 and its
     // flag below is false: the driver must not build portions from it.
-    std::array<double, 3> varSunRiseSet{};
-    bool blnSunRises = false;
-    bool blnSunSets = false;
-    bool HasBoth() const { return blnSunRises && blnSunSets; }
+    std::array<double, 3> sunRiseSet{};
+    bool sunRises = false;
+    bool sunSets = false;
+    bool HasBoth() const { return sunRises && sunSets; }
 };
 
 // Which moment counts as the Sun's rising and setting: the cosine of the zenith distance of the
@@ -30,18 +30,18 @@ struct SunRiseSet {
 inline constexpr double kUpperLimbWithRefraction = -0.0145439;  // cos(90 deg 50'), the model's six digits
 inline constexpr double kDiscCentreWithoutRefraction = 0;       // cos(90 deg)
 
-// zoneHours, zoneMinutes: the zone row's offsets, West of Greenwich positive. With blnDST the
+// zoneHours, zoneMinutes: the zone row's offsets, West of Greenwich positive. With dst the
 // events are given on the daylight-saving clock (zone + 1 hour) whatever the date, as the chart
 // angles read the birth time. hour and minute are accepted for the shape of the call and not used.
-// dblZenithCosine: the event, one of the two above (or any cosine between -1 and 1).
-SunRiseSet CalculateSunRiseSet(int month, int day, int year, int hour, int minute, int latDeg, int latMin,
-                               bool blnSouth, int lonDeg, int lonMin, bool blnEast, int zoneHours, int zoneMinutes,
-                               bool blnDST, double dblZenithCosine = kUpperLimbWithRefraction);
+// zenithCosine: the event, one of the two above (or any cosine between -1 and 1).
+SunRiseSet CalculateSunRiseSet(int month, int day, int year, int hour, int minute, int latDeg, int latMin, bool south,
+                               int lonDeg, int lonMin, bool east, int zoneHours, int zoneMinutes, bool dst,
+                               double zenithCosine = kUpperLimbWithRefraction);
 
 // The same with the zone as an exact offset, hours EAST of Greenwich (fractions of a minute kept,
 // as local mean time has them), daylight saving not included.
-SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool blnSouth, int lonDeg,
-                                     int lonMin, bool blnEast, double dblZoneHoursEast, bool blnDST,
-                                     double dblZenithCosine = kUpperLimbWithRefraction);
+SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool south, int lonDeg,
+                                     int lonMin, bool east, double exactZoneHoursEast, bool dst,
+                                     double zenithCosine = kUpperLimbWithRefraction);
 
-}  // namespace vela::modSunRiseSunSet
+}  // namespace vela::astro

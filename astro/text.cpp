@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vela::modText {
+namespace vela::astro {
 
 namespace {
 
@@ -109,4 +109,4 @@ void AppendDegreesMinutes(std::string& out, int degrees, int minutes) {
     out += "\u2032";
 }
 
-}  // namespace vela::modText
+}  // namespace vela::astro

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace vela::modText {
+namespace vela::astro {
 
 // Leading and trailing blanks (U+0020) removed. Tabs and other white space are content: the form's
 // boxes and the reading file trim blanks only.
@@ -42,4 +42,4 @@ std::string PrintableForMessage(std::string_view text, std::size_t maxBytes);
 // An angle as astrologers write it, whole degrees then two-digit minutes: "28°37′" (UTF-8).
 void AppendDegreesMinutes(std::string& out, int degrees, int minutes);
 
-}  // namespace vela::modText
+}  // namespace vela::astro

@@ -5,23 +5,23 @@
 #include <algorithm>
 #include <string>
 
-namespace vela::modAtlas {
+namespace vela::atlas {
 
 namespace {
 
 std::string Text(const gchar* text) { return text != nullptr ? std::string(text) : std::string(); }
 
-modPlaceName::AtlasPlace PlaceAt(gint index) {
-    modPlaceName::AtlasPlace place;
+AtlasPlace PlaceAt(gint index) {
+    AtlasPlace place;
     GeonamesCity* city = geonames_get_city(index);
     if (city == nullptr) return place;
-    place.strName = Text(geonames_city_get_name(city));
-    place.strState = Text(geonames_city_get_state(city));
-    place.strCountry = Text(geonames_city_get_country(city));
-    place.strTimeZone = Text(geonames_city_get_timezone(city));
-    place.dblLatitude = geonames_city_get_latitude(city);
-    place.dblLongitude = geonames_city_get_longitude(city);
-    place.intPopulation = static_cast<long>(geonames_city_get_population(city));
+    place.name = Text(geonames_city_get_name(city));
+    place.state = Text(geonames_city_get_state(city));
+    place.country = Text(geonames_city_get_country(city));
+    place.zoneName = Text(geonames_city_get_timezone(city));
+    place.latitude = geonames_city_get_latitude(city);
+    place.longitude = geonames_city_get_longitude(city);
+    place.population = static_cast<long>(geonames_city_get_population(city));
     geonames_city_free(city);
     return place;
 }
@@ -55,9 +55,9 @@ std::size_t Utf8Length(std::string_view text) {
 }
 
 // Where every place of the atlas lies, in the atlas's own order.
-const std::vector<modNearestPlace::GeoPoint>& PlaceCoordinates() {
-    static const std::vector<modNearestPlace::GeoPoint> points = [] {
-        std::vector<modNearestPlace::GeoPoint> all;
+const std::vector<GeoPoint>& PlaceCoordinates() {
+    static const std::vector<GeoPoint> points = [] {
+        std::vector<GeoPoint> all;
         const gint count = geonames_get_n_cities();
         all.reserve(static_cast<std::size_t>(std::max(count, 0)));
         for (gint i = 0; i < count; ++i) {
@@ -77,16 +77,16 @@ const std::vector<modNearestPlace::GeoPoint>& PlaceCoordinates() {
 
 }  // namespace
 
-std::optional<NearbyPlace> FindNearestPlace(const modNearestPlace::GeoPoint& at, double maxKm) {
-    const auto nearest = modNearestPlace::FindNearest(PlaceCoordinates(), at, maxKm);
+std::optional<NearbyPlace> FindNearestPlace(const GeoPoint& at, double maxKm) {
+    const auto nearest = FindNearest(PlaceCoordinates(), at, maxKm);
     if (!nearest) return std::nullopt;
-    NearbyPlace found{PlaceAt(static_cast<gint>(nearest->intIndex)), nearest->dblKm};
-    if (found.place.strName.empty()) return std::nullopt;
+    NearbyPlace found{PlaceAt(static_cast<gint>(nearest->index)), nearest->km};
+    if (found.place.name.empty()) return std::nullopt;
     return found;
 }
 
-std::vector<modPlaceName::AtlasPlace> FindPlaces(std::string_view typed, int most) {
-    std::vector<modPlaceName::AtlasPlace> places;
+std::vector<AtlasPlace> FindPlaces(std::string_view typed, int most) {
+    std::vector<AtlasPlace> places;
     const std::string query = Simplified(typed);
     if (Utf8Length(query) < static_cast<std::size_t>(kFewestLettersSearched)) return places;
     guint count = 0;
@@ -97,13 +97,13 @@ std::vector<modPlaceName::AtlasPlace> FindPlaces(std::string_view typed, int mos
     if (indices == nullptr) return places;
     places.reserve(count);
     for (guint i = 0; i < count; ++i) {
-        modPlaceName::AtlasPlace place = PlaceAt(indices[i]);
-        if (!place.strName.empty()) places.push_back(std::move(place));
+        AtlasPlace place = PlaceAt(indices[i]);
+        if (!place.name.empty()) places.push_back(std::move(place));
     }
     g_free(indices);
-    modPlaceName::OrderByPopulation(places);
+    OrderByPopulation(places);
     if (most >= 0 && places.size() > static_cast<std::size_t>(most)) places.resize(static_cast<std::size_t>(most));
     return places;
 }
 
-}  // namespace vela::modAtlas
+}  // namespace vela::atlas

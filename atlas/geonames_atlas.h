@@ -2,7 +2,7 @@
 //
 // The desktop program offers places from Debian's libgeonames (about 24,000 cities of 15,000
 // people or more, with their IANA time zones) while the user types a city. Everything the form
-// receives from here is shaped by modPlaceName; this module only talks to the library, so the
+// receives from here is shaped by atlas; this module only talks to the library, so the
 // reading layer and the command line never link it.
 #pragma once
 
@@ -13,7 +13,7 @@
 #include "atlas/nearest_place.h"
 #include "atlas/place_name.h"
 
-namespace vela::modAtlas {
+namespace vela::atlas {
 
 // One letter matches thousands of places; the list starts from two.
 inline constexpr int kFewestLettersSearched = 2;
@@ -21,15 +21,14 @@ inline constexpr int kMostPlacesOffered = 30;
 
 // Places with a word of their name starting with the typed text (UTF-8; accents folded on both
 // sides, so "Sao Paulo" finds São Paulo), the largest first. Empty for fewer than two letters.
-std::vector<modPlaceName::AtlasPlace> FindPlaces(std::string_view typed, int most = kMostPlacesOffered);
+std::vector<AtlasPlace> FindPlaces(std::string_view typed, int most = kMostPlacesOffered);
 
 // The place of the atlas nearest to the coordinates, no farther than maxKm, with its distance.
 // The coordinates of every place are read once, on the first call.
 struct NearbyPlace {
-    modPlaceName::AtlasPlace place;
-    double dblKm = 0;
+    AtlasPlace place;
+    double km = 0;
 };
-std::optional<NearbyPlace> FindNearestPlace(const modNearestPlace::GeoPoint& at,
-                                            double maxKm = modNearestPlace::kNearestPlaceKm);
+std::optional<NearbyPlace> FindNearestPlace(const GeoPoint& at, double maxKm = kNearestPlaceKm);
 
-}  // namespace vela::modAtlas
+}  // namespace vela::atlas

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace vela::modNearestPlace {
+namespace vela::atlas {
 
 namespace {
 
@@ -15,10 +15,10 @@ constexpr double kKmPerDegreeOfLatitude = 110.5;
 }  // namespace
 
 double GreatCircleKm(const GeoPoint& a, const GeoPoint& b) {
-    const double phi1 = a.dblLatitude * kDegToRad;
-    const double phi2 = b.dblLatitude * kDegToRad;
+    const double phi1 = a.latitude * kDegToRad;
+    const double phi2 = b.latitude * kDegToRad;
     const double dPhi = phi2 - phi1;
-    const double dLambda = (b.dblLongitude - a.dblLongitude) * kDegToRad;
+    const double dLambda = (b.longitude - a.longitude) * kDegToRad;
     const double h = std::sin(dPhi / 2) * std::sin(dPhi / 2) +
                      std::cos(phi1) * std::cos(phi2) * std::sin(dLambda / 2) * std::sin(dLambda / 2);
     return 2.0 * kEarthRadiusKm * std::asin(std::sqrt(std::fmin(1.0, h)));
@@ -27,11 +27,11 @@ double GreatCircleKm(const GeoPoint& a, const GeoPoint& b) {
 std::optional<Nearest> FindNearest(std::span<const GeoPoint> points, const GeoPoint& at, double maxKm) {
     std::optional<Nearest> best;
     for (std::size_t i = 0; i < points.size(); ++i) {
-        if (std::fabs(points[i].dblLatitude - at.dblLatitude) * kKmPerDegreeOfLatitude > maxKm) continue;
+        if (std::fabs(points[i].latitude - at.latitude) * kKmPerDegreeOfLatitude > maxKm) continue;
         const double km = GreatCircleKm(points[i], at);
-        if (km <= maxKm && (!best || km < best->dblKm)) best = Nearest{i, km};
+        if (km <= maxKm && (!best || km < best->km)) best = Nearest{i, km};
     }
     return best;
 }
 
-}  // namespace vela::modNearestPlace
+}  // namespace vela::atlas

@@ -10,7 +10,7 @@
 #include <optional>
 #include <span>
 
-namespace vela::modNearestPlace {
+namespace vela::atlas {
 
 // How far a place may lie from the typed coordinates and still speak for their clock.
 inline constexpr double kNearestPlaceKm = 100.0;
@@ -19,8 +19,8 @@ inline constexpr double kEarthRadiusKm = 6371.0088;
 
 // A point of the Earth in degrees: latitude North positive, longitude East positive.
 struct GeoPoint {
-    double dblLatitude = 0;
-    double dblLongitude = 0;
+    double latitude = 0;
+    double longitude = 0;
 };
 
 // The great-circle distance between two points on a sphere of the Earth's mean radius, in
@@ -28,12 +28,12 @@ struct GeoPoint {
 double GreatCircleKm(const GeoPoint& a, const GeoPoint& b);
 
 struct Nearest {
-    std::size_t intIndex = 0;  // into the points searched
-    double dblKm = 0;
+    std::size_t index = 0;  // into the points searched
+    double km = 0;
 };
 
 // The point nearest to `at` no farther than maxKm; of two at the same distance the first.
 std::optional<Nearest> FindNearest(std::span<const GeoPoint> points, const GeoPoint& at,
                                    double maxKm = kNearestPlaceKm);
 
-}  // namespace vela::modNearestPlace
+}  // namespace vela::atlas

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace vela::modPlaceName {
+namespace vela::atlas {
 
 namespace {
 
@@ -236,40 +236,40 @@ std::string FoldPlaceName(std::string_view utf8) {
 
 DegreesMinutes RoundToMinute(double degrees) {
     DegreesMinutes result;
-    result.blnNegative = degrees < 0;
+    result.negative = degrees < 0;
     // Round half to even on the whole minutes, then carry.
     const auto minutes = static_cast<long>(std::nearbyint(std::fabs(degrees) * 60.0));
-    result.intDegrees = static_cast<int>(minutes / 60);
-    result.intMinutes = static_cast<int>(minutes % 60);
+    result.degrees = static_cast<int>(minutes / 60);
+    result.minutes = static_cast<int>(minutes % 60);
     return result;
 }
 
-void FillPlace(BirthForm& form, const AtlasPlace& place) {
-    form.txtCity = FoldPlaceName(place.strName);
-    form.txtState = FoldPlaceName(place.strState);
-    form.txtCountry = FoldPlaceName(place.strCountry);
-    const DegreesMinutes lat = RoundToMinute(place.dblLatitude);
-    const DegreesMinutes lon = RoundToMinute(place.dblLongitude);
-    form.txtLatDeg = std::to_string(lat.intDegrees);
-    form.txtLatMin = std::to_string(lat.intMinutes);
-    form.txtLonDeg = std::to_string(lon.intDegrees);
-    form.txtLonMin = std::to_string(lon.intMinutes);
-    form.optLat = lat.blnNegative ? LatChoice::South : LatChoice::North;
-    form.optLong = lon.blnNegative ? LonChoice::West : LonChoice::East;
+void FillPlace(reading::BirthForm& form, const AtlasPlace& place) {
+    form.city = FoldPlaceName(place.name);
+    form.state = FoldPlaceName(place.state);
+    form.country = FoldPlaceName(place.country);
+    const DegreesMinutes lat = RoundToMinute(place.latitude);
+    const DegreesMinutes lon = RoundToMinute(place.longitude);
+    form.latDegrees = std::to_string(lat.degrees);
+    form.latMinutes = std::to_string(lat.minutes);
+    form.lonDegrees = std::to_string(lon.degrees);
+    form.lonMinutes = std::to_string(lon.minutes);
+    form.latDirection = lat.negative ? reading::LatChoice::South : reading::LatChoice::North;
+    form.lonDirection = lon.negative ? reading::LonChoice::West : reading::LonChoice::East;
 }
 
 void OrderByPopulation(std::vector<AtlasPlace>& places) {
     std::stable_sort(places.begin(), places.end(), [](const AtlasPlace& a, const AtlasPlace& b) {
-        if (a.intPopulation != b.intPopulation) return a.intPopulation > b.intPopulation;
-        return a.strName < b.strName;
+        if (a.population != b.population) return a.population > b.population;
+        return a.name < b.name;
     });
 }
 
 std::string PlaceListText(const AtlasPlace& place) {
-    std::string text = place.strName;
-    for (const std::string* part : {&place.strState, &place.strCountry})
+    std::string text = place.name;
+    for (const std::string* part : {&place.state, &place.country})
         if (!part->empty()) text += ", " + *part;
     return text;
 }
 
-}  // namespace vela::modPlaceName
+}  // namespace vela::atlas

@@ -13,18 +13,18 @@
 
 #include "reading/birth_form.h"
 
-namespace vela::modPlaceName {
+namespace vela::atlas {
 
 // One place as the atlas gives it. Texts are UTF-8, with the accents and punctuation of the
 // place's own spelling.
 struct AtlasPlace {
-    std::string strName;
-    std::string strState;
-    std::string strCountry;
-    std::string strTimeZone;  // IANA name, "Asia/Kolkata"
-    double dblLatitude = 0;   // degrees, North positive
-    double dblLongitude = 0;  // degrees, East positive
-    long intPopulation = 0;
+    std::string name;
+    std::string state;
+    std::string country;
+    std::string zoneName;  // IANA name, "Asia/Kolkata"
+    double latitude = 0;   // degrees, North positive
+    double longitude = 0;  // degrees, East positive
+    long population = 0;
 };
 
 // The name folded to what a letters box takes (A-Z, a-z, blanks, and an apostrophe, hyphen or full
@@ -38,15 +38,15 @@ std::string FoldPlaceName(std::string_view utf8);
 // Whole degrees and minutes of an angle, rounded to the nearest minute (half to even), with the
 // minutes carried into the degrees at 60.
 struct DegreesMinutes {
-    int intDegrees = 0;
-    int intMinutes = 0;
-    bool blnNegative = false;  // South or West
+    int degrees = 0;
+    int minutes = 0;
+    bool negative = false;  // South or West
 };
 DegreesMinutes RoundToMinute(double degrees);
 
 // Writes the place into the form's city, state and country boxes (folded) and its latitude and
 // longitude boxes and directions; every other field is left as it was.
-void FillPlace(BirthForm& form, const AtlasPlace& place);
+void FillPlace(reading::BirthForm& form, const AtlasPlace& place);
 
 // The largest places first; places of the same size by name.
 void OrderByPopulation(std::vector<AtlasPlace>& places);
@@ -54,4 +54,4 @@ void OrderByPopulation(std::vector<AtlasPlace>& places);
 // One line of the list the atlas offers: "Pune, Maharashtra, India", the place as spelt there.
 std::string PlaceListText(const AtlasPlace& place);
 
-}  // namespace vela::modPlaceName
+}  // namespace vela::atlas

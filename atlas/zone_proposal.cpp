@@ -7,7 +7,7 @@
 #include "astro/text.h"
 #include "reading/reference_tables.h"
 
-namespace vela::modZoneProposal {
+namespace vela::atlas {
 
 namespace {
 
@@ -16,24 +16,25 @@ constexpr int kSecondsPerHour = 3600;
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 std::string MonthAbbreviation(int month) {
-    return std::string(kMonthNames[static_cast<std::size_t>(month - 1)].substr(0, 3));
+    return std::string(reading::kMonthNames[static_cast<std::size_t>(month - 1)].substr(0, 3));
 }
 
 // An offset to the nearest whole minute, half a minute to the even one.
 int ToWholeMinute(int seconds) { return static_cast<int>(std::nearbyint(seconds / 60.0)) * 60; }
 
-bool IsLocalMeanTimeRow(int row) { return kZoneRows[static_cast<std::size_t>(row)].blnLocalMeanTime; }
+bool IsLocalMeanTimeRow(int row) { return reading::kZoneRows[static_cast<std::size_t>(row)].localMeanTime; }
 
 }  // namespace
 
-std::optional<ClockMoment> ClockMomentOf(const BirthForm& form) {
-    const auto day = modText::ParseWhole(form.cboDate);
-    const auto year = modText::ParseWhole(form.cboYear);
-    const auto hour = modText::ParseWhole(form.cboHour);
-    const auto minute = modText::ParseWhole(form.cboMinute);
-    const int month = form.cboMonth + 1;
+std::optional<ClockMoment> ClockMomentOf(const reading::BirthForm& form) {
+    const auto day = astro::ParseWhole(form.day);
+    const auto year = astro::ParseWhole(form.year);
+    const auto hour = astro::ParseWhole(form.hour);
+    const auto minute = astro::ParseWhole(form.minute);
+    const int month = form.month + 1;
     if (!day || !year || !hour || !minute || month < 1 || month > 12) return std::nullopt;
-    if (!IsValidDate(*year, month, *day) || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59) return std::nullopt;
+    if (!astro::IsValidDate(*year, month, *day) || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59)
+        return std::nullopt;
     return ClockMoment{*year, month, *day, *hour, *minute};
 }
 
@@ -49,9 +50,9 @@ std::optional<int> RowForOffset(int secondsEast) {
     const int wanted = ToWholeMinute(secondsEast);
     std::optional<int> best;
     int bestRank = 0;
-    for (int row = 0; row < kZoneCount; ++row) {
-        if (IsLocalMeanTimeRow(row) || RowOffsetSeconds(row) != wanted) continue;
-        const int rank = RowRank(kZoneRows[static_cast<std::size_t>(row)].text);
+    for (int row = 0; row < reading::kZoneCount; ++row) {
+        if (IsLocalMeanTimeRow(row) || reading::RowOffsetSeconds(row) != wanted) continue;
+        const int rank = RowRank(reading::kZoneRows[static_cast<std::size_t>(row)].text);
         if (!best || rank < bestRank) {
             best = row;
             bestRank = rank;
@@ -72,47 +73,47 @@ ZoneProposal ProposeZone(int standardSeconds, int inForceSeconds) {
 }
 
 ZoneProposal ProposeZone(const ZoneAtMoment& zone) {
-    if (zone.blnLocalMeanTime) return {kLocalMeanTimeRow, false};
-    return ProposeZone(zone.intStandardSeconds, zone.intInForceSeconds);
+    if (zone.localMeanTime) return {reading::kLocalMeanTimeRow, false};
+    return ProposeZone(zone.standardSeconds, zone.inForceSeconds);
 }
 
 std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal,
-                         bool blnApplied) {
-    std::string text = zone.strZone + " on " + std::to_string(moment.intDay) + " " +
-                       MonthAbbreviation(moment.intMonth) + " " + std::to_string(moment.intYear) + ": ";
-    if (zone.blnLocalMeanTime)
-        text +=
-            "local mean time, before standard time (" + OffsetText(zone.intInForceSeconds) + " at the zone's own city)";
+                         bool applied) {
+    std::string text = zone.zoneName + " on " + std::to_string(moment.day) + " " + MonthAbbreviation(moment.month) +
+                       " " + std::to_string(moment.year) + ": ";
+    if (zone.localMeanTime)
+        text += "local mean time, before standard time (" + reading::OffsetText(zone.inForceSeconds) +
+                " at the zone's own city)";
     else
-        text += OffsetText(zone.intInForceSeconds);
-    const std::string standard = " (standard " + OffsetText(zone.intStandardSeconds) + ")";
-    if (zone.blnLocalMeanTime) {
+        text += reading::OffsetText(zone.inForceSeconds);
+    const std::string standard = " (standard " + reading::OffsetText(zone.standardSeconds) + ")";
+    if (zone.localMeanTime) {
         // Mean time knows no daylight saving.
-    } else if (zone.intInForceSeconds > zone.intStandardSeconds)
+    } else if (zone.inForceSeconds > zone.standardSeconds)
         text += ", daylight saving" + standard;
-    else if (zone.intInForceSeconds < zone.intStandardSeconds)
+    else if (zone.inForceSeconds < zone.standardSeconds)
         text += ", winter time" + standard;
     else
         text += ", no daylight saving";
-    const std::string clock = modText::ClockText(moment.intHour, moment.intMinute);
+    const std::string clock = astro::ClockText(moment.hour, moment.minute);
     if (zone.clock == ClockFit::Skipped)
         text += "; the clocks skipped " + clock + " that day (put forward), so the time after is assumed";
     else if (zone.clock == ClockFit::Twice)
         text += "; the clocks showed " + clock + " twice that day (put back), so the first is assumed";
     text += "\n";
-    if (proposal.intRow) {
-        text += (blnApplied ? "Zone set to \"" : "Proposed: \"") +
-                std::string(kZoneRows[static_cast<std::size_t>(*proposal.intRow)].text) + "\"" +
-                (proposal.blnDST ? " with Daylight Saving Time ticked" : ", Daylight Saving Time clear");
+    if (proposal.row) {
+        text += (applied ? "Zone set to \"" : "Proposed: \"") +
+                std::string(reading::kZoneRows[static_cast<std::size_t>(*proposal.row)].text) + "\"" +
+                (proposal.dst ? " with Daylight Saving Time ticked" : ", Daylight Saving Time clear");
     } else {
-        text += "No zone of the list gives " + OffsetText(zone.intInForceSeconds) + ".";
+        text += "No zone of the list gives " + reading::OffsetText(zone.inForceSeconds) + ".";
     }
     return text;
 }
 
-std::string NearestPlaceText(const modPlaceName::AtlasPlace& place, double km) {
+std::string NearestPlaceText(const AtlasPlace& place, double km) {
     // Whole kilometres, half to even: the coordinates typed to the minute are no closer than that.
-    return "Nearest place in the atlas: " + modPlaceName::PlaceListText(place) + " (" +
+    return "Nearest place in the atlas: " + PlaceListText(place) + " (" +
            std::to_string(static_cast<long>(std::nearbyint(km))) + " km)";
 }
 
@@ -126,23 +127,23 @@ std::string NoDateText(std::string_view zone) {
 
 std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZoneProposal& proposal, int chosenRow,
                                        bool chosenDST) {
-    const std::string inForce = OffsetText(zone.intInForceSeconds);
-    if (!proposal.intRow)
-        return "No zone of the list gives " + inForce + ", the clocks of " + zone.strZone +
+    const std::string inForce = reading::OffsetText(zone.inForceSeconds);
+    if (!proposal.row)
+        return "No zone of the list gives " + inForce + ", the clocks of " + zone.zoneName +
                " at the birth moment; the reading will use the zone chosen.";
-    if (chosenRow < 0 || chosenRow >= kZoneCount) return std::nullopt;
+    if (chosenRow < 0 || chosenRow >= reading::kZoneCount) return std::nullopt;
     std::string gives;
     if (IsLocalMeanTimeRow(chosenRow)) {
-        if (zone.blnLocalMeanTime && !chosenDST) return std::nullopt;
+        if (zone.localMeanTime && !chosenDST) return std::nullopt;
         gives = chosenDST ? "the place's local mean time and an hour" : "the place's local mean time";
     } else {
-        const int chosen = RowOffsetSeconds(chosenRow) + (chosenDST ? kSecondsPerHour : 0);
-        if (!zone.blnLocalMeanTime && chosen == ToWholeMinute(zone.intInForceSeconds)) return std::nullopt;
-        gives = OffsetText(chosen);
+        const int chosen = reading::RowOffsetSeconds(chosenRow) + (chosenDST ? kSecondsPerHour : 0);
+        if (!zone.localMeanTime && chosen == ToWholeMinute(zone.inForceSeconds)) return std::nullopt;
+        gives = reading::OffsetText(chosen);
     }
     return "The zone " + std::string(chosenDST ? "and tick chosen give " : "chosen gives ") + gives +
-           ", but the clocks of " + zone.strZone +
-           (zone.blnLocalMeanTime ? " kept local mean time" : " were at " + inForce) + " at the birth moment.";
+           ", but the clocks of " + zone.zoneName +
+           (zone.localMeanTime ? " kept local mean time" : " were at " + inForce) + " at the birth moment.";
 }
 
-}  // namespace vela::modZoneProposal
+}  // namespace vela::atlas

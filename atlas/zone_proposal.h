@@ -16,18 +16,18 @@
 #include "reading/birth_form.h"
 #include "reading/reference_tables.h"
 
-namespace vela::modZoneProposal {
+namespace vela::atlas {
 
 // The birth date and clock time as the form's lists hold them.
 struct ClockMoment {
-    int intYear = 0;
-    int intMonth = 0;  // 1..12
-    int intDay = 0;
-    int intHour = 0;
-    int intMinute = 0;
+    int year = 0;
+    int month = 0;  // 1..12
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
 };
 // Nothing when a list has no selection or the day does not exist in its month.
-std::optional<ClockMoment> ClockMomentOf(const BirthForm& form);
+std::optional<ClockMoment> ClockMomentOf(const reading::BirthForm& form);
 
 // How the form's clock time fits the place's clock on that day.
 enum class ClockFit {
@@ -43,22 +43,22 @@ enum class ClockFit {
 // first standard time the data gives the local mean time of the zone's own city (Kathmandu's
 // +05:41:16 until 1920); a place elsewhere in the zone kept its own.
 struct ZoneAtMoment {
-    std::string strZone;         // IANA name
-    int intStandardSeconds = 0;  // the zone's standard time
-    int intInForceSeconds = 0;   // the clocks' offset at the moment
+    std::string zoneName;     // IANA name
+    int standardSeconds = 0;  // the zone's standard time
+    int inForceSeconds = 0;   // the clocks' offset at the moment
     ClockFit clock = ClockFit::Once;
-    bool blnLocalMeanTime = false;  // the clocks kept local mean time: no standard time yet
+    bool localMeanTime = false;  // the clocks kept local mean time: no standard time yet
 };
 
 struct ZoneProposal {
-    std::optional<int> intRow;  // nothing: no row of the table gives the offset in force
-    bool blnDST = false;
+    std::optional<int> row;  // nothing: no row of the table gives the offset in force
+    bool dst = false;
 };
 
 // The offset of a row of the zone table, East positive, in seconds; and an offset as text,
 // "+05:30", "-04:00", "+05:21:10" (seconds only when there are some).
-using modReferenceTables::OffsetText;
-using modReferenceTables::RowOffsetSeconds;
+using reading::OffsetText;
+using reading::RowOffsetSeconds;
 
 // Among rows that share an offset, the lower rank is proposed; ties go to the earlier row.
 //   0  "... Standard Time"
@@ -86,11 +86,11 @@ ZoneProposal ProposeZone(const ZoneAtMoment& zone);
 //   Proposed: "Indian Time, IST, +5.3" with Daylight Saving Time ticked
 //   Zone set to "Indian Time, IST, +5.3", Daylight Saving Time clear
 std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal,
-                         bool blnApplied = false);
+                         bool applied = false);
 
 // The line above the proposal when it comes from the atlas place nearest to coordinates typed by
 // hand: "Nearest place in the atlas: New Delhi, NCT, India (3 km)", the distance to the kilometre.
-std::string NearestPlaceText(const modPlaceName::AtlasPlace& place, double km);
+std::string NearestPlaceText(const AtlasPlace& place, double km);
 
 // The line when the place's zone is one the system's data does not know, and when the form's day
 // does not exist in its month (the offset waits for a date).
@@ -104,4 +104,4 @@ std::string NoDateText(std::string_view zone);
 std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZoneProposal& proposal, int chosenRow,
                                        bool chosenDST);
 
-}  // namespace vela::modZoneProposal
+}  // namespace vela::atlas

@@ -39,7 +39,7 @@
 namespace {
 
 using namespace vela;
-namespace up = modVedicUpagrahas;
+namespace up = upagraha;
 
 constexpr int kMaxLatitude = 60;
 constexpr double kDateValueToJulianDay = 2415018.5;  // date value 0 is 30 December 1899, 0:00
@@ -72,36 +72,36 @@ double Normalized(double degrees) {
 int SignOf(double degrees) { return static_cast<int>(std::floor(Normalized(degrees) / 30)) % 12; }
 
 std::string_view SignAbbrev(int sign) {
-    return modVedicPlanetPosition::varSignAbbrevs.substr(static_cast<std::size_t>(3 * sign), 3);
+    return astro::kSignAbbreviations.substr(static_cast<std::size_t>(3 * sign), 3);
 }
 
 class Distribution {
 public:
-    void Add(double signedValue) { values_.push_back(signedValue); }
-    std::size_t Count() const { return values_.size(); }
+    void Add(double signedValue) { values.push_back(signedValue); }
+    std::size_t Count() const { return values.size(); }
 
     double Median() const { return AbsoluteQuantile(0.5); }
     double P95() const { return AbsoluteQuantile(0.95); }
     double Max() const { return AbsoluteQuantile(1.0); }
     double MeanSigned() const {
         double sum = 0;
-        for (double v : values_) sum += v;
-        return values_.empty() ? 0 : sum / static_cast<double>(values_.size());
+        for (double v : values) sum += v;
+        return values.empty() ? 0 : sum / static_cast<double>(values.size());
     }
 
 private:
     // The smallest value with at least the share q of all values at or below it.
     double AbsoluteQuantile(double q) const {
-        if (values_.empty()) return 0;
+        if (values.empty()) return 0;
         std::vector<double> a;
-        a.reserve(values_.size());
-        for (double v : values_) a.push_back(std::fabs(v));
+        a.reserve(values.size());
+        for (double v : values) a.push_back(std::fabs(v));
         std::sort(a.begin(), a.end());
         const auto n = static_cast<double>(a.size());
         const auto index = static_cast<std::size_t>(std::max(0.0, std::ceil(q * n) - 1));
         return a[std::min(index, a.size() - 1)];
     }
-    std::vector<double> values_;
+    std::vector<double> values;
 };
 
 struct Share {
@@ -121,24 +121,24 @@ public:
         double xx[6] = {};
         char serr[AS_MAXCH] = {};
         const std::int32_t got = swe_calc_ut(2451545.0, SE_SUN, SEFLG_SWIEPH, xx, serr);
-        ephemerisFlag_ = (got >= 0 && (got & SEFLG_SWIEPH)) ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+        ephemerisFlag = (got >= 0 && (got & SEFLG_SWIEPH)) ? SEFLG_SWIEPH : SEFLG_MOSEPH;
         char version[AS_MAXCH] = {};
         swe_version(version);
-        version_ = version;
+        version = version;
     }
     ~SwissEphemeris() { swe_close(); }
     SwissEphemeris(const SwissEphemeris&) = delete;
     SwissEphemeris& operator=(const SwissEphemeris&) = delete;
 
-    std::int32_t EphemerisFlag() const { return ephemerisFlag_; }
-    const std::string& Version() const { return version_; }
+    std::int32_t EphemerisFlag() const { return ephemerisFlag; }
+    const std::string& Version() const { return version; }
 
     // Sidereal ascendant in degrees at a Julian day (universal time). The house system does not
     // change the ascendant; equal houses have no latitude limit.
     double Ascendant(double jdUt, double latitude, double longitude) const {
         std::array<double, 13> cusps{};
         std::array<double, 10> ascmc{};
-        swe_houses_ex(jdUt, SEFLG_SIDEREAL | ephemerisFlag_, latitude, longitude, 'E', cusps.data(), ascmc.data());
+        swe_houses_ex(jdUt, SEFLG_SIDEREAL | ephemerisFlag, latitude, longitude, 'E', cusps.data(), ascmc.data());
         return Normalized(ascmc[0]);
     }
 
@@ -146,7 +146,7 @@ public:
     double Ayanamsa(double jdUt) const {
         double ayanamsa = 0;
         char serr[AS_MAXCH] = {};
-        swe_get_ayanamsa_ex_ut(jdUt, ephemerisFlag_, &ayanamsa, serr);
+        swe_get_ayanamsa_ex_ut(jdUt, ephemerisFlag, &ayanamsa, serr);
         return ayanamsa;
     }
 
@@ -156,19 +156,19 @@ public:
         std::array<double, 3> geopos = {longitude, latitude, 0};
         double tret = 0;
         char serr[AS_MAXCH] = {};
-        const std::int32_t rc = swe_rise_trans(jdUt, SE_SUN, nullptr, ephemerisFlag_, which, geopos.data(),
-                                               kPressureHpa, kTemperatureC, &tret, serr);
+        const std::int32_t rc = swe_rise_trans(jdUt, SE_SUN, nullptr, ephemerisFlag, which, geopos.data(), kPressureHpa,
+                                               kTemperatureC, &tret, serr);
         return rc == 0 ? tret : std::nan("");
     }
 
 private:
-    std::int32_t ephemerisFlag_ = SEFLG_MOSEPH;
-    std::string version_;
+    std::int32_t ephemerisFlag = SEFLG_MOSEPH;
+    std::string version;
 };
 
 struct Case {
     bench::SampleForm sample;
-    SharedChartState ours;  // the reading as our program left it
+    reading::Reading ours;  // the reading as our program left it
     up::Upagrahas ourUpagrahas;
     double zoneEast = 0;                                    // hours East of Greenwich, the clock of the reading
     std::array<double, up::kUpagrahaCount> swissMoments{};  // clock hours on the birth date
@@ -186,7 +186,7 @@ double ClockDateValue(double jdUt, double zoneEast) {
     return std::round(value * 1440) / 1440;
 }
 
-double MinutesOfDay(double dateValue) { return HoursOfDay(dateValue) * 60; }
+double MinutesOfDay(double dateValue) { return astro::HoursOfDay(dateValue) * 60; }
 
 void PrintRow(const char* name, const char* unit, const Distribution& d) {
     std::printf("| %-36s | %-9s | %9.3f | %9.3f | %9.3f | %+9.3f |\n", name, unit, d.Median(), d.P95(), d.Max(),
@@ -222,14 +222,14 @@ int main(int argc, char** argv) {
     std::vector<Case> cases(count);
     for (Case& c : cases) {
         c.sample = bench::RandomSampleForm(rng, kMaxLatitude);
-        const auto outcome = modCalculationDriver::RunCalculation(c.sample.form, c.ours);
+        const auto outcome = reading::RunCalculation(c.sample.form, c.ours);
         if (!outcome.Succeeded()) {
-            std::fprintf(stderr, "reading refused (%s): %s\n", c.sample.form.txtLatDeg.c_str(),
-                         outcome.message->strText.c_str());
+            std::fprintf(stderr, "reading refused (%s): %s\n", c.sample.form.latDegrees.c_str(),
+                         outcome.message->text.c_str());
             return 1;
         }
         c.ourUpagrahas = outcome.upagrahas;
-        c.zoneEast = c.sample.zoneEast + (c.ours.blnDST ? 1 : 0);
+        c.zoneEast = c.sample.zoneEast + (c.ours.dst ? 1 : 0);
     }
 
     Distribution ascendant, ayanamsa, sunrise, sunset, moments, longitudes, agreedMoments, agreedLongitudes;
@@ -237,24 +237,24 @@ int main(int argc, char** argv) {
     std::size_t withoutEvents = 0;
     for (Case& c : cases) {
         const bench::SampleForm& s = c.sample;
-        const SharedChartState& o = c.ours;
+        const reading::Reading& o = c.ours;
 
         // Ascendant of the birth moment, and the ayanamsa behind it.
-        const double birthClock = o.intHour + o.intMinute / 60.0;
+        const double birthClock = o.hour + o.minute / 60.0;
         const double jdBirth = JulianDayOfClock(s.year, s.month, s.day, birthClock, c.zoneEast);
-        const auto ourBirth = modVedicEphemeris::CalculateChartAngles(o, birthClock);
+        const auto ourBirth = astro::CalculateChartAngles(o, birthClock);
         const double swissAsc = swiss.Ascendant(jdBirth, s.latitude, s.longitude);
-        ascendant.Add(AngleDifference(ourBirth.varAscendant, swissAsc) * 60);
-        ayanamsa.Add((-ourBirth.varAyanamsa - swiss.Ayanamsa(jdBirth)) * 60);
+        ascendant.Add(AngleDifference(ourBirth.ascendant, swissAsc) * 60);
+        ayanamsa.Add((-ourBirth.ayanamsa - swiss.Ayanamsa(jdBirth)) * 60);
 
         // Sunrise and sunset of the three dates, each the first event after the date's local midnight.
-        SharedChartState withSwissSun = o;
-        std::array<double*, 6> slots = {&withSwissSun.dtPrevSunrise,  &withSwissSun.dtPrevSunset,
-                                        &withSwissSun.dtBirthSunrise, &withSwissSun.dtBirthSunset,
-                                        &withSwissSun.dtNextSunrise,  &withSwissSun.dtNextSunset};
+        reading::Reading withSwissSun = o;
+        std::array<double*, 6> slots = {&withSwissSun.prevSunrise,  &withSwissSun.prevSunset,
+                                        &withSwissSun.birthSunrise, &withSwissSun.birthSunset,
+                                        &withSwissSun.nextSunrise,  &withSwissSun.nextSunset};
         bool allEvents = true;
         for (int d = -1; d <= 1; ++d) {
-            const CivilDate date = AddDays(CivilDate{s.year, s.month, s.day}, d);
+            const astro::CivilDate date = astro::AddDays(astro::CivilDate{s.year, s.month, s.day}, d);
             const double midnight = JulianDayOfClock(date.year, date.month, date.day, 0, c.zoneEast);
             for (int e = 0; e < 2; ++e) {
                 const double jd =
@@ -268,7 +268,7 @@ int main(int argc, char** argv) {
                     // Unrounded: the model's own rounding to whole minutes is part of its difference.
                     const double swissMinutes = MinutesOfDay(jd + c.zoneEast / 24 - kDateValueToJulianDay);
                     (e == 0 ? sunrise : sunset)
-                        .Add(ClockDifference(MinutesOfDay(e == 0 ? o.dtBirthSunrise : o.dtBirthSunset), swissMinutes));
+                        .Add(ClockDifference(MinutesOfDay(e == 0 ? o.birthSunrise : o.birthSunset), swissMinutes));
                 }
             }
         }
@@ -282,15 +282,15 @@ int main(int argc, char** argv) {
         ++dayOrNight.total;
         // A birth within a few minutes of sunrise or sunset can fall on the other side of it: then
         // the whole day or night is cut differently, and every moment moves by hours.
-        const bool agreed = swissCut.blnBirthByDay == c.ourUpagrahas.blnBirthByDay;
+        const bool agreed = swissCut.birthByDay == c.ourUpagrahas.birthByDay;
         if (!agreed) ++dayOrNight.differing;
         const int swissBirthSign = SignOf(swissAsc);
         for (std::size_t u = 0; u < static_cast<std::size_t>(up::kUpagrahaCount); ++u) {
-            c.swissMoments[u] = swissCut.dblMoments[u];
-            const double jd = JulianDayOfClock(s.year, s.month, s.day, swissCut.dblMoments[u], c.zoneEast);
+            c.swissMoments[u] = swissCut.moments[u];
+            const double jd = JulianDayOfClock(s.year, s.month, s.day, swissCut.moments[u], c.zoneEast);
             const double swissLon = swiss.Ascendant(jd, s.latitude, s.longitude);
-            const double ourLon = c.ourUpagrahas.dblLongitudes[u];
-            const double momentDifference = (c.ourUpagrahas.dblMoments[u] - swissCut.dblMoments[u]) * 60;
+            const double ourLon = c.ourUpagrahas.longitudes[u];
+            const double momentDifference = (c.ourUpagrahas.moments[u] - swissCut.moments[u]) * 60;
             moments.Add(momentDifference);
             longitudes.Add(AngleDifference(ourLon, swissLon));
             if (agreed) {
@@ -301,7 +301,7 @@ int main(int argc, char** argv) {
             if (SignOf(ourLon) != SignOf(swissLon)) ++signs.differing;
             ++houses.total;
             const int swissHouse = up::HouseFromSigns(SignAbbrev(swissBirthSign), SignAbbrev(SignOf(swissLon)));
-            if (swissHouse != c.ourUpagrahas.intHouses[u]) ++houses.differing;
+            if (swissHouse != c.ourUpagrahas.houses[u]) ++houses.differing;
         }
     }
 
@@ -318,27 +318,27 @@ int main(int argc, char** argv) {
         return std::chrono::duration<double, std::micro>(d).count() / static_cast<double>(count);
     };
     for (int round = 0; round < 5; ++round) {
-        SharedChartState scratch;
+        reading::Reading scratch;
         auto t0 = Clock::now();
         for (const Case& c : cases) {
-            const auto outcome = modCalculationDriver::RunCalculation(c.sample.form, scratch);
-            sink += outcome.upagrahas.dblLongitudes[0];
+            const auto outcome = reading::RunCalculation(c.sample.form, scratch);
+            sink += outcome.upagrahas.longitudes[0];
         }
         oursWhole.push_back(perReadingUs(Clock::now() - t0));
 
         t0 = Clock::now();
         for (const Case& c : cases) {
-            const SharedChartState& o = c.ours;
-            sink += modVedicEphemeris::CalculateChartAngles(o, o.intHour + o.intMinute / 60.0).varAscendant;
-            const CivilDate birth{o.intYear, o.intMonth, o.intDay};
+            const reading::Reading& o = c.ours;
+            sink += astro::CalculateChartAngles(o, o.hour + o.minute / 60.0).ascendant;
+            const astro::CivilDate birth{o.year, o.month, o.day};
             for (int d = -1; d <= 1; ++d) {
-                const CivilDate date = AddDays(birth, d);
-                sink += modSunRiseSunSet::CalculateSunRiseSet(
-                            date.month, date.day, date.year, o.intHour, o.intMinute, o.intLatDeg, o.intLatMin,
-                            o.blnSouth, o.intLonDeg, o.intLonMin, o.blnEast, o.varZoneHours, o.varZoneMinutes, o.blnDST)
-                            .varSunRiseSet[0];
+                const astro::CivilDate date = astro::AddDays(birth, d);
+                sink += astro::CalculateSunRiseSet(date.month, date.day, date.year, o.hour, o.minute, o.latDegrees,
+                                                   o.latMinutes, o.south, o.lonDegrees, o.lonMinutes, o.east,
+                                                   o.zoneHoursWest, o.zoneMinutesWest, o.dst)
+                            .sunRiseSet[0];
             }
-            sink += up::CalculateUpagrahas(o).dblLongitudes[0];
+            sink += up::CalculateUpagrahas(o).longitudes[0];
         }
         oursAstro.push_back(perReadingUs(Clock::now() - t0));
 
@@ -349,7 +349,7 @@ int main(int argc, char** argv) {
             sink += swiss.Ascendant(JulianDayOfClock(s.year, s.month, s.day, birthClock, c.zoneEast), s.latitude,
                                     s.longitude);
             for (int d = -1; d <= 1; ++d) {
-                const CivilDate date = AddDays(CivilDate{s.year, s.month, s.day}, d);
+                const astro::CivilDate date = astro::AddDays(astro::CivilDate{s.year, s.month, s.day}, d);
                 const double midnight = JulianDayOfClock(date.year, date.month, date.day, 0, c.zoneEast);
                 sink += swiss.NextEvent(midnight, s.latitude, s.longitude, SE_CALC_RISE);
                 sink += swiss.NextEvent(midnight, s.latitude, s.longitude, SE_CALC_SET);
@@ -362,7 +362,7 @@ int main(int argc, char** argv) {
     }
 
     std::printf("Readings: %zu (seed %llu), years %d-%d, latitudes 0-%d North and South, all longitudes,\n", count,
-                static_cast<unsigned long long>(seed), kFirstYear, kLastYear, kMaxLatitude);
+                static_cast<unsigned long long>(seed), reading::kFirstYear, reading::kLastYear, kMaxLatitude);
     std::printf("zone row of the place's mean solar offset rounded to whole hours, no daylight saving.\n");
     std::printf(
         "Swiss Ephemeris %s, %s, Lahiri ayanamsa; rise and set of the upper limb, refraction at %.2f hPa, %.0f C.\n",

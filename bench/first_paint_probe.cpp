@@ -20,7 +20,7 @@
 #include <string>
 
 #include "desktop/app_icon.h"
-#include "desktop/frm_main.h"
+#include "desktop/main_window.h"
 #include "desktop/single_instance.h"
 
 namespace {
@@ -31,31 +31,31 @@ std::chrono::nanoseconds Now() { return SystemClock::now().time_since_epoch(); }
 
 class Milestones {
 public:
-    explicit Milestones(std::chrono::nanoseconds start) : start_(start) {}
+    explicit Milestones(std::chrono::nanoseconds start) : start(start) {}
     void Mark(const char* step) {
-        const double ms = std::chrono::duration<double, std::milli>(Now() - start_).count();
+        const double ms = std::chrono::duration<double, std::milli>(Now() - start).count();
         std::printf("%-28s %8.2f ms\n", step, ms);
     }
 
 private:
-    std::chrono::nanoseconds start_;
+    std::chrono::nanoseconds start;
 };
 
 // Sees the first paint event of any widget of the watched window. Painting and flushing the
 // backing store happen in one pass, so a zero timer queued from there runs once the pass is over.
 class FirstPaintWatch : public QObject {
 public:
-    FirstPaintWatch(QWidget* window, Milestones& milestones) : window_(window), milestones_(milestones) {}
+    FirstPaintWatch(QWidget* window, Milestones& milestones) : window(window), milestones(milestones) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!painted_ && event->type() == QEvent::Paint) {
+        if (!painted && event->type() == QEvent::Paint) {
             auto* widget = qobject_cast<QWidget*>(watched);
-            if (widget && widget->window() == window_) {
-                painted_ = true;
-                milestones_.Mark("first paint begins");
+            if (widget && widget->window() == window) {
+                painted = true;
+                milestones.Mark("first paint begins");
                 QTimer::singleShot(0, qApp, [this] {
-                    milestones_.Mark("first paint done");
+                    milestones.Mark("first paint done");
                     QCoreApplication::quit();
                 });
             }
@@ -64,9 +64,9 @@ protected:
     }
 
 private:
-    QWidget* window_;
-    Milestones& milestones_;
-    bool painted_ = false;
+    QWidget* window;
+    Milestones& milestones;
+    bool painted = false;
 };
 
 std::chrono::nanoseconds StartFromEnvironment() {
@@ -84,15 +84,15 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vela-upagrahas"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(vela::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
-    QApplication::setWindowIcon(vela::modAppIcon::AppIcon());
+    QApplication::setWindowIcon(vela::desktop::AppIcon());
     milestones.Mark("application ready");
 
-    vela::modSingleInstance::SingleInstanceGuard guard;
-    if (guard.TryAcquire() == vela::modSingleInstance::SingleInstanceGuard::Outcome::AlreadyRunning) {
+    vela::desktop::SingleInstanceGuard guard;
+    if (guard.TryAcquire() == vela::desktop::SingleInstanceGuard::Outcome::AlreadyRunning) {
         std::fprintf(stderr, "another copy holds the lock; set XDG_RUNTIME_DIR to a folder of your own\n");
         return EXIT_FAILURE;
     }
-    vela::frmMain window;
+    vela::main window;
     milestones.Mark("window built");
     FirstPaintWatch watch(&window, milestones);
     app.installEventFilter(&watch);

@@ -19,7 +19,7 @@
 namespace vela::bench {
 
 struct SampleForm {
-    BirthForm form;
+    reading::BirthForm form;
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     double latitude = 0;   // degrees, North positive
     double longitude = 0;  // degrees, East positive
@@ -37,8 +37,8 @@ inline int DaysInMonth(int year, int month) {
 // preferred so the sample reads as an ordinary civil clock. -1 when no row has that offset.
 inline int ZoneRowForOffset(int hoursEast) {
     int fallback = -1;
-    for (int row = 0; row < kZoneCount; ++row) {
-        const ZoneRow& z = kZoneRows[static_cast<std::size_t>(row)];
+    for (int row = 0; row < reading::kZoneCount; ++row) {
+        const reading::ZoneRow& z = reading::kZoneRows[static_cast<std::size_t>(row)];
         // The table stores hours West of Greenwich.
         if (z.minutes != 0 || -z.hours != hoursEast) continue;
         const std::string_view text = z.text;
@@ -55,22 +55,22 @@ inline int ZoneRowForOffset(int hoursEast) {
 inline SampleForm RandomSampleForm(std::mt19937_64& rng, int maxLatitudeDeg) {
     const auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     SampleForm s;
-    BirthForm& f = s.form;
-    f.txtName = "Sample Reader";
-    f.txtCity = "Sample City";
-    f.txtState = "Sample State";
-    f.txtCountry = "Sample Country";
+    reading::BirthForm& f = s.form;
+    f.name = "Sample Reader";
+    f.city = "Sample City";
+    f.state = "Sample State";
+    f.country = "Sample Country";
 
-    s.year = pick(kFirstYear, kLastYear);
+    s.year = pick(reading::kFirstYear, reading::kLastYear);
     s.month = pick(1, 12);
     s.day = pick(1, DaysInMonth(s.year, s.month));
     s.hour = pick(0, 23);
     s.minute = pick(0, 59);
-    f.cboYear = std::to_string(s.year);
-    f.cboMonth = s.month - 1;
-    f.cboDate = std::to_string(s.day);
-    f.cboHour = std::to_string(s.hour);
-    f.cboMinute = std::to_string(s.minute);
+    f.year = std::to_string(s.year);
+    f.month = s.month - 1;
+    f.day = std::to_string(s.day);
+    f.hour = std::to_string(s.hour);
+    f.minute = std::to_string(s.minute);
 
     // The top degree takes no minutes, so the latitude never passes the limit.
     const int latDeg = pick(0, maxLatitudeDeg);
@@ -79,12 +79,12 @@ inline SampleForm RandomSampleForm(std::mt19937_64& rng, int maxLatitudeDeg) {
     const int lonMin = lonDeg == 180 ? 0 : pick(0, 59);
     const bool south = std::bernoulli_distribution(0.5)(rng);
     const bool west = std::bernoulli_distribution(0.5)(rng);
-    f.txtLatDeg = std::to_string(latDeg);
-    f.txtLatMin = std::to_string(latMin);
-    f.txtLonDeg = std::to_string(lonDeg);
-    f.txtLonMin = std::to_string(lonMin);
-    f.optLat = south ? LatChoice::South : LatChoice::North;
-    f.optLong = west ? LonChoice::West : LonChoice::East;
+    f.latDegrees = std::to_string(latDeg);
+    f.latMinutes = std::to_string(latMin);
+    f.lonDegrees = std::to_string(lonDeg);
+    f.lonMinutes = std::to_string(lonMin);
+    f.latDirection = south ? reading::LatChoice::South : reading::LatChoice::North;
+    f.lonDirection = west ? reading::LonChoice::West : reading::LonChoice::East;
     s.latitude = (latDeg + latMin / 60.0) * (south ? -1 : 1);
     s.longitude = (lonDeg + lonMin / 60.0) * (west ? -1 : 1);
 
@@ -92,8 +92,8 @@ inline SampleForm RandomSampleForm(std::mt19937_64& rng, int maxLatitudeDeg) {
     // -12 to +12, and the fallback to UT only guards against a table without one.
     const int offset = static_cast<int>(std::lround(s.longitude / 15.0));
     const int row = ZoneRowForOffset(offset);
-    f.cboTimeZone = row >= 0 ? row : ZoneRowForOffset(0);
-    const ZoneRow& z = kZoneRows[static_cast<std::size_t>(f.cboTimeZone)];
+    f.zoneRow = row >= 0 ? row : ZoneRowForOffset(0);
+    const reading::ZoneRow& z = reading::kZoneRows[static_cast<std::size_t>(f.zoneRow)];
     s.zoneEast = -(z.hours + z.minutes / 60.0);
     return s;
 }

@@ -31,31 +31,33 @@ namespace {
 using namespace vela;
 
 // New Delhi, Sunday 15 June 1975, 10:30 Indian time: a day birth.
-BirthForm DelhiForm(std::string_view hour = "10", std::string_view minute = "30") { return NewDelhiForm(hour, minute); }
+reading::BirthForm DelhiForm(std::string_view hour = "10", std::string_view minute = "30") {
+    return NewDelhiForm(hour, minute);
+}
 
 // The same place at 2:10 in the morning: a night birth reckoned from the previous day's sunrise.
-BirthForm DelhiNightForm() { return DelhiForm("2", "10"); }
+reading::BirthForm DelhiNightForm() { return DelhiForm("2", "10"); }
 
 // The state and outcome of a reading that must succeed; a benchmark on a refused reading would
 // time the refusal, so the program stops instead.
-struct Reading {
-    SharedChartState state;
-    modCalculationDriver::CalculationOutcome outcome;
+struct reading::Reading {
+    reading::Reading state;
+    reading::CalculationOutcome outcome;
 };
 
-Reading Calculated(const BirthForm& form) {
-    Reading r;
-    r.outcome = modCalculationDriver::RunCalculation(form, r.state);
+reading::Reading Calculated(const reading::BirthForm& form) {
+    reading::Reading r;
+    r.outcome = reading::RunCalculation(form, r.state);
     if (!r.outcome.Succeeded()) {
-        std::fprintf(stderr, "benchmark reading refused: %s\n", r.outcome.message->strText.c_str());
+        std::fprintf(stderr, "benchmark reading refused: %s\n", r.outcome.message->text.c_str());
         std::exit(EXIT_FAILURE);
     }
     return r;
 }
 
-std::vector<BirthForm> SeededForms(std::size_t count) {
+std::vector<reading::BirthForm> SeededForms(std::size_t count) {
     std::mt19937_64 rng(20261207);
-    std::vector<BirthForm> forms;
+    std::vector<reading::BirthForm> forms;
     forms.reserve(count);
     for (std::size_t i = 0; i < count; ++i) forms.push_back(bench::RandomSampleForm(rng, 60).form);
     return forms;
@@ -65,10 +67,10 @@ std::vector<BirthForm> SeededForms(std::size_t count) {
 constexpr std::array<double, 8> kClockTimes = {-3.25, 1.5, 5.875, 9.125, 12.0, 16.4, 21.75, 26.5};
 
 void BM_CalculateChartAngles(benchmark::State& state) {
-    const Reading r = Calculated(DelhiForm());
+    const reading::Reading r = Calculated(DelhiForm());
     std::size_t i = 0;
     for (auto _ : state) {
-        auto angles = modVedicEphemeris::CalculateChartAngles(r.state, kClockTimes[i++ % kClockTimes.size()]);
+        auto angles = astro::CalculateChartAngles(r.state, kClockTimes[i++ % kClockTimes.size()]);
         benchmark::DoNotOptimize(angles);
     }
 }
@@ -79,19 +81,19 @@ void BM_SignDegreeText(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         double longitude = 17.0 + 43.0 * static_cast<double>(i++ % 8);
-        auto text = modVedicPlanetPosition::SignDegreeText(longitude);
+        auto text = astro::SignDegreeText(longitude);
         benchmark::DoNotOptimize(text);
     }
 }
 BENCHMARK(BM_SignDegreeText);
 
 void BM_CalculateSunRiseSet(benchmark::State& state) {
-    const SharedChartState s = Calculated(DelhiForm()).state;
+    const reading::Reading s = Calculated(DelhiForm()).state;
     int day = 0;
     for (auto _ : state) {
-        auto sun = modSunRiseSunSet::CalculateSunRiseSet(s.intMonth, 1 + day++ % 28, s.intYear, s.intHour, s.intMinute,
-                                                         s.intLatDeg, s.intLatMin, s.blnSouth, s.intLonDeg, s.intLonMin,
-                                                         s.blnEast, s.varZoneHours, s.varZoneMinutes, s.blnDST);
+        auto sun = astro::CalculateSunRiseSet(s.month, 1 + day++ % 28, s.year, s.hour, s.minute, s.latDegrees,
+                                              s.latMinutes, s.south, s.lonDegrees, s.lonMinutes, s.east,
+                                              s.zoneHoursWest, s.zoneMinutesWest, s.dst);
         benchmark::DoNotOptimize(sun);
     }
 }
@@ -99,9 +101,9 @@ BENCHMARK(BM_CalculateSunRiseSet);
 
 // Arg 0: the day birth, 1: the night birth.
 void BM_CalculateUpagrahas(benchmark::State& state) {
-    const SharedChartState s = Calculated(state.range(0) == 0 ? DelhiForm() : DelhiNightForm()).state;
+    const reading::Reading s = Calculated(state.range(0) == 0 ? DelhiForm() : DelhiNightForm()).state;
     for (auto _ : state) {
-        auto u = modVedicUpagrahas::CalculateUpagrahas(s);
+        auto u = upagraha::CalculateUpagrahas(s);
         benchmark::DoNotOptimize(u);
     }
 }
@@ -109,43 +111,42 @@ BENCHMARK(BM_CalculateUpagrahas)->ArgName("night")->Arg(0)->Arg(1);
 
 // The report as the command line uses it: the runs, then their plain text.
 void BM_Report(benchmark::State& state) {
-    const Reading r = Calculated(DelhiForm());
+    const reading::Reading r = Calculated(DelhiForm());
     for (auto _ : state) {
-        const Report report = modUpagrahaReport::BuildReport(r.outcome.upagrahas);
-        std::string text = modUpagrahaReport::ReportPlainText(report);
+        const upagraha::Report report = upagraha::BuildReport(r.outcome.upagrahas);
+        std::string text = upagraha::ReportPlainText(report);
         benchmark::DoNotOptimize(text);
     }
 }
 BENCHMARK(BM_Report);
 
 void BM_BuildReport(benchmark::State& state) {
-    const Reading r = Calculated(DelhiForm());
+    const reading::Reading r = Calculated(DelhiForm());
     for (auto _ : state) {
-        Report report = modUpagrahaReport::BuildReport(r.outcome.upagrahas);
+        upagraha::Report report = upagraha::BuildReport(r.outcome.upagrahas);
         benchmark::DoNotOptimize(report);
     }
 }
 BENCHMARK(BM_BuildReport);
 
 void BM_ReadingFileText(benchmark::State& state) {
-    const Reading r = Calculated(DelhiForm());
+    const reading::Reading r = Calculated(DelhiForm());
     for (auto _ : state) {
-        std::string bytes = modReadingFile::ReadingFileText(r.state, r.state.intZoneRow);
+        std::string bytes = reading::ReadingFileText(r.state, r.state.zoneRow);
         benchmark::DoNotOptimize(bytes);
     }
-    state.SetBytesProcessed(
-        static_cast<std::int64_t>(state.iterations()) *
-        static_cast<std::int64_t>(modReadingFile::ReadingFileText(r.state, r.state.intZoneRow).size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(reading::ReadingFileText(r.state, r.state.zoneRow).size()));
 }
 BENCHMARK(BM_ReadingFileText);
 
 void BM_FillFormFromReadingText(benchmark::State& state) {
-    const Reading r = Calculated(DelhiForm());
-    const std::string bytes = modReadingFile::ReadingFileText(r.state, r.state.intZoneRow);
+    const reading::Reading r = Calculated(DelhiForm());
+    const std::string bytes = reading::ReadingFileText(r.state, r.state.zoneRow);
     for (auto _ : state) {
-        BirthForm form;
-        modReadingFile::OpenedReading opened;
-        benchmark::DoNotOptimize(modReadingFile::FillFormFromReadingText(bytes, form, opened));
+        reading::BirthForm form;
+        reading::OpenedReading opened;
+        benchmark::DoNotOptimize(reading::FillFormFromReadingText(bytes, form, opened));
         benchmark::DoNotOptimize(form);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
@@ -155,10 +156,10 @@ BENCHMARK(BM_FillFormFromReadingText);
 // One whole reading, form values to report runs, with the state reused as the window reuses its
 // own. Arg 0: the day birth, 1: the night birth.
 void BM_RunCalculation(benchmark::State& state) {
-    const BirthForm form = state.range(0) == 0 ? DelhiForm() : DelhiNightForm();
-    SharedChartState s;
+    const reading::BirthForm form = state.range(0) == 0 ? DelhiForm() : DelhiNightForm();
+    reading::Reading s;
     for (auto _ : state) {
-        auto outcome = modCalculationDriver::RunCalculation(form, s);
+        auto outcome = reading::RunCalculation(form, s);
         benchmark::DoNotOptimize(outcome);
     }
 }
@@ -166,11 +167,11 @@ BENCHMARK(BM_RunCalculation)->ArgName("night")->Arg(0)->Arg(1);
 
 // Whole readings over 1,024 seeded forms in turn: every zone, date, hour and hemisphere mixed.
 void BM_RunCalculationSeeded(benchmark::State& state) {
-    const std::vector<BirthForm> forms = SeededForms(1024);
-    SharedChartState s;
+    const std::vector<reading::BirthForm> forms = SeededForms(1024);
+    reading::Reading s;
     std::size_t i = 0;
     for (auto _ : state) {
-        auto outcome = modCalculationDriver::RunCalculation(forms[i++ % forms.size()], s);
+        auto outcome = reading::RunCalculation(forms[i++ % forms.size()], s);
         benchmark::DoNotOptimize(outcome);
     }
 }
@@ -179,16 +180,16 @@ BENCHMARK(BM_RunCalculationSeeded);
 // The bare arithmetic of the same seeded readings (bench/bare_model.h): the yardstick for the two
 // benchmarks above. Their ratio to this one is what validation, records, texts and the report cost.
 void BM_BareModelSeeded(benchmark::State& state) {
-    const std::vector<BirthForm> forms = SeededForms(1024);
+    const std::vector<reading::BirthForm> forms = SeededForms(1024);
     std::vector<bench::BarePlace> places;
     std::vector<int> days;
-    for (const BirthForm& f : forms) {
-        const SharedChartState s = Calculated(f).state;
-        places.push_back({(s.blnSouth ? -1 : 1) * (s.intLatDeg + s.intLatMin / 60.0),
-                          (s.blnEast ? 1 : -1) * (s.intLonDeg + s.intLonMin / 60.0),
-                          -(s.varZoneHours + s.varZoneMinutes / 60.0) + (s.blnDST ? 1 : 0), s.intYear, s.intMonth,
-                          s.intDay, s.intHour + s.intMinute / 60.0});
-        days.push_back(DayOfYear(s.intYear, s.intMonth, s.intDay) - 1);
+    for (const reading::BirthForm& f : forms) {
+        const reading::Reading s = Calculated(f).state;
+        places.push_back({(s.south ? -1 : 1) * (s.latDegrees + s.latMinutes / 60.0),
+                          (s.east ? 1 : -1) * (s.lonDegrees + s.lonMinutes / 60.0),
+                          -(s.zoneHoursWest + s.zoneMinutesWest / 60.0) + (s.dst ? 1 : 0), s.year, s.month, s.day,
+                          s.hour + s.minute / 60.0});
+        days.push_back(astro::DayOfYear(s.year, s.month, s.day) - 1);
     }
     std::size_t i = 0;
     for (auto _ : state) {
@@ -200,11 +201,11 @@ BENCHMARK(BM_BareModelSeeded);
 
 // Whole readings over the seeded forms without the report, as the batch and the search run them.
 void BM_RunCalculationSeededNoReport(benchmark::State& state) {
-    const std::vector<BirthForm> forms = SeededForms(1024);
-    SharedChartState s;
+    const std::vector<reading::BirthForm> forms = SeededForms(1024);
+    reading::Reading s;
     std::size_t i = 0;
     for (auto _ : state) {
-        auto outcome = modCalculationDriver::RunCalculation(forms[i++ % forms.size()], s, false);
+        auto outcome = reading::RunCalculation(forms[i++ % forms.size()], s, false);
         benchmark::DoNotOptimize(outcome);
     }
 }

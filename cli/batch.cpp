@@ -63,9 +63,9 @@ std::optional<std::size_t> HeaderColumns(const std::vector<std::string>& fields)
 
 // Problems of the line itself, before its fields are looked at.
 std::optional<std::string> LineProblem(const InputLine& line) {
-    if (line.blnTooLong)
+    if (line.tooLong)
         return Joined({"the line is longer than ", std::to_string(kMaxLineBytes), " bytes and was skipped"});
-    if (line.strText.find('\0') != std::string::npos) return "the line holds a NUL byte (binary data)";
+    if (line.text.find('\0') != std::string::npos) return "the line holds a NUL byte (binary data)";
     return std::nullopt;
 }
 
@@ -76,22 +76,22 @@ constexpr unsigned kMaxWorkers = 8;
 // What every row of a run shares: the header's number of columns and the run's profile.
 struct RunShape {
     std::size_t columns = kBatchColumns.size();
-    const modConventionProfiles::ConventionProfile* profile = &modConventionProfiles::kOriginalProfile;
+    const upagraha::ConventionProfile* profile = &upagraha::kOriginalProfile;
 };
 
 std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
                                    std::string& out) {
     out.clear();
     if (auto problem = LineProblem(line)) return problem;
-    if (auto problem = SplitCsvLine(line.strText, fields)) return problem;
+    if (auto problem = SplitCsvLine(line.text, fields)) return problem;
     if (fields.size() != shape.columns)
         return Joined({"the row has ", std::to_string(fields.size()), " fields, not the ",
                        std::to_string(shape.columns), " of ", HeaderText(shape.columns)});
-    modConventionProfiles::ConventionProfile profile = *shape.profile;
+    upagraha::ConventionProfile profile = *shape.profile;
     if (shape.columns > kBatchColumns.size()) {
-        const std::string_view name = modText::TrimBlanksAndTabs(fields[kBatchColumns.size()]);
+        const std::string_view name = astro::TrimBlanksAndTabs(fields[kBatchColumns.size()]);
         if (!name.empty()) {
-            const auto named = modConventionProfiles::FindProfile(name);
+            const auto named = upagraha::FindProfile(name);
             if (!named) return Joined({kProfileColumn, ": \"", name, "\" is not a profile (--profiles lists them)"});
             profile = *named;
         }
@@ -99,47 +99,46 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
 
     const ReadingNotation notation{fields[0], fields[1], fields[2], fields[3], fields[4],
                                    fields[5], fields[6], fields[7], fields[8], fields[9]};
-    BirthForm form;
-    if (auto problem = FillBirthForm(notation, form)) return std::string(problem->strField) + ": " + problem->strText;
+    reading::BirthForm form;
+    if (auto problem = FillBirthForm(notation, form)) return std::string(problem->field) + ": " + problem->text;
     // A record of its own for every row: nothing of one reading can reach the next.
-    SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(form, profile, state, false);  // JSON needs no report
-    if (!outcome.Succeeded()) return outcome.message->strText;
+    reading::Reading state;
+    const auto outcome = reading::RunCalculation(form, profile, state, false);  // JSON needs no report
+    if (!outcome.Succeeded()) return outcome.message->text;
     AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
     return std::nullopt;
 }
 
 }  // namespace
 
-LineReader::LineReader(std::istream& in, std::size_t maxBytes) : buf_(in.rdbuf()), maxBytes_(maxBytes) {}
+LineReader::LineReader(std::istream& in, std::size_t lineLimit) : buf(in.rdbuf()), maxBytes(lineLimit) {}
 
 bool LineReader::Next(InputLine& line) { return Next(line, false) == LineStatus::Line; }
 
 LineStatus LineReader::Next(InputLine& line, bool mayPause, bool stopWhenTooLong) {
     using Traits = std::char_traits<char>;
-    if (buf_ == nullptr) return LineStatus::End;
-    std::string& text = partial_.strText;
+    if (buf == nullptr) return LineStatus::End;
+    std::string& text = partial.text;
     const auto finish = [&] {
-        if (!partial_.blnTooLong && !text.empty() && text.back() == '\r') text.pop_back();
+        if (!partial.tooLong && !text.empty() && text.back() == '\r') text.pop_back();
         // Swapped, not copied: both strings keep their capacity for the lines to come.
-        std::swap(line, partial_);
+        std::swap(line, partial);
         text.clear();
-        partial_.blnTooLong = false;
+        partial.tooLong = false;
         return LineStatus::Line;
     };
     for (;;) {
         // in_avail() counts what the buffer holds and, when it is empty, what the system has
         // ready (a pipe's or a terminal's waiting bytes); 0 means the next read may wait.
-        if (mayPause && buf_->in_avail() <= 0) return LineStatus::Pause;
-        const auto c = buf_->sbumpc();
-        if (Traits::eq_int_type(c, Traits::eof()))
-            return text.empty() && !partial_.blnTooLong ? LineStatus::End : finish();
+        if (mayPause && buf->in_avail() <= 0) return LineStatus::Pause;
+        const auto c = buf->sbumpc();
+        if (Traits::eq_int_type(c, Traits::eof())) return text.empty() && !partial.tooLong ? LineStatus::End : finish();
         const char ch = Traits::to_char_type(c);
         if (ch == '\n') return finish();
-        if (text.size() < maxBytes_) {
+        if (text.size() < maxBytes) {
             text.push_back(ch);
         } else {
-            partial_.blnTooLong = true;
+            partial.tooLong = true;
             if (stopWhenTooLong) return finish();
         }
     }
@@ -191,31 +190,31 @@ namespace {
 // Rows between reading and writing, and the threads that calculate them.
 class BatchChunk {
 public:
-    explicit BatchChunk(const RunShape& shape)
-        : shape_(shape), workers_(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)), fields_(workers_) {
-        rows_.resize(kBatchChunkRows);
+    explicit BatchChunk(const RunShape& runShape)
+        : shape(runShape), workers(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)), fields(workers) {
+        rows.resize(kBatchChunkRows);
     }
 
-    bool Full() const { return filled_ == rows_.size() || bytes_ >= kBatchChunkBytes; }
-    bool Empty() const { return filled_ == 0; }
+    bool Full() const { return filled == rows.size() || bytes >= kBatchChunkBytes; }
+    bool Empty() const { return filled == 0; }
     // Where the next line is read into.
-    InputLine& NextLine() { return rows_[filled_].line; }
+    InputLine& NextLine() { return rows[filled].line; }
     // Keeps the line just read as row number row.
     void Keep(std::int64_t row) {
-        rows_[filled_].row = row;
-        bytes_ += rows_[filled_].line.strText.size();
-        ++filled_;
+        rows[filled].row = row;
+        bytes += rows[filled].line.text.size();
+        ++filled;
     }
 
     // Calculates every row side by side and writes them in input order; answers whether any row
     // was refused. An allocation that fails in any thread is thrown here, after every thread ended.
     bool CalculateAndWrite(std::ostream& out) {
-        std::vector<std::exception_ptr> failures(workers_);
+        std::vector<std::exception_ptr> failures(workers);
         const auto work = [this, &failures](unsigned w) {
             try {
-                for (std::size_t i = w; i < filled_; i += workers_) {
-                    PendingRow& pending = rows_[i];
-                    const auto error = ReadRow(pending.line, shape_, fields_[w], pending.output);
+                for (std::size_t i = w; i < filled; i += workers) {
+                    PendingRow& pending = rows[i];
+                    const auto error = ReadRow(pending.line, shape, fields[w], pending.output);
                     pending.failed = error.has_value();
                     if (error) pending.output = RowErrorJsonLine(pending.row, *error);
                 }
@@ -226,23 +225,23 @@ public:
         // A thread that cannot be started leaves its share to this one.
         std::vector<std::thread> helpers;
         unsigned started = 1;
-        if (filled_ > 1) {
+        if (filled > 1) {
             try {
-                for (; started < workers_; ++started) helpers.emplace_back(work, started);
+                for (; started < workers; ++started) helpers.emplace_back(work, started);
             } catch (...) {
                 // No thread for the rest of the shares (std::system_error, or no memory for one).
             }
         }
         work(0);
-        for (unsigned w = started; w < workers_; ++w) work(w);
+        for (unsigned w = started; w < workers; ++w) work(w);
         for (auto& t : helpers) t.join();
         for (const auto& failure : failures)
             if (failure) std::rethrow_exception(failure);
 
         bool anyFailed = false;
-        for (std::size_t i = 0; i < filled_ && out; ++i) {
-            anyFailed = anyFailed || rows_[i].failed;
-            out << rows_[i].output << '\n';
+        for (std::size_t i = 0; i < filled && out; ++i) {
+            anyFailed = anyFailed || rows[i].failed;
+            out << rows[i].output << '\n';
         }
         Clear();
         return anyFailed;
@@ -260,23 +259,23 @@ private:
     // Forgets the rows; a line far longer than a reading needs gives its memory back, so a few
     // hostile lines cannot keep the chunk's memory at its worst.
     void Clear() {
-        for (std::size_t i = 0; i < filled_; ++i) {
-            std::string& text = rows_[i].line.strText;
+        for (std::size_t i = 0; i < filled; ++i) {
+            std::string& text = rows[i].line.text;
             if (text.capacity() > kMaxFieldBytes) std::string().swap(text);
         }
-        filled_ = 0;
-        bytes_ = 0;
+        filled = 0;
+        bytes = 0;
     }
 
-    RunShape shape_;
-    unsigned workers_;
-    std::vector<std::vector<std::string>> fields_;  // one set of fields per thread
-    std::vector<PendingRow> rows_;
-    std::size_t filled_ = 0;
-    std::size_t bytes_ = 0;
+    RunShape shape;
+    unsigned workers;
+    std::vector<std::vector<std::string>> fields;  // one set of fields per thread
+    std::vector<PendingRow> rows;
+    std::size_t filled = 0;
+    std::size_t bytes = 0;
 };
 
-int RunBatchRows(std::istream& in, std::ostream& out, const modConventionProfiles::ConventionProfile& profile) {
+int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::ConventionProfile& profile) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
@@ -288,14 +287,14 @@ int RunBatchRows(std::istream& in, std::ostream& out, const modConventionProfile
             << '\n';
         return 1;
     }
-    if (line.blnTooLong) {
+    if (line.tooLong) {
         out << RowErrorJsonLine(0, Joined({"the first line is longer than ", std::to_string(kMaxLineBytes),
                                            " bytes, so it is not the header ", HeaderText()}))
             << '\n';
         return 1;
     }
-    if (std::string_view(line.strText).starts_with(kByteOrderMark)) line.strText.erase(0, kByteOrderMark.size());
-    const auto columns = LineProblem(line) || SplitCsvLine(line.strText, fields) ? std::nullopt : HeaderColumns(fields);
+    if (std::string_view(line.text).starts_with(kByteOrderMark)) line.text.erase(0, kByteOrderMark.size());
+    const auto columns = LineProblem(line) || SplitCsvLine(line.text, fields) ? std::nullopt : HeaderColumns(fields);
     if (!columns) {
         // Without the header the columns cannot be trusted, so no row is read.
         out << RowErrorJsonLine(0, Joined({"the first line must be the header ", HeaderText()})) << '\n';
@@ -318,7 +317,7 @@ int RunBatchRows(std::istream& in, std::ostream& out, const modConventionProfile
             if (status == LineStatus::Pause) break;
             ++row;
             const InputLine& read = chunk.NextLine();
-            if (!read.blnTooLong && read.strText.empty()) continue;  // a blank line: no row
+            if (!read.tooLong && read.text.empty()) continue;  // a blank line: no row
             chunk.Keep(row);
         }
         if (!chunk.Empty()) anyFailed = chunk.CalculateAndWrite(out) || anyFailed;
@@ -331,8 +330,7 @@ int RunBatchRows(std::istream& in, std::ostream& out, const modConventionProfile
 
 }  // namespace
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const modConventionProfiles::ConventionProfile& profile) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const upagraha::ConventionProfile& profile) {
     try {
         return RunBatchRows(in, out, profile);
     } catch (const std::bad_alloc&) {

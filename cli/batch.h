@@ -37,8 +37,8 @@ inline constexpr std::size_t kBatchChunkBytes = 1 << 20;
 inline constexpr std::size_t kMaxLineBytes = (kBatchColumns.size() + 1) * (2 * kMaxFieldBytes + 3);
 
 struct InputLine {
-    std::string strText;      // without the line end; at most the reader's cap
-    bool blnTooLong = false;  // the line went on beyond the cap; the rest was skipped, not kept
+    std::string text;      // without the line end; at most the reader's cap
+    bool tooLong = false;  // the line went on beyond the cap; the rest was skipped, not kept
 };
 
 enum class LineStatus {
@@ -61,9 +61,9 @@ public:
     LineStatus Next(InputLine& line, bool mayPause, bool stopWhenTooLong = false);
 
 private:
-    std::streambuf* buf_;
-    std::size_t maxBytes_;
-    InputLine partial_;  // the line being read, across pauses
+    std::streambuf* buf;
+    std::size_t maxBytes;
+    InputLine partial;  // the line being read, across pauses
 };
 
 // Splits one line into its fields ("..." quoting, "" for a quote inside); a one-line problem
@@ -77,7 +77,7 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 // written, the run stops, and err gets one line that says so (status 1).
 // Each row is read under its own profile (the optional profile column) or else the one given.
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const modConventionProfiles::ConventionProfile& profile = modConventionProfiles::kOriginalProfile);
+             const upagraha::ConventionProfile& profile = upagraha::kOriginalProfile);
 // The same with standard error for err.
 int RunBatch(std::istream& in, std::ostream& out);
 

@@ -178,59 +178,59 @@ void AppendJsonNumber(std::string& out, double value) {
 
 void JsonWriter::Key(std::string_view key) {
     BeforeValue();
-    AppendJsonString(out_, key);
-    out_ += ':';
-    blnAfterKey_ = true;
+    AppendJsonString(out, key);
+    out += ':';
+    afterKey = true;
 }
 
 void JsonWriter::String(std::string_view text) {
     BeforeValue();
-    AppendJsonString(out_, text);
+    AppendJsonString(out, text);
 }
 
 void JsonWriter::Number(double value) {
     BeforeValue();
-    AppendJsonNumber(out_, value);
+    AppendJsonNumber(out, value);
 }
 
 void JsonWriter::Integer(std::int64_t value) {
     BeforeValue();
     char buf[24];
-    out_.append(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf));
+    out.append(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf));
 }
 
 void JsonWriter::Bool(bool value) {
     BeforeValue();
-    out_ += value ? "true" : "false";
+    out += value ? "true" : "false";
 }
 
 void JsonWriter::Null() {
     BeforeValue();
-    out_ += "null";
+    out += "null";
 }
 
 void JsonWriter::BeforeValue() {
-    if (blnAfterKey_) {
-        blnAfterKey_ = false;
+    if (afterKey) {
+        afterKey = false;
         return;
     }
-    if (intDepth_ > 0) {
-        bool& first = blnFirst_[std::min(intDepth_, kMaxDepth) - 1];
-        if (!first) out_ += ',';
-        first = false;
+    if (depth > 0) {
+        bool& firstInLevel = first[std::min(depth, kMaxDepth) - 1];
+        if (!firstInLevel) out += ',';
+        firstInLevel = false;
     }
 }
 
 void JsonWriter::Open(char bracket) {
     BeforeValue();
-    out_ += bracket;
-    if (intDepth_ < kMaxDepth) blnFirst_[intDepth_] = true;
-    ++intDepth_;
+    out += bracket;
+    if (depth < kMaxDepth) first[depth] = true;
+    ++depth;
 }
 
 void JsonWriter::Close(char bracket) {
-    out_ += bracket;
-    if (intDepth_ > 0) --intDepth_;
+    out += bracket;
+    if (depth > 0) --depth;
 }
 
 }  // namespace vela::cli

@@ -17,7 +17,7 @@ namespace vela::cli {
 
 class JsonWriter {
 public:
-    explicit JsonWriter(std::string& out) : out_(out) {}
+    explicit JsonWriter(std::string& target) : out(target) {}
 
     void BeginObject() { Open('{'); }
     void EndObject() { Close('}'); }
@@ -53,10 +53,10 @@ private:
     void Close(char bracket);
 
     static constexpr std::size_t kMaxDepth = 16;
-    std::string& out_;
-    std::array<bool, kMaxDepth> blnFirst_{};  // nothing written yet at this depth
-    std::size_t intDepth_ = 0;
-    bool blnAfterKey_ = false;
+    std::string& out;
+    std::array<bool, kMaxDepth> first{};  // nothing written yet at this depth
+    std::size_t depth = 0;
+    bool afterKey = false;
 };
 
 // The text of a JSON string, quotes included, as JsonWriter writes it.

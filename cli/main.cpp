@@ -73,7 +73,7 @@ int UsageError(std::string_view what) {
     std::string line(what);
     for (char& c : line)
         if (c == '\n' || c == '\r') c = ' ';
-    std::cerr << kProgram << ": " << modText::PrintableForMessage(line, kMaxUsageBytes) << " (see " << kProgram
+    std::cerr << kProgram << ": " << astro::PrintableForMessage(line, kMaxUsageBytes) << " (see " << kProgram
               << " --help)\n";
     return kExitUsage;
 }
@@ -90,28 +90,28 @@ int Finish(int status) {
 }
 
 int ListZones() {
-    for (int row = 0; row < kZoneCount; ++row)
-        std::cout << row << '\t' << kZoneRows[static_cast<std::size_t>(row)].text << '\t'
-                  << modReferenceTables::ZoneOffsetText(row) << '\n';
+    for (int row = 0; row < reading::kZoneCount; ++row)
+        std::cout << row << '\t' << reading::kZoneRows[static_cast<std::size_t>(row)].text << '\t'
+                  << reading::ZoneOffsetText(row) << '\n';
     return Finish(0);
 }
 
 int ListProfiles() {
-    for (const auto& profile : modConventionProfiles::NamedProfiles())
-        std::cout << profile.strName << '\t' << modConventionProfiles::DescribeProfile(profile) << '\n';
+    for (const auto& profile : upagraha::NamedProfiles())
+        std::cout << profile.name << '\t' << upagraha::DescribeProfile(profile) << '\n';
     return Finish(0);
 }
 
-int RunBatchFile(const std::string& path, const modConventionProfiles::ConventionProfile& profile) {
+int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile) {
     if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        std::cerr << kProgram << ": " << modText::QuotedForMessage(path) << " is a folder, not a CSV file\n";
+        std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " is a folder, not a CSV file\n";
         return kExitRefused;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        std::cerr << kProgram << ": " << modText::QuotedForMessage(path) << " could not be opened for reading\n";
+        std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " could not be opened for reading\n";
         return kExitRefused;
     }
     return Finish(cli::RunBatch(in, std::cout, std::cerr, profile));
@@ -120,24 +120,24 @@ int RunBatchFile(const std::string& path, const modConventionProfiles::Conventio
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
 // one of its letters.
-int RunReading(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile, bool json, bool working,
-               const std::string& savePath, int openedShift = modReadingFile::kFieldShift) {
-    SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(form, profile, state);
+int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
+               const std::string& savePath, int openedShift = reading::kFieldShift) {
+    reading::Reading state;
+    const auto outcome = reading::RunCalculation(form, profile, state);
     if (!outcome.Succeeded()) {
-        std::cerr << outcome.message->strText << '\n';
+        std::cerr << outcome.message->text << '\n';
         return kExitRefused;
     }
     int status = 0;
     if (!savePath.empty()) {
-        if (auto problem = modReadingFile::SaveReadingFile(savePath, state, state.intZoneRow, openedShift)) {
-            std::cerr << problem->strText << '\n';
+        if (auto problem = reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift)) {
+            std::cerr << problem->text << '\n';
             status = kExitRefused;
         }
     }
     if (json) {
         if (working) {
-            const auto sensitivity = modWorking::FindBirthTimeSensitivity(form, profile);
+            const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
             std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity) << '\n';
         } else {
             std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
@@ -147,11 +147,10 @@ int RunReading(const BirthForm& form, const modConventionProfiles::ConventionPro
     // Text output: the warnings go beside it, on standard error, so the report stays as it is.
     for (const std::string& warning : outcome.warnings) std::cerr << warning << '\n';
     if (working) {
-        std::cout << modWorking::WorkingText(state, outcome.upagrahas,
-                                             modWorking::FindBirthTimeSensitivity(form, profile),
-                                             modWorking::CompareConventions(form, profile));
+        std::cout << reading::WorkingText(state, outcome.upagrahas, reading::FindBirthTimeSensitivity(form, profile),
+                                          reading::CompareConventions(form, profile));
     } else {
-        std::cout << modUpagrahaReport::ReportPlainText(outcome.report);
+        std::cout << upagraha::ReportPlainText(outcome.report);
     }
     return Finish(status);
 }
@@ -182,15 +181,15 @@ int main(int argc, char** argv) {
         return app.add_option(flag, text, help)->type_name(shape)->group("Reading");
     };
     const std::vector<CLI::Option*> readingFlags = {
-        reading("--name", notation.strName, "Name of the person", "NAME"),
-        reading("--date", notation.strDate, "Date of birth", "YYYY-MM-DD"),
-        reading("--time", notation.strTime, "Clock time of birth in the zone, 24-hour clock", "HH:MM"),
-        reading("--zone", notation.strZone, "Time zone: a row of --zones, 0 to 80", "ROW"),
-        reading("--lat", notation.strLat, "Latitude, such as 28N37 or 33S52", "28N37"),
-        reading("--lon", notation.strLon, "Longitude, such as 77E13 or 0W07", "77E13"),
-        reading("--city", notation.strCity, "City of birth", "CITY"),
-        reading("--state", notation.strState, "State of birth", "STATE"),
-        reading("--country", notation.strCountry, "Country of birth", "COUNTRY"),
+        reading("--name", notation.name, "Name of the person", "NAME"),
+        reading("--date", notation.dateText, "Date of birth", "YYYY-MM-DD"),
+        reading("--time", notation.time, "Clock time of birth in the zone, 24-hour clock", "HH:MM"),
+        reading("--zone", notation.zoneName, "Time zone: a row of --zones, 0 to 80", "ROW"),
+        reading("--lat", notation.latText, "Latitude, such as 28N37 or 33S52", "28N37"),
+        reading("--lon", notation.lonText, "Longitude, such as 77E13 or 0W07", "77E13"),
+        reading("--city", notation.city, "City of birth", "CITY"),
+        reading("--state", notation.state, "State of birth", "STATE"),
+        reading("--country", notation.country, "Country of birth", "COUNTRY"),
     };
     CLI::Option* dstFlag = app.add_flag("--dst", dst, "Daylight saving time was in force")->group("Reading");
     CLI::Option* saveOption = app.add_option("--save", savePath, "Also write the reading to FILE.ved")
@@ -213,7 +212,7 @@ int main(int argc, char** argv) {
     std::string profileHelp =
         "Read under a profile of conventions (lords of the portions, point of each portion, "
         "sunrise):";
-    for (const auto& named : modConventionProfiles::NamedProfiles()) (profileHelp += ' ') += named.strName;
+    for (const auto& named : upagraha::NamedProfiles()) (profileHelp += ' ') += named.name;
     profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
@@ -239,9 +238,9 @@ int main(int argc, char** argv) {
         if (argc != 2) return UsageError("--profiles takes no other arguments");
         return ListProfiles();
     }
-    modConventionProfiles::ConventionProfile profile = modConventionProfiles::kOriginalProfile;
+    upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
     if (profileOption->count() > 0) {
-        const auto named = modConventionProfiles::FindProfile(profileName);
+        const auto named = upagraha::FindProfile(profileName);
         if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
         profile = *named;
     }
@@ -250,25 +249,25 @@ int main(int argc, char** argv) {
             return UsageError("--batch takes only the CSV file, --profile and --json (which it always writes)");
         return RunBatchFile(batchPath, profile);
     }
-    if (saveOption->count() > 0 && !modReadingFile::HasReadingFileName(savePath))
-        return UsageError("--save " + modText::QuotedForMessage(savePath) +
+    if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
+        return UsageError("--save " + astro::QuotedForMessage(savePath) +
                           ": the file name must end in .ved, or the reading cannot be opened again");
 
-    BirthForm form;
+    reading::BirthForm form;
     if (hasFile) {
         if (anyReadingFlag) return UsageError("give either a saved reading or the reading flags, not both");
-        modReadingFile::OpenedReading opened;
-        if (auto problem = modReadingFile::OpenReadingFile(readingPath, form, opened)) {
-            std::cerr << problem->strText << '\n';
+        reading::OpenedReading opened;
+        if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) {
+            std::cerr << problem->text << '\n';
             return kExitRefused;
         }
         // The window would calculate with what its form held before; here that is nothing the
         // file says, so a line that could not be read refuses the reading.
         if (!opened.unreadLines.empty()) {
-            std::cerr << modReadingFile::UnreadLinesRefusal(opened).strText << '\n';
+            std::cerr << reading::UnreadLinesRefusal(opened).text << '\n';
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, savePath, opened.intShift);
+        return RunReading(form, profile, json, working, savePath, opened.shift);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -278,13 +277,13 @@ int main(int argc, char** argv) {
         for (const auto& name : missing) list += (list.empty() ? "" : ", ") + name;
         return UsageError("missing " + list);
     }
-    notation.strDst = dst ? "true" : "false";
+    notation.dstText = dst ? "true" : "false";
     if (auto problem = cli::FillBirthForm(notation, form)) {
-        if (problem->blnRefusal) {
-            std::cerr << problem->strText << " (--" << problem->strField << ")\n";
+        if (problem->refusal) {
+            std::cerr << problem->text << " (--" << problem->field << ")\n";
             return kExitRefused;
         }
-        return UsageError(std::string("--").append(problem->strField).append(" ").append(problem->strText));
+        return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
     }
     return RunReading(form, profile, json, working, savePath);
 }

@@ -9,7 +9,7 @@ namespace vela::cli {
 namespace {
 
 // A notation typed on a command line or in a CSV cell: a tab around it is as invisible as a blank.
-std::string_view TrimBlanks(std::string_view s) { return modText::TrimBlanksAndTabs(s); }
+std::string_view TrimBlanks(std::string_view s) { return astro::TrimBlanksAndTabs(s); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -21,7 +21,7 @@ bool AllDigits(std::string_view s) {
 }
 
 // Callers have checked that s is one to four digits, so the value always fits.
-int DigitsValue(std::string_view s) { return modText::ParseWhole(s).value_or(0); }
+int DigitsValue(std::string_view s) { return astro::ParseWhole(s).value_or(0); }
 
 // The text as a message quotes it: short, on one line, whatever the user passed.
 std::string Quoted(std::string_view text) {
@@ -53,9 +53,9 @@ constexpr AngleNotation kLatitude{'N', 'S', "latitude such as 28N37 (degrees, N 
 constexpr AngleNotation kLongitude{'E', 'W', "longitude such as 77E13 (degrees, E or W, then two digits of minutes)"};
 
 struct AngleParts {
-    std::string strDeg;
-    std::string strMin;
-    bool blnPositive = true;
+    std::string deg;
+    std::string min;
+    bool positive = true;
 };
 
 std::optional<AngleParts> SplitAngle(std::string_view text, const AngleNotation& kind) {
@@ -78,7 +78,7 @@ std::string AngleProblem(std::string_view text, const AngleNotation& kind) {
 
 }  // namespace
 
-std::optional<std::string> ApplyDate(std::string_view text, BirthForm& form) {
+std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
     if (t.size() != 10 || t[4] != '-' || t[7] != '-' || !AllDigits(t.substr(0, 4)) || !AllDigits(t.substr(5, 2)) ||
         !AllDigits(t.substr(8, 2)))
@@ -86,18 +86,18 @@ std::optional<std::string> ApplyDate(std::string_view text, BirthForm& form) {
     const int year = DigitsValue(t.substr(0, 4));
     const int month = DigitsValue(t.substr(5, 2));
     const int day = DigitsValue(t.substr(8, 2));
-    if (year < kFirstYear || year > kLastYear)
+    if (year < reading::kFirstYear || year > reading::kLastYear)
         return Quoted(text).append(": ").append(Range("year", year, "within 1901 to 2050"));
     if (month < 1 || month > 12) return Quoted(text).append(": ").append(Range("month", month, "within 01 to 12"));
     if (day < 1 || day > 31) return Quoted(text).append(": ").append(Range("day", day, "within 01 to 31"));
     // Whether the day exists in its month is the window's check, with the window's message.
-    form.cboYear = std::to_string(year);
-    form.cboMonth = month - 1;
-    form.cboDate = std::to_string(day);
+    form.year = std::to_string(year);
+    form.month = month - 1;
+    form.day = std::to_string(day);
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyTime(std::string_view text, BirthForm& form) {
+std::optional<std::string> ApplyTime(std::string_view text, reading::BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
     const std::size_t colon = t.find(':');
     if (colon == std::string_view::npos || colon < 1 || colon > 2 || t.size() != colon + 3 ||
@@ -107,77 +107,77 @@ std::optional<std::string> ApplyTime(std::string_view text, BirthForm& form) {
     const int minute = DigitsValue(t.substr(colon + 1));
     if (hour > 23) return Quoted(text).append(": ").append(Range("hour", hour, "within 0 to 23"));
     if (minute > 59) return Quoted(text).append(": ").append(Range("minute", minute, "within 00 to 59"));
-    form.cboHour = std::to_string(hour);
-    form.cboMinute = std::to_string(minute);
+    form.hour = std::to_string(hour);
+    form.minute = std::to_string(minute);
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyZone(std::string_view text, BirthForm& form) {
+std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
-    if (t.empty() || t.size() > 2 || !AllDigits(t) || DigitsValue(t) >= kZoneCount)
-        return Quoted(text) + " is not a zone row from 0 to " + std::to_string(kZoneCount - 1) +
+    if (t.empty() || t.size() > 2 || !AllDigits(t) || DigitsValue(t) >= reading::kZoneCount)
+        return Quoted(text) + " is not a zone row from 0 to " + std::to_string(reading::kZoneCount - 1) +
                " (--zones lists them)";
-    form.cboTimeZone = DigitsValue(t);
+    form.zoneRow = DigitsValue(t);
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyLatitude(std::string_view text, BirthForm& form) {
+std::optional<std::string> ApplyLatitude(std::string_view text, reading::BirthForm& form) {
     auto parts = SplitAngle(text, kLatitude);
     if (!parts) return AngleProblem(text, kLatitude);
-    form.txtLatDeg = std::move(parts->strDeg);
-    form.txtLatMin = std::move(parts->strMin);
-    form.optLat = parts->blnPositive ? LatChoice::North : LatChoice::South;
+    form.latDegrees = std::move(parts->deg);
+    form.latMinutes = std::move(parts->min);
+    form.latDirection = parts->positive ? reading::LatChoice::North : reading::LatChoice::South;
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyLongitude(std::string_view text, BirthForm& form) {
+std::optional<std::string> ApplyLongitude(std::string_view text, reading::BirthForm& form) {
     auto parts = SplitAngle(text, kLongitude);
     if (!parts) return AngleProblem(text, kLongitude);
-    form.txtLonDeg = std::move(parts->strDeg);
-    form.txtLonMin = std::move(parts->strMin);
-    form.optLong = parts->blnPositive ? LonChoice::East : LonChoice::West;
+    form.lonDegrees = std::move(parts->deg);
+    form.lonMinutes = std::move(parts->min);
+    form.lonDirection = parts->positive ? reading::LonChoice::East : reading::LonChoice::West;
     return std::nullopt;
 }
 
-std::optional<std::string> ApplyDst(std::string_view text, BirthForm& form) {
+std::optional<std::string> ApplyDst(std::string_view text, reading::BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
     std::string lower(t);
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     if (lower != "true" && lower != "false") return Quoted(text) + " is neither true nor false";
-    form.chkDST = lower == "true";
+    form.dst = lower == "true";
     return std::nullopt;
 }
 
 std::optional<std::string> CheckLetters(std::string_view text) {
-    if (auto refused = modValidation::CheckBoxText(modValidation::BoxKind::Letters, text)) return refused->strText;
+    if (auto refused = reading::CheckBoxText(reading::BoxKind::Letters, text)) return refused->text;
     return std::nullopt;
 }
 
-std::optional<FieldProblem> FillBirthForm(const ReadingNotation& n, BirthForm& form) {
+std::optional<FieldProblem> FillBirthForm(const ReadingNotation& n, reading::BirthForm& form) {
     const auto letters = [&form](std::string_view field, const std::string& text,
-                                 std::string BirthForm::*box) -> std::optional<FieldProblem> {
+                                 std::string reading::BirthForm::*box) -> std::optional<FieldProblem> {
         if (auto message = CheckLetters(text)) return FieldProblem{field, std::move(*message), true};
         form.*box = text;
         return std::nullopt;
     };
-    using Apply = std::optional<std::string> (*)(std::string_view, BirthForm&);
+    using Apply = std::optional<std::string> (*)(std::string_view, reading::BirthForm&);
     const auto notation = [&form](std::string_view field, const std::string& text,
                                   Apply apply) -> std::optional<FieldProblem> {
         if (auto message = apply(text, form)) return FieldProblem{field, std::move(*message), false};
         return std::nullopt;
     };
 
-    if (auto p = letters("name", n.strName, &BirthForm::txtName)) return p;
-    if (auto p = notation("date", n.strDate, ApplyDate)) return p;
-    if (auto p = notation("time", n.strTime, ApplyTime)) return p;
-    if (auto p = notation("zone", n.strZone, ApplyZone)) return p;
-    if (auto p = notation("lat", n.strLat, ApplyLatitude)) return p;
-    if (auto p = notation("lon", n.strLon, ApplyLongitude)) return p;
-    if (auto p = notation("dst", n.strDst, ApplyDst)) return p;
-    if (auto p = letters("city", n.strCity, &BirthForm::txtCity)) return p;
-    if (auto p = letters("state", n.strState, &BirthForm::txtState)) return p;
-    if (auto p = letters("country", n.strCountry, &BirthForm::txtCountry)) return p;
+    if (auto p = letters("name", n.name, &reading::BirthForm::name)) return p;
+    if (auto p = notation("date", n.dateText, ApplyDate)) return p;
+    if (auto p = notation("time", n.time, ApplyTime)) return p;
+    if (auto p = notation("zone", n.zoneName, ApplyZone)) return p;
+    if (auto p = notation("lat", n.latText, ApplyLatitude)) return p;
+    if (auto p = notation("lon", n.lonText, ApplyLongitude)) return p;
+    if (auto p = notation("dst", n.dstText, ApplyDst)) return p;
+    if (auto p = letters("city", n.city, &reading::BirthForm::city)) return p;
+    if (auto p = letters("state", n.state, &reading::BirthForm::state)) return p;
+    if (auto p = letters("country", n.country, &reading::BirthForm::country)) return p;
     return std::nullopt;
 }
 

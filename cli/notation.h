@@ -24,38 +24,38 @@ namespace vela::cli {
 
 // One reading as the command line or a batch row gives it.
 struct ReadingNotation {
-    std::string strName;
-    std::string strDate;  // YYYY-MM-DD
-    std::string strTime;  // H:MM or HH:MM, 24-hour clock
-    std::string strZone;  // zone table row, 0..80
-    std::string strLat;   // 28N37: whole degrees, N or S, two-digit minutes
-    std::string strLon;   // 77E13: whole degrees, E or W, two-digit minutes
-    std::string strDst;   // true or false
-    std::string strCity;
-    std::string strState;
-    std::string strCountry;
+    std::string name;
+    std::string dateText;  // YYYY-MM-DD
+    std::string time;      // H:MM or HH:MM, 24-hour clock
+    std::string zoneName;  // zone table row, 0..80
+    std::string latText;   // 28N37: whole degrees, N or S, two-digit minutes
+    std::string lonText;   // 77E13: whole degrees, E or W, two-digit minutes
+    std::string dstText;   // true or false
+    std::string city;
+    std::string state;
+    std::string country;
 };
 
 struct FieldProblem {
-    std::string_view strField;  // the column name, which is also the flag without its dashes
-    std::string strText;        // one line
-    bool blnRefusal = false;    // the window's own message rather than a malformed notation
+    std::string_view field;  // the column name, which is also the flag without its dashes
+    std::string text;        // one line
+    bool refusal = false;    // the window's own message rather than a malformed notation
 };
 
 // Each reads one notation into the form's controls and leaves the form untouched on a problem,
 // answered as one line that quotes the text and says the expected shape. Blanks around a
 // notation are ignored.
-std::optional<std::string> ApplyDate(std::string_view text, BirthForm& form);
-std::optional<std::string> ApplyTime(std::string_view text, BirthForm& form);
-std::optional<std::string> ApplyZone(std::string_view text, BirthForm& form);
-std::optional<std::string> ApplyLatitude(std::string_view text, BirthForm& form);
-std::optional<std::string> ApplyLongitude(std::string_view text, BirthForm& form);
-std::optional<std::string> ApplyDst(std::string_view text, BirthForm& form);
+std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form);
+std::optional<std::string> ApplyTime(std::string_view text, reading::BirthForm& form);
+std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& form);
+std::optional<std::string> ApplyLatitude(std::string_view text, reading::BirthForm& form);
+std::optional<std::string> ApplyLongitude(std::string_view text, reading::BirthForm& form);
+std::optional<std::string> ApplyDst(std::string_view text, reading::BirthForm& form);
 
 // The window's message when the text holds a character its letters boxes refuse.
 std::optional<std::string> CheckLetters(std::string_view text);
 
 // Fills the whole form, checking the fields in the batch file's column order; the first problem.
-std::optional<FieldProblem> FillBirthForm(const ReadingNotation& notation, BirthForm& form);
+std::optional<FieldProblem> FillBirthForm(const ReadingNotation& notation, reading::BirthForm& form);
 
 }  // namespace vela::cli

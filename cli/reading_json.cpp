@@ -14,9 +14,9 @@ namespace {
 std::string DateText(int year, int month, int day) {
     std::string text = std::to_string(year);
     text += '-';
-    modText::AppendTwoDigits(text, month);
+    astro::AppendTwoDigits(text, month);
     text += '-';
-    modText::AppendTwoDigits(text, day);
+    astro::AppendTwoDigits(text, day);
     return text;
 }
 
@@ -26,7 +26,7 @@ double Degrees(int deg, int min, bool negative) {
     return negative ? -d : d;
 }
 
-void SunDay(JsonWriter& w, std::string_view key, DateValue rise, DateValue set) {
+void SunDay(JsonWriter& w, std::string_view key, astro::DateValue rise, astro::DateValue set) {
     w.Key(key);
     w.BeginObject();
     w.Field("rise", ClockText(rise));
@@ -35,9 +35,9 @@ void SunDay(JsonWriter& w, std::string_view key, DateValue rise, DateValue set) 
 }
 
 void Nakshatra(JsonWriter& w, double degrees) {
-    const auto place = modNakshatra::NakshatraOf(degrees);
+    const auto place = upagraha::NakshatraOf(degrees);
     w.Field("nakshatra", place.Name());
-    w.Field("pada", place.intPada);
+    w.Field("pada", place.pada);
 }
 
 void Minutes(JsonWriter& w, std::string_view key, const std::optional<int>& minutes) {
@@ -48,64 +48,64 @@ void Minutes(JsonWriter& w, std::string_view key, const std::optional<int>& minu
         w.Null();
 }
 
-void Shift(JsonWriter& w, std::string_view key, const modWorking::Shift& shift) {
+void Shift(JsonWriter& w, std::string_view key, const reading::Shift& shift) {
     w.Key(key);
     w.BeginObject();
-    Minutes(w, "earlier", shift.intEarlier);
-    Minutes(w, "later", shift.intLater);
+    Minutes(w, "earlier", shift.earlier);
+    Minutes(w, "later", shift.later);
     w.EndObject();
 }
 
 }  // namespace
 
-std::string ClockText(DateValue value) {
+std::string ClockText(astro::DateValue value) {
     constexpr int kMinutesPerDay = 24 * 60;
     // Stored sunrise and sunset values are whole minutes; rounding (half to even) only removes the
     // error of the day fraction, and a value that rounds up to midnight is 00:00 of its day.
-    const int minutes = static_cast<int>(std::nearbyint(HoursOfDay(value) * 60.0)) % kMinutesPerDay;
-    return modText::ClockText(minutes / 60, minutes % 60);
+    const int minutes = static_cast<int>(std::nearbyint(astro::HoursOfDay(value) * 60.0)) % kMinutesPerDay;
+    return astro::ClockText(minutes / 60, minutes % 60);
 }
 
-void AppendReadingJson(std::string& out, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                       std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity) {
-    using namespace modVedicUpagrahas;
-    const auto row = static_cast<std::size_t>(s.intZoneRow);
+void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
+                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity) {
+    using namespace upagraha;
+    const auto row = static_cast<std::size_t>(s.zoneRow);
     JsonWriter w(out);
     w.BeginObject();
-    w.Field("name", s.strName);
-    w.Field("date", DateText(s.intYear, s.intMonth, s.intDay));
-    w.Field("time", modText::ClockText(s.intHour, s.intMinute));
-    w.Field("zone", static_cast<int>(s.intZoneRow));
-    w.Field("zone_text", row < s.zones->strZoneTable.size() ? s.zones->strZoneTable[row] : std::string_view{});
-    w.Field("dst", s.blnDST);
-    w.Field("latitude", Degrees(s.intLatDeg, s.intLatMin, s.blnSouth));
-    w.Field("longitude", Degrees(s.intLonDeg, s.intLonMin, !s.blnEast));
-    w.Field("city", s.strCity);
-    w.Field("state", s.strState);
-    w.Field("country", s.strCountry);
-    w.Field("profile", s.profile.strName);
+    w.Field("name", s.name);
+    w.Field("date", DateText(s.year, s.month, s.day));
+    w.Field("time", astro::ClockText(s.hour, s.minute));
+    w.Field("zone", static_cast<int>(s.zoneRow));
+    w.Field("zone_text", row < s.zones->zoneTable.size() ? s.zones->zoneTable[row] : std::string_view{});
+    w.Field("dst", s.dst);
+    w.Field("latitude", Degrees(s.latDegrees, s.latMinutes, s.south));
+    w.Field("longitude", Degrees(s.lonDegrees, s.lonMinutes, !s.east));
+    w.Field("city", s.city);
+    w.Field("state", s.state);
+    w.Field("country", s.country);
+    w.Field("profile", s.profile.name);
     w.Key("ascendant");
     w.BeginObject();
-    w.Field("text", s.strBirthAscendant);
-    w.Field("degrees", s.dblBirthAscendant);
-    Nakshatra(w, s.dblBirthAscendant);
+    w.Field("text", s.birthAscendantText);
+    w.Field("degrees", s.birthAscendant);
+    Nakshatra(w, s.birthAscendant);
     w.EndObject();
     w.Key("sun");
     w.BeginObject();
-    SunDay(w, "previous", s.dtPrevSunrise, s.dtPrevSunset);
-    SunDay(w, "birth", s.dtBirthSunrise, s.dtBirthSunset);
-    SunDay(w, "next", s.dtNextSunrise, s.dtNextSunset);
+    SunDay(w, "previous", s.prevSunrise, s.prevSunset);
+    SunDay(w, "birth", s.birthSunrise, s.birthSunset);
+    SunDay(w, "next", s.nextSunrise, s.nextSunset);
     w.EndObject();
-    w.Field("birth_by_day", u.blnBirthByDay);
-    w.Field("weekday", u.intWeekday);
+    w.Field("birth_by_day", u.birthByDay);
+    w.Field("weekday", u.weekday);
 
     w.Key("portions");
     w.BeginArray();
     for (const Portion& p : u.portions) {
         w.BeginObject();
-        w.Field("lord", p.strLord);
-        w.Field("start", p.dblStart);
-        w.Field("end", p.dblEnd);
+        w.Field("lord", p.lord);
+        w.Field("start", p.start);
+        w.Field("end", p.end);
         w.EndObject();
     }
     w.EndArray();
@@ -113,26 +113,25 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
     w.Key("upagrahas");
     w.BeginArray();
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
-        const int house = u.intHouses[i];
+        const int house = u.houses[i];
         w.BeginObject();
-        w.Field("name", strUpagrahaNames[i]);
-        w.Field("lord", strUpagrahaLords[i]);
-        w.Field("moment", u.dblMoments[i]);
-        w.Field("longitude", u.varUpagrahaLongitudes[i].view());
-        w.Field("degrees", u.dblLongitudes[i]);
-        Nakshatra(w, u.dblLongitudes[i]);
+        w.Field("name", kUpagrahaNames[i]);
+        w.Field("lord", kUpagrahaLords[i]);
+        w.Field("moment", u.moments[i]);
+        w.Field("longitude", u.upagrahaLongitudes[i].view());
+        w.Field("degrees", u.longitudes[i]);
+        Nakshatra(w, u.longitudes[i]);
         w.Field("house", house);
-        w.Field("significance", modUpagrahaReport::strUpagrahaSignificance[i]);
-        w.Field("interpretation",
-                house >= 1 && house <= 12
-                    ? modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]
-                    : std::string_view{});
+        w.Field("significance", upagraha::kUpagrahaSignificance[i]);
+        w.Field("interpretation", house >= 1 && house <= 12
+                                      ? upagraha::kUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]
+                                      : std::string_view{});
         if (sensitivity != nullptr) {
             w.Key("sensitivity");
             w.BeginObject();
             Shift(w, "sign", sensitivity->sign[i]);
             Shift(w, "house", sensitivity->house[i]);
-            w.Field("searched_minutes", sensitivity->intSearchedMinutes);
+            w.Field("searched_minutes", sensitivity->searchedMinutes);
             w.EndObject();
         }
         w.EndObject();
@@ -146,8 +145,8 @@ void AppendReadingJson(std::string& out, const SharedChartState& s, const modVed
     w.EndObject();
 }
 
-std::string ReadingJsonLine(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                            std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity) {
+std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas& u,
+                            std::span<const std::string> warnings, const reading::Sensitivity* sensitivity) {
     std::string line;
     line.reserve(4096);
     AppendReadingJson(line, s, u, warnings, sensitivity);

@@ -19,18 +19,17 @@
 namespace vela::cli {
 
 // The clock time of a date value as zero-padded "HH:MM", rounded to the nearest minute.
-std::string ClockText(DateValue value);
+std::string ClockText(astro::DateValue value);
 
 // Appends the reading's object, without a line end. With a sensitivity, each upagraha also says
 // how far the birth time can move, in minutes, before its sign and its house change:
 // "sensitivity": {"sign": {"earlier", "later"}, "house": {...}, "searched_minutes"}, with null
 // where no change lies within the searched span. The warnings of the reading (the zone check's
 // sentence) close the object as "warnings": [...], empty when there is nothing to say.
-void AppendReadingJson(std::string& out, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                       std::span<const std::string> warnings, const modWorking::Sensitivity* sensitivity = nullptr);
-std::string ReadingJsonLine(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                            std::span<const std::string> warnings,
-                            const modWorking::Sensitivity* sensitivity = nullptr);
+void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
+                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr);
+std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas& u,
+                            std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr);
 
 // {"row":N,"error":"message"}
 std::string RowErrorJsonLine(std::int64_t row, std::string_view message);

@@ -9,7 +9,7 @@
 #include "desktop/app_icon.h"
 #include "vela_version.h"
 
-namespace vela::modAboutDialog {
+namespace vela::desktop {
 
 namespace {
 
@@ -30,17 +30,17 @@ constexpr char kAboutText[] =
 
 QDialog* CreateAboutDialog(QWidget* parent) {
     auto* dialog = new QDialog(parent);
-    dialog->setObjectName(QStringLiteral("frmAbout"));
+    dialog->setObjectName(QStringLiteral("AboutDialog"));
     dialog->setWindowTitle(QStringLiteral("About Vela Upagrahas"));
     dialog->setModal(true);
 
     auto* icon = new QLabel(dialog);
-    icon->setPixmap(QPixmap::fromImage(modAppIcon::DrawAppIcon(64)));
+    icon->setPixmap(QPixmap::fromImage(DrawAppIcon(64)));
     icon->setAlignment(Qt::AlignTop);
     auto* text = new QLabel(QStringLiteral("<h3>") + QString::fromUtf8(kWindowCaption) + QStringLiteral("</h3>") +
                                 QString::fromUtf8(kAboutText),
                             dialog);
-    text->setObjectName(QStringLiteral("lblAbout"));
+    text->setObjectName(QStringLiteral("aboutLabel"));
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
     text->setMinimumWidth(360);
@@ -62,4 +62,4 @@ void ShowAboutDialog(QWidget* parent) {
     delete dialog;
 }
 
-}  // namespace vela::modAboutDialog
+}  // namespace vela::desktop

@@ -4,7 +4,7 @@
 class QDialog;
 class QWidget;
 
-namespace vela::modAboutDialog {
+namespace vela::desktop {
 
 // Built but not shown; the caller decides how (the window shows it modally).
 QDialog* CreateAboutDialog(QWidget* parent);
@@ -12,4 +12,4 @@ QDialog* CreateAboutDialog(QWidget* parent);
 // Shows the About window modally and returns when the user closes it.
 void ShowAboutDialog(QWidget* parent);
 
-}  // namespace vela::modAboutDialog
+}  // namespace vela::desktop

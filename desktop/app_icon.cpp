@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace vela::modAppIcon {
+namespace vela::desktop {
 
 QImage DrawAppIcon(int sizePixels) {
     QImage image(sizePixels, sizePixels, QImage::Format_ARGB32_Premultiplied);
@@ -55,4 +55,4 @@ QIcon AppIcon() {
     return icon;
 }
 
-}  // namespace vela::modAppIcon
+}  // namespace vela::desktop

@@ -5,9 +5,9 @@
 #include <QIcon>
 #include <QImage>
 
-namespace vela::modAppIcon {
+namespace vela::desktop {
 
 QImage DrawAppIcon(int sizePixels);
 QIcon AppIcon();
 
-}  // namespace vela::modAppIcon
+}  // namespace vela::desktop

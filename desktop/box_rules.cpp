@@ -4,7 +4,7 @@
 
 #include "reading/validation.h"
 
-namespace vela::modBoxRules {
+namespace vela::desktop {
 
 namespace {
 
@@ -12,39 +12,35 @@ std::string S(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
-BoxRuleValidator::BoxRuleValidator(QLineEdit& lineEdit, FormField boxField,
+BoxRuleValidator::BoxRuleValidator(QLineEdit& lineEdit, reading::FormField boxField,
                                    std::function<void(const QString&)> onRefused)
-    : QValidator(&lineEdit),
-      box(lineEdit),
-      field(boxField),
-      refused(std::move(onRefused)),
-      strAccepted(lineEdit.text()) {
+    : QValidator(&lineEdit), box(lineEdit), field(boxField), refused(std::move(onRefused)), accepted(lineEdit.text()) {
     connect(&box, &QLineEdit::textChanged, this, &BoxRuleValidator::Box_TextChanged);
     connect(&box, &QLineEdit::inputRejected, this, &BoxRuleValidator::Box_InputRejected);
 }
 
 QValidator::State BoxRuleValidator::validate(QString& input, int& pos) const {
     pendingRefusal.reset();
-    if (blnSettingText) return Acceptable;
+    if (settingText) return Acceptable;
     // What the edit put in: the text between the part both versions start with and the part both
     // end with. A deletion puts nothing in and is always taken.
-    const qsizetype shorter = std::min(input.size(), strAccepted.size());
+    const qsizetype shorter = std::min(input.size(), accepted.size());
     qsizetype head = 0;
-    while (head < shorter && input.at(head) == strAccepted.at(head)) ++head;
+    while (head < shorter && input.at(head) == accepted.at(head)) ++head;
     qsizetype tail = 0;
-    while (tail < shorter - head && input.at(input.size() - 1 - tail) == strAccepted.at(strAccepted.size() - 1 - tail))
+    while (tail < shorter - head && input.at(input.size() - 1 - tail) == accepted.at(accepted.size() - 1 - tail))
         ++tail;
     const QString inserted = input.mid(head, input.size() - head - tail);
     if (inserted.isEmpty()) return Acceptable;
 
     const QString before = input.left(head);
     const QString after = input.right(tail);
-    const auto verdict = modValidation::JudgeInsertion(field, S(before), S(inserted), S(after));
+    const auto verdict = reading::JudgeInsertion(field, S(before), S(inserted), S(after));
     if (!verdict.Accepted()) {
-        if (verdict.refusal) pendingRefusal = QString::fromStdString(verdict.refusal->strText);
+        if (verdict.refusal) pendingRefusal = QString::fromStdString(verdict.refusal->text);
         return Invalid;
     }
-    const QString taken = QString::fromStdString(verdict.strInserted);
+    const QString taken = QString::fromStdString(verdict.inserted);
     if (taken != inserted) {
         input = before + taken + after;
         pos = static_cast<int>(before.size() + taken.size());
@@ -54,12 +50,12 @@ QValidator::State BoxRuleValidator::validate(QString& input, int& pos) const {
 
 void BoxRuleValidator::SetBoxText(QLineEdit& lineEdit, const QString& text) {
     auto* rule = lineEdit.findChild<BoxRuleValidator*>(QString(), Qt::FindDirectChildrenOnly);
-    if (rule != nullptr) rule->blnSettingText = true;
+    if (rule != nullptr) rule->settingText = true;
     lineEdit.setText(text);
-    if (rule != nullptr) rule->blnSettingText = false;
+    if (rule != nullptr) rule->settingText = false;
 }
 
-void BoxRuleValidator::Box_TextChanged(const QString& text) { strAccepted = text; }
+void BoxRuleValidator::Box_TextChanged(const QString& text) { accepted = text; }
 
 void BoxRuleValidator::Box_InputRejected() {
     if (!pendingRefusal) return;
@@ -68,8 +64,8 @@ void BoxRuleValidator::Box_InputRejected() {
     if (refused) refused(message);
 }
 
-void InstallBoxRule(QLineEdit& box, FormField field, std::function<void(const QString&)> refused) {
+void InstallBoxRule(QLineEdit& box, reading::FormField field, std::function<void(const QString&)> refused) {
     box.setValidator(new BoxRuleValidator(box, field, std::move(refused)));
 }
 
-}  // namespace vela::modBoxRules
+}  // namespace vela::desktop

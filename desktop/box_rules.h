@@ -16,7 +16,7 @@
 
 #include "reading/birth_form.h"
 
-namespace vela::modBoxRules {
+namespace vela::desktop {
 
 class BoxRuleValidator : public QValidator {
     Q_OBJECT
@@ -24,7 +24,7 @@ class BoxRuleValidator : public QValidator {
 public:
     // Watches the box's text to know what each edit changes. `refused` is called with the box's
     // message after the box has turned an edit down (not for a silent refusal).
-    BoxRuleValidator(QLineEdit& box, FormField field, std::function<void(const QString&)> refused);
+    BoxRuleValidator(QLineEdit& box, reading::FormField field, std::function<void(const QString&)> refused);
 
     State validate(QString& input, int& pos) const override;
 
@@ -37,14 +37,14 @@ private:
     void Box_InputRejected();
 
     QLineEdit& box;
-    FormField field;
+    reading::FormField field;
     std::function<void(const QString&)> refused;
-    QString strAccepted;          // the box's text before the edit being judged
-    bool blnSettingText = false;  // SetBoxText is at work
+    QString accepted;          // the box's text before the edit being judged
+    bool settingText = false;  // SetBoxText is at work
     mutable std::optional<QString> pendingRefusal;
 };
 
 // Puts the rule of its field on each box.
-void InstallBoxRule(QLineEdit& box, FormField field, std::function<void(const QString&)> refused);
+void InstallBoxRule(QLineEdit& box, reading::FormField field, std::function<void(const QString&)> refused);
 
-}  // namespace vela::modBoxRules
+}  // namespace vela::desktop

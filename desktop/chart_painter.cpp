@@ -9,22 +9,22 @@
 #include <cmath>
 #include <vector>
 
-namespace vela::modChartPainter {
+namespace vela::desktop {
 
 namespace {
 
-using modChartModel::ChartBox;
-using modChartModel::ChartModel;
-using modChartModel::ChartPlace;
-using modChartModel::ChartPoint;
+using reading::ChartBox;
+using reading::ChartModel;
+using reading::ChartPlace;
+using reading::ChartPoint;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The unit square of the model laid on the chart's square.
 class Frame {
 public:
-    explicit Frame(const QRectF& square) : square_(square) {}
-    QPointF At(const ChartPoint& p) const { return {square_.x() + p.x * Side(), square_.y() + p.y * Side()}; }
+    explicit Frame(const QRectF& chartSquare) : square(chartSquare) {}
+    QPointF At(const ChartPoint& p) const { return {square.x() + p.x * Side(), square.y() + p.y * Side()}; }
     QRectF At(const ChartBox& b) const {
         return {At(ChartPoint{b.x, b.y}), QSizeF(b.width * Side(), b.height * Side())};
     }
@@ -33,10 +33,10 @@ public:
         for (const ChartPoint& p : outline) polygon << At(p);
         return polygon;
     }
-    double Side() const { return square_.width(); }
+    double Side() const { return square.width(); }
 
 private:
-    QRectF square_;
+    QRectF square;
 };
 
 // The largest pixel size (at most `largest`) at which every line fits the box, one line under the
@@ -76,8 +76,8 @@ void DrawBodies(QPainter& painter, const Frame& frame, const ChartModel& model, 
     std::vector<bool> bold;
     for (const std::size_t b : place.bodies) {
         const auto& body = model.bodies[b];
-        lines << Q(body.strShortName) + QLatin1Char(' ') + Q(body.strDegrees);
-        bold.push_back(body.blnAscendant);
+        lines << Q(body.shortName) + QLatin1Char(' ') + Q(body.degreesText);
+        bold.push_back(body.isAscendant);
     }
     const QRectF box = frame.At(place.textBox);
     const double largest = frame.Side() * 0.042;
@@ -127,7 +127,7 @@ void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, c
     QColor tint = palette.color(QPalette::Highlight);
     tint.setAlphaF(0.25f);
     for (const ChartPlace& place : model.places) {
-        if (!place.blnAscendant) continue;
+        if (!place.isAscendant) continue;
         QPainterPath path;
         path.addPolygon(frame.At(place.outline));
         path.closeSubpath();
@@ -150,11 +150,11 @@ void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, c
     const double labelSide = side * 0.08;
     for (const ChartPlace& place : model.places) {
         const QPointF at = frame.At(place.labelAt);
-        const bool south = model.style == modChartModel::ChartStyle::SouthIndian;
+        const bool south = model.style == reading::ChartStyle::SouthIndian;
         const QRectF box = south ? QRectF(at.x(), at.y() - labelSide / 2, labelSide, labelSide)
                                  : QRectF(at.x() - labelSide / 2, at.y() - labelSide / 2, labelSide, labelSide);
         painter.drawText(box, static_cast<int>((south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter),
-                         Q(place.strLabel));
+                         Q(place.label));
     }
 
     painter.setPen(palette.color(QPalette::Text));
@@ -172,4 +172,4 @@ void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, c
     painter.restore();
 }
 
-}  // namespace vela::modChartPainter
+}  // namespace vela::desktop

@@ -14,12 +14,12 @@
 
 class QPainter;
 
-namespace vela::modChartPainter {
+namespace vela::desktop {
 
-void DrawChart(QPainter& painter, const QRectF& area, const modChartModel::ChartModel& model, const QPalette& palette,
+void DrawChart(QPainter& painter, const QRectF& area, const reading::ChartModel& model, const QPalette& palette,
                const QFont& font);
 
 // Black ink on white paper, whatever the screen's theme.
 QPalette PaperPalette();
 
-}  // namespace vela::modChartPainter
+}  // namespace vela::desktop

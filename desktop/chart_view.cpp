@@ -4,7 +4,7 @@
 
 #include "desktop/chart_painter.h"
 
-namespace vela::modChartView {
+namespace vela::desktop {
 
 namespace {
 
@@ -19,7 +19,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void ChartView::SetModel(std::optional<modChartModel::ChartModel> chart) {
+void ChartView::SetModel(std::optional<reading::ChartModel> chart) {
     model = std::move(chart);
     update();
 }
@@ -31,7 +31,7 @@ QSize ChartView::minimumSizeHint() const { return {kSmallestSide, kSmallestSide}
 void ChartView::paintEvent(QPaintEvent*) {
     if (!model) return;
     QPainter painter(this);
-    modChartPainter::DrawChart(painter, QRectF(rect()), *model, palette(), font());
+    DrawChart(painter, QRectF(rect()), *model, palette(), font());
 }
 
-}  // namespace vela::modChartView
+}  // namespace vela::desktop

@@ -7,7 +7,7 @@
 
 #include "reading/chart_model.h"
 
-namespace vela::modChartView {
+namespace vela::desktop {
 
 class ChartView : public QWidget {
     Q_OBJECT
@@ -16,8 +16,8 @@ public:
     explicit ChartView(QWidget* parent = nullptr);
 
     // The chart shown; nothing before the first reading.
-    void SetModel(std::optional<modChartModel::ChartModel> model);
-    const std::optional<modChartModel::ChartModel>& Model() const { return model; }
+    void SetModel(std::optional<reading::ChartModel> model);
+    const std::optional<reading::ChartModel>& Model() const { return model; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -26,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::optional<modChartModel::ChartModel> model;
+    std::optional<reading::ChartModel> model;
 };
 
-}  // namespace vela::modChartView
+}  // namespace vela::desktop

@@ -35,7 +35,7 @@
 #include <utility>
 
 #include "desktop/app_icon.h"
-#include "desktop/frm_main.h"
+#include "desktop/main_window.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int Fail(const char* what) {
     return EXIT_FAILURE;
 }
 
-bool SaveIcon(const QString& path, int size) { return vela::modAppIcon::DrawAppIcon(size).save(path, "PNG"); }
+bool SaveIcon(const QString& path, int size) { return vela::desktop::DrawAppIcon(size).save(path, "PNG"); }
 
 template <typename T>
 T* Child(QWidget& window, const char* name) {
@@ -53,27 +53,27 @@ T* Child(QWidget& window, const char* name) {
 
 // The sample's name, date and clock: 15 June 1975, 10:30 Indian time.
 void FillSampleBirth(QWidget& window) {
-    Child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Asha"));
-    Child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("15"));
-    Child<QComboBox>(window, "cboMonth")->setCurrentIndex(5);
-    Child<QComboBox>(window, "cboYear")->setCurrentText(QStringLiteral("1975"));
-    Child<QComboBox>(window, "cboHour")->setCurrentText(QStringLiteral("10"));
-    Child<QComboBox>(window, "cboMinute")->setCurrentText(QStringLiteral("30"));
-    Child<QComboBox>(window, "cboTimeZone")->setCurrentIndex(34);
+    Child<QLineEdit>(window, "nameEdit")->setText(QStringLiteral("Asha"));
+    Child<QComboBox>(window, "dayCombo")->setCurrentText(QStringLiteral("15"));
+    Child<QComboBox>(window, "monthCombo")->setCurrentIndex(5);
+    Child<QComboBox>(window, "yearCombo")->setCurrentText(QStringLiteral("1975"));
+    Child<QComboBox>(window, "hourCombo")->setCurrentText(QStringLiteral("10"));
+    Child<QComboBox>(window, "minuteCombo")->setCurrentText(QStringLiteral("30"));
+    Child<QComboBox>(window, "zoneCombo")->setCurrentIndex(34);
 }
 
 // A reading born in Delhi.
 void FillSampleReading(QWidget& window) {
     FillSampleBirth(window);
-    Child<QLineEdit>(window, "txtLatDeg")->setText(QStringLiteral("28"));
-    Child<QLineEdit>(window, "txtLatMin")->setText(QStringLiteral("37"));
-    Child<QLineEdit>(window, "txtLonDeg")->setText(QStringLiteral("77"));
-    Child<QLineEdit>(window, "txtLonMin")->setText(QStringLiteral("13"));
-    Child<QRadioButton>(window, "optLat_0")->setChecked(true);
-    Child<QRadioButton>(window, "optLong_0")->setChecked(true);
-    Child<QLineEdit>(window, "txtCity")->setText(QStringLiteral("Delhi"));
-    Child<QLineEdit>(window, "txtState")->setText(QStringLiteral("Delhi"));
-    Child<QLineEdit>(window, "txtCountry")->setText(QStringLiteral("India"));
+    Child<QLineEdit>(window, "latDegreesEdit")->setText(QStringLiteral("28"));
+    Child<QLineEdit>(window, "latMinutesEdit")->setText(QStringLiteral("37"));
+    Child<QLineEdit>(window, "lonDegreesEdit")->setText(QStringLiteral("77"));
+    Child<QLineEdit>(window, "lonMinutesEdit")->setText(QStringLiteral("13"));
+    Child<QRadioButton>(window, "northRadio")->setChecked(true);
+    Child<QRadioButton>(window, "eastRadio")->setChecked(true);
+    Child<QLineEdit>(window, "cityEdit")->setText(QStringLiteral("Delhi"));
+    Child<QLineEdit>(window, "stateEdit")->setText(QStringLiteral("Delhi"));
+    Child<QLineEdit>(window, "countryEdit")->setText(QStringLiteral("India"));
 }
 
 bool SavePicture(const QPixmap& picture, const QString& folder, const char* name) {
@@ -103,7 +103,7 @@ QPixmap GrabWithPopup(QWidget& window, QWidget& popup) {
 
 // Types into the city box key by key, as a person does, so the atlas is asked.
 void TypeCity(QWidget& window, const QString& text) {
-    auto* city = Child<QLineEdit>(window, "txtCity");
+    auto* city = Child<QLineEdit>(window, "cityEdit");
     city->setFocus();
     for (const QChar ch : text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
@@ -111,14 +111,14 @@ void TypeCity(QWidget& window, const QString& text) {
     }
 }
 
-int TakeAtlasScreenshot(const vela::WindowSeams& seams, const QString& folder) {
-    vela::frmMain window(seams);
+int TakeAtlasScreenshot(const vela::desktop::WindowSeams& seams, const QString& folder) {
+    vela::desktop::MainWindow window(seams);
     window.show();
     window.activateWindow();
     FillSampleBirth(window);
     ProcessEventsFor(100);
     TypeCity(window, QStringLiteral("Pun"));
-    ProcessEventsFor(vela::kPlaceSearchDelayMs + 300);
+    ProcessEventsFor(vela::desktop::kPlaceSearchDelayMs + 300);
     QAbstractItemView* list = window.findChild<QCompleter*>()->popup();
     if (!list->isVisible()) return Fail("the atlas offered no places for \"Pun\"");
     if (!SavePicture(GrabWithPopup(window, *list), folder, "screenshot-atlas.png"))
@@ -129,36 +129,36 @@ int TakeAtlasScreenshot(const vela::WindowSeams& seams, const QString& folder) {
 
 int TakeScreenshots(const QString& folder) {
     bool refused = false;
-    vela::WindowSeams seams;
-    seams.MsgBox = [&refused](const QString& text, vela::MsgIcon) {
+    vela::desktop::WindowSeams seams;
+    seams.MsgBox = [&refused](const QString& text, vela::reading::MsgIcon) {
         std::fprintf(stderr, "vela-docs-images: the program said: %s\n", qPrintable(text));
         refused = true;
     };
     // Settings of its own: the pictures show the defaults (the South Indian chart), whatever the
     // user chose.
     QTemporaryDir settings;
-    seams.strSettingsPath = settings.filePath(QStringLiteral("settings.ini"));
+    seams.settingsPath = settings.filePath(QStringLiteral("settings.ini"));
     // The only file asked for is the sample's PDF.
     QString pdfPath;
-    seams.FileDialog = [&pdfPath](const vela::FileDialogRequest&) { return pdfPath; };
+    seams.FileDialog = [&pdfPath](const vela::desktop::FileDialogRequest&) { return pdfPath; };
     seams.OpenUrl = [](const QUrl&) { return false; };
     seams.ShowAbout = [] {};
-    vela::frmMain window(seams);
+    vela::desktop::MainWindow window(seams);
     window.show();
     FillSampleReading(window);
     QApplication::processEvents();
     if (!SavePicture(window.grab(), folder, "screenshot-form.png")) return Fail("cannot write screenshot-form.png");
 
-    Child<QPushButton>(window, "cmdCalculate")->click();
+    Child<QPushButton>(window, "calculateButton")->click();
     QApplication::processEvents();
-    if (refused || window.PanelInFront() != vela::frmMain::Panel::Result)
+    if (refused || window.PanelInFront() != vela::desktop::MainWindow::Panel::Result)
         return Fail("the sample reading did not produce a report");
     if (!SavePicture(window.grab(), folder, "screenshot-report.png")) return Fail("cannot write screenshot-report.png");
 
-    auto* tabs = Child<QTabWidget>(window, "tabResult");
-    const std::array<std::pair<const char*, const char*>, 3> tabPictures = {{{"tabChart", "screenshot-chart.png"},
-                                                                             {"tabTable", "screenshot-table.png"},
-                                                                             {"tabWorking", "screenshot-working.png"}}};
+    auto* tabs = Child<QTabWidget>(window, "resultTabs");
+    const std::array<std::pair<const char*, const char*>, 3> tabPictures = {{{"chartTab", "screenshot-chart.png"},
+                                                                             {"tableTab", "screenshot-table.png"},
+                                                                             {"workingTab", "screenshot-working.png"}}};
     for (const auto& [tab, picture] : tabPictures) {
         tabs->setCurrentWidget(Child<QWidget>(window, tab));
         QApplication::processEvents();
@@ -167,7 +167,7 @@ int TakeScreenshots(const QString& folder) {
     // The sample as File > Export PDF writes it.
     const QString pdf = QDir(folder).filePath(QStringLiteral("sample-reading.pdf"));
     pdfPath = pdf;
-    Child<QAction>(window, "mnuExportPdf")->trigger();
+    Child<QAction>(window, "exportPdfAction")->trigger();
     if (refused || !QFileInfo::exists(pdf)) return Fail("cannot write sample-reading.pdf");
     window.close();
     return TakeAtlasScreenshot(seams, folder);

@@ -7,7 +7,7 @@
 
 #include "vela_version.h"
 
-namespace vela::modHelpWindow {
+namespace vela::desktop {
 
 namespace {
 
@@ -18,30 +18,30 @@ constexpr int kHelpHeight = 560;
 
 HelpWindow::HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> webOpener, QWidget* parent)
     : QDialog(parent), openWeb(std::move(webOpener)) {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("%1 Help").arg(QString::fromUtf8(kAppTitle)));
     // A window beside the main one, not in front of it: the user may read and type at once.
     setModal(false);
-    txtHelp = new QTextBrowser(this);
-    txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setOpenLinks(false);
-    connect(txtHelp, &QTextBrowser::anchorClicked, this, &HelpWindow::txtHelp_AnchorClicked);
+    helpBrowser = new QTextBrowser(this);
+    helpBrowser->setObjectName(QStringLiteral("helpBrowser"));
+    helpBrowser->setOpenLinks(false);
+    connect(helpBrowser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowHelpLink);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(txtHelp);
+    layout->addWidget(helpBrowser);
     layout->addWidget(buttons);
     resize(kHelpWidth, kHelpHeight);
-    txtHelp->setSource(page);
+    helpBrowser->setSource(page);
 }
 
-void HelpWindow::txtHelp_AnchorClicked(const QUrl& url) {
+void HelpWindow::FollowHelpLink(const QUrl& url) {
     // The page's own sections and pictures stay here; anything on the web is the browser's.
     if (url.isLocalFile() || url.isRelative() || url.scheme() == QStringLiteral("qrc")) {
-        txtHelp->setSource(txtHelp->source().resolved(url));
+        helpBrowser->setSource(helpBrowser->source().resolved(url));
         return;
     }
     if (openWeb) openWeb(url);
 }
 
-}  // namespace vela::modHelpWindow
+}  // namespace vela::desktop

@@ -13,7 +13,7 @@
 
 class QTextBrowser;
 
-namespace vela::modHelpWindow {
+namespace vela::desktop {
 
 class HelpWindow : public QDialog {
     Q_OBJECT
@@ -22,13 +22,13 @@ public:
     // `openWeb` opens an address in the browser and tells whether it could.
     HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> openWeb, QWidget* parent);
 
-    QTextBrowser* Browser() const { return txtHelp; }
+    QTextBrowser* Browser() const { return helpBrowser; }
 
 private:
-    void txtHelp_AnchorClicked(const QUrl& url);
+    void FollowHelpLink(const QUrl& url);
 
-    QTextBrowser* txtHelp = nullptr;
+    QTextBrowser* helpBrowser = nullptr;
     std::function<bool(const QUrl&)> openWeb;
 };
 
-}  // namespace vela::modHelpWindow
+}  // namespace vela::desktop

@@ -7,7 +7,7 @@
 #include <QThread>
 #include <algorithm>
 
-namespace vela::modInstanceChannel {
+namespace vela::desktop {
 
 namespace {
 
@@ -76,4 +76,4 @@ bool HandOver(const QString& channelPath, const QString& readingPath, int waitMs
     return false;
 }
 
-}  // namespace vela::modInstanceChannel
+}  // namespace vela::desktop

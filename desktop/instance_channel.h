@@ -1,6 +1,6 @@
 // Handing a reading to the copy of the program that already runs.
 //
-// One copy runs per user (modSingleInstance). When the desktop opens a reading (a double click on
+// One copy runs per user (desktop). When the desktop opens a reading (a double click on
 // a .ved file starts `vela-upagrahas FILE.ved`) while that copy runs, the new start hands the
 // file's path over a local socket beside the lock and ends; the running copy opens and calculates
 // the reading and comes to the front. The exchange is one line each way: the absolute path, then
@@ -11,7 +11,7 @@
 #include <QObject>
 #include <QString>
 
-namespace vela::modInstanceChannel {
+namespace vela::desktop {
 
 inline constexpr char kHandOverFailedMessage[] =
     "Application is already running, and the reading could not be handed to it:";
@@ -48,4 +48,4 @@ private:
 // within waitMs.
 bool HandOver(const QString& channelPath, const QString& readingPath, int waitMs = kHandOverWaitMs);
 
-}  // namespace vela::modInstanceChannel
+}  // namespace vela::desktop

@@ -11,7 +11,7 @@
 // The command line takes --help and --version; both answer before the window system starts, so
 // they work on a terminal without a display. Any other option is refused with a message. A file
 // argument is a saved reading, opened and calculated once the window shows; when a copy already
-// runs, the file is handed to it (modInstanceChannel) and this start ends. --pdf and --svg write the
+// runs, the file is handed to it (desktop) and this start ends. --pdf and --svg write the
 // reading's printed pages or its chart without any window, on the offscreen platform, so they work
 // in scripts and on machines without a display.
 #include <QApplication>
@@ -25,8 +25,8 @@
 #include <cstdlib>
 
 #include "desktop/app_icon.h"
-#include "desktop/frm_main.h"
 #include "desktop/instance_channel.h"
+#include "desktop/main_window.h"
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
 #include "desktop/single_instance.h"
@@ -35,7 +35,7 @@
 #include "reading/reading_file.h"
 #include "vela_version.h"
 
-namespace vela::modStartup {
+namespace vela::desktop {
 
 namespace {
 
@@ -106,41 +106,41 @@ int WriteFiles(const QCommandLineParser& parser) {
         return EXIT_FAILURE;
     }
     const auto say = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
-    BirthForm form;
-    modReadingFile::OpenedReading opened;
-    if (auto problem = modReadingFile::OpenReadingFile(QFile::encodeName(files.front()).toStdString(), form, opened)) {
-        say(problem->strText);
+    reading::BirthForm form;
+    reading::OpenedReading opened;
+    if (auto problem = reading::OpenReadingFile(QFile::encodeName(files.front()).toStdString(), form, opened)) {
+        say(problem->text);
         return EXIT_FAILURE;
     }
     // No form stands behind the file here, so a line that could not be read refuses the reading,
     // as on the command line.
     if (!opened.unreadLines.empty()) {
-        say(modReadingFile::UnreadLinesRefusal(opened).strText);
+        say(reading::UnreadLinesRefusal(opened).text);
         return EXIT_FAILURE;
     }
-    SharedChartState state;
+    reading::Reading state;
     // Under the conventions the window was last left with, as the chart in its style.
-    const auto outcome = modCalculationDriver::RunCalculation(form, ProfileChoice::RememberedProfile(), state);
+    const auto outcome = reading::RunCalculation(form, ProfileChoice::RememberedProfile(), state);
     if (!outcome.Succeeded()) {
-        say(outcome.message->strText);
+        say(outcome.message->text);
         return EXIT_FAILURE;
     }
     for (const std::string& warning : outcome.warnings) say(warning);
     // The chart in the style the window was last left in.
     const auto style = WindowSettings().ChartStyle();
-    const auto printed = modReadingPrint::BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, style);
+    const auto printed = BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, style);
     int status = EXIT_SUCCESS;
     if (parser.isSet(QStringLiteral("pdf"))) {
         const QString path = parser.value(QStringLiteral("pdf"));
-        if (!modReadingPrint::WritePdf(path, printed)) {
-            say(std::string(modReadingPrint::kPdfFailedMessage) + " " + path.toStdString());
+        if (!WritePdf(path, printed)) {
+            say(std::string(kPdfFailedMessage) + " " + path.toStdString());
             status = EXIT_FAILURE;
         }
     }
     if (parser.isSet(QStringLiteral("svg"))) {
         const QString path = parser.value(QStringLiteral("svg"));
-        if (!modReadingPrint::WriteChartImage(path, printed.chart, modReadingPrint::ImageFormat::Svg)) {
-            say(std::string(modReadingPrint::kImageFailedMessage) + " " + path.toStdString());
+        if (!WriteChartImage(path, printed.chart, ImageFormat::Svg)) {
+            say(std::string(kImageFailedMessage) + " " + path.toStdString());
             status = EXIT_FAILURE;
         }
     }
@@ -184,27 +184,26 @@ int StartApplication(QApplication& app) {
     ArmQuitTimerForTests();
     // The hand-over channel sits beside the lock, in the user's own runtime folder; without that
     // folder there is neither (the program starts alone and says why).
-    const QString lockPath = modSingleInstance::DefaultLockPath();
-    const QString channelPath = lockPath.isEmpty() ? QString() : modInstanceChannel::ChannelPathFor(lockPath);
-    modSingleInstance::SingleInstanceGuard guard;  // at DefaultLockPath(), with the reason when there is none
+    const QString lockPath = DefaultLockPath();
+    const QString channelPath = lockPath.isEmpty() ? QString() : ChannelPathFor(lockPath);
+    SingleInstanceGuard guard;  // at DefaultLockPath(), with the reason when there is none
     const auto lock = guard.TryAcquire();
-    if (lock == modSingleInstance::SingleInstanceGuard::Outcome::NoLock) {
+    if (lock == SingleInstanceGuard::Outcome::NoLock) {
         // Without a lock a second copy could start too; that is better than no copy at all.
         std::fprintf(stderr, "vela-upagrahas: starting without the one-copy lock: %s\n",
                      guard.WhyNot().toLocal8Bit().constData());
-    } else if (lock == modSingleInstance::SingleInstanceGuard::Outcome::AlreadyRunning) {
+    } else if (lock == SingleInstanceGuard::Outcome::AlreadyRunning) {
         if (reading.isEmpty()) {
-            Say(QString::fromUtf8(modSingleInstance::kAlreadyRunningMessage));
+            Say(QString::fromUtf8(kAlreadyRunningMessage));
             return EndApplication(EXIT_SUCCESS);
         }
-        if (modInstanceChannel::HandOver(channelPath, reading)) return EXIT_SUCCESS;
-        Say(QStringLiteral("%1\n%2").arg(QString::fromUtf8(modInstanceChannel::kHandOverFailedMessage), reading));
+        if (HandOver(channelPath, reading)) return EXIT_SUCCESS;
+        Say(QStringLiteral("%1\n%2").arg(QString::fromUtf8(kHandOverFailedMessage), reading));
         return EndApplication(EXIT_FAILURE);
     }
-    frmMain window;
-    modInstanceChannel::InstanceChannel channel;
-    QObject::connect(&channel, &modInstanceChannel::InstanceChannel::ReadingHandedOver, &window,
-                     &frmMain::OpenHandedReading);
+    MainWindow window;
+    InstanceChannel channel;
+    QObject::connect(&channel, &InstanceChannel::ReadingHandedOver, &window, &MainWindow::OpenHandedReading);
     if (!channelPath.isEmpty()) channel.Listen(channelPath);
     window.show();
     if (!reading.isEmpty()) QTimer::singleShot(0, &window, [&window, reading] { window.OpenReadingPath(reading); });
@@ -213,16 +212,16 @@ int StartApplication(QApplication& app) {
 
 }  // namespace
 
-}  // namespace vela::modStartup
+}  // namespace vela::desktop
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("vela-upagrahas"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(vela::kVersion));
-    if (vela::modStartup::AnswerWithoutWindow(argc, argv)) return EXIT_SUCCESS;
+    if (vela::desktop::AnswerWithoutWindow(argc, argv)) return EXIT_SUCCESS;
     // Writing files shows nothing, so it needs no display: the offscreen platform serves anywhere.
-    if (vela::modStartup::WritesFilesOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    if (vela::desktop::WritesFilesOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
-    QApplication::setWindowIcon(vela::modAppIcon::AppIcon());
-    return vela::modStartup::StartApplication(app);
+    QApplication::setWindowIcon(vela::desktop::AppIcon());
+    return vela::desktop::StartApplication(app);
 }

@@ -10,11 +10,11 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
-namespace vela {
+namespace vela::desktop {
 
 namespace {
 
-using namespace modConventionProfiles;
+using namespace upagraha;
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -41,47 +41,47 @@ Enum EnumOf(const QComboBox* list) {
 ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Custom Profile"));
     auto* form = new QFormLayout;
-    cboLordOrder =
-        EnumList(this, "cboLordOrder",
+    lordOrderCombo =
+        EnumList(this, "lordOrderCombo",
                  {LordOrderText(LordOrder::EightPlaceCycle), LordOrderText(LordOrder::SevenLords)}, initial.lordOrder);
-    form->addRow(QStringLiteral("&Lords of the portions"), cboLordOrder);
-    for (std::size_t u = 0; u < cboPoint.size(); ++u) {
-        const std::string name = "cboPoint" + std::to_string(u);
-        cboPoint[u] =
+    form->addRow(QStringLiteral("&Lords of the portions"), lordOrderCombo);
+    for (std::size_t u = 0; u < pointCombo.size(); ++u) {
+        const std::string name = "pointCombo" + std::to_string(u);
+        pointCombo[u] =
             EnumList(this, name.c_str(),
                      {PointText(PortionPoint::Start), PointText(PortionPoint::Middle), PointText(PortionPoint::End)},
                      initial.points[u]);
-        form->addRow(Q(modVedicUpagrahas::strUpagrahaNames[u]) + QStringLiteral(" at the"), cboPoint[u]);
+        form->addRow(Q(upagraha::kUpagrahaNames[u]) + QStringLiteral(" at the"), pointCombo[u]);
     }
-    cboSunrise = EnumList(
-        this, "cboSunrise",
+    sunriseCombo = EnumList(
+        this, "sunriseCombo",
         {SunriseText(SunriseEvent::UpperLimbWithRefraction), SunriseText(SunriseEvent::DiscCentreWithoutRefraction)},
         initial.sunrise);
-    form->addRow(QStringLiteral("&Sunrise"), cboSunrise);
+    form->addRow(QStringLiteral("&Sunrise"), sunriseCombo);
 
-    lblDescription = new QLabel(this);
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription->setWordWrap(true);
+    descriptionLabel = new QLabel(this);
+    descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
+    descriptionLabel->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(lblDescription);
+    layout->addWidget(descriptionLabel);
     layout->addWidget(buttons);
 
-    for (QComboBox* list : cboPoint)
+    for (QComboBox* list : pointCombo)
         connect(list, &QComboBox::currentIndexChanged, this, &ProfileDialog::ShowDescription);
-    for (QComboBox* list : {cboLordOrder, cboSunrise})
+    for (QComboBox* list : {lordOrderCombo, sunriseCombo})
         connect(list, &QComboBox::currentIndexChanged, this, &ProfileDialog::ShowDescription);
     ShowDescription();
 }
 
 ConventionProfile ProfileDialog::Profile() const {
-    std::array<PortionPoint, modVedicUpagrahas::kUpagrahaCount> points{};
-    for (std::size_t u = 0; u < points.size(); ++u) points[u] = EnumOf<PortionPoint>(cboPoint[u]);
-    return CustomProfile(EnumOf<LordOrder>(cboLordOrder), points, EnumOf<SunriseEvent>(cboSunrise));
+    std::array<PortionPoint, upagraha::kUpagrahaCount> points{};
+    for (std::size_t u = 0; u < points.size(); ++u) points[u] = EnumOf<PortionPoint>(pointCombo[u]);
+    return CustomProfile(EnumOf<LordOrder>(lordOrderCombo), points, EnumOf<SunriseEvent>(sunriseCombo));
 }
 
 void ProfileDialog::ShowDescription() {
@@ -89,7 +89,7 @@ void ProfileDialog::ShowDescription() {
     // Capitalised and closed, as a sentence under the settings.
     QString sentence = Q(text);
     if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
-    lblDescription->setText(sentence + QLatin1Char('.'));
+    descriptionLabel->setText(sentence + QLatin1Char('.'));
 }
 
 std::optional<ConventionProfile> EditCustomProfile(QWidget* parent, const ConventionProfile& current) {
@@ -105,28 +105,28 @@ ProfileChoice::ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& parent
       custom(
           CustomProfile(LordOrder::EightPlaceCycle, kOriginalProfile.points, SunriseEvent::UpperLimbWithRefraction)) {
     setObjectName(QStringLiteral("profileChoice"));
-    mnuConventions = new QMenu(QStringLiteral("&Conventions"), &menuBar);
-    mnuConventions->setObjectName(QStringLiteral("mnuConventions"));
-    mnuConventions->setToolTipsVisible(true);
-    grpProfiles = new QActionGroup(mnuConventions);
+    conventionsMenu = new QMenu(QStringLiteral("&Conventions"), &menuBar);
+    conventionsMenu->setObjectName(QStringLiteral("conventionsMenu"));
+    conventionsMenu->setToolTipsVisible(true);
+    grpProfiles = new QActionGroup(conventionsMenu);
     grpProfiles->setExclusive(true);
     const auto& named = NamedProfiles();
     for (std::size_t i = 0; i < named.size(); ++i) {
-        QAction* action = mnuConventions->addAction(QStringLiteral("&") + Q(named[i].strTitle));
-        action->setObjectName(QStringLiteral("mnuProfile_") + Q(named[i].strName));
+        QAction* action = conventionsMenu->addAction(QStringLiteral("&") + Q(named[i].title));
+        action->setObjectName(QStringLiteral("profileAction_") + Q(named[i].name));
         action->setCheckable(true);
         action->setToolTip(Q(DescribeProfile(named[i])));
         grpProfiles->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { Choose(NamedProfiles()[i]); });
-        mnuNamed[i] = action;
+        namedProfileActions[i] = action;
     }
-    mnuConventions->addSeparator();
-    mnuCustom = mnuConventions->addAction(QStringLiteral("C&ustom..."));
-    mnuCustom->setObjectName(QStringLiteral("mnuProfile_custom"));
-    mnuCustom->setCheckable(true);
-    grpProfiles->addAction(mnuCustom);
-    connect(mnuCustom, &QAction::triggered, this, &ProfileChoice::mnuCustom_Triggered);
-    menuBar.insertMenu(before, mnuConventions);
+    conventionsMenu->addSeparator();
+    customProfileAction = conventionsMenu->addAction(QStringLiteral("C&ustom..."));
+    customProfileAction->setObjectName(QStringLiteral("profileAction_custom"));
+    customProfileAction->setCheckable(true);
+    grpProfiles->addAction(customProfileAction);
+    connect(customProfileAction, &QAction::triggered, this, &ProfileChoice::ChooseCustomProfile);
+    menuBar.insertMenu(before, conventionsMenu);
 
     Recall();
     CheckActionOfProfile();
@@ -139,13 +139,13 @@ QSettings ProfileChoice::Settings() {
 void ProfileChoice::Choose(const ConventionProfile& chosen) {
     const bool changed = !(chosen == profile);
     profile = chosen;
-    if (chosen.strName == kCustomName) custom = chosen;
+    if (chosen.name == kCustomName) custom = chosen;
     CheckActionOfProfile();
     Remember();
     if (changed) Q_EMIT ProfileChanged();
 }
 
-void ProfileChoice::mnuCustom_Triggered() {
+void ProfileChoice::ChooseCustomProfile() {
     // The dialog starts from the custom settings last made; cancelling keeps the profile in use.
     if (const auto edited = editCustom(&window, custom))
         Choose(*edited);
@@ -156,14 +156,14 @@ void ProfileChoice::mnuCustom_Triggered() {
 void ProfileChoice::CheckActionOfProfile() {
     const auto& named = NamedProfiles();
     for (std::size_t i = 0; i < named.size(); ++i)
-        if (named[i] == profile) mnuNamed[i]->setChecked(true);
-    if (profile.strName == kCustomName) mnuCustom->setChecked(true);
-    mnuCustom->setToolTip(Q(DescribeProfile(custom)));
+        if (named[i] == profile) namedProfileActions[i]->setChecked(true);
+    if (profile.name == kCustomName) customProfileAction->setChecked(true);
+    customProfileAction->setToolTip(Q(DescribeProfile(custom)));
 }
 
 void ProfileChoice::Remember() const {
     QSettings settings = Settings();
-    settings.setValue(QString::fromLatin1(kProfileKey), Q(profile.strName));
+    settings.setValue(QString::fromLatin1(kProfileKey), Q(profile.name));
     settings.setValue(QString::fromLatin1(kCustomKey), Q(ProfileSettingsText(custom)));
 }
 
@@ -172,7 +172,7 @@ void ProfileChoice::Recall() {
     const std::string customText = settings.value(QString::fromLatin1(kCustomKey)).toString().toStdString();
     if (const auto remembered = ParseProfileSettings(customText)) custom = *remembered;
     profile = RememberedProfile();
-    mnuCustom->setToolTip(Q(DescribeProfile(custom)));
+    customProfileAction->setToolTip(Q(DescribeProfile(custom)));
 }
 
 ConventionProfile ProfileChoice::RememberedProfile() {
@@ -186,4 +186,4 @@ ConventionProfile ProfileChoice::RememberedProfile() {
     return kOriginalProfile;
 }
 
-}  // namespace vela
+}  // namespace vela::desktop

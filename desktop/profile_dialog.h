@@ -23,7 +23,7 @@ class QMenu;
 class QMenuBar;
 class QSettings;
 
-namespace vela {
+namespace vela::desktop {
 
 // The custom profile's settings: the lord order, the point of the portion for each upagraha and
 // the sunrise definition, with a line that says what they amount to.
@@ -31,25 +31,25 @@ class ProfileDialog : public QDialog {
     Q_OBJECT
 
 public:
-    ProfileDialog(const modConventionProfiles::ConventionProfile& initial, QWidget* parent = nullptr);
+    ProfileDialog(const upagraha::ConventionProfile& initial, QWidget* parent = nullptr);
     // The settings as they stand, as a custom profile.
-    modConventionProfiles::ConventionProfile Profile() const;
+    upagraha::ConventionProfile Profile() const;
 
 private:
     void ShowDescription();
 
-    QComboBox* cboLordOrder = nullptr;
-    std::array<QComboBox*, modVedicUpagrahas::kUpagrahaCount> cboPoint{};
-    QComboBox* cboSunrise = nullptr;
-    QLabel* lblDescription = nullptr;
+    QComboBox* lordOrderCombo = nullptr;
+    std::array<QComboBox*, upagraha::kUpagrahaCount> pointCombo{};
+    QComboBox* sunriseCombo = nullptr;
+    QLabel* descriptionLabel = nullptr;
 };
 
 // Asks for the custom profile's settings, starting from `current`; nothing when cancelled.
-using CustomProfileEditor = std::function<std::optional<modConventionProfiles::ConventionProfile>(
-    QWidget* parent, const modConventionProfiles::ConventionProfile& current)>;
+using CustomProfileEditor = std::function<std::optional<upagraha::ConventionProfile>(
+    QWidget* parent, const upagraha::ConventionProfile& current)>;
 // The real one: the dialog above, shown modally.
-std::optional<modConventionProfiles::ConventionProfile> EditCustomProfile(
-    QWidget* parent, const modConventionProfiles::ConventionProfile& current);
+std::optional<upagraha::ConventionProfile> EditCustomProfile(QWidget* parent,
+                                                             const upagraha::ConventionProfile& current);
 
 // The "Conventions" menu and the profile it has chosen.
 class ProfileChoice : public QObject {
@@ -60,36 +60,36 @@ public:
     // settings remember; the original profile when they hold none, or none that reads.
     ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& window);
 
-    const modConventionProfiles::ConventionProfile& Profile() const { return profile; }
-    QMenu* Menu() const { return mnuConventions; }
+    const upagraha::ConventionProfile& Profile() const { return profile; }
+    QMenu* Menu() const { return conventionsMenu; }
     // Tests put a recorder here so that no modal dialog opens.
     void SetCustomEditor(CustomProfileEditor editor) { editCustom = std::move(editor); }
 
     // Where the choice is kept: the user's settings of the program.
     static QSettings Settings();
     // The profile those settings name; the original one when they name none that reads.
-    static modConventionProfiles::ConventionProfile RememberedProfile();
+    static upagraha::ConventionProfile RememberedProfile();
 
 Q_SIGNALS:
     // The profile changed by the user's hand (not at start).
     void ProfileChanged();
 
 private:
-    void Choose(const modConventionProfiles::ConventionProfile& chosen);
-    void mnuCustom_Triggered();
+    void Choose(const upagraha::ConventionProfile& chosen);
+    void ChooseCustomProfile();
     void CheckActionOfProfile();
     void Remember() const;
     void Recall();
 
     QWidget& window;
-    QMenu* mnuConventions = nullptr;
+    QMenu* conventionsMenu = nullptr;
     QActionGroup* grpProfiles = nullptr;
-    std::array<QAction*, modConventionProfiles::kNamedProfileCount> mnuNamed{};
-    QAction* mnuCustom = nullptr;
+    std::array<QAction*, upagraha::kNamedProfileCount> namedProfileActions{};
+    QAction* customProfileAction = nullptr;
     CustomProfileEditor editCustom;
-    modConventionProfiles::ConventionProfile profile = modConventionProfiles::kOriginalProfile;
+    upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
     // The custom settings last made, offered again by the dialog even while a named one is in use.
-    modConventionProfiles::ConventionProfile custom;
+    upagraha::ConventionProfile custom;
 };
 
-}  // namespace vela
+}  // namespace vela::desktop

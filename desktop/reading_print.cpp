@@ -22,7 +22,7 @@
 #include "reading/working.h"
 #include "vela_version.h"
 
-namespace vela::modReadingPrint {
+namespace vela::desktop {
 
 namespace {
 
@@ -60,16 +60,16 @@ qreal DrawTextLines(QPainter& painter, const QRectF& box, const QStringList& lin
 
 // The table, its column names in bold over a rule, one row a line; the type shrinks if the page is
 // too narrow for it. Answers the height used.
-qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<modResultSummary::TableRow>& rows) {
+qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<reading::TableRow>& rows) {
     QFont plain = PrintFont(kBodyPoints);
     QFont bold = PrintFont(kBodyPoints, true);
     std::vector<QStringList> cells;
     QStringList head;
-    for (const auto column : modResultSummary::kTableColumns)
+    for (const auto column : reading::kTableColumns)
         head << QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
     for (const auto& row : rows)
-        cells.push_back({Q(row.strName), Q(row.strLord), Q(row.strPortion), Q(row.strMoment), Q(row.strLongitude),
-                         Q(row.strNakshatra), Q(row.strHouse)});
+        cells.push_back({Q(row.name), Q(row.lord), Q(row.portionText), Q(row.momentText), Q(row.longitudeText),
+                         Q(row.nakshatraText), Q(row.houseText)});
     const qsizetype columns = head.size();
     std::vector<qreal> widths(static_cast<std::size_t>(columns), 0);
     const auto measure = [&] {
@@ -130,7 +130,7 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
     heading.setFontPointSize(14);
     heading.setFontWeight(QFont::Bold);
     cursor.insertText(QStringLiteral("Report\n"), heading);
-    modReportPane::InsertReport(cursor, reading.report);
+    InsertReport(cursor, reading.report);
 
     // The working starts a page of its own, in type whose columns line up.
     QTextBlockFormat newPage;
@@ -143,7 +143,7 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
     fixed.setFontFixedPitch(true);
     fixed.setFontPointSize(kWorkingPoints);
     QTextBlockFormat plainBlock;
-    for (const QString& line : Q(reading.strWorking).split(QLatin1Char('\n'))) {
+    for (const QString& line : Q(reading.workingText).split(QLatin1Char('\n'))) {
         cursor.insertBlock(plainBlock);
         cursor.insertText(line, fixed);
     }
@@ -151,9 +151,9 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
 
 }  // namespace
 
-std::vector<std::string> ChartCentreLines(const modResultSummary::ResultHeader& header, const SharedChartState& s) {
-    std::vector<std::string> lines = {header.strName};
-    const std::string& birth = header.strBirth;
+std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, const reading::Reading& s) {
+    std::vector<std::string> lines = {header.name};
+    const std::string& birth = header.birth;
     // "15 June 1975, 10:30, Indian Time +05:30": the date and time on one line, the zone on the next.
     const auto second = birth.find(", ", birth.find(", ") + 2);
     if (second == std::string::npos) {
@@ -162,22 +162,22 @@ std::vector<std::string> ChartCentreLines(const modResultSummary::ResultHeader& 
         lines.push_back(birth.substr(0, second));
         lines.push_back(birth.substr(second + 2));
     }
-    std::string place = s.strCity;
-    if (!s.strCountry.empty()) place += (place.empty() ? "" : ", ") + s.strCountry;
+    std::string place = s.city;
+    if (!s.country.empty()) place += (place.empty() ? "" : ", ") + s.country;
     lines.push_back(place);
     return lines;
 }
 
-PrintedReading BuildPrintedReading(const BirthForm& form, const SharedChartState& s,
-                                   const modVedicUpagrahas::Upagrahas& u, const Report& report,
-                                   modChartModel::ChartStyle style) {
+PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
+                                   const upagraha::Upagrahas& u, const upagraha::Report& report,
+                                   reading::ChartStyle style) {
     PrintedReading reading;
-    reading.header = modResultSummary::BuildHeader(s, u);
-    reading.strTitle = QStringLiteral("%1 \u2014 %2").arg(Q(s.strName), QString::fromUtf8(kAppTitle));
-    reading.chart = modChartModel::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s));
-    reading.table = modResultSummary::BuildTable(s, u);
+    reading.header = reading::BuildHeader(s, u);
+    reading.title = QStringLiteral("%1 \u2014 %2").arg(Q(s.name), QString::fromUtf8(kAppTitle));
+    reading.chart = reading::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s));
+    reading.table = reading::BuildTable(s, u);
     reading.report = report;
-    reading.strWorking = modWorking::WorkingText(s, u, modWorking::FindBirthTimeSensitivity(form));
+    reading.workingText = reading::WorkingText(s, u, reading::FindBirthTimeSensitivity(form));
     return reading;
 }
 
@@ -190,9 +190,9 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     painter.setPen(Qt::black);
     const auto& h = reading.header;
     qreal y = page.top();
-    y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), {Q(h.strName)},
+    y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), {Q(h.name)},
                        PrintFont(kTitlePoints, true));
-    const QStringList lines = {Q(h.strBirth), Q(h.strPlace), Q(h.strAscendant), Q(h.strDayNight), Q(h.strProfile)};
+    const QStringList lines = {Q(h.birth), Q(h.place), Q(h.ascendantText), Q(h.dayNight), Q(h.profile)};
     y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), lines, PrintFont(kBodyPoints));
     const qreal lineHeight = QFontMetricsF(PrintFont(kBodyPoints), painter.device()).height();
     y += lineHeight;
@@ -201,7 +201,7 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     const qreal tableHeight = lineHeight * 1.35 * static_cast<qreal>(reading.table.size() + 1) + lineHeight;
     const qreal side = std::max<qreal>(0, std::min(page.width() * 0.8, page.bottom() - y - tableHeight - lineHeight));
     const QRectF chartBox(page.center().x() - side / 2, y, side, side);
-    modChartPainter::DrawChart(painter, chartBox, reading.chart, modChartPainter::PaperPalette(), font);
+    DrawChart(painter, chartBox, reading.chart, PaperPalette(), font);
     y += side + lineHeight;
     painter.setPen(Qt::black);
     DrawTable(painter, QRectF(page.left(), y, page.width(), page.bottom() - y), reading.table);
@@ -241,7 +241,7 @@ bool WritePdf(const QString& path, const PrintedReading& reading) {
     if (!file.open(QIODevice::WriteOnly)) return false;
     {
         QPdfWriter writer(&file);
-        writer.setTitle(reading.strTitle);
+        writer.setTitle(reading.title);
         writer.setCreator(QString::fromUtf8(kWindowCaption));
         writer.setPageLayout(
             QPageLayout(LocalePageSize(QLocale()), QPageLayout::Portrait,
@@ -259,7 +259,7 @@ ImageFormat ImageFormatOf(const QString& path) {
     return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? ImageFormat::Svg : ImageFormat::Png;
 }
 
-bool WriteChartImage(const QString& path, const modChartModel::ChartModel& chart, ImageFormat format) {
+bool WriteChartImage(const QString& path, const reading::ChartModel& chart, ImageFormat format) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const QFont font = PrintFont(kBodyPoints);
@@ -271,19 +271,18 @@ bool WriteChartImage(const QString& path, const modChartModel::ChartModel& chart
         svg.setTitle(QString::fromUtf8(kAppTitle));
         QPainter painter;
         if (!painter.begin(&svg)) return false;
-        modChartPainter::DrawChart(painter, QRectF(0, 0, kChartSvgUnits, kChartSvgUnits), chart,
-                                   modChartPainter::PaperPalette(), font);
+        DrawChart(painter, QRectF(0, 0, kChartSvgUnits, kChartSvgUnits), chart, PaperPalette(), font);
         if (!painter.end()) return false;
     } else {
         QImage image(kChartImagePixels, kChartImagePixels, QImage::Format_ARGB32);
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            modChartPainter::DrawChart(painter, QRectF(image.rect()), chart, modChartPainter::PaperPalette(), font);
+            DrawChart(painter, QRectF(image.rect()), chart, PaperPalette(), font);
         }
         if (!image.save(&file, "PNG")) return false;
     }
     return file.commit();
 }
 
-}  // namespace vela::modReadingPrint
+}  // namespace vela::desktop

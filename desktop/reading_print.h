@@ -26,25 +26,25 @@ class QPagedPaintDevice;
 class QPainter;
 class QRectF;
 
-namespace vela::modReadingPrint {
+namespace vela::desktop {
 
 struct PrintedReading {
-    QString strTitle;  // "Asha - Vela Upagrahas"
-    modResultSummary::ResultHeader header;
-    modChartModel::ChartModel chart;
-    std::vector<modResultSummary::TableRow> table;
-    Report report;
-    std::string strWorking;
+    QString title;  // "Asha - Vela Upagrahas"
+    reading::ResultHeader header;
+    reading::ChartModel chart;
+    std::vector<reading::TableRow> table;
+    upagraha::Report report;
+    std::string workingText;
 };
 
 // What to print of a reading; the working is worked out here (it runs the reading a few thousand
 // times, so only when something is printed).
-PrintedReading BuildPrintedReading(const BirthForm& form, const SharedChartState& s,
-                                   const modVedicUpagrahas::Upagrahas& u, const Report& report,
-                                   modChartModel::ChartStyle style);
+PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
+                                   const upagraha::Upagrahas& u, const upagraha::Report& report,
+                                   reading::ChartStyle style);
 
 // The centre lines of a South Indian chart: the name, the birth date and time, the zone, the place.
-std::vector<std::string> ChartCentreLines(const modResultSummary::ResultHeader& header, const SharedChartState& s);
+std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, const reading::Reading& s);
 
 // A4, or Letter where the locale measures in inches.
 QPageSize LocalePageSize(const QLocale& locale);
@@ -64,9 +64,9 @@ enum class ImageFormat { Png, Svg };
 ImageFormat ImageFormatOf(const QString& path);
 
 // The chart alone as an image; false when the file could not be written.
-bool WriteChartImage(const QString& path, const modChartModel::ChartModel& chart, ImageFormat format);
+bool WriteChartImage(const QString& path, const reading::ChartModel& chart, ImageFormat format);
 
 inline constexpr char kPdfFailedMessage[] = "The PDF could not be written:";
 inline constexpr char kImageFailedMessage[] = "The chart image could not be written:";
 
-}  // namespace vela::modReadingPrint
+}  // namespace vela::desktop

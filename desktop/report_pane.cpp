@@ -5,7 +5,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-namespace vela::modReportPane {
+namespace vela::desktop {
 
 void PrepareReportPane(QTextEdit& pane) {
     pane.setReadOnly(true);
@@ -14,18 +14,18 @@ void PrepareReportPane(QTextEdit& pane) {
     pane.setUndoRedoEnabled(false);
 }
 
-void InsertReport(QTextCursor& cursor, const Report& report) {
-    for (const ReportRun& run : report.runs) {
+void InsertReport(QTextCursor& cursor, const upagraha::Report& report) {
+    for (const upagraha::ReportRun& run : report.runs) {
         QTextCharFormat format;
-        format.setFontPointSize(run.intPointSize);
-        format.setFontWeight(run.blnBold ? QFont::Bold : QFont::Normal);
+        format.setFontPointSize(run.pointSize);
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         // A "\n" in the run becomes a paragraph break, so each report line is its own paragraph.
         const std::string_view text = report.Text(run);
         cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), format);
     }
 }
 
-void WriteReport(QTextEdit& pane, const Report& report) {
+void WriteReport(QTextEdit& pane, const upagraha::Report& report) {
     pane.clear();
     QTextCursor cursor(pane.document());
     cursor.beginEditBlock();
@@ -35,4 +35,4 @@ void WriteReport(QTextEdit& pane, const Report& report) {
     pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->minimum());
 }
 
-}  // namespace vela::modReportPane
+}  // namespace vela::desktop

@@ -10,17 +10,17 @@
 class QTextCursor;
 class QTextEdit;
 
-namespace vela::modReportPane {
+namespace vela::desktop {
 
 // The pane is for reading only: no selection, no copy, no context menu. It never touches the
 // system clipboard, so whatever the user copied in another program stays there.
 void PrepareReportPane(QTextEdit& pane);
 
 // Replaces the pane's content with the report and shows its top.
-void WriteReport(QTextEdit& pane, const Report& report);
+void WriteReport(QTextEdit& pane, const upagraha::Report& report);
 
 // Inserts the report's runs at the cursor, each with its point size and weight; a printed reading
 // takes the report this way too.
-void InsertReport(QTextCursor& cursor, const Report& report);
+void InsertReport(QTextCursor& cursor, const upagraha::Report& report);
 
-}  // namespace vela::modReportPane
+}  // namespace vela::desktop

@@ -14,14 +14,14 @@
 #include <unistd.h>
 #endif
 
-namespace vela::modSingleInstance {
+namespace vela::desktop {
 
 namespace {
 
 constexpr qint64 kUnreadableLockSeconds = 10;
 
 QString QuotedPath(const QString& path) {
-    return QString::fromStdString(modText::QuotedForMessage(QFile::encodeName(path).toStdString()));
+    return QString::fromStdString(astro::QuotedForMessage(QFile::encodeName(path).toStdString()));
 }
 
 // An absolute folder that only this user can write to: a lock in it can be neither taken nor
@@ -60,11 +60,11 @@ RuntimeFolder UserRuntimeFolder() {
 
 QString DefaultLockPath() {
     const RuntimeFolder folder = UserRuntimeFolder();
-    return folder.strPath.isEmpty() ? QString() : QDir(folder.strPath).filePath(QStringLiteral("vela-upagrahas.lock"));
+    return folder.path.isEmpty() ? QString() : QDir(folder.path).filePath(QStringLiteral("vela-upagrahas.lock"));
 }
 
 SingleInstanceGuard::SingleInstanceGuard() : SingleInstanceGuard(DefaultLockPath()) {
-    if (lockPath.isEmpty()) strWhyNot = UserRuntimeFolder().strProblem;
+    if (lockPath.isEmpty()) whyNot = UserRuntimeFolder().problem;
 }
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& path) : lockPath(path), lockFile(path) {
@@ -74,14 +74,14 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& path) : lockPath(path), 
 }
 
 SingleInstanceGuard::Outcome SingleInstanceGuard::Refuse(Outcome outcome, const QString& why) {
-    strWhyNot = why;
+    whyNot = why;
     return outcome;
 }
 
 SingleInstanceGuard::Outcome SingleInstanceGuard::TryAcquire() {
     if (lockPath.isEmpty())
-        return Refuse(Outcome::NoLock, strWhyNot.isEmpty() ? QStringLiteral("no lock file was named") : strWhyNot);
-    strWhyNot.clear();
+        return Refuse(Outcome::NoLock, whyNot.isEmpty() ? QStringLiteral("no lock file was named") : whyNot);
+    whyNot.clear();
     if (lockFile.isLocked() || lockFile.tryLock(0)) return Outcome::Acquired;
 
     const QString quoted = QuotedPath(lockPath);
@@ -127,4 +127,4 @@ bool SingleInstanceGuard::TakeStaleLock() {
     return lockFile.tryLock(0);
 }
 
-}  // namespace vela::modSingleInstance
+}  // namespace vela::desktop

@@ -13,7 +13,7 @@
 #include <QLockFile>
 #include <QString>
 
-namespace vela::modSingleInstance {
+namespace vela::desktop {
 
 inline constexpr char kAlreadyRunningMessage[] = "Application is already running";
 
@@ -26,8 +26,8 @@ inline constexpr qint64 kForeignLockSeconds = 60;
 // reached through): $XDG_RUNTIME_DIR when it is a folder of this user's that nobody else can
 // write to, else <cache folder>/vela-upagrahas, made private to the user when missing.
 struct RuntimeFolder {
-    QString strPath;     // absolute; empty when there is no usable folder
-    QString strProblem;  // why there is none, when strPath is empty
+    QString path;     // absolute; empty when there is no usable folder
+    QString problem;  // why there is none, when path is empty
 };
 RuntimeFolder UserRuntimeFolder();
 
@@ -52,15 +52,15 @@ public:
     Outcome TryAcquire();
     // Why the last TryAcquire did not give Acquired, as one line for standard error; empty after
     // Acquired.
-    QString WhyNot() const { return strWhyNot; }
+    QString WhyNot() const { return whyNot; }
 
 private:
     Outcome Refuse(Outcome outcome, const QString& why);
     bool TakeStaleLock();
 
     QString lockPath;
-    QString strWhyNot;
+    QString whyNot;
     QLockFile lockFile;
 };
 
-}  // namespace vela::modSingleInstance
+}  // namespace vela::desktop

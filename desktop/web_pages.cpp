@@ -5,14 +5,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace vela::modWebPages {
+namespace vela::desktop {
 
 namespace {
 
 constexpr std::string_view kHelpFileName = "help.html";
 
-UserMessage PlaceMissing(std::string text, FormField focus) {
-    return {std::move(text), MsgIcon::Critical, focus, LatChoice::None, LonChoice::None};
+reading::UserMessage PlaceMissing(std::string text, reading::FormField focus) {
+    return {std::move(text), reading::MsgIcon::Critical, focus, reading::LatChoice::None, reading::LonChoice::None};
 }
 
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -75,14 +75,14 @@ LatLongLookup PrepareLatLongLookup(std::string_view city, std::string_view state
     LatLongLookup lookup;
     // Only an empty box stops the lookup; blanks are the user's text and go into the search as typed.
     if (city.empty()) {
-        lookup.message = PlaceMissing("Please Enter City", FormField::City);
+        lookup.message = PlaceMissing("Please Enter City", reading::FormField::City);
     } else if (state.empty()) {
-        lookup.message = PlaceMissing("Please Enter State", FormField::State);
+        lookup.message = PlaceMissing("Please Enter State", reading::FormField::State);
     } else if (country.empty()) {
-        lookup.message = PlaceMissing("Please Enter Country", FormField::Country);
+        lookup.message = PlaceMissing("Please Enter Country", reading::FormField::Country);
     } else {
-        lookup.strSearchText.append(city).append(" ").append(state).append(" ").append(country);
-        lookup.strSearchText += " Latitude Longitude";
+        lookup.searchText.append(city).append(" ").append(state).append(" ").append(country);
+        lookup.searchText += " Latitude Longitude";
     }
     return lookup;
 }
@@ -94,4 +94,4 @@ QUrl LatLongSearchUrl(const std::string& searchText) {
     return QUrl::fromEncoded(encoded, QUrl::StrictMode);
 }
 
-}  // namespace vela::modWebPages
+}  // namespace vela::desktop

@@ -18,7 +18,7 @@
 
 #include "reading/birth_form.h"
 
-namespace vela::modWebPages {
+namespace vela::desktop {
 
 enum class WebPage { OnlineHelp, HomePage, SoftwareUpdate, Donation, FullBranding, CoBranding, LatLongSearch };
 
@@ -64,12 +64,12 @@ bool OpenWebPage(WebPage page, const UrlOpener& opener);
 
 // The "find latitude and longitude" button: the place boxes as typed, checked in this order.
 struct LatLongLookup {
-    std::optional<UserMessage> message;  // the first empty box, else nothing
-    std::string strSearchText;           // "Pune Maharashtra India Latitude Longitude"
+    std::optional<reading::UserMessage> message;  // the first empty box, else nothing
+    std::string searchText;                       // "Pune Maharashtra India Latitude Longitude"
 };
 LatLongLookup PrepareLatLongLookup(std::string_view city, std::string_view state, std::string_view country);
 
 // The web search that shows the user the coordinates of a place.
 QUrl LatLongSearchUrl(const std::string& searchText);
 
-}  // namespace vela::modWebPages
+}  // namespace vela::desktop

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace vela {
+namespace vela::desktop {
 
 namespace {
 
@@ -54,14 +54,14 @@ QString WindowSettings::LastFolder() const {
     return QDir::homePath();
 }
 
-modChartModel::ChartStyle WindowSettings::ChartStyle() const {
-    return settings->value(kChartStyleKey).toString() == kNorthIndian ? modChartModel::ChartStyle::NorthIndian
-                                                                      : modChartModel::ChartStyle::SouthIndian;
+reading::ChartStyle WindowSettings::ChartStyle() const {
+    return settings->value(kChartStyleKey).toString() == kNorthIndian ? reading::ChartStyle::NorthIndian
+                                                                      : reading::ChartStyle::SouthIndian;
 }
 
-void WindowSettings::SetChartStyle(modChartModel::ChartStyle style) {
-    settings->setValue(kChartStyleKey, style == modChartModel::ChartStyle::NorthIndian ? kNorthIndian : kSouthIndian);
+void WindowSettings::SetChartStyle(reading::ChartStyle style) {
+    settings->setValue(kChartStyleKey, style == reading::ChartStyle::NorthIndian ? kNorthIndian : kSouthIndian);
     settings->sync();
 }
 
-}  // namespace vela
+}  // namespace vela::desktop

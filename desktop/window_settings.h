@@ -15,7 +15,7 @@
 
 #include "reading/chart_model.h"
 
-namespace vela {
+namespace vela::desktop {
 
 // How many readings the File menu offers again.
 inline constexpr int kRecentReadingCount = 8;
@@ -34,11 +34,11 @@ public:
     QString LastFolder() const;
 
     // South Indian until the user chooses the North Indian chart.
-    modChartModel::ChartStyle ChartStyle() const;
-    void SetChartStyle(modChartModel::ChartStyle style);
+    reading::ChartStyle ChartStyle() const;
+    void SetChartStyle(reading::ChartStyle style);
 
 private:
     std::unique_ptr<QSettings> settings;
 };
 
-}  // namespace vela
+}  // namespace vela::desktop

@@ -7,16 +7,14 @@
 #include <algorithm>
 #include <vector>
 
-namespace vela::modZoneClock {
+namespace vela::desktop {
 
-std::optional<modZoneProposal::ZoneAtMoment> ZoneAtBirthMoment(const std::string& zone,
-                                                               const modZoneProposal::ClockMoment& moment) {
+std::optional<atlas::ZoneAtMoment> ZoneAtBirthMoment(const std::string& zone, const atlas::ClockMoment& moment) {
     const QTimeZone timeZone(QByteArray::fromStdString(zone));
     if (!timeZone.isValid()) return std::nullopt;
     // The clock reading written as if it were universal time; the moment it names is that minus
     // the offset in force then.
-    const QDateTime clock(QDate(moment.intYear, moment.intMonth, moment.intDay),
-                          QTime(moment.intHour, moment.intMinute), Qt::UTC);
+    const QDateTime clock(QDate(moment.year, moment.month, moment.day), QTime(moment.hour, moment.minute), Qt::UTC);
     const int offsetBefore = timeZone.offsetFromUtc(clock.addDays(-1));
 
     // Every offset in force within a day either side; a clock reading belongs to each offset that
@@ -30,27 +28,27 @@ std::optional<modZoneProposal::ZoneAtMoment> ZoneAtBirthMoment(const std::string
     }
     std::sort(moments.begin(), moments.end());
 
-    modZoneProposal::ZoneAtMoment result;
-    result.strZone = zone;
+    atlas::ZoneAtMoment result;
+    result.zoneName = zone;
     QDateTime at;
     if (moments.empty()) {
         // Read on the clock from before the jump, the reading falls just after it.
         at = clock.addSecs(-offsetBefore);
-        result.clock = modZoneProposal::ClockFit::Skipped;
+        result.clock = atlas::ClockFit::Skipped;
     } else {
         at = moments.front();
-        result.clock = moments.size() > 1 ? modZoneProposal::ClockFit::Twice : modZoneProposal::ClockFit::Once;
+        result.clock = moments.size() > 1 ? atlas::ClockFit::Twice : atlas::ClockFit::Once;
     }
-    result.intInForceSeconds = timeZone.offsetFromUtc(at);
+    result.inForceSeconds = timeZone.offsetFromUtc(at);
     // Time-zone data records the offset in force and a daylight flag, not the standard offset; Qt
     // takes the standard offset from the nearest time without daylight saving. For Kolkata's war
     // time (1 September 1942 to 15 October 1945, +06:30) that is +05:30, for New York's summers
     // -05:00, for London's double summer time of 1941 +00:00, as the zone's history has them.
-    result.intStandardSeconds = timeZone.standardTimeOffset(at);
+    result.standardSeconds = timeZone.standardTimeOffset(at);
     // Before a zone's first standard time the data names its offset LMT: the local mean time of
     // the zone's own city, which a place elsewhere in the zone did not keep.
-    result.blnLocalMeanTime = timeZone.abbreviation(at) == QStringLiteral("LMT");
+    result.localMeanTime = timeZone.abbreviation(at) == QStringLiteral("LMT");
     return result;
 }
 
-}  // namespace vela::modZoneClock
+}  // namespace vela::desktop

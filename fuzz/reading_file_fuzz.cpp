@@ -16,7 +16,7 @@
 namespace {
 
 using namespace vela;
-using namespace vela::modReadingFile;
+using namespace vela::reading;
 
 void Require(bool holds) {
     if (!holds) std::abort();
@@ -39,23 +39,23 @@ std::string_view TrimBlanks(std::string_view s) {
 
 void CheckReader(std::string_view bytes) {
     // The form as the window shows it at start: every list on its first entry.
-    BirthForm form;
+    reading::BirthForm form;
     OpenedReading opened;
     if (FillFormFromReadingText(bytes, form, opened)) {
         // Not a reading: nothing of the form may have changed.
-        Require(form.txtName.empty() && form.cboMonth == 0 && form.cboTimeZone == 0 && form.cboDate == "1");
+        Require(form.name.empty() && form.month == 0 && form.zoneRow == 0 && form.day == "1");
         return;
     }
-    Require(opened.intShift >= kMinFieldShift && opened.intShift <= kMaxFieldShift);
+    Require(opened.shift >= kMinFieldShift && opened.shift <= kMaxFieldShift);
     for (const int line : opened.unreadLines) Require(line >= 1 && line <= kFieldLines && (line < 12 || line > 14));
-    const ListEntries& lists = FormListEntries();
-    Require(form.cboMonth >= -1 && form.cboMonth <= 11);
-    Require(form.cboTimeZone >= -1 && form.cboTimeZone < kZoneCount);
-    Require(IsEntry(lists.days, form.cboDate));
-    Require(IsEntry(lists.years, form.cboYear));
-    Require(IsEntry(lists.hours, form.cboHour));
-    Require(IsEntry(lists.minutes, form.cboMinute));
-    for (const std::string* box : {&form.txtLatDeg, &form.txtLatMin, &form.txtLonDeg, &form.txtLonMin})
+    const reading::ListEntries& lists = reading::FormListEntries();
+    Require(form.month >= -1 && form.month <= 11);
+    Require(form.zoneRow >= -1 && form.zoneRow < reading::kZoneCount);
+    Require(IsEntry(lists.days, form.day));
+    Require(IsEntry(lists.years, form.year));
+    Require(IsEntry(lists.hours, form.hour));
+    Require(IsEntry(lists.minutes, form.minute));
+    for (const std::string* box : {&form.latDegrees, &form.latMinutes, &form.lonDegrees, &form.lonMinutes})
         Require(IsNumberBoxText(*box));
 }
 
@@ -64,22 +64,22 @@ void CheckWriter(std::string_view text) {
     Require(std::all_of(encoded.begin(), encoded.end(),
                         [](char c) { return static_cast<unsigned char>(c) >= kFieldShift; }));
 
-    SharedChartState s;
-    s.strName = std::string(text);
-    s.strCity = std::string(text);
-    s.intMonth = 3;
-    s.intDay = 5;
-    s.intYear = 1975;
+    reading::Reading s;
+    s.name = std::string(text);
+    s.city = std::string(text);
+    s.month = 3;
+    s.day = 5;
+    s.year = 1975;
     const std::string file = ReadingFileText(s, 34);
     Require(std::count(file.begin(), file.end(), '\n') == kFieldLines);
-    BirthForm form;
+    reading::BirthForm form;
     OpenedReading opened;
     Require(!FillFormFromReadingText(file, form, opened));
-    Require(opened.unreadLines.empty() && opened.intShift == kFieldShift);
+    Require(opened.unreadLines.empty() && opened.shift == kFieldShift);
     const std::string expected = DecodeField(EncodeField(TrimBlanks(text)));
-    Require(form.txtName == expected);
-    Require(form.txtCity == expected);
-    Require(form.cboMonth == 2 && form.cboDate == "5" && form.cboYear == "1975" && form.cboTimeZone == 34);
+    Require(form.name == expected);
+    Require(form.city == expected);
+    Require(form.month == 2 && form.day == "5" && form.year == "1975" && form.zoneRow == 34);
 }
 
 }  // namespace

@@ -11,28 +11,28 @@
 namespace {
 
 using namespace vela;
-using namespace vela::modReadingFile;
+using namespace vela::reading;
 
 // Born 29 February 1904 at 23:59 in Chennai, 13°05' N 80°17' E.
-SharedChartState Sample() {
+reading::Reading Sample() {
     // Field by field: the record derives from the upagraha input, so it takes no designated initialisers.
-    SharedChartState s;
-    s.strName = "Kiran Iyer";
-    s.intDay = 29;
-    s.intMonth = 2;
-    s.intYear = 1904;
-    s.intHour = 23;
-    s.intMinute = 59;
-    s.intLatDeg = 13;
-    s.intLatMin = 5;
-    s.intLonDeg = 80;
-    s.intLonMin = 17;
-    s.blnSouth = false;
-    s.blnEast = true;
-    s.blnDST = false;
-    s.strCity = "Chennai";
-    s.strState = "Tamil Nadu";
-    s.strCountry = "India";
+    reading::Reading s;
+    s.name = "Kiran Iyer";
+    s.day = 29;
+    s.month = 2;
+    s.year = 1904;
+    s.hour = 23;
+    s.minute = 59;
+    s.latDegrees = 13;
+    s.latMinutes = 5;
+    s.lonDegrees = 80;
+    s.lonMinutes = 17;
+    s.south = false;
+    s.east = true;
+    s.dst = false;
+    s.city = "Chennai";
+    s.state = "Tamil Nadu";
+    s.country = "India";
     return s;
 }
 
@@ -73,10 +73,10 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     const std::string sample = ReadingFileText(Sample(), 34);
-    SharedChartState nothingSelected = Sample();
-    nothingSelected.intMonth = 0;
-    SharedChartState latin1 = Sample();
-    latin1.strName = "Ren\u00E9e Kr\u00E4mer";
+    reading::Reading nothingSelected = Sample();
+    nothingSelected.month = 0;
+    reading::Reading latin1 = Sample();
+    latin1.name = "Ren\u00E9e Kr\u00E4mer";
     const bool ok = Write(folder, "sample.ved", sample) && Write(folder, "shift45.ved", WithShift(sample, 45)) &&
                     Write(folder, "lf.ved", WithoutCarriageReturns(sample)) &&
                     Write(folder, "ten-lines.ved", FirstLines(sample, 10)) &&

@@ -1,6 +1,6 @@
 // The shared variables of one reading.
 //
-// The driver owns one SharedChartState per reading (the window keeps one for its lifetime, a batch
+// The driver owns one Reading per reading (the window keeps one for its lifetime, a batch
 // run one per row) and is the only code that takes it by non-const reference; every stage reads it
 // through a const reference to the part it needs (BirthMoment for the astronomy, UpagrahaInput for
 // the upagrahas). Nothing is reset between readings: each run that passes validation overwrites
@@ -15,30 +15,30 @@
 #include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
-namespace vela {
+namespace vela::reading {
 
 // The longest birth-date text, "September 30,2050", held inline: no allocation per reading.
-using BirthDateString = FixedText<24>;
+using BirthDateString = astro::FixedText<24>;
 
 // Birth date, time, zone and place (BirthMoment), birth ascendant and the six sunrises and sunsets
 // (UpagrahaInput), and what only the reading itself keeps.
-struct SharedChartState : UpagrahaInput {
-    std::string strName;
-    std::string strCity;
-    std::string strState;
-    std::string strCountry;
-    BirthDateString varBirthDate;  // "March 7,1975"
+struct Reading : upagraha::UpagrahaInput {
+    std::string name;
+    std::string city;
+    std::string state;
+    std::string country;
+    BirthDateString birthDateText;  // "March 7,1975"
 
     // The zone tables the reading's zone row was read from.
-    const ZoneTables* zones = &modReferenceTables::ReferenceZoneTables();
+    const ZoneTables* zones = &ReferenceZoneTables();
     // Row of the zone table chosen for this reading (kept for the reading file and the JSON output).
-    std::int16_t intZoneRow = 0;
+    std::int16_t zoneRow = 0;
 
     // The birth ascendant in sidereal degrees, [0, 360).
-    double dblBirthAscendant = 0;
+    double birthAscendant = 0;
 
     // The conventions the reading was made under (a way of reading, never saved with the birth).
-    modConventionProfiles::ConventionProfile profile = modConventionProfiles::kOriginalProfile;
+    upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
 };
 
-}  // namespace vela
+}  // namespace vela::reading

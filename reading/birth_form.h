@@ -8,29 +8,29 @@
 #include <string>
 #include <string_view>
 
-namespace vela {
+namespace vela::reading {
 
 enum class LatChoice : std::int8_t { None, North, South };
 enum class LonChoice : std::int8_t { None, East, West };
 
 struct BirthForm {
-    std::string txtName;
-    std::string cboDate = "1";     // day list text, "1".."31"
-    int cboMonth = 0;              // month list position 0..11, -1 when nothing is selected
-    std::string cboYear = "1901";  // year list text
-    std::string cboHour = "0";     // hour list text
-    std::string cboMinute = "0";   // minute list text
-    int cboTimeZone = 0;           // zone table row 0..70, -1 when nothing is selected
-    std::string txtLatDeg;
-    std::string txtLatMin;
-    std::string txtLonDeg;
-    std::string txtLonMin;
-    LatChoice optLat = LatChoice::North;
-    LonChoice optLong = LonChoice::East;
-    bool chkDST = false;
-    std::string txtCity;
-    std::string txtState;
-    std::string txtCountry;
+    std::string name;
+    std::string day = "1";      // day list text, "1".."31"
+    int month = 0;              // month list position 0..11, -1 when nothing is selected
+    std::string year = "1901";  // year list text
+    std::string hour = "0";     // hour list text
+    std::string minute = "0";   // minute list text
+    int zoneRow = 0;            // zone table row 0..70, -1 when nothing is selected
+    std::string latDegrees;
+    std::string latMinutes;
+    std::string lonDegrees;
+    std::string lonMinutes;
+    LatChoice latDirection = LatChoice::North;
+    LonChoice lonDirection = LonChoice::East;
+    bool dst = false;
+    std::string city;
+    std::string state;
+    std::string country;
 };
 
 // A message for the user: a message box in the window, a line on standard error in the command line.
@@ -58,7 +58,7 @@ enum class FormField : std::int8_t {
 };
 
 struct UserMessage {
-    std::string strText;
+    std::string text;
     MsgIcon icon = MsgIcon::Critical;
     FormField focus = FormField::None;
     // Set when the message comes with a direction becoming selected (no direction was chosen).
@@ -75,4 +75,4 @@ inline UserMessage InformationMessage(std::string_view text, FormField focus = F
     return {std::string(text), MsgIcon::Information, focus, LatChoice::None, LonChoice::None};
 }
 
-}  // namespace vela
+}  // namespace vela::reading

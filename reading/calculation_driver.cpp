@@ -9,75 +9,73 @@
 #include "reading/validation.h"
 #include "reading/zone_check.h"
 
-namespace vela::modCalculationDriver {
+namespace vela::reading {
 
 namespace {
 
-bool InRange(const FormNumber& box, int lo, int hi) {
-    return box.intValue && *box.intValue >= lo && *box.intValue <= hi;
-}
+bool InRange(const FormNumber& box, int lo, int hi) { return box.value && *box.value >= lo && *box.value <= hi; }
 
 // Selections a damaged reading file or a script can leave empty or out of their lists.
 std::optional<UserMessage> CheckSelections(const FormValues& f) {
-    if (f.cboMonth < 0 || f.cboMonth > 11) return CriticalMessage("Please Select The Month Of Birth", FormField::Month);
-    if (f.cboTimeZone < 0 || f.cboTimeZone >= kZoneCount)
+    if (f.month < 0 || f.month > 11) return CriticalMessage("Please Select The Month Of Birth", FormField::Month);
+    if (f.zoneRow < 0 || f.zoneRow >= kZoneCount)
         return CriticalMessage("Please Select The Time Zone", FormField::TimeZone);
-    if (!InRange(f.cboDate, 1, 31)) return CriticalMessage("Please Select The Date Of Birth", FormField::Day);
-    if (!InRange(f.cboYear, kFirstYear, kLastYear))
+    if (!InRange(f.day, 1, 31)) return CriticalMessage("Please Select The Date Of Birth", FormField::Day);
+    if (!InRange(f.year, kFirstYear, kLastYear))
         return CriticalMessage("Please Select The Year Of Birth", FormField::Year);
-    if (!InRange(f.cboHour, 0, 23)) return CriticalMessage("Please Select The Hour Of Birth", FormField::Hour);
-    if (!InRange(f.cboMinute, 0, 59)) return CriticalMessage("Please Select The Minute Of Birth", FormField::Minute);
-    if (!f.txtLatDeg.intValue) return CriticalMessage("Please Enter Degree of Latitude", FormField::LatDeg);
-    if (!f.txtLatMin.intValue) return CriticalMessage("Please Enter Minutes of Latitude", FormField::LatMin);
-    if (!f.txtLonDeg.intValue) return CriticalMessage("Please Enter Degree of Longitude", FormField::LonDeg);
-    if (!f.txtLonMin.intValue) return CriticalMessage("Please Enter Minute of Longitude", FormField::LonMin);
+    if (!InRange(f.hour, 0, 23)) return CriticalMessage("Please Select The Hour Of Birth", FormField::Hour);
+    if (!InRange(f.minute, 0, 59)) return CriticalMessage("Please Select The Minute Of Birth", FormField::Minute);
+    if (!f.latDegrees.value) return CriticalMessage("Please Enter Degree of Latitude", FormField::LatDeg);
+    if (!f.latMinutes.value) return CriticalMessage("Please Enter Minutes of Latitude", FormField::LatMin);
+    if (!f.lonDegrees.value) return CriticalMessage("Please Enter Degree of Longitude", FormField::LonDeg);
+    if (!f.lonMinutes.value) return CriticalMessage("Please Enter Minute of Longitude", FormField::LonMin);
     return std::nullopt;
 }
 
 std::int16_t Int16(int v) { return static_cast<std::int16_t>(v); }
 
 // Copies the form into the birth data; CheckSelections has accepted every value.
-void CopyForm(const FormValues& f, SharedChartState& s) {
-    s.strName = f.txtName;
-    s.intMonth = Int16(f.cboMonth + 1);
-    s.intDay = Int16(*f.cboDate.intValue);
-    s.intYear = Int16(*f.cboYear.intValue);
-    s.intHour = Int16(*f.cboHour.intValue);
-    s.intMinute = Int16(*f.cboMinute.intValue);
-    s.intLonDeg = Int16(*f.txtLonDeg.intValue);
-    s.intLonMin = Int16(*f.txtLonMin.intValue);
-    s.intLatDeg = Int16(*f.txtLatDeg.intValue);
-    s.intLatMin = Int16(*f.txtLatMin.intValue);
-    s.blnEast = f.optLong == LonChoice::East;
-    s.blnSouth = f.optLat == LatChoice::South;
-    const auto z = static_cast<std::size_t>(f.cboTimeZone);
-    s.intZoneRow = Int16(f.cboTimeZone);
-    if (s.zones->blnZoneLocalMeanTime[z]) {
+void CopyForm(const FormValues& f, Reading& s) {
+    s.name = f.name;
+    s.month = Int16(f.month + 1);
+    s.day = Int16(*f.day.value);
+    s.year = Int16(*f.year.value);
+    s.hour = Int16(*f.hour.value);
+    s.minute = Int16(*f.minute.value);
+    s.lonDegrees = Int16(*f.lonDegrees.value);
+    s.lonMinutes = Int16(*f.lonMinutes.value);
+    s.latDegrees = Int16(*f.latDegrees.value);
+    s.latMinutes = Int16(*f.latMinutes.value);
+    s.east = f.lonDirection == LonChoice::East;
+    s.south = f.latDirection == LatChoice::South;
+    const auto z = static_cast<std::size_t>(f.zoneRow);
+    s.zoneRow = Int16(f.zoneRow);
+    if (s.zones->zoneLocalMeanTime[z]) {
         // The place's own mean solar time, exact; the whole-minute fields hold it cut toward zero,
         // West positive with the minutes carrying the hours' sign, as the table's rows do.
-        const double longitudeEast = (s.intLonDeg + s.intLonMin / 60.0) * (s.blnEast ? 1 : -1);
-        const double hoursEast = modReferenceTables::LocalMeanTimeHoursEast(longitudeEast);
+        const double longitudeEast = (s.lonDegrees + s.lonMinutes / 60.0) * (s.east ? 1 : -1);
+        const double hoursEast = LocalMeanTimeHoursEast(longitudeEast);
         const auto minutesWest = static_cast<int>(-hoursEast * 60);
-        s.varZoneHours = Int16(minutesWest / 60);
-        s.varZoneMinutes = Int16(minutesWest % 60);
-        s.dblZoneHoursEast = hoursEast;
+        s.zoneHoursWest = Int16(minutesWest / 60);
+        s.zoneMinutesWest = Int16(minutesWest % 60);
+        s.exactZoneHoursEast = hoursEast;
     } else {
-        s.varZoneHours = s.zones->intZoneHourTable[z];
-        s.varZoneMinutes = s.zones->intZoneMinuteTable[z];
-        s.dblZoneHoursEast = -(s.varZoneHours + s.varZoneMinutes / 60.0);
+        s.zoneHoursWest = s.zones->zoneHourTable[z];
+        s.zoneMinutesWest = s.zones->zoneMinuteTable[z];
+        s.exactZoneHoursEast = -(s.zoneHoursWest + s.zoneMinutesWest / 60.0);
     }
-    s.intZoneHours = Int16(std::abs(s.varZoneHours));
-    s.intZoneMinutes = Int16(std::abs(s.varZoneMinutes));
-    s.blnDST = f.chkDST;
-    s.strCity = modText::TrimBlanks(f.txtCity);
-    s.strState = modText::TrimBlanks(f.txtState);
-    s.strCountry = modText::TrimBlanks(f.txtCountry);
+    s.zoneHoursMagnitude = Int16(std::abs(s.zoneHoursWest));
+    s.zoneMinutesMagnitude = Int16(std::abs(s.zoneMinutesWest));
+    s.dst = f.dst;
+    s.city = astro::TrimBlanks(f.city);
+    s.state = astro::TrimBlanks(f.state);
+    s.country = astro::TrimBlanks(f.country);
 }
 
-modSunRiseSunSet::SunRiseSet SunOn(const SharedChartState& s, const CivilDate& d) {
-    return modSunRiseSunSet::CalculateSunRiseSetInZone(d.month, d.day, d.year, s.intLatDeg, s.intLatMin, s.blnSouth,
-                                                       s.intLonDeg, s.intLonMin, s.blnEast, ZoneHoursEast(s), s.blnDST,
-                                                       modConventionProfiles::ZenithCosine(s.profile.sunrise));
+astro::SunRiseSet SunOn(const Reading& s, const astro::CivilDate& d) {
+    return astro::CalculateSunRiseSetInZone(d.month, d.day, d.year, s.latDegrees, s.latMinutes, s.south, s.lonDegrees,
+                                            s.lonMinutes, s.east, astro::ZoneHoursEast(s), s.dst,
+                                            upagraha::ZenithCosine(s.profile.sunrise));
 }
 
 }  // namespace
@@ -95,62 +93,62 @@ BirthDateString BirthDateText(int month, int day, int year) {
 }
 
 std::optional<UserMessage> RefuseForm(const FormValues& form) {
-    if (auto problem = modValidation::ValidateInput(form)) return problem;
+    if (auto problem = ValidateInput(form)) return problem;
     return CheckSelections(form);
 }
 
-CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport) {
-    return RunCalculation(ParseForm(form), modConventionProfiles::kOriginalProfile, s, blnBuildReport);
+CalculationOutcome RunCalculation(const BirthForm& form, Reading& s, bool buildReport) {
+    return RunCalculation(ParseForm(form), upagraha::kOriginalProfile, s, buildReport);
 }
 
-CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, bool blnBuildReport) {
-    return RunCalculation(form, modConventionProfiles::kOriginalProfile, s, blnBuildReport);
+CalculationOutcome RunCalculation(const FormValues& form, Reading& s, bool buildReport) {
+    return RunCalculation(form, upagraha::kOriginalProfile, s, buildReport);
 }
 
-CalculationOutcome RunCalculation(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile,
-                                  SharedChartState& s, bool blnBuildReport) {
-    return RunCalculation(ParseForm(form), profile, s, blnBuildReport);
+CalculationOutcome RunCalculation(const BirthForm& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  bool buildReport) {
+    return RunCalculation(ParseForm(form), profile, s, buildReport);
 }
 
-CalculationOutcome RunCalculation(const FormValues& form, const modConventionProfiles::ConventionProfile& profile,
-                                  SharedChartState& s, bool blnBuildReport) {
+CalculationOutcome RunCalculation(const FormValues& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  bool buildReport) {
     CalculationOutcome outcome;
     if (auto problem = RefuseForm(form)) {
         outcome.message = std::move(problem);
         return outcome;
     }
-    if (auto warning = modZoneCheck::ZonePlausibilityWarning(form)) outcome.warnings.push_back(std::move(*warning));
+    if (auto warning = ZonePlausibilityWarning(form)) outcome.warnings.push_back(std::move(*warning));
 
     // The reading is built aside and committed whole, so a refusal half-way (no sunrise) leaves the
     // previous reading, its report and what a save would write, all consistent.
-    SharedChartState work;
+    Reading work;
     CopyForm(form, work);
     work.profile = profile;
 
-    const double birthTime = work.intHour + work.intMinute / 60.0;
-    work.dblBirthAscendant = modVedicEphemeris::AscendantClock(work).SiderealAscendantAt(birthTime);
-    work.strBirthAscendant = modVedicPlanetPosition::CompactPositionTextOf(work.dblBirthAscendant).str();
-    work.varBirthDate = BirthDateText(work.intMonth, work.intDay, work.intYear);
+    const double birthTime = work.hour + work.minute / 60.0;
+    work.birthAscendant = astro::AscendantClock(work).SiderealAscendantAt(birthTime);
+    work.birthAscendantText = astro::CompactPositionTextOf(work.birthAscendant).str();
+    work.birthDateText = BirthDateText(work.month, work.day, work.year);
 
-    const CivilDate birthDate{work.intYear, work.intMonth, work.intDay};
+    const astro::CivilDate birthDate{work.year, work.month, work.day};
     const auto today = SunOn(work, birthDate);
-    const auto before = SunOn(work, AddDays(birthDate, -1));
-    const auto after = SunOn(work, AddDays(birthDate, 1));
+    const auto before = SunOn(work, astro::AddDays(birthDate, -1));
+    const auto after = SunOn(work, astro::AddDays(birthDate, 1));
     if (!today.HasBoth() || !before.HasBoth() || !after.HasBoth()) {
         outcome.message = InformationMessage(kNoSunriseMessage);
         return outcome;
     }
-    work.dtBirthSunrise = today.varSunRiseSet[0];
-    work.dtBirthSunset = today.varSunRiseSet[1];
-    work.dtPrevSunrise = before.varSunRiseSet[0];
-    work.dtPrevSunset = before.varSunRiseSet[1];
-    work.dtNextSunrise = after.varSunRiseSet[0];
-    work.dtNextSunset = after.varSunRiseSet[1];
+    work.birthSunrise = today.sunRiseSet[0];
+    work.birthSunset = today.sunRiseSet[1];
+    work.prevSunrise = before.sunRiseSet[0];
+    work.prevSunset = before.sunRiseSet[1];
+    work.nextSunrise = after.sunRiseSet[0];
+    work.nextSunset = after.sunRiseSet[1];
 
-    outcome.upagrahas = modVedicUpagrahas::CalculateUpagrahas(work, profile);
-    if (blnBuildReport) outcome.report = modUpagrahaReport::BuildReport(outcome.upagrahas);
+    outcome.upagrahas = upagraha::CalculateUpagrahas(work, profile);
+    if (buildReport) outcome.report = upagraha::BuildReport(outcome.upagrahas);
     s = std::move(work);
     return outcome;
 }
 
-}  // namespace vela::modCalculationDriver
+}  // namespace vela::reading

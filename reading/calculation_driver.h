@@ -1,7 +1,7 @@
 // The calculation driver: the spine of one reading.
 //
 // Validates the form, copies it into the reading's shared state, and calls the stages in their fixed
-// order. The driver is the only code that writes the SharedChartState.
+// order. The driver is the only code that writes the Reading.
 #pragma once
 
 #include <optional>
@@ -15,7 +15,7 @@
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
-namespace vela::modCalculationDriver {
+namespace vela::reading {
 
 inline constexpr std::string_view kNoSunriseMessage =
     "The Sun does not rise and set on this date at this place. Upagrahas cannot be calculated.";
@@ -25,8 +25,8 @@ struct CalculationOutcome {
     std::optional<UserMessage> message;
     // What the reading should know but does not stop it: the zone check's sentence.
     std::vector<std::string> warnings;
-    modVedicUpagrahas::Upagrahas upagrahas;
-    Report report;
+    upagraha::Upagrahas upagrahas;
+    upagraha::Report report;
     bool Succeeded() const { return !message.has_value(); }
 };
 
@@ -39,14 +39,14 @@ std::optional<UserMessage> RefuseForm(const FormValues& form);
 // refusal the state is left exactly as it was. Callers that never show the report (JSON lines,
 // the birth-time search) pass false and get an empty one.
 // The form's texts are read once (ParseForm); the forms with FormValues take values already read.
-CalculationOutcome RunCalculation(const BirthForm& form, SharedChartState& s, bool blnBuildReport = true);
-CalculationOutcome RunCalculation(const FormValues& form, SharedChartState& s, bool blnBuildReport = true);
-CalculationOutcome RunCalculation(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile,
-                                  SharedChartState& s, bool blnBuildReport = true);
-CalculationOutcome RunCalculation(const FormValues& form, const modConventionProfiles::ConventionProfile& profile,
-                                  SharedChartState& s, bool blnBuildReport = true);
+CalculationOutcome RunCalculation(const BirthForm& form, Reading& s, bool buildReport = true);
+CalculationOutcome RunCalculation(const FormValues& form, Reading& s, bool buildReport = true);
+CalculationOutcome RunCalculation(const BirthForm& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  bool buildReport = true);
+CalculationOutcome RunCalculation(const FormValues& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  bool buildReport = true);
 
 // The full English month name used in the birth-date text.
 BirthDateString BirthDateText(int month, int day, int year);
 
-}  // namespace vela::modCalculationDriver
+}  // namespace vela::reading

@@ -6,11 +6,11 @@
 #include "astro/position_text.h"
 #include "astro/text.h"
 
-namespace vela::modChartModel {
+namespace vela::reading {
 
 namespace {
 
-using modVedicUpagrahas::Upagrahas;
+using upagraha::Upagrahas;
 
 // The twelve outer cells of the South Indian frame, by sign: Pisces at the top left, then
 // clockwise.
@@ -71,30 +71,28 @@ ChartBox BoxAround(ChartPoint centre, double width, double height) {
 
 // "10°56′" from a compact text ("10 Gem 56").
 std::string DegreesText(std::string_view compact) {
-    const auto degrees = modText::ParseWhole(compact.substr(0, 2));
-    const auto minutes = compact.size() >= 9 ? modText::ParseWhole(compact.substr(7, 2)) : std::nullopt;
+    const auto degrees = astro::ParseWhole(compact.substr(0, 2));
+    const auto minutes = compact.size() >= 9 ? astro::ParseWhole(compact.substr(7, 2)) : std::nullopt;
     if (!degrees || !minutes) return std::string(compact);
     std::string text;
-    modText::AppendDegreesMinutes(text, *degrees, *minutes);
+    astro::AppendDegreesMinutes(text, *degrees, *minutes);
     return text;
 }
 
-int SignOfCompact(std::string_view compact) {
-    return modVedicUpagrahas::SignIndexOfAbbreviation(modVedicPlanetPosition::CompactSign(compact));
-}
+int SignOfCompact(std::string_view compact) { return upagraha::SignIndexOfAbbreviation(astro::CompactSign(compact)); }
 
 void PlaceSouthIndian(ChartModel& model) {
     constexpr double kCell = 0.25;
     for (int sign = 0; sign < 12; ++sign) {
         ChartPlace& place = model.places[static_cast<std::size_t>(sign)];
         const GridCell cell = kSouthCells[static_cast<std::size_t>(sign)];
-        const double x = cell.intColumn * kCell;
-        const double y = cell.intRow * kCell;
+        const double x = cell.column * kCell;
+        const double y = cell.row * kCell;
         place.outline = {{x, y}, {x + kCell, y}, {x + kCell, y + kCell}, {x, y + kCell}};
         // The sign's name in the cell's top left corner, the bodies below it.
         place.labelAt = {x + 0.02, y + 0.035};
         place.textBox = {x + 0.015, y + 0.06, kCell - 0.03, kCell - 0.075};
-        place.strLabel = modVedicPlanetPosition::varSignAbbrevs.substr(static_cast<std::size_t>(sign) * 3, 3);
+        place.label = astro::kSignAbbreviations.substr(static_cast<std::size_t>(sign) * 3, 3);
     }
     model.centreBox = {0.27, 0.27, 0.46, 0.46};
 }
@@ -103,9 +101,9 @@ void PlaceNorthIndian(ChartModel& model, int ascendantSign) {
     for (int house = 1; house <= 12; ++house) {
         ChartPlace& place = model.places[static_cast<std::size_t>(house - 1)];
         place.outline = NorthOutlines()[static_cast<std::size_t>(house - 1)];
-        place.intHouse = house;
-        place.intSign = (ascendantSign + house - 1) % 12;
-        place.strLabel = std::to_string(place.intSign + 1);
+        place.house = house;
+        place.sign = (ascendantSign + house - 1) % 12;
+        place.label = std::to_string(place.sign + 1);
         const ChartPoint middle = Centroid(place.outline);
         // The sign's number sits towards the point of the place that looks into the chart (the
         // centre for a diamond, the inner corner for a triangle); the bodies keep to the rest.
@@ -137,26 +135,25 @@ std::size_t ChartModel::PlaceOfBody(std::size_t body) const {
     return places.size();
 }
 
-ChartModel BuildChartModel(ChartStyle style, const SharedChartState& s, const Upagrahas& u,
+ChartModel BuildChartModel(ChartStyle style, const Reading& s, const Upagrahas& u,
                            std::vector<std::string> centreLines) {
     ChartModel model;
     model.style = style;
-    const int ascendantSign = std::max(SignOfCompact(s.strBirthAscendant), 0);
+    const int ascendantSign = std::max(SignOfCompact(s.birthAscendantText), 0);
     model.bodies.push_back(
-        {std::string(kAscendantShortName), DegreesText(s.strBirthAscendant), ascendantSign, 1, true});
-    std::vector<double> longitudes = {s.dblBirthAscendant};
-    for (std::size_t i = 0; i < static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount); ++i) {
-        const std::string_view compact = u.varUpagrahaLongitudes[i].view();
-        model.bodies.push_back({std::string(strUpagrahaShortNames[i]), DegreesText(compact),
-                                std::max(SignOfCompact(compact), 0), u.intHouses[i], false});
-        longitudes.push_back(u.dblLongitudes[i]);
+        {std::string(kAscendantShortName), DegreesText(s.birthAscendantText), ascendantSign, 1, true});
+    std::vector<double> longitudes = {s.birthAscendant};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(upagraha::kUpagrahaCount); ++i) {
+        const std::string_view compact = u.upagrahaLongitudes[i].view();
+        model.bodies.push_back({std::string(kUpagrahaShortNames[i]), DegreesText(compact),
+                                std::max(SignOfCompact(compact), 0), u.houses[i], false});
+        longitudes.push_back(u.longitudes[i]);
     }
 
     if (style == ChartStyle::SouthIndian) {
         PlaceSouthIndian(model);
-        for (int sign = 0; sign < 12; ++sign) model.places[static_cast<std::size_t>(sign)].intSign = sign;
-        for (ChartPlace& place : model.places)
-            place.intHouse = modVedicUpagrahas::HouseFromSignIndices(ascendantSign, place.intSign);
+        for (int sign = 0; sign < 12; ++sign) model.places[static_cast<std::size_t>(sign)].sign = sign;
+        for (ChartPlace& place : model.places) place.house = upagraha::HouseFromSignIndices(ascendantSign, place.sign);
         model.centreLines = std::move(centreLines);
     } else {
         PlaceNorthIndian(model, ascendantSign);
@@ -164,20 +161,19 @@ ChartModel BuildChartModel(ChartStyle style, const SharedChartState& s, const Up
 
     for (std::size_t b = 0; b < model.bodies.size(); ++b) {
         const ChartBody& body = model.bodies[b];
-        ChartPlace& place = style == ChartStyle::SouthIndian
-                                ? model.places[static_cast<std::size_t>(body.intSign)]
-                                : model.places[static_cast<std::size_t>(body.intHouse - 1)];
+        ChartPlace& place = style == ChartStyle::SouthIndian ? model.places[static_cast<std::size_t>(body.sign)]
+                                                             : model.places[static_cast<std::size_t>(body.house - 1)];
         place.bodies.push_back(b);
-        if (body.blnAscendant) place.blnAscendant = true;
+        if (body.isAscendant) place.isAscendant = true;
     }
     // Within a place: the ascendant first, then the bodies in the order they rise in the sign.
     for (ChartPlace& place : model.places) {
         std::stable_sort(place.bodies.begin(), place.bodies.end(), [&](std::size_t a, std::size_t b) {
-            if (model.bodies[a].blnAscendant != model.bodies[b].blnAscendant) return model.bodies[a].blnAscendant;
+            if (model.bodies[a].isAscendant != model.bodies[b].isAscendant) return model.bodies[a].isAscendant;
             return longitudes[a] < longitudes[b];
         });
     }
     return model;
 }
 
-}  // namespace vela::modChartModel
+}  // namespace vela::reading

@@ -22,13 +22,13 @@
 #include "reading/birth_data.h"
 #include "upagraha/upagraha.h"
 
-namespace vela::modChartModel {
+namespace vela::reading {
 
 enum class ChartStyle { SouthIndian, NorthIndian };
 
 // The short names a crowded cell has room for, in the report's order.
-inline constexpr std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrahaShortNames = {
-    "Ka", "Mr", "Ar", "Ya", "Gu", "Ma"};
+inline constexpr std::array<std::string_view, upagraha::kUpagrahaCount> kUpagrahaShortNames = {"Ka", "Mr", "Ar",
+                                                                                               "Ya", "Gu", "Ma"};
 inline constexpr std::string_view kAscendantShortName = "Asc";
 
 struct ChartPoint {
@@ -45,22 +45,22 @@ struct ChartBox {
 };
 
 struct ChartBody {
-    std::string strShortName;  // "Asc", "Ka" .. "Ma"
-    std::string strDegrees;    // within the sign, as the report truncates it: "10°56′"
-    int intSign = 0;           // 0 = Aries .. 11 = Pisces
-    int intHouse = 1;          // 1..12 from the ascendant's sign
-    bool blnAscendant = false;
+    std::string shortName;    // "Asc", "Ka" .. "Ma"
+    std::string degreesText;  // within the sign, as the report truncates it: "10°56′"
+    int sign = 0;             // 0 = Aries .. 11 = Pisces
+    int house = 1;            // 1..12 from the ascendant's sign
+    bool isAscendant = false;
 };
 
 // One place of the chart: a sign's cell (South Indian) or a house (North Indian).
 struct ChartPlace {
-    int intSign = 0;
-    int intHouse = 1;
+    int sign = 0;
+    int house = 1;
     std::vector<ChartPoint> outline;  // the polygon drawn
     ChartBox textBox;                 // where its bodies are written, one line each
     ChartPoint labelAt;               // where its sign is named
-    std::string strLabel;             // "Gem" (South Indian) or "3" (North Indian)
-    bool blnAscendant = false;        // holds the ascendant
+    std::string label;                // "Gem" (South Indian) or "3" (North Indian)
+    bool isAscendant = false;         // holds the ascendant
     std::vector<std::size_t> bodies;  // into ChartModel::bodies, ascendant first, then by longitude
 };
 
@@ -78,15 +78,15 @@ struct ChartModel {
 };
 
 // The chart of a reading; the centre lines are written in the centre of a South Indian chart.
-ChartModel BuildChartModel(ChartStyle style, const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
+ChartModel BuildChartModel(ChartStyle style, const Reading& s, const upagraha::Upagrahas& u,
                            std::vector<std::string> centreLines);
 
 // The row and column (0..3) of a sign's cell in the South Indian frame.
 struct GridCell {
-    int intRow = 0;
-    int intColumn = 0;
+    int row = 0;
+    int column = 0;
     bool operator==(const GridCell&) const = default;
 };
 GridCell SouthIndianCell(int sign);
 
-}  // namespace vela::modChartModel
+}  // namespace vela::reading

@@ -2,30 +2,30 @@
 
 #include "astro/text.h"
 
-namespace vela {
+namespace vela::reading {
 
-FormNumber ParseFormNumber(std::string_view text) { return {text.empty(), modText::ParseWhole(text)}; }
+FormNumber ParseFormNumber(std::string_view text) { return {text.empty(), astro::ParseWhole(text)}; }
 
 FormValues ParseForm(const BirthForm& form) {
     FormValues v;
-    v.txtName = form.txtName;
-    v.cboDate = ParseFormNumber(form.cboDate);
-    v.cboMonth = form.cboMonth;
-    v.cboYear = ParseFormNumber(form.cboYear);
-    v.cboHour = ParseFormNumber(form.cboHour);
-    v.cboMinute = ParseFormNumber(form.cboMinute);
-    v.cboTimeZone = form.cboTimeZone;
-    v.txtLatDeg = ParseFormNumber(form.txtLatDeg);
-    v.txtLatMin = ParseFormNumber(form.txtLatMin);
-    v.txtLonDeg = ParseFormNumber(form.txtLonDeg);
-    v.txtLonMin = ParseFormNumber(form.txtLonMin);
-    v.optLat = form.optLat;
-    v.optLong = form.optLong;
-    v.chkDST = form.chkDST;
-    v.txtCity = form.txtCity;
-    v.txtState = form.txtState;
-    v.txtCountry = form.txtCountry;
+    v.name = form.name;
+    v.day = ParseFormNumber(form.day);
+    v.month = form.month;
+    v.year = ParseFormNumber(form.year);
+    v.hour = ParseFormNumber(form.hour);
+    v.minute = ParseFormNumber(form.minute);
+    v.zoneRow = form.zoneRow;
+    v.latDegrees = ParseFormNumber(form.latDegrees);
+    v.latMinutes = ParseFormNumber(form.latMinutes);
+    v.lonDegrees = ParseFormNumber(form.lonDegrees);
+    v.lonMinutes = ParseFormNumber(form.lonMinutes);
+    v.latDirection = form.latDirection;
+    v.lonDirection = form.lonDirection;
+    v.dst = form.dst;
+    v.city = form.city;
+    v.state = form.state;
+    v.country = form.country;
     return v;
 }
 
-}  // namespace vela
+}  // namespace vela::reading

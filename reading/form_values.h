@@ -11,36 +11,36 @@
 
 #include "reading/birth_form.h"
 
-namespace vela {
+namespace vela::reading {
 
 // A number box or a list's text: whether it was empty, and the whole number it holds.
 struct FormNumber {
-    bool blnEmpty = true;         // the text was "" (a text of blanks is not empty)
-    std::optional<int> intValue;  // nothing when the text is anything but a whole number
+    bool empty = true;         // the text was "" (a text of blanks is not empty)
+    std::optional<int> value;  // nothing when the text is anything but a whole number
 };
 
 // Named after the controls whose content they hold.
 struct FormValues {
-    std::string_view txtName;
-    FormNumber cboDate;
-    int cboMonth = 0;  // position 0..11, -1 when nothing is selected
-    FormNumber cboYear;
-    FormNumber cboHour;
-    FormNumber cboMinute;
-    int cboTimeZone = 0;  // row of the zone table, -1 when nothing is selected
-    FormNumber txtLatDeg;
-    FormNumber txtLatMin;
-    FormNumber txtLonDeg;
-    FormNumber txtLonMin;
-    LatChoice optLat = LatChoice::North;
-    LonChoice optLong = LonChoice::East;
-    bool chkDST = false;
-    std::string_view txtCity;  // as typed; the driver trims the blanks
-    std::string_view txtState;
-    std::string_view txtCountry;
+    std::string_view name;
+    FormNumber day;
+    int month = 0;  // position 0..11, -1 when nothing is selected
+    FormNumber year;
+    FormNumber hour;
+    FormNumber minute;
+    int zoneRow = 0;  // row of the zone table, -1 when nothing is selected
+    FormNumber latDegrees;
+    FormNumber latMinutes;
+    FormNumber lonDegrees;
+    FormNumber lonMinutes;
+    LatChoice latDirection = LatChoice::North;
+    LonChoice lonDirection = LonChoice::East;
+    bool dst = false;
+    std::string_view city;  // as typed; the driver trims the blanks
+    std::string_view state;
+    std::string_view country;
 };
 
 FormNumber ParseFormNumber(std::string_view text);
 FormValues ParseForm(const BirthForm& form);
 
-}  // namespace vela
+}  // namespace vela::reading

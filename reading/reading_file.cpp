@@ -19,7 +19,7 @@
 #include "astro/text.h"
 #include "reading/reference_tables.h"
 
-namespace vela::modReadingFile {
+namespace vela::reading {
 
 namespace {
 
@@ -58,7 +58,7 @@ void AppendUtf8(std::string& out, unsigned latin1) {
     }
 }
 
-using modText::TrimBlanks;
+using astro::TrimBlanks;
 
 // ---- Splitting a file into its field lines ---------------------------------------------------
 
@@ -150,7 +150,7 @@ std::optional<double> ReadNumber(std::string_view text) {
     return value;
 }
 
-std::optional<int> ReadInteger(std::string_view text) { return modText::ParseWhole(TrimBlanks(text)); }
+std::optional<int> ReadInteger(std::string_view text) { return astro::ParseWhole(TrimBlanks(text)); }
 
 template <std::size_t N>
 bool IsListEntry(const std::array<std::string_view, N>& entries, std::string_view text) {
@@ -181,7 +181,7 @@ bool ApplyZone(std::string_view text, int& zone) {
 }
 
 void FillForm(const FieldLines& lines, int shift, BirthForm& form, OpenedReading& opened) {
-    opened.intShift = shift;
+    opened.shift = shift;
     opened.unreadLines.clear();
     // The decoded text of line k (from 0), or nothing when the file has no readable such line.
     const auto field = [&](std::size_t k) -> std::optional<std::string> {
@@ -215,24 +215,24 @@ void FillForm(const FieldLines& lines, int shift, BirthForm& form, OpenedReading
     };
 
     const ListEntries& entries = FormListEntries();
-    apply(0, text(form.txtName));
-    apply(1, [&form](const std::string& t) { return ApplyMonth(t, form.cboMonth); });
-    apply(2, listText(entries.days, form.cboDate));
-    apply(3, listText(entries.years, form.cboYear));
-    apply(4, listText(entries.hours, form.cboHour));
-    apply(5, listText(entries.minutes, form.cboMinute));
-    apply(6, [&form](const std::string& t) { return ApplyZone(t, form.cboTimeZone); });
-    apply(7, numberBox(form.txtLonDeg));
-    apply(8, numberBox(form.txtLonMin));
-    apply(9, numberBox(form.txtLatDeg));
-    apply(10, numberBox(form.txtLatMin));
+    apply(0, text(form.name));
+    apply(1, [&form](const std::string& t) { return ApplyMonth(t, form.month); });
+    apply(2, listText(entries.days, form.day));
+    apply(3, listText(entries.years, form.year));
+    apply(4, listText(entries.hours, form.hour));
+    apply(5, listText(entries.minutes, form.minute));
+    apply(6, [&form](const std::string& t) { return ApplyZone(t, form.zoneRow); });
+    apply(7, numberBox(form.lonDegrees));
+    apply(8, numberBox(form.lonMinutes));
+    apply(9, numberBox(form.latDegrees));
+    apply(10, numberBox(form.latMinutes));
     // The shift was found by these three lines, so each reads True or False.
-    form.optLong = field(kEastLine) == "True" ? LonChoice::East : LonChoice::West;
-    form.optLat = field(kSouthLine) == "True" ? LatChoice::South : LatChoice::North;
-    form.chkDST = field(kDstLine) == "True";
-    apply(14, text(form.txtCity));
-    apply(15, text(form.txtState));
-    apply(16, text(form.txtCountry));
+    form.lonDirection = field(kEastLine) == "True" ? LonChoice::East : LonChoice::West;
+    form.latDirection = field(kSouthLine) == "True" ? LatChoice::South : LatChoice::North;
+    form.dst = field(kDstLine) == "True";
+    apply(14, text(form.city));
+    apply(15, text(form.state));
+    apply(16, text(form.country));
 }
 
 std::optional<UserMessage> FillFormFromLines(const FieldLines& lines, BirthForm& form, OpenedReading& opened) {
@@ -273,9 +273,9 @@ struct Unwritable {
 };
 
 // The first letter of the reading's texts that the shift cannot write, and the field it is in.
-std::optional<Unwritable> FirstUnwritable(const SharedChartState& s, int shift) {
+std::optional<Unwritable> FirstUnwritable(const Reading& s, int shift) {
     const std::array<std::pair<const std::string*, std::string_view>, 4> texts = {
-        {{&s.strName, "name"}, {&s.strCity, "city"}, {&s.strState, "state"}, {&s.strCountry, "country"}}};
+        {{&s.name, "name"}, {&s.city, "city"}, {&s.state, "state"}, {&s.country, "country"}}};
     for (const auto& [text, field] : texts)
         if (auto letter = FirstUnwritable(TrimBlanks(*text), shift)) return Unwritable{*letter, field};
     return std::nullopt;
@@ -286,25 +286,25 @@ std::optional<Unwritable> FirstUnwritable(const SharedChartState& s, int shift) 
 // Closes a POSIX descriptor when it goes out of scope, unless it was closed by hand first.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int descriptor) : fd(descriptor) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd >= 0) ::close(fd);
     }
-    int get() const { return fd_; }
+    int get() const { return fd; }
     // Closes now: the error number, or 0 (a failed close can mean unwritten data).
     int Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0 ? 0 : errno;
+        const int open = fd;
+        fd = -1;
+        return ::close(open) == 0 ? 0 : errno;
     }
 
 private:
-    int fd_;
+    int fd;
 };
 
-std::string Quoted(const fs::path& p) { return modText::QuotedForMessage(p.native()); }
+std::string Quoted(const fs::path& p) { return astro::QuotedForMessage(p.native()); }
 
 std::string SystemReason(int error) { return std::generic_category().message(error); }
 
@@ -401,30 +401,30 @@ std::string DecodeField(std::string_view bytes, int shift) {
     return text;
 }
 
-std::string ReadingFileText(const SharedChartState& s, int zoneRow, int shift) {
+std::string ReadingFileText(const Reading& s, int zoneRow, int shift) {
     std::string text;
     const auto line = [&text, shift](std::string_view field) {
         text += EncodeField(TrimBlanks(field), shift);
         text += "\r\n";
     };
     const auto truthWord = [](bool b) { return b ? "True" : "False"; };
-    line(s.strName);
-    line(std::to_string(s.intMonth));
-    line(std::to_string(s.intDay));
-    line(std::to_string(s.intYear));
-    line(std::to_string(s.intHour));
-    line(std::to_string(s.intMinute));
+    line(s.name);
+    line(std::to_string(s.month));
+    line(std::to_string(s.day));
+    line(std::to_string(s.year));
+    line(std::to_string(s.hour));
+    line(std::to_string(s.minute));
     line(std::to_string(zoneRow));
-    line(std::to_string(s.intLonDeg));
-    line(std::to_string(s.intLonMin));
-    line(std::to_string(s.intLatDeg));
-    line(std::to_string(s.intLatMin));
-    line(truthWord(s.blnEast));
-    line(truthWord(s.blnSouth));
-    line(truthWord(s.blnDST));
-    line(s.strCity);
-    line(s.strState);
-    line(s.strCountry);
+    line(std::to_string(s.lonDegrees));
+    line(std::to_string(s.lonMinutes));
+    line(std::to_string(s.latDegrees));
+    line(std::to_string(s.latMinutes));
+    line(truthWord(s.east));
+    line(truthWord(s.south));
+    line(truthWord(s.dst));
+    line(s.city);
+    line(s.state);
+    line(s.country);
     return text;
 }
 
@@ -447,8 +447,7 @@ UserMessage UnreadLinesRefusal(const OpenedReading& opened) {
 
 bool HasReadingFileName(std::string_view path) { return path.size() >= 3 && path.substr(path.size() - 3) == "ved"; }
 
-std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow,
-                                           int openedShift) {
+std::optional<UserMessage> SaveReadingFile(const std::string& path, const Reading& s, int zoneRow, int openedShift) {
     const fs::path target(path);
     if (!target.has_filename()) return Failure(kSaveFailed, "No file name was given.");
 
@@ -459,7 +458,7 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Shared
     if (const auto unwritable = FirstUnwritable(s, kFieldShift)) {
         if (openedShift < kMinFieldShift || openedShift > kMaxFieldShift || FirstUnwritable(s, openedShift))
             return Failure(kSaveFailed, "A reading file cannot hold the letter " +
-                                            modText::QuotedForMessage(unwritable->letter) + " of the " +
+                                            astro::QuotedForMessage(unwritable->letter) + " of the " +
                                             std::string(unwritable->field) + ".");
         shift = openedShift;
     }
@@ -500,7 +499,7 @@ std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& f
     // One open, by name, and every later question asked of what was opened: a file swapped for a
     // pipe after a look at its name cannot make the read wait. Opening without waiting returns at
     // once even for a pipe that nobody writes to.
-    const std::string quoted = modText::QuotedForMessage(path);
+    const std::string quoted = astro::QuotedForMessage(path);
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
@@ -537,4 +536,4 @@ std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& f
     return FillFormFromLines(SplitFieldLines(bytes, cutShort), form, opened);
 }
 
-}  // namespace vela::modReadingFile
+}  // namespace vela::reading

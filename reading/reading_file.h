@@ -19,7 +19,7 @@
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 
-namespace vela::modReadingFile {
+namespace vela::reading {
 
 // Shift S of every character code. The writer uses it for every reading it can hold whole; the
 // reader detects the shift of files written with another one (kMinFieldShift..kMaxFieldShift)
@@ -48,11 +48,11 @@ std::string DecodeField(std::string_view bytes, int shift = kFieldShift);
 
 // The whole file's bytes for the last reading and the zone row selected when saving, every field
 // encoded with the shift.
-std::string ReadingFileText(const SharedChartState& s, int zoneRow, int shift = kFieldShift);
+std::string ReadingFileText(const Reading& s, int zoneRow, int shift = kFieldShift);
 
 // What opening a file found besides the form's values.
 struct OpenedReading {
-    int intShift = kFieldShift;    // the shift the file was written with
+    int shift = kFieldShift;       // the shift the file was written with
     std::vector<int> unreadLines;  // lines (1..17) whose field could not be read, in file order
 };
 
@@ -79,7 +79,7 @@ bool HasReadingFileName(std::string_view path);
 // opened from) when that one does; a reading that neither can hold is refused rather than saved
 // without some of its letters. On failure the message starts with "The reading could not be
 // saved." and an earlier file of that name is untouched.
-std::optional<UserMessage> SaveReadingFile(const std::string& path, const SharedChartState& s, int zoneRow,
+std::optional<UserMessage> SaveReadingFile(const std::string& path, const Reading& s, int zoneRow,
                                            int openedShift = kFieldShift);
 
 // Reads a file into the form; a message when the name or the file itself is refused (a name not
@@ -88,4 +88,4 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Shared
 // never blocks it), and read only when that opened file is a regular one.
 std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened);
 
-}  // namespace vela::modReadingFile
+}  // namespace vela::reading

@@ -5,7 +5,7 @@
 
 #include "astro/text.h"
 
-namespace vela {
+namespace vela::reading {
 
 const std::array<ZoneRow, kZoneCount> kZoneRows = {{
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},            // 0
@@ -118,14 +118,12 @@ const ListEntries& FormListEntries() {
     return texts.entries;
 }
 
-namespace modReferenceTables {
-
 void FillReferenceTables(ZoneTables& tables) {
     for (std::size_t i = 0; i < kZoneRows.size(); ++i) {
-        tables.strZoneTable[i] = kZoneRows[i].text;
-        tables.intZoneHourTable[i] = kZoneRows[i].hours;
-        tables.intZoneMinuteTable[i] = kZoneRows[i].minutes;
-        tables.blnZoneLocalMeanTime[i] = kZoneRows[i].blnLocalMeanTime;
+        tables.zoneTable[i] = kZoneRows[i].text;
+        tables.zoneHourTable[i] = kZoneRows[i].hours;
+        tables.zoneMinuteTable[i] = kZoneRows[i].minutes;
+        tables.zoneLocalMeanTime[i] = kZoneRows[i].localMeanTime;
     }
 }
 
@@ -147,16 +145,16 @@ int RowOffsetSeconds(int row) {
 std::string OffsetText(int secondsEast) {
     const int magnitude = std::abs(secondsEast);
     std::string text(1, secondsEast < 0 ? '-' : '+');
-    text += modText::ClockText(magnitude / 3600, magnitude % 3600 / 60);
+    text += astro::ClockText(magnitude / 3600, magnitude % 3600 / 60);
     if (magnitude % 60 != 0) {
         text += ':';
-        modText::AppendTwoDigits(text, magnitude % 60);
+        astro::AppendTwoDigits(text, magnitude % 60);
     }
     return text;
 }
 
 std::string ZoneOffsetText(int row) {
-    if (kZoneRows[static_cast<std::size_t>(row)].blnLocalMeanTime) return "LMT";
+    if (kZoneRows[static_cast<std::size_t>(row)].localMeanTime) return "LMT";
     return OffsetText(RowOffsetSeconds(row));
 }
 
@@ -164,13 +162,11 @@ std::string ZoneListText(int row) {
     const ZoneRow& zone = kZoneRows[static_cast<std::size_t>(row)];
     std::string text(zone.text);
     text += "  (";
-    text += zone.blnLocalMeanTime ? "exact, from the longitude" : OffsetText(RowOffsetSeconds(row));
+    text += zone.localMeanTime ? "exact, from the longitude" : OffsetText(RowOffsetSeconds(row));
     text += ')';
     return text;
 }
 
 double LocalMeanTimeHoursEast(double longitudeEastDeg) { return longitudeEastDeg / 15; }
 
-}  // namespace modReferenceTables
-
-}  // namespace vela
+}  // namespace vela::reading

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace vela {
+namespace vela::reading {
 
 // Rows 0 to 70 are the table's original rows, in their order, and keep their meaning in every
 // saved reading; the rows after them were appended for the offsets those lacked.
@@ -18,10 +18,10 @@ inline constexpr int kZoneCount = 81;
 inline constexpr int kLocalMeanTimeRow = 80;
 
 struct ZoneRow {
-    std::string_view text;          // as shown in the list; East positive, for the user only
-    std::int16_t hours;             // offset, hours West of Greenwich positive
-    std::int16_t minutes;           // same sign as hours
-    bool blnLocalMeanTime = false;  // the offset is the place's longitude / 15; hours and minutes are 0
+    std::string_view text;       // as shown in the list; East positive, for the user only
+    std::int16_t hours;          // offset, hours West of Greenwich positive
+    std::int16_t minutes;        // same sign as hours
+    bool localMeanTime = false;  // the offset is the place's longitude / 15; hours and minutes are 0
 };
 
 // The table in list order. Several rows share a name or an abbreviation on purpose.
@@ -29,10 +29,10 @@ extern const std::array<ZoneRow, kZoneCount> kZoneRows;
 
 // The parallel zone arrays a reading carries.
 struct ZoneTables {
-    std::array<std::string_view, kZoneCount> strZoneTable{};
-    std::array<std::int16_t, kZoneCount> intZoneHourTable{};
-    std::array<std::int16_t, kZoneCount> intZoneMinuteTable{};
-    std::array<bool, kZoneCount> blnZoneLocalMeanTime{};
+    std::array<std::string_view, kZoneCount> zoneTable{};
+    std::array<std::int16_t, kZoneCount> zoneHourTable{};
+    std::array<std::int16_t, kZoneCount> zoneMinuteTable{};
+    std::array<bool, kZoneCount> zoneLocalMeanTime{};
 };
 
 // The selection lists of the form, first entry selected at start.
@@ -51,7 +51,6 @@ struct ListEntries {
 };
 const ListEntries& FormListEntries();
 
-namespace modReferenceTables {
 // Writes all rows of the zone arrays; every call writes the same values.
 void FillReferenceTables(ZoneTables& tables);
 // The arrays filled once, for every reading to share: they never change, so a reading keeps a
@@ -70,6 +69,5 @@ std::string ZoneListText(int row);
 // Local mean time: the offset of a place's own clock, hours East of Greenwich, for its longitude
 // in degrees East positive. Exact: 77 deg 13' gives 5 h 8 min 52 s.
 double LocalMeanTimeHoursEast(double longitudeEastDeg);
-}  // namespace modReferenceTables
 
-}  // namespace vela
+}  // namespace vela::reading

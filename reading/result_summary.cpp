@@ -8,11 +8,11 @@
 #include "reading/reference_tables.h"
 #include "upagraha/nakshatra.h"
 
-namespace vela::modResultSummary {
+namespace vela::reading {
 
 namespace {
 
-using modVedicUpagrahas::Upagrahas;
+using upagraha::Upagrahas;
 
 constexpr int kMinutesPerDay = 24 * 60;
 
@@ -24,73 +24,73 @@ std::string_view ZoneName(int row) {
 
 // The zone's offset East of Greenwich in minutes, from the reading's own record; local mean time
 // to the nearest minute (half to even).
-int ZoneMinutesEast(const SharedChartState& s) { return static_cast<int>(std::nearbyint(ZoneHoursEast(s) * 60)); }
+int ZoneMinutesEast(const Reading& s) { return static_cast<int>(std::nearbyint(astro::ZoneHoursEast(s) * 60)); }
 
 constexpr std::array<std::string_view, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                        "Thursday", "Friday", "Saturday"};
 
-std::string PlaceText(const SharedChartState& s) {
+std::string PlaceText(const Reading& s) {
     std::string text;
-    for (const std::string* part : {&s.strCity, &s.strState, &s.strCountry}) {
+    for (const std::string* part : {&s.city, &s.state, &s.country}) {
         if (part->empty()) continue;
         text += *part;
         text += ", ";
     }
-    modText::AppendDegreesMinutes(text, s.intLatDeg, s.intLatMin);
-    text += s.blnSouth ? " S, " : " N, ";
-    modText::AppendDegreesMinutes(text, s.intLonDeg, s.intLonMin);
-    text += s.blnEast ? " E" : " W";
+    astro::AppendDegreesMinutes(text, s.latDegrees, s.latMinutes);
+    text += s.south ? " S, " : " N, ";
+    astro::AppendDegreesMinutes(text, s.lonDegrees, s.lonMinutes);
+    text += s.east ? " E" : " W";
     return text;
 }
 
 std::string PortionText(const Upagrahas& u, std::size_t i) {
-    return std::to_string(u.intPortion[i] + 1) + " of " + std::to_string(modVedicUpagrahas::kPortionCount) +
-           (u.blnBirthByDay ? ", day" : ", night");
+    return std::to_string(u.portionIndex[i] + 1) + " of " + std::to_string(upagraha::kPortionCount) +
+           (u.birthByDay ? ", day" : ", night");
 }
 
 }  // namespace
 
-std::string OffsetText(int minutesEast) {
+std::string OffsetTextOfMinutes(int minutesEast) {
     const int magnitude = std::abs(minutesEast);
     std::string text(minutesEast < 0 ? "\u2212" : "+");
-    text += modText::ClockText(magnitude / 60, magnitude % 60);
+    text += astro::ClockText(magnitude / 60, magnitude % 60);
     return text;
 }
 
 std::string PositionWords(std::string_view compact) {
-    const int sign = modVedicUpagrahas::SignIndexOfAbbreviation(modVedicPlanetPosition::CompactSign(compact));
-    const auto degrees = modText::ParseWhole(compact.substr(0, 2));
-    const auto minutes = compact.size() >= 9 ? modText::ParseWhole(compact.substr(7, 2)) : std::nullopt;
+    const int sign = upagraha::SignIndexOfAbbreviation(astro::CompactSign(compact));
+    const auto degrees = astro::ParseWhole(compact.substr(0, 2));
+    const auto minutes = compact.size() >= 9 ? astro::ParseWhole(compact.substr(7, 2)) : std::nullopt;
     if (sign < 0 || !degrees || !minutes) return std::string(compact);
     std::string text;
-    modText::AppendTwoDigits(text, *degrees);
+    astro::AppendTwoDigits(text, *degrees);
     text += "\u00B0";
-    modText::AppendTwoDigits(text, *minutes);
+    astro::AppendTwoDigits(text, *minutes);
     text += "\u2032 ";
-    text += modVedicUpagrahas::strSignNames[static_cast<std::size_t>(sign)];
+    text += upagraha::kSignNames[static_cast<std::size_t>(sign)];
     return text;
 }
 
-ResultHeader BuildHeader(const SharedChartState& s, const Upagrahas& u) {
+ResultHeader BuildHeader(const Reading& s, const Upagrahas& u) {
     ResultHeader header;
-    header.strName = s.strName;
+    header.name = s.name;
 
-    std::string& birth = header.strBirth;
-    birth = std::to_string(s.intDay) + " " + std::string(kMonthNames[static_cast<std::size_t>(s.intMonth - 1)]) + " " +
-            std::to_string(s.intYear) + ", " + modText::ClockText(s.intHour, s.intMinute) + ", ";
-    birth += ZoneName(s.intZoneRow);
+    std::string& birth = header.birth;
+    birth = std::to_string(s.day) + " " + std::string(kMonthNames[static_cast<std::size_t>(s.month - 1)]) + " " +
+            std::to_string(s.year) + ", " + astro::ClockText(s.hour, s.minute) + ", ";
+    birth += ZoneName(s.zoneRow);
     birth += ' ';
     const int zone = ZoneMinutesEast(s);
-    birth += OffsetText(zone);
-    if (s.blnDST) birth += " + 1 h daylight saving (" + OffsetText(zone + 60) + ")";
+    birth += OffsetTextOfMinutes(zone);
+    if (s.dst) birth += " + 1 h daylight saving (" + OffsetTextOfMinutes(zone + 60) + ")";
 
-    header.strPlace = PlaceText(s);
-    header.strAscendant = "Ascendant " + PositionWords(s.strBirthAscendant) + ", " +
-                          modNakshatra::NakshatraText(modNakshatra::NakshatraOf(s.dblBirthAscendant));
-    const std::string weekday(kWeekdays[static_cast<std::size_t>(u.intWeekday % 7)]);
-    header.strDayNight =
-        u.blnBirthByDay ? "Day birth; the day portions of " + weekday : "Night birth; the night portions of " + weekday;
-    header.strProfile = "Conventions: " + std::string(s.profile.strTitle);
+    header.place = PlaceText(s);
+    header.ascendantText = "Ascendant " + PositionWords(s.birthAscendantText) + ", " +
+                           upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant));
+    const std::string weekday(kWeekdays[static_cast<std::size_t>(u.weekday % 7)]);
+    header.dayNight =
+        u.birthByDay ? "Day birth; the day portions of " + weekday : "Night birth; the night portions of " + weekday;
+    header.profile = "Conventions: " + std::string(s.profile.title);
     return header;
 }
 
@@ -98,23 +98,22 @@ std::string MomentText(double hours) {
     const long total = std::lround(hours * 60);
     const long day = static_cast<long>(std::floor(static_cast<double>(total) / kMinutesPerDay));
     const long inDay = total - day * kMinutesPerDay;
-    std::string text = modText::ClockText(static_cast<int>(inDay / 60), static_cast<int>(inDay % 60));
+    std::string text = astro::ClockText(static_cast<int>(inDay / 60), static_cast<int>(inDay % 60));
     if (day > 0) text += " (next date)";
     if (day < 0) text += " (previous date)";
     return text;
 }
 
-std::vector<TableRow> BuildTable(const SharedChartState& s, const Upagrahas& u) {
-    using namespace modVedicUpagrahas;
+std::vector<TableRow> BuildTable(const Reading& s, const Upagrahas& u) {
+    using namespace upagraha;
     std::vector<TableRow> rows;
     rows.reserve(kUpagrahaCount + 1);
-    rows.push_back({"Ascendant", "", "", MomentText(u.dblBirthHour), s.strBirthAscendant,
-                    modNakshatra::NakshatraText(modNakshatra::NakshatraOf(s.dblBirthAscendant)), "1"});
+    rows.push_back({"Ascendant", "", "", MomentText(u.birthHour), s.birthAscendantText,
+                    upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant)), "1"});
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
-        rows.push_back({std::string(strUpagrahaNames[i]), std::string(strUpagrahaLords[i]), PortionText(u, i),
-                        MomentText(u.dblMoments[i]), u.varUpagrahaLongitudes[i].str(),
-                        modNakshatra::NakshatraText(modNakshatra::NakshatraOf(u.dblLongitudes[i])),
-                        std::to_string(u.intHouses[i])});
+        rows.push_back({std::string(kUpagrahaNames[i]), std::string(kUpagrahaLords[i]), PortionText(u, i),
+                        MomentText(u.moments[i]), u.upagrahaLongitudes[i].str(),
+                        upagraha::NakshatraText(upagraha::NakshatraOf(u.longitudes[i])), std::to_string(u.houses[i])});
     }
     return rows;
 }
@@ -127,9 +126,9 @@ std::string TableText(const std::vector<TableRow>& rows) {
     }
     text += '\n';
     for (const TableRow& row : rows) {
-        for (const std::string* field : {&row.strName, &row.strLord, &row.strPortion, &row.strMoment, &row.strLongitude,
-                                         &row.strNakshatra, &row.strHouse}) {
-            if (field != &row.strName) text += '\t';
+        for (const std::string* field : {&row.name, &row.lord, &row.portionText, &row.momentText, &row.longitudeText,
+                                         &row.nakshatraText, &row.houseText}) {
+            if (field != &row.name) text += '\t';
             text += *field;
         }
         text += '\n';
@@ -137,4 +136,4 @@ std::string TableText(const std::vector<TableRow>& rows) {
     return text;
 }
 
-}  // namespace vela::modResultSummary
+}  // namespace vela::reading

@@ -14,23 +14,23 @@
 #include "reading/birth_data.h"
 #include "upagraha/upagraha.h"
 
-namespace vela::modResultSummary {
+namespace vela::reading {
 
 struct ResultHeader {
-    std::string strName;       // "Asha"
-    std::string strBirth;      // "15 June 1975, 10:30, Indian Time +05:30"
-    std::string strPlace;      // "New Delhi, Delhi, India, 28°37′ N, 77°13′ E"
-    std::string strAscendant;  // "Ascendant 05°54′ Leo, Magha, pada 2"
-    std::string strDayNight;   // "Day birth; the day portions of Sunday"
-    std::string strProfile;    // "Conventions: Original"
+    std::string name;           // "Asha"
+    std::string birth;          // "15 June 1975, 10:30, Indian Time +05:30"
+    std::string place;          // "New Delhi, Delhi, India, 28°37′ N, 77°13′ E"
+    std::string ascendantText;  // "Ascendant 05°54′ Leo, Magha, pada 2"
+    std::string dayNight;       // "Day birth; the day portions of Sunday"
+    std::string profile;        // "Conventions: Original"
 };
 
 // The header of a reading; with daylight saving the birth line reads
 // "4 July 1990, 09:05, Eastern Standard Time −05:00 + 1 h daylight saving (−04:00)".
-ResultHeader BuildHeader(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u);
+ResultHeader BuildHeader(const Reading& s, const upagraha::Upagrahas& u);
 
 // "+05:30", "−04:00" (a true minus sign): the offset East of Greenwich in minutes.
-std::string OffsetText(int minutesEast);
+std::string OffsetTextOfMinutes(int minutesEast);
 
 // "10°56′ Gemini" from a compact position text ("10 Gem 56"); the text itself when it is no such.
 std::string PositionWords(std::string_view compact);
@@ -40,15 +40,15 @@ inline constexpr std::array<std::string_view, 7> kTableColumns = {"Upagraha",  "
 
 // One row of the table: the ascendant first, then the six upagrahas in the report's order.
 struct TableRow {
-    std::string strName;       // "Kaala"
-    std::string strLord;       // "Sun"
-    std::string strPortion;    // "1 of 8, day"
-    std::string strMoment;     // "06:15", "01:10 (next date)", "23:40 (previous date)"
-    std::string strLongitude;  // "10 Gem 56", as the report writes it
-    std::string strNakshatra;  // "Ardra, pada 3"
-    std::string strHouse;      // "11"
+    std::string name;           // "Kaala"
+    std::string lord;           // "Sun"
+    std::string portionText;    // "1 of 8, day"
+    std::string momentText;     // "06:15", "01:10 (next date)", "23:40 (previous date)"
+    std::string longitudeText;  // "10 Gem 56", as the report writes it
+    std::string nakshatraText;  // "Ardra, pada 3"
+    std::string houseText;      // "11"
 };
-std::vector<TableRow> BuildTable(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u);
+std::vector<TableRow> BuildTable(const Reading& s, const upagraha::Upagrahas& u);
 
 // The clock time of hours on the birth date's clock, marked when they fall on another date.
 std::string MomentText(double hours);
@@ -57,4 +57,4 @@ std::string MomentText(double hours);
 // by tabs.
 std::string TableText(const std::vector<TableRow>& rows);
 
-}  // namespace vela::modResultSummary
+}  // namespace vela::reading

@@ -5,7 +5,7 @@
 
 #include "astro/text.h"
 
-namespace vela::modValidation {
+namespace vela::reading {
 
 namespace {
 
@@ -25,30 +25,28 @@ std::string_view RangeMessage(FormField box) {
 
 // True when the box holds a number outside [0, highest]. A text that is no number is left to the
 // driver, which refuses it with the box's own message.
-bool OutOfRange(const FormNumber& box, int highest) {
-    return box.intValue && (*box.intValue < 0 || *box.intValue > highest);
-}
+bool OutOfRange(const FormNumber& box, int highest) { return box.value && (*box.value < 0 || *box.value > highest); }
 
 // 999 degrees of latitude would reach the trigonometry and give a report that looks real but is
 // nonsense, so the place is checked before the directions and the date.
 std::optional<UserMessage> CheckPlaceRanges(const FormValues& f) {
-    if (OutOfRange(f.txtLatDeg, 89)) return CriticalMessage(RangeMessage(FormField::LatDeg), FormField::LatDeg);
-    if (OutOfRange(f.txtLatMin, 59)) return CriticalMessage(RangeMessage(FormField::LatMin), FormField::LatMin);
-    const bool pastTheDateLine = f.txtLonDeg.intValue == 180 && f.txtLonMin.intValue && *f.txtLonMin.intValue > 0;
-    if (OutOfRange(f.txtLonDeg, 180) || pastTheDateLine)
+    if (OutOfRange(f.latDegrees, 89)) return CriticalMessage(RangeMessage(FormField::LatDeg), FormField::LatDeg);
+    if (OutOfRange(f.latMinutes, 59)) return CriticalMessage(RangeMessage(FormField::LatMin), FormField::LatMin);
+    const bool pastTheDateLine = f.lonDegrees.value == 180 && f.lonMinutes.value && *f.lonMinutes.value > 0;
+    if (OutOfRange(f.lonDegrees, 180) || pastTheDateLine)
         return CriticalMessage(RangeMessage(FormField::LonDeg), FormField::LonDeg);
-    if (OutOfRange(f.txtLonMin, 59)) return CriticalMessage(RangeMessage(FormField::LonMin), FormField::LonMin);
+    if (OutOfRange(f.lonMinutes, 59)) return CriticalMessage(RangeMessage(FormField::LonMin), FormField::LonMin);
     return std::nullopt;
 }
 
 // The day against its month. The leap-year rule is divisibility by 4 alone, exact for the years the
 // year list offers (1901 to 2050). A day or year text that is no number is left to the driver.
 std::optional<UserMessage> CheckDayOfMonth(const FormValues& f) {
-    if (!f.cboDate.intValue) return std::nullopt;
-    const int d = *f.cboDate.intValue - 1;  // position in the day list
-    const int m = f.cboMonth;               // position in the month list
-    if (f.cboYear.intValue && m == 1) {
-        const int firstMissing = *f.cboYear.intValue % 4 == 0 ? 29 : 28;
+    if (!f.day.value) return std::nullopt;
+    const int d = *f.day.value - 1;  // position in the day list
+    const int m = f.month;           // position in the month list
+    if (f.year.value && m == 1) {
+        const int firstMissing = *f.year.value % 4 == 0 ? 29 : 28;
         if (d >= firstMissing && d <= 30) return InformationMessage("Please Enter Correct Date Or Month!");
     }
     if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
@@ -124,31 +122,31 @@ std::string_view TrimCopyArtefacts(std::string_view text, BoxKind kind) {
 
 std::optional<UserMessage> ValidateInput(const FormValues& form) {
     struct RequiredBox {
-        bool blnEmpty;
+        bool empty;
         std::string_view message;
         FormField field;
     };
     // A text of blanks only is as empty as no text: the driver and the reading file trim blanks, so
     // it would become an empty name or place that no saved reading could be opened with.
-    const auto blank = [](std::string_view text) { return modText::TrimBlanks(text).empty(); };
+    const auto blank = [](std::string_view text) { return astro::TrimBlanks(text).empty(); };
     const std::array<RequiredBox, 8> required{{
-        {blank(form.txtName), "Please Enter Your Name", FormField::Name},
-        {form.txtLatDeg.blnEmpty, "Please Enter Degree of Latitude", FormField::LatDeg},
-        {form.txtLatMin.blnEmpty, "Please Enter Minutes of Latitude", FormField::LatMin},
-        {form.txtLonDeg.blnEmpty, "Please Enter Degree of Longitude", FormField::LonDeg},
-        {form.txtLonMin.blnEmpty, "Please Enter Minute of Longitude", FormField::LonMin},
-        {blank(form.txtCity), "Please Enter Your City name", FormField::City},
-        {blank(form.txtState), "Please Enter Your State name", FormField::State},
-        {blank(form.txtCountry), "Please Enter Your Country name", FormField::Country},
+        {blank(form.name), "Please Enter Your Name", FormField::Name},
+        {form.latDegrees.empty, "Please Enter Degree of Latitude", FormField::LatDeg},
+        {form.latMinutes.empty, "Please Enter Minutes of Latitude", FormField::LatMin},
+        {form.lonDegrees.empty, "Please Enter Degree of Longitude", FormField::LonDeg},
+        {form.lonMinutes.empty, "Please Enter Minute of Longitude", FormField::LonMin},
+        {blank(form.city), "Please Enter Your City name", FormField::City},
+        {blank(form.state), "Please Enter Your State name", FormField::State},
+        {blank(form.country), "Please Enter Your Country name", FormField::Country},
     }};
     for (const auto& box : required)
-        if (box.blnEmpty) return CriticalMessage(box.message, box.field);
+        if (box.empty) return CriticalMessage(box.message, box.field);
 
     const std::array<std::pair<std::string_view, FormField>, 4> letterBoxes{{
-        {form.txtName, FormField::Name},
-        {form.txtCity, FormField::City},
-        {form.txtState, FormField::State},
-        {form.txtCountry, FormField::Country},
+        {form.name, FormField::Name},
+        {form.city, FormField::City},
+        {form.state, FormField::State},
+        {form.country, FormField::Country},
     }};
     for (const auto& [text, field] : letterBoxes)
         if (CheckBoxText(BoxKind::Letters, text)) return CriticalMessage(kOnlyLettersMessage, field);
@@ -156,12 +154,12 @@ std::optional<UserMessage> ValidateInput(const FormValues& form) {
     if (auto problem = CheckPlaceRanges(form)) return problem;
 
     // The window selects the first direction of the pair, so pressing the button again passes.
-    if (form.optLat == LatChoice::None) {
+    if (form.latDirection == LatChoice::None) {
         auto message = CriticalMessage("Please Select Direction For The Latitude", FormField::LatDirection);
         message.selectLat = LatChoice::North;
         return message;
     }
-    if (form.optLong == LonChoice::None) {
+    if (form.lonDirection == LonChoice::None) {
         auto message = CriticalMessage("Please Select Direction For The Longitude", FormField::LonDirection);
         message.selectLong = LonChoice::East;
         return message;
@@ -210,7 +208,7 @@ InsertionVerdict JudgeInsertion(FormField box, std::string_view before, std::str
     const bool typed = Utf8Length(inserted) == 1;
     InsertionVerdict verdict;
     const std::string_view text = typed ? inserted : TrimCopyArtefacts(inserted, kind);
-    verdict.strInserted = text;
+    verdict.inserted = text;
     // Each inserted character in its place, and a mark right after the insertion, whose place has
     // changed ("a-b" with a blank put before the hyphen).
     char32_t previous = LastCodePoint(before);
@@ -229,11 +227,11 @@ InsertionVerdict JudgeInsertion(FormField box, std::string_view before, std::str
     }
     if (kind == BoxKind::Digits && before.size() + text.size() + after.size() > kNumberBoxMaxLength) {
         if (typed)
-            verdict.blnSilent = true;
+            verdict.silent = true;
         else
             verdict.refusal = CriticalMessage(RangeMessage(box));
     }
     return verdict;
 }
 
-}  // namespace vela::modValidation
+}  // namespace vela::reading

@@ -15,7 +15,7 @@
 #include "reading/birth_form.h"
 #include "reading/form_values.h"
 
-namespace vela::modValidation {
+namespace vela::reading {
 
 // The first problem of the form in the fixed order of the checks, or nothing when it may be
 // calculated: the required boxes (a name or place of blanks only counts as empty), then the letters
@@ -54,11 +54,11 @@ struct InsertionVerdict {
     std::optional<UserMessage> refusal;
     // Refused without a word: one more digit typed into a full number box, as a box of three
     // characters simply takes no fourth.
-    bool blnSilent = false;
+    bool silent = false;
     // What goes into the box when taken: pasted text loses the line breaks and tabs a copy brings
     // along at its ends, and a pasted number the blanks around it.
-    std::string strInserted;
-    bool Accepted() const { return !refusal && !blnSilent; }
+    std::string inserted;
+    bool Accepted() const { return !refusal && !silent; }
 };
 // Nothing is ever cleaned inside the text: a paste that holds anything the box does not take is
 // refused whole with the box's message, so "-12" never becomes 12 nor "12.5" 125. A number that
@@ -66,4 +66,4 @@ struct InsertionVerdict {
 InsertionVerdict JudgeInsertion(FormField box, std::string_view before, std::string_view inserted,
                                 std::string_view after);
 
-}  // namespace vela::modValidation
+}  // namespace vela::reading

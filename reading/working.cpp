@@ -8,7 +8,7 @@
 #include "astro/text.h"
 #include "reading/calculation_driver.h"
 
-namespace vela::modWorking {
+namespace vela::reading {
 
 namespace {
 
@@ -32,32 +32,31 @@ std::string DurationHours(double hours) { return Duration(static_cast<int>(std::
 // The same birth under each convention: the day or night each one cut, and for every upagraha the
 // portion (with its lord), the point of it, the moment, the longitude and the house. Short lines,
 // one block per profile, for the window's narrow pane.
-void AppendConventionTable(std::string& out, const modConventionProfiles::ConventionProfile& inUse,
+void AppendConventionTable(std::string& out, const upagraha::ConventionProfile& inUse,
                            std::span<const ConventionReading> conventions) {
-    using namespace modConventionProfiles;
+    using namespace upagraha;
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
     line("");
-    line("The upagrahas under each convention (in use: " + std::string(inUse.strName) + ")");
+    line("The upagrahas under each convention (in use: " + std::string(inUse.name) + ")");
     for (const ConventionReading& c : conventions) {
         const ConventionProfile& p = c.profile;
-        line("  " + std::string(p.strName) + (p == inUse ? " (in use)" : "") + ": " +
+        line("  " + std::string(p.name) + (p == inUse ? " (in use)" : "") + ": " +
              (p.lordOrder == LordOrder::EightPlaceCycle ? "eight-place cycle" : "seven lords, the eighth lordless") +
              ",");
         line("    " + std::string(SunriseText(p.sunrise)));
         if (!c.upagrahas) {
-            line("    " + c.strMessage);
+            line("    " + c.message);
             continue;
         }
-        const modVedicUpagrahas::Upagrahas& u = *c.upagrahas;
-        line(std::string("    ") + (u.blnBirthByDay ? "day " : "night ") + ClockText(u.portions.front().dblStart) +
-             " to " + ClockText(u.portions.back().dblEnd));
+        const upagraha::Upagrahas& u = *c.upagrahas;
+        line(std::string("    ") + (u.birthByDay ? "day " : "night ") + ClockText(u.portions.front().start) + " to " +
+             ClockText(u.portions.back().end));
         line("    upagraha       portion  point   moment      longitude  house");
-        for (std::size_t i = 0; i < modVedicUpagrahas::strUpagrahaNames.size(); ++i) {
-            const auto k = static_cast<std::size_t>(u.intPortion[i]);
-            line(Printf("    %-14s %zu %-6s %-7s %-11s %-10s %d",
-                        std::string(modVedicUpagrahas::strUpagrahaNames[i]).c_str(), k + 1,
-                        std::string(u.portions[k].strLord).c_str(), std::string(PointText(p.points[i])).c_str(),
-                        ClockText(u.dblMoments[i]).c_str(), u.varUpagrahaLongitudes[i].str().c_str(), u.intHouses[i]));
+        for (std::size_t i = 0; i < upagraha::kUpagrahaNames.size(); ++i) {
+            const auto k = static_cast<std::size_t>(u.portionIndex[i]);
+            line(Printf("    %-14s %zu %-6s %-7s %-11s %-10s %d", std::string(upagraha::kUpagrahaNames[i]).c_str(),
+                        k + 1, std::string(u.portions[k].lord).c_str(), std::string(PointText(p.points[i])).c_str(),
+                        ClockText(u.moments[i]).c_str(), u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
         }
     }
 }
@@ -66,57 +65,56 @@ std::string ShiftText(const Shift& shift, int searched) {
     const auto side = [&](const std::optional<int>& m, const char* way) {
         return m ? Duration(*m) + " " + way : "not within " + Duration(searched) + " " + way;
     };
-    return side(shift.intEarlier, "earlier") + ", " + side(shift.intLater, "later");
+    return side(shift.earlier, "earlier") + ", " + side(shift.later, "later");
 }
 
 }  // namespace
 
 FormValues MovedByMinutes(const FormValues& form, int minutes) {
     FormValues moved = form;
-    const int total = form.cboHour.intValue.value_or(0) * 60 + form.cboMinute.intValue.value_or(0) + minutes;
+    const int total = form.hour.value.value_or(0) * 60 + form.minute.value.value_or(0) + minutes;
     const int dayShift = static_cast<int>(std::floor(total / 1440.0));
     const int inDay = total - dayShift * 1440;
-    const CivilDate d = AddDays(
-        {form.cboYear.intValue.value_or(kFirstYear), form.cboMonth + 1, form.cboDate.intValue.value_or(1)}, dayShift);
-    moved.cboYear = {false, d.year};
-    moved.cboMonth = d.month - 1;
-    moved.cboDate = {false, d.day};
-    moved.cboHour = {false, inDay / 60};
-    moved.cboMinute = {false, inDay % 60};
+    const astro::CivilDate d =
+        astro::AddDays({form.year.value.value_or(kFirstYear), form.month + 1, form.day.value.value_or(1)}, dayShift);
+    moved.year = {false, d.year};
+    moved.month = d.month - 1;
+    moved.day = {false, d.day};
+    moved.hour = {false, inDay / 60};
+    moved.minute = {false, inDay % 60};
     return moved;
 }
 
 Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm, int searchMinutes) {
-    return FindBirthTimeSensitivity(birthForm, modConventionProfiles::kOriginalProfile, searchMinutes);
+    return FindBirthTimeSensitivity(birthForm, upagraha::kOriginalProfile, searchMinutes);
 }
 
-Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm,
-                                     const modConventionProfiles::ConventionProfile& profile, int searchMinutes) {
+Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm, const upagraha::ConventionProfile& profile,
+                                     int searchMinutes) {
     Sensitivity result;
-    result.intSearchedMinutes = searchMinutes;
+    result.searchedMinutes = searchMinutes;
     const FormValues form = ParseForm(birthForm);
-    SharedChartState state;
-    const auto base = modCalculationDriver::RunCalculation(form, profile, state, false);
+    Reading state;
+    const auto base = RunCalculation(form, profile, state, false);
     if (!base.Succeeded()) return result;
 
-    constexpr auto kCount = static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount);
+    constexpr auto kCount = static_cast<std::size_t>(upagraha::kUpagrahaCount);
     for (const int direction : {-1, 1}) {
         std::size_t open = 2 * kCount;  // sign and house of each upagraha still unchanged
         for (int n = 1; n <= searchMinutes && open > 0; ++n) {
-            SharedChartState moved;
-            const auto out =
-                modCalculationDriver::RunCalculation(MovedByMinutes(form, direction * n), profile, moved, false);
+            Reading moved;
+            const auto out = RunCalculation(MovedByMinutes(form, direction * n), profile, moved, false);
             if (!out.Succeeded()) break;
             for (std::size_t u = 0; u < kCount; ++u) {
-                auto& sign = direction < 0 ? result.sign[u].intEarlier : result.sign[u].intLater;
-                auto& house = direction < 0 ? result.house[u].intEarlier : result.house[u].intLater;
-                const int baseSign = modVedicPlanetPosition::SignIndexOf(base.upagrahas.dblLongitudes[u]);
-                const int nowSign = modVedicPlanetPosition::SignIndexOf(out.upagrahas.dblLongitudes[u]);
+                auto& sign = direction < 0 ? result.sign[u].earlier : result.sign[u].later;
+                auto& house = direction < 0 ? result.house[u].earlier : result.house[u].later;
+                const int baseSign = astro::SignIndexOf(base.upagrahas.longitudes[u]);
+                const int nowSign = astro::SignIndexOf(out.upagrahas.longitudes[u]);
                 if (!sign && nowSign != baseSign) {
                     sign = n;
                     --open;
                 }
-                if (!house && out.upagrahas.intHouses[u] != base.upagrahas.intHouses[u]) {
+                if (!house && out.upagrahas.houses[u] != base.upagrahas.houses[u]) {
                     house = n;
                     --open;
                 }
@@ -127,21 +125,21 @@ Sensitivity FindBirthTimeSensitivity(const BirthForm& birthForm,
 }
 
 std::vector<ConventionReading> CompareConventions(const BirthForm& birthForm,
-                                                  const modConventionProfiles::ConventionProfile& inUse) {
+                                                  const upagraha::ConventionProfile& inUse) {
     const FormValues form = ParseForm(birthForm);
     std::vector<ConventionReading> readings;
-    const auto add = [&](const modConventionProfiles::ConventionProfile& profile) {
-        SharedChartState state;
-        auto outcome = modCalculationDriver::RunCalculation(form, profile, state, false);
+    const auto add = [&](const upagraha::ConventionProfile& profile) {
+        Reading state;
+        auto outcome = RunCalculation(form, profile, state, false);
         ConventionReading reading{profile, std::nullopt, {}};
         if (outcome.Succeeded())
             reading.upagrahas = std::move(outcome.upagrahas);
         else
-            reading.strMessage = outcome.message->strText;
+            reading.message = outcome.message->text;
         readings.push_back(std::move(reading));
     };
     bool named = false;
-    for (const auto& profile : modConventionProfiles::NamedProfiles()) {
+    for (const auto& profile : upagraha::NamedProfiles()) {
         named = named || profile == inUse;
         add(profile);
     }
@@ -153,51 +151,51 @@ std::string ClockText(double hours) {
     const long total = std::lround(hours * 60);
     const long day = static_cast<long>(std::floor(static_cast<double>(total) / 1440));
     const long inDay = total - day * 1440;
-    std::string text = modText::ClockText(static_cast<int>(inDay / 60), static_cast<int>(inDay % 60));
+    std::string text = astro::ClockText(static_cast<int>(inDay / 60), static_cast<int>(inDay % 60));
     if (day != 0) text += Printf(" (%+ld)", day);
     return text;
 }
 
-std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                        const Sensitivity& sensitivity, std::span<const ConventionReading> conventions) {
-    using modVedicUpagrahas::strUpagrahaNames;
+std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Sensitivity& sensitivity,
+                        std::span<const ConventionReading> conventions) {
+    using upagraha::kUpagrahaNames;
     std::string out;
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
     const auto dateText = [](double value) {
-        const CivilDate d = DateOfValue(value);
-        return modCalculationDriver::BirthDateText(d.month, d.day, d.year).str();
+        const astro::CivilDate d = astro::DateOfValue(value);
+        return BirthDateText(d.month, d.day, d.year).str();
     };
 
-    line("Birth: " + s.varBirthDate.str() + " at " + ClockText(u.dblBirthHour) + ", ascendant " + s.strBirthAscendant);
+    line("Birth: " + s.birthDateText.str() + " at " + ClockText(u.birthHour) + ", ascendant " + s.birthAscendantText);
     line("");
     line("Sunrise and sunset");
     const std::array<std::array<double, 2>, 3> days = {
-        {{s.dtPrevSunrise, s.dtPrevSunset}, {s.dtBirthSunrise, s.dtBirthSunset}, {s.dtNextSunrise, s.dtNextSunset}}};
+        {{s.prevSunrise, s.prevSunset}, {s.birthSunrise, s.birthSunset}, {s.nextSunrise, s.nextSunset}}};
     const std::array<const char*, 3> dayNames = {"Day before", "Birth day ", "Day after "};
     for (std::size_t i = 0; i < days.size(); ++i)
         line(Printf("  %s  %-18s rise %s  set %s", dayNames[i], dateText(days[i][0]).c_str(),
-                    ClockText(HoursOfDay(days[i][0])).c_str(), ClockText(HoursOfDay(days[i][1])).c_str()));
+                    ClockText(astro::HoursOfDay(days[i][0])).c_str(),
+                    ClockText(astro::HoursOfDay(days[i][1])).c_str()));
     line("");
 
     const auto& first = u.portions.front();
     const auto& last = u.portions.back();
-    const std::string birth = ClockText(u.dblBirthHour);
-    const char* weekday = kWeekdays[static_cast<std::size_t>(u.intWeekday)];
-    const std::string span = ClockText(first.dblStart) + " to " + ClockText(last.dblEnd) + " (" +
-                             DurationHours(last.dblEnd - first.dblStart) + ")";
-    const char* whose =
-        u.intReckonedDay < 0 ? "the day before" : (u.intReckonedDay > 0 ? "the day after" : "the birth date");
+    const std::string birth = ClockText(u.birthHour);
+    const char* weekday = kWeekdays[static_cast<std::size_t>(u.weekday)];
+    const std::string span =
+        ClockText(first.start) + " to " + ClockText(last.end) + " (" + DurationHours(last.end - first.start) + ")";
+    const char* whose = u.reckonedDay < 0 ? "the day before" : (u.reckonedDay > 0 ? "the day after" : "the birth date");
     // Short lines: the window shows this in a narrow pane.
-    if (u.blnBirthByDay) {
-        line("Day birth: " + birth + " lies between sunrise " + ClockText(first.dblStart) + " and sunset " +
-             ClockText(last.dblEnd) + ",");
+    if (u.birthByDay) {
+        line("Day birth: " + birth + " lies between sunrise " + ClockText(first.start) + " and sunset " +
+             ClockText(last.end) + ",");
         line(std::string("in the daylight of ") + whose + " (" + weekday + ").");
         line("The day runs from " + span + ";");
         line(std::string("the portions are ") + weekday + "'s day portions.");
     } else {
-        line("Night birth: " + birth + " lies between sunset " + ClockText(first.dblStart) + " and the next");
-        line("sunrise " + ClockText(last.dblEnd) + ".");
-        if (u.blnBeforeSunrise) {
+        line("Night birth: " + birth + " lies between sunset " + ClockText(first.start) + " and the next");
+        line("sunrise " + ClockText(last.end) + ".");
+        if (u.beforeSunrise) {
             line("A day runs from sunrise to sunrise, so a birth before sunrise");
             line(std::string("belongs to the night of ") + whose + " (" + weekday + ").");
         }
@@ -209,32 +207,32 @@ std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upag
     line("Portions (each an eighth)");
     for (std::size_t k = 0; k < u.portions.size(); ++k) {
         const auto& p = u.portions[k];
-        line(Printf("  %zu  %-10s - %-10s  %s", k + 1, ClockText(p.dblStart).c_str(), ClockText(p.dblEnd).c_str(),
-                    std::string(p.strLord).c_str()));
+        line(Printf("  %zu  %-10s - %-10s  %s", k + 1, ClockText(p.start).c_str(), ClockText(p.end).c_str(),
+                    std::string(p.lord).c_str()));
     }
     line("");
 
     // Under a profile that takes other points of the portions, the heading says so.
-    const bool allAtTheMiddle = s.profile.points == modConventionProfiles::kOriginalProfile.points;
+    const bool allAtTheMiddle = s.profile.points == upagraha::kOriginalProfile.points;
     line(allAtTheMiddle ? "Upagrahas: the ascendant rising at the middle of the lord's portion"
                         : "Upagrahas: the ascendant rising at the profile's point of the lord's portion");
     line("  upagraha       lord  portion  moment      longitude  house");
-    for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
-        line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(strUpagrahaNames[i]).c_str(),
-                    std::string(modVedicUpagrahas::strUpagrahaLords[i]).c_str(), u.intPortion[i] + 1,
-                    ClockText(u.dblMoments[i]).c_str(), u.varUpagrahaLongitudes[i].str().c_str(), u.intHouses[i]));
+    for (std::size_t i = 0; i < kUpagrahaNames.size(); ++i) {
+        line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(kUpagrahaNames[i]).c_str(),
+                    std::string(upagraha::kUpagrahaLords[i]).c_str(), u.portionIndex[i] + 1,
+                    ClockText(u.moments[i]).c_str(), u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
     }
     line("");
 
     line("How far the birth time can move before a result changes");
     line("(each reading recomputed minute by minute)");
-    for (std::size_t i = 0; i < strUpagrahaNames.size(); ++i) {
-        line(Printf("  %-14s sign: %s", std::string(strUpagrahaNames[i]).c_str(),
-                    ShiftText(sensitivity.sign[i], sensitivity.intSearchedMinutes).c_str()));
-        line(Printf("  %-14s house: %s", "", ShiftText(sensitivity.house[i], sensitivity.intSearchedMinutes).c_str()));
+    for (std::size_t i = 0; i < kUpagrahaNames.size(); ++i) {
+        line(Printf("  %-14s sign: %s", std::string(kUpagrahaNames[i]).c_str(),
+                    ShiftText(sensitivity.sign[i], sensitivity.searchedMinutes).c_str()));
+        line(Printf("  %-14s house: %s", "", ShiftText(sensitivity.house[i], sensitivity.searchedMinutes).c_str()));
     }
     if (!conventions.empty()) AppendConventionTable(out, s.profile, conventions);
     return out;
 }
 
-}  // namespace vela::modWorking
+}  // namespace vela::reading

@@ -17,7 +17,7 @@
 #include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
-namespace vela::modWorking {
+namespace vela::reading {
 
 // How many minutes the search looks each way before it gives up.
 inline constexpr int kSearchMinutes = 24 * 60;
@@ -26,14 +26,14 @@ struct Shift {
     // Minutes the birth time can move (earlier or later) before the value changes: the first
     // minute at which it differs. Empty when it stays within the searched span or the search
     // had to stop (the date left the offered years, or the Sun did not rise and set).
-    std::optional<int> intEarlier;
-    std::optional<int> intLater;
+    std::optional<int> earlier;
+    std::optional<int> later;
 };
 
 struct Sensitivity {
-    std::array<Shift, modVedicUpagrahas::kUpagrahaCount> sign;
-    std::array<Shift, modVedicUpagrahas::kUpagrahaCount> house;
-    int intSearchedMinutes = kSearchMinutes;
+    std::array<Shift, upagraha::kUpagrahaCount> sign;
+    std::array<Shift, upagraha::kUpagrahaCount> house;
+    int searchedMinutes = kSearchMinutes;
 };
 
 // Searches the birth time minute by minute each way with the whole reading, as the driver runs it
@@ -41,21 +41,20 @@ struct Sensitivity {
 // moves its values, not its texts. The form must be one the driver accepts; otherwise every shift
 // is empty.
 Sensitivity FindBirthTimeSensitivity(const BirthForm& form, int searchMinutes = kSearchMinutes);
-Sensitivity FindBirthTimeSensitivity(const BirthForm& form, const modConventionProfiles::ConventionProfile& profile,
+Sensitivity FindBirthTimeSensitivity(const BirthForm& form, const upagraha::ConventionProfile& profile,
                                      int searchMinutes = kSearchMinutes);
 
 // One reading of the same form under one profile, for the table that sets the conventions side by
 // side. A profile under which the reading is refused (the Sun's centre never reaches the horizon
 // where its upper limb does) keeps the message instead.
 struct ConventionReading {
-    modConventionProfiles::ConventionProfile profile;
-    std::optional<modVedicUpagrahas::Upagrahas> upagrahas;
-    std::string strMessage;
+    upagraha::ConventionProfile profile;
+    std::optional<upagraha::Upagrahas> upagrahas;
+    std::string message;
 };
 
 // The reading under every named profile, and under the one in use when it is none of them.
-std::vector<ConventionReading> CompareConventions(const BirthForm& form,
-                                                  const modConventionProfiles::ConventionProfile& inUse);
+std::vector<ConventionReading> CompareConventions(const BirthForm& form, const upagraha::ConventionProfile& inUse);
 
 // The same values with the birth moment moved by whole minutes (the date follows across midnight).
 FormValues MovedByMinutes(const FormValues& form, int minutes);
@@ -66,7 +65,7 @@ std::string ClockText(double hours);
 // The working as plain text, for the command line and the window's working view. With readings
 // under other conventions it ends with the table that sets them side by side, naming the profile
 // of the reading (s.profile) as the one in use.
-std::string WorkingText(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u,
-                        const Sensitivity& sensitivity, std::span<const ConventionReading> conventions = {});
+std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Sensitivity& sensitivity,
+                        std::span<const ConventionReading> conventions = {});
 
-}  // namespace vela::modWorking
+}  // namespace vela::reading

@@ -6,7 +6,7 @@
 #include "astro/text.h"
 #include "reading/reference_tables.h"
 
-namespace vela::modZoneCheck {
+namespace vela::reading {
 
 namespace {
 
@@ -31,27 +31,27 @@ std::string HoursMinutesText(int minutesEast) {
     std::string text(minutesEast < 0 ? kMinusSign : "+");
     text += std::to_string(magnitude / 60);
     text += ':';
-    modText::AppendTwoDigits(text, magnitude % 60);
+    astro::AppendTwoDigits(text, magnitude % 60);
     return text;
 }
 
-std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool blnDST, int lonDeg, int lonMin, bool blnEast) {
+std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool dst, int lonDeg, int lonMin, bool east) {
     if (zoneRow < 0 || zoneRow >= kZoneCount || lonDeg < 0 || lonDeg > 180 || lonMin < 0 || lonMin > 59)
         return std::nullopt;
     // Local mean time is the place's own mean time by definition: nothing to question.
-    if (kZoneRows[static_cast<std::size_t>(zoneRow)].blnLocalMeanTime) return std::nullopt;
-    const int zoneMinutes = RowMinutesEast(zoneRow) + (blnDST ? 60 : 0);
+    if (kZoneRows[static_cast<std::size_t>(zoneRow)].localMeanTime) return std::nullopt;
+    const int zoneMinutes = RowMinutesEast(zoneRow) + (dst ? 60 : 0);
     // Four minutes of clock time to a degree of longitude.
-    const double meanMinutes = (blnEast ? 4.0 : -4.0) * (lonDeg + lonMin / 60.0);
+    const double meanMinutes = (east ? 4.0 : -4.0) * (lonDeg + lonMin / 60.0);
     if (std::fabs(zoneMinutes - meanMinutes) < kImplausibleZoneHours * 60.0) return std::nullopt;
 
     std::string text(ZoneName(zoneRow));
-    if (blnDST) text += " with Daylight Saving Time";
+    if (dst) text += " with Daylight Saving Time";
     text += " is ";
     text += HoursMinutesText(zoneMinutes);
     text += "; the mean time at ";
-    modText::AppendDegreesMinutes(text, lonDeg, lonMin);
-    text += blnEast ? " E" : " W";
+    astro::AppendDegreesMinutes(text, lonDeg, lonMin);
+    text += east ? " E" : " W";
     text += " is ";
     // To the nearest minute, half to even; a West longitude under a minute of time reads +0:00.
     const int rounded = static_cast<int>(std::nearbyint(meanMinutes));
@@ -61,9 +61,9 @@ std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool blnDST, int
 }
 
 std::optional<std::string> ZonePlausibilityWarning(const FormValues& form) {
-    if (!form.txtLonDeg.intValue || !form.txtLonMin.intValue || form.optLong == LonChoice::None) return std::nullopt;
-    return ZonePlausibilityWarning(form.cboTimeZone, form.chkDST, *form.txtLonDeg.intValue, *form.txtLonMin.intValue,
-                                   form.optLong == LonChoice::East);
+    if (!form.lonDegrees.value || !form.lonMinutes.value || form.lonDirection == LonChoice::None) return std::nullopt;
+    return ZonePlausibilityWarning(form.zoneRow, form.dst, *form.lonDegrees.value, *form.lonMinutes.value,
+                                   form.lonDirection == LonChoice::East);
 }
 
-}  // namespace vela::modZoneCheck
+}  // namespace vela::reading

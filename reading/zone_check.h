@@ -14,7 +14,7 @@
 
 #include "reading/form_values.h"
 
-namespace vela::modZoneCheck {
+namespace vela::reading {
 
 // Hours between the zone's offset and the place's mean time from which the zone is questioned.
 inline constexpr double kImplausibleZoneHours = 3.0;
@@ -30,9 +30,9 @@ std::optional<std::string> ZonePlausibilityWarning(const FormValues& form);
 
 // The same from plain values: the zone table's row, the tick, and the longitude in whole degrees
 // and minutes with its direction.
-std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool blnDST, int lonDeg, int lonMin, bool blnEast);
+std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool dst, int lonDeg, int lonMin, bool east);
 
 // "+5:09", "−9:00" (a true minus sign), "+0:00": hours and two-digit minutes East of Greenwich.
 std::string HoursMinutesText(int minutesEast);
 
-}  // namespace vela::modZoneCheck
+}  // namespace vela::reading

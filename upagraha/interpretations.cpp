@@ -1,6 +1,6 @@
 // Interpretation texts of the report, one per upagraha and house of placement.
 //
-// Rows follow strUpagrahaNames (Kaala, Mrityu, Arthaprahaara, Yamaghantaka, Gulika, Maandi),
+// Rows follow kUpagrahaNames (Kaala, Mrityu, Arthaprahaara, Yamaghantaka, Gulika, Maandi),
 // columns the house counted from the ascendant's sign (house 1 in column 0). Every text is
 // second person and future tense, one to four sentences, each opening "You will", "You may"
 // or "Your". Mrityu carries no reading of its own and shows "NA" in every house. Gulika and
@@ -8,10 +8,10 @@
 // Long texts are split between sentences into adjacent literals; the compiler joins them.
 #include "upagraha/upagraha_report.h"
 
-namespace vela::modUpagrahaReport {
+namespace vela::upagraha {
 
 // clang-format off
-const std::array<std::array<std::string_view, 12>, modVedicUpagrahas::kUpagrahaCount> strUpagrahaInterpretations = {{
+const std::array<std::array<std::string_view, 12>, kUpagrahaCount> kUpagrahaInterpretations = {{
     // Kaala
     {{
         // Kaala, house 1
@@ -199,4 +199,4 @@ const std::array<std::array<std::string_view, 12>, modVedicUpagrahas::kUpagrahaC
 }};
 // clang-format on
 
-}  // namespace vela::modUpagrahaReport
+}  // namespace vela::upagraha

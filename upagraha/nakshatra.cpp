@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace vela::modNakshatra {
+namespace vela::upagraha {
 
 namespace {
 
@@ -26,8 +26,8 @@ NakshatraPada NakshatraOf(double siderealDegrees) {
 std::string NakshatraText(const NakshatraPada& place) {
     std::string text(place.Name());
     text += ", pada ";
-    text += std::to_string(place.intPada);
+    text += std::to_string(place.pada);
     return text;
 }
 
-}  // namespace vela::modNakshatra
+}  // namespace vela::upagraha

@@ -9,44 +9,44 @@
 #include <string>
 #include <string_view>
 
-namespace vela::modNakshatra {
+namespace vela::upagraha {
 
 inline constexpr int kNakshatraCount = 27;
 inline constexpr int kPadasPerNakshatra = 4;
 
 // From 0° Aries: Ashwini 0°00′ to 13°20′, Bharani to 26°40′, ... Revati to 360°.
-inline constexpr std::array<std::string_view, kNakshatraCount> strNakshatraNames = {"Ashwini",
-                                                                                    "Bharani",
-                                                                                    "Krittika",
-                                                                                    "Rohini",
-                                                                                    "Mrigashira",
-                                                                                    "Ardra",
-                                                                                    "Punarvasu",
-                                                                                    "Pushya",
-                                                                                    "Ashlesha",
-                                                                                    "Magha",
-                                                                                    "Purva Phalguni",
-                                                                                    "Uttara Phalguni",
-                                                                                    "Hasta",
-                                                                                    "Chitra",
-                                                                                    "Swati",
-                                                                                    "Vishakha",
-                                                                                    "Anuradha",
-                                                                                    "Jyeshtha",
-                                                                                    "Mula",
-                                                                                    "Purva Ashadha",
-                                                                                    "Uttara Ashadha",
-                                                                                    "Shravana",
-                                                                                    "Dhanishta",
-                                                                                    "Shatabhisha",
-                                                                                    "Purva Bhadrapada",
-                                                                                    "Uttara Bhadrapada",
-                                                                                    "Revati"};
+inline constexpr std::array<std::string_view, kNakshatraCount> kNakshatraNames = {"Ashwini",
+                                                                                  "Bharani",
+                                                                                  "Krittika",
+                                                                                  "Rohini",
+                                                                                  "Mrigashira",
+                                                                                  "Ardra",
+                                                                                  "Punarvasu",
+                                                                                  "Pushya",
+                                                                                  "Ashlesha",
+                                                                                  "Magha",
+                                                                                  "Purva Phalguni",
+                                                                                  "Uttara Phalguni",
+                                                                                  "Hasta",
+                                                                                  "Chitra",
+                                                                                  "Swati",
+                                                                                  "Vishakha",
+                                                                                  "Anuradha",
+                                                                                  "Jyeshtha",
+                                                                                  "Mula",
+                                                                                  "Purva Ashadha",
+                                                                                  "Uttara Ashadha",
+                                                                                  "Shravana",
+                                                                                  "Dhanishta",
+                                                                                  "Shatabhisha",
+                                                                                  "Purva Bhadrapada",
+                                                                                  "Uttara Bhadrapada",
+                                                                                  "Revati"};
 
 struct NakshatraPada {
-    int intNakshatra = 0;  // 0 = Ashwini .. 26 = Revati
-    int intPada = 1;       // 1..4
-    std::string_view Name() const { return strNakshatraNames[static_cast<std::size_t>(intNakshatra)]; }
+    int nakshatra = 0;  // 0 = Ashwini .. 26 = Revati
+    int pada = 1;       // 1..4
+    std::string_view Name() const { return kNakshatraNames[static_cast<std::size_t>(nakshatra)]; }
 };
 
 // The nakshatra and pada of a sidereal longitude in degrees (any value; whole turns are removed).
@@ -56,4 +56,4 @@ NakshatraPada NakshatraOf(double siderealDegrees);
 // "Magha, pada 2"
 std::string NakshatraText(const NakshatraPada& place);
 
-}  // namespace vela::modNakshatra
+}  // namespace vela::upagraha

@@ -2,14 +2,11 @@
 
 #include "astro/sunrise_sunset.h"
 
-namespace vela::modConventionProfiles {
-
-using modVedicUpagrahas::kUpagrahaCount;
-using modVedicUpagrahas::LordRow;
+namespace vela::upagraha {
 
 namespace {
 
-using namespace modVedicUpagrahas::modLords;
+using namespace lords;
 
 // The seven lords of the older text: each day's eight portions start at the weekday's own lord and
 // run through the weekday order (Sun, Moon, Mars, Merc, Jup, Ven, Sat); the eighth is lordless.
@@ -76,7 +73,7 @@ const std::array<ConventionProfile, kNamedProfileCount>& NamedProfiles() {
 
 std::optional<ConventionProfile> FindProfile(std::string_view name) {
     for (const ConventionProfile& profile : NamedProfiles())
-        if (profile.strName == name) return profile;
+        if (profile.name == name) return profile;
     return std::nullopt;
 }
 
@@ -112,7 +109,7 @@ std::string DescribeProfile(const ConventionProfile& profile) {
     for (std::size_t u = 0; u < profile.points.size(); ++u) {
         if (profile.points[u] == usualPoint) continue;
         if (!exceptions.empty()) exceptions += ", ";
-        exceptions += modVedicUpagrahas::strUpagrahaNames[u];
+        exceptions += kUpagrahaNames[u];
         exceptions += " at the ";
         exceptions += PointText(profile.points[u]);
     }
@@ -144,16 +141,16 @@ double PointFraction(PortionPoint point) {
 }
 
 double ZenithCosine(SunriseEvent event) {
-    return event == SunriseEvent::UpperLimbWithRefraction ? modSunRiseSunSet::kUpperLimbWithRefraction
-                                                          : modSunRiseSunSet::kDiscCentreWithoutRefraction;
+    return event == SunriseEvent::UpperLimbWithRefraction ? astro::kUpperLimbWithRefraction
+                                                          : astro::kDiscCentreWithoutRefraction;
 }
 
 const std::array<LordRow, 7>& DayPortionLords(LordOrder order) {
-    return order == LordOrder::EightPlaceCycle ? modVedicUpagrahas::strDayPortionLords : kSevenLordDays;
+    return order == LordOrder::EightPlaceCycle ? kDayPortionLords : kSevenLordDays;
 }
 
 const std::array<LordRow, 7>& NightPortionLords(LordOrder order) {
-    return order == LordOrder::EightPlaceCycle ? modVedicUpagrahas::strNightPortionLords : kSevenLordNights;
+    return order == LordOrder::EightPlaceCycle ? kNightPortionLords : kSevenLordNights;
 }
 
 std::string ProfileSettingsText(const ConventionProfile& profile) {
@@ -196,4 +193,4 @@ std::optional<ConventionProfile> ParseProfileSettings(std::string_view text) {
     return CustomProfile(*lords, points, *sunrise);
 }
 
-}  // namespace vela::modConventionProfiles
+}  // namespace vela::upagraha

@@ -24,20 +24,19 @@
 
 #include "upagraha/upagraha.h"
 
-namespace vela::modConventionProfiles {
+namespace vela::upagraha {
 
 enum class LordOrder : std::int8_t { EightPlaceCycle, SevenLords };
 enum class PortionPoint : std::int8_t { Start, Middle, End };
 enum class SunriseEvent : std::int8_t { UpperLimbWithRefraction, DiscCentreWithoutRefraction };
 
 struct ConventionProfile {
-    std::string_view strName;   // as the command line takes it: "original", "gulika-start", ... "custom"
-    std::string_view strTitle;  // as the window's menu shows it: "Original", "Gulika at the start", ...
+    std::string_view name;   // as the command line takes it: "original", "gulika-start", ... "custom"
+    std::string_view title;  // as the window's menu shows it: "Original", "Gulika at the start", ...
     LordOrder lordOrder = LordOrder::EightPlaceCycle;
-    // Per upagraha, in the order of strUpagrahaNames (Kaala .. Maandi).
-    std::array<PortionPoint, modVedicUpagrahas::kUpagrahaCount> points{PortionPoint::Middle, PortionPoint::Middle,
-                                                                       PortionPoint::Middle, PortionPoint::Middle,
-                                                                       PortionPoint::Middle, PortionPoint::Middle};
+    // Per upagraha, in the order of kUpagrahaNames (Kaala .. Maandi).
+    std::array<PortionPoint, kUpagrahaCount> points{PortionPoint::Middle, PortionPoint::Middle, PortionPoint::Middle,
+                                                    PortionPoint::Middle, PortionPoint::Middle, PortionPoint::Middle};
     SunriseEvent sunrise = SunriseEvent::UpperLimbWithRefraction;
 
     bool operator==(const ConventionProfile&) const = default;
@@ -58,8 +57,7 @@ std::optional<ConventionProfile> FindProfile(std::string_view name);
 
 // The name every user-made profile carries.
 inline constexpr std::string_view kCustomName = "custom";
-ConventionProfile CustomProfile(LordOrder lordOrder,
-                                const std::array<PortionPoint, modVedicUpagrahas::kUpagrahaCount>& points,
+ConventionProfile CustomProfile(LordOrder lordOrder, const std::array<PortionPoint, kUpagrahaCount>& points,
                                 SunriseEvent sunrise);
 
 // One line, built from the settings: "eight-place cycle of lords; Gulika at the start, the others
@@ -75,8 +73,8 @@ double PointFraction(PortionPoint point);
 double ZenithCosine(SunriseEvent event);
 
 // The lords of a profile's order, indexed by weekday (0 = Sunday) and portion.
-const std::array<modVedicUpagrahas::LordRow, 7>& DayPortionLords(LordOrder order);
-const std::array<modVedicUpagrahas::LordRow, 7>& NightPortionLords(LordOrder order);
+const std::array<LordRow, 7>& DayPortionLords(LordOrder order);
+const std::array<LordRow, 7>& NightPortionLords(LordOrder order);
 
 // The settings of a custom profile as one line, for the window's settings file:
 //   lords=eight;points=middle,middle,middle,middle,start,middle;sunrise=upper-limb
@@ -85,4 +83,4 @@ const std::array<modVedicUpagrahas::LordRow, 7>& NightPortionLords(LordOrder ord
 std::string ProfileSettingsText(const ConventionProfile& profile);
 std::optional<ConventionProfile> ParseProfileSettings(std::string_view text);
 
-}  // namespace vela::modConventionProfiles
+}  // namespace vela::upagraha

@@ -8,12 +8,12 @@
 #include "astro/position_text.h"
 #include "upagraha/profiles.h"
 
-namespace vela::modVedicUpagrahas {
+namespace vela::upagraha {
 
-using namespace modLords;
+using namespace lords;
 
 // Each day row starts at the weekday's own lord and runs through the eight-place cycle.
-const std::array<LordRow, 7> strDayPortionLords = {{
+const std::array<LordRow, 7> kDayPortionLords = {{
     {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Sunday
     {Moon, Mars, Merc, Jup, Ven, Sat, Non, Sun},  // Monday
     {Mars, Merc, Jup, Ven, Sat, Non, Sun, Moon},  // Tuesday
@@ -24,7 +24,7 @@ const std::array<LordRow, 7> strDayPortionLords = {{
 }};
 
 // Each night row starts four planets further on in the seven-planet cycle.
-const std::array<LordRow, 7> strNightPortionLords = {{
+const std::array<LordRow, 7> kNightPortionLords = {{
     {Jup, Ven, Sat, Non, Sun, Moon, Mars, Merc},  // Sunday
     {Ven, Sat, Non, Sun, Moon, Mars, Merc, Jup},  // Monday
     {Sat, Non, Sun, Moon, Mars, Merc, Jup, Ven},  // Tuesday
@@ -36,7 +36,7 @@ const std::array<LordRow, 7> strNightPortionLords = {{
 
 int SignIndexOfAbbreviation(std::string_view abbreviation) {
     for (int k = 0; k < 12; ++k)
-        if (strSignNames[static_cast<std::size_t>(k)].substr(0, 3) == abbreviation) return k;
+        if (kSignNames[static_cast<std::size_t>(k)].substr(0, 3) == abbreviation) return k;
     return -1;
 }
 
@@ -60,12 +60,12 @@ namespace {
 class DailyEvents {
 public:
     DailyEvents(double birthDate, double prev, double birth, double next)
-        : candidates_(Candidates({Minutes(prev, birthDate), Minutes(birth, birthDate), Minutes(next, birthDate)})) {}
+        : candidates(Candidates({Minutes(prev, birthDate), Minutes(birth, birthDate), Minutes(next, birthDate)})) {}
 
     // The latest event before the minute x (at x too when inclusive).
     double Last(double x, bool inclusive) const {
         double best = -kFar;
-        for (double e : candidates_)
+        for (double e : candidates)
             if (Before(e, x, inclusive)) best = std::max(best, e);
         return best;
     }
@@ -73,7 +73,7 @@ public:
     // The first event after the minute x (at x too when inclusive).
     double First(double x, bool inclusive) const {
         double best = kFar;
-        for (double e : candidates_)
+        for (double e : candidates)
             if (Before(x, e, inclusive)) best = std::min(best, e);
         return best;
     }
@@ -102,7 +102,7 @@ private:
     static double Minutes(double value, double birthDate) { return std::round((value - birthDate) * kDay); }
     static bool Before(double a, double b, bool inclusive) { return inclusive ? a <= b : a < b; }
 
-    std::array<double, 9> candidates_;
+    std::array<double, 9> candidates;
 };
 
 // The portion (0..7) each upagraha falls in: the first whose lord is the upagraha's planet. The
@@ -111,15 +111,14 @@ private:
 using UpagrahaPortions = std::array<int, kUpagrahaCount>;
 using PortionsByWeekday = std::array<std::array<UpagrahaPortions, 7>, 2>;  // [night][weekday]
 
-PortionsByWeekday SearchPortions(modConventionProfiles::LordOrder order) {
+PortionsByWeekday SearchPortions(LordOrder order) {
     PortionsByWeekday t{};
     for (std::size_t night = 0; night < 2; ++night) {
         for (std::size_t w = 0; w < 7; ++w) {
-            const LordRow& row = night == 0 ? modConventionProfiles::DayPortionLords(order)[w]
-                                            : modConventionProfiles::NightPortionLords(order)[w];
+            const LordRow& row = night == 0 ? DayPortionLords(order)[w] : NightPortionLords(order)[w];
             for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
                 std::size_t k = 0;
-                while (k < row.size() && row[k] != strUpagrahaLords[u]) ++k;
+                while (k < row.size() && row[k] != kUpagrahaLords[u]) ++k;
                 t[night][w][u] = static_cast<int>(k);
             }
         }
@@ -127,27 +126,24 @@ PortionsByWeekday SearchPortions(modConventionProfiles::LordOrder order) {
     return t;
 }
 
-const UpagrahaPortions& PortionsOfUpagrahas(modConventionProfiles::LordOrder order, bool byDay, int weekday) {
-    static const std::array<PortionsByWeekday, 2> table = {
-        SearchPortions(modConventionProfiles::LordOrder::EightPlaceCycle),
-        SearchPortions(modConventionProfiles::LordOrder::SevenLords)};
+const UpagrahaPortions& PortionsOfUpagrahas(LordOrder order, bool byDay, int weekday) {
+    static const std::array<PortionsByWeekday, 2> table = {SearchPortions(LordOrder::EightPlaceCycle),
+                                                           SearchPortions(LordOrder::SevenLords)};
     return table[static_cast<std::size_t>(order)][byDay ? 0 : 1][static_cast<std::size_t>(weekday)];
 }
 
 }  // namespace
 
-Upagrahas CalculateUpagrahas(const UpagrahaInput& s) {
-    return CalculateUpagrahas(s, modConventionProfiles::kOriginalProfile);
-}
+Upagrahas CalculateUpagrahas(const UpagrahaInput& s) { return CalculateUpagrahas(s, kOriginalProfile); }
 
-Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const modConventionProfiles::ConventionProfile& profile) {
+Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& profile) {
     Upagrahas r;
     // Every time here is true decimal hours on the birth date's clock.
-    const double birthMinute = s.intHour * 60 + s.intMinute;
-    const double birthDate = DateSerial(s.intYear, s.intMonth, s.intDay);
-    const DailyEvents rises(birthDate, s.dtPrevSunrise, s.dtBirthSunrise, s.dtNextSunrise);
-    const DailyEvents sets(birthDate, s.dtPrevSunset, s.dtBirthSunset, s.dtNextSunset);
-    r.dblBirthHour = birthMinute / 60;
+    const double birthMinute = s.hour * 60 + s.minute;
+    const double birthDate = astro::DateSerial(s.year, s.month, s.day);
+    const DailyEvents rises(birthDate, s.prevSunrise, s.birthSunrise, s.nextSunrise);
+    const DailyEvents sets(birthDate, s.prevSunset, s.birthSunset, s.nextSunset);
+    r.birthHour = birthMinute / 60;
 
     // By day from sunrise up to and including sunset; otherwise by night. A day of this reckoning
     // runs from sunrise to sunrise, so a night belongs to the date of the sunrise before it.
@@ -156,8 +152,8 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const modConventionProfiles
     double startMinute = 0;
     double endMinute = 0;
     double reckonedFrom = 0;
-    r.blnBirthByDay = lastRise > lastSet;
-    if (r.blnBirthByDay) {
+    r.birthByDay = lastRise > lastSet;
+    if (r.birthByDay) {
         startMinute = lastRise;
         endMinute = sets.First(birthMinute, true);
         reckonedFrom = lastRise;
@@ -168,14 +164,14 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const modConventionProfiles
     }
     const double start = startMinute / 60;
     const double end = endMinute / 60;
-    r.dblSunrise = (r.blnBirthByDay ? startMinute : reckonedFrom) / 60;
-    r.dblSunset = (r.blnBirthByDay ? endMinute : startMinute) / 60;
-    r.intReckonedDay = static_cast<int>(std::floor(reckonedFrom / 1440));
-    r.blnBeforeSunrise = r.intReckonedDay < 0;
-    r.intWeekday = ((Weekday(s.intYear, s.intMonth, s.intDay) + r.intReckonedDay) % 7 + 7) % 7;
-    const auto weekday = static_cast<std::size_t>(r.intWeekday);
-    const LordRow* lords = r.blnBirthByDay ? &modConventionProfiles::DayPortionLords(profile.lordOrder)[weekday]
-                                           : &modConventionProfiles::NightPortionLords(profile.lordOrder)[weekday];
+    r.sunrise = (r.birthByDay ? startMinute : reckonedFrom) / 60;
+    r.sunset = (r.birthByDay ? endMinute : startMinute) / 60;
+    r.reckonedDay = static_cast<int>(std::floor(reckonedFrom / 1440));
+    r.beforeSunrise = r.reckonedDay < 0;
+    r.weekday = ((astro::Weekday(s.year, s.month, s.day) + r.reckonedDay) % 7 + 7) % 7;
+    const auto weekday = static_cast<std::size_t>(r.weekday);
+    const LordRow* lords =
+        r.birthByDay ? &DayPortionLords(profile.lordOrder)[weekday] : &NightPortionLords(profile.lordOrder)[weekday];
     const double length = end - start;
 
     const double eighth = length / kPortionCount;
@@ -185,25 +181,24 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const modConventionProfiles
     }
 
     // The houses count from the sign the birth ascendant's text names.
-    const std::string_view ascendantSign = modVedicPlanetPosition::CompactSign(s.strBirthAscendant);
+    const std::string_view ascendantSign = astro::CompactSign(s.birthAscendantText);
     const int ascendantIndex = SignIndexOfAbbreviation(ascendantSign);
-    const modVedicEphemeris::AscendantClock clock(s);
-    const auto& portionOf = PortionsOfUpagrahas(profile.lordOrder, r.blnBirthByDay, r.intWeekday);
+    const astro::AscendantClock clock(s);
+    const auto& portionOf = PortionsOfUpagrahas(profile.lordOrder, r.birthByDay, r.weekday);
     for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
         const auto k = static_cast<std::size_t>(portionOf[u]);
-        r.intPortion[u] = portionOf[u];
-        const double moment =
-            start + (static_cast<double>(k) + modConventionProfiles::PointFraction(profile.points[u])) * eighth;
-        r.dblMoments[u] = moment;
+        r.portionIndex[u] = portionOf[u];
+        const double moment = start + (static_cast<double>(k) + PointFraction(profile.points[u])) * eighth;
+        r.moments[u] = moment;
         // Gulika and Maandi share Saturn's portion: at the same point, their moment and ascendant
         // are the same.
         const double longitude =
-            u > 0 && moment == r.dblMoments[u - 1] ? r.dblLongitudes[u - 1] : clock.SiderealAscendantAt(moment);
-        r.dblLongitudes[u] = longitude;
-        r.varUpagrahaLongitudes[u] = modVedicPlanetPosition::CompactPositionTextOf(longitude);
-        r.intHouses[u] = HouseFromSignIndices(ascendantIndex, modVedicPlanetPosition::SignIndexOf(longitude));
+            u > 0 && moment == r.moments[u - 1] ? r.longitudes[u - 1] : clock.SiderealAscendantAt(moment);
+        r.longitudes[u] = longitude;
+        r.upagrahaLongitudes[u] = astro::CompactPositionTextOf(longitude);
+        r.houses[u] = HouseFromSignIndices(ascendantIndex, astro::SignIndexOf(longitude));
     }
     return r;
 }
 
-}  // namespace vela::modVedicUpagrahas
+}  // namespace vela::upagraha

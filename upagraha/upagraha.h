@@ -13,30 +13,30 @@
 #include "astro/calendar.h"
 #include "astro/fixed_text.h"
 
-namespace vela {
+namespace vela::upagraha {
 
 // What the upagraha stage reads of a reading: the birth moment and place, the birth ascendant, and
 // the sunrise and sunset of the birth date and its two calendar neighbours. The reading record
 // extends it; the driver fills it before this stage runs.
-struct UpagrahaInput : BirthMoment {
+struct UpagrahaInput : astro::BirthMoment {
     // Compact text of the sidereal ascendant at the birth moment ("05 Can 45").
-    std::string strBirthAscendant;
+    std::string birthAscendantText;
     // Sunrise and sunset of the day before, the birth day and the day after.
-    DateValue dtPrevSunrise = 0;
-    DateValue dtPrevSunset = 0;
-    DateValue dtBirthSunrise = 0;
-    DateValue dtBirthSunset = 0;
-    DateValue dtNextSunrise = 0;
-    DateValue dtNextSunset = 0;
+    astro::DateValue prevSunrise = 0;
+    astro::DateValue prevSunset = 0;
+    astro::DateValue birthSunrise = 0;
+    astro::DateValue birthSunset = 0;
+    astro::DateValue nextSunrise = 0;
+    astro::DateValue nextSunset = 0;
 };
 
-}  // namespace vela
+}  // namespace vela::upagraha
 
-namespace vela::modConventionProfiles {
+namespace vela::upagraha {
 struct ConventionProfile;
 }
 
-namespace vela::modVedicUpagrahas {
+namespace vela::upagraha {
 
 inline constexpr int kUpagrahaCount = 6;
 inline constexpr int kPortionCount = 8;
@@ -45,51 +45,51 @@ inline constexpr int kPortionCount = 8;
 inline constexpr std::string_view kNoLord = "\u2014";
 
 // The portions' lords by the names the tables and the report use.
-namespace modLords {
+namespace lords {
 inline constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup", Ven = "Ven",
                                   Sat = "Sat", Non = kNoLord;
-}  // namespace modLords
+}  // namespace lords
 
 using LordRow = std::array<std::string_view, kPortionCount>;
 // Indexed by weekday (0 = Sunday) and portion.
-extern const std::array<LordRow, 7> strDayPortionLords;
-extern const std::array<LordRow, 7> strNightPortionLords;
+extern const std::array<LordRow, 7> kDayPortionLords;
+extern const std::array<LordRow, 7> kNightPortionLords;
 
-inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaNames = {
+inline constexpr std::array<std::string_view, kUpagrahaCount> kUpagrahaNames = {
     "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"};
-inline constexpr std::array<std::string_view, kUpagrahaCount> strUpagrahaLords = {
-    modLords::Sun, modLords::Mars, modLords::Merc, modLords::Jup, modLords::Sat, modLords::Sat};
-inline constexpr std::array<std::string_view, 12> strSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
-                                                                  "Leo",         "Virgo",     "Libra",    "Scorpio",
-                                                                  "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+inline constexpr std::array<std::string_view, kUpagrahaCount> kUpagrahaLords = {lords::Sun, lords::Mars, lords::Merc,
+                                                                                lords::Jup, lords::Sat,  lords::Sat};
+inline constexpr std::array<std::string_view, 12> kSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                                                "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                                                "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 struct Portion {
-    std::string_view strLord;
-    double dblStart = 0;  // hours on the birth date's clock (may lie below 0 or above 24)
-    double dblEnd = 0;
+    std::string_view lord;
+    double start = 0;  // hours on the birth date's clock (may lie below 0 or above 24)
+    double end = 0;
 };
 
 struct Upagrahas {
-    double dblBirthHour = 0;  // decimal hours on the birth date's clock
-    double dblSunrise = 0;    // hours of the sunrise that opens the day of the birth's reckoning
-    double dblSunset = 0;     // hours of the sunset that ends that day's daylight
-    bool blnBirthByDay = false;
-    bool blnBeforeSunrise = false;  // born before the birth day's sunrise: the previous day's reckoning
-    int intReckonedDay = 0;         // the sunrise-to-sunrise day of the birth: -1 previous, 0 birth date, +1 next
-    int intWeekday = 0;             // 0 = Sunday; the weekday whose lords rule the portions
+    double birthHour = 0;  // decimal hours on the birth date's clock
+    double sunrise = 0;    // hours of the sunrise that opens the day of the birth's reckoning
+    double sunset = 0;     // hours of the sunset that ends that day's daylight
+    bool birthByDay = false;
+    bool beforeSunrise = false;  // born before the birth day's sunrise: the previous day's reckoning
+    int reckonedDay = 0;         // the sunrise-to-sunrise day of the birth: -1 previous, 0 birth date, +1 next
+    int weekday = 0;             // 0 = Sunday; the weekday whose lords rule the portions
     std::array<Portion, kPortionCount> portions{};
-    std::array<int, kUpagrahaCount> intPortion{};                      // index of each upagraha's portion
-    std::array<double, kUpagrahaCount> dblMoments{};                   // clock hours on the birth date
-    std::array<PositionText, kUpagrahaCount> varUpagrahaLongitudes{};  // compact, "05 Leo 23"
-    std::array<double, kUpagrahaCount> dblLongitudes{};                // sidereal degrees, [0, 360)
-    std::array<int, kUpagrahaCount> intHouses{};                       // 1..12 from the birth ascendant's sign
+    std::array<int, kUpagrahaCount> portionIndex{};                        // index of each upagraha's portion
+    std::array<double, kUpagrahaCount> moments{};                          // clock hours on the birth date
+    std::array<astro::PositionText, kUpagrahaCount> upagrahaLongitudes{};  // compact, "05 Leo 23"
+    std::array<double, kUpagrahaCount> longitudes{};                       // sidereal degrees, [0, 360)
+    std::array<int, kUpagrahaCount> houses{};                              // 1..12 from the birth ascendant's sign
 };
 
 // Under the program's own conventions, and under a profile's (upagraha/profiles.h): its lords,
 // the point of each upagraha's portion, and the sunrises and sunsets the driver computed with its
 // definition of the event.
 Upagrahas CalculateUpagrahas(const UpagrahaInput& s);
-Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const modConventionProfiles::ConventionProfile& profile);
+Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& profile);
 
 // House (1..12) of a sign counted from the ascendant's sign, both three-letter abbreviations;
 // 12 when a sign is not found. The upagraha stage counts the same way on sign indices.
@@ -100,4 +100,4 @@ int SignIndexOfAbbreviation(std::string_view abbreviation);
 // The same count on sign indices; 12 when either is -1.
 int HouseFromSignIndices(int ascendantIndex, int signIndex);
 
-}  // namespace vela::modVedicUpagrahas
+}  // namespace vela::upagraha

@@ -5,9 +5,9 @@
 #include <charconv>
 #include <string>
 
-namespace vela::modUpagrahaReport {
+namespace vela::upagraha {
 
-const std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrahaSignificance = {
+const std::array<std::string_view, kUpagrahaCount> kUpagrahaSignificance = {
     "This is a malefic similar to the Sun.", "This is a malefic similar to Mars. This indicates suffering and death.",
     "This is a malefic similar to Mercury.", "This is a malefic similar to Jupiter.",
     "This is a malefic similar to Saturn.",  "This is a malefic similar to Saturn.",
@@ -16,7 +16,7 @@ const std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrah
 namespace {
 
 constexpr std::int8_t kReportPointSize = 12;
-constexpr auto kCount = static_cast<std::size_t>(modVedicUpagrahas::kUpagrahaCount);
+constexpr auto kCount = static_cast<std::size_t>(kUpagrahaCount);
 
 constexpr std::string_view kLongitude = "Longitude\n";
 constexpr std::string_view kSignificance = "Significance\n";
@@ -27,19 +27,19 @@ constexpr std::string_view kInterpretation = "Interpretation\n";
 // run: the name with the longitude label, the significance with the labels around it, and for
 // each house the interpretation with its label and the blank line that ends the block.
 struct BlockTexts {
-    std::string strHead;                   // "Kaala\nLongitude\n"
-    std::string strMiddle;                 // "Significance\n<line>\nHouse Position\n"
-    std::array<std::string, 12> strTails;  // "Interpretation\n<cell>\n\n" for houses 1..12
+    std::string head;                   // "Kaala\nLongitude\n"
+    std::string middle;                 // "Significance\n<line>\nHouse Position\n"
+    std::array<std::string, 12> tails;  // "Interpretation\n<cell>\n\n" for houses 1..12
 };
 
 const std::array<BlockTexts, kCount>& Blocks() {
     static const std::array<BlockTexts, kCount> blocks = [] {
         std::array<BlockTexts, kCount> b;
         for (std::size_t i = 0; i < kCount; ++i) {
-            b[i].strHead.append(modVedicUpagrahas::strUpagrahaNames[i]).append("\n").append(kLongitude);
-            b[i].strMiddle.append(kSignificance).append(strUpagrahaSignificance[i]).append("\n").append(kHousePosition);
+            b[i].head.append(kUpagrahaNames[i]).append("\n").append(kLongitude);
+            b[i].middle.append(kSignificance).append(kUpagrahaSignificance[i]).append("\n").append(kHousePosition);
             for (std::size_t h = 0; h < 12; ++h)
-                b[i].strTails[h].append(kInterpretation).append(strUpagrahaInterpretations[i][h]).append("\n\n");
+                b[i].tails[h].append(kInterpretation).append(kUpagrahaInterpretations[i][h]).append("\n\n");
         }
         return b;
     }();
@@ -51,7 +51,7 @@ char* Put(char* out, std::string_view text) { return std::copy_n(text.data(), te
 
 }  // namespace
 
-Report BuildReport(const modVedicUpagrahas::Upagrahas& u) {
+Report BuildReport(const Upagrahas& u) {
     const auto& blocks = Blocks();
     std::array<std::array<char, 12>, kCount> houseTexts{};
     std::array<std::string_view, kCount> houses{};
@@ -59,48 +59,47 @@ Report BuildReport(const modVedicUpagrahas::Upagrahas& u) {
     for (std::size_t i = 0; i < kCount; ++i) {
         char* text = houseTexts[i].data();
         houses[i] = std::string_view(
-            text,
-            static_cast<std::size_t>(std::to_chars(text, text + houseTexts[i].size(), u.intHouses[i]).ptr - text));
-        const int house = u.intHouses[i];
-        length += blocks[i].strHead.size() + u.varUpagrahaLongitudes[i].size() + 1 + blocks[i].strMiddle.size() +
+            text, static_cast<std::size_t>(std::to_chars(text, text + houseTexts[i].size(), u.houses[i]).ptr - text));
+        const int house = u.houses[i];
+        length += blocks[i].head.size() + u.upagrahaLongitudes[i].size() + 1 + blocks[i].middle.size() +
                   houses[i].size() + 1 +
-                  (house >= 1 && house <= 12 ? blocks[i].strTails[static_cast<std::size_t>(house - 1)].size()
+                  (house >= 1 && house <= 12 ? blocks[i].tails[static_cast<std::size_t>(house - 1)].size()
                                              : kInterpretation.size());
     }
 
     Report report;
-    report.strText.resize(length);
-    char* const first = report.strText.data();
+    report.text.resize(length);
+    char* const first = report.text.data();
     char* out = first;
     // Each block is nine runs: the name and the four labels bold, the values plain, all 12 point.
     const auto run = [&](std::size_t runLength, bool bold) {
-        const auto start = report.runs.empty() ? 0u
-                                               : report.runs[report.runs.size() - 1].intStart +
-                                                     report.runs[report.runs.size() - 1].intLength;
+        const auto start = report.runs.empty()
+                               ? 0u
+                               : report.runs[report.runs.size() - 1].start + report.runs[report.runs.size() - 1].length;
         report.runs.push_back({start, static_cast<std::uint32_t>(runLength), bold, kReportPointSize});
     };
     for (std::size_t i = 0; i < kCount; ++i) {
         const BlockTexts& b = blocks[i];
-        const std::string_view longitude = u.varUpagrahaLongitudes[i].view();
-        out = Put(out, b.strHead);
+        const std::string_view longitude = u.upagrahaLongitudes[i].view();
+        out = Put(out, b.head);
         out = Put(out, longitude);
         *out++ = '\n';
-        out = Put(out, b.strMiddle);
+        out = Put(out, b.middle);
         out = Put(out, houses[i]);
         *out++ = '\n';
-        run(modVedicUpagrahas::strUpagrahaNames[i].size() + 1, true);
+        run(kUpagrahaNames[i].size() + 1, true);
         run(kLongitude.size(), true);
         run(longitude.size() + 1, false);
         run(kSignificance.size(), true);
-        run(strUpagrahaSignificance[i].size() + 1, false);
+        run(kUpagrahaSignificance[i].size() + 1, false);
         run(kHousePosition.size(), true);
         run(houses[i].size() + 1, false);
         run(kInterpretation.size(), true);
-        const int house = u.intHouses[i];
+        const int house = u.houses[i];
         // A house outside 1..12 has no interpretation: its run is left out rather than guessed.
         // The blank line after the interpretation ends the block.
         if (house >= 1 && house <= 12) {
-            const std::string& tail = b.strTails[static_cast<std::size_t>(house - 1)];
+            const std::string& tail = b.tails[static_cast<std::size_t>(house - 1)];
             out = Put(out, tail);
             run(tail.size() - kInterpretation.size(), false);
         } else {
@@ -110,6 +109,6 @@ Report BuildReport(const modVedicUpagrahas::Upagrahas& u) {
     return report;
 }
 
-std::string ReportPlainText(const Report& report) { return report.strText; }
+std::string ReportPlainText(const Report& report) { return report.text; }
 
-}  // namespace vela::modUpagrahaReport
+}  // namespace vela::upagraha

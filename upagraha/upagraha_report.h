@@ -12,14 +12,14 @@
 
 #include "upagraha/upagraha.h"
 
-namespace vela {
+namespace vela::upagraha {
 
-// One stretch of the report in one look: a part of Report::strText.
+// One stretch of the report in one look: a part of Report::text.
 struct ReportRun {
-    std::uint32_t intStart = 0;  // offset of its first byte in the report's text
-    std::uint32_t intLength = 0;
-    bool blnBold = false;
-    std::int8_t intPointSize = 12;
+    std::uint32_t start = 0;  // offset of its first byte in the report's text
+    std::uint32_t length = 0;
+    bool bold = false;
+    std::int8_t pointSize = 12;
 };
 
 // The runs of a report: nine per upagraha at most, held in place.
@@ -27,39 +27,34 @@ class ReportRuns {
 public:
     static constexpr std::size_t kCapacity = 6 * 9;
     void push_back(const ReportRun& run) {
-        if (count_ < kCapacity) runs_[count_++] = run;
+        if (count < kCapacity) runs[count++] = run;
     }
-    const ReportRun* begin() const { return runs_.data(); }
-    const ReportRun* end() const { return runs_.data() + count_; }
-    std::size_t size() const { return count_; }
-    bool empty() const { return count_ == 0; }
-    const ReportRun& operator[](std::size_t i) const { return runs_[i]; }
+    const ReportRun* begin() const { return runs.data(); }
+    const ReportRun* end() const { return runs.data() + count; }
+    std::size_t size() const { return count; }
+    bool empty() const { return count == 0; }
+    const ReportRun& operator[](std::size_t i) const { return runs[i]; }
 
 private:
-    std::array<ReportRun, kCapacity> runs_{};
-    std::size_t count_ = 0;
+    std::array<ReportRun, kCapacity> runs{};
+    std::size_t count = 0;
 };
 
 // The whole plain text once, and the runs that cut it into bold and plain stretches. Lines end
 // with "\n". One text instead of a string per run keeps the report to a single allocation.
 struct Report {
-    std::string strText;
+    std::string text;
     ReportRuns runs;
 
-    std::string_view Text(const ReportRun& run) const {
-        return std::string_view(strText).substr(run.intStart, run.intLength);
-    }
+    std::string_view Text(const ReportRun& run) const { return std::string_view(text).substr(run.start, run.length); }
     bool empty() const { return runs.empty(); }
 };
 
-namespace modUpagrahaReport {
-
-extern const std::array<std::string_view, modVedicUpagrahas::kUpagrahaCount> strUpagrahaSignificance;
+extern const std::array<std::string_view, kUpagrahaCount> kUpagrahaSignificance;
 // [upagraha][house - 1]; kept with the other prose in interpretations.cpp.
-extern const std::array<std::array<std::string_view, 12>, modVedicUpagrahas::kUpagrahaCount> strUpagrahaInterpretations;
+extern const std::array<std::array<std::string_view, 12>, kUpagrahaCount> kUpagrahaInterpretations;
 
-Report BuildReport(const modVedicUpagrahas::Upagrahas& u);
+Report BuildReport(const Upagrahas& u);
 std::string ReportPlainText(const Report& report);
 
-}  // namespace modUpagrahaReport
-}  // namespace vela
+}  // namespace vela::upagraha

@@ -12,9 +12,9 @@
 namespace {
 
 using namespace vela;
-using modVedicEphemeris::Ayanamsa;
-using modVedicEphemeris::CalculateChartAngles;
-using modVedicEphemeris::JulianDayNumber;
+using astro::Ayanamsa;
+using astro::CalculateChartAngles;
+using astro::JulianDayNumber;
 
 // A zone as the zone table stores it: hours and minutes West of Greenwich positive.
 struct Zone {
@@ -23,23 +23,23 @@ struct Zone {
 };
 constexpr Zone kIndian{-5, -30}, kGmt{0, 0}, kBst{-1, 0}, kCet{-1, 0}, kEst{5, 0}, kAest{-10, 0};
 
-BirthMoment Place(int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east, Zone z, bool dst, int year,
-                  int month, int day) {
-    BirthMoment s;
-    s.intLatDeg = static_cast<std::int16_t>(latDeg);
-    s.intLatMin = static_cast<std::int16_t>(latMin);
-    s.blnSouth = south;
-    s.intLonDeg = static_cast<std::int16_t>(lonDeg);
-    s.intLonMin = static_cast<std::int16_t>(lonMin);
-    s.blnEast = east;
-    s.varZoneHours = z.hours;
-    s.varZoneMinutes = z.minutes;
-    s.intZoneHours = static_cast<std::int16_t>(std::abs(z.hours));
-    s.intZoneMinutes = static_cast<std::int16_t>(std::abs(z.minutes));
-    s.blnDST = dst;
-    s.intYear = static_cast<std::int16_t>(year);
-    s.intMonth = static_cast<std::int16_t>(month);
-    s.intDay = static_cast<std::int16_t>(day);
+astro::BirthMoment Place(int latDeg, int latMin, bool south, int lonDeg, int lonMin, bool east, Zone z, bool dst,
+                         int year, int month, int day) {
+    astro::BirthMoment s;
+    s.latDegrees = static_cast<std::int16_t>(latDeg);
+    s.latMinutes = static_cast<std::int16_t>(latMin);
+    s.south = south;
+    s.lonDegrees = static_cast<std::int16_t>(lonDeg);
+    s.lonMinutes = static_cast<std::int16_t>(lonMin);
+    s.east = east;
+    s.zoneHoursWest = z.hours;
+    s.zoneMinutesWest = z.minutes;
+    s.zoneHoursMagnitude = static_cast<std::int16_t>(std::abs(z.hours));
+    s.zoneMinutesMagnitude = static_cast<std::int16_t>(std::abs(z.minutes));
+    s.dst = dst;
+    s.year = static_cast<std::int16_t>(year);
+    s.month = static_cast<std::int16_t>(month);
+    s.day = static_cast<std::int16_t>(day);
     return s;
 }
 
@@ -61,13 +61,13 @@ TEST(Ayanamsa, matches_its_values_at_1900_and_2000) {
 TEST(CalculateChartAngles, reproduces_the_worked_new_delhi_example) {
     const auto s = Place(28, 37, false, 77, 13, true, kIndian, false, 1975, 6, 15);
     const auto r = CalculateChartAngles(s, 10.5);
-    EXPECT_DOUBLE_EQ(r.varUniversalHour, 5.0);
-    EXPECT_EQ(r.varJulianDayNumber, 2442579);
-    EXPECT_NEAR(r.varCenturies, 0.7545163130, 5e-11);
-    EXPECT_NEAR(r.varAyanamsa, -23.519004, 5e-7);
-    EXPECT_NEAR(r.varRamc * modVedicPlanetPosition::varRadToDeg, 55.075740, 5e-6);
-    EXPECT_NEAR(r.dblTropicalAscendant, 149.432498, 5e-6);
-    EXPECT_EQ(r.varAscendantText.view(), "5\u00B0 54' 48\" Leo");
+    EXPECT_DOUBLE_EQ(r.universalHour, 5.0);
+    EXPECT_EQ(r.julianDayNumber, 2442579);
+    EXPECT_NEAR(r.centuries, 0.7545163130, 5e-11);
+    EXPECT_NEAR(r.ayanamsa, -23.519004, 5e-7);
+    EXPECT_NEAR(r.ramc * astro::kRadToDeg, 55.075740, 5e-6);
+    EXPECT_NEAR(r.tropicalAscendant, 149.432498, 5e-6);
+    EXPECT_EQ(r.ascendantText.view(), "5\u00B0 54' 48\" Leo");
 }
 
 // The zone's own sign decides the direction to Greenwich: a West place keeping an East zone
@@ -76,19 +76,19 @@ TEST(CalculateChartAngles, takes_universal_time_from_the_zones_own_sign) {
     const auto london = Place(51, 30, false, 0, 7, false, kBst, false, 2000, 6, 21);
     const auto londonGmt = Place(51, 30, false, 0, 7, false, kGmt, false, 2000, 6, 21);
     const auto summer = CalculateChartAngles(london, 12.0);
-    EXPECT_DOUBLE_EQ(summer.varUniversalHour, 11.0);
-    EXPECT_NEAR(summer.varAscendant, CalculateChartAngles(londonGmt, 11.0).varAscendant, 1e-9);
+    EXPECT_DOUBLE_EQ(summer.universalHour, 11.0);
+    EXPECT_NEAR(summer.ascendant, CalculateChartAngles(londonGmt, 11.0).ascendant, 1e-9);
 
     const auto madrid = Place(40, 25, false, 3, 42, false, kCet, false, 1990, 1, 10);
-    EXPECT_DOUBLE_EQ(CalculateChartAngles(madrid, 12.0).varUniversalHour, 11.0);
+    EXPECT_DOUBLE_EQ(CalculateChartAngles(madrid, 12.0).universalHour, 11.0);
 
     const auto newYork = Place(40, 43, false, 74, 0, false, kEst, false, 1990, 1, 10);
-    EXPECT_DOUBLE_EQ(CalculateChartAngles(newYork, 12.0).varUniversalHour, 17.0);
+    EXPECT_DOUBLE_EQ(CalculateChartAngles(newYork, 12.0).universalHour, 17.0);
 }
 
 struct AscendantCase {
     const char* name;
-    BirthMoment place;
+    astro::BirthMoment place;
     double clock;    // local clock time, decimal hours
     double degrees;  // sidereal ascendant (Lahiri), degrees
 };
@@ -103,7 +103,7 @@ class SwissEphemerisAscendant : public ::testing::TestWithParam<AscendantCase> {
 // taken with the wrong sign moves the ascendant by degrees, not minutes.
 TEST_P(SwissEphemerisAscendant, lies_within_two_arc_minutes) {
     const auto& c = GetParam();
-    const double got = CalculateChartAngles(c.place, c.clock).varAscendant;
+    const double got = CalculateChartAngles(c.place, c.clock).ascendant;
     const double apart = std::fmod(std::fabs(got - c.degrees), 360.0);
     EXPECT_LE(std::min(apart, 360 - apart), 2.0 / 60) << got;
 }
@@ -135,21 +135,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct DstCase {
     const char* name;
-    BirthMoment place;
+    astro::BirthMoment place;
 };
 
 class DaylightSavingTick : public ::testing::TestWithParam<DstCase> {};
 
 TEST_P(DaylightSavingTick, equals_the_same_time_one_hour_earlier_unticked) {
     auto ticked = GetParam().place;
-    ticked.blnDST = true;
+    ticked.dst = true;
     auto plain = GetParam().place;
-    plain.blnDST = false;
+    plain.dst = false;
     for (double t : {0.25, 9.5, 17.75, 23.0}) {
         const auto a = CalculateChartAngles(ticked, t);
         const auto b = CalculateChartAngles(plain, t - 1);
-        EXPECT_DOUBLE_EQ(a.varUniversalHour, b.varUniversalHour) << t;
-        EXPECT_EQ(a.varAscendantText, b.varAscendantText) << t;
+        EXPECT_DOUBLE_EQ(a.universalHour, b.universalHour) << t;
+        EXPECT_EQ(a.ascendantText, b.ascendantText) << t;
     }
 }
 
@@ -165,21 +165,21 @@ TEST(CalculateChartAngles, lets_universal_time_leave_the_day_without_moving_the_
     // Early morning in Delhi is the previous evening in Greenwich; the date stays the birth date.
     const auto s = Place(28, 37, false, 77, 13, true, kIndian, false, 1975, 6, 15);
     const auto early = CalculateChartAngles(s, 2.0);
-    EXPECT_DOUBLE_EQ(early.varUniversalHour, -3.5);
-    EXPECT_EQ(early.varJulianDayNumber, 2442579);
+    EXPECT_DOUBLE_EQ(early.universalHour, -3.5);
+    EXPECT_EQ(early.julianDayNumber, 2442579);
     // A time past 24 continues smoothly: 24.5 today is the sidereal turn of 0.5 tomorrow.
     const auto late = CalculateChartAngles(s, 24.5);
     auto next = s;
-    next.intDay = 16;
-    EXPECT_NEAR(late.varAscendant, CalculateChartAngles(next, 0.5).varAscendant, 1e-6);
+    next.day = 16;
+    EXPECT_NEAR(late.ascendant, CalculateChartAngles(next, 0.5).ascendant, 1e-6);
 }
 
 TEST(CalculateChartAngles, gives_every_ascendant_inside_one_turn_over_a_day) {
     const auto s = Place(59, 0, true, 179, 59, false, Zone{12, 0}, false, 1901, 1, 1);
     for (double t = -2; t <= 26; t += 0.25) {
         const auto r = CalculateChartAngles(s, t);
-        EXPECT_GE(r.varAscendant, 0) << t;
-        EXPECT_LT(r.varAscendant, 360) << t;
+        EXPECT_GE(r.ascendant, 0) << t;
+        EXPECT_LT(r.ascendant, 360) << t;
     }
 }
 

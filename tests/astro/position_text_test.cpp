@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace vela::modVedicPlanetPosition;
+using namespace vela::astro;
 
 struct LongFormCase {
     const char* name;
@@ -64,13 +64,13 @@ TEST(NormalizeDegrees, makes_one_correction_each_way) {
 }
 
 TEST(Atan2, covers_every_quadrant_and_axis) {
-    EXPECT_NEAR(Atan2(1, -1), 3 * dblPi / 4, 1e-12);
-    EXPECT_NEAR(Atan2(-1, -1), -3 * dblPi / 4, 1e-12);
-    EXPECT_NEAR(Atan2(-2, 0), -dblPi / 2, 1e-12);
-    EXPECT_NEAR(Atan2(2, 0), dblPi / 2, 1e-12);
+    EXPECT_NEAR(Atan2(1, -1), 3 * kPi / 4, 1e-12);
+    EXPECT_NEAR(Atan2(-1, -1), -3 * kPi / 4, 1e-12);
+    EXPECT_NEAR(Atan2(-2, 0), -kPi / 2, 1e-12);
+    EXPECT_NEAR(Atan2(2, 0), kPi / 2, 1e-12);
     EXPECT_EQ(Atan2(0, 0), 0);
-    EXPECT_NEAR(Atan2(1, 1), dblPi / 4, 1e-12);
-    EXPECT_NEAR(Atan2(0, -1), dblPi, 1e-12);
+    EXPECT_NEAR(Atan2(1, 1), kPi / 4, 1e-12);
+    EXPECT_NEAR(Atan2(0, -1), kPi, 1e-12);
     // Agrees with the library's own arctangent away from the axes.
     for (double y : {-3.0, -0.2, 0.7, 5.0})
         for (double x : {-4.0, -0.1, 0.3, 2.0}) EXPECT_NEAR(Atan2(y, x), std::atan2(y, x), 1e-12) << y << "," << x;

@@ -12,7 +12,7 @@
 namespace {
 
 using namespace vela;
-using namespace vela::modSunRiseSunSet;
+using namespace vela::astro;
 
 struct Place {
     int latDeg, latMin;
@@ -28,7 +28,7 @@ constexpr Place kSydney{33, 52, true, 151, 12, true, 10};
 constexpr Place kQuito{0, 13, true, 78, 31, false, -5};
 constexpr Place kKathmandu{27, 42, false, 85, 19, true, 5.75};
 
-int MinutesOfDay(double value) { return static_cast<int>(std::lround(HoursOfDay(value) * 60)); }
+int MinutesOfDay(double value) { return static_cast<int>(std::lround(astro::HoursOfDay(value) * 60)); }
 
 SunRiseSet Sun(const Place& p, int y, int m, int d, double zenithCosine) {
     return CalculateSunRiseSetInZone(m, d, y, p.latDeg, p.latMin, p.south, p.lonDeg, p.lonMin, p.east, p.zoneEast,
@@ -58,15 +58,13 @@ TEST_P(BothDefinitions, lie_within_two_minutes_of_the_almanac_and_keep_its_gap) 
     const auto centre = Sun(c.place, c.year, c.month, c.day, kDiscCentreWithoutRefraction);
     ASSERT_TRUE(limb.HasBoth());
     ASSERT_TRUE(centre.HasBoth());
-    EXPECT_NEAR(MinutesOfDay(limb.varSunRiseSet[0]), c.limbRise, 2);
-    EXPECT_NEAR(MinutesOfDay(limb.varSunRiseSet[1]), c.limbSet, 2);
-    EXPECT_NEAR(MinutesOfDay(centre.varSunRiseSet[0]), c.centreRise, 2);
-    EXPECT_NEAR(MinutesOfDay(centre.varSunRiseSet[1]), c.centreSet, 2);
+    EXPECT_NEAR(MinutesOfDay(limb.sunRiseSet[0]), c.limbRise, 2);
+    EXPECT_NEAR(MinutesOfDay(limb.sunRiseSet[1]), c.limbSet, 2);
+    EXPECT_NEAR(MinutesOfDay(centre.sunRiseSet[0]), c.centreRise, 2);
+    EXPECT_NEAR(MinutesOfDay(centre.sunRiseSet[1]), c.centreSet, 2);
     // The centre rises after the upper limb and sets before it.
-    EXPECT_NEAR(MinutesOfDay(centre.varSunRiseSet[0]) - MinutesOfDay(limb.varSunRiseSet[0]), c.centreRise - c.limbRise,
-                1);
-    EXPECT_NEAR(MinutesOfDay(limb.varSunRiseSet[1]) - MinutesOfDay(centre.varSunRiseSet[1]), c.limbSet - c.centreSet,
-                1);
+    EXPECT_NEAR(MinutesOfDay(centre.sunRiseSet[0]) - MinutesOfDay(limb.sunRiseSet[0]), c.centreRise - c.limbRise, 1);
+    EXPECT_NEAR(MinutesOfDay(limb.sunRiseSet[1]) - MinutesOfDay(centre.sunRiseSet[1]), c.limbSet - c.centreSet, 1);
 }
 
 constexpr int At(int hour, int minute) { return hour * 60 + minute; }
@@ -90,7 +88,7 @@ TEST(SunriseDefinition, takes_the_programs_own_event_when_none_is_named) {
     const auto byDefault = CalculateSunRiseSet(6, 21, 1975, 12, 0, 28, 37, false, 77, 13, true, -5, -30, false);
     const auto named =
         CalculateSunRiseSet(6, 21, 1975, 12, 0, 28, 37, false, 77, 13, true, -5, -30, false, kUpperLimbWithRefraction);
-    EXPECT_EQ(byDefault.varSunRiseSet, named.varSunRiseSet);
+    EXPECT_EQ(byDefault.sunRiseSet, named.sunRiseSet);
 }
 
 TEST(ExactZone, gives_what_the_rows_whole_minutes_give_and_follows_a_fraction_of_a_minute) {
@@ -104,7 +102,7 @@ TEST(ExactZone, gives_what_the_rows_whole_minutes_give_and_follows_a_fraction_of
             const auto rows =
                 CalculateSunRiseSet(month, 15, 1990, 12, 0, 28, 37, false, 77, 13, true, z.hours, z.minutes, false);
             const auto exact = CalculateSunRiseSetInZone(month, 15, 1990, 28, 37, false, 77, 13, true, z.east, false);
-            EXPECT_EQ(rows.varSunRiseSet, exact.varSunRiseSet) << z.east << " " << month;
+            EXPECT_EQ(rows.sunRiseSet, exact.sunRiseSet) << z.east << " " << month;
         }
     }
     // Local mean time at 77 deg 13' East is 5 h 8 min 52 s: 21 min 8 s behind Indian time, so every
@@ -114,7 +112,7 @@ TEST(ExactZone, gives_what_the_rows_whole_minutes_give_and_follows_a_fraction_of
         const auto indian = CalculateSunRiseSetInZone(3, day, 1940, 22, 34, false, 88, 22, true, 5.5, false);
         const auto local = CalculateSunRiseSetInZone(3, day, 1940, 22, 34, false, 88, 22, true, meanTime, false);
         for (std::size_t e = 0; e < 2; ++e) {
-            const int earlier = MinutesOfDay(indian.varSunRiseSet[e]) - MinutesOfDay(local.varSunRiseSet[e]);
+            const int earlier = MinutesOfDay(indian.sunRiseSet[e]) - MinutesOfDay(local.sunRiseSet[e]);
             EXPECT_TRUE(earlier == 21 || earlier == 22) << day << " " << e << " " << earlier;
         }
     }

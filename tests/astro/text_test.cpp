@@ -9,7 +9,7 @@
 
 namespace {
 
-using vela::modText::QuotedForMessage;
+using vela::astro::QuotedForMessage;
 
 struct QuoteCase {
     const char* name;
@@ -48,14 +48,14 @@ INSTANTIATE_TEST_SUITE_P(QuotedForMessage, Quote,
                          RowName());
 
 TEST(QuotedForMessage, keeps_a_text_of_exactly_the_limit_whole) {
-    const std::string text(vela::modText::kQuotedMaxBytes, 'x');
+    const std::string text(vela::astro::kQuotedMaxBytes, 'x');
     EXPECT_EQ(QuotedForMessage(text), "\"" + text + "\"");
 }
 
 TEST(QuotedForMessage, cuts_a_long_text_in_the_middle_and_keeps_both_ends) {
     const std::string text = "/first/" + std::string(128 * 1024, 'm') + "/last.ved";
     const std::string quoted = QuotedForMessage(text);
-    EXPECT_LE(quoted.size(), vela::modText::kQuotedMaxBytes + 2);
+    EXPECT_LE(quoted.size(), vela::astro::kQuotedMaxBytes + 2);
     EXPECT_EQ(quoted.rfind("\"/first/mmm", 0), 0u) << quoted;
     EXPECT_EQ(quoted.substr(quoted.size() - 13), "mmm/last.ved\"") << quoted;
     EXPECT_NE(quoted.find("m...m"), std::string::npos) << quoted;

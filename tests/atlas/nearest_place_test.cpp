@@ -11,7 +11,7 @@
 #include "atlas/geonames_atlas.h"
 #include "atlas/nearest_place.h"
 
-namespace vela::modNearestPlace {
+namespace vela::atlas {
 namespace {
 
 TEST(GreatCircleKm, measures_known_distances) {
@@ -33,27 +33,27 @@ TEST(FindNearest, takes_the_nearest_point_within_reach_only) {
     };
     const auto nearest = FindNearest(points, {10, 20});
     ASSERT_TRUE(nearest.has_value());
-    EXPECT_EQ(nearest->intIndex, 2u);
-    EXPECT_NEAR(nearest->dblKm, 30.0, 0.01);
+    EXPECT_EQ(nearest->index, 2u);
+    EXPECT_NEAR(nearest->km, 30.0, 0.01);
 
     EXPECT_FALSE(FindNearest(std::vector<GeoPoint>{points[0]}, {10, 20}));
     const auto edge = FindNearest(std::vector<GeoPoint>{{10 + 99.9 / kmPerDegree, 20}}, {10, 20});
     ASSERT_TRUE(edge.has_value());
-    EXPECT_NEAR(edge->dblKm, 99.9, 0.01);
+    EXPECT_NEAR(edge->km, 99.9, 0.01);
     EXPECT_FALSE(FindNearest({}, {10, 20}));
 }
 
 // The system's atlas: New Delhi's coordinates typed to the minute (28°37' N, 77°13' E) lie a few
 // kilometres from the atlas's Delhi places, all in Asia/Kolkata; the open Atlantic has none.
 TEST(FindNearestPlace, finds_the_atlas_place_of_typed_coordinates) {
-    const auto delhi = modAtlas::FindNearestPlace({28 + 37 / 60.0, 77 + 13 / 60.0});
+    const auto delhi = atlas::FindNearestPlace({28 + 37 / 60.0, 77 + 13 / 60.0});
     ASSERT_TRUE(delhi.has_value());
-    EXPECT_EQ(delhi->place.strTimeZone, "Asia/Kolkata");
-    EXPECT_LT(delhi->dblKm, 10.0);
-    EXPECT_EQ(delhi->place.strCountry, "India");
+    EXPECT_EQ(delhi->place.zoneName, "Asia/Kolkata");
+    EXPECT_LT(delhi->km, 10.0);
+    EXPECT_EQ(delhi->place.country, "India");
 
-    EXPECT_FALSE(modAtlas::FindNearestPlace({30.0, -40.0}));
+    EXPECT_FALSE(atlas::FindNearestPlace({30.0, -40.0}));
 }
 
 }  // namespace
-}  // namespace vela::modNearestPlace
+}  // namespace vela::atlas

@@ -11,7 +11,7 @@
 namespace {
 
 using namespace vela;
-using namespace vela::modPlaceName;
+using namespace vela::atlas;
 
 struct FoldRow {
     std::string name;
@@ -26,7 +26,7 @@ TEST_P(FoldPlaceNameTest, folds_to_what_a_letters_box_takes) {
     const std::string folded = FoldPlaceName(r.spelt);
     EXPECT_EQ(folded, r.folded);
     // The box would keep every character of it.
-    EXPECT_FALSE(modValidation::CheckBoxText(modValidation::BoxKind::Letters, folded)) << folded;
+    EXPECT_FALSE(reading::CheckBoxText(reading::BoxKind::Letters, folded)) << folded;
 }
 
 // The spellings are the atlas's own (the place names of the geographical database the desktop
@@ -208,8 +208,7 @@ TEST(FoldPlaceName, leaves_only_what_a_letters_box_takes_for_any_character) {
         }
         text += "b";
         const std::string folded = FoldPlaceName(text);
-        ASSERT_FALSE(modValidation::CheckBoxText(modValidation::BoxKind::Letters, folded))
-            << static_cast<unsigned>(code);
+        ASSERT_FALSE(reading::CheckBoxText(reading::BoxKind::Letters, folded)) << static_cast<unsigned>(code);
         ASSERT_EQ(folded.find("  "), std::string::npos) << static_cast<unsigned>(code);
         ASSERT_EQ(folded.front(), 'a') << static_cast<unsigned>(code);
         ASSERT_EQ(folded.back(), 'b') << static_cast<unsigned>(code);
@@ -231,44 +230,44 @@ TEST(RoundToMinute, rounds_half_to_even_and_carries_into_the_degree) {
     };
     for (const Case& c : cases) {
         const DegreesMinutes r = RoundToMinute(c.degrees);
-        EXPECT_EQ(r.intDegrees, c.deg) << c.degrees;
-        EXPECT_EQ(r.intMinutes, c.min) << c.degrees;
-        EXPECT_EQ(r.blnNegative, c.negative) << c.degrees;
+        EXPECT_EQ(r.degrees, c.deg) << c.degrees;
+        EXPECT_EQ(r.minutes, c.min) << c.degrees;
+        EXPECT_EQ(r.negative, c.negative) << c.degrees;
     }
 }
 
 TEST(FillPlace, fills_the_place_boxes_the_form_then_accepts) {
-    BirthForm form;
-    form.txtName = "Asha";
-    form.cboDate = "15";
-    form.cboMonth = 5;
-    form.cboYear = "1975";
-    form.cboTimeZone = 14;
-    form.txtCity = "typed before";
+    reading::BirthForm form;
+    form.name = "Asha";
+    form.day = "15";
+    form.month = 5;
+    form.year = "1975";
+    form.zoneRow = 14;
+    form.city = "typed before";
     AtlasPlace saoPaulo{"S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil", "America/Sao_Paulo",
                         -23.5475,         -46.6361,         10021295};
     FillPlace(form, saoPaulo);
-    EXPECT_EQ(form.txtCity, "Sao Paulo");
-    EXPECT_EQ(form.txtState, "Sao Paulo");
-    EXPECT_EQ(form.txtCountry, "Brazil");
-    EXPECT_EQ(form.txtLatDeg, "23");
-    EXPECT_EQ(form.txtLatMin, "33");
-    EXPECT_EQ(form.txtLonDeg, "46");
-    EXPECT_EQ(form.txtLonMin, "38");
-    EXPECT_EQ(form.optLat, LatChoice::South);
-    EXPECT_EQ(form.optLong, LonChoice::West);
+    EXPECT_EQ(form.city, "Sao Paulo");
+    EXPECT_EQ(form.state, "Sao Paulo");
+    EXPECT_EQ(form.country, "Brazil");
+    EXPECT_EQ(form.latDegrees, "23");
+    EXPECT_EQ(form.latMinutes, "33");
+    EXPECT_EQ(form.lonDegrees, "46");
+    EXPECT_EQ(form.lonMinutes, "38");
+    EXPECT_EQ(form.latDirection, reading::LatChoice::South);
+    EXPECT_EQ(form.lonDirection, reading::LonChoice::West);
     // The rest of the form is the user's.
-    EXPECT_EQ(form.txtName, "Asha");
-    EXPECT_EQ(form.cboTimeZone, 14);
-    EXPECT_EQ(modValidation::ValidateInput(form), std::nullopt);
+    EXPECT_EQ(form.name, "Asha");
+    EXPECT_EQ(form.zoneRow, 14);
+    EXPECT_EQ(reading::ValidateInput(form), std::nullopt);
 
     // North and East, and a name the atlas spells with a hyphen.
     FillPlace(form, {"Winston-Salem", "North Carolina", "United States of America", "America/New_York", 36.0999,
                      80.2442, 241218});
-    EXPECT_EQ(form.txtCity, "Winston-Salem");
-    EXPECT_EQ(form.txtLatDeg + " " + form.txtLatMin + " " + form.txtLonDeg + " " + form.txtLonMin, "36 6 80 15");
-    EXPECT_EQ(form.optLat, LatChoice::North);
-    EXPECT_EQ(form.optLong, LonChoice::East);
+    EXPECT_EQ(form.city, "Winston-Salem");
+    EXPECT_EQ(form.latDegrees + " " + form.latMinutes + " " + form.lonDegrees + " " + form.lonMinutes, "36 6 80 15");
+    EXPECT_EQ(form.latDirection, reading::LatChoice::North);
+    EXPECT_EQ(form.lonDirection, reading::LonChoice::East);
 }
 
 TEST(OrderByPopulation, puts_the_largest_first_and_equal_sizes_by_name) {

@@ -20,7 +20,7 @@
 namespace {
 
 using namespace vela;
-using namespace vela::modZoneProposal;
+using namespace vela::atlas;
 
 constexpr int H = 3600;
 constexpr int M = 60;
@@ -38,11 +38,11 @@ class ProposeZoneTest : public ::testing::TestWithParam<ProposalRow> {};
 TEST_P(ProposeZoneTest, gives_the_row_and_tick) {
     const ProposalRow& r = GetParam();
     const ZoneProposal p = ProposeZone(r.standard, r.inForce);
-    EXPECT_EQ(p.intRow, r.row);
-    EXPECT_EQ(p.blnDST, r.tick);
+    EXPECT_EQ(p.row, r.row);
+    EXPECT_EQ(p.dst, r.tick);
     // Whatever is proposed gives the clocks' offset, to the minute.
-    if (p.intRow) {
-        EXPECT_NEAR(RowOffsetSeconds(*p.intRow) + (p.blnDST ? H : 0), r.inForce, 30);
+    if (p.row) {
+        EXPECT_NEAR(reading::RowOffsetSeconds(*p.row) + (p.dst ? H : 0), r.inForce, 30);
     }
 }
 
@@ -93,7 +93,7 @@ TEST(RowForOffset, prefers_standard_then_plain_time_then_other_names_then_the_re
         {-9 * H, 69},           // YST before AHDT, AHWT
         {-9 * H - 30 * M, 31},  // only daylight and war rows: the first
     };
-    for (const Case& c : cases) EXPECT_EQ(RowForOffset(c.seconds), c.row) << OffsetText(c.seconds);
+    for (const Case& c : cases) EXPECT_EQ(RowForOffset(c.seconds), c.row) << reading::OffsetText(c.seconds);
     EXPECT_EQ(RowForOffset(20 * M), std::nullopt);
     // To the nearest minute: the old mean times carry seconds, the rows do not.
     EXPECT_EQ(RowForOffset(5 * H + 21 * M + 10), 76);
@@ -104,24 +104,24 @@ TEST(RowForOffset, prefers_standard_then_plain_time_then_other_names_then_the_re
     EXPECT_EQ(RowForOffset(0), 29);
 
     // Every fixed row's offset finds a row of that offset, never one ranked below it.
-    for (int row = 0; row < kZoneCount; ++row) {
-        if (row == kLocalMeanTimeRow) continue;
-        const auto found = RowForOffset(RowOffsetSeconds(row));
+    for (int row = 0; row < reading::kZoneCount; ++row) {
+        if (row == reading::kLocalMeanTimeRow) continue;
+        const auto found = RowForOffset(reading::RowOffsetSeconds(row));
         ASSERT_TRUE(found.has_value()) << row;
-        EXPECT_EQ(RowOffsetSeconds(*found), RowOffsetSeconds(row));
-        const int foundRank = RowRank(kZoneRows[static_cast<std::size_t>(*found)].text);
-        const int rowRank = RowRank(kZoneRows[static_cast<std::size_t>(row)].text);
+        EXPECT_EQ(reading::RowOffsetSeconds(*found), reading::RowOffsetSeconds(row));
+        const int foundRank = RowRank(reading::kZoneRows[static_cast<std::size_t>(*found)].text);
+        const int rowRank = RowRank(reading::kZoneRows[static_cast<std::size_t>(row)].text);
         EXPECT_TRUE(foundRank < rowRank || (foundRank == rowRank && *found <= row)) << row;
     }
 }
 
 TEST(OffsetText, signs_pads_and_shows_seconds_only_when_there_are_some) {
-    EXPECT_EQ(OffsetText(5 * H + 30 * M), "+05:30");
-    EXPECT_EQ(OffsetText(-4 * H), "-04:00");
-    EXPECT_EQ(OffsetText(0), "+00:00");
-    EXPECT_EQ(OffsetText(-30 * M), "-00:30");
-    EXPECT_EQ(OffsetText(5 * H + 21 * M + 10), "+05:21:10");
-    EXPECT_EQ(OffsetText(-3 * H - 30 * M), "-03:30");
+    EXPECT_EQ(reading::OffsetText(5 * H + 30 * M), "+05:30");
+    EXPECT_EQ(reading::OffsetText(-4 * H), "-04:00");
+    EXPECT_EQ(reading::OffsetText(0), "+00:00");
+    EXPECT_EQ(reading::OffsetText(-30 * M), "-00:30");
+    EXPECT_EQ(reading::OffsetText(5 * H + 21 * M + 10), "+05:21:10");
+    EXPECT_EQ(reading::OffsetText(-3 * H - 30 * M), "-03:30");
 }
 
 TEST(ProposalText, says_what_the_data_gives_and_what_is_proposed) {
@@ -163,7 +163,7 @@ TEST(ProposalText, says_what_the_data_gives_and_what_is_proposed) {
 
 TEST(ZoneWarning, speaks_only_when_the_form_gives_another_offset_or_no_row_can) {
     const ZoneAtMoment warTime{"Asia/Kolkata", 5 * H + 30 * M, 6 * H + 30 * M, ClockFit::Once};
-    const ZoneProposal proposal = ProposeZone(warTime.intStandardSeconds, warTime.intInForceSeconds);
+    const ZoneProposal proposal = ProposeZone(warTime.standardSeconds, warTime.inForceSeconds);
     EXPECT_EQ(ZoneWarning(warTime, proposal, 34, true), std::nullopt);
     // North Sumatra Time gives the same +06:30 without the tick.
     EXPECT_EQ(ZoneWarning(warTime, proposal, 52, false), std::nullopt);
@@ -195,14 +195,14 @@ TEST(ZoneWarning, speaks_only_when_the_form_gives_another_offset_or_no_row_can) 
 TEST(LocalMeanTime, is_proposed_before_standard_time_and_warned_about_either_way) {
     const ZoneAtMoment kathmandu1915{"Asia/Kathmandu", 5 * H + 41 * M + 16, 5 * H + 41 * M + 16, ClockFit::Once, true};
     const ZoneProposal proposal = ProposeZone(kathmandu1915);
-    EXPECT_EQ(proposal.intRow, kLocalMeanTimeRow);
-    EXPECT_FALSE(proposal.blnDST);
+    EXPECT_EQ(proposal.row, reading::kLocalMeanTimeRow);
+    EXPECT_FALSE(proposal.dst);
     EXPECT_EQ(ProposalText(kathmandu1915, {1915, 3, 2, 6, 0}, proposal),
               "Asia/Kathmandu on 2 Mar 1915: local mean time, before standard time (+05:41:16 at the zone's own "
               "city)\nProposed: \"Local Mean Time,LMT,longitude/15\", Daylight Saving Time clear");
 
-    EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, kLocalMeanTimeRow, false), std::nullopt);
-    EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, kLocalMeanTimeRow, true),
+    EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, reading::kLocalMeanTimeRow, false), std::nullopt);
+    EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, reading::kLocalMeanTimeRow, true),
               "The zone and tick chosen give the place's local mean time and an hour, but the clocks of "
               "Asia/Kathmandu kept local mean time at the birth moment.");
     EXPECT_EQ(ZoneWarning(kathmandu1915, proposal, 34, false),
@@ -211,41 +211,41 @@ TEST(LocalMeanTime, is_proposed_before_standard_time_and_warned_about_either_way
 
     // After standard time came, local mean time is the wrong choice.
     const ZoneAtMoment kathmandu1990{"Asia/Kathmandu", 5 * H + 45 * M, 5 * H + 45 * M, ClockFit::Once};
-    EXPECT_EQ(ZoneWarning(kathmandu1990, ProposeZone(kathmandu1990), kLocalMeanTimeRow, false),
+    EXPECT_EQ(ZoneWarning(kathmandu1990, ProposeZone(kathmandu1990), reading::kLocalMeanTimeRow, false),
               "The zone chosen gives the place's local mean time, but the clocks of Asia/Kathmandu were at +05:45 at "
               "the birth moment.");
     EXPECT_EQ(ZoneWarning(kathmandu1990, ProposeZone(kathmandu1990), 71, false), std::nullopt);
 }
 
 TEST(ClockMomentOf, reads_the_lists_and_refuses_days_the_month_lacks) {
-    BirthForm form;
-    form.cboDate = "16";
-    form.cboMonth = 9;
-    form.cboYear = "1942";
-    form.cboHour = "23";
-    form.cboMinute = "59";
+    reading::BirthForm form;
+    form.day = "16";
+    form.month = 9;
+    form.year = "1942";
+    form.hour = "23";
+    form.minute = "59";
     const auto moment = ClockMomentOf(form);
     ASSERT_TRUE(moment.has_value());
-    EXPECT_EQ(moment->intYear, 1942);
-    EXPECT_EQ(moment->intMonth, 10);
-    EXPECT_EQ(moment->intDay, 16);
-    EXPECT_EQ(moment->intHour, 23);
-    EXPECT_EQ(moment->intMinute, 59);
+    EXPECT_EQ(moment->year, 1942);
+    EXPECT_EQ(moment->month, 10);
+    EXPECT_EQ(moment->day, 16);
+    EXPECT_EQ(moment->hour, 23);
+    EXPECT_EQ(moment->minute, 59);
 
-    form.cboDate = "31";
-    form.cboMonth = 3;  // April
+    form.day = "31";
+    form.month = 3;  // April
     EXPECT_FALSE(ClockMomentOf(form).has_value());
-    form.cboDate = "29";
-    form.cboMonth = 1;
-    form.cboYear = "1904";
+    form.day = "29";
+    form.month = 1;
+    form.year = "1904";
     EXPECT_TRUE(ClockMomentOf(form).has_value());
-    form.cboYear = "1903";
+    form.year = "1903";
     EXPECT_FALSE(ClockMomentOf(form).has_value());
-    form.cboYear = "1904";
-    form.cboMonth = -1;
+    form.year = "1904";
+    form.month = -1;
     EXPECT_FALSE(ClockMomentOf(form).has_value());
-    form.cboMonth = 1;
-    form.cboHour = "";
+    form.month = 1;
+    form.hour = "";
     EXPECT_FALSE(ClockMomentOf(form).has_value());
 }
 

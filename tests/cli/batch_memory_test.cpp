@@ -43,17 +43,16 @@ class FailingAfterFirstRow : public std::streambuf {
 protected:
     std::streamsize showmanyc() override { return 0; }
     int_type underflow() override {
-        if (next_ >= parts_.size()) return traits_type::eof();
-        if (next_ > 0) gArmed = true;
-        auto& part = parts_[next_++];
+        if (next >= parts.size()) return traits_type::eof();
+        if (next > 0) gArmed = true;
+        auto& part = parts[next++];
         setg(part.data(), part.data(), part.data() + part.size());
         return traits_type::to_int_type(part.front());
     }
 
 private:
-    std::vector<std::string> parts_ = {std::string(kHeader) + kDelhiRow,
-                                       std::string(kDelhiRow) + kDelhiRow + kDelhiRow};
-    std::size_t next_ = 0;
+    std::vector<std::string> parts = {std::string(kHeader) + kDelhiRow, std::string(kDelhiRow) + kDelhiRow + kDelhiRow};
+    std::size_t next = 0;
 };
 
 TEST(RunBatch, stops_with_a_message_when_memory_runs_out_and_keeps_the_rows_answered) {

@@ -28,8 +28,8 @@ std::vector<std::string> Lines(std::istream& in, std::size_t cap, std::vector<bo
     InputLine line;
     std::vector<std::string> lines;
     while (reader.Next(line)) {
-        lines.push_back(line.strText);
-        if (tooLong) tooLong->push_back(line.blnTooLong);
+        lines.push_back(line.text);
+        if (tooLong) tooLong->push_back(line.tooLong);
     }
     return lines;
 }
@@ -257,31 +257,31 @@ TEST(RunBatch, skips_blank_lines_but_numbers_rows_by_line) {
 // refill, and the most bytes of rows read but not yet answered.
 class PartsInput : public std::streambuf {
 public:
-    PartsInput(std::vector<std::string> parts, const std::ostringstream& out, bool keepsComing = false)
-        : parts_(std::move(parts)), out_(out), keepsComing_(keepsComing) {}
+    PartsInput(std::vector<std::string> inputParts, const std::ostringstream& output, bool moreComing = false)
+        : parts(std::move(inputParts)), out(output), keepsComing(moreComing) {}
     std::vector<std::size_t> answersAtRefill;
     std::size_t mostBytesUnanswered = 0;
 
 protected:
-    std::streamsize showmanyc() override { return keepsComing_ && next_ < parts_.size() ? 1 : 0; }
+    std::streamsize showmanyc() override { return keepsComing && next < parts.size() ? 1 : 0; }
     int_type underflow() override {
-        if (next_ >= parts_.size()) return traits_type::eof();
-        const std::string written = out_.str();
+        if (next >= parts.size()) return traits_type::eof();
+        const std::string written = out.str();
         const auto answers = static_cast<std::size_t>(std::count(written.begin(), written.end(), '\n'));
         answersAtRefill.push_back(answers);
         std::size_t unanswered = 0;
-        for (std::size_t k = 1 + answers; k < next_; ++k) unanswered += parts_[k].size();  // part 0: the header
+        for (std::size_t k = 1 + answers; k < next; ++k) unanswered += parts[k].size();  // part 0: the header
         mostBytesUnanswered = std::max(mostBytesUnanswered, unanswered);
-        auto& part = parts_[next_++];
+        auto& part = parts[next++];
         setg(part.data(), part.data(), part.data() + part.size());
         return traits_type::to_int_type(part.front());
     }
 
 private:
-    std::vector<std::string> parts_;
-    std::size_t next_ = 0;
-    const std::ostringstream& out_;
-    bool keepsComing_;
+    std::vector<std::string> parts;
+    std::size_t next = 0;
+    const std::ostringstream& out;
+    bool keepsComing;
 };
 
 TEST(RunBatch, answers_what_has_arrived_before_waiting_for_more) {
@@ -344,13 +344,13 @@ public:
 protected:
     int_type underflow() override {
         if (served >= (64u << 20)) return traits_type::eof();
-        served += block_.size();
-        setg(block_.data(), block_.data(), block_.data() + block_.size());
-        return traits_type::to_int_type(block_.front());
+        served += block.size();
+        setg(block.data(), block.data(), block.data() + block.size());
+        return traits_type::to_int_type(block.front());
     }
 
 private:
-    std::string block_ = std::string(4096, '\0');
+    std::string block = std::string(4096, '\0');
 };
 
 TEST(RunBatch, refuses_an_endless_first_line_once_it_passes_the_line_cap) {

@@ -58,8 +58,8 @@ std::string ShellQuoted(const std::string& arg) {
 
 Args DelhiArgs() {
     const auto n = NewDelhiNotation();
-    return {"--name", n.strName, "--date", n.strDate, "--time",  n.strTime, "--zone",   n.strZone,   "--lat",
-            n.strLat, "--lon",   n.strLon, "--city",  n.strCity, "--state", n.strState, "--country", n.strCountry};
+    return {"--name",  n.name,  "--date",  n.dateText, "--time", n.time,    "--zone", n.zoneName,  "--lat",
+            n.latText, "--lon", n.lonText, "--city",   n.city,   "--state", n.state,  "--country", n.country};
 }
 
 // The arguments with one flag's value replaced, or the flag and its value dropped when value is null.
@@ -96,17 +96,17 @@ protected:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string("vela_cli_").append(info->name()).append("_").append(std::to_string(::getpid()));
         std::replace(name.begin(), name.end(), '/', '_');
-        dir_ = fs::temp_directory_path() / name;
-        ASSERT_EQ(dir_.parent_path(), fs::temp_directory_path());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
+        dir = fs::temp_directory_path() / name;
+        ASSERT_EQ(dir.parent_path(), fs::temp_directory_path());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
     }
     void TearDown() override {
         std::error_code ec;
-        fs::remove_all(dir_, ec);
+        fs::remove_all(dir, ec);
     }
 
-    fs::path Path(const std::string& name) const { return dir_ / name; }
+    fs::path Path(const std::string& name) const { return dir / name; }
 
     // Runs the program with the arguments; standard input is the given text, never the terminal.
     CliRun Run(const Args& args, const std::string& input = "", const std::string& stdoutPath = "") const {
@@ -126,30 +126,30 @@ protected:
     }
 
 private:
-    fs::path dir_;
+    fs::path dir;
 };
 
 // The New Delhi reading computed in this process, as the window would compute it.
-modCalculationDriver::CalculationOutcome DelhiInProcess(SharedChartState& state) {
-    BirthForm form;
+reading::CalculationOutcome DelhiInProcess(reading::Reading& state) {
+    reading::BirthForm form;
     EXPECT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
-    return modCalculationDriver::RunCalculation(form, state);
+    return reading::RunCalculation(form, state);
 }
 
 TEST_F(CliEndToEnd, prints_the_report_the_result_pane_shows) {
-    SharedChartState state;
+    reading::Reading state;
     const auto outcome = DelhiInProcess(state);
     ASSERT_TRUE(outcome.Succeeded());
 
     const auto r = Run(DelhiArgs());
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, modUpagrahaReport::ReportPlainText(outcome.report));
+    EXPECT_EQ(r.out, upagraha::ReportPlainText(outcome.report));
     EXPECT_EQ(r.out.rfind("Kaala\nLongitude\n", 0), 0u);
 }
 
 TEST_F(CliEndToEnd, prints_one_json_object_on_one_line) {
-    SharedChartState state;
+    reading::Reading state;
     const auto outcome = DelhiInProcess(state);
 
     const auto r = Run(Plus(DelhiArgs(), {"--json"}));
@@ -162,29 +162,29 @@ TEST_F(CliEndToEnd, prints_one_json_object_on_one_line) {
 }
 
 TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {
-    SharedChartState state;
+    reading::Reading state;
     const auto outcome = DelhiInProcess(state);
-    BirthForm form;
+    reading::BirthForm form;
     ASSERT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
-    const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
+    const auto sensitivity = reading::FindBirthTimeSensitivity(form);
 
     const auto text = Run(Plus(DelhiArgs(), {"--working"}));
     EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_EQ(text.out, modWorking::WorkingText(state, outcome.upagrahas, sensitivity,
-                                                modWorking::CompareConventions(form, state.profile)));
+    EXPECT_EQ(text.out, reading::WorkingText(state, outcome.upagrahas, sensitivity,
+                                             reading::CompareConventions(form, state.profile)));
 
     const auto json = Run(Plus(DelhiArgs(), {"--working", "--json"}));
     EXPECT_EQ(json.status, 0) << json.err;
     const Json j = Json::parse(json.out);
     for (std::size_t i = 0; i < 6; ++i) {
         const Json& g = j["upagrahas"][i]["sensitivity"];
-        const auto& later = sensitivity.house[i].intLater;
+        const auto& later = sensitivity.house[i].later;
         if (later) {
             EXPECT_EQ(g["house"]["later"], *later);
         } else {
             EXPECT_TRUE(g["house"]["later"].is_null());
         }
-        EXPECT_EQ(g["searched_minutes"], modWorking::kSearchMinutes);
+        EXPECT_EQ(g["searched_minutes"], reading::kSearchMinutes);
     }
     // Batch rows never carry the search: it costs a whole day of readings per row.
     EXPECT_EQ(Run({"--batch", "-", "--working"}, "").status, 2);
@@ -374,8 +374,8 @@ public:
         int in[2];
         int out[2];
         if (::pipe(in) != 0 || ::pipe(out) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
+        pid = ::fork();
+        if (pid == 0) {
             ::dup2(in[0], 0);
             ::dup2(out[1], 1);
             ::close(in[0]);
@@ -390,55 +390,55 @@ public:
         }
         ::close(in[0]);
         ::close(out[1]);
-        toProgram_ = in[1];
-        fromProgram_ = out[0];
+        toProgram = in[1];
+        fromProgram = out[0];
     }
     Conversation(const Conversation&) = delete;
     Conversation& operator=(const Conversation&) = delete;
     ~Conversation() {
         Close();
-        if (fromProgram_ >= 0) ::close(fromProgram_);
-        if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
+        if (fromProgram >= 0) ::close(fromProgram);
+        if (pid > 0) ::waitpid(pid, nullptr, 0);
     }
 
     void Send(const std::string& text) const {
-        ASSERT_EQ(::write(toProgram_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+        ASSERT_EQ(::write(toProgram, text.data(), text.size()), static_cast<ssize_t>(text.size()));
     }
     void Close() {
-        if (toProgram_ >= 0) ::close(toProgram_);
-        toProgram_ = -1;
+        if (toProgram >= 0) ::close(toProgram);
+        toProgram = -1;
     }
     // The next line of the answer; nothing when none comes within a generous bound (the program
     // is waiting for input that will not come).
     std::optional<std::string> Line() {
         for (;;) {
-            const std::size_t end = buffer_.find('\n');
+            const std::size_t end = buffer.find('\n');
             if (end != std::string::npos) {
-                std::string line = buffer_.substr(0, end);
-                buffer_.erase(0, end + 1);
+                std::string line = buffer.substr(0, end);
+                buffer.erase(0, end + 1);
                 return line;
             }
-            pollfd ready{fromProgram_, POLLIN, 0};
+            pollfd ready{fromProgram, POLLIN, 0};
             if (::poll(&ready, 1, 20000) <= 0) return std::nullopt;
             char chunk[4096];
-            const ssize_t got = ::read(fromProgram_, chunk, sizeof chunk);
+            const ssize_t got = ::read(fromProgram, chunk, sizeof chunk);
             if (got <= 0) return std::nullopt;
-            buffer_.append(chunk, static_cast<std::size_t>(got));
+            buffer.append(chunk, static_cast<std::size_t>(got));
         }
     }
     int Status() {
         Close();
         int raw = 0;
-        ::waitpid(pid_, &raw, 0);
-        pid_ = -1;
+        ::waitpid(pid, &raw, 0);
+        pid = -1;
         return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     }
 
 private:
-    pid_t pid_ = -1;
-    int toProgram_ = -1;
-    int fromProgram_ = -1;
-    std::string buffer_;
+    pid_t pid = -1;
+    int toProgram = -1;
+    int fromProgram = -1;
+    std::string buffer;
 };
 
 TEST_F(CliEndToEnd, batch_answers_each_row_before_the_next_one_is_sent) {
@@ -479,7 +479,7 @@ TEST_F(CliEndToEnd, lists_the_zone_table) {
     const auto r = Run({"--zones"});
     EXPECT_EQ(r.status, 0);
     const auto lines = LinesOf(r.out);
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kZoneCount));
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(reading::kZoneCount));
     // Row, text and the exact offset, which the texts do not always give ("+5.3" is 5:30).
     EXPECT_EQ(lines[34], "34\tIndian Time, IST, +5.3\t+05:30");
     EXPECT_EQ(lines[37], "37\tIran Time, IT, +3.5\t+03:30");
@@ -489,7 +489,7 @@ TEST_F(CliEndToEnd, lists_the_zone_table) {
     EXPECT_EQ(lines[80], "80\tLocal Mean Time,LMT,longitude/15\tLMT");
     for (std::size_t row = 0; row < lines.size(); ++row)
         EXPECT_EQ(lines[row].substr(0, lines[row].rfind('\t')),
-                  std::to_string(row).append("\t").append(kZoneRows[row].text));
+                  std::to_string(row).append("\t").append(reading::kZoneRows[row].text));
 }
 
 TEST_F(CliEndToEnd, help_explains_the_modes_with_an_example) {
@@ -621,7 +621,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Please Enter Correct Date Or Month!"},
         RefusalCase{"latitude_95", With(DelhiArgs(), "--lat", "95N00"), "Please Enter Degree of Latitude from 0 to 89"},
         RefusalCase{"midnight_sun", With(With(DelhiArgs(), "--lat", "78N13"), "--lon", "15E38"),
-                    modCalculationDriver::kNoSunriseMessage.data()},
+                    reading::kNoSunriseMessage.data()},
         RefusalCase{"name_with_a_digit", With(DelhiArgs(), "--name", "Asha2"), "Please enter only letters (--name)"},
         RefusalCase{"city_starting_with_a_hyphen", With(DelhiArgs(), "--city", "-Delhi"),
                     "Please enter only letters (--city)"}),
@@ -650,11 +650,11 @@ TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
     EXPECT_EQ(Json::parse(original.out)["profile"], "original");
     EXPECT_EQ(Run(Plus(DelhiArgs(), {"--profile", "original"})).out, Run(DelhiArgs()).out);
 
-    BirthForm form;
+    reading::BirthForm form;
     ASSERT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
-    const auto profile = *modConventionProfiles::FindProfile("gulika-start");
-    SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(form, profile, state);
+    const auto profile = *upagraha::FindProfile("gulika-start");
+    reading::Reading state;
+    const auto outcome = reading::RunCalculation(form, profile, state);
     ASSERT_TRUE(outcome.Succeeded());
     const auto r = Run(Plus(DelhiArgs(), {"--json", "--profile", "gulika-start"}));
     EXPECT_EQ(r.status, 0) << r.err;
@@ -673,7 +673,7 @@ TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
     EXPECT_EQ(saved, Slurp(Path("plain.ved")));
     const auto fromFile = Run({file, "--profile", "gulika-start"});
     EXPECT_EQ(fromFile.status, 0) << fromFile.err;
-    EXPECT_EQ(fromFile.out, modUpagrahaReport::ReportPlainText(outcome.report));
+    EXPECT_EQ(fromFile.out, upagraha::ReportPlainText(outcome.report));
 
     const auto unknown = Run(Plus(DelhiArgs(), {"--profile", "Original"}));
     EXPECT_EQ(unknown.status, 2);

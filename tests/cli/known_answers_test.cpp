@@ -75,7 +75,7 @@ TEST(KnownAnswersBatch, writes_the_keys_of_the_known_answers_and_the_report_text
     const auto& rows = KnownRows();
     ASSERT_EQ(run.lines.size(), rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const auto expected = OrderedJson::parse(rows[i].strExpected, nullptr, false);
+        const auto expected = OrderedJson::parse(rows[i].expected, nullptr, false);
         const auto actual = OrderedJson::parse(run.lines[i], nullptr, false);
         ASSERT_FALSE(actual.is_discarded()) << "line " << i + 1 << " is not JSON: " << run.lines[i];
         const auto afterDegrees = [](std::vector<std::string> keys) {
@@ -86,15 +86,15 @@ TEST(KnownAnswersBatch, writes_the_keys_of_the_known_answers_and_the_report_text
         if (expected.contains("upagrahas")) {
             topKeys.insert(std::find(topKeys.begin(), topKeys.end(), "country") + 1, "profile");
             topKeys.push_back("warnings");
-            EXPECT_EQ(actual["profile"], "original") << "row " << rows[i].intRow;
+            EXPECT_EQ(actual["profile"], "original") << "row " << rows[i].row;
         }
-        ASSERT_EQ(KeysOf(actual), topKeys) << "row " << rows[i].intRow;
+        ASSERT_EQ(KeysOf(actual), topKeys) << "row " << rows[i].row;
         if (!expected.contains("upagrahas")) continue;
-        ASSERT_EQ(KeysOf(actual["ascendant"]), afterDegrees(KeysOf(expected["ascendant"]))) << "row " << rows[i].intRow;
+        ASSERT_EQ(KeysOf(actual["ascendant"]), afterDegrees(KeysOf(expected["ascendant"]))) << "row " << rows[i].row;
         for (std::size_t u = 0; u < expected["upagrahas"].size(); ++u) {
             auto keys = afterDegrees(KeysOf(expected["upagrahas"][u]));
             keys.insert(keys.end(), {"significance", "interpretation"});
-            ASSERT_EQ(KeysOf(actual["upagrahas"][u]), keys) << "row " << rows[i].intRow;
+            ASSERT_EQ(KeysOf(actual["upagrahas"][u]), keys) << "row " << rows[i].row;
         }
     }
 }
@@ -102,7 +102,7 @@ TEST(KnownAnswersBatch, writes_the_keys_of_the_known_answers_and_the_report_text
 KnownReading FromTheBatchOutput(const KnownRow& row) {
     KnownReading observed;
     const auto& lines = KnownAnswersBatch().lines;
-    const auto index = static_cast<std::size_t>(row.intRow - 1);
+    const auto index = static_cast<std::size_t>(row.row - 1);
     if (index >= lines.size()) {
         observed.error = "(no output line)";
     } else if (const auto problem = ParseKnownReading(lines[index], observed)) {

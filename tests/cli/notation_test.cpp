@@ -14,7 +14,7 @@ namespace {
 using namespace vela;
 using namespace vela::cli;
 
-using Apply = std::optional<std::string> (*)(std::string_view, BirthForm&);
+using Apply = std::optional<std::string> (*)(std::string_view, reading::BirthForm&);
 
 // A notation the parser must refuse, with a word the one-line message must contain.
 struct RefusedCase {
@@ -30,23 +30,23 @@ class RefusedNotation : public ::testing::TestWithParam<RefusedCase> {};
 
 TEST_P(RefusedNotation, names_the_problem_on_one_line_and_leaves_the_form_alone) {
     const auto& c = GetParam();
-    BirthForm form;
-    const BirthForm before = form;
+    reading::BirthForm form;
+    const reading::BirthForm before = form;
     const auto problem = c.apply(c.text, form);
     ASSERT_TRUE(problem.has_value());
     EXPECT_NE(problem->find(c.mentions), std::string::npos) << *problem;
     EXPECT_EQ(problem->find('\n'), std::string::npos) << *problem;
-    EXPECT_EQ(form.cboDate, before.cboDate);
-    EXPECT_EQ(form.cboMonth, before.cboMonth);
-    EXPECT_EQ(form.cboYear, before.cboYear);
-    EXPECT_EQ(form.cboHour, before.cboHour);
-    EXPECT_EQ(form.cboMinute, before.cboMinute);
-    EXPECT_EQ(form.cboTimeZone, before.cboTimeZone);
-    EXPECT_EQ(form.txtLatDeg, before.txtLatDeg);
-    EXPECT_EQ(form.txtLonMin, before.txtLonMin);
-    EXPECT_EQ(form.optLat, before.optLat);
-    EXPECT_EQ(form.optLong, before.optLong);
-    EXPECT_EQ(form.chkDST, before.chkDST);
+    EXPECT_EQ(form.day, before.day);
+    EXPECT_EQ(form.month, before.month);
+    EXPECT_EQ(form.year, before.year);
+    EXPECT_EQ(form.hour, before.hour);
+    EXPECT_EQ(form.minute, before.minute);
+    EXPECT_EQ(form.zoneRow, before.zoneRow);
+    EXPECT_EQ(form.latDegrees, before.latDegrees);
+    EXPECT_EQ(form.lonMinutes, before.lonMinutes);
+    EXPECT_EQ(form.latDirection, before.latDirection);
+    EXPECT_EQ(form.lonDirection, before.lonDirection);
+    EXPECT_EQ(form.dst, before.dst);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,67 +85,67 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(ApplyDate, fills_the_lists_as_the_window_holds_them) {
-    BirthForm form;
+    reading::BirthForm form;
     EXPECT_FALSE(ApplyDate(" 1975-06-05 ", form));
-    EXPECT_EQ(form.cboYear, "1975");
-    EXPECT_EQ(form.cboMonth, 5);   // June is the sixth entry
-    EXPECT_EQ(form.cboDate, "5");  // the day list has no leading zeros
+    EXPECT_EQ(form.year, "1975");
+    EXPECT_EQ(form.month, 5);  // June is the sixth entry
+    EXPECT_EQ(form.day, "5");  // the day list has no leading zeros
     EXPECT_FALSE(ApplyDate("1901-01-01", form));
     EXPECT_FALSE(ApplyDate("2050-12-31", form));
-    EXPECT_EQ(form.cboMonth, 11);
+    EXPECT_EQ(form.month, 11);
 }
 
 TEST(ApplyDate, leaves_a_day_missing_from_its_month_to_the_window_check) {
     // 31 April fits the lists; validation refuses it with the window's own message.
-    BirthForm form;
+    reading::BirthForm form;
     EXPECT_FALSE(ApplyDate("1975-04-31", form));
-    EXPECT_EQ(form.cboDate, "31");
-    EXPECT_EQ(form.cboMonth, 3);
+    EXPECT_EQ(form.day, "31");
+    EXPECT_EQ(form.month, 3);
 }
 
 TEST(ApplyTime, writes_hour_and_minute_without_leading_zeros) {
-    BirthForm form;
+    reading::BirthForm form;
     EXPECT_FALSE(ApplyTime("09:05", form));
-    EXPECT_EQ(form.cboHour, "9");
-    EXPECT_EQ(form.cboMinute, "5");
+    EXPECT_EQ(form.hour, "9");
+    EXPECT_EQ(form.minute, "5");
     EXPECT_FALSE(ApplyTime("0:00", form));
-    EXPECT_EQ(form.cboHour, "0");
+    EXPECT_EQ(form.hour, "0");
     EXPECT_FALSE(ApplyTime("23:59", form));
-    EXPECT_EQ(form.cboMinute, "59");
+    EXPECT_EQ(form.minute, "59");
 }
 
 TEST(ApplyZone, takes_the_first_and_last_rows) {
-    BirthForm form;
+    reading::BirthForm form;
     EXPECT_FALSE(ApplyZone("70", form));
-    EXPECT_EQ(form.cboTimeZone, 70);
+    EXPECT_EQ(form.zoneRow, 70);
     EXPECT_FALSE(ApplyZone("0", form));
-    EXPECT_EQ(form.cboTimeZone, 0);
+    EXPECT_EQ(form.zoneRow, 0);
 }
 
 TEST(ApplyAngles, read_degrees_minutes_and_direction) {
-    BirthForm form;
+    reading::BirthForm form;
     EXPECT_FALSE(ApplyLatitude("33s52", form));
-    EXPECT_EQ(form.txtLatDeg, "33");
-    EXPECT_EQ(form.txtLatMin, "52");
-    EXPECT_EQ(form.optLat, LatChoice::South);
+    EXPECT_EQ(form.latDegrees, "33");
+    EXPECT_EQ(form.latMinutes, "52");
+    EXPECT_EQ(form.latDirection, reading::LatChoice::South);
     EXPECT_FALSE(ApplyLatitude("28N37", form));
-    EXPECT_EQ(form.optLat, LatChoice::North);
+    EXPECT_EQ(form.latDirection, reading::LatChoice::North);
 
     EXPECT_FALSE(ApplyLongitude("0W07", form));
-    EXPECT_EQ(form.txtLonDeg, "0");
-    EXPECT_EQ(form.txtLonMin, "7");
-    EXPECT_EQ(form.optLong, LonChoice::West);
+    EXPECT_EQ(form.lonDegrees, "0");
+    EXPECT_EQ(form.lonMinutes, "7");
+    EXPECT_EQ(form.lonDirection, reading::LonChoice::West);
     EXPECT_FALSE(ApplyLongitude("077e13", form));
-    EXPECT_EQ(form.txtLonDeg, "77");
-    EXPECT_EQ(form.optLong, LonChoice::East);
+    EXPECT_EQ(form.lonDegrees, "77");
+    EXPECT_EQ(form.lonDirection, reading::LonChoice::East);
 }
 
 TEST(ApplyDst, reads_true_and_false_in_any_case) {
-    BirthForm form;
+    reading::BirthForm form;
     EXPECT_FALSE(ApplyDst("TRUE", form));
-    EXPECT_TRUE(form.chkDST);
+    EXPECT_TRUE(form.dst);
     EXPECT_FALSE(ApplyDst(" false ", form));
-    EXPECT_FALSE(form.chkDST);
+    EXPECT_FALSE(form.dst);
 }
 
 TEST(CheckLetters, refuses_what_the_window_boxes_refuse) {
@@ -159,50 +159,50 @@ TEST(CheckLetters, refuses_what_the_window_boxes_refuse) {
 }
 
 TEST(FillBirthForm, fills_every_control_of_a_good_reading) {
-    BirthForm form;
+    reading::BirthForm form;
     auto notation = NewDelhiNotation();
-    notation.strDst = "true";
+    notation.dstText = "true";
     ASSERT_FALSE(FillBirthForm(notation, form));
-    EXPECT_EQ(form.txtName, "Asha");
-    EXPECT_EQ(form.cboDate, "15");
-    EXPECT_EQ(form.cboMonth, 5);
-    EXPECT_EQ(form.cboYear, "1975");
-    EXPECT_EQ(form.cboHour, "10");
-    EXPECT_EQ(form.cboMinute, "30");
-    EXPECT_EQ(form.cboTimeZone, 34);
-    EXPECT_EQ(form.txtLatDeg, "28");
-    EXPECT_EQ(form.txtLatMin, "37");
-    EXPECT_EQ(form.optLat, LatChoice::North);
-    EXPECT_EQ(form.txtLonDeg, "77");
-    EXPECT_EQ(form.txtLonMin, "13");
-    EXPECT_EQ(form.optLong, LonChoice::East);
-    EXPECT_TRUE(form.chkDST);
-    EXPECT_EQ(form.txtCity, "New Delhi");
-    EXPECT_EQ(form.txtState, "Delhi");
-    EXPECT_EQ(form.txtCountry, "India");
+    EXPECT_EQ(form.name, "Asha");
+    EXPECT_EQ(form.day, "15");
+    EXPECT_EQ(form.month, 5);
+    EXPECT_EQ(form.year, "1975");
+    EXPECT_EQ(form.hour, "10");
+    EXPECT_EQ(form.minute, "30");
+    EXPECT_EQ(form.zoneRow, 34);
+    EXPECT_EQ(form.latDegrees, "28");
+    EXPECT_EQ(form.latMinutes, "37");
+    EXPECT_EQ(form.latDirection, reading::LatChoice::North);
+    EXPECT_EQ(form.lonDegrees, "77");
+    EXPECT_EQ(form.lonMinutes, "13");
+    EXPECT_EQ(form.lonDirection, reading::LonChoice::East);
+    EXPECT_TRUE(form.dst);
+    EXPECT_EQ(form.city, "New Delhi");
+    EXPECT_EQ(form.state, "Delhi");
+    EXPECT_EQ(form.country, "India");
 }
 
 TEST(FillBirthForm, reports_the_first_problem_in_column_order) {
-    BirthForm form;
+    reading::BirthForm form;
     auto notation = NewDelhiNotation();
-    notation.strTime = "25:00";
-    notation.strLon = "77X13";
+    notation.time = "25:00";
+    notation.lonText = "77X13";
     auto problem = FillBirthForm(notation, form);
     ASSERT_TRUE(problem.has_value());
-    EXPECT_EQ(problem->strField, "time");
-    EXPECT_FALSE(problem->blnRefusal);
+    EXPECT_EQ(problem->field, "time");
+    EXPECT_FALSE(problem->refusal);
 
     notation = NewDelhiNotation();
-    notation.strCountry = "India1";
+    notation.country = "India1";
     problem = FillBirthForm(notation, form);
     ASSERT_TRUE(problem.has_value());
-    EXPECT_EQ(problem->strField, "country");
-    EXPECT_TRUE(problem->blnRefusal);
-    EXPECT_EQ(problem->strText, "Please enter only letters");
+    EXPECT_EQ(problem->field, "country");
+    EXPECT_TRUE(problem->refusal);
+    EXPECT_EQ(problem->text, "Please enter only letters");
 }
 
 TEST(Quoting, keeps_a_huge_or_multi_line_value_to_one_short_line) {
-    BirthForm form;
+    reading::BirthForm form;
     const std::string huge(100000, '9');
     const auto problem = ApplyDate(huge, form);
     ASSERT_TRUE(problem.has_value());

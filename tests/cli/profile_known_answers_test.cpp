@@ -31,7 +31,7 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-std::string Batch(const std::string& csv, const modConventionProfiles::ConventionProfile& profile) {
+std::string Batch(const std::string& csv, const upagraha::ConventionProfile& profile) {
     std::istringstream in(csv);
     std::ostringstream out;
     std::ostringstream err;
@@ -90,14 +90,14 @@ TEST(OriginalProfile, gives_the_known_answers_whether_named_for_the_run_or_in_ea
     const std::vector<std::string> expected = Lines(Slurp("expected.jsonl"));
     ASSERT_EQ(Lines(csv).size(), expected.size() + 1) << "the known answers are missing";
 
-    const std::string forTheRun = Batch(csv, modConventionProfiles::kOriginalProfile);
+    const std::string forTheRun = Batch(csv, upagraha::kOriginalProfile);
     const std::vector<std::string> got = Lines(forTheRun);
     ASSERT_EQ(got.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         ExpectKnownAnswer(Json::parse(got[i]), Json::parse(expected[i]), i);
 
     // Named in every row, over another run profile: the same bytes.
-    EXPECT_EQ(Batch(WithProfileColumn(csv), *modConventionProfiles::FindProfile("seven-lords")), forTheRun);
+    EXPECT_EQ(Batch(WithProfileColumn(csv), *upagraha::FindProfile("seven-lords")), forTheRun);
 }
 
 }  // namespace

@@ -22,20 +22,20 @@ using namespace vela;
 using namespace vela::cli;
 
 struct Computed {
-    SharedChartState state;
-    modCalculationDriver::CalculationOutcome outcome;
+    reading::Reading state;
+    reading::CalculationOutcome outcome;
 };
 
 Computed Calculate(const ReadingNotation& notation) {
     Computed c;
-    BirthForm form;
+    reading::BirthForm form;
     EXPECT_FALSE(FillBirthForm(notation, form));
-    c.outcome = modCalculationDriver::RunCalculation(form, c.state);
-    EXPECT_TRUE(c.outcome.Succeeded()) << c.outcome.message->strText;
+    c.outcome = reading::RunCalculation(form, c.state);
+    EXPECT_TRUE(c.outcome.Succeeded()) << c.outcome.message->text;
     return c;
 }
 
-Json ReadingJson(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
+Json ReadingJson(const reading::Reading& s, const upagraha::Upagrahas& u) {
     return Json::parse(ReadingJsonLine(s, u, {}));
 }
 
@@ -98,7 +98,7 @@ TEST(ReadingJson, lists_the_warnings_of_the_reading) {
     EXPECT_EQ(NewDelhiJson()["warnings"], Json::array());
 
     auto slip = NewDelhiNotation();
-    slip.strZone = "0";
+    slip.zoneName = "0";
     const auto c = Calculate(slip);
     const Json j = Json::parse(ReadingJsonLine(c.state, c.outcome.upagrahas, c.outcome.warnings));
     EXPECT_EQ(j["warnings"], Json::array({"Alaska/Hawaii Daylight Time is \u2212"
@@ -143,17 +143,17 @@ TEST(ReadingJson, echoes_the_birth_data_in_the_command_line_notation) {
 TEST(ReadingJson, counts_south_and_west_negative) {
     // Greenwich side of London, and Sydney: 0W07 and 33S52.
     auto london = NewDelhiNotation();
-    london.strZone = "20";  // any row will do for the signs of the place
-    london.strLat = "51N30";
-    london.strLon = "0W07";
+    london.zoneName = "20";  // any row will do for the signs of the place
+    london.latText = "51N30";
+    london.lonText = "0W07";
     auto c = Calculate(london);
     Json j = ReadingJson(c.state, c.outcome.upagrahas);
     EXPECT_DOUBLE_EQ(j["latitude"].get<double>(), 51.5);
     EXPECT_DOUBLE_EQ(j["longitude"].get<double>(), -7 / 60.0);
 
     auto sydney = NewDelhiNotation();
-    sydney.strLat = "33S52";
-    sydney.strLon = "151E13";
+    sydney.latText = "33S52";
+    sydney.lonText = "151E13";
     c = Calculate(sydney);
     j = ReadingJson(c.state, c.outcome.upagrahas);
     EXPECT_DOUBLE_EQ(j["latitude"].get<double>(), -(33 + 52 / 60.0));
@@ -207,7 +207,7 @@ TEST(ReadingJson, places_the_portions_and_moments_consistently) {
 TEST(ReadingJson, carries_the_report_texts_of_each_upagraha) {
     const auto c = Calculate(NewDelhiNotation());
     const Json j = ReadingJson(c.state, c.outcome.upagrahas);
-    const std::string report = modUpagrahaReport::ReportPlainText(c.outcome.report);
+    const std::string report = upagraha::ReportPlainText(c.outcome.report);
     for (const auto& u : j["upagrahas"]) {
         // The report prints the same longitude, house, significance and interpretation.
         const std::string block = u["name"].get<std::string>() + "\nLongitude\n" + u["longitude"].get<std::string>() +
@@ -221,14 +221,14 @@ TEST(ReadingJson, carries_the_report_texts_of_each_upagraha) {
 TEST(ReadingJson, prints_numbers_that_read_back_exactly) {
     const auto c = Calculate(NewDelhiNotation());
     const Json j = ReadingJson(c.state, c.outcome.upagrahas);
-    EXPECT_EQ(j["ascendant"]["degrees"].get<double>(), c.state.dblBirthAscendant);
+    EXPECT_EQ(j["ascendant"]["degrees"].get<double>(), c.state.birthAscendant);
     for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(j["portions"][k]["start"].get<double>(), c.outcome.upagrahas.portions[k].dblStart);
-        EXPECT_EQ(j["portions"][k]["end"].get<double>(), c.outcome.upagrahas.portions[k].dblEnd);
+        EXPECT_EQ(j["portions"][k]["start"].get<double>(), c.outcome.upagrahas.portions[k].start);
+        EXPECT_EQ(j["portions"][k]["end"].get<double>(), c.outcome.upagrahas.portions[k].end);
     }
     for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(j["upagrahas"][i]["moment"].get<double>(), c.outcome.upagrahas.dblMoments[i]);
-        EXPECT_EQ(j["upagrahas"][i]["degrees"].get<double>(), c.outcome.upagrahas.dblLongitudes[i]);
+        EXPECT_EQ(j["upagrahas"][i]["moment"].get<double>(), c.outcome.upagrahas.moments[i]);
+        EXPECT_EQ(j["upagrahas"][i]["degrees"].get<double>(), c.outcome.upagrahas.longitudes[i]);
     }
 }
 
@@ -258,7 +258,7 @@ TEST(JsonWriter, escapes_strings_as_the_json_library_does) {
 TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
     // A name from an old reading file in a single-byte character set: 0xE9 alone is not UTF-8.
     auto c = Calculate(NewDelhiNotation());
-    c.state.strName = "Ren\xE9\nSecond line";
+    c.state.name = "Ren\xE9\nSecond line";
     const std::string line = ReadingJsonLine(c.state, c.outcome.upagrahas, c.outcome.warnings);
     EXPECT_EQ(line.find('\n'), std::string::npos);
     const Json back = Json::parse(line);

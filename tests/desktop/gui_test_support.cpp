@@ -31,10 +31,10 @@ const SettingsInTemporaryFolder settingsFolder;
 
 }  // namespace
 
-WindowSeams SeamRecorder::Seams() {
-    WindowSeams seams;
-    seams.MsgBox = [this](const QString& text, MsgIcon icon) { messages.append({text, icon}); };
-    seams.FileDialog = [this](const FileDialogRequest& request) {
+desktop::WindowSeams SeamRecorder::Seams() {
+    desktop::WindowSeams seams;
+    seams.MsgBox = [this](const QString& text, reading::MsgIcon icon) { messages.append({text, icon}); };
+    seams.FileDialog = [this](const desktop::FileDialogRequest& request) {
         dialogs.append(request);
         return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
     };
@@ -45,18 +45,18 @@ WindowSeams SeamRecorder::Seams() {
     seams.ShowAbout = [this] { ++aboutShown; };
     seams.FindPlaces = [this](const QString& typed) {
         atlasQueries << typed;
-        return realAtlas ? modAtlas::FindPlaces(typed.toStdString()) : std::vector<modPlaceName::AtlasPlace>{};
+        return realAtlas ? atlas::FindPlaces(typed.toStdString()) : std::vector<atlas::AtlasPlace>{};
     };
-    seams.FindNearestPlace = [this](double latitude, double longitude) -> std::optional<modAtlas::NearbyPlace> {
+    seams.FindNearestPlace = [this](double latitude, double longitude) -> std::optional<atlas::NearbyPlace> {
         if (!realAtlas) return std::nullopt;
-        return modAtlas::FindNearestPlace({latitude, longitude});
+        return atlas::FindNearestPlace({latitude, longitude});
     };
     seams.Ask = [this](const QString& text) {
         questions << text;
         return answerYes;
     };
     seams.Notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
-    seams.strSettingsPath = SettingsPath();
+    seams.settingsPath = SettingsPath();
     seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
         printTitles << title;
         if (printFile.isEmpty()) return;
@@ -88,14 +88,14 @@ ModalWatchdog::ModalWatchdog() {
 }
 
 void ModalWatchdog::Check() {
-    if (blnPaused) return;
-    QWidget* intruder = QApplication::activeModalWidget();
-    if (intruder == nullptr) intruder = QApplication::activePopupWidget();
-    if (intruder == nullptr) return;
-    if (strIntruder.isEmpty())
-        strIntruder = QStringLiteral("%1 \"%2\"")
-                          .arg(QString::fromLatin1(intruder->metaObject()->className()), intruder->windowTitle());
-    intruder->close();
+    if (paused) return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) modal = QApplication::activePopupWidget();
+    if (modal == nullptr) return;
+    if (intruder.isEmpty())
+        intruder = QStringLiteral("%1 \"%2\"")
+                       .arg(QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle());
+    modal->close();
 }
 
 void WindowTest::StartWindow() {
@@ -108,7 +108,7 @@ void WindowTest::StartWindow() {
 
 void WindowTest::NewWindow() {
     window.reset();
-    window = std::make_unique<frmMain>(recorder->Seams());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
     QVERIFY(ShowActive(*window));
 }
 
@@ -172,27 +172,27 @@ QString PdfText(const QString& path) {
 }
 
 void FillKnownGoodReading(QWidget& window) {
-    TypeInto(window, "txtName", QStringLiteral("Asha"));
-    ChooseEntry(window, "cboDate", QStringLiteral("15"));
-    ChooseEntry(window, "cboMonth", QStringLiteral("June"));
-    ChooseEntry(window, "cboYear", QStringLiteral("1975"));
-    ChooseEntry(window, "cboHour", QStringLiteral("10"));
-    ChooseEntry(window, "cboMinute", QStringLiteral("30"));
-    ChoosePosition(window, "cboTimeZone", 34);
-    TypeInto(window, "txtLatDeg", QStringLiteral("28"));
-    TypeInto(window, "txtLatMin", QStringLiteral("37"));
-    TypeInto(window, "txtLonDeg", QStringLiteral("77"));
-    TypeInto(window, "txtLonMin", QStringLiteral("13"));
-    PickRadio(window, "optLat_0");
-    PickRadio(window, "optLong_0");
-    TypeInto(window, "txtCity", QStringLiteral("Delhi"));
-    TypeInto(window, "txtState", QStringLiteral("Delhi"));
-    TypeInto(window, "txtCountry", QStringLiteral("India"));
+    TypeInto(window, "nameEdit", QStringLiteral("Asha"));
+    ChooseEntry(window, "dayCombo", QStringLiteral("15"));
+    ChooseEntry(window, "monthCombo", QStringLiteral("June"));
+    ChooseEntry(window, "yearCombo", QStringLiteral("1975"));
+    ChooseEntry(window, "hourCombo", QStringLiteral("10"));
+    ChooseEntry(window, "minuteCombo", QStringLiteral("30"));
+    ChoosePosition(window, "zoneCombo", 34);
+    TypeInto(window, "latDegreesEdit", QStringLiteral("28"));
+    TypeInto(window, "latMinutesEdit", QStringLiteral("37"));
+    TypeInto(window, "lonDegreesEdit", QStringLiteral("77"));
+    TypeInto(window, "lonMinutesEdit", QStringLiteral("13"));
+    PickRadio(window, "northRadio");
+    PickRadio(window, "eastRadio");
+    TypeInto(window, "cityEdit", QStringLiteral("Delhi"));
+    TypeInto(window, "stateEdit", QStringLiteral("Delhi"));
+    TypeInto(window, "countryEdit", QStringLiteral("India"));
 }
 
-BirthForm KnownGoodForm() {
-    BirthForm form = NewDelhiForm();
-    form.txtCity = "Delhi";  // as FillKnownGoodForm types it
+reading::BirthForm KnownGoodForm() {
+    reading::BirthForm form = NewDelhiForm();
+    form.city = "Delhi";  // as FillKnownGoodForm types it
     return form;
 }
 

@@ -17,13 +17,13 @@
 
 #include <memory>
 
-#include "desktop/frm_main.h"
+#include "desktop/main_window.h"
 
 namespace vela::guitest {
 
 struct ShownMessage {
     QString text;
-    MsgIcon icon;
+    reading::MsgIcon icon;
 };
 
 // Stands in for the message boxes, questions, notices, file dialogs, browser and About window. The
@@ -39,7 +39,7 @@ struct SeamRecorder {
         QString text;
     };
     QList<Notice> notices;
-    QList<FileDialogRequest> dialogs;
+    QList<desktop::FileDialogRequest> dialogs;
     QStringList dialogAnswers;  // taken in order; none left means the user cancelled
     QList<QUrl> openedUrls;
     bool browserWorks = true;
@@ -52,7 +52,7 @@ struct SeamRecorder {
     QStringList printTitles;
     QString printFile;
 
-    WindowSeams Seams();
+    desktop::WindowSeams Seams();
     QStringList MessageTexts() const;
     QStringList NoticeTexts() const;
     QString SettingsPath() const { return settingsFolder.filePath(QStringLiteral("settings.ini")); }
@@ -63,14 +63,14 @@ struct SeamRecorder {
 class ModalWatchdog : public QObject {
 public:
     ModalWatchdog();
-    void Pause(bool paused) { blnPaused = paused; }
-    QString Intruder() const { return strIntruder; }
+    void Pause(bool pause) { paused = pause; }
+    QString Intruder() const { return intruder; }
 
 private:
     void Check();
     QTimer timer;
-    bool blnPaused = false;
-    QString strIntruder;
+    bool paused = false;
+    QString intruder;
 };
 
 // What a window test holds for each of its cases: a temporary folder, the seams' recorder, the
@@ -88,7 +88,7 @@ protected:
 
     std::unique_ptr<QTemporaryDir> tempDir;
     std::unique_ptr<SeamRecorder> recorder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<desktop::MainWindow> window;
     std::unique_ptr<ModalWatchdog> watchdog;
 };
 
@@ -116,6 +116,6 @@ QString PdfText(const QString& path);
 
 // Asha, 15 June 1975, 10:30, Indian Time (row 34), 28 37 North, 77 13 East, Delhi, Delhi, India.
 void FillKnownGoodReading(QWidget& window);
-BirthForm KnownGoodForm();
+reading::BirthForm KnownGoodForm();
 
 }  // namespace vela::guitest

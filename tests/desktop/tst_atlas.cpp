@@ -69,14 +69,14 @@ private:
     void PickLine(const QString& line);
 
     std::unique_ptr<SeamRecorder> recorder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<desktop::MainWindow> window;
     std::unique_ptr<ModalWatchdog> watchdog;
 };
 
 void AtlasTest::init() {
     recorder = std::make_unique<SeamRecorder>();
     recorder->realAtlas = true;
-    window = std::make_unique<frmMain>(recorder->Seams());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
     QVERIFY(ShowActive(*window));
     watchdog = std::make_unique<ModalWatchdog>();
 }
@@ -91,7 +91,7 @@ void AtlasTest::cleanup() {
 
 QAbstractItemView* AtlasTest::TypeCityAndWaitForList(const QString& typed) {
     watchdog->Pause(true);
-    TypeInto(W(), "txtCity", typed);
+    TypeInto(W(), "cityEdit", typed);
     QAbstractItemView* list = PlacesList(W());
     if (list == nullptr) return nullptr;
     return QTest::qWaitFor([list] { return list->isVisible(); }, 5000) ? list : nullptr;
@@ -144,26 +144,26 @@ void AtlasTest::finds_places_by_name_with_their_zones() {
     QFETCH(QString, zone);
     QFETCH(double, latitude);
     QFETCH(double, longitude);
-    const auto places = modAtlas::FindPlaces(typed.toStdString());
+    const auto places = atlas::FindPlaces(typed.toStdString());
     QVERIFY(!places.empty());
-    const modPlaceName::AtlasPlace& first = places.front();
-    QCOMPARE(Q(first.strName), name);
-    QCOMPARE(Q(first.strState), state);
-    QCOMPARE(Q(first.strCountry), country);
-    QCOMPARE(Q(first.strTimeZone), zone);
+    const atlas::AtlasPlace& first = places.front();
+    QCOMPARE(Q(first.name), name);
+    QCOMPARE(Q(first.state), state);
+    QCOMPARE(Q(first.country), country);
+    QCOMPARE(Q(first.zoneName), zone);
     // The database holds four decimals.
-    QVERIFY(std::abs(first.dblLatitude - latitude) < 1e-3);
-    QVERIFY(std::abs(first.dblLongitude - longitude) < 1e-3);
-    for (std::size_t i = 1; i < places.size(); ++i) QVERIFY(places[i - 1].intPopulation >= places[i].intPopulation);
-    QVERIFY(places.size() <= static_cast<std::size_t>(modAtlas::kMostPlacesOffered));
+    QVERIFY(std::abs(first.latitude - latitude) < 1e-3);
+    QVERIFY(std::abs(first.longitude - longitude) < 1e-3);
+    for (std::size_t i = 1; i < places.size(); ++i) QVERIFY(places[i - 1].population >= places[i].population);
+    QVERIFY(places.size() <= static_cast<std::size_t>(atlas::kMostPlacesOffered));
 }
 
 void AtlasTest::offers_nothing_for_one_letter_or_an_unknown_name() {
-    QVERIFY(modAtlas::FindPlaces("P").empty());
-    QVERIFY(modAtlas::FindPlaces(" P ").empty());
-    QVERIFY(modAtlas::FindPlaces("Xqzvw").empty());
+    QVERIFY(atlas::FindPlaces("P").empty());
+    QVERIFY(atlas::FindPlaces(" P ").empty());
+    QVERIFY(atlas::FindPlaces("Xqzvw").empty());
     // Many places start with "San": the list stops at its length.
-    QCOMPARE(modAtlas::FindPlaces("San").size(), static_cast<std::size_t>(modAtlas::kMostPlacesOffered));
+    QCOMPARE(atlas::FindPlaces("San").size(), static_cast<std::size_t>(atlas::kMostPlacesOffered));
 }
 
 void AtlasTest::the_clock_at_the_birth_moment_gives_the_proposal_data() {
@@ -174,7 +174,7 @@ void AtlasTest::the_clock_at_the_birth_moment_gives_the_proposal_data() {
     QTest::addColumn<int>("clock");
     QTest::addColumn<int>("row");  // -1: no row fits
     QTest::addColumn<bool>("tick");
-    using modZoneProposal::ClockFit;
+    using atlas::ClockFit;
     QTest::newRow("New York in July 1990: Eastern Standard Time with the tick")
         << "America/New_York" << QList<int>{1990, 7, 4, 12, 0} << -300 << -240 << int(ClockFit::Once) << 27 << true;
     QTest::newRow("Kolkata in October 1942: Indian Time with the tick")
@@ -207,55 +207,55 @@ void AtlasTest::the_clock_at_the_birth_moment_gives_the_proposal() {
     QFETCH(int, clock);
     QFETCH(int, row);
     QFETCH(bool, tick);
-    const modZoneProposal::ClockMoment at{moment[0], moment[1], moment[2], moment[3], moment[4]};
-    const auto zoneAt = modZoneClock::ZoneAtBirthMoment(zone.toStdString(), at);
+    const atlas::ClockMoment at{moment[0], moment[1], moment[2], moment[3], moment[4]};
+    const auto zoneAt = desktop::ZoneAtBirthMoment(zone.toStdString(), at);
     QVERIFY(zoneAt.has_value());
-    QCOMPARE(zoneAt->intStandardSeconds, standard * 60);
-    QCOMPARE(zoneAt->intInForceSeconds, inForce * 60);
+    QCOMPARE(zoneAt->standardSeconds, standard * 60);
+    QCOMPARE(zoneAt->inForceSeconds, inForce * 60);
     QCOMPARE(int(zoneAt->clock), clock);
-    QVERIFY(!zoneAt->blnLocalMeanTime);
-    const auto proposal = modZoneProposal::ProposeZone(*zoneAt);
-    QCOMPARE(proposal.intRow.value_or(-1), row);
-    QCOMPARE(proposal.blnDST, tick);
+    QVERIFY(!zoneAt->localMeanTime);
+    const auto proposal = atlas::ProposeZone(*zoneAt);
+    QCOMPARE(proposal.row.value_or(-1), row);
+    QCOMPARE(proposal.dst, tick);
 
-    QVERIFY(!modZoneClock::ZoneAtBirthMoment("Mars/Olympus_Mons", at).has_value());
+    QVERIFY(!desktop::ZoneAtBirthMoment("Mars/Olympus_Mons", at).has_value());
 }
 
 // The time-zone data (tzdata): Kathmandu kept its local mean time, +05:41:16, until 1920; India's
 // data has Madras mean time, +05:21:10, from 1870 to 1906, which is no local mean time.
 void AtlasTest::the_clock_before_standard_time_is_local_mean_time() {
-    const auto kathmandu = modZoneClock::ZoneAtBirthMoment("Asia/Kathmandu", {1915, 3, 2, 6, 0});
+    const auto kathmandu = desktop::ZoneAtBirthMoment("Asia/Kathmandu", {1915, 3, 2, 6, 0});
     QVERIFY(kathmandu.has_value());
-    QVERIFY(kathmandu->blnLocalMeanTime);
-    QCOMPARE(kathmandu->intInForceSeconds, 5 * 3600 + 41 * 60 + 16);
-    QCOMPARE(modZoneProposal::ProposeZone(*kathmandu).intRow.value_or(-1), kLocalMeanTimeRow);
+    QVERIFY(kathmandu->localMeanTime);
+    QCOMPARE(kathmandu->inForceSeconds, 5 * 3600 + 41 * 60 + 16);
+    QCOMPARE(atlas::ProposeZone(*kathmandu).row.value_or(-1), reading::kLocalMeanTimeRow);
 
-    const auto madras = modZoneClock::ZoneAtBirthMoment("Asia/Kolkata", {1902, 3, 2, 6, 0});
+    const auto madras = desktop::ZoneAtBirthMoment("Asia/Kolkata", {1902, 3, 2, 6, 0});
     QVERIFY(madras.has_value());
-    QVERIFY(!madras->blnLocalMeanTime);
-    QCOMPARE(madras->intInForceSeconds, 5 * 3600 + 21 * 60 + 10);
-    QCOMPARE(modZoneProposal::ProposeZone(*madras).intRow.value_or(-1), 76);  // Madras Time, to the minute
+    QVERIFY(!madras->localMeanTime);
+    QCOMPARE(madras->inForceSeconds, 5 * 3600 + 21 * 60 + 10);
+    QCOMPARE(atlas::ProposeZone(*madras).row.value_or(-1), 76);  // Madras Time, to the minute
 
-    const auto later = modZoneClock::ZoneAtBirthMoment("Asia/Kathmandu", {1921, 3, 2, 6, 0});
+    const auto later = desktop::ZoneAtBirthMoment("Asia/Kathmandu", {1921, 3, 2, 6, 0});
     QVERIFY(later.has_value());
-    QVERIFY(!later->blnLocalMeanTime);
+    QVERIFY(!later->localMeanTime);
 }
 
 void AtlasTest::typing_a_city_offers_the_atlas_places_largest_first() {
     QAbstractItemView* list = TypeCityAndWaitForList(QStringLiteral("Pun"));
     QVERIFY(list != nullptr);
     QStringList expected;
-    for (const auto& place : modAtlas::FindPlaces("Pun")) expected << Q(modPlaceName::PlaceListText(place));
+    for (const auto& place : atlas::FindPlaces("Pun")) expected << Q(atlas::PlaceListText(place));
     QCOMPARE(ListLines(*list), expected);
     QCOMPARE(ListLines(*list).front(), QStringLiteral("Pune, Maharashtra, India"));
     // One search after the pause in typing, not one per key.
     QCOMPARE(recorder->atlasQueries, QStringList(QStringLiteral("Pun")));
     // The box keeps what was typed until a place is picked.
-    QCOMPARE(Control<QLineEdit>(W(), "txtCity")->text(), QStringLiteral("Pun"));
+    QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Pun"));
     QTest::keyClick(list, Qt::Key_Escape);
     QVERIFY(!list->isVisible());
     watchdog->Pause(false);
-    QVERIFY(!Control<QLabel>(W(), "lblZoneProposal")->isVisible());
+    QVERIFY(!Control<QLabel>(W(), "zoneProposalLabel")->isVisible());
 }
 
 void AtlasTest::picking_a_place_fills_every_box_and_proposes_its_zone_data() {
@@ -325,79 +325,80 @@ void AtlasTest::picking_a_place_fills_every_box_and_proposes_its_zone() {
     QFETCH(QString, proposal);
     QFETCH(QString, warning);
     int i = 0;
-    for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute"})
+    for (const char* list : {"dayCombo", "monthCombo", "yearCombo", "hourCombo", "minuteCombo"})
         ChooseEntry(W(), list, moment[i++]);
     // Directions opposite to the place's, so the pick is seen to set them.
-    PickRadio(W(), south ? "optLat_0" : "optLat_1");
-    PickRadio(W(), west ? "optLong_0" : "optLong_1");
+    PickRadio(W(), south ? "northRadio" : "southRadio");
+    PickRadio(W(), west ? "eastRadio" : "westRadio");
 
     QVERIFY(TypeCityAndWaitForList(typed) != nullptr);
     PickLine(line);
 
     i = 0;
-    for (const char* box : {"txtCity", "txtState", "txtCountry", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin"})
+    for (const char* box : {"cityEdit", "stateEdit", "countryEdit", "latDegreesEdit", "latMinutesEdit",
+                            "lonDegreesEdit", "lonMinutesEdit"})
         QCOMPARE(Control<QLineEdit>(W(), box)->text(), boxes[i++]);
-    QCOMPARE(Control<QRadioButton>(W(), "optLat_1")->isChecked(), south);
-    QCOMPARE(Control<QRadioButton>(W(), "optLat_0")->isChecked(), !south);
-    QCOMPARE(Control<QRadioButton>(W(), "optLong_1")->isChecked(), west);
-    QCOMPARE(Control<QRadioButton>(W(), "optLong_0")->isChecked(), !west);
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), row);
-    QCOMPARE(Control<QCheckBox>(W(), "chkDST")->isChecked(), tick);
-    auto* proposalLabel = Control<QLabel>(W(), "lblZoneProposal");
+    QCOMPARE(Control<QRadioButton>(W(), "southRadio")->isChecked(), south);
+    QCOMPARE(Control<QRadioButton>(W(), "northRadio")->isChecked(), !south);
+    QCOMPARE(Control<QRadioButton>(W(), "westRadio")->isChecked(), west);
+    QCOMPARE(Control<QRadioButton>(W(), "eastRadio")->isChecked(), !west);
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), row);
+    QCOMPARE(Control<QCheckBox>(W(), "dstCheck")->isChecked(), tick);
+    auto* proposalLabel = Control<QLabel>(W(), "zoneProposalLabel");
     QVERIFY(proposalLabel->isVisible());
     QCOMPARE(proposalLabel->text(), proposal);
-    auto* warningLabel = Control<QLabel>(W(), "lblZoneWarning");
+    auto* warningLabel = Control<QLabel>(W(), "zoneWarningLabel");
     QCOMPARE(warningLabel->isVisible(), !warning.isEmpty());
     QCOMPARE(warningLabel->text(), warning);
     QVERIFY(window->PickedPlace().has_value());
     QVERIFY(recorder->messages.isEmpty());
 
     // The filled form calculates as it stands.
-    TypeInto(W(), "txtName", QStringLiteral("Asha"));
-    Press(W(), "cmdCalculate");
+    TypeInto(W(), "nameEdit", QStringLiteral("Asha"));
+    Press(W(), "calculateButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void AtlasTest::a_later_date_updates_the_proposal_and_warns_without_blocking() {
-    ChooseEntry(W(), "cboDate", QStringLiteral("16"));
-    ChooseEntry(W(), "cboMonth", QStringLiteral("October"));
-    ChooseEntry(W(), "cboYear", QStringLiteral("1942"));
+    ChooseEntry(W(), "dayCombo", QStringLiteral("16"));
+    ChooseEntry(W(), "monthCombo", QStringLiteral("October"));
+    ChooseEntry(W(), "yearCombo", QStringLiteral("1942"));
     QVERIFY(TypeCityAndWaitForList(QStringLiteral("Kolkata")) != nullptr);
     PickLine(QStringLiteral("Kolkata, State of West Bengal, India"));
-    auto* proposalLabel = Control<QLabel>(W(), "lblZoneProposal");
-    auto* warningLabel = Control<QLabel>(W(), "lblZoneWarning");
+    auto* proposalLabel = Control<QLabel>(W(), "zoneProposalLabel");
+    auto* warningLabel = Control<QLabel>(W(), "zoneWarningLabel");
     QVERIFY(!warningLabel->isVisible());
 
     // After the war the clocks went back to +05:30: the proposal follows, the form keeps its tick
     // and is warned.
-    ChooseEntry(W(), "cboYear", QStringLiteral("1946"));
+    ChooseEntry(W(), "yearCombo", QStringLiteral("1946"));
     QCOMPARE(proposalLabel->text(), QStringLiteral("Asia/Kolkata on 16 Oct 1946: +05:30, no daylight saving\n"
                                                    "Proposed: \"Indian Time, IST, +5.3\", Daylight Saving Time clear"));
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 34);
-    QVERIFY(Control<QCheckBox>(W(), "chkDST")->isChecked());
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), 34);
+    QVERIFY(Control<QCheckBox>(W(), "dstCheck")->isChecked());
     QVERIFY(warningLabel->isVisible());
     QCOMPARE(warningLabel->text(), QStringLiteral("The zone and tick chosen give +06:30, but the clocks of "
                                                   "Asia/Kolkata were at +05:30 at the birth moment."));
 
     // The warning does not stop the reading.
-    TypeInto(W(), "txtName", QStringLiteral("Asha"));
-    Press(W(), "cmdCalculate");
+    TypeInto(W(), "nameEdit", QStringLiteral("Asha"));
+    Press(W(), "calculateButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
-    QVERIFY(window->ChartState().blnDST);
-    Press(W(), "cmdBack");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    QVERIFY(window->ChartState().dst);
+    Press(W(), "backButton");
 
     // Clearing the tick settles it; a row of the same offset is as good as the proposed one.
-    Control<QCheckBox>(W(), "chkDST")->click();
+    Control<QCheckBox>(W(), "dstCheck")->click();
     QVERIFY(!warningLabel->isVisible());
-    ChoosePosition(W(), "cboTimeZone", 64);  // USSR Zone 4, +5:00
+    ChoosePosition(W(), "zoneCombo", 64);  // USSR Zone 4, +5:00
     QVERIFY(warningLabel->isVisible());
     QCOMPARE(warningLabel->text(), QStringLiteral("The zone chosen gives +05:00, but the clocks of Asia/Kolkata were "
                                                   "at +05:30 at the birth moment."));
     // A day the month lacks leaves no offset to compare with.
-    ChooseEntry(W(), "cboDate", QStringLiteral("31"));
-    ChooseEntry(W(), "cboMonth", QStringLiteral("September"));
+    ChooseEntry(W(), "dayCombo", QStringLiteral("31"));
+    ChooseEntry(W(), "monthCombo", QStringLiteral("September"));
     QCOMPARE(proposalLabel->text(), QStringLiteral("Asia/Kolkata: the offset is shown once the date exists."));
     QVERIFY(!warningLabel->isVisible());
 }
@@ -409,7 +410,7 @@ void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
     QTest::keyClick(list, Qt::Key_1);
     QCOMPARE(recorder->NoticeTexts(), QStringList(QStringLiteral("Please enter only letters")));
     QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(Control<QLineEdit>(W(), "txtCity")->text(), QStringLiteral("Pun"));
+    QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Pun"));
     QVERIFY(!list->isVisible());
     watchdog->Pause(false);
 
@@ -418,7 +419,7 @@ void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
     QVERIFY(list != nullptr);
     QTest::keyClick(list, Qt::Key_Space);
     QTest::keyClick(list, Qt::Key_M);
-    QCOMPARE(Control<QLineEdit>(W(), "txtCity")->text(), QStringLiteral("Pune m"));
+    QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Pune m"));
     QCOMPARE(recorder->notices.size(), 1);
     QTest::keyClick(list, Qt::Key_Escape);
     watchdog->Pause(false);
@@ -426,32 +427,32 @@ void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
 
 void AtlasTest::typing_over_a_picked_city_forgets_its_zone() {
     // (On the form's first date, 1 January 1901, India kept Madras time, +05:21:10: Madras Time.)
-    ChooseEntry(W(), "cboYear", QStringLiteral("1975"));
+    ChooseEntry(W(), "yearCombo", QStringLiteral("1975"));
     QVERIFY(TypeCityAndWaitForList(QStringLiteral("Pune")) != nullptr);
     PickLine(QStringLiteral("Pune, Maharashtra, India"));
     QVERIFY(window->PickedPlace().has_value());
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 34);
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), 34);
 
     // The box now holds another city: the pick is forgotten and the place nearest to the
     // coordinates speaks for the zone instead, only proposing. ("Pun" may open the list again; the
     // watchdog looks away until it is closed.)
     watchdog->Pause(true);
-    auto* city = Control<QLineEdit>(W(), "txtCity");
+    auto* city = Control<QLineEdit>(W(), "cityEdit");
     city->setFocus();
     QTest::keyClick(city, Qt::Key_Backspace);
     QVERIFY(!window->PickedPlace().has_value());
-    auto* proposal = Control<QLabel>(W(), "lblZoneProposal");
+    auto* proposal = Control<QLabel>(W(), "zoneProposalLabel");
     QVERIFY(proposal->text().startsWith(QStringLiteral("Nearest place in the atlas: Pune, Maharashtra, India (")));
-    QVERIFY(!Control<QLabel>(W(), "lblZoneWarning")->isVisible());
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 34);
+    QVERIFY(!Control<QLabel>(W(), "zoneWarningLabel")->isVisible());
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), 34);
     // In 1942 the clocks were an hour ahead: proposed, warned, and never set by itself.
-    ChooseEntry(W(), "cboYear", QStringLiteral("1942"));
-    ChooseEntry(W(), "cboMonth", QStringLiteral("October"));
+    ChooseEntry(W(), "yearCombo", QStringLiteral("1942"));
+    ChooseEntry(W(), "monthCombo", QStringLiteral("October"));
     QVERIFY2(proposal->text().endsWith(QStringLiteral("Proposed: \"Indian Time, IST, +5.3\" with Daylight Saving Time "
                                                       "ticked")),
              qPrintable(proposal->text()));
-    QVERIFY(Control<QLabel>(W(), "lblZoneWarning")->isVisible());
-    QVERIFY(!Control<QCheckBox>(W(), "chkDST")->isChecked());
+    QVERIFY(Control<QLabel>(W(), "zoneWarningLabel")->isVisible());
+    QVERIFY(!Control<QCheckBox>(W(), "dstCheck")->isChecked());
     QAbstractItemView* list = PlacesList(W());
     if (QTest::qWaitFor([list] { return list->isVisible(); }, 1000)) QTest::keyClick(list, Qt::Key_Escape);
     QVERIFY(!window->PickedPlace().has_value());

@@ -36,10 +36,10 @@ const QString kSlipQuestion = QStringLiteral(
     "zone?");
 
 // Writes a reading file of the form, as the program saves one; false when that failed.
-bool WriteReading(const QString& path, const BirthForm& form) {
-    SharedChartState state;
-    if (!modCalculationDriver::RunCalculation(form, state).Succeeded()) return false;
-    return !modReadingFile::SaveReadingFile(path.toStdString(), state, form.cboTimeZone);
+bool WriteReading(const QString& path, const reading::BirthForm& form) {
+    reading::Reading state;
+    if (!reading::RunCalculation(form, state).Succeeded()) return false;
+    return !reading::SaveReadingFile(path.toStdString(), state, form.zoneRow);
 }
 
 QStringList FileMenuTexts(QMainWindow& window) {
@@ -83,64 +83,64 @@ void FormGuardTest::cleanup() { StopWindow(); }
 
 void FormGuardTest::a_zone_far_from_the_place_is_questioned_before_calculating() {
     FillKnownGoodReading(W());
-    ChoosePosition(W(), "cboTimeZone", 0);
+    ChoosePosition(W(), "zoneCombo", 0);
     recorder->answerYes = false;
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     QCOMPARE(recorder->questions, QStringList(kSlipQuestion));
     // No: back to the zone list, nothing calculated.
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "cboTimeZone"));
-    QVERIFY(Control<QTextEdit>(W(), "RTB")->document()->isEmpty());
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "zoneCombo"));
+    QVERIFY(Control<QTextEdit>(W(), "reportView")->document()->isEmpty());
 
     // Yes: the reading is made with the zone chosen.
     recorder->answerYes = true;
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     QCOMPARE(recorder->questions.size(), 2);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
-    QCOMPARE(window->ChartState().intZoneRow, std::int16_t{0});
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    QCOMPARE(window->ChartState().zoneRow, std::int16_t{0});
 
     // The place's own zone asks nothing.
-    Press(W(), "cmdBack");
-    ChoosePosition(W(), "cboTimeZone", 34);
-    Press(W(), "cmdCalculate");
+    Press(W(), "backButton");
+    ChoosePosition(W(), "zoneCombo", 34);
+    Press(W(), "calculateButton");
     QCOMPARE(recorder->questions.size(), 2);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     QVERIFY(recorder->messages.isEmpty());
 }
 
 void FormGuardTest::the_question_comes_after_the_forms_own_messages() {
     // The form as it opens: the first zone row, and nothing typed. Only the name is named.
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
     QVERIFY(recorder->questions.isEmpty());
 }
 
 void FormGuardTest::a_reading_file_with_such_a_zone_is_questioned_too() {
-    BirthForm form = NewDelhiForm();
-    form.cboTimeZone = 0;
+    reading::BirthForm form = NewDelhiForm();
+    form.zoneRow = 0;
     const QString path = tempDir->filePath(QStringLiteral("slip.ved"));
     QVERIFY(WriteReading(path, form));
     recorder->answerYes = false;
     window->OpenReadingPath(path);
     QCOMPARE(recorder->questions, QStringList(kSlipQuestion));
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 0);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), 0);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
 }
 
 void FormGuardTest::typed_coordinates_get_the_nearest_places_zone_as_a_proposal() {
     recorder->realAtlas = true;
     NewWindow();
-    ChooseEntry(W(), "cboDate", QStringLiteral("15"));
-    ChooseEntry(W(), "cboMonth", QStringLiteral("June"));
-    ChooseEntry(W(), "cboYear", QStringLiteral("1975"));
-    auto* proposal = Control<QLabel>(W(), "lblZoneProposal");
-    auto* use = Control<QPushButton>(W(), "cmdUseZone");
-    TypeInto(W(), "txtLatDeg", QStringLiteral("28"));
-    TypeInto(W(), "txtLatMin", QStringLiteral("37"));
-    TypeInto(W(), "txtLonDeg", QStringLiteral("77"));
+    ChooseEntry(W(), "dayCombo", QStringLiteral("15"));
+    ChooseEntry(W(), "monthCombo", QStringLiteral("June"));
+    ChooseEntry(W(), "yearCombo", QStringLiteral("1975"));
+    auto* proposal = Control<QLabel>(W(), "zoneProposalLabel");
+    auto* use = Control<QPushButton>(W(), "useZoneButton");
+    TypeInto(W(), "latDegreesEdit", QStringLiteral("28"));
+    TypeInto(W(), "latMinutesEdit", QStringLiteral("37"));
+    TypeInto(W(), "lonDegreesEdit", QStringLiteral("77"));
     // Three boxes of four: nothing yet.
     QVERIFY(!proposal->isVisible());
-    TypeInto(W(), "txtLonMin", QStringLiteral("13"));
+    TypeInto(W(), "lonMinutesEdit", QStringLiteral("13"));
     QVERIFY(proposal->isVisible());
     const QStringList lines = proposal->text().split(u'\n');
     QCOMPARE(lines.size(), 3);
@@ -150,14 +150,14 @@ void FormGuardTest::typed_coordinates_get_the_nearest_places_zone_as_a_proposal(
     QCOMPARE(lines[2], QStringLiteral("Proposed: \"Indian Time, IST, +5.3\", Daylight Saving Time clear"));
     // A typed choice is never changed by itself: the form keeps the first row, is warned, and is
     // offered the proposal.
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 0);
-    QVERIFY(Control<QLabel>(W(), "lblZoneWarning")->isVisible());
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), 0);
+    QVERIFY(Control<QLabel>(W(), "zoneWarningLabel")->isVisible());
     QVERIFY(use->isVisible());
 
     QTest::mouseClick(use, Qt::LeftButton);
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 34);
-    QVERIFY(!Control<QCheckBox>(W(), "chkDST")->isChecked());
-    QVERIFY(!Control<QLabel>(W(), "lblZoneWarning")->isVisible());
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), 34);
+    QVERIFY(!Control<QCheckBox>(W(), "dstCheck")->isChecked());
+    QVERIFY(!Control<QLabel>(W(), "zoneWarningLabel")->isVisible());
     QVERIFY(!use->isVisible());
     QVERIFY(recorder->messages.isEmpty());
 }
@@ -166,40 +166,40 @@ void FormGuardTest::coordinates_far_from_any_place_propose_nothing() {
     recorder->realAtlas = true;
     NewWindow();
     // The open Atlantic, 30° N 40° W.
-    TypeInto(W(), "txtLatDeg", QStringLiteral("30"));
-    TypeInto(W(), "txtLatMin", QStringLiteral("0"));
-    TypeInto(W(), "txtLonDeg", QStringLiteral("40"));
-    TypeInto(W(), "txtLonMin", QStringLiteral("0"));
-    PickRadio(W(), "optLong_1");
-    QVERIFY(!Control<QLabel>(W(), "lblZoneProposal")->isVisible());
-    QVERIFY(!Control<QPushButton>(W(), "cmdUseZone")->isVisible());
+    TypeInto(W(), "latDegreesEdit", QStringLiteral("30"));
+    TypeInto(W(), "latMinutesEdit", QStringLiteral("0"));
+    TypeInto(W(), "lonDegreesEdit", QStringLiteral("40"));
+    TypeInto(W(), "lonMinutesEdit", QStringLiteral("0"));
+    PickRadio(W(), "westRadio");
+    QVERIFY(!Control<QLabel>(W(), "zoneProposalLabel")->isVisible());
+    QVERIFY(!Control<QPushButton>(W(), "useZoneButton")->isVisible());
 }
 
 void FormGuardTest::a_name_from_a_file_that_breaks_the_rule_is_named_when_calculated() {
-    BirthForm form = NewDelhiForm();
-    form.txtName = "R2D2";
+    reading::BirthForm form = NewDelhiForm();
+    form.name = "R2D2";
     // The file is written from a good reading's record with the name changed afterwards, as a file
     // from elsewhere could hold it.
-    SharedChartState state;
-    QVERIFY(modCalculationDriver::RunCalculation(NewDelhiForm(), state).Succeeded());
-    state.strName = "R2D2";
+    reading::Reading state;
+    QVERIFY(reading::RunCalculation(NewDelhiForm(), state).Succeeded());
+    state.name = "R2D2";
     const QString path = tempDir->filePath(QStringLiteral("r2d2.ved"));
-    QVERIFY(!modReadingFile::SaveReadingFile(path.toStdString(), state, 34));
+    QVERIFY(!reading::SaveReadingFile(path.toStdString(), state, 34));
     window->OpenReadingPath(path);
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please enter only letters")));
-    QCOMPARE(Control<QLineEdit>(W(), "txtName")->text(), QStringLiteral("R2D2"));
-    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "txtName"));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("R2D2"));
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "nameEdit"));
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
 }
 
 void FormGuardTest::enter_in_any_form_box_calculates_data() {
     QTest::addColumn<QByteArray>("control");
     QTest::addColumn<int>("key");
-    for (const char* control :
-         {"txtName", "txtLatMin", "txtCountry", "cboMonth", "cboTimeZone", "chkDST", "optLat_0", "optLong_0"}) {
+    for (const char* control : {"nameEdit", "latMinutesEdit", "countryEdit", "monthCombo", "zoneCombo", "dstCheck",
+                                "northRadio", "eastRadio"}) {
         QTest::newRow(control) << QByteArray(control) << static_cast<int>(Qt::Key_Return);
     }
-    QTest::newRow("txtCity, the keypad's Enter") << QByteArray("txtCity") << static_cast<int>(Qt::Key_Enter);
+    QTest::newRow("cityEdit, the keypad's Enter") << QByteArray("cityEdit") << static_cast<int>(Qt::Key_Enter);
 }
 
 void FormGuardTest::enter_in_any_form_box_calculates() {
@@ -210,61 +210,62 @@ void FormGuardTest::enter_in_any_form_box_calculates() {
     widget->setFocus();
     QTest::keyClick(widget, static_cast<Qt::Key>(key));
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void FormGuardTest::enter_on_a_focused_button_presses_it() {
-    auto* open = Control<QPushButton>(W(), "cmdOpen");
+    auto* open = Control<QPushButton>(W(), "openButton");
     open->setFocus();
     QTest::keyClick(open, Qt::Key_Return);
     QCOMPARE(recorder->dialogs.size(), 1);
-    QCOMPARE(recorder->dialogs.front().kind, FileDialogRequest::Kind::Open);
+    QCOMPARE(recorder->dialogs.front().kind, desktop::FileDialogRequest::Kind::Open);
 
     FillKnownGoodReading(W());
-    auto* calculate = Control<QPushButton>(W(), "cmdCalculate");
+    auto* calculate = Control<QPushButton>(W(), "calculateButton");
     calculate->setFocus();
     QTest::keyClick(calculate, Qt::Key_Enter);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void FormGuardTest::alt_o_on_the_form_opens_a_reading_at_the_first_press() {
     // From a box, from a list, from the window itself: one press, the open dialog; the menu bar's
     // "Make Money &Online" is not asked.
-    for (const char* focus : {"txtName", "cboTimeZone"}) {
+    for (const char* focus : {"nameEdit", "zoneCombo"}) {
         Control<QWidget>(W(), focus)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
     }
     QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
     QCOMPARE(recorder->dialogs.size(), 3);
-    for (const FileDialogRequest& request : recorder->dialogs) QCOMPARE(request.kind, FileDialogRequest::Kind::Open);
+    for (const desktop::FileDialogRequest& request : recorder->dialogs)
+        QCOMPARE(request.kind, desktop::FileDialogRequest::Kind::Open);
     QVERIFY(recorder->openedUrls.isEmpty());
     // The captions are as they were; the menu stays reachable by mouse.
-    QCOMPARE(Control<QPushButton>(W(), "cmdOpen")->text(), QStringLiteral("&Open Previously Saved Reading"));
-    QCOMPARE(Control<QAction>(W(), "mnuMakeMoney")->text(), QStringLiteral("Make Money &Online"));
-    Control<QAction>(W(), "mnuMakeMoney")->trigger();
+    QCOMPARE(Control<QPushButton>(W(), "openButton")->text(), QStringLiteral("&Open Previously Saved Reading"));
+    QCOMPARE(Control<QAction>(W(), "makeMoneyAction")->text(), QStringLiteral("Make Money &Online"));
+    Control<QAction>(W(), "makeMoneyAction")->trigger();
     QCOMPARE(recorder->openedUrls.size(), 1);
 }
 
 void FormGuardTest::the_standard_shortcuts_are_shown_and_work() {
     const auto shortcut = [this](const char* action) { return Control<QAction>(W(), action)->shortcut(); };
-    QCOMPARE(shortcut("mnuOpen"), QKeySequence(QKeySequence::Open));
-    QCOMPARE(shortcut("mnuSave"), QKeySequence(QKeySequence::Save));
-    QCOMPARE(shortcut("mnuNewReading"), QKeySequence(QKeySequence::New));
-    QCOMPARE(shortcut("mnuOnlineHelp"), QKeySequence(Qt::Key_F1));
-    QCOMPARE(shortcut("mnuExit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(shortcut("openAction"), QKeySequence(QKeySequence::Open));
+    QCOMPARE(shortcut("saveAction"), QKeySequence(QKeySequence::Save));
+    QCOMPARE(shortcut("newReadingAction"), QKeySequence(QKeySequence::New));
+    QCOMPARE(shortcut("onlineHelpAction"), QKeySequence(Qt::Key_F1));
+    QCOMPARE(shortcut("quitAction"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Nothing to save before a reading.
-    QVERIFY(!Control<QAction>(W(), "mnuSave")->isEnabled());
+    QVERIFY(!Control<QAction>(W(), "saveAction")->isEnabled());
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(recorder->dialogs.size(), 1);
-    QCOMPARE(recorder->dialogs.back().kind, FileDialogRequest::Kind::Open);
+    QCOMPARE(recorder->dialogs.back().kind, desktop::FileDialogRequest::Kind::Open);
 
     FillKnownGoodReading(W());
-    Press(W(), "cmdCalculate");
-    QVERIFY(Control<QAction>(W(), "mnuSave")->isEnabled());
+    Press(W(), "calculateButton");
+    QVERIFY(Control<QAction>(W(), "saveAction")->isEnabled());
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(recorder->dialogs.size(), 2);
-    QCOMPARE(recorder->dialogs.back().kind, FileDialogRequest::Kind::Save);
+    QCOMPARE(recorder->dialogs.back().kind, desktop::FileDialogRequest::Kind::Save);
 
     QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!window->isVisible());
@@ -272,31 +273,31 @@ void FormGuardTest::the_standard_shortcuts_are_shown_and_work() {
 
 void FormGuardTest::escape_and_ctrl_n_bring_the_form_back_for_a_new_reading() {
     FillKnownGoodReading(W());
-    Press(W(), "cmdCalculate");
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    Press(W(), "calculateButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    auto* name = Control<QLineEdit>(W(), "txtName");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+    auto* name = Control<QLineEdit>(W(), "nameEdit");
     QCOMPARE(window->focusWidget(), name);
     QCOMPARE(name->selectedText(), QStringLiteral("Asha"));
     // The rest of the form stays for the next reading.
-    QCOMPARE(Control<QLineEdit>(W(), "txtCity")->text(), QStringLiteral("Delhi"));
+    QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Delhi"));
 
-    Press(W(), "cmdCalculate");
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    Press(W(), "calculateButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     QCOMPARE(window->focusWidget(), name);
     // Escape on the form changes nothing.
     QTest::keyClick(name, Qt::Key_Escape);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     QCOMPARE(name->text(), QStringLiteral("Asha"));
 }
 
 void FormGuardTest::help_is_shown_inside_the_program() {
     recorder->browserWorks = false;
     QTest::keyClick(window.get(), Qt::Key_F1);
-    auto* help = window->findChild<modHelpWindow::HelpWindow*>();
+    auto* help = window->findChild<desktop::HelpWindow*>();
     QVERIFY(help != nullptr);
     QTRY_VERIFY(help->isVisible());
     QVERIFY(!help->isModal());
@@ -306,15 +307,15 @@ void FormGuardTest::help_is_shown_inside_the_program() {
     QVERIFY(recorder->openedUrls.isEmpty());
     QVERIFY(recorder->messages.isEmpty());
     // The menu item shows the same window again, not a second one.
-    Control<QAction>(W(), "mnuOnlineHelp")->trigger();
-    QCOMPARE(window->findChildren<modHelpWindow::HelpWindow*>().size(), 1);
+    Control<QAction>(W(), "onlineHelpAction")->trigger();
+    QCOMPARE(window->findChildren<desktop::HelpWindow*>().size(), 1);
     help->close();
 }
 
 void FormGuardTest::a_web_link_of_the_help_without_a_browser_gives_its_address() {
     recorder->browserWorks = false;
-    Control<QAction>(W(), "mnuOnlineHelp")->trigger();
-    auto* help = window->findChild<modHelpWindow::HelpWindow*>();
+    Control<QAction>(W(), "onlineHelpAction")->trigger();
+    auto* help = window->findChild<desktop::HelpWindow*>();
     QVERIFY(help != nullptr);
     const QUrl site(QStringLiteral("https://vela-upagrahas.example/"));
     Q_EMIT help->Browser()->anchorClicked(site);
@@ -332,10 +333,10 @@ void FormGuardTest::a_web_link_of_the_help_without_a_browser_gives_its_address()
 
 void FormGuardTest::saved_and_opened_readings_are_offered_again_from_the_file_menu() {
     FillKnownGoodReading(W());
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     const QString saved = tempDir->filePath(QStringLiteral("asha.ved"));
     recorder->dialogAnswers << saved;
-    Press(W(), "cmdSave");
+    Press(W(), "saveButton");
     QVERIFY(recorder->messages.isEmpty());
     QCOMPARE(window->RecentReadings(), QStringList(QFileInfo(saved).absoluteFilePath()));
     QCOMPARE(FileMenuTexts(*window),
@@ -343,8 +344,8 @@ void FormGuardTest::saved_and_opened_readings_are_offered_again_from_the_file_me
                           "Export &Chart Image...", "-", "&1 asha.ved", "-", "Get My &Rasi Chart", "-", "&Exit"}));
 
     // Another reading opened from a file comes first.
-    BirthForm night = NewDelhiForm("22", "0");
-    night.txtName = "Ravi";
+    reading::BirthForm night = NewDelhiForm("22", "0");
+    night.name = "Ravi";
     const QString other = tempDir->filePath(QStringLiteral("ravi.ved"));
     QVERIFY(WriteReading(other, night));
     window->OpenReadingPath(other);
@@ -354,34 +355,34 @@ void FormGuardTest::saved_and_opened_readings_are_offered_again_from_the_file_me
     // A later run of the program remembers them, and choosing one opens and calculates it.
     NewWindow();
     QCOMPARE(window->RecentReadings().size(), 2);
-    auto* second = Control<QAction>(W(), "mnuRecent2");
+    auto* second = Control<QAction>(W(), "recentAction2");
     QVERIFY(second != nullptr);
     QCOMPARE(second->text(), QStringLiteral("&2 asha.ved"));
     second->trigger();
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
-    QCOMPARE(Control<QLineEdit>(W(), "txtName")->text(), QStringLiteral("Asha"));
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Asha"));
     QCOMPARE(window->RecentReadings().front(), QFileInfo(saved).absoluteFilePath());
 }
 
 void FormGuardTest::the_dialogs_start_in_the_last_folder_used() {
     // Before any reading: the home folder.
-    Press(W(), "cmdOpen");
-    QCOMPARE(recorder->dialogs.back().strFolder, QDir::homePath());
+    Press(W(), "openButton");
+    QCOMPARE(recorder->dialogs.back().folder, QDir::homePath());
 
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     const QString path = elsewhere.filePath(QStringLiteral("asha.ved"));
     QVERIFY(WriteReading(path, NewDelhiForm()));
     recorder->dialogAnswers << path;
-    Press(W(), "cmdOpen");
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
-    Press(W(), "cmdSave");
-    QCOMPARE(recorder->dialogs.back().kind, FileDialogRequest::Kind::Save);
-    QCOMPARE(recorder->dialogs.back().strFolder, QFileInfo(path).absolutePath());
+    Press(W(), "openButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    Press(W(), "saveButton");
+    QCOMPARE(recorder->dialogs.back().kind, desktop::FileDialogRequest::Kind::Save);
+    QCOMPARE(recorder->dialogs.back().folder, QFileInfo(path).absolutePath());
     // And in the next run.
     NewWindow();
-    Press(W(), "cmdOpen");
-    QCOMPARE(recorder->dialogs.back().strFolder, QFileInfo(path).absolutePath());
+    Press(W(), "openButton");
+    QCOMPARE(recorder->dialogs.back().folder, QFileInfo(path).absolutePath());
 }
 
 void FormGuardTest::a_recent_reading_that_has_gone_leaves_the_menu() {
@@ -390,10 +391,10 @@ void FormGuardTest::a_recent_reading_that_has_gone_leaves_the_menu() {
     window->OpenReadingPath(path);
     QVERIFY(QFile::remove(path));
     NewWindow();
-    Control<QAction>(W(), "mnuRecent1")->trigger();
+    Control<QAction>(W(), "recentAction1")->trigger();
     QCOMPARE(recorder->messages.size(), 1);
     QVERIFY(window->RecentReadings().isEmpty());
-    QVERIFY(Control<QAction>(W(), "mnuRecent1") == nullptr);
+    QVERIFY(Control<QAction>(W(), "recentAction1") == nullptr);
 }
 
 QTEST_MAIN(FormGuardTest)

@@ -22,7 +22,7 @@
 
 using namespace vela;
 using namespace vela::guitest;
-using namespace vela::modConventionProfiles;
+using namespace vela::upagraha;
 
 class ProfilesTest : public QObject {
     Q_OBJECT
@@ -43,22 +43,24 @@ private Q_SLOTS:
 private:
     QWidget& W() { return *window; }
     void OpenWindow();
-    ProfileChoice& Choice() { return *window->findChild<ProfileChoice*>(QStringLiteral("profileChoice")); }
+    desktop::ProfileChoice& Choice() {
+        return *window->findChild<desktop::ProfileChoice*>(QStringLiteral("profileChoice"));
+    }
     QAction* MenuItem(const char* name) { return window->findChild<QAction*>(QString::fromLatin1(name)); }
-    QString Report() { return Control<QTextEdit>(W(), "RTB")->toPlainText(); }
+    QString ReportText() { return Control<QTextEdit>(W(), "reportView")->toPlainText(); }
     QString Working() {
-        Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabWorking"));
-        return Control<QPlainTextEdit>(W(), "txtWorking")->toPlainText();
+        Control<QTabWidget>(W(), "resultTabs")->setCurrentWidget(Control<QWidget>(W(), "workingTab"));
+        return Control<QPlainTextEdit>(W(), "workingView")->toPlainText();
     }
 
     std::unique_ptr<SeamRecorder> recorder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<desktop::MainWindow> window;
     std::unique_ptr<ModalWatchdog> watchdog;
 };
 
 void ProfilesTest::init() {
     // Every case starts with nothing remembered (the settings live in the test's temporary folder).
-    ProfileChoice::Settings().clear();
+    desktop::ProfileChoice::Settings().clear();
     OpenWindow();
     watchdog = std::make_unique<ModalWatchdog>();
 }
@@ -66,7 +68,7 @@ void ProfilesTest::init() {
 void ProfilesTest::OpenWindow() {
     window.reset();
     recorder = std::make_unique<SeamRecorder>();
-    window = std::make_unique<frmMain>(recorder->Seams());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
     QVERIFY(ShowActive(*window));
 }
 
@@ -75,12 +77,12 @@ void ProfilesTest::cleanup() {
     watchdog.reset();
     window.reset();
     recorder.reset();
-    ProfileChoice::Settings().clear();
+    desktop::ProfileChoice::Settings().clear();
     QVERIFY2(intruder.isEmpty(), qPrintable(QStringLiteral("a modal window was left open: ") + intruder));
 }
 
 void ProfilesTest::the_zone_list_shows_each_rows_exact_offset() {
-    auto* zones = Control<QComboBox>(W(), "cboTimeZone");
+    auto* zones = Control<QComboBox>(W(), "zoneCombo");
     QCOMPARE(zones->count(), 81);
     // "+5.3" is 5:30 but "+3.5" is 3:30: the offset beside says which.
     QCOMPARE(zones->itemText(34), QStringLiteral("Indian Time, IST, +5.3  (+05:30)"));
@@ -92,57 +94,57 @@ void ProfilesTest::the_zone_list_shows_each_rows_exact_offset() {
 
     // A reading in the place's local mean time.
     FillKnownGoodReading(W());
-    ChoosePosition(W(), "cboTimeZone", 80);
-    Press(W(), "cmdCalculate");
+    ChoosePosition(W(), "zoneCombo", 80);
+    Press(W(), "calculateButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(window->ChartState().intZoneRow, 80);
-    QVERIFY(window->ChartState().dblZoneHoursEast.has_value());
-    QVERIFY(std::abs(*window->ChartState().dblZoneHoursEast * 3600 - (5 * 3600 + 8 * 60 + 52)) < 1e-6);
+    QCOMPARE(window->ChartState().zoneRow, 80);
+    QVERIFY(window->ChartState().exactZoneHoursEast.has_value());
+    QVERIFY(std::abs(*window->ChartState().exactZoneHoursEast * 3600 - (5 * 3600 + 8 * 60 + 52)) < 1e-6);
 }
 
 void ProfilesTest::the_original_profile_is_chosen_when_nothing_is_remembered() {
     QCOMPARE(Choice().Profile(), kOriginalProfile);
-    QVERIFY(MenuItem("mnuProfile_original")->isChecked());
-    for (const char* other : {"mnuProfile_gulika-start", "mnuProfile_seven-lords", "mnuProfile_custom"})
+    QVERIFY(MenuItem("profileAction_original")->isChecked());
+    for (const char* other : {"profileAction_gulika-start", "profileAction_seven-lords", "profileAction_custom"})
         QVERIFY(!MenuItem(other)->isChecked());
     // Each item says what it holds.
-    QVERIFY(MenuItem("mnuProfile_gulika-start")->toolTip().contains(QStringLiteral("Gulika at the start")));
+    QVERIFY(MenuItem("profileAction_gulika-start")->toolTip().contains(QStringLiteral("Gulika at the start")));
 }
 
 void ProfilesTest::choosing_a_profile_reads_the_reading_on_screen_again() {
     FillKnownGoodReading(W());
-    Press(W(), "cmdCalculate");
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
-    const QString original = Report();
+    Press(W(), "calculateButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    const QString original = ReportText();
     QVERIFY(Working().contains(QStringLiteral("The upagrahas under each convention (in use: original)")));
 
-    MenuItem("mnuProfile_gulika-start")->trigger();
+    MenuItem("profileAction_gulika-start")->trigger();
     QVERIFY(recorder->messages.isEmpty());
-    QVERIFY(window->ChartState().profile.strName == "gulika-start");
-    QVERIFY(MenuItem("mnuProfile_gulika-start")->isChecked());
+    QVERIFY(window->ChartState().profile.name == "gulika-start");
+    QVERIFY(MenuItem("profileAction_gulika-start")->isChecked());
     // The report is the core's under that profile, and the working names it.
-    SharedChartState s;
-    const auto outcome = modCalculationDriver::RunCalculation(KnownGoodForm(), *FindProfile("gulika-start"), s);
-    QCOMPARE(Report(), QString::fromStdString(modUpagrahaReport::ReportPlainText(outcome.report)));
-    QVERIFY(Report() != original);
+    reading::Reading s;
+    const auto outcome = reading::RunCalculation(KnownGoodForm(), *FindProfile("gulika-start"), s);
+    QCOMPARE(ReportText(), QString::fromStdString(upagraha::ReportPlainText(outcome.report)));
+    QVERIFY(ReportText() != original);
     QVERIFY(Working().contains(QStringLiteral("The upagrahas under each convention (in use: gulika-start)")));
     QVERIFY(Working().contains(QStringLiteral("\n  gulika-start (in use): ")));
 
     // On the form, a new choice waits for the next calculation.
-    Press(W(), "cmdBack");
-    MenuItem("mnuProfile_seven-lords")->trigger();
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    QVERIFY(window->ChartState().profile.strName == "gulika-start");
-    Press(W(), "cmdCalculate");
-    QVERIFY(window->ChartState().profile.strName == "seven-lords");
+    Press(W(), "backButton");
+    MenuItem("profileAction_seven-lords")->trigger();
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+    QVERIFY(window->ChartState().profile.name == "gulika-start");
+    Press(W(), "calculateButton");
+    QVERIFY(window->ChartState().profile.name == "seven-lords");
 }
 
 void ProfilesTest::the_choice_is_remembered_for_the_next_window() {
-    MenuItem("mnuProfile_seven-lords")->trigger();
+    MenuItem("profileAction_seven-lords")->trigger();
     OpenWindow();
-    QVERIFY(Choice().Profile().strName == "seven-lords");
-    QVERIFY(MenuItem("mnuProfile_seven-lords")->isChecked());
-    MenuItem("mnuProfile_original")->trigger();
+    QVERIFY(Choice().Profile().name == "seven-lords");
+    QVERIFY(MenuItem("profileAction_seven-lords")->isChecked());
+    MenuItem("profileAction_original")->trigger();
     OpenWindow();
     QCOMPARE(Choice().Profile(), kOriginalProfile);
 }
@@ -160,73 +162,73 @@ void ProfilesTest::a_custom_profile_is_made_in_the_dialog_and_remembered() {
         return made;
     });
     FillKnownGoodReading(W());
-    Press(W(), "cmdCalculate");
-    MenuItem("mnuProfile_custom")->trigger();
+    Press(W(), "calculateButton");
+    MenuItem("profileAction_custom")->trigger();
     QCOMPARE(asked, 1);
     QCOMPARE(Choice().Profile(), made);
-    QVERIFY(MenuItem("mnuProfile_custom")->isChecked());
+    QVERIFY(MenuItem("profileAction_custom")->isChecked());
     QCOMPARE(window->ChartState().profile, made);
     // The working sets the custom profile beside the named ones.
     QVERIFY(Working().contains(QStringLiteral("\n  custom (in use): seven lords, the eighth lordless,")));
     QVERIFY(Working().contains(QStringLiteral("\n  original: ")));
-    QVERIFY(MenuItem("mnuProfile_custom")->toolTip().contains(QStringLiteral("Kaala at the start")));
+    QVERIFY(MenuItem("profileAction_custom")->toolTip().contains(QStringLiteral("Kaala at the start")));
 
     OpenWindow();
     QCOMPARE(Choice().Profile(), made);
     // Choosing a named profile keeps the custom settings for the next time the dialog opens.
-    MenuItem("mnuProfile_original")->trigger();
+    MenuItem("profileAction_original")->trigger();
     OpenWindow();
     ConventionProfile offered;
     Choice().SetCustomEditor([&](QWidget*, const ConventionProfile& current) -> std::optional<ConventionProfile> {
         offered = current;
         return std::nullopt;
     });
-    MenuItem("mnuProfile_custom")->trigger();
+    MenuItem("profileAction_custom")->trigger();
     QCOMPARE(offered, made);
 }
 
 void ProfilesTest::a_cancelled_custom_dialog_keeps_the_profile_in_use() {
-    MenuItem("mnuProfile_gulika-start")->trigger();
+    MenuItem("profileAction_gulika-start")->trigger();
     Choice().SetCustomEditor([](QWidget*, const ConventionProfile&) { return std::optional<ConventionProfile>(); });
-    MenuItem("mnuProfile_custom")->trigger();
-    QVERIFY(Choice().Profile().strName == "gulika-start");
-    QVERIFY(MenuItem("mnuProfile_gulika-start")->isChecked());
-    QVERIFY(!MenuItem("mnuProfile_custom")->isChecked());
+    MenuItem("profileAction_custom")->trigger();
+    QVERIFY(Choice().Profile().name == "gulika-start");
+    QVERIFY(MenuItem("profileAction_gulika-start")->isChecked());
+    QVERIFY(!MenuItem("profileAction_custom")->isChecked());
 }
 
 void ProfilesTest::remembered_settings_that_do_not_read_give_the_original() {
     window.reset();
     {
-        QSettings settings = ProfileChoice::Settings();
+        QSettings settings = desktop::ProfileChoice::Settings();
         settings.setValue(QStringLiteral("conventions/profile"), QStringLiteral("custom"));
         settings.setValue(QStringLiteral("conventions/custom"), QStringLiteral("lords=nine;points=;sunrise=noon"));
     }
     OpenWindow();
     QCOMPARE(Choice().Profile(), kOriginalProfile);
-    QVERIFY(MenuItem("mnuProfile_original")->isChecked());
+    QVERIFY(MenuItem("profileAction_original")->isChecked());
     window.reset();
-    ProfileChoice::Settings().setValue(QStringLiteral("conventions/profile"), QStringLiteral("sidereal"));
+    desktop::ProfileChoice::Settings().setValue(QStringLiteral("conventions/profile"), QStringLiteral("sidereal"));
     OpenWindow();
     QCOMPARE(Choice().Profile(), kOriginalProfile);
 }
 
 void ProfilesTest::the_dialog_sets_every_convention_and_says_what_they_amount_to() {
-    ProfileDialog dialog(*FindProfile("gulika-start"));
-    auto* lords = dialog.findChild<QComboBox*>(QStringLiteral("cboLordOrder"));
-    auto* sunrise = dialog.findChild<QComboBox*>(QStringLiteral("cboSunrise"));
-    auto* description = dialog.findChild<QLabel*>(QStringLiteral("lblDescription"));
+    desktop::ProfileDialog dialog(*FindProfile("gulika-start"));
+    auto* lords = dialog.findChild<QComboBox*>(QStringLiteral("lordOrderCombo"));
+    auto* sunrise = dialog.findChild<QComboBox*>(QStringLiteral("sunriseCombo"));
+    auto* description = dialog.findChild<QLabel*>(QStringLiteral("descriptionLabel"));
     QVERIFY(lords && sunrise && description);
-    QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("cboPoint4"))->currentText(), QStringLiteral("start"));
+    QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("pointCombo4"))->currentText(), QStringLiteral("start"));
     QCOMPARE(description->text(), QStringLiteral("Eight-place cycle of lords; Gulika at the start, the others at the "
                                                  "middle of their portions; sunrise at the centre of the disc "
                                                  "without refraction."));
 
     lords->setCurrentIndex(1);
     sunrise->setCurrentIndex(0);
-    dialog.findChild<QComboBox*>(QStringLiteral("cboPoint4"))->setCurrentIndex(1);
-    dialog.findChild<QComboBox*>(QStringLiteral("cboPoint0"))->setCurrentIndex(2);
+    dialog.findChild<QComboBox*>(QStringLiteral("pointCombo4"))->setCurrentIndex(1);
+    dialog.findChild<QComboBox*>(QStringLiteral("pointCombo0"))->setCurrentIndex(2);
     const ConventionProfile set = dialog.Profile();
-    QVERIFY(set.strName == kCustomName);
+    QVERIFY(set.name == kCustomName);
     QVERIFY(set.lordOrder == LordOrder::SevenLords);
     QVERIFY(set.sunrise == SunriseEvent::UpperLimbWithRefraction);
     QVERIFY(set.points[0] == PortionPoint::End);

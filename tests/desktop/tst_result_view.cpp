@@ -52,7 +52,7 @@ private slots:
     void init() {
         StartWindow();
         FillKnownGoodReading(W());
-        Press(W(), "cmdCalculate");
+        Press(W(), "calculateButton");
         QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
     }
     void cleanup() { StopWindow(); }
@@ -69,11 +69,11 @@ private slots:
     void the_page_size_follows_the_locale();
 
 private:
-    modChartView::ChartView* Chart() { return Control<modChartView::ChartView>(W(), "picChart"); }
+    desktop::ChartView* Chart() { return Control<desktop::ChartView>(W(), "chartView"); }
 };
 
 void ResultViewTest::the_header_names_the_person_the_moment_the_place_and_the_ascendant() {
-    auto* header = Control<QLabel>(W(), "lblResultHeader");
+    auto* header = Control<QLabel>(W(), "resultHeader");
     QVERIFY(header->isVisible());
     const QString text = header->text();
     for (const QString& part :
@@ -83,56 +83,56 @@ void ResultViewTest::the_header_names_the_person_the_moment_the_place_and_the_as
           QStringLiteral("Day birth; the day portions of Sunday")})
         QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in ") + text));
     // The report pane keeps its own text, the core's report and nothing else.
-    SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(KnownGoodForm(), state);
-    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(),
-             QString::fromStdString(modUpagrahaReport::ReportPlainText(outcome.report)));
+    reading::Reading state;
+    const auto outcome = reading::RunCalculation(KnownGoodForm(), state);
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(),
+             QString::fromStdString(upagraha::ReportPlainText(outcome.report)));
 }
 
 void ResultViewTest::the_chart_draws_each_body_in_its_sign_and_remembers_its_style() {
-    auto* tabs = Control<QTabWidget>(W(), "tabResult");
-    auto* style = Control<QComboBox>(W(), "cboChartStyle");
+    auto* tabs = Control<QTabWidget>(W(), "resultTabs");
+    auto* style = Control<QComboBox>(W(), "chartStyleCombo");
     QVERIFY(!style->isVisible());
     // Alt+C is the tab's access key.
     QTest::keyClick(window.get(), Qt::Key_C, Qt::AltModifier);
-    QTRY_COMPARE(tabs->currentWidget(), Control<QWidget>(W(), "tabChart"));
+    QTRY_COMPARE(tabs->currentWidget(), Control<QWidget>(W(), "chartTab"));
     QVERIFY(Chart()->isVisible());
     QVERIFY(style->isVisible());
 
     // South Indian by default: the ascendant in Leo's cell, Kaala in Gemini's, Gulika and Maandi
     // together.
-    QCOMPARE(window->ChartStyle(), modChartModel::ChartStyle::SouthIndian);
+    QCOMPARE(window->ChartStyle(), reading::ChartStyle::SouthIndian);
     QCOMPARE(style->currentText(), QStringLiteral("South Indian"));
     auto model = *Chart()->Model();
-    QCOMPARE(model.style, modChartModel::ChartStyle::SouthIndian);
-    QCOMPARE(model.places[model.PlaceOfBody(0)].intSign, 4);
-    QCOMPARE(model.bodies[1].strShortName, std::string("Ka"));
-    QCOMPARE(model.places[model.PlaceOfBody(1)].intSign, 2);
+    QCOMPARE(model.style, reading::ChartStyle::SouthIndian);
+    QCOMPARE(model.places[model.PlaceOfBody(0)].sign, 4);
+    QCOMPARE(model.bodies[1].shortName, std::string("Ka"));
+    QCOMPARE(model.places[model.PlaceOfBody(1)].sign, 2);
     QCOMPARE(model.PlaceOfBody(5), model.PlaceOfBody(6));
     QCOMPARE(model.centreLines.front(), std::string("Asha"));
 
     // North Indian: houses stand still, the ascendant in the first.
     style->setCurrentIndex(1);
     model = *Chart()->Model();
-    QCOMPARE(model.style, modChartModel::ChartStyle::NorthIndian);
+    QCOMPARE(model.style, reading::ChartStyle::NorthIndian);
     QCOMPARE(model.PlaceOfBody(0), std::size_t{0});
-    QCOMPARE(model.places[0].strLabel, std::string("5"));
-    QCOMPARE(model.places[model.PlaceOfBody(1)].intHouse, 11);
+    QCOMPARE(model.places[0].label, std::string("5"));
+    QCOMPARE(model.places[model.PlaceOfBody(1)].house, 11);
 
     // The choice outlives the window.
     NewWindow();
-    QCOMPARE(window->ChartStyle(), modChartModel::ChartStyle::NorthIndian);
-    QCOMPARE(Control<QComboBox>(W(), "cboChartStyle")->currentIndex(), 1);
+    QCOMPARE(window->ChartStyle(), reading::ChartStyle::NorthIndian);
+    QCOMPARE(Control<QComboBox>(W(), "chartStyleCombo")->currentIndex(), 1);
     QVERIFY(!Chart()->Model().has_value());
     FillKnownGoodReading(W());
-    Press(W(), "cmdCalculate");
-    QCOMPARE(Chart()->Model()->style, modChartModel::ChartStyle::NorthIndian);
+    Press(W(), "calculateButton");
+    QCOMPARE(Chart()->Model()->style, reading::ChartStyle::NorthIndian);
 }
 
 // A dark theme's chart is dark: the empty part of a sign's cell takes the palette's base colour, the
 // lines its text colour.
 void ResultViewTest::the_chart_takes_its_colours_from_the_palette() {
-    Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabChart"));
+    Control<QTabWidget>(W(), "resultTabs")->setCurrentWidget(Control<QWidget>(W(), "chartTab"));
     QPalette dark = Chart()->palette();
     const QColor base(0x1e, 0x1e, 0x24);
     const QColor ink(0xe8, 0xe8, 0xe0);
@@ -159,7 +159,7 @@ void ResultViewTest::the_chart_takes_its_colours_from_the_palette() {
 }
 
 void ResultViewTest::the_table_lists_the_upagrahas_and_copies_as_text() {
-    auto* table = Control<QTableWidget>(W(), "tblUpagrahas");
+    auto* table = Control<QTableWidget>(W(), "upagrahaTable");
     QCOMPARE(table->rowCount(), 7);
     QCOMPARE(table->columnCount(), 7);
     QStringList columns;
@@ -173,8 +173,8 @@ void ResultViewTest::the_table_lists_the_upagrahas_and_copies_as_text() {
 
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
-    Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabTable"));
-    Press(W(), "cmdCopyTable");
+    Control<QTabWidget>(W(), "resultTabs")->setCurrentWidget(Control<QWidget>(W(), "tableTab"));
+    Press(W(), "copyTableButton");
     const QString copied = clipboard->text();
     QVERIFY(copied.startsWith(QStringLiteral("Upagraha\tLord\tPortion\tMoment\tLongitude\tNakshatra\tHouse\n")));
     QVERIFY(copied.contains(QStringLiteral("\nKaala\tSun\t1 of 8, day\t06:15\t10 Gem 56\tArdra, pada 2\t11\n")));
@@ -198,13 +198,13 @@ void ResultViewTest::printing_paints_the_reading_onto_the_printer() {
 void ResultViewTest::export_pdf_writes_the_printed_reading() {
     const QString path = tempDir->filePath(QStringLiteral("asha.pdf"));
     recorder->dialogAnswers << path;
-    Control<QAction>(W(), "mnuExportPdf")->trigger();
+    Control<QAction>(W(), "exportPdfAction")->trigger();
     QCOMPARE(recorder->dialogs.size(), 1);
-    const FileDialogRequest request = recorder->dialogs.front();
-    QCOMPARE(request.kind, FileDialogRequest::Kind::Save);
-    QCOMPARE(request.strFilter, QStringLiteral("PDF document (*.pdf)"));
-    QCOMPARE(request.strDefaultSuffix, QStringLiteral("pdf"));
-    QVERIFY(request.strProposedPath.endsWith(QStringLiteral("/Asha.pdf")));
+    const desktop::FileDialogRequest request = recorder->dialogs.front();
+    QCOMPARE(request.kind, desktop::FileDialogRequest::Kind::Save);
+    QCOMPARE(request.filter, QStringLiteral("PDF document (*.pdf)"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("pdf"));
+    QVERIFY(request.proposedPath.endsWith(QStringLiteral("/Asha.pdf")));
     QVERIFY(recorder->messages.isEmpty());
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
@@ -226,9 +226,9 @@ void ResultViewTest::export_chart_image_writes_png_or_svg() {
     const QString png = tempDir->filePath(QStringLiteral("chart.png"));
     const QString svg = tempDir->filePath(QStringLiteral("chart.svg"));
     recorder->dialogAnswers << png << svg;
-    Control<QAction>(W(), "mnuExportChart")->trigger();
-    Control<QAction>(W(), "mnuExportChart")->trigger();
-    QCOMPARE(recorder->dialogs.front().strFilter, QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+    Control<QAction>(W(), "exportChartAction")->trigger();
+    Control<QAction>(W(), "exportChartAction")->trigger();
+    QCOMPARE(recorder->dialogs.front().filter, QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
     QVERIFY(recorder->messages.isEmpty());
     const QImage image(png);
     QVERIFY(!image.isNull());
@@ -244,28 +244,28 @@ void ResultViewTest::export_chart_image_writes_png_or_svg() {
 void ResultViewTest::a_file_that_cannot_be_written_is_reported() {
     const QString nowhere = tempDir->filePath(QStringLiteral("no such folder/asha.pdf"));
     recorder->dialogAnswers << nowhere << tempDir->filePath(QStringLiteral("no such folder/chart.svg"));
-    Control<QAction>(W(), "mnuExportPdf")->trigger();
-    Control<QAction>(W(), "mnuExportChart")->trigger();
+    Control<QAction>(W(), "exportPdfAction")->trigger();
+    Control<QAction>(W(), "exportChartAction")->trigger();
     QCOMPARE(recorder->MessageTexts(),
              QStringList({QStringLiteral("The PDF could not be written:\n") + nowhere,
                           QStringLiteral("The chart image could not be written:\n") +
                               tempDir->filePath(QStringLiteral("no such folder/chart.svg"))}));
-    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(recorder->messages.front().icon, reading::MsgIcon::Critical);
 }
 
 void ResultViewTest::the_commands_wait_for_a_reading() {
     NewWindow();
-    for (const char* command : {"mnuPrint", "mnuExportPdf", "mnuExportChart", "mnuSave"})
+    for (const char* command : {"printAction", "exportPdfAction", "exportChartAction", "saveAction"})
         QVERIFY2(!Control<QAction>(W(), command)->isEnabled(), command);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(recorder->printTitles.isEmpty());
-    QCOMPARE(Control<QAction>(W(), "mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
+    QCOMPARE(Control<QAction>(W(), "printAction")->shortcut(), QKeySequence(QKeySequence::Print));
 }
 
 void ResultViewTest::the_page_size_follows_the_locale() {
-    QCOMPARE(modReadingPrint::LocalePageSize(QLocale(QLocale::English, QLocale::UnitedStates)).id(), QPageSize::Letter);
-    QCOMPARE(modReadingPrint::LocalePageSize(QLocale(QLocale::English, QLocale::India)).id(), QPageSize::A4);
-    QCOMPARE(modReadingPrint::LocalePageSize(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
+    QCOMPARE(desktop::LocalePageSize(QLocale(QLocale::English, QLocale::UnitedStates)).id(), QPageSize::Letter);
+    QCOMPARE(desktop::LocalePageSize(QLocale(QLocale::English, QLocale::India)).id(), QPageSize::A4);
+    QCOMPARE(desktop::LocalePageSize(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
 }
 
 QTEST_MAIN(ResultViewTest)

@@ -34,16 +34,18 @@ constexpr int kScale = 2;
 const QSize kFrame(16, 40);
 
 // The controls a person must reach on the form, and on the result panel.
-const char* const kFormControls[] = {"txtName",     "cboDate",   "cboMonth",     "cboYear",   "cboHour",  "cboMinute",
-                                     "cboTimeZone", "chkDST",    "txtLatDeg",    "txtLatMin", "optLat_0", "optLat_1",
-                                     "txtLonDeg",   "txtLonMin", "optLong_0",    "optLong_1", "txtCity",  "txtState",
-                                     "txtCountry",  "Command1",  "cmdCalculate", "cmdOpen"};
-const char* const kResultControls[] = {"lblResultHeader", "RTB", "cmdSave", "cmdBack"};
+const char* const kFormControls[] = {"nameEdit",        "dayCombo",       "monthCombo",  "yearCombo",
+                                     "hourCombo",       "minuteCombo",    "zoneCombo",   "dstCheck",
+                                     "latDegreesEdit",  "latMinutesEdit", "northRadio",  "southRadio",
+                                     "lonDegreesEdit",  "lonMinutesEdit", "eastRadio",   "westRadio",
+                                     "cityEdit",        "stateEdit",      "countryEdit", "lookUpCoordinatesButton",
+                                     "calculateButton", "openButton"};
+const char* const kResultControls[] = {"resultHeader", "reportView", "saveButton", "backButton"};
 // Each further tab of the result, and what must be reachable on it.
 const std::pair<const char*, std::vector<const char*>> kResultTabs[] = {
-    {"tabChart", {"picChart", "cboChartStyle"}},
-    {"tabTable", {"tblUpagrahas", "cmdCopyTable"}},
-    {"tabWorking", {"txtWorking"}},
+    {"chartTab", {"chartView", "chartStyleCombo"}},
+    {"tableTab", {"upagrahaTable", "copyTableButton"}},
+    {"workingTab", {"workingView"}},
 };
 
 // Where a widget lies in its window.
@@ -77,12 +79,12 @@ private:
     void CheckReachable(const char* name);
 
     std::unique_ptr<SeamRecorder> recorder;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<desktop::MainWindow> window;
 };
 
 void ScalingTest::init() {
     recorder = std::make_unique<SeamRecorder>();
-    window = std::make_unique<frmMain>(recorder->Seams());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
     QVERIFY(ShowActive(*window));
 }
 
@@ -159,25 +161,25 @@ void ScalingTest::every_control_is_reachable_and_whole() {
         if (QTest::currentTestFailed()) return;
     }
     FillKnownGoodReading(*window);
-    Press(*window, "cmdCalculate");
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    Press(*window, "calculateButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     for (const char* name : kResultControls) {
         CheckReachable(name);
         if (QTest::currentTestFailed()) return;
     }
     for (const auto& [tab, controls] : kResultTabs) {
-        Control<QTabWidget>(*window, "tabResult")->setCurrentWidget(Control<QWidget>(*window, tab));
+        Control<QTabWidget>(*window, "resultTabs")->setCurrentWidget(Control<QWidget>(*window, tab));
         for (const char* name : controls) {
             CheckReachable(name);
             if (QTest::currentTestFailed()) return;
         }
     }
-    Control<QTabWidget>(*window, "tabResult")->setCurrentIndex(0);
+    Control<QTabWidget>(*window, "resultTabs")->setCurrentIndex(0);
     // The tabs can be chosen, and the report scrolls within its pane, which keeps room for some
     // lines of it.
-    const QTabBar* tabs = Control<QTabWidget>(*window, "tabResult")->tabBar();
+    const QTabBar* tabs = Control<QTabWidget>(*window, "resultTabs")->tabBar();
     QCOMPARE(ShownPart(*tabs), WindowRect(*tabs));
-    QVERIFY(Control<QTextEdit>(*window, "RTB")->viewport()->height() >= 3 * window->fontMetrics().height());
+    QVERIFY(Control<QTextEdit>(*window, "reportView")->viewport()->height() >= 3 * window->fontMetrics().height());
 }
 
 // The screen is set before the application starts: a 1366 x 768 offscreen display, scaled by two.

@@ -32,26 +32,26 @@ namespace {
 // Sets (or, with a null value, removes) an environment variable of this process for a test.
 class EnvOverride {
 public:
-    EnvOverride(const char* name, const QString& value, bool remove = false)
-        : strName(name), baOld(qgetenv(name)), blnHad(qEnvironmentVariableIsSet(name)) {
+    EnvOverride(const char* variable, const QString& value, bool remove = false)
+        : name(variable), oldValue(qgetenv(variable)), had(qEnvironmentVariableIsSet(variable)) {
         if (remove)
             qunsetenv(name);
         else
             qputenv(name, QFile::encodeName(value));
     }
     ~EnvOverride() {
-        if (blnHad)
-            qputenv(strName, baOld);
+        if (had)
+            qputenv(name, oldValue);
         else
-            qunsetenv(strName);
+            qunsetenv(name);
     }
     EnvOverride(const EnvOverride&) = delete;
     EnvOverride& operator=(const EnvOverride&) = delete;
 
 private:
-    const char* strName;
-    QByteArray baOld;
-    bool blnHad;
+    const char* name;
+    QByteArray oldValue;
+    bool had;
 };
 
 // The environment of a copy: its runtime folder (none when empty), and its cache and home. The
@@ -103,15 +103,15 @@ QStringList RecentReadingsOf(const QString& folder) {
 }
 
 QString WriteAshaReading(const QString& folder) {
-    vela::SharedChartState state;
-    if (!vela::modCalculationDriver::RunCalculation(NewDelhiForm(), state).Succeeded()) return {};
+    vela::reading::Reading state;
+    if (!vela::reading::RunCalculation(NewDelhiForm(), state).Succeeded()) return {};
     const QString path = folder + QStringLiteral("/asha.ved");
-    if (vela::modReadingFile::SaveReadingFile(path.toStdString(), state, state.intZoneRow)) return {};
+    if (vela::reading::SaveReadingFile(path.toStdString(), state, state.zoneRow)) return {};
     return path;
 }
 
-using Guard = modSingleInstance::SingleInstanceGuard;
-using Outcome = modSingleInstance::SingleInstanceGuard::Outcome;
+using Guard = desktop::SingleInstanceGuard;
+using Outcome = desktop::SingleInstanceGuard::Outcome;
 
 // Writes a lock file as another copy would have left it.
 void WriteLock(const QString& path, const QByteArray& content, qint64 ageSeconds) {
@@ -152,17 +152,17 @@ private slots:
 
 void ShellTest::every_page_has_its_own_address() {
     QSet<QString> addresses;
-    for (const auto& entry : modWebPages::kWebPages) {
+    for (const auto& entry : desktop::kWebPages) {
         const QUrl url(QString::fromUtf8(entry.address.data(), static_cast<qsizetype>(entry.address.size())));
         QVERIFY2(url.isValid() && url.scheme() == QStringLiteral("https"), entry.address.data());
         addresses.insert(url.toString());
-        QCOMPARE(modWebPages::WebPageAddressOf(entry.page), entry.address);
+        QCOMPARE(desktop::WebPageAddressOf(entry.page), entry.address);
     }
-    QCOMPARE(addresses.size(), static_cast<qsizetype>(modWebPages::kWebPages.size()));
+    QCOMPARE(addresses.size(), static_cast<qsizetype>(desktop::kWebPages.size()));
 }
 
 void ShellTest::help_is_our_page_on_disk_with_the_online_copy_as_fallback() {
-    const QUrl help = modWebPages::WebPageUrl(modWebPages::WebPage::OnlineHelp);
+    const QUrl help = desktop::WebPageUrl(desktop::WebPage::OnlineHelp);
     QVERIFY2(help.isLocalFile(), qPrintable(help.toString()));
     QFile page(help.toLocalFile());
     QVERIFY(page.open(QIODevice::ReadOnly));
@@ -176,12 +176,12 @@ void ShellTest::help_is_our_page_on_disk_with_the_online_copy_as_fallback() {
         tried << url;
         return !url.isLocalFile();
     };
-    QVERIFY(modWebPages::OpenWebPage(modWebPages::WebPage::OnlineHelp, webOnly));
+    QVERIFY(desktop::OpenWebPage(desktop::WebPage::OnlineHelp, webOnly));
     QCOMPARE(tried, QList<QUrl>({help, QUrl(QStringLiteral("https://vela-upagrahas.example/help/"))}));
 
     // With no browser at all the answer is just false.
     tried.clear();
-    QVERIFY(!modWebPages::OpenWebPage(modWebPages::WebPage::HomePage, [&tried](const QUrl& url) {
+    QVERIFY(!desktop::OpenWebPage(desktop::WebPage::HomePage, [&tried](const QUrl& url) {
         tried << url;
         return false;
     }));
@@ -203,10 +203,10 @@ void ShellTest::the_search_address_carries_the_place_text_intact_data() {
 void ShellTest::the_search_address_carries_the_place_text_intact() {
     QFETCH(QString, city);
     QFETCH(QString, search);
-    const auto lookup = modWebPages::PrepareLatLongLookup(city.toStdString(), "Maharashtra", "India");
+    const auto lookup = desktop::PrepareLatLongLookup(city.toStdString(), "Maharashtra", "India");
     QVERIFY(!lookup.message);
-    QCOMPARE(QString::fromStdString(lookup.strSearchText), search);
-    const QUrl url = modWebPages::LatLongSearchUrl(lookup.strSearchText);
+    QCOMPARE(QString::fromStdString(lookup.searchText), search);
+    const QUrl url = desktop::LatLongSearchUrl(lookup.searchText);
     QVERIFY(url.isValid());
     const QUrlQuery query(url);
     QCOMPARE(query.queryItems().size(), 1);
@@ -227,7 +227,7 @@ void ShellTest::pages_open_in_the_default_browser() {
     QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     qputenv("BROWSER", stub.toLocal8Bit());
 
-    QVERIFY(modWebPages::OpenWebPage(modWebPages::WebPage::HomePage, {}));
+    QVERIFY(desktop::OpenWebPage(desktop::WebPage::HomePage, {}));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(log).size() > 0, 10000);
     QFile written(log);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -262,7 +262,7 @@ void ShellTest::the_lock_lives_in_a_folder_of_the_users_own() {
     // The session's runtime folder, private to the user.
     {
         const EnvOverride env("XDG_RUNTIME_DIR", runtime.path());
-        QCOMPARE(modSingleInstance::DefaultLockPath(), QDir(runtime.path()).filePath("vela-upagrahas.lock"));
+        QCOMPARE(desktop::DefaultLockPath(), QDir(runtime.path()).filePath("vela-upagrahas.lock"));
     }
     // A runtime folder that is missing, not absolute, or open to other users is not used: the
     // lock goes to a folder of the program's own under the user's cache, made private to the user.
@@ -272,11 +272,11 @@ void ShellTest::the_lock_lives_in_a_folder_of_the_users_own() {
                                             QFile::ReadOther | QFile::ExeOther));
     for (const QString& unusable : {runtime.filePath(QStringLiteral("gone")), QStringLiteral("relative"), open}) {
         const EnvOverride env("XDG_RUNTIME_DIR", unusable);
-        QCOMPARE(modSingleInstance::DefaultLockPath(), fallback);
+        QCOMPARE(desktop::DefaultLockPath(), fallback);
     }
     {
         const EnvOverride env("XDG_RUNTIME_DIR", QString(), true);
-        QCOMPARE(modSingleInstance::DefaultLockPath(), fallback);
+        QCOMPARE(desktop::DefaultLockPath(), fallback);
     }
     const QFileInfo folder(QFileInfo(fallback).path());
     QVERIFY(folder.isDir());
@@ -369,7 +369,7 @@ void ShellTest::a_lock_of_another_host_is_taken_only_when_old() {
         Guard guard(lock);
         QCOMPARE(guard.TryAcquire(), Outcome::AlreadyRunning);
     }
-    WriteLock(lock, elsewhere, modSingleInstance::kForeignLockSeconds + 60);
+    WriteLock(lock, elsewhere, desktop::kForeignLockSeconds + 60);
     Guard guard(lock);
     QCOMPARE(guard.TryAcquire(), Outcome::Acquired);
 }
@@ -451,24 +451,23 @@ void ShellTest::the_channel_carries_a_path_to_the_running_copy() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString lock = dir.filePath(QStringLiteral("copy.lock"));
-    const QString socket = modInstanceChannel::ChannelPathFor(lock);
+    const QString socket = desktop::ChannelPathFor(lock);
     QCOMPARE(socket, dir.filePath(QStringLiteral("copy.socket")));
 
     // Nobody listening: the start says it could not hand the reading over.
-    QVERIFY(!modInstanceChannel::HandOver(socket, QStringLiteral("asha.ved"), 300));
+    QVERIFY(!desktop::HandOver(socket, QStringLiteral("asha.ved"), 300));
 
     // A socket left by a copy that crashed is replaced by the next one that listens.
     QFile stale(socket);
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.close();
-    modInstanceChannel::InstanceChannel channel;
+    desktop::InstanceChannel channel;
     QVERIFY(channel.Listen(socket));
-    QSignalSpy handed(&channel, &modInstanceChannel::InstanceChannel::ReadingHandedOver);
+    QSignalSpy handed(&channel, &desktop::InstanceChannel::ReadingHandedOver);
     // The later start blocks while it waits for the answer, so it runs beside this event loop.
     std::atomic<int> taken{-1};
-    std::thread start([&socket, &taken] {
-        taken = modInstanceChannel::HandOver(socket, QStringLiteral("readings/asha.ved")) ? 1 : 0;
-    });
+    std::thread start(
+        [&socket, &taken] { taken = desktop::HandOver(socket, QStringLiteral("readings/asha.ved")) ? 1 : 0; });
     QTRY_COMPARE_WITH_TIMEOUT(handed.size(), 1, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(taken != -1, 10000);
     start.join();
@@ -508,7 +507,7 @@ void ShellTest::a_second_start_hands_its_reading_to_the_running_copy() {
     first.setProcessEnvironment(CopyEnvironment(dir.path(), 60000));
     first.start(program, {});
     QVERIFY(first.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(modSingleInstance::DefaultLockPath()).size() > 0, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(desktop::DefaultLockPath()).size() > 0, 20000);
 
     const CopyRun second = RunCopy(program, CopyEnvironment(dir.path(), 20000), {}, {reading});
     QVERIFY(second.finished);
@@ -527,14 +526,13 @@ void ShellTest::a_reading_that_cannot_be_handed_over_is_said() {
     QVERIFY(dir.isValid());
     EnvOverride runtime("XDG_RUNTIME_DIR", dir.path());
     // A copy that holds the lock but takes no readings: this test itself.
-    modSingleInstance::SingleInstanceGuard holder(modSingleInstance::DefaultLockPath());
+    desktop::SingleInstanceGuard holder(desktop::DefaultLockPath());
     QCOMPARE(holder.TryAcquire(), Outcome::Acquired);
     const QString reading = dir.filePath(QStringLiteral("asha.ved"));
-    const CopyRun run =
-        RunCopy(program, CopyEnvironment(dir.path(), modInstanceChannel::kHandOverWaitMs + 3000), {}, {reading});
+    const CopyRun run = RunCopy(program, CopyEnvironment(dir.path(), desktop::kHandOverWaitMs + 3000), {}, {reading});
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.standardError.contains(modInstanceChannel::kHandOverFailedMessage), run.standardError.constData());
+    QVERIFY2(run.standardError.contains(desktop::kHandOverFailedMessage), run.standardError.constData());
     QVERIFY2(run.standardError.contains(reading.toLocal8Bit()), run.standardError.constData());
 }
 
@@ -554,7 +552,7 @@ void ShellTest::pdf_and_svg_are_written_without_a_window_or_a_display() {
     EnvOverride runtime("XDG_RUNTIME_DIR", dir.path());
     const QString reading = WriteAshaReading(dir.path());
     QVERIFY(!reading.isEmpty());
-    modSingleInstance::SingleInstanceGuard running(modSingleInstance::DefaultLockPath());
+    desktop::SingleInstanceGuard running(desktop::DefaultLockPath());
     QCOMPARE(running.TryAcquire(), Outcome::Acquired);
 
     const QString pdf = dir.filePath(QStringLiteral("asha.pdf"));
@@ -582,13 +580,13 @@ void ShellTest::a_refused_reading_writes_no_file_and_says_why() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     // 31 April, as a file from elsewhere could hold it.
-    vela::BirthForm form = NewDelhiForm();
-    vela::SharedChartState state;
-    QVERIFY(vela::modCalculationDriver::RunCalculation(form, state).Succeeded());
-    state.intMonth = 4;
-    state.intDay = 31;
+    vela::reading::BirthForm form = NewDelhiForm();
+    vela::reading::Reading state;
+    QVERIFY(vela::reading::RunCalculation(form, state).Succeeded());
+    state.month = 4;
+    state.day = 31;
     const QString reading = dir.filePath(QStringLiteral("april.ved"));
-    QVERIFY(!vela::modReadingFile::SaveReadingFile(reading.toStdString(), state, state.intZoneRow));
+    QVERIFY(!vela::reading::SaveReadingFile(reading.toStdString(), state, state.zoneRow));
     const QString pdf = dir.filePath(QStringLiteral("april.pdf"));
     QProcess command;
     command.setProcessEnvironment(NoDisplayEnvironment(dir.path()));

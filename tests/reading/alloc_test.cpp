@@ -40,7 +40,7 @@ void* vela_test::Allocate(std::size_t size, std::size_t alignment) noexcept {
 namespace {
 
 using namespace vela;
-namespace up = modVedicUpagrahas;
+namespace up = upagraha;
 
 struct Row {
     const char* name;
@@ -53,52 +53,52 @@ struct Row {
     bool dst;
 };
 
-BirthForm FormOf(const Row& r) {
-    BirthForm f;
-    f.txtName = "Counted";
-    f.txtCity = "Counted City";
-    f.txtState = "Counted State";
-    f.txtCountry = "Counted Country";
-    f.cboYear = std::to_string(r.year);
-    f.cboMonth = r.month - 1;
-    f.cboDate = std::to_string(r.day);
-    f.cboHour = std::to_string(r.hour);
-    f.cboMinute = std::to_string(r.minute);
-    f.cboTimeZone = r.zoneRow;
-    f.txtLatDeg = std::to_string(r.latDeg);
-    f.txtLatMin = std::to_string(r.latMin);
-    f.txtLonDeg = std::to_string(r.lonDeg);
-    f.txtLonMin = std::to_string(r.lonMin);
-    f.optLat = r.south ? LatChoice::South : LatChoice::North;
-    f.optLong = r.west ? LonChoice::West : LonChoice::East;
-    f.chkDST = r.dst;
+reading::BirthForm FormOf(const Row& r) {
+    reading::BirthForm f;
+    f.name = "Counted";
+    f.city = "Counted City";
+    f.state = "Counted State";
+    f.country = "Counted Country";
+    f.year = std::to_string(r.year);
+    f.month = r.month - 1;
+    f.day = std::to_string(r.day);
+    f.hour = std::to_string(r.hour);
+    f.minute = std::to_string(r.minute);
+    f.zoneRow = r.zoneRow;
+    f.latDegrees = std::to_string(r.latDeg);
+    f.latMinutes = std::to_string(r.latMin);
+    f.lonDegrees = std::to_string(r.lonDeg);
+    f.lonMinutes = std::to_string(r.lonMin);
+    f.latDirection = r.south ? reading::LatChoice::South : reading::LatChoice::North;
+    f.lonDirection = r.west ? reading::LonChoice::West : reading::LonChoice::East;
+    f.dst = r.dst;
     return f;
 }
 
 // What the three stages produce for one reading, computed while the count runs.
 struct StageResults {
-    modVedicEphemeris::ChartAngles birth;
-    modSunRiseSunSet::SunRiseSet before, today, after;
+    astro::ChartAngles birth;
+    astro::SunRiseSet before, today, after;
     up::Upagrahas upagrahas;
 };
 
 // Runs the reading through the driver (which allocates: texts, the report), then runs the three
 // stages again on the state it left and returns how many allocations they made.
-std::size_t AllocationsOfStages(const BirthForm& form, StageResults& out) {
-    SharedChartState s;
-    const auto outcome = modCalculationDriver::RunCalculation(form, s);
-    EXPECT_TRUE(outcome.Succeeded()) << outcome.message->strText;
-    const CivilDate birthDate{s.intYear, s.intMonth, s.intDay};
-    const CivilDate dayBefore = AddDays(birthDate, -1);
-    const CivilDate dayAfter = AddDays(birthDate, 1);
-    const auto sunOn = [&s](const CivilDate& d) {
-        return modSunRiseSunSet::CalculateSunRiseSet(d.month, d.day, d.year, s.intHour, s.intMinute, s.intLatDeg,
-                                                     s.intLatMin, s.blnSouth, s.intLonDeg, s.intLonMin, s.blnEast,
-                                                     s.varZoneHours, s.varZoneMinutes, s.blnDST);
+std::size_t AllocationsOfStages(const reading::BirthForm& form, StageResults& out) {
+    reading::Reading s;
+    const auto outcome = reading::RunCalculation(form, s);
+    EXPECT_TRUE(outcome.Succeeded()) << outcome.message->text;
+    const astro::CivilDate birthDate{s.year, s.month, s.day};
+    const astro::CivilDate dayBefore = astro::AddDays(birthDate, -1);
+    const astro::CivilDate dayAfter = astro::AddDays(birthDate, 1);
+    const auto sunOn = [&s](const astro::CivilDate& d) {
+        return astro::CalculateSunRiseSet(d.month, d.day, d.year, s.hour, s.minute, s.latDegrees, s.latMinutes, s.south,
+                                          s.lonDegrees, s.lonMinutes, s.east, s.zoneHoursWest, s.zoneMinutesWest,
+                                          s.dst);
     };
 
     const std::size_t before = gAllocations.load();
-    out.birth = modVedicEphemeris::CalculateChartAngles(s, s.intHour + s.intMinute / 60.0);
+    out.birth = astro::CalculateChartAngles(s, s.hour + s.minute / 60.0);
     out.today = sunOn(birthDate);
     out.before = sunOn(dayBefore);
     out.after = sunOn(dayAfter);
@@ -106,10 +106,10 @@ std::size_t AllocationsOfStages(const BirthForm& form, StageResults& out) {
     const std::size_t made = gAllocations.load() - before;
 
     // The counted calls did the reading's real work: they reproduce what the driver stored.
-    EXPECT_EQ(out.today.varSunRiseSet[0], s.dtBirthSunrise);
-    EXPECT_EQ(out.after.varSunRiseSet[1], s.dtNextSunset);
-    EXPECT_EQ(out.upagrahas.dblLongitudes, outcome.upagrahas.dblLongitudes);
-    EXPECT_EQ(out.upagrahas.intHouses, outcome.upagrahas.intHouses);
+    EXPECT_EQ(out.today.sunRiseSet[0], s.birthSunrise);
+    EXPECT_EQ(out.after.sunRiseSet[1], s.nextSunset);
+    EXPECT_EQ(out.upagrahas.longitudes, outcome.upagrahas.longitudes);
+    EXPECT_EQ(out.upagrahas.houses, outcome.upagrahas.houses);
     return made;
 }
 
@@ -150,12 +150,12 @@ TEST(StagesOnSeededReadings, make_no_allocation_on_two_thousand_readings) {
 // The count sees what the core allocates: the report stage builds its runs as strings on the heap,
 // so a count of zero above means the stages made none, not that the counter missed them.
 TEST(AllocationCounter, sees_allocations_made_inside_the_core) {
-    SharedChartState s;
-    const auto outcome = modCalculationDriver::RunCalculation(
-        FormOf(Row{"delhi", 1975, 6, 15, 10, 30, 34, 28, 37, false, 77, 13, false, false}), s);
+    reading::Reading s;
+    const auto outcome =
+        reading::RunCalculation(FormOf(Row{"delhi", 1975, 6, 15, 10, 30, 34, 28, 37, false, 77, 13, false, false}), s);
     ASSERT_TRUE(outcome.Succeeded());
     const std::size_t before = gAllocations.load();
-    const Report report = modUpagrahaReport::BuildReport(outcome.upagrahas);
+    const upagraha::Report report = upagraha::BuildReport(outcome.upagrahas);
     const std::size_t made = gAllocations.load() - before;
     EXPECT_FALSE(report.empty());
     EXPECT_GT(made, 0U);

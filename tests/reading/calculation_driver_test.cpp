@@ -16,66 +16,66 @@
 namespace {
 
 using namespace vela;
-using modCalculationDriver::RunCalculation;
+using reading::RunCalculation;
 
 // New Delhi with blanks around the city, which the driver trims.
-BirthForm DelhiForm() {
-    BirthForm f = NewDelhiForm();
-    f.txtCity = "  New Delhi ";
+reading::BirthForm DelhiForm() {
+    reading::BirthForm f = NewDelhiForm();
+    f.city = "  New Delhi ";
     return f;
 }
 
-BirthForm WithDate(BirthForm f, int y, int m, int d) {
-    f.cboYear = std::to_string(y);
-    f.cboMonth = m - 1;
-    f.cboDate = std::to_string(d);
+reading::BirthForm WithDate(reading::BirthForm f, int y, int m, int d) {
+    f.year = std::to_string(y);
+    f.month = m - 1;
+    f.day = std::to_string(d);
     return f;
 }
 
-CivilDate DateOf(double v) { return DateOfValue(v); }
+astro::CivilDate DateOf(double v) { return astro::DateOfValue(v); }
 
 TEST(RunCalculation, copies_the_form_and_keeps_the_birth_ascendant) {
-    SharedChartState s;
+    reading::Reading s;
     const auto out = RunCalculation(DelhiForm(), s);
-    ASSERT_TRUE(out.Succeeded()) << out.message->strText;
-    EXPECT_EQ(s.strName, "Asha");
-    EXPECT_EQ(s.intDay, 15);
-    EXPECT_EQ(s.intMonth, 6);
-    EXPECT_EQ(s.intYear, 1975);
-    EXPECT_EQ(s.intHour, 10);
-    EXPECT_EQ(s.intMinute, 30);
-    EXPECT_EQ(s.intZoneHours, 5);
-    EXPECT_EQ(s.intZoneMinutes, 30);
-    EXPECT_EQ(s.varZoneHours, -5);
-    EXPECT_EQ(s.varZoneMinutes, -30);
-    EXPECT_TRUE(s.blnEast);
-    EXPECT_FALSE(s.blnSouth);
-    EXPECT_FALSE(s.blnDST);
-    EXPECT_EQ(s.strCity, "New Delhi");  // the place boxes are trimmed
-    EXPECT_EQ(s.varBirthDate, "June 15,1975");
+    ASSERT_TRUE(out.Succeeded()) << out.message->text;
+    EXPECT_EQ(s.name, "Asha");
+    EXPECT_EQ(s.day, 15);
+    EXPECT_EQ(s.month, 6);
+    EXPECT_EQ(s.year, 1975);
+    EXPECT_EQ(s.hour, 10);
+    EXPECT_EQ(s.minute, 30);
+    EXPECT_EQ(s.zoneHoursMagnitude, 5);
+    EXPECT_EQ(s.zoneMinutesMagnitude, 30);
+    EXPECT_EQ(s.zoneHoursWest, -5);
+    EXPECT_EQ(s.zoneMinutesWest, -30);
+    EXPECT_TRUE(s.east);
+    EXPECT_FALSE(s.south);
+    EXPECT_FALSE(s.dst);
+    EXPECT_EQ(s.city, "New Delhi");  // the place boxes are trimmed
+    EXPECT_EQ(s.birthDateText, "June 15,1975");
     // The upagraha stage has computed other ascendants since; the birth one survives.
-    EXPECT_EQ(s.strBirthAscendant, "05 Leo 54");
-    EXPECT_EQ(s.zones->strZoneTable[34], "Indian Time, IST, +5.3");
+    EXPECT_EQ(s.birthAscendantText, "05 Leo 54");
+    EXPECT_EQ(s.zones->zoneTable[34], "Indian Time, IST, +5.3");
     EXPECT_EQ(out.report.empty(), false);
 }
 
 TEST(RunCalculation, takes_greenwich_rows_as_zero_offsets) {
     for (int row : {29, 61}) {
         auto f = DelhiForm();
-        f.cboTimeZone = row;
-        SharedChartState s;
+        f.zoneRow = row;
+        reading::Reading s;
         ASSERT_TRUE(RunCalculation(f, s).Succeeded());
-        EXPECT_EQ(s.intZoneHours, 0);
-        EXPECT_EQ(s.intZoneMinutes, 0);
-        EXPECT_EQ(s.varZoneHours, 0);
-        EXPECT_EQ(s.varZoneMinutes, 0);
+        EXPECT_EQ(s.zoneHoursMagnitude, 0);
+        EXPECT_EQ(s.zoneMinutesMagnitude, 0);
+        EXPECT_EQ(s.zoneHoursWest, 0);
+        EXPECT_EQ(s.zoneMinutesWest, 0);
     }
 }
 
 struct NeighbourCase {
     const char* name;
     int y, m, d;
-    CivilDate before, after;
+    astro::CivilDate before, after;
     const char* birthDateText;
 };
 
@@ -83,20 +83,20 @@ class CalendarNeighbours : public ::testing::TestWithParam<NeighbourCase> {};
 
 TEST_P(CalendarNeighbours, are_the_days_before_and_after_across_month_and_year_ends) {
     const auto& c = GetParam();
-    SharedChartState s;
+    reading::Reading s;
     ASSERT_TRUE(RunCalculation(WithDate(DelhiForm(), c.y, c.m, c.d), s).Succeeded());
-    EXPECT_EQ(s.varBirthDate, c.birthDateText);
-    for (double v : {s.dtPrevSunrise, s.dtPrevSunset}) {
+    EXPECT_EQ(s.birthDateText, c.birthDateText);
+    for (double v : {s.prevSunrise, s.prevSunset}) {
         EXPECT_EQ(DateOf(v).year, c.before.year);
         EXPECT_EQ(DateOf(v).month, c.before.month);
         EXPECT_EQ(DateOf(v).day, c.before.day);
     }
-    for (double v : {s.dtNextSunrise, s.dtNextSunset}) {
+    for (double v : {s.nextSunrise, s.nextSunset}) {
         EXPECT_EQ(DateOf(v).year, c.after.year);
         EXPECT_EQ(DateOf(v).month, c.after.month);
         EXPECT_EQ(DateOf(v).day, c.after.day);
     }
-    EXPECT_EQ(DateOf(s.dtBirthSunrise).day, c.d);
+    EXPECT_EQ(DateOf(s.birthSunrise).day, c.d);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -110,74 +110,74 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(RunCalculation, leaves_no_value_of_the_previous_reading) {
-    SharedChartState first, twice;
+    reading::Reading first, twice;
     ASSERT_TRUE(RunCalculation(DelhiForm(), first).Succeeded());
 
-    BirthForm other;
-    other.txtName = "Ben";
-    other.cboDate = "3";
-    other.cboMonth = 0;
-    other.cboYear = "2010";
-    other.cboHour = "7";
-    other.cboMinute = "5";
-    other.cboTimeZone = 27;
-    other.chkDST = true;
-    other.txtLatDeg = "40";
-    other.txtLatMin = "43";
-    other.txtLonDeg = "74";
-    other.txtLonMin = "0";
-    other.optLat = LatChoice::North;
-    other.optLong = LonChoice::West;
-    other.txtCity = "New York";
-    other.txtState = "New York";
-    other.txtCountry = "USA";
-    SharedChartState fresh;
+    reading::BirthForm other;
+    other.name = "Ben";
+    other.day = "3";
+    other.month = 0;
+    other.year = "2010";
+    other.hour = "7";
+    other.minute = "5";
+    other.zoneRow = 27;
+    other.dst = true;
+    other.latDegrees = "40";
+    other.latMinutes = "43";
+    other.lonDegrees = "74";
+    other.lonMinutes = "0";
+    other.latDirection = reading::LatChoice::North;
+    other.lonDirection = reading::LonChoice::West;
+    other.city = "New York";
+    other.state = "New York";
+    other.country = "USA";
+    reading::Reading fresh;
     ASSERT_TRUE(RunCalculation(other, fresh).Succeeded());
     ASSERT_TRUE(RunCalculation(other, first).Succeeded());
     // After the second reading, the reused state equals one that only ever saw the second form.
-    EXPECT_EQ(first.strName, fresh.strName);
-    EXPECT_EQ(first.varBirthDate, fresh.varBirthDate);
-    EXPECT_EQ(first.strBirthAscendant, fresh.strBirthAscendant);
-    EXPECT_EQ(first.varZoneHours, fresh.varZoneHours);
-    EXPECT_EQ(first.blnEast, fresh.blnEast);
-    EXPECT_EQ(first.blnDST, fresh.blnDST);
-    EXPECT_EQ(first.strCity, fresh.strCity);
-    EXPECT_EQ(first.dtPrevSunset, fresh.dtPrevSunset);
-    EXPECT_EQ(first.dtNextSunrise, fresh.dtNextSunrise);
+    EXPECT_EQ(first.name, fresh.name);
+    EXPECT_EQ(first.birthDateText, fresh.birthDateText);
+    EXPECT_EQ(first.birthAscendantText, fresh.birthAscendantText);
+    EXPECT_EQ(first.zoneHoursWest, fresh.zoneHoursWest);
+    EXPECT_EQ(first.east, fresh.east);
+    EXPECT_EQ(first.dst, fresh.dst);
+    EXPECT_EQ(first.city, fresh.city);
+    EXPECT_EQ(first.prevSunset, fresh.prevSunset);
+    EXPECT_EQ(first.nextSunrise, fresh.nextSunrise);
     // And pressing the button again changes nothing.
     ASSERT_TRUE(RunCalculation(other, twice).Succeeded());
     ASSERT_TRUE(RunCalculation(other, twice).Succeeded());
-    EXPECT_EQ(twice.strBirthAscendant, fresh.strBirthAscendant);
-    EXPECT_EQ(twice.dtBirthSunrise, fresh.dtBirthSunrise);
+    EXPECT_EQ(twice.birthAscendantText, fresh.birthAscendantText);
+    EXPECT_EQ(twice.birthSunrise, fresh.birthSunrise);
 }
 
 TEST(RunCalculation, refuses_a_missing_month_or_zone_before_any_stage_and_keeps_the_reading) {
-    SharedChartState s;
+    reading::Reading s;
     ASSERT_TRUE(RunCalculation(DelhiForm(), s).Succeeded());
-    const auto before = s.strBirthAscendant;
+    const auto before = s.birthAscendantText;
     for (int which = 0; which < 2; ++which) {
         auto f = DelhiForm();
-        f.txtName = "Other";
-        (which == 0 ? f.cboMonth : f.cboTimeZone) = -1;
+        f.name = "Other";
+        (which == 0 ? f.month : f.zoneRow) = -1;
         const auto out = RunCalculation(f, s);
         ASSERT_FALSE(out.Succeeded());
-        EXPECT_EQ(out.message->focus, which == 0 ? FormField::Month : FormField::TimeZone);
+        EXPECT_EQ(out.message->focus, which == 0 ? reading::FormField::Month : reading::FormField::TimeZone);
         EXPECT_TRUE(out.report.empty());
-        EXPECT_EQ(s.strName, "Asha");
-        EXPECT_EQ(s.strBirthAscendant, before);
+        EXPECT_EQ(s.name, "Asha");
+        EXPECT_EQ(s.birthAscendantText, before);
     }
 }
 
 TEST(RunCalculation, refuses_a_failed_form_and_keeps_the_previous_reading) {
-    SharedChartState s;
+    reading::Reading s;
     ASSERT_TRUE(RunCalculation(DelhiForm(), s).Succeeded());
     auto f = DelhiForm();
-    f.txtName.clear();
+    f.name.clear();
     const auto out = RunCalculation(f, s);
     ASSERT_FALSE(out.Succeeded());
-    EXPECT_EQ(out.message->strText, "Please Enter Your Name");
-    EXPECT_EQ(s.strName, "Asha");
-    EXPECT_EQ(s.intMonth, 6);
+    EXPECT_EQ(out.message->text, "Please Enter Your Name");
+    EXPECT_EQ(s.name, "Asha");
+    EXPECT_EQ(s.month, 6);
 }
 
 struct PolarEdgeCase {
@@ -194,29 +194,28 @@ class PolarEdge : public ::testing::TestWithParam<PolarEdgeCase> {};
 // built from a missing event.
 TEST_P(PolarEdge, refuses_a_reading_when_the_sun_does_not_rise_and_set_on_one_of_the_three_days) {
     const auto& c = GetParam();
-    const BirthForm f = TromsoForm(c.m, c.d);
+    const reading::BirthForm f = TromsoForm(c.m, c.d);
     // The model's own sunrise stage places the edge on exactly this day.
-    const auto sun = [](const CivilDate& d) {
-        return modSunRiseSunSet::CalculateSunRiseSet(d.month, d.day, d.year, 12, 0, 69, 39, false, 18, 57, true, -1, 0,
-                                                     false);
+    const auto sun = [](const astro::CivilDate& d) {
+        return astro::CalculateSunRiseSet(d.month, d.day, d.year, 12, 0, 69, 39, false, 18, 57, true, -1, 0, false);
     };
-    const CivilDate birth{2000, c.m, c.d};
-    ASSERT_FALSE(sun(AddDays(birth, c.without)).HasBoth());
+    const astro::CivilDate birth{2000, c.m, c.d};
+    ASSERT_FALSE(sun(astro::AddDays(birth, c.without)).HasBoth());
     if (c.without != 0) {
         ASSERT_TRUE(sun(birth).HasBoth());
-        ASSERT_TRUE(sun(AddDays(birth, -c.without)).HasBoth());
+        ASSERT_TRUE(sun(astro::AddDays(birth, -c.without)).HasBoth());
     }
 
-    SharedChartState s;
+    reading::Reading s;
     ASSERT_TRUE(RunCalculation(DelhiForm(), s).Succeeded());
     const auto out = RunCalculation(f, s);
     ASSERT_FALSE(out.Succeeded());
-    EXPECT_EQ(out.message->strText,
+    EXPECT_EQ(out.message->text,
               "The Sun does not rise and set on this date at this place. Upagrahas cannot be calculated.");
-    EXPECT_EQ(out.message->icon, MsgIcon::Information);
+    EXPECT_EQ(out.message->icon, reading::MsgIcon::Information);
     EXPECT_TRUE(out.report.empty());
-    EXPECT_EQ(s.strName, "Asha");  // the reading shown and saved stays the previous one
-    EXPECT_EQ(s.intLatDeg, 28);
+    EXPECT_EQ(s.name, "Asha");  // the reading shown and saved stays the previous one
+    EXPECT_EQ(s.latDegrees, 28);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tromso2000, PolarEdge,
@@ -229,12 +228,12 @@ INSTANTIATE_TEST_SUITE_P(Tromso2000, PolarEdge,
 
 TEST(RunCalculation, passes_the_birth_time_as_decimal_hours) {
     auto f = DelhiForm();
-    f.cboHour = "10";
-    f.cboMinute = "45";
-    SharedChartState s;
+    f.hour = "10";
+    f.minute = "45";
+    reading::Reading s;
     ASSERT_TRUE(RunCalculation(f, s).Succeeded());
-    const auto direct = modVedicEphemeris::CalculateChartAngles(s, 10.75);
-    EXPECT_EQ(s.strBirthAscendant, modVedicPlanetPosition::CompactPositionText(direct.varAscendantText).view());
+    const auto direct = astro::CalculateChartAngles(s, 10.75);
+    EXPECT_EQ(s.birthAscendantText, astro::CompactPositionText(direct.ascendantText).view());
 }
 
 }  // namespace
@@ -244,34 +243,34 @@ namespace {
 // Northern Finland in June on daylight-saving time: the sunset falls after midnight on the clock,
 // so the short night must be cut from that sunset, not from one a day away.
 TEST(RunCalculation, cuts_a_short_summer_night_that_starts_after_midnight) {
-    BirthForm f;
-    f.txtName = "Aino";
-    f.cboDate = "15";
-    f.cboMonth = 5;
-    f.cboYear = "2000";
-    f.cboHour = "0";
-    f.cboMinute = "40";
-    f.cboTimeZone = 26;  // Eastern European Time
-    f.chkDST = true;
-    f.txtLatDeg = "65";
-    f.txtLatMin = "1";
-    f.txtLonDeg = "25";
-    f.txtLonMin = "28";
-    f.txtCity = "Oulu";
-    f.txtState = "Oulu";
-    f.txtCountry = "Finland";
-    SharedChartState s;
+    reading::BirthForm f;
+    f.name = "Aino";
+    f.day = "15";
+    f.month = 5;
+    f.year = "2000";
+    f.hour = "0";
+    f.minute = "40";
+    f.zoneRow = 26;  // Eastern European Time
+    f.dst = true;
+    f.latDegrees = "65";
+    f.latMinutes = "1";
+    f.lonDegrees = "25";
+    f.lonMinutes = "28";
+    f.city = "Oulu";
+    f.state = "Oulu";
+    f.country = "Finland";
+    reading::Reading s;
     const auto out = RunCalculation(f, s);
     ASSERT_TRUE(out.Succeeded());
     const auto& u = out.upagrahas;
-    EXPECT_FALSE(u.blnBirthByDay);
-    const double start = u.portions.front().dblStart, end = u.portions.back().dblEnd;
+    EXPECT_FALSE(u.birthByDay);
+    const double start = u.portions.front().start, end = u.portions.back().end;
     EXPECT_GT(start, 0.0);   // the sunset of 14 June, a little after midnight
     EXPECT_LT(start, 0.67);  // and before the birth at 0:40
     EXPECT_GT(end, 0.67);
     EXPECT_LT(end - start, 3.0);  // a northern midsummer night is short
-    EXPECT_EQ(u.intWeekday, 3);   // the night of Wednesday 14 June
-    EXPECT_TRUE(u.blnBeforeSunrise);
+    EXPECT_EQ(u.weekday, 3);      // the night of Wednesday 14 June
+    EXPECT_TRUE(u.beforeSunrise);
 }
 
 }  // namespace

@@ -35,9 +35,9 @@ namespace fs = std::filesystem;
 // What the test asks of the calls, and what they saw. Only the test's own thread changes these
 // while a call under test runs.
 struct Hooks {
-    std::string strSwapPath;         // after the first look at this name, a pipe takes the file's place
-    int intFileSyncError = 0;        // errno the next fsync of a file fails with
-    int intFolderSyncError = 0;      // errno the next fsync of a folder fails with
+    std::string swapPath;            // after the first look at this name, a pipe takes the file's place
+    int fileSyncError = 0;           // errno the next fsync of a file fails with
+    int folderSyncError = 0;         // errno the next fsync of a folder fails with
     std::vector<std::string> calls;  // "fsync file NAME", "fsync folder NAME", "rename FROM TO" (file names only)
 };
 Hooks gHooks;
@@ -51,8 +51,8 @@ std::string BaseName(const std::string& path) { return fs::path(path).filename()
 
 // A look at a name: the moment a race can swap what the name stands for.
 void AfterLookAt(const char* path) {
-    if (gHooks.strSwapPath.empty() || path != gHooks.strSwapPath) return;
-    gHooks.strSwapPath.clear();
+    if (gHooks.swapPath.empty() || path != gHooks.swapPath) return;
+    gHooks.swapPath.clear();
     ::unlink(path);
     ::mkfifo(path, 0600);
 }
@@ -82,7 +82,7 @@ extern "C" int fsync(int fd) {
     const ssize_t length = ::readlink(link.c_str(), target, sizeof target - 1);
     gHooks.calls.push_back(std::string(folder ? "fsync folder " : "fsync file ") +
                            (length > 0 ? BaseName(std::string(target, static_cast<std::size_t>(length))) : "?"));
-    int& error = folder ? gHooks.intFolderSyncError : gHooks.intFileSyncError;
+    int& error = folder ? gHooks.folderSyncError : gHooks.fileSyncError;
     if (error != 0) {
         errno = error;
         error = 0;
@@ -97,13 +97,13 @@ extern "C" int rename(const char* from, const char* to) noexcept {
     return real(from, to);
 }
 
-namespace vela::modReadingFile {
+namespace vela::reading {
 namespace {
 
 // The New Delhi reading, calculated.
-SharedChartState SampleReading() {
-    SharedChartState s;
-    EXPECT_TRUE(modCalculationDriver::RunCalculation(NewDelhiForm(), s, false).Succeeded());
+reading::Reading SampleReading() {
+    reading::Reading s;
+    EXPECT_TRUE(reading::RunCalculation(NewDelhiForm(), s, false).Succeeded());
     return s;
 }
 
@@ -123,15 +123,15 @@ protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "vela-calls-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        folder = pattern;
         gHooks = Hooks{};
     }
     void TearDown() override {
         gHooks = Hooks{};
         std::error_code ignored;
-        fs::remove_all(folder_, ignored);
+        fs::remove_all(folder, ignored);
     }
-    fs::path folder_;
+    fs::path folder;
 };
 
 // Releases a reader stuck on the pipe after a while, so that a reader that waits fails the test
@@ -139,9 +139,9 @@ protected:
 class PipeWatch {
 public:
     explicit PipeWatch(fs::path pipe)
-        : thread_([this, pipe = std::move(pipe)] {
-              std::unique_lock lock(mutex_);
-              if (done_.wait_for(lock, std::chrono::seconds(10), [this] { return finished_; })) return;
+        : thread([this, pipe = std::move(pipe)] {
+              std::unique_lock lock(mutex);
+              if (done.wait_for(lock, std::chrono::seconds(10), [this] { return finished; })) return;
               const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
               if (fd >= 0) ::close(fd);
           }) {}
@@ -149,76 +149,76 @@ public:
     PipeWatch& operator=(const PipeWatch&) = delete;
     ~PipeWatch() {
         {
-            std::lock_guard lock(mutex_);
-            finished_ = true;
+            std::lock_guard lock(mutex);
+            finished = true;
         }
-        done_.notify_one();
-        thread_.join();
+        done.notify_one();
+        thread.join();
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable done_;
-    bool finished_ = false;
-    std::thread thread_;
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    std::thread thread;
 };
 
 TEST_F(FileCalls, a_file_that_becomes_a_pipe_after_a_look_at_its_name_cannot_make_opening_wait) {
-    const fs::path path = folder_ / "asha.ved";
+    const fs::path path = folder / "asha.ved";
     {
         std::ofstream out(path, std::ios::binary);
         out << ReadingFileText(SampleReading(), 34);
     }
-    gHooks.strSwapPath = path.string();
-    BirthForm form;
+    gHooks.swapPath = path.string();
+    reading::BirthForm form;
     OpenedReading opened;
-    std::optional<UserMessage> message;
+    std::optional<reading::UserMessage> message;
     {
         const PipeWatch watch(path);
         message = OpenReadingFile(path.string(), form, opened);
     }
     // The name is looked at only by the open itself, so the file opened is the reading.
-    EXPECT_EQ(message, std::nullopt) << message->strText;
-    EXPECT_EQ(form.txtName, "Asha");
-    EXPECT_EQ(form.cboTimeZone, 34);
+    EXPECT_EQ(message, std::nullopt) << message->text;
+    EXPECT_EQ(form.name, "Asha");
+    EXPECT_EQ(form.zoneRow, 34);
 }
 
 TEST_F(FileCalls, a_save_syncs_the_file_before_the_rename_and_the_folder_after_it) {
-    const fs::path target = folder_ / "asha.ved";
+    const fs::path target = folder / "asha.ved";
     ASSERT_EQ(SaveReadingFile(target.string(), SampleReading(), 34), std::nullopt);
     ASSERT_EQ(gHooks.calls.size(), 3u);
     const std::string temporary = gHooks.calls[0].substr(std::string("fsync file ").size());
     EXPECT_EQ(gHooks.calls[0].rfind("fsync file .vela-upagrahas-save-", 0), 0u) << gHooks.calls[0];
     EXPECT_EQ(temporary.substr(temporary.size() - 4), ".tmp");
     EXPECT_EQ(gHooks.calls[1], "rename " + temporary + " asha.ved");
-    EXPECT_EQ(gHooks.calls[2], "fsync folder " + folder_.filename().string());
+    EXPECT_EQ(gHooks.calls[2], "fsync folder " + folder.filename().string());
     EXPECT_EQ(Slurp(target), ReadingFileText(SampleReading(), 34));
 }
 
 TEST_F(FileCalls, a_file_the_disk_does_not_take_leaves_the_earlier_one_and_no_temporary_file) {
-    const fs::path target = folder_ / "asha.ved";
+    const fs::path target = folder / "asha.ved";
     {
         std::ofstream out(target, std::ios::binary);
         out << "the earlier reading";
     }
-    gHooks.intFileSyncError = EIO;
+    gHooks.fileSyncError = EIO;
     const auto message = SaveReadingFile(target.string(), SampleReading(), 34);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText,
+    EXPECT_EQ(message->text,
               "The reading could not be saved. Writing \"" + target.string() + "\" failed: Input/output error.");
     EXPECT_EQ(Slurp(target), "the earlier reading");
-    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"asha.ved"});
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"asha.ved"});
 }
 
 TEST_F(FileCalls, a_folder_the_disk_does_not_confirm_is_reported_after_the_rename) {
-    const fs::path target = folder_ / "asha.ved";
-    gHooks.intFolderSyncError = EIO;
+    const fs::path target = folder / "asha.ved";
+    gHooks.folderSyncError = EIO;
     const auto message = SaveReadingFile(target.string(), SampleReading(), 34);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText, "The reading was written to \"" + target.string() +
-                                    "\", but the disk did not confirm it: Input/output error.");
+    EXPECT_EQ(message->text, "The reading was written to \"" + target.string() +
+                                 "\", but the disk did not confirm it: Input/output error.");
     EXPECT_EQ(Slurp(target), ReadingFileText(SampleReading(), 34));
 }
 
 }  // namespace
-}  // namespace vela::modReadingFile
+}  // namespace vela::reading

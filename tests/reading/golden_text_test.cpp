@@ -19,28 +19,27 @@ using golden::GoldenReading;
 class GoldenText : public ::testing::TestWithParam<GoldenReading> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(known_answers::FormFromCsvLine(GetParam().csv, form_)) << GetParam().csv;
-        outcome_ = modCalculationDriver::RunCalculation(form_, state_);
-        ASSERT_TRUE(outcome_.Succeeded()) << outcome_.message->strText;
+        ASSERT_TRUE(known_answers::FormFromCsvLine(GetParam().csv, form)) << GetParam().csv;
+        outcome = reading::RunCalculation(form, state);
+        ASSERT_TRUE(outcome.Succeeded()) << outcome.message->text;
     }
     std::string File(const char* kind) const { return std::string(GetParam().name) + "." + kind + ".txt"; }
 
-    BirthForm form_;
-    SharedChartState state_;
-    modCalculationDriver::CalculationOutcome outcome_;
+    reading::BirthForm form;
+    reading::Reading state;
+    reading::CalculationOutcome outcome;
 };
 
 TEST_P(GoldenText, report_matches_its_reviewed_file) {
-    golden::ExpectMatchesGolden(golden::GoldenPath(File("report")), modUpagrahaReport::ReportPlainText(outcome_.report),
-                                true);
+    golden::ExpectMatchesGolden(golden::GoldenPath(File("report")), upagraha::ReportPlainText(outcome.report), true);
 }
 
 TEST_P(GoldenText, working_matches_its_reviewed_file) {
     // The working as the window and the command line show it, with the conventions side by side.
-    const auto sensitivity = modWorking::FindBirthTimeSensitivity(form_);
-    const auto conventions = modWorking::CompareConventions(form_, modConventionProfiles::kOriginalProfile);
+    const auto sensitivity = reading::FindBirthTimeSensitivity(form);
+    const auto conventions = reading::CompareConventions(form, upagraha::kOriginalProfile);
     golden::ExpectMatchesGolden(golden::GoldenPath(File("working")),
-                                modWorking::WorkingText(state_, outcome_.upagrahas, sensitivity, conventions), true);
+                                reading::WorkingText(state, outcome.upagrahas, sensitivity, conventions), true);
 }
 
 INSTANTIATE_TEST_SUITE_P(FixedReadings, GoldenText, ::testing::ValuesIn(golden::kGoldenReadings),

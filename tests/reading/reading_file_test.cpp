@@ -26,128 +26,132 @@
 #include "tests/support/hand_written_reading.h"
 #include "tests/support/test_names.h"
 
-namespace vela::modReadingFile {
+namespace vela::reading {
 namespace {
 
 namespace fs = std::filesystem;
 
 // Born 5 March 1975 at 10:45 in Pune (18°31' N, 73°51' E), daylight saving ticked.
-SharedChartState SampleReading() {
-    SharedChartState s;
-    s.strName = "Asha Rao";
-    s.intMonth = 3;
-    s.intDay = 5;
-    s.intYear = 1975;
-    s.intHour = 10;
-    s.intMinute = 45;
-    s.intLonDeg = 73;
-    s.intLonMin = 51;
-    s.intLatDeg = 18;
-    s.intLatMin = 31;
-    s.blnEast = true;
-    s.blnSouth = false;
-    s.blnDST = true;
-    s.strCity = "Pune";
-    s.strState = "Maharashtra";
-    s.strCountry = "India";
+reading::Reading SampleReading() {
+    reading::Reading s;
+    s.name = "Asha Rao";
+    s.month = 3;
+    s.day = 5;
+    s.year = 1975;
+    s.hour = 10;
+    s.minute = 45;
+    s.lonDegrees = 73;
+    s.lonMinutes = 51;
+    s.latDegrees = 18;
+    s.latMinutes = 31;
+    s.east = true;
+    s.south = false;
+    s.dst = true;
+    s.city = "Pune";
+    s.state = "Maharashtra";
+    s.country = "India";
     return s;
 }
 
 constexpr int kIndianTime = 34;
 
 // The form the sample reading gives back.
-BirthForm SampleForm() {
-    BirthForm f;
-    f.txtName = "Asha Rao";
-    f.cboMonth = 2;
-    f.cboDate = "5";
-    f.cboYear = "1975";
-    f.cboHour = "10";
-    f.cboMinute = "45";
-    f.cboTimeZone = kIndianTime;
-    f.txtLonDeg = "73";
-    f.txtLonMin = "51";
-    f.txtLatDeg = "18";
-    f.txtLatMin = "31";
-    f.optLong = LonChoice::East;
-    f.optLat = LatChoice::North;
-    f.chkDST = true;
-    f.txtCity = "Pune";
-    f.txtState = "Maharashtra";
-    f.txtCountry = "India";
+reading::BirthForm SampleForm() {
+    reading::BirthForm f;
+    f.name = "Asha Rao";
+    f.month = 2;
+    f.day = "5";
+    f.year = "1975";
+    f.hour = "10";
+    f.minute = "45";
+    f.zoneRow = kIndianTime;
+    f.lonDegrees = "73";
+    f.lonMinutes = "51";
+    f.latDegrees = "18";
+    f.latMinutes = "31";
+    f.lonDirection = reading::LonChoice::East;
+    f.latDirection = reading::LatChoice::North;
+    f.dst = true;
+    f.city = "Pune";
+    f.state = "Maharashtra";
+    f.country = "India";
     return f;
 }
 
 // A form that differs from the sample in every control, to see which ones a file changed.
-BirthForm PreviousForm() {
-    BirthForm f;
-    f.txtName = "Ravi";
-    f.cboMonth = 6;
-    f.cboDate = "9";
-    f.cboYear = "2001";
-    f.cboHour = "7";
-    f.cboMinute = "8";
-    f.cboTimeZone = 5;
-    f.txtLonDeg = "1";
-    f.txtLonMin = "2";
-    f.txtLatDeg = "3";
-    f.txtLatMin = "4";
-    f.optLong = LonChoice::West;
-    f.optLat = LatChoice::South;
-    f.chkDST = false;
-    f.txtCity = "Kochi";
-    f.txtState = "Kerala";
-    f.txtCountry = "Bharat";
+reading::BirthForm PreviousForm() {
+    reading::BirthForm f;
+    f.name = "Ravi";
+    f.month = 6;
+    f.day = "9";
+    f.year = "2001";
+    f.hour = "7";
+    f.minute = "8";
+    f.zoneRow = 5;
+    f.lonDegrees = "1";
+    f.lonMinutes = "2";
+    f.latDegrees = "3";
+    f.latMinutes = "4";
+    f.lonDirection = reading::LonChoice::West;
+    f.latDirection = reading::LatChoice::South;
+    f.dst = false;
+    f.city = "Kochi";
+    f.state = "Kerala";
+    f.country = "Bharat";
     return f;
 }
 
-const char* Name(LatChoice c) { return c == LatChoice::North ? "North" : c == LatChoice::South ? "South" : "none"; }
-const char* Name(LonChoice c) { return c == LonChoice::East ? "East" : c == LonChoice::West ? "West" : "none"; }
+const char* Name(reading::LatChoice c) {
+    return c == reading::LatChoice::North ? "North" : c == reading::LatChoice::South ? "South" : "none";
+}
+const char* Name(reading::LonChoice c) {
+    return c == reading::LonChoice::East ? "East" : c == reading::LonChoice::West ? "West" : "none";
+}
 
 // The control that line n (from 1) of a file fills, as text.
-std::string Control(const BirthForm& f, int line) {
+std::string Control(const reading::BirthForm& f, int line) {
     switch (line) {
         case 1:
-            return f.txtName;
+            return f.name;
         case 2:
-            return std::to_string(f.cboMonth);
+            return std::to_string(f.month);
         case 3:
-            return f.cboDate;
+            return f.day;
         case 4:
-            return f.cboYear;
+            return f.year;
         case 5:
-            return f.cboHour;
+            return f.hour;
         case 6:
-            return f.cboMinute;
+            return f.minute;
         case 7:
-            return std::to_string(f.cboTimeZone);
+            return std::to_string(f.zoneRow);
         case 8:
-            return f.txtLonDeg;
+            return f.lonDegrees;
         case 9:
-            return f.txtLonMin;
+            return f.lonMinutes;
         case 10:
-            return f.txtLatDeg;
+            return f.latDegrees;
         case 11:
-            return f.txtLatMin;
+            return f.latMinutes;
         case 12:
-            return Name(f.optLong);
+            return Name(f.lonDirection);
         case 13:
-            return Name(f.optLat);
+            return Name(f.latDirection);
         case 14:
-            return f.chkDST ? "ticked" : "clear";
+            return f.dst ? "ticked" : "clear";
         case 15:
-            return f.txtCity;
+            return f.city;
         case 16:
-            return f.txtState;
+            return f.state;
         case 17:
-            return f.txtCountry;
+            return f.country;
         default:
             return "?";
     }
 }
 
 // Every control, one per line, so that a difference shows which one.
-std::string Describe(const BirthForm& f) {
+std::string Describe(const reading::BirthForm& f) {
     std::string text;
     for (int line = 1; line <= kFieldLines; ++line) text += std::to_string(line) + ": " + Control(f, line) + "\n";
     return text;
@@ -177,29 +181,29 @@ std::vector<std::string> SampleFields() { return DecodedLines(ReadingFileText(Sa
 
 // What opening the bytes gave: the refusal, or the form and what was found besides it.
 struct Opening {
-    std::optional<UserMessage> message;
-    BirthForm form;
+    std::optional<reading::UserMessage> message;
+    reading::BirthForm form;
     OpenedReading opened;
 };
 
-Opening Opened(const std::string& bytes, BirthForm form = PreviousForm()) {
+Opening Opened(const std::string& bytes, reading::BirthForm form = PreviousForm()) {
     Opening o{std::nullopt, std::move(form), {}};
     o.message = FillFormFromReadingText(bytes, o.form, o.opened);
     return o;
 }
 
 // The form a reading's bytes fill (the bytes must be a reading).
-BirthForm FilledFrom(const std::string& bytes, BirthForm form = PreviousForm()) {
+reading::BirthForm FilledFrom(const std::string& bytes, reading::BirthForm form = PreviousForm()) {
     Opening o = Opened(bytes, std::move(form));
-    EXPECT_FALSE(o.message.has_value()) << o.message->strText;
+    EXPECT_FALSE(o.message.has_value()) << o.message->text;
     return o.form;
 }
 
 // ---- Writing ------------------------------------------------------------------------------------
 
 TEST(ReadingFileText, writes_a_three_letter_name_as_its_codes_plus_20_then_cr_lf) {
-    SharedChartState s = SampleReading();
-    s.strName = "Ann";
+    reading::Reading s = SampleReading();
+    s.name = "Ann";
     const std::string bytes = ReadingFileText(s, 0);
     const std::string expected = {'\x55', '\x82', '\x82', '\r', '\n'};  // 85, 130, 130, 13, 10
     EXPECT_EQ(bytes.substr(0, 5), expected);
@@ -230,10 +234,10 @@ TEST(ReadingFileText, gives_the_bytes_worked_out_by_hand_for_a_fixed_reading) {
 }
 
 TEST(ReadingFileText, removes_blanks_around_every_field_before_encoding) {
-    SharedChartState s = SampleReading();
-    s.strName = "  Asha Rao  ";
-    s.strCity = " Pune";
-    s.strCountry = "\tIndia ";  // only blanks are removed
+    reading::Reading s = SampleReading();
+    s.name = "  Asha Rao  ";
+    s.city = " Pune";
+    s.country = "\tIndia ";  // only blanks are removed
     const auto lines = DecodedLines(ReadingFileText(s, 0));
     ASSERT_EQ(lines.size(), 17u);
     EXPECT_EQ(lines[0], "Asha Rao");
@@ -280,27 +284,27 @@ TEST(FillFormFromReadingText, gives_back_every_field_of_a_saved_reading) {
     EXPECT_EQ(Describe(FilledFrom(ReadingFileText(SampleReading(), kIndianTime))), Describe(SampleForm()));
 
     // The other choice of every direction and tick, the last entries of the lists, a Latin-1 name.
-    SharedChartState s = SampleReading();
-    s.strName = "Ren\u00E9e";
-    s.intMonth = 12;
-    s.intDay = 31;
-    s.intYear = 2050;
-    s.intHour = 23;
-    s.intMinute = 59;
-    s.blnEast = false;
-    s.blnSouth = true;
-    s.blnDST = false;
-    BirthForm expected = SampleForm();
-    expected.txtName = "Ren\u00E9e";
-    expected.cboMonth = 11;
-    expected.cboDate = "31";
-    expected.cboYear = "2050";
-    expected.cboHour = "23";
-    expected.cboMinute = "59";
-    expected.cboTimeZone = 70;
-    expected.optLong = LonChoice::West;
-    expected.optLat = LatChoice::South;
-    expected.chkDST = false;
+    reading::Reading s = SampleReading();
+    s.name = "Ren\u00E9e";
+    s.month = 12;
+    s.day = 31;
+    s.year = 2050;
+    s.hour = 23;
+    s.minute = 59;
+    s.east = false;
+    s.south = true;
+    s.dst = false;
+    reading::BirthForm expected = SampleForm();
+    expected.name = "Ren\u00E9e";
+    expected.month = 11;
+    expected.day = "31";
+    expected.year = "2050";
+    expected.hour = "23";
+    expected.minute = "59";
+    expected.zoneRow = 70;
+    expected.lonDirection = reading::LonChoice::West;
+    expected.latDirection = reading::LatChoice::South;
+    expected.dst = false;
     EXPECT_EQ(Describe(FilledFrom(ReadingFileText(s, 70))), Describe(expected));
 }
 
@@ -352,8 +356,8 @@ class NotAReading : public ::testing::TestWithParam<NotAReadingCase> {};
 TEST_P(NotAReading, is_refused_and_changes_nothing) {
     const Opening o = Opened(GetParam().bytes());
     ASSERT_TRUE(o.message.has_value());
-    EXPECT_EQ(o.message->strText, "This file is not a saved reading.");
-    EXPECT_EQ(o.message->icon, MsgIcon::Critical);
+    EXPECT_EQ(o.message->text, "This file is not a saved reading.");
+    EXPECT_EQ(o.message->icon, reading::MsgIcon::Critical);
     EXPECT_EQ(Describe(o.form), Describe(PreviousForm()));
 }
 
@@ -474,13 +478,13 @@ TEST(FillFormFromReadingText, skips_a_line_longer_than_the_limit_and_reads_the_n
     auto fields = SampleFields();
     fields[0] = std::string(kMaxLineBytes + 1, 'A');
     Opening o = Opened(FileOf(fields));
-    EXPECT_EQ(o.form.txtName, "Ravi");
-    EXPECT_EQ(o.form.txtCountry, "India");
+    EXPECT_EQ(o.form.name, "Ravi");
+    EXPECT_EQ(o.form.country, "India");
     EXPECT_EQ(o.opened.unreadLines, std::vector<int>{1});
 
     fields[0] = std::string(kMaxLineBytes, 'A');
     o = Opened(FileOf(fields));
-    EXPECT_EQ(o.form.txtName, fields[0]);
+    EXPECT_EQ(o.form.name, fields[0]);
     EXPECT_TRUE(o.opened.unreadLines.empty());
 }
 
@@ -495,13 +499,13 @@ TEST(UnreadLines, are_named_with_their_line_numbers_in_file_order) {
     ASSERT_FALSE(o.message.has_value());
     EXPECT_EQ(o.opened.unreadLines, (std::vector<int>{2, 5, 7}));
 
-    const UserMessage notice = UnreadLinesNotice(o.opened);
-    EXPECT_EQ(notice.strText,
+    const reading::UserMessage notice = UnreadLinesNotice(o.opened);
+    EXPECT_EQ(notice.text,
               "Some lines of this reading could not be read, and the form keeps what it held for them: "
               "month (line 2), hour (line 5), time zone (line 7).");
-    EXPECT_EQ(notice.icon, MsgIcon::Critical);
-    EXPECT_EQ(notice.focus, FormField::Month);
-    EXPECT_EQ(UnreadLinesRefusal(o.opened).strText,
+    EXPECT_EQ(notice.icon, reading::MsgIcon::Critical);
+    EXPECT_EQ(notice.focus, reading::FormField::Month);
+    EXPECT_EQ(UnreadLinesRefusal(o.opened).text,
               "The reading could not be opened. Some lines of it could not be read: month (line 2), hour (line 5), "
               "time zone (line 7).");
 }
@@ -525,7 +529,7 @@ TEST_P(OtherShift, opens_as_if_written_with_the_programs_own) {
     const Opening o = Opened(bytes);
     ASSERT_FALSE(o.message.has_value());
     EXPECT_EQ(Describe(o.form), Describe(SampleForm()));
-    EXPECT_EQ(o.opened.intShift, GetParam());
+    EXPECT_EQ(o.opened.shift, GetParam());
     EXPECT_TRUE(o.opened.unreadLines.empty());
 }
 
@@ -542,7 +546,7 @@ TEST(FillFormFromReadingText, refuses_a_file_of_another_shift_whose_truth_line_i
     bytes.replace(at + 2, shiftedFalse.size(), "\x7F");
     const Opening o = Opened(bytes);
     ASSERT_TRUE(o.message.has_value());
-    EXPECT_EQ(o.message->strText, "This file is not a saved reading.");
+    EXPECT_EQ(o.message->text, "This file is not a saved reading.");
     EXPECT_EQ(Describe(o.form), Describe(PreviousForm()));
 }
 
@@ -592,65 +596,65 @@ protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "vela-reading-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
+        folder = pattern;
     }
     void TearDown() override {
         std::error_code ignored;
-        fs::remove_all(folder_, ignored);
+        fs::remove_all(folder, ignored);
     }
-    fs::path folder_;
+    fs::path folder;
 };
 
 TEST_F(OnDisk, saves_the_reading_and_leaves_no_temporary_file) {
-    const fs::path target = folder_ / "asha.ved";
+    const fs::path target = folder / "asha.ved";
     EXPECT_EQ(SaveReadingFile(target.string(), SampleReading(), kIndianTime), std::nullopt);
     EXPECT_EQ(Slurp(target), ReadingFileText(SampleReading(), kIndianTime));
-    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"asha.ved"});
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"asha.ved"});
 }
 
 TEST_F(OnDisk, replaces_an_earlier_file_of_the_same_name) {
-    const fs::path target = folder_ / "asha.ved";
+    const fs::path target = folder / "asha.ved";
     Spit(target, std::string(5000, 'x'));
     EXPECT_EQ(SaveReadingFile(target.string(), SampleReading(), kIndianTime), std::nullopt);
     EXPECT_EQ(Slurp(target), ReadingFileText(SampleReading(), kIndianTime));
-    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"asha.ved"});
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"asha.ved"});
 }
 
-void ExpectSaveRefused(const std::optional<UserMessage>& message) {
+void ExpectSaveRefused(const std::optional<reading::UserMessage>& message) {
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText.rfind("The reading could not be saved. ", 0), 0u) << message->strText;
-    EXPECT_GT(message->strText.size(), std::string("The reading could not be saved. ").size());
-    EXPECT_EQ(message->icon, MsgIcon::Critical);
+    EXPECT_EQ(message->text.rfind("The reading could not be saved. ", 0), 0u) << message->text;
+    EXPECT_GT(message->text.size(), std::string("The reading could not be saved. ").size());
+    EXPECT_EQ(message->icon, reading::MsgIcon::Critical);
 }
 
 TEST_F(OnDisk, reports_a_save_into_a_folder_that_is_a_regular_file) {
-    Spit(folder_ / "notes", "not a folder");
-    ExpectSaveRefused(SaveReadingFile((folder_ / "notes" / "asha.ved").string(), SampleReading(), 0));
-    EXPECT_EQ(Slurp(folder_ / "notes"), "not a folder");
-    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"notes"});
+    Spit(folder / "notes", "not a folder");
+    ExpectSaveRefused(SaveReadingFile((folder / "notes" / "asha.ved").string(), SampleReading(), 0));
+    EXPECT_EQ(Slurp(folder / "notes"), "not a folder");
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"notes"});
 }
 
 TEST_F(OnDisk, reports_a_save_into_a_missing_folder) {
-    ExpectSaveRefused(SaveReadingFile((folder_ / "gone" / "asha.ved").string(), SampleReading(), 0));
-    EXPECT_TRUE(FolderEntries(folder_).empty());
+    ExpectSaveRefused(SaveReadingFile((folder / "gone" / "asha.ved").string(), SampleReading(), 0));
+    EXPECT_TRUE(FolderEntries(folder).empty());
 }
 
 TEST_F(OnDisk, reports_a_save_over_a_folder_and_removes_its_temporary_file) {
-    fs::create_directory(folder_ / "asha.ved");
-    ExpectSaveRefused(SaveReadingFile((folder_ / "asha.ved").string(), SampleReading(), 0));
-    EXPECT_TRUE(fs::is_directory(folder_ / "asha.ved"));
-    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"asha.ved"});
+    fs::create_directory(folder / "asha.ved");
+    ExpectSaveRefused(SaveReadingFile((folder / "asha.ved").string(), SampleReading(), 0));
+    EXPECT_TRUE(fs::is_directory(folder / "asha.ved"));
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"asha.ved"});
 }
 
 // A disk that fills up half-way: the process may write files of at most 16 bytes for the moment.
 TEST_F(OnDisk, leaves_the_earlier_file_as_it_was_when_writing_fails) {
-    const fs::path target = folder_ / "asha.ved";
+    const fs::path target = folder / "asha.ved";
     const std::string earlier = ReadingFileText(SampleReading(), 0);
     Spit(target, earlier);
 
-    SharedChartState other = SampleReading();
-    other.strName = "Somebody With A Much Longer Name";
-    std::optional<UserMessage> message;
+    reading::Reading other = SampleReading();
+    other.name = "Somebody With A Much Longer Name";
+    std::optional<reading::UserMessage> message;
     {
         const FileSizeLimit sixteenBytes(16);
         ASSERT_TRUE(sixteenBytes.IsSet());
@@ -659,29 +663,29 @@ TEST_F(OnDisk, leaves_the_earlier_file_as_it_was_when_writing_fails) {
 
     ExpectSaveRefused(message);
     EXPECT_EQ(Slurp(target), earlier);
-    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"asha.ved"});
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"asha.ved"});
 }
 
 TEST_F(OnDisk, opens_a_saved_reading_into_the_form) {
-    const fs::path target = folder_ / "asha.ved";
+    const fs::path target = folder / "asha.ved";
     ASSERT_EQ(SaveReadingFile(target.string(), SampleReading(), kIndianTime), std::nullopt);
-    BirthForm form = PreviousForm();
+    reading::BirthForm form = PreviousForm();
     OpenedReading opened;
     EXPECT_EQ(OpenReadingFile(target.string(), form, opened), std::nullopt);
     EXPECT_EQ(Describe(form), Describe(SampleForm()));
-    EXPECT_EQ(opened.intShift, kFieldShift);
+    EXPECT_EQ(opened.shift, kFieldShift);
     EXPECT_TRUE(opened.unreadLines.empty());
 }
 
 TEST_F(OnDisk, refuses_a_name_not_ending_in_ved_before_reading_anything) {
-    const fs::path target = folder_ / "READING.VED";
+    const fs::path target = folder / "READING.VED";
     Spit(target, ReadingFileText(SampleReading(), kIndianTime));
-    BirthForm form = PreviousForm();
+    reading::BirthForm form = PreviousForm();
     OpenedReading opened;
     const auto message = OpenReadingFile(target.string(), form, opened);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText, "Please Check The File.");
-    EXPECT_EQ(message->icon, MsgIcon::Critical);
+    EXPECT_EQ(message->text, "Please Check The File.");
+    EXPECT_EQ(message->icon, reading::MsgIcon::Critical);
     EXPECT_EQ(Describe(form), Describe(PreviousForm()));
 }
 
@@ -694,18 +698,18 @@ struct RefusedCase {
 class RefusedFile : public OnDisk, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedFile, gives_a_message_and_leaves_the_form) {
-    const fs::path path = GetParam().make(folder_);
-    BirthForm form = PreviousForm();
+    const fs::path path = GetParam().make(folder);
+    reading::BirthForm form = PreviousForm();
     OpenedReading opened;
     const auto message = OpenReadingFile(path.string(), form, opened);
     ASSERT_TRUE(message.has_value());
     if (GetParam().notAReading) {
-        EXPECT_EQ(message->strText, "This file is not a saved reading.");
+        EXPECT_EQ(message->text, "This file is not a saved reading.");
     } else {
-        EXPECT_EQ(message->strText.rfind("The reading could not be opened. ", 0), 0u) << message->strText;
-        EXPECT_NE(message->strText.find(path.string()), std::string::npos) << message->strText;
+        EXPECT_EQ(message->text.rfind("The reading could not be opened. ", 0), 0u) << message->text;
+        EXPECT_NE(message->text.find(path.string()), std::string::npos) << message->text;
     }
-    EXPECT_EQ(message->icon, MsgIcon::Critical);
+    EXPECT_EQ(message->icon, reading::MsgIcon::Critical);
     EXPECT_EQ(Describe(form), Describe(PreviousForm()));
 }
 
@@ -748,9 +752,9 @@ INSTANTIATE_TEST_SUITE_P(OpenReadingFile, RefusedFile,
 
 TEST_F(OnDisk, reads_only_the_start_of_a_huge_file) {
     // 17 good lines, then two megabytes without a line end.
-    const fs::path big = folder_ / "big.ved";
+    const fs::path big = folder / "big.ved";
     Spit(big, ReadingFileText(SampleReading(), kIndianTime) + std::string(2 << 20, 'Q'));
-    BirthForm form = PreviousForm();
+    reading::BirthForm form = PreviousForm();
     OpenedReading opened;
     EXPECT_EQ(OpenReadingFile(big.string(), form, opened), std::nullopt);
     EXPECT_EQ(Describe(form), Describe(SampleForm()));
@@ -759,13 +763,13 @@ TEST_F(OnDisk, reads_only_the_start_of_a_huge_file) {
 TEST_F(OnDisk, reads_the_lines_after_an_overlong_first_line) {
     auto fields = SampleFields();
     fields[0] = std::string(1 << 20, 'Q');
-    const fs::path path = folder_ / "long.ved";
+    const fs::path path = folder / "long.ved";
     Spit(path, FileOf(fields));
-    BirthForm form = PreviousForm();
+    reading::BirthForm form = PreviousForm();
     OpenedReading opened;
     EXPECT_EQ(OpenReadingFile(path.string(), form, opened), std::nullopt);
-    BirthForm expected = SampleForm();
-    expected.txtName = "Ravi";
+    reading::BirthForm expected = SampleForm();
+    expected.name = "Ravi";
     EXPECT_EQ(Describe(form), Describe(expected));
     EXPECT_EQ(opened.unreadLines, std::vector<int>{1});
 }
@@ -786,29 +790,29 @@ std::string LineOf(const std::string& bytes, int n) {
 
 TEST_F(OnDisk, re_saves_a_letter_that_only_the_files_own_shift_can_hold) {
     // n with tilde is Latin-1 241: 241 + 14 = 255 fits, 241 + 20 does not.
-    const fs::path original = folder_ / "munoz.ved";
+    const fs::path original = folder / "munoz.ved";
     Spit(original, HandWrittenReading(Latin1Fields("Mu\xF1oz"), 14));
-    BirthForm form;
+    reading::BirthForm form;
     OpenedReading opened;
     ASSERT_EQ(OpenReadingFile(original.string(), form, opened), std::nullopt);
-    EXPECT_EQ(form.txtName, "Mu\u00F1oz");
-    EXPECT_EQ(opened.intShift, 14);
+    EXPECT_EQ(form.name, "Mu\u00F1oz");
+    EXPECT_EQ(opened.shift, 14);
 
-    SharedChartState state = SampleReading();
-    state.strName = form.txtName;
-    const fs::path copy = folder_ / "copy.ved";
-    EXPECT_EQ(SaveReadingFile(copy.string(), state, kIndianTime, opened.intShift), std::nullopt);
+    reading::Reading state = SampleReading();
+    state.name = form.name;
+    const fs::path copy = folder / "copy.ved";
+    EXPECT_EQ(SaveReadingFile(copy.string(), state, kIndianTime, opened.shift), std::nullopt);
     EXPECT_EQ(LineOf(Slurp(copy), 1), std::string("\x5B\x83\xFF\x7D\x88"));  // M u n~ o z, each + 14
-    BirthForm reopened;
+    reading::BirthForm reopened;
     OpenedReading again;
     ASSERT_EQ(OpenReadingFile(copy.string(), reopened, again), std::nullopt);
-    EXPECT_EQ(reopened.txtName, "Mu\u00F1oz");
+    EXPECT_EQ(reopened.name, "Mu\u00F1oz");
 }
 
 TEST_F(OnDisk, writes_with_the_programs_own_shift_whatever_the_file_had_when_that_holds_every_letter) {
-    SharedChartState state = SampleReading();
-    state.strName = "Asha";
-    const fs::path copy = folder_ / "asha.ved";
+    reading::Reading state = SampleReading();
+    state.name = "Asha";
+    const fs::path copy = folder / "asha.ved";
     EXPECT_EQ(SaveReadingFile(copy.string(), state, kIndianTime, 14), std::nullopt);
     EXPECT_EQ(LineOf(Slurp(copy), 1), std::string("\x55\x87\x7C\x75"));   // A s h a, each + 20
     EXPECT_EQ(LineOf(Slurp(copy), 12), std::string("\x68\x86\x89\x79"));  // True + 20
@@ -816,7 +820,7 @@ TEST_F(OnDisk, writes_with_the_programs_own_shift_whatever_the_file_had_when_tha
 
 struct UnwritableCase {
     const char* name;
-    std::string SharedChartState::*field;
+    std::string reading::Reading::*field;
     std::string text;
     int openedShift;
     std::string message;
@@ -826,22 +830,21 @@ class UnwritableLetter : public OnDisk, public ::testing::WithParamInterface<Unw
 
 TEST_P(UnwritableLetter, refuses_the_save_and_writes_nothing) {
     const UnwritableCase& c = GetParam();
-    SharedChartState state = SampleReading();
+    reading::Reading state = SampleReading();
     state.*c.field = c.text;
-    const fs::path target = folder_ / "lost.ved";
+    const fs::path target = folder / "lost.ved";
     const auto message = SaveReadingFile(target.string(), state, kIndianTime, c.openedShift);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText, c.message);
-    EXPECT_TRUE(FolderEntries(folder_).empty());
+    EXPECT_EQ(message->text, c.message);
+    EXPECT_TRUE(FolderEntries(folder).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SaveReadingFile, UnwritableLetter,
-    ::testing::Values(UnwritableCase{"u_diaeresis_fits_neither_20_nor_14", &SharedChartState::strName, "J\u00FCrgen",
-                                     14,
+    ::testing::Values(UnwritableCase{"u_diaeresis_fits_neither_20_nor_14", &reading::Reading::name, "J\u00FCrgen", 14,
                                      "The reading could not be saved. A reading file cannot hold the letter "
                                      "\"\u00FC\" of the name."},
-                      UnwritableCase{"a_devanagari_letter_fits_no_shift", &SharedChartState::strCity, "\u092A\u0941",
+                      UnwritableCase{"a_devanagari_letter_fits_no_shift", &reading::Reading::city, "\u092A\u0941",
                                      kFieldShift,
                                      "The reading could not be saved. A reading file cannot hold the letter "
                                      "\"\u092A\" of the city."}),
@@ -851,18 +854,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(OnDisk, removes_only_its_own_temporary_files_that_are_an_hour_old) {
     const auto aged = [this](const std::string& name, std::chrono::minutes age) {
-        Spit(folder_ / name, "half a reading");
-        fs::last_write_time(folder_ / name, fs::file_time_type::clock::now() - age);
+        Spit(folder / name, "half a reading");
+        fs::last_write_time(folder / name, fs::file_time_type::clock::now() - age);
     };
     aged(".vela-upagrahas-save-1f2e-5a6b7c-0.tmp", std::chrono::minutes(61));  // a killed save
     aged(".vela-upagrahas-save-1f2e-5a6b7d-1.tmp", std::chrono::minutes(59));  // maybe a save still running
     aged(".asha.ved.1234.tmp", std::chrono::minutes(600));                     // not ours
     aged("vela-upagrahas-save-notes.tmp", std::chrono::minutes(600));          // not our name
-    fs::create_directory(folder_ / ".vela-upagrahas-save-folder.tmp");         // not a file
-    fs::create_symlink(folder_ / "elsewhere", folder_ / ".vela-upagrahas-save-link.tmp");
+    fs::create_directory(folder / ".vela-upagrahas-save-folder.tmp");          // not a file
+    fs::create_symlink(folder / "elsewhere", folder / ".vela-upagrahas-save-link.tmp");
 
-    EXPECT_EQ(SaveReadingFile((folder_ / "asha.ved").string(), SampleReading(), kIndianTime), std::nullopt);
-    EXPECT_EQ(FolderEntries(folder_),
+    EXPECT_EQ(SaveReadingFile((folder / "asha.ved").string(), SampleReading(), kIndianTime), std::nullopt);
+    EXPECT_EQ(FolderEntries(folder),
               (std::vector<std::string>{".asha.ved.1234.tmp", ".vela-upagrahas-save-1f2e-5a6b7d-1.tmp",
                                         ".vela-upagrahas-save-folder.tmp", ".vela-upagrahas-save-link.tmp", "asha.ved",
                                         "vela-upagrahas-save-notes.tmp"}));
@@ -871,24 +874,24 @@ TEST_F(OnDisk, removes_only_its_own_temporary_files_that_are_an_hour_old) {
 // ---- Paths in messages ---------------------------------------------------------------------------
 
 TEST_F(OnDisk, quotes_a_hostile_path_on_one_line_without_control_characters) {
-    const fs::path folder = folder_ / "line\nbreak\x1B[31mred";
-    const auto message = SaveReadingFile((folder / "asha.ved").string(), SampleReading(), 0);
+    const fs::path hostile = folder / "line\nbreak\x1B[31mred";
+    const auto message = SaveReadingFile((hostile / "asha.ved").string(), SampleReading(), 0);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText.find('\n'), std::string::npos) << message->strText;
-    EXPECT_EQ(message->strText.find('\x1B'), std::string::npos) << message->strText;
-    EXPECT_NE(message->strText.find("line?break?[31mred"), std::string::npos) << message->strText;
+    EXPECT_EQ(message->text.find('\n'), std::string::npos) << message->text;
+    EXPECT_EQ(message->text.find('\x1B'), std::string::npos) << message->text;
+    EXPECT_NE(message->text.find("line?break?[31mred"), std::string::npos) << message->text;
 }
 
 TEST_F(OnDisk, shortens_a_long_path_in_the_middle) {
     const std::string path = "/start-of-the-path/" + std::string(128 * 1024, 'x') + "/end-of-the-path.ved";
-    BirthForm form = PreviousForm();
+    reading::BirthForm form = PreviousForm();
     OpenedReading opened;
     const auto message = OpenReadingFile(path, form, opened);
     ASSERT_TRUE(message.has_value());
-    EXPECT_LT(message->strText.size(), 400u);
-    EXPECT_NE(message->strText.find("\"/start-of-the-path/xxx"), std::string::npos) << message->strText;
-    EXPECT_NE(message->strText.find("xxx/end-of-the-path.ved\""), std::string::npos) << message->strText;
-    EXPECT_NE(message->strText.find("..."), std::string::npos) << message->strText;
+    EXPECT_LT(message->text.size(), 400u);
+    EXPECT_NE(message->text.find("\"/start-of-the-path/xxx"), std::string::npos) << message->text;
+    EXPECT_NE(message->text.find("xxx/end-of-the-path.ved\""), std::string::npos) << message->text;
+    EXPECT_NE(message->text.find("..."), std::string::npos) << message->text;
 }
 
 // ---- Every reading that can be saved can be opened again ------------------------------------------
@@ -906,43 +909,43 @@ TEST(RoundTrip, every_reading_that_calculates_opens_again_to_the_same_reading) {
     const auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     int calculated = 0;
     for (int i = 0; i < 2000; ++i) {
-        BirthForm form;
-        form.txtName = RandomLetters(rng);
-        form.cboDate = std::to_string(pick(1, 28));
-        form.cboMonth = pick(0, 11);
-        form.cboYear = std::to_string(pick(1901, 2050));
-        form.cboHour = std::to_string(pick(0, 23));
-        form.cboMinute = std::to_string(pick(0, 59));
-        form.cboTimeZone = pick(0, kZoneCount - 1);
-        form.txtLatDeg = std::to_string(pick(0, 60));
-        form.txtLatMin = std::to_string(pick(0, 59));
-        form.txtLonDeg = std::to_string(pick(0, 179));
-        form.txtLonMin = std::to_string(pick(0, 59));
-        form.optLat = pick(0, 1) ? LatChoice::North : LatChoice::South;
-        form.optLong = pick(0, 1) ? LonChoice::East : LonChoice::West;
-        form.chkDST = pick(0, 1) == 1;
-        form.txtCity = RandomLetters(rng);
-        form.txtState = RandomLetters(rng);
-        form.txtCountry = RandomLetters(rng);
+        reading::BirthForm form;
+        form.name = RandomLetters(rng);
+        form.day = std::to_string(pick(1, 28));
+        form.month = pick(0, 11);
+        form.year = std::to_string(pick(1901, 2050));
+        form.hour = std::to_string(pick(0, 23));
+        form.minute = std::to_string(pick(0, 59));
+        form.zoneRow = pick(0, reading::kZoneCount - 1);
+        form.latDegrees = std::to_string(pick(0, 60));
+        form.latMinutes = std::to_string(pick(0, 59));
+        form.lonDegrees = std::to_string(pick(0, 179));
+        form.lonMinutes = std::to_string(pick(0, 59));
+        form.latDirection = pick(0, 1) ? reading::LatChoice::North : reading::LatChoice::South;
+        form.lonDirection = pick(0, 1) ? reading::LonChoice::East : reading::LonChoice::West;
+        form.dst = pick(0, 1) == 1;
+        form.city = RandomLetters(rng);
+        form.state = RandomLetters(rng);
+        form.country = RandomLetters(rng);
 
-        SharedChartState saved;
-        if (!modCalculationDriver::RunCalculation(form, saved, false).Succeeded()) continue;
+        reading::Reading saved;
+        if (!reading::RunCalculation(form, saved, false).Succeeded()) continue;
         ++calculated;
-        const std::string bytes = ReadingFileText(saved, saved.intZoneRow);
-        BirthForm reopened;
+        const std::string bytes = ReadingFileText(saved, saved.zoneRow);
+        reading::BirthForm reopened;
         OpenedReading opened;
         ASSERT_FALSE(FillFormFromReadingText(bytes, reopened, opened).has_value()) << i;
         ASSERT_TRUE(opened.unreadLines.empty()) << i;
-        SharedChartState again;
-        const auto outcome = modCalculationDriver::RunCalculation(reopened, again, false);
+        reading::Reading again;
+        const auto outcome = reading::RunCalculation(reopened, again, false);
         ASSERT_TRUE(outcome.Succeeded()) << "reading " << i
-                                         << " saved but refused on opening: " << outcome.message->strText << "\n"
+                                         << " saved but refused on opening: " << outcome.message->text << "\n"
                                          << Describe(form);
-        EXPECT_EQ(ReadingFileText(again, again.intZoneRow), bytes) << i;
-        EXPECT_EQ(again.strBirthAscendant, saved.strBirthAscendant) << i;
+        EXPECT_EQ(ReadingFileText(again, again.zoneRow), bytes) << i;
+        EXPECT_EQ(again.birthAscendantText, saved.birthAscendantText) << i;
     }
     EXPECT_GT(calculated, 500);  // the rest had a blank name or place
 }
 
 }  // namespace
-}  // namespace vela::modReadingFile
+}  // namespace vela::reading

@@ -17,8 +17,8 @@ using namespace vela;
 // Every row as the zone list shows it, with its offsets (hours West of Greenwich positive, the
 // minutes carrying the hour's sign), written out here so that any changed row fails.
 TEST(ZoneTable, keeps_the_first_programs_71_rows_with_their_texts_and_offsets) {
-    ZoneTables t;
-    modReferenceTables::FillReferenceTables(t);
+    reading::ZoneTables t;
+    reading::FillReferenceTables(t);
     struct Row {
         int pos;
         const char* text;
@@ -100,24 +100,24 @@ TEST(ZoneTable, keeps_the_first_programs_71_rows_with_their_texts_and_offsets) {
     };
     // Rows past 70 are appended after them, so every saved file keeps the meaning of its row.
     ASSERT_EQ(std::size(rows), 71u);
-    ASSERT_GE(kZoneCount, 71);
+    ASSERT_GE(reading::kZoneCount, 71);
     for (const auto& r : rows) {
         const auto i = static_cast<std::size_t>(r.pos);
-        EXPECT_EQ(t.strZoneTable[i], r.text) << r.pos;
-        EXPECT_EQ(t.intZoneHourTable[i], r.hours) << r.pos;
-        EXPECT_EQ(t.intZoneMinuteTable[i], r.minutes) << r.pos;
+        EXPECT_EQ(t.zoneTable[i], r.text) << r.pos;
+        EXPECT_EQ(t.zoneHourTable[i], r.hours) << r.pos;
+        EXPECT_EQ(t.zoneMinuteTable[i], r.minutes) << r.pos;
     }
 }
 
 TEST(ZoneTable, keeps_its_shared_names_and_consistent_signs) {
     // Rows 56-57 and 58-59 share name and offset; 50 and 52 share an abbreviation.
-    EXPECT_EQ(kZoneRows[56].text.substr(0, 29), kZoneRows[57].text.substr(0, 29));
-    EXPECT_EQ(kZoneRows[58].text.substr(0, 29), kZoneRows[59].text.substr(0, 29));
-    EXPECT_NE(kZoneRows[50].text.find(",NST,"), std::string_view::npos);
-    EXPECT_NE(kZoneRows[52].text.find(",NST,"), std::string_view::npos);
+    EXPECT_EQ(reading::kZoneRows[56].text.substr(0, 29), reading::kZoneRows[57].text.substr(0, 29));
+    EXPECT_EQ(reading::kZoneRows[58].text.substr(0, 29), reading::kZoneRows[59].text.substr(0, 29));
+    EXPECT_NE(reading::kZoneRows[50].text.find(",NST,"), std::string_view::npos);
+    EXPECT_NE(reading::kZoneRows[52].text.find(",NST,"), std::string_view::npos);
     // The table's original 71 rows; the rows appended after them are checked in zone_rows_test.cpp.
-    for (int i = 0; i < kOriginalZoneCount; ++i) {
-        const ZoneRow& row = kZoneRows[static_cast<std::size_t>(i)];
+    for (int i = 0; i < reading::kOriginalZoneCount; ++i) {
+        const reading::ZoneRow& row = reading::kZoneRows[static_cast<std::size_t>(i)];
         // The minutes carry the hour's sign; the text shows the opposite sign (East positive).
         EXPECT_TRUE(row.minutes == 0 || row.minutes == 30 || row.minutes == -30) << row.text;
         if (row.minutes != 0) {
@@ -133,7 +133,7 @@ TEST(ZoneTable, keeps_its_shared_names_and_consistent_signs) {
 }
 
 TEST(FormLists, hold_the_offered_entries_in_order) {
-    const auto& e = FormListEntries();
+    const auto& e = reading::FormListEntries();
     EXPECT_EQ(e.days.front(), "1");
     EXPECT_EQ(e.days.back(), "31");
     // English names whatever the user's language.
@@ -155,8 +155,8 @@ TEST(BirthDateText, names_every_month_in_full) {
                               "May 7,1975",       "June 7,1975",     "July 7,1975",     "August 7,1975",
                               "September 7,1975", "October 7,1975",  "November 7,1975", "December 7,1975"};
     for (int month = 1; month <= 12; ++month)
-        EXPECT_EQ(modCalculationDriver::BirthDateText(month, 7, 1975), expected[month - 1]) << month;
-    EXPECT_EQ(modCalculationDriver::BirthDateText(12, 31, 2050), "December 31,2050");
+        EXPECT_EQ(reading::BirthDateText(month, 7, 1975), expected[month - 1]) << month;
+    EXPECT_EQ(reading::BirthDateText(12, 31, 2050), "December 31,2050");
 }
 
 }  // namespace

@@ -17,16 +17,16 @@
 namespace vela {
 namespace {
 
-struct Reading {
-    SharedChartState state;
-    modVedicUpagrahas::Upagrahas upagrahas;
+struct Calculated {
+    reading::Reading state;
+    upagraha::Upagrahas upagrahas;
 };
 
-Reading Calculate(const BirthForm& form,
-                  const modConventionProfiles::ConventionProfile& profile = modConventionProfiles::kOriginalProfile) {
-    Reading r;
-    const auto outcome = modCalculationDriver::RunCalculation(form, profile, r.state);
-    EXPECT_TRUE(outcome.Succeeded()) << outcome.message->strText;
+Calculated Calculate(const reading::BirthForm& form,
+                     const upagraha::ConventionProfile& profile = upagraha::kOriginalProfile) {
+    Calculated r;
+    const auto outcome = reading::RunCalculation(form, profile, r.state);
+    EXPECT_TRUE(outcome.Succeeded()) << outcome.message->text;
     r.upagrahas = outcome.upagrahas;
     return r;
 }
@@ -34,95 +34,94 @@ Reading Calculate(const BirthForm& form,
 // The conventions of the reading, and local mean time's own offset: 77°13′ E is 5 h 8 min 52 s
 // ahead of Greenwich, shown to the nearest minute.
 TEST(ResultHeader, names_the_conventions_and_the_local_mean_time_offset) {
-    BirthForm lmt = NewDelhiForm();
-    lmt.cboTimeZone = 80;
-    const Reading r = Calculate(lmt, *modConventionProfiles::FindProfile("gulika-start"));
-    const auto header = modResultSummary::BuildHeader(r.state, r.upagrahas);
-    EXPECT_EQ(header.strBirth, "15 June 1975, 10:30, Local Mean Time +05:09");
-    EXPECT_EQ(header.strProfile, "Conventions: Gulika at the start");
+    reading::BirthForm lmt = NewDelhiForm();
+    lmt.zoneRow = 80;
+    const Calculated r = Calculate(lmt, *upagraha::FindProfile("gulika-start"));
+    const auto header = reading::BuildHeader(r.state, r.upagrahas);
+    EXPECT_EQ(header.birth, "15 June 1975, 10:30, Local Mean Time +05:09");
+    EXPECT_EQ(header.profile, "Conventions: Gulika at the start");
 }
 
 TEST(ResultHeader, names_the_person_the_moment_the_zone_the_place_and_the_ascendant) {
-    const Reading delhi = Calculate(NewDelhiForm());
-    const auto header = modResultSummary::BuildHeader(delhi.state, delhi.upagrahas);
-    EXPECT_EQ(header.strName, "Asha");
-    EXPECT_EQ(header.strBirth, "15 June 1975, 10:30, Indian Time +05:30");
-    EXPECT_EQ(header.strPlace, "New Delhi, Delhi, India, 28\u00B037\u2032 N, 77\u00B013\u2032 E");
-    EXPECT_EQ(header.strAscendant, "Ascendant 05\u00B054\u2032 Leo, Magha, pada 2");
-    EXPECT_EQ(header.strDayNight, "Day birth; the day portions of Sunday");
-    EXPECT_EQ(header.strProfile, "Conventions: Original");
+    const Calculated delhi = Calculate(NewDelhiForm());
+    const auto header = reading::BuildHeader(delhi.state, delhi.upagrahas);
+    EXPECT_EQ(header.name, "Asha");
+    EXPECT_EQ(header.birth, "15 June 1975, 10:30, Indian Time +05:30");
+    EXPECT_EQ(header.place, "New Delhi, Delhi, India, 28\u00B037\u2032 N, 77\u00B013\u2032 E");
+    EXPECT_EQ(header.ascendantText, "Ascendant 05\u00B054\u2032 Leo, Magha, pada 2");
+    EXPECT_EQ(header.dayNight, "Day birth; the day portions of Sunday");
+    EXPECT_EQ(header.profile, "Conventions: Original");
 
     // New York in summer time, West and by day; and a Delhi night.
-    BirthForm newYork = NewDelhiForm("9", "5");
-    newYork.cboDate = "4";
-    newYork.cboMonth = 6;
-    newYork.cboYear = "1990";
-    newYork.cboTimeZone = 27;  // Eastern Standard Time
-    newYork.chkDST = true;
-    newYork.txtLatDeg = "40";
-    newYork.txtLatMin = "43";
-    newYork.txtLonDeg = "74";
-    newYork.txtLonMin = "0";
-    newYork.optLong = LonChoice::West;
-    newYork.txtCity = "New York";
-    newYork.txtState = "New York";
-    newYork.txtCountry = "USA";
-    const Reading ny = Calculate(newYork);
-    const auto nyHeader = modResultSummary::BuildHeader(ny.state, ny.upagrahas);
-    EXPECT_EQ(nyHeader.strBirth,
+    reading::BirthForm newYork = NewDelhiForm("9", "5");
+    newYork.day = "4";
+    newYork.month = 6;
+    newYork.year = "1990";
+    newYork.zoneRow = 27;  // Eastern Standard Time
+    newYork.dst = true;
+    newYork.latDegrees = "40";
+    newYork.latMinutes = "43";
+    newYork.lonDegrees = "74";
+    newYork.lonMinutes = "0";
+    newYork.lonDirection = reading::LonChoice::West;
+    newYork.city = "New York";
+    newYork.state = "New York";
+    newYork.country = "USA";
+    const Calculated ny = Calculate(newYork);
+    const auto nyHeader = reading::BuildHeader(ny.state, ny.upagrahas);
+    EXPECT_EQ(nyHeader.birth,
               "4 July 1990, 09:05, Eastern Standard Time \u221205:00 + 1 h daylight saving (\u221204:00)");
-    EXPECT_EQ(nyHeader.strPlace, "New York, New York, USA, 40\u00B043\u2032 N, 74\u00B000\u2032 W");
-    EXPECT_EQ(nyHeader.strDayNight, "Day birth; the day portions of Wednesday");
+    EXPECT_EQ(nyHeader.place, "New York, New York, USA, 40\u00B043\u2032 N, 74\u00B000\u2032 W");
+    EXPECT_EQ(nyHeader.dayNight, "Day birth; the day portions of Wednesday");
 
-    const Reading night = Calculate(NewDelhiForm("22", "0"));
-    EXPECT_EQ(modResultSummary::BuildHeader(night.state, night.upagrahas).strDayNight,
-              "Night birth; the night portions of Sunday");
+    const Calculated night = Calculate(NewDelhiForm("22", "0"));
+    EXPECT_EQ(reading::BuildHeader(night.state, night.upagrahas).dayNight, "Night birth; the night portions of Sunday");
     // Before sunrise the night belongs to the day before.
-    const Reading early = Calculate(NewDelhiForm("3", "0"));
-    EXPECT_EQ(modResultSummary::BuildHeader(early.state, early.upagrahas).strDayNight,
+    const Calculated early = Calculate(NewDelhiForm("3", "0"));
+    EXPECT_EQ(reading::BuildHeader(early.state, early.upagrahas).dayNight,
               "Night birth; the night portions of Saturday");
 }
 
 TEST(ResultTable, gives_each_upagraha_its_lord_portion_moment_place_and_house) {
-    const Reading delhi = Calculate(NewDelhiForm());
-    const auto rows = modResultSummary::BuildTable(delhi.state, delhi.upagrahas);
+    const Calculated delhi = Calculate(NewDelhiForm());
+    const auto rows = reading::BuildTable(delhi.state, delhi.upagrahas);
     ASSERT_EQ(rows.size(), 7u);
-    EXPECT_EQ(rows[0].strName, "Ascendant");
-    EXPECT_EQ(rows[0].strMoment, "10:30");
-    EXPECT_EQ(rows[0].strLongitude, "05 Leo 54");
-    EXPECT_EQ(rows[0].strNakshatra, "Magha, pada 2");
-    EXPECT_EQ(rows[0].strHouse, "1");
+    EXPECT_EQ(rows[0].name, "Ascendant");
+    EXPECT_EQ(rows[0].momentText, "10:30");
+    EXPECT_EQ(rows[0].longitudeText, "05 Leo 54");
+    EXPECT_EQ(rows[0].nakshatraText, "Magha, pada 2");
+    EXPECT_EQ(rows[0].houseText, "1");
     const auto& kaala = rows[1];
-    EXPECT_EQ(kaala.strName, "Kaala");
-    EXPECT_EQ(kaala.strLord, "Sun");
-    EXPECT_EQ(kaala.strPortion, "1 of 8, day");
-    EXPECT_EQ(kaala.strMoment, "06:15");
-    EXPECT_EQ(kaala.strLongitude, "10 Gem 56");
-    EXPECT_EQ(kaala.strNakshatra, "Ardra, pada 2");
-    EXPECT_EQ(kaala.strHouse, "11");
+    EXPECT_EQ(kaala.name, "Kaala");
+    EXPECT_EQ(kaala.lord, "Sun");
+    EXPECT_EQ(kaala.portionText, "1 of 8, day");
+    EXPECT_EQ(kaala.momentText, "06:15");
+    EXPECT_EQ(kaala.longitudeText, "10 Gem 56");
+    EXPECT_EQ(kaala.nakshatraText, "Ardra, pada 2");
+    EXPECT_EQ(kaala.houseText, "11");
     const std::vector<std::string> names = {"Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"};
-    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(rows[i + 1].strName, names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(rows[i + 1].name, names[i]);
     // Gulika and Maandi share Saturn's portion.
-    EXPECT_EQ(rows[5].strPortion, rows[6].strPortion);
+    EXPECT_EQ(rows[5].portionText, rows[6].portionText);
 
-    const std::string text = modResultSummary::TableText(rows);
+    const std::string text = reading::TableText(rows);
     EXPECT_EQ(text.substr(0, text.find('\n')), "Upagraha\tLord\tPortion\tMoment\tLongitude\tNakshatra\tHouse");
     EXPECT_NE(text.find("\nKaala\tSun\t1 of 8, day\t06:15\t10 Gem 56\tArdra, pada 2\t11\n"), std::string::npos);
 }
 
 TEST(MomentText, marks_a_moment_on_the_next_or_previous_date) {
-    EXPECT_EQ(modResultSummary::MomentText(6.25), "06:15");
-    EXPECT_EQ(modResultSummary::MomentText(25.5), "01:30 (next date)");
-    EXPECT_EQ(modResultSummary::MomentText(-0.25), "23:45 (previous date)");
+    EXPECT_EQ(reading::MomentText(6.25), "06:15");
+    EXPECT_EQ(reading::MomentText(25.5), "01:30 (next date)");
+    EXPECT_EQ(reading::MomentText(-0.25), "23:45 (previous date)");
     // A moment that rounds to midnight belongs to the date it opens.
-    EXPECT_EQ(modResultSummary::MomentText(23.9999), "00:00 (next date)");
+    EXPECT_EQ(reading::MomentText(23.9999), "00:00 (next date)");
 }
 
-using modChartModel::ChartStyle;
-using modChartModel::GridCell;
+using reading::ChartStyle;
+using reading::GridCell;
 
 // Whether a point lies inside a convex polygon (any winding): on the same side of every edge.
-bool Inside(const std::vector<modChartModel::ChartPoint>& polygon, modChartModel::ChartPoint p) {
+bool Inside(const std::vector<reading::ChartPoint>& polygon, reading::ChartPoint p) {
     int sign = 0;
     for (std::size_t i = 0; i < polygon.size(); ++i) {
         const auto& a = polygon[i];
@@ -139,48 +138,48 @@ bool Inside(const std::vector<modChartModel::ChartPoint>& polygon, modChartModel
 // Each place's sign label and the corners of its text box lie inside the place, so whatever is
 // written there stays in its own house or sign.
 TEST(ChartModel, writes_every_place_inside_its_own_outline) {
-    const Reading delhi = Calculate(NewDelhiForm());
+    const Calculated delhi = Calculate(NewDelhiForm());
     for (const ChartStyle style : {ChartStyle::SouthIndian, ChartStyle::NorthIndian}) {
-        const auto model = modChartModel::BuildChartModel(style, delhi.state, delhi.upagrahas, {"Asha"});
+        const auto model = reading::BuildChartModel(style, delhi.state, delhi.upagrahas, {"Asha"});
         for (const auto& place : model.places) {
             const auto& box = place.textBox;
-            EXPECT_TRUE(Inside(place.outline, place.labelAt)) << place.strLabel;
-            for (const modChartModel::ChartPoint corner : {modChartModel::ChartPoint{box.x, box.y},
-                                                           {box.x + box.width, box.y},
-                                                           {box.x, box.y + box.height},
-                                                           {box.x + box.width, box.y + box.height}})
-                EXPECT_TRUE(Inside(place.outline, corner)) << place.strLabel << " " << corner.x << "," << corner.y;
+            EXPECT_TRUE(Inside(place.outline, place.labelAt)) << place.label;
+            for (const reading::ChartPoint corner : {reading::ChartPoint{box.x, box.y},
+                                                     {box.x + box.width, box.y},
+                                                     {box.x, box.y + box.height},
+                                                     {box.x + box.width, box.y + box.height}})
+                EXPECT_TRUE(Inside(place.outline, corner)) << place.label << " " << corner.x << "," << corner.y;
         }
     }
 }
 
 TEST(ChartModel, south_indian_cells_run_clockwise_from_pisces_at_the_top_left) {
-    EXPECT_EQ(modChartModel::SouthIndianCell(11), (GridCell{0, 0}));  // Pisces
-    EXPECT_EQ(modChartModel::SouthIndianCell(0), (GridCell{0, 1}));   // Aries
-    EXPECT_EQ(modChartModel::SouthIndianCell(2), (GridCell{0, 3}));   // Gemini
-    EXPECT_EQ(modChartModel::SouthIndianCell(3), (GridCell{1, 3}));   // Cancer
-    EXPECT_EQ(modChartModel::SouthIndianCell(5), (GridCell{3, 3}));   // Virgo
-    EXPECT_EQ(modChartModel::SouthIndianCell(8), (GridCell{3, 0}));   // Sagittarius
-    EXPECT_EQ(modChartModel::SouthIndianCell(10), (GridCell{1, 0}));  // Aquarius
+    EXPECT_EQ(reading::SouthIndianCell(11), (GridCell{0, 0}));  // Pisces
+    EXPECT_EQ(reading::SouthIndianCell(0), (GridCell{0, 1}));   // Aries
+    EXPECT_EQ(reading::SouthIndianCell(2), (GridCell{0, 3}));   // Gemini
+    EXPECT_EQ(reading::SouthIndianCell(3), (GridCell{1, 3}));   // Cancer
+    EXPECT_EQ(reading::SouthIndianCell(5), (GridCell{3, 3}));   // Virgo
+    EXPECT_EQ(reading::SouthIndianCell(8), (GridCell{3, 0}));   // Sagittarius
+    EXPECT_EQ(reading::SouthIndianCell(10), (GridCell{1, 0}));  // Aquarius
 }
 
 TEST(ChartModel, draws_each_body_in_its_sign_in_the_south_indian_chart) {
-    const Reading delhi = Calculate(NewDelhiForm());
-    const auto model = modChartModel::BuildChartModel(ChartStyle::SouthIndian, delhi.state, delhi.upagrahas,
-                                                      {"Asha", "15 June 1975 10:30"});
+    const Calculated delhi = Calculate(NewDelhiForm());
+    const auto model =
+        reading::BuildChartModel(ChartStyle::SouthIndian, delhi.state, delhi.upagrahas, {"Asha", "15 June 1975 10:30"});
     ASSERT_EQ(model.bodies.size(), 7u);
-    EXPECT_EQ(model.bodies[0].strShortName, "Asc");
-    EXPECT_TRUE(model.bodies[0].blnAscendant);
+    EXPECT_EQ(model.bodies[0].shortName, "Asc");
+    EXPECT_TRUE(model.bodies[0].isAscendant);
     // The ascendant in Leo: the cell at the right, third row; marked.
     EXPECT_EQ(model.PlaceOfBody(0), 4u);
-    EXPECT_TRUE(model.places[4].blnAscendant);
-    EXPECT_EQ(model.places[4].strLabel, "Leo");
-    EXPECT_EQ(model.places[4].outline.front(), (modChartModel::ChartPoint{0.75, 0.5}));
+    EXPECT_TRUE(model.places[4].isAscendant);
+    EXPECT_EQ(model.places[4].label, "Leo");
+    EXPECT_EQ(model.places[4].outline.front(), (reading::ChartPoint{0.75, 0.5}));
     // Kaala in Gemini, the top right cell, with its degrees as the report truncates them.
-    EXPECT_EQ(model.bodies[1].strShortName, "Ka");
-    EXPECT_EQ(model.bodies[1].strDegrees, "10\u00B056\u2032");
+    EXPECT_EQ(model.bodies[1].shortName, "Ka");
+    EXPECT_EQ(model.bodies[1].degreesText, "10\u00B056\u2032");
     EXPECT_EQ(model.PlaceOfBody(1), 2u);
-    EXPECT_EQ(model.places[2].intHouse, 11);
+    EXPECT_EQ(model.places[2].house, 11);
     // Gulika and Maandi share a sign and are both written there.
     const std::size_t gulika = model.PlaceOfBody(5);
     EXPECT_EQ(model.PlaceOfBody(6), gulika);
@@ -190,35 +189,35 @@ TEST(ChartModel, draws_each_body_in_its_sign_in_the_south_indian_chart) {
     std::size_t drawn = 0;
     for (const auto& place : model.places) {
         drawn += place.bodies.size();
-        EXPECT_EQ(place.blnAscendant, &place == &model.places[4]);
+        EXPECT_EQ(place.isAscendant, &place == &model.places[4]);
     }
     EXPECT_EQ(drawn, 7u);
 }
 
 TEST(ChartModel, numbers_the_houses_with_their_signs_in_the_north_indian_chart) {
-    const Reading delhi = Calculate(NewDelhiForm());
-    const auto model = modChartModel::BuildChartModel(ChartStyle::NorthIndian, delhi.state, delhi.upagrahas, {});
+    const Calculated delhi = Calculate(NewDelhiForm());
+    const auto model = reading::BuildChartModel(ChartStyle::NorthIndian, delhi.state, delhi.upagrahas, {});
     // The first house is the top diamond and holds the ascendant's sign, Leo, number 5.
     EXPECT_EQ(model.PlaceOfBody(0), 0u);
-    EXPECT_EQ(model.places[0].strLabel, "5");
+    EXPECT_EQ(model.places[0].label, "5");
     EXPECT_EQ(model.places[0].outline,
-              (std::vector<modChartModel::ChartPoint>{{0.5, 0}, {0.75, 0.25}, {0.5, 0.5}, {0.25, 0.25}}));
+              (std::vector<reading::ChartPoint>{{0.5, 0}, {0.75, 0.25}, {0.5, 0.5}, {0.25, 0.25}}));
     // Counter-clockwise: the second house is the top left triangle, the fourth the left diamond,
     // the seventh the bottom one, the tenth the right one.
     EXPECT_EQ(model.places[1].outline.size(), 3u);
-    EXPECT_EQ(model.places[1].outline.front(), (modChartModel::ChartPoint{0, 0}));
-    EXPECT_EQ(model.places[3].outline.front(), (modChartModel::ChartPoint{0, 0.5}));
-    EXPECT_EQ(model.places[6].outline.front(), (modChartModel::ChartPoint{0.5, 1}));
-    EXPECT_EQ(model.places[9].outline.front(), (modChartModel::ChartPoint{1, 0.5}));
+    EXPECT_EQ(model.places[1].outline.front(), (reading::ChartPoint{0, 0}));
+    EXPECT_EQ(model.places[3].outline.front(), (reading::ChartPoint{0, 0.5}));
+    EXPECT_EQ(model.places[6].outline.front(), (reading::ChartPoint{0.5, 1}));
+    EXPECT_EQ(model.places[9].outline.front(), (reading::ChartPoint{1, 0.5}));
     // Kaala in the eleventh house, Gemini, number 3.
     EXPECT_EQ(model.PlaceOfBody(1), 10u);
-    EXPECT_EQ(model.places[10].strLabel, "3");
-    EXPECT_EQ(model.places[10].intSign, 2);
+    EXPECT_EQ(model.places[10].label, "3");
+    EXPECT_EQ(model.places[10].sign, 2);
     // The signs follow the houses round: the twelfth is Cancer, 4.
-    EXPECT_EQ(model.places[11].strLabel, "4");
+    EXPECT_EQ(model.places[11].label, "4");
     EXPECT_TRUE(model.centreLines.empty());
     for (std::size_t b = 0; b < model.bodies.size(); ++b)
-        EXPECT_EQ(model.places[model.PlaceOfBody(b)].intHouse, model.bodies[b].intHouse);
+        EXPECT_EQ(model.places[model.PlaceOfBody(b)].house, model.bodies[b].house);
 }
 
 }  // namespace

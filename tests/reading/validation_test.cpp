@@ -13,31 +13,32 @@
 #include "reading/validation.h"
 #include "tests/support/test_names.h"
 
-namespace vela::modValidation {
+namespace vela::reading {
 namespace {
 
 // A form that passes every check: Pune, 18°31' N, 73°51' E.
-BirthForm PassingForm() {
-    BirthForm f;
-    f.txtName = "Asha";
-    f.txtLatDeg = "18";
-    f.txtLatMin = "31";
-    f.txtLonDeg = "73";
-    f.txtLonMin = "51";
-    f.txtCity = "Pune";
-    f.txtState = "Maharashtra";
-    f.txtCountry = "India";
+reading::BirthForm PassingForm() {
+    reading::BirthForm f;
+    f.name = "Asha";
+    f.latDegrees = "18";
+    f.latMinutes = "31";
+    f.lonDegrees = "73";
+    f.lonMinutes = "51";
+    f.city = "Pune";
+    f.state = "Maharashtra";
+    f.country = "India";
     return f;
 }
 
 // No message when text is nullptr; otherwise a message with this text, icon and focus.
-void ExpectOutcome(const std::optional<UserMessage>& message, const char* text, MsgIcon icon, FormField focus) {
+void ExpectOutcome(const std::optional<reading::UserMessage>& message, const char* text, reading::MsgIcon icon,
+                   reading::FormField focus) {
     if (text == nullptr) {
-        EXPECT_FALSE(message.has_value()) << message->strText;
+        EXPECT_FALSE(message.has_value()) << message->text;
         return;
     }
     ASSERT_TRUE(message.has_value()) << "expected: " << text;
-    EXPECT_EQ(message->strText, text);
+    EXPECT_EQ(message->text, text);
     EXPECT_EQ(message->icon, icon);
     EXPECT_EQ(message->focus, focus);
 }
@@ -48,49 +49,55 @@ TEST(ValidateInput, passes_a_complete_form) { EXPECT_EQ(ValidateInput(PassingFor
 TEST(ValidateInput, reports_an_empty_form_one_box_at_a_time_in_the_order_of_the_form) {
     struct Step {
         std::string text;
-        FormField focus;
-        std::function<void(BirthForm&)> fill;
+        reading::FormField focus;
+        std::function<void(reading::BirthForm&)> fill;
     };
     const std::vector<Step> steps = {
-        {"Please Enter Your Name", FormField::Name, [](BirthForm& f) { f.txtName = "Asha"; }},
-        {"Please Enter Degree of Latitude", FormField::LatDeg, [](BirthForm& f) { f.txtLatDeg = "18"; }},
-        {"Please Enter Minutes of Latitude", FormField::LatMin, [](BirthForm& f) { f.txtLatMin = "31"; }},
-        {"Please Enter Degree of Longitude", FormField::LonDeg, [](BirthForm& f) { f.txtLonDeg = "73"; }},
-        {"Please Enter Minute of Longitude", FormField::LonMin, [](BirthForm& f) { f.txtLonMin = "51"; }},
-        {"Please Enter Your City name", FormField::City, [](BirthForm& f) { f.txtCity = "Pune"; }},
-        {"Please Enter Your State name", FormField::State, [](BirthForm& f) { f.txtState = "Maharashtra"; }},
-        {"Please Enter Your Country name", FormField::Country, [](BirthForm& f) { f.txtCountry = "India"; }},
+        {"Please Enter Your Name", reading::FormField::Name, [](reading::BirthForm& f) { f.name = "Asha"; }},
+        {"Please Enter Degree of Latitude", reading::FormField::LatDeg,
+         [](reading::BirthForm& f) { f.latDegrees = "18"; }},
+        {"Please Enter Minutes of Latitude", reading::FormField::LatMin,
+         [](reading::BirthForm& f) { f.latMinutes = "31"; }},
+        {"Please Enter Degree of Longitude", reading::FormField::LonDeg,
+         [](reading::BirthForm& f) { f.lonDegrees = "73"; }},
+        {"Please Enter Minute of Longitude", reading::FormField::LonMin,
+         [](reading::BirthForm& f) { f.lonMinutes = "51"; }},
+        {"Please Enter Your City name", reading::FormField::City, [](reading::BirthForm& f) { f.city = "Pune"; }},
+        {"Please Enter Your State name", reading::FormField::State,
+         [](reading::BirthForm& f) { f.state = "Maharashtra"; }},
+        {"Please Enter Your Country name", reading::FormField::Country,
+         [](reading::BirthForm& f) { f.country = "India"; }},
     };
-    BirthForm form;
-    form.optLat = LatChoice::None;
-    form.optLong = LonChoice::None;
+    reading::BirthForm form;
+    form.latDirection = reading::LatChoice::None;
+    form.lonDirection = reading::LonChoice::None;
     for (const auto& step : steps) {
         const auto message = ValidateInput(form);
         ASSERT_TRUE(message.has_value()) << "expected: " << step.text;
-        EXPECT_EQ(message->strText, step.text);
-        EXPECT_EQ(message->icon, MsgIcon::Critical) << step.text;
+        EXPECT_EQ(message->text, step.text);
+        EXPECT_EQ(message->icon, reading::MsgIcon::Critical) << step.text;
         EXPECT_EQ(message->focus, step.focus) << step.text;
-        EXPECT_EQ(message->selectLat, LatChoice::None) << step.text;
-        EXPECT_EQ(message->selectLong, LonChoice::None) << step.text;
+        EXPECT_EQ(message->selectLat, reading::LatChoice::None) << step.text;
+        EXPECT_EQ(message->selectLong, reading::LonChoice::None) << step.text;
         step.fill(form);
     }
 
     // No direction chosen: the message comes with the first direction of the pair selected.
     auto message = ValidateInput(form);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText, "Please Select Direction For The Latitude");
-    EXPECT_EQ(message->icon, MsgIcon::Critical);
-    EXPECT_EQ(message->selectLat, LatChoice::North);
-    EXPECT_EQ(message->selectLong, LonChoice::None);
-    form.optLat = message->selectLat;
+    EXPECT_EQ(message->text, "Please Select Direction For The Latitude");
+    EXPECT_EQ(message->icon, reading::MsgIcon::Critical);
+    EXPECT_EQ(message->selectLat, reading::LatChoice::North);
+    EXPECT_EQ(message->selectLong, reading::LonChoice::None);
+    form.latDirection = message->selectLat;
 
     message = ValidateInput(form);
     ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->strText, "Please Select Direction For The Longitude");
-    EXPECT_EQ(message->icon, MsgIcon::Critical);
-    EXPECT_EQ(message->selectLat, LatChoice::None);
-    EXPECT_EQ(message->selectLong, LonChoice::East);
-    form.optLong = message->selectLong;
+    EXPECT_EQ(message->text, "Please Select Direction For The Longitude");
+    EXPECT_EQ(message->icon, reading::MsgIcon::Critical);
+    EXPECT_EQ(message->selectLat, reading::LatChoice::None);
+    EXPECT_EQ(message->selectLong, reading::LonChoice::East);
+    form.lonDirection = message->selectLong;
 
     EXPECT_EQ(ValidateInput(form), std::nullopt);
 }
@@ -99,32 +106,35 @@ TEST(ValidateInput, reports_an_empty_form_one_box_at_a_time_in_the_order_of_the_
 // file, so it is as empty as an empty box, with the same message.
 struct BlankCase {
     const char* name;
-    std::string BirthForm::*box;
+    std::string reading::BirthForm::*box;
     const char* text;
     const char* message;  // nullptr: passes
-    FormField focus;
+    reading::FormField focus;
 };
 
 class BlankBox : public ::testing::TestWithParam<BlankCase> {};
 
 TEST_P(BlankBox, counts_as_empty_only_when_it_holds_nothing_but_blanks) {
     const BlankCase& c = GetParam();
-    BirthForm form = PassingForm();
+    reading::BirthForm form = PassingForm();
     form.*c.box = c.text;
-    ExpectOutcome(ValidateInput(form), c.message, MsgIcon::Critical, c.focus);
+    ExpectOutcome(ValidateInput(form), c.message, reading::MsgIcon::Critical, c.focus);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ValidateInput, BlankBox,
-    ::testing::Values(
-        BlankCase{"a_name_of_one_blank", &BirthForm::txtName, " ", "Please Enter Your Name", FormField::Name},
-        BlankCase{"a_city_of_blanks", &BirthForm::txtCity, "   ", "Please Enter Your City name", FormField::City},
-        BlankCase{"a_state_of_blanks", &BirthForm::txtState, "  ", "Please Enter Your State name", FormField::State},
-        BlankCase{"a_country_of_blanks", &BirthForm::txtCountry, "      ", "Please Enter Your Country name",
-                  FormField::Country},
-        BlankCase{"a_name_between_blanks_passes", &BirthForm::txtName, "  Asha  ", nullptr, FormField::None},
-        BlankCase{"a_city_with_one_letter_passes", &BirthForm::txtCity, " x ", nullptr, FormField::None}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(ValidateInput, BlankBox,
+                         ::testing::Values(BlankCase{"a_name_of_one_blank", &reading::BirthForm::name, " ",
+                                                     "Please Enter Your Name", reading::FormField::Name},
+                                           BlankCase{"a_city_of_blanks", &reading::BirthForm::city, "   ",
+                                                     "Please Enter Your City name", reading::FormField::City},
+                                           BlankCase{"a_state_of_blanks", &reading::BirthForm::state, "  ",
+                                                     "Please Enter Your State name", reading::FormField::State},
+                                           BlankCase{"a_country_of_blanks", &reading::BirthForm::country, "      ",
+                                                     "Please Enter Your Country name", reading::FormField::Country},
+                                           BlankCase{"a_name_between_blanks_passes", &reading::BirthForm::name,
+                                                     "  Asha  ", nullptr, reading::FormField::None},
+                                           BlankCase{"a_city_with_one_letter_passes", &reading::BirthForm::city, " x ",
+                                                     nullptr, reading::FormField::None}),
+                         RowName());
 
 // ---- Ranges of latitude and longitude ------------------------------------------------------------
 
@@ -135,19 +145,19 @@ struct RangeCase {
     const char* lonDeg;
     const char* lonMin;
     const char* message;  // nullptr: passes
-    FormField focus;
+    reading::FormField focus;
 };
 
 class PlaceRange : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(PlaceRange, refuses_places_outside_the_globe) {
     const RangeCase& c = GetParam();
-    BirthForm form = PassingForm();
-    form.txtLatDeg = c.latDeg;
-    form.txtLatMin = c.latMin;
-    form.txtLonDeg = c.lonDeg;
-    form.txtLonMin = c.lonMin;
-    ExpectOutcome(ValidateInput(form), c.message, MsgIcon::Critical, c.focus);
+    reading::BirthForm form = PassingForm();
+    form.latDegrees = c.latDeg;
+    form.latMinutes = c.latMin;
+    form.lonDegrees = c.lonDeg;
+    form.lonMinutes = c.lonMin;
+    ExpectOutcome(ValidateInput(form), c.message, reading::MsgIcon::Critical, c.focus);
 }
 
 constexpr const char* kLatDeg = "Please Enter Degree of Latitude from 0 to 89";
@@ -158,36 +168,37 @@ constexpr const char* kLonMin = "Please Enter Minute of Longitude from 0 to 59";
 INSTANTIATE_TEST_SUITE_P(
     ValidateInput, PlaceRange,
     ::testing::Values(
-        RangeCase{"the_largest_values_pass", "89", "59", "180", "0", nullptr, FormField::None},
-        RangeCase{"zero_everywhere_passes", "0", "0", "0", "0", nullptr, FormField::None},
-        RangeCase{"leading_zeros_count_by_value", "089", "059", "099", "059", nullptr, FormField::None},
-        RangeCase{"latitude_90_degrees_is_refused", "90", "0", "73", "51", kLatDeg, FormField::LatDeg},
-        RangeCase{"latitude_999_degrees_is_refused", "999", "0", "73", "51", kLatDeg, FormField::LatDeg},
-        RangeCase{"latitude_60_minutes_is_refused", "18", "60", "73", "51", kLatMin, FormField::LatMin},
-        RangeCase{"longitude_181_degrees_is_refused", "18", "31", "181", "0", kLonDeg, FormField::LonDeg},
+        RangeCase{"the_largest_values_pass", "89", "59", "180", "0", nullptr, reading::FormField::None},
+        RangeCase{"zero_everywhere_passes", "0", "0", "0", "0", nullptr, reading::FormField::None},
+        RangeCase{"leading_zeros_count_by_value", "089", "059", "099", "059", nullptr, reading::FormField::None},
+        RangeCase{"latitude_90_degrees_is_refused", "90", "0", "73", "51", kLatDeg, reading::FormField::LatDeg},
+        RangeCase{"latitude_999_degrees_is_refused", "999", "0", "73", "51", kLatDeg, reading::FormField::LatDeg},
+        RangeCase{"latitude_60_minutes_is_refused", "18", "60", "73", "51", kLatMin, reading::FormField::LatMin},
+        RangeCase{"longitude_181_degrees_is_refused", "18", "31", "181", "0", kLonDeg, reading::FormField::LonDeg},
         RangeCase{"longitude_180_degrees_1_minute_is_refused_on_the_degrees", "18", "31", "180", "1", kLonDeg,
-                  FormField::LonDeg},
-        RangeCase{"longitude_60_minutes_is_refused", "18", "31", "73", "60", kLonMin, FormField::LonMin},
-        RangeCase{"latitude_is_checked_before_longitude", "90", "60", "181", "60", kLatDeg, FormField::LatDeg},
-        RangeCase{"latitude_minutes_before_longitude", "18", "60", "181", "60", kLatMin, FormField::LatMin},
+                  reading::FormField::LonDeg},
+        RangeCase{"longitude_60_minutes_is_refused", "18", "31", "73", "60", kLonMin, reading::FormField::LonMin},
+        RangeCase{"latitude_is_checked_before_longitude", "90", "60", "181", "60", kLatDeg, reading::FormField::LatDeg},
+        RangeCase{"latitude_minutes_before_longitude", "18", "60", "181", "60", kLatMin, reading::FormField::LatMin},
         RangeCase{"negative_degrees_from_the_command_line_are_refused", "-1", "0", "73", "51", kLatDeg,
-                  FormField::LatDeg},
+                  reading::FormField::LatDeg},
         RangeCase{"a_number_too_long_for_an_integer_is_refused", "18", "31", "99999999999999999999", "0", kLonDeg,
-                  FormField::LonDeg},
-        RangeCase{"text_that_is_no_number_is_left_to_the_driver", "1a", "x", "+500", " ", nullptr, FormField::None}),
+                  reading::FormField::LonDeg},
+        RangeCase{"text_that_is_no_number_is_left_to_the_driver", "1a", "x", "+500", " ", nullptr,
+                  reading::FormField::None}),
     RowName());
 
 TEST(ValidateInput, checks_ranges_after_the_boxes_are_filled_and_before_the_directions) {
-    BirthForm form = PassingForm();
-    form.txtLatDeg = "999";
-    form.txtCountry = "";
+    reading::BirthForm form = PassingForm();
+    form.latDegrees = "999";
+    form.country = "";
     ASSERT_TRUE(ValidateInput(form).has_value());
-    EXPECT_EQ(ValidateInput(form)->strText, "Please Enter Your Country name");
+    EXPECT_EQ(ValidateInput(form)->text, "Please Enter Your Country name");
 
-    form.txtCountry = "India";
-    form.optLat = LatChoice::None;
+    form.country = "India";
+    form.latDirection = reading::LatChoice::None;
     ASSERT_TRUE(ValidateInput(form).has_value());
-    EXPECT_EQ(ValidateInput(form)->strText, kLatDeg);
+    EXPECT_EQ(ValidateInput(form)->text, kLatDeg);
 }
 
 // ---- The day against its month -----------------------------------------------------------------
@@ -204,11 +215,11 @@ class DayOfMonth : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(DayOfMonth, refuses_days_the_month_does_not_have) {
     const DateCase& c = GetParam();
-    BirthForm form = PassingForm();
-    form.cboDate = c.day;
-    form.cboMonth = c.monthPosition;
-    form.cboYear = c.year;
-    ExpectOutcome(ValidateInput(form), c.message, MsgIcon::Information, FormField::None);
+    reading::BirthForm form = PassingForm();
+    form.day = c.day;
+    form.month = c.monthPosition;
+    form.year = c.year;
+    ExpectOutcome(ValidateInput(form), c.message, reading::MsgIcon::Information, reading::FormField::None);
 }
 
 constexpr const char* kFebruary = "Please Enter Correct Date Or Month!";
@@ -249,8 +260,8 @@ class Keystroke : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(Keystroke, accepts_only_the_characters_of_its_box) {
     const KeyCase& c = GetParam();
     const char* refusal = c.kind == BoxKind::Letters ? "Please enter only letters" : "Please enter only numbers";
-    ExpectOutcome(FilterKeystroke(c.kind, c.code, c.previous), c.accepted ? nullptr : refusal, MsgIcon::Critical,
-                  FormField::None);
+    ExpectOutcome(FilterKeystroke(c.kind, c.code, c.previous), c.accepted ? nullptr : refusal,
+                  reading::MsgIcon::Critical, reading::FormField::None);
 }
 
 constexpr auto L = BoxKind::Letters;
@@ -300,7 +311,7 @@ TEST(CheckBoxText, takes_names_as_people_write_them_and_nothing_else) {
                              "\u015Ei\u015Fli", "D\u2019Souza", "tab\tseparated", "Asha\n", "Ren\xE9"}) {
         const auto message = CheckBoxText(L, name);
         ASSERT_TRUE(message.has_value()) << name;
-        EXPECT_EQ(message->strText, "Please enter only letters");
+        EXPECT_EQ(message->text, "Please enter only letters");
     }
     EXPECT_FALSE(CheckBoxText(D, "089"));
     for (const char* number : {"-12", "12.5", "7 5", " 7"}) EXPECT_TRUE(CheckBoxText(D, number)) << number;
@@ -309,28 +320,29 @@ TEST(CheckBoxText, takes_names_as_people_write_them_and_nothing_else) {
 // The same rule holds in the form: a name that came from a reading file is named before any stage.
 TEST(ValidateInput, names_a_box_that_breaks_the_letters_rule) {
     struct Case {
-        std::string BirthForm::*box;
-        FormField focus;
+        std::string reading::BirthForm::*box;
+        reading::FormField focus;
     };
-    for (const Case& c :
-         {Case{&BirthForm::txtName, FormField::Name}, Case{&BirthForm::txtCity, FormField::City},
-          Case{&BirthForm::txtState, FormField::State}, Case{&BirthForm::txtCountry, FormField::Country}}) {
-        BirthForm form = PassingForm();
+    for (const Case& c : {Case{&reading::BirthForm::name, reading::FormField::Name},
+                          Case{&reading::BirthForm::city, reading::FormField::City},
+                          Case{&reading::BirthForm::state, reading::FormField::State},
+                          Case{&reading::BirthForm::country, reading::FormField::Country}}) {
+        reading::BirthForm form = PassingForm();
         form.*(c.box) = "St. John's";
         EXPECT_EQ(ValidateInput(form), std::nullopt);
         form.*(c.box) = "Pune 2";
-        ExpectOutcome(ValidateInput(form), "Please enter only letters", MsgIcon::Critical, c.focus);
+        ExpectOutcome(ValidateInput(form), "Please enter only letters", reading::MsgIcon::Critical, c.focus);
     }
     // An empty box is named as missing first.
-    BirthForm form = PassingForm();
-    form.txtName = "";
-    form.txtCity = "Pune 2";
-    ExpectOutcome(ValidateInput(form), "Please Enter Your Name", MsgIcon::Critical, FormField::Name);
+    reading::BirthForm form = PassingForm();
+    form.name = "";
+    form.city = "Pune 2";
+    ExpectOutcome(ValidateInput(form), "Please Enter Your Name", reading::MsgIcon::Critical, reading::FormField::Name);
 }
 
 struct InsertionCase {
     const char* name;
-    FormField box;
+    reading::FormField box;
     const char* before;
     const char* inserted;
     const char* after;
@@ -344,11 +356,11 @@ class Insertion : public ::testing::TestWithParam<InsertionCase> {};
 TEST_P(Insertion, takes_the_whole_text_or_refuses_it_with_the_boxes_message) {
     const InsertionCase& c = GetParam();
     const InsertionVerdict verdict = JudgeInsertion(c.box, c.before, c.inserted, c.after);
-    ExpectOutcome(verdict.refusal, c.message, MsgIcon::Critical, FormField::None);
-    EXPECT_EQ(verdict.blnSilent, c.silent);
+    ExpectOutcome(verdict.refusal, c.message, reading::MsgIcon::Critical, reading::FormField::None);
+    EXPECT_EQ(verdict.silent, c.silent);
     EXPECT_EQ(verdict.Accepted(), c.message == nullptr && !c.silent);
     if (verdict.Accepted()) {
-        EXPECT_EQ(verdict.strInserted, c.taken);
+        EXPECT_EQ(verdict.inserted, c.taken);
     }
 }
 
@@ -358,33 +370,36 @@ constexpr const char* kNumbers = "Please enter only numbers";
 INSTANTIATE_TEST_SUITE_P(
     JudgeInsertion, Insertion,
     ::testing::Values(
-        InsertionCase{"a_name_with_an_apostrophe", FormField::Name, "", "D'Souza", "", nullptr, "D'Souza"},
-        InsertionCase{"a_hyphen_typed_after_a_letter", FormField::Name, "Jean", "-", "", nullptr, "-"},
-        InsertionCase{"a_hyphen_typed_after_a_blank", FormField::Name, "Jean ", "-", "", kLetters, ""},
-        InsertionCase{"a_blank_put_before_a_hyphen_would_strand_it", FormField::City, "Jean", " ", "-Pierre", kLetters,
-                      ""},
-        InsertionCase{"a_letter_put_before_a_hyphen", FormField::City, "Jea", "n", "-Pierre", nullptr, "n"},
-        InsertionCase{"a_pasted_line_loses_its_line_break", FormField::City, "", "St. John's\n", "", nullptr,
+        InsertionCase{"a_name_with_an_apostrophe", reading::FormField::Name, "", "D'Souza", "", nullptr, "D'Souza"},
+        InsertionCase{"a_hyphen_typed_after_a_letter", reading::FormField::Name, "Jean", "-", "", nullptr, "-"},
+        InsertionCase{"a_hyphen_typed_after_a_blank", reading::FormField::Name, "Jean ", "-", "", kLetters, ""},
+        InsertionCase{"a_blank_put_before_a_hyphen_would_strand_it", reading::FormField::City, "Jean", " ", "-Pierre",
+                      kLetters, ""},
+        InsertionCase{"a_letter_put_before_a_hyphen", reading::FormField::City, "Jea", "n", "-Pierre", nullptr, "n"},
+        InsertionCase{"a_pasted_line_loses_its_line_break", reading::FormField::City, "", "St. John's\n", "", nullptr,
                       "St. John's"},
-        InsertionCase{"a_paste_with_a_digit_is_refused_whole", FormField::Name, "", "Asha 2nd", "", kLetters, ""},
-        InsertionCase{"an_accented_latin_1_paste_is_taken", FormField::Country, "", "Per\u00fa", "", nullptr,
+        InsertionCase{"a_paste_with_a_digit_is_refused_whole", reading::FormField::Name, "", "Asha 2nd", "", kLetters,
+                      ""},
+        InsertionCase{"an_accented_latin_1_paste_is_taken", reading::FormField::Country, "", "Per\u00fa", "", nullptr,
                       "Per\u00fa"},
-        InsertionCase{"a_paste_beyond_latin_1_is_refused_whole", FormField::City, "", "\u015Ei\u015Fli", "", kLetters,
+        InsertionCase{"a_paste_beyond_latin_1_is_refused_whole", reading::FormField::City, "", "\u015Ei\u015Fli", "",
+                      kLetters, ""},
+        InsertionCase{"a_negative_number_keeps_its_sign_by_being_refused", reading::FormField::LatDeg, "", "-12", "",
+                      kNumbers, ""},
+        InsertionCase{"a_decimal_number_is_refused", reading::FormField::LonMin, "", "12.5", "", kNumbers, ""},
+        InsertionCase{"digits_with_a_blank_between_are_refused", reading::FormField::LonDeg, "", "7 5", "", kNumbers,
                       ""},
-        InsertionCase{"a_negative_number_keeps_its_sign_by_being_refused", FormField::LatDeg, "", "-12", "", kNumbers,
-                      ""},
-        InsertionCase{"a_decimal_number_is_refused", FormField::LonMin, "", "12.5", "", kNumbers, ""},
-        InsertionCase{"digits_with_a_blank_between_are_refused", FormField::LonDeg, "", "7 5", "", kNumbers, ""},
-        InsertionCase{"a_degree_sign_is_refused", FormField::LatDeg, "", "28\u00b0", "", kNumbers, ""},
-        InsertionCase{"blanks_around_a_number_are_dropped", FormField::LatMin, "", " 37 ", "", nullptr, "37"},
-        InsertionCase{"a_number_between_digits", FormField::LonDeg, "1", "7", "7", nullptr, "7"},
-        InsertionCase{"a_pasted_number_too_long_for_the_box", FormField::LatDeg, "", "1234", "",
+        InsertionCase{"a_degree_sign_is_refused", reading::FormField::LatDeg, "", "28\u00b0", "", kNumbers, ""},
+        InsertionCase{"blanks_around_a_number_are_dropped", reading::FormField::LatMin, "", " 37 ", "", nullptr, "37"},
+        InsertionCase{"a_number_between_digits", reading::FormField::LonDeg, "1", "7", "7", nullptr, "7"},
+        InsertionCase{"a_pasted_number_too_long_for_the_box", reading::FormField::LatDeg, "", "1234", "",
                       "Please Enter Degree of Latitude from 0 to 89", ""},
-        InsertionCase{"a_pasted_number_that_overfills_the_minutes", FormField::LonMin, "59", "12", "",
+        InsertionCase{"a_pasted_number_that_overfills_the_minutes", reading::FormField::LonMin, "59", "12", "",
                       "Please Enter Minute of Longitude from 0 to 59", ""},
-        InsertionCase{"a_fourth_digit_typed_is_refused_silently", FormField::LonDeg, "123", "4", "", nullptr, "", true},
-        InsertionCase{"a_blank_typed_into_a_number_box", FormField::LatMin, "3", " ", "", kNumbers, ""}),
+        InsertionCase{"a_fourth_digit_typed_is_refused_silently", reading::FormField::LonDeg, "123", "4", "", nullptr,
+                      "", true},
+        InsertionCase{"a_blank_typed_into_a_number_box", reading::FormField::LatMin, "3", " ", "", kNumbers, ""}),
     RowName());
 
 }  // namespace
-}  // namespace vela::modValidation
+}  // namespace vela::reading

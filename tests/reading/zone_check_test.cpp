@@ -11,7 +11,7 @@
 #include "reading/zone_check.h"
 #include "tests/support/test_names.h"
 
-namespace vela::modZoneCheck {
+namespace vela::reading {
 namespace {
 
 struct ZoneCase {
@@ -67,18 +67,18 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(ZonePlausibilityWarning, reads_the_form_values_and_waits_for_a_whole_longitude) {
-    const auto warns = [](int row, const char* lonMin, LonChoice direction) {
-        BirthForm form;
-        form.cboTimeZone = row;
-        form.txtLonDeg = "77";
-        form.txtLonMin = lonMin;
-        form.optLong = direction;
-        return ZonePlausibilityWarning(ParseForm(form)).has_value();
+    const auto warns = [](int row, const char* lonMin, reading::LonChoice direction) {
+        reading::BirthForm form;
+        form.zoneRow = row;
+        form.lonDegrees = "77";
+        form.lonMinutes = lonMin;
+        form.lonDirection = direction;
+        return ZonePlausibilityWarning(reading::ParseForm(form)).has_value();
     };
-    EXPECT_TRUE(warns(0, "13", LonChoice::East));
-    EXPECT_FALSE(warns(34, "13", LonChoice::East));
-    EXPECT_FALSE(warns(0, "", LonChoice::East));
-    EXPECT_FALSE(warns(0, "13", LonChoice::None));
+    EXPECT_TRUE(warns(0, "13", reading::LonChoice::East));
+    EXPECT_FALSE(warns(34, "13", reading::LonChoice::East));
+    EXPECT_FALSE(warns(0, "", reading::LonChoice::East));
+    EXPECT_FALSE(warns(0, "13", reading::LonChoice::None));
 }
 
 TEST(HoursMinutesText, signs_with_a_true_minus_and_pads_the_minutes) {
@@ -90,4 +90,4 @@ TEST(HoursMinutesText, signs_with_a_true_minus_and_pads_the_minutes) {
 }
 
 }  // namespace
-}  // namespace vela::modZoneCheck
+}  // namespace vela::reading

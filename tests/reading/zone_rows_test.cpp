@@ -20,7 +20,7 @@
 namespace {
 
 using namespace vela;
-using modCalculationDriver::RunCalculation;
+using reading::RunCalculation;
 
 struct NewRow {
     const char* name;
@@ -35,21 +35,21 @@ class AppendedRows : public ::testing::TestWithParam<NewRow> {};
 TEST_P(AppendedRows, hold_their_offset_in_the_table_the_lists_and_the_reading) {
     const NewRow& r = GetParam();
     const auto i = static_cast<std::size_t>(r.row);
-    EXPECT_EQ(kZoneRows[i].text, r.text);
-    EXPECT_EQ(modReferenceTables::ZoneOffsetText(r.row), r.offset);
-    EXPECT_EQ(modReferenceTables::ZoneListText(r.row), std::string(r.text) + "  (" + r.offset + ")");
+    EXPECT_EQ(reading::kZoneRows[i].text, r.text);
+    EXPECT_EQ(reading::ZoneOffsetText(r.row), r.offset);
+    EXPECT_EQ(reading::ZoneListText(r.row), std::string(r.text) + "  (" + r.offset + ")");
 
     // The driver's record: the whole-minute fields West positive with one sign, the exact offset East.
-    BirthForm form = NewDelhiForm();
-    form.cboTimeZone = r.row;
-    SharedChartState s;
+    reading::BirthForm form = NewDelhiForm();
+    form.zoneRow = r.row;
+    reading::Reading s;
     ASSERT_TRUE(RunCalculation(form, s).Succeeded());
-    EXPECT_EQ(s.intZoneRow, r.row);
-    EXPECT_EQ(s.varZoneHours * 60 + s.varZoneMinutes, -r.minutesEast);
-    EXPECT_EQ(s.intZoneHours, std::abs(r.minutesEast) / 60);
-    EXPECT_EQ(s.intZoneMinutes, std::abs(r.minutesEast) % 60);
-    ASSERT_TRUE(s.dblZoneHoursEast.has_value());
-    EXPECT_NEAR(*s.dblZoneHoursEast, r.minutesEast / 60.0, 1e-12);
+    EXPECT_EQ(s.zoneRow, r.row);
+    EXPECT_EQ(s.zoneHoursWest * 60 + s.zoneMinutesWest, -r.minutesEast);
+    EXPECT_EQ(s.zoneHoursMagnitude, std::abs(r.minutesEast) / 60);
+    EXPECT_EQ(s.zoneMinutesMagnitude, std::abs(r.minutesEast) % 60);
+    ASSERT_TRUE(s.exactZoneHoursEast.has_value());
+    EXPECT_NEAR(*s.exactZoneHoursEast, r.minutesEast / 60.0, 1e-12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,91 +66,91 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(ZoneTable, keeps_its_original_rows_and_appends_local_mean_time_last) {
-    ASSERT_EQ(kZoneCount, 81);
-    EXPECT_EQ(kOriginalZoneCount, 71);
-    EXPECT_EQ(kZoneRows[70].text, "Yukon War Time,YWT,-8.0");
-    EXPECT_EQ(kLocalMeanTimeRow, 80);
-    EXPECT_EQ(kZoneRows[80].text, "Local Mean Time,LMT,longitude/15");
-    for (int row = 0; row < kZoneCount; ++row)
-        EXPECT_EQ(kZoneRows[static_cast<std::size_t>(row)].blnLocalMeanTime, row == 80) << row;
-    EXPECT_EQ(modReferenceTables::ZoneOffsetText(80), "LMT");
-    EXPECT_EQ(modReferenceTables::ZoneListText(80), "Local Mean Time,LMT,longitude/15  (exact, from the longitude)");
+    ASSERT_EQ(reading::kZoneCount, 81);
+    EXPECT_EQ(reading::kOriginalZoneCount, 71);
+    EXPECT_EQ(reading::kZoneRows[70].text, "Yukon War Time,YWT,-8.0");
+    EXPECT_EQ(reading::kLocalMeanTimeRow, 80);
+    EXPECT_EQ(reading::kZoneRows[80].text, "Local Mean Time,LMT,longitude/15");
+    for (int row = 0; row < reading::kZoneCount; ++row)
+        EXPECT_EQ(reading::kZoneRows[static_cast<std::size_t>(row)].localMeanTime, row == 80) << row;
+    EXPECT_EQ(reading::ZoneOffsetText(80), "LMT");
+    EXPECT_EQ(reading::ZoneListText(80), "Local Mean Time,LMT,longitude/15  (exact, from the longitude)");
     // The original rows' texts do not always say the minutes: the list says them beside.
-    EXPECT_EQ(modReferenceTables::ZoneListText(34), "Indian Time, IST, +5.3  (+05:30)");
-    EXPECT_EQ(modReferenceTables::ZoneListText(37), "Iran Time, IT, +3.5  (+03:30)");
-    EXPECT_EQ(modReferenceTables::ZoneListText(29), "Greenwich Mean Time,GMT,0.0  (+00:00)");
-    EXPECT_EQ(modReferenceTables::ZoneListText(32), "Hawaiian Standard Time,HST,-10.5  (-10:30)");
+    EXPECT_EQ(reading::ZoneListText(34), "Indian Time, IST, +5.3  (+05:30)");
+    EXPECT_EQ(reading::ZoneListText(37), "Iran Time, IT, +3.5  (+03:30)");
+    EXPECT_EQ(reading::ZoneListText(29), "Greenwich Mean Time,GMT,0.0  (+00:00)");
+    EXPECT_EQ(reading::ZoneListText(32), "Hawaiian Standard Time,HST,-10.5  (-10:30)");
 }
 
-std::string ReportText(const modCalculationDriver::CalculationOutcome& outcome) {
-    return modUpagrahaReport::ReportPlainText(outcome.report);
-}
+std::string ReportText(const reading::CalculationOutcome& outcome) { return upagraha::ReportPlainText(outcome.report); }
 
 // A form at a place, its longitude written as the form's boxes hold it.
-BirthForm FormAt(int zoneRow, const char* lonDeg, const char* lonMin, LonChoice direction, const char* hour = "10",
-                 const char* minute = "30") {
-    BirthForm form = NewDelhiForm(hour, minute);
-    form.cboTimeZone = zoneRow;
-    form.txtLonDeg = lonDeg;
-    form.txtLonMin = lonMin;
-    form.optLong = direction;
+reading::BirthForm FormAt(int zoneRow, const char* lonDeg, const char* lonMin, reading::LonChoice direction,
+                          const char* hour = "10", const char* minute = "30") {
+    reading::BirthForm form = NewDelhiForm(hour, minute);
+    form.zoneRow = zoneRow;
+    form.lonDegrees = lonDeg;
+    form.lonMinutes = lonMin;
+    form.lonDirection = direction;
     return form;
 }
 
 // Everything a reading gives, compared between two readings that name the same moment.
-void ExpectSameReading(const SharedChartState& a, const modVedicUpagrahas::Upagrahas& ua, const SharedChartState& b,
-                       const modVedicUpagrahas::Upagrahas& ub, double clockShiftHours) {
-    EXPECT_NEAR(a.dblBirthAscendant, b.dblBirthAscendant, 1e-9);
-    EXPECT_EQ(a.strBirthAscendant, b.strBirthAscendant);
-    EXPECT_EQ(ua.blnBirthByDay, ub.blnBirthByDay);
-    EXPECT_EQ(ua.intWeekday, ub.intWeekday);
+void ExpectSameReading(const reading::Reading& a, const upagraha::Upagrahas& ua, const reading::Reading& b,
+                       const upagraha::Upagrahas& ub, double clockShiftHours) {
+    EXPECT_NEAR(a.birthAscendant, b.birthAscendant, 1e-9);
+    EXPECT_EQ(a.birthAscendantText, b.birthAscendantText);
+    EXPECT_EQ(ua.birthByDay, ub.birthByDay);
+    EXPECT_EQ(ua.weekday, ub.weekday);
     for (std::size_t k = 0; k < ua.portions.size(); ++k) {
-        EXPECT_EQ(ua.portions[k].strLord, ub.portions[k].strLord) << k;
-        EXPECT_NEAR(ua.portions[k].dblStart, ub.portions[k].dblStart + clockShiftHours, 1e-6) << k;
+        EXPECT_EQ(ua.portions[k].lord, ub.portions[k].lord) << k;
+        EXPECT_NEAR(ua.portions[k].start, ub.portions[k].start + clockShiftHours, 1e-6) << k;
     }
-    for (std::size_t i = 0; i < ua.dblLongitudes.size(); ++i) {
-        EXPECT_NEAR(ua.dblLongitudes[i], ub.dblLongitudes[i], 1e-6) << i;
-        EXPECT_EQ(ua.varUpagrahaLongitudes[i], ub.varUpagrahaLongitudes[i]) << i;
-        EXPECT_EQ(ua.intHouses[i], ub.intHouses[i]) << i;
+    for (std::size_t i = 0; i < ua.longitudes.size(); ++i) {
+        EXPECT_NEAR(ua.longitudes[i], ub.longitudes[i], 1e-6) << i;
+        EXPECT_EQ(ua.upagrahaLongitudes[i], ub.upagrahaLongitudes[i]) << i;
+        EXPECT_EQ(ua.houses[i], ub.houses[i]) << i;
     }
 }
 
 TEST(LocalMeanTime, at_75_degrees_east_is_five_hours_ahead_of_greenwich) {
-    SharedChartState lmt, ussr4;
-    const auto a = RunCalculation(FormAt(kLocalMeanTimeRow, "75", "0", LonChoice::East), lmt);
-    const auto b = RunCalculation(FormAt(64, "75", "0", LonChoice::East), ussr4);  // USSR Zone 4, +5.0
+    reading::Reading lmt, ussr4;
+    const auto a = RunCalculation(FormAt(reading::kLocalMeanTimeRow, "75", "0", reading::LonChoice::East), lmt);
+    const auto b = RunCalculation(FormAt(64, "75", "0", reading::LonChoice::East), ussr4);  // USSR Zone 4, +5.0
     ASSERT_TRUE(a.Succeeded());
     ASSERT_TRUE(b.Succeeded());
-    ASSERT_TRUE(lmt.dblZoneHoursEast.has_value());
-    EXPECT_EQ(*lmt.dblZoneHoursEast, 5.0);
-    EXPECT_EQ(lmt.varZoneHours, -5);
-    EXPECT_EQ(lmt.varZoneMinutes, 0);
+    ASSERT_TRUE(lmt.exactZoneHoursEast.has_value());
+    EXPECT_EQ(*lmt.exactZoneHoursEast, 5.0);
+    EXPECT_EQ(lmt.zoneHoursWest, -5);
+    EXPECT_EQ(lmt.zoneMinutesWest, 0);
     EXPECT_EQ(ReportText(a), ReportText(b));
     ExpectSameReading(lmt, a.upagrahas, ussr4, b.upagrahas, 0);
 }
 
 TEST(LocalMeanTime, keeps_the_seconds_of_the_longitude) {
     // 77 deg 13' East: 308 min 52 s of time ahead of Greenwich, 21 min 8 s behind Indian time.
-    SharedChartState s;
-    ASSERT_TRUE(RunCalculation(FormAt(kLocalMeanTimeRow, "77", "13", LonChoice::East), s).Succeeded());
-    ASSERT_TRUE(s.dblZoneHoursEast.has_value());
-    EXPECT_NEAR(*s.dblZoneHoursEast * 3600, 5 * 3600 + 8 * 60 + 52, 1e-6);
-    EXPECT_EQ(s.varZoneHours, -5);  // cut to whole minutes toward zero
-    EXPECT_EQ(s.varZoneMinutes, -8);
+    reading::Reading s;
+    ASSERT_TRUE(
+        RunCalculation(FormAt(reading::kLocalMeanTimeRow, "77", "13", reading::LonChoice::East), s).Succeeded());
+    ASSERT_TRUE(s.exactZoneHoursEast.has_value());
+    EXPECT_NEAR(*s.exactZoneHoursEast * 3600, 5 * 3600 + 8 * 60 + 52, 1e-6);
+    EXPECT_EQ(s.zoneHoursWest, -5);  // cut to whole minutes toward zero
+    EXPECT_EQ(s.zoneMinutesWest, -8);
     // 10:30 on that clock is 10:51:08 on Indian time: the same ascendant.
-    SharedChartState indian;
+    reading::Reading indian;
     ASSERT_TRUE(RunCalculation(NewDelhiForm(), indian).Succeeded());
     const double indianClock = 10.5 + (5 * 3600 + 30 * 60 - (5 * 3600 + 8 * 60 + 52)) / 3600.0;
-    EXPECT_NEAR(s.dblBirthAscendant, modVedicEphemeris::AscendantClock(indian).SiderealAscendantAt(indianClock), 1e-9);
+    EXPECT_NEAR(s.birthAscendant, astro::AscendantClock(indian).SiderealAscendantAt(indianClock), 1e-9);
 
     // West of Greenwich: New York's 74 deg 0' is 4 h 56 min behind.
-    SharedChartState west;
-    ASSERT_TRUE(RunCalculation(FormAt(kLocalMeanTimeRow, "74", "0", LonChoice::West), west).Succeeded());
-    EXPECT_NEAR(*west.dblZoneHoursEast, -(4 + 56 / 60.0), 1e-12);
-    EXPECT_EQ(west.varZoneHours, 4);
-    EXPECT_EQ(west.varZoneMinutes, 56);
-    EXPECT_EQ(west.intZoneHours, 4);
-    EXPECT_EQ(west.intZoneMinutes, 56);
+    reading::Reading west;
+    ASSERT_TRUE(
+        RunCalculation(FormAt(reading::kLocalMeanTimeRow, "74", "0", reading::LonChoice::West), west).Succeeded());
+    EXPECT_NEAR(*west.exactZoneHoursEast, -(4 + 56 / 60.0), 1e-12);
+    EXPECT_EQ(west.zoneHoursWest, 4);
+    EXPECT_EQ(west.zoneMinutesWest, 56);
+    EXPECT_EQ(west.zoneHoursMagnitude, 4);
+    EXPECT_EQ(west.zoneMinutesMagnitude, 56);
 }
 
 TEST(NepalTime, at_noon_is_indian_time_at_a_quarter_to_twelve) {
@@ -162,15 +162,15 @@ TEST(NepalTime, at_noon_is_indian_time_at_a_quarter_to_twelve) {
     for (const Moment m :
          {Moment{"21", "12", "0", "11", "45", 5, 2000}, Moment{"3", "23", "10", "22", "55", 0, 1995}}) {
         const auto at = [&m](int row, const char* hour, const char* minute) {
-            BirthForm form = FormAt(row, "85", "19", LonChoice::East, hour, minute);
-            form.cboDate = m.date;
-            form.cboMonth = m.month;
-            form.cboYear = std::to_string(m.year);
-            form.txtLatDeg = "27";
-            form.txtLatMin = "42";
+            reading::BirthForm form = FormAt(row, "85", "19", reading::LonChoice::East, hour, minute);
+            form.day = m.date;
+            form.month = m.month;
+            form.year = std::to_string(m.year);
+            form.latDegrees = "27";
+            form.latMinutes = "42";
             return form;
         };
-        SharedChartState nepal, indian;
+        reading::Reading nepal, indian;
         const auto a = RunCalculation(at(71, m.nepalHour, m.nepalMinute), nepal);
         const auto b = RunCalculation(at(34, m.indianHour, m.indianMinute), indian);
         ASSERT_TRUE(a.Succeeded());
@@ -182,14 +182,15 @@ TEST(NepalTime, at_noon_is_indian_time_at_a_quarter_to_twelve) {
 }
 
 TEST(ReadingFile, keeps_an_appended_row_as_its_number) {
-    SharedChartState s;
-    ASSERT_TRUE(RunCalculation(FormAt(kLocalMeanTimeRow, "77", "13", LonChoice::East), s).Succeeded());
-    const std::string bytes = modReadingFile::ReadingFileText(s, s.intZoneRow);
-    BirthForm reopened;
-    modReadingFile::OpenedReading opened;
-    ASSERT_FALSE(modReadingFile::FillFormFromReadingText(bytes, reopened, opened).has_value());
+    reading::Reading s;
+    ASSERT_TRUE(
+        RunCalculation(FormAt(reading::kLocalMeanTimeRow, "77", "13", reading::LonChoice::East), s).Succeeded());
+    const std::string bytes = reading::ReadingFileText(s, s.zoneRow);
+    reading::BirthForm reopened;
+    reading::OpenedReading opened;
+    ASSERT_FALSE(reading::FillFormFromReadingText(bytes, reopened, opened).has_value());
     EXPECT_TRUE(opened.unreadLines.empty());
-    EXPECT_EQ(reopened.cboTimeZone, kLocalMeanTimeRow);
+    EXPECT_EQ(reopened.zoneRow, reading::kLocalMeanTimeRow);
     // Line 7 holds "80", each character shifted by 20.
     std::size_t line = 0, at = 0;
     while (line < 6) line += bytes[at++] == '\n' ? 1u : 0u;

@@ -10,11 +10,11 @@
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes) {
-        blnSet = ::getrlimit(RLIMIT_FSIZE, &saved) == 0;
+        limitSet = ::getrlimit(RLIMIT_FSIZE, &saved) == 0;
         oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = saved;
         limit.rlim_cur = bytes;
-        blnSet = blnSet && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        limitSet = limitSet && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
     ~FileSizeLimit() {
         ::setrlimit(RLIMIT_FSIZE, &saved);
@@ -24,10 +24,10 @@ public:
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
     // False when the limit could not be set; the test then proves nothing.
-    bool IsSet() const { return blnSet; }
+    bool IsSet() const { return limitSet; }
 
 private:
     rlimit saved{};
     void (*oldHandler)(int) = SIG_DFL;
-    bool blnSet = false;
+    bool limitSet = false;
 };

@@ -34,13 +34,13 @@ std::vector<std::string> ReadLines(const std::filesystem::path& path) {
 
 class Fields {
 public:
-    explicit Fields(const Json& object, std::string where) : object_(object), where_(std::move(where)) {}
+    explicit Fields(const Json& json, std::string path) : object(json), where(std::move(path)) {}
 
     const Json* Get(const char* key, bool (Json::*is)() const noexcept, const char* kind) {
-        if (!object_.is_object()) return Fail(where_ + " is not an object");
-        const auto it = object_.find(key);
-        if (it == object_.end()) return Fail(where_ + "." + key + " is missing");
-        if (!((*it).*is)()) return Fail(where_ + "." + key + " is not " + kind);
+        if (!object.is_object()) return Fail(where + " is not an object");
+        const auto it = object.find(key);
+        if (it == object.end()) return Fail(where + "." + key + " is missing");
+        if (!((*it).*is)()) return Fail(where + "." + key + " is not " + kind);
         return &*it;
     }
     void Text(const char* key, std::string& out) {
@@ -55,26 +55,26 @@ public:
     void Truth(const char* key, bool& out) {
         if (const Json* v = Get(key, &Json::is_boolean, "true or false")) out = v->get<bool>();
     }
-    std::optional<std::string> TakeProblem() { return std::move(problem_); }
-    void Adopt(std::optional<std::string> problem) {
-        if (problem && !problem_) problem_ = std::move(problem);
+    std::optional<std::string> TakeProblem() { return std::move(problem); }
+    void Adopt(std::optional<std::string> other) {
+        if (other && !problem) problem = std::move(other);
     }
 
 private:
     const Json* Fail(std::string text) {
-        if (!problem_) problem_ = std::move(text);
+        if (!problem) problem = std::move(text);
         return nullptr;
     }
-    const Json& object_;
-    std::string where_;
-    std::optional<std::string> problem_;
+    const Json& object;
+    std::string where;
+    std::optional<std::string> problem;
 };
 
 void ReadSunDay(Fields& parent, const char* key, SunDay& day) {
     if (const Json* v = parent.Get(key, &Json::is_object, "an object")) {
         Fields f(*v, std::string("sun.") + key);
-        f.Text("rise", day.strRise);
-        f.Text("set", day.strSet);
+        f.Text("rise", day.riseText);
+        f.Text("set", day.setText);
         parent.Adopt(f.TakeProblem());
     }
 }
@@ -164,11 +164,11 @@ void ExpectFamilyAgrees(std::string_view family, const std::function<KnownReadin
     int rows = 0;
     int failed = 0;
     for (const KnownRow& row : KnownRows()) {
-        if (row.strFamily != family) continue;
+        if (row.family != family) continue;
         ++rows;
         KnownReading expected;
-        if (const auto problem = ParseKnownReading(row.strExpected, expected)) {
-            ADD_FAILURE() << "expected answer of row " << row.intRow << ": " << *problem;
+        if (const auto problem = ParseKnownReading(row.expected, expected)) {
+            ADD_FAILURE() << "expected answer of row " << row.row << ": " << *problem;
             continue;
         }
         const auto differences = CompareReadings(expected, observe(row));
@@ -177,7 +177,7 @@ void ExpectFamilyAgrees(std::string_view family, const std::function<KnownReadin
         std::string text;
         for (std::size_t i = 0; i < differences.size() && i < 6; ++i) text += "\n    " + differences[i];
         if (differences.size() > 6) text += "\n    ... " + std::to_string(differences.size() - 6) + " more";
-        ADD_FAILURE() << "row " << row.intRow << " (" << family << "): " << row.strCsvLine << text;
+        ADD_FAILURE() << "row " << row.row << " (" << family << "): " << row.csvLine << text;
     }
     EXPECT_GT(rows, 0) << "no row of the family " << family;
     EXPECT_EQ(failed, 0) << failed << " of " << rows << " rows of the family " << family << " differ";
@@ -192,25 +192,25 @@ std::optional<std::string> ParseKnownReading(std::string_view jsonLine, KnownRea
     if (j.contains("error")) {
         std::string message;
         f.Text("error", message);
-        f.Whole("row", r.intRow);
+        f.Whole("row", r.row);
         r.error = message;
         return f.TakeProblem();
     }
-    f.Text("name", r.strName);
-    f.Text("date", r.strDate);
-    f.Text("time", r.strTime);
-    f.Whole("zone", r.intZone);
-    f.Text("zone_text", r.strZoneText);
-    f.Truth("dst", r.blnDst);
-    f.Number("latitude", r.dblLatitude);
-    f.Number("longitude", r.dblLongitude);
-    f.Text("city", r.strCity);
-    f.Text("state", r.strState);
-    f.Text("country", r.strCountry);
+    f.Text("name", r.name);
+    f.Text("date", r.dateText);
+    f.Text("time", r.time);
+    f.Whole("zone", r.zone);
+    f.Text("zone_text", r.zoneText);
+    f.Truth("dst", r.dst);
+    f.Number("latitude", r.latitude);
+    f.Number("longitude", r.longitude);
+    f.Text("city", r.city);
+    f.Text("state", r.state);
+    f.Text("country", r.country);
     if (const Json* a = f.Get("ascendant", &Json::is_object, "an object")) {
         Fields af(*a, "ascendant");
-        af.Text("text", r.strAscendant);
-        af.Number("degrees", r.dblAscendant);
+        af.Text("text", r.ascendantText);
+        af.Number("degrees", r.ascendant);
         f.Adopt(af.TakeProblem());
     }
     if (const Json* sun = f.Get("sun", &Json::is_object, "an object")) {
@@ -220,20 +220,20 @@ std::optional<std::string> ParseKnownReading(std::string_view jsonLine, KnownRea
         ReadSunDay(sf, "next", r.sun[2]);
         f.Adopt(sf.TakeProblem());
     }
-    f.Truth("birth_by_day", r.blnBirthByDay);
-    f.Whole("weekday", r.intWeekday);
+    f.Truth("birth_by_day", r.birthByDay);
+    f.Whole("weekday", r.weekday);
     ReadArray(f, "portions", r.portions, [](Fields& item, KnownPortion& p) {
-        item.Text("lord", p.strLord);
-        item.Number("start", p.dblStart);
-        item.Number("end", p.dblEnd);
+        item.Text("lord", p.lord);
+        item.Number("start", p.start);
+        item.Number("end", p.end);
     });
     ReadArray(f, "upagrahas", r.upagrahas, [](Fields& item, KnownUpagraha& u) {
-        item.Text("name", u.strName);
-        item.Text("lord", u.strLord);
-        item.Number("moment", u.dblMoment);
-        item.Text("longitude", u.strLongitude);
-        item.Number("degrees", u.dblDegrees);
-        item.Whole("house", u.intHouse);
+        item.Text("name", u.name);
+        item.Text("lord", u.lord);
+        item.Number("moment", u.moment);
+        item.Text("longitude", u.longitudeText);
+        item.Number("degrees", u.degrees);
+        item.Whole("house", u.house);
     });
     return f.TakeProblem();
 }
@@ -242,54 +242,53 @@ std::vector<std::string> CompareReadings(const KnownReading& e, const KnownReadi
     Differences d;
     if (e.error || a.error) {
         d.Exact("message", e.error.value_or("(a reading)"), a.error.value_or("(a reading)"));
-        d.Exact("row", e.intRow, a.intRow);
+        d.Exact("row", e.row, a.row);
         return d.list;
     }
-    d.Exact("name", e.strName, a.strName);
-    d.Exact("date", e.strDate, a.strDate);
-    d.Exact("time", e.strTime, a.strTime);
-    d.Exact("zone", e.intZone, a.intZone);
-    d.Exact("zone_text", e.strZoneText, a.strZoneText);
-    d.Exact("dst", e.blnDst, a.blnDst);
-    d.Near("latitude", e.dblLatitude, a.dblLatitude, kPlaceTolerance);
-    d.Near("longitude", e.dblLongitude, a.dblLongitude, kPlaceTolerance);
-    d.Exact("city", e.strCity, a.strCity);
-    d.Exact("state", e.strState, a.strState);
-    d.Exact("country", e.strCountry, a.strCountry);
-    d.PositionText("ascendant.text", e.strAscendant, a.strAscendant, e.dblAscendant);
-    d.Degrees("ascendant.degrees", e.dblAscendant, a.dblAscendant);
+    d.Exact("name", e.name, a.name);
+    d.Exact("date", e.dateText, a.dateText);
+    d.Exact("time", e.time, a.time);
+    d.Exact("zone", e.zone, a.zone);
+    d.Exact("zone_text", e.zoneText, a.zoneText);
+    d.Exact("dst", e.dst, a.dst);
+    d.Near("latitude", e.latitude, a.latitude, kPlaceTolerance);
+    d.Near("longitude", e.longitude, a.longitude, kPlaceTolerance);
+    d.Exact("city", e.city, a.city);
+    d.Exact("state", e.state, a.state);
+    d.Exact("country", e.country, a.country);
+    d.PositionText("ascendant.text", e.ascendantText, a.ascendantText, e.ascendant);
+    d.Degrees("ascendant.degrees", e.ascendant, a.ascendant);
     static constexpr std::array<const char*, 3> kDays = {"previous", "birth", "next"};
     for (std::size_t k = 0; k < kDays.size(); ++k) {
-        d.Exact(std::string("sun.") + kDays[k] + ".rise", e.sun[k].strRise, a.sun[k].strRise);
-        d.Exact(std::string("sun.") + kDays[k] + ".set", e.sun[k].strSet, a.sun[k].strSet);
+        d.Exact(std::string("sun.") + kDays[k] + ".rise", e.sun[k].riseText, a.sun[k].riseText);
+        d.Exact(std::string("sun.") + kDays[k] + ".set", e.sun[k].setText, a.sun[k].setText);
     }
-    d.Exact("birth_by_day", e.blnBirthByDay, a.blnBirthByDay);
-    d.Exact("weekday", e.intWeekday, a.intWeekday);
+    d.Exact("birth_by_day", e.birthByDay, a.birthByDay);
+    d.Exact("weekday", e.weekday, a.weekday);
     d.Exact("portions", static_cast<long long>(e.portions.size()), static_cast<long long>(a.portions.size()));
     for (std::size_t k = 0; k < std::min(e.portions.size(), a.portions.size()); ++k) {
         const std::string at = "portions[" + std::to_string(k) + "].";
-        d.Exact(at + "lord", e.portions[k].strLord, a.portions[k].strLord);
-        d.Near(at + "start", e.portions[k].dblStart, a.portions[k].dblStart, kHoursTolerance);
-        d.Near(at + "end", e.portions[k].dblEnd, a.portions[k].dblEnd, kHoursTolerance);
+        d.Exact(at + "lord", e.portions[k].lord, a.portions[k].lord);
+        d.Near(at + "start", e.portions[k].start, a.portions[k].start, kHoursTolerance);
+        d.Near(at + "end", e.portions[k].end, a.portions[k].end, kHoursTolerance);
     }
     d.Exact("upagrahas", static_cast<long long>(e.upagrahas.size()), static_cast<long long>(a.upagrahas.size()));
     for (std::size_t i = 0; i < std::min(e.upagrahas.size(), a.upagrahas.size()); ++i) {
         const KnownUpagraha& eu = e.upagrahas[i];
         const KnownUpagraha& au = a.upagrahas[i];
         const std::string at = "upagrahas[" + std::to_string(i) + "].";
-        d.Exact(at + "name", eu.strName, au.strName);
-        d.Exact(at + "lord", eu.strLord, au.strLord);
-        d.Near(at + "moment", eu.dblMoment, au.dblMoment, kHoursTolerance);
-        d.PositionText(at + "longitude", eu.strLongitude, au.strLongitude, eu.dblDegrees);
-        d.Degrees(at + "degrees", eu.dblDegrees, au.dblDegrees);
+        d.Exact(at + "name", eu.name, au.name);
+        d.Exact(at + "lord", eu.lord, au.lord);
+        d.Near(at + "moment", eu.moment, au.moment, kHoursTolerance);
+        d.PositionText(at + "longitude", eu.longitudeText, au.longitudeText, eu.degrees);
+        d.Degrees(at + "degrees", eu.degrees, au.degrees);
         // The house counts signs from the ascendant's: either edge may decide it.
-        if (!NearBoundary(eu.dblDegrees, 30) && !NearBoundary(e.dblAscendant, 30))
-            d.Exact(at + "house", eu.intHouse, au.intHouse);
+        if (!NearBoundary(eu.degrees, 30) && !NearBoundary(e.ascendant, 30)) d.Exact(at + "house", eu.house, au.house);
     }
     return d.list;
 }
 
-bool FormFromCsvLine(std::string_view line, BirthForm& form) {
+bool FormFromCsvLine(std::string_view line, reading::BirthForm& form) {
     std::vector<std::string> cells;
     std::size_t start = 0;
     for (;;) {
@@ -307,30 +306,30 @@ bool FormFromCsvLine(std::string_view line, BirthForm& form) {
     const std::string& lat = cells[4];   // 28N37: degrees, direction, two-digit minutes
     const std::string& lon = cells[5];
     if (date.size() != 10 || time.size() != 5 || lat.size() < 4 || lon.size() < 4) return false;
-    form = BirthForm{};
-    form.txtName = cells[0];
-    form.cboYear = date.substr(0, 4);
-    form.cboMonth = std::stoi(date.substr(5, 2)) - 1;
-    form.cboDate = number(date.substr(8, 2));
-    form.cboHour = number(time.substr(0, 2));
-    form.cboMinute = number(time.substr(3, 2));
-    form.cboTimeZone = std::stoi(cells[3]);
+    form = reading::BirthForm{};
+    form.name = cells[0];
+    form.year = date.substr(0, 4);
+    form.month = std::stoi(date.substr(5, 2)) - 1;
+    form.day = number(date.substr(8, 2));
+    form.hour = number(time.substr(0, 2));
+    form.minute = number(time.substr(3, 2));
+    form.zoneRow = std::stoi(cells[3]);
     const std::size_t latCut = lat.size() - 3;
     const std::size_t lonCut = lon.size() - 3;
-    form.txtLatDeg = lat.substr(0, latCut);
-    form.txtLatMin = lat.substr(latCut + 1);
-    form.optLat = lat[latCut] == 'S' ? LatChoice::South : LatChoice::North;
-    form.txtLonDeg = lon.substr(0, lonCut);
-    form.txtLonMin = lon.substr(lonCut + 1);
-    form.optLong = lon[lonCut] == 'W' ? LonChoice::West : LonChoice::East;
-    form.chkDST = cells[6] == "true";
-    form.txtCity = cells[7];
-    form.txtState = cells[8];
-    form.txtCountry = cells[9];
+    form.latDegrees = lat.substr(0, latCut);
+    form.latMinutes = lat.substr(latCut + 1);
+    form.latDirection = lat[latCut] == 'S' ? reading::LatChoice::South : reading::LatChoice::North;
+    form.lonDegrees = lon.substr(0, lonCut);
+    form.lonMinutes = lon.substr(lonCut + 1);
+    form.lonDirection = lon[lonCut] == 'W' ? reading::LonChoice::West : reading::LonChoice::East;
+    form.dst = cells[6] == "true";
+    form.city = cells[7];
+    form.state = cells[8];
+    form.country = cells[9];
     return true;
 }
 
-KnownReading ObservedReading(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u) {
+KnownReading ObservedReading(const reading::Reading& s, const upagraha::Upagrahas& u) {
     // A stored sunrise or sunset is its date plus whole minutes: the minute of the day, rounded
     // only to take away the error of the fraction.
     const auto clock = [](double value) {
@@ -342,29 +341,27 @@ KnownReading ObservedReading(const SharedChartState& s, const modVedicUpagrahas:
         return negative ? -d : d;
     };
     KnownReading r;
-    r.strName = s.strName;
-    r.strDate = Format("%04d-%02d-%02d", s.intYear, s.intMonth, s.intDay);
-    r.strTime = Format("%02d:%02d", s.intHour, s.intMinute);
-    r.intZone = s.intZoneRow;
-    r.strZoneText = std::string(s.zones->strZoneTable[static_cast<std::size_t>(s.intZoneRow)]);
-    r.blnDst = s.blnDST;
-    r.dblLatitude = signedDegrees(s.intLatDeg, s.intLatMin, s.blnSouth);
-    r.dblLongitude = signedDegrees(s.intLonDeg, s.intLonMin, !s.blnEast);
-    r.strCity = s.strCity;
-    r.strState = s.strState;
-    r.strCountry = s.strCountry;
-    r.strAscendant = s.strBirthAscendant;
-    r.dblAscendant = s.dblBirthAscendant;
-    r.sun = {SunDay{clock(s.dtPrevSunrise), clock(s.dtPrevSunset)},
-             SunDay{clock(s.dtBirthSunrise), clock(s.dtBirthSunset)},
-             SunDay{clock(s.dtNextSunrise), clock(s.dtNextSunset)}};
-    r.blnBirthByDay = u.blnBirthByDay;
-    r.intWeekday = u.intWeekday;
-    for (const auto& p : u.portions) r.portions.push_back({std::string(p.strLord), p.dblStart, p.dblEnd});
-    for (std::size_t i = 0; i < u.dblMoments.size(); ++i) {
-        r.upagrahas.push_back({std::string(modVedicUpagrahas::strUpagrahaNames[i]),
-                               std::string(modVedicUpagrahas::strUpagrahaLords[i]), u.dblMoments[i],
-                               u.varUpagrahaLongitudes[i].str(), u.dblLongitudes[i], u.intHouses[i]});
+    r.name = s.name;
+    r.dateText = Format("%04d-%02d-%02d", s.year, s.month, s.day);
+    r.time = Format("%02d:%02d", s.hour, s.minute);
+    r.zone = s.zoneRow;
+    r.zoneText = std::string(s.zones->zoneTable[static_cast<std::size_t>(s.zoneRow)]);
+    r.dst = s.dst;
+    r.latitude = signedDegrees(s.latDegrees, s.latMinutes, s.south);
+    r.longitude = signedDegrees(s.lonDegrees, s.lonMinutes, !s.east);
+    r.city = s.city;
+    r.state = s.state;
+    r.country = s.country;
+    r.ascendantText = s.birthAscendantText;
+    r.ascendant = s.birthAscendant;
+    r.sun = {SunDay{clock(s.prevSunrise), clock(s.prevSunset)}, SunDay{clock(s.birthSunrise), clock(s.birthSunset)},
+             SunDay{clock(s.nextSunrise), clock(s.nextSunset)}};
+    r.birthByDay = u.birthByDay;
+    r.weekday = u.weekday;
+    for (const auto& p : u.portions) r.portions.push_back({std::string(p.lord), p.start, p.end});
+    for (std::size_t i = 0; i < u.moments.size(); ++i) {
+        r.upagrahas.push_back({std::string(upagraha::kUpagrahaNames[i]), std::string(upagraha::kUpagrahaLords[i]),
+                               u.moments[i], u.upagrahaLongitudes[i].str(), u.longitudes[i], u.houses[i]});
     }
     return r;
 }

@@ -30,50 +30,50 @@ inline constexpr double kPlaceTolerance = 1e-9;    // latitude and longitude, de
 inline constexpr double kBoundaryTolerance = 1e-6;
 
 struct SunDay {
-    std::string strRise;  // "HH:MM"
-    std::string strSet;
+    std::string riseText;  // "HH:MM"
+    std::string setText;
 };
 
 struct KnownPortion {
-    std::string strLord;
-    double dblStart = 0;  // decimal hours on the birth date's clock
-    double dblEnd = 0;
+    std::string lord;
+    double start = 0;  // decimal hours on the birth date's clock
+    double end = 0;
 };
 
 struct KnownUpagraha {
-    std::string strName;
-    std::string strLord;
-    double dblMoment = 0;
-    std::string strLongitude;  // compact text, "05 Leo 23"
-    double dblDegrees = 0;
-    int intHouse = 0;
+    std::string name;
+    std::string lord;
+    double moment = 0;
+    std::string longitudeText;  // compact text, "05 Leo 23"
+    double degrees = 0;
+    int house = 0;
 };
 
 // One row's answer: a refusal (its message) or a reading, with the fields of the JSON object.
 struct KnownReading {
     std::optional<std::string> error;
-    int intRow = 0;  // the refused row's number, as the batch run gives it
-    std::string strName, strDate, strTime;
-    int intZone = 0;
-    std::string strZoneText;
-    bool blnDst = false;
-    double dblLatitude = 0;   // North positive
-    double dblLongitude = 0;  // East positive
-    std::string strCity, strState, strCountry;
-    std::string strAscendant;
-    double dblAscendant = 0;
+    int row = 0;  // the refused row's number, as the batch run gives it
+    std::string name, dateText, time;
+    int zone = 0;
+    std::string zoneText;
+    bool dst = false;
+    double latitude = 0;   // North positive
+    double longitude = 0;  // East positive
+    std::string city, state, country;
+    std::string ascendantText;
+    double ascendant = 0;
     std::array<SunDay, 3> sun;  // previous, birth, next
-    bool blnBirthByDay = false;
-    int intWeekday = 0;
+    bool birthByDay = false;
+    int weekday = 0;
     std::vector<KnownPortion> portions;
     std::vector<KnownUpagraha> upagrahas;
 };
 
 struct KnownRow {
-    int intRow = 0;           // 1 for the first line after the header
-    std::string strFamily;    // "random", "polar", "invalid", ...
-    std::string strCsvLine;   // the row as the batch file holds it
-    std::string strExpected;  // its line of expected.jsonl
+    int row = 0;           // 1 for the first line after the header
+    std::string family;    // "random", "polar", "invalid", ...
+    std::string csvLine;   // the row as the batch file holds it
+    std::string expected;  // its line of expected.jsonl
 };
 
 // The families of the known answers, each a kind of reading or of refusal.
@@ -123,9 +123,9 @@ std::vector<std::string> CompareReadings(const KnownReading& expected, const Kno
 
 // The batch row as the birth form the window would hold: 28N37 becomes 28, 37 and North, and so on.
 // Returns false when the row does not have the ten columns of the batch format.
-bool FormFromCsvLine(std::string_view line, BirthForm& form);
+bool FormFromCsvLine(std::string_view line, reading::BirthForm& form);
 
 // What a reading computed in-process shows, in the fields of the known answers.
-KnownReading ObservedReading(const SharedChartState& s, const modVedicUpagrahas::Upagrahas& u);
+KnownReading ObservedReading(const reading::Reading& s, const upagraha::Upagrahas& u);
 
 }  // namespace vela::known_answers

@@ -7,42 +7,42 @@
 
 #include "reading/birth_form.h"
 
-inline vela::BirthForm NewDelhiForm(std::string_view hour = "10", std::string_view minute = "30") {
-    vela::BirthForm f;
-    f.txtName = "Asha";
-    f.cboDate = "15";
-    f.cboMonth = 5;
-    f.cboYear = "1975";
-    f.cboHour = hour;
-    f.cboMinute = minute;
-    f.cboTimeZone = 34;  // "Indian Time, IST, +5.3"
-    f.txtLatDeg = "28";
-    f.txtLatMin = "37";
-    f.txtLonDeg = "77";
-    f.txtLonMin = "13";
-    f.optLat = vela::LatChoice::North;
-    f.optLong = vela::LonChoice::East;
-    f.txtCity = "New Delhi";
-    f.txtState = "Delhi";
-    f.txtCountry = "India";
+inline vela::reading::BirthForm NewDelhiForm(std::string_view hour = "10", std::string_view minute = "30") {
+    vela::reading::BirthForm f;
+    f.name = "Asha";
+    f.day = "15";
+    f.month = 5;
+    f.year = "1975";
+    f.hour = hour;
+    f.minute = minute;
+    f.zoneRow = 34;  // "Indian Time, IST, +5.3"
+    f.latDegrees = "28";
+    f.latMinutes = "37";
+    f.lonDegrees = "77";
+    f.lonMinutes = "13";
+    f.latDirection = vela::reading::LatChoice::North;
+    f.lonDirection = vela::reading::LonChoice::East;
+    f.city = "New Delhi";
+    f.state = "Delhi";
+    f.country = "India";
     return f;
 }
 
 // Tromso (69 deg 39' N, 18 deg 57' E) on Central European Time, a day of 2000 at the given clock
 // time: the Sun stops setting in the second half of May and stops rising at the end of November.
-inline vela::BirthForm TromsoForm(int month, int day, std::string_view hour = "12") {
-    vela::BirthForm f = NewDelhiForm(hour, "0");
-    f.txtName = "Polar";
-    f.cboYear = "2000";
-    f.cboMonth = month - 1;
-    f.cboDate = std::to_string(day);
-    f.cboTimeZone = 20;  // "Central European Time,CET,+1.0"
-    f.txtLatDeg = "69";
-    f.txtLatMin = "39";
-    f.txtLonDeg = "18";
-    f.txtLonMin = "57";
-    f.txtCity = "Tromso";
-    f.txtState = "Troms";
-    f.txtCountry = "Norway";
+inline vela::reading::BirthForm TromsoForm(int month, int day, std::string_view hour = "12") {
+    vela::reading::BirthForm f = NewDelhiForm(hour, "0");
+    f.name = "Polar";
+    f.year = "2000";
+    f.month = month - 1;
+    f.day = std::to_string(day);
+    f.zoneRow = 20;  // "Central European Time,CET,+1.0"
+    f.latDegrees = "69";
+    f.latMinutes = "39";
+    f.lonDegrees = "18";
+    f.lonMinutes = "57";
+    f.city = "Tromso";
+    f.state = "Troms";
+    f.country = "Norway";
     return f;
 }

@@ -13,9 +13,9 @@
 
 namespace {
 
-using vela::modUpagrahaReport::strUpagrahaInterpretations;
-using vela::modVedicUpagrahas::kUpagrahaCount;
-using vela::modVedicUpagrahas::strUpagrahaNames;
+using vela::upagraha::kUpagrahaCount;
+using vela::upagraha::kUpagrahaInterpretations;
+using vela::upagraha::kUpagrahaNames;
 
 constexpr std::size_t kKaala = 0;
 constexpr std::size_t kMrityu = 1;
@@ -26,11 +26,11 @@ constexpr std::size_t kMaandi = 5;
 constexpr std::size_t kHouses = 12;
 
 std::string_view Cell(std::size_t upagraha, int house) {
-    return strUpagrahaInterpretations.at(upagraha).at(static_cast<std::size_t>(house - 1));
+    return kUpagrahaInterpretations.at(upagraha).at(static_cast<std::size_t>(house - 1));
 }
 
 std::string Where(std::size_t upagraha, std::size_t column) {
-    return std::string(strUpagrahaNames.at(upagraha)) + ", house " + std::to_string(column + 1);
+    return std::string(kUpagrahaNames.at(upagraha)) + ", house " + std::to_string(column + 1);
 }
 
 // Cuts a text into its sentences. A sentence ends with a full stop that is either the last
@@ -109,7 +109,7 @@ TEST(InterpretationTexts, keep_every_other_cell_between_40_and_240_characters) {
             continue;
         }
         for (std::size_t h = 0; h < kHouses; ++h) {
-            const std::size_t length = strUpagrahaInterpretations[u][h].size();
+            const std::size_t length = kUpagrahaInterpretations[u][h].size();
             EXPECT_GE(length, 40U) << Where(u, h);
             EXPECT_LE(length, 240U) << Where(u, h);
         }
@@ -119,7 +119,7 @@ TEST(InterpretationTexts, keep_every_other_cell_between_40_and_240_characters) {
 TEST(InterpretationTexts, are_plain_printable_ascii) {
     for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
         for (std::size_t h = 0; h < kHouses; ++h) {
-            for (const char c : strUpagrahaInterpretations[u][h]) {
+            for (const char c : kUpagrahaInterpretations[u][h]) {
                 const auto code = static_cast<unsigned char>(c);
                 EXPECT_TRUE(code >= 0x20 && code < 0x7F)
                     << Where(u, h) << " holds character code " << static_cast<int>(code);
@@ -135,7 +135,7 @@ TEST(InterpretationTexts, give_one_to_four_sentences_each_opening_you_will_you_m
             continue;
         }
         for (std::size_t h = 0; h < kHouses; ++h) {
-            const std::string_view text = strUpagrahaInterpretations[u][h];
+            const std::string_view text = kUpagrahaInterpretations[u][h];
             ASSERT_TRUE(SplitSentences(text, sentences)) << Where(u, h) << ": \"" << text << "\"";
             EXPECT_GE(sentences.size(), 1U) << Where(u, h);
             EXPECT_LE(sentences.size(), 4U) << Where(u, h);
@@ -153,7 +153,7 @@ TEST(InterpretationTexts, never_repeat_a_cell_outside_mrityu) {
             continue;
         }
         for (std::size_t h = 0; h < kHouses; ++h) {
-            const auto [it, inserted] = seen.emplace(strUpagrahaInterpretations[u][h], Where(u, h));
+            const auto [it, inserted] = seen.emplace(kUpagrahaInterpretations[u][h], Where(u, h));
             EXPECT_TRUE(inserted) << Where(u, h) << " repeats " << it->second;
         }
     }

@@ -10,7 +10,7 @@
 #include "tests/support/test_names.h"
 #include "upagraha/nakshatra.h"
 
-namespace vela::modNakshatra {
+namespace vela::upagraha {
 namespace {
 
 struct NamedPoint {
@@ -26,7 +26,7 @@ TEST_P(NamedPoints, lie_in_the_almanacs_nakshatra_and_pada) {
     const NamedPoint& p = GetParam();
     const NakshatraPada place = NakshatraOf(p.degrees);
     EXPECT_EQ(place.Name(), p.nakshatra);
-    EXPECT_EQ(place.intPada, p.pada);
+    EXPECT_EQ(place.pada, p.pada);
 }
 
 INSTANTIATE_TEST_SUITE_P(NakshatraOf, NamedPoints,
@@ -51,12 +51,12 @@ TEST(NakshatraOf, opens_each_pada_exactly_on_its_boundary) {
         const int minutes = k * 200;  // 3°20′ = 200′
         const double boundary = minutes / 60 + (minutes % 60) / 60.0;
         const NakshatraPada on = NakshatraOf(boundary);
-        EXPECT_EQ(on.intNakshatra, k / 4) << boundary;
-        EXPECT_EQ(on.intPada, k % 4 + 1) << boundary;
+        EXPECT_EQ(on.nakshatra, k / 4) << boundary;
+        EXPECT_EQ(on.pada, k % 4 + 1) << boundary;
         const int before = (k + 107) % 108;
         const NakshatraPada justBefore = NakshatraOf(boundary - 1.0 / 3.6e6);
-        EXPECT_EQ(justBefore.intNakshatra, before / 4) << boundary;
-        EXPECT_EQ(justBefore.intPada, before % 4 + 1) << boundary;
+        EXPECT_EQ(justBefore.nakshatra, before / 4) << boundary;
+        EXPECT_EQ(justBefore.pada, before % 4 + 1) << boundary;
     }
     // A thousandth of an arc-second before the turn closes is still Revati; 360° is Ashwini again.
     EXPECT_EQ(NakshatraOf(360.0 - 1.0 / 3.6e6).Name(), "Revati");
@@ -69,4 +69,4 @@ TEST(NakshatraText, names_the_mansion_and_its_pada) {
 }
 
 }  // namespace
-}  // namespace vela::modNakshatra
+}  // namespace vela::upagraha

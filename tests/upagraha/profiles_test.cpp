@@ -18,8 +18,8 @@
 namespace {
 
 using namespace vela;
-using namespace vela::modConventionProfiles;
-using modVedicUpagrahas::kNoLord;
+using namespace vela::upagraha;
+using upagraha::kNoLord;
 
 constexpr std::array<std::string_view, 7> kWeekdayLords = {"Sun", "Moon", "Mars", "Merc", "Jup", "Ven", "Sat"};
 
@@ -43,7 +43,7 @@ TEST(LordOrders, follow_their_rules_for_every_weekday_day_and_night) {
         }
     }
     // Rows written out: Monday's day and Sunday's night under both orders.
-    using Row = modVedicUpagrahas::LordRow;
+    using Row = upagraha::LordRow;
     EXPECT_EQ(DayPortionLords(LordOrder::SevenLords)[1],
               (Row{"Moon", "Mars", "Merc", "Jup", "Ven", "Sat", "Sun", kNoLord}));
     EXPECT_EQ(DayPortionLords(LordOrder::EightPlaceCycle)[1],
@@ -55,7 +55,7 @@ TEST(LordOrders, follow_their_rules_for_every_weekday_day_and_night) {
 }
 
 // A birth at hour:minute on a day of January 2000, with sunsets at 18:40 and sunrises at 06:12.
-UpagrahaInput Birth(int day, int hour, int minute) {
+upagraha::UpagrahaInput Birth(int day, int hour, int minute) {
     return test_support::StateWithSun(2000, 1, day, hour, minute, {18, 40}, {6, 12}, {18, 40}, {6, 12});
 }
 
@@ -83,21 +83,21 @@ TEST(Profiles, place_each_upagraha_at_its_point_of_its_lords_portion_on_every_we
         // 2 to 8 January 2000 ran from Sunday to Saturday; noon is by day, 22:00 by night.
         for (int w = 0; w < 7; ++w) {
             for (const bool byDay : {true, false}) {
-                const auto u = modVedicUpagrahas::CalculateUpagrahas(Birth(2 + w, byDay ? 12 : 22, 0), c.profile);
-                const std::string where = std::string(c.profile.strName) + " weekday " + std::to_string(w) +
-                                          (byDay ? " by day" : " by night");
-                ASSERT_EQ(u.blnBirthByDay, byDay) << where;
-                ASSERT_EQ(u.intWeekday, w) << where;
+                const auto u = upagraha::CalculateUpagrahas(Birth(2 + w, byDay ? 12 : 22, 0), c.profile);
+                const std::string where =
+                    std::string(c.profile.name) + " weekday " + std::to_string(w) + (byDay ? " by day" : " by night");
+                ASSERT_EQ(u.birthByDay, byDay) << where;
+                ASSERT_EQ(u.weekday, w) << where;
                 for (int k = 0; k < 8; ++k)
-                    EXPECT_EQ(u.portions[static_cast<std::size_t>(k)].strLord,
+                    EXPECT_EQ(u.portions[static_cast<std::size_t>(k)].lord,
                               ExpectedLord(c.profile.lordOrder, w, byDay, k))
                         << where << " portion " << k;
                 for (std::size_t i = 0; i < kRulers.size(); ++i) {
                     int k = 0;
                     while (ExpectedLord(c.profile.lordOrder, w, byDay, k) != kRulers[i]) ++k;
-                    EXPECT_EQ(u.intPortion[i], k) << where << " upagraha " << i;
+                    EXPECT_EQ(u.portionIndex[i], k) << where << " upagraha " << i;
                     const auto& p = u.portions[static_cast<std::size_t>(k)];
-                    EXPECT_NEAR(u.dblMoments[i], p.dblStart + c.fractions[i] * (p.dblEnd - p.dblStart), 1e-9)
+                    EXPECT_NEAR(u.moments[i], p.start + c.fractions[i] * (p.end - p.start), 1e-9)
                         << where << " upagraha " << i;
                 }
             }
@@ -109,16 +109,16 @@ TEST(Profiles, part_gulika_from_maandi_only_where_their_points_differ) {
     // Sunday noon: the day of 12 h 28 min has portions of 93.5 min, and Saturn rules the seventh,
     // from 06:12 + 6 x 93.5 min = 15:33 to 17:06:30.
     const auto s = Birth(2, 12, 0);
-    const auto original = modVedicUpagrahas::CalculateUpagrahas(s);
-    EXPECT_NEAR(original.dblMoments[4], 15 + 33 / 60.0 + 46.75 / 60, 1e-9);
-    EXPECT_EQ(original.dblMoments[4], original.dblMoments[5]);
-    EXPECT_EQ(original.dblLongitudes[4], original.dblLongitudes[5]);
+    const auto original = upagraha::CalculateUpagrahas(s);
+    EXPECT_NEAR(original.moments[4], 15 + 33 / 60.0 + 46.75 / 60, 1e-9);
+    EXPECT_EQ(original.moments[4], original.moments[5]);
+    EXPECT_EQ(original.longitudes[4], original.longitudes[5]);
 
-    const auto gulikaStart = modVedicUpagrahas::CalculateUpagrahas(s, *FindProfile("gulika-start"));
-    EXPECT_NEAR(gulikaStart.dblMoments[4], 15 + 33 / 60.0, 1e-9);
-    EXPECT_NE(gulikaStart.dblLongitudes[4], gulikaStart.dblLongitudes[5]);
+    const auto gulikaStart = upagraha::CalculateUpagrahas(s, *FindProfile("gulika-start"));
+    EXPECT_NEAR(gulikaStart.moments[4], 15 + 33 / 60.0, 1e-9);
+    EXPECT_NE(gulikaStart.longitudes[4], gulikaStart.longitudes[5]);
     // Maandi stays where the original has both.
-    EXPECT_EQ(gulikaStart.dblMoments[5], original.dblMoments[5]);
+    EXPECT_EQ(gulikaStart.moments[5], original.moments[5]);
 }
 
 TEST(Profiles, are_found_by_their_exact_names) {
@@ -127,7 +127,7 @@ TEST(Profiles, are_found_by_their_exact_names) {
     for (const char* name : {"original", "gulika-start", "seven-lords"}) {
         const auto found = FindProfile(name);
         ASSERT_TRUE(found.has_value()) << name;
-        EXPECT_EQ(found->strName, name);
+        EXPECT_EQ(found->name, name);
     }
     for (const char* name : {"Original", "custom", "", "seven lords", "original "})
         EXPECT_FALSE(FindProfile(name).has_value()) << name;
@@ -165,7 +165,7 @@ TEST(ProfileSettings, read_back_what_they_wrote_and_refuse_anything_else) {
         "sunrise=upper-limb");
     ASSERT_TRUE(original.has_value());
     EXPECT_TRUE(original->SameConventions(kOriginalProfile));
-    EXPECT_EQ(original->strName, kCustomName);
+    EXPECT_EQ(original->name, kCustomName);
 
     for (const char* damaged : {
              "",

@@ -13,31 +13,30 @@
 namespace vela::test_support {
 
 // A reading state with chosen sunrise and sunset times (clock hours and minutes) around the birth date.
-inline UpagrahaInput StateWithSun(int y, int m, int d, int hour, int minute, std::pair<int, int> prevSet,
-                                  std::pair<int, int> rise, std::pair<int, int> set, std::pair<int, int> nextRise) {
-    UpagrahaInput s;
-    s.intYear = static_cast<std::int16_t>(y);
-    s.intMonth = static_cast<std::int16_t>(m);
-    s.intDay = static_cast<std::int16_t>(d);
-    s.intHour = static_cast<std::int16_t>(hour);
-    s.intMinute = static_cast<std::int16_t>(minute);
-    s.intLatDeg = 28;
-    s.intLatMin = 37;
-    s.intLonDeg = 77;
-    s.intLonMin = 13;
-    s.blnEast = true;
-    s.varZoneHours = -5;
-    s.varZoneMinutes = -30;
-    const double day = DateSerial(y, m, d);
+inline upagraha::UpagrahaInput StateWithSun(int y, int m, int d, int hour, int minute, std::pair<int, int> prevSet,
+                                            std::pair<int, int> rise, std::pair<int, int> set,
+                                            std::pair<int, int> nextRise) {
+    upagraha::UpagrahaInput s;
+    s.year = static_cast<std::int16_t>(y);
+    s.month = static_cast<std::int16_t>(m);
+    s.day = static_cast<std::int16_t>(d);
+    s.hour = static_cast<std::int16_t>(hour);
+    s.minute = static_cast<std::int16_t>(minute);
+    s.latDegrees = 28;
+    s.latMinutes = 37;
+    s.lonDegrees = 77;
+    s.lonMinutes = 13;
+    s.east = true;
+    s.zoneHoursWest = -5;
+    s.zoneMinutesWest = -30;
+    const double day = astro::DateSerial(y, m, d);
     const auto at = [](double date, std::pair<int, int> hm) { return date + (hm.first * 60 + hm.second) / 1440.0; };
-    s.dtPrevSunset = at(day - 1, prevSet);
-    s.dtBirthSunrise = at(day, rise);
-    s.dtBirthSunset = at(day, set);
-    s.dtNextSunrise = at(day + 1, nextRise);
+    s.prevSunset = at(day - 1, prevSet);
+    s.birthSunrise = at(day, rise);
+    s.birthSunset = at(day, set);
+    s.nextSunrise = at(day + 1, nextRise);
     double t = hour + minute / 60.0;
-    s.strBirthAscendant =
-        modVedicPlanetPosition::CompactPositionText(modVedicEphemeris::CalculateChartAngles(s, t).varAscendantText)
-            .str();
+    s.birthAscendantText = astro::CompactPositionText(astro::CalculateChartAngles(s, t).ascendantText).str();
     return s;
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace vela::modVedicUpagrahas;
+using namespace vela::upagraha;
 using Row = std::array<std::string_view, 8>;
 
 constexpr std::string_view D = "\u2014";  // the portion no planet rules
@@ -42,23 +42,23 @@ constexpr std::array<Row, 7> kNightLords = {{
 TEST(PortionLords, are_the_day_table_entry_for_entry) {
     for (std::size_t w = 0; w < 7; ++w)
         for (std::size_t k = 0; k < 8; ++k)
-            EXPECT_EQ(strDayPortionLords[w][k], kDayLords[w][k]) << "weekday " << w << ", portion " << k + 1;
+            EXPECT_EQ(kDayPortionLords[w][k], kDayLords[w][k]) << "weekday " << w << ", portion " << k + 1;
 }
 
 TEST(PortionLords, are_the_night_table_entry_for_entry) {
     for (std::size_t w = 0; w < 7; ++w)
         for (std::size_t k = 0; k < 8; ++k)
-            EXPECT_EQ(strNightPortionLords[w][k], kNightLords[w][k]) << "weekday " << w << ", portion " << k + 1;
+            EXPECT_EQ(kNightPortionLords[w][k], kNightLords[w][k]) << "weekday " << w << ", portion " << k + 1;
 }
 
 TEST(UpagrahaTable, names_the_six_in_order_with_their_ruling_planets) {
-    EXPECT_EQ(strUpagrahaNames, (std::array<std::string_view, 6>{"Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka",
-                                                                 "Gulika", "Maandi"}));
-    EXPECT_EQ(strUpagrahaLords, (std::array<std::string_view, 6>{"Sun", "Mars", "Merc", "Jup", "Sat", "Sat"}));
+    EXPECT_EQ(kUpagrahaNames, (std::array<std::string_view, 6>{"Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka",
+                                                               "Gulika", "Maandi"}));
+    EXPECT_EQ(kUpagrahaLords, (std::array<std::string_view, 6>{"Sun", "Mars", "Merc", "Jup", "Sat", "Sat"}));
 }
 
 TEST(UpagrahaTable, names_the_twelve_signs_from_aries) {
-    EXPECT_EQ(strSignNames,
+    EXPECT_EQ(kSignNames,
               (std::array<std::string_view, 12>{"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
                                                 "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"}));
 }
@@ -73,7 +73,7 @@ TEST(SignificanceLines, read_word_for_word_per_upagraha) {
         "This is a malefic similar to Saturn.",                                    // Maandi
     };
     for (std::size_t u = 0; u < expected.size(); ++u)
-        EXPECT_EQ(vela::modUpagrahaReport::strUpagrahaSignificance[u], expected[u]) << strUpagrahaNames[u];
+        EXPECT_EQ(vela::upagraha::kUpagrahaSignificance[u], expected[u]) << kUpagrahaNames[u];
 }
 
 }  // namespace

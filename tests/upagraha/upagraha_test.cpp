@@ -16,7 +16,7 @@
 namespace {
 
 using namespace vela;
-using namespace vela::modVedicUpagrahas;
+using namespace vela::upagraha;
 using vela::test_support::StateWithSun;
 
 // The eight-place cycle of lords, with the dash for the portion nobody rules.
@@ -27,11 +27,11 @@ TEST(PortionLords, start_each_day_at_its_own_lord_and_each_night_four_planets_on
         const int nightStart = (w + 4) % 7;  // four places on in the seven-planet cycle
         for (int k = 0; k < 8; ++k) {
             const auto wi = static_cast<std::size_t>(w), ki = static_cast<std::size_t>(k);
-            EXPECT_EQ(strDayPortionLords[wi][ki], kCycle[static_cast<std::size_t>((w + k) % 8)]) << w << k;
-            EXPECT_EQ(strNightPortionLords[wi][ki], kCycle[static_cast<std::size_t>((nightStart + k) % 8)]) << w << k;
+            EXPECT_EQ(kDayPortionLords[wi][ki], kCycle[static_cast<std::size_t>((w + k) % 8)]) << w << k;
+            EXPECT_EQ(kNightPortionLords[wi][ki], kCycle[static_cast<std::size_t>((nightStart + k) % 8)]) << w << k;
         }
     }
-    EXPECT_EQ(strNightPortionLords[0][0], "Jup");  // Sunday night starts with Jupiter
+    EXPECT_EQ(kNightPortionLords[0][0], "Jup");  // Sunday night starts with Jupiter
 }
 
 TEST(HouseFromSigns, counts_from_the_ascendants_own_sign) {
@@ -49,57 +49,57 @@ constexpr int kY = 2000, kM = 1, kSunday = 2;
 TEST(CalculateUpagrahas, cuts_a_day_birth_into_eight_equal_portions_from_sunrise) {
     const auto s = StateWithSun(kY, kM, kSunday, 12, 0, {18, 38}, {6, 12}, {18, 40}, {6, 13});
     const auto u = CalculateUpagrahas(s);
-    ASSERT_TRUE(u.blnBirthByDay);
-    EXPECT_EQ(u.intWeekday, 0);
+    ASSERT_TRUE(u.birthByDay);
+    EXPECT_EQ(u.weekday, 0);
     const double sr = 6.2, ss = 18 + 40 / 60.0, eighth = (ss - sr) / 8;
     for (int k = 0; k < 8; ++k) {
-        EXPECT_NEAR(u.portions[static_cast<std::size_t>(k)].dblStart, sr + k * eighth, 1e-9);
-        EXPECT_NEAR(u.portions[static_cast<std::size_t>(k)].dblEnd, sr + (k + 1) * eighth, 1e-9);
+        EXPECT_NEAR(u.portions[static_cast<std::size_t>(k)].start, sr + k * eighth, 1e-9);
+        EXPECT_NEAR(u.portions[static_cast<std::size_t>(k)].end, sr + (k + 1) * eighth, 1e-9);
     }
     // Sunday by day: Kaala (Sun) in portion 0, Gulika and Maandi (Sat) in portion 6.
-    EXPECT_NEAR(u.dblMoments[0], sr + 0.5 * eighth, 1e-9);
-    EXPECT_NEAR(u.dblMoments[4], sr + 6.5 * eighth, 1e-9);
-    EXPECT_EQ(u.dblMoments[4], u.dblMoments[5]);
-    EXPECT_EQ(u.varUpagrahaLongitudes[4], u.varUpagrahaLongitudes[5]);
-    EXPECT_EQ(u.intHouses[4], u.intHouses[5]);
+    EXPECT_NEAR(u.moments[0], sr + 0.5 * eighth, 1e-9);
+    EXPECT_NEAR(u.moments[4], sr + 6.5 * eighth, 1e-9);
+    EXPECT_EQ(u.moments[4], u.moments[5]);
+    EXPECT_EQ(u.upagrahaLongitudes[4], u.upagrahaLongitudes[5]);
+    EXPECT_EQ(u.houses[4], u.houses[5]);
     // Each longitude is the ascendant rising at its moment.
     for (std::size_t i = 0; i < 6; ++i) {
-        const auto a = modVedicEphemeris::CalculateChartAngles(s, u.dblMoments[i]);
-        EXPECT_EQ(u.varUpagrahaLongitudes[i], modVedicPlanetPosition::CompactPositionText(a.varAscendantText));
-        EXPECT_NEAR(u.dblLongitudes[i], a.varAscendant, 1e-12);
+        const auto a = astro::CalculateChartAngles(s, u.moments[i]);
+        EXPECT_EQ(u.upagrahaLongitudes[i], astro::CompactPositionText(a.ascendantText));
+        EXPECT_NEAR(u.longitudes[i], a.ascendant, 1e-12);
     }
 }
 
 TEST(CalculateUpagrahas, counts_a_birth_exactly_at_sunrise_or_sunset_as_by_day) {
     EXPECT_TRUE(
-        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 6, 12, {18, 38}, {6, 12}, {18, 40}, {6, 13})).blnBirthByDay);
+        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 6, 12, {18, 38}, {6, 12}, {18, 40}, {6, 13})).birthByDay);
     EXPECT_TRUE(
-        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 40, {18, 38}, {6, 12}, {18, 40}, {6, 13})).blnBirthByDay);
+        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 40, {18, 38}, {6, 12}, {18, 40}, {6, 13})).birthByDay);
     EXPECT_FALSE(
-        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 41, {18, 38}, {6, 12}, {18, 40}, {6, 13})).blnBirthByDay);
+        CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 18, 41, {18, 38}, {6, 12}, {18, 40}, {6, 13})).birthByDay);
 }
 
 TEST(CalculateUpagrahas, runs_an_evening_night_from_sunset_to_the_next_sunrise) {
     const auto u = CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 21, 0, {18, 38}, {6, 12}, {18, 40}, {6, 16}));
-    ASSERT_FALSE(u.blnBirthByDay);
-    EXPECT_FALSE(u.blnBeforeSunrise);
-    EXPECT_EQ(u.intWeekday, 0);
-    EXPECT_NEAR(u.portions[0].dblStart, 18 + 40 / 60.0, 1e-9);
-    EXPECT_NEAR(u.portions[7].dblEnd, 24 + 6 + 16 / 60.0, 1e-9);
+    ASSERT_FALSE(u.birthByDay);
+    EXPECT_FALSE(u.beforeSunrise);
+    EXPECT_EQ(u.weekday, 0);
+    EXPECT_NEAR(u.portions[0].start, 18 + 40 / 60.0, 1e-9);
+    EXPECT_NEAR(u.portions[7].end, 24 + 6 + 16 / 60.0, 1e-9);
     // Sunday night: Jup Ven Sat - Sun Moon Mars Merc.
-    EXPECT_EQ(u.portions[0].strLord, "Jup");
-    EXPECT_EQ(u.intPortion[0], 4);  // Kaala, the Sun's portion
-    EXPECT_EQ(u.intPortion[4], 2);  // Gulika, Saturn's portion
+    EXPECT_EQ(u.portions[0].lord, "Jup");
+    EXPECT_EQ(u.portionIndex[0], 4);  // Kaala, the Sun's portion
+    EXPECT_EQ(u.portionIndex[4], 2);  // Gulika, Saturn's portion
 }
 
 TEST(CalculateUpagrahas, gives_a_birth_before_sunrise_to_the_previous_days_night) {
     const auto u = CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 3, 0, {18, 38}, {6, 12}, {18, 40}, {6, 13}));
-    ASSERT_FALSE(u.blnBirthByDay);
-    EXPECT_TRUE(u.blnBeforeSunrise);
-    EXPECT_EQ(u.intWeekday, 6);  // Saturday's night
-    EXPECT_NEAR(u.portions[0].dblStart, 18 + 38 / 60.0 - 24, 1e-9);
-    EXPECT_NEAR(u.portions[7].dblEnd, 6.2, 1e-9);
-    EXPECT_EQ(u.portions[0].strLord, "Merc");  // Saturday night starts with Mercury
+    ASSERT_FALSE(u.birthByDay);
+    EXPECT_TRUE(u.beforeSunrise);
+    EXPECT_EQ(u.weekday, 6);  // Saturday's night
+    EXPECT_NEAR(u.portions[0].start, 18 + 38 / 60.0 - 24, 1e-9);
+    EXPECT_NEAR(u.portions[7].end, 6.2, 1e-9);
+    EXPECT_EQ(u.portions[0].lord, "Merc");  // Saturday night starts with Mercury
 }
 
 TEST(CalculateUpagrahas, reckons_one_night_the_same_on_both_sides_of_midnight) {
@@ -107,15 +107,15 @@ TEST(CalculateUpagrahas, reckons_one_night_the_same_on_both_sides_of_midnight) {
     const auto before = CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 23, 59, {18, 38}, {6, 12}, {18, 40}, {6, 13}));
     const auto after =
         CalculateUpagrahas(StateWithSun(kY, kM, kSunday + 1, 0, 1, {18, 40}, {6, 13}, {18, 41}, {6, 14}));
-    EXPECT_EQ(before.intWeekday, after.intWeekday);
+    EXPECT_EQ(before.weekday, after.weekday);
     for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(before.portions[k].strLord, after.portions[k].strLord);
-        EXPECT_NEAR(before.portions[k].dblStart, after.portions[k].dblStart + 24, 1e-9);
+        EXPECT_EQ(before.portions[k].lord, after.portions[k].lord);
+        EXPECT_NEAR(before.portions[k].start, after.portions[k].start + 24, 1e-9);
     }
     for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_NEAR(before.dblMoments[i], after.dblMoments[i] + 24, 1e-9);
+        EXPECT_NEAR(before.moments[i], after.moments[i] + 24, 1e-9);
         // The same instant gives the same ascendant, whichever date it is counted from.
-        EXPECT_NEAR(before.dblLongitudes[i], after.dblLongitudes[i], 1e-6);
+        EXPECT_NEAR(before.longitudes[i], after.longitudes[i], 1e-6);
     }
 }
 
@@ -125,11 +125,11 @@ TEST(CalculateUpagrahas, puts_every_moment_in_the_middle_of_its_lords_portion) {
             const auto u =
                 CalculateUpagrahas(StateWithSun(kY, kM, day, hour, 30, {18, 38}, {6, 12}, {18, 40}, {6, 13}));
             for (std::size_t i = 0; i < 6; ++i) {
-                const auto& p = u.portions[static_cast<std::size_t>(u.intPortion[i])];
-                EXPECT_EQ(p.strLord, strUpagrahaLords[i]);
-                EXPECT_NEAR(u.dblMoments[i], (p.dblStart + p.dblEnd) / 2, 1e-9);
-                EXPECT_GE(u.intHouses[i], 1);
-                EXPECT_LE(u.intHouses[i], 12);
+                const auto& p = u.portions[static_cast<std::size_t>(u.portionIndex[i])];
+                EXPECT_EQ(p.lord, kUpagrahaLords[i]);
+                EXPECT_NEAR(u.moments[i], (p.start + p.end) / 2, 1e-9);
+                EXPECT_GE(u.houses[i], 1);
+                EXPECT_LE(u.houses[i], 12);
             }
         }
     }
@@ -144,21 +144,20 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(BuildReport, writes_nine_lines_and_a_blank_per_upagraha_in_order) {
     const auto u = CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 12, 0, {18, 38}, {6, 12}, {18, 40}, {6, 13}));
-    const auto report = modUpagrahaReport::BuildReport(u);
-    const auto lines = Lines(modUpagrahaReport::ReportPlainText(report));
+    const auto report = upagraha::BuildReport(u);
+    const auto lines = Lines(upagraha::ReportPlainText(report));
     ASSERT_EQ(lines.size(), 60u);
     for (std::size_t i = 0; i < 6; ++i) {
         const auto b = i * 10;
-        EXPECT_EQ(lines[b], strUpagrahaNames[i]);
+        EXPECT_EQ(lines[b], kUpagrahaNames[i]);
         EXPECT_EQ(lines[b + 1], "Longitude");
-        EXPECT_EQ(lines[b + 2], u.varUpagrahaLongitudes[i].view());
+        EXPECT_EQ(lines[b + 2], u.upagrahaLongitudes[i].view());
         EXPECT_EQ(lines[b + 3], "Significance");
-        EXPECT_EQ(lines[b + 4], modUpagrahaReport::strUpagrahaSignificance[i]);
+        EXPECT_EQ(lines[b + 4], upagraha::kUpagrahaSignificance[i]);
         EXPECT_EQ(lines[b + 5], "House Position");
-        EXPECT_EQ(lines[b + 6], std::to_string(u.intHouses[i]));
+        EXPECT_EQ(lines[b + 6], std::to_string(u.houses[i]));
         EXPECT_EQ(lines[b + 7], "Interpretation");
-        EXPECT_EQ(lines[b + 8],
-                  modUpagrahaReport::strUpagrahaInterpretations[i][static_cast<std::size_t>(u.intHouses[i] - 1)]);
+        EXPECT_EQ(lines[b + 8], upagraha::kUpagrahaInterpretations[i][static_cast<std::size_t>(u.houses[i] - 1)]);
         EXPECT_EQ(lines[b + 9], "");
     }
     EXPECT_EQ(lines[18], "NA");       // Mrityu
@@ -168,15 +167,15 @@ TEST(BuildReport, writes_nine_lines_and_a_blank_per_upagraha_in_order) {
 
 TEST(BuildReport, makes_names_and_labels_bold_and_values_plain_in_twelve_point) {
     const auto u = CalculateUpagrahas(StateWithSun(kY, kM, kSunday, 12, 0, {18, 38}, {6, 12}, {18, 40}, {6, 13}));
-    const auto report = modUpagrahaReport::BuildReport(u);
+    const auto report = upagraha::BuildReport(u);
     for (const auto& run : report.runs) {
-        EXPECT_EQ(run.intPointSize, 12);
+        EXPECT_EQ(run.pointSize, 12);
         const std::string text(report.Text(run));
         const bool label = text == "Longitude\n" || text == "Significance\n" || text == "House Position\n" ||
                            text == "Interpretation\n";
         bool name = false;
-        for (auto n : strUpagrahaNames) name = name || text == std::string(n) + "\n";
-        EXPECT_EQ(run.blnBold, label || name) << text;
+        for (auto n : kUpagrahaNames) name = name || text == std::string(n) + "\n";
+        EXPECT_EQ(run.bold, label || name) << text;
     }
 }
 

@@ -31,7 +31,7 @@
 #include "reading/chart_model.h"
 #include "reading/reading_file.h"
 #include "reading/validation.h"
-#include "ui_frm_main.h"
+#include "ui_main_window.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 #include "vela_version.h"
@@ -46,7 +46,7 @@ class QPrinter;
 class QRadioButton;
 class QStandardItemModel;
 
-namespace vela {
+namespace vela::desktop {
 
 class ProfileChoice;
 
@@ -58,33 +58,33 @@ inline constexpr int kPanelHeightPixels = 5535 / kTwipsPerPixel;
 struct FileDialogRequest {
     enum class Kind { Open, Save };
     Kind kind = Kind::Open;
-    QString strTitle;
-    QString strFilter;         // "Vela Upagrahas (*.ved)"
-    QString strDefaultSuffix;  // "ved", added to a typed name without one
-    QString strProposedPath;
-    QString strFolder;  // where the dialog starts when no path is proposed: the last folder used
+    QString title;
+    QString filter;         // "Vela Upagrahas (*.ved)"
+    QString defaultSuffix;  // "ved", added to a typed name without one
+    QString proposedPath;
+    QString folder;  // where the dialog starts when no path is proposed: the last folder used
 };
 
 struct WindowSeams {
     // A message box with one OK button, the program's title and the icon the core names.
-    std::function<void(const QString& text, MsgIcon icon)> MsgBox;
+    std::function<void(const QString& text, reading::MsgIcon icon)> MsgBox;
     // The chosen path, or an empty text when the user cancelled.
     std::function<QString(const FileDialogRequest& request)> FileDialog;
     // Opens an address in the default browser; false when that failed.
-    modWebPages::UrlOpener OpenUrl;
+    UrlOpener OpenUrl;
     // Shows the About window modally.
     std::function<void()> ShowAbout;
     // Places matching the typed city, in the order offered; the system's atlas by default.
-    std::function<std::vector<modPlaceName::AtlasPlace>(const QString& typed)> FindPlaces;
+    std::function<std::vector<atlas::AtlasPlace>(const QString& typed)> FindPlaces;
     // The atlas place nearest to typed coordinates (degrees, North and East positive), if one
     // lies within reach; the system's atlas by default.
-    std::function<std::optional<modAtlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
+    std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
     // A question with Yes and No; true for Yes.
     std::function<bool(const QString& text)> Ask;
     // A short notice beside a box that goes on taking keys (a refused key or paste).
     std::function<void(QWidget* box, const QString& text)> Notify;
     // The file the window keeps its settings in; empty for the user's own settings.
-    QString strSettingsPath;
+    QString settingsPath;
     // Print with a preview: `paint` puts the reading onto the printer the user chose.
     std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)> PrintPreview;
 };
@@ -92,24 +92,24 @@ struct WindowSeams {
 // How long typing in the city box pauses before the atlas is searched.
 inline constexpr int kPlaceSearchDelayMs = 150;
 
-class frmMain : public QMainWindow, private Ui::frmMain {
+class MainWindow : public QMainWindow, private Ui::MainWindow {
     Q_OBJECT
 
 public:
     // Seams left empty get the real dialogs and browser.
-    explicit frmMain(WindowSeams seams = {}, QWidget* parent = nullptr);
-    ~frmMain() override;
-    frmMain(const frmMain&) = delete;
-    frmMain& operator=(const frmMain&) = delete;
+    explicit MainWindow(WindowSeams seams = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     // The reading of the last successful calculation (what a save writes).
-    const SharedChartState& ChartState() const { return sharedState; }
+    const reading::Reading& ChartState() const { return sharedState; }
 
     enum class Panel { PersonalDetails, Result };
     Panel PanelInFront() const;
 
     // The place picked from the atlas whose zone the proposal follows, if any.
-    const std::optional<modPlaceName::AtlasPlace>& PickedPlace() const { return pickedPlace; }
+    const std::optional<atlas::AtlasPlace>& PickedPlace() const { return pickedPlace; }
 
     // Opens and calculates a saved reading, as "Open Previously Saved Reading" does with the file
     // chosen (the command line's file, a file handed over by a later start, a recent reading).
@@ -122,42 +122,42 @@ public:
     QStringList RecentReadings() const { return windowSettings.RecentReadings(); }
 
     // The chart style of the Chart tab, remembered between runs.
-    modChartModel::ChartStyle ChartStyle() const { return chartStyle; }
+    reading::ChartStyle ChartStyle() const { return chartStyle; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
-    void cmdCalculate_Click();
-    void cmdOpen_Click();
-    void cmdSave_Click();
-    void cmdBack_Click();
-    void cmdUseZone_Click();
-    void mnuNewReading_Click();
-    void Command1_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
-    void mnuOnlineHelp_Click();
-    void mnuVisitUs_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoney_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-    void Label8_Click();
-    void txtCity_Edited();
+    void LoadForm();
+    void Calculate();
+    void OpenReading();
+    void SaveReading();
+    void BackToForm();
+    void UseProposedZone();
+    void NewReading();
+    void LookUpCoordinates();
+    void Quit();
+    void ShowAboutWindow();
+    void OpenOnlineHelp();
+    void VisitWebSite();
+    void CheckForUpdates();
+    void OpenDonationPage();
+    void OpenMakeMoneyPage();
+    void OpenCobrandPage();
+    void OpenBrandPage();
+    void OpenFullBrandingPage();
+    void CityEdited();
     void SearchAtlas();
-    void cmpCity_Activated(const QModelIndex& index);
-    void BirthMoment_Changed();
-    void Coordinates_Changed();
-    void tabResult_CurrentChanged();
-    void cboChartStyle_Changed();
-    void cmdCopyTable_Click();
-    void mnuPrint_Click();
-    void mnuExportPdf_Click();
-    void mnuExportChart_Click();
+    void PlacePicked(const QModelIndex& index);
+    void BirthMomentChanged();
+    void CoordinatesChanged();
+    void ResultTabChanged();
+    void ChartStyleChanged();
+    void CopyTable();
+    void PrintReading();
+    void ExportPdf();
+    void ExportChart();
 
     void InstallSeamDefaults();
     void WireEvents();
@@ -171,12 +171,12 @@ private:
     void RememberReading(const QString& path);
     // True when the form may be calculated with its zone: the zone fits the place, or the user
     // said so; No puts the focus on the zone list.
-    bool ConfirmZone(const FormValues& values);
+    bool ConfirmZone(const reading::FormValues& values);
 
     // The form as the core sees it, and back; ApplyPlace writes only the place boxes and directions.
-    BirthForm SnapshotForm() const;
-    void ApplyForm(const BirthForm& form);
-    void ApplyPlace(const BirthForm& form);
+    reading::BirthForm SnapshotForm() const;
+    void ApplyForm(const reading::BirthForm& form);
+    void ApplyPlace(const reading::BirthForm& form);
 
     // The zone proposal of the picked place, or else of the atlas place nearest to typed
     // coordinates, at the form's date and time; `apply` sets the zone list and tick to it (a
@@ -185,55 +185,55 @@ private:
     void RefreshZoneProposal(bool apply);
     void RefreshZoneWarning();
     // The atlas place nearest to the typed coordinates when all four boxes hold a number.
-    std::optional<modAtlas::NearbyPlace> NearestToTypedPlace() const;
+    std::optional<atlas::NearbyPlace> NearestToTypedPlace() const;
     void ForgetPickedPlace();
     // The working of the reading on screen, written when its tab is first shown for that reading:
     // the birth-time search behind it runs the whole reading a few thousand times.
     void WriteWorking();
 
-    void ShowMessage(const UserMessage& message);
-    QWidget* FieldWidget(FormField field) const;
+    void ShowMessage(const reading::UserMessage& message);
+    QWidget* FieldWidget(reading::FormField field) const;
     void BringToFront(Panel panel);
-    void OpenPage(modWebPages::WebPage page);
+    void OpenPage(WebPage page);
 
     void ShowPageFailure(const QUrl& url);
     // Keys the window takes before its controls: Alt+O on the form opens a reading (before the
     // menu bar's "Make Money &Online" can take it), Escape on the result goes back to the form.
     bool TakesWindowKey(QObject* watched, QEvent* event);
 
-    std::array<QRadioButton*, 2> optLat{};   // 0 North, 1 South
-    std::array<QRadioButton*, 2> optLong{};  // 0 East, 1 West
+    std::array<QRadioButton*, 2> latRadios{};  // 0 North, 1 South
+    std::array<QRadioButton*, 2> lonRadios{};  // 0 East, 1 West
 
     WindowSeams seams;
     WindowSettings windowSettings;
-    SharedChartState sharedState;
+    reading::Reading sharedState;
     // The Conventions menu: the profile each reading is made under.
     ProfileChoice* profileChoice = nullptr;
-    QString strSaveFileName;  // the last file saved in this run, proposed by the next save
+    QString savedFileName;  // the last file saved in this run, proposed by the next save
     // The shift of the reading file the form was last filled from: a save writes with it when the
     // program's own shift cannot hold a letter that came from that file.
-    int intOpenedShift = modReadingFile::kFieldShift;
+    int openedShift = reading::kFieldShift;
 
     // The atlas under the city box: its places, the list offering them, and the pause in typing.
-    QCompleter* cmpCity = nullptr;
-    QStandardItemModel* mdlPlaces = nullptr;
-    std::vector<modPlaceName::AtlasPlace> offeredPlaces;  // one per row of mdlPlaces
-    QTimer tmrPlaceSearch;
-    std::optional<modPlaceName::AtlasPlace> pickedPlace;
-    std::optional<modZoneProposal::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
-    modZoneProposal::ZoneProposal zoneProposal;
-    QList<QAction*> recentActions;       // the File menu's recent readings, then their separator
-    QComboBox* cboChartStyle = nullptr;  // beside the result tabs while the Chart tab is in front
-    modChartModel::ChartStyle chartStyle = modChartModel::ChartStyle::SouthIndian;
+    QCompleter* cityCompleter = nullptr;
+    QStandardItemModel* placesModel = nullptr;
+    std::vector<atlas::AtlasPlace> offeredPlaces;  // one per row of placesModel
+    QTimer placeSearchTimer;
+    std::optional<atlas::AtlasPlace> pickedPlace;
+    std::optional<atlas::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
+    atlas::ZoneProposal zoneProposal;
+    QList<QAction*> recentActions;         // the File menu's recent readings, then their separator
+    QComboBox* chartStyleCombo = nullptr;  // beside the result tabs while the Chart tab is in front
+    reading::ChartStyle chartStyle = reading::ChartStyle::SouthIndian;
 
     // What the working view needs of the reading on screen; nothing before the first one.
     struct ReadingOnScreen {
-        BirthForm form;
-        modVedicUpagrahas::Upagrahas upagrahas;
-        Report report;
-        bool blnWorkingWritten = false;
+        reading::BirthForm form;
+        upagraha::Upagrahas upagrahas;
+        upagraha::Report report;
+        bool workingWritten = false;
     };
     std::optional<ReadingOnScreen> readingOnScreen;
 };
 
-}  // namespace vela
+}  // namespace vela::desktop

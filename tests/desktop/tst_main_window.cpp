@@ -42,14 +42,14 @@ namespace {
 // Everything the form holds, to see that a step left it alone.
 QStringList FormBoxTexts(QWidget& w) {
     QStringList values;
-    for (const char* box :
-         {"txtName", "txtLatDeg", "txtLatMin", "txtLonDeg", "txtLonMin", "txtCity", "txtState", "txtCountry"})
+    for (const char* box : {"nameEdit", "latDegreesEdit", "latMinutesEdit", "lonDegreesEdit", "lonMinutesEdit",
+                            "cityEdit", "stateEdit", "countryEdit"})
         values << Control<QLineEdit>(w, box)->text();
-    for (const char* list : {"cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone"})
+    for (const char* list : {"dayCombo", "monthCombo", "yearCombo", "hourCombo", "minuteCombo", "zoneCombo"})
         values << QString::number(Control<QComboBox>(w, list)->currentIndex());
-    for (const char* radio : {"optLat_0", "optLat_1", "optLong_0", "optLong_1"})
+    for (const char* radio : {"northRadio", "southRadio", "eastRadio", "westRadio"})
         values << QString::number(Control<QRadioButton>(w, radio)->isChecked());
-    values << QString::number(Control<QCheckBox>(w, "chkDST")->isChecked());
+    values << QString::number(Control<QCheckBox>(w, "dstCheck")->isChecked());
     return values;
 }
 
@@ -61,11 +61,11 @@ struct PaneLine {
 };
 
 // The non-empty lines of the report, each with its look, as the core's runs describe them.
-QList<PaneLine> LinesOfRuns(const Report& report) {
+QList<PaneLine> LinesOfRuns(const upagraha::Report& report) {
     QList<PaneLine> lines;
-    for (const ReportRun& run : report.runs)
+    for (const upagraha::ReportRun& run : report.runs)
         for (const QString& line : QString::fromStdString(std::string(report.Text(run))).split(QLatin1Char('\n')))
-            if (!line.isEmpty()) lines.append({line, run.blnBold, run.intPointSize});
+            if (!line.isEmpty()) lines.append({line, run.bold, run.pointSize});
     return lines;
 }
 
@@ -83,22 +83,22 @@ QList<PaneLine> LinesOfPane(const QTextEdit& pane) {
     return lines;
 }
 
-Report ReportOf(const BirthForm& form) {
-    SharedChartState state;
-    return modCalculationDriver::RunCalculation(form, state).report;
+upagraha::Report ReportOf(const reading::BirthForm& form) {
+    reading::Reading state;
+    return reading::RunCalculation(form, state).report;
 }
 
 // The core's working of the form's reading, and the portions it cut.
 struct CoreWorking {
     QString text;
-    std::array<modVedicUpagrahas::Portion, modVedicUpagrahas::kPortionCount> portions;
+    std::array<upagraha::Portion, upagraha::kPortionCount> portions;
 };
-CoreWorking WorkingOf(const BirthForm& form) {
-    SharedChartState state;
-    const auto outcome = modCalculationDriver::RunCalculation(form, state);
-    const auto sensitivity = modWorking::FindBirthTimeSensitivity(form);
-    const auto conventions = modWorking::CompareConventions(form, state.profile);
-    return {QString::fromStdString(modWorking::WorkingText(state, outcome.upagrahas, sensitivity, conventions)),
+CoreWorking WorkingOf(const reading::BirthForm& form) {
+    reading::Reading state;
+    const auto outcome = reading::RunCalculation(form, state);
+    const auto sensitivity = reading::FindBirthTimeSensitivity(form);
+    const auto conventions = reading::CompareConventions(form, state.profile);
+    return {QString::fromStdString(reading::WorkingText(state, outcome.upagrahas, sensitivity, conventions)),
             outcome.upagrahas.portions};
 }
 
@@ -163,21 +163,21 @@ void FrmMainTest::cleanup() { StopWindow(); }
 
 void FrmMainTest::CalculateKnownGoodReading() {
     FillKnownGoodReading(W());
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() {
     QCOMPARE(window->windowTitle(), QStringLiteral("Vela Upagrahas v1.20"));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    QVERIFY(Control<QWidget>(W(), "Frame1")->isVisible());
-    QVERIFY(!Control<QWidget>(W(), "Frame2")->isVisible());
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+    QVERIFY(Control<QWidget>(W(), "birthDataPanel")->isVisible());
+    QVERIFY(!Control<QWidget>(W(), "resultPanel")->isVisible());
     // Both panels share one place and open at 9015 x 5535 twips.
-    QCOMPARE(Control<QWidget>(W(), "Frame1")->size(), QSize(601, 369));
+    QCOMPARE(Control<QWidget>(W(), "birthDataPanel")->size(), QSize(601, 369));
 
     // Every list holds its entries in order, the first one selected.
-    const ListEntries& entries = FormListEntries();
+    const reading::ListEntries& entries = reading::FormListEntries();
     const auto checkList = [this](const char* name, const auto& expected) {
         auto* list = Control<QComboBox>(W(), name);
         QStringList expectedTexts;
@@ -189,56 +189,58 @@ void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() 
         QCOMPARE(list->currentIndex(), 0);
         QVERIFY(!list->isEditable());
     };
-    checkList("cboDate", entries.days);
-    checkList("cboMonth", entries.months);
-    checkList("cboYear", entries.years);
-    checkList("cboHour", entries.hours);
-    checkList("cboMinute", entries.minutes);
+    checkList("dayCombo", entries.days);
+    checkList("monthCombo", entries.months);
+    checkList("yearCombo", entries.years);
+    checkList("hourCombo", entries.hours);
+    checkList("minuteCombo", entries.minutes);
     // Every zone row in order, its text followed by its exact offset (tst_profiles reads the offsets).
-    auto* zoneList = Control<QComboBox>(W(), "cboTimeZone");
-    QCOMPARE(zoneList->count(), kZoneCount);
-    for (int row = 0; row < kZoneCount; ++row) {
-        const std::string_view text = kZoneRows[static_cast<std::size_t>(row)].text;
+    auto* zoneList = Control<QComboBox>(W(), "zoneCombo");
+    QCOMPARE(zoneList->count(), reading::kZoneCount);
+    for (int row = 0; row < reading::kZoneCount; ++row) {
+        const std::string_view text = reading::kZoneRows[static_cast<std::size_t>(row)].text;
         QVERIFY2(zoneList->itemText(row).startsWith(
                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())) + QStringLiteral("  (")),
                  qPrintable(zoneList->itemText(row)));
     }
     QCOMPARE(zoneList->currentIndex(), 0);
     QVERIFY(!zoneList->isEditable());
-    QCOMPARE(Control<QComboBox>(W(), "cboDate")->currentText(), QStringLiteral("1"));
-    QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentText(), QStringLiteral("January"));
-    QCOMPARE(Control<QComboBox>(W(), "cboYear")->currentText(), QStringLiteral("1901"));
+    QCOMPARE(Control<QComboBox>(W(), "dayCombo")->currentText(), QStringLiteral("1"));
+    QCOMPARE(Control<QComboBox>(W(), "monthCombo")->currentText(), QStringLiteral("January"));
+    QCOMPARE(Control<QComboBox>(W(), "yearCombo")->currentText(), QStringLiteral("1901"));
 
-    QVERIFY(Control<QRadioButton>(W(), "optLat_0")->isChecked());
-    QVERIFY(Control<QRadioButton>(W(), "optLong_0")->isChecked());
-    QVERIFY(!Control<QCheckBox>(W(), "chkDST")->isChecked());
+    QVERIFY(Control<QRadioButton>(W(), "northRadio")->isChecked());
+    QVERIFY(Control<QRadioButton>(W(), "eastRadio")->isChecked());
+    QVERIFY(!Control<QCheckBox>(W(), "dstCheck")->isChecked());
     // Verdana where installed, else a face drawn to its proportions.
-    const QString face = QFontInfo(Control<QWidget>(W(), "txtName")->font()).family();
+    const QString face = QFontInfo(Control<QWidget>(W(), "nameEdit")->font()).family();
     QVERIFY2(QStringList({"Verdana", "DejaVu Sans", "Bitstream Vera Sans"}).contains(face), qPrintable(face));
 }
 
 void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     const auto text = [this](const char* name) { return Control<QAbstractButton>(W(), name)->text(); };
-    QCOMPARE(text("cmdCalculate"), QStringLiteral("&Get My Upagrahas"));
-    QCOMPARE(text("cmdOpen"), QStringLiteral("&Open Previously Saved Reading"));
+    QCOMPARE(text("calculateButton"), QStringLiteral("&Get My Upagrahas"));
+    QCOMPARE(text("openButton"), QStringLiteral("&Open Previously Saved Reading"));
     // The doubled ampersand shows one ampersand and marks no access key.
-    QCOMPARE(text("Command1"), QStringLiteral("Click here to find Latitude && Longitude"));
-    QCOMPARE(text("cmdSave"), QStringLiteral("&Save"));
-    QCOMPARE(text("cmdBack"), QStringLiteral("&Back"));
-    QCOMPARE(text("chkDST"), QStringLiteral("Daylight Saving Time"));
-    QCOMPARE(text("optLat_0") + text("optLat_1") + text("optLong_0") + text("optLong_1"),
+    QCOMPARE(text("lookUpCoordinatesButton"), QStringLiteral("Click here to find Latitude && Longitude"));
+    QCOMPARE(text("saveButton"), QStringLiteral("&Save"));
+    QCOMPARE(text("backButton"), QStringLiteral("&Back"));
+    QCOMPARE(text("dstCheck"), QStringLiteral("Daylight Saving Time"));
+    QCOMPARE(text("northRadio") + text("southRadio") + text("eastRadio") + text("westRadio"),
              QStringLiteral("NorthSouthEastWest"));
-    QCOMPARE(Control<QGroupBox>(W(), "Frame1")->title(), QStringLiteral("Personal Details"));
-    QCOMPARE(Control<QGroupBox>(W(), "Frame2")->title(), QStringLiteral("Vela Upagrahas Result"));
+    QCOMPARE(Control<QGroupBox>(W(), "birthDataPanel")->title(), QStringLiteral("Personal Details"));
+    QCOMPARE(Control<QGroupBox>(W(), "resultPanel")->title(), QStringLiteral("Vela Upagrahas Result"));
     QStringList labels;
-    for (const char* name : {"lblName", "lblDateOfBirth", "lblTimeOfBirth", "lblHHMM", "lblTimeZone", "lblLatitude",
-                             "lblLatDegMin", "lblLongitude", "lblLonDegMin", "lblCity", "lblState", "lblCountry"})
+    for (const char* name :
+         {"nameLabel", "dateOfBirthLabel", "timeOfBirthLabel", "clockFormatLabel", "zoneLabel", "latitudeLabel",
+          "latFormatLabel", "longitudeLabel", "lonFormatLabel", "cityLabel", "stateLabel", "countryLabel"})
         labels << Control<QLabel>(W(), name)->text();
     QCOMPARE(labels, QStringList({"Name", "Date of Birth", "Time of Birth", "HH/MM", "Time Zone", "Latitude", "DEG/MIN",
                                   "Longitude", "DEG/MIN", "City", "State", "Country"}));
-    QVERIFY(
-        Control<QLabel>(W(), "lblIntro")->text().startsWith(QStringLiteral("Upagraha means confinement or seizure.")));
-    QVERIFY(Control<QLabel>(W(), "lblIntro")
+    QVERIFY(Control<QLabel>(W(), "introLabel")
+                ->text()
+                .startsWith(QStringLiteral("Upagraha means confinement or seizure.")));
+    QVERIFY(Control<QLabel>(W(), "introLabel")
                 ->text()
                 .endsWith(QStringLiteral("Upagrahas are invisible and are felt only by their effects.")));
 
@@ -266,13 +268,14 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
 // the zone, the directions beside their degrees), then the place's names, its lookup, and the
 // buttons last.
 void FrmMainTest::tab_order_follows_the_form() {
-    const QStringList expected = {"txtName",      "cboDate",     "cboMonth",  "cboYear",    "cboHour",
-                                  "cboMinute",    "cboTimeZone", "chkDST",    "txtLatDeg",  "txtLatMin",
-                                  "optLat_0",     "optLat_1",    "txtLonDeg", "txtLonMin",  "optLong_0",
-                                  "optLong_1",    "txtCity",     "txtState",  "txtCountry", "Command1",
-                                  "cmdCalculate", "cmdOpen",     "RTB",       "cmdSave",    "cmdBack"};
+    const QStringList expected = {
+        "nameEdit",        "dayCombo",   "monthCombo",     "yearCombo",      "hourCombo",
+        "minuteCombo",     "zoneCombo",  "dstCheck",       "latDegreesEdit", "latMinutesEdit",
+        "northRadio",      "southRadio", "lonDegreesEdit", "lonMinutesEdit", "eastRadio",
+        "westRadio",       "cityEdit",   "stateEdit",      "countryEdit",    "lookUpCoordinatesButton",
+        "calculateButton", "openButton", "reportView",     "saveButton",     "backButton"};
     QStringList chain;
-    QWidget* start = Control<QWidget>(W(), "txtName");
+    QWidget* start = Control<QWidget>(W(), "nameEdit");
     QWidget* w = start;
     do {
         if (expected.contains(w->objectName()) && !chain.contains(w->objectName())) chain << w->objectName();
@@ -287,10 +290,11 @@ void FrmMainTest::tab_order_follows_the_form() {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, QStringList({"txtName", "cboDate", "cboMonth", "cboYear", "cboHour", "cboMinute", "cboTimeZone",
-                                   "chkDST", "txtLatDeg", "txtLatMin", "optLat_0", "txtLonDeg", "txtLonMin",
-                                   "optLong_0", "txtCity", "txtState", "txtCountry", "Command1"}));
-    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "cmdCalculate"));
+    QCOMPARE(visited, QStringList({"nameEdit", "dayCombo", "monthCombo", "yearCombo", "hourCombo", "minuteCombo",
+                                   "zoneCombo", "dstCheck", "latDegreesEdit", "latMinutesEdit", "northRadio",
+                                   "lonDegreesEdit", "lonMinutesEdit", "eastRadio", "cityEdit", "stateEdit",
+                                   "countryEdit", "lookUpCoordinatesButton"}));
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "calculateButton"));
 }
 
 void FrmMainTest::typing_refuses_what_a_box_does_not_take_data() {
@@ -300,31 +304,31 @@ void FrmMainTest::typing_refuses_what_a_box_does_not_take_data() {
     QTest::addColumn<QString>("message");
     const QString letters = QStringLiteral("Please enter only letters");
     const QString numbers = QStringLiteral("Please enter only numbers");
-    QTest::newRow("a digit in the name") << QByteArray("txtName") << "As3ha"
+    QTest::newRow("a digit in the name") << QByteArray("nameEdit") << "As3ha"
                                          << "Asha" << letters;
-    QTest::newRow("a hyphen inside a city's name") << QByteArray("txtCity") << "Jean-Pierre"
+    QTest::newRow("a hyphen inside a city's name") << QByteArray("cityEdit") << "Jean-Pierre"
                                                    << "Jean-Pierre" << QString();
-    QTest::newRow("an apostrophe and a full stop in a name") << QByteArray("txtName") << "St. John's D'Souza"
+    QTest::newRow("an apostrophe and a full stop in a name") << QByteArray("nameEdit") << "St. John's D'Souza"
                                                              << "St. John's D'Souza" << QString();
-    QTest::newRow("a hyphen that follows no letter") << QByteArray("txtState") << "-Pune"
+    QTest::newRow("a hyphen that follows no letter") << QByteArray("stateEdit") << "-Pune"
                                                      << "Pune" << letters;
-    QTest::newRow("two full stops") << QByteArray("txtCity") << "St..John"
+    QTest::newRow("two full stops") << QByteArray("cityEdit") << "St..John"
                                     << "St.John" << letters;
     QTest::newRow("an accented letter in the country")
-        << QByteArray("txtCountry") << QStringLiteral("Per\u00fa") << QStringLiteral("Per\u00fa") << QString();
+        << QByteArray("countryEdit") << QStringLiteral("Per\u00fa") << QStringLiteral("Per\u00fa") << QString();
     QTest::newRow("a letter no reading file can hold")
-        << QByteArray("txtCity") << QStringLiteral("Ba\u015Fak") << QStringLiteral("Baak") << letters;
-    QTest::newRow("a blank in the name is a letter") << QByteArray("txtName") << "Asha Rani"
+        << QByteArray("cityEdit") << QStringLiteral("Ba\u015Fak") << QStringLiteral("Baak") << letters;
+    QTest::newRow("a blank in the name is a letter") << QByteArray("nameEdit") << "Asha Rani"
                                                      << "Asha Rani" << QString();
-    QTest::newRow("a minus sign in a degree box") << QByteArray("txtLatDeg") << "-12"
+    QTest::newRow("a minus sign in a degree box") << QByteArray("latDegreesEdit") << "-12"
                                                   << "12" << numbers;
-    QTest::newRow("a decimal point in a minute box") << QByteArray("txtLonMin") << "1.5"
+    QTest::newRow("a decimal point in a minute box") << QByteArray("lonMinutesEdit") << "1.5"
                                                      << "15" << numbers;
-    QTest::newRow("a blank in a degree box") << QByteArray("txtLonDeg") << "7 7"
+    QTest::newRow("a blank in a degree box") << QByteArray("lonDegreesEdit") << "7 7"
                                              << "77" << numbers;
-    QTest::newRow("a letter in a minute box") << QByteArray("txtLatMin") << "3o"
+    QTest::newRow("a letter in a minute box") << QByteArray("latMinutesEdit") << "3o"
                                               << "3" << numbers;
-    QTest::newRow("a fourth digit does not fit") << QByteArray("txtLonDeg") << "1234"
+    QTest::newRow("a fourth digit does not fit") << QByteArray("lonDegreesEdit") << "1234"
                                                  << "123" << QString();
 }
 
@@ -349,8 +353,8 @@ void FrmMainTest::typing_refuses_what_a_box_does_not_take() {
 }
 
 void FrmMainTest::editing_keys_and_tab_pass_the_filters() {
-    TypeInto(W(), "txtName", QStringLiteral("Asha"));
-    auto* name = Control<QLineEdit>(W(), "txtName");
+    TypeInto(W(), "nameEdit", QStringLiteral("Asha"));
+    auto* name = Control<QLineEdit>(W(), "nameEdit");
     QTest::keyClick(name, Qt::Key_Backspace);
     QCOMPARE(name->text(), QStringLiteral("Ash"));
     QTest::keyClick(name, Qt::Key_Home);
@@ -363,18 +367,18 @@ void FrmMainTest::editing_keys_and_tab_pass_the_filters() {
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(name->selectedText(), QStringLiteral("sah"));
 
-    TypeInto(W(), "txtLatDeg", QStringLiteral("28"));
-    auto* degrees = Control<QLineEdit>(W(), "txtLatDeg");
+    TypeInto(W(), "latDegreesEdit", QStringLiteral("28"));
+    auto* degrees = Control<QLineEdit>(W(), "latDegreesEdit");
     QTest::keyClick(degrees, Qt::Key_Backspace);
     QCOMPARE(degrees->text(), QStringLiteral("2"));
     QTest::keyClick(degrees, Qt::Key_Tab);
-    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "txtLatMin"));
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "latMinutesEdit"));
     QVERIFY2(recorder->messages.isEmpty() && recorder->notices.isEmpty(),
              qPrintable(recorder->MessageTexts().join(u'|')));
     // A deletion that leaves a mark after no letter is taken too; the rule names it when the form
     // is calculated.
-    TypeInto(W(), "txtCity", QStringLiteral("Jean-Pierre"));
-    auto* city = Control<QLineEdit>(W(), "txtCity");
+    TypeInto(W(), "cityEdit", QStringLiteral("Jean-Pierre"));
+    auto* city = Control<QLineEdit>(W(), "cityEdit");
     city->setCursorPosition(4);
     for (int i = 0; i < 4; ++i) QTest::keyClick(city, Qt::Key_Backspace);
     QCOMPARE(city->text(), QStringLiteral("-Pierre"));
@@ -391,23 +395,24 @@ void FrmMainTest::pasted_text_is_taken_whole_or_refused_data() {
     QTest::addColumn<QString>("notice");
     const QString letters = QStringLiteral("Please enter only letters");
     const QString numbers = QStringLiteral("Please enter only numbers");
-    QTest::newRow("a name as people write it") << QByteArray("txtName") << "" << 0 << "Jean-Pierre D'Souza"
+    QTest::newRow("a name as people write it") << QByteArray("nameEdit") << "" << 0 << "Jean-Pierre D'Souza"
                                                << "Jean-Pierre D'Souza" << 19 << QString();
-    QTest::newRow("the caret stays after the pasted letters") << QByteArray("txtCity") << "Pe" << 1 << "un"
+    QTest::newRow("the caret stays after the pasted letters") << QByteArray("cityEdit") << "Pe" << 1 << "un"
                                                               << "Pune" << 3 << QString();
-    QTest::newRow("a name with a digit is refused whole") << QByteArray("txtName") << "Asha" << 4 << " 2nd"
+    QTest::newRow("a name with a digit is refused whole") << QByteArray("nameEdit") << "Asha" << 4 << " 2nd"
                                                           << "Asha" << 4 << letters;
-    QTest::newRow("a negative number keeps its sign by being refused") << QByteArray("txtLatDeg") << "" << 0 << "-12"
-                                                                       << "" << 0 << numbers;
-    QTest::newRow("a decimal number is refused") << QByteArray("txtLonMin") << "" << 0 << "12.5"
+    QTest::newRow("a negative number keeps its sign by being refused")
+        << QByteArray("latDegreesEdit") << "" << 0 << "-12"
+        << "" << 0 << numbers;
+    QTest::newRow("a decimal number is refused") << QByteArray("lonMinutesEdit") << "" << 0 << "12.5"
                                                  << "" << 0 << numbers;
-    QTest::newRow("two numbers are refused") << QByteArray("txtLonDeg") << "" << 0 << "7 5"
+    QTest::newRow("two numbers are refused") << QByteArray("lonDegreesEdit") << "" << 0 << "7 5"
                                              << "" << 0 << numbers;
     QTest::newRow("a degree sign is refused")
-        << QByteArray("txtLatDeg") << "" << 0 << QStringLiteral("28\u00b0") << "" << 0 << numbers;
-    QTest::newRow("blanks around a number are dropped") << QByteArray("txtLatMin") << "" << 0 << " 37 "
+        << QByteArray("latDegreesEdit") << "" << 0 << QStringLiteral("28\u00b0") << "" << 0 << numbers;
+    QTest::newRow("blanks around a number are dropped") << QByteArray("latMinutesEdit") << "" << 0 << " 37 "
                                                         << "37" << 2 << QString();
-    QTest::newRow("a number too long for the box") << QByteArray("txtLatDeg") << "" << 0 << "1234"
+    QTest::newRow("a number too long for the box") << QByteArray("latDegreesEdit") << "" << 0 << "1234"
                                                    << "" << 0 << "Please Enter Degree of Latitude from 0 to 89";
 }
 
@@ -437,30 +442,30 @@ void FrmMainTest::an_empty_form_names_each_missing_box_in_turn() {
         const char* value;
     };
     const Step steps[] = {
-        {"Please Enter Your Name", "txtName", "Asha"},
-        {"Please Enter Degree of Latitude", "txtLatDeg", "28"},
-        {"Please Enter Minutes of Latitude", "txtLatMin", "37"},
-        {"Please Enter Degree of Longitude", "txtLonDeg", "77"},
-        {"Please Enter Minute of Longitude", "txtLonMin", "13"},
-        {"Please Enter Your City name", "txtCity", "Delhi"},
-        {"Please Enter Your State name", "txtState", "Delhi"},
-        {"Please Enter Your Country name", "txtCountry", "India"},
+        {"Please Enter Your Name", "nameEdit", "Asha"},
+        {"Please Enter Degree of Latitude", "latDegreesEdit", "28"},
+        {"Please Enter Minutes of Latitude", "latMinutesEdit", "37"},
+        {"Please Enter Degree of Longitude", "lonDegreesEdit", "77"},
+        {"Please Enter Minute of Longitude", "lonMinutesEdit", "13"},
+        {"Please Enter Your City name", "cityEdit", "Delhi"},
+        {"Please Enter Your State name", "stateEdit", "Delhi"},
+        {"Please Enter Your Country name", "countryEdit", "India"},
     };
     for (const Step& step : steps) {
         recorder->messages.clear();
-        Control<QWidget>(W(), "cmdCalculate")->setFocus();
-        Press(W(), "cmdCalculate");
+        Control<QWidget>(W(), "calculateButton")->setFocus();
+        Press(W(), "calculateButton");
         QCOMPARE(recorder->MessageTexts(), QStringList(QString::fromLatin1(step.message)));
-        QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+        QCOMPARE(recorder->messages.front().icon, reading::MsgIcon::Critical);
         QCOMPARE(window->focusWidget(), Control<QWidget>(W(), step.box));
-        QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-        QVERIFY(Control<QTextEdit>(W(), "RTB")->document()->isEmpty());
+        QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+        QVERIFY(Control<QTextEdit>(W(), "reportView")->document()->isEmpty());
         TypeInto(W(), step.box, QString::fromLatin1(step.value));
     }
     recorder->messages.clear();
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void FrmMainTest::a_day_the_month_lacks_is_refused_data() {
@@ -494,35 +499,35 @@ void FrmMainTest::a_day_the_month_lacks_is_refused() {
     QFETCH(QString, year);
     QFETCH(QString, message);
     FillKnownGoodReading(W());
-    ChooseEntry(W(), "cboDate", day);
-    ChooseEntry(W(), "cboMonth", month);
-    ChooseEntry(W(), "cboYear", year);
-    Press(W(), "cmdCalculate");
+    ChooseEntry(W(), "dayCombo", day);
+    ChooseEntry(W(), "monthCombo", month);
+    ChooseEntry(W(), "yearCombo", year);
+    Press(W(), "calculateButton");
     if (message.isEmpty()) {
         QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-        QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+        QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     } else {
         QCOMPARE(recorder->MessageTexts(), QStringList(message));
-        QCOMPARE(recorder->messages.front().icon, MsgIcon::Information);
-        QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+        QCOMPARE(recorder->messages.front().icon, reading::MsgIcon::Information);
+        QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     }
 }
 
 void FrmMainTest::a_whole_reading_shows_the_report_with_bold_labels() {
     CalculateKnownGoodReading();
-    auto* pane = Control<QTextEdit>(W(), "RTB");
+    auto* pane = Control<QTextEdit>(W(), "reportView");
     QVERIFY(pane->isVisible());
-    QVERIFY(!Control<QWidget>(W(), "Frame1")->isVisible());
+    QVERIFY(!Control<QWidget>(W(), "birthDataPanel")->isVisible());
     // The result panel takes the place and size of the form.
-    QCOMPARE(Control<QWidget>(W(), "Frame2")->geometry(), Control<QWidget>(W(), "Frame1")->geometry());
-    QCOMPARE(Control<QWidget>(W(), "Frame2")->size(), QSize(601, 369));
+    QCOMPARE(Control<QWidget>(W(), "resultPanel")->geometry(), Control<QWidget>(W(), "birthDataPanel")->geometry());
+    QCOMPARE(Control<QWidget>(W(), "resultPanel")->size(), QSize(601, 369));
 
     // The pane shows the core's report of the same form. A document's plain text joins its
     // paragraphs with line breaks; since every run ends its lines with "\n" and the pane starts
     // from one empty paragraph, the two texts match character for character.
-    const Report report = ReportOf(KnownGoodForm());
+    const upagraha::Report report = ReportOf(KnownGoodForm());
     QVERIFY(!report.empty());
-    QCOMPARE(pane->toPlainText(), QString::fromStdString(modUpagrahaReport::ReportPlainText(report)));
+    QCOMPARE(pane->toPlainText(), QString::fromStdString(upagraha::ReportPlainText(report)));
 
     // Each line keeps its run's look: the upagraha names and the four headings bold, values plain,
     // all in 12-point type.
@@ -541,61 +546,61 @@ void FrmMainTest::a_whole_reading_shows_the_report_with_bold_labels() {
 
 void FrmMainTest::back_keeps_the_form_and_a_second_press_recomputes() {
     CalculateKnownGoodReading();
-    auto* pane = Control<QTextEdit>(W(), "RTB");
+    auto* pane = Control<QTextEdit>(W(), "reportView");
     const QString firstReport = pane->toPlainText();
     const QStringList values = FormBoxTexts(W());
-    Press(W(), "cmdBack");
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    Press(W(), "backButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     QCOMPARE(FormBoxTexts(W()), values);
     QCOMPARE(pane->toPlainText(), firstReport);
 
-    Press(W(), "cmdCalculate");
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    Press(W(), "calculateButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     QCOMPARE(pane->toPlainText(), firstReport);
 
     // A changed form gives that form's report: 22:30 is a night birth.
-    Press(W(), "cmdBack");
-    ChooseEntry(W(), "cboHour", QStringLiteral("22"));
-    Press(W(), "cmdCalculate");
+    Press(W(), "backButton");
+    ChooseEntry(W(), "hourCombo", QStringLiteral("22"));
+    Press(W(), "calculateButton");
     QVERIFY(recorder->messages.isEmpty());
-    BirthForm night = KnownGoodForm();
-    night.cboHour = "22";
-    QCOMPARE(pane->toPlainText(), QString::fromStdString(modUpagrahaReport::ReportPlainText(ReportOf(night))));
+    reading::BirthForm night = KnownGoodForm();
+    night.hour = "22";
+    QCOMPARE(pane->toPlainText(), QString::fromStdString(upagraha::ReportPlainText(ReportOf(night))));
     QVERIFY(pane->toPlainText() != firstReport);
 }
 
 void FrmMainTest::a_refused_recalculation_keeps_the_previous_report() {
     CalculateKnownGoodReading();
-    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
-    Press(W(), "cmdBack");
-    auto* name = Control<QLineEdit>(W(), "txtName");
+    const QString report = Control<QTextEdit>(W(), "reportView")->toPlainText();
+    Press(W(), "backButton");
+    auto* name = Control<QLineEdit>(W(), "nameEdit");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(name, Qt::Key_Backspace);
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
-    QCOMPARE(window->ChartState().strName, std::string("Asha"));
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), report);
+    QCOMPARE(window->ChartState().name, std::string("Asha"));
 }
 
 void FrmMainTest::the_menu_item_and_the_access_key_calculate_like_the_button() {
-    Control<QAction>(W(), "mnuRasiChart")->trigger();
+    Control<QAction>(W(), "rasiChartAction")->trigger();
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
-    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "txtName"));
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "nameEdit"));
 
     FillKnownGoodReading(W());
     recorder->messages.clear();
-    Control<QAction>(W(), "mnuRasiChart")->trigger();
+    Control<QAction>(W(), "rasiChartAction")->trigger();
     QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 
     // Alt+B is "&Back", Alt+G "&Get My Upagrahas"; an access key clicks its button after a short
     // animation.
     QTest::keyClick(window.get(), Qt::Key_B, Qt::AltModifier);
-    QTRY_COMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QTRY_COMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     QTest::keyClick(window.get(), Qt::Key_G, Qt::AltModifier);
-    QTRY_COMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QTRY_COMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void FrmMainTest::the_report_pane_leaves_the_clipboard_alone() {
@@ -603,7 +608,7 @@ void FrmMainTest::the_report_pane_leaves_the_clipboard_alone() {
     const QString copiedElsewhere = QStringLiteral("copied in another program");
     clipboard->setText(copiedElsewhere);
     CalculateKnownGoodReading();
-    auto* pane = Control<QTextEdit>(W(), "RTB");
+    auto* pane = Control<QTextEdit>(W(), "reportView");
     QWidget* viewport = pane->viewport();
 
     // Whatever a person does over the pane: move, click, double-click, drag, select all, copy.
@@ -628,18 +633,18 @@ void FrmMainTest::the_report_pane_leaves_the_clipboard_alone() {
     QCOMPARE(clipboard->text(), copiedElsewhere);
 
     // A new report written into the pane leaves the clipboard as it was too.
-    Press(W(), "cmdBack");
-    Press(W(), "cmdCalculate");
+    Press(W(), "backButton");
+    Press(W(), "calculateButton");
     QCOMPARE(clipboard->text(), copiedElsewhere);
 }
 
 void FrmMainTest::the_working_tab_shows_the_cores_working_of_the_reading() {
     CalculateKnownGoodReading();
-    auto* tabs = Control<QTabWidget>(W(), "tabResult");
-    auto* working = Control<QPlainTextEdit>(W(), "txtWorking");
+    auto* tabs = Control<QTabWidget>(W(), "resultTabs");
+    auto* working = Control<QPlainTextEdit>(W(), "workingView");
     // The report comes first, as it always did.
-    QCOMPARE(tabs->currentWidget(), Control<QWidget>(W(), "tabReport"));
-    QVERIFY(Control<QTextEdit>(W(), "RTB")->isVisible());
+    QCOMPARE(tabs->currentWidget(), Control<QWidget>(W(), "reportTab"));
+    QVERIFY(Control<QTextEdit>(W(), "reportView")->isVisible());
 
     // Alt+W is the tab's access key.
     QTest::keyClick(window.get(), Qt::Key_W, Qt::AltModifier);
@@ -652,8 +657,8 @@ void FrmMainTest::the_working_tab_shows_the_cores_working_of_the_reading() {
     for (const QString& line : working->toPlainText().split(u'\n'))
         QVERIFY2(qAbs(metrics.horizontalAdvance(line) - column * static_cast<qreal>(line.size())) < 0.5,
                  qPrintable(QStringLiteral("%1 (%2)").arg(line, QFontInfo(working->font()).family())));
-    QVERIFY(Control<QPushButton>(W(), "cmdSave")->isVisible());
-    QVERIFY(Control<QPushButton>(W(), "cmdBack")->isVisible());
+    QVERIFY(Control<QPushButton>(W(), "saveButton")->isVisible());
+    QVERIFY(Control<QPushButton>(W(), "backButton")->isVisible());
 
     const CoreWorking core = WorkingOf(KnownGoodForm());
     QCOMPARE(working->toPlainText(), core.text);
@@ -662,64 +667,63 @@ void FrmMainTest::the_working_tab_shows_the_cores_working_of_the_reading() {
     for (std::size_t k = 0; k < core.portions.size(); ++k) {
         const auto& portion = core.portions[k];
         const QString start =
-            QStringLiteral("  %1  %2").arg(k + 1).arg(QString::fromStdString(modWorking::ClockText(portion.dblStart)));
+            QStringLiteral("  %1  %2").arg(k + 1).arg(QString::fromStdString(reading::ClockText(portion.start)));
         const auto line =
             std::find_if(lines.begin(), lines.end(), [&start](const QString& l) { return l.startsWith(start); });
         QVERIFY2(line != lines.end(), qPrintable(start));
-        QVERIFY(line->contains(QString::fromStdString(modWorking::ClockText(portion.dblEnd))));
-        QVERIFY(
-            line->endsWith(QString::fromUtf8(portion.strLord.data(), static_cast<qsizetype>(portion.strLord.size()))));
+        QVERIFY(line->contains(QString::fromStdString(reading::ClockText(portion.end))));
+        QVERIFY(line->endsWith(QString::fromUtf8(portion.lord.data(), static_cast<qsizetype>(portion.lord.size()))));
     }
 
     // Back on the report tab the report is the core's, untouched.
     QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
-    QTRY_VERIFY(Control<QTextEdit>(W(), "RTB")->isVisible());
-    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(),
-             QString::fromStdString(modUpagrahaReport::ReportPlainText(ReportOf(KnownGoodForm()))));
+    QTRY_VERIFY(Control<QTextEdit>(W(), "reportView")->isVisible());
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(),
+             QString::fromStdString(upagraha::ReportPlainText(ReportOf(KnownGoodForm()))));
 }
 
 void FrmMainTest::the_working_follows_each_new_reading() {
     CalculateKnownGoodReading();
-    auto* working = Control<QPlainTextEdit>(W(), "txtWorking");
-    Control<QTabWidget>(W(), "tabResult")->setCurrentWidget(Control<QWidget>(W(), "tabWorking"));
+    auto* working = Control<QPlainTextEdit>(W(), "workingView");
+    Control<QTabWidget>(W(), "resultTabs")->setCurrentWidget(Control<QWidget>(W(), "workingTab"));
     QCOMPARE(working->toPlainText(), WorkingOf(KnownGoodForm()).text);
 
     // A night birth calculated while the working tab is open shows its own working there.
-    Press(W(), "cmdBack");
-    ChooseEntry(W(), "cboHour", QStringLiteral("22"));
-    Press(W(), "cmdCalculate");
+    Press(W(), "backButton");
+    ChooseEntry(W(), "hourCombo", QStringLiteral("22"));
+    Press(W(), "calculateButton");
     QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     QVERIFY(working->isVisible());
     QCOMPARE(window->focusWidget(), working);
-    BirthForm night = KnownGoodForm();
-    night.cboHour = "22";
+    reading::BirthForm night = KnownGoodForm();
+    night.hour = "22";
     const QString nightWorking = WorkingOf(night).text;
     QVERIFY(nightWorking.contains(QStringLiteral("Night birth")));
     QCOMPARE(working->toPlainText(), nightWorking);
 
     // A refused calculation leaves the last reading's working.
-    Press(W(), "cmdBack");
-    ChooseEntry(W(), "cboDate", QStringLiteral("31"));
-    ChooseEntry(W(), "cboMonth", QStringLiteral("April"));
-    Press(W(), "cmdCalculate");
+    Press(W(), "backButton");
+    ChooseEntry(W(), "dayCombo", QStringLiteral("31"));
+    ChooseEntry(W(), "monthCombo", QStringLiteral("April"));
+    Press(W(), "calculateButton");
     QCOMPARE(recorder->messages.size(), 1);
     QCOMPARE(working->toPlainText(), nightWorking);
 }
 
 void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
     CalculateKnownGoodReading();
-    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    const QString report = Control<QTextEdit>(W(), "reportView")->toPlainText();
     const QString path = tempDir->filePath(QStringLiteral("asha.ved"));
     recorder->dialogAnswers << path << path;
-    Press(W(), "cmdSave");
+    Press(W(), "saveButton");
     QCOMPARE(recorder->dialogs.size(), 1);
-    const FileDialogRequest save = recorder->dialogs.front();
-    QCOMPARE(save.kind, FileDialogRequest::Kind::Save);
-    QCOMPARE(save.strTitle, QStringLiteral("Vela Upagrahas"));
-    QCOMPARE(save.strFilter, QStringLiteral("Vela Upagrahas (*.ved)"));
-    QCOMPARE(save.strDefaultSuffix, QStringLiteral("ved"));
-    QCOMPARE(save.strProposedPath, QString());
+    const desktop::FileDialogRequest save = recorder->dialogs.front();
+    QCOMPARE(save.kind, desktop::FileDialogRequest::Kind::Save);
+    QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
+    QCOMPARE(save.filter, QStringLiteral("Vela Upagrahas (*.ved)"));
+    QCOMPARE(save.defaultSuffix, QStringLiteral("ved"));
+    QCOMPARE(save.proposedPath, QString());
     QVERIFY(recorder->messages.isEmpty());
 
     QFile file(path);
@@ -730,51 +734,51 @@ void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
     file.close();
 
     // The second save proposes the first file's path.
-    Press(W(), "cmdSave");
-    QCOMPARE(recorder->dialogs.at(1).strProposedPath, path);
+    Press(W(), "saveButton");
+    QCOMPARE(recorder->dialogs.at(1).proposedPath, path);
 
     // Change the form, then open the reading: the form comes back and the report with it.
-    Press(W(), "cmdBack");
-    auto* name = Control<QLineEdit>(W(), "txtName");
+    Press(W(), "backButton");
+    auto* name = Control<QLineEdit>(W(), "nameEdit");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(name, QStringLiteral("Ravi"));
-    ChoosePosition(W(), "cboTimeZone", 0);
-    ChooseEntry(W(), "cboMonth", QStringLiteral("March"));
-    PickRadio(W(), "optLat_1");
-    PickRadio(W(), "optLong_1");
-    QTest::mouseClick(Control<QCheckBox>(W(), "chkDST"), Qt::LeftButton, {}, QPoint(8, 8));
-    QVERIFY(Control<QCheckBox>(W(), "chkDST")->isChecked());
+    ChoosePosition(W(), "zoneCombo", 0);
+    ChooseEntry(W(), "monthCombo", QStringLiteral("March"));
+    PickRadio(W(), "southRadio");
+    PickRadio(W(), "westRadio");
+    QTest::mouseClick(Control<QCheckBox>(W(), "dstCheck"), Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(Control<QCheckBox>(W(), "dstCheck")->isChecked());
 
     recorder->dialogAnswers << path;
-    Press(W(), "cmdOpen");
-    const FileDialogRequest open = recorder->dialogs.last();
-    QCOMPARE(open.kind, FileDialogRequest::Kind::Open);
-    QCOMPARE(open.strTitle, QStringLiteral("Select the source file"));
-    QCOMPARE(open.strFilter, QStringLiteral("Vela Upagrahas (*.ved)"));
-    QCOMPARE(open.strDefaultSuffix, QStringLiteral("ved"));
-    QCOMPARE(open.strProposedPath, QString());
+    Press(W(), "openButton");
+    const desktop::FileDialogRequest open = recorder->dialogs.last();
+    QCOMPARE(open.kind, desktop::FileDialogRequest::Kind::Open);
+    QCOMPARE(open.title, QStringLiteral("Select the source file"));
+    QCOMPARE(open.filter, QStringLiteral("Vela Upagrahas (*.ved)"));
+    QCOMPARE(open.defaultSuffix, QStringLiteral("ved"));
+    QCOMPARE(open.proposedPath, QString());
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
-    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), report);
 
-    Press(W(), "cmdBack");
+    Press(W(), "backButton");
     QCOMPARE(name->text(), QStringLiteral("Asha"));
-    QCOMPARE(Control<QComboBox>(W(), "cboDate")->currentText(), QStringLiteral("15"));
-    QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentText(), QStringLiteral("June"));
-    QCOMPARE(Control<QComboBox>(W(), "cboYear")->currentText(), QStringLiteral("1975"));
-    QCOMPARE(Control<QComboBox>(W(), "cboHour")->currentText(), QStringLiteral("10"));
-    QCOMPARE(Control<QComboBox>(W(), "cboMinute")->currentText(), QStringLiteral("30"));
-    QCOMPARE(Control<QComboBox>(W(), "cboTimeZone")->currentIndex(), 34);
-    QCOMPARE(Control<QLineEdit>(W(), "txtLatDeg")->text() + Control<QLineEdit>(W(), "txtLatMin")->text(),
+    QCOMPARE(Control<QComboBox>(W(), "dayCombo")->currentText(), QStringLiteral("15"));
+    QCOMPARE(Control<QComboBox>(W(), "monthCombo")->currentText(), QStringLiteral("June"));
+    QCOMPARE(Control<QComboBox>(W(), "yearCombo")->currentText(), QStringLiteral("1975"));
+    QCOMPARE(Control<QComboBox>(W(), "hourCombo")->currentText(), QStringLiteral("10"));
+    QCOMPARE(Control<QComboBox>(W(), "minuteCombo")->currentText(), QStringLiteral("30"));
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), 34);
+    QCOMPARE(Control<QLineEdit>(W(), "latDegreesEdit")->text() + Control<QLineEdit>(W(), "latMinutesEdit")->text(),
              QStringLiteral("2837"));
-    QCOMPARE(Control<QLineEdit>(W(), "txtLonDeg")->text() + Control<QLineEdit>(W(), "txtLonMin")->text(),
+    QCOMPARE(Control<QLineEdit>(W(), "lonDegreesEdit")->text() + Control<QLineEdit>(W(), "lonMinutesEdit")->text(),
              QStringLiteral("7713"));
-    QVERIFY(Control<QRadioButton>(W(), "optLat_0")->isChecked());
-    QVERIFY(Control<QRadioButton>(W(), "optLong_0")->isChecked());
-    QVERIFY(!Control<QCheckBox>(W(), "chkDST")->isChecked());
-    QCOMPARE(Control<QLineEdit>(W(), "txtCity")->text() + u'/' + Control<QLineEdit>(W(), "txtState")->text() + u'/' +
-                 Control<QLineEdit>(W(), "txtCountry")->text(),
+    QVERIFY(Control<QRadioButton>(W(), "northRadio")->isChecked());
+    QVERIFY(Control<QRadioButton>(W(), "eastRadio")->isChecked());
+    QVERIFY(!Control<QCheckBox>(W(), "dstCheck")->isChecked());
+    QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text() + u'/' + Control<QLineEdit>(W(), "stateEdit")->text() + u'/' +
+                 Control<QLineEdit>(W(), "countryEdit")->text(),
              QStringLiteral("Delhi/Delhi/India"));
 }
 
@@ -782,30 +786,30 @@ void FrmMainTest::open_refuses_a_name_not_ending_in_ved() {
     CalculateKnownGoodReading();
     const QString path = tempDir->filePath(QStringLiteral("READING.VED"));
     recorder->dialogAnswers << path;
-    Press(W(), "cmdSave");
+    Press(W(), "saveButton");
     QVERIFY(QFile::exists(path));
-    Press(W(), "cmdBack");
-    auto* name = Control<QLineEdit>(W(), "txtName");
+    Press(W(), "backButton");
+    auto* name = Control<QLineEdit>(W(), "nameEdit");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(name, QStringLiteral("Ravi"));
     const QStringList values = FormBoxTexts(W());
 
     recorder->dialogAnswers << path;
-    Press(W(), "cmdOpen");
+    Press(W(), "openButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Check The File.")));
-    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(recorder->messages.front().icon, reading::MsgIcon::Critical);
     QCOMPARE(FormBoxTexts(W()), values);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
 }
 
 void FrmMainTest::a_damaged_reading_stops_with_a_message() {
     CalculateKnownGoodReading();
-    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    const QString report = Control<QTextEdit>(W(), "reportView")->toPlainText();
     const QString path = tempDir->filePath(QStringLiteral("damaged.ved"));
     recorder->dialogAnswers << path;
-    Press(W(), "cmdSave");
-    Press(W(), "cmdBack");
+    Press(W(), "saveButton");
+    Press(W(), "backButton");
 
     // Month 0 is no month of the list: the list is left without a selection and the calculation
     // stops before any stage, naming the month.
@@ -813,27 +817,27 @@ void FrmMainTest::a_damaged_reading_stops_with_a_message() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QList<QByteArray> lines = file.readAll().split('\n');
     file.close();
-    lines[1] = QByteArray::fromStdString(modReadingFile::EncodeField("0")) + "\r";
+    lines[1] = QByteArray::fromStdString(reading::EncodeField("0")) + "\r";
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(lines.join('\n'));
     file.close();
 
     recorder->dialogAnswers << path;
-    Press(W(), "cmdOpen");
+    Press(W(), "openButton");
     QCOMPARE(recorder->messages.size(), 1);
-    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
-    QCOMPARE(Control<QComboBox>(W(), "cboMonth")->currentIndex(), -1);
-    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "cboMonth"));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
-    QCOMPARE(window->ChartState().intMonth, 6);
+    QCOMPARE(recorder->messages.front().icon, reading::MsgIcon::Critical);
+    QCOMPARE(Control<QComboBox>(W(), "monthCombo")->currentIndex(), -1);
+    QCOMPARE(window->focusWidget(), Control<QWidget>(W(), "monthCombo"));
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), report);
+    QCOMPARE(window->ChartState().month, 6);
 
     // Choosing a month makes the reading whole again.
     recorder->messages.clear();
-    ChooseEntry(W(), "cboMonth", QStringLiteral("June"));
-    Press(W(), "cmdCalculate");
+    ChooseEntry(W(), "monthCombo", QStringLiteral("June"));
+    Press(W(), "calculateButton");
     QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), report);
 }
 
 namespace {
@@ -855,21 +859,21 @@ std::vector<std::string> NightFields() {
 void FrmMainTest::unreadable_lines_are_named_before_the_reading_is_calculated() {
     // A window of its own, whose message box notes what the result pane showed at that moment.
     SeamRecorder notes;
-    WindowSeams seams = notes.Seams();
+    desktop::WindowSeams seams = notes.Seams();
     const auto record = seams.MsgBox;
-    frmMain* shown = nullptr;
+    desktop::MainWindow* shown = nullptr;
     QStringList reportAtMessage;
-    seams.MsgBox = [&](const QString& text, MsgIcon icon) {
-        reportAtMessage << Control<QTextEdit>(*shown, "RTB")->toPlainText();
+    seams.MsgBox = [&](const QString& text, reading::MsgIcon icon) {
+        reportAtMessage << Control<QTextEdit>(*shown, "reportView")->toPlainText();
         record(text, icon);
     };
-    frmMain own(seams);
+    desktop::MainWindow own(seams);
     shown = &own;
     QVERIFY(ShowActive(own));
     FillKnownGoodReading(own);
-    Press(own, "cmdCalculate");
+    Press(own, "calculateButton");
     QVERIFY2(notes.messages.isEmpty(), qPrintable(notes.MessageTexts().join(u'|')));
-    const QString before = Control<QTextEdit>(own, "RTB")->toPlainText();
+    const QString before = Control<QTextEdit>(own, "reportView")->toPlainText();
 
     std::vector<std::string> fields = NightFields();
     fields[3] = "75";   // no year of the list
@@ -877,26 +881,26 @@ void FrmMainTest::unreadable_lines_are_named_before_the_reading_is_calculated() 
     const QString path = tempDir->filePath(QStringLiteral("night.ved"));
     WriteShiftedFile(path, fields, 20);
     notes.dialogAnswers << path;
-    Press(own, "cmdOpen");
+    Press(own, "openButton");
     QCOMPARE(notes.MessageTexts(),
              QStringList(QStringLiteral("Some lines of this reading could not be read, and the form keeps what it held "
                                         "for them: year (line 4), time zone (line 7).")));
-    QCOMPARE(notes.messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(notes.messages.front().icon, reading::MsgIcon::Critical);
     QCOMPARE(reportAtMessage, QStringList(before));
     // The lines that were read are in the form, the others kept what they held, and the reading of
     // that form is on screen.
-    QCOMPARE(Control<QComboBox>(own, "cboHour")->currentText(), QStringLiteral("22"));
-    QCOMPARE(Control<QComboBox>(own, "cboYear")->currentText(), QStringLiteral("1975"));
-    QCOMPARE(Control<QComboBox>(own, "cboTimeZone")->currentIndex(), 34);
-    QCOMPARE(own.PanelInFront(), frmMain::Panel::Result);
-    QCOMPARE(own.ChartState().intHour, 22);
+    QCOMPARE(Control<QComboBox>(own, "hourCombo")->currentText(), QStringLiteral("22"));
+    QCOMPARE(Control<QComboBox>(own, "yearCombo")->currentText(), QStringLiteral("1975"));
+    QCOMPARE(Control<QComboBox>(own, "zoneCombo")->currentIndex(), 34);
+    QCOMPARE(own.PanelInFront(), desktop::MainWindow::Panel::Result);
+    QCOMPARE(own.ChartState().hour, 22);
 }
 
 void FrmMainTest::a_file_that_is_no_reading_changes_nothing() {
     CalculateKnownGoodReading();
-    Press(W(), "cmdBack");
+    Press(W(), "backButton");
     const QStringList values = FormBoxTexts(W());
-    const QString report = Control<QTextEdit>(W(), "RTB")->toPlainText();
+    const QString report = Control<QTextEdit>(W(), "reportView")->toPlainText();
     const QString path = tempDir->filePath(QStringLiteral("notes.ved"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -904,11 +908,11 @@ void FrmMainTest::a_file_that_is_no_reading_changes_nothing() {
     file.close();
 
     recorder->dialogAnswers << path;
-    Press(W(), "cmdOpen");
+    Press(W(), "openButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("This file is not a saved reading.")));
     QCOMPARE(FormBoxTexts(W()), values);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
-    QCOMPARE(Control<QTextEdit>(W(), "RTB")->toPlainText(), report);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), report);
 }
 
 void FrmMainTest::a_letter_only_the_files_shift_holds_survives_a_new_save() {
@@ -919,46 +923,46 @@ void FrmMainTest::a_letter_only_the_files_shift_holds_survives_a_new_save() {
     WriteShiftedFile(original, fields, 14);
     const QString copy = tempDir->filePath(QStringLiteral("copy.ved"));
     recorder->dialogAnswers << original << copy;
-    Press(W(), "cmdOpen");
+    Press(W(), "openButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
-    QCOMPARE(Control<QLineEdit>(W(), "txtName")->text(), QStringLiteral("Mu\u00F1oz"));
-    Press(W(), "cmdSave");
+    QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Mu\u00F1oz"));
+    Press(W(), "saveButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
 
-    BirthForm form;
-    modReadingFile::OpenedReading opened;
-    QVERIFY(!modReadingFile::OpenReadingFile(QFile::encodeName(copy).toStdString(), form, opened));
-    QCOMPARE(QString::fromStdString(form.txtName), QStringLiteral("Mu\u00F1oz"));
+    reading::BirthForm form;
+    reading::OpenedReading opened;
+    QVERIFY(!reading::OpenReadingFile(QFile::encodeName(copy).toStdString(), form, opened));
+    QCOMPARE(QString::fromStdString(form.name), QStringLiteral("Mu\u00F1oz"));
 }
 
 void FrmMainTest::a_name_of_blanks_is_no_name() {
     FillKnownGoodReading(W());
-    auto* name = Control<QLineEdit>(W(), "txtName");
+    auto* name = Control<QLineEdit>(W(), "nameEdit");
     name->setFocus();
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(name, QStringLiteral("   "));
-    Press(W(), "cmdCalculate");
+    Press(W(), "calculateButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
     QCOMPARE(window->focusWidget(), static_cast<QWidget*>(name));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
 }
 
 void FrmMainTest::cancelled_dialogs_change_nothing() {
     const QStringList values = FormBoxTexts(W());
-    Press(W(), "cmdOpen");
+    Press(W(), "openButton");
     QCOMPARE(recorder->dialogs.size(), 1);
     QCOMPARE(FormBoxTexts(W()), values);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
 
     CalculateKnownGoodReading();
-    Press(W(), "cmdSave");
-    Press(W(), "cmdSave");
+    Press(W(), "saveButton");
+    Press(W(), "saveButton");
     QCOMPARE(recorder->dialogs.size(), 3);
     // Nothing was chosen, so nothing is proposed the second time and nothing was written.
-    QCOMPARE(recorder->dialogs.at(2).strProposedPath, QString());
+    QCOMPARE(recorder->dialogs.at(2).proposedPath, QString());
     QVERIFY(QDir(tempDir->path()).isEmpty());
     QVERIFY(recorder->messages.isEmpty());
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void FrmMainTest::a_failed_save_is_reported() {
@@ -969,11 +973,11 @@ void FrmMainTest::a_failed_save_is_reported() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     recorder->dialogAnswers << blocker + QStringLiteral("/asha.ved");
-    Press(W(), "cmdSave");
+    Press(W(), "saveButton");
     QCOMPARE(recorder->messages.size(), 1);
     QVERIFY2(recorder->messages.front().text.startsWith(QStringLiteral("The reading could not be saved.")),
              qPrintable(recorder->messages.front().text));
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::Result);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
 }
 
 void FrmMainTest::the_lookup_checks_the_place_boxes_in_order_data() {
@@ -985,23 +989,23 @@ void FrmMainTest::the_lookup_checks_the_place_boxes_in_order_data() {
     QTest::newRow("nothing filled") << ""
                                     << ""
                                     << ""
-                                    << "Please Enter City" << QByteArray("txtCity");
+                                    << "Please Enter City" << QByteArray("cityEdit");
     QTest::newRow("city only") << "Pune"
                                << ""
                                << ""
-                               << "Please Enter State" << QByteArray("txtState");
+                               << "Please Enter State" << QByteArray("stateEdit");
     QTest::newRow("city and country") << "Pune"
                                       << ""
                                       << "India"
-                                      << "Please Enter State" << QByteArray("txtState");
+                                      << "Please Enter State" << QByteArray("stateEdit");
     QTest::newRow("city and state") << "Pune"
                                     << "Maharashtra"
                                     << ""
-                                    << "Please Enter Country" << QByteArray("txtCountry");
+                                    << "Please Enter Country" << QByteArray("countryEdit");
     QTest::newRow("state and country") << ""
                                        << "Maharashtra"
                                        << "India"
-                                       << "Please Enter City" << QByteArray("txtCity");
+                                       << "Please Enter City" << QByteArray("cityEdit");
 }
 
 void FrmMainTest::the_lookup_checks_the_place_boxes_in_order() {
@@ -1010,12 +1014,12 @@ void FrmMainTest::the_lookup_checks_the_place_boxes_in_order() {
     QFETCH(QString, country);
     QFETCH(QString, message);
     QFETCH(QByteArray, focus);
-    TypeInto(W(), "txtCity", city);
-    TypeInto(W(), "txtState", state);
-    TypeInto(W(), "txtCountry", country);
-    Press(W(), "Command1");
+    TypeInto(W(), "cityEdit", city);
+    TypeInto(W(), "stateEdit", state);
+    TypeInto(W(), "countryEdit", country);
+    Press(W(), "lookUpCoordinatesButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(message));
-    QCOMPARE(recorder->messages.front().icon, MsgIcon::Critical);
+    QCOMPARE(recorder->messages.front().icon, reading::MsgIcon::Critical);
     QCOMPARE(window->focusWidget(), Control<QWidget>(W(), focus.constData()));
     QVERIFY(recorder->openedUrls.isEmpty());
 }
@@ -1040,10 +1044,10 @@ void FrmMainTest::the_lookup_searches_the_web_for_the_place_as_typed() {
     QFETCH(QString, state);
     QFETCH(QString, country);
     QFETCH(QString, search);
-    TypeInto(W(), "txtCity", city);
-    TypeInto(W(), "txtState", state);
-    TypeInto(W(), "txtCountry", country);
-    Press(W(), "Command1");
+    TypeInto(W(), "cityEdit", city);
+    TypeInto(W(), "stateEdit", state);
+    TypeInto(W(), "countryEdit", country);
+    Press(W(), "lookUpCoordinatesButton");
     QVERIFY(recorder->messages.isEmpty());
     QCOMPARE(recorder->openedUrls.size(), 1);
     const QUrl url = recorder->openedUrls.front();
@@ -1055,14 +1059,15 @@ void FrmMainTest::the_lookup_searches_the_web_for_the_place_as_typed() {
 void FrmMainTest::every_page_opens_from_its_menu_item_or_label_data() {
     QTest::addColumn<QByteArray>("control");
     QTest::addColumn<int>("page");
-    using modWebPages::WebPage;
-    QTest::newRow("Visit Us Online") << QByteArray("mnuVisitUs") << static_cast<int>(WebPage::HomePage);
-    QTest::newRow("Check for Software Update") << QByteArray("mnuUpdate") << static_cast<int>(WebPage::SoftwareUpdate);
-    QTest::newRow("Donate") << QByteArray("mnuDonate") << static_cast<int>(WebPage::Donation);
-    QTest::newRow("Make Money Online") << QByteArray("mnuMakeMoney") << static_cast<int>(WebPage::FullBranding);
-    QTest::newRow("full branding label") << QByteArray("lblFullBrand") << static_cast<int>(WebPage::FullBranding);
-    QTest::newRow("co-branding label") << QByteArray("lblCobrand") << static_cast<int>(WebPage::CoBranding);
-    QTest::newRow("Label8") << QByteArray("Label8") << static_cast<int>(WebPage::FullBranding);
+    using desktop::WebPage;
+    QTest::newRow("Visit Us Online") << QByteArray("visitUsAction") << static_cast<int>(WebPage::HomePage);
+    QTest::newRow("Check for Software Update")
+        << QByteArray("updateAction") << static_cast<int>(WebPage::SoftwareUpdate);
+    QTest::newRow("Donate") << QByteArray("donateAction") << static_cast<int>(WebPage::Donation);
+    QTest::newRow("Make Money Online") << QByteArray("makeMoneyAction") << static_cast<int>(WebPage::FullBranding);
+    QTest::newRow("full branding label") << QByteArray("fullBrandLink") << static_cast<int>(WebPage::FullBranding);
+    QTest::newRow("co-branding label") << QByteArray("cobrandLink") << static_cast<int>(WebPage::CoBranding);
+    QTest::newRow("makeMoneyLink") << QByteArray("makeMoneyLink") << static_cast<int>(WebPage::FullBranding);
 }
 
 void FrmMainTest::every_page_opens_from_its_menu_item_or_label() {
@@ -1076,7 +1081,7 @@ void FrmMainTest::every_page_opens_from_its_menu_item_or_label() {
         QVERIFY(label->isVisible());
         QTest::mouseClick(label, Qt::LeftButton);
     }
-    const QUrl expected = modWebPages::WebPageUrl(static_cast<modWebPages::WebPage>(page));
+    const QUrl expected = desktop::WebPageUrl(static_cast<desktop::WebPage>(page));
     QCOMPARE(recorder->openedUrls, QList<QUrl>({expected}));
     QVERIFY(recorder->messages.isEmpty());
 }
@@ -1084,14 +1089,14 @@ void FrmMainTest::every_page_opens_from_its_menu_item_or_label() {
 // Without a browser every web action says so, with the address to copy; the form stays as it was.
 void FrmMainTest::a_browser_that_fails_gives_the_address_to_copy() {
     recorder->browserWorks = false;
-    TypeInto(W(), "txtCity", QStringLiteral("Pune"));
-    TypeInto(W(), "txtState", QStringLiteral("Maharashtra"));
-    TypeInto(W(), "txtCountry", QStringLiteral("India"));
+    TypeInto(W(), "cityEdit", QStringLiteral("Pune"));
+    TypeInto(W(), "stateEdit", QStringLiteral("Maharashtra"));
+    TypeInto(W(), "countryEdit", QStringLiteral("India"));
     const QStringList values = FormBoxTexts(W());
-    for (const char* item : {"mnuVisitUs", "mnuUpdate", "mnuDonate", "mnuMakeMoney"})
+    for (const char* item : {"visitUsAction", "updateAction", "donateAction", "makeMoneyAction"})
         Control<QAction>(W(), item)->trigger();
-    QTest::mouseClick(Control<QLabel>(W(), "lblCobrand"), Qt::LeftButton);
-    Press(W(), "Command1");
+    QTest::mouseClick(Control<QLabel>(W(), "cobrandLink"), Qt::LeftButton);
+    Press(W(), "lookUpCoordinatesButton");
     QCOMPARE(recorder->openedUrls.size(), 6);
     QCOMPARE(recorder->messages.size(), 6);
     for (qsizetype i = 0; i < recorder->messages.size(); ++i) {
@@ -1101,7 +1106,7 @@ void FrmMainTest::a_browser_that_fails_gives_the_address_to_copy() {
     }
     QVERIFY(recorder->messages.last().text.contains(QStringLiteral("duckduckgo.com/?q=Pune%20Maharashtra")));
     QCOMPARE(FormBoxTexts(W()), values);
-    QCOMPARE(window->PanelInFront(), frmMain::Panel::PersonalDetails);
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     QVERIFY(window->isVisible());
 }
 
@@ -1129,16 +1134,16 @@ bool FrmMainTest::WithRealModal(const std::function<void()>& step, const std::fu
 }
 
 void FrmMainTest::the_real_message_box_has_the_title_one_ok_and_the_icon() {
-    WindowSeams seams = recorder->Seams();
+    desktop::WindowSeams seams = recorder->Seams();
     seams.MsgBox = nullptr;
-    frmMain real(seams);
+    desktop::MainWindow real(seams);
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QAbstractButton*> buttons;
-    const bool appeared = WithRealModal([&] { Press(real, "cmdCalculate"); },
+    const bool appeared = WithRealModal([&] { Press(real, "calculateButton"); },
                                         [&](QWidget* modal) {
                                             auto* box = qobject_cast<QMessageBox*>(modal);
                                             if (box == nullptr) return;
@@ -1152,13 +1157,13 @@ void FrmMainTest::the_real_message_box_has_the_title_one_ok_and_the_icon() {
     QCOMPARE(text, QStringLiteral("Please Enter Your Name"));
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons.size(), 1);
-    QCOMPARE(real.focusWidget(), Control<QWidget>(real, "txtName"));
+    QCOMPARE(real.focusWidget(), Control<QWidget>(real, "nameEdit"));
 }
 
 void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
-    WindowSeams seams = recorder->Seams();
+    desktop::WindowSeams seams = recorder->Seams();
     seams.FileDialog = nullptr;
-    frmMain real(seams);
+    desktop::MainWindow real(seams);
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
     struct Seen {
@@ -1181,7 +1186,7 @@ void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
         };
     };
     Seen open;
-    QVERIFY(WithRealModal([&] { Press(real, "cmdOpen"); }, inspect(open)));
+    QVERIFY(WithRealModal([&] { Press(real, "openButton"); }, inspect(open)));
     QCOMPARE(open.title, QStringLiteral("Select the source file"));
     QCOMPARE(open.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
     QCOMPARE(open.suffix, QStringLiteral("ved"));
@@ -1190,10 +1195,10 @@ void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
     QVERIFY(recorder->messages.isEmpty());
 
     FillKnownGoodReading(real);
-    Press(real, "cmdCalculate");
-    QCOMPARE(real.PanelInFront(), frmMain::Panel::Result);
+    Press(real, "calculateButton");
+    QCOMPARE(real.PanelInFront(), desktop::MainWindow::Panel::Result);
     Seen save;
-    QVERIFY(WithRealModal([&] { Press(real, "cmdSave"); }, inspect(save)));
+    QVERIFY(WithRealModal([&] { Press(real, "saveButton"); }, inspect(save)));
     QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
     QCOMPARE(save.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
     QCOMPARE(save.suffix, QStringLiteral("ved"));
@@ -1203,19 +1208,19 @@ void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
 }
 
 void FrmMainTest::about_shows_a_modal_window_with_the_version() {
-    WindowSeams seams = recorder->Seams();
+    desktop::WindowSeams seams = recorder->Seams();
     seams.ShowAbout = nullptr;
-    frmMain real(seams);
+    desktop::MainWindow real(seams);
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
     bool modal = false;
     QString text;
-    const bool appeared = WithRealModal([&] { Control<QAction>(real, "mnuAbout")->trigger(); },
+    const bool appeared = WithRealModal([&] { Control<QAction>(real, "aboutAction")->trigger(); },
                                         [&](QWidget* modalWindow) {
                                             auto* dialog = qobject_cast<QDialog*>(modalWindow);
                                             if (dialog == nullptr) return;
                                             modal = dialog->isModal() && dialog->parentWidget() == &real;
-                                            if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("lblAbout")))
+                                            if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("aboutLabel")))
                                                 text = label->text();
                                         });
     QVERIFY(appeared);
@@ -1226,9 +1231,9 @@ void FrmMainTest::about_shows_a_modal_window_with_the_version() {
 }
 
 void FrmMainTest::exit_closes_the_window() {
-    Control<QAction>(W(), "mnuExit")->trigger();
+    Control<QAction>(W(), "quitAction")->trigger();
     QTRY_VERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(FrmMainTest)
-#include "tst_frm_main.moc"
+#include "tst_main_window.moc"
