@@ -1,6 +1,7 @@
 #include "sky/sunrise.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -14,6 +15,8 @@ constexpr double kRadToDeg = 180.0 / std::numbers::pi;
 // The hour angle grows by 360 deg in a solar day, 360.9856 in a sidereal one; the Sun's own
 // motion in right ascension takes back about a degree a day.
 constexpr double kHourAngleDegreesPerDay = 360.0;
+// Apparent sidereal time gains this on the clock (IAU 1982 rate, degrees per UT day).
+constexpr double kSiderealDegreesPerDay = 360.98564736629;
 constexpr double kAuKm = 149597870.7;
 constexpr double kSunRadiusKm = 696000.0;    // the library's solar diameter, 1 392 000 km
 constexpr double kEarthRadiusKm = 6378.137;  // for the horizontal parallax
@@ -23,15 +26,19 @@ constexpr double kLapseRateKPerM = 0.0065;  // the library's default
 constexpr double kConvergedDays = 1e-7;     // about 0.01 s
 constexpr int kMaxSteps = 12;
 
-// The Sun as seen at a moment from a place: its altitude less the altitude its centre has at the
-// event, in degrees, so the event is where this crosses zero.
+// The Sun as seen from a place over the day around one noon: its apparent right ascension,
+// declination and distance from the library at three moments half a day apart, interpolated
+// between them (the Sun's motion is smooth enough that a parabola over a day is good to well
+// under an arc second), and the apparent sidereal time from the library at the middle moment,
+// carried on at the sidereal rate. Every step of the search is then plain trigonometry.
 class SunAltitude {
 public:
-    SunAltitude(const Place& place, SunriseDefinition definition)
+    SunAltitude(const Place& place, SunriseDefinition definition, double noonJdUt)
         : sinLatitude_(std::sin(place.latitudeDegrees * kDegToRad)),
           cosLatitude_(std::cos(place.latitudeDegrees * kDegToRad)),
           longitudeDegrees_(place.longitudeEastDegrees),
-          definition_(definition) {
+          definition_(definition),
+          noonJdUt_(noonJdUt) {
         if (definition != SunriseDefinition::kCentreGeometric) {
             // The true altitude of a body seen on the horizon, about -34.6'. (swe_refrac answers 0
             // for an apparent altitude of 0; the extended form answers the refraction itself.)
@@ -39,6 +46,21 @@ public:
             horizonRefractionDegrees_ =
                 -swe_refrac_extended(0.0, 0.0, kPressureHpa, kTemperatureC, kLapseRateKPerM, SE_APP_TO_TRUE, details);
         }
+        for (std::size_t i = 0; i < 3; ++i) {
+            double xx[6] = {};
+            char serr[AS_MAXCH] = {};
+            swe_calc_ut(noonJdUt + 0.5 * (static_cast<double>(i) - 1.0), SE_SUN,
+                        detail::kEphemerisFlag | SEFLG_EQUATORIAL, xx, serr);
+            rightAscension_[i] = xx[0];
+            declination_[i] = xx[1];
+            distanceAu_[i] = xx[2];
+        }
+        // Unwrap the right ascension across 0h.
+        for (std::size_t i = 1; i < 3; ++i) {
+            rightAscension_[i] =
+                rightAscension_[i - 1] + std::remainder(rightAscension_[i] - rightAscension_[i - 1], 360.0);
+        }
+        siderealAtNoonDegrees_ = swe_sidtime(noonJdUt) * 15.0;
     }
 
     struct Sample {
@@ -48,16 +70,15 @@ public:
     };
 
     Sample At(double jdUt) const {
-        double xx[6] = {};
-        char serr[AS_MAXCH] = {};
-        swe_calc_ut(jdUt, SE_SUN, detail::kEphemerisFlag | SEFLG_EQUATORIAL, xx, serr);
-        const double siderealDegrees = swe_sidtime(jdUt) * 15.0;
-        double hourAngle = std::remainder(siderealDegrees + longitudeDegrees_ - xx[0], 360.0);
-        const double declination = xx[1] * kDegToRad;
+        const double x = 2.0 * (jdUt - noonJdUt_);  // -1, 0, 1 at the three moments
+        const double rightAscension = Parabola(rightAscension_, x);
+        const double declination = Parabola(declination_, x) * kDegToRad;
+        const double distanceKm = Parabola(distanceAu_, x) * kAuKm;
+        const double sidereal = siderealAtNoonDegrees_ + kSiderealDegreesPerDay * (jdUt - noonJdUt_);
+        const double hourAngle = std::remainder(sidereal + longitudeDegrees_ - rightAscension, 360.0);
         const double cosH = std::cos(hourAngle * kDegToRad);
         const double sinAltitude = sinLatitude_ * std::sin(declination) + cosLatitude_ * std::cos(declination) * cosH;
         const double altitude = std::asin(std::clamp(sinAltitude, -1.0, 1.0));
-        const double distanceKm = xx[2] * kAuKm;
         // The centre's geocentric altitude at the event: the horizon, lowered by refraction and
         // (upper limb) the semidiameter, raised by the parallax that a surface observer sees.
         double target = std::asin(kEarthRadiusKm / distanceKm) * kRadToDeg - horizonRefractionDegrees_;
@@ -74,11 +95,21 @@ public:
     }
 
 private:
+    // The parabola through (-1, v[0]), (0, v[1]), (1, v[2]) at x.
+    static double Parabola(const std::array<double, 3>& v, double x) {
+        return v[1] + 0.5 * x * (v[2] - v[0]) + 0.5 * x * x * (v[2] - 2.0 * v[1] + v[0]);
+    }
+
     double sinLatitude_;
     double cosLatitude_;
     double longitudeDegrees_;
     SunriseDefinition definition_;
+    double noonJdUt_;
     double horizonRefractionDegrees_ = 0;
+    std::array<double, 3> rightAscension_{};
+    std::array<double, 3> declination_{};
+    std::array<double, 3> distanceAu_{};
+    double siderealAtNoonDegrees_ = 0;
 };
 
 // The moment near a first guess where the Sun's hour angle is 0 (upper transit) or 180 (lower).
@@ -151,11 +182,10 @@ std::optional<SunDay> SunEventsOfDate(const CivilDate& date, double zoneHoursEas
 
     SunDay day;
     day.midnightJdUt = *jd0 - zoneHoursEast / 24.0;
-    const SunAltitude sun(place, definition);
-
     // Local mean noon, moved by whole days to the middle of the date's clock, then the true transit.
     double noon = *jd0 + 0.5 - place.longitudeEastDegrees / 360.0;
     noon += std::round(day.midnightJdUt + 0.5 - noon);
+    const SunAltitude sun(place, definition, noon);
     day.transitJdUt = Transit(sun, noon, 0.0);
 
     const double before = Transit(sun, day.transitJdUt - 0.5, 180.0);

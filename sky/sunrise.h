@@ -2,9 +2,10 @@
 //
 // The upagraha stage cuts the day between a sunrise and a sunset and the night between a sunset
 // and the next sunrise, so each date's events come from here for the birth date and its two
-// neighbours. An event is found from the Sun's apparent right ascension and declination and the
-// apparent sidereal time (one swe_calc_ut and one swe_sidtime a step, three or four steps), about
-// a hundred times faster than swe_rise_trans and within a second or two of it.
+// neighbours. An event is found by Newton steps on the Sun's altitude, from its apparent right
+// ascension and declination (three swe_calc_ut calls a date, interpolated between) and the
+// apparent sidereal time (one swe_sidtime a date): within a second of swe_rise_trans, and a date's
+// two events cost less than the library's search for one (bench/README.md).
 //
 // Which events belong to a date: those around the Sun's upper transit (local apparent noon) that
 // falls on that date's clock in the given zone; the sunrise before the transit, the sunset after
