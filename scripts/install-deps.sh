@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libgeonames-dev libgeonames-common
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
+  libswe-dev swe-basic-data
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
   dpkg-dev file desktop-file-utils appstream shared-mime-info bash-completion

@@ -1,0 +1,47 @@
+// The five upagrahas of the Sun (the aprakasha grahas): pure arithmetic on the Sun's sidereal
+// longitude, worked once the grahas are known and shown beside the time-based upagrahas.
+//
+// Dhuma is the Sun plus 4 signs 13 deg 20'; Vyatipata is the circle less Dhuma; Parivesha is
+// Vyatipata plus 6 signs; Indrachapa is the circle less Parivesha; Upaketu is Indrachapa plus
+// 16 deg 40', which comes back to the Sun less one sign. Some schools take Vyatipata as Dhuma plus
+// 53 deg 20' instead; that is the second choice below.
+#pragma once
+
+#include <cmath>
+
+namespace vela::sky {
+
+enum class VyatipataRule { kCircleLessDhuma, kDhumaPlus53Deg20 };
+
+struct SunUpagrahas {
+    double dhumaDegrees = 0;
+    double vyatipataDegrees = 0;
+    double pariveshaDegrees = 0;
+    double indrachapaDegrees = 0;
+    double upaketuDegrees = 0;
+};
+
+namespace detail {
+inline double Circle(double degrees) {
+    double x = std::fmod(degrees, 360.0);
+    if (x < 0) x += 360.0;
+    return x >= 360.0 ? 0.0 : x;
+}
+}  // namespace detail
+
+// All five in [0, 360) from the Sun's sidereal longitude in degrees.
+inline SunUpagrahas CalculateSunUpagrahas(double sunDegrees, VyatipataRule rule = VyatipataRule::kCircleLessDhuma) {
+    constexpr double k133Deg20 = 133.0 + 1.0 / 3.0;
+    constexpr double k53Deg20 = 53.0 + 1.0 / 3.0;
+    constexpr double k16Deg40 = 16.0 + 2.0 / 3.0;
+    SunUpagrahas u;
+    u.dhumaDegrees = detail::Circle(sunDegrees + k133Deg20);
+    u.vyatipataDegrees =
+        detail::Circle(rule == VyatipataRule::kCircleLessDhuma ? 360.0 - u.dhumaDegrees : u.dhumaDegrees + k53Deg20);
+    u.pariveshaDegrees = detail::Circle(u.vyatipataDegrees + 180.0);
+    u.indrachapaDegrees = detail::Circle(360.0 - u.pariveshaDegrees);
+    u.upaketuDegrees = detail::Circle(u.indrachapaDegrees + k16Deg40);
+    return u;
+}
+
+}  // namespace vela::sky
