@@ -1,5 +1,6 @@
 #include "reading/zone_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,6 +12,7 @@ namespace vela::reading {
 namespace {
 
 constexpr std::string_view kMinusSign = "\u2212";
+constexpr double kMinutesPerDay = 24 * 60;
 
 // The zone's name: its row text before the first comma ("Indian Time").
 std::string_view ZoneName(int row) {
@@ -43,7 +45,10 @@ std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool dst, int lo
     const int zoneMinutes = RowMinutesEast(zoneRow) + (dst ? 60 : 0);
     // Four minutes of clock time to a degree of longitude.
     const double meanMinutes = (east ? 4.0 : -4.0) * (lonDeg + lonMin / 60.0);
-    if (std::fabs(zoneMinutes - meanMinutes) < kImplausibleZoneHours * 60.0) return std::nullopt;
+    // Round the clock: +12:00 and -12:00 show the same time a date apart, so the gap is the
+    // smallest difference modulo 24 hours (Kiritimati's +14:00 lies half an hour from its mean time).
+    const double gap = std::fmod(std::fabs(zoneMinutes - meanMinutes), kMinutesPerDay);
+    if (std::min(gap, kMinutesPerDay - gap) < kImplausibleZoneHours * 60.0) return std::nullopt;
 
     std::string text(ZoneName(zoneRow));
     if (dst) text += " with Daylight Saving Time";

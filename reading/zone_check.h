@@ -2,10 +2,10 @@
 //
 // Flow of a reading: form -> validation -> zone check -> driver -> ... A zone whose offset (with
 // the daylight-saving hour) lies three hours or more from the place's mean time (its longitude
-// over 15) is almost always a slip: the first row of the list left as it was, or a zone picked
-// for another place. The check refuses nothing; it says so in one sentence, which the window turns
-// into a question before calculating and the command line and the batch add to the reading's
-// warnings. Living beside validation, it gives every front end the same words.
+// over 15), measured round the clock, is almost always a slip: the first row of the list left as it was, or a zone
+// picked for another place. The check refuses nothing; it says so in one sentence, which the window turns into a
+// question before calculating and the command line and the batch add to the reading's warnings. Living beside
+// validation, it gives every front end the same words.
 #pragma once
 
 #include <optional>

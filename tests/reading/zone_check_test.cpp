@@ -57,8 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Spain keeps Central European Time in the west of Greenwich: an hour and a half off.
         ZoneCase{"central_european_time_for_vigo_fits", 20, false, 8, 43, false, nullptr},
         ZoneCase{"the_date_line_west_at_175_west_fits", 36, false, 175, 12, false, nullptr},
-        ZoneCase{"the_date_line_east_at_180_west", 35, false, 180, 0, false,
-                 "Int'l Date Line East is +12:00; the mean time at 180\u00B000\u2032 W is \u221212:00."},
+        // Round the clock: +12:00 at 180 W is the mean time's clock a date ahead; Kiritimati
+        // (157 24 W) keeps +14:00 and the Chatham Islands (176 33 W) +12:45, each half an hour or so
+        // from their mean time a date ahead (the zones as published for those islands).
+        ZoneCase{"the_date_line_east_at_180_west_fits", 35, false, 180, 0, false, nullptr},
+        ZoneCase{"line_islands_time_at_kiritimati_fits", 79, false, 157, 24, false, nullptr},
+        ZoneCase{"chatham_time_at_176_33_west_fits", 78, false, 176, 33, false, nullptr},
+        ZoneCase{"line_islands_time_at_greenwich_is_ten_hours_round_the_clock", 79, false, 0, 0, true,
+                 "Line Islands Time is +14:00; the mean time at 0\u00B000\u2032 E is +0:00."},
         ZoneCase{"no_zone_row_says_nothing", -1, false, 77, 13, true, nullptr},
         // Row 80, Local Mean Time, is the place's own mean time wherever the place lies.
         ZoneCase{"local_mean_time_in_delhi_says_nothing", 80, false, 77, 13, true, nullptr},
