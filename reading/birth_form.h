@@ -20,7 +20,7 @@ struct BirthForm {
     std::string year = "1901";  // year list text
     std::string hour = "0";     // hour list text
     std::string minute = "0";   // minute list text
-    int zoneRow = 0;            // zone table row 0..70, -1 when nothing is selected
+    int zoneRow = 0;            // zone table row 0..80, -1 when nothing is selected
     std::string latDegrees;
     std::string latMinutes;
     std::string lonDegrees;

@@ -18,6 +18,7 @@
 
 #include "astro/text.h"
 #include "reading/reference_tables.h"
+#include "reading/validation.h"
 
 namespace vela::reading {
 
@@ -93,6 +94,7 @@ FieldLines SplitFieldLines(std::string_view bytes, bool cutShort) {
 
 // ---- Reading the fields ----------------------------------------------------------------------
 
+constexpr std::size_t kZoneLine = 6;   // line 7, counted from 0
 constexpr std::size_t kEastLine = 11;  // lines 12, 13 and 14, counted from 0
 constexpr std::size_t kSouthLine = 12;
 constexpr std::size_t kDstLine = 13;
@@ -226,17 +228,51 @@ void FillForm(const FieldLines& lines, int shift, BirthForm& form, OpenedReading
     apply(8, numberBox(form.lonMinutes));
     apply(9, numberBox(form.latDegrees));
     apply(10, numberBox(form.latMinutes));
-    // The shift was found by these three lines, so each reads True or False.
-    form.lonDirection = field(kEastLine) == "True" ? LonChoice::East : LonChoice::West;
-    form.latDirection = field(kSouthLine) == "True" ? LatChoice::South : LatChoice::North;
-    form.dst = field(kDstLine) == "True";
+    // The shift was found by these three lines, so each reads True or False where the file has it;
+    // a file cut short before them leaves the choices as they were.
+    apply(kEastLine, [&form](const std::string& t) {
+        form.lonDirection = t == "True" ? LonChoice::East : LonChoice::West;
+        return true;
+    });
+    apply(kSouthLine, [&form](const std::string& t) {
+        form.latDirection = t == "True" ? LatChoice::South : LatChoice::North;
+        return true;
+    });
+    apply(kDstLine, [&form](const std::string& t) {
+        form.dst = t == "True";
+        return true;
+    });
     apply(14, text(form.city));
     apply(15, text(form.state));
     apply(16, text(form.country));
 }
 
+// A file that ends before its seventeenth line. The truth lines it still has fix the shift; one
+// that ends before line 12 is read with the program's own shift. It is a reading cut short when it
+// holds at least the birth moment (lines 1 to 7), its name is one the name box takes, and every
+// line it has reads under that shift; then the form is filled as far as the lines go.
+std::optional<int> CutShortFieldShift(const FieldLines& lines) {
+    if (!lines[kZoneLine] || lines.back()) return std::nullopt;
+    std::optional<int> shift;
+    for (const std::size_t k : {kEastLine, kSouthLine, kDstLine}) {
+        if (!lines[k]) continue;
+        for (int s = kMinFieldShift; s <= kMaxFieldShift && !shift; ++s)
+            if (IsTruthWord(lines[k], s)) shift = s;
+        if (!shift || !IsTruthWord(lines[k], *shift)) return std::nullopt;
+    }
+    if (!shift) shift = kFieldShift;
+    BirthForm trial;
+    OpenedReading trialOpened;
+    FillForm(lines, *shift, trial, trialOpened);
+    for (const int line : trialOpened.unreadLines)
+        if (lines[static_cast<std::size_t>(line - 1)]) return std::nullopt;
+    if (TrimBlanks(trial.name).empty() || CheckBoxText(BoxKind::Letters, trial.name)) return std::nullopt;
+    return shift;
+}
+
 std::optional<UserMessage> FillFormFromLines(const FieldLines& lines, BirthForm& form, OpenedReading& opened) {
-    const auto shift = DetectFieldShift(lines);
+    auto shift = DetectFieldShift(lines);
+    if (!shift) shift = CutShortFieldShift(lines);
     if (!shift) return CriticalMessage(kNotAReadingMessage);
     FillForm(lines, *shift, form, opened);
     return std::nullopt;

@@ -46,7 +46,7 @@ inline constexpr long long kStaleTemporarySeconds = 60 * 60;
 std::string EncodeField(std::string_view text, int shift = kFieldShift);
 std::string DecodeField(std::string_view bytes, int shift = kFieldShift);
 
-// The whole file's bytes for the last reading and the zone row selected when saving, every field
+// The whole file's bytes for the last reading and its zone row, every field
 // encoded with the shift.
 std::string ReadingFileText(const Reading& s, int zoneRow, int shift = kFieldShift);
 
@@ -57,8 +57,11 @@ struct OpenedReading {
 };
 
 // Fills the form from a file's bytes, field by field. A line may end with CR LF, LF or CR, and
-// the last one needs no line end. The bytes are a reading only when some shift makes lines 12 to
-// 14 read True or False; otherwise the answer is kNotAReadingMessage and the form is unchanged.
+// the last one needs no line end. The bytes are a reading when some shift makes lines 12 to 14
+// read True or False, or when the file ends before its last line and every line it has reads
+// (with the shift its truth lines give, else the program's own): such a file fills the form as
+// far as its lines go and lists the missing ones as unread. Otherwise the answer is
+// kNotAReadingMessage and the form is unchanged.
 // In a reading, a field that cannot be read (a missing or overlong line, a text that is not a
 // number, a position or text that is not in its list) leaves its control as it was and is listed
 // in opened.unreadLines. A month line 0 or a zone line -1 leaves the list with nothing selected

@@ -4,7 +4,8 @@
 // columns the house counted from the ascendant's sign (house 1 in column 0). Every text is
 // second person and future tense, one to four sentences, each opening "You will", "You may"
 // or "Your". Mrityu carries no reading of its own and shows "NA" in every house. Gulika and
-// Maandi always fall in the same house, so their texts differ in every column.
+// Maandi share a portion under the original conventions, and so a house; under a profile that
+// takes them at different points of it they can fall in neighbouring houses.
 // Long texts are split between sentences into adjacent literals; the compiler joins them.
 #include "upagraha/upagraha_report.h"
 

@@ -344,6 +344,27 @@ TEST(FillFormFromReadingText, keeps_the_controls_of_missing_place_lines_and_name
     EXPECT_EQ(o.opened.unreadLines, (std::vector<int>{16, 17}));
 }
 
+// A reading cut short is read as far as its lines go, as the original program did: the controls of
+// the missing lines keep what they held, and the notice names those lines.
+class CutShort : public ::testing::TestWithParam<int> {};
+
+TEST_P(CutShort, fills_the_form_as_far_as_its_lines_go) {
+    const int kept = GetParam();
+    auto fields = SampleFields();
+    fields.resize(static_cast<std::size_t>(kept));
+    const Opening o = Opened(FileOf(fields));
+    ASSERT_FALSE(o.message.has_value());
+    std::vector<int> missing;
+    for (int line = 1; line <= kFieldLines; ++line) {
+        EXPECT_EQ(Control(o.form, line), Control(line <= kept ? SampleForm() : PreviousForm(), line))
+            << "line " << line;
+        if (line > kept) missing.push_back(line);
+    }
+    EXPECT_EQ(o.opened.unreadLines, missing);
+}
+
+INSTANTIATE_TEST_SUITE_P(FillFormFromReadingText, CutShort, ::testing::Values(7, 10, 11, 13));
+
 // Bytes in which no shift makes lines 12, 13 and 14 read True or False are no reading: the form
 // keeps everything, however much of the rest would have looked like fields.
 struct NotAReadingCase {
@@ -370,15 +391,22 @@ std::string SampleWithLine(int line, const std::string& field) {
 INSTANTIATE_TEST_SUITE_P(
     FillFormFromReadingText, NotAReading,
     ::testing::Values(NotAReadingCase{"an_empty_text", [] { return std::string(); }},
-                      NotAReadingCase{"a_ten_line_file",
+                      NotAReadingCase{"nine_lines_of_text_not_shifted",
+                                      [] {
+                                          std::string text;
+                                          for (const auto& field : SampleFields()) text += field + "\r\n";
+                                          return text.substr(0, text.find("\r\n28\r\n"));
+                                      }},
+                      NotAReadingCase{"six_lines_without_the_zone",
                                       [] {
                                           auto fields = SampleFields();
-                                          fields.resize(10);
+                                          fields.resize(6);
                                           return FileOf(fields);
                                       }},
-                      NotAReadingCase{"thirteen_lines_without_daylight_saving",
+                      NotAReadingCase{"thirteen_lines_with_a_damaged_year",
                                       [] {
                                           auto fields = SampleFields();
+                                          fields[3] = "19x5";
                                           fields.resize(13);
                                           return FileOf(fields);
                                       }},
