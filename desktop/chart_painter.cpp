@@ -39,38 +39,51 @@ private:
     QRectF square;
 };
 
+QFont SizedFont(const QFont& font, double pixelSize, bool bold) {
+    QFont sized(font);
+    sized.setPixelSize(std::max(1, static_cast<int>(std::floor(pixelSize))));
+    sized.setBold(bold);
+    return sized;
+}
+
+bool IsBold(const std::vector<bool>& bold, qsizetype i) {
+    return static_cast<std::size_t>(i) < bold.size() && bold[static_cast<std::size_t>(i)];
+}
+
 // The largest pixel size (at most `largest`) at which every line fits the box, one line under the
-// other; lines of the same size all the way, so they read as one list.
-double FittingPixelSize(const QFont& font, const QStringList& lines, const QSizeF& box, double largest) {
+// other; lines of the same size all the way, so they read as one list. A bold line is measured in
+// bold, and a little room is left at the sides, so no line is ever cut at its ends.
+double FittingPixelSize(const QFont& font, const QStringList& lines, const std::vector<bool>& bold, const QSizeF& box,
+                        double largest) {
     double size = std::min(largest, box.height() / (1.2 * static_cast<double>(std::max<qsizetype>(lines.size(), 1))));
-    QFont probe(font);
-    probe.setPixelSize(std::max(1, static_cast<int>(std::floor(size))));
-    const QFontMetricsF metrics(probe);
-    double widest = 0;
-    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
-    if (widest > box.width() && widest > 0) size *= box.width() / widest;
+    const double room = box.width() * 0.96;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        double widest = 0;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            widest =
+                std::max(widest, QFontMetricsF(SizedFont(font, size, IsBold(bold, i))).horizontalAdvance(lines[i]));
+        if (widest <= room || widest <= 0) break;
+        size *= room / widest;
+    }
     return std::max(size, 1.0);
 }
 
-void DrawLines(QPainter& painter, const QRectF& box, const QStringList& lines, const QFont& font, double pixelSize,
-               const std::vector<bool>& bold, Qt::Alignment alignment) {
-    QFont lineFont(font);
-    lineFont.setPixelSize(std::max(1, static_cast<int>(std::floor(pixelSize))));
-    const double lineHeight = QFontMetricsF(lineFont).height();
+// Lines one under the other, centred in the box as a block.
+void LayLines(std::vector<ChartText>& out, const QRectF& box, const QStringList& lines, const QFont& font,
+              double pixelSize, const std::vector<bool>& bold, Qt::Alignment alignment) {
+    const double lineHeight = QFontMetricsF(SizedFont(font, pixelSize, false)).height();
     double y = box.y() + std::max(0.0, (box.height() - lineHeight * static_cast<double>(lines.size())) / 2);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        lineFont.setBold(static_cast<std::size_t>(i) < bold.size() && bold[static_cast<std::size_t>(i)]);
-        painter.setFont(lineFont);
-        painter.drawText(QRectF(box.x(), y, box.width(), lineHeight), static_cast<int>(alignment | Qt::AlignVCenter),
-                         lines[i]);
+        out.push_back({QRectF(box.x(), y, box.width(), lineHeight), lines[i],
+                       SizedFont(font, pixelSize, IsBold(bold, i)), alignment | Qt::AlignVCenter});
         y += lineHeight;
     }
 }
 
 // The bodies of one place, one line each ("Ka 10°56′"), the ascendant in bold. A crowded place
 // writes them in two columns rather than in type too small to read.
-void DrawBodies(QPainter& painter, const Frame& frame, const ChartModel& model, const ChartPlace& place,
-                const QFont& font) {
+void LayBodies(std::vector<ChartText>& out, const Frame& frame, const ChartModel& model, const ChartPlace& place,
+               const QFont& font) {
     if (place.bodies.empty()) return;
     QStringList lines;
     std::vector<bool> bold;
@@ -83,18 +96,37 @@ void DrawBodies(QPainter& painter, const Frame& frame, const ChartModel& model, 
     const double largest = frame.Side() * 0.042;
     const qsizetype split = lines.size() > 3 ? (lines.size() + 1) / 2 : lines.size();
     if (split == lines.size()) {
-        DrawLines(painter, box, lines, font, FittingPixelSize(font, lines, box.size(), largest), bold,
-                  Qt::AlignHCenter);
+        LayLines(out, box, lines, font, FittingPixelSize(font, lines, bold, box.size(), largest), bold,
+                 Qt::AlignHCenter);
         return;
     }
     const QRectF left(box.x(), box.y(), box.width() / 2, box.height());
     const QRectF right(box.center().x(), box.y(), box.width() / 2, box.height());
     const QStringList first = lines.mid(0, split);
     const QStringList second = lines.mid(split);
-    const double size = std::min(FittingPixelSize(font, first, left.size(), largest),
-                                 FittingPixelSize(font, second, right.size(), largest));
-    DrawLines(painter, left, first, font, size, {bold.begin(), bold.begin() + split}, Qt::AlignHCenter);
-    DrawLines(painter, right, second, font, size, {bold.begin() + split, bold.end()}, Qt::AlignHCenter);
+    const std::vector<bool> firstBold(bold.begin(), bold.begin() + split);
+    const std::vector<bool> secondBold(bold.begin() + split, bold.end());
+    const double size = std::min(FittingPixelSize(font, first, firstBold, left.size(), largest),
+                                 FittingPixelSize(font, second, secondBold, right.size(), largest));
+    LayLines(out, left, first, font, size, firstBold, Qt::AlignHCenter);
+    LayLines(out, right, second, font, size, secondBold, Qt::AlignHCenter);
+}
+
+// A North Indian chart has no free centre: its name and birth data stand in a band above the square.
+constexpr double kCaptionShare = 0.12;
+
+bool HasCaption(const ChartModel& model) {
+    return model.style == reading::ChartStyle::NorthIndian && !model.centreLines.empty();
+}
+
+// The square the chart is drawn in, and the caption band above it (empty without a caption).
+std::pair<QRectF, QRectF> ChartSquareAndCaption(const QRectF& area, const ChartModel& model) {
+    const double caption = HasCaption(model) ? std::min(area.width(), area.height()) * kCaptionShare : 0;
+    const double side = std::min(area.width(), area.height() - caption) * 0.98;
+    if (side <= 0) return {};
+    const double top = area.center().y() - (side + caption) / 2;
+    return {QRectF(area.center().x() - side / 2, top + caption, side, side),
+            QRectF(area.center().x() - side / 2, top, side, caption)};
 }
 
 }  // namespace
@@ -112,11 +144,53 @@ QPalette PaperPalette() {
     return paper;
 }
 
+std::vector<ChartText> LayOutChartText(const QRectF& area, const ChartModel& model, const QFont& font) {
+    std::vector<ChartText> out;
+    const auto [square, captionBand] = ChartSquareAndCaption(area, model);
+    if (square.isEmpty()) return out;
+    const Frame frame(square);
+    const double side = square.width();
+
+    // The sign of each place: its abbreviation (South Indian) or number (North Indian).
+    const QFont labelFont = SizedFont(font, side * 0.03, false);
+    const double labelSide = side * 0.08;
+    const bool south = model.style == reading::ChartStyle::SouthIndian;
+    for (const ChartPlace& place : model.places) {
+        const QPointF at = frame.At(place.labelAt);
+        const QRectF box = south ? QRectF(at.x(), at.y() - labelSide / 2, labelSide, labelSide)
+                                 : QRectF(at.x() - labelSide / 2, at.y() - labelSide / 2, labelSide, labelSide);
+        out.push_back({box, Q(place.label), labelFont, (south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter});
+    }
+    for (ChartText& label : out) label.isLabel = true;
+
+    for (const ChartPlace& place : model.places) LayBodies(out, frame, model, place, font);
+
+    if (!model.centreLines.empty()) {
+        QStringList lines;
+        for (const std::string& line : model.centreLines) lines << Q(line);
+        QRectF box = frame.At(model.centreBox);
+        double largest = side * 0.04;
+        if (HasCaption(model)) {
+            // Name and birth on the first line, the zone and place on the second.
+            const QString separator = QStringLiteral("  \u00B7  ");
+            lines = QStringList{lines.mid(0, 2).join(separator), lines.mid(2).join(separator)};
+            lines.removeAll(QString());
+            box = captionBand;
+            largest = captionBand.height() / 2.6;
+        }
+        std::vector<bool> bold(static_cast<std::size_t>(lines.size()), false);
+        bold.front() = true;
+        LayLines(out, box, lines, font, FittingPixelSize(font, lines, bold, box.size(), largest), bold,
+                 Qt::AlignHCenter);
+    }
+    return out;
+}
+
 void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, const QPalette& palette,
                const QFont& font) {
-    const double side = std::min(area.width(), area.height()) * 0.98;
-    if (side <= 0) return;
-    const QRectF square(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+    const QRectF square = ChartSquareAndCaption(area, model).first;
+    if (square.isEmpty()) return;
+    const double side = square.width();
     const Frame frame(square);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -142,32 +216,11 @@ void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, c
     for (const ChartPlace& place : model.places) painter.drawPolygon(frame.At(place.outline));
     painter.drawRect(square);
 
-    // The sign of each place: its abbreviation (South Indian) or number (North Indian).
-    QFont labelFont(font);
-    labelFont.setPixelSize(std::max(1, static_cast<int>(side * 0.03)));
-    painter.setFont(labelFont);
-    painter.setPen(palette.color(QPalette::PlaceholderText));
-    const double labelSide = side * 0.08;
-    for (const ChartPlace& place : model.places) {
-        const QPointF at = frame.At(place.labelAt);
-        const bool south = model.style == reading::ChartStyle::SouthIndian;
-        const QRectF box = south ? QRectF(at.x(), at.y() - labelSide / 2, labelSide, labelSide)
-                                 : QRectF(at.x() - labelSide / 2, at.y() - labelSide / 2, labelSide, labelSide);
-        painter.drawText(box, static_cast<int>((south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter),
-                         Q(place.label));
-    }
-
-    painter.setPen(palette.color(QPalette::Text));
-    for (const ChartPlace& place : model.places) DrawBodies(painter, frame, model, place, font);
-
-    if (!model.centreLines.empty()) {
-        QStringList lines;
-        for (const std::string& line : model.centreLines) lines << Q(line);
-        const QRectF box = frame.At(model.centreBox);
-        std::vector<bool> bold(static_cast<std::size_t>(lines.size()), false);
-        bold.front() = true;
-        DrawLines(painter, box, lines, font, FittingPixelSize(font, lines, box.size(), side * 0.04), bold,
-                  Qt::AlignHCenter);
+    // The signs' labels in a quieter colour than the bodies and the centre.
+    for (const ChartText& text : LayOutChartText(area, model, font)) {
+        painter.setPen(palette.color(text.isLabel ? QPalette::PlaceholderText : QPalette::Text));
+        painter.setFont(text.font);
+        painter.drawText(text.box, static_cast<int>(text.alignment), text.text);
     }
     painter.restore();
 }

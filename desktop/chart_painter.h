@@ -9,12 +9,29 @@
 #include <QFont>
 #include <QPalette>
 #include <QRectF>
+#include <QString>
+
+#include <vector>
 
 #include "reading/chart_model.h"
 
 class QPainter;
 
 namespace vela::desktop {
+
+// One text of the chart: where it stands, in which font, and how it sits in its box.
+struct ChartText {
+    QRectF box;
+    QString text;
+    QFont font;
+    Qt::Alignment alignment;
+    bool isLabel = false;  // a sign's label, drawn in a quieter colour
+};
+
+// Every text of the chart in the area: each fits its box whole, in the font it is drawn with (bold
+// lines measured bold). The name and birth data stand in the centre of a South Indian chart and in
+// a band above a North Indian one.
+std::vector<ChartText> LayOutChartText(const QRectF& area, const reading::ChartModel& model, const QFont& font);
 
 void DrawChart(QPainter& painter, const QRectF& area, const reading::ChartModel& model, const QPalette& palette,
                const QFont& font);

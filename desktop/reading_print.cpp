@@ -160,7 +160,11 @@ std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, c
         lines.push_back(birth);
     } else {
         lines.push_back(birth.substr(0, second));
-        lines.push_back(birth.substr(second + 2));
+        // A zone name longer than the date line ("Eastern Standard Time -05:00") is written as its
+        // offset alone, so the centre keeps a readable size.
+        std::string zone = birth.substr(second + 2);
+        if (zone.size() > second && zone.rfind(' ') != std::string::npos) zone = zone.substr(zone.rfind(' ') + 1);
+        lines.push_back(zone);
     }
     std::string place = s.city;
     if (!s.country.empty()) place += (place.empty() ? "" : ", ") + s.country;

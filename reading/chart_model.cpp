@@ -154,10 +154,10 @@ ChartModel BuildChartModel(ChartStyle style, const Reading& s, const Upagrahas& 
         PlaceSouthIndian(model);
         for (int sign = 0; sign < 12; ++sign) model.places[static_cast<std::size_t>(sign)].sign = sign;
         for (ChartPlace& place : model.places) place.house = upagraha::HouseFromSignIndices(ascendantSign, place.sign);
-        model.centreLines = std::move(centreLines);
     } else {
         PlaceNorthIndian(model, ascendantSign);
     }
+    model.centreLines = std::move(centreLines);
 
     for (std::size_t b = 0; b < model.bodies.size(); ++b) {
         const ChartBody& body = model.bodies[b];

@@ -69,7 +69,7 @@ struct ChartModel {
     std::vector<ChartBody> bodies;  // the ascendant, then the six upagrahas in the report's order
     // South Indian: indexed by sign; North Indian: by house - 1.
     std::array<ChartPlace, 12> places;
-    // South Indian: the name and birth data written in the centre; North Indian draws no centre.
+    // The name and birth data: in the centre of a South Indian chart, above a North Indian one.
     std::vector<std::string> centreLines;
     ChartBox centreBox;
 
