@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -20,6 +21,7 @@
 #include "desktop/chart_painter.h"
 #include "desktop/report_pane.h"
 #include "reading/working.h"
+#include "upagraha/upagraha.h"
 #include "vela_version.h"
 
 namespace vela::desktop {
@@ -122,6 +124,59 @@ void DrawFooter(QPainter& painter, const QRectF& page, int number, int count) {
 
 qreal FooterHeight(QPaintDevice* device) { return QFontMetricsF(PrintFont(kFooterPoints), device).height() * 2; }
 
+// The report's cell "NA" (an upagraha that carries no interpretation of its own, as Mrityu) reads
+// as a sentence on paper; the screen keeps the original's cell.
+void SayWhenNoInterpretation(QTextDocument& document) {
+    QString upagraha;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (const std::string_view name : upagraha::kUpagrahaNames)
+            if (text == QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))) upagraha = text;
+        if (text != QStringLiteral("NA") || block.previous().text() != QStringLiteral("Interpretation")) continue;
+        QTextCursor cursor(block);
+        cursor.select(QTextCursor::BlockUnderCursor);
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(QStringLiteral("The texts give no interpretation of %1 by house.").arg(upagraha));
+    }
+}
+
+// The page (from 0) on which a point of the laid-out document falls.
+int PageAt(const QTextDocument& document, qreal y) { return static_cast<int>(y / document.pageSize().height()); }
+
+// Each upagraha's block of the report (its name down to its interpretation) stays on one page: a
+// block that a page would cut starts on the next one. One pass moves the blocks in page order.
+void KeepReportBlocksWhole(QTextDocument& document) {
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        const bool isName =
+            std::any_of(upagraha::kUpagrahaNames.begin(), upagraha::kUpagrahaNames.end(), [&](std::string_view name) {
+                return text == QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            });
+        if (!isName) continue;
+        // The block ends with its interpretation's text, eight lines on.
+        QTextBlock last = block;
+        for (int k = 0; k < 8 && last.next().isValid(); ++k) last = last.next();
+        const QRectF first = layout->blockBoundingRect(block);
+        const QRectF end = layout->blockBoundingRect(last);
+        if (PageAt(document, first.top()) == PageAt(document, end.bottom() - 1)) continue;
+        QTextCursor cursor(block);
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
+}
+
+// The name and birth moment at the head of every page after the first.
+void DrawRunningHead(QPainter& painter, const QRectF& page, const reading::ResultHeader& header) {
+    const QFont font = PrintFont(kFooterPoints);
+    painter.setFont(font);
+    const qreal height = QFontMetricsF(font, painter.device()).height();
+    painter.drawText(QRectF(page.left(), page.top(), page.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("%1 \u2014 %2").arg(Q(header.name), Q(header.birth)));
+}
+
 // The report and the working, laid out for the pages after the first.
 void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) {
     document.setDefaultFont(PrintFont(kBodyPoints));
@@ -131,6 +186,7 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
     heading.setFontWeight(QFont::Bold);
     cursor.insertText(QStringLiteral("Report\n"), heading);
     InsertReport(cursor, reading.report);
+    SayWhenNoInterpretation(document);
 
     // The working starts a page of its own, in type whose columns line up.
     QTextBlockFormat newPage;
@@ -219,20 +275,27 @@ bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading) {
     const qreal footer = FooterHeight(&device);
     const QRectF content(area.left(), area.top(), area.width(), area.height() - footer);
 
+    // The pages after the first carry the name and birth moment above their text.
+    const qreal head = footer;
+    const QSizeF text(content.width(), content.height() - head);
     QTextDocument following;
     following.documentLayout()->setPaintDevice(&device);
-    following.setPageSize(content.size());
+    following.setPageSize(text);
     following.setDocumentMargin(0);
     FillFollowingPages(following, reading);
+    KeepReportBlocksWhole(following);
     const int count = 1 + following.pageCount();
 
     PaintFirstPage(painter, content, reading, PrintFont(kBodyPoints));
     DrawFooter(painter, area, 1, count);
     for (int page = 0; page < following.pageCount(); ++page) {
         if (!device.newPage()) return false;
+        DrawRunningHead(painter, area, reading.header);
         painter.save();
-        painter.translate(0, -page * content.height());
-        following.drawContents(&painter, QRectF(0, page * content.height(), content.width(), content.height()));
+        painter.translate(0, head - page * text.height());
+        // drawContents draws every line that touches its rectangle: one unit less keeps the first
+        // line of the next page, which starts right at the page's end, off this one.
+        following.drawContents(&painter, QRectF(0, page * text.height(), text.width(), text.height() - 1));
         painter.restore();
         DrawFooter(painter, area, page + 2, count);
     }

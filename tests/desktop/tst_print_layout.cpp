@@ -1,12 +1,15 @@
-// The chart's texts fit their boxes whole: a bold ascendant with a two-digit degree, a long zone
-// name in the centre, both chart styles, at the sizes the window, the page and the image use.
+// What goes on paper and into images: the chart's texts fit their boxes whole (a bold ascendant
+// with a two-digit degree, a long zone name in the centre, both chart styles, at the sizes the
+// window, the page and the image use), and the printed reading's pages read as a client's copy.
 #include <QFontMetricsF>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "desktop/chart_painter.h"
 #include "desktop/reading_print.h"
 #include "reading/calculation_driver.h"
 #include "reading/result_summary.h"
+#include "tests/desktop/gui_test_support.h"
 #include "tests/support/reference_forms.h"
 
 using namespace vela;
@@ -17,6 +20,7 @@ class ChartTextTest : public QObject {
 private slots:
     void every_text_fits_its_box_data();
     void every_text_fits_its_box();
+    void the_printed_pages_keep_their_blocks_and_name_the_client();
 };
 
 void ChartTextTest::every_text_fits_its_box_data() {
@@ -65,5 +69,32 @@ void ChartTextTest::every_text_fits_its_box() {
     }
 }
 
+// Every page after the first is headed with the name and birth moment; an upagraha's block never
+// ends a page at a heading; Mrityu, which has no interpretation by house, gets a sentence, not "NA".
+void ChartTextTest::the_printed_pages_keep_their_blocks_and_name_the_client() {
+    if (!guitest::HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
+    const reading::BirthForm form = NewDelhiForm();
+    reading::Reading s;
+    const auto outcome = reading::RunCalculation(form, s);
+    QVERIFY(outcome.Succeeded());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("asha.pdf"));
+    QVERIFY(desktop::WritePdf(path, desktop::BuildPrintedReading(form, s, outcome.upagrahas, outcome.report,
+                                                                 reading::ChartStyle::SouthIndian)));
+    const QStringList pages = guitest::PdfText(path).split(u'\f', Qt::SkipEmptyParts);
+    QVERIFY(pages.size() >= 3);
+    const QStringList headings = {QStringLiteral("Longitude"), QStringLiteral("Significance"),
+                                  QStringLiteral("House Position"), QStringLiteral("Interpretation")};
+    for (qsizetype p = 1; p < pages.size(); ++p) {
+        QStringList lines = pages[p].split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(!lines.isEmpty());
+        QCOMPARE(lines.front().trimmed(), QStringLiteral("Asha \u2014 15 June 1975, 10:30, Indian Time +05:30"));
+        lines.removeLast();  // "Page 2 of 4"
+        QVERIFY2(!headings.contains(lines.last().trimmed()), qPrintable(lines.last()));
+        for (const QString& line : lines) QVERIFY(line.trimmed() != QStringLiteral("NA"));
+    }
+    QVERIFY(pages.join(QString()).contains(QStringLiteral("The texts give no interpretation of Mrityu by house.")));
+}
+
 QTEST_MAIN(ChartTextTest)
-#include "tst_chart_text.moc"
+#include "tst_print_layout.moc"
