@@ -120,12 +120,13 @@ constexpr LocalTexts<7> kWeekdayLocal = {{
     {"ஞாயிறு", "திங்கள்", "செவ்வாய்", "புதன்", "வியாழன்", "வெள்ளி", "சனி"},
 }};
 
-// Gregorian months, as Hindi and Tamil newspapers write them. English as the birth form's list
+// Gregorian months. Hindi: hindinibandh.in (months name in Hindi); Tamil: as Tamil newspapers
+// and calendars write them. English as the birth form's list
 // (reading/reference_tables.h, a layer above this one; a test holds the two equal).
 constexpr Texts<12> kMonthEnglish = {"January", "February", "March",     "April",   "May",      "June",
                                      "July",    "August",   "September", "October", "November", "December"};
 constexpr LocalTexts<12> kMonthLocal = {{
-    {"जनवरी", "फ़रवरी", "मार्च", "अप्रैल", "मई", "जून", "जुलाई", "अगस्त", "सितंबर", "अक्टूबर", "नवंबर", "दिसंबर"},
+    {"जनवरी", "फरवरी", "मार्च", "अप्रैल", "मई", "जून", "जुलाई", "अगस्त", "सितंबर", "अक्टूबर", "नवंबर", "दिसंबर"},
     {"ஜனவரி", "பிப்ரவரி", "மார்ச்", "ஏப்ரல்", "மே", "ஜூன்", "ஜூலை", "ஆகஸ்ட்", "செப்டம்பர்", "அக்டோபர்",
      "நவம்பர்", "டிசம்பர்"},
 }};
