@@ -93,8 +93,14 @@ constexpr LocalTexts<12> kSignLocal = {{
      "கும்பம்", "மீனம்"},
 }};
 
-// Short forms of the signs: the program's own, the name's opening syllables, one per sign and no
-// two alike ("वृष" is also the common short name of Taurus).
+// Short forms of the signs. English: the three letters of a compact position (astro/position_text.h).
+// Hindi and Tamil: the program's own, the name's opening syllables, one per sign and no two alike
+// ("वृष" is also the common short name of Taurus).
+constexpr Texts<12> kSignShortEnglish = [] {
+    Texts<12> shortNames{};
+    for (std::size_t i = 0; i < shortNames.size(); ++i) shortNames[i] = astro::kSignAbbreviations.substr(3 * i, 3);
+    return shortNames;
+}();
 constexpr LocalTexts<12> kSignShortLocal = {{
     {"मेष", "वृष", "मिथु", "कर्क", "सिंह", "कन्या", "तुला", "वृश्चि", "धनु", "मकर", "कुम्भ", "मीन"},
     {"மேஷ", "ரிஷ", "மிது", "கட", "சிம்", "கன்", "துலா", "விரு", "தனு", "மக", "கும்", "மீன"},
@@ -498,11 +504,13 @@ std::string_view SunUpagrahaName(int sunUpagraha, Language language) {
 }
 
 std::string_view GrahaName(sky::Graha graha, Language language) {
-    const int index = static_cast<int>(graha);
-    if (index < 0 || index >= static_cast<int>(sky::kGrahas.size())) return {};
-    if (language == Language::English) return sky::GrahaName(graha);
-    const Texts<9> noEnglish{};
-    return Pick(noEnglish, kGrahaLocal, index, language);
+    // English as the sky layer names the grahas, read once.
+    static const Texts<9> english = [] {
+        Texts<9> names{};
+        for (std::size_t i = 0; i < names.size(); ++i) names[i] = sky::GrahaName(sky::kGrahas[i]);
+        return names;
+    }();
+    return Pick(english, kGrahaLocal, static_cast<int>(graha), language);
 }
 
 std::string_view LordName(std::string_view lord, Language language) {
@@ -515,10 +523,7 @@ std::string_view LordName(std::string_view lord, Language language) {
 std::string_view SignName(int sign, Language language) { return Pick(kSignNames, kSignLocal, sign, language); }
 
 std::string_view SignAbbreviation(int sign, Language language) {
-    if (sign < 0 || sign >= 12) return {};
-    Texts<12> english{};
-    if (language == Language::English) return astro::kSignAbbreviations.substr(static_cast<std::size_t>(3 * sign), 3);
-    return Pick(english, kSignShortLocal, sign, language);
+    return Pick(kSignShortEnglish, kSignShortLocal, sign, language);
 }
 
 std::string_view NakshatraName(int nakshatra, Language language) {
