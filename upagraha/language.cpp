@@ -544,6 +544,17 @@ std::string_view ReportLabelText(ReportLabel label, Language language) {
     return Pick(kLabelEnglish, kLabelLocal, static_cast<int>(label), language);
 }
 
+std::string NakshatraText(const NakshatraPada& place, Language language) {
+    const std::string_view name = NakshatraName(place.nakshatra, language);
+    if (name.empty() || place.pada < 1 || place.pada > kPadasPerNakshatra) return {};
+    std::string text(name);
+    text += ", ";
+    text += ReportLabelText(ReportLabel::Pada, language);
+    text += ' ';
+    text += std::to_string(place.pada);
+    return text;
+}
+
 std::string_view Significance(int upagraha, Language language) {
     return Pick(kUpagrahaSignificance, kSignificanceLocal, upagraha, language);
 }

@@ -14,9 +14,11 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "sky/grahas.h"
+#include "upagraha/nakshatra.h"
 
 namespace vela::upagraha {
 
@@ -56,6 +58,9 @@ std::string_view DayNightName(bool byDay, Language language);  // "Day" or "Nigh
 // The bold labels of the report's blocks, and the word for a nakshatra's quarter.
 enum class ReportLabel { Longitude, Significance, HousePosition, Interpretation, Pada };
 std::string_view ReportLabelText(ReportLabel label, Language language);
+
+// "Magha, pada 2" in the language: "मघा, चरण 2", "மகம், பாதம் 2". English is NakshatraText's own.
+std::string NakshatraText(const NakshatraPada& place, Language language);
 
 // The significance line of an upagraha, and its interpretation in a house (1..12). Mrityu has no
 // reading of its own: its interpretation is "NA" in every language, as the English table has it.

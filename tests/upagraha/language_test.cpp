@@ -242,6 +242,16 @@ TEST(LanguageTexts, named_terms_are_the_published_ones) {
     EXPECT_EQ(SunUpagrahaName(0, Language::Tamil), "தூமன்");
 }
 
+TEST(LanguageTexts, a_nakshatra_and_pada_read_in_the_language) {
+    for (const NakshatraPada place : {NakshatraPada{0, 1}, NakshatraPada{9, 2}, NakshatraPada{26, 4}})
+        EXPECT_EQ(NakshatraText(place, Language::English), NakshatraText(place));
+    EXPECT_EQ(NakshatraText({9, 2}, Language::Hindi), "मघा, चरण 2");
+    EXPECT_EQ(NakshatraText({9, 2}, Language::Tamil), "மகம், பாதம் 2");
+    EXPECT_EQ(NakshatraText({26, 4}, Language::Tamil), "ரேவதி, பாதம் 4");
+    EXPECT_TRUE(NakshatraText({27, 1}, Language::Hindi).empty());
+    EXPECT_TRUE(NakshatraText({0, 5}, Language::Tamil).empty());
+}
+
 TEST(LanguageTexts, a_language_is_chosen_by_its_two_letter_code) {
     EXPECT_EQ(LanguageFromCode("en"), Language::English);
     EXPECT_EQ(LanguageFromCode("hi"), Language::Hindi);
