@@ -308,6 +308,9 @@ int main(int argc, char** argv) {
     const bool anyReadingFlag = dstFlag->count() > 0 || std::any_of(readingFlags.begin(), readingFlags.end(), Given);
     const bool hasFile = !readingPath.empty();
 
+    // A listing flag given twice breaks no rule between two options, which is all excludes() sees;
+    // it is still the listing with something else beside it.
+    if (zonesFlag->count() > 1 || profilesFlag->count() > 1) return UsageError(BrokenRuleMessage(rules));
     if (zonesFlag->count() > 0) return ListZones();
     if (profilesFlag->count() > 0) return ListProfiles();
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
