@@ -71,8 +71,8 @@ std::optional<std::string> LineProblem(const InputLine& line) {
 
 constexpr unsigned kMaxWorkers = 8;
 
-// Writes the reading of one row as its JSON line into out (emptied first), or answers the message
-// that refuses the row.
+// Appends the reading of one row as its JSON line to out (nothing before the reading succeeded),
+// or answers the message that refuses the row.
 // What every row of a run shares: the header's number of columns and the run's profile.
 struct RunShape {
     std::size_t columns = kBatchColumns.size();
@@ -81,7 +81,6 @@ struct RunShape {
 
 std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
                                    std::string& out) {
-    out.clear();
     if (auto problem = LineProblem(line)) return problem;
     if (auto problem = SplitCsvLine(line.text, fields)) return problem;
     if (fields.size() != shape.columns)
@@ -191,7 +190,10 @@ namespace {
 class BatchChunk {
 public:
     explicit BatchChunk(const RunShape& runShape)
-        : shape(runShape), workers(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)), fields(workers) {
+        : shape(runShape),
+          workers(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)),
+          fields(workers),
+          outputs(workers) {
         rows.resize(kBatchChunkRows);
     }
 
@@ -207,16 +209,26 @@ public:
     }
 
     // Calculates every row side by side and writes them in input order; answers whether any row
-    // was refused. An allocation that fails in any thread is thrown here, after every thread ended.
+    // was refused. Each thread takes a run of consecutive rows and writes their lines one after
+    // the other into a text of its own, so the chunk goes out as one write per thread, in order,
+    // without copying a line again (a stream writes a line of this size straight through with a
+    // system call of its own). An allocation that fails in any thread is thrown here, after every
+    // thread ended, and nothing of the chunk is written.
     bool CalculateAndWrite(std::ostream& out) {
         std::vector<std::exception_ptr> failures(workers);
-        const auto work = [this, &failures](unsigned w) {
+        std::vector<char> refused(workers, 0);
+        const auto work = [this, &failures, &refused](unsigned w) {
             try {
-                for (std::size_t i = w; i < filled; i += workers) {
-                    PendingRow& pending = rows[i];
-                    const auto error = ReadRow(pending.line, shape, fields[w], pending.output);
-                    pending.failed = error.has_value();
-                    if (error) pending.output = RowErrorJsonLine(pending.row, *error);
+                std::string& text = outputs[w];
+                text.clear();
+                for (std::size_t i = filled * w / workers; i < filled * (w + 1) / workers; ++i) {
+                    const std::size_t start = text.size();
+                    if (const auto error = ReadRow(rows[i].line, shape, fields[w], text)) {
+                        text.resize(start);
+                        text += RowErrorJsonLine(rows[i].row, *error);
+                        refused[w] = 1;
+                    }
+                    text += '\n';
                 }
             } catch (...) {
                 failures[w] = std::current_exception();
@@ -238,13 +250,10 @@ public:
         for (const auto& failure : failures)
             if (failure) std::rethrow_exception(failure);
 
-        bool anyFailed = false;
-        for (std::size_t i = 0; i < filled && out; ++i) {
-            anyFailed = anyFailed || rows[i].failed;
-            out << rows[i].output << '\n';
-        }
+        for (const std::string& text : outputs)
+            if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
         Clear();
-        return anyFailed;
+        return std::find(refused.begin(), refused.end(), 1) != refused.end();
     }
 
 private:
@@ -252,8 +261,6 @@ private:
     struct PendingRow {
         InputLine line;
         std::int64_t row = 0;
-        std::string output;  // its JSON line, without the line end
-        bool failed = false;
     };
 
     // Forgets the rows; a line far longer than a reading needs gives its memory back, so a few
@@ -263,13 +270,20 @@ private:
             std::string& text = rows[i].line.text;
             if (text.capacity() > kMaxFieldBytes) std::string().swap(text);
         }
+        // A chunk's lines take about 3 KB a row; more than that (long names, refusals that quote
+        // long fields) is given back too.
+        for (std::string& text : outputs)
+            if (text.capacity() > kMaxOutputBytes) std::string().swap(text);
         filled = 0;
         bytes = 0;
     }
 
+    static constexpr std::size_t kMaxOutputBytes = 2 * kBatchChunkRows * 4096;
+
     RunShape shape;
     unsigned workers;
     std::vector<std::vector<std::string>> fields;  // one set of fields per thread
+    std::vector<std::string> outputs;              // the lines of each thread's rows, in order
     std::vector<PendingRow> rows;
     std::size_t filled = 0;
     std::size_t bytes = 0;

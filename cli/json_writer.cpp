@@ -1,6 +1,7 @@
 #include "cli/json_writer.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -40,10 +41,12 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-// The length of the leading run of text that a JSON string holds as it is: printable ASCII other
-// than the quote and the backslash. Eight bytes are judged at a time, since most of what the
-// program writes (interpretations, labels, names) is such text from end to end.
-std::size_t PlainRun(std::string_view text) {
+}  // namespace
+
+// The leading run of text that a JSON string holds as it is: printable ASCII other than the quote
+// and the backslash. Eight bytes are judged at a time, since most of what the program writes
+// (names, places, labels) is such text from end to end.
+std::size_t JsonPlainRun(std::string_view text) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
     const auto hasZeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
@@ -64,12 +67,21 @@ std::size_t PlainRun(std::string_view text) {
     return i;
 }
 
-void AppendExponent(std::string& out, int e) {
-    out += e < 0 ? '-' : '+';
+namespace {
+
+// Appends the exponent of a number as the library writes it: a sign, then at least two digits.
+char* WriteExponent(char* o, int e) {
+    *o++ = e < 0 ? '-' : '+';
     e = std::abs(e);
-    if (e >= 100) out += static_cast<char>('0' + e / 100);
-    out += static_cast<char>('0' + e / 10 % 10);
-    out += static_cast<char>('0' + e % 10);
+    if (e >= 100) *o++ = static_cast<char>('0' + e / 100);
+    *o++ = static_cast<char>('0' + e / 10 % 10);
+    *o++ = static_cast<char>('0' + e % 10);
+    return o;
+}
+
+char* Copy(char* o, const char* from, int count) {
+    std::memcpy(o, from, static_cast<std::size_t>(count));
+    return o + count;
 }
 
 }  // namespace
@@ -79,7 +91,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
     std::size_t plainFrom = 0;
     const auto flush = [&](std::size_t upTo) { out.append(text.substr(plainFrom, upTo - plainFrom)); };
     for (std::size_t i = 0; i < text.size();) {
-        i += PlainRun(text.substr(i));
+        i += JsonPlainRun(text.substr(i));
         if (i >= text.size()) break;
         const auto c = static_cast<unsigned char>(text[i]);
         if (c >= 0x80) {
@@ -127,110 +139,105 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void AppendJsonNumber(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    if (value == 0) {
-        out += std::signbit(value) ? "-0.0" : "0.0";
-        return;
-    }
-    if (value < 0) {
-        out += '-';
-        value = -value;
-    }
-    // The shortest digits that read back as the same double, then laid out as a person writes a
-    // number: plain between 1e-4 and 1e15, with an exponent beyond.
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr;
-    const char* e = std::find(buf, end, 'e');
-    char digits[24];
-    int k = 0;
-    for (const char* p = buf; p < e; ++p)
-        if (*p != '.') digits[k++] = *p;
-    int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-    const int n = exponent + 1;  // where the decimal point falls after digits[0 .. n)
-    const std::string_view all(digits, static_cast<std::size_t>(k));
-    if (k <= n && n <= 15) {
-        out += all;
-        out.append(static_cast<std::size_t>(n - k), '0');
-        out += ".0";
-    } else if (0 < n && n <= 15) {
-        out += all.substr(0, static_cast<std::size_t>(n));
-        out += '.';
-        out += all.substr(static_cast<std::size_t>(n));
-    } else if (-4 < n && n <= 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-n), '0');
-        out += all;
-    } else {
-        out += all[0];
-        if (k > 1) {
-            out += '.';
-            out += all.substr(1);
-        }
-        out += 'e';
-        AppendExponent(out, n - 1);
-    }
+std::string EscapedJson(std::string_view text) {
+    std::string json;
+    AppendJsonString(json, text);
+    return json;
 }
 
-void JsonWriter::Key(std::string_view key) {
-    BeforeValue();
-    AppendJsonString(out, key);
-    out += ':';
-    afterKey = true;
+void AppendJsonNumber(std::string& out, double value) {
+    char text[kMaxJsonNumberBytes];
+    out.append(text, static_cast<std::size_t>(WriteJsonNumber(text, value) - text));
+}
+
+char* WriteJsonNumber(char* o, double value) {
+    if (!std::isfinite(value)) return Copy(o, "null", 4);
+    if (value == 0) return std::signbit(value) ? Copy(o, "-0.0", 4) : Copy(o, "0.0", 3);
+    // The shortest digits that read back as the same double ("d.ddde+XX"), then laid out as a
+    // person writes a number: plain between 1e-4 and 1e15, with an exponent beyond.
+    char scientific[32];
+    const char* end =
+        std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value), std::chars_format::scientific).ptr;
+    char digits[24];
+    int k = 0;
+    const char* p = scientific;
+    digits[k++] = *p++;
+    if (*p == '.')
+        for (++p; *p != 'e'; ++p) digits[k++] = *p;
+    ++p;  // the 'e'
+    const bool negativeExponent = *p++ == '-';
+    int exponent = 0;
+    for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    if (negativeExponent) exponent = -exponent;
+    const int n = exponent + 1;  // where the decimal point falls after digits[0 .. n)
+
+    if (value < 0) *o++ = '-';
+    if (k <= n && n <= 15) {
+        o = Copy(o, digits, k);
+        std::memset(o, '0', static_cast<std::size_t>(n - k));
+        o += n - k;
+        o = Copy(o, ".0", 2);
+    } else if (0 < n && n <= 15) {
+        o = Copy(o, digits, n);
+        *o++ = '.';
+        o = Copy(o, digits + n, k - n);
+    } else if (-4 < n && n <= 0) {
+        o = Copy(o, "0.", 2);
+        std::memset(o, '0', static_cast<std::size_t>(-n));
+        o += -n;
+        o = Copy(o, digits, k);
+    } else {
+        *o++ = digits[0];
+        if (k > 1) {
+            *o++ = '.';
+            o = Copy(o, digits + 1, k - 1);
+        }
+        *o++ = 'e';
+        o = WriteExponent(o, n - 1);
+    }
+    return o;
+}
+
+void JsonWriter::Grow(std::size_t count) {
+    // A step of room at a time (the string's capacity still grows by doubling): the zeros that
+    // resize writes are soon overwritten, and a target that is used again (the batch's lines)
+    // keeps its capacity, so after the first row a step costs only those zeros.
+    constexpr std::size_t kStepBytes = 512;
+    out.resize(out.size() + std::max(count, kStepBytes));
 }
 
 void JsonWriter::String(std::string_view text) {
     BeforeValue();
+    if (JsonPlainRun(text) == text.size()) {
+        char* o = Room(text.size() + 2);
+        *o++ = '"';
+        std::memcpy(o, text.data(), text.size());
+        o[text.size()] = '"';
+        cursor += text.size() + 2;
+        return;
+    }
+    Finish();
     AppendJsonString(out, text);
+    cursor = out.size();
 }
 
 void JsonWriter::Number(double value) {
     BeforeValue();
-    AppendJsonNumber(out, value);
+    // The same bits give the same text (so 0.0 and -0.0 stay apart).
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    if (lastNumberLength == 0 || bits != lastNumberBits) {
+        lastNumberLength =
+            static_cast<std::size_t>(WriteJsonNumber(lastNumberText.data(), value) - lastNumberText.data());
+        lastNumberBits = bits;
+    }
+    Put(std::string_view(lastNumberText.data(), lastNumberLength));
 }
 
 void JsonWriter::Integer(std::int64_t value) {
     BeforeValue();
-    char buf[24];
-    out.append(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf));
-}
-
-void JsonWriter::Bool(bool value) {
-    BeforeValue();
-    out += value ? "true" : "false";
-}
-
-void JsonWriter::Null() {
-    BeforeValue();
-    out += "null";
-}
-
-void JsonWriter::BeforeValue() {
-    if (afterKey) {
-        afterKey = false;
-        return;
-    }
-    if (depth > 0) {
-        bool& firstInLevel = first[std::min(depth, kMaxDepth) - 1];
-        if (!firstInLevel) out += ',';
-        firstInLevel = false;
-    }
-}
-
-void JsonWriter::Open(char bracket) {
-    BeforeValue();
-    out += bracket;
-    if (depth < kMaxDepth) first[depth] = true;
-    ++depth;
-}
-
-void JsonWriter::Close(char bracket) {
-    out += bracket;
-    if (depth > 0) --depth;
+    constexpr std::size_t kMaxBytes = 20;
+    char* o = Room(kMaxBytes);
+    cursor = static_cast<std::size_t>(std::to_chars(o, o + kMaxBytes, value).ptr - out.data());
 }
 
 }  // namespace vela::cli

@@ -6,18 +6,58 @@
 // bytes replaced by U+FFFD), doubles with ".0" on whole numbers and an exponent outside 1e-4 .. 1e15.
 // Doubles are written in their shortest round-trip digits, which the library's Grisu2 misses in a
 // few cases in a thousand: the same value, one digit fewer.
+//
+// Most of a row is fixed text (keys, names, significance lines, interpretations): keys are checked
+// when the program is compiled and copied as they are, and fixed texts are escaped once
+// (EscapedJson) and then copied, so only the texts of the reading itself are escaped per row.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace vela::cli {
 
+// Room for any number's text: "-1.2345678901234567e-308" is 24 bytes.
+inline constexpr std::size_t kMaxJsonNumberBytes = 32;
+
+// A key of the program's own objects. The constructor only runs when compiled (consteval), and a
+// key that would need escaping stops the build, so a key is copied as it is.
+class JsonKey {
+public:
+    template <std::size_t N>
+    consteval JsonKey(const char (&key)[N]) : text(key, N - 1) {  // NOLINT: implicit on purpose
+        for (const char c : text)
+            if (c < 0x20 || c == '"' || c == '\\' || c == 0x7F) NeedsEscaping();
+    }
+    std::string_view Text() const { return text; }
+
+private:
+    // Not constexpr: calling it from the constructor makes the key a compile-time error.
+    static void NeedsEscaping() {}
+    std::string_view text;
+};
+
+// The JSON text of a string, quotes included, escaped ahead by EscapedJson.
+struct EscapedJsonText {
+    std::string_view json;
+};
+
+// Appends to the target string through a cursor: room is made in steps, and every piece is a
+// plain copy, so the fixed parts of an object cost a few moves each. The target holds exactly the
+// text written once the writer is gone (or after Finish).
 class JsonWriter {
 public:
-    explicit JsonWriter(std::string& target) : out(target) {}
+    explicit JsonWriter(std::string& target) : out(target), cursor(target.size()) {}
+    ~JsonWriter() { Finish(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
+
+    // Cuts the target to what was written; writing may go on after it.
+    void Finish() { out.resize(cursor); }
 
     void BeginObject() { Open('{'); }
     void EndObject() { Close('}'); }
@@ -25,35 +65,96 @@ public:
     void EndArray() { Close(']'); }
 
     // The key of the next value in an object.
-    void Key(std::string_view key);
+    void Key(JsonKey key) {
+        BeforeValue();
+        const std::string_view text = key.Text();
+        char* o = Room(text.size() + 3);
+        *o++ = '"';
+        std::memcpy(o, text.data(), text.size());
+        o += text.size();
+        *o++ = '"';
+        *o = ':';
+        cursor += text.size() + 3;
+        afterKey = true;
+    }
 
     void String(std::string_view text);
+    // A string escaped ahead: copied as it is.
+    void String(EscapedJsonText text) {
+        BeforeValue();
+        Put(text.json);
+    }
     void Number(double value);
     void Integer(std::int64_t value);
-    void Bool(bool value);
-    void Null();
+    void Bool(bool value) {
+        BeforeValue();
+        Put(value ? std::string_view("true") : std::string_view("false"));
+    }
+    void Null() {
+        BeforeValue();
+        Put("null");
+    }
 
     // Key and value in one call.
     template <class T>
-    void Field(std::string_view key, const T& value) {
+    void Field(JsonKey key, const T& value) {
         Key(key);
         Value(value);
     }
 
 private:
     void Value(std::string_view v) { String(v); }
-    void Value(const char* v) { String(v); }
+    void Value(const char* v) { String(std::string_view(v)); }
+    void Value(EscapedJsonText v) { String(v); }
     void Value(double v) { Number(v); }
     void Value(int v) { Integer(v); }
     void Value(std::int64_t v) { Integer(v); }
     void Value(bool v) { Bool(v); }
 
-    void BeforeValue();
-    void Open(char bracket);
-    void Close(char bracket);
+    // Where the next bytes (at most count) go; cursor moves only when they are written.
+    char* Room(std::size_t count) {
+        if (out.size() - cursor < count) Grow(count);
+        return out.data() + cursor;
+    }
+    void Grow(std::size_t count);
+    void Put(std::string_view text) {
+        std::memcpy(Room(text.size()), text.data(), text.size());
+        cursor += text.size();
+    }
+    void Put(char c) {
+        *Room(1) = c;
+        ++cursor;
+    }
+
+    void BeforeValue() {
+        if (afterKey) {
+            afterKey = false;
+            return;
+        }
+        if (depth > 0) {
+            bool& firstInLevel = first[std::min(depth, kMaxDepth) - 1];
+            if (!firstInLevel) Put(',');
+            firstInLevel = false;
+        }
+    }
+    void Open(char bracket) {
+        BeforeValue();
+        Put(bracket);
+        if (depth < kMaxDepth) first[depth] = true;
+        ++depth;
+    }
+    void Close(char bracket) {
+        Put(bracket);
+        if (depth > 0) --depth;
+    }
 
     static constexpr std::size_t kMaxDepth = 16;
-    std::string& out;
+    std::string& out;  // written up to cursor; what lies beyond is room, not text
+    std::size_t cursor = 0;
+    // The last number written and its text: the portions' ends are the next portions' starts.
+    std::uint64_t lastNumberBits = 0;
+    std::array<char, kMaxJsonNumberBytes> lastNumberText{};
+    std::size_t lastNumberLength = 0;     // 0: no number written yet
     std::array<bool, kMaxDepth> first{};  // nothing written yet at this depth
     std::size_t depth = 0;
     bool afterKey = false;
@@ -61,7 +162,13 @@ private:
 
 // The text of a JSON string, quotes included, as JsonWriter writes it.
 void AppendJsonString(std::string& out, std::string_view text);
+// The same as a string of its own, for fixed texts escaped once and written as EscapedJsonText.
+std::string EscapedJson(std::string_view text);
 // A double as JsonWriter writes it ("null" for infinities and NaN, which JSON cannot hold).
 void AppendJsonNumber(std::string& out, double value);
+// The same written at o, which has room for kMaxJsonNumberBytes; answers the end of the text.
+char* WriteJsonNumber(char* o, double value);
+// The length of the leading run of text that a JSON string holds as it is.
+std::size_t JsonPlainRun(std::string_view text);
 
 }  // namespace vela::cli

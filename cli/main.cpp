@@ -4,9 +4,11 @@
 // JSON on standard output. Refusals print the window's message on standard error and exit 1;
 // anything the arguments themselves get wrong exits 2 with one line that says what.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -155,12 +157,80 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     return Finish(status);
 }
 
+// The help says the rules between options in the footer's words: CLI11 would add a list of the
+// needed and excluded options to each flag's line (in the order of their addresses in memory).
+class HelpFormatter : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override {
+        std::string text = CLI::Formatter::make_option_opts(option);
+        // The lists come last, after the value's shape.
+        for (const char* list : {" Needs:", " Excludes:"})
+            if (const auto at = text.find(list); at != std::string::npos) text.erase(at);
+        return text;
+    }
+};
+
+// The options of the rules, as main declares them.
+struct RuleOptions {
+    CLI::Option* file = nullptr;
+    std::vector<CLI::Option*> readingFlags;  // the nine texts a reading by flags needs
+    CLI::Option* dst = nullptr;
+    CLI::Option* save = nullptr;
+    CLI::Option* json = nullptr;
+    CLI::Option* working = nullptr;
+    CLI::Option* batch = nullptr;
+    CLI::Option* zones = nullptr;
+    CLI::Option* profiles = nullptr;
+    CLI::Option* profile = nullptr;
+};
+
+bool Given(const CLI::Option* option) { return option->count() > 0; }
+
+// The rules between options, checked by CLI11 while it parses: a listing takes nothing else; a
+// batch takes only its file, --profile and --json; a saved reading excludes the reading flags; each
+// reading flag, and --dst, needs all nine.
+void DeclareRules(const RuleOptions& o) {
+    std::vector<CLI::Option*> readingOptions = o.readingFlags;
+    readingOptions.push_back(o.dst);
+    std::vector<CLI::Option*> all = readingOptions;
+    all.insert(all.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile});
+    for (CLI::Option* other : all) {
+        o.zones->excludes(other);
+        o.profiles->excludes(other);
+    }
+    o.zones->excludes(o.profiles);
+    for (CLI::Option* other : readingOptions) {
+        o.batch->excludes(other);
+        o.file->excludes(other);
+    }
+    o.batch->excludes(o.file, o.save, o.working);
+    for (CLI::Option* flag : readingOptions)
+        for (CLI::Option* needed : o.readingFlags)
+            if (needed != flag) flag->needs(needed);
+}
+
+// What a broken rule tells the user. CLI11's own message names only the first pair of options it
+// meets, in the order they were declared ("--name requires --date" where a batch was given with
+// the reading flags); the rules are told here in their own words, by the first broken one in the
+// order the modes are explained, and a missing reading flag by the whole list of missing ones.
+std::string BrokenRuleMessage(const RuleOptions& o) {
+    if (Given(o.zones)) return "--zones takes no other arguments";
+    if (Given(o.profiles)) return "--profiles takes no other arguments";
+    if (Given(o.batch)) return "--batch takes only the CSV file, --profile and --json (which it always writes)";
+    if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
+    std::string missing;
+    for (const CLI::Option* flag : o.readingFlags)
+        if (!Given(flag)) missing += (missing.empty() ? "" : ", ") + flag->get_name();
+    return "missing " + missing;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
 
     CLI::App app{std::string(kDescription), std::string(kProgram)};
+    app.formatter(std::make_shared<HelpFormatter>());
     app.footer(std::string(kFooter));
     app.set_version_flag("--version", std::string(kProgram) + " " + kVersion, "Print the version and exit");
     // A flag given twice takes its last value, so a later flag can override an alias or a script.
@@ -176,7 +246,8 @@ int main(int argc, char** argv) {
     bool profiles = false;
     std::string profileName;
 
-    app.add_option("READING.ved", readingPath, "A saved reading file to calculate and print")->type_name("");
+    CLI::Option* fileOption =
+        app.add_option("READING.ved", readingPath, "A saved reading file to calculate and print")->type_name("");
     const auto reading = [&app](const char* flag, std::string& text, const char* help, const char* shape) {
         return app.add_option(flag, text, help)->type_name(shape)->group("Reading");
     };
@@ -195,13 +266,15 @@ int main(int argc, char** argv) {
     CLI::Option* saveOption = app.add_option("--save", savePath, "Also write the reading to FILE.ved")
                                   ->type_name("FILE.ved")
                                   ->group("Output");
-    app.add_flag("--json", json, "Print one JSON object instead of the report")->group("Output");
+    CLI::Option* jsonFlag =
+        app.add_flag("--json", json, "Print one JSON object instead of the report")->group("Output");
     bool working = false;
-    app.add_flag("--working", working,
-                 "Print the working instead of the report: sunrises and sunsets, day or night, portions, "
-                 "moments, and how far the birth time can move before each sign and house changes (with "
-                 "--json: those minutes added to each upagraha)")
-        ->group("Output");
+    CLI::Option* workingFlag =
+        app.add_flag("--working", working,
+                     "Print the working instead of the report: sunrises and sunsets, day or night, portions, "
+                     "moments, and how far the birth time can move before each sign and house changes (with "
+                     "--json: those minutes added to each upagraha)")
+            ->group("Output");
     CLI::Option* batchOption =
         app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
             ->type_name("FILE.csv")
@@ -217,45 +290,42 @@ int main(int argc, char** argv) {
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
 
+    const RuleOptions rules{fileOption,  readingFlags, dstFlag,   saveOption,   jsonFlag,
+                            workingFlag, batchOption,  zonesFlag, profilesFlag, profileOption};
+    DeclareRules(rules);
+
     try {
         app.parse(argc, argv);
+    } catch (const CLI::ExcludesError&) {
+        return UsageError(BrokenRuleMessage(rules));
+    } catch (const CLI::RequiresError&) {
+        return UsageError(BrokenRuleMessage(rules));
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == 0) return app.exit(e);  // --help
         return UsageError(e.what());
     }
 
-    std::vector<std::string> given;
-    std::vector<std::string> missing;
-    for (const auto* flag : readingFlags) (flag->count() > 0 ? given : missing).push_back(flag->get_name());
-    const bool anyReadingFlag = !given.empty() || dstFlag->count() > 0;
+    const bool anyReadingFlag = dstFlag->count() > 0 || std::any_of(readingFlags.begin(), readingFlags.end(), Given);
     const bool hasFile = !readingPath.empty();
 
-    if (zonesFlag->count() > 0) {
-        if (argc != 2) return UsageError("--zones takes no other arguments");
-        return ListZones();
-    }
-    if (profilesFlag->count() > 0) {
-        if (argc != 2) return UsageError("--profiles takes no other arguments");
-        return ListProfiles();
-    }
+    // A listing flag given twice breaks no rule between two options, which is all excludes() sees;
+    // it is still the listing with something else beside it.
+    if (zonesFlag->count() > 1 || profilesFlag->count() > 1) return UsageError(BrokenRuleMessage(rules));
+    if (zonesFlag->count() > 0) return ListZones();
+    if (profilesFlag->count() > 0) return ListProfiles();
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
     if (profileOption->count() > 0) {
         const auto named = upagraha::FindProfile(profileName);
         if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
         profile = *named;
     }
-    if (batchOption->count() > 0) {
-        if (hasFile || anyReadingFlag || saveOption->count() > 0 || working)
-            return UsageError("--batch takes only the CSV file, --profile and --json (which it always writes)");
-        return RunBatchFile(batchPath, profile);
-    }
+    if (batchOption->count() > 0) return RunBatchFile(batchPath, profile);
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
                           ": the file name must end in .ved, or the reading cannot be opened again");
 
     reading::BirthForm form;
     if (hasFile) {
-        if (anyReadingFlag) return UsageError("give either a saved reading or the reading flags, not both");
         reading::OpenedReading opened;
         if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) {
             std::cerr << problem->text << '\n';
@@ -272,11 +342,6 @@ int main(int argc, char** argv) {
     if (!anyReadingFlag)
         return UsageError(
             "give a saved reading, the reading flags (--name ... --country), --batch FILE, --zones or --profiles");
-    if (!missing.empty()) {
-        std::string list;
-        for (const auto& name : missing) list += (list.empty() ? "" : ", ") + name;
-        return UsageError("missing " + list);
-    }
     notation.dstText = dst ? "true" : "false";
     if (auto problem = cli::FillBirthForm(notation, form)) {
         if (problem->refusal) {

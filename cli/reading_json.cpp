@@ -1,5 +1,7 @@
 #include "cli/reading_json.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "astro/text.h"
@@ -10,6 +12,64 @@
 namespace vela::cli {
 
 namespace {
+
+// The fixed texts of every reading, escaped once for the whole run: the significance lines and
+// interpretations alone are 2.5 KB of each line's 2.8.
+struct EscapedTexts {
+    std::array<std::string, upagraha::kUpagrahaCount> names;
+    std::array<std::string, upagraha::kUpagrahaCount> lords;
+    std::array<std::string, upagraha::kUpagrahaCount> significance;
+    std::array<std::array<std::string, 12>, upagraha::kUpagrahaCount> interpretations;
+    std::array<std::string, upagraha::kNakshatraCount> nakshatras;
+};
+
+const EscapedTexts& Escaped() {
+    static const EscapedTexts texts = [] {
+        EscapedTexts t;
+        for (std::size_t i = 0; i < t.names.size(); ++i) {
+            t.names[i] = EscapedJson(upagraha::kUpagrahaNames[i]);
+            t.lords[i] = EscapedJson(upagraha::kUpagrahaLords[i]);
+            t.significance[i] = EscapedJson(upagraha::kUpagrahaSignificance[i]);
+            for (std::size_t h = 0; h < t.interpretations[i].size(); ++h)
+                t.interpretations[i][h] = EscapedJson(upagraha::kUpagrahaInterpretations[i][h]);
+        }
+        for (std::size_t n = 0; n < t.nakshatras.size(); ++n)
+            t.nakshatras[n] = EscapedJson(upagraha::kNakshatraNames[n]);
+        return t;
+    }();
+    return texts;
+}
+
+EscapedJsonText Text(const std::string& escaped) { return {escaped}; }
+
+// "HH:MM" as a JSON string, quotes included: digits and a colon need no escaping, so the text is
+// made in place. Each part two digits, as astro::ClockText writes them.
+class QuotedClock {
+public:
+    QuotedClock(int hour, int minute) {
+        hour = std::clamp(hour, 0, 99);
+        minute = std::clamp(minute, 0, 99);
+        text = {'"', Digit(hour / 10), Digit(hour % 10), ':', Digit(minute / 10), Digit(minute % 10), '"'};
+    }
+    EscapedJsonText Json() const { return {std::string_view(text.data(), text.size())}; }
+
+private:
+    static char Digit(int value) { return static_cast<char>('0' + value); }
+    std::array<char, 7> text{};
+};
+
+// The minute of the day of a date value. Stored sunrise and sunset values are whole minutes;
+// rounding (half to even) only removes the error of the day fraction, and a value that rounds up
+// to midnight is 00:00 of its day.
+int MinuteOfDay(astro::DateValue value) {
+    constexpr int kMinutesPerDay = 24 * 60;
+    return static_cast<int>(std::nearbyint(astro::HoursOfDay(value) * 60.0)) % kMinutesPerDay;
+}
+
+QuotedClock Clock(astro::DateValue value) {
+    const int minutes = MinuteOfDay(value);
+    return {minutes / 60, minutes % 60};
+}
 
 std::string DateText(int year, int month, int day) {
     std::string text = std::to_string(year);
@@ -26,21 +86,21 @@ double Degrees(int deg, int min, bool negative) {
     return negative ? -d : d;
 }
 
-void SunDay(JsonWriter& w, std::string_view key, astro::DateValue rise, astro::DateValue set) {
+void SunDay(JsonWriter& w, JsonKey key, astro::DateValue rise, astro::DateValue set) {
     w.Key(key);
     w.BeginObject();
-    w.Field("rise", ClockText(rise));
-    w.Field("set", ClockText(set));
+    w.Field("rise", Clock(rise).Json());
+    w.Field("set", Clock(set).Json());
     w.EndObject();
 }
 
-void Nakshatra(JsonWriter& w, double degrees) {
+void Nakshatra(JsonWriter& w, const EscapedTexts& texts, double degrees) {
     const auto place = upagraha::NakshatraOf(degrees);
-    w.Field("nakshatra", place.Name());
+    w.Field("nakshatra", Text(texts.nakshatras[static_cast<std::size_t>(place.nakshatra)]));
     w.Field("pada", place.pada);
 }
 
-void Minutes(JsonWriter& w, std::string_view key, const std::optional<int>& minutes) {
+void Minutes(JsonWriter& w, JsonKey key, const std::optional<int>& minutes) {
     w.Key(key);
     if (minutes)
         w.Integer(*minutes);
@@ -48,7 +108,7 @@ void Minutes(JsonWriter& w, std::string_view key, const std::optional<int>& minu
         w.Null();
 }
 
-void Shift(JsonWriter& w, std::string_view key, const reading::Shift& shift) {
+void Shift(JsonWriter& w, JsonKey key, const reading::Shift& shift) {
     w.Key(key);
     w.BeginObject();
     Minutes(w, "earlier", shift.earlier);
@@ -59,10 +119,7 @@ void Shift(JsonWriter& w, std::string_view key, const reading::Shift& shift) {
 }  // namespace
 
 std::string ClockText(astro::DateValue value) {
-    constexpr int kMinutesPerDay = 24 * 60;
-    // Stored sunrise and sunset values are whole minutes; rounding (half to even) only removes the
-    // error of the day fraction, and a value that rounds up to midnight is 00:00 of its day.
-    const int minutes = static_cast<int>(std::nearbyint(astro::HoursOfDay(value) * 60.0)) % kMinutesPerDay;
+    const int minutes = MinuteOfDay(value);
     return astro::ClockText(minutes / 60, minutes % 60);
 }
 
@@ -70,11 +127,12 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
                        std::span<const std::string> warnings, const reading::Sensitivity* sensitivity) {
     using namespace upagraha;
     const auto row = static_cast<std::size_t>(s.zoneRow);
+    const EscapedTexts& texts = Escaped();
     JsonWriter w(out);
     w.BeginObject();
     w.Field("name", s.name);
     w.Field("date", DateText(s.year, s.month, s.day));
-    w.Field("time", astro::ClockText(s.hour, s.minute));
+    w.Field("time", QuotedClock(s.hour, s.minute).Json());
     w.Field("zone", static_cast<int>(s.zoneRow));
     w.Field("zone_text", row < s.zones->zoneTable.size() ? s.zones->zoneTable[row] : std::string_view{});
     w.Field("dst", s.dst);
@@ -88,7 +146,7 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.BeginObject();
     w.Field("text", s.birthAscendantText);
     w.Field("degrees", s.birthAscendant);
-    Nakshatra(w, s.birthAscendant);
+    Nakshatra(w, texts, s.birthAscendant);
     w.EndObject();
     w.Key("sun");
     w.BeginObject();
@@ -115,17 +173,18 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
         const int house = u.houses[i];
         w.BeginObject();
-        w.Field("name", kUpagrahaNames[i]);
-        w.Field("lord", kUpagrahaLords[i]);
+        w.Field("name", Text(texts.names[i]));
+        w.Field("lord", Text(texts.lords[i]));
         w.Field("moment", u.moments[i]);
         w.Field("longitude", u.upagrahaLongitudes[i].view());
         w.Field("degrees", u.longitudes[i]);
-        Nakshatra(w, u.longitudes[i]);
+        Nakshatra(w, texts, u.longitudes[i]);
         w.Field("house", house);
-        w.Field("significance", upagraha::kUpagrahaSignificance[i]);
-        w.Field("interpretation", house >= 1 && house <= 12
-                                      ? upagraha::kUpagrahaInterpretations[i][static_cast<std::size_t>(house - 1)]
-                                      : std::string_view{});
+        w.Field("significance", Text(texts.significance[i]));
+        if (house >= 1 && house <= 12)
+            w.Field("interpretation", Text(texts.interpretations[i][static_cast<std::size_t>(house - 1)]));
+        else
+            w.Field("interpretation", std::string_view{});
         if (sensitivity != nullptr) {
             w.Key("sensitivity");
             w.BeginObject();
@@ -160,6 +219,7 @@ std::string RowErrorJsonLine(std::int64_t row, std::string_view message) {
     w.Field("row", row);
     w.Field("error", message);
     w.EndObject();
+    w.Finish();  // before the line is handed on
     return line;
 }
 

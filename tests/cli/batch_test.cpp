@@ -151,6 +151,25 @@ TEST(RunBatch, reports_a_bad_row_and_goes_on) {
     ExpectReading(r.objects[2], "Ann");
 }
 
+// More rows than a chunk, and a count that the threads cannot share evenly: each thread writes
+// its run of rows into a text of its own, and the texts must go out in input order.
+TEST(RunBatch, keeps_input_order_across_chunks_and_threads) {
+    const std::string bad = "Bad,1975-13-40,10:30,34,28N37,77E13,false,Delhi,Delhi,India\n";
+    std::string csv(kHeader);
+    constexpr int kRows = 1201;
+    for (int row = 1; row <= kRows; ++row) csv += row % 7 == 0 ? bad : row % 2 == 0 ? kDelhiRow : kLondonRow;
+    const auto r = Batch(csv);
+    EXPECT_EQ(r.status, 1);
+    ASSERT_EQ(r.objects.size(), static_cast<std::size_t>(kRows));
+    for (int row = 1; row <= kRows; ++row) {
+        const Json& object = r.objects[static_cast<std::size_t>(row - 1)];
+        if (row % 7 == 0)
+            ExpectRowError(object, row, "the month 13");
+        else
+            EXPECT_EQ(object["name"], row % 2 == 0 ? "Asha" : "Ann") << "row " << row;
+    }
+}
+
 TEST(RunBatch, gives_the_window_message_for_a_refused_reading) {
     const auto r = Batch(std::string(kHeader) +
                          "Asha,1975-04-31,10:30,34,28N37,77E13,false,Delhi,Delhi,India\n"

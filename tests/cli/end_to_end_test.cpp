@@ -590,6 +590,20 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"two_files", {"a.ved", "b.ved"}, "b.ved"}),
     RowName());
 
+// The rules between options (CLI11 checks them) are told in their own words whatever flag CLI11
+// meets first, and a missing reading flag among all that are missing.
+INSTANTIATE_TEST_SUITE_P(
+    OptionRules, CliUsageError,
+    ::testing::Values(
+        UsageCase{"batch_with_flags_in_its_words", Plus({"--batch", "x.csv"}, DelhiArgs()), "--batch takes only"},
+        UsageCase{"batch_with_working", {"--batch", "x.csv", "--working"}, "--batch takes only"},
+        UsageCase{"file_with_dst", {"x.ved", "--dst"}, "not both"},
+        UsageCase{"dst_alone", {"--dst"}, "missing --name, --date, --time, --zone, --lat, --lon"},
+        UsageCase{"zones_twice", {"--zones", "--zones"}, "--zones takes no other arguments"},
+        UsageCase{
+            "profiles_with_profile", {"--profile", "original", "--profiles"}, "--profiles takes no other arguments"}),
+    RowName());
+
 // A refused reading: exit 1, nothing on standard output, the window's message on standard error.
 struct RefusalCase {
     const char* name;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
@@ -253,6 +254,42 @@ TEST(JsonWriter, escapes_strings_as_the_json_library_does) {
         AppendJsonString(ours, text);
         EXPECT_EQ(ours, Json(text).dump()) << text;
     }
+}
+
+// The writer appends through a cursor into room it makes in steps, copies strings that need no
+// escaping and reuses the text of a number equal to the last one: the whole must still be what the
+// JSON library dumps for the same values, after text already in the target.
+TEST(JsonWriter, writes_through_its_cursor_what_the_json_library_dumps) {
+    const std::string longText(1500, 'x');
+    const std::string longEscaped = std::string(700, 'a') + "\"\n\xC3" + std::string(700, 'b');
+    Json expected = Json::array();
+    std::string line = "prefix ";
+    {
+        JsonWriter w(line);
+        w.BeginArray();
+        for (const double v : {2.5, 2.5, 0.0, -0.0, -0.0, 0.0, 1e-5, 1e-5, 6.314583333333333}) {
+            w.Number(v);
+            expected.push_back(v);
+        }
+        for (const std::string& text : {std::string("plain"), std::string("tab\there"), longText, longEscaped,
+                                        std::string("Ren\xE9"), std::string()}) {
+            w.String(text);
+            expected.push_back(text);
+        }
+        const std::string fixed = EscapedJson("a \"fixed\" text \xE2\x80\x94");
+        w.String(EscapedJsonText{fixed});
+        expected.push_back("a \"fixed\" text \xE2\x80\x94");
+        w.BeginObject();
+        w.Field("min", std::numeric_limits<std::int64_t>::min());
+        w.Field("flag", false);
+        w.Key("none");
+        w.Null();
+        w.EndObject();
+        expected.push_back(Json{{"min", std::numeric_limits<std::int64_t>::min()}, {"flag", false}, {"none", nullptr}});
+        w.EndArray();
+    }
+    ASSERT_EQ(line.substr(0, 7), "prefix ");
+    EXPECT_EQ(line.substr(7), expected.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 TEST(JsonLine, writes_one_line_even_for_text_that_is_not_utf8) {
