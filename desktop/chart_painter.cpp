@@ -9,6 +9,8 @@
 #include <cmath>
 #include <vector>
 
+#include "desktop/core_text.h"
+
 namespace vela::desktop {
 
 namespace {
@@ -17,8 +19,6 @@ using reading::ChartBox;
 using reading::ChartModel;
 using reading::ChartPlace;
 using reading::ChartPoint;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The unit square of the model laid on the chart's square.
 class Frame {
@@ -76,7 +76,7 @@ void DrawBodies(QPainter& painter, const Frame& frame, const ChartModel& model, 
     std::vector<bool> bold;
     for (const std::size_t b : place.bodies) {
         const auto& body = model.bodies[b];
-        lines << Q(body.shortName) + QLatin1Char(' ') + Q(body.degreesText);
+        lines << ShowCoreText(body.shortName) + QLatin1Char(' ') + ShowCoreText(body.degreesText);
         bold.push_back(body.isAscendant);
     }
     const QRectF box = frame.At(place.textBox);
@@ -154,7 +154,7 @@ void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, c
         const QRectF box = south ? QRectF(at.x(), at.y() - labelSide / 2, labelSide, labelSide)
                                  : QRectF(at.x() - labelSide / 2, at.y() - labelSide / 2, labelSide, labelSide);
         painter.drawText(box, static_cast<int>((south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter),
-                         Q(place.label));
+                         ShowCoreText(place.label));
     }
 
     painter.setPen(palette.color(QPalette::Text));
@@ -162,7 +162,7 @@ void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, c
 
     if (!model.centreLines.empty()) {
         QStringList lines;
-        for (const std::string& line : model.centreLines) lines << Q(line);
+        for (const std::string& line : model.centreLines) lines << ShowCoreText(line);
         const QRectF box = frame.At(model.centreBox);
         std::vector<bool> bold(static_cast<std::size_t>(lines.size()), false);
         bold.front() = true;

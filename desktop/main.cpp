@@ -30,6 +30,7 @@
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
 #include "desktop/single_instance.h"
+#include "desktop/translations.h"
 #include "desktop/window_settings.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
@@ -53,24 +54,27 @@ void ArmQuitTimerForTests() {
     QTimer::singleShot(milliseconds, qApp, [] { EndApplication(EXIT_SUCCESS); });
 }
 
+// The start-up's own texts, in the language of the user interface once its catalogue is installed.
+QString StartUpText(const char* text) { return QCoreApplication::translate("vela::desktop::StartUp", text); }
+
 // Options the program answers itself; Qt's own (-platform, -style ...) are QApplication's.
 void DescribeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(
-        QStringLiteral("Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,\n"
-                       "Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.\n"
-                       "Readings without a window: vela-upagrahas-cli."));
+        StartUpText("Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,\n"
+                    "Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.\n"
+                    "Readings without a window: vela-upagrahas-cli."));
     parser.addOption(
-        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit.")));
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, StartUpText("Print this help and exit.")));
     parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                        QStringLiteral("Print the version and exit.")));
+                                        StartUpText("Print the version and exit.")));
     parser.addOption(QCommandLineOption(
-        QStringLiteral("pdf"), QStringLiteral("Write the printed reading of READING.ved to OUT.pdf, without a window."),
+        QStringLiteral("pdf"), StartUpText("Write the printed reading of READING.ved to OUT.pdf, without a window."),
         QStringLiteral("OUT.pdf")));
     parser.addOption(QCommandLineOption(QStringLiteral("svg"),
-                                        QStringLiteral("Write the chart of READING.ved to OUT.svg, without a window."),
+                                        StartUpText("Write the chart of READING.ved to OUT.svg, without a window."),
                                         QStringLiteral("OUT.svg")));
     parser.addPositionalArgument(QStringLiteral("READING.ved"),
-                                 QStringLiteral("A saved reading to open and calculate (optional)."),
+                                 StartUpText("A saved reading to open and calculate (optional)."),
                                  QStringLiteral("[READING.ved]"));
 }
 
@@ -133,14 +137,14 @@ int WriteFiles(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("pdf"))) {
         const QString path = parser.value(QStringLiteral("pdf"));
         if (!WritePdf(path, printed)) {
-            say(std::string(kPdfFailedMessage) + " " + path.toStdString());
+            say((PdfFailedText() + QLatin1Char(' ') + path).toStdString());
             status = EXIT_FAILURE;
         }
     }
     if (parser.isSet(QStringLiteral("svg"))) {
         const QString path = parser.value(QStringLiteral("svg"));
         if (!WriteChartImage(path, printed.chart, ImageFormat::Svg)) {
-            say(std::string(kImageFailedMessage) + " " + path.toStdString());
+            say((ImageFailedText() + QLatin1Char(' ') + path).toStdString());
             status = EXIT_FAILURE;
         }
     }
@@ -194,11 +198,11 @@ int StartApplication(QApplication& app) {
                      guard.WhyNot().toLocal8Bit().constData());
     } else if (lock == SingleInstanceGuard::Outcome::AlreadyRunning) {
         if (reading.isEmpty()) {
-            Say(QString::fromUtf8(kAlreadyRunningMessage));
+            Say(StartUpText(kAlreadyRunningMessage));
             return EndApplication(EXIT_SUCCESS);
         }
         if (HandOver(channelPath, reading)) return EXIT_SUCCESS;
-        Say(QStringLiteral("%1\n%2").arg(QString::fromUtf8(kHandOverFailedMessage), reading));
+        Say(QStringLiteral("%1\n%2").arg(StartUpText(kHandOverFailedMessage), reading));
         return EndApplication(EXIT_FAILURE);
     }
     MainWindow window;
@@ -223,5 +227,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
     QApplication::setWindowIcon(vela::desktop::AppIcon());
+    vela::desktop::InstallTranslations(QLocale::system());
     return vela::desktop::StartApplication(app);
 }

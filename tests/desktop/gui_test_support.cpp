@@ -10,6 +10,7 @@
 
 #include "atlas/geonames_atlas.h"
 #include "desktop/zone_clock.h"
+#include "reading/calculation_driver.h"
 #include "tests/support/reference_forms.h"
 
 namespace vela::guitest {
@@ -194,6 +195,11 @@ reading::BirthForm KnownGoodForm() {
     reading::BirthForm form = NewDelhiForm();
     form.city = "Delhi";  // as FillKnownGoodForm types it
     return form;
+}
+
+upagraha::Report ReportOf(const reading::BirthForm& form) {
+    reading::Reading state;
+    return reading::RunCalculation(form, state).report;
 }
 
 }  // namespace vela::guitest

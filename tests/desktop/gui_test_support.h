@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "desktop/main_window.h"
+#include "upagraha/upagraha_report.h"
 
 namespace vela::guitest {
 
@@ -117,5 +118,8 @@ QString PdfText(const QString& path);
 // Asha, 15 June 1975, 10:30, Indian Time (row 34), 28 37 North, 77 13 East, Delhi, Delhi, India.
 void FillKnownGoodReading(QWidget& window);
 reading::BirthForm KnownGoodForm();
+
+// The core's report of a form, calculated outside the window.
+upagraha::Report ReportOf(const reading::BirthForm& form);
 
 }  // namespace vela::guitest
