@@ -1,6 +1,7 @@
 #include "desktop/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 #include "atlas/geonames_atlas.h"
 #include "desktop/about_dialog.h"
@@ -42,6 +44,15 @@ const QSize kFrameAllowance(16, 40);
 
 // What the user typed or a file held, as it is.
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Two forms that hold the same in every box, list and button.
+bool SameForm(const reading::BirthForm& a, const reading::BirthForm& b) {
+    const auto fields = [](const reading::BirthForm& f) {
+        return std::tie(f.name, f.day, f.month, f.year, f.hour, f.minute, f.zoneRow, f.latDegrees, f.latMinutes,
+                        f.lonDegrees, f.lonMinutes, f.latDirection, f.lonDirection, f.dst, f.city, f.state, f.country);
+    };
+    return fields(a) == fields(b);
+}
 
 // Paths go to the core as the file system spells them.
 std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -108,6 +119,7 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
     });
     WireEvents();
     birthDataPanel->LoadForm();
+    MarkFormKept();
     BringToFront(Panel::PersonalDetails);
     SizePanels();
     FillRecentMenu();
@@ -132,6 +144,18 @@ void MainWindow::InstallSeamDefaults() {
                             QMessageBox::Yes | QMessageBox::No, this);
             box.setDefaultButton(QMessageBox::No);
             return box.exec() == QMessageBox::Yes;
+        };
+    }
+    if (!seams.AskToSave) {
+        seams.AskToSave = [this](const QString& text) {
+            QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
+                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            const int answer = box.exec();
+            return answer == QMessageBox::Save      ? SaveChoice::Save
+                   : answer == QMessageBox::Discard ? SaveChoice::Discard
+                                                    : SaveChoice::Cancel;
         };
     }
     if (!seams.Notify) {
@@ -307,16 +331,51 @@ void MainWindow::ExportChart() {
 void MainWindow::BackToForm() { BringToFront(Panel::PersonalDetails); }
 
 void MainWindow::NewReading() {
+    // The name will be typed over: a reading not yet saved is saved or let go first.
+    if (!MayReplaceReading()) return;
+    MarkFormKept();
+    StartNewReading();
+}
+
+void MainWindow::StartNewReading() {
     // Back to the form with the name ready to be typed over; the rest stays, as a new reading is
     // often for the same place or day.
     BringToFront(Panel::PersonalDetails);
     birthDataPanel->SelectName();
 }
 
-void MainWindow::SaveReading() {
+bool MainWindow::HasUnsavedReading() const { return !SameForm(birthDataPanel->SnapshotForm(), keptForm); }
+
+void MainWindow::MarkFormKept() { keptForm = birthDataPanel->SnapshotForm(); }
+
+bool MainWindow::MayReplaceReading() {
+    if (!HasUnsavedReading()) return true;
+    switch (seams.AskToSave(tr("The reading on the form has not been saved.\nDo you want to save it?"))) {
+        case SaveChoice::Cancel:
+            return false;
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Save:
+            break;
+    }
+    // A save writes the reading calculated from the form; a form changed since is calculated
+    // first, and a form the core refuses is not saved (its message says why).
+    const auto calculatedFromForm = [this] {
+        const auto& shown = resultPanel->OnScreen();
+        return shown && SameForm(shown->form, birthDataPanel->SnapshotForm());
+    };
+    if (!calculatedFromForm()) {
+        Calculate();
+        if (!calculatedFromForm()) return false;
+    }
+    return SaveReading();
+}
+
+bool MainWindow::SaveReading() {
     // The menu's Save reaches here from the form too; there is something to save once a reading
     // has been calculated.
-    if (!resultPanel->OnScreen()) return;
+    const auto& shown = resultPanel->OnScreen();
+    if (!shown) return false;
     const FileDialogRequest request{FileDialogRequest::Kind::Save,
                                     QString::fromUtf8(kAppTitle),
                                     tr("Vela Upagrahas (*.ved)"),
@@ -324,18 +383,21 @@ void MainWindow::SaveReading() {
                                     savedFileName,
                                     windowSettings.LastFolder()};
     const QString path = seams.FileDialog(request);
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     savedFileName = path;
     // The file holds the reading on screen, the last one calculated, and its zone row; a reading
     // opened from a file with another shift keeps it when the program's own cannot hold a letter.
     if (auto problem = reading::SaveReadingFile(NativePath(path), sharedState, sharedState.zoneRow, openedShift)) {
         ShowMessage(*problem);
-        return;
+        return false;
     }
     RememberReading(path);
+    keptForm = shown->form;
+    return true;
 }
 
 void MainWindow::OpenReading() {
+    if (!MayReplaceReading()) return;
     const FileDialogRequest request{FileDialogRequest::Kind::Open,
                                     tr("Select the source file"),
                                     tr("Vela Upagrahas (*.ved)"),
@@ -363,6 +425,7 @@ void MainWindow::OpenReadingPath(const QString& path) {
     }
     RememberReading(path);
     birthDataPanel->ApplyForm(form);
+    MarkFormKept();
     openedShift = opened.shift;
     if (!opened.unreadLines.empty()) ShowMessage(reading::UnreadLinesNotice(opened));
     Calculate();
@@ -379,7 +442,7 @@ void MainWindow::OpenHandedReading(const QString& path) {
     show();
     raise();
     activateWindow();
-    OpenReadingPath(path);
+    if (MayReplaceReading()) OpenReadingPath(path);
 }
 
 void MainWindow::RememberReading(const QString& path) {
@@ -407,7 +470,9 @@ void MainWindow::FillRecentMenu() {
         action->setObjectName(QStringLiteral("recentAction%1").arg(number));
         action->setToolTip(path);
         action->setStatusTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { OpenReadingPath(path); });
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (MayReplaceReading()) OpenReadingPath(path);
+        });
         recentActions << action;
     }
     auto* separator = new QAction(this);
@@ -428,6 +493,13 @@ void MainWindow::LookUpCoordinates() {
 }
 
 void MainWindow::Quit() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (MayReplaceReading())
+        event->accept();
+    else
+        event->ignore();
+}
 
 void MainWindow::ShowAboutWindow() { seams.ShowAbout(); }
 
@@ -507,10 +579,11 @@ bool MainWindow::TakesWindowKey(QObject* watched, QEvent* event) {
         event->accept();
         return true;
     }
+    // Escape only brings the form back, the reading on it as it was: nothing is let go.
     if (altO)
         OpenReading();
     else
-        NewReading();
+        StartNewReading();
     return true;
 }
 

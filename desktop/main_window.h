@@ -39,6 +39,7 @@
 #include "upagraha/upagraha_report.h"
 #include "vela_version.h"
 
+class QCloseEvent;
 class QKeyEvent;
 class QAction;
 class QPrinter;
@@ -62,6 +63,9 @@ struct FileDialogRequest {
     QString folder;  // where the dialog starts when no path is proposed: the last folder used
 };
 
+// What the user chose for a reading not yet saved when another is about to take its place.
+enum class SaveChoice { Save, Discard, Cancel };
+
 struct WindowSeams {
     // A message box with one OK button, the program's title and the icon the core names.
     std::function<void(const QString& text, reading::MsgIcon icon)> MsgBox;
@@ -78,6 +82,8 @@ struct WindowSeams {
     std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
     // A question with Yes and No; true for Yes.
     std::function<bool(const QString& text)> Ask;
+    // A question with Save, Discard and Cancel, before an unsaved reading would be lost.
+    std::function<SaveChoice(const QString& text)> AskToSave;
     // A short notice beside a box that goes on taking keys (a refused key or paste).
     std::function<void(QWidget* box, const QString& text)> Notify;
     // The file the window keeps its settings in; empty for the user's own settings.
@@ -121,13 +127,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window (Exit, the title bar's button) asks first for a reading not yet saved.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Calculate();
     void OpenReading();
-    void SaveReading();
+    // True when the reading was written.
+    bool SaveReading();
     void BackToForm();
     void NewReading();
+    // The form in front, its name selected to be typed over (Escape on the result).
+    void StartNewReading();
     void LookUpCoordinates();
     void Quit();
     void ShowAboutWindow();
@@ -153,6 +164,14 @@ private:
     // An export's file: the save dialog in the last folder, the person's name proposed.
     QString AskExportPath(const QString& title, const QString& filter, const QString& suffix);
     void RememberReading(const QString& path);
+    // A reading typed or changed since it was last saved, opened or let go.
+    bool HasUnsavedReading() const;
+    // The form as it is now counts as kept: it is in a file, or the user let it go.
+    void MarkFormKept();
+    // Before the form is replaced or the window closes: true when nothing unsaved is lost, because
+    // there was nothing, the user saved it (calculated first when the form has changed since), or
+    // let it go; false when the user cancelled or the save did not happen.
+    bool MayReplaceReading();
     // True when the form may be calculated with its zone: the zone fits the place, or the user
     // said so; No puts the focus on the zone list.
     bool ConfirmZone(const reading::FormValues& values);
@@ -183,6 +202,8 @@ private:
     // program's own shift cannot hold a letter that came from that file.
     int openedShift = reading::kFieldShift;
     QList<QAction*> recentActions;  // the File menu's recent readings, then their separator
+    // The form as it was when last saved, opened or let go (at start-up, the empty form).
+    reading::BirthForm keptForm;
 };
 
 }  // namespace vela::desktop

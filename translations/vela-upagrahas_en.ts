@@ -287,6 +287,11 @@ Please choose another name.</source>
         <source>Select the source file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The reading on the form has not been saved.
+Do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ProfileChoice</name>

@@ -56,6 +56,10 @@ desktop::WindowSeams SeamRecorder::Seams() {
         questions << text;
         return answerYes;
     };
+    seams.AskToSave = [this](const QString& text) {
+        saveQuestions << text;
+        return saveAnswer;
+    };
     seams.Notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
     seams.settingsPath = SettingsPath();
     seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {

@@ -35,6 +35,9 @@ struct SeamRecorder {
     QList<ShownMessage> messages;
     QStringList questions;
     bool answerYes = true;
+    // Save, discard or cancel before an unsaved reading is lost: the questions, and the answer.
+    QStringList saveQuestions;
+    desktop::SaveChoice saveAnswer = desktop::SaveChoice::Discard;
     struct Notice {
         QString box;  // the object name of the box the notice stands beside
         QString text;

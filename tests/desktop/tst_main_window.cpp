@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +27,7 @@
 #include <QTranslator>
 #include <QUrlQuery>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -95,6 +97,8 @@ private slots:
     void about_shows_a_modal_window_with_the_version();
     void exit_closes_the_window();
     void the_window_speaks_the_language_of_its_catalogue();
+    void an_unsaved_reading_is_never_let_go_silently_data();
+    void an_unsaved_reading_is_never_let_go_silently();
 
 private:
     // Runs the step while a real modal window may open; the inspector sees that window, then it is
@@ -920,6 +924,87 @@ void FrmMainTest::the_window_speaks_the_language_of_its_catalogue() {
     QCOMPARE(recorder->dialogs.front().title, QStringLiteral("Quelldatei w\u00e4hlen"));
     Press(W(), "calculateButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
+}
+
+void FrmMainTest::an_unsaved_reading_is_never_let_go_silently_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("answerNumber");
+    const std::array<std::pair<const char*, desktop::SaveChoice>, 3> answers = {
+        {{"cancel", desktop::SaveChoice::Cancel},
+         {"discard", desktop::SaveChoice::Discard},
+         {"save", desktop::SaveChoice::Save}}};
+    for (const char* action : {"open", "new", "hand-over", "quit"})
+        for (const auto& [name, answer] : answers)
+            QTest::newRow(QByteArray(action).append(", ").append(name).constData())
+                << QString::fromLatin1(action) << static_cast<int>(answer);
+}
+
+// Open, New, a reading handed over by a later start and Exit ask first when the form holds a
+// reading typed or changed since it was last saved: Cancel keeps everything as it is, Discard goes
+// on, Save calculates the form, saves it and goes on.
+void FrmMainTest::an_unsaved_reading_is_never_let_go_silently() {
+    QFETCH(QString, action);
+    QFETCH(int, answerNumber);
+    const auto answer = static_cast<desktop::SaveChoice>(answerNumber);
+    // Ravi's reading, saved by the core, to open or hand over.
+    const QString other = tempDir->filePath(QStringLiteral("ravi.ved"));
+    reading::BirthForm ravi = KnownGoodForm();
+    ravi.name = "Ravi";
+    reading::Reading raviState;
+    QVERIFY(reading::RunCalculation(ravi, raviState).Succeeded());
+    QVERIFY(!reading::SaveReadingFile(other.toStdString(), raviState, raviState.zoneRow).has_value());
+    const QString saved = tempDir->filePath(QStringLiteral("asha.ved"));
+    auto name = [this] { return Control<QLineEdit>(W(), "nameEdit")->text(); };
+    const auto act = [&] {
+        if (action == QStringLiteral("open"))
+            Control<QAction>(W(), "openAction")->trigger();
+        else if (action == QStringLiteral("new"))
+            Control<QAction>(W(), "newReadingAction")->trigger();
+        else if (action == QStringLiteral("hand-over"))
+            window->OpenHandedReading(other);
+        else
+            Control<QAction>(W(), "quitAction")->trigger();
+    };
+
+    // The form as it was at start-up holds nothing to lose.
+    act();
+    QVERIFY(recorder->saveQuestions.isEmpty());
+    NewWindow();
+    recorder->dialogs.clear();
+
+    FillKnownGoodReading(W());
+    recorder->saveAnswer = answer;
+    if (answer == desktop::SaveChoice::Save) recorder->dialogAnswers << saved;
+    if (action == QStringLiteral("open")) recorder->dialogAnswers << other;
+    act();
+    QCOMPARE(recorder->saveQuestions.size(), 1);
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    if (answer == desktop::SaveChoice::Cancel) {
+        QVERIFY(recorder->dialogs.isEmpty());
+        QVERIFY(window->isVisible());
+        QCOMPARE(name(), QStringLiteral("Asha"));
+        QVERIFY(!QFileInfo::exists(saved));
+        return;
+    }
+    if (answer == desktop::SaveChoice::Save) {
+        // The form was calculated and saved: the file holds Asha's reading.
+        reading::BirthForm form;
+        reading::OpenedReading opened;
+        QVERIFY(!reading::OpenReadingFile(saved.toStdString(), form, opened).has_value());
+        QCOMPARE(form.name, std::string("Asha"));
+        QCOMPARE(form.latDegrees, std::string("28"));
+    } else {
+        QVERIFY(!QFileInfo::exists(saved));
+    }
+    if (action == QStringLiteral("quit")) {
+        QTRY_VERIFY(!window->isVisible());
+        return;
+    }
+    QCOMPARE(name(), action == QStringLiteral("new") ? QStringLiteral("Asha") : QStringLiteral("Ravi"));
+    // What was saved, opened or let go is not asked about again.
+    window->close();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(recorder->saveQuestions.size(), 1);
 }
 
 QTEST_MAIN(FrmMainTest)
