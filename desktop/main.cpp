@@ -54,28 +54,37 @@ void ArmQuitTimerForTests() {
     QTimer::singleShot(milliseconds, qApp, [] { EndApplication(EXIT_SUCCESS); });
 }
 
-// The start-up's own texts, in the language of the user interface once its catalogue is installed.
+// The start-up's texts kept in constants (marked for the catalogue where they are defined), in the
+// language of the user interface once its catalogue is installed.
 QString StartUpText(const char* text) { return QCoreApplication::translate("vela::desktop::StartUp", text); }
 
 // Options the program answers itself; Qt's own (-platform, -style ...) are QApplication's.
 void DescribeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        StartUpText("Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,\n"
-                    "Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.\n"
-                    "Readings without a window: vela-upagrahas-cli."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vela::desktop::StartUp",
+        "Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,\n"
+        "Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.\n"
+        "Readings without a window: vela-upagrahas-cli."));
     parser.addOption(
-        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, StartUpText("Print this help and exit.")));
-    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                        StartUpText("Print the version and exit.")));
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           QCoreApplication::translate("vela::desktop::StartUp", "Print this help and exit.")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           QCoreApplication::translate("vela::desktop::StartUp", "Print the version and exit.")));
     parser.addOption(QCommandLineOption(
-        QStringLiteral("pdf"), StartUpText("Write the printed reading of READING.ved to OUT.pdf, without a window."),
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("vela::desktop::StartUp",
+                                    "Write the printed reading of READING.ved to OUT.pdf, without a window."),
         QStringLiteral("OUT.pdf")));
-    parser.addOption(QCommandLineOption(QStringLiteral("svg"),
-                                        StartUpText("Write the chart of READING.ved to OUT.svg, without a window."),
-                                        QStringLiteral("OUT.svg")));
-    parser.addPositionalArgument(QStringLiteral("READING.ved"),
-                                 StartUpText("A saved reading to open and calculate (optional)."),
-                                 QStringLiteral("[READING.ved]"));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("svg"),
+                           QCoreApplication::translate("vela::desktop::StartUp",
+                                                       "Write the chart of READING.ved to OUT.svg, without a window."),
+                           QStringLiteral("OUT.svg")));
+    parser.addPositionalArgument(
+        QStringLiteral("READING.ved"),
+        QCoreApplication::translate("vela::desktop::StartUp", "A saved reading to open and calculate (optional)."),
+        QStringLiteral("[READING.ved]"));
 }
 
 // Shown where the user sees it (a box) and where a launcher's log or a test sees it (stderr).

@@ -15,9 +15,6 @@ reading::UserMessage PlaceMissing(std::string text, reading::FormField focus) {
     return {std::move(text), reading::MsgIcon::Critical, focus, reading::LatChoice::None, reading::LonChoice::None};
 }
 
-// The window's own texts about pages and the place lookup, in the language of the user interface.
-QString WebPagesText(const char* text) { return QCoreApplication::translate("vela::desktop::WebPages", text); }
-
 QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -58,7 +55,8 @@ QUrl WebPageUrl(WebPage page) {
 }
 
 QString BrowserFailedText(const QUrl& url) {
-    return WebPagesText("No web browser could open the page. Its address, to copy into a browser:\n%1")
+    return QCoreApplication::translate("vela::desktop::WebPages",
+                                       "No web browser could open the page. Its address, to copy into a browser:\n%1")
         .arg(url.toString(QUrl::FullyEncoded));
 }
 
@@ -78,11 +76,17 @@ LatLongLookup PrepareLatLongLookup(std::string_view city, std::string_view state
     LatLongLookup lookup;
     // Only an empty box stops the lookup; blanks are the user's text and go into the search as typed.
     if (city.empty()) {
-        lookup.message = PlaceMissing(WebPagesText("Please Enter City").toStdString(), reading::FormField::City);
+        lookup.message =
+            PlaceMissing(QCoreApplication::translate("vela::desktop::WebPages", "Please Enter City").toStdString(),
+                         reading::FormField::City);
     } else if (state.empty()) {
-        lookup.message = PlaceMissing(WebPagesText("Please Enter State").toStdString(), reading::FormField::State);
+        lookup.message =
+            PlaceMissing(QCoreApplication::translate("vela::desktop::WebPages", "Please Enter State").toStdString(),
+                         reading::FormField::State);
     } else if (country.empty()) {
-        lookup.message = PlaceMissing(WebPagesText("Please Enter Country").toStdString(), reading::FormField::Country);
+        lookup.message =
+            PlaceMissing(QCoreApplication::translate("vela::desktop::WebPages", "Please Enter Country").toStdString(),
+                         reading::FormField::Country);
     } else {
         lookup.searchText.append(city).append(" ").append(state).append(" ").append(country);
         lookup.searchText += " Latitude Longitude";

@@ -371,5 +371,51 @@ Do you want to save it?</source>
         <source>Application is already running</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,
+Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.
+Readings without a window: vela-upagrahas-cli.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the printed reading of READING.ved to OUT.pdf, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the chart of READING.ved to OUT.svg, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A saved reading to open and calculate (optional).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::WebPages</name>
+    <message>
+        <source>No web browser could open the page. Its address, to copy into a browser:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
