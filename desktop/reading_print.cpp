@@ -67,8 +67,7 @@ qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<reading:
     QFont bold = PrintFont(kBodyPoints, true);
     std::vector<QStringList> cells;
     QStringList head;
-    for (const auto column : reading::kTableColumns)
-        head << QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
+    for (const auto column : reading::kTableColumns) head << ShowCoreText(column);
     for (const auto& row : rows)
         cells.push_back({ShowCoreText(row.name), ShowCoreText(row.lord), ShowCoreText(row.portionText),
                          ShowCoreText(row.momentText), ShowCoreText(row.longitudeText), ShowCoreText(row.nakshatraText),
