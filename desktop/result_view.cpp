@@ -145,7 +145,9 @@ bool ResultView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == resultHeader && event->type() == QEvent::Resize) {
         // A narrow window wraps the header onto more lines; the layout learns how many, so that the
         // window never gets smaller than they need and the tabs below keep their room.
-        resultHeader->setMinimumHeight(resultHeader->heightForWidth(resultHeader->width()));
+        // Before the label is laid out it has no height for its width (-1), and keeps its minimum.
+        const int height = resultHeader->heightForWidth(resultHeader->width());
+        if (height >= 0) resultHeader->setMinimumHeight(height);
     }
     return QGroupBox::eventFilter(watched, event);
 }
