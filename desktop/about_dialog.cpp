@@ -1,5 +1,6 @@
 #include "desktop/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -14,31 +15,32 @@ namespace vela::desktop {
 namespace {
 
 constexpr char kAboutText[] =
-    "<p>A calculator for Vedic (sidereal) astrology. From the date, time and place of birth it works "
-    "out the sidereal ascendant, the sunrise and sunset around the birth day, and the six time-based "
-    "upagrahas (shadow planets): Kaala, Mrityu, Arthaprahaara, Yamaghantaka, Gulika and Maandi, "
-    "each with its longitude, its house from the ascendant and an interpretation.</p>"
-    "<p>Every calculation runs on this computer; no data leaves it and nothing is stored unless you "
-    "save a reading.</p>"
-    "<p>Licence: free software under the MIT License.<br>"
-    "Credits: the Vela Upagrahas developers. Built with the Qt toolkit (LGPL 3) and, for the offline "
-    "atlas, libgeonames (GPL 3) with place data from GeoNames (CC BY 4.0); linked with libgeonames, "
-    "this desktop program as a whole is distributed under the GPL 3. Text set in Verdana or DejaVu "
-    "Sans.</p>";
+    QT_TRANSLATE_NOOP("vela::desktop::AboutDialog",
+                      "<p>A calculator for Vedic (sidereal) astrology. From the date, time and place of birth it works "
+                      "out the sidereal ascendant, the sunrise and sunset around the birth day, and the six time-based "
+                      "upagrahas (shadow planets): Kaala, Mrityu, Arthaprahaara, Yamaghantaka, Gulika and Maandi, "
+                      "each with its longitude, its house from the ascendant and an interpretation.</p>"
+                      "<p>Every calculation runs on this computer; no data leaves it and nothing is stored unless you "
+                      "save a reading.</p>"
+                      "<p>Licence: free software under the MIT License.<br>"
+                      "Credits: the Vela Upagrahas developers. Built with the Qt toolkit (LGPL 3) and, for the offline "
+                      "atlas, libgeonames (GPL 3) with place data from GeoNames (CC BY 4.0); linked with libgeonames, "
+                      "this desktop program as a whole is distributed under the GPL 3. Text set in Verdana or DejaVu "
+                      "Sans.</p>");
 
 }  // namespace
 
 QDialog* CreateAboutDialog(QWidget* parent) {
     auto* dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("AboutDialog"));
-    dialog->setWindowTitle(QStringLiteral("About Vela Upagrahas"));
+    dialog->setWindowTitle(QCoreApplication::translate("vela::desktop::AboutDialog", "About Vela Upagrahas"));
     dialog->setModal(true);
 
     auto* icon = new QLabel(dialog);
     icon->setPixmap(QPixmap::fromImage(DrawAppIcon(64)));
     icon->setAlignment(Qt::AlignTop);
     auto* text = new QLabel(QStringLiteral("<h3>") + QString::fromUtf8(kWindowCaption) + QStringLiteral("</h3>") +
-                                QString::fromUtf8(kAboutText),
+                                QCoreApplication::translate("vela::desktop::AboutDialog", kAboutText),
                             dialog);
     text->setObjectName(QStringLiteral("aboutLabel"));
     text->setWordWrap(true);

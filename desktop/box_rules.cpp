@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "desktop/core_text.h"
 #include "reading/validation.h"
 
 namespace vela::desktop {
@@ -37,7 +38,7 @@ QValidator::State BoxRuleValidator::validate(QString& input, int& pos) const {
     const QString after = input.right(tail);
     const auto verdict = reading::JudgeInsertion(field, S(before), S(inserted), S(after));
     if (!verdict.Accepted()) {
-        if (verdict.refusal) pendingRefusal = QString::fromStdString(verdict.refusal->text);
+        if (verdict.refusal) pendingRefusal = ShowCoreText(verdict.refusal->text);
         return Invalid;
     }
     const QString taken = QString::fromStdString(verdict.inserted);

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <vector>
 
+#include "desktop/core_text.h"
+
 namespace vela::desktop {
 
 namespace {
@@ -17,8 +19,6 @@ using reading::ChartBox;
 using reading::ChartModel;
 using reading::ChartPlace;
 using reading::ChartPoint;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The unit square of the model laid on the chart's square.
 class Frame {
@@ -89,7 +89,7 @@ void LayBodies(std::vector<ChartText>& out, const Frame& frame, const ChartModel
     std::vector<bool> bold;
     for (const std::size_t b : place.bodies) {
         const auto& body = model.bodies[b];
-        lines << Q(body.shortName) + QLatin1Char(' ') + Q(body.degreesText);
+        lines << ShowCoreText(body.shortName) + QLatin1Char(' ') + ShowCoreText(body.degreesText);
         bold.push_back(body.isAscendant);
     }
     const QRectF box = frame.At(place.textBox);
@@ -159,7 +159,7 @@ std::vector<ChartText> LayOutChartText(const QRectF& area, const ChartModel& mod
         const QPointF at = frame.At(place.labelAt);
         const QRectF box = south ? QRectF(at.x(), at.y() - labelSide / 2, labelSide, labelSide)
                                  : QRectF(at.x() - labelSide / 2, at.y() - labelSide / 2, labelSide, labelSide);
-        out.push_back({box, Q(place.label), labelFont, (south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter});
+        out.push_back({box, ShowCoreText(place.label), labelFont, (south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter});
     }
     for (ChartText& label : out) label.isLabel = true;
 
@@ -167,7 +167,7 @@ std::vector<ChartText> LayOutChartText(const QRectF& area, const ChartModel& mod
 
     if (!model.centreLines.empty()) {
         QStringList lines;
-        for (const std::string& line : model.centreLines) lines << Q(line);
+        for (const std::string& line : model.centreLines) lines << ShowCoreText(line);
         QRectF box = frame.At(model.centreBox);
         double largest = side * 0.04;
         if (HasCaption(model)) {

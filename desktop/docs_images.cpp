@@ -143,6 +143,8 @@ int TakeScreenshots(const QString& folder) {
     seams.FileDialog = [&pdfPath](const vela::desktop::FileDialogRequest&) { return pdfPath; };
     seams.OpenUrl = [](const QUrl&) { return false; };
     seams.ShowAbout = [] {};
+    // The sample is let go when the pictures are taken.
+    seams.AskToSave = [](const QString&) { return vela::desktop::SaveChoice::Discard; };
     vela::desktop::MainWindow window(seams);
     window.show();
     FillSampleReading(window);

@@ -19,7 +19,7 @@ constexpr int kHelpHeight = 560;
 HelpWindow::HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> webOpener, QWidget* parent)
     : QDialog(parent), openWeb(std::move(webOpener)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("%1 Help").arg(QString::fromUtf8(kAppTitle)));
+    setWindowTitle(tr("%1 Help").arg(QString::fromUtf8(kAppTitle)));
     // A window beside the main one, not in front of it: the user may read and type at once.
     setModal(false);
     helpBrowser = new QTextBrowser(this);

@@ -13,8 +13,8 @@
 
 namespace vela::desktop {
 
-inline constexpr char kHandOverFailedMessage[] =
-    "Application is already running, and the reading could not be handed to it:";
+inline constexpr char kHandOverFailedMessage[] = QT_TRANSLATE_NOOP(
+    "vela::desktop::StartUp", "Application is already running, and the reading could not be handed to it:");
 
 // How long a start waits for the running copy to take a reading (it may be starting up itself).
 inline constexpr int kHandOverWaitMs = 5000;

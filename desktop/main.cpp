@@ -30,6 +30,7 @@
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
 #include "desktop/single_instance.h"
+#include "desktop/translations.h"
 #include "desktop/window_settings.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
@@ -53,25 +54,37 @@ void ArmQuitTimerForTests() {
     QTimer::singleShot(milliseconds, qApp, [] { EndApplication(EXIT_SUCCESS); });
 }
 
+// The start-up's texts kept in constants (marked for the catalogue where they are defined), in the
+// language of the user interface once its catalogue is installed.
+QString StartUpText(const char* text) { return QCoreApplication::translate("vela::desktop::StartUp", text); }
+
 // Options the program answers itself; Qt's own (-platform, -style ...) are QApplication's.
 void DescribeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,\n"
-                       "Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.\n"
-                       "Readings without a window: vela-upagrahas-cli."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "vela::desktop::StartUp",
+        "Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,\n"
+        "Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.\n"
+        "Readings without a window: vela-upagrahas-cli."));
     parser.addOption(
-        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Print this help and exit.")));
-    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                        QStringLiteral("Print the version and exit.")));
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           QCoreApplication::translate("vela::desktop::StartUp", "Print this help and exit.")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           QCoreApplication::translate("vela::desktop::StartUp", "Print the version and exit.")));
     parser.addOption(QCommandLineOption(
-        QStringLiteral("pdf"), QStringLiteral("Write the printed reading of READING.ved to OUT.pdf, without a window."),
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("vela::desktop::StartUp",
+                                    "Write the printed reading of READING.ved to OUT.pdf, without a window."),
         QStringLiteral("OUT.pdf")));
-    parser.addOption(QCommandLineOption(QStringLiteral("svg"),
-                                        QStringLiteral("Write the chart of READING.ved to OUT.svg, without a window."),
-                                        QStringLiteral("OUT.svg")));
-    parser.addPositionalArgument(QStringLiteral("READING.ved"),
-                                 QStringLiteral("A saved reading to open and calculate (optional)."),
-                                 QStringLiteral("[READING.ved]"));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("svg"),
+                           QCoreApplication::translate("vela::desktop::StartUp",
+                                                       "Write the chart of READING.ved to OUT.svg, without a window."),
+                           QStringLiteral("OUT.svg")));
+    parser.addPositionalArgument(
+        QStringLiteral("READING.ved"),
+        QCoreApplication::translate("vela::desktop::StartUp", "A saved reading to open and calculate (optional)."),
+        QStringLiteral("[READING.ved]"));
 }
 
 // Shown where the user sees it (a box) and where a launcher's log or a test sees it (stderr).
@@ -133,14 +146,14 @@ int WriteFiles(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("pdf"))) {
         const QString path = parser.value(QStringLiteral("pdf"));
         if (!WritePdf(path, printed)) {
-            say(std::string(kPdfFailedMessage) + " " + path.toStdString());
+            say((PdfFailedText() + QLatin1Char(' ') + path).toStdString());
             status = EXIT_FAILURE;
         }
     }
     if (parser.isSet(QStringLiteral("svg"))) {
         const QString path = parser.value(QStringLiteral("svg"));
         if (!WriteChartImage(path, printed.chart, ImageFormat::Svg)) {
-            say(std::string(kImageFailedMessage) + " " + path.toStdString());
+            say((ImageFailedText() + QLatin1Char(' ') + path).toStdString());
             status = EXIT_FAILURE;
         }
     }
@@ -194,11 +207,11 @@ int StartApplication(QApplication& app) {
                      guard.WhyNot().toLocal8Bit().constData());
     } else if (lock == SingleInstanceGuard::Outcome::AlreadyRunning) {
         if (reading.isEmpty()) {
-            Say(QString::fromUtf8(kAlreadyRunningMessage));
+            Say(StartUpText(kAlreadyRunningMessage));
             return EndApplication(EXIT_SUCCESS);
         }
         if (HandOver(channelPath, reading)) return EXIT_SUCCESS;
-        Say(QStringLiteral("%1\n%2").arg(QString::fromUtf8(kHandOverFailedMessage), reading));
+        Say(QStringLiteral("%1\n%2").arg(StartUpText(kHandOverFailedMessage), reading));
         return EndApplication(EXIT_FAILURE);
     }
     MainWindow window;
@@ -223,5 +236,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
     QApplication::setWindowIcon(vela::desktop::AppIcon());
+    vela::desktop::InstallTranslations(QLocale::system());
     return vela::desktop::StartApplication(app);
 }

@@ -1,16 +1,11 @@
 #include "desktop/main_window.h"
 
-#include <QAbstractItemView>
-#include <QAbstractProxyModel>
 #include <QApplication>
-#include <QClipboard>
-#include <QCompleter>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
-#include <QFontDatabase>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,80 +13,49 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QStandardItemModel>
 #include <QToolTip>
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 #include "atlas/geonames_atlas.h"
 #include "desktop/about_dialog.h"
 #include "desktop/app_icon.h"
-#include "desktop/box_rules.h"
+#include "desktop/core_text.h"
 #include "desktop/help_window.h"
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
-#include "desktop/report_pane.h"
-#include "desktop/zone_clock.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
-#include "reading/reference_tables.h"
-#include "reading/result_summary.h"
 #include "reading/validation.h"
-#include "reading/working.h"
 #include "reading/zone_check.h"
 
 namespace vela::desktop {
 
 namespace {
 
-constexpr char kReadingFilter[] = "Vela Upagrahas (*.ved)";
 constexpr char kReadingSuffix[] = "ved";
-constexpr char kOpenTitle[] = "Select the source file";
 constexpr int kFontPointSize = 8;
-// Rows of the form a window at its minimum size still shows, the rest scrolled to.
-constexpr int kFormRowsAlwaysShown = 4;
 // How often a reading handed over while a dialog is open looks again.
 constexpr int kHandedReadingRetryMs = 250;
 // Room a window manager takes around the window: its borders and title bar.
 const QSize kFrameAllowance(16, 40);
 
+// What the user typed or a file held, as it is.
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-std::string S(const QString& text) { return text.toStdString(); }
+// Two forms that hold the same in every box, list and button.
+bool SameForm(const reading::BirthForm& a, const reading::BirthForm& b) {
+    const auto fields = [](const reading::BirthForm& f) {
+        return std::tie(f.name, f.day, f.month, f.year, f.hour, f.minute, f.zoneRow, f.latDegrees, f.latMinutes,
+                        f.lonDegrees, f.lonMinutes, f.latDirection, f.lonDirection, f.dst, f.city, f.state, f.country);
+    };
+    return fields(a) == fields(b);
+}
 
 // Paths go to the core as the file system spells them.
 std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-template <std::size_t N>
-void FillList(QComboBox* list, const std::array<std::string_view, N>& entries) {
-    list->clear();
-    for (const std::string_view entry : entries) list->addItem(Q(entry));
-}
-
-// A list shows the text only when it is one of its entries; anything else leaves it without a
-// selection, which the driver then refuses with a message.
-void SelectText(QComboBox* list, const std::string& text) {
-    list->setCurrentIndex(list->findText(Q(text), Qt::MatchExactly));
-}
-
-void SelectPosition(QComboBox* list, int position) {
-    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
-}
-
-// index -1 clears the pair; auto-exclusive buttons refuse to be cleared while exclusive.
-void SelectDirection(const std::array<QRadioButton*, 2>& pair, int index) {
-    if (index >= 0) {
-        pair[static_cast<std::size_t>(index)]->setChecked(true);
-        return;
-    }
-    for (QRadioButton* button : pair) {
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-        button->setAutoExclusive(true);
-    }
-}
 
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
     const bool save = request.kind == FileDialogRequest::Kind::Save;
@@ -115,7 +79,7 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
         // protection; such a file is refused here, as the user asked for it to stay as it is.
         if (save && info.exists() && !info.isWritable()) {
             QMessageBox::warning(&dialog, request.title,
-                                 QStringLiteral("%1 is read-only.\nPlease choose another name.").arg(path));
+                                 MainWindow::tr("%1 is read-only.\nPlease choose another name.").arg(path));
             continue;
         }
         return path;
@@ -128,8 +92,6 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
 MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
     : QMainWindow(parent), seams(std::move(windowSeams)), windowSettings(seams.settingsPath) {
     setupUi(this);
-    latRadios = {northRadio, southRadio};
-    lonRadios = {eastRadio, westRadio};
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(AppIcon());
 
@@ -147,55 +109,18 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
         link->setFont(linkFont);
         link->setForegroundRole(QPalette::Link);
     }
-    PrepareReportPane(*reportView);
-    // The working lines its columns up with blanks.
-    workingView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    QPalette warningPalette = zoneWarningLabel->palette();
-    warningPalette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
-    zoneWarningLabel->setPalette(warningPalette);
-
-    // The places list hangs under the city box but is not the box's own completer: the box would
-    // then write the chosen line into itself, commas and accents included, past the letters rule.
-    placesModel = new QStandardItemModel(this);
-    cityCompleter = new QCompleter(placesModel, this);
-    cityCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    cityCompleter->setMaxVisibleItems(10);
-    cityCompleter->setWidget(cityEdit);
-    placeSearchTimer.setSingleShot(true);
-    placeSearchTimer.setInterval(kPlaceSearchDelayMs);
-
-    // The chart's style beside the result tabs, shown while the chart is.
-    chartStyleCombo = new QComboBox(resultTabs);
-    chartStyleCombo->setObjectName(QStringLiteral("chartStyleCombo"));
-    chartStyleCombo->addItems({QStringLiteral("South Indian"), QStringLiteral("North Indian")});
-    chartStyleCombo->setToolTip(QStringLiteral("Chart style"));
-    resultTabs->setCornerWidget(chartStyleCombo, Qt::TopRightCorner);
-    chartStyle = windowSettings.ChartStyle();
-    chartStyleCombo->setCurrentIndex(chartStyle == reading::ChartStyle::NorthIndian ? 1 : 0);
-    chartStyleCombo->setVisible(false);
-    upagrahaTable->verticalHeader()->setVisible(false);
-    upagrahaTable->setColumnCount(static_cast<int>(reading::kTableColumns.size()));
-    QStringList columns;
-    for (const std::string_view column : reading::kTableColumns) columns << Q(column);
-    upagrahaTable->setHorizontalHeaderLabels(columns);
-    // Ctrl+C on the table copies all of it, as its button does.
-    auto* copyTable = new QAction(upagrahaTable);
-    copyTable->setShortcut(QKeySequence::Copy);
-    copyTable->setShortcutContext(Qt::WidgetShortcut);
-    upagrahaTable->addAction(copyTable);
-    connect(copyTable, &QAction::triggered, this, &MainWindow::CopyTable);
-
-    // However small the window, the scrolling form keeps room for a few rows of boxes.
-    formScrollArea->setMinimumHeight(kFormRowsAlwaysShown * nameEdit->sizeHint().height());
 
     InstallSeamDefaults();
+    AddPanels();
     profileChoice = new ProfileChoice(*menuBar(), helpMenu->menuAction(), *this);
     // A reading on screen is read again under the profile just chosen.
     connect(profileChoice, &ProfileChoice::ProfileChanged, this, [this] {
         if (PanelInFront() == Panel::Result) Calculate();
     });
     WireEvents();
-    LoadForm();
+    birthDataPanel->LoadForm();
+    MarkFormKept();
+    BringToFront(Panel::PersonalDetails);
     SizePanels();
     FillRecentMenu();
     EnableReadingCommands(false);
@@ -219,6 +144,18 @@ void MainWindow::InstallSeamDefaults() {
                             QMessageBox::Yes | QMessageBox::No, this);
             box.setDefaultButton(QMessageBox::No);
             return box.exec() == QMessageBox::Yes;
+        };
+    }
+    if (!seams.AskToSave) {
+        seams.AskToSave = [this](const QString& text) {
+            QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
+                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            const int answer = box.exec();
+            return answer == QMessageBox::Save      ? SaveChoice::Save
+                   : answer == QMessageBox::Discard ? SaveChoice::Discard
+                                                    : SaveChoice::Cancel;
         };
     }
     if (!seams.Notify) {
@@ -254,13 +191,23 @@ void MainWindow::InstallSeamDefaults() {
     }
 }
 
+// The form and the result, one in front of the other; the form's seams are the window's own.
+void MainWindow::AddPanels() {
+    birthDataPanel = new BirthDataPanel({seams.FindPlaces, seams.FindNearestPlace, seams.Notify}, panelStack);
+    resultPanel = new ResultView(panelStack);
+    panelStack->addWidget(birthDataPanel);
+    panelStack->addWidget(resultPanel);
+    resultPanel->SetChartStyle(windowSettings.ChartStyle());
+}
+
 void MainWindow::WireEvents() {
-    connect(calculateButton, &QPushButton::clicked, this, &MainWindow::Calculate);
+    connect(birthDataPanel, &BirthDataPanel::CalculateAsked, this, &MainWindow::Calculate);
+    connect(birthDataPanel, &BirthDataPanel::OpenAsked, this, &MainWindow::OpenReading);
+    connect(birthDataPanel, &BirthDataPanel::LookUpAsked, this, &MainWindow::LookUpCoordinates);
+    connect(resultPanel, &ResultView::SaveAsked, this, &MainWindow::SaveReading);
+    connect(resultPanel, &ResultView::BackAsked, this, &MainWindow::BackToForm);
+    connect(resultPanel, &ResultView::ChartStyleChosen, this, &MainWindow::ChartStyleChosen);
     connect(rasiChartAction, &QAction::triggered, this, &MainWindow::Calculate);
-    connect(openButton, &QPushButton::clicked, this, &MainWindow::OpenReading);
-    connect(saveButton, &QPushButton::clicked, this, &MainWindow::SaveReading);
-    connect(backButton, &QPushButton::clicked, this, &MainWindow::BackToForm);
-    connect(lookUpCoordinatesButton, &QPushButton::clicked, this, &MainWindow::LookUpCoordinates);
     connect(quitAction, &QAction::triggered, this, &MainWindow::Quit);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::ShowAboutWindow);
     connect(onlineHelpAction, &QAction::triggered, this, &MainWindow::OpenOnlineHelp);
@@ -271,70 +218,12 @@ void MainWindow::WireEvents() {
     connect(newReadingAction, &QAction::triggered, this, &MainWindow::NewReading);
     connect(openAction, &QAction::triggered, this, &MainWindow::OpenReading);
     connect(saveAction, &QAction::triggered, this, &MainWindow::SaveReading);
-    connect(useZoneButton, &QPushButton::clicked, this, &MainWindow::UseProposedZone);
     connect(printAction, &QAction::triggered, this, &MainWindow::PrintReading);
     connect(exportPdfAction, &QAction::triggered, this, &MainWindow::ExportPdf);
     connect(exportChartAction, &QAction::triggered, this, &MainWindow::ExportChart);
-    connect(copyTableButton, &QPushButton::clicked, this, &MainWindow::CopyTable);
-    connect(chartStyleCombo, &QComboBox::currentIndexChanged, this, &MainWindow::ChartStyleChanged);
-
-    const std::array<std::pair<QLineEdit*, reading::FormField>, 8> boxes{
-        {{nameEdit, reading::FormField::Name},
-         {cityEdit, reading::FormField::City},
-         {stateEdit, reading::FormField::State},
-         {countryEdit, reading::FormField::Country},
-         {latDegreesEdit, reading::FormField::LatDeg},
-         {latMinutesEdit, reading::FormField::LatMin},
-         {lonDegreesEdit, reading::FormField::LonDeg},
-         {lonMinutesEdit, reading::FormField::LonMin}}};
-    for (const auto& [box, field] : boxes) {
-        // Every way text gets in (keys, pastes, drops, input methods) meets the same rule. The
-        // places list under the city box hands its keys to the box directly, and meets it too.
-        QLineEdit* edit = box;
-        InstallBoxRule(*box, field, [this, edit](const QString& message) {
-            cityCompleter->popup()->hide();
-            seams.Notify(edit, message);
-        });
-    }
-    connect(cityEdit, &QLineEdit::textEdited, this, &MainWindow::CityEdited);
-    // The user's own changes of the coordinates; a picked place or a reading file fills them itself.
-    for (QLineEdit* number : {latDegreesEdit, latMinutesEdit, lonDegreesEdit, lonMinutesEdit})
-        connect(number, &QLineEdit::textEdited, this, &MainWindow::CoordinatesChanged);
-    for (QRadioButton* direction : {latRadios[0], latRadios[1], lonRadios[0], lonRadios[1]})
-        connect(direction, &QRadioButton::clicked, this, &MainWindow::CoordinatesChanged);
-    // Enter on a focused button presses it, as in a dialog.
-    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
     // The window watches the application's events: the clicks on its link labels, and Alt+O on
     // its way to whichever control has the focus.
     qApp->installEventFilter(this);
-    connect(&placeSearchTimer, &QTimer::timeout, this, &MainWindow::SearchAtlas);
-    connect(cityCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this, &MainWindow::PlacePicked);
-    for (QComboBox* list : {dayCombo, monthCombo, yearCombo, hourCombo, minuteCombo})
-        connect(list, &QComboBox::currentIndexChanged, this, &MainWindow::BirthMomentChanged);
-    connect(zoneCombo, &QComboBox::currentIndexChanged, this, &MainWindow::RefreshZoneWarning);
-    connect(dstCheck, &QCheckBox::toggled, this, &MainWindow::RefreshZoneWarning);
-    connect(resultTabs, &QTabWidget::currentChanged, this, &MainWindow::ResultTabChanged);
-}
-
-// Fills the lists, selects their first entries and shows the form. Every step runs on its own.
-void MainWindow::LoadForm() {
-    const reading::ListEntries& lists = reading::FormListEntries();
-    FillList(dayCombo, lists.days);
-    FillList(monthCombo, lists.months);
-    FillList(yearCombo, lists.years);
-    FillList(hourCombo, lists.hours);
-    FillList(minuteCombo, lists.minutes);
-
-    // Each zone row with its exact offset beside its text.
-    zoneCombo->clear();
-    for (int row = 0; row < reading::kZoneCount; ++row) zoneCombo->addItem(Q(reading::ZoneListText(row)));
-
-    for (QComboBox* list : {dayCombo, monthCombo, yearCombo, hourCombo, minuteCombo, zoneCombo})
-        SelectPosition(list, 0);
-    SelectDirection(latRadios, 0);
-    SelectDirection(lonRadios, 0);
-    dstCheck->setChecked(false);
-    BringToFront(Panel::PersonalDetails);
 }
 
 // The panels open at their designed size; the layouts take over from there. A hidden window has
@@ -356,136 +245,31 @@ MainWindow::Panel MainWindow::PanelInFront() const {
     return panelStack->currentWidget() == resultPanel ? Panel::Result : Panel::PersonalDetails;
 }
 
-// The one place where the panels change places.
 void MainWindow::BringToFront(Panel panel) {
     panelStack->setCurrentWidget(panel == Panel::Result ? static_cast<QWidget*>(resultPanel) : birthDataPanel);
-    if (panel != Panel::Result) return;
-    // The focus on the tab in front: its text or table, or the tabs themselves for the chart.
-    const QWidget* tab = resultTabs->currentWidget();
-    QWidget* focus = tab == workingTab ? static_cast<QWidget*>(workingView)
-                     : tab == tableTab ? static_cast<QWidget*>(upagrahaTable)
-                     : tab == chartTab ? static_cast<QWidget*>(resultTabs)
-                                       : reportView;
-    focus->setFocus();
-}
-
-reading::BirthForm MainWindow::SnapshotForm() const {
-    reading::BirthForm form;
-    form.name = S(nameEdit->text());
-    form.day = S(dayCombo->currentText());
-    form.month = monthCombo->currentIndex();
-    form.year = S(yearCombo->currentText());
-    form.hour = S(hourCombo->currentText());
-    form.minute = S(minuteCombo->currentText());
-    form.zoneRow = zoneCombo->currentIndex();
-    form.latDegrees = S(latDegreesEdit->text());
-    form.latMinutes = S(latMinutesEdit->text());
-    form.lonDegrees = S(lonDegreesEdit->text());
-    form.lonMinutes = S(lonMinutesEdit->text());
-    form.latDirection = latRadios[0]->isChecked()   ? reading::LatChoice::North
-                        : latRadios[1]->isChecked() ? reading::LatChoice::South
-                                                    : reading::LatChoice::None;
-    form.lonDirection = lonRadios[0]->isChecked()   ? reading::LonChoice::East
-                        : lonRadios[1]->isChecked() ? reading::LonChoice::West
-                                                    : reading::LonChoice::None;
-    form.dst = dstCheck->isChecked();
-    form.city = S(cityEdit->text());
-    form.state = S(stateEdit->text());
-    form.country = S(countryEdit->text());
-    return form;
-}
-
-void MainWindow::ApplyForm(const reading::BirthForm& form) {
-    // A form from elsewhere (a reading file) is no place picked from the atlas.
-    pickedPlace.reset();
-    BoxRuleValidator::SetBoxText(*nameEdit, Q(form.name));
-    SelectText(dayCombo, form.day);
-    SelectPosition(monthCombo, form.month);
-    SelectText(yearCombo, form.year);
-    SelectText(hourCombo, form.hour);
-    SelectText(minuteCombo, form.minute);
-    SelectPosition(zoneCombo, form.zoneRow);
-    dstCheck->setChecked(form.dst);
-    ApplyPlace(form);
-    RefreshZoneProposal(false);
-}
-
-void MainWindow::ApplyPlace(const reading::BirthForm& form) {
-    BoxRuleValidator::SetBoxText(*latDegreesEdit, Q(form.latDegrees));
-    BoxRuleValidator::SetBoxText(*latMinutesEdit, Q(form.latMinutes));
-    BoxRuleValidator::SetBoxText(*lonDegreesEdit, Q(form.lonDegrees));
-    BoxRuleValidator::SetBoxText(*lonMinutesEdit, Q(form.lonMinutes));
-    SelectDirection(latRadios, form.latDirection == reading::LatChoice::North   ? 0
-                               : form.latDirection == reading::LatChoice::South ? 1
-                                                                                : -1);
-    SelectDirection(lonRadios, form.lonDirection == reading::LonChoice::East   ? 0
-                               : form.lonDirection == reading::LonChoice::West ? 1
-                                                                               : -1);
-    BoxRuleValidator::SetBoxText(*cityEdit, Q(form.city));
-    BoxRuleValidator::SetBoxText(*stateEdit, Q(form.state));
-    BoxRuleValidator::SetBoxText(*countryEdit, Q(form.country));
-}
-
-QWidget* MainWindow::FieldWidget(reading::FormField field) const {
-    switch (field) {
-        case reading::FormField::None:
-            return nullptr;
-        case reading::FormField::Name:
-            return nameEdit;
-        case reading::FormField::Day:
-            return dayCombo;
-        case reading::FormField::Month:
-            return monthCombo;
-        case reading::FormField::Year:
-            return yearCombo;
-        case reading::FormField::Hour:
-            return hourCombo;
-        case reading::FormField::Minute:
-            return minuteCombo;
-        case reading::FormField::TimeZone:
-            return zoneCombo;
-        case reading::FormField::LatDeg:
-            return latDegreesEdit;
-        case reading::FormField::LatMin:
-            return latMinutesEdit;
-        case reading::FormField::LonDeg:
-            return lonDegreesEdit;
-        case reading::FormField::LonMin:
-            return lonMinutesEdit;
-        case reading::FormField::City:
-            return cityEdit;
-        case reading::FormField::State:
-            return stateEdit;
-        case reading::FormField::Country:
-            return countryEdit;
-        case reading::FormField::LatDirection:
-            return latRadios[1]->isChecked() ? latRadios[1] : latRadios[0];
-        case reading::FormField::LonDirection:
-            return lonRadios[1]->isChecked() ? lonRadios[1] : lonRadios[0];
-    }
-    return nullptr;
+    if (panel == Panel::Result) resultPanel->FocusTabInFront();
 }
 
 void MainWindow::ShowMessage(const reading::UserMessage& message) {
-    seams.MsgBox(Q(message.text), message.icon);
-    if (message.selectLat != reading::LatChoice::None)
-        SelectDirection(latRadios, message.selectLat == reading::LatChoice::North ? 0 : 1);
-    if (message.selectLong != reading::LonChoice::None)
-        SelectDirection(lonRadios, message.selectLong == reading::LonChoice::East ? 0 : 1);
-    if (QWidget* field = FieldWidget(message.focus)) field->setFocus();
+    seams.MsgBox(ShowCoreText(message.text), message.icon);
+    birthDataPanel->PointAt(message);
+}
+
+void MainWindow::ShowFailure(const QString& text, const QString& path) {
+    seams.MsgBox(QStringLiteral("%1\n%2").arg(text, path), reading::MsgIcon::Critical);
 }
 
 bool MainWindow::ConfirmZone(const reading::FormValues& values) {
     const auto warning = reading::ZonePlausibilityWarning(values);
     if (!warning) return true;
-    if (seams.Ask(Q(*warning) + QLatin1Char(' ') + Q(reading::kZoneQuestion))) return true;
+    if (seams.Ask(ShowCoreText(*warning) + QLatin1Char(' ') + ShowCoreText(reading::kZoneQuestion))) return true;
     BringToFront(Panel::PersonalDetails);
-    zoneCombo->setFocus();
+    birthDataPanel->FocusZone();
     return false;
 }
 
 void MainWindow::Calculate() {
-    const reading::BirthForm form = SnapshotForm();
+    const reading::BirthForm form = birthDataPanel->SnapshotForm();
     const reading::FormValues values = reading::ParseForm(form);
     // The form's own faults first, with their messages; the zone is questioned only for a form
     // that could be calculated.
@@ -499,270 +283,124 @@ void MainWindow::Calculate() {
         ShowMessage(*outcome.message);
         return;
     }
-    WriteReport(*reportView, outcome.report);
-    readingOnScreen = ReadingOnScreen{form, outcome.upagrahas, outcome.report, false};
-    workingView->clear();
-    if (resultTabs->currentWidget() == workingTab) WriteWorking();
-    ShowResultView();
+    resultPanel->ShowReading({sharedState, form, outcome.upagrahas, outcome.report});
     EnableReadingCommands(true);
     BringToFront(Panel::Result);
-}
-
-void MainWindow::ResultTabChanged() {
-    if (resultTabs->currentWidget() == workingTab && readingOnScreen && !readingOnScreen->workingWritten)
-        WriteWorking();
-    chartStyleCombo->setVisible(resultTabs->currentWidget() == chartTab);
 }
 
 void MainWindow::EnableReadingCommands(bool enabled) {
     for (QAction* command : {saveAction, printAction, exportPdfAction, exportChartAction}) command->setEnabled(enabled);
 }
 
-void MainWindow::ShowResultView() {
-    if (!readingOnScreen) return;
-    const auto header = reading::BuildHeader(sharedState, readingOnScreen->upagrahas);
-    const auto html = [](const std::string& text) { return Q(text).toHtmlEscaped(); };
-    resultHeader->setText(QStringLiteral("<b>%1</b> \u2014 %2<br>%3<br>%4<br>%5; %6")
-                              .arg(html(header.name), html(header.birth), html(header.place),
-                                   html(header.ascendantText), html(header.dayNight), html(header.profile)));
-    chartView->SetModel(reading::BuildChartModel(chartStyle, sharedState, readingOnScreen->upagrahas,
-                                                 ChartCentreLines(header, sharedState)));
-    const auto rows = reading::BuildTable(sharedState, readingOnScreen->upagrahas);
-    upagrahaTable->setRowCount(static_cast<int>(rows.size()));
-    int r = 0;
-    for (const auto& row : rows) {
-        int c = 0;
-        for (const std::string* field : {&row.name, &row.lord, &row.portionText, &row.momentText, &row.longitudeText,
-                                         &row.nakshatraText, &row.houseText})
-            upagrahaTable->setItem(r, c++, new QTableWidgetItem(Q(*field)));
-        ++r;
-    }
-    upagrahaTable->resizeColumnsToContents();
-    upagrahaTable->resizeRowsToContents();
-}
-
-void MainWindow::ChartStyleChanged() {
-    chartStyle =
-        chartStyleCombo->currentIndex() == 1 ? reading::ChartStyle::NorthIndian : reading::ChartStyle::SouthIndian;
-    windowSettings.SetChartStyle(chartStyle);
-    ShowResultView();
-}
-
-void MainWindow::CopyTable() {
-    if (!readingOnScreen) return;
-    QApplication::clipboard()->setText(
-        Q(reading::TableText(reading::BuildTable(sharedState, readingOnScreen->upagrahas))));
-}
+void MainWindow::ChartStyleChosen(reading::ChartStyle style) { windowSettings.SetChartStyle(style); }
 
 QString MainWindow::AskExportPath(const QString& title, const QString& filter, const QString& suffix) {
     const QString name = Q(sharedState.name).trimmed();
     const QString proposed =
-        QDir(windowSettings.LastFolder())
-            .filePath((name.isEmpty() ? QStringLiteral("reading") : name) + QLatin1Char('.') + suffix);
+        QDir(windowSettings.LastFolder()).filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') + suffix);
     return seams.FileDialog(
         {FileDialogRequest::Kind::Save, title, filter, suffix, proposed, windowSettings.LastFolder()});
 }
 
 void MainWindow::PrintReading() {
-    if (!readingOnScreen) return;
-    const auto printed = BuildPrintedReading(readingOnScreen->form, sharedState, readingOnScreen->upagrahas,
-                                             readingOnScreen->report, chartStyle);
+    const auto& shown = resultPanel->OnScreen();
+    if (!shown) return;
+    const auto printed =
+        BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report, resultPanel->ChartStyle());
     seams.PrintPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
 }
 
 void MainWindow::ExportPdf() {
-    if (!readingOnScreen) return;
-    const QString path =
-        AskExportPath(QStringLiteral("Export PDF"), QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
+    const auto& shown = resultPanel->OnScreen();
+    if (!shown) return;
+    const QString path = AskExportPath(tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
-    const auto printed = BuildPrintedReading(readingOnScreen->form, sharedState, readingOnScreen->upagrahas,
-                                             readingOnScreen->report, chartStyle);
-    if (!WritePdf(path, printed))
-        ShowMessage(
-            reading::CriticalMessage(S(QStringLiteral("%1\n%2").arg(QString::fromUtf8(kPdfFailedMessage), path))));
+    const auto printed =
+        BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report, resultPanel->ChartStyle());
+    if (!WritePdf(path, printed)) ShowFailure(PdfFailedText(), path);
 }
 
 void MainWindow::ExportChart() {
-    if (!readingOnScreen || !chartView->Model()) return;
-    const QString path = AskExportPath(QStringLiteral("Export Chart Image"),
-                                       QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), QStringLiteral("png"));
+    if (!resultPanel->OnScreen() || !resultPanel->Chart()) return;
+    const QString path =
+        AskExportPath(tr("Export Chart Image"), tr("PNG image (*.png);;SVG image (*.svg)"), QStringLiteral("png"));
     if (path.isEmpty()) return;
-    if (!WriteChartImage(path, *chartView->Model(), ImageFormatOf(path)))
-        ShowMessage(
-            reading::CriticalMessage(S(QStringLiteral("%1\n%2").arg(QString::fromUtf8(kImageFailedMessage), path))));
-}
-
-void MainWindow::WriteWorking() {
-    if (!readingOnScreen) return;
-    // Under the profile of the reading on screen, set beside the other conventions.
-    const auto sensitivity = reading::FindBirthTimeSensitivity(readingOnScreen->form, sharedState.profile);
-    const auto conventions = reading::CompareConventions(readingOnScreen->form, sharedState.profile);
-    workingView->setPlainText(
-        Q(reading::WorkingText(sharedState, readingOnScreen->upagrahas, sensitivity, conventions)));
-    readingOnScreen->workingWritten = true;
-}
-
-void MainWindow::CityEdited() {
-    // A city typed by hand is no longer the place picked; its zone no longer speaks for the form.
-    ForgetPickedPlace();
-    placeSearchTimer.start();
-}
-
-void MainWindow::SearchAtlas() {
-    offeredPlaces = seams.FindPlaces(cityEdit->text());
-    placesModel->clear();
-    for (const atlas::AtlasPlace& place : offeredPlaces)
-        placesModel->appendRow(new QStandardItem(Q(atlas::PlaceListText(place))));
-    QAbstractItemView* list = cityCompleter->popup();
-    if (offeredPlaces.empty() || !cityEdit->hasFocus()) {
-        list->hide();
-        return;
-    }
-    // As wide as its longest line, never narrower than the box; a wider list ends where the box
-    // ends, so it stays over the window.
-    const int width =
-        std::max(cityEdit->width(),
-                 list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
-    cityCompleter->complete(QRect(cityEdit->width() - width, 0, width, cityEdit->height()));
-}
-
-void MainWindow::PlacePicked(const QModelIndex& index) {
-    QModelIndex row = index;
-    if (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(index.model())) row = proxy->mapToSource(index);
-    if (!row.isValid() || row.row() >= static_cast<int>(offeredPlaces.size())) return;
-    const atlas::AtlasPlace place = offeredPlaces[static_cast<std::size_t>(row.row())];
-    reading::BirthForm form = SnapshotForm();
-    atlas::FillPlace(form, place);
-    ApplyPlace(form);
-    pickedPlace = place;
-    RefreshZoneProposal(true);
-}
-
-void MainWindow::BirthMomentChanged() { RefreshZoneProposal(false); }
-
-void MainWindow::CoordinatesChanged() {
-    // Coordinates changed by hand are no longer the picked place's; the place nearest to them
-    // speaks for the zone instead.
-    pickedPlace.reset();
-    RefreshZoneProposal(false);
-}
-
-void MainWindow::ForgetPickedPlace() {
-    if (!pickedPlace) return;
-    pickedPlace.reset();
-    RefreshZoneProposal(false);
-}
-
-std::optional<atlas::NearbyPlace> MainWindow::NearestToTypedPlace() const {
-    const reading::FormNumber latDeg = reading::ParseFormNumber(S(latDegreesEdit->text()));
-    const reading::FormNumber latMin = reading::ParseFormNumber(S(latMinutesEdit->text()));
-    const reading::FormNumber lonDeg = reading::ParseFormNumber(S(lonDegreesEdit->text()));
-    const reading::FormNumber lonMin = reading::ParseFormNumber(S(lonMinutesEdit->text()));
-    const bool north = latRadios[0]->isChecked();
-    const bool east = lonRadios[0]->isChecked();
-    if (!latDeg.value || !latMin.value || !lonDeg.value || !lonMin.value) return std::nullopt;
-    if ((!north && !latRadios[1]->isChecked()) || (!east && !lonRadios[1]->isChecked())) return std::nullopt;
-    if (*latDeg.value > 89 || *latMin.value > 59 || *lonDeg.value > 180 || *lonMin.value > 59) return std::nullopt;
-    const double latitude = *latDeg.value + *latMin.value / 60.0;
-    const double longitude = *lonDeg.value + *lonMin.value / 60.0;
-    return seams.FindNearestPlace(north ? latitude : -latitude, east ? longitude : -longitude);
-}
-
-void MainWindow::RefreshZoneProposal(bool apply) {
-    zoneAtBirth.reset();
-    zoneProposal = {};
-    QString text;
-    // The place whose clocks speak for the form: the one picked, else the one nearest to the
-    // coordinates typed.
-    std::optional<atlas::AtlasPlace> place = pickedPlace;
-    QString nearestLine;
-    if (!place) {
-        if (auto nearby = NearestToTypedPlace()) {
-            place = nearby->place;
-            nearestLine = Q(atlas::NearestPlaceText(nearby->place, nearby->km)) + QLatin1Char('\n');
-            // A proposal for typed coordinates waits for the user's word; only a pick sets the zone.
-            apply = false;
-        }
-    }
-    if (place) {
-        const std::string& zone = place->zoneName;
-        if (const auto moment = atlas::ClockMomentOf(SnapshotForm())) {
-            zoneAtBirth = ZoneAtBirthMoment(zone, *moment);
-            if (zoneAtBirth) {
-                zoneProposal = atlas::ProposeZone(*zoneAtBirth);
-                const bool applying = apply && zoneProposal.row.has_value();
-                text = Q(atlas::ProposalText(*zoneAtBirth, *moment, zoneProposal, applying));
-            } else {
-                text = Q(atlas::UnknownZoneText(zone));
-            }
-        } else {
-            text = Q(atlas::NoDateText(zone));
-        }
-        text.prepend(nearestLine);
-    }
-    zoneProposalLabel->setText(text);
-    zoneProposalLabel->setVisible(!text.isEmpty());
-    if (apply && zoneAtBirth && zoneProposal.row) {
-        SelectPosition(zoneCombo, *zoneProposal.row);
-        dstCheck->setChecked(zoneProposal.dst);
-    }
-    RefreshZoneWarning();
-}
-
-void MainWindow::RefreshZoneWarning() {
-    std::optional<std::string> warning;
-    if (zoneAtBirth)
-        warning = atlas::ZoneWarning(*zoneAtBirth, zoneProposal, zoneCombo->currentIndex(), dstCheck->isChecked());
-    zoneWarningLabel->setText(warning ? Q(*warning) : QString());
-    zoneWarningLabel->setVisible(warning.has_value());
-    // One click puts the proposal into the form when the form says otherwise.
-    useZoneButton->setVisible(warning.has_value() && zoneProposal.row.has_value());
-}
-
-void MainWindow::UseProposedZone() {
-    if (!zoneProposal.row) return;
-    SelectPosition(zoneCombo, *zoneProposal.row);
-    dstCheck->setChecked(zoneProposal.dst);
-    RefreshZoneWarning();
-    zoneCombo->setFocus();
+    if (!WriteChartImage(path, *resultPanel->Chart(), ImageFormatOf(path))) ShowFailure(ImageFailedText(), path);
 }
 
 void MainWindow::BackToForm() { BringToFront(Panel::PersonalDetails); }
 
 void MainWindow::NewReading() {
+    // The name will be typed over: a reading not yet saved is saved or let go first.
+    if (!MayReplaceReading()) return;
+    MarkFormKept();
+    StartNewReading();
+}
+
+void MainWindow::StartNewReading() {
     // Back to the form with the name ready to be typed over; the rest stays, as a new reading is
     // often for the same place or day.
     BringToFront(Panel::PersonalDetails);
-    nameEdit->setFocus();
-    nameEdit->selectAll();
+    birthDataPanel->SelectName();
 }
 
-void MainWindow::SaveReading() {
+bool MainWindow::HasUnsavedReading() const { return !SameForm(birthDataPanel->SnapshotForm(), keptForm); }
+
+void MainWindow::MarkFormKept() { keptForm = birthDataPanel->SnapshotForm(); }
+
+bool MainWindow::MayReplaceReading() {
+    if (!HasUnsavedReading()) return true;
+    switch (seams.AskToSave(tr("The reading on the form has not been saved.\nDo you want to save it?"))) {
+        case SaveChoice::Cancel:
+            return false;
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Save:
+            break;
+    }
+    // A save writes the reading calculated from the form; a form changed since is calculated
+    // first, and a form the core refuses is not saved (its message says why).
+    const auto calculatedFromForm = [this] {
+        const auto& shown = resultPanel->OnScreen();
+        return shown && SameForm(shown->form, birthDataPanel->SnapshotForm());
+    };
+    if (!calculatedFromForm()) {
+        Calculate();
+        if (!calculatedFromForm()) return false;
+    }
+    return SaveReading();
+}
+
+bool MainWindow::SaveReading() {
     // The menu's Save reaches here from the form too; there is something to save once a reading
     // has been calculated.
-    if (!readingOnScreen) return;
+    const auto& shown = resultPanel->OnScreen();
+    if (!shown) return false;
     const FileDialogRequest request{FileDialogRequest::Kind::Save,
                                     QString::fromUtf8(kAppTitle),
-                                    QString::fromUtf8(kReadingFilter),
+                                    tr("Vela Upagrahas (*.ved)"),
                                     QString::fromUtf8(kReadingSuffix),
                                     savedFileName,
                                     windowSettings.LastFolder()};
     const QString path = seams.FileDialog(request);
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     savedFileName = path;
     // The file holds the reading on screen, the last one calculated, and its zone row; a reading
     // opened from a file with another shift keeps it when the program's own cannot hold a letter.
     if (auto problem = reading::SaveReadingFile(NativePath(path), sharedState, sharedState.zoneRow, openedShift)) {
         ShowMessage(*problem);
-        return;
+        return false;
     }
     RememberReading(path);
+    keptForm = shown->form;
+    return true;
 }
 
 void MainWindow::OpenReading() {
+    if (!MayReplaceReading()) return;
     const FileDialogRequest request{FileDialogRequest::Kind::Open,
-                                    QString::fromUtf8(kOpenTitle),
-                                    QString::fromUtf8(kReadingFilter),
+                                    tr("Select the source file"),
+                                    tr("Vela Upagrahas (*.ved)"),
                                     QString::fromUtf8(kReadingSuffix),
                                     QString(),
                                     windowSettings.LastFolder()};
@@ -774,7 +412,7 @@ void MainWindow::OpenReading() {
 void MainWindow::OpenReadingPath(const QString& path) {
     // Fields the file cannot fill keep what the form holds now; the user is told which they are
     // before the reading is calculated.
-    reading::BirthForm form = SnapshotForm();
+    reading::BirthForm form = birthDataPanel->SnapshotForm();
     reading::OpenedReading opened;
     if (auto problem = reading::OpenReadingFile(NativePath(path), form, opened)) {
         // A recent reading that has gone away leaves the menu.
@@ -786,7 +424,8 @@ void MainWindow::OpenReadingPath(const QString& path) {
         return;
     }
     RememberReading(path);
-    ApplyForm(form);
+    birthDataPanel->ApplyForm(form);
+    MarkFormKept();
     openedShift = opened.shift;
     if (!opened.unreadLines.empty()) ShowMessage(reading::UnreadLinesNotice(opened));
     Calculate();
@@ -803,7 +442,7 @@ void MainWindow::OpenHandedReading(const QString& path) {
     show();
     raise();
     activateWindow();
-    OpenReadingPath(path);
+    if (MayReplaceReading()) OpenReadingPath(path);
 }
 
 void MainWindow::RememberReading(const QString& path) {
@@ -831,7 +470,9 @@ void MainWindow::FillRecentMenu() {
         action->setObjectName(QStringLiteral("recentAction%1").arg(number));
         action->setToolTip(path);
         action->setStatusTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { OpenReadingPath(path); });
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (MayReplaceReading()) OpenReadingPath(path);
+        });
         recentActions << action;
     }
     auto* separator = new QAction(this);
@@ -841,7 +482,8 @@ void MainWindow::FillRecentMenu() {
 }
 
 void MainWindow::LookUpCoordinates() {
-    const auto lookup = PrepareLatLongLookup(S(cityEdit->text()), S(stateEdit->text()), S(countryEdit->text()));
+    const reading::BirthForm form = birthDataPanel->SnapshotForm();
+    const auto lookup = PrepareLatLongLookup(form.city, form.state, form.country);
     if (lookup.message) {
         ShowMessage(*lookup.message);
         return;
@@ -852,10 +494,17 @@ void MainWindow::LookUpCoordinates() {
 
 void MainWindow::Quit() { close(); }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (MayReplaceReading())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void MainWindow::ShowAboutWindow() { seams.ShowAbout(); }
 
 void MainWindow::ShowPageFailure(const QUrl& url) {
-    ShowMessage(reading::InformationMessage(S(BrowserFailedText(url))));
+    seams.MsgBox(BrowserFailedText(url), reading::MsgIcon::Information);
 }
 
 void MainWindow::OpenPage(WebPage page) {
@@ -895,11 +544,6 @@ void MainWindow::OpenFullBrandingPage() { OpenPage(WebPage::FullBranding); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (TakesWindowKey(watched, event)) return true;
-    if (watched == resultHeader && event->type() == QEvent::Resize) {
-        // A narrow window wraps the header onto more lines; the layout learns how many, so that the
-        // window never gets smaller than they need and the tabs below keep their room.
-        resultHeader->setMinimumHeight(resultHeader->heightForWidth(resultHeader->width()));
-    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = qobject_cast<QLabel*>(watched);
@@ -935,10 +579,11 @@ bool MainWindow::TakesWindowKey(QObject* watched, QEvent* event) {
         event->accept();
         return true;
     }
+    // Escape only brings the form back, the reading on it as it was: nothing is let go.
     if (altO)
         OpenReading();
     else
-        NewReading();
+        StartNewReading();
     return true;
 }
 

@@ -1,9 +1,10 @@
-// The main window: the birth form with its atlas, the report and its working, the menus.
+// The main window: the menus, the reading files (open, save, print, export), the recent readings,
+// the hand-over from a later start, and the two panels it switches between, the birth-data panel
+// and the result view.
 //
-// The window stands at both ends of that flow: each handler takes a snapshot of the form, hands it to
-// the core, and shows what comes back (a message, or the report and its working in the result
-// panel). It computes nothing itself: places, their zones and the zone proposal come from the atlas
-// module and the core. Everything that would leave the window (message boxes, file dialogs, the
+// The window stands at both ends of the flow of a reading: each handler takes a snapshot of the
+// form, hands it to the core, and gives what comes back to the result view (or shows the message).
+// It computes nothing itself. Everything that would leave the window (message boxes, file dialogs, the
 // browser, the About window, the atlas) goes through WindowSeams, so tests can watch it without a
 // modal box ever blocking.
 #pragma once
@@ -23,7 +24,9 @@
 #include "atlas/geonames_atlas.h"
 #include "atlas/place_name.h"
 #include "atlas/zone_proposal.h"
+#include "desktop/birth_data_panel.h"
 #include "desktop/chart_view.h"
+#include "desktop/result_view.h"
 #include "desktop/web_pages.h"
 #include "desktop/window_settings.h"
 #include "reading/birth_data.h"
@@ -36,15 +39,10 @@
 #include "upagraha/upagraha_report.h"
 #include "vela_version.h"
 
-class QCompleter;
+class QCloseEvent;
 class QKeyEvent;
-class QLineEdit;
-class QModelIndex;
 class QAction;
-class QComboBox;
 class QPrinter;
-class QRadioButton;
-class QStandardItemModel;
 
 namespace vela::desktop {
 
@@ -65,6 +63,9 @@ struct FileDialogRequest {
     QString folder;  // where the dialog starts when no path is proposed: the last folder used
 };
 
+// What the user chose for a reading not yet saved when another is about to take its place.
+enum class SaveChoice { Save, Discard, Cancel };
+
 struct WindowSeams {
     // A message box with one OK button, the program's title and the icon the core names.
     std::function<void(const QString& text, reading::MsgIcon icon)> MsgBox;
@@ -81,6 +82,8 @@ struct WindowSeams {
     std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
     // A question with Yes and No; true for Yes.
     std::function<bool(const QString& text)> Ask;
+    // A question with Save, Discard and Cancel, before an unsaved reading would be lost.
+    std::function<SaveChoice(const QString& text)> AskToSave;
     // A short notice beside a box that goes on taking keys (a refused key or paste).
     std::function<void(QWidget* box, const QString& text)> Notify;
     // The file the window keeps its settings in; empty for the user's own settings.
@@ -88,9 +91,6 @@ struct WindowSeams {
     // Print with a preview: `paint` puts the reading onto the printer the user chose.
     std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)> PrintPreview;
 };
-
-// How long typing in the city box pauses before the atlas is searched.
-inline constexpr int kPlaceSearchDelayMs = 150;
 
 class MainWindow : public QMainWindow, private Ui::MainWindow {
     Q_OBJECT
@@ -109,7 +109,7 @@ public:
     Panel PanelInFront() const;
 
     // The place picked from the atlas whose zone the proposal follows, if any.
-    const std::optional<atlas::AtlasPlace>& PickedPlace() const { return pickedPlace; }
+    const std::optional<atlas::AtlasPlace>& PickedPlace() const { return birthDataPanel->PickedPlace(); }
 
     // Opens and calculates a saved reading, as "Open Previously Saved Reading" does with the file
     // chosen (the command line's file, a file handed over by a later start, a recent reading).
@@ -122,20 +122,23 @@ public:
     QStringList RecentReadings() const { return windowSettings.RecentReadings(); }
 
     // The chart style of the Chart tab, remembered between runs.
-    reading::ChartStyle ChartStyle() const { return chartStyle; }
+    reading::ChartStyle ChartStyle() const { return resultPanel->ChartStyle(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing the window (Exit, the title bar's button) asks first for a reading not yet saved.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void LoadForm();
     void Calculate();
     void OpenReading();
-    void SaveReading();
+    // True when the reading was written.
+    bool SaveReading();
     void BackToForm();
-    void UseProposedZone();
     void NewReading();
+    // The form in front, its name selected to be typed over (Escape on the result).
+    void StartNewReading();
     void LookUpCoordinates();
     void Quit();
     void ShowAboutWindow();
@@ -147,52 +150,37 @@ private:
     void OpenCobrandPage();
     void OpenBrandPage();
     void OpenFullBrandingPage();
-    void CityEdited();
-    void SearchAtlas();
-    void PlacePicked(const QModelIndex& index);
-    void BirthMomentChanged();
-    void CoordinatesChanged();
-    void ResultTabChanged();
-    void ChartStyleChanged();
-    void CopyTable();
+    void ChartStyleChosen(reading::ChartStyle style);
     void PrintReading();
     void ExportPdf();
     void ExportChart();
 
     void InstallSeamDefaults();
+    void AddPanels();
     void WireEvents();
     void SizePanels();
     void FillRecentMenu();
-    // The header, chart and table of the reading on screen.
-    void ShowResultView();
     void EnableReadingCommands(bool enabled);
     // An export's file: the save dialog in the last folder, the person's name proposed.
     QString AskExportPath(const QString& title, const QString& filter, const QString& suffix);
     void RememberReading(const QString& path);
+    // A reading typed or changed since it was last saved, opened or let go.
+    bool HasUnsavedReading() const;
+    // The form as it is now counts as kept: it is in a file, or the user let it go.
+    void MarkFormKept();
+    // Before the form is replaced or the window closes: true when nothing unsaved is lost, because
+    // there was nothing, the user saved it (calculated first when the form has changed since), or
+    // let it go; false when the user cancelled or the save did not happen.
+    bool MayReplaceReading();
     // True when the form may be calculated with its zone: the zone fits the place, or the user
     // said so; No puts the focus on the zone list.
     bool ConfirmZone(const reading::FormValues& values);
 
-    // The form as the core sees it, and back; ApplyPlace writes only the place boxes and directions.
-    reading::BirthForm SnapshotForm() const;
-    void ApplyForm(const reading::BirthForm& form);
-    void ApplyPlace(const reading::BirthForm& form);
-
-    // The zone proposal of the picked place, or else of the atlas place nearest to typed
-    // coordinates, at the form's date and time; `apply` sets the zone list and tick to it (a
-    // picked place does, typed coordinates never do). The warning and the "use this zone" button
-    // follow the list and tick as they are.
-    void RefreshZoneProposal(bool apply);
-    void RefreshZoneWarning();
-    // The atlas place nearest to the typed coordinates when all four boxes hold a number.
-    std::optional<atlas::NearbyPlace> NearestToTypedPlace() const;
-    void ForgetPickedPlace();
-    // The working of the reading on screen, written when its tab is first shown for that reading:
-    // the birth-time search behind it runs the whole reading a few thousand times.
-    void WriteWorking();
-
+    // A message of the core: shown, then the form points at the box it names.
     void ShowMessage(const reading::UserMessage& message);
-    QWidget* FieldWidget(reading::FormField field) const;
+    // A failure the window itself reports, with the path it concerns.
+    void ShowFailure(const QString& text, const QString& path);
+    // The one place where the panels change places.
     void BringToFront(Panel panel);
     void OpenPage(WebPage page);
 
@@ -201,39 +189,21 @@ private:
     // menu bar's "Make Money &Online" can take it), Escape on the result goes back to the form.
     bool TakesWindowKey(QObject* watched, QEvent* event);
 
-    std::array<QRadioButton*, 2> latRadios{};  // 0 North, 1 South
-    std::array<QRadioButton*, 2> lonRadios{};  // 0 East, 1 West
-
     WindowSeams seams;
     WindowSettings windowSettings;
     reading::Reading sharedState;
+    // The two panels, one in front at a time.
+    BirthDataPanel* birthDataPanel = nullptr;
+    ResultView* resultPanel = nullptr;
     // The Conventions menu: the profile each reading is made under.
     ProfileChoice* profileChoice = nullptr;
     QString savedFileName;  // the last file saved in this run, proposed by the next save
     // The shift of the reading file the form was last filled from: a save writes with it when the
     // program's own shift cannot hold a letter that came from that file.
     int openedShift = reading::kFieldShift;
-
-    // The atlas under the city box: its places, the list offering them, and the pause in typing.
-    QCompleter* cityCompleter = nullptr;
-    QStandardItemModel* placesModel = nullptr;
-    std::vector<atlas::AtlasPlace> offeredPlaces;  // one per row of placesModel
-    QTimer placeSearchTimer;
-    std::optional<atlas::AtlasPlace> pickedPlace;
-    std::optional<atlas::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
-    atlas::ZoneProposal zoneProposal;
-    QList<QAction*> recentActions;         // the File menu's recent readings, then their separator
-    QComboBox* chartStyleCombo = nullptr;  // beside the result tabs while the Chart tab is in front
-    reading::ChartStyle chartStyle = reading::ChartStyle::SouthIndian;
-
-    // What the working view needs of the reading on screen; nothing before the first one.
-    struct ReadingOnScreen {
-        reading::BirthForm form;
-        upagraha::Upagrahas upagrahas;
-        upagraha::Report report;
-        bool workingWritten = false;
-    };
-    std::optional<ReadingOnScreen> readingOnScreen;
+    QList<QAction*> recentActions;  // the File menu's recent readings, then their separator
+    // The form as it was when last saved, opened or let go (at start-up, the empty form).
+    reading::BirthForm keptForm;
 };
 
 }  // namespace vela::desktop

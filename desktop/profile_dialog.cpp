@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include "desktop/core_text.h"
+
 namespace vela::desktop {
 
 namespace {
@@ -26,7 +28,7 @@ template <class Enum>
 QComboBox* EnumList(QWidget* parent, const char* name, std::initializer_list<std::string_view> texts, Enum value) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    for (const std::string_view text : texts) list->addItem(Q(text));
+    for (const std::string_view text : texts) list->addItem(ShowCoreText(text));
     list->setCurrentIndex(static_cast<int>(value));
     return list;
 }
@@ -39,25 +41,25 @@ Enum EnumOf(const QComboBox* list) {
 }  // namespace
 
 ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Custom Profile"));
+    setWindowTitle(tr("Custom Profile"));
     auto* form = new QFormLayout;
     lordOrderCombo =
         EnumList(this, "lordOrderCombo",
                  {LordOrderText(LordOrder::EightPlaceCycle), LordOrderText(LordOrder::SevenLords)}, initial.lordOrder);
-    form->addRow(QStringLiteral("&Lords of the portions"), lordOrderCombo);
+    form->addRow(tr("&Lords of the portions"), lordOrderCombo);
     for (std::size_t u = 0; u < pointCombo.size(); ++u) {
         const std::string name = "pointCombo" + std::to_string(u);
         pointCombo[u] =
             EnumList(this, name.c_str(),
                      {PointText(PortionPoint::Start), PointText(PortionPoint::Middle), PointText(PortionPoint::End)},
                      initial.points[u]);
-        form->addRow(Q(upagraha::kUpagrahaNames[u]) + QStringLiteral(" at the"), pointCombo[u]);
+        form->addRow(tr("%1 at the").arg(ShowCoreText(upagraha::kUpagrahaNames[u])), pointCombo[u]);
     }
     sunriseCombo = EnumList(
         this, "sunriseCombo",
         {SunriseText(SunriseEvent::UpperLimbWithRefraction), SunriseText(SunriseEvent::DiscCentreWithoutRefraction)},
         initial.sunrise);
-    form->addRow(QStringLiteral("&Sunrise"), sunriseCombo);
+    form->addRow(tr("&Sunrise"), sunriseCombo);
 
     descriptionLabel = new QLabel(this);
     descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
@@ -87,7 +89,7 @@ ConventionProfile ProfileDialog::Profile() const {
 void ProfileDialog::ShowDescription() {
     const std::string text = DescribeProfile(Profile());
     // Capitalised and closed, as a sentence under the settings.
-    QString sentence = Q(text);
+    QString sentence = ShowCoreText(text);
     if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
     descriptionLabel->setText(sentence + QLatin1Char('.'));
 }
@@ -105,23 +107,23 @@ ProfileChoice::ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& parent
       custom(
           CustomProfile(LordOrder::EightPlaceCycle, kOriginalProfile.points, SunriseEvent::UpperLimbWithRefraction)) {
     setObjectName(QStringLiteral("profileChoice"));
-    conventionsMenu = new QMenu(QStringLiteral("&Conventions"), &menuBar);
+    conventionsMenu = new QMenu(tr("&Conventions"), &menuBar);
     conventionsMenu->setObjectName(QStringLiteral("conventionsMenu"));
     conventionsMenu->setToolTipsVisible(true);
     grpProfiles = new QActionGroup(conventionsMenu);
     grpProfiles->setExclusive(true);
     const auto& named = NamedProfiles();
     for (std::size_t i = 0; i < named.size(); ++i) {
-        QAction* action = conventionsMenu->addAction(QStringLiteral("&") + Q(named[i].title));
+        QAction* action = conventionsMenu->addAction(QStringLiteral("&") + ShowCoreText(named[i].title));
         action->setObjectName(QStringLiteral("profileAction_") + Q(named[i].name));
         action->setCheckable(true);
-        action->setToolTip(Q(DescribeProfile(named[i])));
+        action->setToolTip(ShowCoreText(DescribeProfile(named[i])));
         grpProfiles->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { Choose(NamedProfiles()[i]); });
         namedProfileActions[i] = action;
     }
     conventionsMenu->addSeparator();
-    customProfileAction = conventionsMenu->addAction(QStringLiteral("C&ustom..."));
+    customProfileAction = conventionsMenu->addAction(tr("C&ustom..."));
     customProfileAction->setObjectName(QStringLiteral("profileAction_custom"));
     customProfileAction->setCheckable(true);
     grpProfiles->addAction(customProfileAction);
@@ -158,7 +160,7 @@ void ProfileChoice::CheckActionOfProfile() {
     for (std::size_t i = 0; i < named.size(); ++i)
         if (named[i] == profile) namedProfileActions[i]->setChecked(true);
     if (profile.name == kCustomName) customProfileAction->setChecked(true);
-    customProfileAction->setToolTip(Q(DescribeProfile(custom)));
+    customProfileAction->setToolTip(ShowCoreText(DescribeProfile(custom)));
 }
 
 void ProfileChoice::Remember() const {
@@ -172,7 +174,7 @@ void ProfileChoice::Recall() {
     const std::string customText = settings.value(QString::fromLatin1(kCustomKey)).toString().toStdString();
     if (const auto remembered = ParseProfileSettings(customText)) custom = *remembered;
     profile = RememberedProfile();
-    customProfileAction->setToolTip(Q(DescribeProfile(custom)));
+    customProfileAction->setToolTip(ShowCoreText(DescribeProfile(custom)));
 }
 
 ConventionProfile ProfileChoice::RememberedProfile() {

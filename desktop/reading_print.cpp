@@ -1,6 +1,7 @@
 #include "desktop/reading_print.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
@@ -19,6 +20,7 @@
 #include <array>
 
 #include "desktop/chart_painter.h"
+#include "desktop/core_text.h"
 #include "desktop/report_pane.h"
 #include "reading/working.h"
 #include "upagraha/upagraha.h"
@@ -67,11 +69,11 @@ qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<reading:
     QFont bold = PrintFont(kBodyPoints, true);
     std::vector<QStringList> cells;
     QStringList head;
-    for (const auto column : reading::kTableColumns)
-        head << QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size()));
+    for (const auto column : reading::kTableColumns) head << ShowCoreText(column);
     for (const auto& row : rows)
-        cells.push_back({Q(row.name), Q(row.lord), Q(row.portionText), Q(row.momentText), Q(row.longitudeText),
-                         Q(row.nakshatraText), Q(row.houseText)});
+        cells.push_back({ShowCoreText(row.name), ShowCoreText(row.lord), ShowCoreText(row.portionText),
+                         ShowCoreText(row.momentText), ShowCoreText(row.longitudeText), ShowCoreText(row.nakshatraText),
+                         ShowCoreText(row.houseText)});
     const qsizetype columns = head.size();
     std::vector<qreal> widths(static_cast<std::size_t>(columns), 0);
     const auto measure = [&] {
@@ -118,8 +120,9 @@ void DrawFooter(QPainter& painter, const QRectF& page, int number, int count) {
     const QFont font = PrintFont(kFooterPoints);
     painter.setFont(font);
     const qreal height = QFontMetricsF(font, painter.device()).height();
-    painter.drawText(QRectF(page.left(), page.bottom() - height, page.width(), height), Qt::AlignCenter,
-                     QStringLiteral("Page %1 of %2").arg(number).arg(count));
+    painter.drawText(
+        QRectF(page.left(), page.bottom() - height, page.width(), height), Qt::AlignCenter,
+        QCoreApplication::translate("vela::desktop::ReadingPrint", "Page %1 of %2").arg(number).arg(count));
 }
 
 qreal FooterHeight(QPaintDevice* device) { return QFontMetricsF(PrintFont(kFooterPoints), device).height() * 2; }
@@ -184,7 +187,8 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
     QTextCharFormat heading;
     heading.setFontPointSize(14);
     heading.setFontWeight(QFont::Bold);
-    cursor.insertText(QStringLiteral("Report\n"), heading);
+    cursor.insertText(QCoreApplication::translate("vela::desktop::ReadingPrint", "Report") + QLatin1Char('\n'),
+                      heading);
     InsertReport(cursor, reading.report);
     SayWhenNoInterpretation(document);
 
@@ -192,14 +196,14 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
     QTextBlockFormat newPage;
     newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     cursor.insertBlock(newPage);
-    cursor.insertText(QStringLiteral("Working"), heading);
+    cursor.insertText(QCoreApplication::translate("vela::desktop::ReadingPrint", "Working"), heading);
     QTextCharFormat fixed;
     fixed.setFontFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
     fixed.setFontStyleHint(QFont::Monospace);
     fixed.setFontFixedPitch(true);
     fixed.setFontPointSize(kWorkingPoints);
     QTextBlockFormat plainBlock;
-    for (const QString& line : Q(reading.workingText).split(QLatin1Char('\n'))) {
+    for (const QString& line : ShowCoreText(reading.workingText).split(QLatin1Char('\n'))) {
         cursor.insertBlock(plainBlock);
         cursor.insertText(line, fixed);
     }
@@ -252,7 +256,8 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     qreal y = page.top();
     y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), {Q(h.name)},
                        PrintFont(kTitlePoints, true));
-    const QStringList lines = {Q(h.birth), Q(h.place), Q(h.ascendantText), Q(h.dayNight), Q(h.profile)};
+    const QStringList lines = {ShowCoreText(h.birth), ShowCoreText(h.place), ShowCoreText(h.ascendantText),
+                               ShowCoreText(h.dayNight), ShowCoreText(h.profile)};
     y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), lines, PrintFont(kBodyPoints));
     const qreal lineHeight = QFontMetricsF(PrintFont(kBodyPoints), painter.device()).height();
     y += lineHeight;
@@ -350,6 +355,14 @@ bool WriteChartImage(const QString& path, const reading::ChartModel& chart, Imag
         if (!image.save(&file, "PNG")) return false;
     }
     return file.commit();
+}
+
+QString PdfFailedText() {
+    return QCoreApplication::translate("vela::desktop::ReadingPrint", "The PDF could not be written:");
+}
+
+QString ImageFailedText() {
+    return QCoreApplication::translate("vela::desktop::ReadingPrint", "The chart image could not be written:");
 }
 
 }  // namespace vela::desktop

@@ -66,7 +66,8 @@ ImageFormat ImageFormatOf(const QString& path);
 // The chart alone as an image; false when the file could not be written.
 bool WriteChartImage(const QString& path, const reading::ChartModel& chart, ImageFormat format);
 
-inline constexpr char kPdfFailedMessage[] = "The PDF could not be written:";
-inline constexpr char kImageFailedMessage[] = "The chart image could not be written:";
+// What an export that failed says before the path, in the language of the user interface.
+QString PdfFailedText();
+QString ImageFailedText();
 
 }  // namespace vela::desktop

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "desktop/core_text.h"
+
 namespace vela::desktop {
 
 void PrepareReportPane(QTextEdit& pane) {
@@ -21,7 +23,7 @@ void InsertReport(QTextCursor& cursor, const upagraha::Report& report) {
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         // A "\n" in the run becomes a paragraph break, so each report line is its own paragraph.
         const std::string_view text = report.Text(run);
-        cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), format);
+        cursor.insertText(ShowCoreText(text), format);
     }
 }
 

@@ -15,7 +15,8 @@
 
 namespace vela::desktop {
 
-inline constexpr char kAlreadyRunningMessage[] = "Application is already running";
+inline constexpr char kAlreadyRunningMessage[] =
+    QT_TRANSLATE_NOOP("vela::desktop::StartUp", "Application is already running");
 
 // A lock that names another host cannot be checked for a living process. The runtime folder is
 // the machine's own, so such a lock is nearly always this machine's from before its name changed;

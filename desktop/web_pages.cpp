@@ -55,7 +55,8 @@ QUrl WebPageUrl(WebPage page) {
 }
 
 QString BrowserFailedText(const QUrl& url) {
-    return QStringLiteral("No web browser could open the page. Its address, to copy into a browser:\n%1")
+    return QCoreApplication::translate("vela::desktop::WebPages",
+                                       "No web browser could open the page. Its address, to copy into a browser:\n%1")
         .arg(url.toString(QUrl::FullyEncoded));
 }
 
@@ -75,11 +76,17 @@ LatLongLookup PrepareLatLongLookup(std::string_view city, std::string_view state
     LatLongLookup lookup;
     // Only an empty box stops the lookup; blanks are the user's text and go into the search as typed.
     if (city.empty()) {
-        lookup.message = PlaceMissing("Please Enter City", reading::FormField::City);
+        lookup.message =
+            PlaceMissing(QCoreApplication::translate("vela::desktop::WebPages", "Please Enter City").toStdString(),
+                         reading::FormField::City);
     } else if (state.empty()) {
-        lookup.message = PlaceMissing("Please Enter State", reading::FormField::State);
+        lookup.message =
+            PlaceMissing(QCoreApplication::translate("vela::desktop::WebPages", "Please Enter State").toStdString(),
+                         reading::FormField::State);
     } else if (country.empty()) {
-        lookup.message = PlaceMissing("Please Enter Country", reading::FormField::Country);
+        lookup.message =
+            PlaceMissing(QCoreApplication::translate("vela::desktop::WebPages", "Please Enter Country").toStdString(),
+                         reading::FormField::Country);
     } else {
         lookup.searchText.append(city).append(" ").append(state).append(" ").append(country);
         lookup.searchText += " Latitude Longitude";

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libgeonames-dev libgeonames-common
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libgeonames-dev libgeonames-common
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   libswe-dev swe-basic-data

@@ -19,6 +19,7 @@ set(files
     share/vela-upagrahas/screenshot-chart.png
     share/vela-upagrahas/screenshot-table.png
     share/vela-upagrahas/screenshot-pdf.png
+    share/vela-upagrahas/translations/vela-upagrahas_en.qm
     share/icons/hicolor/256x256/apps/vela-upagrahas.png
     share/icons/hicolor/scalable/apps/vela-upagrahas.svg
     share/applications/vela-upagrahas.desktop

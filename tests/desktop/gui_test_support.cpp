@@ -10,6 +10,7 @@
 
 #include "atlas/geonames_atlas.h"
 #include "desktop/zone_clock.h"
+#include "reading/calculation_driver.h"
 #include "tests/support/reference_forms.h"
 
 namespace vela::guitest {
@@ -54,6 +55,10 @@ desktop::WindowSeams SeamRecorder::Seams() {
     seams.Ask = [this](const QString& text) {
         questions << text;
         return answerYes;
+    };
+    seams.AskToSave = [this](const QString& text) {
+        saveQuestions << text;
+        return saveAnswer;
     };
     seams.Notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
     seams.settingsPath = SettingsPath();
@@ -194,6 +199,11 @@ reading::BirthForm KnownGoodForm() {
     reading::BirthForm form = NewDelhiForm();
     form.city = "Delhi";  // as FillKnownGoodForm types it
     return form;
+}
+
+upagraha::Report ReportOf(const reading::BirthForm& form) {
+    reading::Reading state;
+    return reading::RunCalculation(form, state).report;
 }
 
 }  // namespace vela::guitest

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "desktop/main_window.h"
+#include "upagraha/upagraha_report.h"
 
 namespace vela::guitest {
 
@@ -34,6 +35,9 @@ struct SeamRecorder {
     QList<ShownMessage> messages;
     QStringList questions;
     bool answerYes = true;
+    // Save, discard or cancel before an unsaved reading is lost: the questions, and the answer.
+    QStringList saveQuestions;
+    desktop::SaveChoice saveAnswer = desktop::SaveChoice::Discard;
     struct Notice {
         QString box;  // the object name of the box the notice stands beside
         QString text;
@@ -117,5 +121,8 @@ QString PdfText(const QString& path);
 // Asha, 15 June 1975, 10:30, Indian Time (row 34), 28 37 North, 77 13 East, Delhi, Delhi, India.
 void FillKnownGoodReading(QWidget& window);
 reading::BirthForm KnownGoodForm();
+
+// The core's report of a form, calculated outside the window.
+upagraha::Report ReportOf(const reading::BirthForm& form);
 
 }  // namespace vela::guitest

@@ -10,21 +10,29 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+
+#include <algorithm>
 
 #include "desktop/chart_view.h"
 #include "desktop/reading_print.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
 #include "reading/result_summary.h"
+#include "reading/working.h"
 
 using namespace vela;
 using namespace vela::guitest;
@@ -43,6 +51,50 @@ void CheckPrintedText(const QString& text) {
         QVERIFY2(text.contains(part), qPrintable(part));
 }
 
+struct PaneLine {
+    QString text;
+    bool bold;
+    int pointSize;
+    bool operator==(const PaneLine&) const = default;
+};
+
+// The non-empty lines of the report, each with its look, as the core's runs describe them.
+QList<PaneLine> LinesOfRuns(const upagraha::Report& report) {
+    QList<PaneLine> lines;
+    for (const upagraha::ReportRun& run : report.runs)
+        for (const QString& line : QString::fromStdString(std::string(report.Text(run))).split(QLatin1Char('\n')))
+            if (!line.isEmpty()) lines.append({line, run.bold, run.pointSize});
+    return lines;
+}
+
+// The same, read back from the pane. A paragraph in more than one format would show as a line
+// without its look and fail the comparison.
+QList<PaneLine> LinesOfPane(const QTextEdit& pane) {
+    QList<PaneLine> lines;
+    for (QTextBlock block = pane.document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text().isEmpty()) continue;
+        const QTextCharFormat format = block.begin().fragment().charFormat();
+        const bool oneFormat = block.begin().fragment().length() == block.length() - 1;
+        lines.append({block.text(), oneFormat && format.fontWeight() >= QFont::Bold,
+                      oneFormat ? static_cast<int>(format.fontPointSize()) : 0});
+    }
+    return lines;
+}
+
+// The core's working of the form's reading, and the portions it cut.
+struct CoreWorking {
+    QString text;
+    std::array<upagraha::Portion, upagraha::kPortionCount> portions;
+};
+CoreWorking WorkingOf(const reading::BirthForm& form) {
+    reading::Reading state;
+    const auto outcome = reading::RunCalculation(form, state);
+    const auto sensitivity = reading::FindBirthTimeSensitivity(form);
+    const auto conventions = reading::CompareConventions(form, state.profile);
+    return {QString::fromStdString(reading::WorkingText(state, outcome.upagrahas, sensitivity, conventions)),
+            outcome.upagrahas.portions};
+}
+
 }  // namespace
 
 class ResultViewTest : public WindowTest {
@@ -58,6 +110,10 @@ private slots:
     void cleanup() { StopWindow(); }
 
     void the_header_names_the_person_the_moment_the_place_and_the_ascendant();
+    void a_whole_reading_shows_the_report_with_bold_labels();
+    void the_report_pane_leaves_the_clipboard_alone();
+    void the_working_tab_shows_the_cores_working_of_the_reading();
+    void the_working_follows_each_new_reading();
     void the_chart_draws_each_body_in_its_sign_and_remembers_its_style();
     void the_chart_takes_its_colours_from_the_palette();
     void the_table_lists_the_upagrahas_and_copies_as_text();
@@ -266,6 +322,141 @@ void ResultViewTest::the_page_size_follows_the_locale() {
     QCOMPARE(desktop::LocalePageSize(QLocale(QLocale::English, QLocale::UnitedStates)).id(), QPageSize::Letter);
     QCOMPARE(desktop::LocalePageSize(QLocale(QLocale::English, QLocale::India)).id(), QPageSize::A4);
     QCOMPARE(desktop::LocalePageSize(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
+}
+
+void ResultViewTest::a_whole_reading_shows_the_report_with_bold_labels() {
+    auto* pane = Control<QTextEdit>(W(), "reportView");
+    QVERIFY(pane->isVisible());
+    QVERIFY(!Control<QWidget>(W(), "birthDataPanel")->isVisible());
+    // The result panel takes the place and size of the form.
+    QCOMPARE(Control<QWidget>(W(), "resultPanel")->geometry(), Control<QWidget>(W(), "birthDataPanel")->geometry());
+    QCOMPARE(Control<QWidget>(W(), "resultPanel")->size(), QSize(601, 369));
+
+    // The pane shows the core's report of the same form. A document's plain text joins its
+    // paragraphs with line breaks; since every run ends its lines with "\n" and the pane starts
+    // from one empty paragraph, the two texts match character for character.
+    const upagraha::Report report = ReportOf(KnownGoodForm());
+    QVERIFY(!report.empty());
+    QCOMPARE(pane->toPlainText(), QString::fromStdString(upagraha::ReportPlainText(report)));
+
+    // Each line keeps its run's look: the upagraha names and the four headings bold, values plain,
+    // all in 12-point type.
+    const QList<PaneLine> lines = LinesOfPane(*pane);
+    QCOMPARE(lines, LinesOfRuns(report));
+    QCOMPARE(lines.front(), (PaneLine{QStringLiteral("Kaala"), true, 12}));
+    QCOMPARE(lines.at(1), (PaneLine{QStringLiteral("Longitude"), true, 12}));
+    QVERIFY(!lines.at(2).bold);
+    for (const char* name : {"Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"})
+        QVERIFY(lines.contains(PaneLine{QString::fromLatin1(name), true, 12}));
+
+    // The pane shows the top of the report.
+    QCOMPARE(pane->textCursor().position(), 0);
+    QCOMPARE(pane->verticalScrollBar()->value(), pane->verticalScrollBar()->minimum());
+}
+
+void ResultViewTest::the_report_pane_leaves_the_clipboard_alone() {
+    QClipboard* clipboard = QApplication::clipboard();
+    const QString copiedElsewhere = QStringLiteral("copied in another program");
+    clipboard->setText(copiedElsewhere);
+    auto* pane = Control<QTextEdit>(W(), "reportView");
+    QWidget* viewport = pane->viewport();
+
+    // Whatever a person does over the pane: move, click, double-click, drag, select all, copy.
+    QTest::mouseMove(viewport, QPoint(30, 12));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(30, 12));
+    QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(viewport, QPoint(250, 120));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(250, 120));
+    pane->setFocus();
+    QTest::keyClick(pane, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pane, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(pane, Qt::Key_Insert, Qt::ControlModifier);
+    QVERIFY(!pane->textCursor().hasSelection());
+    QCOMPARE(clipboard->text(), copiedElsewhere);
+
+    // A right click or the menu key asks for a context menu; the pane offers none.
+    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(30, 12));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(30, 12), viewport->mapToGlobal(QPoint(30, 12)));
+    QApplication::sendEvent(viewport, &menuKey);
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(clipboard->text(), copiedElsewhere);
+
+    // A new report written into the pane leaves the clipboard as it was too.
+    Press(W(), "backButton");
+    Press(W(), "calculateButton");
+    QCOMPARE(clipboard->text(), copiedElsewhere);
+}
+
+void ResultViewTest::the_working_tab_shows_the_cores_working_of_the_reading() {
+    auto* tabs = Control<QTabWidget>(W(), "resultTabs");
+    auto* working = Control<QPlainTextEdit>(W(), "workingView");
+    // The report comes first, as it always did.
+    QCOMPARE(tabs->currentWidget(), Control<QWidget>(W(), "reportTab"));
+    QVERIFY(Control<QTextEdit>(W(), "reportView")->isVisible());
+
+    // Alt+W is the tab's access key.
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::AltModifier);
+    QTRY_VERIFY(working->isVisible());
+    QVERIFY(working->isReadOnly());
+    // The columns line up: in the pane's font every character of every line takes the width of
+    // one digit, whatever font the system's fixed font turns out to be.
+    const QFontMetricsF metrics(working->font());
+    const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (const QString& line : working->toPlainText().split(u'\n'))
+        QVERIFY2(qAbs(metrics.horizontalAdvance(line) - column * static_cast<qreal>(line.size())) < 0.5,
+                 qPrintable(QStringLiteral("%1 (%2)").arg(line, QFontInfo(working->font()).family())));
+    QVERIFY(Control<QPushButton>(W(), "saveButton")->isVisible());
+    QVERIFY(Control<QPushButton>(W(), "backButton")->isVisible());
+
+    const CoreWorking core = WorkingOf(KnownGoodForm());
+    QCOMPARE(working->toPlainText(), core.text);
+    // Each portion's line holds the start, end and lord the core cut for it.
+    const QStringList lines = working->toPlainText().split(u'\n');
+    for (std::size_t k = 0; k < core.portions.size(); ++k) {
+        const auto& portion = core.portions[k];
+        const QString start =
+            QStringLiteral("  %1  %2").arg(k + 1).arg(QString::fromStdString(reading::ClockText(portion.start)));
+        const auto line =
+            std::find_if(lines.begin(), lines.end(), [&start](const QString& l) { return l.startsWith(start); });
+        QVERIFY2(line != lines.end(), qPrintable(start));
+        QVERIFY(line->contains(QString::fromStdString(reading::ClockText(portion.end))));
+        QVERIFY(line->endsWith(QString::fromUtf8(portion.lord.data(), static_cast<qsizetype>(portion.lord.size()))));
+    }
+
+    // Back on the report tab the report is the core's, untouched.
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(Control<QTextEdit>(W(), "reportView")->isVisible());
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(),
+             QString::fromStdString(upagraha::ReportPlainText(ReportOf(KnownGoodForm()))));
+}
+
+void ResultViewTest::the_working_follows_each_new_reading() {
+    auto* working = Control<QPlainTextEdit>(W(), "workingView");
+    Control<QTabWidget>(W(), "resultTabs")->setCurrentWidget(Control<QWidget>(W(), "workingTab"));
+    QCOMPARE(working->toPlainText(), WorkingOf(KnownGoodForm()).text);
+
+    // A night birth calculated while the working tab is open shows its own working there.
+    Press(W(), "backButton");
+    ChooseEntry(W(), "hourCombo", QStringLiteral("22"));
+    Press(W(), "calculateButton");
+    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    QVERIFY(working->isVisible());
+    QCOMPARE(window->focusWidget(), working);
+    reading::BirthForm night = KnownGoodForm();
+    night.hour = "22";
+    const QString nightWorking = WorkingOf(night).text;
+    QVERIFY(nightWorking.contains(QStringLiteral("Night birth")));
+    QCOMPARE(working->toPlainText(), nightWorking);
+
+    // A refused calculation leaves the last reading's working.
+    Press(W(), "backButton");
+    ChooseEntry(W(), "dayCombo", QStringLiteral("31"));
+    ChooseEntry(W(), "monthCombo", QStringLiteral("April"));
+    Press(W(), "calculateButton");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(working->toPlainText(), nightWorking);
 }
 
 QTEST_MAIN(ResultViewTest)

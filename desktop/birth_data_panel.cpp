@@ -1,0 +1,381 @@
+#include "desktop/birth_data_panel.h"
+
+#include <QAbstractItemView>
+#include <QAbstractProxyModel>
+#include <QPalette>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardItemModel>
+
+#include <algorithm>
+
+#include "desktop/box_rules.h"
+#include "desktop/core_text.h"
+#include "desktop/zone_clock.h"
+#include "reading/reference_tables.h"
+
+namespace vela::desktop {
+
+namespace {
+
+// Rows of the form a window at its minimum size still shows, the rest scrolled to.
+constexpr int kFormRowsAlwaysShown = 4;
+
+// What the user typed or a file held, as it is.
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string S(const QString& text) { return text.toStdString(); }
+
+template <std::size_t N>
+void FillList(QComboBox* list, const std::array<std::string_view, N>& entries) {
+    list->clear();
+    for (const std::string_view entry : entries) list->addItem(ShowCoreText(entry));
+}
+
+// A list shows the text only when it is one of its entries; anything else leaves it without a
+// selection, which the driver then refuses with a message.
+void SelectText(QComboBox* list, const std::string& text) {
+    list->setCurrentIndex(list->findText(Q(text), Qt::MatchExactly));
+}
+
+void SelectPosition(QComboBox* list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+// index -1 clears the pair; auto-exclusive buttons refuse to be cleared while exclusive.
+void SelectDirection(const std::array<QRadioButton*, 2>& pair, int index) {
+    if (index >= 0) {
+        pair[static_cast<std::size_t>(index)]->setChecked(true);
+        return;
+    }
+    for (QRadioButton* button : pair) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+}  // namespace
+
+BirthDataPanel::BirthDataPanel(BirthDataSeams panelSeams, QWidget* parent)
+    : QGroupBox(parent), seams(std::move(panelSeams)) {
+    setupUi(this);
+    latRadios = {northRadio, southRadio};
+    lonRadios = {eastRadio, westRadio};
+
+    QPalette warningPalette = zoneWarningLabel->palette();
+    warningPalette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
+    zoneWarningLabel->setPalette(warningPalette);
+
+    // The places list hangs under the city box but is not the box's own completer: the box would
+    // then write the chosen line into itself, commas and accents included, past the letters rule.
+    placesModel = new QStandardItemModel(this);
+    cityCompleter = new QCompleter(placesModel, this);
+    cityCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    cityCompleter->setMaxVisibleItems(10);
+    cityCompleter->setWidget(cityEdit);
+    placeSearchTimer.setSingleShot(true);
+    placeSearchTimer.setInterval(kPlaceSearchDelayMs);
+
+    // However small the window, the scrolling form keeps room for a few rows of boxes.
+    formScrollArea->setMinimumHeight(kFormRowsAlwaysShown * nameEdit->sizeHint().height());
+    WireEvents();
+}
+
+void BirthDataPanel::WireEvents() {
+    connect(calculateButton, &QPushButton::clicked, this, &BirthDataPanel::CalculateAsked);
+    connect(openButton, &QPushButton::clicked, this, &BirthDataPanel::OpenAsked);
+    connect(lookUpCoordinatesButton, &QPushButton::clicked, this, &BirthDataPanel::LookUpAsked);
+    connect(useZoneButton, &QPushButton::clicked, this, &BirthDataPanel::UseProposedZone);
+
+    const std::array<std::pair<QLineEdit*, reading::FormField>, 8> boxes{
+        {{nameEdit, reading::FormField::Name},
+         {cityEdit, reading::FormField::City},
+         {stateEdit, reading::FormField::State},
+         {countryEdit, reading::FormField::Country},
+         {latDegreesEdit, reading::FormField::LatDeg},
+         {latMinutesEdit, reading::FormField::LatMin},
+         {lonDegreesEdit, reading::FormField::LonDeg},
+         {lonMinutesEdit, reading::FormField::LonMin}}};
+    for (const auto& [box, field] : boxes) {
+        // Every way text gets in (keys, pastes, drops, input methods) meets the same rule. The
+        // places list under the city box hands its keys to the box directly, and meets it too.
+        QLineEdit* edit = box;
+        InstallBoxRule(*box, field, [this, edit](const QString& message) {
+            cityCompleter->popup()->hide();
+            seams.Notify(edit, message);
+        });
+    }
+    connect(cityEdit, &QLineEdit::textEdited, this, &BirthDataPanel::CityEdited);
+    // The user's own changes of the coordinates; a picked place or a reading file fills them itself.
+    for (QLineEdit* number : {latDegreesEdit, latMinutesEdit, lonDegreesEdit, lonMinutesEdit})
+        connect(number, &QLineEdit::textEdited, this, &BirthDataPanel::CoordinatesChanged);
+    for (QRadioButton* direction : {latRadios[0], latRadios[1], lonRadios[0], lonRadios[1]})
+        connect(direction, &QRadioButton::clicked, this, &BirthDataPanel::CoordinatesChanged);
+    // Enter on a focused button presses it, as in a dialog.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
+    connect(&placeSearchTimer, &QTimer::timeout, this, &BirthDataPanel::SearchAtlas);
+    connect(cityCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this, &BirthDataPanel::PlacePicked);
+    for (QComboBox* list : {dayCombo, monthCombo, yearCombo, hourCombo, minuteCombo})
+        connect(list, &QComboBox::currentIndexChanged, this, &BirthDataPanel::BirthMomentChanged);
+    connect(zoneCombo, &QComboBox::currentIndexChanged, this, &BirthDataPanel::RefreshZoneWarning);
+    connect(dstCheck, &QCheckBox::toggled, this, &BirthDataPanel::RefreshZoneWarning);
+}
+
+void BirthDataPanel::LoadForm() {
+    const reading::ListEntries& lists = reading::FormListEntries();
+    FillList(dayCombo, lists.days);
+    FillList(monthCombo, lists.months);
+    FillList(yearCombo, lists.years);
+    FillList(hourCombo, lists.hours);
+    FillList(minuteCombo, lists.minutes);
+
+    // Each zone row with its exact offset beside its text.
+    zoneCombo->clear();
+    for (int row = 0; row < reading::kZoneCount; ++row) zoneCombo->addItem(ShowCoreText(reading::ZoneListText(row)));
+
+    for (QComboBox* list : {dayCombo, monthCombo, yearCombo, hourCombo, minuteCombo, zoneCombo})
+        SelectPosition(list, 0);
+    SelectDirection(latRadios, 0);
+    SelectDirection(lonRadios, 0);
+    dstCheck->setChecked(false);
+}
+
+reading::BirthForm BirthDataPanel::SnapshotForm() const {
+    reading::BirthForm form;
+    form.name = S(nameEdit->text());
+    form.day = S(dayCombo->currentText());
+    form.month = monthCombo->currentIndex();
+    form.year = S(yearCombo->currentText());
+    form.hour = S(hourCombo->currentText());
+    form.minute = S(minuteCombo->currentText());
+    form.zoneRow = zoneCombo->currentIndex();
+    form.latDegrees = S(latDegreesEdit->text());
+    form.latMinutes = S(latMinutesEdit->text());
+    form.lonDegrees = S(lonDegreesEdit->text());
+    form.lonMinutes = S(lonMinutesEdit->text());
+    form.latDirection = latRadios[0]->isChecked()   ? reading::LatChoice::North
+                        : latRadios[1]->isChecked() ? reading::LatChoice::South
+                                                    : reading::LatChoice::None;
+    form.lonDirection = lonRadios[0]->isChecked()   ? reading::LonChoice::East
+                        : lonRadios[1]->isChecked() ? reading::LonChoice::West
+                                                    : reading::LonChoice::None;
+    form.dst = dstCheck->isChecked();
+    form.city = S(cityEdit->text());
+    form.state = S(stateEdit->text());
+    form.country = S(countryEdit->text());
+    return form;
+}
+
+void BirthDataPanel::ApplyForm(const reading::BirthForm& form) {
+    // A form from elsewhere (a reading file) is no place picked from the atlas.
+    pickedPlace.reset();
+    BoxRuleValidator::SetBoxText(*nameEdit, Q(form.name));
+    SelectText(dayCombo, form.day);
+    SelectPosition(monthCombo, form.month);
+    SelectText(yearCombo, form.year);
+    SelectText(hourCombo, form.hour);
+    SelectText(minuteCombo, form.minute);
+    SelectPosition(zoneCombo, form.zoneRow);
+    dstCheck->setChecked(form.dst);
+    ApplyPlace(form);
+    RefreshZoneProposal(false);
+}
+
+void BirthDataPanel::ApplyPlace(const reading::BirthForm& form) {
+    BoxRuleValidator::SetBoxText(*latDegreesEdit, Q(form.latDegrees));
+    BoxRuleValidator::SetBoxText(*latMinutesEdit, Q(form.latMinutes));
+    BoxRuleValidator::SetBoxText(*lonDegreesEdit, Q(form.lonDegrees));
+    BoxRuleValidator::SetBoxText(*lonMinutesEdit, Q(form.lonMinutes));
+    SelectDirection(latRadios, form.latDirection == reading::LatChoice::North   ? 0
+                               : form.latDirection == reading::LatChoice::South ? 1
+                                                                                : -1);
+    SelectDirection(lonRadios, form.lonDirection == reading::LonChoice::East   ? 0
+                               : form.lonDirection == reading::LonChoice::West ? 1
+                                                                               : -1);
+    BoxRuleValidator::SetBoxText(*cityEdit, Q(form.city));
+    BoxRuleValidator::SetBoxText(*stateEdit, Q(form.state));
+    BoxRuleValidator::SetBoxText(*countryEdit, Q(form.country));
+}
+
+QWidget* BirthDataPanel::FieldWidget(reading::FormField field) const {
+    switch (field) {
+        case reading::FormField::None:
+            return nullptr;
+        case reading::FormField::Name:
+            return nameEdit;
+        case reading::FormField::Day:
+            return dayCombo;
+        case reading::FormField::Month:
+            return monthCombo;
+        case reading::FormField::Year:
+            return yearCombo;
+        case reading::FormField::Hour:
+            return hourCombo;
+        case reading::FormField::Minute:
+            return minuteCombo;
+        case reading::FormField::TimeZone:
+            return zoneCombo;
+        case reading::FormField::LatDeg:
+            return latDegreesEdit;
+        case reading::FormField::LatMin:
+            return latMinutesEdit;
+        case reading::FormField::LonDeg:
+            return lonDegreesEdit;
+        case reading::FormField::LonMin:
+            return lonMinutesEdit;
+        case reading::FormField::City:
+            return cityEdit;
+        case reading::FormField::State:
+            return stateEdit;
+        case reading::FormField::Country:
+            return countryEdit;
+        case reading::FormField::LatDirection:
+            return latRadios[1]->isChecked() ? latRadios[1] : latRadios[0];
+        case reading::FormField::LonDirection:
+            return lonRadios[1]->isChecked() ? lonRadios[1] : lonRadios[0];
+    }
+    return nullptr;
+}
+
+void BirthDataPanel::PointAt(const reading::UserMessage& message) {
+    if (message.selectLat != reading::LatChoice::None)
+        SelectDirection(latRadios, message.selectLat == reading::LatChoice::North ? 0 : 1);
+    if (message.selectLong != reading::LonChoice::None)
+        SelectDirection(lonRadios, message.selectLong == reading::LonChoice::East ? 0 : 1);
+    if (QWidget* field = FieldWidget(message.focus)) field->setFocus();
+}
+
+void BirthDataPanel::FocusZone() { zoneCombo->setFocus(); }
+
+void BirthDataPanel::SelectName() {
+    nameEdit->setFocus();
+    nameEdit->selectAll();
+}
+
+void BirthDataPanel::CityEdited() {
+    // A city typed by hand is no longer the place picked; its zone no longer speaks for the form.
+    ForgetPickedPlace();
+    placeSearchTimer.start();
+}
+
+void BirthDataPanel::SearchAtlas() {
+    offeredPlaces = seams.FindPlaces(cityEdit->text());
+    placesModel->clear();
+    for (const atlas::AtlasPlace& place : offeredPlaces)
+        placesModel->appendRow(new QStandardItem(Q(atlas::PlaceListText(place))));
+    QAbstractItemView* list = cityCompleter->popup();
+    if (offeredPlaces.empty() || !cityEdit->hasFocus()) {
+        list->hide();
+        return;
+    }
+    // As wide as its longest line, never narrower than the box; a wider list ends where the box
+    // ends, so it stays over the window.
+    const int width =
+        std::max(cityEdit->width(),
+                 list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+    cityCompleter->complete(QRect(cityEdit->width() - width, 0, width, cityEdit->height()));
+}
+
+void BirthDataPanel::PlacePicked(const QModelIndex& index) {
+    QModelIndex row = index;
+    if (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(index.model())) row = proxy->mapToSource(index);
+    if (!row.isValid() || row.row() >= static_cast<int>(offeredPlaces.size())) return;
+    const atlas::AtlasPlace place = offeredPlaces[static_cast<std::size_t>(row.row())];
+    reading::BirthForm form = SnapshotForm();
+    atlas::FillPlace(form, place);
+    ApplyPlace(form);
+    pickedPlace = place;
+    RefreshZoneProposal(true);
+}
+
+void BirthDataPanel::BirthMomentChanged() { RefreshZoneProposal(false); }
+
+void BirthDataPanel::CoordinatesChanged() {
+    // Coordinates changed by hand are no longer the picked place's; the place nearest to them
+    // speaks for the zone instead.
+    pickedPlace.reset();
+    RefreshZoneProposal(false);
+}
+
+void BirthDataPanel::ForgetPickedPlace() {
+    if (!pickedPlace) return;
+    pickedPlace.reset();
+    RefreshZoneProposal(false);
+}
+
+std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
+    const reading::FormNumber latDeg = reading::ParseFormNumber(S(latDegreesEdit->text()));
+    const reading::FormNumber latMin = reading::ParseFormNumber(S(latMinutesEdit->text()));
+    const reading::FormNumber lonDeg = reading::ParseFormNumber(S(lonDegreesEdit->text()));
+    const reading::FormNumber lonMin = reading::ParseFormNumber(S(lonMinutesEdit->text()));
+    const bool north = latRadios[0]->isChecked();
+    const bool east = lonRadios[0]->isChecked();
+    if (!latDeg.value || !latMin.value || !lonDeg.value || !lonMin.value) return std::nullopt;
+    if ((!north && !latRadios[1]->isChecked()) || (!east && !lonRadios[1]->isChecked())) return std::nullopt;
+    if (*latDeg.value > 89 || *latMin.value > 59 || *lonDeg.value > 180 || *lonMin.value > 59) return std::nullopt;
+    const double latitude = *latDeg.value + *latMin.value / 60.0;
+    const double longitude = *lonDeg.value + *lonMin.value / 60.0;
+    return seams.FindNearestPlace(north ? latitude : -latitude, east ? longitude : -longitude);
+}
+
+void BirthDataPanel::RefreshZoneProposal(bool apply) {
+    zoneAtBirth.reset();
+    zoneProposal = {};
+    QString text;
+    // The place whose clocks speak for the form: the one picked, else the one nearest to the
+    // coordinates typed.
+    std::optional<atlas::AtlasPlace> place = pickedPlace;
+    QString nearestLine;
+    if (!place) {
+        if (auto nearby = NearestToTypedPlace()) {
+            place = nearby->place;
+            nearestLine = ShowCoreText(atlas::NearestPlaceText(nearby->place, nearby->km)) + QLatin1Char('\n');
+            // A proposal for typed coordinates waits for the user's word; only a pick sets the zone.
+            apply = false;
+        }
+    }
+    if (place) {
+        const std::string& zone = place->zoneName;
+        if (const auto moment = atlas::ClockMomentOf(SnapshotForm())) {
+            zoneAtBirth = ZoneAtBirthMoment(zone, *moment);
+            if (zoneAtBirth) {
+                zoneProposal = atlas::ProposeZone(*zoneAtBirth);
+                const bool applying = apply && zoneProposal.row.has_value();
+                text = ShowCoreText(atlas::ProposalText(*zoneAtBirth, *moment, zoneProposal, applying));
+            } else {
+                text = ShowCoreText(atlas::UnknownZoneText(zone));
+            }
+        } else {
+            text = ShowCoreText(atlas::NoDateText(zone));
+        }
+        text.prepend(nearestLine);
+    }
+    zoneProposalLabel->setText(text);
+    zoneProposalLabel->setVisible(!text.isEmpty());
+    if (apply && zoneAtBirth && zoneProposal.row) {
+        SelectPosition(zoneCombo, *zoneProposal.row);
+        dstCheck->setChecked(zoneProposal.dst);
+    }
+    RefreshZoneWarning();
+}
+
+void BirthDataPanel::RefreshZoneWarning() {
+    std::optional<std::string> warning;
+    if (zoneAtBirth)
+        warning = atlas::ZoneWarning(*zoneAtBirth, zoneProposal, zoneCombo->currentIndex(), dstCheck->isChecked());
+    zoneWarningLabel->setText(warning ? ShowCoreText(*warning) : QString());
+    zoneWarningLabel->setVisible(warning.has_value());
+    // One click puts the proposal into the form when the form says otherwise.
+    useZoneButton->setVisible(warning.has_value() && zoneProposal.row.has_value());
+}
+
+void BirthDataPanel::UseProposedZone() {
+    if (!zoneProposal.row) return;
+    SelectPosition(zoneCombo, *zoneProposal.row);
+    dstCheck->setChecked(zoneProposal.dst);
+    RefreshZoneWarning();
+    zoneCombo->setFocus();
+}
+
+}  // namespace vela::desktop

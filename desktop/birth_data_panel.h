@@ -1,0 +1,112 @@
+// The birth-data panel: the form a reading starts from, with the atlas under the city box and the
+// zone the place's clocks propose.
+//
+// It stands at the start of the flow: the main window takes a snapshot of the form (a
+// reading::BirthForm) when Calculate is asked for, hands it to the core, and writes a reading file's
+// form back into it. The panel computes nothing itself: the places, their zones and the proposal
+// come from the atlas module, the rules of each box from the core's form rules.
+#pragma once
+
+#include <QCompleter>
+#include <QGroupBox>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "atlas/geonames_atlas.h"
+#include "atlas/place_name.h"
+#include "atlas/zone_proposal.h"
+#include "reading/birth_form.h"
+#include "reading/validation.h"
+#include "ui_birth_data_panel.h"
+
+class QModelIndex;
+class QRadioButton;
+class QStandardItemModel;
+
+namespace vela::desktop {
+
+// How long typing in the city box pauses before the atlas is searched.
+inline constexpr int kPlaceSearchDelayMs = 150;
+
+// What the panel asks of the world outside the window; the main window hands its own seams on.
+struct BirthDataSeams {
+    // Places matching the typed city, in the order offered.
+    std::function<std::vector<atlas::AtlasPlace>(const QString& typed)> FindPlaces;
+    // The atlas place nearest to typed coordinates (degrees, North and East positive), if one
+    // lies within reach.
+    std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
+    // A short notice beside a box that goes on taking keys (a refused key or paste).
+    std::function<void(QWidget* box, const QString& text)> Notify;
+};
+
+class BirthDataPanel : public QGroupBox, private Ui::BirthDataPanel {
+    Q_OBJECT
+
+public:
+    explicit BirthDataPanel(BirthDataSeams seams, QWidget* parent = nullptr);
+
+    // Fills the lists and selects their first entries. Every step runs on its own.
+    void LoadForm();
+
+    // The form as the core sees it, and back.
+    reading::BirthForm SnapshotForm() const;
+    void ApplyForm(const reading::BirthForm& form);
+
+    // The place picked from the atlas whose zone the proposal follows, if any.
+    const std::optional<atlas::AtlasPlace>& PickedPlace() const { return pickedPlace; }
+
+    // After a message about the form: the directions it chooses are chosen, and the focus goes to
+    // the box it names.
+    void PointAt(const reading::UserMessage& message);
+    // The zone list takes the focus (a zone the user did not confirm).
+    void FocusZone();
+    // The name is ready to be typed over.
+    void SelectName();
+
+Q_SIGNALS:
+    void CalculateAsked();
+    void OpenAsked();
+    void LookUpAsked();
+
+private:
+    void WireEvents();
+    void CityEdited();
+    void SearchAtlas();
+    void PlacePicked(const QModelIndex& index);
+    void BirthMomentChanged();
+    void CoordinatesChanged();
+    void UseProposedZone();
+    // ApplyPlace writes only the place boxes and directions.
+    void ApplyPlace(const reading::BirthForm& form);
+    QWidget* FieldWidget(reading::FormField field) const;
+
+    // The zone proposal of the picked place, or else of the atlas place nearest to typed
+    // coordinates, at the form's date and time; `apply` sets the zone list and tick to it (a
+    // picked place does, typed coordinates never do). The warning and the "use this zone" button
+    // follow the list and tick as they are.
+    void RefreshZoneProposal(bool apply);
+    void RefreshZoneWarning();
+    // The atlas place nearest to the typed coordinates when all four boxes hold a number.
+    std::optional<atlas::NearbyPlace> NearestToTypedPlace() const;
+    void ForgetPickedPlace();
+
+    BirthDataSeams seams;
+    std::array<QRadioButton*, 2> latRadios{};  // 0 North, 1 South
+    std::array<QRadioButton*, 2> lonRadios{};  // 0 East, 1 West
+
+    // The atlas under the city box: its places, the list offering them, and the pause in typing.
+    QCompleter* cityCompleter = nullptr;
+    QStandardItemModel* placesModel = nullptr;
+    std::vector<atlas::AtlasPlace> offeredPlaces;  // one per row of placesModel
+    QTimer placeSearchTimer;
+    std::optional<atlas::AtlasPlace> pickedPlace;
+    std::optional<atlas::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
+    atlas::ZoneProposal zoneProposal;
+};
+
+}  // namespace vela::desktop

@@ -1,0 +1,75 @@
+// The result view: the reading just calculated, as astrologers read it. A header above four tabs:
+// the report (the core's runs of text in the report pane), the chart (in the style chosen beside
+// the tabs), the table with Copy Table, and the working behind the figures.
+//
+// It stands at the end of the flow: the main window hands it what the core returned for the
+// form's snapshot, and it draws that. The working is asked of the core only when its tab is
+// first shown for a reading: the birth-time search behind it runs the whole reading a few
+// thousand times.
+#pragma once
+
+#include <QGroupBox>
+
+#include <optional>
+
+#include "reading/birth_data.h"
+#include "reading/birth_form.h"
+#include "reading/chart_model.h"
+#include "ui_result_view.h"
+#include "upagraha/upagraha.h"
+#include "upagraha/upagraha_report.h"
+
+class QComboBox;
+
+namespace vela::desktop {
+
+class ResultView : public QGroupBox, private Ui::ResultView {
+    Q_OBJECT
+
+public:
+    explicit ResultView(QWidget* parent = nullptr);
+
+    // What the view shows: the reading with the form it came from, its upagrahas and report.
+    struct ReadingOnScreen {
+        reading::Reading reading;
+        reading::BirthForm form;
+        upagraha::Upagrahas upagrahas;
+        upagraha::Report report;
+        bool workingWritten = false;
+    };
+    void ShowReading(ReadingOnScreen shown);
+    // Nothing before the first reading.
+    const std::optional<ReadingOnScreen>& OnScreen() const { return onScreen; }
+    // The chart drawn; nothing before the first reading.
+    const std::optional<reading::ChartModel>& Chart() const;
+
+    // The chart style, set without a signal (the remembered one at start-up).
+    void SetChartStyle(reading::ChartStyle style);
+    reading::ChartStyle ChartStyle() const { return chartStyle; }
+
+    // The focus on the tab in front: its text or table, or the tabs themselves for the chart.
+    void FocusTabInFront();
+
+Q_SIGNALS:
+    // The user chose another chart style beside the tabs.
+    void ChartStyleChosen(reading::ChartStyle style);
+    void SaveAsked();
+    void BackAsked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void TabChanged();
+    void ChartStyleChanged();
+    void CopyTable();
+    // The header, chart and table of the reading on screen.
+    void FillViews();
+    void WriteWorking();
+
+    QComboBox* chartStyleCombo = nullptr;  // beside the tabs while the Chart tab is in front
+    reading::ChartStyle chartStyle = reading::ChartStyle::SouthIndian;
+    std::optional<ReadingOnScreen> onScreen;
+};
+
+}  // namespace vela::desktop

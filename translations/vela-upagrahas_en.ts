@@ -1,0 +1,421 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>BirthDataPanel</name>
+    <message>
+        <source>Personal Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upagraha means confinement or seizure. They stand for inferior thoughts that can eclipse our mind. These are also known as shadow planets. They do not have a body of their own similar to Rahu and Ketu. Upagrahas support or act as an obstacle in relation to other planetary energies. They are calculated based on the Sun&apos;s longitude. Upagrahas are invisible and are felt only by their effects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH/MM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use this zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DEG/MIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to find Latitude &amp;&amp; Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Get My Upagrahas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Previously Saved Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vela Upagrahas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brand this software as your own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make money online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co-brand this software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Chart Image...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get My &amp;Rasi Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultView</name>
+    <message>
+        <source>Vela Upagrahas Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::AboutDialog</name>
+    <message>
+        <source>&lt;p&gt;A calculator for Vedic (sidereal) astrology. From the date, time and place of birth it works out the sidereal ascendant, the sunrise and sunset around the birth day, and the six time-based upagrahas (shadow planets): Kaala, Mrityu, Arthaprahaara, Yamaghantaka, Gulika and Maandi, each with its longitude, its house from the ascendant and an interpretation.&lt;/p&gt;&lt;p&gt;Every calculation runs on this computer; no data leaves it and nothing is stored unless you save a reading.&lt;/p&gt;&lt;p&gt;Licence: free software under the MIT License.&lt;br&gt;Credits: the Vela Upagrahas developers. Built with the Qt toolkit (LGPL 3) and, for the offline atlas, libgeonames (GPL 3) with place data from GeoNames (CC BY 4.0); linked with libgeonames, this desktop program as a whole is distributed under the GPL 3. Text set in Verdana or DejaVu Sans.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Vela Upagrahas</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::HelpWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::MainWindow</name>
+    <message>
+        <source>%1 is read-only.
+Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Chart Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG image (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vela Upagrahas (*.ved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading on the form has not been saved.
+Do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::ProfileChoice</name>
+    <message>
+        <source>&amp;Conventions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ustom...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::ProfileDialog</name>
+    <message>
+        <source>Custom Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lords of the portions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::ReadingPrint</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF could not be written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart image could not be written:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::ResultView</name>
+    <message>
+        <source>South Indian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart style</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::StartUp</name>
+    <message>
+        <source>Application is already running, and the reading could not be handed to it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application is already running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vela Upagrahas: the six time-based upagrahas (Kaala, Mrityu, Arthaprahaara, Yamaghantaka,
+Gulika, Maandi) of a birth, from its date, time, zone and place, in a window.
+Readings without a window: vela-upagrahas-cli.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the printed reading of READING.ved to OUT.pdf, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the chart of READING.ved to OUT.svg, without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A saved reading to open and calculate (optional).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::WebPages</name>
+    <message>
+        <source>No web browser could open the page. Its address, to copy into a browser:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
