@@ -62,7 +62,7 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 std::string S(const QString& text) { return text.toStdString(); }
 
 // Paths go to the core as the file system spells them.
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string NativePath(const QString& path) { return NativeFileName(path); }
 
 template <std::size_t N>
 void FillList(QComboBox* list, const std::array<std::string_view, N>& entries) {
