@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "astro/text.h"
+#include "upagraha/profiles.h"
+
 namespace vela::desktop {
 
 namespace {
@@ -12,6 +15,11 @@ const QString kFolderKey = QStringLiteral("lastFolder");
 const QString kChartStyleKey = QStringLiteral("chartStyle");
 const QString kNorthIndian = QStringLiteral("north");
 const QString kSouthIndian = QStringLiteral("south");
+// Kept by the Conventions menu (profile_dialog.cpp).
+const QString kProfileKey = QStringLiteral("conventions/profile");
+const QString kCustomKey = QStringLiteral("conventions/custom");
+
+QString Shown(const QString& value) { return QString::fromStdString(astro::QuotedForMessage(value.toStdString())); }
 
 }  // namespace
 
@@ -52,6 +60,33 @@ QString WindowSettings::LastFolder() const {
     const QString folder = settings->value(kFolderKey).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
     return QDir::homePath();
+}
+
+QStringList WindowSettings::UnreadableValues() const {
+    QStringList problems;
+    const QString file = Shown(settings->fileName());
+    const auto unreadable = [&](const QString& key, const QString& value, const QString& instead) {
+        problems
+            << QStringLiteral("The setting %1 in %2 cannot be read (%3); %4.").arg(key, file, Shown(value), instead);
+    };
+    const QString profile = settings->value(kProfileKey).toString();
+    const bool custom = profile == QString::fromUtf8(upagraha::kCustomName.data(),
+                                                     static_cast<qsizetype>(upagraha::kCustomName.size()));
+    if (settings->contains(kProfileKey) && !custom && !upagraha::FindProfile(profile.toStdString()))
+        unreadable(kProfileKey, profile, QStringLiteral("the original profile is used"));
+    if (settings->contains(kCustomKey) || custom) {
+        const QString line = settings->value(kCustomKey).toString();
+        if (!upagraha::ParseProfileSettings(line.toStdString()))
+            unreadable(kCustomKey, line,
+                       custom ? QStringLiteral("the original profile is used")
+                              : QStringLiteral("the custom profile starts from the original's settings"));
+    }
+    if (settings->contains(kChartStyleKey)) {
+        const QString style = settings->value(kChartStyleKey).toString();
+        if (style != kNorthIndian && style != kSouthIndian)
+            unreadable(kChartStyleKey, style, QStringLiteral("the South Indian chart is used"));
+    }
+    return problems;
 }
 
 reading::ChartStyle WindowSettings::ChartStyle() const {
