@@ -11,7 +11,8 @@
 // left alone. A target with more than one hard link cannot be renamed over without splitting its
 // names: its old bytes are first copied to a synced backup beside it, then it is written in place;
 // a failure puts the old bytes back from the backup (and, when even that fails, names the backup
-// that holds them).
+// that holds them). A target whose owner the new file could not take over (another user's file in a
+// folder this user may write) is written in place the same way, so it keeps its owner.
 #pragma once
 
 #include <sys/types.h>

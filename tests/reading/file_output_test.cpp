@@ -95,6 +95,20 @@ TEST_F(FileOutput, a_replaced_file_keeps_its_permissions_and_a_new_one_follows_t
     EXPECT_EQ(ModeOf(folder / "fresh.ved"), 0644u);
 }
 
+// Another user's file, written by the administrator: it stays that user's.
+TEST_F(FileOutput, a_replaced_file_keeps_its_owner) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only the administrator can give a file to another user";
+    const fs::path target = folder / "asha.ved";
+    Spit(target, "old");
+    ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(WriteOutputFile(target.string(), "new"), std::nullopt);
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+    EXPECT_EQ(Slurp(target), "new");
+}
+
 TEST_F(FileOutput, a_write_protected_file_is_refused_and_left_as_it_was) {
     const fs::path target = folder / "asha.ved";
     Spit(target, "kept");
