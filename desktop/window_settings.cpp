@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "astro/text.h"
+#include "desktop/file_names.h"
 #include "upagraha/profiles.h"
 
 namespace vela::desktop {
@@ -29,10 +30,37 @@ WindowSettings::WindowSettings(const QString& path)
                    : std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
 
 QStringList WindowSettings::RecentReadings() const {
-    QStringList recent = settings->value(kRecentKey).toStringList();
+    // Names that are UTF-8 are kept as texts; a name that is not is kept as its bytes
+    // (@ByteArray), which the settings file keeps unchanged where a text would lose them.
+    const QVariant value = settings->value(kRecentKey);
+    QStringList recent;
+    // One entry is read back as the entry itself, more as a list.
+    const bool single = value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray;
+    const QVariantList entries = single ? QVariantList{value} : value.toList();
+    for (const QVariant& entry : entries)
+        recent << (entry.typeId() == QMetaType::QByteArray ? DecodeFileName(entry.toByteArray()) : entry.toString());
     recent.removeAll(QString());
     while (recent.size() > kRecentReadingCount) recent.removeLast();
     return recent;
+}
+
+void WindowSettings::StoreRecent(const QStringList& recent) {
+    QVariantList entries;
+    bool allTexts = true;
+    for (const QString& path : recent) {
+        const QByteArray bytes = EncodeFileName(path);
+        if (QString::fromUtf8(bytes) == path) {
+            entries << path;
+        } else {
+            entries << bytes;
+            allTexts = false;
+        }
+    }
+    // Texts alone are written as the plain list they always were.
+    if (allTexts)
+        settings->setValue(kRecentKey, recent);
+    else
+        settings->setValue(kRecentKey, entries);
 }
 
 void WindowSettings::RememberReading(const QString& path) {
@@ -42,7 +70,7 @@ void WindowSettings::RememberReading(const QString& path) {
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kRecentReadingCount) recent.removeLast();
-    settings->setValue(kRecentKey, recent);
+    StoreRecent(recent);
     settings->setValue(kFolderKey, info.absolutePath());
     // Written now, not when the program ends: a second copy handed a file, or a crash, would
     // otherwise lose it.
@@ -52,7 +80,7 @@ void WindowSettings::RememberReading(const QString& path) {
 void WindowSettings::ForgetReading(const QString& path) {
     QStringList recent = RecentReadings();
     recent.removeAll(QFileInfo(path).absoluteFilePath());
-    settings->setValue(kRecentKey, recent);
+    StoreRecent(recent);
     settings->sync();
 }
 

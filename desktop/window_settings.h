@@ -44,6 +44,8 @@ public:
     void SetChartStyle(reading::ChartStyle style);
 
 private:
+    void StoreRecent(const QStringList& recent);
+
     std::unique_ptr<QSettings> settings;
 };
 

@@ -291,6 +291,17 @@ void SafetyTest::the_window_opens_and_exports_under_names_that_are_not_utf8_and_
     window->OpenReadingPath(desktop::DecodeFileName(reading));
     QVERIFY2(recorder->MessageTexts().isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
     QCOMPARE(guitest::Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Asha"));
+    // The File menu offers it again, in this run and the next: the settings file keeps its bytes.
+    QCOMPARE(window->RecentReadings().value(0), desktop::DecodeFileName(reading));
+    QFile written(recorder->SettingsPath());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    QVERIFY2(text.contains("/M\\xfcller.ved"), text.constData());  // the byte, escaped, not U+FFFD
+    const QString later = tempDir->filePath(QStringLiteral("later.ini"));
+    // As the settings file writes a byte that is not UTF-8: escaped.
+    const QByteArray escaped = QByteArray(reading).replace("\xfc", "\\xfc");
+    QVERIFY(Spit(QFile::encodeName(later), "[General]\nrecentReadings=@ByteArray(" + escaped + ")\n"));
+    QCOMPARE(desktop::WindowSettings(later).RecentReadings(), QStringList{desktop::DecodeFileName(reading)});
 
     recorder->dialogAnswers << desktop::DecodeFileName(pdf);
     guitest::Control<QAction>(W(), "exportPdfAction")->trigger();
