@@ -13,7 +13,12 @@
 // argument is a saved reading, opened and calculated once the window shows; when a copy already
 // runs, the file is handed to it (desktop) and this start ends. --pdf and --svg write the
 // reading's printed pages or its chart without any window, on the offscreen platform, so they work
-// in scripts and on machines without a display.
+// in scripts and on machines without a display. Without a display (neither DISPLAY nor
+// WAYLAND_DISPLAY, and no platform chosen) a start of the window says how to run it and ends with
+// status 1 before Qt would abort.
+//
+// Arguments are file names as the system gives them (bytes, see file_names.h), so a reading whose
+// name is not UTF-8 opens all the same; messages show names printable.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
@@ -25,6 +30,7 @@
 #include <cstdlib>
 
 #include "desktop/app_icon.h"
+#include "desktop/file_names.h"
 #include "desktop/instance_channel.h"
 #include "desktop/main_window.h"
 #include "desktop/profile_dialog.h"
@@ -33,10 +39,20 @@
 #include "desktop/translations.h"
 #include "desktop/window_settings.h"
 #include "reading/calculation_driver.h"
+#include "reading/file_output.h"
 #include "reading/reading_file.h"
 #include "vela_version.h"
 
 namespace vela::desktop {
+
+// Said instead of Qt's abort when the window has nowhere to show.
+const char kNoDisplayMessage[] =
+    "vela-upagrahas: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+    "Run it on a virtual display with `xvfb-run -a vela-upagrahas`, or without any display with\n"
+    "`QT_QPA_PLATFORM=offscreen vela-upagrahas`; `vela-upagrahas-cli` does every reading on the command line.\n";
+
+// True when the window has somewhere to show: a display, or a platform chosen by the caller.
+bool HasDisplay(int argc, char* argv[]);
 
 namespace {
 
@@ -95,11 +111,36 @@ void Say(const QString& text) {
     box.exec();
 }
 
+// The arguments with every byte kept (Qt's own list turns a byte that is not UTF-8 into U+FFFD).
 QStringList ArgumentsOf(int argc, char* argv[]) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) arguments << DecodeFileName(QByteArray(argv[i]));
     return arguments;
 }
+
+void PrintError(const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
+
+// True when a platform was chosen on the command line (-platform NAME, --platform NAME or
+// -platform=NAME), which QApplication then takes.
+bool ChoosesPlatform(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform" || argument.startsWith("-platform=") ||
+            argument.startsWith("--platform="))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool HasDisplay(int argc, char* argv[]) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name)) return true;
+    return ChoosesPlatform(argc, argv);
+}
+
+namespace {
 
 // True when the arguments ask for a file to be written (--pdf, --svg): no window is needed then.
 bool WritesFilesOnly(int argc, char* argv[]) {
@@ -111,6 +152,8 @@ bool WritesFilesOnly(int argc, char* argv[]) {
 
 // --pdf and --svg: the reading calculated as the window would, its warnings and refusals on
 // standard error, the files written. 0 when written, 1 for a refused reading or a file not written.
+// No output may be the reading itself or the other output: those are refused before anything is
+// written.
 int WriteFiles(const QCommandLineParser& parser) {
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
@@ -119,9 +162,19 @@ int WriteFiles(const QCommandLineParser& parser) {
         return EXIT_FAILURE;
     }
     const auto say = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
+    const QString readingPath = files.front();
+    const QString pdf = parser.isSet(QStringLiteral("pdf")) ? parser.value(QStringLiteral("pdf")) : QString();
+    const QString svg = parser.isSet(QStringLiteral("svg")) ? parser.value(QStringLiteral("svg")) : QString();
+    std::vector<std::string> outputs;
+    for (const QString& output : {pdf, svg})
+        if (!output.isNull()) outputs.push_back(NativeFileName(output));
+    if (auto clash = reading::CheckDistinctOutputs(outputs, {NativeFileName(readingPath)})) {
+        say("vela-upagrahas: " + *clash);
+        return EXIT_FAILURE;
+    }
     reading::BirthForm form;
     reading::OpenedReading opened;
-    if (auto problem = reading::OpenReadingFile(QFile::encodeName(files.front()).toStdString(), form, opened)) {
+    if (auto problem = reading::OpenReadingFile(NativeFileName(readingPath), form, opened)) {
         say(problem->text);
         return EXIT_FAILURE;
     }
@@ -131,6 +184,8 @@ int WriteFiles(const QCommandLineParser& parser) {
         say(reading::UnreadLinesRefusal(opened).text);
         return EXIT_FAILURE;
     }
+    WindowSettings settings;
+    for (const QString& problem : settings.UnreadableValues()) PrintError(problem);
     reading::Reading state;
     // Under the conventions the window was last left with, as the chart in its style.
     const auto outcome = reading::RunCalculation(form, ProfileChoice::RememberedProfile(), state);
@@ -140,22 +195,16 @@ int WriteFiles(const QCommandLineParser& parser) {
     }
     for (const std::string& warning : outcome.warnings) say(warning);
     // The chart in the style the window was last left in.
-    const auto style = WindowSettings().ChartStyle();
-    const auto printed = BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, style);
+    const auto printed = BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, settings.ChartStyle());
     int status = EXIT_SUCCESS;
-    if (parser.isSet(QStringLiteral("pdf"))) {
-        const QString path = parser.value(QStringLiteral("pdf"));
-        if (!WritePdf(path, printed)) {
-            say((PdfFailedText() + QLatin1Char(' ') + path).toStdString());
-            status = EXIT_FAILURE;
-        }
+    QString why;
+    if (!pdf.isNull() && !WritePdf(pdf, printed, &why)) {
+        PrintError(QStringLiteral("%1 %2 %3").arg(PdfFailedText(), PrintableFileName(pdf), why));
+        status = EXIT_FAILURE;
     }
-    if (parser.isSet(QStringLiteral("svg"))) {
-        const QString path = parser.value(QStringLiteral("svg"));
-        if (!WriteChartImage(path, printed.chart, ImageFormat::Svg)) {
-            say((ImageFailedText() + QLatin1Char(' ') + path).toStdString());
-            status = EXIT_FAILURE;
-        }
+    if (!svg.isNull() && !WriteChartImage(svg, printed.chart, ImageFormat::Svg, &why)) {
+        PrintError(QStringLiteral("%1 %2 %3").arg(ImageFailedText(), PrintableFileName(svg), why));
+        status = EXIT_FAILURE;
     }
     return status;
 }
@@ -182,10 +231,13 @@ bool AnswerWithoutWindow(int argc, char* argv[]) {
     return false;
 }
 
-int StartApplication(QApplication& app) {
+int StartApplication(int argc, char* argv[]) {
     QCommandLineParser parser;
     DescribeOptions(parser);
-    parser.process(app);  // an unknown option: its message on standard error, exit status 1
+    // The arguments as bytes (the application's own list has lost what is not UTF-8); QApplication
+    // has taken its own options out of argv by now. An unknown option: its message on standard
+    // error, exit status 1.
+    parser.process(ArgumentsOf(argc, argv));
     if (parser.isSet(QStringLiteral("pdf")) || parser.isSet(QStringLiteral("svg"))) return WriteFiles(parser);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -210,17 +262,34 @@ int StartApplication(QApplication& app) {
             Say(StartUpText(kAlreadyRunningMessage));
             return EndApplication(EXIT_SUCCESS);
         }
-        if (HandOver(channelPath, reading)) return EXIT_SUCCESS;
-        Say(QStringLiteral("%1\n%2").arg(StartUpText(kHandOverFailedMessage), reading));
+        QString why;
+        if (HandOver(channelPath, reading, kHandOverWaitMs, &why)) return EXIT_SUCCESS;
+        Say(QStringLiteral("%1\n%2\n%3").arg(StartUpText(kHandOverFailedMessage), PrintableFileName(reading), why));
         return EndApplication(EXIT_FAILURE);
     }
     MainWindow window;
     InstanceChannel channel;
     QObject::connect(&channel, &InstanceChannel::ReadingHandedOver, &window, &MainWindow::OpenHandedReading);
-    if (!channelPath.isEmpty()) channel.Listen(channelPath);
+    // The window keeps taking readings when its socket fails or is removed; the log says so.
+    QObject::connect(&channel, &InstanceChannel::ChannelTrouble, &channel,
+                     [](const QString& what) { PrintError(QStringLiteral("vela-upagrahas: ") + what); });
+    if (!channelPath.isEmpty() && !channel.Listen(channelPath))
+        PrintError(QStringLiteral("vela-upagrahas: later starts cannot hand readings to this copy: the socket %1 "
+                                  "could not be made; trying again each second")
+                       .arg(PrintableFileName(channelPath)));
     window.show();
+    // Settings that cannot be read are named once, after the window shows; what is used instead
+    // is in the message.
+    if (const QStringList unreadable = WindowSettings().UnreadableValues(); !unreadable.isEmpty()) {
+        for (const QString& problem : unreadable) PrintError(QStringLiteral("vela-upagrahas: ") + problem);
+        auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kAppTitle), unreadable.join(u'\n'),
+                                    QMessageBox::Ok, &window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        box->open();
+    }
     if (!reading.isEmpty()) QTimer::singleShot(0, &window, [&window, reading] { window.OpenReadingPath(reading); });
-    return app.exec();
+    return QApplication::exec();
 }
 
 }  // namespace
@@ -232,10 +301,15 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QString::fromUtf8(vela::kVersion));
     if (vela::desktop::AnswerWithoutWindow(argc, argv)) return EXIT_SUCCESS;
     // Writing files shows nothing, so it needs no display: the offscreen platform serves anywhere.
-    if (vela::desktop::WritesFilesOnly(argc, argv)) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    if (vela::desktop::WritesFilesOnly(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    } else if (!vela::desktop::HasDisplay(argc, argv)) {
+        std::fputs(vela::desktop::kNoDisplayMessage, stderr);
+        return EXIT_FAILURE;
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("vela-upagrahas"));
     QApplication::setWindowIcon(vela::desktop::AppIcon());
     vela::desktop::InstallTranslations(QLocale::system());
-    return vela::desktop::StartApplication(app);
+    return vela::desktop::StartApplication(argc, argv);
 }

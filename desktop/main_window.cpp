@@ -23,6 +23,7 @@
 #include "desktop/about_dialog.h"
 #include "desktop/app_icon.h"
 #include "desktop/core_text.h"
+#include "desktop/file_names.h"
 #include "desktop/help_window.h"
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
@@ -55,7 +56,7 @@ bool SameForm(const reading::BirthForm& a, const reading::BirthForm& b) {
 }
 
 // Paths go to the core as the file system spells them.
-std::string NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string NativePath(const QString& path) { return NativeFileName(path); }
 
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
     const bool save = request.kind == FileDialogRequest::Kind::Save;
@@ -255,8 +256,10 @@ void MainWindow::ShowMessage(const reading::UserMessage& message) {
     birthDataPanel->PointAt(message);
 }
 
-void MainWindow::ShowFailure(const QString& text, const QString& path) {
-    seams.MsgBox(QStringLiteral("%1\n%2").arg(text, path), reading::MsgIcon::Critical);
+void MainWindow::ShowFailure(const QString& text, const QString& path, const QString& why) {
+    seams.MsgBox(why.isEmpty() ? QStringLiteral("%1\n%2").arg(text, PrintableFileName(path))
+                               : QStringLiteral("%1\n%2\n%3").arg(text, PrintableFileName(path), why),
+                 reading::MsgIcon::Critical);
 }
 
 bool MainWindow::ConfirmZone(const reading::FormValues& values) {
@@ -317,7 +320,8 @@ void MainWindow::ExportPdf() {
     if (path.isEmpty()) return;
     const auto printed =
         BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report, resultPanel->ChartStyle());
-    if (!WritePdf(path, printed)) ShowFailure(PdfFailedText(), path);
+    QString why;
+    if (!WritePdf(path, printed, &why)) ShowFailure(PdfFailedText(), path, why);
 }
 
 void MainWindow::ExportChart() {
@@ -325,7 +329,9 @@ void MainWindow::ExportChart() {
     const QString path =
         AskExportPath(tr("Export Chart Image"), tr("PNG image (*.png);;SVG image (*.svg)"), QStringLiteral("png"));
     if (path.isEmpty()) return;
-    if (!WriteChartImage(path, *resultPanel->Chart(), ImageFormatOf(path))) ShowFailure(ImageFailedText(), path);
+    QString why;
+    if (!WriteChartImage(path, *resultPanel->Chart(), ImageFormatOf(path), &why))
+        ShowFailure(ImageFailedText(), path, why);
 }
 
 void MainWindow::BackToForm() { BringToFront(Panel::PersonalDetails); }

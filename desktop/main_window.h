@@ -179,7 +179,7 @@ private:
     // A message of the core: shown, then the form points at the box it names.
     void ShowMessage(const reading::UserMessage& message);
     // A failure the window itself reports, with the path it concerns.
-    void ShowFailure(const QString& text, const QString& path);
+    void ShowFailure(const QString& text, const QString& path, const QString& why = {});
     // The one place where the panels change places.
     void BringToFront(Panel panel);
     void OpenPage(WebPage page);

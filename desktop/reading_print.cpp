@@ -1,6 +1,7 @@
 #include "desktop/reading_print.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
@@ -9,7 +10,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -21,7 +21,9 @@
 
 #include "desktop/chart_painter.h"
 #include "desktop/core_text.h"
+#include "desktop/file_names.h"
 #include "desktop/report_pane.h"
+#include "reading/file_output.h"
 #include "reading/working.h"
 #include "upagraha/upagraha.h"
 #include "vela_version.h"
@@ -307,44 +309,65 @@ bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading) {
     return painter.end();
 }
 
-bool WritePdf(const QString& path, const PrintedReading& reading) {
-    // Written whole or not at all: an earlier file of that name stays until the new one is done.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+namespace {
+
+// Hands the rendered bytes to the one routine that writes files (reading/file_output.h).
+bool WriteRendered(const QString& path, const QByteArray& bytes, QString* why) {
+    const auto problem = reading::WriteOutputFile(
+        NativeFileName(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!problem) return true;
+    if (why != nullptr)
+        *why = problem->written ? QStringLiteral("%1 was written, but the disk did not confirm it: %2.")
+                                      .arg(PrintableFileName(path), QString::fromStdString(problem->reason))
+                                : QString::fromStdString(problem->reason);
+    return false;
+}
+
+bool Fail(QString* why, const QString& reason) {
+    if (why != nullptr) *why = reason;
+    return false;
+}
+
+}  // namespace
+
+bool WritePdf(const QString& path, const PrintedReading& reading, QString* why) {
+    // Drawn into memory first: the file is written whole or not at all, and an earlier file of
+    // that name stays until the new one is done.
+    QByteArray bytes;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(reading.title);
         writer.setCreator(QString::fromUtf8(kWindowCaption));
         writer.setPageLayout(
             QPageLayout(LocalePageSize(QLocale()), QPageLayout::Portrait,
                         QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
                         QPageLayout::Millimeter));
-        if (!PaintReading(writer, reading)) {
-            file.cancelWriting();
-            return false;
-        }
+        if (!PaintReading(writer, reading)) return Fail(why, QStringLiteral("The pages could not be drawn."));
     }
-    return file.commit();
+    return WriteRendered(path, bytes, why);
 }
 
 ImageFormat ImageFormatOf(const QString& path) {
     return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? ImageFormat::Svg : ImageFormat::Png;
 }
 
-bool WriteChartImage(const QString& path, const reading::ChartModel& chart, ImageFormat format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+bool WriteChartImage(const QString& path, const reading::ChartModel& chart, ImageFormat format, QString* why) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     const QFont font = PrintFont(kBodyPoints);
     if (format == ImageFormat::Svg) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(kChartSvgUnits, kChartSvgUnits));
         svg.setViewBox(QRect(0, 0, kChartSvgUnits, kChartSvgUnits));
         svg.setTitle(QString::fromUtf8(kAppTitle));
         QPainter painter;
-        if (!painter.begin(&svg)) return false;
+        if (!painter.begin(&svg)) return Fail(why, QStringLiteral("The chart could not be drawn."));
         DrawChart(painter, QRectF(0, 0, kChartSvgUnits, kChartSvgUnits), chart, PaperPalette(), font);
-        if (!painter.end()) return false;
+        if (!painter.end()) return Fail(why, QStringLiteral("The chart could not be drawn."));
     } else {
         QImage image(kChartImagePixels, kChartImagePixels, QImage::Format_ARGB32);
         image.fill(Qt::white);
@@ -352,9 +375,10 @@ bool WriteChartImage(const QString& path, const reading::ChartModel& chart, Imag
             QPainter painter(&image);
             DrawChart(painter, QRectF(image.rect()), chart, PaperPalette(), font);
         }
-        if (!image.save(&file, "PNG")) return false;
+        if (!image.save(&buffer, "PNG")) return Fail(why, QStringLiteral("The chart could not be drawn."));
     }
-    return file.commit();
+    buffer.close();
+    return WriteRendered(path, bytes, why);
 }
 
 QString PdfFailedText() {

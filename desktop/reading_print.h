@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/file_names.h"  // paths of exported files are names as file_names.h keeps them
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 #include "reading/chart_model.h"
@@ -56,15 +57,16 @@ bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading);
 // The first page (header, chart, table) into a page rectangle, for printing and for pictures of it.
 void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading& reading, const QFont& font);
 
-// The reading as a PDF file; false when the file could not be written.
-bool WritePdf(const QString& path, const PrintedReading& reading);
+// The reading as a PDF file, drawn into memory and written by reading::WriteOutputFile; false when
+// the file could not be written, and then *why (when not null) says why in one printable sentence.
+bool WritePdf(const QString& path, const PrintedReading& reading, QString* why = nullptr);
 
 enum class ImageFormat { Png, Svg };
 // SVG for a path ending in .svg, PNG for anything else.
 ImageFormat ImageFormatOf(const QString& path);
 
-// The chart alone as an image; false when the file could not be written.
-bool WriteChartImage(const QString& path, const reading::ChartModel& chart, ImageFormat format);
+// The chart alone as an image, written as WritePdf writes.
+bool WriteChartImage(const QString& path, const reading::ChartModel& chart, ImageFormat format, QString* why = nullptr);
 
 // What an export that failed says before the path, in the language of the user interface.
 QString PdfFailedText();

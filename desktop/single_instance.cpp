@@ -10,8 +10,13 @@
 #include "astro/text.h"
 
 #if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #endif
 
 namespace vela::desktop {
@@ -102,28 +107,68 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::TryAcquire() {
     if (info.isSymLink() || (info.exists() && !info.isFile()))
         return Refuse(Outcome::NoLock,
                       QStringLiteral("%1 is in the lock file's place and is no lock file").arg(quoted));
+    staleProblem.clear();
     if (TakeStaleLock()) return Outcome::Acquired;
+    if (!staleProblem.isEmpty()) return Refuse(Outcome::NoLock, staleProblem);
     if (lockFile.error() == QLockFile::LockFailedError)
         return Refuse(Outcome::AlreadyRunning, QString::fromUtf8(kAlreadyRunningMessage));
     return Refuse(Outcome::NoLock, QStringLiteral("the lock file %1 could not be taken").arg(quoted));
 }
 
-// tryLock(0) has already removed a lock of this host whose process is gone. What is left: a lock
-// that names no process at all, cut short by a crash while it was being written, and a lock that
-// names another host. Each is taken once it is older than a living copy's lock could be.
+namespace {
+
+// True while a running copy holds the lock: QLockFile keeps an flock on its lock file for as long
+// as it holds it, and the system drops that lock when the holder ends, however it ends. Reading
+// the file is enough to ask, so a lock that is write-protected can be asked too.
+bool IsHeldByLiveCopy(const QString& path) {
+#if defined(Q_OS_UNIX)
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);  // releases the probe's own lock
+    return held;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+}  // namespace
+
+// tryLock(0) has already removed most locks of this host whose process is gone, but not one it may
+// not open for writing (a write-protected lock). What is left: such a lock, a lock that names no
+// process at all (cut short by a crash while it was being written), and a lock that names another
+// host. A lock that no live copy holds is taken over by removing it, whatever its permissions or
+// date (a date in the future counts as old), once it is older than a living copy's lock could be.
 bool SingleInstanceGuard::TakeStaleLock() {
     const QFileInfo info(lockPath);
     if (!info.exists()) return lockFile.tryLock(0);  // its holder ended a moment ago
+    if (IsHeldByLiveCopy(lockPath)) return false;
     const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTime());
+    const bool young = age >= 0;  // a date in the future is a clock's error, not a living copy
     qint64 pid = 0;
     QString host;
     QString app;
     if (lockFile.getLockInfo(&pid, &host, &app)) {
-        if (host.isEmpty() || host == QSysInfo::machineHostName() || age < kForeignLockSeconds) return false;
-    } else if (age < kUnreadableLockSeconds) {
+        // On this host the flock above is the answer; another host's copy cannot be asked.
+        const bool thisHost = host.isEmpty() || host == QSysInfo::machineHostName();
+        if (!thisHost && young && age < kForeignLockSeconds) return false;
+    } else if (young && age < kUnreadableLockSeconds) {
         return false;  // another copy may be writing it this very moment
     }
+#if defined(Q_OS_UNIX)
+    // Removing needs the folder, not the file, to be writable.
+    if (::unlink(QFile::encodeName(lockPath).constData()) != 0 && errno != ENOENT) {
+        staleProblem = QStringLiteral(
+                           "the lock file %1 is left from a copy that no longer runs, and it cannot be "
+                           "removed from its folder %2: %3")
+                           .arg(QuotedPath(lockPath), QuotedPath(info.absolutePath()),
+                                QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+#else
     lockFile.removeStaleLockFile();
+#endif
     return lockFile.tryLock(0);
 }
 

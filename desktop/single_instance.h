@@ -4,10 +4,11 @@
 // folder ($XDG_RUNTIME_DIR, else a private folder under the user's cache folder), never in a folder
 // that other users can write to and never in the working folder, so another user can neither
 // share nor block it. A second copy of the same user sees the lock and ends. A lock left behind by
-// a copy that crashed or was killed names a process that no longer runs; such a lock is removed
-// and taken. A lock that cannot be made at all (a full disk, a read-only or missing folder, a
-// folder where the lock file should be) does not stop the program: it starts without the lock and
-// says why.
+// a copy that crashed or was killed is held by no process; such a lock is removed and taken,
+// whatever its permissions, contents or date, when its folder is writable (otherwise the program
+// starts without the lock and says which file blocks it and why). A lock that cannot be made at all (a full disk, a
+// read-only or missing folder, a folder where the lock file should be) does not stop the program: it starts without the
+// lock and says why.
 #pragma once
 
 #include <QLockFile>
@@ -61,6 +62,7 @@ private:
 
     QString lockPath;
     QString whyNot;
+    QString staleProblem;  // why a lock that no copy holds could not be taken over
     QLockFile lockFile;
 };
 

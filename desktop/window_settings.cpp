@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "astro/text.h"
+#include "desktop/file_names.h"
+#include "upagraha/profiles.h"
+
 namespace vela::desktop {
 
 namespace {
@@ -12,6 +16,11 @@ const QString kFolderKey = QStringLiteral("lastFolder");
 const QString kChartStyleKey = QStringLiteral("chartStyle");
 const QString kNorthIndian = QStringLiteral("north");
 const QString kSouthIndian = QStringLiteral("south");
+// Kept by the Conventions menu (profile_dialog.cpp).
+const QString kProfileKey = QStringLiteral("conventions/profile");
+const QString kCustomKey = QStringLiteral("conventions/custom");
+
+QString Shown(const QString& value) { return QString::fromStdString(astro::QuotedForMessage(value.toStdString())); }
 
 }  // namespace
 
@@ -21,10 +30,37 @@ WindowSettings::WindowSettings(const QString& path)
                    : std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
 
 QStringList WindowSettings::RecentReadings() const {
-    QStringList recent = settings->value(kRecentKey).toStringList();
+    // Names that are UTF-8 are kept as texts; a name that is not is kept as its bytes
+    // (@ByteArray), which the settings file keeps unchanged where a text would lose them.
+    const QVariant value = settings->value(kRecentKey);
+    QStringList recent;
+    // One entry is read back as the entry itself, more as a list.
+    const bool single = value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray;
+    const QVariantList entries = single ? QVariantList{value} : value.toList();
+    for (const QVariant& entry : entries)
+        recent << (entry.typeId() == QMetaType::QByteArray ? DecodeFileName(entry.toByteArray()) : entry.toString());
     recent.removeAll(QString());
     while (recent.size() > kRecentReadingCount) recent.removeLast();
     return recent;
+}
+
+void WindowSettings::StoreRecent(const QStringList& recent) {
+    QVariantList entries;
+    bool allTexts = true;
+    for (const QString& path : recent) {
+        const QByteArray bytes = EncodeFileName(path);
+        if (QString::fromUtf8(bytes) == path) {
+            entries << path;
+        } else {
+            entries << bytes;
+            allTexts = false;
+        }
+    }
+    // Texts alone are written as the plain list they always were.
+    if (allTexts)
+        settings->setValue(kRecentKey, recent);
+    else
+        settings->setValue(kRecentKey, entries);
 }
 
 void WindowSettings::RememberReading(const QString& path) {
@@ -34,7 +70,7 @@ void WindowSettings::RememberReading(const QString& path) {
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kRecentReadingCount) recent.removeLast();
-    settings->setValue(kRecentKey, recent);
+    StoreRecent(recent);
     settings->setValue(kFolderKey, info.absolutePath());
     // Written now, not when the program ends: a second copy handed a file, or a crash, would
     // otherwise lose it.
@@ -44,7 +80,7 @@ void WindowSettings::RememberReading(const QString& path) {
 void WindowSettings::ForgetReading(const QString& path) {
     QStringList recent = RecentReadings();
     recent.removeAll(QFileInfo(path).absoluteFilePath());
-    settings->setValue(kRecentKey, recent);
+    StoreRecent(recent);
     settings->sync();
 }
 
@@ -52,6 +88,33 @@ QString WindowSettings::LastFolder() const {
     const QString folder = settings->value(kFolderKey).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
     return QDir::homePath();
+}
+
+QStringList WindowSettings::UnreadableValues() const {
+    QStringList problems;
+    const QString file = Shown(settings->fileName());
+    const auto unreadable = [&](const QString& key, const QString& value, const QString& instead) {
+        problems
+            << QStringLiteral("The setting %1 in %2 cannot be read (%3); %4.").arg(key, file, Shown(value), instead);
+    };
+    const QString profile = settings->value(kProfileKey).toString();
+    const bool custom = profile == QString::fromUtf8(upagraha::kCustomName.data(),
+                                                     static_cast<qsizetype>(upagraha::kCustomName.size()));
+    if (settings->contains(kProfileKey) && !custom && !upagraha::FindProfile(profile.toStdString()))
+        unreadable(kProfileKey, profile, QStringLiteral("the original profile is used"));
+    if (settings->contains(kCustomKey) || custom) {
+        const QString line = settings->value(kCustomKey).toString();
+        if (!upagraha::ParseProfileSettings(line.toStdString()))
+            unreadable(kCustomKey, line,
+                       custom ? QStringLiteral("the original profile is used")
+                              : QStringLiteral("the custom profile starts from the original's settings"));
+    }
+    if (settings->contains(kChartStyleKey)) {
+        const QString style = settings->value(kChartStyleKey).toString();
+        if (style != kNorthIndian && style != kSouthIndian)
+            unreadable(kChartStyleKey, style, QStringLiteral("the South Indian chart is used"));
+    }
+    return problems;
 }
 
 reading::ChartStyle WindowSettings::ChartStyle() const {

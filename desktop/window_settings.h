@@ -1,5 +1,6 @@
 // What the window remembers between runs: the readings opened or saved last, the folder the file
-// dialogs start in, and the chart's style.
+// dialogs start in, and the chart's style; and a check of the conventions the Conventions menu
+// keeps in the same file.
 //
 // Kept with QSettings in the user's configuration folder
 // (~/.config/vela-upagrahas/vela-upagrahas.conf), or in a file of the caller's choosing, which the
@@ -33,11 +34,18 @@ public:
     // The folder of the last reading opened or saved; the home folder before the first.
     QString LastFolder() const;
 
+    // The values of the settings file that the program cannot read (a misspelt word in the custom
+    // conventions, an unknown profile or chart style), one printable line each, naming the value,
+    // what it holds and what is used instead. Shown at start, so that nothing falls back unseen.
+    QStringList UnreadableValues() const;
+
     // South Indian until the user chooses the North Indian chart.
     reading::ChartStyle ChartStyle() const;
     void SetChartStyle(reading::ChartStyle style);
 
 private:
+    void StoreRecent(const QStringList& recent);
+
     std::unique_ptr<QSettings> settings;
 };
 

@@ -1,6 +1,5 @@
 #include "reading/reading_file.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,10 +8,8 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -319,22 +316,13 @@ std::optional<Unwritable> FirstUnwritable(const Reading& s, int shift) {
 
 // ---- Files -----------------------------------------------------------------------------------
 
-// Closes a POSIX descriptor when it goes out of scope, unless it was closed by hand first.
+// Closes a POSIX descriptor when it goes out of scope.
 class Descriptor {
 public:
     explicit Descriptor(int descriptor) : fd(descriptor) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-    int get() const { return fd; }
-    // Closes now: the error number, or 0 (a failed close can mean unwritten data).
-    int Close() {
-        const int open = fd;
-        fd = -1;
-        return ::close(open) == 0 ? 0 : errno;
-    }
+    ~Descriptor() { ::close(fd); }
 
 private:
     int fd;
@@ -346,73 +334,6 @@ std::string SystemReason(int error) { return std::generic_category().message(err
 
 UserMessage Failure(std::string_view lead, const std::string& reason) {
     return CriticalMessage(std::string(lead) + reason);
-}
-
-fs::path FolderOf(const fs::path& target) { return target.has_parent_path() ? target.parent_path() : fs::path("."); }
-
-bool IsSaveTemporaryName(std::string_view name) {
-    return name.size() > kSaveTemporaryPrefix.size() + 4 && name.starts_with(kSaveTemporaryPrefix) &&
-           name.ends_with(".tmp");
-}
-
-// Removes what killed saves left in the folder: this user's own regular files with the temporary
-// name, untouched for an hour. Best effort: a folder that cannot be listed is left as it is.
-void RemoveStaleTemporaries(const fs::path& folder) {
-    DIR* listing = ::opendir(folder.c_str());
-    if (listing == nullptr) return;
-    const int dirFd = ::dirfd(listing);
-    const std::time_t now = std::time(nullptr);
-    while (const dirent* entry = ::readdir(listing)) {
-        if (!IsSaveTemporaryName(entry->d_name)) continue;
-        struct stat info {};
-        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
-        if (now - info.st_mtime < kStaleTemporarySeconds) continue;
-        ::unlinkat(dirFd, entry->d_name, 0);
-    }
-    ::closedir(listing);
-}
-
-// A new file beside the target under a temporary name that no other file has (O_EXCL refuses an
-// existing one); -1 with errno set when none could be made.
-int CreateTemporaryIn(const fs::path& folder, fs::path& temporary) {
-    static unsigned counter = 0;
-    const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (unsigned attempt = 0; attempt < 16; ++attempt) {
-        char unique[64];
-        std::snprintf(unique, sizeof unique, "%lx-%llx-%x.tmp", static_cast<unsigned long>(::getpid()), stamp,
-                      counter++);
-        std::string name(kSaveTemporaryPrefix);
-        name += unique;
-        temporary = folder / name;
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// Writes every byte and syncs the file to the disk; the error number of the step that failed, or 0.
-int WriteAndSync(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (written == 0) return EIO;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-// Syncs the folder, so that the rename itself survives a power cut. Some file systems cannot sync
-// a folder (EINVAL); there the rename is as safe as they make it.
-int SyncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return errno;
-    Descriptor dir(fd);
-    if (::fsync(fd) != 0 && errno != EINVAL) return errno;
-    return 0;
 }
 
 }  // namespace
@@ -500,33 +421,12 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Readin
     }
     const std::string bytes = ReadingFileText(s, zoneRow, shift);
 
-    // The earlier file is replaced only by a complete new one that has reached the disk: a
-    // failure at any step leaves it as it was.
-    const fs::path folder = FolderOf(target);
-    RemoveStaleTemporaries(folder);
-    fs::path temporary;
-    const int fd = CreateTemporaryIn(folder, temporary);
-    if (fd < 0) {
-        const int error = errno;
-        return Failure(kSaveFailed,
-                       "No file could be created in the folder " + Quoted(folder) + ": " + SystemReason(error) + ".");
-    }
-    Descriptor file(fd);
-    int error = WriteAndSync(fd, bytes);
-    if (const int closeError = file.Close(); error == 0) error = closeError;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return Failure(kSaveFailed, "Writing " + Quoted(target) + " failed: " + SystemReason(error) + ".");
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = errno;
-        ::unlink(temporary.c_str());
-        return Failure(kSaveFailed, Quoted(target) + " could not be replaced: " + SystemReason(error) + ".");
-    }
-    if (const int syncError = SyncFolder(folder); syncError != 0)
+    const auto problem = WriteOutputFile(path, bytes);
+    if (!problem) return std::nullopt;
+    if (problem->written)
         return CriticalMessage("The reading was written to " + Quoted(target) +
-                               ", but the disk did not confirm it: " + SystemReason(syncError) + ".");
-    return std::nullopt;
+                               ", but the disk did not confirm it: " + problem->reason + ".");
+    return Failure(kSaveFailed, problem->reason);
 }
 
 std::optional<UserMessage> OpenReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened) {

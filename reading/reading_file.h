@@ -18,6 +18,7 @@
 
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/file_output.h"
 
 namespace vela::reading {
 
@@ -36,12 +37,6 @@ inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 inline constexpr std::size_t kMaxReadBytes = kFieldLines * (kMaxLineBytes + 2);
 
 inline constexpr std::string_view kNotAReadingMessage = "This file is not a saved reading.";
-
-// Temporary files of a save are named kSaveTemporaryPrefix + a unique part + ".tmp", beside the
-// target. A save that was killed leaves one behind; the next save in that folder removes those
-// older than kStaleTemporarySeconds (younger ones may belong to a save still running).
-inline constexpr std::string_view kSaveTemporaryPrefix = ".vela-upagrahas-save-";
-inline constexpr long long kStaleTemporarySeconds = 60 * 60;
 
 std::string EncodeField(std::string_view text, int shift = kFieldShift);
 std::string DecodeField(std::string_view bytes, int shift = kFieldShift);
@@ -76,8 +71,8 @@ UserMessage UnreadLinesRefusal(const OpenedReading& opened);
 // True when the path's last three characters are exactly "ved".
 bool HasReadingFileName(std::string_view path);
 
-// Writes the reading durably and atomically: a temporary file beside the target, synced to the
-// disk, renamed over the target, and the folder synced. The shift is the program's own when it
+// Writes the reading through WriteOutputFile (file_output.h): whole or not at all, synced, with the
+// permissions, owner and links of an earlier file kept. The shift is the program's own when it
 // holds every letter of the reading, else openedShift (the shift of the file the reading was
 // opened from) when that one does; a reading that neither can hold is refused rather than saved
 // without some of its letters. On failure the message starts with "The reading could not be

@@ -302,10 +302,14 @@ void ResultViewTest::a_file_that_cannot_be_written_is_reported() {
     recorder->dialogAnswers << nowhere << tempDir->filePath(QStringLiteral("no such folder/chart.svg"));
     Control<QAction>(W(), "exportPdfAction")->trigger();
     Control<QAction>(W(), "exportChartAction")->trigger();
-    QCOMPARE(recorder->MessageTexts(),
-             QStringList({QStringLiteral("The PDF could not be written:\n") + nowhere,
-                          QStringLiteral("The chart image could not be written:\n") +
-                              tempDir->filePath(QStringLiteral("no such folder/chart.svg"))}));
+    // Each names the file and says why.
+    const QString folder = tempDir->filePath(QStringLiteral("no such folder"));
+    const QString why =
+        QStringLiteral("No file could be created in the folder \"%1\": No such file or directory.").arg(folder);
+    QCOMPARE(
+        recorder->MessageTexts(),
+        QStringList({QStringLiteral("The PDF could not be written:\n\"%1\"\n%2").arg(nowhere, why),
+                     QStringLiteral("The chart image could not be written:\n\"%1/chart.svg\"\n%2").arg(folder, why)}));
     QCOMPARE(recorder->messages.front().icon, reading::MsgIcon::Critical);
 }
 

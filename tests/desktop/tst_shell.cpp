@@ -466,6 +466,10 @@ void ShellTest::the_channel_carries_a_path_to_the_running_copy() {
     QSignalSpy handed(&channel, &desktop::InstanceChannel::ReadingHandedOver);
     // The later start blocks while it waits for the answer, so it runs beside this event loop.
     std::atomic<int> taken{-1};
+    // Only a readable file is handed over; a relative name is made absolute first.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()) && QDir().mkdir(QStringLiteral("readings")));
+    QVERIFY(!WriteAshaReading(dir.filePath(QStringLiteral("readings"))).isEmpty());
     std::thread start(
         [&socket, &taken] { taken = desktop::HandOver(socket, QStringLiteral("readings/asha.ved")) ? 1 : 0; });
     QTRY_COMPARE_WITH_TIMEOUT(handed.size(), 1, 10000);
@@ -474,6 +478,7 @@ void ShellTest::the_channel_carries_a_path_to_the_running_copy() {
     QCOMPARE(taken.load(), 1);
     // The path arrives made absolute against the starting copy's folder.
     QCOMPARE(handed.front().front().toString(), QFileInfo(QStringLiteral("readings/asha.ved")).absoluteFilePath());
+    QDir::setCurrent(previous);
 }
 
 void ShellTest::a_reading_given_at_start_is_opened() {
@@ -528,7 +533,8 @@ void ShellTest::a_reading_that_cannot_be_handed_over_is_said() {
     // A copy that holds the lock but takes no readings: this test itself.
     desktop::SingleInstanceGuard holder(desktop::DefaultLockPath());
     QCOMPARE(holder.TryAcquire(), Outcome::Acquired);
-    const QString reading = dir.filePath(QStringLiteral("asha.ved"));
+    const QString reading = WriteAshaReading(dir.path());
+    QVERIFY(!reading.isEmpty());
     const CopyRun run = RunCopy(program, CopyEnvironment(dir.path(), desktop::kHandOverWaitMs + 3000), {}, {reading});
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
