@@ -97,13 +97,13 @@ int ListZones() {
 }
 
 int ListProfiles() {
-    for (const auto& profile : upagraha::NamedProfiles())
+    for (const auto& profile : upagraha::ListedProfiles())
         std::cout << profile.name << '\t' << upagraha::DescribeProfile(profile) << '\n';
     return Finish(0);
 }
 
-int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile) {
-    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile));
+int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas) {
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " is a folder, not a CSV file\n";
@@ -114,16 +114,18 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " could not be opened for reading\n";
         return kExitRefused;
     }
-    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile));
+    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile, grahas));
 }
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
 // one of its letters.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
-               const std::string& savePath, int openedShift = reading::kFieldShift) {
+               bool grahas, const std::string& savePath, int openedShift = reading::kFieldShift) {
     reading::Reading state;
-    const auto outcome = reading::RunCalculation(form, profile, state);
+    reading::CalculationRequest request;
+    request.grahas = grahas;
+    const auto outcome = reading::RunCalculation(form, profile, state, request);
     if (!outcome.Succeeded()) {
         std::cerr << outcome.message->text << '\n';
         return kExitRefused;
@@ -202,6 +204,11 @@ int main(int argc, char** argv) {
                  "moments, and how far the birth time can move before each sign and house changes (with "
                  "--json: those minutes added to each upagraha)")
         ->group("Output");
+    bool grahas = false;
+    app.add_flag("--grahas", grahas,
+                 "Also give the nine grahas and the five upagrahas of the Sun at the birth moment, from the precise "
+                 "ephemeris in the profile's ayanamsa (in the report, the working, the JSON and --batch)")
+        ->group("Output");
     CLI::Option* batchOption =
         app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
             ->type_name("FILE.csv")
@@ -212,7 +219,7 @@ int main(int argc, char** argv) {
     std::string profileHelp =
         "Read under a profile of conventions (lords of the portions, point of each portion, "
         "sunrise):";
-    for (const auto& named : upagraha::NamedProfiles()) (profileHelp += ' ') += named.name;
+    for (const auto& named : upagraha::ListedProfiles()) (profileHelp += ' ') += named.name;
     profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
@@ -246,8 +253,9 @@ int main(int argc, char** argv) {
     }
     if (batchOption->count() > 0) {
         if (hasFile || anyReadingFlag || saveOption->count() > 0 || working)
-            return UsageError("--batch takes only the CSV file, --profile and --json (which it always writes)");
-        return RunBatchFile(batchPath, profile);
+            return UsageError(
+                "--batch takes only the CSV file, --profile, --grahas and --json (which it always writes)");
+        return RunBatchFile(batchPath, profile, grahas);
     }
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
@@ -267,7 +275,7 @@ int main(int argc, char** argv) {
             std::cerr << reading::UnreadLinesRefusal(opened).text << '\n';
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, savePath, opened.shift);
+        return RunReading(form, profile, json, working, grahas, savePath, opened.shift);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -285,5 +293,5 @@ int main(int argc, char** argv) {
         }
         return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
     }
-    return RunReading(form, profile, json, working, savePath);
+    return RunReading(form, profile, json, working, grahas, savePath);
 }
