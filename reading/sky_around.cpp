@@ -16,11 +16,34 @@ namespace vela::reading {
 namespace {
 
 // Degrees and whole minutes within the sign, cut (not rounded), so that 29°59.7′ never reads 30°00′.
+// Written by hand: a reading with the grahas places fourteen points, and the text stays within the
+// string's own buffer.
 std::string DegreesText(double longitudeDegrees) {
     const auto minutes = static_cast<int>(std::floor(sky::DegreesInSign(longitudeDegrees) * 60));
-    char text[24];
-    std::snprintf(text, sizeof text, "%d\u00b0%02d\u2032", minutes / 60, minutes % 60);
+    const int degrees = minutes / 60;
+    std::string text;
+    if (degrees >= 10) text += static_cast<char>('0' + degrees / 10);
+    text += static_cast<char>('0' + degrees % 10);
+    text += "\u00b0";
+    text += static_cast<char>('0' + minutes % 60 / 10);
+    text += static_cast<char>('0' + minutes % 10);
+    text += "\u2032";
     return text;
+}
+
+// Characters on the screen of a UTF-8 text: every byte but the continuation bytes.
+std::size_t Width(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return n;
+}
+
+// The text, then blanks up to width characters (left-aligned), or blanks first (right-aligned).
+void Column(std::string& out, std::string_view text, std::size_t width, bool right = false) {
+    const std::size_t blanks = width > Width(text) ? width - Width(text) : 0;
+    if (right) out.append(blanks, ' ');
+    out += text;
+    if (!right) out.append(blanks, ' ');
 }
 
 PlacedPoint Place(std::string_view name, double longitude, int ascendantSign) {
@@ -72,15 +95,20 @@ std::optional<SkyAround> CalculateSkyAround(const astro::BirthMoment& s, const u
 
 std::string SkyAroundText(const SkyAround& sky) {
     std::string out;
+    out.reserve(1200);
+    // "  Mercury     Taurus      23°22′ R  Mrigashira         pada 1  house 10"
     const auto line = [&out](const PlacedPoint& p) {
-        char text[160];
-        // Widths count bytes: the degree and minute signs take two and three, so the degrees are
-        // right-aligned by hand in a column five characters wide.
-        std::snprintf(text, sizeof text, "  %-11s %-12s%*s%s %-1s  %-18s pada %d  house %2d\n",
-                      std::string(p.name).c_str(), std::string(p.SignName()).c_str(),
-                      static_cast<int>(9 - p.degreesText.size()), "", p.degreesText.c_str(), p.retrograde ? "R" : "",
-                      std::string(p.NakshatraName()).c_str(), p.pada, p.house);
-        out += text;
+        out += "  ";
+        Column(out, p.name, 12);
+        Column(out, p.SignName(), 12);
+        Column(out, p.degreesText, 6, true);
+        out += p.retrograde ? " R  " : "    ";
+        Column(out, p.NakshatraName(), 19);
+        out += "pada ";
+        out += static_cast<char>('0' + p.pada);
+        out += p.house < 10 ? "  house  " : "  house ";
+        out += std::to_string(p.house);
+        out += '\n';
     };
     out += sky.node == sky::NodeKind::kMean ? "Grahas (Rahu and Ketu as the mean nodes)\n"
                                             : "Grahas (Rahu and Ketu as the true nodes)\n";
