@@ -102,8 +102,8 @@ int ListProfiles() {
     return Finish(0);
 }
 
-int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas) {
-    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas));
+int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas, trueNode));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " is a folder, not a CSV file\n";
@@ -114,17 +114,18 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " could not be opened for reading\n";
         return kExitRefused;
     }
-    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile, grahas));
+    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile, grahas, trueNode));
 }
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
 // one of its letters.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
-               bool grahas, const std::string& savePath, int openedShift = reading::kFieldShift) {
+               bool grahas, bool trueNode, const std::string& savePath, int openedShift = reading::kFieldShift) {
     reading::Reading state;
     reading::CalculationRequest request;
     request.grahas = grahas;
+    request.node = trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean;
     const auto outcome = reading::RunCalculation(form, profile, state, request);
     if (!outcome.Succeeded()) {
         std::cerr << outcome.message->text << '\n';
@@ -209,6 +210,9 @@ int main(int argc, char** argv) {
                  "Also give the nine grahas and the five upagrahas of the Sun at the birth moment, from the precise "
                  "ephemeris in the profile's ayanamsa (in the report, the working, the JSON and --batch)")
         ->group("Output");
+    bool trueNode = false;
+    app.add_flag("--true-node", trueNode, "With --grahas: Rahu and Ketu as the true nodes instead of the mean ones")
+        ->group("Output");
     CLI::Option* batchOption =
         app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
             ->type_name("FILE.csv")
@@ -254,8 +258,9 @@ int main(int argc, char** argv) {
     if (batchOption->count() > 0) {
         if (hasFile || anyReadingFlag || saveOption->count() > 0 || working)
             return UsageError(
-                "--batch takes only the CSV file, --profile, --grahas and --json (which it always writes)");
-        return RunBatchFile(batchPath, profile, grahas);
+                "--batch takes only the CSV file, --profile, --grahas, --true-node and --json (which it always "
+                "writes)");
+        return RunBatchFile(batchPath, profile, grahas, trueNode);
     }
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
@@ -275,7 +280,7 @@ int main(int argc, char** argv) {
             std::cerr << reading::UnreadLinesRefusal(opened).text << '\n';
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, grahas, savePath, opened.shift);
+        return RunReading(form, profile, json, working, grahas, trueNode, savePath, opened.shift);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -293,5 +298,5 @@ int main(int argc, char** argv) {
         }
         return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
     }
-    return RunReading(form, profile, json, working, grahas, savePath);
+    return RunReading(form, profile, json, working, grahas, trueNode, savePath);
 }

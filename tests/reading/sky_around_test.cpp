@@ -121,6 +121,26 @@ TEST(SkyAround, places_the_moon_in_its_rasi_and_nakshatra_for_the_result_header)
                 1e-9);
 }
 
+// The true node swings about the mean one by the terms J. Meeus gives for it (Astronomical
+// Algorithms, 2nd ed., ch. 47: -1.4979 sin 2(D - F) - 0.1500 sin M + 0.1226 sin 2D + 0.1176 sin 2F
+// - 0.0801 sin 2(L' - F) degrees), so by less than 2 degrees; Ketu stays opposite it.
+TEST(SkyAround, takes_the_true_node_on_request_near_the_mean_one) {
+    reading::Reading mean;
+    reading::Reading osculating;
+    reading::CalculationRequest trueNode = kWithGrahas;
+    trueNode.node = sky::NodeKind::kTrue;
+    ASSERT_TRUE(RunCalculation(NewDelhiForm(), upagraha::kPreciseProfile, mean, kWithGrahas).Succeeded());
+    ASSERT_TRUE(RunCalculation(NewDelhiForm(), upagraha::kPreciseProfile, osculating, trueNode).Succeeded());
+    ASSERT_TRUE(mean.sky && osculating.sky);
+    EXPECT_EQ(osculating.sky->node, sky::NodeKind::kTrue);
+    const double swing = Circle(osculating.sky->grahas[7].longitudeDegrees - mean.sky->grahas[7].longitudeDegrees);
+    EXPECT_LT(std::fabs(swing), 1.968);
+    EXPECT_NE(swing, 0);
+    EXPECT_NEAR(
+        std::fabs(Circle(osculating.sky->grahas[8].longitudeDegrees - osculating.sky->grahas[7].longitudeDegrees)), 180,
+        1e-9);
+}
+
 // Without the request nothing changes: no sky, the report of the upagrahas alone. With it, the
 // report gains one section after the upagrahas and keeps every byte before it.
 TEST(SkyAround, is_opt_in_and_adds_its_section_after_the_report) {
@@ -141,6 +161,9 @@ TEST(SkyAround, is_opt_in_and_adds_its_section_after_the_report) {
          {"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn", "Rahu", "Ketu", "Dhuma", "Upaketu"})
         EXPECT_NE(after.find(std::string("  ") + name + " "), std::string::npos) << name;
     EXPECT_EQ(reading::BuildHeader(plain, a.upagrahas).janmaRasi, "");
+    const reading::Sensitivity none;
+    EXPECT_EQ(reading::WorkingText(plain, a.upagrahas, none).find("The sky at the birth moment"), std::string::npos);
+    EXPECT_NE(reading::WorkingText(withSky, b.upagrahas, none).find("The sky at the birth moment"), std::string::npos);
     // The same upagrahas either way.
     EXPECT_EQ(a.upagrahas.longitudes, b.upagrahas.longitudes);
 }
