@@ -26,6 +26,8 @@ double Ayanamsa(double T) {
     return (n - T * (5025.64 + 1.11 * T) - 80861.27) / 3600;
 }
 
+double AyanamsaDegreesAt(double jdUt) { return -Ayanamsa((jdUt - 2415020) / 36525); }
+
 AscendantClock::AscendantClock(const BirthMoment& s) {
     // The zone's own sign says which side of Greenwich it lies on; the place's longitude does not
     // (London keeps British Summer Time while lying West, Madrid keeps Central European Time).

@@ -61,4 +61,9 @@ double JulianDayNumber(int month, int day, int year);
 // Ayanamsa in degrees (negative) for T Julian centuries since JD 2415020.0.
 double Ayanamsa(double T);
 
+// The same ayanamsa as the degrees subtracted from a tropical longitude (positive, about 23.6 in
+// 1975) at a moment given as a Julian day in universal time: the precise ephemeris can then place
+// the grahas in the zodiac of the original's ascendant.
+double AyanamsaDegreesAt(double jdUt);
+
 }  // namespace vela::astro

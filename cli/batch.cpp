@@ -77,6 +77,8 @@ constexpr unsigned kMaxWorkers = 8;
 struct RunShape {
     std::size_t columns = kBatchColumns.size();
     const upagraha::ConventionProfile* profile = &upagraha::kOriginalProfile;
+    bool grahas = false;
+    bool trueNode = false;
 };
 
 std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
@@ -102,7 +104,10 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
     if (auto problem = FillBirthForm(notation, form)) return std::string(problem->field) + ": " + problem->text;
     // A record of its own for every row: nothing of one reading can reach the next.
     reading::Reading state;
-    const auto outcome = reading::RunCalculation(form, profile, state, false);  // JSON needs no report
+    // JSON needs no report.
+    const auto outcome = reading::RunCalculation(
+        form, profile, state,
+        reading::CalculationRequest{false, shape.grahas, shape.trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean});
     if (!outcome.Succeeded()) return outcome.message->text;
     AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
     return std::nullopt;
@@ -289,7 +294,8 @@ private:
     std::size_t bytes = 0;
 };
 
-int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::ConventionProfile& profile) {
+int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::ConventionProfile& profile, bool grahas,
+                 bool trueNode) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
@@ -318,7 +324,7 @@ int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::Convention
     // Rows are calculated side by side (every reading has its own record, so readings share
     // nothing), then written in input order. A chunk ends when it is full, when the input ends,
     // and when the input pauses: a row never waits for rows that have not been sent yet.
-    BatchChunk chunk(RunShape{*columns, &profile});
+    BatchChunk chunk(RunShape{*columns, &profile, grahas, trueNode});
     bool anyFailed = false;
     std::int64_t row = 0;
     for (bool more = true; more && out;) {
@@ -344,9 +350,10 @@ int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::Convention
 
 }  // namespace
 
-int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const upagraha::ConventionProfile& profile) {
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const upagraha::ConventionProfile& profile,
+             bool grahas, bool trueNode) {
     try {
-        return RunBatchRows(in, out, profile);
+        return RunBatchRows(in, out, profile, grahas, trueNode);
     } catch (const std::bad_alloc&) {
         // The rows written so far are sound and stay; nothing more can be promised.
         out.flush();

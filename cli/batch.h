@@ -76,8 +76,11 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 // refused or the output could not be written. When memory runs out the rows answered so far stay
 // written, the run stops, and err gets one line that says so (status 1).
 // Each row is read under its own profile (the optional profile column) or else the one given.
+// With grahas, each line also holds the nine grahas and the Sun's upagrahas (Rahu and Ketu as the
+// mean nodes, or the true ones with trueNode).
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
-             const upagraha::ConventionProfile& profile = upagraha::kOriginalProfile);
+             const upagraha::ConventionProfile& profile = upagraha::kOriginalProfile, bool grahas = false,
+             bool trueNode = false);
 // The same with standard error for err.
 int RunBatch(std::istream& in, std::ostream& out);
 

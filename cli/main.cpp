@@ -99,13 +99,13 @@ int ListZones() {
 }
 
 int ListProfiles() {
-    for (const auto& profile : upagraha::NamedProfiles())
+    for (const auto& profile : upagraha::ListedProfiles())
         std::cout << profile.name << '\t' << upagraha::DescribeProfile(profile) << '\n';
     return Finish(0);
 }
 
-int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile) {
-    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile));
+int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas, trueNode));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " is a folder, not a CSV file\n";
@@ -116,16 +116,19 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " could not be opened for reading\n";
         return kExitRefused;
     }
-    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile));
+    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile, grahas, trueNode));
 }
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
 // one of its letters.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
-               const std::string& savePath, int openedShift = reading::kFieldShift) {
+               bool grahas, bool trueNode, const std::string& savePath, int openedShift = reading::kFieldShift) {
     reading::Reading state;
-    const auto outcome = reading::RunCalculation(form, profile, state);
+    reading::CalculationRequest request;
+    request.grahas = grahas;
+    request.node = trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean;
+    const auto outcome = reading::RunCalculation(form, profile, state, request);
     if (!outcome.Succeeded()) {
         std::cerr << outcome.message->text << '\n';
         return kExitRefused;
@@ -182,18 +185,20 @@ struct RuleOptions {
     CLI::Option* zones = nullptr;
     CLI::Option* profiles = nullptr;
     CLI::Option* profile = nullptr;
+    CLI::Option* grahas = nullptr;
+    CLI::Option* trueNode = nullptr;
 };
 
 bool Given(const CLI::Option* option) { return option->count() > 0; }
 
 // The rules between options, checked by CLI11 while it parses: a listing takes nothing else; a
-// batch takes only its file, --profile and --json; a saved reading excludes the reading flags; each
-// reading flag, and --dst, needs all nine.
+// batch takes only its file, --profile, --grahas, --true-node and --json; a saved reading excludes the reading flags;
+// each reading flag, and --dst, needs all nine.
 void DeclareRules(const RuleOptions& o) {
     std::vector<CLI::Option*> readingOptions = o.readingFlags;
     readingOptions.push_back(o.dst);
     std::vector<CLI::Option*> all = readingOptions;
-    all.insert(all.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile});
+    all.insert(all.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile, o.grahas, o.trueNode});
     for (CLI::Option* other : all) {
         o.zones->excludes(other);
         o.profiles->excludes(other);
@@ -216,7 +221,8 @@ void DeclareRules(const RuleOptions& o) {
 std::string BrokenRuleMessage(const RuleOptions& o) {
     if (Given(o.zones)) return "--zones takes no other arguments";
     if (Given(o.profiles)) return "--profiles takes no other arguments";
-    if (Given(o.batch)) return "--batch takes only the CSV file, --profile and --json (which it always writes)";
+    if (Given(o.batch))
+        return "--batch takes only the CSV file, --profile, --grahas, --true-node and --json (which it always writes)";
     if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
     std::string missing;
     for (const CLI::Option* flag : o.readingFlags)
@@ -275,6 +281,17 @@ int main(int argc, char** argv) {
                      "moments, and how far the birth time can move before each sign and house changes (with "
                      "--json: those minutes added to each upagraha)")
             ->group("Output");
+    bool grahas = false;
+    CLI::Option* grahasFlag =
+        app.add_flag(
+               "--grahas", grahas,
+               "Also give the nine grahas and the five upagrahas of the Sun at the birth moment, from the precise "
+               "ephemeris in the profile's ayanamsa (in the report, the working, the JSON and --batch)")
+            ->group("Output");
+    bool trueNode = false;
+    CLI::Option* trueNodeFlag =
+        app.add_flag("--true-node", trueNode, "With --grahas: Rahu and Ketu as the true nodes instead of the mean ones")
+            ->group("Output");
     CLI::Option* batchOption =
         app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
             ->type_name("FILE.csv")
@@ -285,13 +302,13 @@ int main(int argc, char** argv) {
     std::string profileHelp =
         "Read under a profile of conventions (lords of the portions, point of each portion, "
         "sunrise):";
-    for (const auto& named : upagraha::NamedProfiles()) (profileHelp += ' ') += named.name;
+    for (const auto& named : upagraha::ListedProfiles()) (profileHelp += ' ') += named.name;
     profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
 
-    const RuleOptions rules{fileOption,  readingFlags, dstFlag,   saveOption,   jsonFlag,
-                            workingFlag, batchOption,  zonesFlag, profilesFlag, profileOption};
+    const RuleOptions rules{fileOption,  readingFlags, dstFlag,      saveOption,    jsonFlag,   workingFlag,
+                            batchOption, zonesFlag,    profilesFlag, profileOption, grahasFlag, trueNodeFlag};
     DeclareRules(rules);
 
     try {
@@ -319,7 +336,7 @@ int main(int argc, char** argv) {
         if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
         profile = *named;
     }
-    if (batchOption->count() > 0) return RunBatchFile(batchPath, profile);
+    if (batchOption->count() > 0) return RunBatchFile(batchPath, profile, grahas, trueNode);
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
                           ": the file name must end in .ved, or the reading cannot be opened again");
@@ -337,7 +354,7 @@ int main(int argc, char** argv) {
             std::cerr << reading::UnreadLinesRefusal(opened).text << '\n';
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, savePath, opened.shift);
+        return RunReading(form, profile, json, working, grahas, trueNode, savePath, opened.shift);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -350,5 +367,5 @@ int main(int argc, char** argv) {
         }
         return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
     }
-    return RunReading(form, profile, json, working, savePath);
+    return RunReading(form, profile, json, working, grahas, trueNode, savePath);
 }

@@ -100,6 +100,26 @@ void Nakshatra(JsonWriter& w, const EscapedTexts& texts, double degrees) {
     w.Field("pada", place.pada);
 }
 
+// The grahas and the Sun's upagrahas: {name, longitude, sign, degrees, nakshatra, pada, house} and,
+// for the grahas, retrograde.
+void PlacedPoints(JsonWriter& w, JsonKey key, std::span<const reading::PlacedPoint> points, bool grahas) {
+    w.Key(key);
+    w.BeginArray();
+    for (const reading::PlacedPoint& p : points) {
+        w.BeginObject();
+        w.Field("name", p.name);
+        w.Field("longitude", p.longitudeDegrees);
+        w.Field("sign", p.SignName());
+        w.Field("degrees", p.degreesText);
+        w.Field("nakshatra", p.NakshatraName());
+        w.Field("pada", p.pada);
+        w.Field("house", p.house);
+        if (grahas) w.Field("retrograde", p.retrograde);
+        w.EndObject();
+    }
+    w.EndArray();
+}
+
 void Minutes(JsonWriter& w, JsonKey key, const std::optional<int>& minutes) {
     w.Key(key);
     if (minutes)
@@ -196,6 +216,12 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
         w.EndObject();
     }
     w.EndArray();
+
+    // Only when the reading asked for them (--grahas), so the default line stays as it was.
+    if (s.sky) {
+        PlacedPoints(w, "grahas", s.sky->grahas, true);
+        PlacedPoints(w, "sun_upagrahas", s.sky->sunUpagrahas, false);
+    }
 
     w.Key("warnings");
     w.BeginArray();

@@ -8,10 +8,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "astro/fixed_text.h"
 #include "reading/reference_tables.h"
+#include "reading/sky_around.h"
 #include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
@@ -39,6 +41,10 @@ struct Reading : upagraha::UpagrahaInput {
 
     // The conventions the reading was made under (a way of reading, never saved with the birth).
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
+
+    // The nine grahas and the Sun's upagrahas at the birth moment, when the reading asked for them
+    // (CalculationRequest::grahas); empty otherwise.
+    std::optional<SkyAround> sky;
 };
 
 }  // namespace vela::reading

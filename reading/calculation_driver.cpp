@@ -6,8 +6,10 @@
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
 #include "astro/text.h"
+#include "reading/sky_around.h"
 #include "reading/validation.h"
 #include "reading/zone_check.h"
+#include "upagraha/profile_clock.h"
 
 namespace vela::reading {
 
@@ -112,6 +114,16 @@ CalculationOutcome RunCalculation(const BirthForm& form, const upagraha::Convent
 
 CalculationOutcome RunCalculation(const FormValues& form, const upagraha::ConventionProfile& profile, Reading& s,
                                   bool buildReport) {
+    return RunCalculation(form, profile, s, CalculationRequest{buildReport});
+}
+
+CalculationOutcome RunCalculation(const BirthForm& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  const CalculationRequest& request) {
+    return RunCalculation(ParseForm(form), profile, s, request);
+}
+
+CalculationOutcome RunCalculation(const FormValues& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  const CalculationRequest& request) {
     CalculationOutcome outcome;
     if (auto problem = RefuseForm(form)) {
         outcome.message = std::move(problem);
@@ -125,28 +137,56 @@ CalculationOutcome RunCalculation(const FormValues& form, const upagraha::Conven
     CopyForm(form, work);
     work.profile = profile;
 
+    const bool precise = profile.ephemeris == upagraha::EphemerisChoice::Precise;
+    if (!precise && work.latDegrees >= 60) {
+        outcome.warnings.emplace_back(kFarNorthWarning);
+        outcome.farNorth = true;
+    }
+
     const double birthTime = work.hour + work.minute / 60.0;
-    work.birthAscendant = astro::AscendantClock(work).SiderealAscendantAt(birthTime);
+    work.birthAscendant = upagraha::ProfileClock(work, profile).SiderealAscendantAt(birthTime);
     work.birthAscendantText = astro::CompactPositionTextOf(work.birthAscendant).str();
     work.birthDateText = BirthDateText(work.month, work.day, work.year);
 
     const astro::CivilDate birthDate{work.year, work.month, work.day};
-    const auto today = SunOn(work, birthDate);
-    const auto before = SunOn(work, astro::AddDays(birthDate, -1));
-    const auto after = SunOn(work, astro::AddDays(birthDate, 1));
-    if (!today.HasBoth() || !before.HasBoth() || !after.HasBoth()) {
-        outcome.message = InformationMessage(kNoSunriseMessage);
-        return outcome;
+    if (precise) {
+        // Every date on which the Sun rises and sets, at any latitude; a sunset after midnight
+        // keeps its own moment on the next date.
+        const auto today = upagraha::PreciseSunEvents(work, profile, birthDate);
+        const auto before = upagraha::PreciseSunEvents(work, profile, astro::AddDays(birthDate, -1));
+        const auto after = upagraha::PreciseSunEvents(work, profile, astro::AddDays(birthDate, 1));
+        if (!today || !before || !after) {
+            outcome.message = InformationMessage(kNoSunriseMessage);
+            return outcome;
+        }
+        work.birthSunrise = today->rise;
+        work.birthSunset = today->set;
+        work.prevSunrise = before->rise;
+        work.prevSunset = before->set;
+        work.nextSunrise = after->rise;
+        work.nextSunset = after->set;
+    } else {
+        const auto today = SunOn(work, birthDate);
+        const auto before = SunOn(work, astro::AddDays(birthDate, -1));
+        const auto after = SunOn(work, astro::AddDays(birthDate, 1));
+        if (!today.HasBoth() || !before.HasBoth() || !after.HasBoth()) {
+            outcome.message = InformationMessage(kNoSunriseMessage);
+            return outcome;
+        }
+        work.birthSunrise = today.sunRiseSet[0];
+        work.birthSunset = today.sunRiseSet[1];
+        work.prevSunrise = before.sunRiseSet[0];
+        work.prevSunset = before.sunRiseSet[1];
+        work.nextSunrise = after.sunRiseSet[0];
+        work.nextSunset = after.sunRiseSet[1];
     }
-    work.birthSunrise = today.sunRiseSet[0];
-    work.birthSunset = today.sunRiseSet[1];
-    work.prevSunrise = before.sunRiseSet[0];
-    work.prevSunset = before.sunRiseSet[1];
-    work.nextSunrise = after.sunRiseSet[0];
-    work.nextSunset = after.sunRiseSet[1];
 
     outcome.upagrahas = upagraha::CalculateUpagrahas(work, profile);
-    if (buildReport) outcome.report = upagraha::BuildReport(outcome.upagrahas);
+    if (request.grahas) work.sky = CalculateSkyAround(work, profile, work.birthAscendantText, request.node);
+    if (request.buildReport) {
+        outcome.report = upagraha::BuildReport(outcome.upagrahas);
+        if (work.sky) upagraha::AppendReportSection(outcome.report, kSkyAroundHeading, SkyAroundText(*work.sky));
+    }
     s = std::move(work);
     return outcome;
 }

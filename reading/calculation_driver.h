@@ -12,6 +12,7 @@
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 #include "reading/form_values.h"
+#include "sky/grahas.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
@@ -20,11 +21,28 @@ namespace vela::reading {
 inline constexpr std::string_view kNoSunriseMessage =
     "The Sun does not rise and set on this date at this place. Upagrahas cannot be calculated.";
 
+// Under the original's formulas, at 60 degrees of latitude or more (North or South).
+inline constexpr std::string_view kFarNorthWarning =
+    "At 60 degrees of latitude or more the program's own sunrise and sunset formula loses accuracy; the precise "
+    "profile computes them there.";
+
+// What a reading is asked for beyond its upagrahas.
+struct CalculationRequest {
+    // The report (the window and the text output); JSON lines and the birth-time search need none.
+    bool buildReport = true;
+    // The nine grahas and the Sun's five upagrahas (Reading::sky), and their section after the
+    // upagrahas in the report.
+    bool grahas = false;
+    sky::NodeKind node = sky::NodeKind::kMean;
+};
+
 struct CalculationOutcome {
     // Set when the reading was refused; the window shows it, the command line prints it.
     std::optional<UserMessage> message;
     // What the reading should know but does not stop it: the zone check's sentence.
     std::vector<std::string> warnings;
+    // The far-North sentence is among the warnings; this says so, for the window to mark the place.
+    bool farNorth = false;
     upagraha::Upagrahas upagrahas;
     upagraha::Report report;
     bool Succeeded() const { return !message.has_value(); }
@@ -45,6 +63,10 @@ CalculationOutcome RunCalculation(const BirthForm& form, const upagraha::Convent
                                   bool buildReport = true);
 CalculationOutcome RunCalculation(const FormValues& form, const upagraha::ConventionProfile& profile, Reading& s,
                                   bool buildReport = true);
+CalculationOutcome RunCalculation(const BirthForm& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  const CalculationRequest& request);
+CalculationOutcome RunCalculation(const FormValues& form, const upagraha::ConventionProfile& profile, Reading& s,
+                                  const CalculationRequest& request);
 
 // The full English month name used in the birth-date text.
 BirthDateString BirthDateText(int month, int day, int year);

@@ -91,6 +91,15 @@ ResultHeader BuildHeader(const Reading& s, const Upagrahas& u) {
     header.dayNight =
         u.birthByDay ? "Day birth; the day portions of " + weekday : "Night birth; the night portions of " + weekday;
     header.profile = "Conventions: " + std::string(s.profile.title);
+    if (s.sky) {
+        const PlacedPoint& moon = s.sky->Moon();
+        header.janmaRasi = "Janma rasi " + std::string(moon.SignName());
+        header.janmaNakshatra =
+            "Janma nakshatra " + std::string(moon.NakshatraName()) + ", pada " + std::to_string(moon.pada);
+        header.janmaRasiSign = moon.sign;
+        header.janmaNakshatraIndex = moon.nakshatra;
+        header.janmaPada = moon.pada;
+    }
     return header;
 }
 

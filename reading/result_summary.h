@@ -23,6 +23,12 @@ struct ResultHeader {
     std::string ascendantText;  // "Ascendant 05°54′ Leo, Magha, pada 2"
     std::string dayNight;       // "Day birth; the day portions of Sunday"
     std::string profile;        // "Conventions: Original"
+    // The Moon's sign and nakshatra, when the reading asked for the grahas (empty otherwise).
+    std::string janmaRasi;         // "Janma rasi Cancer"
+    std::string janmaNakshatra;    // "Janma nakshatra Pushya, pada 2"
+    int janmaRasiSign = -1;        // 0 Aries .. 11 Pisces; -1 without the grahas
+    int janmaNakshatraIndex = -1;  // 0 Ashwini .. 26 Revati; -1 without the grahas
+    int janmaPada = 0;             // 1..4; 0 without the grahas
 };
 
 // The header of a reading; with daylight saving the birth line reads

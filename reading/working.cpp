@@ -138,6 +138,8 @@ std::vector<ConventionReading> CompareConventions(const BirthForm& birthForm,
             reading.message = outcome.message->text;
         readings.push_back(std::move(reading));
     };
+    // The named profiles all stand on the original's formulas; a reading on the precise ephemeris
+    // joins them as the one in use.
     bool named = false;
     for (const auto& profile : upagraha::NamedProfiles()) {
         named = named || profile == inUse;
@@ -161,21 +163,30 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
     using upagraha::kUpagrahaNames;
     std::string out;
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
-    const auto dateText = [](double value) {
-        const astro::CivilDate d = astro::DateOfValue(value);
-        return BirthDateText(d.month, d.day, d.year).str();
-    };
 
     line("Birth: " + s.birthDateText.str() + " at " + ClockText(u.birthHour) + ", ascendant " + s.birthAscendantText);
+    if (const std::string sky = upagraha::EphemerisText(s.profile); !sky.empty())
+        line("Ascendant, sunrise and sunset by the " + sky);
     line("");
     line("Sunrise and sunset");
     const std::array<std::array<double, 2>, 3> days = {
         {{s.prevSunrise, s.prevSunset}, {s.birthSunrise, s.birthSunset}, {s.nextSunrise, s.nextSunset}}};
     const std::array<const char*, 3> dayNames = {"Day before", "Birth day ", "Day after "};
-    for (std::size_t i = 0; i < days.size(); ++i)
-        line(Printf("  %s  %-18s rise %s  set %s", dayNames[i], dateText(days[i][0]).c_str(),
-                    ClockText(astro::HoursOfDay(days[i][0])).c_str(),
-                    ClockText(astro::HoursOfDay(days[i][1])).c_str()));
+    // Each event on the clock of the date it belongs to: a sunset after midnight (far North in
+    // summer) is shown, and was used, on the next date.
+    const astro::CivilDate birthDate{s.year, s.month, s.day};
+    bool offItsDate = false;
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        const astro::CivilDate date = astro::AddDays(birthDate, static_cast<int>(i) - 1);
+        const double midnight = astro::DateSerial(date.year, date.month, date.day);
+        const double rise = (days[i][0] - midnight) * 24;
+        const double set = (days[i][1] - midnight) * 24;
+        offItsDate = offItsDate || ClockText(rise).size() > 5 || ClockText(set).size() > 5;
+        line(Printf("  %s  %-18s rise %s  set %s", dayNames[i],
+                    BirthDateText(date.month, date.day, date.year).str().c_str(), ClockText(rise).c_str(),
+                    ClockText(set).c_str()));
+    }
+    if (offItsDate) line("  (+1): after midnight, on the next date; (-1): on the date before");
     line("");
 
     const auto& first = u.portions.front();
@@ -223,6 +234,11 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
                     ClockText(u.moments[i]).c_str(), u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
     }
     line("");
+
+    if (s.sky) {
+        line("The sky at the birth moment (precise ephemeris, ayanamsa subtracted)");
+        out += SkyAroundText(*s.sky);
+    }
 
     line("How far the birth time can move before a result changes");
     line("(each reading recomputed minute by minute)");

@@ -71,8 +71,14 @@ const std::array<ConventionProfile, kNamedProfileCount>& NamedProfiles() {
     return kNamed;
 }
 
+const std::array<ConventionProfile, kListedProfileCount>& ListedProfiles() {
+    static constexpr std::array<ConventionProfile, kListedProfileCount> kListed = {kOriginalProfile, kGulikaAtTheStart,
+                                                                                   kSevenLords, kPreciseProfile};
+    return kListed;
+}
+
 std::optional<ConventionProfile> FindProfile(std::string_view name) {
-    for (const ConventionProfile& profile : NamedProfiles())
+    for (const ConventionProfile& profile : ListedProfiles())
         if (profile.name == name) return profile;
     return std::nullopt;
 }
@@ -92,6 +98,15 @@ std::string_view PointText(PortionPoint point) { return ValueWord(kPointWords, p
 std::string_view SunriseText(SunriseEvent event) {
     return event == SunriseEvent::UpperLimbWithRefraction ? "sunrise at the upper limb with refraction"
                                                           : "sunrise at the centre of the disc without refraction";
+}
+
+std::string EphemerisText(const ConventionProfile& profile) {
+    const bool precise = profile.ephemeris == EphemerisChoice::Precise;
+    const bool lahiri = profile.ayanamsa == AyanamsaChoice::Lahiri;
+    if (!precise && !lahiri) return {};
+    std::string text = precise ? "precise ephemeris" : "the original's formulas";
+    text += lahiri ? " with Lahiri's ayanamsa" : " with the original's ayanamsa";
+    return text;
 }
 
 std::string DescribeProfile(const ConventionProfile& profile) {
@@ -125,6 +140,7 @@ std::string DescribeProfile(const ConventionProfile& profile) {
     }
     text += "; ";
     text += SunriseText(profile.sunrise);
+    if (const std::string sky = EphemerisText(profile); !sky.empty()) (text += "; ") += sky;
     return text;
 }
 

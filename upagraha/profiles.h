@@ -13,6 +13,11 @@
 //    software takes Gulika at the start of Saturn's portion and Maandi at its middle).
 //  - Sunrise: the Sun's upper limb with refraction, or the centre of its disc without it.
 //
+// Two more axes say where the sky comes from: the ephemeris (the original's own formulas for the
+// ascendant and the sunrises, or the precise ephemeris of sky/) and the ayanamsa (the original's
+// own formula, or Lahiri's). The nine grahas always come from the precise ephemeris, in the
+// profile's ayanamsa, so that everything on one chart stands in one zodiac.
+//
 // A profile is a way of reading a birth, not part of it: reading files never hold one.
 #pragma once
 
@@ -29,6 +34,8 @@ namespace vela::upagraha {
 enum class LordOrder : std::int8_t { EightPlaceCycle, SevenLords };
 enum class PortionPoint : std::int8_t { Start, Middle, End };
 enum class SunriseEvent : std::int8_t { UpperLimbWithRefraction, DiscCentreWithoutRefraction };
+enum class EphemerisChoice : std::int8_t { OriginalFormulas, Precise };
+enum class AyanamsaChoice : std::int8_t { Original, Lahiri };
 
 struct ConventionProfile {
     std::string_view name;   // as the command line takes it: "original", "gulika-start", ... "custom"
@@ -38,11 +45,14 @@ struct ConventionProfile {
     std::array<PortionPoint, kUpagrahaCount> points{PortionPoint::Middle, PortionPoint::Middle, PortionPoint::Middle,
                                                     PortionPoint::Middle, PortionPoint::Middle, PortionPoint::Middle};
     SunriseEvent sunrise = SunriseEvent::UpperLimbWithRefraction;
+    EphemerisChoice ephemeris = EphemerisChoice::OriginalFormulas;
+    AyanamsaChoice ayanamsa = AyanamsaChoice::Original;
 
     bool operator==(const ConventionProfile&) const = default;
-    // The same lords, points and sunrise, whatever the name.
+    // The same lords, points, sunrise, ephemeris and ayanamsa, whatever the name.
     bool SameConventions(const ConventionProfile& other) const {
-        return lordOrder == other.lordOrder && points == other.points && sunrise == other.sunrise;
+        return lordOrder == other.lordOrder && points == other.points && sunrise == other.sunrise &&
+               ephemeris == other.ephemeris && ayanamsa == other.ayanamsa;
     }
 };
 
@@ -52,7 +62,21 @@ inline constexpr ConventionProfile kOriginalProfile{"original", "Original"};
 inline constexpr std::size_t kNamedProfileCount = 3;
 // original, gulika-start, seven-lords: what --profiles lists and the working sets side by side.
 const std::array<ConventionProfile, kNamedProfileCount>& NamedProfiles();
-// A named profile by its command-line name (exact, lower case); nothing for any other text.
+// The original's conventions on the precise ephemeris with Lahiri's ayanamsa: the ascendant and
+// the sunrises and sunsets from sky/, every date on which the Sun rises and sets calculated.
+inline constexpr ConventionProfile kPreciseProfile{"precise",
+                                                   "Precise ephemeris",
+                                                   LordOrder::EightPlaceCycle,
+                                                   kOriginalProfile.points,
+                                                   SunriseEvent::UpperLimbWithRefraction,
+                                                   EphemerisChoice::Precise,
+                                                   AyanamsaChoice::Lahiri};
+
+// Every profile the command line takes by name: the named ones above (which the working sets side
+// by side on the original's formulas), then the precise one.
+inline constexpr std::size_t kListedProfileCount = kNamedProfileCount + 1;
+const std::array<ConventionProfile, kListedProfileCount>& ListedProfiles();
+// A listed profile by its command-line name (exact, lower case); nothing for any other text.
 std::optional<ConventionProfile> FindProfile(std::string_view name);
 
 // The name every user-made profile carries.
@@ -66,6 +90,8 @@ std::string DescribeProfile(const ConventionProfile& profile);
 std::string_view LordOrderText(LordOrder order);
 std::string_view PointText(PortionPoint point);  // "start", "middle", "end"
 std::string_view SunriseText(SunriseEvent event);
+// "precise ephemeris with Lahiri's ayanamsa"; empty under the original's formulas and ayanamsa.
+std::string EphemerisText(const ConventionProfile& profile);
 
 // Where in its portion an upagraha falls: 0 the start, 0.5 the middle, 1 the end.
 double PointFraction(PortionPoint point);

@@ -6,6 +6,7 @@
 #include "astro/calendar.h"
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
+#include "upagraha/profile_clock.h"
 #include "upagraha/profiles.h"
 
 namespace vela::upagraha {
@@ -183,7 +184,7 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& pr
     // The houses count from the sign the birth ascendant's text names.
     const std::string_view ascendantSign = astro::CompactSign(s.birthAscendantText);
     const int ascendantIndex = SignIndexOfAbbreviation(ascendantSign);
-    const astro::AscendantClock clock(s);
+    const ProfileClock clock(s, profile);
     const auto& portionOf = PortionsOfUpagrahas(profile.lordOrder, r.birthByDay, r.weekday);
     for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
         const auto k = static_cast<std::size_t>(portionOf[u]);

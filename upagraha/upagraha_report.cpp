@@ -109,6 +109,14 @@ Report BuildReport(const Upagrahas& u) {
     return report;
 }
 
+void AppendReportSection(Report& report, std::string_view heading, std::string_view body) {
+    const auto start = static_cast<std::uint32_t>(report.text.size());
+    report.text.append(heading).append("\n").append(body);
+    const auto headingLength = static_cast<std::uint32_t>(heading.size() + 1);
+    report.runs.push_back({start, headingLength, true, kReportPointSize});
+    report.runs.push_back({start + headingLength, static_cast<std::uint32_t>(body.size()), false, kReportPointSize});
+}
+
 std::string ReportPlainText(const Report& report) { return report.text; }
 
 }  // namespace vela::upagraha

@@ -22,10 +22,11 @@ struct ReportRun {
     std::int8_t pointSize = 12;
 };
 
-// The runs of a report: nine per upagraha at most, held in place.
+// The runs of a report: nine per upagraha at most, and the two of a section after them (the grahas
+// when they were asked for), held in place.
 class ReportRuns {
 public:
-    static constexpr std::size_t kCapacity = 6 * 9;
+    static constexpr std::size_t kCapacity = 6 * 9 + 2;
     void push_back(const ReportRun& run) {
         if (count < kCapacity) runs[count++] = run;
     }
@@ -55,6 +56,9 @@ extern const std::array<std::string_view, kUpagrahaCount> kUpagrahaSignificance;
 extern const std::array<std::array<std::string_view, 12>, kUpagrahaCount> kUpagrahaInterpretations;
 
 Report BuildReport(const Upagrahas& u);
+// Adds a section after the upagrahas: the heading bold on its own line, then the body plain (lines
+// ending with "\n"), both in the report's size. A report without it is the original's, byte for byte.
+void AppendReportSection(Report& report, std::string_view heading, std::string_view body);
 std::string ReportPlainText(const Report& report);
 
 }  // namespace vela::upagraha

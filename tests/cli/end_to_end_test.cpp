@@ -647,12 +647,13 @@ TEST_F(CliEndToEnd, lists_the_profiles_by_name_with_what_each_holds) {
     const auto r = Run({"--profiles"});
     EXPECT_EQ(r.status, 0) << r.err;
     const auto lines = LinesOf(r.out);
-    ASSERT_EQ(lines.size(), 3u);
-    const std::vector<std::string> names = {"original", "gulika-start", "seven-lords"};
+    ASSERT_EQ(lines.size(), 4u);
+    const std::vector<std::string> names = {"original", "gulika-start", "seven-lords", "precise"};
     for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), names[i]);
     EXPECT_NE(lines[1].find("Gulika at the start"), std::string::npos) << lines[1];
     EXPECT_NE(lines[1].find("centre of the disc without refraction"), std::string::npos) << lines[1];
     EXPECT_NE(lines[2].find("seven lords"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[3].find("precise ephemeris with Lahiri's ayanamsa"), std::string::npos) << lines[3];
     EXPECT_EQ(Run({"--profiles", "--json"}).status, 2);
 }
 
@@ -722,6 +723,62 @@ TEST_F(CliEndToEnd, batch_takes_a_profile_for_the_run_and_a_profile_column_per_r
     EXPECT_EQ(Json::parse(lines[3])["error"], "profile: \"sidereal\" is not a profile (--profiles lists them)");
     EXPECT_EQ(Json::parse(lines[4])["row"], 5);
     EXPECT_NE(Json::parse(lines[4])["error"].get<std::string>().find("not the 11 of"), std::string::npos);
+}
+
+// The grahas on request only: in the JSON (nine grahas, five upagrahas of the Sun, after the
+// upagrahas), in the report's new section, and in every batch line; the default output keeps its
+// bytes (the goldens check the rest).
+TEST_F(CliEndToEnd, gives_the_grahas_only_when_asked) {
+    const auto plain = Run(Plus(DelhiArgs(), {"--json"}));
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_FALSE(Json::parse(plain.out).contains("grahas"));
+
+    const auto r = Run(Plus(DelhiArgs(), {"--json", "--grahas", "--profile", "precise"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Json j = Json::parse(r.out);
+    EXPECT_EQ(j["profile"], "precise");
+    ASSERT_EQ(j["grahas"].size(), 9u);
+    ASSERT_EQ(j["sun_upagrahas"].size(), 5u);
+    const std::vector<std::string> keys = {"name",      "longitude", "sign",  "degrees",
+                                           "nakshatra", "pada",      "house", "retrograde"};
+    std::vector<std::string> seen;
+    for (const auto& item : j["grahas"][1].items()) seen.push_back(item.key());
+    EXPECT_EQ(seen, keys);
+    EXPECT_EQ(j["grahas"][0]["name"], "Sun");
+    EXPECT_EQ(j["grahas"][8]["name"], "Ketu");
+    EXPECT_EQ(j["sun_upagrahas"][0]["name"], "Dhuma");
+    // Rahu as the mean node always moves backwards; the Sun never does.
+    EXPECT_EQ(j["grahas"][7]["retrograde"], true);
+    EXPECT_EQ(j["grahas"][0]["retrograde"], false);
+
+    const auto text = Run(Plus(DelhiArgs(), {"--grahas"}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out.substr(0, Run(DelhiArgs()).out.size()), Run(DelhiArgs()).out);
+    EXPECT_NE(text.out.find("The Grahas and the Upagrahas of the Sun\n"), std::string::npos) << text.out;
+
+    const std::string csv =
+        "name,date,time,zone,lat,lon,dst,city,state,country\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India\n";
+    const auto batch = Run({"--batch", "-", "--grahas"}, csv);
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    EXPECT_EQ(Json::parse(LinesOf(batch.out)[0])["grahas"].size(), 9u);
+    EXPECT_FALSE(Json::parse(LinesOf(Run({"--batch", "-"}, csv).out)[0]).contains("grahas"));
+}
+
+// Under the original's formulas a reading at 60 degrees or more says that the sunrise formula
+// loses accuracy there, on standard error beside the report and in the JSON's warnings.
+TEST_F(CliEndToEnd, warns_of_the_sunrise_formula_from_60_degrees_of_latitude) {
+    const auto at60 = Run(With(DelhiArgs(), "--lat", "60N00"));
+    ASSERT_EQ(at60.status, 0) << at60.err;
+    EXPECT_NE(at60.err.find(reading::kFarNorthWarning), std::string::npos) << at60.err;
+    const auto at59 = Run(With(DelhiArgs(), "--lat", "59N59"));
+    ASSERT_EQ(at59.status, 0) << at59.err;
+    EXPECT_EQ(at59.err.find("60 degrees"), std::string::npos) << at59.err;
+    const auto json = Json::parse(Run(Plus(With(DelhiArgs(), "--lat", "60N00"), {"--json"})).out);
+    EXPECT_EQ(json["warnings"].back(), reading::kFarNorthWarning);
+    const auto precise = Run(Plus(With(DelhiArgs(), "--lat", "60N00"), {"--profile", "precise"}));
+    ASSERT_EQ(precise.status, 0) << precise.err;
+    EXPECT_EQ(precise.err.find("60 degrees"), std::string::npos) << precise.err;
 }
 
 }  // namespace
