@@ -87,8 +87,8 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.Key("ascendant");
     w.BeginObject();
     w.Field("text", s.birthAscendantText);
-    w.Field("degrees", s.birthAscendant);
-    Nakshatra(w, s.birthAscendant);
+    w.Field("degrees", s.birthAscendant.value);
+    Nakshatra(w, s.birthAscendant.value);
     w.EndObject();
     w.Key("sun");
     w.BeginObject();
@@ -103,7 +103,7 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.BeginArray();
     for (const Portion& p : u.portions) {
         w.BeginObject();
-        w.Field("lord", p.lord);
+        w.Field("lord", PlanetText(p.lord));
         w.Field("start", p.start);
         w.Field("end", p.end);
         w.EndObject();
@@ -116,7 +116,7 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
         const int house = u.houses[i];
         w.BeginObject();
         w.Field("name", kUpagrahaNames[i]);
-        w.Field("lord", kUpagrahaLords[i]);
+        w.Field("lord", PlanetText(kUpagrahaLords[i]));
         w.Field("moment", u.moments[i]);
         w.Field("longitude", u.upagrahaLongitudes[i].view());
         w.Field("degrees", u.longitudes[i]);
