@@ -122,9 +122,9 @@ public:
         char serr[AS_MAXCH] = {};
         const std::int32_t got = swe_calc_ut(2451545.0, SE_SUN, SEFLG_SWIEPH, xx, serr);
         ephemerisFlag = (got >= 0 && (got & SEFLG_SWIEPH)) ? SEFLG_SWIEPH : SEFLG_MOSEPH;
-        char version[AS_MAXCH] = {};
-        swe_version(version);
-        version = version;
+        char text[AS_MAXCH] = {};
+        swe_version(text);
+        version = text;
     }
     ~SwissEphemeris() { swe_close(); }
     SwissEphemeris(const SwissEphemeris&) = delete;

@@ -40,13 +40,13 @@ reading::BirthForm DelhiNightForm() { return DelhiForm("2", "10"); }
 
 // The state and outcome of a reading that must succeed; a benchmark on a refused reading would
 // time the refusal, so the program stops instead.
-struct reading::Reading {
+struct CalculatedReading {
     reading::Reading state;
     reading::CalculationOutcome outcome;
 };
 
-reading::Reading Calculated(const reading::BirthForm& form) {
-    reading::Reading r;
+CalculatedReading Calculated(const reading::BirthForm& form) {
+    CalculatedReading r;
     r.outcome = reading::RunCalculation(form, r.state);
     if (!r.outcome.Succeeded()) {
         std::fprintf(stderr, "benchmark reading refused: %s\n", r.outcome.message->text.c_str());
@@ -69,7 +69,7 @@ constexpr std::array<astro::ClockHours, 8> kClockTimes = {
     astro::ClockHours(12.0),  astro::ClockHours(16.4), astro::ClockHours(21.75), astro::ClockHours(26.5)};
 
 void BM_CalculateChartAngles(benchmark::State& state) {
-    const reading::Reading r = Calculated(DelhiForm());
+    const CalculatedReading r = Calculated(DelhiForm());
     std::size_t i = 0;
     for (auto _ : state) {
         auto angles = astro::CalculateChartAngles(r.state, kClockTimes[i++ % kClockTimes.size()]);
@@ -111,7 +111,7 @@ BENCHMARK(BM_CalculateUpagrahas)->ArgName("night")->Arg(0)->Arg(1);
 
 // The report as the command line uses it: the runs, then their plain text.
 void BM_Report(benchmark::State& state) {
-    const reading::Reading r = Calculated(DelhiForm());
+    const CalculatedReading r = Calculated(DelhiForm());
     for (auto _ : state) {
         const upagraha::Report report = upagraha::BuildReport(r.outcome.upagrahas);
         std::string text = upagraha::ReportPlainText(report);
@@ -121,7 +121,7 @@ void BM_Report(benchmark::State& state) {
 BENCHMARK(BM_Report);
 
 void BM_BuildReport(benchmark::State& state) {
-    const reading::Reading r = Calculated(DelhiForm());
+    const CalculatedReading r = Calculated(DelhiForm());
     for (auto _ : state) {
         upagraha::Report report = upagraha::BuildReport(r.outcome.upagrahas);
         benchmark::DoNotOptimize(report);
@@ -130,7 +130,7 @@ void BM_BuildReport(benchmark::State& state) {
 BENCHMARK(BM_BuildReport);
 
 void BM_ReadingFileText(benchmark::State& state) {
-    const reading::Reading r = Calculated(DelhiForm());
+    const CalculatedReading r = Calculated(DelhiForm());
     for (auto _ : state) {
         std::string bytes = reading::ReadingFileText(r.state, r.state.zoneRow);
         benchmark::DoNotOptimize(bytes);
@@ -141,7 +141,7 @@ void BM_ReadingFileText(benchmark::State& state) {
 BENCHMARK(BM_ReadingFileText);
 
 void BM_FillFormFromReadingText(benchmark::State& state) {
-    const reading::Reading r = Calculated(DelhiForm());
+    const CalculatedReading r = Calculated(DelhiForm());
     const std::string bytes = reading::ReadingFileText(r.state, r.state.zoneRow);
     for (auto _ : state) {
         reading::BirthForm form;

@@ -151,6 +151,30 @@ TEST(LocalMeanTime, keeps_the_seconds_of_the_longitude) {
     EXPECT_EQ(west.zone.secondsEast, -(4 * 3600 + 56 * 60));
 }
 
+TEST(ZoneSeconds, move_calcutta_and_madras_readings_by_their_seconds) {
+    // Calcutta time, +05:53:20, is the local mean time of 88 deg 20' East: 88 1/3 degrees at four
+    // minutes of time a degree is 353 min 20 s.
+    reading::Reading calcutta, mean;
+    const auto a = RunCalculation(FormAt(74, "88", "20", reading::LonChoice::East), calcutta);
+    const auto b = RunCalculation(FormAt(reading::kLocalMeanTimeRow, "88", "20", reading::LonChoice::East), mean);
+    ASSERT_TRUE(a.Succeeded());
+    ASSERT_TRUE(b.Succeeded());
+    ExpectSameReading(calcutta, a.upagrahas, mean, b.upagrahas, 0);
+
+    // Madras time, +05:21:10, is 8 min 50 s behind Indian time: 10:30 on its clock is 10:38:50 on
+    // Indian time at the same place (Madras, 80 deg 17' East).
+    reading::Reading madras, indian;
+    ASSERT_TRUE(RunCalculation(FormAt(76, "80", "17", reading::LonChoice::East), madras).Succeeded());
+    ASSERT_TRUE(RunCalculation(FormAt(34, "80", "17", reading::LonChoice::East), indian).Succeeded());
+    const astro::AscendantClock indianClock(indian);
+    const double sameInstant = indianClock.SiderealAscendantAt(astro::ClockHours(10.5 + (8 * 60 + 50) / 3600.0)).value;
+    EXPECT_NEAR(madras.birthAscendant.value, sameInstant, 1e-9);
+    // Ten seconds of time are some two and a half minutes of arc of the ascendant: the whole-minute
+    // offset +05:21 would not give this reading.
+    const double wholeMinute = indianClock.SiderealAscendantAt(astro::ClockHours(10.5 + 9 / 60.0)).value;
+    EXPECT_GT(std::fabs(madras.birthAscendant.value - wholeMinute), 1.0 / 60);
+}
+
 TEST(NepalTime, at_noon_is_indian_time_at_a_quarter_to_twelve) {
     struct Moment {
         const char *date, *nepalHour, *nepalMinute, *indianHour, *indianMinute;
