@@ -28,23 +28,25 @@ double Ayanamsa(double T) {
 
 double AyanamsaDegreesAt(double jdUt) { return -Ayanamsa((jdUt - 2415020) / 36525); }
 
-AscendantClock::AscendantClock(const BirthMoment& s) {
+AscendantClock::AscendantClock(const CivilDate& date, const ZoneOffset& zone, bool dst, const Place& place) {
     // The zone's own sign says which side of Greenwich it lies on; the place's longitude does not
     // (London keeps British Summer Time while lying West, Madrid keeps Central European Time).
-    double zEast = ZoneHoursEast(s);
-    if (s.dst) zEast += 1;
-    double lambda = s.lonDegrees + s.lonMinutes / 60.0;
-    double phi = s.latDegrees + s.latMinutes / 60.0;
-    if (s.east) lambda = -lambda;  // West positive from here on
-    if (s.south) phi = -phi;
+    double zEast = zone.HoursEast();
+    if (dst) zEast += 1;
+    const double lambda = -place.longitudeEast.value;  // West positive from here on
+    const double phi = place.latitudeNorth.value;
     zoneEastHours = zEast;
     longitudeWestDeg = lambda;
     latitudeNorthDeg = phi;
     tanLatitude = std::tan(phi * kDegToRad);
-    julianDayNumber = JulianDayNumber(s.month, s.day, s.year);
+    julianDayNumber = JulianDayNumber(date.month, date.day, date.year);
 }
 
-ChartAngles AscendantClock::AnglesAt(double t) const {
+AscendantClock::AscendantClock(const BirthMoment& s)
+    : AscendantClock(CivilDate{s.year, s.month, s.day}, s.zone, s.dst, PlaceOf(s)) {}
+
+ChartAngles AscendantClock::AnglesAt(ClockHours clock) const {
+    const double t = clock.value;
     ChartAngles r;
     r.zoneHoursEast = zoneEastHours;
     r.longitudeWest = longitudeWestDeg;
@@ -83,12 +85,12 @@ ChartAngles AscendantClock::AnglesAt(double t) const {
     return r;
 }
 
-double AscendantClock::SiderealAscendantAt(double t) const {
+Degrees AscendantClock::SiderealAscendantAt(ClockHours t) const {
     const double A = AnglesAt(t).ascendant;
-    return A >= 360 ? A - 360 : A;
+    return Degrees(A >= 360 ? A - 360 : A);
 }
 
-ChartAngles CalculateChartAngles(const BirthMoment& s, double t) {
+ChartAngles CalculateChartAngles(const BirthMoment& s, ClockHours t) {
     ChartAngles r = AscendantClock(s).AnglesAt(t);
     double shown = r.ascendant;
     r.ascendantText = SignDegreeText(shown);

@@ -7,12 +7,13 @@
 //
 // The model (Julian day number, ayanamsa, sidereal time, obliquity) and its constants are those
 // the program was fitted with; modern values would move ascendants by seconds of arc and make saved
-// readings disagree with earlier reports. Its sign conventions: the zone here is hours EAST of
-// Greenwich (the zone table stores hours West); the longitude is degrees WEST positive inside this
-// unit (the sunrise stage counts East positive); the latitude is North positive.
+// readings disagree with earlier reports. It takes the place and zone in the program's conventions
+// (astro/units.h: longitude East positive, zone seconds East) and turns them at its edge into what
+// its arithmetic reads: the zone in hours East, the longitude in degrees WEST positive.
 #pragma once
 
 #include "astro/birth_moment.h"
+#include "astro/calendar.h"
 #include "astro/fixed_text.h"
 
 namespace vela::astro {
@@ -36,13 +37,13 @@ struct ChartAngles {
 // The date, zone and place of one reading, turned into the numbers every moment of it shares.
 class AscendantClock {
 public:
+    AscendantClock(const CivilDate& date, const ZoneOffset& zone, bool dst, const Place& place);
     explicit AscendantClock(const BirthMoment& s);
 
-    // Every value of ChartAngles but the text, for local clock time t (decimal hours on the birth
-    // date; may carry a fraction and lie outside 0..24).
-    ChartAngles AnglesAt(double t) const;
-    // The sidereal ascendant alone, degrees in [0, 360).
-    double SiderealAscendantAt(double t) const;
+    // Every value of ChartAngles but the text, for a time on the birth date's clock.
+    ChartAngles AnglesAt(ClockHours t) const;
+    // The sidereal ascendant alone, in [0, 360).
+    Degrees SiderealAscendantAt(ClockHours t) const;
 
 private:
     double zoneEastHours = 0;     // daylight saving included
@@ -52,8 +53,8 @@ private:
     double julianDayNumber = 0;   // of the civil birth date
 };
 
-// t: local clock time in decimal hours on the birth date; may carry a fraction and lie outside 0..24.
-ChartAngles CalculateChartAngles(const BirthMoment& s, double t);
+// The angles of the birth date, zone and place at a time on the birth date's clock.
+ChartAngles CalculateChartAngles(const BirthMoment& s, ClockHours t);
 
 // Julian day number (whole, in a double) of a civil date; Julian calendar up to 15 October 1582.
 double JulianDayNumber(int month, int day, int year);

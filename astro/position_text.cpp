@@ -20,10 +20,10 @@ void AppendInt(PositionText& out, long long v) {
 // The fields of the long form, every one truncated: whole degrees within the sign, minutes and
 // seconds, and the sign. A longitude of exactly 360 is the start of Aries again.
 struct SignFields {
-    long long d;  // 0..29
-    long long M;  // 0..59
-    long long s;  // 0..59
-    long long k;  // 0..11
+    long long degrees;  // 0..29
+    long long minutes;  // 0..59
+    long long seconds;  // 0..59
+    long long sign;     // 0..11
 };
 
 SignFields FieldsOf(double x) {
@@ -114,7 +114,7 @@ PositionText CompactPositionTextOf(double degrees) {
     return out;
 }
 
-int SignIndexOf(double degrees) { return static_cast<int>(FieldsOf(degrees).k); }
+int SignIndexOf(double degrees) { return static_cast<int>(FieldsOf(degrees).sign); }
 
 std::string_view CompactSign(std::string_view compact) {
     if (compact.size() < 6) return {};

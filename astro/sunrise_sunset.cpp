@@ -1,7 +1,6 @@
 #include "astro/sunrise_sunset.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "astro/calendar.h"
 
@@ -15,38 +14,26 @@ constexpr double kHalfPi = 1.5708;
 constexpr double kPi = 3.14159;
 constexpr double kThreeHalfPi = 4.71239;
 constexpr double kTwoPi = 6.28319;
-constexpr double DR = 0.0174533;  // radians per degree
-constexpr double K = 0.261799;    // radians per hour of time
-constexpr double HR = 3.81972;    // hours per radian
+constexpr double kRadiansPerDegree = 0.0174533;
+constexpr double kRadiansPerHour = 0.261799;  // of time
+constexpr double kHoursPerRadian = 3.81972;
 
 }  // namespace
 
-SunRiseSet CalculateSunRiseSet(int month, int day, int year, int /*hour*/, int /*minute*/, int latDeg, int latMin,
-                               bool south, int lonDeg, int lonMin, bool east, int zoneHours, int zoneMinutes, bool dst,
+SunRiseSet CalculateSunRiseSet(const CivilDate& date, const Place& place, const ZoneOffset& zone, bool dst,
                                double zenithCosine) {
-    // Offset East of Greenwich: the table stores hours West positive.
-    double z = std::abs(zoneHours) + std::abs(zoneMinutes) / 60.0;
-    if (zoneHours < 0) z = -z;
-    z = -z;
-    return CalculateSunRiseSetInZone(month, day, year, latDeg, latMin, south, lonDeg, lonMin, east, z, dst,
-                                     zenithCosine);
-}
-
-SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool south, int lonDeg,
-                                     int lonMin, bool east, double exactZoneHoursEast, bool dst, double zenithCosine) {
+    const int year = date.year, month = date.month, day = date.day;
     SunRiseSet result;
-    double phi = latDeg + latMin / 60.0;
-    if (south) phi = -phi;
-    double lambda = lonDeg + lonMin / 60.0;
-    if (!east) lambda = -lambda;  // East positive here
+    const double phi = place.latitudeNorth.value;
+    const double lambda = place.longitudeEast.value;  // East positive here
 
-    double z = exactZoneHoursEast;
+    double z = zone.HoursEast();
     if (dst) z += 1;
 
     const double N = DayOfYear(year, month, day) - 1;
-    const double phiR = phi * DR;
-    const double lambdaR = lambda * DR;
-    const double zR = z * K;
+    const double phiR = phi * kRadiansPerDegree;
+    const double lambdaR = lambda * kRadiansPerDegree;
+    const double zR = z * kRadiansPerHour;
     const double dateValue = DateSerial(year, month, day);
 
     for (int event = 0; event < 2; ++event) {
@@ -59,11 +46,11 @@ SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, i
         while (L >= kTwoPi) L -= kTwoPi;
         const double quadrants = L / kHalfPi;
         if (quadrants == std::floor(quadrants)) L += 4.84814E-06;  // keep the tangent off a boundary
-        double RA = std::atan(0.91746 * std::sin(L) / std::cos(L));
+        double rightAscension = std::atan(0.91746 * std::sin(L) / std::cos(L));
         if (L > kThreeHalfPi)
-            RA += kTwoPi;
+            rightAscension += kTwoPi;
         else if (L > kHalfPi)
-            RA += kPi;
+            rightAscension += kPi;
         const double s = 0.39782 * std::sin(L);
         const double delta = std::atan(s / std::sqrt(1 - s * s));
         const double c = (zenithCosine - std::sin(delta) * std::sin(phiR)) / (std::cos(phiR) * std::cos(delta));
@@ -71,12 +58,12 @@ SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, i
         if (!(std::fabs(c) < 1)) continue;
         double H = kHalfPi - std::atan(c / std::sqrt(1 - c * c));
         if (event == 0) H = kTwoPi - H;
-        const double T = H + RA - 0.0172028 * t - 1.73364;
+        const double T = H + rightAscension - 0.0172028 * t - 1.73364;
         double local = T - lambdaR + zR;
         while (local < 0) local += kTwoPi;
         while (local >= kTwoPi) local -= kTwoPi;
 
-        const double h = local * HR;
+        const double h = local * kHoursPerRadian;
         int hourOfEvent = static_cast<int>(h);
         int minuteOfEvent = static_cast<int>(60 * (h - hourOfEvent) + 0.5);
         if (minuteOfEvent >= 60) {  // 59.5 minutes or more carry into the next hour

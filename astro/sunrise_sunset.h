@@ -7,6 +7,9 @@
 #include <array>
 #include <cstdint>
 
+#include "astro/calendar.h"
+#include "astro/units.h"
+
 namespace vela::astro {
 
 struct SunRiseSet {
@@ -30,18 +33,10 @@ struct SunRiseSet {
 inline constexpr double kUpperLimbWithRefraction = -0.0145439;  // cos(90 deg 50'), the model's six digits
 inline constexpr double kDiscCentreWithoutRefraction = 0;       // cos(90 deg)
 
-// zoneHours, zoneMinutes: the zone row's offsets, West of Greenwich positive. With dst the
-// events are given on the daylight-saving clock (zone + 1 hour) whatever the date, as the chart
-// angles read the birth time. hour and minute are accepted for the shape of the call and not used.
-// zenithCosine: the event, one of the two above (or any cosine between -1 and 1).
-SunRiseSet CalculateSunRiseSet(int month, int day, int year, int hour, int minute, int latDeg, int latMin, bool south,
-                               int lonDeg, int lonMin, bool east, int zoneHours, int zoneMinutes, bool dst,
+// The sunrise and sunset of a date at a place, on the clock of a zone (with dst, the
+// daylight-saving clock, zone + 1 hour, whatever the date, as the chart angles read the birth
+// time). zenithCosine: the event, one of the two above (or any cosine between -1 and 1).
+SunRiseSet CalculateSunRiseSet(const CivilDate& date, const Place& place, const ZoneOffset& zone, bool dst,
                                double zenithCosine = kUpperLimbWithRefraction);
-
-// The same with the zone as an exact offset, hours EAST of Greenwich (fractions of a minute kept,
-// as local mean time has them), daylight saving not included.
-SunRiseSet CalculateSunRiseSetInZone(int month, int day, int year, int latDeg, int latMin, bool south, int lonDeg,
-                                     int lonMin, bool east, double exactZoneHoursEast, bool dst,
-                                     double zenithCosine = kUpperLimbWithRefraction);
 
 }  // namespace vela::astro

@@ -51,7 +51,9 @@ std::optional<int> RowForOffset(int secondsEast) {
     std::optional<int> best;
     int bestRank = 0;
     for (int row = 0; row < reading::kZoneCount; ++row) {
-        if (IsLocalMeanTimeRow(row) || reading::RowOffsetSeconds(row) != wanted) continue;
+        // To the minute on both sides: Calcutta and Madras time carry their seconds, the clocks'
+        // data may carry others.
+        if (IsLocalMeanTimeRow(row) || ToWholeMinute(reading::RowOffsetSeconds(row)) != wanted) continue;
         const int rank = RowRank(reading::kZoneRows[static_cast<std::size_t>(row)].text);
         if (!best || rank < bestRank) {
             best = row;
@@ -138,7 +140,7 @@ std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZonePropo
         gives = chosenDST ? "the place's local mean time and an hour" : "the place's local mean time";
     } else {
         const int chosen = reading::RowOffsetSeconds(chosenRow) + (chosenDST ? kSecondsPerHour : 0);
-        if (!zone.localMeanTime && chosen == ToWholeMinute(zone.inForceSeconds)) return std::nullopt;
+        if (!zone.localMeanTime && ToWholeMinute(chosen) == ToWholeMinute(zone.inForceSeconds)) return std::nullopt;
         gives = reading::OffsetText(chosen);
     }
     return "The zone " + std::string(chosenDST ? "and tick chosen give " : "chosen gives ") + gives +

@@ -122,9 +122,9 @@ public:
         char serr[AS_MAXCH] = {};
         const std::int32_t got = swe_calc_ut(2451545.0, SE_SUN, SEFLG_SWIEPH, xx, serr);
         ephemerisFlag = (got >= 0 && (got & SEFLG_SWIEPH)) ? SEFLG_SWIEPH : SEFLG_MOSEPH;
-        char versionText[AS_MAXCH] = {};
-        swe_version(versionText);
-        version = versionText;
+        char text[AS_MAXCH] = {};
+        swe_version(text);
+        version = text;
     }
     ~SwissEphemeris() { swe_close(); }
     SwissEphemeris(const SwissEphemeris&) = delete;
@@ -242,7 +242,7 @@ int main(int argc, char** argv) {
         // Ascendant of the birth moment, and the ayanamsa behind it.
         const double birthClock = o.hour + o.minute / 60.0;
         const double jdBirth = JulianDayOfClock(s.year, s.month, s.day, birthClock, c.zoneEast);
-        const auto ourBirth = astro::CalculateChartAngles(o, birthClock);
+        const auto ourBirth = astro::CalculateChartAngles(o, astro::ClockHours(birthClock));
         const double swissAsc = swiss.Ascendant(jdBirth, s.latitude, s.longitude);
         ascendant.Add(AngleDifference(ourBirth.ascendant, swissAsc) * 60);
         ayanamsa.Add((-ourBirth.ayanamsa - swiss.Ayanamsa(jdBirth)) * 60);
@@ -329,14 +329,11 @@ int main(int argc, char** argv) {
         t0 = Clock::now();
         for (const Case& c : cases) {
             const reading::Reading& o = c.ours;
-            sink += astro::CalculateChartAngles(o, o.hour + o.minute / 60.0).ascendant;
+            sink += astro::CalculateChartAngles(o, astro::ClockHours(o.hour + o.minute / 60.0)).ascendant;
             const astro::CivilDate birth{o.year, o.month, o.day};
             for (int d = -1; d <= 1; ++d) {
                 const astro::CivilDate date = astro::AddDays(birth, d);
-                sink += astro::CalculateSunRiseSet(date.month, date.day, date.year, o.hour, o.minute, o.latDegrees,
-                                                   o.latMinutes, o.south, o.lonDegrees, o.lonMinutes, o.east,
-                                                   o.zoneHoursWest, o.zoneMinutesWest, o.dst)
-                            .sunRiseSet[0];
+                sink += astro::CalculateSunRiseSet(date, astro::PlaceOf(o), o.zone, o.dst).sunRiseSet[0];
             }
             sink += up::CalculateUpagrahas(o).longitudes[0];
         }

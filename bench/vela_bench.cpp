@@ -64,7 +64,9 @@ std::vector<reading::BirthForm> SeededForms(std::size_t count) {
 }
 
 // Clock times spread over a day and beyond it, as the upagraha stage asks for them.
-constexpr std::array<double, 8> kClockTimes = {-3.25, 1.5, 5.875, 9.125, 12.0, 16.4, 21.75, 26.5};
+constexpr std::array<astro::ClockHours, 8> kClockTimes = {
+    astro::ClockHours(-3.25), astro::ClockHours(1.5),  astro::ClockHours(5.875), astro::ClockHours(9.125),
+    astro::ClockHours(12.0),  astro::ClockHours(16.4), astro::ClockHours(21.75), astro::ClockHours(26.5)};
 
 void BM_CalculateChartAngles(benchmark::State& state) {
     const CalculatedReading r = Calculated(DelhiForm());
@@ -91,9 +93,7 @@ void BM_CalculateSunRiseSet(benchmark::State& state) {
     const reading::Reading s = Calculated(DelhiForm()).state;
     int day = 0;
     for (auto _ : state) {
-        auto sun = astro::CalculateSunRiseSet(s.month, 1 + day++ % 28, s.year, s.hour, s.minute, s.latDegrees,
-                                              s.latMinutes, s.south, s.lonDegrees, s.lonMinutes, s.east,
-                                              s.zoneHoursWest, s.zoneMinutesWest, s.dst);
+        auto sun = astro::CalculateSunRiseSet({s.year, s.month, 1 + day++ % 28}, astro::PlaceOf(s), s.zone, s.dst);
         benchmark::DoNotOptimize(sun);
     }
 }
@@ -187,8 +187,7 @@ void BM_BareModelSeeded(benchmark::State& state) {
         const reading::Reading s = Calculated(f).state;
         places.push_back({(s.south ? -1 : 1) * (s.latDegrees + s.latMinutes / 60.0),
                           (s.east ? 1 : -1) * (s.lonDegrees + s.lonMinutes / 60.0),
-                          -(s.zoneHoursWest + s.zoneMinutesWest / 60.0) + (s.dst ? 1 : 0), s.year, s.month, s.day,
-                          s.hour + s.minute / 60.0});
+                          s.zone.HoursEast() + (s.dst ? 1 : 0), s.year, s.month, s.day, s.hour + s.minute / 60.0});
         days.push_back(astro::DayOfYear(s.year, s.month, s.day) - 1);
     }
     std::size_t i = 0;

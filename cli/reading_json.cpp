@@ -28,7 +28,7 @@ const EscapedTexts& Escaped() {
         EscapedTexts t;
         for (std::size_t i = 0; i < t.names.size(); ++i) {
             t.names[i] = EscapedJson(upagraha::kUpagrahaNames[i]);
-            t.lords[i] = EscapedJson(upagraha::kUpagrahaLords[i]);
+            t.lords[i] = EscapedJson(upagraha::PlanetText(upagraha::kUpagrahaLords[i]));
             t.significance[i] = EscapedJson(upagraha::kUpagrahaSignificance[i]);
             for (std::size_t h = 0; h < t.interpretations[i].size(); ++h)
                 t.interpretations[i][h] = EscapedJson(upagraha::kUpagrahaInterpretations[i][h]);
@@ -165,8 +165,8 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.Key("ascendant");
     w.BeginObject();
     w.Field("text", s.birthAscendantText);
-    w.Field("degrees", s.birthAscendant);
-    Nakshatra(w, texts, s.birthAscendant);
+    w.Field("degrees", s.birthAscendant.value);
+    Nakshatra(w, texts, s.birthAscendant.value);
     w.EndObject();
     w.Key("sun");
     w.BeginObject();
@@ -181,7 +181,7 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.BeginArray();
     for (const Portion& p : u.portions) {
         w.BeginObject();
-        w.Field("lord", p.lord);
+        w.Field("lord", PlanetText(p.lord));
         w.Field("start", p.start);
         w.Field("end", p.end);
         w.EndObject();

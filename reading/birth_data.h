@@ -36,8 +36,9 @@ struct Reading : upagraha::UpagrahaInput {
     // Row of the zone table chosen for this reading (kept for the reading file and the JSON output).
     std::int16_t zoneRow = 0;
 
-    // The birth ascendant in sidereal degrees, [0, 360).
-    double birthAscendant = 0;
+    // The birth ascendant as the report and the files show it, compact ("05 Can 45"); its degrees
+    // are birthAscendant.
+    std::string birthAscendantText;
 
     // The conventions the reading was made under (a way of reading, never saved with the birth).
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;

@@ -52,22 +52,13 @@ void CopyForm(const FormValues& f, Reading& s) {
     s.south = f.latDirection == LatChoice::South;
     const auto z = static_cast<std::size_t>(f.zoneRow);
     s.zoneRow = Int16(f.zoneRow);
-    if (s.zones->zoneLocalMeanTime[z]) {
-        // The place's own mean solar time, exact; the whole-minute fields hold it cut toward zero,
-        // West positive with the minutes carrying the hours' sign, as the table's rows do.
-        const double longitudeEast = (s.lonDegrees + s.lonMinutes / 60.0) * (s.east ? 1 : -1);
-        const double hoursEast = LocalMeanTimeHoursEast(longitudeEast);
-        const auto minutesWest = static_cast<int>(-hoursEast * 60);
-        s.zoneHoursWest = Int16(minutesWest / 60);
-        s.zoneMinutesWest = Int16(minutesWest % 60);
-        s.exactZoneHoursEast = hoursEast;
-    } else {
-        s.zoneHoursWest = s.zones->zoneHourTable[z];
-        s.zoneMinutesWest = s.zones->zoneMinuteTable[z];
-        s.exactZoneHoursEast = -(s.zoneHoursWest + s.zoneMinutesWest / 60.0);
-    }
-    s.zoneHoursMagnitude = Int16(std::abs(s.zoneHoursWest));
-    s.zoneMinutesMagnitude = Int16(std::abs(s.zoneMinutesWest));
+    // The place's own mean solar time, exact; or the row's offset, whole seconds (the table counts
+    // West positive, hours, minutes and seconds carrying one sign).
+    if (s.zones->zoneLocalMeanTime[z])
+        s.zone = astro::ZoneOffset::LocalMeanTime(astro::PlaceOf(s).longitudeEast);
+    else
+        s.zone = astro::ZoneOffset::FromSecondsEast(
+            -(s.zones->zoneHourTable[z] * 3600 + s.zones->zoneMinuteTable[z] * 60 + s.zones->zoneSecondTable[z]));
     s.dst = f.dst;
     s.city = astro::TrimBlanks(f.city);
     s.state = astro::TrimBlanks(f.state);
@@ -75,9 +66,7 @@ void CopyForm(const FormValues& f, Reading& s) {
 }
 
 astro::SunRiseSet SunOn(const Reading& s, const astro::CivilDate& d) {
-    return astro::CalculateSunRiseSetInZone(d.month, d.day, d.year, s.latDegrees, s.latMinutes, s.south, s.lonDegrees,
-                                            s.lonMinutes, s.east, astro::ZoneHoursEast(s), s.dst,
-                                            upagraha::ZenithCosine(s.profile.sunrise));
+    return astro::CalculateSunRiseSet(d, astro::PlaceOf(s), s.zone, s.dst, upagraha::ZenithCosine(s.profile.sunrise));
 }
 
 }  // namespace
@@ -143,9 +132,9 @@ CalculationOutcome RunCalculation(const FormValues& form, const upagraha::Conven
         outcome.farNorth = true;
     }
 
-    const double birthTime = work.hour + work.minute / 60.0;
+    const astro::ClockHours birthTime(work.hour + work.minute / 60.0);
     work.birthAscendant = upagraha::ProfileClock(work, profile).SiderealAscendantAt(birthTime);
-    work.birthAscendantText = astro::CompactPositionTextOf(work.birthAscendant).str();
+    work.birthAscendantText = astro::CompactPositionTextOf(work.birthAscendant.value).str();
     work.birthDateText = BirthDateText(work.month, work.day, work.year);
 
     const astro::CivilDate birthDate{work.year, work.month, work.day};

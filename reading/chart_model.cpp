@@ -142,7 +142,7 @@ ChartModel BuildChartModel(ChartStyle style, const Reading& s, const Upagrahas& 
     const int ascendantSign = std::max(SignOfCompact(s.birthAscendantText), 0);
     model.bodies.push_back(
         {std::string(kAscendantShortName), DegreesText(s.birthAscendantText), ascendantSign, 1, true});
-    std::vector<double> longitudes = {s.birthAscendant};
+    std::vector<double> longitudes = {s.birthAscendant.value};
     for (std::size_t i = 0; i < static_cast<std::size_t>(upagraha::kUpagrahaCount); ++i) {
         const std::string_view compact = u.upagrahaLongitudes[i].view();
         model.bodies.push_back({std::string(kUpagrahaShortNames[i]), DegreesText(compact),

@@ -80,16 +80,16 @@ const std::array<ZoneRow, kZoneCount> kZoneRows = {{
     {"Yukon Standard Time,YST,-9.0", 9, 0},                     // 69
     {"Yukon War Time,YWT,-8.0", 8, 0},                          // 70
     // Offsets the first 71 rows lack. The texts give the offset as hours:minutes, not as a decimal.
-    {"Nepal Time,NPT,+5:45", -5, -45},                 // 71  Nepal since 1986
-    {"Afghanistan Time,AFT,+4:30", -4, -30},           // 72
-    {"Venezuela Time,VET,-4:30", 4, 30},               // 73  Venezuela 2007-2016
-    {"Calcutta Time,CAL,+5:53", -5, -53},              // 74  Calcutta until 1948
-    {"Bombay Time,BOM,+4:51", -4, -51},                // 75  Bombay until 1955
-    {"Madras Time,MMT,+5:21", -5, -21},                // 76  Madras, early in the century
-    {"Central Western Time,ACWST,+8:45", -8, -45},     // 77  Eucla, Western Australia
-    {"Chatham Time,CHAST,+12:45", -12, -45},           // 78
-    {"Line Islands Time,LINT,+14:00", -14, 0},         // 79
-    {"Local Mean Time,LMT,longitude/15", 0, 0, true},  // 80  the place's own mean solar time
+    {"Nepal Time,NPT,+5:45", -5, -45},                    // 71  Nepal since 1986
+    {"Afghanistan Time,AFT,+4:30", -4, -30},              // 72
+    {"Venezuela Time,VET,-4:30", 4, 30},                  // 73  Venezuela 2007-2016
+    {"Calcutta Time,CAL,+5:53", -5, -53, -20},            // 74  Calcutta until 1948: +05:53:20
+    {"Bombay Time,BOM,+4:51", -4, -51},                   // 75  Bombay until 1955
+    {"Madras Time,MMT,+5:21", -5, -21, -10},              // 76  Madras, early in the century: +05:21:10
+    {"Central Western Time,ACWST,+8:45", -8, -45},        // 77  Eucla, Western Australia
+    {"Chatham Time,CHAST,+12:45", -12, -45},              // 78
+    {"Line Islands Time,LINT,+14:00", -14, 0},            // 79
+    {"Local Mean Time,LMT,longitude/15", 0, 0, 0, true},  // 80  the place's own mean solar time
 }};
 
 namespace {
@@ -123,6 +123,7 @@ void FillReferenceTables(ZoneTables& tables) {
         tables.zoneTable[i] = kZoneRows[i].text;
         tables.zoneHourTable[i] = kZoneRows[i].hours;
         tables.zoneMinuteTable[i] = kZoneRows[i].minutes;
+        tables.zoneSecondTable[i] = kZoneRows[i].seconds;
         tables.zoneLocalMeanTime[i] = kZoneRows[i].localMeanTime;
     }
 }
@@ -138,8 +139,8 @@ const ZoneTables& ReferenceZoneTables() {
 
 int RowOffsetSeconds(int row) {
     const ZoneRow& zone = kZoneRows[static_cast<std::size_t>(row)];
-    // The table counts West positive, with the minutes carrying the hours' sign.
-    return -(zone.hours * 3600 + zone.minutes * 60);
+    // The table counts West positive, with the minutes and seconds carrying the hours' sign.
+    return -(zone.hours * 3600 + zone.minutes * 60 + zone.seconds);
 }
 
 std::string OffsetText(int secondsEast) {
@@ -166,7 +167,5 @@ std::string ZoneListText(int row) {
     text += ')';
     return text;
 }
-
-double LocalMeanTimeHoursEast(double longitudeEastDeg) { return longitudeEastDeg / 15; }
 
 }  // namespace vela::reading

@@ -21,6 +21,7 @@ struct ZoneRow {
     std::string_view text;       // as shown in the list; East positive, for the user only
     std::int16_t hours;          // offset, hours West of Greenwich positive
     std::int16_t minutes;        // same sign as hours
+    std::int16_t seconds = 0;    // same sign as hours
     bool localMeanTime = false;  // the offset is the place's longitude / 15; hours and minutes are 0
 };
 
@@ -32,6 +33,7 @@ struct ZoneTables {
     std::array<std::string_view, kZoneCount> zoneTable{};
     std::array<std::int16_t, kZoneCount> zoneHourTable{};
     std::array<std::int16_t, kZoneCount> zoneMinuteTable{};
+    std::array<std::int16_t, kZoneCount> zoneSecondTable{};
     std::array<bool, kZoneCount> zoneLocalMeanTime{};
 };
 
@@ -61,13 +63,11 @@ const ZoneTables& ReferenceZoneTables();
 int RowOffsetSeconds(int row);
 // "+05:30", "-04:00", "+05:21:10" (seconds only when there are some).
 std::string OffsetText(int secondsEast);
-// A row's exact offset as "+HH:MM" or "-HH:MM", or "LMT" for the local-mean-time row.
+// A row's exact offset as "+HH:MM" or "-HH:MM" ("+05:53:20" where it has seconds), or "LMT" for
+// the local-mean-time row.
 std::string ZoneOffsetText(int row);
 // A row as the window's list shows it: its text with the exact offset beside it, since the texts
 // write "+5.3" for 5:30 but "+3.5" for 3:30 ("Indian Time, IST, +5.3  (+05:30)").
 std::string ZoneListText(int row);
-// Local mean time: the offset of a place's own clock, hours East of Greenwich, for its longitude
-// in degrees East positive. Exact: 77 deg 13' gives 5 h 8 min 52 s.
-double LocalMeanTimeHoursEast(double longitudeEastDeg);
 
 }  // namespace vela::reading

@@ -22,9 +22,23 @@ std::string_view ZoneName(int row) {
     return text.substr(0, text.find(','));
 }
 
-// The zone's offset East of Greenwich in minutes, from the reading's own record; local mean time
-// to the nearest minute (half to even).
-int ZoneMinutesEast(const Reading& s) { return static_cast<int>(std::nearbyint(astro::ZoneHoursEast(s) * 60)); }
+// The zone's offset East of Greenwich in seconds, from the reading's own record: a row's own
+// (whole minutes, or seconds where the row has them), local mean time to the nearest minute (half
+// to even).
+int ZoneSecondsEast(const Reading& s) {
+    if (s.zone.localMeanHoursEast) return 60 * static_cast<int>(std::nearbyint(*s.zone.localMeanHoursEast * 60));
+    return s.zone.secondsEast;
+}
+
+// "+05:30", or "+05:53:20" where the offset has seconds.
+std::string OffsetTextOfSeconds(int secondsEast) {
+    std::string text = OffsetTextOfMinutes(secondsEast / 60);
+    if (secondsEast % 60 != 0) {
+        text += ':';
+        astro::AppendTwoDigits(text, std::abs(secondsEast % 60));
+    }
+    return text;
+}
 
 constexpr std::array<std::string_view, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                        "Thursday", "Friday", "Saturday"};
@@ -80,13 +94,13 @@ ResultHeader BuildHeader(const Reading& s, const Upagrahas& u) {
             std::to_string(s.year) + ", " + astro::ClockText(s.hour, s.minute) + ", ";
     birth += ZoneName(s.zoneRow);
     birth += ' ';
-    const int zone = ZoneMinutesEast(s);
-    birth += OffsetTextOfMinutes(zone);
-    if (s.dst) birth += " + 1 h daylight saving (" + OffsetTextOfMinutes(zone + 60) + ")";
+    const int zone = ZoneSecondsEast(s);
+    birth += OffsetTextOfSeconds(zone);
+    if (s.dst) birth += " + 1 h daylight saving (" + OffsetTextOfSeconds(zone + 3600) + ")";
 
     header.place = PlaceText(s);
     header.ascendantText = "Ascendant " + PositionWords(s.birthAscendantText) + ", " +
-                           upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant));
+                           upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant.value));
     const std::string weekday(kWeekdays[static_cast<std::size_t>(u.weekday % 7)]);
     header.dayNight =
         u.birthByDay ? "Day birth; the day portions of " + weekday : "Night birth; the night portions of " + weekday;
@@ -118,10 +132,10 @@ std::vector<TableRow> BuildTable(const Reading& s, const Upagrahas& u) {
     std::vector<TableRow> rows;
     rows.reserve(kUpagrahaCount + 1);
     rows.push_back({"Ascendant", "", "", MomentText(u.birthHour), s.birthAscendantText,
-                    upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant)), "1"});
+                    upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant.value)), "1"});
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
-        rows.push_back({std::string(kUpagrahaNames[i]), std::string(kUpagrahaLords[i]), PortionText(u, i),
-                        MomentText(u.moments[i]), u.upagrahaLongitudes[i].str(),
+        rows.push_back({std::string(kUpagrahaNames[i]), std::string(upagraha::PlanetText(kUpagrahaLords[i])),
+                        PortionText(u, i), MomentText(u.moments[i]), u.upagrahaLongitudes[i].str(),
                         upagraha::NakshatraText(upagraha::NakshatraOf(u.longitudes[i])), std::to_string(u.houses[i])});
     }
     return rows;

@@ -55,8 +55,9 @@ void AppendConventionTable(std::string& out, const upagraha::ConventionProfile& 
         for (std::size_t i = 0; i < upagraha::kUpagrahaNames.size(); ++i) {
             const auto k = static_cast<std::size_t>(u.portionIndex[i]);
             line(Printf("    %-14s %zu %-6s %-7s %-11s %-10s %d", std::string(upagraha::kUpagrahaNames[i]).c_str(),
-                        k + 1, std::string(u.portions[k].lord).c_str(), std::string(PointText(p.points[i])).c_str(),
-                        ClockText(u.moments[i]).c_str(), u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
+                        k + 1, std::string(upagraha::PlanetText(u.portions[k].lord)).c_str(),
+                        std::string(PointText(p.points[i])).c_str(), ClockText(u.moments[i]).c_str(),
+                        u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
         }
     }
 }
@@ -219,7 +220,7 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
     for (std::size_t k = 0; k < u.portions.size(); ++k) {
         const auto& p = u.portions[k];
         line(Printf("  %zu  %-10s - %-10s  %s", k + 1, ClockText(p.start).c_str(), ClockText(p.end).c_str(),
-                    std::string(p.lord).c_str()));
+                    std::string(upagraha::PlanetText(p.lord)).c_str()));
     }
     line("");
 
@@ -230,7 +231,7 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
     line("  upagraha       lord  portion  moment      longitude  house");
     for (std::size_t i = 0; i < kUpagrahaNames.size(); ++i) {
         line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(kUpagrahaNames[i]).c_str(),
-                    std::string(upagraha::kUpagrahaLords[i]).c_str(), u.portionIndex[i] + 1,
+                    std::string(upagraha::PlanetText(upagraha::kUpagrahaLords[i])).c_str(), u.portionIndex[i] + 1,
                     ClockText(u.moments[i]).c_str(), u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
     }
     line("");

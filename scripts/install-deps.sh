@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   libswe-dev swe-basic-data
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth fonts-dejavu-core
   dpkg-dev file desktop-file-utils appstream shared-mime-info bash-completion
   poppler-utils

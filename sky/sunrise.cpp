@@ -33,34 +33,34 @@ constexpr int kMaxSteps = 12;
 // carried on at the sidereal rate. Every step of the search is then plain trigonometry.
 class SunAltitude {
 public:
-    SunAltitude(const Place& place, SunriseDefinition definition, double noonJdUt)
-        : sinLatitude_(std::sin(place.latitudeDegrees * kDegToRad)),
-          cosLatitude_(std::cos(place.latitudeDegrees * kDegToRad)),
-          longitudeDegrees_(place.longitudeEastDegrees),
-          definition_(definition),
-          noonJdUt_(noonJdUt) {
-        if (definition != SunriseDefinition::kCentreGeometric) {
+    SunAltitude(const Place& place, SunriseDefinition event, double noon)
+        : sinLatitude(std::sin(place.latitudeDegrees * kDegToRad)),
+          cosLatitude(std::cos(place.latitudeDegrees * kDegToRad)),
+          longitudeDegrees(place.longitudeEastDegrees),
+          definition(event),
+          noonJdUt(noon) {
+        if (event != SunriseDefinition::kCentreGeometric) {
             // The true altitude of a body seen on the horizon, about -34.6'. (swe_refrac answers 0
             // for an apparent altitude of 0; the extended form answers the refraction itself.)
             double details[20] = {};
-            horizonRefractionDegrees_ =
+            horizonRefractionDegrees =
                 -swe_refrac_extended(0.0, 0.0, kPressureHpa, kTemperatureC, kLapseRateKPerM, SE_APP_TO_TRUE, details);
         }
         for (std::size_t i = 0; i < 3; ++i) {
             double xx[6] = {};
             char serr[AS_MAXCH] = {};
-            swe_calc_ut(noonJdUt + 0.5 * (static_cast<double>(i) - 1.0), SE_SUN,
-                        detail::kEphemerisFlag | SEFLG_EQUATORIAL, xx, serr);
-            rightAscension_[i] = xx[0];
-            declination_[i] = xx[1];
-            distanceAu_[i] = xx[2];
+            swe_calc_ut(noon + 0.5 * (static_cast<double>(i) - 1.0), SE_SUN, detail::kEphemerisFlag | SEFLG_EQUATORIAL,
+                        xx, serr);
+            rightAscensionSamples[i] = xx[0];
+            declinationSamples[i] = xx[1];
+            distanceAuSamples[i] = xx[2];
         }
         // Unwrap the right ascension across 0h.
         for (std::size_t i = 1; i < 3; ++i) {
-            rightAscension_[i] =
-                rightAscension_[i - 1] + std::remainder(rightAscension_[i] - rightAscension_[i - 1], 360.0);
+            rightAscensionSamples[i] = rightAscensionSamples[i - 1] +
+                                       std::remainder(rightAscensionSamples[i] - rightAscensionSamples[i - 1], 360.0);
         }
-        siderealAtNoonDegrees_ = swe_sidtime(noonJdUt) * 15.0;
+        siderealAtNoonDegrees = swe_sidtime(noon) * 15.0;
     }
 
     struct Sample {
@@ -70,26 +70,26 @@ public:
     };
 
     Sample At(double jdUt) const {
-        const double x = 2.0 * (jdUt - noonJdUt_);  // -1, 0, 1 at the three moments
-        const double rightAscension = Parabola(rightAscension_, x);
-        const double declination = Parabola(declination_, x) * kDegToRad;
-        const double distanceKm = Parabola(distanceAu_, x) * kAuKm;
-        const double sidereal = siderealAtNoonDegrees_ + kSiderealDegreesPerDay * (jdUt - noonJdUt_);
-        const double hourAngle = std::remainder(sidereal + longitudeDegrees_ - rightAscension, 360.0);
+        const double x = 2.0 * (jdUt - noonJdUt);  // -1, 0, 1 at the three moments
+        const double rightAscension = Parabola(rightAscensionSamples, x);
+        const double declination = Parabola(declinationSamples, x) * kDegToRad;
+        const double distanceKm = Parabola(distanceAuSamples, x) * kAuKm;
+        const double sidereal = siderealAtNoonDegrees + kSiderealDegreesPerDay * (jdUt - noonJdUt);
+        const double hourAngle = std::remainder(sidereal + longitudeDegrees - rightAscension, 360.0);
         const double cosH = std::cos(hourAngle * kDegToRad);
-        const double sinAltitude = sinLatitude_ * std::sin(declination) + cosLatitude_ * std::cos(declination) * cosH;
+        const double sinAltitude = sinLatitude * std::sin(declination) + cosLatitude * std::cos(declination) * cosH;
         const double altitude = std::asin(std::clamp(sinAltitude, -1.0, 1.0));
         // The centre's geocentric altitude at the event: the horizon, lowered by refraction and
         // (upper limb) the semidiameter, raised by the parallax that a surface observer sees.
-        double target = std::asin(kEarthRadiusKm / distanceKm) * kRadToDeg - horizonRefractionDegrees_;
-        if (definition_ == SunriseDefinition::kUpperLimbRefracted) {
+        double target = std::asin(kEarthRadiusKm / distanceKm) * kRadToDeg - horizonRefractionDegrees;
+        if (definition == SunriseDefinition::kUpperLimbRefracted) {
             target -= std::asin(kSunRadiusKm / distanceKm) * kRadToDeg;
         }
         Sample s;
         s.excessDegrees = altitude * kRadToDeg - target;
         s.hourAngleDegrees = hourAngle;
         const double cosAltitude = std::max(std::cos(altitude), 1e-9);
-        s.rateDegreesPerDay = -cosLatitude_ * std::cos(declination) * std::sin(hourAngle * kDegToRad) *
+        s.rateDegreesPerDay = -cosLatitude * std::cos(declination) * std::sin(hourAngle * kDegToRad) *
                               kHourAngleDegreesPerDay / cosAltitude;
         return s;
     }
@@ -100,16 +100,16 @@ private:
         return v[1] + 0.5 * x * (v[2] - v[0]) + 0.5 * x * x * (v[2] - 2.0 * v[1] + v[0]);
     }
 
-    double sinLatitude_;
-    double cosLatitude_;
-    double longitudeDegrees_;
-    SunriseDefinition definition_;
-    double noonJdUt_;
-    double horizonRefractionDegrees_ = 0;
-    std::array<double, 3> rightAscension_{};
-    std::array<double, 3> declination_{};
-    std::array<double, 3> distanceAu_{};
-    double siderealAtNoonDegrees_ = 0;
+    double sinLatitude;
+    double cosLatitude;
+    double longitudeDegrees;
+    SunriseDefinition definition;
+    double noonJdUt;
+    double horizonRefractionDegrees = 0;
+    std::array<double, 3> rightAscensionSamples{};
+    std::array<double, 3> declinationSamples{};
+    std::array<double, 3> distanceAuSamples{};
+    double siderealAtNoonDegrees = 0;
 };
 
 // The moment near a first guess where the Sun's hour angle is 0 (upper transit) or 180 (lower).

@@ -78,8 +78,9 @@ constexpr LocalTexts<9> kGrahaLocal = {{
 
 // Lords' short names, in the order Sun, Moon, Mars, Merc, Jup, Ven, Sat. Hindi names are short
 // already; Tamil takes the short forms of a Tamil rasi chart.
-constexpr Texts<7> kLordEnglish = {lords::Sun, lords::Moon, lords::Mars, lords::Merc,
-                                   lords::Jup, lords::Ven,  lords::Sat};
+constexpr Texts<7> kLordEnglish = {PlanetText(Planet::Sun),     PlanetText(Planet::Moon),  PlanetText(Planet::Mars),
+                                   PlanetText(Planet::Mercury), PlanetText(Planet::Jupiter), PlanetText(Planet::Venus),
+                                   PlanetText(Planet::Saturn)};
 constexpr LocalTexts<7> kLordLocal = {{
     {"सूर्य", "चन्द्र", "मंगल", "बुध", "गुरु", "शुक्र", "शनि"},
     {"சூரி", "சந்", "செவ்", "புத", "குரு", "சுக்", "சனி"},
@@ -513,11 +514,9 @@ std::string_view GrahaName(sky::Graha graha, Language language) {
     return Pick(english, kGrahaLocal, static_cast<int>(graha), language);
 }
 
-std::string_view LordName(std::string_view lord, Language language) {
-    if (lord == kNoLord) return LocalRow(language) < -1 ? std::string_view() : kNoLord;
-    for (std::size_t i = 0; i < kLordEnglish.size(); ++i)
-        if (lord == kLordEnglish[i]) return Pick(kLordEnglish, kLordLocal, static_cast<int>(i), language);
-    return {};
+std::string_view LordName(Planet lord, Language language) {
+    if (lord == Planet::NoLord) return LocalRow(language) < -1 ? std::string_view() : PlanetText(Planet::NoLord);
+    return Pick(kLordEnglish, kLordLocal, static_cast<int>(lord), language);
 }
 
 std::string_view SignName(int sign, Language language) { return Pick(kSignNames, kSignLocal, sign, language); }

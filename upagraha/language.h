@@ -19,6 +19,7 @@
 
 #include "sky/grahas.h"
 #include "upagraha/nakshatra.h"
+#include "upagraha/planet.h"
 
 namespace vela::upagraha {
 
@@ -44,7 +45,7 @@ std::string_view GrahaName(sky::Graha graha, Language language);
 
 // A portion's lord by the short name the tables and the report use (lords::Merc is "Merc"); the
 // unruled portion's em dash answers itself in every language. Empty for any other text.
-std::string_view LordName(std::string_view lord, Language language);
+std::string_view LordName(Planet lord, Language language);
 
 // The twelve signs by name ("Aries") and by the short form a compact position writes ("Ari").
 std::string_view SignName(int sign, Language language);

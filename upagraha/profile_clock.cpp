@@ -22,17 +22,17 @@ sky::Ayanamsa ProfileAyanamsa(const ConventionProfile& profile, double jdUt) {
                                                       : sky::Ayanamsa::Given(astro::AyanamsaDegreesAt(jdUt));
 }
 
-sky::Place PlaceOf(const astro::BirthMoment& s) {
+sky::Place SkyPlaceOf(const astro::BirthMoment& s) {
     const double latitude = (s.latDegrees + s.latMinutes / 60.0) * (s.south ? -1 : 1);
     const double longitude = (s.lonDegrees + s.lonMinutes / 60.0) * (s.east ? 1 : -1);
     return {latitude, longitude};
 }
 
-double ClockHoursEast(const astro::BirthMoment& s) { return astro::ZoneHoursEast(s) + (s.dst ? 1 : 0); }
+double ClockHoursEast(const astro::BirthMoment& s) { return s.zone.HoursEast() + (s.dst ? 1 : 0); }
 
 std::optional<DateSunEvents> PreciseSunEvents(const astro::BirthMoment& s, const ConventionProfile& profile,
                                               const astro::CivilDate& date) {
-    const auto day = sky::SunEventsOfDate({date.year, date.month, date.day}, ClockHoursEast(s), PlaceOf(s),
+    const auto day = sky::SunEventsOfDate({date.year, date.month, date.day}, ClockHoursEast(s), SkyPlaceOf(s),
                                           DefinitionOf(profile.sunrise));
     if (!day) return std::nullopt;
     const auto rise = day->RiseHours();
@@ -43,25 +43,26 @@ std::optional<DateSunEvents> PreciseSunEvents(const astro::BirthMoment& s, const
 }
 
 ProfileClock::ProfileClock(const astro::BirthMoment& s, const ConventionProfile& profile)
-    : original(s), ephemeris(profile.ephemeris), ayanamsa(profile.ayanamsa), place(PlaceOf(s)) {
+    : original(s), ephemeris(profile.ephemeris), ayanamsa(profile.ayanamsa), place(SkyPlaceOf(s)) {
     midnightJdUt = astro::DateSerial(s.year, s.month, s.day) + kDateValueOrigin - ClockHoursEast(s) / 24;
 }
 
-double ProfileClock::SiderealAscendantAt(double hours) const {
+astro::Degrees ProfileClock::SiderealAscendantAt(astro::ClockHours hours) const {
     if (ephemeris == EphemerisChoice::OriginalFormulas && ayanamsa == AyanamsaChoice::Original)
         return original.SiderealAscendantAt(hours);
-    const double jdUt = JulianDayAt(hours);
+    const double jdUt = JulianDayAt(hours.value);
     const sky::Ayanamsa zodiac = ayanamsa == AyanamsaChoice::Lahiri
                                      ? sky::Ayanamsa::Lahiri()
                                      : sky::Ayanamsa::Given(astro::AyanamsaDegreesAt(jdUt));
     if (ephemeris == EphemerisChoice::OriginalFormulas) {
         // The original's tropical ascendant in the chosen zodiac.
-        return sky::NormalizedDegrees(original.AnglesAt(hours).tropicalAscendant - sky::AyanamsaDegrees(jdUt, zodiac));
+        return astro::Degrees(
+            sky::NormalizedDegrees(original.AnglesAt(hours).tropicalAscendant - sky::AyanamsaDegrees(jdUt, zodiac)));
     }
     // The validation keeps latitudes below 90 degrees, where the horizon always has an East point;
     // the original's value stands in only for a place sky/ refuses.
     const auto ascendant = sky::SiderealAscendantDegrees(jdUt, place, zodiac);
-    return ascendant ? *ascendant : original.SiderealAscendantAt(hours);
+    return ascendant ? astro::Degrees(*ascendant) : original.SiderealAscendantAt(hours);
 }
 
 }  // namespace vela::upagraha

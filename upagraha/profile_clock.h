@@ -24,7 +24,7 @@ namespace vela::upagraha {
 sky::Ayanamsa ProfileAyanamsa(const ConventionProfile& profile, double jdUt);
 
 // The place of a birth as sky/ takes it: degrees, North and East positive.
-sky::Place PlaceOf(const astro::BirthMoment& s);
+sky::Place SkyPlaceOf(const astro::BirthMoment& s);
 
 // The offset of the birth's clock from UT in hours, East positive, daylight saving included.
 double ClockHoursEast(const astro::BirthMoment& s);
@@ -48,7 +48,7 @@ public:
     // Julian day (UT) of clock hours on the birth date (may lie outside 0..24).
     double JulianDayAt(double hours) const { return midnightJdUt + hours / 24; }
     // The sidereal ascendant in degrees [0, 360) under the profile's ephemeris and ayanamsa.
-    double SiderealAscendantAt(double hours) const;
+    astro::Degrees SiderealAscendantAt(astro::ClockHours hours) const;
 
 private:
     astro::AscendantClock original;

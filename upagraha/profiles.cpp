@@ -6,38 +6,12 @@ namespace vela::upagraha {
 
 namespace {
 
-using namespace lords;
-
-// The seven lords of the older text: each day's eight portions start at the weekday's own lord and
-// run through the weekday order (Sun, Moon, Mars, Merc, Jup, Ven, Sat); the eighth is lordless.
-const std::array<LordRow, 7> kSevenLordDays = {{
-    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Sunday
-    {Moon, Mars, Merc, Jup, Ven, Sat, Sun, Non},  // Monday
-    {Mars, Merc, Jup, Ven, Sat, Sun, Moon, Non},  // Tuesday
-    {Merc, Jup, Ven, Sat, Sun, Moon, Mars, Non},  // Wednesday
-    {Jup, Ven, Sat, Sun, Moon, Mars, Merc, Non},  // Thursday
-    {Ven, Sat, Sun, Moon, Mars, Merc, Jup, Non},  // Friday
-    {Sat, Sun, Moon, Mars, Merc, Jup, Ven, Non},  // Saturday
-}};
-
-// Each night starts at the lord of the fifth weekday counted from the day's own (Sunday night with
-// Jupiter, Thursday's lord) and runs on the same way, the eighth portion again lordless.
-const std::array<LordRow, 7> kSevenLordNights = {{
-    {Jup, Ven, Sat, Sun, Moon, Mars, Merc, Non},  // Sunday
-    {Ven, Sat, Sun, Moon, Mars, Merc, Jup, Non},  // Monday
-    {Sat, Sun, Moon, Mars, Merc, Jup, Ven, Non},  // Tuesday
-    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Wednesday
-    {Moon, Mars, Merc, Jup, Ven, Sat, Sun, Non},  // Thursday
-    {Mars, Merc, Jup, Ven, Sat, Sun, Moon, Non},  // Friday
-    {Merc, Jup, Ven, Sat, Sun, Moon, Mars, Non},  // Saturday
-}};
-
-constexpr PortionPoint M = PortionPoint::Middle;
+constexpr PortionPoint kMiddle = PortionPoint::Middle;
 
 constexpr ConventionProfile kGulikaAtTheStart{"gulika-start",
                                               "Gulika at the start",
                                               LordOrder::EightPlaceCycle,
-                                              {M, M, M, M, PortionPoint::Start, M},
+                                              {kMiddle, kMiddle, kMiddle, kMiddle, PortionPoint::Start, kMiddle},
                                               SunriseEvent::DiscCentreWithoutRefraction};
 constexpr ConventionProfile kSevenLords{"seven-lords", "Seven lords", LordOrder::SevenLords};
 
@@ -161,12 +135,17 @@ double ZenithCosine(SunriseEvent event) {
                                                           : astro::kDiscCentreWithoutRefraction;
 }
 
-const std::array<LordRow, 7>& DayPortionLords(LordOrder order) {
-    return order == LordOrder::EightPlaceCycle ? kDayPortionLords : kSevenLordDays;
+const LordCycle& CycleOf(LordOrder order) {
+    return order == LordOrder::EightPlaceCycle ? kEightPlaceCycle : kSevenLordCycle;
 }
 
-const std::array<LordRow, 7>& NightPortionLords(LordOrder order) {
-    return order == LordOrder::EightPlaceCycle ? kNightPortionLords : kSevenLordNights;
+Planet PortionLord(LordOrder order, int weekday, bool byDay, int portion) {
+    const LordCycle& cycle = CycleOf(order);
+    if (portion >= cycle.cycleLength) return cycle.places[static_cast<std::size_t>(portion)];
+    const Planet first = WeekdayLord(byDay ? weekday : weekday + cycle.nightStep);
+    int at = 0;
+    while (at < cycle.cycleLength && cycle.places[static_cast<std::size_t>(at)] != first) ++at;
+    return cycle.places[static_cast<std::size_t>((at + portion) % cycle.cycleLength)];
 }
 
 std::string ProfileSettingsText(const ConventionProfile& profile) {

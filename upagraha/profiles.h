@@ -98,9 +98,33 @@ double PointFraction(PortionPoint point);
 // The sunrise stage's parameter for the event: the cosine of the Sun's zenith distance.
 double ZenithCosine(SunriseEvent event);
 
-// The lords of a profile's order, indexed by weekday (0 = Sunday) and portion.
-const std::array<LordRow, 7>& DayPortionLords(LordOrder order);
-const std::array<LordRow, 7>& NightPortionLords(LordOrder order);
+// A lord order as data. The portions run through `places` from the weekday's lord; the first
+// `cycleLength` places turn as one cycle, the places after them stay where they are. A night
+// begins `nightStep` weekdays after the day's own (the original's nights: four on, the lord of the
+// fifth weekday counted from the day's, so Sunday night begins with Jupiter).
+struct LordCycle {
+    std::array<Planet, kPortionCount> places;
+    int cycleLength = kPortionCount;
+    int nightStep = 4;
+};
+
+// The eight-place cycle: the seven lords and the lordless place turn together, so the lordless
+// portion wanders from day to day.
+inline constexpr LordCycle kEightPlaceCycle{{Planet::Sun, Planet::Moon, Planet::Mars, Planet::Mercury, Planet::Jupiter,
+                                             Planet::Venus, Planet::Saturn, Planet::NoLord},
+                                            8,
+                                            4};
+// The seven lords in weekday order; the eighth portion always lordless.
+inline constexpr LordCycle kSevenLordCycle{{Planet::Sun, Planet::Moon, Planet::Mars, Planet::Mercury, Planet::Jupiter,
+                                            Planet::Venus, Planet::Saturn, Planet::NoLord},
+                                           7,
+                                           4};
+
+const LordCycle& CycleOf(LordOrder order);
+
+// The lord of portion `portion` (0..7) of the day (byDay) or night of weekday `weekday`
+// (0 = Sunday) under a lord order: one rule for every row.
+Planet PortionLord(LordOrder order, int weekday, bool byDay, int portion);
 
 // The settings of a custom profile as one line, for the window's settings file:
 //   lords=eight;points=middle,middle,middle,middle,start,middle;sunrise=upper-limb

@@ -11,30 +11,6 @@
 
 namespace vela::upagraha {
 
-using namespace lords;
-
-// Each day row starts at the weekday's own lord and runs through the eight-place cycle.
-const std::array<LordRow, 7> kDayPortionLords = {{
-    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Sunday
-    {Moon, Mars, Merc, Jup, Ven, Sat, Non, Sun},  // Monday
-    {Mars, Merc, Jup, Ven, Sat, Non, Sun, Moon},  // Tuesday
-    {Merc, Jup, Ven, Sat, Non, Sun, Moon, Mars},  // Wednesday
-    {Jup, Ven, Sat, Non, Sun, Moon, Mars, Merc},  // Thursday
-    {Ven, Sat, Non, Sun, Moon, Mars, Merc, Jup},  // Friday
-    {Sat, Non, Sun, Moon, Mars, Merc, Jup, Ven},  // Saturday
-}};
-
-// Each night row starts four planets further on in the seven-planet cycle.
-const std::array<LordRow, 7> kNightPortionLords = {{
-    {Jup, Ven, Sat, Non, Sun, Moon, Mars, Merc},  // Sunday
-    {Ven, Sat, Non, Sun, Moon, Mars, Merc, Jup},  // Monday
-    {Sat, Non, Sun, Moon, Mars, Merc, Jup, Ven},  // Tuesday
-    {Sun, Moon, Mars, Merc, Jup, Ven, Sat, Non},  // Wednesday
-    {Moon, Mars, Merc, Jup, Ven, Sat, Non, Sun},  // Thursday
-    {Mars, Merc, Jup, Ven, Sat, Non, Sun, Moon},  // Friday
-    {Merc, Jup, Ven, Sat, Non, Sun, Moon, Mars},  // Saturday
-}};
-
 int SignIndexOfAbbreviation(std::string_view abbreviation) {
     for (int k = 0; k < 12; ++k)
         if (kSignNames[static_cast<std::size_t>(k)].substr(0, 3) == abbreviation) return k;
@@ -107,7 +83,7 @@ private:
 };
 
 // The portion (0..7) each upagraha falls in: the first whose lord is the upagraha's planet. The
-// tables never change, so the rows (day and night of each weekday, in each lord order) are
+// rule never changes, so the rows (day and night of each weekday, in each lord order) are
 // searched once.
 using UpagrahaPortions = std::array<int, kUpagrahaCount>;
 using PortionsByWeekday = std::array<std::array<UpagrahaPortions, 7>, 2>;  // [night][weekday]
@@ -116,11 +92,11 @@ PortionsByWeekday SearchPortions(LordOrder order) {
     PortionsByWeekday t{};
     for (std::size_t night = 0; night < 2; ++night) {
         for (std::size_t w = 0; w < 7; ++w) {
-            const LordRow& row = night == 0 ? DayPortionLords(order)[w] : NightPortionLords(order)[w];
             for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
-                std::size_t k = 0;
-                while (k < row.size() && row[k] != kUpagrahaLords[u]) ++k;
-                t[night][w][u] = static_cast<int>(k);
+                int k = 0;
+                while (k < kPortionCount && PortionLord(order, static_cast<int>(w), night == 0, k) != kUpagrahaLords[u])
+                    ++k;
+                t[night][w][u] = k;
             }
         }
     }
@@ -170,20 +146,16 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& pr
     r.reckonedDay = static_cast<int>(std::floor(reckonedFrom / 1440));
     r.beforeSunrise = r.reckonedDay < 0;
     r.weekday = ((astro::Weekday(s.year, s.month, s.day) + r.reckonedDay) % 7 + 7) % 7;
-    const auto weekday = static_cast<std::size_t>(r.weekday);
-    const LordRow* lords =
-        r.birthByDay ? &DayPortionLords(profile.lordOrder)[weekday] : &NightPortionLords(profile.lordOrder)[weekday];
     const double length = end - start;
 
     const double eighth = length / kPortionCount;
     for (std::size_t k = 0; k < r.portions.size(); ++k) {
-        r.portions[k] = {(*lords)[k], start + static_cast<double>(k) * eighth,
-                         start + static_cast<double>(k + 1) * eighth};
+        r.portions[k] = {PortionLord(profile.lordOrder, r.weekday, r.birthByDay, static_cast<int>(k)),
+                         start + static_cast<double>(k) * eighth, start + static_cast<double>(k + 1) * eighth};
     }
 
-    // The houses count from the sign the birth ascendant's text names.
-    const std::string_view ascendantSign = astro::CompactSign(s.birthAscendantText);
-    const int ascendantIndex = SignIndexOfAbbreviation(ascendantSign);
+    // The houses count from the birth ascendant's sign (the one its text names).
+    const int ascendantIndex = astro::SignIndexOf(s.birthAscendant.value);
     const ProfileClock clock(s, profile);
     const auto& portionOf = PortionsOfUpagrahas(profile.lordOrder, r.birthByDay, r.weekday);
     for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
@@ -193,8 +165,9 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& pr
         r.moments[u] = moment;
         // Gulika and Maandi share Saturn's portion: at the same point, their moment and ascendant
         // are the same.
-        const double longitude =
-            u > 0 && moment == r.moments[u - 1] ? r.longitudes[u - 1] : clock.SiderealAscendantAt(moment);
+        const double longitude = u > 0 && moment == r.moments[u - 1]
+                                     ? r.longitudes[u - 1]
+                                     : clock.SiderealAscendantAt(astro::ClockHours(moment)).value;
         r.longitudes[u] = longitude;
         r.upagrahaLongitudes[u] = astro::CompactPositionTextOf(longitude);
         r.houses[u] = HouseFromSignIndices(ascendantIndex, astro::SignIndexOf(longitude));

@@ -12,6 +12,7 @@
 #include "astro/birth_moment.h"
 #include "astro/calendar.h"
 #include "astro/fixed_text.h"
+#include "upagraha/planet.h"
 
 namespace vela::upagraha {
 
@@ -19,8 +20,8 @@ namespace vela::upagraha {
 // the sunrise and sunset of the birth date and its two calendar neighbours. The reading record
 // extends it; the driver fills it before this stage runs.
 struct UpagrahaInput : astro::BirthMoment {
-    // Compact text of the sidereal ascendant at the birth moment ("05 Can 45").
-    std::string birthAscendantText;
+    // The sidereal ascendant at the birth moment, [0, 360).
+    astro::Degrees birthAscendant;
     // Sunrise and sunset of the day before, the birth day and the day after.
     astro::DateValue prevSunrise = 0;
     astro::DateValue prevSunset = 0;
@@ -41,30 +42,17 @@ namespace vela::upagraha {
 inline constexpr int kUpagrahaCount = 6;
 inline constexpr int kPortionCount = 8;
 
-// The em dash marks a portion that no planet rules.
-inline constexpr std::string_view kNoLord = "\u2014";
-
-// The portions' lords by the names the tables and the report use.
-namespace lords {
-inline constexpr std::string_view Sun = "Sun", Moon = "Moon", Mars = "Mars", Merc = "Merc", Jup = "Jup", Ven = "Ven",
-                                  Sat = "Sat", Non = kNoLord;
-}  // namespace lords
-
-using LordRow = std::array<std::string_view, kPortionCount>;
-// Indexed by weekday (0 = Sunday) and portion.
-extern const std::array<LordRow, 7> kDayPortionLords;
-extern const std::array<LordRow, 7> kNightPortionLords;
-
 inline constexpr std::array<std::string_view, kUpagrahaCount> kUpagrahaNames = {
     "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi"};
-inline constexpr std::array<std::string_view, kUpagrahaCount> kUpagrahaLords = {lords::Sun, lords::Mars, lords::Merc,
-                                                                                lords::Jup, lords::Sat,  lords::Sat};
+// The planet whose portion gives each upagraha, Kaala .. Maandi.
+inline constexpr std::array<Planet, kUpagrahaCount> kUpagrahaLords = {Planet::Sun,     Planet::Mars,   Planet::Mercury,
+                                                                      Planet::Jupiter, Planet::Saturn, Planet::Saturn};
 inline constexpr std::array<std::string_view, 12> kSignNames = {"Aries",       "Taurus",    "Gemini",   "Cancer",
                                                                 "Leo",         "Virgo",     "Libra",    "Scorpio",
                                                                 "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 struct Portion {
-    std::string_view lord;
+    Planet lord = Planet::NoLord;
     double start = 0;  // hours on the birth date's clock (may lie below 0 or above 24)
     double end = 0;
 };

@@ -31,9 +31,15 @@ constexpr Place kKathmandu{27, 42, false, 85, 19, true, 5.75};
 int MinutesOfDay(double value) { return static_cast<int>(std::lround(astro::HoursOfDay(value) * 60)); }
 
 SunRiseSet Sun(const Place& p, int y, int m, int d, double zenithCosine) {
-    return CalculateSunRiseSetInZone(m, d, y, p.latDeg, p.latMin, p.south, p.lonDeg, p.lonMin, p.east, p.zoneEast,
-                                     false, zenithCosine);
+    const astro::Place place{DegreesOf(p.latDeg, p.latMin, p.south), DegreesOf(p.lonDeg, p.lonMin, !p.east)};
+    return CalculateSunRiseSet({y, m, d}, place,
+                               ZoneOffset::FromSecondsEast(static_cast<int>(std::lround(p.zoneEast * 3600))), false,
+                               zenithCosine);
 }
+
+// New Delhi, and the clock of Indian time (+05:30).
+constexpr astro::Place kDelhiPlace{DegreesOf(28, 37, false), DegreesOf(77, 13, false)};
+constexpr ZoneOffset kIndianTime = ZoneOffset::FromSecondsEast(5 * 3600 + 30 * 60);
 
 struct AlmanacPair {
     const char* name;
@@ -85,32 +91,34 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SunriseDefinition, takes_the_programs_own_event_when_none_is_named) {
     // The default parameter is the upper limb with refraction, cos(90 deg 50').
     EXPECT_NEAR(kUpperLimbWithRefraction, std::cos((90 + 50.0 / 60) * 3.14159265358979 / 180), 1e-6);
-    const auto byDefault = CalculateSunRiseSet(6, 21, 1975, 12, 0, 28, 37, false, 77, 13, true, -5, -30, false);
-    const auto named =
-        CalculateSunRiseSet(6, 21, 1975, 12, 0, 28, 37, false, 77, 13, true, -5, -30, false, kUpperLimbWithRefraction);
+    const auto byDefault = CalculateSunRiseSet({1975, 6, 21}, kDelhiPlace, kIndianTime, false);
+    const auto named = CalculateSunRiseSet({1975, 6, 21}, kDelhiPlace, kIndianTime, false, kUpperLimbWithRefraction);
     EXPECT_EQ(byDefault.sunRiseSet, named.sunRiseSet);
 }
 
 TEST(ExactZone, gives_what_the_rows_whole_minutes_give_and_follows_a_fraction_of_a_minute) {
-    // A row's hours and minutes (West positive) and the same offset in hours East.
+    // A row's offset in whole seconds East, and local mean time on the meridian of that offset
+    // (15 degrees an hour): the same clock, whichever way it is written.
     struct Zone {
-        int hours, minutes;
-        double east;
+        int secondsEast;
+        double meridianEast;
     };
-    for (const Zone z : {Zone{-5, -30, 5.5}, Zone{5, 0, -5}, Zone{3, 30, -3.5}, Zone{-5, -45, 5.75}, Zone{0, 0, 0}}) {
+    for (const Zone z : {Zone{19800, 82.5}, Zone{-18000, -75}, Zone{-12600, -52.5}, Zone{20700, 86.25}, Zone{0, 0}}) {
         for (int month : {1, 6, 11}) {
             const auto rows =
-                CalculateSunRiseSet(month, 15, 1990, 12, 0, 28, 37, false, 77, 13, true, z.hours, z.minutes, false);
-            const auto exact = CalculateSunRiseSetInZone(month, 15, 1990, 28, 37, false, 77, 13, true, z.east, false);
-            EXPECT_EQ(rows.sunRiseSet, exact.sunRiseSet) << z.east << " " << month;
+                CalculateSunRiseSet({1990, month, 15}, kDelhiPlace, ZoneOffset::FromSecondsEast(z.secondsEast), false);
+            const auto exact = CalculateSunRiseSet({1990, month, 15}, kDelhiPlace,
+                                                   ZoneOffset::LocalMeanTime(Degrees(z.meridianEast)), false);
+            EXPECT_EQ(rows.sunRiseSet, exact.sunRiseSet) << z.secondsEast << " " << month;
         }
     }
     // Local mean time at 77 deg 13' East is 5 h 8 min 52 s: 21 min 8 s behind Indian time, so every
     // event comes 21 minutes earlier on that clock, or 22 where the seconds cross a minute.
-    const double meanTime = (77 + 13 / 60.0) / 15;
+    const ZoneOffset meanTime = ZoneOffset::LocalMeanTime(DegreesOf(77, 13, false));
+    const astro::Place calcutta{DegreesOf(22, 34, false), DegreesOf(88, 22, false)};
     for (int day = 1; day <= 28; day += 3) {
-        const auto indian = CalculateSunRiseSetInZone(3, day, 1940, 22, 34, false, 88, 22, true, 5.5, false);
-        const auto local = CalculateSunRiseSetInZone(3, day, 1940, 22, 34, false, 88, 22, true, meanTime, false);
+        const auto indian = CalculateSunRiseSet({1940, 3, day}, calcutta, kIndianTime, false);
+        const auto local = CalculateSunRiseSet({1940, 3, day}, calcutta, meanTime, false);
         for (std::size_t e = 0; e < 2; ++e) {
             const int earlier = MinutesOfDay(indian.sunRiseSet[e]) - MinutesOfDay(local.sunRiseSet[e]);
             EXPECT_TRUE(earlier == 21 || earlier == 22) << day << " " << e << " " << earlier;

@@ -24,8 +24,10 @@ struct Place {
 };
 
 astro::SunRiseSet Sun(const Place& p, int y, int m, int d, bool dst = false) {
-    return CalculateSunRiseSet(m, d, y, 12, 0, p.latDeg, p.latMin, p.south, p.lonDeg, p.lonMin, p.east, p.zoneHours,
-                               p.zoneMinutes, dst);
+    const astro::Place place{astro::DegreesOf(p.latDeg, p.latMin, p.south),
+                             astro::DegreesOf(p.lonDeg, p.lonMin, !p.east)};
+    return CalculateSunRiseSet({y, m, d}, place,
+                               astro::ZoneOffset::FromSecondsEast(-(p.zoneHours * 3600 + p.zoneMinutes * 60)), dst);
 }
 
 int MinutesOfDay(double value) { return static_cast<int>(std::lround(astro::HoursOfDay(value) * 60)); }
@@ -138,7 +140,7 @@ TEST(CalculateSunRiseSet, gives_whole_minutes_and_never_minute_sixty) {
             for (int doy = 0; doy < 365; doy += 7) {
                 const astro::CivilDate d = astro::AddDays({1999, 1, 1}, doy);
                 const auto r =
-                    CalculateSunRiseSet(d.month, d.day, d.year, 0, 0, lat, 0, false, lon, 0, true, 0, 0, false);
+                    CalculateSunRiseSet(d, {astro::Degrees(lat), astro::Degrees(lon)}, astro::ZoneOffset{}, false);
                 ASSERT_TRUE(r.HasBoth());
                 for (int k = 0; k < 2; ++k) {
                     const double minutes =

@@ -486,6 +486,9 @@ TEST_F(CliEndToEnd, lists_the_zone_table) {
     EXPECT_EQ(lines[50], "50\tNewfoundland Standard Time,NST,-3.5\t-03:30");
     EXPECT_EQ(lines[71], "71\tNepal Time,NPT,+5:45\t+05:45");
     EXPECT_EQ(lines[73], "73\tVenezuela Time,VET,-4:30\t-04:30");
+    // Calcutta and Madras time with their seconds (IANA tzdata, Asia/Kolkata: HMT 5:53:20, MMT 5:21:10).
+    EXPECT_EQ(lines[74], "74\tCalcutta Time,CAL,+5:53\t+05:53:20");
+    EXPECT_EQ(lines[76], "76\tMadras Time,MMT,+5:21\t+05:21:10");
     EXPECT_EQ(lines[80], "80\tLocal Mean Time,LMT,longitude/15\tLMT");
     for (std::size_t row = 0; row < lines.size(); ++row)
         EXPECT_EQ(lines[row].substr(0, lines[row].rfind('\t')),

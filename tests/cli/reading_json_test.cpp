@@ -222,7 +222,7 @@ TEST(ReadingJson, carries_the_report_texts_of_each_upagraha) {
 TEST(ReadingJson, prints_numbers_that_read_back_exactly) {
     const auto c = Calculate(NewDelhiNotation());
     const Json j = ReadingJson(c.state, c.outcome.upagrahas);
-    EXPECT_EQ(j["ascendant"]["degrees"].get<double>(), c.state.birthAscendant);
+    EXPECT_EQ(j["ascendant"]["degrees"].get<double>(), c.state.birthAscendant.value);
     for (std::size_t k = 0; k < 8; ++k) {
         EXPECT_EQ(j["portions"][k]["start"].get<double>(), c.outcome.upagrahas.portions[k].start);
         EXPECT_EQ(j["portions"][k]["end"].get<double>(), c.outcome.upagrahas.portions[k].end);

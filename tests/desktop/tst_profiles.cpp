@@ -98,8 +98,8 @@ void ProfilesTest::the_zone_list_shows_each_rows_exact_offset() {
     Press(W(), "calculateButton");
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
     QCOMPARE(window->ChartState().zoneRow, 80);
-    QVERIFY(window->ChartState().exactZoneHoursEast.has_value());
-    QVERIFY(std::abs(*window->ChartState().exactZoneHoursEast * 3600 - (5 * 3600 + 8 * 60 + 52)) < 1e-6);
+    QVERIFY(window->ChartState().zone.localMeanHoursEast.has_value());
+    QVERIFY(std::abs(*window->ChartState().zone.localMeanHoursEast * 3600 - (5 * 3600 + 8 * 60 + 52)) < 1e-6);
 }
 
 void ProfilesTest::the_original_profile_is_chosen_when_nothing_is_remembered() {

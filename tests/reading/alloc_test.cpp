@@ -92,13 +92,11 @@ std::size_t AllocationsOfStages(const reading::BirthForm& form, StageResults& ou
     const astro::CivilDate dayBefore = astro::AddDays(birthDate, -1);
     const astro::CivilDate dayAfter = astro::AddDays(birthDate, 1);
     const auto sunOn = [&s](const astro::CivilDate& d) {
-        return astro::CalculateSunRiseSet(d.month, d.day, d.year, s.hour, s.minute, s.latDegrees, s.latMinutes, s.south,
-                                          s.lonDegrees, s.lonMinutes, s.east, s.zoneHoursWest, s.zoneMinutesWest,
-                                          s.dst);
+        return astro::CalculateSunRiseSet(d, astro::PlaceOf(s), s.zone, s.dst);
     };
 
     const std::size_t before = gAllocations.load();
-    out.birth = astro::CalculateChartAngles(s, s.hour + s.minute / 60.0);
+    out.birth = astro::CalculateChartAngles(s, astro::ClockHours(s.hour + s.minute / 60.0));
     out.today = sunOn(birthDate);
     out.before = sunOn(dayBefore);
     out.after = sunOn(dayAfter);

@@ -44,10 +44,7 @@ TEST(RunCalculation, copies_the_form_and_keeps_the_birth_ascendant) {
     EXPECT_EQ(s.year, 1975);
     EXPECT_EQ(s.hour, 10);
     EXPECT_EQ(s.minute, 30);
-    EXPECT_EQ(s.zoneHoursMagnitude, 5);
-    EXPECT_EQ(s.zoneMinutesMagnitude, 30);
-    EXPECT_EQ(s.zoneHoursWest, -5);
-    EXPECT_EQ(s.zoneMinutesWest, -30);
+    EXPECT_EQ(s.zone, astro::ZoneOffset::FromSecondsEast(5 * 3600 + 30 * 60));  // Indian time, +05:30
     EXPECT_TRUE(s.east);
     EXPECT_FALSE(s.south);
     EXPECT_FALSE(s.dst);
@@ -65,10 +62,7 @@ TEST(RunCalculation, takes_greenwich_rows_as_zero_offsets) {
         f.zoneRow = row;
         reading::Reading s;
         ASSERT_TRUE(RunCalculation(f, s).Succeeded());
-        EXPECT_EQ(s.zoneHoursMagnitude, 0);
-        EXPECT_EQ(s.zoneMinutesMagnitude, 0);
-        EXPECT_EQ(s.zoneHoursWest, 0);
-        EXPECT_EQ(s.zoneMinutesWest, 0);
+        EXPECT_EQ(s.zone, astro::ZoneOffset{});
     }
 }
 
@@ -138,7 +132,7 @@ TEST(RunCalculation, leaves_no_value_of_the_previous_reading) {
     EXPECT_EQ(first.name, fresh.name);
     EXPECT_EQ(first.birthDateText, fresh.birthDateText);
     EXPECT_EQ(first.birthAscendantText, fresh.birthAscendantText);
-    EXPECT_EQ(first.zoneHoursWest, fresh.zoneHoursWest);
+    EXPECT_EQ(first.zone, fresh.zone);
     EXPECT_EQ(first.east, fresh.east);
     EXPECT_EQ(first.dst, fresh.dst);
     EXPECT_EQ(first.city, fresh.city);
@@ -197,7 +191,8 @@ TEST_P(PolarEdge, refuses_a_reading_when_the_sun_does_not_rise_and_set_on_one_of
     const reading::BirthForm f = TromsoForm(c.m, c.d);
     // The model's own sunrise stage places the edge on exactly this day.
     const auto sun = [](const astro::CivilDate& d) {
-        return astro::CalculateSunRiseSet(d.month, d.day, d.year, 12, 0, 69, 39, false, 18, 57, true, -1, 0, false);
+        return astro::CalculateSunRiseSet(d, {astro::DegreesOf(69, 39, false), astro::DegreesOf(18, 57, false)},
+                                          astro::ZoneOffset::FromSecondsEast(3600), false);
     };
     const astro::CivilDate birth{2000, c.m, c.d};
     ASSERT_FALSE(sun(astro::AddDays(birth, c.without)).HasBoth());
@@ -232,7 +227,7 @@ TEST(RunCalculation, passes_the_birth_time_as_decimal_hours) {
     f.minute = "45";
     reading::Reading s;
     ASSERT_TRUE(RunCalculation(f, s).Succeeded());
-    const auto direct = astro::CalculateChartAngles(s, 10.75);
+    const auto direct = astro::CalculateChartAngles(s, astro::ClockHours(10.75));
     EXPECT_EQ(s.birthAscendantText, astro::CompactPositionText(direct.ascendantText).view());
 }
 

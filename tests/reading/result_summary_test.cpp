@@ -42,6 +42,18 @@ TEST(ResultHeader, names_the_conventions_and_the_local_mean_time_offset) {
     EXPECT_EQ(header.profile, "Conventions: Gulika at the start");
 }
 
+// Calcutta time keeps its seconds in the header: +05:53:20, and +06:53:20 with the tick.
+TEST(ResultHeader, shows_the_seconds_of_calcutta_time) {
+    reading::BirthForm calcutta = NewDelhiForm();
+    calcutta.zoneRow = 74;
+    const Calculated r = Calculate(calcutta);
+    EXPECT_EQ(reading::BuildHeader(r.state, r.upagrahas).birth, "15 June 1975, 10:30, Calcutta Time +05:53:20");
+    calcutta.dst = true;
+    const Calculated ticked = Calculate(calcutta);
+    EXPECT_EQ(reading::BuildHeader(ticked.state, ticked.upagrahas).birth,
+              "15 June 1975, 10:30, Calcutta Time +05:53:20 + 1 h daylight saving (+06:53:20)");
+}
+
 TEST(ResultHeader, names_the_person_the_moment_the_zone_the_place_and_the_ascendant) {
     const Calculated delhi = Calculate(NewDelhiForm());
     const auto header = reading::BuildHeader(delhi.state, delhi.upagrahas);

@@ -181,7 +181,7 @@ TEST(PreciseProfile, times_the_sunrise_as_the_almanac_and_keeps_the_ascendant_ne
     const double midnight = astro::DateSerial(1975, 6, 21);
     EXPECT_NEAR((precise.birthSunrise - midnight) * 1440, 5 * 60 + 24, 1.0);
     EXPECT_NEAR((precise.birthSunset - midnight) * 1440, 19 * 60 + 22, 1.0);
-    EXPECT_NEAR(Circle(precise.birthAscendant - original.birthAscendant), 0, 0.2);
+    EXPECT_NEAR(Circle(precise.birthAscendant.value - original.birthAscendant.value), 0, 0.2);
     EXPECT_EQ(precise.profile.name, "precise");
 }
 

@@ -19,6 +19,7 @@
 #include "astro/position_text.h"
 #include "reading/calculation_driver.h"
 #include "reading/reference_tables.h"
+#include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
@@ -162,7 +163,7 @@ private:
 struct ExpectedSpan {
     std::array<double, 3> startClocks, endClocks;  // the span starts and ends at one of these clock times
     int weekday;
-    const up::LordRow* lords;
+    bool byDay;
 };
 
 ExpectedSpan SpanFor(const up::Upagrahas& u, const reading::Reading& s, const Sample& in) {
@@ -171,13 +172,12 @@ ExpectedSpan SpanFor(const up::Upagrahas& u, const reading::Reading& s, const Sa
     // midnight). The birth belongs to the sunrise-to-sunrise day of the previous date, the birth date
     // or the next date.
     const int weekday = ((astro::Weekday(in.year, in.month, in.day) + u.reckonedDay) % 7 + 7) % 7;
-    const auto w = static_cast<std::size_t>(weekday);
     const std::array<double, 3> rises = {astro::HoursOfDay(s.prevSunrise), astro::HoursOfDay(s.birthSunrise),
                                          astro::HoursOfDay(s.nextSunrise)};
     const std::array<double, 3> sets = {astro::HoursOfDay(s.prevSunset), astro::HoursOfDay(s.birthSunset),
                                         astro::HoursOfDay(s.nextSunset)};
-    if (u.birthByDay) return {rises, sets, weekday, &up::kDayPortionLords[w]};
-    return {sets, rises, weekday, &up::kNightPortionLords[w]};
+    if (u.birthByDay) return {rises, sets, weekday, true};
+    return {sets, rises, weekday, false};
 }
 
 bool AnyClockTime(double hours, const std::array<double, 3>& clocks) {
@@ -207,7 +207,8 @@ void CheckPortions(const Sample& in, const reading::Reading& s, const up::Upagra
         found.Add(in, "birth outside its day or night",
                   std::to_string(T) + " in [" + std::to_string(start) + ", " + std::to_string(end) + "]");
     for (std::size_t k = 0; k < p.size(); ++k) {
-        if (p[k].lord != (*span.lords)[k]) found.Add(in, "portion has the wrong lord", std::to_string(k));
+        if (p[k].lord != up::PortionLord(up::LordOrder::EightPlaceCycle, span.weekday, span.byDay, static_cast<int>(k)))
+            found.Add(in, "portion has the wrong lord", std::to_string(k));
         if (std::fabs((p[k].end - p[k].start) - length / 8) > kHoursTolerance)
             found.Add(in, "portion is not an eighth", std::to_string(k));
         if (k > 0 && p[k].start != p[k - 1].end) found.Add(in, "portions are not contiguous");
@@ -233,7 +234,7 @@ void CheckPortions(const Sample& in, const reading::Reading& s, const up::Upagra
 
 void CheckPositions(const Sample& in, const reading::Reading& s, const up::Upagrahas& u, Findings& found) {
     const double T = in.hour + in.minute / 60.0;
-    const auto birth = astro::CalculateChartAngles(s, T);
+    const auto birth = astro::CalculateChartAngles(s, astro::ClockHours(T));
     for (const double v :
          {birth.zoneHoursEast, birth.longitudeWest, birth.latitude, birth.universalHour, birth.julianDayNumber,
           birth.centuries, birth.ayanamsa, birth.ramc, birth.obliquity, birth.tropicalAscendant, birth.ascendant})

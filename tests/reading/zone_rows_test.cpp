@@ -2,7 +2,7 @@
 // command line's list and the window's list give them, and what the driver makes of them.
 //
 // Expected offsets are the clocks' own: Nepal +05:45 since 1986, Afghanistan +04:30, Venezuela
-// -04:30 from 2007 to 2016, Calcutta +05:53 (until 1948), Bombay +04:51 (until 1955), Madras +05:21,
+// -04:30 from 2007 to 2016, Calcutta +05:53:20 (until 1948), Bombay +04:51 (until 1955), Madras +05:21:10,
 // Eucla's Central Western time +08:45, Chatham +12:45, the Line Islands +14:00; local mean time is
 // four minutes of time to a degree of longitude.
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ struct NewRow {
     int row;
     const char* text;
     const char* offset;  // as --zones prints it
-    int minutesEast;     // the offset East of Greenwich
+    int secondsEast;     // the offset East of Greenwich
 };
 
 class AppendedRows : public ::testing::TestWithParam<NewRow> {};
@@ -39,30 +39,31 @@ TEST_P(AppendedRows, hold_their_offset_in_the_table_the_lists_and_the_reading) {
     EXPECT_EQ(reading::ZoneOffsetText(r.row), r.offset);
     EXPECT_EQ(reading::ZoneListText(r.row), std::string(r.text) + "  (" + r.offset + ")");
 
-    // The driver's record: the whole-minute fields West positive with one sign, the exact offset East.
+    // The driver's record: the row's offset in whole seconds East.
     reading::BirthForm form = NewDelhiForm();
     form.zoneRow = r.row;
     reading::Reading s;
     ASSERT_TRUE(RunCalculation(form, s).Succeeded());
     EXPECT_EQ(s.zoneRow, r.row);
-    EXPECT_EQ(s.zoneHoursWest * 60 + s.zoneMinutesWest, -r.minutesEast);
-    EXPECT_EQ(s.zoneHoursMagnitude, std::abs(r.minutesEast) / 60);
-    EXPECT_EQ(s.zoneMinutesMagnitude, std::abs(r.minutesEast) % 60);
-    ASSERT_TRUE(s.exactZoneHoursEast.has_value());
-    EXPECT_NEAR(*s.exactZoneHoursEast, r.minutesEast / 60.0, 1e-12);
+    EXPECT_EQ(s.zone.secondsEast, r.secondsEast);
+    EXPECT_FALSE(s.zone.localMeanHoursEast.has_value());
+    EXPECT_NEAR(s.zone.HoursEast(), r.secondsEast / 3600.0, 1e-12);
 }
 
+// Calcutta and Madras time with their seconds as the time-zone database records them (IANA tzdata,
+// file "asia", zone Asia/Kolkata: "5:53:20 - HMT" (Howrah Mean Time, Calcutta), "5:21:10 - MMT"
+// (Madras Mean Time)).
 INSTANTIATE_TEST_SUITE_P(
     ZoneTable, AppendedRows,
-    ::testing::Values(NewRow{"nepal", 71, "Nepal Time,NPT,+5:45", "+05:45", 5 * 60 + 45},
-                      NewRow{"afghanistan", 72, "Afghanistan Time,AFT,+4:30", "+04:30", 4 * 60 + 30},
-                      NewRow{"venezuela", 73, "Venezuela Time,VET,-4:30", "-04:30", -(4 * 60 + 30)},
-                      NewRow{"calcutta", 74, "Calcutta Time,CAL,+5:53", "+05:53", 5 * 60 + 53},
-                      NewRow{"bombay", 75, "Bombay Time,BOM,+4:51", "+04:51", 4 * 60 + 51},
-                      NewRow{"madras", 76, "Madras Time,MMT,+5:21", "+05:21", 5 * 60 + 21},
-                      NewRow{"central_western", 77, "Central Western Time,ACWST,+8:45", "+08:45", 8 * 60 + 45},
-                      NewRow{"chatham", 78, "Chatham Time,CHAST,+12:45", "+12:45", 12 * 60 + 45},
-                      NewRow{"line_islands", 79, "Line Islands Time,LINT,+14:00", "+14:00", 14 * 60}),
+    ::testing::Values(NewRow{"nepal", 71, "Nepal Time,NPT,+5:45", "+05:45", 5 * 3600 + 45 * 60},
+                      NewRow{"afghanistan", 72, "Afghanistan Time,AFT,+4:30", "+04:30", 4 * 3600 + 30 * 60},
+                      NewRow{"venezuela", 73, "Venezuela Time,VET,-4:30", "-04:30", -(4 * 3600 + 30 * 60)},
+                      NewRow{"calcutta", 74, "Calcutta Time,CAL,+5:53", "+05:53:20", 5 * 3600 + 53 * 60 + 20},
+                      NewRow{"bombay", 75, "Bombay Time,BOM,+4:51", "+04:51", 4 * 3600 + 51 * 60},
+                      NewRow{"madras", 76, "Madras Time,MMT,+5:21", "+05:21:10", 5 * 3600 + 21 * 60 + 10},
+                      NewRow{"central_western", 77, "Central Western Time,ACWST,+8:45", "+08:45", 8 * 3600 + 45 * 60},
+                      NewRow{"chatham", 78, "Chatham Time,CHAST,+12:45", "+12:45", 12 * 3600 + 45 * 60},
+                      NewRow{"line_islands", 79, "Line Islands Time,LINT,+14:00", "+14:00", 14 * 3600}),
     RowName());
 
 TEST(ZoneTable, keeps_its_original_rows_and_appends_local_mean_time_last) {
@@ -98,7 +99,7 @@ reading::BirthForm FormAt(int zoneRow, const char* lonDeg, const char* lonMin, r
 // Everything a reading gives, compared between two readings that name the same moment.
 void ExpectSameReading(const reading::Reading& a, const upagraha::Upagrahas& ua, const reading::Reading& b,
                        const upagraha::Upagrahas& ub, double clockShiftHours) {
-    EXPECT_NEAR(a.birthAscendant, b.birthAscendant, 1e-9);
+    EXPECT_NEAR(a.birthAscendant.value, b.birthAscendant.value, 1e-9);
     EXPECT_EQ(a.birthAscendantText, b.birthAscendantText);
     EXPECT_EQ(ua.birthByDay, ub.birthByDay);
     EXPECT_EQ(ua.weekday, ub.weekday);
@@ -119,10 +120,9 @@ TEST(LocalMeanTime, at_75_degrees_east_is_five_hours_ahead_of_greenwich) {
     const auto b = RunCalculation(FormAt(64, "75", "0", reading::LonChoice::East), ussr4);  // USSR Zone 4, +5.0
     ASSERT_TRUE(a.Succeeded());
     ASSERT_TRUE(b.Succeeded());
-    ASSERT_TRUE(lmt.exactZoneHoursEast.has_value());
-    EXPECT_EQ(*lmt.exactZoneHoursEast, 5.0);
-    EXPECT_EQ(lmt.zoneHoursWest, -5);
-    EXPECT_EQ(lmt.zoneMinutesWest, 0);
+    ASSERT_TRUE(lmt.zone.localMeanHoursEast.has_value());
+    EXPECT_EQ(*lmt.zone.localMeanHoursEast, 5.0);
+    EXPECT_EQ(lmt.zone.secondsEast, 5 * 3600);
     EXPECT_EQ(ReportText(a), ReportText(b));
     ExpectSameReading(lmt, a.upagrahas, ussr4, b.upagrahas, 0);
 }
@@ -132,25 +132,47 @@ TEST(LocalMeanTime, keeps_the_seconds_of_the_longitude) {
     reading::Reading s;
     ASSERT_TRUE(
         RunCalculation(FormAt(reading::kLocalMeanTimeRow, "77", "13", reading::LonChoice::East), s).Succeeded());
-    ASSERT_TRUE(s.exactZoneHoursEast.has_value());
-    EXPECT_NEAR(*s.exactZoneHoursEast * 3600, 5 * 3600 + 8 * 60 + 52, 1e-6);
-    EXPECT_EQ(s.zoneHoursWest, -5);  // cut to whole minutes toward zero
-    EXPECT_EQ(s.zoneMinutesWest, -8);
+    ASSERT_TRUE(s.zone.localMeanHoursEast.has_value());
+    EXPECT_NEAR(*s.zone.localMeanHoursEast * 3600, 5 * 3600 + 8 * 60 + 52, 1e-6);
+    EXPECT_EQ(s.zone.secondsEast, 5 * 3600 + 8 * 60 + 52);  // to the nearest whole second
     // 10:30 on that clock is 10:51:08 on Indian time: the same ascendant.
     reading::Reading indian;
     ASSERT_TRUE(RunCalculation(NewDelhiForm(), indian).Succeeded());
     const double indianClock = 10.5 + (5 * 3600 + 30 * 60 - (5 * 3600 + 8 * 60 + 52)) / 3600.0;
-    EXPECT_NEAR(s.birthAscendant, astro::AscendantClock(indian).SiderealAscendantAt(indianClock), 1e-9);
+    EXPECT_NEAR(s.birthAscendant.value,
+                astro::AscendantClock(indian).SiderealAscendantAt(astro::ClockHours(indianClock)).value, 1e-9);
 
     // West of Greenwich: New York's 74 deg 0' is 4 h 56 min behind.
     reading::Reading west;
     ASSERT_TRUE(
         RunCalculation(FormAt(reading::kLocalMeanTimeRow, "74", "0", reading::LonChoice::West), west).Succeeded());
-    EXPECT_NEAR(*west.exactZoneHoursEast, -(4 + 56 / 60.0), 1e-12);
-    EXPECT_EQ(west.zoneHoursWest, 4);
-    EXPECT_EQ(west.zoneMinutesWest, 56);
-    EXPECT_EQ(west.zoneHoursMagnitude, 4);
-    EXPECT_EQ(west.zoneMinutesMagnitude, 56);
+    ASSERT_TRUE(west.zone.localMeanHoursEast.has_value());
+    EXPECT_NEAR(*west.zone.localMeanHoursEast, -(4 + 56 / 60.0), 1e-12);
+    EXPECT_EQ(west.zone.secondsEast, -(4 * 3600 + 56 * 60));
+}
+
+TEST(ZoneSeconds, move_calcutta_and_madras_readings_by_their_seconds) {
+    // Calcutta time, +05:53:20, is the local mean time of 88 deg 20' East: 88 1/3 degrees at four
+    // minutes of time a degree is 353 min 20 s.
+    reading::Reading calcutta, mean;
+    const auto a = RunCalculation(FormAt(74, "88", "20", reading::LonChoice::East), calcutta);
+    const auto b = RunCalculation(FormAt(reading::kLocalMeanTimeRow, "88", "20", reading::LonChoice::East), mean);
+    ASSERT_TRUE(a.Succeeded());
+    ASSERT_TRUE(b.Succeeded());
+    ExpectSameReading(calcutta, a.upagrahas, mean, b.upagrahas, 0);
+
+    // Madras time, +05:21:10, is 8 min 50 s behind Indian time: 10:30 on its clock is 10:38:50 on
+    // Indian time at the same place (Madras, 80 deg 17' East).
+    reading::Reading madras, indian;
+    ASSERT_TRUE(RunCalculation(FormAt(76, "80", "17", reading::LonChoice::East), madras).Succeeded());
+    ASSERT_TRUE(RunCalculation(FormAt(34, "80", "17", reading::LonChoice::East), indian).Succeeded());
+    const astro::AscendantClock indianClock(indian);
+    const double sameInstant = indianClock.SiderealAscendantAt(astro::ClockHours(10.5 + (8 * 60 + 50) / 3600.0)).value;
+    EXPECT_NEAR(madras.birthAscendant.value, sameInstant, 1e-9);
+    // Ten seconds of time are some two and a half minutes of arc of the ascendant: the whole-minute
+    // offset +05:21 would not give this reading.
+    const double wholeMinute = indianClock.SiderealAscendantAt(astro::ClockHours(10.5 + 9 / 60.0)).value;
+    EXPECT_GT(std::fabs(madras.birthAscendant.value - wholeMinute), 1.0 / 60);
 }
 
 TEST(NepalTime, at_noon_is_indian_time_at_a_quarter_to_twelve) {

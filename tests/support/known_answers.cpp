@@ -353,15 +353,16 @@ KnownReading ObservedReading(const reading::Reading& s, const upagraha::Upagraha
     r.state = s.state;
     r.country = s.country;
     r.ascendantText = s.birthAscendantText;
-    r.ascendant = s.birthAscendant;
+    r.ascendant = s.birthAscendant.value;
     r.sun = {SunDay{clock(s.prevSunrise), clock(s.prevSunset)}, SunDay{clock(s.birthSunrise), clock(s.birthSunset)},
              SunDay{clock(s.nextSunrise), clock(s.nextSunset)}};
     r.birthByDay = u.birthByDay;
     r.weekday = u.weekday;
-    for (const auto& p : u.portions) r.portions.push_back({std::string(p.lord), p.start, p.end});
+    for (const auto& p : u.portions) r.portions.push_back({std::string(upagraha::PlanetText(p.lord)), p.start, p.end});
     for (std::size_t i = 0; i < u.moments.size(); ++i) {
-        r.upagrahas.push_back({std::string(upagraha::kUpagrahaNames[i]), std::string(upagraha::kUpagrahaLords[i]),
-                               u.moments[i], u.upagrahaLongitudes[i].str(), u.longitudes[i], u.houses[i]});
+        r.upagrahas.push_back({std::string(upagraha::kUpagrahaNames[i]),
+                               std::string(upagraha::PlanetText(upagraha::kUpagrahaLords[i])), u.moments[i],
+                               u.upagrahaLongitudes[i].str(), u.longitudes[i], u.houses[i]});
     }
     return r;
 }

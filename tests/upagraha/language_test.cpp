@@ -35,12 +35,7 @@ std::vector<Group> Groups() {
         {"upagrahas", kUpagrahaCount, UpagrahaName},
         {"upagrahas of the Sun", kSunUpagrahaCount, SunUpagrahaName},
         {"grahas", 9, [](int i, Language l) { return GrahaName(static_cast<sky::Graha>(i), l); }},
-        {"lords", 7,
-         [](int i, Language l) {
-             constexpr std::array<std::string_view, 7> short_names = {"Sun", "Moon", "Mars", "Merc",
-                                                                      "Jup", "Ven",  "Sat"};
-             return LordName(short_names[static_cast<std::size_t>(i)], l);
-         }},
+        {"lords", 7, [](int i, Language l) { return LordName(static_cast<Planet>(i), l); }},
         {"signs", 12, SignName},
         {"sign short forms", 12, SignAbbreviation},
         {"nakshatras", kNakshatraCount, NakshatraName},
@@ -123,8 +118,8 @@ TEST(LanguageTexts, every_lookup_answers_every_index_in_every_language_and_nothi
         EXPECT_TRUE(Interpretation(0, 0, language).empty());
         EXPECT_TRUE(Interpretation(0, 13, language).empty());
         EXPECT_TRUE(Interpretation(kUpagrahaCount, 1, language).empty());
-        EXPECT_TRUE(LordName("Jupiter", language).empty());
-        EXPECT_EQ(LordName(kNoLord, language), kNoLord);
+        EXPECT_TRUE(LordName(static_cast<Planet>(9), language).empty());
+        EXPECT_EQ(LordName(Planet::NoLord, language), PlanetText(Planet::NoLord));
     }
     EXPECT_TRUE(SignName(0, static_cast<Language>(7)).empty());
     EXPECT_TRUE(LanguageCode(static_cast<Language>(7)).empty());
@@ -146,7 +141,7 @@ TEST(LanguageTexts, english_is_the_programs_own_text) {
     for (int i = 0; i < kNakshatraCount; ++i)
         EXPECT_EQ(NakshatraName(i, Language::English), kNakshatraNames[static_cast<std::size_t>(i)]);
     for (const sky::Graha graha : sky::kGrahas) EXPECT_EQ(GrahaName(graha, Language::English), sky::GrahaName(graha));
-    EXPECT_EQ(LordName(lords::Merc, Language::English), "Merc");
+    EXPECT_EQ(LordName(Planet::Mercury, Language::English), "Merc");
     EXPECT_EQ(WeekdayName(0, Language::English), "Sunday");
     EXPECT_EQ(WeekdayName(6, Language::English), "Saturday");
     EXPECT_EQ(SunUpagrahaName(0, Language::English), "Dhuma");
@@ -238,7 +233,7 @@ TEST(LanguageTexts, named_terms_are_the_published_ones) {
     EXPECT_EQ(WeekdayName(0, Language::Tamil), "ஞாயிறு");
     EXPECT_EQ(SignName(0, Language::Hindi), "मेष");
     EXPECT_EQ(SignName(11, Language::Tamil), "மீனம்");
-    EXPECT_EQ(LordName(lords::Sat, Language::Hindi), "शनि");
+    EXPECT_EQ(LordName(Planet::Saturn, Language::Hindi), "शनि");
     EXPECT_EQ(SunUpagrahaName(0, Language::Tamil), "தூமன்");
 }
 

@@ -27,16 +27,14 @@ inline upagraha::UpagrahaInput StateWithSun(int y, int m, int d, int hour, int m
     s.lonDegrees = 77;
     s.lonMinutes = 13;
     s.east = true;
-    s.zoneHoursWest = -5;
-    s.zoneMinutesWest = -30;
+    s.zone = astro::ZoneOffset::FromSecondsEast(5 * 3600 + 30 * 60);
     const double day = astro::DateSerial(y, m, d);
     const auto at = [](double date, std::pair<int, int> hm) { return date + (hm.first * 60 + hm.second) / 1440.0; };
     s.prevSunset = at(day - 1, prevSet);
     s.birthSunrise = at(day, rise);
     s.birthSunset = at(day, set);
     s.nextSunrise = at(day + 1, nextRise);
-    double t = hour + minute / 60.0;
-    s.birthAscendantText = astro::CompactPositionText(astro::CalculateChartAngles(s, t).ascendantText).str();
+    s.birthAscendant = astro::AscendantClock(s).SiderealAscendantAt(astro::ClockHours(hour + minute / 60.0));
     return s;
 }
 
