@@ -1,0 +1,244 @@
+#include "reading/day_portions.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "astro/sunrise_sunset.h"
+#include "reading/calculation_driver.h"
+#include "reading/form_values.h"
+#include "reading/reference_tables.h"
+#include "upagraha/profile_clock.h"
+#include "upagraha/upagraha.h"
+
+namespace vela::reading {
+
+namespace {
+
+using upagraha::Planet;
+
+constexpr std::array<int, 7> kRahuKalam = {8, 2, 7, 5, 6, 4, 3};
+constexpr std::array<int, 7> kYamagandam = {5, 4, 3, 2, 1, 7, 6};
+constexpr std::array<int, 7> kGulikaKalam = {7, 6, 5, 4, 3, 2, 1};
+// The hora order: the planets from the slowest to the fastest.
+constexpr std::array<Planet, 7> kChaldeanOrder = {Planet::Saturn, Planet::Jupiter, Planet::Mars, Planet::Sun,
+                                                  Planet::Venus,  Planet::Mercury, Planet::Moon};
+
+int Wrapped(int weekday) { return ((weekday % 7) + 7) % 7; }
+
+bool InRange(int year) { return year >= kFirstYear && year <= kLastYear; }
+
+// Portion `number` (1..8) of a stretch cut in eight.
+ClockSpan EighthOf(double start, double end, int number) {
+    const double length = (end - start) / 8;
+    return {astro::ClockHours(start + length * (number - 1)), astro::ClockHours(start + length * number)};
+}
+
+struct SunTimes {
+    double rise = 0;
+    double set = 0;
+};
+
+// The sunrise and sunset of a date under the profile, in clock hours of that date; nothing where the
+// Sun does not rise or does not set.
+std::optional<SunTimes> SunOfDate(const DayPlace& place, const astro::CivilDate& date,
+                                  const upagraha::ConventionProfile& profile, const astro::CivilDate& clockDate) {
+    const double midnight = astro::DateSerial(clockDate.year, clockDate.month, clockDate.day);
+    if (profile.ephemeris == upagraha::EphemerisChoice::Precise) {
+        const auto events = upagraha::PreciseSunEvents(place, profile, date);
+        if (!events) return std::nullopt;
+        return SunTimes{(events->rise - midnight) * 24, (events->set - midnight) * 24};
+    }
+    const auto sun = astro::CalculateSunRiseSet(date, astro::PlaceOf(place), place.zone, place.dst,
+                                                upagraha::ZenithCosine(profile.sunrise));
+    if (!sun.HasBoth()) return std::nullopt;
+    return SunTimes{(sun.sunRiseSet[0] - midnight) * 24, (sun.sunRiseSet[1] - midnight) * 24};
+}
+
+// The portions of a day or night from its start to its end under the profile's lords.
+std::array<DayPortion, 8> Portions(const upagraha::ConventionProfile& profile, int weekday, bool byDay, double start,
+                                   double end) {
+    std::array<DayPortion, 8> portions{};
+    for (int k = 0; k < 8; ++k)
+        portions[static_cast<std::size_t>(k)] = {upagraha::PortionLord(profile.lordOrder, weekday, byDay, k),
+                                                 EighthOf(start, end, k + 1)};
+    return portions;
+}
+
+// 1..8: the portion a planet rules, 0 where it rules none.
+int PortionOf(const std::array<DayPortion, 8>& portions, Planet lord) {
+    for (std::size_t k = 0; k < portions.size(); ++k)
+        if (portions[k].lord == lord) return static_cast<int>(k) + 1;
+    return 0;
+}
+
+Rising RisingIn(const std::array<DayPortion, 8>& portions, upagraha::PortionPoint point,
+                const upagraha::ProfileClock& clock) {
+    const int number = PortionOf(portions, Planet::Saturn);
+    const ClockSpan span = portions[static_cast<std::size_t>(number > 0 ? number - 1 : 0)].span;
+    const double moment = span.start.value + (span.end.value - span.start.value) * upagraha::PointFraction(point);
+    return {astro::ClockHours(moment), clock.SiderealAscendantAt(astro::ClockHours(moment))};
+}
+
+std::string Ordinal(int n) {
+    static constexpr std::array<std::string_view, 9> kTexts = {"",    "1st", "2nd", "3rd", "4th",
+                                                               "5th", "6th", "7th", "8th"};
+    return std::string(kTexts[static_cast<std::size_t>(n)]);
+}
+
+}  // namespace
+
+int RahuKalamPortion(int weekday) { return kRahuKalam[static_cast<std::size_t>(Wrapped(weekday))]; }
+int YamagandamPortion(int weekday) { return kYamagandam[static_cast<std::size_t>(Wrapped(weekday))]; }
+int GulikaKalamPortion(int weekday) { return kGulikaKalam[static_cast<std::size_t>(Wrapped(weekday))]; }
+
+AlmanacPeriods AlmanacPeriodsOf(int weekday, astro::ClockHours sunrise, astro::ClockHours sunset) {
+    return {EighthOf(sunrise.value, sunset.value, RahuKalamPortion(weekday)),
+            EighthOf(sunrise.value, sunset.value, YamagandamPortion(weekday)),
+            EighthOf(sunrise.value, sunset.value, GulikaKalamPortion(weekday))};
+}
+
+std::array<Planet, 24> HoraLords(int weekday) {
+    const Planet first = upagraha::WeekdayLord(weekday);
+    std::size_t at = 0;
+    while (kChaldeanOrder[at] != first) ++at;
+    std::array<Planet, 24> lords{};
+    for (std::size_t k = 0; k < lords.size(); ++k) lords[k] = kChaldeanOrder[(at + k) % kChaldeanOrder.size()];
+    return lords;
+}
+
+DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
+                        const upagraha::ConventionProfile& profile) {
+    DayOutcome outcome;
+    if (!InRange(date.year)) {
+        outcome.message = std::string(kDateRangeMessage);
+        return outcome;
+    }
+    if (!astro::IsValidDate(date.year, date.month, date.day)) {
+        outcome.message = std::string(kNoSuchDateMessage);
+        return outcome;
+    }
+    const auto today = SunOfDate(place, date, profile, date);
+    const auto tomorrow = SunOfDate(place, astro::AddDays(date, 1), profile, date);
+    if (!today || !tomorrow || !(today->set > today->rise) || !(tomorrow->rise > today->set)) {
+        outcome.message = std::string(kNoSunriseMessage);
+        return outcome;
+    }
+    DaySheet& day = outcome.sheet;
+    day.date = date;
+    day.weekday = astro::Weekday(date.year, date.month, date.day);
+    day.sunrise = astro::ClockHours(today->rise);
+    day.sunset = astro::ClockHours(today->set);
+    day.nextSunrise = astro::ClockHours(tomorrow->rise);
+    day.dayPortions = Portions(profile, day.weekday, true, today->rise, today->set);
+    day.nightPortions = Portions(profile, day.weekday, false, today->set, tomorrow->rise);
+    day.periods = AlmanacPeriodsOf(day.weekday, day.sunrise, day.sunset);
+
+    DayPlace moment = place;
+    moment.year = static_cast<std::int16_t>(date.year);
+    moment.month = static_cast<std::int16_t>(date.month);
+    moment.day = static_cast<std::int16_t>(date.day);
+    const upagraha::ProfileClock clock(moment, profile);
+    const auto gulikaPoint = profile.points[4];
+    const auto maandiPoint = profile.points[5];
+    day.gulikaByDay = RisingIn(day.dayPortions, gulikaPoint, clock);
+    day.maandiByDay = RisingIn(day.dayPortions, maandiPoint, clock);
+    day.gulikaByNight = RisingIn(day.nightPortions, gulikaPoint, clock);
+    day.maandiByNight = RisingIn(day.nightPortions, maandiPoint, clock);
+
+    const auto lords = HoraLords(day.weekday);
+    const double dayHora = (today->set - today->rise) / 12;
+    const double nightHora = (tomorrow->rise - today->set) / 12;
+    for (std::size_t k = 0; k < 24; ++k) {
+        const double start = k < 12 ? today->rise + dayHora * static_cast<double>(k)
+                                    : today->set + nightHora * static_cast<double>(k - 12);
+        const double length = k < 12 ? dayHora : nightHora;
+        day.horas[k] = {lords[k], {astro::ClockHours(start), astro::ClockHours(start + length)}};
+    }
+
+    const int jupiter = PortionOf(day.dayPortions, Planet::Jupiter);
+    const int yamagandam = YamagandamPortion(day.weekday);
+    if (jupiter != yamagandam)
+        day.yamaghantakaNote = "Yamaghantaka takes the " + Ordinal(jupiter) + " portion of the day under the " +
+                               std::string(upagraha::LordOrderText(profile.lordOrder)) +
+                               "; the almanac's Yamagandam is the " + Ordinal(yamagandam) + ".";
+    return outcome;
+}
+
+MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const upagraha::ConventionProfile& profile) {
+    MonthOutcome outcome;
+    if (!InRange(year) || month < 1 || month > 12) {
+        outcome.message = std::string(kDateRangeMessage);
+        return outcome;
+    }
+    MonthSheet& sheet = outcome.sheet;
+    sheet.year = year;
+    sheet.month = month;
+    sheet.dst = place.dst;
+    sheet.lines.reserve(31);
+    for (int d = 1; d <= 31 && astro::IsValidDate(year, month, d); ++d) {
+        MonthLine line;
+        line.date = {year, month, d};
+        line.weekday = astro::Weekday(year, month, d);
+        const auto sun = SunOfDate(place, line.date, profile, line.date);
+        if (!sun || !(sun->set > sun->rise)) {
+            line.message = std::string(kNoSunriseMessage);
+        } else {
+            line.sunrise = astro::ClockHours(sun->rise);
+            line.sunset = astro::ClockHours(sun->set);
+            line.periods = AlmanacPeriodsOf(line.weekday, line.sunrise, line.sunset);
+        }
+        sheet.lines.push_back(std::move(line));
+    }
+    return outcome;
+}
+
+std::string ClockText(astro::ClockHours hours) {
+    long minutes = std::lround(hours.value * 60);
+    minutes = ((minutes % 1440) + 1440) % 1440;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02ld:%02ld", minutes / 60, minutes % 60);
+    return text;
+}
+
+std::string_view WeekdayName(int weekday) {
+    static constexpr std::array<std::string_view, 7> kNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                               "Thursday", "Friday", "Saturday"};
+    return kNames[static_cast<std::size_t>(Wrapped(weekday))];
+}
+
+std::string DstText(bool dst) {
+    return dst ? "Daylight saving: on for every day as given (clock one hour ahead of the zone)"
+               : "Daylight saving: off for every day as given";
+}
+
+std::optional<std::string> DayPlaceOf(const FormValues& form, DayPlace& place) {
+    const auto within = [](const FormNumber& box, int highest) {
+        return box.value && *box.value >= 0 && *box.value <= highest;
+    };
+    if (!within(form.latDegrees, 89)) return "Please Enter Degree of Latitude from 0 to 89";
+    if (!within(form.latMinutes, 59)) return "Please Enter Minutes of Latitude from 0 to 59";
+    if (!within(form.lonDegrees, 180) ||
+        (*form.lonDegrees.value == 180 && form.lonMinutes.value && *form.lonMinutes.value > 0))
+        return "Please Enter Degree of Longitude from 0 to 180";
+    if (!within(form.lonMinutes, 59)) return "Please Enter Minute of Longitude from 0 to 59";
+    if (form.zoneRow < 0 || form.zoneRow >= kZoneCount) return "Please Select The Time Zone";
+    place = DayPlace{};
+    place.latDegrees = static_cast<std::int16_t>(*form.latDegrees.value);
+    place.latMinutes = static_cast<std::int16_t>(*form.latMinutes.value);
+    place.lonDegrees = static_cast<std::int16_t>(*form.lonDegrees.value);
+    place.lonMinutes = static_cast<std::int16_t>(*form.lonMinutes.value);
+    place.south = form.latDirection == LatChoice::South;
+    place.east = form.lonDirection == LonChoice::East;
+    place.dst = form.dst;
+    // As a reading takes its zone: the place's own mean solar time, or the row's offset.
+    const ZoneTables& zones = ReferenceZoneTables();
+    const auto row = static_cast<std::size_t>(form.zoneRow);
+    place.zone =
+        zones.zoneLocalMeanTime[row]
+            ? astro::ZoneOffset::LocalMeanTime(astro::PlaceOf(place).longitudeEast)
+            : astro::ZoneOffset::FromSecondsEast(
+                  -(zones.zoneHourTable[row] * 3600 + zones.zoneMinuteTable[row] * 60 + zones.zoneSecondTable[row]));
+    return std::nullopt;
+}
+
+}  // namespace vela::reading

@@ -1,0 +1,149 @@
+// The portions of one day for everyday use: sunrise, sunset and the next sunrise at a place, the
+// eight portions of the day and of the night with their lords under a profile, the almanac's Rahu
+// Kalam, Yamagandam and Gulika Kalam, the moments Gulika and Maandi rise with the ascendant then,
+// and the 24 planetary horas; and a month of such days, one line each.
+//
+// Flow: date and place -> sunrise and sunset under the profile (its event and ephemeris, as a
+// reading's are found) -> portions and horas (here) -> the ascendant at Gulika's and Maandi's
+// moments (upagraha::ProfileClock). Every time is in clock hours of the date's own clock (the zone,
+// plus one hour with the daylight-saving tick); a night's times run past 24.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "astro/birth_moment.h"
+#include "astro/calendar.h"
+#include "astro/units.h"
+#include "upagraha/planet.h"
+#include "upagraha/profiles.h"
+
+namespace vela::reading {
+
+inline constexpr std::string_view kDateRangeMessage = "The date must lie within the years 1901 to 2050.";
+// The form's own message for a day its month does not have (30 February).
+inline constexpr std::string_view kNoSuchDateMessage = "Please Enter Correct Date Or Month!";
+
+// A stretch of the clock, start to end, in clock hours of the date.
+struct ClockSpan {
+    astro::ClockHours start;
+    astro::ClockHours end;
+};
+
+struct DayPortion {
+    upagraha::Planet lord = upagraha::Planet::NoLord;
+    ClockSpan span;
+};
+
+// Which of the eight portions of the day (1..8) the almanac's three periods take, by weekday
+// (0 = Sunday). The tables printed in Tamil and Telugu panchangams: Rahu Kalam 8, 2, 7, 5, 6, 4, 3;
+// Yamagandam 5, 4, 3, 2, 1, 7, 6; Gulika Kalam 7, 6, 5, 4, 3, 2, 1. No almanac tradition found
+// gives them for the night, so they are the day's only.
+int RahuKalamPortion(int weekday);
+int YamagandamPortion(int weekday);
+int GulikaKalamPortion(int weekday);
+
+// The three periods of a day between its sunrise and sunset.
+struct AlmanacPeriods {
+    ClockSpan rahuKalam;
+    ClockSpan yamagandam;
+    ClockSpan gulikaKalam;
+};
+AlmanacPeriods AlmanacPeriodsOf(int weekday, astro::ClockHours sunrise, astro::ClockHours sunset);
+
+// The lord of each of the 24 horas from sunrise (12 of the day, then 12 of the night): the first the
+// weekday's lord, each next one the next in the order Saturn, Jupiter, Mars, Sun, Venus, Mercury,
+// Moon, round again.
+std::array<upagraha::Planet, 24> HoraLords(int weekday);
+
+struct Hora {
+    upagraha::Planet lord = upagraha::Planet::NoLord;
+    ClockSpan span;
+};
+
+// The moment an upagraha rises (its point of its lord's portion) and the sidereal ascendant then.
+struct Rising {
+    astro::ClockHours moment;
+    astro::Degrees ascendant;
+};
+
+// Where a place and its clock are given: latitude, longitude (whole degrees and minutes as the
+// reading form takes them), zone and daylight-saving tick. The date fields of the record are not read.
+using DayPlace = astro::BirthMoment;
+
+struct DaySheet {
+    astro::CivilDate date;
+    int weekday = 0;  // 0 = Sunday
+    astro::ClockHours sunrise;
+    astro::ClockHours sunset;
+    astro::ClockHours nextSunrise;
+    std::array<DayPortion, 8> dayPortions{};
+    std::array<DayPortion, 8> nightPortions{};
+    AlmanacPeriods periods;
+    // Gulika and Maandi in Saturn's portion, by day and by night, at the profile's points.
+    Rising gulikaByDay;
+    Rising maandiByDay;
+    Rising gulikaByNight;
+    Rising maandiByNight;
+    std::array<Hora, 24> horas{};
+    // Set where Yamaghantaka's portion (Jupiter's under the profile's lords) is not the almanac's
+    // Yamagandam: one line that says which portion each takes.
+    std::optional<std::string> yamaghantakaNote;
+};
+
+// The day, or the message that refuses it: a date outside 1901 to 2050, a day its month does not have, or a
+// date on which the Sun does not rise or set at the place (a night without the next sunrise too).
+struct DayOutcome {
+    std::optional<std::string> message;
+    DaySheet sheet;
+};
+DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
+                        const upagraha::ConventionProfile& profile);
+
+// One line of the month: the day's sunrise, sunset and the three almanac periods; or, where the Sun
+// does not rise or set that day, the message instead.
+struct MonthLine {
+    astro::CivilDate date;
+    int weekday = 0;
+    std::optional<std::string> message;
+    astro::ClockHours sunrise;
+    astro::ClockHours sunset;
+    AlmanacPeriods periods;
+};
+
+struct MonthSheet {
+    int year = 0;
+    int month = 0;
+    bool dst = false;  // the daylight-saving tick, as given, for every day of the month
+    std::vector<MonthLine> lines;
+};
+
+// The whole month; refused only for a month outside 1901 to 2050 (or no month 1..12).
+struct MonthOutcome {
+    std::optional<std::string> message;
+    MonthSheet sheet;
+};
+MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const upagraha::ConventionProfile& profile);
+
+// "06:05" for clock hours (rounded to the minute; a time past midnight shows the next day's clock).
+std::string ClockText(astro::ClockHours hours);
+// "Sunday" .. "Saturday".
+std::string_view WeekdayName(int weekday);
+// The sheet's line on the daylight-saving tick.
+std::string DstText(bool dst);
+
+}  // namespace vela::reading
+
+namespace vela::reading {
+
+struct FormValues;
+
+// The place and clock of a filled form (a reading file's, or the command line's --lat, --lon,
+// --zone, --dst): its latitude, longitude, zone row and daylight-saving tick, checked as the form's
+// boxes are; the window's message for the first box that is empty or out of range.
+std::optional<std::string> DayPlaceOf(const FormValues& form, DayPlace& place);
+
+}  // namespace vela::reading

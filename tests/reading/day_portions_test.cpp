@@ -1,0 +1,220 @@
+// The day's portions for everyday use: the almanac's periods against published tables and a
+// published city almanac, the horas against their rule, and the month sheet across a change of
+// daylight saving and across the end of a polar night.
+#include "reading/day_portions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "reading/calculation_driver.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::reading;
+using upagraha::Planet;
+
+int Minutes(astro::ClockHours hours) { return static_cast<int>(std::lround(hours.value * 60)); }
+int Minutes(int hour, int minute) { return hour * 60 + minute; }
+
+DayPlace PlaceAt(int latDegrees, int latMinutes, bool south, int lonDegrees, int lonMinutes, bool east,
+                 int zoneSecondsEast, bool dst) {
+    DayPlace place;
+    place.latDegrees = static_cast<std::int16_t>(latDegrees);
+    place.latMinutes = static_cast<std::int16_t>(latMinutes);
+    place.south = south;
+    place.lonDegrees = static_cast<std::int16_t>(lonDegrees);
+    place.lonMinutes = static_cast<std::int16_t>(lonMinutes);
+    place.east = east;
+    place.zone = astro::ZoneOffset::FromSecondsEast(zoneSecondsEast);
+    place.dst = dst;
+    return place;
+}
+
+const DayPlace kChennai = PlaceAt(13, 5, false, 80, 17, true, 19800, false);
+
+// The almanac table for a day from 06:00 to 18:00, as Tamil panchangams print it (Rahu Kalam,
+// Yamagandam, Guligai Kalam by weekday; https://spiritofchennai.com/city/rahu-kalam-yama-gandam/,
+// the same table at https://calendar.tamildot.com/rahu-kalam-yamagandam-kuligai-timings).
+TEST(AlmanacPeriods, match_the_printed_table_for_a_day_of_six_to_six) {
+    struct Row {
+        int weekday;
+        int rahu, yama, gulika;  // start, minutes after midnight
+    };
+    const Row rows[] = {
+        {0, Minutes(16, 30), Minutes(12, 0), Minutes(15, 0)}, {1, Minutes(7, 30), Minutes(10, 30), Minutes(13, 30)},
+        {2, Minutes(15, 0), Minutes(9, 0), Minutes(12, 0)},   {3, Minutes(12, 0), Minutes(7, 30), Minutes(10, 30)},
+        {4, Minutes(13, 30), Minutes(6, 0), Minutes(9, 0)},   {5, Minutes(10, 30), Minutes(15, 0), Minutes(7, 30)},
+        {6, Minutes(9, 0), Minutes(13, 30), Minutes(6, 0)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(WeekdayName(row.weekday));
+        const auto p = AlmanacPeriodsOf(row.weekday, astro::ClockHours(6), astro::ClockHours(18));
+        EXPECT_EQ(Minutes(p.rahuKalam.start), row.rahu);
+        EXPECT_EQ(Minutes(p.rahuKalam.end), row.rahu + 90);
+        EXPECT_EQ(Minutes(p.yamagandam.start), row.yama);
+        EXPECT_EQ(Minutes(p.yamagandam.end), row.yama + 90);
+        EXPECT_EQ(Minutes(p.gulikaKalam.start), row.gulika);
+        EXPECT_EQ(Minutes(p.gulikaKalam.end), row.gulika + 90);
+    }
+}
+
+// A long summer day, sunrise 05:58 and sunset 20:14, portions of 107 minutes: the worked example at
+// https://vinayakvastutimes.com/2011/07/02/rahukalam/ (example 2).
+TEST(AlmanacPeriods, follow_the_sunrise_and_sunset_of_a_long_day) {
+    const int starts[7] = {Minutes(18, 27), Minutes(7, 45),  Minutes(16, 40), Minutes(13, 6),
+                           Minutes(14, 53), Minutes(11, 19), Minutes(9, 32)};
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        const auto p = AlmanacPeriodsOf(weekday, astro::ClockHours(5 + 58 / 60.0), astro::ClockHours(20 + 14 / 60.0));
+        EXPECT_EQ(Minutes(p.rahuKalam.start), starts[weekday]) << WeekdayName(weekday);
+        EXPECT_EQ(Minutes(p.rahuKalam.end), starts[weekday] + 107) << WeekdayName(weekday);
+    }
+}
+
+// Rahu Kalam in Chennai (13N05, 80E17, IST) for eleven days, as published at
+// https://www.astroved.com/astropedia/en/rahu-kalam-today-chennai (29 March to 8 April 2024). That
+// almanac times the Sun by the centre of its disc without refraction, as Indian almanacs do (with
+// the upper limb the afternoon periods come 3 or 4 minutes later); its rounding may differ from
+// ours by a minute, hence two minutes' tolerance.
+TEST(DaySheet, rahu_kalam_in_chennai_matches_a_published_almanac) {
+    struct Row {
+        int month, day;
+        int start, end;
+    };
+    const Row rows[] = {
+        {3, 29, Minutes(10, 42), Minutes(12, 13)}, {3, 30, Minutes(9, 11), Minutes(10, 42)},
+        {3, 31, Minutes(16, 46), Minutes(18, 17)}, {4, 1, Minutes(7, 39), Minutes(9, 10)},
+        {4, 2, Minutes(15, 14), Minutes(16, 45)},  {4, 3, Minutes(12, 12), Minutes(13, 43)},
+        {4, 4, Minutes(13, 43), Minutes(15, 14)},  {4, 5, Minutes(10, 40), Minutes(12, 11)},
+        {4, 6, Minutes(9, 8), Minutes(10, 39)},    {4, 7, Minutes(16, 45), Minutes(18, 17)},
+        {4, 8, Minutes(7, 35), Minutes(9, 7)},
+    };
+    auto precise = upagraha::kPreciseProfile;
+    precise.sunrise = upagraha::SunriseEvent::DiscCentreWithoutRefraction;
+    const auto formulas =
+        upagraha::CustomProfile(upagraha::LordOrder::EightPlaceCycle, upagraha::kOriginalProfile.points,
+                                upagraha::SunriseEvent::DiscCentreWithoutRefraction);
+    for (const auto& profile : {formulas, precise}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(profile.name) + " " + std::to_string(row.month) + "/" + std::to_string(row.day));
+            const auto outcome = CalculateDay(kChennai, {2024, row.month, row.day}, profile);
+            ASSERT_FALSE(outcome.message) << *outcome.message;
+            EXPECT_NEAR(Minutes(outcome.sheet.periods.rahuKalam.start), row.start, 2);
+            EXPECT_NEAR(Minutes(outcome.sheet.periods.rahuKalam.end), row.end, 2);
+        }
+    }
+}
+
+// The horas: the day's first is the weekday's lord, each next one the next in the order Saturn,
+// Jupiter, Mars, Sun, Venus, Mercury, Moon (https://www.renaissanceastrology.com/3rdplanetaryorder.html;
+// https://astrologyonline-horoscope.blogspot.com/2018/04/1311-hora.html: on a Wednesday the 16th
+// hora from sunrise is the Moon's). Twelve cut the day and twelve the night; the hora after the
+// 24th is the next weekday's lord, which is how the weekdays got their order.
+TEST(Horas, follow_the_chaldean_order_from_the_weekday_lord) {
+    const auto sunday = HoraLords(0);
+    const Planet sundayDay[8] = {Planet::Sun,    Planet::Venus,   Planet::Mercury, Planet::Moon,
+                                 Planet::Saturn, Planet::Jupiter, Planet::Mars,    Planet::Sun};
+    for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(sunday[k], sundayDay[k]) << k;
+    EXPECT_EQ(HoraLords(3)[15], Planet::Moon);
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        EXPECT_EQ(HoraLords(weekday)[0], upagraha::WeekdayLord(weekday));
+        // The 25th hora, the next day's first, is the 4th one's lord again (24 hours are 3 past
+        // three rounds of seven): three places down the order.
+        EXPECT_EQ(HoraLords(weekday)[3], upagraha::WeekdayLord(weekday + 1));
+    }
+
+    const auto outcome = CalculateDay(kChennai, {2024, 4, 3}, upagraha::kOriginalProfile);  // a Wednesday
+    ASSERT_FALSE(outcome.message);
+    const auto& day = outcome.sheet;
+    EXPECT_EQ(day.weekday, 3);
+    EXPECT_EQ(day.horas[0].lord, Planet::Mercury);
+    EXPECT_DOUBLE_EQ(day.horas[0].span.start.value, day.sunrise.value);
+    EXPECT_NEAR(day.horas[11].span.end.value, day.sunset.value, 1e-9);
+    EXPECT_DOUBLE_EQ(day.horas[12].span.start.value, day.sunset.value);
+    EXPECT_NEAR(day.horas[23].span.end.value, day.nextSunrise.value, 1e-9);
+    EXPECT_GT(day.nextSunrise.value, 24);
+}
+
+// Gulika and Maandi rise in Saturn's portion at the profile's points; the almanac's Gulika Kalam is
+// Saturn's portion of the day. Yamaghantaka (Jupiter's portion) is the almanac's Yamagandam under
+// the seven lords; under the eight-place cycle it parts from it on Fridays and Saturdays only.
+TEST(DaySheet, upagraha_portions_beside_the_almanac_periods) {
+    std::array<upagraha::PortionPoint, upagraha::kUpagrahaCount> points{};
+    points.fill(upagraha::PortionPoint::Middle);
+    points[4] = upagraha::PortionPoint::Start;
+    const auto sevenLords = upagraha::CustomProfile(upagraha::LordOrder::SevenLords, points,
+                                                    upagraha::SunriseEvent::UpperLimbWithRefraction);
+    for (int d = 1; d <= 7; ++d) {  // 1 to 7 April 2024, Monday to Sunday
+        const auto seven = CalculateDay(kChennai, {2024, 4, d}, sevenLords);
+        const auto eight = CalculateDay(kChennai, {2024, 4, d}, upagraha::kOriginalProfile);
+        ASSERT_FALSE(seven.message);
+        ASSERT_FALSE(eight.message);
+        const auto& day = seven.sheet;
+        SCOPED_TRACE(WeekdayName(day.weekday));
+        EXPECT_DOUBLE_EQ(day.gulikaByDay.moment.value, day.periods.gulikaKalam.start.value);
+        const double middle = (day.periods.gulikaKalam.start.value + day.periods.gulikaKalam.end.value) / 2;
+        EXPECT_NEAR(day.maandiByDay.moment.value, middle, 1e-9);
+        EXPECT_GE(day.gulikaByNight.moment.value, day.sunset.value);
+        EXPECT_LT(day.gulikaByNight.moment.value, day.nextSunrise.value);
+        EXPECT_GE(day.gulikaByDay.ascendant.value, 0);
+        EXPECT_LT(day.gulikaByDay.ascendant.value, 360);
+        EXPECT_FALSE(day.yamaghantakaNote);
+        EXPECT_EQ(eight.sheet.yamaghantakaNote.has_value(), day.weekday == 5 || day.weekday == 6);
+    }
+}
+
+TEST(DaySheet, refuses_dates_out_of_range_and_days_without_sunrise) {
+    EXPECT_EQ(CalculateDay(kChennai, {1900, 12, 31}, upagraha::kOriginalProfile).message,
+              std::string(kDateRangeMessage));
+    EXPECT_EQ(CalculateDay(kChennai, {2051, 1, 1}, upagraha::kOriginalProfile).message, std::string(kDateRangeMessage));
+    EXPECT_EQ(CalculateDay(kChennai, {2023, 2, 29}, upagraha::kOriginalProfile).message,
+              std::string(kNoSuchDateMessage));
+    EXPECT_EQ(CalculateMonth(kChennai, 2051, 1, upagraha::kOriginalProfile).message, std::string(kDateRangeMessage));
+    // Tromso (69N39, 18E57) at the winter solstice: the polar night.
+    const DayPlace tromso = PlaceAt(69, 39, false, 18, 57, true, 3600, false);
+    for (const auto& profile : {upagraha::kOriginalProfile, upagraha::kPreciseProfile})
+        EXPECT_EQ(CalculateDay(tromso, {2024, 12, 21}, profile).message, std::string(kNoSunriseMessage));
+}
+
+// A month keeps its days: in Tromso the polar night ends in mid-January (the Sun first rises again
+// about 15 January), so the month's early lines say so and its late ones have their periods.
+TEST(MonthSheet, keeps_every_day_when_some_have_no_sunrise) {
+    const DayPlace tromso = PlaceAt(69, 39, false, 18, 57, true, 3600, false);
+    const auto outcome = CalculateMonth(tromso, 2024, 1, upagraha::kPreciseProfile);
+    ASSERT_FALSE(outcome.message);
+    const auto& lines = outcome.sheet.lines;
+    ASSERT_EQ(lines.size(), 31U);
+    EXPECT_EQ(lines[0].message, std::string(kNoSunriseMessage));
+    EXPECT_FALSE(lines[30].message);
+    EXPECT_GT(lines[30].sunset.value, lines[30].sunrise.value);
+    EXPECT_EQ(lines[30].weekday, 3);  // 31 January 2024, a Wednesday
+}
+
+// New York (40N43, 74W00, zone -5) in March 2024: the clocks went forward on 10 March. The sheet
+// takes the tick as given for every day, so the times run on without a jump, and with the tick on
+// every time is one hour later.
+TEST(MonthSheet, takes_the_daylight_saving_tick_as_given_for_every_day) {
+    const DayPlace standard = PlaceAt(40, 43, false, 74, 0, false, -5 * 3600, false);
+    DayPlace saving = standard;
+    saving.dst = true;
+    const auto off = CalculateMonth(standard, 2024, 3, upagraha::kOriginalProfile);
+    const auto on = CalculateMonth(saving, 2024, 3, upagraha::kOriginalProfile);
+    ASSERT_FALSE(off.message);
+    ASSERT_FALSE(on.message);
+    EXPECT_FALSE(off.sheet.dst);
+    EXPECT_TRUE(on.sheet.dst);
+    ASSERT_EQ(off.sheet.lines.size(), 31U);
+    for (std::size_t k = 0; k < off.sheet.lines.size(); ++k) {
+        const auto& a = off.sheet.lines[k];
+        const auto& b = on.sheet.lines[k];
+        // Whole minutes of the sunrise model, rounded on either clock: within a minute.
+        EXPECT_NEAR(Minutes(b.sunrise), Minutes(a.sunrise) + 60, 1) << k;
+        EXPECT_NEAR(Minutes(b.periods.rahuKalam.start), Minutes(a.periods.rahuKalam.start) + 60, 1) << k;
+        if (k > 0) {
+            EXPECT_LT(std::abs(Minutes(a.sunrise) - Minutes(off.sheet.lines[k - 1].sunrise)), 3) << k;
+        }
+    }
+}
+
+}  // namespace
