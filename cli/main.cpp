@@ -15,6 +15,7 @@
 
 #include "astro/text.h"
 #include "cli/batch.h"
+#include "cli/day_command.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
@@ -41,6 +42,9 @@ constexpr std::string_view kDescription =
     "  vela-upagrahas-cli --batch READINGS.csv         one JSON line per row of a CSV file\n"
     "  vela-upagrahas-cli --zones                      the zone table's rows\n"
     "  vela-upagrahas-cli --profiles                   the convention profiles\n"
+    "  vela-upagrahas-cli --day 2024-04-03 --lat 13N05 --lon 80E17 --zone 34\n"
+    "                                                  a day's portions, horas, Rahu Kalam (--month YYYY-MM:\n"
+    "                                                  a month's; --day --help says more)\n"
     "  add --working to see how a reading came about and how much it depends on the birth time,\n"
     "  and --profile NAME to read under other conventions than the program's own\n";
 
@@ -234,6 +238,8 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // The day's portions and the month sheet have their own options (--day --help lists them).
+    if (cli::AsksForDaySheet(argc, argv)) return cli::RunDayCommand(argc, argv);
 
     CLI::App app{std::string(kDescription), std::string(kProgram)};
     app.formatter(std::make_shared<HelpFormatter>());

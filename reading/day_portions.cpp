@@ -51,7 +51,11 @@ std::optional<SunTimes> SunOfDate(const DayPlace& place, const astro::CivilDate&
     const auto sun = astro::CalculateSunRiseSet(date, astro::PlaceOf(place), place.zone, place.dst,
                                                 upagraha::ZenithCosine(profile.sunrise));
     if (!sun.HasBoth()) return std::nullopt;
-    return SunTimes{(sun.sunRiseSet[0] - midnight) * 24, (sun.sunRiseSet[1] - midnight) * 24};
+    // The formulas keep each event on its own date: where the clock runs far from the place's own
+    // time, the sunset wraps past midnight to the date's early hours; it belongs to the night after.
+    SunTimes times{(sun.sunRiseSet[0] - midnight) * 24, (sun.sunRiseSet[1] - midnight) * 24};
+    if (times.set <= times.rise) times.set += 24;
+    return times;
 }
 
 // The portions of a day or night from its start to its end under the profile's lords.

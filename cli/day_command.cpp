@@ -1,0 +1,158 @@
+#include "cli/day_command.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "astro/calendar.h"
+#include "astro/text.h"
+#include "cli/day_text.h"
+#include "cli/notation.h"
+#include "reading/day_portions.h"
+#include "reading/form_values.h"
+#include "reading/reading_file.h"
+#include "upagraha/profiles.h"
+
+namespace vela::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "vela-upagrahas-cli";
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+int UsageError(std::string_view what) {
+    std::cerr << kProgram << ": " << astro::PrintableForMessage(what, 400) << " (see " << kProgram
+              << " --day --help)\n";
+    return kExitUsage;
+}
+
+int Refused(std::string_view what) {
+    std::cerr << what << '\n';
+    return kExitRefused;
+}
+
+int Print(const std::string& text) {
+    std::cout << text;
+    if (!text.empty() && text.back() != '\n') std::cout << '\n';
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgram << ": the output could not be written\n";
+        return kExitRefused;
+    }
+    return 0;
+}
+
+bool Digits(std::string_view text) {
+    for (const char c : text)
+        if (c < '0' || c > '9') return false;
+    return !text.empty();
+}
+
+// "2024-04-03" (with the day) or "2024-04" (without); nothing for any other shape.
+std::optional<astro::CivilDate> ParseDate(std::string_view text, bool withDay) {
+    text = astro::TrimBlanks(text);
+    const std::size_t size = withDay ? 10 : 7;
+    if (text.size() != size || text[4] != '-' || (withDay && text[7] != '-')) return std::nullopt;
+    if (!Digits(text.substr(0, 4)) || !Digits(text.substr(5, 2)) || (withDay && !Digits(text.substr(8, 2))))
+        return std::nullopt;
+    astro::CivilDate date{std::stoi(std::string(text.substr(0, 4))), std::stoi(std::string(text.substr(5, 2))),
+                          withDay ? std::stoi(std::string(text.substr(8, 2))) : 1};
+    if (date.month < 1 || date.month > 12) return std::nullopt;
+    if (withDay && (date.day < 1 || date.day > 31)) return std::nullopt;
+    return date;
+}
+
+}  // namespace
+
+bool AsksForDaySheet(int argc, const char* const* argv) {
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view arg = argv[k];
+        if (arg == "--day" || arg == "--month" || arg.starts_with("--day=") || arg.starts_with("--month=")) return true;
+    }
+    return false;
+}
+
+int RunDayCommand(int argc, const char* const* argv) {
+    CLI::App app{
+        "The portions of a day (--day) or the Rahu Kalam, Yamagandam and Gulika Kalam of a month "
+        "(--month) at a place: --lat, --lon and --zone (with --dst when the clock runs an hour ahead), "
+        "or a saved reading's place.",
+        std::string(kProgram)};
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    std::string dayText, monthText, readingPath, profileName;
+    ReadingNotation notation;
+    bool dst = false, json = false, csv = false;
+    CLI::Option* day =
+        app.add_option("--day", dayText, "The day's portions, horas and periods")->type_name("YYYY-MM-DD");
+    CLI::Option* month = app.add_option("--month", monthText, "One line a day: sunrise, sunset and the three periods")
+                             ->type_name("YYYY-MM");
+    CLI::Option* file =
+        app.add_option("READING.ved", readingPath, "A saved reading whose place to take")->type_name("");
+    CLI::Option* lat = app.add_option("--lat", notation.latText, "Latitude, such as 28N37")->type_name("28N37");
+    CLI::Option* lon = app.add_option("--lon", notation.lonText, "Longitude, such as 77E13")->type_name("77E13");
+    CLI::Option* zone = app.add_option("--zone", notation.zoneName, "Time zone: a row of --zones")->type_name("ROW");
+    CLI::Option* dstFlag = app.add_flag("--dst", dst, "The clock runs one hour ahead of the zone, every day");
+    CLI::Option* jsonFlag = app.add_flag("--json", json, "One JSON object instead of the text");
+    CLI::Option* csvFlag = app.add_flag("--csv", csv, "With --month: CSV, one row a day");
+    CLI::Option* profile = app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
+    (void)profile;
+    day->excludes(month);
+    csvFlag->needs(month);
+    csvFlag->excludes(jsonFlag);
+    for (CLI::Option* placeFlag : {lat, lon, zone, dstFlag}) file->excludes(placeFlag);
+    for (CLI::Option* placeFlag : {lat, lon, zone, dstFlag})
+        for (CLI::Option* needed : {lat, lon, zone})
+            if (needed != placeFlag) placeFlag->needs(needed);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) return app.exit(e);  // --help
+        return UsageError(e.what());
+    }
+
+    upagraha::ConventionProfile conventions = upagraha::kOriginalProfile;
+    if (!profileName.empty()) {
+        const auto named = upagraha::FindProfile(profileName);
+        if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
+        conventions = *named;
+    }
+
+    reading::BirthForm form;
+    if (!readingPath.empty()) {
+        reading::OpenedReading opened;
+        if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) return Refused(problem->text);
+    } else if (lat->count() > 0) {
+        notation.dstText = dst ? "true" : "false";
+        for (const auto& [flag, problem] : {std::pair{"--lat", ApplyLatitude(notation.latText, form)},
+                                            std::pair{"--lon", ApplyLongitude(notation.lonText, form)},
+                                            std::pair{"--zone", ApplyZone(notation.zoneName, form)},
+                                            std::pair{"--dst", ApplyDst(notation.dstText, form)}})
+            if (problem) return UsageError(std::string(flag) + " " + *problem);
+    } else {
+        return UsageError("give the place: --lat, --lon and --zone (and --dst), or a saved reading");
+    }
+    reading::DayPlace place;
+    if (auto problem = reading::DayPlaceOf(reading::ParseForm(form), place)) return Refused(*problem);
+
+    if (day->count() > 0) {
+        const auto date = ParseDate(dayText, true);
+        if (!date) return UsageError("--day " + astro::QuotedForMessage(dayText) + ": expected YYYY-MM-DD");
+        const auto outcome = reading::CalculateDay(place, *date, conventions);
+        if (outcome.message) return Refused(*outcome.message);
+        return Print(json ? DaySheetJson(outcome.sheet, place, conventions)
+                          : DaySheetText(outcome.sheet, place, conventions));
+    }
+    const auto date = ParseDate(monthText, false);
+    if (!date) return UsageError("--month " + astro::QuotedForMessage(monthText) + ": expected YYYY-MM");
+    const auto outcome = reading::CalculateMonth(place, date->year, date->month, conventions);
+    if (outcome.message) return Refused(*outcome.message);
+    if (csv) return Print(MonthSheetCsv(outcome.sheet));
+    return Print(json ? MonthSheetJson(outcome.sheet, place, conventions)
+                      : MonthSheetText(outcome.sheet, place, conventions));
+}
+
+}  // namespace vela::cli

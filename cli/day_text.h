@@ -1,0 +1,23 @@
+// The day's portions and the month sheet as the command line prints them: aligned text, one JSON
+// object, and for the month CSV (one row a day). docs/cli.md lists the fields.
+#pragma once
+
+#include <string>
+
+#include "reading/day_portions.h"
+#include "upagraha/profiles.h"
+
+namespace vela::cli {
+
+std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& place,
+                         const upagraha::ConventionProfile& profile);
+std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& place,
+                         const upagraha::ConventionProfile& profile);
+
+std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayPlace& place,
+                           const upagraha::ConventionProfile& profile);
+std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayPlace& place,
+                           const upagraha::ConventionProfile& profile);
+std::string MonthSheetCsv(const reading::MonthSheet& month);
+
+}  // namespace vela::cli
