@@ -1,0 +1,137 @@
+// The built program's day mode: --day and --month with a place given by flags or by a saved
+// reading, their outputs read back, and the rules between their options.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string ShellQuoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class DayCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("vela_day_" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+    CliRun Run(const std::vector<std::string>& args) const {
+        std::string command = ShellQuoted(VELA_CLI_PATH);
+        for (const auto& arg : args) command.append(" ").append(ShellQuoted(arg));
+        command += " < /dev/null > " + ShellQuoted(dir / "out") + " 2> " + ShellQuoted(dir / "err");
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir / "out"), Slurp(dir / "err")};
+    }
+    fs::path dir;
+};
+
+const std::vector<std::string> kChennai = {"--lat", "13N05", "--lon", "80E17", "--zone", "34"};
+
+std::vector<std::string> Plus(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+int MinutesOf(const std::string& clock) { return std::stoi(clock.substr(0, 2)) * 60 + std::stoi(clock.substr(3, 2)); }
+
+// Monday 1 April 2024 in Chennai: Rahu Kalam 07:39 to 09:10 in the almanac published at
+// https://www.astroved.com/astropedia/en/rahu-kalam-today-chennai; a Monday's first hora is the Moon's.
+TEST_F(DayCommand, day_as_json_holds_the_portions_horas_and_periods) {
+    const auto run = Run(Plus({"--day", "2024-04-01", "--json"}, kChennai));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto day = nlohmann::json::parse(run.out);
+    EXPECT_EQ(day["weekday"], "Monday");
+    EXPECT_NEAR(MinutesOf(day["rahu_kalam"]["start"]), 7 * 60 + 39, 2);
+    EXPECT_NEAR(MinutesOf(day["rahu_kalam"]["end"]), 9 * 60 + 10, 2);
+    EXPECT_EQ(day["day_portions"].size(), 8U);
+    EXPECT_EQ(day["night_portions"].size(), 8U);
+    ASSERT_EQ(day["horas"].size(), 24U);
+    EXPECT_EQ(day["horas"][0]["lord"], "Moon");
+    EXPECT_EQ(day["horas"][1]["lord"], "Sat");
+    EXPECT_TRUE(day["note"].is_null());  // a Monday: Yamaghantaka's portion is the almanac's
+}
+
+// The month as CSV, one row a day, the tick in every row; and a saved reading's place gives the
+// same month as the same place by flags.
+TEST_F(DayCommand, month_as_csv_and_from_a_saved_reading) {
+    const auto csv = Run(Plus({"--month", "2024-02", "--csv", "--dst"}, kChennai));
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    std::istringstream lines(csv.out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 30U);  // the header and 29 days of a leap February
+    EXPECT_EQ(rows[1].rfind("2024-02-01,Thursday,", 0), 0U) << rows[1];
+    for (std::size_t k = 1; k < rows.size(); ++k) EXPECT_NE(rows[k].find(",true,"), std::string::npos) << rows[k];
+
+    const std::string saved = (dir / "asha.ved").string();
+    const auto save = Run(Plus({"--name", "Asha", "--date", "1975-06-15", "--time", "10:30", "--city", "Chennai",
+                                "--state", "Tamil Nadu", "--country", "India", "--save", saved},
+                               kChennai));
+    ASSERT_EQ(save.status, 0) << save.err;
+    const auto fromFile = Run({saved, "--month", "2024-02"});
+    const auto fromFlags = Run(Plus({"--month", "2024-02"}, kChennai));
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, fromFlags.out);
+}
+
+TEST_F(DayCommand, refuses_what_it_cannot_do) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string says;
+    };
+    const Case cases[] = {
+        {Plus({"--day", "2051-01-01"}, kChennai), 1, "1901 to 2050"},
+        {Plus({"--day", "2024-02-30"}, kChennai), 1, "Correct Date"},
+        {{"--day", "2024-12-21", "--lat", "69N39", "--lon", "18E57", "--zone", "34", "--profile", "precise"},
+         1,
+         "does not rise"},
+        {Plus({"--day", "2024-04-01", "--csv"}, kChennai), 2, "--csv"},
+        {Plus({"--day", "2024-04-01", "--month", "2024-04"}, kChennai), 2, "--month"},
+        {{"--day", "2024-04-01", "--lat", "13N05", "--lon", "80E17"}, 2, "--zone"},
+        {{"--day", "2024-04-01"}, 2, "place"},
+        {Plus({"--day", "1-4-2024"}, kChennai), 2, "YYYY-MM-DD"},
+        {Plus({"--month", "2024-04", "--profile", "nonesuch"}, kChennai), 2, "no such profile"},
+        {{"--day", "2024-04-01", "--lat", "95N00", "--lon", "80E17", "--zone", "34"}, 1, "Latitude from 0 to 89"},
+    };
+    for (const Case& c : cases) {
+        const auto run = Run(c.args);
+        SCOPED_TRACE(c.args[1] + " " + c.says);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+}  // namespace
