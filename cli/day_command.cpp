@@ -94,16 +94,17 @@ int RunDayCommand(int argc, const char* const* argv) {
     CLI::Option* lat = app.add_option("--lat", notation.latText, "Latitude, such as 28N37")->type_name("28N37");
     CLI::Option* lon = app.add_option("--lon", notation.lonText, "Longitude, such as 77E13")->type_name("77E13");
     CLI::Option* zone = app.add_option("--zone", notation.zoneName, "Time zone: a row of --zones")->type_name("ROW");
-    CLI::Option* dstFlag = app.add_flag("--dst", dst, "The clock runs one hour ahead of the zone, every day");
+    app.add_flag("--dst", dst, "The clock runs one hour ahead of the zone, every day");
     CLI::Option* jsonFlag = app.add_flag("--json", json, "One JSON object instead of the text");
     CLI::Option* csvFlag = app.add_flag("--csv", csv, "With --month: CSV, one row a day");
-    CLI::Option* profile = app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
-    (void)profile;
+    app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
     day->excludes(month);
     csvFlag->needs(month);
     csvFlag->excludes(jsonFlag);
-    for (CLI::Option* placeFlag : {lat, lon, zone, dstFlag}) file->excludes(placeFlag);
-    for (CLI::Option* placeFlag : {lat, lon, zone, dstFlag})
+    // A saved reading gives the place and the zone; its daylight-saving tick was the birth's, so the
+    // day's is --dst's with a reading as without one.
+    for (CLI::Option* placeFlag : {lat, lon, zone}) file->excludes(placeFlag);
+    for (CLI::Option* placeFlag : {lat, lon, zone})
         for (CLI::Option* needed : {lat, lon, zone})
             if (needed != placeFlag) placeFlag->needs(needed);
 
@@ -125,6 +126,8 @@ int RunDayCommand(int argc, const char* const* argv) {
     if (!readingPath.empty()) {
         reading::OpenedReading opened;
         if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) return Refused(problem->text);
+        // A line that could not be read may be the place's: refused, as a reading would be.
+        if (!opened.unreadLines.empty()) return Refused(reading::UnreadLinesRefusal(opened).text);
     } else if (lat->count() > 0) {
         notation.dstText = dst ? "true" : "false";
         for (const auto& [flag, problem] : {std::pair{"--lat", ApplyLatitude(notation.latText, form)},
@@ -133,10 +136,12 @@ int RunDayCommand(int argc, const char* const* argv) {
                                             std::pair{"--dst", ApplyDst(notation.dstText, form)}})
             if (problem) return UsageError(std::string(flag) + " " + *problem);
     } else {
-        return UsageError("give the place: --lat, --lon and --zone (and --dst), or a saved reading");
+        return UsageError("give the place: --lat, --lon and --zone, or a saved reading");
     }
+    reading::FormValues values = reading::ParseForm(form);
+    values.dst = dst;
     reading::DayPlace place;
-    if (auto problem = reading::DayPlaceOf(reading::ParseForm(form), place)) return Refused(*problem);
+    if (auto problem = reading::DayPlaceOf(values, place)) return Refused(*problem);
 
     if (day->count() > 0) {
         const auto date = ParseDate(dayText, true);

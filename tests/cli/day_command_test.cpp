@@ -99,10 +99,13 @@ TEST_F(DayCommand, month_as_csv_and_from_a_saved_reading) {
                                 "--state", "Tamil Nadu", "--country", "India", "--save", saved},
                                kChennai));
     ASSERT_EQ(save.status, 0) << save.err;
-    const auto fromFile = Run({saved, "--month", "2024-02"});
-    const auto fromFlags = Run(Plus({"--month", "2024-02"}, kChennai));
+    // The reading's tick was the birth's; the day's is --dst's.
+    const auto fromFile = Run({saved, "--month", "2024-02", "--dst"});
+    const auto fromFlags = Run(Plus({"--month", "2024-02", "--dst"}, kChennai));
     ASSERT_EQ(fromFile.status, 0) << fromFile.err;
     EXPECT_EQ(fromFile.out, fromFlags.out);
+    const auto clash = Run(Plus({saved, "--month", "2024-02"}, kChennai));
+    EXPECT_EQ(clash.status, 2);
 }
 
 TEST_F(DayCommand, refuses_what_it_cannot_do) {
