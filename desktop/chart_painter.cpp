@@ -39,10 +39,11 @@ private:
     QRectF square;
 };
 
-QFont SizedFont(const QFont& font, double pixelSize, bool bold) {
+QFont SizedFont(const QFont& font, double pixelSize, bool bold, bool italic = false) {
     QFont sized(font);
     sized.setPixelSize(std::max(1, static_cast<int>(std::floor(pixelSize))));
     sized.setBold(bold);
+    if (italic) sized.setItalic(true);
     return sized;
 }
 
@@ -54,14 +55,15 @@ bool IsBold(const std::vector<bool>& bold, qsizetype i) {
 // other; lines of the same size all the way, so they read as one list. A bold line is measured in
 // bold, and a little room is left at the sides, so no line is ever cut at its ends.
 double FittingPixelSize(const QFont& font, const QStringList& lines, const std::vector<bool>& bold, const QSizeF& box,
-                        double largest) {
+                        double largest, const std::vector<bool>& italic = {}) {
     double size = std::min(largest, box.height() / (1.2 * static_cast<double>(std::max<qsizetype>(lines.size(), 1))));
     const double room = box.width() * 0.96;
     for (int attempt = 0; attempt < 3; ++attempt) {
         double widest = 0;
         for (qsizetype i = 0; i < lines.size(); ++i)
-            widest =
-                std::max(widest, QFontMetricsF(SizedFont(font, size, IsBold(bold, i))).horizontalAdvance(lines[i]));
+            widest = std::max(
+                widest,
+                QFontMetricsF(SizedFont(font, size, IsBold(bold, i), IsBold(italic, i))).horizontalAdvance(lines[i]));
         if (widest <= room || widest <= 0) break;
         size *= room / widest;
     }
@@ -70,46 +72,103 @@ double FittingPixelSize(const QFont& font, const QStringList& lines, const std::
 
 // Lines one under the other, centred in the box as a block.
 void LayLines(std::vector<ChartText>& out, const QRectF& box, const QStringList& lines, const QFont& font,
-              double pixelSize, const std::vector<bool>& bold, Qt::Alignment alignment) {
+              double pixelSize, const std::vector<bool>& bold, Qt::Alignment alignment,
+              const std::vector<bool>& italic = {}) {
     const double lineHeight = QFontMetricsF(SizedFont(font, pixelSize, false)).height();
     double y = box.y() + std::max(0.0, (box.height() - lineHeight * static_cast<double>(lines.size())) / 2);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         out.push_back({QRectF(box.x(), y, box.width(), lineHeight), lines[i],
-                       SizedFont(font, pixelSize, IsBold(bold, i)), alignment | Qt::AlignVCenter});
+                       SizedFont(font, pixelSize, IsBold(bold, i), IsBold(italic, i)), alignment | Qt::AlignVCenter,
+                       false, IsBold(italic, i)});
         y += lineHeight;
     }
 }
 
-// The bodies of one place, one line each ("Ka 10°56′"), the ascendant in bold. A crowded place
-// writes them in two columns rather than in type too small to read.
+// What a body's line says: its short name and degrees ("Ka 10°56′", "Me 23°22′ (R)"); shorter where
+// its place is too crowded for that (kWholeDegrees: "Me 23° R"; kNameOnly: "Me").
+enum class BodyLine { kFull, kWholeDegrees, kNameOnly };
+
+QString BodyLineText(const reading::ChartBody& body, BodyLine form) {
+    const QString name = ShowCoreText(body.shortName);
+    const QString degrees = ShowCoreText(body.degreesText);
+    switch (form) {
+        case BodyLine::kFull:
+            return name + QLatin1Char(' ') + degrees;
+        case BodyLine::kWholeDegrees: {
+            const qsizetype sign = degrees.indexOf(u'\u00B0');
+            if (sign < 0) return name + QLatin1Char(' ') + degrees;
+            return name + QLatin1Char(' ') + degrees.left(sign + 1) +
+                   (degrees.endsWith(QStringLiteral("(R)")) ? QStringLiteral(" R") : QString());
+        }
+        case BodyLine::kNameOnly:
+            return name;
+    }
+    return name;
+}
+
+// The bodies of one place, one line each, the ascendant in bold; in a chart that also holds the
+// grahas the upagrahas are italic. A crowded place writes them in columns rather than in type too
+// small to read: two, or three where that gives the larger type; each column as long as the
+// others, or one line shorter. Where even so the type would fall below a third of the largest the
+// place allows, the lines give whole degrees only, and at last the short names alone (the table
+// keeps the minutes).
 void LayBodies(std::vector<ChartText>& out, const Frame& frame, const ChartModel& model, const ChartPlace& place,
                const QFont& font) {
     if (place.bodies.empty()) return;
-    QStringList lines;
     std::vector<bool> bold;
+    std::vector<bool> upagraha;
+    const bool setApart = std::any_of(model.bodies.begin(), model.bodies.end(), [](const reading::ChartBody& body) {
+        return body.kind == reading::BodyKind::Graha;
+    });
     for (const std::size_t b : place.bodies) {
         const auto& body = model.bodies[b];
-        lines << ShowCoreText(body.shortName) + QLatin1Char(' ') + ShowCoreText(body.degreesText);
         bold.push_back(body.isAscendant);
+        upagraha.push_back(setApart && body.kind == reading::BodyKind::Upagraha);
     }
     const QRectF box = frame.At(place.textBox);
     const double largest = frame.Side() * 0.042;
-    const qsizetype split = lines.size() > 3 ? (lines.size() + 1) / 2 : lines.size();
-    if (split == lines.size()) {
-        LayLines(out, box, lines, font, FittingPixelSize(font, lines, bold, box.size(), largest), bold,
-                 Qt::AlignHCenter);
-        return;
+    const double floor = largest / 3;
+    // Each column's lines, their boldness, and the pixel size at which all columns fit.
+    struct Columns {
+        std::vector<QStringList> lines;
+        std::vector<std::vector<bool>> bold;
+        std::vector<std::vector<bool>> italic;
+        double size = 0;
+    };
+    const auto split = [&](const QStringList& lines, qsizetype count) {
+        Columns columns;
+        const qsizetype perColumn = (lines.size() + count - 1) / count;
+        const QSizeF room(box.width() / static_cast<double>(count), box.height());
+        columns.size = largest;
+        for (qsizetype start = 0; start < lines.size(); start += perColumn) {
+            const qsizetype end = std::min(lines.size(), start + perColumn);
+            columns.lines.push_back(lines.mid(start, end - start));
+            columns.bold.emplace_back(bold.begin() + start, bold.begin() + end);
+            columns.italic.emplace_back(upagraha.begin() + start, upagraha.begin() + end);
+            columns.size = std::min(columns.size, FittingPixelSize(font, columns.lines.back(), columns.bold.back(),
+                                                                   room, largest, columns.italic.back()));
+        }
+        return columns;
+    };
+    Columns columns;
+    for (const BodyLine form : {BodyLine::kFull, BodyLine::kWholeDegrees, BodyLine::kNameOnly}) {
+        QStringList lines;
+        for (const std::size_t b : place.bodies) lines << BodyLineText(model.bodies[b], form);
+        columns = split(lines, 1);
+        if (lines.size() > 3) {
+            columns = split(lines, 2);
+            // Three columns only where they give larger type than two.
+            if (Columns three = split(lines, 3); three.size > columns.size) columns = std::move(three);
+        }
+        // The pixel size is cut to whole pixels when drawn.
+        if (std::floor(columns.size) >= floor) break;
     }
-    const QRectF left(box.x(), box.y(), box.width() / 2, box.height());
-    const QRectF right(box.center().x(), box.y(), box.width() / 2, box.height());
-    const QStringList first = lines.mid(0, split);
-    const QStringList second = lines.mid(split);
-    const std::vector<bool> firstBold(bold.begin(), bold.begin() + split);
-    const std::vector<bool> secondBold(bold.begin() + split, bold.end());
-    const double size = std::min(FittingPixelSize(font, first, firstBold, left.size(), largest),
-                                 FittingPixelSize(font, second, secondBold, right.size(), largest));
-    LayLines(out, left, first, font, size, firstBold, Qt::AlignHCenter);
-    LayLines(out, right, second, font, size, secondBold, Qt::AlignHCenter);
+    const double width = box.width() / static_cast<double>(columns.lines.size());
+    for (std::size_t c = 0; c < columns.lines.size(); ++c) {
+        const QRectF column(box.x() + width * static_cast<double>(c), box.y(), width, box.height());
+        LayLines(out, column, columns.lines[c], font, columns.size, columns.bold[c], Qt::AlignHCenter,
+                 columns.italic[c]);
+    }
 }
 
 // A North Indian chart has no free centre: its name and birth data stand in a band above the square.
@@ -140,6 +199,7 @@ QPalette PaperPalette() {
         paper.setColor(group, QPalette::WindowText, Qt::black);
         paper.setColor(group, QPalette::PlaceholderText, QColor(0x60, 0x60, 0x60));
         paper.setColor(group, QPalette::Highlight, QColor(0xF0, 0xB4, 0x29));
+        paper.setColor(group, QPalette::Link, QColor(0x1F, 0x4E, 0x9A));
     }
     return paper;
 }
@@ -159,7 +219,8 @@ std::vector<ChartText> LayOutChartText(const QRectF& area, const ChartModel& mod
         const QPointF at = frame.At(place.labelAt);
         const QRectF box = south ? QRectF(at.x(), at.y() - labelSide / 2, labelSide, labelSide)
                                  : QRectF(at.x() - labelSide / 2, at.y() - labelSide / 2, labelSide, labelSide);
-        out.push_back({box, ShowCoreText(place.label), labelFont, (south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter});
+        out.push_back(
+            {box, ShowCoreText(place.label), labelFont, (south ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter});
     }
     for (ChartText& label : out) label.isLabel = true;
 
@@ -216,9 +277,12 @@ void DrawChart(QPainter& painter, const QRectF& area, const ChartModel& model, c
     for (const ChartPlace& place : model.places) painter.drawPolygon(frame.At(place.outline));
     painter.drawRect(square);
 
-    // The signs' labels in a quieter colour than the bodies and the centre.
+    // The signs' labels in a quieter colour than the bodies and the centre; the upagrahas beside the
+    // grahas in their own.
     for (const ChartText& text : LayOutChartText(area, model, font)) {
-        painter.setPen(palette.color(text.isLabel ? QPalette::PlaceholderText : QPalette::Text));
+        painter.setPen(palette.color(text.isLabel      ? QPalette::PlaceholderText
+                                     : text.isUpagraha ? QPalette::Link
+                                                       : QPalette::Text));
         painter.setFont(text.font);
         painter.drawText(text.box, static_cast<int>(text.alignment), text.text);
     }

@@ -26,6 +26,9 @@ struct ChartText {
     QFont font;
     Qt::Alignment alignment;
     bool isLabel = false;  // a sign's label, drawn in a quieter colour
+    // An upagraha in a chart that also holds the grahas: italic (in its font) and in the palette's
+    // link colour, so that the grahas, plain in the text colour, stand apart from it.
+    bool isUpagraha = false;
 };
 
 // Every text of the chart in the area: each fits its box whole, in the font it is drawn with (bold
@@ -36,7 +39,7 @@ std::vector<ChartText> LayOutChartText(const QRectF& area, const reading::ChartM
 void DrawChart(QPainter& painter, const QRectF& area, const reading::ChartModel& model, const QPalette& palette,
                const QFont& font);
 
-// Black ink on white paper, whatever the screen's theme.
+// Black ink on white paper, whatever the screen's theme; the upagraha's colour a dark blue.
 QPalette PaperPalette();
 
 }  // namespace vela::desktop

@@ -188,7 +188,7 @@ int WriteFiles(const QCommandLineParser& parser) {
     for (const QString& problem : settings.UnreadableValues()) PrintError(problem);
     reading::Reading state;
     // Under the conventions the window was last left with, as the chart in its style.
-    const auto outcome = reading::RunCalculation(form, ProfileChoice::RememberedProfile(), state);
+    const auto outcome = reading::RunCalculation(form, ProfileChoice::RememberedProfile(), state, kDesktopRequest);
     if (!outcome.Succeeded()) {
         say(outcome.message->text);
         return EXIT_FAILURE;

@@ -281,12 +281,12 @@ void MainWindow::Calculate() {
         return;
     }
     if (!ConfirmZone(values)) return;
-    const auto outcome = reading::RunCalculation(values, profileChoice->Profile(), sharedState);
+    const auto outcome = reading::RunCalculation(values, profileChoice->Profile(), sharedState, kDesktopRequest);
     if (!outcome.Succeeded()) {
         ShowMessage(*outcome.message);
         return;
     }
-    resultPanel->ShowReading({sharedState, form, outcome.upagrahas, outcome.report});
+    resultPanel->ShowReading({sharedState, form, outcome.upagrahas, outcome.report, outcome.farNorth});
     EnableReadingCommands(true);
     BringToFront(Panel::Result);
 }

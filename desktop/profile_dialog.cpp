@@ -112,14 +112,14 @@ ProfileChoice::ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& parent
     conventionsMenu->setToolTipsVisible(true);
     grpProfiles = new QActionGroup(conventionsMenu);
     grpProfiles->setExclusive(true);
-    const auto& named = NamedProfiles();
+    const auto& named = ListedProfiles();
     for (std::size_t i = 0; i < named.size(); ++i) {
         QAction* action = conventionsMenu->addAction(QStringLiteral("&") + ShowCoreText(named[i].title));
         action->setObjectName(QStringLiteral("profileAction_") + Q(named[i].name));
         action->setCheckable(true);
         action->setToolTip(ShowCoreText(DescribeProfile(named[i])));
         grpProfiles->addAction(action);
-        connect(action, &QAction::triggered, this, [this, i] { Choose(NamedProfiles()[i]); });
+        connect(action, &QAction::triggered, this, [this, i] { Choose(ListedProfiles()[i]); });
         namedProfileActions[i] = action;
     }
     conventionsMenu->addSeparator();
@@ -156,7 +156,7 @@ void ProfileChoice::ChooseCustomProfile() {
 }
 
 void ProfileChoice::CheckActionOfProfile() {
-    const auto& named = NamedProfiles();
+    const auto& named = ListedProfiles();
     for (std::size_t i = 0; i < named.size(); ++i)
         if (named[i] == profile) namedProfileActions[i]->setChecked(true);
     if (profile.name == kCustomName) customProfileAction->setChecked(true);

@@ -84,7 +84,7 @@ private:
     QWidget& window;
     QMenu* conventionsMenu = nullptr;
     QActionGroup* grpProfiles = nullptr;
-    std::array<QAction*, upagraha::kNamedProfileCount> namedProfileActions{};
+    std::array<QAction*, upagraha::kListedProfileCount> namedProfileActions{};
     QAction* customProfileAction = nullptr;
     CustomProfileEditor editCustom;
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;

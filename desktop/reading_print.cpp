@@ -83,7 +83,8 @@ qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<reading:
         const QFontMetricsF plainMetrics(plain, painter.device());
         for (qsizetype c = 0; c < columns; ++c) {
             qreal widest = boldMetrics.horizontalAdvance(head[c]);
-            for (const auto& row : cells) widest = std::max(widest, plainMetrics.horizontalAdvance(row[c]));
+            for (std::size_t r = 0; r < cells.size(); ++r)
+                if (!rows[r].isHeading) widest = std::max(widest, plainMetrics.horizontalAdvance(cells[r][c]));
             widths[static_cast<std::size_t>(c)] = widest;
         }
     };
@@ -111,8 +112,15 @@ qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<reading:
     drawRow(head, y, bold);
     y += lineHeight;
     painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
-    for (const auto& row : cells) {
-        drawRow(row, y, plain);
+    for (std::size_t r = 0; r < cells.size(); ++r) {
+        if (rows[r].isHeading) {
+            // A group's name across the row, in bold.
+            painter.setFont(bold);
+            painter.drawText(QRectF(box.left(), y, box.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                             cells[r][0]);
+        } else {
+            drawRow(cells[r], y, plain);
+        }
         y += lineHeight;
     }
     return y - box.top();
@@ -258,8 +266,10 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     qreal y = page.top();
     y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), {Q(h.name)},
                        PrintFont(kTitlePoints, true));
-    const QStringList lines = {ShowCoreText(h.birth), ShowCoreText(h.place), ShowCoreText(h.ascendantText),
-                               ShowCoreText(h.dayNight), ShowCoreText(h.profile)};
+    QStringList lines = {ShowCoreText(h.birth), ShowCoreText(h.place), ShowCoreText(h.ascendantText),
+                         ShowCoreText(h.dayNight), ShowCoreText(h.profile)};
+    if (!h.janmaRasi.empty())
+        lines << ShowCoreText(h.janmaRasi) + QStringLiteral("; ") + ShowCoreText(h.janmaNakshatra);
     y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), lines, PrintFont(kBodyPoints));
     const qreal lineHeight = QFontMetricsF(PrintFont(kBodyPoints), painter.device()).height();
     y += lineHeight;

@@ -16,6 +16,7 @@
 #include "desktop/file_names.h"  // paths of exported files are names as file_names.h keeps them
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/calculation_driver.h"
 #include "reading/chart_model.h"
 #include "reading/result_summary.h"
 #include "upagraha/upagraha.h"
@@ -28,6 +29,11 @@ class QPainter;
 class QRectF;
 
 namespace vela::desktop {
+
+// What the desktop program asks of every reading, in the window, on paper and in the exported
+// files: the report and the nine grahas with the Sun's upagrahas (mean nodes).
+inline constexpr reading::CalculationRequest kDesktopRequest{
+    .buildReport = true, .grahas = true, .node = sky::NodeKind::kMean};
 
 struct PrintedReading {
     QString title;  // "Asha - Vela Upagrahas"

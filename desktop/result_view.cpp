@@ -99,15 +99,33 @@ void ResultView::FillViews() {
     const reading::Reading& shown = onScreen->reading;
     const auto header = reading::BuildHeader(shown, onScreen->upagrahas);
     const auto html = [](const std::string& text) { return ShowCoreText(text).toHtmlEscaped(); };
-    resultHeader->setText(QStringLiteral("<b>%1</b> \u2014 %2<br>%3<br>%4<br>%5; %6")
-                              .arg(Q(header.name).toHtmlEscaped(), html(header.birth), html(header.place),
-                                   html(header.ascendantText), html(header.dayNight), html(header.profile)));
+    QString headerText = QStringLiteral("<b>%1</b> \u2014 %2<br>%3<br>%4<br>%5; %6")
+                             .arg(Q(header.name).toHtmlEscaped(), html(header.birth), html(header.place),
+                                  html(header.ascendantText), html(header.dayNight), html(header.profile));
+    if (!header.janmaRasi.empty())
+        headerText += QStringLiteral("<br>%1; %2").arg(html(header.janmaRasi), html(header.janmaNakshatra));
+    if (onScreen->farNorth)
+        headerText += QStringLiteral("<br><i>%1</i>").arg(html(std::string(reading::kFarNorthWarning)));
+    resultHeader->setText(headerText);
     chartView->SetModel(
         reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas, ChartCentreLines(header, shown)));
     const auto rows = reading::BuildTable(shown, onScreen->upagrahas);
+    upagrahaTable->clearSpans();
     upagrahaTable->setRowCount(static_cast<int>(rows.size()));
     int r = 0;
     for (const auto& row : rows) {
+        if (row.isHeading) {
+            // A group's name across the row, in bold.
+            auto* heading = new QTableWidgetItem(ShowCoreText(row.name));
+            QFont bold = heading->font();
+            bold.setBold(true);
+            heading->setFont(bold);
+            upagrahaTable->setItem(r, 0, heading);
+            for (int c = 1; c < upagrahaTable->columnCount(); ++c) delete upagrahaTable->takeItem(r, c);
+            upagrahaTable->setSpan(r, 0, 1, upagrahaTable->columnCount());
+            ++r;
+            continue;
+        }
         int c = 0;
         for (const std::string* field : {&row.name, &row.lord, &row.portionText, &row.momentText, &row.longitudeText,
                                          &row.nakshatraText, &row.houseText})

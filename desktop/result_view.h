@@ -35,6 +35,8 @@ public:
         reading::BirthForm form;
         upagraha::Upagrahas upagrahas;
         upagraha::Report report;
+        // At 60 degrees of latitude or more under the original's formulas: the header says so.
+        bool farNorth = false;
         bool workingWritten = false;
     };
     void ShowReading(ReadingOnScreen shown);

@@ -140,14 +140,23 @@ ChartModel BuildChartModel(ChartStyle style, const Reading& s, const Upagrahas& 
     ChartModel model;
     model.style = style;
     const int ascendantSign = std::max(SignOfCompact(s.birthAscendantText), 0);
-    model.bodies.push_back(
-        {std::string(kAscendantShortName), DegreesText(s.birthAscendantText), ascendantSign, 1, true});
+    model.bodies.push_back({std::string(kAscendantShortName), DegreesText(s.birthAscendantText), ascendantSign, 1, true,
+                            BodyKind::Ascendant});
     std::vector<double> longitudes = {s.birthAscendant.value};
     for (std::size_t i = 0; i < static_cast<std::size_t>(upagraha::kUpagrahaCount); ++i) {
         const std::string_view compact = u.upagrahaLongitudes[i].view();
         model.bodies.push_back({std::string(kUpagrahaShortNames[i]), DegreesText(compact),
                                 std::max(SignOfCompact(compact), 0), u.houses[i], false});
         longitudes.push_back(u.longitudes[i]);
+    }
+    if (s.sky) {
+        for (std::size_t g = 0; g < s.sky->grahas.size(); ++g) {
+            const PlacedPoint& graha = s.sky->grahas[g];
+            model.bodies.push_back({std::string(kGrahaShortNames[g]),
+                                    graha.retrograde ? graha.degreesText + " (R)" : graha.degreesText, graha.sign,
+                                    graha.house, false, BodyKind::Graha});
+            longitudes.push_back(graha.longitudeDegrees);
+        }
     }
 
     if (style == ChartStyle::SouthIndian) {

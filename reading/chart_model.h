@@ -30,6 +30,12 @@ enum class ChartStyle { SouthIndian, NorthIndian };
 inline constexpr std::array<std::string_view, upagraha::kUpagrahaCount> kUpagrahaShortNames = {"Ka", "Mr", "Ar",
                                                                                                "Ya", "Gu", "Ma"};
 inline constexpr std::string_view kAscendantShortName = "Asc";
+// The grahas' short names, in the order of sky::kGrahas. Mars is "Mar": "Ma" is Maandi's.
+inline constexpr std::array<std::string_view, 9> kGrahaShortNames = {"Su", "Mo", "Mar", "Me", "Ju",
+                                                                     "Ve", "Sa", "Ra",  "Ke"};
+
+// What a body of the chart is: the chart draws the grahas plain and the upagrahas set apart.
+enum class BodyKind { Ascendant, Upagraha, Graha };
 
 struct ChartPoint {
     double x = 0;
@@ -45,11 +51,13 @@ struct ChartBox {
 };
 
 struct ChartBody {
-    std::string shortName;    // "Asc", "Ka" .. "Ma"
-    std::string degreesText;  // within the sign, as the report truncates it: "10°56′"
+    std::string shortName;    // "Asc", "Ka" .. "Ma", "Su" .. "Ke"
+    std::string degreesText;  // within the sign, as the report truncates it: "10°56′"; "(R)" after a
+                              // retrograde graha's
     int sign = 0;             // 0 = Aries .. 11 = Pisces
     int house = 1;            // 1..12 from the ascendant's sign
     bool isAscendant = false;
+    BodyKind kind = BodyKind::Upagraha;
 };
 
 // One place of the chart: a sign's cell (South Indian) or a house (North Indian).
@@ -66,7 +74,9 @@ struct ChartPlace {
 
 struct ChartModel {
     ChartStyle style = ChartStyle::SouthIndian;
-    std::vector<ChartBody> bodies;  // the ascendant, then the six upagrahas in the report's order
+    // The ascendant, then the six upagrahas in the report's order, then (when the reading asked for
+    // them) the nine grahas.
+    std::vector<ChartBody> bodies;
     // South Indian: indexed by sign; North Indian: by house - 1.
     std::array<ChartPlace, 12> places;
     // The name and birth data: in the centre of a South Indian chart, above a North Indian one.

@@ -57,6 +57,37 @@ std::string PlaceText(const Reading& s) {
     return text;
 }
 
+// "00 Gem 25", as the report writes the upagrahas, "(R)" after it for a retrograde graha.
+std::string CompactLongitude(const PlacedPoint& p, bool markRetrograde) {
+    const double inSign = std::fmod(p.longitudeDegrees, 30.0);
+    const int minutes = static_cast<int>(std::floor(inSign * 60));
+    std::string text;
+    astro::AppendTwoDigits(text, minutes / 60);
+    text += ' ';
+    text += astro::kSignAbbreviations.substr(static_cast<std::size_t>(p.sign) * 3, 3);
+    text += ' ';
+    astro::AppendTwoDigits(text, minutes % 60);
+    if (markRetrograde && p.retrograde) text += " (R)";
+    return text;
+}
+
+TableRow PlacedRow(const PlacedPoint& p, bool markRetrograde) {
+    return {std::string(p.name),
+            "",
+            "",
+            "",
+            CompactLongitude(p, markRetrograde),
+            std::string(p.NakshatraName()) + ", pada " + std::to_string(p.pada),
+            std::to_string(p.house)};
+}
+
+TableRow HeadingRow(std::string_view name) {
+    TableRow row;
+    row.name = name;
+    row.isHeading = true;
+    return row;
+}
+
 std::string PortionText(const Upagrahas& u, std::size_t i) {
     return std::to_string(u.portionIndex[i] + 1) + " of " + std::to_string(upagraha::kPortionCount) +
            (u.birthByDay ? ", day" : ", night");
@@ -138,6 +169,12 @@ std::vector<TableRow> BuildTable(const Reading& s, const Upagrahas& u) {
                         PortionText(u, i), MomentText(u.moments[i]), u.upagrahaLongitudes[i].str(),
                         upagraha::NakshatraText(upagraha::NakshatraOf(u.longitudes[i])), std::to_string(u.houses[i])});
     }
+    if (s.sky) {
+        rows.push_back(HeadingRow(kGrahaGroupHeading));
+        for (const PlacedPoint& graha : s.sky->grahas) rows.push_back(PlacedRow(graha, true));
+        rows.push_back(HeadingRow(kSunUpagrahaGroupHeading));
+        for (const PlacedPoint& point : s.sky->sunUpagrahas) rows.push_back(PlacedRow(point, false));
+    }
     return rows;
 }
 
@@ -149,6 +186,11 @@ std::string TableText(const std::vector<TableRow>& rows) {
     }
     text += '\n';
     for (const TableRow& row : rows) {
+        if (row.isHeading) {
+            text += row.name;
+            text += '\n';
+            continue;
+        }
         for (const std::string* field : {&row.name, &row.lord, &row.portionText, &row.momentText, &row.longitudeText,
                                          &row.nakshatraText, &row.houseText}) {
             if (field != &row.name) text += '\t';

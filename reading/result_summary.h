@@ -44,7 +44,10 @@ std::string PositionWords(std::string_view compact);
 inline constexpr std::array<std::string_view, 7> kTableColumns = {"Upagraha",  "Lord",      "Portion", "Moment",
                                                                   "Longitude", "Nakshatra", "House"};
 
-// One row of the table: the ascendant first, then the six upagrahas in the report's order.
+// One row of the table: the ascendant first, then the six upagrahas in the report's order; when the
+// reading asked for them, a heading row and the nine grahas, then one and the five upagrahas of
+// the Sun. A graha's longitude is written as the upagrahas' are, "(R)" after it when retrograde;
+// it has no lord, portion or moment.
 struct TableRow {
     std::string name;           // "Kaala"
     std::string lord;           // "Sun"
@@ -53,7 +56,11 @@ struct TableRow {
     std::string longitudeText;  // "10 Gem 56", as the report writes it
     std::string nakshatraText;  // "Ardra, pada 3"
     std::string houseText;      // "11"
+    bool isHeading = false;     // a group's heading: its name alone ("Grahas")
 };
+
+inline constexpr std::string_view kGrahaGroupHeading = "Grahas";
+inline constexpr std::string_view kSunUpagrahaGroupHeading = "Upagrahas of the Sun";
 std::vector<TableRow> BuildTable(const Reading& s, const upagraha::Upagrahas& u);
 
 // The clock time of hours on the birth date's clock, marked when they fall on another date.

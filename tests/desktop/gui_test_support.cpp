@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "atlas/geonames_atlas.h"
+#include "desktop/reading_print.h"
 #include "desktop/zone_clock.h"
 #include "reading/calculation_driver.h"
 #include "tests/support/reference_forms.h"
@@ -203,7 +204,7 @@ reading::BirthForm KnownGoodForm() {
 
 upagraha::Report ReportOf(const reading::BirthForm& form) {
     reading::Reading state;
-    return reading::RunCalculation(form, state).report;
+    return reading::RunCalculation(form, upagraha::kOriginalProfile, state, desktop::kDesktopRequest).report;
 }
 
 }  // namespace vela::guitest

@@ -1,6 +1,7 @@
 // What goes on paper and into images: the chart's texts fit their boxes whole (a bold ascendant
 // with a two-digit degree, a long zone name in the centre, both chart styles, at the sizes the
-// window, the page and the image use), and the printed reading's pages read as a client's copy.
+// window, the page and the image use, with and without the grahas, and with all sixteen bodies
+// crowded into one place), and the printed reading's pages read as a client's copy.
 #include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +21,8 @@ class ChartTextTest : public QObject {
 private slots:
     void every_text_fits_its_box_data();
     void every_text_fits_its_box();
+    void a_place_holds_all_sixteen_bodies_in_readable_type_data();
+    void a_place_holds_all_sixteen_bodies_in_readable_type();
     void the_printed_pages_keep_their_blocks_and_name_the_client();
 };
 
@@ -27,22 +30,27 @@ void ChartTextTest::every_text_fits_its_box_data() {
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("zoneRow");
     QTest::addColumn<QString>("hour");
+    QTest::addColumn<bool>("grahas");
     for (const int style : {0, 1})
         for (const int zone : {34, 27})  // Indian Time; Eastern Standard Time, a long name
             for (const char* hour : {"11", "12", "13"})
-                QTest::addRow("%s, zone %d, %s h", style == 0 ? "south" : "north", zone, hour)
-                    << style << zone << QString::fromLatin1(hour);
+                for (const bool grahas : {false, true})
+                    QTest::addRow("%s, zone %d, %s h%s", style == 0 ? "south" : "north", zone, hour,
+                                  grahas ? ", grahas" : "")
+                        << style << zone << QString::fromLatin1(hour) << grahas;
 }
 
 void ChartTextTest::every_text_fits_its_box() {
     QFETCH(int, style);
     QFETCH(int, zoneRow);
     QFETCH(QString, hour);
+    QFETCH(bool, grahas);
     // From 11:00 in New Delhi the ascendant stands at 13 Leo and on: a two-digit degree in bold.
     reading::BirthForm form = NewDelhiForm(hour.toStdString(), "0");
     form.zoneRow = zoneRow;
     reading::Reading s;
-    const auto outcome = reading::RunCalculation(form, s);
+    const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, s,
+                                                 reading::CalculationRequest{true, grahas, sky::NodeKind::kMean});
     QVERIFY(outcome.Succeeded());
     const auto chartStyle = style == 0 ? reading::ChartStyle::SouthIndian : reading::ChartStyle::NorthIndian;
     const auto header = reading::BuildHeader(s, outcome.upagrahas);
@@ -66,6 +74,59 @@ void ChartTextTest::every_text_fits_its_box() {
         }
         QVERIFY(sawName);
         QVERIFY(sawAscendant);
+    }
+}
+
+void ChartTextTest::a_place_holds_all_sixteen_bodies_in_readable_type_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("place");
+    // A South Indian cell; a North Indian diamond, a triangle at the top and one at the side.
+    QTest::addRow("south, a cell") << 0 << 2;
+    QTest::addRow("north, a diamond") << 1 << 0;
+    QTest::addRow("north, a low triangle") << 1 << 1;
+    QTest::addRow("north, a tall triangle") << 1 << 2;
+}
+
+// The ascendant, the six upagrahas and the nine grahas all in one place: every one of them is
+// written, each in a box it fits, none smaller than a third of the largest type the place allows
+// (shortened to whole degrees or the short name where the place is too small for more), and the
+// upagrahas set apart in italic. On a printed page's chart (800 px and more) a South Indian cell
+// keeps every line whole.
+void ChartTextTest::a_place_holds_all_sixteen_bodies_in_readable_type() {
+    QFETCH(int, style);
+    QFETCH(int, place);
+    reading::Reading s;
+    const auto outcome =
+        reading::RunCalculation(NewDelhiForm(), upagraha::kOriginalProfile, s, desktop::kDesktopRequest);
+    QVERIFY(outcome.Succeeded());
+    auto model = reading::BuildChartModel(
+        style == 0 ? reading::ChartStyle::SouthIndian : reading::ChartStyle::NorthIndian, s, outcome.upagrahas, {});
+    QCOMPARE(model.bodies.size(), std::size_t{16});
+    for (auto& each : model.places) each.bodies.clear();
+    for (std::size_t b = 0; b < model.bodies.size(); ++b)
+        model.places[static_cast<std::size_t>(place)].bodies.push_back(b);
+
+    for (double side = 300; side <= 1000; side += 70) {
+        const auto texts =
+            desktop::LayOutChartText(QRectF(0, 0, side, side), model, QFont(QStringLiteral("DejaVu Sans")));
+        int bodies = 0, italic = 0;
+        for (const auto& text : texts) {
+            if (text.isLabel) continue;
+            ++bodies;
+            if (text.isUpagraha) {
+                ++italic;
+                QVERIFY(text.font.italic());
+            }
+            QVERIFY2(QFontMetricsF(text.font).horizontalAdvance(text.text) <= text.box.width(), qPrintable(text.text));
+            // The chart's square is 98% of the area's side; the largest type 4.2% of the square's.
+            QVERIFY2(text.font.pixelSize() >= std::floor(side * 0.98 * 0.042 / 3),
+                     qPrintable(QStringLiteral("%1 px at %2").arg(text.font.pixelSize()).arg(side)));
+        }
+        QCOMPARE(bodies, 16);
+        QCOMPARE(italic, 6);
+        if (style == 0 && side >= 800)
+            for (const auto& text : texts)
+                if (!text.isLabel) QVERIFY2(text.text.contains(u'\u2032'), qPrintable(text.text));
     }
 }
 

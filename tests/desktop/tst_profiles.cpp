@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "desktop/profile_dialog.h"
+#include "desktop/reading_print.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
 #include "upagraha/upagraha_report.h"
@@ -33,6 +34,7 @@ private Q_SLOTS:
 
     void the_zone_list_shows_each_rows_exact_offset();
     void the_original_profile_is_chosen_when_nothing_is_remembered();
+    void the_menu_offers_the_precise_profile();
     void choosing_a_profile_reads_the_reading_on_screen_again();
     void the_choice_is_remembered_for_the_next_window();
     void a_custom_profile_is_made_in_the_dialog_and_remembered();
@@ -111,6 +113,23 @@ void ProfilesTest::the_original_profile_is_chosen_when_nothing_is_remembered() {
     QVERIFY(MenuItem("profileAction_gulika-start")->toolTip().contains(QStringLiteral("Gulika at the start")));
 }
 
+// Every profile the command line takes by name is offered, the precise one among them, and it
+// reads the reading on screen again on the precise ephemeris.
+void ProfilesTest::the_menu_offers_the_precise_profile() {
+    QAction* precise = MenuItem("profileAction_precise");
+    QVERIFY(precise != nullptr);
+    QVERIFY(!precise->isChecked());
+    QVERIFY(precise->text().contains(QStringLiteral("Precise ephemeris")));
+    FillKnownGoodReading(W());
+    Press(W(), "calculateButton");
+    precise->trigger();
+    QVERIFY(recorder->messages.isEmpty());
+    QVERIFY(window->ChartState().profile.name == "precise");
+    QVERIFY(precise->isChecked());
+    QVERIFY(!MenuItem("profileAction_original")->isChecked());
+    QCOMPARE(Choice().Profile(), kPreciseProfile);
+}
+
 void ProfilesTest::choosing_a_profile_reads_the_reading_on_screen_again() {
     FillKnownGoodReading(W());
     Press(W(), "calculateButton");
@@ -124,7 +143,8 @@ void ProfilesTest::choosing_a_profile_reads_the_reading_on_screen_again() {
     QVERIFY(MenuItem("profileAction_gulika-start")->isChecked());
     // The report is the core's under that profile, and the working names it.
     reading::Reading s;
-    const auto outcome = reading::RunCalculation(KnownGoodForm(), *FindProfile("gulika-start"), s);
+    const auto outcome =
+        reading::RunCalculation(KnownGoodForm(), *FindProfile("gulika-start"), s, desktop::kDesktopRequest);
     QCOMPARE(ReportText(), QString::fromStdString(upagraha::ReportPlainText(outcome.report)));
     QVERIFY(ReportText() != original);
     QVERIFY(Working().contains(QStringLiteral("The upagrahas under each convention (in use: gulika-start)")));

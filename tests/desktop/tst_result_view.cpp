@@ -88,7 +88,7 @@ struct CoreWorking {
 };
 CoreWorking WorkingOf(const reading::BirthForm& form) {
     reading::Reading state;
-    const auto outcome = reading::RunCalculation(form, state);
+    const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, state, desktop::kDesktopRequest);
     const auto sensitivity = reading::FindBirthTimeSensitivity(form);
     const auto conventions = reading::CompareConventions(form, state.profile);
     return {QString::fromStdString(reading::WorkingText(state, outcome.upagrahas, sensitivity, conventions)),
@@ -110,6 +110,7 @@ private slots:
     void cleanup() { StopWindow(); }
 
     void the_header_names_the_person_the_moment_the_place_and_the_ascendant();
+    void the_header_warns_of_a_far_north_place();
     void a_whole_reading_shows_the_report_with_bold_labels();
     void the_report_pane_leaves_the_clipboard_alone();
     void the_working_tab_shows_the_cores_working_of_the_reading();
@@ -136,13 +137,31 @@ void ResultViewTest::the_header_names_the_person_the_moment_the_place_and_the_as
          {QStringLiteral("<b>Asha</b>"), QStringLiteral("15 June 1975, 10:30, Indian Time +05:30"),
           QStringLiteral("Delhi, Delhi, India, 28\u00B037\u2032 N, 77\u00B013\u2032 E"),
           QStringLiteral("Ascendant 05\u00B054\u2032 Leo, Magha, pada 2"),
-          QStringLiteral("Day birth; the day portions of Sunday")})
+          QStringLiteral("Day birth; the day portions of Sunday"),
+          // The Moon in Leo on the sixth day after the new Moon of 9 June 1975 (tst result_summary).
+          QStringLiteral("<br>Janma rasi Leo; Janma nakshatra ")})
         QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in ") + text));
-    // The report pane keeps its own text, the core's report and nothing else.
+    // New Delhi lies far below 60 degrees: no far-North line.
+    QVERIFY(!text.contains(QStringLiteral("60 degrees")));
+    // The report pane keeps its own text, the core's report (with its grahas section) and nothing else.
     reading::Reading state;
-    const auto outcome = reading::RunCalculation(KnownGoodForm(), state);
+    const auto outcome =
+        reading::RunCalculation(KnownGoodForm(), upagraha::kOriginalProfile, state, desktop::kDesktopRequest);
     QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(),
              QString::fromStdString(upagraha::ReportPlainText(outcome.report)));
+}
+
+// At 61 degrees North under the original's formulas the header says that the sunrise loses
+// accuracy there; the janma rasi still stands above it.
+void ResultViewTest::the_header_warns_of_a_far_north_place() {
+    Press(W(), "backButton");
+    Control<QLineEdit>(W(), "latDegreesEdit")->clear();
+    TypeInto(W(), "latDegreesEdit", QStringLiteral("61"));
+    Press(W(), "calculateButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    const QString text = Control<QLabel>(W(), "resultHeader")->text();
+    QVERIFY2(text.contains(QStringLiteral("<i>At 60 degrees of latitude or more")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Janma rasi ")));
 }
 
 void ResultViewTest::the_chart_draws_each_body_in_its_sign_and_remembers_its_style() {
@@ -164,6 +183,10 @@ void ResultViewTest::the_chart_draws_each_body_in_its_sign_and_remembers_its_sty
     QCOMPARE(model.places[model.PlaceOfBody(0)].sign, 4);
     QCOMPARE(model.bodies[1].shortName, std::string("Ka"));
     QCOMPARE(model.places[model.PlaceOfBody(1)].sign, 2);
+    // The grahas after the upagrahas: the Moon with the ascendant in Leo.
+    QCOMPARE(model.bodies.size(), std::size_t{16});
+    QCOMPARE(model.bodies[8].shortName, std::string("Mo"));
+    QCOMPARE(model.PlaceOfBody(8), model.PlaceOfBody(0));
     QCOMPARE(model.PlaceOfBody(5), model.PlaceOfBody(6));
     QCOMPARE(model.centreLines.front(), std::string("Asha"));
 
@@ -216,7 +239,15 @@ void ResultViewTest::the_chart_takes_its_colours_from_the_palette() {
 
 void ResultViewTest::the_table_lists_the_upagrahas_and_copies_as_text() {
     auto* table = Control<QTableWidget>(W(), "upagrahaTable");
-    QCOMPARE(table->rowCount(), 7);
+    // The ascendant and the six upagrahas, then the window's two groups: a heading across the row
+    // and the nine grahas, a heading and the Sun's five upagrahas.
+    QCOMPARE(table->rowCount(), 7 + 1 + 9 + 1 + 5);
+    QCOMPARE(table->item(7, 0)->text(), QStringLiteral("Grahas"));
+    QCOMPARE(table->columnSpan(7, 0), 7);
+    QVERIFY(table->item(7, 0)->font().bold());
+    QCOMPARE(table->item(8, 0)->text(), QStringLiteral("Sun"));
+    QCOMPARE(table->item(17, 0)->text(), QStringLiteral("Upagrahas of the Sun"));
+    QCOMPARE(table->item(18, 0)->text(), QStringLiteral("Dhuma"));
     QCOMPARE(table->columnCount(), 7);
     QStringList columns;
     for (int c = 0; c < table->columnCount(); ++c) columns << table->horizontalHeaderItem(c)->text();
@@ -234,7 +265,8 @@ void ResultViewTest::the_table_lists_the_upagrahas_and_copies_as_text() {
     const QString copied = clipboard->text();
     QVERIFY(copied.startsWith(QStringLiteral("Upagraha\tLord\tPortion\tMoment\tLongitude\tNakshatra\tHouse\n")));
     QVERIFY(copied.contains(QStringLiteral("\nKaala\tSun\t1 of 8, day\t06:15\t10 Gem 56\tArdra, pada 2\t11\n")));
-    QCOMPARE(copied.count(u'\n'), 8);
+    QCOMPARE(copied.count(u'\n'), 24);
+    QVERIFY(copied.contains(QStringLiteral("\nGrahas\nSun\t\t\t\t")));
     // Ctrl+C in the table copies the same.
     clipboard->clear();
     table->setFocus();

@@ -572,13 +572,17 @@ void ShellTest::pdf_and_svg_are_written_without_a_window_or_a_display() {
     QCOMPARE(command.exitCode(), 0);
     QFile svgFile(svg);
     QVERIFY(svgFile.open(QIODevice::ReadOnly));
-    QVERIFY(svgFile.readAll().contains("Ka 10"));
+    const QByteArray drawn = svgFile.readAll();
+    QVERIFY(drawn.contains("Ka 10"));
+    // The grahas beside the upagrahas: the Moon at 11 degrees of Leo.
+    QVERIFY(drawn.contains("Mo 11"));
     QVERIFY(QFileInfo(pdf).size() > 0);
     if (!vela::guitest::HavePdfToText())
         QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
     const QString text = vela::guitest::PdfText(pdf);
-    for (const char* part : {"Asha", "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi",
-                             "Ascendant", "New Delhi, Delhi, India"})
+    for (const char* part :
+         {"Asha", "Kaala", "Mrityu", "Arthaprahaara", "Yamaghantaka", "Gulika", "Maandi", "Ascendant",
+          "New Delhi, Delhi, India", "Janma rasi Leo", "Grahas", "Upagrahas of the Sun", "Dhuma"})
         QVERIFY2(text.contains(QString::fromLatin1(part)), part);
 }
 

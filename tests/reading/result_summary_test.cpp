@@ -7,6 +7,7 @@
 // and runs counter-clockwise (the two styles as astrologers draw them).
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "reading/calculation_driver.h"
@@ -230,6 +231,108 @@ TEST(ChartModel, numbers_the_houses_with_their_signs_in_the_north_indian_chart) 
     EXPECT_TRUE(model.centreLines.empty());
     for (std::size_t b = 0; b < model.bodies.size(); ++b)
         EXPECT_EQ(model.places[model.PlaceOfBody(b)].house, model.bodies[b].house);
+}
+
+// The grahas of New Delhi's reading (15 June 1975, 05:00 UT), placed from published facts apart
+// from the ephemeris:
+//  - The Sun: the June solstice of 1975 fell on 21 June near 23 h UT (the Astronomical Almanac's
+//    table of the seasons: 2000 June 21, 01:48 UT, less 25 tropical years), so on the 15th the Sun
+//    stood 6.7 days short of 90 deg, at 83.6 deg tropical; Lahiri's ayanamsa was 23 deg 31' (23 deg
+//    15' on 21 March 1956, the Calendar Reform Committee's, plus 50.3" a year): 60.1 deg sidereal,
+//    on the Taurus/Gemini boundary (Mithuna sankranti, the Sun's entry into sidereal Gemini, falls
+//    on 14 or 15 June in Indian almanacs of the 1970s); within a quarter degree of it either way.
+//  - The Moon: the new Moon of the partial solar eclipse of 11 May 1975 (NASA's Five Millennium
+//    Catalog of Solar Eclipses, 07:05 UT) and one mean lunation later the new Moon of 9 June near
+//    20 h UT; 5.4 days on the Moon stands 60 to 80 deg ahead of the Sun: 144 to 164 deg tropical,
+//    120 to 140 deg sidereal, so in Leo, the first house from the ascendant's Leo.
+// The table gives them their own groups after the upagrahas, the chart their own bodies.
+
+Calculated CalculateWithGrahas(const reading::BirthForm& form) {
+    Calculated r;
+    const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, r.state,
+                                                 reading::CalculationRequest{true, true, sky::NodeKind::kMean});
+    EXPECT_TRUE(outcome.Succeeded()) << outcome.message->text;
+    r.upagrahas = outcome.upagrahas;
+    return r;
+}
+
+TEST(ResultTable, places_the_sun_and_the_moon_where_the_almanacs_put_them) {
+    const Calculated delhi = CalculateWithGrahas(NewDelhiForm());
+    ASSERT_TRUE(delhi.state.sky.has_value());
+    const auto& sun = delhi.state.sky->grahas[0];
+    const auto& moon = delhi.state.sky->Moon();
+    EXPECT_NEAR(sun.longitudeDegrees, 60.0, 0.25);
+    EXPECT_EQ(moon.sign, 4);
+
+    const auto rows = reading::BuildTable(delhi.state, delhi.upagrahas);
+    ASSERT_EQ(rows.size(), 7u + 1 + 9 + 1 + 5);
+    EXPECT_TRUE(rows[7].isHeading);
+    EXPECT_EQ(rows[7].name, "Grahas");
+    // The Sun's row reads the last minutes of Taurus or the first of Gemini.
+    EXPECT_TRUE(rows[8].longitudeText.starts_with("29 Tau") || rows[8].longitudeText.starts_with("00 Gem"))
+        << rows[8].longitudeText;
+    EXPECT_EQ(rows[9].name, "Moon");
+    EXPECT_EQ(rows[9].longitudeText.substr(3, 3), "Leo") << rows[9].longitudeText;
+    EXPECT_EQ(rows[9].houseText, "1");
+    for (const std::size_t r : {8u, 9u}) EXPECT_TRUE(rows[r].lord.empty() && rows[r].momentText.empty());
+
+    for (const ChartStyle style : {ChartStyle::SouthIndian, ChartStyle::NorthIndian}) {
+        const auto model = reading::BuildChartModel(style, delhi.state, delhi.upagrahas, {});
+        ASSERT_EQ(model.bodies.size(), 16u);
+        // The Moon is body 8 (after the ascendant, the six upagrahas and the Sun), in Leo's place,
+        // with the ascendant.
+        EXPECT_EQ(model.bodies[8].shortName, "Mo");
+        EXPECT_EQ(model.bodies[8].kind, reading::BodyKind::Graha);
+        EXPECT_EQ(model.places[model.PlaceOfBody(8)].sign, 4);
+        EXPECT_EQ(model.PlaceOfBody(8), model.PlaceOfBody(0));
+        EXPECT_EQ(model.bodies[7].shortName, "Su");
+        const int sunSign = model.places[model.PlaceOfBody(7)].sign;
+        EXPECT_TRUE(sunSign == 1 || sunSign == 2) << sunSign;
+    }
+}
+
+// The Moon's sign is the header's janma rasi; every graha row names its nakshatra and pada and
+// marks a retrograde graha (the mean nodes always are); the Sun's five upagrahas follow under
+// their own heading; the chart's short names are all distinct, the grahas beside the upagrahas.
+TEST(ResultTable, gives_the_grahas_and_the_suns_upagrahas_their_own_groups) {
+    const Calculated delhi = CalculateWithGrahas(NewDelhiForm());
+    ASSERT_TRUE(delhi.state.sky.has_value());
+    const auto header = reading::BuildHeader(delhi.state, delhi.upagrahas);
+    EXPECT_EQ(header.janmaRasi, "Janma rasi Leo");
+    EXPECT_EQ(header.janmaNakshatra.rfind("Janma nakshatra ", 0), 0u);
+
+    const auto rows = reading::BuildTable(delhi.state, delhi.upagrahas);
+    ASSERT_EQ(rows.size(), 23u);
+    EXPECT_EQ(rows[15].name, "Rahu");
+    EXPECT_TRUE(rows[15].longitudeText.ends_with(" (R)")) << rows[15].longitudeText;
+    EXPECT_TRUE(rows[16].longitudeText.ends_with(" (R)")) << rows[16].longitudeText;
+    EXPECT_FALSE(rows[8].longitudeText.ends_with(" (R)"));  // the Sun never goes back
+    EXPECT_NE(rows[9].nakshatraText.find(", pada "), std::string::npos);
+    EXPECT_TRUE(rows[17].isHeading);
+    EXPECT_EQ(rows[17].name, "Upagrahas of the Sun");
+    EXPECT_EQ(rows[18].name, "Dhuma");
+    EXPECT_EQ(rows[22].name, "Upaketu");
+    // Copied as text, a heading is a line of its own.
+    const std::string text = reading::TableText(rows);
+    EXPECT_NE(text.find("\nGrahas\nSun\t\t\t\t"), std::string::npos);
+
+    const auto model = reading::BuildChartModel(ChartStyle::SouthIndian, delhi.state, delhi.upagrahas, {});
+    std::set<std::string> names;
+    for (const auto& body : model.bodies) names.insert(body.shortName);
+    EXPECT_EQ(names.size(), model.bodies.size());
+    std::size_t drawn = 0;
+    for (const auto& place : model.places) drawn += place.bodies.size();
+    EXPECT_EQ(drawn, 16u);
+}
+
+// Without the grahas the table and the chart stay as the command line has always had them.
+TEST(ResultTable, keeps_the_upagrahas_alone_when_the_grahas_are_not_asked_for) {
+    const Calculated delhi = Calculate(NewDelhiForm());
+    EXPECT_FALSE(delhi.state.sky.has_value());
+    const auto rows = reading::BuildTable(delhi.state, delhi.upagrahas);
+    EXPECT_EQ(rows.size(), 7u);
+    for (const auto& row : rows) EXPECT_FALSE(row.isHeading);
+    EXPECT_EQ(reading::BuildHeader(delhi.state, delhi.upagrahas).janmaRasi, "");
 }
 
 }  // namespace
