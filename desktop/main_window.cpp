@@ -123,7 +123,7 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
     });
     WireEvents();
     // The day's portions at the form's place, under the chosen profile.
-    auto* dayPortionsAction = new QAction(tr("&Day Portions..."), this);
+    auto* dayPortionsAction = new QAction(tr("Da&y Portions..."), this);
     dayPortionsAction->setObjectName(QStringLiteral("dayPortionsAction"));
     fileMenu->insertAction(quitAction, dayPortionsAction);
     connect(dayPortionsAction, &QAction::triggered, this, &MainWindow::ShowDayPortions);

@@ -340,7 +340,7 @@ Do you want to save it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Day Portions...</source>
+        <source>Da&amp;y Portions...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
