@@ -23,11 +23,14 @@
 #include "desktop/about_dialog.h"
 #include "desktop/app_icon.h"
 #include "desktop/core_text.h"
+#include "desktop/day_view.h"
 #include "desktop/file_names.h"
 #include "desktop/help_window.h"
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
 #include "reading/calculation_driver.h"
+#include "reading/day_portions.h"
+#include "reading/form_values.h"
 #include "reading/reading_file.h"
 #include "reading/validation.h"
 #include "reading/zone_check.h"
@@ -119,6 +122,11 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
         if (PanelInFront() == Panel::Result) Calculate();
     });
     WireEvents();
+    // The day's portions at the form's place, under the chosen profile.
+    auto* dayPortionsAction = new QAction(tr("Da&y Portions..."), this);
+    dayPortionsAction->setObjectName(QStringLiteral("dayPortionsAction"));
+    fileMenu->insertAction(quitAction, dayPortionsAction);
+    connect(dayPortionsAction, &QAction::triggered, this, &MainWindow::ShowDayPortions);
     birthDataPanel->LoadForm();
     MarkFormKept();
     BringToFront(Panel::PersonalDetails);
@@ -599,6 +607,22 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace vela::desktop
+
+namespace vela::desktop {
+
+void MainWindow::ShowDayPortions() {
+    const reading::BirthForm form = birthDataPanel->SnapshotForm();
+    reading::DayPlace place;
+    if (auto problem = reading::DayPlaceOf(reading::ParseForm(form), place)) {
+        seams.MsgBox(ShowCoreText(*problem), reading::MsgIcon::Information);
+        return;
+    }
+    auto* view = new DayView(place, profileChoice->Profile(), this);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->show();
 }
 
 }  // namespace vela::desktop

@@ -142,6 +142,8 @@ private:
     void LookUpCoordinates();
     void Quit();
     void ShowAboutWindow();
+    // The day's portions at the form's place (File menu).
+    void ShowDayPortions();
     void OpenOnlineHelp();
     void VisitWebSite();
     void CheckForUpdates();

@@ -246,6 +246,53 @@
     </message>
 </context>
 <context>
+    <name>vela::desktop::DayView</name>
+    <message>
+        <source>Day portions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2, next sunrise %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu Kalam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamagandam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gulika Kalam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vela::desktop::HelpWindow</name>
     <message>
         <source>%1 Help</source>
@@ -290,6 +337,10 @@ Please choose another name.</source>
     <message>
         <source>The reading on the form has not been saved.
 Do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;y Portions...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

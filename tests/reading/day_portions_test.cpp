@@ -164,6 +164,37 @@ TEST(DaySheet, upagraha_portions_beside_the_almanac_periods) {
     }
 }
 
+// Saturn's portion by day and by night under the seven lords, against the rising of Gulika in ghatis
+// (30 to the day, 30 to the night) from sunrise, Sunday to Saturday 26, 22, 18, 14, 10, 6, 2, and from
+// sunset, Sunday to Friday 10, 6, 2, 22, 18, 14 (http://vedicastroindia.com/gulika-destroyer-or-promoter.htm).
+// The tradition's whole ghatis fall at or just before the end of the portion, so each must lie within
+// Saturn's portion, or less than a ghati before it.
+TEST(DaySheet, saturns_portion_by_day_and_night_matches_gulikas_ghatis) {
+    const int dayGhatis[7] = {26, 22, 18, 14, 10, 6, 2};
+    const int nightGhatis[6] = {10, 6, 2, 22, 18, 14};
+    std::array<upagraha::PortionPoint, upagraha::kUpagrahaCount> points{};
+    points.fill(upagraha::PortionPoint::Middle);
+    const auto sevenLords = upagraha::CustomProfile(upagraha::LordOrder::SevenLords, points,
+                                                    upagraha::SunriseEvent::UpperLimbWithRefraction);
+    const auto within = [](const std::array<DayPortion, 8>& portions, double from, double to, int ghatis) {
+        const double at = from + (to - from) * ghatis / 30.0;
+        for (const auto& p : portions)
+            if (p.lord == Planet::Saturn) return at >= p.span.start.value - (to - from) / 30 && at <= p.span.end.value;
+        return false;
+    };
+    for (int d = 31; d <= 37; ++d) {  // 31 March 2024, a Sunday, to 6 April
+        const astro::CivilDate date = d == 31 ? astro::CivilDate{2024, 3, 31} : astro::CivilDate{2024, 4, d - 31};
+        const auto outcome = CalculateDay(kChennai, date, sevenLords);
+        ASSERT_FALSE(outcome.message);
+        const auto& day = outcome.sheet;
+        SCOPED_TRACE(WeekdayName(day.weekday));
+        EXPECT_TRUE(within(day.dayPortions, day.sunrise.value, day.sunset.value, dayGhatis[day.weekday]));
+        if (day.weekday < 6) {
+            EXPECT_TRUE(within(day.nightPortions, day.sunset.value, day.nextSunrise.value, nightGhatis[day.weekday]));
+        }
+    }
+}
+
 TEST(DaySheet, refuses_dates_out_of_range_and_days_without_sunrise) {
     EXPECT_EQ(CalculateDay(kChennai, {1900, 12, 31}, upagraha::kOriginalProfile).message,
               std::string(kDateRangeMessage));
