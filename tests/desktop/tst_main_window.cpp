@@ -208,8 +208,8 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QCOMPARE(menuTexts(top[0]->menu()->actions()),
              QStringList({"&New Reading", "&Open Reading...", "&Save Reading...", "&Print...", "Export P&DF...",
                           "Export &Chart Image...", "-", "Get My &Rasi Chart", "-", "Da&y Portions...", "&Exit"}));
-    QCOMPARE(menuTexts(top[1]->menu()->actions()),
-             QStringList({"&Original", "&Gulika at the start", "&Seven lords", "-", "C&ustom..."}));
+    QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Original", "&Gulika at the start", "&Seven lords",
+                                                                "&Precise ephemeris", "-", "C&ustom..."}));
     QCOMPARE(menuTexts(top[2]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
                                                                 "Check for Software &Update", "-", "&About Software"}));
 }
