@@ -77,6 +77,18 @@ BirthDataPanel::BirthDataPanel(BirthDataSeams panelSeams, QWidget* parent)
     placeSearchTimer.setSingleShot(true);
     placeSearchTimer.setInterval(kPlaceSearchDelayMs);
 
+    // The zone proposal and its warning come and go as the place and moment change: their rows
+    // keep their room while empty, so the boxes below them stay where the user's eyes left them.
+    const int lineHeight = zoneProposalLabel->fontMetrics().lineSpacing();
+    zoneProposalLabel->setMinimumHeight(kProposalLinesReserved * lineHeight);
+    zoneWarningLabel->setMinimumHeight(kWarningLinesReserved * lineHeight);
+    for (QWidget* comesAndGoes : {static_cast<QWidget*>(zoneProposalLabel), static_cast<QWidget*>(zoneWarningLabel),
+                                  static_cast<QWidget*>(useZoneButton)}) {
+        QSizePolicy policy = comesAndGoes->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        comesAndGoes->setSizePolicy(policy);
+    }
+
     // However small the window, the scrolling form keeps room for a few rows of boxes.
     formScrollArea->setMinimumHeight(kFormRowsAlwaysShown * nameEdit->sizeHint().height());
     WireEvents();
@@ -101,9 +113,15 @@ void BirthDataPanel::WireEvents() {
         // Every way text gets in (keys, pastes, drops, input methods) meets the same rule. The
         // places list under the city box hands its keys to the box directly, and meets it too.
         QLineEdit* edit = box;
-        InstallBoxRule(*box, field, [this, edit](const QString& message) {
+        // A refused key is told as the original told it, in a message box; a refused paste is
+        // told beside the box, which keeps what it held.
+        InstallBoxRule(*box, field, [this, edit](const BoxRefusal& refusal) {
             cityCompleter->popup()->hide();
-            seams.Notify(edit, message);
+            const QString text = ShowCoreText(refusal.message.text);
+            if (refusal.paste || !seams.MsgBox)
+                seams.Notify(edit, text);
+            else
+                seams.MsgBox(text, refusal.message.icon);
         });
     }
     connect(cityEdit, &QLineEdit::textEdited, this, &BirthDataPanel::CityEdited);
@@ -254,7 +272,14 @@ void BirthDataPanel::SelectName() {
 }
 
 void BirthDataPanel::CityEdited() {
-    // A city typed by hand is no longer the place picked; its zone no longer speaks for the form.
+    // A city typed by hand is no longer the place picked; its zone no longer speaks for the form,
+    // and its state and country, left as the pick wrote them, would name another place.
+    if (pickedPlace) {
+        reading::BirthForm picked = SnapshotForm();
+        atlas::FillPlace(picked, *pickedPlace);
+        if (stateEdit->text() == Q(picked.state)) stateEdit->clear();
+        if (countryEdit->text() == Q(picked.country)) countryEdit->clear();
+    }
     ForgetPickedPlace();
     placeSearchTimer.start();
 }

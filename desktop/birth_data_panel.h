@@ -32,6 +32,10 @@ namespace vela::desktop {
 
 // How long typing in the city box pauses before the atlas is searched.
 inline constexpr int kPlaceSearchDelayMs = 150;
+// The lines kept free for the zone proposal (nearest place, zone at birth, proposed row, and one
+// more for a long place name that wraps) and for its warning, shown or not.
+inline constexpr int kProposalLinesReserved = 4;
+inline constexpr int kWarningLinesReserved = 2;
 
 // What the panel asks of the world outside the window; the main window hands its own seams on.
 struct BirthDataSeams {
@@ -40,8 +44,10 @@ struct BirthDataSeams {
     // The atlas place nearest to typed coordinates (degrees, North and East positive), if one
     // lies within reach.
     std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
-    // A short notice beside a box that goes on taking keys (a refused key or paste).
+    // A short notice beside a box that goes on taking keys (a refused paste).
     std::function<void(QWidget* box, const QString& text)> Notify;
+    // The original's message box (a refused key).
+    std::function<void(const QString& text, reading::MsgIcon icon)> MsgBox;
 };
 
 class BirthDataPanel : public QGroupBox, private Ui::BirthDataPanel {

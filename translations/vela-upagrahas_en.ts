@@ -198,6 +198,10 @@
         <source>Make Money &amp;Online</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Calculates the reading of the form and shows it with its rasi chart, as Get My Upagrahas does</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ResultView</name>
@@ -210,15 +214,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Copy Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -231,6 +227,14 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch&amp;art</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Table</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -406,10 +406,10 @@ void AtlasTest::a_later_date_updates_the_proposal_and_warns_without_blocking() {
 void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
     QAbstractItemView* list = TypeCityAndWaitForList(QStringLiteral("Pun"));
     QVERIFY(list != nullptr);
-    // The open list takes the keys; a digit is still refused with the notice, and the list closes.
+    // The open list takes the keys; a digit is still refused with the message, and the list closes.
     QTest::keyClick(list, Qt::Key_1);
-    QCOMPARE(recorder->NoticeTexts(), QStringList(QStringLiteral("Please enter only letters")));
-    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please enter only letters")));
+    QVERIFY(recorder->notices.isEmpty());
     QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Pun"));
     QVERIFY(!list->isVisible());
     watchdog->Pause(false);
@@ -420,7 +420,7 @@ void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
     QTest::keyClick(list, Qt::Key_Space);
     QTest::keyClick(list, Qt::Key_M);
     QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Pune m"));
-    QCOMPARE(recorder->notices.size(), 1);
+    QCOMPARE(recorder->messages.size(), 1);
     QTest::keyClick(list, Qt::Key_Escape);
     watchdog->Pause(false);
 }
@@ -441,6 +441,9 @@ void AtlasTest::typing_over_a_picked_city_forgets_its_zone() {
     city->setFocus();
     QTest::keyClick(city, Qt::Key_Backspace);
     QVERIFY(!window->PickedPlace().has_value());
+    // The pick's state and country went with it.
+    QCOMPARE(Control<QLineEdit>(W(), "stateEdit")->text(), QString());
+    QCOMPARE(Control<QLineEdit>(W(), "countryEdit")->text(), QString());
     auto* proposal = Control<QLabel>(W(), "zoneProposalLabel");
     QVERIFY(proposal->text().startsWith(QStringLiteral("Nearest place in the atlas: Pune, Maharashtra, India (")));
     QVERIFY(!Control<QLabel>(W(), "zoneWarningLabel")->isVisible());

@@ -69,6 +69,7 @@ private slots:
     void cleanup();
 
     void opens_with_the_first_entries_selected_and_the_form_in_front();
+    void a_name_typed_right_after_the_start_goes_into_the_name_box();
     void shows_the_captions_menus_and_access_keys();
     void an_empty_form_names_each_missing_box_in_turn();
     void a_day_the_month_lacks_is_refused_data();
@@ -165,6 +166,16 @@ void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() 
     // Verdana where installed, else a face drawn to its proportions.
     const QString face = QFontInfo(Control<QWidget>(W(), "nameEdit")->font()).family();
     QVERIFY2(QStringList({"Verdana", "DejaVu Sans", "Bitstream Vera Sans"}).contains(face), qPrintable(face));
+}
+
+void FrmMainTest::a_name_typed_right_after_the_start_goes_into_the_name_box() {
+    // The keys go wherever the focus is, as a keyboard's do.
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "nameEdit"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Asha"));
+    QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Asha"));
+    // A later run of the program starts the same way.
+    NewWindow();
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "nameEdit"));
 }
 
 void FrmMainTest::shows_the_captions_menus_and_access_keys() {
@@ -363,7 +374,8 @@ void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
     QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
     QCOMPARE(save.filter, QStringLiteral("Vela Upagrahas (*.ved)"));
     QCOMPARE(save.defaultSuffix, QStringLiteral("ved"));
-    QCOMPARE(save.proposedPath, QString());
+    // The first save proposes the person's name, as the exports do.
+    QCOMPARE(QFileInfo(save.proposedPath).fileName(), QStringLiteral("Asha.ved"));
     QVERIFY(recorder->messages.isEmpty());
 
     QFile file(path);
@@ -598,8 +610,8 @@ void FrmMainTest::cancelled_dialogs_change_nothing() {
     Press(W(), "saveButton");
     Press(W(), "saveButton");
     QCOMPARE(recorder->dialogs.size(), 3);
-    // Nothing was chosen, so nothing is proposed the second time and nothing was written.
-    QCOMPARE(recorder->dialogs.at(2).proposedPath, QString());
+    // Nothing was chosen, so the person's name is proposed again and nothing was written.
+    QCOMPARE(QFileInfo(recorder->dialogs.at(2).proposedPath).fileName(), QStringLiteral("Asha.ved"));
     QVERIFY(QDir(tempDir->path()).isEmpty());
     QVERIFY(recorder->messages.isEmpty());
     QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
