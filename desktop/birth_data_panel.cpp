@@ -2,13 +2,17 @@
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
+#include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
 
 #include <algorithm>
+#include <cmath>
 
+#include "atlas/nearest_place.h"
 #include "desktop/box_rules.h"
 #include "desktop/core_text.h"
 #include "desktop/zone_clock.h"
@@ -88,6 +92,13 @@ BirthDataPanel::BirthDataPanel(BirthDataSeams panelSeams, QWidget* parent)
         policy.setRetainSizeWhenHidden(true);
         comesAndGoes->setSizePolicy(policy);
     }
+
+    cityCheckLabel = new QLabel(this);
+    cityCheckLabel->setObjectName(QStringLiteral("cityCheckLabel"));
+    cityCheckLabel->setWordWrap(true);
+    cityCheckLabel->setPalette(warningPalette);
+    cityCheckLabel->setVisible(false);
+    layFields->addWidget(cityCheckLabel, layFields->rowCount(), 0, 1, layFields->columnCount());
 
     // However small the window, the scrolling form keeps room for a few rows of boxes.
     formScrollArea->setMinimumHeight(kFormRowsAlwaysShown * nameEdit->sizeHint().height());
@@ -198,6 +209,7 @@ void BirthDataPanel::ApplyForm(const reading::BirthForm& form) {
     dstCheck->setChecked(form.dst);
     ApplyPlace(form);
     RefreshZoneProposal(false);
+    RefreshCityCheck();
 }
 
 void BirthDataPanel::ApplyPlace(const reading::BirthForm& form) {
@@ -286,6 +298,7 @@ void BirthDataPanel::CityEdited() {
 
 void BirthDataPanel::SearchAtlas() {
     offeredPlaces = seams.FindPlaces(cityEdit->text());
+    RefreshCityCheck();
     placesModel->clear();
     for (const atlas::AtlasPlace& place : offeredPlaces)
         placesModel->appendRow(new QStandardItem(Q(atlas::PlaceListText(place))));
@@ -312,6 +325,7 @@ void BirthDataPanel::PlacePicked(const QModelIndex& index) {
     ApplyPlace(form);
     pickedPlace = place;
     RefreshZoneProposal(true);
+    RefreshCityCheck();
 }
 
 void BirthDataPanel::BirthMomentChanged() { RefreshZoneProposal(false); }
@@ -321,6 +335,7 @@ void BirthDataPanel::CoordinatesChanged() {
     // speaks for the zone instead.
     pickedPlace.reset();
     RefreshZoneProposal(false);
+    RefreshCityCheck();
 }
 
 void BirthDataPanel::ForgetPickedPlace() {
@@ -329,7 +344,7 @@ void BirthDataPanel::ForgetPickedPlace() {
     RefreshZoneProposal(false);
 }
 
-std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
+std::optional<atlas::GeoPoint> BirthDataPanel::TypedPoint() const {
     const reading::FormNumber latDeg = reading::ParseFormNumber(S(latDegreesEdit->text()));
     const reading::FormNumber latMin = reading::ParseFormNumber(S(latMinutesEdit->text()));
     const reading::FormNumber lonDeg = reading::ParseFormNumber(S(lonDegreesEdit->text()));
@@ -341,7 +356,34 @@ std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
     if (*latDeg.value > 89 || *latMin.value > 59 || *lonDeg.value > 180 || *lonMin.value > 59) return std::nullopt;
     const double latitude = *latDeg.value + *latMin.value / 60.0;
     const double longitude = *lonDeg.value + *lonMin.value / 60.0;
-    return seams.FindNearestPlace(north ? latitude : -latitude, east ? longitude : -longitude);
+    return atlas::GeoPoint{north ? latitude : -latitude, east ? longitude : -longitude};
+}
+
+std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
+    const auto point = TypedPoint();
+    if (!point) return std::nullopt;
+    return seams.FindNearestPlace(point->latitude, point->longitude);
+}
+
+void BirthDataPanel::RefreshCityCheck() {
+    QString text;
+    const QString city = cityEdit->text().trimmed();
+    const auto point = TypedPoint();
+    if (!pickedPlace && point && city.size() >= 2 && seams.FindPlaces) {
+        // The places of that very name; the question is asked only when every one of them lies
+        // far from the coordinates, and names the nearest.
+        std::optional<atlas::NearbyPlace> nearest;
+        for (const atlas::AtlasPlace& place : seams.FindPlaces(city)) {
+            if (Q(atlas::FoldPlaceName(place.name)).compare(city, Qt::CaseInsensitive) != 0) continue;
+            const double km = atlas::GreatCircleKm(*point, {place.latitude, place.longitude});
+            if (!nearest || km < nearest->km) nearest = atlas::NearbyPlace{place, km};
+        }
+        if (nearest && nearest->km > atlas::kNearestPlaceKm)
+            text = tr("The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.")
+                       .arg(Q(atlas::PlaceListText(nearest->place)), QLocale().toString(std::lround(nearest->km)));
+    }
+    cityCheckLabel->setText(text);
+    cityCheckLabel->setVisible(!text.isEmpty());
 }
 
 void BirthDataPanel::RefreshZoneProposal(bool apply) {

@@ -24,6 +24,7 @@
 #include "reading/validation.h"
 #include "ui_birth_data_panel.h"
 
+class QLabel;
 class QModelIndex;
 class QRadioButton;
 class QStandardItemModel;
@@ -97,8 +98,14 @@ private:
     // follow the list and tick as they are.
     void RefreshZoneProposal(bool apply);
     void RefreshZoneWarning();
+    // The typed coordinates (North and East positive) when all four boxes hold a number in range
+    // and both directions are chosen.
+    std::optional<atlas::GeoPoint> TypedPoint() const;
     // The atlas place nearest to the typed coordinates when all four boxes hold a number.
     std::optional<atlas::NearbyPlace> NearestToTypedPlace() const;
+    // A typed city that the atlas knows only far from the typed coordinates is questioned in a
+    // line under the boxes; a picked place, or a city the atlas does not know, is not.
+    void RefreshCityCheck();
     void ForgetPickedPlace();
 
     BirthDataSeams seams;
@@ -110,6 +117,7 @@ private:
     QStandardItemModel* placesModel = nullptr;
     std::vector<atlas::AtlasPlace> offeredPlaces;  // one per row of placesModel
     QTimer placeSearchTimer;
+    QLabel* cityCheckLabel = nullptr;
     std::optional<atlas::AtlasPlace> pickedPlace;
     std::optional<atlas::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
     atlas::ZoneProposal zoneProposal;

@@ -123,6 +123,9 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
     MarkFormKept();
     BringToFront(Panel::PersonalDetails);
     SizePanels();
+    // The size and place the window had when it was last closed; restoreGeometry keeps it on a
+    // screen, within the screen's available area.
+    if (const QByteArray geometry = windowSettings.Geometry(); !geometry.isEmpty()) restoreGeometry(geometry);
     // The file commands' tips (what Get My Rasi Chart does, a recent reading's whole path) show
     // as the mouse rests on them.
     fileMenu->setToolTipsVisible(true);
@@ -524,10 +527,12 @@ void MainWindow::LookUpCoordinates() {
 void MainWindow::Quit() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (MayReplaceReading())
+    if (MayReplaceReading()) {
+        windowSettings.SetGeometry(saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::ShowAboutWindow() { seams.ShowAbout(); }

@@ -250,6 +250,13 @@
     </message>
 </context>
 <context>
+    <name>vela::desktop::BirthDataPanel</name>
+    <message>
+        <source>The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vela::desktop::HelpWindow</name>
     <message>
         <source>%1 Help</source>

@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QCompleter>
 #include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -61,6 +63,7 @@ private slots:
     void a_later_date_updates_the_proposal_and_warns_without_blocking();
     void the_letters_rule_holds_while_the_list_is_open();
     void typing_over_a_picked_city_forgets_its_zone();
+    void a_typed_city_far_from_the_typed_coordinates_is_questioned();
 
 private:
     QWidget& W() { return *window; }
@@ -460,6 +463,38 @@ void AtlasTest::typing_over_a_picked_city_forgets_its_zone() {
     if (QTest::qWaitFor([list] { return list->isVisible(); }, 1000)) QTest::keyClick(list, Qt::Key_Escape);
     QVERIFY(!window->PickedPlace().has_value());
     watchdog->Pause(false);
+}
+
+void AtlasTest::a_typed_city_far_from_the_typed_coordinates_is_questioned() {
+    // Delhi's coordinates; Pune lies some 1,170 km to the south (great circle between the two
+    // cities' published coordinates, 28°37' N 77°13' E and 18°31' N 73°51' E).
+    TypeInto(W(), "latDegreesEdit", QStringLiteral("28"));
+    TypeInto(W(), "latMinutesEdit", QStringLiteral("37"));
+    TypeInto(W(), "lonDegreesEdit", QStringLiteral("77"));
+    TypeInto(W(), "lonMinutesEdit", QStringLiteral("13"));
+    auto* check = Control<QLabel>(W(), "cityCheckLabel");
+    QVERIFY(check != nullptr);
+    QVERIFY(!check->isVisible());
+    QAbstractItemView* list = TypeCityAndWaitForList(QStringLiteral("Pune"));
+    QVERIFY(list != nullptr);
+    QTest::keyClick(list, Qt::Key_Escape);
+    watchdog->Pause(false);
+    QVERIFY(check->isVisible());
+    const QRegularExpression question(
+        QStringLiteral("^The atlas places Pune, Maharashtra, India ([0-9,.]+) km from these "
+                       "coordinates: please check the city or the coordinates\\.$"));
+    const auto match = question.match(check->text());
+    QVERIFY2(match.hasMatch(), qPrintable(check->text()));
+    const int km = QLocale().toInt(match.captured(1));
+    QVERIFY2(km > 1100 && km < 1250, qPrintable(match.captured(1)));
+    QVERIFY(recorder->messages.isEmpty());
+
+    // A city of that name near the coordinates asks nothing.
+    Control<QLineEdit>(W(), "cityEdit")->clear();
+    list = TypeCityAndWaitForList(QStringLiteral("Delhi"));
+    if (list != nullptr) QTest::keyClick(list, Qt::Key_Escape);
+    watchdog->Pause(false);
+    QVERIFY2(!check->isVisible(), qPrintable(check->text()));
 }
 
 QTEST_MAIN(AtlasTest)

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -70,6 +71,7 @@ private slots:
 
     void opens_with_the_first_entries_selected_and_the_form_in_front();
     void a_name_typed_right_after_the_start_goes_into_the_name_box();
+    void the_window_opens_at_the_size_and_place_it_was_closed_at();
     void shows_the_captions_menus_and_access_keys();
     void an_empty_form_names_each_missing_box_in_turn();
     void a_day_the_month_lacks_is_refused_data();
@@ -176,6 +178,20 @@ void FrmMainTest::a_name_typed_right_after_the_start_goes_into_the_name_box() {
     // A later run of the program starts the same way.
     NewWindow();
     QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "nameEdit"));
+}
+
+void FrmMainTest::the_window_opens_at_the_size_and_place_it_was_closed_at() {
+    const QRect available = window->screen()->availableGeometry();
+    // First run: within the screen's available area.
+    QVERIFY2(available.contains(window->frameGeometry()), "the first window does not fit the screen");
+    const QSize chosen = window->size() - QSize(40, 30);
+    window->resize(chosen);
+    window->move(available.topLeft() + QPoint(25, 20));
+    const QPoint place = window->pos();
+    QVERIFY(window->close());
+    NewWindow();
+    QCOMPARE(window->size(), chosen);
+    QCOMPARE(window->pos(), place);
 }
 
 void FrmMainTest::shows_the_captions_menus_and_access_keys() {
