@@ -188,6 +188,13 @@ void MainWindow::InstallSeamDefaults() {
             printer.setDocName(title);
             QPrintPreviewDialog preview(&printer, this);
             preview.setWindowTitle(title);
+            // Within the screen's available area, so its tool bar with Print stays in reach on a
+            // small or highly scaled screen.
+            if (const QScreen* display = screen()) {
+                const QRect available = display->availableGeometry();
+                preview.resize(preview.sizeHint().boundedTo(available.size() - kFrameAllowance));
+                preview.move(available.topLeft());
+            }
             connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                     [&paint](QPrinter* target) { paint(*target); });
             preview.exec();
