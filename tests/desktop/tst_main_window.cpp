@@ -235,6 +235,11 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QCOMPARE(menuTexts(top[0]->menu()->actions()),
              QStringList({"&New Reading", "&Open Reading...", "&Save Reading...", "&Print...", "Export P&DF...",
                           "Export &Chart Image...", "-", "Get My &Rasi Chart", "-", "&Exit"}));
+    // Get My Rasi Chart says what it does, where the mouse rests on it.
+    const QAction* rasi = Control<QAction>(W(), "rasiChartAction");
+    QVERIFY(rasi->statusTip().startsWith(QStringLiteral("Calculates the reading of the form")));
+    QCOMPARE(rasi->toolTip(), rasi->statusTip());
+    QVERIFY(top[0]->menu()->toolTipsVisible());
     QCOMPARE(menuTexts(top[1]->menu()->actions()),
              QStringList({"&Original", "&Gulika at the start", "&Seven lords", "-", "C&ustom..."}));
     QCOMPARE(menuTexts(top[2]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
