@@ -2,13 +2,17 @@
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
+#include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
 
 #include <algorithm>
+#include <cmath>
 
+#include "atlas/nearest_place.h"
 #include "desktop/box_rules.h"
 #include "desktop/core_text.h"
 #include "desktop/zone_clock.h"
@@ -77,6 +81,25 @@ BirthDataPanel::BirthDataPanel(BirthDataSeams panelSeams, QWidget* parent)
     placeSearchTimer.setSingleShot(true);
     placeSearchTimer.setInterval(kPlaceSearchDelayMs);
 
+    // The zone proposal and its warning come and go as the place and moment change: their rows
+    // keep their room while empty, so the boxes below them stay where the user's eyes left them.
+    const int lineHeight = zoneProposalLabel->fontMetrics().lineSpacing();
+    zoneProposalLabel->setMinimumHeight(kProposalLinesReserved * lineHeight);
+    zoneWarningLabel->setMinimumHeight(kWarningLinesReserved * lineHeight);
+    for (QWidget* comesAndGoes : {static_cast<QWidget*>(zoneProposalLabel), static_cast<QWidget*>(zoneWarningLabel),
+                                  static_cast<QWidget*>(useZoneButton)}) {
+        QSizePolicy policy = comesAndGoes->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        comesAndGoes->setSizePolicy(policy);
+    }
+
+    cityCheckLabel = new QLabel(this);
+    cityCheckLabel->setObjectName(QStringLiteral("cityCheckLabel"));
+    cityCheckLabel->setWordWrap(true);
+    cityCheckLabel->setPalette(warningPalette);
+    cityCheckLabel->setVisible(false);
+    layFields->addWidget(cityCheckLabel, layFields->rowCount(), 0, 1, layFields->columnCount());
+
     // However small the window, the scrolling form keeps room for a few rows of boxes.
     formScrollArea->setMinimumHeight(kFormRowsAlwaysShown * nameEdit->sizeHint().height());
     WireEvents();
@@ -101,9 +124,15 @@ void BirthDataPanel::WireEvents() {
         // Every way text gets in (keys, pastes, drops, input methods) meets the same rule. The
         // places list under the city box hands its keys to the box directly, and meets it too.
         QLineEdit* edit = box;
-        InstallBoxRule(*box, field, [this, edit](const QString& message) {
+        // A refused key is told as the original told it, in a message box; a refused paste is
+        // told beside the box, which keeps what it held.
+        InstallBoxRule(*box, field, [this, edit](const BoxRefusal& refusal) {
             cityCompleter->popup()->hide();
-            seams.Notify(edit, message);
+            const QString text = ShowCoreText(refusal.message.text);
+            if (refusal.paste || !seams.MsgBox)
+                seams.Notify(edit, text);
+            else
+                seams.MsgBox(text, refusal.message.icon);
         });
     }
     connect(cityEdit, &QLineEdit::textEdited, this, &BirthDataPanel::CityEdited);
@@ -180,6 +209,7 @@ void BirthDataPanel::ApplyForm(const reading::BirthForm& form) {
     dstCheck->setChecked(form.dst);
     ApplyPlace(form);
     RefreshZoneProposal(false);
+    RefreshCityCheck();
 }
 
 void BirthDataPanel::ApplyPlace(const reading::BirthForm& form) {
@@ -254,13 +284,21 @@ void BirthDataPanel::SelectName() {
 }
 
 void BirthDataPanel::CityEdited() {
-    // A city typed by hand is no longer the place picked; its zone no longer speaks for the form.
+    // A city typed by hand is no longer the place picked; its zone no longer speaks for the form,
+    // and its state and country, left as the pick wrote them, would name another place.
+    if (pickedPlace) {
+        reading::BirthForm picked = SnapshotForm();
+        atlas::FillPlace(picked, *pickedPlace);
+        if (stateEdit->text() == Q(picked.state)) stateEdit->clear();
+        if (countryEdit->text() == Q(picked.country)) countryEdit->clear();
+    }
     ForgetPickedPlace();
     placeSearchTimer.start();
 }
 
 void BirthDataPanel::SearchAtlas() {
     offeredPlaces = seams.FindPlaces(cityEdit->text());
+    RefreshCityCheck();
     placesModel->clear();
     for (const atlas::AtlasPlace& place : offeredPlaces)
         placesModel->appendRow(new QStandardItem(Q(atlas::PlaceListText(place))));
@@ -287,6 +325,7 @@ void BirthDataPanel::PlacePicked(const QModelIndex& index) {
     ApplyPlace(form);
     pickedPlace = place;
     RefreshZoneProposal(true);
+    RefreshCityCheck();
 }
 
 void BirthDataPanel::BirthMomentChanged() { RefreshZoneProposal(false); }
@@ -296,6 +335,7 @@ void BirthDataPanel::CoordinatesChanged() {
     // speaks for the zone instead.
     pickedPlace.reset();
     RefreshZoneProposal(false);
+    RefreshCityCheck();
 }
 
 void BirthDataPanel::ForgetPickedPlace() {
@@ -304,7 +344,7 @@ void BirthDataPanel::ForgetPickedPlace() {
     RefreshZoneProposal(false);
 }
 
-std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
+std::optional<atlas::GeoPoint> BirthDataPanel::TypedPoint() const {
     const reading::FormNumber latDeg = reading::ParseFormNumber(S(latDegreesEdit->text()));
     const reading::FormNumber latMin = reading::ParseFormNumber(S(latMinutesEdit->text()));
     const reading::FormNumber lonDeg = reading::ParseFormNumber(S(lonDegreesEdit->text()));
@@ -316,7 +356,34 @@ std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
     if (*latDeg.value > 89 || *latMin.value > 59 || *lonDeg.value > 180 || *lonMin.value > 59) return std::nullopt;
     const double latitude = *latDeg.value + *latMin.value / 60.0;
     const double longitude = *lonDeg.value + *lonMin.value / 60.0;
-    return seams.FindNearestPlace(north ? latitude : -latitude, east ? longitude : -longitude);
+    return atlas::GeoPoint{north ? latitude : -latitude, east ? longitude : -longitude};
+}
+
+std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
+    const auto point = TypedPoint();
+    if (!point) return std::nullopt;
+    return seams.FindNearestPlace(point->latitude, point->longitude);
+}
+
+void BirthDataPanel::RefreshCityCheck() {
+    QString text;
+    const QString city = cityEdit->text().trimmed();
+    const auto point = TypedPoint();
+    if (!pickedPlace && point && city.size() >= 2 && seams.FindPlaces) {
+        // The places of that very name; the question is asked only when every one of them lies
+        // far from the coordinates, and names the nearest.
+        std::optional<atlas::NearbyPlace> nearest;
+        for (const atlas::AtlasPlace& place : seams.FindPlaces(city)) {
+            if (Q(atlas::FoldPlaceName(place.name)).compare(city, Qt::CaseInsensitive) != 0) continue;
+            const double km = atlas::GreatCircleKm(*point, {place.latitude, place.longitude});
+            if (!nearest || km < nearest->km) nearest = atlas::NearbyPlace{place, km};
+        }
+        if (nearest && nearest->km > atlas::kNearestPlaceKm)
+            text = tr("The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.")
+                       .arg(Q(atlas::PlaceListText(nearest->place)), QLocale().toString(std::lround(nearest->km)));
+    }
+    cityCheckLabel->setText(text);
+    cityCheckLabel->setVisible(!text.isEmpty());
 }
 
 void BirthDataPanel::RefreshZoneProposal(bool apply) {

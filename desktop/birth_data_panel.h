@@ -24,6 +24,7 @@
 #include "reading/validation.h"
 #include "ui_birth_data_panel.h"
 
+class QLabel;
 class QModelIndex;
 class QRadioButton;
 class QStandardItemModel;
@@ -32,6 +33,10 @@ namespace vela::desktop {
 
 // How long typing in the city box pauses before the atlas is searched.
 inline constexpr int kPlaceSearchDelayMs = 150;
+// The lines kept free for the zone proposal (nearest place, zone at birth, proposed row, and one
+// more for a long place name that wraps) and for its warning, shown or not.
+inline constexpr int kProposalLinesReserved = 4;
+inline constexpr int kWarningLinesReserved = 2;
 
 // What the panel asks of the world outside the window; the main window hands its own seams on.
 struct BirthDataSeams {
@@ -40,8 +45,10 @@ struct BirthDataSeams {
     // The atlas place nearest to typed coordinates (degrees, North and East positive), if one
     // lies within reach.
     std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
-    // A short notice beside a box that goes on taking keys (a refused key or paste).
+    // A short notice beside a box that goes on taking keys (a refused paste).
     std::function<void(QWidget* box, const QString& text)> Notify;
+    // The original's message box (a refused key).
+    std::function<void(const QString& text, reading::MsgIcon icon)> MsgBox;
 };
 
 class BirthDataPanel : public QGroupBox, private Ui::BirthDataPanel {
@@ -91,8 +98,14 @@ private:
     // follow the list and tick as they are.
     void RefreshZoneProposal(bool apply);
     void RefreshZoneWarning();
+    // The typed coordinates (North and East positive) when all four boxes hold a number in range
+    // and both directions are chosen.
+    std::optional<atlas::GeoPoint> TypedPoint() const;
     // The atlas place nearest to the typed coordinates when all four boxes hold a number.
     std::optional<atlas::NearbyPlace> NearestToTypedPlace() const;
+    // A typed city that the atlas knows only far from the typed coordinates is questioned in a
+    // line under the boxes; a picked place, or a city the atlas does not know, is not.
+    void RefreshCityCheck();
     void ForgetPickedPlace();
 
     BirthDataSeams seams;
@@ -104,6 +117,7 @@ private:
     QStandardItemModel* placesModel = nullptr;
     std::vector<atlas::AtlasPlace> offeredPlaces;  // one per row of placesModel
     QTimer placeSearchTimer;
+    QLabel* cityCheckLabel = nullptr;
     std::optional<atlas::AtlasPlace> pickedPlace;
     std::optional<atlas::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
     atlas::ZoneProposal zoneProposal;

@@ -13,8 +13,7 @@ std::string S(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 
-BoxRuleValidator::BoxRuleValidator(QLineEdit& lineEdit, reading::FormField boxField,
-                                   std::function<void(const QString&)> onRefused)
+BoxRuleValidator::BoxRuleValidator(QLineEdit& lineEdit, reading::FormField boxField, RefusalHandler onRefused)
     : QValidator(&lineEdit), box(lineEdit), field(boxField), refused(std::move(onRefused)), accepted(lineEdit.text()) {
     connect(&box, &QLineEdit::textChanged, this, &BoxRuleValidator::Box_TextChanged);
     connect(&box, &QLineEdit::inputRejected, this, &BoxRuleValidator::Box_InputRejected);
@@ -38,7 +37,7 @@ QValidator::State BoxRuleValidator::validate(QString& input, int& pos) const {
     const QString after = input.right(tail);
     const auto verdict = reading::JudgeInsertion(field, S(before), S(inserted), S(after));
     if (!verdict.Accepted()) {
-        if (verdict.refusal) pendingRefusal = ShowCoreText(verdict.refusal->text);
+        if (verdict.refusal) pendingRefusal = BoxRefusal{*verdict.refusal, inserted.size() > 1};
         return Invalid;
     }
     const QString taken = QString::fromStdString(verdict.inserted);
@@ -60,12 +59,12 @@ void BoxRuleValidator::Box_TextChanged(const QString& text) { accepted = text; }
 
 void BoxRuleValidator::Box_InputRejected() {
     if (!pendingRefusal) return;
-    const QString message = *pendingRefusal;
+    const BoxRefusal refusal = *pendingRefusal;
     pendingRefusal.reset();
-    if (refused) refused(message);
+    if (refused) refused(refusal);
 }
 
-void InstallBoxRule(QLineEdit& box, reading::FormField field, std::function<void(const QString&)> refused) {
+void InstallBoxRule(QLineEdit& box, reading::FormField field, RefusalHandler refused) {
     box.setValidator(new BoxRuleValidator(box, field, std::move(refused)));
 }
 

@@ -131,8 +131,16 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
     MarkFormKept();
     BringToFront(Panel::PersonalDetails);
     SizePanels();
+    // The size and place the window had when it was last closed; restoreGeometry keeps it on a
+    // screen, within the screen's available area.
+    if (const QByteArray geometry = windowSettings.Geometry(); !geometry.isEmpty()) restoreGeometry(geometry);
+    // The file commands' tips (what Get My Rasi Chart does, a recent reading's whole path) show
+    // as the mouse rests on them.
+    fileMenu->setToolTipsVisible(true);
     FillRecentMenu();
     EnableReadingCommands(false);
+    // A name typed right after the start goes into the name box.
+    birthDataPanel->SelectName();
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
@@ -188,6 +196,13 @@ void MainWindow::InstallSeamDefaults() {
             printer.setDocName(title);
             QPrintPreviewDialog preview(&printer, this);
             preview.setWindowTitle(title);
+            // Within the screen's available area, so its tool bar with Print stays in reach on a
+            // small or highly scaled screen.
+            if (const QScreen* display = screen()) {
+                const QRect available = display->availableGeometry();
+                preview.resize(preview.sizeHint().boundedTo(available.size() - kFrameAllowance));
+                preview.move(available.topLeft());
+            }
             connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                     [&paint](QPrinter* target) { paint(*target); });
             preview.exec();
@@ -202,7 +217,8 @@ void MainWindow::InstallSeamDefaults() {
 
 // The form and the result, one in front of the other; the form's seams are the window's own.
 void MainWindow::AddPanels() {
-    birthDataPanel = new BirthDataPanel({seams.FindPlaces, seams.FindNearestPlace, seams.Notify}, panelStack);
+    birthDataPanel =
+        new BirthDataPanel({seams.FindPlaces, seams.FindNearestPlace, seams.Notify, seams.MsgBox}, panelStack);
     resultPanel = new ResultView(panelStack);
     panelStack->addWidget(birthDataPanel);
     panelStack->addWidget(resultPanel);
@@ -390,15 +406,24 @@ bool MainWindow::SaveReading() {
     // has been calculated.
     const auto& shown = resultPanel->OnScreen();
     if (!shown) return false;
+    // The file this person's reading was saved in last, or else a file named after the person
+    // ("Asha.ved"), as the exports propose.
+    const QString name = Q(sharedState.name).trimmed();
+    const QString proposed = !savedFileName.isEmpty() && savedName == name
+                                 ? savedFileName
+                                 : QDir(windowSettings.LastFolder())
+                                       .filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') +
+                                                 QString::fromUtf8(kReadingSuffix));
     const FileDialogRequest request{FileDialogRequest::Kind::Save,
                                     QString::fromUtf8(kAppTitle),
                                     tr("Vela Upagrahas (*.ved)"),
                                     QString::fromUtf8(kReadingSuffix),
-                                    savedFileName,
+                                    proposed,
                                     windowSettings.LastFolder()};
     const QString path = seams.FileDialog(request);
     if (path.isEmpty()) return false;
     savedFileName = path;
+    savedName = name;
     // The file holds the reading on screen, the last one calculated, and its zone row; a reading
     // opened from a file with another shift keeps it when the program's own cannot hold a letter.
     if (auto problem = reading::SaveReadingFile(NativePath(path), sharedState, sharedState.zoneRow, openedShift)) {
@@ -477,10 +502,18 @@ void MainWindow::FillRecentMenu() {
     int number = 0;
     for (const QString& path : recent) {
         ++number;
-        // "&1 asha.ved": a digit to choose it by key, the file's name, its whole path as the tip.
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(number).arg(
-                                       QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))),
-                                   this);
+        // "&1 Asha — asha.ved": a digit to choose it by key, the person as the file names them
+        // (read now, so a file saved since shows its person) and the file's name; the whole path
+        // is the tip. A file that cannot be read shows its name alone.
+        QString caption = QFileInfo(path).fileName();
+        reading::BirthForm form;
+        reading::OpenedReading opened;
+        if (!reading::OpenReadingFile(NativePath(path), form, opened)) {
+            const QString person = Q(form.name).trimmed();
+            if (!person.isEmpty()) caption = person + QStringLiteral(" \u2014 ") + caption;
+        }
+        auto* action = new QAction(
+            QStringLiteral("&%1 %2").arg(number).arg(caption.replace(QLatin1Char('&'), QStringLiteral("&&"))), this);
         action->setObjectName(QStringLiteral("recentAction%1").arg(number));
         action->setToolTip(path);
         action->setStatusTip(path);
@@ -509,10 +542,12 @@ void MainWindow::LookUpCoordinates() {
 void MainWindow::Quit() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (MayReplaceReading())
+    if (MayReplaceReading()) {
+        windowSettings.SetGeometry(saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::ShowAboutWindow() { seams.ShowAbout(); }

@@ -199,7 +199,8 @@ private:
     ResultView* resultPanel = nullptr;
     // The Conventions menu: the profile each reading is made under.
     ProfileChoice* profileChoice = nullptr;
-    QString savedFileName;  // the last file saved in this run, proposed by the next save
+    QString savedFileName;  // the last file saved in this run, proposed by the next save of the same person
+    QString savedName;      // the person whose reading went into savedFileName
     // The shift of the reading file the form was last filled from: a save writes with it when the
     // program's own shift cannot hold a letter that came from that file.
     int openedShift = reading::kFieldShift;

@@ -14,6 +14,7 @@ namespace {
 const QString kRecentKey = QStringLiteral("recentReadings");
 const QString kFolderKey = QStringLiteral("lastFolder");
 const QString kChartStyleKey = QStringLiteral("chartStyle");
+const QString kGeometryKey = QStringLiteral("windowGeometry");
 const QString kNorthIndian = QStringLiteral("north");
 const QString kSouthIndian = QStringLiteral("south");
 // Kept by the Conventions menu (profile_dialog.cpp).
@@ -124,6 +125,13 @@ reading::ChartStyle WindowSettings::ChartStyle() const {
 
 void WindowSettings::SetChartStyle(reading::ChartStyle style) {
     settings->setValue(kChartStyleKey, style == reading::ChartStyle::NorthIndian ? kNorthIndian : kSouthIndian);
+    settings->sync();
+}
+
+QByteArray WindowSettings::Geometry() const { return settings->value(kGeometryKey).toByteArray(); }
+
+void WindowSettings::SetGeometry(const QByteArray& geometry) {
+    settings->setValue(kGeometryKey, geometry);
     settings->sync();
 }
 

@@ -8,6 +8,7 @@
 // missing or unreadable file only means an empty list and the home folder.
 #pragma once
 
+#include <QByteArray>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -42,6 +43,10 @@ public:
     // South Indian until the user chooses the North Indian chart.
     reading::ChartStyle ChartStyle() const;
     void SetChartStyle(reading::ChartStyle style);
+
+    // The window's size and place when it was last closed (QWidget::saveGeometry); empty before.
+    QByteArray Geometry() const;
+    void SetGeometry(const QByteArray& geometry);
 
 private:
     void StoreRecent(const QStringList& recent);

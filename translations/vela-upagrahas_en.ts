@@ -198,6 +198,10 @@
         <source>Make Money &amp;Online</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Calculates the reading of the form and shows it with its rasi chart, as Get My Upagrahas does</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ResultView</name>
@@ -210,15 +214,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Table</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Copy Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -231,6 +227,14 @@
     </message>
     <message>
         <source>&amp;Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ch&amp;art</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Table</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -246,49 +250,9 @@
     </message>
 </context>
 <context>
-    <name>vela::desktop::DayView</name>
+    <name>vela::desktop::BirthDataPanel</name>
     <message>
-        <source>Day portions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Portion</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lord</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sunrise %1, sunset %2, next sunrise %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rahu Kalam %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yamagandam %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gulika Kalam %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Day %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Night %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>now</source>
+        <source>The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -337,10 +301,6 @@ Please choose another name.</source>
     <message>
         <source>The reading on the form has not been saved.
 Do you want to save it?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Da&amp;y Portions...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QCompleter>
 #include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -61,6 +63,7 @@ private slots:
     void a_later_date_updates_the_proposal_and_warns_without_blocking();
     void the_letters_rule_holds_while_the_list_is_open();
     void typing_over_a_picked_city_forgets_its_zone();
+    void a_typed_city_far_from_the_typed_coordinates_is_questioned();
 
 private:
     QWidget& W() { return *window; }
@@ -406,10 +409,10 @@ void AtlasTest::a_later_date_updates_the_proposal_and_warns_without_blocking() {
 void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
     QAbstractItemView* list = TypeCityAndWaitForList(QStringLiteral("Pun"));
     QVERIFY(list != nullptr);
-    // The open list takes the keys; a digit is still refused with the notice, and the list closes.
+    // The open list takes the keys; a digit is still refused with the message, and the list closes.
     QTest::keyClick(list, Qt::Key_1);
-    QCOMPARE(recorder->NoticeTexts(), QStringList(QStringLiteral("Please enter only letters")));
-    QVERIFY(recorder->messages.isEmpty());
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please enter only letters")));
+    QVERIFY(recorder->notices.isEmpty());
     QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Pun"));
     QVERIFY(!list->isVisible());
     watchdog->Pause(false);
@@ -420,7 +423,7 @@ void AtlasTest::the_letters_rule_holds_while_the_list_is_open() {
     QTest::keyClick(list, Qt::Key_Space);
     QTest::keyClick(list, Qt::Key_M);
     QCOMPARE(Control<QLineEdit>(W(), "cityEdit")->text(), QStringLiteral("Pune m"));
-    QCOMPARE(recorder->notices.size(), 1);
+    QCOMPARE(recorder->messages.size(), 1);
     QTest::keyClick(list, Qt::Key_Escape);
     watchdog->Pause(false);
 }
@@ -441,6 +444,9 @@ void AtlasTest::typing_over_a_picked_city_forgets_its_zone() {
     city->setFocus();
     QTest::keyClick(city, Qt::Key_Backspace);
     QVERIFY(!window->PickedPlace().has_value());
+    // The pick's state and country went with it.
+    QCOMPARE(Control<QLineEdit>(W(), "stateEdit")->text(), QString());
+    QCOMPARE(Control<QLineEdit>(W(), "countryEdit")->text(), QString());
     auto* proposal = Control<QLabel>(W(), "zoneProposalLabel");
     QVERIFY(proposal->text().startsWith(QStringLiteral("Nearest place in the atlas: Pune, Maharashtra, India (")));
     QVERIFY(!Control<QLabel>(W(), "zoneWarningLabel")->isVisible());
@@ -457,6 +463,38 @@ void AtlasTest::typing_over_a_picked_city_forgets_its_zone() {
     if (QTest::qWaitFor([list] { return list->isVisible(); }, 1000)) QTest::keyClick(list, Qt::Key_Escape);
     QVERIFY(!window->PickedPlace().has_value());
     watchdog->Pause(false);
+}
+
+void AtlasTest::a_typed_city_far_from_the_typed_coordinates_is_questioned() {
+    // Delhi's coordinates; Pune lies some 1,170 km to the south (great circle between the two
+    // cities' published coordinates, 28°37' N 77°13' E and 18°31' N 73°51' E).
+    TypeInto(W(), "latDegreesEdit", QStringLiteral("28"));
+    TypeInto(W(), "latMinutesEdit", QStringLiteral("37"));
+    TypeInto(W(), "lonDegreesEdit", QStringLiteral("77"));
+    TypeInto(W(), "lonMinutesEdit", QStringLiteral("13"));
+    auto* check = Control<QLabel>(W(), "cityCheckLabel");
+    QVERIFY(check != nullptr);
+    QVERIFY(!check->isVisible());
+    QAbstractItemView* list = TypeCityAndWaitForList(QStringLiteral("Pune"));
+    QVERIFY(list != nullptr);
+    QTest::keyClick(list, Qt::Key_Escape);
+    watchdog->Pause(false);
+    QVERIFY(check->isVisible());
+    const QRegularExpression question(
+        QStringLiteral("^The atlas places Pune, Maharashtra, India ([0-9,.]+) km from these "
+                       "coordinates: please check the city or the coordinates\\.$"));
+    const auto match = question.match(check->text());
+    QVERIFY2(match.hasMatch(), qPrintable(check->text()));
+    const int km = QLocale().toInt(match.captured(1));
+    QVERIFY2(km > 1100 && km < 1250, qPrintable(match.captured(1)));
+    QVERIFY(recorder->messages.isEmpty());
+
+    // A city of that name near the coordinates asks nothing.
+    Control<QLineEdit>(W(), "cityEdit")->clear();
+    list = TypeCityAndWaitForList(QStringLiteral("Delhi"));
+    if (list != nullptr) QTest::keyClick(list, Qt::Key_Escape);
+    watchdog->Pause(false);
+    QVERIFY2(!check->isVisible(), qPrintable(check->text()));
 }
 
 QTEST_MAIN(AtlasTest)

@@ -63,6 +63,7 @@ private slots:
     void a_reading_file_with_such_a_zone_is_questioned_too();
     void typed_coordinates_get_the_nearest_places_zone_as_a_proposal();
     void coordinates_far_from_any_place_propose_nothing();
+    void the_boxes_stay_put_while_the_proposal_comes_and_goes();
     void a_name_from_a_file_that_breaks_the_rule_is_named_when_calculated();
     void enter_in_any_form_box_calculates_data();
     void enter_in_any_form_box_calculates();
@@ -173,6 +174,43 @@ void FormGuardTest::coordinates_far_from_any_place_propose_nothing() {
     PickRadio(W(), "westRadio");
     QVERIFY(!Control<QLabel>(W(), "zoneProposalLabel")->isVisible());
     QVERIFY(!Control<QPushButton>(W(), "useZoneButton")->isVisible());
+}
+
+void FormGuardTest::the_boxes_stay_put_while_the_proposal_comes_and_goes() {
+    recorder->realAtlas = true;
+    NewWindow();
+    ChooseEntry(W(), "dayCombo", QStringLiteral("15"));
+    ChooseEntry(W(), "monthCombo", QStringLiteral("June"));
+    ChooseEntry(W(), "yearCombo", QStringLiteral("1975"));
+    auto* latitude = Control<QLineEdit>(W(), "latDegreesEdit");
+    auto* city = Control<QLineEdit>(W(), "cityEdit");
+    auto* proposal = Control<QLabel>(W(), "zoneProposalLabel");
+    auto* warning = Control<QLabel>(W(), "zoneWarningLabel");
+    const auto placeOf = [this](QWidget* box) { return box->mapTo(&W(), QPoint(0, 0)); };
+    const QPoint latitudeAt = placeOf(latitude);
+    const QPoint cityAt = placeOf(city);
+    const auto stayedPut = [&] {
+        QCoreApplication::processEvents();
+        return placeOf(latitude) == latitudeAt && placeOf(city) == cityAt;
+    };
+
+    TypeInto(W(), "latDegreesEdit", QStringLiteral("28"));
+    TypeInto(W(), "latMinutesEdit", QStringLiteral("37"));
+    TypeInto(W(), "lonDegreesEdit", QStringLiteral("77"));
+    TypeInto(W(), "lonMinutesEdit", QStringLiteral("13"));
+    QVERIFY(proposal->isVisible() && warning->isVisible());
+    QCOMPARE(proposal->text().count(u'\n'), 2);
+    QVERIFY2(stayedPut(), "the proposal and its warning appeared");
+
+    QTest::mouseClick(Control<QPushButton>(W(), "useZoneButton"), Qt::LeftButton);
+    QVERIFY(!warning->isVisible());
+    QVERIFY2(stayedPut(), "the warning went");
+
+    Control<QLineEdit>(W(), "lonMinutesEdit")->setFocus();
+    QTest::keyClick(Control<QLineEdit>(W(), "lonMinutesEdit"), Qt::Key_Backspace);
+    QTest::keyClick(Control<QLineEdit>(W(), "lonMinutesEdit"), Qt::Key_Backspace);
+    QVERIFY(!proposal->isVisible());
+    QVERIFY2(stayedPut(), "the proposal went");
 }
 
 void FormGuardTest::a_name_from_a_file_that_breaks_the_rule_is_named_when_calculated() {
@@ -340,8 +378,9 @@ void FormGuardTest::saved_and_opened_readings_are_offered_again_from_the_file_me
     QVERIFY(recorder->messages.isEmpty());
     QCOMPARE(window->RecentReadings(), QStringList(QFileInfo(saved).absoluteFilePath()));
     QCOMPARE(FileMenuTexts(*window), QStringList({"&New Reading", "&Open Reading...", "&Save Reading...", "&Print...",
-                                                  "Export P&DF...", "Export &Chart Image...", "-", "&1 asha.ved", "-",
-                                                  "Get My &Rasi Chart", "-", "Da&y Portions...", "&Exit"}));
+                                                  "Export P&DF...", "Export &Chart Image...", "-",
+                                                  "&1 Asha \u2014 asha.ved", "-", "Get My &Rasi Chart", "-",
+                                                  "Da&y Portions...", "&Exit"}));
 
     // Another reading opened from a file comes first.
     reading::BirthForm night = NewDelhiForm("22", "0");
@@ -355,9 +394,11 @@ void FormGuardTest::saved_and_opened_readings_are_offered_again_from_the_file_me
     // A later run of the program remembers them, and choosing one opens and calculates it.
     NewWindow();
     QCOMPARE(window->RecentReadings().size(), 2);
+    // Each names its person, read from its file, beside the file's name.
+    QCOMPARE(Control<QAction>(W(), "recentAction1")->text(), QStringLiteral("&1 Ravi \u2014 ravi.ved"));
     auto* second = Control<QAction>(W(), "recentAction2");
     QVERIFY(second != nullptr);
-    QCOMPARE(second->text(), QStringLiteral("&2 asha.ved"));
+    QCOMPARE(second->text(), QStringLiteral("&2 Asha \u2014 asha.ved"));
     second->trigger();
     QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Asha"));

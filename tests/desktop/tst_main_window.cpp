@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -69,6 +70,8 @@ private slots:
     void cleanup();
 
     void opens_with_the_first_entries_selected_and_the_form_in_front();
+    void a_name_typed_right_after_the_start_goes_into_the_name_box();
+    void the_window_opens_at_the_size_and_place_it_was_closed_at();
     void shows_the_captions_menus_and_access_keys();
     void an_empty_form_names_each_missing_box_in_turn();
     void a_day_the_month_lacks_is_refused_data();
@@ -167,6 +170,30 @@ void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() 
     QVERIFY2(QStringList({"Verdana", "DejaVu Sans", "Bitstream Vera Sans"}).contains(face), qPrintable(face));
 }
 
+void FrmMainTest::a_name_typed_right_after_the_start_goes_into_the_name_box() {
+    // The keys go wherever the focus is, as a keyboard's do.
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "nameEdit"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Asha"));
+    QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Asha"));
+    // A later run of the program starts the same way.
+    NewWindow();
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "nameEdit"));
+}
+
+void FrmMainTest::the_window_opens_at_the_size_and_place_it_was_closed_at() {
+    const QRect available = window->screen()->availableGeometry();
+    // First run: within the screen's available area.
+    QVERIFY2(available.contains(window->frameGeometry()), "the first window does not fit the screen");
+    const QSize chosen = window->size() - QSize(40, 30);
+    window->resize(chosen);
+    window->move(available.topLeft() + QPoint(25, 20));
+    const QPoint place = window->pos();
+    QVERIFY(window->close());
+    NewWindow();
+    QCOMPARE(window->size(), chosen);
+    QCOMPARE(window->pos(), place);
+}
+
 void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     const auto text = [this](const char* name) { return Control<QAbstractButton>(W(), name)->text(); };
     QCOMPARE(text("calculateButton"), QStringLiteral("&Get My Upagrahas"));
@@ -208,6 +235,11 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QCOMPARE(menuTexts(top[0]->menu()->actions()),
              QStringList({"&New Reading", "&Open Reading...", "&Save Reading...", "&Print...", "Export P&DF...",
                           "Export &Chart Image...", "-", "Get My &Rasi Chart", "-", "Da&y Portions...", "&Exit"}));
+    // Get My Rasi Chart says what it does, where the mouse rests on it.
+    const QAction* rasi = Control<QAction>(W(), "rasiChartAction");
+    QVERIFY(rasi->statusTip().startsWith(QStringLiteral("Calculates the reading of the form")));
+    QCOMPARE(rasi->toolTip(), rasi->statusTip());
+    QVERIFY(top[0]->menu()->toolTipsVisible());
     QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Original", "&Gulika at the start", "&Seven lords",
                                                                 "&Precise ephemeris", "-", "C&ustom..."}));
     QCOMPARE(menuTexts(top[2]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
@@ -363,7 +395,8 @@ void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
     QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
     QCOMPARE(save.filter, QStringLiteral("Vela Upagrahas (*.ved)"));
     QCOMPARE(save.defaultSuffix, QStringLiteral("ved"));
-    QCOMPARE(save.proposedPath, QString());
+    // The first save proposes the person's name, as the exports do.
+    QCOMPARE(QFileInfo(save.proposedPath).fileName(), QStringLiteral("Asha.ved"));
     QVERIFY(recorder->messages.isEmpty());
 
     QFile file(path);
@@ -598,8 +631,8 @@ void FrmMainTest::cancelled_dialogs_change_nothing() {
     Press(W(), "saveButton");
     Press(W(), "saveButton");
     QCOMPARE(recorder->dialogs.size(), 3);
-    // Nothing was chosen, so nothing is proposed the second time and nothing was written.
-    QCOMPARE(recorder->dialogs.at(2).proposedPath, QString());
+    // Nothing was chosen, so the person's name is proposed again and nothing was written.
+    QCOMPARE(QFileInfo(recorder->dialogs.at(2).proposedPath).fileName(), QStringLiteral("Asha.ved"));
     QVERIFY(QDir(tempDir->path()).isEmpty());
     QVERIFY(recorder->messages.isEmpty());
     QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);

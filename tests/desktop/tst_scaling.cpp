@@ -10,16 +10,20 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "desktop/help_window.h"
 #include "gui_test_support.h"
 
 using namespace vela;
@@ -72,6 +76,7 @@ private slots:
     void the_window_opens_within_the_screen();
     void every_control_is_reachable_and_whole_data();
     void every_control_is_reachable_and_whole();
+    void the_help_opens_within_the_screen_and_wraps();
 
 private:
     // Scrolls the control into view where it lies in a scrolling form, then checks it is shown
@@ -180,6 +185,42 @@ void ScalingTest::every_control_is_reachable_and_whole() {
     const QTabBar* tabs = Control<QTabWidget>(*window, "resultTabs")->tabBar();
     QCOMPARE(ShownPart(*tabs), WindowRect(*tabs));
     QVERIFY(Control<QTextEdit>(*window, "reportView")->viewport()->height() >= 3 * window->fontMetrics().height());
+}
+
+void ScalingTest::the_help_opens_within_the_screen_and_wraps() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile page(folder.filePath(QStringLiteral("help.html")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    // A paragraph of long lines and an address too long for any line.
+    QByteArray body("<html><body><h1>Help</h1><p>");
+    for (int i = 0; i < 40; ++i) body += "The upagrahas are the shadow points of the day and the night. ";
+    body +=
+        "</p><p>https://vela-upagrahas.example/a/very/long/address/that/has/no/blank/in/it/at/all/anywhere</p>"
+        "</body></html>";
+    page.write(body);
+    page.close();
+    desktop::HelpWindow help(QUrl::fromLocalFile(page.fileName()), {}, window.get());
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QApplication::processEvents();
+    const QRect available = window->screen()->availableGeometry();
+    // The window and the room its frame needs lie on the screen: its close box is in reach.
+    const QRect framed(help.pos(), help.size() + kFrame);
+    QVERIFY2(
+        available.contains(framed),
+        qPrintable(
+            QStringLiteral("%1,%2 %3 x %4").arg(framed.x()).arg(framed.y()).arg(framed.width()).arg(framed.height())));
+    auto* close = help.findChild<QAbstractButton*>();
+    QVERIFY(close != nullptr);
+    // The Close button whole, inside its row and inside the window.
+    QVERIFY(close->parentWidget()->rect().contains(close->geometry()));
+    QVERIFY(help.rect().contains(WindowRect(*close)));
+    // Never sideways.
+    QTextBrowser* browser = help.Browser();
+    QApplication::processEvents();
+    QCOMPARE(browser->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(browser->document()->size().width() <= browser->viewport()->width() + 1);
 }
 
 // The screen is set before the application starts: a 1366 x 768 offscreen display, scaled by two.
