@@ -377,10 +377,10 @@ void FormGuardTest::saved_and_opened_readings_are_offered_again_from_the_file_me
     Press(W(), "saveButton");
     QVERIFY(recorder->messages.isEmpty());
     QCOMPARE(window->RecentReadings(), QStringList(QFileInfo(saved).absoluteFilePath()));
-    QCOMPARE(FileMenuTexts(*window), QStringList({"&New Reading", "&Open Reading...", "&Save Reading...", "&Print...",
-                                                  "Export P&DF...", "Export &Chart Image...", "-",
-                                                  "&1 Asha \u2014 asha.ved", "-", "Get My &Rasi Chart", "-",
-                                                  "Da&y Portions...", "&Exit"}));
+    QCOMPARE(FileMenuTexts(*window),
+             QStringList({"&New Reading", "&Open Reading...", "&Save Reading...", "&Print...", "Export P&DF...",
+                          "Export &Chart Image...", "-", "&1 Asha \u2014 asha.ved", "-", "Get My &Rasi Chart", "-",
+                          "Da&y Portions...", "&Exit"}));
 
     // Another reading opened from a file comes first.
     reading::BirthForm night = NewDelhiForm("22", "0");
