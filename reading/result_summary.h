@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "reading/birth_data.h"
+#include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 
 namespace vela::reading {
@@ -54,7 +55,12 @@ struct TableRow {
     std::string nakshatraText;  // "Ardra, pada 3"
     std::string houseText;      // "11"
 };
-std::vector<TableRow> BuildTable(const Reading& s, const upagraha::Upagrahas& u);
+// In Hindi or Tamil the names, lords, positions' signs and nakshatras are the language's
+// (upagraha/language.h); the portions, moments and houses stay as they are. English is the original's.
+std::vector<TableRow> BuildTable(const Reading& s, const upagraha::Upagrahas& u,
+                                 upagraha::Language language = upagraha::Language::English);
+// The table's name of the ascendant's row: "Ascendant", "लग्न", "லக்னம்".
+std::string_view AscendantName(upagraha::Language language);
 
 // The clock time of hours on the birth date's clock, marked when they fall on another date.
 std::string MomentText(double hours);
