@@ -16,6 +16,7 @@ const QString kFolderKey = QStringLiteral("lastFolder");
 const QString kChartStyleKey = QStringLiteral("chartStyle");
 const QString kNorthIndian = QStringLiteral("north");
 const QString kSouthIndian = QStringLiteral("south");
+const QString kLanguageKey = QStringLiteral("language");
 // Kept by the Conventions menu (profile_dialog.cpp).
 const QString kProfileKey = QStringLiteral("conventions/profile");
 const QString kCustomKey = QStringLiteral("conventions/custom");
@@ -114,6 +115,9 @@ QStringList WindowSettings::UnreadableValues() const {
         if (style != kNorthIndian && style != kSouthIndian)
             unreadable(kChartStyleKey, style, QStringLiteral("the South Indian chart is used"));
     }
+    if (settings->contains(kLanguageKey) && !Language())
+        unreadable(kLanguageKey, settings->value(kLanguageKey).toString(),
+                   QStringLiteral("the system's language is used"));
     return problems;
 }
 
@@ -124,6 +128,16 @@ reading::ChartStyle WindowSettings::ChartStyle() const {
 
 void WindowSettings::SetChartStyle(reading::ChartStyle style) {
     settings->setValue(kChartStyleKey, style == reading::ChartStyle::NorthIndian ? kNorthIndian : kSouthIndian);
+    settings->sync();
+}
+
+std::optional<upagraha::Language> WindowSettings::Language() const {
+    if (!settings->contains(kLanguageKey)) return std::nullopt;
+    return upagraha::LanguageFromCode(settings->value(kLanguageKey).toString().toStdString());
+}
+
+void WindowSettings::SetLanguage(upagraha::Language language) {
+    settings->setValue(kLanguageKey, QString::fromUtf8(upagraha::LanguageCode(language).data()));
     settings->sync();
 }
 

@@ -1,5 +1,5 @@
 // What the window remembers between runs: the readings opened or saved last, the folder the file
-// dialogs start in, and the chart's style; and a check of the conventions the Conventions menu
+// dialogs start in, the chart's style and the language; and a check of the conventions the Conventions menu
 // keeps in the same file.
 //
 // Kept with QSettings in the user's configuration folder
@@ -13,8 +13,10 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 #include "reading/chart_model.h"
+#include "upagraha/language.h"
 
 namespace vela::desktop {
 
@@ -42,6 +44,11 @@ public:
     // South Indian until the user chooses the North Indian chart.
     reading::ChartStyle ChartStyle() const;
     void SetChartStyle(reading::ChartStyle style);
+
+    // The language chosen in the Language menu; nothing before the first choice (the system's
+    // language then), or when the file holds a code the program does not know.
+    std::optional<upagraha::Language> Language() const;
+    void SetLanguage(upagraha::Language language);
 
 private:
     void StoreRecent(const QStringList& recent);

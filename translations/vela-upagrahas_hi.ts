@@ -294,6 +294,14 @@ Do you want to save it?</source>
         <source>Select the source file</source>
         <translation>स्रोत फ़ाइल चुनें</translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा (&amp;L)</translation>
+    </message>
+    <message>
+        <source>The catalogue of %1 was not found; the window stays as it is.</source>
+        <translation>%1 की अनुवाद-सूची नहीं मिली; विण्डो जैसी है वैसी ही रहेगी।</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ProfileChoice</name>
@@ -400,6 +408,10 @@ Readings without a window: vela-upagrahas-cli.</source>
     <message>
         <source>A saved reading to open and calculate (optional).</source>
         <translation>खोलने और गणना करने के लिए सहेजी गई कुण्डली (वैकल्पिक)।</translation>
+    </message>
+    <message>
+        <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
+        <translation>--pdf और --svg के साथ: कुण्डली की भाषा, en (अंग्रेज़ी, डिफ़ॉल्ट), hi (हिन्दी) या ta (तमिल)।</translation>
     </message>
 </context>
 <context>

@@ -294,6 +294,14 @@ Do you want to save it?</source>
         <source>Select the source file</source>
         <translation>மூலக் கோப்பைத் தேர்ந்தெடுக்கவும்</translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>மொழி (&amp;L)</translation>
+    </message>
+    <message>
+        <source>The catalogue of %1 was not found; the window stays as it is.</source>
+        <translation>%1 மொழிபெயர்ப்புக் கோப்பு கிடைக்கவில்லை; சாளரம் இப்போது உள்ளபடியே இருக்கும்.</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ProfileChoice</name>
@@ -400,6 +408,10 @@ Readings without a window: vela-upagrahas-cli.</source>
     <message>
         <source>A saved reading to open and calculate (optional).</source>
         <translation>திறந்து கணிக்க வேண்டிய சேமித்த ஜாதகம் (விருப்பத்தேர்வு).</translation>
+    </message>
+    <message>
+        <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
+        <translation>--pdf, --svg உடன்: ஜாதகத்தின் மொழி, en (ஆங்கிலம், இயல்பாக), hi (இந்தி) அல்லது ta (தமிழ்).</translation>
     </message>
 </context>
 <context>
