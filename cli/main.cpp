@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,7 @@
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
 #include "reading/working.h"
+#include "upagraha/language.h"
 #include "upagraha/profiles.h"
 #include "vela_version.h"
 
@@ -127,10 +129,13 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
 // one of its letters.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
-               bool grahas, bool trueNode, const std::string& savePath, int openedShift = reading::kFieldShift) {
+               bool grahas, bool trueNode, const std::string& savePath, std::optional<upagraha::Language> local,
+               int openedShift = reading::kFieldShift) {
+    const upagraha::Language language = local.value_or(upagraha::Language::English);
     reading::Reading state;
     reading::CalculationRequest request;
     request.grahas = grahas;
+    request.language = language;
     request.node = trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean;
     const auto outcome = reading::RunCalculation(form, profile, state, request);
     if (!outcome.Succeeded()) {
@@ -147,9 +152,9 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     if (json) {
         if (working) {
             const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity) << '\n';
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local) << '\n';
         } else {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local) << '\n';
         }
         return Finish(status);
     }
@@ -313,6 +318,14 @@ int main(int argc, char** argv) {
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
 
+    std::string languageCode = "en";
+    CLI::Option* languageOption =
+        app.add_option("--lang", languageCode,
+                       "The report's language: en (English, the default), hi (Hindi) or ta (Tamil); JSON keeps "
+                       "English and adds name_local beside the names")
+            ->type_name("en|hi|ta")
+            ->group("Output");
+
     const RuleOptions rules{fileOption,  readingFlags, dstFlag,      saveOption,    jsonFlag,   workingFlag,
                             batchOption, zonesFlag,    profilesFlag, profileOption, grahasFlag, trueNodeFlag};
     DeclareRules(rules);
@@ -342,6 +355,13 @@ int main(int argc, char** argv) {
         if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
         profile = *named;
     }
+    const auto language = upagraha::LanguageFromCode(languageCode);
+    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
+    if (batchOption->count() > 0 && languageOption->count() > 0)
+        return UsageError("--batch writes its JSON lines in English and takes no --lang");
+    // Given, even as en, --lang adds the names in the language beside the JSON's English ones.
+    const std::optional<upagraha::Language> local =
+        languageOption->count() > 0 ? language : std::optional<upagraha::Language>{};
     if (batchOption->count() > 0) return RunBatchFile(batchPath, profile, grahas, trueNode);
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
@@ -360,7 +380,7 @@ int main(int argc, char** argv) {
             std::cerr << reading::UnreadLinesRefusal(opened).text << '\n';
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, grahas, trueNode, savePath, opened.shift);
+        return RunReading(form, profile, json, working, grahas, trueNode, savePath, local, opened.shift);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -373,5 +393,5 @@ int main(int argc, char** argv) {
         }
         return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
     }
-    return RunReading(form, profile, json, working, grahas, trueNode, savePath);
+    return RunReading(form, profile, json, working, grahas, trueNode, savePath, local);
 }

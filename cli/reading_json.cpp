@@ -6,6 +6,8 @@
 
 #include "astro/text.h"
 #include "cli/json_writer.h"
+#include "reading/sky_around.h"
+#include "upagraha/language.h"
 #include "upagraha/nakshatra.h"
 #include "upagraha/upagraha_report.h"
 
@@ -94,24 +96,63 @@ void SunDay(JsonWriter& w, JsonKey key, astro::DateValue rise, astro::DateValue 
     w.EndObject();
 }
 
-void Nakshatra(JsonWriter& w, const EscapedTexts& texts, double degrees) {
+// With a language asked for (--lang), a "<key>_local" field follows a named field: the same name
+// in that language. Keys and the other values stay English.
+using Local = std::optional<upagraha::Language>;
+
+void LocalField(JsonWriter& w, JsonKey key, const Local& local, std::string_view name) {
+    if (local) w.Field(key, name);
+}
+
+void Nakshatra(JsonWriter& w, const EscapedTexts& texts, double degrees, const Local& local = std::nullopt) {
     const auto place = upagraha::NakshatraOf(degrees);
     w.Field("nakshatra", Text(texts.nakshatras[static_cast<std::size_t>(place.nakshatra)]));
+    if (local) LocalField(w, "nakshatra_local", local, upagraha::NakshatraName(place.nakshatra, *local));
     w.Field("pada", place.pada);
+}
+
+// The sign a position's text names ("05 Leo 23", "15 Ari 04' 10\""), as the report shows it; -1
+// for a text without one.
+int SignOfText(std::string_view text) {
+    const auto letter =
+        std::find_if(text.begin(), text.end(), [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; });
+    if (letter == text.end()) return -1;
+    return upagraha::SignIndexOfAbbreviation(text.substr(static_cast<std::size_t>(letter - text.begin()), 3));
+}
+
+// The English sign of a position's text and the same sign in the language.
+void Sign(JsonWriter& w, std::string_view text, const Local& local) {
+    const int sign = SignOfText(text);
+    if (!local || sign < 0) return;
+    w.Field("sign", upagraha::SignName(sign, upagraha::Language::English));
+    LocalField(w, "sign_local", local, upagraha::SignName(sign, *local));
+}
+
+// A graha's or a Sun upagraha's name in the language, found by its English name.
+std::string_view LocalPointName(std::string_view name, upagraha::Language language) {
+    for (const sky::Graha graha : sky::kGrahas)
+        if (sky::GrahaName(graha) == name) return upagraha::GrahaName(graha, language);
+    for (std::size_t i = 0; i < reading::kSunUpagrahaNames.size(); ++i)
+        if (reading::kSunUpagrahaNames[i] == name) return upagraha::SunUpagrahaName(static_cast<int>(i), language);
+    return name;
 }
 
 // The grahas and the Sun's upagrahas: {name, longitude, sign, degrees, nakshatra, pada, house} and,
 // for the grahas, retrograde.
-void PlacedPoints(JsonWriter& w, JsonKey key, std::span<const reading::PlacedPoint> points, bool grahas) {
+void PlacedPoints(JsonWriter& w, JsonKey key, std::span<const reading::PlacedPoint> points, bool grahas,
+                  const Local& local) {
     w.Key(key);
     w.BeginArray();
     for (const reading::PlacedPoint& p : points) {
         w.BeginObject();
         w.Field("name", p.name);
+        if (local) LocalField(w, "name_local", local, LocalPointName(p.name, *local));
         w.Field("longitude", p.longitudeDegrees);
         w.Field("sign", p.SignName());
+        if (local) LocalField(w, "sign_local", local, upagraha::SignName(p.sign, *local));
         w.Field("degrees", p.degreesText);
         w.Field("nakshatra", p.NakshatraName());
+        if (local) LocalField(w, "nakshatra_local", local, upagraha::NakshatraName(p.nakshatra, *local));
         w.Field("pada", p.pada);
         w.Field("house", p.house);
         if (grahas) w.Field("retrograde", p.retrograde);
@@ -144,7 +185,8 @@ std::string ClockText(astro::DateValue value) {
 }
 
 void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
-                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity) {
+                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity,
+                       std::optional<upagraha::Language> local) {
     using namespace upagraha;
     const auto row = static_cast<std::size_t>(s.zoneRow);
     const EscapedTexts& texts = Escaped();
@@ -165,8 +207,9 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.Key("ascendant");
     w.BeginObject();
     w.Field("text", s.birthAscendantText);
+    Sign(w, s.birthAscendantText, local);
     w.Field("degrees", s.birthAscendant.value);
-    Nakshatra(w, texts, s.birthAscendant.value);
+    Nakshatra(w, texts, s.birthAscendant.value, local);
     w.EndObject();
     w.Key("sun");
     w.BeginObject();
@@ -182,6 +225,7 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     for (const Portion& p : u.portions) {
         w.BeginObject();
         w.Field("lord", PlanetText(p.lord));
+        if (local) LocalField(w, "lord_local", local, LordName(p.lord, *local));
         w.Field("start", p.start);
         w.Field("end", p.end);
         w.EndObject();
@@ -194,11 +238,14 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
         const int house = u.houses[i];
         w.BeginObject();
         w.Field("name", Text(texts.names[i]));
+        if (local) LocalField(w, "name_local", local, UpagrahaName(static_cast<int>(i), *local));
         w.Field("lord", Text(texts.lords[i]));
+        if (local) LocalField(w, "lord_local", local, LordName(kUpagrahaLords[i], *local));
         w.Field("moment", u.moments[i]);
         w.Field("longitude", u.upagrahaLongitudes[i].view());
+        Sign(w, u.upagrahaLongitudes[i].view(), local);
         w.Field("degrees", u.longitudes[i]);
-        Nakshatra(w, texts, u.longitudes[i]);
+        Nakshatra(w, texts, u.longitudes[i], local);
         w.Field("house", house);
         w.Field("significance", Text(texts.significance[i]));
         if (house >= 1 && house <= 12)
@@ -219,8 +266,8 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
 
     // Only when the reading asked for them (--grahas), so the default line stays as it was.
     if (s.sky) {
-        PlacedPoints(w, "grahas", s.sky->grahas, true);
-        PlacedPoints(w, "sun_upagrahas", s.sky->sunUpagrahas, false);
+        PlacedPoints(w, "grahas", s.sky->grahas, true, local);
+        PlacedPoints(w, "sun_upagrahas", s.sky->sunUpagrahas, false, local);
     }
 
     w.Key("warnings");
@@ -231,10 +278,11 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
 }
 
 std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas& u,
-                            std::span<const std::string> warnings, const reading::Sensitivity* sensitivity) {
+                            std::span<const std::string> warnings, const reading::Sensitivity* sensitivity,
+                            std::optional<upagraha::Language> local) {
     std::string line;
     line.reserve(4096);
-    AppendReadingJson(line, s, u, warnings, sensitivity);
+    AppendReadingJson(line, s, u, warnings, sensitivity, local);
     return line;
 }
 

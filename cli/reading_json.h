@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "astro/calendar.h"
 #include "reading/birth_data.h"
 #include "reading/working.h"
+#include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 
 namespace vela::cli {
@@ -26,10 +28,15 @@ std::string ClockText(astro::DateValue value);
 // "sensitivity": {"sign": {"earlier", "later"}, "house": {...}, "searched_minutes"}, with null
 // where no change lies within the searched span. The warnings of the reading (the zone check's
 // sentence) close the object as "warnings": [...], empty when there is nothing to say.
+// With a language (--lang), keys and values stay English and the names gain a field in that
+// language beside them: name_local (upagrahas, grahas), lord_local, sign_local (with "sign", the
+// English sign of the ascendant and of each upagraha) and nakshatra_local.
 void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
-                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr);
+                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr,
+                       std::optional<upagraha::Language> local = std::nullopt);
 std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas& u,
-                            std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr);
+                            std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr,
+                            std::optional<upagraha::Language> local = std::nullopt);
 
 // {"row":N,"error":"message"}
 std::string RowErrorJsonLine(std::int64_t row, std::string_view message);

@@ -1,5 +1,7 @@
 #include "desktop/birth_data_panel.h"
 
+#include <QEvent>
+
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QLabel>
@@ -443,6 +445,11 @@ void BirthDataPanel::UseProposedZone() {
     dstCheck->setChecked(zoneProposal.dst);
     RefreshZoneWarning();
     zoneCombo->setFocus();
+}
+
+void BirthDataPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi(this);
+    QGroupBox::changeEvent(event);
 }
 
 }  // namespace vela::desktop

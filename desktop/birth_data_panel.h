@@ -80,6 +80,10 @@ Q_SIGNALS:
     void OpenAsked();
     void LookUpAsked();
 
+protected:
+    // A new catalogue (the Language menu): the form's labels are set again; what was typed stays.
+    void changeEvent(QEvent* event) override;
+
 private:
     void WireEvents();
     void CityEdited();

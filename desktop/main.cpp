@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "astro/text.h"
 #include "desktop/app_icon.h"
 #include "desktop/file_names.h"
 #include "desktop/instance_channel.h"
@@ -97,6 +98,12 @@ void DescribeOptions(QCommandLineParser& parser) {
                            QCoreApplication::translate("vela::desktop::StartUp",
                                                        "Write the chart of READING.ved to OUT.svg, without a window."),
                            QStringLiteral("OUT.svg")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("vela::desktop::StartUp",
+                                    "With --pdf and --svg: the language of the reading, en (English, the default), "
+                                    "hi (Hindi) or ta (Tamil)."),
+        QStringLiteral("en|hi|ta")));
     parser.addPositionalArgument(
         QStringLiteral("READING.ved"),
         QCoreApplication::translate("vela::desktop::StartUp", "A saved reading to open and calculate (optional)."),
@@ -163,6 +170,18 @@ int WriteFiles(const QCommandLineParser& parser) {
     }
     const auto say = [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); };
     const QString readingPath = files.front();
+    const QString languageCode =
+        parser.isSet(QStringLiteral("lang")) ? parser.value(QStringLiteral("lang")) : QStringLiteral("en");
+    const auto language = upagraha::LanguageFromCode(languageCode.toStdString());
+    if (!language) {
+        say("vela-upagrahas: --lang " + astro::QuotedForMessage(languageCode.toStdString()) + ": en, hi or ta");
+        return EXIT_FAILURE;
+    }
+    // The page numbers and section titles of the PDF in the same language as its reading.
+    if (*language != InterfaceLanguage() && !SwitchLanguage(*language))
+        PrintError(QStringLiteral("vela-upagrahas: the catalogue of %1 was not found; its page titles stay in the "
+                                  "language of the system")
+                       .arg(languageCode));
     const QString pdf = parser.isSet(QStringLiteral("pdf")) ? parser.value(QStringLiteral("pdf")) : QString();
     const QString svg = parser.isSet(QStringLiteral("svg")) ? parser.value(QStringLiteral("svg")) : QString();
     std::vector<std::string> outputs;
@@ -188,14 +207,17 @@ int WriteFiles(const QCommandLineParser& parser) {
     for (const QString& problem : settings.UnreadableValues()) PrintError(problem);
     reading::Reading state;
     // Under the conventions the window was last left with, as the chart in its style.
-    const auto outcome = reading::RunCalculation(form, ProfileChoice::RememberedProfile(), state, kDesktopRequest);
+    reading::CalculationRequest request = kDesktopRequest;
+    request.language = *language;
+    const auto outcome = reading::RunCalculation(form, ProfileChoice::RememberedProfile(), state, request);
     if (!outcome.Succeeded()) {
         say(outcome.message->text);
         return EXIT_FAILURE;
     }
     for (const std::string& warning : outcome.warnings) say(warning);
     // The chart in the style the window was last left in.
-    const auto printed = BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, settings.ChartStyle());
+    const auto printed =
+        BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, settings.ChartStyle(), *language);
     int status = EXIT_SUCCESS;
     QString why;
     if (!pdf.isNull() && !WritePdf(pdf, printed, &why)) {

@@ -1,5 +1,6 @@
 #include "desktop/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -7,6 +8,8 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrintPreviewDialog>
@@ -28,6 +31,7 @@
 #include "desktop/help_window.h"
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
+#include "desktop/translations.h"
 #include "reading/calculation_driver.h"
 #include "reading/day_portions.h"
 #include "reading/form_values.h"
@@ -121,6 +125,7 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
     connect(profileChoice, &ProfileChoice::ProfileChanged, this, [this] {
         if (PanelInFront() == Panel::Result) Calculate();
     });
+    AddLanguageMenu();
     WireEvents();
     // The day's portions at the form's place, under the chosen profile.
     auto* dayPortionsAction = new QAction(tr("Da&y Portions..."), this);
@@ -305,7 +310,9 @@ void MainWindow::Calculate() {
         return;
     }
     if (!ConfirmZone(values)) return;
-    const auto outcome = reading::RunCalculation(values, profileChoice->Profile(), sharedState, kDesktopRequest);
+    reading::CalculationRequest request = kDesktopRequest;
+    request.language = InterfaceLanguage();
+    const auto outcome = reading::RunCalculation(values, profileChoice->Profile(), sharedState, request);
     if (!outcome.Succeeded()) {
         ShowMessage(*outcome.message);
         return;
@@ -321,6 +328,46 @@ void MainWindow::EnableReadingCommands(bool enabled) {
 
 void MainWindow::ChartStyleChosen(reading::ChartStyle style) { windowSettings.SetChartStyle(style); }
 
+void MainWindow::AddLanguageMenu() {
+    // The language remembered from the menu wins over the system's, whose catalogue main() put in.
+    const auto remembered = windowSettings.Language();
+    if (remembered && *remembered != InterfaceLanguage()) SwitchLanguage(*remembered);
+    languageMenu = new QMenu(tr("&Language"), this);
+    languageMenu->setObjectName(QStringLiteral("languageMenu"));
+    menuBar()->insertMenu(helpMenu->menuAction(), languageMenu);
+    auto* group = new QActionGroup(languageMenu);
+    for (std::size_t i = 0; i < upagraha::kLanguages.size(); ++i) {
+        const upagraha::Language language = upagraha::kLanguages[i];
+        QAction* action = languageMenu->addAction(ShowCoreText(upagraha::LanguageName(language)));
+        action->setObjectName(QStringLiteral("languageAction_") + ShowCoreText(upagraha::LanguageCode(language)));
+        action->setCheckable(true);
+        action->setChecked(language == InterfaceLanguage());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] { LanguageChosen(language); });
+        languageActions[i] = action;
+    }
+}
+
+void MainWindow::LanguageChosen(upagraha::Language language) {
+    windowSettings.SetLanguage(language);
+    if (language != InterfaceLanguage() && !SwitchLanguage(language))
+        seams.MsgBox(tr("The catalogue of %1 was not found; the window stays as it is.")
+                         .arg(ShowCoreText(upagraha::LanguageName(language))),
+                     reading::MsgIcon::Critical);
+    for (std::size_t i = 0; i < languageActions.size(); ++i)
+        languageActions[i]->setChecked(upagraha::kLanguages[i] == InterfaceLanguage());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        setWindowTitle(QString::fromUtf8(kWindowCaption));
+        if (languageMenu != nullptr) languageMenu->setTitle(tr("&Language"));
+        if (profileChoice != nullptr) profileChoice->Retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
 QString MainWindow::AskExportPath(const QString& title, const QString& filter, const QString& suffix) {
     const QString name = Q(sharedState.name).trimmed();
     const QString proposed =
@@ -332,8 +379,8 @@ QString MainWindow::AskExportPath(const QString& title, const QString& filter, c
 void MainWindow::PrintReading() {
     const auto& shown = resultPanel->OnScreen();
     if (!shown) return;
-    const auto printed =
-        BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report, resultPanel->ChartStyle());
+    const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
+                                             resultPanel->ChartStyle(), InterfaceLanguage());
     seams.PrintPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
 }
 
@@ -342,8 +389,8 @@ void MainWindow::ExportPdf() {
     if (!shown) return;
     const QString path = AskExportPath(tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
-    const auto printed =
-        BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report, resultPanel->ChartStyle());
+    const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
+                                             resultPanel->ChartStyle(), InterfaceLanguage());
     QString why;
     if (!WritePdf(path, printed, &why)) ShowFailure(PdfFailedText(), path, why);
 }

@@ -35,6 +35,7 @@
 #include "reading/reading_file.h"
 #include "reading/validation.h"
 #include "ui_main_window.h"
+#include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 #include "vela_version.h"
@@ -126,6 +127,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new catalogue (the Language menu): the menus and the window's own texts are set again.
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Closing the window (Exit, the title bar's button) asks first for a reading not yet saved.
     void closeEvent(QCloseEvent* event) override;
@@ -153,6 +156,10 @@ private:
     void OpenBrandPage();
     void OpenFullBrandingPage();
     void ChartStyleChosen(reading::ChartStyle style);
+    // The Language menu: the window and the reading on screen change language at once, and the
+    // choice is remembered.
+    void LanguageChosen(upagraha::Language language);
+    void AddLanguageMenu();
     void PrintReading();
     void ExportPdf();
     void ExportChart();
@@ -199,6 +206,9 @@ private:
     ResultView* resultPanel = nullptr;
     // The Conventions menu: the profile each reading is made under.
     ProfileChoice* profileChoice = nullptr;
+    // The Language menu: English, हिन्दी, தமிழ், each in its own name and script.
+    QMenu* languageMenu = nullptr;
+    std::array<QAction*, upagraha::kLanguages.size()> languageActions{};
     QString savedFileName;  // the last file saved in this run, proposed by the next save of the same person
     QString savedName;      // the person whose reading went into savedFileName
     // The shift of the reading file the form was last filled from: a save writes with it when the

@@ -188,4 +188,9 @@ ConventionProfile ProfileChoice::RememberedProfile() {
     return kOriginalProfile;
 }
 
+void ProfileChoice::Retranslate() {
+    conventionsMenu->setTitle(tr("&Conventions"));
+    customProfileAction->setText(tr("C&ustom..."));
+}
+
 }  // namespace vela::desktop

@@ -62,6 +62,8 @@ public:
 
     const upagraha::ConventionProfile& Profile() const { return profile; }
     QMenu* Menu() const { return conventionsMenu; }
+    // Sets the menu's texts again in the language of the catalogue installed now.
+    void Retranslate();
     // Tests put a recorder here so that no modal dialog opens.
     void SetCustomEditor(CustomProfileEditor editor) { editCustom = std::move(editor); }
 

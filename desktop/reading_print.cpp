@@ -244,12 +244,12 @@ std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, c
 
 PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
                                    const upagraha::Upagrahas& u, const upagraha::Report& report,
-                                   reading::ChartStyle style) {
+                                   reading::ChartStyle style, upagraha::Language language) {
     PrintedReading reading;
     reading.header = reading::BuildHeader(s, u);
     reading.title = QStringLiteral("%1 \u2014 %2").arg(Q(s.name), QString::fromUtf8(kAppTitle));
-    reading.chart = reading::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s));
-    reading.table = reading::BuildTable(s, u);
+    reading.chart = reading::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s), language);
+    reading.table = reading::BuildTable(s, u, language);
     reading.report = report;
     reading.workingText = reading::WorkingText(s, u, reading::FindBirthTimeSensitivity(form));
     return reading;

@@ -19,6 +19,7 @@
 #include "reading/calculation_driver.h"
 #include "reading/chart_model.h"
 #include "reading/result_summary.h"
+#include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
@@ -45,10 +46,12 @@ struct PrintedReading {
 };
 
 // What to print of a reading; the working is worked out here (it runs the reading a few thousand
-// times, so only when something is printed).
+// times, so only when something is printed). The chart and table in `language`; the report is
+// printed as it is given (upagraha::BuildReport makes it in a language).
 PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
                                    const upagraha::Upagrahas& u, const upagraha::Report& report,
-                                   reading::ChartStyle style);
+                                   reading::ChartStyle style,
+                                   upagraha::Language language = upagraha::Language::English);
 
 // The centre lines of a South Indian chart: the name, the birth date and time, the zone, the place.
 std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, const reading::Reading& s);

@@ -12,6 +12,7 @@
 #include "desktop/core_text.h"
 #include "desktop/reading_print.h"
 #include "desktop/report_pane.h"
+#include "desktop/translations.h"
 #include "reading/result_summary.h"
 #include "reading/working.h"
 
@@ -107,9 +108,9 @@ void ResultView::FillViews() {
     if (onScreen->farNorth)
         headerText += QStringLiteral("<br><i>%1</i>").arg(html(std::string(reading::kFarNorthWarning)));
     resultHeader->setText(headerText);
-    chartView->SetModel(
-        reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas, ChartCentreLines(header, shown)));
-    const auto rows = reading::BuildTable(shown, onScreen->upagrahas);
+    chartView->SetModel(reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas,
+                                                 ChartCentreLines(header, shown), InterfaceLanguage()));
+    const auto rows = reading::BuildTable(shown, onScreen->upagrahas, InterfaceLanguage());
     upagrahaTable->clearSpans();
     upagrahaTable->setRowCount(static_cast<int>(rows.size()));
     int r = 0;
@@ -168,6 +169,21 @@ bool ResultView::eventFilter(QObject* watched, QEvent* event) {
         if (height >= 0) resultHeader->setMinimumHeight(height);
     }
     return QGroupBox::eventFilter(watched, event);
+}
+
+void ResultView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        chartStyleCombo->setItemText(0, tr("South Indian"));
+        chartStyleCombo->setItemText(1, tr("North Indian"));
+        chartStyleCombo->setToolTip(tr("Chart style"));
+        if (onScreen) {
+            onScreen->report = upagraha::BuildReport(onScreen->upagrahas, InterfaceLanguage());
+            WriteReport(*reportView, onScreen->report);
+            FillViews();
+        }
+    }
+    QGroupBox::changeEvent(event);
 }
 
 }  // namespace vela::desktop

@@ -60,6 +60,9 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new catalogue (the Language menu): the tabs and buttons are set again, and the reading on
+    // screen is written again in the language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void TabChanged();

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include "upagraha/language.h"
+
 class QTranslator;
 
 namespace vela::desktop {
@@ -18,5 +20,17 @@ QStringList TranslationFolders();
 // `folders`; the program's translator, or nothing when it has no catalogue for any of those
 // languages (its texts then stay in English). The application owns what is installed.
 QTranslator* InstallTranslations(const QLocale& locale, const QStringList& folders = TranslationFolders());
+
+// The language the window speaks and the core's texts are made in: the one of the catalogue
+// installed last (English when none was), what the report, header, chart and table are built in.
+upagraha::Language InterfaceLanguage();
+
+// The language of a locale's first language the program has (hi, ta), English for any other.
+upagraha::Language LanguageOfLocale(const QLocale& locale);
+
+// Puts the program's catalogue for `language` in place of the one installed, at once: Qt sends
+// every widget a LanguageChange event, on which it sets its texts again. English removes the
+// catalogue. False (and the window unchanged) when the catalogue is found in none of `folders`.
+bool SwitchLanguage(upagraha::Language language, const QStringList& folders = TranslationFolders());
 
 }  // namespace vela::desktop

@@ -17,6 +17,7 @@ const QString kChartStyleKey = QStringLiteral("chartStyle");
 const QString kGeometryKey = QStringLiteral("windowGeometry");
 const QString kNorthIndian = QStringLiteral("north");
 const QString kSouthIndian = QStringLiteral("south");
+const QString kLanguageKey = QStringLiteral("language");
 // Kept by the Conventions menu (profile_dialog.cpp).
 const QString kProfileKey = QStringLiteral("conventions/profile");
 const QString kCustomKey = QStringLiteral("conventions/custom");
@@ -115,6 +116,9 @@ QStringList WindowSettings::UnreadableValues() const {
         if (style != kNorthIndian && style != kSouthIndian)
             unreadable(kChartStyleKey, style, QStringLiteral("the South Indian chart is used"));
     }
+    if (settings->contains(kLanguageKey) && !Language())
+        unreadable(kLanguageKey, settings->value(kLanguageKey).toString(),
+                   QStringLiteral("the system's language is used"));
     return problems;
 }
 
@@ -132,6 +136,16 @@ QByteArray WindowSettings::Geometry() const { return settings->value(kGeometryKe
 
 void WindowSettings::SetGeometry(const QByteArray& geometry) {
     settings->setValue(kGeometryKey, geometry);
+    settings->sync();
+}
+
+std::optional<upagraha::Language> WindowSettings::Language() const {
+    if (!settings->contains(kLanguageKey)) return std::nullopt;
+    return upagraha::LanguageFromCode(settings->value(kLanguageKey).toString().toStdString());
+}
+
+void WindowSettings::SetLanguage(upagraha::Language language) {
+    settings->setValue(kLanguageKey, QString::fromUtf8(upagraha::LanguageCode(language).data()));
     settings->sync();
 }
 

@@ -1,5 +1,5 @@
 // What the window remembers between runs: the readings opened or saved last, the folder the file
-// dialogs start in, and the chart's style; and a check of the conventions the Conventions menu
+// dialogs start in, the chart's style and the language; and a check of the conventions the Conventions menu
 // keeps in the same file.
 //
 // Kept with QSettings in the user's configuration folder
@@ -14,8 +14,10 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 #include "reading/chart_model.h"
+#include "upagraha/language.h"
 
 namespace vela::desktop {
 
@@ -47,6 +49,10 @@ public:
     // The window's size and place when it was last closed (QWidget::saveGeometry); empty before.
     QByteArray Geometry() const;
     void SetGeometry(const QByteArray& geometry);
+    // The language chosen in the Language menu; nothing before the first choice (the system's
+    // language then), or when the file holds a code the program does not know.
+    std::optional<upagraha::Language> Language() const;
+    void SetLanguage(upagraha::Language language);
 
 private:
     void StoreRecent(const QStringList& recent);

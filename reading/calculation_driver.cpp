@@ -173,7 +173,7 @@ CalculationOutcome RunCalculation(const FormValues& form, const upagraha::Conven
     outcome.upagrahas = upagraha::CalculateUpagrahas(work, profile);
     if (request.grahas) work.sky = CalculateSkyAround(work, profile, work.birthAscendantText, request.node);
     if (request.buildReport) {
-        outcome.report = upagraha::BuildReport(outcome.upagrahas);
+        outcome.report = upagraha::BuildReport(outcome.upagrahas, request.language);
         if (work.sky) upagraha::AppendReportSection(outcome.report, kSkyAroundHeading, SkyAroundText(*work.sky));
     }
     s = std::move(work);

@@ -13,6 +13,7 @@
 #include "reading/birth_form.h"
 #include "reading/form_values.h"
 #include "sky/grahas.h"
+#include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
@@ -34,6 +35,8 @@ struct CalculationRequest {
     // upagrahas in the report.
     bool grahas = false;
     sky::NodeKind node = sky::NodeKind::kMean;
+    // The report's language; English is the original's report.
+    upagraha::Language language = upagraha::Language::English;
 };
 
 struct CalculationOutcome {

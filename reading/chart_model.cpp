@@ -135,8 +135,20 @@ std::size_t ChartModel::PlaceOfBody(std::size_t body) const {
     return places.size();
 }
 
-ChartModel BuildChartModel(ChartStyle style, const Reading& s, const Upagrahas& u,
-                           std::vector<std::string> centreLines) {
+std::string_view ChartShortName(std::size_t body, upagraha::Language language) {
+    // The ascendant, then the upagrahas in the report's order: the opening syllables a chart writes.
+    static constexpr std::array<std::array<std::string_view, 7>, 3> kShortNames = {{
+        {"Asc", "Ka", "Mr", "Ar", "Ya", "Gu", "Ma"},
+        {"लग्न", "का", "मृ", "अ", "य", "गु", "मा"},
+        {"லக்", "கா", "மி", "அ", "எ", "கு", "மா"},
+    }};
+    const auto row = static_cast<std::size_t>(language);
+    if (row >= kShortNames.size() || body >= kShortNames[row].size()) return {};
+    return kShortNames[row][body];
+}
+
+ChartModel BuildChartModel(ChartStyle style, const Reading& s, const Upagrahas& u, std::vector<std::string> centreLines,
+                           upagraha::Language language) {
     ChartModel model;
     model.style = style;
     const int ascendantSign = std::max(SignOfCompact(s.birthAscendantText), 0);
@@ -167,6 +179,11 @@ ChartModel BuildChartModel(ChartStyle style, const Reading& s, const Upagrahas& 
         PlaceNorthIndian(model, ascendantSign);
     }
     model.centreLines = std::move(centreLines);
+    if (language != upagraha::Language::English) {
+        for (std::size_t b = 0; b < model.bodies.size(); ++b) model.bodies[b].shortName = ChartShortName(b, language);
+        if (style == ChartStyle::SouthIndian)
+            for (ChartPlace& place : model.places) place.label = upagraha::SignAbbreviation(place.sign, language);
+    }
 
     for (std::size_t b = 0; b < model.bodies.size(); ++b) {
         const ChartBody& body = model.bodies[b];

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "reading/birth_data.h"
+#include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 
 namespace vela::reading {
@@ -88,8 +89,12 @@ struct ChartModel {
 };
 
 // The chart of a reading; the centre lines are written in the centre of a South Indian chart.
+// In Hindi or Tamil the bodies' short names and the South Indian signs are the language's.
 ChartModel BuildChartModel(ChartStyle style, const Reading& s, const upagraha::Upagrahas& u,
-                           std::vector<std::string> centreLines);
+                           std::vector<std::string> centreLines,
+                           upagraha::Language language = upagraha::Language::English);
+// A body's short name in the chart (0 the ascendant, 1..6 the upagrahas): "Asc", "Ka" .. "Ma".
+std::string_view ChartShortName(std::size_t body, upagraha::Language language);
 
 // The row and column (0..3) of a sign's cell in the South Indian frame.
 struct GridCell {

@@ -158,10 +158,35 @@ std::string MomentText(double hours) {
     return text;
 }
 
-std::vector<TableRow> BuildTable(const Reading& s, const Upagrahas& u) {
+std::string_view AscendantName(upagraha::Language language) {
+    switch (language) {
+        case upagraha::Language::Hindi:
+            return "लग्न";
+        case upagraha::Language::Tamil:
+            return "லக்னம்";
+        case upagraha::Language::English:
+            break;
+    }
+    return "Ascendant";
+}
+
+std::vector<TableRow> BuildTable(const Reading& s, const Upagrahas& u, upagraha::Language language) {
     using namespace upagraha;
     std::vector<TableRow> rows;
     rows.reserve(kUpagrahaCount + 1);
+    if (language != Language::English) {
+        rows.push_back({std::string(AscendantName(language)), "", "", MomentText(u.birthHour),
+                        PositionTextIn(s.birthAscendantText, language),
+                        NakshatraText(NakshatraOf(s.birthAscendant.value), language), "1"});
+        for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
+            const int upagraha = static_cast<int>(i);
+            rows.push_back({std::string(UpagrahaName(upagraha, language)),
+                            std::string(LordName(kUpagrahaLords[i], language)), PortionText(u, i),
+                            MomentText(u.moments[i]), PositionTextIn(u.upagrahaLongitudes[i].view(), language),
+                            NakshatraText(NakshatraOf(u.longitudes[i]), language), std::to_string(u.houses[i])});
+        }
+        return rows;
+    }
     rows.push_back({"Ascendant", "", "", MomentText(u.birthHour), s.birthAscendantText,
                     upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant.value)), "1"});
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {

@@ -9,7 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libswe-dev swe-basic-data
   clang libclang-rt-14-dev clang-format clang-tidy
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-noto-core
   dpkg-dev file desktop-file-utils appstream shared-mime-info bash-completion
   poppler-utils
 )

@@ -303,6 +303,14 @@ Please choose another name.</source>
 Do you want to save it?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue of %1 was not found; the window stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ProfileChoice</name>
@@ -406,6 +414,10 @@ Readings without a window: vela-upagrahas-cli.</source>
     </message>
     <message>
         <source>A saved reading to open and calculate (optional).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -565,4 +565,20 @@ std::string_view Interpretation(int upagraha, int house, Language language) {
     return Pick(kUpagrahaInterpretations[row], local, house - 1, language);
 }
 
+std::string PositionTextIn(std::string_view position, Language language) {
+    std::string text(position);
+    if (language == Language::English) return text;
+    // The sign is the first run of three ASCII letters; the digits around it stay as they are.
+    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+        const auto letter = [&](std::size_t k) {
+            return k < text.size() && ((text[k] >= 'A' && text[k] <= 'Z') || (text[k] >= 'a' && text[k] <= 'z'));
+        };
+        if (!letter(i) || (i > 0 && letter(i - 1))) continue;
+        const int sign = SignIndexOfAbbreviation(std::string_view(text).substr(i, 3));
+        if (sign < 0 || letter(i + 3)) return text;
+        return text.replace(i, 3, SignAbbreviation(sign, language));
+    }
+    return text;
+}
+
 }  // namespace vela::upagraha

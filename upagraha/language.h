@@ -63,6 +63,10 @@ std::string_view ReportLabelText(ReportLabel label, Language language);
 // "Magha, pada 2" in the language: "मघा, चरण 2", "மகம், பாதம் 2". English is NakshatraText's own.
 std::string NakshatraText(const NakshatraPada& place, Language language);
 
+// A compact or long position ("05 Leo 23", "15 Ari 04' 10\"") with its sign's short form in the
+// language ("05 सिंह 23"); English and a text without a sign's short form answer the text unchanged.
+std::string PositionTextIn(std::string_view position, Language language);
+
 // The significance line of an upagraha, and its interpretation in a house (1..12). Mrityu has no
 // reading of its own: its interpretation is "NA" in every language, as the English table has it.
 std::string_view Significance(int upagraha, Language language);

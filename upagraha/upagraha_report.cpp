@@ -49,9 +49,43 @@ const std::array<BlockTexts, kCount>& Blocks() {
 // Writes text at out and answers the end.
 char* Put(char* out, std::string_view text) { return std::copy_n(text.data(), text.size(), out); }
 
+Report BuildEnglishReport(const Upagrahas& u);
+
+// The same blocks as the English report, written plainly from the language's texts.
+Report BuildLocalReport(const Upagrahas& u, Language language) {
+    Report report;
+    const auto add = [&](std::string_view text, bool bold) {
+        const auto start = static_cast<std::uint32_t>(report.text.size());
+        report.text.append(text);
+        report.runs.push_back({start, static_cast<std::uint32_t>(report.text.size() - start), bold, kReportPointSize});
+    };
+    const auto line = [](std::string_view text) { return std::string(text).append("\n"); };
+    for (int i = 0; i < kUpagrahaCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        add(line(UpagrahaName(i, language)), true);
+        add(line(ReportLabelText(ReportLabel::Longitude, language)), true);
+        add(line(PositionTextIn(u.upagrahaLongitudes[k].view(), language)), false);
+        add(line(ReportLabelText(ReportLabel::Significance, language)), true);
+        add(line(Significance(i, language)), false);
+        add(line(ReportLabelText(ReportLabel::HousePosition, language)), true);
+        add(line(std::to_string(u.houses[k])), false);
+        add(line(ReportLabelText(ReportLabel::Interpretation, language)), true);
+        const int house = u.houses[k];
+        if (house >= 1 && house <= 12) add(line(Interpretation(i, house, language)).append("\n"), false);
+    }
+    return report;
+}
+
 }  // namespace
 
-Report BuildReport(const Upagrahas& u) {
+Report BuildReport(const Upagrahas& u, Language language) {
+    if (language != Language::English) return BuildLocalReport(u, language);
+    return BuildEnglishReport(u);
+}
+
+namespace {
+
+Report BuildEnglishReport(const Upagrahas& u) {
     const auto& blocks = Blocks();
     std::array<std::array<char, 12>, kCount> houseTexts{};
     std::array<std::string_view, kCount> houses{};
@@ -108,6 +142,8 @@ Report BuildReport(const Upagrahas& u) {
     }
     return report;
 }
+
+}  // namespace
 
 void AppendReportSection(Report& report, std::string_view heading, std::string_view body) {
     const auto start = static_cast<std::uint32_t>(report.text.size());

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 
 namespace vela::upagraha {
@@ -55,7 +56,10 @@ extern const std::array<std::string_view, kUpagrahaCount> kUpagrahaSignificance;
 // [upagraha][house - 1]; kept with the other prose in interpretations.cpp.
 extern const std::array<std::array<std::string_view, 12>, kUpagrahaCount> kUpagrahaInterpretations;
 
-Report BuildReport(const Upagrahas& u);
+// The report in a language: English is the original's report byte for byte; Hindi and Tamil write
+// the same blocks and runs with the names, labels, significance lines, interpretations and the
+// positions' signs of upagraha/language.h.
+Report BuildReport(const Upagrahas& u, Language language = Language::English);
 // Adds a section after the upagrahas: the heading bold on its own line, then the body plain (lines
 // ending with "\n"), both in the report's size. A report without it is the original's, byte for byte.
 void AppendReportSection(Report& report, std::string_view heading, std::string_view body);

@@ -161,6 +161,37 @@ TEST_F(CliEndToEnd, prints_one_json_object_on_one_line) {
     EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
 }
 
+// --lang: the report in Hindi or Tamil with the glossary's words (docs/translations.md); JSON keeps
+// its English keys and values and adds the names in the language; en is the English report itself.
+TEST_F(CliEndToEnd, lang_writes_the_report_in_hindi_or_tamil_and_adds_local_names_to_json) {
+    const auto english = Run(DelhiArgs());
+    EXPECT_EQ(Run(Plus(DelhiArgs(), {"--lang", "en"})).out, english.out);
+    const auto hindi = Run(Plus(DelhiArgs(), {"--lang", "hi"}));
+    EXPECT_EQ(hindi.status, 0) << hindi.err;
+    EXPECT_EQ(hindi.out.rfind("काल\nभोगांश\n", 0), 0u) << hindi.out.substr(0, 80);
+    EXPECT_NE(hindi.out.find("\nगुलिक\n"), std::string::npos);
+    const auto tamil = Run(Plus(DelhiArgs(), {"--lang", "ta"}));
+    EXPECT_EQ(tamil.out.rfind("காலன்\nஸ்புடம்\n", 0), 0u) << tamil.out.substr(0, 80);
+    EXPECT_NE(tamil.out.find("\nகுளிகன்\n"), std::string::npos);
+
+    const Json plain = Json::parse(Run(Plus(DelhiArgs(), {"--json"})).out);
+    EXPECT_FALSE(plain["upagrahas"][4].contains("name_local"));
+    const auto r = Run(Plus(DelhiArgs(), {"--json", "--lang", "ta"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Json j = Json::parse(r.out);
+    EXPECT_EQ(j["upagrahas"][4]["name"], "Gulika");
+    EXPECT_EQ(j["upagrahas"][4]["name_local"], "குளிகன்");
+    EXPECT_EQ(j["upagrahas"][4]["interpretation"], plain["upagrahas"][4]["interpretation"]);
+    EXPECT_EQ(j["ascendant"]["sign"], "Leo");  // 05 Leo 54
+    EXPECT_EQ(j["ascendant"]["sign_local"], "சிம்மம்");
+    EXPECT_TRUE(j["ascendant"].contains("nakshatra_local"));
+    EXPECT_TRUE(j["portions"][0].contains("lord_local"));
+    EXPECT_EQ(Json::parse(Run(Plus(DelhiArgs(), {"--json", "--lang", "hi"})).out)["upagrahas"][0]["name_local"], "काल");
+
+    EXPECT_EQ(Run(Plus(DelhiArgs(), {"--lang", "fr"})).status, 2);
+    EXPECT_EQ(Run({"--batch", "-", "--lang", "hi"}, "").status, 2);
+}
+
 TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {
     reading::Reading state;
     const auto outcome = DelhiInProcess(state);

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -100,6 +102,7 @@ private slots:
     void about_shows_a_modal_window_with_the_version();
     void exit_closes_the_window();
     void the_window_speaks_the_language_of_its_catalogue();
+    void the_language_menu_changes_the_window_and_the_reading_at_once();
     void an_unsaved_reading_is_never_let_go_silently_data();
     void an_unsaved_reading_is_never_let_go_silently();
 
@@ -227,9 +230,14 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
         return texts;
     };
     const QList<QAction*> top = window->menuBar()->actions();
-    QCOMPARE(menuTexts(top), QStringList({"&File", "&Conventions", "&Help", "Donate", "Make Money &Online"}));
-    QVERIFY(top[0]->menu() != nullptr && top[1]->menu() != nullptr && top[2]->menu() != nullptr);
-    QVERIFY(top[3]->menu() == nullptr && top[4]->menu() == nullptr);
+    QCOMPARE(menuTexts(top),
+             QStringList({"&File", "&Conventions", "&Language", "&Help", "Donate", "Make Money &Online"}));
+    QVERIFY(top[0]->menu() != nullptr && top[1]->menu() != nullptr && top[2]->menu() != nullptr &&
+            top[3]->menu() != nullptr);
+    QVERIFY(top[4]->menu() == nullptr && top[5]->menu() == nullptr);
+    // The languages by their own names, in their own scripts.
+    QCOMPARE(menuTexts(top[2]->menu()->actions()),
+             QStringList({QStringLiteral("English"), QStringLiteral("हिन्दी"), QStringLiteral("தமிழ்")}));
     // The standard file commands come before the original entries; no reading was opened yet, so
     // no recent ones are listed.
     QCOMPARE(menuTexts(top[0]->menu()->actions()),
@@ -242,7 +250,7 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QVERIFY(top[0]->menu()->toolTipsVisible());
     QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Original", "&Gulika at the start", "&Seven lords",
                                                                 "&Precise ephemeris", "-", "C&ustom..."}));
-    QCOMPARE(menuTexts(top[2]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
+    QCOMPARE(menuTexts(top[3]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
                                                                 "Check for Software &Update", "-", "&About Software"}));
 }
 
@@ -957,6 +965,45 @@ void FrmMainTest::the_window_speaks_the_language_of_its_catalogue() {
     QCOMPARE(recorder->dialogs.front().title, QStringLiteral("Quelldatei w\u00e4hlen"));
     Press(W(), "calculateButton");
     QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Enter Your Name")));
+}
+
+// Language, Hindi: the window's texts, the report and the table change at once, with the reading
+// and the form kept; the choice is remembered for the next window; English brings back the
+// original report byte for byte.
+void FrmMainTest::the_language_menu_changes_the_window_and_the_reading_at_once() {
+    const auto backToEnglish = qScopeGuard([] { desktop::SwitchLanguage(upagraha::Language::English); });
+    CalculateKnownGoodReading();
+    const QString englishReport = Control<QTextEdit>(W(), "reportView")->toPlainText();
+    QVERIFY(Control<QAction>(W(), "languageAction_en")->isChecked());
+
+    Control<QAction>(W(), "languageAction_hi")->trigger();
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(desktop::InterfaceLanguage(), upagraha::Language::Hindi);
+    QVERIFY(Control<QAction>(W(), "languageAction_hi")->isChecked());
+    // Qt posts the LanguageChange events; they arrive with the event loop.
+    QTRY_COMPARE(Control<QMenu>(W(), "fileMenu")->title(), QStringLiteral("फ़ाइल (&F)"));
+    QCOMPARE(Control<QPushButton>(W(), "calculateButton")->text(), QStringLiteral("मेरे उपग्रह निकालें (&G)"));
+    QCOMPARE(Control<QMenu>(W(), "languageMenu")->title(), QStringLiteral("भाषा (&L)"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Vela Upagrahas v1.20"));
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    const QString hindiReport = Control<QTextEdit>(W(), "reportView")->toPlainText();
+    QVERIFY(hindiReport.startsWith(QStringLiteral("काल\nभोगांश\n")));
+    QVERIFY(hindiReport.contains(QStringLiteral("गुलिक")));
+    auto* table = Control<QTableWidget>(W(), "upagrahaTable");
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("लग्न"));
+    QCOMPARE(table->item(5, 0)->text(), QStringLiteral("गुलिक"));
+    QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Asha"));
+
+    // The next window opens in Hindi: the choice is in the settings.
+    NewWindow();
+    QCOMPARE(desktop::InterfaceLanguage(), upagraha::Language::Hindi);
+    QVERIFY(Control<QAction>(W(), "languageAction_hi")->isChecked());
+    CalculateKnownGoodReading();
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), hindiReport);
+
+    Control<QAction>(W(), "languageAction_en")->trigger();
+    QTRY_COMPARE(Control<QMenu>(W(), "fileMenu")->title(), QStringLiteral("&File"));
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), englishReport);
 }
 
 void FrmMainTest::an_unsaved_reading_is_never_let_go_silently_data() {

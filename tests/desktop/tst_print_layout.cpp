@@ -2,6 +2,7 @@
 // with a two-digit degree, a long zone name in the centre, both chart styles, at the sizes the
 // window, the page and the image use, with and without the grahas, and with all sixteen bodies
 // crowded into one place), and the printed reading's pages read as a client's copy.
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,6 +13,8 @@
 #include "reading/result_summary.h"
 #include "tests/desktop/gui_test_support.h"
 #include "tests/support/reference_forms.h"
+#include "upagraha/language.h"
+#include "upagraha/profiles.h"
 
 using namespace vela;
 
@@ -24,6 +27,8 @@ private slots:
     void a_place_holds_all_sixteen_bodies_in_readable_type_data();
     void a_place_holds_all_sixteen_bodies_in_readable_type();
     void the_printed_pages_keep_their_blocks_and_name_the_client();
+    void a_reading_printed_in_hindi_or_tamil_carries_their_names_data();
+    void a_reading_printed_in_hindi_or_tamil_carries_their_names();
 };
 
 void ChartTextTest::every_text_fits_its_box_data() {
@@ -155,6 +160,57 @@ void ChartTextTest::the_printed_pages_keep_their_blocks_and_name_the_client() {
         for (const QString& line : lines) QVERIFY(line.trimmed() != QStringLiteral("NA"));
     }
     QVERIFY(pages.join(QString()).contains(QStringLiteral("The texts give no interpretation of Mrityu by house.")));
+}
+
+void ChartTextTest::a_reading_printed_in_hindi_or_tamil_carries_their_names_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("script");
+    QTest::addColumn<QStringList>("expected");
+    // The glossary's words (docs/translations.md) that pdftotext reads back: it loses the glyphs
+    // made of two letters (conjuncts as ग्न, the Tamil consonants with pulli or with u, as கு and ன்),
+    // so Tamil is checked with words without them. Gulika, the longitude label, the interpretation
+    // label and the ascendant's sign (05 Leo 54 in New Delhi at 10:30) in Hindi; the house label,
+    // the ascendant's sign and its nakshatra (Magha) in Tamil.
+    QTest::newRow("hi") << QStringLiteral("hi") << static_cast<int>(QFontDatabase::Devanagari)
+                        << QStringList{QStringLiteral("गुलिक"), QStringLiteral("भोगांश"), QStringLiteral("फल"),
+                                       QStringLiteral("सिंह")};
+    QTest::newRow("ta") << QStringLiteral("ta") << static_cast<int>(QFontDatabase::Tamil)
+                        << QStringList{QStringLiteral("பாவ நிலை"), QStringLiteral("சிம்"), QStringLiteral("மகம்")};
+}
+
+// The PDF of a reading made in Hindi or Tamil: its text, read back by pdftotext, holds the names.
+void ChartTextTest::a_reading_printed_in_hindi_or_tamil_carries_their_names() {
+    QFETCH(QString, code);
+    QFETCH(int, script);
+    QFETCH(QStringList, expected);
+    if (!guitest::HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
+    // Without a font of the script the PDF holds empty boxes and no text to read back.
+    if (QFontDatabase::families(static_cast<QFontDatabase::WritingSystem>(script)).isEmpty())
+        QSKIP("no font of the script is installed (fonts-noto-core holds Noto Sans Devanagari and Tamil)");
+    const auto language = upagraha::LanguageFromCode(code.toStdString());
+    QVERIFY(language.has_value());
+    const reading::BirthForm form = NewDelhiForm();
+    reading::Reading s;
+    const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, s,
+                                                 reading::CalculationRequest{.language = *language});
+    QVERIFY(outcome.Succeeded());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("asha.pdf"));
+    QVERIFY(desktop::WritePdf(path, desktop::BuildPrintedReading(form, s, outcome.upagrahas, outcome.report,
+                                                                 reading::ChartStyle::SouthIndian, *language)));
+    // pdftotext gives the glyphs in the order drawn and drops or moves some vowel signs (the
+    // Devanagari ि and the Tamil ே stand before their consonant), leaving a blank in their place
+    // ("गु लक"), so the letters are compared without marks and blanks: the consonants and vowels
+    // in their order.
+    const auto letters = [](const QString& text) {
+        QString kept;
+        for (const QChar c : text)
+            if (!c.isMark() && !c.isSpace()) kept += c;
+        return kept;
+    };
+    const QString text = letters(guitest::PdfText(path));
+    for (const QString& name : expected)
+        QVERIFY2(text.contains(letters(name)), qPrintable(name + QStringLiteral(" in:\n") + text.left(2000)));
 }
 
 QTEST_MAIN(ChartTextTest)

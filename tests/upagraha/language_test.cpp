@@ -257,5 +257,55 @@ TEST(LanguageTexts, a_language_is_chosen_by_its_two_letter_code) {
     for (const Language language : kLanguages) EXPECT_EQ(LanguageFromCode(LanguageCode(language)), language);
 }
 
+// The report in Hindi and Tamil: the same ten lines a block, the same bold labels, with the
+// glossary's words (docs/translations.md) and the positions' signs in the language.
+TEST(LanguageTexts, report_in_hindi_and_tamil_writes_the_glossary_words_in_the_english_blocks) {
+    struct Expected {
+        Language language;
+        std::string_view gulika, longitude, position, houseLabel, interpretationLabel, ascendantSign;
+    };
+    Upagrahas u;
+    u.houses.fill(3);
+    u.houses[kMrityu] = 13;  // outside 1..12: the label without a reading, as in English
+    for (auto& position : u.upagrahaLongitudes) position = astro::PositionText(std::string_view("05 Leo 23"));
+    const Report english = BuildReport(u);
+    for (const Expected& e : {Expected{Language::Hindi, "गुलिक", "भोगांश", "05 सिंह 23", "भाव स्थिति", "फल", "मेष"},
+                              Expected{Language::Tamil, "குளிகன்", "ஸ்புடம்", "05 சிம் 23", "பாவ நிலை", "பலன்", "மேஷ"}}) {
+        const Report report = BuildReport(u, e.language);
+        std::vector<std::string> lines;
+        std::string line;
+        for (const char c : report.text) {
+            if (c == '\n') {
+                lines.push_back(line);
+                line.clear();
+            } else {
+                line += c;
+            }
+        }
+        const std::size_t gulika = 4 * 10 - 2;  // Mrityu's block is two lines short: no reading, no blank
+        ASSERT_GT(lines.size(), gulika + 9);
+        EXPECT_EQ(lines[gulika], e.gulika);
+        EXPECT_EQ(lines[gulika + 1], e.longitude);
+        EXPECT_EQ(lines[gulika + 2], e.position);
+        EXPECT_EQ(lines[gulika + 5], e.houseLabel);
+        EXPECT_EQ(lines[gulika + 6], "3");
+        EXPECT_EQ(lines[gulika + 7], e.interpretationLabel);
+        EXPECT_EQ(lines[gulika + 9], "");
+        EXPECT_EQ(PositionTextIn("15 Ari 04' 10\"", e.language),
+                  std::string("15 ") + std::string(e.ascendantSign) + " 04' 10\"");
+        // The runs cut the text as the English runs do: same count, same bold pattern, whole text.
+        ASSERT_EQ(report.runs.size(), english.runs.size());
+        std::size_t covered = 0;
+        for (std::size_t r = 0; r < report.runs.size(); ++r) {
+            EXPECT_EQ(report.runs[r].bold, english.runs[r].bold) << r;
+            EXPECT_EQ(report.runs[r].start, covered) << r;
+            covered += report.runs[r].length;
+        }
+        EXPECT_EQ(covered, report.text.size());
+    }
+    EXPECT_EQ(PositionTextIn("05 Leo 23", Language::English), "05 Leo 23");
+    EXPECT_EQ(PositionTextIn("no sign", Language::Hindi), "no sign");
+}
+
 }  // namespace
 }  // namespace vela::upagraha
