@@ -14,6 +14,7 @@
 #include "desktop/report_pane.h"
 #include "desktop/translations.h"
 #include "reading/result_summary.h"
+#include "reading/sky_around.h"
 #include "reading/working.h"
 
 namespace vela::desktop {
@@ -179,6 +180,10 @@ void ResultView::changeEvent(QEvent* event) {
         chartStyleCombo->setToolTip(tr("Chart style"));
         if (onScreen) {
             onScreen->report = upagraha::BuildReport(onScreen->upagrahas, InterfaceLanguage());
+            // The grahas' section, as the calculation adds it when the reading has them.
+            if (onScreen->reading.sky)
+                upagraha::AppendReportSection(onScreen->report, reading::kSkyAroundHeading,
+                                              reading::SkyAroundText(*onScreen->reading.sky));
             WriteReport(*reportView, onScreen->report);
             FillViews();
         }

@@ -257,6 +257,53 @@
     </message>
 </context>
 <context>
+    <name>vela::desktop::DayView</name>
+    <message>
+        <source>Day portions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2, next sunrise %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu Kalam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamagandam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gulika Kalam %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vela::desktop::HelpWindow</name>
     <message>
         <source>%1 Help</source>
@@ -309,6 +356,10 @@ Do you want to save it?</source>
     </message>
     <message>
         <source>The catalogue of %1 was not found; the window stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;y Portions...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

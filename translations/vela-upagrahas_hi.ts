@@ -198,6 +198,10 @@
         <source>Make Money &amp;Online</source>
         <translation>ऑनलाइन पैसे कमाएँ (&amp;O)</translation>
     </message>
+    <message>
+        <source>Calculates the reading of the form and shows it with its rasi chart, as Get My Upagrahas does</source>
+        <translation>प्रपत्र की कुण्डली की गणना करके उसे राशि चक्र के साथ दिखाता है, जैसे "मेरे उपग्रह निकालें" करता है</translation>
+    </message>
 </context>
 <context>
     <name>ResultView</name>
@@ -210,16 +214,8 @@
         <translation>विवरण (&amp;R)</translation>
     </message>
     <message>
-        <source>&amp;Chart</source>
-        <translation>चक्र (&amp;C)</translation>
-    </message>
-    <message>
         <source>&amp;Table</source>
         <translation>सारणी (&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Table</source>
-        <translation>सारणी कॉपी करें (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Working</source>
@@ -233,6 +229,14 @@
         <source>&amp;Back</source>
         <translation>वापस (&amp;B)</translation>
     </message>
+    <message>
+        <source>Ch&amp;art</source>
+        <translation>चक्र (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Table</source>
+        <translation>सारणी की प्रति बनाएँ (&amp;Y)</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::AboutDialog</name>
@@ -243,6 +247,60 @@
     <message>
         <source>About Vela Upagrahas</source>
         <translation>Vela Upagrahas के बारे में</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::BirthDataPanel</name>
+    <message>
+        <source>The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.</source>
+        <translation>एटलस %1 को इन निर्देशांकों से %2 कि.मी. दूर बताता है: कृपया नगर या निर्देशांक जाँचें।</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::DayView</name>
+    <message>
+        <source>Day portions</source>
+        <translation>दिन के भाग</translation>
+    </message>
+    <message>
+        <source>Portion</source>
+        <translation>भाग</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>समय</translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2, next sunrise %3</source>
+        <translation>सूर्योदय %1, सूर्यास्त %2, अगला सूर्योदय %3</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam %1</source>
+        <translation>राहु काल %1</translation>
+    </message>
+    <message>
+        <source>Yamagandam %1</source>
+        <translation>यमगण्ड %1</translation>
+    </message>
+    <message>
+        <source>Gulika Kalam %1</source>
+        <translation>गुलिक काल %1</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>दिन %1</translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation>रात्रि %1</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>अभी</translation>
     </message>
 </context>
 <context>
@@ -301,6 +359,10 @@ Do you want to save it?</source>
     <message>
         <source>The catalogue of %1 was not found; the window stays as it is.</source>
         <translation>%1 की अनुवाद-सूची नहीं मिली; विण्डो जैसी है वैसी ही रहेगी।</translation>
+    </message>
+    <message>
+        <source>Da&amp;y Portions...</source>
+        <translation>दिन के भाग... (&amp;Y)</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,10 @@
         <source>Make Money &amp;Online</source>
         <translation>இணையத்தில் பணம் சம்பாதியுங்கள் (&amp;O)</translation>
     </message>
+    <message>
+        <source>Calculates the reading of the form and shows it with its rasi chart, as Get My Upagrahas does</source>
+        <translation>படிவத்தின் ஜாதகத்தைக் கணக்கிட்டு, "என் உபகிரகங்களைக் காட்டு" செய்வது போல, அதன் ராசி சக்கரத்துடன் காட்டுகிறது</translation>
+    </message>
 </context>
 <context>
     <name>ResultView</name>
@@ -210,16 +214,8 @@
         <translation>அறிக்கை (&amp;R)</translation>
     </message>
     <message>
-        <source>&amp;Chart</source>
-        <translation>கட்டம் (&amp;C)</translation>
-    </message>
-    <message>
         <source>&amp;Table</source>
         <translation>அட்டவணை (&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Table</source>
-        <translation>அட்டவணையை நகலெடு (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Working</source>
@@ -233,6 +229,14 @@
         <source>&amp;Back</source>
         <translation>பின்செல் (&amp;B)</translation>
     </message>
+    <message>
+        <source>Ch&amp;art</source>
+        <translation>சக்கரம் (&amp;A)</translation>
+    </message>
+    <message>
+        <source>Cop&amp;y Table</source>
+        <translation>அட்டவணையை நகலெடு (&amp;Y)</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::AboutDialog</name>
@@ -243,6 +247,60 @@
     <message>
         <source>About Vela Upagrahas</source>
         <translation>Vela Upagrahas பற்றி</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::BirthDataPanel</name>
+    <message>
+        <source>The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.</source>
+        <translation>அட்லஸ் %1 ஐ இந்த ஆயத்தொலைவுகளிலிருந்து %2 கி.மீ. தொலைவில் காட்டுகிறது: நகரத்தையோ ஆயத்தொலைவுகளையோ சரிபார்க்கவும்.</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::DayView</name>
+    <message>
+        <source>Day portions</source>
+        <translation>நாளின் பாகங்கள்</translation>
+    </message>
+    <message>
+        <source>Portion</source>
+        <translation>பாகம்</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>அதிபதி</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>நேரம்</translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2, next sunrise %3</source>
+        <translation>சூரிய உதயம் %1, சூரிய அஸ்தமனம் %2, அடுத்த சூரிய உதயம் %3</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam %1</source>
+        <translation>ராகு காலம் %1</translation>
+    </message>
+    <message>
+        <source>Yamagandam %1</source>
+        <translation>எமகண்டம் %1</translation>
+    </message>
+    <message>
+        <source>Gulika Kalam %1</source>
+        <translation>குளிகை காலம் %1</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>பகல் %1</translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation>இரவு %1</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>இப்போது</translation>
     </message>
 </context>
 <context>
@@ -301,6 +359,10 @@ Do you want to save it?</source>
     <message>
         <source>The catalogue of %1 was not found; the window stays as it is.</source>
         <translation>%1 மொழிபெயர்ப்புக் கோப்பு கிடைக்கவில்லை; சாளரம் இப்போது உள்ளபடியே இருக்கும்.</translation>
+    </message>
+    <message>
+        <source>Da&amp;y Portions...</source>
+        <translation>நாளின் பாகங்கள்... (&amp;Y)</translation>
     </message>
 </context>
 <context>
