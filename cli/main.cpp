@@ -187,6 +187,8 @@ struct RuleOptions {
     CLI::Option* profile = nullptr;
     CLI::Option* grahas = nullptr;
     CLI::Option* trueNode = nullptr;
+    CLI::Option* zone = nullptr;    // among readingFlags; --offset may stand for it
+    CLI::Option* offset = nullptr;  // --offset: an exact offset instead of --zone
 };
 
 bool Given(const CLI::Option* option) { return option->count() > 0; }
@@ -197,6 +199,7 @@ bool Given(const CLI::Option* option) { return option->count() > 0; }
 void DeclareRules(const RuleOptions& o) {
     std::vector<CLI::Option*> readingOptions = o.readingFlags;
     readingOptions.push_back(o.dst);
+    if (o.offset) readingOptions.push_back(o.offset);
     std::vector<CLI::Option*> all = readingOptions;
     all.insert(all.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile, o.grahas, o.trueNode});
     for (CLI::Option* other : all) {
@@ -211,7 +214,8 @@ void DeclareRules(const RuleOptions& o) {
     o.batch->excludes(o.file, o.save, o.working);
     for (CLI::Option* flag : readingOptions)
         for (CLI::Option* needed : o.readingFlags)
-            if (needed != flag) flag->needs(needed);
+            if (needed != flag && needed != o.zone) flag->needs(needed);
+    if (o.offset) o.offset->excludes(o.zone);
 }
 
 // What a broken rule tells the user. CLI11's own message names only the first pair of options it
@@ -224,9 +228,11 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
     if (Given(o.batch))
         return "--batch takes only the CSV file, --profile, --grahas, --true-node and --json (which it always writes)";
     if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
+    if (o.offset && Given(o.offset) && Given(o.zone)) return "give either --zone or --offset, not both";
     std::string missing;
     for (const CLI::Option* flag : o.readingFlags)
-        if (!Given(flag)) missing += (missing.empty() ? "" : ", ") + flag->get_name();
+        if (!Given(flag) && !(flag == o.zone && o.offset && Given(o.offset)))
+            missing += (missing.empty() ? "" : ", ") + flag->get_name() + (flag == o.zone ? " (or --offset)" : "");
     return "missing " + missing;
 }
 
@@ -307,8 +313,14 @@ int main(int argc, char** argv) {
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
 
-    const RuleOptions rules{fileOption,  readingFlags, dstFlag,      saveOption,    jsonFlag,   workingFlag,
-                            batchOption, zonesFlag,    profilesFlag, profileOption, grahasFlag, trueNodeFlag};
+    CLI::Option* offsetOption =
+        app.add_option("--offset", notation.offsetText,
+                       "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
+            ->type_name("+HH:MM[:SS]")
+            ->group("Reading");
+    const RuleOptions rules{fileOption,  readingFlags, dstFlag,         saveOption,   jsonFlag,
+                            workingFlag, batchOption,  zonesFlag,       profilesFlag, profileOption,
+                            grahasFlag,  trueNodeFlag, readingFlags[3], offsetOption};
     DeclareRules(rules);
 
     try {
@@ -322,7 +334,10 @@ int main(int argc, char** argv) {
         return UsageError(e.what());
     }
 
-    const bool anyReadingFlag = dstFlag->count() > 0 || std::any_of(readingFlags.begin(), readingFlags.end(), Given);
+    const bool anyReadingFlag = dstFlag->count() > 0 || offsetOption->count() > 0 ||
+                                std::any_of(readingFlags.begin(), readingFlags.end(), Given);
+    // A reading by flags needs a zone: --zone or --offset (the other flags need each other).
+    if (anyReadingFlag && !Given(readingFlags[3]) && !Given(offsetOption)) return UsageError(BrokenRuleMessage(rules));
     const bool hasFile = !readingPath.empty();
 
     // A listing flag given twice breaks no rule between two options, which is all excludes() sees;

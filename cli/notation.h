@@ -25,15 +25,16 @@ namespace vela::cli {
 // One reading as the command line or a batch row gives it.
 struct ReadingNotation {
     std::string name;
-    std::string dateText;  // YYYY-MM-DD
-    std::string time;      // H:MM or HH:MM, 24-hour clock
-    std::string zoneName;  // zone table row, 0..80
-    std::string latText;   // 28N37: whole degrees, N or S, two-digit minutes
-    std::string lonText;   // 77E13: whole degrees, E or W, two-digit minutes
-    std::string dstText;   // true or false
+    std::string dateText;    // YYYY-MM-DD
+    std::string time;        // H:MM or HH:MM, 24-hour clock
+    std::string zoneName;    // zone table row, 0..80
+    std::string latText;     // 28N37: whole degrees, N or S, two-digit minutes
+    std::string lonText;     // 77E13: whole degrees, E or W, two-digit minutes
+    std::string dstText;     // true or false
     std::string city;
     std::string state;
     std::string country;
+    std::string offsetText{};  // +HH:MM or +HH:MM:SS East of Greenwich (- for West), instead of a row
 };
 
 struct FieldProblem {
@@ -48,6 +49,9 @@ struct FieldProblem {
 std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyTime(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& form);
+// An exact offset, +05:53:20 or -03:30: a sign, hours, two-digit minutes and optionally seconds,
+// at most 16 hours. The zone's name is "UTC" and the offset as written here.
+std::optional<std::string> ApplyOffset(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyLatitude(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyLongitude(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyDst(std::string_view text, reading::BirthForm& form);
