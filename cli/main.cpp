@@ -18,8 +18,10 @@
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
+#include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
+#include "reading/vela_file.h"
 #include "reading/working.h"
 #include "upagraha/profiles.h"
 #include "vela_version.h"
@@ -135,7 +137,12 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     }
     int status = 0;
     if (!savePath.empty()) {
-        if (auto problem = reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift)) {
+        // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
+        auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
+                       : reading::HasJhdFileName(savePath)
+                           ? reading::SaveJhdFile(savePath, state)
+                           : reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift);
+        if (problem) {
             std::cerr << problem->text << '\n';
             status = kExitRefused;
         }
@@ -259,7 +266,9 @@ int main(int argc, char** argv) {
     std::string profileName;
 
     CLI::Option* fileOption =
-        app.add_option("READING.ved", readingPath, "A saved reading file to calculate and print")->type_name("");
+        app.add_option("READING.ved", readingPath,
+                       "A saved reading (.ved or .vela) or a .jhd chart file to calculate and print")
+            ->type_name("");
     const auto reading = [&app](const char* flag, std::string& text, const char* help, const char* shape) {
         return app.add_option(flag, text, help)->type_name(shape)->group("Reading");
     };
@@ -275,9 +284,12 @@ int main(int argc, char** argv) {
         reading("--country", notation.country, "Country of birth", "COUNTRY"),
     };
     CLI::Option* dstFlag = app.add_flag("--dst", dst, "Daylight saving time was in force")->group("Reading");
-    CLI::Option* saveOption = app.add_option("--save", savePath, "Also write the reading to FILE.ved")
-                                  ->type_name("FILE.ved")
-                                  ->group("Output");
+    CLI::Option* saveOption =
+        app.add_option("--save", savePath,
+                       "Also write the reading to FILE: a .ved reading, a .vela reading (any script, an exact "
+                       "offset) or a .jhd chart, by the file's name")
+            ->type_name("FILE")
+            ->group("Output");
     CLI::Option* jsonFlag =
         app.add_flag("--json", json, "Print one JSON object instead of the report")->group("Output");
     bool working = false;
@@ -352,11 +364,32 @@ int main(int argc, char** argv) {
         profile = *named;
     }
     if (batchOption->count() > 0) return RunBatchFile(batchPath, profile, grahas, trueNode);
-    if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
+    if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath) && !reading::HasVelaFileName(savePath) &&
+        !reading::HasJhdFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
-                          ": the file name must end in .ved, or the reading cannot be opened again");
+                          ": the file name must end in .ved, .vela or .jhd, or the reading cannot be opened again");
 
     reading::BirthForm form;
+    if (hasFile && (reading::HasVelaFileName(readingPath) || reading::HasJhdFileName(readingPath))) {
+        std::string fileProfile = "original";
+        auto problem = reading::HasVelaFileName(readingPath) ? reading::OpenVelaFile(readingPath, form, fileProfile)
+                                                             : reading::OpenJhdFile(readingPath, form);
+        if (problem) {
+            std::cerr << problem->text << '\n';
+            return kExitRefused;
+        }
+        // The profile saved with a .vela reading, unless --profile names another.
+        if (profileOption->count() == 0) {
+            const auto named = upagraha::FindProfile(fileProfile);
+            if (!named) {
+                std::cerr << "The reading names the profile " << astro::QuotedForMessage(fileProfile)
+                          << ", which this program does not know; give --profile.\n";
+                return kExitRefused;
+            }
+            profile = *named;
+        }
+        return RunReading(form, profile, json, working, grahas, trueNode, savePath);
+    }
     if (hasFile) {
         reading::OpenedReading opened;
         if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) {

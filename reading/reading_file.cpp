@@ -418,7 +418,8 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Readin
         if (openedShift < kMinFieldShift || openedShift > kMaxFieldShift || FirstUnwritable(s, openedShift))
             return Failure(kSaveFailed, "A reading file cannot hold the letter " +
                                             astro::QuotedForMessage(unwritable->letter) + " of the " +
-                                            std::string(unwritable->field) + ".");
+                                            std::string(unwritable->field) +
+                                            ". Save it as a .vela file, which holds every script.");
         shift = openedShift;
     }
     const std::string bytes = ReadingFileText(s, zoneRow, shift);
