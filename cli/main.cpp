@@ -18,6 +18,7 @@
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
+#include "reading/ghatis.h"
 #include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
@@ -221,7 +222,7 @@ void DeclareRules(const RuleOptions& o) {
     o.batch->excludes(o.file, o.save, o.working);
     for (CLI::Option* flag : readingOptions)
         for (CLI::Option* needed : o.readingFlags)
-            if (needed != flag && needed != o.zone) flag->needs(needed);
+            if (needed != flag && needed != o.zone && needed != o.readingFlags[2]) flag->needs(needed);
     if (o.offset) o.offset->excludes(o.zone);
 }
 
@@ -325,6 +326,13 @@ int main(int argc, char** argv) {
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
 
+    std::string ghatisText;
+    CLI::Option* ghatisOption =
+        app.add_option("--ghatis", ghatisText,
+                       "Birth time in ghatis and palas after the birth day's sunrise instead of --time (1 ghati = "
+                       "24 minutes, 1 pala = 24 seconds), such as 9.38")
+            ->type_name("GG.PP")
+            ->group("Reading");
     CLI::Option* offsetOption =
         app.add_option("--offset", notation.offsetText,
                        "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
@@ -346,10 +354,18 @@ int main(int argc, char** argv) {
         return UsageError(e.what());
     }
 
-    const bool anyReadingFlag = dstFlag->count() > 0 || offsetOption->count() > 0 ||
+    // --ghatis stands for --time: the time is set from the sunrise once the form is filled.
+    if (ghatisOption->count() > 0) {
+        if (Given(readingFlags[2])) return UsageError("give either --time or --ghatis, not both");
+        if (!readingPath.empty()) return UsageError("--ghatis is given with the reading flags, not a file");
+        notation.time = "12:00";
+    }
+    const bool anyReadingFlag = dstFlag->count() > 0 || offsetOption->count() > 0 || ghatisOption->count() > 0 ||
                                 std::any_of(readingFlags.begin(), readingFlags.end(), Given);
     // A reading by flags needs a zone: --zone or --offset (the other flags need each other).
     if (anyReadingFlag && !Given(readingFlags[3]) && !Given(offsetOption)) return UsageError(BrokenRuleMessage(rules));
+    // and a time: --time or --ghatis.
+    if (anyReadingFlag && !Given(readingFlags[2]) && !Given(ghatisOption)) return UsageError(BrokenRuleMessage(rules));
     const bool hasFile = !readingPath.empty();
 
     // A listing flag given twice breaks no rule between two options, which is all excludes() sees;
@@ -414,6 +430,18 @@ int main(int argc, char** argv) {
             return kExitRefused;
         }
         return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
+    }
+    if (ghatisOption->count() > 0) {
+        const auto ghatis = reading::ParseGhatis(ghatisText);
+        if (!ghatis)
+            return UsageError("--ghatis " + astro::QuotedForMessage(ghatisText) +
+                              " is not ghatis and palas written GG.PP (0 to 59 each), such as 9.38");
+        reading::GhatiConversion conversion;
+        if (auto problem = reading::ApplyGhatis(*ghatis, profile, form, conversion)) {
+            std::cerr << problem->text << '\n';
+            return kExitRefused;
+        }
+        (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
     }
     return RunReading(form, profile, json, working, grahas, trueNode, savePath);
 }
