@@ -240,7 +240,10 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
     std::string missing;
     for (const CLI::Option* flag : o.readingFlags)
         if (!Given(flag) && !(flag == o.zone && o.offset && Given(o.offset)))
-            missing += (missing.empty() ? "" : ", ") + flag->get_name() + (flag == o.zone ? " (or --offset)" : "");
+            missing += (missing.empty() ? "" : ", ") + flag->get_name() +
+                       (flag == o.zone              ? " (or --offset)"
+                        : flag == o.readingFlags[2] ? " (or --ghatis)"
+                                                    : "");
     return "missing " + missing;
 }
 

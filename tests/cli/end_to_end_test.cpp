@@ -601,7 +601,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"batch_with_flags_in_its_words", Plus({"--batch", "x.csv"}, DelhiArgs()), "--batch takes only"},
         UsageCase{"batch_with_working", {"--batch", "x.csv", "--working"}, "--batch takes only"},
         UsageCase{"file_with_dst", {"x.ved", "--dst"}, "not both"},
-        UsageCase{"dst_alone", {"--dst"}, "missing --name, --date, --time, --zone, --lat, --lon"},
+        UsageCase{
+            "dst_alone", {"--dst"}, "missing --name, --date, --time (or --ghatis), --zone (or --offset), --lat, --lon"},
         UsageCase{"zones_twice", {"--zones", "--zones"}, "--zones takes no other arguments"},
         UsageCase{
             "profiles_with_profile", {"--profile", "original", "--profiles"}, "--profiles takes no other arguments"}),
