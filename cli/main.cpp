@@ -15,6 +15,7 @@
 
 #include "astro/text.h"
 #include "cli/batch.h"
+#include "cli/json_writer.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
@@ -107,7 +108,81 @@ int ListProfiles() {
     return Finish(0);
 }
 
+bool IsReadingFileName(const std::string& path) {
+    return reading::HasReadingFileName(path) || reading::HasVelaFileName(path) || reading::HasJhdFileName(path);
+}
+
+// One JSON line for one reading file of a batch: the reading, or {"file": ..., "error": ...}.
+bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile& runProfile, bool grahas,
+                      bool trueNode) {
+    reading::BirthForm form;
+    upagraha::ConventionProfile profile = runProfile;
+    std::optional<reading::UserMessage> problem;
+    if (reading::HasVelaFileName(path)) {
+        std::string named;
+        problem = reading::OpenVelaFile(path, form, named);
+        if (!problem) {
+            if (const auto found = upagraha::FindProfile(named)) profile = *found;
+        }
+    } else if (reading::HasJhdFileName(path)) {
+        problem = reading::OpenJhdFile(path, form);
+    } else {
+        reading::OpenedReading opened;
+        problem = reading::OpenReadingFile(path, form, opened);
+        if (!problem && !opened.unreadLines.empty()) problem = reading::UnreadLinesRefusal(opened);
+    }
+    reading::Reading state;
+    if (!problem) {
+        reading::CalculationRequest request;
+        request.buildReport = false;
+        request.grahas = grahas;
+        request.node = trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean;
+        const auto outcome = reading::RunCalculation(form, profile, state, request);
+        if (outcome.Succeeded()) {
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
+            return true;
+        }
+        problem = outcome.message;
+    }
+    std::string line;
+    {
+        cli::JsonWriter w(line);
+        w.BeginObject();
+        w.Field("file", path);
+        w.Field("error", problem->text);
+        w.EndObject();
+    }
+    std::cout << line << '\n';
+    return false;
+}
+
+// A batch of reading files: one file, or every .ved, .vela and .jhd file of a folder in name order.
+int RunBatchReadings(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+    std::vector<std::string> files;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        for (const auto& entry : std::filesystem::directory_iterator(path, ec))
+            if (entry.is_regular_file(ec) && IsReadingFileName(entry.path().string()))
+                files.push_back(entry.path().string());
+        std::sort(files.begin(), files.end());
+        if (files.empty()) {
+            std::cerr << kProgram << ": the folder " << astro::QuotedForMessage(path)
+                      << " holds no .ved, .vela or .jhd file\n";
+            return kExitRefused;
+        }
+    } else {
+        files.push_back(path);
+    }
+    int status = 0;
+    for (const std::string& file : files)
+        if (!BatchReadingFile(file, profile, grahas, trueNode)) status = kExitRefused;
+    return Finish(status);
+}
+
 int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+    std::error_code folder;
+    if (path != "-" && (IsReadingFileName(path) || std::filesystem::is_directory(path, folder)))
+        return RunBatchReadings(path, profile, grahas, trueNode);
     if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas, trueNode));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
