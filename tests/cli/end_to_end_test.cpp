@@ -465,7 +465,9 @@ TEST_F(CliEndToEnd, batch_refuses_an_endless_device) {
 }
 
 TEST_F(CliEndToEnd, batch_refuses_a_folder_and_an_empty_file) {
-    const auto folder = Run({"--batch", Path("").string()});
+    // A folder is a batch of the reading files in it; one with none is refused.
+    fs::create_directory(Path("no-readings"));
+    const auto folder = Run({"--batch", Path("no-readings").string()});
     EXPECT_EQ(folder.status, 1);
     EXPECT_NE(folder.err.find("folder"), std::string::npos) << folder.err;
 
