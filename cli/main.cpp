@@ -17,11 +17,15 @@
 #include "astro/text.h"
 #include "cli/batch.h"
 #include "cli/day_command.h"
+#include "cli/json_writer.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
+#include "reading/ghatis.h"
+#include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
+#include "reading/vela_file.h"
 #include "reading/working.h"
 #include "upagraha/language.h"
 #include "upagraha/profiles.h"
@@ -110,7 +114,81 @@ int ListProfiles() {
     return Finish(0);
 }
 
+bool IsReadingFileName(const std::string& path) {
+    return reading::HasReadingFileName(path) || reading::HasVelaFileName(path) || reading::HasJhdFileName(path);
+}
+
+// One JSON line for one reading file of a batch: the reading, or {"file": ..., "error": ...}.
+bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile& runProfile, bool grahas,
+                      bool trueNode) {
+    reading::BirthForm form;
+    upagraha::ConventionProfile profile = runProfile;
+    std::optional<reading::UserMessage> problem;
+    if (reading::HasVelaFileName(path)) {
+        std::string named;
+        problem = reading::OpenVelaFile(path, form, named);
+        if (!problem) {
+            if (const auto found = upagraha::FindProfile(named)) profile = *found;
+        }
+    } else if (reading::HasJhdFileName(path)) {
+        problem = reading::OpenJhdFile(path, form);
+    } else {
+        reading::OpenedReading opened;
+        problem = reading::OpenReadingFile(path, form, opened);
+        if (!problem && !opened.unreadLines.empty()) problem = reading::UnreadLinesRefusal(opened);
+    }
+    reading::Reading state;
+    if (!problem) {
+        reading::CalculationRequest request;
+        request.buildReport = false;
+        request.grahas = grahas;
+        request.node = trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean;
+        const auto outcome = reading::RunCalculation(form, profile, state, request);
+        if (outcome.Succeeded()) {
+            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
+            return true;
+        }
+        problem = outcome.message;
+    }
+    std::string line;
+    {
+        cli::JsonWriter w(line);
+        w.BeginObject();
+        w.Field("file", path);
+        w.Field("error", problem->text);
+        w.EndObject();
+    }
+    std::cout << line << '\n';
+    return false;
+}
+
+// A batch of reading files: one file, or every .ved, .vela and .jhd file of a folder in name order.
+int RunBatchReadings(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+    std::vector<std::string> files;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        for (const auto& entry : std::filesystem::directory_iterator(path, ec))
+            if (entry.is_regular_file(ec) && IsReadingFileName(entry.path().string()))
+                files.push_back(entry.path().string());
+        std::sort(files.begin(), files.end());
+        if (files.empty()) {
+            std::cerr << kProgram << ": the folder " << astro::QuotedForMessage(path)
+                      << " holds no .ved, .vela or .jhd file\n";
+            return kExitRefused;
+        }
+    } else {
+        files.push_back(path);
+    }
+    int status = 0;
+    for (const std::string& file : files)
+        if (!BatchReadingFile(file, profile, grahas, trueNode)) status = kExitRefused;
+    return Finish(status);
+}
+
 int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+    std::error_code folder;
+    if (path != "-" && (IsReadingFileName(path) || std::filesystem::is_directory(path, folder)))
+        return RunBatchReadings(path, profile, grahas, trueNode);
     if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas, trueNode));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -144,7 +222,12 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     }
     int status = 0;
     if (!savePath.empty()) {
-        if (auto problem = reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift)) {
+        // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
+        auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
+                       : reading::HasJhdFileName(savePath)
+                           ? reading::SaveJhdFile(savePath, state)
+                           : reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift);
+        if (problem) {
             std::cerr << problem->text << '\n';
             status = kExitRefused;
         }
@@ -196,6 +279,8 @@ struct RuleOptions {
     CLI::Option* profile = nullptr;
     CLI::Option* grahas = nullptr;
     CLI::Option* trueNode = nullptr;
+    CLI::Option* zone = nullptr;    // among readingFlags; --offset may stand for it
+    CLI::Option* offset = nullptr;  // --offset: an exact offset instead of --zone
 };
 
 bool Given(const CLI::Option* option) { return option->count() > 0; }
@@ -206,6 +291,7 @@ bool Given(const CLI::Option* option) { return option->count() > 0; }
 void DeclareRules(const RuleOptions& o) {
     std::vector<CLI::Option*> readingOptions = o.readingFlags;
     readingOptions.push_back(o.dst);
+    if (o.offset) readingOptions.push_back(o.offset);
     std::vector<CLI::Option*> all = readingOptions;
     all.insert(all.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile, o.grahas, o.trueNode});
     for (CLI::Option* other : all) {
@@ -220,7 +306,8 @@ void DeclareRules(const RuleOptions& o) {
     o.batch->excludes(o.file, o.save, o.working);
     for (CLI::Option* flag : readingOptions)
         for (CLI::Option* needed : o.readingFlags)
-            if (needed != flag) flag->needs(needed);
+            if (needed != flag && needed != o.zone && needed != o.readingFlags[2]) flag->needs(needed);
+    if (o.offset) o.offset->excludes(o.zone);
 }
 
 // What a broken rule tells the user. CLI11's own message names only the first pair of options it
@@ -233,9 +320,14 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
     if (Given(o.batch))
         return "--batch takes only the CSV file, --profile, --grahas, --true-node and --json (which it always writes)";
     if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
+    if (o.offset && Given(o.offset) && Given(o.zone)) return "give either --zone or --offset, not both";
     std::string missing;
     for (const CLI::Option* flag : o.readingFlags)
-        if (!Given(flag)) missing += (missing.empty() ? "" : ", ") + flag->get_name();
+        if (!Given(flag) && !(flag == o.zone && o.offset && Given(o.offset)))
+            missing += (missing.empty() ? "" : ", ") + flag->get_name() +
+                       (flag == o.zone              ? " (or --offset)"
+                        : flag == o.readingFlags[2] ? " (or --ghatis)"
+                                                    : "");
     return "missing " + missing;
 }
 
@@ -264,7 +356,9 @@ int main(int argc, char** argv) {
     std::string profileName;
 
     CLI::Option* fileOption =
-        app.add_option("READING.ved", readingPath, "A saved reading file to calculate and print")->type_name("");
+        app.add_option("READING.ved", readingPath,
+                       "A saved reading (.ved or .vela) or a .jhd chart file to calculate and print")
+            ->type_name("");
     const auto reading = [&app](const char* flag, std::string& text, const char* help, const char* shape) {
         return app.add_option(flag, text, help)->type_name(shape)->group("Reading");
     };
@@ -280,9 +374,12 @@ int main(int argc, char** argv) {
         reading("--country", notation.country, "Country of birth", "COUNTRY"),
     };
     CLI::Option* dstFlag = app.add_flag("--dst", dst, "Daylight saving time was in force")->group("Reading");
-    CLI::Option* saveOption = app.add_option("--save", savePath, "Also write the reading to FILE.ved")
-                                  ->type_name("FILE.ved")
-                                  ->group("Output");
+    CLI::Option* saveOption =
+        app.add_option("--save", savePath,
+                       "Also write the reading to FILE: a .ved reading, a .vela reading (any script, an exact "
+                       "offset) or a .jhd chart, by the file's name")
+            ->type_name("FILE")
+            ->group("Output");
     CLI::Option* jsonFlag =
         app.add_flag("--json", json, "Print one JSON object instead of the report")->group("Output");
     bool working = false;
@@ -326,8 +423,21 @@ int main(int argc, char** argv) {
             ->type_name("en|hi|ta")
             ->group("Output");
 
-    const RuleOptions rules{fileOption,  readingFlags, dstFlag,      saveOption,    jsonFlag,   workingFlag,
-                            batchOption, zonesFlag,    profilesFlag, profileOption, grahasFlag, trueNodeFlag};
+    std::string ghatisText;
+    CLI::Option* ghatisOption =
+        app.add_option("--ghatis", ghatisText,
+                       "Birth time in ghatis and palas after the birth day's sunrise instead of --time (1 ghati = "
+                       "24 minutes, 1 pala = 24 seconds), such as 9.38")
+            ->type_name("GG.PP")
+            ->group("Reading");
+    CLI::Option* offsetOption =
+        app.add_option("--offset", notation.offsetText,
+                       "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
+            ->type_name("+HH:MM[:SS]")
+            ->group("Reading");
+    const RuleOptions rules{fileOption,  readingFlags, dstFlag,         saveOption,   jsonFlag,
+                            workingFlag, batchOption,  zonesFlag,       profilesFlag, profileOption,
+                            grahasFlag,  trueNodeFlag, readingFlags[3], offsetOption};
     DeclareRules(rules);
 
     try {
@@ -341,7 +451,18 @@ int main(int argc, char** argv) {
         return UsageError(e.what());
     }
 
-    const bool anyReadingFlag = dstFlag->count() > 0 || std::any_of(readingFlags.begin(), readingFlags.end(), Given);
+    // --ghatis stands for --time: the time is set from the sunrise once the form is filled.
+    if (ghatisOption->count() > 0) {
+        if (Given(readingFlags[2])) return UsageError("give either --time or --ghatis, not both");
+        if (!readingPath.empty()) return UsageError("--ghatis is given with the reading flags, not a file");
+        notation.time = "12:00";
+    }
+    const bool anyReadingFlag = dstFlag->count() > 0 || offsetOption->count() > 0 || ghatisOption->count() > 0 ||
+                                std::any_of(readingFlags.begin(), readingFlags.end(), Given);
+    // A reading by flags needs a zone: --zone or --offset (the other flags need each other).
+    if (anyReadingFlag && !Given(readingFlags[3]) && !Given(offsetOption)) return UsageError(BrokenRuleMessage(rules));
+    // and a time: --time or --ghatis.
+    if (anyReadingFlag && !Given(readingFlags[2]) && !Given(ghatisOption)) return UsageError(BrokenRuleMessage(rules));
     const bool hasFile = !readingPath.empty();
 
     // A listing flag given twice breaks no rule between two options, which is all excludes() sees;
@@ -363,11 +484,32 @@ int main(int argc, char** argv) {
     const std::optional<upagraha::Language> local =
         languageOption->count() > 0 ? language : std::optional<upagraha::Language>{};
     if (batchOption->count() > 0) return RunBatchFile(batchPath, profile, grahas, trueNode);
-    if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath))
+    if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath) && !reading::HasVelaFileName(savePath) &&
+        !reading::HasJhdFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
-                          ": the file name must end in .ved, or the reading cannot be opened again");
+                          ": the file name must end in .ved, .vela or .jhd, or the reading cannot be opened again");
 
     reading::BirthForm form;
+    if (hasFile && (reading::HasVelaFileName(readingPath) || reading::HasJhdFileName(readingPath))) {
+        std::string fileProfile = "original";
+        auto problem = reading::HasVelaFileName(readingPath) ? reading::OpenVelaFile(readingPath, form, fileProfile)
+                                                             : reading::OpenJhdFile(readingPath, form);
+        if (problem) {
+            std::cerr << problem->text << '\n';
+            return kExitRefused;
+        }
+        // The profile saved with a .vela reading, unless --profile names another.
+        if (profileOption->count() == 0) {
+            const auto named = upagraha::FindProfile(fileProfile);
+            if (!named) {
+                std::cerr << "The reading names the profile " << astro::QuotedForMessage(fileProfile)
+                          << ", which this program does not know; give --profile.\n";
+                return kExitRefused;
+            }
+            profile = *named;
+        }
+        return RunReading(form, profile, json, working, grahas, trueNode, savePath, local);
+    }
     if (hasFile) {
         reading::OpenedReading opened;
         if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) {
@@ -392,6 +534,18 @@ int main(int argc, char** argv) {
             return kExitRefused;
         }
         return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
+    }
+    if (ghatisOption->count() > 0) {
+        const auto ghatis = reading::ParseGhatis(ghatisText);
+        if (!ghatis)
+            return UsageError("--ghatis " + astro::QuotedForMessage(ghatisText) +
+                              " is not ghatis and palas written GG.PP (0 to 59 each), such as 9.38");
+        reading::GhatiConversion conversion;
+        if (auto problem = reading::ApplyGhatis(*ghatis, profile, form, conversion)) {
+            std::cerr << problem->text << '\n';
+            return kExitRefused;
+        }
+        (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
     }
     return RunReading(form, profile, json, working, grahas, trueNode, savePath, local);
 }

@@ -1,5 +1,7 @@
 #include "cli/notation.h"
 
+#include <vector>
+
 #include "astro/text.h"
 #include "reading/reference_tables.h"
 #include "reading/validation.h"
@@ -121,6 +123,33 @@ std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& 
     return std::nullopt;
 }
 
+std::optional<std::string> ApplyOffset(std::string_view text, reading::BirthForm& form) {
+    const std::string_view t = TrimBlanks(text);
+    const auto malformed = [&text] {
+        return Quoted(text) + " is not an offset written +HH:MM or +HH:MM:SS East of Greenwich (- for West)";
+    };
+    if (t.size() < 5 || (t[0] != '+' && t[0] != '-')) return malformed();
+    std::vector<std::string_view> parts;
+    for (std::string_view rest = t.substr(1);;) {
+        const std::size_t colon = rest.find(':');
+        parts.push_back(rest.substr(0, colon));
+        if (colon == std::string_view::npos) break;
+        rest = rest.substr(colon + 1);
+    }
+    if (parts.size() < 2 || parts.size() > 3 || parts[0].empty() || parts[0].size() > 2) return malformed();
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (!AllDigits(parts[i]) || (i > 0 && parts[i].size() != 2)) return malformed();
+    const int hours = DigitsValue(parts[0]);
+    const int minutes = DigitsValue(parts[1]);
+    const int seconds = parts.size() == 3 ? DigitsValue(parts[2]) : 0;
+    if (minutes > 59) return Quoted(text).append(": ").append(Range("minute", minutes, "within 00 to 59"));
+    if (seconds > 59) return Quoted(text).append(": ").append(Range("second", seconds, "within 00 to 59"));
+    const int total = hours * 3600 + minutes * 60 + seconds;
+    if (total > reading::kMaxExactOffsetSeconds) return Quoted(text) + ": an offset is at most 16 hours either way";
+    form.exactZone = reading::ExactZone{t[0] == '-' ? -total : total, "UTC" + std::string(t)};
+    return std::nullopt;
+}
+
 std::optional<std::string> ApplyLatitude(std::string_view text, reading::BirthForm& form) {
     auto parts = SplitAngle(text, kLatitude);
     if (!parts) return AngleProblem(text, kLatitude);
@@ -171,7 +200,15 @@ std::optional<FieldProblem> FillBirthForm(const ReadingNotation& n, reading::Bir
     if (auto p = letters("name", n.name, &reading::BirthForm::name)) return p;
     if (auto p = notation("date", n.dateText, ApplyDate)) return p;
     if (auto p = notation("time", n.time, ApplyTime)) return p;
-    if (auto p = notation("zone", n.zoneName, ApplyZone)) return p;
+    // A batch row may give its zone as an offset, which starts with its sign.
+    const std::string_view zoneText = TrimBlanks(n.zoneName);
+    if (n.offsetText.empty() && !zoneText.empty() && (zoneText[0] == '+' || zoneText[0] == '-')) {
+        if (auto p = notation("zone", n.zoneName, ApplyOffset)) return p;
+    } else if (!n.offsetText.empty()) {
+        if (auto p = notation("offset", n.offsetText, ApplyOffset)) return p;
+    } else if (auto p = notation("zone", n.zoneName, ApplyZone)) {
+        return p;
+    }
     if (auto p = notation("lat", n.latText, ApplyLatitude)) return p;
     if (auto p = notation("lon", n.lonText, ApplyLongitude)) return p;
     if (auto p = notation("dst", n.dstText, ApplyDst)) return p;

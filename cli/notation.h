@@ -34,6 +34,7 @@ struct ReadingNotation {
     std::string city;
     std::string state;
     std::string country;
+    std::string offsetText{};  // +HH:MM or +HH:MM:SS East of Greenwich (- for West), instead of a row
 };
 
 struct FieldProblem {
@@ -48,6 +49,9 @@ struct FieldProblem {
 std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyTime(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& form);
+// An exact offset, +05:53:20 or -03:30: a sign, hours, two-digit minutes and optionally seconds,
+// at most 16 hours. The zone's name is "UTC" and the offset as written here.
+std::optional<std::string> ApplyOffset(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyLatitude(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyLongitude(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyDst(std::string_view text, reading::BirthForm& form);

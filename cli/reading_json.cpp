@@ -195,8 +195,13 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.Field("name", s.name);
     w.Field("date", DateText(s.year, s.month, s.day));
     w.Field("time", QuotedClock(s.hour, s.minute).Json());
-    w.Field("zone", static_cast<int>(s.zoneRow));
-    w.Field("zone_text", row < s.zones->zoneTable.size() ? s.zones->zoneTable[row] : std::string_view{});
+    if (s.exactZone) {
+        w.Field("zone", s.exactZone->name);
+        w.Field("zone_offset_seconds", s.exactZone->secondsEast);
+    } else {
+        w.Field("zone", static_cast<int>(s.zoneRow));
+        w.Field("zone_text", row < s.zones->zoneTable.size() ? s.zones->zoneTable[row] : std::string_view{});
+    }
     w.Field("dst", s.dst);
     w.Field("latitude", Degrees(s.latDegrees, s.latMinutes, s.south));
     w.Field("longitude", Degrees(s.lonDegrees, s.lonMinutes, !s.east));

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "astro/fixed_text.h"
+#include "reading/birth_form.h"
 #include "reading/reference_tables.h"
 #include "reading/sky_around.h"
 #include "upagraha/profiles.h"
@@ -35,6 +36,8 @@ struct Reading : upagraha::UpagrahaInput {
     const ZoneTables* zones = &ReferenceZoneTables();
     // Row of the zone table chosen for this reading (kept for the reading file and the JSON output).
     std::int16_t zoneRow = 0;
+    // The exact offset the reading was given instead of a row (zoneRow is then -1).
+    std::optional<ExactZone> exactZone;
 
     // The birth ascendant as the report and the files show it, compact ("05 Can 45"); its degrees
     // are birthAscendant.

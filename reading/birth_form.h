@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,14 +14,27 @@ namespace vela::reading {
 enum class LatChoice : std::int8_t { None, North, South };
 enum class LonChoice : std::int8_t { None, East, West };
 
+// A zone given as an exact offset instead of a table row: seconds East of Greenwich, and a short
+// name the report shows ("Madras Time"; may be empty).
+struct ExactZone {
+    int secondsEast = 0;
+    std::string name;
+    bool operator==(const ExactZone&) const = default;
+};
+
+// The largest exact offset either way: local mean time reached past 15 hours on both sides of the
+// date line; 16 hours is beyond any clock.
+inline constexpr int kMaxExactOffsetSeconds = 16 * 3600;
+
 struct BirthForm {
     std::string name;
-    std::string day = "1";      // day list text, "1".."31"
-    int month = 0;              // month list position 0..11, -1 when nothing is selected
-    std::string year = "1901";  // year list text
-    std::string hour = "0";     // hour list text
-    std::string minute = "0";   // minute list text
-    int zoneRow = 0;            // zone table row 0..80, -1 when nothing is selected
+    std::string day = "1";               // day list text, "1".."31"
+    int month = 0;                       // month list position 0..11, -1 when nothing is selected
+    std::string year = "1901";           // year list text
+    std::string hour = "0";              // hour list text
+    std::string minute = "0";            // minute list text
+    int zoneRow = 0;                     // zone table row 0..80, -1 when nothing is selected
+    std::optional<ExactZone> exactZone;  // when set, the zone instead of zoneRow
     std::string latDegrees;
     std::string latMinutes;
     std::string lonDegrees;

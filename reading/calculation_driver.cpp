@@ -20,7 +20,10 @@ bool InRange(const FormNumber& box, int lo, int hi) { return box.value && *box.v
 // Selections a damaged reading file or a script can leave empty or out of their lists.
 std::optional<UserMessage> CheckSelections(const FormValues& f) {
     if (f.month < 0 || f.month > 11) return CriticalMessage("Please Select The Month Of Birth", FormField::Month);
-    if (f.zoneRow < 0 || f.zoneRow >= kZoneCount)
+    if (f.exactZone) {
+        if (f.exactZone->secondsEast < -kMaxExactOffsetSeconds || f.exactZone->secondsEast > kMaxExactOffsetSeconds)
+            return CriticalMessage(kExactOffsetRangeMessage, FormField::TimeZone);
+    } else if (f.zoneRow < 0 || f.zoneRow >= kZoneCount)
         return CriticalMessage("Please Select The Time Zone", FormField::TimeZone);
     if (!InRange(f.day, 1, 31)) return CriticalMessage("Please Select The Date Of Birth", FormField::Day);
     if (!InRange(f.year, kFirstYear, kLastYear))
@@ -50,6 +53,17 @@ void CopyForm(const FormValues& f, Reading& s) {
     s.latMinutes = Int16(*f.latMinutes.value);
     s.east = f.lonDirection == LonChoice::East;
     s.south = f.latDirection == LatChoice::South;
+    s.dst = f.dst;
+    s.city = astro::TrimBlanks(f.city);
+    s.state = astro::TrimBlanks(f.state);
+    s.country = astro::TrimBlanks(f.country);
+    if (f.exactZone) {
+        s.zoneRow = -1;
+        s.exactZone = *f.exactZone;
+        s.zone = astro::ZoneOffset::FromSecondsEast(f.exactZone->secondsEast);
+        return;
+    }
+    s.exactZone.reset();
     const auto z = static_cast<std::size_t>(f.zoneRow);
     s.zoneRow = Int16(f.zoneRow);
     // The place's own mean solar time, exact; or the row's offset, whole seconds (the table counts
@@ -59,10 +73,6 @@ void CopyForm(const FormValues& f, Reading& s) {
     else
         s.zone = astro::ZoneOffset::FromSecondsEast(
             -(s.zones->zoneHourTable[z] * 3600 + s.zones->zoneMinuteTable[z] * 60 + s.zones->zoneSecondTable[z]));
-    s.dst = f.dst;
-    s.city = astro::TrimBlanks(f.city);
-    s.state = astro::TrimBlanks(f.state);
-    s.country = astro::TrimBlanks(f.country);
 }
 
 astro::SunRiseSet SunOn(const Reading& s, const astro::CivilDate& d) {

@@ -22,6 +22,9 @@ namespace vela::reading {
 inline constexpr std::string_view kNoSunriseMessage =
     "The Sun does not rise and set on this date at this place. Upagrahas cannot be calculated.";
 
+inline constexpr std::string_view kExactOffsetRangeMessage =
+    "The offset from Greenwich must be at most 16 hours either way.";
+
 // Under the original's formulas, at 60 degrees of latitude or more (North or South).
 inline constexpr std::string_view kFarNorthWarning =
     "At 60 degrees of latitude or more the program's own sunrise and sunset formula loses accuracy; the precise "

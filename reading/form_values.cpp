@@ -15,6 +15,7 @@ FormValues ParseForm(const BirthForm& form) {
     v.hour = ParseFormNumber(form.hour);
     v.minute = ParseFormNumber(form.minute);
     v.zoneRow = form.zoneRow;
+    if (form.exactZone) v.exactZone = &*form.exactZone;
     v.latDegrees = ParseFormNumber(form.latDegrees);
     v.latMinutes = ParseFormNumber(form.latMinutes);
     v.lonDegrees = ParseFormNumber(form.lonDegrees);

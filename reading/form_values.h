@@ -27,7 +27,8 @@ struct FormValues {
     FormNumber year;
     FormNumber hour;
     FormNumber minute;
-    int zoneRow = 0;  // row of the zone table, -1 when nothing is selected
+    int zoneRow = 0;                       // row of the zone table, -1 when nothing is selected
+    const ExactZone* exactZone = nullptr;  // the form's exact offset, when it has one instead of a row
     FormNumber latDegrees;
     FormNumber latMinutes;
     FormNumber lonDegrees;

@@ -407,6 +407,8 @@ bool HasReadingFileName(std::string_view path) { return path.size() >= 3 && path
 std::optional<UserMessage> SaveReadingFile(const std::string& path, const Reading& s, int zoneRow, int openedShift) {
     const fs::path target(path);
     if (!target.has_filename()) return Failure(kSaveFailed, "No file name was given.");
+    if (s.exactZone || zoneRow < 0 || zoneRow >= kZoneCount)
+        return Failure(kSaveFailed, std::string(kVedNeedsRowMessage));
 
     // A reading typed in the window always fits the program's own shift. One opened from a file
     // written with another shift may hold letters that only that shift can write ("Muñoz" from a
@@ -416,7 +418,8 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Readin
         if (openedShift < kMinFieldShift || openedShift > kMaxFieldShift || FirstUnwritable(s, openedShift))
             return Failure(kSaveFailed, "A reading file cannot hold the letter " +
                                             astro::QuotedForMessage(unwritable->letter) + " of the " +
-                                            std::string(unwritable->field) + ".");
+                                            std::string(unwritable->field) +
+                                            ". Save it as a .vela file, which holds every script.");
         shift = openedShift;
     }
     const std::string bytes = ReadingFileText(s, zoneRow, shift);

@@ -36,6 +36,10 @@ inline constexpr int kFieldLines = 17;
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 inline constexpr std::size_t kMaxReadBytes = kFieldLines * (kMaxLineBytes + 2);
 
+// A .ved file holds a zone as a row of the table only.
+inline constexpr std::string_view kVedNeedsRowMessage =
+    "A .ved file holds only a row of the zone table, not an exact offset: save the reading as a .vela file.";
+
 inline constexpr std::string_view kNotAReadingMessage = "This file is not a saved reading.";
 
 std::string EncodeField(std::string_view text, int shift = kFieldShift);

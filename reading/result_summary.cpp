@@ -123,7 +123,7 @@ ResultHeader BuildHeader(const Reading& s, const Upagrahas& u) {
     std::string& birth = header.birth;
     birth = std::to_string(s.day) + " " + std::string(kMonthNames[static_cast<std::size_t>(s.month - 1)]) + " " +
             std::to_string(s.year) + ", " + astro::ClockText(s.hour, s.minute) + ", ";
-    birth += ZoneName(s.zoneRow);
+    birth += s.exactZone ? std::string_view(s.exactZone->name) : ZoneName(s.zoneRow);
     birth += ' ';
     const int zone = ZoneSecondsEast(s);
     birth += OffsetTextOfSeconds(zone);

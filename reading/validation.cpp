@@ -54,12 +54,33 @@ std::optional<UserMessage> CheckDayOfMonth(const FormValues& f) {
     return std::nullopt;
 }
 
-// A-Z, a-z and the accented letters of Latin-1 (U+00C0 to U+00FF but the multiplication and
-// division signs): the letters a reading file can hold, so "Muñoz" from a saved file or typed in
-// the box is the same name.
+// The letters and combining marks of the scripts names and places are written in, by block: Latin
+// with its accents, Greek, Cyrillic, Armenian, Hebrew, Arabic, the Indian scripts (without their
+// digits and dandas), Thai, Vietnamese, kana, the CJK ideographs and Hangul. The .ved file holds
+// Latin-1 only; saving one checks that (reading_file.h), the .vela file holds them all.
+struct CodeRange {
+    char32_t first;
+    char32_t last;
+};
+constexpr CodeRange kLetterRanges[] = {
+    {U'A', U'Z'},     {U'a', U'z'},     {0x00C0, 0x00D6}, {0x00D8, 0x00F6}, {0x00F8, 0x024F}, {0x0300, 0x036F},
+    {0x0386, 0x0386}, {0x0388, 0x03FF}, {0x0400, 0x0481}, {0x0483, 0x0487}, {0x048A, 0x052F}, {0x0531, 0x0556},
+    {0x0561, 0x0587}, {0x0591, 0x05BD}, {0x05BF, 0x05BF}, {0x05C1, 0x05C2}, {0x05C4, 0x05C5}, {0x05C7, 0x05C7},
+    {0x05D0, 0x05EA}, {0x0610, 0x061A}, {0x0620, 0x065F}, {0x0670, 0x06D3}, {0x0900, 0x0DFF}, {0x0E01, 0x0E3A},
+    {0x0E40, 0x0E4E}, {0x1E00, 0x1EFF}, {0x3041, 0x3096}, {0x3099, 0x309F}, {0x30A1, 0x30FA}, {0x30FC, 0x30FF},
+    {0x4E00, 0x9FFF}, {0xAC00, 0xD7A3},
+};
+
 bool IsLetter(char32_t code) {
-    if ((code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z')) return true;
-    return code >= 0xC0 && code <= 0xFF && code != 0xD7 && code != 0xF7;
+    if (code >= 0x0900 && code <= 0x0DFF) {
+        // In each Indian script's block of 128, 0x64..0x6F are the dandas and the digits; Tamil
+        // has numbers and signs from 0x0BF0.
+        const char32_t inBlock = code & 0x7F;
+        if ((inBlock >= 0x64 && inBlock <= 0x6F) || (code >= 0x0BF0 && code <= 0x0BFF)) return false;
+    }
+    for (const CodeRange& range : kLetterRanges)
+        if (code >= range.first && code <= range.last) return true;
+    return false;
 }
 
 // An apostrophe, hyphen or full stop belongs to the word it follows.

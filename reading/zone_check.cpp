@@ -67,6 +67,7 @@ std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool dst, int lo
 
 std::optional<std::string> ZonePlausibilityWarning(const FormValues& form) {
     if (!form.lonDegrees.value || !form.lonMinutes.value || form.lonDirection == LonChoice::None) return std::nullopt;
+    if (form.exactZone) return std::nullopt;  // an exact offset is the user's own, often the place's mean time
     return ZonePlausibilityWarning(form.zoneRow, form.dst, *form.lonDegrees.value, *form.lonMinutes.value,
                                    form.lonDirection == LonChoice::East);
 }

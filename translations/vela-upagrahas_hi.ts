@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Calculates the reading of the form and shows it with its rasi chart, as Get My Upagrahas does</source>
-        <translation>प्रपत्र की कुण्डली की गणना करके उसे राशि चक्र के साथ दिखाता है, जैसे "मेरे उपग्रह निकालें" करता है</translation>
+        <translation>प्रपत्र की कुण्डली की गणना करके उसे राशि चक्र के साथ दिखाता है, जैसे &quot;मेरे उपग्रह निकालें&quot; करता है</translation>
     </message>
 </context>
 <context>

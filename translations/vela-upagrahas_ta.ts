@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Calculates the reading of the form and shows it with its rasi chart, as Get My Upagrahas does</source>
-        <translation>படிவத்தின் ஜாதகத்தைக் கணக்கிட்டு, "என் உபகிரகங்களைக் காட்டு" செய்வது போல, அதன் ராசி சக்கரத்துடன் காட்டுகிறது</translation>
+        <translation>படிவத்தின் ஜாதகத்தைக் கணக்கிட்டு, &quot;என் உபகிரகங்களைக் காட்டு&quot; செய்வது போல, அதன் ராசி சக்கரத்துடன் காட்டுகிறது</translation>
     </message>
 </context>
 <context>

@@ -496,7 +496,9 @@ TEST_F(CliEndToEnd, batch_refuses_an_endless_device) {
 }
 
 TEST_F(CliEndToEnd, batch_refuses_a_folder_and_an_empty_file) {
-    const auto folder = Run({"--batch", Path("").string()});
+    // A folder is a batch of the reading files in it; one with none is refused.
+    fs::create_directory(Path("no-readings"));
+    const auto folder = Run({"--batch", Path("no-readings").string()});
     EXPECT_EQ(folder.status, 1);
     EXPECT_NE(folder.err.find("folder"), std::string::npos) << folder.err;
 
@@ -504,6 +506,40 @@ TEST_F(CliEndToEnd, batch_refuses_a_folder_and_an_empty_file) {
     const auto empty = Run({"--batch", Path("empty.csv").string()});
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(Json::parse(empty.out)["row"], 0);
+}
+
+// A Devanagari name with an offset to the second: .ved refuses it and proposes .vela; .vela keeps it,
+// reopens, and a folder of it and a hand-written .jhd chart (West of Greenwich) is a batch.
+TEST_F(CliEndToEnd, names_in_any_script_and_exact_offsets_go_through_vela_and_batch) {
+    const Args reading = {"--name",   "\u0915\u092E\u0932", "--date",  "1975-06-15", "--time",    "10:30",
+                          "--offset", "+05:53:20",          "--lat",   "28N37",      "--lon",     "77E13",
+                          "--city",   "New Delhi",          "--state", "Delhi",      "--country", "India"};
+    Args toVed = reading;
+    toVed.insert(toVed.end(), {"--save", Path("k.ved").string()});
+    const auto refused = Run(toVed);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find(".vela"), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(Path("k.ved")));
+
+    fs::create_directory(Path("files"));
+    Args toVela = reading;
+    toVela.insert(toVela.end(), {"--save", Path("files/k.vela").string()});
+    ASSERT_EQ(Run(toVela).status, 0);
+    const auto reopened = Run({Path("files/k.vela").string(), "--json"});
+    ASSERT_EQ(reopened.status, 0) << reopened.err;
+    const auto line = Json::parse(reopened.out);
+    EXPECT_EQ(line["name"], "\u0915\u092E\u0932");
+    EXPECT_EQ(line["zone_offset_seconds"], 21200);
+
+    Write(Path("files/Núñez.jhd"),
+          "6\r\n15\r\n1975\r\n10.300000\r\n5.000000\r\n74.000000\r\n40.430000\r\n0\r\n"
+          "5.000000\r\n5.000000\r\n0\r\n0\r\nNew^York\r\nUSA\r\n1\r\n1013.25\r\n15\r\n0\r\n");
+    const auto batch = Run({"--batch", Path("files").string()});
+    EXPECT_EQ(batch.status, 0) << batch.err;
+    const auto lines = LinesOf(batch.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(Json::parse(lines[0])["name"], "N\u00FA\u00F1ez");
+    EXPECT_EQ(Json::parse(lines[1])["name"], "\u0915\u092E\u0932");
 }
 
 TEST_F(CliEndToEnd, lists_the_zone_table) {
@@ -632,7 +668,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"batch_with_flags_in_its_words", Plus({"--batch", "x.csv"}, DelhiArgs()), "--batch takes only"},
         UsageCase{"batch_with_working", {"--batch", "x.csv", "--working"}, "--batch takes only"},
         UsageCase{"file_with_dst", {"x.ved", "--dst"}, "not both"},
-        UsageCase{"dst_alone", {"--dst"}, "missing --name, --date, --time, --zone, --lat, --lon"},
+        UsageCase{
+            "dst_alone", {"--dst"}, "missing --name, --date, --time (or --ghatis), --zone (or --offset), --lat, --lon"},
         UsageCase{"zones_twice", {"--zones", "--zones"}, "--zones takes no other arguments"},
         UsageCase{
             "profiles_with_profile", {"--profile", "original", "--profiles"}, "--profiles takes no other arguments"}),

@@ -124,8 +124,9 @@ void BirthDataPanelTest::typing_refuses_what_a_box_does_not_take_data() {
                                     << "St.John" << letters;
     QTest::newRow("an accented letter in the country")
         << QByteArray("countryEdit") << QStringLiteral("Per\u00fa") << QStringLiteral("Per\u00fa") << QString();
-    QTest::newRow("a letter no reading file can hold")
-        << QByteArray("cityEdit") << QStringLiteral("Ba\u015Fak") << QStringLiteral("Baak") << letters;
+    // A letter beyond Latin-1 is a letter: a .vela reading holds it (a .ved save then says so).
+    QTest::newRow("a letter of another alphabet")
+        << QByteArray("cityEdit") << QStringLiteral("Ba\u015Fak") << QStringLiteral("Ba\u015Fak") << QString();
     QTest::newRow("a blank in the name is a letter") << QByteArray("nameEdit") << "Asha Rani"
                                                      << "Asha Rani" << QString();
     QTest::newRow("a minus sign in a degree box") << QByteArray("latDegreesEdit") << "-12"

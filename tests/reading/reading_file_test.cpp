@@ -871,11 +871,11 @@ INSTANTIATE_TEST_SUITE_P(
     SaveReadingFile, UnwritableLetter,
     ::testing::Values(UnwritableCase{"u_diaeresis_fits_neither_20_nor_14", &reading::Reading::name, "J\u00FCrgen", 14,
                                      "The reading could not be saved. A reading file cannot hold the letter "
-                                     "\"\u00FC\" of the name."},
+                                     "\"\u00FC\" of the name. Save it as a .vela file, which holds every script."},
                       UnwritableCase{"a_devanagari_letter_fits_no_shift", &reading::Reading::city, "\u092A\u0941",
                                      kFieldShift,
                                      "The reading could not be saved. A reading file cannot hold the letter "
-                                     "\"\u092A\" of the city."}),
+                                     "\"\u092A\" of the city. Save it as a .vela file, which holds every script."}),
     RowName());
 
 // ---- Temporary files of saves that were killed -----------------------------------------------------

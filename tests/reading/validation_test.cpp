@@ -285,13 +285,14 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"letters_refuse_a_typographic_apostrophe", L, U'\u2019', U'D', false},
                       KeyCase{"letters_take_an_accented_latin_1_letter", L, U'\u00E9', 0, true},
                       KeyCase{"letters_refuse_the_multiplication_sign", L, U'\u00D7', 0, false},
-                      KeyCase{"letters_refuse_a_letter_a_reading_file_cannot_hold", L, U'\u015F', 0, false},
+                      KeyCase{"letters_take_a_letter_a_ved_file_cannot_hold", L, U'\u015F', 0, true},
                       KeyCase{"letters_refuse_the_code_before_A", L, U'@', 0, false},
                       KeyCase{"letters_refuse_the_code_after_Z", L, U'[', 0, false},
                       KeyCase{"letters_refuse_the_code_before_a", L, U'`', 0, false},
                       KeyCase{"letters_refuse_the_code_after_z", L, U'{', 0, false},
                       KeyCase{"letters_refuse_a_tab", L, U'\t', 0, false},
-                      KeyCase{"letters_refuse_a_letter_beyond_latin_1", L, U'\u0905', 0, false},
+                      KeyCase{"letters_take_a_devanagari_letter", L, U'\u0905', 0, true},
+                      KeyCase{"letters_refuse_a_devanagari_digit", L, U'\u0967', 0, false},
                       KeyCase{"digits_take_0", D, U'0', 0, true}, KeyCase{"digits_take_9", D, U'9', U'1', true},
                       KeyCase{"digits_take_backspace", D, 8, 0, true}, KeyCase{"digits_take_delete", D, 127, 0, true},
                       KeyCase{"digits_refuse_a_minus_sign", D, U'-', 0, false},
@@ -305,10 +306,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CheckBoxText, takes_names_as_people_write_them_and_nothing_else) {
     for (const char* name : {"", "Asha", "D'Souza", "Jean-Pierre", "St. John's", "Mary-Ann O'Neil Jr.", "U.S.A.",
-                             "  Asha  Rani ", "Z\u00FCrich", "Mu\u00F1oz", "Jos\u00E9-Mar\u00EDa"})
+                             "  Asha  Rani ", "Z\u00FCrich", "Mu\u00F1oz", "Jos\u00E9-Mar\u00EDa", "\u015Ei\u015Fli",
+                             "\u0915\u092E\u0932", "\u0B95\u0BAE\u0BB2\u0BBE", "Bj\u00F6rn M\u00FCller"})
         EXPECT_FALSE(CheckBoxText(L, name)) << name;
     for (const char* name : {"R2D2", "-Pierre", "'quoted'", "St..John", "Jean--Pierre", "Jean -Pierre", "a.-b",
-                             "\u015Ei\u015Fli", "D\u2019Souza", "tab\tseparated", "Asha\n", "Ren\xE9"}) {
+                             "Delhi\u0967", "\u0964", "D\u2019Souza", "tab\tseparated", "Asha\n", "Ren\xE9"}) {
         const auto message = CheckBoxText(L, name);
         ASSERT_TRUE(message.has_value()) << name;
         EXPECT_EQ(message->text, "Please enter only letters");
@@ -382,8 +384,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ""},
         InsertionCase{"an_accented_latin_1_paste_is_taken", reading::FormField::Country, "", "Per\u00fa", "", nullptr,
                       "Per\u00fa"},
-        InsertionCase{"a_paste_beyond_latin_1_is_refused_whole", reading::FormField::City, "", "\u015Ei\u015Fli", "",
-                      kLetters, ""},
+        InsertionCase{"a_paste_with_a_digit_of_another_script_is_refused_whole", reading::FormField::City, "",
+                      "\u015Ei\u015Fli\u0967", "", kLetters, ""},
         InsertionCase{"a_negative_number_keeps_its_sign_by_being_refused", reading::FormField::LatDeg, "", "-12", "",
                       kNumbers, ""},
         InsertionCase{"a_decimal_number_is_refused", reading::FormField::LonMin, "", "12.5", "", kNumbers, ""},

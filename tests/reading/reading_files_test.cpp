@@ -1,0 +1,249 @@
+// The astrologer's own files: .jhd charts written by hand from the layout, the .vela reading, the
+// round trip .ved -> .vela -> .jhd -> reading, names in any script, an exact offset, and the birth
+// time in ghatis against published worked examples.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "reading/calculation_driver.h"
+#include "reading/ghatis.h"
+#include "reading/jhd_reading.h"
+#include "reading/reading_file.h"
+#include "reading/vela_file.h"
+
+namespace vela::reading {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ReadingFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "vela-files-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = (dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    fs::path dir;
+};
+
+// A chart file by the layout: date, packed clock time, packed offset (West positive), packed
+// longitude (West positive), packed latitude, altitude, two zone lines, then the texts.
+std::string Jhd(const std::string& time, const std::string& zoneWest, const std::string& lonWest,
+                const std::string& lat, const std::string& city, const std::string& state) {
+    return "6\r\n15\r\n1975\r\n" + time + "\r\n" + zoneWest + "\r\n" + lonWest + "\r\n" + lat + "\r\n0.000000\r\n" +
+           zoneWest + "\r\n" + zoneWest + "\r\n0\r\n0\r\n" + city + "\r\n" + state +
+           "\r\n1\r\n1013.250000\r\n15.000000\r\n0\r\n";
+}
+
+TEST_F(ReadingFilesTest, HandWrittenChartFilesOpenAsReadings) {
+    struct Case {
+        const char* file;
+        std::string bytes;
+        const char* hour;
+        const char* minute;
+        const char* latDeg;
+        const char* latMin;
+        LatChoice lat;
+        const char* lonDeg;
+        const char* lonMin;
+        LonChoice lon;
+        int zoneRow;           // -1: an exact offset
+        int exactSecondsEast;  // when zoneRow is -1
+    };
+    const Case cases[] = {
+        // London: a western longitude under 1°, Greenwich time.
+        {"Ada Lovelace.jhd", Jhd("9.150000", "0.000000", "0.070000", "51.280000", "London", "England"), "9", "15", "51",
+         "28", LatChoice::North, "0", "7", LonChoice::West, -2, 0},
+        // Sydney, a southern latitude, +10:00.
+        {"Kamala.jhd", Jhd("23.590000", "-10.000000", "-151.120000", "-33.520000", "Sydney", "NSW"), "23", "59", "33",
+         "52", LatChoice::South, "151", "12", LonChoice::East, -2, 0},
+        // New York, West of Greenwich: -05:00.
+        {"Núñez.jhd", Jhd("0.010000", "5.000000", "74.000000", "40.430000", "New^York", "USA"), "0", "1", "40", "43",
+         LatChoice::North, "74", "0", LonChoice::West, -2, 0},
+        // An offset no row has (+04:47:30): kept exact.
+        {"Asha.jhd", Jhd("10.300000", "-4.475000", "-72.540000", "18.550000", "Bombay", "India"), "10", "30", "18",
+         "55", LatChoice::North, "72", "54", LonChoice::East, -1, 4 * 3600 + 47 * 60 + 30},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        BirthForm form;
+        ASSERT_FALSE(OpenJhdFile(Write(c.file, c.bytes), form));
+        EXPECT_EQ(form.name, fs::path(c.file).stem().string());
+        EXPECT_EQ(form.hour, c.hour);
+        EXPECT_EQ(form.minute, c.minute);
+        EXPECT_EQ(form.latDegrees, c.latDeg);
+        EXPECT_EQ(form.latMinutes, c.latMin);
+        EXPECT_EQ(form.latDirection, c.lat);
+        EXPECT_EQ(form.lonDegrees, c.lonDeg);
+        EXPECT_EQ(form.lonMinutes, c.lonMin);
+        EXPECT_EQ(form.lonDirection, c.lon);
+        if (c.zoneRow == -1) {
+            ASSERT_TRUE(form.exactZone);
+            EXPECT_EQ(form.exactZone->secondsEast, c.exactSecondsEast);
+        } else {
+            EXPECT_FALSE(form.exactZone);
+            Reading s;
+            ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+        }
+    }
+}
+
+TEST_F(ReadingFilesTest, ChartFilesTheReadingCannotHoldAreRefusedWithReason) {
+    struct Case {
+        std::string bytes;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {Jhd("14.203000", "-5.300000", "-77.130000", "28.370000", "Delhi", "India"), "14:20:18 has seconds"},
+        {Jhd("14.200000", "-5.300000", "-77.135000", "28.370000", "Delhi", "India"), "longitude"},
+        {"6\r\n15\r\n1975\r\n", "Line 4"},
+    };
+    for (const Case& c : cases) {
+        BirthForm form;
+        const auto problem = OpenJhdFile(Write("x.jhd", c.bytes), form);
+        ASSERT_TRUE(problem);
+        EXPECT_NE(problem->text.find(c.expected), std::string::npos) << problem->text;
+    }
+}
+
+BirthForm Delhi(std::string name) {
+    BirthForm form;
+    form.name = std::move(name);
+    form.day = "15";
+    form.month = 5;
+    form.year = "1975";
+    form.hour = "10";
+    form.minute = "30";
+    form.zoneRow = 34;
+    form.latDegrees = "28";
+    form.latMinutes = "37";
+    form.lonDegrees = "77";
+    form.lonMinutes = "13";
+    form.city = "New Delhi";
+    form.state = "Delhi";
+    form.country = "India";
+    return form;
+}
+
+TEST_F(ReadingFilesTest, VedToVelaToJhdToReadingLosesNothing) {
+    Reading first;
+    ASSERT_TRUE(RunCalculation(Delhi("Asha D'Souza"), first).Succeeded());
+    const std::string ved = (dir / "a.ved").string();
+    ASSERT_FALSE(SaveReadingFile(ved, first, first.zoneRow));
+    BirthForm fromVed;
+    OpenedReading opened;
+    ASSERT_FALSE(OpenReadingFile(ved, fromVed, opened));
+    Reading second;
+    ASSERT_TRUE(RunCalculation(fromVed, second).Succeeded());
+    const std::string vela = (dir / "a.vela").string();
+    ASSERT_FALSE(SaveVelaFile(vela, second));
+    BirthForm fromVela;
+    std::string profile;
+    ASSERT_FALSE(OpenVelaFile(vela, fromVela, profile));
+    EXPECT_EQ(profile, "original");
+    Reading third;
+    ASSERT_TRUE(RunCalculation(fromVela, third).Succeeded());
+    const std::string jhd = (dir / "Asha D'Souza.jhd").string();
+    ASSERT_FALSE(SaveJhdFile(jhd, third));
+    BirthForm fromJhd;
+    ASSERT_FALSE(OpenJhdFile(jhd, fromJhd));
+    Reading last;
+    ASSERT_TRUE(RunCalculation(fromJhd, last).Succeeded());
+    for (const Reading* r : {&second, &third, &last}) {
+        EXPECT_EQ(r->name, first.name);
+        EXPECT_EQ(r->zoneRow, first.zoneRow);
+        EXPECT_EQ(r->city, first.city);
+        EXPECT_EQ(r->state, first.state);
+        EXPECT_EQ(r->country, first.country);
+        EXPECT_EQ(r->birthAscendantText, first.birthAscendantText);
+        EXPECT_EQ(r->hour * 60 + r->minute, first.hour * 60 + first.minute);
+        EXPECT_EQ(r->latDegrees * 60 + r->latMinutes, first.latDegrees * 60 + first.latMinutes);
+        EXPECT_EQ(r->lonDegrees * 60 + r->lonMinutes, first.lonDegrees * 60 + first.lonMinutes);
+    }
+}
+
+TEST_F(ReadingFilesTest, NamesInAnyScriptAndExactOffsetsKeepInVelaAndAreRefusedByVed) {
+    for (const char* name : {"कमल", "கமலா", "Björn Müller", "Núñez"}) {
+        SCOPED_TRACE(name);
+        BirthForm form = Delhi(name);
+        form.exactZone = ExactZone{5 * 3600 + 53 * 60 + 20, "UTC+05:53:20"};
+        Reading s;
+        ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+        EXPECT_EQ(s.zone.secondsEast, 21200);
+        const std::string vela = (dir / "n.vela").string();
+        ASSERT_FALSE(SaveVelaFile(vela, s));
+        BirthForm back;
+        std::string profile;
+        ASSERT_FALSE(OpenVelaFile(vela, back, profile));
+        EXPECT_EQ(back.name, name);
+        ASSERT_TRUE(back.exactZone);
+        EXPECT_EQ(back.exactZone->secondsEast, 21200);
+        const auto refused = SaveReadingFile((dir / "n.ved").string(), s, s.zoneRow);
+        ASSERT_TRUE(refused);
+        EXPECT_NE(refused->text.find(".vela"), std::string::npos);
+        EXPECT_FALSE(fs::exists(dir / "n.ved"));
+    }
+}
+
+TEST_F(ReadingFilesTest, VelaFilesThatAreNotReadingsAreRefused) {
+    std::string good = VelaFileText(Delhi("Asha"), "original");
+    std::string newer = good;
+    newer.replace(newer.find("\"version\": 1"), 12, "\"version\": 9");
+    std::string noName = good;
+    noName.replace(noName.find("\"name\""), 6, "\"nom\"");
+    for (const std::string& text : {std::string("{"), std::string("{\"format\": \"other\"}"), newer, noName}) {
+        BirthForm form = Delhi("Unchanged");
+        std::string profile;
+        EXPECT_TRUE(FillFormFromVelaText(text, form, profile)) << text;
+        EXPECT_EQ(form.name, "Unchanged");
+    }
+}
+
+// 9 ghatis 38 palas after a 06:10 sunrise end at 10:01:12 (Shree Saket Panchang, 24 April 2020,
+// "घटी पल से घंटा मिनट बनाने की विधि", shreesaketpanchang.com/blog/?p=2223); 40 ghatis 23 palas are
+// 16 h 9 min 12 s and 53 ghatis 48 palas 21 h 31 min 12 s ("Mathematical problems", Ghati,
+// Vighati: hours, minutes, scribd.com/document/700261320).
+TEST(GhatisTest, WorkedExamplesConvertToTheClock) {
+    struct Case {
+        const char* text;
+        double sunriseSeconds;
+        const char* clock;
+    };
+    const Case cases[] = {
+        {"9.38", 6 * 3600 + 10 * 60, "10:01:12"},
+        {"40.23", 0, "16:09:12"},
+        {"53.48", 0, "21:31:12"},
+    };
+    for (const Case& c : cases) {
+        const auto time = ParseGhatis(c.text);
+        ASSERT_TRUE(time) << c.text;
+        EXPECT_EQ(ClockTextOfSeconds(ClockSecondsOf(*time, c.sunriseSeconds)), c.clock) << c.text;
+    }
+    for (const char* bad : {"9", "9.6", "60.00", "9.60", "a.bc", "-1.00"}) EXPECT_FALSE(ParseGhatis(bad)) << bad;
+}
+
+TEST(GhatisTest, TheFormTakesTheClockTimeFromTheBirthDaySunrise) {
+    BirthForm form = Delhi("Asha");
+    Reading atNoon;
+    ASSERT_TRUE(RunCalculation(form, atNoon).Succeeded());
+    GhatiConversion conversion;
+    ASSERT_FALSE(ApplyGhatis(GhatiTime{0, 0}, upagraha::kOriginalProfile, form, conversion));
+    Reading atSunrise;
+    ASSERT_TRUE(RunCalculation(form, atSunrise).Succeeded());
+    // Zero ghatis is the sunrise itself, to the minute.
+    EXPECT_EQ(ClockTextOfSeconds(conversion.sunriseSeconds).substr(0, 5),
+              ClockTextOfSeconds(astro::HoursOfDay(atNoon.birthSunrise) * 3600).substr(0, 5));
+    EXPECT_NE(conversion.text.find("0 ghatis 0 palas"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vela::reading
