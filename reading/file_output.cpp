@@ -32,7 +32,7 @@ public:
     ~Descriptor() {
         if (fd >= 0) ::close(fd);
     }
-    int get() const { return fd; }
+    int Get() const { return fd; }
     // Closes now: the error number, or 0 (a failed close can mean unwritten data).
     int Close() {
         const int open = fd;

@@ -14,7 +14,7 @@ namespace vela::reading {
 namespace {
 
 namespace fs = std::filesystem;
-using json = nlohmann::ordered_json;
+using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kSaveFailed = "The reading could not be saved. ";
 
@@ -26,8 +26,8 @@ bool EndsWithNoCase(std::string_view path, std::string_view ending) {
     });
 }
 
-json Angle(const std::string& degrees, const std::string& minutes, std::string_view direction) {
-    return json{{"degrees", degrees}, {"minutes", minutes}, {"direction", direction}};
+Json Angle(const std::string& degrees, const std::string& minutes, std::string_view direction) {
+    return Json{{"degrees", degrees}, {"minutes", minutes}, {"direction", direction}};
 }
 
 // A problem with one field of the file.
@@ -35,29 +35,29 @@ struct FieldError {
     std::string text;
 };
 
-const json& Member(const json& object, const char* key) {
+const Json& Member(const Json& object, const char* key) {
     const auto at = object.find(key);
     if (at == object.end()) throw FieldError{std::string("the field \"") + key + "\" is missing"};
     return *at;
 }
 
-std::string Text(const json& object, const char* key) {
-    const json& value = Member(object, key);
+std::string Text(const Json& object, const char* key) {
+    const Json& value = Member(object, key);
     if (!value.is_string()) throw FieldError{std::string("the field \"") + key + "\" is not a text"};
     std::string text = value.get<std::string>();
     if (text.size() > kMaxVelaTextBytes) throw FieldError{std::string("the field \"") + key + "\" is too long"};
     return text;
 }
 
-int Whole(const json& object, const char* key, int lo, int hi) {
-    const json& value = Member(object, key);
+int Whole(const Json& object, const char* key, int lo, int hi) {
+    const Json& value = Member(object, key);
     if (!value.is_number_integer() || value.get<long long>() < lo || value.get<long long>() > hi)
         throw FieldError{std::string("the field \"") + key + "\" is not a whole number from " + std::to_string(lo) +
                          " to " + std::to_string(hi)};
     return value.get<int>();
 }
 
-std::string Direction(const json& angle, std::string_view positive, std::string_view negative, const char* key) {
+std::string Direction(const Json& angle, std::string_view positive, std::string_view negative, const char* key) {
     const std::string d = Text(angle, "direction");
     if (d != positive && d != negative)
         throw FieldError{std::string("the direction of the ") + key + " is neither " + std::string(positive) + " nor " +
@@ -94,10 +94,10 @@ BirthForm FormOfReading(const Reading& s) {
 }
 
 std::string VelaFileText(const BirthForm& form, std::string_view profileName) {
-    json zone = form.exactZone
-                    ? json{{"offset_seconds_east", form.exactZone->secondsEast}, {"name", form.exactZone->name}}
-                    : json{{"row", form.zoneRow}};
-    const json file = {
+    Json zone = form.exactZone
+                    ? Json{{"offset_seconds_east", form.exactZone->secondsEast}, {"name", form.exactZone->name}}
+                    : Json{{"row", form.zoneRow}};
+    const Json file = {
         {"format", kVelaFormat},
         {"version", kVelaVersion},
         {"name", form.name},
@@ -116,15 +116,15 @@ std::string VelaFileText(const BirthForm& form, std::string_view profileName) {
         {"profile", profileName},
     };
     // Readable and stable: two spaces, the fields in the order above, every letter as UTF-8.
-    return file.dump(2, ' ', false, json::error_handler_t::strict) + "\n";
+    return file.dump(2, ' ', false, Json::error_handler_t::strict) + "\n";
 }
 
 std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm& form, std::string& profileName) {
     constexpr std::string_view kLead = "This file is not a reading of this program: ";
-    json file;
+    Json file;
     try {
-        file = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& e) {
+        file = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& e) {
         return CriticalMessage(std::string(kLead) + "it is not UTF-8 JSON (at byte " + std::to_string(e.byte) + ").");
     }
     if (!file.is_object() || !file.contains("format") || file["format"] != kVelaFormat)
@@ -142,7 +142,7 @@ std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm
         read.year = Text(file, "year");
         read.hour = Text(file, "hour");
         read.minute = Text(file, "minute");
-        const json& zone = Member(file, "zone");
+        const Json& zone = Member(file, "zone");
         if (!zone.is_object()) throw FieldError{"the field \"zone\" is not an object"};
         if (zone.contains("row")) {
             read.zoneRow = Whole(zone, "row", 0, kZoneCount - 1);
@@ -152,8 +152,8 @@ std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm
                           Text(zone, "name")};
             read.zoneRow = -1;
         }
-        const json& lat = Member(file, "latitude");
-        const json& lon = Member(file, "longitude");
+        const Json& lat = Member(file, "latitude");
+        const Json& lon = Member(file, "longitude");
         if (!lat.is_object() || !lon.is_object()) throw FieldError{"the latitude or longitude is not an object"};
         read.latDegrees = Text(lat, "degrees");
         read.latMinutes = Text(lat, "minutes");
@@ -161,7 +161,7 @@ std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm
         read.lonDegrees = Text(lon, "degrees");
         read.lonMinutes = Text(lon, "minutes");
         read.lonDirection = Direction(lon, "E", "W", "longitude") == "W" ? LonChoice::West : LonChoice::East;
-        const json& dst = Member(file, "dst");
+        const Json& dst = Member(file, "dst");
         if (!dst.is_boolean()) throw FieldError{"the field \"dst\" is neither true nor false"};
         read.dst = dst.get<bool>();
         read.city = Text(file, "city");
