@@ -341,7 +341,8 @@ int main(int argc, char** argv) {
     CLI::App app{std::string(kDescription), std::string(kProgram)};
     app.formatter(std::make_shared<HelpFormatter>());
     app.footer(std::string(kFooter));
-    app.set_version_flag("--version", std::string(kProgram) + " " + kVersion, "Print the version and exit");
+    app.set_version_flag("--version", std::string(kProgram) + " " + kVersion + "\n" + kLinkedLicenceNote,
+                         "Print the version and exit");
     // A flag given twice takes its last value, so a later flag can override an alias or a script.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 

@@ -247,7 +247,7 @@ bool AnswerWithoutWindow(int argc, char* argv[]) {
         return true;
     }
     if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("vela-upagrahas %s\n", kVersion);
+        std::printf("vela-upagrahas %s\n%s\n", kVersion, kLinkedLicenceNote);
         return true;
     }
     return false;

@@ -82,6 +82,7 @@ if(problems)
 endif()
 
 execute_process(COMMAND ${PROGRAM} --version RESULT_VARIABLE status OUTPUT_VARIABLE version_line TIMEOUT 30)
+string(REGEX REPLACE "\n.*" "\n" version_line "${version_line}")  # the first line; the licence follows
 if(NOT status EQUAL 0 OR NOT version_line STREQUAL "${NAME} ${VERSION}\n")
   message(FATAL_ERROR "${NAME} --version printed \"${version_line}\" (status ${status}), not \"${NAME} ${VERSION}\"")
 endif()
