@@ -14,27 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/disk_files.h"
+
 namespace vela::reading {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
-
-std::vector<std::string> FolderEntries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test_support::FolderEntries;
+using test_support::Slurp;
+using test_support::Spit;
 
 // A full disk: every write fails as write(2) does when no block is left.
 ssize_t DiskFull(int, const void*, std::size_t) {

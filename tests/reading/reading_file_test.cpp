@@ -21,6 +21,7 @@
 
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
+#include "tests/support/disk_files.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/golden_files.h"
 #include "tests/support/hand_written_reading.h"
@@ -602,22 +603,9 @@ INSTANTIATE_TEST_SUITE_P(HasReadingFileName, FileName,
 
 // ---- Saving and opening on disk ------------------------------------------------------------------
 
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Spit(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
-
-std::vector<std::string> FolderEntries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test_support::FolderEntries;
+using test_support::Slurp;
+using test_support::Spit;
 
 class OnDisk : public ::testing::Test {
 protected:
