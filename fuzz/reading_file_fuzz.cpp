@@ -47,7 +47,11 @@ void CheckReader(std::string_view bytes) {
         return;
     }
     Require(opened.shift >= kMinFieldShift && opened.shift <= kMaxFieldShift);
-    for (const int line : opened.unreadLines) Require(line >= 1 && line <= kFieldLines && (line < 12 || line > 14));
+    // Lines 12 to 14 fix the shift of a whole file, so only a file cut short (its last line missing)
+    // leaves them unread.
+    const bool cutShort = !opened.unreadLines.empty() && opened.unreadLines.back() == kFieldLines;
+    for (const int line : opened.unreadLines)
+        Require(line >= 1 && line <= kFieldLines && (line < 12 || line > 14 || cutShort));
     const reading::ListEntries& lists = reading::FormListEntries();
     Require(form.month >= -1 && form.month <= 11);
     Require(form.zoneRow >= -1 && form.zoneRow < reading::kZoneCount);
