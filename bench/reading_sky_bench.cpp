@@ -87,7 +87,7 @@ void BarePrecise(const astro::CivilDate& d) {
     for (const int n : {-1, 0, 1}) {
         const astro::CivilDate day = astro::AddDays(d, n);
         benchmark::DoNotOptimize(sky::SunEventsOfDate({day.year, day.month, day.day}, kIndianHoursEast, kDelhiPlace,
-                                                      sky::SunriseDefinition::kUpperLimbRefracted));
+                                                      sky::SunriseDefinition::UpperLimbRefracted));
     }
 }
 

@@ -28,7 +28,7 @@ void SixEventsByStepping(benchmark::State& state) {
     for (auto _ : state) {
         for (int day = 26; day <= 28; ++day) {
             benchmark::DoNotOptimize(
-                SunEventsOfDate({1990, 7, day}, 5.5, kDelhi, SunriseDefinition::kUpperLimbRefracted));
+                SunEventsOfDate({1990, 7, day}, 5.5, kDelhi, SunriseDefinition::UpperLimbRefracted));
         }
     }
 }

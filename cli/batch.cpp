@@ -107,7 +107,7 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
     // JSON needs no report.
     const auto outcome = reading::RunCalculation(
         form, profile, state,
-        reading::CalculationRequest{false, shape.grahas, shape.trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean});
+        reading::CalculationRequest{false, shape.grahas, shape.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean});
     if (!outcome.Succeeded()) return outcome.message->text;
     AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
     return std::nullopt;

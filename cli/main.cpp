@@ -142,7 +142,7 @@ bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile
         reading::CalculationRequest request;
         request.buildReport = false;
         request.grahas = grahas;
-        request.node = trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean;
+        request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
         const auto outcome = reading::RunCalculation(form, profile, state, request);
         if (outcome.Succeeded()) {
             std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
@@ -214,7 +214,7 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     reading::CalculationRequest request;
     request.grahas = grahas;
     request.language = language;
-    request.node = trueNode ? sky::NodeKind::kTrue : sky::NodeKind::kMean;
+    request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
     const auto outcome = reading::RunCalculation(form, profile, state, request);
     if (!outcome.Succeeded()) {
         std::cerr << outcome.message->text << '\n';

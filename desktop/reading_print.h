@@ -34,7 +34,7 @@ namespace vela::desktop {
 // What the desktop program asks of every reading, in the window, on paper and in the exported
 // files: the report and the nine grahas with the Sun's upagrahas (mean nodes).
 inline constexpr reading::CalculationRequest kDesktopRequest{
-    .buildReport = true, .grahas = true, .node = sky::NodeKind::kMean};
+    .buildReport = true, .grahas = true, .node = sky::NodeKind::Mean};
 
 struct PrintedReading {
     QString title;  // "Asha - Vela Upagrahas"

@@ -37,7 +37,7 @@ struct CalculationRequest {
     // The nine grahas and the Sun's five upagrahas (Reading::sky), and their section after the
     // upagrahas in the report.
     bool grahas = false;
-    sky::NodeKind node = sky::NodeKind::kMean;
+    sky::NodeKind node = sky::NodeKind::Mean;
     // The report's language; English is the original's report.
     upagraha::Language language = upagraha::Language::English;
 };

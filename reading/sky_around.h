@@ -46,8 +46,8 @@ struct SkyAround {
     std::array<PlacedPoint, 5> sunUpagrahas;  // in the order of kSunUpagrahaNames
     double jdUt = 0;                          // the birth moment
     double ayanamsaDegrees = 0;               // what was subtracted from the tropical longitudes
-    sky::NodeKind node = sky::NodeKind::kMean;
-    sky::EphemerisSource source = sky::EphemerisSource::kSwissFiles;
+    sky::NodeKind node = sky::NodeKind::Mean;
+    sky::EphemerisSource source = sky::EphemerisSource::SwissFiles;
 
     // The janma rasi and janma nakshatra: the Moon's sign and nakshatra.
     const PlacedPoint& Moon() const { return grahas[1]; }
@@ -57,7 +57,7 @@ struct SkyAround {
 // profile's ayanamsa, houses counted from the sign of ascendantText ("05 Can 45"). Empty only when
 // the ephemeris refuses the date.
 std::optional<SkyAround> CalculateSkyAround(const astro::BirthMoment& s, const upagraha::ConventionProfile& profile,
-                                            std::string_view ascendantText, sky::NodeKind node = sky::NodeKind::kMean);
+                                            std::string_view ascendantText, sky::NodeKind node = sky::NodeKind::Mean);
 
 // The tables as plain text, one line a point, for the report's section, the command line and the
 // working: "  Sun         Gemini       0°25′  Mrigashira, pada 3     house 11"; an "R" marks retrograde.

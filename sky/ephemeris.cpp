@@ -20,7 +20,7 @@ thread_local int preparedGeneration = 0;
 }  // namespace
 
 std::string_view EphemerisSourceName(EphemerisSource source) {
-    return source == EphemerisSource::kSwissFiles ? "Swiss Ephemeris files" : "Moshier (built-in theory)";
+    return source == EphemerisSource::SwissFiles ? "Swiss Ephemeris files" : "Moshier (built-in theory)";
 }
 
 void SetEphemerisFolder(std::string_view folder) {
@@ -50,7 +50,7 @@ EphemerisSource ProbeEphemerisSource(double jdUt) {
     double xx[6] = {};
     char serr[AS_MAXCH] = {};
     const std::int32_t flags = swe_calc_ut(jdUt, SE_SUN, detail::kEphemerisFlag, xx, serr);
-    return flags < 0 ? EphemerisSource::kMoshier : detail::SourceOfFlags(flags);
+    return flags < 0 ? EphemerisSource::Moshier : detail::SourceOfFlags(flags);
 }
 
 std::optional<double> JulianDayUt(const UtMoment& moment) {
@@ -81,7 +81,7 @@ double DeltaTSeconds(double jdUt) {
 double TerrestrialTimeFromUt(double jdUt) { return jdUt + DeltaTSeconds(jdUt) / 86400.0; }
 
 double AyanamsaDegrees(double jdUt, const Ayanamsa& ayanamsa) {
-    if (ayanamsa.kind == Ayanamsa::Kind::kGiven) return ayanamsa.givenDegrees;
+    if (ayanamsa.kind == Ayanamsa::Kind::Given) return ayanamsa.givenDegrees;
     PrepareThread();
     double value = 0;
     char serr[AS_MAXCH] = {};
@@ -90,7 +90,7 @@ double AyanamsaDegrees(double jdUt, const Ayanamsa& ayanamsa) {
 }
 
 double AyanamsaSpeedDegreesPerDay(double jdUt, const Ayanamsa& ayanamsa) {
-    if (ayanamsa.kind == Ayanamsa::Kind::kGiven) return 0;
+    if (ayanamsa.kind == Ayanamsa::Kind::Given) return 0;
     // A central difference over a day; the ayanamsa grows by about 50" a year, so the nutation's
     // share (under 0.01" a day) does not matter to a speed.
     return (AyanamsaDegrees(jdUt + 0.5, ayanamsa) - AyanamsaDegrees(jdUt - 0.5, ayanamsa));

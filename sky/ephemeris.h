@@ -26,7 +26,7 @@ inline constexpr std::string_view kDefaultEphemerisFolder = "/usr/share/libswe/e
 // Which theory answered: the Swiss Ephemeris files (sepl_18.se1, semo_18.se1 cover 1800-2399), or,
 // where those are missing or the date lies outside them, the library's built-in analytical theory
 // (Moshier), good to about a second of arc for the planets and a few for the Moon.
-enum class EphemerisSource { kSwissFiles, kMoshier };
+enum class EphemerisSource { SwissFiles, Moshier };
 
 std::string_view EphemerisSourceName(EphemerisSource source);
 
@@ -70,12 +70,12 @@ double TerrestrialTimeFromUt(double jdUt);
 
 // Which ayanamsa turns tropical longitudes into sidereal ones.
 struct Ayanamsa {
-    enum class Kind { kLahiri, kGiven };
-    Kind kind = Kind::kLahiri;
-    double givenDegrees = 0;  // used with kGiven: the value at the moment in question
+    enum class Kind { Lahiri, Given };
+    Kind kind = Kind::Lahiri;
+    double givenDegrees = 0;  // used with Given: the value at the moment in question
 
     static Ayanamsa Lahiri() { return {}; }
-    static Ayanamsa Given(double degrees) { return {Kind::kGiven, degrees}; }
+    static Ayanamsa Given(double degrees) { return {Kind::Given, degrees}; }
 };
 
 // The ayanamsa in degrees at a Julian day (UT). Lahiri's is the true one (nutation in longitude

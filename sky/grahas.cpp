@@ -34,7 +34,7 @@ std::optional<GrahaPositions> CalculateGrahas(double jdUt, const Ayanamsa& ayana
         char serr[AS_MAXCH] = {};
         const std::int32_t flags = swe_calc_ut(jdUt, body, detail::kEphemerisFlag | SEFLG_SPEED, xx, serr);
         if (flags < 0) return false;
-        anyMoshier = anyMoshier || detail::SourceOfFlags(flags) == EphemerisSource::kMoshier;
+        anyMoshier = anyMoshier || detail::SourceOfFlags(flags) == EphemerisSource::Moshier;
         out.longitudeDegrees = NormalizedDegrees(xx[0] - result.ayanamsaDegrees);
         out.latitudeDegrees = xx[1];
         out.speedDegreesPerDay = xx[3] - ayanamsaSpeed;
@@ -45,13 +45,13 @@ std::optional<GrahaPositions> CalculateGrahas(double jdUt, const Ayanamsa& ayana
     for (std::size_t i = 0; i < kBodies.size(); ++i) {
         if (!compute(kBodies[i], result.positions[i])) return std::nullopt;
     }
-    GrahaPosition& rahu = result.positions[static_cast<std::size_t>(Graha::kRahu)];
-    if (!compute(node == NodeKind::kMean ? SE_MEAN_NODE : SE_TRUE_NODE, rahu)) return std::nullopt;
-    GrahaPosition& ketu = result.positions[static_cast<std::size_t>(Graha::kKetu)];
+    GrahaPosition& rahu = result.positions[static_cast<std::size_t>(Graha::Rahu)];
+    if (!compute(node == NodeKind::Mean ? SE_MEAN_NODE : SE_TRUE_NODE, rahu)) return std::nullopt;
+    GrahaPosition& ketu = result.positions[static_cast<std::size_t>(Graha::Ketu)];
     ketu = rahu;
     ketu.longitudeDegrees = NormalizedDegrees(rahu.longitudeDegrees + 180.0);
     ketu.latitudeDegrees = -rahu.latitudeDegrees;
-    result.source = anyMoshier ? EphemerisSource::kMoshier : EphemerisSource::kSwissFiles;
+    result.source = anyMoshier ? EphemerisSource::Moshier : EphemerisSource::SwissFiles;
     return result;
 }
 

@@ -14,15 +14,15 @@
 
 namespace vela::sky {
 
-enum class Graha { kSun, kMoon, kMars, kMercury, kJupiter, kVenus, kSaturn, kRahu, kKetu };
-inline constexpr std::array<Graha, 9> kGrahas = {Graha::kSun,     Graha::kMoon,    Graha::kMars,
-                                                 Graha::kMercury, Graha::kJupiter, Graha::kVenus,
-                                                 Graha::kSaturn,  Graha::kRahu,    Graha::kKetu};
+enum class Graha { Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu, Ketu };
+inline constexpr std::array<Graha, 9> kGrahas = {Graha::Sun,     Graha::Moon,    Graha::Mars,
+                                                 Graha::Mercury, Graha::Jupiter, Graha::Venus,
+                                                 Graha::Saturn,  Graha::Rahu,    Graha::Ketu};
 
 std::string_view GrahaName(Graha graha);
 
 // Rahu as the mean node (the default of Indian ephemerides) or the true (osculating) node.
-enum class NodeKind { kMean, kTrue };
+enum class NodeKind { Mean, True };
 
 struct GrahaPosition {
     double longitudeDegrees = 0;    // sidereal, [0, 360)
@@ -36,14 +36,14 @@ struct GrahaPosition {
 struct GrahaPositions {
     std::array<GrahaPosition, 9> positions{};               // in the order of Graha
     double ayanamsaDegrees = 0;                             // the ayanamsa subtracted
-    EphemerisSource source = EphemerisSource::kSwissFiles;  // Moshier when any graha fell back to it
+    EphemerisSource source = EphemerisSource::SwissFiles;  // Moshier when any graha fell back to it
 
     const GrahaPosition& operator[](Graha graha) const { return positions[static_cast<std::size_t>(graha)]; }
 };
 
 // The nine grahas at a Julian day (UT). Empty only when the library refuses the date (outside the
 // range of both the files and the built-in theory).
-std::optional<GrahaPositions> CalculateGrahas(double jdUt, const Ayanamsa& ayanamsa, NodeKind node = NodeKind::kMean);
+std::optional<GrahaPositions> CalculateGrahas(double jdUt, const Ayanamsa& ayanamsa, NodeKind node = NodeKind::Mean);
 
 // Sign 0 (Aries / Mesha) to 11 (Pisces / Meena) of a longitude in degrees (any value; normalised).
 int SignIndex(double longitudeDegrees);

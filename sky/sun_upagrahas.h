@@ -11,7 +11,7 @@
 
 namespace vela::sky {
 
-enum class VyatipataRule { kCircleLessDhuma, kDhumaPlus53Deg20 };
+enum class VyatipataRule { CircleLessDhuma, DhumaPlus53Deg20 };
 
 struct SunUpagrahas {
     double dhumaDegrees = 0;
@@ -30,14 +30,14 @@ inline double Circle(double degrees) {
 }  // namespace detail
 
 // All five in [0, 360) from the Sun's sidereal longitude in degrees.
-inline SunUpagrahas CalculateSunUpagrahas(double sunDegrees, VyatipataRule rule = VyatipataRule::kCircleLessDhuma) {
+inline SunUpagrahas CalculateSunUpagrahas(double sunDegrees, VyatipataRule rule = VyatipataRule::CircleLessDhuma) {
     constexpr double k133Deg20 = 133.0 + 1.0 / 3.0;
     constexpr double k53Deg20 = 53.0 + 1.0 / 3.0;
     constexpr double k16Deg40 = 16.0 + 2.0 / 3.0;
     SunUpagrahas u;
     u.dhumaDegrees = detail::Circle(sunDegrees + k133Deg20);
     u.vyatipataDegrees =
-        detail::Circle(rule == VyatipataRule::kCircleLessDhuma ? 360.0 - u.dhumaDegrees : u.dhumaDegrees + k53Deg20);
+        detail::Circle(rule == VyatipataRule::CircleLessDhuma ? 360.0 - u.dhumaDegrees : u.dhumaDegrees + k53Deg20);
     u.pariveshaDegrees = detail::Circle(u.vyatipataDegrees + 180.0);
     u.indrachapaDegrees = detail::Circle(360.0 - u.pariveshaDegrees);
     u.upaketuDegrees = detail::Circle(u.indrachapaDegrees + k16Deg40);

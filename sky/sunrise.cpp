@@ -39,7 +39,7 @@ public:
           longitudeDegrees(place.longitudeEastDegrees),
           definition(event),
           noonJdUt(noon) {
-        if (event != SunriseDefinition::kCentreGeometric) {
+        if (event != SunriseDefinition::CentreGeometric) {
             // The true altitude of a body seen on the horizon, about -34.6'. (swe_refrac answers 0
             // for an apparent altitude of 0; the extended form answers the refraction itself.)
             double details[20] = {};
@@ -82,7 +82,7 @@ public:
         // The centre's geocentric altitude at the event: the horizon, lowered by refraction and
         // (upper limb) the semidiameter, raised by the parallax that a surface observer sees.
         double target = std::asin(kEarthRadiusKm / distanceKm) * kRadToDeg - horizonRefractionDegrees;
-        if (definition == SunriseDefinition::kUpperLimbRefracted) {
+        if (definition == SunriseDefinition::UpperLimbRefracted) {
             target -= std::asin(kSunRadiusKm / distanceKm) * kRadToDeg;
         }
         Sample s;

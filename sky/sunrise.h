@@ -21,14 +21,14 @@
 namespace vela::sky {
 
 // Which moment counts as the Sun's rising and setting.
-//  - kUpperLimbRefracted: the upper limb on the horizon, with the standard atmosphere's refraction
+//  - UpperLimbRefracted: the upper limb on the horizon, with the standard atmosphere's refraction
 //    (1013.25 hPa, 10 C: 34.5' at the horizon) and the Sun's true semidiameter (15.8' to 16.3'),
 //    the centre about 50' below the horizon: the event almanacs print.
-//  - kCentreGeometric: the disc's centre at altitude 0, no refraction: the tradition of Indian
+//  - CentreGeometric: the disc's centre at altitude 0, no refraction: the tradition of Indian
 //    almanacs (the Surya Siddhanta's rising).
-//  - kCentreRefracted: the disc's centre seen on the horizon, with refraction.
+//  - CentreRefracted: the disc's centre seen on the horizon, with refraction.
 // All three take the observer on the Earth's surface (the Sun's 8.8" parallax) at sea level.
-enum class SunriseDefinition { kUpperLimbRefracted, kCentreGeometric, kCentreRefracted };
+enum class SunriseDefinition { UpperLimbRefracted, CentreGeometric, CentreRefracted };
 
 struct CivilDate {
     int year = 2000;

@@ -14,7 +14,7 @@ inline constexpr std::int32_t kEphemerisFlag = SEFLG_SWIEPH;
 
 // Which theory a swe_calc_ut return flag says answered.
 inline EphemerisSource SourceOfFlags(std::int32_t returnedFlags) {
-    return (returnedFlags & SEFLG_SWIEPH) != 0 ? EphemerisSource::kSwissFiles : EphemerisSource::kMoshier;
+    return (returnedFlags & SEFLG_SWIEPH) != 0 ? EphemerisSource::SwissFiles : EphemerisSource::Moshier;
 }
 
 }  // namespace vela::sky::detail

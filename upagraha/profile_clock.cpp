@@ -11,8 +11,8 @@ namespace {
 constexpr double kDateValueOrigin = 2415018.5;
 
 sky::SunriseDefinition DefinitionOf(SunriseEvent event) {
-    return event == SunriseEvent::UpperLimbWithRefraction ? sky::SunriseDefinition::kUpperLimbRefracted
-                                                          : sky::SunriseDefinition::kCentreGeometric;
+    return event == SunriseEvent::UpperLimbWithRefraction ? sky::SunriseDefinition::UpperLimbRefracted
+                                                          : sky::SunriseDefinition::CentreGeometric;
 }
 
 }  // namespace

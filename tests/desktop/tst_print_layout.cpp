@@ -55,7 +55,7 @@ void ChartTextTest::every_text_fits_its_box() {
     form.zoneRow = zoneRow;
     reading::Reading s;
     const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, s,
-                                                 reading::CalculationRequest{true, grahas, sky::NodeKind::kMean});
+                                                 reading::CalculationRequest{true, grahas, sky::NodeKind::Mean});
     QVERIFY(outcome.Succeeded());
     const auto chartStyle = style == 0 ? reading::ChartStyle::SouthIndian : reading::ChartStyle::NorthIndian;
     const auto header = reading::BuildHeader(s, outcome.upagrahas);

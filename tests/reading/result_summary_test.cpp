@@ -250,7 +250,7 @@ TEST(ChartModel, numbers_the_houses_with_their_signs_in_the_north_indian_chart) 
 Calculated CalculateWithGrahas(const reading::BirthForm& form) {
     Calculated r;
     const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, r.state,
-                                                 reading::CalculationRequest{true, true, sky::NodeKind::kMean});
+                                                 reading::CalculationRequest{true, true, sky::NodeKind::Mean});
     EXPECT_TRUE(outcome.Succeeded()) << outcome.message->text;
     r.upagrahas = outcome.upagrahas;
     return r;

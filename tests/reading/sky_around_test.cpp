@@ -72,12 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Example 47.a: the Moon on 1992 April 12, 0h TD, apparent longitude 133.167265 deg (the
         // example's truncated lunar theory: within 10").
-        PublishedPosition{"moon_12_april_1992", 1992, 4, 11, 23, 59, sky::Graha::kMoon, 133.167265, 0.005},
+        PublishedPosition{"moon_12_april_1992", 1992, 4, 11, 23, 59, sky::Graha::Moon, 133.167265, 0.005},
         // Example 25.b: the Sun on 1992 October 13, 0h TD, apparent longitude 199 deg 54' 21.818".
-        PublishedPosition{"sun_13_october_1992", 1992, 10, 12, 23, 59, sky::Graha::kSun,
+        PublishedPosition{"sun_13_october_1992", 1992, 10, 12, 23, 59, sky::Graha::Sun,
                           199.0 + 54 / 60.0 + 21.818 / 3600, 0.001},
         // Example 33.a: Venus on 1992 December 20, 0h TD, apparent longitude 313.08102 deg.
-        PublishedPosition{"venus_20_december_1992", 1992, 12, 19, 23, 59, sky::Graha::kVenus, 313.08102, 0.001}),
+        PublishedPosition{"venus_20_december_1992", 1992, 12, 19, 23, 59, sky::Graha::Venus, 313.08102, 0.001}),
     RowName());
 
 // Lahiri's ayanamsa as the Calendar Reform Committee fixed it (Report of the Calendar Reform
@@ -128,11 +128,11 @@ TEST(SkyAround, takes_the_true_node_on_request_near_the_mean_one) {
     reading::Reading mean;
     reading::Reading osculating;
     reading::CalculationRequest trueNode = kWithGrahas;
-    trueNode.node = sky::NodeKind::kTrue;
+    trueNode.node = sky::NodeKind::True;
     ASSERT_TRUE(RunCalculation(NewDelhiForm(), upagraha::kPreciseProfile, mean, kWithGrahas).Succeeded());
     ASSERT_TRUE(RunCalculation(NewDelhiForm(), upagraha::kPreciseProfile, osculating, trueNode).Succeeded());
     ASSERT_TRUE(mean.sky && osculating.sky);
-    EXPECT_EQ(osculating.sky->node, sky::NodeKind::kTrue);
+    EXPECT_EQ(osculating.sky->node, sky::NodeKind::True);
     const double swing = Circle(osculating.sky->grahas[7].longitudeDegrees - mean.sky->grahas[7].longitudeDegrees);
     EXPECT_LT(std::fabs(swing), 1.968);
     EXPECT_NE(swing, 0);

@@ -31,13 +31,13 @@ struct PublishedPosition {
 
 const PublishedPosition kPublished[] = {
     // Example 25.b, 1992 October 13.0 TD: the Sun (VSOP87) at 199 deg 54' 21.818".
-    {"sun_1992_10_13", 2448908.5, Graha::kSun, Dms(199, 54, 21.818), 1.0},
+    {"sun_1992_10_13", 2448908.5, Graha::Sun, Dms(199, 54, 21.818), 1.0},
     // Example 47.a, 1992 April 12.0 TD: the Moon at 133.167265 deg; the book's abridged lunar
     // theory is good to about 10".
-    {"moon_1992_04_12", 2448724.5, Graha::kMoon, 133.167265, 10.0},
+    {"moon_1992_04_12", 2448724.5, Graha::Moon, 133.167265, 10.0},
     // Example 33.a, 1992 December 20.0 TD: Venus at 313.08102 deg (VSOP87 with light time,
     // aberration and nutation).
-    {"venus_1992_12_20", 2448976.5, Graha::kVenus, 313.08102, 2.0},
+    {"venus_1992_12_20", 2448976.5, Graha::Venus, 313.08102, 2.0},
 };
 
 class PublishedPositionTest : public ::testing::TestWithParam<PublishedPosition> {};
@@ -47,7 +47,7 @@ TEST_P(PublishedPositionTest, matches_the_worked_example) {
     const double jdUt = row.jdTd - DeltaTSeconds(row.jdTd) / 86400.0;
     const auto grahas = CalculateGrahas(jdUt, Ayanamsa::Given(0));
     ASSERT_TRUE(grahas);
-    EXPECT_EQ(grahas->source, EphemerisSource::kSwissFiles);
+    EXPECT_EQ(grahas->source, EphemerisSource::SwissFiles);
     EXPECT_LT(AngleGap((*grahas)[row.graha].longitudeDegrees, row.longitudeDegrees) / kArcsecond,
               row.toleranceArcseconds);
 }
@@ -86,15 +86,15 @@ TEST(JulianDay, known_days_and_refused_dates) {
 TEST(Grahas, nodes_signs_and_nakshatras) {
     const double jd = *JulianDayUt({1990, 7, 27, 12.0});
     const auto mean = CalculateGrahas(jd, Ayanamsa::Lahiri());
-    const auto trueNode = CalculateGrahas(jd, Ayanamsa::Lahiri(), NodeKind::kTrue);
+    const auto trueNode = CalculateGrahas(jd, Ayanamsa::Lahiri(), NodeKind::True);
     ASSERT_TRUE(mean && trueNode);
-    const GrahaPosition& rahu = (*mean)[Graha::kRahu];
-    const GrahaPosition& ketu = (*mean)[Graha::kKetu];
+    const GrahaPosition& rahu = (*mean)[Graha::Rahu];
+    const GrahaPosition& ketu = (*mean)[Graha::Ketu];
     EXPECT_TRUE(rahu.retrograde && ketu.retrograde);
     EXPECT_NEAR(rahu.speedDegreesPerDay, -0.0529, 0.0002);  // 19.34 deg a year backwards
     EXPECT_NEAR(AngleGap(ketu.longitudeDegrees, rahu.longitudeDegrees), 180.0, 1e-9);
     // The true node swings about the mean one by under 2 degrees.
-    EXPECT_LT(AngleGap((*trueNode)[Graha::kRahu].longitudeDegrees, rahu.longitudeDegrees), 2.0);
+    EXPECT_LT(AngleGap((*trueNode)[Graha::Rahu].longitudeDegrees, rahu.longitudeDegrees), 2.0);
 
     // Boundaries: 13 deg 20' opens Bharani, 3 deg 20' the second pada; the last arc second is
     // Revati's fourth pada in Pisces.
@@ -132,13 +132,13 @@ TEST(Grahas, without_the_files_the_built_in_theory_answers_and_says_so) {
     const EphemerisSource probed = ProbeEphemerisSource(jd);
     SetEphemerisFolder("");
     ASSERT_TRUE(files && moshier);
-    EXPECT_EQ(files->source, EphemerisSource::kSwissFiles);
-    EXPECT_EQ(moshier->source, EphemerisSource::kMoshier);
-    EXPECT_EQ(probed, EphemerisSource::kMoshier);
+    EXPECT_EQ(files->source, EphemerisSource::SwissFiles);
+    EXPECT_EQ(moshier->source, EphemerisSource::Moshier);
+    EXPECT_EQ(probed, EphemerisSource::Moshier);
     // Moshier's theory is good to about 1" for the Sun and a few for the Moon over this century.
-    EXPECT_LT(AngleGap((*moshier)[Graha::kSun].longitudeDegrees, (*files)[Graha::kSun].longitudeDegrees),
+    EXPECT_LT(AngleGap((*moshier)[Graha::Sun].longitudeDegrees, (*files)[Graha::Sun].longitudeDegrees),
               2 * kArcsecond);
-    EXPECT_LT(AngleGap((*moshier)[Graha::kMoon].longitudeDegrees, (*files)[Graha::kMoon].longitudeDegrees),
+    EXPECT_LT(AngleGap((*moshier)[Graha::Moon].longitudeDegrees, (*files)[Graha::Moon].longitudeDegrees),
               10 * kArcsecond);
 }
 

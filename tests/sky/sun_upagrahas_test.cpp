@@ -25,19 +25,19 @@ struct Row {
 // The rest of each row is worked by hand from those rules; the second rule (Vyatipata = Dhuma +
 // 53 deg 20') is the one listed at chiraan.com, "Upagrahas in astrology" (2008).
 const Row kRows[] = {
-    {"sun_0_cancer", 90.0, VyatipataRule::kCircleLessDhuma, {Dm(223, 20), Dm(136, 40), Dm(316, 40), Dm(43, 20), 60.0}},
+    {"sun_0_cancer", 90.0, VyatipataRule::CircleLessDhuma, {Dm(223, 20), Dm(136, 40), Dm(316, 40), Dm(43, 20), 60.0}},
     {"sun_0_scorpio",
      210.0,
-     VyatipataRule::kCircleLessDhuma,
+     VyatipataRule::CircleLessDhuma,
      {Dm(343, 20), Dm(16, 40), Dm(196, 40), Dm(163, 20), 180.0}},
     // Dhuma passes 360: 300 + 133 deg 20' = 73 deg 20'.
     {"sun_0_aquarius",
      300.0,
-     VyatipataRule::kCircleLessDhuma,
+     VyatipataRule::CircleLessDhuma,
      {Dm(73, 20), Dm(286, 40), Dm(106, 40), Dm(253, 20), 270.0}},
     {"sun_0_cancer_dhuma_plus",
      90.0,
-     VyatipataRule::kDhumaPlus53Deg20,
+     VyatipataRule::DhumaPlus53Deg20,
      {Dm(223, 20), Dm(276, 40), Dm(96, 40), Dm(263, 20), 280.0}},
 };
 

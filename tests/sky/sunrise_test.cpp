@@ -20,11 +20,11 @@ constexpr Place kCapeTown{-33.92, 18.42};
 // The library's own rising search with the flags that match each definition.
 int SwissBits(SunriseDefinition definition) {
     switch (definition) {
-        case SunriseDefinition::kUpperLimbRefracted:
+        case SunriseDefinition::UpperLimbRefracted:
             return 0;
-        case SunriseDefinition::kCentreGeometric:
+        case SunriseDefinition::CentreGeometric:
             return SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION;
-        case SunriseDefinition::kCentreRefracted:
+        case SunriseDefinition::CentreRefracted:
             return SE_BIT_DISC_CENTER;
     }
     return 0;
@@ -60,8 +60,8 @@ class AgainstSwissSearch : public ::testing::TestWithParam<Row> {};
 // without refraction does not reach the horizon at Tromso on 17 January: checked below.)
 TEST_P(AgainstSwissSearch, each_definition_within_two_seconds) {
     const Row& row = GetParam();
-    for (SunriseDefinition definition : {SunriseDefinition::kUpperLimbRefracted, SunriseDefinition::kCentreGeometric,
-                                         SunriseDefinition::kCentreRefracted}) {
+    for (SunriseDefinition definition : {SunriseDefinition::UpperLimbRefracted, SunriseDefinition::CentreGeometric,
+                                         SunriseDefinition::CentreRefracted}) {
         const auto day = SunEventsOfDate(row.date, row.zoneHoursEast, row.place, definition);
         ASSERT_TRUE(day);
         if (!day->upAtTransit) continue;
@@ -126,7 +126,7 @@ class TromsoAgainstAlmanac : public ::testing::TestWithParam<AlmanacRow> {};
 TEST_P(TromsoAgainstAlmanac, rises_and_sets_at_the_almanac_times) {
     const AlmanacRow& row = GetParam();
     const double zone = row.date.month == 1 ? 1.0 : 2.0;
-    const auto day = SunEventsOfDate(row.date, zone, kTromso, SunriseDefinition::kUpperLimbRefracted);
+    const auto day = SunEventsOfDate(row.date, zone, kTromso, SunriseDefinition::UpperLimbRefracted);
     ASSERT_TRUE(day && day->riseJdUt && day->setJdUt);
     const double rise = AlmanacForComputers1990(row.date.year, row.date.month, row.date.day, kTromso, true);
     const double set = AlmanacForComputers1990(row.date.year, row.date.month, row.date.day, kTromso, false);
@@ -145,29 +145,29 @@ INSTANTIATE_TEST_SUITE_P(Tromso1990, TromsoAgainstAlmanac, ::testing::ValuesIn(k
 TEST(SunEvents, tromso_in_january_is_a_short_day_and_in_july_the_sunset_passes_midnight) {
     // Tromso's first days of the Sun after the polar night: on 17 January 1990 it is up from
     // about 11:04 to 12:45 CET; the disc's centre, unrefracted, stays below the horizon.
-    const auto january = SunEventsOfDate({1990, 1, 17}, 1.0, kTromso, SunriseDefinition::kUpperLimbRefracted);
+    const auto january = SunEventsOfDate({1990, 1, 17}, 1.0, kTromso, SunriseDefinition::UpperLimbRefracted);
     EXPECT_NEAR(*january->RiseHours(), 11.0 + 4.0 / 60, 1.0 / 60);
     EXPECT_NEAR(*january->SetHours(), 12.0 + 45.0 / 60, 1.0 / 60);
-    const auto geometric = SunEventsOfDate({1990, 1, 17}, 1.0, kTromso, SunriseDefinition::kCentreGeometric);
+    const auto geometric = SunEventsOfDate({1990, 1, 17}, 1.0, kTromso, SunriseDefinition::CentreGeometric);
     EXPECT_FALSE(geometric->upAtTransit || geometric->riseJdUt || geometric->setJdUt);
 
-    const auto july27 = SunEventsOfDate({1990, 7, 27}, 2.0, kTromso, SunriseDefinition::kUpperLimbRefracted);
+    const auto july27 = SunEventsOfDate({1990, 7, 27}, 2.0, kTromso, SunriseDefinition::UpperLimbRefracted);
     EXPECT_GT(*july27->SetHours(), 24.0);
     EXPECT_LT(*july27->SetHours(), 24.5);
 
     // Midnight sun on 20 July and polar night on 17 December: no events, and which of the two.
-    const auto july20 = SunEventsOfDate({1990, 7, 20}, 2.0, kTromso, SunriseDefinition::kUpperLimbRefracted);
+    const auto july20 = SunEventsOfDate({1990, 7, 20}, 2.0, kTromso, SunriseDefinition::UpperLimbRefracted);
     EXPECT_TRUE(july20->upAtTransit);
     EXPECT_FALSE(july20->riseJdUt || july20->setJdUt);
-    const auto december = SunEventsOfDate({1990, 12, 17}, 1.0, kTromso, SunriseDefinition::kUpperLimbRefracted);
+    const auto december = SunEventsOfDate({1990, 12, 17}, 1.0, kTromso, SunriseDefinition::UpperLimbRefracted);
     EXPECT_FALSE(december->upAtTransit || december->riseJdUt || december->setJdUt);
 }
 
 TEST(SunEvents, refuses_impossible_dates_and_places) {
-    EXPECT_FALSE(SunEventsOfDate({1990, 2, 29}, 1.0, kTromso, SunriseDefinition::kUpperLimbRefracted));
-    EXPECT_FALSE(SunEventsOfDate({1990, 7, 27}, 1.0, {91.0, 0.0}, SunriseDefinition::kUpperLimbRefracted));
-    EXPECT_FALSE(SunEventsOfDate({1990, 7, 27}, 1.0, {0.0, 181.0}, SunriseDefinition::kUpperLimbRefracted));
-    EXPECT_FALSE(SunEventsOfDate({1990, 7, 27}, std::nan(""), kTromso, SunriseDefinition::kUpperLimbRefracted));
+    EXPECT_FALSE(SunEventsOfDate({1990, 2, 29}, 1.0, kTromso, SunriseDefinition::UpperLimbRefracted));
+    EXPECT_FALSE(SunEventsOfDate({1990, 7, 27}, 1.0, {91.0, 0.0}, SunriseDefinition::UpperLimbRefracted));
+    EXPECT_FALSE(SunEventsOfDate({1990, 7, 27}, 1.0, {0.0, 181.0}, SunriseDefinition::UpperLimbRefracted));
+    EXPECT_FALSE(SunEventsOfDate({1990, 7, 27}, std::nan(""), kTromso, SunriseDefinition::UpperLimbRefracted));
 }
 
 }  // namespace

@@ -223,8 +223,8 @@ TEST(LanguageTexts, named_terms_are_the_published_ones) {
     EXPECT_EQ(UpagrahaName(5, Language::Hindi), "मान्दि");
     EXPECT_EQ(UpagrahaName(4, Language::Tamil), "குளிகன்");
     EXPECT_EQ(UpagrahaName(5, Language::Tamil), "மாந்தி");
-    EXPECT_EQ(GrahaName(sky::Graha::kRahu, Language::Hindi), "राहु");
-    EXPECT_EQ(GrahaName(sky::Graha::kRahu, Language::Tamil), "ராகு");
+    EXPECT_EQ(GrahaName(sky::Graha::Rahu, Language::Hindi), "राहु");
+    EXPECT_EQ(GrahaName(sky::Graha::Rahu, Language::Tamil), "ராகு");
     EXPECT_EQ(NakshatraName(0, Language::Hindi), "अश्विनी");
     EXPECT_EQ(NakshatraName(26, Language::Hindi), "रेवती");
     EXPECT_EQ(NakshatraName(0, Language::Tamil), "அசுவினி");
