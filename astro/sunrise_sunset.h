@@ -30,12 +30,14 @@ struct SunRiseSet {
 //  - The centre of the disc on the horizon, without refraction: zenith distance 90 deg, the
 //    almanac tradition of Indian calendars and much Indian software. Rises about 3 to 4 minutes
 //    later and sets as much earlier in middle latitudes.
-inline constexpr double kUpperLimbWithRefraction = -0.0145439;  // cos(90 deg 50'), the model's six digits
-inline constexpr double kDiscCentreWithoutRefraction = 0;       // cos(90 deg)
+//  - The centre of the disc seen on the horizon, with refraction: zenith distance 90 deg 34'.
+inline constexpr double kUpperLimbWithRefraction = -0.0145439;   // cos(90 deg 50'), the model's six digits
+inline constexpr double kDiscCentreWithoutRefraction = 0;        // cos(90 deg)
+inline constexpr double kDiscCentreWithRefraction = -0.0098900;  // cos(90 deg 34')
 
 // The sunrise and sunset of a date at a place, on the clock of a zone (with dst, the
 // daylight-saving clock, zone + 1 hour, whatever the date, as the chart angles read the birth
-// time). zenithCosine: the event, one of the two above (or any cosine between -1 and 1).
+// time). zenithCosine: the event, one of the three above (or any cosine between -1 and 1).
 SunRiseSet CalculateSunRiseSet(const CivilDate& date, const Place& place, const ZoneOffset& zone, bool dst,
                                double zenithCosine = kUpperLimbWithRefraction);
 

@@ -90,11 +90,11 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
                        std::to_string(shape.columns), " of ", HeaderText(shape.columns)});
     upagraha::ConventionProfile profile = *shape.profile;
     if (shape.columns > kBatchColumns.size()) {
-        const std::string_view name = astro::TrimBlanksAndTabs(fields[kBatchColumns.size()]);
-        if (!name.empty()) {
-            const auto named = upagraha::FindProfile(name);
-            if (!named) return Joined({kProfileColumn, ": \"", name, "\" is not a profile (--profiles lists them)"});
-            profile = *named;
+        const std::string_view spec = astro::TrimBlanksAndTabs(fields[kBatchColumns.size()]);
+        if (!spec.empty()) {
+            auto parsed = upagraha::ParseProfileSpec(spec);
+            if (!parsed.profile) return Joined({kProfileColumn, ": ", parsed.error});
+            profile = *parsed.profile;
         }
     }
 

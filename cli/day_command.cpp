@@ -98,6 +98,10 @@ int RunDayCommand(int argc, const char* const* argv) {
     CLI::Option* jsonFlag = app.add_flag("--json", json, "One JSON object instead of the text");
     CLI::Option* csvFlag = app.add_flag("--csv", csv, "With --month: CSV, one row a day");
     app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
+    std::vector<std::string> conventionSettings;
+    app.add_option("--convention", conventionSettings, "One axis of the profile set otherwise, such as lords=seven")
+        ->type_name("AXIS=VALUE")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     day->excludes(month);
     csvFlag->needs(month);
     csvFlag->excludes(jsonFlag);
@@ -121,6 +125,8 @@ int RunDayCommand(int argc, const char* const* argv) {
         if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
         conventions = *named;
     }
+    for (const std::string& setting : conventionSettings)
+        if (auto error = upagraha::ApplyConvention(conventions, setting)) return UsageError("--convention " + *error);
 
     reading::BirthForm form;
     if (!readingPath.empty()) {

@@ -21,6 +21,7 @@
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
+#include "reading/convention_grid.h"
 #include "reading/ghatis.h"
 #include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
@@ -108,9 +109,36 @@ int ListZones() {
     return Finish(0);
 }
 
+// One line per preset: its name, what it holds in words, and its value on every axis; then the
+// axes --convention sets and the values each takes.
 int ListProfiles() {
-    for (const auto& profile : upagraha::ListedProfiles())
-        std::cout << profile.name << '\t' << upagraha::DescribeProfile(profile) << '\n';
+    for (const auto& profile : upagraha::ListedProfiles()) {
+        std::cout << profile.name << '\t' << upagraha::DescribeProfile(profile) << '\t';
+        const auto settings = upagraha::AxisSettings(profile);
+        for (std::size_t a = 0; a < settings.size(); ++a)
+            std::cout << (a > 0 ? ";" : "") << settings[a].axis << '=' << settings[a].value;
+        std::cout << '\n';
+    }
+    std::cout << "\nAxes (--convention AXIS=VALUE, or NAME;AXIS=VALUE;... in a batch's profile column):\n";
+    for (const std::string_view axis : upagraha::kAxisNames) {
+        std::cout << axis << '\t';
+        const auto values = upagraha::AxisValues(axis);
+        for (std::size_t v = 0; v < values.size(); ++v) std::cout << (v > 0 ? " | " : "") << values[v];
+        std::cout << '\n';
+    }
+    return Finish(0);
+}
+
+// The same birth under every preset and the profile in use, side by side.
+int RunComparison(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json) {
+    reading::Reading state;
+    const auto outcome = reading::RunCalculation(form, profile, state, reading::CalculationRequest{false});
+    if (!outcome.Succeeded()) {
+        std::cerr << outcome.message->text << '\n';
+        return kExitRefused;
+    }
+    const reading::ConventionGrid grid = reading::CompareProfiles(form, profile);
+    std::cout << (json ? cli::ConventionGridJson(grid) + "\n" : reading::ConventionGridText(grid));
     return Finish(0);
 }
 
@@ -207,8 +235,9 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
 // one of its letters.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
-               bool grahas, bool trueNode, const std::string& savePath, std::optional<upagraha::Language> local,
-               int openedShift = reading::kFieldShift) {
+               bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
+               std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift) {
+    if (compareProfiles) return RunComparison(form, profile, json);
     const upagraha::Language language = local.value_or(upagraha::Language::English);
     reading::Reading state;
     reading::CalculationRequest request;
@@ -277,6 +306,8 @@ struct RuleOptions {
     CLI::Option* zones = nullptr;
     CLI::Option* profiles = nullptr;
     CLI::Option* profile = nullptr;
+    CLI::Option* convention = nullptr;
+    CLI::Option* compare = nullptr;
     CLI::Option* grahas = nullptr;
     CLI::Option* trueNode = nullptr;
     CLI::Option* zone = nullptr;    // among readingFlags; --offset may stand for it
@@ -293,7 +324,8 @@ void DeclareRules(const RuleOptions& o) {
     readingOptions.push_back(o.dst);
     if (o.offset) readingOptions.push_back(o.offset);
     std::vector<CLI::Option*> all = readingOptions;
-    all.insert(all.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile, o.grahas, o.trueNode});
+    all.insert(all.end(),
+               {o.file, o.save, o.json, o.working, o.batch, o.profile, o.convention, o.compare, o.grahas, o.trueNode});
     for (CLI::Option* other : all) {
         o.zones->excludes(other);
         o.profiles->excludes(other);
@@ -303,7 +335,8 @@ void DeclareRules(const RuleOptions& o) {
         o.batch->excludes(other);
         o.file->excludes(other);
     }
-    o.batch->excludes(o.file, o.save, o.working);
+    o.batch->excludes(o.file, o.save, o.working, o.compare);
+    o.compare->excludes(o.working, o.save, o.grahas, o.trueNode);
     for (CLI::Option* flag : readingOptions)
         for (CLI::Option* needed : o.readingFlags)
             if (needed != flag && needed != o.zone && needed != o.readingFlags[2]) flag->needs(needed);
@@ -318,7 +351,9 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
     if (Given(o.zones)) return "--zones takes no other arguments";
     if (Given(o.profiles)) return "--profiles takes no other arguments";
     if (Given(o.batch))
-        return "--batch takes only the CSV file, --profile, --grahas, --true-node and --json (which it always writes)";
+        return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node and --json (which it "
+               "always writes)";
+    if (Given(o.compare)) return "--compare takes a reading, --profile, --convention and --json, nothing else";
     if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
     if (o.offset && Given(o.offset) && Given(o.zone)) return "give either --zone or --offset, not both";
     std::string missing;
@@ -354,6 +389,7 @@ int main(int argc, char** argv) {
     std::string batchPath;
     bool zones = false;
     bool profiles = false;
+    bool compareProfiles = false;
     std::string profileName;
 
     CLI::Option* fileOption =
@@ -415,6 +451,19 @@ int main(int argc, char** argv) {
     profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
     CLI::Option* profileOption =
         app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
+    std::vector<std::string> conventionSettings;
+    CLI::Option* conventionOption =
+        app.add_option("--convention", conventionSettings,
+                       "Set one axis of the profile otherwise, on top of --profile; repeatable (such as "
+                       "--convention lords=seven --convention maandi=ghatis; --profiles lists the axes)")
+            ->type_name("AXIS=VALUE")
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->group("Conventions");
+    CLI::Option* compareFlag =
+        app.add_flag("--compare", compareProfiles,
+                     "Print the upagrahas under every preset and the profile in use side by side instead of the "
+                     "report, with what makes them differ for this birth (with --json: as JSON)")
+            ->group("Conventions");
 
     std::string languageCode = "en";
     CLI::Option* languageOption =
@@ -436,8 +485,8 @@ int main(int argc, char** argv) {
                        "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
             ->type_name("+HH:MM[:SS]")
             ->group("Reading");
-    const RuleOptions rules{fileOption,  readingFlags, dstFlag,         saveOption,   jsonFlag,
-                            workingFlag, batchOption,  zonesFlag,       profilesFlag, profileOption,
+    const RuleOptions rules{fileOption,  readingFlags, dstFlag,         saveOption,    jsonFlag,         workingFlag,
+                            batchOption, zonesFlag,    profilesFlag,    profileOption, conventionOption, compareFlag,
                             grahasFlag,  trueNodeFlag, readingFlags[3], offsetOption};
     DeclareRules(rules);
 
@@ -477,6 +526,14 @@ int main(int argc, char** argv) {
         if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
         profile = *named;
     }
+    // The axes --convention sets, on top of --profile's (or of a .vela reading's profile below).
+    const auto applyConventions =
+        [&conventionSettings](upagraha::ConventionProfile& onto) -> std::optional<std::string> {
+        for (const std::string& setting : conventionSettings)
+            if (auto error = upagraha::ApplyConvention(onto, setting)) return "--convention " + *error;
+        return std::nullopt;
+    };
+    if (auto error = applyConventions(profile)) return UsageError(*error);
     const auto language = upagraha::LanguageFromCode(languageCode);
     if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
     if (batchOption->count() > 0 && languageOption->count() > 0)
@@ -501,15 +558,16 @@ int main(int argc, char** argv) {
         }
         // The profile saved with a .vela reading, unless --profile names another.
         if (profileOption->count() == 0) {
-            const auto named = upagraha::FindProfile(fileProfile);
-            if (!named) {
+            const auto named = upagraha::ParseProfileSpec(fileProfile);
+            if (!named.profile) {
                 std::cerr << "The reading names the profile " << astro::QuotedForMessage(fileProfile)
                           << ", which this program does not know; give --profile.\n";
                 return kExitRefused;
             }
-            profile = *named;
+            profile = *named.profile;
+            if (auto error = applyConventions(profile)) return UsageError(*error);
         }
-        return RunReading(form, profile, json, working, grahas, trueNode, savePath, local);
+        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local);
     }
     if (hasFile) {
         reading::OpenedReading opened;
@@ -523,7 +581,8 @@ int main(int argc, char** argv) {
             std::cerr << reading::UnreadLinesRefusal(opened).text << '\n';
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, grahas, trueNode, savePath, local, opened.shift);
+        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local,
+                          opened.shift);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -548,5 +607,5 @@ int main(int argc, char** argv) {
         }
         (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
     }
-    return RunReading(form, profile, json, working, grahas, trueNode, savePath, local);
+    return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local);
 }

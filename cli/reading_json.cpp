@@ -184,6 +184,26 @@ std::string ClockText(astro::DateValue value) {
     return astro::ClockText(minutes / 60, minutes % 60);
 }
 
+// {"name": ..., and every axis's value}, in the order of upagraha::kAxisNames (keys are the
+// program's own literals).
+void ProfileObject(JsonWriter& w, const upagraha::ConventionProfile& profile) {
+    const auto axes = upagraha::AxisSettings(profile);
+    w.BeginObject();
+    w.Field("name", profile.name);
+    w.Field("lords", axes[0].value);
+    w.Field("kaala", axes[1].value);
+    w.Field("mrityu", axes[2].value);
+    w.Field("arthaprahaara", axes[3].value);
+    w.Field("yamaghantaka", axes[4].value);
+    w.Field("gulika", axes[5].value);
+    w.Field("maandi", axes[6].value);
+    w.Field("sunrise", axes[7].value);
+    w.Field("vyatipata", axes[8].value);
+    w.Field("ephemeris", axes[9].value);
+    w.Field("ayanamsa", axes[10].value);
+    w.EndObject();
+}
+
 void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
                        std::span<const std::string> warnings, const reading::Sensitivity* sensitivity,
                        std::optional<upagraha::Language> local) {
@@ -208,7 +228,8 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     w.Field("city", s.city);
     w.Field("state", s.state);
     w.Field("country", s.country);
-    w.Field("profile", s.profile.name);
+    w.Key("profile");
+    ProfileObject(w, s.profile);
     w.Key("ascendant");
     w.BeginObject();
     w.Field("text", s.birthAscendantText);
@@ -288,6 +309,48 @@ std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas
     std::string line;
     line.reserve(4096);
     AppendReadingJson(line, s, u, warnings, sensitivity, local);
+    return line;
+}
+
+std::string ConventionGridJson(const reading::ConventionGrid& grid) {
+    std::string line;
+    JsonWriter w(line);
+    w.BeginObject();
+    w.Field("in_use", grid.columns[grid.inUseColumn].profile.name);
+    w.Key("notes");
+    w.BeginArray();
+    for (const std::string& note : grid.notes) w.String(note);
+    w.EndArray();
+    w.Key("columns");
+    w.BeginArray();
+    for (std::size_t c = 0; c < grid.columns.size(); ++c) {
+        const reading::GridColumn& column = grid.columns[c];
+        w.BeginObject();
+        w.Key("profile");
+        ProfileObject(w, column.profile);
+        if (!column.upagrahas) {
+            w.Field("error", std::string_view(column.message));
+            w.EndObject();
+            continue;
+        }
+        w.Field("birth_by_day", column.upagrahas->birthByDay);
+        w.Key("upagrahas");
+        w.BeginArray();
+        for (std::size_t u = 0; u < upagraha::kUpagrahaNames.size(); ++u) {
+            w.BeginObject();
+            w.Field("name", upagraha::kUpagrahaNames[u]);
+            w.Field("longitude", column.upagrahas->longitudes[u]);
+            w.Field("text", std::string_view(grid.CellText(u, c)));
+            w.Field("portion", column.upagrahas->portionIndex[u] + 1);
+            w.Field("differs", grid.Differs(u, c));
+            w.EndObject();
+        }
+        w.EndArray();
+        w.EndObject();
+    }
+    w.EndArray();
+    w.EndObject();
+    w.Finish();
     return line;
 }
 

@@ -14,6 +14,7 @@
 
 #include "astro/calendar.h"
 #include "reading/birth_data.h"
+#include "reading/convention_grid.h"
 #include "reading/working.h"
 #include "upagraha/language.h"
 #include "upagraha/upagraha.h"
@@ -37,6 +38,11 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
 std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas& u,
                             std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr,
                             std::optional<upagraha::Language> local = std::nullopt);
+
+// The comparison grid: {"in_use": name, "notes": [...], "columns": [{"profile": {...},
+// "birth_by_day", "upagrahas": [{"name", "longitude", "text", "portion", "differs"}]} or
+// {"profile": {...}, "error": "..."}]}.
+std::string ConventionGridJson(const reading::ConventionGrid& grid);
 
 // {"row":N,"error":"message"}
 std::string RowErrorJsonLine(std::int64_t row, std::string_view message);

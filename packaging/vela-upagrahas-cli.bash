@@ -5,7 +5,8 @@
 
 _vela_upagrahas_cli() {
     local cur prev words cword
-    _init_completion || return
+    # AXIS=VALUE of --convention is one word.
+    _init_completion -n = || return
 
     case $prev in
         --zone)
@@ -13,7 +14,20 @@ _vela_upagrahas_cli() {
             return
             ;;
         --profile)
-            COMPREPLY=($(compgen -W '$("$1" --profiles 2>/dev/null | cut -f1)' -- "$cur"))
+            # The presets come first, up to the blank line before the axes.
+            local presets
+            presets=$("$1" --profiles 2>/dev/null | sed '/^$/,$d' | cut -f1)
+            COMPREPLY=($(compgen -W "$presets" -- "$cur"))
+            return
+            ;;
+        --convention)
+            # AXIS=VALUE for every axis and value of the lines after the blank one ("lords<TAB>eight | seven").
+            local settings axis values value
+            settings=$("$1" --profiles 2>/dev/null | sed '1,/^$/d' | while IFS=$'\t' read -r axis values; do
+                [[ $axis =~ ^[a-z]+$ ]] || continue
+                for value in ${values//|/ }; do echo "$axis=$value"; done
+            done)
+            COMPREPLY=($(compgen -W "$settings" -- "$cur"))
             return
             ;;
         --save)

@@ -75,11 +75,17 @@ int PortionOf(const std::array<DayPortion, 8>& portions, Planet lord) {
     return 0;
 }
 
-Rising RisingIn(const std::array<DayPortion, 8>& portions, upagraha::PortionPoint point,
+// Where Gulika or Maandi rises in the day or night of the portions: at the point of Saturn's
+// portion, or by the ghati rule G/30 of the whole day or night.
+Rising RisingIn(const std::array<DayPortion, 8>& portions, upagraha::PortionPoint point, int ghatis,
                 const upagraha::ProfileClock& clock) {
     const int number = PortionOf(portions, Planet::Saturn);
     const ClockSpan span = portions[static_cast<std::size_t>(number > 0 ? number - 1 : 0)].span;
-    const double moment = span.start.value + (span.end.value - span.start.value) * upagraha::PointFraction(point);
+    const double from = portions.front().span.start.value;
+    const double to = portions.back().span.end.value;
+    const double moment = point == upagraha::PortionPoint::Ghatis
+                              ? from + (to - from) * ghatis / 30.0
+                              : span.start.value + (span.end.value - span.start.value) * upagraha::PointFraction(point);
     return {astro::ClockHours(moment), clock.SiderealAscendantAt(astro::ClockHours(moment))};
 }
 
@@ -144,10 +150,12 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
     const upagraha::ProfileClock clock(moment, profile);
     const auto gulikaPoint = profile.points[4];
     const auto maandiPoint = profile.points[5];
-    day.gulikaByDay = RisingIn(day.dayPortions, gulikaPoint, clock);
-    day.maandiByDay = RisingIn(day.dayPortions, maandiPoint, clock);
-    day.gulikaByNight = RisingIn(day.nightPortions, gulikaPoint, clock);
-    day.maandiByNight = RisingIn(day.nightPortions, maandiPoint, clock);
+    const int dayGhatis = upagraha::MaandiGhatis(day.weekday, true);
+    const int nightGhatis = upagraha::MaandiGhatis(day.weekday, false);
+    day.gulikaByDay = RisingIn(day.dayPortions, gulikaPoint, dayGhatis, clock);
+    day.maandiByDay = RisingIn(day.dayPortions, maandiPoint, dayGhatis, clock);
+    day.gulikaByNight = RisingIn(day.nightPortions, gulikaPoint, nightGhatis, clock);
+    day.maandiByNight = RisingIn(day.nightPortions, maandiPoint, nightGhatis, clock);
 
     const auto lords = HoraLords(day.weekday);
     const double dayHora = (today->set - today->rise) / 12;

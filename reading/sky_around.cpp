@@ -85,7 +85,10 @@ std::optional<SkyAround> CalculateSkyAround(const astro::BirthMoment& s, const u
         sky.grahas[g] = Place(sky::GrahaName(sky::kGrahas[g]), position.longitudeDegrees, ascendantSign);
         sky.grahas[g].retrograde = position.retrograde;
     }
-    const sky::SunUpagrahas sun = sky::CalculateSunUpagrahas((*positions)[sky::Graha::Sun].longitudeDegrees);
+    const sky::SunUpagrahas sun = sky::CalculateSunUpagrahas(
+        (*positions)[sky::Graha::Sun].longitudeDegrees, profile.vyatipata == upagraha::VyatipataChoice::CircleLessDhuma
+                                                            ? sky::VyatipataRule::CircleLessDhuma
+                                                            : sky::VyatipataRule::DhumaPlus53Deg20);
     const std::array<double, 5> longitudes = {sun.dhumaDegrees, sun.vyatipataDegrees, sun.pariveshaDegrees,
                                               sun.indrachapaDegrees, sun.upaketuDegrees};
     for (std::size_t u = 0; u < longitudes.size(); ++u)
@@ -111,7 +114,7 @@ std::string SkyAroundText(const SkyAround& sky) {
         out += '\n';
     };
     out += sky.node == sky::NodeKind::Mean ? "Grahas (Rahu and Ketu as the mean nodes)\n"
-                                            : "Grahas (Rahu and Ketu as the true nodes)\n";
+                                           : "Grahas (Rahu and Ketu as the true nodes)\n";
     for (const PlacedPoint& p : sky.grahas) line(p);
     out += "Upagrahas of the Sun\n";
     for (const PlacedPoint& p : sky.sunUpagrahas) line(p);

@@ -29,6 +29,18 @@ std::string Duration(int minutes) {
 
 std::string DurationHours(double hours) { return Duration(static_cast<int>(std::lround(hours * 60))); }
 
+std::string ShortLordOrderText(upagraha::LordOrder order) {
+    switch (order) {
+        case upagraha::LordOrder::EightPlaceCycle:
+            return "eight-place cycle";
+        case upagraha::LordOrder::SevenLords:
+            return "seven lords, the eighth lordless";
+        case upagraha::LordOrder::EightPlaceNightFourOn:
+            return "eight-place cycle, nights four places on";
+    }
+    return {};
+}
+
 // The same birth under each convention: the day or night each one cut, and for every upagraha the
 // portion (with its lord), the point of it, the moment, the longitude and the house. Short lines,
 // one block per profile, for the window's narrow pane.
@@ -40,8 +52,7 @@ void AppendConventionTable(std::string& out, const upagraha::ConventionProfile& 
     line("The upagrahas under each convention (in use: " + std::string(inUse.name) + ")");
     for (const ConventionReading& c : conventions) {
         const ConventionProfile& p = c.profile;
-        line("  " + std::string(p.name) + (p == inUse ? " (in use)" : "") + ": " +
-             (p.lordOrder == LordOrder::EightPlaceCycle ? "eight-place cycle" : "seven lords, the eighth lordless") +
+        line("  " + std::string(p.name) + (p == inUse ? " (in use)" : "") + ": " + ShortLordOrderText(p.lordOrder) +
              ",");
         line("    " + std::string(SunriseText(p.sunrise)));
         if (!c.upagrahas) {

@@ -11,8 +11,15 @@ namespace {
 constexpr double kDateValueOrigin = 2415018.5;
 
 sky::SunriseDefinition DefinitionOf(SunriseEvent event) {
-    return event == SunriseEvent::UpperLimbWithRefraction ? sky::SunriseDefinition::UpperLimbRefracted
-                                                          : sky::SunriseDefinition::CentreGeometric;
+    switch (event) {
+        case SunriseEvent::UpperLimbWithRefraction:
+            return sky::SunriseDefinition::UpperLimbRefracted;
+        case SunriseEvent::DiscCentreWithoutRefraction:
+            return sky::SunriseDefinition::CentreGeometric;
+        case SunriseEvent::DiscCentreWithRefraction:
+            return sky::SunriseDefinition::CentreRefracted;
+    }
+    return sky::SunriseDefinition::UpperLimbRefracted;
 }
 
 }  // namespace

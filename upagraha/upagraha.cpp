@@ -104,8 +104,9 @@ PortionsByWeekday SearchPortions(LordOrder order) {
 }
 
 const UpagrahaPortions& PortionsOfUpagrahas(LordOrder order, bool byDay, int weekday) {
-    static const std::array<PortionsByWeekday, 2> table = {SearchPortions(LordOrder::EightPlaceCycle),
-                                                           SearchPortions(LordOrder::SevenLords)};
+    static const std::array<PortionsByWeekday, 3> table = {SearchPortions(LordOrder::EightPlaceCycle),
+                                                           SearchPortions(LordOrder::SevenLords),
+                                                           SearchPortions(LordOrder::EightPlaceNightFourOn)};
     return table[static_cast<std::size_t>(order)][byDay ? 0 : 1][static_cast<std::size_t>(weekday)];
 }
 
@@ -159,9 +160,18 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& pr
     const ProfileClock clock(s, profile);
     const auto& portionOf = PortionsOfUpagrahas(profile.lordOrder, r.birthByDay, r.weekday);
     for (std::size_t u = 0; u < static_cast<std::size_t>(kUpagrahaCount); ++u) {
-        const auto k = static_cast<std::size_t>(portionOf[u]);
-        r.portionIndex[u] = portionOf[u];
-        const double moment = start + (static_cast<double>(k) + PointFraction(profile.points[u])) * eighth;
+        double moment = 0;
+        if (profile.points[u] == PortionPoint::Ghatis) {
+            // The Kerala rule counts G ghatis of the day's (or night's) thirty, not portions; the
+            // portion shown is the one the moment falls in.
+            const int ghatis = MaandiGhatis(r.weekday, r.birthByDay);
+            moment = start + length * ghatis / 30.0;
+            r.portionIndex[u] = std::min(kPortionCount - 1, ghatis * kPortionCount / 30);
+        } else {
+            const auto k = static_cast<std::size_t>(portionOf[u]);
+            r.portionIndex[u] = portionOf[u];
+            moment = start + (static_cast<double>(k) + PointFraction(profile.points[u])) * eighth;
+        }
         r.moments[u] = moment;
         // Gulika and Maandi share Saturn's portion: at the same point, their moment and ascendant
         // are the same.

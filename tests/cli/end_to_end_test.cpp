@@ -718,13 +718,22 @@ TEST_F(CliEndToEnd, lists_the_profiles_by_name_with_what_each_holds) {
     const auto r = Run({"--profiles"});
     EXPECT_EQ(r.status, 0) << r.err;
     const auto lines = LinesOf(r.out);
-    ASSERT_EQ(lines.size(), 4u);
-    const std::vector<std::string> names = {"original", "gulika-start", "seven-lords", "precise"};
-    for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), names[i]);
+    ASSERT_EQ(lines.size(), 19u);  // six presets, a blank line, the heading and the eleven axes
+    const std::vector<std::string> names = {"original",     "gulika-start", "seven-lords",
+                                            "all-at-start", "kerala",       "precise"};
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), names[i]);
     EXPECT_NE(lines[1].find("Gulika at the start"), std::string::npos) << lines[1];
     EXPECT_NE(lines[1].find("centre of the disc without refraction"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\tlords=eight;kaala=middle;mrityu=middle;arthaprahaara=middle;yamaghantaka=middle;"
+                            "gulika=start;maandi=middle;sunrise=disc-centre;vyatipata=circle-less-dhuma;"
+                            "ephemeris=original;ayanamsa=original"),
+              std::string::npos)
+        << lines[1];
     EXPECT_NE(lines[2].find("seven lords"), std::string::npos) << lines[2];
-    EXPECT_NE(lines[3].find("precise ephemeris with Lahiri's ayanamsa"), std::string::npos) << lines[3];
+    EXPECT_NE(lines[4].find("Maandi by the ghatis"), std::string::npos) << lines[4];
+    EXPECT_NE(lines[5].find("precise ephemeris with Lahiri's ayanamsa"), std::string::npos) << lines[5];
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[14], "maandi\tstart | middle | end | ghatis");
     EXPECT_EQ(Run({"--profiles", "--json"}).status, 2);
 }
 
@@ -733,7 +742,7 @@ TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
     const auto original = Run(Plus(DelhiArgs(), {"--json", "--profile", "original"}));
     EXPECT_EQ(original.status, 0) << original.err;
     EXPECT_EQ(original.out, byDefault.out);
-    EXPECT_EQ(Json::parse(original.out)["profile"], "original");
+    EXPECT_EQ(Json::parse(original.out)["profile"]["name"], "original");
     EXPECT_EQ(Run(Plus(DelhiArgs(), {"--profile", "original"})).out, Run(DelhiArgs()).out);
 
     reading::BirthForm form;
@@ -745,7 +754,7 @@ TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
     const auto r = Run(Plus(DelhiArgs(), {"--json", "--profile", "gulika-start"}));
     EXPECT_EQ(r.status, 0) << r.err;
     const Json j = Json::parse(r.out);
-    EXPECT_EQ(j["profile"], "gulika-start");
+    EXPECT_EQ(j["profile"]["name"], "gulika-start");
     EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
     // Gulika at the start of Saturn's portion, Maandi at its middle.
     EXPECT_EQ(j["upagrahas"][4]["moment"], j["portions"][6]["start"]);
@@ -787,13 +796,60 @@ TEST_F(CliEndToEnd, batch_takes_a_profile_for_the_run_and_a_profile_column_per_r
     EXPECT_EQ(r.status, 1);
     const auto lines = LinesOf(r.out);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(Json::parse(lines[0])["profile"], "seven-lords");  // an empty cell takes the run's
-    EXPECT_EQ(Json::parse(lines[1])["profile"], "original");
-    EXPECT_EQ(Json::parse(lines[2])["profile"], "gulika-start");
+    EXPECT_EQ(Json::parse(lines[0])["profile"]["name"], "seven-lords");  // an empty cell takes the run's
+    EXPECT_EQ(Json::parse(lines[1])["profile"]["name"], "original");
+    EXPECT_EQ(Json::parse(lines[2])["profile"]["name"], "gulika-start");
     EXPECT_EQ(Json::parse(lines[3])["row"], 4);
     EXPECT_EQ(Json::parse(lines[3])["error"], "profile: \"sidereal\" is not a profile (--profiles lists them)");
     EXPECT_EQ(Json::parse(lines[4])["row"], 5);
     EXPECT_NE(Json::parse(lines[4])["error"].get<std::string>().find("not the 11 of"), std::string::npos);
+}
+
+// Axes set one by one on top of a preset, in a reading and in a batch's profile column; the
+// presets side by side (--compare). Kerala's preset moves Maandi alone, by its description.
+TEST_F(CliEndToEnd, sets_axes_on_top_of_a_profile_and_compares_the_presets) {
+    const auto r = Run(Plus(DelhiArgs(), {"--json", "--profile", "seven-lords", "--convention", "maandi=ghatis",
+                                          "--convention", "vyatipata=dhuma-plus-53-20"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Json profile = Json::parse(r.out)["profile"];
+    EXPECT_EQ(profile["name"], "custom");
+    EXPECT_EQ(profile["lords"], "seven");
+    EXPECT_EQ(profile["maandi"], "ghatis");
+    EXPECT_EQ(profile["vyatipata"], "dhuma-plus-53-20");
+    EXPECT_EQ(profile["gulika"], "middle");
+    // Back to exactly a preset's values: named as the preset.
+    EXPECT_EQ(Json::parse(Run(Plus(DelhiArgs(), {"--json", "--convention", "maandi=ghatis"})).out)["profile"]["name"],
+              "kerala");
+
+    const auto refused = Run(Plus(DelhiArgs(), {"--convention", "gulika=ghatis"}));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--convention gulika takes start, middle or end, not \"ghatis\""), std::string::npos)
+        << refused.err;
+
+    const std::string csv =
+        "name,date,time,zone,lat,lon,dst,city,state,country,profile\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,seven-lords;maandi=ghatis\n"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India,kerala;maandi=later\n";
+    const auto batch = LinesOf(Run({"--batch", "-"}, csv).out);
+    ASSERT_EQ(batch.size(), 2u);
+    EXPECT_EQ(Json::parse(batch[0])["profile"]["lords"], "seven");
+    EXPECT_EQ(Json::parse(batch[0])["profile"]["maandi"], "ghatis");
+    EXPECT_EQ(Json::parse(batch[1])["error"], "profile: maandi takes start, middle, end or ghatis, not \"later\"");
+
+    const auto compared = Run(Plus(DelhiArgs(), {"--compare", "--json"}));
+    ASSERT_EQ(compared.status, 0) << compared.err;
+    const Json grid = Json::parse(compared.out);
+    EXPECT_EQ(grid["in_use"], "original");
+    ASSERT_EQ(grid["columns"].size(), 6u);
+    const Json& kerala = grid["columns"][4];
+    EXPECT_EQ(kerala["profile"]["name"], "kerala");
+    for (std::size_t u = 0; u < 5; ++u) EXPECT_EQ(kerala["upagrahas"][u]["differs"], false) << u;
+    EXPECT_EQ(kerala["upagrahas"][5]["differs"], true);
+    const auto text = Run(Plus(DelhiArgs(), {"--compare", "--profile", "seven-lords", "--convention", "lords=eight"}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    // lords=eight on seven-lords is the original's values: the original column is the one in use.
+    EXPECT_NE(text.out.find("In use: original."), std::string::npos) << text.out;
+    EXPECT_EQ(Run(Plus(DelhiArgs(), {"--compare", "--working"})).status, 2);
 }
 
 // The grahas on request only: in the JSON (nine grahas, five upagrahas of the Sun, after the
@@ -807,7 +863,7 @@ TEST_F(CliEndToEnd, gives_the_grahas_only_when_asked) {
     const auto r = Run(Plus(DelhiArgs(), {"--json", "--grahas", "--profile", "precise"}));
     ASSERT_EQ(r.status, 0) << r.err;
     const Json j = Json::parse(r.out);
-    EXPECT_EQ(j["profile"], "precise");
+    EXPECT_EQ(j["profile"]["name"], "precise");
     ASSERT_EQ(j["grahas"].size(), 9u);
     ASSERT_EQ(j["sun_upagrahas"].size(), 5u);
     const std::vector<std::string> keys = {"name",      "longitude", "sign",  "degrees",

@@ -138,7 +138,7 @@ TEST(ReadingJson, echoes_the_birth_data_in_the_command_line_notation) {
     EXPECT_DOUBLE_EQ(j["longitude"].get<double>(), 77 + 13 / 60.0);
     EXPECT_EQ(j["city"], "New Delhi");
     EXPECT_EQ(j["country"], "India");
-    EXPECT_EQ(j["profile"], "original");
+    EXPECT_EQ(j["profile"]["name"], "original");
 }
 
 TEST(ReadingJson, counts_south_and_west_negative) {

@@ -248,8 +248,9 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QVERIFY(rasi->statusTip().startsWith(QStringLiteral("Calculates the reading of the form")));
     QCOMPARE(rasi->toolTip(), rasi->statusTip());
     QVERIFY(top[0]->menu()->toolTipsVisible());
-    QCOMPARE(menuTexts(top[1]->menu()->actions()), QStringList({"&Original", "&Gulika at the start", "&Seven lords",
-                                                                "&Precise ephemeris", "-", "C&ustom..."}));
+    QCOMPARE(menuTexts(top[1]->menu()->actions()),
+             QStringList({"&Original", "&Gulika at the start", "&Seven lords", "&All at the start",
+                          "&Kerala (Maandi by ghatis)", "&Precise ephemeris", "-", "C&ustom..."}));
     QCOMPARE(menuTexts(top[3]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
                                                                 "Check for Software &Update", "-", "&About Software"}));
 }

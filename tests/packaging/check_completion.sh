@@ -45,7 +45,8 @@ expect "7 70 71 72 73 74 75 76 77 78 79" vela-upagrahas-cli --zone 7
 expect "8 80" vela-upagrahas-cli --zone 8
 expect "" vela-upagrahas-cli --zone 81
 expect "gulika-start" vela-upagrahas-cli asha.ved --profile g
-expect "gulika-start original precise seven-lords" vela-upagrahas-cli --profile ""
+expect "all-at-start gulika-start kerala original precise seven-lords" vela-upagrahas-cli --profile ""
+expect "maandi=end maandi=ghatis maandi=middle maandi=start" vela-upagrahas-cli asha.ved --convention maandi=
 expect "asha.ved saved" vela-upagrahas-cli ""
 expect "asha.ved saved" vela-upagrahas-cli --json --save ""
 expect "- readings.csv saved" vela-upagrahas-cli --batch ""
