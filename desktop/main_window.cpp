@@ -380,7 +380,7 @@ void MainWindow::PrintReading() {
     const auto& shown = resultPanel->OnScreen();
     if (!shown) return;
     const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                             resultPanel->ChartStyle(), InterfaceLanguage());
+                                             resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
     seams.PrintPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
 }
 
@@ -390,7 +390,7 @@ void MainWindow::ExportPdf() {
     const QString path = AskExportPath(tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
     const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                             resultPanel->ChartStyle(), InterfaceLanguage());
+                                             resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
     QString why;
     if (!WritePdf(path, printed, &why)) ShowFailure(PdfFailedText(), path, why);
 }
