@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QScreen>
@@ -215,8 +216,12 @@ void ScalingTest::the_help_opens_within_the_screen_and_wraps() {
     QVERIFY(folder.isValid());
     QFile page(folder.filePath(QStringLiteral("help.html")));
     QVERIFY(page.open(QIODevice::WriteOnly));
-    // A paragraph of long lines and an address too long for any line.
-    QByteArray body("<html><body><h1>Help</h1><p>");
+    // A paragraph of long lines, an address too long for any line, and a picture wider than the
+    // window (as the screenshots of a window opened on a large screen are).
+    QImage wide(1200, 300, QImage::Format_RGB32);
+    wide.fill(Qt::darkBlue);
+    QVERIFY(wide.save(folder.filePath(QStringLiteral("wide.png"))));
+    QByteArray body("<html><body><h1>Help</h1><p><img src=\"wide.png\" alt=\"wide\"></p><p>");
     for (int i = 0; i < 40; ++i) body += "The upagrahas are the shadow points of the day and the night. ";
     body +=
         "</p><p>https://vela-upagrahas.example/a/very/long/address/that/has/no/blank/in/it/at/all/anywhere</p>"
