@@ -30,7 +30,7 @@ constexpr QSize kFrameAllowance(16, 40);
 
 // A picture as the document holds it: an image, a pixmap, or the bytes of its file.
 QImage PictureOf(const QVariant& resource) {
-    if (resource.canConvert<QImage>() && resource.userType() == QMetaType::QImage) return resource.value<QImage>();
+    if (resource.userType() == QMetaType::QImage) return resource.value<QImage>();
     if (resource.userType() == QMetaType::QPixmap) return resource.value<QPixmap>().toImage();
     if (resource.userType() == QMetaType::QByteArray) return QImage::fromData(resource.toByteArray());
     return {};
