@@ -216,8 +216,8 @@ int WriteFiles(const QCommandLineParser& parser) {
     }
     for (const std::string& warning : outcome.warnings) say(warning);
     // The chart in the style the window was last left in.
-    const auto printed =
-        BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, settings.ChartStyle(), *language);
+    const auto printed = BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, settings.ChartStyle(),
+                                             *language, outcome.farNorth);
     int status = EXIT_SUCCESS;
     QString why;
     if (!pdf.isNull() && !WritePdf(pdf, printed, &why)) {

@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolBar>
 #include <QToolTip>
 
 #include <algorithm>
@@ -49,6 +50,8 @@ constexpr int kFontPointSize = 8;
 constexpr int kHandedReadingRetryMs = 250;
 // Room a window manager takes around the window: its borders and title bar.
 const QSize kFrameAllowance(16, 40);
+// How much larger than the designed panels the window opens, where the screen has room.
+constexpr double kOpeningScale = 1.5;
 
 // What the user typed or a file held, as it is.
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -201,12 +204,22 @@ void MainWindow::InstallSeamDefaults() {
             printer.setDocName(title);
             QPrintPreviewDialog preview(&printer, this);
             preview.setWindowTitle(title);
-            // Within the screen's available area, so its tool bar with Print stays in reach on a
-            // small or highly scaled screen.
+            // Within the screen's available area, and large enough to show a page; Print leads
+            // the tool bar (the dialog puts it last), so that a narrow window, on a small or highly
+            // scaled screen, never puts it away behind the tool bar's overflow arrow.
             if (const QScreen* display = screen()) {
                 const QRect available = display->availableGeometry();
-                preview.resize(preview.sizeHint().boundedTo(available.size() - kFrameAllowance));
+                preview.resize(preview.sizeHint()
+                                   .expandedTo(QSize(kPanelWidthPixels, kPanelHeightPixels) * kOpeningScale)
+                                   .boundedTo(available.size() - kFrameAllowance));
                 preview.move(available.topLeft());
+            }
+            if (auto* bar = preview.findChild<QToolBar*>(); bar != nullptr && !bar->actions().isEmpty()) {
+                QAction* print = bar->actions().last();
+                QAction* first = bar->actions().first();
+                bar->removeAction(print);
+                bar->insertAction(first, print);
+                bar->insertSeparator(first);
             }
             connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                     [&paint](QPrinter* target) { paint(*target); });
@@ -256,15 +269,17 @@ void MainWindow::WireEvents() {
     qApp->installEventFilter(this);
 }
 
-// The panels open at their designed size; the layouts take over from there. A hidden window has
-// no laid-out geometry yet, so the space around the panels is summed from the same layouts.
+// The panels open at half as large again as their designed size, so that the chart below the
+// result's header has room for type a person reads (at the designed size it gets about 200 pixels
+// and sign labels of 6); the layouts take over from there. A hidden window has no laid-out geometry
+// yet, so the space around the panels is summed from the same layouts.
 void MainWindow::SizePanels() {
     const QMargins margins = layCentral->contentsMargins();
     const int spacing = std::max(layCentral->spacing(), 0);
     const QSize around(
         margins.left() + margins.right(),
         menuBar()->sizeHint().height() + margins.top() + layPromo->sizeHint().height() + spacing + margins.bottom());
-    QSize size = around + QSize(kPanelWidthPixels, kPanelHeightPixels);
+    QSize size = around + QSize(kPanelWidthPixels, kPanelHeightPixels) * kOpeningScale;
     // On a small or highly scaled screen the window opens no larger than the screen leaves room
     // for beside a title bar; the form scrolls inside it.
     if (const QScreen* display = screen()) size = size.boundedTo(display->availableGeometry().size() - kFrameAllowance);
@@ -380,7 +395,7 @@ void MainWindow::PrintReading() {
     const auto& shown = resultPanel->OnScreen();
     if (!shown) return;
     const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                             resultPanel->ChartStyle(), InterfaceLanguage());
+                                             resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
     seams.PrintPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
 }
 
@@ -390,7 +405,7 @@ void MainWindow::ExportPdf() {
     const QString path = AskExportPath(tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
     const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                             resultPanel->ChartStyle(), InterfaceLanguage());
+                                             resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
     QString why;
     if (!WritePdf(path, printed, &why)) ShowFailure(PdfFailedText(), path, why);
 }

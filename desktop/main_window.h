@@ -49,7 +49,8 @@ namespace vela::desktop {
 
 class ProfileChoice;
 
-// The panels' size when the window opens: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi.
+// The panels' designed size: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi (the window opens larger
+// where the screen has room).
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kPanelWidthPixels = 9015 / kTwipsPerPixel;
 inline constexpr int kPanelHeightPixels = 5535 / kTwipsPerPixel;

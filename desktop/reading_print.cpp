@@ -244,8 +244,9 @@ std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, c
 
 PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
                                    const upagraha::Upagrahas& u, const upagraha::Report& report,
-                                   reading::ChartStyle style, upagraha::Language language) {
+                                   reading::ChartStyle style, upagraha::Language language, bool farNorth) {
     PrintedReading reading;
+    reading.farNorth = farNorth;
     reading.header = reading::BuildHeader(s, u);
     reading.title = QStringLiteral("%1 \u2014 %2").arg(Q(s.name), QString::fromUtf8(kAppTitle));
     reading.chart = reading::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s), language);
@@ -271,6 +272,17 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     if (!h.janmaRasi.empty())
         lines << ShowCoreText(h.janmaRasi) + QStringLiteral("; ") + ShowCoreText(h.janmaNakshatra);
     y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), lines, PrintFont(kBodyPoints));
+    if (reading.farNorth) {
+        // The far-North warning, in italic as on the screen, wrapped to the page's width.
+        QFont italic = PrintFont(kBodyPoints);
+        italic.setItalic(true);
+        painter.setFont(italic);
+        const QString warning = ShowCoreText(reading::kFarNorthWarning);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF needed = painter.boundingRect(QRectF(page.left(), y, page.width(), page.height()), flags, warning);
+        painter.drawText(QRectF(page.left(), y, page.width(), needed.height()), flags, warning);
+        y += needed.height();
+    }
     const qreal lineHeight = QFontMetricsF(PrintFont(kBodyPoints), painter.device()).height();
     y += lineHeight;
 

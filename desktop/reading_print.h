@@ -43,15 +43,18 @@ struct PrintedReading {
     std::vector<reading::TableRow> table;
     upagraha::Report report;
     std::string workingText;
+    // Under the header, as the window shows it: the original's sunrise formula far in the north.
+    bool farNorth = false;
 };
 
 // What to print of a reading; the working is worked out here (it runs the reading a few thousand
 // times, so only when something is printed). The chart and table in `language`; the report is
-// printed as it is given (upagraha::BuildReport makes it in a language).
+// printed as it is given (upagraha::BuildReport makes it in a language). farNorth is the
+// calculation's own (reading::CalculationOutcome::farNorth).
 PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
                                    const upagraha::Upagrahas& u, const upagraha::Report& report,
-                                   reading::ChartStyle style,
-                                   upagraha::Language language = upagraha::Language::English);
+                                   reading::ChartStyle style, upagraha::Language language = upagraha::Language::English,
+                                   bool farNorth = false);
 
 // The centre lines of a South Indian chart: the name, the birth date and time, the zone, the place.
 std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, const reading::Reading& s);
