@@ -38,20 +38,7 @@ std::string LongDateText(const astro::CivilDate& date, int weekday) {
            std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " + std::to_string(date.year);
 }
 
-std::string PlaceText(const reading::DayPlace& place) {
-    char text[64];
-    const int seconds = place.zone.secondsEast;
-    const int magnitude = std::abs(seconds);
-    std::snprintf(text, sizeof text, "%d%c%02d %d%c%02d, zone %c%02d:%02d", place.latDegrees, place.south ? 'S' : 'N',
-                  place.latMinutes, place.lonDegrees, place.east ? 'E' : 'W', place.lonMinutes, seconds < 0 ? '-' : '+',
-                  magnitude / 3600, magnitude / 60 % 60);
-    std::string line = text;
-    if (magnitude % 60 != 0) {
-        std::snprintf(text, sizeof text, ":%02d", magnitude % 60);
-        line += text;
-    }
-    return line;
-}
+std::string PlaceText(const reading::DayPlace& place) { return reading::DayPlaceText(place); }
 
 // Padded to a width in characters (the em dash of the lordless portion is one character, three bytes).
 std::string Padded(std::string text, std::size_t width) {

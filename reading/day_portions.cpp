@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "astro/sunrise_sunset.h"
 #include "reading/calculation_driver.h"
@@ -258,6 +259,21 @@ std::string_view WeekdayName(int weekday) {
 std::string DstText(bool dst) {
     return dst ? "Daylight saving: on for every day as given (clock one hour ahead of the zone)"
                : "Daylight saving: off for every day as given";
+}
+
+std::string DayPlaceText(const DayPlace& place) {
+    char text[64];
+    const int seconds = place.zone.secondsEast;
+    const int magnitude = std::abs(seconds);
+    std::snprintf(text, sizeof text, "%d%c%02d %d%c%02d, zone %c%02d:%02d", place.latDegrees, place.south ? 'S' : 'N',
+                  place.latMinutes, place.lonDegrees, place.east ? 'E' : 'W', place.lonMinutes, seconds < 0 ? '-' : '+',
+                  magnitude / 3600, magnitude / 60 % 60);
+    std::string line = text;
+    if (magnitude % 60 != 0) {
+        std::snprintf(text, sizeof text, ":%02d", magnitude % 60);
+        line += text;
+    }
+    return line;
 }
 
 std::string MonthClockText(const MonthSheet& month) {

@@ -169,6 +169,8 @@ MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const up
 // date,weekday,sunrise,sunset,rahu_kalam_start,rahu_kalam_end,yamagandam_start,yamagandam_end,
 // gulika_kalam_start,gulika_kalam_end,dst,message
 std::string MonthSheetCsv(const MonthSheet& month);
+// "13N05 80E17, zone +05:30": the place and zone as the sheets' headings give them.
+std::string DayPlaceText(const DayPlace& place);
 // The sheet's line on its clocks: the tick as given, or the zone history's.
 std::string MonthClockText(const MonthSheet& month);
 
