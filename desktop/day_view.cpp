@@ -161,10 +161,17 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
             row << Clock(line.sunrise) << Clock(line.sunset) << Span(line.periods.rahuKalam)
                 << Span(line.periods.yamagandam) << Span(line.periods.gulikaKalam);
         }
-        // A day on another clock than the first day's says so.
-        if (!month.zoneName.empty() && line.dst != month.lines.front().dst)
-            row[1] += line.dst ? QStringLiteral(" \u2600") : QStringLiteral(" \u263E");
         sheet.rows.append(row);
+    }
+    // Where the clocks change within the month, the heading says from which day.
+    for (std::size_t k = 1; k < month.lines.size(); ++k) {
+        const auto& line = month.lines[k];
+        const auto& before = month.lines[k - 1];
+        if (line.dst == before.dst && line.zone.secondsEast == before.zone.secondsEast) continue;
+        const QString day = QDate(line.date.year, line.date.month, line.date.day).toString(Qt::ISODate);
+        sheet.heading << (line.dst ? DayView::tr("From %1 the clocks keep daylight saving.")
+                                   : DayView::tr("From %1 the clocks keep standard time."))
+                             .arg(day);
     }
     return sheet;
 }

@@ -217,6 +217,7 @@ void DayViewTest::runs_each_day_of_the_month_on_its_own_clock() {
     QVERIFY(std::abs(std::lround(lines[10].sunrise.value * 60) - (7 * 60 + 13)) <= 1);
     QVERIFY(std::abs(std::lround(lines[9].sunset.value * 60) - (18 * 60 + 57)) <= 1);
     QVERIFY(view.monthLabel->text().contains(QStringLiteral("America/New_York")));
+    QVERIFY(view.monthLabel->text().contains(QStringLiteral("From 2024-03-10 the clocks keep daylight saving.")));
     QVERIFY(view.summaryLabel->text().startsWith(QStringLiteral("Sunrise 07:1")));
     // An unknown zone keeps the form's clock, and the sheet says so.
     view.SetZoneHistory("Nowhere/Atlantis");
