@@ -148,4 +148,9 @@ std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZonePropo
            (zone.localMeanTime ? " kept local mean time" : " were at " + inForce) + " at the birth moment.";
 }
 
+reading::DayClock DayClockOf(const ZoneAtMoment& zone) {
+    const bool shifted = zone.inForceSeconds != zone.standardSeconds;
+    return {astro::ZoneOffset::FromSecondsEast(zone.inForceSeconds - (shifted ? 3600 : 0)), shifted};
+}
+
 }  // namespace vela::atlas

@@ -14,6 +14,7 @@
 
 #include "atlas/place_name.h"
 #include "reading/birth_form.h"
+#include "reading/day_portions.h"
 #include "reading/reference_tables.h"
 
 namespace vela::atlas {
@@ -103,5 +104,11 @@ std::string NoDateText(std::string_view zone);
 // without a row selected draws none either (the calculation names that itself).
 std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZoneProposal& proposal, int chosenRow,
                                        bool chosenDST);
+
+// A day's clock for the day portions from what the data says at noon of that day: the offset in
+// force, as the zone and the daylight-saving tick give it (the tick where the clocks are ahead of
+// or behind the standard offset; the zone then the offset in force less one hour, so that the two
+// together give the clocks whatever the size of the shift).
+reading::DayClock DayClockOf(const ZoneAtMoment& zone);
 
 }  // namespace vela::atlas

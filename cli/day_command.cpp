@@ -84,7 +84,7 @@ int RunDayCommand(int argc, const char* const* argv) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     std::string dayText, monthText, readingPath, profileName;
     ReadingNotation notation;
-    bool dst = false, json = false, csv = false;
+    bool dst = false, json = false, csv = false, choghadiya = false;
     CLI::Option* day =
         app.add_option("--day", dayText, "The day's portions, horas and periods")->type_name("YYYY-MM-DD");
     CLI::Option* month = app.add_option("--month", monthText, "One line a day: sunrise, sunset and the three periods")
@@ -97,6 +97,8 @@ int RunDayCommand(int argc, const char* const* argv) {
     app.add_flag("--dst", dst, "The clock runs one hour ahead of the zone, every day");
     CLI::Option* jsonFlag = app.add_flag("--json", json, "One JSON object instead of the text");
     CLI::Option* csvFlag = app.add_flag("--csv", csv, "With --month: CSV, one row a day");
+    CLI::Option* choghadiyaFlag =
+        app.add_flag("--choghadiya", choghadiya, "With --day: the eight choghadiyas of the day and of the night");
     app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
     std::vector<std::string> conventionSettings;
     app.add_option("--convention", conventionSettings, "One axis of the profile set otherwise, such as lords=seven")
@@ -104,6 +106,7 @@ int RunDayCommand(int argc, const char* const* argv) {
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     day->excludes(month);
     csvFlag->needs(month);
+    choghadiyaFlag->needs(day);
     csvFlag->excludes(jsonFlag);
     // A saved reading gives the place and the zone; its daylight-saving tick was the birth's, so the
     // day's is --dst's with a reading as without one.
@@ -154,14 +157,14 @@ int RunDayCommand(int argc, const char* const* argv) {
         if (!date) return UsageError("--day " + astro::QuotedForMessage(dayText) + ": expected YYYY-MM-DD");
         const auto outcome = reading::CalculateDay(place, *date, conventions);
         if (outcome.message) return Refused(*outcome.message);
-        return Print(json ? DaySheetJson(outcome.sheet, place, conventions)
-                          : DaySheetText(outcome.sheet, place, conventions));
+        return Print(json ? DaySheetJson(outcome.sheet, place, conventions, choghadiya)
+                          : DaySheetText(outcome.sheet, place, conventions, choghadiya));
     }
     const auto date = ParseDate(monthText, false);
     if (!date) return UsageError("--month " + astro::QuotedForMessage(monthText) + ": expected YYYY-MM");
     const auto outcome = reading::CalculateMonth(place, date->year, date->month, conventions);
     if (outcome.message) return Refused(*outcome.message);
-    if (csv) return Print(MonthSheetCsv(outcome.sheet));
+    if (csv) return Print(reading::MonthSheetCsv(outcome.sheet));
     return Print(json ? MonthSheetJson(outcome.sheet, place, conventions)
                       : MonthSheetText(outcome.sheet, place, conventions));
 }

@@ -38,20 +38,7 @@ std::string LongDateText(const astro::CivilDate& date, int weekday) {
            std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " + std::to_string(date.year);
 }
 
-std::string PlaceText(const reading::DayPlace& place) {
-    char text[64];
-    const int seconds = place.zone.secondsEast;
-    const int magnitude = std::abs(seconds);
-    std::snprintf(text, sizeof text, "%d%c%02d %d%c%02d, zone %c%02d:%02d", place.latDegrees, place.south ? 'S' : 'N',
-                  place.latMinutes, place.lonDegrees, place.east ? 'E' : 'W', place.lonMinutes, seconds < 0 ? '-' : '+',
-                  magnitude / 3600, magnitude / 60 % 60);
-    std::string line = text;
-    if (magnitude % 60 != 0) {
-        std::snprintf(text, sizeof text, ":%02d", magnitude % 60);
-        line += text;
-    }
-    return line;
-}
+std::string PlaceText(const reading::DayPlace& place) { return reading::DayPlaceText(place); }
 
 // Padded to a width in characters (the em dash of the lordless portion is one character, three bytes).
 std::string Padded(std::string text, std::size_t width) {
@@ -107,7 +94,7 @@ void HeaderJson(JsonWriter& json, const reading::DayPlace& place, const upagraha
 }  // namespace
 
 std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile) {
+                         const upagraha::ConventionProfile& profile, bool choghadiya) {
     std::string out;
     out += "Day portions for " + LongDateText(day.date, day.weekday) + "\n";
     out += "Place: " + PlaceText(place) + "\n";
@@ -146,11 +133,22 @@ std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& 
         };
         out += Trimmed(line(k + 1, day.horas[k]) + line(k + 13, day.horas[k + 12])) + "\n";
     }
+    if (choghadiya) {
+        out += "\n" + Padded("Choghadiyas of the day", 30) + "Choghadiyas of the night\n";
+        for (std::size_t k = 0; k < 8; ++k) {
+            const auto line = [k](const reading::ChoghadiyaSpan& c) {
+                return Padded(std::to_string(k + 1) + "  " + Padded(std::string(reading::ChoghadiyaName(c.name)), 7) +
+                                  SpanText(c.span),
+                              30);
+            };
+            out += Trimmed(line(day.choghadiyas[k]) + line(day.choghadiyas[k + 8])) + "\n";
+        }
+    }
     return out;
 }
 
 std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile) {
+                         const upagraha::ConventionProfile& profile, bool choghadiya) {
     std::string out;
     {
         JsonWriter json(out);
@@ -195,6 +193,21 @@ std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& 
             json.EndObject();
         }
         json.EndArray();
+        if (choghadiya) {
+            json.Key("choghadiyas");
+            json.BeginArray();
+            for (std::size_t k = 0; k < day.choghadiyas.size(); ++k) {
+                const auto& c = day.choghadiyas[k];
+                json.BeginObject();
+                json.Field("name", reading::ChoghadiyaName(c.name));
+                json.Field("lord", upagraha::PlanetText(reading::ChoghadiyaLord(c.name)));
+                json.Field("by_day", k < 8);
+                json.Key("span");
+                SpanJson(json, c.span);
+                json.EndObject();
+            }
+            json.EndArray();
+        }
         json.Key("note");
         if (day.yamaghantakaNote)
             json.String(*day.yamaghantakaNote);
@@ -211,7 +224,7 @@ std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayP
     out += "Rahu Kalam, Yamagandam and Gulika Kalam for " +
            std::string(kMonths[static_cast<std::size_t>(month.month - 1)]) + " " + std::to_string(month.year) + "\n";
     out += "Place: " + PlaceText(place) + "\n";
-    out += reading::DstText(month.dst) + "\n";
+    out += reading::MonthClockText(month) + "\n";
     out += "Profile: " + std::string(profile.name) + " (" + upagraha::DescribeProfile(profile) + ")\n\n";
     out += "Date        Weekday    Sunrise Sunset  Rahu Kalam     Yamagandam     Gulika Kalam\n";
     for (const auto& line : month.lines) {
@@ -253,25 +266,6 @@ std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayP
         }
         json.EndArray();
         json.EndObject();
-    }
-    return out;
-}
-
-std::string MonthSheetCsv(const reading::MonthSheet& month) {
-    std::string out =
-        "date,weekday,sunrise,sunset,rahu_kalam_start,rahu_kalam_end,yamagandam_start,yamagandam_end,"
-        "gulika_kalam_start,gulika_kalam_end,dst,message\n";
-    for (const auto& line : month.lines) {
-        out += DateText(line.date) + "," + std::string(reading::WeekdayName(line.weekday)) + ",";
-        if (line.message) {
-            out += ",,,,,,,," + std::string(month.dst ? "true" : "false") + ",\"" + *line.message + "\"\n";
-            continue;
-        }
-        const auto& p = line.periods;
-        for (const auto t : {line.sunrise, line.sunset, p.rahuKalam.start, p.rahuKalam.end, p.yamagandam.start,
-                             p.yamagandam.end, p.gulikaKalam.start, p.gulikaKalam.end})
-            out += ClockText(t) + ",";
-        out += std::string(month.dst ? "true" : "false") + ",\n";
     }
     return out;
 }

@@ -9,15 +9,16 @@
 
 namespace vela::cli {
 
+// With `choghadiya`, the day's and the night's eight choghadiyas too.
 std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile);
+                         const upagraha::ConventionProfile& profile, bool choghadiya = false);
 std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile);
+                         const upagraha::ConventionProfile& profile, bool choghadiya = false);
 
 std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayPlace& place,
                            const upagraha::ConventionProfile& profile);
 std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayPlace& place,
                            const upagraha::ConventionProfile& profile);
-std::string MonthSheetCsv(const reading::MonthSheet& month);
+// The month as CSV: reading::MonthSheetCsv, the format the window exports too.
 
 }  // namespace vela::cli

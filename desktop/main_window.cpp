@@ -718,6 +718,7 @@ void MainWindow::ShowDayPortions() {
         return;
     }
     auto* view = new DayView(place, profileChoice->Profile(), this);
+    if (const auto& picked = birthDataPanel->PickedPlace()) view->SetZoneHistory(picked->zoneName);
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->show();
 }

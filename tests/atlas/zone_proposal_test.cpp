@@ -249,4 +249,28 @@ TEST(ClockMomentOf, reads_the_lists_and_refuses_days_the_month_lacks) {
     EXPECT_FALSE(ClockMomentOf(form).has_value());
 }
 
+// A day's clock for the day portions: the zone and tick together give the clocks in force, whatever
+// the shift. New York's summer (-04:00 on standard -05:00), Kolkata's war time of 1942 (+06:30 on
+// +05:30), London's double summer time of 1941 (+02:00 on +00:00, two hours ahead), and Ireland's
+// winter time since 1971 (+00:00 behind a standard +01:00).
+TEST(DayClockOf, gives_the_clocks_in_force) {
+    struct Case {
+        int standard, inForce;
+        bool dst;
+    };
+    const Case cases[] = {{-5 * 3600, -4 * 3600, true},
+                          {-5 * 3600, -5 * 3600, false},
+                          {19800, 23400, true},
+                          {0, 7200, true},
+                          {3600, 0, true}};
+    for (const Case& c : cases) {
+        ZoneAtMoment zone;
+        zone.standardSeconds = c.standard;
+        zone.inForceSeconds = c.inForce;
+        const auto clock = DayClockOf(zone);
+        EXPECT_EQ(clock.dst, c.dst) << c.inForce;
+        EXPECT_EQ(clock.zone.secondsEast + (clock.dst ? 3600 : 0), c.inForce);
+    }
+}
+
 }  // namespace
