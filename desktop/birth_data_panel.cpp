@@ -131,10 +131,10 @@ void BirthDataPanel::WireEvents() {
         InstallBoxRule(*box, field, [this, edit](const BoxRefusal& refusal) {
             cityCompleter->popup()->hide();
             const QString text = ShowCoreText(refusal.message.text);
-            if (refusal.paste || !seams.MsgBox)
-                seams.Notify(edit, text);
+            if (refusal.paste || !seams.messageBox)
+                seams.notify(edit, text);
             else
-                seams.MsgBox(text, refusal.message.icon);
+                seams.messageBox(text, refusal.message.icon);
         });
     }
     connect(cityEdit, &QLineEdit::textEdited, this, &BirthDataPanel::CityEdited);
@@ -299,7 +299,7 @@ void BirthDataPanel::CityEdited() {
 }
 
 void BirthDataPanel::SearchAtlas() {
-    offeredPlaces = seams.FindPlaces(cityEdit->text());
+    offeredPlaces = seams.findPlaces(cityEdit->text());
     RefreshCityCheck();
     placesModel->clear();
     for (const atlas::AtlasPlace& place : offeredPlaces)
@@ -364,18 +364,18 @@ std::optional<atlas::GeoPoint> BirthDataPanel::TypedPoint() const {
 std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
     const auto point = TypedPoint();
     if (!point) return std::nullopt;
-    return seams.FindNearestPlace(point->latitude, point->longitude);
+    return seams.findNearestPlace(point->latitude, point->longitude);
 }
 
 void BirthDataPanel::RefreshCityCheck() {
     QString text;
     const QString city = cityEdit->text().trimmed();
     const auto point = TypedPoint();
-    if (!pickedPlace && point && city.size() >= 2 && seams.FindPlaces) {
+    if (!pickedPlace && point && city.size() >= 2 && seams.findPlaces) {
         // The places of that very name; the question is asked only when every one of them lies
         // far from the coordinates, and names the nearest.
         std::optional<atlas::NearbyPlace> nearest;
-        for (const atlas::AtlasPlace& place : seams.FindPlaces(city)) {
+        for (const atlas::AtlasPlace& place : seams.findPlaces(city)) {
             if (Q(atlas::FoldPlaceName(place.name)).compare(city, Qt::CaseInsensitive) != 0) continue;
             const double km = atlas::GreatCircleKm(*point, {place.latitude, place.longitude});
             if (!nearest || km < nearest->km) nearest = atlas::NearbyPlace{place, km};

@@ -154,8 +154,8 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
 void MainWindow::InstallSeamDefaults() {
-    if (!seams.MsgBox) {
-        seams.MsgBox = [this](const QString& text, reading::MsgIcon icon) {
+    if (!seams.messageBox) {
+        seams.messageBox = [this](const QString& text, reading::MsgIcon icon) {
             QMessageBox box(icon == reading::MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                             QString::fromUtf8(kAppTitle), text, QMessageBox::Ok, this);
             // A message may carry an address or a path to copy.
@@ -163,16 +163,16 @@ void MainWindow::InstallSeamDefaults() {
             box.exec();
         };
     }
-    if (!seams.Ask) {
-        seams.Ask = [this](const QString& text) {
+    if (!seams.ask) {
+        seams.ask = [this](const QString& text) {
             QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
                             QMessageBox::Yes | QMessageBox::No, this);
             box.setDefaultButton(QMessageBox::No);
             return box.exec() == QMessageBox::Yes;
         };
     }
-    if (!seams.AskToSave) {
-        seams.AskToSave = [this](const QString& text) {
+    if (!seams.askToSave) {
+        seams.askToSave = [this](const QString& text) {
             QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
             box.setDefaultButton(QMessageBox::Save);
@@ -183,22 +183,22 @@ void MainWindow::InstallSeamDefaults() {
                                                     : SaveChoice::Cancel;
         };
     }
-    if (!seams.Notify) {
+    if (!seams.notify) {
         // A tip under the box: the keys typed next still go into the box, where a message box
         // would take them.
-        seams.Notify = [](QWidget* box, const QString& text) {
+        seams.notify = [](QWidget* box, const QString& text) {
             QApplication::beep();
             QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), text, box);
         };
     }
-    if (!seams.FileDialog)
-        seams.FileDialog = [this](const FileDialogRequest& request) { return RunFileDialog(this, request); };
-    if (!seams.OpenUrl) seams.OpenUrl = OpenInDefaultBrowser;
-    if (!seams.ShowAbout) seams.ShowAbout = [this] { ShowAboutDialog(this); };
-    if (!seams.FindPlaces)
-        seams.FindPlaces = [](const QString& typed) { return atlas::FindPlaces(typed.toStdString()); };
-    if (!seams.PrintPreview) {
-        seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
+    if (!seams.fileDialog)
+        seams.fileDialog = [this](const FileDialogRequest& request) { return RunFileDialog(this, request); };
+    if (!seams.openUrl) seams.openUrl = OpenInDefaultBrowser;
+    if (!seams.showAbout) seams.showAbout = [this] { ShowAboutDialog(this); };
+    if (!seams.findPlaces)
+        seams.findPlaces = [](const QString& typed) { return atlas::FindPlaces(typed.toStdString()); };
+    if (!seams.printPreview) {
+        seams.printPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setPageSize(LocalePageSize(QLocale()));
             printer.setDocName(title);
@@ -226,8 +226,8 @@ void MainWindow::InstallSeamDefaults() {
             preview.exec();
         };
     }
-    if (!seams.FindNearestPlace) {
-        seams.FindNearestPlace = [](double latitude, double longitude) {
+    if (!seams.findNearestPlace) {
+        seams.findNearestPlace = [](double latitude, double longitude) {
             return atlas::FindNearestPlace({latitude, longitude});
         };
     }
@@ -236,7 +236,7 @@ void MainWindow::InstallSeamDefaults() {
 // The form and the result, one in front of the other; the form's seams are the window's own.
 void MainWindow::AddPanels() {
     birthDataPanel =
-        new BirthDataPanel({seams.FindPlaces, seams.FindNearestPlace, seams.Notify, seams.MsgBox}, panelStack);
+        new BirthDataPanel({seams.findPlaces, seams.findNearestPlace, seams.notify, seams.messageBox}, panelStack);
     resultPanel = new ResultView(panelStack);
     panelStack->addWidget(birthDataPanel);
     panelStack->addWidget(resultPanel);
@@ -296,20 +296,20 @@ void MainWindow::BringToFront(Panel panel) {
 }
 
 void MainWindow::ShowMessage(const reading::UserMessage& message) {
-    seams.MsgBox(ShowCoreText(message.text), message.icon);
+    seams.messageBox(ShowCoreText(message.text), message.icon);
     birthDataPanel->PointAt(message);
 }
 
 void MainWindow::ShowFailure(const QString& text, const QString& path, const QString& why) {
-    seams.MsgBox(why.isEmpty() ? QStringLiteral("%1\n%2").arg(text, PrintableFileName(path))
-                               : QStringLiteral("%1\n%2\n%3").arg(text, PrintableFileName(path), why),
-                 reading::MsgIcon::Critical);
+    seams.messageBox(why.isEmpty() ? QStringLiteral("%1\n%2").arg(text, PrintableFileName(path))
+                                   : QStringLiteral("%1\n%2\n%3").arg(text, PrintableFileName(path), why),
+                     reading::MsgIcon::Critical);
 }
 
 bool MainWindow::ConfirmZone(const reading::FormValues& values) {
     const auto warning = reading::ZonePlausibilityWarning(values);
     if (!warning) return true;
-    if (seams.Ask(ShowCoreText(*warning) + QLatin1Char(' ') + ShowCoreText(reading::kZoneQuestion))) return true;
+    if (seams.ask(ShowCoreText(*warning) + QLatin1Char(' ') + ShowCoreText(reading::kZoneQuestion))) return true;
     BringToFront(Panel::PersonalDetails);
     birthDataPanel->FocusZone();
     return false;
@@ -366,9 +366,9 @@ void MainWindow::AddLanguageMenu() {
 void MainWindow::LanguageChosen(upagraha::Language language) {
     windowSettings.SetLanguage(language);
     if (language != InterfaceLanguage() && !SwitchLanguage(language))
-        seams.MsgBox(tr("The catalogue of %1 was not found; the window stays as it is.")
-                         .arg(ShowCoreText(upagraha::LanguageName(language))),
-                     reading::MsgIcon::Critical);
+        seams.messageBox(tr("The catalogue of %1 was not found; the window stays as it is.")
+                             .arg(ShowCoreText(upagraha::LanguageName(language))),
+                         reading::MsgIcon::Critical);
     for (std::size_t i = 0; i < languageActions.size(); ++i)
         languageActions[i]->setChecked(upagraha::kLanguages[i] == InterfaceLanguage());
 }
@@ -387,7 +387,7 @@ QString MainWindow::AskExportPath(const QString& title, const QString& filter, c
     const QString name = Q(sharedState.name).trimmed();
     const QString proposed =
         QDir(windowSettings.LastFolder()).filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') + suffix);
-    return seams.FileDialog(
+    return seams.fileDialog(
         {FileDialogRequest::Kind::Save, title, filter, suffix, proposed, windowSettings.LastFolder()});
 }
 
@@ -396,7 +396,7 @@ void MainWindow::PrintReading() {
     if (!shown) return;
     const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
                                              resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
-    seams.PrintPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
+    seams.printPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
 }
 
 void MainWindow::ExportPdf() {
@@ -442,7 +442,7 @@ void MainWindow::MarkFormKept() { keptForm = birthDataPanel->SnapshotForm(); }
 
 bool MainWindow::MayReplaceReading() {
     if (!HasUnsavedReading()) return true;
-    switch (seams.AskToSave(tr("The reading on the form has not been saved.\nDo you want to save it?"))) {
+    switch (seams.askToSave(tr("The reading on the form has not been saved.\nDo you want to save it?"))) {
         case SaveChoice::Cancel:
             return false;
         case SaveChoice::Discard:
@@ -482,7 +482,7 @@ bool MainWindow::SaveReading() {
                                     QString::fromUtf8(kReadingSuffix),
                                     proposed,
                                     windowSettings.LastFolder()};
-    const QString path = seams.FileDialog(request);
+    const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return false;
     savedFileName = path;
     savedName = name;
@@ -505,7 +505,7 @@ void MainWindow::OpenReading() {
                                     QString::fromUtf8(kReadingSuffix),
                                     QString(),
                                     windowSettings.LastFolder()};
-    const QString path = seams.FileDialog(request);
+    const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return;
     OpenReadingPath(path);
 }
@@ -598,7 +598,7 @@ void MainWindow::LookUpCoordinates() {
         return;
     }
     const QUrl url = LatLongSearchUrl(lookup.searchText);
-    if (!seams.OpenUrl(url)) ShowPageFailure(url);
+    if (!seams.openUrl(url)) ShowPageFailure(url);
 }
 
 void MainWindow::Quit() { close(); }
@@ -612,14 +612,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void MainWindow::ShowAboutWindow() { seams.ShowAbout(); }
+void MainWindow::ShowAboutWindow() { seams.showAbout(); }
 
 void MainWindow::ShowPageFailure(const QUrl& url) {
-    seams.MsgBox(BrowserFailedText(url), reading::MsgIcon::Information);
+    seams.messageBox(BrowserFailedText(url), reading::MsgIcon::Information);
 }
 
 void MainWindow::OpenPage(WebPage page) {
-    if (!OpenWebPage(page, seams.OpenUrl)) ShowPageFailure(QUrl(Q(WebPageAddressOf(page))));
+    if (!OpenWebPage(page, seams.openUrl)) ShowPageFailure(QUrl(Q(WebPageAddressOf(page))));
 }
 
 void MainWindow::OpenOnlineHelp() {
@@ -634,7 +634,7 @@ void MainWindow::OpenOnlineHelp() {
         help = new HelpWindow(
             *page,
             [this](const QUrl& url) {
-                if (seams.OpenUrl(url)) return true;
+                if (seams.openUrl(url)) return true;
                 ShowPageFailure(url);
                 return false;
             },
@@ -714,7 +714,7 @@ void MainWindow::ShowDayPortions() {
     const reading::BirthForm form = birthDataPanel->SnapshotForm();
     reading::DayPlace place;
     if (auto problem = reading::DayPlaceOf(reading::ParseForm(form), place)) {
-        seams.MsgBox(ShowCoreText(*problem), reading::MsgIcon::Information);
+        seams.messageBox(ShowCoreText(*problem), reading::MsgIcon::Information);
         return;
     }
     auto* view = new DayView(place, profileChoice->Profile(), this);

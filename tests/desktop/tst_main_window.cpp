@@ -545,10 +545,10 @@ void FrmMainTest::unreadable_lines_are_named_before_the_reading_is_calculated() 
     // A window of its own, whose message box notes what the result pane showed at that moment.
     SeamRecorder notes;
     desktop::WindowSeams seams = notes.Seams();
-    const auto record = seams.MsgBox;
+    const auto record = seams.messageBox;
     desktop::MainWindow* shown = nullptr;
     QStringList reportAtMessage;
-    seams.MsgBox = [&](const QString& text, reading::MsgIcon icon) {
+    seams.messageBox = [&](const QString& text, reading::MsgIcon icon) {
         reportAtMessage << Control<QTextEdit>(*shown, "reportView")->toPlainText();
         record(text, icon);
     };
@@ -820,7 +820,7 @@ bool FrmMainTest::WithRealModal(const std::function<void()>& step, const std::fu
 
 void FrmMainTest::the_real_message_box_has_the_title_one_ok_and_the_icon() {
     desktop::WindowSeams seams = recorder->Seams();
-    seams.MsgBox = nullptr;
+    seams.messageBox = nullptr;
     desktop::MainWindow real(seams);
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
@@ -847,7 +847,7 @@ void FrmMainTest::the_real_message_box_has_the_title_one_ok_and_the_icon() {
 
 void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
     desktop::WindowSeams seams = recorder->Seams();
-    seams.FileDialog = nullptr;
+    seams.fileDialog = nullptr;
     desktop::MainWindow real(seams);
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
@@ -894,7 +894,7 @@ void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
 
 void FrmMainTest::about_shows_a_modal_window_with_the_version() {
     desktop::WindowSeams seams = recorder->Seams();
-    seams.ShowAbout = nullptr;
+    seams.showAbout = nullptr;
     desktop::MainWindow real(seams);
     real.show();
     QVERIFY(QTest::qWaitForWindowExposed(&real));
