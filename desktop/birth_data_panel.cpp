@@ -130,7 +130,7 @@ void BirthDataPanel::WireEvents() {
         // told beside the box, which keeps what it held.
         InstallBoxRule(*box, field, [this, edit](const BoxRefusal& refusal) {
             cityCompleter->popup()->hide();
-            const QString text = ShowCoreText(refusal.message.text);
+            const QString text = ShowCoreMessage(refusal.message.text);
             if (refusal.paste || !seams.MsgBox)
                 seams.Notify(edit, text);
             else
@@ -433,7 +433,7 @@ void BirthDataPanel::RefreshZoneWarning() {
     std::optional<std::string> warning;
     if (zoneAtBirth)
         warning = atlas::ZoneWarning(*zoneAtBirth, zoneProposal, zoneCombo->currentIndex(), dstCheck->isChecked());
-    zoneWarningLabel->setText(warning ? ShowCoreText(*warning) : QString());
+    zoneWarningLabel->setText(warning ? ShowCoreMessage(*warning) : QString());
     zoneWarningLabel->setVisible(warning.has_value());
     // One click puts the proposal into the form when the form says otherwise.
     useZoneButton->setVisible(warning.has_value() && zoneProposal.row.has_value());

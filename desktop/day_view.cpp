@@ -6,6 +6,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "desktop/core_text.h"
+#include "desktop/translations.h"
+#include "upagraha/language.h"
 #include "upagraha/planet.h"
 
 namespace vela::desktop {
@@ -63,7 +66,7 @@ void DayView::Refresh() {
     const auto outcome = reading::CalculateDay(place, {date.year(), date.month(), date.day()}, profile);
     portionTable->clearContents();
     if (outcome.message) {
-        summaryLabel->setText(QString::fromStdString(*outcome.message));
+        summaryLabel->setText(ShowCoreMessage(*outcome.message));
         return;
     }
     const auto& day = outcome.sheet;
@@ -72,7 +75,7 @@ void DayView::Refresh() {
                       QLatin1Char('\n') + tr("Rahu Kalam %1").arg(Span(day.periods.rahuKalam)) + QLatin1Char('\n') +
                       tr("Yamagandam %1").arg(Span(day.periods.yamagandam)) + QLatin1Char('\n') +
                       tr("Gulika Kalam %1").arg(Span(day.periods.gulikaKalam));
-    if (day.yamaghantakaNote) summary += QLatin1Char('\n') + QString::fromStdString(*day.yamaghantakaNote);
+    if (day.yamaghantakaNote) summary += QLatin1Char('\n') + ShowCoreMessage(*day.yamaghantakaNote);
     summaryLabel->setText(summary);
 
     // Now, in clock hours of the shown date at the place.
@@ -87,8 +90,7 @@ void DayView::Refresh() {
         const bool current = nowHours >= portion.span.start.value && nowHours < portion.span.end.value;
         const QString name = (byDay ? tr("Day %1") : tr("Night %1")).arg(byDay ? k + 1 : k - 7);
         const QStringList cells = {current ? name + QStringLiteral(" \u25C0 ") + tr("now") : name,
-                                   QString::fromUtf8(upagraha::PlanetText(portion.lord).data(),
-                                                     static_cast<qsizetype>(upagraha::PlanetText(portion.lord).size())),
+                                   ShowCoreText(upagraha::LordName(portion.lord, InterfaceLanguage())),
                                    Span(portion.span)};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);

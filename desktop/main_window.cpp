@@ -281,7 +281,7 @@ void MainWindow::BringToFront(Panel panel) {
 }
 
 void MainWindow::ShowMessage(const reading::UserMessage& message) {
-    seams.MsgBox(ShowCoreText(message.text), message.icon);
+    seams.MsgBox(ShowCoreMessage(message.text), message.icon);
     birthDataPanel->PointAt(message);
 }
 
@@ -294,7 +294,7 @@ void MainWindow::ShowFailure(const QString& text, const QString& path, const QSt
 bool MainWindow::ConfirmZone(const reading::FormValues& values) {
     const auto warning = reading::ZonePlausibilityWarning(values);
     if (!warning) return true;
-    if (seams.Ask(ShowCoreText(*warning) + QLatin1Char(' ') + ShowCoreText(reading::kZoneQuestion))) return true;
+    if (seams.Ask(ShowCoreMessage(*warning) + QLatin1Char(' ') + ShowCoreMessage(reading::kZoneQuestion))) return true;
     BringToFront(Panel::PersonalDetails);
     birthDataPanel->FocusZone();
     return false;
@@ -699,7 +699,7 @@ void MainWindow::ShowDayPortions() {
     const reading::BirthForm form = birthDataPanel->SnapshotForm();
     reading::DayPlace place;
     if (auto problem = reading::DayPlaceOf(reading::ParseForm(form), place)) {
-        seams.MsgBox(ShowCoreText(*problem), reading::MsgIcon::Information);
+        seams.MsgBox(ShowCoreMessage(*problem), reading::MsgIcon::Information);
         return;
     }
     auto* view = new DayView(place, profileChoice->Profile(), this);
