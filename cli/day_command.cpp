@@ -13,6 +13,8 @@
 #include "reading/day_portions.h"
 #include "reading/form_values.h"
 #include "reading/reading_file.h"
+#include "reading/reading_language.h"
+#include "upagraha/language.h"
 #include "upagraha/profiles.h"
 
 namespace vela::cli {
@@ -98,6 +100,11 @@ int RunDayCommand(int argc, const char* const* argv) {
     CLI::Option* jsonFlag = app.add_flag("--json", json, "One JSON object instead of the text");
     CLI::Option* csvFlag = app.add_flag("--csv", csv, "With --month: CSV, one row a day");
     app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
+    std::string languageCode = "en";
+    CLI::Option* languageOption =
+        app.add_option("--lang", languageCode,
+                       "The text's language: en (the default), hi or ta; JSON and CSV keep English")
+            ->type_name("en|hi|ta");
     day->excludes(month);
     csvFlag->needs(month);
     csvFlag->excludes(jsonFlag);
@@ -114,6 +121,11 @@ int RunDayCommand(int argc, const char* const* argv) {
         if (e.get_exit_code() == 0) return app.exit(e);  // --help
         return UsageError(e.what());
     }
+
+    const auto language = upagraha::LanguageFromCode(languageCode);
+    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
+    if (languageOption->count() > 0 && (json || csv))
+        return UsageError("--json and --csv keep English and take no --lang");
 
     upagraha::ConventionProfile conventions = upagraha::kOriginalProfile;
     if (!profileName.empty()) {
@@ -147,17 +159,17 @@ int RunDayCommand(int argc, const char* const* argv) {
         const auto date = ParseDate(dayText, true);
         if (!date) return UsageError("--day " + astro::QuotedForMessage(dayText) + ": expected YYYY-MM-DD");
         const auto outcome = reading::CalculateDay(place, *date, conventions);
-        if (outcome.message) return Refused(*outcome.message);
+        if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
         return Print(json ? DaySheetJson(outcome.sheet, place, conventions)
-                          : DaySheetText(outcome.sheet, place, conventions));
+                          : DaySheetText(outcome.sheet, place, conventions, *language));
     }
     const auto date = ParseDate(monthText, false);
     if (!date) return UsageError("--month " + astro::QuotedForMessage(monthText) + ": expected YYYY-MM");
     const auto outcome = reading::CalculateMonth(place, date->year, date->month, conventions);
-    if (outcome.message) return Refused(*outcome.message);
+    if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
     if (csv) return Print(MonthSheetCsv(outcome.sheet));
     return Print(json ? MonthSheetJson(outcome.sheet, place, conventions)
-                      : MonthSheetText(outcome.sheet, place, conventions));
+                      : MonthSheetText(outcome.sheet, place, conventions, *language));
 }
 
 }  // namespace vela::cli

@@ -380,6 +380,14 @@ std::string Say(std::string_view english, Language language, std::initializer_li
     return Fill(english, args);
 }
 
+std::string SayFrom(std::span<const TranslatedText> table, std::string_view english, Language language,
+                    std::initializer_list<std::string_view> args) {
+    if (language != Language::English)
+        for (const TranslatedText& entry : table)
+            if (entry.english == english) return Fill(LocalOf(entry, language), args);
+    return Fill(english, args);
+}
+
 std::string MessageIn(std::string_view english, Language language) {
     if (language == Language::English) return std::string(english);
     return MessageAt(english, language, 0);

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,11 +19,22 @@
 
 namespace vela::reading {
 
+// One text: its English, Hindi and Tamil.
+struct TranslatedText {
+    std::string_view english;
+    std::string_view hindi;
+    std::string_view tamil;
+};
+
 // The text in the language with %1 .. %9 replaced by args, in order. English, and a text the table
 // does not hold, answer the English with the args put in. A "%" followed by anything but 1..9 is
 // written as it is.
 std::string Say(std::string_view english, upagraha::Language language,
                 std::initializer_list<std::string_view> args = {});
+
+// Say from a table a layer above keeps beside its own code (the atlas's zone texts).
+std::string SayFrom(std::span<const TranslatedText> table, std::string_view english, upagraha::Language language,
+                    std::initializer_list<std::string_view> args = {});
 
 // A message the core wrote in English (UserMessage::text, a warning, a day's note), in the
 // language: found in the table whole, or as one of its texts with %1 .. %9 standing for the file
@@ -44,11 +56,6 @@ std::string DateText(int day, int month, int year, upagraha::Language language);
 // How many entries the table holds, and the English of the i-th (for the tests that hold every
 // entry to its translations).
 std::size_t TranslatedTextCount();
-struct TranslatedText {
-    std::string_view english;
-    std::string_view hindi;
-    std::string_view tamil;
-};
 TranslatedText TranslatedTextAt(std::size_t index);
 
 }  // namespace vela::reading

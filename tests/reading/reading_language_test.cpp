@@ -16,6 +16,7 @@
 #include "reading/reading_language.h"
 #include "reading/result_summary.h"
 #include "reading/working.h"
+#include "reading/zone_check.h"
 #include "tests/support/reference_forms.h"
 
 namespace vela {
@@ -48,7 +49,7 @@ std::set<std::string> KeptWords(const reading::BirthForm& form, std::string_view
     for (const std::string_view text : {std::string_view(form.name), std::string_view(form.city),
                                         std::string_view(form.state), std::string_view(form.country), zoneName})
         for (const std::string& word : LatinWords(text)) kept.insert(word);
-    for (const auto& profile : upagraha::NamedProfiles())
+    for (const auto& profile : upagraha::ListedProfiles())
         for (const std::string& word : LatinWords(profile.name)) kept.insert(word);
     return kept;
 }
@@ -177,6 +178,13 @@ TEST(MessageIn, writes_the_core_messages_in_the_language_with_what_they_carry) {
             EXPECT_EQ(Stray(local, {"nonexistent", "folder", "Asha", "ved"}), "") << message << " -> " << local;
             EXPECT_TRUE(HasScriptOf(local, language)) << local;
         }
+        // The zone's warning keeps the zone's name as the list writes it ("Indian Time").
+        for (const bool dst : {false, true}) {
+            const auto warning = reading::ZonePlausibilityWarning(34, dst, 0, 0, false);
+            ASSERT_TRUE(warning.has_value());
+            const std::string local = reading::MessageIn(*warning, language);
+            EXPECT_EQ(Stray(local, {"Indian", "Time"}), "") << local;
+        }
         // The lead and the reason are each translated; the file name is carried whole.
         const std::string local = reading::MessageIn(notThere->text, language);
         EXPECT_NE(local.find(missing), std::string::npos) << local;
@@ -213,7 +221,7 @@ TEST(DisplayWidth, counts_letters_not_the_marks_that_join_them) {
         {"Kaala", 5},
         {"\u0917\u0941\u0932\u093F\u0915", 3},              // गुलिक: ga, la, ka with two vowel signs
         {"\u0B95\u0BC1\u0BB3\u0BBF\u0B95\u0BA9\u0BCD", 4},  // குளிகன்: ka, La, ka, na with signs and virama
-        {"10\u00B056\u2032", 5},                            // 10°56′
+        {"10\u00B056\u2032", 6},                            // 10°56′
         {"\u2014", 1},                                      // the unruled portion's em dash
     };
     for (const auto& c : cases) {
