@@ -104,6 +104,8 @@ void ResultView::FillViews() {
     if (!onScreen) return;
     const reading::Reading& shown = onScreen->reading;
     const upagraha::Language language = InterfaceLanguage();
+    // The headings in the language the rows are made in.
+    SetTableHeadings();
     const auto header = reading::BuildHeader(shown, onScreen->upagrahas, language);
     const auto html = [](const std::string& text) { return ShowCoreText(text).toHtmlEscaped(); };
     QString headerText = QStringLiteral("<b>%1</b> \u2014 %2<br>%3<br>%4<br>%5; %6")
