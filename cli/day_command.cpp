@@ -13,6 +13,8 @@
 #include "reading/day_portions.h"
 #include "reading/form_values.h"
 #include "reading/reading_file.h"
+#include "reading/reading_language.h"
+#include "upagraha/language.h"
 #include "upagraha/profiles.h"
 
 namespace vela::cli {
@@ -104,6 +106,11 @@ int RunDayCommand(int argc, const char* const* argv) {
     app.add_option("--convention", conventionSettings, "One axis of the profile set otherwise, such as lords=seven")
         ->type_name("AXIS=VALUE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    std::string languageCode = "en";
+    CLI::Option* languageOption =
+        app.add_option("--lang", languageCode,
+                       "The text's language: en (the default), hi or ta; JSON and CSV keep English")
+            ->type_name("en|hi|ta");
     day->excludes(month);
     csvFlag->needs(month);
     choghadiyaFlag->needs(day);
@@ -121,6 +128,11 @@ int RunDayCommand(int argc, const char* const* argv) {
         if (e.get_exit_code() == 0) return app.exit(e);  // --help
         return UsageError(e.what());
     }
+
+    const auto language = upagraha::LanguageFromCode(languageCode);
+    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
+    if (languageOption->count() > 0 && (json || csv))
+        return UsageError("--json and --csv keep English and take no --lang");
 
     upagraha::ConventionProfile conventions = upagraha::kOriginalProfile;
     if (!profileName.empty()) {
@@ -156,17 +168,17 @@ int RunDayCommand(int argc, const char* const* argv) {
         const auto date = ParseDate(dayText, true);
         if (!date) return UsageError("--day " + astro::QuotedForMessage(dayText) + ": expected YYYY-MM-DD");
         const auto outcome = reading::CalculateDay(place, *date, conventions);
-        if (outcome.message) return Refused(*outcome.message);
+        if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
         return Print(json ? DaySheetJson(outcome.sheet, place, conventions, choghadiya)
-                          : DaySheetText(outcome.sheet, place, conventions, choghadiya));
+                          : DaySheetText(outcome.sheet, place, conventions, choghadiya, *language));
     }
     const auto date = ParseDate(monthText, false);
     if (!date) return UsageError("--month " + astro::QuotedForMessage(monthText) + ": expected YYYY-MM");
     const auto outcome = reading::CalculateMonth(place, date->year, date->month, conventions);
-    if (outcome.message) return Refused(*outcome.message);
+    if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
     if (csv) return Print(reading::MonthSheetCsv(outcome.sheet));
     return Print(json ? MonthSheetJson(outcome.sheet, place, conventions)
-                      : MonthSheetText(outcome.sheet, place, conventions));
+                      : MonthSheetText(outcome.sheet, place, conventions, *language));
 }
 
 }  // namespace vela::cli

@@ -130,7 +130,7 @@ void BirthDataPanel::WireEvents() {
         // told beside the box, which keeps what it held.
         InstallBoxRule(*box, field, [this, edit](const BoxRefusal& refusal) {
             cityCompleter->popup()->hide();
-            const QString text = ShowCoreText(refusal.message.text);
+            const QString text = ShowCoreMessage(refusal.message.text);
             if (refusal.paste || !seams.messageBox)
                 seams.notify(edit, text);
             else
@@ -399,7 +399,8 @@ void BirthDataPanel::RefreshZoneProposal(bool apply) {
     if (!place) {
         if (auto nearby = NearestToTypedPlace()) {
             place = nearby->place;
-            nearestLine = ShowCoreText(atlas::NearestPlaceText(nearby->place, nearby->km)) + QLatin1Char('\n');
+            nearestLine = ShowCoreText(atlas::NearestPlaceText(nearby->place, nearby->km, InterfaceLanguage())) +
+                          QLatin1Char('\n');
             // A proposal for typed coordinates waits for the user's word; only a pick sets the zone.
             apply = false;
         }
@@ -411,12 +412,13 @@ void BirthDataPanel::RefreshZoneProposal(bool apply) {
             if (zoneAtBirth) {
                 zoneProposal = atlas::ProposeZone(*zoneAtBirth);
                 const bool applying = apply && zoneProposal.row.has_value();
-                text = ShowCoreText(atlas::ProposalText(*zoneAtBirth, *moment, zoneProposal, applying));
+                text = ShowCoreText(
+                    atlas::ProposalText(*zoneAtBirth, *moment, zoneProposal, applying, InterfaceLanguage()));
             } else {
-                text = ShowCoreText(atlas::UnknownZoneText(zone));
+                text = ShowCoreText(atlas::UnknownZoneText(zone, InterfaceLanguage()));
             }
         } else {
-            text = ShowCoreText(atlas::NoDateText(zone));
+            text = ShowCoreText(atlas::NoDateText(zone, InterfaceLanguage()));
         }
         text.prepend(nearestLine);
     }
@@ -432,7 +434,8 @@ void BirthDataPanel::RefreshZoneProposal(bool apply) {
 void BirthDataPanel::RefreshZoneWarning() {
     std::optional<std::string> warning;
     if (zoneAtBirth)
-        warning = atlas::ZoneWarning(*zoneAtBirth, zoneProposal, zoneCombo->currentIndex(), dstCheck->isChecked());
+        warning = atlas::ZoneWarning(*zoneAtBirth, zoneProposal, zoneCombo->currentIndex(), dstCheck->isChecked(),
+                                     InterfaceLanguage());
     zoneWarningLabel->setText(warning ? ShowCoreText(*warning) : QString());
     zoneWarningLabel->setVisible(warning.has_value());
     // One click puts the proposal into the form when the form says otherwise.

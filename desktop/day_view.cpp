@@ -27,8 +27,10 @@
 #include "desktop/core_text.h"
 #include "desktop/file_names.h"
 #include "desktop/reading_print.h"
+#include "desktop/translations.h"
 #include "desktop/zone_clock.h"
 #include "reading/file_output.h"
+#include "upagraha/language.h"
 #include "upagraha/planet.h"
 
 namespace vela::desktop {
@@ -362,7 +364,7 @@ void DayView::Refresh() {
     portionTable->clearContents();
     choghadiyaTable->clearContents();
     if (outcome.message) {
-        summaryLabel->setText(ShowCoreText(*outcome.message));
+        summaryLabel->setText(ShowCoreMessage(*outcome.message));
         return;
     }
     const auto& day = outcome.sheet;
@@ -371,7 +373,7 @@ void DayView::Refresh() {
                       QLatin1Char('\n') + tr("Rahu Kalam %1").arg(Span(day.periods.rahuKalam)) + QLatin1Char('\n') +
                       tr("Yamagandam %1").arg(Span(day.periods.yamagandam)) + QLatin1Char('\n') +
                       tr("Gulika Kalam %1").arg(Span(day.periods.gulikaKalam));
-    if (day.yamaghantakaNote) summary += QLatin1Char('\n') + ShowCoreText(*day.yamaghantakaNote);
+    if (day.yamaghantakaNote) summary += QLatin1Char('\n') + ShowCoreMessage(*day.yamaghantakaNote);
     if (!zone.empty())
         summary += QLatin1Char('\n') + (onDate.dst ? tr("Daylight saving on this day, as the zone history of %1 has it")
                                                    : tr("No daylight saving on this day, as the zone history of %1 "
@@ -403,7 +405,7 @@ void DayView::Refresh() {
         const auto index = static_cast<std::size_t>(byDay ? k : k - 8);
         const QString name = (byDay ? tr("Day %1") : tr("Night %1")).arg(byDay ? k + 1 : k - 7);
         const auto& portion = byDay ? day.dayPortions[index] : day.nightPortions[index];
-        fill(portionTable, k, name, ShowCoreText(upagraha::PlanetText(portion.lord)), portion.span);
+        fill(portionTable, k, name, ShowCoreText(upagraha::LordName(portion.lord, InterfaceLanguage())), portion.span);
         const auto& choghadiya = day.choghadiyas[static_cast<std::size_t>(k)];
         fill(choghadiyaTable, k, name, ShowCoreText(reading::ChoghadiyaName(choghadiya.name)), choghadiya.span);
     }
@@ -417,7 +419,7 @@ void DayView::RefreshMonth() {
     monthTable->clearContents();
     monthTable->setRowCount(0);
     if (outcome.message) {
-        monthLabel->setText(ShowCoreText(*outcome.message));
+        monthLabel->setText(ShowCoreMessage(*outcome.message));
         return;
     }
     monthLabel->setText(sheet.title + QLatin1Char('\n') + sheet.heading.join(QLatin1Char('\n')));

@@ -296,7 +296,7 @@ void MainWindow::BringToFront(Panel panel) {
 }
 
 void MainWindow::ShowMessage(const reading::UserMessage& message) {
-    seams.messageBox(ShowCoreText(message.text), message.icon);
+    seams.messageBox(ShowCoreMessage(message.text), message.icon);
     birthDataPanel->PointAt(message);
 }
 
@@ -309,7 +309,7 @@ void MainWindow::ShowFailure(const QString& text, const QString& path, const QSt
 bool MainWindow::ConfirmZone(const reading::FormValues& values) {
     const auto warning = reading::ZonePlausibilityWarning(values);
     if (!warning) return true;
-    if (seams.ask(ShowCoreText(*warning) + QLatin1Char(' ') + ShowCoreText(reading::kZoneQuestion))) return true;
+    if (seams.ask(ShowCoreMessage(*warning) + QLatin1Char(' ') + ShowCoreMessage(reading::kZoneQuestion))) return true;
     BringToFront(Panel::PersonalDetails);
     birthDataPanel->FocusZone();
     return false;
@@ -714,7 +714,7 @@ void MainWindow::ShowDayPortions() {
     const reading::BirthForm form = birthDataPanel->SnapshotForm();
     reading::DayPlace place;
     if (auto problem = reading::DayPlaceOf(reading::ParseForm(form), place)) {
-        seams.messageBox(ShowCoreText(*problem), reading::MsgIcon::Information);
+        seams.messageBox(ShowCoreMessage(*problem), reading::MsgIcon::Information);
         return;
     }
     auto* view = new DayView(place, profileChoice->Profile(), this);

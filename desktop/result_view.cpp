@@ -42,9 +42,7 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
 
     upagrahaTable->verticalHeader()->setVisible(false);
     upagrahaTable->setColumnCount(static_cast<int>(reading::kTableColumns.size()));
-    QStringList columns;
-    for (const std::string_view column : reading::kTableColumns) columns << ShowCoreText(column);
-    upagrahaTable->setHorizontalHeaderLabels(columns);
+    SetTableHeadings();
     // Ctrl+C on the table copies all of it, as its button does.
     auto* copyTable = new QAction(upagrahaTable);
     copyTable->setShortcut(QKeySequence::Copy);
@@ -63,6 +61,12 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
 }
 
 const std::optional<reading::ChartModel>& ResultView::Chart() const { return chartView->Model(); }
+
+void ResultView::SetTableHeadings() {
+    QStringList columns;
+    for (const std::string& column : reading::TableColumns(InterfaceLanguage())) columns << ShowCoreText(column);
+    upagrahaTable->setHorizontalHeaderLabels(columns);
+}
 
 void ResultView::ShowReading(ReadingOnScreen shown) {
     WriteReport(*reportView, shown.report);
@@ -99,7 +103,10 @@ void ResultView::TabChanged() {
 void ResultView::FillViews() {
     if (!onScreen) return;
     const reading::Reading& shown = onScreen->reading;
-    const auto header = reading::BuildHeader(shown, onScreen->upagrahas);
+    const upagraha::Language language = InterfaceLanguage();
+    // The headings in the language the rows are made in.
+    SetTableHeadings();
+    const auto header = reading::BuildHeader(shown, onScreen->upagrahas, language);
     const auto html = [](const std::string& text) { return ShowCoreText(text).toHtmlEscaped(); };
     QString headerText = QStringLiteral("<b>%1</b> \u2014 %2<br>%3<br>%4<br>%5; %6")
                              .arg(Q(header.name).toHtmlEscaped(), html(header.birth), html(header.place),
@@ -107,11 +114,11 @@ void ResultView::FillViews() {
     if (!header.janmaRasi.empty())
         headerText += QStringLiteral("<br>%1; %2").arg(html(header.janmaRasi), html(header.janmaNakshatra));
     if (onScreen->farNorth)
-        headerText += QStringLiteral("<br><i>%1</i>").arg(html(std::string(reading::kFarNorthWarning)));
+        headerText += QStringLiteral("<br><i>%1</i>").arg(ShowCoreMessage(reading::kFarNorthWarning).toHtmlEscaped());
     resultHeader->setText(headerText);
-    chartView->SetModel(reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas,
-                                                 ChartCentreLines(header, shown), InterfaceLanguage()));
-    const auto rows = reading::BuildTable(shown, onScreen->upagrahas, InterfaceLanguage());
+    chartView->SetModel(
+        reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas, ChartCentreLines(header, shown), language));
+    const auto rows = reading::BuildTable(shown, onScreen->upagrahas, language);
     upagrahaTable->clearSpans();
     upagrahaTable->setRowCount(static_cast<int>(rows.size()));
     int r = 0;
@@ -147,8 +154,8 @@ void ResultView::ChartStyleChanged() {
 
 void ResultView::CopyTable() {
     if (!onScreen) return;
-    QApplication::clipboard()->setText(
-        ShowCoreText(reading::TableText(reading::BuildTable(onScreen->reading, onScreen->upagrahas))));
+    QApplication::clipboard()->setText(ShowCoreText(reading::TableText(
+        reading::BuildTable(onScreen->reading, onScreen->upagrahas, InterfaceLanguage()), InterfaceLanguage())));
 }
 
 void ResultView::WriteWorking() {
@@ -156,8 +163,8 @@ void ResultView::WriteWorking() {
     // Under the profile of the reading on screen, set beside the other conventions.
     const auto sensitivity = reading::FindBirthTimeSensitivity(onScreen->form, onScreen->reading.profile);
     const auto conventions = reading::CompareConventions(onScreen->form, onScreen->reading.profile);
-    workingView->setPlainText(
-        ShowCoreText(reading::WorkingText(onScreen->reading, onScreen->upagrahas, sensitivity, conventions)));
+    workingView->setPlainText(ShowCoreText(
+        reading::WorkingText(onScreen->reading, onScreen->upagrahas, sensitivity, conventions, InterfaceLanguage())));
     onScreen->workingWritten = true;
 }
 
@@ -182,11 +189,16 @@ void ResultView::changeEvent(QEvent* event) {
             onScreen->report = upagraha::BuildReport(onScreen->upagrahas, InterfaceLanguage());
             // The grahas' section, as the calculation adds it when the reading has them.
             if (onScreen->reading.sky)
-                upagraha::AppendReportSection(onScreen->report, reading::kSkyAroundHeading,
-                                              reading::SkyAroundText(*onScreen->reading.sky));
+                upagraha::AppendReportSection(onScreen->report, reading::SkyAroundHeading(InterfaceLanguage()),
+                                              reading::SkyAroundText(*onScreen->reading.sky, InterfaceLanguage()));
             WriteReport(*reportView, onScreen->report);
             FillViews();
+            // The working is written again in the language when its tab is in front or next shown.
+            onScreen->workingWritten = false;
+            workingView->clear();
+            if (resultTabs->currentWidget() == workingTab) WriteWorking();
         }
+        SetTableHeadings();
     }
     QGroupBox::changeEvent(event);
 }

@@ -70,6 +70,8 @@ private:
     void CopyTable();
     // The header, chart and table of the reading on screen.
     void FillViews();
+    // The table's column names in the language of the user interface.
+    void SetTableHeadings();
     void WriteWorking();
 
     QComboBox* chartStyleCombo = nullptr;  // beside the tabs while the Chart tab is in front

@@ -133,6 +133,45 @@ TEST_F(DayCommand, day_with_its_choghadiyas) {
     EXPECT_EQ(plain.out.find("Choghadiya"), std::string::npos);
 }
 
+// --lang writes the day's and the month's text in Hindi or Tamil: no word in Latin letters but the
+// profile's short name, which --profile takes; the times stay as they are; a refusal is in the
+// language too. JSON and CSV keep English and take no --lang.
+TEST_F(DayCommand, speaks_hindi_and_tamil_when_asked) {
+    const auto latinWords = [](const std::string& text) {
+        std::string words;
+        std::string word;
+        for (const char c : text + " ") {
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+                word += c;
+            } else {
+                if (!word.empty() && word != "original") words += word + " ";
+                word.clear();
+            }
+        }
+        return words;
+    };
+    const auto english = Run(Plus({"--day", "2024-04-01"}, kChennai));
+    ASSERT_EQ(english.status, 0) << english.err;
+    for (const std::string code : {"hi", "ta"}) {
+        SCOPED_TRACE(code);
+        for (const auto& args : {std::vector<std::string>{"--day", "2024-04-01"},
+                                 std::vector<std::string>{"--month", "2024-02", "--dst"}}) {
+            const auto run = Run(Plus(Plus(args, kChennai), {"--lang", code}));
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(latinWords(run.out), "") << run.out;
+        }
+        // The same Rahu Kalam as in English (07:39 to 09:10 by the almanac).
+        const auto day = Run(Plus({"--day", "2024-04-01", "--lang", code}, kChennai));
+        const auto rahu = english.out.find("Rahu Kalam");
+        ASSERT_NE(rahu, std::string::npos);
+        EXPECT_NE(day.out.find(english.out.substr(rahu + 14, 13)), std::string::npos) << day.out;
+        const auto refused = Run(Plus({"--day", "2051-01-01", "--lang", code}, kChennai));
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(latinWords(refused.err), "") << refused.err;
+        EXPECT_EQ(Run(Plus({"--day", "2024-04-01", "--json", "--lang", code}, kChennai)).status, 2);
+    }
+}
+
 TEST_F(DayCommand, refuses_what_it_cannot_do) {
     struct Case {
         std::vector<std::string> args;

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
@@ -103,6 +104,7 @@ private slots:
     void exit_closes_the_window();
     void the_window_speaks_the_language_of_its_catalogue();
     void the_language_menu_changes_the_window_and_the_reading_at_once();
+    void a_tamil_window_shows_the_cores_texts_in_tamil();
     void an_unsaved_reading_is_never_let_go_silently_data();
     void an_unsaved_reading_is_never_let_go_silently();
 
@@ -1012,6 +1014,44 @@ void FrmMainTest::the_language_menu_changes_the_window_and_the_reading_at_once()
     Control<QAction>(W(), "languageAction_en")->trigger();
     QTRY_COMPARE(Control<QMenu>(W(), "fileMenu")->title(), QStringLiteral("&File"));
     QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), englishReport);
+}
+
+// Tamil: the core's refusals and the result's header, table headings and working come in Tamil;
+// the only words left in Latin letters are the form's names (person, place, zone) and the
+// profiles' short names.
+void FrmMainTest::a_tamil_window_shows_the_cores_texts_in_tamil() {
+    const auto backToEnglish = qScopeGuard([] { desktop::SwitchLanguage(upagraha::Language::English); });
+    const QRegularExpression latinWord(QStringLiteral("[A-Za-z]+"));
+    const auto stray = [&](QString text) {
+        text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));  // the header's markup
+        QStringList words;
+        for (const auto& match : latinWord.globalMatch(text)) {
+            static const QStringList kept = {"Asha",    "Delhi",  "India", "Indian", "Time", "original",
+                                             "precise", "gulika", "start", "seven",  "lords"};
+            if (!kept.contains(match.captured())) words << match.captured();
+        }
+        return words.join(u' ');
+    };
+    Control<QAction>(W(), "languageAction_ta")->trigger();
+    QCOMPARE(desktop::InterfaceLanguage(), upagraha::Language::Tamil);
+    Press(W(), "calculateButton");
+    QCOMPARE(recorder->messages.size(), 1);
+    QCOMPARE(stray(recorder->messages.front().text), QString());
+
+    // The form is filled in English (its lists' entries by their English names), then calculated in Tamil.
+    Control<QAction>(W(), "languageAction_en")->trigger();
+    FillKnownGoodReading(W());
+    Control<QAction>(W(), "languageAction_ta")->trigger();
+    recorder->messages.clear();
+    Press(W(), "calculateButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(stray(Control<QLabel>(W(), "resultHeader")->text()), QString());
+    auto* table = Control<QTableWidget>(W(), "upagrahaTable");
+    for (int c = 0; c < table->columnCount(); ++c) QCOMPARE(stray(table->horizontalHeaderItem(c)->text()), QString());
+    Control<QTabWidget>(W(), "resultTabs")->setCurrentWidget(Control<QWidget>(W(), "workingTab"));
+    const QString working = Control<QPlainTextEdit>(W(), "workingView")->toPlainText();
+    QVERIFY(working.contains(QStringLiteral("சூரிய உதயமும் அஸ்தமனமும்")));
+    QCOMPARE(stray(working), QString());
 }
 
 void FrmMainTest::an_unsaved_reading_is_never_let_go_silently_data() {

@@ -291,7 +291,7 @@ void ScalingTest::the_chart_opens_at_a_readable_size() {
 // dialog, not put away behind the tool bar's overflow arrow.
 void ScalingTest::the_print_preview_keeps_print_in_reach() {
     desktop::WindowSeams seams = recorder->Seams();
-    seams.PrintPreview = nullptr;
+    seams.printPreview = nullptr;
     desktop::MainWindow real(seams);
     QVERIFY(ShowActive(real));
     FillKnownGoodReading(real);
