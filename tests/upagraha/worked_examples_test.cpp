@@ -32,9 +32,9 @@ using namespace vela::upagraha;
 constexpr std::size_t kGulika = 4;
 constexpr std::size_t kMaandi = 5;
 
-ConventionProfile Profile(const char* spec) {
-    const ProfileSpec parsed = ParseProfileSpec(spec);
-    EXPECT_TRUE(parsed.profile.has_value()) << spec << ": " << parsed.error;
+ConventionProfile Profile(const char* text) {
+    const ProfileSpec parsed = ParseProfileSpec(text);
+    EXPECT_TRUE(parsed.profile.has_value()) << text << ": " << parsed.error;
     return parsed.profile.value_or(kOriginalProfile);
 }
 
@@ -81,7 +81,7 @@ TEST(WorkedExample, saturns_portion_of_every_day_and_night_as_jataka_tattva_coun
     constexpr std::array<int, 7> kNight = {3, 2, 1, 7, 6, 5, 4};
     constexpr std::array<int, 7> kNightFourOn = {3, 2, 1, 8, 7, 6, 5};
     struct Order {
-        const char* spec;
+        const char* settings;
         const std::array<int, 7>& night;
     };
     for (const Order& order : {Order{";lords=eight", kNight}, Order{";lords=seven", kNight},
@@ -91,13 +91,13 @@ TEST(WorkedExample, saturns_portion_of_every_day_and_night_as_jataka_tattva_coun
             for (const bool byDay : {true, false}) {
                 const auto birth = test_support::StateWithSun(2000, 1, 2 + w, byDay ? 12 : 22, 0, {18, 40}, {6, 12},
                                                               {18, 40}, {6, 12});
-                const auto u = CalculateUpagrahas(birth, Profile(order.spec));
+                const auto u = CalculateUpagrahas(birth, Profile(order.settings));
                 ASSERT_EQ(u.weekday, w);
                 ASSERT_EQ(u.birthByDay, byDay);
                 const int expected = (byDay ? kDay : order.night)[static_cast<std::size_t>(w)];
-                EXPECT_EQ(u.portionIndex[kGulika] + 1, expected) << order.spec << " weekday " << w << " " << byDay;
+                EXPECT_EQ(u.portionIndex[kGulika] + 1, expected) << order.settings << " weekday " << w << " " << byDay;
                 EXPECT_EQ(u.portions[static_cast<std::size_t>(expected - 1)].lord, Planet::Saturn)
-                    << order.spec << " weekday " << w << " " << byDay;
+                    << order.settings << " weekday " << w << " " << byDay;
             }
         }
     }
