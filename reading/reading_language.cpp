@@ -39,6 +39,8 @@ constexpr TranslatedText kPhrases[] = {
     {"Precise ephemeris", "सूक्ष्म पंचांग", "துல்லியப் பஞ்சாங்கம்"},
     {"Gulika at the start", "भाग के आरंभ में गुलिक", "பாகத் தொடக்கத்தில் குளிகன்"},
     {"Seven lords", "सात स्वामी", "ஏழு அதிபதிகள்"},
+    {"All at the start", "सब भाग के आरंभ में", "அனைத்தும் பாகத் தொடக்கத்தில்"},
+    {"Kerala (Maandi by ghatis)", "केरल (घटियों से मान्दि)", "கேரளம் (நாழிகைகளால் மாந்தி)"},
     {"Custom", "अपनी पद्धति", "தனிப்பயன்"},
     // The table.
     {"Upagraha", "उपग्रह", "உபகிரகம்"},
@@ -141,6 +143,13 @@ constexpr TranslatedText kPhrases[] = {
      "சூரிய உதயம் வட்டின் மேல் விளிம்பில், ஒளிவிலகலுடன்"},
     {"sunrise at the centre of the disc without refraction", "सूर्योदय बिम्ब के केंद्र पर, अपवर्तन के बिना",
      "சூரிய உதயம் வட்டின் மையத்தில், ஒளிவிலகல் இன்றி"},
+    {"sunrise at the centre of the disc with refraction", "सूर्योदय बिम्ब के केंद्र पर, अपवर्तन सहित",
+     "சூரிய உதயம் வட்டின் மையத்தில், ஒளிவிலகலுடன்"},
+    {"ghatis", "घटी", "நாழிகை"},
+    {"eight-place cycle, nights four places on", "आठ स्थानों का चक्र, रात्रि चार स्थान आगे",
+     "எட்டு இடச் சுழற்சி, இரவு நான்கு இடங்கள் முன்னே"},
+    {"eight-place cycle of lords, each night four places on", "स्वामियों के आठ स्थानों के चक्र, प्रत्येक रात्रि चार स्थान आगे",
+     "அதிபதிகளின் எட்டு இடச் சுழற்சி, ஒவ்வொரு இரவும் நான்கு இடங்கள் முன்னே"},
     // The ephemeris and ayanamsa of a profile other than the original's.
     {"precise ephemeris with Lahiri's ayanamsa", "सूक्ष्म पंचांग, लाहिड़ी अयनांश",
      "துல்லியப் பஞ்சாங்கம், லாஹிரி அயனாம்சம்"},
