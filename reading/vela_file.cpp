@@ -1,6 +1,7 @@
 #include "reading/vela_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 
 #include "astro/text.h"
 #include "reading/file_output.h"
+#include "reading/reading_file.h"
 
 namespace vela::reading {
 
@@ -65,7 +67,99 @@ std::string Direction(const Json& angle, std::string_view positive, std::string_
     return d;
 }
 
+// The texts of a form or a reading with the names the messages give them.
+template <typename Record>
+std::array<std::pair<const std::string*, std::string_view>, 4> NamedTexts(const Record& r) {
+    return {{{&r.name, "name"}, {&r.city, "city"}, {&r.state, "state"}, {&r.country, "country"}}};
+}
+
+// Whether the text is well-formed UTF-8 (no stray continuation byte, no cut character, no
+// surrogate or overlong form); JSON holds nothing else.
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        unsigned code = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1Fu;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            code = lead & 0x0Fu;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07u;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// True when a .ved file written with the shift gives the text back as it is.
+bool VedHolds(std::string_view text, int shift) {
+    const std::string_view trimmed = astro::TrimBlanks(text);
+    return DecodeField(EncodeField(trimmed, shift), shift) == trimmed;
+}
+
 }  // namespace
+
+std::optional<UserMessage> CheckVelaTexts(const BirthForm& form) {
+    for (const auto& [text, field] : NamedTexts(form)) {
+        const FormField focus = field == "name"    ? FormField::Name
+                                : field == "city"  ? FormField::City
+                                : field == "state" ? FormField::State
+                                                   : FormField::Country;
+        if (!IsUtf8(*text))
+            return CriticalMessage(std::string(kSaveFailed) + "The " + std::string(field) +
+                                       " is not text in UTF-8, which a reading file holds.",
+                                   focus);
+        if (text->size() > kMaxVelaTextBytes)
+            return CriticalMessage(std::string(kSaveFailed) + "The " + std::string(field) + " is " +
+                                       std::to_string(text->size()) + " bytes long; a reading file holds at most " +
+                                       std::to_string(kMaxVelaTextBytes) + " bytes of each text. Please shorten it.",
+                                   focus);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> WhyVelaIsNeeded(const Reading& s, int openedShift) {
+    if (s.exactZone) return std::string("The zone is an exact offset, which a .ved file cannot hold.");
+    if (s.zoneRow < 0 || s.zoneRow >= kZoneCount) return std::string("The zone is not a row a .ved file can hold.");
+    const bool otherShift = openedShift >= kMinFieldShift && openedShift <= kMaxFieldShift;
+    for (const auto& [text, field] : NamedTexts(s)) {
+        if (VedHolds(*text, kFieldShift) || (otherShift && VedHolds(*text, openedShift))) continue;
+        if (text->size() > kMaxLineBytes) return "The " + std::string(field) + " is longer than a .ved file holds.";
+        // The first letter the file would lose.
+        const std::string_view trimmed = astro::TrimBlanks(*text);
+        std::size_t at = 0;
+        while (at < trimmed.size()) {
+            std::size_t end = at + 1;
+            while (end < trimmed.size() && (static_cast<unsigned char>(trimmed[end]) & 0xC0) == 0x80) ++end;
+            const std::string_view letter = trimmed.substr(at, end - at);
+            if (!VedHolds(letter, kFieldShift) && !(otherShift && VedHolds(letter, openedShift)))
+                return "The " + std::string(field) + " has the letter " + astro::QuotedForMessage(letter) +
+                       ", which a .ved file cannot hold.";
+            at = end;
+        }
+        return "The " + std::string(field) + " has letters a .ved file cannot hold.";
+    }
+    return std::nullopt;
+}
 
 bool HasVelaFileName(std::string_view path) { return EndsWithNoCase(path, ".vela"); }
 bool HasJhdFileName(std::string_view path) { return EndsWithNoCase(path, ".jhd"); }
@@ -194,7 +288,9 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t ma
 }
 
 std::optional<UserMessage> SaveVelaFile(const std::string& path, const Reading& s) {
-    const std::string text = VelaFileText(FormOfReading(s), s.profile.name);
+    const BirthForm form = FormOfReading(s);
+    if (auto refused = CheckVelaTexts(form)) return refused;
+    const std::string text = VelaFileText(form, s.profile.name);
     const auto problem = WriteOutputFile(path, text);
     if (!problem) return std::nullopt;
     if (problem->written)

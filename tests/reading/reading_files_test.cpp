@@ -6,9 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
+#include "astro/text.h"
 #include "reading/calculation_driver.h"
+#include "reading/form_values.h"
 #include "reading/ghatis.h"
 #include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
@@ -191,6 +194,94 @@ TEST_F(ReadingFilesTest, NamesInAnyScriptAndExactOffsetsKeepInVelaAndAreRefusedB
         ASSERT_TRUE(refused);
         EXPECT_NE(refused->text.find(".vela"), std::string::npos);
         EXPECT_FALSE(fs::exists(dir / "n.ved"));
+    }
+}
+
+// Save proposes .ved when the reading fits it, .vela when not, and says why in one sentence.
+TEST(VelaNeededTest, OnlyWhatAVedCannotHoldAsksForVela) {
+    struct Case {
+        const char* name;
+        int openedShift;
+        bool exact;
+        const char* why;  // a part of the sentence, or nullptr when a .ved holds the reading
+    };
+    const Case cases[] = {
+        {"Asha D'Souza", kFieldShift, false, nullptr},
+        {"Zoë", kFieldShift, false, nullptr},                      // U+00EB + 20 = 255: the last letter S = 20 holds
+        {"Björn Müller", kFieldShift, false, "the letter \"ö\""},  // U+00F6 + 20 > 255
+        {"Muñoz", 14, false, nullptr},                             // the file it came from had S = 14
+        {"कमल", kFieldShift, false, "name has the letter \"क\""},
+        {"Asha", kFieldShift, true, "exact offset"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BirthForm form = Delhi(c.name);
+        if (c.exact) form.exactZone = ExactZone{19800, "UTC+05:30"};
+        Reading s;
+        ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+        const auto why = WhyVelaIsNeeded(s, c.openedShift);
+        if (c.why == nullptr) {
+            EXPECT_FALSE(why) << *why;
+        } else {
+            ASSERT_TRUE(why);
+            EXPECT_NE(why->find(c.why), std::string::npos) << *why;
+            EXPECT_EQ(why->find('\n'), std::string::npos);
+        }
+    }
+}
+
+// A text longer than the reader takes is refused at save, with the field named and no file left,
+// so the program never writes a reading it cannot open again.
+TEST_F(ReadingFilesTest, TextsTooLongForTheReaderAreRefusedAtSave) {
+    for (const std::size_t letters : {kMaxVelaTextBytes / 3, kMaxVelaTextBytes / 3 + 1, std::size_t{70000}}) {
+        SCOPED_TRACE(letters);
+        std::string city;
+        for (std::size_t i = 0; i < letters; ++i) city += "क";
+        BirthForm form = Delhi("Kamala");
+        form.city = city;
+        Reading s;
+        ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+        const std::string path = (dir / "long.vela").string();
+        const auto problem = SaveVelaFile(path, s);
+        if (city.size() <= kMaxVelaTextBytes) {
+            ASSERT_FALSE(problem) << problem->text;
+            BirthForm back;
+            std::string profile;
+            ASSERT_FALSE(OpenVelaFile(path, back, profile));
+            EXPECT_EQ(back.city, city);
+            fs::remove(path);
+        } else {
+            ASSERT_TRUE(problem);
+            EXPECT_EQ(problem->text.rfind("The reading could not be saved.", 0), 0u) << problem->text;
+            EXPECT_NE(problem->text.find("city"), std::string::npos) << problem->text;
+            EXPECT_EQ(problem->focus, FormField::City);
+            EXPECT_FALSE(fs::exists(path));
+        }
+    }
+    // Bytes that are no UTF-8 (a cut character) never reach the JSON writer.
+    BirthForm broken = Delhi("Kamala");
+    broken.name = "Kamala \xE0\xA4";
+    EXPECT_TRUE(CheckVelaTexts(broken));
+}
+
+TEST(ExactOffsetTest, TheOffsetBoxTakesSignedHoursMinutesAndSeconds) {
+    struct Case {
+        const char* text;
+        std::optional<int> secondsEast;
+    };
+    const Case cases[] = {
+        {"+05:30", 19800},    {"-03:30", -12600}, {" +05:53:20 ", 21200}, {"-6:31:24", -23484},
+        {"+16:00", 57600},    {"+00:00", 0},      {"+16:00:01", {}},      {"05:30", {}},
+        {"+5", {}},           {"+05:3", {}},      {"+05:60", {}},         {"+05:30:60", {}},
+        {"+05:30:00:00", {}}, {"+123:00", {}},    {"+05.30", {}},         {"", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto zone = ParseExactOffset(c.text);
+        ASSERT_EQ(zone.has_value(), c.secondsEast.has_value());
+        if (!zone) continue;
+        EXPECT_EQ(zone->secondsEast, *c.secondsEast);
+        EXPECT_EQ(zone->name, "UTC" + std::string(astro::TrimBlanks(c.text)));
     }
 }
 
