@@ -44,6 +44,8 @@ FormValues ParseForm(const BirthForm& form) {
     v.latMinutes = ParseFormNumber(form.latMinutes);
     v.lonDegrees = ParseFormNumber(form.lonDegrees);
     v.lonMinutes = ParseFormNumber(form.lonMinutes);
+    v.latSeconds = ParseFormNumber(form.latSeconds);
+    v.lonSeconds = ParseFormNumber(form.lonSeconds);
     v.latDirection = form.latDirection;
     v.lonDirection = form.lonDirection;
     v.dst = form.dst;

@@ -34,6 +34,8 @@ struct FormValues {
     FormNumber latMinutes;
     FormNumber lonDegrees;
     FormNumber lonMinutes;
+    FormNumber latSeconds;  // empty for a place given to the minute
+    FormNumber lonSeconds;
     LatChoice latDirection = LatChoice::North;
     LonChoice lonDirection = LonChoice::East;
     bool dst = false;

@@ -28,8 +28,9 @@ bool EndsWithNoCase(std::string_view path, std::string_view ending) {
     });
 }
 
-Json Angle(const std::string& degrees, const std::string& minutes, std::string_view direction) {
-    return Json{{"degrees", degrees}, {"minutes", minutes}, {"direction", direction}};
+Json Angle(const std::string& degrees, const std::string& minutes, const std::string& seconds,
+           std::string_view direction) {
+    return Json{{"degrees", degrees}, {"minutes", minutes}, {"seconds", seconds}, {"direction", direction}};
 }
 
 // A problem with one field of the file.
@@ -140,6 +141,8 @@ std::optional<UserMessage> CheckVelaTexts(const BirthForm& form) {
 std::optional<std::string> WhyVelaIsNeeded(const Reading& s, int openedShift) {
     if (s.exactZone) return std::string("The zone is an exact offset, which a .ved file cannot hold.");
     if (s.zoneRow < 0 || s.zoneRow >= kZoneCount) return std::string("The zone is not a row a .ved file can hold.");
+    if (s.latSeconds != 0 || s.lonSeconds != 0)
+        return std::string("The place is given to the second, which a .ved file cannot hold.");
     const bool otherShift = openedShift >= kMinFieldShift && openedShift <= kMaxFieldShift;
     for (const auto& [text, field] : NamedTexts(s)) {
         if (VedHolds(*text, kFieldShift) || (otherShift && VedHolds(*text, openedShift))) continue;
@@ -178,6 +181,8 @@ BirthForm FormOfReading(const Reading& s) {
     form.latMinutes = std::to_string(s.latMinutes);
     form.lonDegrees = std::to_string(s.lonDegrees);
     form.lonMinutes = std::to_string(s.lonMinutes);
+    form.latSeconds = s.latSeconds != 0 ? std::to_string(s.latSeconds) : std::string();
+    form.lonSeconds = s.lonSeconds != 0 ? std::to_string(s.lonSeconds) : std::string();
     form.latDirection = s.south ? LatChoice::South : LatChoice::North;
     form.lonDirection = s.east ? LonChoice::East : LonChoice::West;
     form.dst = s.dst;
@@ -201,8 +206,10 @@ std::string VelaFileText(const BirthForm& form, std::string_view profileName) {
         {"hour", form.hour},
         {"minute", form.minute},
         {"zone", std::move(zone)},
-        {"latitude", Angle(form.latDegrees, form.latMinutes, form.latDirection == LatChoice::South ? "S" : "N")},
-        {"longitude", Angle(form.lonDegrees, form.lonMinutes, form.lonDirection == LonChoice::West ? "W" : "E")},
+        {"latitude",
+         Angle(form.latDegrees, form.latMinutes, form.latSeconds, form.latDirection == LatChoice::South ? "S" : "N")},
+        {"longitude",
+         Angle(form.lonDegrees, form.lonMinutes, form.lonSeconds, form.lonDirection == LonChoice::West ? "W" : "E")},
         {"dst", form.dst},
         {"city", form.city},
         {"state", form.state},
@@ -251,9 +258,12 @@ std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm
         if (!lat.is_object() || !lon.is_object()) throw FieldError{"the latitude or longitude is not an object"};
         read.latDegrees = Text(lat, "degrees");
         read.latMinutes = Text(lat, "minutes");
+        // Seconds came with the place to the second; a file without them holds minutes.
+        read.latSeconds = lat.contains("seconds") ? Text(lat, "seconds") : std::string();
         read.latDirection = Direction(lat, "N", "S", "latitude") == "S" ? LatChoice::South : LatChoice::North;
         read.lonDegrees = Text(lon, "degrees");
         read.lonMinutes = Text(lon, "minutes");
+        read.lonSeconds = lon.contains("seconds") ? Text(lon, "seconds") : std::string();
         read.lonDirection = Direction(lon, "E", "W", "longitude") == "W" ? LonChoice::West : LonChoice::East;
         const Json& dst = Member(file, "dst");
         if (!dst.is_boolean()) throw FieldError{"the field \"dst\" is neither true nor false"};

@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
+#include "astro/birth_moment.h"
 #include "astro/text.h"
 #include "reading/calculation_driver.h"
 #include "reading/form_values.h"
@@ -107,7 +109,6 @@ TEST_F(ReadingFilesTest, ChartFilesTheReadingCannotHoldAreRefusedWithReason) {
     };
     const Case cases[] = {
         {Jhd("14.203000", "-5.300000", "-77.130000", "28.370000", "Delhi", "India"), "14:20:18 has seconds"},
-        {Jhd("14.200000", "-5.300000", "-77.135000", "28.370000", "Delhi", "India"), "longitude"},
         {"6\r\n15\r\n1975\r\n", "Line 4"},
     };
     for (const Case& c : cases) {
@@ -195,6 +196,49 @@ TEST_F(ReadingFilesTest, NamesInAnyScriptAndExactOffsetsKeepInVelaAndAreRefusedB
         EXPECT_NE(refused->text.find(".vela"), std::string::npos);
         EXPECT_FALSE(fs::exists(dir / "n.ved"));
     }
+}
+
+// A place to the second: the layout's own example, 118.145667 packs 118°14.5667′ West, which is
+// 118°14′34″; -33.515000 is 33°51.5′ South, 33°51′30″. Both keep their seconds through the reading,
+// a .vela file and a .jhd file written again.
+TEST_F(ReadingFilesTest, PlacesToTheSecondKeepTheirSeconds) {
+    BirthForm form;
+    ASSERT_FALSE(OpenJhdFile(
+        Write("Peaster.jhd", Jhd("14.200000", "6.314000", "118.145667", "-33.515000", "Peaster", "Texas")), form));
+    EXPECT_EQ(form.lonDegrees + "/" + form.lonMinutes + "/" + form.lonSeconds, "118/14/34");
+    EXPECT_EQ(form.latDegrees + "/" + form.latMinutes + "/" + form.latSeconds, "33/51/30");
+    EXPECT_EQ(form.lonDirection, LonChoice::West);
+    EXPECT_EQ(form.latDirection, LatChoice::South);
+    Reading s;
+    ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+    EXPECT_NEAR(astro::PlaceOf(s).longitudeEast.value, -(118 + 14.5667 / 60), 1e-6);
+    EXPECT_NEAR(astro::PlaceOf(s).latitudeNorth.value, -(33 + 51.5 / 60), 1e-9);
+
+    const std::string vela = (dir / "p.vela").string();
+    ASSERT_FALSE(SaveVelaFile(vela, s));
+    BirthForm back;
+    std::string profile;
+    ASSERT_FALSE(OpenVelaFile(vela, back, profile));
+    EXPECT_EQ(back.lonSeconds + "/" + back.latSeconds, "34/30");
+    Reading again;
+    ASSERT_TRUE(RunCalculation(back, again).Succeeded());
+    const std::string jhd = (dir / "p.jhd").string();
+    ASSERT_FALSE(SaveJhdFile(jhd, again));
+    std::ifstream in(jhd, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(bytes.find("\r\n118.145667\r\n-33.515000\r\n"), std::string::npos) << bytes;
+    // A .ved file would drop the seconds: Save proposes .vela, and a .ved is refused.
+    ASSERT_TRUE(WhyVelaIsNeeded(again, kFieldShift));
+    const auto vedRefused = SaveReadingFile((dir / "p.ved").string(), again, again.zoneRow);
+    ASSERT_TRUE(vedRefused);
+    EXPECT_NE(vedRefused->text.find(".vela"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "p.ved"));
+
+    // Seconds out of range in a file are refused with the box named.
+    back.latSeconds = "60";
+    const auto refused = RunCalculation(back, again);
+    ASSERT_FALSE(refused.Succeeded());
+    EXPECT_NE(refused.message->text.find("Seconds of Latitude"), std::string::npos);
 }
 
 // Save proposes .ved when the reading fits it, .vela when not, and says why in one sentence.
