@@ -4,6 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
+#include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -107,6 +109,7 @@ BirthDataPanel::BirthDataPanel(BirthDataSeams panelSeams, QWidget* parent)
     layFields->addWidget(cityCheckLabel, layFields->rowCount(), 0, 1, layFields->columnCount());
 
     AddOffsetBox();
+    AddSecondsBoxes();
     AddGhatisRow();
     // The letter boxes take no more than a reading file holds of each text.
     for (QLineEdit* letters : {nameEdit, cityEdit, stateEdit, countryEdit})
@@ -126,6 +129,21 @@ void BirthDataPanel::AddOffsetBox() {
     layZone->insertWidget(layZone->indexOf(zoneCombo) + 1, offsetEdit);
     setTabOrder(zoneCombo, offsetEdit);
     setTabOrder(offsetEdit, dstCheck);
+}
+
+void BirthDataPanel::AddSecondsBoxes() {
+    const auto add = [this](QHBoxLayout* row, QLineEdit* minutes, const char* name) {
+        auto* seconds = new QLineEdit(this);
+        seconds->setObjectName(QString::fromLatin1(name));
+        seconds->setValidator(new QIntValidator(0, 59, seconds));
+        seconds->setMaxLength(2);
+        seconds->setMaximumWidth(minutes->maximumWidth());
+        row->insertWidget(row->indexOf(minutes) + 1, seconds);
+        setTabOrder(minutes, seconds);
+        return seconds;
+    };
+    latSecondsEdit = add(layLat, latMinutesEdit, "latSecondsEdit");
+    lonSecondsEdit = add(layLon, lonMinutesEdit, "lonSecondsEdit");
 }
 
 void BirthDataPanel::AddGhatisRow() {
@@ -157,8 +175,10 @@ void BirthDataPanel::AddGhatisRow() {
 
 void BirthDataPanel::RetranslateAddedControls() {
     offsetEdit->setToolTip(tr("The offset East of Greenwich, +HH:MM or +HH:MM:SS (- for West)"));
+    for (QLineEdit* seconds : {latSecondsEdit, lonSecondsEdit})
+        seconds->setToolTip(tr("Seconds of arc, 0 to 59; may stay empty"));
     if (auto* caption = findChild<QLabel*>(QStringLiteral("ghatisCaption")))
-        caption->setText(tr("or ghatis after sunrise"));
+        caption->setText(tr("or ghatis"));
     ghatisEdit->setToolTip(
         tr("Ghatis and palas after the birth day's sunrise, such as 9.38 (1 ghati = 24 minutes, "
            "1 pala = 24 seconds)"));
@@ -200,7 +220,8 @@ void BirthDataPanel::WireEvents() {
     }
     connect(cityEdit, &QLineEdit::textEdited, this, &BirthDataPanel::CityEdited);
     // The user's own changes of the coordinates; a picked place or a reading file fills them itself.
-    for (QLineEdit* number : {latDegreesEdit, latMinutesEdit, lonDegreesEdit, lonMinutesEdit})
+    for (QLineEdit* number :
+         {latDegreesEdit, latMinutesEdit, latSecondsEdit, lonDegreesEdit, lonMinutesEdit, lonSecondsEdit})
         connect(number, &QLineEdit::textEdited, this, &BirthDataPanel::CoordinatesChanged);
     for (QRadioButton* direction : {latRadios[0], latRadios[1], lonRadios[0], lonRadios[1]})
         connect(direction, &QRadioButton::clicked, this, &BirthDataPanel::CoordinatesChanged);
@@ -257,6 +278,8 @@ reading::BirthForm BirthDataPanel::SnapshotForm() const {
     form.latMinutes = S(latMinutesEdit->text());
     form.lonDegrees = S(lonDegreesEdit->text());
     form.lonMinutes = S(lonMinutesEdit->text());
+    form.latSeconds = S(latSecondsEdit->text());
+    form.lonSeconds = S(lonSecondsEdit->text());
     form.latDirection = latRadios[0]->isChecked()   ? reading::LatChoice::North
                         : latRadios[1]->isChecked() ? reading::LatChoice::South
                                                     : reading::LatChoice::None;
@@ -299,6 +322,8 @@ void BirthDataPanel::ApplyPlace(const reading::BirthForm& form) {
     BoxRuleValidator::SetBoxText(*latMinutesEdit, Q(form.latMinutes));
     BoxRuleValidator::SetBoxText(*lonDegreesEdit, Q(form.lonDegrees));
     BoxRuleValidator::SetBoxText(*lonMinutesEdit, Q(form.lonMinutes));
+    latSecondsEdit->setText(Q(form.latSeconds));
+    lonSecondsEdit->setText(Q(form.lonSeconds));
     SelectDirection(latRadios, form.latDirection == reading::LatChoice::North   ? 0
                                : form.latDirection == reading::LatChoice::South ? 1
                                                                                 : -1);
@@ -452,6 +477,9 @@ void BirthDataPanel::PlacePicked(const QModelIndex& index) {
     const atlas::AtlasPlace place = offeredPlaces[static_cast<std::size_t>(row.row())];
     reading::BirthForm form = SnapshotForm();
     atlas::FillPlace(form, place);
+    // The atlas gives the place to the minute: seconds typed for another place go with it.
+    form.latSeconds.clear();
+    form.lonSeconds.clear();
     ApplyPlace(form);
     pickedPlace = place;
     RefreshZoneProposal(true);

@@ -112,6 +112,8 @@ private:
     // The extra controls the form gets beside its designed ones: the offset box and the ghatis row.
     void AddOffsetBox();
     void AddGhatisRow();
+    // Seconds of arc after each minute box, for places given to the second.
+    void AddSecondsBoxes();
     void RetranslateAddedControls();
     static QString OtherOffsetText();
     // ApplyPlace writes only the place boxes and directions.
@@ -148,6 +150,8 @@ private:
     // The exact offset beside the zone list, and the offset a reading file put there with its
     // name ("Madras Time"), kept while the box still holds that offset.
     QLineEdit* offsetEdit = nullptr;
+    QLineEdit* latSecondsEdit = nullptr;
+    QLineEdit* lonSecondsEdit = nullptr;
     std::optional<reading::ExactZone> appliedOffset;
     // Ghatis and palas after sunrise, the button that sets the time from them, and what they gave.
     QLineEdit* ghatisEdit = nullptr;

@@ -42,6 +42,7 @@
 #include "reading/calculation_driver.h"
 #include "reading/file_output.h"
 #include "reading/reading_file.h"
+#include "reading/vela_file.h"
 #include "vela_version.h"
 
 namespace vela::desktop {
@@ -193,7 +194,9 @@ int WriteFiles(const QCommandLineParser& parser) {
     }
     reading::BirthForm form;
     reading::OpenedReading opened;
-    if (auto problem = reading::OpenReadingFile(NativeFileName(readingPath), form, opened)) {
+    // A .ved or .vela reading, or a .jhd chart, by the name's ending.
+    std::string fileProfile;
+    if (auto problem = reading::OpenAnyReadingFile(NativeFileName(readingPath), form, opened, fileProfile)) {
         say(problem->text);
         return EXIT_FAILURE;
     }

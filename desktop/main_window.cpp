@@ -60,8 +60,8 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 bool SameForm(const reading::BirthForm& a, const reading::BirthForm& b) {
     const auto fields = [](const reading::BirthForm& f) {
         return std::tie(f.name, f.day, f.month, f.year, f.hour, f.minute, f.zoneRow, f.exactZone, f.latDegrees,
-                        f.latMinutes, f.lonDegrees, f.lonMinutes, f.latDirection, f.lonDirection, f.dst, f.city,
-                        f.state, f.country);
+                        f.latMinutes, f.latSeconds, f.lonDegrees, f.lonMinutes, f.lonSeconds, f.latDirection,
+                        f.lonDirection, f.dst, f.city, f.state, f.country);
     };
     return fields(a) == fields(b);
 }
@@ -76,15 +76,6 @@ QString ReadingFilters(bool velaFirst) {
     const QString jhd = MainWindow::tr("JHD chart (*.jhd)");
     return (velaFirst ? vela + QStringLiteral(";;") + ved : ved + QStringLiteral(";;") + vela) + QStringLiteral(";;") +
            jhd;
-}
-
-// Fills the form from a reading file of any kind, chosen by its name: a .vela reading (and the
-// profile it names), a .jhd chart, else a .ved reading.
-std::optional<reading::UserMessage> OpenAnyReading(const std::string& path, reading::BirthForm& form,
-                                                   reading::OpenedReading& opened, std::string& profileName) {
-    if (reading::HasVelaFileName(path)) return reading::OpenVelaFile(path, form, profileName);
-    if (reading::HasJhdFileName(path)) return reading::OpenJhdFile(path, form);
-    return reading::OpenReadingFile(path, form, opened);
 }
 
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
@@ -545,7 +536,7 @@ void MainWindow::OpenReadingPath(const QString& path) {
     reading::BirthForm form = birthDataPanel->SnapshotForm();
     reading::OpenedReading opened;
     std::string profileName(profileChoice->Profile().name);
-    if (auto problem = OpenAnyReading(NativePath(path), form, opened, profileName)) {
+    if (auto problem = reading::OpenAnyReadingFile(NativePath(path), form, opened, profileName)) {
         // A recent reading that has gone away leaves the menu.
         if (!QFileInfo::exists(path)) {
             windowSettings.ForgetReading(path);
@@ -608,7 +599,7 @@ void MainWindow::FillRecentMenu() {
         reading::BirthForm form;
         reading::OpenedReading opened;
         std::string profileName;
-        if (!OpenAnyReading(NativePath(path), form, opened, profileName)) {
+        if (!reading::OpenAnyReadingFile(NativePath(path), form, opened, profileName)) {
             const QString person = Q(form.name).trimmed();
             if (!person.isEmpty()) caption = person + QStringLiteral(" \u2014 ") + caption;
         }

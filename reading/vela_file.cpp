@@ -9,6 +9,7 @@
 
 #include "astro/text.h"
 #include "reading/file_output.h"
+#include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
 
 namespace vela::reading {
@@ -162,6 +163,13 @@ std::optional<std::string> WhyVelaIsNeeded(const Reading& s, int openedShift) {
         return "The " + std::string(field) + " has letters a .ved file cannot hold.";
     }
     return std::nullopt;
+}
+
+std::optional<UserMessage> OpenAnyReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened,
+                                              std::string& profileName) {
+    if (HasVelaFileName(path)) return OpenVelaFile(path, form, profileName);
+    if (HasJhdFileName(path)) return OpenJhdFile(path, form);
+    return OpenReadingFile(path, form, opened);
 }
 
 bool HasVelaFileName(std::string_view path) { return EndsWithNoCase(path, ".vela"); }

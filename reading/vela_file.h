@@ -19,6 +19,7 @@
 
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/reading_file.h"
 
 namespace vela::reading {
 
@@ -59,6 +60,12 @@ std::optional<UserMessage> SaveVelaFile(const std::string& path, const Reading& 
 
 // Reads a file into the form and the profile name; a message when it cannot.
 std::optional<UserMessage> OpenVelaFile(const std::string& path, BirthForm& form, std::string& profileName);
+
+// Fills the form from a reading file of any kind, chosen by the name's ending: a .vela reading (and
+// the profile it names, else profileName is left as it is), a .jhd chart, else a .ved reading
+// (opened says what OpenReadingFile found).
+std::optional<UserMessage> OpenAnyReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened,
+                                              std::string& profileName);
 
 // True when the path ends in ".vela" or ".jhd" (any case).
 bool HasVelaFileName(std::string_view path);
