@@ -177,8 +177,7 @@ void BirthDataPanel::RetranslateAddedControls() {
     offsetEdit->setToolTip(tr("The offset East of Greenwich, +HH:MM or +HH:MM:SS (- for West)"));
     for (QLineEdit* seconds : {latSecondsEdit, lonSecondsEdit})
         seconds->setToolTip(tr("Seconds of arc, 0 to 59; may stay empty"));
-    if (auto* caption = findChild<QLabel*>(QStringLiteral("ghatisCaption")))
-        caption->setText(tr("or ghatis"));
+    if (auto* caption = findChild<QLabel*>(QStringLiteral("ghatisCaption"))) caption->setText(tr("or ghatis"));
     ghatisEdit->setToolTip(
         tr("Ghatis and palas after the birth day's sunrise, such as 9.38 (1 ghati = 24 minutes, "
            "1 pala = 24 seconds)"));
