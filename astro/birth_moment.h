@@ -24,6 +24,10 @@ struct BirthMoment {
     std::int16_t latMinutes = 0;
     std::int16_t lonDegrees = 0;
     std::int16_t lonMinutes = 0;
+    // Whole seconds of arc, 0..59, for a place given to the second (a .vela or .jhd file); 0 for
+    // the form's places and the .ved file, which hold minutes.
+    std::int16_t latSeconds = 0;
+    std::int16_t lonSeconds = 0;
     bool south = false;  // false: North
     bool east = false;   // false: West
     bool dst = false;    // daylight-saving tick: the clock runs one hour ahead of the zone
@@ -31,7 +35,8 @@ struct BirthMoment {
 
 // The birth place in degrees, latitude North positive, longitude East positive.
 constexpr Place PlaceOf(const BirthMoment& s) {
-    return Place{DegreesOf(s.latDegrees, s.latMinutes, s.south), DegreesOf(s.lonDegrees, s.lonMinutes, !s.east)};
+    return Place{DegreesOf(s.latDegrees, s.latMinutes, s.latSeconds, s.south),
+                 DegreesOf(s.lonDegrees, s.lonMinutes, s.lonSeconds, !s.east)};
 }
 
 }  // namespace vela::astro

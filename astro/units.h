@@ -31,6 +31,14 @@ constexpr Degrees DegreesOf(int degrees, int minutes, bool negative) {
     return Degrees(negative ? -magnitude : magnitude);
 }
 
+// The same with whole seconds of arc (a place given to the second); without seconds it is the
+// angle above, bit for bit.
+constexpr Degrees DegreesOf(int degrees, int minutes, int seconds, bool negative) {
+    if (seconds == 0) return DegreesOf(degrees, minutes, negative);
+    const double magnitude = degrees + minutes / 60.0 + seconds / 3600.0;
+    return Degrees(negative ? -magnitude : magnitude);
+}
+
 // A time on the birth date's local clock, decimal hours. May lie below 0 (the evening before) or
 // at 24 and beyond (the next morning): a night runs across midnight.
 struct ClockHours {

@@ -157,7 +157,7 @@ bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile
         std::string named;
         problem = reading::OpenVelaFile(path, form, named);
         if (!problem) {
-            if (const auto found = upagraha::FindProfile(named)) profile = *found;
+            if (const auto found = upagraha::ParseProfileSpec(named).profile) profile = *found;
         }
     } else if (reading::HasJhdFileName(path)) {
         problem = reading::OpenJhdFile(path, form);

@@ -4,9 +4,13 @@
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
+#include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPalette>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -18,7 +22,9 @@
 #include "desktop/box_rules.h"
 #include "desktop/core_text.h"
 #include "desktop/zone_clock.h"
+#include "reading/form_values.h"
 #include "reading/reference_tables.h"
+#include "reading/vela_file.h"
 
 namespace vela::desktop {
 
@@ -102,10 +108,84 @@ BirthDataPanel::BirthDataPanel(BirthDataSeams panelSeams, QWidget* parent)
     cityCheckLabel->setVisible(false);
     layFields->addWidget(cityCheckLabel, layFields->rowCount(), 0, 1, layFields->columnCount());
 
+    AddOffsetBox();
+    AddSecondsBoxes();
+    AddGhatisRow();
+    // The letter boxes take no more than a reading file holds of each text.
+    for (QLineEdit* letters : {nameEdit, cityEdit, stateEdit, countryEdit})
+        letters->setMaxLength(static_cast<int>(reading::kMaxLetterBoxChars));
+
     // However small the window, the scrolling form keeps room for a few rows of boxes.
     formScrollArea->setMinimumHeight(kFormRowsAlwaysShown * nameEdit->sizeHint().height());
     WireEvents();
 }
+
+void BirthDataPanel::AddOffsetBox() {
+    offsetEdit = new QLineEdit(this);
+    offsetEdit->setObjectName(QStringLiteral("offsetEdit"));
+    offsetEdit->setPlaceholderText(QStringLiteral("+05:53:20"));
+    offsetEdit->setMaxLength(12);
+    offsetEdit->setVisible(false);
+    layZone->insertWidget(layZone->indexOf(zoneCombo) + 1, offsetEdit);
+    setTabOrder(zoneCombo, offsetEdit);
+    setTabOrder(offsetEdit, dstCheck);
+}
+
+void BirthDataPanel::AddSecondsBoxes() {
+    const auto add = [this](QHBoxLayout* row, QLineEdit* minutes, const char* name) {
+        auto* seconds = new QLineEdit(this);
+        seconds->setObjectName(QString::fromLatin1(name));
+        seconds->setValidator(new QIntValidator(0, 59, seconds));
+        seconds->setMaxLength(2);
+        seconds->setMaximumWidth(minutes->maximumWidth());
+        row->insertWidget(row->indexOf(minutes) + 1, seconds);
+        setTabOrder(minutes, seconds);
+        return seconds;
+    };
+    latSecondsEdit = add(layLat, latMinutesEdit, "latSecondsEdit");
+    lonSecondsEdit = add(layLon, lonMinutesEdit, "lonSecondsEdit");
+}
+
+void BirthDataPanel::AddGhatisRow() {
+    // Beside the clock time: the time as ghatis and palas after sunrise, which old horoscopes give.
+    auto* caption = new QLabel(this);
+    caption->setObjectName(QStringLiteral("ghatisCaption"));
+    ghatisEdit = new QLineEdit(this);
+    ghatisEdit->setObjectName(QStringLiteral("ghatisEdit"));
+    ghatisEdit->setPlaceholderText(QStringLiteral("GG.PP"));
+    ghatisEdit->setMaxLength(5);
+    ghatisEdit->setMaximumWidth(ghatisEdit->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) * 2);
+    caption->setBuddy(ghatisEdit);
+    ghatisButton = new QPushButton(this);
+    ghatisButton->setObjectName(QStringLiteral("ghatisButton"));
+    const int at = layTime->indexOf(clockFormatLabel) + 1;
+    layTime->insertWidget(at, caption);
+    layTime->insertWidget(at + 1, ghatisEdit);
+    layTime->insertWidget(at + 2, ghatisButton);
+    ghatisLabel = new QLabel(this);
+    ghatisLabel->setObjectName(QStringLiteral("ghatisLabel"));
+    ghatisLabel->setWordWrap(true);
+    ghatisLabel->setVisible(false);
+    layFields->addWidget(ghatisLabel, layFields->rowCount(), 1, 1, layFields->columnCount() - 1);
+    setTabOrder(minuteCombo, ghatisEdit);
+    setTabOrder(ghatisEdit, ghatisButton);
+    setTabOrder(ghatisButton, zoneCombo);
+    RetranslateAddedControls();
+}
+
+void BirthDataPanel::RetranslateAddedControls() {
+    offsetEdit->setToolTip(tr("The offset East of Greenwich, +HH:MM or +HH:MM:SS (- for West)"));
+    for (QLineEdit* seconds : {latSecondsEdit, lonSecondsEdit})
+        seconds->setToolTip(tr("Seconds of arc, 0 to 59; may stay empty"));
+    if (auto* caption = findChild<QLabel*>(QStringLiteral("ghatisCaption"))) caption->setText(tr("or ghatis"));
+    ghatisEdit->setToolTip(
+        tr("Ghatis and palas after the birth day's sunrise, such as 9.38 (1 ghati = 24 minutes, "
+           "1 pala = 24 seconds)"));
+    ghatisButton->setText(tr("Set Time"));
+    if (zoneCombo->count() > kOtherOffsetEntry) zoneCombo->setItemText(kOtherOffsetEntry, OtherOffsetText());
+}
+
+QString BirthDataPanel::OtherOffsetText() { return tr("Another offset (\u00B1HH:MM:SS)"); }
 
 void BirthDataPanel::WireEvents() {
     connect(calculateButton, &QPushButton::clicked, this, &BirthDataPanel::CalculateAsked);
@@ -139,7 +219,8 @@ void BirthDataPanel::WireEvents() {
     }
     connect(cityEdit, &QLineEdit::textEdited, this, &BirthDataPanel::CityEdited);
     // The user's own changes of the coordinates; a picked place or a reading file fills them itself.
-    for (QLineEdit* number : {latDegreesEdit, latMinutesEdit, lonDegreesEdit, lonMinutesEdit})
+    for (QLineEdit* number :
+         {latDegreesEdit, latMinutesEdit, latSecondsEdit, lonDegreesEdit, lonMinutesEdit, lonSecondsEdit})
         connect(number, &QLineEdit::textEdited, this, &BirthDataPanel::CoordinatesChanged);
     for (QRadioButton* direction : {latRadios[0], latRadios[1], lonRadios[0], lonRadios[1]})
         connect(direction, &QRadioButton::clicked, this, &BirthDataPanel::CoordinatesChanged);
@@ -149,7 +230,8 @@ void BirthDataPanel::WireEvents() {
     connect(cityCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this, &BirthDataPanel::PlacePicked);
     for (QComboBox* list : {dayCombo, monthCombo, yearCombo, hourCombo, minuteCombo})
         connect(list, &QComboBox::currentIndexChanged, this, &BirthDataPanel::BirthMomentChanged);
-    connect(zoneCombo, &QComboBox::currentIndexChanged, this, &BirthDataPanel::RefreshZoneWarning);
+    connect(zoneCombo, &QComboBox::currentIndexChanged, this, &BirthDataPanel::ZoneEntryChanged);
+    connect(ghatisButton, &QPushButton::clicked, this, &BirthDataPanel::SetTimeFromGhatis);
     connect(dstCheck, &QCheckBox::toggled, this, &BirthDataPanel::RefreshZoneWarning);
 }
 
@@ -164,6 +246,8 @@ void BirthDataPanel::LoadForm() {
     // Each zone row with its exact offset beside its text.
     zoneCombo->clear();
     for (int row = 0; row < reading::kZoneCount; ++row) zoneCombo->addItem(ShowCoreText(reading::ZoneListText(row)));
+    // Any other offset, to the second (a town's mean time, a historical zone), typed beside the list.
+    zoneCombo->addItem(OtherOffsetText());
 
     for (QComboBox* list : {dayCombo, monthCombo, yearCombo, hourCombo, minuteCombo, zoneCombo})
         SelectPosition(list, 0);
@@ -181,10 +265,20 @@ reading::BirthForm BirthDataPanel::SnapshotForm() const {
     form.hour = S(hourCombo->currentText());
     form.minute = S(minuteCombo->currentText());
     form.zoneRow = zoneCombo->currentIndex();
+    if (form.zoneRow == kOtherOffsetEntry) {
+        // The offset typed; a box that holds none leaves the form without a zone (OffsetProblem
+        // says why before a calculation). An offset a file gave keeps its name while unchanged.
+        form.zoneRow = -1;
+        form.exactZone = reading::ParseExactOffset(S(offsetEdit->text()));
+        if (form.exactZone && appliedOffset && appliedOffset->secondsEast == form.exactZone->secondsEast)
+            form.exactZone = appliedOffset;
+    }
     form.latDegrees = S(latDegreesEdit->text());
     form.latMinutes = S(latMinutesEdit->text());
     form.lonDegrees = S(lonDegreesEdit->text());
     form.lonMinutes = S(lonMinutesEdit->text());
+    form.latSeconds = S(latSecondsEdit->text());
+    form.lonSeconds = S(lonSecondsEdit->text());
     form.latDirection = latRadios[0]->isChecked()   ? reading::LatChoice::North
                         : latRadios[1]->isChecked() ? reading::LatChoice::South
                                                     : reading::LatChoice::None;
@@ -207,7 +301,15 @@ void BirthDataPanel::ApplyForm(const reading::BirthForm& form) {
     SelectText(yearCombo, form.year);
     SelectText(hourCombo, form.hour);
     SelectText(minuteCombo, form.minute);
-    SelectPosition(zoneCombo, form.zoneRow);
+    appliedOffset = form.exactZone;
+    if (form.exactZone) {
+        offsetEdit->setText(Q(reading::OffsetText(form.exactZone->secondsEast)));
+        zoneCombo->setCurrentIndex(kOtherOffsetEntry);
+    } else {
+        // A row the table does not have (a damaged file) leaves the list without a selection.
+        SelectPosition(zoneCombo, form.zoneRow < kOtherOffsetEntry ? form.zoneRow : -1);
+    }
+    ZoneEntryChanged();
     dstCheck->setChecked(form.dst);
     ApplyPlace(form);
     RefreshZoneProposal(false);
@@ -219,6 +321,8 @@ void BirthDataPanel::ApplyPlace(const reading::BirthForm& form) {
     BoxRuleValidator::SetBoxText(*latMinutesEdit, Q(form.latMinutes));
     BoxRuleValidator::SetBoxText(*lonDegreesEdit, Q(form.lonDegrees));
     BoxRuleValidator::SetBoxText(*lonMinutesEdit, Q(form.lonMinutes));
+    latSecondsEdit->setText(Q(form.latSeconds));
+    lonSecondsEdit->setText(Q(form.lonSeconds));
     SelectDirection(latRadios, form.latDirection == reading::LatChoice::North   ? 0
                                : form.latDirection == reading::LatChoice::South ? 1
                                                                                 : -1);
@@ -247,7 +351,7 @@ QWidget* BirthDataPanel::FieldWidget(reading::FormField field) const {
         case reading::FormField::Minute:
             return minuteCombo;
         case reading::FormField::TimeZone:
-            return zoneCombo;
+            return zoneCombo->currentIndex() == kOtherOffsetEntry ? static_cast<QWidget*>(offsetEdit) : zoneCombo;
         case reading::FormField::LatDeg:
             return latDegreesEdit;
         case reading::FormField::LatMin:
@@ -283,6 +387,54 @@ void BirthDataPanel::FocusZone() { zoneCombo->setFocus(); }
 void BirthDataPanel::SelectName() {
     nameEdit->setFocus();
     nameEdit->selectAll();
+}
+
+std::optional<reading::UserMessage> BirthDataPanel::OffsetProblem() const {
+    if (zoneCombo->currentIndex() != kOtherOffsetEntry || reading::ParseExactOffset(S(offsetEdit->text())))
+        return std::nullopt;
+    return reading::CriticalMessage(reading::kOffsetNotationMessage, reading::FormField::TimeZone);
+}
+
+void BirthDataPanel::ZoneEntryChanged() {
+    const bool other = zoneCombo->currentIndex() == kOtherOffsetEntry;
+    offsetEdit->setVisible(other);
+    if (other && zoneCombo->hasFocus() && offsetEdit->text().isEmpty()) offsetEdit->setFocus();
+    RefreshZoneWarning();
+}
+
+void BirthDataPanel::SetTimeFromGhatis() {
+    const auto time = reading::ParseGhatis(S(ghatisEdit->text()));
+    if (!time) {
+        seams.messageBox(tr("Please enter the ghatis and palas after sunrise as GG.PP, each from 0 to 59 (9.38 is 9 "
+                            "ghatis 38 palas)."),
+                         reading::MsgIcon::Critical);
+        ghatisEdit->setFocus();
+        return;
+    }
+    reading::BirthForm form = SnapshotForm();
+    reading::GhatiConversion conversion;
+    const upagraha::ConventionProfile profile = seams.profile ? seams.profile() : upagraha::kOriginalProfile;
+    if (auto problem = reading::ApplyGhatis(*time, profile, form, conversion)) {
+        seams.messageBox(ShowCoreText(problem->text), problem->icon);
+        PointAt(*problem);
+        return;
+    }
+    // Only the time, and past midnight the date, change; the lists say so at once.
+    SelectText(dayCombo, form.day);
+    SelectPosition(monthCombo, form.month);
+    SelectText(yearCombo, form.year);
+    SelectText(hourCombo, form.hour);
+    SelectText(minuteCombo, form.minute);
+    ghatisShown = conversion;
+    ghatisLabel->setText(tr("%1 ghatis %2 palas after sunrise (%3): %4 on the clock%5, set as %6:%7.")
+                             .arg(time->ghatis)
+                             .arg(time->palas)
+                             .arg(Q(reading::ClockTextOfSeconds(conversion.sunriseSeconds)),
+                                  Q(reading::ClockTextOfSeconds(conversion.clockSeconds)),
+                                  conversion.nextDay ? tr(" of the next day") : QString(),
+                                  QStringLiteral("%1").arg(hourCombo->currentText().toInt(), 2, 10, QLatin1Char('0')),
+                                  minuteCombo->currentText().rightJustified(2, QLatin1Char('0'))));
+    ghatisLabel->setVisible(true);
 }
 
 void BirthDataPanel::CityEdited() {
@@ -324,13 +476,24 @@ void BirthDataPanel::PlacePicked(const QModelIndex& index) {
     const atlas::AtlasPlace place = offeredPlaces[static_cast<std::size_t>(row.row())];
     reading::BirthForm form = SnapshotForm();
     atlas::FillPlace(form, place);
+    // The atlas gives the place to the minute: seconds typed for another place go with it.
+    form.latSeconds.clear();
+    form.lonSeconds.clear();
     ApplyPlace(form);
     pickedPlace = place;
     RefreshZoneProposal(true);
     RefreshCityCheck();
 }
 
-void BirthDataPanel::BirthMomentChanged() { RefreshZoneProposal(false); }
+void BirthDataPanel::BirthMomentChanged() {
+    // A time or date changed since the ghatis set it is no longer theirs.
+    if (ghatisShown) {
+        ghatisShown.reset();
+        ghatisLabel->clear();
+        ghatisLabel->setVisible(false);
+    }
+    RefreshZoneProposal(false);
+}
 
 void BirthDataPanel::CoordinatesChanged() {
     // Coordinates changed by hand are no longer the picked place's; the place nearest to them
@@ -451,7 +614,10 @@ void BirthDataPanel::UseProposedZone() {
 }
 
 void BirthDataPanel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslateUi(this);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        if (ghatisButton != nullptr) RetranslateAddedControls();
+    }
     QGroupBox::changeEvent(event);
 }
 

@@ -21,10 +21,14 @@
 #include "atlas/place_name.h"
 #include "atlas/zone_proposal.h"
 #include "reading/birth_form.h"
+#include "reading/ghatis.h"
+#include "reading/reference_tables.h"
 #include "reading/validation.h"
 #include "ui_birth_data_panel.h"
+#include "upagraha/profiles.h"
 
 class QLabel;
+class QLineEdit;
 class QModelIndex;
 class QRadioButton;
 class QStandardItemModel;
@@ -49,6 +53,8 @@ struct BirthDataSeams {
     std::function<void(QWidget* box, const QString& text)> notify;
     // The original's message box (a refused key).
     std::function<void(const QString& text, reading::MsgIcon icon)> messageBox;
+    // The profile a reading is made under now: its sunrise turns ghatis into the clock time.
+    std::function<upagraha::ConventionProfile()> profile;
 };
 
 class BirthDataPanel : public QGroupBox, private Ui::BirthDataPanel {
@@ -75,6 +81,15 @@ public:
     // The name is ready to be typed over.
     void SelectName();
 
+    // The zone list's last entry, after the table's rows: an exact offset typed in the box beside it.
+    static constexpr int kOtherOffsetEntry = reading::kZoneCount;
+    // A message when that entry is chosen and its box holds no offset; nothing otherwise.
+    std::optional<reading::UserMessage> OffsetProblem() const;
+
+    // Sets the birth time (and, past midnight, the date) from the ghatis and palas in their box,
+    // after the birth day's sunrise under the current profile, and tells the conversion beside it.
+    void SetTimeFromGhatis();
+
 Q_SIGNALS:
     void CalculateAsked();
     void OpenAsked();
@@ -92,6 +107,15 @@ private:
     void BirthMomentChanged();
     void CoordinatesChanged();
     void UseProposedZone();
+    // The offset box shows with the zone list's last entry only.
+    void ZoneEntryChanged();
+    // The extra controls the form gets beside its designed ones: the offset box and the ghatis row.
+    void AddOffsetBox();
+    void AddGhatisRow();
+    // Seconds of arc after each minute box, for places given to the second.
+    void AddSecondsBoxes();
+    void RetranslateAddedControls();
+    static QString OtherOffsetText();
     // ApplyPlace writes only the place boxes and directions.
     void ApplyPlace(const reading::BirthForm& form);
     QWidget* FieldWidget(reading::FormField field) const;
@@ -123,6 +147,17 @@ private:
     QTimer placeSearchTimer;
     QLabel* cityCheckLabel = nullptr;
     std::optional<atlas::AtlasPlace> pickedPlace;
+    // The exact offset beside the zone list, and the offset a reading file put there with its
+    // name ("Madras Time"), kept while the box still holds that offset.
+    QLineEdit* offsetEdit = nullptr;
+    QLineEdit* latSecondsEdit = nullptr;
+    QLineEdit* lonSecondsEdit = nullptr;
+    std::optional<reading::ExactZone> appliedOffset;
+    // Ghatis and palas after sunrise, the button that sets the time from them, and what they gave.
+    QLineEdit* ghatisEdit = nullptr;
+    QPushButton* ghatisButton = nullptr;
+    QLabel* ghatisLabel = nullptr;
+    std::optional<reading::GhatiConversion> ghatisShown;
     std::optional<atlas::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
     atlas::ZoneProposal zoneProposal;
 };

@@ -43,6 +43,7 @@
 #include "reading/file_output.h"
 #include "reading/reading_file.h"
 #include "reading/reading_language.h"
+#include "reading/vela_file.h"
 #include "vela_version.h"
 
 namespace vela::desktop {
@@ -194,7 +195,9 @@ int WriteFiles(const QCommandLineParser& parser) {
     }
     reading::BirthForm form;
     reading::OpenedReading opened;
-    if (auto problem = reading::OpenReadingFile(NativeFileName(readingPath), form, opened)) {
+    // A .ved or .vela reading, or a .jhd chart, by the name's ending.
+    std::string fileProfile;
+    if (auto problem = reading::OpenAnyReadingFile(NativeFileName(readingPath), form, opened, fileProfile)) {
         say(problem->text);
         return EXIT_FAILURE;
     }

@@ -36,8 +36,10 @@
 #include "reading/calculation_driver.h"
 #include "reading/day_portions.h"
 #include "reading/form_values.h"
+#include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
 #include "reading/validation.h"
+#include "reading/vela_file.h"
 #include "reading/zone_check.h"
 
 namespace vela::desktop {
@@ -45,6 +47,7 @@ namespace vela::desktop {
 namespace {
 
 constexpr char kReadingSuffix[] = "ved";
+constexpr char kVelaSuffix[] = "vela";
 constexpr int kFontPointSize = 8;
 // How often a reading handed over while a dialog is open looks again.
 constexpr int kHandedReadingRetryMs = 250;
@@ -59,14 +62,24 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 // Two forms that hold the same in every box, list and button.
 bool SameForm(const reading::BirthForm& a, const reading::BirthForm& b) {
     const auto fields = [](const reading::BirthForm& f) {
-        return std::tie(f.name, f.day, f.month, f.year, f.hour, f.minute, f.zoneRow, f.latDegrees, f.latMinutes,
-                        f.lonDegrees, f.lonMinutes, f.latDirection, f.lonDirection, f.dst, f.city, f.state, f.country);
+        return std::tie(f.name, f.day, f.month, f.year, f.hour, f.minute, f.zoneRow, f.exactZone, f.latDegrees,
+                        f.latMinutes, f.latSeconds, f.lonDegrees, f.lonMinutes, f.lonSeconds, f.latDirection,
+                        f.lonDirection, f.dst, f.city, f.state, f.country);
     };
     return fields(a) == fields(b);
 }
 
 // Paths go to the core as the file system spells them.
 std::string NativePath(const QString& path) { return NativeFileName(path); }
+
+// The kinds of reading file the window opens, and saves by the name's ending.
+QString ReadingFilters(bool velaFirst) {
+    const QString ved = MainWindow::tr("Vela Upagrahas (*.ved)");
+    const QString vela = MainWindow::tr("Vela reading, any script (*.vela)");
+    const QString jhd = MainWindow::tr("JHD chart (*.jhd)");
+    return (velaFirst ? vela + QStringLiteral(";;") + ved : ved + QStringLiteral(";;") + vela) + QStringLiteral(";;") +
+           jhd;
+}
 
 QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
     const bool save = request.kind == FileDialogRequest::Kind::Save;
@@ -235,8 +248,9 @@ void MainWindow::InstallSeamDefaults() {
 
 // The form and the result, one in front of the other; the form's seams are the window's own.
 void MainWindow::AddPanels() {
-    birthDataPanel =
-        new BirthDataPanel({seams.findPlaces, seams.findNearestPlace, seams.notify, seams.messageBox}, panelStack);
+    birthDataPanel = new BirthDataPanel({seams.findPlaces, seams.findNearestPlace, seams.notify, seams.messageBox,
+                                         [this] { return profileChoice->Profile(); }},
+                                        panelStack);
     resultPanel = new ResultView(panelStack);
     panelStack->addWidget(birthDataPanel);
     panelStack->addWidget(resultPanel);
@@ -320,6 +334,10 @@ void MainWindow::Calculate() {
     const reading::FormValues values = reading::ParseForm(form);
     // The form's own faults first, with their messages; the zone is questioned only for a form
     // that could be calculated.
+    if (auto problem = birthDataPanel->OffsetProblem()) {
+        ShowMessage(*problem);
+        return;
+    }
     if (auto problem = reading::RefuseForm(values)) {
         ShowMessage(*problem);
         return;
@@ -468,27 +486,43 @@ bool MainWindow::SaveReading() {
     // has been calculated.
     const auto& shown = resultPanel->OnScreen();
     if (!shown) return false;
-    // The file this person's reading was saved in last, or else a file named after the person
-    // ("Asha.ved"), as the exports propose.
+    // No file is written that the program could not open again: a text longer than a reading file
+    // holds is refused first, whatever the kind of file.
+    if (auto tooLong = reading::CheckVelaTexts(reading::FormOfReading(sharedState))) {
+        ShowMessage(*tooLong);
+        return false;
+    }
+    // A .ved file when it holds the reading whole; else a .vela file, and the dialog's title says why.
+    const auto whyVela = reading::WhyVelaIsNeeded(sharedState, openedShift);
+    const QString suffix = QString::fromUtf8(whyVela ? kVelaSuffix : kReadingSuffix);
+    // The file this person's reading was saved in last (with the ending the reading needs now), or
+    // else a file named after the person ("Asha.ved"), as the exports propose.
     const QString name = Q(sharedState.name).trimmed();
-    const QString proposed = !savedFileName.isEmpty() && savedName == name
-                                 ? savedFileName
-                                 : QDir(windowSettings.LastFolder())
-                                       .filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') +
-                                                 QString::fromUtf8(kReadingSuffix));
-    const FileDialogRequest request{FileDialogRequest::Kind::Save,
-                                    QString::fromUtf8(kAppTitle),
-                                    tr("Vela Upagrahas (*.ved)"),
-                                    QString::fromUtf8(kReadingSuffix),
-                                    proposed,
-                                    windowSettings.LastFolder()};
+    QString proposed = !savedFileName.isEmpty() && savedName == name
+                           ? savedFileName
+                           : QDir(windowSettings.LastFolder())
+                                 .filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') + suffix);
+    if (whyVela && reading::HasReadingFileName(NativePath(proposed)))
+        proposed = proposed.left(proposed.size() - 3) + suffix;
+    const QString title =
+        whyVela ? tr("%1 \u2014 saved as .vela: %2").arg(QString::fromUtf8(kAppTitle), ShowCoreText(*whyVela))
+                : QString::fromUtf8(kAppTitle);
+    const FileDialogRequest request{
+        FileDialogRequest::Kind::Save, title, ReadingFilters(whyVela.has_value()), suffix, proposed,
+        windowSettings.LastFolder()};
     const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return false;
     savedFileName = path;
     savedName = name;
-    // The file holds the reading on screen, the last one calculated, and its zone row; a reading
-    // opened from a file with another shift keeps it when the program's own cannot hold a letter.
-    if (auto problem = reading::SaveReadingFile(NativePath(path), sharedState, sharedState.zoneRow, openedShift)) {
+    // The file holds the reading on screen, the last one calculated, in the kind its name ends in:
+    // a .vela reading, a .jhd chart, else a .ved reading with its zone row (written, when the
+    // program's own shift cannot hold a letter, with the shift of the file it was opened from).
+    const std::string native = NativePath(path);
+    const auto problem = reading::HasVelaFileName(native) ? reading::SaveVelaFile(native, sharedState)
+                         : reading::HasJhdFileName(native)
+                             ? reading::SaveJhdFile(native, sharedState)
+                             : reading::SaveReadingFile(native, sharedState, sharedState.zoneRow, openedShift);
+    if (problem) {
         ShowMessage(*problem);
         return false;
     }
@@ -499,12 +533,13 @@ bool MainWindow::SaveReading() {
 
 void MainWindow::OpenReading() {
     if (!MayReplaceReading()) return;
-    const FileDialogRequest request{FileDialogRequest::Kind::Open,
-                                    tr("Select the source file"),
-                                    tr("Vela Upagrahas (*.ved)"),
-                                    QString::fromUtf8(kReadingSuffix),
-                                    QString(),
-                                    windowSettings.LastFolder()};
+    const FileDialogRequest request{
+        FileDialogRequest::Kind::Open,
+        tr("Select the source file"),
+        tr("Readings and charts (*.ved *.vela *.jhd)") + QStringLiteral(";;") + ReadingFilters(false),
+        QString::fromUtf8(kReadingSuffix),
+        QString(),
+        windowSettings.LastFolder()};
     const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return;
     OpenReadingPath(path);
@@ -515,7 +550,9 @@ void MainWindow::OpenReadingPath(const QString& path) {
     // before the reading is calculated.
     reading::BirthForm form = birthDataPanel->SnapshotForm();
     reading::OpenedReading opened;
-    if (auto problem = reading::OpenReadingFile(NativePath(path), form, opened)) {
+    const std::string inUse = upagraha::ProfileSpecText(profileChoice->Profile());
+    std::string profileName = inUse;
+    if (auto problem = reading::OpenAnyReadingFile(NativePath(path), form, opened, profileName)) {
         // A recent reading that has gone away leaves the menu.
         if (!QFileInfo::exists(path)) {
             windowSettings.ForgetReading(path);
@@ -529,6 +566,13 @@ void MainWindow::OpenReadingPath(const QString& path) {
     MarkFormKept();
     openedShift = opened.shift;
     if (!opened.unreadLines.empty()) ShowMessage(reading::UnreadLinesNotice(opened));
+    // A .vela reading names the profile it was made under; the window reads every file under the
+    // profile its Conventions menu has chosen, and says so when the two differ.
+    if (profileName != inUse)
+        seams.messageBox(tr("This reading was saved under the profile \"%1\"; it is read under \"%2\", the profile "
+                            "chosen in the Conventions menu.")
+                             .arg(Q(profileName), Q(inUse)),
+                         reading::MsgIcon::Information);
     Calculate();
 }
 
@@ -570,7 +614,8 @@ void MainWindow::FillRecentMenu() {
         QString caption = QFileInfo(path).fileName();
         reading::BirthForm form;
         reading::OpenedReading opened;
-        if (!reading::OpenReadingFile(NativePath(path), form, opened)) {
+        std::string profileName;
+        if (!reading::OpenAnyReadingFile(NativePath(path), form, opened, profileName)) {
             const QString person = Q(form.name).trimmed();
             if (!person.isEmpty()) caption = person + QStringLiteral(" \u2014 ") + caption;
         }

@@ -39,6 +39,8 @@ struct BirthForm {
     std::string latMinutes;
     std::string lonDegrees;
     std::string lonMinutes;
+    std::string latSeconds;  // whole seconds of arc; "" for a place given to the minute
+    std::string lonSeconds;
     LatChoice latDirection = LatChoice::North;
     LonChoice lonDirection = LonChoice::East;
     bool dst = false;

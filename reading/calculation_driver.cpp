@@ -34,6 +34,13 @@ std::optional<UserMessage> CheckSelections(const FormValues& f) {
     if (!f.latMinutes.value) return CriticalMessage("Please Enter Minutes of Latitude", FormField::LatMin);
     if (!f.lonDegrees.value) return CriticalMessage("Please Enter Degree of Longitude", FormField::LonDeg);
     if (!f.lonMinutes.value) return CriticalMessage("Please Enter Minute of Longitude", FormField::LonMin);
+    // Seconds of arc are optional (a place from a .vela or .jhd file may have them).
+    if (!f.latSeconds.empty && !InRange(f.latSeconds, 0, 59))
+        return CriticalMessage("Please Enter Seconds of Latitude from 0 to 59", FormField::LatMin);
+    if (!f.lonSeconds.empty && !InRange(f.lonSeconds, 0, 59))
+        return CriticalMessage("Please Enter Seconds of Longitude from 0 to 59", FormField::LonMin);
+    if (f.lonDegrees.value == 180 && f.lonSeconds.value.value_or(0) > 0)
+        return CriticalMessage("The longitude is at most 180 degrees.", FormField::LonDeg);
     return std::nullopt;
 }
 
@@ -51,6 +58,8 @@ void CopyForm(const FormValues& f, Reading& s) {
     s.lonMinutes = Int16(*f.lonMinutes.value);
     s.latDegrees = Int16(*f.latDegrees.value);
     s.latMinutes = Int16(*f.latMinutes.value);
+    s.latSeconds = Int16(f.latSeconds.value.value_or(0));
+    s.lonSeconds = Int16(f.lonSeconds.value.value_or(0));
     s.east = f.lonDirection == LonChoice::East;
     s.south = f.latDirection == LatChoice::South;
     s.dst = f.dst;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "reading/birth_form.h"
@@ -33,6 +34,8 @@ struct FormValues {
     FormNumber latMinutes;
     FormNumber lonDegrees;
     FormNumber lonMinutes;
+    FormNumber latSeconds;  // empty for a place given to the minute
+    FormNumber lonSeconds;
     LatChoice latDirection = LatChoice::North;
     LonChoice lonDirection = LonChoice::East;
     bool dst = false;
@@ -43,5 +46,14 @@ struct FormValues {
 
 FormNumber ParseFormNumber(std::string_view text);
 FormValues ParseForm(const BirthForm& form);
+
+// What the window says when the offset box does not hold an offset.
+inline constexpr std::string_view kOffsetNotationMessage =
+    "Please enter the offset East of Greenwich as +HH:MM or +HH:MM:SS (- for West), at most 16 hours.";
+
+// An exact offset written +HH:MM or +HH:MM:SS East of Greenwich (- for West; blanks around it are
+// ignored), at most kMaxExactOffsetSeconds; its name is "UTC" and the offset as written
+// ("UTC+05:53:20"). Nothing for any other text.
+std::optional<ExactZone> ParseExactOffset(std::string_view text);
 
 }  // namespace vela::reading

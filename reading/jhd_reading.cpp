@@ -31,12 +31,6 @@ std::string OffsetName(int secondsEast) {
     return text;
 }
 
-std::string DegreesMinutesText(double minutes) {
-    const double m = std::fabs(minutes);
-    return std::to_string(static_cast<long long>(m) / 60) + "\u00B0" +
-           astro::PrintableForMessage(std::to_string(std::fmod(m, 60.0)), 12) + "\u2032";
-}
-
 bool IsUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
@@ -78,16 +72,12 @@ std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_vi
                                    "chart file, or give the time with --time.",
                                FormField::Minute);
     }
-    const auto lat = WholeMinutes(std::fabs(chart.latitudeDegreesNorth) * 60.0);
-    if (!lat)
-        return CriticalMessage("The latitude " + DegreesMinutesText(chart.latitudeDegreesNorth * 60.0) +
-                                   " has a part of a minute; a reading holds whole minutes of arc.",
-                               FormField::LatMin);
-    const auto lon = WholeMinutes(std::fabs(chart.longitudeDegreesEast) * 60.0);
-    if (!lon)
-        return CriticalMessage("The longitude " + DegreesMinutesText(chart.longitudeDegreesEast * 60.0) +
-                                   " has a part of a minute; a reading holds whole minutes of arc.",
-                               FormField::LonMin);
+    // The place to the nearest second of arc (the file's 1/10,000 of a minute is 0.006 seconds).
+    const long long lat = std::llround(std::fabs(chart.latitudeDegreesNorth) * 3600.0);
+    const long long lon = std::llround(std::fabs(chart.longitudeDegreesEast) * 3600.0);
+    const auto secondsText = [](long long arcSeconds) {
+        return arcSeconds % 60 != 0 ? std::to_string(arcSeconds % 60) : std::string();
+    };
     BirthForm read;
     read.name = AsUtf8(name);
     read.day = std::to_string(chart.day);
@@ -95,11 +85,13 @@ std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_vi
     read.year = std::to_string(chart.year);
     read.hour = std::to_string(*clock / 60);
     read.minute = std::to_string(*clock % 60);
-    read.latDegrees = std::to_string(*lat / 60);
-    read.latMinutes = std::to_string(*lat % 60);
+    read.latDegrees = std::to_string(lat / 3600);
+    read.latMinutes = std::to_string(lat / 60 % 60);
+    read.latSeconds = secondsText(lat);
     read.latDirection = chart.latitudeDegreesNorth < 0 ? LatChoice::South : LatChoice::North;
-    read.lonDegrees = std::to_string(*lon / 60);
-    read.lonMinutes = std::to_string(*lon % 60);
+    read.lonDegrees = std::to_string(lon / 3600);
+    read.lonMinutes = std::to_string(lon / 60 % 60);
+    read.lonSeconds = secondsText(lon);
     read.lonDirection = chart.longitudeDegreesEast < 0 ? LonChoice::West : LonChoice::East;
     read.dst = false;
 
@@ -116,8 +108,8 @@ std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_vi
         }
     }
     if (read.zoneRow < 0) {
-        const double signedLonMinutes = static_cast<double>(*lon) * (chart.longitudeDegreesEast < 0 ? -1.0 : 1.0);
-        const double meanSeconds = signedLonMinutes * 4.0;  // 4 seconds of time per minute of arc
+        const double signedLonSeconds = static_cast<double>(lon) * (chart.longitudeDegreesEast < 0 ? -1.0 : 1.0);
+        const double meanSeconds = signedLonSeconds / 15.0;  // a second of time per 15 seconds of arc
         if (lmtRow >= 0 && std::fabs(meanSeconds - offset) < 0.5)
             read.zoneRow = lmtRow;
         else
@@ -144,8 +136,8 @@ JhdChart JhdChartOfReading(const Reading& s) {
                                 ? static_cast<int>(std::nearbyint(*s.zone.localMeanHoursEast * 3600.0))
                                 : s.zone.secondsEast;
     chart.clockOffsetSecondsEast = zoneSeconds + (s.dst ? 3600 : 0);
-    chart.longitudeDegreesEast = (s.lonDegrees + s.lonMinutes / 60.0) * (s.east ? 1.0 : -1.0);
-    chart.latitudeDegreesNorth = (s.latDegrees + s.latMinutes / 60.0) * (s.south ? -1.0 : 1.0);
+    chart.longitudeDegreesEast = astro::PlaceOf(s).longitudeEast.value;
+    chart.latitudeDegreesNorth = astro::PlaceOf(s).latitudeNorth.value;
     chart.city = s.city;
     chart.stateOrCountry = s.state.empty() ? s.country : s.country.empty() ? s.state : s.state + ", " + s.country;
     return chart;

@@ -409,6 +409,7 @@ std::optional<UserMessage> SaveReadingFile(const std::string& path, const Readin
     if (!target.has_filename()) return Failure(kSaveFailed, "No file name was given.");
     if (s.exactZone || zoneRow < 0 || zoneRow >= kZoneCount)
         return Failure(kSaveFailed, std::string(kVedNeedsRowMessage));
+    if (s.latSeconds != 0 || s.lonSeconds != 0) return Failure(kSaveFailed, std::string(kVedNeedsMinutesMessage));
 
     // A reading typed in the window always fits the program's own shift. One opened from a file
     // written with another shift may hold letters that only that shift can write ("Muñoz" from a

@@ -40,6 +40,9 @@ inline constexpr std::size_t kMaxReadBytes = kFieldLines * (kMaxLineBytes + 2);
 inline constexpr std::string_view kVedNeedsRowMessage =
     "A .ved file holds only a row of the zone table, not an exact offset: save the reading as a .vela file.";
 
+// A .ved file holds the place in whole minutes of arc.
+inline constexpr std::string_view kVedNeedsMinutesMessage =
+    "A .ved file holds the place in whole minutes, not seconds of arc: save the reading as a .vela file.";
 inline constexpr std::string_view kNotAReadingMessage = "This file is not a saved reading.";
 
 std::string EncodeField(std::string_view text, int shift = kFieldShift);

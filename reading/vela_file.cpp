@@ -1,6 +1,7 @@
 #include "reading/vela_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,9 @@
 
 #include "astro/text.h"
 #include "reading/file_output.h"
+#include "reading/jhd_reading.h"
+#include "reading/reading_file.h"
+#include "upagraha/profiles.h"
 
 namespace vela::reading {
 
@@ -26,8 +30,9 @@ bool EndsWithNoCase(std::string_view path, std::string_view ending) {
     });
 }
 
-Json Angle(const std::string& degrees, const std::string& minutes, std::string_view direction) {
-    return Json{{"degrees", degrees}, {"minutes", minutes}, {"direction", direction}};
+Json Angle(const std::string& degrees, const std::string& minutes, const std::string& seconds,
+           std::string_view direction) {
+    return Json{{"degrees", degrees}, {"minutes", minutes}, {"seconds", seconds}, {"direction", direction}};
 }
 
 // A problem with one field of the file.
@@ -65,7 +70,108 @@ std::string Direction(const Json& angle, std::string_view positive, std::string_
     return d;
 }
 
+// The texts of a form or a reading with the names the messages give them.
+template <typename Record>
+std::array<std::pair<const std::string*, std::string_view>, 4> NamedTexts(const Record& r) {
+    return {{{&r.name, "name"}, {&r.city, "city"}, {&r.state, "state"}, {&r.country, "country"}}};
+}
+
+// Whether the text is well-formed UTF-8 (no stray continuation byte, no cut character, no
+// surrogate or overlong form); JSON holds nothing else.
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        unsigned code = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            code = lead & 0x1Fu;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            code = lead & 0x0Fu;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            code = lead & 0x07u;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3Fu);
+        }
+        if ((length == 3 && code < 0x800) || (length == 4 && (code < 0x10000 || code > 0x10FFFF)) ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// True when a .ved file written with the shift gives the text back as it is.
+bool VedHolds(std::string_view text, int shift) {
+    const std::string_view trimmed = astro::TrimBlanks(text);
+    return DecodeField(EncodeField(trimmed, shift), shift) == trimmed;
+}
+
 }  // namespace
+
+std::optional<UserMessage> CheckVelaTexts(const BirthForm& form) {
+    for (const auto& [text, field] : NamedTexts(form)) {
+        const FormField focus = field == "name"    ? FormField::Name
+                                : field == "city"  ? FormField::City
+                                : field == "state" ? FormField::State
+                                                   : FormField::Country;
+        if (!IsUtf8(*text))
+            return CriticalMessage(std::string(kSaveFailed) + "The " + std::string(field) +
+                                       " is not text in UTF-8, which a reading file holds.",
+                                   focus);
+        if (text->size() > kMaxVelaTextBytes)
+            return CriticalMessage(std::string(kSaveFailed) + "The " + std::string(field) + " is " +
+                                       std::to_string(text->size()) + " bytes long; a reading file holds at most " +
+                                       std::to_string(kMaxVelaTextBytes) + " bytes of each text. Please shorten it.",
+                                   focus);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> WhyVelaIsNeeded(const Reading& s, int openedShift) {
+    if (s.exactZone) return std::string("The zone is an exact offset, which a .ved file cannot hold.");
+    if (s.zoneRow < 0 || s.zoneRow >= kZoneCount) return std::string("The zone is not a row a .ved file can hold.");
+    if (s.latSeconds != 0 || s.lonSeconds != 0)
+        return std::string("The place is given to the second, which a .ved file cannot hold.");
+    const bool otherShift = openedShift >= kMinFieldShift && openedShift <= kMaxFieldShift;
+    for (const auto& [text, field] : NamedTexts(s)) {
+        if (VedHolds(*text, kFieldShift) || (otherShift && VedHolds(*text, openedShift))) continue;
+        if (text->size() > kMaxLineBytes) return "The " + std::string(field) + " is longer than a .ved file holds.";
+        // The first letter the file would lose.
+        const std::string_view trimmed = astro::TrimBlanks(*text);
+        std::size_t at = 0;
+        while (at < trimmed.size()) {
+            std::size_t end = at + 1;
+            while (end < trimmed.size() && (static_cast<unsigned char>(trimmed[end]) & 0xC0) == 0x80) ++end;
+            const std::string_view letter = trimmed.substr(at, end - at);
+            if (!VedHolds(letter, kFieldShift) && !(otherShift && VedHolds(letter, openedShift)))
+                return "The " + std::string(field) + " has the letter " + astro::QuotedForMessage(letter) +
+                       ", which a .ved file cannot hold.";
+            at = end;
+        }
+        return "The " + std::string(field) + " has letters a .ved file cannot hold.";
+    }
+    return std::nullopt;
+}
+
+std::optional<UserMessage> OpenAnyReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened,
+                                              std::string& profileName) {
+    if (HasVelaFileName(path)) return OpenVelaFile(path, form, profileName);
+    if (HasJhdFileName(path)) return OpenJhdFile(path, form);
+    return OpenReadingFile(path, form, opened);
+}
 
 bool HasVelaFileName(std::string_view path) { return EndsWithNoCase(path, ".vela"); }
 bool HasJhdFileName(std::string_view path) { return EndsWithNoCase(path, ".jhd"); }
@@ -84,6 +190,8 @@ BirthForm FormOfReading(const Reading& s) {
     form.latMinutes = std::to_string(s.latMinutes);
     form.lonDegrees = std::to_string(s.lonDegrees);
     form.lonMinutes = std::to_string(s.lonMinutes);
+    form.latSeconds = s.latSeconds != 0 ? std::to_string(s.latSeconds) : std::string();
+    form.lonSeconds = s.lonSeconds != 0 ? std::to_string(s.lonSeconds) : std::string();
     form.latDirection = s.south ? LatChoice::South : LatChoice::North;
     form.lonDirection = s.east ? LonChoice::East : LonChoice::West;
     form.dst = s.dst;
@@ -107,8 +215,10 @@ std::string VelaFileText(const BirthForm& form, std::string_view profileName) {
         {"hour", form.hour},
         {"minute", form.minute},
         {"zone", std::move(zone)},
-        {"latitude", Angle(form.latDegrees, form.latMinutes, form.latDirection == LatChoice::South ? "S" : "N")},
-        {"longitude", Angle(form.lonDegrees, form.lonMinutes, form.lonDirection == LonChoice::West ? "W" : "E")},
+        {"latitude",
+         Angle(form.latDegrees, form.latMinutes, form.latSeconds, form.latDirection == LatChoice::South ? "S" : "N")},
+        {"longitude",
+         Angle(form.lonDegrees, form.lonMinutes, form.lonSeconds, form.lonDirection == LonChoice::West ? "W" : "E")},
         {"dst", form.dst},
         {"city", form.city},
         {"state", form.state},
@@ -157,9 +267,12 @@ std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm
         if (!lat.is_object() || !lon.is_object()) throw FieldError{"the latitude or longitude is not an object"};
         read.latDegrees = Text(lat, "degrees");
         read.latMinutes = Text(lat, "minutes");
+        // Seconds came with the place to the second; a file without them holds minutes.
+        read.latSeconds = lat.contains("seconds") ? Text(lat, "seconds") : std::string();
         read.latDirection = Direction(lat, "N", "S", "latitude") == "S" ? LatChoice::South : LatChoice::North;
         read.lonDegrees = Text(lon, "degrees");
         read.lonMinutes = Text(lon, "minutes");
+        read.lonSeconds = lon.contains("seconds") ? Text(lon, "seconds") : std::string();
         read.lonDirection = Direction(lon, "E", "W", "longitude") == "W" ? LonChoice::West : LonChoice::East;
         const Json& dst = Member(file, "dst");
         if (!dst.is_boolean()) throw FieldError{"the field \"dst\" is neither true nor false"};
@@ -194,7 +307,10 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t ma
 }
 
 std::optional<UserMessage> SaveVelaFile(const std::string& path, const Reading& s) {
-    const std::string text = VelaFileText(FormOfReading(s), s.profile.name);
+    const BirthForm form = FormOfReading(s);
+    if (auto refused = CheckVelaTexts(form)) return refused;
+    // A preset by its name; any other profile spelled out axis by axis, so that it reads back whole.
+    const std::string text = VelaFileText(form, upagraha::ProfileSpecText(s.profile));
     const auto problem = WriteOutputFile(path, text);
     if (!problem) return std::nullopt;
     if (problem->written)

@@ -19,6 +19,7 @@
 
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
+#include "reading/reading_file.h"
 
 namespace vela::reading {
 
@@ -28,6 +29,10 @@ inline constexpr int kVelaVersion = 1;
 inline constexpr std::size_t kMaxVelaBytes = 1024 * 1024;
 // The longest text of a name or a place a .vela file takes, in bytes of UTF-8.
 inline constexpr std::size_t kMaxVelaTextBytes = 4096;
+// The most characters (UTF-16 units) a letter box takes: every text a .vela file holds fits, and a
+// longer one pasted is cut there. Texts of letters beyond ASCII can still pass kMaxVelaTextBytes
+// within it; a save refuses those with CheckVelaTexts' message.
+inline constexpr std::size_t kMaxLetterBoxChars = kMaxVelaTextBytes;
 
 // The form that gives this reading again.
 BirthForm FormOfReading(const Reading& s);
@@ -40,11 +45,27 @@ std::string VelaFileText(const BirthForm& form, std::string_view profileName);
 // is unchanged.
 std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm& form, std::string& profileName);
 
-// Writes the reading; on failure the message starts with "The reading could not be saved.".
+// A message naming the first text of the form (name, city, state, country) that a .vela file
+// cannot hold: longer than kMaxVelaTextBytes, or not UTF-8. Nothing when every text fits.
+std::optional<UserMessage> CheckVelaTexts(const BirthForm& form);
+
+// Why the reading needs a .vela file: one sentence ("The name has the letter "ñ", which a .ved file
+// cannot hold."), or nothing when a .ved file holds it whole. openedShift is the shift of the .ved
+// file the reading came from (a save writes with it when the program's own cannot hold a letter).
+std::optional<std::string> WhyVelaIsNeeded(const Reading& s, int openedShift);
+
+// Writes the reading, refused first (nothing written) when CheckVelaTexts refuses it; on failure the message starts
+// with "The reading could not be saved.".
 std::optional<UserMessage> SaveVelaFile(const std::string& path, const Reading& s);
 
 // Reads a file into the form and the profile name; a message when it cannot.
 std::optional<UserMessage> OpenVelaFile(const std::string& path, BirthForm& form, std::string& profileName);
+
+// Fills the form from a reading file of any kind, chosen by the name's ending: a .vela reading (and
+// the profile it names, else profileName is left as it is), a .jhd chart, else a .ved reading
+// (opened says what OpenReadingFile found).
+std::optional<UserMessage> OpenAnyReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened,
+                                              std::string& profileName);
 
 // True when the path ends in ".vela" or ".jhd" (any case).
 bool HasVelaFileName(std::string_view path);

@@ -30,8 +30,8 @@ sky::Ayanamsa ProfileAyanamsa(const ConventionProfile& profile, double jdUt) {
 }
 
 sky::Place SkyPlaceOf(const astro::BirthMoment& s) {
-    const double latitude = (s.latDegrees + s.latMinutes / 60.0) * (s.south ? -1 : 1);
-    const double longitude = (s.lonDegrees + s.lonMinutes / 60.0) * (s.east ? 1 : -1);
+    const double latitude = astro::PlaceOf(s).latitudeNorth.value;
+    const double longitude = astro::PlaceOf(s).longitudeEast.value;
     return {latitude, longitude};
 }
 

@@ -4,14 +4,18 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "desktop/birth_data_panel.h"
+#include "desktop/box_rules.h"
 #include "gui_test_support.h"
+#include "reading/vela_file.h"
 
 using namespace vela;
 using namespace vela::guitest;
@@ -31,6 +35,8 @@ QStringList FieldsOf(const reading::BirthForm& form) {
             QString::fromStdString(form.latMinutes),
             QString::fromStdString(form.lonDegrees),
             QString::fromStdString(form.lonMinutes),
+            QString::fromStdString(form.latSeconds),
+            QString::fromStdString(form.lonSeconds),
             QString::number(static_cast<int>(form.latDirection)),
             QString::number(static_cast<int>(form.lonDirection)),
             QString::number(form.dst),
@@ -70,6 +76,8 @@ private slots:
     void a_form_applied_comes_back_from_the_boxes();
     void a_message_points_at_its_box_and_chooses_its_direction();
     void the_buttons_ask_the_window_for_their_commands();
+    void ghatis_after_sunrise_set_the_birth_time();
+    void the_letter_boxes_stop_at_what_a_reading_file_holds();
 };
 
 // The form's reading order: the birth data down the left, each row left to right (the tick beside
@@ -94,14 +102,21 @@ void BirthDataPanelTest::tab_order_follows_the_form() {
     // The Tab key itself walks the form that way: a radio pair is one stop, at its chosen button.
     QStringList visited;
     start->setFocus();
-    for (int i = 0; i < 18; ++i) {
+    for (int i = 0; i < 22; ++i) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, QStringList({"nameEdit", "dayCombo", "monthCombo", "yearCombo", "hourCombo", "minuteCombo",
-                                   "zoneCombo", "dstCheck", "latDegreesEdit", "latMinutesEdit", "northRadio",
-                                   "lonDegreesEdit", "lonMinutesEdit", "eastRadio", "cityEdit", "stateEdit",
-                                   "countryEdit", "lookUpCoordinatesButton"}));
+    QCOMPARE(visited, QStringList({"nameEdit",       "dayCombo",
+                                   "monthCombo",     "yearCombo",
+                                   "hourCombo",      "minuteCombo",
+                                   "ghatisEdit",     "ghatisButton",
+                                   "zoneCombo",      "dstCheck",
+                                   "latDegreesEdit", "latMinutesEdit",
+                                   "latSecondsEdit", "northRadio",
+                                   "lonDegreesEdit", "lonMinutesEdit",
+                                   "lonSecondsEdit", "eastRadio",
+                                   "cityEdit",       "stateEdit",
+                                   "countryEdit",    "lookUpCoordinatesButton"}));
     QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "calculateButton"));
 }
 
@@ -264,6 +279,8 @@ void BirthDataPanelTest::a_form_applied_comes_back_from_the_boxes() {
         form.lonDirection = expected.lonDirection = reading::LonChoice::West;
         form.dst = expected.dst = true;
         form.zoneRow = expected.zoneRow = reading::kZoneCount - 1;
+        form.latSeconds = expected.latSeconds = "15";
+        form.lonSeconds = expected.lonSeconds = "59";
     } else if (change == 2) {
         form.day = "32";
         expected.day = "";
@@ -311,6 +328,65 @@ void BirthDataPanelTest::the_buttons_ask_the_window_for_their_commands() {
     Press(*panel, "lookUpCoordinatesButton");
     QCOMPARE(lookUp.size(), 1);
     QCOMPARE(calculate.size(), 1);
+}
+
+// 9 ghatis 38 palas are 3 h 51 min 12 s (24 minutes to the ghati, 24 seconds to the pala) after
+// the birth day's sunrise, which at Delhi on 15 June 1975 the almanacs give at about 05:23 IST.
+void BirthDataPanelTest::ghatis_after_sunrise_set_the_birth_time() {
+    FillKnownGoodReading(W());
+    auto* label = Control<QLabel>(W(), "ghatisLabel");
+    QVERIFY(!label->isVisible());
+    TypeInto(W(), "ghatisEdit", QStringLiteral("9.60"));
+    Press(W(), "ghatisButton");
+    QCOMPARE(recorder->messages.size(), 1);
+    QVERIFY2(recorder->messages.front().text.contains(QStringLiteral("GG.PP")),
+             qPrintable(recorder->messages.front().text));
+    QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "ghatisEdit"));
+    recorder->messages.clear();
+
+    Control<QLineEdit>(W(), "ghatisEdit")->clear();
+    TypeInto(W(), "ghatisEdit", QStringLiteral("9.38"));
+    Press(W(), "ghatisButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QVERIFY(label->isVisible());
+    const QRegularExpression shape(QStringLiteral(
+        "^9 ghatis 38 palas after sunrise \\((\\d\\d):(\\d\\d):(\\d\\d)\\): (\\d\\d):(\\d\\d):(\\d\\d) on the clock"));
+    const QRegularExpressionMatch match = shape.match(label->text());
+    QVERIFY2(match.hasMatch(), qPrintable(label->text()));
+    const auto seconds = [&match](int first) {
+        return match.captured(first).toInt() * 3600 + match.captured(first + 1).toInt() * 60 +
+               match.captured(first + 2).toInt();
+    };
+    const int sunrise = seconds(1);
+    const int clock = seconds(4);
+    QVERIFY2(sunrise > 5 * 3600 + 18 * 60 && sunrise < 5 * 3600 + 28 * 60, qPrintable(label->text()));
+    QCOMPARE(clock - sunrise, 3 * 3600 + 51 * 60 + 12);
+    const int minute = (clock + 30) / 60;
+    QCOMPARE(Control<QComboBox>(W(), "hourCombo")->currentText().toInt(), minute / 60);
+    QCOMPARE(Control<QComboBox>(W(), "minuteCombo")->currentText().toInt(), minute % 60);
+
+    // A time changed by hand is no longer the ghatis'.
+    ChoosePosition(W(), "hourCombo", 3);
+    QVERIFY(!label->isVisible());
+}
+
+// A box stops where a reading file stops; a text within the box that is still too long for the
+// file (letters of three bytes each) is refused at Save with its field named, and nothing written.
+void BirthDataPanelTest::the_letter_boxes_stop_at_what_a_reading_file_holds() {
+    FillKnownGoodReading(W());
+    auto* name = Control<QLineEdit>(W(), "nameEdit");
+    desktop::BoxRuleValidator::SetBoxText(*name, QString(70000, QLatin1Char('a')));
+    QCOMPARE(static_cast<std::size_t>(name->text().size()), reading::kMaxVelaTextBytes);
+    desktop::BoxRuleValidator::SetBoxText(*name, QStringLiteral("Asha"));
+    desktop::BoxRuleValidator::SetBoxText(*Control<QLineEdit>(W(), "cityEdit"), QString(2000, QChar(0x0915)));
+    Press(W(), "calculateButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    recorder->dialogAnswers << tempDir->filePath(QStringLiteral("long.vela"));
+    Press(W(), "saveButton");
+    QCOMPARE(recorder->messages.size(), 1);
+    QVERIFY2(recorder->messages.front().text.contains(QStringLiteral("city")),
+             qPrintable(recorder->messages.front().text));
+    QVERIFY(QDir(tempDir->path()).isEmpty());
 }
 
 QTEST_MAIN(BirthDataPanelTest)

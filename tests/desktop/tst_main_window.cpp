@@ -39,6 +39,7 @@
 #include "desktop/web_pages.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
+#include "reading/form_values.h"
 #include "reading/reading_file.h"
 #include "reading/reference_tables.h"
 #include "reading/working.h"
@@ -91,6 +92,9 @@ private slots:
     void a_name_of_blanks_is_no_name();
     void cancelled_dialogs_change_nothing();
     void a_failed_save_is_reported();
+    void a_reading_a_ved_cannot_hold_is_proposed_as_vela_and_opens_again();
+    void an_exact_offset_is_calculated_saved_and_opened_to_the_second();
+    void a_chart_file_opens_and_a_reading_saves_as_one();
     void the_lookup_checks_the_place_boxes_in_order_data();
     void the_lookup_checks_the_place_boxes_in_order();
     void the_lookup_searches_the_web_for_the_place_as_typed_data();
@@ -155,9 +159,11 @@ void FrmMainTest::opens_with_the_first_entries_selected_and_the_form_in_front() 
     checkList("yearCombo", entries.years);
     checkList("hourCombo", entries.hours);
     checkList("minuteCombo", entries.minutes);
-    // Every zone row in order, its text followed by its exact offset (tst_profiles reads the offsets).
+    // Every zone row in order, its text followed by its exact offset (tst_profiles reads the offsets),
+    // then the entry for any other offset.
     auto* zoneList = Control<QComboBox>(W(), "zoneCombo");
-    QCOMPARE(zoneList->count(), reading::kZoneCount);
+    QCOMPARE(zoneList->count(), reading::kZoneCount + 1);
+    QCOMPARE(zoneList->itemText(reading::kZoneCount), QStringLiteral("Another offset (\u00B1HH:MM:SS)"));
     for (int row = 0; row < reading::kZoneCount; ++row) {
         const std::string_view text = reading::kZoneRows[static_cast<std::size_t>(row)].text;
         QVERIFY2(zoneList->itemText(row).startsWith(
@@ -407,7 +413,8 @@ void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
     const desktop::FileDialogRequest save = recorder->dialogs.front();
     QCOMPARE(save.kind, desktop::FileDialogRequest::Kind::Save);
     QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
-    QCOMPARE(save.filter, QStringLiteral("Vela Upagrahas (*.ved)"));
+    QCOMPARE(save.filter,
+             QStringLiteral("Vela Upagrahas (*.ved);;Vela reading, any script (*.vela);;JHD chart (*.jhd)"));
     QCOMPARE(save.defaultSuffix, QStringLiteral("ved"));
     // The first save proposes the person's name, as the exports do.
     QCOMPARE(QFileInfo(save.proposedPath).fileName(), QStringLiteral("Asha.ved"));
@@ -442,7 +449,8 @@ void FrmMainTest::a_saved_reading_opens_again_and_recomputes() {
     const desktop::FileDialogRequest open = recorder->dialogs.last();
     QCOMPARE(open.kind, desktop::FileDialogRequest::Kind::Open);
     QCOMPARE(open.title, QStringLiteral("Select the source file"));
-    QCOMPARE(open.filter, QStringLiteral("Vela Upagrahas (*.ved)"));
+    QCOMPARE(open.filter, QStringLiteral("Readings and charts (*.ved *.vela *.jhd);;Vela Upagrahas (*.ved);;Vela "
+                                         "reading, any script (*.vela);;JHD chart (*.jhd)"));
     QCOMPARE(open.defaultSuffix, QStringLiteral("ved"));
     QCOMPARE(open.proposedPath, QString());
     QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
@@ -875,7 +883,10 @@ void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
     Seen open;
     QVERIFY(WithRealModal([&] { Press(real, "openButton"); }, inspect(open)));
     QCOMPARE(open.title, QStringLiteral("Select the source file"));
-    QCOMPARE(open.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
+    QCOMPARE(open.filters,
+             QStringList({QStringLiteral("Readings and charts (*.ved *.vela *.jhd)"),
+                          QStringLiteral("Vela Upagrahas (*.ved)"), QStringLiteral("Vela reading, any script (*.vela)"),
+                          QStringLiteral("JHD chart (*.jhd)")}));
     QCOMPARE(open.suffix, QStringLiteral("ved"));
     QCOMPARE(open.accept, QFileDialog::AcceptOpen);
     QCOMPARE(open.mode, QFileDialog::ExistingFile);
@@ -887,7 +898,9 @@ void FrmMainTest::the_real_file_dialogs_carry_the_filter_title_and_suffix() {
     Seen save;
     QVERIFY(WithRealModal([&] { Press(real, "saveButton"); }, inspect(save)));
     QCOMPARE(save.title, QStringLiteral("Vela Upagrahas"));
-    QCOMPARE(save.filters, QStringList(QStringLiteral("Vela Upagrahas (*.ved)")));
+    QCOMPARE(save.filters,
+             QStringList({QStringLiteral("Vela Upagrahas (*.ved)"), QStringLiteral("Vela reading, any script (*.vela)"),
+                          QStringLiteral("JHD chart (*.jhd)")}));
     QCOMPARE(save.suffix, QStringLiteral("ved"));
     QCOMPARE(save.accept, QFileDialog::AcceptSave);
     QVERIFY(save.confirmsOverwrite);
@@ -1133,6 +1146,95 @@ void FrmMainTest::an_unsaved_reading_is_never_let_go_silently() {
     window->close();
     QVERIFY(!window->isVisible());
     QCOMPARE(recorder->saveQuestions.size(), 1);
+}
+
+// "Núñez कमल" has letters no .ved shift holds (ú and ñ with S = 20 go past 255): Save proposes a
+// .vela file, its title says why, and the file opens again; chosen as .ved all the same, it is
+// refused with the reason and nothing is written.
+void FrmMainTest::a_reading_a_ved_cannot_hold_is_proposed_as_vela_and_opens_again() {
+    const QString name = QStringLiteral("N\u00FA\u00F1ez \u0915\u092E\u0932");
+    FillKnownGoodReading(W());
+    Control<QLineEdit>(W(), "nameEdit")->clear();
+    TypeInto(W(), "nameEdit", name);
+    Press(W(), "calculateButton");
+    const QString path = tempDir->filePath(QStringLiteral("nunez.vela"));
+    const QString ved = tempDir->filePath(QStringLiteral("nunez.ved"));
+    recorder->dialogAnswers << path << path << ved;
+    Press(W(), "saveButton");
+    const desktop::FileDialogRequest save = recorder->dialogs.front();
+    QCOMPARE(save.defaultSuffix, QStringLiteral("vela"));
+    QVERIFY2(save.filter.startsWith(QStringLiteral("Vela reading, any script (*.vela)")), qPrintable(save.filter));
+    QVERIFY2(save.title.contains(QStringLiteral("\"\u00FA\"")), qPrintable(save.title));
+    QCOMPARE(QFileInfo(save.proposedPath).fileName(), name + QStringLiteral(".vela"));
+
+    Press(W(), "backButton");
+    Control<QLineEdit>(W(), "nameEdit")->clear();
+    Press(W(), "openButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(QString::fromStdString(window->ChartState().name), name);
+
+    Press(W(), "saveButton");
+    QCOMPARE(recorder->messages.size(), 1);
+    QVERIFY2(recorder->messages.front().text.contains(QStringLiteral(".vela")),
+             qPrintable(recorder->messages.front().text));
+    QVERIFY(!QFileInfo::exists(ved));
+}
+
+// The zone list's last entry takes an offset to the second, which the reading uses exactly and a
+// .vela file gives back into the box; a box without an offset says how to write one.
+void FrmMainTest::an_exact_offset_is_calculated_saved_and_opened_to_the_second() {
+    FillKnownGoodReading(W());
+    auto* offset = Control<QLineEdit>(W(), "offsetEdit");
+    ChoosePosition(W(), "zoneCombo", reading::kZoneCount);
+    QVERIFY(offset->isVisible());
+    TypeInto(W(), "offsetEdit", QStringLiteral("5:30"));
+    Press(W(), "calculateButton");
+    QCOMPARE(recorder->MessageTexts(), QStringList(QString::fromUtf8(reading::kOffsetNotationMessage)));
+    QCOMPARE(window->focusWidget(), static_cast<QWidget*>(offset));
+    recorder->messages.clear();
+
+    offset->clear();
+    TypeInto(W(), "offsetEdit", QStringLiteral("+05:53:20"));
+    Press(W(), "calculateButton");
+    QCOMPARE(window->ChartState().zone.secondsEast, 5 * 3600 + 53 * 60 + 20);
+    const QString path = tempDir->filePath(QStringLiteral("offset.vela"));
+    recorder->dialogAnswers << path << path;
+    Press(W(), "saveButton");
+    QVERIFY2(recorder->dialogs.last().title.contains(QStringLiteral("offset")),
+             qPrintable(recorder->dialogs.last().title));
+
+    Press(W(), "backButton");
+    ChoosePosition(W(), "zoneCombo", 34);
+    QVERIFY(!offset->isVisible());
+    Press(W(), "openButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    Press(W(), "backButton");
+    QCOMPARE(Control<QComboBox>(W(), "zoneCombo")->currentIndex(), reading::kZoneCount);
+    QCOMPARE(offset->text(), QStringLiteral("+05:53:20"));
+}
+
+// A chart file written by hand (10:30 at +05:30, 77°13′ E, 28°37′ N) opens as a reading named
+// after the file, and saves as a chart again by the name's ending.
+void FrmMainTest::a_chart_file_opens_and_a_reading_saves_as_one() {
+    const QString chart = tempDir->filePath(QStringLiteral("Kamala Devi.jhd"));
+    QFile file(chart);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "6\r\n15\r\n1975\r\n10.300000\r\n-5.300000\r\n-77.130000\r\n28.370000\r\n0.000000\r\n-5.500000\r\n"
+        "-5.500000\r\n0\r\n0\r\nDelhi\r\nIndia\r\n1\r\n1013.250000\r\n15.000000\r\n0\r\n");
+    file.close();
+    const QString copy = tempDir->filePath(QStringLiteral("copy.jhd"));
+    recorder->dialogAnswers << chart << copy;
+    Press(W(), "openButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(QString::fromStdString(window->ChartState().name), QStringLiteral("Kamala Devi"));
+    QCOMPARE(window->ChartState().zoneRow, 34);
+    Press(W(), "saveButton");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray original = file.readAll();
+    QFile written(copy);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll().split('\n').mid(0, 7), original.split('\n').mid(0, 7));
 }
 
 QTEST_MAIN(FrmMainTest)

@@ -6,9 +6,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
+#include "astro/birth_moment.h"
+#include "astro/text.h"
 #include "reading/calculation_driver.h"
+#include "reading/form_values.h"
 #include "reading/ghatis.h"
 #include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
@@ -104,7 +109,6 @@ TEST_F(ReadingFilesTest, ChartFilesTheReadingCannotHoldAreRefusedWithReason) {
     };
     const Case cases[] = {
         {Jhd("14.203000", "-5.300000", "-77.130000", "28.370000", "Delhi", "India"), "14:20:18 has seconds"},
-        {Jhd("14.200000", "-5.300000", "-77.135000", "28.370000", "Delhi", "India"), "longitude"},
         {"6\r\n15\r\n1975\r\n", "Line 4"},
     };
     for (const Case& c : cases) {
@@ -191,6 +195,120 @@ TEST_F(ReadingFilesTest, NamesInAnyScriptAndExactOffsetsKeepInVelaAndAreRefusedB
         ASSERT_TRUE(refused);
         EXPECT_NE(refused->text.find(".vela"), std::string::npos);
         EXPECT_FALSE(fs::exists(dir / "n.ved"));
+    }
+}
+
+// A place to the second: the layout's own example, 118.145667 packs 118°14.5667′ West, which is
+// 118°14′34″; -33.515000 is 33°51.5′ South, 33°51′30″. Both keep their seconds through the reading,
+// a .vela file and a .jhd file written again.
+TEST_F(ReadingFilesTest, PlacesToTheSecondKeepTheirSeconds) {
+    BirthForm form;
+    ASSERT_FALSE(OpenJhdFile(
+        Write("Peaster.jhd", Jhd("14.200000", "6.314000", "118.145667", "-33.515000", "Peaster", "Texas")), form));
+    EXPECT_EQ(form.lonDegrees + "/" + form.lonMinutes + "/" + form.lonSeconds, "118/14/34");
+    EXPECT_EQ(form.latDegrees + "/" + form.latMinutes + "/" + form.latSeconds, "33/51/30");
+    EXPECT_EQ(form.lonDirection, LonChoice::West);
+    EXPECT_EQ(form.latDirection, LatChoice::South);
+    Reading s;
+    ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+    EXPECT_NEAR(astro::PlaceOf(s).longitudeEast.value, -(118 + 14.5667 / 60), 1e-6);
+    EXPECT_NEAR(astro::PlaceOf(s).latitudeNorth.value, -(33 + 51.5 / 60), 1e-9);
+
+    const std::string vela = (dir / "p.vela").string();
+    ASSERT_FALSE(SaveVelaFile(vela, s));
+    BirthForm back;
+    std::string profile;
+    ASSERT_FALSE(OpenVelaFile(vela, back, profile));
+    EXPECT_EQ(back.lonSeconds + "/" + back.latSeconds, "34/30");
+    Reading again;
+    ASSERT_TRUE(RunCalculation(back, again).Succeeded());
+    const std::string jhd = (dir / "p.jhd").string();
+    ASSERT_FALSE(SaveJhdFile(jhd, again));
+    std::ifstream in(jhd, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(bytes.find("\r\n118.145667\r\n-33.515000\r\n"), std::string::npos) << bytes;
+    // A .ved file would drop the seconds: Save proposes .vela, and a .ved is refused.
+    ASSERT_TRUE(WhyVelaIsNeeded(again, kFieldShift));
+    const auto vedRefused = SaveReadingFile((dir / "p.ved").string(), again, again.zoneRow);
+    ASSERT_TRUE(vedRefused);
+    EXPECT_NE(vedRefused->text.find(".vela"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "p.ved"));
+
+    // Seconds out of range in a file are refused with the box named.
+    back.latSeconds = "60";
+    const auto refused = RunCalculation(back, again);
+    ASSERT_FALSE(refused.Succeeded());
+    EXPECT_NE(refused.message->text.find("Seconds of Latitude"), std::string::npos);
+}
+
+// Save proposes .ved when the reading fits it, .vela when not, and says why in one sentence.
+TEST(VelaNeededTest, OnlyWhatAVedCannotHoldAsksForVela) {
+    struct Case {
+        const char* name;
+        int openedShift;
+        bool exact;
+        const char* why;  // a part of the sentence, or nullptr when a .ved holds the reading
+    };
+    const Case cases[] = {
+        {"Asha D'Souza", kFieldShift, false, nullptr},
+        {"Zoë", kFieldShift, false, nullptr},                      // U+00EB + 20 = 255: the last letter S = 20 holds
+        {"Björn Müller", kFieldShift, false, "the letter \"ö\""},  // U+00F6 + 20 > 255
+        {"Muñoz", 14, false, nullptr},                             // the file it came from had S = 14
+        {"कमल", kFieldShift, false, "name has the letter \"क\""},
+        {"Asha", kFieldShift, true, "exact offset"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BirthForm form = Delhi(c.name);
+        if (c.exact) form.exactZone = ExactZone{19800, "UTC+05:30"};
+        Reading s;
+        ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+        const auto why = WhyVelaIsNeeded(s, c.openedShift);
+        if (c.why == nullptr) {
+            EXPECT_FALSE(why) << *why;
+        } else {
+            ASSERT_TRUE(why);
+            EXPECT_NE(why->find(c.why), std::string::npos) << *why;
+            EXPECT_EQ(why->find('\n'), std::string::npos);
+        }
+    }
+}
+
+// A text longer than the reader takes is refused at save, with the field named and no file left,
+// so the program never writes a reading it cannot open again.
+TEST_F(ReadingFilesTest, TextsTooLongForTheReaderAreRefusedAtSave) {
+    BirthForm form = Delhi("Kamala");
+    for (int i = 0; i < 1366; ++i) form.city += "क";  // 4098 bytes, two past the limit
+    Reading s;
+    ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+    const auto problem = SaveVelaFile((dir / "long.vela").string(), s);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->text.rfind("The reading could not be saved.", 0), 0u) << problem->text;
+    EXPECT_EQ(problem->focus, FormField::City);
+    EXPECT_FALSE(fs::exists(dir / "long.vela"));
+    // Bytes that are no UTF-8 (a cut character) never reach the JSON writer.
+    form = Delhi("Kamala \xE0\xA4");
+    EXPECT_TRUE(CheckVelaTexts(form));
+}
+
+TEST(ExactOffsetTest, TheOffsetBoxTakesSignedHoursMinutesAndSeconds) {
+    struct Case {
+        const char* text;
+        std::optional<int> secondsEast;
+    };
+    const Case cases[] = {
+        {"+05:30", 19800},    {"-03:30", -12600}, {" +05:53:20 ", 21200}, {"-6:31:24", -23484},
+        {"+16:00", 57600},    {"+00:00", 0},      {"+16:00:01", {}},      {"05:30", {}},
+        {"+5", {}},           {"+05:3", {}},      {"+05:60", {}},         {"+05:30:60", {}},
+        {"+05:30:00:00", {}}, {"+123:00", {}},    {"+05.30", {}},         {"", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto zone = ParseExactOffset(c.text);
+        ASSERT_EQ(zone.has_value(), c.secondsEast.has_value());
+        if (!zone) continue;
+        EXPECT_EQ(zone->secondsEast, *c.secondsEast);
+        EXPECT_EQ(zone->name, "UTC" + std::string(astro::TrimBlanks(c.text)));
     }
 }
 
