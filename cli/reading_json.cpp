@@ -103,12 +103,6 @@ private:
     std::size_t length = 0;
 };
 
-// Signed decimal degrees from the record's whole degrees and minutes.
-double Degrees(int deg, int min, bool negative) {
-    const double d = deg + min / 60.0;
-    return negative ? -d : d;
-}
-
 void SunDay(JsonWriter& w, JsonKey key, astro::DateValue rise, astro::DateValue set) {
     w.Key(key);
     w.BeginObject();
@@ -244,8 +238,10 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
         w.Field("zone_text", row < s.zones->zoneTable.size() ? s.zones->zoneTable[row] : std::string_view{});
     }
     w.Field("dst", s.dst);
-    w.Field("latitude", Degrees(s.latDegrees, s.latMinutes, s.south));
-    w.Field("longitude", Degrees(s.lonDegrees, s.lonMinutes, !s.east));
+    // To the second where the place has seconds; the same bits as degrees and minutes where not.
+    const astro::Place place = astro::PlaceOf(s);
+    w.Field("latitude", place.latitudeNorth.value);
+    w.Field("longitude", place.longitudeEast.value);
     w.Field("city", s.city);
     w.Field("state", s.state);
     w.Field("country", s.country);
