@@ -248,11 +248,51 @@
         <source>About Vela Upagrahas</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&lt;p&gt;The precise positions come from the Swiss Ephemeris (AGPL 3): linked with it, this program is distributed under the GNU Affero General Public License 3. Its source stays under the MIT License.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::BirthDataPanel</name>
     <message>
         <source>The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offset East of Greenwich, +HH:MM or +HH:MM:SS (- for West)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds of arc, 0 to 59; may stay empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or ghatis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ghatis and palas after the birth day&apos;s sunrise, such as 9.38 (1 ghati = 24 minutes, 1 pala = 24 seconds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another offset (±HH:MM:SS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter the ghatis and palas after sunrise as GG.PP, each from 0 to 59 (9.38 is 9 ghatis 38 palas).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ghatis %2 palas after sunrise (%3): %4 on the clock%5, set as %6:%7.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> of the next day</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -300,6 +340,130 @@
     </message>
     <message>
         <source>now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu Kalam, Yamagandam and Gulika Kalam, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu Kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamagandam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gulika Kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 the clocks keep daylight saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 the clocks keep standard time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written, but the disk did not confirm it: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the &amp;choghadiyas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export C&amp;SV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving on this day, as the zone history of %1 has it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No daylight saving on this day, as the zone history of %1 has it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the month as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the month as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV was not written: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -360,6 +524,26 @@ Do you want to save it?</source>
     </message>
     <message>
         <source>Da&amp;y Portions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vela reading, any script (*.vela)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JHD chart (*.jhd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — saved as .vela: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings and charts (*.ved *.vela *.jhd)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This reading was saved under the profile &quot;%1&quot;; it is read under &quot;%2&quot;, the profile chosen in the Conventions menu.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

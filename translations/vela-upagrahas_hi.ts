@@ -248,12 +248,52 @@
         <source>About Vela Upagrahas</source>
         <translation>Vela Upagrahas के बारे में</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;The precise positions come from the Swiss Ephemeris (AGPL 3): linked with it, this program is distributed under the GNU Affero General Public License 3. Its source stays under the MIT License.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;सूक्ष्म स्थितियाँ Swiss Ephemeris (AGPL 3) से आती हैं: उससे जुड़ा होने के कारण यह प्रोग्राम GNU Affero General Public License 3 के अन्तर्गत वितरित है। इसका स्रोत कोड MIT License के अन्तर्गत ही रहता है।&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::BirthDataPanel</name>
     <message>
         <source>The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.</source>
         <translation>एटलस %1 को इन निर्देशांकों से %2 कि.मी. दूर बताता है: कृपया नगर या निर्देशांक जाँचें।</translation>
+    </message>
+    <message>
+        <source>The offset East of Greenwich, +HH:MM or +HH:MM:SS (- for West)</source>
+        <translation>ग्रीनविच से पूर्व की ओर का अंतर, +घं:मि या +घं:मि:से (पश्चिम के लिए -)</translation>
+    </message>
+    <message>
+        <source>Seconds of arc, 0 to 59; may stay empty</source>
+        <translation>विकला, 0 से 59 तक; खाली छोड़ी जा सकती है</translation>
+    </message>
+    <message>
+        <source>or ghatis</source>
+        <translation>या घटी</translation>
+    </message>
+    <message>
+        <source>Ghatis and palas after the birth day&apos;s sunrise, such as 9.38 (1 ghati = 24 minutes, 1 pala = 24 seconds)</source>
+        <translation>जन्म के दिन के सूर्योदय के बाद की घटी और पल, जैसे 9.38 (1 घटी = 24 मिनट, 1 पल = 24 सेकंड)</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>समय भरें</translation>
+    </message>
+    <message>
+        <source>Another offset (±HH:MM:SS)</source>
+        <translation>अन्य अंतर (±घं:मि:से)</translation>
+    </message>
+    <message>
+        <source>Please enter the ghatis and palas after sunrise as GG.PP, each from 0 to 59 (9.38 is 9 ghatis 38 palas).</source>
+        <translation>कृपया सूर्योदय के बाद की घटी और पल घटी.पल के रूप में भरें, दोनों 0 से 59 तक (9.38 अर्थात 9 घटी 38 पल)।</translation>
+    </message>
+    <message>
+        <source>%1 ghatis %2 palas after sunrise (%3): %4 on the clock%5, set as %6:%7.</source>
+        <translation>सूर्योदय (%3) के बाद %1 घटी %2 पल: घड़ी में %4%5, समय %6:%7 भरा गया।</translation>
+    </message>
+    <message>
+        <source> of the next day</source>
+        <translation> (अगले दिन)</translation>
     </message>
 </context>
 <context>
@@ -301,6 +341,130 @@
     <message>
         <source>now</source>
         <translation>अभी</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam, Yamagandam and Gulika Kalam, %1</source>
+        <translation>राहु काल, यमगण्ड और गुलिक काल, %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>स्थान: %1</translation>
+    </message>
+    <message>
+        <source>Profile: %1 (%2)</source>
+        <translation>पद्धति: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>दिनांक</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>वार</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>सूर्योदय</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>सूर्यास्त</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam</source>
+        <translation>राहु काल</translation>
+    </message>
+    <message>
+        <source>Yamagandam</source>
+        <translation>यमगण्ड</translation>
+    </message>
+    <message>
+        <source>Gulika Kalam</source>
+        <translation>गुलिक काल</translation>
+    </message>
+    <message>
+        <source>From %1 the clocks keep daylight saving.</source>
+        <translation>%1 से घड़ियाँ ग्रीष्मकालीन समय पर चलती हैं।</translation>
+    </message>
+    <message>
+        <source>From %1 the clocks keep standard time.</source>
+        <translation>%1 से घड़ियाँ मानक समय पर चलती हैं।</translation>
+    </message>
+    <message>
+        <source>%1 was written, but the disk did not confirm it: %2.</source>
+        <translation>%1 लिखी गई, पर डिस्क ने इसकी पुष्टि नहीं की: %2।</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>पृष्ठ बनाया नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>Show the &amp;choghadiyas</source>
+        <translation>चौघड़िया दिखाएँ (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation>चौघड़िया</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>दिन (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>छापें... (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>PDF निर्यात करें... (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Export C&amp;SV...</source>
+        <translation>CSV निर्यात करें... (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>महीना (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Daylight saving on this day, as the zone history of %1 has it</source>
+        <translation>%1 के समय क्षेत्र के इतिहास के अनुसार इस दिन ग्रीष्मकालीन समय लागू है</translation>
+    </message>
+    <message>
+        <source>No daylight saving on this day, as the zone history of %1 has it</source>
+        <translation>%1 के समय क्षेत्र के इतिहास के अनुसार इस दिन ग्रीष्मकालीन समय लागू नहीं है</translation>
+    </message>
+    <message>
+        <source>The month could not be printed.</source>
+        <translation>महीना छापा नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>Export the month as PDF</source>
+        <translation>महीने को PDF के रूप में निर्यात करें</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF फ़ाइलें (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF was not written: %1</source>
+        <translation>PDF नहीं लिखी गई: %1</translation>
+    </message>
+    <message>
+        <source>Export the month as CSV</source>
+        <translation>महीने को CSV के रूप में निर्यात करें</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV फ़ाइलें (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV was not written: %1</source>
+        <translation>CSV नहीं लिखी गई: %1</translation>
     </message>
 </context>
 <context>
@@ -363,6 +527,26 @@ Do you want to save it?</source>
     <message>
         <source>Da&amp;y Portions...</source>
         <translation>दिन के भाग... (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Vela reading, any script (*.vela)</source>
+        <translation>Vela कुण्डली, किसी भी लिपि में (*.vela)</translation>
+    </message>
+    <message>
+        <source>JHD chart (*.jhd)</source>
+        <translation>JHD चक्र (*.jhd)</translation>
+    </message>
+    <message>
+        <source>%1 — saved as .vela: %2</source>
+        <translation>%1 — .vela के रूप में सहेजी जाएगी: %2</translation>
+    </message>
+    <message>
+        <source>Readings and charts (*.ved *.vela *.jhd)</source>
+        <translation>कुण्डलियाँ और चक्र (*.ved *.vela *.jhd)</translation>
+    </message>
+    <message>
+        <source>This reading was saved under the profile &quot;%1&quot;; it is read under &quot;%2&quot;, the profile chosen in the Conventions menu.</source>
+        <translation>यह कुण्डली &quot;%1&quot; पद्धति से सहेजी गई थी; इसे &quot;%2&quot; से पढ़ा जा रहा है, जो परिपाटी मेनू में चुनी गई पद्धति है।</translation>
     </message>
 </context>
 <context>
