@@ -248,12 +248,52 @@
         <source>About Vela Upagrahas</source>
         <translation>Vela Upagrahas பற்றி</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;The precise positions come from the Swiss Ephemeris (AGPL 3): linked with it, this program is distributed under the GNU Affero General Public License 3. Its source stays under the MIT License.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;துல்லிய நிலைகள் Swiss Ephemeris (AGPL 3) இலிருந்து பெறப்படுகின்றன: அதனுடன் இணைக்கப்படுவதால் இந்த நிரல் GNU Affero General Public License 3 இன் கீழ் வழங்கப்படுகிறது. அதன் மூலநிரல் MIT License இன் கீழேயே இருக்கும்.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::BirthDataPanel</name>
     <message>
         <source>The atlas places %1 %2 km from these coordinates: please check the city or the coordinates.</source>
         <translation>அட்லஸ் %1 ஐ இந்த ஆயத்தொலைவுகளிலிருந்து %2 கி.மீ. தொலைவில் காட்டுகிறது: நகரத்தையோ ஆயத்தொலைவுகளையோ சரிபார்க்கவும்.</translation>
+    </message>
+    <message>
+        <source>The offset East of Greenwich, +HH:MM or +HH:MM:SS (- for West)</source>
+        <translation>கிரீன்விச்சிலிருந்து கிழக்கே உள்ள வேறுபாடு, +மணி:நிமி அல்லது +மணி:நிமி:நொடி (மேற்குக்கு -)</translation>
+    </message>
+    <message>
+        <source>Seconds of arc, 0 to 59; may stay empty</source>
+        <translation>விகலை, 0 முதல் 59 வரை; காலியாக விடலாம்</translation>
+    </message>
+    <message>
+        <source>or ghatis</source>
+        <translation>அல்லது நாழிகை</translation>
+    </message>
+    <message>
+        <source>Ghatis and palas after the birth day&apos;s sunrise, such as 9.38 (1 ghati = 24 minutes, 1 pala = 24 seconds)</source>
+        <translation>பிறந்த நாளின் சூரிய உதயத்திலிருந்து நாழிகையும் விநாடியும், எடுத்துக்காட்டாக 9.38 (1 நாழிகை = 24 நிமிடம், 1 விநாடி = 24 நொடி)</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>நேரத்தை அமை</translation>
+    </message>
+    <message>
+        <source>Another offset (±HH:MM:SS)</source>
+        <translation>வேறொரு நேர வேறுபாடு (±மணி:நிமி:நொடி)</translation>
+    </message>
+    <message>
+        <source>Please enter the ghatis and palas after sunrise as GG.PP, each from 0 to 59 (9.38 is 9 ghatis 38 palas).</source>
+        <translation>சூரிய உதயத்திலிருந்து நாழிகையையும் விநாடியையும் நாழிகை.விநாடி என்ற வடிவில் உள்ளிடவும், ஒவ்வொன்றும் 0 முதல் 59 வரை (9.38 என்பது 9 நாழிகை 38 விநாடி).</translation>
+    </message>
+    <message>
+        <source>%1 ghatis %2 palas after sunrise (%3): %4 on the clock%5, set as %6:%7.</source>
+        <translation>சூரிய உதயத்திலிருந்து (%3) %1 நாழிகை %2 விநாடி: கடிகாரத்தில் %4%5, நேரம் %6:%7 என அமைக்கப்பட்டது.</translation>
+    </message>
+    <message>
+        <source> of the next day</source>
+        <translation> (மறுநாள்)</translation>
     </message>
 </context>
 <context>
@@ -301,6 +341,130 @@
     <message>
         <source>now</source>
         <translation>இப்போது</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam, Yamagandam and Gulika Kalam, %1</source>
+        <translation>ராகு காலம், எமகண்டம், குளிகை காலம், %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>இடம்: %1</translation>
+    </message>
+    <message>
+        <source>Profile: %1 (%2)</source>
+        <translation>முறை: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>தேதி</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>கிழமை</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>சூரிய உதயம்</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>சூரிய அஸ்தமனம்</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam</source>
+        <translation>ராகு காலம்</translation>
+    </message>
+    <message>
+        <source>Yamagandam</source>
+        <translation>எமகண்டம்</translation>
+    </message>
+    <message>
+        <source>Gulika Kalam</source>
+        <translation>குளிகை காலம்</translation>
+    </message>
+    <message>
+        <source>From %1 the clocks keep daylight saving.</source>
+        <translation>%1 முதல் கடிகாரங்கள் பகலொளி சேமிப்பு நேரத்தைப் பின்பற்றுகின்றன.</translation>
+    </message>
+    <message>
+        <source>From %1 the clocks keep standard time.</source>
+        <translation>%1 முதல் கடிகாரங்கள் திட்ட நேரத்தைப் பின்பற்றுகின்றன.</translation>
+    </message>
+    <message>
+        <source>%1 was written, but the disk did not confirm it: %2.</source>
+        <translation>%1 எழுதப்பட்டது, ஆனால் வட்டு அதை உறுதிப்படுத்தவில்லை: %2.</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>பக்கத்தை வரைய முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Show the &amp;choghadiyas</source>
+        <translation>சௌகடியாக்களைக் காட்டு (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation>சௌகடியா</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>பெயர்</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <translation>நாள் (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>அச்சிடு... (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>PDF ஆக ஏற்றுமதி செய்... (&amp;F)</translation>
+    </message>
+    <message>
+        <source>Export C&amp;SV...</source>
+        <translation>CSV ஆக ஏற்றுமதி செய்... (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <translation>மாதம் (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Daylight saving on this day, as the zone history of %1 has it</source>
+        <translation>%1 இன் நேர மண்டல வரலாற்றின்படி இந்த நாளில் பகலொளி சேமிப்பு நேரம் உண்டு</translation>
+    </message>
+    <message>
+        <source>No daylight saving on this day, as the zone history of %1 has it</source>
+        <translation>%1 இன் நேர மண்டல வரலாற்றின்படி இந்த நாளில் பகலொளி சேமிப்பு நேரம் இல்லை</translation>
+    </message>
+    <message>
+        <source>The month could not be printed.</source>
+        <translation>மாதத்தை அச்சிட முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>Export the month as PDF</source>
+        <translation>மாதத்தை PDF ஆக ஏற்றுமதி செய்</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF கோப்புகள் (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF was not written: %1</source>
+        <translation>PDF எழுதப்படவில்லை: %1</translation>
+    </message>
+    <message>
+        <source>Export the month as CSV</source>
+        <translation>மாதத்தை CSV ஆக ஏற்றுமதி செய்</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV கோப்புகள் (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV was not written: %1</source>
+        <translation>CSV எழுதப்படவில்லை: %1</translation>
     </message>
 </context>
 <context>
@@ -363,6 +527,26 @@ Do you want to save it?</source>
     <message>
         <source>Da&amp;y Portions...</source>
         <translation>நாளின் பாகங்கள்... (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Vela reading, any script (*.vela)</source>
+        <translation>Vela ஜாதகம், எந்த எழுத்துமுறையிலும் (*.vela)</translation>
+    </message>
+    <message>
+        <source>JHD chart (*.jhd)</source>
+        <translation>JHD கட்டம் (*.jhd)</translation>
+    </message>
+    <message>
+        <source>%1 — saved as .vela: %2</source>
+        <translation>%1 — .vela ஆகச் சேமிக்கப்படும்: %2</translation>
+    </message>
+    <message>
+        <source>Readings and charts (*.ved *.vela *.jhd)</source>
+        <translation>ஜாதகங்களும் கட்டங்களும் (*.ved *.vela *.jhd)</translation>
+    </message>
+    <message>
+        <source>This reading was saved under the profile &quot;%1&quot;; it is read under &quot;%2&quot;, the profile chosen in the Conventions menu.</source>
+        <translation>இந்த ஜாதகம் &quot;%1&quot; முறையின் கீழ் சேமிக்கப்பட்டது; மரபுகள் பட்டியில் தேர்ந்தெடுத்த முறையான &quot;%2&quot; இன் கீழ் இது படிக்கப்படுகிறது.</translation>
     </message>
 </context>
 <context>
