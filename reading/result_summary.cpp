@@ -7,6 +7,7 @@
 #include "astro/text.h"
 #include "reading/reference_tables.h"
 #include "upagraha/nakshatra.h"
+#include "upagraha/profiles.h"
 
 namespace vela::reading {
 
@@ -93,6 +94,28 @@ std::string PortionText(const Upagrahas& u, std::size_t i) {
            (u.birthByDay ? ", day" : ", night");
 }
 
+// "Conventions: Original" for a preset; any other profile spells out every axis, as no name says
+// what it holds.
+std::string ConventionsText(const upagraha::ConventionProfile& profile) {
+    using namespace upagraha;
+    std::string text = "Conventions: " + std::string(profile.title);
+    if (const auto preset = FindProfile(profile.name); preset && preset->SameConventions(profile)) return text;
+    text += " (" + std::string(LordOrderText(profile.lordOrder));
+    for (std::size_t u = 0; u < profile.points.size(); ++u) {
+        text += u == 0 ? "; " : ", ";
+        text += kUpagrahaNames[u];
+        if (profile.points[u] == PortionPoint::Ghatis)
+            text += " by the ghatis";
+        else
+            (text += " at the ") += PointText(profile.points[u]);
+    }
+    (text += "; ") += SunriseText(profile.sunrise);
+    (text += "; ") += VyatipataText(profile.vyatipata);
+    text += profile.ephemeris == EphemerisChoice::Precise ? "; precise ephemeris" : "; the original's formulas";
+    text += profile.ayanamsa == AyanamsaChoice::Lahiri ? " with Lahiri's ayanamsa)" : " with the original's ayanamsa)";
+    return text;
+}
+
 }  // namespace
 
 std::string OffsetTextOfMinutes(int minutesEast) {
@@ -135,7 +158,7 @@ ResultHeader BuildHeader(const Reading& s, const Upagrahas& u) {
     const std::string weekday(kWeekdays[static_cast<std::size_t>(u.weekday % 7)]);
     header.dayNight =
         u.birthByDay ? "Day birth; the day portions of " + weekday : "Night birth; the night portions of " + weekday;
-    header.profile = "Conventions: " + std::string(s.profile.title);
+    header.profile = ConventionsText(s.profile);
     if (s.sky) {
         const PlacedPoint& moon = s.sky->Moon();
         header.janmaRasi = "Janma rasi " + std::string(moon.SignName());
