@@ -224,9 +224,17 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
     tableFormat.setCellSpacing(0);
     tableFormat.setBorder(0.5);
     tableFormat.setHeaderRowCount(1);
+    // The names of the upagrahas whole in the first column, the profiles sharing the rest.
+    tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    QList<QTextLength> widths = {QTextLength(QTextLength::PercentageLength, 16)};
+    for (int c = 0; c < columns; ++c)
+        widths << QTextLength(QTextLength::PercentageLength, 84.0 / static_cast<qreal>(columns));
+    tableFormat.setColumnWidthConstraints(widths);
     QTextTable* table =
         cursor.insertTable(static_cast<int>(upagraha::kUpagrahaNames.size()) + 1, columns + 1, tableFormat);
-    QTextCharFormat bold;
+    QTextCharFormat cellText;
+    cellText.setFontPointSize(kWorkingPoints);
+    QTextCharFormat bold = cellText;
     bold.setFontWeight(QFont::Bold);
     for (int c = 0; c < columns; ++c) {
         const reading::GridColumn& column = grid.columns[static_cast<std::size_t>(c)];
@@ -241,11 +249,11 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
             const auto at = static_cast<std::size_t>(c);
             QTextCursor cell = table->cellAt(row, c + 1).firstCursorPosition();
             if (!grid.columns[at].upagrahas)
-                cell.insertText(PrintText("refused"), plain);
+                cell.insertText(PrintText("refused"), cellText);
             else if (grid.Differs(u, at))
                 cell.insertText(ShowCoreText(grid.CellText(u, at)) + QStringLiteral(" *"), bold);
             else
-                cell.insertText(ShowCoreText(grid.CellText(u, at)), plain);
+                cell.insertText(ShowCoreText(grid.CellText(u, at)), cellText);
         }
     }
     cursor.movePosition(QTextCursor::End);
