@@ -216,6 +216,13 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
         cursor.insertBlock(plainBlock);
         cursor.insertText(ShowCoreText(note), plain);
     }
+    if (grid.notes.empty()) {
+        cursor.insertBlock(plainBlock);
+        cursor.insertText(PrintText("Nothing in this birth sets the profiles apart beyond their own conventions: no "
+                                    "sunrise or sunset close to the birth, no portion taken from another place, no "
+                                    "upagraha near a sign change."),
+                          plain);
+    }
     cursor.insertBlock(plainBlock);
 
     const auto columns = static_cast<int>(grid.columns.size());

@@ -199,12 +199,15 @@ void ResultView::FillViews() {
 
 void ResultView::FillComparison() {
     compareTable->clear();
-    if (!comparison) return;
+    if (!comparison || comparison->columns.empty()) return;
     const reading::ConventionGrid& grid = *comparison;
     QStringList notes;
     for (const std::string& note : grid.notes) notes << ShowCoreText(note);
+    if (notes.isEmpty())
+        notes << tr(
+            "Nothing in this birth sets the profiles apart beyond their own conventions: no sunrise or "
+            "sunset close to the birth, no portion taken from another place, no upagraha near a sign change.");
     compareNotes->setText(notes.join(QLatin1Char('\n')));
-    compareNotes->setVisible(!notes.isEmpty());
 
     const auto columns = static_cast<int>(grid.columns.size());
     const auto rows = static_cast<int>(upagraha::kUpagrahaNames.size());
@@ -215,6 +218,10 @@ void ResultView::FillComparison() {
         heads << (column.inUse ? tr("%1 (in use)").arg(ShowCoreText(column.profile.title))
                                : ShowCoreText(column.profile.title));
     compareTable->setHorizontalHeaderLabels(heads);
+    // Each profile says what it holds, where the mouse rests on its name.
+    for (int c = 0; c < columns; ++c)
+        compareTable->horizontalHeaderItem(c)->setToolTip(
+            ShowCoreText(upagraha::DescribeProfile(grid.columns[static_cast<std::size_t>(c)].profile)));
     QStringList names;
     for (const std::string_view name : upagraha::kUpagrahaNames) names << ShowCoreText(name);
     compareTable->setVerticalHeaderLabels(names);

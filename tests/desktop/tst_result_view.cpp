@@ -33,6 +33,7 @@
 #include "desktop/reading_print.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
+#include "reading/convention_grid.h"
 #include "reading/result_summary.h"
 #include "reading/working.h"
 #include "upagraha/profiles.h"
@@ -136,6 +137,7 @@ private slots:
     void a_custom_reading_spells_out_every_axis_on_screen_and_paper();
     void the_table_shows_the_point_of_each_upagraha();
     void the_compare_tab_sets_the_profiles_side_by_side();
+    void the_compare_tab_says_when_the_birth_is_near_sunrise();
     void the_pdf_has_the_comparison_page_only_when_chosen();
 
 private:
@@ -633,11 +635,40 @@ void ResultViewTest::the_compare_tab_sets_the_profiles_side_by_side() {
     QVERIFY(grid->item(5, 4)->font().bold());
     QVERIFY(Control<QLabel>(W(), "compareKey")->text().startsWith(QStringLiteral("* differs from the profile in use")));
 
+    // Nothing in this birth (mid-morning) sets the profiles apart beyond their conventions; the
+    // notes say so rather than stay blank.
+    QVERIFY(Control<QLabel>(W(), "compareNotes")->text().startsWith(QStringLiteral("Nothing in this birth")));
+
     ChooseCustom(AwayOnEveryAxis());
     QCOMPARE(grid->columnCount(), 7);
     QCOMPARE(grid->horizontalHeaderItem(6)->text(), QStringLiteral("Custom (in use)"));
     QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Original"));
     QCOMPARE(grid->item(4, 6)->text(), table->item(5, 5)->text());
+}
+
+// A birth in the minutes between the sunrises of the profiles: a day birth under some, a night
+// birth under others. The notes above the grid say so, in the core's words.
+void ResultViewTest::the_compare_tab_says_when_the_birth_is_near_sunrise() {
+    std::string minute;
+    std::string note;
+    // Delhi's sunrise in mid-June falls between 05:20 and 05:30; the sunrises of the profiles lie
+    // a few minutes apart there.
+    for (int m = 15; m < 40 && note.empty(); ++m) {
+        reading::BirthForm form = KnownGoodForm();
+        form.hour = "5";
+        form.minute = minute = std::to_string(m);
+        for (const std::string& each : reading::CompareProfiles(form, upagraha::kOriginalProfile).notes)
+            if (each.find("a night birth under") != std::string::npos) note = each;
+    }
+    QVERIFY2(!note.empty(), "no minute near sunrise where the profiles part on day and night");
+    Press(W(), "backButton");
+    ChooseEntry(W(), "hourCombo", QStringLiteral("5"));
+    ChooseEntry(W(), "minuteCombo", QString::fromStdString(minute));
+    Press(W(), "calculateButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    const QString notes = Control<QLabel>(W(), "compareNotes")->text();
+    QVERIFY2(notes.contains(QString::fromStdString(note)), qPrintable(notes));
+    QVERIFY(notes.contains(QStringLiteral("a day birth under")));
 }
 
 // Off at first, so that the printed reading stays as it was; chosen, the PDF ends with the grid on
@@ -655,7 +686,8 @@ void ResultViewTest::the_pdf_has_the_comparison_page_only_when_chosen() {
     // (A cell's words wrap within it: the profiles' names are read in their first words.)
     for (const QString& part :
          {QStringLiteral("Comparison of profiles"), QStringLiteral("Original (in"), QStringLiteral("Seven lords"),
-          QStringLiteral("Yamaghantaka"), QStringLiteral("* differs from the profile in use (Original).")})
+          QStringLiteral("Yamaghantaka"), QStringLiteral("* differs from the profile in use (Original)."),
+          QStringLiteral("Nothing in this birth sets the profiles apart")})
         QVERIFY2(last.contains(part), qPrintable(part + QStringLiteral(" in ") + last));
     // The marked cell of the screen's grid is marked on paper too.
     const QString marked = Control<QTableWidget>(W(), "compareTable")->item(4, 1)->text();
