@@ -312,6 +312,16 @@ void ProfilesTest::the_dialog_opens_on_the_profile_in_use_with_every_axis() {
     QCOMPARE(list(QStringLiteral("ayanamsaCombo")), Shown(2, 1));
     QVERIFY(dialog.Profile().SameConventions(away));
     QVERIFY(dialog.Profile().name == kCustomName);
+    // Made in the dialog, it is the profile in use, and the next window takes it up again.
+    Choice().SetCustomEditor(
+        [&dialog](QWidget*, const ConventionProfile&) { return std::optional<ConventionProfile>(dialog.Profile()); });
+    MenuItem("profileAction_custom")->trigger();
+    QVERIFY(Choice().Profile().SameConventions(away));
+    OpenWindow();
+    QVERIFY(Choice().Profile().SameConventions(away));
+    QVERIFY(Choice().Profile().name == kCustomName);
+    QVERIFY(MenuItem("profileAction_custom")->isChecked());
+
     // The description follows every list, the last ones too.
     auto* description = dialog.findChild<QLabel*>(QStringLiteral("descriptionLabel"));
     QVERIFY(description->text().contains(QStringLiteral("Maandi by the ghatis")));
