@@ -14,7 +14,10 @@
 
 #include "atlas/place_name.h"
 #include "reading/birth_form.h"
+#include "reading/day_portions.h"
+#include "reading/reading_language.h"
 #include "reading/reference_tables.h"
+#include "upagraha/language.h"
 
 namespace vela::atlas {
 
@@ -85,23 +88,36 @@ ZoneProposal ProposeZone(const ZoneAtMoment& zone);
 //   Asia/Kolkata on 16 Oct 1942: +06:30, daylight saving (standard +05:30)
 //   Proposed: "Indian Time, IST, +5.3" with Daylight Saving Time ticked
 //   Zone set to "Indian Time, IST, +5.3", Daylight Saving Time clear
+// In Hindi or Tamil the words are the language's, the date's month too; the zone's names (the
+// data's and the list's) stay as they are written.
 std::string ProposalText(const ZoneAtMoment& zone, const ClockMoment& moment, const ZoneProposal& proposal,
-                         bool applied = false);
+                         bool applied = false, upagraha::Language language = upagraha::Language::English);
 
 // The line above the proposal when it comes from the atlas place nearest to coordinates typed by
 // hand: "Nearest place in the atlas: New Delhi, NCT, India (3 km)", the distance to the kilometre.
-std::string NearestPlaceText(const AtlasPlace& place, double km);
+std::string NearestPlaceText(const AtlasPlace& place, double km,
+                             upagraha::Language language = upagraha::Language::English);
 
 // The line when the place's zone is one the system's data does not know, and when the form's day
 // does not exist in its month (the offset waits for a date).
-std::string UnknownZoneText(std::string_view zone);
-std::string NoDateText(std::string_view zone);
+std::string UnknownZoneText(std::string_view zone, upagraha::Language language = upagraha::Language::English);
+std::string NoDateText(std::string_view zone, upagraha::Language language = upagraha::Language::English);
 
 // A warning when the form's row and tick do not give the offset in force (to the minute), or
 // local mean time where the data says the clocks kept it or not, or when no row can give it. A
 // row with the same offset as the proposed one is as good as it, so it draws no warning; a form
 // without a row selected draws none either (the calculation names that itself).
 std::optional<std::string> ZoneWarning(const ZoneAtMoment& zone, const ZoneProposal& proposal, int chosenRow,
-                                       bool chosenDST);
+                                       bool chosenDST, upagraha::Language language = upagraha::Language::English);
+
+// The texts above in English, Hindi and Tamil (for the test that holds every entry to its
+// placeholders).
+std::span<const reading::TranslatedText> ZoneTexts();
+
+// A day's clock for the day portions from what the data says at noon of that day: the offset in
+// force, as the zone and the daylight-saving tick give it (the tick where the clocks are ahead of
+// or behind the standard offset; the zone then the offset in force less one hour, so that the two
+// together give the clocks whatever the size of the shift).
+reading::DayClock DayClockOf(const ZoneAtMoment& zone);
 
 }  // namespace vela::atlas

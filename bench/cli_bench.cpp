@@ -88,7 +88,7 @@ const std::vector<double>& JsonNumbers() {
             const upagraha::Upagrahas& u = c.outcome.upagrahas;
             all.push_back(c.state.latDegrees + c.state.latMinutes / 60.0);
             all.push_back(c.state.lonDegrees + c.state.lonMinutes / 60.0);
-            all.push_back(c.state.birthAscendant);
+            all.push_back(c.state.birthAscendant.value);
             for (const upagraha::Portion& p : u.portions) all.insert(all.end(), {p.start, p.end});
             all.insert(all.end(), u.moments.begin(), u.moments.end());
             all.insert(all.end(), u.longitudes.begin(), u.longitudes.end());

@@ -22,6 +22,7 @@
 #include "desktop/app_icon.h"
 #include "desktop/main_window.h"
 #include "desktop/single_instance.h"
+#include "vela_version.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ std::chrono::nanoseconds Now() { return SystemClock::now().time_since_epoch(); }
 
 class Milestones {
 public:
-    explicit Milestones(std::chrono::nanoseconds start) : start(start) {}
+    explicit Milestones(std::chrono::nanoseconds startTime) : start(startTime) {}
     void Mark(const char* step) {
         const double ms = std::chrono::duration<double, std::milli>(Now() - start).count();
         std::printf("%-28s %8.2f ms\n", step, ms);
@@ -45,7 +46,7 @@ private:
 // backing store happen in one pass, so a zero timer queued from there runs once the pass is over.
 class FirstPaintWatch : public QObject {
 public:
-    FirstPaintWatch(QWidget* window, Milestones& milestones) : window(window), milestones(milestones) {}
+    FirstPaintWatch(QWidget* watchedWindow, Milestones& marks) : window(watchedWindow), milestones(marks) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -92,7 +93,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "another copy holds the lock; set XDG_RUNTIME_DIR to a folder of your own\n");
         return EXIT_FAILURE;
     }
-    vela::main window;
+    vela::desktop::MainWindow window;
     milestones.Mark("window built");
     FirstPaintWatch watch(&window, milestones);
     app.installEventFilter(&watch);

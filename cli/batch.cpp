@@ -1,6 +1,7 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <initializer_list>
 #include <iostream>
@@ -119,8 +120,31 @@ LineReader::LineReader(std::istream& in, std::size_t lineLimit) : buf(in.rdbuf()
 
 bool LineReader::Next(InputLine& line) { return Next(line, false) == LineStatus::Line; }
 
-LineStatus LineReader::Next(InputLine& line, bool mayPause, bool stopWhenTooLong) {
+std::optional<LineStatus> LineReader::Refill(bool mayPause) {
     using Traits = std::char_traits<char>;
+    constexpr std::size_t kBlockBytes = 64 * 1024;
+    if (block.size() < kBlockBytes) block.resize(kBlockBytes);
+    blockStart = 0;
+    blockEnd = 0;
+    // in_avail() counts what the buffer holds and, when it is empty, what the system has ready (a
+    // pipe's or a terminal's waiting bytes); 0 means the next read may wait. Those bytes are
+    // taken at once; otherwise one byte is waited for.
+    const std::streamsize ready = buf->in_avail();
+    if (ready > 0) {
+        const auto wanted =
+            static_cast<std::streamsize>(std::min<std::size_t>(kBlockBytes, static_cast<std::size_t>(ready)));
+        blockEnd = static_cast<std::size_t>(std::max<std::streamsize>(buf->sgetn(block.data(), wanted), 0));
+        if (blockEnd > 0) return std::nullopt;
+    }
+    if (mayPause) return LineStatus::Pause;
+    const auto c = buf->sbumpc();
+    if (Traits::eq_int_type(c, Traits::eof())) return LineStatus::End;
+    block[0] = Traits::to_char_type(c);
+    blockEnd = 1;
+    return std::nullopt;
+}
+
+LineStatus LineReader::Next(InputLine& line, bool mayPause, bool stopWhenTooLong) {
     if (buf == nullptr) return LineStatus::End;
     std::string& text = partial.text;
     const auto finish = [&] {
@@ -132,19 +156,33 @@ LineStatus LineReader::Next(InputLine& line, bool mayPause, bool stopWhenTooLong
         return LineStatus::Line;
     };
     for (;;) {
-        // in_avail() counts what the buffer holds and, when it is empty, what the system has
-        // ready (a pipe's or a terminal's waiting bytes); 0 means the next read may wait.
-        if (mayPause && buf->in_avail() <= 0) return LineStatus::Pause;
-        const auto c = buf->sbumpc();
-        if (Traits::eq_int_type(c, Traits::eof())) return text.empty() && !partial.tooLong ? LineStatus::End : finish();
-        const char ch = Traits::to_char_type(c);
-        if (ch == '\n') return finish();
-        if (text.size() < maxBytes) {
-            text.push_back(ch);
-        } else {
-            partial.tooLong = true;
-            if (stopWhenTooLong) return finish();
+        if (blockStart == blockEnd) {
+            if (const auto status = Refill(mayPause)) {
+                if (*status == LineStatus::End && (!text.empty() || partial.tooLong)) return finish();
+                return *status;
+            }
         }
+        const char* const begin = block.data() + blockStart;
+        const std::size_t available = blockEnd - blockStart;
+        const auto* const lineEnd = static_cast<const char*>(std::memchr(begin, '\n', available));
+        const std::size_t length = lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - begin) : available;
+        const std::size_t room = maxBytes - std::min(maxBytes, text.size());
+        if (length > room) {
+            text.append(begin, room);
+            partial.tooLong = true;
+            if (stopWhenTooLong) {
+                blockStart += room + 1;  // the first byte past the cap, as it was read
+                return finish();
+            }
+        } else {
+            text.append(begin, length);
+        }
+        if (lineEnd == nullptr) {
+            blockStart = blockEnd;
+            continue;
+        }
+        blockStart += length + 1;  // the line and its line feed
+        return finish();
     }
 }
 

@@ -61,9 +61,18 @@ public:
     LineStatus Next(InputLine& line, bool mayPause, bool stopWhenTooLong = false);
 
 private:
+    // Takes into block what the stream has ready (at least one byte, waiting for it unless
+    // mayPause); answers Pause or End when it took nothing.
+    std::optional<LineStatus> Refill(bool mayPause);
+
     std::streambuf* buf;
     std::size_t maxBytes;
     InputLine partial;  // the line being read, across pauses
+    // Bytes taken from the stream and not yet given out: block[blockStart, blockEnd). Only what
+    // the stream had ready is taken, so a pause is seen exactly where reading byte by byte saw it.
+    std::string block;
+    std::size_t blockStart = 0;
+    std::size_t blockEnd = 0;
 };
 
 // Splits one line into its fields ("..." quoting, "" for a quote inside); a one-line problem

@@ -13,6 +13,8 @@
 #include "reading/day_portions.h"
 #include "reading/form_values.h"
 #include "reading/reading_file.h"
+#include "reading/reading_language.h"
+#include "upagraha/language.h"
 #include "upagraha/profiles.h"
 
 namespace vela::cli {
@@ -84,7 +86,7 @@ int RunDayCommand(int argc, const char* const* argv) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     std::string dayText, monthText, readingPath, profileName;
     ReadingNotation notation;
-    bool dst = false, json = false, csv = false;
+    bool dst = false, json = false, csv = false, choghadiya = false;
     CLI::Option* day =
         app.add_option("--day", dayText, "The day's portions, horas and periods")->type_name("YYYY-MM-DD");
     CLI::Option* month = app.add_option("--month", monthText, "One line a day: sunrise, sunset and the three periods")
@@ -97,13 +99,21 @@ int RunDayCommand(int argc, const char* const* argv) {
     app.add_flag("--dst", dst, "The clock runs one hour ahead of the zone, every day");
     CLI::Option* jsonFlag = app.add_flag("--json", json, "One JSON object instead of the text");
     CLI::Option* csvFlag = app.add_flag("--csv", csv, "With --month: CSV, one row a day");
+    CLI::Option* choghadiyaFlag =
+        app.add_flag("--choghadiya", choghadiya, "With --day: the eight choghadiyas of the day and of the night");
     app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
     std::vector<std::string> conventionSettings;
     app.add_option("--convention", conventionSettings, "One axis of the profile set otherwise, such as lords=seven")
         ->type_name("AXIS=VALUE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    std::string languageCode = "en";
+    CLI::Option* languageOption =
+        app.add_option("--lang", languageCode,
+                       "The text's language: en (the default), hi or ta; JSON and CSV keep English")
+            ->type_name("en|hi|ta");
     day->excludes(month);
     csvFlag->needs(month);
+    choghadiyaFlag->needs(day);
     csvFlag->excludes(jsonFlag);
     // A saved reading gives the place and the zone; its daylight-saving tick was the birth's, so the
     // day's is --dst's with a reading as without one.
@@ -118,6 +128,11 @@ int RunDayCommand(int argc, const char* const* argv) {
         if (e.get_exit_code() == 0) return app.exit(e);  // --help
         return UsageError(e.what());
     }
+
+    const auto language = upagraha::LanguageFromCode(languageCode);
+    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
+    if (languageOption->count() > 0 && (json || csv))
+        return UsageError("--json and --csv keep English and take no --lang");
 
     upagraha::ConventionProfile conventions = upagraha::kOriginalProfile;
     if (!profileName.empty()) {
@@ -153,17 +168,17 @@ int RunDayCommand(int argc, const char* const* argv) {
         const auto date = ParseDate(dayText, true);
         if (!date) return UsageError("--day " + astro::QuotedForMessage(dayText) + ": expected YYYY-MM-DD");
         const auto outcome = reading::CalculateDay(place, *date, conventions);
-        if (outcome.message) return Refused(*outcome.message);
-        return Print(json ? DaySheetJson(outcome.sheet, place, conventions)
-                          : DaySheetText(outcome.sheet, place, conventions));
+        if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
+        return Print(json ? DaySheetJson(outcome.sheet, place, conventions, choghadiya)
+                          : DaySheetText(outcome.sheet, place, conventions, choghadiya, *language));
     }
     const auto date = ParseDate(monthText, false);
     if (!date) return UsageError("--month " + astro::QuotedForMessage(monthText) + ": expected YYYY-MM");
     const auto outcome = reading::CalculateMonth(place, date->year, date->month, conventions);
-    if (outcome.message) return Refused(*outcome.message);
-    if (csv) return Print(MonthSheetCsv(outcome.sheet));
+    if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
+    if (csv) return Print(reading::MonthSheetCsv(outcome.sheet));
     return Print(json ? MonthSheetJson(outcome.sheet, place, conventions)
-                      : MonthSheetText(outcome.sheet, place, conventions));
+                      : MonthSheetText(outcome.sheet, place, conventions, *language));
 }
 
 }  // namespace vela::cli

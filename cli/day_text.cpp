@@ -5,7 +5,10 @@
 #include <cstdlib>
 
 #include "astro/position_text.h"
+#include "astro/text.h"
 #include "cli/json_writer.h"
+#include "reading/reading_language.h"
+#include "reading/result_summary.h"
 
 namespace vela::cli {
 
@@ -13,6 +16,50 @@ namespace {
 
 using reading::ClockSpan;
 using reading::ClockText;
+using upagraha::Language;
+
+// The sheets' words in Hindi and Tamil, in the terms of docs/translations.md.
+// clang-format off
+constexpr reading::TranslatedText kSheetTexts[] = {
+    {"Day portions for %1", "%1 के दिन के भाग", "%1 நாளின் பாகங்கள்"},
+    {"Place: %1", "स्थान: %1", "இடம்: %1"},
+    {"zone %1", "समय क्षेत्र %1", "நேர மண்டலம் %1"},
+    {"Profile: %1 (%2)", "पद्धति: %1 (%2)", "முறை: %1 (%2)"},
+    {"Daylight saving: on for every day as given (clock one hour ahead of the zone)",
+     "ग्रीष्मकालीन समय: दिए अनुसार हर दिन लागू (घड़ी समय क्षेत्र से एक घंटा आगे)",
+     "பகலொளி சேமிப்பு நேரம்: கொடுத்தபடி ஒவ்வொரு நாளும் உண்டு (கடிகாரம் நேர மண்டலத்தை விட ஒரு மணி முன்னே)"},
+    {"Daylight saving: off for every day as given", "ग्रीष्मकालीन समय: दिए अनुसार हर दिन लागू नहीं",
+     "பகலொளி சேமிப்பு நேரம்: கொடுத்தபடி எந்த நாளும் இல்லை"},
+    {"Sunrise %1   Sunset %2   Next sunrise %3", "सूर्योदय %1   सूर्यास्त %2   अगला सूर्योदय %3",
+     "சூரிய உதயம் %1   அஸ்தமனம் %2   அடுத்த உதயம் %3"},
+    {"Rahu Kalam", "राहु काल", "ராகு காலம்"},
+    {"Yamagandam", "यमगण्ड", "எமகண்டம்"},
+    {"Gulika Kalam", "गुलिक काल", "குளிகை காலம்"},
+    {"   portion %1 of the day", "   दिन का भाग %1", "   பகலின் பாகம் %1"},
+    {"(The almanacs give these three for the day only.)", "(पंचांग ये तीनों केवल दिन के लिए देते हैं।)",
+     "(பஞ்சாங்கங்கள் இம்மூன்றையும் பகலுக்கு மட்டுமே தருகின்றன.)"},
+    {"Note: %1", "टिप्पणी: %1", "குறிப்பு: %1"},
+    {"%1, ascendant %2", "%1, लग्न %2", "%1, லக்னம் %2"},
+    {"Gulika rises by day %1; by night %2", "गुलिक का उदय दिन में %1; रात्रि में %2",
+     "குளிகன் உதயம் பகலில் %1; இரவில் %2"},
+    {"Maandi rises by day %1; by night %2", "मान्दि का उदय दिन में %1; रात्रि में %2",
+     "மாந்தி உதயம் பகலில் %1; இரவில் %2"},
+    {"Portions of the day", "दिन के भाग", "பகல் பாகங்கள்"},
+    {"Portions of the night", "रात्रि के भाग", "இரவுப் பாகங்கள்"},
+    {"Horas of the day", "दिन की होराएँ", "பகல் ஓரைகள்"},
+    {"Horas of the night", "रात्रि की होराएँ", "இரவு ஓரைகள்"},
+    {"Rahu Kalam, Yamagandam and Gulika Kalam for %1 %2", "%1 %2 के राहु काल, यमगण्ड और गुलिक काल",
+     "%1 %2 இன் ராகு காலம், எமகண்டம், குளிகை காலம்"},
+    {"Date", "दिनांक", "தேதி"},
+    {"Weekday", "वार", "கிழமை"},
+    {"Sunrise", "उदय", "உதயம்"},
+    {"Sunset", "अस्त", "அஸ்தமனம்"},
+};
+// clang-format on
+
+std::string Say(std::string_view english, Language language, std::initializer_list<std::string_view> args = {}) {
+    return reading::SayFrom(kSheetTexts, english, language, args);
+}
 
 constexpr std::array<std::string_view, 12> kMonths = {"January",   "February", "March",    "April",
                                                       "May",       "June",     "July",     "August",
@@ -33,31 +80,38 @@ std::string DateText(const astro::CivilDate& date) {
     return text;
 }
 
-std::string LongDateText(const astro::CivilDate& date, int weekday) {
+std::string LongDateText(const astro::CivilDate& date, int weekday, Language language) {
+    if (language != Language::English)
+        return std::string(upagraha::WeekdayName(weekday, language)) + ", " +
+               reading::DateText(date.day, date.month, date.year, language);
     return std::string(reading::WeekdayName(weekday)) + ", " + std::to_string(date.day) + " " +
            std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " + std::to_string(date.year);
 }
 
-std::string PlaceText(const reading::DayPlace& place) {
-    char text[64];
+// "28°37′ उत्तर, 77°13′ पूर्व, समय क्षेत्र +05:30" in Hindi or Tamil.
+std::string LocalPlaceText(const reading::DayPlace& place, Language language) {
+    std::string latitude;
+    astro::AppendDegreesMinutes(latitude, place.latDegrees, place.latMinutes);
+    std::string longitude;
+    astro::AppendDegreesMinutes(longitude, place.lonDegrees, place.lonMinutes);
     const int seconds = place.zone.secondsEast;
-    const int magnitude = std::abs(seconds);
-    std::snprintf(text, sizeof text, "%d%c%02d %d%c%02d, zone %c%02d:%02d", place.latDegrees, place.south ? 'S' : 'N',
-                  place.latMinutes, place.lonDegrees, place.east ? 'E' : 'W', place.lonMinutes, seconds < 0 ? '-' : '+',
-                  magnitude / 3600, magnitude / 60 % 60);
-    std::string line = text;
-    if (magnitude % 60 != 0) {
-        std::snprintf(text, sizeof text, ":%02d", magnitude % 60);
-        line += text;
+    std::string offset = reading::OffsetTextOfMinutes(seconds / 60);
+    if (seconds % 60 != 0) {
+        char text[8];
+        std::snprintf(text, sizeof text, ":%02d", std::abs(seconds % 60));
+        offset += text;
     }
-    return line;
+    return reading::Say(place.south ? "%1 S" : "%1 N", language, {latitude}) + ", " +
+           reading::Say(place.east ? "%1 E" : "%1 W", language, {longitude}) + ", " +
+           Say("zone %1", language, {offset});
 }
 
-// Padded to a width in characters (the em dash of the lordless portion is one character, three bytes).
+std::string PlaceText(const reading::DayPlace& place) { return reading::DayPlaceText(place); }
+
+// Padded to a width in characters as the screen shows them (the em dash of the lordless portion is
+// one character, three bytes; a Devanagari or Tamil vowel sign takes no column of its own).
 std::string Padded(std::string text, std::size_t width) {
-    std::size_t characters = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    const std::size_t characters = reading::DisplayWidth(text);
     if (characters < width) text.append(width - characters, ' ');
     return text;
 }
@@ -67,8 +121,15 @@ std::string Trimmed(std::string text) {
     return text;
 }
 
-std::string RisingText(const reading::Rising& rising) {
-    return TimeText(rising.moment) + ", ascendant " + astro::CompactPositionTextOf(rising.ascendant.value).str();
+std::string RisingText(const reading::Rising& rising, Language language) {
+    return Say("%1, ascendant %2", language,
+               {TimeText(rising.moment),
+                upagraha::PositionTextIn(astro::CompactPositionTextOf(rising.ascendant.value).str(), language)});
+}
+
+std::string ProfileText(const upagraha::ConventionProfile& profile, Language language) {
+    if (language == Language::English) return upagraha::DescribeProfile(profile);
+    return std::string(reading::ProfileTitle(profile.title, language));
 }
 
 void SpanJson(JsonWriter& json, const ClockSpan& span) {
@@ -107,50 +168,67 @@ void HeaderJson(JsonWriter& json, const reading::DayPlace& place, const upagraha
 }  // namespace
 
 std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile) {
+                         const upagraha::ConventionProfile& profile, bool choghadiya, Language language) {
+    const bool english = language == Language::English;
     std::string out;
-    out += "Day portions for " + LongDateText(day.date, day.weekday) + "\n";
-    out += "Place: " + PlaceText(place) + "\n";
-    out += reading::DstText(place.dst) + "\n";
-    out += "Profile: " + std::string(profile.name) + " (" + upagraha::DescribeProfile(profile) + ")\n";
-    out += "Sunrise " + TimeText(day.sunrise) + "   Sunset " + TimeText(day.sunset) + "   Next sunrise " +
-           TimeText(day.nextSunrise) + "\n\n";
-    const auto period = [&out](std::string_view name, const ClockSpan& span, int portion) {
-        out +=
-            Padded(std::string(name), 14) + SpanText(span) + "   portion " + std::to_string(portion) + " of the day\n";
+    out += Say("Day portions for %1", language, {LongDateText(day.date, day.weekday, language)}) + "\n";
+    out += Say("Place: %1", language, {english ? PlaceText(place) : LocalPlaceText(place, language)}) + "\n";
+    out += Say(reading::DstText(place.dst), language) + "\n";
+    out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n";
+    out += Say("Sunrise %1   Sunset %2   Next sunrise %3", language,
+               {TimeText(day.sunrise), TimeText(day.sunset), TimeText(day.nextSunrise)}) +
+           "\n\n";
+    const auto period = [&out, language](std::string_view name, const ClockSpan& span, int portion) {
+        out += Padded(Say(name, language), 14) + SpanText(span) +
+               Say("   portion %1 of the day", language, {std::to_string(portion)}) + "\n";
     };
     period("Rahu Kalam", day.periods.rahuKalam, reading::RahuKalamPortion(day.weekday));
     period("Yamagandam", day.periods.yamagandam, reading::YamagandamPortion(day.weekday));
     period("Gulika Kalam", day.periods.gulikaKalam, reading::GulikaKalamPortion(day.weekday));
-    out += "(The almanacs give these three for the day only.)\n";
-    if (day.yamaghantakaNote) out += "Note: " + *day.yamaghantakaNote + "\n";
-    out +=
-        "\nGulika rises by day " + RisingText(day.gulikaByDay) + "; by night " + RisingText(day.gulikaByNight) + "\n";
-    out +=
-        "Maandi rises by day " + RisingText(day.maandiByDay) + "; by night " + RisingText(day.maandiByNight) + "\n\n";
-    out += Padded("Portions of the day", 30) + "Portions of the night\n";
+    out += Say("(The almanacs give these three for the day only.)", language) + "\n";
+    if (day.yamaghantakaNote)
+        out += Say("Note: %1", language, {reading::MessageIn(*day.yamaghantakaNote, language)}) + "\n";
+    out += "\n" +
+           Say("Gulika rises by day %1; by night %2", language,
+               {RisingText(day.gulikaByDay, language), RisingText(day.gulikaByNight, language)}) +
+           "\n";
+    out += Say("Maandi rises by day %1; by night %2", language,
+               {RisingText(day.maandiByDay, language), RisingText(day.maandiByNight, language)}) +
+           "\n\n";
+    out += Padded(Say("Portions of the day", language), 30) + Say("Portions of the night", language) + "\n";
     for (std::size_t k = 0; k < 8; ++k) {
-        const auto line = [k](const reading::DayPortion& p) {
-            return Padded(
-                std::to_string(k + 1) + "  " + Padded(std::string(upagraha::PlanetText(p.lord)), 5) + SpanText(p.span),
-                30);
+        const auto line = [k, language](const reading::DayPortion& p) {
+            return Padded(std::to_string(k + 1) + "  " + Padded(std::string(upagraha::LordName(p.lord, language)), 5) +
+                              SpanText(p.span),
+                          30);
         };
         out += Trimmed(line(day.dayPortions[k]) + line(day.nightPortions[k])) + "\n";
     }
-    out += "\n" + Padded("Horas of the day", 30) + "Horas of the night\n";
+    out += "\n" + Padded(Say("Horas of the day", language), 30) + Say("Horas of the night", language) + "\n";
     for (std::size_t k = 0; k < 12; ++k) {
-        const auto line = [](std::size_t n, const reading::Hora& h) {
-            return Padded(
-                Padded(std::to_string(n), 4) + Padded(std::string(upagraha::PlanetText(h.lord)), 5) + SpanText(h.span),
-                30);
+        const auto line = [language](std::size_t n, const reading::Hora& h) {
+            return Padded(Padded(std::to_string(n), 4) + Padded(std::string(upagraha::LordName(h.lord, language)), 5) +
+                              SpanText(h.span),
+                          30);
         };
         out += Trimmed(line(k + 1, day.horas[k]) + line(k + 13, day.horas[k + 12])) + "\n";
+    }
+    if (choghadiya) {
+        out += "\n" + Padded("Choghadiyas of the day", 30) + "Choghadiyas of the night\n";
+        for (std::size_t k = 0; k < 8; ++k) {
+            const auto line = [k](const reading::ChoghadiyaSpan& c) {
+                return Padded(std::to_string(k + 1) + "  " + Padded(std::string(reading::ChoghadiyaName(c.name)), 7) +
+                                  SpanText(c.span),
+                              30);
+            };
+            out += Trimmed(line(day.choghadiyas[k]) + line(day.choghadiyas[k + 8])) + "\n";
+        }
     }
     return out;
 }
 
 std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile) {
+                         const upagraha::ConventionProfile& profile, bool choghadiya) {
     std::string out;
     {
         JsonWriter json(out);
@@ -195,6 +273,21 @@ std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& 
             json.EndObject();
         }
         json.EndArray();
+        if (choghadiya) {
+            json.Key("choghadiyas");
+            json.BeginArray();
+            for (std::size_t k = 0; k < day.choghadiyas.size(); ++k) {
+                const auto& c = day.choghadiyas[k];
+                json.BeginObject();
+                json.Field("name", reading::ChoghadiyaName(c.name));
+                json.Field("lord", upagraha::PlanetText(reading::ChoghadiyaLord(c.name)));
+                json.Field("by_day", k < 8);
+                json.Key("span");
+                SpanJson(json, c.span);
+                json.EndObject();
+            }
+            json.EndArray();
+        }
         json.Key("note");
         if (day.yamaghantakaNote)
             json.String(*day.yamaghantakaNote);
@@ -206,18 +299,31 @@ std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& 
 }
 
 std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayPlace& place,
-                           const upagraha::ConventionProfile& profile) {
+                           const upagraha::ConventionProfile& profile, Language language) {
+    const bool english = language == Language::English;
+    const std::string_view monthName =
+        english ? kMonths[static_cast<std::size_t>(month.month - 1)] : upagraha::MonthName(month.month - 1, language);
     std::string out;
-    out += "Rahu Kalam, Yamagandam and Gulika Kalam for " +
-           std::string(kMonths[static_cast<std::size_t>(month.month - 1)]) + " " + std::to_string(month.year) + "\n";
-    out += "Place: " + PlaceText(place) + "\n";
-    out += reading::DstText(month.dst) + "\n";
-    out += "Profile: " + std::string(profile.name) + " (" + upagraha::DescribeProfile(profile) + ")\n\n";
-    out += "Date        Weekday    Sunrise Sunset  Rahu Kalam     Yamagandam     Gulika Kalam\n";
+    out += Say("Rahu Kalam, Yamagandam and Gulika Kalam for %1 %2", language, {monthName, std::to_string(month.year)}) +
+           "\n";
+    out += Say("Place: %1", language, {english ? PlaceText(place) : LocalPlaceText(place, language)}) + "\n";
+    out += Say(reading::MonthClockText(month), language) + "\n";
+    out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n\n";
+    if (english) {
+        out += "Date        Weekday    Sunrise Sunset  Rahu Kalam     Yamagandam     Gulika Kalam\n";
+    } else {
+        out += Padded(Say("Date", language), 12) + Padded(Say("Weekday", language), 11) +
+               Padded(Say("Sunrise", language), 8) + Padded(Say("Sunset", language), 8) +
+               Padded(Say("Rahu Kalam", language), 15) + Padded(Say("Yamagandam", language), 15) +
+               Say("Gulika Kalam", language) + "\n";
+    }
     for (const auto& line : month.lines) {
-        out += DateText(line.date) + "  " + Padded(std::string(reading::WeekdayName(line.weekday)), 11);
+        out += DateText(line.date) + "  " +
+               Padded(std::string(english ? reading::WeekdayName(line.weekday)
+                                          : upagraha::WeekdayName(line.weekday, language)),
+                      11);
         if (line.message) {
-            out += *line.message + "\n";
+            out += reading::MessageIn(*line.message, language) + "\n";
             continue;
         }
         out += Padded(ClockText(line.sunrise), 8) + Padded(ClockText(line.sunset), 8) +
@@ -253,25 +359,6 @@ std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayP
         }
         json.EndArray();
         json.EndObject();
-    }
-    return out;
-}
-
-std::string MonthSheetCsv(const reading::MonthSheet& month) {
-    std::string out =
-        "date,weekday,sunrise,sunset,rahu_kalam_start,rahu_kalam_end,yamagandam_start,yamagandam_end,"
-        "gulika_kalam_start,gulika_kalam_end,dst,message\n";
-    for (const auto& line : month.lines) {
-        out += DateText(line.date) + "," + std::string(reading::WeekdayName(line.weekday)) + ",";
-        if (line.message) {
-            out += ",,,,,,,," + std::string(month.dst ? "true" : "false") + ",\"" + *line.message + "\"\n";
-            continue;
-        }
-        const auto& p = line.periods;
-        for (const auto t : {line.sunrise, line.sunset, p.rahuKalam.start, p.rahuKalam.end, p.yamagandam.start,
-                             p.yamagandam.end, p.gulikaKalam.start, p.gulikaKalam.end})
-            out += ClockText(t) + ",";
-        out += std::string(month.dst ? "true" : "false") + ",\n";
     }
     return out;
 }

@@ -153,6 +153,17 @@ void AppendJsonNumber(std::string& out, double value) {
 char* WriteJsonNumber(char* o, double value) {
     if (!std::isfinite(value)) return Copy(o, "null", 4);
     if (value == 0) return std::signbit(value) ? Copy(o, "-0.0", 4) : Copy(o, "0.0", 3);
+    // Nearly every number of a reading lies where the layout is plain: there the shortest digits
+    // in fixed notation are the same digits, laid out as wanted, but for the ".0" of a whole
+    // number. 1e15 is a double of its own, so no value below it has its shortest digits round up to
+    // it; a value under 1e-4 whose digits round up to 1e-4 takes the general way below.
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-4 && magnitude < 1e15) {
+        char* const start = o;
+        o = std::to_chars(o, o + kMaxJsonNumberBytes, value, std::chars_format::fixed).ptr;
+        if (std::memchr(start, '.', static_cast<std::size_t>(o - start)) == nullptr) o = Copy(o, ".0", 2);
+        return o;
+    }
     // The shortest digits that read back as the same double ("d.ddde+XX"), then laid out as a
     // person writes a number: plain between 1e-4 and 1e15, with an exponent beyond.
     char scientific[32];
@@ -202,7 +213,7 @@ void JsonWriter::Grow(std::size_t count) {
     // A step of room at a time (the string's capacity still grows by doubling): the zeros that
     // resize writes are soon overwritten, and a target that is used again (the batch's lines)
     // keeps its capacity, so after the first row a step costs only those zeros.
-    constexpr std::size_t kStepBytes = 512;
+    constexpr std::size_t kStepBytes = 1024;
     out.resize(out.size() + std::max(count, kStepBytes));
 }
 
@@ -225,12 +236,18 @@ void JsonWriter::Number(double value) {
     BeforeValue();
     // The same bits give the same text (so 0.0 and -0.0 stay apart).
     const auto bits = std::bit_cast<std::uint64_t>(value);
-    if (lastNumberLength == 0 || bits != lastNumberBits) {
-        lastNumberLength =
-            static_cast<std::size_t>(WriteJsonNumber(lastNumberText.data(), value) - lastNumberText.data());
-        lastNumberBits = bits;
+    for (std::size_t k = 0; k < lastNumbers.size(); ++k) {
+        const WrittenNumber& known = lastNumbers[(newestNumber + k) % lastNumbers.size()];
+        if (known.length != 0 && known.bits == bits) {
+            Put(std::string_view(known.text.data(), known.length));
+            return;
+        }
     }
-    Put(std::string_view(lastNumberText.data(), lastNumberLength));
+    newestNumber = (newestNumber + 1) % lastNumbers.size();
+    WrittenNumber& written = lastNumbers[newestNumber];
+    written.length = static_cast<std::size_t>(WriteJsonNumber(written.text.data(), value) - written.text.data());
+    written.bits = bits;
+    Put(std::string_view(written.text.data(), written.length));
 }
 
 void JsonWriter::Integer(std::int64_t value) {

@@ -151,10 +151,16 @@ private:
     static constexpr std::size_t kMaxDepth = 16;
     std::string& out;  // written up to cursor; what lies beyond is room, not text
     std::size_t cursor = 0;
-    // The last number written and its text: the portions' ends are the next portions' starts.
-    std::uint64_t lastNumberBits = 0;
-    std::array<char, kMaxJsonNumberBytes> lastNumberText{};
-    std::size_t lastNumberLength = 0;     // 0: no number written yet
+    // The last two numbers written and their texts: the portions' ends are the next portions'
+    // starts, and two upagrahas that share a moment share their longitude too (moment, longitude,
+    // moment, longitude).
+    struct WrittenNumber {
+        std::uint64_t bits = 0;
+        std::array<char, kMaxJsonNumberBytes> text{};
+        std::size_t length = 0;  // 0: no number written here yet
+    };
+    std::array<WrittenNumber, 2> lastNumbers{};
+    std::size_t newestNumber = 0;         // the index in lastNumbers of the last number written
     std::array<bool, kMaxDepth> first{};  // nothing written yet at this depth
     std::size_t depth = 0;
     bool afterKey = false;

@@ -25,6 +25,7 @@
 #include "reading/ghatis.h"
 #include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
+#include "reading/reading_language.h"
 #include "reading/reference_tables.h"
 #include "reading/vela_file.h"
 #include "reading/working.h"
@@ -246,7 +247,7 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
     const auto outcome = reading::RunCalculation(form, profile, state, request);
     if (!outcome.Succeeded()) {
-        std::cerr << outcome.message->text << '\n';
+        std::cerr << reading::MessageIn(outcome.message->text, language) << '\n';
         return kExitRefused;
     }
     int status = 0;
@@ -271,10 +272,10 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
         return Finish(status);
     }
     // Text output: the warnings go beside it, on standard error, so the report stays as it is.
-    for (const std::string& warning : outcome.warnings) std::cerr << warning << '\n';
+    for (const std::string& warning : outcome.warnings) std::cerr << reading::MessageIn(warning, language) << '\n';
     if (working) {
         std::cout << reading::WorkingText(state, outcome.upagrahas, reading::FindBirthTimeSensitivity(form, profile),
-                                          reading::CompareConventions(form, profile));
+                                          reading::CompareConventions(form, profile), language);
     } else {
         std::cout << upagraha::ReportPlainText(outcome.report);
     }
@@ -468,8 +469,8 @@ int main(int argc, char** argv) {
     std::string languageCode = "en";
     CLI::Option* languageOption =
         app.add_option("--lang", languageCode,
-                       "The report's language: en (English, the default), hi (Hindi) or ta (Tamil); JSON keeps "
-                       "English and adds name_local beside the names")
+                       "The language of the report and the working: en (English, the default), hi (Hindi) or ta "
+                       "(Tamil); JSON keeps English and adds name_local beside the names")
             ->type_name("en|hi|ta")
             ->group("Output");
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 
 #include "astro/text.h"
@@ -73,14 +74,34 @@ QuotedClock Clock(astro::DateValue value) {
     return {minutes / 60, minutes % 60};
 }
 
-std::string DateText(int year, int month, int day) {
-    std::string text = std::to_string(year);
-    text += '-';
-    astro::AppendTwoDigits(text, month);
-    text += '-';
-    astro::AppendTwoDigits(text, day);
-    return text;
-}
+// "YYYY-MM-DD" as a JSON string, quotes included, made in place like the clock: the year as
+// std::to_string writes it, month and day two digits each, as astro::AppendTwoDigits writes them.
+class QuotedDate {
+public:
+    QuotedDate(int year, int month, int day) {
+        char* o = text.data();
+        *o++ = '"';
+        o = std::to_chars(o, o + kYearBytes, year).ptr;
+        *o++ = '-';
+        o = TwoDigits(o, month);
+        *o++ = '-';
+        o = TwoDigits(o, day);
+        *o++ = '"';
+        length = static_cast<std::size_t>(o - text.data());
+    }
+    EscapedJsonText Json() const { return {std::string_view(text.data(), length)}; }
+
+private:
+    static char* TwoDigits(char* o, int value) {
+        value = std::clamp(value, 0, 99);
+        *o++ = static_cast<char>('0' + value / 10);
+        *o++ = static_cast<char>('0' + value % 10);
+        return o;
+    }
+    static constexpr std::size_t kYearBytes = 11;  // "-2147483648"
+    std::array<char, kYearBytes + 8> text{};
+    std::size_t length = 0;
+};
 
 // Signed decimal degrees from the record's whole degrees and minutes.
 double Degrees(int deg, int min, bool negative) {
@@ -213,7 +234,7 @@ void AppendReadingJson(std::string& out, const reading::Reading& s, const upagra
     JsonWriter w(out);
     w.BeginObject();
     w.Field("name", s.name);
-    w.Field("date", DateText(s.year, s.month, s.day));
+    w.Field("date", QuotedDate(s.year, s.month, s.day).Json());
     w.Field("time", QuotedClock(s.hour, s.minute).Json());
     if (s.exactZone) {
         w.Field("zone", s.exactZone->name);

@@ -28,6 +28,13 @@ constexpr char kAboutText[] =
                       "this desktop program as a whole is distributed under the GPL 3. Text set in Verdana or DejaVu "
                       "Sans.</p>");
 
+// A text of its own, so that the catalogues' About text above stays translated as it is.
+constexpr char kEphemerisLicenceText[] =
+    QT_TRANSLATE_NOOP("vela::desktop::AboutDialog",
+                      "<p>The precise positions come from the Swiss Ephemeris (AGPL 3): linked with it, this "
+                      "program is distributed under the GNU Affero General Public License 3. Its source stays "
+                      "under the MIT License.</p>");
+
 }  // namespace
 
 QDialog* CreateAboutDialog(QWidget* parent) {
@@ -40,7 +47,8 @@ QDialog* CreateAboutDialog(QWidget* parent) {
     icon->setPixmap(QPixmap::fromImage(DrawAppIcon(64)));
     icon->setAlignment(Qt::AlignTop);
     auto* text = new QLabel(QStringLiteral("<h3>") + QString::fromUtf8(kWindowCaption) + QStringLiteral("</h3>") +
-                                QCoreApplication::translate("vela::desktop::AboutDialog", kAboutText),
+                                QCoreApplication::translate("vela::desktop::AboutDialog", kAboutText) +
+                                QCoreApplication::translate("vela::desktop::AboutDialog", kEphemerisLicenceText),
                             dialog);
     text->setObjectName(QStringLiteral("aboutLabel"));
     text->setWordWrap(true);

@@ -130,11 +130,11 @@ void BirthDataPanel::WireEvents() {
         // told beside the box, which keeps what it held.
         InstallBoxRule(*box, field, [this, edit](const BoxRefusal& refusal) {
             cityCompleter->popup()->hide();
-            const QString text = ShowCoreText(refusal.message.text);
-            if (refusal.paste || !seams.MsgBox)
-                seams.Notify(edit, text);
+            const QString text = ShowCoreMessage(refusal.message.text);
+            if (refusal.paste || !seams.messageBox)
+                seams.notify(edit, text);
             else
-                seams.MsgBox(text, refusal.message.icon);
+                seams.messageBox(text, refusal.message.icon);
         });
     }
     connect(cityEdit, &QLineEdit::textEdited, this, &BirthDataPanel::CityEdited);
@@ -299,7 +299,7 @@ void BirthDataPanel::CityEdited() {
 }
 
 void BirthDataPanel::SearchAtlas() {
-    offeredPlaces = seams.FindPlaces(cityEdit->text());
+    offeredPlaces = seams.findPlaces(cityEdit->text());
     RefreshCityCheck();
     placesModel->clear();
     for (const atlas::AtlasPlace& place : offeredPlaces)
@@ -364,18 +364,18 @@ std::optional<atlas::GeoPoint> BirthDataPanel::TypedPoint() const {
 std::optional<atlas::NearbyPlace> BirthDataPanel::NearestToTypedPlace() const {
     const auto point = TypedPoint();
     if (!point) return std::nullopt;
-    return seams.FindNearestPlace(point->latitude, point->longitude);
+    return seams.findNearestPlace(point->latitude, point->longitude);
 }
 
 void BirthDataPanel::RefreshCityCheck() {
     QString text;
     const QString city = cityEdit->text().trimmed();
     const auto point = TypedPoint();
-    if (!pickedPlace && point && city.size() >= 2 && seams.FindPlaces) {
+    if (!pickedPlace && point && city.size() >= 2 && seams.findPlaces) {
         // The places of that very name; the question is asked only when every one of them lies
         // far from the coordinates, and names the nearest.
         std::optional<atlas::NearbyPlace> nearest;
-        for (const atlas::AtlasPlace& place : seams.FindPlaces(city)) {
+        for (const atlas::AtlasPlace& place : seams.findPlaces(city)) {
             if (Q(atlas::FoldPlaceName(place.name)).compare(city, Qt::CaseInsensitive) != 0) continue;
             const double km = atlas::GreatCircleKm(*point, {place.latitude, place.longitude});
             if (!nearest || km < nearest->km) nearest = atlas::NearbyPlace{place, km};
@@ -399,7 +399,8 @@ void BirthDataPanel::RefreshZoneProposal(bool apply) {
     if (!place) {
         if (auto nearby = NearestToTypedPlace()) {
             place = nearby->place;
-            nearestLine = ShowCoreText(atlas::NearestPlaceText(nearby->place, nearby->km)) + QLatin1Char('\n');
+            nearestLine = ShowCoreText(atlas::NearestPlaceText(nearby->place, nearby->km, InterfaceLanguage())) +
+                          QLatin1Char('\n');
             // A proposal for typed coordinates waits for the user's word; only a pick sets the zone.
             apply = false;
         }
@@ -411,12 +412,13 @@ void BirthDataPanel::RefreshZoneProposal(bool apply) {
             if (zoneAtBirth) {
                 zoneProposal = atlas::ProposeZone(*zoneAtBirth);
                 const bool applying = apply && zoneProposal.row.has_value();
-                text = ShowCoreText(atlas::ProposalText(*zoneAtBirth, *moment, zoneProposal, applying));
+                text = ShowCoreText(
+                    atlas::ProposalText(*zoneAtBirth, *moment, zoneProposal, applying, InterfaceLanguage()));
             } else {
-                text = ShowCoreText(atlas::UnknownZoneText(zone));
+                text = ShowCoreText(atlas::UnknownZoneText(zone, InterfaceLanguage()));
             }
         } else {
-            text = ShowCoreText(atlas::NoDateText(zone));
+            text = ShowCoreText(atlas::NoDateText(zone, InterfaceLanguage()));
         }
         text.prepend(nearestLine);
     }
@@ -432,7 +434,8 @@ void BirthDataPanel::RefreshZoneProposal(bool apply) {
 void BirthDataPanel::RefreshZoneWarning() {
     std::optional<std::string> warning;
     if (zoneAtBirth)
-        warning = atlas::ZoneWarning(*zoneAtBirth, zoneProposal, zoneCombo->currentIndex(), dstCheck->isChecked());
+        warning = atlas::ZoneWarning(*zoneAtBirth, zoneProposal, zoneCombo->currentIndex(), dstCheck->isChecked(),
+                                     InterfaceLanguage());
     zoneWarningLabel->setText(warning ? ShowCoreText(*warning) : QString());
     zoneWarningLabel->setVisible(warning.has_value());
     // One click puts the proposal into the form when the form says otherwise.

@@ -41,14 +41,14 @@ inline constexpr int kWarningLinesReserved = 2;
 // What the panel asks of the world outside the window; the main window hands its own seams on.
 struct BirthDataSeams {
     // Places matching the typed city, in the order offered.
-    std::function<std::vector<atlas::AtlasPlace>(const QString& typed)> FindPlaces;
+    std::function<std::vector<atlas::AtlasPlace>(const QString& typed)> findPlaces;
     // The atlas place nearest to typed coordinates (degrees, North and East positive), if one
     // lies within reach.
-    std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
+    std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> findNearestPlace;
     // A short notice beside a box that goes on taking keys (a refused paste).
-    std::function<void(QWidget* box, const QString& text)> Notify;
+    std::function<void(QWidget* box, const QString& text)> notify;
     // The original's message box (a refused key).
-    std::function<void(const QString& text, reading::MsgIcon icon)> MsgBox;
+    std::function<void(const QString& text, reading::MsgIcon icon)> messageBox;
 };
 
 class BirthDataPanel : public QGroupBox, private Ui::BirthDataPanel {

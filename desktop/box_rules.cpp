@@ -15,8 +15,8 @@ std::string S(const QString& text) { return text.toStdString(); }
 
 BoxRuleValidator::BoxRuleValidator(QLineEdit& lineEdit, reading::FormField boxField, RefusalHandler onRefused)
     : QValidator(&lineEdit), box(lineEdit), field(boxField), refused(std::move(onRefused)), accepted(lineEdit.text()) {
-    connect(&box, &QLineEdit::textChanged, this, &BoxRuleValidator::Box_TextChanged);
-    connect(&box, &QLineEdit::inputRejected, this, &BoxRuleValidator::Box_InputRejected);
+    connect(&box, &QLineEdit::textChanged, this, &BoxRuleValidator::RememberAcceptedText);
+    connect(&box, &QLineEdit::inputRejected, this, &BoxRuleValidator::ReportRefusal);
 }
 
 QValidator::State BoxRuleValidator::validate(QString& input, int& pos) const {
@@ -55,9 +55,9 @@ void BoxRuleValidator::SetBoxText(QLineEdit& lineEdit, const QString& text) {
     if (rule != nullptr) rule->settingText = false;
 }
 
-void BoxRuleValidator::Box_TextChanged(const QString& text) { accepted = text; }
+void BoxRuleValidator::RememberAcceptedText(const QString& text) { accepted = text; }
 
-void BoxRuleValidator::Box_InputRejected() {
+void BoxRuleValidator::ReportRefusal() {
     if (!pendingRefusal) return;
     const BoxRefusal refusal = *pendingRefusal;
     pendingRefusal.reset();

@@ -42,8 +42,8 @@ public:
     static void SetBoxText(QLineEdit& box, const QString& text);
 
 private:
-    void Box_TextChanged(const QString& text);
-    void Box_InputRejected();
+    void RememberAcceptedText(const QString& text);
+    void ReportRefusal();
 
     QLineEdit& box;
     reading::FormField field;

@@ -85,22 +85,22 @@ void LayLines(std::vector<ChartText>& out, const QRectF& box, const QStringList&
 }
 
 // What a body's line says: its short name and degrees ("Ka 10°56′", "Me 23°22′ (R)"); shorter where
-// its place is too crowded for that (kWholeDegrees: "Me 23° R"; kNameOnly: "Me").
-enum class BodyLine { kFull, kWholeDegrees, kNameOnly };
+// its place is too crowded for that (WholeDegrees: "Me 23° R"; NameOnly: "Me").
+enum class BodyLine { Full, WholeDegrees, NameOnly };
 
 QString BodyLineText(const reading::ChartBody& body, BodyLine form) {
     const QString name = ShowCoreText(body.shortName);
     const QString degrees = ShowCoreText(body.degreesText);
     switch (form) {
-        case BodyLine::kFull:
+        case BodyLine::Full:
             return name + QLatin1Char(' ') + degrees;
-        case BodyLine::kWholeDegrees: {
+        case BodyLine::WholeDegrees: {
             const qsizetype sign = degrees.indexOf(u'\u00B0');
             if (sign < 0) return name + QLatin1Char(' ') + degrees;
             return name + QLatin1Char(' ') + degrees.left(sign + 1) +
                    (degrees.endsWith(QStringLiteral("(R)")) ? QStringLiteral(" R") : QString());
         }
-        case BodyLine::kNameOnly:
+        case BodyLine::NameOnly:
             return name;
     }
     return name;
@@ -151,7 +151,7 @@ void LayBodies(std::vector<ChartText>& out, const Frame& frame, const ChartModel
         return columns;
     };
     Columns columns;
-    for (const BodyLine form : {BodyLine::kFull, BodyLine::kWholeDegrees, BodyLine::kNameOnly}) {
+    for (const BodyLine form : {BodyLine::Full, BodyLine::WholeDegrees, BodyLine::NameOnly}) {
         QStringList lines;
         for (const std::size_t b : place.bodies) lines << BodyLineText(model.bodies[b], form);
         columns = split(lines, 1);

@@ -130,7 +130,7 @@ int TakeAtlasScreenshot(const vela::desktop::WindowSeams& seams, const QString& 
 int TakeScreenshots(const QString& folder) {
     bool refused = false;
     vela::desktop::WindowSeams seams;
-    seams.MsgBox = [&refused](const QString& text, vela::reading::MsgIcon) {
+    seams.messageBox = [&refused](const QString& text, vela::reading::MsgIcon) {
         std::fprintf(stderr, "vela-docs-images: the program said: %s\n", qPrintable(text));
         refused = true;
     };
@@ -140,11 +140,11 @@ int TakeScreenshots(const QString& folder) {
     seams.settingsPath = settings.filePath(QStringLiteral("settings.ini"));
     // The only file asked for is the sample's PDF.
     QString pdfPath;
-    seams.FileDialog = [&pdfPath](const vela::desktop::FileDialogRequest&) { return pdfPath; };
-    seams.OpenUrl = [](const QUrl&) { return false; };
-    seams.ShowAbout = [] {};
+    seams.fileDialog = [&pdfPath](const vela::desktop::FileDialogRequest&) { return pdfPath; };
+    seams.openUrl = [](const QUrl&) { return false; };
+    seams.showAbout = [] {};
     // The sample is let go when the pictures are taken.
-    seams.AskToSave = [](const QString&) { return vela::desktop::SaveChoice::Discard; };
+    seams.askToSave = [](const QString&) { return vela::desktop::SaveChoice::Discard; };
     vela::desktop::MainWindow window(seams);
     window.show();
     FillSampleReading(window);

@@ -1,10 +1,21 @@
 #include "desktop/help_window.h"
 
 #include <QDialogButtonBox>
+#include <QImage>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "vela_version.h"
 
@@ -16,6 +27,14 @@ constexpr int kHelpWidth = 720;
 constexpr int kHelpHeight = 560;
 // What a window manager's title bar and borders take around the window.
 constexpr QSize kFrameAllowance(16, 40);
+
+// A picture as the document holds it: an image, a pixmap, or the bytes of its file.
+QImage PictureOf(const QVariant& resource) {
+    if (resource.userType() == QMetaType::QImage) return resource.value<QImage>();
+    if (resource.userType() == QMetaType::QPixmap) return resource.value<QPixmap>().toImage();
+    if (resource.userType() == QMetaType::QByteArray) return QImage::fromData(resource.toByteArray());
+    return {};
+}
 
 }  // namespace
 
@@ -34,6 +53,7 @@ HelpWindow::HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> webOpe
     helpBrowser->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     helpBrowser->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(helpBrowser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowHelpLink);
+    connect(helpBrowser, &QTextBrowser::sourceChanged, this, &HelpWindow::FitPictures);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
@@ -52,6 +72,45 @@ HelpWindow::HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> webOpe
         resize(size);
     }
     helpBrowser->setSource(page);
+}
+
+void HelpWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    FitPictures();
+}
+
+void HelpWindow::FitPictures() {
+    QTextDocument* document = helpBrowser->document();
+    // The room a line has: the viewport, less the document's margins and a scroll bar that may come.
+    const qreal room = helpBrowser->viewport()->width() - 2 * document->documentMargin() -
+                       helpBrowser->verticalScrollBar()->sizeHint().width();
+    if (room <= 0) return;
+    // Each picture's place and its width and height as the page gives them (its own when not given);
+    // set after the walk, which a change of format would disturb.
+    std::vector<std::pair<QTextCursor, QTextImageFormat>> pictures;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.isValid() || !fragment.charFormat().isImageFormat()) continue;
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QImage image = PictureOf(document->resource(QTextDocument::ImageResource, QUrl(format.name())));
+            if (image.isNull()) continue;
+            // The picture's own size is kept in a property of its own, so that a wider window
+            // gives back what a narrower one took.
+            constexpr int kNaturalWidth = QTextFormat::UserProperty + 1;
+            if (!format.hasProperty(kNaturalWidth)) format.setProperty(kNaturalWidth, image.width());
+            const qreal natural = format.property(kNaturalWidth).toReal();
+            const qreal width = std::min(natural, room);
+            if (qFuzzyCompare(format.width(), width)) continue;
+            format.setWidth(width);
+            format.setHeight(image.height() * width / image.width());
+            QTextCursor cursor(document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            pictures.emplace_back(cursor, format);
+        }
+    }
+    for (auto& [cursor, format] : pictures) cursor.setCharFormat(format);
 }
 
 void HelpWindow::FollowHelpLink(const QUrl& url) {

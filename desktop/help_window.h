@@ -24,8 +24,13 @@ public:
 
     QTextBrowser* Browser() const { return helpBrowser; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void FollowHelpLink(const QUrl& url);
+    // Pictures wider than the page's room are shown scaled down to it, never cut off.
+    void FitPictures();
 
     QTextBrowser* helpBrowser = nullptr;
     std::function<bool(const QUrl&)> openWeb;

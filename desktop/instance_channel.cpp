@@ -78,7 +78,7 @@ QString ChannelPathFor(const QString& lockPath) {
 }
 
 InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent) {
-    connect(&server, &QLocalServer::newConnection, this, &InstanceChannel::Server_NewConnection);
+    connect(&server, &QLocalServer::newConnection, this, &InstanceChannel::AcceptConnections);
     watch.setInterval(kWatchMs);
     connect(&watch, &QTimer::timeout, this, &InstanceChannel::CheckSocket);
 }
@@ -119,7 +119,7 @@ void InstanceChannel::CheckSocket() {
     }
 }
 
-void InstanceChannel::Server_NewConnection() {
+void InstanceChannel::AcceptConnections() {
     while (QLocalSocket* socket = server.nextPendingConnection()) {
         if (connections >= kMaxChannelConnections) {
             // Too many at once: the later ones go at once, so a flood cannot use up the open files.

@@ -54,7 +54,7 @@ Q_SIGNALS:
     void ChannelTrouble(const QString& what);
 
 private:
-    void Server_NewConnection();
+    void AcceptConnections();
     void CheckSocket();
 
     QString socketPath;

@@ -42,6 +42,7 @@
 #include "reading/calculation_driver.h"
 #include "reading/file_output.h"
 #include "reading/reading_file.h"
+#include "reading/reading_language.h"
 #include "vela_version.h"
 
 namespace vela::desktop {
@@ -211,13 +212,13 @@ int WriteFiles(const QCommandLineParser& parser) {
     request.language = *language;
     const auto outcome = reading::RunCalculation(form, ProfileChoice::RememberedProfile(), state, request);
     if (!outcome.Succeeded()) {
-        say(outcome.message->text);
+        say(reading::MessageIn(outcome.message->text, *language));
         return EXIT_FAILURE;
     }
-    for (const std::string& warning : outcome.warnings) say(warning);
+    for (const std::string& warning : outcome.warnings) say(reading::MessageIn(warning, *language));
     // The chart in the style the window was last left in.
-    const auto printed =
-        BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, settings.ChartStyle(), *language);
+    const auto printed = BuildPrintedReading(form, state, outcome.upagrahas, outcome.report, settings.ChartStyle(),
+                                             *language, outcome.farNorth);
     int status = EXIT_SUCCESS;
     QString why;
     if (!pdf.isNull() && !WritePdf(pdf, printed, &why)) {

@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolBar>
 #include <QToolTip>
 
 #include <algorithm>
@@ -49,6 +50,8 @@ constexpr int kFontPointSize = 8;
 constexpr int kHandedReadingRetryMs = 250;
 // Room a window manager takes around the window: its borders and title bar.
 const QSize kFrameAllowance(16, 40);
+// How much larger than the designed panels the window opens, where the screen has room.
+constexpr double kOpeningScale = 1.5;
 
 // What the user typed or a file held, as it is.
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -151,8 +154,8 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
 void MainWindow::InstallSeamDefaults() {
-    if (!seams.MsgBox) {
-        seams.MsgBox = [this](const QString& text, reading::MsgIcon icon) {
+    if (!seams.messageBox) {
+        seams.messageBox = [this](const QString& text, reading::MsgIcon icon) {
             QMessageBox box(icon == reading::MsgIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                             QString::fromUtf8(kAppTitle), text, QMessageBox::Ok, this);
             // A message may carry an address or a path to copy.
@@ -160,16 +163,16 @@ void MainWindow::InstallSeamDefaults() {
             box.exec();
         };
     }
-    if (!seams.Ask) {
-        seams.Ask = [this](const QString& text) {
+    if (!seams.ask) {
+        seams.ask = [this](const QString& text) {
             QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
                             QMessageBox::Yes | QMessageBox::No, this);
             box.setDefaultButton(QMessageBox::No);
             return box.exec() == QMessageBox::Yes;
         };
     }
-    if (!seams.AskToSave) {
-        seams.AskToSave = [this](const QString& text) {
+    if (!seams.askToSave) {
+        seams.askToSave = [this](const QString& text) {
             QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle), text,
                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
             box.setDefaultButton(QMessageBox::Save);
@@ -180,41 +183,51 @@ void MainWindow::InstallSeamDefaults() {
                                                     : SaveChoice::Cancel;
         };
     }
-    if (!seams.Notify) {
+    if (!seams.notify) {
         // A tip under the box: the keys typed next still go into the box, where a message box
         // would take them.
-        seams.Notify = [](QWidget* box, const QString& text) {
+        seams.notify = [](QWidget* box, const QString& text) {
             QApplication::beep();
             QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), text, box);
         };
     }
-    if (!seams.FileDialog)
-        seams.FileDialog = [this](const FileDialogRequest& request) { return RunFileDialog(this, request); };
-    if (!seams.OpenUrl) seams.OpenUrl = OpenInDefaultBrowser;
-    if (!seams.ShowAbout) seams.ShowAbout = [this] { ShowAboutDialog(this); };
-    if (!seams.FindPlaces)
-        seams.FindPlaces = [](const QString& typed) { return atlas::FindPlaces(typed.toStdString()); };
-    if (!seams.PrintPreview) {
-        seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
+    if (!seams.fileDialog)
+        seams.fileDialog = [this](const FileDialogRequest& request) { return RunFileDialog(this, request); };
+    if (!seams.openUrl) seams.openUrl = OpenInDefaultBrowser;
+    if (!seams.showAbout) seams.showAbout = [this] { ShowAboutDialog(this); };
+    if (!seams.findPlaces)
+        seams.findPlaces = [](const QString& typed) { return atlas::FindPlaces(typed.toStdString()); };
+    if (!seams.printPreview) {
+        seams.printPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setPageSize(LocalePageSize(QLocale()));
             printer.setDocName(title);
             QPrintPreviewDialog preview(&printer, this);
             preview.setWindowTitle(title);
-            // Within the screen's available area, so its tool bar with Print stays in reach on a
-            // small or highly scaled screen.
+            // Within the screen's available area, and large enough to show a page; Print leads
+            // the tool bar (the dialog puts it last), so that a narrow window, on a small or highly
+            // scaled screen, never puts it away behind the tool bar's overflow arrow.
             if (const QScreen* display = screen()) {
                 const QRect available = display->availableGeometry();
-                preview.resize(preview.sizeHint().boundedTo(available.size() - kFrameAllowance));
+                preview.resize(preview.sizeHint()
+                                   .expandedTo(QSize(kPanelWidthPixels, kPanelHeightPixels) * kOpeningScale)
+                                   .boundedTo(available.size() - kFrameAllowance));
                 preview.move(available.topLeft());
+            }
+            if (auto* bar = preview.findChild<QToolBar*>(); bar != nullptr && !bar->actions().isEmpty()) {
+                QAction* print = bar->actions().last();
+                QAction* first = bar->actions().first();
+                bar->removeAction(print);
+                bar->insertAction(first, print);
+                bar->insertSeparator(first);
             }
             connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                     [&paint](QPrinter* target) { paint(*target); });
             preview.exec();
         };
     }
-    if (!seams.FindNearestPlace) {
-        seams.FindNearestPlace = [](double latitude, double longitude) {
+    if (!seams.findNearestPlace) {
+        seams.findNearestPlace = [](double latitude, double longitude) {
             return atlas::FindNearestPlace({latitude, longitude});
         };
     }
@@ -223,7 +236,7 @@ void MainWindow::InstallSeamDefaults() {
 // The form and the result, one in front of the other; the form's seams are the window's own.
 void MainWindow::AddPanels() {
     birthDataPanel =
-        new BirthDataPanel({seams.FindPlaces, seams.FindNearestPlace, seams.Notify, seams.MsgBox}, panelStack);
+        new BirthDataPanel({seams.findPlaces, seams.findNearestPlace, seams.notify, seams.messageBox}, panelStack);
     resultPanel = new ResultView(panelStack);
     panelStack->addWidget(birthDataPanel);
     panelStack->addWidget(resultPanel);
@@ -256,15 +269,17 @@ void MainWindow::WireEvents() {
     qApp->installEventFilter(this);
 }
 
-// The panels open at their designed size; the layouts take over from there. A hidden window has
-// no laid-out geometry yet, so the space around the panels is summed from the same layouts.
+// The panels open at half as large again as their designed size, so that the chart below the
+// result's header has room for type a person reads (at the designed size it gets about 200 pixels
+// and sign labels of 6); the layouts take over from there. A hidden window has no laid-out geometry
+// yet, so the space around the panels is summed from the same layouts.
 void MainWindow::SizePanels() {
     const QMargins margins = layCentral->contentsMargins();
     const int spacing = std::max(layCentral->spacing(), 0);
     const QSize around(
         margins.left() + margins.right(),
         menuBar()->sizeHint().height() + margins.top() + layPromo->sizeHint().height() + spacing + margins.bottom());
-    QSize size = around + QSize(kPanelWidthPixels, kPanelHeightPixels);
+    QSize size = around + QSize(kPanelWidthPixels, kPanelHeightPixels) * kOpeningScale;
     // On a small or highly scaled screen the window opens no larger than the screen leaves room
     // for beside a title bar; the form scrolls inside it.
     if (const QScreen* display = screen()) size = size.boundedTo(display->availableGeometry().size() - kFrameAllowance);
@@ -281,20 +296,20 @@ void MainWindow::BringToFront(Panel panel) {
 }
 
 void MainWindow::ShowMessage(const reading::UserMessage& message) {
-    seams.MsgBox(ShowCoreText(message.text), message.icon);
+    seams.messageBox(ShowCoreMessage(message.text), message.icon);
     birthDataPanel->PointAt(message);
 }
 
 void MainWindow::ShowFailure(const QString& text, const QString& path, const QString& why) {
-    seams.MsgBox(why.isEmpty() ? QStringLiteral("%1\n%2").arg(text, PrintableFileName(path))
-                               : QStringLiteral("%1\n%2\n%3").arg(text, PrintableFileName(path), why),
-                 reading::MsgIcon::Critical);
+    seams.messageBox(why.isEmpty() ? QStringLiteral("%1\n%2").arg(text, PrintableFileName(path))
+                                   : QStringLiteral("%1\n%2\n%3").arg(text, PrintableFileName(path), why),
+                     reading::MsgIcon::Critical);
 }
 
 bool MainWindow::ConfirmZone(const reading::FormValues& values) {
     const auto warning = reading::ZonePlausibilityWarning(values);
     if (!warning) return true;
-    if (seams.Ask(ShowCoreText(*warning) + QLatin1Char(' ') + ShowCoreText(reading::kZoneQuestion))) return true;
+    if (seams.ask(ShowCoreMessage(*warning) + QLatin1Char(' ') + ShowCoreMessage(reading::kZoneQuestion))) return true;
     BringToFront(Panel::PersonalDetails);
     birthDataPanel->FocusZone();
     return false;
@@ -351,9 +366,9 @@ void MainWindow::AddLanguageMenu() {
 void MainWindow::LanguageChosen(upagraha::Language language) {
     windowSettings.SetLanguage(language);
     if (language != InterfaceLanguage() && !SwitchLanguage(language))
-        seams.MsgBox(tr("The catalogue of %1 was not found; the window stays as it is.")
-                         .arg(ShowCoreText(upagraha::LanguageName(language))),
-                     reading::MsgIcon::Critical);
+        seams.messageBox(tr("The catalogue of %1 was not found; the window stays as it is.")
+                             .arg(ShowCoreText(upagraha::LanguageName(language))),
+                         reading::MsgIcon::Critical);
     for (std::size_t i = 0; i < languageActions.size(); ++i)
         languageActions[i]->setChecked(upagraha::kLanguages[i] == InterfaceLanguage());
 }
@@ -372,7 +387,7 @@ QString MainWindow::AskExportPath(const QString& title, const QString& filter, c
     const QString name = Q(sharedState.name).trimmed();
     const QString proposed =
         QDir(windowSettings.LastFolder()).filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') + suffix);
-    return seams.FileDialog(
+    return seams.fileDialog(
         {FileDialogRequest::Kind::Save, title, filter, suffix, proposed, windowSettings.LastFolder()});
 }
 
@@ -380,9 +395,9 @@ void MainWindow::PrintReading() {
     const auto& shown = resultPanel->OnScreen();
     if (!shown) return;
     auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                       resultPanel->ChartStyle(), InterfaceLanguage());
+                                       resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
     if (profileChoice->IncludeComparison()) printed.comparison = resultPanel->Comparison();
-    seams.PrintPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
+    seams.printPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
 }
 
 void MainWindow::ExportPdf() {
@@ -391,7 +406,7 @@ void MainWindow::ExportPdf() {
     const QString path = AskExportPath(tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
     auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                       resultPanel->ChartStyle(), InterfaceLanguage());
+                                       resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
     if (profileChoice->IncludeComparison()) printed.comparison = resultPanel->Comparison();
     QString why;
     if (!WritePdf(path, printed, &why)) ShowFailure(PdfFailedText(), path, why);
@@ -429,7 +444,7 @@ void MainWindow::MarkFormKept() { keptForm = birthDataPanel->SnapshotForm(); }
 
 bool MainWindow::MayReplaceReading() {
     if (!HasUnsavedReading()) return true;
-    switch (seams.AskToSave(tr("The reading on the form has not been saved.\nDo you want to save it?"))) {
+    switch (seams.askToSave(tr("The reading on the form has not been saved.\nDo you want to save it?"))) {
         case SaveChoice::Cancel:
             return false;
         case SaveChoice::Discard:
@@ -469,7 +484,7 @@ bool MainWindow::SaveReading() {
                                     QString::fromUtf8(kReadingSuffix),
                                     proposed,
                                     windowSettings.LastFolder()};
-    const QString path = seams.FileDialog(request);
+    const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return false;
     savedFileName = path;
     savedName = name;
@@ -492,7 +507,7 @@ void MainWindow::OpenReading() {
                                     QString::fromUtf8(kReadingSuffix),
                                     QString(),
                                     windowSettings.LastFolder()};
-    const QString path = seams.FileDialog(request);
+    const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return;
     OpenReadingPath(path);
 }
@@ -585,7 +600,7 @@ void MainWindow::LookUpCoordinates() {
         return;
     }
     const QUrl url = LatLongSearchUrl(lookup.searchText);
-    if (!seams.OpenUrl(url)) ShowPageFailure(url);
+    if (!seams.openUrl(url)) ShowPageFailure(url);
 }
 
 void MainWindow::Quit() { close(); }
@@ -599,14 +614,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void MainWindow::ShowAboutWindow() { seams.ShowAbout(); }
+void MainWindow::ShowAboutWindow() { seams.showAbout(); }
 
 void MainWindow::ShowPageFailure(const QUrl& url) {
-    seams.MsgBox(BrowserFailedText(url), reading::MsgIcon::Information);
+    seams.messageBox(BrowserFailedText(url), reading::MsgIcon::Information);
 }
 
 void MainWindow::OpenPage(WebPage page) {
-    if (!OpenWebPage(page, seams.OpenUrl)) ShowPageFailure(QUrl(Q(WebPageAddressOf(page))));
+    if (!OpenWebPage(page, seams.openUrl)) ShowPageFailure(QUrl(Q(WebPageAddressOf(page))));
 }
 
 void MainWindow::OpenOnlineHelp() {
@@ -621,7 +636,7 @@ void MainWindow::OpenOnlineHelp() {
         help = new HelpWindow(
             *page,
             [this](const QUrl& url) {
-                if (seams.OpenUrl(url)) return true;
+                if (seams.openUrl(url)) return true;
                 ShowPageFailure(url);
                 return false;
             },
@@ -701,10 +716,11 @@ void MainWindow::ShowDayPortions() {
     const reading::BirthForm form = birthDataPanel->SnapshotForm();
     reading::DayPlace place;
     if (auto problem = reading::DayPlaceOf(reading::ParseForm(form), place)) {
-        seams.MsgBox(ShowCoreText(*problem), reading::MsgIcon::Information);
+        seams.messageBox(ShowCoreMessage(*problem), reading::MsgIcon::Information);
         return;
     }
     auto* view = new DayView(place, profileChoice->Profile(), this);
+    if (const auto& picked = birthDataPanel->PickedPlace()) view->SetZoneHistory(picked->zoneName);
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->show();
 }

@@ -49,7 +49,8 @@ namespace vela::desktop {
 
 class ProfileChoice;
 
-// The panels' size when the window opens: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi.
+// The panels' designed size: 9015 x 5535 twips, 15 twips to a pixel at 96 dpi (the window opens larger
+// where the screen has room).
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kPanelWidthPixels = 9015 / kTwipsPerPixel;
 inline constexpr int kPanelHeightPixels = 5535 / kTwipsPerPixel;
@@ -69,28 +70,28 @@ enum class SaveChoice { Save, Discard, Cancel };
 
 struct WindowSeams {
     // A message box with one OK button, the program's title and the icon the core names.
-    std::function<void(const QString& text, reading::MsgIcon icon)> MsgBox;
+    std::function<void(const QString& text, reading::MsgIcon icon)> messageBox;
     // The chosen path, or an empty text when the user cancelled.
-    std::function<QString(const FileDialogRequest& request)> FileDialog;
+    std::function<QString(const FileDialogRequest& request)> fileDialog;
     // Opens an address in the default browser; false when that failed.
-    UrlOpener OpenUrl;
+    UrlOpener openUrl;
     // Shows the About window modally.
-    std::function<void()> ShowAbout;
+    std::function<void()> showAbout;
     // Places matching the typed city, in the order offered; the system's atlas by default.
-    std::function<std::vector<atlas::AtlasPlace>(const QString& typed)> FindPlaces;
+    std::function<std::vector<atlas::AtlasPlace>(const QString& typed)> findPlaces;
     // The atlas place nearest to typed coordinates (degrees, North and East positive), if one
     // lies within reach; the system's atlas by default.
-    std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> FindNearestPlace;
+    std::function<std::optional<atlas::NearbyPlace>(double latitude, double longitude)> findNearestPlace;
     // A question with Yes and No; true for Yes.
-    std::function<bool(const QString& text)> Ask;
+    std::function<bool(const QString& text)> ask;
     // A question with Save, Discard and Cancel, before an unsaved reading would be lost.
-    std::function<SaveChoice(const QString& text)> AskToSave;
+    std::function<SaveChoice(const QString& text)> askToSave;
     // A short notice beside a box that goes on taking keys (a refused key or paste).
-    std::function<void(QWidget* box, const QString& text)> Notify;
+    std::function<void(QWidget* box, const QString& text)> notify;
     // The file the window keeps its settings in; empty for the user's own settings.
     QString settingsPath;
     // Print with a preview: `paint` puts the reading onto the printer the user chose.
-    std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)> PrintPreview;
+    std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)> printPreview;
 };
 
 class MainWindow : public QMainWindow, private Ui::MainWindow {

@@ -76,12 +76,13 @@ qreal DrawTextLines(QPainter& painter, const QRectF& box, const QStringList& lin
 
 // The table, its column names in bold over a rule, one row a line; the type shrinks if the page is
 // too narrow for it. Answers the height used.
-qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<reading::TableRow>& rows) {
+qreal DrawTable(QPainter& painter, const QRectF& box, const std::vector<reading::TableRow>& rows,
+                upagraha::Language language) {
     QFont plain = PrintFont(kBodyPoints);
     QFont bold = PrintFont(kBodyPoints, true);
     std::vector<QStringList> cells;
     QStringList head;
-    for (const auto column : reading::kTableColumns) head << ShowCoreText(column);
+    for (const std::string& column : reading::TableColumns(language)) head << ShowCoreText(column);
     for (const auto& row : rows)
         cells.push_back({ShowCoreText(row.name), ShowCoreText(row.lord), ShowCoreText(row.portionText),
                          ShowCoreText(row.momentText), ShowCoreText(row.longitudeText), ShowCoreText(row.nakshatraText),
@@ -147,20 +148,28 @@ void DrawFooter(QPainter& painter, const QRectF& page, int number, int count) {
 
 qreal FooterHeight(QPaintDevice* device) { return QFontMetricsF(PrintFont(kFooterPoints), device).height() * 2; }
 
+// True when the text is an upagraha's name as the report in the language writes it.
+bool IsUpagrahaName(const QString& text, upagraha::Language language) {
+    for (int u = 0; u < upagraha::kUpagrahaCount; ++u)
+        if (text == ShowCoreText(upagraha::UpagrahaName(u, language))) return true;
+    return false;
+}
+
 // The report's cell "NA" (an upagraha that carries no interpretation of its own, as Mrityu) reads
-// as a sentence on paper; the screen keeps the original's cell.
-void SayWhenNoInterpretation(QTextDocument& document) {
+// as a sentence on paper, in the report's language; the screen keeps the original's cell.
+void SayWhenNoInterpretation(QTextDocument& document, upagraha::Language language) {
     QString upagraha;
+    const QString label = ShowCoreText(upagraha::ReportLabelText(upagraha::ReportLabel::Interpretation, language));
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
-        for (const std::string_view name : upagraha::kUpagrahaNames)
-            if (text == QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))) upagraha = text;
-        if (text != QStringLiteral("NA") || block.previous().text() != QStringLiteral("Interpretation")) continue;
+        if (IsUpagrahaName(text, language)) upagraha = text;
+        if (text != QStringLiteral("NA") || block.previous().text() != label) continue;
         QTextCursor cursor(block);
         cursor.select(QTextCursor::BlockUnderCursor);
         cursor.movePosition(QTextCursor::StartOfBlock);
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        cursor.insertText(QStringLiteral("The texts give no interpretation of %1 by house.").arg(upagraha));
+        cursor.insertText(ShowCoreText(
+            reading::Say("The texts give no interpretation of %1 by house.", language, {upagraha.toStdString()})));
     }
 }
 
@@ -169,15 +178,10 @@ int PageAt(const QTextDocument& document, qreal y) { return static_cast<int>(y /
 
 // Each upagraha's block of the report (its name down to its interpretation) stays on one page: a
 // block that a page would cut starts on the next one. One pass moves the blocks in page order.
-void KeepReportBlocksWhole(QTextDocument& document) {
+void KeepReportBlocksWhole(QTextDocument& document, upagraha::Language language) {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        const bool isName =
-            std::any_of(upagraha::kUpagrahaNames.begin(), upagraha::kUpagrahaNames.end(), [&](std::string_view name) {
-                return text == QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-            });
-        if (!isName) continue;
+        if (!IsUpagrahaName(block.text(), language)) continue;
         // The block ends with its interpretation's text, eight lines on.
         QTextBlock last = block;
         for (int k = 0; k < 8 && last.next().isValid(); ++k) last = last.next();
@@ -286,7 +290,7 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
     cursor.insertText(QCoreApplication::translate("vela::desktop::ReadingPrint", "Report") + QLatin1Char('\n'),
                       heading);
     InsertReport(cursor, reading.report);
-    SayWhenNoInterpretation(document);
+    SayWhenNoInterpretation(document, reading.language);
 
     // The working starts a page of its own, in type whose columns line up.
     QTextBlockFormat newPage;
@@ -331,14 +335,16 @@ std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, c
 
 PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
                                    const upagraha::Upagrahas& u, const upagraha::Report& report,
-                                   reading::ChartStyle style, upagraha::Language language) {
+                                   reading::ChartStyle style, upagraha::Language language, bool farNorth) {
     PrintedReading reading;
-    reading.header = reading::BuildHeader(s, u);
+    reading.farNorth = farNorth;
+    reading.language = language;
+    reading.header = reading::BuildHeader(s, u, language);
     reading.title = QStringLiteral("%1 \u2014 %2").arg(Q(s.name), QString::fromUtf8(kAppTitle));
     reading.chart = reading::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s), language);
     reading.table = reading::BuildTable(s, u, language);
     reading.report = report;
-    reading.workingText = reading::WorkingText(s, u, reading::FindBirthTimeSensitivity(form));
+    reading.workingText = reading::WorkingText(s, u, reading::FindBirthTimeSensitivity(form, s.profile), {}, language);
     return reading;
 }
 
@@ -358,6 +364,17 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     if (!h.janmaRasi.empty())
         lines << ShowCoreText(h.janmaRasi) + QStringLiteral("; ") + ShowCoreText(h.janmaNakshatra);
     y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()), lines, PrintFont(kBodyPoints));
+    if (reading.farNorth) {
+        // The far-North warning, in italic as on the screen, wrapped to the page's width.
+        QFont italic = PrintFont(kBodyPoints);
+        italic.setItalic(true);
+        painter.setFont(italic);
+        const QString warning = ShowCoreText(reading::kFarNorthWarning);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF needed = painter.boundingRect(QRectF(page.left(), y, page.width(), page.height()), flags, warning);
+        painter.drawText(QRectF(page.left(), y, page.width(), needed.height()), flags, warning);
+        y += needed.height();
+    }
     const qreal lineHeight = QFontMetricsF(PrintFont(kBodyPoints), painter.device()).height();
     y += lineHeight;
 
@@ -368,7 +385,7 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     DrawChart(painter, chartBox, reading.chart, PaperPalette(), font);
     y += side + lineHeight;
     painter.setPen(Qt::black);
-    DrawTable(painter, QRectF(page.left(), y, page.width(), page.bottom() - y), reading.table);
+    DrawTable(painter, QRectF(page.left(), y, page.width(), page.bottom() - y), reading.table, reading.language);
     painter.restore();
 }
 
@@ -387,7 +404,7 @@ bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading) {
     following.setPageSize(text);
     following.setDocumentMargin(0);
     FillFollowingPages(following, reading);
-    KeepReportBlocksWhole(following);
+    KeepReportBlocksWhole(following, reading.language);
     const int count = 1 + following.pageCount();
 
     PaintFirstPage(painter, content, reading, PrintFont(kBodyPoints));

@@ -49,15 +49,21 @@ struct PrintedReading {
     // The reading under every preset and the profile in use: printed on a last page of its own
     // when set (the Conventions menu's choice), left out otherwise.
     std::optional<reading::ConventionGrid> comparison;
+    // Under the header, as the window shows it: the original's sunrise formula far in the north.
+    bool farNorth = false;
+    // The language the header, chart, table and working were made in, and the report is read in.
+    upagraha::Language language = upagraha::Language::English;
 };
 
 // What to print of a reading; the working is worked out here (it runs the reading a few thousand
-// times, so only when something is printed). The chart and table in `language`; the report is
-// printed as it is given (upagraha::BuildReport makes it in a language).
+// times, so only when something is printed), under the reading's profile. The header, chart, table
+// and working in `language`; the report is printed as it is given (upagraha::BuildReport makes it
+// in a language, which should be the same). farNorth is the calculation's own
+// (reading::CalculationOutcome::farNorth).
 PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading::Reading& s,
                                    const upagraha::Upagrahas& u, const upagraha::Report& report,
-                                   reading::ChartStyle style,
-                                   upagraha::Language language = upagraha::Language::English);
+                                   reading::ChartStyle style, upagraha::Language language = upagraha::Language::English,
+                                   bool farNorth = false);
 
 // The centre lines of a South Indian chart: the name, the birth date and time, the zone, the place.
 std::vector<std::string> ChartCentreLines(const reading::ResultHeader& header, const reading::Reading& s);

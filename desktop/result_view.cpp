@@ -68,6 +68,7 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
     chartStyleCombo->setVisible(false);
 
     upagrahaTable->verticalHeader()->setVisible(false);
+    // The core's columns and the point of the portion.
     upagrahaTable->setColumnCount(static_cast<int>(reading::kTableColumns.size()) + 1);
     // Ctrl+C on the table copies all of it, as its button does.
     auto* copyTable = new QAction(upagrahaTable);
@@ -104,12 +105,12 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
     compareLayout->addWidget(compareTable, 1);
     compareLayout->addWidget(compareKey);
     resultTabs->addTab(compareTab, tr("Com&pare"));
-    SetTableHeads();
+    SetTableHeadings();
 }
 
-void ResultView::SetTableHeads() {
+void ResultView::SetTableHeadings() {
     QStringList columns;
-    for (const std::string_view column : reading::kTableColumns) columns << ShowCoreText(column);
+    for (const std::string& column : reading::TableColumns(InterfaceLanguage())) columns << ShowCoreText(column);
     columns.insert(kPointColumn, PointColumnName());
     upagrahaTable->setHorizontalHeaderLabels(columns);
     resultTabs->setTabText(resultTabs->indexOf(compareTab), tr("Com&pare"));
@@ -155,7 +156,10 @@ void ResultView::TabChanged() {
 void ResultView::FillViews() {
     if (!onScreen) return;
     const reading::Reading& shown = onScreen->reading;
-    const auto header = reading::BuildHeader(shown, onScreen->upagrahas);
+    const upagraha::Language language = InterfaceLanguage();
+    // The headings in the language the rows are made in.
+    SetTableHeadings();
+    const auto header = reading::BuildHeader(shown, onScreen->upagrahas, language);
     const auto html = [](const std::string& text) { return ShowCoreText(text).toHtmlEscaped(); };
     QString headerText = QStringLiteral("<b>%1</b> \u2014 %2<br>%3<br>%4<br>%5; %6")
                              .arg(Q(header.name).toHtmlEscaped(), html(header.birth), html(header.place),
@@ -163,11 +167,11 @@ void ResultView::FillViews() {
     if (!header.janmaRasi.empty())
         headerText += QStringLiteral("<br>%1; %2").arg(html(header.janmaRasi), html(header.janmaNakshatra));
     if (onScreen->farNorth)
-        headerText += QStringLiteral("<br><i>%1</i>").arg(html(std::string(reading::kFarNorthWarning)));
+        headerText += QStringLiteral("<br><i>%1</i>").arg(ShowCoreMessage(reading::kFarNorthWarning).toHtmlEscaped());
     resultHeader->setText(headerText);
-    chartView->SetModel(reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas,
-                                                 ChartCentreLines(header, shown), InterfaceLanguage()));
-    const auto rows = reading::BuildTable(shown, onScreen->upagrahas, InterfaceLanguage());
+    chartView->SetModel(
+        reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas, ChartCentreLines(header, shown), language));
+    const auto rows = reading::BuildTable(shown, onScreen->upagrahas, language);
     upagrahaTable->clearSpans();
     upagrahaTable->setRowCount(static_cast<int>(rows.size()));
     int r = 0;
@@ -268,7 +272,9 @@ void ResultView::CopyTable() {
     if (!onScreen) return;
     // The core's text with the point column put in as the table on screen has it; a group's
     // heading stays a line of its own.
-    QStringList lines = ShowCoreText(reading::TableText(reading::BuildTable(onScreen->reading, onScreen->upagrahas)))
+    QStringList lines = ShowCoreText(reading::TableText(reading::BuildTable(onScreen->reading, onScreen->upagrahas,
+                                                                            InterfaceLanguage()),
+                                                        InterfaceLanguage()))
                             .split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QStringList fields = lines[i].split(QLatin1Char('\t'));
@@ -286,8 +292,8 @@ void ResultView::WriteWorking() {
     // Under the profile of the reading on screen, set beside the other conventions.
     const auto sensitivity = reading::FindBirthTimeSensitivity(onScreen->form, onScreen->reading.profile);
     const auto conventions = reading::CompareConventions(onScreen->form, onScreen->reading.profile);
-    workingView->setPlainText(
-        ShowCoreText(reading::WorkingText(onScreen->reading, onScreen->upagrahas, sensitivity, conventions)));
+    workingView->setPlainText(ShowCoreText(
+        reading::WorkingText(onScreen->reading, onScreen->upagrahas, sensitivity, conventions, InterfaceLanguage())));
     onScreen->workingWritten = true;
 }
 
@@ -305,7 +311,6 @@ bool ResultView::eventFilter(QObject* watched, QEvent* event) {
 void ResultView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslateUi(this);
-        SetTableHeads();
         chartStyleCombo->setItemText(0, tr("South Indian"));
         chartStyleCombo->setItemText(1, tr("North Indian"));
         chartStyleCombo->setToolTip(tr("Chart style"));
@@ -313,11 +318,16 @@ void ResultView::changeEvent(QEvent* event) {
             onScreen->report = upagraha::BuildReport(onScreen->upagrahas, InterfaceLanguage());
             // The grahas' section, as the calculation adds it when the reading has them.
             if (onScreen->reading.sky)
-                upagraha::AppendReportSection(onScreen->report, reading::kSkyAroundHeading,
-                                              reading::SkyAroundText(*onScreen->reading.sky));
+                upagraha::AppendReportSection(onScreen->report, reading::SkyAroundHeading(InterfaceLanguage()),
+                                              reading::SkyAroundText(*onScreen->reading.sky, InterfaceLanguage()));
             WriteReport(*reportView, onScreen->report);
             FillViews();
+            // The working is written again in the language when its tab is in front or next shown.
+            onScreen->workingWritten = false;
+            workingView->clear();
+            if (resultTabs->currentWidget() == workingTab) WriteWorking();
         }
+        SetTableHeadings();
     }
     QGroupBox::changeEvent(event);
 }

@@ -77,10 +77,11 @@ private:
     void CopyTable();
     // The header, chart and table of the reading on screen.
     void FillViews();
+    // The table's column names (the point's among them) and the Compare tab's title in the
+    // language of the user interface.
+    void SetTableHeadings();
     void WriteWorking();
     void FillComparison();
-    // The table's column names and the Compare tab's title, in the language of the catalogue.
-    void SetTableHeads();
 
     QComboBox* chartStyleCombo = nullptr;  // beside the tabs while the Chart tab is in front
     reading::ChartStyle chartStyle = reading::ChartStyle::SouthIndian;

@@ -184,7 +184,9 @@ CalculationOutcome RunCalculation(const FormValues& form, const upagraha::Conven
     if (request.grahas) work.sky = CalculateSkyAround(work, profile, work.birthAscendantText, request.node);
     if (request.buildReport) {
         outcome.report = upagraha::BuildReport(outcome.upagrahas, request.language);
-        if (work.sky) upagraha::AppendReportSection(outcome.report, kSkyAroundHeading, SkyAroundText(*work.sky));
+        if (work.sky)
+            upagraha::AppendReportSection(outcome.report, SkyAroundHeading(request.language),
+                                          SkyAroundText(*work.sky, request.language));
     }
     s = std::move(work);
     return outcome;

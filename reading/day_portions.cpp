@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "astro/sunrise_sunset.h"
 #include "reading/calculation_driver.h"
@@ -89,6 +90,16 @@ Rising RisingIn(const std::array<DayPortion, 8>& portions, upagraha::PortionPoin
     return {astro::ClockHours(moment), clock.SiderealAscendantAt(astro::ClockHours(moment))};
 }
 
+// The choghadiyas in the order of their lords Sun, Venus, Mercury, Moon, Saturn, Jupiter, Mars.
+constexpr std::array<Planet, 7> kChoghadiyaLords = {Planet::Sun,    Planet::Venus,   Planet::Mercury, Planet::Moon,
+                                                    Planet::Saturn, Planet::Jupiter, Planet::Mars};
+
+int ChoghadiyaIndexOf(Planet lord) {
+    int at = 0;
+    while (kChoghadiyaLords[static_cast<std::size_t>(at)] != lord) ++at;
+    return at;
+}
+
 std::string Ordinal(int n) {
     static constexpr std::array<std::string_view, 9> kTexts = {"",    "1st", "2nd", "3rd", "4th",
                                                                "5th", "6th", "7th", "8th"};
@@ -114,6 +125,25 @@ std::array<Planet, 24> HoraLords(int weekday) {
     std::array<Planet, 24> lords{};
     for (std::size_t k = 0; k < lords.size(); ++k) lords[k] = kChaldeanOrder[(at + k) % kChaldeanOrder.size()];
     return lords;
+}
+
+std::string_view ChoghadiyaName(Choghadiya choghadiya) {
+    static constexpr std::array<std::string_view, 7> kNames = {"Udveg", "Char",  "Labh", "Amrit",
+                                                               "Kaal",  "Shubh", "Rog"};
+    return kNames[static_cast<std::size_t>(choghadiya)];
+}
+
+Planet ChoghadiyaLord(Choghadiya choghadiya) { return kChoghadiyaLords[static_cast<std::size_t>(choghadiya)]; }
+
+std::array<Choghadiya, 16> ChoghadiyaOrder(int weekday) {
+    const int day = ChoghadiyaIndexOf(upagraha::WeekdayLord(Wrapped(weekday)));
+    const int night = ChoghadiyaIndexOf(upagraha::WeekdayLord(Wrapped(weekday + 4)));
+    std::array<Choghadiya, 16> order{};
+    for (int k = 0; k < 8; ++k) {
+        order[static_cast<std::size_t>(k)] = static_cast<Choghadiya>((day + k) % 7);
+        order[static_cast<std::size_t>(k + 8)] = static_cast<Choghadiya>(((night - 2 * k) % 7 + 7) % 7);
+    }
+    return order;
 }
 
 DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
@@ -167,6 +197,11 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
         day.horas[k] = {lords[k], {astro::ClockHours(start), astro::ClockHours(start + length)}};
     }
 
+    const auto choghadiyas = ChoghadiyaOrder(day.weekday);
+    for (std::size_t k = 0; k < 16; ++k)
+        day.choghadiyas[k] = {choghadiyas[k], k < 8 ? EighthOf(today->rise, today->set, static_cast<int>(k) + 1)
+                                                    : EighthOf(today->set, tomorrow->rise, static_cast<int>(k) - 7)};
+
     const int jupiter = PortionOf(day.dayPortions, Planet::Jupiter);
     const int yamagandam = YamagandamPortion(day.weekday);
     if (jupiter != yamagandam)
@@ -176,7 +211,8 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
     return outcome;
 }
 
-MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const upagraha::ConventionProfile& profile) {
+MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const upagraha::ConventionProfile& profile,
+                            const ZoneHistory& history, std::string_view zoneName) {
     MonthOutcome outcome;
     if (!InRange(year) || month < 1 || month > 12) {
         outcome.message = std::string(kDateRangeMessage);
@@ -186,12 +222,22 @@ MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const up
     sheet.year = year;
     sheet.month = month;
     sheet.dst = place.dst;
+    if (history) sheet.zoneName = zoneName.empty() ? std::string("the place's zone") : std::string(zoneName);
     sheet.lines.reserve(31);
     for (int d = 1; d <= 31 && astro::IsValidDate(year, month, d); ++d) {
         MonthLine line;
         line.date = {year, month, d};
         line.weekday = astro::Weekday(year, month, d);
-        const auto sun = SunOfDate(place, line.date, profile, line.date);
+        DayPlace dayPlace = place;
+        if (history) {
+            if (const auto clock = history(line.date)) {
+                dayPlace.zone = clock->zone;
+                dayPlace.dst = clock->dst;
+            }
+        }
+        line.zone = dayPlace.zone;
+        line.dst = dayPlace.dst;
+        const auto sun = SunOfDate(dayPlace, line.date, profile, line.date);
         if (!sun || !(sun->set > sun->rise)) {
             line.message = std::string(kNoSunriseMessage);
         } else {
@@ -221,6 +267,48 @@ std::string_view WeekdayName(int weekday) {
 std::string DstText(bool dst) {
     return dst ? "Daylight saving: on for every day as given (clock one hour ahead of the zone)"
                : "Daylight saving: off for every day as given";
+}
+
+std::string DayPlaceText(const DayPlace& place) {
+    char text[64];
+    const int seconds = place.zone.secondsEast;
+    const int magnitude = std::abs(seconds);
+    std::snprintf(text, sizeof text, "%d%c%02d %d%c%02d, zone %c%02d:%02d", place.latDegrees, place.south ? 'S' : 'N',
+                  place.latMinutes, place.lonDegrees, place.east ? 'E' : 'W', place.lonMinutes, seconds < 0 ? '-' : '+',
+                  magnitude / 3600, magnitude / 60 % 60);
+    std::string line = text;
+    if (magnitude % 60 != 0) {
+        std::snprintf(text, sizeof text, ":%02d", magnitude % 60);
+        line += text;
+    }
+    return line;
+}
+
+std::string MonthClockText(const MonthSheet& month) {
+    if (month.zoneName.empty()) return DstText(month.dst);
+    return "Daylight saving: by day, as the zone history of " + month.zoneName + " has it (each day on its own clock)";
+}
+
+std::string MonthSheetCsv(const MonthSheet& month) {
+    std::string out =
+        "date,weekday,sunrise,sunset,rahu_kalam_start,rahu_kalam_end,yamagandam_start,yamagandam_end,"
+        "gulika_kalam_start,gulika_kalam_end,dst,message\n";
+    for (const auto& line : month.lines) {
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", line.date.year, line.date.month, line.date.day);
+        out += std::string(date) + "," + std::string(WeekdayName(line.weekday)) + ",";
+        const std::string dst = line.dst ? "true" : "false";
+        if (line.message) {
+            out += ",,,,,,,," + dst + ",\"" + *line.message + "\"\n";
+            continue;
+        }
+        const auto& p = line.periods;
+        for (const auto t : {line.sunrise, line.sunset, p.rahuKalam.start, p.rahuKalam.end, p.yamagandam.start,
+                             p.yamagandam.end, p.gulikaKalam.start, p.gulikaKalam.end})
+            out += ClockText(t) + ",";
+        out += dst + ",\n";
+    }
+    return out;
 }
 
 std::optional<std::string> DayPlaceOf(const FormValues& form, DayPlace& place) {

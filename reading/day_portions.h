@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,7 +42,8 @@ struct DayPortion {
 // Which of the eight portions of the day (1..8) the almanac's three periods take, by weekday
 // (0 = Sunday). The tables printed in Tamil and Telugu panchangams: Rahu Kalam 8, 2, 7, 5, 6, 4, 3;
 // Yamagandam 5, 4, 3, 2, 1, 7, 6; Gulika Kalam 7, 6, 5, 4, 3, 2, 1. No almanac tradition found
-// gives them for the night, so they are the day's only.
+// prints a table of them for the night (some say Gulika Kalam comes again by night, none says
+// which portion), so they are the day's only.
 int RahuKalamPortion(int weekday);
 int YamagandamPortion(int weekday);
 int GulikaKalamPortion(int weekday);
@@ -61,6 +63,23 @@ std::array<upagraha::Planet, 24> HoraLords(int weekday);
 
 struct Hora {
     upagraha::Planet lord = upagraha::Planet::NoLord;
+    ClockSpan span;
+};
+
+// The choghadiyas: the day and the night each cut in eight, each eighth named for its lord: the
+// Sun's Udveg, Venus's Char, Mercury's Labh, the Moon's Amrit, Saturn's Kaal, Jupiter's Shubh and
+// Mars's Rog. By day the first is the weekday lord's and each next one the next lord in the order
+// Sun, Venus, Mercury, Moon, Saturn, Jupiter, Mars (the horas' order), the eighth the first's again;
+// by night the first is the lord of the fourth weekday after (Sunday's night Jupiter's), and each
+// next one two places back in that order.
+enum class Choghadiya { Udveg, Char, Labh, Amrit, Kaal, Shubh, Rog };
+std::string_view ChoghadiyaName(Choghadiya choghadiya);
+upagraha::Planet ChoghadiyaLord(Choghadiya choghadiya);
+// The 8 of the day, then the 8 of the night.
+std::array<Choghadiya, 16> ChoghadiyaOrder(int weekday);
+
+struct ChoghadiyaSpan {
+    Choghadiya name = Choghadiya::Udveg;
     ClockSpan span;
 };
 
@@ -89,6 +108,8 @@ struct DaySheet {
     Rising gulikaByNight;
     Rising maandiByNight;
     std::array<Hora, 24> horas{};
+    // 8 of the day, then 8 of the night.
+    std::array<ChoghadiyaSpan, 16> choghadiyas{};
     // Set where Yamaghantaka's portion (Jupiter's under the profile's lords) is not the almanac's
     // Yamagandam: one line that says which portion each takes.
     std::optional<std::string> yamaghantakaNote;
@@ -108,6 +129,9 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
 struct MonthLine {
     astro::CivilDate date;
     int weekday = 0;
+    // The day's clock: the zone, plus one hour when dst.
+    astro::ZoneOffset zone;
+    bool dst = false;
     std::optional<std::string> message;
     astro::ClockHours sunrise;
     astro::ClockHours sunset;
@@ -117,16 +141,38 @@ struct MonthLine {
 struct MonthSheet {
     int year = 0;
     int month = 0;
-    bool dst = false;  // the daylight-saving tick, as given, for every day of the month
+    bool dst = false;  // the daylight-saving tick as given (every day's, without a zone history)
+    // The zone whose history set each day's clock; empty: the place's zone and tick, every day.
+    std::string zoneName;
     std::vector<MonthLine> lines;
 };
 
-// The whole month; refused only for a month outside 1901 to 2050 (or no month 1..12).
+// The clock of one day at a place: the zone, plus one hour when dst.
+struct DayClock {
+    astro::ZoneOffset zone;
+    bool dst = false;
+};
+// A place's clock day by day from its zone's history (the clocks in force at noon of the date);
+// nothing for a day the history does not know, which keeps the place's zone and tick.
+using ZoneHistory = std::function<std::optional<DayClock>(const astro::CivilDate&)>;
+
+// The whole month; refused only for a month outside 1901 to 2050 (or no month 1..12). With a
+// zone history (and its zone's name, for the sheet's heading), each day runs on its own clock.
 struct MonthOutcome {
     std::optional<std::string> message;
     MonthSheet sheet;
 };
-MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const upagraha::ConventionProfile& profile);
+MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const upagraha::ConventionProfile& profile,
+                            const ZoneHistory& history = {}, std::string_view zoneName = {});
+
+// The month as CSV, one row a day (the command line's --csv and the window's export):
+// date,weekday,sunrise,sunset,rahu_kalam_start,rahu_kalam_end,yamagandam_start,yamagandam_end,
+// gulika_kalam_start,gulika_kalam_end,dst,message
+std::string MonthSheetCsv(const MonthSheet& month);
+// "13N05 80E17, zone +05:30": the place and zone as the sheets' headings give them.
+std::string DayPlaceText(const DayPlace& place);
+// The sheet's line on its clocks: the tick as given, or the zone history's.
+std::string MonthClockText(const MonthSheet& month);
 
 // "06:05" for clock hours (rounded to the minute; a time past midnight shows the next day's clock).
 std::string ClockText(astro::ClockHours hours);

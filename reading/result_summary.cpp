@@ -5,6 +5,7 @@
 
 #include "astro/position_text.h"
 #include "astro/text.h"
+#include "reading/reading_language.h"
 #include "reading/reference_tables.h"
 #include "upagraha/nakshatra.h"
 #include "upagraha/profiles.h"
@@ -41,25 +42,25 @@ std::string OffsetTextOfSeconds(int secondsEast) {
     return text;
 }
 
-constexpr std::array<std::string_view, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                       "Thursday", "Friday", "Saturday"};
-
-std::string PlaceText(const Reading& s) {
+std::string PlaceText(const Reading& s, upagraha::Language language) {
     std::string text;
     for (const std::string* part : {&s.city, &s.state, &s.country}) {
         if (part->empty()) continue;
         text += *part;
         text += ", ";
     }
-    astro::AppendDegreesMinutes(text, s.latDegrees, s.latMinutes);
-    text += s.south ? " S, " : " N, ";
-    astro::AppendDegreesMinutes(text, s.lonDegrees, s.lonMinutes);
-    text += s.east ? " E" : " W";
+    std::string latitude;
+    astro::AppendDegreesMinutes(latitude, s.latDegrees, s.latMinutes);
+    text += Say(s.south ? "%1 S" : "%1 N", language, {latitude});
+    text += ", ";
+    std::string longitude;
+    astro::AppendDegreesMinutes(longitude, s.lonDegrees, s.lonMinutes);
+    text += Say(s.east ? "%1 E" : "%1 W", language, {longitude});
     return text;
 }
 
 // "00 Gem 25", as the report writes the upagrahas, "(R)" after it for a retrograde graha.
-std::string CompactLongitude(const PlacedPoint& p, bool markRetrograde) {
+std::string CompactLongitude(const PlacedPoint& p, bool markRetrograde, upagraha::Language language) {
     const double inSign = std::fmod(p.longitudeDegrees, 30.0);
     const int minutes = static_cast<int>(std::floor(inSign * 60));
     std::string text;
@@ -68,17 +69,28 @@ std::string CompactLongitude(const PlacedPoint& p, bool markRetrograde) {
     text += astro::kSignAbbreviations.substr(static_cast<std::size_t>(p.sign) * 3, 3);
     text += ' ';
     astro::AppendTwoDigits(text, minutes % 60);
-    if (markRetrograde && p.retrograde) text += " (R)";
+    text = upagraha::PositionTextIn(text, language);
+    if (markRetrograde && p.retrograde) text = Say("%1 (R)", language, {text});
     return text;
 }
 
-TableRow PlacedRow(const PlacedPoint& p, bool markRetrograde) {
-    return {std::string(p.name),
+// The graha's or the Sun's upagraha's name in the language (the English as the sky layer gives it).
+std::string_view PlacedName(const PlacedPoint& p, upagraha::Language language) {
+    if (language == upagraha::Language::English) return p.name;
+    for (std::size_t g = 0; g < sky::kGrahas.size(); ++g)
+        if (p.name == sky::GrahaName(sky::kGrahas[g])) return upagraha::GrahaName(sky::kGrahas[g], language);
+    for (std::size_t k = 0; k < kSunUpagrahaNames.size(); ++k)
+        if (p.name == kSunUpagrahaNames[k]) return upagraha::SunUpagrahaName(static_cast<int>(k), language);
+    return p.name;
+}
+
+TableRow PlacedRow(const PlacedPoint& p, bool markRetrograde, upagraha::Language language) {
+    return {std::string(PlacedName(p, language)),
             "",
             "",
             "",
-            CompactLongitude(p, markRetrograde),
-            std::string(p.NakshatraName()) + ", pada " + std::to_string(p.pada),
+            CompactLongitude(p, markRetrograde, language),
+            upagraha::NakshatraText({p.nakshatra, p.pada}, language),
             std::to_string(p.house)};
 }
 
@@ -89,16 +101,16 @@ TableRow HeadingRow(std::string_view name) {
     return row;
 }
 
-std::string PortionText(const Upagrahas& u, std::size_t i) {
-    return std::to_string(u.portionIndex[i] + 1) + " of " + std::to_string(upagraha::kPortionCount) +
-           (u.birthByDay ? ", day" : ", night");
+std::string PortionText(const Upagrahas& u, std::size_t i, upagraha::Language language) {
+    return Say(u.birthByDay ? "%1 of %2, day" : "%1 of %2, night", language,
+               {std::to_string(u.portionIndex[i] + 1), std::to_string(upagraha::kPortionCount)});
 }
 
 // "Conventions: Original" for a preset; any other profile spells out every axis, as no name says
 // what it holds.
-std::string ConventionsText(const upagraha::ConventionProfile& profile) {
+std::string ConventionsText(const upagraha::ConventionProfile& profile, upagraha::Language language) {
     using namespace upagraha;
-    std::string text = "Conventions: " + std::string(profile.title);
+    std::string text = Say("Conventions: %1", language, {ProfileTitle(profile.title, language)});
     if (const auto preset = FindProfile(profile.name); preset && preset->SameConventions(profile)) return text;
     text += " (" + std::string(LordOrderText(profile.lordOrder));
     for (std::size_t u = 0; u < profile.points.size(); ++u) {
@@ -125,7 +137,7 @@ std::string OffsetTextOfMinutes(int minutesEast) {
     return text;
 }
 
-std::string PositionWords(std::string_view compact) {
+std::string PositionWords(std::string_view compact, upagraha::Language language) {
     const int sign = upagraha::SignIndexOfAbbreviation(astro::CompactSign(compact));
     const auto degrees = astro::ParseWhole(compact.substr(0, 2));
     const auto minutes = compact.size() >= 9 ? astro::ParseWhole(compact.substr(7, 2)) : std::nullopt;
@@ -135,35 +147,49 @@ std::string PositionWords(std::string_view compact) {
     text += "\u00B0";
     astro::AppendTwoDigits(text, *minutes);
     text += "\u2032 ";
-    text += upagraha::kSignNames[static_cast<std::size_t>(sign)];
+    text += upagraha::SignName(sign, language);
     return text;
 }
 
-ResultHeader BuildHeader(const Reading& s, const Upagrahas& u) {
+std::array<std::string, 7> TableColumns(upagraha::Language language) {
+    std::array<std::string, 7> columns;
+    for (std::size_t c = 0; c < columns.size(); ++c) columns[c] = Say(kTableColumns[c], language);
+    return columns;
+}
+
+std::string_view ProfileTitle(std::string_view title, upagraha::Language language) {
+    if (language == upagraha::Language::English) return title;
+    for (std::size_t i = 0; i < TranslatedTextCount(); ++i)
+        if (const TranslatedText text = TranslatedTextAt(i); text.english == title)
+            return language == upagraha::Language::Hindi ? text.hindi : text.tamil;
+    return title;
+}
+
+ResultHeader BuildHeader(const Reading& s, const Upagrahas& u, upagraha::Language language) {
     ResultHeader header;
     header.name = s.name;
 
     std::string& birth = header.birth;
-    birth = std::to_string(s.day) + " " + std::string(kMonthNames[static_cast<std::size_t>(s.month - 1)]) + " " +
-            std::to_string(s.year) + ", " + astro::ClockText(s.hour, s.minute) + ", ";
+    birth = DateText(s.day, s.month, s.year, language) + ", " + astro::ClockText(s.hour, s.minute) + ", ";
     birth += s.exactZone ? std::string_view(s.exactZone->name) : ZoneName(s.zoneRow);
     birth += ' ';
     const int zone = ZoneSecondsEast(s);
     birth += OffsetTextOfSeconds(zone);
-    if (s.dst) birth += " + 1 h daylight saving (" + OffsetTextOfSeconds(zone + 3600) + ")";
+    if (s.dst) birth += Say(" + 1 h daylight saving (%1)", language, {OffsetTextOfSeconds(zone + 3600)});
 
-    header.place = PlaceText(s);
-    header.ascendantText = "Ascendant " + PositionWords(s.birthAscendantText) + ", " +
-                           upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant.value));
-    const std::string weekday(kWeekdays[static_cast<std::size_t>(u.weekday % 7)]);
-    header.dayNight =
-        u.birthByDay ? "Day birth; the day portions of " + weekday : "Night birth; the night portions of " + weekday;
-    header.profile = ConventionsText(s.profile);
+    header.place = PlaceText(s, language);
+    header.ascendantText = Say("Ascendant %1, %2", language,
+                               {PositionWords(s.birthAscendantText, language),
+                                upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant.value), language)});
+    const std::string_view weekday = upagraha::WeekdayName(u.weekday % 7, language);
+    header.dayNight = Say(u.birthByDay ? "Day birth; the day portions of %1" : "Night birth; the night portions of %1",
+                          language, {weekday});
+    header.profile = ConventionsText(s.profile, language);
     if (s.sky) {
         const PlacedPoint& moon = s.sky->Moon();
-        header.janmaRasi = "Janma rasi " + std::string(moon.SignName());
+        header.janmaRasi = Say("Janma rasi %1", language, {upagraha::SignName(moon.sign, language)});
         header.janmaNakshatra =
-            "Janma nakshatra " + std::string(moon.NakshatraName()) + ", pada " + std::to_string(moon.pada);
+            Say("Janma nakshatra %1", language, {upagraha::NakshatraText({moon.nakshatra, moon.pada}, language)});
         header.janmaRasiSign = moon.sign;
         header.janmaNakshatraIndex = moon.nakshatra;
         header.janmaPada = moon.pada;
@@ -171,13 +197,13 @@ ResultHeader BuildHeader(const Reading& s, const Upagrahas& u) {
     return header;
 }
 
-std::string MomentText(double hours) {
+std::string MomentText(double hours, upagraha::Language language) {
     const long total = std::lround(hours * 60);
     const long day = static_cast<long>(std::floor(static_cast<double>(total) / kMinutesPerDay));
     const long inDay = total - day * kMinutesPerDay;
     std::string text = astro::ClockText(static_cast<int>(inDay / 60), static_cast<int>(inDay % 60));
-    if (day > 0) text += " (next date)";
-    if (day < 0) text += " (previous date)";
+    if (day > 0) text = Say("%1 (next date)", language, {text});
+    if (day < 0) text = Say("%1 (previous date)", language, {text});
     return text;
 }
 
@@ -197,40 +223,31 @@ std::vector<TableRow> BuildTable(const Reading& s, const Upagrahas& u, upagraha:
     using namespace upagraha;
     std::vector<TableRow> rows;
     rows.reserve(kUpagrahaCount + 1);
-    if (language != Language::English) {
-        rows.push_back({std::string(AscendantName(language)), "", "", MomentText(u.birthHour),
-                        PositionTextIn(s.birthAscendantText, language),
-                        NakshatraText(NakshatraOf(s.birthAscendant.value), language), "1"});
-        for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
-            const int upagraha = static_cast<int>(i);
-            rows.push_back({std::string(UpagrahaName(upagraha, language)),
-                            std::string(LordName(kUpagrahaLords[i], language)), PortionText(u, i),
-                            MomentText(u.moments[i]), PositionTextIn(u.upagrahaLongitudes[i].view(), language),
-                            NakshatraText(NakshatraOf(u.longitudes[i]), language), std::to_string(u.houses[i])});
-        }
-        return rows;
-    }
-    rows.push_back({"Ascendant", "", "", MomentText(u.birthHour), s.birthAscendantText,
-                    upagraha::NakshatraText(upagraha::NakshatraOf(s.birthAscendant.value)), "1"});
+    rows.push_back({std::string(AscendantName(language)), "", "", MomentText(u.birthHour, language),
+                    PositionTextIn(s.birthAscendantText, language),
+                    NakshatraText(NakshatraOf(s.birthAscendant.value), language), "1"});
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
-        rows.push_back({std::string(kUpagrahaNames[i]), std::string(upagraha::PlanetText(kUpagrahaLords[i])),
-                        PortionText(u, i), MomentText(u.moments[i]), u.upagrahaLongitudes[i].str(),
-                        upagraha::NakshatraText(upagraha::NakshatraOf(u.longitudes[i])), std::to_string(u.houses[i])});
+        const int upagraha = static_cast<int>(i);
+        rows.push_back({std::string(UpagrahaName(upagraha, language)),
+                        std::string(LordName(kUpagrahaLords[i], language)), PortionText(u, i, language),
+                        MomentText(u.moments[i], language), PositionTextIn(u.upagrahaLongitudes[i].view(), language),
+                        NakshatraText(NakshatraOf(u.longitudes[i]), language), std::to_string(u.houses[i])});
     }
     if (s.sky) {
-        rows.push_back(HeadingRow(kGrahaGroupHeading));
-        for (const PlacedPoint& graha : s.sky->grahas) rows.push_back(PlacedRow(graha, true));
-        rows.push_back(HeadingRow(kSunUpagrahaGroupHeading));
-        for (const PlacedPoint& point : s.sky->sunUpagrahas) rows.push_back(PlacedRow(point, false));
+        rows.push_back(HeadingRow(Say(kGrahaGroupHeading, language)));
+        for (const PlacedPoint& graha : s.sky->grahas) rows.push_back(PlacedRow(graha, true, language));
+        rows.push_back(HeadingRow(Say(kSunUpagrahaGroupHeading, language)));
+        for (const PlacedPoint& point : s.sky->sunUpagrahas) rows.push_back(PlacedRow(point, false, language));
     }
     return rows;
 }
 
-std::string TableText(const std::vector<TableRow>& rows) {
+std::string TableText(const std::vector<TableRow>& rows, upagraha::Language language) {
     std::string text;
-    for (std::size_t c = 0; c < kTableColumns.size(); ++c) {
+    const auto columns = TableColumns(language);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
         if (c > 0) text += '\t';
-        text += kTableColumns[c];
+        text += columns[c];
     }
     text += '\n';
     for (const TableRow& row : rows) {

@@ -36,17 +36,26 @@ struct ResultHeader {
 };
 
 // The header of a reading; with daylight saving the birth line reads
-// "4 July 1990, 09:05, Eastern Standard Time −05:00 + 1 h daylight saving (−04:00)".
-ResultHeader BuildHeader(const Reading& s, const upagraha::Upagrahas& u);
+// "4 July 1990, 09:05, Eastern Standard Time −05:00 + 1 h daylight saving (−04:00)". In Hindi or
+// Tamil every word is the language's (reading_language.h), but for the person's name, the place's
+// names and the zone's name, which are written as the form holds them.
+ResultHeader BuildHeader(const Reading& s, const upagraha::Upagrahas& u,
+                         upagraha::Language language = upagraha::Language::English);
 
 // "+05:30", "−04:00" (a true minus sign): the offset East of Greenwich in minutes.
 std::string OffsetTextOfMinutes(int minutesEast);
 
 // "10°56′ Gemini" from a compact position text ("10 Gem 56"); the text itself when it is no such.
-std::string PositionWords(std::string_view compact);
+std::string PositionWords(std::string_view compact, upagraha::Language language = upagraha::Language::English);
 
 inline constexpr std::array<std::string_view, 7> kTableColumns = {"Upagraha",  "Lord",      "Portion", "Moment",
                                                                   "Longitude", "Nakshatra", "House"};
+// The column names in the language.
+std::array<std::string, 7> TableColumns(upagraha::Language language);
+
+// A profile's title ("Original") as the header writes it in the language; a title the program
+// has no words for (a profile added later) stays as it is.
+std::string_view ProfileTitle(std::string_view title, upagraha::Language language);
 
 // One row of the table: the ascendant first, then the six upagrahas in the report's order; when the
 // reading asked for them, a heading row and the nine grahas, then one and the five upagrahas of
@@ -65,18 +74,18 @@ struct TableRow {
 
 inline constexpr std::string_view kGrahaGroupHeading = "Grahas";
 inline constexpr std::string_view kSunUpagrahaGroupHeading = "Upagrahas of the Sun";
-// In Hindi or Tamil the names, lords, positions' signs and nakshatras are the language's
-// (upagraha/language.h); the portions, moments and houses stay as they are. English is the original's.
+// In Hindi or Tamil every word is the language's (upagraha/language.h, reading_language.h); the
+// digits stay as they are. English is the original's.
 std::vector<TableRow> BuildTable(const Reading& s, const upagraha::Upagrahas& u,
                                  upagraha::Language language = upagraha::Language::English);
 // The table's name of the ascendant's row: "Ascendant", "लग्न", "லக்னம்".
 std::string_view AscendantName(upagraha::Language language);
 
 // The clock time of hours on the birth date's clock, marked when they fall on another date.
-std::string MomentText(double hours);
+std::string MomentText(double hours, upagraha::Language language = upagraha::Language::English);
 
 // The table as text to paste elsewhere: the column names, then one line a row, fields separated
 // by tabs.
-std::string TableText(const std::vector<TableRow>& rows);
+std::string TableText(const std::vector<TableRow>& rows, upagraha::Language language = upagraha::Language::English);
 
 }  // namespace vela::reading

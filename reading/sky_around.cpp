@@ -5,6 +5,7 @@
 
 #include "astro/birth_moment.h"
 #include "astro/position_text.h"
+#include "reading/reading_language.h"
 #include "sky/sun_upagrahas.h"
 #include "upagraha/nakshatra.h"
 #include "upagraha/profile_clock.h"
@@ -31,19 +32,19 @@ std::string DegreesText(double longitudeDegrees) {
     return text;
 }
 
-// Characters on the screen of a UTF-8 text: every byte but the continuation bytes.
-std::size_t Width(std::string_view text) {
-    std::size_t n = 0;
-    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return n;
+// The text, then blanks up to width columns (left-aligned), or blanks first (right-aligned).
+void Column(std::string& out, std::string_view text, std::size_t width, bool right = false) {
+    AppendColumn(out, text, width, right);
 }
 
-// The text, then blanks up to width characters (left-aligned), or blanks first (right-aligned).
-void Column(std::string& out, std::string_view text, std::size_t width, bool right = false) {
-    const std::size_t blanks = width > Width(text) ? width - Width(text) : 0;
-    if (right) out.append(blanks, ' ');
-    out += text;
-    if (!right) out.append(blanks, ' ');
+// The point's name in the language: a graha's, or an upagraha of the Sun's.
+std::string_view NameIn(const PlacedPoint& p, upagraha::Language language) {
+    if (language == upagraha::Language::English) return p.name;
+    for (const sky::Graha graha : sky::kGrahas)
+        if (p.name == sky::GrahaName(graha)) return upagraha::GrahaName(graha, language);
+    for (std::size_t k = 0; k < kSunUpagrahaNames.size(); ++k)
+        if (p.name == kSunUpagrahaNames[k]) return upagraha::SunUpagrahaName(static_cast<int>(k), language);
+    return p.name;
 }
 
 PlacedPoint Place(std::string_view name, double longitude, int ascendantSign) {
@@ -96,36 +97,45 @@ std::optional<SkyAround> CalculateSkyAround(const astro::BirthMoment& s, const u
     return sky;
 }
 
-std::string SkyAroundText(const SkyAround& sky) {
+std::string SkyAroundText(const SkyAround& sky, upagraha::Language language) {
+    using upagraha::Language;
     std::string out;
     out.reserve(1200);
+    const std::string retrograde = " " + Say("R", language) + "  ";
+    const std::string pada(upagraha::ReportLabelText(upagraha::ReportLabel::Pada, language));
+    const std::string house = Say("house", language);
     // "  Mercury     Taurus      23°22′ R  Mrigashira         pada 1  house 10"
-    const auto line = [&out](const PlacedPoint& p) {
+    const auto line = [&](const PlacedPoint& p) {
         out += "  ";
-        Column(out, p.name, 12);
-        Column(out, p.SignName(), 12);
+        Column(out, NameIn(p, language), 12);
+        Column(out, upagraha::SignName(p.sign, language), 12);
         Column(out, p.degreesText, 6, true);
-        out += p.retrograde ? " R  " : "    ";
-        Column(out, p.NakshatraName(), 19);
-        out += "pada ";
+        out += p.retrograde ? retrograde : "    ";
+        Column(out, upagraha::NakshatraName(p.nakshatra, language), 19);
+        out += pada + " ";
         out += static_cast<char>('0' + p.pada);
-        out += p.house < 10 ? "  house  " : "  house ";
+        out += p.house < 10 ? "  " + house + "  " : "  " + house + " ";
         out += std::to_string(p.house);
         out += '\n';
     };
-    out += sky.node == sky::NodeKind::Mean ? "Grahas (Rahu and Ketu as the mean nodes)\n"
-                                           : "Grahas (Rahu and Ketu as the true nodes)\n";
+    out += Say(sky.node == sky::NodeKind::Mean ? "Grahas (Rahu and Ketu as the mean nodes)"
+                                               : "Grahas (Rahu and Ketu as the true nodes)",
+               language);
+    out += '\n';
     for (const PlacedPoint& p : sky.grahas) line(p);
-    out += "Upagrahas of the Sun\n";
+    out += Say("Upagrahas of the Sun", language);
+    out += '\n';
     for (const PlacedPoint& p : sky.sunUpagrahas) line(p);
     char ayanamsa[80];
     const long seconds = std::lround(sky.ayanamsaDegrees * 3600);
-    std::snprintf(ayanamsa, sizeof ayanamsa, "Ayanamsa %ld\u00b0%02ld\u2032%02ld\u2033\n", seconds / 3600,
-                  seconds / 60 % 60, seconds % 60);
-    out += ayanamsa;
-    out += "\n";
+    std::snprintf(ayanamsa, sizeof ayanamsa, "%ld\u00b0%02ld\u2032%02ld\u2033", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    out += Say("Ayanamsa %1", language, {ayanamsa});
+    out += "\n\n";
     return out;
 }
+
+std::string SkyAroundHeading(upagraha::Language language) { return Say(kSkyAroundHeading, language); }
 
 std::string JanmaText(const SkyAround& sky) {
     const PlacedPoint& moon = sky.Moon();

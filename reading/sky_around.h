@@ -13,6 +13,7 @@
 
 #include "sky/ephemeris.h"
 #include "sky/grahas.h"
+#include "upagraha/language.h"
 
 namespace vela::upagraha {
 struct ConventionProfile;
@@ -61,10 +62,13 @@ std::optional<SkyAround> CalculateSkyAround(const astro::BirthMoment& s, const u
 
 // The tables as plain text, one line a point, for the report's section, the command line and the
 // working: "  Sun         Gemini       0°25′  Mrigashira, pada 3     house 11"; an "R" marks retrograde.
-std::string SkyAroundText(const SkyAround& sky);
+// In Hindi or Tamil the names and words are the language's (reading_language.h); English is the
+// default.
+std::string SkyAroundText(const SkyAround& sky, upagraha::Language language = upagraha::Language::English);
 
-// The heading of the report's section.
+// The heading of the report's section, and the same in a language.
 inline constexpr std::string_view kSkyAroundHeading = "The Grahas and the Upagrahas of the Sun";
+std::string SkyAroundHeading(upagraha::Language language);
 
 // "Janma rasi Cancer, janma nakshatra Pushya, pada 2"
 std::string JanmaText(const SkyAround& sky);

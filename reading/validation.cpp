@@ -72,6 +72,8 @@ constexpr CodeRange kLetterRanges[] = {
 };
 
 bool IsLetter(char32_t code) {
+    // Below 0x80 the table holds only the two ASCII ranges: most names and places end here.
+    if (code < 0x80) return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z');
     if (code >= 0x0900 && code <= 0x0DFF) {
         // In each Indian script's block of 128, 0x64..0x6F are the dandas and the digits; Tamil
         // has numbers and signs from 0x0BF0.

@@ -7,13 +7,14 @@
 #include "astro/position_text.h"
 #include "astro/text.h"
 #include "reading/calculation_driver.h"
+#include "reading/reading_language.h"
+#include "reading/result_summary.h"
 
 namespace vela::reading {
 
 namespace {
 
-constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                  "Thursday", "Friday", "Saturday"};
+using upagraha::Language;
 
 std::string Printf(const char* format, auto... args) {
     char buf[256];
@@ -21,13 +22,39 @@ std::string Printf(const char* format, auto... args) {
     return std::string(buf, static_cast<std::size_t>(std::max(0, std::min(n, static_cast<int>(sizeof buf) - 1))));
 }
 
-std::string Duration(int minutes) {
-    if (minutes < 60) return Printf("%d min", minutes);
-    if (minutes % 60 == 0) return Printf("%d h", minutes / 60);
-    return Printf("%d h %d min", minutes / 60, minutes % 60);
+std::string Duration(int minutes, Language language) {
+    if (minutes < 60) return Say("%1 min", language, {std::to_string(minutes)});
+    if (minutes % 60 == 0) return Say("%1 h", language, {std::to_string(minutes / 60)});
+    return Say("%1 h %2 min", language, {std::to_string(minutes / 60), std::to_string(minutes % 60)});
 }
 
-std::string DurationHours(double hours) { return Duration(static_cast<int>(std::lround(hours * 60))); }
+std::string DurationHours(double hours, Language language) {
+    return Duration(static_cast<int>(std::lround(hours * 60)), language);
+}
+
+// The text padded to width: by bytes in English, as printf's "%-14s" pads the original's texts,
+// by columns on the screen in the other languages.
+void Pad(std::string& out, std::string_view text, std::size_t width, Language language) {
+    if (language == Language::English) {
+        out += text;
+        if (text.size() < width) out.append(width - text.size(), ' ');
+        return;
+    }
+    AppendColumn(out, text, width);
+}
+
+// The column names over the table of conventions.
+std::string ConventionColumnsLine(Language language) {
+    if (language == Language::English) return "    upagraha       portion  point   moment      longitude  house";
+    const auto columns = TableColumns(language);
+    std::string text = "    ";
+    AppendColumn(text, columns[0], 15);
+    AppendColumn(text, columns[2], 9);
+    AppendColumn(text, Say("point", language), 8);
+    AppendColumn(text, columns[3], 12);
+    AppendColumn(text, columns[4], 11);
+    return text + columns[6];
+}
 
 std::string ShortLordOrderText(upagraha::LordOrder order) {
     switch (order) {
@@ -45,39 +72,42 @@ std::string ShortLordOrderText(upagraha::LordOrder order) {
 // portion (with its lord), the point of it, the moment, the longitude and the house. Short lines,
 // one block per profile, for the window's narrow pane.
 void AppendConventionTable(std::string& out, const upagraha::ConventionProfile& inUse,
-                           std::span<const ConventionReading> conventions) {
+                           std::span<const ConventionReading> conventions, Language language) {
     using namespace upagraha;
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
     line("");
-    line("The upagrahas under each convention (in use: " + std::string(inUse.name) + ")");
+    line(Say("The upagrahas under each convention (in use: %1)", language, {inUse.name}));
     for (const ConventionReading& c : conventions) {
         const ConventionProfile& p = c.profile;
-        line("  " + std::string(p.name) + (p == inUse ? " (in use)" : "") + ": " + ShortLordOrderText(p.lordOrder) +
-             ",");
-        line("    " + std::string(SunriseText(p.sunrise)));
+        line("  " + (p == inUse ? Say("%1 (in use)", language, {p.name}) : std::string(p.name)) + ": " +
+             Say(ShortLordOrderText(p.lordOrder), language) + ",");
+        line("    " + Say(SunriseText(p.sunrise), language));
         if (!c.upagrahas) {
-            line("    " + c.message);
+            line("    " + MessageIn(c.message, language));
             continue;
         }
         const upagraha::Upagrahas& u = *c.upagrahas;
-        line(std::string("    ") + (u.birthByDay ? "day " : "night ") + ClockText(u.portions.front().start) + " to " +
-             ClockText(u.portions.back().end));
-        line("    upagraha       portion  point   moment      longitude  house");
+        line("    " +
+             Say(u.birthByDay ? "day %1" : "night %1", language,
+                 {Say("%1 to %2", language, {ClockText(u.portions.front().start), ClockText(u.portions.back().end)})}));
+        line(ConventionColumnsLine(language));
         for (std::size_t i = 0; i < upagraha::kUpagrahaNames.size(); ++i) {
             const auto k = static_cast<std::size_t>(u.portionIndex[i]);
-            line(Printf("    %-14s %zu %-6s %-7s %-11s %-10s %d", std::string(upagraha::kUpagrahaNames[i]).c_str(),
-                        k + 1, std::string(upagraha::PlanetText(u.portions[k].lord)).c_str(),
-                        std::string(PointText(p.points[i])).c_str(), ClockText(u.moments[i]).c_str(),
-                        u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
+            line(Printf("    %-14s %zu %-6s %-7s %-11s %-10s %d",
+                        std::string(UpagrahaName(static_cast<int>(i), language)).c_str(), k + 1,
+                        std::string(LordName(u.portions[k].lord, language)).c_str(),
+                        Say(PointText(p.points[i]), language).c_str(), ClockText(u.moments[i]).c_str(),
+                        PositionTextIn(u.upagrahaLongitudes[i].view(), language).c_str(), u.houses[i]));
         }
     }
 }
 
-std::string ShiftText(const Shift& shift, int searched) {
-    const auto side = [&](const std::optional<int>& m, const char* way) {
-        return m ? Duration(*m) + " " + way : "not within " + Duration(searched) + " " + way;
+std::string ShiftText(const Shift& shift, int searched, Language language) {
+    const auto side = [&](const std::optional<int>& m, bool earlier) {
+        if (m) return Say(earlier ? "%1 earlier" : "%1 later", language, {Duration(*m, language)});
+        return Say(earlier ? "not within %1 earlier" : "not within %1 later", language, {Duration(searched, language)});
     };
-    return side(shift.earlier, "earlier") + ", " + side(shift.later, "later");
+    return side(shift.earlier, true) + ", " + side(shift.later, false);
 }
 
 }  // namespace
@@ -171,19 +201,22 @@ std::string ClockText(double hours) {
 }
 
 std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Sensitivity& sensitivity,
-                        std::span<const ConventionReading> conventions) {
+                        std::span<const ConventionReading> conventions, Language language) {
     using upagraha::kUpagrahaNames;
+    const bool english = language == Language::English;
     std::string out;
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
 
-    line("Birth: " + s.birthDateText.str() + " at " + ClockText(u.birthHour) + ", ascendant " + s.birthAscendantText);
+    line(Say("Birth: %1 at %2, ascendant %3", language,
+             {english ? s.birthDateText.str() : DateText(s.day, s.month, s.year, language), ClockText(u.birthHour),
+              upagraha::PositionTextIn(s.birthAscendantText, language)}));
     if (const std::string sky = upagraha::EphemerisText(s.profile); !sky.empty())
-        line("Ascendant, sunrise and sunset by the " + sky);
+        line(Say("Ascendant, sunrise and sunset by the %1", language, {Say(sky, language)}));
     line("");
-    line("Sunrise and sunset");
+    line(Say("Sunrise and sunset", language));
     const std::array<std::array<double, 2>, 3> days = {
         {{s.prevSunrise, s.prevSunset}, {s.birthSunrise, s.birthSunset}, {s.nextSunrise, s.nextSunset}}};
-    const std::array<const char*, 3> dayNames = {"Day before", "Birth day ", "Day after "};
+    const std::array<const char*, 3> dayNames = {"Day before", "Birth day", "Day after"};
     // Each event on the clock of the date it belongs to: a sunset after midnight (far North in
     // summer) is shown, and was used, on the next date.
     const astro::CivilDate birthDate{s.year, s.month, s.day};
@@ -194,72 +227,107 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         const double rise = (days[i][0] - midnight) * 24;
         const double set = (days[i][1] - midnight) * 24;
         offItsDate = offItsDate || ClockText(rise).size() > 5 || ClockText(set).size() > 5;
-        line(Printf("  %s  %-18s rise %s  set %s", dayNames[i],
-                    BirthDateText(date.month, date.day, date.year).str().c_str(), ClockText(rise).c_str(),
-                    ClockText(set).c_str()));
+        std::string row = "  ";
+        Pad(row, Say(dayNames[i], language), 10, language);
+        row += "  ";
+        Pad(row,
+            english ? BirthDateText(date.month, date.day, date.year).str()
+                    : DateText(date.day, date.month, date.year, language),
+            18, language);
+        row += " " + Say("rise %1", language, {ClockText(rise)}) + "  " + Say("set %1", language, {ClockText(set)});
+        line(row);
     }
-    if (offItsDate) line("  (+1): after midnight, on the next date; (-1): on the date before");
+    if (offItsDate) line(Say("  (+1): after midnight, on the next date; (-1): on the date before", language));
     line("");
 
     const auto& first = u.portions.front();
     const auto& last = u.portions.back();
     const std::string birth = ClockText(u.birthHour);
-    const char* weekday = kWeekdays[static_cast<std::size_t>(u.weekday)];
+    const std::string_view weekday = upagraha::WeekdayName(u.weekday, language);
     const std::string span =
-        ClockText(first.start) + " to " + ClockText(last.end) + " (" + DurationHours(last.end - first.start) + ")";
-    const char* whose = u.reckonedDay < 0 ? "the day before" : (u.reckonedDay > 0 ? "the day after" : "the birth date");
+        Say("%1 to %2 (%3)", language,
+            {ClockText(first.start), ClockText(last.end), DurationHours(last.end - first.start, language)});
+    const std::string whose =
+        Say(u.reckonedDay < 0 ? "the day before" : (u.reckonedDay > 0 ? "the day after" : "the birth date"), language);
     // Short lines: the window shows this in a narrow pane.
     if (u.birthByDay) {
-        line("Day birth: " + birth + " lies between sunrise " + ClockText(first.start) + " and sunset " +
-             ClockText(last.end) + ",");
-        line(std::string("in the daylight of ") + whose + " (" + weekday + ").");
-        line("The day runs from " + span + ";");
-        line(std::string("the portions are ") + weekday + "'s day portions.");
+        line(Say("Day birth: %1 lies between sunrise %2 and sunset %3,", language,
+                 {birth, ClockText(first.start), ClockText(last.end)}));
+        line(Say("in the daylight of %1 (%2).", language, {whose, weekday}));
+        line(Say("The day runs from %1;", language, {span}));
+        line(Say("the portions are %1's day portions.", language, {weekday}));
     } else {
-        line("Night birth: " + birth + " lies between sunset " + ClockText(first.start) + " and the next");
-        line("sunrise " + ClockText(last.end) + ".");
+        line(Say("Night birth: %1 lies between sunset %2 and the next", language, {birth, ClockText(first.start)}));
+        line(Say("sunrise %1.", language, {ClockText(last.end)}));
         if (u.beforeSunrise) {
-            line("A day runs from sunrise to sunrise, so a birth before sunrise");
-            line(std::string("belongs to the night of ") + whose + " (" + weekday + ").");
+            line(Say("A day runs from sunrise to sunrise, so a birth before sunrise", language));
+            line(Say("belongs to the night of %1 (%2).", language, {whose, weekday}));
         }
-        line("The night runs from " + span + ";");
-        line(std::string("the portions are ") + weekday + "'s night portions.");
+        line(Say("The night runs from %1;", language, {span}));
+        line(Say("the portions are %1's night portions.", language, {weekday}));
     }
     line("");
 
-    line("Portions (each an eighth)");
+    line(Say("Portions (each an eighth)", language));
     for (std::size_t k = 0; k < u.portions.size(); ++k) {
         const auto& p = u.portions[k];
-        line(Printf("  %zu  %-10s - %-10s  %s", k + 1, ClockText(p.start).c_str(), ClockText(p.end).c_str(),
-                    std::string(upagraha::PlanetText(p.lord)).c_str()));
+        std::string row = "  " + std::to_string(k + 1) + "  ";
+        Pad(row, ClockText(p.start), 10, language);
+        row += " - ";
+        Pad(row, ClockText(p.end), 10, language);
+        row += "  ";
+        row += upagraha::LordName(p.lord, language);
+        line(row);
     }
     line("");
 
     // Under a profile that takes other points of the portions, the heading says so.
     const bool allAtTheMiddle = s.profile.points == upagraha::kOriginalProfile.points;
-    line(allAtTheMiddle ? "Upagrahas: the ascendant rising at the middle of the lord's portion"
-                        : "Upagrahas: the ascendant rising at the profile's point of the lord's portion");
-    line("  upagraha       lord  portion  moment      longitude  house");
+    line(Say(allAtTheMiddle ? "Upagrahas: the ascendant rising at the middle of the lord's portion"
+                            : "Upagrahas: the ascendant rising at the profile's point of the lord's portion",
+             language));
+    if (english) {
+        line("  upagraha       lord  portion  moment      longitude  house");
+    } else {
+        const auto columns = TableColumns(language);
+        std::string row = "  ";
+        for (const auto& [column, width] : {std::pair{0, 15}, {1, 6}, {2, 9}, {3, 12}, {4, 11}})
+            AppendColumn(row, columns[static_cast<std::size_t>(column)], static_cast<std::size_t>(width));
+        line(row + columns[6]);
+    }
     for (std::size_t i = 0; i < kUpagrahaNames.size(); ++i) {
-        line(Printf("  %-14s %-5s %-8d %-11s %-10s %d", std::string(kUpagrahaNames[i]).c_str(),
-                    std::string(upagraha::PlanetText(upagraha::kUpagrahaLords[i])).c_str(), u.portionIndex[i] + 1,
-                    ClockText(u.moments[i]).c_str(), u.upagrahaLongitudes[i].str().c_str(), u.houses[i]));
+        std::string row = "  ";
+        Pad(row, upagraha::UpagrahaName(static_cast<int>(i), language), 14, language);
+        row += ' ';
+        Pad(row, upagraha::LordName(upagraha::kUpagrahaLords[i], language), 5, language);
+        row += ' ';
+        Pad(row, std::to_string(u.portionIndex[i] + 1), 8, language);
+        row += ' ';
+        Pad(row, ClockText(u.moments[i]), 11, language);
+        row += ' ';
+        Pad(row, upagraha::PositionTextIn(u.upagrahaLongitudes[i].view(), language), 10, language);
+        row += ' ';
+        row += std::to_string(u.houses[i]);
+        line(row);
     }
     line("");
 
     if (s.sky) {
-        line("The sky at the birth moment (precise ephemeris, ayanamsa subtracted)");
-        out += SkyAroundText(*s.sky);
+        line(Say("The sky at the birth moment (precise ephemeris, ayanamsa subtracted)", language));
+        out += SkyAroundText(*s.sky, language);
     }
 
-    line("How far the birth time can move before a result changes");
-    line("(each reading recomputed minute by minute)");
+    line(Say("How far the birth time can move before a result changes", language));
+    line(Say("(each reading recomputed minute by minute)", language));
     for (std::size_t i = 0; i < kUpagrahaNames.size(); ++i) {
-        line(Printf("  %-14s sign: %s", std::string(kUpagrahaNames[i]).c_str(),
-                    ShiftText(sensitivity.sign[i], sensitivity.searchedMinutes).c_str()));
-        line(Printf("  %-14s house: %s", "", ShiftText(sensitivity.house[i], sensitivity.searchedMinutes).c_str()));
+        std::string row = "  ";
+        Pad(row, upagraha::UpagrahaName(static_cast<int>(i), language), 14, language);
+        line(row + " " + Say("sign:", language) + " " +
+             ShiftText(sensitivity.sign[i], sensitivity.searchedMinutes, language));
+        line("  " + std::string(14, ' ') + " " + Say("house:", language) + " " +
+             ShiftText(sensitivity.house[i], sensitivity.searchedMinutes, language));
     }
-    if (!conventions.empty()) AppendConventionTable(out, s.profile, conventions);
+    if (!conventions.empty()) AppendConventionTable(out, s.profile, conventions, language);
     return out;
 }
 

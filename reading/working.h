@@ -14,6 +14,7 @@
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 #include "reading/form_values.h"
+#include "upagraha/language.h"
 #include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
@@ -65,7 +66,10 @@ std::string ClockText(double hours);
 // The working as plain text, for the command line and the window's working view. With readings
 // under other conventions it ends with the table that sets them side by side, naming the profile
 // of the reading (s.profile) as the one in use.
+// In Hindi or Tamil every word is the language's (reading_language.h) but for the profiles' short
+// names (original, precise, ...), which the command line's --profile takes as they are.
 std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Sensitivity& sensitivity,
-                        std::span<const ConventionReading> conventions = {});
+                        std::span<const ConventionReading> conventions = {},
+                        upagraha::Language language = upagraha::Language::English);
 
 }  // namespace vela::reading

@@ -4,7 +4,9 @@
 // Dhuma is the Sun plus 4 signs 13 deg 20'; Vyatipata is the circle less Dhuma; Parivesha is
 // Vyatipata plus 6 signs; Indrachapa is the circle less Parivesha; Upaketu is Indrachapa plus
 // 16 deg 40', which comes back to the Sun less one sign. Some schools take Vyatipata as Dhuma plus
-// 53 deg 20' instead; that is the second choice below.
+// 53 deg 20' instead, and then Indrachapa as Parivesha less 53 deg 20' (R. Santhanam's notes to
+// Brihat Parashara Hora Shastra 3.61-64), so that the chain still closes on the Sun: Indrachapa
+// and Upaketu are the same under both rules, Vyatipata and Parivesha differ.
 #pragma once
 
 #include <cmath>
@@ -39,7 +41,8 @@ inline SunUpagrahas CalculateSunUpagrahas(double sunDegrees, VyatipataRule rule 
     u.vyatipataDegrees =
         detail::Circle(rule == VyatipataRule::CircleLessDhuma ? 360.0 - u.dhumaDegrees : u.dhumaDegrees + k53Deg20);
     u.pariveshaDegrees = detail::Circle(u.vyatipataDegrees + 180.0);
-    u.indrachapaDegrees = detail::Circle(360.0 - u.pariveshaDegrees);
+    u.indrachapaDegrees = detail::Circle(rule == VyatipataRule::CircleLessDhuma ? 360.0 - u.pariveshaDegrees
+                                                                                : u.pariveshaDegrees - k53Deg20);
     u.upaketuDegrees = detail::Circle(u.indrachapaDegrees + k16Deg40);
     return u;
 }

@@ -11,7 +11,10 @@
 // under its standard +01:00.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "atlas/zone_proposal.h"
 #include "reading/reference_tables.h"
@@ -247,6 +250,91 @@ TEST(ClockMomentOf, reads_the_lists_and_refuses_days_the_month_lacks) {
     form.month = 1;
     form.hour = "";
     EXPECT_FALSE(ClockMomentOf(form).has_value());
+}
+
+// A day's clock for the day portions: the zone and tick together give the clocks in force, whatever
+// the shift. New York's summer (-04:00 on standard -05:00), Kolkata's war time of 1942 (+06:30 on
+// +05:30), London's double summer time of 1941 (+02:00 on +00:00, two hours ahead), and Ireland's
+// winter time since 1971 (+00:00 behind a standard +01:00).
+TEST(DayClockOf, gives_the_clocks_in_force) {
+    struct Case {
+        int standard, inForce;
+        bool dst;
+    };
+    const Case cases[] = {{-5 * 3600, -4 * 3600, true},
+                          {-5 * 3600, -5 * 3600, false},
+                          {19800, 23400, true},
+                          {0, 7200, true},
+                          {3600, 0, true}};
+    for (const Case& c : cases) {
+        ZoneAtMoment zone;
+        zone.standardSeconds = c.standard;
+        zone.inForceSeconds = c.inForce;
+        const auto clock = DayClockOf(zone);
+        EXPECT_EQ(clock.dst, c.dst) << c.inForce;
+        EXPECT_EQ(clock.zone.secondsEast + (clock.dst ? 3600 : 0), c.inForce);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The words in Latin letters of a text that are not among the kept ones.
+std::string StrayWords(std::string_view text, const std::string& keptWords) {
+    std::set<std::string> kept;
+    std::istringstream words(keptWords);
+    for (std::string w; words >> w;) kept.insert(w);
+    std::string stray;
+    std::string word;
+    const auto flush = [&] {
+        if (!word.empty() && !kept.contains(word)) stray += word + " ";
+        word.clear();
+    };
+    for (const char c : text) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+            word += c;
+        else
+            flush();
+    }
+    flush();
+    return stray;
+}
+
+// In Hindi and Tamil the zone texts hold no English word but the zones' own names: the data's
+// (America/New_York) and the list's rows ("Eastern Standard Time,EST,-5.0"), as the form shows them.
+TEST(ZoneTexts, speak_hindi_and_tamil_but_for_the_zones_names) {
+    const ZoneAtMoment newYork{"America/New_York", -5 * H, -4 * H, ClockFit::Skipped};
+    const ZoneAtMoment amsterdam{"Europe/Amsterdam", 20 * M, H + 20 * M, ClockFit::Twice};
+    const ZoneAtMoment kathmandu1915{"Asia/Kathmandu", 5 * H + 41 * M + 16, 5 * H + 41 * M + 16, ClockFit::Once, true};
+    const ZoneAtMoment warTime{"Asia/Kolkata", 5 * H + 30 * M, 6 * H + 30 * M, ClockFit::Once};
+    const AtlasPlace delhi{"New Delhi", "NCT", "India", "Asia/Kolkata", 28.6, 77.2};
+    const std::string kept =
+        "America New York Europe Amsterdam Asia Kathmandu Kolkata Eastern Standard Time EST "
+        "Local Mean LMT longitude New Delhi NCT India";
+    for (const upagraha::Language language : {upagraha::Language::Hindi, upagraha::Language::Tamil}) {
+        const std::vector<std::string> texts = {
+            ProposalText(newYork, {1990, 4, 1, 2, 30}, ProposeZone(-5 * H, -4 * H), false, language),
+            ProposalText(newYork, {1990, 4, 1, 2, 30}, ProposeZone(-5 * H, -4 * H), true, language),
+            ProposalText(amsterdam, {1938, 7, 1, 12, 0}, ProposeZone(amsterdam), false, language),
+            ProposalText(kathmandu1915, {1915, 3, 2, 6, 0}, ProposeZone(kathmandu1915), false, language),
+            *ZoneWarning(warTime, ProposeZone(warTime), 34, false, language),
+            *ZoneWarning(warTime, ProposeZone(warTime), 29, true, language),
+            *ZoneWarning(amsterdam, ProposeZone(amsterdam), 41, false, language),
+            *ZoneWarning(kathmandu1915, ProposeZone(kathmandu1915), 34, false, language),
+            NearestPlaceText(delhi, 3.2, language),
+            UnknownZoneText("Asia/Kolkata", language),
+            NoDateText("Asia/Kolkata", language),
+        };
+        for (const std::string& text : texts) EXPECT_EQ(StrayWords(text, kept), "") << text;
+    }
+    // Every translation carries the placeholders of its English.
+    for (const reading::TranslatedText& text : ZoneTexts())
+        for (const std::string_view local : {text.hindi, text.tamil})
+            for (const char k : {'1', '2', '3'})
+                EXPECT_EQ(text.english.find(std::string{'%', k}) == std::string_view::npos,
+                          local.find(std::string{'%', k}) == std::string_view::npos)
+                    << text.english << " -> " << local;
 }
 
 }  // namespace

@@ -108,6 +108,70 @@ TEST_F(DayCommand, month_as_csv_and_from_a_saved_reading) {
     EXPECT_EQ(clash.status, 2);
 }
 
+// --choghadiya adds the sixteen choghadiyas to the day's text and JSON: on Thursday 8 June 2023 in
+// Ahmedabad the day opens with Shubh and the night with Amrit (the published day,
+// https://www.mypandit.com/choghadiya/amp/?city=Ahmedabad&mpdate=08-06-2023).
+TEST_F(DayCommand, day_with_its_choghadiyas) {
+    const std::vector<std::string> ahmedabad = {"--day",  "2023-06-08", "--lat",     "23N01",   "--lon",       "72E34",
+                                                "--zone", "34",         "--profile", "precise", "--choghadiya"};
+    const auto text = Run(ahmedabad);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Choghadiyas of the day"), std::string::npos);
+    EXPECT_NE(text.out.find("1  Shubh  05:5"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("1  Amrit  19:2"), std::string::npos) << text.out;
+    auto withJson = ahmedabad;
+    withJson.push_back("--json");
+    const auto json = Run(withJson);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto parsed = nlohmann::json::parse(json.out);
+    ASSERT_EQ(parsed["choghadiyas"].size(), 16U);
+    EXPECT_EQ(parsed["choghadiyas"][4]["name"], "Labh");
+    EXPECT_NEAR(parsed["choghadiyas"][4]["span"]["start_hours"].get<double>() * 60, 12 * 60 + 38, 2);
+    EXPECT_EQ(parsed["choghadiyas"][8]["by_day"], false);
+    // Without the flag the day is as before.
+    const auto plain = Run(std::vector<std::string>(ahmedabad.begin(), ahmedabad.end() - 1));
+    EXPECT_EQ(plain.out.find("Choghadiya"), std::string::npos);
+}
+
+// --lang writes the day's and the month's text in Hindi or Tamil: no word in Latin letters but the
+// profile's short name, which --profile takes; the times stay as they are; a refusal is in the
+// language too. JSON and CSV keep English and take no --lang.
+TEST_F(DayCommand, speaks_hindi_and_tamil_when_asked) {
+    const auto latinWords = [](const std::string& text) {
+        std::string words;
+        std::string word;
+        for (const char c : text + " ") {
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+                word += c;
+            } else {
+                if (!word.empty() && word != "original") words += word + " ";
+                word.clear();
+            }
+        }
+        return words;
+    };
+    const auto english = Run(Plus({"--day", "2024-04-01"}, kChennai));
+    ASSERT_EQ(english.status, 0) << english.err;
+    for (const std::string code : {"hi", "ta"}) {
+        SCOPED_TRACE(code);
+        for (const auto& args : {std::vector<std::string>{"--day", "2024-04-01"},
+                                 std::vector<std::string>{"--month", "2024-02", "--dst"}}) {
+            const auto run = Run(Plus(Plus(args, kChennai), {"--lang", code}));
+            ASSERT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(latinWords(run.out), "") << run.out;
+        }
+        // The same Rahu Kalam as in English (07:39 to 09:10 by the almanac).
+        const auto day = Run(Plus({"--day", "2024-04-01", "--lang", code}, kChennai));
+        const auto rahu = english.out.find("Rahu Kalam");
+        ASSERT_NE(rahu, std::string::npos);
+        EXPECT_NE(day.out.find(english.out.substr(rahu + 14, 13)), std::string::npos) << day.out;
+        const auto refused = Run(Plus({"--day", "2051-01-01", "--lang", code}, kChennai));
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(latinWords(refused.err), "") << refused.err;
+        EXPECT_EQ(Run(Plus({"--day", "2024-04-01", "--json", "--lang", code}, kChennai)).status, 2);
+    }
+}
+
 TEST_F(DayCommand, refuses_what_it_cannot_do) {
     struct Case {
         std::vector<std::string> args;
@@ -121,6 +185,7 @@ TEST_F(DayCommand, refuses_what_it_cannot_do) {
          1,
          "does not rise"},
         {Plus({"--day", "2024-04-01", "--csv"}, kChennai), 2, "--csv"},
+        {Plus({"--month", "2024-04", "--choghadiya"}, kChennai), 2, "--choghadiya"},
         {Plus({"--day", "2024-04-01", "--month", "2024-04"}, kChennai), 2, "--month"},
         {{"--day", "2024-04-01", "--lat", "13N05", "--lon", "80E17"}, 2, "--zone"},
         {{"--day", "2024-04-01"}, 2, "place"},

@@ -203,6 +203,13 @@ TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {
     EXPECT_EQ(text.status, 0) << text.err;
     EXPECT_EQ(text.out, reading::WorkingText(state, outcome.upagrahas, sensitivity,
                                              reading::CompareConventions(form, state.profile)));
+    // --lang writes the working in the language too.
+    const auto tamil = Run(Plus(DelhiArgs(), {"--working", "--lang", "ta"}));
+    EXPECT_EQ(tamil.status, 0) << tamil.err;
+    EXPECT_EQ(tamil.out,
+              reading::WorkingText(state, outcome.upagrahas, sensitivity,
+                                   reading::CompareConventions(form, state.profile), upagraha::Language::Tamil));
+    EXPECT_NE(tamil.out, text.out);
 
     const auto json = Run(Plus(DelhiArgs(), {"--working", "--json"}));
     EXPECT_EQ(json.status, 0) << json.err;

@@ -236,7 +236,10 @@ TEST(ReadingJson, prints_numbers_that_read_back_exactly) {
 // Numbers in the layout the JSON library itself writes, so a reader sees one style throughout.
 TEST(JsonWriter, writes_numbers_as_the_json_library_does) {
     for (const double v : {0.0, -0.0, 1.0, -6.0, 4.24375, 0.14687500000000053, 1e-5, 0.0001, 123456789012345.0,
-                           1234567890123456.0, 1e20, -2.5e-7, 359.99999999999994, 66.1270856426113}) {
+                           1234567890123456.0, 1e20, -2.5e-7, 359.99999999999994, 66.1270856426113,
+                           // either side of where the plain layout begins and ends
+                           std::nextafter(1e-4, 0.0), std::nextafter(1e-4, 1.0), -0.00012345678901234567,
+                           std::nextafter(1e15, 0.0), 1e15, -999999999999999.9, 100.0, 0.5, 47.000000000000007}) {
         std::string ours;
         AppendJsonNumber(ours, v);
         EXPECT_EQ(ours, Json(v).dump()) << v;

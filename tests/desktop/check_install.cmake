@@ -44,6 +44,20 @@ foreach(file IN LISTS files)
   endif()
 endforeach()
 
+# Every catalogue in translations/ is compiled and installed, whatever its language, so a language
+# is added by adding its .ts file (the build finds the files; it keeps no list of them).
+file(GLOB catalogues ${SOURCE_DIR}/translations/vela-upagrahas_*.ts)
+list(LENGTH catalogues catalogue_count)
+if(catalogue_count LESS 3)
+  message(FATAL_ERROR "found ${catalogue_count} catalogues in ${SOURCE_DIR}/translations, expected en, hi, ta at least")
+endif()
+foreach(catalogue IN LISTS catalogues)
+  get_filename_component(name ${catalogue} NAME_WE)
+  if(NOT EXISTS ${PREFIX}/share/vela-upagrahas/translations/${name}.qm)
+    message(FATAL_ERROR "${name}.ts is not compiled and installed as share/vela-upagrahas/translations/${name}.qm")
+  endif()
+endforeach()
+
 file(STRINGS ${PREFIX}/share/applications/vela-upagrahas.desktop entry)
 foreach(line "Exec=vela-upagrahas %f" "Icon=vela-upagrahas" "Type=Application"
              "MimeType=application/x-vela-upagrahas-reading;")

@@ -35,35 +35,35 @@ const SettingsInTemporaryFolder settingsFolder;
 
 desktop::WindowSeams SeamRecorder::Seams() {
     desktop::WindowSeams seams;
-    seams.MsgBox = [this](const QString& text, reading::MsgIcon icon) { messages.append({text, icon}); };
-    seams.FileDialog = [this](const desktop::FileDialogRequest& request) {
+    seams.messageBox = [this](const QString& text, reading::MsgIcon icon) { messages.append({text, icon}); };
+    seams.fileDialog = [this](const desktop::FileDialogRequest& request) {
         dialogs.append(request);
         return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
     };
-    seams.OpenUrl = [this](const QUrl& url) {
+    seams.openUrl = [this](const QUrl& url) {
         openedUrls.append(url);
         return browserWorks;
     };
-    seams.ShowAbout = [this] { ++aboutShown; };
-    seams.FindPlaces = [this](const QString& typed) {
+    seams.showAbout = [this] { ++aboutShown; };
+    seams.findPlaces = [this](const QString& typed) {
         atlasQueries << typed;
         return realAtlas ? atlas::FindPlaces(typed.toStdString()) : std::vector<atlas::AtlasPlace>{};
     };
-    seams.FindNearestPlace = [this](double latitude, double longitude) -> std::optional<atlas::NearbyPlace> {
+    seams.findNearestPlace = [this](double latitude, double longitude) -> std::optional<atlas::NearbyPlace> {
         if (!realAtlas) return std::nullopt;
         return atlas::FindNearestPlace({latitude, longitude});
     };
-    seams.Ask = [this](const QString& text) {
+    seams.ask = [this](const QString& text) {
         questions << text;
         return answerYes;
     };
-    seams.AskToSave = [this](const QString& text) {
+    seams.askToSave = [this](const QString& text) {
         saveQuestions << text;
         return saveAnswer;
     };
-    seams.Notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
+    seams.notify = [this](QWidget* box, const QString& text) { notices.append({box->objectName(), text}); };
     seams.settingsPath = SettingsPath();
-    seams.PrintPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
+    seams.printPreview = [this](const QString& title, const std::function<void(QPrinter&)>& paint) {
         printTitles << title;
         if (printFile.isEmpty()) return;
         QPrinter printer(QPrinter::HighResolution);

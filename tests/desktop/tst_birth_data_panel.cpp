@@ -42,9 +42,9 @@ QStringList FieldsOf(const reading::BirthForm& form) {
 // A panel of its own, outside any window, with seams that offer no places.
 std::unique_ptr<desktop::BirthDataPanel> LonePanel(QStringList& notices) {
     desktop::BirthDataSeams seams;
-    seams.FindPlaces = [](const QString&) { return std::vector<atlas::AtlasPlace>{}; };
-    seams.FindNearestPlace = [](double, double) { return std::optional<atlas::NearbyPlace>{}; };
-    seams.Notify = [&notices](QWidget*, const QString& text) { notices << text; };
+    seams.findPlaces = [](const QString&) { return std::vector<atlas::AtlasPlace>{}; };
+    seams.findNearestPlace = [](double, double) { return std::optional<atlas::NearbyPlace>{}; };
+    seams.notify = [&notices](QWidget*, const QString& text) { notices << text; };
     auto panel = std::make_unique<desktop::BirthDataPanel>(std::move(seams));
     panel->LoadForm();
     panel->show();

@@ -1,13 +1,17 @@
 // The window on a small screen at 200 % scaling: a 1366 x 768 display scaled by two leaves 683 x 384
 // logical pixels. Every control must be reachable (scrolled into view where the form scrolls) and
-// shown whole, at the size the window opens with and at its minimum size. Checked by geometry, not
-// by pixels: the screen is the offscreen platform's, configured to that size before the
-// application starts.
+// shown whole, at the size the window opens with and at its minimum size; the chart opens at a
+// readable size and the print preview keeps Print on its tool bar. Checked by geometry, not by
+// pixels: the screen is the offscreen platform's, configured to that size before the application
+// starts. VELA_SCREEN_SCALE=1 runs the same checks on the display unscaled (tst_scaling_normal).
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -18,13 +22,21 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
 
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "desktop/chart_painter.h"
 #include "desktop/help_window.h"
+#include "desktop/reading_print.h"
 #include "gui_test_support.h"
+#include "reading/calculation_driver.h"
+#include "reading/chart_model.h"
+#include "reading/result_summary.h"
+#include "upagraha/profiles.h"
 
 using namespace vela;
 using namespace vela::guitest;
@@ -33,7 +45,17 @@ namespace {
 
 constexpr int kScreenWidth = 1366;
 constexpr int kScreenHeight = 768;
-constexpr int kScale = 2;
+// Twice by default; VELA_SCREEN_SCALE chooses another whole factor.
+const int kScale = [] {
+    bool ok = false;
+    const int chosen = qEnvironmentVariableIntValue("VELA_SCREEN_SCALE", &ok);
+    return ok && chosen > 0 ? chosen : 2;
+}();
+// The smallest type the chart may use at first start, in the display's own pixels: the quiet sign
+// labels, and the name and birth data in the centre; and the smallest side of the chart.
+constexpr double kReadableLabelPixels = 8;
+constexpr double kReadableCentrePixels = 9;
+constexpr double kReadableChartPixels = 300;
 // What a window manager's title bar and borders take; the window must leave room for them.
 const QSize kFrame(16, 40);
 
@@ -77,6 +99,8 @@ private slots:
     void every_control_is_reachable_and_whole_data();
     void every_control_is_reachable_and_whole();
     void the_help_opens_within_the_screen_and_wraps();
+    void the_chart_opens_at_a_readable_size();
+    void the_print_preview_keeps_print_in_reach();
 
 private:
     // Scrolls the control into view where it lies in a scrolling form, then checks it is shown
@@ -192,8 +216,12 @@ void ScalingTest::the_help_opens_within_the_screen_and_wraps() {
     QVERIFY(folder.isValid());
     QFile page(folder.filePath(QStringLiteral("help.html")));
     QVERIFY(page.open(QIODevice::WriteOnly));
-    // A paragraph of long lines and an address too long for any line.
-    QByteArray body("<html><body><h1>Help</h1><p>");
+    // A paragraph of long lines, an address too long for any line, and a picture wider than the
+    // window (as the screenshots of a window opened on a large screen are).
+    QImage wide(1200, 300, QImage::Format_RGB32);
+    wide.fill(Qt::darkBlue);
+    QVERIFY(wide.save(folder.filePath(QStringLiteral("wide.png"))));
+    QByteArray body("<html><body><h1>Help</h1><p><img src=\"wide.png\" alt=\"wide\"></p><p>");
     for (int i = 0; i < 40; ++i) body += "The upagrahas are the shadow points of the day and the night. ";
     body +=
         "</p><p>https://vela-upagrahas.example/a/very/long/address/that/has/no/blank/in/it/at/all/anywhere</p>"
@@ -221,6 +249,89 @@ void ScalingTest::the_help_opens_within_the_screen_and_wraps() {
     QApplication::processEvents();
     QCOMPARE(browser->horizontalScrollBar()->maximum(), 0);
     QVERIFY(browser->document()->size().width() <= browser->viewport()->width() + 1);
+}
+
+// At first start, with a reading calculated, the chart's tab gives the chart room for its sign
+// labels and the centre's name and birth data in readable type (measured in the display's pixels).
+void ScalingTest::the_chart_opens_at_a_readable_size() {
+    FillKnownGoodReading(*window);
+    Press(*window, "calculateButton");
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    auto* tabs = Control<QTabWidget>(*window, "resultTabs");
+    tabs->setCurrentWidget(Control<QWidget>(*window, "chartTab"));
+    QApplication::processEvents();
+    const QWidget* chart = Control<QWidget>(*window, "chartView");
+    const qreal ratio = chart->devicePixelRatioF();
+    reading::Reading s;
+    const reading::BirthForm form = KnownGoodForm();
+    const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, s, desktop::kDesktopRequest);
+    QVERIFY(outcome.Succeeded());
+    const auto header = reading::BuildHeader(s, outcome.upagrahas);
+    const auto model =
+        reading::BuildChartModel(window->ChartStyle(), s, outcome.upagrahas, desktop::ChartCentreLines(header, s));
+    const auto texts = desktop::LayOutChartText(QRectF(chart->rect()), model, chart->font());
+    double smallestLabel = 1e9, smallestCentre = 1e9;
+    for (const auto& text : texts) {
+        if (text.isLabel) smallestLabel = std::min(smallestLabel, text.font.pixelSize() * ratio);
+        if (text.text.contains(QStringLiteral("Asha")))
+            smallestCentre = std::min(smallestCentre, text.font.pixelSize() * ratio);
+    }
+    const QString measured = QStringLiteral("chart %1 x %2 at %3x: labels %4 px, centre %5 px")
+                                 .arg(chart->width())
+                                 .arg(chart->height())
+                                 .arg(ratio)
+                                 .arg(smallestLabel)
+                                 .arg(smallestCentre);
+    QVERIFY2(std::min(chart->width(), chart->height()) * ratio >= kReadableChartPixels, qPrintable(measured));
+    QVERIFY2(smallestLabel >= kReadableLabelPixels, qPrintable(measured));
+    QVERIFY2(smallestCentre >= kReadableCentrePixels && smallestCentre < 1e9, qPrintable(measured));
+}
+
+// The real print preview of a reading: Print is a button on its tool bar, shown whole in the
+// dialog, not put away behind the tool bar's overflow arrow.
+void ScalingTest::the_print_preview_keeps_print_in_reach() {
+    desktop::WindowSeams seams = recorder->Seams();
+    seams.printPreview = nullptr;
+    desktop::MainWindow real(seams);
+    QVERIFY(ShowActive(real));
+    FillKnownGoodReading(real);
+    Press(real, "calculateButton");
+    QCOMPARE(real.PanelInFront(), desktop::MainWindow::Panel::Result);
+    bool appeared = false, printShown = false;
+    QString why = QStringLiteral("no print preview");
+    QTimer poll;
+    poll.setInterval(20);
+    int ticks = 0;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr) {
+            if (++ticks > 500) poll.stop();
+            return;
+        }
+        appeared = true;
+        poll.stop();
+        QApplication::processEvents();
+        const QRect available = preview->screen()->availableGeometry();
+        why = QStringLiteral("preview %1 x %2 on %3 x %4")
+                  .arg(preview->width())
+                  .arg(preview->height())
+                  .arg(available.width())
+                  .arg(available.height());
+        for (QToolBar* bar : preview->findChildren<QToolBar*>()) {
+            for (QAction* action : bar->actions()) {
+                if (action->text().remove(u'&') != QStringLiteral("Print")) continue;
+                const QWidget* button = bar->widgetForAction(action);
+                printShown = button != nullptr && button->isVisible() &&
+                             preview->rect().contains(QRect(button->mapTo(preview, QPoint(0, 0)), button->size()));
+            }
+        }
+        preview->close();
+    });
+    poll.start();
+    Control<QAction>(real, "printAction")->trigger();
+    poll.stop();
+    QVERIFY(appeared);
+    QVERIFY2(printShown, qPrintable(why));
 }
 
 // The screen is set before the application starts: a 1366 x 768 offscreen display, scaled by two.

@@ -85,6 +85,32 @@ TEST(ProfileReading, refused_under_one_event_leaves_the_reading_before_it) {
     EXPECT_EQ(s.birthSunrise, before.birthSunrise);
 }
 
+// New Delhi on Saturday 21 June 1975: the almanac's sunrise is 05:24 for the upper limb and 05:28
+// for the centre of the disc (the times of the sunrise definition tests). A birth at 05:26 is
+// Saturday's day under the upper limb, its first portion Saturn's, and still Friday's night under
+// the centre of the disc, its first portion the fifth weekday's lord from Venus, Mars: one birth,
+// two reckonings, every lord different.
+TEST(ProfileReading, reckons_a_birth_between_the_two_sunrises_by_the_profiles_sunrise) {
+    reading::BirthForm form = NewDelhiForm("5", "26");
+    form.day = "21";
+    struct Reckoning {
+        const char* profile;
+        bool byDay;
+        int weekday;
+        Planet firstLord;
+    };
+    for (const Reckoning& r :
+         {Reckoning{"original", true, 6, Planet::Saturn}, Reckoning{"gulika-start", false, 5, Planet::Mars},
+          Reckoning{"seven-lords", true, 6, Planet::Saturn}}) {
+        reading::Reading s;
+        const auto outcome = RunCalculation(form, Named(r.profile), s);
+        ASSERT_TRUE(outcome.Succeeded()) << r.profile;
+        EXPECT_EQ(outcome.upagrahas.birthByDay, r.byDay) << r.profile;
+        EXPECT_EQ(outcome.upagrahas.weekday, r.weekday) << r.profile;
+        EXPECT_EQ(outcome.upagrahas.portions[0].lord, r.firstLord) << r.profile;
+    }
+}
+
 TEST(CompareConventions, reads_the_birth_under_every_named_profile_and_the_one_in_use) {
     const auto named = reading::CompareConventions(NewDelhiForm(), Named("seven-lords"));
     ASSERT_EQ(named.size(), NamedProfiles().size());

@@ -249,3 +249,126 @@ TEST(MonthSheet, takes_the_daylight_saving_tick_as_given_for_every_day) {
 }
 
 }  // namespace
+
+namespace {
+
+using vela::reading::Choghadiya;
+
+// The choghadiyas of every weekday, day and night, as the Gujarati almanac table prints them for a
+// day of 06:00 to 18:00 (https://gujarati.webdunia.com/astrology/choghadia/index.htm; the same
+// Monday at https://www.bestastroguru.com/details/Monday-Chaughadia-538.htm).
+TEST(Choghadiyas, follow_the_printed_table_for_every_weekday) {
+    constexpr auto U = Choghadiya::Udveg, C = Choghadiya::Char, L = Choghadiya::Labh, A = Choghadiya::Amrit,
+                   K = Choghadiya::Kaal, S = Choghadiya::Shubh, R = Choghadiya::Rog;
+    // The eight of the day, then the first five of the night.
+    const Choghadiya table[7][13] = {
+        {U, C, L, A, K, S, R, U, S, A, C, R, K},  // Sunday
+        {A, K, S, R, U, C, L, A, C, R, K, L, U},  // Monday
+        {R, U, C, L, A, K, S, R, K, L, U, S, A},  // Tuesday
+        {L, A, K, S, R, U, C, L, U, S, A, C, R},  // Wednesday
+        {S, R, U, C, L, A, K, S, A, C, R, K, L},  // Thursday
+        {C, L, A, K, S, R, U, C, R, K, L, U, S},  // Friday
+        {K, S, R, U, C, L, A, K, L, U, S, A, C},  // Saturday
+    };
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        const auto order = ChoghadiyaOrder(weekday);
+        for (std::size_t k = 0; k < 13; ++k)
+            EXPECT_EQ(ChoghadiyaName(order[k]), ChoghadiyaName(table[weekday][k]))
+                << WeekdayName(weekday) << (k < 8 ? " day " : " night ") << k % 8 + 1;
+    }
+    // Monday's whole night: Char, Rog, Kaal, Labh, Udveg, Shubh, Amrit, Char.
+    const Choghadiya mondayNight[8] = {C, R, K, L, U, S, A, C};
+    for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(ChoghadiyaOrder(1)[k + 8], mondayNight[k]) << k;
+    EXPECT_EQ(ChoghadiyaLord(Choghadiya::Amrit), Planet::Moon);
+}
+
+// Ahmedabad (23N01, 72E34, IST) on Thursday 8 June 2023, as published at
+// https://www.mypandit.com/choghadiya/amp/?city=Ahmedabad&mpdate=08-06-2023: by day Shubh 05:52,
+// Rog 07:33, Udveg 09:15, Char 10:56, Labh 12:38, Amrit 14:20, Kaal 16:01, Shubh 17:43 to 19:24; by
+// night Amrit 19:25, Char 20:43, Rog 22:01, Kaal 23:20, Labh 00:38, Udveg 01:56, Shubh 03:15, Amrit
+// 04:33 to 05:51. Their sunrise may differ from ours by a minute or so, hence two minutes' tolerance.
+TEST(Choghadiyas, match_a_published_day_in_ahmedabad) {
+    const DayPlace ahmedabad = PlaceAt(23, 1, false, 72, 34, true, 19800, false);
+    const auto outcome = CalculateDay(ahmedabad, {2023, 6, 8}, upagraha::kPreciseProfile);
+    ASSERT_FALSE(outcome.message);
+    const int starts[16] = {Minutes(5, 52),  Minutes(7, 33),  Minutes(9, 15),  Minutes(10, 56),
+                            Minutes(12, 38), Minutes(14, 20), Minutes(16, 1),  Minutes(17, 43),
+                            Minutes(19, 25), Minutes(20, 43), Minutes(22, 1),  Minutes(23, 20),
+                            Minutes(24, 38), Minutes(25, 56), Minutes(27, 15), Minutes(28, 33)};
+    const std::string_view names[16] = {"Shubh", "Rog",  "Udveg", "Char", "Labh", "Amrit", "Kaal",  "Shubh",
+                                        "Amrit", "Char", "Rog",   "Kaal", "Labh", "Udveg", "Shubh", "Amrit"};
+    const auto& choghadiyas = outcome.sheet.choghadiyas;
+    for (std::size_t k = 0; k < 16; ++k) {
+        EXPECT_EQ(ChoghadiyaName(choghadiyas[k].name), names[k]) << k;
+        EXPECT_NEAR(Minutes(choghadiyas[k].span.start), starts[k], 2) << k;
+    }
+    EXPECT_NEAR(Minutes(choghadiyas[7].span.end), Minutes(19, 24), 2);
+    // Their next sunrise, 05:51, comes three minutes before ours, 05:54.
+    EXPECT_NEAR(Minutes(choghadiyas[15].span.end), Minutes(29, 51), 3);
+}
+
+// New York (40N43, 74W00) with its zone's history: the clocks went forward on the second Sunday of
+// March (9 March 2025, 10 March 2024). Sunrise and sunset as timeanddate.com publishes them for New
+// York City (reported by FOX 5 New York, 9 March 2025, and Patch, March 2024): 8 March 2025 06:18 and
+// 17:55 on standard time, 9 March 2025 07:16 and 18:56 on daylight time; 10 March 2024 sunset 18:57,
+// 11 March 2024 sunrise 07:13. Each day runs on its own clock, within a minute of the almanac.
+TEST(MonthSheet, runs_each_day_on_its_own_clock_with_a_zone_history) {
+    const DayPlace newYork = PlaceAt(40, 43, false, 74, 0, false, -5 * 3600, false);
+    // The United States' rule since 2007: from the second Sunday of March.
+    const auto secondSundayOfMarch = [](int year) {
+        int day = 8;
+        while (astro::Weekday(year, 3, day) != 0) ++day;
+        return day;
+    };
+    const ZoneHistory usEastern = [&](const astro::CivilDate& date) -> std::optional<DayClock> {
+        return DayClock{astro::ZoneOffset::FromSecondsEast(-5 * 3600),
+                        date.month == 3 && date.day >= secondSundayOfMarch(date.year)};
+    };
+    struct Row {
+        int year, day;
+        std::optional<int> sunrise, sunset;
+        bool dst;
+    };
+    const Row rows[] = {
+        {2025, 8, Minutes(6, 18), Minutes(17, 55), false},
+        {2025, 9, Minutes(7, 16), Minutes(18, 56), true},
+        {2024, 10, std::nullopt, Minutes(18, 57), true},
+        {2024, 11, Minutes(7, 13), std::nullopt, true},
+    };
+    // The precise sunrise within a minute of the almanac; the original's formulas (up to four
+    // minutes off it) for the jump alone.
+    for (const auto& profile : {upagraha::kPreciseProfile, upagraha::kOriginalProfile}) {
+        const bool precise = profile.ephemeris == upagraha::EphemerisChoice::Precise;
+        for (const int year : {2024, 2025}) {
+            const auto outcome = CalculateMonth(newYork, year, 3, profile, usEastern, "America/New_York");
+            ASSERT_FALSE(outcome.message);
+            EXPECT_EQ(outcome.sheet.zoneName, "America/New_York");
+            EXPECT_NE(MonthClockText(outcome.sheet).find("America/New_York"), std::string::npos);
+            const auto& lines = outcome.sheet.lines;
+            for (const Row& row : rows) {
+                if (row.year != year) continue;
+                const auto& line = lines[static_cast<std::size_t>(row.day - 1)];
+                SCOPED_TRACE(std::string(profile.name) + " " + std::to_string(year) + "-03-" + std::to_string(row.day));
+                EXPECT_EQ(line.dst, row.dst);
+                if (precise && row.sunrise) {
+                    EXPECT_NEAR(Minutes(line.sunrise), *row.sunrise, 1);
+                }
+                if (precise && row.sunset) {
+                    EXPECT_NEAR(Minutes(line.sunset), *row.sunset, 1);
+                }
+            }
+            // Across the change the clock jumps by an hour, and nowhere else.
+            for (std::size_t k = 1; k < lines.size(); ++k) {
+                const int step = Minutes(lines[k].sunrise) - Minutes(lines[k - 1].sunrise);
+                EXPECT_NEAR(step, lines[k].dst != lines[k - 1].dst ? 60 - 2 : -2, 2) << k;
+            }
+        }
+    }
+    // The CSV's dst column follows each day's clock.
+    const auto csv = MonthSheetCsv(CalculateMonth(newYork, 2024, 3, upagraha::kPreciseProfile, usEastern).sheet);
+    EXPECT_NE(csv.find("2024-03-09,Saturday,06:"), std::string::npos);
+    EXPECT_NE(csv.find("2024-03-11,Monday,07:13,"), std::string::npos);
+    EXPECT_NE(csv.find(",false,\n2024-03-10,Sunday,07:"), std::string::npos);
+}
+
+}  // namespace

@@ -170,5 +170,38 @@ TEST(SunEvents, refuses_impossible_dates_and_places) {
     EXPECT_FALSE(SunEventsOfDate({1990, 7, 27}, std::nan(""), kTromso, SunriseDefinition::UpperLimbRefracted));
 }
 
+// The three sunrises as the almanac makers explain them. Drik Panchang's note on the Hindu sunrise
+// (http://www.drikpanchang.com/faq/faq-ans2.html): "Hindu Sunrise = Astronomical Sunrise + Time taken
+// by Sun to rise half of its diameter (i.e. 16') + Time taken by Sun to rise further to neutralize
+// refraction effect (... 34')"; the three definitions "listed in the order they happen
+// chronologically" at http://www.chakra.lv/docs/sunrise-and-sunset/: the upper limb visible, the
+// centre visible, the centre on the horizon without refraction. So the centre seen through the
+// refraction comes 16/50 of the way from the upper limb to the geometric centre (about a third),
+// and at sunset the order reverses.
+TEST(SunEvents, rise_upper_limb_first_then_the_refracted_centre_a_third_of_the_way_then_the_centre) {
+    const Row places[] = {kRows[0], kRows[1], kRows[2]};  // Delhi, Quito, Cape Town
+    for (const Row& row : places) {
+        const auto limb =
+            SunEventsOfDate(row.date, row.zoneHoursEast, row.place, SunriseDefinition::UpperLimbRefracted);
+        const auto seen = SunEventsOfDate(row.date, row.zoneHoursEast, row.place, SunriseDefinition::CentreRefracted);
+        const auto centre = SunEventsOfDate(row.date, row.zoneHoursEast, row.place, SunriseDefinition::CentreGeometric);
+        ASSERT_TRUE(limb && seen && centre && limb->riseJdUt && seen->riseJdUt && centre->riseJdUt) << row.name;
+        const double toSeen = *seen->riseJdUt - *limb->riseJdUt;
+        const double toCentre = *centre->riseJdUt - *limb->riseJdUt;
+        EXPECT_GT(toSeen, 0) << row.name;
+        EXPECT_GT(toCentre, toSeen) << row.name;
+        EXPECT_NEAR(toSeen / toCentre, 16.0 / 50, 0.03) << row.name;
+        // Setting: the geometric centre first, then the refracted centre, then the upper limb.
+        const double fromSeen = *limb->setJdUt - *seen->setJdUt;
+        const double fromCentre = *limb->setJdUt - *centre->setJdUt;
+        EXPECT_GT(fromSeen, 0) << row.name;
+        EXPECT_NEAR(fromSeen / fromCentre, 16.0 / 50, 0.03) << row.name;
+        // A few minutes in all: 50' of arc at 15 deg an hour is 3 min 20 s at the equator, more
+        // where the Sun rises aslant.
+        EXPECT_GT(toCentre * 1440, 3.2) << row.name;
+        EXPECT_LT(toCentre * 1440, 6.0) << row.name;
+    }
+}
+
 }  // namespace
 }  // namespace vela::sky

@@ -1,0 +1,432 @@
+// Hindi and Tamil beside the reading layer's English texts.
+//
+// The style is upagraha/language.cpp's: Hindi takes the terms of Hindi almanacs (panchang) and
+// astrology books, the polite आप and the danda; Tamil the forms of Tamil panchangams, the polite
+// நீங்கள் and the full stop. Digits stay ASCII. The choice and source of every term are listed in
+// docs/translations.md, under "The header, the table and the working" and "Messages".
+#include "reading/reading_language.h"
+
+#include <array>
+#include <iterator>
+
+#include "reading/reference_tables.h"
+
+namespace vela::reading {
+
+namespace {
+
+using upagraha::Language;
+
+// clang-format off
+
+// Texts the header, the table and the working are built of.
+constexpr TranslatedText kPhrases[] = {
+    // The header.
+    {"Ascendant %1, %2", "लग्न %1, %2", "லக்னம் %1, %2"},
+    {"Day birth; the day portions of %1", "दिन का जन्म; %1 के दिन के भाग", "பகல் பிறப்பு; %1 பகல் பாகங்கள்"},
+    {"Night birth; the night portions of %1", "रात्रि का जन्म; %1 की रात्रि के भाग",
+     "இரவுப் பிறப்பு; %1 இரவுப் பாகங்கள்"},
+    {"Conventions: %1", "पद्धति: %1", "முறை: %1"},
+    {"Janma rasi %1", "जन्म राशि %1", "ஜென்ம ராசி %1"},
+    {"Janma nakshatra %1", "जन्म नक्षत्र %1", "ஜென்ம நட்சத்திரம் %1"},
+    {" + 1 h daylight saving (%1)", " + 1 घंटा ग्रीष्मकालीन समय (%1)", " + 1 மணி பகலொளி சேமிப்பு நேரம் (%1)"},
+    {"%1 N", "%1 उत्तर", "%1 வடக்கு"},
+    {"%1 S", "%1 दक्षिण", "%1 தெற்கு"},
+    {"%1 E", "%1 पूर्व", "%1 கிழக்கு"},
+    {"%1 W", "%1 पश्चिम", "%1 மேற்கு"},
+    // The profiles' titles, as the window's Conventions menu shows them.
+    {"Original", "मूल", "அசல்"},
+    {"Precise ephemeris", "सूक्ष्म पंचांग", "துல்லியப் பஞ்சாங்கம்"},
+    {"Gulika at the start", "भाग के आरंभ में गुलिक", "பாகத் தொடக்கத்தில் குளிகன்"},
+    {"Seven lords", "सात स्वामी", "ஏழு அதிபதிகள்"},
+    {"Custom", "अपनी पद्धति", "தனிப்பயன்"},
+    // The table.
+    {"Upagraha", "उपग्रह", "உபகிரகம்"},
+    {"Lord", "स्वामी", "அதிபதி"},
+    {"Portion", "भाग", "பாகம்"},
+    {"Moment", "क्षण", "நேரம்"},
+    {"Longitude", "भोगांश", "ஸ்புடம்"},
+    {"Nakshatra", "नक्षत्र", "நட்சத்திரம்"},
+    {"House", "भाव", "பாவம்"},
+    {"%1 of %2, day", "%2 में से %1, दिन", "%2-இல் %1, பகல்"},
+    {"%1 of %2, night", "%2 में से %1, रात्रि", "%2-இல் %1, இரவு"},
+    {"%1 (next date)", "%1 (अगला दिनांक)", "%1 (அடுத்த தேதி)"},
+    {"%1 (previous date)", "%1 (पिछला दिनांक)", "%1 (முந்தைய தேதி)"},
+    {"%1 (R)", "%1 (व)", "%1 (வ)"},
+    {"Grahas", "ग्रह", "கிரகங்கள்"},
+    {"Upagrahas of the Sun", "सूर्य के उपग्रह", "சூரியனின் உபகிரகங்கள்"},
+    // The grahas' section of the report and the working.
+    {"The Grahas and the Upagrahas of the Sun", "ग्रह और सूर्य के उपग्रह", "கிரகங்களும் சூரியனின் உபகிரகங்களும்"},
+    {"Grahas (Rahu and Ketu as the mean nodes)", "ग्रह (राहु और केतु मध्यम पात)",
+     "கிரகங்கள் (ராகு, கேது சராசரிக் கணுக்கள்)"},
+    {"Grahas (Rahu and Ketu as the true nodes)", "ग्रह (राहु और केतु स्पष्ट पात)",
+     "கிரகங்கள் (ராகு, கேது உண்மைக் கணுக்கள்)"},
+    {"R", "व", "வ"},
+    {"house", "भाव", "பாவம்"},
+    {"Ayanamsa %1", "अयनांश %1", "அயனாம்சம் %1"},
+    {"The sky at the birth moment (precise ephemeris, ayanamsa subtracted)",
+     "जन्म क्षण का आकाश (सूक्ष्म पंचांग, अयनांश घटाकर)",
+     "பிறப்பு நேரத்தின் வானம் (துல்லியப் பஞ்சாங்கம், அயனாம்சம் கழித்து)"},
+    // The printed report, where an upagraha has no interpretation by house.
+    {"The texts give no interpretation of %1 by house.", "ग्रंथ %1 का भाव के अनुसार कोई फल नहीं देते।",
+     "நூல்கள் %1 க்குப் பாவ வாரியான பலன் எதையும் தரவில்லை."},
+    // The working.
+    {"Birth: %1 at %2, ascendant %3", "जन्म: %1, %2 बजे, लग्न %3", "பிறப்பு: %1, %2 மணி, லக்னம் %3"},
+    {"Ascendant, sunrise and sunset by the %1", "लग्न, सूर्योदय और सूर्यास्त: %1",
+     "லக்னம், சூரிய உதயம், அஸ்தமனம்: %1"},
+    {"Sunrise and sunset", "सूर्योदय और सूर्यास्त", "சூரிய உதயமும் அஸ்தமனமும்"},
+    {"Day before", "पिछला दिन", "முந்தைய நாள்"},
+    {"Birth day", "जन्म दिन", "பிறந்த நாள்"},
+    {"Day after", "अगला दिन", "அடுத்த நாள்"},
+    {"rise %1", "उदय %1", "உதயம் %1"},
+    {"set %1", "अस्त %1", "அஸ்தமனம் %1"},
+    {"  (+1): after midnight, on the next date; (-1): on the date before",
+     "  (+1): मध्यरात्रि के बाद, अगले दिनांक पर; (-1): पिछले दिनांक पर",
+     "  (+1): நள்ளிரவுக்குப் பின், அடுத்த தேதியில்; (-1): முந்தைய தேதியில்"},
+    {"%1 to %2 (%3)", "%1 से %2 (%3)", "%1 முதல் %2 வரை (%3)"},
+    {"%1 min", "%1 मिनट", "%1 நிமிடம்"},
+    {"%1 h", "%1 घंटे", "%1 மணி"},
+    {"%1 h %2 min", "%1 घंटे %2 मिनट", "%1 மணி %2 நிமிடம்"},
+    {"the day before", "पिछले दिन", "முந்தைய நாள்"},
+    {"the day after", "अगले दिन", "அடுத்த நாள்"},
+    {"the birth date", "जन्म दिनांक", "பிறந்த தேதி"},
+    {"Day birth: %1 lies between sunrise %2 and sunset %3,",
+     "दिन का जन्म: %1 सूर्योदय %2 और सूर्यास्त %3 के बीच है,",
+     "பகல் பிறப்பு: %1, சூரிய உதயம் %2, அஸ்தமனம் %3 இவற்றுக்கு இடையே,"},
+    {"in the daylight of %1 (%2).", "%1 (%2) के दिन में।", "%1 (%2) பகலில்."},
+    {"The day runs from %1;", "दिन का विस्तार %1;", "பகல் %1;"},
+    {"the portions are %1's day portions.", "भाग %1 के दिन के भाग हैं।", "பாகங்கள் %1 பகல் பாகங்கள்."},
+    {"Night birth: %1 lies between sunset %2 and the next", "रात्रि का जन्म: %1 सूर्यास्त %2 और अगले",
+     "இரவுப் பிறப்பு: %1, அஸ்தமனம் %2, அடுத்த"},
+    {"sunrise %1.", "सूर्योदय %1 के बीच है।", "சூரிய உதயம் %1 இவற்றுக்கு இடையே."},
+    {"A day runs from sunrise to sunrise, so a birth before sunrise",
+     "दिन सूर्योदय से सूर्योदय तक होता है, इसलिए सूर्योदय से पहले का जन्म",
+     "நாள் சூரிய உதயம் முதல் சூரிய உதயம் வரை; எனவே உதயத்திற்கு முன் பிறப்பு"},
+    {"belongs to the night of %1 (%2).", "%1 (%2) की रात्रि का है।", "%1 (%2) இரவைச் சேர்ந்தது."},
+    {"The night runs from %1;", "रात्रि का विस्तार %1;", "இரவு %1;"},
+    {"the portions are %1's night portions.", "भाग %1 की रात्रि के भाग हैं।", "பாகங்கள் %1 இரவுப் பாகங்கள்."},
+    {"Portions (each an eighth)", "भाग (प्रत्येक आठवाँ अंश)", "பாகங்கள் (ஒவ்வொன்றும் எட்டில் ஒன்று)"},
+    {"Upagrahas: the ascendant rising at the middle of the lord's portion",
+     "उपग्रह: स्वामी के भाग के मध्य में उदित लग्न",
+     "உபகிரகங்கள்: அதிபதியின் பாகத்தின் நடுவில் உதிக்கும் லக்னம்"},
+    {"Upagrahas: the ascendant rising at the profile's point of the lord's portion",
+     "उपग्रह: स्वामी के भाग के पद्धति के बिंदु पर उदित लग्न",
+     "உபகிரகங்கள்: அதிபதியின் பாகத்தில் முறை குறிக்கும் புள்ளியில் உதிக்கும் லக்னம்"},
+    {"How far the birth time can move before a result changes",
+     "परिणाम बदलने से पहले जन्म समय कितना खिसक सकता है",
+     "முடிவு மாறும் முன் பிறப்பு நேரம் எவ்வளவு நகரலாம்"},
+    {"(each reading recomputed minute by minute)", "(प्रत्येक गणना मिनट-दर-मिनट दोबारा की गई)",
+     "(ஒவ்வொரு கணிப்பும் நிமிடம் நிமிடமாக மீண்டும் செய்யப்பட்டது)"},
+    {"sign:", "राशि:", "ராசி:"},
+    {"house:", "भाव:", "பாவம்:"},
+    {"%1 earlier", "%1 पहले", "%1 முன்பு"},
+    {"%1 later", "%1 बाद", "%1 பின்பு"},
+    {"not within %1 earlier", "%1 पहले तक कोई बदलाव नहीं", "%1 முன்பு வரை மாற்றமில்லை"},
+    {"not within %1 later", "%1 बाद तक कोई बदलाव नहीं", "%1 பின்பு வரை மாற்றமில்லை"},
+    // The working's table of conventions.
+    {"The upagrahas under each convention (in use: %1)", "प्रत्येक पद्धति में उपग्रह (प्रयुक्त: %1)",
+     "ஒவ்வொரு முறையிலும் உபகிரகங்கள் (பயன்பாட்டில்: %1)"},
+    {"%1 (in use)", "%1 (प्रयुक्त)", "%1 (பயன்பாட்டில்)"},
+    {"eight-place cycle", "आठ स्थानों का चक्र", "எட்டு இடச் சுழற்சி"},
+    {"seven lords, the eighth lordless", "सात स्वामी, आठवाँ भाग स्वामीहीन",
+     "ஏழு அதிபதிகள், எட்டாவது பாகம் அதிபதியற்றது"},
+    {"point", "बिंदु", "புள்ளி"},
+    {"%1 to %2", "%1 से %2", "%1 முதல் %2 வரை"},
+    {"day %1", "दिन %1", "பகல் %1"},
+    {"night %1", "रात्रि %1", "இரவு %1"},
+    {"start", "आरंभ", "தொடக்கம்"},
+    {"middle", "मध्य", "நடு"},
+    {"end", "अंत", "முடிவு"},
+    {"sunrise at the upper limb with refraction", "सूर्योदय बिम्ब के ऊपरी किनारे पर, अपवर्तन सहित",
+     "சூரிய உதயம் வட்டின் மேல் விளிம்பில், ஒளிவிலகலுடன்"},
+    {"sunrise at the centre of the disc without refraction", "सूर्योदय बिम्ब के केंद्र पर, अपवर्तन के बिना",
+     "சூரிய உதயம் வட்டின் மையத்தில், ஒளிவிலகல் இன்றி"},
+    // The ephemeris and ayanamsa of a profile other than the original's.
+    {"precise ephemeris with Lahiri's ayanamsa", "सूक्ष्म पंचांग, लाहिड़ी अयनांश",
+     "துல்லியப் பஞ்சாங்கம், லாஹிரி அயனாம்சம்"},
+    {"precise ephemeris with the original's ayanamsa", "सूक्ष्म पंचांग, मूल प्रोग्राम का अयनांश",
+     "துல்லியப் பஞ்சாங்கம், மூல நிரலின் அயனாம்சம்"},
+    {"the original's formulas with Lahiri's ayanamsa", "मूल प्रोग्राम के सूत्र, लाहिड़ी अयनांश",
+     "மூல நிரலின் சூத்திரங்கள், லாஹிரி அயனாம்சம்"},
+};
+
+// Messages the window shows (and the command line prints), whole or with %1 .. %9 for what they
+// carry. The more particular of two texts that would both match stands first.
+constexpr TranslatedText kMessages[] = {
+    // The form.
+    {"Please Enter Degree of Latitude from 0 to 89", "कृपया अक्षांश के अंश 0 से 89 तक भरें",
+     "அட்சரேகையின் பாகையை 0 முதல் 89 வரை உள்ளிடவும்"},
+    {"Please Enter Minutes of Latitude from 0 to 59", "कृपया अक्षांश की कला 0 से 59 तक भरें",
+     "அட்சரேகையின் கலையை 0 முதல் 59 வரை உள்ளிடவும்"},
+    {"Please Enter Degree of Longitude from 0 to 180", "कृपया देशान्तर के अंश 0 से 180 तक भरें",
+     "தீர்க்கரேகையின் பாகையை 0 முதல் 180 வரை உள்ளிடவும்"},
+    {"Please Enter Minute of Longitude from 0 to 59", "कृपया देशान्तर की कला 0 से 59 तक भरें",
+     "தீர்க்கரேகையின் கலையை 0 முதல் 59 வரை உள்ளிடவும்"},
+    {"Please Enter Degree of Latitude", "कृपया अक्षांश के अंश भरें", "அட்சரேகையின் பாகையை உள்ளிடவும்"},
+    {"Please Enter Minutes of Latitude", "कृपया अक्षांश की कला भरें", "அட்சரேகையின் கலையை உள்ளிடவும்"},
+    {"Please Enter Degree of Longitude", "कृपया देशान्तर के अंश भरें", "தீர்க்கரேகையின் பாகையை உள்ளிடவும்"},
+    {"Please Enter Minute of Longitude", "कृपया देशान्तर की कला भरें", "தீர்க்கரேகையின் கலையை உள்ளிடவும்"},
+    {"Please Enter Your Name", "कृपया अपना नाम भरें", "உங்கள் பெயரை உள்ளிடவும்"},
+    {"Please Enter Your City name", "कृपया अपने नगर का नाम भरें", "உங்கள் நகரத்தின் பெயரை உள்ளிடவும்"},
+    {"Please Enter Your State name", "कृपया अपने राज्य का नाम भरें", "உங்கள் மாநிலத்தின் பெயரை உள்ளிடவும்"},
+    {"Please Enter Your Country name", "कृपया अपने देश का नाम भरें", "உங்கள் நாட்டின் பெயரை உள்ளிடவும்"},
+    {"Please enter only letters", "कृपया केवल अक्षर भरें", "எழுத்துகளை மட்டும் உள்ளிடவும்"},
+    {"Please enter only numbers", "कृपया केवल अंक भरें", "எண்களை மட்டும் உள்ளிடவும்"},
+    {"Please Select Direction For The Latitude", "कृपया अक्षांश की दिशा चुनें", "அட்சரேகையின் திசையைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Select Direction For The Longitude", "कृपया देशान्तर की दिशा चुनें",
+     "தீர்க்கரேகையின் திசையைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Enter Correct Date Or Month!", "कृपया सही दिनांक या महीना भरें!", "சரியான தேதி அல்லது மாதத்தை உள்ளிடவும்!"},
+    {"Please Enter Correct Date Or Month !", "कृपया सही दिनांक या महीना भरें!", "சரியான தேதி அல்லது மாதத்தை உள்ளிடவும்!"},
+    {"Please Select The Month Of Birth", "कृपया जन्म का महीना चुनें", "பிறந்த மாதத்தைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Select The Time Zone", "कृपया समय क्षेत्र चुनें", "நேர மண்டலத்தைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Select The Date Of Birth", "कृपया जन्म दिनांक चुनें", "பிறந்த தேதியைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Select The Year Of Birth", "कृपया जन्म का वर्ष चुनें", "பிறந்த ஆண்டைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Select The Hour Of Birth", "कृपया जन्म का घंटा चुनें", "பிறந்த மணியைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Select The Minute Of Birth", "कृपया जन्म का मिनट चुनें", "பிறந்த நிமிடத்தைத் தேர்ந்தெடுக்கவும்"},
+    {"Please Check The File.", "कृपया फ़ाइल जाँचें।", "கோப்பைச் சரிபார்க்கவும்."},
+    // The calculation.
+    {"The Sun does not rise and set on this date at this place. Upagrahas cannot be calculated.",
+     "इस दिनांक को इस स्थान पर सूर्य उदय और अस्त नहीं होता। उपग्रहों की गणना नहीं हो सकती।",
+     "இந்தத் தேதியில் இந்த இடத்தில் சூரியன் உதித்து மறைவதில்லை. உபகிரகங்களைக் கணிக்க முடியாது."},
+    {"The offset from Greenwich must be at most 16 hours either way.",
+     "ग्रीनविच से अंतर किसी भी ओर अधिकतम 16 घंटे हो सकता है।",
+     "கிரீன்விச்சிலிருந்து உள்ள வேறுபாடு இருபுறமும் அதிகபட்சம் 16 மணி நேரமாக இருக்க வேண்டும்."},
+    {"At 60 degrees of latitude or more the program's own sunrise and sunset formula loses accuracy; the precise "
+     "profile computes them there.",
+     "60 अंश या अधिक अक्षांश पर प्रोग्राम का अपना सूर्योदय-सूर्यास्त सूत्र सटीक नहीं रहता; वहाँ सूक्ष्म पद्धति "
+     "उनकी गणना करती है।",
+     "60 பாகை அல்லது அதற்கு மேற்பட்ட அட்சரேகையில் நிரலின் சொந்த உதய, அஸ்தமன சூத்திரம் துல்லியத்தை இழக்கிறது; "
+     "அங்கே துல்லிய முறை அவற்றைக் கணிக்கிறது."},
+    {"Calculate with this zone?", "क्या इसी समय क्षेत्र से गणना करें?", "இந்த நேர மண்டலத்துடன் கணிக்கவா?"},
+    {"%1 with Daylight Saving Time is %2; the mean time at %3 E is %4.",
+     "ग्रीष्मकालीन समय सहित %1 %2 है; %3 पूर्व पर माध्य समय %4 है।",
+     "பகலொளி சேமிப்பு நேரத்துடன் %1 %2; %3 கிழக்கில் சராசரி நேரம் %4."},
+    {"%1 with Daylight Saving Time is %2; the mean time at %3 W is %4.",
+     "ग्रीष्मकालीन समय सहित %1 %2 है; %3 पश्चिम पर माध्य समय %4 है।",
+     "பகலொளி சேமிப்பு நேரத்துடன் %1 %2; %3 மேற்கில் சராசரி நேரம் %4."},
+    {"%1 is %2; the mean time at %3 E is %4.", "%1 %2 है; %3 पूर्व पर माध्य समय %4 है।",
+     "%1 %2; %3 கிழக்கில் சராசரி நேரம் %4."},
+    {"%1 is %2; the mean time at %3 W is %4.", "%1 %2 है; %3 पश्चिम पर माध्य समय %4 है।",
+     "%1 %2; %3 மேற்கில் சராசரி நேரம் %4."},
+    // The day's portions.
+    {"The date must lie within the years 1901 to 2050.", "दिनांक 1901 से 2050 तक के वर्षों में होना चाहिए।",
+     "தேதி 1901 முதல் 2050 வரையிலான ஆண்டுகளுக்குள் இருக்க வேண்டும்."},
+    {"Yamaghantaka takes the %1 portion of the day under the %2; the almanac's Yamagandam is the %3.",
+     "%2 में यमघण्टक दिन का %1 भाग लेता है; पंचांग का यमगण्ड %3 भाग है।",
+     "%2 முறையில் எமகண்டன் பகலின் %1 பாகத்தை எடுக்கிறது; பஞ்சாங்கத்தின் எமகண்டம் %3 பாகம்."},
+    {"eight-place cycle of lords", "स्वामियों के आठ स्थानों के चक्र", "அதிபதிகளின் எட்டு இடச் சுழற்சி"},
+    {"seven lords in weekday order, the eighth portion lordless",
+     "वार क्रम के सात स्वामियों (आठवाँ भाग स्वामीहीन)",
+     "கிழமை வரிசையில் ஏழு அதிபதிகள் (எட்டாவது பாகம் அதிபதியற்றது)"},
+    {"1st", "पहला", "முதல்"},
+    {"2nd", "दूसरा", "இரண்டாம்"},
+    {"3rd", "तीसरा", "மூன்றாம்"},
+    {"4th", "चौथा", "நான்காம்"},
+    {"5th", "पाँचवाँ", "ஐந்தாம்"},
+    {"6th", "छठा", "ஆறாம்"},
+    {"7th", "सातवाँ", "ஏழாம்"},
+    {"8th", "आठवाँ", "எட்டாம்"},
+    // Opening and saving.
+    {"The reading could not be opened. %1", "कुण्डली खोली नहीं जा सकी। %1", "ஜாதகத்தைத் திறக்க முடியவில்லை. %1"},
+    {"The reading could not be saved. %1", "कुण्डली सहेजी नहीं जा सकी। %1", "ஜாதகத்தைச் சேமிக்க முடியவில்லை. %1"},
+    {"This file is not a saved reading.", "यह फ़ाइल सहेजी गई कुण्डली नहीं है।", "இந்தக் கோப்பு சேமிக்கப்பட்ட ஜாதகம் அல்ல."},
+    {"A .ved file holds only a row of the zone table, not an exact offset: save the reading as a .vela file.",
+     "एक .ved फ़ाइल समय क्षेत्र सारणी की केवल एक पंक्ति रखती है, सटीक अंतर नहीं: कुण्डली को .vela फ़ाइल के रूप में "
+     "सहेजें।",
+     "ஒரு .ved கோப்பு நேர மண்டல அட்டவணையின் ஒரு வரிசையை மட்டுமே வைத்திருக்கும், துல்லியமான வேறுபாட்டை அல்ல: "
+     "ஜாதகத்தை .vela கோப்பாகச் சேமிக்கவும்."},
+    {"The reading was written to %1, but the disk did not confirm it: %2.",
+     "कुण्डली %1 में लिखी गई, पर डिस्क ने इसकी पुष्टि नहीं की: %2।",
+     "ஜாதகம் %1 இல் எழுதப்பட்டது, ஆனால் வட்டு அதை உறுதிப்படுத்தவில்லை: %2."},
+    {"Some lines of this reading could not be read, and the form keeps what it held for them: %1.",
+     "इस कुण्डली की कुछ पंक्तियाँ पढ़ी नहीं जा सकीं, और फ़ॉर्म में उनके लिए पहले वाले मान बने रहे: %1।",
+     "இந்த ஜாதகத்தின் சில வரிகளைப் படிக்க முடியவில்லை; படிவம் அவற்றுக்கு முன்பிருந்தவற்றை வைத்திருக்கிறது: %1."},
+    {"Some lines of it could not be read: %1.", "इसकी कुछ पंक्तियाँ पढ़ी नहीं जा सकीं: %1।",
+     "அதன் சில வரிகளைப் படிக்க முடியவில்லை: %1."},
+    {"No file name was given.", "कोई फ़ाइल नाम नहीं दिया गया।", "கோப்புப் பெயர் கொடுக்கப்படவில்லை."},
+    {"The file %1 does not exist.", "फ़ाइल %1 मौजूद नहीं है।", "%1 என்ற கோப்பு இல்லை."},
+    {"The file %1 is empty.", "फ़ाइल %1 खाली है।", "%1 என்ற கோப்பு காலியாக உள்ளது."},
+    {"%1 could not be read: %2.", "%1 पढ़ी नहीं जा सकी: %2।", "%1 ஐப் படிக்க முடியவில்லை: %2."},
+    {"%1 is a folder, not a file.", "%1 एक फ़ोल्डर है, फ़ाइल नहीं।", "%1 ஒரு கோப்புறை, கோப்பு அல்ல."},
+    {"%1 is not an ordinary file.", "%1 साधारण फ़ाइल नहीं है।", "%1 சாதாரணக் கோப்பு அல்ல."},
+    {"%1 is write-protected; it was left as it was.", "%1 लेखन से सुरक्षित है; उसे वैसा ही छोड़ा गया।",
+     "%1 எழுதுவதிலிருந்து பாதுகாக்கப்பட்டுள்ளது; அது அப்படியே விடப்பட்டது."},
+    {"%1 could not be opened for writing: %2.", "%1 लिखने के लिए खोली नहीं जा सकी: %2।",
+     "%1 ஐ எழுதுவதற்குத் திறக்க முடியவில்லை: %2."},
+    {"%1 could not be replaced: %2.", "%1 बदली नहीं जा सकी: %2।", "%1 ஐ மாற்றி வைக்க முடியவில்லை: %2."},
+    {"No file could be created in the folder %1: %2.", "फ़ोल्डर %1 में कोई फ़ाइल नहीं बनाई जा सकी: %2।",
+     "%1 கோப்புறையில் கோப்பு எதையும் உருவாக்க முடியவில்லை: %2."},
+    {"This reading cannot be opened: %1.", "यह कुण्डली खोली नहीं जा सकती: %1।", "இந்த ஜாதகத்தைத் திறக்க முடியாது: %1."},
+    {"%1 does not exist.", "%1 मौजूद नहीं है।", "%1 இல்லை."},
+    {"%1 is not a regular file.", "%1 साधारण फ़ाइल नहीं है।", "%1 சாதாரணக் கோப்பு அல்ல."},
+    {"%1 is too large to be a reading.", "%1 कुण्डली होने के लिए बहुत बड़ी है।",
+     "%1 ஒரு ஜாதகமாக இருக்க மிகப் பெரியது."},
+    {"The output %1 is the reading %2 itself; it was not overwritten.",
+     "आउटपुट %1 स्वयं कुण्डली %2 है; उसे बदला नहीं गया।",
+     "வெளியீடு %1 என்பது ஜாதகம் %2 தானே; அது மேலெழுதப்படவில்லை."},
+    {"The outputs %1 and %2 are the same file; give each its own name.",
+     "आउटपुट %1 और %2 एक ही फ़ाइल हैं; प्रत्येक को अपना नाम दें।",
+     "வெளியீடுகள் %1, %2 ஒரே கோப்பு; ஒவ்வொன்றுக்கும் தனிப் பெயர் கொடுக்கவும்."},
+    // The system's reasons most often met (std::generic_category's texts).
+    {"No such file or directory", "ऐसी कोई फ़ाइल या फ़ोल्डर नहीं है", "அத்தகைய கோப்போ கோப்புறையோ இல்லை"},
+    {"Permission denied", "अनुमति नहीं है", "அனுமதி மறுக்கப்பட்டது"},
+    {"No space left on device", "डिस्क पर जगह नहीं बची", "வட்டில் இடம் இல்லை"},
+    {"Read-only file system", "फ़ाइल तंत्र केवल पढ़ने के लिए है", "கோப்பு முறைமை படிப்பதற்கு மட்டும்"},
+    {"Is a directory", "यह एक फ़ोल्डर है", "இது ஒரு கோப்புறை"},
+    {"Disk quota exceeded", "डिस्क कोटा समाप्त हो गया", "வட்டு ஒதுக்கீடு தீர்ந்தது"},
+};
+
+// clang-format on
+
+std::string_view LocalOf(const TranslatedText& entry, Language language) {
+    switch (language) {
+        case Language::Hindi:
+            return entry.hindi;
+        case Language::Tamil:
+            return entry.tamil;
+        case Language::English:
+            break;
+    }
+    return entry.english;
+}
+
+// The text with %1 .. %9 replaced by args.
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(text.size() + 32);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const auto k = static_cast<std::size_t>(text[i + 1] - '1');
+            if (k < args.size()) out += *(args.begin() + k);
+            ++i;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+using Captures = std::array<std::string_view, 9>;
+
+// True when text is pattern with each %k standing for a piece of text (at least one byte), the
+// pieces in captures; the shortest piece that lets the rest match is taken.
+bool Match(std::string_view text, std::string_view pattern, Captures& captures) {
+    while (!pattern.empty()) {
+        if (pattern.size() >= 2 && pattern[0] == '%' && pattern[1] >= '1' && pattern[1] <= '9') {
+            const auto k = static_cast<std::size_t>(pattern[1] - '1');
+            const std::string_view rest = pattern.substr(2);
+            for (std::size_t n = 1; n <= text.size(); ++n) {
+                captures[k] = text.substr(0, n);
+                if (Match(text.substr(n), rest, captures)) return true;
+            }
+            return false;
+        }
+        if (text.empty() || text.front() != pattern.front()) return false;
+        text.remove_prefix(1);
+        pattern.remove_prefix(1);
+    }
+    return text.empty();
+}
+
+bool HasPlaceholder(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == '%' && text[i + 1] >= '1' && text[i + 1] <= '9') return true;
+    return false;
+}
+
+// Messages nest (a lead, then the reason, which may carry the system's reason): a few levels are
+// all the program writes.
+constexpr int kMaxNesting = 4;
+
+std::string MessageAt(std::string_view english, Language language, int depth) {
+    for (const TranslatedText& entry : kMessages)
+        if (entry.english == english) return std::string(LocalOf(entry, language));
+    if (depth >= kMaxNesting) return std::string(english);
+    for (const TranslatedText& entry : kMessages) {
+        if (!HasPlaceholder(entry.english)) continue;
+        Captures captures{};
+        if (!Match(english, entry.english, captures)) continue;
+        std::array<std::string, 9> local;
+        for (std::size_t k = 0; k < captures.size(); ++k)
+            if (!captures[k].empty()) local[k] = MessageAt(captures[k], language, depth + 1);
+        return Fill(LocalOf(entry, language),
+                    {local[0], local[1], local[2], local[3], local[4], local[5], local[6], local[7], local[8]});
+    }
+    return std::string(english);
+}
+
+// Code points that take no column of their own: combining marks of Devanagari and Tamil, and the
+// zero-width joiners.
+bool TakesNoColumn(char32_t c) {
+    if (c >= 0x0900 && c <= 0x0903) return true;
+    if (c >= 0x093A && c <= 0x094F && c != 0x093D) return true;
+    if (c >= 0x0951 && c <= 0x0957) return true;
+    if (c == 0x0962 || c == 0x0963) return true;
+    if (c == 0x0B82) return true;
+    if (c >= 0x0BBE && c <= 0x0BCD) return true;
+    if (c == 0x0BD7) return true;
+    return c == 0x200C || c == 0x200D;
+}
+
+}  // namespace
+
+std::string Say(std::string_view english, Language language, std::initializer_list<std::string_view> args) {
+    if (language != Language::English) {
+        for (const TranslatedText& entry : kPhrases)
+            if (entry.english == english) return Fill(LocalOf(entry, language), args);
+        for (const TranslatedText& entry : kMessages)
+            if (entry.english == english) return Fill(LocalOf(entry, language), args);
+    }
+    return Fill(english, args);
+}
+
+std::string SayFrom(std::span<const TranslatedText> table, std::string_view english, Language language,
+                    std::initializer_list<std::string_view> args) {
+    if (language != Language::English)
+        for (const TranslatedText& entry : table)
+            if (entry.english == english) return Fill(LocalOf(entry, language), args);
+    return Fill(english, args);
+}
+
+std::string MessageIn(std::string_view english, Language language) {
+    if (language == Language::English) return std::string(english);
+    return MessageAt(english, language, 0);
+}
+
+std::size_t DisplayWidth(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (!TakesNoColumn(c)) ++width;
+        i += length;
+    }
+    return width;
+}
+
+void AppendColumn(std::string& out, std::string_view text, std::size_t width, bool rightAligned) {
+    const std::size_t taken = DisplayWidth(text);
+    const std::size_t blanks = width > taken ? width - taken : 0;
+    if (rightAligned) out.append(blanks, ' ');
+    out += text;
+    if (!rightAligned) out.append(blanks, ' ');
+}
+
+std::string DateText(int day, int month, int year, Language language) {
+    std::string_view name = upagraha::MonthName(month - 1, language);
+    if (name.empty() && month >= 1 && month <= 12) name = kMonthNames[static_cast<std::size_t>(month - 1)];
+    return std::to_string(day) + " " + std::string(name) + " " + std::to_string(year);
+}
+
+std::size_t TranslatedTextCount() { return std::size(kPhrases) + std::size(kMessages); }
+
+TranslatedText TranslatedTextAt(std::size_t index) {
+    if (index < std::size(kPhrases)) return kPhrases[index];
+    index -= std::size(kPhrases);
+    return index < std::size(kMessages) ? kMessages[index] : TranslatedText{};
+}
+
+}  // namespace vela::reading
