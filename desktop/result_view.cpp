@@ -16,6 +16,7 @@
 #include "desktop/reading_print.h"
 #include "desktop/report_pane.h"
 #include "desktop/translations.h"
+#include "reading/reading_language.h"
 #include "reading/result_summary.h"
 #include "reading/sky_around.h"
 #include "reading/working.h"
@@ -33,7 +34,12 @@ constexpr int kPointColumn = 3;
 // The rows of the six upagrahas in the table: after the ascendant's.
 constexpr std::size_t kFirstUpagrahaRow = 1;
 
-QString PointColumnName() { return QCoreApplication::translate("vela::desktop::ResultView", "Point"); }
+// "Point" (the core's word in the language of the user interface, capitalised as a heading).
+QString PointColumnName() {
+    QString name = ShowCoreText(reading::Say("point", InterfaceLanguage()));
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name;
+}
 
 // Where in its portion the upagraha is taken under the reading's profile: "start", "middle",
 // "end", or Maandi's ghatis by the Kerala rule ("26 ghatis").
@@ -42,7 +48,7 @@ QString PointOf(const reading::Reading& s, const upagraha::Upagrahas& u, std::si
     if (point == upagraha::PortionPoint::Ghatis)
         return QCoreApplication::translate("vela::desktop::ResultView", "%1 ghatis")
             .arg(upagraha::MaandiGhatis(u.weekday, u.birthByDay));
-    return ShowCoreText(upagraha::PointText(point));
+    return ShowCoreText(reading::Say(upagraha::PointText(point), InterfaceLanguage()));
 }
 
 // The point of each row of the table: the upagrahas' rows have one, the others none.
