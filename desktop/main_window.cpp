@@ -412,8 +412,9 @@ QString MainWindow::AskExportPath(const QString& title, const QString& filter, c
 void MainWindow::PrintReading() {
     const auto& shown = resultPanel->OnScreen();
     if (!shown) return;
-    const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                             resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
+    auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
+                                       resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
+    if (profileChoice->IncludeComparison()) printed.comparison = resultPanel->Comparison();
     seams.printPreview(printed.title, [&printed](QPrinter& printer) { PaintReading(printer, printed); });
 }
 
@@ -422,8 +423,9 @@ void MainWindow::ExportPdf() {
     if (!shown) return;
     const QString path = AskExportPath(tr("Export PDF"), tr("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return;
-    const auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
-                                             resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
+    auto printed = BuildPrintedReading(shown->form, shown->reading, shown->upagrahas, shown->report,
+                                       resultPanel->ChartStyle(), InterfaceLanguage(), shown->farNorth);
+    if (profileChoice->IncludeComparison()) printed.comparison = resultPanel->Comparison();
     QString why;
     if (!WritePdf(path, printed, &why)) ShowFailure(PdfFailedText(), path, why);
 }

@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <vector>
+
 #include "desktop/core_text.h"
 
 namespace vela::desktop {
@@ -22,10 +24,13 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 
 constexpr char kProfileKey[] = "conventions/profile";
 constexpr char kCustomKey[] = "conventions/custom";
+constexpr char kPrintComparisonKey[] = "conventions/printComparison";
+// Maandi's row: the only upagraha that may rise by the ghati rule.
+constexpr std::size_t kMaandiIndex = upagraha::kUpagrahaNames.size() - 1;
 
 // A list whose positions are the values of an enumeration, 0 upwards.
 template <class Enum>
-QComboBox* EnumList(QWidget* parent, const char* name, std::initializer_list<std::string_view> texts, Enum value) {
+QComboBox* EnumList(QWidget* parent, const char* name, const std::vector<std::string_view>& texts, Enum value) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
     for (const std::string_view text : texts) list->addItem(ShowCoreText(text));
@@ -43,23 +48,41 @@ Enum EnumOf(const QComboBox* list) {
 ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Custom Profile"));
     auto* form = new QFormLayout;
-    lordOrderCombo =
-        EnumList(this, "lordOrderCombo",
-                 {LordOrderText(LordOrder::EightPlaceCycle), LordOrderText(LordOrder::SevenLords)}, initial.lordOrder);
+    lordOrderCombo = EnumList(this, "lordOrderCombo",
+                              {LordOrderText(LordOrder::EightPlaceCycle), LordOrderText(LordOrder::SevenLords),
+                               LordOrderText(LordOrder::EightPlaceNightFourOn)},
+                              initial.lordOrder);
     form->addRow(tr("&Lords of the portions"), lordOrderCombo);
     for (std::size_t u = 0; u < pointCombo.size(); ++u) {
         const std::string name = "pointCombo" + std::to_string(u);
-        pointCombo[u] =
-            EnumList(this, name.c_str(),
-                     {PointText(PortionPoint::Start), PointText(PortionPoint::Middle), PointText(PortionPoint::End)},
-                     initial.points[u]);
+        std::vector<std::string_view> points = {PointText(PortionPoint::Start), PointText(PortionPoint::Middle),
+                                                PointText(PortionPoint::End)};
+        // Maandi alone may also rise by the ghati rule.
+        if (u == kMaandiIndex) points.push_back(PointText(PortionPoint::Ghatis));
+        pointCombo[u] = EnumList(this, name.c_str(), points, initial.points[u]);
         form->addRow(tr("%1 at the").arg(ShowCoreText(upagraha::kUpagrahaNames[u])), pointCombo[u]);
     }
     sunriseCombo = EnumList(
         this, "sunriseCombo",
-        {SunriseText(SunriseEvent::UpperLimbWithRefraction), SunriseText(SunriseEvent::DiscCentreWithoutRefraction)},
+        {SunriseText(SunriseEvent::UpperLimbWithRefraction), SunriseText(SunriseEvent::DiscCentreWithoutRefraction),
+         SunriseText(SunriseEvent::DiscCentreWithRefraction)},
         initial.sunrise);
     form->addRow(tr("&Sunrise"), sunriseCombo);
+    vyatipataCombo =
+        EnumList(this, "vyatipataCombo",
+                 {VyatipataText(VyatipataChoice::CircleLessDhuma), VyatipataText(VyatipataChoice::DhumaPlus53Deg20)},
+                 initial.vyatipata);
+    form->addRow(tr("&Vyatipata"), vyatipataCombo);
+    ephemerisCombo = new QComboBox(this);
+    ephemerisCombo->setObjectName(QStringLiteral("ephemerisCombo"));
+    ephemerisCombo->addItems({tr("the original's formulas"), tr("the precise ephemeris")});
+    ephemerisCombo->setCurrentIndex(static_cast<int>(initial.ephemeris));
+    form->addRow(tr("&Ephemeris"), ephemerisCombo);
+    ayanamsaCombo = new QComboBox(this);
+    ayanamsaCombo->setObjectName(QStringLiteral("ayanamsaCombo"));
+    ayanamsaCombo->addItems({tr("the original's"), tr("Lahiri's")});
+    ayanamsaCombo->setCurrentIndex(static_cast<int>(initial.ayanamsa));
+    form->addRow(tr("A&yanamsa"), ayanamsaCombo);
 
     descriptionLabel = new QLabel(this);
     descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
@@ -75,15 +98,21 @@ ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) 
 
     for (QComboBox* list : pointCombo)
         connect(list, &QComboBox::currentIndexChanged, this, &ProfileDialog::ShowDescription);
-    for (QComboBox* list : {lordOrderCombo, sunriseCombo})
+    for (QComboBox* list : {lordOrderCombo, sunriseCombo, vyatipataCombo, ephemerisCombo, ayanamsaCombo})
         connect(list, &QComboBox::currentIndexChanged, this, &ProfileDialog::ShowDescription);
     ShowDescription();
 }
 
 ConventionProfile ProfileDialog::Profile() const {
-    std::array<PortionPoint, upagraha::kUpagrahaCount> points{};
-    for (std::size_t u = 0; u < points.size(); ++u) points[u] = EnumOf<PortionPoint>(pointCombo[u]);
-    return CustomProfile(EnumOf<LordOrder>(lordOrderCombo), points, EnumOf<SunriseEvent>(sunriseCombo));
+    ConventionProfile profile = kOriginalProfile;
+    profile.lordOrder = EnumOf<LordOrder>(lordOrderCombo);
+    for (std::size_t u = 0; u < profile.points.size(); ++u) profile.points[u] = EnumOf<PortionPoint>(pointCombo[u]);
+    profile.sunrise = EnumOf<SunriseEvent>(sunriseCombo);
+    profile.vyatipata = EnumOf<VyatipataChoice>(vyatipataCombo);
+    profile.ephemeris = EnumOf<EphemerisChoice>(ephemerisCombo);
+    profile.ayanamsa = EnumOf<AyanamsaChoice>(ayanamsaCombo);
+    // Settings that are a preset's carry its name.
+    return Named(profile);
 }
 
 void ProfileDialog::ShowDescription() {
@@ -128,6 +157,16 @@ ProfileChoice::ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& parent
     customProfileAction->setCheckable(true);
     grpProfiles->addAction(customProfileAction);
     connect(customProfileAction, &QAction::triggered, this, &ProfileChoice::ChooseCustomProfile);
+    conventionsMenu->addSeparator();
+    // Off unless chosen: the printed reading stays as it was.
+    includeComparisonAction = conventionsMenu->addAction(tr("&Include the comparison of profiles in print"));
+    includeComparisonAction->setObjectName(QStringLiteral("includeComparisonAction"));
+    includeComparisonAction->setCheckable(true);
+    includeComparisonAction->setToolTip(
+        tr("The printed reading and the PDF end with the grid of the upagrahas under every profile."));
+    includeComparisonAction->setChecked(Settings().value(QString::fromLatin1(kPrintComparisonKey), false).toBool());
+    connect(includeComparisonAction, &QAction::toggled, this,
+            [](bool checked) { Settings().setValue(QString::fromLatin1(kPrintComparisonKey), checked); });
     menuBar.insertMenu(before, conventionsMenu);
 
     Recall();
@@ -148,8 +187,8 @@ void ProfileChoice::Choose(const ConventionProfile& chosen) {
 }
 
 void ProfileChoice::ChooseCustomProfile() {
-    // The dialog starts from the custom settings last made; cancelling keeps the profile in use.
-    if (const auto edited = editCustom(&window, custom))
+    // The dialog starts from the profile in use; cancelling keeps it.
+    if (const auto edited = editCustom(&window, profile))
         Choose(*edited);
     else
         CheckActionOfProfile();
@@ -191,6 +230,11 @@ ConventionProfile ProfileChoice::RememberedProfile() {
 void ProfileChoice::Retranslate() {
     conventionsMenu->setTitle(tr("&Conventions"));
     customProfileAction->setText(tr("C&ustom..."));
+    includeComparisonAction->setText(tr("&Include the comparison of profiles in print"));
+    includeComparisonAction->setToolTip(
+        tr("The printed reading and the PDF end with the grid of the upagrahas under every profile."));
 }
+
+bool ProfileChoice::IncludeComparison() const { return includeComparisonAction->isChecked(); }
 
 }  // namespace vela::desktop

@@ -25,14 +25,15 @@ class QSettings;
 
 namespace vela::desktop {
 
-// The custom profile's settings: the lord order, the point of the portion for each upagraha and
-// the sunrise definition, with a line that says what they amount to.
+// The custom profile's settings, one list for every axis: the lord order, the point of the portion
+// for each upagraha (Maandi also by the ghatis), the sunrise, Vyatipata, the ephemeris and the
+// ayanamsa, with a line that says what they amount to.
 class ProfileDialog : public QDialog {
     Q_OBJECT
 
 public:
     ProfileDialog(const upagraha::ConventionProfile& initial, QWidget* parent = nullptr);
-    // The settings as they stand, as a custom profile.
+    // The settings as they stand: a preset's name when they are one's, else the custom name.
     upagraha::ConventionProfile Profile() const;
 
 private:
@@ -41,10 +42,14 @@ private:
     QComboBox* lordOrderCombo = nullptr;
     std::array<QComboBox*, upagraha::kUpagrahaCount> pointCombo{};
     QComboBox* sunriseCombo = nullptr;
+    QComboBox* vyatipataCombo = nullptr;
+    QComboBox* ephemerisCombo = nullptr;
+    QComboBox* ayanamsaCombo = nullptr;
     QLabel* descriptionLabel = nullptr;
 };
 
-// Asks for the custom profile's settings, starting from `current`; nothing when cancelled.
+// Asks for the custom profile's settings, starting from `current` (the profile in use); nothing
+// when cancelled.
 using CustomProfileEditor = std::function<std::optional<upagraha::ConventionProfile>(
     QWidget* parent, const upagraha::ConventionProfile& current)>;
 // The real one: the dialog above, shown modally.
@@ -62,6 +67,9 @@ public:
 
     const upagraha::ConventionProfile& Profile() const { return profile; }
     QMenu* Menu() const { return conventionsMenu; }
+    // The menu's check "Include the comparison of profiles in print", remembered between runs and
+    // off at first: the printed reading and the PDF then end with the comparison grid.
+    bool IncludeComparison() const;
     // Sets the menu's texts again in the language of the catalogue installed now.
     void Retranslate();
     // Tests put a recorder here so that no modal dialog opens.
@@ -88,9 +96,10 @@ private:
     QActionGroup* grpProfiles = nullptr;
     std::array<QAction*, upagraha::kListedProfileCount> namedProfileActions{};
     QAction* customProfileAction = nullptr;
+    QAction* includeComparisonAction = nullptr;
     CustomProfileEditor editCustom;
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
-    // The custom settings last made, offered again by the dialog even while a named one is in use.
+    // The custom settings last made, remembered with the choice.
     upagraha::ConventionProfile custom;
 };
 

@@ -15,6 +15,7 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 
 #include <algorithm>
 #include <array>
@@ -52,14 +53,23 @@ QFont PrintFont(qreal points, bool bold = false) {
     return font;
 }
 
-// Writes lines from the top of the box down; answers the height used.
+// Writes lines from the top of the box down; answers the height used. A line wider than the box
+// (the conventions of a custom profile, every axis spelled out) wraps onto as many as it needs.
 qreal DrawTextLines(QPainter& painter, const QRectF& box, const QStringList& lines, const QFont& font) {
     painter.setFont(font);
-    const qreal height = QFontMetricsF(font, painter.device()).height();
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal height = metrics.height();
     qreal y = box.top();
     for (const QString& line : lines) {
-        painter.drawText(QRectF(box.left(), y, box.width(), height), Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += height;
+        if (metrics.horizontalAdvance(line) <= box.width()) {
+            painter.drawText(QRectF(box.left(), y, box.width(), height), Qt::AlignLeft | Qt::AlignVCenter, line);
+            y += height;
+            continue;
+        }
+        const QRectF wrapped = metrics.boundingRect(QRectF(box.left(), y, box.width(), box.height()),
+                                                    Qt::AlignLeft | Qt::TextWordWrap, line);
+        painter.drawText(QRectF(box.left(), y, box.width(), wrapped.height()), Qt::AlignLeft | Qt::TextWordWrap, line);
+        y += wrapped.height();
     }
     return y - box.top();
 }
@@ -194,6 +204,82 @@ void DrawRunningHead(QPainter& painter, const QRectF& page, const reading::Resul
                      QStringLiteral("%1 \u2014 %2").arg(Q(header.name), Q(header.birth)));
 }
 
+QString PrintText(const char* text) { return QCoreApplication::translate("vela::desktop::ReadingPrint", text); }
+
+// The comparison of the profiles on a page of its own: what sets them apart for this birth in
+// words, then the grid, upagrahas by rows and profiles by columns, a cell that differs from the
+// profile in use in bold and starred (the star shows in grey print too), and the key.
+void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, const QTextCharFormat& heading) {
+    QTextBlockFormat newPage;
+    newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertBlock(newPage);
+    cursor.insertText(PrintText("Comparison of profiles"), heading);
+    const QTextBlockFormat plainBlock;
+    const QTextCharFormat plain;
+    for (const std::string& note : grid.notes) {
+        cursor.insertBlock(plainBlock);
+        cursor.insertText(ShowCoreText(note), plain);
+    }
+    if (grid.notes.empty()) {
+        cursor.insertBlock(plainBlock);
+        cursor.insertText(PrintText("Nothing in this birth sets the profiles apart beyond their own conventions: no "
+                                    "sunrise or sunset close to the birth, no portion taken from another place, no "
+                                    "upagraha near a sign change."),
+                          plain);
+    }
+    cursor.insertBlock(plainBlock);
+
+    const auto columns = static_cast<int>(grid.columns.size());
+    QTextTableFormat tableFormat;
+    tableFormat.setCellPadding(3);
+    tableFormat.setCellSpacing(0);
+    tableFormat.setBorder(0.5);
+    tableFormat.setHeaderRowCount(1);
+    // The names of the upagrahas whole in the first column, the profiles sharing the rest.
+    tableFormat.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    QList<QTextLength> widths = {QTextLength(QTextLength::PercentageLength, 16)};
+    for (int c = 0; c < columns; ++c)
+        widths << QTextLength(QTextLength::PercentageLength, 84.0 / static_cast<qreal>(columns));
+    tableFormat.setColumnWidthConstraints(widths);
+    QTextTable* table =
+        cursor.insertTable(static_cast<int>(upagraha::kUpagrahaNames.size()) + 1, columns + 1, tableFormat);
+    QTextCharFormat cellText;
+    cellText.setFontPointSize(kWorkingPoints);
+    QTextCharFormat bold = cellText;
+    bold.setFontWeight(QFont::Bold);
+    for (int c = 0; c < columns; ++c) {
+        const reading::GridColumn& column = grid.columns[static_cast<std::size_t>(c)];
+        QString head = ShowCoreText(column.profile.title);
+        if (column.inUse) head += QStringLiteral(" ") + PrintText("(in use)");
+        table->cellAt(0, c + 1).firstCursorPosition().insertText(head, bold);
+    }
+    for (std::size_t u = 0; u < upagraha::kUpagrahaNames.size(); ++u) {
+        const int row = static_cast<int>(u) + 1;
+        table->cellAt(row, 0).firstCursorPosition().insertText(ShowCoreText(upagraha::kUpagrahaNames[u]), bold);
+        for (int c = 0; c < columns; ++c) {
+            const auto at = static_cast<std::size_t>(c);
+            QTextCursor cell = table->cellAt(row, c + 1).firstCursorPosition();
+            if (!grid.columns[at].upagrahas)
+                cell.insertText(PrintText("refused"), cellText);
+            else if (grid.Differs(u, at))
+                cell.insertText(ShowCoreText(grid.CellText(u, at)) + QStringLiteral(" *"), bold);
+            else
+                cell.insertText(ShowCoreText(grid.CellText(u, at)), cellText);
+        }
+    }
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock(plainBlock);
+    cursor.insertText(PrintText("* differs from the profile in use (%1).")
+                          .arg(ShowCoreText(grid.columns[grid.inUseColumn].profile.title)),
+                      plain);
+    for (const reading::GridColumn& column : grid.columns) {
+        if (column.upagrahas) continue;
+        cursor.insertBlock(plainBlock);
+        cursor.insertText(
+            QStringLiteral("%1: %2").arg(ShowCoreText(column.profile.title), ShowCoreText(column.message)), plain);
+    }
+}
+
 // The report and the working, laid out for the pages after the first.
 void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) {
     document.setDefaultFont(PrintFont(kBodyPoints));
@@ -221,6 +307,7 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
         cursor.insertBlock(plainBlock);
         cursor.insertText(line, fixed);
     }
+    if (reading.comparison) InsertComparison(cursor, *reading.comparison, heading);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The printed reading: Print, Export PDF, Export Chart Image, and the --pdf and --svg commands.
 //
 // The first page holds the header, the chart and the table; the report and the working follow on
-// as many pages as they need. Every page is numbered; the document is titled with the person's
+// as many pages as they need, then, when the user asks for it, the comparison of the profiles on a
+// page of its own. Every page is numbered; the document is titled with the person's
 // name; the page size is the locale's (Letter where the locale measures in inches, A4 elsewhere).
 // Paper and images are black on white whatever the screen's theme, and the chart on them is drawn
 // by the same routine as on the screen.
@@ -10,6 +11,7 @@
 #include <QPageSize>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "reading/birth_form.h"
 #include "reading/calculation_driver.h"
 #include "reading/chart_model.h"
+#include "reading/convention_grid.h"
 #include "reading/result_summary.h"
 #include "upagraha/language.h"
 #include "upagraha/upagraha.h"
@@ -43,6 +46,9 @@ struct PrintedReading {
     std::vector<reading::TableRow> table;
     upagraha::Report report;
     std::string workingText;
+    // The reading under every preset and the profile in use: printed on a last page of its own
+    // when set (the Conventions menu's choice), left out otherwise.
+    std::optional<reading::ConventionGrid> comparison;
     // Under the header, as the window shows it: the original's sunrise formula far in the north.
     bool farNorth = false;
     // The language the header, chart, table and working were made in, and the report is read in.

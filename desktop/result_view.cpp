@@ -7,15 +7,20 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 #include "desktop/core_text.h"
 #include "desktop/reading_print.h"
 #include "desktop/report_pane.h"
 #include "desktop/translations.h"
+#include "reading/reading_language.h"
 #include "reading/result_summary.h"
 #include "reading/sky_around.h"
 #include "reading/working.h"
+#include "upagraha/profiles.h"
 
 namespace vela::desktop {
 
@@ -23,6 +28,34 @@ namespace {
 
 // What the user typed or a file held, as it is.
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The table's column of the point of the portion, after the portion's own.
+constexpr int kPointColumn = 3;
+// The rows of the six upagrahas in the table: after the ascendant's.
+constexpr std::size_t kFirstUpagrahaRow = 1;
+
+// "Point" (the core's word in the language of the user interface, capitalised as a heading).
+QString PointColumnName() {
+    QString name = ShowCoreText(reading::Say("point", InterfaceLanguage()));
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name;
+}
+
+// Where in its portion the upagraha is taken under the reading's profile: "start", "middle",
+// "end", or Maandi's ghatis by the Kerala rule ("26 ghatis").
+QString PointOf(const reading::Reading& s, const upagraha::Upagrahas& u, std::size_t upagraha) {
+    const upagraha::PortionPoint point = s.profile.points[upagraha];
+    if (point == upagraha::PortionPoint::Ghatis)
+        return QCoreApplication::translate("vela::desktop::ResultView", "%1 ghatis")
+            .arg(upagraha::MaandiGhatis(u.weekday, u.birthByDay));
+    return ShowCoreText(reading::Say(upagraha::PointText(point), InterfaceLanguage()));
+}
+
+// The point of each row of the table: the upagrahas' rows have one, the others none.
+QString PointOfRow(const reading::Reading& s, const upagraha::Upagrahas& u, std::size_t row) {
+    if (row < kFirstUpagrahaRow || row >= kFirstUpagrahaRow + upagraha::kUpagrahaNames.size()) return {};
+    return PointOf(s, u, row - kFirstUpagrahaRow);
+}
 
 }  // namespace
 
@@ -41,8 +74,8 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
     chartStyleCombo->setVisible(false);
 
     upagrahaTable->verticalHeader()->setVisible(false);
-    upagrahaTable->setColumnCount(static_cast<int>(reading::kTableColumns.size()));
-    SetTableHeadings();
+    // The core's columns and the point of the portion.
+    upagrahaTable->setColumnCount(static_cast<int>(reading::kTableColumns.size()) + 1);
     // Ctrl+C on the table copies all of it, as its button does.
     auto* copyTable = new QAction(upagrahaTable);
     copyTable->setShortcut(QKeySequence::Copy);
@@ -58,15 +91,38 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
     // Enter on a focused button presses it, as in a dialog.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
     resultHeader->installEventFilter(this);
-}
 
-const std::optional<reading::ChartModel>& ResultView::Chart() const { return chartView->Model(); }
+    // The Compare tab: what sets the profiles apart for this birth, in words, over the grid.
+    compareTab = new QWidget;
+    compareTab->setObjectName(QStringLiteral("compareTab"));
+    auto* compareLayout = new QVBoxLayout(compareTab);
+    compareLayout->setContentsMargins(0, 0, 0, 0);
+    compareNotes = new QLabel(compareTab);
+    compareNotes->setObjectName(QStringLiteral("compareNotes"));
+    compareNotes->setWordWrap(true);
+    compareNotes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    compareTable = new QTableWidget(compareTab);
+    compareTable->setObjectName(QStringLiteral("compareTable"));
+    compareTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    compareKey = new QLabel(compareTab);
+    compareKey->setObjectName(QStringLiteral("compareKey"));
+    compareKey->setWordWrap(true);
+    compareLayout->addWidget(compareNotes);
+    compareLayout->addWidget(compareTable, 1);
+    compareLayout->addWidget(compareKey);
+    resultTabs->addTab(compareTab, tr("Com&pare"));
+    SetTableHeadings();
+}
 
 void ResultView::SetTableHeadings() {
     QStringList columns;
     for (const std::string& column : reading::TableColumns(InterfaceLanguage())) columns << ShowCoreText(column);
+    columns.insert(kPointColumn, PointColumnName());
     upagrahaTable->setHorizontalHeaderLabels(columns);
+    resultTabs->setTabText(resultTabs->indexOf(compareTab), tr("Com&pare"));
 }
+
+const std::optional<reading::ChartModel>& ResultView::Chart() const { return chartView->Model(); }
 
 void ResultView::ShowReading(ReadingOnScreen shown) {
     WriteReport(*reportView, shown.report);
@@ -74,6 +130,8 @@ void ResultView::ShowReading(ReadingOnScreen shown) {
     onScreen = std::move(shown);
     workingView->clear();
     if (resultTabs->currentWidget() == workingTab) WriteWorking();
+    // Six or seven readings of the same form: quick enough for every calculation.
+    comparison = reading::CompareProfiles(onScreen->form, onScreen->reading.profile);
     FillViews();
 }
 
@@ -88,10 +146,11 @@ void ResultView::SetChartStyle(reading::ChartStyle style) {
 
 void ResultView::FocusTabInFront() {
     const QWidget* tab = resultTabs->currentWidget();
-    QWidget* focus = tab == workingTab ? static_cast<QWidget*>(workingView)
-                     : tab == tableTab ? static_cast<QWidget*>(upagrahaTable)
-                     : tab == chartTab ? static_cast<QWidget*>(resultTabs)
-                                       : reportView;
+    QWidget* focus = tab == workingTab   ? static_cast<QWidget*>(workingView)
+                     : tab == tableTab   ? static_cast<QWidget*>(upagrahaTable)
+                     : tab == chartTab   ? static_cast<QWidget*>(resultTabs)
+                     : tab == compareTab ? static_cast<QWidget*>(compareTable)
+                                         : reportView;
     focus->setFocus();
 }
 
@@ -135,14 +194,77 @@ void ResultView::FillViews() {
             ++r;
             continue;
         }
-        int c = 0;
+        QStringList fields;
         for (const std::string* field : {&row.name, &row.lord, &row.portionText, &row.momentText, &row.longitudeText,
                                          &row.nakshatraText, &row.houseText})
-            upagrahaTable->setItem(r, c++, new QTableWidgetItem(ShowCoreText(*field)));
+            fields << ShowCoreText(*field);
+        fields.insert(kPointColumn, PointOfRow(shown, onScreen->upagrahas, static_cast<std::size_t>(r)));
+        for (int c = 0; c < fields.size(); ++c) upagrahaTable->setItem(r, c, new QTableWidgetItem(fields[c]));
         ++r;
     }
     upagrahaTable->resizeColumnsToContents();
     upagrahaTable->resizeRowsToContents();
+    FillComparison();
+}
+
+void ResultView::FillComparison() {
+    compareTable->clear();
+    if (!comparison || comparison->columns.empty()) return;
+    const reading::ConventionGrid& grid = *comparison;
+    QStringList notes;
+    for (const std::string& note : grid.notes) notes << ShowCoreText(note);
+    if (notes.isEmpty())
+        notes << tr(
+            "Nothing in this birth sets the profiles apart beyond their own conventions: no sunrise or "
+            "sunset close to the birth, no portion taken from another place, no upagraha near a sign change.");
+    compareNotes->setText(notes.join(QLatin1Char('\n')));
+
+    const auto columns = static_cast<int>(grid.columns.size());
+    const auto rows = static_cast<int>(upagraha::kUpagrahaNames.size());
+    compareTable->setColumnCount(columns);
+    compareTable->setRowCount(rows);
+    QStringList heads;
+    for (const reading::GridColumn& column : grid.columns)
+        heads << (column.inUse ? tr("%1 (in use)").arg(ShowCoreText(column.profile.title))
+                               : ShowCoreText(column.profile.title));
+    compareTable->setHorizontalHeaderLabels(heads);
+    // Each profile says what it holds, where the mouse rests on its name.
+    for (int c = 0; c < columns; ++c)
+        compareTable->horizontalHeaderItem(c)->setToolTip(
+            ShowCoreText(upagraha::DescribeProfile(grid.columns[static_cast<std::size_t>(c)].profile)));
+    QStringList names;
+    for (const std::string_view name : upagraha::kUpagrahaNames) names << ShowCoreText(name);
+    compareTable->setVerticalHeaderLabels(names);
+    QStringList refusals;
+    for (int c = 0; c < columns; ++c) {
+        const reading::GridColumn& column = grid.columns[static_cast<std::size_t>(c)];
+        if (!column.upagrahas)
+            refusals << QStringLiteral("%1: %2").arg(ShowCoreText(column.profile.title), ShowCoreText(column.message));
+        for (int u = 0; u < rows; ++u) {
+            const auto upagraha = static_cast<std::size_t>(u);
+            const auto at = static_cast<std::size_t>(c);
+            auto* cell = new QTableWidgetItem;
+            if (!column.upagrahas) {
+                cell->setText(tr("refused"));
+                cell->setToolTip(ShowCoreText(column.message));
+            } else if (grid.Differs(upagraha, at)) {
+                // Marked in bold and with a star, so that it shows without colour and on paper.
+                cell->setText(ShowCoreText(grid.CellText(upagraha, at)) + QStringLiteral(" *"));
+                QFont bold = cell->font();
+                bold.setBold(true);
+                cell->setFont(bold);
+                cell->setToolTip(tr("Differs from the profile in use"));
+            } else {
+                cell->setText(ShowCoreText(grid.CellText(upagraha, at)));
+            }
+            compareTable->setItem(u, c, cell);
+        }
+    }
+    compareTable->resizeColumnsToContents();
+    QString key =
+        tr("* differs from the profile in use (%1).").arg(ShowCoreText(grid.columns[grid.inUseColumn].profile.title));
+    if (!refusals.isEmpty()) key += QLatin1Char('\n') + refusals.join(QLatin1Char('\n'));
+    compareKey->setText(key);
 }
 
 void ResultView::ChartStyleChanged() {
@@ -154,8 +276,21 @@ void ResultView::ChartStyleChanged() {
 
 void ResultView::CopyTable() {
     if (!onScreen) return;
-    QApplication::clipboard()->setText(ShowCoreText(reading::TableText(
-        reading::BuildTable(onScreen->reading, onScreen->upagrahas, InterfaceLanguage()), InterfaceLanguage())));
+    // The core's text with the point column put in as the table on screen has it; a group's
+    // heading stays a line of its own.
+    QStringList lines = ShowCoreText(reading::TableText(reading::BuildTable(onScreen->reading, onScreen->upagrahas,
+                                                                            InterfaceLanguage()),
+                                                        InterfaceLanguage()))
+                            .split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QStringList fields = lines[i].split(QLatin1Char('\t'));
+        if (fields.size() <= kPointColumn) continue;
+        fields.insert(kPointColumn,
+                      i == 0 ? PointColumnName()
+                             : PointOfRow(onScreen->reading, onScreen->upagrahas, static_cast<std::size_t>(i - 1)));
+        lines[i] = fields.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
 }
 
 void ResultView::WriteWorking() {

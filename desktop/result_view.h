@@ -1,6 +1,7 @@
-// The result view: the reading just calculated, as astrologers read it. A header above four tabs:
+// The result view: the reading just calculated, as astrologers read it. A header above five tabs:
 // the report (the core's runs of text in the report pane), the chart (in the style chosen beside
-// the tabs), the table with Copy Table, and the working behind the figures.
+// the tabs), the table with Copy Table (with the point of the portion each upagraha is taken at),
+// the working behind the figures, and the comparison of the upagrahas under every profile.
 //
 // It stands at the end of the flow: the main window hands it what the core returned for the
 // form's snapshot, and it draws that. The working is asked of the core only when its tab is
@@ -15,11 +16,14 @@
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 #include "reading/chart_model.h"
+#include "reading/convention_grid.h"
 #include "ui_result_view.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
 class QComboBox;
+class QLabel;
+class QTableWidget;
 
 namespace vela::desktop {
 
@@ -44,6 +48,9 @@ public:
     const std::optional<ReadingOnScreen>& OnScreen() const { return onScreen; }
     // The chart drawn; nothing before the first reading.
     const std::optional<reading::ChartModel>& Chart() const;
+    // The reading on screen under every preset and the profile in use, worked out with each
+    // reading; nothing before the first.
+    const std::optional<reading::ConventionGrid>& Comparison() const { return comparison; }
 
     // The chart style, set without a signal (the remembered one at start-up).
     void SetChartStyle(reading::ChartStyle style);
@@ -70,13 +77,21 @@ private:
     void CopyTable();
     // The header, chart and table of the reading on screen.
     void FillViews();
-    // The table's column names in the language of the user interface.
+    // The table's column names (the point's among them) and the Compare tab's title in the
+    // language of the user interface.
     void SetTableHeadings();
     void WriteWorking();
+    void FillComparison();
 
     QComboBox* chartStyleCombo = nullptr;  // beside the tabs while the Chart tab is in front
     reading::ChartStyle chartStyle = reading::ChartStyle::SouthIndian;
     std::optional<ReadingOnScreen> onScreen;
+    std::optional<reading::ConventionGrid> comparison;
+    // The Compare tab: the notes in words above the grid, the key below it.
+    QWidget* compareTab = nullptr;
+    QLabel* compareNotes = nullptr;
+    QTableWidget* compareTable = nullptr;
+    QLabel* compareKey = nullptr;
 };
 
 }  // namespace vela::desktop

@@ -8,6 +8,7 @@
 #include "reading/reading_language.h"
 #include "reading/reference_tables.h"
 #include "upagraha/nakshatra.h"
+#include "upagraha/profiles.h"
 
 namespace vela::reading {
 
@@ -105,6 +106,28 @@ std::string PortionText(const Upagrahas& u, std::size_t i, upagraha::Language la
                {std::to_string(u.portionIndex[i] + 1), std::to_string(upagraha::kPortionCount)});
 }
 
+// "Conventions: Original" for a preset; any other profile spells out every axis, as no name says
+// what it holds.
+std::string ConventionsText(const upagraha::ConventionProfile& profile, upagraha::Language language) {
+    using namespace upagraha;
+    std::string text = Say("Conventions: %1", language, {ProfileTitle(profile.title, language)});
+    if (const auto preset = FindProfile(profile.name); preset && preset->SameConventions(profile)) return text;
+    text += " (" + std::string(LordOrderText(profile.lordOrder));
+    for (std::size_t u = 0; u < profile.points.size(); ++u) {
+        text += u == 0 ? "; " : ", ";
+        text += kUpagrahaNames[u];
+        if (profile.points[u] == PortionPoint::Ghatis)
+            text += " by the ghatis";
+        else
+            (text += " at the ") += PointText(profile.points[u]);
+    }
+    (text += "; ") += SunriseText(profile.sunrise);
+    (text += "; ") += VyatipataText(profile.vyatipata);
+    text += profile.ephemeris == EphemerisChoice::Precise ? "; precise ephemeris" : "; the original's formulas";
+    text += profile.ayanamsa == AyanamsaChoice::Lahiri ? " with Lahiri's ayanamsa)" : " with the original's ayanamsa)";
+    return text;
+}
+
 }  // namespace
 
 std::string OffsetTextOfMinutes(int minutesEast) {
@@ -161,7 +184,7 @@ ResultHeader BuildHeader(const Reading& s, const Upagrahas& u, upagraha::Languag
     const std::string_view weekday = upagraha::WeekdayName(u.weekday % 7, language);
     header.dayNight = Say(u.birthByDay ? "Day birth; the day portions of %1" : "Night birth; the night portions of %1",
                           language, {weekday});
-    header.profile = Say("Conventions: %1", language, {ProfileTitle(s.profile.title, language)});
+    header.profile = ConventionsText(s.profile, language);
     if (s.sky) {
         const PlacedPoint& moon = s.sky->Moon();
         header.janmaRasi = Say("Janma rasi %1", language, {upagraha::SignName(moon.sign, language)});

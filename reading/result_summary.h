@@ -23,7 +23,10 @@ struct ResultHeader {
     std::string place;          // "New Delhi, Delhi, India, 28°37′ N, 77°13′ E"
     std::string ascendantText;  // "Ascendant 05°54′ Leo, Magha, pada 2"
     std::string dayNight;       // "Day birth; the day portions of Sunday"
-    std::string profile;        // "Conventions: Original"
+    // "Conventions: Original" for a preset; any other profile with every axis spelled out:
+    // "Conventions: Custom (seven lords ...; Kaala at the start, Mrityu at the middle, ...; sunrise
+    // at ...; Vyatipata at ...; the original's formulas with the original's ayanamsa)"
+    std::string profile;
     // The Moon's sign and nakshatra, when the reading asked for the grahas (empty otherwise).
     std::string janmaRasi;         // "Janma rasi Cancer"
     std::string janmaNakshatra;    // "Janma nakshatra Pushya, pada 2"

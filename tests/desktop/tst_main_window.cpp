@@ -261,7 +261,8 @@ void FrmMainTest::shows_the_captions_menus_and_access_keys() {
     QVERIFY(top[0]->menu()->toolTipsVisible());
     QCOMPARE(menuTexts(top[1]->menu()->actions()),
              QStringList({"&Original", "&Gulika at the start", "&Seven lords", "&All at the start",
-                          "&Kerala (Maandi by ghatis)", "&Precise ephemeris", "-", "C&ustom..."}));
+                          "&Kerala (Maandi by ghatis)", "&Precise ephemeris", "-", "C&ustom...", "-",
+                          "&Include the comparison of profiles in print"}));
     QCOMPARE(menuTexts(top[3]->menu()->actions()), QStringList({"&Online Help", "&Visit Us Online", "-",
                                                                 "Check for Software &Update", "-", "&About Software"}));
 }

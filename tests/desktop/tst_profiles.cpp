@@ -41,6 +41,8 @@ private Q_SLOTS:
     void a_cancelled_custom_dialog_keeps_the_profile_in_use();
     void remembered_settings_that_do_not_read_give_the_original();
     void the_dialog_sets_every_convention_and_says_what_they_amount_to();
+    void the_dialog_opens_on_the_profile_in_use_with_every_axis();
+    void the_comparison_in_print_is_off_until_chosen_and_remembered();
 
 private:
     QWidget& W() { return *window; }
@@ -195,16 +197,23 @@ void ProfilesTest::a_custom_profile_is_made_in_the_dialog_and_remembered() {
 
     OpenWindow();
     QCOMPARE(Choice().Profile(), made);
-    // Choosing a named profile keeps the custom settings for the next time the dialog opens.
-    MenuItem("profileAction_original")->trigger();
-    OpenWindow();
+    // The dialog opens on the profile in use: the custom one while it is, a named one after.
     ConventionProfile offered;
-    Choice().SetCustomEditor([&](QWidget*, const ConventionProfile& current) -> std::optional<ConventionProfile> {
+    const auto record = [&](QWidget*, const ConventionProfile& current) -> std::optional<ConventionProfile> {
         offered = current;
         return std::nullopt;
-    });
+    };
+    Choice().SetCustomEditor(record);
     MenuItem("profileAction_custom")->trigger();
     QCOMPARE(offered, made);
+    MenuItem("profileAction_original")->trigger();
+    OpenWindow();
+    Choice().SetCustomEditor(record);
+    MenuItem("profileAction_custom")->trigger();
+    QCOMPARE(offered, kOriginalProfile);
+    // The custom settings are still remembered beside the choice.
+    QCOMPARE(desktop::ProfileChoice::Settings().value(QStringLiteral("conventions/custom")).toString(),
+             QString::fromStdString(ProfileSettingsText(made)));
 }
 
 void ProfilesTest::a_cancelled_custom_dialog_keeps_the_profile_in_use() {
@@ -256,6 +265,96 @@ void ProfilesTest::the_dialog_sets_every_convention_and_says_what_they_amount_to
     QCOMPARE(description->text(), QStringLiteral("Seven lords in weekday order, the eighth portion lordless; Kaala "
                                                  "at the end, the others at the middle of their portions; sunrise "
                                                  "at the upper limb with refraction."));
+}
+
+// Every axis has its list, each list its values (three lord orders; start, middle and end for every
+// upagraha, Maandi also by the ghatis; three sunrises; two rules for Vyatipata; two ephemerides; two
+// ayanamsas), set from the profile in use; the settings come back as a profile, named after the
+// preset they are when they are one.
+void ProfilesTest::the_dialog_opens_on_the_profile_in_use_with_every_axis() {
+    // From the menu: the editor is handed the Kerala profile in use.
+    MenuItem("profileAction_kerala")->trigger();
+    ConventionProfile offered;
+    Choice().SetCustomEditor([&](QWidget*, const ConventionProfile& current) -> std::optional<ConventionProfile> {
+        offered = current;
+        return std::nullopt;
+    });
+    MenuItem("profileAction_custom")->trigger();
+    QVERIFY(offered.name == "kerala");
+    QVERIFY(offered.points[5] == PortionPoint::Ghatis);
+
+    // A profile away from the original on every axis.
+    ConventionProfile away = kOriginalProfile;
+    QVERIFY(!ApplyConvention(away, "lords=eight-night-four-on"));
+    QVERIFY(!ApplyConvention(away, "kaala=end"));
+    QVERIFY(!ApplyConvention(away, "gulika=start"));
+    QVERIFY(!ApplyConvention(away, "maandi=ghatis"));
+    QVERIFY(!ApplyConvention(away, "sunrise=disc-centre-refracted"));
+    QVERIFY(!ApplyConvention(away, "vyatipata=dhuma-plus-53-20"));
+    QVERIFY(!ApplyConvention(away, "ephemeris=precise"));
+    QVERIFY(!ApplyConvention(away, "ayanamsa=lahiri"));
+    desktop::ProfileDialog dialog(away);
+    const auto list = [&dialog](const QString& name) {
+        auto* combo = dialog.findChild<QComboBox*>(name);
+        return combo != nullptr ? std::make_pair(combo->count(), combo->currentIndex()) : std::make_pair(-1, -1);
+    };
+    using Shown = std::pair<int, int>;  // values offered, value chosen
+    QCOMPARE(list(QStringLiteral("lordOrderCombo")), Shown(3, 2));
+    QCOMPARE(list(QStringLiteral("pointCombo0")), Shown(3, 2));
+    for (const char* middle : {"pointCombo1", "pointCombo2", "pointCombo3"})
+        QCOMPARE(list(QString::fromLatin1(middle)), Shown(3, 1));
+    QCOMPARE(list(QStringLiteral("pointCombo4")), Shown(3, 0));
+    QCOMPARE(list(QStringLiteral("pointCombo5")), Shown(4, 3));
+    QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("pointCombo5"))->currentText(), QStringLiteral("ghatis"));
+    QCOMPARE(list(QStringLiteral("sunriseCombo")), Shown(3, 2));
+    QCOMPARE(list(QStringLiteral("vyatipataCombo")), Shown(2, 1));
+    QCOMPARE(list(QStringLiteral("ephemerisCombo")), Shown(2, 1));
+    QCOMPARE(list(QStringLiteral("ayanamsaCombo")), Shown(2, 1));
+    QVERIFY(dialog.Profile().SameConventions(away));
+    QVERIFY(dialog.Profile().name == kCustomName);
+    // Made in the dialog, it is the profile in use, and the next window takes it up again.
+    Choice().SetCustomEditor(
+        [&dialog](QWidget*, const ConventionProfile&) { return std::optional<ConventionProfile>(dialog.Profile()); });
+    MenuItem("profileAction_custom")->trigger();
+    QVERIFY(Choice().Profile().SameConventions(away));
+    OpenWindow();
+    QVERIFY(Choice().Profile().SameConventions(away));
+    QVERIFY(Choice().Profile().name == kCustomName);
+    QVERIFY(MenuItem("profileAction_custom")->isChecked());
+
+    // The description follows every list, the last ones too.
+    auto* description = dialog.findChild<QLabel*>(QStringLiteral("descriptionLabel"));
+    QVERIFY(description->text().contains(QStringLiteral("Maandi by the ghatis")));
+    QVERIFY(description->text().contains(QStringLiteral("Lahiri")));
+    dialog.findChild<QComboBox*>(QStringLiteral("ayanamsaCombo"))->setCurrentIndex(0);
+    QVERIFY(!description->text().contains(QStringLiteral("Lahiri")));
+    QVERIFY(dialog.Profile().ayanamsa == AyanamsaChoice::Original);
+
+    // Set back to the original's values, the settings are the original profile.
+    for (const auto& [name, index] : std::initializer_list<std::pair<const char*, int>>{{"lordOrderCombo", 0},
+                                                                                        {"pointCombo0", 1},
+                                                                                        {"pointCombo4", 1},
+                                                                                        {"pointCombo5", 1},
+                                                                                        {"sunriseCombo", 0},
+                                                                                        {"vyatipataCombo", 0},
+                                                                                        {"ephemerisCombo", 0}})
+        dialog.findChild<QComboBox*>(QString::fromLatin1(name))->setCurrentIndex(index);
+    QCOMPARE(dialog.Profile(), kOriginalProfile);
+}
+
+void ProfilesTest::the_comparison_in_print_is_off_until_chosen_and_remembered() {
+    QAction* include = MenuItem("includeComparisonAction");
+    QVERIFY(include != nullptr);
+    QVERIFY(include->isCheckable());
+    QVERIFY(!include->isChecked());
+    QVERIFY(!Choice().IncludeComparison());
+    include->trigger();
+    QVERIFY(Choice().IncludeComparison());
+    OpenWindow();
+    QVERIFY(MenuItem("includeComparisonAction")->isChecked());
+    MenuItem("includeComparisonAction")->trigger();
+    OpenWindow();
+    QVERIFY(!Choice().IncludeComparison());
 }
 
 QTEST_MAIN(ProfilesTest)

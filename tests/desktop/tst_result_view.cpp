@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -28,11 +29,14 @@
 #include <algorithm>
 
 #include "desktop/chart_view.h"
+#include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
+#include "reading/convention_grid.h"
 #include "reading/result_summary.h"
 #include "reading/working.h"
+#include "upagraha/profiles.h"
 
 using namespace vela;
 using namespace vela::guitest;
@@ -107,7 +111,13 @@ private slots:
         Press(W(), "calculateButton");
         QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
     }
-    void cleanup() { StopWindow(); }
+    void cleanup() {
+        StopWindow();
+        // A case that chose a profile or the comparison in print leaves the next one the defaults.
+        QSettings settings = desktop::ProfileChoice::Settings();
+        for (const char* key : {"conventions/profile", "conventions/custom", "conventions/printComparison"})
+            settings.remove(QString::fromLatin1(key));
+    }
 
     void the_header_names_the_person_the_moment_the_place_and_the_ascendant();
     void the_header_warns_of_a_far_north_place();
@@ -124,10 +134,51 @@ private slots:
     void a_file_that_cannot_be_written_is_reported();
     void the_commands_wait_for_a_reading();
     void the_page_size_follows_the_locale();
+    void a_custom_reading_spells_out_every_axis_on_screen_and_paper();
+    void the_table_shows_the_point_of_each_upagraha();
+    void the_compare_tab_sets_the_profiles_side_by_side();
+    void the_compare_tab_says_when_the_birth_is_near_sunrise();
+    void the_pdf_has_the_comparison_page_only_when_chosen();
 
 private:
     desktop::ChartView* Chart() { return Control<desktop::ChartView>(W(), "chartView"); }
+    // Chooses a profile in the Conventions menu; the reading on screen is read again under it.
+    void ChooseProfile(const char* name) {
+        Control<QAction>(W(), (std::string("profileAction_") + name).c_str())->trigger();
+        QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    }
+    void ChooseCustom(const upagraha::ConventionProfile& profile) {
+        auto* choice = W().findChild<desktop::ProfileChoice*>(QStringLiteral("profileChoice"));
+        choice->SetCustomEditor([profile](QWidget*, const upagraha::ConventionProfile&) {
+            return std::optional<upagraha::ConventionProfile>(profile);
+        });
+        ChooseProfile("custom");
+    }
+    QString ExportedPdfText() {
+        const QString path = tempDir->filePath(QStringLiteral("exported-%1.pdf").arg(++exports));
+        recorder->dialogAnswers << path;
+        Control<QAction>(W(), "exportPdfAction")->trigger();
+        // The PDF's type sets "fi" and "ff" as one glyph; pdftotext gives that glyph back.
+        return PdfText(path)
+            .replace(QChar(0xFB01), QStringLiteral("fi"))
+            .replace(QChar(0xFB00), QStringLiteral("ff"))
+            .replace(QChar(0xFB02), QStringLiteral("fl"));
+    }
+    int exports = 0;
 };
+
+namespace {
+
+// Away from the original on every axis of the original's formulas, and no preset.
+upagraha::ConventionProfile AwayOnEveryAxis() {
+    upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
+    for (const char* setting : {"lords=seven", "kaala=start", "gulika=start", "maandi=ghatis",
+                                "sunrise=disc-centre-refracted", "vyatipata=dhuma-plus-53-20"})
+        if (upagraha::ApplyConvention(profile, setting)) return {};
+    return profile;
+}
+
+}  // namespace
 
 void ResultViewTest::the_header_names_the_person_the_moment_the_place_and_the_ascendant() {
     auto* header = Control<QLabel>(W(), "resultHeader");
@@ -243,30 +294,39 @@ void ResultViewTest::the_table_lists_the_upagrahas_and_copies_as_text() {
     // and the nine grahas, a heading and the Sun's five upagrahas.
     QCOMPARE(table->rowCount(), 7 + 1 + 9 + 1 + 5);
     QCOMPARE(table->item(7, 0)->text(), QStringLiteral("Grahas"));
-    QCOMPARE(table->columnSpan(7, 0), 7);
+    QCOMPARE(table->columnSpan(7, 0), 8);
     QVERIFY(table->item(7, 0)->font().bold());
     QCOMPARE(table->item(8, 0)->text(), QStringLiteral("Sun"));
     QCOMPARE(table->item(17, 0)->text(), QStringLiteral("Upagrahas of the Sun"));
     QCOMPARE(table->item(18, 0)->text(), QStringLiteral("Dhuma"));
-    QCOMPARE(table->columnCount(), 7);
+    QCOMPARE(table->columnCount(), 8);
     QStringList columns;
     for (int c = 0; c < table->columnCount(); ++c) columns << table->horizontalHeaderItem(c)->text();
-    QCOMPARE(columns, QStringList({"Upagraha", "Lord", "Portion", "Moment", "Longitude", "Nakshatra", "House"}));
+    QCOMPARE(columns,
+             QStringList({"Upagraha", "Lord", "Portion", "Point", "Moment", "Longitude", "Nakshatra", "House"}));
     QStringList kaala;
     for (int c = 0; c < table->columnCount(); ++c) kaala << table->item(1, c)->text();
-    QCOMPARE(kaala, QStringList({"Kaala", "Sun", "1 of 8, day", "06:15", "10 Gem 56", "Ardra, pada 2", "11"}));
+    // The original takes every upagraha at the middle of its portion.
+    QCOMPARE(kaala,
+             QStringList({"Kaala", "Sun", "1 of 8, day", "middle", "06:15", "10 Gem 56", "Ardra, pada 2", "11"}));
     for (int r = 1; r <= 6; ++r) QCOMPARE(table->item(r, 0)->text(), kUpagrahaNames.at(r - 1));
-    QCOMPARE(table->item(0, 4)->text(), QStringLiteral("05 Leo 54"));
+    QCOMPARE(table->item(0, 5)->text(), QStringLiteral("05 Leo 54"));
+    QCOMPARE(table->item(0, 3)->text(), QString());
 
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
     Control<QTabWidget>(W(), "resultTabs")->setCurrentWidget(Control<QWidget>(W(), "tableTab"));
     Press(W(), "copyTableButton");
     const QString copied = clipboard->text();
-    QVERIFY(copied.startsWith(QStringLiteral("Upagraha\tLord\tPortion\tMoment\tLongitude\tNakshatra\tHouse\n")));
-    QVERIFY(copied.contains(QStringLiteral("\nKaala\tSun\t1 of 8, day\t06:15\t10 Gem 56\tArdra, pada 2\t11\n")));
+    QVERIFY(copied.startsWith(QStringLiteral("Upagraha\tLord\tPortion\tPoint\tMoment\tLongitude\tNakshatra\tHouse\n")));
+    QVERIFY(
+        copied.contains(QStringLiteral("\nKaala\tSun\t1 of 8, day\tmiddle\t06:15\t10 Gem 56\tArdra, pada 2\t11\n")));
     QCOMPARE(copied.count(u'\n'), 24);
-    QVERIFY(copied.contains(QStringLiteral("\nGrahas\nSun\t\t\t\t")));
+    QVERIFY(copied.contains(QStringLiteral("\nAscendant\t\t\t\t")));
+    QVERIFY(copied.contains(QStringLiteral("\nGrahas\nSun\t\t\t\t\t")));
+    // Every line of a row has the table's eight fields.
+    for (const QString& line : copied.split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(!line.contains(u'\t') || line.count(u'\t') == 7, qPrintable(line));
     // Ctrl+C in the table copies the same.
     clipboard->clear();
     table->setFocus();
@@ -495,6 +555,145 @@ void ResultViewTest::the_working_follows_each_new_reading() {
     Press(W(), "calculateButton");
     QCOMPARE(recorder->messages.size(), 1);
     QCOMPARE(working->toPlainText(), nightWorking);
+}
+
+// A profile that is no preset is spelled out axis by axis in the header and on the printed page; a
+// preset keeps its name alone.
+void ResultViewTest::a_custom_reading_spells_out_every_axis_on_screen_and_paper() {
+    QVERIFY(Control<QLabel>(W(), "resultHeader")->text().contains(QStringLiteral("Conventions: Original<br>")));
+    ChooseProfile("kerala");
+    QVERIFY(Control<QLabel>(W(), "resultHeader")
+                ->text()
+                .contains(QStringLiteral("Conventions: Kerala (Maandi by ghatis)<br>")));
+    const upagraha::ConventionProfile away = AwayOnEveryAxis();
+    QVERIFY(away.name == "custom");
+    ChooseCustom(away);
+    const QString spelled = QStringLiteral(
+        "Conventions: Custom (seven lords in weekday order, the eighth portion lordless; Kaala at the start, Mrityu "
+        "at the middle, Arthaprahaara at the middle, Yamaghantaka at the middle, Gulika at the start, Maandi by the "
+        "ghatis; sunrise at the centre of the disc with refraction; Vyatipata at Dhuma plus 53 deg 20'; the "
+        "original's formulas with the original's ayanamsa)");
+    const QString header = Control<QLabel>(W(), "resultHeader")->text();
+    QVERIFY2(header.contains(spelled), qPrintable(header));
+
+    if (!HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
+    // On paper the line wraps within the page: every word of it is on the first page, in order.
+    const QString firstPage = ExportedPdfText().split(u'\f').front().simplified();
+    QVERIFY2(firstPage.contains(spelled), qPrintable(firstPage));
+}
+
+// The point of the portion beside the portion: the middle for every upagraha under the original
+// (above), the start for Gulika at the start, and under the Kerala rule Maandi's ghatis: a Sunday
+// day birth, 26 ghatis of the day after sunrise.
+void ResultViewTest::the_table_shows_the_point_of_each_upagraha() {
+    auto* table = Control<QTableWidget>(W(), "upagrahaTable");
+    ChooseProfile("gulika-start");
+    QCOMPARE(table->item(5, 0)->text(), QStringLiteral("Gulika"));
+    QCOMPARE(table->item(5, 3)->text(), QStringLiteral("start"));
+    QCOMPARE(table->item(6, 3)->text(), QStringLiteral("middle"));
+    ChooseProfile("kerala");
+    QCOMPARE(table->item(6, 0)->text(), QStringLiteral("Maandi"));
+    QCOMPARE(table->item(6, 3)->text(), QStringLiteral("26 ghatis"));
+    QCOMPARE(table->item(5, 3)->text(), QStringLiteral("middle"));
+    // Copied as the screen has it.
+    QApplication::clipboard()->clear();
+    Press(W(), "copyTableButton");
+    const QStringList lines = QApplication::clipboard()->text().split(u'\n');
+    QCOMPARE(lines.at(0).split(u'\t').at(3), QStringLiteral("Point"));
+    QCOMPARE(lines.at(7).split(u'\t').at(0), QStringLiteral("Maandi"));
+    QCOMPARE(lines.at(7).split(u'\t').at(3), QStringLiteral("26 ghatis"));
+}
+
+// Upagrahas by rows, the six presets by columns and the profile in use among them, or after them
+// when it is none; a cell that differs from the profile in use is in bold and starred.
+void ResultViewTest::the_compare_tab_sets_the_profiles_side_by_side() {
+    auto* tabs = Control<QTabWidget>(W(), "resultTabs");
+    auto* grid = Control<QTableWidget>(W(), "compareTable");
+    QVERIFY(grid != nullptr);
+    tabs->setCurrentWidget(Control<QWidget>(W(), "compareTab"));
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Com&pare"));
+    QCOMPARE(grid->rowCount(), 6);
+    QCOMPARE(grid->columnCount(), 6);
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Original (in use)"));
+    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Gulika at the start"));
+    QCOMPARE(grid->verticalHeaderItem(4)->text(), QStringLiteral("Gulika"));
+    auto* table = Control<QTableWidget>(W(), "upagrahaTable");
+    for (int u = 0; u < 6; ++u) {
+        // The column in use is the table's longitudes, unmarked.
+        QCOMPARE(grid->item(u, 0)->text(), table->item(u + 1, 5)->text());
+        QVERIFY(!grid->item(u, 0)->font().bold());
+    }
+    // Gulika at the start of Saturn's portion, not at its middle: the ascendant has moved on.
+    QTableWidgetItem* moved = grid->item(4, 1);
+    QVERIFY2(moved->text().endsWith(QStringLiteral(" *")), qPrintable(moved->text()));
+    QVERIFY(moved->font().bold());
+    // Kerala keeps the original's lords, sunrise and points but Maandi's: Kaala the same and
+    // unmarked, Maandi by the ghatis elsewhere and marked.
+    QCOMPARE(grid->horizontalHeaderItem(4)->text(), QStringLiteral("Kerala (Maandi by ghatis)"));
+    QCOMPARE(grid->item(0, 4)->text(), grid->item(0, 0)->text());
+    QVERIFY(!grid->item(0, 4)->font().bold());
+    QVERIFY(grid->item(5, 4)->text().endsWith(QStringLiteral(" *")));
+    QVERIFY(grid->item(5, 4)->font().bold());
+    QVERIFY(Control<QLabel>(W(), "compareKey")->text().startsWith(QStringLiteral("* differs from the profile in use")));
+
+    // Nothing in this birth (mid-morning) sets the profiles apart beyond their conventions; the
+    // notes say so rather than stay blank.
+    QVERIFY(Control<QLabel>(W(), "compareNotes")->text().startsWith(QStringLiteral("Nothing in this birth")));
+
+    ChooseCustom(AwayOnEveryAxis());
+    QCOMPARE(grid->columnCount(), 7);
+    QCOMPARE(grid->horizontalHeaderItem(6)->text(), QStringLiteral("Custom (in use)"));
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Original"));
+    QCOMPARE(grid->item(4, 6)->text(), table->item(5, 5)->text());
+}
+
+// A birth in the minutes between the sunrises of the profiles: a day birth under some, a night
+// birth under others. The notes above the grid say so, in the core's words.
+void ResultViewTest::the_compare_tab_says_when_the_birth_is_near_sunrise() {
+    std::string minute;
+    std::string note;
+    // Delhi's sunrise in mid-June falls between 05:20 and 05:30; the sunrises of the profiles lie
+    // a few minutes apart there.
+    for (int m = 15; m < 40 && note.empty(); ++m) {
+        reading::BirthForm form = KnownGoodForm();
+        form.hour = "5";
+        form.minute = minute = std::to_string(m);
+        for (const std::string& each : reading::CompareProfiles(form, upagraha::kOriginalProfile).notes)
+            if (each.find("a night birth under") != std::string::npos) note = each;
+    }
+    QVERIFY2(!note.empty(), "no minute near sunrise where the profiles part on day and night");
+    Press(W(), "backButton");
+    ChooseEntry(W(), "hourCombo", QStringLiteral("5"));
+    ChooseEntry(W(), "minuteCombo", QString::fromStdString(minute));
+    Press(W(), "calculateButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    const QString notes = Control<QLabel>(W(), "compareNotes")->text();
+    QVERIFY2(notes.contains(QString::fromStdString(note)), qPrintable(notes));
+    QVERIFY(notes.contains(QStringLiteral("a day birth under")));
+}
+
+// Off at first, so that the printed reading stays as it was; chosen, the PDF ends with the grid on
+// a page of its own.
+void ResultViewTest::the_pdf_has_the_comparison_page_only_when_chosen() {
+    if (!HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
+    auto* include = Control<QAction>(W(), "includeComparisonAction");
+    QVERIFY(!include->isChecked());
+    const QString plain = ExportedPdfText();
+    QVERIFY(!plain.contains(QStringLiteral("Comparison of profiles")));
+    include->trigger();
+    const QStringList pages = ExportedPdfText().split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), plain.split(u'\f', Qt::SkipEmptyParts).size() + 1);
+    const QString last = pages.back();
+    // (A cell's words wrap within it: the profiles' names are read in their first words.)
+    for (const QString& part :
+         {QStringLiteral("Comparison of profiles"), QStringLiteral("Original (in"), QStringLiteral("Seven lords"),
+          QStringLiteral("Yamaghantaka"), QStringLiteral("* differs from the profile in use (Original)."),
+          QStringLiteral("Nothing in this birth sets the profiles apart")})
+        QVERIFY2(last.contains(part), qPrintable(part + QStringLiteral(" in ") + last));
+    // The marked cell of the screen's grid is marked on paper too.
+    const QString marked = Control<QTableWidget>(W(), "compareTable")->item(4, 1)->text();
+    QVERIFY2(last.contains(marked), qPrintable(marked));
+    QVERIFY(!pages.at(pages.size() - 2).contains(QStringLiteral("Comparison of profiles")));
 }
 
 QTEST_MAIN(ResultViewTest)
