@@ -306,7 +306,7 @@ DayView::DayView(const reading::DayPlace& where, const upagraha::ConventionProfi
     monthTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* buttons = new QHBoxLayout;
     printButton = new QPushButton(tr("&Print..."), monthPage);
-    pdfButton = new QPushButton(tr("Export P&DF..."), monthPage);
+    pdfButton = new QPushButton(tr("Export PD&F..."), monthPage);
     csvButton = new QPushButton(tr("Export C&SV..."), monthPage);
     buttons->addStretch();
     for (QPushButton* button : {printButton, pdfButton, csvButton}) buttons->addWidget(button);

@@ -419,7 +419,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Export P&amp;DF...</source>
+        <source>Export PD&amp;F...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -557,6 +557,14 @@ Do you want to save it?</source>
         <source>C&amp;ustom...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Include the comparison of profiles in print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printed reading and the PDF end with the grid of the upagrahas under every profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ProfileDialog</name>
@@ -574,6 +582,34 @@ Do you want to save it?</source>
     </message>
     <message>
         <source>&amp;Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vyatipata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the original&apos;s formulas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the precise ephemeris</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ephemeris</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the original&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lahiri&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;yanamsa</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -612,6 +648,34 @@ Do you want to save it?</source>
     </message>
     <message>
         <source>Chart style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ghatis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing in this birth sets the profiles apart beyond their own conventions: no sunrise or sunset close to the birth, no portion taken from another place, no upagraha near a sign change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (in use)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differs from the profile in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>* differs from the profile in use (%1).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

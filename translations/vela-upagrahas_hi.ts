@@ -419,7 +419,7 @@
         <translation>छापें... (&amp;P)</translation>
     </message>
     <message>
-        <source>Export P&amp;DF...</source>
+        <source>Export PD&amp;F...</source>
         <translation>PDF निर्यात करें... (&amp;F)</translation>
     </message>
     <message>
@@ -559,6 +559,14 @@ Do you want to save it?</source>
         <source>C&amp;ustom...</source>
         <translation>अपनी पसन्द... (&amp;U)</translation>
     </message>
+    <message>
+        <source>&amp;Include the comparison of profiles in print</source>
+        <translation>छपाई में पद्धतियों की तुलना जोड़ें (&amp;I)</translation>
+    </message>
+    <message>
+        <source>The printed reading and the PDF end with the grid of the upagrahas under every profile.</source>
+        <translation>छपी कुण्डली और PDF के अंत में हर पद्धति के अनुसार उपग्रहों की तालिका रहती है।</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ProfileDialog</name>
@@ -577,6 +585,34 @@ Do you want to save it?</source>
     <message>
         <source>&amp;Sunrise</source>
         <translation>सूर्योदय (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Vyatipata</source>
+        <translation>व्यतीपात (&amp;V)</translation>
+    </message>
+    <message>
+        <source>the original&apos;s formulas</source>
+        <translation>मूल प्रोग्राम के सूत्र</translation>
+    </message>
+    <message>
+        <source>the precise ephemeris</source>
+        <translation>सूक्ष्म पंचांग</translation>
+    </message>
+    <message>
+        <source>&amp;Ephemeris</source>
+        <translation>पंचांग (&amp;E)</translation>
+    </message>
+    <message>
+        <source>the original&apos;s</source>
+        <translation>मूल प्रोग्राम का</translation>
+    </message>
+    <message>
+        <source>Lahiri&apos;s</source>
+        <translation>लाहिड़ी का</translation>
+    </message>
+    <message>
+        <source>A&amp;yanamsa</source>
+        <translation>अयनांश (&amp;Y)</translation>
     </message>
 </context>
 <context>
@@ -615,6 +651,34 @@ Do you want to save it?</source>
     <message>
         <source>Chart style</source>
         <translation>चक्र की शैली</translation>
+    </message>
+    <message>
+        <source>%1 ghatis</source>
+        <translation>%1 घटी</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>तुलना (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Nothing in this birth sets the profiles apart beyond their own conventions: no sunrise or sunset close to the birth, no portion taken from another place, no upagraha near a sign change.</source>
+        <translation>इस जन्म में पद्धतियों को उनकी अपनी परिपाटी के सिवा कुछ अलग नहीं करता: जन्म के निकट न सूर्योदय है न सूर्यास्त, कोई भाग दूसरे स्थान से नहीं लिया गया, कोई उपग्रह राशि-परिवर्तन के निकट नहीं।</translation>
+    </message>
+    <message>
+        <source>%1 (in use)</source>
+        <translation>%1 (प्रयुक्त)</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>अस्वीकृत</translation>
+    </message>
+    <message>
+        <source>Differs from the profile in use</source>
+        <translation>प्रयुक्त पद्धति से भिन्न</translation>
+    </message>
+    <message>
+        <source>* differs from the profile in use (%1).</source>
+        <translation>* प्रयुक्त पद्धति (%1) से भिन्न।</translation>
     </message>
 </context>
 <context>

@@ -419,7 +419,7 @@
         <translation>அச்சிடு... (&amp;P)</translation>
     </message>
     <message>
-        <source>Export P&amp;DF...</source>
+        <source>Export PD&amp;F...</source>
         <translation>PDF ஆக ஏற்றுமதி செய்... (&amp;F)</translation>
     </message>
     <message>
@@ -559,6 +559,14 @@ Do you want to save it?</source>
         <source>C&amp;ustom...</source>
         <translation>தனிப்பயன்... (&amp;U)</translation>
     </message>
+    <message>
+        <source>&amp;Include the comparison of profiles in print</source>
+        <translation>அச்சில் முறைகளின் ஒப்பீட்டைச் சேர் (&amp;I)</translation>
+    </message>
+    <message>
+        <source>The printed reading and the PDF end with the grid of the upagrahas under every profile.</source>
+        <translation>அச்சிட்ட ஜாதகமும் PDF-உம் ஒவ்வொரு முறையின்படியும் உபகிரகங்களின் அட்டவணையுடன் முடிகின்றன.</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ProfileDialog</name>
@@ -577,6 +585,34 @@ Do you want to save it?</source>
     <message>
         <source>&amp;Sunrise</source>
         <translation>சூரிய உதயம் (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Vyatipata</source>
+        <translation>வியதீபாதம் (&amp;V)</translation>
+    </message>
+    <message>
+        <source>the original&apos;s formulas</source>
+        <translation>மூல நிரலின் சூத்திரங்கள்</translation>
+    </message>
+    <message>
+        <source>the precise ephemeris</source>
+        <translation>துல்லியப் பஞ்சாங்கம்</translation>
+    </message>
+    <message>
+        <source>&amp;Ephemeris</source>
+        <translation>பஞ்சாங்கம் (&amp;E)</translation>
+    </message>
+    <message>
+        <source>the original&apos;s</source>
+        <translation>மூல நிரலின்</translation>
+    </message>
+    <message>
+        <source>Lahiri&apos;s</source>
+        <translation>லாஹிரி</translation>
+    </message>
+    <message>
+        <source>A&amp;yanamsa</source>
+        <translation>அயனாம்சம் (&amp;Y)</translation>
     </message>
 </context>
 <context>
@@ -615,6 +651,34 @@ Do you want to save it?</source>
     <message>
         <source>Chart style</source>
         <translation>கட்ட வடிவம்</translation>
+    </message>
+    <message>
+        <source>%1 ghatis</source>
+        <translation>%1 நாழிகை</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>ஒப்பீடு (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Nothing in this birth sets the profiles apart beyond their own conventions: no sunrise or sunset close to the birth, no portion taken from another place, no upagraha near a sign change.</source>
+        <translation>இந்தப் பிறப்பில் முறைகளை அவற்றின் சொந்த மரபுகளைத் தவிர வேறு எதுவும் வேறுபடுத்தவில்லை: பிறப்புக்கு அருகில் சூரிய உதயமோ அஸ்தமனமோ இல்லை, வேறு இடத்திலிருந்து எடுக்கப்பட்ட பாகம் இல்லை, ராசி மாற்றத்துக்கு அருகில் உபகிரகம் இல்லை.</translation>
+    </message>
+    <message>
+        <source>%1 (in use)</source>
+        <translation>%1 (பயன்பாட்டில்)</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>மறுக்கப்பட்டது</translation>
+    </message>
+    <message>
+        <source>Differs from the profile in use</source>
+        <translation>பயன்பாட்டிலுள்ள முறையிலிருந்து வேறுபடுகிறது</translation>
+    </message>
+    <message>
+        <source>* differs from the profile in use (%1).</source>
+        <translation>* பயன்பாட்டிலுள்ள முறையிலிருந்து (%1) வேறுபடுகிறது.</translation>
     </message>
 </context>
 <context>
