@@ -60,7 +60,7 @@ endforeach()
 
 file(STRINGS ${PREFIX}/share/applications/vela-upagrahas.desktop entry)
 foreach(line "Exec=vela-upagrahas %f" "Icon=vela-upagrahas" "Type=Application"
-             "MimeType=application/x-vela-upagrahas-reading;")
+             "MimeType=application/x-vela-upagrahas-reading;application/x-vela-upagrahas-reading+json;")
   if(NOT "${line}" IN_LIST entry)
     message(FATAL_ERROR "the menu entry lacks ${line}")
   endif()
