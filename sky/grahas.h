@@ -34,8 +34,8 @@ struct GrahaPosition {
 };
 
 struct GrahaPositions {
-    std::array<GrahaPosition, 9> positions{};               // in the order of Graha
-    double ayanamsaDegrees = 0;                             // the ayanamsa subtracted
+    std::array<GrahaPosition, 9> positions{};              // in the order of Graha
+    double ayanamsaDegrees = 0;                            // the ayanamsa subtracted
     EphemerisSource source = EphemerisSource::SwissFiles;  // Moshier when any graha fell back to it
 
     const GrahaPosition& operator[](Graha graha) const { return positions[static_cast<std::size_t>(graha)]; }
