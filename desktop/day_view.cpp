@@ -64,11 +64,11 @@ constexpr qreal kWidthSlack = 1.1;
 struct Measure {
     QPainter& painter;
     QFont font;
-    qreal horizontalAdvance(const QString& text) const {
+    qreal Width(const QString& text) const {
         painter.setFont(font);
         return painter.boundingRect(QRectF(0, 0, 1e9, 1e9), Qt::AlignLeft | Qt::AlignTop, text).width() * kWidthSlack;
     }
-    qreal height() const {
+    qreal Height() const {
         painter.setFont(font);
         return painter.boundingRect(QRectF(0, 0, 1e9, 1e9), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Ag"))
             .height();
@@ -80,7 +80,7 @@ QStringList Wrapped(const QString& text, const Measure& metrics, qreal width) {
     QString current;
     for (const QString& word : text.split(QLatin1Char(' '))) {
         const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
-        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+        if (!current.isEmpty() && metrics.Width(longer) > width) {
             lines << current;
             current = word;
         } else {
@@ -107,25 +107,25 @@ SheetGeometry MeasureSheet(const MonthPage& sheet, qreal points, qreal pageWidth
     const Measure body{painter, SheetFont(points)};
     const Measure bold{painter, SheetFont(points, true)};
     const Measure title{painter, SheetFont(points * 1.4, true)};
-    g.lineHeight = body.height() * 1.25;
-    g.titleHeight = title.height() * 1.4;
-    const qreal gap = body.horizontalAdvance(QStringLiteral("MM"));
+    g.lineHeight = body.Height() * 1.25;
+    g.titleHeight = title.Height() * 1.4;
+    const qreal gap = body.Width(QStringLiteral("MM"));
     qreal x = 0;
     for (int c = 0; c < sheet.columns.size(); ++c) {
-        qreal widest = bold.horizontalAdvance(sheet.columns[c]);
+        qreal widest = bold.Width(sheet.columns[c]);
         // A day's message (in place of its times) runs on across the columns after it.
         for (const auto& row : sheet.rows)
             if (c < row.size() && (row.size() == sheet.columns.size() || c + 1 < row.size()))
-                widest = std::max(widest, body.horizontalAdvance(row[c]));
+                widest = std::max(widest, body.Width(row[c]));
         g.columnStarts.push_back(x);
         x += widest + gap;
     }
     g.width = x - gap;
     for (const auto& row : sheet.rows)
         if (row.size() < sheet.columns.size() && !row.isEmpty())
-            g.width = std::max(
-                g.width, g.columnStarts[static_cast<std::size_t>(row.size() - 1)] + body.horizontalAdvance(row.back()));
-    g.width = std::max(g.width, title.horizontalAdvance(sheet.title));
+            g.width =
+                std::max(g.width, g.columnStarts[static_cast<std::size_t>(row.size() - 1)] + body.Width(row.back()));
+    g.width = std::max(g.width, title.Width(sheet.title));
     for (const auto& line : sheet.heading) g.heading << Wrapped(line, body, pageWidth);
     g.height = g.titleHeight + g.lineHeight * static_cast<qreal>(g.heading.size() + 1 + sheet.rows.size() + 1);
     return g;
