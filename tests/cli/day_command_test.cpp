@@ -12,28 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/cli_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string ShellQuoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using vela::clitest::CliRun;
 
 class DayCommand : public ::testing::Test {
 protected:
@@ -46,13 +31,7 @@ protected:
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
-    CliRun Run(const std::vector<std::string>& args) const {
-        std::string command = ShellQuoted(VELA_CLI_PATH);
-        for (const auto& arg : args) command.append(" ").append(ShellQuoted(arg));
-        command += " < /dev/null > " + ShellQuoted(dir / "out") + " 2> " + ShellQuoted(dir / "err");
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(dir / "out"), Slurp(dir / "err")};
-    }
+    CliRun Run(const std::vector<std::string>& args) const { return vela::clitest::RunCli(dir, args); }
     fs::path dir;
 };
 

@@ -19,6 +19,7 @@
 #include "reading/calculation_driver.h"
 #include "reading/reference_tables.h"
 #include "reading/working.h"
+#include "tests/cli/cli_run.h"
 #include "tests/cli/reference_reading.h"
 #include "tests/support/golden_files.h"
 #include "tests/support/hand_written_reading.h"
@@ -32,29 +33,9 @@ using namespace vela;
 
 using Args = std::vector<std::string>;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void Write(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string ShellQuoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using clitest::CliRun;
+using clitest::Slurp;
+using clitest::Write;
 
 Args DelhiArgs() {
     const auto n = NewDelhiNotation();
@@ -110,19 +91,7 @@ protected:
 
     // Runs the program with the arguments; standard input is the given text, never the terminal.
     CliRun Run(const Args& args, const std::string& input = "", const std::string& stdoutPath = "") const {
-        Write(Path("stdin"), input);
-        const fs::path out = stdoutPath.empty() ? Path("stdout") : fs::path(stdoutPath);
-        std::string command = ShellQuoted(VELA_CLI_PATH);
-        for (const auto& arg : args) command.append(" ").append(ShellQuoted(arg));
-        command.append(" < ").append(ShellQuoted(Path("stdin")));
-        command.append(" > ").append(ShellQuoted(out));
-        command.append(" 2> ").append(ShellQuoted(Path("stderr")));
-        const int raw = std::system(command.c_str());
-        CliRun r;
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        if (stdoutPath.empty()) r.out = Slurp(out);
-        r.err = Slurp(Path("stderr"));
-        return r;
+        return clitest::RunCli(dir, args, input, stdoutPath);
     }
 
 private:
