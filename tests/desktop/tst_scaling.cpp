@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QScreen>
@@ -86,6 +87,22 @@ QRect ShownPart(const QWidget& widget) {
     return shown;
 }
 
+// As a person scrolls: to the control, and again once the form has settled around it.
+void ScrollIntoView(const QWidget& control) {
+    for (int settle = 0; settle < 2; ++settle) {
+        for (QWidget* parent = control.parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
+            if (auto* scroll = qobject_cast<QScrollArea*>(parent)) {
+                // The whole control (ensureWidgetVisible would settle for a box's text cursor).
+                const QRect rect(control.mapTo(scroll->widget(), QPoint(0, 0)), control.size());
+                scroll->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 1,
+                                      rect.height() / 2 + 1);
+                break;
+            }
+        }
+        QApplication::processEvents();
+    }
+}
+
 }  // namespace
 
 class ScalingTest : public QObject {
@@ -96,6 +113,9 @@ private slots:
     void cleanup();
     void the_screen_is_the_scaled_small_one();
     void the_window_opens_within_the_screen();
+    void the_window_with_a_reading_stays_within_the_screen_data();
+    void the_window_with_a_reading_stays_within_the_screen();
+    void a_remembered_size_larger_than_the_screen_is_brought_within_it();
     void every_control_is_reachable_and_whole_data();
     void every_control_is_reachable_and_whole();
     void the_help_opens_within_the_screen_and_wraps();
@@ -142,6 +162,92 @@ void ScalingTest::the_window_opens_within_the_screen() {
     QVERIFY(minimum.height() + kFrame.height() <= available.height());
 }
 
+void ScalingTest::the_window_with_a_reading_stays_within_the_screen_data() {
+    QTest::addColumn<bool>("longHeader");
+    QTest::newRow("a reading") << false;
+    // A long name and a place beyond 60 degrees North: the header takes two lines more.
+    QTest::newRow("a reading with a long header") << true;
+}
+
+// With a reading shown, on every tab, the window keeps within the screen's available area with
+// room for its frame; the result panel scrolls to whatever its header and buttons need beyond it.
+void ScalingTest::the_window_with_a_reading_stays_within_the_screen() {
+    QFETCH(bool, longHeader);
+    FillKnownGoodReading(*window);
+    if (longHeader) {
+        TypeInto(*window, "nameEdit", QStringLiteral(" Lakshmi Narayanan Venkataraman Subramanian"));
+        Control<QLineEdit>(*window, "latDegreesEdit")->clear();
+        TypeInto(*window, "latDegreesEdit", QStringLiteral("61"));
+    }
+    Press(*window, "calculateButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    const QSize available = window->screen()->availableGeometry().size();
+    auto* tabs = Control<QTabWidget>(*window, "resultTabs");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        const QString measured = QStringLiteral("%1: window %2 x %3 (least %4 x %5) on %6 x %7")
+                                     .arg(tabs->tabText(tab))
+                                     .arg(window->width())
+                                     .arg(window->height())
+                                     .arg(window->minimumSizeHint().width())
+                                     .arg(window->minimumSizeHint().height())
+                                     .arg(available.width())
+                                     .arg(available.height());
+        QVERIFY2(window->width() + kFrame.width() <= available.width() &&
+                     window->height() + kFrame.height() <= available.height(),
+                 qPrintable(measured));
+        QVERIFY2(window->minimumSizeHint().width() + kFrame.width() <= available.width() &&
+                     window->minimumSizeHint().height() + kFrame.height() <= available.height(),
+                 qPrintable(measured));
+    }
+    tabs->setCurrentWidget(Control<QWidget>(*window, "chartTab"));
+    QApplication::processEvents();
+    // As a plain reading comes up: the header and the whole chart in view without scrolling; on the
+    // unscaled screen the buttons too (at twice the scale they are scrolled to).
+    for (const char* name : {"resultHeader", "chartView"}) {
+        const auto* shown = Control<QWidget>(*window, name);
+        if (!longHeader) QVERIFY2(ShownPart(*shown) == WindowRect(*shown), name);
+    }
+    const QScrollBar* scroll = Control<QScrollArea>(*window, "resultScrollArea")->verticalScrollBar();
+    if (kScale == 1) QCOMPARE(scroll->maximum(), 0);
+    for (const char* name : {"resultHeader", "chartView", "chartStyleCombo", "saveButton", "backButton"}) {
+        CheckReachable(name);
+        if (QTest::currentTestFailed()) return;
+    }
+    // The header is shown with all its lines.
+    const auto* header = Control<QLabel>(*window, "resultHeader");
+    QVERIFY(header->height() >= header->heightForWidth(header->width()));
+}
+
+// A size remembered on a larger screen (or before the scale was raised): the next window opens
+// within this screen's available area all the same, and a size that fits is kept as it was.
+void ScalingTest::a_remembered_size_larger_than_the_screen_is_brought_within_it() {
+    const QRect available = window->screen()->availableGeometry();
+    window->resize(2 * available.size());
+    QApplication::processEvents();
+    QVERIFY(window->close());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+    const QString measured = QStringLiteral("window %1 x %2 on %3 x %4")
+                                 .arg(window->width())
+                                 .arg(window->height())
+                                 .arg(available.width())
+                                 .arg(available.height());
+    QVERIFY2(available.contains(window->frameGeometry()), qPrintable(measured));
+    QVERIFY2(window->width() + kFrame.width() <= available.width() &&
+                 window->height() + kFrame.height() <= available.height(),
+             qPrintable(measured));
+    const QSize chosen = window->minimumSizeHint() + QSize(10, 10);
+    window->resize(chosen);
+    QApplication::processEvents();
+    QVERIFY(window->close());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+    QCOMPARE(window->size(), chosen);
+}
+
 void ScalingTest::every_control_is_reachable_and_whole_data() {
     QTest::addColumn<bool>("minimumSize");
     QTest::newRow("as the window opens") << false;
@@ -152,22 +258,10 @@ void ScalingTest::CheckReachable(const char* name) {
     auto* control = Control<QWidget>(*window, name);
     QVERIFY2(control != nullptr, name);
     QVERIFY2(control->isVisible(), name);
-    // As a person scrolls: to the control, and again once the form has settled around it.
-    for (int settle = 0; settle < 2; ++settle) {
-        for (QWidget* parent = control->parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
-            if (auto* scroll = qobject_cast<QScrollArea*>(parent)) {
-                // The whole control (ensureWidgetVisible would settle for a box's text cursor).
-                const QRect rect(control->mapTo(scroll->widget(), QPoint(0, 0)), control->size());
-                scroll->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 1,
-                                      rect.height() / 2 + 1);
-                break;
-            }
-        }
-        QApplication::processEvents();
-    }
+    ScrollIntoView(*control);
     // Whole: nothing of it cut off by the window, a panel or a scrolling viewport, and no smaller
     // than it needs to show its text.
-    QCOMPARE(ShownPart(*control), WindowRect(*control));
+    QVERIFY2(ShownPart(*control) == WindowRect(*control), name);
     const QSize needed = control->minimumSizeHint();
     QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
              qPrintable(QStringLiteral("%1 is %2 x %3, needs %4 x %5")
@@ -207,6 +301,7 @@ void ScalingTest::every_control_is_reachable_and_whole() {
     // The tabs can be chosen, and the report scrolls within its pane, which keeps room for some
     // lines of it.
     const QTabBar* tabs = Control<QTabWidget>(*window, "resultTabs")->tabBar();
+    ScrollIntoView(*tabs);
     QCOMPARE(ShownPart(*tabs), WindowRect(*tabs));
     QVERIFY(Control<QTextEdit>(*window, "reportView")->viewport()->height() >= 3 * window->fontMetrics().height());
 }
