@@ -382,8 +382,8 @@ void ScalingTest::the_chart_opens_at_a_readable_size() {
     QVERIFY2(smallestCentre >= kReadableCentrePixels && smallestCentre < 1e9, qPrintable(measured));
 }
 
-// The real print preview of a reading: Print is a button on its tool bar, shown whole in the
-// dialog, not put away behind the tool bar's overflow arrow.
+// The real print preview of a reading opens within the screen, and Print is a button on its tool
+// bar, shown whole in the dialog, not put away behind the tool bar's overflow arrow.
 void ScalingTest::the_print_preview_keeps_print_in_reach() {
     desktop::WindowSeams seams = recorder->Seams();
     seams.printPreview = nullptr;
@@ -392,7 +392,7 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
     FillKnownGoodReading(real);
     Press(real, "calculateButton");
     QCOMPARE(real.PanelInFront(), desktop::MainWindow::Panel::Result);
-    bool appeared = false, printShown = false;
+    bool appeared = false, printShown = false, fits = false;
     QString why = QStringLiteral("no print preview");
     QTimer poll;
     poll.setInterval(20);
@@ -412,6 +412,8 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
                   .arg(preview->height())
                   .arg(available.width())
                   .arg(available.height());
+        // The dialog and the room its frame needs lie on the screen: its close box is in reach.
+        fits = available.contains(QRect(preview->pos(), preview->size() + kFrame));
         for (QToolBar* bar : preview->findChildren<QToolBar*>()) {
             for (QAction* action : bar->actions()) {
                 if (action->text().remove(u'&') != QStringLiteral("Print")) continue;
@@ -427,6 +429,7 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
     poll.stop();
     QVERIFY(appeared);
     QVERIFY2(printShown, qPrintable(why));
+    QVERIFY2(fits, qPrintable(why));
 }
 
 // The screen is set before the application starts: a 1366 x 768 offscreen display, scaled by two.
