@@ -31,7 +31,9 @@
 #include <vector>
 
 #include "desktop/chart_painter.h"
+#include "desktop/day_view.h"
 #include "desktop/help_window.h"
+#include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
@@ -121,6 +123,7 @@ private slots:
     void the_help_opens_within_the_screen_and_wraps();
     void the_chart_opens_at_a_readable_size();
     void the_print_preview_keeps_print_in_reach();
+    void the_other_windows_open_within_the_screen();
 
 private:
     // Scrolls the control into view where it lies in a scrolling form, then checks it is shown
@@ -430,6 +433,47 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
     QVERIFY(appeared);
     QVERIFY2(printShown, qPrintable(why));
     QVERIFY2(fits, qPrintable(why));
+}
+
+// The day's portions and the conventions dialog, with whatever their contents ask for, lie on the
+// screen with room for their frames, and every button of theirs is shown whole within them.
+void ScalingTest::the_other_windows_open_within_the_screen() {
+    FillKnownGoodReading(*window);
+    Control<QAction>(*window, "dayPortionsAction")->trigger();
+    QApplication::processEvents();
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    auto* day = window->findChild<desktop::DayView*>();
+    QVERIFY(day != nullptr);
+    desktop::ProfileDialog conventions(upagraha::kOriginalProfile, window.get());
+    conventions.show();
+    const QRect available = window->screen()->availableGeometry();
+    for (QWidget* shown : std::initializer_list<QWidget*>{day, &conventions}) {
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QApplication::processEvents();
+        const QRect framed(shown->pos(), shown->size() + kFrame);
+        const QString measured = QStringLiteral("%1 at %2,%3 %4 x %5")
+                                     .arg(QString::fromLatin1(shown->metaObject()->className()))
+                                     .arg(framed.x())
+                                     .arg(framed.y())
+                                     .arg(framed.width())
+                                     .arg(framed.height());
+        QVERIFY2(available.contains(framed), qPrintable(measured));
+        for (const QAbstractButton* button : shown->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible()) continue;
+            QVERIFY2(shown->rect().contains(WindowRect(*button)) && ShownPart(*button) == WindowRect(*button),
+                     qPrintable(measured + QStringLiteral(": ") + button->text()));
+        }
+    }
+    // The conventions' axes all in view on the screen unscaled; scrolled to at twice the scale.
+    const auto* axes = conventions.findChild<QScrollArea*>(QStringLiteral("axesScrollArea"));
+    QVERIFY(axes != nullptr);
+    if (kScale == 1) QCOMPARE(axes->verticalScrollBar()->maximum(), 0);
+    for (const QComboBox* axis : conventions.findChildren<QComboBox*>()) {
+        ScrollIntoView(*axis);
+        QVERIFY2(ShownPart(*axis) == WindowRect(*axis), qPrintable(axis->objectName()));
+    }
+    conventions.close();
+    day->close();
 }
 
 // The screen is set before the application starts: a 1366 x 768 offscreen display, scaled by two.
