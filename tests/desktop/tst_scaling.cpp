@@ -30,6 +30,7 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/about_dialog.h"
 #include "desktop/chart_painter.h"
 #include "desktop/day_view.h"
 #include "desktop/help_window.h"
@@ -435,7 +436,7 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
     QVERIFY2(fits, qPrintable(why));
 }
 
-// The day's portions and the conventions dialog, with whatever their contents ask for, lie on the
+// The day's portions, the conventions dialog and About, with whatever their contents ask for, lie on the
 // screen with room for their frames, and every button of theirs is shown whole within them.
 void ScalingTest::the_other_windows_open_within_the_screen() {
     FillKnownGoodReading(*window);
@@ -446,8 +447,10 @@ void ScalingTest::the_other_windows_open_within_the_screen() {
     QVERIFY(day != nullptr);
     desktop::ProfileDialog conventions(upagraha::kOriginalProfile, window.get());
     conventions.show();
+    const std::unique_ptr<QDialog> about(desktop::CreateAboutDialog(window.get()));
+    about->show();
     const QRect available = window->screen()->availableGeometry();
-    for (QWidget* shown : std::initializer_list<QWidget*>{day, &conventions}) {
+    for (QWidget* shown : std::initializer_list<QWidget*>{day, &conventions, about.get()}) {
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         QApplication::processEvents();
         const QRect framed(shown->pos(), shown->size() + kFrame);
@@ -472,6 +475,7 @@ void ScalingTest::the_other_windows_open_within_the_screen() {
         ScrollIntoView(*axis);
         QVERIFY2(ShownPart(*axis) == WindowRect(*axis), qPrintable(axis->objectName()));
     }
+    about->close();
     conventions.close();
     day->close();
 }
