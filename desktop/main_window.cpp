@@ -313,8 +313,9 @@ void MainWindow::KeepWithinScreen() {
     const QRect available = display->availableGeometry();
     const QSize room = available.size() - kFrameAllowance;
     if (width() > room.width() || height() > room.height()) resize(size().boundedTo(room));
-    const QPoint place(std::clamp(x(), available.left(), available.left() + room.width() - width()),
-                       std::clamp(y(), available.top(), available.top() + room.height() - height()));
+    // Its top left corner on the screen whatever, for a window that cannot get small enough.
+    const QPoint place(std::max(available.left(), std::min(x(), available.left() + room.width() - width())),
+                       std::max(available.top(), std::min(y(), available.top() + room.height() - height())));
     if (place != pos()) move(place);
 }
 
