@@ -313,7 +313,7 @@ void MainWindow::KeepWithinScreen() {
     const QRect available = display->availableGeometry();
     const QSize room = available.size() - kFrameAllowance;
     if (width() > room.width() || height() > room.height()) resize(size().boundedTo(room));
-    // Its top left corner on the screen whatever, for a window that cannot get small enough.
+    // Its top left corner stays on the screen, even for a window that cannot get small enough.
     const QPoint place(std::max(available.left(), std::min(x(), available.left() + room.width() - width())),
                        std::max(available.top(), std::min(y(), available.top() + room.height() - height())));
     if (place != pos()) move(place);
