@@ -162,6 +162,8 @@ void BirthDataPanel::AddGhatisRow() {
     layTime->insertWidget(at, caption);
     layTime->insertWidget(at + 1, ghatisEdit);
     layTime->insertWidget(at + 2, ghatisButton);
+    // The row's boxes and labels sit close together; the caption keeps apart from "HH/MM" before it.
+    layTime->insertSpacing(at, fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     ghatisLabel = new QLabel(this);
     ghatisLabel->setObjectName(QStringLiteral("ghatisLabel"));
     ghatisLabel->setWordWrap(true);

@@ -300,6 +300,9 @@ DayView::DayView(const reading::DayPlace& where, const upagraha::ConventionProfi
     monthLabel = new QLabel(monthPage);
     monthLabel->setObjectName(QStringLiteral("monthLabel"));
     monthLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The month's line of place and conventions wraps, so that the window fits a small or highly
+    // scaled screen.
+    monthLabel->setWordWrap(true);
     monthTable = new QTableWidget(0, 7, monthPage);
     monthTable->setObjectName(QStringLiteral("monthTable"));
     monthTable->verticalHeader()->hide();

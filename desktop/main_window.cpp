@@ -152,9 +152,12 @@ MainWindow::MainWindow(WindowSeams windowSeams, QWidget* parent)
     MarkFormKept();
     BringToFront(Panel::PersonalDetails);
     SizePanels();
-    // The size and place the window had when it was last closed; restoreGeometry keeps it on a
-    // screen, within the screen's available area.
-    if (const QByteArray geometry = windowSettings.Geometry(); !geometry.isEmpty()) restoreGeometry(geometry);
+    // The size and place the window had when it was last closed, on a screen and within the
+    // screen's available area.
+    if (const QByteArray geometry = windowSettings.Geometry(); !geometry.isEmpty()) {
+        restoreGeometry(geometry);
+        KeepWithinScreen();
+    }
     // The file commands' tips (what Get My Rasi Chart does, a recent reading's whole path) show
     // as the mouse rests on them.
     fileMenu->setToolTipsVisible(true);
@@ -298,6 +301,22 @@ void MainWindow::SizePanels() {
     // for beside a title bar; the form scrolls inside it.
     if (const QScreen* display = screen()) size = size.boundedTo(display->availableGeometry().size() - kFrameAllowance);
     resize(size);
+}
+
+// A size remembered on a larger screen, or before the screen's scale was raised, is made to fit
+// the screen the window comes back on (restoreGeometry keeps the place on a screen, not the size
+// within it), and the window placed so that its frame lies on that screen.
+void MainWindow::KeepWithinScreen() {
+    const QScreen* display = QGuiApplication::screenAt(geometry().center());
+    if (display == nullptr) display = screen();
+    if (display == nullptr) return;
+    const QRect available = display->availableGeometry();
+    const QSize room = available.size() - kFrameAllowance;
+    if (width() > room.width() || height() > room.height()) resize(size().boundedTo(room));
+    // Its top left corner stays on the screen, even for a window that cannot get small enough.
+    const QPoint place(std::max(available.left(), std::min(x(), available.left() + room.width() - width())),
+                       std::max(available.top(), std::min(y(), available.top() + room.height() - height())));
+    if (place != pos()) move(place);
 }
 
 MainWindow::Panel MainWindow::PanelInFront() const {

@@ -169,6 +169,8 @@ private:
     void AddPanels();
     void WireEvents();
     void SizePanels();
+    // The window within the available area of the screen it lies on, with room for its frame.
+    void KeepWithinScreen();
     void FillRecentMenu();
     void EnableReadingCommands(bool enabled);
     // An export's file: the save dialog in the last folder, the person's name proposed.

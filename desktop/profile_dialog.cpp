@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -25,6 +28,8 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 constexpr char kProfileKey[] = "conventions/profile";
 constexpr char kCustomKey[] = "conventions/custom";
 constexpr char kPrintComparisonKey[] = "conventions/printComparison";
+// Room a window manager takes around the dialog: its borders and title bar.
+constexpr QSize kFrameAllowance(16, 40);
 // Maandi's row: the only upagraha that may rise by the ghati rule.
 constexpr std::size_t kMaandiIndex = upagraha::kUpagrahaNames.size() - 1;
 
@@ -91,10 +96,30 @@ ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // The axes and their description scroll above the buttons where the screen is short (a small or
+    // highly scaled one); OK and Cancel stay in view.
+    auto* axes = new QWidget;
+    auto* axesLayout = new QVBoxLayout(axes);
+    axesLayout->setContentsMargins(0, 0, 0, 0);
+    axesLayout->addLayout(form);
+    axesLayout->addWidget(descriptionLabel);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("axesScrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(axes);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(descriptionLabel);
+    layout->addWidget(scroll);
     layout->addWidget(buttons);
+    // All the axes in view where the screen has room for them, else as many as it has room for.
+    QSize room = axes->sizeHint() + QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
+    if (const QScreen* display = parent != nullptr ? parent->screen() : screen()) {
+        const QMargins margins = layout->contentsMargins();
+        const int around = margins.top() + margins.bottom() + layout->spacing() + buttons->sizeHint().height();
+        room = room.boundedTo(display->availableGeometry().size() - kFrameAllowance - QSize(0, around));
+    }
+    scroll->setMinimumSize(room);
 
     for (QComboBox* list : pointCombo)
         connect(list, &QComboBox::currentIndexChanged, this, &ProfileDialog::ShowDescription);

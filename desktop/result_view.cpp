@@ -16,6 +16,7 @@
 #include "desktop/reading_print.h"
 #include "desktop/report_pane.h"
 #include "desktop/translations.h"
+#include "desktop/wrapping_label.h"
 #include "reading/reading_language.h"
 #include "reading/result_summary.h"
 #include "reading/sky_around.h"
@@ -90,28 +91,34 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
     connect(resultTabs, &QTabWidget::currentChanged, this, &ResultView::TabChanged);
     // Enter on a focused button presses it, as in a dialog.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
-    resultHeader->installEventFilter(this);
 
     // The Compare tab: what sets the profiles apart for this birth, in words, over the grid.
     compareTab = new QWidget;
     compareTab->setObjectName(QStringLiteral("compareTab"));
     auto* compareLayout = new QVBoxLayout(compareTab);
     compareLayout->setContentsMargins(0, 0, 0, 0);
-    compareNotes = new QLabel(compareTab);
+    compareNotes = new WrappingLabel(compareTab);
     compareNotes->setObjectName(QStringLiteral("compareNotes"));
-    compareNotes->setWordWrap(true);
     compareNotes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     compareTable = new QTableWidget(compareTab);
     compareTable->setObjectName(QStringLiteral("compareTable"));
     compareTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    compareKey = new QLabel(compareTab);
+    compareKey = new WrappingLabel(compareTab);
     compareKey->setObjectName(QStringLiteral("compareKey"));
-    compareKey->setWordWrap(true);
     compareLayout->addWidget(compareNotes);
     compareLayout->addWidget(compareTable, 1);
     compareLayout->addWidget(compareKey);
     resultTabs->addTab(compareTab, tr("Com&pare"));
     SetTableHeadings();
+    KeepTabsInView();
+    for (int tab = 0; tab < resultTabs->count(); ++tab) resultTabs->widget(tab)->installEventFilter(this);
+}
+
+void ResultView::KeepTabsInView() {
+    // The panel scrolls where the window is short (a small or highly scaled screen); however short,
+    // it keeps room for the tabs whole, the chart at a readable size among them, and the header and
+    // buttons are scrolled to.
+    resultScrollArea->setMinimumHeight(resultTabs->minimumSizeHint().height());
 }
 
 void ResultView::SetTableHeadings() {
@@ -304,12 +311,13 @@ void ResultView::WriteWorking() {
 }
 
 bool ResultView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == resultHeader && event->type() == QEvent::Resize) {
-        // A narrow window wraps the header onto more lines; the layout learns how many, so that the
-        // window never gets smaller than they need and the tabs below keep their room.
-        // Before the label is laid out it has no height for its width (-1), and keeps its minimum.
-        const int height = resultHeader->heightForWidth(resultHeader->width());
-        if (height >= 0) resultHeader->setMinimumHeight(height);
+    // A tab that goes behind another while it holds the focus would hand the focus on to the next
+    // control in the panel, and the scrolling panel would scroll to it (to Save, far below); the
+    // tabs take it instead, and hand it to the tab coming to the front, where the panel stands.
+    if (event->type() == QEvent::Hide) {
+        const QWidget* focus = QApplication::focusWidget();
+        if (auto* tab = qobject_cast<QWidget*>(watched); tab != nullptr && focus != nullptr && tab->isAncestorOf(focus))
+            resultTabs->setFocus();
     }
     return QGroupBox::eventFilter(watched, event);
 }
@@ -335,6 +343,8 @@ void ResultView::changeEvent(QEvent* event) {
         }
         SetTableHeadings();
     }
+    // The tabs' room follows the type they are written in.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) KeepTabsInView();
     QGroupBox::changeEvent(event);
 }
 

@@ -73,6 +73,8 @@ protected:
 
 private:
     void TabChanged();
+    // The least height of the scrolling panel: the tabs' least.
+    void KeepTabsInView();
     void ChartStyleChanged();
     void CopyTable();
     // The header, chart and table of the reading on screen.

@@ -33,7 +33,7 @@ inline constexpr std::string_view kOnlyLettersMessage = "Please enter only lette
 inline constexpr std::string_view kOnlyNumbersMessage = "Please enter only numbers";
 
 // The letters rule, one for typed keys, pasted text, the command line, the batch and the reading
-// file: letters (A-Z, a-z and the accented letters of Latin-1, which a reading file holds), blanks,
+// file: letters and combining marks of any script (a .ved file holds those of Latin-1), blanks,
 // and an apostrophe, hyphen or full stop right after a letter,
 // as names are written ("D'Souza", "Jean-Pierre", "St. John's"). The digits rule: 0-9 only.
 

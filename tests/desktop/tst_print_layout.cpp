@@ -22,6 +22,8 @@ class ChartTextTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void the_chart_centre_gives_a_long_zone_as_its_offset_data();
+    void the_chart_centre_gives_a_long_zone_as_its_offset();
     void every_text_fits_its_box_data();
     void every_text_fits_its_box();
     void a_place_holds_all_sixteen_bodies_in_readable_type_data();
@@ -31,6 +33,38 @@ private slots:
     void a_reading_printed_in_hindi_or_tamil_carries_their_names_data();
     void a_reading_printed_in_hindi_or_tamil_carries_their_names();
 };
+
+void ChartTextTest::the_chart_centre_gives_a_long_zone_as_its_offset_data() {
+    QTest::addColumn<int>("zoneRow");
+    QTest::addColumn<QStringList>("centre");
+    const QString date = QStringLiteral("15 June 1975, 10:30");
+    const QString place = QStringLiteral("New Delhi, India");
+    // A zone name no longer than the date line stays whole; a longer one gives way to its offset
+    // (West of Greenwich with a true minus sign).
+    QTest::newRow("Indian Time") << 34
+                                 << QStringList{QStringLiteral("Asha"), date, QStringLiteral("Indian Time +05:30"),
+                                                place};
+    QTest::newRow("Eastern Standard Time")
+        << 27 << QStringList{QStringLiteral("Asha"), date, QStringLiteral("\u221205:00"), place};
+    QTest::newRow("Australian Eastern Standard Time")
+        << 8 << QStringList{QStringLiteral("Asha"), date, QStringLiteral("+10:00"), place};
+}
+
+// The chart's centre: the name, the birth moment on two lines and the place, as both chart styles
+// draw it on screen, on paper and in images.
+void ChartTextTest::the_chart_centre_gives_a_long_zone_as_its_offset() {
+    QFETCH(int, zoneRow);
+    QFETCH(QStringList, centre);
+    reading::BirthForm form = NewDelhiForm();
+    form.zoneRow = zoneRow;
+    reading::Reading s;
+    const auto outcome = reading::RunCalculation(form, upagraha::kOriginalProfile, s, desktop::kDesktopRequest);
+    QVERIFY(outcome.Succeeded());
+    QStringList lines;
+    for (const std::string& line : desktop::ChartCentreLines(reading::BuildHeader(s, outcome.upagrahas), s))
+        lines << QString::fromStdString(line);
+    QCOMPARE(lines, centre);
+}
 
 void ChartTextTest::every_text_fits_its_box_data() {
     QTest::addColumn<int>("style");

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QScreen>
@@ -29,8 +30,11 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/about_dialog.h"
 #include "desktop/chart_painter.h"
+#include "desktop/day_view.h"
 #include "desktop/help_window.h"
+#include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
@@ -86,6 +90,22 @@ QRect ShownPart(const QWidget& widget) {
     return shown;
 }
 
+// As a person scrolls: to the control, and again once the form has settled around it.
+void ScrollIntoView(const QWidget& control) {
+    for (int settle = 0; settle < 2; ++settle) {
+        for (QWidget* parent = control.parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
+            if (auto* scroll = qobject_cast<QScrollArea*>(parent)) {
+                // The whole control (ensureWidgetVisible would settle for a box's text cursor).
+                const QRect rect(control.mapTo(scroll->widget(), QPoint(0, 0)), control.size());
+                scroll->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 1,
+                                      rect.height() / 2 + 1);
+                break;
+            }
+        }
+        QApplication::processEvents();
+    }
+}
+
 }  // namespace
 
 class ScalingTest : public QObject {
@@ -96,11 +116,15 @@ private slots:
     void cleanup();
     void the_screen_is_the_scaled_small_one();
     void the_window_opens_within_the_screen();
+    void the_window_with_a_reading_stays_within_the_screen_data();
+    void the_window_with_a_reading_stays_within_the_screen();
+    void a_remembered_size_larger_than_the_screen_is_brought_within_it();
     void every_control_is_reachable_and_whole_data();
     void every_control_is_reachable_and_whole();
     void the_help_opens_within_the_screen_and_wraps();
     void the_chart_opens_at_a_readable_size();
     void the_print_preview_keeps_print_in_reach();
+    void the_other_windows_open_within_the_screen();
 
 private:
     // Scrolls the control into view where it lies in a scrolling form, then checks it is shown
@@ -142,6 +166,92 @@ void ScalingTest::the_window_opens_within_the_screen() {
     QVERIFY(minimum.height() + kFrame.height() <= available.height());
 }
 
+void ScalingTest::the_window_with_a_reading_stays_within_the_screen_data() {
+    QTest::addColumn<bool>("longHeader");
+    QTest::newRow("a reading") << false;
+    // A long name and a place beyond 60 degrees North: the header takes two lines more.
+    QTest::newRow("a reading with a long header") << true;
+}
+
+// With a reading shown, on every tab, the window keeps within the screen's available area with
+// room for its frame; the result panel scrolls to whatever its header and buttons need beyond it.
+void ScalingTest::the_window_with_a_reading_stays_within_the_screen() {
+    QFETCH(bool, longHeader);
+    FillKnownGoodReading(*window);
+    if (longHeader) {
+        TypeInto(*window, "nameEdit", QStringLiteral(" Lakshmi Narayanan Venkataraman Subramanian"));
+        Control<QLineEdit>(*window, "latDegreesEdit")->clear();
+        TypeInto(*window, "latDegreesEdit", QStringLiteral("61"));
+    }
+    Press(*window, "calculateButton");
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
+    const QSize available = window->screen()->availableGeometry().size();
+    auto* tabs = Control<QTabWidget>(*window, "resultTabs");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        const QString measured = QStringLiteral("%1: window %2 x %3 (least %4 x %5) on %6 x %7")
+                                     .arg(tabs->tabText(tab))
+                                     .arg(window->width())
+                                     .arg(window->height())
+                                     .arg(window->minimumSizeHint().width())
+                                     .arg(window->minimumSizeHint().height())
+                                     .arg(available.width())
+                                     .arg(available.height());
+        QVERIFY2(window->width() + kFrame.width() <= available.width() &&
+                     window->height() + kFrame.height() <= available.height(),
+                 qPrintable(measured));
+        QVERIFY2(window->minimumSizeHint().width() + kFrame.width() <= available.width() &&
+                     window->minimumSizeHint().height() + kFrame.height() <= available.height(),
+                 qPrintable(measured));
+    }
+    tabs->setCurrentWidget(Control<QWidget>(*window, "chartTab"));
+    QApplication::processEvents();
+    // As a plain reading comes up: the header and the whole chart in view without scrolling; on the
+    // unscaled screen the buttons too (at twice the scale they are scrolled to).
+    for (const char* name : {"resultHeader", "chartView"}) {
+        const auto* shown = Control<QWidget>(*window, name);
+        if (!longHeader) QVERIFY2(ShownPart(*shown) == WindowRect(*shown), name);
+    }
+    const QScrollBar* scroll = Control<QScrollArea>(*window, "resultScrollArea")->verticalScrollBar();
+    if (kScale == 1) QCOMPARE(scroll->maximum(), 0);
+    for (const char* name : {"resultHeader", "chartView", "chartStyleCombo", "saveButton", "backButton"}) {
+        CheckReachable(name);
+        if (QTest::currentTestFailed()) return;
+    }
+    // The header is shown with all its lines.
+    const auto* header = Control<QLabel>(*window, "resultHeader");
+    QVERIFY(header->height() >= header->heightForWidth(header->width()));
+}
+
+// A size remembered on a larger screen (or before the scale was raised): the next window opens
+// within this screen's available area all the same, and a size that fits is kept as it was.
+void ScalingTest::a_remembered_size_larger_than_the_screen_is_brought_within_it() {
+    const QRect available = window->screen()->availableGeometry();
+    window->resize(2 * available.size());
+    QApplication::processEvents();
+    QVERIFY(window->close());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+    const QString measured = QStringLiteral("window %1 x %2 on %3 x %4")
+                                 .arg(window->width())
+                                 .arg(window->height())
+                                 .arg(available.width())
+                                 .arg(available.height());
+    QVERIFY2(available.contains(window->frameGeometry()), qPrintable(measured));
+    QVERIFY2(window->width() + kFrame.width() <= available.width() &&
+                 window->height() + kFrame.height() <= available.height(),
+             qPrintable(measured));
+    const QSize chosen = window->minimumSizeHint() + QSize(10, 10);
+    window->resize(chosen);
+    QApplication::processEvents();
+    QVERIFY(window->close());
+    window = std::make_unique<desktop::MainWindow>(recorder->Seams());
+    QVERIFY(ShowActive(*window));
+    QCOMPARE(window->size(), chosen);
+}
+
 void ScalingTest::every_control_is_reachable_and_whole_data() {
     QTest::addColumn<bool>("minimumSize");
     QTest::newRow("as the window opens") << false;
@@ -152,22 +262,10 @@ void ScalingTest::CheckReachable(const char* name) {
     auto* control = Control<QWidget>(*window, name);
     QVERIFY2(control != nullptr, name);
     QVERIFY2(control->isVisible(), name);
-    // As a person scrolls: to the control, and again once the form has settled around it.
-    for (int settle = 0; settle < 2; ++settle) {
-        for (QWidget* parent = control->parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
-            if (auto* scroll = qobject_cast<QScrollArea*>(parent)) {
-                // The whole control (ensureWidgetVisible would settle for a box's text cursor).
-                const QRect rect(control->mapTo(scroll->widget(), QPoint(0, 0)), control->size());
-                scroll->ensureVisible(rect.center().x(), rect.center().y(), rect.width() / 2 + 1,
-                                      rect.height() / 2 + 1);
-                break;
-            }
-        }
-        QApplication::processEvents();
-    }
+    ScrollIntoView(*control);
     // Whole: nothing of it cut off by the window, a panel or a scrolling viewport, and no smaller
     // than it needs to show its text.
-    QCOMPARE(ShownPart(*control), WindowRect(*control));
+    QVERIFY2(ShownPart(*control) == WindowRect(*control), name);
     const QSize needed = control->minimumSizeHint();
     QVERIFY2(control->width() >= needed.width() && control->height() >= needed.height(),
              qPrintable(QStringLiteral("%1 is %2 x %3, needs %4 x %5")
@@ -207,6 +305,7 @@ void ScalingTest::every_control_is_reachable_and_whole() {
     // The tabs can be chosen, and the report scrolls within its pane, which keeps room for some
     // lines of it.
     const QTabBar* tabs = Control<QTabWidget>(*window, "resultTabs")->tabBar();
+    ScrollIntoView(*tabs);
     QCOMPARE(ShownPart(*tabs), WindowRect(*tabs));
     QVERIFY(Control<QTextEdit>(*window, "reportView")->viewport()->height() >= 3 * window->fontMetrics().height());
 }
@@ -287,8 +386,8 @@ void ScalingTest::the_chart_opens_at_a_readable_size() {
     QVERIFY2(smallestCentre >= kReadableCentrePixels && smallestCentre < 1e9, qPrintable(measured));
 }
 
-// The real print preview of a reading: Print is a button on its tool bar, shown whole in the
-// dialog, not put away behind the tool bar's overflow arrow.
+// The real print preview of a reading opens within the screen, and Print is a button on its tool
+// bar, shown whole in the dialog, not put away behind the tool bar's overflow arrow.
 void ScalingTest::the_print_preview_keeps_print_in_reach() {
     desktop::WindowSeams seams = recorder->Seams();
     seams.printPreview = nullptr;
@@ -297,7 +396,7 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
     FillKnownGoodReading(real);
     Press(real, "calculateButton");
     QCOMPARE(real.PanelInFront(), desktop::MainWindow::Panel::Result);
-    bool appeared = false, printShown = false;
+    bool appeared = false, printShown = false, fits = false;
     QString why = QStringLiteral("no print preview");
     QTimer poll;
     poll.setInterval(20);
@@ -317,6 +416,8 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
                   .arg(preview->height())
                   .arg(available.width())
                   .arg(available.height());
+        // The dialog and the room its frame needs lie on the screen: its close box is in reach.
+        fits = available.contains(QRect(preview->pos(), preview->size() + kFrame));
         for (QToolBar* bar : preview->findChildren<QToolBar*>()) {
             for (QAction* action : bar->actions()) {
                 if (action->text().remove(u'&') != QStringLiteral("Print")) continue;
@@ -332,6 +433,51 @@ void ScalingTest::the_print_preview_keeps_print_in_reach() {
     poll.stop();
     QVERIFY(appeared);
     QVERIFY2(printShown, qPrintable(why));
+    QVERIFY2(fits, qPrintable(why));
+}
+
+// The day's portions, the conventions dialog and About, with whatever their contents ask for, lie on the
+// screen with room for their frames, and every button of theirs is shown whole within them.
+void ScalingTest::the_other_windows_open_within_the_screen() {
+    FillKnownGoodReading(*window);
+    Control<QAction>(*window, "dayPortionsAction")->trigger();
+    QApplication::processEvents();
+    QVERIFY2(recorder->messages.isEmpty(), qPrintable(recorder->MessageTexts().join(u'|')));
+    auto* day = window->findChild<desktop::DayView*>();
+    QVERIFY(day != nullptr);
+    desktop::ProfileDialog conventions(upagraha::kOriginalProfile, window.get());
+    conventions.show();
+    const std::unique_ptr<QDialog> about(desktop::CreateAboutDialog(window.get()));
+    about->show();
+    const QRect available = window->screen()->availableGeometry();
+    for (QWidget* shown : std::initializer_list<QWidget*>{day, &conventions, about.get()}) {
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QApplication::processEvents();
+        const QRect framed(shown->pos(), shown->size() + kFrame);
+        const QString measured = QStringLiteral("%1 at %2,%3 %4 x %5")
+                                     .arg(QString::fromLatin1(shown->metaObject()->className()))
+                                     .arg(framed.x())
+                                     .arg(framed.y())
+                                     .arg(framed.width())
+                                     .arg(framed.height());
+        QVERIFY2(available.contains(framed), qPrintable(measured));
+        for (const QAbstractButton* button : shown->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible()) continue;
+            QVERIFY2(shown->rect().contains(WindowRect(*button)) && ShownPart(*button) == WindowRect(*button),
+                     qPrintable(measured + QStringLiteral(": ") + button->text()));
+        }
+    }
+    // The conventions' axes all in view on the screen unscaled; scrolled to at twice the scale.
+    const auto* axes = conventions.findChild<QScrollArea*>(QStringLiteral("axesScrollArea"));
+    QVERIFY(axes != nullptr);
+    if (kScale == 1) QCOMPARE(axes->verticalScrollBar()->maximum(), 0);
+    for (const QComboBox* axis : conventions.findChildren<QComboBox*>()) {
+        ScrollIntoView(*axis);
+        QVERIFY2(ShownPart(*axis) == WindowRect(*axis), qPrintable(axis->objectName()));
+    }
+    about->close();
+    conventions.close();
+    day->close();
 }
 
 // The screen is set before the application starts: a 1366 x 768 offscreen display, scaled by two.
