@@ -48,6 +48,8 @@ constexpr reading::TranslatedText kSheetTexts[] = {
     {"Portions of the night", "रात्रि के भाग", "இரவுப் பாகங்கள்"},
     {"Horas of the day", "दिन की होराएँ", "பகல் ஓரைகள்"},
     {"Horas of the night", "रात्रि की होराएँ", "இரவு ஓரைகள்"},
+    {"Choghadiyas of the day", "दिन के चौघड़िया", "பகல் சௌகடியா"},
+    {"Choghadiyas of the night", "रात्रि के चौघड़िया", "இரவு சௌகடியா"},
     {"Rahu Kalam, Yamagandam and Gulika Kalam for %1 %2", "%1 %2 के राहु काल, यमगण्ड और गुलिक काल",
      "%1 %2 இன் ராகு காலம், எமகண்டம், குளிகை காலம்"},
     {"Date", "दिनांक", "தேதி"},
@@ -128,8 +130,7 @@ std::string RisingText(const reading::Rising& rising, Language language) {
 }
 
 std::string ProfileText(const upagraha::ConventionProfile& profile, Language language) {
-    if (language == Language::English) return upagraha::DescribeProfile(profile);
-    return std::string(reading::ProfileTitle(profile.title, language));
+    return reading::ProfileDescription(profile, language);
 }
 
 void SpanJson(JsonWriter& json, const ClockSpan& span) {
@@ -214,10 +215,12 @@ std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& 
         out += Trimmed(line(k + 1, day.horas[k]) + line(k + 13, day.horas[k + 12])) + "\n";
     }
     if (choghadiya) {
-        out += "\n" + Padded("Choghadiyas of the day", 30) + "Choghadiyas of the night\n";
+        out += "\n" + Padded(Say("Choghadiyas of the day", language), 30) +
+               Say("Choghadiyas of the night", language) + "\n";
         for (std::size_t k = 0; k < 8; ++k) {
-            const auto line = [k](const reading::ChoghadiyaSpan& c) {
-                return Padded(std::to_string(k + 1) + "  " + Padded(std::string(reading::ChoghadiyaName(c.name)), 7) +
+            const auto line = [k, language](const reading::ChoghadiyaSpan& c) {
+                return Padded(std::to_string(k + 1) + "  " +
+                                  Padded(std::string(reading::ChoghadiyaName(c.name, language)), 7) +
                                   SpanText(c.span),
                               30);
             };

@@ -30,6 +30,7 @@
 #include "desktop/translations.h"
 #include "desktop/zone_clock.h"
 #include "reading/file_output.h"
+#include "reading/result_summary.h"
 #include "upagraha/language.h"
 #include "upagraha/planet.h"
 
@@ -150,7 +151,7 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
     sheet.heading = {DayView::tr("Place: %1").arg(ShowCoreText(reading::DayPlaceText(place))),
                      ShowCoreText(reading::MonthClockText(month)),
                      DayView::tr("Profile: %1 (%2)")
-                         .arg(ShowCoreText(profile.name), ShowCoreText(upagraha::DescribeProfile(profile)))};
+                         .arg(ShowCoreText(profile.name), ShowCoreText(reading::ProfileDescription(profile, InterfaceLanguage())))};
     sheet.columns = {DayView::tr("Date"),        DayView::tr("Weekday"),    DayView::tr("Sunrise"),
                      DayView::tr("Sunset"),      DayView::tr("Rahu Kalam"), DayView::tr("Yamagandam"),
                      DayView::tr("Gulika Kalam")};
@@ -407,7 +408,7 @@ void DayView::Refresh() {
         const auto& portion = byDay ? day.dayPortions[index] : day.nightPortions[index];
         fill(portionTable, k, name, ShowCoreText(upagraha::LordName(portion.lord, InterfaceLanguage())), portion.span);
         const auto& choghadiya = day.choghadiyas[static_cast<std::size_t>(k)];
-        fill(choghadiyaTable, k, name, ShowCoreText(reading::ChoghadiyaName(choghadiya.name)), choghadiya.span);
+        fill(choghadiyaTable, k, name, ShowCoreText(reading::ChoghadiyaName(choghadiya.name, InterfaceLanguage())), choghadiya.span);
     }
 }
 

@@ -133,6 +133,24 @@ std::string_view ChoghadiyaName(Choghadiya choghadiya) {
     return kNames[static_cast<std::size_t>(choghadiya)];
 }
 
+std::string_view ChoghadiyaName(Choghadiya choghadiya, upagraha::Language language) {
+    // In the order of the enumeration; the terms and their sources are in docs/translations.md.
+    static constexpr std::array<std::string_view, 7> kHindi = {"उद्वेग", "चर", "लाभ", "अमृत", "काल", "शुभ", "रोग"};
+    static constexpr std::array<std::string_view, 7> kTamil = {"உத்வேகம்", "சரம்",  "லாபம்", "அமிர்தம்",
+                                                               "காலம்",     "சுபம்", "ரோகம்"};
+    const auto at = static_cast<std::size_t>(choghadiya);
+    if (at >= kHindi.size()) return {};
+    switch (language) {
+        case upagraha::Language::Hindi:
+            return kHindi[at];
+        case upagraha::Language::Tamil:
+            return kTamil[at];
+        case upagraha::Language::English:
+            break;
+    }
+    return ChoghadiyaName(choghadiya);
+}
+
 Planet ChoghadiyaLord(Choghadiya choghadiya) { return kChoghadiyaLords[static_cast<std::size_t>(choghadiya)]; }
 
 std::array<Choghadiya, 16> ChoghadiyaOrder(int weekday) {

@@ -19,6 +19,7 @@
 #include "astro/birth_moment.h"
 #include "astro/calendar.h"
 #include "astro/units.h"
+#include "upagraha/language.h"
 #include "upagraha/planet.h"
 #include "upagraha/profiles.h"
 
@@ -74,6 +75,8 @@ struct Hora {
 // next one two places back in that order.
 enum class Choghadiya { Udveg, Char, Labh, Amrit, Kaal, Shubh, Rog };
 std::string_view ChoghadiyaName(Choghadiya choghadiya);
+// The name in the language: अमृत, அமிர்தம் for Amrit.
+std::string_view ChoghadiyaName(Choghadiya choghadiya, upagraha::Language language);
 upagraha::Planet ChoghadiyaLord(Choghadiya choghadiya);
 // The 8 of the day, then the 8 of the night.
 std::array<Choghadiya, 16> ChoghadiyaOrder(int weekday);

@@ -148,8 +148,31 @@ constexpr TranslatedText kPhrases[] = {
     {"ghatis", "घटी", "நாழிகை"},
     {"eight-place cycle, nights four places on", "आठ स्थानों का चक्र, रात्रि चार स्थान आगे",
      "எட்டு இடச் சுழற்சி, இரவு நான்கு இடங்கள் முன்னே"},
-    {"eight-place cycle of lords, each night four places on", "स्वामियों के आठ स्थानों के चक्र, प्रत्येक रात्रि चार स्थान आगे",
+    // A profile spelled out axis by axis (the header, the tooltips, the profile dialog, the day
+    // sheets): the lord orders as names (the day's note on Yamaghantaka, under Messages, takes
+    // them after "under"), the point of each upagraha, the Vyatipata rule and the ephemeris.
+    {"eight-place cycle of lords", "स्वामियों का आठ स्थानों का चक्र", "அதிபதிகளின் எட்டு இடச் சுழற்சி"},
+    {"seven lords in weekday order, the eighth portion lordless", "वार क्रम से सात स्वामी, आठवाँ भाग स्वामीहीन",
+     "கிழமை வரிசையில் ஏழு அதிபதிகள், எட்டாவது பாகம் அதிபதியற்றது"},
+    {"eight-place cycle of lords, each night four places on",
+     "स्वामियों का आठ स्थानों का चक्र, प्रत्येक रात्रि चार स्थान आगे",
      "அதிபதிகளின் எட்டு இடச் சுழற்சி, ஒவ்வொரு இரவும் நான்கு இடங்கள் முன்னே"},
+    {"%1 at the start", "भाग के आरंभ में %1", "பாகத் தொடக்கத்தில் %1"},
+    {"%1 at the middle", "भाग के मध्य में %1", "பாக நடுவில் %1"},
+    {"%1 at the end", "भाग के अंत में %1", "பாக முடிவில் %1"},
+    {"%1 by the ghatis", "घटियों से %1", "நாழிகைகளால் %1"},
+    {"every upagraha at the start of its portion", "प्रत्येक उपग्रह अपने भाग के आरंभ में",
+     "ஒவ்வொரு உபகிரகமும் தன் பாகத்தின் தொடக்கத்தில்"},
+    {"every upagraha at the middle of its portion", "प्रत्येक उपग्रह अपने भाग के मध्य में",
+     "ஒவ்வொரு உபகிரகமும் தன் பாகத்தின் நடுவில்"},
+    {"every upagraha at the end of its portion", "प्रत्येक उपग्रह अपने भाग के अंत में",
+     "ஒவ்வொரு உபகிரகமும் தன் பாகத்தின் முடிவில்"},
+    {"the others at the start of their portions", "अन्य अपने भाग के आरंभ में", "மற்றவை தம் பாகங்களின் தொடக்கத்தில்"},
+    {"the others at the middle of their portions", "अन्य अपने भाग के मध्य में", "மற்றவை தம் பாகங்களின் நடுவில்"},
+    {"the others at the end of their portions", "अन्य अपने भाग के अंत में", "மற்றவை தம் பாகங்களின் முடிவில்"},
+    {"Vyatipata at the circle less Dhuma", "व्यतिपात: 360° में से धूम घटाकर",
+     "வியதிபாதன்: 360°-இலிருந்து தூமனைக் கழித்து"},
+    {"Vyatipata at Dhuma plus 53 deg 20'", "व्यतिपात: धूम में 53°20′ जोड़कर", "வியதிபாதன்: தூமனுடன் 53°20′ கூட்டி"},
     // The ephemeris and ayanamsa of a profile other than the original's.
     {"precise ephemeris with Lahiri's ayanamsa", "सूक्ष्म पंचांग, लाहिड़ी अयनांश",
      "துல்லியப் பஞ்சாங்கம், லாஹிரி அயனாம்சம்"},
@@ -157,6 +180,8 @@ constexpr TranslatedText kPhrases[] = {
      "துல்லியப் பஞ்சாங்கம், மூல நிரலின் அயனாம்சம்"},
     {"the original's formulas with Lahiri's ayanamsa", "मूल प्रोग्राम के सूत्र, लाहिड़ी अयनांश",
      "மூல நிரலின் சூத்திரங்கள், லாஹிரி அயனாம்சம்"},
+    {"the original's formulas with the original's ayanamsa", "मूल प्रोग्राम के सूत्र, मूल प्रोग्राम का अयनांश",
+     "மூல நிரலின் சூத்திரங்கள், மூல நிரலின் அயனாம்சம்"},
 };
 
 // Messages the window shows (and the command line prints), whole or with %1 .. %9 for what they
@@ -224,6 +249,8 @@ constexpr TranslatedText kMessages[] = {
      "%2 में यमघण्टक दिन का %1 भाग लेता है; पंचांग का यमगण्ड %3 भाग है।",
      "%2 முறையில் எமகண்டன் பகலின் %1 பாகத்தை எடுக்கிறது; பஞ்சாங்கத்தின் எமகண்டம் %3 பாகம்."},
     {"eight-place cycle of lords", "स्वामियों के आठ स्थानों के चक्र", "அதிபதிகளின் எட்டு இடச் சுழற்சி"},
+    {"eight-place cycle of lords, each night four places on", "स्वामियों के आठ स्थानों के चक्र, प्रत्येक रात्रि चार स्थान आगे",
+     "அதிபதிகளின் எட்டு இடச் சுழற்சி, ஒவ்வொரு இரவும் நான்கு இடங்கள் முன்னே"},
     {"seven lords in weekday order, the eighth portion lordless",
      "वार क्रम के सात स्वामियों (आठवाँ भाग स्वामीहीन)",
      "கிழமை வரிசையில் ஏழு அதிபதிகள் (எட்டாவது பாகம் அதிபதியற்றது)"},
