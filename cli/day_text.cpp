@@ -215,13 +215,12 @@ std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& 
         out += Trimmed(line(k + 1, day.horas[k]) + line(k + 13, day.horas[k + 12])) + "\n";
     }
     if (choghadiya) {
-        out += "\n" + Padded(Say("Choghadiyas of the day", language), 30) +
-               Say("Choghadiyas of the night", language) + "\n";
+        out += "\n" + Padded(Say("Choghadiyas of the day", language), 30) + Say("Choghadiyas of the night", language) +
+               "\n";
         for (std::size_t k = 0; k < 8; ++k) {
             const auto line = [k, language](const reading::ChoghadiyaSpan& c) {
                 return Padded(std::to_string(k + 1) + "  " +
-                                  Padded(std::string(reading::ChoghadiyaName(c.name, language)), 7) +
-                                  SpanText(c.span),
+                                  Padded(std::string(reading::ChoghadiyaName(c.name, language)), 7) + SpanText(c.span),
                               30);
             };
             out += Trimmed(line(day.choghadiyas[k]) + line(day.choghadiyas[k + 8])) + "\n";

@@ -415,7 +415,7 @@ void BirthDataPanel::SetTimeFromGhatis() {
     reading::GhatiConversion conversion;
     const upagraha::ConventionProfile profile = seams.profile ? seams.profile() : upagraha::kOriginalProfile;
     if (auto problem = reading::ApplyGhatis(*time, profile, form, conversion)) {
-        seams.messageBox(ShowCoreText(problem->text), problem->icon);
+        seams.messageBox(ShowCoreMessage(problem->text), problem->icon);
         PointAt(*problem);
         return;
     }

@@ -125,8 +125,8 @@ void ProfileDialog::ShowDescription() {
     QString sentence = ShowCoreText(text);
     if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
     // Hindi closes a sentence with the danda.
-    descriptionLabel->setText(sentence + (InterfaceLanguage() == Language::Hindi ? QStringLiteral("\u0964")
-                                                                                   : QStringLiteral(".")));
+    descriptionLabel->setText(
+        sentence + (InterfaceLanguage() == Language::Hindi ? QStringLiteral("\u0964") : QStringLiteral(".")));
 }
 
 std::optional<ConventionProfile> EditCustomProfile(QWidget* parent, const ConventionProfile& current) {
@@ -248,11 +248,10 @@ void ProfileChoice::ShowProfileNames() {
     for (std::size_t i = 0; i < named.size(); ++i) {
         // The English title's first letter is the access key in every language (as "फ़ाइल (&F)").
         const QString title = ShowCoreText(named[i].title);
-        namedProfileActions[i]->setText(
-            InterfaceLanguage() == Language::English
-                ? QStringLiteral("&") + title
-                : ShowCoreText(reading::ProfileTitle(named[i].title, InterfaceLanguage())) + QStringLiteral(" (&") +
-                      title.left(1) + QLatin1Char(')'));
+        namedProfileActions[i]->setText(InterfaceLanguage() == Language::English
+                                            ? QStringLiteral("&") + title
+                                            : ShowCoreText(reading::ProfileTitle(named[i].title, InterfaceLanguage())) +
+                                                  QStringLiteral(" (&") + title.left(1) + QLatin1Char(')'));
         namedProfileActions[i]->setToolTip(ShowCoreText(reading::ProfileDescription(named[i], InterfaceLanguage())));
     }
 }

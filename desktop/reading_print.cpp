@@ -214,9 +214,7 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
     const auto title = [language](const upagraha::ConventionProfile& profile) {
         return ShowCoreText(reading::ProfileTitle(profile.title, language));
     };
-    const auto message = [language](std::string_view text) {
-        return ShowCoreText(reading::MessageIn(text, language));
-    };
+    const auto message = [language](std::string_view text) { return ShowCoreText(reading::MessageIn(text, language)); };
     QTextBlockFormat newPage;
     newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     cursor.insertBlock(newPage);
@@ -270,23 +268,21 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
             if (!grid.columns[at].upagrahas)
                 cell.insertText(PrintText("refused"), cellText);
             else if (grid.Differs(u, at))
-                cell.insertText(ShowCoreText(upagraha::PositionTextIn(grid.CellText(u, at), language)) +
-                                    QStringLiteral(" *"),
-                                bold);
+                cell.insertText(
+                    ShowCoreText(upagraha::PositionTextIn(grid.CellText(u, at), language)) + QStringLiteral(" *"),
+                    bold);
             else
                 cell.insertText(ShowCoreText(upagraha::PositionTextIn(grid.CellText(u, at), language)), cellText);
         }
     }
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(plainBlock);
-    cursor.insertText(PrintText("* differs from the profile in use (%1).")
-                          .arg(title(grid.columns[grid.inUseColumn].profile)),
-                      plain);
+    cursor.insertText(
+        PrintText("* differs from the profile in use (%1).").arg(title(grid.columns[grid.inUseColumn].profile)), plain);
     for (const reading::GridColumn& column : grid.columns) {
         if (column.upagrahas) continue;
         cursor.insertBlock(plainBlock);
-        cursor.insertText(
-            QStringLiteral("%1: %2").arg(title(column.profile), message(column.message)), plain);
+        cursor.insertText(QStringLiteral("%1: %2").arg(title(column.profile), message(column.message)), plain);
     }
 }
 

@@ -265,8 +265,7 @@ void ResultView::FillComparison() {
         }
     }
     compareTable->resizeColumnsToContents();
-    QString key =
-        tr("* differs from the profile in use (%1).").arg(title(grid.columns[grid.inUseColumn].profile));
+    QString key = tr("* differs from the profile in use (%1).").arg(title(grid.columns[grid.inUseColumn].profile));
     if (!refusals.isEmpty()) key += QLatin1Char('\n') + refusals.join(QLatin1Char('\n'));
     compareKey->setText(key);
 }

@@ -137,7 +137,7 @@ std::string_view ChoghadiyaName(Choghadiya choghadiya, upagraha::Language langua
     // In the order of the enumeration; the terms and their sources are in docs/translations.md.
     static constexpr std::array<std::string_view, 7> kHindi = {"उद्वेग", "चर", "लाभ", "अमृत", "काल", "शुभ", "रोग"};
     static constexpr std::array<std::string_view, 7> kTamil = {"உத்வேகம்", "சரம்",  "லாபம்", "அமிர்தம்",
-                                                               "காலம்",     "சுபம்", "ரோகம்"};
+                                                               "காலம்",   "சுபம்", "ரோகம்"};
     const auto at = static_cast<std::size_t>(choghadiya);
     if (at >= kHindi.size()) return {};
     switch (language) {

@@ -184,7 +184,8 @@ std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagr
     for (std::size_t u = 0; u < profile.points.size(); ++u) {
         if (profile.points[u] == usual) continue;
         if (!exceptions.empty()) exceptions += ", ";
-        exceptions += Say(PointPhrase(profile.points[u]), language, {upagraha::UpagrahaName(static_cast<int>(u), language)});
+        exceptions +=
+            Say(PointPhrase(profile.points[u]), language, {upagraha::UpagrahaName(static_cast<int>(u), language)});
     }
     const std::string_view point = PointText(usual);
     std::string text = Say(LordOrderText(profile.lordOrder), language) + "; ";
