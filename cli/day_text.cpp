@@ -309,7 +309,7 @@ std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayP
     out += Say("Rahu Kalam, Yamagandam and Gulika Kalam for %1 %2", language, {monthName, std::to_string(month.year)}) +
            "\n";
     out += Say("Place: %1", language, {english ? PlaceText(place) : LocalPlaceText(place, language)}) + "\n";
-    out += Say(reading::MonthClockText(month), language) + "\n";
+    out += reading::MessageIn(reading::MonthClockText(month), language) + "\n";
     out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n\n";
     if (english) {
         out += "Date        Weekday    Sunrise Sunset  Rahu Kalam     Yamagandam     Gulika Kalam\n";

@@ -146,11 +146,16 @@ reading::ZoneHistory SystemZoneHistory(const std::string& zoneName) {
 MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPlace& place,
                          const upagraha::ConventionProfile& profile) {
     MonthPage sheet;
-    sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1")
-                      .arg(QLocale().toString(QDate(month.year, month.month, 1), QStringLiteral("MMMM yyyy")));
+    const upagraha::Language language = InterfaceLanguage();
+    const QString monthName =
+        language == upagraha::Language::English
+            ? QLocale().toString(QDate(month.year, month.month, 1), QStringLiteral("MMMM yyyy"))
+            : ShowCoreText(upagraha::MonthName(month.month - 1, language)) + QLatin1Char(' ') +
+                  QString::number(month.year);
+    sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1").arg(monthName);
     sheet.heading = {
-        DayView::tr("Place: %1").arg(ShowCoreText(reading::DayPlaceText(place))),
-        ShowCoreText(reading::MonthClockText(month)),
+        DayView::tr("Place: %1").arg(ShowCoreMessage(reading::DayPlaceText(place))),
+        ShowCoreMessage(reading::MonthClockText(month)),
         DayView::tr("Profile: %1 (%2)")
             .arg(ShowCoreText(profile.name), ShowCoreText(reading::ProfileDescription(profile, InterfaceLanguage())))};
     sheet.columns = {DayView::tr("Date"),        DayView::tr("Weekday"),    DayView::tr("Sunrise"),

@@ -74,6 +74,10 @@ HelpWindow::HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> webOpe
     helpBrowser->setSource(page);
 }
 
+void HelpWindow::ShowPage(const QUrl& page) {
+    if (helpBrowser->source() != page) helpBrowser->setSource(page);
+}
+
 void HelpWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     FitPictures();

@@ -21,6 +21,8 @@ class HelpWindow : public QDialog {
 public:
     // `openWeb` opens an address in the browser and tells whether it could.
     HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> openWeb, QWidget* parent);
+    // Shows the page (the help in another language) unless it is the one shown.
+    void ShowPage(const QUrl& page);
 
     QTextBrowser* Browser() const { return helpBrowser; }
 

@@ -686,6 +686,8 @@ void MainWindow::OpenOnlineHelp() {
                 return false;
             },
             this);
+    } else {
+        help->ShowPage(*page);
     }
     help->show();
     help->raise();
