@@ -147,11 +147,10 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
                          const upagraha::ConventionProfile& profile) {
     MonthPage sheet;
     const upagraha::Language language = InterfaceLanguage();
-    const QString monthName =
-        language == upagraha::Language::English
-            ? QLocale().toString(QDate(month.year, month.month, 1), QStringLiteral("MMMM yyyy"))
-            : ShowCoreText(upagraha::MonthName(month.month - 1, language)) + QLatin1Char(' ') +
-                  QString::number(month.year);
+    const QString monthName = language == upagraha::Language::English
+                                  ? QLocale().toString(QDate(month.year, month.month, 1), QStringLiteral("MMMM yyyy"))
+                                  : ShowCoreText(upagraha::MonthName(month.month - 1, language)) + QLatin1Char(' ') +
+                                        QString::number(month.year);
     sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1").arg(monthName);
     sheet.heading = {
         DayView::tr("Place: %1").arg(ShowCoreMessage(reading::DayPlaceText(place))),

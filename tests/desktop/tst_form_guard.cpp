@@ -13,8 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
