@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -323,6 +324,13 @@ void ResultView::changeEvent(QEvent* event) {
         chartStyleCombo->setItemText(0, tr("South Indian"));
         chartStyleCombo->setItemText(1, tr("North Indian"));
         chartStyleCombo->setToolTip(tr("Chart style"));
+        // The list measures its entries again (a combo box keeps the sizes of its first entries
+        // until its style changes), and the tabs make room for its new width now, though it is
+        // hidden behind another tab.
+        QEvent remeasure(QEvent::StyleChange);
+        QCoreApplication::sendEvent(chartStyleCombo, &remeasure);
+        QEvent relayout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(resultTabs, &relayout);
         if (onScreen) {
             onScreen->report = upagraha::BuildReport(onScreen->upagrahas, InterfaceLanguage());
             // The grahas' section, as the calculation adds it when the reading has them.

@@ -194,7 +194,12 @@ void ScalingTest::every_control_is_reachable_and_whole() {
     const auto backToEnglish = qScopeGuard([&choose] { choose(QStringLiteral("en")); });
     choose(language);
     if (minimumSize) {
-        window->resize(window->minimumSizeHint());
+        // A caption that wraps may ask for less once the window is narrower (the Hindi form does):
+        // the window is shrunk until it takes the size it asks for.
+        for (int step = 0; step < 3 && window->size() != window->minimumSizeHint(); ++step) {
+            window->resize(window->minimumSizeHint());
+            QApplication::processEvents();
+        }
         QTRY_COMPARE(window->size(), window->minimumSizeHint());
     }
     for (const char* name : kFormControls) {
