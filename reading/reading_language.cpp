@@ -544,6 +544,12 @@ bool HasPlaceholder(std::string_view text) {
 // each item of the list): a few levels are all the program writes.
 constexpr int kMaxNesting = 8;
 
+// True for a text in double quotes with none inside, as astro::QuotedForMessage writes a name.
+bool IsQuoted(std::string_view text) {
+    return text.size() >= 2 && text.front() == '"' && text.back() == '"' &&
+           text.substr(1, text.size() - 2).find('"') == std::string_view::npos;
+}
+
 // A name of an upagraha or a sign, as a part of a message writes it, in the language; empty for
 // any other text.
 std::string_view NameIn(std::string_view english, Language language) {
@@ -570,9 +576,10 @@ std::string MessageAt(std::string_view english, Language language, int depth) {
             std::array<std::string, 9> local;
             for (std::size_t k = 0; k < captures.size(); ++k) {
                 if (captures[k].empty()) continue;
-                // A part in double quotes ("latitude") is a file's own word and stays as it is.
+                // A part in double quotes (a file's name, "latitude") is a file's own word and stays
+                // as it is, whatever words it holds.
                 const char quoted[] = {'"', '%', static_cast<char>('1' + k), '"', '\0'};
-                local[k] = entry.english.find(quoted) != std::string_view::npos
+                local[k] = entry.english.find(quoted) != std::string_view::npos || IsQuoted(captures[k])
                                ? std::string(captures[k])
                                : MessageAt(captures[k], language, depth + 1);
             }

@@ -15,6 +15,7 @@
 #include "reading/convention_grid.h"
 #include "reading/day_portions.h"
 #include "reading/jhd_file.h"
+#include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
 #include "reading/reading_language.h"
 #include "reading/result_summary.h"
@@ -363,6 +364,16 @@ TEST(MessageIn, writes_the_file_messages_in_the_language) {
         reading::BirthForm cut = NewDelhiForm();
         cut.name = "Asha \xE0\xA4";
         messages.push_back(reading::CheckVelaTexts(cut).value_or(reading::UserMessage{}).text);
+    }
+    // A file's name is carried whole, whatever words of the messages it holds.
+    const std::string odd = "/nonexistent-folder/Line 2 (day): Asha and Ravi; Kaala from the 3rd.jhd";
+    reading::BirthForm unread;
+    const auto missing = reading::OpenJhdFile(odd, unread);
+    ASSERT_TRUE(missing);
+    for (const Language language : {Language::Hindi, Language::Tamil}) {
+        const std::string local = reading::MessageIn(missing->text, language);
+        EXPECT_NE(local.find(odd), std::string::npos) << local;
+        EXPECT_TRUE(HasScriptOf(local, language)) << local;
     }
     for (const Language language : {Language::Hindi, Language::Tamil}) {
         for (const std::string& message : messages) {
