@@ -183,6 +183,17 @@ void BirthDataPanel::RetranslateAddedControls() {
            "1 pala = 24 seconds)"));
     ghatisButton->setText(tr("Set Time"));
     if (zoneCombo->count() > kOtherOffsetEntry) zoneCombo->setItemText(kOtherOffsetEntry, OtherOffsetText());
+    ShowMonthNames();
+}
+
+void BirthDataPanel::ShowMonthNames() {
+    // The months in the language of the user interface; the form reads the month by its place.
+    const reading::ListEntries& lists = reading::FormListEntries();
+    const upagraha::Language language = InterfaceLanguage();
+    for (int month = 0; month < monthCombo->count() && month < static_cast<int>(lists.months.size()); ++month)
+        monthCombo->setItemText(month, language == upagraha::Language::English
+                                           ? ShowCoreText(lists.months[static_cast<std::size_t>(month)])
+                                           : ShowCoreText(upagraha::MonthName(month, language)));
 }
 
 QString BirthDataPanel::OtherOffsetText() { return tr("Another offset (\u00B1HH:MM:SS)"); }
@@ -239,6 +250,7 @@ void BirthDataPanel::LoadForm() {
     const reading::ListEntries& lists = reading::FormListEntries();
     FillList(dayCombo, lists.days);
     FillList(monthCombo, lists.months);
+    ShowMonthNames();
     FillList(yearCombo, lists.years);
     FillList(hourCombo, lists.hours);
     FillList(minuteCombo, lists.minutes);

@@ -375,7 +375,7 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
         QFont italic = PrintFont(kBodyPoints);
         italic.setItalic(true);
         painter.setFont(italic);
-        const QString warning = ShowCoreText(reading::kFarNorthWarning);
+        const QString warning = ShowCoreText(reading::MessageIn(reading::kFarNorthWarning, reading.language));
         const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
         const QRectF needed = painter.boundingRect(QRectF(page.left(), y, page.width(), page.height()), flags, warning);
         painter.drawText(QRectF(page.left(), y, page.width(), needed.height()), flags, warning);
