@@ -23,7 +23,6 @@ using upagraha::Language;
 constexpr reading::TranslatedText kSheetTexts[] = {
     {"Day portions for %1", "%1 के दिन के भाग", "%1 நாளின் பாகங்கள்"},
     {"Place: %1", "स्थान: %1", "இடம்: %1"},
-    {"zone %1", "समय क्षेत्र %1", "நேர மண்டலம் %1"},
     {"Profile: %1 (%2)", "पद्धति: %1 (%2)", "முறை: %1 (%2)"},
     {"Daylight saving: on for every day as given (clock one hour ahead of the zone)",
      "ग्रीष्मकालीन समय: दिए अनुसार हर दिन लागू (घड़ी समय क्षेत्र से एक घंटा आगे)",
@@ -90,24 +89,6 @@ std::string LongDateText(const astro::CivilDate& date, int weekday, Language lan
            std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " + std::to_string(date.year);
 }
 
-// "28°37′ उत्तर, 77°13′ पूर्व, समय क्षेत्र +05:30" in Hindi or Tamil.
-std::string LocalPlaceText(const reading::DayPlace& place, Language language) {
-    std::string latitude;
-    astro::AppendDegreesMinutes(latitude, place.latDegrees, place.latMinutes);
-    std::string longitude;
-    astro::AppendDegreesMinutes(longitude, place.lonDegrees, place.lonMinutes);
-    const int seconds = place.zone.secondsEast;
-    std::string offset = reading::OffsetTextOfMinutes(seconds / 60);
-    if (seconds % 60 != 0) {
-        char text[8];
-        std::snprintf(text, sizeof text, ":%02d", std::abs(seconds % 60));
-        offset += text;
-    }
-    return reading::Say(place.south ? "%1 S" : "%1 N", language, {latitude}) + ", " +
-           reading::Say(place.east ? "%1 E" : "%1 W", language, {longitude}) + ", " +
-           Say("zone %1", language, {offset});
-}
-
 std::string PlaceText(const reading::DayPlace& place) { return reading::DayPlaceText(place); }
 
 // Padded to a width in characters as the screen shows them (the em dash of the lordless portion is
@@ -170,10 +151,9 @@ void HeaderJson(JsonWriter& json, const reading::DayPlace& place, const upagraha
 
 std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& place,
                          const upagraha::ConventionProfile& profile, bool choghadiya, Language language) {
-    const bool english = language == Language::English;
     std::string out;
     out += Say("Day portions for %1", language, {LongDateText(day.date, day.weekday, language)}) + "\n";
-    out += Say("Place: %1", language, {english ? PlaceText(place) : LocalPlaceText(place, language)}) + "\n";
+    out += Say("Place: %1", language, {reading::DayPlaceText(place, language)}) + "\n";
     out += Say(reading::DstText(place.dst), language) + "\n";
     out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n";
     out += Say("Sunrise %1   Sunset %2   Next sunrise %3", language,
@@ -308,7 +288,7 @@ std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayP
     std::string out;
     out += Say("Rahu Kalam, Yamagandam and Gulika Kalam for %1 %2", language, {monthName, std::to_string(month.year)}) +
            "\n";
-    out += Say("Place: %1", language, {english ? PlaceText(place) : LocalPlaceText(place, language)}) + "\n";
+    out += Say("Place: %1", language, {reading::DayPlaceText(place, language)}) + "\n";
     out += reading::MessageIn(reading::MonthClockText(month), language) + "\n";
     out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n\n";
     if (english) {

@@ -153,7 +153,7 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
                                         QString::number(month.year);
     sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1").arg(monthName);
     sheet.heading = {
-        DayView::tr("Place: %1").arg(ShowCoreMessage(reading::DayPlaceText(place))),
+        DayView::tr("Place: %1").arg(ShowCoreText(reading::DayPlaceText(place, language))),
         ShowCoreMessage(reading::MonthClockText(month)),
         DayView::tr("Profile: %1 (%2)")
             .arg(ShowCoreText(profile.name), ShowCoreText(reading::ProfileDescription(profile, InterfaceLanguage())))};
