@@ -28,6 +28,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A new language: the title, and the bundled page in that language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void FollowHelpLink(const QUrl& url);

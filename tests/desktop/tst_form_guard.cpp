@@ -377,6 +377,9 @@ void FormGuardTest::help_comes_in_the_language_of_the_window() {
         QVERIFY2(text.contains(language.names), language.action);
         QCOMPARE(window->findChildren<desktop::HelpWindow*>().size(), 1);
     }
+    // A help window left open follows the language chosen.
+    Control<QAction>(W(), "languageAction_ta")->trigger();
+    QTRY_VERIFY(window->findChild<desktop::HelpWindow*>()->Browser()->toPlainText().contains(languages[1].heading));
     QVERIFY(recorder->openedUrls.isEmpty());
     QVERIFY(recorder->messages.isEmpty());
 }
