@@ -23,7 +23,6 @@ using upagraha::Language;
 constexpr reading::TranslatedText kSheetTexts[] = {
     {"Day portions for %1", "%1 के दिन के भाग", "%1 நாளின் பாகங்கள்"},
     {"Place: %1", "स्थान: %1", "இடம்: %1"},
-    {"zone %1", "समय क्षेत्र %1", "நேர மண்டலம் %1"},
     {"Profile: %1 (%2)", "पद्धति: %1 (%2)", "முறை: %1 (%2)"},
     {"Daylight saving: on for every day as given (clock one hour ahead of the zone)",
      "ग्रीष्मकालीन समय: दिए अनुसार हर दिन लागू (घड़ी समय क्षेत्र से एक घंटा आगे)",
@@ -48,6 +47,8 @@ constexpr reading::TranslatedText kSheetTexts[] = {
     {"Portions of the night", "रात्रि के भाग", "இரவுப் பாகங்கள்"},
     {"Horas of the day", "दिन की होराएँ", "பகல் ஓரைகள்"},
     {"Horas of the night", "रात्रि की होराएँ", "இரவு ஓரைகள்"},
+    {"Choghadiyas of the day", "दिन के चौघड़िया", "பகல் சௌகடியா"},
+    {"Choghadiyas of the night", "रात्रि के चौघड़िया", "இரவு சௌகடியா"},
     {"Rahu Kalam, Yamagandam and Gulika Kalam for %1 %2", "%1 %2 के राहु काल, यमगण्ड और गुलिक काल",
      "%1 %2 இன் ராகு காலம், எமகண்டம், குளிகை காலம்"},
     {"Date", "दिनांक", "தேதி"},
@@ -88,24 +89,6 @@ std::string LongDateText(const astro::CivilDate& date, int weekday, Language lan
            std::string(kMonths[static_cast<std::size_t>(date.month - 1)]) + " " + std::to_string(date.year);
 }
 
-// "28°37′ उत्तर, 77°13′ पूर्व, समय क्षेत्र +05:30" in Hindi or Tamil.
-std::string LocalPlaceText(const reading::DayPlace& place, Language language) {
-    std::string latitude;
-    astro::AppendDegreesMinutes(latitude, place.latDegrees, place.latMinutes);
-    std::string longitude;
-    astro::AppendDegreesMinutes(longitude, place.lonDegrees, place.lonMinutes);
-    const int seconds = place.zone.secondsEast;
-    std::string offset = reading::OffsetTextOfMinutes(seconds / 60);
-    if (seconds % 60 != 0) {
-        char text[8];
-        std::snprintf(text, sizeof text, ":%02d", std::abs(seconds % 60));
-        offset += text;
-    }
-    return reading::Say(place.south ? "%1 S" : "%1 N", language, {latitude}) + ", " +
-           reading::Say(place.east ? "%1 E" : "%1 W", language, {longitude}) + ", " +
-           Say("zone %1", language, {offset});
-}
-
 std::string PlaceText(const reading::DayPlace& place) { return reading::DayPlaceText(place); }
 
 // Padded to a width in characters as the screen shows them (the em dash of the lordless portion is
@@ -128,8 +111,7 @@ std::string RisingText(const reading::Rising& rising, Language language) {
 }
 
 std::string ProfileText(const upagraha::ConventionProfile& profile, Language language) {
-    if (language == Language::English) return upagraha::DescribeProfile(profile);
-    return std::string(reading::ProfileTitle(profile.title, language));
+    return reading::ProfileDescription(profile, language);
 }
 
 void SpanJson(JsonWriter& json, const ClockSpan& span) {
@@ -169,10 +151,9 @@ void HeaderJson(JsonWriter& json, const reading::DayPlace& place, const upagraha
 
 std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& place,
                          const upagraha::ConventionProfile& profile, bool choghadiya, Language language) {
-    const bool english = language == Language::English;
     std::string out;
     out += Say("Day portions for %1", language, {LongDateText(day.date, day.weekday, language)}) + "\n";
-    out += Say("Place: %1", language, {english ? PlaceText(place) : LocalPlaceText(place, language)}) + "\n";
+    out += Say("Place: %1", language, {reading::DayPlaceText(place, language)}) + "\n";
     out += Say(reading::DstText(place.dst), language) + "\n";
     out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n";
     out += Say("Sunrise %1   Sunset %2   Next sunrise %3", language,
@@ -214,11 +195,12 @@ std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& 
         out += Trimmed(line(k + 1, day.horas[k]) + line(k + 13, day.horas[k + 12])) + "\n";
     }
     if (choghadiya) {
-        out += "\n" + Padded("Choghadiyas of the day", 30) + "Choghadiyas of the night\n";
+        out += "\n" + Padded(Say("Choghadiyas of the day", language), 30) + Say("Choghadiyas of the night", language) +
+               "\n";
         for (std::size_t k = 0; k < 8; ++k) {
-            const auto line = [k](const reading::ChoghadiyaSpan& c) {
-                return Padded(std::to_string(k + 1) + "  " + Padded(std::string(reading::ChoghadiyaName(c.name)), 7) +
-                                  SpanText(c.span),
+            const auto line = [k, language](const reading::ChoghadiyaSpan& c) {
+                return Padded(std::to_string(k + 1) + "  " +
+                                  Padded(std::string(reading::ChoghadiyaName(c.name, language)), 7) + SpanText(c.span),
                               30);
             };
             out += Trimmed(line(day.choghadiyas[k]) + line(day.choghadiyas[k + 8])) + "\n";
@@ -306,8 +288,8 @@ std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayP
     std::string out;
     out += Say("Rahu Kalam, Yamagandam and Gulika Kalam for %1 %2", language, {monthName, std::to_string(month.year)}) +
            "\n";
-    out += Say("Place: %1", language, {english ? PlaceText(place) : LocalPlaceText(place, language)}) + "\n";
-    out += Say(reading::MonthClockText(month), language) + "\n";
+    out += Say("Place: %1", language, {reading::DayPlaceText(place, language)}) + "\n";
+    out += reading::MessageIn(reading::MonthClockText(month), language) + "\n";
     out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n\n";
     if (english) {
         out += "Date        Weekday    Sunrise Sunset  Rahu Kalam     Yamagandam     Gulika Kalam\n";

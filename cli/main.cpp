@@ -131,15 +131,16 @@ int ListProfiles() {
 }
 
 // The same birth under every preset and the profile in use, side by side.
-int RunComparison(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json) {
+int RunComparison(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json,
+                  upagraha::Language language) {
     reading::Reading state;
     const auto outcome = reading::RunCalculation(form, profile, state, reading::CalculationRequest{false});
     if (!outcome.Succeeded()) {
-        std::cerr << outcome.message->text << '\n';
+        std::cerr << reading::MessageIn(outcome.message->text, language) << '\n';
         return kExitRefused;
     }
     const reading::ConventionGrid grid = reading::CompareProfiles(form, profile);
-    std::cout << (json ? cli::ConventionGridJson(grid) + "\n" : reading::ConventionGridText(grid));
+    std::cout << (json ? cli::ConventionGridJson(grid) + "\n" : reading::ConventionGridText(grid, language));
     return Finish(0);
 }
 
@@ -238,8 +239,8 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
                bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
                std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift) {
-    if (compareProfiles) return RunComparison(form, profile, json);
     const upagraha::Language language = local.value_or(upagraha::Language::English);
+    if (compareProfiles) return RunComparison(form, profile, json, language);
     reading::Reading state;
     reading::CalculationRequest request;
     request.grahas = grahas;
@@ -258,7 +259,7 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
                            ? reading::SaveJhdFile(savePath, state)
                            : reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift);
         if (problem) {
-            std::cerr << problem->text << '\n';
+            std::cerr << reading::MessageIn(problem->text, language) << '\n';
             status = kExitRefused;
         }
     }
@@ -554,7 +555,7 @@ int main(int argc, char** argv) {
         auto problem = reading::HasVelaFileName(readingPath) ? reading::OpenVelaFile(readingPath, form, fileProfile)
                                                              : reading::OpenJhdFile(readingPath, form);
         if (problem) {
-            std::cerr << problem->text << '\n';
+            std::cerr << reading::MessageIn(problem->text, *language) << '\n';
             return kExitRefused;
         }
         // The profile saved with a .vela reading, unless --profile names another.
@@ -573,13 +574,13 @@ int main(int argc, char** argv) {
     if (hasFile) {
         reading::OpenedReading opened;
         if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) {
-            std::cerr << problem->text << '\n';
+            std::cerr << reading::MessageIn(problem->text, *language) << '\n';
             return kExitRefused;
         }
         // The window would calculate with what its form held before; here that is nothing the
         // file says, so a line that could not be read refuses the reading.
         if (!opened.unreadLines.empty()) {
-            std::cerr << reading::UnreadLinesRefusal(opened).text << '\n';
+            std::cerr << reading::MessageIn(reading::UnreadLinesRefusal(opened).text, *language) << '\n';
             return kExitRefused;
         }
         return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local,
@@ -591,7 +592,7 @@ int main(int argc, char** argv) {
     notation.dstText = dst ? "true" : "false";
     if (auto problem = cli::FillBirthForm(notation, form)) {
         if (problem->refusal) {
-            std::cerr << problem->text << " (--" << problem->field << ")\n";
+            std::cerr << reading::MessageIn(problem->text, *language) << " (--" << problem->field << ")\n";
             return kExitRefused;
         }
         return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
@@ -603,7 +604,7 @@ int main(int argc, char** argv) {
                               " is not ghatis and palas written GG.PP (0 to 59 each), such as 9.38");
         reading::GhatiConversion conversion;
         if (auto problem = reading::ApplyGhatis(*ghatis, profile, form, conversion)) {
-            std::cerr << problem->text << '\n';
+            std::cerr << reading::MessageIn(problem->text, *language) << '\n';
             return kExitRefused;
         }
         (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";

@@ -185,6 +185,17 @@ void BirthDataPanel::RetranslateAddedControls() {
            "1 pala = 24 seconds)"));
     ghatisButton->setText(tr("Set Time"));
     if (zoneCombo->count() > kOtherOffsetEntry) zoneCombo->setItemText(kOtherOffsetEntry, OtherOffsetText());
+    ShowMonthNames();
+}
+
+void BirthDataPanel::ShowMonthNames() {
+    // The months in the language of the user interface; the form reads the month by its place.
+    const reading::ListEntries& lists = reading::FormListEntries();
+    const upagraha::Language language = InterfaceLanguage();
+    for (int month = 0; month < monthCombo->count() && month < static_cast<int>(lists.months.size()); ++month)
+        monthCombo->setItemText(month, language == upagraha::Language::English
+                                           ? ShowCoreText(lists.months[static_cast<std::size_t>(month)])
+                                           : ShowCoreText(upagraha::MonthName(month, language)));
 }
 
 QString BirthDataPanel::OtherOffsetText() { return tr("Another offset (\u00B1HH:MM:SS)"); }
@@ -241,6 +252,7 @@ void BirthDataPanel::LoadForm() {
     const reading::ListEntries& lists = reading::FormListEntries();
     FillList(dayCombo, lists.days);
     FillList(monthCombo, lists.months);
+    ShowMonthNames();
     FillList(yearCombo, lists.years);
     FillList(hourCombo, lists.hours);
     FillList(minuteCombo, lists.minutes);
@@ -417,7 +429,7 @@ void BirthDataPanel::SetTimeFromGhatis() {
     reading::GhatiConversion conversion;
     const upagraha::ConventionProfile profile = seams.profile ? seams.profile() : upagraha::kOriginalProfile;
     if (auto problem = reading::ApplyGhatis(*time, profile, form, conversion)) {
-        seams.messageBox(ShowCoreText(problem->text), problem->icon);
+        seams.messageBox(ShowCoreMessage(problem->text), problem->icon);
         PointAt(*problem);
         return;
     }

@@ -115,6 +115,7 @@ private:
     // Seconds of arc after each minute box, for places given to the second.
     void AddSecondsBoxes();
     void RetranslateAddedControls();
+    void ShowMonthNames();
     static QString OtherOffsetText();
     // ApplyPlace writes only the place boxes and directions.
     void ApplyPlace(const reading::BirthForm& form);

@@ -30,6 +30,7 @@
 #include "desktop/translations.h"
 #include "desktop/zone_clock.h"
 #include "reading/file_output.h"
+#include "reading/result_summary.h"
 #include "upagraha/language.h"
 #include "upagraha/planet.h"
 
@@ -145,20 +146,25 @@ reading::ZoneHistory SystemZoneHistory(const std::string& zoneName) {
 MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPlace& place,
                          const upagraha::ConventionProfile& profile) {
     MonthPage sheet;
-    sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1")
-                      .arg(QLocale().toString(QDate(month.year, month.month, 1), QStringLiteral("MMMM yyyy")));
-    sheet.heading = {DayView::tr("Place: %1").arg(ShowCoreText(reading::DayPlaceText(place))),
-                     ShowCoreText(reading::MonthClockText(month)),
-                     DayView::tr("Profile: %1 (%2)")
-                         .arg(ShowCoreText(profile.name), ShowCoreText(upagraha::DescribeProfile(profile)))};
+    const upagraha::Language language = InterfaceLanguage();
+    const QString monthName = language == upagraha::Language::English
+                                  ? QLocale().toString(QDate(month.year, month.month, 1), QStringLiteral("MMMM yyyy"))
+                                  : ShowCoreText(upagraha::MonthName(month.month - 1, language)) + QLatin1Char(' ') +
+                                        QString::number(month.year);
+    sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1").arg(monthName);
+    sheet.heading = {
+        DayView::tr("Place: %1").arg(ShowCoreText(reading::DayPlaceText(place, language))),
+        ShowCoreMessage(reading::MonthClockText(month)),
+        DayView::tr("Profile: %1 (%2)")
+            .arg(ShowCoreText(profile.name), ShowCoreText(reading::ProfileDescription(profile, InterfaceLanguage())))};
     sheet.columns = {DayView::tr("Date"),        DayView::tr("Weekday"),    DayView::tr("Sunrise"),
                      DayView::tr("Sunset"),      DayView::tr("Rahu Kalam"), DayView::tr("Yamagandam"),
                      DayView::tr("Gulika Kalam")};
     for (const auto& line : month.lines) {
         QStringList row = {QDate(line.date.year, line.date.month, line.date.day).toString(Qt::ISODate),
-                           ShowCoreText(reading::WeekdayName(line.weekday))};
+                           ShowCoreText(upagraha::WeekdayName(line.weekday, InterfaceLanguage()))};
         if (line.message) {
-            row << ShowCoreText(*line.message);
+            row << ShowCoreMessage(*line.message);
         } else {
             row << Clock(line.sunrise) << Clock(line.sunset) << Span(line.periods.rahuKalam)
                 << Span(line.periods.yamagandam) << Span(line.periods.gulikaKalam);
@@ -410,7 +416,8 @@ void DayView::Refresh() {
         const auto& portion = byDay ? day.dayPortions[index] : day.nightPortions[index];
         fill(portionTable, k, name, ShowCoreText(upagraha::LordName(portion.lord, InterfaceLanguage())), portion.span);
         const auto& choghadiya = day.choghadiyas[static_cast<std::size_t>(k)];
-        fill(choghadiyaTable, k, name, ShowCoreText(reading::ChoghadiyaName(choghadiya.name)), choghadiya.span);
+        fill(choghadiyaTable, k, name, ShowCoreText(reading::ChoghadiyaName(choghadiya.name, InterfaceLanguage())),
+             choghadiya.span);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "desktop/help_window.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/web_pages.h"
 #include "vela_version.h"
 
 namespace vela::desktop {
@@ -72,6 +74,21 @@ HelpWindow::HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> webOpe
         resize(size);
     }
     helpBrowser->setSource(page);
+}
+
+void HelpWindow::ShowPage(const QUrl& page) {
+    if (helpBrowser->source() != page) helpBrowser->setSource(page);
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("%1 Help").arg(QString::fromUtf8(kAppTitle)));
+        // The bundled page follows the language; a page shown from elsewhere stays.
+        const QString shown = helpBrowser->source().adjusted(QUrl::RemoveFragment).fileName();
+        if (shown.startsWith(QStringLiteral("help")) && shown.endsWith(QStringLiteral(".html")))
+            if (const auto page = LocalHelpPage()) ShowPage(*page);
+    }
+    QDialog::changeEvent(event);
 }
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {

@@ -21,11 +21,15 @@ class HelpWindow : public QDialog {
 public:
     // `openWeb` opens an address in the browser and tells whether it could.
     HelpWindow(const QUrl& page, std::function<bool(const QUrl&)> openWeb, QWidget* parent);
+    // Shows the page (the help in another language) unless it is the one shown.
+    void ShowPage(const QUrl& page);
 
     QTextBrowser* Browser() const { return helpBrowser; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A new language: the title, and the bundled page in that language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void FollowHelpLink(const QUrl& url);

@@ -526,7 +526,7 @@ bool MainWindow::SaveReading() {
     if (whyVela && reading::HasReadingFileName(NativePath(proposed)))
         proposed = proposed.left(proposed.size() - 3) + suffix;
     const QString title =
-        whyVela ? tr("%1 \u2014 saved as .vela: %2").arg(QString::fromUtf8(kAppTitle), ShowCoreText(*whyVela))
+        whyVela ? tr("%1 \u2014 saved as .vela: %2").arg(QString::fromUtf8(kAppTitle), ShowCoreMessage(*whyVela))
                 : QString::fromUtf8(kAppTitle);
     const FileDialogRequest request{
         FileDialogRequest::Kind::Save, title, ReadingFilters(whyVela.has_value()), suffix, proposed,
@@ -705,6 +705,8 @@ void MainWindow::OpenOnlineHelp() {
                 return false;
             },
             this);
+    } else {
+        help->ShowPage(*page);
     }
     help->show();
     help->raise();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "desktop/core_text.h"
+#include "reading/result_summary.h"
 
 namespace vela::desktop {
 
@@ -33,12 +34,13 @@ constexpr QSize kFrameAllowance(16, 40);
 // Maandi's row: the only upagraha that may rise by the ghati rule.
 constexpr std::size_t kMaandiIndex = upagraha::kUpagrahaNames.size() - 1;
 
-// A list whose positions are the values of an enumeration, 0 upwards.
+// A list whose positions are the values of an enumeration, 0 upwards; the core's English words
+// for the values, shown in the language of the user interface.
 template <class Enum>
 QComboBox* EnumList(QWidget* parent, const char* name, const std::vector<std::string_view>& texts, Enum value) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    for (const std::string_view text : texts) list->addItem(ShowCoreText(text));
+    for (const std::string_view text : texts) list->addItem(ShowCoreText(reading::Say(text, InterfaceLanguage())));
     list->setCurrentIndex(static_cast<int>(value));
     return list;
 }
@@ -65,7 +67,9 @@ ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) 
         // Maandi alone may also rise by the ghati rule.
         if (u == kMaandiIndex) points.push_back(PointText(PortionPoint::Ghatis));
         pointCombo[u] = EnumList(this, name.c_str(), points, initial.points[u]);
-        form->addRow(tr("%1 at the").arg(ShowCoreText(upagraha::kUpagrahaNames[u])), pointCombo[u]);
+        form->addRow(
+            tr("%1 at the").arg(ShowCoreText(upagraha::UpagrahaName(static_cast<int>(u), InterfaceLanguage()))),
+            pointCombo[u]);
     }
     sunriseCombo = EnumList(
         this, "sunriseCombo",
@@ -141,11 +145,13 @@ ConventionProfile ProfileDialog::Profile() const {
 }
 
 void ProfileDialog::ShowDescription() {
-    const std::string text = DescribeProfile(Profile());
+    const std::string text = reading::ProfileDescription(Profile(), InterfaceLanguage());
     // Capitalised and closed, as a sentence under the settings.
     QString sentence = ShowCoreText(text);
     if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
-    descriptionLabel->setText(sentence + QLatin1Char('.'));
+    // Hindi closes a sentence with the danda.
+    descriptionLabel->setText(
+        sentence + (InterfaceLanguage() == Language::Hindi ? QStringLiteral("\u0964") : QStringLiteral(".")));
 }
 
 std::optional<ConventionProfile> EditCustomProfile(QWidget* parent, const ConventionProfile& current) {
@@ -168,10 +174,9 @@ ProfileChoice::ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& parent
     grpProfiles->setExclusive(true);
     const auto& named = ListedProfiles();
     for (std::size_t i = 0; i < named.size(); ++i) {
-        QAction* action = conventionsMenu->addAction(QStringLiteral("&") + ShowCoreText(named[i].title));
+        QAction* action = conventionsMenu->addAction(QString());
         action->setObjectName(QStringLiteral("profileAction_") + Q(named[i].name));
         action->setCheckable(true);
-        action->setToolTip(ShowCoreText(DescribeProfile(named[i])));
         grpProfiles->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { Choose(ListedProfiles()[i]); });
         namedProfileActions[i] = action;
@@ -193,6 +198,7 @@ ProfileChoice::ProfileChoice(QMenuBar& menuBar, QAction* before, QWidget& parent
     connect(includeComparisonAction, &QAction::toggled, this,
             [](bool checked) { Settings().setValue(QString::fromLatin1(kPrintComparisonKey), checked); });
     menuBar.insertMenu(before, conventionsMenu);
+    ShowProfileNames();
 
     Recall();
     CheckActionOfProfile();
@@ -224,7 +230,7 @@ void ProfileChoice::CheckActionOfProfile() {
     for (std::size_t i = 0; i < named.size(); ++i)
         if (named[i] == profile) namedProfileActions[i]->setChecked(true);
     if (profile.name == kCustomName) customProfileAction->setChecked(true);
-    customProfileAction->setToolTip(ShowCoreText(DescribeProfile(custom)));
+    customProfileAction->setToolTip(ShowCoreText(reading::ProfileDescription(custom, InterfaceLanguage())));
 }
 
 void ProfileChoice::Remember() const {
@@ -238,7 +244,7 @@ void ProfileChoice::Recall() {
     const std::string customText = settings.value(QString::fromLatin1(kCustomKey)).toString().toStdString();
     if (const auto remembered = ParseProfileSettings(customText)) custom = *remembered;
     profile = RememberedProfile();
-    customProfileAction->setToolTip(ShowCoreText(DescribeProfile(custom)));
+    customProfileAction->setToolTip(ShowCoreText(reading::ProfileDescription(custom, InterfaceLanguage())));
 }
 
 ConventionProfile ProfileChoice::RememberedProfile() {
@@ -254,10 +260,25 @@ ConventionProfile ProfileChoice::RememberedProfile() {
 
 void ProfileChoice::Retranslate() {
     conventionsMenu->setTitle(tr("&Conventions"));
+    ShowProfileNames();
+    customProfileAction->setToolTip(ShowCoreText(reading::ProfileDescription(custom, InterfaceLanguage())));
     customProfileAction->setText(tr("C&ustom..."));
     includeComparisonAction->setText(tr("&Include the comparison of profiles in print"));
     includeComparisonAction->setToolTip(
         tr("The printed reading and the PDF end with the grid of the upagrahas under every profile."));
+}
+
+void ProfileChoice::ShowProfileNames() {
+    const auto& named = ListedProfiles();
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        // The English title's first letter is the access key in every language (as "फ़ाइल (&F)").
+        const QString title = ShowCoreText(named[i].title);
+        namedProfileActions[i]->setText(InterfaceLanguage() == Language::English
+                                            ? QStringLiteral("&") + title
+                                            : ShowCoreText(reading::ProfileTitle(named[i].title, InterfaceLanguage())) +
+                                                  QStringLiteral(" (&") + title.left(1) + QLatin1Char(')'));
+        namedProfileActions[i]->setToolTip(ShowCoreText(reading::ProfileDescription(named[i], InterfaceLanguage())));
+    }
 }
 
 bool ProfileChoice::IncludeComparison() const { return includeComparisonAction->isChecked(); }

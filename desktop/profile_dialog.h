@@ -88,6 +88,8 @@ private:
     void Choose(const upagraha::ConventionProfile& chosen);
     void ChooseCustomProfile();
     void CheckActionOfProfile();
+    // The presets' titles and descriptions in the language of the user interface.
+    void ShowProfileNames();
     void Remember() const;
     void Recall();
 

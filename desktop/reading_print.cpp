@@ -209,7 +209,12 @@ QString PrintText(const char* text) { return QCoreApplication::translate("vela::
 // The comparison of the profiles on a page of its own: what sets them apart for this birth in
 // words, then the grid, upagrahas by rows and profiles by columns, a cell that differs from the
 // profile in use in bold and starred (the star shows in grey print too), and the key.
-void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, const QTextCharFormat& heading) {
+void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, const QTextCharFormat& heading,
+                      upagraha::Language language) {
+    const auto title = [language](const upagraha::ConventionProfile& profile) {
+        return ShowCoreText(reading::ProfileTitle(profile.title, language));
+    };
+    const auto message = [language](std::string_view text) { return ShowCoreText(reading::MessageIn(text, language)); };
     QTextBlockFormat newPage;
     newPage.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     cursor.insertBlock(newPage);
@@ -218,7 +223,7 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
     const QTextCharFormat plain;
     for (const std::string& note : grid.notes) {
         cursor.insertBlock(plainBlock);
-        cursor.insertText(ShowCoreText(note), plain);
+        cursor.insertText(message(note), plain);
     }
     if (grid.notes.empty()) {
         cursor.insertBlock(plainBlock);
@@ -249,34 +254,35 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
     bold.setFontWeight(QFont::Bold);
     for (int c = 0; c < columns; ++c) {
         const reading::GridColumn& column = grid.columns[static_cast<std::size_t>(c)];
-        QString head = ShowCoreText(column.profile.title);
+        QString head = title(column.profile);
         if (column.inUse) head += QStringLiteral(" ") + PrintText("(in use)");
         table->cellAt(0, c + 1).firstCursorPosition().insertText(head, bold);
     }
     for (std::size_t u = 0; u < upagraha::kUpagrahaNames.size(); ++u) {
         const int row = static_cast<int>(u) + 1;
-        table->cellAt(row, 0).firstCursorPosition().insertText(ShowCoreText(upagraha::kUpagrahaNames[u]), bold);
+        table->cellAt(row, 0).firstCursorPosition().insertText(
+            ShowCoreText(upagraha::UpagrahaName(static_cast<int>(u), language)), bold);
         for (int c = 0; c < columns; ++c) {
             const auto at = static_cast<std::size_t>(c);
             QTextCursor cell = table->cellAt(row, c + 1).firstCursorPosition();
             if (!grid.columns[at].upagrahas)
                 cell.insertText(PrintText("refused"), cellText);
             else if (grid.Differs(u, at))
-                cell.insertText(ShowCoreText(grid.CellText(u, at)) + QStringLiteral(" *"), bold);
+                cell.insertText(
+                    ShowCoreText(upagraha::PositionTextIn(grid.CellText(u, at), language)) + QStringLiteral(" *"),
+                    bold);
             else
-                cell.insertText(ShowCoreText(grid.CellText(u, at)), cellText);
+                cell.insertText(ShowCoreText(upagraha::PositionTextIn(grid.CellText(u, at), language)), cellText);
         }
     }
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(plainBlock);
-    cursor.insertText(PrintText("* differs from the profile in use (%1).")
-                          .arg(ShowCoreText(grid.columns[grid.inUseColumn].profile.title)),
-                      plain);
+    cursor.insertText(
+        PrintText("* differs from the profile in use (%1).").arg(title(grid.columns[grid.inUseColumn].profile)), plain);
     for (const reading::GridColumn& column : grid.columns) {
         if (column.upagrahas) continue;
         cursor.insertBlock(plainBlock);
-        cursor.insertText(
-            QStringLiteral("%1: %2").arg(ShowCoreText(column.profile.title), ShowCoreText(column.message)), plain);
+        cursor.insertText(QStringLiteral("%1: %2").arg(title(column.profile), message(column.message)), plain);
     }
 }
 
@@ -307,7 +313,7 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
         cursor.insertBlock(plainBlock);
         cursor.insertText(line, fixed);
     }
-    if (reading.comparison) InsertComparison(cursor, *reading.comparison, heading);
+    if (reading.comparison) InsertComparison(cursor, *reading.comparison, heading, reading.language);
 }
 
 }  // namespace
@@ -369,7 +375,7 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
         QFont italic = PrintFont(kBodyPoints);
         italic.setItalic(true);
         painter.setFont(italic);
-        const QString warning = ShowCoreText(reading::kFarNorthWarning);
+        const QString warning = ShowCoreText(reading::MessageIn(reading::kFarNorthWarning, reading.language));
         const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
         const QRectF needed = painter.boundingRect(QRectF(page.left(), y, page.width(), page.height()), flags, warning);
         painter.drawText(QRectF(page.left(), y, page.width(), needed.height()), flags, warning);

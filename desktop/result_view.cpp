@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
@@ -219,7 +220,7 @@ void ResultView::FillComparison() {
     if (!comparison || comparison->columns.empty()) return;
     const reading::ConventionGrid& grid = *comparison;
     QStringList notes;
-    for (const std::string& note : grid.notes) notes << ShowCoreText(note);
+    for (const std::string& note : grid.notes) notes << ShowCoreMessage(note);
     if (notes.isEmpty())
         notes << tr(
             "Nothing in this birth sets the profiles apart beyond their own conventions: no sunrise or "
@@ -230,46 +231,49 @@ void ResultView::FillComparison() {
     const auto rows = static_cast<int>(upagraha::kUpagrahaNames.size());
     compareTable->setColumnCount(columns);
     compareTable->setRowCount(rows);
+    const upagraha::Language language = InterfaceLanguage();
+    const auto title = [language](const upagraha::ConventionProfile& profile) {
+        return ShowCoreText(reading::ProfileTitle(profile.title, language));
+    };
     QStringList heads;
     for (const reading::GridColumn& column : grid.columns)
-        heads << (column.inUse ? tr("%1 (in use)").arg(ShowCoreText(column.profile.title))
-                               : ShowCoreText(column.profile.title));
+        heads << (column.inUse ? tr("%1 (in use)").arg(title(column.profile)) : title(column.profile));
     compareTable->setHorizontalHeaderLabels(heads);
     // Each profile says what it holds, where the mouse rests on its name.
     for (int c = 0; c < columns; ++c)
         compareTable->horizontalHeaderItem(c)->setToolTip(
-            ShowCoreText(upagraha::DescribeProfile(grid.columns[static_cast<std::size_t>(c)].profile)));
+            ShowCoreText(reading::ProfileDescription(grid.columns[static_cast<std::size_t>(c)].profile, language)));
     QStringList names;
-    for (const std::string_view name : upagraha::kUpagrahaNames) names << ShowCoreText(name);
+    for (int u = 0; u < rows; ++u) names << ShowCoreText(upagraha::UpagrahaName(u, language));
     compareTable->setVerticalHeaderLabels(names);
     QStringList refusals;
     for (int c = 0; c < columns; ++c) {
         const reading::GridColumn& column = grid.columns[static_cast<std::size_t>(c)];
         if (!column.upagrahas)
-            refusals << QStringLiteral("%1: %2").arg(ShowCoreText(column.profile.title), ShowCoreText(column.message));
+            refusals << QStringLiteral("%1: %2").arg(title(column.profile), ShowCoreMessage(column.message));
         for (int u = 0; u < rows; ++u) {
             const auto upagraha = static_cast<std::size_t>(u);
             const auto at = static_cast<std::size_t>(c);
             auto* cell = new QTableWidgetItem;
             if (!column.upagrahas) {
                 cell->setText(tr("refused"));
-                cell->setToolTip(ShowCoreText(column.message));
+                cell->setToolTip(ShowCoreMessage(column.message));
             } else if (grid.Differs(upagraha, at)) {
                 // Marked in bold and with a star, so that it shows without colour and on paper.
-                cell->setText(ShowCoreText(grid.CellText(upagraha, at)) + QStringLiteral(" *"));
+                cell->setText(ShowCoreText(upagraha::PositionTextIn(grid.CellText(upagraha, at), language)) +
+                              QStringLiteral(" *"));
                 QFont bold = cell->font();
                 bold.setBold(true);
                 cell->setFont(bold);
                 cell->setToolTip(tr("Differs from the profile in use"));
             } else {
-                cell->setText(ShowCoreText(grid.CellText(upagraha, at)));
+                cell->setText(ShowCoreText(upagraha::PositionTextIn(grid.CellText(upagraha, at), language)));
             }
             compareTable->setItem(u, c, cell);
         }
     }
     compareTable->resizeColumnsToContents();
-    QString key =
-        tr("* differs from the profile in use (%1).").arg(ShowCoreText(grid.columns[grid.inUseColumn].profile.title));
+    QString key = tr("* differs from the profile in use (%1).").arg(title(grid.columns[grid.inUseColumn].profile));
     if (!refusals.isEmpty()) key += QLatin1Char('\n') + refusals.join(QLatin1Char('\n'));
     compareKey->setText(key);
 }
@@ -328,6 +332,13 @@ void ResultView::changeEvent(QEvent* event) {
         chartStyleCombo->setItemText(0, tr("South Indian"));
         chartStyleCombo->setItemText(1, tr("North Indian"));
         chartStyleCombo->setToolTip(tr("Chart style"));
+        // The list measures its entries again (a combo box keeps the sizes of its first entries
+        // until its style changes), and the tabs make room for its new width now, though it is
+        // hidden behind another tab.
+        QEvent remeasure(QEvent::StyleChange);
+        QCoreApplication::sendEvent(chartStyleCombo, &remeasure);
+        QEvent relayout(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(resultTabs, &relayout);
         if (onScreen) {
             onScreen->report = upagraha::BuildReport(onScreen->upagrahas, InterfaceLanguage());
             // The grahas' section, as the calculation adds it when the reading has them.

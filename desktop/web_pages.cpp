@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "desktop/translations.h"
+
 namespace vela::desktop {
 
 namespace {
@@ -26,17 +28,25 @@ std::string_view WebPageAddressOf(WebPage page) {
 }
 
 QStringList HelpPageCandidates() {
-    const QString helpName = FromView(kHelpFileName);
-    QStringList candidates;
+    // The page in the language of the user interface ("help_hi.html") before the English one, in
+    // each folder the program looks in.
+    QStringList helpNames;
+    if (const upagraha::Language language = InterfaceLanguage(); language != upagraha::Language::English)
+        helpNames << QStringLiteral("help_%1.html").arg(FromView(upagraha::LanguageCode(language)));
+    helpNames << FromView(kHelpFileName);
+    QStringList folders;
     // applicationDirPath needs a running application; the source folder serves without one.
     if (QCoreApplication::instance() != nullptr) {
         const QDir exeDir(QCoreApplication::applicationDirPath());
-        candidates << exeDir.filePath(helpName) << exeDir.filePath(QStringLiteral("docs/") + helpName)
-                   << exeDir.filePath(QStringLiteral("../share/vela-upagrahas/") + helpName);
+        folders << exeDir.path() << exeDir.filePath(QStringLiteral("docs"))
+                << exeDir.filePath(QStringLiteral("../share/vela-upagrahas"));
     }
 #ifdef VELA_SOURCE_DOCS_DIR
-    candidates << QDir(QStringLiteral(VELA_SOURCE_DOCS_DIR)).filePath(helpName);
+    folders << QStringLiteral(VELA_SOURCE_DOCS_DIR);
 #endif
+    QStringList candidates;
+    for (const QString& name : helpNames)
+        for (const QString& folder : folders) candidates << QDir(folder).filePath(name);
     return candidates;
 }
 

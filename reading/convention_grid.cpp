@@ -6,6 +6,7 @@
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
 #include "reading/calculation_driver.h"
+#include "reading/reading_language.h"
 #include "reading/working.h"
 #include "upagraha/profile_clock.h"
 
@@ -140,34 +141,38 @@ ConventionGrid CompareProfiles(const BirthForm& birthForm, const ConventionProfi
     return grid;
 }
 
-std::string ConventionGridText(const ConventionGrid& grid) {
+std::string ConventionGridText(const ConventionGrid& grid, upagraha::Language language) {
     std::string out;
-    for (const std::string& note : grid.notes) out += note + "\n";
+    for (const std::string& note : grid.notes) out += MessageIn(note, language) + "\n";
     if (!grid.notes.empty()) out += "\n";
     std::vector<std::size_t> widths;
     for (const GridColumn& c : grid.columns) widths.push_back(std::max<std::size_t>(c.profile.name.size(), 10) + 2);
     const auto pad = [&out](std::string_view text, std::size_t width) {
+        const std::size_t taken = DisplayWidth(text);
         out += text;
-        out.append(width > text.size() ? width - text.size() : 1, ' ');
+        out.append(width > taken ? width - taken : 1, ' ');
     };
     pad("", 15);
     for (std::size_t c = 0; c < grid.columns.size(); ++c) pad(grid.columns[c].profile.name, widths[c]);
     while (!out.empty() && out.back() == ' ') out.pop_back();
     out += "\n";
     for (std::size_t u = 0; u < kUpagrahaNames.size(); ++u) {
-        pad(kUpagrahaNames[u], 15);
+        pad(upagraha::UpagrahaName(static_cast<int>(u), language), 15);
         for (std::size_t c = 0; c < grid.columns.size(); ++c) {
-            const std::string cell = grid.columns[c].upagrahas ? grid.CellText(u, c) + (grid.Differs(u, c) ? " *" : "")
-                                                               : std::string("refused");
+            const std::string cell =
+                grid.columns[c].upagrahas
+                    ? upagraha::PositionTextIn(grid.CellText(u, c), language) + (grid.Differs(u, c) ? " *" : "")
+                    : Say("refused", language);
             pad(cell, widths[c]);
         }
         while (!out.empty() && out.back() == ' ') out.pop_back();
         out += "\n";
     }
-    out += "In use: " + std::string(grid.columns[grid.inUseColumn].profile.name) +
-           ". * differs from the profile in use.\n";
+    out +=
+        Say("In use: %1. * differs from the profile in use.", language, {grid.columns[grid.inUseColumn].profile.name}) +
+        "\n";
     for (const GridColumn& c : grid.columns)
-        if (!c.upagrahas) out += std::string(c.profile.name) + ": " + c.message + "\n";
+        if (!c.upagrahas) out += std::string(c.profile.name) + ": " + MessageIn(c.message, language) + "\n";
     return out;
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "reading/birth_form.h"
+#include "upagraha/language.h"
 #include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
@@ -46,6 +47,8 @@ ConventionGrid CompareProfiles(const BirthForm& form, const upagraha::Convention
 
 // The grid as aligned text: a heading line of profile names, one line per upagraha, a differing
 // cell marked with '*', the notes above it and a key below it.
-std::string ConventionGridText(const ConventionGrid& grid);
+// In Hindi or Tamil the notes, names, positions and words are the language's; the profiles' names
+// stay the words --profile takes.
+std::string ConventionGridText(const ConventionGrid& grid, upagraha::Language language = upagraha::Language::English);
 
 }  // namespace vela::reading

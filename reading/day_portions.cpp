@@ -5,9 +5,12 @@
 #include <cstdlib>
 
 #include "astro/sunrise_sunset.h"
+#include "astro/text.h"
 #include "reading/calculation_driver.h"
 #include "reading/form_values.h"
+#include "reading/reading_language.h"
 #include "reading/reference_tables.h"
+#include "reading/result_summary.h"
 #include "upagraha/profile_clock.h"
 #include "upagraha/upagraha.h"
 
@@ -131,6 +134,24 @@ std::string_view ChoghadiyaName(Choghadiya choghadiya) {
     static constexpr std::array<std::string_view, 7> kNames = {"Udveg", "Char",  "Labh", "Amrit",
                                                                "Kaal",  "Shubh", "Rog"};
     return kNames[static_cast<std::size_t>(choghadiya)];
+}
+
+std::string_view ChoghadiyaName(Choghadiya choghadiya, upagraha::Language language) {
+    // In the order of the enumeration; the terms and their sources are in docs/translations.md.
+    static constexpr std::array<std::string_view, 7> kHindi = {"उद्वेग", "चर", "लाभ", "अमृत", "काल", "शुभ", "रोग"};
+    static constexpr std::array<std::string_view, 7> kTamil = {"உத்வேகம்", "சரம்",  "லாபம்", "அமிர்தம்",
+                                                               "காலம்",   "சுபம்", "ரோகம்"};
+    const auto at = static_cast<std::size_t>(choghadiya);
+    if (at >= kHindi.size()) return {};
+    switch (language) {
+        case upagraha::Language::Hindi:
+            return kHindi[at];
+        case upagraha::Language::Tamil:
+            return kTamil[at];
+        case upagraha::Language::English:
+            break;
+    }
+    return ChoghadiyaName(choghadiya);
 }
 
 Planet ChoghadiyaLord(Choghadiya choghadiya) { return kChoghadiyaLords[static_cast<std::size_t>(choghadiya)]; }
@@ -282,6 +303,24 @@ std::string DayPlaceText(const DayPlace& place) {
         line += text;
     }
     return line;
+}
+
+std::string DayPlaceText(const DayPlace& place, upagraha::Language language) {
+    if (language == upagraha::Language::English) return DayPlaceText(place);
+    // "28°37′ उत्तर, 77°13′ पूर्व, समय क्षेत्र +05:30": the directions and the zone in words.
+    std::string latitude;
+    astro::AppendDegreesMinutes(latitude, place.latDegrees, place.latMinutes);
+    std::string longitude;
+    astro::AppendDegreesMinutes(longitude, place.lonDegrees, place.lonMinutes);
+    const int seconds = place.zone.secondsEast;
+    std::string offset = OffsetTextOfMinutes(seconds / 60);
+    if (seconds % 60 != 0) {
+        char text[8];
+        std::snprintf(text, sizeof text, ":%02d", std::abs(seconds % 60));
+        offset += text;
+    }
+    return Say(place.south ? "%1 S" : "%1 N", language, {latitude}) + ", " +
+           Say(place.east ? "%1 E" : "%1 W", language, {longitude}) + ", " + Say("zone %1", language, {offset});
 }
 
 std::string MonthClockText(const MonthSheet& month) {

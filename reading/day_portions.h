@@ -19,6 +19,7 @@
 #include "astro/birth_moment.h"
 #include "astro/calendar.h"
 #include "astro/units.h"
+#include "upagraha/language.h"
 #include "upagraha/planet.h"
 #include "upagraha/profiles.h"
 
@@ -74,6 +75,8 @@ struct Hora {
 // next one two places back in that order.
 enum class Choghadiya { Udveg, Char, Labh, Amrit, Kaal, Shubh, Rog };
 std::string_view ChoghadiyaName(Choghadiya choghadiya);
+// The name in the language: अमृत, அமிர்தம் for Amrit.
+std::string_view ChoghadiyaName(Choghadiya choghadiya, upagraha::Language language);
 upagraha::Planet ChoghadiyaLord(Choghadiya choghadiya);
 // The 8 of the day, then the 8 of the night.
 std::array<Choghadiya, 16> ChoghadiyaOrder(int weekday);
@@ -171,6 +174,9 @@ MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const up
 std::string MonthSheetCsv(const MonthSheet& month);
 // "13N05 80E17, zone +05:30": the place and zone as the sheets' headings give them.
 std::string DayPlaceText(const DayPlace& place);
+// The same in Hindi or Tamil, the degrees and minutes written out with their directions in words:
+// "13°05′ उत्तर, 80°17′ पूर्व, समय क्षेत्र +05:30". English is the line above.
+std::string DayPlaceText(const DayPlace& place, upagraha::Language language);
 // The sheet's line on its clocks: the tick as given, or the zone history's.
 std::string MonthClockText(const MonthSheet& month);
 

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "reading/reference_tables.h"
+#include "upagraha/upagraha.h"
 
 namespace vela::reading {
 
@@ -34,6 +35,7 @@ constexpr TranslatedText kPhrases[] = {
     {"%1 S", "%1 दक्षिण", "%1 தெற்கு"},
     {"%1 E", "%1 पूर्व", "%1 கிழக்கு"},
     {"%1 W", "%1 पश्चिम", "%1 மேற்கு"},
+    {"zone %1", "समय क्षेत्र %1", "நேர மண்டலம் %1"},
     // The profiles' titles, as the window's Conventions menu shows them.
     {"Original", "मूल", "அசல்"},
     {"Precise ephemeris", "सूक्ष्म पंचांग", "துல்லியப் பஞ்சாங்கம்"},
@@ -129,6 +131,9 @@ constexpr TranslatedText kPhrases[] = {
     {"The upagrahas under each convention (in use: %1)", "प्रत्येक पद्धति में उपग्रह (प्रयुक्त: %1)",
      "ஒவ்வொரு முறையிலும் உபகிரகங்கள் (பயன்பாட்டில்: %1)"},
     {"%1 (in use)", "%1 (प्रयुक्त)", "%1 (பயன்பாட்டில்)"},
+    {"refused", "अस्वीकृत", "மறுக்கப்பட்டது"},
+    {"In use: %1. * differs from the profile in use.", "प्रयुक्त: %1। * प्रयुक्त पद्धति से भिन्न।",
+     "பயன்பாட்டில்: %1. * பயன்பாட்டில் உள்ள முறையிலிருந்து வேறுபடுகிறது."},
     {"eight-place cycle", "आठ स्थानों का चक्र", "எட்டு இடச் சுழற்சி"},
     {"seven lords, the eighth lordless", "सात स्वामी, आठवाँ भाग स्वामीहीन",
      "ஏழு அதிபதிகள், எட்டாவது பாகம் அதிபதியற்றது"},
@@ -148,8 +153,31 @@ constexpr TranslatedText kPhrases[] = {
     {"ghatis", "घटी", "நாழிகை"},
     {"eight-place cycle, nights four places on", "आठ स्थानों का चक्र, रात्रि चार स्थान आगे",
      "எட்டு இடச் சுழற்சி, இரவு நான்கு இடங்கள் முன்னே"},
-    {"eight-place cycle of lords, each night four places on", "स्वामियों के आठ स्थानों के चक्र, प्रत्येक रात्रि चार स्थान आगे",
+    // A profile spelled out axis by axis (the header, the tooltips, the profile dialog, the day
+    // sheets): the lord orders as names (the day's note on Yamaghantaka, under Messages, takes
+    // them after "under"), the point of each upagraha, the Vyatipata rule and the ephemeris.
+    {"eight-place cycle of lords", "स्वामियों का आठ स्थानों का चक्र", "அதிபதிகளின் எட்டு இடச் சுழற்சி"},
+    {"seven lords in weekday order, the eighth portion lordless", "वार क्रम से सात स्वामी, आठवाँ भाग स्वामीहीन",
+     "கிழமை வரிசையில் ஏழு அதிபதிகள், எட்டாவது பாகம் அதிபதியற்றது"},
+    {"eight-place cycle of lords, each night four places on",
+     "स्वामियों का आठ स्थानों का चक्र, प्रत्येक रात्रि चार स्थान आगे",
      "அதிபதிகளின் எட்டு இடச் சுழற்சி, ஒவ்வொரு இரவும் நான்கு இடங்கள் முன்னே"},
+    {"%1 at the start", "भाग के आरंभ में %1", "பாகத் தொடக்கத்தில் %1"},
+    {"%1 at the middle", "भाग के मध्य में %1", "பாக நடுவில் %1"},
+    {"%1 at the end", "भाग के अंत में %1", "பாக முடிவில் %1"},
+    {"%1 by the ghatis", "घटियों से %1", "நாழிகைகளால் %1"},
+    {"every upagraha at the start of its portion", "प्रत्येक उपग्रह अपने भाग के आरंभ में",
+     "ஒவ்வொரு உபகிரகமும் தன் பாகத்தின் தொடக்கத்தில்"},
+    {"every upagraha at the middle of its portion", "प्रत्येक उपग्रह अपने भाग के मध्य में",
+     "ஒவ்வொரு உபகிரகமும் தன் பாகத்தின் நடுவில்"},
+    {"every upagraha at the end of its portion", "प्रत्येक उपग्रह अपने भाग के अंत में",
+     "ஒவ்வொரு உபகிரகமும் தன் பாகத்தின் முடிவில்"},
+    {"the others at the start of their portions", "अन्य अपने भाग के आरंभ में", "மற்றவை தம் பாகங்களின் தொடக்கத்தில்"},
+    {"the others at the middle of their portions", "अन्य अपने भाग के मध्य में", "மற்றவை தம் பாகங்களின் நடுவில்"},
+    {"the others at the end of their portions", "अन्य अपने भाग के अंत में", "மற்றவை தம் பாகங்களின் முடிவில்"},
+    {"Vyatipata at the circle less Dhuma", "व्यतिपात: 360° में से धूम घटाकर",
+     "வியதிபாதன்: 360°-இலிருந்து தூமனைக் கழித்து"},
+    {"Vyatipata at Dhuma plus 53 deg 20'", "व्यतिपात: धूम में 53°20′ जोड़कर", "வியதிபாதன்: தூமனுடன் 53°20′ கூட்டி"},
     // The ephemeris and ayanamsa of a profile other than the original's.
     {"precise ephemeris with Lahiri's ayanamsa", "सूक्ष्म पंचांग, लाहिड़ी अयनांश",
      "துல்லியப் பஞ்சாங்கம், லாஹிரி அயனாம்சம்"},
@@ -157,6 +185,8 @@ constexpr TranslatedText kPhrases[] = {
      "துல்லியப் பஞ்சாங்கம், மூல நிரலின் அயனாம்சம்"},
     {"the original's formulas with Lahiri's ayanamsa", "मूल प्रोग्राम के सूत्र, लाहिड़ी अयनांश",
      "மூல நிரலின் சூத்திரங்கள், லாஹிரி அயனாம்சம்"},
+    {"the original's formulas with the original's ayanamsa", "मूल प्रोग्राम के सूत्र, मूल प्रोग्राम का अयनांश",
+     "மூல நிரலின் சூத்திரங்கள், மூல நிரலின் அயனாம்சம்"},
 };
 
 // Messages the window shows (and the command line prints), whole or with %1 .. %9 for what they
@@ -223,7 +253,17 @@ constexpr TranslatedText kMessages[] = {
     {"Yamaghantaka takes the %1 portion of the day under the %2; the almanac's Yamagandam is the %3.",
      "%2 में यमघण्टक दिन का %1 भाग लेता है; पंचांग का यमगण्ड %3 भाग है।",
      "%2 முறையில் எமகண்டன் பகலின் %1 பாகத்தை எடுக்கிறது; பஞ்சாங்கத்தின் எமகண்டம் %3 பாகம்."},
+    {"Daylight saving: on for every day as given (clock one hour ahead of the zone)",
+     "ग्रीष्मकालीन समय: दिए अनुसार हर दिन लागू (घड़ी समय क्षेत्र से एक घंटा आगे)",
+     "பகலொளி சேமிப்பு நேரம்: கொடுத்தபடி ஒவ்வொரு நாளும் உண்டு (கடிகாரம் நேர மண்டலத்தை விட ஒரு மணி முன்னே)"},
+    {"Daylight saving: off for every day as given", "ग्रीष्मकालीन समय: दिए अनुसार हर दिन लागू नहीं",
+     "பகலொளி சேமிப்பு நேரம்: கொடுத்தபடி எந்த நாளும் இல்லை"},
+    {"Daylight saving: by day, as the zone history of %1 has it (each day on its own clock)",
+     "ग्रीष्मकालीन समय: दिन-प्रतिदिन, जैसा %1 का समय क्षेत्र इतिहास बताता है (हर दिन अपनी घड़ी से)",
+     "பகலொளி சேமிப்பு நேரம்: நாள்தோறும், %1 இன் நேர மண்டல வரலாற்றின்படி (ஒவ்வொரு நாளும் தன் கடிகாரத்தில்)"},
     {"eight-place cycle of lords", "स्वामियों के आठ स्थानों के चक्र", "அதிபதிகளின் எட்டு இடச் சுழற்சி"},
+    {"eight-place cycle of lords, each night four places on", "स्वामियों के आठ स्थानों के चक्र, प्रत्येक रात्रि चार स्थान आगे",
+     "அதிபதிகளின் எட்டு இடச் சுழற்சி, ஒவ்வொரு இரவும் நான்கு இடங்கள் முன்னே"},
     {"seven lords in weekday order, the eighth portion lordless",
      "वार क्रम के सात स्वामियों (आठवाँ भाग स्वामीहीन)",
      "கிழமை வரிசையில் ஏழு அதிபதிகள் (எட்டாவது பாகம் அதிபதியற்றது)"},
@@ -252,6 +292,139 @@ constexpr TranslatedText kMessages[] = {
      "இந்த ஜாதகத்தின் சில வரிகளைப் படிக்க முடியவில்லை; படிவம் அவற்றுக்கு முன்பிருந்தவற்றை வைத்திருக்கிறது: %1."},
     {"Some lines of it could not be read: %1.", "इसकी कुछ पंक्तियाँ पढ़ी नहीं जा सकीं: %1।",
      "அதன் சில வரிகளைப் படிக்க முடியவில்லை: %1."},
+    // A chart file (.jhd) that cannot be read or written: "Line 2 (day): 31 February 2001 does not
+    // exist." The line's name and the reason are each found in turn.
+    {"The chart file %1 cannot be read. %2", "चक्र की फ़ाइल %1 पढ़ी नहीं जा सकती। %2",
+     "கட்டக் கோப்பு %1 ஐப் படிக்க முடியாது. %2"},
+    {"The file is too large to be a chart (%1 bytes; a chart is a few hundred).",
+     "फ़ाइल चक्र होने के लिए बहुत बड़ी है (%1 बाइट; चक्र कुछ सौ बाइट का होता है)।",
+     "கோப்பு ஒரு கட்டமாக இருக்க மிகப் பெரியது (%1 பைட்கள்; ஒரு கட்டம் சில நூறு பைட்டுகளே)."},
+    {"Line %1 (%2): %3", "पंक्ति %1 (%2): %3", "வரி %1 (%2): %3"},
+    {"Line %1: %2", "पंक्ति %1: %2", "வரி %1: %2"},
+    {"month", "महीना", "மாதம்"},
+    {"day", "दिन", "நாள்"},
+    {"year", "वर्ष", "ஆண்டு"},
+    {"clock time", "घड़ी का समय", "கடிகார நேரம்"},
+    {"clock offset", "घड़ी का अंतर", "கடிகார வேறுபாடு"},
+    {"longitude", "देशान्तर", "தீர்க்கரேகை"},
+    {"latitude", "अक्षांश", "அட்சரேகை"},
+    {"altitude", "ऊँचाई", "உயரம்"},
+    {"zone", "समय क्षेत्र", "நேர மண்டலம்"},
+    {"atlas code", "एटलस कोड", "அட்லஸ் குறியீடு"},
+    {"city", "नगर", "நகரம்"},
+    {"state or country", "राज्य या देश", "மாநிலம் அல்லது நாடு"},
+    {"air pressure", "वायुदाब", "காற்றழுத்தம்"},
+    {"temperature", "तापमान", "வெப்பநிலை"},
+    {"flag", "चिह्न", "குறி"},
+    {"missing; the file is empty.", "अनुपस्थित; फ़ाइल खाली है।", "இல்லை; கோப்பு காலியாக உள்ளது."},
+    {"missing; the file ends after line %1.", "अनुपस्थित; फ़ाइल पंक्ति %1 के बाद समाप्त हो जाती है।",
+     "இல்லை; கோப்பு வரி %1 உடன் முடிகிறது."},
+    {"the line is empty where a whole number belongs.", "जहाँ पूर्ण संख्या होनी चाहिए, वहाँ पंक्ति खाली है।",
+     "முழு எண் இருக்க வேண்டிய இடத்தில் வரி காலியாக உள்ளது."},
+    {"the line is empty where a number belongs.", "जहाँ संख्या होनी चाहिए, वहाँ पंक्ति खाली है।",
+     "எண் இருக்க வேண்டிய இடத்தில் வரி காலியாக உள்ளது."},
+    {"%1 is not a whole number.", "%1 पूर्ण संख्या नहीं है।", "%1 முழு எண் அல்ல."},
+    {"%1 is not a number.", "%1 संख्या नहीं है।", "%1 எண் அல்ல."},
+    {"%1 is too large for this line.", "%1 इस पंक्ति के लिए बहुत बड़ा है।", "%1 இந்த வரிக்கு மிகப் பெரியது."},
+    {"the value is not a number the file can hold.", "यह मान ऐसी संख्या नहीं है जिसे फ़ाइल रख सके।",
+     "இந்த மதிப்பு கோப்பு வைத்திருக்கக்கூடிய எண் அல்ல."},
+    {"%1 holds %2 minutes after the point; minutes run from 0 to 59.",
+     "%1 में दशमलव के बाद %2 मिनट हैं; मिनट 0 से 59 तक होते हैं।",
+     "%1 இல் புள்ளிக்குப் பின் %2 நிமிடங்கள்; நிமிடங்கள் 0 முதல் 59 வரை."},
+    {"%1 is not a month; months run from 1 to 12.", "%1 कोई महीना नहीं है; महीने 1 से 12 तक होते हैं।",
+     "%1 ஒரு மாதம் அல்ல; மாதங்கள் 1 முதல் 12 வரை."},
+    {"%1 is not a day of a month; days run from 1 to 31.", "%1 महीने का कोई दिन नहीं है; दिन 1 से 31 तक होते हैं।",
+     "%1 மாதத்தின் நாள் அல்ல; நாட்கள் 1 முதல் 31 வரை."},
+    {"%1 is beyond the years a chart can hold (-9999 to 9999).",
+     "%1 उन वर्षों से बाहर है जिन्हें चक्र रख सकता है (-9999 से 9999)।",
+     "%1 ஒரு கட்டம் வைத்திருக்கக்கூடிய ஆண்டுகளுக்கு (-9999 முதல் 9999 வரை) அப்பாற்பட்டது."},
+    {"%1 January %2 does not exist.", "%1 जनवरी %2 कोई दिनांक नहीं है।", "%1 ஜனவரி %2 என்ற தேதி இல்லை."},
+    {"%1 February %2 does not exist.", "%1 फरवरी %2 कोई दिनांक नहीं है।", "%1 பிப்ரவரி %2 என்ற தேதி இல்லை."},
+    {"%1 March %2 does not exist.", "%1 मार्च %2 कोई दिनांक नहीं है।", "%1 மார்ச் %2 என்ற தேதி இல்லை."},
+    {"%1 April %2 does not exist.", "%1 अप्रैल %2 कोई दिनांक नहीं है।", "%1 ஏப்ரல் %2 என்ற தேதி இல்லை."},
+    {"%1 May %2 does not exist.", "%1 मई %2 कोई दिनांक नहीं है।", "%1 மே %2 என்ற தேதி இல்லை."},
+    {"%1 June %2 does not exist.", "%1 जून %2 कोई दिनांक नहीं है।", "%1 ஜூன் %2 என்ற தேதி இல்லை."},
+    {"%1 July %2 does not exist.", "%1 जुलाई %2 कोई दिनांक नहीं है।", "%1 ஜூலை %2 என்ற தேதி இல்லை."},
+    {"%1 August %2 does not exist.", "%1 अगस्त %2 कोई दिनांक नहीं है।", "%1 ஆகஸ்ட் %2 என்ற தேதி இல்லை."},
+    {"%1 September %2 does not exist.", "%1 सितंबर %2 कोई दिनांक नहीं है।", "%1 செப்டம்பர் %2 என்ற தேதி இல்லை."},
+    {"%1 October %2 does not exist.", "%1 अक्टूबर %2 कोई दिनांक नहीं है।", "%1 அக்டோபர் %2 என்ற தேதி இல்லை."},
+    {"%1 November %2 does not exist.", "%1 नवंबर %2 कोई दिनांक नहीं है।", "%1 நவம்பர் %2 என்ற தேதி இல்லை."},
+    {"%1 December %2 does not exist.", "%1 दिसंबर %2 कोई दिनांक नहीं है।", "%1 டிசம்பர் %2 என்ற தேதி இல்லை."},
+    {"%1 is before midnight; clock times run from 0:00 to 23:59.",
+     "%1 मध्यरात्रि से पहले है; घड़ी का समय 0:00 से 23:59 तक होता है।",
+     "%1 நள்ளிரவுக்கு முந்தையது; கடிகார நேரம் 0:00 முதல் 23:59 வரை."},
+    {"%1 is past the end of the day; clock times run from 0:00 to 23:59.",
+     "%1 दिन के अंत के बाद है; घड़ी का समय 0:00 से 23:59 तक होता है।",
+     "%1 நாளின் முடிவுக்குப் பிந்தையது; கடிகார நேரம் 0:00 முதல் 23:59 வரை."},
+    {"%1 hours is more than 16 hours from Greenwich, which no clock has been.",
+     "%1 घंटे ग्रीनविच से 16 घंटे से अधिक है; कोई घड़ी कभी इतनी दूर नहीं रही।",
+     "%1 மணி கிரீன்விச்சிலிருந்து 16 மணிக்கு மேல்; எந்தக் கடிகாரமும் அவ்வளவு விலகியதில்லை."},
+    {"%1 is beyond 180°; longitudes run from 180° West to 180° East.",
+     "%1 180° से बाहर है; देशान्तर 180° पश्चिम से 180° पूर्व तक होते हैं।",
+     "%1 180°-க்கு அப்பாற்பட்டது; தீர்க்கரேகைகள் 180° மேற்கு முதல் 180° கிழக்கு வரை."},
+    {"%1 is beyond 90°; latitudes run from 90° South to 90° North.",
+     "%1 90° से बाहर है; अक्षांश 90° दक्षिण से 90° उत्तर तक होते हैं।",
+     "%1 90°-க்கு அப்பாற்பட்டது; அட்சரேகைகள் 90° தெற்கு முதல் 90° வடக்கு வரை."},
+    {"a text with a line break cannot be written.", "पंक्ति-विराम वाला पाठ लिखा नहीं जा सकता।",
+     "வரி முறிவு உள்ள உரையை எழுத முடியாது."},
+    {"%1 holds a ^, which the file reads back as a blank.",
+     "%1 में ^ है, जिसे फ़ाइल वापस पढ़ते समय रिक्त स्थान मानती है।",
+     "%1 இல் ^ உள்ளது; கோப்பு அதை மீண்டும் படிக்கும்போது இடைவெளியாகக் கொள்ளும்."},
+    {"The birth time %1 has seconds; a reading holds the clock time in whole minutes. Round it in the chart file, "
+     "or give the time with --time.",
+     "जन्म समय %1 में सेकंड हैं; कुण्डली घड़ी का समय पूरे मिनटों में रखती है। चक्र की फ़ाइल में इसे पूरे मिनट तक "
+     "पूर्णांकित करें, या समय अलग से दें।",
+     "பிறந்த நேரம் %1 இல் நொடிகள் உள்ளன; ஜாதகம் கடிகார நேரத்தை முழு நிமிடங்களில் வைத்திருக்கும். கட்டக் கோப்பில் "
+     "அதை முழு நிமிடமாக்கவும், அல்லது நேரத்தைத் தனியாகக் கொடுக்கவும்."},
+    // A reading file (.vela) that cannot be read or written, and why a reading needs one. A name
+    // in quotes ("latitude") is the file's own key and stays as the file writes it.
+    {"This file is not a reading of this program: it is not UTF-8 JSON (at byte %1).",
+     "यह फ़ाइल इस प्रोग्राम की कुण्डली नहीं है: यह यूटीएफ-8 जेसन नहीं है (बाइट %1 पर)।",
+     "இந்தக் கோப்பு இந்த நிரலின் ஜாதகம் அல்ல: இது யூடிஎஃப்-8 ஜேசான் அல்ல (பைட் %1 இல்)."},
+    {"This file is not a reading of this program: it does not say %1.",
+     "यह फ़ाइल इस प्रोग्राम की कुण्डली नहीं है: इसमें %1 नहीं लिखा है।",
+     "இந்தக் கோப்பு இந்த நிரலின் ஜாதகம் அல்ல: அதில் %1 என்று இல்லை."},
+    {"This reading was written by a newer version of the program (file version %1); this one reads version %2.",
+     "यह कुण्डली प्रोग्राम के नए संस्करण ने लिखी थी (फ़ाइल संस्करण %1); यह संस्करण %2 पढ़ता है।",
+     "இந்த ஜாதகம் நிரலின் புதிய பதிப்பால் எழுதப்பட்டது (கோப்புப் பதிப்பு %1); இது பதிப்பு %2 ஐப் படிக்கும்."},
+    {"the field \"%1\" is missing", "फ़ील्ड \"%1\" नहीं है", "\"%1\" என்ற புலம் இல்லை"},
+    {"the field \"%1\" is not a text", "फ़ील्ड \"%1\" पाठ नहीं है", "\"%1\" என்ற புலம் உரை அல்ல"},
+    {"the field \"%1\" is too long", "फ़ील्ड \"%1\" बहुत लंबा है", "\"%1\" என்ற புலம் மிக நீளமானது"},
+    {"the field \"%1\" is not a whole number from %2 to %3", "फ़ील्ड \"%1\" %2 से %3 तक की पूर्ण संख्या नहीं है",
+     "\"%1\" என்ற புலம் %2 முதல் %3 வரையிலான முழு எண் அல்ல"},
+    {"the field \"%1\" is not an object", "फ़ील्ड \"%1\" ऑब्जेक्ट नहीं है", "\"%1\" என்ற புலம் ஆப்ஜெக்ட் அல்ல"},
+    {"the field \"%1\" is neither true nor false", "फ़ील्ड \"%1\" न सत्य है न असत्य",
+     "\"%1\" என்ற புலம் உண்மையும் அல்ல, பொய்யும் அல்ல"},
+    {"the latitude or longitude is not an object", "अक्षांश या देशान्तर ऑब्जेक्ट नहीं है",
+     "அட்சரேகை அல்லது தீர்க்கரேகை ஆப்ஜெக்ட் அல்ல"},
+    {"the direction of the %1 is neither %2 nor %3", "%1 की दिशा न %2 है न %3",
+     "%1 இன் திசை %2 உம் அல்ல, %3 உம் அல்ல"},
+    {"The %1 is not text in UTF-8, which a reading file holds.",
+     "%1 यूटीएफ-8 में पाठ नहीं है, जैसा कुण्डली फ़ाइल रखती है।",
+     "%1 யூடிஎஃப்-8 உரை அல்ல; ஜாதகக் கோப்பு அதையே வைத்திருக்கும்."},
+    {"The %1 is %2 bytes long; a reading file holds at most %3 bytes of each text. Please shorten it.",
+     "%1 %2 बाइट लंबा है; कुण्डली फ़ाइल प्रत्येक पाठ के अधिकतम %3 बाइट रखती है। कृपया इसे छोटा करें।",
+     "%1 %2 பைட்கள் நீளம்; ஜாதகக் கோப்பு ஒவ்வொரு உரைக்கும் அதிகபட்சம் %3 பைட்டுகளே வைத்திருக்கும். அதைச் "
+     "சுருக்கவும்."},
+    {"The zone is an exact offset, which a .ved file cannot hold.",
+     "समय क्षेत्र एक सटीक अंतर है, जिसे .ved फ़ाइल नहीं रख सकती।",
+     "நேர மண்டலம் ஒரு துல்லியமான வேறுபாடு; அதை .ved கோப்பு வைத்திருக்க முடியாது."},
+    {"The zone is not a row a .ved file can hold.", "समय क्षेत्र ऐसी पंक्ति नहीं है जिसे .ved फ़ाइल रख सके।",
+     "நேர மண்டலம் .ved கோப்பு வைத்திருக்கக்கூடிய வரிசை அல்ல."},
+    {"The place is given to the second, which a .ved file cannot hold.",
+     "स्थान विकला तक दिया गया है, जिसे .ved फ़ाइल नहीं रख सकती।",
+     "இடம் விகலை வரை கொடுக்கப்பட்டுள்ளது; அதை .ved கோப்பு வைத்திருக்க முடியாது."},
+    {"The %1 is longer than a .ved file holds.", "%1 उससे लंबा है जितना .ved फ़ाइल रखती है।",
+     "%1 .ved கோப்பு வைத்திருப்பதை விட நீளமானது."},
+    {"The %1 has the letter %2, which a .ved file cannot hold.", "%1 में अक्षर %2 है, जिसे .ved फ़ाइल नहीं रख सकती।",
+     "%1 இல் %2 என்ற எழுத்து உள்ளது; அதை .ved கோப்பு வைத்திருக்க முடியாது."},
+    {"The %1 has letters a .ved file cannot hold.", "%1 में ऐसे अक्षर हैं जिन्हें .ved फ़ाइल नहीं रख सकती।",
+     "%1 இல் .ved கோப்பு வைத்திருக்க முடியாத எழுத்துகள் உள்ளன."},
+    {"name", "नाम", "பெயர்"},
+    {"state", "राज्य", "மாநிலம்"},
+    {"country", "देश", "நாடு"},
+    {"%1 could not be opened for reading.", "%1 पढ़ने के लिए खोली नहीं जा सकी।", "%1 ஐப் படிப்பதற்குத் திறக்க முடியவில்லை."},
+    {"%1 could not be read.", "%1 पढ़ी नहीं जा सकी।", "%1 ஐப் படிக்க முடியவில்லை."},
     {"No file name was given.", "कोई फ़ाइल नाम नहीं दिया गया।", "கோப்புப் பெயர் கொடுக்கப்படவில்லை."},
     {"The file %1 does not exist.", "फ़ाइल %1 मौजूद नहीं है।", "%1 என்ற கோப்பு இல்லை."},
     {"The file %1 is empty.", "फ़ाइल %1 खाली है।", "%1 என்ற கோப்பு காலியாக உள்ளது."},
@@ -276,6 +449,19 @@ constexpr TranslatedText kMessages[] = {
     {"The outputs %1 and %2 are the same file; give each its own name.",
      "आउटपुट %1 और %2 एक ही फ़ाइल हैं; प्रत्येक को अपना नाम दें।",
      "வெளியீடுகள் %1, %2 ஒரே கோப்பு; ஒவ்வொன்றுக்கும் தனிப் பெயர் கொடுக்கவும்."},
+    // The Compare tab's notes on what sets the profiles apart for a birth (reading/convention_grid).
+    {"The birth is within %1 minutes of sunrise or sunset, where the profiles' sunrises differ: a day birth under "
+     "%2, a night birth under %3.",
+     "जन्म सूर्योदय या सूर्यास्त के %1 मिनट के भीतर है, जहाँ पद्धतियों के सूर्योदय अलग हैं: %2 में दिन का जन्म, %3 में "
+     "रात्रि का जन्म।",
+     "பிறப்பு சூரிய உதயம் அல்லது அஸ்தமனத்திலிருந்து %1 நிமிடங்களுக்குள்; அங்கே முறைகளின் சூரிய உதயங்கள் "
+     "வேறுபடுகின்றன: %2 இல் பகல் பிறப்பு, %3 இல் இரவுப் பிறப்பு."},
+    {"Under %1: %2.", "%1 में: %2।", "%1 முறையில்: %2."},
+    {"%1 rises within %2 minutes of a sign change (%3 to %4): a small shift of its moment moves it to the other sign.",
+     "%1 राशि बदलने के %2 मिनट के भीतर उदित होता है (%3 से %4): उसके क्षण में थोड़ा-सा अंतर उसे दूसरी राशि में ले "
+     "जाता है।",
+     "%1 ராசி மாறுவதிலிருந்து %2 நிமிடங்களுக்குள் உதிக்கிறது (%3 இலிருந்து %4): அதன் நேரத்தில் சிறு மாற்றம் அதை "
+     "மற்ற ராசிக்கு நகர்த்தும்."},
     // The system's reasons most often met (std::generic_category's texts).
     {"No such file or directory", "ऐसी कोई फ़ाइल या फ़ोल्डर नहीं है", "அத்தகைய கோப்போ கோப்புறையோ இல்லை"},
     {"Permission denied", "अनुमति नहीं है", "அனுமதி மறுக்கப்பட்டது"},
@@ -283,6 +469,17 @@ constexpr TranslatedText kMessages[] = {
     {"Read-only file system", "फ़ाइल तंत्र केवल पढ़ने के लिए है", "கோப்பு முறைமை படிப்பதற்கு மட்டும்"},
     {"Is a directory", "यह एक फ़ोल्डर है", "இது ஒரு கோப்புறை"},
     {"Disk quota exceeded", "डिस्क कोटा समाप्त हो गया", "வட்டு ஒதுக்கீடு தீர்ந்தது"},
+};
+
+// The parts the notes above are made of, found only inside a message, never as a message of their
+// own (a list's "and" would otherwise half translate any sentence that holds one).
+constexpr TranslatedText kParts[] = {
+    {"%1 (the lords of the portions differ)", "%1 (भागों के स्वामी अलग हैं)", "%1 (பாகங்களின் அதிபதிகள் வேறு)"},
+    {"%1 (the ghati rule counts the whole day or night)", "%1 (घटी का नियम पूरे दिन या पूरी रात्रि से गिनता है)",
+     "%1 (நாழிகை விதி முழுப் பகலையோ இரவையோ கணக்கிடுகிறது)"},
+    {"%1; %2", "%1; %2", "%1; %2"},
+    {"%1 from the %2 portion, not the %3", "%1: %2 भाग (%3 नहीं)", "%1 %2 பாகத்திலிருந்து, %3 இலிருந்து அல்ல"},
+    {"%1 and %2", "%1 और %2", "%1 மற்றும் %2"},
 };
 
 // clang-format on
@@ -343,23 +540,52 @@ bool HasPlaceholder(std::string_view text) {
     return false;
 }
 
-// Messages nest (a lead, then the reason, which may carry the system's reason): a few levels are
-// all the program writes.
-constexpr int kMaxNesting = 4;
+// Messages nest (a lead, then the reason, which may carry the system's reason; a note, its list,
+// each item of the list): a few levels are all the program writes.
+constexpr int kMaxNesting = 8;
+
+// True for a text in double quotes with none inside, as astro::QuotedForMessage writes a name.
+bool IsQuoted(std::string_view text) {
+    return text.size() >= 2 && text.front() == '"' && text.back() == '"' &&
+           text.substr(1, text.size() - 2).find('"') == std::string_view::npos;
+}
+
+// A name of an upagraha or a sign, as a part of a message writes it, in the language; empty for
+// any other text.
+std::string_view NameIn(std::string_view english, Language language) {
+    for (std::size_t i = 0; i < upagraha::kUpagrahaNames.size(); ++i)
+        if (upagraha::kUpagrahaNames[i] == english) return upagraha::UpagrahaName(static_cast<int>(i), language);
+    for (std::size_t i = 0; i < upagraha::kSignNames.size(); ++i)
+        if (upagraha::kSignNames[i] == english) return upagraha::SignName(static_cast<int>(i), language);
+    return {};
+}
 
 std::string MessageAt(std::string_view english, Language language, int depth) {
     for (const TranslatedText& entry : kMessages)
         if (entry.english == english) return std::string(LocalOf(entry, language));
+    if (depth > 0)
+        if (const std::string_view name = NameIn(english, language); !name.empty()) return std::string(name);
     if (depth >= kMaxNesting) return std::string(english);
-    for (const TranslatedText& entry : kMessages) {
-        if (!HasPlaceholder(entry.english)) continue;
-        Captures captures{};
-        if (!Match(english, entry.english, captures)) continue;
-        std::array<std::string, 9> local;
-        for (std::size_t k = 0; k < captures.size(); ++k)
-            if (!captures[k].empty()) local[k] = MessageAt(captures[k], language, depth + 1);
-        return Fill(LocalOf(entry, language),
-                    {local[0], local[1], local[2], local[3], local[4], local[5], local[6], local[7], local[8]});
+    for (const std::span<const TranslatedText> table :
+         {std::span<const TranslatedText>(kMessages), std::span<const TranslatedText>(kParts)}) {
+        if (depth == 0 && table.data() == kParts) break;
+        for (const TranslatedText& entry : table) {
+            if (!HasPlaceholder(entry.english)) continue;
+            Captures captures{};
+            if (!Match(english, entry.english, captures)) continue;
+            std::array<std::string, 9> local;
+            for (std::size_t k = 0; k < captures.size(); ++k) {
+                if (captures[k].empty()) continue;
+                // A part in double quotes (a file's name, "latitude") is a file's own word and stays
+                // as it is, whatever words it holds.
+                const char quoted[] = {'"', '%', static_cast<char>('1' + k), '"', '\0'};
+                local[k] = entry.english.find(quoted) != std::string_view::npos || IsQuoted(captures[k])
+                               ? std::string(captures[k])
+                               : MessageAt(captures[k], language, depth + 1);
+            }
+            return Fill(LocalOf(entry, language),
+                        {local[0], local[1], local[2], local[3], local[4], local[5], local[6], local[7], local[8]});
+        }
     }
     return std::string(english);
 }
@@ -430,12 +656,14 @@ std::string DateText(int day, int month, int year, Language language) {
     return std::to_string(day) + " " + std::string(name) + " " + std::to_string(year);
 }
 
-std::size_t TranslatedTextCount() { return std::size(kPhrases) + std::size(kMessages); }
+std::size_t TranslatedTextCount() { return std::size(kPhrases) + std::size(kMessages) + std::size(kParts); }
 
 TranslatedText TranslatedTextAt(std::size_t index) {
     if (index < std::size(kPhrases)) return kPhrases[index];
     index -= std::size(kPhrases);
-    return index < std::size(kMessages) ? kMessages[index] : TranslatedText{};
+    if (index < std::size(kMessages)) return kMessages[index];
+    index -= std::size(kMessages);
+    return index < std::size(kParts) ? kParts[index] : TranslatedText{};
 }
 
 }  // namespace vela::reading

@@ -106,26 +106,45 @@ std::string PortionText(const Upagrahas& u, std::size_t i, upagraha::Language la
                {std::to_string(u.portionIndex[i] + 1), std::to_string(upagraha::kPortionCount)});
 }
 
+// A point of a portion in the words of a profile's description, in English as DescribeProfile
+// and the header write it ("at the start", "by the ghatis").
+std::string_view PointPhrase(upagraha::PortionPoint point) {
+    switch (point) {
+        case upagraha::PortionPoint::Start:
+            return "%1 at the start";
+        case upagraha::PortionPoint::Middle:
+            return "%1 at the middle";
+        case upagraha::PortionPoint::End:
+            return "%1 at the end";
+        case upagraha::PortionPoint::Ghatis:
+            return "%1 by the ghatis";
+    }
+    return "%1 at the middle";
+}
+
+// "the original's formulas with Lahiri's ayanamsa": the ephemeris and ayanamsa axes together.
+std::string SkyText(const upagraha::ConventionProfile& profile) {
+    using namespace upagraha;
+    std::string text = profile.ephemeris == EphemerisChoice::Precise ? "precise ephemeris" : "the original's formulas";
+    text += profile.ayanamsa == AyanamsaChoice::Lahiri ? " with Lahiri's ayanamsa" : " with the original's ayanamsa";
+    return text;
+}
+
 // "Conventions: Original" for a preset; any other profile spells out every axis, as no name says
-// what it holds.
+// what it holds. English is the program's own text; Hindi and Tamil say the same axis by axis.
 std::string ConventionsText(const upagraha::ConventionProfile& profile, upagraha::Language language) {
     using namespace upagraha;
     std::string text = Say("Conventions: %1", language, {ProfileTitle(profile.title, language)});
     if (const auto preset = FindProfile(profile.name); preset && preset->SameConventions(profile)) return text;
-    text += " (" + std::string(LordOrderText(profile.lordOrder));
+    text += " (" + Say(LordOrderText(profile.lordOrder), language);
     for (std::size_t u = 0; u < profile.points.size(); ++u) {
         text += u == 0 ? "; " : ", ";
-        text += kUpagrahaNames[u];
-        if (profile.points[u] == PortionPoint::Ghatis)
-            text += " by the ghatis";
-        else
-            (text += " at the ") += PointText(profile.points[u]);
+        text += Say(PointPhrase(profile.points[u]), language, {upagraha::UpagrahaName(static_cast<int>(u), language)});
     }
-    (text += "; ") += SunriseText(profile.sunrise);
-    (text += "; ") += VyatipataText(profile.vyatipata);
-    text += profile.ephemeris == EphemerisChoice::Precise ? "; precise ephemeris" : "; the original's formulas";
-    text += profile.ayanamsa == AyanamsaChoice::Lahiri ? " with Lahiri's ayanamsa)" : " with the original's ayanamsa)";
-    return text;
+    (text += "; ") += Say(SunriseText(profile.sunrise), language);
+    (text += "; ") += Say(VyatipataText(profile.vyatipata), language);
+    (text += "; ") += Say(SkyText(profile), language);
+    return text + ")";
 }
 
 }  // namespace
@@ -155,6 +174,30 @@ std::array<std::string, 7> TableColumns(upagraha::Language language) {
     std::array<std::string, 7> columns;
     for (std::size_t c = 0; c < columns.size(); ++c) columns[c] = Say(kTableColumns[c], language);
     return columns;
+}
+
+std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagraha::Language language) {
+    using namespace upagraha;
+    if (language == Language::English) return DescribeProfile(profile);
+    const PortionPoint usual = UsualPoint(profile);
+    std::string exceptions;
+    for (std::size_t u = 0; u < profile.points.size(); ++u) {
+        if (profile.points[u] == usual) continue;
+        if (!exceptions.empty()) exceptions += ", ";
+        exceptions +=
+            Say(PointPhrase(profile.points[u]), language, {upagraha::UpagrahaName(static_cast<int>(u), language)});
+    }
+    const std::string_view point = PointText(usual);
+    std::string text = Say(LordOrderText(profile.lordOrder), language) + "; ";
+    if (exceptions.empty())
+        text += Say("every upagraha at the " + std::string(point) + " of its portion", language);
+    else
+        text += exceptions + ", " + Say("the others at the " + std::string(point) + " of their portions", language);
+    (text += "; ") += Say(SunriseText(profile.sunrise), language);
+    if (profile.vyatipata != VyatipataChoice::CircleLessDhuma)
+        (text += "; ") += Say(VyatipataText(profile.vyatipata), language);
+    if (const std::string sky = EphemerisText(profile); !sky.empty()) (text += "; ") += Say(sky, language);
+    return text;
 }
 
 std::string_view ProfileTitle(std::string_view title, upagraha::Language language) {

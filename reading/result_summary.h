@@ -13,6 +13,7 @@
 
 #include "reading/birth_data.h"
 #include "upagraha/language.h"
+#include "upagraha/profiles.h"
 #include "upagraha/upagraha.h"
 
 namespace vela::reading {
@@ -52,6 +53,11 @@ inline constexpr std::array<std::string_view, 7> kTableColumns = {"Upagraha",  "
                                                                   "Longitude", "Nakshatra", "House"};
 // The column names in the language.
 std::array<std::string, 7> TableColumns(upagraha::Language language);
+
+// What a profile holds in one line: DescribeProfile's English ("eight-place cycle of lords; Gulika
+// at the start, the others at the middle of their portions; ..."), or the same axis by axis in
+// Hindi or Tamil (the terms of docs/translations.md).
+std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagraha::Language language);
 
 // A profile's title ("Original") as the header writes it in the language; a title the program
 // has no words for (a profile added later) stays as it is.

@@ -272,14 +272,18 @@ std::string EphemerisText(const ConventionProfile& profile) {
     return text;
 }
 
-std::string DescribeProfile(const ConventionProfile& profile) {
-    // The point most upagrahas take (the earliest of a tie), then the ones that differ from it.
+PortionPoint UsualPoint(const ConventionProfile& profile) {
     std::array<int, 4> counts{};
     for (const PortionPoint p : profile.points) ++counts[static_cast<std::size_t>(p)];
     std::size_t usual = 1;
     for (std::size_t p = 0; p < counts.size(); ++p)
         if (counts[p] > counts[usual]) usual = p;
-    const auto usualPoint = static_cast<PortionPoint>(usual);
+    return static_cast<PortionPoint>(usual);
+}
+
+std::string DescribeProfile(const ConventionProfile& profile) {
+    // The point most upagrahas take, then the ones that differ from it.
+    const PortionPoint usualPoint = UsualPoint(profile);
 
     std::string text(LordOrderText(profile.lordOrder));
     text += "; ";

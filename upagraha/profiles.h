@@ -149,6 +149,9 @@ int MaandiGhatis(int weekday, bool byDay);
 // at the middle of their portions; sunrise at the centre of the disc without refraction". The
 // Vyatipata rule is named when it is not the circle less Dhuma.
 std::string DescribeProfile(const ConventionProfile& profile);
+// The point most of the upagrahas take, as the line above names it: the middle when it is among
+// the most taken, else the earliest of a tie.
+PortionPoint UsualPoint(const ConventionProfile& profile);
 std::string_view LordOrderText(LordOrder order);
 std::string_view PointText(PortionPoint point);  // "start", "middle", "end", "ghatis"
 std::string_view SunriseText(SunriseEvent event);

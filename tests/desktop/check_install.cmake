@@ -12,6 +12,8 @@ set(files
     bin/vela-upagrahas
     share/man/man1/vela-upagrahas.1.gz
     share/vela-upagrahas/help.html
+    share/vela-upagrahas/help_hi.html
+    share/vela-upagrahas/help_ta.html
     share/vela-upagrahas/screenshot-form.png
     share/vela-upagrahas/screenshot-report.png
     share/vela-upagrahas/screenshot-atlas.png

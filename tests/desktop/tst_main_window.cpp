@@ -1017,6 +1017,8 @@ void FrmMainTest::the_language_menu_changes_the_window_and_the_reading_at_once()
     QCOMPARE(table->item(0, 0)->text(), QStringLiteral("लग्न"));
     QCOMPARE(table->item(5, 0)->text(), QStringLiteral("गुलिक"));
     QCOMPARE(Control<QLineEdit>(W(), "nameEdit")->text(), QStringLiteral("Asha"));
+    // The form's months by their Hindi names (the glossary's जून), the month chosen kept.
+    QCOMPARE(Control<QComboBox>(W(), "monthCombo")->currentText(), QStringLiteral("जून"));
 
     // The next window opens in Hindi: the choice is in the settings.
     NewWindow();
@@ -1025,9 +1027,12 @@ void FrmMainTest::the_language_menu_changes_the_window_and_the_reading_at_once()
     CalculateKnownGoodReading();
     QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), hindiReport);
 
+    QCOMPARE(Control<QComboBox>(W(), "monthCombo")->currentText(), QStringLiteral("जून"));
+
     Control<QAction>(W(), "languageAction_en")->trigger();
     QTRY_COMPARE(Control<QMenu>(W(), "fileMenu")->title(), QStringLiteral("&File"));
     QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), englishReport);
+    QCOMPARE(Control<QComboBox>(W(), "monthCombo")->currentText(), QStringLiteral("June"));
 }
 
 // Tamil: the core's refusals and the result's header, table headings and working come in Tamil;

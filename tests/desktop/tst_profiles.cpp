@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -42,6 +44,7 @@ private Q_SLOTS:
     void remembered_settings_that_do_not_read_give_the_original();
     void the_dialog_sets_every_convention_and_says_what_they_amount_to();
     void the_dialog_opens_on_the_profile_in_use_with_every_axis();
+    void the_menu_and_the_dialog_speak_hindi_and_tamil();
     void the_comparison_in_print_is_off_until_chosen_and_remembered();
 
 private:
@@ -340,6 +343,39 @@ void ProfilesTest::the_dialog_opens_on_the_profile_in_use_with_every_axis() {
                                                                                         {"ephemerisCombo", 0}})
         dialog.findChild<QComboBox*>(QString::fromLatin1(name))->setCurrentIndex(index);
     QCOMPARE(dialog.Profile(), kOriginalProfile);
+}
+
+// In Hindi and Tamil the presets' titles, the dialog's lists and its sentence are in the language,
+// in the glossary's terms (docs/translations.md: "Original" मूल, அசல்; "seven lords" सात स्वामी, ஏழு
+// அதிபதிகள்; Gulika गुलिक, குளிகன்); the access keys stay the English titles' letters.
+void ProfilesTest::the_menu_and_the_dialog_speak_hindi_and_tamil() {
+    const auto backToEnglish = qScopeGuard([this] { Control<QAction>(W(), "languageAction_en")->trigger(); });
+    const struct {
+        const char* action;
+        QString original;
+        QString sevenLords;
+        QString gulika;
+    } languages[] = {
+        {"languageAction_hi", QStringLiteral("मूल (&O)"), QStringLiteral("सात स्वामी"), QStringLiteral("गुलिक")},
+        {"languageAction_ta", QStringLiteral("அசல் (&O)"), QStringLiteral("ஏழு அதிபதிகள்"), QStringLiteral("குளிகன்")},
+    };
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    for (const auto& language : languages) {
+        Control<QAction>(W(), language.action)->trigger();
+        QApplication::processEvents();
+        QCOMPARE(Control<QAction>(W(), "profileAction_original")->text(), language.original);
+        QVERIFY(!Control<QAction>(W(), "profileAction_kerala")->toolTip().contains(latin));
+
+        desktop::ProfileDialog dialog(*FindProfile("gulika-start"));
+        auto* lords = dialog.findChild<QComboBox*>(QStringLiteral("lordOrderCombo"));
+        auto* description = dialog.findChild<QLabel*>(QStringLiteral("descriptionLabel"));
+        QVERIFY(lords && description);
+        QVERIFY2(lords->itemText(1).contains(language.sevenLords), qPrintable(lords->itemText(1)));
+        QVERIFY2(description->text().contains(language.gulika), qPrintable(description->text()));
+        QVERIFY2(!description->text().contains(latin), qPrintable(description->text()));
+        lords->setCurrentIndex(1);
+        QVERIFY2(description->text().contains(language.sevenLords), qPrintable(description->text()));
+    }
 }
 
 void ProfilesTest::the_comparison_in_print_is_off_until_chosen_and_remembered() {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -252,10 +253,14 @@ void ScalingTest::a_remembered_size_larger_than_the_screen_is_brought_within_it(
     QCOMPARE(window->size(), chosen);
 }
 
+// In every language of the Language menu: Hindi and Tamil captions are longer than the English.
 void ScalingTest::every_control_is_reachable_and_whole_data() {
     QTest::addColumn<bool>("minimumSize");
-    QTest::newRow("as the window opens") << false;
-    QTest::newRow("at the minimum size") << true;
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"en", "hi", "ta"}) {
+        QTest::addRow("as the window opens, %s", language) << false << QString::fromLatin1(language);
+        QTest::addRow("at the minimum size, %s", language) << true << QString::fromLatin1(language);
+    }
 }
 
 void ScalingTest::CheckReachable(const char* name) {
@@ -279,15 +284,30 @@ void ScalingTest::CheckReachable(const char* name) {
 
 void ScalingTest::every_control_is_reachable_and_whole() {
     QFETCH(bool, minimumSize);
+    QFETCH(QString, language);
+    const auto choose = [this](const QString& code) {
+        Control<QAction>(*window, ("languageAction_" + code).toLatin1().constData())->trigger();
+        QApplication::processEvents();
+    };
+    const auto backToEnglish = qScopeGuard([&choose] { choose(QStringLiteral("en")); });
+    choose(language);
     if (minimumSize) {
-        window->resize(window->minimumSizeHint());
+        // A caption that wraps may ask for less once the window is narrower (the Hindi form does):
+        // the window is shrunk until it takes the size it asks for.
+        for (int step = 0; step < 3 && window->size() != window->minimumSizeHint(); ++step) {
+            window->resize(window->minimumSizeHint());
+            QApplication::processEvents();
+        }
         QTRY_COMPARE(window->size(), window->minimumSizeHint());
     }
     for (const char* name : kFormControls) {
         CheckReachable(name);
         if (QTest::currentTestFailed()) return;
     }
+    // The form's lists are filled by their English entries, then the reading is made in the language.
+    choose(QStringLiteral("en"));
     FillKnownGoodReading(*window);
+    choose(language);
     Press(*window, "calculateButton");
     QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::Result);
     for (const char* name : kResultControls) {
