@@ -84,6 +84,110 @@ char* Copy(char* o, const char* from, int count) {
     return o + count;
 }
 
+// Unsigned 128-bit integers (a GCC and Clang extension; -Wpedantic is told so).
+__extension__ typedef unsigned __int128 Wide;  // NOLINT(modernize-use-using): __extension__ needs typedef
+
+// 10^k for k in [0, 21], exactly.
+Wide PowerOfTen(int k) {
+    Wide p = 1;
+    for (int i = 0; i < k; ++i) p *= 10;
+    return p;
+}
+
+// The digits of value (1 to 20 of them) written ending just before end; answers where they begin.
+char* DigitsBefore(char* end, std::uint64_t value) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    while (value >= 100) {
+        end -= 2;
+        std::memcpy(end, kPairs + 2 * (value % 100), 2);
+        value /= 100;
+    }
+    if (value >= 10) {
+        end -= 2;
+        std::memcpy(end, kPairs + 2 * value, 2);
+    } else {
+        *--end = static_cast<char>('0' + value);
+    }
+    return end;
+}
+
+// The shortest digits that read back as the same double, and among those the nearest to it (an
+// exact tie to the even digit), for 1e-4 <= magnitude < 1e15. There a double is c * 2^q with c
+// of 53 bits and q from -66 to -3, and it is scaled by 10^k (k from 2 to 21) to between 1e16 and
+// 2e17: c * 4 * 10^k fits in 128 bits, so the value and both ends of the interval that reads back
+// as it are exact fractions over 2^(2 - q), and every comparison below is exact.
+char* WriteShortestPlain(char* o, double magnitude) {
+    constexpr std::uint64_t kFractionBits = (std::uint64_t{1} << 52) - 1;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const std::uint64_t c = (bits & kFractionBits) | (std::uint64_t{1} << 52);
+    const int q = static_cast<int>(bits >> 52) - 1075;
+    // floor(log10(2^(q + 52))): the value is at least 10^e10 and below 2 * 10^(e10 + 1).
+    const int e10 = ((q + 52) * 315653) >> 20;
+    const int k = 16 - e10;
+    const Wide scale = PowerOfTen(k);
+    const int shift = 2 - q;
+    const Wide below = (Wide{1} << shift) - 1;
+    // The interval of the reals that read back as this double, in quarters of its unit: half a
+    // unit either side, a quarter below where c is the least of its binade (the unit below is half
+    // as large). Its ends belong to it when c is even (reading rounds ties to even).
+    const bool ends = (c & 1) == 0;
+    const Wide value = Wide{4 * c} * scale;
+    const Wide upper = Wide{4 * c + 2} * scale;
+    const Wide lower = Wide{4 * c - ((bits & kFractionBits) == 0 ? 1 : 2)} * scale;
+    // The least and greatest whole numbers (units of 10^-k) inside the interval.
+    std::uint64_t high = static_cast<std::uint64_t>(upper >> shift);
+    if (!ends && (upper & below) == 0) --high;
+    std::uint64_t low = static_cast<std::uint64_t>(lower >> shift);
+    if (!ends || (lower & below) != 0) ++low;
+    // Drop digits while a multiple of the next power of ten still lies inside.
+    std::uint64_t unit = 1;
+    int dropped = 0;
+    for (std::uint64_t highPart = high, lowPart = low;;) {
+        const std::uint64_t nextHigh = highPart / 10, nextLow = (lowPart + 9) / 10;
+        if (nextHigh < nextLow) break;
+        highPart = nextHigh;
+        lowPart = nextLow;
+        unit *= 10;
+        ++dropped;
+    }
+    // The multiples of unit on either side of the value; the nearer one, unless it lies outside.
+    const auto whole = static_cast<std::uint64_t>(value >> shift);
+    std::uint64_t digits = whole / unit;
+    const Wide rest = ((Wide{whole - digits * unit} << shift) | (value & below)) << 1;
+    const Wide half = Wide{unit} << shift;
+    bool up = rest > half || (rest == half && (digits & 1) != 0);
+    if (up && (digits + 1) * unit > high)
+        up = false;
+    else if (!up && digits * unit < low)
+        up = true;
+    if (up) ++digits;
+
+    // digits * 10^(dropped - k), laid out plain: a whole number gains ".0".
+    char text[24];
+    char* const end = text + sizeof text;
+    const char* const first = DigitsBefore(end, digits);
+    const int count = static_cast<int>(end - first);
+    const int fraction = k - dropped;  // digits after the point
+    if (fraction <= 0) {
+        o = Copy(o, first, count);
+        std::memset(o, '0', static_cast<std::size_t>(-fraction));
+        o += -fraction;
+        return Copy(o, ".0", 2);
+    }
+    if (count > fraction) {
+        o = Copy(o, first, count - fraction);
+        *o++ = '.';
+        return Copy(o, first + count - fraction, fraction);
+    }
+    o = Copy(o, "0.", 2);
+    std::memset(o, '0', static_cast<std::size_t>(fraction - count));
+    o += fraction - count;
+    return Copy(o, first, count);
+}
+
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -159,10 +263,8 @@ char* WriteJsonNumber(char* o, double value) {
     // it; a value under 1e-4 whose digits round up to 1e-4 takes the general way below.
     const double magnitude = std::fabs(value);
     if (magnitude >= 1e-4 && magnitude < 1e15) {
-        char* const start = o;
-        o = std::to_chars(o, o + kMaxJsonNumberBytes, value, std::chars_format::fixed).ptr;
-        if (std::memchr(start, '.', static_cast<std::size_t>(o - start)) == nullptr) o = Copy(o, ".0", 2);
-        return o;
+        if (value < 0) *o++ = '-';
+        return WriteShortestPlain(o, magnitude);
     }
     // The shortest digits that read back as the same double ("d.ddde+XX"), then laid out as a
     // person writes a number: plain between 1e-4 and 1e15, with an exponent beyond.
