@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "astro/text.h"
+#include "cli/json_writer.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
@@ -83,7 +84,7 @@ struct RunShape {
 };
 
 std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
-                                   std::string& out) {
+                                   TextBuffer& out) {
     if (auto problem = LineProblem(line)) return problem;
     if (auto problem = SplitCsvLine(line.text, fields)) return problem;
     if (fields.size() != shape.columns)
@@ -262,16 +263,16 @@ public:
         std::vector<char> refused(workers, 0);
         const auto work = [this, &failures, &refused](unsigned w) {
             try {
-                std::string& text = outputs[w];
-                text.clear();
+                TextBuffer& text = outputs[w];
+                text.Clear();
                 for (std::size_t i = filled * w / workers; i < filled * (w + 1) / workers; ++i) {
-                    const std::size_t start = text.size();
+                    const std::size_t start = text.Size();
                     if (const auto error = ReadRow(rows[i].line, shape, fields[w], text)) {
-                        text.resize(start);
-                        text += RowErrorJsonLine(rows[i].row, *error);
+                        text.Truncate(start);
+                        text.Append(RowErrorJsonLine(rows[i].row, *error));
                         refused[w] = 1;
                     }
-                    text += '\n';
+                    text.Append('\n');
                 }
             } catch (...) {
                 failures[w] = std::current_exception();
@@ -293,8 +294,8 @@ public:
         for (const auto& failure : failures)
             if (failure) std::rethrow_exception(failure);
 
-        for (const std::string& text : outputs)
-            if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        for (const TextBuffer& text : outputs)
+            if (out) out.write(text.View().data(), static_cast<std::streamsize>(text.Size()));
         Clear();
         return std::find(refused.begin(), refused.end(), 1) != refused.end();
     }
@@ -315,8 +316,8 @@ private:
         }
         // A chunk's lines take about 3 KB a row; more than that (long names, refusals that quote
         // long fields) is given back too.
-        for (std::string& text : outputs)
-            if (text.capacity() > kMaxOutputBytes) std::string().swap(text);
+        for (TextBuffer& text : outputs)
+            if (text.Capacity() > kMaxOutputBytes) text.Release();
         filled = 0;
         bytes = 0;
     }
@@ -326,7 +327,7 @@ private:
     RunShape shape;
     unsigned workers;
     std::vector<std::vector<std::string>> fields;  // one set of fields per thread
-    std::vector<std::string> outputs;              // the lines of each thread's rows, in order
+    std::vector<TextBuffer> outputs;               // the lines of each thread's rows, in order
     std::vector<PendingRow> rows;
     std::size_t filled = 0;
     std::size_t bytes = 0;

@@ -88,30 +88,58 @@ char* Copy(char* o, const char* from, int count) {
 __extension__ typedef unsigned __int128 Wide;  // NOLINT(modernize-use-using): __extension__ needs typedef
 
 // 10^k for k in [0, 21], exactly.
-Wide PowerOfTen(int k) {
+constexpr std::array<Wide, 22> kPowersOfTen = [] {
+    std::array<Wide, 22> powers{};
     Wide p = 1;
-    for (int i = 0; i < k; ++i) p *= 10;
-    return p;
+    for (Wide& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void PutPair(char* o, std::uint32_t pair) { std::memcpy(o, kDigitPairs + 2 * pair, 2); }
+
+// value (below 10^8) as exactly eight digits at o.
+void PutEightDigits(char* o, std::uint32_t value) {
+    const std::uint32_t high = value / 10000, low = value % 10000;
+    PutPair(o, high / 100);
+    PutPair(o + 2, high % 100);
+    PutPair(o + 4, low / 100);
+    PutPair(o + 6, low % 100);
 }
 
-// The digits of value (1 to 20 of them) written ending just before end; answers where they begin.
-char* DigitsBefore(char* end, std::uint64_t value) {
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
+// The digits of value written ending just before end, without leading zeros; answers where they
+// begin.
+char* DigitsBefore(char* end, std::uint32_t value) {
     while (value >= 100) {
         end -= 2;
-        std::memcpy(end, kPairs + 2 * (value % 100), 2);
+        PutPair(end, value % 100);
         value /= 100;
     }
     if (value >= 10) {
         end -= 2;
-        std::memcpy(end, kPairs + 2 * value, 2);
+        PutPair(end, value);
     } else {
         *--end = static_cast<char>('0' + value);
     }
     return end;
+}
+
+// The same for values below 10^18, eight digits at a time.
+char* DigitsBefore(char* end, std::uint64_t value) {
+    constexpr std::uint64_t kEight = 100000000;
+    if (value < kEight) return DigitsBefore(end, static_cast<std::uint32_t>(value));
+    PutEightDigits(end - 8, static_cast<std::uint32_t>(value % kEight));
+    value /= kEight;
+    if (value < kEight) return DigitsBefore(end - 8, static_cast<std::uint32_t>(value));
+    PutEightDigits(end - 16, static_cast<std::uint32_t>(value % kEight));
+    return DigitsBefore(end - 16, static_cast<std::uint32_t>(value / kEight));
 }
 
 // The shortest digits that read back as the same double, and among those the nearest to it (an
@@ -127,7 +155,7 @@ char* WriteShortestPlain(char* o, double magnitude) {
     // floor(log10(2^(q + 52))): the value is at least 10^e10 and below 2 * 10^(e10 + 1).
     const int e10 = ((q + 52) * 315653) >> 20;
     const int k = 16 - e10;
-    const Wide scale = PowerOfTen(k);
+    const Wide scale = kPowersOfTen[static_cast<std::size_t>(k)];
     const int shift = 2 - q;
     const Wide below = (Wide{1} << shift) - 1;
     // The interval of the reals that read back as this double, in quarters of its unit: half a
@@ -165,82 +193,101 @@ char* WriteShortestPlain(char* o, double magnitude) {
         up = true;
     if (up) ++digits;
 
-    // digits * 10^(dropped - k), laid out plain: a whole number gains ".0".
-    char text[24];
-    char* const end = text + sizeof text;
+    // digits * 10^(dropped - k), laid out plain: a whole number gains ".0". There are at most 17
+    // digits (the interval is over ten units wide from 1e17 up, so one is always dropped there),
+    // at most 15 before the point. Every copy is of 16 bytes, which text's bytes after the digits
+    // and the caller's room (kMaxJsonNumberBytes) allow: what lies past the number is only room.
+    char text[48];
+    char* const end = text + 32;
     const char* const first = DigitsBefore(end, digits);
     const int count = static_cast<int>(end - first);
     const int fraction = k - dropped;  // digits after the point
     if (fraction <= 0) {
-        o = Copy(o, first, count);
-        std::memset(o, '0', static_cast<std::size_t>(-fraction));
+        // Below 1e15: at most 15 digits, zeros included.
+        std::memcpy(o, first, 16);
+        o += count;
+        std::memset(o, '0', 16);
         o += -fraction;
-        return Copy(o, ".0", 2);
+        std::memcpy(o, ".0", 2);
+        return o + 2;
     }
     if (count > fraction) {
-        o = Copy(o, first, count - fraction);
+        const int before = count - fraction;  // digits before the point
+        std::memcpy(o, first, 16);
+        o += before;
         *o++ = '.';
-        return Copy(o, first + count - fraction, fraction);
+        std::memcpy(o, first + before, 16);  // at most 16 digits after the point
+        return o + fraction;
     }
-    o = Copy(o, "0.", 2);
-    std::memset(o, '0', static_cast<std::size_t>(fraction - count));
-    o += fraction - count;
-    return Copy(o, first, count);
+    // Below 1: "0.", at most three zeros from 1e-4 up, then up to 17 digits.
+    std::memcpy(o, "0.000", 5);
+    o += 2 + (fraction - count);
+    std::memcpy(o, first, 16);
+    if (count > 16) o[16] = first[16];
+    return o + count;
 }
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    std::size_t plainFrom = 0;
-    const auto flush = [&](std::size_t upTo) { out.append(text.substr(plainFrom, upTo - plainFrom)); };
+char* WriteJsonString(char* o, std::string_view text) {
+    *o++ = '"';
     for (std::size_t i = 0; i < text.size();) {
-        i += JsonPlainRun(text.substr(i));
+        const std::size_t plain = JsonPlainRun(text.substr(i));
+        std::memcpy(o, text.data() + i, plain);
+        o += plain;
+        i += plain;
         if (i >= text.size()) break;
         const auto c = static_cast<unsigned char>(text[i]);
         if (c >= 0x80) {
             const std::size_t length = Utf8SequenceLength(text, i);
             if (length > 0) {
+                std::memcpy(o, text.data() + i, length);
+                o += length;
                 i += length;
-                continue;
+            } else {
+                o = Copy(o, kReplacement.data(), static_cast<int>(kReplacement.size()));
+                ++i;
             }
-            flush(i);
-            out += kReplacement;
-            plainFrom = ++i;
             continue;
         }
-        flush(i);
+        *o++ = '\\';
         switch (c) {
             case '"':
-                out += "\\\"";
+                *o++ = '"';
                 break;
             case '\\':
-                out += "\\\\";
+                *o++ = '\\';
                 break;
             case '\b':
-                out += "\\b";
+                *o++ = 'b';
                 break;
             case '\f':
-                out += "\\f";
+                *o++ = 'f';
                 break;
             case '\n':
-                out += "\\n";
+                *o++ = 'n';
                 break;
             case '\r':
-                out += "\\r";
+                *o++ = 'r';
                 break;
             case '\t':
-                out += "\\t";
+                *o++ = 't';
                 break;
             default:
-                out += "\\u00";
-                out += kHex[c >> 4];
-                out += kHex[c & 0x0F];
+                o = Copy(o, "u00", 3);
+                *o++ = kHex[c >> 4];
+                *o++ = kHex[c & 0x0F];
         }
-        plainFrom = ++i;
+        ++i;
     }
-    flush(text.size());
-    out += '"';
+    *o++ = '"';
+    return o;
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
+    out.resize(start + MaxJsonStringBytes(text.size()));
+    out.resize(static_cast<std::size_t>(WriteJsonString(out.data() + start, text) - out.data()));
 }
 
 std::string EscapedJson(std::string_view text) {
@@ -334,22 +381,23 @@ void JsonWriter::String(std::string_view text) {
     cursor = out.size();
 }
 
-void JsonWriter::Number(double value) {
-    BeforeValue();
+std::string_view RecentNumbers::Text(double value) {
     // The same bits give the same text (so 0.0 and -0.0 stay apart).
     const auto bits = std::bit_cast<std::uint64_t>(value);
-    for (std::size_t k = 0; k < lastNumbers.size(); ++k) {
-        const WrittenNumber& known = lastNumbers[(newestNumber + k) % lastNumbers.size()];
-        if (known.length != 0 && known.bits == bits) {
-            Put(std::string_view(known.text.data(), known.length));
-            return;
-        }
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        const WrittenNumber& known = numbers[(newest + k) % numbers.size()];
+        if (known.length != 0 && known.bits == bits) return {known.text.data(), known.length};
     }
-    newestNumber = (newestNumber + 1) % lastNumbers.size();
-    WrittenNumber& written = lastNumbers[newestNumber];
+    newest = (newest + 1) % numbers.size();
+    WrittenNumber& written = numbers[newest];
     written.length = static_cast<std::size_t>(WriteJsonNumber(written.text.data(), value) - written.text.data());
     written.bits = bits;
-    Put(std::string_view(written.text.data(), written.length));
+    return {written.text.data(), written.length};
+}
+
+void JsonWriter::Number(double value) {
+    BeforeValue();
+    Put(recent.Text(value));
 }
 
 void JsonWriter::Integer(std::int64_t value) {
@@ -359,4 +407,33 @@ void JsonWriter::Integer(std::int64_t value) {
     cursor = static_cast<std::size_t>(std::to_chars(o, o + kMaxBytes, value).ptr - out.data());
 }
 
+void TextBuffer::Grow(std::size_t count) {
+    // Doubling, from 64 KiB: a chunk of the batch's lines fits after the first few rows.
+    constexpr std::size_t kFirstBytes = 64 * 1024;
+    const std::size_t wanted = std::max({2 * capacity, size + count, kFirstBytes});
+    auto grown = std::make_unique_for_overwrite<char[]>(wanted);
+    if (size > 0) std::memcpy(grown.get(), bytes.get(), size);
+    bytes = std::move(grown);
+    capacity = wanted;
+}
+
+void JsonPieces::String(std::string_view text) {
+    if (JsonPlainRun(text) == text.size()) {
+        char* o = out.Room(text.size() + 2);
+        *o++ = '"';
+        std::memcpy(o, text.data(), text.size());
+        o[text.size()] = '"';
+        out.Commit(o + text.size() + 1);
+        return;
+    }
+    out.Commit(WriteJsonString(out.Room(MaxJsonStringBytes(text.size())), text));
+}
+
+void JsonPieces::Integer(std::int64_t value) {
+    constexpr std::size_t kMaxBytes = 20;
+    char* o = out.Room(kMaxBytes);
+    out.Commit(std::to_chars(o, o + kMaxBytes, value).ptr);
+}
+
 }  // namespace vela::cli
+
