@@ -188,42 +188,56 @@ LineStatus LineReader::Next(InputLine& line, bool mayPause, bool stopWhenTooLong
 }
 
 std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
-    fields.clear();
+    // The strings of the last line are written over, not made again: a row's fields reuse them.
+    std::size_t count = 0;
+    const auto nextField = [&]() -> std::string& {
+        if (count == fields.size()) fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        return field;
+    };
+    // On a problem, fields holds the fields before the faulty one.
+    const auto finish = [&](std::optional<std::string> problem) {
+        fields.resize(problem ? count - 1 : count);
+        return problem;
+    };
     std::size_t i = 0;
     const std::size_t n = line.size();
     for (;;) {
-        std::string field;
+        std::string& field = nextField();
         if (i < n && line[i] == '"') {
             ++i;
             bool closed = false;
             while (i < n) {
-                if (line[i] == '"') {
-                    if (i + 1 < n && line[i + 1] == '"') {
-                        field += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
+                // The run up to the next quote is copied whole.
+                const std::size_t quote = line.find('"', i);
+                const std::size_t runEnd = quote == std::string_view::npos ? n : quote;
+                field.append(line.substr(i, runEnd - i));
+                i = runEnd;
+                if (i >= n) break;
+                if (i + 1 < n && line[i + 1] == '"') {
+                    field += '"';
+                    i += 2;
+                    continue;
                 }
-                field += line[i++];
+                ++i;
+                closed = true;
+                break;
             }
-            if (!closed) return FieldFault(fields.size() + 1, "opens a quote that is not closed");
-            if (i < n && line[i] != ',') return FieldFault(fields.size() + 1, "has text after its closing quote");
+            if (!closed) return finish(FieldFault(count, "opens a quote that is not closed"));
+            if (i < n && line[i] != ',') return finish(FieldFault(count, "has text after its closing quote"));
         } else {
             const std::size_t end = line.find(',', i);
             const std::string_view raw = line.substr(i, end == std::string_view::npos ? n - i : end - i);
             if (raw.find('"') != std::string_view::npos)
-                return FieldFault(fields.size() + 1,
-                                  "holds a quote but is not quoted (quote the field and double the quote)");
+                return finish(
+                    FieldFault(count, "holds a quote but is not quoted (quote the field and double the quote)"));
             field.assign(raw);
             i += raw.size();
         }
         if (field.size() > kMaxFieldBytes)
-            return FieldFault(fields.size() + 1, Joined({"is longer than ", std::to_string(kMaxFieldBytes), " bytes"}));
-        fields.push_back(std::move(field));
-        if (i >= n) return std::nullopt;
+            return finish(FieldFault(count, Joined({"is longer than ", std::to_string(kMaxFieldBytes), " bytes"})));
+        if (i >= n) return finish(std::nullopt);
         ++i;  // the comma
     }
 }

@@ -69,6 +69,34 @@ std::size_t JsonPlainRun(std::string_view text) {
 
 namespace {
 
+// Whether a JSON string holds text as it is (JsonPlainRun(text) == text.size()), judged eight
+// bytes at a time; the last eight bytes are judged together even where they overlap bytes already
+// judged, and a text shorter than eight is judged padded with blanks.
+bool IsJsonPlain(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const auto special = [](std::uint64_t v) {
+        const auto hasZeroByte = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighs; };
+        return (v & kHighs) | ((v - kOnes * 0x20) & ~v & kHighs) | hasZeroByte(v ^ (kOnes * '"')) |
+               hasZeroByte(v ^ (kOnes * '\\'));
+    };
+    std::uint64_t v = kOnes * ' ';
+    if (text.size() < 8) {
+        if (!text.empty()) std::memcpy(&v, text.data(), text.size());
+        return special(v) == 0;
+    }
+    for (std::size_t i = 0; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&v, text.data() + i, 8);
+        if (special(v) != 0) return false;
+    }
+    std::memcpy(&v, text.data() + text.size() - 8, 8);
+    return special(v) == 0;
+}
+
+}  // namespace
+
+namespace {
+
 // Appends the exponent of a number as the library writes it: a sign, then at least two digits.
 char* WriteExponent(char* o, int e) {
     *o++ = e < 0 ? '-' : '+';
@@ -368,7 +396,7 @@ void JsonWriter::Grow(std::size_t count) {
 
 void JsonWriter::String(std::string_view text) {
     BeforeValue();
-    if (JsonPlainRun(text) == text.size()) {
+    if (IsJsonPlain(text)) {
         char* o = Room(text.size() + 2);
         *o++ = '"';
         std::memcpy(o, text.data(), text.size());
@@ -418,7 +446,7 @@ void TextBuffer::Grow(std::size_t count) {
 }
 
 void JsonPieces::String(std::string_view text) {
-    if (JsonPlainRun(text) == text.size()) {
+    if (IsJsonPlain(text)) {
         char* o = out.Room(text.size() + 2);
         *o++ = '"';
         std::memcpy(o, text.data(), text.size());
@@ -430,6 +458,18 @@ void JsonPieces::String(std::string_view text) {
 }
 
 void JsonPieces::Integer(std::int64_t value) {
+    // Most integers of a line are a digit or two (pada, house, weekday, zone row).
+    if (value >= 0 && value < 100) {
+        char* o = out.Room(2);
+        if (value < 10) {
+            *o = static_cast<char>('0' + value);
+            out.Commit(o + 1);
+        } else {
+            PutPair(o, static_cast<std::uint32_t>(value));
+            out.Commit(o + 2);
+        }
+        return;
+    }
     constexpr std::size_t kMaxBytes = 20;
     char* o = out.Room(kMaxBytes);
     out.Commit(std::to_chars(o, o + kMaxBytes, value).ptr);

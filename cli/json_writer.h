@@ -53,7 +53,7 @@ struct EscapedJsonText {
 // longitude), so their text is copied instead of made again.
 class RecentNumbers {
 public:
-    // The text of value, made or remembered.
+    // The text of value, made or remembered; it lies at the start of kMaxJsonNumberBytes bytes.
     std::string_view Text(double value);
 
 private:
@@ -120,8 +120,14 @@ public:
     void Put(EscapedJsonText text) { Copy(text.json.data(), text.json.size()); }
     void String(std::string_view text);
     void Number(double value) {
+        // A number's text is at most 24 bytes and lies in an array of kMaxJsonNumberBytes: a
+        // copy of fixed length (a few moves) and the cursor moved by the text's own.
+        constexpr std::size_t kCopied = 32;
+        static_assert(kCopied <= kMaxJsonNumberBytes);
         const std::string_view text = recent.Text(value);
-        Copy(text.data(), text.size());
+        char* o = out.Room(kCopied);
+        std::memcpy(o, text.data(), kCopied);
+        out.Commit(o + text.size());
     }
     void Integer(std::int64_t value);
     void Bool(bool value) {
