@@ -184,15 +184,18 @@ char* WriteShortestPlain(char* o, double magnitude) {
     const int e10 = ((q + 52) * 315653) >> 20;
     const int k = 16 - e10;
     const Wide scale = kPowersOfTen[static_cast<std::size_t>(k)];
+    // 10^19 is the last power of ten of 64 bits: below it one 64 x 64 multiplication makes the
+    // product (values from 1e-3 up).
+    constexpr int kLastNarrowPower = 19;
     const int shift = 2 - q;
     const Wide below = (Wide{1} << shift) - 1;
     // The interval of the reals that read back as this double, in quarters of its unit: half a
     // unit either side, a quarter below where c is the least of its binade (the unit below is half
     // as large). Its ends belong to it when c is even (reading rounds ties to even).
     const bool ends = (c & 1) == 0;
-    const Wide value = Wide{4 * c} * scale;
-    const Wide upper = Wide{4 * c + 2} * scale;
-    const Wide lower = Wide{4 * c - ((bits & kFractionBits) == 0 ? 1 : 2)} * scale;
+    const Wide value = k <= kLastNarrowPower ? Wide{4 * c} * static_cast<std::uint64_t>(scale) : Wide{4 * c} * scale;
+    const Wide upper = value + 2 * scale;
+    const Wide lower = value - ((bits & kFractionBits) == 0 ? scale : 2 * scale);
     // The least and greatest whole numbers (units of 10^-k) inside the interval.
     std::uint64_t high = static_cast<std::uint64_t>(upper >> shift);
     if (!ends && (upper & below) == 0) --high;
