@@ -201,20 +201,22 @@ char* WriteShortestPlain(char* o, double magnitude) {
     if (!ends && (upper & below) == 0) --high;
     std::uint64_t low = static_cast<std::uint64_t>(lower >> shift);
     if (!ends || (lower & below) != 0) ++low;
-    // Drop digits while a multiple of the next power of ten still lies inside.
+    // Drop digits while a multiple of the next power of ten still lies inside. The value's whole
+    // units lose their digits alongside (divisions by a constant, no division instruction).
+    const auto whole = static_cast<std::uint64_t>(value >> shift);
     std::uint64_t unit = 1;
+    std::uint64_t digits = whole;  // whole / unit
     int dropped = 0;
     for (std::uint64_t highPart = high, lowPart = low;;) {
         const std::uint64_t nextHigh = highPart / 10, nextLow = (lowPart + 9) / 10;
         if (nextHigh < nextLow) break;
         highPart = nextHigh;
         lowPart = nextLow;
+        digits /= 10;
         unit *= 10;
         ++dropped;
     }
     // The multiples of unit on either side of the value; the nearer one, unless it lies outside.
-    const auto whole = static_cast<std::uint64_t>(value >> shift);
-    std::uint64_t digits = whole / unit;
     const Wide rest = ((Wide{whole - digits * unit} << shift) | (value & below)) << 1;
     const Wide half = Wide{unit} << shift;
     bool up = rest > half || (rest == half && (digits & 1) != 0);
