@@ -441,8 +441,9 @@ void JsonWriter::Integer(std::int64_t value) {
 }
 
 void TextBuffer::Grow(std::size_t count) {
-    // Doubling, from 64 KiB: a chunk of the batch's lines fits after the first few rows.
-    constexpr std::size_t kFirstBytes = 64 * 1024;
+    // Doubling, from 4 KiB (one reading's line): a chunk of the batch's lines fits after a few
+    // steps, once for the whole run, since the batch keeps its buffers.
+    constexpr std::size_t kFirstBytes = 4096;
     const std::size_t wanted = std::max({2 * capacity, size + count, kFirstBytes});
     auto grown = std::make_unique_for_overwrite<char[]>(wanted);
     if (size > 0) std::memcpy(grown.get(), bytes.get(), size);
