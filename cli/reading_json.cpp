@@ -28,6 +28,15 @@ struct EscapedTexts {
     std::array<std::string, upagraha::kNakshatraCount> nakshatras;
     // The portions' lords, by upagraha::Planet (the seven and the portion no planet rules).
     std::array<std::string, static_cast<std::size_t>(upagraha::Planet::NoLord) + 1> planets;
+
+    // Runs of the line that depend only on these texts, joined once (for the line without --lang):
+    // ,"nakshatra":"...","pada":P by nakshatra and pada; {"name":"...","lord":"...","moment": by
+    // upagraha; ,"house":H,"significance":"...","interpretation":"..." by upagraha and house.
+    std::array<std::array<std::string, 4>, upagraha::kNakshatraCount> nakshatraPadas;
+    std::array<std::string, upagraha::kUpagrahaCount> upagrahaHeads;
+    std::array<std::array<std::string, 12>, upagraha::kUpagrahaCount> upagrahaHouses;
+    // {"lord":"...","start": by upagraha::Planet.
+    std::array<std::string, static_cast<std::size_t>(upagraha::Planet::NoLord) + 1> portionHeads;
 };
 
 const EscapedTexts& Escaped() {
@@ -42,8 +51,19 @@ const EscapedTexts& Escaped() {
         }
         for (std::size_t n = 0; n < t.nakshatras.size(); ++n)
             t.nakshatras[n] = EscapedJson(upagraha::kNakshatraNames[n]);
-        for (std::size_t p = 0; p < t.planets.size(); ++p)
+        for (std::size_t p = 0; p < t.planets.size(); ++p) {
             t.planets[p] = EscapedJson(upagraha::PlanetText(static_cast<upagraha::Planet>(p)));
+            t.portionHeads[p] = "{\"lord\":" + t.planets[p] + ",\"start\":";
+        }
+        for (std::size_t n = 0; n < t.nakshatras.size(); ++n)
+            for (std::size_t pada = 0; pada < 4; ++pada)
+                t.nakshatraPadas[n][pada] = ",\"nakshatra\":" + t.nakshatras[n] + ",\"pada\":" + std::to_string(pada + 1);
+        for (std::size_t i = 0; i < t.names.size(); ++i) {
+            t.upagrahaHeads[i] = "{\"name\":" + t.names[i] + ",\"lord\":" + t.lords[i] + ",\"moment\":";
+            for (std::size_t h = 0; h < 12; ++h)
+                t.upagrahaHouses[i][h] = ",\"house\":" + std::to_string(h + 1) + ",\"significance\":" +
+                                         t.significance[i] + ",\"interpretation\":" + t.interpretations[i][h];
+        }
         return t;
     }();
     return texts;
@@ -125,8 +145,13 @@ void SunDay(JsonPieces& w, astro::DateValue rise, astro::DateValue set) {
 // ,"nakshatra":...,"pada":N (with "nakshatra_local" between them when a language is asked for).
 void Nakshatra(JsonPieces& w, const EscapedTexts& texts, double degrees, const Local& local) {
     const auto place = upagraha::NakshatraOf(degrees);
+    const auto n = static_cast<std::size_t>(place.nakshatra);
+    if (!local && place.pada >= 1 && place.pada <= 4) {
+        w.Put(Text(texts.nakshatraPadas[n][static_cast<std::size_t>(place.pada - 1)]));
+        return;
+    }
     w.Put(",\"nakshatra\":");
-    w.Put(Text(texts.nakshatras[static_cast<std::size_t>(place.nakshatra)]));
+    w.Put(Text(texts.nakshatras[n]));
     if (local) {
         w.Put(",\"nakshatra_local\":");
         w.String(upagraha::NakshatraName(place.nakshatra, *local));
@@ -331,16 +356,16 @@ void AppendReadingJson(TextBuffer& out, const reading::Reading& s, const upagrah
     w.Put(",\"portions\":[");
     for (std::size_t k = 0; k < u.portions.size(); ++k) {
         const Portion& p = u.portions[k];
-        if (k == 0)
+        if (k > 0) w.Put(",");
+        if (!local) {
+            w.Put(Text(texts.portionHeads[static_cast<std::size_t>(p.lord)]));
+        } else {
             w.Put("{\"lord\":");
-        else
-            w.Put(",{\"lord\":");
-        w.Put(Text(texts.planets[static_cast<std::size_t>(p.lord)]));
-        if (local) {
+            w.Put(Text(texts.planets[static_cast<std::size_t>(p.lord)]));
             w.Put(",\"lord_local\":");
             w.String(LordName(p.lord, *local));
+            w.Put(",\"start\":");
         }
-        w.Put(",\"start\":");
         w.Number(p.start);
         w.Put(",\"end\":");
         w.Number(p.end);
@@ -350,22 +375,20 @@ void AppendReadingJson(TextBuffer& out, const reading::Reading& s, const upagrah
     w.Put("],\"upagrahas\":[");
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
         const int house = u.houses[i];
-        if (i == 0)
+        if (i > 0) w.Put(",");
+        if (!local) {
+            w.Put(Text(texts.upagrahaHeads[i]));
+        } else {
             w.Put("{\"name\":");
-        else
-            w.Put(",{\"name\":");
-        w.Put(Text(texts.names[i]));
-        if (local) {
+            w.Put(Text(texts.names[i]));
             w.Put(",\"name_local\":");
             w.String(UpagrahaName(static_cast<int>(i), *local));
-        }
-        w.Put(",\"lord\":");
-        w.Put(Text(texts.lords[i]));
-        if (local) {
+            w.Put(",\"lord\":");
+            w.Put(Text(texts.lords[i]));
             w.Put(",\"lord_local\":");
             w.String(LordName(kUpagrahaLords[i], *local));
+            w.Put(",\"moment\":");
         }
-        w.Put(",\"moment\":");
         w.Number(u.moments[i]);
         w.Put(",\"longitude\":");
         w.String(u.upagrahaLongitudes[i].view());
@@ -373,15 +396,15 @@ void AppendReadingJson(TextBuffer& out, const reading::Reading& s, const upagrah
         w.Put(",\"degrees\":");
         w.Number(u.longitudes[i]);
         Nakshatra(w, texts, u.longitudes[i], local);
-        w.Put(",\"house\":");
-        w.Integer(house);
-        w.Put(",\"significance\":");
-        w.Put(Text(texts.significance[i]));
-        w.Put(",\"interpretation\":");
-        if (house >= 1 && house <= 12)
-            w.Put(Text(texts.interpretations[i][static_cast<std::size_t>(house - 1)]));
-        else
-            w.Put("\"\"");
+        if (house >= 1 && house <= 12) {
+            w.Put(Text(texts.upagrahaHouses[i][static_cast<std::size_t>(house - 1)]));
+        } else {
+            w.Put(",\"house\":");
+            w.Integer(house);
+            w.Put(",\"significance\":");
+            w.Put(Text(texts.significance[i]));
+            w.Put(",\"interpretation\":\"\"");
+        }
         if (sensitivity != nullptr) {
             w.Put(",\"sensitivity\":{\"sign\":");
             Shift(w, sensitivity->sign[i]);

@@ -280,11 +280,11 @@ TEST(JsonWriter, writes_the_shortest_digits_that_std_to_chars_gives) {
         values.push_back(v);
     int differing = 0;
     for (const double v : values) {
-        for (const double signed_ : {v, -v}) {
-            if (!(std::fabs(signed_) >= 1e-4 && std::fabs(signed_) < 1e15)) continue;
+        for (const double signedValue : {v, -v}) {
+            if (!(std::fabs(signedValue) >= 1e-4 && std::fabs(signedValue) < 1e15)) continue;
             std::string ours;
-            AppendJsonNumber(ours, signed_);
-            const std::string expected = (signed_ < 0 ? "-" : "") + library(std::fabs(signed_));
+            AppendJsonNumber(ours, signedValue);
+            const std::string expected = (signedValue < 0 ? "-" : "") + library(std::fabs(signedValue));
             if (ours != expected && ++differing <= 5) ADD_FAILURE() << ours << " against " << expected;
         }
     }
