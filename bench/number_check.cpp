@@ -71,9 +71,8 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     // Every bit pattern between the two ends, uniformly: each binade and each fraction alike.
-    ok = ok && Kind("bit patterns from 1e-4 to 1e15", n, [&](std::uint64_t) {
-             return std::bit_cast<double>(leastBits + rng() % (mostBits - leastBits));
-         });
+    ok = ok && Kind("bit patterns from 1e-4 to 1e15", n,
+                    [&](std::uint64_t) { return std::bit_cast<double>(leastBits + rng() % (mostBits - leastBits)); });
     // What a reading writes: longitudes, clock hours, latitudes and longitudes of places.
     ok = ok && Kind("degrees in [0, 360)", n, [&](std::uint64_t) { return unit(rng) * 360.0; });
     ok = ok && Kind("hours as sums of sixtieths and days' shares", n, [&](std::uint64_t i) {

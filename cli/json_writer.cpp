@@ -482,4 +482,3 @@ void JsonPieces::Integer(std::int64_t value) {
 }
 
 }  // namespace vela::cli
-

@@ -57,12 +57,14 @@ const EscapedTexts& Escaped() {
         }
         for (std::size_t n = 0; n < t.nakshatras.size(); ++n)
             for (std::size_t pada = 0; pada < 4; ++pada)
-                t.nakshatraPadas[n][pada] = ",\"nakshatra\":" + t.nakshatras[n] + ",\"pada\":" + std::to_string(pada + 1);
+                t.nakshatraPadas[n][pada] =
+                    ",\"nakshatra\":" + t.nakshatras[n] + ",\"pada\":" + std::to_string(pada + 1);
         for (std::size_t i = 0; i < t.names.size(); ++i) {
             t.upagrahaHeads[i] = "{\"name\":" + t.names[i] + ",\"lord\":" + t.lords[i] + ",\"moment\":";
             for (std::size_t h = 0; h < 12; ++h)
-                t.upagrahaHouses[i][h] = ",\"house\":" + std::to_string(h + 1) + ",\"significance\":" +
-                                         t.significance[i] + ",\"interpretation\":" + t.interpretations[i][h];
+                t.upagrahaHouses[i][h] = ",\"house\":" + std::to_string(h + 1) +
+                                         ",\"significance\":" + t.significance[i] +
+                                         ",\"interpretation\":" + t.interpretations[i][h];
         }
         return t;
     }();

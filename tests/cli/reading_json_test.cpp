@@ -266,7 +266,7 @@ TEST(JsonWriter, writes_the_shortest_digits_that_std_to_chars_gives) {
     const auto least = std::bit_cast<std::uint64_t>(1e-4), most = std::bit_cast<std::uint64_t>(1e15);
     std::vector<double> values;
     for (int i = 0; i < 100000; ++i) {
-        values.push_back(std::bit_cast<double>(least + rng() % (most - least)));  // any bits
+        values.push_back(std::bit_cast<double>(least + rng() % (most - least)));               // any bits
         values.push_back(std::ldexp(static_cast<double>(rng() % (1ULL << 53)), -53) * 360.0);  // degrees
         values.push_back(static_cast<double>(rng() % 1000000) / std::pow(10.0, static_cast<int>(rng() % 10)));
     }
@@ -276,8 +276,7 @@ TEST(JsonWriter, writes_the_shortest_digits_that_std_to_chars_gives) {
         for (const double v : {std::ldexp(1.0, e), std::pow(10.0, e / 4)})
             for (double w = v, k = 0; k < 3; ++k, w = std::nextafter(w, 0.0))
                 values.insert(values.end(), {w, std::nextafter(v, 1e300)});
-    for (const double v : {7.0, 1000.0, 999999999999999.0, 0.5, 2.5, 123456.5, 0.0001220703125})
-        values.push_back(v);
+    for (const double v : {7.0, 1000.0, 999999999999999.0, 0.5, 2.5, 123456.5, 0.0001220703125}) values.push_back(v);
     int differing = 0;
     for (const double v : values) {
         for (const double signedValue : {v, -v}) {
@@ -295,8 +294,15 @@ TEST(JsonWriter, writes_the_shortest_digits_that_std_to_chars_gives) {
 // JSON library dumps them, across the buffer's growth: texts that are plain, need escaping or are
 // not UTF-8, with the awkward byte at each place of an eight-byte block, and integers and numbers.
 TEST(JsonPieces, write_values_as_the_json_library_dumps_them) {
-    std::vector<std::string> texts = {"", "a", "plain", "10 Sag 56", "New South Wales", std::string(70000, 'x'),
-                                      "Ren\xE9", "M\xC3\xBCnchen", "tab\tline\n\x01\x7f"};
+    std::vector<std::string> texts = {"",
+                                      "a",
+                                      "plain",
+                                      "10 Sag 56",
+                                      "New South Wales",
+                                      std::string(70000, 'x'),
+                                      "Ren\xE9",
+                                      "M\xC3\xBCnchen",
+                                      "tab\tline\n\x01\x7f"};
     for (const std::size_t length : {1u, 7u, 8u, 9u, 15u, 16u, 17u}) {
         for (std::size_t at = 0; at < length; ++at) {
             for (const char awkward : {'"', '\\', '\n', '\x1f', '\x80'}) {
