@@ -452,7 +452,10 @@ void TextBuffer::Grow(std::size_t count) {
 }
 
 void JsonPieces::String(std::string_view text) {
-    if (IsJsonPlain(text)) {
+    // A long text (the zone check's sentence with its degree sign) is copied run by run as it is
+    // escaped; a short one (names, places, positions) is judged first and copied whole.
+    constexpr std::size_t kLongText = 64;
+    if (text.size() <= kLongText && IsJsonPlain(text)) {
         char* o = out.Room(text.size() + 2);
         *o++ = '"';
         std::memcpy(o, text.data(), text.size());
