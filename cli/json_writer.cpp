@@ -317,10 +317,59 @@ char* WriteJsonString(char* o, std::string_view text) {
     return o;
 }
 
+// Appended piece by piece: a std::string cannot grow without writing its room first, and six
+// bytes of room per byte of text would cost more than the escaping.
 void AppendJsonString(std::string& out, std::string_view text) {
-    const std::size_t start = out.size();
-    out.resize(start + MaxJsonStringBytes(text.size()));
-    out.resize(static_cast<std::size_t>(WriteJsonString(out.data() + start, text) - out.data()));
+    out += '"';
+    std::size_t plainFrom = 0;
+    const auto flush = [&](std::size_t upTo) { out.append(text.substr(plainFrom, upTo - plainFrom)); };
+    for (std::size_t i = 0; i < text.size();) {
+        i += JsonPlainRun(text.substr(i));
+        if (i >= text.size()) break;
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) {
+            const std::size_t length = Utf8SequenceLength(text, i);
+            if (length > 0) {
+                i += length;
+                continue;
+            }
+            flush(i);
+            out += kReplacement;
+            plainFrom = ++i;
+            continue;
+        }
+        flush(i);
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += "\\u00";
+                out += kHex[c >> 4];
+                out += kHex[c & 0x0F];
+        }
+        plainFrom = ++i;
+    }
+    flush(text.size());
+    out += '"';
 }
 
 std::string EscapedJson(std::string_view text) {
