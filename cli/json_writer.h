@@ -82,6 +82,7 @@ public:
         size = capacity = 0;
     }
     void Append(std::string_view text) {
+        if (text.empty()) return;  // no room may have been made yet
         std::memcpy(Room(text.size()), text.data(), text.size());
         size += text.size();
     }
