@@ -250,21 +250,26 @@ void Shift(JsonPieces& w, const reading::Shift& shift) {
     w.Put("}");
 }
 
-// The profile's object as ProfileObject writes it, made once for each profile a thread meets in a
-// row: a run's rows nearly all share one.
+// The profile's object as ProfileObject writes it (its name and every axis), made once for each
+// profile a thread meets in a row: a run's rows nearly all share one. The name is kept as a copy,
+// so nothing of the caller's profile is held beyond the call.
 EscapedJsonText ProfileJson(const upagraha::ConventionProfile& profile) {
     struct Known {
-        upagraha::ConventionProfile profile;
+        std::string name;
+        upagraha::ConventionProfile conventions;  // its name and title are not kept
         std::string json;
     };
     thread_local std::optional<Known> known;
-    if (!known || !(known->profile == profile)) {
+    if (!known || known->name != profile.name || !known->conventions.SameConventions(profile)) {
         std::string json;
         {
             JsonWriter w(json);
             ProfileObject(w, profile);
         }
-        known.emplace(Known{profile, std::move(json)});
+        upagraha::ConventionProfile conventions = profile;
+        conventions.name = {};
+        conventions.title = {};
+        known.emplace(Known{std::string(profile.name), conventions, std::move(json)});
     }
     return {known->json};
 }
