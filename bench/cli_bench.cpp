@@ -180,14 +180,14 @@ const std::vector<std::string> kPlaceNames = {"S\xC3\xA3o Paulo",
 // One reading's JSON line, as the batch writes it into a line it reuses.
 void BM_ReadingJsonLine(benchmark::State& state) {
     const auto& readings = Readings();
-    std::string line;
+    cli::TextBuffer line;
     std::size_t i = 0, bytes = 0;
     for (auto _ : state) {
         const Calculated& c = readings[i++ % readings.size()];
-        line.clear();
+        line.Clear();
         cli::AppendReadingJson(line, c.state, c.outcome.upagrahas, c.outcome.warnings);
-        bytes += line.size();
-        benchmark::DoNotOptimize(line.data());
+        bytes += line.Size();
+        benchmark::DoNotOptimize(line.View().data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
 }

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "astro/text.h"
+#include "cli/json_writer.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
@@ -83,7 +84,7 @@ struct RunShape {
 };
 
 std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
-                                   std::string& out) {
+                                   TextBuffer& out) {
     if (auto problem = LineProblem(line)) return problem;
     if (auto problem = SplitCsvLine(line.text, fields)) return problem;
     if (fields.size() != shape.columns)
@@ -187,42 +188,57 @@ LineStatus LineReader::Next(InputLine& line, bool mayPause, bool stopWhenTooLong
 }
 
 std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields) {
-    fields.clear();
+    // The strings of the last line are written over, not made again: a row's fields reuse them.
+    std::size_t count = 0;
+    const auto nextField = [&]() -> std::string& {
+        if (count == fields.size()) fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        return field;
+    };
+    // On a problem, fields holds the fields before the faulty one.
+    const auto finish = [&](std::optional<std::string> problem) {
+        fields.resize(problem ? count - 1 : count);
+        return problem;
+    };
     std::size_t i = 0;
     const std::size_t n = line.size();
     for (;;) {
-        std::string field;
+        std::string& field = nextField();
         if (i < n && line[i] == '"') {
             ++i;
             bool closed = false;
             while (i < n) {
-                if (line[i] == '"') {
-                    if (i + 1 < n && line[i + 1] == '"') {
-                        field += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
+                // The run up to the next quote is copied whole.
+                const std::size_t quote = line.find('"', i);
+                const std::size_t runEnd = quote == std::string_view::npos ? n : quote;
+                field.append(line.substr(i, runEnd - i));
+                i = runEnd;
+                if (i >= n) break;
+                if (i + 1 < n && line[i + 1] == '"') {
+                    field += '"';
+                    i += 2;
+                    continue;
                 }
-                field += line[i++];
+                ++i;
+                closed = true;
+                break;
             }
-            if (!closed) return FieldFault(fields.size() + 1, "opens a quote that is not closed");
-            if (i < n && line[i] != ',') return FieldFault(fields.size() + 1, "has text after its closing quote");
+            if (!closed) return finish(FieldFault(count, "opens a quote that is not closed"));
+            if (i < n && line[i] != ',') return finish(FieldFault(count, "has text after its closing quote"));
         } else {
-            const std::size_t end = line.find(',', i);
-            const std::string_view raw = line.substr(i, end == std::string_view::npos ? n - i : end - i);
-            if (raw.find('"') != std::string_view::npos)
-                return FieldFault(fields.size() + 1,
-                                  "holds a quote but is not quoted (quote the field and double the quote)");
-            field.assign(raw);
-            i += raw.size();
+            // Fields are short: one pass looks for the comma that ends it and a stray quote.
+            std::size_t end = i;
+            while (end < n && line[end] != ',' && line[end] != '"') ++end;
+            if (end < n && line[end] == '"')
+                return finish(
+                    FieldFault(count, "holds a quote but is not quoted (quote the field and double the quote)"));
+            field.assign(line.substr(i, end - i));
+            i = end;
         }
         if (field.size() > kMaxFieldBytes)
-            return FieldFault(fields.size() + 1, Joined({"is longer than ", std::to_string(kMaxFieldBytes), " bytes"}));
-        fields.push_back(std::move(field));
-        if (i >= n) return std::nullopt;
+            return finish(FieldFault(count, Joined({"is longer than ", std::to_string(kMaxFieldBytes), " bytes"})));
+        if (i >= n) return finish(std::nullopt);
         ++i;  // the comma
     }
 }
@@ -262,16 +278,16 @@ public:
         std::vector<char> refused(workers, 0);
         const auto work = [this, &failures, &refused](unsigned w) {
             try {
-                std::string& text = outputs[w];
-                text.clear();
+                TextBuffer& text = outputs[w];
+                text.Clear();
                 for (std::size_t i = filled * w / workers; i < filled * (w + 1) / workers; ++i) {
-                    const std::size_t start = text.size();
+                    const std::size_t start = text.Size();
                     if (const auto error = ReadRow(rows[i].line, shape, fields[w], text)) {
-                        text.resize(start);
-                        text += RowErrorJsonLine(rows[i].row, *error);
+                        text.Truncate(start);
+                        text.Append(RowErrorJsonLine(rows[i].row, *error));
                         refused[w] = 1;
                     }
-                    text += '\n';
+                    text.Append('\n');
                 }
             } catch (...) {
                 failures[w] = std::current_exception();
@@ -293,8 +309,8 @@ public:
         for (const auto& failure : failures)
             if (failure) std::rethrow_exception(failure);
 
-        for (const std::string& text : outputs)
-            if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        for (const TextBuffer& text : outputs)
+            if (out) out.write(text.View().data(), static_cast<std::streamsize>(text.Size()));
         Clear();
         return std::find(refused.begin(), refused.end(), 1) != refused.end();
     }
@@ -315,8 +331,8 @@ private:
         }
         // A chunk's lines take about 3 KB a row; more than that (long names, refusals that quote
         // long fields) is given back too.
-        for (std::string& text : outputs)
-            if (text.capacity() > kMaxOutputBytes) std::string().swap(text);
+        for (TextBuffer& text : outputs)
+            if (text.Capacity() > kMaxOutputBytes) text.Release();
         filled = 0;
         bytes = 0;
     }
@@ -326,7 +342,7 @@ private:
     RunShape shape;
     unsigned workers;
     std::vector<std::vector<std::string>> fields;  // one set of fields per thread
-    std::vector<std::string> outputs;              // the lines of each thread's rows, in order
+    std::vector<TextBuffer> outputs;               // the lines of each thread's rows, in order
     std::vector<PendingRow> rows;
     std::size_t filled = 0;
     std::size_t bytes = 0;

@@ -23,7 +23,11 @@ bool AllDigits(std::string_view s) {
 }
 
 // Callers have checked that s is one to four digits, so the value always fits.
-int DigitsValue(std::string_view s) { return astro::ParseWhole(s).value_or(0); }
+int DigitsValue(std::string_view s) {
+    int value = 0;
+    for (const char c : s) value = value * 10 + (c - '0');
+    return value;
+}
 
 // The text as a message quotes it: short, on one line, whatever the user passed.
 std::string Quoted(std::string_view text) {

@@ -14,6 +14,8 @@
 
 namespace vela::cli {
 
+void ProfileObject(JsonWriter& w, const upagraha::ConventionProfile& profile);
+
 namespace {
 
 // The fixed texts of every reading, escaped once for the whole run: the significance lines and
@@ -24,6 +26,17 @@ struct EscapedTexts {
     std::array<std::string, upagraha::kUpagrahaCount> significance;
     std::array<std::array<std::string, 12>, upagraha::kUpagrahaCount> interpretations;
     std::array<std::string, upagraha::kNakshatraCount> nakshatras;
+    // The portions' lords, by upagraha::Planet (the seven and the portion no planet rules).
+    std::array<std::string, static_cast<std::size_t>(upagraha::Planet::NoLord) + 1> planets;
+
+    // Runs of the line that depend only on these texts, joined once (for the line without --lang):
+    // ,"nakshatra":"...","pada":P by nakshatra and pada; {"name":"...","lord":"...","moment": by
+    // upagraha; ,"house":H,"significance":"...","interpretation":"..." by upagraha and house.
+    std::array<std::array<std::string, 4>, upagraha::kNakshatraCount> nakshatraPadas;
+    std::array<std::string, upagraha::kUpagrahaCount> upagrahaHeads;
+    std::array<std::array<std::string, 12>, upagraha::kUpagrahaCount> upagrahaHouses;
+    // {"lord":"...","start": by upagraha::Planet.
+    std::array<std::string, static_cast<std::size_t>(upagraha::Planet::NoLord) + 1> portionHeads;
 };
 
 const EscapedTexts& Escaped() {
@@ -38,6 +51,21 @@ const EscapedTexts& Escaped() {
         }
         for (std::size_t n = 0; n < t.nakshatras.size(); ++n)
             t.nakshatras[n] = EscapedJson(upagraha::kNakshatraNames[n]);
+        for (std::size_t p = 0; p < t.planets.size(); ++p) {
+            t.planets[p] = EscapedJson(upagraha::PlanetText(static_cast<upagraha::Planet>(p)));
+            t.portionHeads[p] = "{\"lord\":" + t.planets[p] + ",\"start\":";
+        }
+        for (std::size_t n = 0; n < t.nakshatras.size(); ++n)
+            for (std::size_t pada = 0; pada < 4; ++pada)
+                t.nakshatraPadas[n][pada] =
+                    ",\"nakshatra\":" + t.nakshatras[n] + ",\"pada\":" + std::to_string(pada + 1);
+        for (std::size_t i = 0; i < t.names.size(); ++i) {
+            t.upagrahaHeads[i] = "{\"name\":" + t.names[i] + ",\"lord\":" + t.lords[i] + ",\"moment\":";
+            for (std::size_t h = 0; h < 12; ++h)
+                t.upagrahaHouses[i][h] = ",\"house\":" + std::to_string(h + 1) +
+                                         ",\"significance\":" + t.significance[i] +
+                                         ",\"interpretation\":" + t.interpretations[i][h];
+        }
         return t;
     }();
     return texts;
@@ -103,27 +131,35 @@ private:
     std::size_t length = 0;
 };
 
-void SunDay(JsonWriter& w, JsonKey key, astro::DateValue rise, astro::DateValue set) {
-    w.Key(key);
-    w.BeginObject();
-    w.Field("rise", Clock(rise).Json());
-    w.Field("set", Clock(set).Json());
-    w.EndObject();
-}
-
 // With a language asked for (--lang), a "<key>_local" field follows a named field: the same name
 // in that language. Keys and the other values stay English.
 using Local = std::optional<upagraha::Language>;
 
-void LocalField(JsonWriter& w, JsonKey key, const Local& local, std::string_view name) {
-    if (local) w.Field(key, name);
+// {"rise":"HH:MM","set":"HH:MM"}
+void SunDay(JsonPieces& w, astro::DateValue rise, astro::DateValue set) {
+    w.Put("{\"rise\":");
+    w.Put(Clock(rise).Json());
+    w.Put(",\"set\":");
+    w.Put(Clock(set).Json());
+    w.Put("}");
 }
 
-void Nakshatra(JsonWriter& w, const EscapedTexts& texts, double degrees, const Local& local = std::nullopt) {
+// ,"nakshatra":...,"pada":N (with "nakshatra_local" between them when a language is asked for).
+void Nakshatra(JsonPieces& w, const EscapedTexts& texts, double degrees, const Local& local) {
     const auto place = upagraha::NakshatraOf(degrees);
-    w.Field("nakshatra", Text(texts.nakshatras[static_cast<std::size_t>(place.nakshatra)]));
-    if (local) LocalField(w, "nakshatra_local", local, upagraha::NakshatraName(place.nakshatra, *local));
-    w.Field("pada", place.pada);
+    const auto n = static_cast<std::size_t>(place.nakshatra);
+    if (!local && place.pada >= 1 && place.pada <= 4) {
+        w.Put(Text(texts.nakshatraPadas[n][static_cast<std::size_t>(place.pada - 1)]));
+        return;
+    }
+    w.Put(",\"nakshatra\":");
+    w.Put(Text(texts.nakshatras[n]));
+    if (local) {
+        w.Put(",\"nakshatra_local\":");
+        w.String(upagraha::NakshatraName(place.nakshatra, *local));
+    }
+    w.Put(",\"pada\":");
+    w.Integer(place.pada);
 }
 
 // The sign a position's text names ("05 Leo 23", "15 Ari 04' 10\""), as the report shows it; -1
@@ -135,12 +171,15 @@ int SignOfText(std::string_view text) {
     return upagraha::SignIndexOfAbbreviation(text.substr(static_cast<std::size_t>(letter - text.begin()), 3));
 }
 
-// The English sign of a position's text and the same sign in the language.
-void Sign(JsonWriter& w, std::string_view text, const Local& local) {
+// With a language: ,"sign":English,"sign_local":... for the sign a position's text names.
+void Sign(JsonPieces& w, std::string_view text, const Local& local) {
+    if (!local) return;
     const int sign = SignOfText(text);
-    if (!local || sign < 0) return;
-    w.Field("sign", upagraha::SignName(sign, upagraha::Language::English));
-    LocalField(w, "sign_local", local, upagraha::SignName(sign, *local));
+    if (sign < 0) return;
+    w.Put(",\"sign\":");
+    w.String(upagraha::SignName(sign, upagraha::Language::English));
+    w.Put(",\"sign_local\":");
+    w.String(upagraha::SignName(sign, *local));
 }
 
 // A graha's or a Sun upagraha's name in the language, found by its English name.
@@ -152,44 +191,87 @@ std::string_view LocalPointName(std::string_view name, upagraha::Language langua
     return name;
 }
 
-// The grahas and the Sun's upagrahas: {name, longitude, sign, degrees, nakshatra, pada, house} and,
-// for the grahas, retrograde.
-void PlacedPoints(JsonWriter& w, JsonKey key, std::span<const reading::PlacedPoint> points, bool grahas,
-                  const Local& local) {
-    w.Key(key);
-    w.BeginArray();
+// The grahas and the Sun's upagrahas: [{name, longitude, sign, degrees, nakshatra, pada, house}]
+// and, for the grahas, retrograde.
+void PlacedPoints(JsonPieces& w, std::span<const reading::PlacedPoint> points, bool grahas, const Local& local) {
+    w.Put("[");
+    bool firstPoint = true;
     for (const reading::PlacedPoint& p : points) {
-        w.BeginObject();
-        w.Field("name", p.name);
-        if (local) LocalField(w, "name_local", local, LocalPointName(p.name, *local));
-        w.Field("longitude", p.longitudeDegrees);
-        w.Field("sign", p.SignName());
-        if (local) LocalField(w, "sign_local", local, upagraha::SignName(p.sign, *local));
-        w.Field("degrees", p.degreesText);
-        w.Field("nakshatra", p.NakshatraName());
-        if (local) LocalField(w, "nakshatra_local", local, upagraha::NakshatraName(p.nakshatra, *local));
-        w.Field("pada", p.pada);
-        w.Field("house", p.house);
-        if (grahas) w.Field("retrograde", p.retrograde);
-        w.EndObject();
+        if (!firstPoint) w.Put(",");
+        firstPoint = false;
+        w.Put("{\"name\":");
+        w.String(p.name);
+        if (local) {
+            w.Put(",\"name_local\":");
+            w.String(LocalPointName(p.name, *local));
+        }
+        w.Put(",\"longitude\":");
+        w.Number(p.longitudeDegrees);
+        w.Put(",\"sign\":");
+        w.String(p.SignName());
+        if (local) {
+            w.Put(",\"sign_local\":");
+            w.String(upagraha::SignName(p.sign, *local));
+        }
+        w.Put(",\"degrees\":");
+        w.String(p.degreesText);
+        w.Put(",\"nakshatra\":");
+        w.String(p.NakshatraName());
+        if (local) {
+            w.Put(",\"nakshatra_local\":");
+            w.String(upagraha::NakshatraName(p.nakshatra, *local));
+        }
+        w.Put(",\"pada\":");
+        w.Integer(p.pada);
+        w.Put(",\"house\":");
+        w.Integer(p.house);
+        if (grahas) {
+            w.Put(",\"retrograde\":");
+            w.Bool(p.retrograde);
+        }
+        w.Put("}");
     }
-    w.EndArray();
+    w.Put("]");
 }
 
-void Minutes(JsonWriter& w, JsonKey key, const std::optional<int>& minutes) {
-    w.Key(key);
+void Minutes(JsonPieces& w, const std::optional<int>& minutes) {
     if (minutes)
         w.Integer(*minutes);
     else
-        w.Null();
+        w.Put("null");
 }
 
-void Shift(JsonWriter& w, JsonKey key, const reading::Shift& shift) {
-    w.Key(key);
-    w.BeginObject();
-    Minutes(w, "earlier", shift.earlier);
-    Minutes(w, "later", shift.later);
-    w.EndObject();
+// {"earlier":N|null,"later":N|null}
+void Shift(JsonPieces& w, const reading::Shift& shift) {
+    w.Put("{\"earlier\":");
+    Minutes(w, shift.earlier);
+    w.Put(",\"later\":");
+    Minutes(w, shift.later);
+    w.Put("}");
+}
+
+// The profile's object as ProfileObject writes it (its name and every axis), made once for each
+// profile a thread meets in a row: a run's rows nearly all share one. The name is kept as a copy,
+// so nothing of the caller's profile is held beyond the call.
+EscapedJsonText ProfileJson(const upagraha::ConventionProfile& profile) {
+    struct Known {
+        std::string name;
+        upagraha::ConventionProfile conventions;  // its name and title are not kept
+        std::string json;
+    };
+    thread_local std::optional<Known> known;
+    if (!known || known->name != profile.name || !known->conventions.SameConventions(profile)) {
+        std::string json;
+        {
+            JsonWriter w(json);
+            ProfileObject(w, profile);
+        }
+        upagraha::ConventionProfile conventions = profile;
+        conventions.name = {};
+        conventions.title = {};
+        known.emplace(Known{std::string(profile.name), conventions, std::move(json)});
+    }
+    return {known->json};
 }
 
 }  // namespace
@@ -219,105 +301,152 @@ void ProfileObject(JsonWriter& w, const upagraha::ConventionProfile& profile) {
     w.EndObject();
 }
 
-void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
+void AppendReadingJson(TextBuffer& out, const reading::Reading& s, const upagraha::Upagrahas& u,
                        std::span<const std::string> warnings, const reading::Sensitivity* sensitivity,
                        std::optional<upagraha::Language> local) {
     using namespace upagraha;
     const auto row = static_cast<std::size_t>(s.zoneRow);
     const EscapedTexts& texts = Escaped();
-    JsonWriter w(out);
-    w.BeginObject();
-    w.Field("name", s.name);
-    w.Field("date", QuotedDate(s.year, s.month, s.day).Json());
-    w.Field("time", QuotedClock(s.hour, s.minute).Json());
+    // The line is its fixed runs, each copied as one piece, with the reading's values between them
+    // (the layout JsonWriter gives: no blanks, keys in this order).
+    JsonPieces w(out);
+    w.Put("{\"name\":");
+    w.String(s.name);
+    w.Put(",\"date\":");
+    w.Put(QuotedDate(s.year, s.month, s.day).Json());
+    w.Put(",\"time\":");
+    w.Put(QuotedClock(s.hour, s.minute).Json());
     if (s.exactZone) {
-        w.Field("zone", s.exactZone->name);
-        w.Field("zone_offset_seconds", s.exactZone->secondsEast);
+        w.Put(",\"zone\":");
+        w.String(s.exactZone->name);
+        w.Put(",\"zone_offset_seconds\":");
+        w.Integer(s.exactZone->secondsEast);
     } else {
-        w.Field("zone", static_cast<int>(s.zoneRow));
-        w.Field("zone_text", row < s.zones->zoneTable.size() ? s.zones->zoneTable[row] : std::string_view{});
+        w.Put(",\"zone\":");
+        w.Integer(s.zoneRow);
+        w.Put(",\"zone_text\":");
+        w.String(row < s.zones->zoneTable.size() ? std::string_view(s.zones->zoneTable[row]) : std::string_view{});
     }
-    w.Field("dst", s.dst);
+    w.Put(",\"dst\":");
+    w.Bool(s.dst);
     // To the second where the place has seconds; the same bits as degrees and minutes where not.
     const astro::Place place = astro::PlaceOf(s);
-    w.Field("latitude", place.latitudeNorth.value);
-    w.Field("longitude", place.longitudeEast.value);
-    w.Field("city", s.city);
-    w.Field("state", s.state);
-    w.Field("country", s.country);
-    w.Key("profile");
-    ProfileObject(w, s.profile);
-    w.Key("ascendant");
-    w.BeginObject();
-    w.Field("text", s.birthAscendantText);
+    w.Put(",\"latitude\":");
+    w.Number(place.latitudeNorth.value);
+    w.Put(",\"longitude\":");
+    w.Number(place.longitudeEast.value);
+    w.Put(",\"city\":");
+    w.String(s.city);
+    w.Put(",\"state\":");
+    w.String(s.state);
+    w.Put(",\"country\":");
+    w.String(s.country);
+    w.Put(",\"profile\":");
+    w.Put(ProfileJson(s.profile));
+    w.Put(",\"ascendant\":{\"text\":");
+    w.String(s.birthAscendantText);
     Sign(w, s.birthAscendantText, local);
-    w.Field("degrees", s.birthAscendant.value);
+    w.Put(",\"degrees\":");
+    w.Number(s.birthAscendant.value);
     Nakshatra(w, texts, s.birthAscendant.value, local);
-    w.EndObject();
-    w.Key("sun");
-    w.BeginObject();
-    SunDay(w, "previous", s.prevSunrise, s.prevSunset);
-    SunDay(w, "birth", s.birthSunrise, s.birthSunset);
-    SunDay(w, "next", s.nextSunrise, s.nextSunset);
-    w.EndObject();
-    w.Field("birth_by_day", u.birthByDay);
-    w.Field("weekday", u.weekday);
+    w.Put("},\"sun\":{\"previous\":");
+    SunDay(w, s.prevSunrise, s.prevSunset);
+    w.Put(",\"birth\":");
+    SunDay(w, s.birthSunrise, s.birthSunset);
+    w.Put(",\"next\":");
+    SunDay(w, s.nextSunrise, s.nextSunset);
+    w.Put("},\"birth_by_day\":");
+    w.Bool(u.birthByDay);
+    w.Put(",\"weekday\":");
+    w.Integer(u.weekday);
 
-    w.Key("portions");
-    w.BeginArray();
-    for (const Portion& p : u.portions) {
-        w.BeginObject();
-        w.Field("lord", PlanetText(p.lord));
-        if (local) LocalField(w, "lord_local", local, LordName(p.lord, *local));
-        w.Field("start", p.start);
-        w.Field("end", p.end);
-        w.EndObject();
+    w.Put(",\"portions\":[");
+    for (std::size_t k = 0; k < u.portions.size(); ++k) {
+        const Portion& p = u.portions[k];
+        if (k > 0) w.Put(",");
+        if (!local) {
+            w.Put(Text(texts.portionHeads[static_cast<std::size_t>(p.lord)]));
+        } else {
+            w.Put("{\"lord\":");
+            w.Put(Text(texts.planets[static_cast<std::size_t>(p.lord)]));
+            w.Put(",\"lord_local\":");
+            w.String(LordName(p.lord, *local));
+            w.Put(",\"start\":");
+        }
+        w.Number(p.start);
+        w.Put(",\"end\":");
+        w.Number(p.end);
+        w.Put("}");
     }
-    w.EndArray();
 
-    w.Key("upagrahas");
-    w.BeginArray();
+    w.Put("],\"upagrahas\":[");
     for (std::size_t i = 0; i < static_cast<std::size_t>(kUpagrahaCount); ++i) {
         const int house = u.houses[i];
-        w.BeginObject();
-        w.Field("name", Text(texts.names[i]));
-        if (local) LocalField(w, "name_local", local, UpagrahaName(static_cast<int>(i), *local));
-        w.Field("lord", Text(texts.lords[i]));
-        if (local) LocalField(w, "lord_local", local, LordName(kUpagrahaLords[i], *local));
-        w.Field("moment", u.moments[i]);
-        w.Field("longitude", u.upagrahaLongitudes[i].view());
-        Sign(w, u.upagrahaLongitudes[i].view(), local);
-        w.Field("degrees", u.longitudes[i]);
-        Nakshatra(w, texts, u.longitudes[i], local);
-        w.Field("house", house);
-        w.Field("significance", Text(texts.significance[i]));
-        if (house >= 1 && house <= 12)
-            w.Field("interpretation", Text(texts.interpretations[i][static_cast<std::size_t>(house - 1)]));
-        else
-            w.Field("interpretation", std::string_view{});
-        if (sensitivity != nullptr) {
-            w.Key("sensitivity");
-            w.BeginObject();
-            Shift(w, "sign", sensitivity->sign[i]);
-            Shift(w, "house", sensitivity->house[i]);
-            w.Field("searched_minutes", sensitivity->searchedMinutes);
-            w.EndObject();
+        if (i > 0) w.Put(",");
+        if (!local) {
+            w.Put(Text(texts.upagrahaHeads[i]));
+        } else {
+            w.Put("{\"name\":");
+            w.Put(Text(texts.names[i]));
+            w.Put(",\"name_local\":");
+            w.String(UpagrahaName(static_cast<int>(i), *local));
+            w.Put(",\"lord\":");
+            w.Put(Text(texts.lords[i]));
+            w.Put(",\"lord_local\":");
+            w.String(LordName(kUpagrahaLords[i], *local));
+            w.Put(",\"moment\":");
         }
-        w.EndObject();
+        w.Number(u.moments[i]);
+        w.Put(",\"longitude\":");
+        w.String(u.upagrahaLongitudes[i].view());
+        Sign(w, u.upagrahaLongitudes[i].view(), local);
+        w.Put(",\"degrees\":");
+        w.Number(u.longitudes[i]);
+        Nakshatra(w, texts, u.longitudes[i], local);
+        if (house >= 1 && house <= 12) {
+            w.Put(Text(texts.upagrahaHouses[i][static_cast<std::size_t>(house - 1)]));
+        } else {
+            w.Put(",\"house\":");
+            w.Integer(house);
+            w.Put(",\"significance\":");
+            w.Put(Text(texts.significance[i]));
+            w.Put(",\"interpretation\":\"\"");
+        }
+        if (sensitivity != nullptr) {
+            w.Put(",\"sensitivity\":{\"sign\":");
+            Shift(w, sensitivity->sign[i]);
+            w.Put(",\"house\":");
+            Shift(w, sensitivity->house[i]);
+            w.Put(",\"searched_minutes\":");
+            w.Integer(sensitivity->searchedMinutes);
+            w.Put("}");
+        }
+        w.Put("}");
     }
-    w.EndArray();
+    w.Put("]");
 
     // Only when the reading asked for them (--grahas), so the default line stays as it was.
     if (s.sky) {
-        PlacedPoints(w, "grahas", s.sky->grahas, true, local);
-        PlacedPoints(w, "sun_upagrahas", s.sky->sunUpagrahas, false, local);
+        w.Put(",\"grahas\":");
+        PlacedPoints(w, s.sky->grahas, true, local);
+        w.Put(",\"sun_upagrahas\":");
+        PlacedPoints(w, s.sky->sunUpagrahas, false, local);
     }
 
-    w.Key("warnings");
-    w.BeginArray();
-    for (const std::string& warning : warnings) w.String(warning);
-    w.EndArray();
-    w.EndObject();
+    w.Put(",\"warnings\":[");
+    for (std::size_t k = 0; k < warnings.size(); ++k) {
+        if (k > 0) w.Put(",");
+        w.String(warnings[k]);
+    }
+    w.Put("]}");
+}
+
+void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
+                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity,
+                       std::optional<upagraha::Language> local) {
+    TextBuffer line;
+    AppendReadingJson(line, s, u, warnings, sensitivity, local);
+    out.append(line.View());
 }
 
 std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas& u,

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "astro/calendar.h"
+#include "cli/json_writer.h"
 #include "reading/birth_data.h"
 #include "reading/convention_grid.h"
 #include "reading/working.h"
@@ -33,6 +34,10 @@ std::string ClockText(astro::DateValue value);
 // language beside them: name_local (upagrahas, grahas), lord_local, sign_local (with "sign", the
 // English sign of the ascendant and of each upagraha) and nakshatra_local.
 void AppendReadingJson(std::string& out, const reading::Reading& s, const upagraha::Upagrahas& u,
+                       std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr,
+                       std::optional<upagraha::Language> local = std::nullopt);
+// The same into the batch's buffer.
+void AppendReadingJson(TextBuffer& out, const reading::Reading& s, const upagraha::Upagrahas& u,
                        std::span<const std::string> warnings, const reading::Sensitivity* sensitivity = nullptr,
                        std::optional<upagraha::Language> local = std::nullopt);
 std::string ReadingJsonLine(const reading::Reading& s, const upagraha::Upagrahas& u,

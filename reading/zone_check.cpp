@@ -50,7 +50,9 @@ std::optional<std::string> ZonePlausibilityWarning(int zoneRow, bool dst, int lo
     const double gap = std::fmod(std::fabs(zoneMinutes - meanMinutes), kMinutesPerDay);
     if (std::min(gap, kMinutesPerDay - gap) < kImplausibleZoneHours * 60.0) return std::nullopt;
 
-    std::string text(ZoneName(zoneRow));
+    std::string text;
+    text.reserve(128);  // one allocation for the whole sentence
+    text += ZoneName(zoneRow);
     if (dst) text += " with Daylight Saving Time";
     text += " is ";
     text += HoursMinutesText(zoneMinutes);

@@ -110,6 +110,23 @@ const UpagrahaPortions& PortionsOfUpagrahas(LordOrder order, bool byDay, int wee
     return table[static_cast<std::size_t>(order)][byDay ? 0 : 1][static_cast<std::size_t>(weekday)];
 }
 
+// The lords of the eight portions of each weekday's day and night, taken from the rule once.
+using PortionLords = std::array<Planet, kPortionCount>;
+
+const PortionLords& LordsOfPortions(LordOrder order, bool byDay, int weekday) {
+    static const auto table = [] {
+        std::array<std::array<std::array<PortionLords, 7>, 2>, 3> t{};
+        for (std::size_t o = 0; o < t.size(); ++o)
+            for (std::size_t night = 0; night < 2; ++night)
+                for (std::size_t w = 0; w < 7; ++w)
+                    for (std::size_t k = 0; k < static_cast<std::size_t>(kPortionCount); ++k)
+                        t[o][night][w][k] = PortionLord(static_cast<LordOrder>(o), static_cast<int>(w), night == 0,
+                                                        static_cast<int>(k));
+        return t;
+    }();
+    return table[static_cast<std::size_t>(order)][byDay ? 0 : 1][static_cast<std::size_t>(weekday)];
+}
+
 }  // namespace
 
 Upagrahas CalculateUpagrahas(const UpagrahaInput& s) { return CalculateUpagrahas(s, kOriginalProfile); }
@@ -150,10 +167,10 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& pr
     const double length = end - start;
 
     const double eighth = length / kPortionCount;
-    for (std::size_t k = 0; k < r.portions.size(); ++k) {
-        r.portions[k] = {PortionLord(profile.lordOrder, r.weekday, r.birthByDay, static_cast<int>(k)),
-                         start + static_cast<double>(k) * eighth, start + static_cast<double>(k + 1) * eighth};
-    }
+    const PortionLords& lords = LordsOfPortions(profile.lordOrder, r.birthByDay, r.weekday);
+    for (std::size_t k = 0; k < r.portions.size(); ++k)
+        r.portions[k] = {lords[k], start + static_cast<double>(k) * eighth,
+                         start + static_cast<double>(k + 1) * eighth};
 
     // The houses count from the birth ascendant's sign (the one its text names).
     const int ascendantIndex = astro::SignIndexOf(s.birthAscendant.value);

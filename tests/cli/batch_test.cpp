@@ -76,6 +76,21 @@ TEST_P(SplitCsv, reads_fields_or_names_the_fault) {
     }
 }
 
+// The batch splits every row into the same vector, whose strings are written over: nothing of a
+// longer or refused line may stay behind in the next one.
+TEST(SplitCsv, reuses_its_fields_without_keeping_anything_of_the_last_line) {
+    std::vector<std::string> fields;
+    ASSERT_FALSE(SplitCsvLine("Anand Kumar,\"New Delhi, NCT\",c,d", fields));
+    EXPECT_EQ(fields, (std::vector<std::string>{"Anand Kumar", "New Delhi, NCT", "c", "d"}));
+    ASSERT_FALSE(SplitCsvLine("x,\"\"", fields));
+    EXPECT_EQ(fields, (std::vector<std::string>{"x", ""}));
+    // Refused at its third field: the two before it are what the vector holds.
+    ASSERT_TRUE(SplitCsvLine("p,\"q\"\"\",\"open", fields));
+    EXPECT_EQ(fields, (std::vector<std::string>{"p", "q\""}));
+    ASSERT_FALSE(SplitCsvLine("one", fields));
+    EXPECT_EQ(fields, (std::vector<std::string>{"one"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Lines, SplitCsv,
     ::testing::Values(

@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -247,6 +250,97 @@ TEST(JsonWriter, writes_numbers_as_the_json_library_does) {
     std::string inf;
     AppendJsonNumber(inf, std::numeric_limits<double>::infinity());
     EXPECT_EQ(inf, "null");
+}
+
+// Between 1e-4 and 1e15 the writer finds the shortest digits itself; they must be those of the
+// standard library's shortest form (bench/number_check.cpp runs the same on 146 million values).
+TEST(JsonWriter, writes_the_shortest_digits_that_std_to_chars_gives) {
+    const auto library = [](double v) {
+        char text[64];
+        char* end = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed).ptr;
+        std::string s(text, end);
+        if (s.find('.') == std::string::npos) s += ".0";
+        return s;
+    };
+    std::mt19937_64 rng(19);
+    const auto least = std::bit_cast<std::uint64_t>(1e-4), most = std::bit_cast<std::uint64_t>(1e15);
+    std::vector<double> values;
+    for (int i = 0; i < 100000; ++i) {
+        values.push_back(std::bit_cast<double>(least + rng() % (most - least)));               // any bits
+        values.push_back(std::ldexp(static_cast<double>(rng() % (1ULL << 53)), -53) * 360.0);  // degrees
+        values.push_back(static_cast<double>(rng() % 1000000) / std::pow(10.0, static_cast<int>(rng() % 10)));
+    }
+    // The least double of each binade (a narrower interval below it) and powers of ten, with
+    // their neighbours; whole numbers and halves.
+    for (int e = -13; e < 50; ++e)
+        for (const double v : {std::ldexp(1.0, e), std::pow(10.0, e / 4)})
+            for (double w = v, k = 0; k < 3; ++k, w = std::nextafter(w, 0.0))
+                values.insert(values.end(), {w, std::nextafter(v, 1e300)});
+    for (const double v : {7.0, 1000.0, 999999999999999.0, 0.5, 2.5, 123456.5, 0.0001220703125}) values.push_back(v);
+    int differing = 0;
+    for (const double v : values) {
+        for (const double signedValue : {v, -v}) {
+            if (!(std::fabs(signedValue) >= 1e-4 && std::fabs(signedValue) < 1e15)) continue;
+            std::string ours;
+            AppendJsonNumber(ours, signedValue);
+            const std::string expected = (signedValue < 0 ? "-" : "") + library(std::fabs(signedValue));
+            if (ours != expected && ++differing <= 5) ADD_FAILURE() << ours << " against " << expected;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+// The batch's line is written in pieces into a buffer of its own; its values must come out as the
+// JSON library dumps them, across the buffer's growth: texts that are plain, need escaping or are
+// not UTF-8, with the awkward byte at each place of an eight-byte block, and integers and numbers.
+TEST(JsonPieces, write_values_as_the_json_library_dumps_them) {
+    std::vector<std::string> texts = {"",
+                                      "a",
+                                      "plain",
+                                      "10 Sag 56",
+                                      "New South Wales",
+                                      std::string(70000, 'x'),
+                                      "Ren\xE9",
+                                      "M\xC3\xBCnchen",
+                                      "tab\tline\n\x01\x7f"};
+    for (const std::size_t length : {1u, 7u, 8u, 9u, 15u, 16u, 17u}) {
+        for (std::size_t at = 0; at < length; ++at) {
+            for (const char awkward : {'"', '\\', '\n', '\x1f', '\x80'}) {
+                std::string text(length, 'k');
+                text[at] = awkward;
+                texts.push_back(text);
+            }
+        }
+    }
+    TextBuffer buffer;
+    buffer.Append("prefix ");
+    Json expected = Json::array();
+    {
+        JsonPieces w(buffer);
+        w.Put("[");
+        for (const std::string& text : texts) {
+            w.String(text);
+            w.Put(",");
+            expected.push_back(text);
+        }
+        for (const std::int64_t n : {std::int64_t{0}, std::int64_t{9}, std::int64_t{10}, std::int64_t{99},
+                                     std::int64_t{100}, std::int64_t{-1}, std::numeric_limits<std::int64_t>::min()}) {
+            w.Integer(n);
+            w.Put(",");
+            expected.push_back(n);
+        }
+        for (const double v : {2.5, 2.5, 0.0, -0.0, 1e-5, 359.99999999999994, 6.314583333333333}) {
+            w.Number(v);
+            w.Put(",");
+            expected.push_back(v);
+        }
+        w.Bool(true);
+        expected.push_back(true);
+        w.Put("]");
+    }
+    const std::string_view written = buffer.View();
+    ASSERT_EQ(written.substr(0, 7), "prefix ");
+    EXPECT_EQ(written.substr(7), expected.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 TEST(JsonWriter, escapes_strings_as_the_json_library_does) {
