@@ -27,6 +27,7 @@
 #include "reading/reading_file.h"
 #include "reading/reading_language.h"
 #include "reading/reference_tables.h"
+#include "reading/result_summary.h"
 #include "reading/vela_file.h"
 #include "reading/working.h"
 #include "upagraha/language.h"
@@ -110,17 +111,20 @@ int ListZones() {
     return Finish(0);
 }
 
-// One line per preset: its name, what it holds in words, and its value on every axis; then the
-// axes --convention sets and the values each takes.
-int ListProfiles() {
+// One line per preset: its name, what it holds in words (in the language), and its value on every
+// axis; then the axes --convention sets and the values each takes, which are typed as they are.
+int ListProfiles(upagraha::Language language) {
     for (const auto& profile : upagraha::ListedProfiles()) {
-        std::cout << profile.name << '\t' << upagraha::DescribeProfile(profile) << '\t';
+        std::cout << profile.name << '\t' << reading::ProfileDescription(profile, language) << '\t';
         const auto settings = upagraha::AxisSettings(profile);
         for (std::size_t a = 0; a < settings.size(); ++a)
             std::cout << (a > 0 ? ";" : "") << settings[a].axis << '=' << settings[a].value;
         std::cout << '\n';
     }
-    std::cout << "\nAxes (--convention AXIS=VALUE, or NAME;AXIS=VALUE;... in a batch's profile column):\n";
+    std::cout << '\n'
+              << reading::Say("Axes (%1, or %2 in a batch's profile column):", language,
+                              {"--convention AXIS=VALUE", "NAME;AXIS=VALUE;..."})
+              << '\n';
     for (const std::string_view axis : upagraha::kAxisNames) {
         std::cout << axis << '\t';
         const auto values = upagraha::AxisValues(axis);
@@ -520,8 +524,15 @@ int main(int argc, char** argv) {
     // A listing flag given twice breaks no rule between two options, which is all excludes() sees;
     // it is still the listing with something else beside it.
     if (zonesFlag->count() > 1 || profilesFlag->count() > 1) return UsageError(BrokenRuleMessage(rules));
-    if (zonesFlag->count() > 0) return ListZones();
-    if (profilesFlag->count() > 0) return ListProfiles();
+    const auto language = upagraha::LanguageFromCode(languageCode);
+    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
+    if (zonesFlag->count() > 0) {
+        // The zone rows are the program's data, written as they are in every file.
+        if (languageOption->count() > 0)
+            return UsageError("--zones lists the zone rows as they are and takes no --lang");
+        return ListZones();
+    }
+    if (profilesFlag->count() > 0) return ListProfiles(*language);
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
     if (profileOption->count() > 0) {
         const auto named = upagraha::FindProfile(profileName);
@@ -536,8 +547,6 @@ int main(int argc, char** argv) {
         return std::nullopt;
     };
     if (auto error = applyConventions(profile)) return UsageError(*error);
-    const auto language = upagraha::LanguageFromCode(languageCode);
-    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
     if (batchOption->count() > 0 && languageOption->count() > 0)
         return UsageError("--batch writes its JSON lines in English and takes no --lang");
     // Given, even as en, --lang adds the names in the language beside the JSON's English ones.

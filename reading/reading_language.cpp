@@ -186,7 +186,9 @@ constexpr TranslatedText kPhrases[] = {
     {"the original's formulas with Lahiri's ayanamsa", "मूल प्रोग्राम के सूत्र, लाहिड़ी अयनांश",
      "மூல நிரலின் சூத்திரங்கள், லாஹிரி அயனாம்சம்"},
     {"the original's formulas with the original's ayanamsa", "मूल प्रोग्राम के सूत्र, मूल प्रोग्राम का अयनांश",
-     "மூல நிரலின் சூத்திரங்கள், மூல நிரலின் அயனாம்சம்"},
+     "மூல நிரலின் சூத்திரங்கள், மூல நிரலின் அயனாம்சம்"},    // The command line's list of profiles (--profiles --lang).
+    {"Axes (%1, or %2 in a batch's profile column):", "पद्धति के अक्ष (%1, या बैच के पद्धति स्तंभ में %2):",
+     "முறையின் அச்சுகள் (%1, அல்லது தொகுப்பின் முறை நெடுவரிசையில் %2):"},
 };
 
 // Messages the window shows (and the command line prints), whole or with %1 .. %9 for what they

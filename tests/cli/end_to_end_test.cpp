@@ -711,6 +711,16 @@ TEST_F(CliEndToEnd, lists_the_profiles_by_name_with_what_each_holds) {
     EXPECT_EQ(lines[6], "");
     EXPECT_EQ(lines[14], "maandi\tstart | middle | end | ghatis");
     EXPECT_EQ(Run({"--profiles", "--json"}).status, 2);
+    // In Hindi and Tamil the descriptions take the glossary's words; the axes and values stay as typed.
+    const auto hindi = LinesOf(Run({"--profiles", "--lang", "hi"}).out);
+    ASSERT_EQ(hindi.size(), 19u);
+    EXPECT_NE(hindi[4].find("घटियों से मान्दि"), std::string::npos) << hindi[4];
+    EXPECT_EQ(hindi[14], lines[14]);
+    const auto tamil = LinesOf(Run({"--profiles", "--lang", "ta"}).out);
+    ASSERT_EQ(tamil.size(), 19u);
+    EXPECT_NE(tamil[4].find("நாழிகைகளால் மாந்தி"), std::string::npos) << tamil[4];
+    // The zone rows are data, listed as they are: a language for them is refused, not ignored.
+    EXPECT_EQ(Run({"--zones", "--lang", "hi"}).status, 2);
 }
 
 TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
