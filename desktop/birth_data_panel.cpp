@@ -155,6 +155,9 @@ void BirthDataPanel::AddGhatisRow() {
     ghatisEdit->setPlaceholderText(QStringLiteral("GG.PP"));
     ghatisEdit->setMaxLength(5);
     ghatisEdit->setMaximumWidth(ghatisEdit->fontMetrics().horizontalAdvance(QStringLiteral("00.00")) * 2);
+    // Room for the hint whole: its text, the box's inner margins and frame.
+    ghatisEdit->setMinimumWidth(ghatisEdit->fontMetrics().horizontalAdvance(ghatisEdit->placeholderText()) +
+                                ghatisEdit->fontMetrics().averageCharWidth() * 2);
     caption->setBuddy(ghatisEdit);
     ghatisButton = new QPushButton(this);
     ghatisButton->setObjectName(QStringLiteral("ghatisButton"));

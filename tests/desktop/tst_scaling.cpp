@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -70,7 +71,8 @@ const char* const kFormControls[] = {"nameEdit",        "dayCombo",       "month
                                      "latDegreesEdit",  "latMinutesEdit", "northRadio",  "southRadio",
                                      "lonDegreesEdit",  "lonMinutesEdit", "eastRadio",   "westRadio",
                                      "cityEdit",        "stateEdit",      "countryEdit", "lookUpCoordinatesButton",
-                                     "calculateButton", "openButton"};
+                                     "calculateButton", "openButton",     "ghatisEdit",  "ghatisButton",
+                                     "latSecondsEdit",  "lonSecondsEdit"};
 const char* const kResultControls[] = {"resultHeader", "reportView", "saveButton", "backButton"};
 // Each further tab of the result, and what must be reachable on it.
 const std::pair<const char*, std::vector<const char*>> kResultTabs[] = {
@@ -280,6 +282,15 @@ void ScalingTest::CheckReachable(const char* name) {
                             .arg(needed.width())
                             .arg(needed.height())));
     QVERIFY2(window->rect().contains(WindowRect(*control)), name);
+    // A box's hint is shown whole: its text within the box's frame and inner margins (2 px a side).
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control); edit && !edit->placeholderText().isEmpty()) {
+        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        const int needs = edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + 2 * (frame + 2);
+        QVERIFY2(edit->width() >= needs, qPrintable(QStringLiteral("%1's hint needs %2 px, has %3")
+                                                        .arg(QString::fromLatin1(name))
+                                                        .arg(needs)
+                                                        .arg(edit->width())));
+    }
 }
 
 void ScalingTest::every_control_is_reachable_and_whole() {
