@@ -8,12 +8,14 @@
 // time as if every window had been closed, whatever it shows (the main window or the refusal box).
 // The GUI tests start two real copies with it; nothing else reads it.
 //
-// The command line takes --help and --version; both answer before the window system starts, so
-// they work on a terminal without a display. Any other option is refused with a message. A file
-// argument is a saved reading, opened and calculated once the window shows; when a copy already
-// runs, the file is handed to it (desktop) and this start ends. --pdf and --svg write the
+// The command line takes --help and --version, which answer before the window system starts, so
+// they work on a terminal without a display; --pdf OUT.pdf and --svg OUT.svg, which write the
 // reading's printed pages or its chart without any window, on the offscreen platform, so they work
-// in scripts and on machines without a display. Without a display (neither DISPLAY nor
+// in scripts and on machines without a display, and --lang en|hi|ta beside them for the reading's
+// language; and Qt's own options (-platform, -style ...), which QApplication takes. Any other
+// option is refused with a message and status 1. One file argument is a reading (.ved, .vela or a
+// .jhd chart, by its name), opened and calculated once the window shows; when a copy already
+// runs, the file is handed to it (desktop) and this start ends. Without a display (neither DISPLAY nor
 // WAYLAND_DISPLAY, and no platform chosen) a start of the window says how to run it and ends with
 // status 1 before Qt would abort.
 //

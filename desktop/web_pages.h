@@ -58,8 +58,8 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 bool OpenInDefaultBrowser(const QUrl& url);
 
 // Asks the opener for the page (the default browser when the opener is empty); when the local
-// help file cannot be opened, its online address is tried. A failure is not reported to the user:
-// the program stays as it was.
+// help file cannot be opened, its online address is tried. False when nothing could open it: the
+// caller reports that (the window gives the address to copy, BrowserFailedText).
 bool OpenWebPage(WebPage page, const UrlOpener& opener);
 
 // The "find latitude and longitude" button: the place boxes as typed, checked in this order.

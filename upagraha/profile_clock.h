@@ -4,7 +4,8 @@
 //
 // Flow of a reading: driver -> birth ascendant and the sunrises of three dates (here) -> upagraha
 // stage -> the ascendant at each upagraha's moment (here again). Under the original's formulas and
-// ayanamsa every value is the original's own, bit for bit; under the precise ephemeris the same
+// ayanamsa every value comes from the original's arithmetic (with the zone's own sign and the
+// daylight-saving hour on every date, docs/differences.md); under the precise ephemeris the same
 // values come from sky/, in the same units: sidereal degrees, and date values (days from
 // 30 December 1899 on the zone's clock, daylight saving included).
 #pragma once

@@ -1,8 +1,10 @@
 // The eight portions of the day or night of birth, their lords, and the six time-based upagrahas.
 //
 // Reads the birth moment and place, the birth ascendant and all six stored sunrises and sunsets
-// (a night can begin or end on a neighbouring date), and takes the ascendant at the middle of each
-// upagraha's portion (Gulika and Maandi share Saturn's, so five moments make six longitudes).
+// (a night can begin or end on a neighbouring date), and takes the ascendant at the point of each
+// upagraha's portion that the profile names: its start, middle or end, or Maandi's ghatis by the
+// Kerala rule (upagraha/profiles.h). Under the original's profile every point is the middle, and
+// Gulika and Maandi share Saturn's portion, so five moments make six longitudes.
 #pragma once
 
 #include <array>
