@@ -69,7 +69,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Row 80, Local Mean Time, is the place's own mean time wherever the place lies.
         ZoneCase{"local_mean_time_in_delhi_says_nothing", 80, false, 77, 13, true, nullptr},
         ZoneCase{"local_mean_time_at_the_date_line_says_nothing", 80, true, 179, 59, false, nullptr},
-        ZoneCase{"a_longitude_out_of_range_says_nothing", 0, false, 181, 0, true, nullptr}),
+        ZoneCase{"a_longitude_out_of_range_says_nothing", 0, false, 181, 0, true, nullptr},
+        // Rows 74 and 76 keep their seconds: Calcutta's +5:53:20 lies 3:00:08 from the mean time
+        // at 43°18' E (+2:53:12) and Madras' +5:21:10 3:00:06 from that at 35°16' E (+2:21:04); cut
+        // to the minute, both gaps would fall under three hours.
+        ZoneCase{"calcutta_time_with_its_seconds", 74, false, 43, 18, true,
+                 "Calcutta Time is +5:53:20; the mean time at 43\u00B018\u2032 E is +2:53."},
+        ZoneCase{"madras_time_with_its_seconds", 76, false, 35, 16, true,
+                 "Madras Time is +5:21:10; the mean time at 35\u00B016\u2032 E is +2:21."},
+        ZoneCase{"calcutta_time_just_inside_three_hours_fits", 74, false, 43, 21, true, nullptr}),
     RowName());
 
 TEST(ZonePlausibilityWarning, reads_the_form_values_and_waits_for_a_whole_longitude) {
@@ -85,6 +93,28 @@ TEST(ZonePlausibilityWarning, reads_the_form_values_and_waits_for_a_whole_longit
     EXPECT_FALSE(warns(34, "13", reading::LonChoice::East));
     EXPECT_FALSE(warns(0, "", reading::LonChoice::East));
     EXPECT_FALSE(warns(0, "13", reading::LonChoice::None));
+}
+
+// An exact offset ("Another offset", --offset) is judged like a row, under its own name: the
+// place's own mean time fits, an offset with its sign slipped does not.
+TEST(ZonePlausibilityWarning, judges_an_exact_offset_like_a_row) {
+    struct Row {
+        const char* name;
+        int secondsEast;
+        const char* sentence;  // nullptr: the offset fits
+    };
+    for (const Row& row : {Row{"mean_time_of_new_delhi_fits", 5 * 3600 + 8 * 60 + 52, nullptr},
+                           Row{"the_sign_slipped", -(5 * 3600 + 30 * 60),
+                               "UTC-05:30 is \u22125:30; the mean time at 77\u00B013\u2032 E is +5:09."}}) {
+        SCOPED_TRACE(row.name);
+        reading::BirthForm form;
+        form.exactZone = reading::ExactZone{row.secondsEast, row.secondsEast < 0 ? "UTC-05:30" : "UTC+05:08:52"};
+        form.lonDegrees = "77";
+        form.lonMinutes = "13";
+        form.lonDirection = reading::LonChoice::East;
+        const auto warning = ZonePlausibilityWarning(reading::ParseForm(form));
+        EXPECT_EQ(warning.value_or("fits"), row.sentence ? row.sentence : "fits");
+    }
 }
 
 TEST(HoursMinutesText, signs_with_a_true_minus_and_pads_the_minutes) {
