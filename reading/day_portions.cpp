@@ -453,7 +453,7 @@ std::optional<std::string> DayPlaceOf(const FormValues& form, DayPlace& place) {
         (*form.lonDegrees.value == 180 && form.lonMinutes.value && *form.lonMinutes.value > 0))
         return "Please Enter Degree of Longitude from 0 to 180";
     if (!within(form.lonMinutes, 59)) return "Please Enter Minute of Longitude from 0 to 59";
-    if (form.zoneRow < 0 || form.zoneRow >= kZoneCount) return "Please Select The Time Zone";
+    if (!form.exactZone && (form.zoneRow < 0 || form.zoneRow >= kZoneCount)) return "Please Select The Time Zone";
     place = DayPlace{};
     place.latDegrees = static_cast<std::int16_t>(*form.latDegrees.value);
     place.latMinutes = static_cast<std::int16_t>(*form.latMinutes.value);
@@ -462,6 +462,16 @@ std::optional<std::string> DayPlaceOf(const FormValues& form, DayPlace& place) {
     place.south = form.latDirection == LatChoice::South;
     place.east = form.lonDirection == LonChoice::East;
     place.dst = form.dst;
+    // A place to the second (a .vela or .jhd reading) keeps its seconds, as the reading does.
+    const auto seconds = [](const FormNumber& box) {
+        return static_cast<std::int16_t>(box.value && *box.value >= 0 && *box.value <= 59 ? *box.value : 0);
+    };
+    place.latSeconds = seconds(form.latSeconds);
+    place.lonSeconds = seconds(form.lonSeconds);
+    if (form.exactZone) {
+        place.zone = astro::ZoneOffset::FromSecondsEast(form.exactZone->secondsEast);
+        return std::nullopt;
+    }
     // As a reading takes its zone: the place's own mean solar time, or the row's offset.
     const ZoneTables& zones = ReferenceZoneTables();
     const auto row = static_cast<std::size_t>(form.zoneRow);

@@ -182,3 +182,44 @@ TEST_F(DayCommand, refuses_what_it_cannot_do) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tromso (69N39, 18E57, CEST) in May 1990: the last sunset before the midnight Sun comes after
+// midnight on 17 May and no sunrise follows it. The day prints as the month's line does, with its
+// times to the second under the precise ephemeris and their date marked (+1) in the text and as
+// sunset_day in the JSON; under the original formulas the sheets carry the far-North sentence.
+TEST_F(DayCommand, days_past_midnight_print_with_their_date_in_every_format) {
+    const std::vector<std::string> tromso = {"--lat", "69N39", "--lon", "18E57", "--zone", "20", "--dst"};
+    const auto day = Run(Plus({"--day", "1990-05-17", "--json", "--profile", "precise"}, tromso));
+    ASSERT_EQ(day.status, 0) << day.err;
+    const auto sheet = nlohmann::json::parse(day.out);
+    const std::string sunset = sheet["sunset"];
+    EXPECT_EQ(sunset.size(), 8U) << sunset;  // HH:MM:SS
+    EXPECT_EQ(sheet["sunset_day"], 1);
+    EXPECT_EQ(sheet["sunrise_day"], 0);
+    EXPECT_TRUE(sheet["next_sunrise"].is_null());
+    EXPECT_TRUE(sheet["night_portions"].empty());
+    EXPECT_EQ(sheet["horas"].size(), 12U);
+
+    const auto month = Run(Plus({"--month", "1990-05", "--json", "--profile", "precise"}, tromso));
+    ASSERT_EQ(month.status, 0) << month.err;
+    const auto line = nlohmann::json::parse(month.out)["days"][16];
+    EXPECT_EQ(line["sunset"], sunset);
+    EXPECT_EQ(line["sunset_day"], 1);
+    for (const std::string format : {"--csv", "--choghadiya"}) {
+        const std::string mode = format == "--csv" ? "--month" : "--day";
+        const auto text =
+            Run(Plus({mode, mode == "--month" ? "1990-05" : "1990-05-17", "--profile", "precise", format}, tromso));
+        ASSERT_EQ(text.status, 0) << text.err;
+        EXPECT_NE(text.out.find(sunset + " (+1)"), std::string::npos) << format << "\n" << text.out;
+    }
+    const auto text = Run(Plus({"--month", "1990-05", "--profile", "precise"}, tromso));
+    EXPECT_NE(text.out.find(sunset + " (+1)"), std::string::npos) << text.out;
+
+    const auto original = Run(Plus({"--month", "1990-05"}, tromso));
+    ASSERT_EQ(original.status, 0) << original.err;
+    EXPECT_NE(original.out.find("At 60 degrees of latitude or more"), std::string::npos) << original.out;
+}
+
+}  // namespace
