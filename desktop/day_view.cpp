@@ -294,6 +294,8 @@ DayView::DayView(const reading::DayPlace& where, const upagraha::ConventionProfi
     summaryLabel = new QLabel(dayPage);
     summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
     summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The lines on the day's clock and the far-North sentence wrap, as the month's heading does.
+    summaryLabel->setWordWrap(true);
     choghadiyaCheck = new QCheckBox(tr("Show the &choghadiyas"), dayPage);
     choghadiyaCheck->setObjectName(QStringLiteral("choghadiyaCheck"));
     portionTable = new QTableWidget(16, 3, dayPage);

@@ -202,23 +202,14 @@ TEST_F(DayCommand, days_past_midnight_print_with_their_date_in_every_format) {
     EXPECT_TRUE(sheet["night_portions"].empty());
     EXPECT_EQ(sheet["horas"].size(), 12U);
 
-    const auto month = Run(Plus({"--month", "1990-05", "--json", "--profile", "precise"}, tromso));
-    ASSERT_EQ(month.status, 0) << month.err;
-    const auto line = nlohmann::json::parse(month.out)["days"][16];
-    EXPECT_EQ(line["sunset"], sunset);
-    EXPECT_EQ(line["sunset_day"], 1);
-    for (const std::string format : {"--csv", "--choghadiya"}) {
-        const std::string mode = format == "--csv" ? "--month" : "--day";
-        const auto text =
-            Run(Plus({mode, mode == "--month" ? "1990-05" : "1990-05-17", "--profile", "precise", format}, tromso));
-        ASSERT_EQ(text.status, 0) << text.err;
-        EXPECT_NE(text.out.find(sunset + " (+1)"), std::string::npos) << format << "\n" << text.out;
+    for (const std::string format : {"--csv", "--lang=en", "--json"}) {
+        const auto month = Run(Plus({"--month", "1990-05", "--profile", "precise", format}, tromso));
+        ASSERT_EQ(month.status, 0) << month.err;
+        const bool json = format == "--json";
+        EXPECT_EQ(json ? nlohmann::json::parse(month.out)["days"][16]["sunset_day"].get<int>() : 1, 1);
+        EXPECT_NE(month.out.find(json ? "\"" + sunset + "\"" : sunset + " (+1)"), std::string::npos) << month.out;
     }
-    const auto text = Run(Plus({"--month", "1990-05", "--profile", "precise"}, tromso));
-    EXPECT_NE(text.out.find(sunset + " (+1)"), std::string::npos) << text.out;
-
     const auto original = Run(Plus({"--month", "1990-05"}, tromso));
-    ASSERT_EQ(original.status, 0) << original.err;
     EXPECT_NE(original.out.find("At 60 degrees of latitude or more"), std::string::npos) << original.out;
 }
 

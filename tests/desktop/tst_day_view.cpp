@@ -9,7 +9,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,7 +77,6 @@ private Q_SLOTS:
     void exports_the_month_as_csv();
     void runs_each_day_of_the_month_on_its_own_clock();
     void keeps_the_birth_tick_to_the_birth_date_without_a_zone_history();
-    void shows_the_polar_edge_to_the_second_with_its_date();
 };
 
 void DayViewTest::opens_on_today_at_the_place() {
@@ -242,6 +240,8 @@ void DayViewTest::keeps_the_birth_tick_to_the_birth_date_without_a_zone_history(
     newYork.dst = true;
     desktop::DayView view(newYork, upagraha::kOriginalProfile);
     view.SetBirthDate(QDate(2026, 7, 4));
+    view.ShowDate(QDate(2026, 7, 4));
+    QVERIFY(view.dstCheck->isChecked());
     view.ShowDate(QDate(2026, 12, 7));
     QVERIFY(!view.dstCheck->isHidden());
     QVERIFY(!view.dstCheck->isChecked());
@@ -253,32 +253,6 @@ void DayViewTest::keeps_the_birth_tick_to_the_birth_date_without_a_zone_history(
     view.dstCheck->click();
     QVERIFY(view.summaryLabel->text().contains(QStringLiteral("Rahu Kalam 09:1")));
     QVERIFY(view.Month().lines[6].dst);
-
-    desktop::DayView birthDay(newYork, upagraha::kOriginalProfile);
-    birthDay.SetBirthDate(QDate(2026, 7, 4));
-    birthDay.ShowDate(QDate(2026, 7, 4));
-    QVERIFY(birthDay.dstCheck->isChecked());
-    birthDay.ShowDate(QDate(2026, 7, 5));
-    QVERIFY(!birthDay.dstCheck->isChecked());
-}
-
-// Tromso on 17 May 1990 under the precise ephemeris (summer time): the Sun sets after midnight and
-// does not rise again until late July. The day shows its times to the second, the sunset marked
-// (+1) as the command line marks it, its eight day portions and no night.
-void DayViewTest::shows_the_polar_edge_to_the_second_with_its_date() {
-    reading::DayPlace place = Tromso();
-    place.dst = true;
-    desktop::DayView view(place, upagraha::kPreciseProfile);
-    view.ShowDate(QDate(1990, 5, 17));
-    const QString summary = view.summaryLabel->text();
-    QVERIFY2(summary.contains(QRegularExpression(
-                 QStringLiteral("^Sunrise \\d\\d:\\d\\d:\\d\\d, sunset 00:\\d\\d:\\d\\d \\(\\+1\\)"))),
-             qPrintable(summary));
-    QVERIFY(view.portionTable->item(7, 2) != nullptr);
-    QVERIFY(view.portionTable->item(8, 2) == nullptr);
-    const auto& line = view.Month().lines[16];
-    QVERIFY(!line.message);
-    QVERIFY(line.sunset.value > 24);
 }
 
 QTEST_MAIN(DayViewTest)
