@@ -289,9 +289,10 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
     for (std::size_t k = 0; k < u.portions.size(); ++k) {
         const auto& p = u.portions[k];
         std::string row = "  " + std::to_string(k + 1) + "  ";
-        Pad(row, ClockText(p.start, seconds), 10, language);
+        // "HH:MM:SS (+1)" to the second: the columns widen by three.
+        Pad(row, ClockText(p.start, seconds), seconds ? 13 : 10, language);
         row += " - ";
-        Pad(row, ClockText(p.end, seconds), 10, language);
+        Pad(row, ClockText(p.end, seconds), seconds ? 13 : 10, language);
         row += "  ";
         row += upagraha::LordName(p.lord, language);
         line(row);
@@ -304,11 +305,12 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
                             : "Upagrahas: the ascendant rising at the profile's point of the lord's portion",
              language));
     if (english) {
-        line("  upagraha       lord  portion  moment      longitude  house");
+        line(seconds ? "  upagraha       lord  portion  moment         longitude  house"
+                     : "  upagraha       lord  portion  moment      longitude  house");
     } else {
         const auto columns = TableColumns(language);
         std::string row = "  ";
-        for (const auto& [column, width] : {std::pair{0, 15}, {1, 6}, {2, 9}, {3, 12}, {4, 11}})
+        for (const auto& [column, width] : {std::pair{0, 15}, {1, 6}, {2, 9}, {3, seconds ? 15 : 12}, {4, 11}})
             AppendColumn(row, columns[static_cast<std::size_t>(column)], static_cast<std::size_t>(width));
         line(row + columns[6]);
     }
@@ -320,7 +322,7 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         row += ' ';
         Pad(row, std::to_string(u.portionIndex[i] + 1), 8, language);
         row += ' ';
-        Pad(row, ClockText(u.moments[i], seconds), 11, language);
+        Pad(row, ClockText(u.moments[i], seconds), seconds ? 14 : 11, language);
         row += ' ';
         Pad(row, upagraha::PositionTextIn(u.upagrahaLongitudes[i].view(), language), 10, language);
         row += ' ';
