@@ -226,11 +226,10 @@ void DayViewTest::runs_each_day_of_the_month_on_its_own_clock() {
     QVERIFY(view.monthLabel->text().contains(QStringLiteral("as given")));
 }
 
-// A New York reading born under daylight saving (4 July 2026), opened from a file: no zone
-// history. On 7 December 2026 the city keeps standard time: sunrise 07:05 and Monday's Rahu Kalam,
-// the day's 2nd eighth, from 08:16 (timeanddate.com's New York table, December 2026: sunrise 7:05,
-// sunset 16:28). The view says which clock it shows; the box sets daylight saving for the day,
-// which moves every time an hour; the birth date keeps the reading's tick.
+// A New York reading born under daylight saving (4 July 2026), opened from a file: no zone history.
+// On 7 December 2026 the city keeps standard time: sunrise 07:05 and Monday's Rahu Kalam (2nd eighth)
+// from 08:16 (timeanddate.com, New York, December 2026: sunrise 7:05, sunset 16:28). The box moves
+// the day an hour; the birth date keeps the reading's tick.
 void DayViewTest::keeps_the_birth_tick_to_the_birth_date_without_a_zone_history() {
     reading::DayPlace newYork;
     newYork.latDegrees = 40;

@@ -70,9 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         ZoneCase{"local_mean_time_in_delhi_says_nothing", 80, false, 77, 13, true, nullptr},
         ZoneCase{"local_mean_time_at_the_date_line_says_nothing", 80, true, 179, 59, false, nullptr},
         ZoneCase{"a_longitude_out_of_range_says_nothing", 0, false, 181, 0, true, nullptr},
-        // Rows 74 and 76 keep their seconds: Calcutta's +5:53:20 lies 3:00:08 from the mean time
-        // at 43°18' E (+2:53:12) and Madras' +5:21:10 3:00:06 from that at 35°16' E (+2:21:04); cut
-        // to the minute, both gaps would fall under three hours.
+        // Rows 74 and 76 with their seconds: +5:53:20 lies 3:00:08 from 43°18' E (+2:53:12), +5:21:10
+        // 3:00:06 from 35°16' E (+2:21:04); cut to the minute, both would fall under three hours.
         ZoneCase{"calcutta_time_with_its_seconds", 74, false, 43, 18, true,
                  "Calcutta Time is +5:53:20; the mean time at 43\u00B018\u2032 E is +2:53."},
         ZoneCase{"madras_time_with_its_seconds", 76, false, 35, 16, true,
