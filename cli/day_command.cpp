@@ -115,8 +115,8 @@ int RunDayCommand(int argc, const char* const* argv) {
     csvFlag->needs(month);
     choghadiyaFlag->needs(day);
     csvFlag->excludes(jsonFlag);
-    // A saved reading gives the place and the zone; its daylight-saving tick was the birth's, so the
-    // day's is --dst's with a reading as without one.
+    // A saved reading gives the place and the zone; its daylight-saving tick was the birth's, so it
+    // holds on the birth date only, and any other day's is --dst's.
     for (CLI::Option* placeFlag : {lat, lon, zone}) file->excludes(placeFlag);
     for (CLI::Option* placeFlag : {lat, lon, zone})
         for (CLI::Option* needed : {lat, lon, zone})
@@ -160,6 +160,10 @@ int RunDayCommand(int argc, const char* const* argv) {
         return UsageError("give the place: --lat, --lon and --zone, or a saved reading");
     }
     reading::FormValues values = reading::ParseForm(form);
+    // A saved reading's daylight-saving tick was its birth's: the birth date takes it, so that the
+    // reading and its day agree; any other day runs on --dst's clock.
+    const bool birthTick = values.dst;
+    const astro::CivilDate birthDate{values.year.value.value_or(0), values.month + 1, values.day.value.value_or(0)};
     values.dst = dst;
     reading::DayPlace place;
     if (auto problem = reading::DayPlaceOf(values, place)) return Refused(*problem);
@@ -167,6 +171,9 @@ int RunDayCommand(int argc, const char* const* argv) {
     if (day->count() > 0) {
         const auto date = ParseDate(dayText, true);
         if (!date) return UsageError("--day " + astro::QuotedForMessage(dayText) + ": expected YYYY-MM-DD");
+        if (!readingPath.empty() && birthTick && date->year == birthDate.year && date->month == birthDate.month &&
+            date->day == birthDate.day)
+            place.dst = true;
         const auto outcome = reading::CalculateDay(place, *date, conventions);
         if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
         return Print(json ? DaySheetJson(outcome.sheet, place, conventions, choghadiya)

@@ -1,8 +1,12 @@
 #include "cli/day_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "astro/position_text.h"
 #include "astro/text.h"
@@ -31,6 +35,13 @@ constexpr reading::TranslatedText kSheetTexts[] = {
      "பகலொளி சேமிப்பு நேரம்: கொடுத்தபடி எந்த நாளும் இல்லை"},
     {"Sunrise %1   Sunset %2   Next sunrise %3", "सूर्योदय %1   सूर्यास्त %2   अगला सूर्योदय %3",
      "சூரிய உதயம் %1   அஸ்தமனம் %2   அடுத்த உதயம் %3"},
+    {"Sunrise %1   Sunset %2   No sunrise the next day", "सूर्योदय %1   सूर्यास्त %2   अगले दिन सूर्योदय नहीं",
+     "சூரிய உதயம் %1   அஸ்தமனம் %2   அடுத்த நாள் உதயம் இல்லை"},
+    {"No sunrise follows this sunset: the night has no portions, horas or choghadiyas.",
+     "इस सूर्यास्त के बाद सूर्योदय नहीं होता: रात्रि के भाग, होराएँ और चौघड़िया नहीं हैं।",
+     "இந்த அஸ்தமனத்தை அடுத்து உதயம் இல்லை: இரவுக்குப் பாகங்களும் ஓரைகளும் சௌகடியாக்களும் இல்லை."},
+    {"Gulika rises by day %1", "गुलिक का उदय दिन में %1", "குளிகன் உதயம் பகலில் %1"},
+    {"Maandi rises by day %1", "मान्दि का उदय दिन में %1", "மாந்தி உதயம் பகலில் %1"},
     {"Rahu Kalam", "राहु काल", "ராகு காலம்"},
     {"Yamagandam", "यमगण्ड", "எமகண்டம்"},
     {"Gulika Kalam", "गुलिक काल", "குளிகை காலம்"},
@@ -66,14 +77,19 @@ constexpr std::array<std::string_view, 12> kMonths = {"January",   "February", "
                                                       "May",       "June",     "July",     "August",
                                                       "September", "October",  "November", "December"};
 
-// "23:40", or "00:10 (+1)" for a time past the date's midnight.
-std::string TimeText(astro::ClockHours hours) {
-    std::string text = ClockText(hours);
-    if (std::lround(hours.value * 60) >= 1440) text += " (+1)";
-    return text;
+// "23:40", or "00:10 (+1)" for a time past the date's midnight; to the second under the precise
+// ephemeris.
+std::string TimeText(astro::ClockHours hours, bool toTheSecond) { return reading::DatedClockText(hours, toTheSecond); }
+
+// The portions' and horas' spans, in their tables of the day or the night.
+std::string SpanText(const ClockSpan& span, bool toTheSecond) {
+    return ClockText(span.start, toTheSecond) + " - " + ClockText(span.end, toTheSecond);
 }
 
-std::string SpanText(const ClockSpan& span) { return ClockText(span.start) + " - " + ClockText(span.end); }
+// A span with the date of each end that is not the sheet's ("23:10 - 00:03 (+1)").
+std::string DatedSpanText(const ClockSpan& span, bool toTheSecond) {
+    return TimeText(span.start, toTheSecond) + " - " + TimeText(span.end, toTheSecond);
+}
 
 std::string DateText(const astro::CivilDate& date) {
     char text[16];
@@ -104,9 +120,9 @@ std::string Trimmed(std::string text) {
     return text;
 }
 
-std::string RisingText(const reading::Rising& rising, Language language) {
+std::string RisingText(const reading::Rising& rising, bool toTheSecond, Language language) {
     return Say("%1, ascendant %2", language,
-               {TimeText(rising.moment),
+               {TimeText(rising.moment, toTheSecond),
                 upagraha::PositionTextIn(astro::CompactPositionTextOf(rising.ascendant.value).str(), language)});
 }
 
@@ -114,53 +130,71 @@ std::string ProfileText(const upagraha::ConventionProfile& profile, Language lan
     return reading::ProfileDescription(profile, language);
 }
 
-void SpanJson(JsonWriter& json, const ClockSpan& span) {
+// "sunrise": the clock text, and "sunrise_day": the date it falls on counted from the sheet's (+1
+// after midnight).
+void ClockJson(JsonWriter& json, JsonKey key, JsonKey dayKey, astro::ClockHours hours, bool toTheSecond) {
+    json.Field(key, ClockText(hours, toTheSecond));
+    json.Field(dayKey, reading::DayOffsetOf(hours, toTheSecond));
+}
+
+void SpanJson(JsonWriter& json, const ClockSpan& span, bool toTheSecond) {
     json.BeginObject();
-    json.Field("start", ClockText(span.start));
-    json.Field("end", ClockText(span.end));
+    ClockJson(json, "start", "start_day", span.start, toTheSecond);
+    ClockJson(json, "end", "end_day", span.end, toTheSecond);
     json.Field("start_hours", span.start.value);
     json.Field("end_hours", span.end.value);
     json.EndObject();
 }
 
-void RisingJson(JsonWriter& json, const reading::Rising& rising) {
+void RisingJson(JsonWriter& json, const reading::Rising& rising, bool toTheSecond) {
     json.BeginObject();
-    json.Field("time", ClockText(rising.moment));
+    ClockJson(json, "time", "time_day", rising.moment, toTheSecond);
     json.Field("hours", rising.moment.value);
     json.Field("ascendant", rising.ascendant.value);
     json.Field("ascendant_text", astro::CompactPositionTextOf(rising.ascendant.value).str());
     json.EndObject();
 }
 
-void PeriodsJson(JsonWriter& json, const reading::AlmanacPeriods& periods) {
+void PeriodsJson(JsonWriter& json, const reading::AlmanacPeriods& periods, bool toTheSecond) {
     json.Key("rahu_kalam");
-    SpanJson(json, periods.rahuKalam);
+    SpanJson(json, periods.rahuKalam, toTheSecond);
     json.Key("yamagandam");
-    SpanJson(json, periods.yamagandam);
+    SpanJson(json, periods.yamagandam, toTheSecond);
     json.Key("gulika_kalam");
-    SpanJson(json, periods.gulikaKalam);
+    SpanJson(json, periods.gulikaKalam, toTheSecond);
 }
 
-void HeaderJson(JsonWriter& json, const reading::DayPlace& place, const upagraha::ConventionProfile& profile) {
+void HeaderJson(JsonWriter& json, const reading::DayPlace& place, const upagraha::ConventionProfile& profile,
+                const std::optional<std::string>& warning) {
     json.Field("place", PlaceText(place));
     json.Field("dst", place.dst);
     json.Field("profile", profile.name);
+    json.Key("warnings");
+    json.BeginArray();
+    if (warning) json.String(*warning);
+    json.EndArray();
 }
 
 }  // namespace
 
 std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& place,
                          const upagraha::ConventionProfile& profile, bool choghadiya, Language language) {
+    const bool seconds = day.toTheSecond;
     std::string out;
     out += Say("Day portions for %1", language, {LongDateText(day.date, day.weekday, language)}) + "\n";
     out += Say("Place: %1", language, {reading::DayPlaceText(place, language)}) + "\n";
     out += Say(reading::DstText(place.dst), language) + "\n";
     out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n";
-    out += Say("Sunrise %1   Sunset %2   Next sunrise %3", language,
-               {TimeText(day.sunrise), TimeText(day.sunset), TimeText(day.nextSunrise)}) +
-           "\n\n";
-    const auto period = [&out, language](std::string_view name, const ClockSpan& span, int portion) {
-        out += Padded(Say(name, language), 14) + SpanText(span) +
+    if (day.warning) out += reading::MessageIn(*day.warning, language) + "\n";
+    if (day.hasNight)
+        out += Say("Sunrise %1   Sunset %2   Next sunrise %3", language,
+                   {TimeText(day.sunrise, seconds), TimeText(day.sunset, seconds), TimeText(day.nextSunrise, seconds)});
+    else
+        out += Say("Sunrise %1   Sunset %2   No sunrise the next day", language,
+                   {TimeText(day.sunrise, seconds), TimeText(day.sunset, seconds)});
+    out += "\n\n";
+    const auto period = [&out, language, seconds](std::string_view name, const ClockSpan& span, int portion) {
+        out += Padded(Say(name, language), 14) + DatedSpanText(span, seconds) +
                Say("   portion %1 of the day", language, {std::to_string(portion)}) + "\n";
     };
     period("Rahu Kalam", day.periods.rahuKalam, reading::RahuKalamPortion(day.weekday));
@@ -169,41 +203,54 @@ std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& 
     out += Say("(The almanacs give these three for the day only.)", language) + "\n";
     if (day.yamaghantakaNote)
         out += Say("Note: %1", language, {reading::MessageIn(*day.yamaghantakaNote, language)}) + "\n";
-    out += "\n" +
-           Say("Gulika rises by day %1; by night %2", language,
-               {RisingText(day.gulikaByDay, language), RisingText(day.gulikaByNight, language)}) +
-           "\n";
-    out += Say("Maandi rises by day %1; by night %2", language,
-               {RisingText(day.maandiByDay, language), RisingText(day.maandiByNight, language)}) +
-           "\n\n";
-    out += Padded(Say("Portions of the day", language), 30) + Say("Portions of the night", language) + "\n";
-    for (std::size_t k = 0; k < 8; ++k) {
-        const auto line = [k, language](const reading::DayPortion& p) {
-            return Padded(std::to_string(k + 1) + "  " + Padded(std::string(upagraha::LordName(p.lord, language)), 5) +
-                              SpanText(p.span),
-                          30);
-        };
-        out += Trimmed(line(day.dayPortions[k]) + line(day.nightPortions[k])) + "\n";
+    out += "\n";
+    if (day.hasNight) {
+        out += Say("Gulika rises by day %1; by night %2", language,
+                   {RisingText(day.gulikaByDay, seconds, language), RisingText(day.gulikaByNight, seconds, language)}) +
+               "\n";
+        out += Say("Maandi rises by day %1; by night %2", language,
+                   {RisingText(day.maandiByDay, seconds, language), RisingText(day.maandiByNight, seconds, language)}) +
+               "\n\n";
+    } else {
+        out += Say("Gulika rises by day %1", language, {RisingText(day.gulikaByDay, seconds, language)}) + "\n";
+        out += Say("Maandi rises by day %1", language, {RisingText(day.maandiByDay, seconds, language)}) + "\n";
+        out +=
+            Say("No sunrise follows this sunset: the night has no portions, horas or choghadiyas.", language) + "\n\n";
     }
-    out += "\n" + Padded(Say("Horas of the day", language), 30) + Say("Horas of the night", language) + "\n";
-    for (std::size_t k = 0; k < 12; ++k) {
-        const auto line = [language](std::size_t n, const reading::Hora& h) {
-            return Padded(Padded(std::to_string(n), 4) + Padded(std::string(upagraha::LordName(h.lord, language)), 5) +
-                              SpanText(h.span),
-                          30);
+    // The day's column, and the night's beside it where there is a night; wider to the second.
+    const std::size_t column = seconds ? 32 : 30;
+    const auto row = [&out, &day, column](const std::string& byDay, const std::string& byNight) {
+        out += Trimmed(day.hasNight ? Padded(byDay, column) + byNight : byDay) + "\n";
+    };
+    const auto heads = [&](std::string_view dayHead, std::string_view nightHead) {
+        row(Say(dayHead, language), Say(nightHead, language));
+    };
+    heads("Portions of the day", "Portions of the night");
+    for (std::size_t k = 0; k < 8; ++k) {
+        const auto line = [k, language, seconds](const reading::DayPortion& p) {
+            return std::to_string(k + 1) + "  " + Padded(std::string(upagraha::LordName(p.lord, language)), 5) +
+                   SpanText(p.span, seconds);
         };
-        out += Trimmed(line(k + 1, day.horas[k]) + line(k + 13, day.horas[k + 12])) + "\n";
+        row(line(day.dayPortions[k]), line(day.nightPortions[k]));
+    }
+    out += "\n";
+    heads("Horas of the day", "Horas of the night");
+    for (std::size_t k = 0; k < 12; ++k) {
+        const auto line = [language, seconds](std::size_t n, const reading::Hora& h) {
+            return Padded(std::to_string(n), 4) + Padded(std::string(upagraha::LordName(h.lord, language)), 5) +
+                   SpanText(h.span, seconds);
+        };
+        row(line(k + 1, day.horas[k]), line(k + 13, day.horas[k + 12]));
     }
     if (choghadiya) {
-        out += "\n" + Padded(Say("Choghadiyas of the day", language), 30) + Say("Choghadiyas of the night", language) +
-               "\n";
+        out += "\n";
+        heads("Choghadiyas of the day", "Choghadiyas of the night");
         for (std::size_t k = 0; k < 8; ++k) {
-            const auto line = [k, language](const reading::ChoghadiyaSpan& c) {
-                return Padded(std::to_string(k + 1) + "  " +
-                                  Padded(std::string(reading::ChoghadiyaName(c.name, language)), 7) + SpanText(c.span),
-                              30);
+            const auto line = [k, language, seconds](const reading::ChoghadiyaSpan& c) {
+                return std::to_string(k + 1) + "  " +
+                       Padded(std::string(reading::ChoghadiyaName(c.name, language)), 7) + SpanText(c.span, seconds);
             };
-            out += Trimmed(line(day.choghadiyas[k]) + line(day.choghadiyas[k + 8])) + "\n";
+            row(line(day.choghadiyas[k]), line(day.choghadiyas[k + 8]));
         }
     }
     return out;
@@ -211,64 +258,65 @@ std::string DaySheetText(const reading::DaySheet& day, const reading::DayPlace& 
 
 std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& place,
                          const upagraha::ConventionProfile& profile, bool choghadiya) {
+    const bool seconds = day.toTheSecond;
     std::string out;
     {
         JsonWriter json(out);
         json.BeginObject();
         json.Field("date", DateText(day.date));
         json.Field("weekday", reading::WeekdayName(day.weekday));
-        HeaderJson(json, place, profile);
-        json.Field("sunrise", ClockText(day.sunrise));
-        json.Field("sunset", ClockText(day.sunset));
-        json.Field("next_sunrise", ClockText(day.nextSunrise));
-        PeriodsJson(json, day.periods);
-        const auto portions = [&json](const std::array<reading::DayPortion, 8>& list) {
+        HeaderJson(json, place, profile, day.warning);
+        ClockJson(json, "sunrise", "sunrise_day", day.sunrise, seconds);
+        ClockJson(json, "sunset", "sunset_day", day.sunset, seconds);
+        if (day.hasNight) {
+            ClockJson(json, "next_sunrise", "next_sunrise_day", day.nextSunrise, seconds);
+        } else {
+            json.Key("next_sunrise");
+            json.Null();
+        }
+        PeriodsJson(json, day.periods, seconds);
+        const auto spans = [&json, seconds](const auto& list, std::size_t count) {
             json.BeginArray();
-            for (const auto& p : list) {
+            for (std::size_t k = 0; k < count; ++k) {
+                const auto& item = list[k];
                 json.BeginObject();
-                json.Field("lord", upagraha::PlanetText(p.lord));
+                if constexpr (requires { item.name; }) {
+                    json.Field("name", reading::ChoghadiyaName(item.name));
+                    json.Field("lord", upagraha::PlanetText(reading::ChoghadiyaLord(item.name)));
+                    json.Field("by_day", k < 8);
+                } else {
+                    json.Field("lord", upagraha::PlanetText(item.lord));
+                }
                 json.Key("span");
-                SpanJson(json, p.span);
+                SpanJson(json, item.span, seconds);
                 json.EndObject();
             }
             json.EndArray();
         };
+        const std::size_t nightPortions = day.hasNight ? 8 : 0;
         json.Key("day_portions");
-        portions(day.dayPortions);
+        spans(day.dayPortions, 8);
         json.Key("night_portions");
-        portions(day.nightPortions);
+        spans(day.nightPortions, nightPortions);
+        const auto rising = [&json, &day, seconds](const reading::Rising& r, bool byNight) {
+            if (byNight && !day.hasNight)
+                json.Null();
+            else
+                RisingJson(json, r, seconds);
+        };
         json.Key("gulika_by_day");
-        RisingJson(json, day.gulikaByDay);
+        rising(day.gulikaByDay, false);
         json.Key("maandi_by_day");
-        RisingJson(json, day.maandiByDay);
+        rising(day.maandiByDay, false);
         json.Key("gulika_by_night");
-        RisingJson(json, day.gulikaByNight);
+        rising(day.gulikaByNight, true);
         json.Key("maandi_by_night");
-        RisingJson(json, day.maandiByNight);
+        rising(day.maandiByNight, true);
         json.Key("horas");
-        json.BeginArray();
-        for (const auto& h : day.horas) {
-            json.BeginObject();
-            json.Field("lord", upagraha::PlanetText(h.lord));
-            json.Key("span");
-            SpanJson(json, h.span);
-            json.EndObject();
-        }
-        json.EndArray();
+        spans(day.horas, day.hasNight ? 24 : 12);
         if (choghadiya) {
             json.Key("choghadiyas");
-            json.BeginArray();
-            for (std::size_t k = 0; k < day.choghadiyas.size(); ++k) {
-                const auto& c = day.choghadiyas[k];
-                json.BeginObject();
-                json.Field("name", reading::ChoghadiyaName(c.name));
-                json.Field("lord", upagraha::PlanetText(reading::ChoghadiyaLord(c.name)));
-                json.Field("by_day", k < 8);
-                json.Key("span");
-                SpanJson(json, c.span);
-                json.EndObject();
-            }
-            json.EndArray();
+            spans(day.choghadiyas, day.hasNight ? 16 : 8);
         }
         json.Key("note");
         if (day.yamaghantakaNote)
@@ -283,6 +331,7 @@ std::string DaySheetJson(const reading::DaySheet& day, const reading::DayPlace& 
 std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayPlace& place,
                            const upagraha::ConventionProfile& profile, Language language) {
     const bool english = language == Language::English;
+    const bool seconds = month.toTheSecond;
     const std::string_view monthName =
         english ? kMonths[static_cast<std::size_t>(month.month - 1)] : upagraha::MonthName(month.month - 1, language);
     std::string out;
@@ -290,16 +339,32 @@ std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayP
            "\n";
     out += Say("Place: %1", language, {reading::DayPlaceText(place, language)}) + "\n";
     out += reading::MessageIn(reading::MonthClockText(month), language) + "\n";
-    out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n\n";
-    if (english) {
-        out += "Date        Weekday    Sunrise Sunset  Rahu Kalam     Yamagandam     Gulika Kalam\n";
-    } else {
-        out += Padded(Say("Date", language), 12) + Padded(Say("Weekday", language), 11) +
-               Padded(Say("Sunrise", language), 8) + Padded(Say("Sunset", language), 8) +
-               Padded(Say("Rahu Kalam", language), 15) + Padded(Say("Yamagandam", language), 15) +
-               Say("Gulika Kalam", language) + "\n";
+    out += Say("Profile: %1 (%2)", language, {profile.name, ProfileText(profile, language)}) + "\n";
+    if (month.warning) out += reading::MessageIn(*month.warning, language) + "\n";
+    out += "\n";
+    // Each day's times with their dates where not the day's own; the columns as wide as their
+    // longest text and two blanks.
+    struct Cells {
+        std::array<std::string, 5> times;
+    };
+    std::vector<Cells> cells(month.lines.size());
+    std::array<std::size_t, 5> widths = {8, 8, 15, 15, 0};
+    for (std::size_t k = 0; k < month.lines.size(); ++k) {
+        const auto& line = month.lines[k];
+        if (line.message) continue;
+        cells[k].times = {TimeText(line.sunrise, seconds), TimeText(line.sunset, seconds),
+                          DatedSpanText(line.periods.rahuKalam, seconds),
+                          DatedSpanText(line.periods.yamagandam, seconds),
+                          DatedSpanText(line.periods.gulikaKalam, seconds)};
+        for (std::size_t c = 0; c + 1 < widths.size(); ++c)
+            widths[c] = std::max(widths[c], reading::DisplayWidth(cells[k].times[c]) + 2);
     }
-    for (const auto& line : month.lines) {
+    out += Padded(Say("Date", language), 12) + Padded(Say("Weekday", language), 11) +
+           Padded(Say("Sunrise", language), widths[0]) + Padded(Say("Sunset", language), widths[1]) +
+           Padded(Say("Rahu Kalam", language), widths[2]) + Padded(Say("Yamagandam", language), widths[3]) +
+           Say("Gulika Kalam", language) + "\n";
+    for (std::size_t k = 0; k < month.lines.size(); ++k) {
+        const auto& line = month.lines[k];
         out += DateText(line.date) + "  " +
                Padded(std::string(english ? reading::WeekdayName(line.weekday)
                                           : upagraha::WeekdayName(line.weekday, language)),
@@ -308,9 +373,8 @@ std::string MonthSheetText(const reading::MonthSheet& month, const reading::DayP
             out += reading::MessageIn(*line.message, language) + "\n";
             continue;
         }
-        out += Padded(ClockText(line.sunrise), 8) + Padded(ClockText(line.sunset), 8) +
-               Padded(SpanText(line.periods.rahuKalam), 15) + Padded(SpanText(line.periods.yamagandam), 15) +
-               SpanText(line.periods.gulikaKalam) + "\n";
+        for (std::size_t c = 0; c + 1 < widths.size(); ++c) out += Padded(cells[k].times[c], widths[c]);
+        out += cells[k].times.back() + "\n";
     }
     return out;
 }
@@ -323,7 +387,7 @@ std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayP
         json.BeginObject();
         json.Field("year", month.year);
         json.Field("month", month.month);
-        HeaderJson(json, place, profile);
+        HeaderJson(json, place, profile, month.warning);
         json.Key("days");
         json.BeginArray();
         for (const auto& line : month.lines) {
@@ -333,9 +397,9 @@ std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayP
             if (line.message) {
                 json.Field("message", *line.message);
             } else {
-                json.Field("sunrise", ClockText(line.sunrise));
-                json.Field("sunset", ClockText(line.sunset));
-                PeriodsJson(json, line.periods);
+                ClockJson(json, "sunrise", "sunrise_day", line.sunrise, month.toTheSecond);
+                ClockJson(json, "sunset", "sunset_day", line.sunset, month.toTheSecond);
+                PeriodsJson(json, line.periods, month.toTheSecond);
             }
             json.EndObject();
         }

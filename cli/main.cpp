@@ -599,6 +599,7 @@ int main(int argc, char** argv) {
         return UsageError(
             "give a saved reading, the reading flags (--name ... --country), --batch FILE, --zones or --profiles");
     notation.dstText = dst ? "true" : "false";
+    notation.years = reading::YearsOf(profile);
     if (auto problem = cli::FillBirthForm(notation, form)) {
         if (problem->refusal) {
             std::cerr << reading::MessageIn(problem->text, *language) << " (--" << problem->field << ")\n";

@@ -85,6 +85,10 @@ std::string AngleProblem(std::string_view text, const AngleNotation& kind) {
 }  // namespace
 
 std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form) {
+    return ApplyDate(text, form, {reading::kFirstYear, reading::kLastYear});
+}
+
+std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form, const reading::YearRange& years) {
     const std::string_view t = TrimBlanks(text);
     if (t.size() != 10 || t[4] != '-' || t[7] != '-' || !AllDigits(t.substr(0, 4)) || !AllDigits(t.substr(5, 2)) ||
         !AllDigits(t.substr(8, 2)))
@@ -92,8 +96,9 @@ std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& 
     const int year = DigitsValue(t.substr(0, 4));
     const int month = DigitsValue(t.substr(5, 2));
     const int day = DigitsValue(t.substr(8, 2));
-    if (year < reading::kFirstYear || year > reading::kLastYear)
-        return Quoted(text).append(": ").append(Range("year", year, "within 1901 to 2050"));
+    if (!years.Holds(year))
+        return Quoted(text).append(": ").append(
+            Range("year", year, "within " + std::to_string(years.first) + " to " + std::to_string(years.last)));
     if (month < 1 || month > 12) return Quoted(text).append(": ").append(Range("month", month, "within 01 to 12"));
     if (day < 1 || day > 31) return Quoted(text).append(": ").append(Range("day", day, "within 01 to 31"));
     // Whether the day exists in its month is the window's check, with the window's message.
@@ -202,7 +207,7 @@ std::optional<FieldProblem> FillBirthForm(const ReadingNotation& n, reading::Bir
     };
 
     if (auto p = letters("name", n.name, &reading::BirthForm::name)) return p;
-    if (auto p = notation("date", n.dateText, ApplyDate)) return p;
+    if (auto message = ApplyDate(n.dateText, form, n.years)) return FieldProblem{"date", std::move(*message), false};
     if (auto p = notation("time", n.time, ApplyTime)) return p;
     // A batch row may give its zone as an offset, which starts with its sign.
     const std::string_view zoneText = TrimBlanks(n.zoneName);

@@ -19,6 +19,8 @@
 #include <string_view>
 
 #include "reading/birth_form.h"
+#include "reading/day_portions.h"
+#include "reading/reference_tables.h"
 
 namespace vela::cli {
 
@@ -35,6 +37,8 @@ struct ReadingNotation {
     std::string state;
     std::string country;
     std::string offsetText{};  // +HH:MM or +HH:MM:SS East of Greenwich (- for West), instead of a row
+    // The years the reading's profile takes (reading::YearsOf): the original's unless set.
+    reading::YearRange years{reading::kFirstYear, reading::kLastYear};
 };
 
 struct FieldProblem {
@@ -47,6 +51,8 @@ struct FieldProblem {
 // answered as one line that quotes the text and says the expected shape. Blanks around a
 // notation are ignored.
 std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form);
+// The same within a profile's years (1800 to 2399 under the precise ephemeris).
+std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& form, const reading::YearRange& years);
 std::optional<std::string> ApplyTime(std::string_view text, reading::BirthForm& form);
 std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& form);
 // An exact offset, +05:53:20 or -03:30: a sign, hours, two-digit minutes and optionally seconds,

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "astro/text.h"
 #include "cli/json_writer.h"
@@ -135,12 +136,27 @@ private:
 // in that language. Keys and the other values stay English.
 using Local = std::optional<upagraha::Language>;
 
-// {"rise":"HH:MM","set":"HH:MM"}
-void SunDay(JsonPieces& w, astro::DateValue rise, astro::DateValue set) {
+// "HH:MM:SS" of a date value: the precise ephemeris' events keep their seconds.
+std::string SecondsClockText(astro::DateValue value) {
+    constexpr long kSecondsPerDay = 24 * 3600;
+    const long seconds = std::lround(astro::HoursOfDay(value) * 3600.0) % kSecondsPerDay;
+    char text[12];
+    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+// {"rise":"HH:MM","set":"HH:MM"}, or to the second.
+void SunDay(JsonPieces& w, astro::DateValue rise, astro::DateValue set, bool toTheSecond) {
     w.Put("{\"rise\":");
-    w.Put(Clock(rise).Json());
+    if (toTheSecond)
+        w.String(SecondsClockText(rise));
+    else
+        w.Put(Clock(rise).Json());
     w.Put(",\"set\":");
-    w.Put(Clock(set).Json());
+    if (toTheSecond)
+        w.String(SecondsClockText(set));
+    else
+        w.Put(Clock(set).Json());
     w.Put("}");
 }
 
@@ -349,12 +365,13 @@ void AppendReadingJson(TextBuffer& out, const reading::Reading& s, const upagrah
     w.Put(",\"degrees\":");
     w.Number(s.birthAscendant.value);
     Nakshatra(w, texts, s.birthAscendant.value, local);
+    const bool toTheSecond = s.profile.ephemeris == upagraha::EphemerisChoice::Precise;
     w.Put("},\"sun\":{\"previous\":");
-    SunDay(w, s.prevSunrise, s.prevSunset);
+    SunDay(w, s.prevSunrise, s.prevSunset, toTheSecond);
     w.Put(",\"birth\":");
-    SunDay(w, s.birthSunrise, s.birthSunset);
+    SunDay(w, s.birthSunrise, s.birthSunset, toTheSecond);
     w.Put(",\"next\":");
-    SunDay(w, s.nextSunrise, s.nextSunset);
+    SunDay(w, s.nextSunrise, s.nextSunset, toTheSecond);
     w.Put("},\"birth_by_day\":");
     w.Bool(u.birthByDay);
     w.Put(",\"weekday\":");

@@ -16,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimeZone>
@@ -30,6 +31,7 @@
 #include "desktop/translations.h"
 #include "desktop/zone_clock.h"
 #include "reading/file_output.h"
+#include "reading/reference_tables.h"
 #include "reading/result_summary.h"
 #include "upagraha/language.h"
 #include "upagraha/planet.h"
@@ -42,10 +44,13 @@ constexpr qreal kSheetPoints = 10;
 constexpr qreal kSmallestSheetPoints = 5;
 constexpr qreal kSheetMarginMillimetres = 15;
 
-QString Clock(astro::ClockHours hours) { return QString::fromStdString(reading::ClockText(hours)); }
+// "06:02", "00:19 (+1)" past the date's midnight; to the second under the precise ephemeris.
+QString Clock(astro::ClockHours hours, bool toTheSecond) {
+    return QString::fromStdString(reading::DatedClockText(hours, toTheSecond));
+}
 
-QString Span(const reading::ClockSpan& span) {
-    return Clock(span.start) + QStringLiteral(" \u2013 ") + Clock(span.end);
+QString Span(const reading::ClockSpan& span, bool toTheSecond) {
+    return Clock(span.start, toTheSecond) + QStringLiteral(" \u2013 ") + Clock(span.end, toTheSecond);
 }
 
 QFont SheetFont(qreal points, bool bold = false) {
@@ -157,6 +162,7 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
         ShowCoreMessage(reading::MonthClockText(month)),
         DayView::tr("Profile: %1 (%2)")
             .arg(ShowCoreText(profile.name), ShowCoreText(reading::ProfileDescription(profile, InterfaceLanguage())))};
+    if (month.warning) sheet.heading << ShowCoreMessage(*month.warning);
     sheet.columns = {DayView::tr("Date"),        DayView::tr("Weekday"),    DayView::tr("Sunrise"),
                      DayView::tr("Sunset"),      DayView::tr("Rahu Kalam"), DayView::tr("Yamagandam"),
                      DayView::tr("Gulika Kalam")};
@@ -166,8 +172,9 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
         if (line.message) {
             row << ShowCoreMessage(*line.message);
         } else {
-            row << Clock(line.sunrise) << Clock(line.sunset) << Span(line.periods.rahuKalam)
-                << Span(line.periods.yamagandam) << Span(line.periods.gulikaKalam);
+            const bool seconds = month.toTheSecond;
+            row << Clock(line.sunrise, seconds) << Clock(line.sunset, seconds) << Span(line.periods.rahuKalam, seconds)
+                << Span(line.periods.yamagandam, seconds) << Span(line.periods.gulikaKalam, seconds);
         }
         sheet.rows.append(row);
     }
@@ -270,8 +277,14 @@ DayView::DayView(const reading::DayPlace& where, const upagraha::ConventionProfi
     dateEdit->setObjectName(QStringLiteral("dateEdit"));
     dateEdit->setCalendarPopup(true);
     dateEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateEdit->setDateRange(QDate(1901, 1, 1), QDate(2050, 12, 31));
+    // The profile's years: 1901 to 2050, or the precise ephemeris files' own.
+    const reading::YearRange years = reading::YearsOf(profile);
+    dateEdit->setDateRange(QDate(years.first, 1, 1), QDate(years.last, 12, 31));
     layout->addWidget(dateEdit);
+    dstCheck = new QCheckBox(tr("Daylight sa&ving on the days shown"), this);
+    dstCheck->setObjectName(QStringLiteral("dstCheck"));
+    dstCheck->setChecked(place.dst);
+    layout->addWidget(dstCheck);
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("dayTabs"));
     layout->addWidget(tabs);
@@ -281,6 +294,8 @@ DayView::DayView(const reading::DayPlace& where, const upagraha::ConventionProfi
     summaryLabel = new QLabel(dayPage);
     summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
     summaryLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The lines on the day's clock and the far-North sentence wrap, as the month's heading does.
+    summaryLabel->setWordWrap(true);
     choghadiyaCheck = new QCheckBox(tr("Show the &choghadiyas"), dayPage);
     choghadiyaCheck->setObjectName(QStringLiteral("choghadiyaCheck"));
     portionTable = new QTableWidget(16, 3, dayPage);
@@ -326,6 +341,10 @@ DayView::DayView(const reading::DayPlace& where, const upagraha::ConventionProfi
 
     connect(dateEdit, &QDateEdit::dateChanged, this, [this] { Refresh(); });
     connect(choghadiyaCheck, &QCheckBox::toggled, choghadiyaTable, &QWidget::setVisible);
+    connect(dstCheck, &QCheckBox::clicked, this, [this] {
+        dstSetByUser = true;
+        Refresh();
+    });
     connect(printButton, &QPushButton::clicked, this, [this] { PrintMonth(); });
     connect(pdfButton, &QPushButton::clicked, this, [this] { ExportMonthPdf(); });
     connect(csvButton, &QPushButton::clicked, this, [this] { ExportMonthCsv(); });
@@ -352,8 +371,23 @@ void DayView::SetZoneHistory(const std::string& zoneName) {
     Refresh();
 }
 
+void DayView::SetBirthDate(const QDate& date) {
+    birthDate = date;
+    Refresh();
+}
+
+void DayView::DefaultDst(const QDate& date) {
+    if (dstSetByUser) return;
+    // The reading's tick was the birth's: another day without zone data keeps standard time, and
+    // the view says so.
+    const bool tick = birthDate.isValid() ? place.dst && date == birthDate : place.dst;
+    const QSignalBlocker quiet(dstCheck);
+    dstCheck->setChecked(tick);
+}
+
 reading::DayPlace DayView::PlaceOn(const QDate& date) const {
     reading::DayPlace onDate = place;
+    onDate.dst = dstCheck->isChecked();
     if (history) {
         if (const auto clock = history({date.year(), date.month(), date.day()})) {
             onDate.zone = clock->zone;
@@ -367,6 +401,8 @@ MonthPage DayView::MonthSheetPage() const { return BuildMonthPage(month, place, 
 
 void DayView::Refresh() {
     const QDate date = dateEdit->date();
+    DefaultDst(date);
+    dstCheck->setVisible(!history);
     const reading::DayPlace onDate = PlaceOn(date);
     RefreshMonth();
     const auto outcome = reading::CalculateDay(onDate, {date.year(), date.month(), date.day()}, profile);
@@ -377,12 +413,24 @@ void DayView::Refresh() {
         return;
     }
     const auto& day = outcome.sheet;
-    QString summary = tr("Sunrise %1, sunset %2, next sunrise %3")
-                          .arg(Clock(day.sunrise), Clock(day.sunset), Clock(day.nextSunrise)) +
-                      QLatin1Char('\n') + tr("Rahu Kalam %1").arg(Span(day.periods.rahuKalam)) + QLatin1Char('\n') +
-                      tr("Yamagandam %1").arg(Span(day.periods.yamagandam)) + QLatin1Char('\n') +
-                      tr("Gulika Kalam %1").arg(Span(day.periods.gulikaKalam));
+    const bool seconds = day.toTheSecond;
+    QString summary = (day.hasNight ? tr("Sunrise %1, sunset %2, next sunrise %3")
+                                          .arg(Clock(day.sunrise, seconds), Clock(day.sunset, seconds),
+                                               Clock(day.nextSunrise, seconds))
+                                    : tr("Sunrise %1, sunset %2; no sunrise follows, so the night has no portions")
+                                          .arg(Clock(day.sunrise, seconds), Clock(day.sunset, seconds))) +
+                      QLatin1Char('\n') + tr("Rahu Kalam %1").arg(Span(day.periods.rahuKalam, seconds)) +
+                      QLatin1Char('\n') + tr("Yamagandam %1").arg(Span(day.periods.yamagandam, seconds)) +
+                      QLatin1Char('\n') + tr("Gulika Kalam %1").arg(Span(day.periods.gulikaKalam, seconds));
     if (day.yamaghantakaNote) summary += QLatin1Char('\n') + ShowCoreMessage(*day.yamaghantakaNote);
+    if (day.warning) summary += QLatin1Char('\n') + ShowCoreMessage(*day.warning);
+    if (!history)
+        summary += QLatin1Char('\n') +
+                   (onDate.dst ? tr("The clock shown: the zone, %1, with daylight saving (one hour ahead); no zone "
+                                    "history is known for this place, so the box above sets it.")
+                               : tr("The clock shown: the zone, %1, without daylight saving; no zone history is "
+                                    "known for this place, so the box above sets it."))
+                       .arg(QString::fromStdString(reading::OffsetText(onDate.zone.secondsEast)));
     if (!zone.empty())
         summary += QLatin1Char('\n') + (onDate.dst ? tr("Daylight saving on this day, as the zone history of %1 has it")
                                                    : tr("No daylight saving on this day, as the zone history of %1 "
@@ -395,10 +443,11 @@ void DayView::Refresh() {
     const QDateTime local = nowUtc.addSecs(offsetSeconds);
     const double nowHours =
         static_cast<double>(QDate(date).daysTo(local.date())) * 24 + local.time().msecsSinceStartOfDay() / 3600000.0;
-    const auto fill = [nowHours](QTableWidget* table, int row, const QString& name, const QString& what,
-                                 const reading::ClockSpan& span) {
+    const auto fill = [nowHours, seconds](QTableWidget* table, int row, const QString& name, const QString& what,
+                                          const reading::ClockSpan& span) {
         const bool current = nowHours >= span.start.value && nowHours < span.end.value;
-        const QStringList cells = {current ? name + QStringLiteral(" \u25C0 ") + tr("now") : name, what, Span(span)};
+        const QStringList cells = {current ? name + QStringLiteral(" \u25C0 ") + tr("now") : name, what,
+                                   Span(span, seconds)};
         for (int c = 0; c < 3; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (current) {
@@ -409,7 +458,7 @@ void DayView::Refresh() {
             table->setItem(row, c, item);
         }
     };
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < (day.hasNight ? 16 : 8); ++k) {
         const bool byDay = k < 8;
         const auto index = static_cast<std::size_t>(byDay ? k : k - 8);
         const QString name = (byDay ? tr("Day %1") : tr("Night %1")).arg(byDay ? k + 1 : k - 7);
@@ -423,7 +472,9 @@ void DayView::Refresh() {
 
 void DayView::RefreshMonth() {
     const QDate date = dateEdit->date();
-    const auto outcome = reading::CalculateMonth(place, date.year(), date.month(), profile, history, zone);
+    reading::DayPlace given = place;
+    given.dst = dstCheck->isChecked();
+    const auto outcome = reading::CalculateMonth(given, date.year(), date.month(), profile, history, zone);
     month = outcome.sheet;
     const MonthPage sheet = MonthSheetPage();
     monthTable->clearContents();

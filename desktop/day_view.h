@@ -6,8 +6,9 @@
 //
 // Where the place was picked from the atlas, each day runs on its own clock: the offsets of the
 // place's IANA zone in the system's time-zone data (as the zone proposal reads them), at noon of
-// the day. Otherwise the form's zone and daylight-saving tick hold for every day, and the sheet
-// says so.
+// the day. Otherwise the form's zone holds for every day, and the view says which clock it shows:
+// the birth date keeps the reading's daylight-saving tick, any other day standard time, and a
+// check box sets daylight saving for the days shown.
 #pragma once
 
 #include <QDateTime>
@@ -70,6 +71,8 @@ public:
     void SetNow(const QDateTime& utc);
     // The place was picked from the atlas: its zone's history sets each day's clock.
     void SetZoneHistory(const std::string& zoneName);
+    // The reading's birth date: without a zone history, only that day takes the reading's tick.
+    void SetBirthDate(const QDate& date);
 
     // The month of the shown date, as the Month tab shows it.
     const reading::MonthSheet& Month() const { return month; }
@@ -79,6 +82,8 @@ public:
     QDateEdit* dateEdit = nullptr;
     QLabel* summaryLabel = nullptr;
     QCheckBox* choghadiyaCheck = nullptr;
+    // Daylight saving for the days shown, where no zone history gives it.
+    QCheckBox* dstCheck = nullptr;
     QTableWidget* portionTable = nullptr;
     QTableWidget* choghadiyaTable = nullptr;
     QLabel* monthLabel = nullptr;
@@ -92,6 +97,8 @@ private:
     void RefreshMonth();
     // The place with the clock of the date: the zone history's where there is one.
     reading::DayPlace PlaceOn(const QDate& date) const;
+    // Sets the daylight-saving box to the date's own default until the user sets it.
+    void DefaultDst(const QDate& date);
     void PrintMonth();
     void ExportMonthPdf();
     void ExportMonthCsv();
@@ -102,6 +109,8 @@ private:
     std::string zone;
     reading::ZoneHistory history;
     reading::MonthSheet month;
+    QDate birthDate;
+    bool dstSetByUser = false;
 };
 
 }  // namespace vela::desktop

@@ -786,6 +786,9 @@ void MainWindow::ShowDayPortions() {
         return;
     }
     auto* view = new DayView(place, profileChoice->Profile(), this);
+    const reading::FormValues values = reading::ParseForm(form);
+    if (values.year.value && values.day.value)
+        view->SetBirthDate(QDate(*values.year.value, values.month + 1, *values.day.value));
     if (const auto& picked = birthDataPanel->PickedPlace()) view->SetZoneHistory(picked->zoneName);
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->show();

@@ -6,6 +6,7 @@
 #include "astro/chart_angles.h"
 #include "astro/position_text.h"
 #include "astro/text.h"
+#include "reading/day_portions.h"
 #include "reading/sky_around.h"
 #include "reading/validation.h"
 #include "reading/zone_check.h"
@@ -18,7 +19,7 @@ namespace {
 bool InRange(const FormNumber& box, int lo, int hi) { return box.value && *box.value >= lo && *box.value <= hi; }
 
 // Selections a damaged reading file or a script can leave empty or out of their lists.
-std::optional<UserMessage> CheckSelections(const FormValues& f) {
+std::optional<UserMessage> CheckSelections(const FormValues& f, const YearRange& years) {
     if (f.month < 0 || f.month > 11) return CriticalMessage("Please Select The Month Of Birth", FormField::Month);
     if (f.exactZone) {
         if (f.exactZone->secondsEast < -kMaxExactOffsetSeconds || f.exactZone->secondsEast > kMaxExactOffsetSeconds)
@@ -26,7 +27,7 @@ std::optional<UserMessage> CheckSelections(const FormValues& f) {
     } else if (f.zoneRow < 0 || f.zoneRow >= kZoneCount)
         return CriticalMessage("Please Select The Time Zone", FormField::TimeZone);
     if (!InRange(f.day, 1, 31)) return CriticalMessage("Please Select The Date Of Birth", FormField::Day);
-    if (!InRange(f.year, kFirstYear, kLastYear))
+    if (!InRange(f.year, years.first, years.last))
         return CriticalMessage("Please Select The Year Of Birth", FormField::Year);
     if (!InRange(f.hour, 0, 23)) return CriticalMessage("Please Select The Hour Of Birth", FormField::Hour);
     if (!InRange(f.minute, 0, 59)) return CriticalMessage("Please Select The Minute Of Birth", FormField::Minute);
@@ -104,7 +105,12 @@ BirthDateString BirthDateText(int month, int day, int year) {
 
 std::optional<UserMessage> RefuseForm(const FormValues& form) {
     if (auto problem = ValidateInput(form)) return problem;
-    return CheckSelections(form);
+    return CheckSelections(form, {kFirstYear, kLastYear});
+}
+
+std::optional<UserMessage> RefuseForm(const FormValues& form, const upagraha::ConventionProfile& profile) {
+    if (auto problem = ValidateInput(form)) return problem;
+    return CheckSelections(form, YearsOf(profile));
 }
 
 CalculationOutcome RunCalculation(const BirthForm& form, Reading& s, bool buildReport) {
@@ -133,7 +139,7 @@ CalculationOutcome RunCalculation(const BirthForm& form, const upagraha::Convent
 CalculationOutcome RunCalculation(const FormValues& form, const upagraha::ConventionProfile& profile, Reading& s,
                                   const CalculationRequest& request) {
     CalculationOutcome outcome;
-    if (auto problem = RefuseForm(form)) {
+    if (auto problem = RefuseForm(form, profile)) {
         outcome.message = std::move(problem);
         return outcome;
     }

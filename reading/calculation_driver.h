@@ -58,6 +58,8 @@ struct CalculationOutcome {
 // or nothing when it may be calculated. RunCalculation starts with the same checks; the window asks
 // first so that it can question the zone between them and the calculation.
 std::optional<UserMessage> RefuseForm(const FormValues& form);
+// The same under a profile: its years (YearsOf in day_portions.h) rather than 1901 to 2050.
+std::optional<UserMessage> RefuseForm(const FormValues& form, const upagraha::ConventionProfile& profile);
 
 // Runs one reading under a convention profile (the program's own when none is given). On any
 // refusal the state is left exactly as it was. Callers that never show the report (JSON lines,

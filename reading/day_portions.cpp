@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <mutex>
 
 #include "astro/sunrise_sunset.h"
 #include "astro/text.h"
@@ -11,6 +13,7 @@
 #include "reading/reading_language.h"
 #include "reading/reference_tables.h"
 #include "reading/result_summary.h"
+#include "sky/ephemeris.h"
 #include "upagraha/profile_clock.h"
 #include "upagraha/upagraha.h"
 
@@ -29,7 +32,47 @@ constexpr std::array<Planet, 7> kChaldeanOrder = {Planet::Saturn, Planet::Jupite
 
 int Wrapped(int weekday) { return ((weekday % 7) + 7) % 7; }
 
-bool InRange(int year) { return year >= kFirstYear && year <= kLastYear; }
+bool ToTheSecond(const upagraha::ConventionProfile& profile) {
+    return profile.ephemeris == upagraha::EphemerisChoice::Precise;
+}
+
+// The far-North sentence where a reading at the place carries it (calculation_driver.cpp).
+std::optional<std::string> FarNorthWarning(const DayPlace& place, const upagraha::ConventionProfile& profile) {
+    if (ToTheSecond(profile) || place.latDegrees < 60) return std::nullopt;
+    return std::string(kFarNorthWarning);
+}
+
+// Whether the ephemeris files answer for the whole of a year (its first and last noon, UT).
+bool FilesCover(int year) {
+    const auto first = sky::JulianDayUt({year, 1, 1, 12});
+    const auto last = sky::JulianDayUt({year, 12, 31, 12});
+    return first && last && sky::ProbeEphemerisSource(*first) == sky::EphemerisSource::SwissFiles &&
+           sky::ProbeEphemerisSource(*last) == sky::EphemerisSource::SwissFiles;
+}
+
+// The years the files cover around 2000, found by halving (each file holds an unbroken span of
+// centuries); the original's years where the files do not cover 2000.
+YearRange YearsOfFiles() {
+    constexpr int kCentre = 2000;
+    constexpr int kFarthest = 1000;  // beyond any span of files a search is taken to
+    if (!FilesCover(kCentre)) return {kFirstYear, kLastYear};
+    int covered = kCentre;
+    int bare = kCentre - kFarthest;
+    while (covered - bare > 1) {
+        const int mid = bare + (covered - bare) / 2;
+        (FilesCover(mid) ? covered : bare) = mid;
+    }
+    YearRange years{covered, kCentre};
+    covered = kCentre;
+    bare = kCentre + kFarthest;
+    while (bare - covered > 1) {
+        const int mid = covered + (bare - covered) / 2;
+        (FilesCover(mid) ? covered : bare) = mid;
+    }
+    years.last = covered;
+    // Never narrower than the original's years: the library's own theory answers where files end.
+    return {std::min(years.first, kFirstYear), std::max(years.last, kLastYear)};
+}
 
 // Portion `number` (1..8) of a stretch cut in eight.
 ClockSpan EighthOf(double start, double end, int number) {
@@ -111,6 +154,23 @@ std::string Ordinal(int n) {
 
 }  // namespace
 
+YearRange YearsOf(const upagraha::ConventionProfile& profile) {
+    if (!ToTheSecond(profile)) return {kFirstYear, kLastYear};
+    // Found once for each folder of files.
+    static std::mutex lock;
+    static std::map<std::string, YearRange> found;
+    const std::string folder = sky::EphemerisFolder();
+    const std::lock_guard<std::mutex> hold(lock);
+    const auto known = found.find(folder);
+    if (known != found.end()) return known->second;
+    return found.emplace(folder, YearsOfFiles()).first->second;
+}
+
+std::string DateRangeMessage(const YearRange& years) {
+    return "The date must lie within the years " + std::to_string(years.first) + " to " + std::to_string(years.last) +
+           ".";
+}
+
 int RahuKalamPortion(int weekday) { return kRahuKalam[static_cast<std::size_t>(Wrapped(weekday))]; }
 int YamagandamPortion(int weekday) { return kYamagandam[static_cast<std::size_t>(Wrapped(weekday))]; }
 int GulikaKalamPortion(int weekday) { return kGulikaKalam[static_cast<std::size_t>(Wrapped(weekday))]; }
@@ -170,8 +230,8 @@ std::array<Choghadiya, 16> ChoghadiyaOrder(int weekday) {
 DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
                         const upagraha::ConventionProfile& profile) {
     DayOutcome outcome;
-    if (!InRange(date.year)) {
-        outcome.message = std::string(kDateRangeMessage);
+    if (const YearRange years = YearsOf(profile); !years.Holds(date.year)) {
+        outcome.message = DateRangeMessage(years);
         return outcome;
     }
     if (!astro::IsValidDate(date.year, date.month, date.day)) {
@@ -180,18 +240,24 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
     }
     const auto today = SunOfDate(place, date, profile, date);
     const auto tomorrow = SunOfDate(place, astro::AddDays(date, 1), profile, date);
-    if (!today || !tomorrow || !(today->set > today->rise) || !(tomorrow->rise > today->set)) {
+    if (!today || !(today->set > today->rise)) {
         outcome.message = std::string(kNoSunriseMessage);
         return outcome;
     }
+    // Far North a sunset after midnight can end the last night before the midnight Sun: the day
+    // has its portions (as the month's line has its times), the night none.
+    const bool hasNight = tomorrow && tomorrow->rise > today->set;
     DaySheet& day = outcome.sheet;
     day.date = date;
+    day.toTheSecond = ToTheSecond(profile);
+    day.warning = FarNorthWarning(place, profile);
     day.weekday = astro::Weekday(date.year, date.month, date.day);
     day.sunrise = astro::ClockHours(today->rise);
     day.sunset = astro::ClockHours(today->set);
-    day.nextSunrise = astro::ClockHours(tomorrow->rise);
+    day.hasNight = hasNight;
+    if (hasNight) day.nextSunrise = astro::ClockHours(tomorrow->rise);
     day.dayPortions = Portions(profile, day.weekday, true, today->rise, today->set);
-    day.nightPortions = Portions(profile, day.weekday, false, today->set, tomorrow->rise);
+    if (hasNight) day.nightPortions = Portions(profile, day.weekday, false, today->set, tomorrow->rise);
     day.periods = AlmanacPeriodsOf(day.weekday, day.sunrise, day.sunset);
 
     DayPlace moment = place;
@@ -205,13 +271,15 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
     const int nightGhatis = upagraha::MaandiGhatis(day.weekday, false);
     day.gulikaByDay = RisingIn(day.dayPortions, gulikaPoint, dayGhatis, clock);
     day.maandiByDay = RisingIn(day.dayPortions, maandiPoint, dayGhatis, clock);
-    day.gulikaByNight = RisingIn(day.nightPortions, gulikaPoint, nightGhatis, clock);
-    day.maandiByNight = RisingIn(day.nightPortions, maandiPoint, nightGhatis, clock);
+    if (hasNight) {
+        day.gulikaByNight = RisingIn(day.nightPortions, gulikaPoint, nightGhatis, clock);
+        day.maandiByNight = RisingIn(day.nightPortions, maandiPoint, nightGhatis, clock);
+    }
 
     const auto lords = HoraLords(day.weekday);
     const double dayHora = (today->set - today->rise) / 12;
-    const double nightHora = (tomorrow->rise - today->set) / 12;
-    for (std::size_t k = 0; k < 24; ++k) {
+    const double nightHora = hasNight ? (tomorrow->rise - today->set) / 12 : 0;
+    for (std::size_t k = 0; k < (hasNight ? 24U : 12U); ++k) {
         const double start = k < 12 ? today->rise + dayHora * static_cast<double>(k)
                                     : today->set + nightHora * static_cast<double>(k - 12);
         const double length = k < 12 ? dayHora : nightHora;
@@ -219,7 +287,7 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
     }
 
     const auto choghadiyas = ChoghadiyaOrder(day.weekday);
-    for (std::size_t k = 0; k < 16; ++k)
+    for (std::size_t k = 0; k < (hasNight ? 16U : 8U); ++k)
         day.choghadiyas[k] = {choghadiyas[k], k < 8 ? EighthOf(today->rise, today->set, static_cast<int>(k) + 1)
                                                     : EighthOf(today->set, tomorrow->rise, static_cast<int>(k) - 7)};
 
@@ -235,13 +303,15 @@ DayOutcome CalculateDay(const DayPlace& place, const astro::CivilDate& date,
 MonthOutcome CalculateMonth(const DayPlace& place, int year, int month, const upagraha::ConventionProfile& profile,
                             const ZoneHistory& history, std::string_view zoneName) {
     MonthOutcome outcome;
-    if (!InRange(year) || month < 1 || month > 12) {
-        outcome.message = std::string(kDateRangeMessage);
+    if (const YearRange years = YearsOf(profile); !years.Holds(year) || month < 1 || month > 12) {
+        outcome.message = DateRangeMessage(years);
         return outcome;
     }
     MonthSheet& sheet = outcome.sheet;
     sheet.year = year;
     sheet.month = month;
+    sheet.toTheSecond = ToTheSecond(profile);
+    sheet.warning = FarNorthWarning(place, profile);
     sheet.dst = place.dst;
     if (history) sheet.zoneName = zoneName.empty() ? std::string("the place's zone") : std::string(zoneName);
     sheet.lines.reserve(31);
@@ -276,6 +346,29 @@ std::string ClockText(astro::ClockHours hours) {
     minutes = ((minutes % 1440) + 1440) % 1440;
     char text[8];
     std::snprintf(text, sizeof text, "%02ld:%02ld", minutes / 60, minutes % 60);
+    return text;
+}
+
+std::string ClockText(astro::ClockHours hours, bool toTheSecond) {
+    if (!toTheSecond) return ClockText(hours);
+    long seconds = std::lround(hours.value * 3600);
+    seconds = ((seconds % 86400) + 86400) % 86400;
+    char text[12];
+    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+int DayOffsetOf(astro::ClockHours hours, bool toTheSecond) {
+    // The day of the time as shown, rounded as its text is.
+    const double units = toTheSecond ? 86400 : 1440;
+    const double shown = static_cast<double>(std::lround(hours.value * units / 24));
+    return static_cast<int>(std::floor(shown / units));
+}
+
+std::string DatedClockText(astro::ClockHours hours, bool toTheSecond) {
+    std::string text = ClockText(hours, toTheSecond);
+    const int offset = DayOffsetOf(hours, toTheSecond);
+    if (offset != 0) text += offset > 0 ? " (+" + std::to_string(offset) + ")" : " (" + std::to_string(offset) + ")";
     return text;
 }
 
@@ -344,7 +437,7 @@ std::string MonthSheetCsv(const MonthSheet& month) {
         const auto& p = line.periods;
         for (const auto t : {line.sunrise, line.sunset, p.rahuKalam.start, p.rahuKalam.end, p.yamagandam.start,
                              p.yamagandam.end, p.gulikaKalam.start, p.gulikaKalam.end})
-            out += ClockText(t) + ",";
+            out += DatedClockText(t, month.toTheSecond) + ",";
         out += dst + ",\n";
     }
     return out;
@@ -360,7 +453,7 @@ std::optional<std::string> DayPlaceOf(const FormValues& form, DayPlace& place) {
         (*form.lonDegrees.value == 180 && form.lonMinutes.value && *form.lonMinutes.value > 0))
         return "Please Enter Degree of Longitude from 0 to 180";
     if (!within(form.lonMinutes, 59)) return "Please Enter Minute of Longitude from 0 to 59";
-    if (form.zoneRow < 0 || form.zoneRow >= kZoneCount) return "Please Select The Time Zone";
+    if (!form.exactZone && (form.zoneRow < 0 || form.zoneRow >= kZoneCount)) return "Please Select The Time Zone";
     place = DayPlace{};
     place.latDegrees = static_cast<std::int16_t>(*form.latDegrees.value);
     place.latMinutes = static_cast<std::int16_t>(*form.latMinutes.value);
@@ -369,6 +462,16 @@ std::optional<std::string> DayPlaceOf(const FormValues& form, DayPlace& place) {
     place.south = form.latDirection == LatChoice::South;
     place.east = form.lonDirection == LonChoice::East;
     place.dst = form.dst;
+    // A place to the second (a .vela or .jhd reading) keeps its seconds, as the reading does.
+    const auto seconds = [](const FormNumber& box) {
+        return static_cast<std::int16_t>(box.value && *box.value >= 0 && *box.value <= 59 ? *box.value : 0);
+    };
+    place.latSeconds = seconds(form.latSeconds);
+    place.lonSeconds = seconds(form.lonSeconds);
+    if (form.exactZone) {
+        place.zone = astro::ZoneOffset::FromSecondsEast(form.exactZone->secondsEast);
+        return std::nullopt;
+    }
     // As a reading takes its zone: the place's own mean solar time, or the row's offset.
     const ZoneTables& zones = ReferenceZoneTables();
     const auto row = static_cast<std::size_t>(form.zoneRow);

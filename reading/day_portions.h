@@ -26,6 +26,18 @@
 namespace vela::reading {
 
 inline constexpr std::string_view kDateRangeMessage = "The date must lie within the years 1901 to 2050.";
+
+// The years a profile's sunrises and sunsets reach: 1901 to 2050 under the original's formulas;
+// under the precise ephemeris the years its files cover (1800 to 2399 with Debian's
+// swe-basic-data), or 1901 to 2050 where no file is found.
+struct YearRange {
+    int first = 0;
+    int last = 0;
+    bool Holds(int year) const { return year >= first && year <= last; }
+};
+YearRange YearsOf(const upagraha::ConventionProfile& profile);
+// "The date must lie within the years 1901 to 2050." for the range.
+std::string DateRangeMessage(const YearRange& years);
 // The form's own message for a day its month does not have (30 February).
 inline constexpr std::string_view kNoSuchDateMessage = "Please Enter Correct Date Or Month!";
 
@@ -98,10 +110,18 @@ using DayPlace = astro::BirthMoment;
 
 struct DaySheet {
     astro::CivilDate date;
+    // Under the precise ephemeris every time is shown to the second; the original's formulas give
+    // whole minutes.
+    bool toTheSecond = false;
+    // The far-North sentence, where a reading at the place carries it.
+    std::optional<std::string> warning;
     int weekday = 0;  // 0 = Sunday
     astro::ClockHours sunrise;
     astro::ClockHours sunset;
     astro::ClockHours nextSunrise;
+    // False where no sunrise follows the sunset (far North, the last night before the midnight
+    // Sun): the night's portions, horas, choghadiyas and risings are then left empty.
+    bool hasNight = true;
     std::array<DayPortion, 8> dayPortions{};
     std::array<DayPortion, 8> nightPortions{};
     AlmanacPeriods periods;
@@ -118,8 +138,8 @@ struct DaySheet {
     std::optional<std::string> yamaghantakaNote;
 };
 
-// The day, or the message that refuses it: a date outside 1901 to 2050, a day its month does not have, or a
-// date on which the Sun does not rise or set at the place (a night without the next sunrise too).
+// The day, or the message that refuses it: a date outside the profile's years, a day its month does
+// not have, or a date on which the Sun does not rise or set at the place.
 struct DayOutcome {
     std::optional<std::string> message;
     DaySheet sheet;
@@ -144,6 +164,8 @@ struct MonthLine {
 struct MonthSheet {
     int year = 0;
     int month = 0;
+    bool toTheSecond = false;  // as DaySheet::toTheSecond
+    std::optional<std::string> warning;
     bool dst = false;  // the daylight-saving tick as given (every day's, without a zone history)
     // The zone whose history set each day's clock; empty: the place's zone and tick, every day.
     std::string zoneName;
@@ -159,7 +181,7 @@ struct DayClock {
 // nothing for a day the history does not know, which keeps the place's zone and tick.
 using ZoneHistory = std::function<std::optional<DayClock>(const astro::CivilDate&)>;
 
-// The whole month; refused only for a month outside 1901 to 2050 (or no month 1..12). With a
+// The whole month; refused only for a month outside the profile's years (or no month 1..12). With a
 // zone history (and its zone's name, for the sheet's heading), each day runs on its own clock.
 struct MonthOutcome {
     std::optional<std::string> message;
@@ -182,6 +204,12 @@ std::string MonthClockText(const MonthSheet& month);
 
 // "06:05" for clock hours (rounded to the minute; a time past midnight shows the next day's clock).
 std::string ClockText(astro::ClockHours hours);
+// The same to the second ("06:05:12") when toTheSecond.
+std::string ClockText(astro::ClockHours hours, bool toTheSecond);
+// The date the shown time falls on, counted from the sheet's date: +1 past midnight, -1 before it.
+int DayOffsetOf(astro::ClockHours hours, bool toTheSecond);
+// The clock text with its date where it is not the sheet's: "00:03 (+1)", "23:58 (-1)".
+std::string DatedClockText(astro::ClockHours hours, bool toTheSecond);
 // "Sunday" .. "Saturday".
 std::string_view WeekdayName(int weekday);
 // The sheet's line on the daylight-saving tick.

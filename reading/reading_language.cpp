@@ -252,6 +252,8 @@ constexpr TranslatedText kMessages[] = {
     // The day's portions.
     {"The date must lie within the years 1901 to 2050.", "दिनांक 1901 से 2050 तक के वर्षों में होना चाहिए।",
      "தேதி 1901 முதல் 2050 வரையிலான ஆண்டுகளுக்குள் இருக்க வேண்டும்."},
+    {"The date must lie within the years %1 to %2.", "दिनांक %1 से %2 तक के वर्षों में होना चाहिए।",
+     "தேதி %1 முதல் %2 வரையிலான ஆண்டுகளுக்குள் இருக்க வேண்டும்."},
     {"Yamaghantaka takes the %1 portion of the day under the %2; the almanac's Yamagandam is the %3.",
      "%2 में यमघण्टक दिन का %1 भाग लेता है; पंचांग का यमगण्ड %3 भाग है।",
      "%2 முறையில் எமகண்டன் பகலின் %1 பாகத்தை எடுக்கிறது; பஞ்சாங்கத்தின் எமகண்டம் %3 பாகம்."},

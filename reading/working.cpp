@@ -87,16 +87,18 @@ void AppendConventionTable(std::string& out, const upagraha::ConventionProfile& 
             continue;
         }
         const upagraha::Upagrahas& u = *c.upagrahas;
+        const bool seconds = p.ephemeris == upagraha::EphemerisChoice::Precise;
         line("    " +
              Say(u.birthByDay ? "day %1" : "night %1", language,
-                 {Say("%1 to %2", language, {ClockText(u.portions.front().start), ClockText(u.portions.back().end)})}));
+                 {Say("%1 to %2", language,
+                      {ClockText(u.portions.front().start, seconds), ClockText(u.portions.back().end, seconds)})}));
         line(ConventionColumnsLine(language));
         for (std::size_t i = 0; i < upagraha::kUpagrahaNames.size(); ++i) {
             const auto k = static_cast<std::size_t>(u.portionIndex[i]);
             line(Printf("    %-14s %zu %-6s %-7s %-11s %-10s %d",
                         std::string(UpagrahaName(static_cast<int>(i), language)).c_str(), k + 1,
                         std::string(LordName(u.portions[k].lord, language)).c_str(),
-                        Say(PointText(p.points[i]), language).c_str(), ClockText(u.moments[i]).c_str(),
+                        Say(PointText(p.points[i]), language).c_str(), ClockText(u.moments[i], seconds).c_str(),
                         PositionTextIn(u.upagrahaLongitudes[i].view(), language).c_str(), u.houses[i]));
         }
     }
@@ -200,10 +202,22 @@ std::string ClockText(double hours) {
     return text;
 }
 
+std::string ClockText(double hours, bool toTheSecond) {
+    if (!toTheSecond) return ClockText(hours);
+    const long total = std::lround(hours * 3600);
+    const long day = static_cast<long>(std::floor(static_cast<double>(total) / 86400));
+    const long inDay = total - day * 86400;
+    std::string text = Printf("%02ld:%02ld:%02ld", inDay / 3600, inDay / 60 % 60, inDay % 60);
+    if (day != 0) text += Printf(" (%+ld)", day);
+    return text;
+}
+
 std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Sensitivity& sensitivity,
                         std::span<const ConventionReading> conventions, Language language) {
     using upagraha::kUpagrahaNames;
     const bool english = language == Language::English;
+    // The precise ephemeris' sunrises and sunsets keep their seconds, and so do the portions.
+    const bool seconds = s.profile.ephemeris == upagraha::EphemerisChoice::Precise;
     std::string out;
     const auto line = [&out](const std::string& text) { out += text + "\n"; };
 
@@ -226,7 +240,8 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         const double midnight = astro::DateSerial(date.year, date.month, date.day);
         const double rise = (days[i][0] - midnight) * 24;
         const double set = (days[i][1] - midnight) * 24;
-        offItsDate = offItsDate || ClockText(rise).size() > 5 || ClockText(set).size() > 5;
+        offItsDate = offItsDate || ClockText(rise, seconds).find('(') != std::string::npos ||
+                     ClockText(set, seconds).find('(') != std::string::npos;
         std::string row = "  ";
         Pad(row, Say(dayNames[i], language), 10, language);
         row += "  ";
@@ -234,7 +249,8 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
             english ? BirthDateText(date.month, date.day, date.year).str()
                     : DateText(date.day, date.month, date.year, language),
             18, language);
-        row += " " + Say("rise %1", language, {ClockText(rise)}) + "  " + Say("set %1", language, {ClockText(set)});
+        row += " " + Say("rise %1", language, {ClockText(rise, seconds)}) + "  " +
+               Say("set %1", language, {ClockText(set, seconds)});
         line(row);
     }
     if (offItsDate) line(Say("  (+1): after midnight, on the next date; (-1): on the date before", language));
@@ -244,21 +260,22 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
     const auto& last = u.portions.back();
     const std::string birth = ClockText(u.birthHour);
     const std::string_view weekday = upagraha::WeekdayName(u.weekday, language);
-    const std::string span =
-        Say("%1 to %2 (%3)", language,
-            {ClockText(first.start), ClockText(last.end), DurationHours(last.end - first.start, language)});
+    const std::string span = Say("%1 to %2 (%3)", language,
+                                 {ClockText(first.start, seconds), ClockText(last.end, seconds),
+                                  DurationHours(last.end - first.start, language)});
     const std::string whose =
         Say(u.reckonedDay < 0 ? "the day before" : (u.reckonedDay > 0 ? "the day after" : "the birth date"), language);
     // Short lines: the window shows this in a narrow pane.
     if (u.birthByDay) {
         line(Say("Day birth: %1 lies between sunrise %2 and sunset %3,", language,
-                 {birth, ClockText(first.start), ClockText(last.end)}));
+                 {birth, ClockText(first.start, seconds), ClockText(last.end, seconds)}));
         line(Say("in the daylight of %1 (%2).", language, {whose, weekday}));
         line(Say("The day runs from %1;", language, {span}));
         line(Say("the portions are %1's day portions.", language, {weekday}));
     } else {
-        line(Say("Night birth: %1 lies between sunset %2 and the next", language, {birth, ClockText(first.start)}));
-        line(Say("sunrise %1.", language, {ClockText(last.end)}));
+        line(Say("Night birth: %1 lies between sunset %2 and the next", language,
+                 {birth, ClockText(first.start, seconds)}));
+        line(Say("sunrise %1.", language, {ClockText(last.end, seconds)}));
         if (u.beforeSunrise) {
             line(Say("A day runs from sunrise to sunrise, so a birth before sunrise", language));
             line(Say("belongs to the night of %1 (%2).", language, {whose, weekday}));
@@ -272,9 +289,10 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
     for (std::size_t k = 0; k < u.portions.size(); ++k) {
         const auto& p = u.portions[k];
         std::string row = "  " + std::to_string(k + 1) + "  ";
-        Pad(row, ClockText(p.start), 10, language);
+        // "HH:MM:SS (+1)" to the second: the columns widen by three.
+        Pad(row, ClockText(p.start, seconds), seconds ? 13 : 10, language);
         row += " - ";
-        Pad(row, ClockText(p.end), 10, language);
+        Pad(row, ClockText(p.end, seconds), seconds ? 13 : 10, language);
         row += "  ";
         row += upagraha::LordName(p.lord, language);
         line(row);
@@ -287,11 +305,12 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
                             : "Upagrahas: the ascendant rising at the profile's point of the lord's portion",
              language));
     if (english) {
-        line("  upagraha       lord  portion  moment      longitude  house");
+        line(seconds ? "  upagraha       lord  portion  moment         longitude  house"
+                     : "  upagraha       lord  portion  moment      longitude  house");
     } else {
         const auto columns = TableColumns(language);
         std::string row = "  ";
-        for (const auto& [column, width] : {std::pair{0, 15}, {1, 6}, {2, 9}, {3, 12}, {4, 11}})
+        for (const auto& [column, width] : {std::pair{0, 15}, {1, 6}, {2, 9}, {3, seconds ? 15 : 12}, {4, 11}})
             AppendColumn(row, columns[static_cast<std::size_t>(column)], static_cast<std::size_t>(width));
         line(row + columns[6]);
     }
@@ -303,7 +322,7 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         row += ' ';
         Pad(row, std::to_string(u.portionIndex[i] + 1), 8, language);
         row += ' ';
-        Pad(row, ClockText(u.moments[i]), 11, language);
+        Pad(row, ClockText(u.moments[i], seconds), seconds ? 14 : 11, language);
         row += ' ';
         Pad(row, upagraha::PositionTextIn(u.upagrahaLongitudes[i].view(), language), 10, language);
         row += ' ';

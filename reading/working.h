@@ -62,6 +62,8 @@ FormValues MovedByMinutes(const FormValues& form, int minutes);
 
 // "HH:MM" of clock hours that may lie below 0 or beyond 24 (the day is shown as -1 or +1).
 std::string ClockText(double hours);
+// The same to the second ("06:02:11 (+1)") when toTheSecond: the precise ephemeris' times.
+std::string ClockText(double hours, bool toTheSecond);
 
 // The working as plain text, for the command line and the window's working view. With readings
 // under other conventions it ends with the table that sets them side by side, naming the profile

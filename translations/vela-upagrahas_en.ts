@@ -466,6 +466,22 @@
         <source>The CSV was not written: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Daylight sa&amp;ving on the days shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2; no sunrise follows, so the night has no portions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock shown: the zone, %1, with daylight saving (one hour ahead); no zone history is known for this place, so the box above sets it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clock shown: the zone, %1, without daylight saving; no zone history is known for this place, so the box above sets it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::HelpWindow</name>

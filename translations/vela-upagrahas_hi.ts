@@ -466,6 +466,22 @@
         <source>The CSV was not written: %1</source>
         <translation>CSV नहीं लिखी गई: %1</translation>
     </message>
+    <message>
+        <source>Daylight sa&amp;ving on the days shown</source>
+        <translation>दिखाए गए दिनों में ग्रीष्मकालीन समय (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2; no sunrise follows, so the night has no portions</source>
+        <translation>सूर्योदय %1, सूर्यास्त %2; इसके बाद सूर्योदय नहीं होता, इसलिए रात्रि के भाग नहीं हैं</translation>
+    </message>
+    <message>
+        <source>The clock shown: the zone, %1, with daylight saving (one hour ahead); no zone history is known for this place, so the box above sets it.</source>
+        <translation>दिखाई गई घड़ी: समय क्षेत्र %1, ग्रीष्मकालीन समय सहित (एक घंटा आगे); इस स्थान के समय क्षेत्र का इतिहास ज्ञात नहीं है, इसलिए ऊपर का बॉक्स इसे तय करता है।</translation>
+    </message>
+    <message>
+        <source>The clock shown: the zone, %1, without daylight saving; no zone history is known for this place, so the box above sets it.</source>
+        <translation>दिखाई गई घड़ी: समय क्षेत्र %1, ग्रीष्मकालीन समय के बिना; इस स्थान के समय क्षेत्र का इतिहास ज्ञात नहीं है, इसलिए ऊपर का बॉक्स इसे तय करता है।</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::HelpWindow</name>

@@ -466,6 +466,22 @@
         <source>The CSV was not written: %1</source>
         <translation>CSV எழுதப்படவில்லை: %1</translation>
     </message>
+    <message>
+        <source>Daylight sa&amp;ving on the days shown</source>
+        <translation>காட்டப்படும் நாட்களில் பகலொளி சேமிப்பு நேரம் (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Sunrise %1, sunset %2; no sunrise follows, so the night has no portions</source>
+        <translation>சூரிய உதயம் %1, சூரிய அஸ்தமனம் %2; அடுத்து உதயம் இல்லை, எனவே இரவுக்குப் பாகங்கள் இல்லை</translation>
+    </message>
+    <message>
+        <source>The clock shown: the zone, %1, with daylight saving (one hour ahead); no zone history is known for this place, so the box above sets it.</source>
+        <translation>காட்டப்படும் கடிகாரம்: நேர மண்டலம் %1, பகலொளி சேமிப்பு நேரத்துடன் (ஒரு மணி முன்னே); இந்த இடத்தின் நேர மண்டல வரலாறு தெரியவில்லை, எனவே மேலே உள்ள பெட்டி அதை அமைக்கிறது.</translation>
+    </message>
+    <message>
+        <source>The clock shown: the zone, %1, without daylight saving; no zone history is known for this place, so the box above sets it.</source>
+        <translation>காட்டப்படும் கடிகாரம்: நேர மண்டலம் %1, பகலொளி சேமிப்பு நேரம் இன்றி; இந்த இடத்தின் நேர மண்டல வரலாறு தெரியவில்லை, எனவே மேலே உள்ள பெட்டி அதை அமைக்கிறது.</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::HelpWindow</name>

@@ -36,8 +36,9 @@ namespace {
 // a gap, the same event a day earlier or later stands in for the missing one.
 class DailyEvents {
 public:
-    DailyEvents(double birthDate, double prev, double birth, double next)
-        : candidates(Candidates({Minutes(prev, birthDate), Minutes(birth, birthDate), Minutes(next, birthDate)})) {}
+    DailyEvents(double birthDate, double prev, double birth, double next, bool wholeMinutes)
+        : candidates(Candidates({Minutes(prev, birthDate, wholeMinutes), Minutes(birth, birthDate, wholeMinutes),
+                                 Minutes(next, birthDate, wholeMinutes)})) {}
 
     // The latest event before the minute x (at x too when inclusive).
     double Last(double x, bool inclusive) const {
@@ -75,8 +76,13 @@ private:
         return all;
     }
 
-    // Events are whole minutes: counting in whole minutes keeps a birth exactly at sunset on the sunset.
-    static double Minutes(double value, double birthDate) { return std::round((value - birthDate) * kDay); }
+    // The original's formulas give whole minutes: counting in whole minutes removes the error of the
+    // day fraction and keeps a birth exactly at sunset on the sunset. The precise ephemeris' events
+    // keep their seconds, so the portions start where its sunrise and sunset lie.
+    static double Minutes(double value, double birthDate, bool wholeMinutes) {
+        const double minutes = (value - birthDate) * kDay;
+        return wholeMinutes ? std::round(minutes) : minutes;
+    }
     static bool Before(double a, double b, bool inclusive) { return inclusive ? a <= b : a < b; }
 
     std::array<double, 9> candidates;
@@ -136,8 +142,9 @@ Upagrahas CalculateUpagrahas(const UpagrahaInput& s, const ConventionProfile& pr
     // Every time here is true decimal hours on the birth date's clock.
     const double birthMinute = s.hour * 60 + s.minute;
     const double birthDate = astro::DateSerial(s.year, s.month, s.day);
-    const DailyEvents rises(birthDate, s.prevSunrise, s.birthSunrise, s.nextSunrise);
-    const DailyEvents sets(birthDate, s.prevSunset, s.birthSunset, s.nextSunset);
+    const bool wholeMinutes = profile.ephemeris == EphemerisChoice::OriginalFormulas;
+    const DailyEvents rises(birthDate, s.prevSunrise, s.birthSunrise, s.nextSunrise, wholeMinutes);
+    const DailyEvents sets(birthDate, s.prevSunset, s.birthSunset, s.nextSunset, wholeMinutes);
     r.birthHour = birthMinute / 60;
 
     // By day from sunrise up to and including sunset; otherwise by night. A day of this reckoning

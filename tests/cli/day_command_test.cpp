@@ -182,3 +182,35 @@ TEST_F(DayCommand, refuses_what_it_cannot_do) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tromso (69N39, 18E57, CEST) in May 1990: the last sunset before the midnight Sun comes after
+// midnight on 17 May and no sunrise follows it. The day prints as the month's line does, with its
+// times to the second under the precise ephemeris and their date marked (+1) in the text and as
+// sunset_day in the JSON; under the original formulas the sheets carry the far-North sentence.
+TEST_F(DayCommand, days_past_midnight_print_with_their_date_in_every_format) {
+    const std::vector<std::string> tromso = {"--lat", "69N39", "--lon", "18E57", "--zone", "20", "--dst"};
+    const auto day = Run(Plus({"--day", "1990-05-17", "--json", "--profile", "precise"}, tromso));
+    ASSERT_EQ(day.status, 0) << day.err;
+    const auto sheet = nlohmann::json::parse(day.out);
+    const std::string sunset = sheet["sunset"];
+    EXPECT_EQ(sunset.size(), 8U) << sunset;  // HH:MM:SS
+    EXPECT_EQ(sheet["sunset_day"], 1);
+    EXPECT_TRUE(sheet["next_sunrise"].is_null());
+    EXPECT_TRUE(sheet["night_portions"].empty());
+    // The next day the Sun does not set: refused, as the month's line says.
+    EXPECT_EQ(Run(Plus({"--day", "1990-05-18", "--profile", "precise"}, tromso)).status, 1);
+
+    for (const std::string format : {"--csv", "--lang=en", "--json"}) {
+        const auto month = Run(Plus({"--month", "1990-05", "--profile", "precise", format}, tromso));
+        ASSERT_EQ(month.status, 0) << month.err;
+        const bool json = format == "--json";
+        EXPECT_EQ(json ? nlohmann::json::parse(month.out)["days"][16]["sunset_day"].get<int>() : 1, 1);
+        EXPECT_NE(month.out.find(json ? "\"" + sunset + "\"" : sunset + " (+1)"), std::string::npos) << month.out;
+    }
+    const auto original = Run(Plus({"--month", "1990-05"}, tromso));
+    EXPECT_NE(original.out.find("At 60 degrees of latitude or more"), std::string::npos) << original.out;
+}
+
+}  // namespace

@@ -76,6 +76,7 @@ private Q_SLOTS:
     void prints_the_month_on_one_page();
     void exports_the_month_as_csv();
     void runs_each_day_of_the_month_on_its_own_clock();
+    void keeps_the_birth_tick_to_the_birth_date_without_a_zone_history();
 };
 
 void DayViewTest::opens_on_today_at_the_place() {
@@ -223,6 +224,34 @@ void DayViewTest::runs_each_day_of_the_month_on_its_own_clock() {
     view.SetZoneHistory("Nowhere/Atlantis");
     QVERIFY(!view.Month().lines[10].dst);
     QVERIFY(view.monthLabel->text().contains(QStringLiteral("as given")));
+}
+
+// A New York reading born under daylight saving (4 July 2026), opened from a file: no zone history.
+// On 7 December 2026 the city keeps standard time: sunrise 07:05 and Monday's Rahu Kalam (2nd eighth)
+// from 08:16 (timeanddate.com, New York, December 2026: sunrise 7:05, sunset 16:28). The box moves
+// the day an hour; the birth date keeps the reading's tick.
+void DayViewTest::keeps_the_birth_tick_to_the_birth_date_without_a_zone_history() {
+    reading::DayPlace newYork;
+    newYork.latDegrees = 40;
+    newYork.latMinutes = 43;
+    newYork.lonDegrees = 74;
+    newYork.zone = astro::ZoneOffset::FromSecondsEast(-5 * 3600);
+    newYork.dst = true;
+    desktop::DayView view(newYork, upagraha::kOriginalProfile);
+    view.SetBirthDate(QDate(2026, 7, 4));
+    view.ShowDate(QDate(2026, 7, 4));
+    QVERIFY(view.dstCheck->isChecked());
+    view.ShowDate(QDate(2026, 12, 7));
+    QVERIFY(!view.dstCheck->isHidden());
+    QVERIFY(!view.dstCheck->isChecked());
+    const QString summary = view.summaryLabel->text();
+    QVERIFY2(std::abs(Minutes(summary.mid(8, 5)) - (7 * 60 + 5)) <= 2, qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("Rahu Kalam 08:1")), qPrintable(summary));
+    QVERIFY(summary.contains(QStringLiteral("without daylight saving")));
+    QVERIFY(!view.Month().lines[6].dst);
+    view.dstCheck->click();
+    QVERIFY(view.summaryLabel->text().contains(QStringLiteral("Rahu Kalam 09:1")));
+    QVERIFY(view.Month().lines[6].dst);
 }
 
 QTEST_MAIN(DayViewTest)

@@ -367,8 +367,119 @@ TEST(MonthSheet, runs_each_day_on_its_own_clock_with_a_zone_history) {
     // The CSV's dst column follows each day's clock.
     const auto csv = MonthSheetCsv(CalculateMonth(newYork, 2024, 3, upagraha::kPreciseProfile, usEastern).sheet);
     EXPECT_NE(csv.find("2024-03-09,Saturday,06:"), std::string::npos);
-    EXPECT_NE(csv.find("2024-03-11,Monday,07:13,"), std::string::npos);
+    EXPECT_NE(csv.find("2024-03-11,Monday,07:13:"), std::string::npos);  // to the second
     EXPECT_NE(csv.find(",false,\n2024-03-10,Sunday,07:"), std::string::npos);
+}
+
+}  // namespace
+
+#include <swephexp.h>
+
+#include "astro/position_text.h"
+#include "tests/support/reference_forms.h"
+#include "tests/support/test_names.h"
+
+namespace {
+
+using namespace vela;
+using namespace vela::reading;
+
+// The precise ephemeris to the second. Expected values: the library's own rising search
+// (swe_rise_trans, upper limb with refraction, 1013.25 hPa, 10 C; sky/ steps within a few seconds
+// of it, a sunrise cut to the minute misses by up to 30) and Saturn's portion of the weekday's day
+// from the classic table. Chennai, 5 April 2024, 10:00 is the worked example: Gulika 29 Ari 34.
+struct PreciseBirth {
+    const char* name;
+    int year, month, day;
+    int latDeg, latMin, lonDeg, lonMin;  // North and East positive
+    int zoneRow;
+    bool dst;
+    double clockHoursEast;  // the zone with the tick
+    int saturnPortion;      // 1..8
+    const char* gulika;     // the worked example's text, or nullptr
+};
+
+class PreciseToTheSecond : public ::testing::TestWithParam<PreciseBirth> {};
+
+TEST_P(PreciseToTheSecond, keeps_the_seconds_of_sunrise_and_sunset_in_the_reading_and_the_day) {
+    const PreciseBirth& c = GetParam();
+    BirthForm form = NewDelhiForm("12", "0");
+    form.year = std::to_string(c.year);
+    form.month = c.month - 1;
+    form.day = std::to_string(c.day);
+    form.zoneRow = c.zoneRow;
+    form.dst = c.dst;
+    form.latDegrees = std::to_string(std::abs(c.latDeg));
+    form.latMinutes = std::to_string(c.latMin);
+    form.latDirection = c.latDeg < 0 ? LatChoice::South : LatChoice::North;
+    form.lonDegrees = std::to_string(std::abs(c.lonDeg));
+    form.lonMinutes = std::to_string(c.lonMin);
+    form.lonDirection = c.lonDeg < 0 ? LonChoice::West : LonChoice::East;
+    Reading s;
+    const auto outcome = RunCalculation(form, upagraha::kPreciseProfile, s);
+    ASSERT_TRUE(outcome.Succeeded()) << outcome.message->text;
+    const upagraha::Upagrahas& u = outcome.upagrahas;
+
+    const double sign = c.latDeg < 0 ? -1 : 1;
+    double geopos[3] = {(c.lonDeg < 0 ? -1 : 1) * (std::abs(c.lonDeg) + c.lonMin / 60.0),
+                        sign * (std::abs(c.latDeg) + c.latMin / 60.0), 0};
+    const double midnight = swe_julday(c.year, c.month, c.day, 0, SE_GREG_CAL) - c.clockHoursEast / 24;
+    double rise = 0, set = 0;
+    char serr[AS_MAXCH] = {};
+    ASSERT_EQ(
+        swe_rise_trans(midnight - 0.25, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_RISE, geopos, 1013.25, 10, &rise, serr),
+        0);
+    ASSERT_EQ(swe_rise_trans(rise, SE_SUN, nullptr, SEFLG_SWIEPH, SE_CALC_SET, geopos, 1013.25, 10, &set, serr), 0);
+    rise = (rise - midnight) * 24;
+    set = (set - midnight) * 24;
+    constexpr double kSeconds = 5 / 3600.0;
+    EXPECT_NEAR(u.portions.front().start, rise, kSeconds);
+    EXPECT_NEAR(u.portions.back().end, set, kSeconds);
+    EXPECT_NEAR(u.moments[4], rise + (c.saturnPortion - 0.5) * (set - rise) / 8, kSeconds);
+
+    // The day sheet of the same place and date cuts the same day and rises Gulika at the same moment.
+    DayPlace place;
+    ASSERT_FALSE(DayPlaceOf(ParseForm(form), place));
+    const auto day = CalculateDay(place, {c.year, c.month, c.day}, upagraha::kPreciseProfile);
+    ASSERT_FALSE(day.message) << *day.message;
+    EXPECT_EQ(day.sheet.sunrise.value, u.portions.front().start);
+    EXPECT_EQ(day.sheet.sunset.value, u.portions.back().end);
+    EXPECT_EQ(astro::CompactPositionTextOf(day.sheet.gulikaByDay.ascendant.value).str(), u.upagrahaLongitudes[4].str());
+    EXPECT_EQ(u.upagrahaLongitudes[4].str(), c.gulika ? c.gulika : u.upagrahaLongitudes[4].str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AgainstSwissSearch, PreciseToTheSecond,
+    ::testing::Values(PreciseBirth{"chennai_2024_04_05", 2024, 4, 5, 13, 5, 80, 17, 34, false, 5.5, 2, "29 Ari 34"},
+                      PreciseBirth{"new_york_2024_07_04", 2024, 7, 4, 40, 43, -74, 0, 27, true, -4, 3, nullptr},
+                      PreciseBirth{"sydney_2024_01_10", 2024, 1, 10, -33, 52, 151, 13, 8, true, 11, 4, nullptr},
+                      PreciseBirth{"tromso_1990_07_28", 1990, 7, 28, 69, 39, 18, 57, 20, true, 2, 1, nullptr}),
+    RowName());
+
+// Under the precise ephemeris the years are the files' own (1800 to 2399 with swe-basic-data), with
+// the Gregorian calendar's common years 1800 and 2100; the original's formulas keep 1901 to 2050.
+TEST(PreciseYears, reach_as_far_as_the_ephemeris_files) {
+    struct Row {
+        int year, month, day;
+        bool precise;
+        const char* refusal;  // "": calculated
+    };
+    for (const Row& row : {Row{1800, 1, 1, true, ""}, Row{2399, 12, 31, true, ""}, Row{2000, 2, 29, true, ""},
+                           Row{1799, 12, 31, true, "Please Select The Year Of Birth"},
+                           Row{1800, 1, 1, false, "Please Select The Year Of Birth"},
+                           Row{1800, 2, 29, true, "Please Enter Correct Date Or Month!"},
+                           Row{2100, 2, 29, true, "Please Enter Correct Date Or Month!"}}) {
+        BirthForm form = NewDelhiForm();
+        form.year = std::to_string(row.year);
+        form.month = row.month - 1;
+        form.day = std::to_string(row.day);
+        Reading s;
+        const auto outcome =
+            RunCalculation(form, row.precise ? upagraha::kPreciseProfile : upagraha::kOriginalProfile, s);
+        EXPECT_EQ(outcome.message ? outcome.message->text : "", row.refusal) << row.year << " " << row.precise;
+    }
+    EXPECT_EQ(CalculateDay(kChennai, {1799, 12, 31}, upagraha::kPreciseProfile).message,
+              "The date must lie within the years 1800 to 2399.");
 }
 
 }  // namespace

@@ -262,8 +262,8 @@ TEST(PreciseProfile, keeps_and_shows_a_sunset_after_midnight_on_the_next_date) {
     EXPECT_TRUE(out.upagrahas.birthByDay);
     EXPECT_EQ(out.upagrahas.reckonedDay, -1);
     const std::string text = reading::WorkingText(s, out.upagrahas, reading::Sensitivity{});
-    const std::string set = reading::ClockText((s.prevSunset - dayBefore) * 24);
-    EXPECT_EQ(set.substr(5), " (+1)");
+    const std::string set = reading::ClockText((s.prevSunset - dayBefore) * 24, true);
+    EXPECT_EQ(set.substr(8), " (+1)");  // to the second: the precise ephemeris' sunset
     EXPECT_NE(text.find("Day before  July 27,1990       rise "), std::string::npos) << text;
     EXPECT_NE(text.find("set " + set + "\n"), std::string::npos) << text;
     EXPECT_NE(text.find("after midnight, on the next date"), std::string::npos) << text;

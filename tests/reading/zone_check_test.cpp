@@ -69,7 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
         // Row 80, Local Mean Time, is the place's own mean time wherever the place lies.
         ZoneCase{"local_mean_time_in_delhi_says_nothing", 80, false, 77, 13, true, nullptr},
         ZoneCase{"local_mean_time_at_the_date_line_says_nothing", 80, true, 179, 59, false, nullptr},
-        ZoneCase{"a_longitude_out_of_range_says_nothing", 0, false, 181, 0, true, nullptr}),
+        ZoneCase{"a_longitude_out_of_range_says_nothing", 0, false, 181, 0, true, nullptr},
+        // Rows 74 and 76 with their seconds: +5:53:20 lies 3:00:08 from 43°18' E (+2:53:12), +5:21:10
+        // 3:00:06 from 35°16' E (+2:21:04); cut to the minute, both would fall under three hours.
+        ZoneCase{"calcutta_time_with_its_seconds", 74, false, 43, 18, true,
+                 "Calcutta Time is +5:53:20; the mean time at 43\u00B018\u2032 E is +2:53."},
+        ZoneCase{"madras_time_with_its_seconds", 76, false, 35, 16, true,
+                 "Madras Time is +5:21:10; the mean time at 35\u00B016\u2032 E is +2:21."},
+        ZoneCase{"calcutta_time_just_inside_three_hours_fits", 74, false, 43, 21, true, nullptr}),
     RowName());
 
 TEST(ZonePlausibilityWarning, reads_the_form_values_and_waits_for_a_whole_longitude) {
@@ -85,6 +92,19 @@ TEST(ZonePlausibilityWarning, reads_the_form_values_and_waits_for_a_whole_longit
     EXPECT_FALSE(warns(34, "13", reading::LonChoice::East));
     EXPECT_FALSE(warns(0, "", reading::LonChoice::East));
     EXPECT_FALSE(warns(0, "13", reading::LonChoice::None));
+}
+
+// An exact offset ("Another offset", --offset) is judged like a row, under its own name: the mean
+// time of New Delhi (+5:08:52) fits; the offset with its sign slipped does not.
+TEST(ZonePlausibilityWarning, judges_an_exact_offset_like_a_row) {
+    reading::BirthForm form;
+    form.lonDegrees = "77";
+    form.lonMinutes = "13";
+    form.exactZone = reading::ExactZone{5 * 3600 + 8 * 60 + 52, "UTC+05:08:52"};
+    EXPECT_FALSE(ZonePlausibilityWarning(reading::ParseForm(form)));
+    form.exactZone = reading::ExactZone{-(5 * 3600 + 30 * 60), "UTC-05:30"};
+    EXPECT_EQ(ZonePlausibilityWarning(reading::ParseForm(form)).value_or(""),
+              "UTC-05:30 is \u22125:30; the mean time at 77\u00B013\u2032 E is +5:09.");
 }
 
 TEST(HoursMinutesText, signs_with_a_true_minus_and_pads_the_minutes) {
