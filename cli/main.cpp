@@ -385,14 +385,37 @@ void DeclareRules(const RuleOptions& o) {
 // meets, in the order they were declared ("--name requires --date" where a batch was given with
 // the reading flags); the rules are told here in their own words, by the first broken one in the
 // order the modes are explained, and a missing reading flag by the whole list of missing ones.
+// " (given: x.ved, --lat)": which of the options were given, so that a rule's message names them.
+std::string GivenAmong(const std::vector<CLI::Option*>& options) {
+    std::string names;
+    for (const CLI::Option* option : options) {
+        if (option == nullptr || !Given(option)) continue;
+        names.append(names.empty() ? " (given: " : ", ");
+        names.append(option->get_positional() ? option->as<std::string>() : option->get_name());
+    }
+    return names.empty() ? names : names + ")";
+}
+
 std::string BrokenRuleMessage(const RuleOptions& o) {
-    if (Given(o.zones)) return "--zones takes no other arguments";
-    if (Given(o.profiles)) return "--profiles takes no other arguments";
+    std::vector<CLI::Option*> readingOptions = o.readingFlags;
+    readingOptions.insert(readingOptions.end(), {o.dst, o.offset});
+    std::vector<CLI::Option*> others = readingOptions;
+    others.insert(others.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile, o.convention, o.compare,
+                                 o.grahas, o.trueNode});
+    if (Given(o.zones)) return "--zones takes no other arguments" + GivenAmong(others);
+    if (Given(o.profiles)) return "--profiles takes no other arguments" + GivenAmong(others);
+    readingOptions.insert(readingOptions.end(), {o.file, o.save, o.working, o.compare});
     if (Given(o.batch))
         return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node and --json (which it "
-               "always writes)";
-    if (Given(o.compare)) return "--compare takes a reading, --profile, --convention and --json, nothing else";
-    if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
+               "always writes)" +
+               GivenAmong(readingOptions);
+    if (Given(o.compare))
+        return "--compare takes a reading, --profile, --convention and --json, nothing else" +
+               GivenAmong({o.working, o.save, o.grahas, o.trueNode});
+    readingOptions.resize(readingOptions.size() - 4);
+    if (Given(o.file))
+        return "give either the saved reading " + astro::QuotedForMessage(o.file->as<std::string>()) +
+               " or the reading flags, not both" + GivenAmong(readingOptions);
     if (o.offset && Given(o.offset) && Given(o.zone)) return "give either --zone or --offset, not both";
     std::string missing;
     for (const CLI::Option* flag : o.readingFlags)

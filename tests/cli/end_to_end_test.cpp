@@ -642,8 +642,8 @@ INSTANTIATE_TEST_SUITE_P(
     OptionRules, CliUsageError,
     ::testing::Values(
         UsageCase{"batch_with_flags_in_its_words", Plus({"--batch", "x.csv"}, DelhiArgs()), "--batch takes only"},
-        UsageCase{"batch_with_working", {"--batch", "x.csv", "--working"}, "--batch takes only"},
-        UsageCase{"file_with_dst", {"x.ved", "--dst"}, "not both"},
+        UsageCase{"batch_with_working", {"--batch", "x.csv", "--working"}, "(given: --working)"},
+        UsageCase{"file_with_dst", {"x.ved", "--dst"}, "\"x.ved\" or the reading flags, not both (given: --dst)"},
         UsageCase{
             "dst_alone", {"--dst"}, "missing --name, --date, --time (or --ghatis), --zone (or --offset), --lat, --lon"},
         UsageCase{"zones_twice", {"--zones", "--zones"}, "--zones takes no other arguments"},
