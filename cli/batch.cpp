@@ -12,6 +12,7 @@
 #include <mutex>
 #include <new>
 #include <ostream>
+#include <stdexcept>
 #include <thread>
 
 #include "astro/text.h"
@@ -141,6 +142,19 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
     if (!outcome.Succeeded()) return outcome.message->text;
     AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
     return std::nullopt;
+}
+
+// ReadRow, with anything a row throws but running out of memory turned into that row's refusal: a
+// fault met in one row must not end the run and lose the rows after it.
+std::optional<std::string> GuardedRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
+                                      TextBuffer& out) {
+    try {
+        return ReadRow(line, shape, fields, out);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        return Joined({"the row could not be calculated: ", e.what()});
+    }
 }
 
 }  // namespace
@@ -410,7 +424,7 @@ public:
                 text.Clear();
                 for (std::size_t i = filled * w / shares; i < filled * (w + 1) / shares; ++i) {
                     const std::size_t start = text.Size();
-                    if (const auto error = ReadRow(rows[i].line, shape, fields[w], text)) {
+                    if (const auto error = GuardedRow(rows[i].line, shape, fields[w], text)) {
                         text.Truncate(start);
                         text.Append(RowErrorJsonLine(rows[i].row, *error));
                         refused[w] = 1;

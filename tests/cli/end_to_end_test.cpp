@@ -919,6 +919,13 @@ TEST_F(CliEndToEnd, batch_of_reading_files_goes_on_past_a_bad_one_under_the_same
     const auto named = LinesOf(Run({"--batch", Path("folder").string(), "--profile", "gulika-start"}).out);
     ASSERT_EQ(named.size(), 4u);
     for (const std::size_t k : {0u, 2u, 3u}) EXPECT_EQ(Json::parse(named[k])["profile"]["name"], "gulika-start") << k;
+
+    // A row's profile column is the row's own choice, and --convention applies on top of it too.
+    const auto row = Run({"--batch", "-", "--convention", "maandi=ghatis"},
+                         "name,date,time,zone,lat,lon,dst,city,state,country,profile\n"
+                         "Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India,seven-lords\n");
+    EXPECT_EQ(Json::parse(row.out)["profile"]["lords"], "seven") << row.out;
+    EXPECT_EQ(Json::parse(row.out)["profile"]["maandi"], "ghatis") << row.out;
 }
 
 TEST_F(CliEndToEnd, batch_says_why_a_folder_cannot_be_listed) {
