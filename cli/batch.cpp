@@ -20,6 +20,7 @@
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
+#include "reading/vela_file.h"
 
 namespace vela::cli {
 
@@ -175,6 +176,24 @@ std::optional<std::string> ProfileOfInput(std::string_view named, NamedBy by, co
     for (const std::string& setting : options.conventions)
         if (auto error = upagraha::ApplyConvention(profile, setting)) return Joined({"--convention ", *error});
     return std::nullopt;
+}
+
+std::optional<std::string> OpenReadingInput(const std::string& path, const BatchOptions& options,
+                                            reading::BirthForm& form, upagraha::ConventionProfile& profile,
+                                            reading::OpenedReading& opened) {
+    std::string named;
+    try {
+        if (auto problem = reading::OpenAnyReadingFile(path, form, opened, named)) return problem->text;
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        // A reader that gives up with an exception refuses the file like any other problem.
+        return std::string("The file could not be read: ").append(e.what());
+    }
+    // The window would calculate with what its form held before; here that is nothing the
+    // file says, so a line that could not be read refuses the reading.
+    if (!opened.unreadLines.empty()) return reading::UnreadLinesRefusal(opened).text;
+    return ProfileOfInput(named, NamedBy::ReadingFile, options, profile);
 }
 
 LineReader::LineReader(std::istream& in, std::size_t lineLimit) : buf(in.rdbuf()), maxBytes(lineLimit) {}

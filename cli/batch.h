@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reading/birth_form.h"
+#include "reading/reading_file.h"
 #include "upagraha/profiles.h"
 
 namespace vela::cli {
@@ -95,6 +97,13 @@ struct BatchOptions {
 enum class NamedBy { Row, ReadingFile };
 std::optional<std::string> ProfileOfInput(std::string_view named, NamedBy by, const BatchOptions& options,
                                           upagraha::ConventionProfile& profile);
+
+// Fills the form and the profile from a reading file of any kind (.ved, .vela or .jhd, chosen by its
+// name in the core's one place), the profile by ProfileOfInput; a message when the file, a line of
+// it or its profile is refused. A reader that throws refuses the file with what it says.
+std::optional<std::string> OpenReadingInput(const std::string& path, const BatchOptions& options,
+                                            reading::BirthForm& form, upagraha::ConventionProfile& profile,
+                                            reading::OpenedReading& opened);
 
 // Reads the header and then every row, writing one JSON object per row on its own line.
 // Row N is the N-th line after the header (line N + 1 of the file); blank lines are skipped.

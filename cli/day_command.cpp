@@ -1,10 +1,8 @@
 #include "cli/day_command.h"
 
 #include <CLI/CLI.hpp>
-#include <exception>
 #include <initializer_list>
 #include <iostream>
-#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +17,6 @@
 #include "reading/form_values.h"
 #include "reading/reading_file.h"
 #include "reading/reading_language.h"
-#include "reading/vela_file.h"
 #include "upagraha/language.h"
 #include "upagraha/profiles.h"
 
@@ -80,10 +77,10 @@ std::optional<astro::CivilDate> ParseDate(std::string_view text, bool withDay) {
 std::optional<std::string> PlaceRuleProblem(const std::vector<std::string>& extras, const std::string& readingPath,
                                             std::initializer_list<const CLI::Option*> placeFlags, bool isDay) {
     const std::string mode = isDay ? "--day" : "--month";
-    for (const std::string& extra : extras) {
-        const std::string shown = astro::QuotedForMessage(extra);
-        if (extra.starts_with("-")) return mode + " takes no " + extra;
-        return "give one saved reading, not " + astro::QuotedForMessage(readingPath) + " and " + shown;
+    if (!extras.empty()) {
+        if (extras.front().starts_with("-")) return mode + " takes no " + extras.front();
+        return "give one saved reading, not " + astro::QuotedForMessage(readingPath) + " and " +
+               astro::QuotedForMessage(extras.front());
     }
     std::string given;
     std::string missing;
@@ -181,25 +178,15 @@ int RunDayCommand(int argc, const char* const* argv) {
 
     reading::BirthForm form;
     if (!readingPath.empty()) {
-        // Any reading file, the kind chosen by its name in the core; a .vela reading's profile
-        // unless --profile gives another, as for the reading itself.
+        // Any reading file; a .vela reading's profile unless --profile gives another, as for the
+        // reading itself.
         reading::OpenedReading opened;
-        std::string named;
-        try {
-            if (auto problem = reading::OpenAnyReadingFile(readingPath, form, opened, named))
-                return Refused(reading::MessageIn(problem->text, *language));
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception& e) {
-            return Refused(std::string("The file could not be read: ").append(e.what()));
-        }
-        // A line that could not be read may be the place's: refused, as a reading would be.
-        if (!opened.unreadLines.empty()) return Refused(reading::UnreadLinesRefusal(opened).text);
         BatchOptions options;
         options.profile = conventions;
         options.profileGiven = !profileName.empty();
         options.conventions = conventionSettings;
-        if (auto problem = ProfileOfInput(named, NamedBy::ReadingFile, options, conventions)) return Refused(*problem);
+        if (auto problem = OpenReadingInput(readingPath, options, form, conventions, opened))
+            return Refused(reading::MessageIn(*problem, *language));
     } else if (lat->count() > 0) {
         notation.dstText = dst ? "true" : "false";
         for (const auto& [flag, problem] : {std::pair{"--lat", ApplyLatitude(notation.latText, form)},

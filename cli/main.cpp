@@ -155,27 +155,6 @@ bool IsReadingFileName(const std::string& path) {
     return reading::HasReadingFileName(path) || reading::HasVelaFileName(path) || reading::HasJhdFileName(path);
 }
 
-// The form and the profile of a reading file of any kind (chosen by its name in the core's one
-// place), the profile as a batch takes it for the same file: the one the file names unless
-// --profile gives another, --convention on top. A message when the file or its profile is refused.
-std::optional<std::string> OpenReadingInput(const std::string& path, const cli::BatchOptions& options,
-                                            reading::BirthForm& form, upagraha::ConventionProfile& profile,
-                                            reading::OpenedReading& opened) {
-    std::string named;
-    try {
-        if (auto problem = reading::OpenAnyReadingFile(path, form, opened, named)) return problem->text;
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception& e) {
-        // A reader that gives up with an exception refuses the file like any other problem.
-        return std::string("The file could not be read: ").append(e.what());
-    }
-    // The window would calculate with what its form held before; here that is nothing the
-    // file says, so a line that could not be read refuses the reading.
-    if (!opened.unreadLines.empty()) return reading::UnreadLinesRefusal(opened).text;
-    return cli::ProfileOfInput(named, cli::NamedBy::ReadingFile, options, profile);
-}
-
 // One JSON line for one reading file of a batch: the reading, or {"file": ..., "error": ...}. A
 // file that cannot be read never stops the run.
 bool BatchReadingFile(const std::string& path, const cli::BatchOptions& options) {
@@ -184,7 +163,7 @@ bool BatchReadingFile(const std::string& path, const cli::BatchOptions& options)
         reading::BirthForm form;
         upagraha::ConventionProfile profile;
         reading::OpenedReading opened;
-        if (auto refused = OpenReadingInput(path, options, form, profile, opened)) {
+        if (auto refused = cli::OpenReadingInput(path, options, form, profile, opened)) {
             problem = *refused;
         } else {
             reading::Reading state;
@@ -381,10 +360,6 @@ void DeclareRules(const RuleOptions& o) {
     if (o.offset) o.offset->excludes(o.zone);
 }
 
-// What a broken rule tells the user. CLI11's own message names only the first pair of options it
-// meets, in the order they were declared ("--name requires --date" where a batch was given with
-// the reading flags); the rules are told here in their own words, by the first broken one in the
-// order the modes are explained, and a missing reading flag by the whole list of missing ones.
 // " (given: x.ved, --lat)": which of the options were given, so that a rule's message names them.
 std::string GivenAmong(const std::vector<CLI::Option*>& options) {
     std::string names;
@@ -396,23 +371,27 @@ std::string GivenAmong(const std::vector<CLI::Option*>& options) {
     return names.empty() ? names : names + ")";
 }
 
+// What a broken rule tells the user. CLI11's own message names only the first pair of options it
+// meets, in the order they were declared ("--name requires --date" where a batch was given with
+// the reading flags); the rules are told here in their own words, by the first broken one in the
+// order the modes are explained, and a missing reading flag by the whole list of missing ones.
 std::string BrokenRuleMessage(const RuleOptions& o) {
     std::vector<CLI::Option*> readingOptions = o.readingFlags;
     readingOptions.insert(readingOptions.end(), {o.dst, o.offset});
     std::vector<CLI::Option*> others = readingOptions;
     others.insert(others.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile, o.convention, o.compare,
                                  o.grahas, o.trueNode});
+    std::vector<CLI::Option*> notForBatch = readingOptions;
+    notForBatch.insert(notForBatch.end(), {o.file, o.save, o.working, o.compare});
     if (Given(o.zones)) return "--zones takes no other arguments" + GivenAmong(others);
     if (Given(o.profiles)) return "--profiles takes no other arguments" + GivenAmong(others);
-    readingOptions.insert(readingOptions.end(), {o.file, o.save, o.working, o.compare});
     if (Given(o.batch))
         return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node and --json (which it "
                "always writes)" +
-               GivenAmong(readingOptions);
+               GivenAmong(notForBatch);
     if (Given(o.compare))
         return "--compare takes a reading, --profile, --convention and --json, nothing else" +
                GivenAmong({o.working, o.save, o.grahas, o.trueNode});
-    readingOptions.resize(readingOptions.size() - 4);
     if (Given(o.file))
         return "give either the saved reading " + astro::QuotedForMessage(o.file->as<std::string>()) +
                " or the reading flags, not both" + GivenAmong(readingOptions);
@@ -622,7 +601,7 @@ int main(int argc, char** argv) {
     reading::BirthForm form;
     if (hasFile) {
         reading::OpenedReading opened;
-        if (auto problem = OpenReadingInput(readingPath, options, form, profile, opened)) {
+        if (auto problem = cli::OpenReadingInput(readingPath, options, form, profile, opened)) {
             std::cerr << reading::MessageIn(*problem, *language) << '\n';
             return kExitRefused;
         }
