@@ -1,13 +1,18 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <cstdint>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <initializer_list>
 #include <iostream>
 #include <istream>
+#include <mutex>
 #include <new>
 #include <ostream>
+#include <stdexcept>
 #include <thread>
 
 #include "astro/text.h"
@@ -15,6 +20,7 @@
 #include "cli/notation.h"
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
+#include "reading/vela_file.h"
 
 namespace vela::cli {
 
@@ -71,16 +77,44 @@ std::optional<std::string> LineProblem(const InputLine& line) {
     return std::nullopt;
 }
 
+// The first line of a file that holds the header in a shape the batch does not read: its lines
+// ending in a carriage return alone, or the text in UTF-16 (with a byte order mark or without).
+// Nothing for any other line.
+std::optional<std::string> EncodingProblem(std::string_view first) {
+    if (first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF"))
+        return Joined(
+            {"the file is UTF-16 (it opens with a UTF-16 byte order mark); save it as UTF-8 with the "
+             "header ",
+             HeaderText()});
+    // Without a mark: every other byte of a Latin header is a NUL byte.
+    if (first.size() >= 4 && first.find('\0') != std::string_view::npos) {
+        std::string kept;
+        for (const char c : first.substr(0, 64))
+            if (c != '\0') kept += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (HeaderText().starts_with(kept.substr(0, std::min<std::size_t>(kept.size(), 20))) && kept.size() >= 4)
+            return Joined(
+                {"the file is UTF-16 (every other byte of its header is a NUL byte); save it as UTF-8 "
+                 "with the header ",
+                 HeaderText()});
+    }
+    // The header followed by a carriage return and more: the file's lines end in CR alone.
+    const std::size_t cr = first.find('\r');
+    std::vector<std::string> fields;
+    if (cr != std::string_view::npos && cr + 1 < first.size() && !SplitCsvLine(first.substr(0, cr), fields) &&
+        HeaderColumns(fields))
+        return "the file's lines end in a carriage return alone (CR, as on old Macs), so the whole file reads as "
+               "one line; save it with line feeds (LF or CR LF)";
+    return std::nullopt;
+}
+
 constexpr unsigned kMaxWorkers = 8;
 
 // Appends the reading of one row as its JSON line to out (nothing before the reading succeeded),
 // or answers the message that refuses the row.
-// What every row of a run shares: the header's number of columns and the run's profile.
+// What every row of a run shares: the header's number of columns and the run's options.
 struct RunShape {
     std::size_t columns = kBatchColumns.size();
-    const upagraha::ConventionProfile* profile = &upagraha::kOriginalProfile;
-    bool grahas = false;
-    bool trueNode = false;
+    const BatchOptions* options = nullptr;
 };
 
 std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
@@ -90,15 +124,10 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
     if (fields.size() != shape.columns)
         return Joined({"the row has ", std::to_string(fields.size()), " fields, not the ",
                        std::to_string(shape.columns), " of ", HeaderText(shape.columns)});
-    upagraha::ConventionProfile profile = *shape.profile;
-    if (shape.columns > kBatchColumns.size()) {
-        const std::string_view spec = astro::TrimBlanksAndTabs(fields[kBatchColumns.size()]);
-        if (!spec.empty()) {
-            auto parsed = upagraha::ParseProfileSpec(spec);
-            if (!parsed.profile) return Joined({kProfileColumn, ": ", parsed.error});
-            profile = *parsed.profile;
-        }
-    }
+    upagraha::ConventionProfile profile;
+    const std::string_view spec =
+        shape.columns > kBatchColumns.size() ? astro::TrimBlanksAndTabs(fields[kBatchColumns.size()]) : "";
+    if (auto problem = ProfileOfInput(spec, NamedBy::Row, *shape.options, profile)) return problem;
 
     const ReadingNotation notation{fields[0], fields[1], fields[2], fields[3], fields[4],
                                    fields[5], fields[6], fields[7], fields[8], fields[9]};
@@ -109,13 +138,63 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
     // JSON needs no report.
     const auto outcome = reading::RunCalculation(
         form, profile, state,
-        reading::CalculationRequest{false, shape.grahas, shape.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean});
+        reading::CalculationRequest{false, shape.options->grahas,
+                                    shape.options->trueNode ? sky::NodeKind::True : sky::NodeKind::Mean});
     if (!outcome.Succeeded()) return outcome.message->text;
     AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
     return std::nullopt;
 }
 
+// ReadRow, with anything a row throws but running out of memory turned into that row's refusal: a
+// fault met in one row must not end the run and lose the rows after it.
+std::optional<std::string> GuardedRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
+                                      TextBuffer& out) {
+    try {
+        return ReadRow(line, shape, fields, out);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        return Joined({"the row could not be calculated: ", e.what()});
+    }
+}
+
 }  // namespace
+
+std::optional<std::string> ProfileOfInput(std::string_view named, NamedBy by, const BatchOptions& options,
+                                          upagraha::ConventionProfile& profile) {
+    if (named.empty() || (by == NamedBy::ReadingFile && options.profileGiven)) {
+        profile = options.profile;
+        return std::nullopt;
+    }
+    auto parsed = upagraha::ParseProfileSpec(named);
+    if (!parsed.profile) {
+        if (by == NamedBy::Row) return Joined({kProfileColumn, ": ", parsed.error});
+        return Joined({"The reading names the profile ", astro::QuotedForMessage(named),
+                       ", which this program does not know; give --profile."});
+    }
+    profile = *parsed.profile;
+    for (const std::string& setting : options.conventions)
+        if (auto error = upagraha::ApplyConvention(profile, setting)) return Joined({"--convention ", *error});
+    return std::nullopt;
+}
+
+std::optional<std::string> OpenReadingInput(const std::string& path, const BatchOptions& options,
+                                            reading::BirthForm& form, upagraha::ConventionProfile& profile,
+                                            reading::OpenedReading& opened) {
+    std::string named;
+    try {
+        if (auto problem = reading::OpenAnyReadingFile(path, form, opened, named)) return problem->text;
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        // A reader that gives up with an exception refuses the file like any other problem.
+        return std::string("The file could not be read: ").append(e.what());
+    }
+    // The window would calculate with what its form held before; here that is nothing the
+    // file says, so a line that could not be read refuses the reading.
+    if (!opened.unreadLines.empty()) return reading::UnreadLinesRefusal(opened).text;
+    return ProfileOfInput(named, NamedBy::ReadingFile, options, profile);
+}
 
 LineReader::LineReader(std::istream& in, std::size_t lineLimit) : buf(in.rdbuf()), maxBytes(lineLimit) {}
 
@@ -245,14 +324,93 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 
 namespace {
 
+// The threads that calculate the shares of each chunk. They are started once, at the first chunk
+// of more than one row, and kept until the run ends: a thread started per chunk would cost, with
+// input that arrives a few rows at a time, a thread's start for every few rows, and the
+// ephemeris library keeps buffers of its own per thread that a thread's end does not give back.
+// Share 0 is always the calling thread's; a thread that cannot be started leaves its share out.
+class BatchWorkers {
+public:
+    explicit BatchWorkers(unsigned threadsWanted) : wanted(threadsWanted) {}
+    BatchWorkers(const BatchWorkers&) = delete;
+    BatchWorkers& operator=(const BatchWorkers&) = delete;
+    ~BatchWorkers() {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            stopping = true;
+        }
+        wake.notify_all();
+        for (auto& t : threads) t.join();
+    }
+
+    // Starts the threads, once; the run goes on with fewer (or none) when the system refuses one.
+    void Start() {
+        if (started) return;
+        started = true;
+        try {
+            threads.reserve(wanted - 1);
+            for (unsigned share = 1; share < wanted; ++share) threads.emplace_back([this, share] { Serve(share); });
+        } catch (...) {
+            // No thread for the rest of the shares (std::system_error, or no memory for one).
+        }
+    }
+
+    unsigned Shares() const { return static_cast<unsigned>(threads.size()) + 1; }
+
+    // Runs job(share) for every share, side by side, and returns when each has ended. The job
+    // catches what it throws.
+    void Run(const std::function<void(unsigned)>& job) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            current = &job;
+            pending = threads.size();
+            ++generation;
+        }
+        wake.notify_all();
+        job(0);
+        std::unique_lock<std::mutex> lock(mutex);
+        done.wait(lock, [this] { return pending == 0; });
+        current = nullptr;
+    }
+
+private:
+    void Serve(unsigned share) {
+        std::uint64_t seen = 0;
+        for (;;) {
+            const std::function<void(unsigned)>* job = nullptr;
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                wake.wait(lock, [this, seen] { return stopping || generation != seen; });
+                if (stopping) return;
+                seen = generation;
+                job = current;
+            }
+            (*job)(share);
+            const std::lock_guard<std::mutex> lock(mutex);
+            if (--pending == 0) done.notify_one();
+        }
+    }
+
+    unsigned wanted;
+    bool started = false;
+    std::vector<std::thread> threads;
+    std::mutex mutex;
+    std::condition_variable wake;  // a new chunk, or the end of the run
+    std::condition_variable done;  // the last share of a chunk has ended
+    const std::function<void(unsigned)>* current = nullptr;
+    std::size_t pending = 0;
+    std::uint64_t generation = 0;
+    bool stopping = false;
+};
+
 // Rows between reading and writing, and the threads that calculate them.
 class BatchChunk {
 public:
     explicit BatchChunk(const RunShape& runShape)
         : shape(runShape),
-          workers(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)),
-          fields(workers),
-          outputs(workers) {
+          pool(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers)),
+          fields(kMaxWorkers),
+          outputs(kMaxWorkers) {
         rows.resize(kBatchChunkRows);
     }
 
@@ -274,15 +432,18 @@ public:
     // system call of its own). An allocation that fails in any thread is thrown here, after every
     // thread ended, and nothing of the chunk is written.
     bool CalculateAndWrite(std::ostream& out) {
-        std::vector<std::exception_ptr> failures(workers);
-        std::vector<char> refused(workers, 0);
-        const auto work = [this, &failures, &refused](unsigned w) {
+        if (filled > 1) pool.Start();
+        const unsigned shares = filled > 1 ? pool.Shares() : 1;
+        std::vector<std::exception_ptr> failures(shares);
+        std::vector<char> refused(shares, 0);
+        const std::function<void(unsigned)> work = [this, shares, &failures, &refused](unsigned w) {
+            if (w >= shares) return;
             try {
                 TextBuffer& text = outputs[w];
                 text.Clear();
-                for (std::size_t i = filled * w / workers; i < filled * (w + 1) / workers; ++i) {
+                for (std::size_t i = filled * w / shares; i < filled * (w + 1) / shares; ++i) {
                     const std::size_t start = text.Size();
-                    if (const auto error = ReadRow(rows[i].line, shape, fields[w], text)) {
+                    if (const auto error = GuardedRow(rows[i].line, shape, fields[w], text)) {
                         text.Truncate(start);
                         text.Append(RowErrorJsonLine(rows[i].row, *error));
                         refused[w] = 1;
@@ -293,24 +454,17 @@ public:
                 failures[w] = std::current_exception();
             }
         };
-        // A thread that cannot be started leaves its share to this one.
-        std::vector<std::thread> helpers;
-        unsigned started = 1;
-        if (filled > 1) {
-            try {
-                for (; started < workers; ++started) helpers.emplace_back(work, started);
-            } catch (...) {
-                // No thread for the rest of the shares (std::system_error, or no memory for one).
-            }
-        }
-        work(0);
-        for (unsigned w = started; w < workers; ++w) work(w);
-        for (auto& t : helpers) t.join();
+        if (shares > 1)
+            pool.Run(work);
+        else
+            work(0);
         for (const auto& failure : failures)
             if (failure) std::rethrow_exception(failure);
 
-        for (const TextBuffer& text : outputs)
+        for (unsigned w = 0; w < shares; ++w) {
+            const TextBuffer& text = outputs[w];
             if (out) out.write(text.View().data(), static_cast<std::streamsize>(text.Size()));
+        }
         Clear();
         return std::find(refused.begin(), refused.end(), 1) != refused.end();
     }
@@ -340,7 +494,7 @@ private:
     static constexpr std::size_t kMaxOutputBytes = 2 * kBatchChunkRows * 4096;
 
     RunShape shape;
-    unsigned workers;
+    BatchWorkers pool;
     std::vector<std::vector<std::string>> fields;  // one set of fields per thread
     std::vector<TextBuffer> outputs;               // the lines of each thread's rows, in order
     std::vector<PendingRow> rows;
@@ -348,8 +502,7 @@ private:
     std::size_t bytes = 0;
 };
 
-int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::ConventionProfile& profile, bool grahas,
-                 bool trueNode) {
+int RunBatchRows(std::istream& in, std::ostream& out, const BatchOptions& options) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
@@ -359,6 +512,10 @@ int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::Convention
     if (reader.Next(line, false, true) == LineStatus::End) {
         out << RowErrorJsonLine(0, Joined({"the file is empty; its first line must be the header ", HeaderText()}))
             << '\n';
+        return 1;
+    }
+    if (auto problem = EncodingProblem(line.text)) {
+        out << RowErrorJsonLine(0, *problem) << '\n';
         return 1;
     }
     if (line.tooLong) {
@@ -378,7 +535,7 @@ int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::Convention
     // Rows are calculated side by side (every reading has its own record, so readings share
     // nothing), then written in input order. A chunk ends when it is full, when the input ends,
     // and when the input pauses: a row never waits for rows that have not been sent yet.
-    BatchChunk chunk(RunShape{*columns, &profile, grahas, trueNode});
+    BatchChunk chunk(RunShape{*columns, &options});
     bool anyFailed = false;
     std::int64_t row = 0;
     for (bool more = true; more && out;) {
@@ -406,8 +563,16 @@ int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::Convention
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const upagraha::ConventionProfile& profile,
              bool grahas, bool trueNode) {
+    BatchOptions options;
+    options.profile = profile;
+    options.grahas = grahas;
+    options.trueNode = trueNode;
+    return RunBatch(in, out, err, options);
+}
+
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options) {
     try {
-        return RunBatchRows(in, out, profile, grahas, trueNode);
+        return RunBatchRows(in, out, options);
     } catch (const std::bad_alloc&) {
         // The rows written so far are sound and stay; nothing more can be promised.
         out.flush();

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reading/birth_form.h"
+#include "reading/reading_file.h"
 #include "upagraha/profiles.h"
 
 namespace vela::cli {
@@ -79,6 +81,30 @@ private:
 // when the line is malformed. Does not check the number of fields.
 std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::string>& fields);
 
+// What a run applies to every input, a row or a reading file alike.
+struct BatchOptions {
+    upagraha::ConventionProfile profile = upagraha::kOriginalProfile;  // --profile with --convention on top
+    bool profileGiven = false;                                         // --profile was given
+    std::vector<std::string> conventions;                              // --convention AXIS=VALUE, in order
+    bool grahas = false;
+    bool trueNode = false;
+};
+
+// The profile of one input that names one (named: a row's profile column, a .vela reading's
+// profile; empty where it names none): a row's column wins over --profile, a reading file's
+// profile gives way to it (as when the file is read alone); --convention applies on top of
+// whichever is taken. An unknown name is refused, never read as the run's profile.
+enum class NamedBy { Row, ReadingFile };
+std::optional<std::string> ProfileOfInput(std::string_view named, NamedBy by, const BatchOptions& options,
+                                          upagraha::ConventionProfile& profile);
+
+// Fills the form and the profile from a reading file of any kind (.ved, .vela or .jhd, chosen by its
+// name in the core's one place), the profile by ProfileOfInput; a message when the file, a line of
+// it or its profile is refused. A reader that throws refuses the file with what it says.
+std::optional<std::string> OpenReadingInput(const std::string& path, const BatchOptions& options,
+                                            reading::BirthForm& form, upagraha::ConventionProfile& profile,
+                                            reading::OpenedReading& opened);
+
 // Reads the header and then every row, writing one JSON object per row on its own line.
 // Row N is the N-th line after the header (line N + 1 of the file); blank lines are skipped.
 // Answers the exit status: 0 when every row gave a reading, 1 when any row or the header was
@@ -90,6 +116,7 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
              const upagraha::ConventionProfile& profile = upagraha::kOriginalProfile, bool grahas = false,
              bool trueNode = false);
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options);
 // The same with standard error for err.
 int RunBatch(std::istream& in, std::ostream& out);
 

@@ -1,13 +1,16 @@
 #include "cli/day_command.h"
 
 #include <CLI/CLI.hpp>
+#include <initializer_list>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "astro/calendar.h"
 #include "astro/text.h"
+#include "cli/batch.h"
 #include "cli/day_text.h"
 #include "cli/notation.h"
 #include "reading/day_portions.h"
@@ -67,6 +70,32 @@ std::optional<astro::CivilDate> ParseDate(std::string_view text, bool withDay) {
     return date;
 }
 
+// What the arguments get wrong about the place, naming the flags that were given: a flag the day
+// mode does not take, two saved readings, a saved reading beside the place's flags (it gives the
+// place and the zone), or the place's flags without all three. The day's daylight-saving tick is
+// --dst's with a reading as without one (the reading's tick was the birth's).
+std::optional<std::string> PlaceRuleProblem(const std::vector<std::string>& extras, const std::string& readingPath,
+                                            std::initializer_list<const CLI::Option*> placeFlags, bool isDay) {
+    const std::string mode = isDay ? "--day" : "--month";
+    if (!extras.empty()) {
+        if (extras.front().starts_with("-")) return mode + " takes no " + extras.front();
+        return "give one saved reading, not " + astro::QuotedForMessage(readingPath) + " and " +
+               astro::QuotedForMessage(extras.front());
+    }
+    std::string given;
+    std::string missing;
+    for (const CLI::Option* flag : placeFlags) {
+        std::string& list = flag->count() > 0 ? given : missing;
+        list.append(list.empty() ? "" : ", ").append(flag->get_name());
+    }
+    if (!readingPath.empty() && !given.empty())
+        return "give either the saved reading " + astro::QuotedForMessage(readingPath) + " or " + given +
+               ", not both: the reading gives the place and the zone";
+    if (!given.empty() && !missing.empty())
+        return "missing " + missing + ": the place takes --lat, --lon and --zone (given: " + given + ")";
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool AsksForDaySheet(int argc, const char* const* argv) {
@@ -91,8 +120,8 @@ int RunDayCommand(int argc, const char* const* argv) {
         app.add_option("--day", dayText, "The day's portions, horas and periods")->type_name("YYYY-MM-DD");
     CLI::Option* month = app.add_option("--month", monthText, "One line a day: sunrise, sunset and the three periods")
                              ->type_name("YYYY-MM");
-    CLI::Option* file =
-        app.add_option("READING.ved", readingPath, "A saved reading whose place to take")->type_name("");
+    app.add_option("READING.ved", readingPath, "A saved reading (.ved, .vela or .jhd) whose place to take")
+        ->type_name("");
     CLI::Option* lat = app.add_option("--lat", notation.latText, "Latitude, such as 28N37")->type_name("28N37");
     CLI::Option* lon = app.add_option("--lon", notation.lonText, "Longitude, such as 77E13")->type_name("77E13");
     CLI::Option* zone = app.add_option("--zone", notation.zoneName, "Time zone: a row of --zones")->type_name("ROW");
@@ -117,17 +146,23 @@ int RunDayCommand(int argc, const char* const* argv) {
     csvFlag->excludes(jsonFlag);
     // A saved reading gives the place and the zone; its daylight-saving tick was the birth's, so it
     // holds on the birth date only, and any other day's is --dst's.
-    for (CLI::Option* placeFlag : {lat, lon, zone}) file->excludes(placeFlag);
-    for (CLI::Option* placeFlag : {lat, lon, zone})
-        for (CLI::Option* needed : {lat, lon, zone})
-            if (needed != placeFlag) placeFlag->needs(needed);
+    // The rules between the place's flags and a saved reading are told below, naming the flags given.
+    app.allow_extras();
 
+    // --day and --month take a value, so "--day --help" is help, not a day named "--help".
+    for (int k = 1; k < argc; ++k)
+        if (std::string_view(argv[k]) == "--help" || std::string_view(argv[k]) == "-h") {
+            std::cout << app.help();
+            return Print("");
+        }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        if (e.get_exit_code() == 0) return app.exit(e);  // --help
+        if (e.get_exit_code() == 0) return app.exit(e);
         return UsageError(e.what());
     }
+    if (auto problem = PlaceRuleProblem(app.remaining(), readingPath, {lat, lon, zone}, day->count() > 0))
+        return UsageError(*problem);
 
     const auto language = upagraha::LanguageFromCode(languageCode);
     if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
@@ -145,10 +180,15 @@ int RunDayCommand(int argc, const char* const* argv) {
 
     reading::BirthForm form;
     if (!readingPath.empty()) {
+        // Any reading file; a .vela reading's profile unless --profile gives another, as for the
+        // reading itself.
         reading::OpenedReading opened;
-        if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) return Refused(problem->text);
-        // A line that could not be read may be the place's: refused, as a reading would be.
-        if (!opened.unreadLines.empty()) return Refused(reading::UnreadLinesRefusal(opened).text);
+        BatchOptions options;
+        options.profile = conventions;
+        options.profileGiven = !profileName.empty();
+        options.conventions = conventionSettings;
+        if (auto problem = OpenReadingInput(readingPath, options, form, conventions, opened))
+            return Refused(reading::MessageIn(*problem, *language));
     } else if (lat->count() > 0) {
         notation.dstText = dst ? "true" : "false";
         for (const auto& [flag, problem] : {std::pair{"--lat", ApplyLatitude(notation.latText, form)},

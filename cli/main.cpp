@@ -5,13 +5,16 @@
 // anything the arguments themselves get wrong exits 2 with one line that says what.
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "astro/text.h"
@@ -152,58 +155,66 @@ bool IsReadingFileName(const std::string& path) {
     return reading::HasReadingFileName(path) || reading::HasVelaFileName(path) || reading::HasJhdFileName(path);
 }
 
-// One JSON line for one reading file of a batch: the reading, or {"file": ..., "error": ...}.
-bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile& runProfile, bool grahas,
-                      bool trueNode) {
-    reading::BirthForm form;
-    upagraha::ConventionProfile profile = runProfile;
-    std::optional<reading::UserMessage> problem;
-    if (reading::HasVelaFileName(path)) {
-        std::string named;
-        problem = reading::OpenVelaFile(path, form, named);
-        if (!problem) {
-            if (const auto found = upagraha::ParseProfileSpec(named).profile) profile = *found;
-        }
-    } else if (reading::HasJhdFileName(path)) {
-        problem = reading::OpenJhdFile(path, form);
-    } else {
+// One JSON line for one reading file of a batch: the reading, or {"file": ..., "error": ...}. A
+// file that cannot be read never stops the run.
+bool BatchReadingFile(const std::string& path, const cli::BatchOptions& options) {
+    std::string problem;
+    try {
+        reading::BirthForm form;
+        upagraha::ConventionProfile profile;
         reading::OpenedReading opened;
-        problem = reading::OpenReadingFile(path, form, opened);
-        if (!problem && !opened.unreadLines.empty()) problem = reading::UnreadLinesRefusal(opened);
-    }
-    reading::Reading state;
-    if (!problem) {
-        reading::CalculationRequest request;
-        request.buildReport = false;
-        request.grahas = grahas;
-        request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
-        const auto outcome = reading::RunCalculation(form, profile, state, request);
-        if (outcome.Succeeded()) {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
-            return true;
+        if (auto refused = cli::OpenReadingInput(path, options, form, profile, opened)) {
+            problem = *refused;
+        } else {
+            reading::Reading state;
+            reading::CalculationRequest request;
+            request.buildReport = false;
+            request.grahas = options.grahas;
+            request.node = options.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
+            const auto outcome = reading::RunCalculation(form, profile, state, request);
+            if (outcome.Succeeded()) {
+                std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
+                return true;
+            }
+            problem = outcome.message->text;
         }
-        problem = outcome.message;
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        problem = std::string("The reading could not be calculated: ").append(e.what());
     }
     std::string line;
     {
         cli::JsonWriter w(line);
         w.BeginObject();
         w.Field("file", path);
-        w.Field("error", problem->text);
+        w.Field("error", problem);
         w.EndObject();
     }
     std::cout << line << '\n';
     return false;
 }
 
+// The system's reason for a failed call, as a sentence's end ("Permission denied").
+std::string Reason(const std::error_code& ec) { return ec.message(); }
+
 // A batch of reading files: one file, or every .ved, .vela and .jhd file of a folder in name order.
-int RunBatchReadings(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+int RunBatchReadings(const std::string& path, const cli::BatchOptions& options) {
+    namespace fs = std::filesystem;
     std::vector<std::string> files;
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        for (const auto& entry : std::filesystem::directory_iterator(path, ec))
-            if (entry.is_regular_file(ec) && IsReadingFileName(entry.path().string()))
-                files.push_back(entry.path().string());
+    if (fs::is_directory(path, ec)) {
+        fs::directory_iterator entry(path, ec);
+        for (; !ec && entry != fs::directory_iterator(); entry.increment(ec)) {
+            std::error_code kind;
+            if (entry->is_regular_file(kind) && IsReadingFileName(entry->path().string()))
+                files.push_back(entry->path().string());
+        }
+        if (ec) {
+            std::cerr << kProgram << ": the folder " << astro::QuotedForMessage(path)
+                      << " could not be listed: " << Reason(ec) << '\n';
+            return kExitRefused;
+        }
         std::sort(files.begin(), files.end());
         if (files.empty()) {
             std::cerr << kProgram << ": the folder " << astro::QuotedForMessage(path)
@@ -215,26 +226,26 @@ int RunBatchReadings(const std::string& path, const upagraha::ConventionProfile&
     }
     int status = 0;
     for (const std::string& file : files)
-        if (!BatchReadingFile(file, profile, grahas, trueNode)) status = kExitRefused;
+        if (!BatchReadingFile(file, options)) status = kExitRefused;
     return Finish(status);
 }
 
-int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+int RunBatchFile(const std::string& path, const cli::BatchOptions& options) {
     std::error_code folder;
     if (path != "-" && (IsReadingFileName(path) || std::filesystem::is_directory(path, folder)))
-        return RunBatchReadings(path, profile, grahas, trueNode);
-    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas, trueNode));
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " is a folder, not a CSV file\n";
-        return kExitRefused;
-    }
-    std::ifstream in(path, std::ios::binary);
+        return RunBatchReadings(path, options);
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, options));
+    std::ifstream in;
+    errno = 0;
+    in.open(path, std::ios::binary);
     if (!in) {
-        std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " could not be opened for reading\n";
+        const int cause = errno;
+        std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " could not be opened for reading"
+                  << (cause != 0 ? ": " + Reason(std::error_code(cause, std::generic_category())) : std::string())
+                  << '\n';
         return kExitRefused;
     }
-    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile, grahas, trueNode));
+    return Finish(cli::RunBatch(in, std::cout, std::cerr, options));
 }
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
@@ -349,18 +360,41 @@ void DeclareRules(const RuleOptions& o) {
     if (o.offset) o.offset->excludes(o.zone);
 }
 
+// " (given: x.ved, --lat)": which of the options were given, so that a rule's message names them.
+std::string GivenAmong(const std::vector<CLI::Option*>& options) {
+    std::string names;
+    for (const CLI::Option* option : options) {
+        if (option == nullptr || !Given(option)) continue;
+        names.append(names.empty() ? " (given: " : ", ");
+        names.append(option->get_positional() ? option->as<std::string>() : option->get_name());
+    }
+    return names.empty() ? names : names + ")";
+}
+
 // What a broken rule tells the user. CLI11's own message names only the first pair of options it
 // meets, in the order they were declared ("--name requires --date" where a batch was given with
 // the reading flags); the rules are told here in their own words, by the first broken one in the
 // order the modes are explained, and a missing reading flag by the whole list of missing ones.
 std::string BrokenRuleMessage(const RuleOptions& o) {
-    if (Given(o.zones)) return "--zones takes no other arguments";
-    if (Given(o.profiles)) return "--profiles takes no other arguments";
+    std::vector<CLI::Option*> readingOptions = o.readingFlags;
+    readingOptions.insert(readingOptions.end(), {o.dst, o.offset});
+    std::vector<CLI::Option*> others = readingOptions;
+    others.insert(others.end(), {o.file, o.save, o.json, o.working, o.batch, o.profile, o.convention, o.compare,
+                                 o.grahas, o.trueNode});
+    std::vector<CLI::Option*> notForBatch = readingOptions;
+    notForBatch.insert(notForBatch.end(), {o.file, o.save, o.working, o.compare});
+    if (Given(o.zones)) return "--zones takes no other arguments" + GivenAmong(others);
+    if (Given(o.profiles)) return "--profiles takes no other arguments" + GivenAmong(others);
     if (Given(o.batch))
         return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node and --json (which it "
-               "always writes)";
-    if (Given(o.compare)) return "--compare takes a reading, --profile, --convention and --json, nothing else";
-    if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
+               "always writes)" +
+               GivenAmong(notForBatch);
+    if (Given(o.compare))
+        return "--compare takes a reading, --profile, --convention and --json, nothing else" +
+               GivenAmong({o.working, o.save, o.grahas, o.trueNode});
+    if (Given(o.file))
+        return "give either the saved reading " + astro::QuotedForMessage(o.file->as<std::string>()) +
+               " or the reading flags, not both" + GivenAmong(readingOptions);
     if (o.offset && Given(o.offset) && Given(o.zone)) return "give either --zone or --offset, not both";
     std::string missing;
     for (const CLI::Option* flag : o.readingFlags)
@@ -552,44 +586,23 @@ int main(int argc, char** argv) {
     // Given, even as en, --lang adds the names in the language beside the JSON's English ones.
     const std::optional<upagraha::Language> local =
         languageOption->count() > 0 ? language : std::optional<upagraha::Language>{};
-    if (batchOption->count() > 0) return RunBatchFile(batchPath, profile, grahas, trueNode);
+    cli::BatchOptions options;
+    options.profile = profile;
+    options.profileGiven = profileOption->count() > 0;
+    options.conventions = conventionSettings;
+    options.grahas = grahas;
+    options.trueNode = trueNode;
+    if (batchOption->count() > 0) return RunBatchFile(batchPath, options);
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath) && !reading::HasVelaFileName(savePath) &&
         !reading::HasJhdFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
                           ": the file name must end in .ved, .vela or .jhd, or the reading cannot be opened again");
 
     reading::BirthForm form;
-    if (hasFile && (reading::HasVelaFileName(readingPath) || reading::HasJhdFileName(readingPath))) {
-        std::string fileProfile = "original";
-        auto problem = reading::HasVelaFileName(readingPath) ? reading::OpenVelaFile(readingPath, form, fileProfile)
-                                                             : reading::OpenJhdFile(readingPath, form);
-        if (problem) {
-            std::cerr << reading::MessageIn(problem->text, *language) << '\n';
-            return kExitRefused;
-        }
-        // The profile saved with a .vela reading, unless --profile names another.
-        if (profileOption->count() == 0) {
-            const auto named = upagraha::ParseProfileSpec(fileProfile);
-            if (!named.profile) {
-                std::cerr << "The reading names the profile " << astro::QuotedForMessage(fileProfile)
-                          << ", which this program does not know; give --profile.\n";
-                return kExitRefused;
-            }
-            profile = *named.profile;
-            if (auto error = applyConventions(profile)) return UsageError(*error);
-        }
-        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local);
-    }
     if (hasFile) {
         reading::OpenedReading opened;
-        if (auto problem = reading::OpenReadingFile(readingPath, form, opened)) {
-            std::cerr << reading::MessageIn(problem->text, *language) << '\n';
-            return kExitRefused;
-        }
-        // The window would calculate with what its form held before; here that is nothing the
-        // file says, so a line that could not be read refuses the reading.
-        if (!opened.unreadLines.empty()) {
-            std::cerr << reading::MessageIn(reading::UnreadLinesRefusal(opened).text, *language) << '\n';
+        if (auto problem = cli::OpenReadingInput(readingPath, options, form, profile, opened)) {
+            std::cerr << reading::MessageIn(*problem, *language) << '\n';
             return kExitRefused;
         }
         return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local,

@@ -29,19 +29,6 @@ int DigitsValue(std::string_view s) {
     return value;
 }
 
-// The text as a message quotes it: short, on one line, whatever the user passed.
-std::string Quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    std::string q = "\"";
-    for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        q += (c < 32 || c == 127) ? '?' : static_cast<char>(c);
-    }
-    if (text.size() > kShown) q += "...";
-    q += '"';
-    return q;
-}
-
 std::string Range(std::string_view what, int value, std::string_view range) {
     std::string text = "the ";
     text.append(what).append(" ").append(std::to_string(value)).append(" is not ").append(range);
@@ -79,7 +66,7 @@ std::optional<AngleParts> SplitAngle(std::string_view text, const AngleNotation&
 }
 
 std::string AngleProblem(std::string_view text, const AngleNotation& kind) {
-    return Quoted(text).append(" is not a ").append(kind.description);
+    return astro::QuotedForMessage(text).append(" is not a ").append(kind.description);
 }
 
 }  // namespace
@@ -92,15 +79,17 @@ std::optional<std::string> ApplyDate(std::string_view text, reading::BirthForm& 
     const std::string_view t = TrimBlanks(text);
     if (t.size() != 10 || t[4] != '-' || t[7] != '-' || !AllDigits(t.substr(0, 4)) || !AllDigits(t.substr(5, 2)) ||
         !AllDigits(t.substr(8, 2)))
-        return Quoted(text) + " is not a date written YYYY-MM-DD, such as 1975-06-15";
+        return astro::QuotedForMessage(text) + " is not a date written YYYY-MM-DD, such as 1975-06-15";
     const int year = DigitsValue(t.substr(0, 4));
     const int month = DigitsValue(t.substr(5, 2));
     const int day = DigitsValue(t.substr(8, 2));
     if (!years.Holds(year))
-        return Quoted(text).append(": ").append(
+        return astro::QuotedForMessage(text).append(": ").append(
             Range("year", year, "within " + std::to_string(years.first) + " to " + std::to_string(years.last)));
-    if (month < 1 || month > 12) return Quoted(text).append(": ").append(Range("month", month, "within 01 to 12"));
-    if (day < 1 || day > 31) return Quoted(text).append(": ").append(Range("day", day, "within 01 to 31"));
+    if (month < 1 || month > 12)
+        return astro::QuotedForMessage(text).append(": ").append(Range("month", month, "within 01 to 12"));
+    if (day < 1 || day > 31)
+        return astro::QuotedForMessage(text).append(": ").append(Range("day", day, "within 01 to 31"));
     // Whether the day exists in its month is the window's check, with the window's message.
     form.year = std::to_string(year);
     form.month = month - 1;
@@ -113,11 +102,12 @@ std::optional<std::string> ApplyTime(std::string_view text, reading::BirthForm& 
     const std::size_t colon = t.find(':');
     if (colon == std::string_view::npos || colon < 1 || colon > 2 || t.size() != colon + 3 ||
         !AllDigits(t.substr(0, colon)) || !AllDigits(t.substr(colon + 1)))
-        return Quoted(text) + " is not a time written HH:MM on the 24-hour clock, such as 10:30";
+        return astro::QuotedForMessage(text) + " is not a time written HH:MM on the 24-hour clock, such as 10:30";
     const int hour = DigitsValue(t.substr(0, colon));
     const int minute = DigitsValue(t.substr(colon + 1));
-    if (hour > 23) return Quoted(text).append(": ").append(Range("hour", hour, "within 0 to 23"));
-    if (minute > 59) return Quoted(text).append(": ").append(Range("minute", minute, "within 00 to 59"));
+    if (hour > 23) return astro::QuotedForMessage(text).append(": ").append(Range("hour", hour, "within 0 to 23"));
+    if (minute > 59)
+        return astro::QuotedForMessage(text).append(": ").append(Range("minute", minute, "within 00 to 59"));
     form.hour = std::to_string(hour);
     form.minute = std::to_string(minute);
     return std::nullopt;
@@ -126,8 +116,8 @@ std::optional<std::string> ApplyTime(std::string_view text, reading::BirthForm& 
 std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
     if (t.empty() || t.size() > 2 || !AllDigits(t) || DigitsValue(t) >= reading::kZoneCount)
-        return Quoted(text) + " is not a zone row from 0 to " + std::to_string(reading::kZoneCount - 1) +
-               " (--zones lists them)";
+        return astro::QuotedForMessage(text) + " is not a zone row from 0 to " +
+               std::to_string(reading::kZoneCount - 1) + " (--zones lists them)";
     form.zoneRow = DigitsValue(t);
     return std::nullopt;
 }
@@ -135,7 +125,8 @@ std::optional<std::string> ApplyZone(std::string_view text, reading::BirthForm& 
 std::optional<std::string> ApplyOffset(std::string_view text, reading::BirthForm& form) {
     const std::string_view t = TrimBlanks(text);
     const auto malformed = [&text] {
-        return Quoted(text) + " is not an offset written +HH:MM or +HH:MM:SS East of Greenwich (- for West)";
+        return astro::QuotedForMessage(text) +
+               " is not an offset written +HH:MM or +HH:MM:SS East of Greenwich (- for West)";
     };
     if (t.size() < 5 || (t[0] != '+' && t[0] != '-')) return malformed();
     std::vector<std::string_view> parts;
@@ -151,10 +142,13 @@ std::optional<std::string> ApplyOffset(std::string_view text, reading::BirthForm
     const int hours = DigitsValue(parts[0]);
     const int minutes = DigitsValue(parts[1]);
     const int seconds = parts.size() == 3 ? DigitsValue(parts[2]) : 0;
-    if (minutes > 59) return Quoted(text).append(": ").append(Range("minute", minutes, "within 00 to 59"));
-    if (seconds > 59) return Quoted(text).append(": ").append(Range("second", seconds, "within 00 to 59"));
+    if (minutes > 59)
+        return astro::QuotedForMessage(text).append(": ").append(Range("minute", minutes, "within 00 to 59"));
+    if (seconds > 59)
+        return astro::QuotedForMessage(text).append(": ").append(Range("second", seconds, "within 00 to 59"));
     const int total = hours * 3600 + minutes * 60 + seconds;
-    if (total > reading::kMaxExactOffsetSeconds) return Quoted(text) + ": an offset is at most 16 hours either way";
+    if (total > reading::kMaxExactOffsetSeconds)
+        return astro::QuotedForMessage(text) + ": an offset is at most 16 hours either way";
     form.exactZone = reading::ExactZone{t[0] == '-' ? -total : total, "UTC" + std::string(t)};
     return std::nullopt;
 }
@@ -182,7 +176,7 @@ std::optional<std::string> ApplyDst(std::string_view text, reading::BirthForm& f
     std::string lower(t);
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (lower != "true" && lower != "false") return Quoted(text) + " is neither true nor false";
+    if (lower != "true" && lower != "false") return astro::QuotedForMessage(text) + " is neither true nor false";
     form.dst = lower == "true";
     return std::nullopt;
 }

@@ -342,6 +342,10 @@ void AppendReadingJson(TextBuffer& out, const reading::Reading& s, const upagrah
         w.Integer(s.zoneRow);
         w.Put(",\"zone_text\":");
         w.String(row < s.zones->zoneTable.size() ? std::string_view(s.zones->zoneTable[row]) : std::string_view{});
+        // The row's offset to the second (rows 74 and 76 have seconds); the local-mean-time row's
+        // is the place's longitude / 15 to the nearest second.
+        w.Put(",\"zone_offset_seconds\":");
+        w.Integer(s.zone.secondsEast);
     }
     w.Put(",\"dst\":");
     w.Bool(s.dst);

@@ -75,10 +75,13 @@ std::optional<UserMessage> ApplyGhatis(const GhatiTime& time, const upagraha::Co
         set.month = next.month - 1;
         set.day = std::to_string(next.day);
     }
+    // The clock time's own date, to the second as it is shown; the minute the reading takes may
+    // carry into the next date from a time just before midnight (23:59:55, read as 00:00).
+    const bool clockNextDay = std::llround(result.clockSeconds) >= kSecondsPerDay;
     result.text = std::to_string(time.ghatis) + " ghatis " + std::to_string(time.palas) + " palas after sunrise (" +
                   ClockTextOfSeconds(result.sunriseSeconds) + "): " + ClockTextOfSeconds(result.clockSeconds) +
-                  " on the clock" + (result.nextDay ? " of the next day" : "") + ", read as " + Two(minuteOfDay / 60) +
-                  ":" + Two(minuteOfDay % 60);
+                  " on the clock" + (clockNextDay ? " of the next day" : "") + ", read as " + Two(minuteOfDay / 60) +
+                  ":" + Two(minuteOfDay % 60) + (result.nextDay && !clockNextDay ? " of the next day" : "");
     form = std::move(set);
     conversion = std::move(result);
     return std::nullopt;

@@ -263,6 +263,29 @@ TEST(RunBatch, reads_no_row_under_a_wrong_header) {
     ExpectRowError(headless.objects[0], 0, "header");
 }
 
+// A file saved in a shape the batch does not read is named for what it is, not for a wrong header.
+std::string Utf16(std::string_view mark, bool bigEndian) {
+    std::string bytes(mark);
+    for (const char c : std::string(kHeader) + kDelhiRow)
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+TEST(RunBatch, names_cr_only_line_ends_and_utf16_with_or_without_its_mark) {
+    const std::string crOnly =
+        "name,date,time,zone,lat,lon,dst,city,state,country\r"
+        "Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India\r";
+    for (const auto& [bytes, says] :
+         {std::pair{crOnly, "carriage return alone"}, std::pair{Utf16("\xFF\xFE", false), "UTF-16"},
+          std::pair{Utf16("\xFE\xFF", true), "UTF-16"}, std::pair{Utf16("", false), "UTF-16"},
+          std::pair{Utf16("", true), "UTF-16"}}) {
+        const auto r = Batch(bytes);
+        EXPECT_EQ(r.status, 1);
+        ASSERT_EQ(r.objects.size(), 1u);
+        ExpectRowError(r.objects[0], 0, says);
+    }
+}
+
 TEST(RunBatch, accepts_a_spreadsheet_export) {
     // Byte-order mark, capitalised header, CRLF line ends and no line end after the last row.
     const auto r = Batch(

@@ -181,6 +181,45 @@ TEST_F(DayCommand, refuses_what_it_cannot_do) {
     }
 }
 
+// A reading file of every kind gives the place and the zone (Chennai's, saved by the program itself
+// as "asha.EXT"); the rules name the flags given.
+struct DayArgsCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    const char* says;  // on standard output when the status is 0, else on standard error
+};
+
+class DayArgs : public DayCommand, public ::testing::WithParamInterface<DayArgsCase> {};
+
+TEST_P(DayArgs, answer_with_the_status_and_the_flags_given) {
+    std::vector<std::string> args = GetParam().args;
+    for (auto& arg : args) {
+        if (!arg.starts_with("asha.")) continue;
+        arg = (dir / arg).string();
+        const std::vector<std::string> birth = {"--name",    "Asha",   "--date",  "1975-06-15", "--time",
+                                                "10:30",     "--city", "Chennai", "--state",    "Tamil Nadu",
+                                                "--country", "India",  "--save",  arg};
+        ASSERT_EQ(Run(Plus(birth, kChennai)).status, 0);
+    }
+    const auto run = Run(args);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    EXPECT_NE((GetParam().status == 0 ? run.out : run.err).find(GetParam().says), std::string::npos) << run.err;
+}
+
+constexpr const char* kPlace = "Place: 13N05 80E17, zone +05:30";
+
+INSTANTIATE_TEST_SUITE_P(
+    DayCommand, DayArgs,
+    ::testing::Values(DayArgsCase{"help", {"--day", "--help"}, 0, "--lat"},
+                      DayArgsCase{"vela", {"--day", "2024-04-05", "asha.vela"}, 0, kPlace},
+                      DayArgsCase{"jhd", {"--month", "2024-04", "asha.jhd"}, 0, kPlace},
+                      DayArgsCase{"city", {"--day", "2024-04-05", "asha.ved", "--city", "X"}, 2, "takes no --city"},
+                      DayArgsCase{"file_and_lat", {"--month", "2024-04", "asha.ved", "--lat", "1N00"}, 2, "--lat, not"},
+                      DayArgsCase{
+                          "no_lon", {"--day", "2024-04-05", "--lat", "1N00", "--zone", "3"}, 2, "missing --lon"}),
+    [](const ::testing::TestParamInfo<DayArgsCase>& row) { return std::string(row.param.name); });
+
 }  // namespace
 
 namespace {

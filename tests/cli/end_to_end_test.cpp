@@ -642,8 +642,8 @@ INSTANTIATE_TEST_SUITE_P(
     OptionRules, CliUsageError,
     ::testing::Values(
         UsageCase{"batch_with_flags_in_its_words", Plus({"--batch", "x.csv"}, DelhiArgs()), "--batch takes only"},
-        UsageCase{"batch_with_working", {"--batch", "x.csv", "--working"}, "--batch takes only"},
-        UsageCase{"file_with_dst", {"x.ved", "--dst"}, "not both"},
+        UsageCase{"batch_with_working", {"--batch", "x.csv", "--working"}, "(given: --working)"},
+        UsageCase{"file_with_dst", {"x.ved", "--dst"}, "\"x.ved\" or the reading flags, not both (given: --dst)"},
         UsageCase{
             "dst_alone", {"--dst"}, "missing --name, --date, --time (or --ghatis), --zone (or --offset), --lat, --lon"},
         UsageCase{"zones_twice", {"--zones", "--zones"}, "--zones takes no other arguments"},
@@ -892,6 +892,60 @@ TEST_F(CliEndToEnd, warns_of_the_sunrise_formula_from_60_degrees_of_latitude) {
     const auto precise = Run(Plus(With(DelhiArgs(), "--lat", "60N00"), {"--profile", "precise"}));
     ASSERT_EQ(precise.status, 0) << precise.err;
     EXPECT_EQ(precise.err.find("60 degrees"), std::string::npos) << precise.err;
+}
+
+// A folder of reading files: every kind under the same options, a file that cannot be read or
+// names an unknown profile gives its error line and the files after it are still read.
+TEST_F(CliEndToEnd, batch_of_reading_files_goes_on_past_a_bad_one_under_the_same_options) {
+    fs::create_directory(Path("folder"));
+    ASSERT_EQ(Run(Plus(DelhiArgs(), {"--save", Path("folder/1.vela").string()})).status, 0);
+    const std::string vela = Slurp(Path("folder/1.vela"));
+    const auto replaced = [&vela](const std::string& from, const std::string& to) {
+        return std::string(vela).replace(vela.find(from), from.size(), to);
+    };
+    Write(Path("folder/2.vela"), replaced("\"month\": 6", "\"month\": 1e400"));
+    Write(Path("folder/3.vela"), replaced("\"profile\": \"original\"", "\"profile\": \"sidereal\""));
+    ASSERT_EQ(Run(Plus(DelhiArgs(), {"--save", Path("folder/4.ved").string()})).status, 0);
+
+    const auto conventions = Run({"--batch", Path("folder").string(), "--convention", "lords=seven"});
+    EXPECT_EQ(conventions.status, 1);
+    const auto lines = LinesOf(conventions.out);
+    ASSERT_EQ(lines.size(), 4u) << conventions.out << conventions.err;
+    EXPECT_EQ(Json::parse(lines[0])["profile"]["lords"], "seven");
+    EXPECT_TRUE(Json::parse(lines[1]).contains("error")) << lines[1];
+    EXPECT_NE(Json::parse(lines[2])["error"].get<std::string>().find("\"sidereal\""), std::string::npos);
+    EXPECT_EQ(Json::parse(lines[3])["profile"]["lords"], "seven");
+
+    const auto named = LinesOf(Run({"--batch", Path("folder").string(), "--profile", "gulika-start"}).out);
+    ASSERT_EQ(named.size(), 4u);
+    for (const std::size_t k : {0u, 2u, 3u}) EXPECT_EQ(Json::parse(named[k])["profile"]["name"], "gulika-start") << k;
+
+    // A row's profile column is the row's own choice, and --convention applies on top of it too.
+    const auto row = Run({"--batch", "-", "--convention", "maandi=ghatis"},
+                         "name,date,time,zone,lat,lon,dst,city,state,country,profile\n"
+                         "Asha,1975-06-15,10:30,34,28N37,77E13,false,Delhi,Delhi,India,seven-lords\n");
+    EXPECT_EQ(Json::parse(row.out)["profile"]["lords"], "seven") << row.out;
+    EXPECT_EQ(Json::parse(row.out)["profile"]["maandi"], "ghatis") << row.out;
+}
+
+TEST_F(CliEndToEnd, batch_says_why_a_folder_cannot_be_listed) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root lists a folder without read permission";
+    fs::create_directory(Path("closed"));
+    fs::permissions(Path("closed"), fs::perms::none);
+    const auto r = Run({"--batch", Path("closed").string()});
+    fs::permissions(Path("closed"), fs::perms::owner_all);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("could not be listed: Permission denied"), std::string::npos) << r.err;
+}
+
+// 46 ghatis 32 palas after the 05:23 sunrise of New Delhi on 15 June 1975: 66,240 + 768 s = 18:36:48
+// later, 23:59:48 on the birth date's clock, which the reading takes as 00:00 of the next date.
+TEST_F(CliEndToEnd, ghatis_line_names_the_date_of_the_clock_time_and_of_the_minute_taken) {
+    const auto r = Run(Plus(With(DelhiArgs(), "--time", nullptr), {"--ghatis", "46.32", "--json"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("(05:23:00): 23:59:48 on the clock, read as 00:00 of the next day"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(Json::parse(r.out)["date"], "1975-06-16");
 }
 
 }  // namespace

@@ -73,11 +73,12 @@ TEST(ReadingJson, has_the_documented_keys_in_order) {
     const Json j = NewDelhiJson();
     std::vector<std::string> keys;
     for (const auto& [key, value] : j.items()) keys.push_back(key);
-    const std::vector<std::string> expected = {"name",    "date",     "time",      "zone",    "zone_text",
-                                               "dst",     "latitude", "longitude", "city",    "state",
-                                               "country", "profile",  "ascendant", "sun",     "birth_by_day",
-                                               "weekday", "portions", "upagrahas", "warnings"};
+    const std::vector<std::string> expected = {
+        "name",      "date",     "time",      "zone",    "zone_text", "zone_offset_seconds", "dst", "latitude",
+        "longitude", "city",     "state",     "country", "profile",   "ascendant",           "sun", "birth_by_day",
+        "weekday",   "portions", "upagrahas", "warnings"};
     EXPECT_EQ(keys, expected);
+    EXPECT_EQ(j["zone_offset_seconds"], 5 * 3600 + 30 * 60);  // Indian Standard Time, UTC+05:30
     ASSERT_EQ(j["portions"].size(), 8u);
     ASSERT_EQ(j["upagrahas"].size(), 6u);
     for (const auto& p : j["portions"]) {

@@ -577,6 +577,14 @@ void ShellTest::pdf_and_svg_are_written_without_a_window_or_a_display() {
     // The grahas beside the upagrahas: the Moon at 11 degrees of Leo.
     QVERIFY(drawn.contains("Mo 11"));
     QVERIFY(QFileInfo(pdf).size() > 0);
+    // In Hindi, without Qt's notes on the fonts it falls back from (DejaVu Sans to Noto) on standard error.
+    QProcess hindi;
+    hindi.setProcessEnvironment(NoDisplayEnvironment(dir.path()));
+    hindi.start(QStringLiteral(VELA_DESKTOP_EXE), {QStringLiteral("--pdf"), dir.filePath(QStringLiteral("hi.pdf")),
+                                                   QStringLiteral("--lang"), QStringLiteral("hi"), reading});
+    QVERIFY(hindi.waitForFinished(60000));
+    QCOMPARE(hindi.exitCode(), 0);
+    QCOMPARE(hindi.readAllStandardError(), QByteArray());
     if (!vela::guitest::HavePdfToText())
         QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
     const QString text = vela::guitest::PdfText(pdf);
