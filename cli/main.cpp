@@ -22,6 +22,7 @@
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
+#include "reading/file_output.h"
 #include "reading/ghatis.h"
 #include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
@@ -239,10 +240,11 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
-// one of its letters.
+// one of its letters, and as a chart from the chart it was opened from, when it was one.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
                bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
-               std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift) {
+               std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift,
+               const reading::JhdChart* openedChart = nullptr) {
     const upagraha::Language language = local.value_or(upagraha::Language::English);
     if (compareProfiles) return RunComparison(form, profile, json, language);
     reading::Reading state;
@@ -260,7 +262,7 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
         // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
         auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
                        : reading::HasJhdFileName(savePath)
-                           ? reading::SaveJhdFile(savePath, state)
+                           ? reading::SaveJhdFile(savePath, state, openedChart)
                            : reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift);
         if (problem) {
             std::cerr << reading::MessageIn(problem->text, language) << '\n';
@@ -558,13 +560,32 @@ int main(int argc, char** argv) {
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
                           ": the file name must end in .ved, .vela or .jhd, or the reading cannot be opened again");
 
+    // A save onto the file the reading was read from would lose what the reading does not hold; only
+    // a chart written back over its own file keeps every line it read.
+    if (saveOption->count() > 0 && hasFile &&
+        !(reading::HasJhdFileName(readingPath) && reading::HasJhdFileName(savePath)) &&
+        reading::CheckDistinctOutputs({savePath}, {readingPath})) {
+        std::cerr << kProgram << ": --save " << astro::QuotedForMessage(savePath)
+                  << " is the file the reading was read from; it was left as it was. Save to another name.\n";
+        return kExitRefused;
+    }
+
     reading::BirthForm form;
     if (hasFile && (reading::HasVelaFileName(readingPath) || reading::HasJhdFileName(readingPath))) {
         std::string fileProfile = "original";
-        auto problem = reading::HasVelaFileName(readingPath) ? reading::OpenVelaFile(readingPath, form, fileProfile)
-                                                             : reading::OpenJhdFile(readingPath, form);
+        reading::JhdChart chart;
+        const bool isChart = reading::HasJhdFileName(readingPath);
+        auto problem = !isChart ? reading::OpenVelaFile(readingPath, form, fileProfile)
+                                : reading::OpenJhdFile(readingPath, form, &chart);
         if (problem) {
             std::cerr << reading::MessageIn(problem->text, *language) << '\n';
+            return kExitRefused;
+        }
+        // A chart is named by its file's name; the window asks for a name when that holds no letter.
+        if (isChart && form.name.empty()) {
+            std::cerr << "The chart file " << astro::QuotedForMessage(readingPath)
+                      << " gives no name: a chart is named by its file's name, and this one holds no letter. "
+                         "Rename the file after the person.\n";
             return kExitRefused;
         }
         // The profile saved with a .vela reading, unless --profile names another.
@@ -578,7 +599,8 @@ int main(int argc, char** argv) {
             profile = *named.profile;
             if (auto error = applyConventions(profile)) return UsageError(*error);
         }
-        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local);
+        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local,
+                          reading::kFieldShift, isChart ? &chart : nullptr);
     }
     if (hasFile) {
         reading::OpenedReading opened;
