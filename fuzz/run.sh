@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the reading-file fuzzer with clang in its own build folder and runs it for a bounded time over a
-# seed corpus of sound reading files.
+# Builds the fuzzers of the reading files (.ved, .vela, .jhd) with clang in their own build folder and runs
+# each for a bounded time over a seed corpus of sound files.
 #
-#   fuzz/run.sh [SECONDS]        default 60; VELA_FUZZ_BUILD chooses the build folder (default build-fuzz)
+#   fuzz/run.sh [SECONDS]        default 60 for each; VELA_FUZZ_BUILD chooses the build folder (default build-fuzz)
 #
 # Exits non-zero when the fuzzer finds a crash, a hang, a leak, undefined behaviour or a broken rule of the
 # reader; the input that caused it is kept in the build folder's fuzz-artifacts/ and can be replayed with
@@ -14,7 +14,7 @@ build="${VELA_FUZZ_BUILD:-$root/build-fuzz}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DVELA_BUILD_FUZZ=ON -DVELA_BUILD_GUI=OFF -DVELA_BUILD_CLI=OFF -DVELA_BUILD_TESTS=OFF -DVELA_BUILD_BENCH=OFF
-cmake --build "$build" --target reading_file_fuzz reading_file_seeds
+cmake --build "$build" --target reading_file_fuzz reading_file_seeds vela_file_fuzz jhd_file_fuzz
 
 # The corpus grows from run to run in the build folder; the seeds are written afresh every time.
 corpus="$build/fuzz-corpus/reading_file"
@@ -24,3 +24,12 @@ mkdir -p "$corpus" "$artifacts"
 
 "$build/reading_file_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus"
+
+# The .vela and .jhd readers, from the seed files kept beside this script.
+for kind in vela jhd; do
+  corpus="$build/fuzz-corpus/${kind}_file"
+  mkdir -p "$corpus"
+  cp "$root/fuzz/seeds/$kind"/* "$corpus/"
+  "$build/${kind}_file_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus"
+done
