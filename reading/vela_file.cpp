@@ -48,11 +48,9 @@ struct FieldError {
     std::string text;
 };
 
-// "the field "degrees" of the latitude", or "the field "month"" for a field at the top.
+// "the field "month"", or "the field "latitude.degrees"" for a field of an object.
 std::string FieldName(const char* key, const char* within) {
-    std::string name = std::string("the field \"") + key + "\"";
-    if (within != nullptr) name += std::string(" of the ") + within;
-    return name;
+    return std::string("the field \"") + (within != nullptr ? std::string(within) + "." : std::string()) + key + "\"";
 }
 
 const Json& Member(const Json& object, const char* key, const char* within = nullptr) {

@@ -338,7 +338,7 @@ TEST_F(ReadingFilesTest, VelaFieldsThatCannotHoldAreRefusedByName) {
     const std::pair<std::string, const char*> cases[] = {
         {with("\"month\": 6", "\"month\": 1e400"), "\"month\" holds a number too large"},
         {with("\"row\": 34", "\"offset_seconds_east\": 18446744073709530016, \"name\": \"UTC+05:30\""),
-         "\"offset_seconds_east\" of the zone is not a whole number from -57600 to 57600"},
+         "\"zone.offset_seconds_east\" is not a whole number from -57600 to 57600"},
         {with("\"month\": 6", "\"month\": 6, \"month\": 7"), "\"month\" is given twice"},
         {with("\"row\": 34", "\"row\": 34, \"offset_seconds_east\": 19800, \"name\": \"IST\""),
          "both a row and an offset"},
