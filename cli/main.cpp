@@ -267,6 +267,9 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
         if (problem) {
             std::cerr << reading::MessageIn(problem->text, language) << '\n';
             status = kExitRefused;
+        } else if (reading::HasJhdFileName(savePath)) {
+            if (const auto notice = reading::JhdNameNotice(savePath, state.name))
+                std::cerr << reading::MessageIn(*notice, language) << '\n';
         }
     }
     if (json) {

@@ -548,6 +548,10 @@ bool MainWindow::SaveReading() {
     }
     RememberReading(path);
     keptForm = shown->form;
+    // A chart holds the name only as its file's name: the user hears when that gives another.
+    if (reading::HasJhdFileName(native))
+        if (const auto notice = reading::JhdNameNotice(native, sharedState.name))
+            ShowMessage(reading::InformationMessage(*notice));
     return true;
 }
 
@@ -586,6 +590,11 @@ void MainWindow::OpenReadingPath(const QString& path) {
     MarkFormKept();
     openedShift = opened.shift;
     openedChart = std::move(opened.jhdChart);
+    // Save proposes the chart itself, which a save as a chart writes back whole.
+    if (openedChart) {
+        savedFileName = path;
+        savedName = Q(form.name).trimmed();
+    }
     if (!opened.unreadLines.empty()) ShowMessage(reading::UnreadLinesNotice(opened));
     // A .vela reading names the profile it was made under; the window reads every file under the
     // profile its Conventions menu has chosen, and says so when the two differ.

@@ -160,6 +160,14 @@ std::string ReadableJhdName(std::string_view path) {
     return readable;
 }
 
+std::optional<std::string> JhdNameNotice(const std::string& path, std::string_view name) {
+    const std::string readable = ReadableJhdName(path);
+    if (readable == astro::TrimBlanks(name)) return std::nullopt;
+    return "A .jhd chart keeps the person's name as its file name: " + astro::QuotedForMessage(path) +
+           " will open as " + astro::QuotedForMessage(readable) + ", not " +
+           astro::QuotedForMessage(astro::TrimBlanks(name)) + ".";
+}
+
 std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_view name, BirthForm& form) {
     const auto clock = WholeMinutes(chart.clockMinutesAfterMidnight);
     if (!clock) {

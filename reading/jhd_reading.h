@@ -28,6 +28,11 @@ inline constexpr std::string_view kJhdZoneNoteLead = "vela-upagrahas-zone ";
 // Empty when the file's name holds no letter.
 std::string ReadableJhdName(std::string_view path);
 
+// A note for a chart saved under a file name that does not give the person's name back (the chart
+// holds no name of its own): "A .jhd chart keeps the person's name as its file name: "john.jhd" will
+// open as "john", not "John Miller"." Nothing when the name comes back.
+std::optional<std::string> JhdNameNotice(const std::string& path, std::string_view name);
+
 // Fills the form from a chart and the person's name; a message, and the form unchanged, when the
 // reading cannot hold the chart whole.
 std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_view name, BirthForm& form);

@@ -427,6 +427,10 @@ TEST(ReadableJhdNameTest, FileNamesBecomeNamesAsPeopleWriteThem) {
     EXPECT_EQ(ReadableJhdName("Ravi  Kumar (2).jhd"), "Ravi Kumar");
     EXPECT_EQ(ReadableJhdName("M\xfcller.jhd"), "M\u00fcller");
     EXPECT_EQ(ReadableJhdName("1926.jhd"), "");
+    EXPECT_FALSE(JhdNameNotice("charts/John_Miller.jhd", "John Miller"));
+    EXPECT_EQ(JhdNameNotice("john.jhd", "John Miller"),
+              "A .jhd chart keeps the person's name as its file name: \"john.jhd\" will open as \"john\", not "
+              "\"John Miller\".");
 }
 
 // 9 ghatis 38 palas after a 06:10 sunrise end at 10:01:12 (Shree Saket Panchang, 24 April 2020,
