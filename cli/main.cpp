@@ -25,6 +25,7 @@
 #include "cli/reading_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
+#include "reading/file_output.h"
 #include "reading/ghatis.h"
 #include "reading/jhd_reading.h"
 #include "reading/reading_file.h"
@@ -250,10 +251,11 @@ int RunBatchFile(const std::string& path, const cli::BatchOptions& options) {
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
 // A reading opened from a file is saved with that file's shift when the program's own cannot hold
-// one of its letters.
+// one of its letters, and as a chart from the chart it was opened from, when it was one.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
                bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
-               std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift) {
+               std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift,
+               const reading::JhdChart* openedChart = nullptr) {
     const upagraha::Language language = local.value_or(upagraha::Language::English);
     if (compareProfiles) return RunComparison(form, profile, json, language);
     reading::Reading state;
@@ -271,11 +273,14 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
         // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
         auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
                        : reading::HasJhdFileName(savePath)
-                           ? reading::SaveJhdFile(savePath, state)
+                           ? reading::SaveJhdFile(savePath, state, openedChart)
                            : reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift);
         if (problem) {
             std::cerr << reading::MessageIn(problem->text, language) << '\n';
             status = kExitRefused;
+        } else if (reading::HasJhdFileName(savePath)) {
+            if (const auto notice = reading::JhdNameNotice(savePath, state.name))
+                std::cerr << reading::MessageIn(*notice, language) << '\n';
         }
     }
     if (json) {
@@ -598,6 +603,16 @@ int main(int argc, char** argv) {
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
                           ": the file name must end in .ved, .vela or .jhd, or the reading cannot be opened again");
 
+    // A save onto the file the reading was read from would lose what the reading does not hold; only
+    // a chart written back over its own file keeps every line it read.
+    if (saveOption->count() > 0 && hasFile &&
+        !(reading::HasJhdFileName(readingPath) && reading::HasJhdFileName(savePath)) &&
+        reading::CheckDistinctOutputs({savePath}, {readingPath})) {
+        std::cerr << kProgram << ": --save " << astro::QuotedForMessage(savePath)
+                  << " is the file the reading was read from; it was left as it was. Save to another name.\n";
+        return kExitRefused;
+    }
+
     reading::BirthForm form;
     if (hasFile) {
         reading::OpenedReading opened;
@@ -605,8 +620,15 @@ int main(int argc, char** argv) {
             std::cerr << reading::MessageIn(*problem, *language) << '\n';
             return kExitRefused;
         }
+        // A chart is named by its file's name; the window asks for a name when that holds no letter.
+        if (opened.jhdChart && form.name.empty()) {
+            std::cerr << "The chart file " << astro::QuotedForMessage(readingPath)
+                      << " gives no name: a chart is named by its file's name, and this one holds no letter. "
+                         "Rename the file after the person.\n";
+            return kExitRefused;
+        }
         return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local,
-                          opened.shift);
+                          opened.shift, opened.jhdChart ? &*opened.jhdChart : nullptr);
     }
     if (!anyReadingFlag)
         return UsageError(

@@ -100,4 +100,11 @@ QString PrintableFileName(const QString& name) {
     return QString::fromStdString(astro::QuotedForMessage(NativeFileName(name)));
 }
 
+QString FailureAboutFile(const QString& text, const QString& name, const QString& why, const QString& separator) {
+    const QString shown = PrintableFileName(name);
+    if (why.isEmpty()) return text + separator + shown;
+    if (why.contains(shown)) return text + separator + why;
+    return text + separator + shown + separator + why;
+}
+
 }  // namespace vela::desktop

@@ -22,5 +22,8 @@ std::string NativeFileName(const QString& name);
 // Between double quotes, one line, control characters and stray bytes as '?', a long name cut in
 // the middle.
 QString PrintableFileName(const QString& name);
+// A failure about a file: the text, then the file's name and the reason, separated by `separator`;
+// the name is left out when the reason already names the file, so that a message names it once.
+QString FailureAboutFile(const QString& text, const QString& name, const QString& why, const QString& separator);
 
 }  // namespace vela::desktop

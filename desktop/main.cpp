@@ -227,11 +227,11 @@ int WriteFiles(const QCommandLineParser& parser) {
     int status = EXIT_SUCCESS;
     QString why;
     if (!pdf.isNull() && !WritePdf(pdf, printed, &why)) {
-        PrintError(QStringLiteral("%1 %2 %3").arg(PdfFailedText(), PrintableFileName(pdf), why));
+        PrintError(FailureAboutFile(PdfFailedText(), pdf, why, QStringLiteral(" ")));
         status = EXIT_FAILURE;
     }
     if (!svg.isNull() && !WriteChartImage(svg, printed.chart, ImageFormat::Svg, &why)) {
-        PrintError(QStringLiteral("%1 %2 %3").arg(ImageFailedText(), PrintableFileName(svg), why));
+        PrintError(FailureAboutFile(ImageFailedText(), svg, why, QStringLiteral(" ")));
         status = EXIT_FAILURE;
     }
     return status;

@@ -334,9 +334,7 @@ void MainWindow::ShowMessage(const reading::UserMessage& message) {
 }
 
 void MainWindow::ShowFailure(const QString& text, const QString& path, const QString& why) {
-    seams.messageBox(why.isEmpty() ? QStringLiteral("%1\n%2").arg(text, PrintableFileName(path))
-                                   : QStringLiteral("%1\n%2\n%3").arg(text, PrintableFileName(path), why),
-                     reading::MsgIcon::Critical);
+    seams.messageBox(FailureAboutFile(text, path, why, QStringLiteral("\n")), reading::MsgIcon::Critical);
 }
 
 bool MainWindow::ConfirmZone(const reading::FormValues& values) {
@@ -465,6 +463,7 @@ void MainWindow::NewReading() {
     // The name will be typed over: a reading not yet saved is saved or let go first.
     if (!MayReplaceReading()) return;
     MarkFormKept();
+    openedChart.reset();
     StartNewReading();
 }
 
@@ -541,7 +540,7 @@ bool MainWindow::SaveReading() {
     const std::string native = NativePath(path);
     const auto problem = reading::HasVelaFileName(native) ? reading::SaveVelaFile(native, sharedState)
                          : reading::HasJhdFileName(native)
-                             ? reading::SaveJhdFile(native, sharedState)
+                             ? reading::SaveJhdFile(native, sharedState, openedChart ? &*openedChart : nullptr)
                              : reading::SaveReadingFile(native, sharedState, sharedState.zoneRow, openedShift);
     if (problem) {
         ShowMessage(*problem);
@@ -549,6 +548,10 @@ bool MainWindow::SaveReading() {
     }
     RememberReading(path);
     keptForm = shown->form;
+    // A chart holds the name only as its file's name: the user hears when that gives another.
+    if (reading::HasJhdFileName(native))
+        if (const auto notice = reading::JhdNameNotice(native, sharedState.name))
+            ShowMessage(reading::InformationMessage(*notice));
     return true;
 }
 
@@ -586,6 +589,12 @@ void MainWindow::OpenReadingPath(const QString& path) {
     birthDataPanel->ApplyForm(form);
     MarkFormKept();
     openedShift = opened.shift;
+    openedChart = std::move(opened.jhdChart);
+    // Save proposes the chart itself, which a save as a chart writes back whole.
+    if (openedChart) {
+        savedFileName = path;
+        savedName = Q(form.name).trimmed();
+    }
     if (!opened.unreadLines.empty()) ShowMessage(reading::UnreadLinesNotice(opened));
     // A .vela reading names the profile it was made under; the window reads every file under the
     // profile its Conventions menu has chosen, and says so when the two differ.

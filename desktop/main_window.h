@@ -217,6 +217,9 @@ private:
     // The shift of the reading file the form was last filled from: a save writes with it when the
     // program's own shift cannot hold a letter that came from that file.
     int openedShift = reading::kFieldShift;
+    // The .jhd chart the reading was opened from, until a new reading starts: a save as a chart
+    // starts from it and keeps the lines a reading does not hold.
+    std::optional<reading::JhdChart> openedChart;
     QList<QAction*> recentActions;  // the File menu's recent readings, then their separator
     // The form as it was when last saved, opened or let go (at start-up, the empty form).
     reading::BirthForm keptForm;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzzers with clang in their own build folder and runs each for a bounded time: the reading-file
-# reader over a seed corpus of sound reading files, the batch CSV reader over a few sound and damaged CSV files.
+# readers (.ved, .vela, .jhd) over seed corpora of sound files, the batch CSV reader over a few sound and
+# damaged CSV files.
 #
 #   fuzz/run.sh [SECONDS]        default 60 for each target; VELA_FUZZ_BUILD chooses the build folder (default build-fuzz)
 #
@@ -14,7 +15,7 @@ build="${VELA_FUZZ_BUILD:-$root/build-fuzz}"
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DVELA_BUILD_FUZZ=ON -DVELA_BUILD_GUI=OFF -DVELA_BUILD_CLI=ON -DVELA_BUILD_TESTS=OFF -DVELA_BUILD_BENCH=OFF
-cmake --build "$build" --target reading_file_fuzz reading_file_seeds batch_csv_fuzz
+cmake --build "$build" --target reading_file_fuzz reading_file_seeds vela_file_fuzz jhd_file_fuzz batch_csv_fuzz
 
 # The corpus grows from run to run in the build folder; the seeds are written afresh every time.
 corpus="$build/fuzz-corpus/reading_file"
@@ -24,6 +25,15 @@ mkdir -p "$corpus" "$artifacts"
 
 "$build/reading_file_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
   -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus"
+
+# The .vela and .jhd readers, from the seed files kept beside this script.
+for kind in vela jhd; do
+  corpus="$build/fuzz-corpus/${kind}_file"
+  mkdir -p "$corpus"
+  cp "$root/fuzz/seeds/$kind"/* "$corpus/"
+  "$build/${kind}_file_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus"
+done
 
 # The batch CSV reader, seeded with a sound file and the shapes a spreadsheet or an editor writes.
 csv_corpus="$build/fuzz-corpus/batch_csv"

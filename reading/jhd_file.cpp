@@ -86,6 +86,15 @@ std::string SixDecimals(bool negative, std::int64_t whole, std::int64_t milliont
 
 std::string PackedText(const Packed& p) { return SixDecimals(p.negative, p.whole, p.minuteUnits); }
 
+// The clock time as the chart files written by other programs hold it: the packed value's double
+// printed to 15 decimals (14:20 is 14.199999999999999), which reads back to the same minutes.
+std::string ClockText(const Packed& p) {
+    char text[64];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, PackedDoubleOf(p), std::chars_format::fixed, 15);
+    if (ec != std::errc()) return PackedText(p);
+    return std::string(text, end);
+}
+
 std::string DecimalText(double value) {  // |value| <= kMaxMagnitude
     const auto micro = static_cast<std::int64_t>(std::nearbyint(value * 1e6));
     const std::int64_t magnitude = micro < 0 ? -micro : micro;
@@ -202,6 +211,20 @@ std::optional<JhdProblem> AngleProblem(int line, const Packed& p, const std::str
                                                      "90\u00B0 North."));
 }
 
+// A control byte (a NUL, a tab, an escape) in the place lines: no place name holds one.
+std::optional<JhdProblem> ControlByteProblem(int line, std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char shown[8];
+            std::snprintf(shown, sizeof shown, "\\x%02X", static_cast<unsigned>(byte));
+            return Problem(line,
+                           Quoted(text) + " holds the control character " + shown + ", which no place name holds.");
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<JhdProblem> TextProblem(int line, const std::string& text, bool blanksAsCarets) {
     if (text.find_first_of("\r\n") != std::string::npos)
         return Problem(line, "a text with a line break cannot be written.");
@@ -245,7 +268,7 @@ std::optional<std::string> LineText(const JhdChart& c, int line, JhdProblem& pro
         case 4: {
             const auto units = UnitsOfDecimal(c.clockMinutesAfterMidnight, kUnitsPerMinute);
             if (!units) return decimal(c.clockMinutesAfterMidnight);
-            const std::string text = PackedText(PackedOfUnits(*units));
+            const std::string text = ClockText(PackedOfUnits(*units));
             if (refuse(ClockProblem(*units, text))) return std::nullopt;
             return text;
         }
@@ -427,6 +450,8 @@ JhdParseResult ParseJhd(std::string_view bytes) {
 
     c.lineEleven = std::string(at(11));
     c.atlasCode = std::string(at(12));
+    for (const int line : {13, 14})
+        if ((rule = ControlByteProblem(line, at(line)))) return Refused(*rule);
     c.city = Replaced(std::string(at(13)), '^', ' ');
     c.stateOrCountry = Replaced(std::string(at(14)), '^', ' ');
     c.lineFifteen = std::string(at(15));

@@ -1,11 +1,15 @@
 #include "reading/jhd_reading.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "astro/text.h"
 #include "reading/file_output.h"
 #include "reading/reference_tables.h"
+#include "reading/validation.h"
 #include "reading/vela_file.h"
 
 namespace vela::reading {
@@ -59,7 +63,110 @@ std::string AsUtf8(std::string_view text) {
     return out;
 }
 
+// The zone a reading names: a row of the table, or an exact offset, and the daylight-saving tick.
+struct ZoneChoice {
+    int row = -1;
+    std::optional<ExactZone> exact;
+    bool dst = false;
+    bool operator==(const ZoneChoice&) const = default;
+};
+
+ZoneChoice ZoneOfForm(const BirthForm& form) {
+    return form.exactZone ? ZoneChoice{-1, form.exactZone, form.dst} : ZoneChoice{form.zoneRow, std::nullopt, form.dst};
+}
+
+std::string ZoneNoteText(const ZoneChoice& zone) {
+    std::string text(kJhdZoneNoteLead);
+    if (zone.exact) {
+        text += "offset=" + std::to_string(zone.exact->secondsEast) + " dst=" + (zone.dst ? "1" : "0") +
+                " name=" + zone.exact->name;
+    } else {
+        text += "row=" + std::to_string(zone.row) + " dst=" + (zone.dst ? "1" : "0");
+    }
+    return text;
+}
+
+bool IsZoneNote(std::string_view line) { return line.substr(0, kJhdZoneNoteLead.size()) == kJhdZoneNoteLead; }
+
+// "key=value" at the front of the text; the value runs to the next blank (or to the end for the
+// last key, `name`).
+std::optional<std::string_view> TakeField(std::string_view& text, std::string_view key, bool toEnd) {
+    if (text.substr(0, key.size() + 1) != std::string(key) + "=") return std::nullopt;
+    text.remove_prefix(key.size() + 1);
+    const std::size_t end = toEnd ? text.size() : std::min(text.find(' '), text.size());
+    const std::string_view value = text.substr(0, end);
+    text.remove_prefix(end);
+    if (!text.empty() && !toEnd) text.remove_prefix(1);
+    return value;
+}
+
+std::optional<int> WholeOf(std::optional<std::string_view> text) {
+    if (!text || text->empty()) return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (ec != std::errc() || end != text->data() + text->size()) return std::nullopt;
+    return value;
+}
+
+// The zone note of a chart (the last one when there are several); empty when it has none or the
+// note is not one this program writes.
+std::optional<ZoneChoice> ZoneNoteOf(const JhdChart& chart) {
+    const auto at = std::find_if(chart.extraLines.rbegin(), chart.extraLines.rend(),
+                                 [](const std::string& line) { return IsZoneNote(line); });
+    if (at == chart.extraLines.rend()) return std::nullopt;
+    std::string_view text = std::string_view(*at).substr(kJhdZoneNoteLead.size());
+    ZoneChoice zone;
+    const bool exact = text.substr(0, 7) == "offset=";
+    const auto number = WholeOf(TakeField(text, exact ? "offset" : "row", false));
+    const auto dst = WholeOf(TakeField(text, "dst", false));
+    if (!number || !dst || (*dst != 0 && *dst != 1)) return std::nullopt;
+    zone.dst = *dst == 1;
+    if (!exact) {
+        if (*number < 0 || *number >= kZoneCount || !text.empty()) return std::nullopt;
+        zone.row = *number;
+        return zone;
+    }
+    const auto name = TakeField(text, "name", true);
+    if (!name || std::abs(*number) > kMaxExactOffsetSeconds || name->size() > kMaxVelaTextBytes ||
+        AsUtf8(*name) != *name ||
+        std::any_of(name->begin(), name->end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        return std::nullopt;
+    zone.exact = ExactZone{*number, std::string(*name)};
+    return zone;
+}
+
 }  // namespace
+
+std::string ReadableJhdName(std::string_view path) {
+    const std::string name = AsUtf8(JhdNameFromPath(path));
+    std::string readable;
+    char32_t previous = U' ';
+    for (std::size_t i = 0; i < name.size();) {
+        const auto lead = static_cast<unsigned char>(name[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t k = 1; k < length && i + k < name.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(name[i + k]) & 0x3Fu);
+        const bool taken = code != U'_' && !FilterKeystroke(BoxKind::Letters, code, previous);
+        if (taken && code != U' ') {
+            readable.append(name, i, length);
+        } else if (!readable.empty() && readable.back() != ' ') {
+            readable += ' ';
+        }
+        previous = taken ? code : U' ';
+        i += length;
+    }
+    while (!readable.empty() && readable.back() == ' ') readable.pop_back();
+    return readable;
+}
+
+std::optional<std::string> JhdNameNotice(const std::string& path, std::string_view name) {
+    const std::string readable = ReadableJhdName(path);
+    if (readable == astro::TrimBlanks(name)) return std::nullopt;
+    return "A .jhd chart keeps the person's name as its file name: " + astro::QuotedForMessage(path) +
+           " will open as " + astro::QuotedForMessage(readable) + ", not " +
+           astro::QuotedForMessage(astro::TrimBlanks(name)) + ".";
+}
 
 std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_view name, BirthForm& form) {
     const auto clock = WholeMinutes(chart.clockMinutesAfterMidnight);
@@ -115,6 +222,22 @@ std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_vi
         else
             read.exactZone = ExactZone{offset, OffsetName(offset)};
     }
+    // The zone this program's note names, when its offset is still the clock's: a row the offset
+    // shares with other regions (Eastern Standard Time with daylight saving is -04:00, as is
+    // Atlantic Standard Time), a name of an exact offset.
+    if (const auto note = ZoneNoteOf(chart)) {
+        const int tick = note->dst ? 3600 : 0;
+        const bool local = !note->exact && kZoneRows[static_cast<std::size_t>(note->row)].localMeanTime;
+        const double signedLonSeconds = static_cast<double>(lon) * (chart.longitudeDegreesEast < 0 ? -1.0 : 1.0);
+        const bool holds = note->exact ? note->exact->secondsEast + tick == offset
+                           : local     ? std::fabs(signedLonSeconds / 15.0 + tick - offset) < 1.0
+                                       : RowOffsetSeconds(note->row) + tick == offset;
+        if (holds) {
+            read.zoneRow = note->row;
+            read.exactZone = note->exact;
+            read.dst = note->dst;
+        }
+    }
     read.city = AsUtf8(chart.city);
     // "State, Country" as this program writes it (a place's letters hold no comma), else one text
     // for both.
@@ -126,7 +249,9 @@ std::optional<UserMessage> FillFormFromJhd(const JhdChart& chart, std::string_vi
     return std::nullopt;
 }
 
-JhdChart JhdChartOfReading(const Reading& s) {
+namespace {
+
+JhdChart FreshChart(const Reading& s) {
     JhdChart chart;
     chart.year = s.year;
     chart.month = s.month;
@@ -139,22 +264,76 @@ JhdChart JhdChartOfReading(const Reading& s) {
     chart.longitudeDegreesEast = astro::PlaceOf(s).longitudeEast.value;
     chart.latitudeDegreesNorth = astro::PlaceOf(s).latitudeNorth.value;
     chart.city = s.city;
-    chart.stateOrCountry = s.state.empty() ? s.country : s.country.empty() ? s.state : s.state + ", " + s.country;
+    // One text when the state and the country are one ("India", as a chart holds a country alone),
+    // else "State, Country"; both read back as they were.
+    chart.stateOrCountry = s.state.empty() || s.state == s.country ? s.country
+                           : s.country.empty()                     ? s.state
+                                                                   : s.state + ", " + s.country;
     return chart;
 }
 
-std::optional<UserMessage> OpenJhdFile(const std::string& path, BirthForm& form) {
+}  // namespace
+
+JhdChart JhdChartOfReading(const Reading& s, const JhdChart* opened) {
+    const JhdChart fresh = FreshChart(s);
+    JhdChart chart = fresh;
+    BirthForm was;
+    if (opened != nullptr && !FillFormFromJhd(*opened, s.name, was)) {
+        // Field by field, what the reading holds unchanged keeps the file's own value and text.
+        const BirthForm now = FormOfReading(s);
+        chart = *opened;
+        if (was.day != now.day || was.month != now.month || was.year != now.year) {
+            chart.year = fresh.year;
+            chart.month = fresh.month;
+            chart.day = fresh.day;
+        }
+        if (was.hour != now.hour || was.minute != now.minute)
+            chart.clockMinutesAfterMidnight = fresh.clockMinutesAfterMidnight;
+        if (!(ZoneOfForm(was) == ZoneOfForm(now))) {
+            chart.clockOffsetSecondsEast = fresh.clockOffsetSecondsEast;
+            chart.zoneHoursWest.reset();
+            chart.secondZoneHoursWest.reset();
+        }
+        const bool latitude = was.latDegrees == now.latDegrees && was.latMinutes == now.latMinutes &&
+                              was.latSeconds == now.latSeconds && was.latDirection == now.latDirection;
+        const bool longitude = was.lonDegrees == now.lonDegrees && was.lonMinutes == now.lonMinutes &&
+                               was.lonSeconds == now.lonSeconds && was.lonDirection == now.lonDirection;
+        if (!latitude) chart.latitudeDegreesNorth = fresh.latitudeDegreesNorth;
+        if (!longitude) chart.longitudeDegreesEast = fresh.longitudeDegreesEast;
+        if (!latitude || !longitude) {
+            // The altitude and the atlas code belong to the place the file named.
+            chart.altitudeMetres = fresh.altitudeMetres;
+            chart.atlasCode = fresh.atlasCode;
+        }
+        if (was.city != now.city) chart.city = fresh.city;
+        if (was.state != now.state || was.country != now.country) chart.stateOrCountry = fresh.stateOrCountry;
+    }
+    // The zone note: only where the offset alone would read back as another zone.
+    chart.extraLines.erase(std::remove_if(chart.extraLines.begin(), chart.extraLines.end(),
+                                          [](const std::string& line) { return IsZoneNote(line); }),
+                           chart.extraLines.end());
+    BirthForm back;
+    const ZoneChoice zone =
+        s.exactZone ? ZoneChoice{-1, s.exactZone, s.dst} : ZoneChoice{s.zoneRow, std::nullopt, s.dst};
+    if (FillFormFromJhd(chart, s.name, back) || !(ZoneOfForm(back) == zone))
+        chart.extraLines.push_back(ZoneNoteText(zone));
+    return chart;
+}
+
+std::optional<UserMessage> OpenJhdFile(const std::string& path, BirthForm& form, JhdChart* chart) {
     std::string bytes;
     if (auto problem = ReadSmallFile(path, kMaxJhdBytes, bytes)) return CriticalMessage(*problem);
-    const JhdParseResult parsed = ParseJhd(bytes);
+    JhdParseResult parsed = ParseJhd(bytes);
     if (!parsed.chart)
         return CriticalMessage("The chart file " + astro::QuotedForMessage(path) + " cannot be read. " +
                                parsed.problem.message);
-    return FillFormFromJhd(*parsed.chart, JhdNameFromPath(path), form);
+    if (auto problem = FillFormFromJhd(*parsed.chart, ReadableJhdName(path), form)) return problem;
+    if (chart != nullptr) *chart = std::move(*parsed.chart);
+    return std::nullopt;
 }
 
-std::optional<UserMessage> SaveJhdFile(const std::string& path, const Reading& s) {
-    const JhdFormatResult formatted = FormatJhd(JhdChartOfReading(s));
+std::optional<UserMessage> SaveJhdFile(const std::string& path, const Reading& s, const JhdChart* opened) {
+    const JhdFormatResult formatted = FormatJhd(JhdChartOfReading(s, opened));
     if (!formatted.bytes) return CriticalMessage(std::string(kSaveFailed) + formatted.problem.message);
     const auto problem = WriteOutputFile(path, *formatted.bytes);
     if (!problem) return std::nullopt;

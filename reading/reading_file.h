@@ -19,6 +19,7 @@
 #include "reading/birth_data.h"
 #include "reading/birth_form.h"
 #include "reading/file_output.h"
+#include "reading/jhd_file.h"
 
 namespace vela::reading {
 
@@ -56,6 +57,9 @@ std::string ReadingFileText(const Reading& s, int zoneRow, int shift = kFieldShi
 struct OpenedReading {
     int shift = kFieldShift;       // the shift the file was written with
     std::vector<int> unreadLines;  // lines (1..17) whose field could not be read, in file order
+    // The chart as read, when the file was a .jhd chart (OpenAnyReadingFile): a later save of the
+    // reading as a chart starts from it and keeps the lines a reading does not hold.
+    std::optional<JhdChart> jhdChart;
 };
 
 // Fills the form from a file's bytes, field by field. A line may end with CR LF, LF or CR, and

@@ -1,11 +1,20 @@
 #include "reading/vela_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "astro/text.h"
 #include "reading/file_output.h"
@@ -17,7 +26,6 @@ namespace vela::reading {
 
 namespace {
 
-namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kSaveFailed = "The reading could not be saved. ";
@@ -40,35 +48,86 @@ struct FieldError {
     std::string text;
 };
 
-const Json& Member(const Json& object, const char* key) {
+// "the field "month"", or "the field "latitude.degrees"" for a field of an object.
+std::string FieldName(const char* key, const char* within) {
+    return std::string("the field \"") + (within != nullptr ? std::string(within) + "." : std::string()) + key + "\"";
+}
+
+const Json& Member(const Json& object, const char* key, const char* within = nullptr) {
     const auto at = object.find(key);
-    if (at == object.end()) throw FieldError{std::string("the field \"") + key + "\" is missing"};
+    if (at == object.end()) throw FieldError{FieldName(key, within) + " is missing"};
     return *at;
 }
 
-std::string Text(const Json& object, const char* key) {
-    const Json& value = Member(object, key);
-    if (!value.is_string()) throw FieldError{std::string("the field \"") + key + "\" is not a text"};
+std::string Text(const Json& object, const char* key, const char* within = nullptr) {
+    const Json& value = Member(object, key, within);
+    if (!value.is_string()) throw FieldError{FieldName(key, within) + " is not a text"};
     std::string text = value.get<std::string>();
-    if (text.size() > kMaxVelaTextBytes) throw FieldError{std::string("the field \"") + key + "\" is too long"};
+    if (text.size() > kMaxVelaTextBytes) throw FieldError{FieldName(key, within) + " is too long"};
+    // A control character (a NUL byte, a tab, an escape) is in no name, place or number the form takes.
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7F) {
+            char shown[8];
+            std::snprintf(shown, sizeof shown, "U+%04X", static_cast<unsigned>(code));
+            throw FieldError{FieldName(key, within) + " holds the control character " + shown +
+                             ", which no text of a reading holds"};
+        }
+    }
     return text;
 }
 
-int Whole(const Json& object, const char* key, int lo, int hi) {
-    const Json& value = Member(object, key);
-    if (!value.is_number_integer() || value.get<long long>() < lo || value.get<long long>() > hi)
-        throw FieldError{std::string("the field \"") + key + "\" is not a whole number from " + std::to_string(lo) +
-                         " to " + std::to_string(hi)};
-    return value.get<int>();
+// A whole number in [lo, hi]. JSON numbers beyond 64 bits or with a fraction are refused here too,
+// and an unsigned one is compared as such, never wrapped into a negative number.
+int Whole(const Json& object, const char* key, int lo, int hi, const char* within = nullptr) {
+    const Json& value = Member(object, key, within);
+    bool inRange = false;
+    if (value.is_number_unsigned()) {
+        inRange = hi >= 0 && value.get<std::uint64_t>() <= static_cast<std::uint64_t>(hi) &&
+                  (lo <= 0 || value.get<std::uint64_t>() >= static_cast<std::uint64_t>(lo));
+    } else if (value.is_number_integer()) {
+        inRange = value.get<std::int64_t>() >= lo && value.get<std::int64_t>() <= hi;
+    }
+    if (!inRange)
+        throw FieldError{FieldName(key, within) + " is not a whole number from " + std::to_string(lo) + " to " +
+                         std::to_string(hi)};
+    return static_cast<int>(value.get<std::int64_t>());
 }
 
 std::string Direction(const Json& angle, std::string_view positive, std::string_view negative, const char* key) {
-    const std::string d = Text(angle, "direction");
+    const std::string d = Text(angle, "direction", key);
     if (d != positive && d != negative)
         throw FieldError{std::string("the direction of the ") + key + " is neither " + std::string(positive) + " nor " +
                          std::string(negative)};
     return d;
 }
+
+// Watches the parse: a key met twice in one object (JSON leaves its meaning open; the reader
+// refuses it rather than take one of the two), and the last key met, which names the field of a
+// number too large for any.
+class ParseWatch {
+public:
+    bool operator()(int /*depth*/, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+            case Json::parse_event_t::object_start:
+                keys.emplace_back();
+                break;
+            case Json::parse_event_t::object_end:
+                if (!keys.empty()) keys.pop_back();
+                break;
+            case Json::parse_event_t::key:
+                lastKey = parsed.get<std::string>();
+                if (!keys.empty() && !keys.back().insert(lastKey).second && duplicate.empty()) duplicate = lastKey;
+                break;
+            default:
+                break;
+        }
+        return true;
+    }
+    std::vector<std::set<std::string>> keys;
+    std::string lastKey;
+    std::string duplicate;
+};
 
 // The texts of a form or a reading with the names the messages give them.
 template <typename Record>
@@ -169,7 +228,12 @@ std::optional<std::string> WhyVelaIsNeeded(const Reading& s, int openedShift) {
 std::optional<UserMessage> OpenAnyReadingFile(const std::string& path, BirthForm& form, OpenedReading& opened,
                                               std::string& profileName) {
     if (HasVelaFileName(path)) return OpenVelaFile(path, form, profileName);
-    if (HasJhdFileName(path)) return OpenJhdFile(path, form);
+    if (HasJhdFileName(path)) {
+        JhdChart chart;
+        if (auto problem = OpenJhdFile(path, form, &chart)) return problem;
+        opened.jhdChart = std::move(chart);
+        return std::nullopt;
+    }
     return OpenReadingFile(path, form, opened);
 }
 
@@ -232,11 +296,21 @@ std::string VelaFileText(const BirthForm& form, std::string_view profileName) {
 std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm& form, std::string& profileName) {
     constexpr std::string_view kLead = "This file is not a reading of this program: ";
     Json file;
+    ParseWatch watch;
     try {
-        file = Json::parse(text.begin(), text.end());
+        file = Json::parse(text.begin(), text.end(), std::ref(watch));
     } catch (const Json::parse_error& e) {
         return CriticalMessage(std::string(kLead) + "it is not UTF-8 JSON (at byte " + std::to_string(e.byte) + ").");
+    } catch (const Json::exception&) {
+        // A number beyond a double (1e400) is the only other fault the parser reports.
+        return CriticalMessage(
+            "This reading cannot be opened: " +
+            (watch.lastKey.empty() ? std::string("a number") : FieldName(watch.lastKey.c_str(), nullptr)) +
+            " holds a number too large for any field.");
     }
+    if (!watch.duplicate.empty())
+        return CriticalMessage("This reading cannot be opened: " + FieldName(watch.duplicate.c_str(), nullptr) +
+                               " is given twice in one place, and only one can hold.");
     if (!file.is_object() || !file.contains("format") || file["format"] != kVelaFormat)
         return CriticalMessage(std::string(kLead) + "it does not say \"format\": \"vela-reading\".");
     try {
@@ -254,25 +328,27 @@ std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm
         read.minute = Text(file, "minute");
         const Json& zone = Member(file, "zone");
         if (!zone.is_object()) throw FieldError{"the field \"zone\" is not an object"};
+        if (zone.contains("row") && zone.contains("offset_seconds_east"))
+            throw FieldError{"the zone gives both a row and an offset; a zone is one or the other"};
         if (zone.contains("row")) {
-            read.zoneRow = Whole(zone, "row", 0, kZoneCount - 1);
+            read.zoneRow = Whole(zone, "row", 0, kZoneCount - 1, "zone");
         } else {
             read.exactZone =
-                ExactZone{Whole(zone, "offset_seconds_east", -kMaxExactOffsetSeconds, kMaxExactOffsetSeconds),
-                          Text(zone, "name")};
+                ExactZone{Whole(zone, "offset_seconds_east", -kMaxExactOffsetSeconds, kMaxExactOffsetSeconds, "zone"),
+                          Text(zone, "name", "zone")};
             read.zoneRow = -1;
         }
         const Json& lat = Member(file, "latitude");
         const Json& lon = Member(file, "longitude");
         if (!lat.is_object() || !lon.is_object()) throw FieldError{"the latitude or longitude is not an object"};
-        read.latDegrees = Text(lat, "degrees");
-        read.latMinutes = Text(lat, "minutes");
+        read.latDegrees = Text(lat, "degrees", "latitude");
+        read.latMinutes = Text(lat, "minutes", "latitude");
         // Seconds came with the place to the second; a file without them holds minutes.
-        read.latSeconds = lat.contains("seconds") ? Text(lat, "seconds") : std::string();
+        read.latSeconds = lat.contains("seconds") ? Text(lat, "seconds", "latitude") : std::string();
         read.latDirection = Direction(lat, "N", "S", "latitude") == "S" ? LatChoice::South : LatChoice::North;
-        read.lonDegrees = Text(lon, "degrees");
-        read.lonMinutes = Text(lon, "minutes");
-        read.lonSeconds = lon.contains("seconds") ? Text(lon, "seconds") : std::string();
+        read.lonDegrees = Text(lon, "degrees", "longitude");
+        read.lonMinutes = Text(lon, "minutes", "longitude");
+        read.lonSeconds = lon.contains("seconds") ? Text(lon, "seconds", "longitude") : std::string();
         read.lonDirection = Direction(lon, "E", "W", "longitude") == "W" ? LonChoice::West : LonChoice::East;
         const Json& dst = Member(file, "dst");
         if (!dst.is_boolean()) throw FieldError{"the field \"dst\" is neither true nor false"};
@@ -290,18 +366,40 @@ std::optional<UserMessage> FillFormFromVelaText(std::string_view text, BirthForm
 }
 
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    // One open without waiting, and every later question asked of what was opened: a pipe put in the
+    // file's place cannot make the read wait.
     const std::string quoted = astro::QuotedForMessage(path);
-    std::error_code ec;
-    const auto status = fs::status(path, ec);
-    if (ec || !fs::exists(status)) return quoted + " does not exist.";
-    if (!fs::is_regular_file(status)) return quoted + " is not a regular file.";
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return quoted + " could not be opened for reading.";
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT) return quoted + " does not exist.";
+        return quoted + " could not be opened for reading: " + std::generic_category().message(error) + ".";
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        return quoted + " could not be read: " + std::generic_category().message(error) + ".";
+    }
+    if (S_ISDIR(info.st_mode)) return quoted + " is a folder, not a file.";
+    if (!S_ISREG(info.st_mode)) return quoted + " is not a regular file.";
     std::string read(maxBytes + 1, '\0');
-    in.read(read.data(), static_cast<std::streamsize>(read.size()));
-    if (in.bad()) return quoted + " could not be read.";
-    read.resize(static_cast<std::size_t>(in.gcount()));
-    if (read.size() > maxBytes) return quoted + " is too large to be a reading.";
+    std::size_t size = 0;
+    while (size < read.size()) {
+        const ssize_t got = ::read(fd, read.data() + size, read.size() - size);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            return quoted + " could not be read: " + std::generic_category().message(error) + ".";
+        }
+        if (got == 0) break;
+        size += static_cast<std::size_t>(got);
+    }
+    if (size > maxBytes) return quoted + " is too large to be a reading.";
+    read.resize(size);
     bytes = std::move(read);
     return std::nullopt;
 }

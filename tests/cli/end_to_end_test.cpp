@@ -518,6 +518,24 @@ TEST_F(CliEndToEnd, names_in_any_script_and_exact_offsets_go_through_vela_and_ba
     EXPECT_EQ(Json::parse(lines[1])["name"], "\u0915\u092E\u0932");
 }
 
+// A chart saved over itself writes back every line it read (altitude 920, atlas code 105, 20
+// degrees, flag 2, "India" alone); a .ved or .vela reading saved over itself is refused, untouched.
+TEST_F(CliEndToEnd, a_save_onto_its_own_input_keeps_everything_or_is_refused) {
+    const std::string chart =
+        "8\r\n15\r\n1990\r\n14.199999999999999\r\n-5.300000\r\n-77.350000\r\n12.580000\r\n920.000000\r\n-5.500000\r\n"
+        "-5.500000\r\n0\r\n105\r\nBangalore\r\nIndia\r\n1\r\n1013.250000\r\n20.000000\r\n2\r\n";
+    Write(Path("Ravi Kumar.jhd"), chart);
+    const auto same = Run({Path("Ravi Kumar.jhd").string(), "--save", Path("Ravi Kumar.jhd").string()});
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(Slurp(Path("Ravi Kumar.jhd")), chart);
+    ASSERT_EQ(Run(Plus(DelhiArgs(), {"--save", Path("a.ved").string()})).status, 0);
+    const std::string ved = Slurp(Path("a.ved"));
+    const auto refused = Run({Path("a.ved").string(), "--save", Path("./a.ved").string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("is the file the reading was read from"), std::string::npos) << refused.err;
+    EXPECT_EQ(Slurp(Path("a.ved")), ved);
+}
+
 TEST_F(CliEndToEnd, lists_the_zone_table) {
     const auto r = Run({"--zones"});
     EXPECT_EQ(r.status, 0);

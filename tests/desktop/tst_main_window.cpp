@@ -609,6 +609,20 @@ void FrmMainTest::a_file_that_is_no_reading_changes_nothing() {
     QCOMPARE(FormBoxTexts(W()), values);
     QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), report);
+
+    // Handed over: a number beyond a double is refused with its field named, and the reading stays.
+    const QString huge = tempDir->filePath(QStringLiteral("huge.vela"));
+    QFile hostile(huge);
+    QVERIFY(hostile.open(QIODevice::WriteOnly));
+    hostile.write(R"({"format": "vela-reading", "version": 1, "month": 1e400})");
+    hostile.close();
+    recorder->messages.clear();
+    window->OpenHandedReading(huge);
+    QCOMPARE(recorder->MessageTexts(),
+             QStringList(QStringLiteral("This reading cannot be opened: the field \"month\" holds a number too "
+                                        "large for any field.")));
+    QCOMPARE(FormBoxTexts(W()), values);
+    QCOMPARE(Control<QTextEdit>(W(), "reportView")->toPlainText(), report);
 }
 
 void FrmMainTest::a_letter_only_the_files_shift_holds_survives_a_new_save() {

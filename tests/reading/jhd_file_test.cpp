@@ -125,7 +125,8 @@ TEST(FormatJhd, writes_a_changed_field_afresh_and_keeps_the_others_as_read) {
 }
 
 // New York from its decimal coordinates 40.7128 N, 74.0060 W: 0.7128 x 60 = 42.768 minutes,
-// 0.0060 x 60 = 0.36 minutes; the zone lines take the clock's offset, 5 hours West.
+// 0.0060 x 60 = 0.36 minutes; the zone lines take the clock's offset, 5 hours West; the clock time
+// to 15 decimals, as the files of other programs hold it.
 TEST(FormatJhd, packs_a_new_chart_from_decimals) {
     JhdChart chart;
     chart.month = 7;
@@ -139,8 +140,8 @@ TEST(FormatJhd, packs_a_new_chart_from_decimals) {
     chart.city = "New York";
     chart.stateOrCountry = "USA";
     EXPECT_EQ(FormatJhd(chart).bytes,
-              Join({"7", "4", "1976", "7.455000", "5.000000", "74.003600", "40.427680", "10.000000", "5.000000",
-                    "5.000000", "0", "0", "New^York", "USA", "1", "1013.250000", "15.000000", "0"}));
+              Join({"7", "4", "1976", "7.455000000000000", "5.000000", "74.003600", "40.427680", "10.000000",
+                    "5.000000", "5.000000", "0", "0", "New^York", "USA", "1", "1013.250000", "15.000000", "0"}));
 }
 
 TEST(FormatJhd, refuses_what_it_could_not_read_back) {
@@ -201,6 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "clock has been."},
         RefusalCase{"an_empty_zone_line", Join(With(kBangalore, {{10, " "}})),
                     "Line 10 (zone): the line is empty where a number belongs."},
+        RefusalCase{"an_escape_in_the_city", Join(With(kBangalore, {{13, "Banga\x1blore"}})),
+                    "Line 13 (city): \"Banga\\x1Blore\" holds the control character \\x1B, which no place name holds."},
         RefusalCase{"a_pressure_that_is_no_number", Join(With(kBangalore, {{16, "n/a\x01"}})),
                     "Line 16 (air pressure): \"n/a\\x01\" is not a number."}),
     RowName());

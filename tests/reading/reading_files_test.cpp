@@ -9,6 +9,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "astro/birth_moment.h"
 #include "astro/text.h"
@@ -324,6 +325,112 @@ TEST_F(ReadingFilesTest, VelaFilesThatAreNotReadingsAreRefused) {
         EXPECT_TRUE(FillFormFromVelaText(text, form, profile)) << text;
         EXPECT_EQ(form.name, "Unchanged");
     }
+}
+
+// Every number checked against its range, a key given twice, a zone of both kinds and a control
+// character: each refused with its field named, the form unchanged.
+TEST_F(ReadingFilesTest, VelaFieldsThatCannotHoldAreRefusedByName) {
+    const std::string good = VelaFileText(Delhi("Asha"), "original");
+    const auto with = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        return text.replace(text.find(from), from.size(), to);
+    };
+    const std::pair<std::string, const char*> cases[] = {
+        {with("\"month\": 6", "\"month\": 1e400"), "\"month\" holds a number too large"},
+        {with("\"row\": 34", "\"offset_seconds_east\": 18446744073709530016, \"name\": \"UTC+05:30\""),
+         "\"zone.offset_seconds_east\" is not a whole number from -57600 to 57600"},
+        {with("\"month\": 6", "\"month\": 6, \"month\": 7"), "\"month\" is given twice"},
+        {with("\"row\": 34", "\"row\": 34, \"offset_seconds_east\": 19800, \"name\": \"IST\""),
+         "both a row and an offset"},
+        {with("\"Asha\"", "\"As\\u0000ha\""), "\"name\" holds the control character U+0000"},
+    };
+    for (const auto& [text, expected] : cases) {
+        BirthForm form = Delhi("Unchanged");
+        std::string profile;
+        const auto problem = FillFormFromVelaText(text, form, profile);
+        ASSERT_TRUE(problem) << text;
+        EXPECT_NE(problem->text.find(expected), std::string::npos) << problem->text;
+        EXPECT_EQ(form.name, "Unchanged");
+    }
+    // A file that cannot be opened says the system's reason.
+    Write("plain", "x");
+    BirthForm form;
+    std::string profile;
+    const auto unreadable = OpenVelaFile((dir / "plain" / "a.vela").string(), form, profile);
+    ASSERT_TRUE(unreadable);
+    EXPECT_NE(unreadable->text.find("Not a directory"), std::string::npos) << unreadable->text;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// John Miller, New York, 10:30 Eastern Standard Time with daylight saving: the clock at -04:00,
+// which Atlantic Standard Time (row 3) shares. The chart named after him holds the layout's lines
+// (the clock time to 15 decimals, as the samples: 10.3 is 10 h 30 min; the offset 4 h West), one
+// place line for a state that is the country, and the zone note after the 18th line; it reopens
+// with his name, his row and his tick.
+TEST_F(ReadingFilesTest, AChartTheProgramWritesReopensAsTheSameReading) {
+    BirthForm form = Delhi("John Miller");
+    form.zoneRow = 27;
+    form.dst = true;
+    form.latDegrees = "40";
+    form.latMinutes = "42";
+    form.lonDegrees = "74";
+    form.lonMinutes = "0";
+    form.lonDirection = LonChoice::West;
+    form.city = "New York";
+    form.state = form.country = "USA";
+    Reading s;
+    ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+    const std::string path = (dir / "John Miller.jhd").string();
+    ASSERT_FALSE(SaveJhdFile(path, s));
+    EXPECT_EQ(ReadAll(path),
+              "6\r\n15\r\n1975\r\n10.300000000000001\r\n4.000000\r\n74.000000\r\n40.420000\r\n0.000000\r\n"
+              "4.000000\r\n4.000000\r\n0\r\n0\r\nNew^York\r\nUSA\r\n1\r\n1013.250000\r\n15.000000\r\n0\r\n"
+              "vela-upagrahas-zone row=27 dst=1\r\n");
+    BirthForm back;
+    ASSERT_FALSE(OpenJhdFile(path, back));
+    EXPECT_EQ(
+        back.name + "/" + std::to_string(back.zoneRow) + (back.dst ? "/dst/" : "/") + back.state + "/" + back.country,
+        "John Miller/27/dst/USA/USA");
+}
+
+// A chart from another program (altitude 920 m, atlas code 105, the clock time in full) opened and
+// saved again: a changed minute changes line 4 alone, and a changed place resets the altitude and
+// atlas code of the place it had; the other lines stay as they were read.
+TEST_F(ReadingFilesTest, AChartSavedAgainKeepsTheLinesTheReadingDoesNotHold) {
+    const std::string bytes =
+        "8\r\n15\r\n1990\r\n14.199999999999999\r\n-5.300000\r\n-77.350000\r\n12.580000\r\n920.000000\r\n-5.500000\r\n"
+        "-5.500000\r\n0\r\n105\r\nBangalore\r\nIndia\r\n1\r\n1013.250000\r\n20.000000\r\n2\r\n";
+    const std::string path = Write("bangalore.jhd", bytes);
+    BirthForm form;
+    OpenedReading opened;
+    std::string profile;
+    ASSERT_FALSE(OpenAnyReadingFile(path, form, opened, profile));
+    ASSERT_TRUE(opened.jhdChart);
+    form.minute = "21";
+    form.latMinutes = "59";
+    Reading s;
+    ASSERT_TRUE(RunCalculation(form, s).Succeeded());
+    ASSERT_FALSE(SaveJhdFile(path, s, &*opened.jhdChart));
+    std::string changed = bytes;
+    changed.replace(changed.find("14.199999999999999"), 18, "14.210000000000001");
+    changed.replace(changed.find("12.580000\r\n920.000000"), 21, "12.590000\r\n0.000000");
+    changed.replace(changed.find("\n105\r"), 5, "\n0\r");
+    EXPECT_EQ(ReadAll(path), changed);
+}
+
+TEST(ReadableJhdNameTest, FileNamesBecomeNamesAsPeopleWriteThem) {
+    EXPECT_EQ(ReadableJhdName("charts/vedastro_monroe_1926.jhd"), "vedastro monroe");
+    EXPECT_EQ(ReadableJhdName("Ravi  Kumar (2).jhd"), "Ravi Kumar");
+    EXPECT_EQ(ReadableJhdName("M\xfcller.jhd"), "M\u00fcller");
+    EXPECT_EQ(ReadableJhdName("1926.jhd"), "");
+    EXPECT_FALSE(JhdNameNotice("charts/John_Miller.jhd", "John Miller"));
+    EXPECT_EQ(JhdNameNotice("john.jhd", "John Miller"),
+              "A .jhd chart keeps the person's name as its file name: \"john.jhd\" will open as \"john\", not "
+              "\"John Miller\".");
 }
 
 // 9 ghatis 38 palas after a 06:10 sunrise end at 10:01:12 (Shree Saket Panchang, 24 April 2020,
