@@ -81,6 +81,7 @@ struct RunShape {
     const upagraha::ConventionProfile* profile = &upagraha::kOriginalProfile;
     bool grahas = false;
     bool trueNode = false;
+    VargaRequest vargas;
 };
 
 std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape, std::vector<std::string>& fields,
@@ -112,6 +113,8 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
         reading::CalculationRequest{false, shape.grahas, shape.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean});
     if (!outcome.Succeeded()) return outcome.message->text;
     AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
+    if (shape.vargas.Asked())
+        AddVargasToObject(out, reading::BuildVargaTable(state, outcome.upagrahas, shape.grahas), shape.vargas);
     return std::nullopt;
 }
 
@@ -349,7 +352,7 @@ private:
 };
 
 int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::ConventionProfile& profile, bool grahas,
-                 bool trueNode) {
+                 bool trueNode, const VargaRequest& vargas) {
     LineReader reader(in);
     InputLine line;
     std::vector<std::string> fields;
@@ -378,7 +381,7 @@ int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::Convention
     // Rows are calculated side by side (every reading has its own record, so readings share
     // nothing), then written in input order. A chunk ends when it is full, when the input ends,
     // and when the input pauses: a row never waits for rows that have not been sent yet.
-    BatchChunk chunk(RunShape{*columns, &profile, grahas, trueNode});
+    BatchChunk chunk(RunShape{*columns, &profile, grahas, trueNode, vargas});
     bool anyFailed = false;
     std::int64_t row = 0;
     for (bool more = true; more && out;) {
@@ -405,9 +408,9 @@ int RunBatchRows(std::istream& in, std::ostream& out, const upagraha::Convention
 }  // namespace
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const upagraha::ConventionProfile& profile,
-             bool grahas, bool trueNode) {
+             bool grahas, bool trueNode, const VargaRequest& vargas) {
     try {
-        return RunBatchRows(in, out, profile, grahas, trueNode);
+        return RunBatchRows(in, out, profile, grahas, trueNode, vargas);
     } catch (const std::bad_alloc&) {
         // The rows written so far are sound and stay; nothing more can be promised.
         out.flush();

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/varga_json.h"
 #include "upagraha/profiles.h"
 
 namespace vela::cli {
@@ -86,10 +87,11 @@ std::optional<std::string> SplitCsvLine(std::string_view line, std::vector<std::
 // written, the run stops, and err gets one line that says so (status 1).
 // Each row is read under its own profile (the optional profile column) or else the one given.
 // With grahas, each line also holds the nine grahas and the Sun's upagrahas (Rahu and Ketu as the
-// mean nodes, or the true ones with trueNode).
+// mean nodes, or the true ones with trueNode). With vargas asked for, each line ends with its
+// "vargas" object (cli/varga_json.h).
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
              const upagraha::ConventionProfile& profile = upagraha::kOriginalProfile, bool grahas = false,
-             bool trueNode = false);
+             bool trueNode = false, const VargaRequest& vargas = {});
 // The same with standard error for err.
 int RunBatch(std::istream& in, std::ostream& out);
 

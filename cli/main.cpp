@@ -20,6 +20,7 @@
 #include "cli/json_writer.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
+#include "cli/varga_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
 #include "reading/ghatis.h"
@@ -28,6 +29,7 @@
 #include "reading/reading_language.h"
 #include "reading/reference_tables.h"
 #include "reading/result_summary.h"
+#include "reading/varga_points.h"
 #include "reading/vela_file.h"
 #include "reading/working.h"
 #include "upagraha/language.h"
@@ -154,7 +156,7 @@ bool IsReadingFileName(const std::string& path) {
 
 // One JSON line for one reading file of a batch: the reading, or {"file": ..., "error": ...}.
 bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile& runProfile, bool grahas,
-                      bool trueNode) {
+                      bool trueNode, const cli::VargaRequest& vargas) {
     reading::BirthForm form;
     upagraha::ConventionProfile profile = runProfile;
     std::optional<reading::UserMessage> problem;
@@ -179,7 +181,10 @@ bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile
         request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
         const auto outcome = reading::RunCalculation(form, profile, state, request);
         if (outcome.Succeeded()) {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
+            std::string line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings);
+            if (vargas.Asked())
+                cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, grahas), vargas);
+            std::cout << line << '\n';
             return true;
         }
         problem = outcome.message;
@@ -197,7 +202,8 @@ bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile
 }
 
 // A batch of reading files: one file, or every .ved, .vela and .jhd file of a folder in name order.
-int RunBatchReadings(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+int RunBatchReadings(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode,
+                     const cli::VargaRequest& vargas) {
     std::vector<std::string> files;
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
@@ -215,15 +221,16 @@ int RunBatchReadings(const std::string& path, const upagraha::ConventionProfile&
     }
     int status = 0;
     for (const std::string& file : files)
-        if (!BatchReadingFile(file, profile, grahas, trueNode)) status = kExitRefused;
+        if (!BatchReadingFile(file, profile, grahas, trueNode, vargas)) status = kExitRefused;
     return Finish(status);
 }
 
-int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode) {
+int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& profile, bool grahas, bool trueNode,
+                 const cli::VargaRequest& vargas) {
     std::error_code folder;
     if (path != "-" && (IsReadingFileName(path) || std::filesystem::is_directory(path, folder)))
-        return RunBatchReadings(path, profile, grahas, trueNode);
-    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas, trueNode));
+        return RunBatchReadings(path, profile, grahas, trueNode, vargas);
+    if (path == "-") return Finish(cli::RunBatch(std::cin, std::cout, std::cerr, profile, grahas, trueNode, vargas));
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " is a folder, not a CSV file\n";
@@ -234,7 +241,7 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
         std::cerr << kProgram << ": " << astro::QuotedForMessage(path) << " could not be opened for reading\n";
         return kExitRefused;
     }
-    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile, grahas, trueNode));
+    return Finish(cli::RunBatch(in, std::cout, std::cerr, profile, grahas, trueNode, vargas));
 }
 
 // Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
@@ -242,7 +249,8 @@ int RunBatchFile(const std::string& path, const upagraha::ConventionProfile& pro
 // one of its letters.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
                bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
-               std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift) {
+               std::optional<upagraha::Language> local, const cli::VargaRequest& vargas,
+               int openedShift = reading::kFieldShift) {
     const upagraha::Language language = local.value_or(upagraha::Language::English);
     if (compareProfiles) return RunComparison(form, profile, json, language);
     reading::Reading state;
@@ -268,12 +276,16 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
         }
     }
     if (json) {
+        std::string line;
         if (working) {
             const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local) << '\n';
+            line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local);
         } else {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local) << '\n';
+            line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local);
         }
+        if (vargas.Asked())
+            cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, grahas), vargas, local);
+        std::cout << line << '\n';
         return Finish(status);
     }
     // Text output: the warnings go beside it, on standard error, so the report stays as it is.
@@ -284,6 +296,11 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     } else {
         std::cout << upagraha::ReportPlainText(outcome.report);
     }
+    // The vargas after the report (or the working), as a section of their own.
+    if (vargas.Asked())
+        std::cout << '\n'
+                  << reading::VargaTableText(reading::BuildVargaTable(state, outcome.upagrahas, grahas),
+                                             vargas.all ? std::nullopt : vargas.division, language);
     return Finish(status);
 }
 
@@ -316,8 +333,9 @@ struct RuleOptions {
     CLI::Option* compare = nullptr;
     CLI::Option* grahas = nullptr;
     CLI::Option* trueNode = nullptr;
-    CLI::Option* zone = nullptr;    // among readingFlags; --offset may stand for it
-    CLI::Option* offset = nullptr;  // --offset: an exact offset instead of --zone
+    CLI::Option* zone = nullptr;       // among readingFlags; --offset may stand for it
+    CLI::Option* offset = nullptr;     // --offset: an exact offset instead of --zone
+    std::vector<CLI::Option*> vargas;  // --vargas and --varga
 };
 
 bool Given(const CLI::Option* option) { return option->count() > 0; }
@@ -343,6 +361,11 @@ void DeclareRules(const RuleOptions& o) {
     }
     o.batch->excludes(o.file, o.save, o.working, o.compare);
     o.compare->excludes(o.working, o.save, o.grahas, o.trueNode);
+    for (CLI::Option* varga : o.vargas) {
+        o.zones->excludes(varga);
+        o.profiles->excludes(varga);
+        o.compare->excludes(varga);
+    }
     for (CLI::Option* flag : readingOptions)
         for (CLI::Option* needed : o.readingFlags)
             if (needed != flag && needed != o.zone && needed != o.readingFlags[2]) flag->needs(needed);
@@ -357,8 +380,8 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
     if (Given(o.zones)) return "--zones takes no other arguments";
     if (Given(o.profiles)) return "--profiles takes no other arguments";
     if (Given(o.batch))
-        return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node and --json (which it "
-               "always writes)";
+        return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node, --vargas, --varga "
+               "and --json (which it always writes)";
     if (Given(o.compare)) return "--compare takes a reading, --profile, --convention and --json, nothing else";
     if (Given(o.file)) return "give either a saved reading or the reading flags, not both";
     if (o.offset && Given(o.offset) && Given(o.zone)) return "give either --zone or --offset, not both";
@@ -443,6 +466,20 @@ int main(int argc, char** argv) {
     CLI::Option* trueNodeFlag =
         app.add_flag("--true-node", trueNode, "With --grahas: Rahu and Ketu as the true nodes instead of the mean ones")
             ->group("Output");
+    bool allVargas = false;
+    CLI::Option* vargasFlag =
+        app.add_flag("--vargas", allVargas,
+                     "Also give the sixteen vargas of Parashara (D1 to D60): each point's sign and the degrees within "
+                     "it, the ascendant, the upagrahas and the Sun's upagrahas, the grahas with --grahas (in the "
+                     "report, the JSON and --batch)")
+            ->group("Output");
+    int vargaDivision = 0;
+    CLI::Option* vargaOption =
+        app.add_option("--varga", vargaDivision,
+                       "Also give one varga's chart: each point's sign and degrees in DN, N one of 1 2 3 4 7 9 10 12 "
+                       "16 20 24 27 30 40 45 60")
+            ->type_name("N")
+            ->group("Output");
     CLI::Option* batchOption =
         app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
             ->type_name("FILE.csv")
@@ -491,9 +528,23 @@ int main(int argc, char** argv) {
                        "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
             ->type_name("+HH:MM[:SS]")
             ->group("Reading");
-    const RuleOptions rules{fileOption,  readingFlags, dstFlag,         saveOption,    jsonFlag,         workingFlag,
-                            batchOption, zonesFlag,    profilesFlag,    profileOption, conventionOption, compareFlag,
-                            grahasFlag,  trueNodeFlag, readingFlags[3], offsetOption};
+    const RuleOptions rules{fileOption,
+                            readingFlags,
+                            dstFlag,
+                            saveOption,
+                            jsonFlag,
+                            workingFlag,
+                            batchOption,
+                            zonesFlag,
+                            profilesFlag,
+                            profileOption,
+                            conventionOption,
+                            compareFlag,
+                            grahasFlag,
+                            trueNodeFlag,
+                            readingFlags[3],
+                            offsetOption,
+                            {vargasFlag, vargaOption}};
     DeclareRules(rules);
 
     try {
@@ -533,6 +584,12 @@ int main(int argc, char** argv) {
         return ListZones();
     }
     if (profilesFlag->count() > 0) return ListProfiles(*language);
+    cli::VargaRequest vargas;
+    vargas.all = allVargas;
+    if (Given(vargaOption)) {
+        if (auto problem = cli::VargaDivisionProblem(vargaDivision)) return UsageError(*problem);
+        vargas.division = vargaDivision;
+    }
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
     if (profileOption->count() > 0) {
         const auto named = upagraha::FindProfile(profileName);
@@ -552,7 +609,7 @@ int main(int argc, char** argv) {
     // Given, even as en, --lang adds the names in the language beside the JSON's English ones.
     const std::optional<upagraha::Language> local =
         languageOption->count() > 0 ? language : std::optional<upagraha::Language>{};
-    if (batchOption->count() > 0) return RunBatchFile(batchPath, profile, grahas, trueNode);
+    if (batchOption->count() > 0) return RunBatchFile(batchPath, profile, grahas, trueNode, vargas);
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath) && !reading::HasVelaFileName(savePath) &&
         !reading::HasJhdFileName(savePath))
         return UsageError("--save " + astro::QuotedForMessage(savePath) +
@@ -578,7 +635,7 @@ int main(int argc, char** argv) {
             profile = *named.profile;
             if (auto error = applyConventions(profile)) return UsageError(*error);
         }
-        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local);
+        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas);
     }
     if (hasFile) {
         reading::OpenedReading opened;
@@ -592,7 +649,7 @@ int main(int argc, char** argv) {
             std::cerr << reading::MessageIn(reading::UnreadLinesRefusal(opened).text, *language) << '\n';
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local,
+        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas,
                           opened.shift);
     }
     if (!anyReadingFlag)
@@ -618,5 +675,5 @@ int main(int argc, char** argv) {
         }
         (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
     }
-    return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local);
+    return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas);
 }

@@ -144,6 +144,7 @@ std::string VargaTableText(const VargaTable& table, std::optional<int> division,
         // "  Ascendant     D1  D2  D3 ..." then one line a point: "  Kaala         Leo Can Sag ...  *"
         out += std::string(16, ' ');
         for (const int d : upagraha::kVargaDivisions) AppendColumn(out, "D" + std::to_string(d), 5);
+        while (out.back() == ' ') out.pop_back();
         out += '\n';
         for (const VargaRow& row : table.rows) {
             out += "  ";
@@ -151,7 +152,7 @@ std::string VargaTableText(const VargaTable& table, std::optional<int> division,
             for (const upagraha::VargaPlace& place : row.places)
                 AppendColumn(out, upagraha::SignAbbreviation(place.sign, language), 5);
             if (row.vargottama) out += '*';
-            while (!out.empty() && out.back() == ' ') out.pop_back();
+            while (out.back() == ' ') out.pop_back();
             out += '\n';
         }
         out += Text("* vargottama: the same sign in D1 and D9", language);
