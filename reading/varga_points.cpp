@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/position_text.h"
 #include "reading/reading_language.h"
 #include "reading/sky_around.h"
 
@@ -91,6 +92,33 @@ VargaTable BuildVargaTable(const Reading& s, const upagraha::Upagrahas& u, bool 
         }
     }
     return table;
+}
+
+VargaReading PlaceReadingInVarga(const Reading& s, const upagraha::Upagrahas& u, int division) {
+    VargaReading v{s, u};
+    const upagraha::VargaRules& rules = s.profile.vargas;
+    const auto place = [&](double longitude) {
+        const upagraha::VargaPlace p = upagraha::PlaceInVarga(astro::Degrees(longitude), division, rules);
+        return p.sign * 30.0 + p.degrees;
+    };
+    v.reading.birthAscendant = astro::Degrees(place(s.birthAscendant.value));
+    v.reading.birthAscendantText = astro::CompactPositionTextOf(v.reading.birthAscendant.value).view();
+    const int ascendantSign = static_cast<int>(v.reading.birthAscendant.value / 30);
+    for (std::size_t i = 0; i < upagraha::kUpagrahaNames.size(); ++i) {
+        v.upagrahas.longitudes[i] = place(u.longitudes[i]);
+        v.upagrahas.upagrahaLongitudes[i] = astro::CompactPositionTextOf(v.upagrahas.longitudes[i]);
+        v.upagrahas.houses[i] =
+            upagraha::HouseFromSignIndices(ascendantSign, static_cast<int>(v.upagrahas.longitudes[i] / 30));
+    }
+    if (v.reading.sky) {
+        for (PlacedPoint& p : v.reading.sky->grahas) {
+            p.longitudeDegrees = place(p.longitudeDegrees);
+            p.sign = static_cast<int>(p.longitudeDegrees / 30);
+            p.degreesText = VargaDegreesText(p.longitudeDegrees - p.sign * 30.0);
+            p.house = upagraha::HouseFromSignIndices(ascendantSign, p.sign);
+        }
+    }
+    return v;
 }
 
 std::string_view VargaPointName(const VargaRow& row, Language language) {

@@ -44,6 +44,15 @@ struct VargaTable {
 // the reading was made without it, from the ephemeris here (the reading itself stays as it is).
 VargaTable BuildVargaTable(const Reading& s, const upagraha::Upagrahas& u, bool withGrahas);
 
+// A reading's points as one varga places them: each at its varga sign and the degrees within it,
+// its house counted from the varga's ascendant; everything else as the reading holds it. The chart
+// of a varga is the rasi chart's model built from this (reading/chart_model).
+struct VargaReading {
+    Reading reading;
+    upagraha::Upagrahas upagrahas;
+};
+VargaReading PlaceReadingInVarga(const Reading& s, const upagraha::Upagrahas& u, int division);
+
 // A point's name in the language.
 std::string_view VargaPointName(const VargaRow& row, upagraha::Language language);
 

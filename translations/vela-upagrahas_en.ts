@@ -678,6 +678,10 @@ Do you want to save it?</source>
         <source>* differs from the profile in use (%1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::StartUp</name>
@@ -717,6 +721,25 @@ Readings without a window: vela-upagrahas-cli.</source>
     </message>
     <message>
         <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::VargaView</name>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vargottama</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The varga drawn beside the rasi chart</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

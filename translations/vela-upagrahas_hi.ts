@@ -680,6 +680,10 @@ Do you want to save it?</source>
         <source>* differs from the profile in use (%1).</source>
         <translation>* प्रयुक्त पद्धति (%1) से भिन्न।</translation>
     </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation>वर्ग (&amp;V)</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::StartUp</name>
@@ -722,6 +726,25 @@ Readings without a window: vela-upagrahas-cli.</source>
     <message>
         <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
         <translation>--pdf और --svg के साथ: कुण्डली की भाषा, en (अंग्रेज़ी, डिफ़ॉल्ट), hi (हिन्दी) या ta (तमिल)।</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::VargaView</name>
+    <message>
+        <source>Point</source>
+        <translation>बिंदु</translation>
+    </message>
+    <message>
+        <source>Vargottama</source>
+        <translation>वर्गोत्तम</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>हाँ</translation>
+    </message>
+    <message>
+        <source>The varga drawn beside the rasi chart</source>
+        <translation>राशि कुंडली के बगल में दिखाया गया वर्ग</translation>
     </message>
 </context>
 <context>

@@ -680,6 +680,10 @@ Do you want to save it?</source>
         <source>* differs from the profile in use (%1).</source>
         <translation>* பயன்பாட்டிலுள்ள முறையிலிருந்து (%1) வேறுபடுகிறது.</translation>
     </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation>வர்க்கங்கள் (&amp;V)</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::StartUp</name>
@@ -722,6 +726,25 @@ Readings without a window: vela-upagrahas-cli.</source>
     <message>
         <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
         <translation>--pdf, --svg உடன்: ஜாதகத்தின் மொழி, en (ஆங்கிலம், இயல்பாக), hi (இந்தி) அல்லது ta (தமிழ்).</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::VargaView</name>
+    <message>
+        <source>Point</source>
+        <translation>புள்ளி</translation>
+    </message>
+    <message>
+        <source>Vargottama</source>
+        <translation>வர்கோத்தமம்</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ஆம்</translation>
+    </message>
+    <message>
+        <source>The varga drawn beside the rasi chart</source>
+        <translation>ராசி சக்கரத்தின் அருகே வரையப்படும் வர்க்கம்</translation>
     </message>
 </context>
 <context>
