@@ -160,6 +160,10 @@ std::string VargaRulesText(const upagraha::VargaRules& rules, Language language)
     return text;
 }
 
+std::string VargaHeading(Language language) { return Text("Vargas (divisional charts)", language); }
+
+std::string VargottamaNote(Language language) { return Text("* vargottama: the same sign in D1 and D9", language); }
+
 std::string VargaTableText(const VargaTable& table, std::optional<int> division, Language language) {
     std::string out;
     out += Text("Vargas (divisional charts)", language);

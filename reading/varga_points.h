@@ -62,6 +62,11 @@ std::string VargaDegreesText(double degrees);
 // "Parashara's hora, Parashara's drekkana, Parashara's trimsamsa" in the language.
 std::string VargaRulesText(const upagraha::VargaRules& rules, upagraha::Language language);
 
+// The section's heading, "Vargas (divisional charts)", and the note on the vargottama mark, in
+// the language.
+std::string VargaHeading(upagraha::Language language);
+std::string VargottamaNote(upagraha::Language language);
+
 // The report's section. Every varga: the heading, a table of each point's sign in each of the
 // sixteen (vargottama marked), then each varga's signs and degrees. With a division (one of the
 // sixteen), only that varga's signs and degrees.

@@ -361,13 +361,16 @@ void ResultViewTest::export_pdf_writes_the_printed_reading() {
     if (!HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
     const QString text = PdfText(path);
     CheckPrintedText(text);
-    // The first page holds the header, the chart and the table; the report follows on the next.
+    // The first page holds the header, the chart and the table; the second the rasi and navamsa
+    // side by side over the varga table; the report follows on the next.
     const QStringList pages = text.split(u'\f');
-    QVERIFY(pages.size() >= 3);
+    QVERIFY(pages.size() >= 4);
     QVERIFY(pages.front().contains(QStringLiteral("15 June 1975, 10:30, Indian Time +05:30")));
     QVERIFY(pages.front().contains(QStringLiteral("Ardra, pada 2")));
     QVERIFY(pages.front().contains(QStringLiteral("Ka 10\u00B056\u2032")));
-    QVERIFY(pages.at(1).contains(QStringLiteral("Interpretation")));
+    for (const char* varga : {"Vargas (divisional charts)", "D1 Rasi", "D9 Navamsa", "D60", "Maandi"})
+        QVERIFY2(pages.at(1).contains(QString::fromUtf8(varga)), varga);
+    QVERIFY(pages.at(2).contains(QStringLiteral("Interpretation")));
 }
 
 void ResultViewTest::export_chart_image_writes_png_or_svg() {
