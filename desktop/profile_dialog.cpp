@@ -92,6 +92,25 @@ ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) 
     ayanamsaCombo->addItems({tr("the original's"), tr("Lahiri's")});
     ayanamsaCombo->setCurrentIndex(static_cast<int>(initial.ayanamsa));
     form->addRow(tr("A&yanamsa"), ayanamsaCombo);
+    // The vargas' rules: Parashara's, or the other school's (docs/conventions.md).
+    const auto vargaList = [this, form](const char* name, const QString& label, const QStringList& items, int value) {
+        auto* list = new QComboBox(this);
+        list->setObjectName(QString::fromLatin1(name));
+        list->addItems(items);
+        list->setCurrentIndex(value);
+        form->addRow(label, list);
+        return list;
+    };
+    horaCombo = vargaList("horaCombo", tr("&Hora"),
+                          {tr("Parashara's: the Sun's half and the Moon's"), tr("cyclic: counted on from Aries")},
+                          static_cast<int>(initial.vargas.hora));
+    drekkanaCombo = vargaList(
+        "drekkanaCombo", tr("&Drekkana"),
+        {tr("Parashara's: the sign, its 5th and its 9th"), tr("Jagannatha's: the triplicity from its movable sign")},
+        static_cast<int>(initial.vargas.drekkana));
+    trimsamsaCombo = vargaList("trimsamsaCombo", tr("&Trimsamsa"),
+                               {tr("Parashara's: five unequal parts"), tr("cyclic: counted on from Aries")},
+                               static_cast<int>(initial.vargas.trimsamsa));
 
     descriptionLabel = new QLabel(this);
     descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
@@ -140,6 +159,8 @@ ConventionProfile ProfileDialog::Profile() const {
     profile.vyatipata = EnumOf<VyatipataChoice>(vyatipataCombo);
     profile.ephemeris = EnumOf<EphemerisChoice>(ephemerisCombo);
     profile.ayanamsa = EnumOf<AyanamsaChoice>(ayanamsaCombo);
+    profile.vargas = {EnumOf<HoraRule>(horaCombo), EnumOf<DrekkanaRule>(drekkanaCombo),
+                      EnumOf<TrimsamsaRule>(trimsamsaCombo)};
     // Settings that are a preset's carry its name.
     return Named(profile);
 }

@@ -612,6 +612,38 @@ Do you want to save it?</source>
         <source>A&amp;yanamsa</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the Sun&apos;s half and the Moon&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyclic: counted on from Aries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the sign, its 5th and its 9th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s: the triplicity from its movable sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Trimsamsa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: five unequal parts</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>

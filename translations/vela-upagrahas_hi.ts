@@ -614,6 +614,38 @@ Do you want to save it?</source>
         <source>A&amp;yanamsa</source>
         <translation>अयनांश (&amp;Y)</translation>
     </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation>होरा (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the Sun&apos;s half and the Moon&apos;s</source>
+        <translation>पराशर की: सूर्य का आधा और चंद्रमा का</translation>
+    </message>
+    <message>
+        <source>cyclic: counted on from Aries</source>
+        <translation>चक्रीय: मेष से आगे गिनी गई</translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation>द्रेष्काण (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the sign, its 5th and its 9th</source>
+        <translation>पराशर का: राशि, उससे पाँचवीं और नौवीं</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s: the triplicity from its movable sign</source>
+        <translation>जगन्नाथ का: त्रिकोण की चर राशि से</translation>
+    </message>
+    <message>
+        <source>&amp;Trimsamsa</source>
+        <translation>त्रिंशांश (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: five unequal parts</source>
+        <translation>पराशर का: पाँच असमान भाग</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>

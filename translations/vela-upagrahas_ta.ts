@@ -614,6 +614,38 @@ Do you want to save it?</source>
         <source>A&amp;yanamsa</source>
         <translation>அயனாம்சம் (&amp;Y)</translation>
     </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation>ஹோரை (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the Sun&apos;s half and the Moon&apos;s</source>
+        <translation>பராசரரின்: சூரியனின் பாதி, சந்திரனின் பாதி</translation>
+    </message>
+    <message>
+        <source>cyclic: counted on from Aries</source>
+        <translation>சுழற்சி: மேஷம் முதல் தொடர்ந்து எண்ணப்படும்</translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation>திரேக்காணம் (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the sign, its 5th and its 9th</source>
+        <translation>பராசரரின்: ராசி, அதன் 5ஆம், 9ஆம் ராசி</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s: the triplicity from its movable sign</source>
+        <translation>ஜகந்நாதரின்: திரிகோணத்தின் சர ராசியிலிருந்து</translation>
+    </message>
+    <message>
+        <source>&amp;Trimsamsa</source>
+        <translation>திரிம்சாம்சம் (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: five unequal parts</source>
+        <translation>பராசரரின்: ஐந்து சமமற்ற பகுதிகள்</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>
