@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <array>
+#include <utility>
 #include <vector>
 
 #include "desktop/core_text.h"
@@ -92,25 +95,39 @@ ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) 
     ayanamsaCombo->addItems({tr("the original's"), tr("Lahiri's")});
     ayanamsaCombo->setCurrentIndex(static_cast<int>(initial.ayanamsa));
     form->addRow(tr("A&yanamsa"), ayanamsaCombo);
-    // The vargas' rules: Parashara's, or the other school's (docs/conventions.md).
-    const auto vargaList = [this, form](const char* name, const QString& label, const QStringList& items, int value) {
+    // The vargas' rules, Parashara's or the other school's (docs/conventions.md), side by side on one
+    // row: each value's short name in its list, what it means in the value's tooltip.
+    auto* vargaRow = new QHBoxLayout;
+    vargaRow->setContentsMargins(0, 0, 0, 0);
+    const auto vargaList = [this, vargaRow](const char* name, const QString& label,
+                                            const std::array<std::pair<QString, QString>, 2>& values, int value) {
         auto* list = new QComboBox(this);
         list->setObjectName(QString::fromLatin1(name));
-        list->addItems(items);
+        for (const auto& [shortName, meaning] : values) {
+            list->addItem(shortName);
+            list->setItemData(list->count() - 1, meaning, Qt::ToolTipRole);
+        }
         list->setCurrentIndex(value);
-        form->addRow(label, list);
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(list);
+        vargaRow->addWidget(caption);
+        vargaRow->addWidget(list);
         return list;
     };
     horaCombo = vargaList("horaCombo", tr("&Hora"),
-                          {tr("Parashara's: the Sun's half and the Moon's"), tr("cyclic: counted on from Aries")},
+                          {{{tr("Parashara's"), tr("Parashara's: the Sun's half and the Moon's")},
+                            {tr("cyclic"), tr("cyclic: counted on from Aries")}}},
                           static_cast<int>(initial.vargas.hora));
-    drekkanaCombo = vargaList(
-        "drekkanaCombo", tr("&Drekkana"),
-        {tr("Parashara's: the sign, its 5th and its 9th"), tr("Jagannatha's: the triplicity from its movable sign")},
-        static_cast<int>(initial.vargas.drekkana));
+    drekkanaCombo = vargaList("drekkanaCombo", tr("&Drekkana"),
+                              {{{tr("Parashara's"), tr("Parashara's: the sign, its 5th and its 9th")},
+                                {tr("Jagannatha's"), tr("Jagannatha's: the triplicity from its movable sign")}}},
+                              static_cast<int>(initial.vargas.drekkana));
     trimsamsaCombo = vargaList("trimsamsaCombo", tr("&Trimsamsa"),
-                               {tr("Parashara's: five unequal parts"), tr("cyclic: counted on from Aries")},
+                               {{{tr("Parashara's"), tr("Parashara's: five unequal parts")},
+                                 {tr("cyclic"), tr("cyclic: counted on from Aries")}}},
                                static_cast<int>(initial.vargas.trimsamsa));
+    vargaRow->addStretch(1);
+    form->addRow(vargaRow);
 
     descriptionLabel = new QLabel(this);
     descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));

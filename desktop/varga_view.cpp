@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -49,10 +50,22 @@ VargaView::VargaView(QWidget* parent) : QWidget(parent) {
     charts->addWidget(vargaCombo, 0, 1, Qt::AlignHCenter);
     charts->addWidget(rasiView, 1, 0);
     charts->addWidget(vargaView, 1, 1);
+    // The charts and the table scroll where the tab is short (a small or highly scaled screen), so
+    // the tab asks no more room of the window than the others do.
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addLayout(charts, 3);
+    contentLayout->addWidget(vargaCaption);
+    contentLayout->addWidget(tableWidget, 2);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("vargaScrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(charts, 3);
-    layout->addWidget(vargaCaption);
-    layout->addWidget(tableWidget, 2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
     connect(vargaCombo, &QComboBox::currentIndexChanged, this, &VargaView::Redraw);
     Retranslate();
 }

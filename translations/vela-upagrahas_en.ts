@@ -644,6 +644,18 @@ Do you want to save it?</source>
         <source>Parashara&apos;s: five unequal parts</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Parashara&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyclic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>

@@ -646,6 +646,18 @@ Do you want to save it?</source>
         <source>Parashara&apos;s: five unequal parts</source>
         <translation>पराशर का: पाँच असमान भाग</translation>
     </message>
+    <message>
+        <source>Parashara&apos;s</source>
+        <translation>पराशर</translation>
+    </message>
+    <message>
+        <source>cyclic</source>
+        <translation>चक्रीय</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s</source>
+        <translation>जगन्नाथ</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>

@@ -646,6 +646,18 @@ Do you want to save it?</source>
         <source>Parashara&apos;s: five unequal parts</source>
         <translation>பராசரரின்: ஐந்து சமமற்ற பகுதிகள்</translation>
     </message>
+    <message>
+        <source>Parashara&apos;s</source>
+        <translation>பராசரர்</translation>
+    </message>
+    <message>
+        <source>cyclic</source>
+        <translation>சுழற்சி</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s</source>
+        <translation>ஜகந்நாதர்</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>
