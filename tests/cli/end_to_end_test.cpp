@@ -923,6 +923,9 @@ TEST_F(CliEndToEnd, vargas_place_every_point_of_the_reading_beside_it) {
     EXPECT_EQ(one.out.substr(0, report.size()), report);
     EXPECT_NE(one.out.find("\nD9 Navamsa\n"), std::string::npos) << one.out;
     EXPECT_EQ(one.out.find("D1 Rasi"), std::string::npos);
+    // In Hindi and Tamil, the glossary's names (docs/translations.md).
+    EXPECT_NE(Run(Plus(DelhiArgs(), {"--varga", "9", "--lang", "hi"})).out.find("D9 नवांश"), std::string::npos);
+    EXPECT_NE(Run(Plus(DelhiArgs(), {"--varga", "9", "--lang", "ta"})).out.find("D9 நவாம்சம்"), std::string::npos);
 
     const auto n = NewDelhiNotation();
     const std::string csv = "name,date,time,zone,lat,lon,dst,city,state,country\n" + n.name + "," + n.dateText + "," +
