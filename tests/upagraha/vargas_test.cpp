@@ -211,6 +211,28 @@ TEST(Vargas, agree_with_the_worked_examples) {
     }
 }
 
+// A peer program's chart for a known birth: the reference data of the open program astrovedic
+// (cryptekbits/astrovedic, tests/ay_lahiri/reference_data.py: Bangalore, 9 April 2025, 20:51 at
+// +05:30, Lahiri's ayanamsa), its rasi longitudes with the signs of its hora and navamsa charts.
+TEST(Vargas, agree_with_a_peer_programs_hora_and_navamsa_of_a_known_birth) {
+    struct Point {
+        const char* name;
+        double longitude;
+        int hora;     // 1..12
+        int navamsa;  // 1..12
+    };
+    const Point points[] = {
+        {"Ascendant", 209.8423, 4, 3}, {"Sun", 355.9057, 5, 11},    {"Moon", 138.8496, 4, 6},
+        {"Mars", 92.4202, 4, 4},       {"Mercury", 332.8196, 4, 4}, {"Jupiter", 53.1691, 5, 4},
+        {"Venus", 330.6416, 4, 4},     {"Saturn", 331.2942, 4, 4},  {"Rahu", 332.0571, 4, 4},
+        {"Ketu", 152.0571, 4, 10},
+    };
+    for (const Point& p : points) {
+        EXPECT_EQ(PlaceInVarga(astro::Degrees(p.longitude), 2).sign, p.hora - 1) << p.name;
+        EXPECT_EQ(PlaceInVarga(astro::Degrees(p.longitude), 9).sign, p.navamsa - 1) << p.name;
+    }
+}
+
 TEST(Vargas, mark_vargottama_and_take_any_longitude_modulo_the_circle) {
     EXPECT_TRUE(IsVargottama(astro::Degrees(1)));             // Aries 1 deg: the first navamsa, Aries
     EXPECT_TRUE(IsVargottama(astro::Degrees(45)));            // Taurus 15 deg: the 5th from Capricorn
