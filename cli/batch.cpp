@@ -142,6 +142,9 @@ std::optional<std::string> ReadRow(const InputLine& line, const RunShape& shape,
                                     shape.options->trueNode ? sky::NodeKind::True : sky::NodeKind::Mean});
     if (!outcome.Succeeded()) return outcome.message->text;
     AppendReadingJson(out, state, outcome.upagrahas, outcome.warnings);
+    if (shape.options->vargas.Asked())
+        AddVargasToObject(out, reading::BuildVargaTable(state, outcome.upagrahas, shape.options->grahas),
+                          shape.options->vargas);
     return std::nullopt;
 }
 
@@ -562,8 +565,9 @@ int RunBatchRows(std::istream& in, std::ostream& out, const BatchOptions& option
 }  // namespace
 
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const upagraha::ConventionProfile& profile,
-             bool grahas, bool trueNode) {
+             bool grahas, bool trueNode, const VargaRequest& vargas) {
     BatchOptions options;
+    options.vargas = vargas;
     options.profile = profile;
     options.grahas = grahas;
     options.trueNode = trueNode;

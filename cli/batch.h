@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/varga_json.h"
 #include "reading/birth_form.h"
 #include "reading/reading_file.h"
 #include "upagraha/profiles.h"
@@ -88,6 +89,7 @@ struct BatchOptions {
     std::vector<std::string> conventions;                              // --convention AXIS=VALUE, in order
     bool grahas = false;
     bool trueNode = false;
+    VargaRequest vargas;  // --vargas, --varga N: each line ends with its "vargas" object
 };
 
 // The profile of one input that names one (named: a row's profile column, a .vela reading's
@@ -112,10 +114,11 @@ std::optional<std::string> OpenReadingInput(const std::string& path, const Batch
 // written, the run stops, and err gets one line that says so (status 1).
 // Each row is read under its own profile (the optional profile column) or else the one given.
 // With grahas, each line also holds the nine grahas and the Sun's upagrahas (Rahu and Ketu as the
-// mean nodes, or the true ones with trueNode).
+// mean nodes, or the true ones with trueNode). With vargas asked for, each line ends with its
+// "vargas" object (cli/varga_json.h).
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err,
              const upagraha::ConventionProfile& profile = upagraha::kOriginalProfile, bool grahas = false,
-             bool trueNode = false);
+             bool trueNode = false, const VargaRequest& vargas = {});
 int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options);
 // The same with standard error for err.
 int RunBatch(std::istream& in, std::ostream& out);

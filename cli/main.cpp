@@ -23,6 +23,7 @@
 #include "cli/json_writer.h"
 #include "cli/notation.h"
 #include "cli/reading_json.h"
+#include "cli/varga_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
 #include "reading/file_output.h"
@@ -32,6 +33,7 @@
 #include "reading/reading_language.h"
 #include "reading/reference_tables.h"
 #include "reading/result_summary.h"
+#include "reading/varga_points.h"
 #include "reading/vela_file.h"
 #include "reading/working.h"
 #include "upagraha/language.h"
@@ -174,7 +176,11 @@ bool BatchReadingFile(const std::string& path, const cli::BatchOptions& options)
             request.node = options.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
             const auto outcome = reading::RunCalculation(form, profile, state, request);
             if (outcome.Succeeded()) {
-                std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
+                std::string line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings);
+                if (options.vargas.Asked())
+                    cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, options.grahas),
+                                           options.vargas);
+                std::cout << line << '\n';
                 return true;
             }
             problem = outcome.message->text;
@@ -254,8 +260,8 @@ int RunBatchFile(const std::string& path, const cli::BatchOptions& options) {
 // one of its letters, and as a chart from the chart it was opened from, when it was one.
 int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
                bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
-               std::optional<upagraha::Language> local, int openedShift = reading::kFieldShift,
-               const reading::JhdChart* openedChart = nullptr) {
+               std::optional<upagraha::Language> local, const cli::VargaRequest& vargas,
+               int openedShift = reading::kFieldShift, const reading::JhdChart* openedChart = nullptr) {
     const upagraha::Language language = local.value_or(upagraha::Language::English);
     if (compareProfiles) return RunComparison(form, profile, json, language);
     reading::Reading state;
@@ -284,12 +290,16 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
         }
     }
     if (json) {
+        std::string line;
         if (working) {
             const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local) << '\n';
+            line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local);
         } else {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local) << '\n';
+            line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local);
         }
+        if (vargas.Asked())
+            cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, grahas), vargas, local);
+        std::cout << line << '\n';
         return Finish(status);
     }
     // Text output: the warnings go beside it, on standard error, so the report stays as it is.
@@ -300,6 +310,11 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     } else {
         std::cout << upagraha::ReportPlainText(outcome.report);
     }
+    // The vargas after the report (or the working), as a section of their own.
+    if (vargas.Asked())
+        std::cout << '\n'
+                  << reading::VargaTableText(reading::BuildVargaTable(state, outcome.upagrahas, grahas),
+                                             vargas.all ? std::nullopt : vargas.division, language);
     return Finish(status);
 }
 
@@ -332,8 +347,9 @@ struct RuleOptions {
     CLI::Option* compare = nullptr;
     CLI::Option* grahas = nullptr;
     CLI::Option* trueNode = nullptr;
-    CLI::Option* zone = nullptr;    // among readingFlags; --offset may stand for it
-    CLI::Option* offset = nullptr;  // --offset: an exact offset instead of --zone
+    CLI::Option* zone = nullptr;       // among readingFlags; --offset may stand for it
+    CLI::Option* offset = nullptr;     // --offset: an exact offset instead of --zone
+    std::vector<CLI::Option*> vargas;  // --vargas and --varga
 };
 
 bool Given(const CLI::Option* option) { return option->count() > 0; }
@@ -359,6 +375,11 @@ void DeclareRules(const RuleOptions& o) {
     }
     o.batch->excludes(o.file, o.save, o.working, o.compare);
     o.compare->excludes(o.working, o.save, o.grahas, o.trueNode);
+    for (CLI::Option* varga : o.vargas) {
+        o.zones->excludes(varga);
+        o.profiles->excludes(varga);
+        o.compare->excludes(varga);
+    }
     for (CLI::Option* flag : readingOptions)
         for (CLI::Option* needed : o.readingFlags)
             if (needed != flag && needed != o.zone && needed != o.readingFlags[2]) flag->needs(needed);
@@ -391,8 +412,8 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
     if (Given(o.zones)) return "--zones takes no other arguments" + GivenAmong(others);
     if (Given(o.profiles)) return "--profiles takes no other arguments" + GivenAmong(others);
     if (Given(o.batch))
-        return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node and --json (which it "
-               "always writes)" +
+        return "--batch takes only the CSV file, --profile, --convention, --grahas, --true-node, --vargas, --varga "
+               "and --json (which it always writes)" +
                GivenAmong(notForBatch);
     if (Given(o.compare))
         return "--compare takes a reading, --profile, --convention and --json, nothing else" +
@@ -482,6 +503,20 @@ int main(int argc, char** argv) {
     CLI::Option* trueNodeFlag =
         app.add_flag("--true-node", trueNode, "With --grahas: Rahu and Ketu as the true nodes instead of the mean ones")
             ->group("Output");
+    bool allVargas = false;
+    CLI::Option* vargasFlag =
+        app.add_flag("--vargas", allVargas,
+                     "Also give the sixteen vargas of Parashara (D1 to D60): each point's sign and the degrees within "
+                     "it, the ascendant, the upagrahas and the Sun's upagrahas, the grahas with --grahas (in the "
+                     "report, the JSON and --batch)")
+            ->group("Output");
+    int vargaDivision = 0;
+    CLI::Option* vargaOption =
+        app.add_option("--varga", vargaDivision,
+                       "Also give one varga's chart: each point's sign and degrees in DN, N one of 1 2 3 4 7 9 10 12 "
+                       "16 20 24 27 30 40 45 60")
+            ->type_name("N")
+            ->group("Output");
     CLI::Option* batchOption =
         app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
             ->type_name("FILE.csv")
@@ -530,9 +565,23 @@ int main(int argc, char** argv) {
                        "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
             ->type_name("+HH:MM[:SS]")
             ->group("Reading");
-    const RuleOptions rules{fileOption,  readingFlags, dstFlag,         saveOption,    jsonFlag,         workingFlag,
-                            batchOption, zonesFlag,    profilesFlag,    profileOption, conventionOption, compareFlag,
-                            grahasFlag,  trueNodeFlag, readingFlags[3], offsetOption};
+    const RuleOptions rules{fileOption,
+                            readingFlags,
+                            dstFlag,
+                            saveOption,
+                            jsonFlag,
+                            workingFlag,
+                            batchOption,
+                            zonesFlag,
+                            profilesFlag,
+                            profileOption,
+                            conventionOption,
+                            compareFlag,
+                            grahasFlag,
+                            trueNodeFlag,
+                            readingFlags[3],
+                            offsetOption,
+                            {vargasFlag, vargaOption}};
     DeclareRules(rules);
 
     try {
@@ -572,6 +621,12 @@ int main(int argc, char** argv) {
         return ListZones();
     }
     if (profilesFlag->count() > 0) return ListProfiles(*language);
+    cli::VargaRequest vargas;
+    vargas.all = allVargas;
+    if (Given(vargaOption)) {
+        if (auto problem = cli::VargaDivisionProblem(vargaDivision)) return UsageError(*problem);
+        vargas.division = vargaDivision;
+    }
     upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
     if (profileOption->count() > 0) {
         const auto named = upagraha::FindProfile(profileName);
@@ -597,6 +652,7 @@ int main(int argc, char** argv) {
     options.conventions = conventionSettings;
     options.grahas = grahas;
     options.trueNode = trueNode;
+    options.vargas = vargas;
     if (batchOption->count() > 0) return RunBatchFile(batchPath, options);
     if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath) && !reading::HasVelaFileName(savePath) &&
         !reading::HasJhdFileName(savePath))
@@ -627,7 +683,7 @@ int main(int argc, char** argv) {
                          "Rename the file after the person.\n";
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local,
+        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas,
                           opened.shift, opened.jhdChart ? &*opened.jhdChart : nullptr);
     }
     if (!anyReadingFlag)
@@ -654,5 +710,5 @@ int main(int argc, char** argv) {
         }
         (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
     }
-    return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local);
+    return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas);
 }

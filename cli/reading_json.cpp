@@ -314,6 +314,12 @@ void ProfileObject(JsonWriter& w, const upagraha::ConventionProfile& profile) {
     w.Field("vyatipata", axes[8].value);
     w.Field("ephemeris", axes[9].value);
     w.Field("ayanamsa", axes[10].value);
+    // The varga axes only where they leave Parashara's rule: the object stays as it was otherwise.
+    const auto vargas = upagraha::VargaAxisSettings(profile);
+    const auto parashara = upagraha::VargaAxisSettings(upagraha::kOriginalProfile);
+    if (vargas[0].value != parashara[0].value) w.Field("hora", vargas[0].value);
+    if (vargas[1].value != parashara[1].value) w.Field("drekkana", vargas[1].value);
+    if (vargas[2].value != parashara[2].value) w.Field("trimsamsa", vargas[2].value);
     w.EndObject();
 }
 

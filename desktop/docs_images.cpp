@@ -158,9 +158,10 @@ int TakeScreenshots(const QString& folder) {
     if (!SavePicture(window.grab(), folder, "screenshot-report.png")) return Fail("cannot write screenshot-report.png");
 
     auto* tabs = Child<QTabWidget>(window, "resultTabs");
-    const std::array<std::pair<const char*, const char*>, 3> tabPictures = {{{"chartTab", "screenshot-chart.png"},
+    const std::array<std::pair<const char*, const char*>, 4> tabPictures = {{{"chartTab", "screenshot-chart.png"},
                                                                              {"tableTab", "screenshot-table.png"},
-                                                                             {"workingTab", "screenshot-working.png"}}};
+                                                                             {"workingTab", "screenshot-working.png"},
+                                                                             {"vargaTab", "screenshot-vargas.png"}}};
     for (const auto& [tab, picture] : tabPictures) {
         tabs->setCurrentWidget(Child<QWidget>(window, tab));
         QApplication::processEvents();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <array>
+#include <utility>
 #include <vector>
 
 #include "desktop/core_text.h"
@@ -92,6 +95,39 @@ ProfileDialog::ProfileDialog(const ConventionProfile& initial, QWidget* parent) 
     ayanamsaCombo->addItems({tr("the original's"), tr("Lahiri's")});
     ayanamsaCombo->setCurrentIndex(static_cast<int>(initial.ayanamsa));
     form->addRow(tr("A&yanamsa"), ayanamsaCombo);
+    // The vargas' rules, Parashara's or the other school's (docs/conventions.md), side by side on one
+    // row: each value's short name in its list, what it means in the value's tooltip.
+    auto* vargaRow = new QHBoxLayout;
+    vargaRow->setContentsMargins(0, 0, 0, 0);
+    const auto vargaList = [this, vargaRow](const char* name, const QString& label,
+                                            const std::array<std::pair<QString, QString>, 2>& values, int value) {
+        auto* list = new QComboBox(this);
+        list->setObjectName(QString::fromLatin1(name));
+        for (const auto& [shortName, meaning] : values) {
+            list->addItem(shortName);
+            list->setItemData(list->count() - 1, meaning, Qt::ToolTipRole);
+        }
+        list->setCurrentIndex(value);
+        auto* caption = new QLabel(label, this);
+        caption->setBuddy(list);
+        vargaRow->addWidget(caption);
+        vargaRow->addWidget(list);
+        return list;
+    };
+    horaCombo = vargaList("horaCombo", tr("&Hora"),
+                          {{{tr("Parashara's"), tr("Parashara's: the Sun's half and the Moon's")},
+                            {tr("cyclic"), tr("cyclic: counted on from Aries")}}},
+                          static_cast<int>(initial.vargas.hora));
+    drekkanaCombo = vargaList("drekkanaCombo", tr("&Drekkana"),
+                              {{{tr("Parashara's"), tr("Parashara's: the sign, its 5th and its 9th")},
+                                {tr("Jagannatha's"), tr("Jagannatha's: the triplicity from its movable sign")}}},
+                              static_cast<int>(initial.vargas.drekkana));
+    trimsamsaCombo = vargaList("trimsamsaCombo", tr("&Trimsamsa"),
+                               {{{tr("Parashara's"), tr("Parashara's: five unequal parts")},
+                                 {tr("cyclic"), tr("cyclic: counted on from Aries")}}},
+                               static_cast<int>(initial.vargas.trimsamsa));
+    vargaRow->addStretch(1);
+    form->addRow(vargaRow);
 
     descriptionLabel = new QLabel(this);
     descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
@@ -140,6 +176,8 @@ ConventionProfile ProfileDialog::Profile() const {
     profile.vyatipata = EnumOf<VyatipataChoice>(vyatipataCombo);
     profile.ephemeris = EnumOf<EphemerisChoice>(ephemerisCombo);
     profile.ayanamsa = EnumOf<AyanamsaChoice>(ayanamsaCombo);
+    profile.vargas = {EnumOf<HoraRule>(horaCombo), EnumOf<DrekkanaRule>(drekkanaCombo),
+                      EnumOf<TrimsamsaRule>(trimsamsaCombo)};
     // Settings that are a preset's carry its name.
     return Named(profile);
 }

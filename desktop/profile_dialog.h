@@ -26,8 +26,9 @@ class QSettings;
 namespace vela::desktop {
 
 // The custom profile's settings, one list for every axis: the lord order, the point of the portion
-// for each upagraha (Maandi also by the ghatis), the sunrise, Vyatipata, the ephemeris and the
-// ayanamsa, with a line that says what they amount to.
+// for each upagraha (Maandi also by the ghatis), the sunrise, Vyatipata, the ephemeris, the
+// ayanamsa and the rules of the hora, drekkana and trimsamsa, with a line that says what they
+// amount to.
 class ProfileDialog : public QDialog {
     Q_OBJECT
 
@@ -45,6 +46,9 @@ private:
     QComboBox* vyatipataCombo = nullptr;
     QComboBox* ephemerisCombo = nullptr;
     QComboBox* ayanamsaCombo = nullptr;
+    QComboBox* horaCombo = nullptr;
+    QComboBox* drekkanaCombo = nullptr;
+    QComboBox* trimsamsaCombo = nullptr;
     QLabel* descriptionLabel = nullptr;
 };
 

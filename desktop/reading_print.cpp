@@ -349,6 +349,11 @@ PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading
     reading.title = QStringLiteral("%1 \u2014 %2").arg(Q(s.name), QString::fromUtf8(kAppTitle));
     reading.chart = reading::BuildChartModel(style, s, u, ChartCentreLines(reading.header, s), language);
     reading.table = reading::BuildTable(s, u, language);
+    const auto navamsa = reading::PlaceReadingInVarga(s, u, 9);
+    reading.navamsaChart =
+        reading::BuildChartModel(style, navamsa.reading, navamsa.upagrahas,
+                                 {std::string(upagraha::VargaName(upagraha::kNavamsa, language))}, language);
+    reading.vargas = reading::BuildVargaTable(s, u, s.sky.has_value());
     reading.report = report;
     reading.workingText = reading::WorkingText(s, u, reading::FindBirthTimeSensitivity(form, s.profile), {}, language);
     return reading;
@@ -395,6 +400,68 @@ void PaintFirstPage(QPainter& painter, const QRectF& page, const PrintedReading&
     painter.restore();
 }
 
+namespace {
+
+// The second page: the rasi and the navamsa side by side over the table of the sixteen vargas.
+void PaintVargaPage(QPainter& painter, const QRectF& page, const PrintedReading& reading, const QFont& font) {
+    if (!reading.vargas || !reading.navamsaChart) return;
+    const upagraha::Language language = reading.language;
+    painter.save();
+    painter.setPen(Qt::black);
+    qreal y = page.top();
+    y += DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()),
+                       {ShowCoreText(reading::VargaHeading(language))}, PrintFont(kTitlePoints, true));
+    y +=
+        DrawTextLines(painter, QRectF(page.left(), y, page.width(), page.height()),
+                      {ShowCoreText(reading::VargaRulesText(reading.vargas->rules, language))}, PrintFont(kBodyPoints));
+    const QFont small = PrintFont(kWorkingPoints);
+    const qreal line = QFontMetricsF(small, painter.device()).height() * 1.3;
+    const auto rows = static_cast<qreal>(reading.vargas->rows.size() + 1);
+    // The two charts side by side above the table, each with its varga's name over it.
+    const qreal gap = page.width() * 0.04;
+    const qreal side = std::max<qreal>(0, std::min((page.width() - gap) / 2, page.bottom() - y - line * (rows + 3)));
+    const std::array<const reading::ChartModel*, 2> charts = {&reading.chart, &*reading.navamsaChart};
+    for (std::size_t c = 0; c < charts.size(); ++c) {
+        const std::size_t varga = c == 0 ? 0 : upagraha::kNavamsa;
+        const qreal left = page.left() + static_cast<qreal>(c) * (side + gap);
+        painter.setFont(PrintFont(kBodyPoints, true));
+        painter.drawText(QRectF(left, y, side, line), Qt::AlignCenter,
+                         QStringLiteral("D%1 %2")
+                             .arg(upagraha::kVargaDivisions[varga])
+                             .arg(ShowCoreText(upagraha::VargaName(varga, language))));
+        DrawChart(painter, QRectF(left, y + line, side, side), *charts[c], PaperPalette(), font);
+    }
+    y += side + line * 2;
+    // The table: each point's sign in each varga, a star after a vargottama point.
+    painter.setPen(Qt::black);
+    const qreal nameWidth = page.width() * 0.16;
+    const qreal cell = (page.width() - nameWidth) / static_cast<qreal>(upagraha::kVargaCount);
+    QFont bold = small;
+    bold.setBold(true);
+    painter.setFont(bold);
+    for (std::size_t v = 0; v < upagraha::kVargaCount; ++v)
+        painter.drawText(QRectF(page.left() + nameWidth + static_cast<qreal>(v) * cell, y, cell, line), Qt::AlignCenter,
+                         QStringLiteral("D%1").arg(upagraha::kVargaDivisions[v]));
+    y += line;
+    for (const reading::VargaRow& row : reading.vargas->rows) {
+        QString name = ShowCoreText(reading::VargaPointName(row, language));
+        if (row.vargottama) name += QStringLiteral(" *");
+        painter.setFont(bold);
+        painter.drawText(QRectF(page.left(), y, nameWidth, line), Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter.setFont(small);
+        for (std::size_t v = 0; v < upagraha::kVargaCount; ++v)
+            painter.drawText(QRectF(page.left() + nameWidth + static_cast<qreal>(v) * cell, y, cell, line),
+                             Qt::AlignCenter, ShowCoreText(upagraha::SignAbbreviation(row.places[v].sign, language)));
+        painter.drawLine(QPointF(page.left(), y + line), QPointF(page.right(), y + line));
+        y += line;
+    }
+    DrawTextLines(painter, QRectF(page.left(), y + line / 2, page.width(), page.bottom() - y),
+                  {ShowCoreText(reading::VargottamaNote(language))}, small);
+    painter.restore();
+}
+
+}  // namespace
+
 bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
@@ -411,10 +478,18 @@ bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading) {
     following.setDocumentMargin(0);
     FillFollowingPages(following, reading);
     KeepReportBlocksWhole(following, reading.language);
-    const int count = 1 + following.pageCount();
+    const int vargaPages = reading.vargas && reading.navamsaChart ? 1 : 0;
+    const int count = 1 + vargaPages + following.pageCount();
 
     PaintFirstPage(painter, content, reading, PrintFont(kBodyPoints));
     DrawFooter(painter, area, 1, count);
+    if (vargaPages > 0) {
+        if (!device.newPage()) return false;
+        DrawRunningHead(painter, area, reading.header);
+        PaintVargaPage(painter, QRectF(content.left(), content.top() + head, content.width(), content.height() - head),
+                       reading, PrintFont(kBodyPoints));
+        DrawFooter(painter, area, 2, count);
+    }
     for (int page = 0; page < following.pageCount(); ++page) {
         if (!device.newPage()) return false;
         DrawRunningHead(painter, area, reading.header);
@@ -424,7 +499,7 @@ bool PaintReading(QPagedPaintDevice& device, const PrintedReading& reading) {
         // line of the next page, which starts right at the page's end, off this one.
         following.drawContents(&painter, QRectF(0, page * text.height(), text.width(), text.height() - 1));
         painter.restore();
-        DrawFooter(painter, area, page + 2, count);
+        DrawFooter(painter, area, page + 2 + vargaPages, count);
     }
     return painter.end();
 }

@@ -1,6 +1,7 @@
 // The printed reading: Print, Export PDF, Export Chart Image, and the --pdf and --svg commands.
 //
-// The first page holds the header, the chart and the table; the report and the working follow on
+// The first page holds the header, the chart and the table; the second the rasi and navamsa charts
+// side by side over the table of the sixteen vargas; the report and the working follow on
 // as many pages as they need, then, when the user asks for it, the comparison of the profiles on a
 // page of its own. Every page is numbered; the document is titled with the person's
 // name; the page size is the locale's (Letter where the locale measures in inches, A4 elsewhere).
@@ -22,6 +23,7 @@
 #include "reading/chart_model.h"
 #include "reading/convention_grid.h"
 #include "reading/result_summary.h"
+#include "reading/varga_points.h"
 #include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
@@ -49,6 +51,10 @@ struct PrintedReading {
     // The reading under every preset and the profile in use: printed on a last page of its own
     // when set (the Conventions menu's choice), left out otherwise.
     std::optional<reading::ConventionGrid> comparison;
+    // The rasi and the navamsa side by side and the table of the sixteen vargas, on the page after
+    // the first (BuildPrintedReading makes them; a reading without them prints without that page).
+    std::optional<reading::ChartModel> navamsaChart;
+    std::optional<reading::VargaTable> vargas;
     // Under the header, as the window shows it: the original's sunrise formula far in the north.
     bool farNorth = false;
     // The language the header, chart, table and working were made in, and the report is read in.

@@ -17,6 +17,7 @@
 #include "desktop/reading_print.h"
 #include "desktop/report_pane.h"
 #include "desktop/translations.h"
+#include "desktop/varga_view.h"
 #include "desktop/wrapping_label.h"
 #include "reading/reading_language.h"
 #include "reading/result_summary.h"
@@ -110,6 +111,10 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
     compareLayout->addWidget(compareTable, 1);
     compareLayout->addWidget(compareKey);
     resultTabs->addTab(compareTab, tr("Com&pare"));
+    // The Vargas tab, after the others.
+    vargaTab = new VargaView;
+    vargaTab->setObjectName(QStringLiteral("vargaTab"));
+    resultTabs->addTab(vargaTab, tr("&Vargas"));
     SetTableHeadings();
     KeepTabsInView();
     for (int tab = 0; tab < resultTabs->count(); ++tab) resultTabs->widget(tab)->installEventFilter(this);
@@ -128,6 +133,7 @@ void ResultView::SetTableHeadings() {
     columns.insert(kPointColumn, PointColumnName());
     upagrahaTable->setHorizontalHeaderLabels(columns);
     resultTabs->setTabText(resultTabs->indexOf(compareTab), tr("Com&pare"));
+    resultTabs->setTabText(resultTabs->indexOf(vargaTab), tr("&Vargas"));
 }
 
 const std::optional<reading::ChartModel>& ResultView::Chart() const { return chartView->Model(); }
@@ -158,6 +164,7 @@ void ResultView::FocusTabInFront() {
                      : tab == tableTab   ? static_cast<QWidget*>(upagrahaTable)
                      : tab == chartTab   ? static_cast<QWidget*>(resultTabs)
                      : tab == compareTab ? static_cast<QWidget*>(compareTable)
+                     : tab == vargaTab   ? static_cast<QWidget*>(vargaTab->TableWidget())
                                          : reportView;
     focus->setFocus();
 }
@@ -185,6 +192,7 @@ void ResultView::FillViews() {
     resultHeader->setText(headerText);
     chartView->SetModel(
         reading::BuildChartModel(chartStyle, shown, onScreen->upagrahas, ChartCentreLines(header, shown), language));
+    vargaTab->ShowReading(shown, onScreen->upagrahas, chartStyle, ChartCentreLines(header, shown), language);
     const auto rows = reading::BuildTable(shown, onScreen->upagrahas, language);
     upagrahaTable->clearSpans();
     upagrahaTable->setRowCount(static_cast<int>(rows.size()));

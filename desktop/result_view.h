@@ -1,7 +1,8 @@
 // The result view: the reading just calculated, as astrologers read it. A header above five tabs:
 // the report (the core's runs of text in the report pane), the chart (in the style chosen beside
 // the tabs), the table with Copy Table (with the point of the portion each upagraha is taken at),
-// the working behind the figures, and the comparison of the upagrahas under every profile.
+// the working behind the figures, the comparison of the upagrahas under every profile, and the
+// vargas (the rasi chart beside a chosen varga's, over the table of the sixteen).
 //
 // It stands at the end of the flow: the main window hands it what the core returned for the
 // form's snapshot, and it draws that. The working is asked of the core only when its tab is
@@ -27,6 +28,8 @@ class QTableWidget;
 
 namespace vela::desktop {
 
+class VargaView;
+
 class ResultView : public QGroupBox, private Ui::ResultView {
     Q_OBJECT
 
@@ -51,6 +54,9 @@ public:
     // The reading on screen under every preset and the profile in use, worked out with each
     // reading; nothing before the first.
     const std::optional<reading::ConventionGrid>& Comparison() const { return comparison; }
+
+    // The Vargas tab: the rasi and the chosen varga side by side, and the varga table.
+    VargaView* Vargas() const { return vargaTab; }
 
     // The chart style, set without a signal (the remembered one at start-up).
     void SetChartStyle(reading::ChartStyle style);
@@ -94,6 +100,7 @@ private:
     QLabel* compareNotes = nullptr;
     QTableWidget* compareTable = nullptr;
     QLabel* compareKey = nullptr;
+    VargaView* vargaTab = nullptr;
 };
 
 }  // namespace vela::desktop

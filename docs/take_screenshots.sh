@@ -1,7 +1,7 @@
 #!/bin/sh
 # Takes the screenshots of the documentation from the real program: the form filled with a sample
-# reading (docs/screenshot-form.png), its report, chart, table and working
-# (docs/screenshot-report.png, -chart.png, -table.png, -working.png), the atlas offering places for
+# reading (docs/screenshot-form.png), its report, chart, table, working and vargas
+# (docs/screenshot-report.png, -chart.png, -table.png, -working.png, -vargas.png), the atlas offering places for
 # "Pun" under the city box (docs/screenshot-atlas.png), and the first page of the sample's PDF
 # (docs/screenshot-pdf.png, drawn by pdftoppm from poppler-utils).
 #
@@ -22,4 +22,4 @@ cmake --build "$build_dir" --target vela-docs-images -j 2
 QT_QPA_PLATFORM=offscreen "$build_dir/vela-docs-images" --screenshots "$here"
 pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$here/sample-reading.pdf" "$here/screenshot-pdf"
 rm -f "$here/sample-reading.pdf"
-for picture in form report chart table working atlas pdf; do echo "written: $here/screenshot-$picture.png"; done
+for picture in form report chart table working vargas atlas pdf; do echo "written: $here/screenshot-$picture.png"; done

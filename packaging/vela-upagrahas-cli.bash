@@ -30,6 +30,10 @@ _vela_upagrahas_cli() {
             COMPREPLY=($(compgen -W "$settings" -- "$cur"))
             return
             ;;
+        --varga)
+            COMPREPLY=($(compgen -W '1 2 3 4 7 9 10 12 16 20 24 27 30 40 45 60' -- "$cur"))
+            return
+            ;;
         --save)
             _filedir ved
             return

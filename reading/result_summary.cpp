@@ -7,6 +7,7 @@
 #include "astro/text.h"
 #include "reading/reading_language.h"
 #include "reading/reference_tables.h"
+#include "reading/varga_points.h"
 #include "upagraha/nakshatra.h"
 #include "upagraha/profiles.h"
 
@@ -144,6 +145,8 @@ std::string ConventionsText(const upagraha::ConventionProfile& profile, upagraha
     (text += "; ") += Say(SunriseText(profile.sunrise), language);
     (text += "; ") += Say(VyatipataText(profile.vyatipata), language);
     (text += "; ") += Say(SkyText(profile), language);
+    // The vargas' rules only where they leave Parashara's, so every earlier header reads as it did.
+    if (profile.vargas != VargaRules{}) (text += "; ") += VargaRulesText(profile.vargas, language);
     return text + ")";
 }
 
@@ -176,7 +179,10 @@ std::array<std::string, 7> TableColumns(upagraha::Language language) {
     return columns;
 }
 
-std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagraha::Language language) {
+namespace {
+
+// The upagrahas' conventions in words (ProfileDescription without the vargas' rules).
+std::string UpagrahaConventionsText(const upagraha::ConventionProfile& profile, upagraha::Language language) {
     using namespace upagraha;
     if (language == Language::English) return DescribeProfile(profile);
     const PortionPoint usual = UsualPoint(profile);
@@ -197,6 +203,14 @@ std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagr
     if (profile.vyatipata != VyatipataChoice::CircleLessDhuma)
         (text += "; ") += Say(VyatipataText(profile.vyatipata), language);
     if (const std::string sky = EphemerisText(profile); !sky.empty()) (text += "; ") += Say(sky, language);
+    return text;
+}
+
+}  // namespace
+
+std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagraha::Language language) {
+    std::string text = UpagrahaConventionsText(profile, language);
+    if (profile.vargas != upagraha::VargaRules{}) (text += "; ") += VargaRulesText(profile.vargas, language);
     return text;
 }
 

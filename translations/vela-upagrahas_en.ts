@@ -628,6 +628,50 @@ Do you want to save it?</source>
         <source>A&amp;yanamsa</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the Sun&apos;s half and the Moon&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyclic: counted on from Aries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the sign, its 5th and its 9th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s: the triplicity from its movable sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Trimsamsa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: five unequal parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyclic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>
@@ -694,6 +738,10 @@ Do you want to save it?</source>
         <source>* differs from the profile in use (%1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::StartUp</name>
@@ -733,6 +781,25 @@ Readings without a window: vela-upagrahas-cli.</source>
     </message>
     <message>
         <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::VargaView</name>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vargottama</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The varga drawn beside the rasi chart</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

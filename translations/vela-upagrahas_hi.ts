@@ -630,6 +630,50 @@ Do you want to save it?</source>
         <source>A&amp;yanamsa</source>
         <translation>अयनांश (&amp;Y)</translation>
     </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation>होरा (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the Sun&apos;s half and the Moon&apos;s</source>
+        <translation>पराशर की: सूर्य का आधा और चंद्रमा का</translation>
+    </message>
+    <message>
+        <source>cyclic: counted on from Aries</source>
+        <translation>चक्रीय: मेष से आगे गिनी गई</translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation>द्रेष्काण (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the sign, its 5th and its 9th</source>
+        <translation>पराशर का: राशि, उससे पाँचवीं और नौवीं</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s: the triplicity from its movable sign</source>
+        <translation>जगन्नाथ का: त्रिकोण की चर राशि से</translation>
+    </message>
+    <message>
+        <source>&amp;Trimsamsa</source>
+        <translation>त्रिंशांश (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: five unequal parts</source>
+        <translation>पराशर का: पाँच असमान भाग</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s</source>
+        <translation>पराशर</translation>
+    </message>
+    <message>
+        <source>cyclic</source>
+        <translation>चक्रीय</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s</source>
+        <translation>जगन्नाथ</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>
@@ -696,6 +740,10 @@ Do you want to save it?</source>
         <source>* differs from the profile in use (%1).</source>
         <translation>* प्रयुक्त पद्धति (%1) से भिन्न।</translation>
     </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation>वर्ग (&amp;V)</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::StartUp</name>
@@ -738,6 +786,25 @@ Readings without a window: vela-upagrahas-cli.</source>
     <message>
         <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
         <translation>--pdf और --svg के साथ: कुण्डली की भाषा, en (अंग्रेज़ी, डिफ़ॉल्ट), hi (हिन्दी) या ta (तमिल)।</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::VargaView</name>
+    <message>
+        <source>Point</source>
+        <translation>बिंदु</translation>
+    </message>
+    <message>
+        <source>Vargottama</source>
+        <translation>वर्गोत्तम</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>हाँ</translation>
+    </message>
+    <message>
+        <source>The varga drawn beside the rasi chart</source>
+        <translation>राशि कुंडली के बगल में दिखाया गया वर्ग</translation>
     </message>
 </context>
 <context>

@@ -630,6 +630,50 @@ Do you want to save it?</source>
         <source>A&amp;yanamsa</source>
         <translation>அயனாம்சம் (&amp;Y)</translation>
     </message>
+    <message>
+        <source>&amp;Hora</source>
+        <translation>ஹோரை (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the Sun&apos;s half and the Moon&apos;s</source>
+        <translation>பராசரரின்: சூரியனின் பாதி, சந்திரனின் பாதி</translation>
+    </message>
+    <message>
+        <source>cyclic: counted on from Aries</source>
+        <translation>சுழற்சி: மேஷம் முதல் தொடர்ந்து எண்ணப்படும்</translation>
+    </message>
+    <message>
+        <source>&amp;Drekkana</source>
+        <translation>திரேக்காணம் (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: the sign, its 5th and its 9th</source>
+        <translation>பராசரரின்: ராசி, அதன் 5ஆம், 9ஆம் ராசி</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s: the triplicity from its movable sign</source>
+        <translation>ஜகந்நாதரின்: திரிகோணத்தின் சர ராசியிலிருந்து</translation>
+    </message>
+    <message>
+        <source>&amp;Trimsamsa</source>
+        <translation>திரிம்சாம்சம் (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s: five unequal parts</source>
+        <translation>பராசரரின்: ஐந்து சமமற்ற பகுதிகள்</translation>
+    </message>
+    <message>
+        <source>Parashara&apos;s</source>
+        <translation>பராசரர்</translation>
+    </message>
+    <message>
+        <source>cyclic</source>
+        <translation>சுழற்சி</translation>
+    </message>
+    <message>
+        <source>Jagannatha&apos;s</source>
+        <translation>ஜகந்நாதர்</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::ReadingPrint</name>
@@ -696,6 +740,10 @@ Do you want to save it?</source>
         <source>* differs from the profile in use (%1).</source>
         <translation>* பயன்பாட்டிலுள்ள முறையிலிருந்து (%1) வேறுபடுகிறது.</translation>
     </message>
+    <message>
+        <source>&amp;Vargas</source>
+        <translation>வர்க்கங்கள் (&amp;V)</translation>
+    </message>
 </context>
 <context>
     <name>vela::desktop::StartUp</name>
@@ -738,6 +786,25 @@ Readings without a window: vela-upagrahas-cli.</source>
     <message>
         <source>With --pdf and --svg: the language of the reading, en (English, the default), hi (Hindi) or ta (Tamil).</source>
         <translation>--pdf, --svg உடன்: ஜாதகத்தின் மொழி, en (ஆங்கிலம், இயல்பாக), hi (இந்தி) அல்லது ta (தமிழ்).</translation>
+    </message>
+</context>
+<context>
+    <name>vela::desktop::VargaView</name>
+    <message>
+        <source>Point</source>
+        <translation>புள்ளி</translation>
+    </message>
+    <message>
+        <source>Vargottama</source>
+        <translation>வர்கோத்தமம்</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ஆம்</translation>
+    </message>
+    <message>
+        <source>The varga drawn beside the rasi chart</source>
+        <translation>ராசி சக்கரத்தின் அருகே வரையப்படும் வர்க்கம்</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,11 @@ constexpr std::array<std::string_view, 3> kSunriseWords = {"upper-limb", "disc-c
 constexpr std::array<std::string_view, 2> kVyatipataWords = {"circle-less-dhuma", "dhuma-plus-53-20"};
 constexpr std::array<std::string_view, 2> kEphemerisWords = {"original", "precise"};
 constexpr std::array<std::string_view, 2> kAyanamsaWords = {"original", "lahiri"};
+constexpr std::array<std::string_view, 2> kHoraWords = {"parashara", "cyclic"};
+constexpr std::array<std::string_view, 2> kDrekkanaWords = {"parashara", "jagannatha"};
+constexpr std::array<std::string_view, 2> kTrimsamsaWords = {"parashara", "cyclic"};
+// The varga axes follow the others in the index AxisIndex answers; past them, no axis.
+constexpr std::size_t kNoAxis = kAxisCount + kVargaAxisCount;
 
 constexpr std::size_t kFirstPointAxis = 1;  // kaala; maandi is kFirstPointAxis + 5
 constexpr std::size_t kMaandi = 5;
@@ -75,11 +80,46 @@ std::string WordList(const std::vector<std::string_view>& words) {
 std::size_t AxisIndex(std::string_view axis) {
     for (std::size_t a = 0; a < kAxisCount; ++a)
         if (kAxisNames[a] == axis) return a;
-    return kAxisCount;
+    for (std::size_t a = 0; a < kVargaAxisCount; ++a)
+        if (kVargaAxisNames[a] == axis) return kAxisCount + a;
+    return kNoAxis;
+}
+
+// Sets varga axis v (0 hora, 1 drekkana, 2 trimsamsa) to the word; false when it does not take it.
+bool SetVargaAxis(VargaRules& rules, std::size_t v, std::string_view word) {
+    if (v == 0) {
+        const auto value = WordValue<HoraRule>(kHoraWords, word);
+        if (value) rules.hora = *value;
+        return value.has_value();
+    }
+    if (v == 1) {
+        const auto value = WordValue<DrekkanaRule>(kDrekkanaWords, word);
+        if (value) rules.drekkana = *value;
+        return value.has_value();
+    }
+    const auto value = WordValue<TrimsamsaRule>(kTrimsamsaWords, word);
+    if (value) rules.trimsamsa = *value;
+    return value.has_value();
+}
+
+std::vector<std::string_view> AllAxisNames() {
+    std::vector<std::string_view> names(kAxisNames.begin(), kAxisNames.end());
+    names.insert(names.end(), kVargaAxisNames.begin(), kVargaAxisNames.end());
+    return names;
+}
+
+void AppendChangedVargaAxes(std::string& text, const ConventionProfile& profile, char separator) {
+    for (const AxisSetting& setting : ChangedVargaAxes(profile)) {
+        text += separator;
+        text += setting.axis;
+        text += '=';
+        text += setting.value;
+    }
 }
 
 // Sets axis a to the word; false when the axis does not take it.
 bool SetAxis(ConventionProfile& profile, std::size_t a, std::string_view word) {
+    if (a >= kAxisCount) return SetVargaAxis(profile.vargas, a - kAxisCount, word);
     if (a == 0) {
         const auto v = WordValue<LordOrder>(kLordWords, word);
         if (v) profile.lordOrder = *v;
@@ -164,9 +204,35 @@ std::array<AxisSetting, kAxisCount> AxisSettings(const ConventionProfile& profil
     return settings;
 }
 
+std::array<AxisSetting, kVargaAxisCount> VargaAxisSettings(const ConventionProfile& profile) {
+    return {{{kVargaAxisNames[0], ValueWord(kHoraWords, profile.vargas.hora)},
+             {kVargaAxisNames[1], ValueWord(kDrekkanaWords, profile.vargas.drekkana)},
+             {kVargaAxisNames[2], ValueWord(kTrimsamsaWords, profile.vargas.trimsamsa)}}};
+}
+
+std::vector<AxisSetting> ChangedVargaAxes(const ConventionProfile& profile) {
+    const auto settings = VargaAxisSettings(profile);
+    const auto defaults = VargaAxisSettings(kOriginalProfile);
+    std::vector<AxisSetting> changed;
+    for (std::size_t v = 0; v < kVargaAxisCount; ++v)
+        if (settings[v].value != defaults[v].value) changed.push_back(settings[v]);
+    return changed;
+}
+
+std::string DescribeVargaRules(const VargaRules& rules) {
+    if (rules == VargaRules{}) return "hora, drekkana and trimsamsa after Parashara";
+    std::string text = rules.hora == HoraRule::Cyclic ? "the cyclic hora" : "Parashara's hora";
+    text += rules.drekkana == DrekkanaRule::Jagannatha ? ", the Jagannatha drekkana" : ", Parashara's drekkana";
+    text += rules.trimsamsa == TrimsamsaRule::Cyclic ? " and the cyclic trimsamsa" : " and Parashara's trimsamsa";
+    return text;
+}
+
 std::vector<std::string_view> AxisValues(std::string_view axis) {
     const std::size_t a = AxisIndex(axis);
-    if (a == kAxisCount) return {};
+    if (a == kNoAxis) return {};
+    if (a == kAxisCount) return Words(kHoraWords);
+    if (a == kAxisCount + 1) return Words(kDrekkanaWords);
+    if (a == kAxisCount + 2) return Words(kTrimsamsaWords);
     if (a == 0) return Words(kLordWords);
     if (a == kFirstPointAxis + kMaandi) return Words(kPointWords);
     if (a >= kFirstPointAxis && a < kFirstPointAxis + kUpagrahaCount)
@@ -181,9 +247,9 @@ std::optional<std::string> ApplyConvention(ConventionProfile& profile, std::stri
     const std::size_t equals = setting.find('=');
     const std::string_view axis = setting.substr(0, equals);
     const std::size_t a = AxisIndex(axis);
-    if (equals == std::string_view::npos || a == kAxisCount) {
+    if (equals == std::string_view::npos || a == kNoAxis) {
         std::string message = "\"" + std::string(setting) + "\" is not AXIS=VALUE with one of the axes ";
-        return message + WordList({kAxisNames.begin(), kAxisNames.end()});
+        return message + WordList(AllAxisNames());
     }
     const std::string_view word = setting.substr(equals + 1);
     ConventionProfile changed = profile;
@@ -224,6 +290,7 @@ std::string ProfileSpecText(const ConventionProfile& profile) {
         text += '=';
         text += setting.value;
     }
+    AppendChangedVargaAxes(text, profile, ';');
     return text;
 }
 
@@ -379,6 +446,7 @@ std::string ProfileSettingsText(const ConventionProfile& profile) {
         (text += ";ephemeris=") += ValueWord(kEphemerisWords, profile.ephemeris);
     if (profile.ayanamsa != kOriginalProfile.ayanamsa)
         (text += ";ayanamsa=") += ValueWord(kAyanamsaWords, profile.ayanamsa);
+    AppendChangedVargaAxes(text, profile, ';');
     return text;
 }
 
@@ -403,7 +471,7 @@ std::optional<ConventionProfile> ParseProfileSettings(std::string_view text) {
     }
     ConventionProfile profile = CustomProfile(*lords, points, *sunrise);
     // Then each later axis at most once, in this order.
-    for (const std::string_view axis : {"vyatipata", "ephemeris", "ayanamsa"}) {
+    for (const std::string_view axis : {"vyatipata", "ephemeris", "ayanamsa", "hora", "drekkana", "trimsamsa"}) {
         if (rest.empty()) break;
         std::string_view ahead = rest;
         const auto value = Setting(Cut(ahead, ';'), axis);

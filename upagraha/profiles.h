@@ -16,6 +16,8 @@
 //  - sunrise: the Sun's upper limb with refraction, its centre without refraction, or its centre
 //    with refraction.
 //  - Vyatipata: the circle less Dhuma, or Dhuma plus 53 deg 20'.
+//  - the vargas: Parashara's hora or the cyclic one, Parashara's drekkana or the Jagannatha one,
+//    Parashara's trimsamsa or the cyclic one (upagraha/vargas.h).
 //  - ephemeris and ayanamsa: the original's own formulas, or the precise ephemeris of sky/; the
 //    original's ayanamsa, or Lahiri's. The nine grahas always come from the precise ephemeris, in
 //    the profile's ayanamsa, so that everything on one chart stands in one zodiac.
@@ -32,6 +34,7 @@
 #include <vector>
 
 #include "upagraha/upagraha.h"
+#include "upagraha/vargas.h"
 
 namespace vela::upagraha {
 
@@ -58,12 +61,14 @@ struct ConventionProfile {
     EphemerisChoice ephemeris = EphemerisChoice::OriginalFormulas;
     AyanamsaChoice ayanamsa = AyanamsaChoice::Original;
     VyatipataChoice vyatipata = VyatipataChoice::CircleLessDhuma;
+    VargaRules vargas{};
 
     bool operator==(const ConventionProfile&) const = default;
     // The same value on every axis, whatever the name.
     bool SameConventions(const ConventionProfile& other) const {
         return lordOrder == other.lordOrder && points == other.points && sunrise == other.sunrise &&
-               ephemeris == other.ephemeris && ayanamsa == other.ayanamsa && vyatipata == other.vyatipata;
+               ephemeris == other.ephemeris && ayanamsa == other.ayanamsa && vyatipata == other.vyatipata &&
+               vargas == other.vargas;
     }
 };
 
@@ -114,12 +119,27 @@ inline constexpr std::array<std::string_view, kAxisCount> kAxisNames = {
     "lords",  "kaala",   "mrityu",    "arthaprahaara", "yamaghantaka", "gulika",
     "maandi", "sunrise", "vyatipata", "ephemeris",     "ayanamsa"};
 
+// The axes of the vargas, set the same way (--convention hora=cyclic) but named in a profile's
+// texts only where they leave Parashara's rule, so that every text made before them stays as it was:
+//   hora          parashara | cyclic
+//   drekkana      parashara | jagannatha
+//   trimsamsa     parashara | cyclic
+inline constexpr std::size_t kVargaAxisCount = 3;
+inline constexpr std::array<std::string_view, kVargaAxisCount> kVargaAxisNames = {"hora", "drekkana", "trimsamsa"};
+
 struct AxisSetting {
     std::string_view axis;
     std::string_view value;
 };
 // The profile's value on every axis, in the order of kAxisNames.
 std::array<AxisSetting, kAxisCount> AxisSettings(const ConventionProfile& profile);
+// The profile's value on each varga axis, in the order of kVargaAxisNames; and only those that
+// leave Parashara's rule.
+std::array<AxisSetting, kVargaAxisCount> VargaAxisSettings(const ConventionProfile& profile);
+std::vector<AxisSetting> ChangedVargaAxes(const ConventionProfile& profile);
+// "hora, drekkana and trimsamsa after Parashara"; "the cyclic hora, Parashara's drekkana and
+// trimsamsa" and so on.
+std::string DescribeVargaRules(const VargaRules& rules);
 // The words an axis takes, in order; empty for an unknown axis.
 std::vector<std::string_view> AxisValues(std::string_view axis);
 
@@ -135,8 +155,8 @@ struct ProfileSpec {
     std::string error;
 };
 ProfileSpec ParseProfileSpec(std::string_view text);
-// "gulika-start" for a preset, else "custom;lords=seven;..." with every axis: what ParseProfileSpec
-// reads back to the same profile.
+// "gulika-start" for a preset, else "custom;lords=seven;..." with every axis (the varga axes only
+// where they leave Parashara's rule): what ParseProfileSpec reads back to the same profile.
 std::string ProfileSpecText(const ConventionProfile& profile);
 
 // The Kerala ghati rule: Maandi rises G ghatis of the day's 30 after sunrise, or of the night's 30
@@ -199,7 +219,8 @@ Planet PortionLord(LordOrder order, int weekday, bool byDay, int portion);
 
 // The settings of a custom profile as one line, for the window's settings file:
 //   lords=eight;points=middle,middle,middle,middle,start,middle;sunrise=upper-limb
-// then, where they are not the original's, ";vyatipata=...", ";ephemeris=...", ";ayanamsa=...";
+// then, where they are not the original's, ";vyatipata=...", ";ephemeris=...", ";ayanamsa=...",
+// ";hora=...", ";drekkana=...", ";trimsamsa=...";
 // and back; nothing when the text is not exactly such a line (the words of the axes above, each
 // setting once, Maandi alone at the ghatis).
 std::string ProfileSettingsText(const ConventionProfile& profile);

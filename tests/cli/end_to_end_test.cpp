@@ -24,6 +24,7 @@
 #include "tests/support/golden_files.h"
 #include "tests/support/hand_written_reading.h"
 #include "tests/support/test_names.h"
+#include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
 
 namespace {
@@ -964,6 +965,56 @@ TEST_F(CliEndToEnd, ghatis_line_names_the_date_of_the_clock_time_and_of_the_minu
     EXPECT_NE(r.err.find("(05:23:00): 23:59:48 on the clock, read as 00:00 of the next day"), std::string::npos)
         << r.err;
     EXPECT_EQ(Json::parse(r.out)["date"], "1975-06-16");
+}
+
+// --vargas and --varga N beside the reading, which stays as it is. Each point is read back with a
+// count of its own: the rasi and the navamsa as whole parts of 30 deg and 3 deg 20' from 0 Aries (the
+// navamsas run on from Aries through the zodiac), vargottama where the two agree.
+TEST_F(CliEndToEnd, vargas_place_every_point_of_the_reading_beside_it) {
+    const Json plain = Json::parse(Run(Plus(DelhiArgs(), {"--json", "--grahas"})).out);
+    const auto r = Run(Plus(DelhiArgs(), {"--json", "--grahas", "--vargas"}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    Json reading = Json::parse(r.out);
+    const Json vargas = reading["vargas"];
+    reading.erase("vargas");
+    EXPECT_EQ(reading, plain);
+    ASSERT_EQ(vargas["points"].size(), 1u + 9 + 6 + 5);
+    EXPECT_EQ(vargas["points"][10]["longitude"], plain["upagrahas"][0]["degrees"]);  // Kaala
+    for (const Json& p : vargas["points"]) {
+        EXPECT_EQ(p.size(), 3u + 16) << p["name"];
+        const double longitude = p["longitude"];
+        const auto rasi = static_cast<std::size_t>(longitude / 30);
+        const auto navamsa = static_cast<std::size_t>(longitude * 3 / 10) % 12;
+        EXPECT_EQ(p["D1"]["sign"], upagraha::kSignNames[rasi]) << p["name"];
+        EXPECT_EQ(p["D9"]["sign"], upagraha::kSignNames[navamsa]) << p["name"];
+        EXPECT_EQ(p["vargottama"], rasi == navamsa) << p["name"];
+    }
+
+    const std::string report = Run(DelhiArgs()).out;
+    const auto one = Run(Plus(DelhiArgs(), {"--varga", "9"}));
+    EXPECT_EQ(one.out.substr(0, report.size()), report);
+    EXPECT_NE(one.out.find("\nD9 Navamsa\n"), std::string::npos) << one.out;
+    EXPECT_EQ(one.out.find("D1 Rasi"), std::string::npos);
+    // In Hindi and Tamil, the glossary's names (docs/translations.md).
+    EXPECT_NE(Run(Plus(DelhiArgs(), {"--varga", "9", "--lang", "hi"})).out.find("D9 नवांश"), std::string::npos);
+    EXPECT_NE(Run(Plus(DelhiArgs(), {"--varga", "9", "--lang", "ta"})).out.find("D9 நவாம்சம்"), std::string::npos);
+
+    const auto n = NewDelhiNotation();
+    const std::string csv = "name,date,time,zone,lat,lon,dst,city,state,country\n" + n.name + "," + n.dateText + "," +
+                            n.time + "," + n.zoneName + "," + n.latText + "," + n.lonText + "," + n.dstText + "," +
+                            n.city + "," + n.state + "," + n.country + "\n";
+    const Json row = Json::parse(Run({"--batch", "-", "--varga", "9"}, csv).out);
+    ASSERT_EQ(row["vargas"]["points"].size(), 1u + 6 + 5);
+    EXPECT_EQ(row["vargas"]["points"][0], vargas["points"][0].patch(Json::parse(R"([
+        {"op": "remove", "path": "/D1"}, {"op": "remove", "path": "/D2"}, {"op": "remove", "path": "/D3"},
+        {"op": "remove", "path": "/D4"}, {"op": "remove", "path": "/D7"}, {"op": "remove", "path": "/D10"},
+        {"op": "remove", "path": "/D12"}, {"op": "remove", "path": "/D16"}, {"op": "remove", "path": "/D20"},
+        {"op": "remove", "path": "/D24"}, {"op": "remove", "path": "/D27"}, {"op": "remove", "path": "/D30"},
+        {"op": "remove", "path": "/D40"}, {"op": "remove", "path": "/D45"}, {"op": "remove", "path": "/D60"}])")));
+
+    const auto refused = Run(Plus(DelhiArgs(), {"--varga", "5"}));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("the vargas are 1 2 3 4 7 9 10 12 16 20 24 27 30 40 45 60"), std::string::npos);
 }
 
 }  // namespace

@@ -296,6 +296,9 @@ void ProfilesTest::the_dialog_opens_on_the_profile_in_use_with_every_axis() {
     QVERIFY(!ApplyConvention(away, "vyatipata=dhuma-plus-53-20"));
     QVERIFY(!ApplyConvention(away, "ephemeris=precise"));
     QVERIFY(!ApplyConvention(away, "ayanamsa=lahiri"));
+    QVERIFY(!ApplyConvention(away, "hora=cyclic"));
+    QVERIFY(!ApplyConvention(away, "drekkana=jagannatha"));
+    QVERIFY(!ApplyConvention(away, "trimsamsa=cyclic"));
     desktop::ProfileDialog dialog(away);
     const auto list = [&dialog](const QString& name) {
         auto* combo = dialog.findChild<QComboBox*>(name);
@@ -313,6 +316,8 @@ void ProfilesTest::the_dialog_opens_on_the_profile_in_use_with_every_axis() {
     QCOMPARE(list(QStringLiteral("vyatipataCombo")), Shown(2, 1));
     QCOMPARE(list(QStringLiteral("ephemerisCombo")), Shown(2, 1));
     QCOMPARE(list(QStringLiteral("ayanamsaCombo")), Shown(2, 1));
+    for (const char* varga : {"horaCombo", "drekkanaCombo", "trimsamsaCombo"})
+        QCOMPARE(list(QString::fromLatin1(varga)), Shown(2, 1));
     QVERIFY(dialog.Profile().SameConventions(away));
     QVERIFY(dialog.Profile().name == kCustomName);
     // Made in the dialog, it is the profile in use, and the next window takes it up again.
@@ -340,7 +345,10 @@ void ProfilesTest::the_dialog_opens_on_the_profile_in_use_with_every_axis() {
                                                                                         {"pointCombo5", 1},
                                                                                         {"sunriseCombo", 0},
                                                                                         {"vyatipataCombo", 0},
-                                                                                        {"ephemerisCombo", 0}})
+                                                                                        {"ephemerisCombo", 0},
+                                                                                        {"horaCombo", 0},
+                                                                                        {"drekkanaCombo", 0},
+                                                                                        {"trimsamsaCombo", 0}})
         dialog.findChild<QComboBox*>(QString::fromLatin1(name))->setCurrentIndex(index);
     QCOMPARE(dialog.Profile(), kOriginalProfile);
 }

@@ -31,6 +31,7 @@
 #include "desktop/chart_view.h"
 #include "desktop/profile_dialog.h"
 #include "desktop/reading_print.h"
+#include "desktop/varga_view.h"
 #include "gui_test_support.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
@@ -139,6 +140,7 @@ private slots:
     void the_compare_tab_sets_the_profiles_side_by_side();
     void the_compare_tab_says_when_the_birth_is_near_sunrise();
     void the_pdf_has_the_comparison_page_only_when_chosen();
+    void the_vargas_tab_sets_a_chosen_varga_beside_the_rasi();
 
 private:
     desktop::ChartView* Chart() { return Control<desktop::ChartView>(W(), "chartView"); }
@@ -361,13 +363,16 @@ void ResultViewTest::export_pdf_writes_the_printed_reading() {
     if (!HavePdfToText()) QSKIP("pdftotext (poppler-utils) is not installed; the PDF's text goes unread");
     const QString text = PdfText(path);
     CheckPrintedText(text);
-    // The first page holds the header, the chart and the table; the report follows on the next.
+    // The first page holds the header, the chart and the table; the second the rasi and navamsa
+    // side by side over the varga table; the report follows on the next.
     const QStringList pages = text.split(u'\f');
-    QVERIFY(pages.size() >= 3);
+    QVERIFY(pages.size() >= 4);
     QVERIFY(pages.front().contains(QStringLiteral("15 June 1975, 10:30, Indian Time +05:30")));
     QVERIFY(pages.front().contains(QStringLiteral("Ardra, pada 2")));
     QVERIFY(pages.front().contains(QStringLiteral("Ka 10\u00B056\u2032")));
-    QVERIFY(pages.at(1).contains(QStringLiteral("Interpretation")));
+    for (const char* varga : {"Vargas (divisional charts)", "D1 Rasi", "D9 Navamsa", "D60", "Maandi"})
+        QVERIFY2(pages.at(1).contains(QString::fromUtf8(varga)), varga);
+    QVERIFY(pages.at(2).contains(QStringLiteral("Interpretation")));
 }
 
 void ResultViewTest::export_chart_image_writes_png_or_svg() {
@@ -694,6 +699,33 @@ void ResultViewTest::the_pdf_has_the_comparison_page_only_when_chosen() {
     const QString marked = Control<QTableWidget>(W(), "compareTable")->item(4, 1)->text();
     QVERIFY2(last.contains(marked), qPrintable(marked));
     QVERIFY(!pages.at(pages.size() - 2).contains(QStringLiteral("Comparison of profiles")));
+}
+
+// Asha's ascendant, Leo 5 deg 54', by hand: the second navamsa of a fiery sign counted from Aries
+// is Taurus; its shashtiamsa is the 12th (5 deg 54' x 2 = 11.8) counted from Leo, Cancer. The
+// ascendant's sign is the first house of the North Indian chart.
+void ResultViewTest::the_vargas_tab_sets_a_chosen_varga_beside_the_rasi() {
+    auto* vargas = W().findChild<desktop::VargaView*>(QStringLiteral("vargaTab"));
+    QVERIFY(vargas != nullptr);
+    QCOMPARE(vargas->Division(), 9);
+    const auto ascendantSign = [](const reading::ChartModel& chart) { return chart.places[chart.PlaceOfBody(0)].sign; };
+    QCOMPARE(ascendantSign(*vargas->RasiChart()), 4);
+    QCOMPARE(ascendantSign(*vargas->VargaChart()), 1);
+    vargas->SetDivision(60);
+    QCOMPARE(ascendantSign(*vargas->VargaChart()), 3);
+    Control<QComboBox>(W(), "chartStyleCombo")->setCurrentIndex(1);
+    QCOMPARE(vargas->VargaChart()->style, reading::ChartStyle::NorthIndian);
+    QCOMPARE(vargas->VargaChart()->places[0].label, std::string("4"));
+
+    // The table: the ascendant, the nine grahas, the six upagrahas and the Sun's five, in the
+    // sixteen vargas, with the vargottama column.
+    const QTableWidget* table = vargas->TableWidget();
+    QCOMPARE(table->rowCount(), 21);
+    QCOMPARE(table->columnCount(), 18);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Ascendant"));
+    QCOMPARE(table->item(0, 6)->text(), QStringLiteral("Tau"));
+    for (int r = 0; r < table->rowCount(); ++r)
+        QCOMPARE(table->item(r, 17)->text().isEmpty(), table->item(r, 1)->text() != table->item(r, 6)->text());
 }
 
 QTEST_MAIN(ResultViewTest)

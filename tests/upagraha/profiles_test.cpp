@@ -269,11 +269,12 @@ TEST(Conventions, are_set_axis_by_axis_and_named_by_what_they_hold) {
              Refusal{"lords=nine", "lords takes eight, seven or eight-night-four-on, not \"nine\""},
              Refusal{"sunrise",
                      "\"sunrise\" is not AXIS=VALUE with one of the axes lords, kaala, mrityu, "
-                     "arthaprahaara, yamaghantaka, gulika, maandi, sunrise, vyatipata, ephemeris or ayanamsa"},
+                     "arthaprahaara, yamaghantaka, gulika, maandi, sunrise, vyatipata, ephemeris, ayanamsa, hora, "
+                     "drekkana or trimsamsa"},
              Refusal{"Lords=seven",
                      "\"Lords=seven\" is not AXIS=VALUE with one of the axes lords, kaala, mrityu, "
-                     "arthaprahaara, yamaghantaka, gulika, maandi, sunrise, vyatipata, ephemeris or "
-                     "ayanamsa"},
+                     "arthaprahaara, yamaghantaka, gulika, maandi, sunrise, vyatipata, ephemeris, ayanamsa, "
+                     "hora, drekkana or trimsamsa"},
          }) {
         EXPECT_EQ(ApplyConvention(p, r.setting), std::optional<std::string>(r.message)) << r.setting;
         EXPECT_EQ(p, before) << r.setting;
