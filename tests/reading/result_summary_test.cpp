@@ -7,11 +7,14 @@
 // and runs counter-clockwise (the two styles as astrologers draw them).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
 #include "reading/calculation_driver.h"
 #include "reading/chart_model.h"
+#include "reading/convention_grid.h"
+#include "reading/form_values.h"
 #include "reading/result_summary.h"
 #include "tests/support/reference_forms.h"
 
@@ -40,7 +43,34 @@ TEST(ResultHeader, names_the_conventions_and_the_local_mean_time_offset) {
     const Calculated r = Calculate(lmt, *upagraha::FindProfile("gulika-start"));
     const auto header = reading::BuildHeader(r.state, r.upagrahas);
     EXPECT_EQ(header.birth, "15 June 1975, 10:30, Local Mean Time +05:09");
-    EXPECT_EQ(header.profile, "Conventions: Gulika at the start");
+    EXPECT_EQ(header.profile,
+              "Conventions: Gulika at the start (unlike Original: Gulika at the start; sunrise at the centre of the "
+              "disc without refraction)");
+}
+
+// Every axis on which a preset leaves the original's, as docs/conventions.md sets the presets out,
+// named by the header, the Conventions menu and the comparison's notes.
+TEST(ProfileDifferences, name_every_axis_a_preset_changes) {
+    const struct {
+        const char* preset;
+        const char* differences;
+    } cases[] = {
+        {"original", ""},
+        {"gulika-start", "Gulika at the start; sunrise at the centre of the disc without refraction"},
+        {"seven-lords", "seven lords in weekday order, the eighth portion lordless"},
+        {"all-at-start",
+         "Kaala at the start; Mrityu at the start; Arthaprahaara at the start; Yamaghantaka at the start; Gulika at "
+         "the start; Maandi at the start"},
+        {"kerala", "Maandi by the ghatis"},
+        {"precise", "precise ephemeris with Lahiri's ayanamsa"},
+    };
+    const auto notes = reading::CompareProfiles(NewDelhiForm(), upagraha::kOriginalProfile).notes;
+    for (const auto& c : cases) {
+        const auto profile = *upagraha::FindProfile(c.preset);
+        EXPECT_EQ(reading::ProfileDifferences(profile, upagraha::kOriginalProfile), c.differences) << c.preset;
+        const std::string note = std::string("Under ") + c.preset + ", unlike original: " + c.differences + ".";
+        EXPECT_EQ(std::count(notes.begin(), notes.end(), note), *c.differences ? 1 : 0) << note;
+    }
 }
 
 // Calcutta time keeps its seconds in the header: +05:53:20, and +06:53:20 with the tick.
@@ -53,6 +83,18 @@ TEST(ResultHeader, shows_the_seconds_of_calcutta_time) {
     const Calculated ticked = Calculate(calcutta);
     EXPECT_EQ(reading::BuildHeader(ticked.state, ticked.upagrahas).birth,
               "15 June 1975, 10:30, Calcutta Time +05:53:20 + 1 h daylight saving (+06:53:20)");
+}
+
+// An offset typed as such is named by itself once; an offset a file names keeps its name.
+TEST(ResultHeader, writes_an_exact_offset_once) {
+    reading::BirthForm exact = NewDelhiForm();
+    exact.zoneRow = -1;
+    exact.exactZone = reading::ParseExactOffset("+05:21:10");
+    EXPECT_EQ(reading::BuildHeader(Calculate(exact).state, Calculate(exact).upagrahas).birth,
+              "15 June 1975, 10:30, UTC+05:21:10");
+    exact.exactZone->name = "Madras Time";
+    EXPECT_EQ(reading::BuildHeader(Calculate(exact).state, Calculate(exact).upagrahas).birth,
+              "15 June 1975, 10:30, Madras Time +05:21:10");
 }
 
 TEST(ResultHeader, names_the_person_the_moment_the_zone_the_place_and_the_ascendant) {
@@ -316,10 +358,17 @@ TEST(ResultTable, gives_the_grahas_and_the_suns_upagrahas_their_own_groups) {
     const std::string text = reading::TableText(rows);
     EXPECT_NE(text.find("\nGrahas\nSun\t\t\t\t"), std::string::npos);
 
+    // In every language each of the sixteen bodies has a name of its own (Hindi and Tamil once
+    // wrote the grahas' degrees without any).
+    for (const auto language : {upagraha::Language::English, upagraha::Language::Hindi, upagraha::Language::Tamil}) {
+        const auto named =
+            reading::BuildChartModel(ChartStyle::SouthIndian, delhi.state, delhi.upagrahas, {}, language);
+        std::set<std::string> names;
+        for (const auto& body : named.bodies)
+            if (!body.shortName.empty()) names.insert(body.shortName);
+        EXPECT_EQ(names.size(), named.bodies.size()) << static_cast<int>(language);
+    }
     const auto model = reading::BuildChartModel(ChartStyle::SouthIndian, delhi.state, delhi.upagrahas, {});
-    std::set<std::string> names;
-    for (const auto& body : model.bodies) names.insert(body.shortName);
-    EXPECT_EQ(names.size(), model.bodies.size());
     std::size_t drawn = 0;
     for (const auto& place : model.places) drawn += place.bodies.size();
     EXPECT_EQ(drawn, 16u);
