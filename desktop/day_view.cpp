@@ -144,7 +144,7 @@ reading::ZoneHistory SystemZoneHistory(const std::string& zoneName) {
 }
 
 MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile) {
+                         const upagraha::ConventionProfile& profile, const QString& placeName) {
     MonthPage sheet;
     const upagraha::Language language = InterfaceLanguage();
     const QString monthName = language == upagraha::Language::English
@@ -153,7 +153,9 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
                                         QString::number(month.year);
     sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1").arg(monthName);
     sheet.heading = {
-        DayView::tr("Place: %1").arg(ShowCoreText(reading::DayPlaceText(place, language))),
+        DayView::tr("Place: %1")
+            .arg((placeName.isEmpty() ? QString() : placeName + QStringLiteral(", ")) +
+                 ShowCoreText(reading::DayPlaceText(place, language))),
         ShowCoreMessage(reading::MonthClockText(month)),
         DayView::tr("Profile: %1 (%2)")
             .arg(ShowCoreText(profile.name), ShowCoreText(reading::ProfileDescription(profile, InterfaceLanguage())))};
@@ -363,7 +365,12 @@ reading::DayPlace DayView::PlaceOn(const QDate& date) const {
     return onDate;
 }
 
-MonthPage DayView::MonthSheetPage() const { return BuildMonthPage(month, place, profile); }
+MonthPage DayView::MonthSheetPage() const { return BuildMonthPage(month, place, profile, placeName); }
+
+void DayView::SetPlaceName(const QString& name) {
+    placeName = name;
+    Refresh();
+}
 
 void DayView::Refresh() {
     const QDate date = dateEdit->date();
@@ -377,7 +384,8 @@ void DayView::Refresh() {
         return;
     }
     const auto& day = outcome.sheet;
-    QString summary = tr("Sunrise %1, sunset %2, next sunrise %3")
+    QString summary = (placeName.isEmpty() ? QString() : placeName + QLatin1Char('\n')) +
+                      tr("Sunrise %1, sunset %2, next sunrise %3")
                           .arg(Clock(day.sunrise), Clock(day.sunset), Clock(day.nextSunrise)) +
                       QLatin1Char('\n') + tr("Rahu Kalam %1").arg(Span(day.periods.rahuKalam)) + QLatin1Char('\n') +
                       tr("Yamagandam %1").arg(Span(day.periods.yamagandam)) + QLatin1Char('\n') +
@@ -444,6 +452,11 @@ void DayView::RefreshMonth() {
 }
 
 void DayView::PrintMonth() {
+    if (printPreview) {
+        const MonthPage sheet = MonthSheetPage();
+        printPreview(sheet.title, [&sheet](QPrinter& printer) { PaintMonthPage(printer, sheet); });
+        return;
+    }
     QPrinter printer;
     printer.setPageSize(LocalePageSize(QLocale()));
     printer.setDocName(MonthSheetPage().title);

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 
 #include "reading/day_portions.h"
@@ -26,6 +27,7 @@ class QDateEdit;
 class QLabel;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 class QPushButton;
 class QRectF;
 class QTabWidget;
@@ -45,8 +47,13 @@ struct MonthPage {
     QStringList columns;
     QList<QStringList> rows;
 };
+// `placeName` ("Chennai, Tamil Nadu, India"), when the form has one, heads the place's line.
 MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile);
+                         const upagraha::ConventionProfile& profile, const QString& placeName = {});
+
+// Print with a preview: `paint` puts the sheet onto the printer the user chose (the main window's
+// preview, as its reading's Print has it).
+using PrintPreview = std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)>;
 
 // The sheet onto one page of the rectangle, the type made smaller until the heading and every row
 // fit; the rectangle the text took.
@@ -70,6 +77,11 @@ public:
     void SetNow(const QDateTime& utc);
     // The place was picked from the atlas: its zone's history sets each day's clock.
     void SetZoneHistory(const std::string& zoneName);
+    // The place's name as the form has it (city, state, country), written with its coordinates on
+    // the day and the month sheet.
+    void SetPlaceName(const QString& name);
+    // The month's Print shows this preview first.
+    void SetPrintPreview(PrintPreview preview) { printPreview = std::move(preview); }
 
     // The month of the shown date, as the Month tab shows it.
     const reading::MonthSheet& Month() const { return month; }
@@ -102,6 +114,8 @@ private:
     std::string zone;
     reading::ZoneHistory history;
     reading::MonthSheet month;
+    QString placeName;
+    PrintPreview printPreview;
 };
 
 }  // namespace vela::desktop

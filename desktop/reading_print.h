@@ -22,6 +22,7 @@
 #include "reading/chart_model.h"
 #include "reading/convention_grid.h"
 #include "reading/result_summary.h"
+#include "reading/sky_around.h"
 #include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 #include "upagraha/upagraha_report.h"
@@ -45,6 +46,8 @@ struct PrintedReading {
     reading::ChartModel chart;
     std::vector<reading::TableRow> table;
     upagraha::Report report;
+    // The grahas, when the report ends with their section: set in columns on paper.
+    std::optional<reading::SkyAround> sky;
     std::string workingText;
     // The reading under every preset and the profile in use: printed on a last page of its own
     // when set (the Conventions menu's choice), left out otherwise.
