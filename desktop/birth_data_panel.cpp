@@ -293,7 +293,10 @@ bool BirthDataPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BirthDataPanel::TakeTypedNumber(QComboBox& list, QChar digit) {
-    if (typedInto != &list || !typedAt.isValid() || typedAt.elapsed() > kTypedNumberPauseMs) typedNumber.clear();
+    // A pause, another list, or a list changed since the last digit (by the mouse, a file) starts anew.
+    if (typedInto != &list || !typedAt.isValid() || typedAt.elapsed() > kTypedNumberPauseMs ||
+        list.currentIndex() != typedLeftAt)
+        typedNumber.clear();
     typedInto = &list;
     typedAt.start();
     // The entries as numbers are written, without leading zeros: "05" names 5.
@@ -311,6 +314,7 @@ void BirthDataPanel::TakeTypedNumber(QComboBox& list, QChar digit) {
     if (!begins(written(typedNumber))) typedNumber = digit;
     const int at = list.findText(written(typedNumber));
     if (at >= 0) list.setCurrentIndex(at);
+    typedLeftAt = list.currentIndex();
 }
 
 reading::BirthForm BirthDataPanel::SnapshotForm() const {

@@ -177,6 +177,7 @@ private:
     // The digits typed into a date or time list so far, the list, and when the last came.
     QString typedNumber;
     QComboBox* typedInto = nullptr;
+    int typedLeftAt = -1;  // the list's entry after the last digit
     QElapsedTimer typedAt;
 };
 

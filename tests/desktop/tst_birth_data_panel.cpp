@@ -70,7 +70,6 @@ private slots:
     void typing_refuses_what_a_box_does_not_take_data();
     void typing_refuses_what_a_box_does_not_take();
     void editing_keys_and_tab_pass_the_filters();
-    void digits_typed_into_a_list_choose_the_number_typed_data();
     void digits_typed_into_a_list_choose_the_number_typed();
     void pasted_text_is_taken_whole_or_refused_data();
     void pasted_text_is_taken_whole_or_refused();
@@ -122,61 +121,27 @@ void BirthDataPanelTest::tab_order_follows_the_form() {
     QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "calculateButton"));
 }
 
-// Digits typed into a date or time list choose the entry they spell, never the entry after a
-// match, as a list's own search by first letter does (15, then "1", gave 16); digits that spell no
-// entry start again from the last one, or leave the list alone.
-void BirthDataPanelTest::digits_typed_into_a_list_choose_the_number_typed_data() {
-    QTest::addColumn<QByteArray>("list");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("after");
-    // The last digit typed again after a pause: a number of its own.
-    QTest::addColumn<QString>("afterPause");
-    QTest::newRow("a 1 into a day of 15") << QByteArray("dayCombo") << "15"
-                                          << "1"
-                                          << "1"
-                                          << "1";
-    QTest::newRow("two digits of a day") << QByteArray("dayCombo") << "15"
-                                         << "23"
-                                         << "23"
-                                         << "3";
-    QTest::newRow("a day past 31 starts again") << QByteArray("dayCombo") << "15"
-                                                << "35"
-                                                << "5"
-                                                << "5";
-    QTest::newRow("a 0 names no day") << QByteArray("dayCombo") << "15"
-                                      << "0"
-                                      << "15"
-                                      << "15";
-    QTest::newRow("a whole year") << QByteArray("yearCombo") << "1990"
-                                  << "1975"
-                                  << "1975"
-                                  << "1975";
-    QTest::newRow("a minute with its leading 0") << QByteArray("minuteCombo") << "30"
-                                                 << "05"
-                                                 << "5"
-                                                 << "5";
-    QTest::newRow("an hour") << QByteArray("hourCombo") << "10"
-                             << "2"
-                             << "2"
-                             << "2";
-}
-
+// Digits typed into a date or time list choose the number they spell (15, then "1", gave 16); digits
+// that begin no entry start again; after a pause the last digit is a number of its own.
 void BirthDataPanelTest::digits_typed_into_a_list_choose_the_number_typed() {
-    QFETCH(QByteArray, list);
-    QFETCH(QString, before);
-    QFETCH(QString, typed);
-    QFETCH(QString, after);
-    QFETCH(QString, afterPause);
-    auto* box = Control<QComboBox>(W(), list.constData());
-    box->setCurrentText(before);
-    QCOMPARE(box->currentText(), before);
-    box->setFocus();
-    QTest::keyClicks(box, typed);
-    QCOMPARE(box->currentText(), after);
-    QTest::qWait(desktop::kTypedNumberPauseMs + 100);
-    QTest::keyClicks(box, typed.right(1));
-    QCOMPARE(box->currentText(), afterPause);
+    const struct {
+        const char *list, *before, *typed, *after, *afterPause;
+    } cases[] = {{"dayCombo", "15", "1", "1", "1"},
+                 {"dayCombo", "15", "23", "23", "3"},
+                 {"dayCombo", "15", "35", "5", "5"},
+                 {"dayCombo", "15", "0", "15", "15"},
+                 {"yearCombo", "1990", "1975", "1975", "1975"},
+                 {"minuteCombo", "30", "05", "5", "5"}};
+    for (const auto& c : cases) {
+        auto* box = Control<QComboBox>(W(), c.list);
+        box->setCurrentText(QString::fromLatin1(c.before));
+        box->setFocus();
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
+        QCOMPARE(box->currentText(), QString::fromLatin1(c.after));
+        QTest::qWait(desktop::kTypedNumberPauseMs + 100);
+        QTest::keyClicks(box, QString::fromLatin1(c.typed).right(1));
+        QCOMPARE(box->currentText(), QString::fromLatin1(c.afterPause));
+    }
 }
 
 void BirthDataPanelTest::typing_refuses_what_a_box_does_not_take_data() {
