@@ -53,7 +53,7 @@ void InsertSkyTable(QTextCursor& cursor, const reading::SkyAround& sky, upagraha
         put(r, 2, ShowCoreText(row.degrees) + (row.retrograde ? retrograde : QString()) + gap, right);
         put(r, 3, ShowCoreText(row.nakshatra) + gap, left);
         put(r, 4, pada + QLatin1Char(' ') + QString::number(row.pada) + gap, left);
-        put(r, 5, house + QLatin1Char(' ') + QString::number(row.house), right);
+        put(r, 5, house + QLatin1Char(' ') + QString::number(row.house), left);
     }
     cursor = table->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);
