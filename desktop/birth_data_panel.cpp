@@ -1,6 +1,7 @@
 #include "desktop/birth_data_panel.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
@@ -204,6 +205,7 @@ void BirthDataPanel::ShowMonthNames() {
 QString BirthDataPanel::OtherOffsetText() { return tr("Another offset (\u00B1HH:MM:SS)"); }
 
 void BirthDataPanel::WireEvents() {
+    for (QComboBox* list : {dayCombo, yearCombo, hourCombo, minuteCombo}) list->installEventFilter(this);
     connect(calculateButton, &QPushButton::clicked, this, &BirthDataPanel::CalculateAsked);
     connect(openButton, &QPushButton::clicked, this, &BirthDataPanel::OpenAsked);
     connect(lookUpCoordinatesButton, &QPushButton::clicked, this, &BirthDataPanel::LookUpAsked);
@@ -271,6 +273,48 @@ void BirthDataPanel::LoadForm() {
     SelectDirection(latRadios, 0);
     SelectDirection(lonRadios, 0);
     dstCheck->setChecked(false);
+}
+
+void BirthDataPanel::ClearBirthMoment() {
+    for (QComboBox* list : {dayCombo, monthCombo, yearCombo, hourCombo, minuteCombo}) list->setCurrentIndex(-1);
+}
+
+bool BirthDataPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        auto* list = qobject_cast<QComboBox*>(watched);
+        const bool plain = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+        if (list != nullptr && plain && key->text().size() == 1 && key->text().front().isDigit()) {
+            TakeTypedNumber(*list, key->text().front());
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void BirthDataPanel::TakeTypedNumber(QComboBox& list, QChar digit) {
+    // A pause, another list, or a list changed since the last digit (by the mouse, a file) starts anew.
+    if (typedInto != &list || !typedAt.isValid() || typedAt.elapsed() > kTypedNumberPauseMs ||
+        list.currentIndex() != typedLeftAt)
+        typedNumber.clear();
+    typedInto = &list;
+    typedAt.start();
+    // The entries as numbers are written, without leading zeros: "05" names 5.
+    const auto written = [](QString typed) {
+        while (typed.size() > 1 && typed.front() == QLatin1Char('0')) typed.remove(0, 1);
+        return typed;
+    };
+    const auto begins = [&list](const QString& typed) {
+        for (int i = 0; i < list.count(); ++i)
+            if (list.itemText(i).startsWith(typed)) return true;
+        return false;
+    };
+    typedNumber += digit;
+    // Digits that begin no entry start a new number with the last of them.
+    if (!begins(written(typedNumber))) typedNumber = digit;
+    const int at = list.findText(written(typedNumber));
+    if (at >= 0) list.setCurrentIndex(at);
+    typedLeftAt = list.currentIndex();
 }
 
 reading::BirthForm BirthDataPanel::SnapshotForm() const {

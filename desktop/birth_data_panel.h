@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QCompleter>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QString>
 #include <QTimer>
@@ -37,6 +38,8 @@ namespace vela::desktop {
 
 // How long typing in the city box pauses before the atlas is searched.
 inline constexpr int kPlaceSearchDelayMs = 150;
+// A pause in typing digits into a date or time list longer than this starts a new number.
+inline constexpr int kTypedNumberPauseMs = 1000;
 // The lines kept free for the zone proposal (nearest place, zone at birth, proposed row, and one
 // more for a long place name that wraps) and for its warning, shown or not.
 inline constexpr int kProposalLinesReserved = 4;
@@ -80,6 +83,9 @@ public:
     void FocusZone();
     // The name is ready to be typed over.
     void SelectName();
+    // The date and time of birth emptied, for a new reading: nothing of the last birth's moment is
+    // kept unseen, and a calculation asks for them first.
+    void ClearBirthMoment();
 
     // The zone list's last entry, after the table's rows: an exact offset typed in the box beside it.
     static constexpr int kOtherOffsetEntry = reading::kZoneCount;
@@ -98,6 +104,8 @@ Q_SIGNALS:
 protected:
     // A new catalogue (the Language menu): the form's labels are set again; what was typed stays.
     void changeEvent(QEvent* event) override;
+    // Digits typed into a date or time list choose the number typed (TakeTypedNumber).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void WireEvents();
@@ -136,6 +144,11 @@ private:
     // line under the boxes; a picked place, or a city the atlas does not know, is not.
     void RefreshCityCheck();
     void ForgetPickedPlace();
+    // A digit typed into a date or time list: the digits typed into it without a pause name the
+    // entry chosen ("1", "5": 15; "1", "9", "7", "5": 1975); digits that begin no entry start a new
+    // number with the last of them; a number no entry has leaves the list as it was. Never the next
+    // entry after the typed one, as a list's own search by the first letter would give (15, "1": 16).
+    void TakeTypedNumber(QComboBox& list, QChar digit);
 
     BirthDataSeams seams;
     std::array<QRadioButton*, 2> latRadios{};  // 0 North, 1 South
@@ -161,6 +174,11 @@ private:
     std::optional<reading::GhatiConversion> ghatisShown;
     std::optional<atlas::ZoneAtMoment> zoneAtBirth;  // of the proposing place at the form's moment
     atlas::ZoneProposal zoneProposal;
+    // The digits typed into a date or time list so far, the list, and when the last came.
+    QString typedNumber;
+    QComboBox* typedInto = nullptr;
+    int typedLeftAt = -1;  // the list's entry after the last digit
+    QElapsedTimer typedAt;
 };
 
 }  // namespace vela::desktop

@@ -110,8 +110,8 @@ QString BodyLineText(const reading::ChartBody& body, BodyLine form) {
 // grahas the upagrahas are italic. A crowded place writes them in columns rather than in type too
 // small to read: two, or three where that gives the larger type; each column as long as the
 // others, or one line shorter. Where even so the type would fall below a third of the largest the
-// place allows, the lines give whole degrees only, and at last the short names alone (the table
-// keeps the minutes).
+// place allows, or below kLegiblePixels in a large enough chart, the lines give whole degrees only, and at last the
+// short names alone (the table keeps the minutes).
 void LayBodies(std::vector<ChartText>& out, const Frame& frame, const ChartModel& model, const ChartPlace& place,
                const QFont& font) {
     if (place.bodies.empty()) return;
@@ -127,7 +127,10 @@ void LayBodies(std::vector<ChartText>& out, const Frame& frame, const ChartModel
     }
     const QRectF box = frame.At(place.textBox);
     const double largest = frame.Side() * 0.042;
-    const double floor = largest / 3;
+    // Below a third of the largest type, or below 8 pixels where the chart is large enough for
+    // that (from about 330 pixels), a line gives up its minutes, then its degrees: "Me 23°22′ (R)"
+    // in a North Indian side triangle of the window's chart once came out at 6 pixels.
+    const double floor = std::max(largest / 3, std::min(kLegiblePixels, largest * 0.6));
     // Each column's lines, their boldness, and the pixel size at which all columns fit.
     struct Columns {
         std::vector<QStringList> lines;

@@ -19,6 +19,9 @@ class QPainter;
 
 namespace vela::desktop {
 
+// The smallest type a body's line keeps its degrees and minutes in, in the device's pixels.
+inline constexpr double kLegiblePixels = 8;
+
 // One text of the chart: where it stands, in which font, and how it sits in its box.
 struct ChartText {
     QRectF box;

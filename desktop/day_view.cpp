@@ -149,7 +149,7 @@ reading::ZoneHistory SystemZoneHistory(const std::string& zoneName) {
 }
 
 MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile) {
+                         const upagraha::ConventionProfile& profile, const QString& placeName) {
     MonthPage sheet;
     const upagraha::Language language = InterfaceLanguage();
     const QString monthName = language == upagraha::Language::English
@@ -158,7 +158,9 @@ MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPla
                                         QString::number(month.year);
     sheet.title = DayView::tr("Rahu Kalam, Yamagandam and Gulika Kalam, %1").arg(monthName);
     sheet.heading = {
-        DayView::tr("Place: %1").arg(ShowCoreText(reading::DayPlaceText(place, language))),
+        DayView::tr("Place: %1")
+            .arg((placeName.isEmpty() ? QString() : placeName + QStringLiteral(", ")) +
+                 ShowCoreText(reading::DayPlaceText(place, language))),
         ShowCoreMessage(reading::MonthClockText(month)),
         DayView::tr("Profile: %1 (%2)")
             .arg(ShowCoreText(profile.name), ShowCoreText(reading::ProfileDescription(profile, InterfaceLanguage())))};
@@ -397,7 +399,12 @@ reading::DayPlace DayView::PlaceOn(const QDate& date) const {
     return onDate;
 }
 
-MonthPage DayView::MonthSheetPage() const { return BuildMonthPage(month, place, profile); }
+MonthPage DayView::MonthSheetPage() const { return BuildMonthPage(month, place, profile, placeName); }
+
+void DayView::SetPlaceName(const QString& name) {
+    placeName = name;
+    Refresh();
+}
 
 void DayView::Refresh() {
     const QDate date = dateEdit->date();
@@ -414,7 +421,8 @@ void DayView::Refresh() {
     }
     const auto& day = outcome.sheet;
     const bool seconds = day.toTheSecond;
-    QString summary = (day.hasNight ? tr("Sunrise %1, sunset %2, next sunrise %3")
+    QString summary = (placeName.isEmpty() ? QString() : placeName + QLatin1Char('\n')) +
+                      (day.hasNight ? tr("Sunrise %1, sunset %2, next sunrise %3")
                                           .arg(Clock(day.sunrise, seconds), Clock(day.sunset, seconds),
                                                Clock(day.nextSunrise, seconds))
                                     : tr("Sunrise %1, sunset %2; no sunrise follows, so the night has no portions")
@@ -495,6 +503,11 @@ void DayView::RefreshMonth() {
 }
 
 void DayView::PrintMonth() {
+    if (printPreview) {
+        const MonthPage sheet = MonthSheetPage();
+        printPreview(sheet.title, [&sheet](QPrinter& printer) { PaintMonthPage(printer, sheet); });
+        return;
+    }
     QPrinter printer;
     printer.setPageSize(LocalePageSize(QLocale()));
     printer.setDocName(MonthSheetPage().title);

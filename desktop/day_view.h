@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 
 #include "reading/day_portions.h"
@@ -27,6 +28,7 @@ class QDateEdit;
 class QLabel;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 class QPushButton;
 class QRectF;
 class QTabWidget;
@@ -46,8 +48,13 @@ struct MonthPage {
     QStringList columns;
     QList<QStringList> rows;
 };
+// `placeName` ("Chennai, Tamil Nadu, India"), when the form has one, heads the place's line.
 MonthPage BuildMonthPage(const reading::MonthSheet& month, const reading::DayPlace& place,
-                         const upagraha::ConventionProfile& profile);
+                         const upagraha::ConventionProfile& profile, const QString& placeName = {});
+
+// Print with a preview: `paint` puts the sheet onto the printer the user chose (the main window's
+// preview, as its reading's Print has it).
+using PrintPreview = std::function<void(const QString& title, const std::function<void(QPrinter& printer)>& paint)>;
 
 // The sheet onto one page of the rectangle, the type made smaller until the heading and every row
 // fit; the rectangle the text took.
@@ -73,6 +80,11 @@ public:
     void SetZoneHistory(const std::string& zoneName);
     // The reading's birth date: without a zone history, only that day takes the reading's tick.
     void SetBirthDate(const QDate& date);
+    // The place's name as the form has it (city, state, country), written with its coordinates on
+    // the day and the month sheet.
+    void SetPlaceName(const QString& name);
+    // The month's Print shows this preview first.
+    void SetPrintPreview(PrintPreview preview) { printPreview = std::move(preview); }
 
     // The month of the shown date, as the Month tab shows it.
     const reading::MonthSheet& Month() const { return month; }
@@ -111,6 +123,8 @@ private:
     reading::MonthSheet month;
     QDate birthDate;
     bool dstSetByUser = false;
+    QString placeName;
+    PrintPreview printPreview;
 };
 
 }  // namespace vela::desktop

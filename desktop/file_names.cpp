@@ -1,6 +1,15 @@
 #include "desktop/file_names.h"
 
+#include <QDir>
+
+#include <cerrno>
+#include <vector>
+
 #include "astro/text.h"
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 namespace vela::desktop {
 
@@ -92,6 +101,22 @@ QByteArray EncodeFileName(const QString& name) {
         }
     }
     return bytes;
+}
+
+QString AbsoluteFileName(const QString& name) {
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/'))) return name;
+#if defined(Q_OS_UNIX)
+    std::vector<char> folder(4096);
+    while (::getcwd(folder.data(), folder.size()) == nullptr) {
+        if (errno != ERANGE || folder.size() > (1U << 20)) return QDir::current().filePath(name);
+        folder.resize(folder.size() * 2);
+    }
+    QString absolute = DecodeFileName(QByteArray(folder.data()));
+#else
+    QString absolute = QDir::currentPath();
+#endif
+    if (!absolute.endsWith(QLatin1Char('/'))) absolute += QLatin1Char('/');
+    return absolute + name;
 }
 
 std::string NativeFileName(const QString& name) { return EncodeFileName(name).toStdString(); }

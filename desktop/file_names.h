@@ -17,6 +17,10 @@ namespace vela::desktop {
 
 QString DecodeFileName(const QByteArray& bytes);
 QByteArray EncodeFileName(const QString& name);
+// The name made absolute against the working folder, every byte kept (QFileInfo goes through Qt's
+// own decoding and loses the bytes that are not UTF-8). Nothing is cleaned: "a/../b" stays, as the
+// system itself resolves it.
+QString AbsoluteFileName(const QString& name);
 // The bytes as the core's file routines take them.
 std::string NativeFileName(const QString& name);
 // Between double quotes, one line, control characters and stray bytes as '?', a long name cut in

@@ -181,7 +181,7 @@ bool HandOver(const QString& channelPath, const QString& readingPath, int waitMs
         if (why != nullptr) *why = reason;
         return false;
     };
-    const QString absolute = QFileInfo(readingPath).absoluteFilePath();
+    const QString absolute = AbsoluteFileName(readingPath);
     const QByteArray bytes = EncodeFileName(absolute);
     if (const QString refusal = RefusalOf(bytes); !refusal.isEmpty())
         return fail(QStringLiteral("%1 cannot be opened: %2.").arg(PrintableFileName(absolute), refusal));

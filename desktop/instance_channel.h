@@ -26,6 +26,10 @@ inline constexpr char kHandOverFailedMessage[] = QT_TRANSLATE_NOOP(
 
 // How long a start waits for the running copy to take a reading (it may be starting up itself).
 inline constexpr int kHandOverWaitMs = 5000;
+// How long a start's message (the reading could not be handed over, or the program already runs)
+// stays on screen before the start ends by itself: a start from a script or a file manager that
+// nobody answers never waits for ever.
+inline constexpr int kStartMessageMs = 8000;
 // How long the running copy waits for the next bytes of a connection before it closes it.
 inline constexpr int kChannelSilenceMs = 1000;
 inline constexpr int kMaxChannelConnections = 16;

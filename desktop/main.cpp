@@ -114,11 +114,13 @@ void DescribeOptions(QCommandLineParser& parser) {
         QStringLiteral("[READING.ved]"));
 }
 
-// Shown where the user sees it (a box) and where a launcher's log or a test sees it (stderr).
+// Shown where the user sees it (a box, which closes by itself after a few seconds) and where a
+// launcher's log or a test sees it (stderr).
 void Say(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QTimer::singleShot(kStartMessageMs, &box, &QMessageBox::accept);
     box.exec();
 }
 
@@ -286,7 +288,7 @@ int StartApplication(int argc, char* argv[]) {
         std::fprintf(stderr, "vela-upagrahas: one reading at a time, not %lld\n", static_cast<long long>(files.size()));
         return EXIT_FAILURE;
     }
-    const QString reading = files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath();
+    const QString reading = files.isEmpty() ? QString() : AbsoluteFileName(files.front());
 
     ArmQuitTimerForTests();
     // The hand-over channel sits beside the lock, in the user's own runtime folder; without that

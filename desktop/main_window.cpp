@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -94,6 +96,16 @@ QString RunFileDialog(QWidget* parent, const FileDialogRequest& request) {
         const qsizetype star = filter.indexOf(QStringLiteral("*."));
         if (star >= 0) dialog.setDefaultSuffix(filter.mid(star + 2).section(QLatin1Char(')'), 0, 0));
     });
+    // The note in the dialog's body, whole and wrapped (a title bar would cut it); the program's own
+    // dialog, since the desktop's cannot take a line of ours.
+    if (!request.note.isEmpty()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* note = new QLabel(request.note, &dialog);
+        note->setObjectName(QStringLiteral("fileDialogNote"));
+        note->setWordWrap(true);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+            grid->addWidget(note, grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
     if (!request.proposedPath.isEmpty()) dialog.selectFile(request.proposedPath);
     while (dialog.exec() == QDialog::Accepted) {
@@ -423,7 +435,7 @@ QString MainWindow::AskExportPath(const QString& title, const QString& filter, c
     const QString proposed =
         QDir(windowSettings.LastFolder()).filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') + suffix);
     return seams.fileDialog(
-        {FileDialogRequest::Kind::Save, title, filter, suffix, proposed, windowSettings.LastFolder()});
+        {FileDialogRequest::Kind::Save, title, filter, suffix, proposed, windowSettings.LastFolder(), QString()});
 }
 
 void MainWindow::PrintReading() {
@@ -462,6 +474,8 @@ void MainWindow::BackToForm() { BringToFront(Panel::PersonalDetails); }
 void MainWindow::NewReading() {
     // The name will be typed over: a reading not yet saved is saved or let go first.
     if (!MayReplaceReading()) return;
+    // A new birth starts from an empty date and time, never the last one's.
+    birthDataPanel->ClearBirthMoment();
     MarkFormKept();
     openedChart.reset();
     StartNewReading();
@@ -512,7 +526,7 @@ bool MainWindow::SaveReading() {
         ShowMessage(*tooLong);
         return false;
     }
-    // A .ved file when it holds the reading whole; else a .vela file, and the dialog's title says why.
+    // A .ved file when it holds the reading whole; else a .vela file, and the dialog says why.
     const auto whyVela = reading::WhyVelaIsNeeded(sharedState, openedShift);
     const QString suffix = QString::fromUtf8(whyVela ? kVelaSuffix : kReadingSuffix);
     // The file this person's reading was saved in last (with the ending the reading needs now), or
@@ -524,12 +538,14 @@ bool MainWindow::SaveReading() {
                                  .filePath((name.isEmpty() ? tr("reading") : name) + QLatin1Char('.') + suffix);
     if (whyVela && reading::HasReadingFileName(NativePath(proposed)))
         proposed = proposed.left(proposed.size() - 3) + suffix;
-    const QString title =
-        whyVela ? tr("%1 \u2014 saved as .vela: %2").arg(QString::fromUtf8(kAppTitle), ShowCoreMessage(*whyVela))
-                : QString::fromUtf8(kAppTitle);
-    const FileDialogRequest request{
-        FileDialogRequest::Kind::Save, title, ReadingFilters(whyVela.has_value()), suffix, proposed,
-        windowSettings.LastFolder()};
+    const QString note = whyVela ? tr("Saved as .vela: %1").arg(ShowCoreMessage(*whyVela)) : QString();
+    const FileDialogRequest request{FileDialogRequest::Kind::Save,
+                                    QString::fromUtf8(kAppTitle),
+                                    ReadingFilters(whyVela.has_value()),
+                                    suffix,
+                                    proposed,
+                                    windowSettings.LastFolder(),
+                                    note};
     const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return false;
     savedFileName = path;
@@ -563,7 +579,8 @@ void MainWindow::OpenReading() {
         tr("Readings and charts (*.ved *.vela *.jhd)") + QStringLiteral(";;") + ReadingFilters(false),
         QString::fromUtf8(kReadingSuffix),
         QString(),
-        windowSettings.LastFolder()};
+        windowSettings.LastFolder(),
+        QString()};
     const QString path = seams.fileDialog(request);
     if (path.isEmpty()) return;
     OpenReadingPath(path);
@@ -799,6 +816,12 @@ void MainWindow::ShowDayPortions() {
     if (values.year.value && values.day.value)
         view->SetBirthDate(QDate(*values.year.value, values.month + 1, *values.day.value));
     if (const auto& picked = birthDataPanel->PickedPlace()) view->SetZoneHistory(picked->zoneName);
+    // The sheets name the city as the form has it, and the month prints with the reading's preview.
+    QStringList names;
+    for (const std::string* part : {&form.city, &form.state, &form.country})
+        if (const QString name = Q(*part).trimmed(); !name.isEmpty()) names << name;
+    view->SetPlaceName(names.join(QStringLiteral(", ")));
+    view->SetPrintPreview(seams.printPreview);
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->show();
 }

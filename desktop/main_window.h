@@ -63,6 +63,8 @@ struct FileDialogRequest {
     QString defaultSuffix;  // "ved", added to a typed name without one
     QString proposedPath;
     QString folder;  // where the dialog starts when no path is proposed: the last folder used
+    // A sentence the dialog shows in its body, above its buttons: why Save proposes .vela.
+    QString note;
 };
 
 // What the user chose for a reading not yet saved when another is about to take its place.

@@ -311,10 +311,18 @@ void ProfileChoice::ShowProfileNames() {
     for (std::size_t i = 0; i < named.size(); ++i) {
         // The English title's first letter is the access key in every language (as "फ़ाइल (&F)").
         const QString title = ShowCoreText(named[i].title);
-        namedProfileActions[i]->setText(InterfaceLanguage() == Language::English
-                                            ? QStringLiteral("&") + title
-                                            : ShowCoreText(reading::ProfileTitle(named[i].title, InterfaceLanguage())) +
-                                                  QStringLiteral(" (&") + title.left(1) + QLatin1Char(')'));
+        // Then, in plain words, every axis on which the preset leaves the original's.
+        const std::string differences = reading::ProfileDifferences(named[i], kOriginalProfile, InterfaceLanguage());
+        const QString unlike =
+            differences.empty()
+                ? QString()
+                : ShowCoreText(reading::Say(" (unlike Original: %1)", InterfaceLanguage(), {differences}));
+        namedProfileActions[i]->setText(
+            (InterfaceLanguage() == Language::English
+                 ? QStringLiteral("&") + title
+                 : ShowCoreText(reading::ProfileTitle(named[i].title, InterfaceLanguage())) + QStringLiteral(" (&") +
+                       title.left(1) + QLatin1Char(')')) +
+            unlike);
         namedProfileActions[i]->setToolTip(ShowCoreText(reading::ProfileDescription(named[i], InterfaceLanguage())));
     }
 }

@@ -155,24 +155,6 @@ bool IsUpagrahaName(const QString& text, upagraha::Language language) {
     return false;
 }
 
-// The report's cell "NA" (an upagraha that carries no interpretation of its own, as Mrityu) reads
-// as a sentence on paper, in the report's language; the screen keeps the original's cell.
-void SayWhenNoInterpretation(QTextDocument& document, upagraha::Language language) {
-    QString upagraha;
-    const QString label = ShowCoreText(upagraha::ReportLabelText(upagraha::ReportLabel::Interpretation, language));
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        if (IsUpagrahaName(text, language)) upagraha = text;
-        if (text != QStringLiteral("NA") || block.previous().text() != label) continue;
-        QTextCursor cursor(block);
-        cursor.select(QTextCursor::BlockUnderCursor);
-        cursor.movePosition(QTextCursor::StartOfBlock);
-        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        cursor.insertText(ShowCoreText(
-            reading::Say("The texts give no interpretation of %1 by house.", language, {upagraha.toStdString()})));
-    }
-}
-
 // The page (from 0) on which a point of the laid-out document falls.
 int PageAt(const QTextDocument& document, qreal y) { return static_cast<int>(y / document.pageSize().height()); }
 
@@ -225,7 +207,7 @@ void InsertComparison(QTextCursor& cursor, const reading::ConventionGrid& grid, 
         cursor.insertBlock(plainBlock);
         cursor.insertText(message(note), plain);
     }
-    if (grid.notes.empty()) {
+    if (grid.notes.size() == grid.conventionNotes) {
         cursor.insertBlock(plainBlock);
         cursor.insertText(PrintText("Nothing in this birth sets the profiles apart beyond their own conventions: no "
                                     "sunrise or sunset close to the birth, no portion taken from another place, no "
@@ -295,8 +277,7 @@ void FillFollowingPages(QTextDocument& document, const PrintedReading& reading) 
     heading.setFontWeight(QFont::Bold);
     cursor.insertText(QCoreApplication::translate("vela::desktop::ReadingPrint", "Report") + QLatin1Char('\n'),
                       heading);
-    InsertReport(cursor, reading.report);
-    SayWhenNoInterpretation(document, reading.language);
+    InsertReport(cursor, reading.report, reading.sky ? &*reading.sky : nullptr, reading.language);
 
     // The working starts a page of its own, in type whose columns line up.
     QTextBlockFormat newPage;
@@ -355,6 +336,7 @@ PrintedReading BuildPrintedReading(const reading::BirthForm& form, const reading
                                  {std::string(upagraha::VargaName(upagraha::kNavamsa, language))}, language);
     reading.vargas = reading::BuildVargaTable(s, u, s.sky.has_value());
     reading.report = report;
+    reading.sky = s.sky;
     reading.workingText = reading::WorkingText(s, u, reading::FindBirthTimeSensitivity(form, s.profile), {}, language);
     return reading;
 }

@@ -23,6 +23,7 @@
 #include "reading/chart_model.h"
 #include "reading/convention_grid.h"
 #include "reading/result_summary.h"
+#include "reading/sky_around.h"
 #include "reading/varga_points.h"
 #include "upagraha/language.h"
 #include "upagraha/upagraha.h"
@@ -47,6 +48,8 @@ struct PrintedReading {
     reading::ChartModel chart;
     std::vector<reading::TableRow> table;
     upagraha::Report report;
+    // The grahas, when the report ends with their section: set in columns on paper.
+    std::optional<reading::SkyAround> sky;
     std::string workingText;
     // The reading under every preset and the profile in use: printed on a last page of its own
     // when set (the Conventions menu's choice), left out otherwise.

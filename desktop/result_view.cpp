@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -107,7 +108,16 @@ ResultView::ResultView(QWidget* parent) : QGroupBox(parent) {
     compareTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     compareKey = new WrappingLabel(compareTab);
     compareKey->setObjectName(QStringLiteral("compareKey"));
-    compareLayout->addWidget(compareNotes);
+    // The notes scroll in a few lines' room where the panel is short: they name every axis of every
+    // column, and the tabs' least height (which the chart's room follows) stays as it was.
+    auto* notesScroll = new QScrollArea(compareTab);
+    notesScroll->setObjectName(QStringLiteral("compareNotesScrollArea"));
+    notesScroll->setFrameShape(QFrame::NoFrame);
+    notesScroll->setWidgetResizable(true);
+    notesScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    notesScroll->setWidget(compareNotes);
+    notesScroll->setMinimumHeight(3 * fontMetrics().height());
+    compareLayout->addWidget(notesScroll);
     compareLayout->addWidget(compareTable, 1);
     compareLayout->addWidget(compareKey);
     resultTabs->addTab(compareTab, tr("Com&pare"));
@@ -139,7 +149,7 @@ void ResultView::SetTableHeadings() {
 const std::optional<reading::ChartModel>& ResultView::Chart() const { return chartView->Model(); }
 
 void ResultView::ShowReading(ReadingOnScreen shown) {
-    WriteReport(*reportView, shown.report);
+    WriteReport(*reportView, shown.report, shown.reading.sky ? &*shown.reading.sky : nullptr, InterfaceLanguage());
     shown.workingWritten = false;
     onScreen = std::move(shown);
     workingView->clear();
@@ -229,7 +239,7 @@ void ResultView::FillComparison() {
     const reading::ConventionGrid& grid = *comparison;
     QStringList notes;
     for (const std::string& note : grid.notes) notes << ShowCoreMessage(note);
-    if (notes.isEmpty())
+    if (grid.notes.size() == grid.conventionNotes)
         notes << tr(
             "Nothing in this birth sets the profiles apart beyond their own conventions: no sunrise or "
             "sunset close to the birth, no portion taken from another place, no upagraha near a sign change.");
@@ -353,7 +363,8 @@ void ResultView::changeEvent(QEvent* event) {
             if (onScreen->reading.sky)
                 upagraha::AppendReportSection(onScreen->report, reading::SkyAroundHeading(InterfaceLanguage()),
                                               reading::SkyAroundText(*onScreen->reading.sky, InterfaceLanguage()));
-            WriteReport(*reportView, onScreen->report);
+            WriteReport(*reportView, onScreen->report, onScreen->reading.sky ? &*onScreen->reading.sky : nullptr,
+                        InterfaceLanguage());
             FillViews();
             // The working is written again in the language when its tab is in front or next shown.
             onScreen->workingWritten = false;

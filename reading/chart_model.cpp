@@ -136,11 +136,13 @@ std::size_t ChartModel::PlaceOfBody(std::size_t body) const {
 }
 
 std::string_view ChartShortName(std::size_t body, upagraha::Language language) {
-    // The ascendant, then the upagrahas in the report's order: the opening syllables a chart writes.
-    static constexpr std::array<std::array<std::string_view, 7>, 3> kShortNames = {{
-        {"Asc", "Ka", "Mr", "Ar", "Ya", "Gu", "Ma"},
-        {"लग्न", "का", "मृ", "अ", "य", "गु", "मा"},
-        {"லக்", "கா", "மி", "அ", "எ", "கு", "மா"},
+    // The ascendant, the upagrahas in the report's order, then the grahas in the order of
+    // sky::kGrahas: the opening syllables a chart writes. Jupiter is written whole, "गुरु" and
+    // "குரு", since its first syllable is Gulika's.
+    static constexpr std::array<std::array<std::string_view, 16>, 3> kShortNames = {{
+        {"Asc", "Ka", "Mr", "Ar", "Ya", "Gu", "Ma", "Su", "Mo", "Mar", "Me", "Ju", "Ve", "Sa", "Ra", "Ke"},
+        {"लग्न", "का", "मृ", "अ", "य", "गु", "मा", "सू", "चं", "मं", "बु", "गुरु", "शु", "श", "रा", "के"},
+        {"லக்", "கா", "மி", "அ", "எ", "கு", "மா", "சூ", "சந்", "செ", "பு", "குரு", "சு", "ச", "ரா", "கே"},
     }};
     const auto row = static_cast<std::size_t>(language);
     if (row >= kShortNames.size() || body >= kShortNames[row].size()) return {};

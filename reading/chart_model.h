@@ -93,7 +93,8 @@ struct ChartModel {
 ChartModel BuildChartModel(ChartStyle style, const Reading& s, const upagraha::Upagrahas& u,
                            std::vector<std::string> centreLines,
                            upagraha::Language language = upagraha::Language::English);
-// A body's short name in the chart (0 the ascendant, 1..6 the upagrahas): "Asc", "Ka" .. "Ma".
+// A body's short name in the chart (0 the ascendant, 1..6 the upagrahas, 7..15 the grahas): "Asc",
+// "Ka" .. "Ma", "Su" .. "Ke".
 std::string_view ChartShortName(std::size_t body, upagraha::Language language);
 
 // The row and column (0..3) of a sign's cell in the South Indian frame.

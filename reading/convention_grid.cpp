@@ -7,6 +7,7 @@
 #include "astro/position_text.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_language.h"
+#include "reading/result_summary.h"
 #include "reading/working.h"
 #include "upagraha/profile_clock.h"
 
@@ -30,6 +31,16 @@ std::string Ordinal(int n) {
     static constexpr std::array<std::string_view, 9> kTexts = {"",    "1st", "2nd", "3rd", "4th",
                                                                "5th", "6th", "7th", "8th"};
     return std::string(kTexts[static_cast<std::size_t>(std::clamp(n, 0, 8))]);
+}
+
+// Every axis on which each column's profile leaves the original's: so the notes name every axis on
+// which the columns differ, whatever the birth.
+void NoteConventions(const ConventionGrid& grid, std::vector<std::string>& notes) {
+    for (const GridColumn& c : grid.columns) {
+        const std::string differences = ProfileDifferences(c.profile, upagraha::kOriginalProfile);
+        if (!differences.empty())
+            notes.push_back("Under " + std::string(c.profile.name) + ", unlike original: " + differences + ".");
+    }
 }
 
 // A birth near sunrise or sunset that is a day birth under some profiles and a night birth under
@@ -135,6 +146,8 @@ ConventionGrid CompareProfiles(const BirthForm& birthForm, const ConventionProfi
         grid.inUseColumn = grid.columns.size();
         add(inUse, inUseState);
     }
+    NoteConventions(grid, grid.notes);
+    grid.conventionNotes = grid.notes.size();
     NoteDayOrNight(grid, grid.notes);
     NotePortions(grid, grid.notes);
     if (const auto& u = grid.columns[grid.inUseColumn].upagrahas) NoteSignChanges(inUseState, inUse, *u, grid.notes);

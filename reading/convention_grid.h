@@ -1,8 +1,9 @@
 // The same birth under every preset profile and the one in use, set side by side: upagrahas by
 // rows, profiles by columns, each cell the longitude with its sign. Cells that differ from the
-// profile in use are marked, and a few sentences above the grid say what makes them differ for
-// this birth (a birth close to sunrise or sunset that is a day birth under some profiles and a
-// night birth under others, a portion taken from another place, an upagraha near a sign change).
+// profile in use are marked, and a few sentences above the grid say what makes them differ: every
+// axis on which each profile leaves the original's (gulika-start also moves the sunrise), and for
+// this birth a birth close to sunrise or sunset that is a day birth under some profiles and a
+// night birth under others, a portion taken from another place, an upagraha near a sign change.
 //
 // The window's comparison tab, the printed reading's comparison page and the command line's
 // --compare all show this.
@@ -35,6 +36,9 @@ struct ConventionGrid {
     std::vector<GridColumn> columns;  // every preset, then the profile in use when it is none of them
     std::size_t inUseColumn = 0;
     std::vector<std::string> notes;  // what makes the columns differ, one sentence each
+    // How many of the notes, at their start, name the axes on which the columns' profiles leave the
+    // original's; the others are about this birth.
+    std::size_t conventionNotes = 0;
 
     // "05 Leo 23" for a cell, empty for a refused column.
     std::string CellText(std::size_t upagraha, std::size_t column) const;

@@ -28,6 +28,7 @@ constexpr TranslatedText kPhrases[] = {
     {"Night birth; the night portions of %1", "रात्रि का जन्म; %1 की रात्रि के भाग",
      "இரவுப் பிறப்பு; %1 இரவுப் பாகங்கள்"},
     {"Conventions: %1", "पद्धति: %1", "முறை: %1"},
+    {" (unlike Original: %1)", " (मूल से भिन्न: %1)", " (அசல் முறையிலிருந்து வேறுபாடு: %1)"},
     {"Janma rasi %1", "जन्म राशि %1", "ஜென்ம ராசி %1"},
     {"Janma nakshatra %1", "जन्म नक्षत्र %1", "ஜென்ம நட்சத்திரம் %1"},
     {" + 1 h daylight saving (%1)", " + 1 घंटा ग्रीष्मकालीन समय (%1)", " + 1 மணி பகலொளி சேமிப்பு நேரம் (%1)"},
@@ -71,9 +72,6 @@ constexpr TranslatedText kPhrases[] = {
     {"The sky at the birth moment (precise ephemeris, ayanamsa subtracted)",
      "जन्म क्षण का आकाश (सूक्ष्म पंचांग, अयनांश घटाकर)",
      "பிறப்பு நேரத்தின் வானம் (துல்லியப் பஞ்சாங்கம், அயனாம்சம் கழித்து)"},
-    // The printed report, where an upagraha has no interpretation by house.
-    {"The texts give no interpretation of %1 by house.", "ग्रंथ %1 का भाव के अनुसार कोई फल नहीं देते।",
-     "நூல்கள் %1 க்குப் பாவ வாரியான பலன் எதையும் தரவில்லை."},
     // The working.
     {"Birth: %1 at %2, ascendant %3", "जन्म: %1, %2 बजे, लग्न %3", "பிறப்பு: %1, %2 மணி, லக்னம் %3"},
     {"Ascendant, sunrise and sunset by the %1", "लग्न, सूर्योदय और सूर्यास्त: %1",
@@ -480,6 +478,7 @@ constexpr TranslatedText kMessages[] = {
      "रात्रि का जन्म।",
      "பிறப்பு சூரிய உதயம் அல்லது அஸ்தமனத்திலிருந்து %1 நிமிடங்களுக்குள்; அங்கே முறைகளின் சூரிய உதயங்கள் "
      "வேறுபடுகின்றன: %2 இல் பகல் பிறப்பு, %3 இல் இரவுப் பிறப்பு."},
+    {"Under %1, unlike original: %2.", "%1 में, मूल से भिन्न: %2।", "%1 முறையில், அசல் முறையிலிருந்து வேறுபாடு: %2."},
     {"Under %1: %2.", "%1 में: %2।", "%1 முறையில்: %2."},
     {"%1 rises within %2 minutes of a sign change (%3 to %4): a small shift of its moment moves it to the other sign.",
      "%1 राशि बदलने के %2 मिनट के भीतर उदित होता है (%3 से %4): उसके क्षण में थोड़ा-सा अंतर उसे दूसरी राशि में ले "
@@ -587,12 +586,18 @@ std::string_view NameIn(std::string_view english, Language language) {
 std::string MessageAt(std::string_view english, Language language, int depth) {
     for (const TranslatedText& entry : kMessages)
         if (entry.english == english) return std::string(LocalOf(entry, language));
-    if (depth > 0)
+    if (depth > 0) {
         if (const std::string_view name = NameIn(english, language); !name.empty()) return std::string(name);
+        // Inside a message, the phrases the header and the working are built of (the axes of a
+        // profile the comparison's notes name) are found too.
+        for (const TranslatedText& entry : kPhrases)
+            if (entry.english == english) return std::string(LocalOf(entry, language));
+    }
     if (depth >= kMaxNesting) return std::string(english);
     for (const std::span<const TranslatedText> table :
-         {std::span<const TranslatedText>(kMessages), std::span<const TranslatedText>(kParts)}) {
-        if (depth == 0 && table.data() == kParts) break;
+         {std::span<const TranslatedText>(kMessages), std::span<const TranslatedText>(kParts),
+          std::span<const TranslatedText>(kPhrases)}) {
+        if (depth == 0 && table.data() != kMessages) break;
         for (const TranslatedText& entry : table) {
             if (!HasPlaceholder(entry.english)) continue;
             Captures captures{};

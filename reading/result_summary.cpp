@@ -5,6 +5,7 @@
 
 #include "astro/position_text.h"
 #include "astro/text.h"
+#include "reading/form_values.h"
 #include "reading/reading_language.h"
 #include "reading/reference_tables.h"
 #include "reading/varga_points.h"
@@ -41,6 +42,14 @@ std::string OffsetTextOfSeconds(int secondsEast) {
         astro::AppendTwoDigits(text, std::abs(secondsEast % 60));
     }
     return text;
+}
+
+// True for an exact offset whose name is only "UTC" and that offset ("UTC+05:21:10", as --offset and
+// the zone box name one).
+bool NamesItsOffset(const Reading& s) {
+    if (!s.exactZone || !s.exactZone->name.starts_with("UTC")) return false;
+    const auto spelled = ParseExactOffset(std::string_view(s.exactZone->name).substr(3));
+    return spelled && spelled->secondsEast == s.exactZone->secondsEast;
 }
 
 std::string PlaceText(const Reading& s, upagraha::Language language) {
@@ -136,7 +145,12 @@ std::string SkyText(const upagraha::ConventionProfile& profile) {
 std::string ConventionsText(const upagraha::ConventionProfile& profile, upagraha::Language language) {
     using namespace upagraha;
     std::string text = Say("Conventions: %1", language, {ProfileTitle(profile.title, language)});
-    if (const auto preset = FindProfile(profile.name); preset && preset->SameConventions(profile)) return text;
+    if (const auto preset = FindProfile(profile.name); preset && preset->SameConventions(profile)) {
+        if (const std::string differences = ProfileDifferences(profile, kOriginalProfile, language);
+            !differences.empty())
+            text += Say(" (unlike Original: %1)", language, {differences});
+        return text;
+    }
     text += " (" + Say(LordOrderText(profile.lordOrder), language);
     for (std::size_t u = 0; u < profile.points.size(); ++u) {
         text += u == 0 ? "; " : ", ";
@@ -214,6 +228,22 @@ std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagr
     return text;
 }
 
+std::string ProfileDifferences(const upagraha::ConventionProfile& profile, const upagraha::ConventionProfile& from,
+                               upagraha::Language language) {
+    using namespace upagraha;
+    std::string text;
+    const auto add = [&text](const std::string& part) { (text += text.empty() ? "" : "; ") += part; };
+    if (profile.lordOrder != from.lordOrder) add(Say(LordOrderText(profile.lordOrder), language));
+    for (std::size_t u = 0; u < profile.points.size(); ++u)
+        if (profile.points[u] != from.points[u])
+            add(Say(PointPhrase(profile.points[u]), language, {UpagrahaName(static_cast<int>(u), language)}));
+    if (profile.sunrise != from.sunrise) add(Say(SunriseText(profile.sunrise), language));
+    if (profile.vyatipata != from.vyatipata) add(Say(VyatipataText(profile.vyatipata), language));
+    if (profile.ephemeris != from.ephemeris || profile.ayanamsa != from.ayanamsa) add(Say(SkyText(profile), language));
+    if (profile.vargas != from.vargas) add(VargaRulesText(profile.vargas, language));
+    return text;
+}
+
 std::string_view ProfileTitle(std::string_view title, upagraha::Language language) {
     if (language == upagraha::Language::English) return title;
     for (std::size_t i = 0; i < TranslatedTextCount(); ++i)
@@ -228,10 +258,15 @@ ResultHeader BuildHeader(const Reading& s, const Upagrahas& u, upagraha::Languag
 
     std::string& birth = header.birth;
     birth = DateText(s.day, s.month, s.year, language) + ", " + astro::ClockText(s.hour, s.minute) + ", ";
-    birth += s.exactZone ? std::string_view(s.exactZone->name) : ZoneName(s.zoneRow);
-    birth += ' ';
     const int zone = ZoneSecondsEast(s);
-    birth += OffsetTextOfSeconds(zone);
+    if (NamesItsOffset(s)) {
+        // "UTC+05:21:10": the name is the offset itself, written once.
+        birth += "UTC" + OffsetTextOfSeconds(zone);
+    } else {
+        birth += s.exactZone ? std::string_view(s.exactZone->name) : ZoneName(s.zoneRow);
+        birth += ' ';
+        birth += OffsetTextOfSeconds(zone);
+    }
     if (s.dst) birth += Say(" + 1 h daylight saving (%1)", language, {OffsetTextOfSeconds(zone + 3600)});
 
     header.place = PlaceText(s, language);

@@ -24,7 +24,9 @@ struct ResultHeader {
     std::string place;          // "New Delhi, Delhi, India, 28°37′ N, 77°13′ E"
     std::string ascendantText;  // "Ascendant 05°54′ Leo, Magha, pada 2"
     std::string dayNight;       // "Day birth; the day portions of Sunday"
-    // "Conventions: Original" for a preset; any other profile with every axis spelled out:
+    // "Conventions: Original"; a preset with what sets it apart: "Conventions: Gulika at the start
+    // (unlike Original: Gulika at the start; sunrise at the centre of the disc without refraction)";
+    // any other profile with every axis spelled out:
     // "Conventions: Custom (seven lords ...; Kaala at the start, Mrityu at the middle, ...; sunrise
     // at ...; Vyatipata at ...; the original's formulas with the original's ayanamsa)"
     std::string profile;
@@ -58,6 +60,13 @@ std::array<std::string, 7> TableColumns(upagraha::Language language);
 // at the start, the others at the middle of their portions; ..."), or the same axis by axis in
 // Hindi or Tamil (the terms of docs/translations.md).
 std::string ProfileDescription(const upagraha::ConventionProfile& profile, upagraha::Language language);
+
+// Every axis on which `profile` differs from `from`, in the profile's own words, one after the
+// other with "; " between: "Gulika at the start; sunrise at the centre of the disc without
+// refraction" for gulika-start against the original. Empty when they hold the same conventions.
+// The header, the Conventions menu and the comparison's notes say with it what a preset changes.
+std::string ProfileDifferences(const upagraha::ConventionProfile& profile, const upagraha::ConventionProfile& from,
+                               upagraha::Language language = upagraha::Language::English);
 
 // A profile's title ("Original") as the header writes it in the language; a title the program
 // has no words for (a profile added later) stays as it is.

@@ -97,41 +97,60 @@ std::optional<SkyAround> CalculateSkyAround(const astro::BirthMoment& s, const u
     return sky;
 }
 
+std::vector<SkyAroundRow> SkyAroundRows(const SkyAround& sky, upagraha::Language language) {
+    std::vector<SkyAroundRow> rows;
+    rows.reserve(sky.grahas.size() + sky.sunUpagrahas.size() + 3);
+    const auto heading = [&rows](std::string text) {
+        SkyAroundRow row;
+        row.heading = true;
+        row.name = std::move(text);
+        rows.push_back(std::move(row));
+    };
+    const auto point = [&rows, language](const PlacedPoint& p) {
+        rows.push_back({false, std::string(NameIn(p, language)), std::string(upagraha::SignName(p.sign, language)),
+                        p.degreesText, p.retrograde, std::string(upagraha::NakshatraName(p.nakshatra, language)),
+                        p.pada, p.house});
+    };
+    heading(Say(sky.node == sky::NodeKind::Mean ? "Grahas (Rahu and Ketu as the mean nodes)"
+                                                : "Grahas (Rahu and Ketu as the true nodes)",
+                language));
+    for (const PlacedPoint& p : sky.grahas) point(p);
+    heading(Say("Upagrahas of the Sun", language));
+    for (const PlacedPoint& p : sky.sunUpagrahas) point(p);
+    char ayanamsa[80];
+    const long seconds = std::lround(sky.ayanamsaDegrees * 3600);
+    std::snprintf(ayanamsa, sizeof ayanamsa, "%ld\u00b0%02ld\u2032%02ld\u2033", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    heading(Say("Ayanamsa %1", language, {ayanamsa}));
+    return rows;
+}
+
 std::string SkyAroundText(const SkyAround& sky, upagraha::Language language) {
-    using upagraha::Language;
     std::string out;
     out.reserve(1200);
     const std::string retrograde = " " + Say("R", language) + "  ";
     const std::string pada(upagraha::ReportLabelText(upagraha::ReportLabel::Pada, language));
     const std::string house = Say("house", language);
     // "  Mercury     Taurus      23°22′ R  Mrigashira         pada 1  house 10"
-    const auto line = [&](const PlacedPoint& p) {
+    for (const SkyAroundRow& row : SkyAroundRows(sky, language)) {
+        if (row.heading) {
+            out += row.name;
+            out += '\n';
+            continue;
+        }
         out += "  ";
-        Column(out, NameIn(p, language), 12);
-        Column(out, upagraha::SignName(p.sign, language), 12);
-        Column(out, p.degreesText, 6, true);
-        out += p.retrograde ? retrograde : "    ";
-        Column(out, upagraha::NakshatraName(p.nakshatra, language), 19);
+        Column(out, row.name, 12);
+        Column(out, row.sign, 12);
+        Column(out, row.degrees, 6, true);
+        out += row.retrograde ? retrograde : "    ";
+        Column(out, row.nakshatra, 19);
         out += pada + " ";
-        out += static_cast<char>('0' + p.pada);
-        out += p.house < 10 ? "  " + house + "  " : "  " + house + " ";
-        out += std::to_string(p.house);
+        out += static_cast<char>('0' + row.pada);
+        out += row.house < 10 ? "  " + house + "  " : "  " + house + " ";
+        out += std::to_string(row.house);
         out += '\n';
-    };
-    out += Say(sky.node == sky::NodeKind::Mean ? "Grahas (Rahu and Ketu as the mean nodes)"
-                                               : "Grahas (Rahu and Ketu as the true nodes)",
-               language);
+    }
     out += '\n';
-    for (const PlacedPoint& p : sky.grahas) line(p);
-    out += Say("Upagrahas of the Sun", language);
-    out += '\n';
-    for (const PlacedPoint& p : sky.sunUpagrahas) line(p);
-    char ayanamsa[80];
-    const long seconds = std::lround(sky.ayanamsaDegrees * 3600);
-    std::snprintf(ayanamsa, sizeof ayanamsa, "%ld\u00b0%02ld\u2032%02ld\u2033", seconds / 3600, seconds / 60 % 60,
-                  seconds % 60);
-    out += Say("Ayanamsa %1", language, {ayanamsa});
-    out += "\n\n";
     return out;
 }
 

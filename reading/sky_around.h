@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sky/ephemeris.h"
 #include "sky/grahas.h"
@@ -65,6 +66,22 @@ std::optional<SkyAround> CalculateSkyAround(const astro::BirthMoment& s, const u
 // In Hindi or Tamil the names and words are the language's (reading_language.h); English is the
 // default.
 std::string SkyAroundText(const SkyAround& sky, upagraha::Language language = upagraha::Language::English);
+
+// The section's lines as data, for a pane or a page that sets them in real columns: the headings
+// of the two groups and the closing ayanamsa line (`heading`, the text in `name`), and one row a
+// point, its texts in the language. SkyAroundText writes these rows aligned with blanks.
+struct SkyAroundRow {
+    bool heading = false;
+    std::string name;     // "Sun"; or the heading's text
+    std::string sign;     // "Gemini"
+    std::string degrees;  // "0°25′"
+    bool retrograde = false;
+    std::string nakshatra;  // "Mrigashira"
+    int pada = 1;
+    int house = 1;
+};
+std::vector<SkyAroundRow> SkyAroundRows(const SkyAround& sky,
+                                        upagraha::Language language = upagraha::Language::English);
 
 // The heading of the report's section, and the same in a language.
 inline constexpr std::string_view kSkyAroundHeading = "The Grahas and the Upagrahas of the Sun";

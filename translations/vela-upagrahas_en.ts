@@ -551,15 +551,15 @@ Do you want to save it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 — saved as .vela: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Readings and charts (*.ved *.vela *.jhd)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>This reading was saved under the profile &quot;%1&quot;; it is read under &quot;%2&quot;, the profile chosen in the Conventions menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as .vela: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -553,16 +553,16 @@ Do you want to save it?</source>
         <translation>JHD चक्र (*.jhd)</translation>
     </message>
     <message>
-        <source>%1 — saved as .vela: %2</source>
-        <translation>%1 — .vela के रूप में सहेजी जाएगी: %2</translation>
-    </message>
-    <message>
         <source>Readings and charts (*.ved *.vela *.jhd)</source>
         <translation>कुण्डलियाँ और चक्र (*.ved *.vela *.jhd)</translation>
     </message>
     <message>
         <source>This reading was saved under the profile &quot;%1&quot;; it is read under &quot;%2&quot;, the profile chosen in the Conventions menu.</source>
         <translation>यह कुण्डली &quot;%1&quot; पद्धति से सहेजी गई थी; इसे &quot;%2&quot; से पढ़ा जा रहा है, जो परिपाटी मेनू में चुनी गई पद्धति है।</translation>
+    </message>
+    <message>
+        <source>Saved as .vela: %1</source>
+        <translation>.vela के रूप में सहेजी जाएगी: %1</translation>
     </message>
 </context>
 <context>

@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Click here to find Latitude &amp;&amp; Longitude</source>
-        <translation>அட்சரேகை &amp;&amp; தீர்க்கரேகையைக் கண்டறிய இங்கே சொடுக்கவும்</translation>
+        <translation>அட்சரேகை &amp;&amp; தீர்க்கரேகையைக் கண்டறியச் சொடுக்கவும்</translation>
     </message>
     <message>
         <source>&amp;Get My Upagrahas</source>
@@ -553,16 +553,16 @@ Do you want to save it?</source>
         <translation>JHD கட்டம் (*.jhd)</translation>
     </message>
     <message>
-        <source>%1 — saved as .vela: %2</source>
-        <translation>%1 — .vela ஆகச் சேமிக்கப்படும்: %2</translation>
-    </message>
-    <message>
         <source>Readings and charts (*.ved *.vela *.jhd)</source>
         <translation>ஜாதகங்களும் கட்டங்களும் (*.ved *.vela *.jhd)</translation>
     </message>
     <message>
         <source>This reading was saved under the profile &quot;%1&quot;; it is read under &quot;%2&quot;, the profile chosen in the Conventions menu.</source>
         <translation>இந்த ஜாதகம் &quot;%1&quot; முறையின் கீழ் சேமிக்கப்பட்டது; மரபுகள் பட்டியில் தேர்ந்தெடுத்த முறையான &quot;%2&quot; இன் கீழ் இது படிக்கப்படுகிறது.</translation>
+    </message>
+    <message>
+        <source>Saved as .vela: %1</source>
+        <translation>.vela ஆகச் சேமிக்கப்படும்: %1</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "desktop/reading_print.h"
 #include "desktop/zone_clock.h"
 #include "reading/calculation_driver.h"
+#include "reading/sky_around.h"
 #include "tests/support/reference_forms.h"
 
 namespace vela::guitest {
@@ -200,6 +201,12 @@ reading::BirthForm KnownGoodForm() {
     reading::BirthForm form = NewDelhiForm();
     form.city = "Delhi";  // as FillKnownGoodForm types it
     return form;
+}
+
+QString UpToTheGrahas(const QString& report) {
+    const QString heading = QString::fromStdString(std::string(reading::kSkyAroundHeading)) + QLatin1Char('\n');
+    const qsizetype at = report.indexOf(heading);
+    return at < 0 ? report : report.left(at + heading.size());
 }
 
 upagraha::Report ReportOf(const reading::BirthForm& form) {

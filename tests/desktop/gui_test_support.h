@@ -124,5 +124,8 @@ reading::BirthForm KnownGoodForm();
 
 // The core's report of a form, calculated outside the window.
 upagraha::Report ReportOf(const reading::BirthForm& form);
+// A report's text up to and with the heading of the grahas' section, whose lines the pane and the
+// paper set in a table: what the pane's plain text and the core's have in common.
+QString UpToTheGrahas(const QString& report);
 
 }  // namespace vela::guitest

@@ -70,6 +70,7 @@ private slots:
     void typing_refuses_what_a_box_does_not_take_data();
     void typing_refuses_what_a_box_does_not_take();
     void editing_keys_and_tab_pass_the_filters();
+    void digits_typed_into_a_list_choose_the_number_typed();
     void pasted_text_is_taken_whole_or_refused_data();
     void pasted_text_is_taken_whole_or_refused();
     void a_form_applied_comes_back_from_the_boxes_data();
@@ -118,6 +119,29 @@ void BirthDataPanelTest::tab_order_follows_the_form() {
                                    "cityEdit",       "stateEdit",
                                    "countryEdit",    "lookUpCoordinatesButton"}));
     QCOMPARE(QApplication::focusWidget(), Control<QWidget>(W(), "calculateButton"));
+}
+
+// Digits typed into a date or time list choose the number they spell (15, then "1", gave 16); digits
+// that begin no entry start again; after a pause the last digit is a number of its own.
+void BirthDataPanelTest::digits_typed_into_a_list_choose_the_number_typed() {
+    const struct {
+        const char *list, *before, *typed, *after, *afterPause;
+    } cases[] = {{"dayCombo", "15", "1", "1", "1"},
+                 {"dayCombo", "15", "23", "23", "3"},
+                 {"dayCombo", "15", "35", "5", "5"},
+                 {"dayCombo", "15", "0", "15", "15"},
+                 {"yearCombo", "1990", "1975", "1975", "1975"},
+                 {"minuteCombo", "30", "05", "5", "5"}};
+    for (const auto& c : cases) {
+        auto* box = Control<QComboBox>(W(), c.list);
+        box->setCurrentText(QString::fromLatin1(c.before));
+        box->setFocus();
+        QTest::keyClicks(box, QString::fromLatin1(c.typed));
+        QCOMPARE(box->currentText(), QString::fromLatin1(c.after));
+        QTest::qWait(desktop::kTypedNumberPauseMs + 100);
+        QTest::keyClicks(box, QString::fromLatin1(c.typed).right(1));
+        QCOMPARE(box->currentText(), QString::fromLatin1(c.afterPause));
+    }
 }
 
 void BirthDataPanelTest::typing_refuses_what_a_box_does_not_take_data() {

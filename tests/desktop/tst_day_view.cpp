@@ -75,6 +75,7 @@ private Q_SLOTS:
     void prints_the_month_on_one_page_data();
     void prints_the_month_on_one_page();
     void exports_the_month_as_csv();
+    void names_the_city_and_prints_the_month_with_a_preview();
     void runs_each_day_of_the_month_on_its_own_clock();
     void keeps_the_birth_tick_to_the_birth_date_without_a_zone_history();
 };
@@ -172,6 +173,21 @@ void DayViewTest::prints_the_month_on_one_page() {
     QVERIFY(text.contains(polar ? QStringLiteral("2024-01-31") : QStringLiteral("2024-04-30")));
     const auto& last = sheet.rows.back();
     QVERIFY2(text.contains(last.back()), qPrintable(last.back()));
+}
+
+// The day and the month name the city the form holds beside the coordinates; the month's Print
+// goes to the window's print preview.
+void DayViewTest::names_the_city_and_prints_the_month_with_a_preview() {
+    desktop::DayView view(Chennai(), upagraha::kOriginalProfile);
+    QStringList previewed;
+    view.SetPrintPreview([&previewed](const QString& title, const auto&) { previewed << title; });
+    view.SetPlaceName(QStringLiteral("Chennai, Tamil Nadu, India"));
+    view.ShowDate(QDate(2024, 4, 5));
+    QVERIFY(view.summaryLabel->text().startsWith(QStringLiteral("Chennai, Tamil Nadu, India\n")));
+    QVERIFY(
+        view.MonthSheetPage().heading.front().startsWith(QStringLiteral("Place: Chennai, Tamil Nadu, India, 13N05")));
+    view.printButton->click();
+    QCOMPARE(previewed, QStringList(view.MonthSheetPage().title));
 }
 
 // Rahu Kalam in Chennai, 1 to 8 April 2024, as the almanac published it (astroved.com, the same

@@ -328,6 +328,13 @@ void FormGuardTest::escape_and_ctrl_n_bring_the_form_back_for_a_new_reading() {
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);
     QCOMPARE(window->focusWidget(), name);
+    // A new reading keeps no date or time of the last birth: a calculation asks for them.
+    for (const char* list : {"dayCombo", "monthCombo", "yearCombo", "hourCombo", "minuteCombo"})
+        QCOMPARE(Control<QComboBox>(W(), list)->currentIndex(), -1);
+    Press(W(), "calculateButton");
+    QCOMPARE(recorder->MessageTexts(), QStringList(QStringLiteral("Please Select The Month Of Birth")));
+    recorder->messages.clear();
+    name->setFocus();
     // Escape on the form changes nothing.
     QTest::keyClick(name, Qt::Key_Escape);
     QCOMPARE(window->PanelInFront(), desktop::MainWindow::Panel::PersonalDetails);

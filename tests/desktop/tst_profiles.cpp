@@ -150,7 +150,8 @@ void ProfilesTest::choosing_a_profile_reads_the_reading_on_screen_again() {
     reading::Reading s;
     const auto outcome =
         reading::RunCalculation(KnownGoodForm(), *FindProfile("gulika-start"), s, desktop::kDesktopRequest);
-    QCOMPARE(ReportText(), QString::fromStdString(upagraha::ReportPlainText(outcome.report)));
+    QCOMPARE(UpToTheGrahas(ReportText()),
+             UpToTheGrahas(QString::fromStdString(upagraha::ReportPlainText(outcome.report))));
     QVERIFY(ReportText() != original);
     QVERIFY(Working().contains(QStringLiteral("The upagrahas under each convention (in use: gulika-start)")));
     QVERIFY(Working().contains(QStringLiteral("\n  gulika-start (in use): ")));

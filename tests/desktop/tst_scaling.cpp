@@ -315,6 +315,10 @@ void ScalingTest::every_control_is_reachable_and_whole() {
         CheckReachable(name);
         if (QTest::currentTestFailed()) return;
     }
+    // At scale 1 the form, as the window opens, fits 1366 pixels in every language: nothing of it
+    // lies sideways out of view (the Tamil form once needed 936 pixels of the window's 917).
+    if (kScale == 1 && !minimumSize)
+        QCOMPARE(Control<QScrollArea>(*window, "formScrollArea")->horizontalScrollBar()->maximum(), 0);
     // The form's lists are filled by their English entries, then the reading is made in the language.
     choose(QStringLiteral("en"));
     FillKnownGoodReading(*window);

@@ -14,8 +14,10 @@
 #include <QUrlQuery>
 
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
+#include "desktop/file_names.h"
 #include "desktop/instance_channel.h"
 #include "desktop/single_instance.h"
 #include "desktop/web_pages.h"
@@ -478,6 +480,17 @@ void ShellTest::the_channel_carries_a_path_to_the_running_copy() {
     QCOMPARE(taken.load(), 1);
     // The path arrives made absolute against the starting copy's folder.
     QCOMPARE(handed.front().front().toString(), QFileInfo(QStringLiteral("readings/asha.ved")).absoluteFilePath());
+    // So does a relative name in bytes that are not UTF-8 ("M\xfcller.ved", written in Latin-1).
+    const QByteArray latin1 = QByteArrayLiteral("readings/M\xfcller.ved");
+    QVERIFY(std::filesystem::copy_file("readings/asha.ved", latin1.toStdString()));
+    taken = -1;
+    std::thread relative(
+        [&socket, &taken, &latin1] { taken = desktop::HandOver(socket, desktop::DecodeFileName(latin1)) ? 1 : 0; });
+    QTRY_COMPARE_WITH_TIMEOUT(handed.size(), 2, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(taken != -1, 10000);
+    relative.join();
+    QCOMPARE(taken.load(), 1);
+    QCOMPARE(desktop::EncodeFileName(handed.back().front().toString()), QFile::encodeName(dir.path()) + '/' + latin1);
     QDir::setCurrent(previous);
 }
 
@@ -535,7 +548,8 @@ void ShellTest::a_reading_that_cannot_be_handed_over_is_said() {
     QCOMPARE(holder.TryAcquire(), Outcome::Acquired);
     const QString reading = WriteAshaReading(dir.path());
     QVERIFY(!reading.isEmpty());
-    const CopyRun run = RunCopy(program, CopyEnvironment(dir.path(), desktop::kHandOverWaitMs + 3000), {}, {reading});
+    // No quit hook: the start gives up, says so, and its message closes by itself.
+    const CopyRun run = RunCopy(program, CopyEnvironment(dir.path(), 0), {}, {reading});
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.standardError.contains(desktop::kHandOverFailedMessage), run.standardError.constData());

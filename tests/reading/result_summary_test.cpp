@@ -12,6 +12,7 @@
 
 #include "reading/calculation_driver.h"
 #include "reading/chart_model.h"
+#include "reading/form_values.h"
 #include "reading/result_summary.h"
 #include "tests/support/reference_forms.h"
 
@@ -40,7 +41,9 @@ TEST(ResultHeader, names_the_conventions_and_the_local_mean_time_offset) {
     const Calculated r = Calculate(lmt, *upagraha::FindProfile("gulika-start"));
     const auto header = reading::BuildHeader(r.state, r.upagrahas);
     EXPECT_EQ(header.birth, "15 June 1975, 10:30, Local Mean Time +05:09");
-    EXPECT_EQ(header.profile, "Conventions: Gulika at the start");
+    EXPECT_EQ(header.profile,
+              "Conventions: Gulika at the start (unlike Original: Gulika at the start; sunrise at the centre of the "
+              "disc without refraction)");
 }
 
 // Calcutta time keeps its seconds in the header: +05:53:20, and +06:53:20 with the tick.
@@ -53,6 +56,15 @@ TEST(ResultHeader, shows_the_seconds_of_calcutta_time) {
     const Calculated ticked = Calculate(calcutta);
     EXPECT_EQ(reading::BuildHeader(ticked.state, ticked.upagrahas).birth,
               "15 June 1975, 10:30, Calcutta Time +05:53:20 + 1 h daylight saving (+06:53:20)");
+}
+
+// An offset typed as such is named once ("UTC+05:21:10 +05:21:10" before).
+TEST(ResultHeader, writes_an_exact_offset_once) {
+    reading::BirthForm exact = NewDelhiForm();
+    exact.zoneRow = -1;
+    exact.exactZone = reading::ParseExactOffset("+05:21:10");
+    const Calculated r = Calculate(exact);
+    EXPECT_EQ(reading::BuildHeader(r.state, r.upagrahas).birth, "15 June 1975, 10:30, UTC+05:21:10");
 }
 
 TEST(ResultHeader, names_the_person_the_moment_the_zone_the_place_and_the_ascendant) {
@@ -316,10 +328,15 @@ TEST(ResultTable, gives_the_grahas_and_the_suns_upagrahas_their_own_groups) {
     const std::string text = reading::TableText(rows);
     EXPECT_NE(text.find("\nGrahas\nSun\t\t\t\t"), std::string::npos);
 
+    // In every language each body has a name of its own (Hindi and Tamil once gave the grahas none).
+    for (const auto language : {upagraha::Language::English, upagraha::Language::Hindi, upagraha::Language::Tamil}) {
+        std::set<std::string> names = {""};
+        for (const auto& body :
+             reading::BuildChartModel(ChartStyle::SouthIndian, delhi.state, delhi.upagrahas, {}, language).bodies)
+            names.insert(body.shortName);
+        EXPECT_EQ(names.size(), 17u) << static_cast<int>(language);
+    }
     const auto model = reading::BuildChartModel(ChartStyle::SouthIndian, delhi.state, delhi.upagrahas, {});
-    std::set<std::string> names;
-    for (const auto& body : model.bodies) names.insert(body.shortName);
-    EXPECT_EQ(names.size(), model.bodies.size());
     std::size_t drawn = 0;
     for (const auto& place : model.places) drawn += place.bodies.size();
     EXPECT_EQ(drawn, 16u);
