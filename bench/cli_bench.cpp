@@ -25,8 +25,8 @@
 #include "atlas/place_name.h"
 #include "bench/sample_forms.h"
 #include "cli/batch.h"
-#include "cli/json_writer.h"
-#include "cli/reading_json.h"
+#include "files/json_writer.h"
+#include "files/reading_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
 #include "upagraha/upagraha_report.h"
@@ -180,12 +180,12 @@ const std::vector<std::string> kPlaceNames = {"S\xC3\xA3o Paulo",
 // One reading's JSON line, as the batch writes it into a line it reuses.
 void BM_ReadingJsonLine(benchmark::State& state) {
     const auto& readings = Readings();
-    cli::TextBuffer line;
+    files::TextBuffer line;
     std::size_t i = 0, bytes = 0;
     for (auto _ : state) {
         const Calculated& c = readings[i++ % readings.size()];
         line.Clear();
-        cli::AppendReadingJson(line, c.state, c.outcome.upagrahas, c.outcome.warnings);
+        files::AppendReadingJson(line, c.state, c.outcome.upagrahas, c.outcome.warnings);
         bytes += line.Size();
         benchmark::DoNotOptimize(line.View().data());
     }
@@ -212,10 +212,10 @@ BENCHMARK(BM_ReadingNoReport);
 
 void BM_NumberOurs(benchmark::State& state) {
     const auto& numbers = JsonNumbers();
-    char text[cli::kMaxJsonNumberBytes];
+    char text[files::kMaxJsonNumberBytes];
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cli::WriteJsonNumber(text, numbers[i++ % numbers.size()]));
+        benchmark::DoNotOptimize(files::WriteJsonNumber(text, numbers[i++ % numbers.size()]));
         benchmark::ClobberMemory();
     }
 }
@@ -246,7 +246,7 @@ std::string DigitsOf(std::string_view text) {
 
 std::string OurNumber(double value) {
     std::string text;
-    cli::AppendJsonNumber(text, value);
+    files::AppendJsonNumber(text, value);
     return text;
 }
 
@@ -335,7 +335,7 @@ void BM_StringOurs(benchmark::State& state) {
     for (auto _ : state) {
         out.clear();
         const std::string& text = texts[i++ % texts.size()];
-        cli::AppendJsonString(out, text);
+        files::AppendJsonString(out, text);
         bytes += text.size();
         benchmark::DoNotOptimize(out.data());
     }
@@ -364,7 +364,7 @@ void BM_StringRapidJson(benchmark::State& state) {
         writer.Reset(buffer);
         writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
         std::string ours;
-        cli::AppendJsonString(ours, text);
+        files::AppendJsonString(ours, text);
         differ += buffer.GetString() != ours;
     }
     state.counters["awkward_differ"] = static_cast<double>(differ) / static_cast<double>(kAwkwardTexts.size());

@@ -17,9 +17,9 @@
 #include "astro/text.h"
 #include "cli/batch.h"
 #include "cli/day_command.h"
-#include "cli/json_writer.h"
-#include "cli/notation.h"
-#include "cli/reading_json.h"
+#include "files/json_writer.h"
+#include "files/notation.h"
+#include "files/reading_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
 #include "reading/ghatis.h"
@@ -144,7 +144,7 @@ int RunComparison(const reading::BirthForm& form, const upagraha::ConventionProf
         return kExitRefused;
     }
     const reading::ConventionGrid grid = reading::CompareProfiles(form, profile);
-    std::cout << (json ? cli::ConventionGridJson(grid) + "\n" : reading::ConventionGridText(grid, language));
+    std::cout << (json ? files::ConventionGridJson(grid) + "\n" : reading::ConventionGridText(grid, language));
     return Finish(0);
 }
 
@@ -179,14 +179,14 @@ bool BatchReadingFile(const std::string& path, const upagraha::ConventionProfile
         request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
         const auto outcome = reading::RunCalculation(form, profile, state, request);
         if (outcome.Succeeded()) {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
+            std::cout << files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings) << '\n';
             return true;
         }
         problem = outcome.message;
     }
     std::string line;
     {
-        cli::JsonWriter w(line);
+        files::JsonWriter w(line);
         w.BeginObject();
         w.Field("file", path);
         w.Field("error", problem->text);
@@ -270,9 +270,10 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
     if (json) {
         if (working) {
             const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local) << '\n';
+            std::cout << files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local)
+                      << '\n';
         } else {
-            std::cout << cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local) << '\n';
+            std::cout << files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local) << '\n';
         }
         return Finish(status);
     }
@@ -388,7 +389,7 @@ int main(int argc, char** argv) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     std::string readingPath;
-    cli::ReadingNotation notation;
+    files::ReadingNotation notation;
     bool dst = false;
     std::string savePath;
     bool json = false;
@@ -599,7 +600,7 @@ int main(int argc, char** argv) {
         return UsageError(
             "give a saved reading, the reading flags (--name ... --country), --batch FILE, --zones or --profiles");
     notation.dstText = dst ? "true" : "false";
-    if (auto problem = cli::FillBirthForm(notation, form)) {
+    if (auto problem = files::FillBirthForm(notation, form)) {
         if (problem->refusal) {
             std::cerr << reading::MessageIn(problem->text, *language) << " (--" << problem->field << ")\n";
             return kExitRefused;

@@ -1,4 +1,4 @@
-#include "cli/json_writer.h"
+#include "files/json_writer.h"
 
 #include <algorithm>
 #include <bit>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace vela::cli {
+namespace vela::files {
 
 namespace {
 
@@ -533,4 +533,4 @@ void JsonPieces::Integer(std::int64_t value) {
     out.Commit(std::to_chars(o, o + kMaxBytes, value).ptr);
 }
 
-}  // namespace vela::cli
+}  // namespace vela::files

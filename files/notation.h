@@ -20,7 +20,7 @@
 
 #include "reading/birth_form.h"
 
-namespace vela::cli {
+namespace vela::files {
 
 // One reading as the command line or a batch row gives it.
 struct ReadingNotation {
@@ -62,4 +62,4 @@ std::optional<std::string> CheckLetters(std::string_view text);
 // Fills the whole form, checking the fields in the batch file's column order; the first problem.
 std::optional<FieldProblem> FillBirthForm(const ReadingNotation& notation, reading::BirthForm& form);
 
-}  // namespace vela::cli
+}  // namespace vela::files

@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-namespace vela::cli {
+namespace vela::files {
 
 // Room for any number's text ("-1.2345678901234567e-308" is 24 bytes), and for the 16-byte copies
 // that lay out the longest plain one: the sign, 15 digits and the point, then 16 bytes.
@@ -274,4 +274,4 @@ char* WriteJsonNumber(char* o, double value);
 // The length of the leading run of text that a JSON string holds as it is.
 std::size_t JsonPlainRun(std::string_view text);
 
-}  // namespace vela::cli
+}  // namespace vela::files
