@@ -24,6 +24,7 @@
 
 #include "atlas/place_name.h"
 #include "bench/sample_forms.h"
+#include "bench/shortest_plain.h"
 #include "cli/batch.h"
 #include "files/json_writer.h"
 #include "files/reading_json.h"
@@ -325,6 +326,41 @@ void BM_NumberFmt(benchmark::State& state) {
 }
 BENCHMARK(BM_NumberFmt);
 #endif
+
+// The writer's own 128-bit shortest digits as they were before fmt's Dragonbox replaced them (the
+// plain range, 1e-4 to 1e15, where every number of a reading lies), beside BM_NumberOurs.
+void BM_NumberBefore(benchmark::State& state) {
+    const auto& numbers = JsonNumbers();
+    char text[files::kMaxJsonNumberBytes];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const double v = numbers[i++ % numbers.size()];
+        const double magnitude = std::fabs(v);
+        char* o = text;
+        if (magnitude >= 1e-4 && magnitude < 1e15) {
+            if (v < 0) *o++ = '-';
+            benchmark::DoNotOptimize(bench_before::WriteShortestPlain(o, magnitude));
+        } else {
+            benchmark::DoNotOptimize(files::WriteJsonNumber(text, v));
+        }
+        benchmark::ClobberMemory();
+    }
+    std::size_t differ = 0;
+    for (const double v : numbers) {
+        char before[files::kMaxJsonNumberBytes];
+        char* o = before;
+        const double magnitude = std::fabs(v);
+        if (magnitude >= 1e-4 && magnitude < 1e15 && v != 0) {
+            if (v < 0) *o++ = '-';
+            o = bench_before::WriteShortestPlain(o, magnitude);
+        } else {
+            o = files::WriteJsonNumber(before, v);
+        }
+        differ += std::string_view(before, static_cast<std::size_t>(o - before)) != OurNumber(v);
+    }
+    state.counters["differ"] = static_cast<double>(differ) / static_cast<double>(numbers.size());
+}
+BENCHMARK(BM_NumberBefore);
 
 // ---- Strings ---------------------------------------------------------------------------------
 
