@@ -75,6 +75,8 @@ export class VelaRefusal extends Error {
 
 export interface Vela {
   reading(request: ReadingRequest): ReadingJson;
+  /** the reading's JSON text, byte for byte the command line's --json line */
+  readingText(request: ReadingRequest): string;
   compare(request: ReadingRequest): ReadingJson;
   validate(request: BirthRequest & Options): FieldMessage | null;
   day(request: PlaceRequest & { day: string; choghadiya?: boolean }): ReadingJson;

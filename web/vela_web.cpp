@@ -144,6 +144,7 @@ Answer ReadingOf(const reading::BirthForm& form, const Json& request, const Opti
     }
     reading::Reading state;
     reading::CalculationRequest calculation;
+    calculation.buildReport = false;  // the JSON holds no report text
     calculation.grahas = Flag(request, "grahas");
     calculation.language = options.language;
     calculation.node = Flag(request, "trueNode") ? sky::NodeKind::True : sky::NodeKind::Mean;
@@ -219,7 +220,7 @@ Answer Validate(const Json& request) {
 std::string ScratchPath(const std::string& suffix) { return kScratchFolder + std::string("reading") + suffix; }
 
 std::optional<std::string> ReadBack(const std::string& path, std::string& bytes) {
-    return reading::ReadSmallFile(path, std::size_t{1} << 20, bytes);
+    return reading::ReadSmallFile(path, std::size_t{1} << 16, bytes);  // a reading file is a few hundred bytes
 }
 
 // The bytes of the file --save writes, by its kind: ".ved", ".vela" or ".jhd".
