@@ -92,6 +92,8 @@ export interface Vela {
   save(request: BirthRequest & Options, kind: FileKind): Uint8Array;
   /** the reading of a saved file's bytes, as the command line gives it for the file */
   open(bytes: Uint8Array, fileName: string, request?: ReadingRequest | Options): ReadingJson;
+  /** the milliseconds the module's own calls take for these readings, without the texts' way in and out (benchmarks) */
+  timeCore(requests: ReadingRequest[]): number;
   /** the ephemeris files by name, before the first precise reading */
   loadEphemeris(files: Record<string, Uint8Array>): void;
 }
