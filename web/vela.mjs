@@ -48,14 +48,14 @@ class Vela {
     core.HEAPU8.set(bytes, bytesAt);
     let status;
     try {
-      status = core._vela_call(block, requestAt, bytesAt, bytes.length);
+      status = core._VelaCall(block, requestAt, bytesAt, bytes.length);
     } finally {
       core._free(block);
     }
-    const at = core._vela_answer_bytes();
-    const answer = core.HEAPU8.subarray(at, at + core._vela_answer_size());  // until the next call
+    const at = core._VelaAnswerBytes();
+    const answer = core.HEAPU8.subarray(at, at + core._VelaAnswerSize());  // until the next call
     if (status !== 0) {
-      throw new VelaRefusal(this.#decoder.decode(answer), status, core.UTF8ToString(core._vela_answer_field()));
+      throw new VelaRefusal(this.#decoder.decode(answer), status, core.UTF8ToString(core._VelaAnswerField()));
     }
     return answer;
   }
@@ -94,7 +94,7 @@ class Vela {
       return block;
     });
     const started = performance.now();
-    for (const block of blocks) core._vela_call(block, block + 8, 0, 0);
+    for (const block of blocks) core._VelaCall(block, block + 8, 0, 0);
     const elapsed = performance.now() - started;
     blocks.forEach((block) => core._free(block));
     return elapsed;
@@ -112,7 +112,7 @@ class Vela {
     const size = core.lengthBytesUTF8(folder) + 1;
     const text = core._malloc(size);
     core.stringToUTF8(folder, text, size);
-    core._vela_set_ephemeris_folder(text);
+    core._VelaSetEphemerisFolder(text);
     core._free(text);
   }
 }
