@@ -36,7 +36,7 @@
 namespace vela::web {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;  // keys in the order written: the axes in their order
 
 constexpr int kDone = 0;
 constexpr int kRefused = 1;  // the core's own message, as the command line exits 1
@@ -259,10 +259,10 @@ Answer Open(const Json& request, std::string_view bytes) {
                                                                : ".ved";
     const std::string path =
         name.size() > suffix.size() && name.ends_with(suffix) ? kScratchFolder + name : ScratchPath(suffix);
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    FILE* file = std::fopen(path.c_str(), "wb");
+    const bool held = file != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (file == nullptr || std::fclose(file) != 0 || !held)
+        return Refusal("The reading could not be opened: the module could not hold its bytes.");
     reading::BirthForm form;
     std::optional<reading::UserMessage> problem;
     std::string fileProfile = "original";
