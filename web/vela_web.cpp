@@ -209,8 +209,12 @@ Answer Validate(const Json& request) {
     Options options;
     if (auto refused = ReadOptions(request, options)) return *refused;
     reading::BirthForm form;
-    if (auto refused = FillForm(request, options, form))
+    if (auto refused = FillForm(request, options, form)) {
+        // A notation's own text, without the command line's "--flag " before it.
+        const std::string flag = "--" + refused->field + " ";
+        if (refused->bytes.starts_with(flag)) refused->bytes.erase(0, flag.size());
         return {kDone, FieldMessage(refused->field, refused->bytes), {}};
+    }
     if (auto message = reading::RefuseForm(reading::ParseForm(form)))
         return {
             kDone, FieldMessage(FieldOfBox(message->focus), reading::MessageIn(message->text, options.language)), {}};
