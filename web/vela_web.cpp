@@ -6,6 +6,8 @@
 // under the GNU Affero General Public License 3 (see About for where its source is).
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -390,7 +392,31 @@ Answer About() {
         {}};
 }
 
+// A field the command line has no flag for, or a value of the wrong kind, is refused as the command
+// line refuses an unknown or malformed option, rather than passed over.
+std::optional<Answer> CheckRequest(const Json& request) {
+    static constexpr std::array<std::string_view, 17> kTexts = {
+        "name",    "date",   "time",    "zone", "offset", "lat",      "lon", "city", "state",
+        "country", "ghatis", "profile", "lang", "kind",   "fileName", "day", "month"};
+    static constexpr std::array<std::string_view, 7> kFlags = {"dst",     "grahas",     "trueNode", "working",
+                                                               "compare", "choghadiya", "csv"};
+    const auto among = [](const auto& names, const std::string& key) {
+        return std::find(names.begin(), names.end(), key) != names.end();
+    };
+    for (const auto& [key, value] : request.items()) {
+        const bool known = among(kTexts, key) || among(kFlags, key) || key == "conventions";
+        if (!known) return Refusal("no such field: " + astro::QuotedForMessage(key), kUsage, key);
+        if (among(kTexts, key) && !value.is_string()) return Refusal(key + " must be a text", kUsage, key);
+        if (among(kFlags, key) && !value.is_boolean()) return Refusal(key + " must be true or false", kUsage, key);
+        if (key == "conventions" && (!value.is_array() || !std::all_of(value.begin(), value.end(),
+                                                                       [](const Json& v) { return v.is_string(); })))
+            return Refusal("conventions must be a list of AXIS=VALUE texts", kUsage, key);
+    }
+    return std::nullopt;
+}
+
 Answer Dispatch(std::string_view method, const Json& request, std::string_view bytes) {
+    if (auto refused = CheckRequest(request)) return *refused;
     if (method == "reading") return Reading(request);
     if (method == "validate") return Validate(request);
     if (method == "save") return Save(request);

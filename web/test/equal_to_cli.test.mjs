@@ -119,6 +119,9 @@ test('10,000 readings over every profile, with and without the grahas, as the ba
 });
 
 test('the working, the languages, the comparison and ghatis, as single readings give them', () => {
+  // A field without a flag, or of the wrong kind, is a usage error, not passed over.
+  for (const wrong of [{ grahs: true }, { dst: 'true' }, { zone: 34 }])
+    assert.throws(() => vela.reading({ ...birth(), ...wrong }), { status: 2 }, JSON.stringify(wrong));
   const variants = [['--working', { working: true }], ['--lang', 'hi', { lang: 'hi' }], ['--lang', 'ta', { lang: 'ta' }],
     ['--compare', { compare: true }], ['--grahas', '--true-node', { grahas: true, trueNode: true }]];
   for (let k = 0; k < 60; ++k) {
