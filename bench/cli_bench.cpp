@@ -24,9 +24,10 @@
 
 #include "atlas/place_name.h"
 #include "bench/sample_forms.h"
+#include "bench/shortest_plain.h"
 #include "cli/batch.h"
-#include "cli/json_writer.h"
-#include "cli/reading_json.h"
+#include "files/json_writer.h"
+#include "files/reading_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/reading_file.h"
 #include "upagraha/upagraha_report.h"
@@ -180,12 +181,12 @@ const std::vector<std::string> kPlaceNames = {"S\xC3\xA3o Paulo",
 // One reading's JSON line, as the batch writes it into a line it reuses.
 void BM_ReadingJsonLine(benchmark::State& state) {
     const auto& readings = Readings();
-    cli::TextBuffer line;
+    files::TextBuffer line;
     std::size_t i = 0, bytes = 0;
     for (auto _ : state) {
         const Calculated& c = readings[i++ % readings.size()];
         line.Clear();
-        cli::AppendReadingJson(line, c.state, c.outcome.upagrahas, c.outcome.warnings);
+        files::AppendReadingJson(line, c.state, c.outcome.upagrahas, c.outcome.warnings);
         bytes += line.Size();
         benchmark::DoNotOptimize(line.View().data());
     }
@@ -212,10 +213,10 @@ BENCHMARK(BM_ReadingNoReport);
 
 void BM_NumberOurs(benchmark::State& state) {
     const auto& numbers = JsonNumbers();
-    char text[cli::kMaxJsonNumberBytes];
+    char text[files::kMaxJsonNumberBytes];
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(cli::WriteJsonNumber(text, numbers[i++ % numbers.size()]));
+        benchmark::DoNotOptimize(files::WriteJsonNumber(text, numbers[i++ % numbers.size()]));
         benchmark::ClobberMemory();
     }
 }
@@ -246,7 +247,7 @@ std::string DigitsOf(std::string_view text) {
 
 std::string OurNumber(double value) {
     std::string text;
-    cli::AppendJsonNumber(text, value);
+    files::AppendJsonNumber(text, value);
     return text;
 }
 
@@ -326,6 +327,41 @@ void BM_NumberFmt(benchmark::State& state) {
 BENCHMARK(BM_NumberFmt);
 #endif
 
+// The writer's own 128-bit shortest digits as they were before fmt's Dragonbox replaced them (the
+// plain range, 1e-4 to 1e15, where every number of a reading lies), beside BM_NumberOurs.
+void BM_NumberBefore(benchmark::State& state) {
+    const auto& numbers = JsonNumbers();
+    char text[files::kMaxJsonNumberBytes];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const double v = numbers[i++ % numbers.size()];
+        const double magnitude = std::fabs(v);
+        char* o = text;
+        if (magnitude >= 1e-4 && magnitude < 1e15) {
+            if (v < 0) *o++ = '-';
+            benchmark::DoNotOptimize(bench_before::WriteShortestPlain(o, magnitude));
+        } else {
+            benchmark::DoNotOptimize(files::WriteJsonNumber(text, v));
+        }
+        benchmark::ClobberMemory();
+    }
+    std::size_t differ = 0;
+    for (const double v : numbers) {
+        char before[files::kMaxJsonNumberBytes];
+        char* o = before;
+        const double magnitude = std::fabs(v);
+        if (magnitude >= 1e-4 && magnitude < 1e15 && v != 0) {
+            if (v < 0) *o++ = '-';
+            o = bench_before::WriteShortestPlain(o, magnitude);
+        } else {
+            o = files::WriteJsonNumber(before, v);
+        }
+        differ += std::string_view(before, static_cast<std::size_t>(o - before)) != OurNumber(v);
+    }
+    state.counters["differ"] = static_cast<double>(differ) / static_cast<double>(numbers.size());
+}
+BENCHMARK(BM_NumberBefore);
+
 // ---- Strings ---------------------------------------------------------------------------------
 
 void BM_StringOurs(benchmark::State& state) {
@@ -335,7 +371,7 @@ void BM_StringOurs(benchmark::State& state) {
     for (auto _ : state) {
         out.clear();
         const std::string& text = texts[i++ % texts.size()];
-        cli::AppendJsonString(out, text);
+        files::AppendJsonString(out, text);
         bytes += text.size();
         benchmark::DoNotOptimize(out.data());
     }
@@ -364,7 +400,7 @@ void BM_StringRapidJson(benchmark::State& state) {
         writer.Reset(buffer);
         writer.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
         std::string ours;
-        cli::AppendJsonString(ours, text);
+        files::AppendJsonString(ours, text);
         differ += buffer.GetString() != ours;
     }
     state.counters["awkward_differ"] = static_cast<double>(differ) / static_cast<double>(kAwkwardTexts.size());

@@ -18,7 +18,7 @@
 #include <random>
 #include <string_view>
 
-#include "cli/json_writer.h"
+#include "files/json_writer.h"
 
 namespace {
 
@@ -37,9 +37,9 @@ std::uint64_t checked = 0;
 bool Same(double value) {
     if (!(std::fabs(value) >= 1e-4 && std::fabs(value) < 1e15)) return true;  // the other way
     char library[48];
-    char ours[vela::cli::kMaxJsonNumberBytes];
+    char ours[vela::files::kMaxJsonNumberBytes];
     const std::string_view expected = LibraryText(library, value);
-    const std::string_view written(ours, static_cast<std::size_t>(vela::cli::WriteJsonNumber(ours, value) - ours));
+    const std::string_view written(ours, static_cast<std::size_t>(vela::files::WriteJsonNumber(ours, value) - ours));
     ++checked;
     if (expected == written) return true;
     std::printf("DIFFERENT for %a: library %.*s, ours %.*s\n", value, static_cast<int>(expected.size()),

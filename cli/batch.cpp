@@ -16,13 +16,15 @@
 #include <thread>
 
 #include "astro/text.h"
-#include "cli/json_writer.h"
-#include "cli/notation.h"
-#include "cli/reading_json.h"
+#include "files/json_writer.h"
+#include "files/notation.h"
+#include "files/reading_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/vela_file.h"
 
 namespace vela::cli {
+
+using namespace vela::files;
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "astro/calendar.h"
 #include "astro/text.h"
 #include "cli/batch.h"
-#include "cli/day_text.h"
-#include "cli/notation.h"
+#include "files/day_text.h"
+#include "files/notation.h"
 #include "reading/day_portions.h"
 #include "reading/form_values.h"
 #include "reading/reading_file.h"
@@ -21,6 +21,8 @@
 #include "upagraha/profiles.h"
 
 namespace vela::cli {
+
+using namespace vela::files;
 
 namespace {
 

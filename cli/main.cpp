@@ -20,9 +20,9 @@
 #include "astro/text.h"
 #include "cli/batch.h"
 #include "cli/day_command.h"
-#include "cli/json_writer.h"
-#include "cli/notation.h"
-#include "cli/reading_json.h"
+#include "files/json_writer.h"
+#include "files/notation.h"
+#include "files/reading_json.h"
 #include "cli/varga_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
@@ -150,7 +150,7 @@ int RunComparison(const reading::BirthForm& form, const upagraha::ConventionProf
         return kExitRefused;
     }
     const reading::ConventionGrid grid = reading::CompareProfiles(form, profile);
-    std::cout << (json ? cli::ConventionGridJson(grid) + "\n" : reading::ConventionGridText(grid, language));
+    std::cout << (json ? files::ConventionGridJson(grid) + "\n" : reading::ConventionGridText(grid, language));
     return Finish(0);
 }
 
@@ -192,7 +192,7 @@ bool BatchReadingFile(const std::string& path, const cli::BatchOptions& options)
     }
     std::string line;
     {
-        cli::JsonWriter w(line);
+        files::JsonWriter w(line);
         w.BeginObject();
         w.Field("file", path);
         w.Field("error", problem);
@@ -448,7 +448,7 @@ int main(int argc, char** argv) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     std::string readingPath;
-    cli::ReadingNotation notation;
+    files::ReadingNotation notation;
     bool dst = false;
     std::string savePath;
     bool json = false;

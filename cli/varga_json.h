@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "cli/json_writer.h"
+#include "files/json_writer.h"
 #include "reading/varga_points.h"
 #include "upagraha/language.h"
 

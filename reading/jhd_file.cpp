@@ -10,6 +10,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "astro/number_text.h"
+
 namespace vela::reading {
 namespace {
 
@@ -144,19 +146,20 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// std::from_chars reads numbers the same in every locale; it takes no '+', which a file may hold.
+// Numbers read the same in every locale; neither reader takes a '+', which a file may hold.
 template <class T>
 std::optional<T> NumberOf(std::string_view text) {
     text = Trimmed(text);
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
     if constexpr (std::is_floating_point_v<T>) {
-        if (!std::isfinite(value)) return std::nullopt;
+        return astro::ParseDecimal(text);
+    } else {
+        T value{};
+        const char* end = text.data() + text.size();
+        const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+        if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+        return value;
     }
-    return value;
 }
 
 std::string NotANumber(std::string_view text, bool whole) {

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "astro/number_text.h"
 #include "astro/text.h"
 #include "reading/reference_tables.h"
 #include "reading/validation.h"
@@ -140,14 +141,7 @@ std::optional<int> DetectFieldShift(const FieldLines& lines) {
     return std::nullopt;
 }
 
-std::optional<double> ReadNumber(std::string_view text) {
-    text = TrimBlanks(text);
-    double value = 0;
-    const auto* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
+std::optional<double> ReadNumber(std::string_view text) { return astro::ParseDecimal(TrimBlanks(text)); }
 
 std::optional<int> ReadInteger(std::string_view text) { return astro::ParseWhole(TrimBlanks(text)); }
 

@@ -6,25 +6,40 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libgeonames-dev libgeonames-common
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libfmt-dev libfast-float-dev
   libswe-dev swe-basic-data
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth fonts-dejavu-core fonts-noto-core
   dpkg-dev file desktop-file-utils appstream shared-mime-info bash-completion
   poppler-utils
+  emscripten node-acorn nodejs
 )
+
+# The web module's npm packages (the ephemeris's C sources at the version the lock file pins and
+# checks), after the Debian packages: npm comes with Node where Node is not Debian's own.
+install_npm_packages() {
+  command -v npm >/dev/null || { echo "Installing: npm"; $sudo apt-get install -y -qq npm; }
+  # Only when the lock file changed since the last install (the stamp is a copy of it).
+  local web
+  web="$(dirname "$0")/../web"
+  cmp -s "$web/package-lock.json" "$web/node_modules/.installed-lock.json" && return 0
+  (cd "$web" && npm ci --ignore-scripts --no-audit --no-fund --silent && cp package-lock.json node_modules/.installed-lock.json)
+}
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_npm_packages
   exit 0
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+install_npm_packages

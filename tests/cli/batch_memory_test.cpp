@@ -34,6 +34,7 @@ void* vela_test::Allocate(std::size_t size, std::size_t alignment) noexcept {
 namespace {
 
 using namespace vela::cli;
+using namespace vela::files;
 
 constexpr const char* kHeader = "name,date,time,zone,lat,lon,dst,city,state,country\n";
 constexpr const char* kDelhiRow = "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India\n";

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "cli/reading_json.h"
+#include "files/reading_json.h"
 #include "tests/cli/reference_reading.h"
 #include "tests/support/test_names.h"
 
 namespace {
 
 using namespace vela::cli;
+using namespace vela::files;
 
 constexpr const char* kHeader = "name,date,time,zone,lat,lon,dst,city,state,country\n";
 constexpr const char* kDelhiRow = "Asha,1975-06-15,10:30,34,28N37,77E13,false,New Delhi,Delhi,India\n";

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/reading_json.h"
+#include "files/reading_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/reference_tables.h"
 #include "reading/working.h"
@@ -102,7 +102,7 @@ private:
 // The New Delhi reading computed in this process, as the window would compute it.
 reading::CalculationOutcome DelhiInProcess(reading::Reading& state) {
     reading::BirthForm form;
-    EXPECT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
+    EXPECT_FALSE(files::FillBirthForm(NewDelhiNotation(), form));
     return reading::RunCalculation(form, state);
 }
 
@@ -128,7 +128,7 @@ TEST_F(CliEndToEnd, prints_one_json_object_on_one_line) {
     EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
     const Json j = Json::parse(r.out);
     EXPECT_EQ(j["ascendant"]["text"], kNewDelhiAscendant);
-    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
+    EXPECT_EQ(j, Json::parse(files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
 }
 
 // --lang: the report in Hindi or Tamil with the glossary's words (docs/translations.md); JSON keeps
@@ -166,7 +166,7 @@ TEST_F(CliEndToEnd, working_prints_what_the_core_worked_out) {
     reading::Reading state;
     const auto outcome = DelhiInProcess(state);
     reading::BirthForm form;
-    ASSERT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
+    ASSERT_FALSE(files::FillBirthForm(NewDelhiNotation(), form));
     const auto sensitivity = reading::FindBirthTimeSensitivity(form);
 
     const auto text = Run(Plus(DelhiArgs(), {"--working"}));
@@ -751,7 +751,7 @@ TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
     EXPECT_EQ(Run(Plus(DelhiArgs(), {"--profile", "original"})).out, Run(DelhiArgs()).out);
 
     reading::BirthForm form;
-    ASSERT_FALSE(cli::FillBirthForm(NewDelhiNotation(), form));
+    ASSERT_FALSE(files::FillBirthForm(NewDelhiNotation(), form));
     const auto profile = *upagraha::FindProfile("gulika-start");
     reading::Reading state;
     const auto outcome = reading::RunCalculation(form, profile, state);
@@ -760,7 +760,7 @@ TEST_F(CliEndToEnd, reads_under_the_profile_given_and_names_it) {
     EXPECT_EQ(r.status, 0) << r.err;
     const Json j = Json::parse(r.out);
     EXPECT_EQ(j["profile"]["name"], "gulika-start");
-    EXPECT_EQ(j, Json::parse(cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
+    EXPECT_EQ(j, Json::parse(files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings)));
     // Gulika at the start of Saturn's portion, Maandi at its middle.
     EXPECT_EQ(j["upagrahas"][4]["moment"], j["portions"][6]["start"]);
     EXPECT_NE(j["upagrahas"][4]["degrees"], j["upagrahas"][5]["degrees"]);

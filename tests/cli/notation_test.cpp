@@ -1,5 +1,5 @@
 // The command line's notations read into the birth form's controls, and what they refuse.
-#include "cli/notation.h"
+#include "files/notation.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 namespace {
 
 using namespace vela;
-using namespace vela::cli;
+using namespace vela::files;
 
 using Apply = std::optional<std::string> (*)(std::string_view, reading::BirthForm&);
 

@@ -1,8 +1,8 @@
 // The JSON object of a reading: its shape, and that its figures agree with each other and with
 // independent sources.
-#include "cli/reading_json.h"
+#include "files/reading_json.h"
 
-#include "cli/json_writer.h"
+#include "files/json_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@
 namespace {
 
 using namespace vela;
-using namespace vela::cli;
+using namespace vela::files;
 
 struct Computed {
     reading::Reading state;

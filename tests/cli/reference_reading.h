@@ -4,12 +4,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/notation.h"
+#include "files/notation.h"
 
 // The tests read the program's JSON with an independent parser, keeping the order of the keys.
 using Json = nlohmann::ordered_json;
 
-inline vela::cli::ReadingNotation NewDelhiNotation() {
+inline vela::files::ReadingNotation NewDelhiNotation() {
     return {"Asha", "1975-06-15", "10:30", "34", "28N37", "77E13", "false", "New Delhi", "Delhi", "India"};
 }
 

@@ -8,7 +8,7 @@
 #include "upagraha/language.h"
 #include "upagraha/profiles.h"
 
-namespace vela::cli {
+namespace vela::files {
 
 // With `choghadiya`, the day's and the night's eight choghadiyas too. The text sheets in Hindi or
 // Tamil name the profile by its title in the language rather than by its English description; the
@@ -26,4 +26,4 @@ std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayP
                            const upagraha::ConventionProfile& profile);
 // The month as CSV: reading::MonthSheetCsv, the format the window exports too.
 
-}  // namespace vela::cli
+}  // namespace vela::files

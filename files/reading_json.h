@@ -13,14 +13,14 @@
 #include <string_view>
 
 #include "astro/calendar.h"
-#include "cli/json_writer.h"
+#include "files/json_writer.h"
 #include "reading/birth_data.h"
 #include "reading/convention_grid.h"
 #include "reading/working.h"
 #include "upagraha/language.h"
 #include "upagraha/upagraha.h"
 
-namespace vela::cli {
+namespace vela::files {
 
 // The clock time of a date value as zero-padded "HH:MM", rounded to the nearest minute.
 std::string ClockText(astro::DateValue value);
@@ -52,4 +52,4 @@ std::string ConventionGridJson(const reading::ConventionGrid& grid);
 // {"row":N,"error":"message"}
 std::string RowErrorJsonLine(std::int64_t row, std::string_view message);
 
-}  // namespace vela::cli
+}  // namespace vela::files

@@ -22,7 +22,7 @@
 #include "reading/day_portions.h"
 #include "reading/reference_tables.h"
 
-namespace vela::cli {
+namespace vela::files {
 
 // One reading as the command line or a batch row gives it.
 struct ReadingNotation {
@@ -68,4 +68,4 @@ std::optional<std::string> CheckLetters(std::string_view text);
 // Fills the whole form, checking the fields in the batch file's column order; the first problem.
 std::optional<FieldProblem> FillBirthForm(const ReadingNotation& notation, reading::BirthForm& form);
 
-}  // namespace vela::cli
+}  // namespace vela::files

@@ -1,4 +1,4 @@
-#include "cli/day_text.h"
+#include "files/day_text.h"
 
 #include <algorithm>
 #include <array>
@@ -10,11 +10,11 @@
 
 #include "astro/position_text.h"
 #include "astro/text.h"
-#include "cli/json_writer.h"
+#include "files/json_writer.h"
 #include "reading/reading_language.h"
 #include "reading/result_summary.h"
 
-namespace vela::cli {
+namespace vela::files {
 
 namespace {
 
@@ -409,4 +409,4 @@ std::string MonthSheetJson(const reading::MonthSheet& month, const reading::DayP
     return out;
 }
 
-}  // namespace vela::cli
+}  // namespace vela::files

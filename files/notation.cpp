@@ -1,4 +1,4 @@
-#include "cli/notation.h"
+#include "files/notation.h"
 
 #include <vector>
 
@@ -6,7 +6,7 @@
 #include "reading/reference_tables.h"
 #include "reading/validation.h"
 
-namespace vela::cli {
+namespace vela::files {
 
 namespace {
 
@@ -221,4 +221,4 @@ std::optional<FieldProblem> FillBirthForm(const ReadingNotation& n, reading::Bir
     return std::nullopt;
 }
 
-}  // namespace vela::cli
+}  // namespace vela::files

@@ -1,4 +1,4 @@
-#include "cli/reading_json.h"
+#include "files/reading_json.h"
 
 #include <algorithm>
 #include <array>
@@ -7,13 +7,13 @@
 #include <cstdio>
 
 #include "astro/text.h"
-#include "cli/json_writer.h"
+#include "files/json_writer.h"
 #include "reading/sky_around.h"
 #include "upagraha/language.h"
 #include "upagraha/nakshatra.h"
 #include "upagraha/upagraha_report.h"
 
-namespace vela::cli {
+namespace vela::files {
 
 void ProfileObject(JsonWriter& w, const upagraha::ConventionProfile& profile);
 
@@ -538,4 +538,4 @@ std::string RowErrorJsonLine(std::int64_t row, std::string_view message) {
     return line;
 }
 
-}  // namespace vela::cli
+}  // namespace vela::files
