@@ -20,10 +20,10 @@
 #include "astro/text.h"
 #include "cli/batch.h"
 #include "cli/day_command.h"
+#include "cli/varga_json.h"
 #include "files/json_writer.h"
 #include "files/notation.h"
 #include "files/reading_json.h"
-#include "cli/varga_json.h"
 #include "reading/calculation_driver.h"
 #include "reading/convention_grid.h"
 #include "reading/file_output.h"
@@ -176,7 +176,7 @@ bool BatchReadingFile(const std::string& path, const cli::BatchOptions& options)
             request.node = options.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
             const auto outcome = reading::RunCalculation(form, profile, state, request);
             if (outcome.Succeeded()) {
-                std::string line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings);
+                std::string line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings);
                 if (options.vargas.Asked())
                     cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, options.grahas),
                                            options.vargas);
@@ -293,9 +293,9 @@ int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile
         std::string line;
         if (working) {
             const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
-            line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local);
+            line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local);
         } else {
-            line = cli::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local);
+            line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local);
         }
         if (vargas.Asked())
             cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, grahas), vargas, local);
@@ -691,7 +691,7 @@ int main(int argc, char** argv) {
             "give a saved reading, the reading flags (--name ... --country), --batch FILE, --zones or --profiles");
     notation.dstText = dst ? "true" : "false";
     notation.years = reading::YearsOf(profile);
-    if (auto problem = cli::FillBirthForm(notation, form)) {
+    if (auto problem = files::FillBirthForm(notation, form)) {
         if (problem->refusal) {
             std::cerr << reading::MessageIn(problem->text, *language) << " (--" << problem->field << ")\n";
             return kExitRefused;

@@ -8,7 +8,7 @@ namespace vela::cli {
 
 namespace {
 
-constexpr std::array<JsonKey, upagraha::kVargaCount> kVargaKeys = {
+constexpr std::array<files::JsonKey, upagraha::kVargaCount> kVargaKeys = {
     "D1", "D2", "D3", "D4", "D7", "D9", "D10", "D12", "D16", "D20", "D24", "D27", "D30", "D40", "D45", "D60"};
 
 }  // namespace
@@ -26,7 +26,7 @@ std::string VargasJson(const reading::VargaTable& table, const VargaRequest& req
     profile.vargas = table.rules;
     const auto rules = upagraha::VargaAxisSettings(profile);
     std::string json;
-    JsonWriter w(json);
+    files::JsonWriter w(json);
     w.BeginObject();
     w.Key("rules");
     w.BeginObject();
@@ -69,7 +69,7 @@ void AddVargasToObject(std::string& object, const reading::VargaTable& table, co
     object += '}';
 }
 
-void AddVargasToObject(TextBuffer& object, const reading::VargaTable& table, const VargaRequest& request) {
+void AddVargasToObject(files::TextBuffer& object, const reading::VargaTable& table, const VargaRequest& request) {
     const std::string_view text = object.View();
     if (text.empty() || text.back() != '}') return;
     object.Truncate(text.size() - 1);

@@ -32,6 +32,6 @@ std::string VargasJson(const reading::VargaTable& table, const VargaRequest& req
 // Puts ,"vargas":{...} last into the reading's object that ends the text (its closing brace).
 void AddVargasToObject(std::string& object, const reading::VargaTable& table, const VargaRequest& request,
                        std::optional<upagraha::Language> local = std::nullopt);
-void AddVargasToObject(TextBuffer& object, const reading::VargaTable& table, const VargaRequest& request);
+void AddVargasToObject(files::TextBuffer& object, const reading::VargaTable& table, const VargaRequest& request);
 
 }  // namespace vela::cli
