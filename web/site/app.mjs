@@ -397,13 +397,18 @@ function saveAs(kind) {
 }
 
 // The form of an opened reading, as its JSON gives it back.
-function requestOfReading(reading, profile) {
+function requestOfReading(reading) {
+  const { name: profile, ...axes } = reading.profile;
   const minutes = (degrees) => Math.round(Math.abs(degrees) * 60);
   const notation = (degrees, plus, minus) =>
     `${Math.floor(minutes(degrees) / 60)}${degrees < 0 ? minus : plus}${String(minutes(degrees) % 60).padStart(2, '0')}`;
   const request = { name: reading.name, date: reading.date, time: reading.time, dst: reading.dst,
     lat: notation(reading.latitude, 'N', 'S'), lon: notation(reading.longitude, 'E', 'W'),
     city: reading.city, state: reading.state, country: reading.country, profile };
+  if (profile === 'custom') {
+    request.profile = 'original';
+    request.conventions = Object.entries(axes).map(([axis, value]) => `${axis}=${value}`);
+  }
   if (typeof reading.zone === 'number') request.zone = String(reading.zone);
   else request.offset = String(reading.zone).replace(/^UTC/, '');
   return request;
@@ -411,11 +416,19 @@ function requestOfReading(reading, profile) {
 
 async function openFile(file) {
   clearMessages();
-  const bytes = new Uint8Array(await file.arrayBuffer());
-  const profile = $('#f-profile').value || 'original';
+  $('#main').setAttribute('aria-busy', 'true');
   try {
-    const reading = vela.open(bytes, file.name, { profile, grahas: true, lang });
-    const request = requestOfReading(reading, profile);
+    await openBytes(file);
+  } finally {
+    $('#main').removeAttribute('aria-busy');
+  }
+}
+
+async function openBytes(file) {
+  const bytes = new Uint8Array(await file.arrayBuffer());
+  try {
+    const reading = vela.open(bytes, file.name, { grahas: true, lang });
+    const request = requestOfReading(reading);
     fillForm(request);
     last = { request, reading, working: null, compare: null };
     showReading();
@@ -467,9 +480,11 @@ function wire() {
   $('#birth').addEventListener('submit', (event) => {
     event.preventDefault();
     const started = performance.now();
+    const main = $('#main');
+    main.setAttribute('aria-busy', 'true');
     calculate(formRequest()).then((done) => {
       if (done) performance.measure('vela:reading', { start: started, end: performance.now() });
-    });
+    }).finally(() => main.removeAttribute('aria-busy'));
   });
   $('#f-zone').addEventListener('change', syncForm);
   $('#f-ghatis').addEventListener('input', syncForm);

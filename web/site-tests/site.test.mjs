@@ -1,0 +1,323 @@
+// The built site in Debian's headless Chromium: births typed through the form against the command
+// line's JSON, the window's refusals on their fields, files opened and saved back byte for byte, the
+// languages, a phone and a desktop screen (screenshots kept), the offline copy and an accessibility
+// scan. Needs VELA_SITE_DIR (build-web/site) and VELA_CLI; exits 77 (skipped) without the site or
+// without Chromium.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { serve, launch, haveChromium } from './serve.mjs';
+
+const SITE = process.env.VELA_SITE_DIR;
+const CLI = process.env.VELA_CLI;
+const ARTIFACTS = process.env.VELA_ARTIFACTS || join(tmpdir(), 'vela-site-artifacts');
+const CATALOGUES = new URL('../../translations/', import.meta.url);
+
+if (!SITE || !existsSync(join(SITE, 'index.html')) || !CLI || !haveChromium()) {
+  console.log('skipped: needs the built site (cmake --preset web), the command line and /usr/bin/chromium');
+  process.exit(77);
+}
+mkdirSync(ARTIFACTS, { recursive: true });
+
+let site;
+let browser;
+before(async () => {
+  site = await serve(SITE);
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  await site?.close();
+});
+
+// ---- the command line, the reference ----
+
+function cli(args) {
+  const run = spawnSync(CLI, args, { encoding: 'utf8' });
+  return { status: run.status, out: run.stdout, err: run.stderr.trim() };
+}
+
+function flags(birth) {
+  const args = [];
+  for (const key of ['name', 'date', 'time', 'ghatis', 'zone', 'offset', 'lat', 'lon', 'city', 'state', 'country', 'profile'])
+    if (birth[key] !== undefined) args.push(`--${key}`, birth[key]);
+  for (const setting of birth.conventions ?? []) args.push('--convention', setting);
+  if (birth.dst) args.push('--dst');
+  return args;
+}
+
+// ---- the page ----
+
+async function openPage(options = {}) {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 }, acceptDownloads: true, ...options });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(site.url);
+  await page.waitForSelector('body[data-ready=true]');
+  return { context, page, errors };
+}
+
+async function settled(page) {
+  await page.waitForSelector('#main:not([aria-busy])');
+}
+
+async function type(page, birth) {
+  await page.click('#new-reading');
+  for (const key of ['name', 'date', 'lat', 'lon', 'city', 'state', 'country']) await page.fill(`#f-${key}`, birth[key] ?? '');
+  if (birth.ghatis !== undefined) await page.fill('#f-ghatis', birth.ghatis);
+  else await page.fill('#f-time', birth.time ?? '');
+  if (birth.offset !== undefined) {
+    await page.selectOption('#f-zone', 'offset');
+    await page.fill('#f-offset', birth.offset);
+  } else {
+    await page.selectOption('#f-zone', birth.zone ?? '');
+  }
+  await page.setChecked('#f-dst', Boolean(birth.dst));
+  await page.selectOption('#f-profile', birth.profile ?? 'original');
+  for (const setting of birth.conventions ?? []) {
+    const [axis, value] = setting.split('=');
+    await page.selectOption(`#axis-${axis}`, value);
+  }
+  await page.click('#calculate');
+  await settled(page);
+}
+
+const rowsOf = (page, index) =>
+  page.$$eval(`#table table:nth-of-type(${index}) tbody tr`, (rows) => rows.map((row) => [...row.children].map((cell) => cell.textContent)));
+
+async function shownMessages(page) {
+  return page.$$eval('.msg, #status', (boxes) => boxes.filter((box) => box.textContent).map((box) => ({ id: box.id, text: box.textContent })));
+}
+
+// ---- births: a seeded spread over dates, zones, offsets, ghatis, hemispheres, scripts and profiles ----
+
+function births(count) {
+  let seed = 20240405;
+  const next = (n) => {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    return seed % n;
+  };
+  const pad = (n) => String(n).padStart(2, '0');
+  const names = ['Asha', 'Ravi Kumar', 'आशा', 'ரவி', "D'Souza", 'Jean-Luc', 'Zoë'];
+  const profiles = ['original', 'gulika-start', 'seven-lords', 'all-at-start', 'kerala', 'precise'];
+  const list = [];
+  for (let i = 0; i < count; i++) {
+    const birth = {
+      name: names[next(names.length)], date: `${1901 + next(150)}-${pad(1 + next(12))}-${pad(1 + next(28))}`,
+      lat: `${next(60)}${next(2) ? 'N' : 'S'}${pad(next(60))}`, lon: `${next(180)}${next(2) ? 'E' : 'W'}${pad(next(60))}`,
+      city: 'Chennai', state: 'Tamil Nadu', country: 'India', dst: next(4) === 0, profile: profiles[i % profiles.length],
+    };
+    if (i % 7 === 3) birth.ghatis = `${next(60)}.${pad(next(60))}`;
+    else birth.time = `${pad(next(24))}:${pad(next(60))}`;
+    if (i % 5 === 4) birth.offset = `${next(2) ? '+' : '-'}${pad(next(12))}:${pad(next(60))}:${pad(next(60))}`;
+    else birth.zone = String(next(81));
+    if (i % 9 === 8) birth.conventions = ['maandi=ghatis', 'lords=seven'];
+    list.push(birth);
+  }
+  return list;
+}
+
+test('30 births typed through the form equal the command line', async () => {
+  const { context, page, errors } = await openPage();
+  let refused = 0;
+  for (const birth of births(30)) {
+    await type(page, birth);
+    const expected = cli([...flags(birth), '--json', '--grahas', '--lang', 'en']);
+    const label = JSON.stringify(birth);
+    if (expected.status !== 0) {
+      refused++;
+      const shown = await shownMessages(page);
+      assert.ok(shown.some((m) => expected.err.includes(m.text)), `${label}: ${expected.err} / ${JSON.stringify(shown)}`);
+      continue;
+    }
+    const reading = JSON.parse(expected.out);
+    assert.deepEqual(await rowsOf(page, 1),
+      reading.upagrahas.map((u) => [u.name, u.lord, u.longitude, u.nakshatra, String(u.pada), String(u.house)]), label);
+    assert.deepEqual(await rowsOf(page, 2),
+      reading.sun_upagrahas.map((u) => [u.name, u.sign, u.degrees, u.nakshatra, String(u.pada), String(u.house)]), label);
+    assert.deepEqual(await rowsOf(page, 3), reading.grahas.map((g) =>
+      [g.name, g.sign, g.degrees + (g.retrograde ? ' R' : ''), g.nakshatra, String(g.pada), String(g.house)]), label);
+    const header = await page.$$eval('#result-header dd', (cells) => cells.map((cell) => cell.textContent));
+    assert.ok(header.includes(`${reading.ascendant.text} · ${reading.ascendant.nakshatra} ${reading.ascendant.pada}`), label);
+    assert.deepEqual(await page.$$eval('#warnings li', (items) => items.map((item) => item.textContent)), reading.warnings, label);
+  }
+  assert.ok(refused < 10, `${refused} of 30 births refused: the spread should mostly read`);
+  assert.deepEqual(errors, []);
+  await context.close();
+});
+
+// The window's messages, each on the field it names.
+const REFUSALS = [
+  ['no name', { name: '' }, 'name', 'Please Enter Your Name'],
+  ['digits in the name', { name: 'Asha2' }, 'name', 'Please enter only letters'],
+  ['no city', { city: '' }, 'city', 'Please Enter Your City name'],
+  ['no state', { state: '' }, 'state', 'Please Enter Your State name'],
+  ['no country', { country: '' }, 'country', 'Please Enter Your Country name'],
+  ['latitude past 89', { lat: '95N00' }, 'lat', 'Please Enter Degree of Latitude from 0 to 89'],
+  ['longitude past 180', { lon: '181E00' }, 'lon', 'Please Enter Degree of Longitude from 0 to 180'],
+  ['an hour past 23', { time: '25:00' }, 'time', null],
+  ['an offset past 16 hours', { zone: undefined, offset: '+17:00' }, 'offset', null],
+  ['ghatis past 59', { time: undefined, ghatis: '70.00' }, 'ghatis', null],
+];
+
+test('each refusal shows its message on its field', async () => {
+  const { context, page } = await openPage();
+  const base = { name: 'Asha', date: '1975-06-15', time: '10:30', zone: '34', lat: '28N37', lon: '77E13', city: 'Delhi', state: 'Delhi', country: 'India' };
+  for (const [what, change, field, message] of REFUSALS) {
+    const birth = { ...base, ...change };
+    await type(page, birth);
+    const shown = await shownMessages(page);
+    assert.equal(shown.length, 1, `${what}: ${JSON.stringify(shown)}`);
+    assert.equal(shown[0].id, `m-${field}`, what);
+    // The window's own words where it has them; otherwise what the command line says of the same value.
+    if (message) assert.equal(shown[0].text, message, what);
+    else assert.ok(cli(flags(birth)).err.includes(shown[0].text.replace(/^--\w+ /, '')), `${what}: ${shown[0].text}`);
+    assert.equal(await page.getAttribute(`#f-${field}`, 'aria-invalid'), 'true', what);
+    assert.equal(await page.evaluate(() => document.activeElement.id), `f-${field}`, what);
+    assert.equal(await page.isHidden('#result'), true, what);
+  }
+  await context.close();
+});
+
+test('a file opened and saved comes back byte for byte, in each kind', async () => {
+  const { context, page } = await openPage();
+  const folder = mkdtempSync(join(tmpdir(), 'vela-files-'));
+  const files = [
+    ['asha.ved', { name: 'Asha', zone: '34' }],
+    ['asha.vela', { name: 'आशा देवी', offset: '+05:53:20' }],
+    ['ravi.jhd', { name: 'Ravi', zone: '34', dst: true }],
+  ];
+  for (const [fileName, change] of files) {
+    const birth = { date: '1975-06-15', time: '10:30', lat: '13N05', lon: '80E17', city: 'Chennai', state: 'Tamil Nadu', country: 'India', ...change };
+    const path = join(folder, fileName);
+    execFileSync(CLI, [...flags(birth), '--save', path]);
+    await page.setInputFiles('#file-input', path);
+    await settled(page);
+    const opened = JSON.parse(cli([path, '--json']).out);
+    assert.equal((await rowsOf(page, 1))[0][2], opened.upagrahas[0].longitude, fileName);
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click(`[data-save="${fileName.slice(fileName.indexOf('.'))}"]`)]);
+    const saved = readFileSync(await download.path());
+    assert.ok(saved.equals(readFileSync(path)), `${fileName} came back different`);
+  }
+  await context.close();
+});
+
+// The heading of the form in each catalogue, as the desktop shows it.
+function catalogueText(lang, source) {
+  const xml = readFileSync(new URL(`vela-upagrahas_${lang}.ts`, CATALOGUES), 'utf8');
+  return xml.match(new RegExp(`<source>${source}</source>\\s*<translation>([^<]*)</translation>`))[1];
+}
+
+test('each language, switched without reloading and followed on a first visit', async () => {
+  const { context, page } = await openPage({ locale: 'ta-IN' });
+  assert.equal(await page.textContent('#form-title'), catalogueText('ta', 'Personal Details'));
+  const birth = { name: 'Asha', date: '1975-06-15', time: '10:30', zone: '34', lat: '28N37', lon: '77E13', city: 'Delhi', state: 'Delhi', country: 'India' };
+  await type(page, birth);
+  await page.evaluate(() => { window.notReloaded = true; });
+  for (const lang of ['hi', 'ta', 'en']) {
+    await page.selectOption('#language', lang);
+    await settled(page);
+    assert.equal(await page.evaluate(() => window.notReloaded), true);
+    assert.equal(await page.getAttribute('html', 'lang'), lang);
+    const reading = JSON.parse(cli([...flags(birth), '--json', '--lang', lang]).out);
+    assert.deepEqual((await rowsOf(page, 1)).map((row) => row[0]), reading.upagrahas.map((u) => (lang === 'en' ? u.name : u.name_local)), lang);
+    if (lang !== 'en') assert.equal(await page.textContent('#form-title'), catalogueText(lang, 'Personal Details'));
+    const refused = await page.evaluate(() => document.querySelector('#m-name').textContent);
+    assert.equal(refused, '');
+  }
+  await context.close();
+});
+
+test('phone and desktop screens: nothing wider than the screen, chart labels legible, screenshots kept', async () => {
+  const birth = { name: 'Asha', date: '1975-06-15', time: '10:30', zone: '34', lat: '28N37', lon: '77E13', city: 'Delhi', state: 'Delhi', country: 'India' };
+  for (const [name, viewport] of [['phone', { width: 390, height: 844 }], ['narrow', { width: 360, height: 740 }], ['desktop', { width: 1280, height: 900 }]]) {
+    const { context, page } = await openPage({ viewport, isMobile: name !== 'desktop', hasTouch: name !== 'desktop' });
+    await type(page, birth);
+    for (const style of ['south', 'north']) {
+      await page.check(`input[name=chart-style][value=${style}]`);
+      const smallest = await page.$$eval('#chart svg text', (texts) => Math.min(...texts.map((t) => t.getBoundingClientRect().height)));
+      assert.ok(smallest >= 10, `${name} ${style}: a chart label is ${smallest}px high`);
+      await page.screenshot({ path: join(ARTIFACTS, `${name}-${style}.png`), fullPage: true });
+    }
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), `${name}: the page scrolls sideways`);
+    await context.close();
+  }
+});
+
+test('recent readings are kept in the browser and deleted on request', async () => {
+  const { context, page } = await openPage();
+  const birth = { name: 'Ravi', date: '1980-01-02', time: '05:10', zone: '34', lat: '13N05', lon: '80E17', city: 'Chennai', state: 'Tamil Nadu', country: 'India' };
+  await type(page, birth);
+  await type(page, birth);
+  assert.equal(await page.locator('#recent li').count(), 1);
+  await page.reload();
+  await page.waitForSelector('body[data-ready=true]');
+  await page.click('#recent li button.link');
+  await settled(page);
+  assert.equal(await page.inputValue('#f-name'), 'Ravi');
+  await page.click('#recent li button:not(.link)');
+  await page.waitForFunction(() => document.querySelectorAll('#recent li').length === 0);
+  await context.close();
+});
+
+test('the keyboard alone gets a reading', async () => {
+  const { context, page } = await openPage();
+  await page.focus('#f-name');
+  const keys = { name: 'Asha', date: '06151975', time: '10:30' };
+  for (const [field, text] of Object.entries(keys)) {
+    await page.focus(`#f-${field}`);
+    await page.keyboard.type(text);
+  }
+  await page.focus('#f-zone');
+  await page.selectOption('#f-zone', '34');
+  for (const [field, text] of Object.entries({ city: 'Delhi', state: 'Delhi', country: 'India', lat: '28N37', lon: '77E13' })) {
+    await page.focus(`#f-${field}`);
+    await page.keyboard.type(text);
+  }
+  await page.keyboard.press('Enter');
+  await settled(page);
+  assert.equal(await page.isVisible('#result'), true);
+  await page.focus('#tab-chart');
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await page.getAttribute('#tab-table', 'aria-selected'), 'true');
+  const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+  assert.notEqual(outline, 'none');
+  await context.close();
+});
+
+test('offline after the first visit', async () => {
+  const { context, page } = await openPage();
+  await page.evaluate(async () => { await navigator.serviceWorker.ready; });
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await context.setOffline(true);
+  const before = site.sent.length;
+  await page.reload();
+  await page.waitForSelector('body[data-ready=true]');
+  await type(page, { name: 'Asha', date: '1975-06-15', time: '10:30', zone: '34', lat: '28N37', lon: '77E13', city: 'Delhi', state: 'Delhi', country: 'India' });
+  assert.equal(await page.isVisible('#result'), true);
+  assert.equal(site.sent.length, before, 'the offline page asked the server');
+  await context.close();
+});
+
+test('no serious or critical accessibility finding, light and dark', async () => {
+  const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+  for (const colorScheme of ['light', 'dark']) {
+    const { context, page } = await openPage({ colorScheme });
+    await type(page, { name: 'Asha', date: '1975-06-15', time: '10:30', zone: '34', lat: '28N37', lon: '77E13', city: 'Delhi', state: 'Delhi', country: 'India' });
+    await page.click('#show-day');
+    await page.addScriptTag({ path: axe });
+    for (const tab of ['chart', 'table', 'working', 'compare']) {
+      await page.click(`#tab-${tab}`);
+      const found = await page.evaluate(async () => (await window.axe.run()).violations
+        .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+      assert.deepEqual(found, [], `${colorScheme}, ${tab}`);
+    }
+    await context.close();
+  }
+});
