@@ -9,34 +9,16 @@
 namespace vela::astro {
 
 ShortestDigits ShortestDigitsOf(double positive) {
-    // fmt's shortest form is "125", "1.25", "0.0125" or "1.25e+20": its digits, and where its
-    // point falls.
-    char text[32];
-    const char* const end = fmt::format_to(text, "{}", positive);
+    // fmt's Dragonbox: the shortest significand and its power of ten, before fmt lays them out
+    // (fmt::format("{}") itself lays them out in a shape of its own, which we would parse back).
+    const auto decimal = fmt::detail::dragonbox::to_decimal(positive);
+    char text[24];
+    char* const end = fmt::format_to(text, "{}", decimal.significand);
     ShortestDigits out;
-    bool point = false;
-    int pointAt = 0, written = 0;
-    const char* p = text;
-    for (; p != end && *p != 'e'; ++p) {
-        if (*p == '.') {
-            point = true;
-            pointAt = written;
-        } else if (out.count > 0 || *p != '0') {
-            out.digits[static_cast<std::size_t>(out.count++)] = *p;
-            ++written;
-        } else if (point) {
-            --pointAt;  // a zero after "0." moves the first digit one place down
-        }
-    }
-    if (!point) pointAt = written;
-    int exponent = 0;
-    if (p != end) {
-        const bool negative = p[1] == '-';
-        for (p += 2; p != end; ++p) exponent = exponent * 10 + (*p - '0');
-        if (negative) exponent = -exponent;
-    }
-    while (out.count > 1 && out.digits[static_cast<std::size_t>(out.count - 1)] == '0') --out.count;
-    out.exponent = pointAt - 1 + exponent;
+    out.count = static_cast<int>(end - text);
+    while (out.count > 1 && text[out.count - 1] == '0') --out.count;
+    std::copy(text, text + out.count, out.digits.begin());
+    out.exponent = decimal.exponent + static_cast<int>(end - text) - 1;
     return out;
 }
 

@@ -306,7 +306,8 @@ void JsonWriter::String(std::string_view text) {
 
 std::string_view RecentNumbers::Text(double value) {
     // The same bits give the same text (so 0.0 and -0.0 stay apart).
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    std::uint64_t bits = 0;  // (std::bit_cast, where both toolchains' libraries have it)
+    std::memcpy(&bits, &value, sizeof bits);
     for (std::size_t k = 0; k < numbers.size(); ++k) {
         const WrittenNumber& known = numbers[(newest + k) % numbers.size()];
         if (known.length != 0 && known.bits == bits) return {known.text.data(), known.length};
@@ -335,7 +336,7 @@ void TextBuffer::Grow(std::size_t count) {
     // steps, once for the whole run, since the batch keeps its buffers.
     constexpr std::size_t kFirstBytes = 4096;
     const std::size_t wanted = std::max({2 * capacity, size + count, kFirstBytes});
-    auto grown = std::make_unique_for_overwrite<char[]>(wanted);
+    std::unique_ptr<char[]> grown(new char[wanted]);  // left unset, as it is soon overwritten
     if (size > 0) std::memcpy(grown.get(), bytes.get(), size);
     bytes = std::move(grown);
     capacity = wanted;

@@ -1,0 +1,105 @@
+// The reading core as an ES module: every call takes what the command line takes and answers what
+// it prints, computed by the WebAssembly module (vela-core.wasm). Nothing is computed here.
+import createVelaCore from './vela-core.js';
+
+const inNode = typeof process === 'object' && process.versions?.node !== undefined;
+
+// A refusal: the core's message (status 1, as the command line exits 1) or a request the command
+// line would refuse as a usage error (status 2), with the request's field at fault where one is.
+export class VelaRefusal extends Error {
+  constructor(message, status, field) {
+    super(message);
+    this.name = 'VelaRefusal';
+    this.status = status;
+    this.field = field || undefined;
+  }
+}
+
+// The module's bytes: fetched (and compiled while they arrive) in a browser, read from the
+// folder of this file under Node.
+async function instantiate(imports, wasmUrl) {
+  if (inNode) {
+    const { readFile } = await import('node:fs/promises');
+    return WebAssembly.instantiate(await readFile(wasmUrl), imports);
+  }
+  return WebAssembly.instantiateStreaming(fetch(wasmUrl), imports);
+}
+
+class Vela {
+  #core;
+  #encoder = new TextEncoder();
+  #decoder = new TextDecoder();
+
+  constructor(core) {
+    this.#core = core;
+  }
+
+  #call(method, request = {}, bytes = new Uint8Array()) {
+    const core = this.#core;
+    const text = this.#encoder.encode(JSON.stringify(request));
+    const names = this.#encoder.encode(method);
+    const block = core._malloc(names.length + text.length + bytes.length + 2);
+    core.HEAPU8.set(names, block);
+    core.HEAPU8[block + names.length] = 0;
+    const requestAt = block + names.length + 1;
+    core.HEAPU8.set(text, requestAt);
+    core.HEAPU8[requestAt + text.length] = 0;
+    const bytesAt = requestAt + text.length + 1;
+    core.HEAPU8.set(bytes, bytesAt);
+    let status;
+    try {
+      status = core._vela_call(block, requestAt, bytesAt, bytes.length);
+    } finally {
+      core._free(block);
+    }
+    const at = core._vela_answer_bytes();
+    const answer = core.HEAPU8.slice(at, at + core._vela_answer_size());
+    if (status !== 0) {
+      throw new VelaRefusal(this.#decoder.decode(answer), status, core.UTF8ToString(core._vela_answer_field()));
+    }
+    return answer;
+  }
+
+  #json(method, request, bytes) {
+    return JSON.parse(this.#decoder.decode(this.#call(method, request, bytes)));
+  }
+
+  reading(request) { return this.#json('reading', request); }
+  compare(request) { return this.#json('reading', { ...request, compare: true }); }
+  validate(request) { return this.#json('validate', request); }
+  day(request) { return this.#json('day', request); }
+  month(request) { return this.#json('month', request); }
+  monthCsv(request) { return this.#decoder.decode(this.#call('month', { ...request, csv: true })); }
+  profiles(request = {}) { return this.#json('profiles', request); }
+  zones() { return this.#json('zones', {}); }
+  about() { return this.#json('about', {}); }
+  save(request, kind) { return this.#call('save', { ...request, kind }); }
+  open(bytes, fileName, request = {}) { return this.#json('open', { ...request, fileName }, bytes); }
+
+  // The precise profile's ephemeris files (sepl_18.se1, semo_18.se1, seleapsec.txt, ...), given
+  // once before the first precise reading: without them the library's own Moshier series answers.
+  loadEphemeris(files) {
+    const fs = this.#core.FS;
+    const folder = '/ephe';
+    if (!fs.analyzePath(folder).exists) fs.mkdir(folder);
+    for (const [name, bytes] of Object.entries(files)) fs.writeFile(`${folder}/${name}`, bytes);
+    // The folder set again: the library opens its files anew.
+    const core = this.#core;
+    const size = core.lengthBytesUTF8(folder) + 1;
+    const text = core._malloc(size);
+    core.stringToUTF8(folder, text, size);
+    core._vela_set_ephemeris_folder(text);
+    core._free(text);
+  }
+}
+
+// Loads the module: `wasmUrl` is where vela-core.wasm is (beside this file unless said).
+export async function loadVela({ wasmUrl = new URL('./vela-core.wasm', import.meta.url) } = {}) {
+  const core = await createVelaCore({
+    instantiateWasm(imports, receive) {
+      instantiate(imports, wasmUrl).then((result) => receive(result.instance));
+      return {};
+    },
+  });
+  return new Vela(core);
+}
