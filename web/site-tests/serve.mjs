@@ -1,7 +1,7 @@
 // A static server for the built site on the loopback address, and Debian's Chromium to visit it;
 // the browser tests and the benchmark share them.
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import { existsSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
 import { chromium } from 'playwright-core';
@@ -19,9 +19,16 @@ export async function serve(folder) {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
     const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
     try {
+      // As a static host answers: a copy the browser holds is confirmed (304), not sent again.
+      const modified = (await stat(file)).mtime.toUTCString();
+      if (request.headers['if-modified-since'] === modified) {
+        response.writeHead(304).end();
+        return;
+      }
       const body = await readFile(file);
       sent.push({ path, bytes: body.length });
-      response.writeHead(200, { 'content-type': TYPES[extname(file)] ?? 'application/octet-stream', 'cache-control': 'no-cache' });
+      response.writeHead(200, { 'content-type': TYPES[extname(file)] ?? 'application/octet-stream',
+        'cache-control': 'no-cache', 'last-modified': modified });
       response.end(body);
     } catch {
       response.writeHead(404).end();

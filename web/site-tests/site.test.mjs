@@ -79,6 +79,7 @@ async function type(page, birth) {
   }
   await page.setChecked('#f-dst', Boolean(birth.dst));
   await page.selectOption('#f-profile', birth.profile ?? 'original');
+  if (birth.conventions && !(await page.$eval('details.axes', (d) => d.open))) await page.click('details.axes summary');
   for (const setting of birth.conventions ?? []) {
     const [axis, value] = setting.split('=');
     await page.selectOption(`#axis-${axis}`, value);

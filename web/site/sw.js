@@ -2,7 +2,7 @@
 // here afterwards; files fetched later (the ephemeris) are kept as they come.
 const VERSION = '@VELA_SITE_VERSION@';
 const CACHE = `vela-upagrahas-${VERSION}`;
-const FILES = ['./', 'index.html', 'app.mjs', 'chart.mjs', 'recent.mjs', 'style.css', 'strings.json', 'vela.mjs',
+const FILES = ['./', 'app.mjs', 'chart.mjs', 'recent.mjs', 'style.css', 'strings.json', 'vela.mjs',
   'vela-core.js', 'vela-core.wasm', 'icon.svg', 'manifest.webmanifest'];
 
 self.addEventListener('install', (event) => {
