@@ -322,3 +322,26 @@ test('no serious or critical accessibility finding, light and dark', async () =>
     await context.close();
   }
 });
+
+test('the atlas loads when the city box is first used, fills the place and proposes the zone', async () => {
+  const { context, page } = await openPage();
+  const before = site.sent.length;
+  await page.waitForTimeout(200);
+  assert.ok(!site.sent.slice(before).some((s) => s.path === '/atlas.json'), 'the atlas came before the city box was used');
+  await page.fill('#f-date', '1975-06-15');
+  await page.fill('#f-time', '10:30');
+  await page.fill('#f-city', 'Sao Pau');
+  await page.waitForFunction(() => document.querySelectorAll('#atlas option').length > 0);
+  const label = await page.getAttribute('#atlas option', 'value');
+  assert.match(label, /^São Paulo, /);
+  await page.fill('#f-city', label);
+  await page.waitForFunction(() => document.querySelector('#f-city').value === 'Sao Paulo');
+  // The window's form from the same place: the names folded, the coordinates to the minute.
+  assert.equal(await page.inputValue('#f-state'), 'Sao Paulo');
+  assert.equal(await page.inputValue('#f-country'), 'Brazil');
+  assert.match(await page.textContent('#zone-proposal'), /America\/Sao_Paulo: -03:00/);
+  await page.click('#zone-proposal button');
+  assert.equal(await page.inputValue('#f-zone'), 'offset');
+  assert.equal(await page.inputValue('#f-offset'), '-03:00');
+  await context.close();
+});

@@ -4,6 +4,7 @@
 import { loadVela } from './vela.mjs';
 import { chartSvg } from './chart.mjs';
 import * as recent from './recent.mjs';
+import * as atlas from './atlas.mjs';
 
 const $ = (selector) => document.querySelector(selector);
 const $$ = (selector) => [...document.querySelectorAll(selector)];
@@ -472,8 +473,46 @@ function showAbout() {
   $('#about-text').replaceChildren(
     `Vela Upagrahas ${about.version}. ${about.licenceNote} `,
     t('The site is under the %1; its own source is under the MIT licence. Corresponding source:', about.licence), ' ', source,
-    `. ${about.ephemeris.name} ${about.ephemeris.version} (${about.ephemeris.licence}).`,
+    `. ${about.ephemeris.name} ${about.ephemeris.version} (${about.ephemeris.licence}). `,
+    t('Places: GeoNames (CC BY 4.0), through Debian\'s libgeonames.'),
   );
+}
+
+// ---- the atlas ------------------------------------------------------------------------------
+
+let proposedZone = null; // the IANA zone of the place picked from the atlas
+
+function offerPlaces() {
+  const typed = $('#f-city').value;
+  const picked = atlas.byLabel(typed);
+  if (picked) {
+    const [, city, state, country, lat, lon, zone] = picked;
+    Object.entries({ city, state, country, lat, lon }).forEach(([name, value]) => { $(`#f-${name}`).value = value; });
+    proposedZone = zone;
+    $('#atlas').replaceChildren();
+    proposeZone();
+    return;
+  }
+  $('#atlas').replaceChildren(...atlas.find(typed).map((row) => el('option', { value: row[0] })));
+}
+
+// The place's clock at the birth date and time, from the browser's zone data; used on request.
+function proposeZone() {
+  const line = $('#zone-proposal');
+  const offset = proposedZone && atlas.offsetAt(proposedZone, $('#f-date').value, $('#f-time').value);
+  if (!offset) {
+    line.replaceChildren();
+    return;
+  }
+  const use = el('button', { type: 'button', text: t('&Use this zone') });
+  use.addEventListener('click', () => {
+    $('#f-zone').value = OFFSET_ROW;
+    $('#f-offset').value = offset;
+    $('#f-dst').checked = false;
+    syncForm();
+    $('#f-offset').focus();
+  });
+  line.replaceChildren(`${t('%1: %2 on the clock at this date and time', proposedZone, offset)} `, use);
 }
 
 // ---- start ----------------------------------------------------------------------------------
@@ -487,6 +526,9 @@ function wire() {
     calculate(formRequest(), { started }).finally(() => main.removeAttribute('aria-busy'));
   });
   $('#f-zone').addEventListener('change', syncForm);
+  $('#f-city').addEventListener('focus', () => atlas.load().then(offerPlaces), { once: true });
+  $('#f-city').addEventListener('input', () => atlas.load().then(offerPlaces));
+  for (const box of ['#f-date', '#f-time']) $(box).addEventListener('change', proposeZone);
   $('#f-ghatis').addEventListener('input', syncForm);
   $('#language').addEventListener('change', (event) => setLanguage(event.target.value));
   $('#new-reading').addEventListener('click', () => {
