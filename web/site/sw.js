@@ -2,8 +2,8 @@
 // here afterwards; files fetched later (the ephemeris) are kept as they come.
 const VERSION = '@VELA_SITE_VERSION@';
 const CACHE = `vela-upagrahas-${VERSION}`;
-const FILES = ['./', 'app.mjs', 'chart.mjs', 'recent.mjs', 'style.css', 'strings.json', 'vela.mjs',
-  'vela-core.js', 'vela-core.wasm', 'icon.svg', 'manifest.webmanifest'];
+// The page's files, listed by the build.
+const FILES = ['./', @VELA_SITE_FILES@];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
