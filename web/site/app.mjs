@@ -591,7 +591,7 @@ async function start() {
   await setLanguage(firstLanguage(), { redraw: false });
   await showRecent();
   syncForm();
-  const today = new Date().toISOString();
+  const today = new Date().toLocaleDateString('en-CA'); // YYYY-MM-DD on this device's calendar
   $('#d-day').value = today.slice(0, 10);
   $('#d-month').value = today.slice(0, 7);
   performance.measure('vela:start', { start: loading, end: performance.now() });

@@ -1,4 +1,4 @@
-// Build step of the site: the desktop's atlas (Debian's libgeonames) written as one JSON file the
+// Build step of the web site: the desktop's atlas (Debian's libgeonames) written as one JSON file the
 // page loads when its city box is first used. Each place as the window's form would take it from the
 // atlas (FillPlace: names folded, coordinates to the nearest minute), with the list's line and the
 // place's IANA zone, the largest places first.
