@@ -4,7 +4,7 @@
 // the module's size as served (gzip -9 and brotli, without the ephemeris files).
 //   taskset -c 1 node bench/web_bench.mjs build-web/web build/vela-upagrahas-cli [readings]
 import { execFileSync } from 'node:child_process';
-import { readFileSync, writeFileSync, mkdtempSync } from 'node:fs';
+import { readFileSync, readdirSync, writeFileSync, mkdtempSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { performance } from 'node:perf_hooks';
@@ -16,10 +16,22 @@ const count = Number(countText);
 const started = performance.now();
 const { loadVela } = await import(resolve(webDir, 'vela.mjs'));
 const vela = await loadVela();
+const loaded = performance.now() - started;
 const asha = { name: 'Asha', date: '1975-06-15', time: '10:30', zone: '34', lat: '28N37', lon: '77E13',
   dst: false, city: 'New Delhi', state: 'Delhi', country: 'India' };
 vela.reading(asha);
 const firstReading = performance.now() - started;
+// The ephemeris files the native programs read (Debian's swe-basic-data), as a page hands them over.
+const ephe = '/usr/share/libswe/ephe';
+vela.loadEphemeris(Object.fromEntries(readdirSync(ephe).filter((f) => /^(se.*\.se1|seleapsec\.txt)$/.test(f))
+  .map((f) => [f, readFileSync(join(ephe, f))])));
+// The native program's start to its first reading, for comparison (median of 5 runs).
+const nativeFirst = [0, 1, 2, 3, 4].map(() => {
+  const t = performance.now();
+  execFileSync(cli, ['--name', 'Asha', '--date', '1975-06-15', '--time', '10:30', '--zone', '34', '--lat', '28N37',
+    '--lon', '77E13', '--city', 'New Delhi', '--state', 'Delhi', '--country', 'India', '--json']);
+  return performance.now() - t;
+}).sort((a, b) => a - b)[2];
 
 // Seeded births over the years and the zone table (the same on every run).
 let seed = 7;
@@ -33,9 +45,9 @@ const csv = join(mkdtempSync(join(tmpdir(), 'vela-bench-')), 'births.csv');
 writeFileSync(csv, `${fields.join(',')}\n${births.map((b) => fields.map((f) => String(b[f])).join(',')).join('\n')}\n`);
 
 const median = (runs) => runs.sort((a, b) => a - b)[Math.floor(runs.length / 2)];
-const timeModule = () => {
+const timeModule = (call) => {
   const t = performance.now();
-  for (const b of births) vela.reading(b);
+  for (const b of births) call(b);
   return ((performance.now() - t) * 1e6) / count;
 };
 const timeNative = () => {
@@ -43,17 +55,28 @@ const timeNative = () => {
   execFileSync(cli, ['--batch', csv], { maxBuffer: 1 << 30 });
   return ((performance.now() - t) * 1e6) / count;
 };
-timeModule();
-const module = median([timeModule(), timeModule(), timeModule()]);
+const text = (b) => vela.readingText(b);
+const object = (b) => vela.reading(b);
+timeModule(text);
+const module = median([timeModule(text), timeModule(text), timeModule(text)]);
+const moduleObject = median([timeModule(object), timeModule(object), timeModule(object)]);
 const native = median([timeNative(), timeNative(), timeNative()]);
+// The module's own call alone: the request's JSON in, the reading's JSON text out, in its memory.
+const timeCore = () => (vela.timeCore(births) * 1e6) / count;
+const core = median([timeCore(), timeCore(), timeCore()]);
 
 const served = ['vela-core.wasm', 'vela-core.js', 'vela.mjs'].map((f) => readFileSync(join(webDir, f)));
 const total = (squeeze) => served.reduce((sum, bytes) => sum + squeeze(bytes).length, 0);
 const gzip = total((b) => gzipSync(b, { level: 9 }));
 const brotli = total((b) => brotliCompressSync(b, { params: { [constants.BROTLI_PARAM_QUALITY]: 11 } }));
 
-console.log(`instantiate to first reading   ${firstReading.toFixed(1)} ms`);
-console.log(`a reading, module (API, JSON)   ${Math.round(module)} ns`);
+console.log(`import + instantiate           ${loaded.toFixed(1)} ms`);
+console.log(`instantiate to first reading   ${firstReading.toFixed(1)} ms (the program's own profile)`);
+console.log(`native start to first reading  ${nativeFirst.toFixed(1)} ms`);
+console.log(`a reading, module's call alone  ${Math.round(core)} ns`);
+console.log(`a reading, module, JSON text    ${Math.round(module)} ns`);
+console.log(`a reading, module, parsed      ${Math.round(moduleObject)} ns`);
 console.log(`a reading, native --batch      ${Math.round(native)} ns`);
-console.log(`module / native                 ${(module / native).toFixed(2)}`);
+console.log(`module call / native            ${(core / native).toFixed(2)}`);
+console.log(`module (text) / native         ${(module / native).toFixed(2)}`);
 console.log(`module + loader + wrapper       ${served.reduce((s, b) => s + b.length, 0)} bytes, ${gzip} gzip -9, ${brotli} brotli`);

@@ -4,8 +4,8 @@
 // the reading itself. This writer keeps the layout of nlohmann-json's compact dump (which the tests
 // read the output back with): no blanks, strings escaped as it escapes them (UTF-8 kept, invalid
 // bytes replaced by U+FFFD), doubles with ".0" on whole numbers and an exponent outside 1e-4 .. 1e15.
-// Doubles are written in their shortest round-trip digits, which the library's Grisu2 misses in a
-// few cases in a thousand: the same value, one digit fewer.
+// Doubles are written in their shortest round-trip digits (fmt's Dragonbox, astro/number_text),
+// which the library's Grisu2 misses in a few cases in a thousand: the same value, one digit fewer.
 //
 // Most of a row is fixed text (keys, names, significance lines, interpretations): keys are checked
 // when the program is compiled and copied as they are, and fixed texts are escaped once
@@ -22,8 +22,8 @@
 
 namespace vela::files {
 
-// Room for any number's text ("-1.2345678901234567e-308" is 24 bytes), and for the 16-byte copies
-// that lay out the longest plain one: the sign, 15 digits and the point, then 16 bytes.
+// Room for any number's text ("-1.2345678901234567e-308" is 24 bytes, the longest plain one the
+// sign, 17 digits, the point and three zeros), with some to spare.
 inline constexpr std::size_t kMaxJsonNumberBytes = 40;
 
 // A key of the program's own objects. The constructor only runs when compiled (consteval), and a

@@ -24,7 +24,7 @@ if [ -z "$runner" ]; then
   exit 2
 fi
 
-folders="astro|sky|upagraha|reading|atlas|cli|desktop"
+folders="astro|sky|upagraha|reading|files|atlas|cli|desktop"
 # A build without the desktop program would pass its folder over in silence.
 if ! grep -q "\"file\": *\"$root/desktop/[^/\"]*\.cpp\"" "$build/compile_commands.json"; then
   echo "check_names: $build was configured without the desktop program; configure with -DVELA_BUILD_GUI=ON" >&2

@@ -75,6 +75,8 @@ export class VelaRefusal extends Error {
 
 export interface Vela {
   reading(request: ReadingRequest): ReadingJson;
+  /** the reading's JSON text, byte for byte the command line's --json line */
+  readingText(request: ReadingRequest): string;
   compare(request: ReadingRequest): ReadingJson;
   validate(request: BirthRequest & Options): FieldMessage | null;
   day(request: PlaceRequest & { day: string; choghadiya?: boolean }): ReadingJson;
@@ -90,6 +92,8 @@ export interface Vela {
   save(request: BirthRequest & Options, kind: FileKind): Uint8Array;
   /** the reading of a saved file's bytes, as the command line gives it for the file */
   open(bytes: Uint8Array, fileName: string, request?: ReadingRequest | Options): ReadingJson;
+  /** the milliseconds the module's own calls take for these readings, without the texts' way in and out (benchmarks) */
+  timeCore(requests: ReadingRequest[]): number;
   /** the ephemeris files by name, before the first precise reading */
   loadEphemeris(files: Record<string, Uint8Array>): void;
 }

@@ -144,6 +144,7 @@ Answer ReadingOf(const reading::BirthForm& form, const Json& request, const Opti
     }
     reading::Reading state;
     reading::CalculationRequest calculation;
+    calculation.buildReport = false;  // the JSON holds no report text
     calculation.grahas = Flag(request, "grahas");
     calculation.language = options.language;
     calculation.node = Flag(request, "trueNode") ? sky::NodeKind::True : sky::NodeKind::Mean;
@@ -219,7 +220,7 @@ Answer Validate(const Json& request) {
 std::string ScratchPath(const std::string& suffix) { return kScratchFolder + std::string("reading") + suffix; }
 
 std::optional<std::string> ReadBack(const std::string& path, std::string& bytes) {
-    return reading::ReadSmallFile(path, std::size_t{1} << 20, bytes);
+    return reading::ReadSmallFile(path, std::size_t{1} << 16, bytes);  // a reading file is a few hundred bytes
 }
 
 // The bytes of the file --save writes, by its kind: ".ved", ".vela" or ".jhd".
@@ -407,8 +408,8 @@ Answer lastAnswer;
 extern "C" {
 
 // Answers a call; its status is returned (0 done, 1 refused, 2 a usage error) and its bytes and
-// field wait in vela_answer_bytes/vela_answer_size/vela_answer_field until the next call.
-int vela_call(const char* method, const char* requestJson, const char* bytes, std::size_t byteCount) {
+// field wait in VelaAnswerBytes/VelaAnswerSize/VelaAnswerField until the next call.
+int VelaCall(const char* method, const char* requestJson, const char* bytes, std::size_t byteCount) {
     using namespace vela::web;
     Json request = Json::parse(requestJson, nullptr, false);
     if (request.is_discarded() || !request.is_object()) {
@@ -423,10 +424,10 @@ int vela_call(const char* method, const char* requestJson, const char* bytes, st
     return lastAnswer.status;
 }
 
-const char* vela_answer_bytes() { return vela::web::lastAnswer.bytes.data(); }
-std::size_t vela_answer_size() { return vela::web::lastAnswer.bytes.size(); }
-const char* vela_answer_field() { return vela::web::lastAnswer.field.c_str(); }
+const char* VelaAnswerBytes() { return vela::web::lastAnswer.bytes.data(); }
+std::size_t VelaAnswerSize() { return vela::web::lastAnswer.bytes.size(); }
+const char* VelaAnswerField() { return vela::web::lastAnswer.field.c_str(); }
 
 // Where the ephemeris files are looked for (the page writes them there before the precise profile).
-void vela_set_ephemeris_folder(const char* folder) { vela::sky::SetEphemerisFolder(folder); }
+void VelaSetEphemerisFolder(const char* folder) { vela::sky::SetEphemerisFolder(folder); }
 }
