@@ -166,7 +166,7 @@ test('each refusal shows its message on its field', async () => {
   await context.close();
 });
 
-test('a file opened and saved comes back byte for byte, in each kind', async () => {
+test('a file opened (picked or dropped) and saved comes back byte for byte, in each kind', async () => {
   const { context, page } = await openPage();
   const folder = mkdtempSync(join(tmpdir(), 'vela-files-'));
   const files = [
@@ -186,6 +186,14 @@ test('a file opened and saved comes back byte for byte, in each kind', async () 
     const saved = readFileSync(await download.path());
     assert.ok(saved.equals(readFileSync(path)), `${fileName} came back different`);
   }
+  // A file dropped on the page opens as one picked.
+  await page.click('#new-reading');
+  await page.evaluate(([bytes, name]) => {
+    const dropped = new DataTransfer();
+    dropped.items.add(new File([new Uint8Array(bytes)], name));
+    document.body.dispatchEvent(new DragEvent('drop', { dataTransfer: dropped, bubbles: true }));
+  }, [[...readFileSync(join(folder, 'asha.ved'))], 'asha.ved']);
+  await page.waitForFunction(() => document.querySelector('#f-name').value === 'Asha');
   await context.close();
 });
 
