@@ -313,7 +313,7 @@ function showCompare() {
   $('#compare').replaceChildren(
     table(t('Com&pare'), headers.map((h) => h), rows),
     el('p', { text: t('* differs from the profile in use (%1).', grid.in_use) }),
-    el('ul', {}, ...grid.notes.map((note) => el('li', { text: typeof note === 'string' ? note : JSON.stringify(note) }))),
+    el('ul', {}, ...grid.notes.map((note) => el('li', { text: note }))),
   );
 }
 
@@ -570,6 +570,8 @@ function wire() {
   });
   $('#print-reading').addEventListener('click', () => { document.body.dataset.print = 'reading'; window.print(); });
   $('#print-month').addEventListener('click', () => { showDay('month'); document.body.dataset.print = 'month'; window.print(); });
+  // The browser's own Print prints everything again once a button's print is over.
+  window.addEventListener('afterprint', () => { delete document.body.dataset.print; });
   $('#forget-all').addEventListener('click', async () => { await recent.forgetAll(); await showRecent(); });
   // Files dropped anywhere on the page.
   const drop = $('#drop');
