@@ -270,10 +270,13 @@ test('the keyboard alone gets a reading', async () => {
   await context.close();
 });
 
-test('offline after the first visit', async () => {
+test('installable, and offline after the first visit', async () => {
   const { context, page } = await openPage();
   await page.evaluate(async () => { await navigator.serviceWorker.ready; });
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  // Chromium's own installability check (a test browser's private window aside).
+  const { installabilityErrors } = await (await context.newCDPSession(page)).send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors.filter((e) => e.errorId !== 'in-incognito'), []);
   await context.setOffline(true);
   const before = site.sent.length;
   await page.reload();
