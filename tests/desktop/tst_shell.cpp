@@ -238,8 +238,9 @@ void ShellTest::pages_open_in_the_default_browser() {
     entry.close();
     QFile defaults(dir.filePath(QStringLiteral("mimeapps.list")));
     QVERIFY(defaults.open(QIODevice::WriteOnly));
-    defaults.write("[Default Applications]\nx-scheme-handler/http=vela-test-browser.desktop\n"
-                   "x-scheme-handler/https=vela-test-browser.desktop\n");
+    defaults.write(
+        "[Default Applications]\nx-scheme-handler/http=vela-test-browser.desktop\n"
+        "x-scheme-handler/https=vela-test-browser.desktop\n");
     defaults.close();
     const EnvOverride config("XDG_CONFIG_HOME", dir.path());
     const EnvOverride data("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")));
