@@ -200,7 +200,10 @@ async function calculate(request, { remember = true, started } = {}) {
     last = { request, reading, working: null, compare: null };
     showReading();
     // From the button to the chart in the page (the Performance API; bench/site_bench.mjs reads it).
-    if (started !== undefined) performance.measure('vela:reading', { start: started, end: performance.now() });
+    if (started !== undefined) {
+      performance.measure('vela:reading', { start: started, end: performance.now() });
+      showResultHeading();
+    }
   } catch (error) {
     if (error.name !== 'VelaRefusal') throw error;
     showRefusal(error.field, error.message);
@@ -239,6 +242,14 @@ function showReading() {
   const open = $('[role=tab][aria-selected=true]').id;
   if (open === 'tab-working') showWorking();
   if (open === 'tab-compare') showCompare();
+}
+
+// After a reading asked for by the button or a file: the result's heading in view and focused (on a
+// phone the result lies below the form).
+function showResultHeading() {
+  const heading = $('#result-title');
+  heading.focus({ preventScroll: true });
+  heading.scrollIntoView({ block: 'start' });
 }
 
 function chartItems(reading) {
@@ -436,6 +447,7 @@ async function openBytes(file) {
     last = { request, reading, working: null, compare: null };
     showReading();
     setStatus(file.name);
+    showResultHeading();
     await recent.remember(request, `${request.name} · ${request.date} ${request.time}`).catch(() => {});
     await showRecent();
   } catch (error) {
