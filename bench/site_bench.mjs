@@ -46,6 +46,7 @@ const marks = await page.evaluate(() => ({
   load: performance.getEntriesByType('navigation')[0].loadEventEnd,
   start: performance.getEntriesByName('vela:start')[0],
   readings: performance.getEntriesByName('vela:reading').map((m) => ({ start: m.startTime, duration: m.duration })),
+  frames: performance.getEntriesByName('vela:reading-frame').map((m) => m.duration),
 }));
 const [first, ...later] = marks.readings;
 const sorted = later.map((m) => m.duration).sort((a, b) => a - b);
@@ -58,5 +59,7 @@ console.log(`  total ${sum('bytes')} B as served, ${sum('gzip')} B gzip-compress
 console.log(`page load (loadEventEnd) ${marks.load.toFixed(1)} ms; module and texts ready ${(marks.start.startTime + marks.start.duration).toFixed(1)} ms after navigation`);
 console.log(`first reading: button to chart ${first.duration.toFixed(1)} ms; on screen ${(first.start + first.duration).toFixed(1)} ms after navigation, ${(first.start + first.duration - marks.load).toFixed(1)} ms after the load event`);
 console.log(`later readings (${later.length}): median ${at(0.5).toFixed(1)} ms, 90th ${at(0.9).toFixed(1)} ms, worst ${sorted.at(-1).toFixed(1)} ms`);
+const frames = marks.frames.slice(1).sort((a, b) => a - b);
+console.log(`the same to the frame that draws the chart: median ${frames[Math.floor(frames.length / 2)].toFixed(1)} ms, worst ${frames.at(-1).toFixed(1)} ms`);
 await browser.close();
 await site.close();

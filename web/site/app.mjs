@@ -202,6 +202,8 @@ async function calculate(request, { remember = true, started } = {}) {
     // From the button to the chart in the page (the Performance API; bench/site_bench.mjs reads it).
     if (started !== undefined) {
       performance.measure('vela:reading', { start: started, end: performance.now() });
+      // ...and to the frame that draws it.
+      requestAnimationFrame(() => performance.measure('vela:reading-frame', { start: started, end: performance.now() }));
       showResultHeading();
     }
   } catch (error) {
