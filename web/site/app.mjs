@@ -64,6 +64,12 @@ async function setLanguage(code, { redraw = true } = {}) {
   fillProfiles();
   showAbout();
   if (!redraw) return;
+  // A message on the form is asked for again, in the new language.
+  if (FIELDS.some((name) => $(`#m-${name}`).textContent)) {
+    const refusal = vela.validate({ ...formRequest(), lang });
+    clearMessages();
+    if (refusal) showRefusal(refusal.field, refusal.text);
+  }
   if (last) calculate(last.request, { remember: false });
   if (lastDay) showDay(lastDay.kind);
   await showRecent();
