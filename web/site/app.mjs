@@ -590,6 +590,12 @@ function wire() {
   });
   $('#print-reading').addEventListener('click', () => { document.body.dataset.print = 'reading'; window.print(); });
   $('#print-month').addEventListener('click', () => { showDay('month'); document.body.dataset.print = 'month'; window.print(); });
+  // A printed reading holds the working and the comparison too, whichever tab is open.
+  window.addEventListener('beforeprint', () => {
+    if (!last) return;
+    showWorking();
+    showCompare();
+  });
   // The browser's own Print prints everything again once a button's print is over.
   window.addEventListener('afterprint', () => { delete document.body.dataset.print; });
   $('#forget-all').addEventListener('click', async () => { await recent.forgetAll(); await showRecent(); });
