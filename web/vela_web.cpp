@@ -36,7 +36,7 @@
 namespace vela::web {
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;  // keys in the order written: the axes in their order
 
 constexpr int kDone = 0;
 constexpr int kRefused = 1;  // the core's own message, as the command line exits 1
@@ -209,8 +209,12 @@ Answer Validate(const Json& request) {
     Options options;
     if (auto refused = ReadOptions(request, options)) return *refused;
     reading::BirthForm form;
-    if (auto refused = FillForm(request, options, form))
+    if (auto refused = FillForm(request, options, form)) {
+        // A notation's own text, without the command line's "--flag " before it.
+        const std::string flag = "--" + refused->field + " ";
+        if (refused->bytes.starts_with(flag)) refused->bytes.erase(0, flag.size());
         return {kDone, FieldMessage(refused->field, refused->bytes), {}};
+    }
     if (auto message = reading::RefuseForm(reading::ParseForm(form)))
         return {
             kDone, FieldMessage(FieldOfBox(message->focus), reading::MessageIn(message->text, options.language)), {}};
@@ -259,10 +263,10 @@ Answer Open(const Json& request, std::string_view bytes) {
                                                                : ".ved";
     const std::string path =
         name.size() > suffix.size() && name.ends_with(suffix) ? kScratchFolder + name : ScratchPath(suffix);
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
+    FILE* file = std::fopen(path.c_str(), "wb");
+    const bool held = file != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (file == nullptr || std::fclose(file) != 0 || !held)
+        return Refusal("The reading could not be opened: the module could not hold its bytes.");
     reading::BirthForm form;
     std::optional<reading::UserMessage> problem;
     std::string fileProfile = "original";

@@ -90,6 +90,16 @@ const cliJson = (args) => {
   return r.error !== undefined ? { error: r.error } : JSON.parse(r.out.toString());
 };
 
+test('the zone rows and the profiles in each language, as --zones and --profiles list them', () => {
+  const rows = (args) => run(args).out.toString().split('\n\n')[0].trim().split('\n').map((l) => l.split('\t'));
+  assert.deepEqual(vela.zones().map((z) => [String(z.row), z.text, z.offset]), rows(['--zones']));
+  for (const lang of ['en', 'hi', 'ta']) {
+    const listed = vela.profiles({ lang }).profiles.map((p) => [p.name, p.description,
+      Object.entries(p.axes).map(([axis, value]) => `${axis}=${value}`).join(';')]);
+    assert.deepEqual(listed, rows(['--profiles', '--lang', lang]), lang);
+  }
+});
+
 test('10,000 readings over every profile, with and without the grahas, as the batch gives them', () => {
   for (const grahas of [false, true]) {
     const births = Array.from({ length: 5000 }, () => ({ ...birth(), profile: pick(profiles) }));
@@ -100,6 +110,9 @@ test('10,000 readings over every profile, with and without the grahas, as the ba
       const expected = JSON.parse(lines[i]);
       const ours = moduleAnswer(() => vela.reading({ ...b, grahas }), true);
       refused += ours.error !== undefined;
+      // The form's check refuses only what the command line refuses, with the same message.
+      const message = grahas ? null : vela.validate(b);
+      if (message) assert.ok(expected.error?.endsWith(message.text), `${csvLine(b)}: ${message.text}`);
       same(ours.error !== undefined ? { row: i + 1, error: ours.error } : ours, expected, csvLine(b));
     });
   }
