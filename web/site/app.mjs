@@ -409,6 +409,17 @@ function download(bytes, fileName, type) {
 function saveAs(kind) {
   clearMessages();
   const request = last?.request ?? formRequest();
+  // A file opened and not changed is saved in its own kind as the very bytes it came with.
+  const opened = last?.opened;
+  const sorted = (r) => JSON.stringify(Object.entries(r).sort(([a], [b]) => (a < b ? -1 : 1)));
+  if (opened && opened.kind === kind && sorted(formRequest()) === sorted(request)) {
+    download(opened.bytes, opened.fileName, 'application/octet-stream');
+    return;
+  }
+  if (opened?.seconds) {
+    setStatus(t('The place of this reading has seconds of arc, which the form cannot hold: save it in its own kind, unchanged.'), true);
+    return;
+  }
   try {
     const bytes = vela.save({ ...request, lang }, kind);
     download(bytes, `${(request.name || 'reading').trim()}${kind}`, 'application/octet-stream');
@@ -424,6 +435,8 @@ function requestOfReading(reading) {
   const minutes = (degrees) => Math.round(Math.abs(degrees) * 60);
   const notation = (degrees, plus, minus) =>
     `${Math.floor(minutes(degrees) / 60)}${degrees < 0 ? minus : plus}${String(minutes(degrees) % 60).padStart(2, '0')}`;
+  // The form holds whole minutes of arc; a file's seconds are never rounded away unseen.
+  const seconds = [reading.latitude, reading.longitude].some((d) => Math.abs(d * 60 - Math.round(d * 60)) > 1e-6);
   const request = { name: reading.name, date: reading.date, time: reading.time, dst: reading.dst,
     lat: notation(reading.latitude, 'N', 'S'), lon: notation(reading.longitude, 'E', 'W'),
     city: reading.city, state: reading.state, country: reading.country, profile };
@@ -433,7 +446,7 @@ function requestOfReading(reading) {
   }
   if (typeof reading.zone === 'number') request.zone = String(reading.zone);
   else request.offset = String(reading.zone).replace(/^UTC/, '');
-  return request;
+  return { request, seconds };
 }
 
 async function openFile(file) {
@@ -450,9 +463,10 @@ async function openBytes(file) {
   const bytes = new Uint8Array(await file.arrayBuffer());
   try {
     const reading = vela.open(bytes, file.name, { grahas: true, lang });
-    const request = requestOfReading(reading);
+    const { request, seconds } = requestOfReading(reading);
     fillForm(request);
-    last = { request, reading, working: null, compare: null };
+    const kind = file.name.slice(file.name.lastIndexOf('.')).toLowerCase();
+    last = { request, reading, working: null, compare: null, opened: { bytes, kind, fileName: file.name, seconds } };
     showReading();
     setStatus(file.name);
     showResultHeading();
