@@ -13,6 +13,7 @@ packages=(
   dpkg-dev file desktop-file-utils appstream shared-mime-info bash-completion
   poppler-utils
   emscripten node-acorn nodejs
+  chromium
 )
 
 # The web module's npm packages (the ephemeris's C sources at the version the lock file pins and
@@ -20,10 +21,13 @@ packages=(
 install_npm_packages() {
   command -v npm >/dev/null || { echo "Installing: npm"; $sudo apt-get install -y -qq npm; }
   # Only when the lock file changed since the last install (the stamp is a copy of it).
+  # The site's browser tests have their own (playwright-core drives Debian's Chromium; it downloads
+  # no browser of its own, and axe-core).
   local web
-  web="$(dirname "$0")/../web"
-  cmp -s "$web/package-lock.json" "$web/node_modules/.installed-lock.json" && return 0
-  (cd "$web" && npm ci --ignore-scripts --no-audit --no-fund --silent && cp package-lock.json node_modules/.installed-lock.json)
+  for web in "$(dirname "$0")/../web" "$(dirname "$0")/../web/site-tests"; do
+    cmp -s "$web/package-lock.json" "$web/node_modules/.installed-lock.json" && continue
+    (cd "$web" && npm ci --ignore-scripts --no-audit --no-fund --silent && cp package-lock.json node_modules/.installed-lock.json)
+  done
 }
 
 missing=()

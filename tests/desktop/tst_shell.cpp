@@ -227,7 +227,26 @@ void ShellTest::pages_open_in_the_default_browser() {
     script.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(log).toLocal8Bit());
     script.close();
     QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    qputenv("BROWSER", stub.toLocal8Bit());
+    const EnvOverride browser("BROWSER", stub);
+    // xdg-open asks the desktop's defaults before $BROWSER: a private default for web links names
+    // the stub, so an installed browser (which registers itself for https) is never started.
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("data/applications")));
+    QFile entry(dir.filePath(QStringLiteral("data/applications/vela-test-browser.desktop")));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Test browser\nExec=%1 %u\n"
+                               "MimeType=x-scheme-handler/http;x-scheme-handler/https;\n")
+                    .arg(stub)
+                    .toLocal8Bit());
+    entry.close();
+    QFile defaults(dir.filePath(QStringLiteral("mimeapps.list")));
+    QVERIFY(defaults.open(QIODevice::WriteOnly));
+    defaults.write(
+        "[Default Applications]\nx-scheme-handler/http=vela-test-browser.desktop\n"
+        "x-scheme-handler/https=vela-test-browser.desktop\n");
+    defaults.close();
+    const EnvOverride config("XDG_CONFIG_HOME", dir.path());
+    const EnvOverride data("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")));
+    const EnvOverride desktopName("XDG_CURRENT_DESKTOP", QString(), true);
 
     QVERIFY(desktop::OpenWebPage(desktop::WebPage::HomePage, {}));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(log).size() > 0, 10000);
