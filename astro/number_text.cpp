@@ -35,4 +35,6 @@ std::optional<double> ParseDecimal(std::string_view text) {
     return value;
 }
 
+std::string FixedDecimalsText(double value, int decimals) { return fmt::format("{:.{}f}", value, decimals); }
+
 }  // namespace vela::astro

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vela::astro {
@@ -23,5 +24,9 @@ ShortestDigits ShortestDigitsOf(double positive);
 // '+', no blanks, no hexadecimal). Refused: anything else in the text, a value that is not finite,
 // and a value too large or too small for a double to hold (one that would read as 0 or infinity).
 std::optional<double> ParseDecimal(std::string_view text);
+
+// A finite double with a fixed number of decimals, exactly rounded ("14.199999999999999" for 14.2
+// with 15), as std::to_chars with std::chars_format::fixed writes it.
+std::string FixedDecimalsText(double value, int decimals);
 
 }  // namespace vela::astro

@@ -90,12 +90,7 @@ std::string PackedText(const Packed& p) { return SixDecimals(p.negative, p.whole
 
 // The clock time as the chart files written by other programs hold it: the packed value's double
 // printed to 15 decimals (14:20 is 14.199999999999999), which reads back to the same minutes.
-std::string ClockText(const Packed& p) {
-    char text[64];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, PackedDoubleOf(p), std::chars_format::fixed, 15);
-    if (ec != std::errc()) return PackedText(p);
-    return std::string(text, end);
-}
+std::string ClockText(const Packed& p) { return astro::FixedDecimalsText(PackedDoubleOf(p), 15); }
 
 std::string DecimalText(double value) {  // |value| <= kMaxMagnitude
     const auto micro = static_cast<std::int64_t>(std::nearbyint(value * 1e6));
