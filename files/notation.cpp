@@ -221,4 +221,50 @@ std::optional<FieldProblem> FillBirthForm(const ReadingNotation& n, reading::Bir
     return std::nullopt;
 }
 
+namespace {
+
+std::string TwoDigits(std::string_view text) {
+    const std::string t(TrimBlanks(text));
+    return t.size() < 2 ? std::string(2 - t.size(), '0') + t : t;
+}
+
+bool SomeSeconds(std::string_view text) {
+    const std::string_view t = TrimBlanks(text);
+    return !t.empty() && t.find_first_not_of('0') != std::string_view::npos;
+}
+
+// +HH:MM, or +HH:MM:SS with seconds, as ApplyOffset reads it.
+std::string OffsetText(int secondsEast) {
+    const int total = secondsEast < 0 ? -secondsEast : secondsEast;
+    std::string text = (secondsEast < 0 ? "-" : "+") + TwoDigits(std::to_string(total / 3600)) + ":" +
+                       TwoDigits(std::to_string(total / 60 % 60));
+    if (total % 60 != 0) text += ":" + TwoDigits(std::to_string(total % 60));
+    return text;
+}
+
+}  // namespace
+
+FormNotation NotationOfForm(const reading::BirthForm& form) {
+    FormNotation out;
+    ReadingNotation& n = out.notation;
+    n.name = form.name;
+    n.dateText = std::string(TrimBlanks(form.year)) + "-" + TwoDigits(std::to_string(form.month + 1)) + "-" +
+                 TwoDigits(form.day);
+    n.time = TwoDigits(form.hour) + ":" + TwoDigits(form.minute);
+    if (form.exactZone)
+        n.offsetText = OffsetText(form.exactZone->secondsEast);
+    else
+        n.zoneName = std::to_string(form.zoneRow);
+    n.latText = std::string(TrimBlanks(form.latDegrees)) +
+                (form.latDirection == reading::LatChoice::South ? "S" : "N") + TwoDigits(form.latMinutes);
+    n.lonText = std::string(TrimBlanks(form.lonDegrees)) + (form.lonDirection == reading::LonChoice::West ? "W" : "E") +
+                TwoDigits(form.lonMinutes);
+    n.dstText = form.dst ? "true" : "false";
+    n.city = form.city;
+    n.state = form.state;
+    n.country = form.country;
+    out.secondsOfArc = SomeSeconds(form.latSeconds) || SomeSeconds(form.lonSeconds);
+    return out;
+}
+
 }  // namespace vela::files

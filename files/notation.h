@@ -68,4 +68,13 @@ std::optional<std::string> CheckLetters(std::string_view text);
 // Fills the whole form, checking the fields in the batch file's column order; the first problem.
 std::optional<FieldProblem> FillBirthForm(const ReadingNotation& notation, reading::BirthForm& form);
 
+// The notations of a filled form, as FillBirthForm reads them back: the date, the time to the
+// minute, the zone row or the exact offset, the place to the minute of arc. A form with seconds of
+// arc (a file's place) has them in `secondsOfArc`, which no notation holds.
+struct FormNotation {
+    ReadingNotation notation;
+    bool secondsOfArc = false;
+};
+FormNotation NotationOfForm(const reading::BirthForm& form);
+
 }  // namespace vela::files

@@ -39,24 +39,6 @@ std::optional<UserMessage> CheckPlaceRanges(const FormValues& f) {
     return std::nullopt;
 }
 
-// The day against its month. The leap years are the Gregorian calendar's: for the year list's 1901
-// to 2050 divisibility by 4 alone, and 1800, 2100, 2200 and 2300 common years for the precise
-// ephemeris' wider range. A day or year text that is no number is left to the driver.
-std::optional<UserMessage> CheckDayOfMonth(const FormValues& f) {
-    if (!f.day.value) return std::nullopt;
-    const int d = *f.day.value - 1;  // position in the day list
-    const int m = f.month;           // position in the month list
-    if (f.year.value && m == 1) {
-        const int year = *f.year.value;
-        const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-        const int firstMissing = leap ? 29 : 28;
-        if (d >= firstMissing && d <= 30) return InformationMessage("Please Enter Correct Date Or Month!");
-    }
-    if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
-        return InformationMessage("Please Enter Correct Date Or Month !");
-    return std::nullopt;
-}
-
 // The letters and combining marks of the scripts names and places are written in, by block: Latin
 // with its accents, Greek, Cyrillic, Armenian, Hebrew, Arabic, the Indian scripts (without their
 // digits and dandas), Thai, Vietnamese, kana, the CJK ideographs and Hangul. The .ved file holds
@@ -194,6 +176,24 @@ std::optional<UserMessage> ValidateInput(const FormValues& form) {
 }
 
 std::optional<UserMessage> ValidateInput(const BirthForm& form) { return ValidateInput(ParseForm(form)); }
+
+// The day against its month. The leap years are the Gregorian calendar's: for the year list's 1901
+// to 2050 divisibility by 4 alone, and 1800, 2100, 2200 and 2300 common years for the precise
+// ephemeris' wider range. A day or year text that is no number is left to the driver.
+std::optional<UserMessage> CheckDayOfMonth(const FormValues& f) {
+    if (!f.day.value) return std::nullopt;
+    const int d = *f.day.value - 1;  // position in the day list
+    const int m = f.month;           // position in the month list
+    if (f.year.value && m == 1) {
+        const int year = *f.year.value;
+        const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+        const int firstMissing = leap ? 29 : 28;
+        if (d >= firstMissing && d <= 30) return InformationMessage("Please Enter Correct Date Or Month!");
+    }
+    if ((m == 3 || m == 5 || m == 8 || m == 10) && d == 30)
+        return InformationMessage("Please Enter Correct Date Or Month !");
+    return std::nullopt;
+}
 
 std::optional<UserMessage> FilterKeystroke(BoxKind kind, char32_t code, char32_t previous) {
     if (IsEditingKey(code) || IsAccepted(kind, code, previous)) return std::nullopt;

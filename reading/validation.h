@@ -25,6 +25,10 @@ std::optional<UserMessage> ValidateInput(const FormValues& form);
 // The same for a form's texts, read once.
 std::optional<UserMessage> ValidateInput(const BirthForm& form);
 
+// The window's message for a day its month does not have (30 February, 31 April), or nothing; the
+// last of ValidateInput's checks. The message names no box, as the window's does not.
+std::optional<UserMessage> CheckDayOfMonth(const FormValues& form);
+
 // Letters boxes: name, city, state, country. Digits boxes: the four degree and minute boxes.
 enum class BoxKind { Letters, Digits };
 inline constexpr std::size_t kNumberBoxMaxLength = 3;

@@ -77,11 +77,17 @@ export interface Vela {
   reading(request: ReadingRequest): ReadingJson;
   /** the reading's JSON text, byte for byte the command line's --json line */
   readingText(request: ReadingRequest): string;
+  /** the command line's text output in the request's language: the report, or with `working` the working */
+  reportText(request: ReadingRequest): string;
   compare(request: ReadingRequest): ReadingJson;
   validate(request: BirthRequest & Options): FieldMessage | null;
   day(request: PlaceRequest & { day: string; choghadiya?: boolean }): ReadingJson;
   month(request: PlaceRequest & { month: string }): ReadingJson;
   monthCsv(request: PlaceRequest & { month: string }): string;
+  /** the day's sheet as the command line prints it with --day (and --lang) */
+  dayText(request: PlaceRequest & { day: string; choghadiya?: boolean }): string;
+  /** the month's sheet as the command line prints it with --month (and --lang) */
+  monthText(request: PlaceRequest & { month: string }): string;
   profiles(request?: { lang?: 'en' | 'hi' | 'ta' }): {
     profiles: { name: string; description: string; axes: Record<string, string> }[];
     axes: Record<string, string[]>;
@@ -92,6 +98,15 @@ export interface Vela {
   save(request: BirthRequest & Options, kind: FileKind): Uint8Array;
   /** the reading of a saved file's bytes, as the command line gives it for the file */
   open(bytes: Uint8Array, fileName: string, request?: ReadingRequest | Options): ReadingJson;
+  /** the command line's text for a saved file's reading: the report, or with `working` the working */
+  openText(bytes: Uint8Array, fileName: string, request?: ReadingRequest | Options): string;
+  /** with `form`: the reading beside the form's notations (28N37, 77E13, ...) that fill the form again;
+   * `secondsOfArc` when the file's place has seconds of arc, which the form cannot hold */
+  open(bytes: Uint8Array, fileName: string, request: (ReadingRequest | Options) & { form: true }): {
+    form: BirthRequest & { zone?: string; offset?: string; dst: boolean };
+    secondsOfArc: boolean;
+    reading: ReadingJson;
+  };
   /** the milliseconds the module's own calls take for these readings, without the texts' way in and out (benchmarks) */
   timeCore(requests: ReadingRequest[]): number;
   /** the ephemeris files by name, before the first precise reading */

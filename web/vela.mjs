@@ -72,16 +72,25 @@ class Vela {
   // The reading's JSON text, byte for byte the command line's line, for a caller that keeps or
   // sends it rather than reading it (JSON.parse costs more than the reading itself).
   readingText(request) { return this.#text('reading', request); }
+  // The command line's text in the request's language: the report, or with `working` the working.
+  reportText(request) { return this.#text('reading', { ...request, text: true }); }
   compare(request) { return this.#json('reading', { ...request, compare: true }); }
   validate(request) { return this.#json('validate', request); }
   day(request) { return this.#json('day', request); }
   month(request) { return this.#json('month', request); }
   monthCsv(request) { return this.#text('month', { ...request, csv: true }); }
+  // The day's and the month's sheets as the command line prints them, in the request's language.
+  dayText(request) { return this.#text('day', { ...request, text: true }); }
+  monthText(request) { return this.#text('month', { ...request, text: true }); }
   profiles(request = {}) { return this.#json('profiles', request); }
   zones() { return this.#json('zones', {}); }
   about() { return this.#json('about', {}); }
   save(request, kind) { return this.#call('save', { ...request, kind }).slice(); }
+  // The reading of a file; with `form: true`, { form, secondsOfArc, reading }: the form's notations
+  // (28N37, 77E13, ...) to fill the form again, and whether the file's place has seconds of arc.
   open(bytes, fileName, request = {}) { return this.#json('open', { ...request, fileName }, bytes); }
+  // The command line's text for a file (the report, or with `working` the working), as reportText.
+  openText(bytes, fileName, request = {}) { return this.#text('open', { ...request, fileName, text: true }, bytes); }
 
   // The core alone, for timing: the calls of readingText, each request already in the module's
   // memory and each answer left there; answers the milliseconds they took.

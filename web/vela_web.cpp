@@ -33,6 +33,7 @@
 #include "sky/ephemeris.h"
 #include "upagraha/language.h"
 #include "upagraha/profiles.h"
+#include "upagraha/upagraha_report.h"
 #include "vela_version.h"
 
 namespace vela::web {
@@ -139,6 +140,7 @@ std::optional<Answer> FillForm(const Json& request, const Options& options, read
 
 Answer ReadingOf(const reading::BirthForm& form, const Json& request, const Options& options) {
     if (Flag(request, "compare")) {
+        if (Flag(request, "text")) return Refusal("text: the comparison is given as JSON only", kUsage, "text");
         reading::Reading state;
         const auto outcome = reading::RunCalculation(form, options.profile, state, reading::CalculationRequest{false});
         if (!outcome.Succeeded()) return Refusal(reading::MessageIn(outcome.message->text, options.language));
@@ -146,12 +148,20 @@ Answer ReadingOf(const reading::BirthForm& form, const Json& request, const Opti
     }
     reading::Reading state;
     reading::CalculationRequest calculation;
-    calculation.buildReport = false;  // the JSON holds no report text
+    const bool text = Flag(request, "text");
+    calculation.buildReport = text && !Flag(request, "working");  // the JSON holds no report text
     calculation.grahas = Flag(request, "grahas");
     calculation.language = options.language;
     calculation.node = Flag(request, "trueNode") ? sky::NodeKind::True : sky::NodeKind::Mean;
     const auto outcome = reading::RunCalculation(form, options.profile, state, calculation);
     if (!outcome.Succeeded()) return Refusal(reading::MessageIn(outcome.message->text, options.language));
+    // The command line's text: the report, or the working with "working", in the request's language.
+    if (text && Flag(request, "working"))
+        return {kDone,
+                reading::WorkingText(state, outcome.upagrahas, reading::FindBirthTimeSensitivity(form, options.profile),
+                                     reading::CompareConventions(form, options.profile), options.language),
+                {}};
+    if (text) return {kDone, upagraha::ReportPlainText(outcome.report), {}};
     if (!Flag(request, "working"))
         return {kDone, files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, options.local), {}};
     const auto sensitivity = reading::FindBirthTimeSensitivity(form, options.profile);
@@ -217,9 +227,13 @@ Answer Validate(const Json& request) {
         if (refused->bytes.starts_with(flag)) refused->bytes.erase(0, flag.size());
         return {kDone, FieldMessage(refused->field, refused->bytes), {}};
     }
-    if (auto message = reading::RefuseForm(reading::ParseForm(form)))
-        return {
-            kDone, FieldMessage(FieldOfBox(message->focus), reading::MessageIn(message->text, options.language)), {}};
+    const reading::FormValues values = reading::ParseForm(form);
+    if (auto message = reading::RefuseForm(values)) {
+        // The window's message for a day its month lacks names no box; it is the date's.
+        const bool dayOfMonth = message->focus == reading::FormField::None && reading::CheckDayOfMonth(values);
+        const std::string_view field = dayOfMonth ? std::string_view("date") : FieldOfBox(message->focus);
+        return {kDone, FieldMessage(field, reading::MessageIn(message->text, options.language)), {}};
+    }
     return {kDone, "null", {}};
 }
 
@@ -292,7 +306,25 @@ Answer Open(const Json& request, std::string_view bytes) {
         if (auto error = ProfileOf(Json{{"conventions", request.value("conventions", Json::array())}}, options.profile))
             return Refusal(*error, kUsage);
     }
-    return ReadingOf(form, request, options);
+    Answer answer = ReadingOf(form, request, options);
+    if (answer.status != kDone || !Flag(request, "form")) return answer;
+    // With "form": the reading beside the form's notations, as the form takes them back.
+    const files::FormNotation filled = files::NotationOfForm(form);
+    const files::ReadingNotation& n = filled.notation;
+    Json notation = {{"name", n.name}, {"date", n.dateText}, {"time", n.time}};
+    if (n.offsetText.empty())
+        notation["zone"] = n.zoneName;
+    else
+        notation["offset"] = n.offsetText;
+    notation.update(Json{{"lat", n.latText},
+                         {"lon", n.lonText},
+                         {"dst", form.dst},
+                         {"city", n.city},
+                         {"state", n.state},
+                         {"country", n.country}});
+    answer.bytes = R"({"form":)" + notation.dump() + R"(,"secondsOfArc":)" + (filled.secondsOfArc ? "true" : "false") +
+                   R"(,"reading":)" + answer.bytes + "}";
+    return answer;
 }
 
 bool Digits(std::string_view text) {
@@ -340,11 +372,18 @@ Answer Sheet(const Json& request, bool day) {
     if (day) {
         const auto outcome = reading::CalculateDay(place, *date, options.profile);
         if (outcome.message) return Refusal(reading::MessageIn(*outcome.message, options.language));
+        if (Flag(request, "text"))
+            return {kDone,
+                    files::DaySheetText(outcome.sheet, place, options.profile, Flag(request, "choghadiya"),
+                                        options.language),
+                    {}};
         return {kDone, files::DaySheetJson(outcome.sheet, place, options.profile, Flag(request, "choghadiya")), {}};
     }
     const auto outcome = reading::CalculateMonth(place, date->year, date->month, options.profile);
     if (outcome.message) return Refusal(reading::MessageIn(*outcome.message, options.language));
     if (Flag(request, "csv")) return {kDone, reading::MonthSheetCsv(outcome.sheet), {}};
+    if (Flag(request, "text"))
+        return {kDone, files::MonthSheetText(outcome.sheet, place, options.profile, options.language), {}};
     return {kDone, files::MonthSheetJson(outcome.sheet, place, options.profile), {}};
 }
 
@@ -398,8 +437,8 @@ std::optional<Answer> CheckRequest(const Json& request) {
     static constexpr std::array<std::string_view, 17> kTexts = {
         "name",    "date",   "time",    "zone", "offset", "lat",      "lon", "city", "state",
         "country", "ghatis", "profile", "lang", "kind",   "fileName", "day", "month"};
-    static constexpr std::array<std::string_view, 7> kFlags = {"dst",     "grahas",     "trueNode", "working",
-                                                               "compare", "choghadiya", "csv"};
+    static constexpr std::array<std::string_view, 9> kFlags = {"dst",        "grahas", "trueNode", "working", "compare",
+                                                               "choghadiya", "csv",    "text",     "form"};
     const auto among = [](const auto& names, const std::string& key) {
         return std::find(names.begin(), names.end(), key) != names.end();
     };

@@ -182,6 +182,8 @@ test('a file opened (picked or dropped) and saved in each kind equals the comman
     await settled(page);
     const opened = JSON.parse(cli([path, '--json']).out);
     assert.equal((await rowsOf(page, 1))[0][2], opened.upagrahas[0].longitude, fileName);
+    // The form filled again with the file's notations.
+    for (const key of ['lat', 'lon', 'date']) assert.equal(await page.inputValue(`#f-${key}`), birth[key], `${fileName} ${key}`);
     // Saved in each kind: the bytes the command line writes for the opened file, or its refusal.
     for (const kind of ['.ved', '.vela', '.jhd']) {
       const expected = join(folder, `expected${kind}`);
@@ -226,6 +228,12 @@ test('each language, switched without reloading and followed on a first visit', 
     const reading = JSON.parse(cli([...flags(birth), '--json', '--lang', lang]).out);
     assert.deepEqual((await rowsOf(page, 1)).map((row) => row[0]), reading.upagrahas.map((u) => (lang === 'en' ? u.name : u.name_local)), lang);
     if (lang !== 'en') assert.equal(await page.textContent('#form-title'), catalogueText(lang, 'Personal Details'));
+    // The report and the working: the command line's text in the language.
+    for (const [tab, more] of [['report', []], ['working', ['--working']]]) {
+      await page.click(`#tab-${tab}`);
+      assert.equal(await page.textContent(`#${tab} pre`), cli([...flags(birth), '--grahas', '--lang', lang, ...more]).out, `${lang} ${tab}`);
+    }
+    await page.click('#tab-table');
   }
   await context.close();
 });
@@ -303,7 +311,7 @@ test('no serious or critical accessibility finding, light and dark', async () =>
     await type(page, ASHA);
     await page.click('#show-day');
     await page.addScriptTag({ path: axe });
-    for (const tab of ['chart', 'table', 'working', 'compare']) {
+    for (const tab of ['chart', 'table', 'report', 'working', 'compare']) {
       await page.click(`#tab-${tab}`);
       const found = await page.evaluate(async () => (await window.axe.run()).violations
         .filter((v) => v.impact === 'serious' || v.impact === 'critical')

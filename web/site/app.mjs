@@ -203,7 +203,7 @@ async function calculate(request, { remember = true, started } = {}) {
   try {
     await ensureEphemeris(request);
     const reading = vela.reading({ ...request, grahas: true, lang });
-    last = { request, reading, working: null, compare: null };
+    last = { request, reading, report: null, working: null, compare: null };
     showReading();
     // From the button to the chart in the page (the Performance API; bench/site_bench.mjs reads it).
     if (started !== undefined) {
@@ -246,8 +246,8 @@ function showReading() {
   $('#warnings').replaceChildren(...reading.warnings.map((w) => el('li', { text: w })));
   drawChart();
   showTable();
-  showReport();
   const open = $('[role=tab][aria-selected=true]').id;
+  if (open === 'tab-report') showReport();
   if (open === 'tab-working') showWorking();
   if (open === 'tab-compare') showCompare();
 }
@@ -289,33 +289,24 @@ function showTable() {
   $('#table').replaceChildren(upagrahas, sunOnes, grahas);
 }
 
+// The command line's text of the reading on screen in the page's language (the report, or with
+// `working` the working): of the file's own bytes for a reading opened and not changed since.
+function readingText(extra) {
+  const { opened } = last;
+  if (opened) return vela.openText(opened.bytes, opened.fileName, { ...extra, lang });
+  return vela.reportText({ ...last.request, ...extra, lang });
+}
+
 function showReport() {
-  const { reading } = last;
-  const parts = [];
-  for (const u of reading.upagrahas) {
-    parts.push(el('h3', { text: localName(u) }));
-    parts.push(el('p', { class: 'position', text: `${u.longitude} · ${localName(u, 'nakshatra')} ${u.pada} · ${t('House')} ${u.house}` }));
-    parts.push(el('p', { lang: 'en', text: u.significance }));
-    if (u.interpretation && u.interpretation !== 'NA') parts.push(el('p', { lang: 'en', text: u.interpretation }));
-  }
-  $('#report').replaceChildren(el('p', { text: t('Upagraha means confinement or seizure. They stand for inferior thoughts that can eclipse our mind. These are also known as shadow planets. They do not have a body of their own similar to Rahu and Ketu. Upagrahas support or act as an obstacle in relation to other planetary energies. They are calculated based on the Sun\'s longitude. Upagrahas are invisible and are felt only by their effects.') }), ...parts);
+  if (!last) return;
+  if (last.report === null) last.report = readingText({ grahas: true });
+  $('#report').replaceChildren(el('pre', { class: 'text prose', text: last.report }));
 }
 
 function showWorking() {
   if (!last) return;
-  if (!last.working) last.working = vela.reading({ ...last.request, working: true, lang });
-  const { working } = last;
-  const sun = working.sun;
-  const rows = working.upagrahas.map((u) => [localName(u), localName(u, 'lord'), u.longitude,
-    String(u.sensitivity.sign.earlier), String(u.sensitivity.sign.later), String(u.sensitivity.house.earlier), String(u.sensitivity.house.later)]);
-  const portions = working.portions.map((p, i) => [String(i + 1), localName(p, 'lord')]);
-  $('#working').replaceChildren(
-    el('p', { text: t('Sunrise %1, sunset %2, next sunrise %3', sun.birth.rise, sun.birth.set, sun.next.rise) }),
-    el('p', { text: working.birth_by_day ? t('Day %1', working.date) : t('Night %1', working.date) }),
-    table(t('Day portions'), [t('Portion'), t('Lord')], portions),
-    table(t('Minutes each upagraha keeps its sign and house, earlier (−) and later (+)'),
-      [t('Name'), t('Lord'), t('Position'), `${t('Sign')} −`, `${t('Sign')} +`, `${t('House')} −`, `${t('House')} +`], rows),
-  );
+  if (last.working === null) last.working = readingText({ grahas: true, working: true });
+  $('#working').replaceChildren(el('pre', { class: 'text', tabindex: '0', text: last.working }));
 }
 
 function showCompare() {
@@ -343,6 +334,7 @@ function selectTab(tab) {
     other.tabIndex = chosen ? 0 : -1;
     $(`#${other.getAttribute('aria-controls')}`).hidden = !chosen;
   }
+  if (tab.id === 'tab-report') showReport();
   if (tab.id === 'tab-working') showWorking();
   if (tab.id === 'tab-compare') showCompare();
 }
@@ -367,7 +359,14 @@ function showDay(kind) {
   const place = placeRequest();
   lastDay = { kind };
   try {
-    if (kind === 'day') {
+    // In Hindi and Tamil the sheets are the command line's text in the language (its JSON names the
+    // lords and weekdays in English only).
+    if (lang !== 'en') {
+      const text = kind === 'day'
+        ? vela.dayText({ ...place, day: $('#d-day').value, choghadiya: $('#d-chog').checked, lang })
+        : vela.monthText({ ...place, month: $('#d-month').value, lang });
+      $(kind === 'day' ? '#day' : '#month').replaceChildren(el('pre', { class: 'text', tabindex: '0', text }));
+    } else if (kind === 'day') {
       const day = vela.day({ ...place, day: $('#d-day').value, choghadiya: $('#d-chog').checked });
       const portions = (list, title) => table(title, [t('Portion'), t('Lord'), t('Time')], list.map((p, i) => [String(i + 1), p.lord, span(p.span)]));
       const parts = [
@@ -429,24 +428,15 @@ function saveAs(kind) {
   }
 }
 
-// The form of an opened reading, as its JSON gives it back.
-function requestOfReading(reading) {
+// The form of an opened reading: the core's notations, and the profile the reading names.
+function requestOfOpened({ form, reading }) {
   const { name: profile, ...axes } = reading.profile;
-  const minutes = (degrees) => Math.round(Math.abs(degrees) * 60);
-  const notation = (degrees, plus, minus) =>
-    `${Math.floor(minutes(degrees) / 60)}${degrees < 0 ? minus : plus}${String(minutes(degrees) % 60).padStart(2, '0')}`;
-  // The form holds whole minutes of arc; a file's seconds are never rounded away unseen.
-  const seconds = [reading.latitude, reading.longitude].some((d) => Math.abs(d * 60 - Math.round(d * 60)) > 1e-6);
-  const request = { name: reading.name, date: reading.date, time: reading.time, dst: reading.dst,
-    lat: notation(reading.latitude, 'N', 'S'), lon: notation(reading.longitude, 'E', 'W'),
-    city: reading.city, state: reading.state, country: reading.country, profile };
+  const request = { ...form, profile };
   if (profile === 'custom') {
     request.profile = 'original';
     request.conventions = Object.entries(axes).map(([axis, value]) => `${axis}=${value}`);
   }
-  if (typeof reading.zone === 'number') request.zone = String(reading.zone);
-  else request.offset = String(reading.zone).replace(/^UTC/, '');
-  return { request, seconds };
+  return request;
 }
 
 async function openFile(file) {
@@ -462,11 +452,13 @@ async function openFile(file) {
 async function openBytes(file) {
   const bytes = new Uint8Array(await file.arrayBuffer());
   try {
-    const reading = vela.open(bytes, file.name, { grahas: true, lang });
-    const { request, seconds } = requestOfReading(reading);
+    const opened = vela.open(bytes, file.name, { grahas: true, lang, form: true });
+    const { reading } = opened;
+    const request = requestOfOpened(opened);
     fillForm(request);
     const kind = file.name.slice(file.name.lastIndexOf('.')).toLowerCase();
-    last = { request, reading, working: null, compare: null, opened: { bytes, kind, fileName: file.name, seconds } };
+    last = { request, reading, report: null, working: null, compare: null,
+      opened: { bytes, kind, fileName: file.name, seconds: opened.secondsOfArc } };
     showReading();
     setStatus(file.name);
     showResultHeading();
@@ -604,9 +596,10 @@ function wire() {
   });
   $('#print-reading').addEventListener('click', () => { document.body.dataset.print = 'reading'; window.print(); });
   $('#print-month').addEventListener('click', () => { showDay('month'); document.body.dataset.print = 'month'; window.print(); });
-  // A printed reading holds the working and the comparison too, whichever tab is open.
+  // A printed reading holds the report, the working and the comparison too, whichever tab is open.
   window.addEventListener('beforeprint', () => {
     if (!last) return;
+    showReport();
     showWorking();
     showCompare();
   });

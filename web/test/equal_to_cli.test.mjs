@@ -163,4 +163,34 @@ test('saved files: the same bytes written, the same reading when opened', () => 
   }
 });
 
+test('the report, the working and the sheets as text; a date its month lacks; the form of an opened file', () => {
+  const text = (args) => {
+    const r = run(args);
+    return r.error !== undefined ? { error: r.error } : r.out.toString();
+  };
+  for (let k = 0; k < 24; ++k) {
+    const b = birth();
+    const lang = ['en', 'hi', 'ta'][k % 3];
+    const more = [...(k % 2 ? ['--working'] : []), ...(k % 4 === 1 ? ['--grahas'] : [])];
+    const asked = { lang, working: k % 2 === 1, grahas: k % 4 === 1 };
+    assert.deepEqual(moduleAnswer(() => vela.reportText({ ...b, ...asked })), text([...flagsOf(b), '--lang', lang, ...more]), JSON.stringify(b));
+    const place = ['--lat', b.lat, '--lon', b.lon, '--zone', b.zone, '--lang', lang];
+    const day = b.date.slice(0, 8) + two(whole(1, 28));
+    assert.deepEqual(moduleAnswer(() => vela.dayText({ lat: b.lat, lon: b.lon, zone: b.zone, day, choghadiya: true, lang })),
+      text([...place, '--day', day, '--choghadiya']), day);
+    // 30 February comes back on the date, with the command line's message.
+    const missing = { ...b, name: 'Asha', city: 'Chennai', state: 'Tamil Nadu', country: 'India', date: `${b.date.slice(0, 4)}-02-30` };
+    assert.deepEqual(vela.validate({ ...missing, lang }), { field: 'date', text: run([...flagsOf(missing), '--lang', lang]).error }, missing.date);
+    // A saved reading opened gives back the notations it was typed with.
+    const kind = k % 2 ? '.vela' : '.ved';
+    const path = join(work, `form${kind}`);
+    if (run([...flagsOf(b), '--save', path]).error !== undefined) continue;
+    const opened = vela.open(readFileSync(path), `form${kind}`, { form: true });
+    assert.deepEqual(opened.form, Object.fromEntries(fields.map((f) => [f, b[f]])), `${kind} ${JSON.stringify(b)}`);
+    same(opened.reading, cliJson([path, '--json']), kind);
+  }
+  assert.deepEqual(moduleAnswer(() => vela.monthText({ lat: '28N37', lon: '77E13', zone: '34', month: '2024-02', lang: 'ta' })),
+    text(['--lat', '28N37', '--lon', '77E13', '--zone', '34', '--month', '2024-02', '--lang', 'ta']));
+});
+
 test.after(() => console.log(`# numbers within the tolerance but not equal: ${inexact}; batch rows refused: ${refused}`));
