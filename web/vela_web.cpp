@@ -169,6 +169,7 @@ Answer ReadingOf(const reading::BirthForm& form, const Json& request, const Opti
 }
 
 Answer Reading(const Json& request) {
+    if (request.contains("form")) return Refusal("form: the form's notations come with a file opened", kUsage, "form");
     Options options;
     if (auto refused = ReadOptions(request, options)) return *refused;
     reading::BirthForm form;
