@@ -255,66 +255,96 @@ int RunBatchFile(const std::string& path, const cli::BatchOptions& options) {
     return Finish(cli::RunBatch(in, std::cout, std::cerr, options));
 }
 
-// Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
-// A reading opened from a file is saved with that file's shift when the program's own cannot hold
-// one of its letters, and as a chart from the chart it was opened from, when it was one.
-int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
-               bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
-               std::optional<upagraha::Language> local, const cli::VargaRequest& vargas,
-               int openedShift = reading::kFieldShift, const reading::JhdChart* openedChart = nullptr) {
-    const upagraha::Language language = local.value_or(upagraha::Language::English);
-    if (compareProfiles) return RunComparison(form, profile, json, language);
-    reading::Reading state;
-    reading::CalculationRequest request;
-    request.grahas = grahas;
-    request.language = language;
-    request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
-    const auto outcome = reading::RunCalculation(form, profile, state, request);
-    if (!outcome.Succeeded()) {
-        std::cerr << reading::MessageIn(outcome.message->text, language) << '\n';
+// What a reading on the command line is asked for, besides the form and the profile.
+struct ReadingRequest {
+    bool json = false;
+    bool working = false;
+    bool compareProfiles = false;
+    bool grahas = false;
+    bool trueNode = false;
+    std::string savePath;
+    std::optional<upagraha::Language> local;
+    cli::VargaRequest vargas;
+    int openedShift = reading::kFieldShift;
+    const reading::JhdChart* openedChart = nullptr;
+};
+
+// Saves a calculated reading to the file asked for, by the file's kind; 0, or kExitRefused when
+// the file was not written.
+int SaveAsked(const reading::Reading& state, const ReadingRequest& asked, upagraha::Language language) {
+    const std::string& savePath = asked.savePath;
+    // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
+    auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
+                   : reading::HasJhdFileName(savePath)
+                       ? reading::SaveJhdFile(savePath, state, asked.openedChart)
+                       : reading::SaveReadingFile(savePath, state, state.zoneRow, asked.openedShift);
+    if (problem) {
+        std::cerr << reading::MessageIn(problem->text, language) << '\n';
         return kExitRefused;
     }
-    int status = 0;
-    if (!savePath.empty()) {
-        // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
-        auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
-                       : reading::HasJhdFileName(savePath)
-                           ? reading::SaveJhdFile(savePath, state, openedChart)
-                           : reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift);
-        if (problem) {
-            std::cerr << reading::MessageIn(problem->text, language) << '\n';
-            status = kExitRefused;
-        } else if (reading::HasJhdFileName(savePath)) {
-            if (const auto notice = reading::JhdNameNotice(savePath, state.name))
-                std::cerr << reading::MessageIn(*notice, language) << '\n';
-        }
+    if (reading::HasJhdFileName(savePath)) {
+        if (const auto notice = reading::JhdNameNotice(savePath, state.name))
+            std::cerr << reading::MessageIn(*notice, language) << '\n';
     }
-    if (json) {
-        std::string line;
-        if (working) {
-            const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
-            line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local);
-        } else {
-            line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local);
-        }
-        if (vargas.Asked())
-            cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, grahas), vargas, local);
-        std::cout << line << '\n';
-        return Finish(status);
+    return 0;
+}
+
+void PrintReadingJson(const reading::BirthForm& form, const upagraha::ConventionProfile& profile,
+                      const reading::Reading& state, const reading::CalculationOutcome& outcome,
+                      const ReadingRequest& asked) {
+    std::string line;
+    if (asked.working) {
+        const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
+        line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, asked.local);
+    } else {
+        line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, asked.local);
     }
+    if (asked.vargas.Asked())
+        cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, asked.grahas), asked.vargas,
+                               asked.local);
+    std::cout << line << '\n';
+}
+
+void PrintReadingText(const reading::BirthForm& form, const upagraha::ConventionProfile& profile,
+                      const reading::Reading& state, const reading::CalculationOutcome& outcome,
+                      const ReadingRequest& asked, upagraha::Language language) {
     // Text output: the warnings go beside it, on standard error, so the report stays as it is.
     for (const std::string& warning : outcome.warnings) std::cerr << reading::MessageIn(warning, language) << '\n';
-    if (working) {
+    if (asked.working) {
         std::cout << reading::WorkingText(state, outcome.upagrahas, reading::FindBirthTimeSensitivity(form, profile),
                                           reading::CompareConventions(form, profile), language);
     } else {
         std::cout << upagraha::ReportPlainText(outcome.report);
     }
     // The vargas after the report (or the working), as a section of their own.
-    if (vargas.Asked())
+    if (asked.vargas.Asked())
         std::cout << '\n'
-                  << reading::VargaTableText(reading::BuildVargaTable(state, outcome.upagrahas, grahas),
-                                             vargas.all ? std::nullopt : vargas.division, language);
+                  << reading::VargaTableText(reading::BuildVargaTable(state, outcome.upagrahas, asked.grahas),
+                                             asked.vargas.all ? std::nullopt : asked.vargas.division, language);
+}
+
+// Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
+// A reading opened from a file is saved with that file's shift when the program's own cannot hold
+// one of its letters, and as a chart from the chart it was opened from, when it was one.
+int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile,
+               const ReadingRequest& asked) {
+    const upagraha::Language language = asked.local.value_or(upagraha::Language::English);
+    if (asked.compareProfiles) return RunComparison(form, profile, asked.json, language);
+    reading::Reading state;
+    reading::CalculationRequest request;
+    request.grahas = asked.grahas;
+    request.language = language;
+    request.node = asked.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
+    const auto outcome = reading::RunCalculation(form, profile, state, request);
+    if (!outcome.Succeeded()) {
+        std::cerr << reading::MessageIn(outcome.message->text, language) << '\n';
+        return kExitRefused;
+    }
+    const int status = asked.savePath.empty() ? 0 : SaveAsked(state, asked, language);
+    if (asked.json)
+        PrintReadingJson(form, profile, state, outcome, asked);
+    else
+        PrintReadingText(form, profile, state, outcome, asked, language);
     return Finish(status);
 }
 
@@ -669,6 +699,15 @@ int main(int argc, char** argv) {
         return kExitRefused;
     }
 
+    ReadingRequest asked;
+    asked.json = json;
+    asked.working = working;
+    asked.compareProfiles = compareProfiles;
+    asked.grahas = grahas;
+    asked.trueNode = trueNode;
+    asked.savePath = savePath;
+    asked.local = local;
+    asked.vargas = vargas;
     reading::BirthForm form;
     if (hasFile) {
         reading::OpenedReading opened;
@@ -683,8 +722,9 @@ int main(int argc, char** argv) {
                          "Rename the file after the person.\n";
             return kExitRefused;
         }
-        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas,
-                          opened.shift, opened.jhdChart ? &*opened.jhdChart : nullptr);
+        asked.openedShift = opened.shift;
+        asked.openedChart = opened.jhdChart ? &*opened.jhdChart : nullptr;
+        return RunReading(form, profile, asked);
     }
     if (!anyReadingFlag)
         return UsageError(
@@ -710,5 +750,5 @@ int main(int argc, char** argv) {
         }
         (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
     }
-    return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas);
+    return RunReading(form, profile, asked);
 }
