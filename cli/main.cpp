@@ -735,15 +735,14 @@ int Run(Options& o) {
         return kExitRefused;
     }
 
-    ReadingRequest asked;
-    asked.json = o.json;
-    asked.working = o.working;
-    asked.compareProfiles = o.compareProfiles;
-    asked.grahas = o.grahas;
-    asked.trueNode = o.trueNode;
-    asked.savePath = o.savePath;
-    asked.local = local;
-    asked.vargas = vargas;
+    const ReadingRequest asked{.json = o.json,
+                               .working = o.working,
+                               .compareProfiles = o.compareProfiles,
+                               .grahas = o.grahas,
+                               .trueNode = o.trueNode,
+                               .savePath = o.savePath,
+                               .local = local,
+                               .vargas = vargas};
     if (hasFile) return RunFromFile(o, profile, options, asked, *language);
     if (!anyReadingFlag)
         return UsageError(
