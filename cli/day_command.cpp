@@ -108,6 +108,78 @@ bool AsksForDaySheet(int argc, const char* const* argv) {
     return false;
 }
 
+namespace {
+
+// What the day's options say, as CLI11 fills it in.
+struct DayArguments {
+    std::string dayText, monthText, readingPath, profileName;
+    ReadingNotation notation;
+    bool dst = false, json = false, csv = false, choghadiya = false;
+    std::vector<std::string> conventionSettings;
+    std::string languageCode = "en";
+};
+
+// The place from a saved reading or from --lat, --lon and --zone; an exit status when refused.
+std::optional<int> FillDayForm(const DayArguments& args, bool latGiven, upagraha::Language language,
+                               upagraha::ConventionProfile& conventions, reading::BirthForm& form) {
+    if (!args.readingPath.empty()) {
+        // Any reading file; a .vela reading's profile unless --profile gives another, as for the
+        // reading itself.
+        reading::OpenedReading opened;
+        BatchOptions options;
+        options.profile = conventions;
+        options.profileGiven = !args.profileName.empty();
+        options.conventions = args.conventionSettings;
+        if (auto problem = OpenReadingInput(args.readingPath, options, form, conventions, opened))
+            return Refused(reading::MessageIn(*problem, language));
+    } else if (latGiven) {
+        ReadingNotation notation = args.notation;
+        notation.dstText = args.dst ? "true" : "false";
+        for (const auto& [flag, problem] : {std::pair{"--lat", ApplyLatitude(notation.latText, form)},
+                                            std::pair{"--lon", ApplyLongitude(notation.lonText, form)},
+                                            std::pair{"--zone", ApplyZone(notation.zoneName, form)},
+                                            std::pair{"--dst", ApplyDst(notation.dstText, form)}})
+            if (problem) return UsageError(std::string(flag) + " " + *problem);
+    } else {
+        return UsageError("give the place: --lat, --lon and --zone, or a saved reading");
+    }
+    return std::nullopt;
+}
+
+// The day's sheet or the month's, printed.
+int RunSheet(const DayArguments& args, bool dayGiven, const reading::BirthForm& form,
+             const upagraha::ConventionProfile& conventions, upagraha::Language language) {
+    reading::FormValues values = reading::ParseForm(form);
+    // A saved reading's daylight-saving tick was its birth's: the birth date takes it, so that the
+    // reading and its day agree; any other day runs on --dst's clock.
+    const bool birthTick = values.dst;
+    const astro::CivilDate birthDate{values.year.value.value_or(0), values.month + 1, values.day.value.value_or(0)};
+    values.dst = args.dst;
+    reading::DayPlace place;
+    if (auto problem = reading::DayPlaceOf(values, place)) return Refused(*problem);
+
+    if (dayGiven) {
+        const auto date = ParseDate(args.dayText, true);
+        if (!date) return UsageError("--day " + astro::QuotedForMessage(args.dayText) + ": expected YYYY-MM-DD");
+        if (!args.readingPath.empty() && birthTick && date->year == birthDate.year && date->month == birthDate.month &&
+            date->day == birthDate.day)
+            place.dst = true;
+        const auto outcome = reading::CalculateDay(place, *date, conventions);
+        if (outcome.message) return Refused(reading::MessageIn(*outcome.message, language));
+        return Print(args.json ? DaySheetJson(outcome.sheet, place, conventions, args.choghadiya)
+                               : DaySheetText(outcome.sheet, place, conventions, args.choghadiya, language));
+    }
+    const auto date = ParseDate(args.monthText, false);
+    if (!date) return UsageError("--month " + astro::QuotedForMessage(args.monthText) + ": expected YYYY-MM");
+    const auto outcome = reading::CalculateMonth(place, date->year, date->month, conventions);
+    if (outcome.message) return Refused(reading::MessageIn(*outcome.message, language));
+    if (args.csv) return Print(reading::MonthSheetCsv(outcome.sheet));
+    return Print(args.json ? MonthSheetJson(outcome.sheet, place, conventions)
+                           : MonthSheetText(outcome.sheet, place, conventions, language));
+}
+
+}  // namespace
+
 int RunDayCommand(int argc, const char* const* argv) {
     CLI::App app{
         "The portions of a day (--day) or the Rahu Kalam, Yamagandam and Gulika Kalam of a month "
@@ -115,31 +187,30 @@ int RunDayCommand(int argc, const char* const* argv) {
         "or a saved reading's place.",
         std::string(kProgram)};
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    std::string dayText, monthText, readingPath, profileName;
-    ReadingNotation notation;
-    bool dst = false, json = false, csv = false, choghadiya = false;
+    DayArguments args;
     CLI::Option* day =
-        app.add_option("--day", dayText, "The day's portions, horas and periods")->type_name("YYYY-MM-DD");
-    CLI::Option* month = app.add_option("--month", monthText, "One line a day: sunrise, sunset and the three periods")
-                             ->type_name("YYYY-MM");
-    app.add_option("READING.ved", readingPath, "A saved reading (.ved, .vela or .jhd) whose place to take")
+        app.add_option("--day", args.dayText, "The day's portions, horas and periods")->type_name("YYYY-MM-DD");
+    CLI::Option* month =
+        app.add_option("--month", args.monthText, "One line a day: sunrise, sunset and the three periods")
+            ->type_name("YYYY-MM");
+    app.add_option("READING.ved", args.readingPath, "A saved reading (.ved, .vela or .jhd) whose place to take")
         ->type_name("");
-    CLI::Option* lat = app.add_option("--lat", notation.latText, "Latitude, such as 28N37")->type_name("28N37");
-    CLI::Option* lon = app.add_option("--lon", notation.lonText, "Longitude, such as 77E13")->type_name("77E13");
-    CLI::Option* zone = app.add_option("--zone", notation.zoneName, "Time zone: a row of --zones")->type_name("ROW");
-    app.add_flag("--dst", dst, "The clock runs one hour ahead of the zone, every day");
-    CLI::Option* jsonFlag = app.add_flag("--json", json, "One JSON object instead of the text");
-    CLI::Option* csvFlag = app.add_flag("--csv", csv, "With --month: CSV, one row a day");
+    CLI::Option* lat = app.add_option("--lat", args.notation.latText, "Latitude, such as 28N37")->type_name("28N37");
+    CLI::Option* lon = app.add_option("--lon", args.notation.lonText, "Longitude, such as 77E13")->type_name("77E13");
+    CLI::Option* zone =
+        app.add_option("--zone", args.notation.zoneName, "Time zone: a row of --zones")->type_name("ROW");
+    app.add_flag("--dst", args.dst, "The clock runs one hour ahead of the zone, every day");
+    CLI::Option* jsonFlag = app.add_flag("--json", args.json, "One JSON object instead of the text");
+    CLI::Option* csvFlag = app.add_flag("--csv", args.csv, "With --month: CSV, one row a day");
     CLI::Option* choghadiyaFlag =
-        app.add_flag("--choghadiya", choghadiya, "With --day: the eight choghadiyas of the day and of the night");
-    app.add_option("--profile", profileName, "A profile of --profiles")->type_name("NAME");
-    std::vector<std::string> conventionSettings;
-    app.add_option("--convention", conventionSettings, "One axis of the profile set otherwise, such as lords=seven")
+        app.add_flag("--choghadiya", args.choghadiya, "With --day: the eight choghadiyas of the day and of the night");
+    app.add_option("--profile", args.profileName, "A profile of --profiles")->type_name("NAME");
+    app.add_option("--convention", args.conventionSettings,
+                   "One axis of the profile set otherwise, such as lords=seven")
         ->type_name("AXIS=VALUE")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    std::string languageCode = "en";
     CLI::Option* languageOption =
-        app.add_option("--lang", languageCode,
+        app.add_option("--lang", args.languageCode,
                        "The text's language: en (the default), hi or ta; JSON and CSV keep English")
             ->type_name("en|hi|ta");
     day->excludes(month);
@@ -163,71 +234,26 @@ int RunDayCommand(int argc, const char* const* argv) {
         if (e.get_exit_code() == 0) return app.exit(e);
         return UsageError(e.what());
     }
-    if (auto problem = PlaceRuleProblem(app.remaining(), readingPath, {lat, lon, zone}, day->count() > 0))
+    if (auto problem = PlaceRuleProblem(app.remaining(), args.readingPath, {lat, lon, zone}, day->count() > 0))
         return UsageError(*problem);
 
-    const auto language = upagraha::LanguageFromCode(languageCode);
-    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
-    if (languageOption->count() > 0 && (json || csv))
+    const auto language = upagraha::LanguageFromCode(args.languageCode);
+    if (!language) return UsageError("--lang " + astro::QuotedForMessage(args.languageCode) + ": en, hi or ta");
+    if (languageOption->count() > 0 && (args.json || args.csv))
         return UsageError("--json and --csv keep English and take no --lang");
 
     upagraha::ConventionProfile conventions = upagraha::kOriginalProfile;
-    if (!profileName.empty()) {
-        const auto named = upagraha::FindProfile(profileName);
-        if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
+    if (!args.profileName.empty()) {
+        const auto named = upagraha::FindProfile(args.profileName);
+        if (!named) return UsageError("--profile " + args.profileName + ": no such profile (--profiles lists them)");
         conventions = *named;
     }
-    for (const std::string& setting : conventionSettings)
+    for (const std::string& setting : args.conventionSettings)
         if (auto error = upagraha::ApplyConvention(conventions, setting)) return UsageError("--convention " + *error);
 
     reading::BirthForm form;
-    if (!readingPath.empty()) {
-        // Any reading file; a .vela reading's profile unless --profile gives another, as for the
-        // reading itself.
-        reading::OpenedReading opened;
-        BatchOptions options;
-        options.profile = conventions;
-        options.profileGiven = !profileName.empty();
-        options.conventions = conventionSettings;
-        if (auto problem = OpenReadingInput(readingPath, options, form, conventions, opened))
-            return Refused(reading::MessageIn(*problem, *language));
-    } else if (lat->count() > 0) {
-        notation.dstText = dst ? "true" : "false";
-        for (const auto& [flag, problem] : {std::pair{"--lat", ApplyLatitude(notation.latText, form)},
-                                            std::pair{"--lon", ApplyLongitude(notation.lonText, form)},
-                                            std::pair{"--zone", ApplyZone(notation.zoneName, form)},
-                                            std::pair{"--dst", ApplyDst(notation.dstText, form)}})
-            if (problem) return UsageError(std::string(flag) + " " + *problem);
-    } else {
-        return UsageError("give the place: --lat, --lon and --zone, or a saved reading");
-    }
-    reading::FormValues values = reading::ParseForm(form);
-    // A saved reading's daylight-saving tick was its birth's: the birth date takes it, so that the
-    // reading and its day agree; any other day runs on --dst's clock.
-    const bool birthTick = values.dst;
-    const astro::CivilDate birthDate{values.year.value.value_or(0), values.month + 1, values.day.value.value_or(0)};
-    values.dst = dst;
-    reading::DayPlace place;
-    if (auto problem = reading::DayPlaceOf(values, place)) return Refused(*problem);
-
-    if (day->count() > 0) {
-        const auto date = ParseDate(dayText, true);
-        if (!date) return UsageError("--day " + astro::QuotedForMessage(dayText) + ": expected YYYY-MM-DD");
-        if (!readingPath.empty() && birthTick && date->year == birthDate.year && date->month == birthDate.month &&
-            date->day == birthDate.day)
-            place.dst = true;
-        const auto outcome = reading::CalculateDay(place, *date, conventions);
-        if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
-        return Print(json ? DaySheetJson(outcome.sheet, place, conventions, choghadiya)
-                          : DaySheetText(outcome.sheet, place, conventions, choghadiya, *language));
-    }
-    const auto date = ParseDate(monthText, false);
-    if (!date) return UsageError("--month " + astro::QuotedForMessage(monthText) + ": expected YYYY-MM");
-    const auto outcome = reading::CalculateMonth(place, date->year, date->month, conventions);
-    if (outcome.message) return Refused(reading::MessageIn(*outcome.message, *language));
-    if (csv) return Print(reading::MonthSheetCsv(outcome.sheet));
-    return Print(json ? MonthSheetJson(outcome.sheet, place, conventions)
-                      : MonthSheetText(outcome.sheet, place, conventions, *language));
+    if (auto status = FillDayForm(args, lat->count() > 0, *language, conventions, form)) return *status;
+    return RunSheet(args, day->count() > 0, form, conventions, *language);
 }
 
 }  // namespace vela::cli

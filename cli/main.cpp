@@ -255,66 +255,96 @@ int RunBatchFile(const std::string& path, const cli::BatchOptions& options) {
     return Finish(cli::RunBatch(in, std::cout, std::cerr, options));
 }
 
-// Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
-// A reading opened from a file is saved with that file's shift when the program's own cannot hold
-// one of its letters, and as a chart from the chart it was opened from, when it was one.
-int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile, bool json, bool working,
-               bool compareProfiles, bool grahas, bool trueNode, const std::string& savePath,
-               std::optional<upagraha::Language> local, const cli::VargaRequest& vargas,
-               int openedShift = reading::kFieldShift, const reading::JhdChart* openedChart = nullptr) {
-    const upagraha::Language language = local.value_or(upagraha::Language::English);
-    if (compareProfiles) return RunComparison(form, profile, json, language);
-    reading::Reading state;
-    reading::CalculationRequest request;
-    request.grahas = grahas;
-    request.language = language;
-    request.node = trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
-    const auto outcome = reading::RunCalculation(form, profile, state, request);
-    if (!outcome.Succeeded()) {
-        std::cerr << reading::MessageIn(outcome.message->text, language) << '\n';
+// What a reading on the command line is asked for, besides the form and the profile.
+struct ReadingRequest {
+    bool json = false;
+    bool working = false;
+    bool compareProfiles = false;
+    bool grahas = false;
+    bool trueNode = false;
+    std::string savePath;
+    std::optional<upagraha::Language> local;
+    cli::VargaRequest vargas;
+    int openedShift = reading::kFieldShift;
+    const reading::JhdChart* openedChart = nullptr;
+};
+
+// Saves a calculated reading to the file asked for, by the file's kind; 0, or kExitRefused when
+// the file was not written.
+int SaveAsked(const reading::Reading& state, const ReadingRequest& asked, upagraha::Language language) {
+    const std::string& savePath = asked.savePath;
+    // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
+    auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
+                   : reading::HasJhdFileName(savePath)
+                       ? reading::SaveJhdFile(savePath, state, asked.openedChart)
+                       : reading::SaveReadingFile(savePath, state, state.zoneRow, asked.openedShift);
+    if (problem) {
+        std::cerr << reading::MessageIn(problem->text, language) << '\n';
         return kExitRefused;
     }
-    int status = 0;
-    if (!savePath.empty()) {
-        // The file's kind by its name: a .vela or .jhd file, else the .ved reading file.
-        auto problem = reading::HasVelaFileName(savePath) ? reading::SaveVelaFile(savePath, state)
-                       : reading::HasJhdFileName(savePath)
-                           ? reading::SaveJhdFile(savePath, state, openedChart)
-                           : reading::SaveReadingFile(savePath, state, state.zoneRow, openedShift);
-        if (problem) {
-            std::cerr << reading::MessageIn(problem->text, language) << '\n';
-            status = kExitRefused;
-        } else if (reading::HasJhdFileName(savePath)) {
-            if (const auto notice = reading::JhdNameNotice(savePath, state.name))
-                std::cerr << reading::MessageIn(*notice, language) << '\n';
-        }
+    if (reading::HasJhdFileName(savePath)) {
+        if (const auto notice = reading::JhdNameNotice(savePath, state.name))
+            std::cerr << reading::MessageIn(*notice, language) << '\n';
     }
-    if (json) {
-        std::string line;
-        if (working) {
-            const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
-            line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, local);
-        } else {
-            line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, local);
-        }
-        if (vargas.Asked())
-            cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, grahas), vargas, local);
-        std::cout << line << '\n';
-        return Finish(status);
+    return 0;
+}
+
+void PrintReadingJson(const reading::BirthForm& form, const upagraha::ConventionProfile& profile,
+                      const reading::Reading& state, const reading::CalculationOutcome& outcome,
+                      const ReadingRequest& asked) {
+    std::string line;
+    if (asked.working) {
+        const auto sensitivity = reading::FindBirthTimeSensitivity(form, profile);
+        line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, &sensitivity, asked.local);
+    } else {
+        line = files::ReadingJsonLine(state, outcome.upagrahas, outcome.warnings, nullptr, asked.local);
     }
+    if (asked.vargas.Asked())
+        cli::AddVargasToObject(line, reading::BuildVargaTable(state, outcome.upagrahas, asked.grahas), asked.vargas,
+                               asked.local);
+    std::cout << line << '\n';
+}
+
+void PrintReadingText(const reading::BirthForm& form, const upagraha::ConventionProfile& profile,
+                      const reading::Reading& state, const reading::CalculationOutcome& outcome,
+                      const ReadingRequest& asked, upagraha::Language language) {
     // Text output: the warnings go beside it, on standard error, so the report stays as it is.
     for (const std::string& warning : outcome.warnings) std::cerr << reading::MessageIn(warning, language) << '\n';
-    if (working) {
+    if (asked.working) {
         std::cout << reading::WorkingText(state, outcome.upagrahas, reading::FindBirthTimeSensitivity(form, profile),
                                           reading::CompareConventions(form, profile), language);
     } else {
         std::cout << upagraha::ReportPlainText(outcome.report);
     }
     // The vargas after the report (or the working), as a section of their own.
-    if (vargas.Asked())
+    if (asked.vargas.Asked())
         std::cout << '\n'
-                  << reading::VargaTableText(reading::BuildVargaTable(state, outcome.upagrahas, grahas),
-                                             vargas.all ? std::nullopt : vargas.division, language);
+                  << reading::VargaTableText(reading::BuildVargaTable(state, outcome.upagrahas, asked.grahas),
+                                             asked.vargas.all ? std::nullopt : asked.vargas.division, language);
+}
+
+// Runs the reading of a filled form and prints it (with its working when asked); saves it when asked.
+// A reading opened from a file is saved with that file's shift when the program's own cannot hold
+// one of its letters, and as a chart from the chart it was opened from, when it was one.
+int RunReading(const reading::BirthForm& form, const upagraha::ConventionProfile& profile,
+               const ReadingRequest& asked) {
+    const upagraha::Language language = asked.local.value_or(upagraha::Language::English);
+    if (asked.compareProfiles) return RunComparison(form, profile, asked.json, language);
+    reading::Reading state;
+    reading::CalculationRequest request;
+    request.grahas = asked.grahas;
+    request.language = language;
+    request.node = asked.trueNode ? sky::NodeKind::True : sky::NodeKind::Mean;
+    const auto outcome = reading::RunCalculation(form, profile, state, request);
+    if (!outcome.Succeeded()) {
+        std::cerr << reading::MessageIn(outcome.message->text, language) << '\n';
+        return kExitRefused;
+    }
+    const int status = asked.savePath.empty() ? 0 : SaveAsked(state, asked, language);
+    if (asked.json)
+        PrintReadingJson(form, profile, state, outcome, asked);
+    else
+        PrintReadingText(form, profile, state, outcome, asked, language);
     return Finish(status);
 }
 
@@ -432,6 +462,294 @@ std::string BrokenRuleMessage(const RuleOptions& o) {
     return "missing " + missing;
 }
 
+// What the arguments say, as CLI11 fills it in, and the options that carry it.
+struct Options {
+    std::string readingPath;
+    files::ReadingNotation notation;
+    bool dst = false;
+    std::string savePath;
+    bool json = false;
+    std::string batchPath;
+    bool zones = false;
+    bool profiles = false;
+    bool compareProfiles = false;
+    std::string profileName;
+    bool working = false;
+    bool grahas = false;
+    bool trueNode = false;
+    bool allVargas = false;
+    int vargaDivision = 0;
+    std::vector<std::string> conventionSettings;
+    std::string languageCode = "en";
+    std::string ghatisText;
+    RuleOptions rules;
+    CLI::Option* language = nullptr;
+    CLI::Option* ghatis = nullptr;
+};
+
+void AddReadingOptions(CLI::App& app, Options& o) {
+    auto& notation = o.notation;
+    o.rules.file = app.add_option("READING.ved", o.readingPath,
+                                  "A saved reading (.ved or .vela) or a .jhd chart file to calculate and print")
+                       ->type_name("");
+    const auto reading = [&app](const char* flag, std::string& text, const char* help, const char* shape) {
+        return app.add_option(flag, text, help)->type_name(shape)->group("Reading");
+    };
+    o.rules.readingFlags = {
+        reading("--name", notation.name, "Name of the person", "NAME"),
+        reading("--date", notation.dateText, "Date of birth", "YYYY-MM-DD"),
+        reading("--time", notation.time, "Clock time of birth in the zone, 24-hour clock", "HH:MM"),
+        reading("--zone", notation.zoneName, "Time zone: a row of --zones, 0 to 80", "ROW"),
+        reading("--lat", notation.latText, "Latitude, such as 28N37 or 33S52", "28N37"),
+        reading("--lon", notation.lonText, "Longitude, such as 77E13 or 0W07", "77E13"),
+        reading("--city", notation.city, "City of birth", "CITY"),
+        reading("--state", notation.state, "State of birth", "STATE"),
+        reading("--country", notation.country, "Country of birth", "COUNTRY"),
+    };
+    o.rules.dst = app.add_flag("--dst", o.dst, "Daylight saving time was in force")->group("Reading");
+}
+
+void AddOutputOptions(CLI::App& app, Options& o) {
+    o.rules.save =
+        app.add_option("--save", o.savePath,
+                       "Also write the reading to FILE: a .ved reading, a .vela reading (any script, an exact "
+                       "offset) or a .jhd chart, by the file's name")
+            ->type_name("FILE")
+            ->group("Output");
+    o.rules.json = app.add_flag("--json", o.json, "Print one JSON object instead of the report")->group("Output");
+    o.rules.working =
+        app.add_flag("--working", o.working,
+                     "Print the working instead of the report: sunrises and sunsets, day or night, portions, "
+                     "moments, and how far the birth time can move before each sign and house changes (with "
+                     "--json: those minutes added to each upagraha)")
+            ->group("Output");
+    o.rules.grahas =
+        app.add_flag(
+               "--grahas", o.grahas,
+               "Also give the nine grahas and the five upagrahas of the Sun at the birth moment, from the precise "
+               "ephemeris in the profile's ayanamsa (in the report, the working, the JSON and --batch)")
+            ->group("Output");
+    o.rules.trueNode = app.add_flag("--true-node", o.trueNode,
+                                    "With --grahas: Rahu and Ketu as the true nodes instead of the mean ones")
+                           ->group("Output");
+    CLI::Option* vargasFlag =
+        app.add_flag("--vargas", o.allVargas,
+                     "Also give the sixteen vargas of Parashara (D1 to D60): each point's sign and the degrees within "
+                     "it, the ascendant, the upagrahas and the Sun's upagrahas, the grahas with --grahas (in the "
+                     "report, the JSON and --batch)")
+            ->group("Output");
+    CLI::Option* vargaOption =
+        app.add_option("--varga", o.vargaDivision,
+                       "Also give one varga's chart: each point's sign and degrees in DN, N one of 1 2 3 4 7 9 10 12 "
+                       "16 20 24 27 30 40 45 60")
+            ->type_name("N")
+            ->group("Output");
+    o.rules.vargas = {vargasFlag, vargaOption};
+}
+
+void AddModeOptions(CLI::App& app, Options& o) {
+    o.rules.batch =
+        app.add_option("--batch", o.batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
+            ->type_name("FILE.csv")
+            ->group("Other modes");
+    o.rules.zones = app.add_flag("--zones", o.zones, "List the time-zone rows")->group("Other modes");
+    o.rules.profiles =
+        app.add_flag("--profiles", o.profiles, "List the convention profiles --profile takes")->group("Other modes");
+    std::string profileHelp =
+        "Read under a profile of conventions (lords of the portions, point of each portion, "
+        "sunrise):";
+    for (const auto& named : upagraha::ListedProfiles()) (profileHelp += ' ') += named.name;
+    profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
+    o.rules.profile = app.add_option("--profile", o.profileName, profileHelp)->type_name("NAME")->group("Conventions");
+    o.rules.convention =
+        app.add_option("--convention", o.conventionSettings,
+                       "Set one axis of the profile otherwise, on top of --profile; repeatable (such as "
+                       "--convention lords=seven --convention maandi=ghatis; --profiles lists the axes)")
+            ->type_name("AXIS=VALUE")
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->group("Conventions");
+    o.rules.compare =
+        app.add_flag("--compare", o.compareProfiles,
+                     "Print the upagrahas under every preset and the profile in use side by side instead of the "
+                     "report, with what makes them differ for this birth (with --json: as JSON)")
+            ->group("Conventions");
+
+    o.language =
+        app.add_option("--lang", o.languageCode,
+                       "The language of the report and the working: en (English, the default), hi (Hindi) or ta "
+                       "(Tamil); JSON keeps English and adds name_local beside the names")
+            ->type_name("en|hi|ta")
+            ->group("Output");
+
+    o.ghatis =
+        app.add_option("--ghatis", o.ghatisText,
+                       "Birth time in ghatis and palas after the birth day's sunrise instead of --time (1 ghati = "
+                       "24 minutes, 1 pala = 24 seconds), such as 9.38")
+            ->type_name("GG.PP")
+            ->group("Reading");
+    o.rules.offset =
+        app.add_option("--offset", o.notation.offsetText,
+                       "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
+            ->type_name("+HH:MM[:SS]")
+            ->group("Reading");
+    o.rules.zone = o.rules.readingFlags[3];
+}
+
+bool AnyReadingFlag(const Options& o) {
+    const RuleOptions& rules = o.rules;
+    return rules.dst->count() > 0 || rules.offset->count() > 0 || o.ghatis->count() > 0 ||
+           std::any_of(rules.readingFlags.begin(), rules.readingFlags.end(), Given);
+}
+
+// The rules CLI11 cannot check; a usage error's exit status, or nothing when they hold.
+std::optional<int> CheckArguments(Options& o) {
+    const RuleOptions& rules = o.rules;
+    const std::vector<CLI::Option*>& readingFlags = rules.readingFlags;
+    // --ghatis stands for --time: the time is set from the sunrise once the form is filled.
+    if (o.ghatis->count() > 0) {
+        if (Given(readingFlags[2])) return UsageError("give either --time or --ghatis, not both");
+        if (!o.readingPath.empty()) return UsageError("--ghatis is given with the reading flags, not a file");
+        o.notation.time = "12:00";
+    }
+    const bool anyReadingFlag = AnyReadingFlag(o);
+    // A reading by flags needs a zone: --zone or --offset (the other flags need each other).
+    if (anyReadingFlag && !Given(readingFlags[3]) && !Given(rules.offset)) return UsageError(BrokenRuleMessage(rules));
+    // and a time: --time or --ghatis.
+    if (anyReadingFlag && !Given(readingFlags[2]) && !Given(o.ghatis)) return UsageError(BrokenRuleMessage(rules));
+
+    // A listing flag given twice breaks no rule between two options, which is all excludes() sees;
+    // it is still the listing with something else beside it.
+    if (rules.zones->count() > 1 || rules.profiles->count() > 1) return UsageError(BrokenRuleMessage(rules));
+    return std::nullopt;
+}
+
+// A saved reading read and run.
+int RunFromFile(const Options& o, upagraha::ConventionProfile profile, const cli::BatchOptions& options,
+                ReadingRequest asked, upagraha::Language language) {
+    const std::string& readingPath = o.readingPath;
+    reading::BirthForm form;
+    reading::OpenedReading opened;
+    if (auto problem = cli::OpenReadingInput(readingPath, options, form, profile, opened)) {
+        std::cerr << reading::MessageIn(*problem, language) << '\n';
+        return kExitRefused;
+    }
+    // A chart is named by its file's name; the window asks for a name when that holds no letter.
+    if (opened.jhdChart && form.name.empty()) {
+        std::cerr << "The chart file " << astro::QuotedForMessage(readingPath)
+                  << " gives no name: a chart is named by its file's name, and this one holds no letter. "
+                     "Rename the file after the person.\n";
+        return kExitRefused;
+    }
+    asked.openedShift = opened.shift;
+    asked.openedChart = opened.jhdChart ? &*opened.jhdChart : nullptr;
+    return RunReading(form, profile, asked);
+}
+
+// A reading given by flags filled in and run.
+int RunFromFlags(Options& o, upagraha::ConventionProfile profile, const ReadingRequest& asked,
+                 upagraha::Language language) {
+    files::ReadingNotation& notation = o.notation;
+    reading::BirthForm form;
+    notation.dstText = o.dst ? "true" : "false";
+    notation.years = reading::YearsOf(profile);
+    if (auto problem = files::FillBirthForm(notation, form)) {
+        if (problem->refusal) {
+            std::cerr << reading::MessageIn(problem->text, language) << " (--" << problem->field << ")\n";
+            return kExitRefused;
+        }
+        return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
+    }
+    if (o.ghatis->count() > 0) {
+        const auto ghatis = reading::ParseGhatis(o.ghatisText);
+        if (!ghatis)
+            return UsageError("--ghatis " + astro::QuotedForMessage(o.ghatisText) +
+                              " is not ghatis and palas written GG.PP (0 to 59 each), such as 9.38");
+        reading::GhatiConversion conversion;
+        if (auto problem = reading::ApplyGhatis(*ghatis, profile, form, conversion)) {
+            std::cerr << reading::MessageIn(problem->text, language) << '\n';
+            return kExitRefused;
+        }
+        (asked.json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
+    }
+    return RunReading(form, profile, asked);
+}
+
+// The arguments parsed, checked and run.
+int Run(Options& o) {
+    if (auto status = CheckArguments(o)) return *status;
+    const RuleOptions& rules = o.rules;
+    const bool anyReadingFlag = AnyReadingFlag(o);
+    const bool hasFile = !o.readingPath.empty();
+    const auto language = upagraha::LanguageFromCode(o.languageCode);
+    if (!language) return UsageError("--lang " + astro::QuotedForMessage(o.languageCode) + ": en, hi or ta");
+    if (rules.zones->count() > 0) {
+        // The zone rows are the program's data, written as they are in every file.
+        if (o.language->count() > 0) return UsageError("--zones lists the zone rows as they are and takes no --lang");
+        return ListZones();
+    }
+    if (rules.profiles->count() > 0) return ListProfiles(*language);
+    cli::VargaRequest vargas;
+    vargas.all = o.allVargas;
+    if (Given(rules.vargas[1])) {
+        if (auto problem = cli::VargaDivisionProblem(o.vargaDivision)) return UsageError(*problem);
+        vargas.division = o.vargaDivision;
+    }
+    upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
+    if (rules.profile->count() > 0) {
+        const auto named = upagraha::FindProfile(o.profileName);
+        if (!named) return UsageError("--profile " + o.profileName + ": no such profile (--profiles lists them)");
+        profile = *named;
+    }
+    // The axes --convention sets, on top of --profile's (or of a .vela reading's profile below).
+    const auto applyConventions = [&o](upagraha::ConventionProfile& onto) -> std::optional<std::string> {
+        for (const std::string& setting : o.conventionSettings)
+            if (auto error = upagraha::ApplyConvention(onto, setting)) return "--convention " + *error;
+        return std::nullopt;
+    };
+    if (auto error = applyConventions(profile)) return UsageError(*error);
+    if (rules.batch->count() > 0 && o.language->count() > 0)
+        return UsageError("--batch writes its JSON lines in English and takes no --lang");
+    // Given, even as en, --lang adds the names in the language beside the JSON's English ones.
+    const std::optional<upagraha::Language> local =
+        o.language->count() > 0 ? language : std::optional<upagraha::Language>{};
+    cli::BatchOptions options;
+    options.profile = profile;
+    options.profileGiven = rules.profile->count() > 0;
+    options.conventions = o.conventionSettings;
+    options.grahas = o.grahas;
+    options.trueNode = o.trueNode;
+    options.vargas = vargas;
+    if (rules.batch->count() > 0) return RunBatchFile(o.batchPath, options);
+    if (rules.save->count() > 0 && !reading::HasReadingFileName(o.savePath) && !reading::HasVelaFileName(o.savePath) &&
+        !reading::HasJhdFileName(o.savePath))
+        return UsageError("--save " + astro::QuotedForMessage(o.savePath) +
+                          ": the file name must end in .ved, .vela or .jhd, or the reading cannot be opened again");
+
+    // A save onto the file the reading was read from would lose what the reading does not hold; only
+    // a chart written back over its own file keeps every line it read.
+    if (rules.save->count() > 0 && hasFile &&
+        !(reading::HasJhdFileName(o.readingPath) && reading::HasJhdFileName(o.savePath)) &&
+        reading::CheckDistinctOutputs({o.savePath}, {o.readingPath})) {
+        std::cerr << kProgram << ": --save " << astro::QuotedForMessage(o.savePath)
+                  << " is the file the reading was read from; it was left as it was. Save to another name.\n";
+        return kExitRefused;
+    }
+
+    const ReadingRequest asked{.json = o.json,
+                               .working = o.working,
+                               .compareProfiles = o.compareProfiles,
+                               .grahas = o.grahas,
+                               .trueNode = o.trueNode,
+                               .savePath = o.savePath,
+                               .local = local,
+                               .vargas = vargas};
+    if (hasFile) return RunFromFile(o, profile, options, asked, *language);
+    if (!anyReadingFlag)
+        return UsageError(
+            "give a saved reading, the reading flags (--name ... --country), --batch FILE, --zones or --profiles");
+    return RunFromFlags(o, profile, asked, *language);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -447,268 +765,22 @@ int main(int argc, char** argv) {
     // A flag given twice takes its last value, so a later flag can override an alias or a script.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
-    std::string readingPath;
-    files::ReadingNotation notation;
-    bool dst = false;
-    std::string savePath;
-    bool json = false;
-    std::string batchPath;
-    bool zones = false;
-    bool profiles = false;
-    bool compareProfiles = false;
-    std::string profileName;
-
-    CLI::Option* fileOption =
-        app.add_option("READING.ved", readingPath,
-                       "A saved reading (.ved or .vela) or a .jhd chart file to calculate and print")
-            ->type_name("");
-    const auto reading = [&app](const char* flag, std::string& text, const char* help, const char* shape) {
-        return app.add_option(flag, text, help)->type_name(shape)->group("Reading");
-    };
-    const std::vector<CLI::Option*> readingFlags = {
-        reading("--name", notation.name, "Name of the person", "NAME"),
-        reading("--date", notation.dateText, "Date of birth", "YYYY-MM-DD"),
-        reading("--time", notation.time, "Clock time of birth in the zone, 24-hour clock", "HH:MM"),
-        reading("--zone", notation.zoneName, "Time zone: a row of --zones, 0 to 80", "ROW"),
-        reading("--lat", notation.latText, "Latitude, such as 28N37 or 33S52", "28N37"),
-        reading("--lon", notation.lonText, "Longitude, such as 77E13 or 0W07", "77E13"),
-        reading("--city", notation.city, "City of birth", "CITY"),
-        reading("--state", notation.state, "State of birth", "STATE"),
-        reading("--country", notation.country, "Country of birth", "COUNTRY"),
-    };
-    CLI::Option* dstFlag = app.add_flag("--dst", dst, "Daylight saving time was in force")->group("Reading");
-    CLI::Option* saveOption =
-        app.add_option("--save", savePath,
-                       "Also write the reading to FILE: a .ved reading, a .vela reading (any script, an exact "
-                       "offset) or a .jhd chart, by the file's name")
-            ->type_name("FILE")
-            ->group("Output");
-    CLI::Option* jsonFlag =
-        app.add_flag("--json", json, "Print one JSON object instead of the report")->group("Output");
-    bool working = false;
-    CLI::Option* workingFlag =
-        app.add_flag("--working", working,
-                     "Print the working instead of the report: sunrises and sunsets, day or night, portions, "
-                     "moments, and how far the birth time can move before each sign and house changes (with "
-                     "--json: those minutes added to each upagraha)")
-            ->group("Output");
-    bool grahas = false;
-    CLI::Option* grahasFlag =
-        app.add_flag(
-               "--grahas", grahas,
-               "Also give the nine grahas and the five upagrahas of the Sun at the birth moment, from the precise "
-               "ephemeris in the profile's ayanamsa (in the report, the working, the JSON and --batch)")
-            ->group("Output");
-    bool trueNode = false;
-    CLI::Option* trueNodeFlag =
-        app.add_flag("--true-node", trueNode, "With --grahas: Rahu and Ketu as the true nodes instead of the mean ones")
-            ->group("Output");
-    bool allVargas = false;
-    CLI::Option* vargasFlag =
-        app.add_flag("--vargas", allVargas,
-                     "Also give the sixteen vargas of Parashara (D1 to D60): each point's sign and the degrees within "
-                     "it, the ascendant, the upagrahas and the Sun's upagrahas, the grahas with --grahas (in the "
-                     "report, the JSON and --batch)")
-            ->group("Output");
-    int vargaDivision = 0;
-    CLI::Option* vargaOption =
-        app.add_option("--varga", vargaDivision,
-                       "Also give one varga's chart: each point's sign and degrees in DN, N one of 1 2 3 4 7 9 10 12 "
-                       "16 20 24 27 30 40 45 60")
-            ->type_name("N")
-            ->group("Output");
-    CLI::Option* batchOption =
-        app.add_option("--batch", batchPath, "Read readings from a CSV file (- for standard input), print JSON lines")
-            ->type_name("FILE.csv")
-            ->group("Other modes");
-    CLI::Option* zonesFlag = app.add_flag("--zones", zones, "List the time-zone rows")->group("Other modes");
-    CLI::Option* profilesFlag =
-        app.add_flag("--profiles", profiles, "List the convention profiles --profile takes")->group("Other modes");
-    std::string profileHelp =
-        "Read under a profile of conventions (lords of the portions, point of each portion, "
-        "sunrise):";
-    for (const auto& named : upagraha::ListedProfiles()) (profileHelp += ' ') += named.name;
-    profileHelp += "; original, the program's own, by default (--profiles says what each holds)";
-    CLI::Option* profileOption =
-        app.add_option("--profile", profileName, profileHelp)->type_name("NAME")->group("Conventions");
-    std::vector<std::string> conventionSettings;
-    CLI::Option* conventionOption =
-        app.add_option("--convention", conventionSettings,
-                       "Set one axis of the profile otherwise, on top of --profile; repeatable (such as "
-                       "--convention lords=seven --convention maandi=ghatis; --profiles lists the axes)")
-            ->type_name("AXIS=VALUE")
-            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-            ->group("Conventions");
-    CLI::Option* compareFlag =
-        app.add_flag("--compare", compareProfiles,
-                     "Print the upagrahas under every preset and the profile in use side by side instead of the "
-                     "report, with what makes them differ for this birth (with --json: as JSON)")
-            ->group("Conventions");
-
-    std::string languageCode = "en";
-    CLI::Option* languageOption =
-        app.add_option("--lang", languageCode,
-                       "The language of the report and the working: en (English, the default), hi (Hindi) or ta "
-                       "(Tamil); JSON keeps English and adds name_local beside the names")
-            ->type_name("en|hi|ta")
-            ->group("Output");
-
-    std::string ghatisText;
-    CLI::Option* ghatisOption =
-        app.add_option("--ghatis", ghatisText,
-                       "Birth time in ghatis and palas after the birth day's sunrise instead of --time (1 ghati = "
-                       "24 minutes, 1 pala = 24 seconds), such as 9.38")
-            ->type_name("GG.PP")
-            ->group("Reading");
-    CLI::Option* offsetOption =
-        app.add_option("--offset", notation.offsetText,
-                       "Time zone as an exact offset East of Greenwich instead of --zone, such as +05:53:20 or -03:30")
-            ->type_name("+HH:MM[:SS]")
-            ->group("Reading");
-    const RuleOptions rules{fileOption,
-                            readingFlags,
-                            dstFlag,
-                            saveOption,
-                            jsonFlag,
-                            workingFlag,
-                            batchOption,
-                            zonesFlag,
-                            profilesFlag,
-                            profileOption,
-                            conventionOption,
-                            compareFlag,
-                            grahasFlag,
-                            trueNodeFlag,
-                            readingFlags[3],
-                            offsetOption,
-                            {vargasFlag, vargaOption}};
-    DeclareRules(rules);
+    Options o;
+    AddReadingOptions(app, o);
+    AddOutputOptions(app, o);
+    AddModeOptions(app, o);
+    DeclareRules(o.rules);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ExcludesError&) {
-        return UsageError(BrokenRuleMessage(rules));
+        return UsageError(BrokenRuleMessage(o.rules));
     } catch (const CLI::RequiresError&) {
-        return UsageError(BrokenRuleMessage(rules));
+        return UsageError(BrokenRuleMessage(o.rules));
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == 0) return app.exit(e);  // --help
         return UsageError(e.what());
     }
 
-    // --ghatis stands for --time: the time is set from the sunrise once the form is filled.
-    if (ghatisOption->count() > 0) {
-        if (Given(readingFlags[2])) return UsageError("give either --time or --ghatis, not both");
-        if (!readingPath.empty()) return UsageError("--ghatis is given with the reading flags, not a file");
-        notation.time = "12:00";
-    }
-    const bool anyReadingFlag = dstFlag->count() > 0 || offsetOption->count() > 0 || ghatisOption->count() > 0 ||
-                                std::any_of(readingFlags.begin(), readingFlags.end(), Given);
-    // A reading by flags needs a zone: --zone or --offset (the other flags need each other).
-    if (anyReadingFlag && !Given(readingFlags[3]) && !Given(offsetOption)) return UsageError(BrokenRuleMessage(rules));
-    // and a time: --time or --ghatis.
-    if (anyReadingFlag && !Given(readingFlags[2]) && !Given(ghatisOption)) return UsageError(BrokenRuleMessage(rules));
-    const bool hasFile = !readingPath.empty();
-
-    // A listing flag given twice breaks no rule between two options, which is all excludes() sees;
-    // it is still the listing with something else beside it.
-    if (zonesFlag->count() > 1 || profilesFlag->count() > 1) return UsageError(BrokenRuleMessage(rules));
-    const auto language = upagraha::LanguageFromCode(languageCode);
-    if (!language) return UsageError("--lang " + astro::QuotedForMessage(languageCode) + ": en, hi or ta");
-    if (zonesFlag->count() > 0) {
-        // The zone rows are the program's data, written as they are in every file.
-        if (languageOption->count() > 0)
-            return UsageError("--zones lists the zone rows as they are and takes no --lang");
-        return ListZones();
-    }
-    if (profilesFlag->count() > 0) return ListProfiles(*language);
-    cli::VargaRequest vargas;
-    vargas.all = allVargas;
-    if (Given(vargaOption)) {
-        if (auto problem = cli::VargaDivisionProblem(vargaDivision)) return UsageError(*problem);
-        vargas.division = vargaDivision;
-    }
-    upagraha::ConventionProfile profile = upagraha::kOriginalProfile;
-    if (profileOption->count() > 0) {
-        const auto named = upagraha::FindProfile(profileName);
-        if (!named) return UsageError("--profile " + profileName + ": no such profile (--profiles lists them)");
-        profile = *named;
-    }
-    // The axes --convention sets, on top of --profile's (or of a .vela reading's profile below).
-    const auto applyConventions =
-        [&conventionSettings](upagraha::ConventionProfile& onto) -> std::optional<std::string> {
-        for (const std::string& setting : conventionSettings)
-            if (auto error = upagraha::ApplyConvention(onto, setting)) return "--convention " + *error;
-        return std::nullopt;
-    };
-    if (auto error = applyConventions(profile)) return UsageError(*error);
-    if (batchOption->count() > 0 && languageOption->count() > 0)
-        return UsageError("--batch writes its JSON lines in English and takes no --lang");
-    // Given, even as en, --lang adds the names in the language beside the JSON's English ones.
-    const std::optional<upagraha::Language> local =
-        languageOption->count() > 0 ? language : std::optional<upagraha::Language>{};
-    cli::BatchOptions options;
-    options.profile = profile;
-    options.profileGiven = profileOption->count() > 0;
-    options.conventions = conventionSettings;
-    options.grahas = grahas;
-    options.trueNode = trueNode;
-    options.vargas = vargas;
-    if (batchOption->count() > 0) return RunBatchFile(batchPath, options);
-    if (saveOption->count() > 0 && !reading::HasReadingFileName(savePath) && !reading::HasVelaFileName(savePath) &&
-        !reading::HasJhdFileName(savePath))
-        return UsageError("--save " + astro::QuotedForMessage(savePath) +
-                          ": the file name must end in .ved, .vela or .jhd, or the reading cannot be opened again");
-
-    // A save onto the file the reading was read from would lose what the reading does not hold; only
-    // a chart written back over its own file keeps every line it read.
-    if (saveOption->count() > 0 && hasFile &&
-        !(reading::HasJhdFileName(readingPath) && reading::HasJhdFileName(savePath)) &&
-        reading::CheckDistinctOutputs({savePath}, {readingPath})) {
-        std::cerr << kProgram << ": --save " << astro::QuotedForMessage(savePath)
-                  << " is the file the reading was read from; it was left as it was. Save to another name.\n";
-        return kExitRefused;
-    }
-
-    reading::BirthForm form;
-    if (hasFile) {
-        reading::OpenedReading opened;
-        if (auto problem = cli::OpenReadingInput(readingPath, options, form, profile, opened)) {
-            std::cerr << reading::MessageIn(*problem, *language) << '\n';
-            return kExitRefused;
-        }
-        // A chart is named by its file's name; the window asks for a name when that holds no letter.
-        if (opened.jhdChart && form.name.empty()) {
-            std::cerr << "The chart file " << astro::QuotedForMessage(readingPath)
-                      << " gives no name: a chart is named by its file's name, and this one holds no letter. "
-                         "Rename the file after the person.\n";
-            return kExitRefused;
-        }
-        return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas,
-                          opened.shift, opened.jhdChart ? &*opened.jhdChart : nullptr);
-    }
-    if (!anyReadingFlag)
-        return UsageError(
-            "give a saved reading, the reading flags (--name ... --country), --batch FILE, --zones or --profiles");
-    notation.dstText = dst ? "true" : "false";
-    notation.years = reading::YearsOf(profile);
-    if (auto problem = files::FillBirthForm(notation, form)) {
-        if (problem->refusal) {
-            std::cerr << reading::MessageIn(problem->text, *language) << " (--" << problem->field << ")\n";
-            return kExitRefused;
-        }
-        return UsageError(std::string("--").append(problem->field).append(" ").append(problem->text));
-    }
-    if (ghatisOption->count() > 0) {
-        const auto ghatis = reading::ParseGhatis(ghatisText);
-        if (!ghatis)
-            return UsageError("--ghatis " + astro::QuotedForMessage(ghatisText) +
-                              " is not ghatis and palas written GG.PP (0 to 59 each), such as 9.38");
-        reading::GhatiConversion conversion;
-        if (auto problem = reading::ApplyGhatis(*ghatis, profile, form, conversion)) {
-            std::cerr << reading::MessageIn(problem->text, *language) << '\n';
-            return kExitRefused;
-        }
-        (json ? std::cerr : std::cout) << "Birth time: " << conversion.text << "\n";
-    }
-    return RunReading(form, profile, json, working, compareProfiles, grahas, trueNode, savePath, local, vargas);
+    return Run(o);
 }

@@ -272,20 +272,17 @@ void Shift(JsonPieces& w, const reading::Shift& shift) {
 EscapedJsonText ProfileJson(const upagraha::ConventionProfile& profile) {
     struct Known {
         std::string name;
-        upagraha::ConventionProfile conventions;  // its name and title are not kept
+        upagraha::Conventions conventions;
         std::string json;
     };
     thread_local std::optional<Known> known;
-    if (!known || known->name != profile.name || !known->conventions.SameConventions(profile)) {
+    if (!known || known->name != profile.name || known->conventions != profile.Values()) {
         std::string json;
         {
             JsonWriter w(json);
             ProfileObject(w, profile);
         }
-        upagraha::ConventionProfile conventions = profile;
-        conventions.name = {};
-        conventions.title = {};
-        known.emplace(Known{std::string(profile.name), conventions, std::move(json)});
+        known.emplace(Known{std::string(profile.name), profile.Values(), std::move(json)});
     }
     return {known->json};
 }

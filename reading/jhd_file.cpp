@@ -239,17 +239,19 @@ std::string Replaced(std::string text, char from, char to) {
 
 // The text of a line for the record's field, or why the field cannot be written. Reading uses it
 // too: a line's canonical text is this text for the value it was read as.
+// A number's text on a line, when the file can hold it.
+std::optional<std::string> DecimalLine(int line, JhdProblem& problem, double value) {
+    if (!std::isfinite(value) || std::fabs(value) > kMaxMagnitude) {
+        problem = Problem(line, "the value is not a number the file can hold.");
+        return std::nullopt;
+    }
+    return DecimalText(value);
+}
+
 std::optional<std::string> LineText(const JhdChart& c, int line, JhdProblem& problem) {
     const auto refuse = [&problem](const std::optional<JhdProblem>& p) {
         if (p) problem = *p;
         return p.has_value();
-    };
-    const auto decimal = [&](double value) -> std::optional<std::string> {
-        if (!std::isfinite(value) || std::fabs(value) > kMaxMagnitude) {
-            problem = Problem(line, "the value is not a number the file can hold.");
-            return std::nullopt;
-        }
-        return DecimalText(value);
     };
     switch (line) {
         case 1:
@@ -265,7 +267,7 @@ std::optional<std::string> LineText(const JhdChart& c, int line, JhdProblem& pro
             return std::to_string(c.year);
         case 4: {
             const auto units = UnitsOfDecimal(c.clockMinutesAfterMidnight, kUnitsPerMinute);
-            if (!units) return decimal(c.clockMinutesAfterMidnight);
+            if (!units) return DecimalLine(line, problem, c.clockMinutesAfterMidnight);
             const std::string text = ClockText(PackedOfUnits(*units));
             if (refuse(ClockProblem(*units, text))) return std::nullopt;
             return text;
@@ -281,19 +283,19 @@ std::optional<std::string> LineText(const JhdChart& c, int line, JhdProblem& pro
         case 7: {
             const double degrees = line == 6 ? -c.longitudeDegreesEast : c.latitudeDegreesNorth;
             const auto units = UnitsOfDecimal(degrees, kUnitsPerWhole);
-            if (!units) return decimal(degrees);
+            if (!units) return DecimalLine(line, problem, degrees);
             const Packed p = PackedOfUnits(*units);
             const std::string text = PackedText(p);
             if (refuse(AngleProblem(line, p, text))) return std::nullopt;
             return text;
         }
         case 8:
-            return decimal(c.altitudeMetres);
+            return DecimalLine(line, problem, c.altitudeMetres);
         case 9:
         case 10: {
             const std::optional<double>& zone = line == 9 ? c.zoneHoursWest : c.secondZoneHoursWest;
             const double hours = zone ? *zone : -c.clockOffsetSecondsEast / 3600.0;
-            auto text = decimal(hours);
+            auto text = DecimalLine(line, problem, hours);
             if (text && refuse(OffsetProblem(line, hours, *text))) return std::nullopt;
             return text;
         }
@@ -313,9 +315,9 @@ std::optional<std::string> LineText(const JhdChart& c, int line, JhdProblem& pro
             if (refuse(TextProblem(line, c.lineFifteen, false))) return std::nullopt;
             return c.lineFifteen;
         case 16:
-            return decimal(c.pressureHpa);
+            return DecimalLine(line, problem, c.pressureHpa);
         case 17:
-            return decimal(c.temperatureCelsius);
+            return DecimalLine(line, problem, c.temperatureCelsius);
         default:
             if (refuse(TextProblem(line, c.flag, false))) return std::nullopt;
             return c.flag;
@@ -382,6 +384,40 @@ std::optional<double> PackDegreesMinutes(double degrees) {
     return PackedDoubleOf(PackedOfUnits(*units));
 }
 
+namespace {
+
+// Lines 1 to 3: the month, the day and the year, each within its range and together a date.
+std::optional<JhdProblem> ReadDate(const std::vector<std::string_view>& lines, JhdChart& c) {
+    JhdProblem problem;
+    std::optional<JhdProblem> rule;
+    const auto month = ReadWhole(lines[0], 1, problem);
+    if (!month) return problem;
+    if ((rule = MonthProblem(*month))) return rule;
+    const auto day = ReadWhole(lines[1], 2, problem);
+    if (!day) return problem;
+    if ((rule = DayProblem(*day))) return rule;
+    const auto year = ReadWhole(lines[2], 3, problem);
+    if (!year) return problem;
+    if ((rule = YearProblem(*year)) || (rule = DateProblem(*year, *month, *day))) return rule;
+    c.month = *month;
+    c.day = *day;
+    c.year = *year;
+    return std::nullopt;
+}
+
+// Every line as it was read, beside the text the writer would give it.
+void KeepLinesAsRead(const std::vector<std::string_view>& lines, JhdChart& c) {
+    JhdProblem problem;
+    for (int line = 1; line <= kJhdLines; ++line) {
+        JhdLineAsRead& kept = c.linesAsRead[static_cast<std::size_t>(line - 1)];
+        kept.text = std::string(lines[static_cast<std::size_t>(line - 1)]);
+        // Every value read passes the writer's rules, so the canonical text always exists.
+        kept.canonical = LineText(c, line, problem).value_or(kept.text);
+    }
+}
+
+}  // namespace
+
 JhdParseResult ParseJhd(std::string_view bytes) {
     if (bytes.size() > kMaxJhdBytes)
         return Refused({0, "The file is too large to be a chart (" + std::to_string(bytes.size()) +
@@ -399,18 +435,7 @@ JhdParseResult ParseJhd(std::string_view bytes) {
     JhdProblem problem;
     std::optional<JhdProblem> rule;
 
-    const auto month = ReadWhole(at(1), 1, problem);
-    if (!month) return Refused(problem);
-    if ((rule = MonthProblem(*month))) return Refused(*rule);
-    const auto day = ReadWhole(at(2), 2, problem);
-    if (!day) return Refused(problem);
-    if ((rule = DayProblem(*day))) return Refused(*rule);
-    const auto year = ReadWhole(at(3), 3, problem);
-    if (!year) return Refused(problem);
-    if ((rule = YearProblem(*year)) || (rule = DateProblem(*year, *month, *day))) return Refused(*rule);
-    c.month = *month;
-    c.day = *day;
-    c.year = *year;
+    if (auto refused = ReadDate(lines, c)) return Refused(*refused);
 
     const auto clock = ReadPacked(at(4), 4, problem);
     if (!clock) return Refused(problem);
@@ -464,12 +489,7 @@ JhdParseResult ParseJhd(std::string_view bytes) {
 
     c.extraLines.assign(lines.begin() + kJhdLines, lines.end());
 
-    for (int line = 1; line <= kJhdLines; ++line) {
-        JhdLineAsRead& kept = c.linesAsRead[static_cast<std::size_t>(line - 1)];
-        kept.text = std::string(at(line));
-        // Every value read passes the writer's rules, so the canonical text always exists.
-        kept.canonical = LineText(c, line, problem).value_or(kept.text);
-    }
+    KeepLinesAsRead(lines, c);
     return JhdParseResult{std::move(c), {}};
 }
 

@@ -145,7 +145,7 @@ std::string SkyText(const upagraha::ConventionProfile& profile) {
 std::string ConventionsText(const upagraha::ConventionProfile& profile, upagraha::Language language) {
     using namespace upagraha;
     std::string text = Say("Conventions: %1", language, {ProfileTitle(profile.title, language)});
-    if (const auto preset = FindProfile(profile.name); preset && preset->SameConventions(profile)) {
+    if (const auto preset = FindProfile(profile.name); preset && preset->Values() == profile.Values()) {
         if (const std::string differences = ProfileDifferences(profile, kOriginalProfile, language);
             !differences.empty())
             text += Say(" (unlike Original: %1)", language, {differences});

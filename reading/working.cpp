@@ -212,21 +212,12 @@ std::string ClockText(double hours, bool toTheSecond) {
     return text;
 }
 
-std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Sensitivity& sensitivity,
-                        std::span<const ConventionReading> conventions, Language language) {
-    using upagraha::kUpagrahaNames;
-    const bool english = language == Language::English;
-    // The precise ephemeris' sunrises and sunsets keep their seconds, and so do the portions.
-    const bool seconds = s.profile.ephemeris == upagraha::EphemerisChoice::Precise;
-    std::string out;
-    const auto line = [&out](const std::string& text) { out += text + "\n"; };
+namespace {
 
-    line(Say("Birth: %1 at %2, ascendant %3", language,
-             {english ? s.birthDateText.str() : DateText(s.day, s.month, s.year, language), ClockText(u.birthHour),
-              upagraha::PositionTextIn(s.birthAscendantText, language)}));
-    if (const std::string sky = upagraha::EphemerisText(s.profile); !sky.empty())
-        line(Say("Ascendant, sunrise and sunset by the %1", language, {Say(sky, language)}));
-    line("");
+// The three days' sunrises and sunsets, each on the clock of its own date.
+void AppendSunrises(std::string& out, const Reading& s, bool seconds, Language language) {
+    const bool english = language == Language::English;
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
     line(Say("Sunrise and sunset", language));
     const std::array<std::array<double, 2>, 3> days = {
         {{s.prevSunrise, s.prevSunset}, {s.birthSunrise, s.birthSunset}, {s.nextSunrise, s.nextSunset}}};
@@ -255,7 +246,11 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
     }
     if (offItsDate) line(Say("  (+1): after midnight, on the next date; (-1): on the date before", language));
     line("");
+}
 
+// Whether the birth fell by day or by night, and whose day or night it is.
+void AppendDayOrNight(std::string& out, const upagraha::Upagrahas& u, bool seconds, Language language) {
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
     const auto& first = u.portions.front();
     const auto& last = u.portions.back();
     const std::string birth = ClockText(u.birthHour);
@@ -284,7 +279,11 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         line(Say("the portions are %1's night portions.", language, {weekday}));
     }
     line("");
+}
 
+// The eight portions and their lords.
+void AppendPortions(std::string& out, const upagraha::Upagrahas& u, bool seconds, Language language) {
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
     line(Say("Portions (each an eighth)", language));
     for (std::size_t k = 0; k < u.portions.size(); ++k) {
         const auto& p = u.portions[k];
@@ -298,7 +297,14 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         line(row);
     }
     line("");
+}
 
+// Each upagraha's lord, portion, moment, longitude and house.
+void AppendUpagrahaTable(std::string& out, const Reading& s, const upagraha::Upagrahas& u, bool seconds,
+                         Language language) {
+    using upagraha::kUpagrahaNames;
+    const bool english = language == Language::English;
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
     // Under a profile that takes other points of the portions, the heading says so.
     const bool allAtTheMiddle = s.profile.points == upagraha::kOriginalProfile.points;
     line(Say(allAtTheMiddle ? "Upagrahas: the ascendant rising at the middle of the lord's portion"
@@ -330,12 +336,12 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         line(row);
     }
     line("");
+}
 
-    if (s.sky) {
-        line(Say("The sky at the birth moment (precise ephemeris, ayanamsa subtracted)", language));
-        out += SkyAroundText(*s.sky, language);
-    }
-
+// How far the birth time can move before each sign and house changes.
+void AppendSensitivity(std::string& out, const Sensitivity& sensitivity, Language language) {
+    using upagraha::kUpagrahaNames;
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
     line(Say("How far the birth time can move before a result changes", language));
     line(Say("(each reading recomputed minute by minute)", language));
     for (std::size_t i = 0; i < kUpagrahaNames.size(); ++i) {
@@ -346,6 +352,34 @@ std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Se
         line("  " + std::string(14, ' ') + " " + Say("house:", language) + " " +
              ShiftText(sensitivity.house[i], sensitivity.searchedMinutes, language));
     }
+}
+
+}  // namespace
+
+std::string WorkingText(const Reading& s, const upagraha::Upagrahas& u, const Sensitivity& sensitivity,
+                        std::span<const ConventionReading> conventions, Language language) {
+    const bool english = language == Language::English;
+    // The precise ephemeris' sunrises and sunsets keep their seconds, and so do the portions.
+    const bool seconds = s.profile.ephemeris == upagraha::EphemerisChoice::Precise;
+    std::string out;
+    const auto line = [&out](const std::string& text) { out += text + "\n"; };
+
+    line(Say("Birth: %1 at %2, ascendant %3", language,
+             {english ? s.birthDateText.str() : DateText(s.day, s.month, s.year, language), ClockText(u.birthHour),
+              upagraha::PositionTextIn(s.birthAscendantText, language)}));
+    if (const std::string sky = upagraha::EphemerisText(s.profile); !sky.empty())
+        line(Say("Ascendant, sunrise and sunset by the %1", language, {Say(sky, language)}));
+    line("");
+    AppendSunrises(out, s, seconds, language);
+    AppendDayOrNight(out, u, seconds, language);
+    AppendPortions(out, u, seconds, language);
+    AppendUpagrahaTable(out, s, u, seconds, language);
+    if (s.sky) {
+        line(Say("The sky at the birth moment (precise ephemeris, ayanamsa subtracted)", language));
+        out += SkyAroundText(*s.sky, language);
+    }
+
+    AppendSensitivity(out, sensitivity, language);
     if (!conventions.empty()) AppendConventionTable(out, s.profile, conventions, language);
     return out;
 }

@@ -9,7 +9,7 @@
 // and Upaketu are the same under both rules, Vyatipata and Parivesha differ.
 #pragma once
 
-#include <cmath>
+#include "sky/ephemeris.h"
 
 namespace vela::sky {
 
@@ -23,27 +23,19 @@ struct SunUpagrahas {
     double upaketuDegrees = 0;
 };
 
-namespace detail {
-inline double Circle(double degrees) {
-    double x = std::fmod(degrees, 360.0);
-    if (x < 0) x += 360.0;
-    return x >= 360.0 ? 0.0 : x;
-}
-}  // namespace detail
-
 // All five in [0, 360) from the Sun's sidereal longitude in degrees.
 inline SunUpagrahas CalculateSunUpagrahas(double sunDegrees, VyatipataRule rule = VyatipataRule::CircleLessDhuma) {
     constexpr double k133Deg20 = 133.0 + 1.0 / 3.0;
     constexpr double k53Deg20 = 53.0 + 1.0 / 3.0;
     constexpr double k16Deg40 = 16.0 + 2.0 / 3.0;
     SunUpagrahas u;
-    u.dhumaDegrees = detail::Circle(sunDegrees + k133Deg20);
+    u.dhumaDegrees = NormalizedDegrees(sunDegrees + k133Deg20);
     u.vyatipataDegrees =
-        detail::Circle(rule == VyatipataRule::CircleLessDhuma ? 360.0 - u.dhumaDegrees : u.dhumaDegrees + k53Deg20);
-    u.pariveshaDegrees = detail::Circle(u.vyatipataDegrees + 180.0);
-    u.indrachapaDegrees = detail::Circle(rule == VyatipataRule::CircleLessDhuma ? 360.0 - u.pariveshaDegrees
-                                                                                : u.pariveshaDegrees - k53Deg20);
-    u.upaketuDegrees = detail::Circle(u.indrachapaDegrees + k16Deg40);
+        NormalizedDegrees(rule == VyatipataRule::CircleLessDhuma ? 360.0 - u.dhumaDegrees : u.dhumaDegrees + k53Deg20);
+    u.pariveshaDegrees = NormalizedDegrees(u.vyatipataDegrees + 180.0);
+    u.indrachapaDegrees = NormalizedDegrees(rule == VyatipataRule::CircleLessDhuma ? 360.0 - u.pariveshaDegrees
+                                                                                   : u.pariveshaDegrees - k53Deg20);
+    u.upaketuDegrees = NormalizedDegrees(u.indrachapaDegrees + k16Deg40);
     return u;
 }
 

@@ -9,18 +9,18 @@ namespace {
 constexpr PortionPoint kMiddle = PortionPoint::Middle;
 constexpr PortionPoint kStart = PortionPoint::Start;
 
-constexpr ConventionProfile kGulikaAtTheStart{"gulika-start",
-                                              "Gulika at the start",
-                                              LordOrder::EightPlaceCycle,
-                                              {kMiddle, kMiddle, kMiddle, kMiddle, kStart, kMiddle},
-                                              SunriseEvent::DiscCentreWithoutRefraction};
-constexpr ConventionProfile kSevenLords{"seven-lords", "Seven lords", LordOrder::SevenLords};
+constexpr ConventionProfile kGulikaAtTheStart{{LordOrder::EightPlaceCycle,
+                                               {kMiddle, kMiddle, kMiddle, kMiddle, kStart, kMiddle},
+                                               SunriseEvent::DiscCentreWithoutRefraction},
+                                              "gulika-start",
+                                              "Gulika at the start"};
+constexpr ConventionProfile kSevenLords{{LordOrder::SevenLords}, "seven-lords", "Seven lords"};
 constexpr ConventionProfile kAllAtTheStart{
-    "all-at-start", "All at the start", LordOrder::EightPlaceCycle, {kStart, kStart, kStart, kStart, kStart, kStart}};
-constexpr ConventionProfile kKerala{"kerala",
-                                    "Kerala (Maandi by ghatis)",
-                                    LordOrder::EightPlaceCycle,
-                                    {kMiddle, kMiddle, kMiddle, kMiddle, kMiddle, PortionPoint::Ghatis}};
+    {LordOrder::EightPlaceCycle, {kStart, kStart, kStart, kStart, kStart, kStart}}, "all-at-start", "All at the start"};
+constexpr ConventionProfile kKerala{
+    {LordOrder::EightPlaceCycle, {kMiddle, kMiddle, kMiddle, kMiddle, kMiddle, PortionPoint::Ghatis}},
+    "kerala",
+    "Kerala (Maandi by ghatis)"};
 
 constexpr std::array<std::string_view, 3> kLordWords = {"eight", "seven", "eight-night-four-on"};
 constexpr std::array<std::string_view, 4> kPointWords = {"start", "middle", "end", "ghatis"};
@@ -175,12 +175,12 @@ std::optional<ConventionProfile> FindProfile(std::string_view name) {
 
 ConventionProfile CustomProfile(LordOrder lordOrder, const std::array<PortionPoint, kUpagrahaCount>& points,
                                 SunriseEvent sunrise) {
-    return {kCustomName, "Custom", lordOrder, points, sunrise};
+    return {{lordOrder, points, sunrise}, kCustomName, "Custom"};
 }
 
 ConventionProfile Named(ConventionProfile profile) {
     for (const ConventionProfile& preset : ListedProfiles()) {
-        if (preset.SameConventions(profile)) {
+        if (preset.Values() == profile.Values()) {
             profile.name = preset.name;
             profile.title = preset.title;
             return profile;

@@ -50,9 +50,9 @@ enum class VyatipataChoice : std::int8_t { CircleLessDhuma, DhumaPlus53Deg20 };
 enum class EphemerisChoice : std::int8_t { OriginalFormulas, Precise };
 enum class AyanamsaChoice : std::int8_t { Original, Lahiri };
 
-struct ConventionProfile {
-    std::string_view name;   // as the command line takes it: "original", "gulika-start", ... "custom"
-    std::string_view title;  // as the window's menu shows it: "Original", "Gulika at the start", ...
+// The value on every axis: two profiles hold the same conventions when these compare equal,
+// whatever their names.
+struct Conventions {
     LordOrder lordOrder = LordOrder::EightPlaceCycle;
     // Per upagraha, in the order of kUpagrahaNames (Kaala .. Maandi).
     std::array<PortionPoint, kUpagrahaCount> points{PortionPoint::Middle, PortionPoint::Middle, PortionPoint::Middle,
@@ -63,30 +63,31 @@ struct ConventionProfile {
     VyatipataChoice vyatipata = VyatipataChoice::CircleLessDhuma;
     VargaRules vargas{};
 
+    bool operator==(const Conventions&) const = default;
+};
+
+struct ConventionProfile : Conventions {
+    std::string_view name;   // as the command line takes it: "original", "gulika-start", ... "custom"
+    std::string_view title;  // as the window's menu shows it: "Original", "Gulika at the start", ...
+
     bool operator==(const ConventionProfile&) const = default;
-    // The same value on every axis, whatever the name.
-    bool SameConventions(const ConventionProfile& other) const {
-        return lordOrder == other.lordOrder && points == other.points && sunrise == other.sunrise &&
-               ephemeris == other.ephemeris && ayanamsa == other.ayanamsa && vyatipata == other.vyatipata &&
-               vargas == other.vargas;
-    }
+    // The conventions alone, to compare whatever the names.
+    const Conventions& Values() const { return *this; }
 };
 
 // The program's own conventions, the default everywhere: every output under it stays as it was.
-inline constexpr ConventionProfile kOriginalProfile{"original", "Original"};
+inline constexpr ConventionProfile kOriginalProfile{{}, "original", "Original"};
 
 inline constexpr std::size_t kNamedProfileCount = 5;
 // original, gulika-start, seven-lords, all-at-start, kerala: the presets on the original's formulas.
 const std::array<ConventionProfile, kNamedProfileCount>& NamedProfiles();
 // The original's conventions on the precise ephemeris with Lahiri's ayanamsa: the ascendant and
 // the sunrises and sunsets from sky/, every date on which the Sun rises and sets calculated.
-inline constexpr ConventionProfile kPreciseProfile{"precise",
-                                                   "Precise ephemeris",
-                                                   LordOrder::EightPlaceCycle,
-                                                   kOriginalProfile.points,
-                                                   SunriseEvent::UpperLimbWithRefraction,
-                                                   EphemerisChoice::Precise,
-                                                   AyanamsaChoice::Lahiri};
+inline constexpr ConventionProfile kPreciseProfile{
+    {LordOrder::EightPlaceCycle, kOriginalProfile.points, SunriseEvent::UpperLimbWithRefraction,
+     EphemerisChoice::Precise, AyanamsaChoice::Lahiri},
+    "precise",
+    "Precise ephemeris"};
 
 // Every preset the command line takes by name: the named ones above, then the precise one.
 inline constexpr std::size_t kListedProfileCount = kNamedProfileCount + 1;

@@ -190,8 +190,8 @@ TEST(PreciseProfile, is_found_by_name_and_described_with_its_ephemeris) {
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->ephemeris, upagraha::EphemerisChoice::Precise);
     EXPECT_EQ(found->ayanamsa, upagraha::AyanamsaChoice::Lahiri);
-    EXPECT_TRUE(found->SameConventions(upagraha::kPreciseProfile));
-    EXPECT_FALSE(found->SameConventions(upagraha::kOriginalProfile));
+    EXPECT_TRUE(found->Values() == upagraha::kPreciseProfile.Values());
+    EXPECT_FALSE(found->Values() == upagraha::kOriginalProfile.Values());
     EXPECT_NE(upagraha::DescribeProfile(*found).find("precise ephemeris with Lahiri's ayanamsa"), std::string::npos);
     EXPECT_EQ(upagraha::DescribeProfile(upagraha::kOriginalProfile).find("ephemeris"), std::string::npos);
 }

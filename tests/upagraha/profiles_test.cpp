@@ -192,7 +192,7 @@ TEST(ProfileSettings, read_back_what_they_wrote_and_refuse_anything_else) {
         "lords=eight;points=middle,middle,middle,middle,middle,middle;"
         "sunrise=upper-limb");
     ASSERT_TRUE(original.has_value());
-    EXPECT_TRUE(original->SameConventions(kOriginalProfile));
+    EXPECT_TRUE(original->Values() == kOriginalProfile.Values());
     EXPECT_EQ(original->name, kCustomName);
     // The axes added later, written only where they leave the original's value.
     ConventionProfile every = custom;
